@@ -1,0 +1,16 @@
+#include "label/TextZone.h"
+
+bool TextZone::operator==(const TextZone &other) const
+{
+    return Caption == other.Caption && FontName == other.FontName && FontSize == other.FontSize
+           && FontBold == other.FontBold && FontItalic == other.FontItalic
+           && FontStrikethru == other.FontStrikethru && FontUnderline == other.FontUnderline
+           && ForeColor == other.ForeColor && Alignment == other.Alignment;
+}
+
+TextZone TextZone::startUp(int zone)
+{
+    TextZone z;
+    z.ForeColor = zone == 1 ? 0 : WindowTextColor;
+    return z;
+}

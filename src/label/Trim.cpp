@@ -1,0 +1,12 @@
+#include "label/Trim.h"
+
+QString trimSpaces(const QString &text)
+{
+    int first = 0;
+    int last = text.size();
+    while (first < last && text[first] == QLatin1Char(' '))
+        ++first;
+    while (last > first && text[last - 1] == QLatin1Char(' '))
+        --last;
+    return text.mid(first, last - first);
+}

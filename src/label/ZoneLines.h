@@ -1,0 +1,22 @@
+#pragma once
+
+#include "label/Module1.h"
+#include "label/TextZone.h"
+
+#include <array>
+
+// Splits the three zone texts into the line arrays that printing and the preview draw.
+// A stored line keeps its separators: every line but the last ends with the CR that
+// follows it, every line but the first starts with the LF before it.
+namespace ZoneLines {
+
+inline constexpr int MaxLines = 15;
+
+// Fills state's line arrays and counts from the zones' texts. When a zone has more than
+// MaxLines lines, the lines already stored for it stay, its count and the later zones
+// keep their previous values, and the result is false.
+bool split(const std::array<TextZone, 3> &zones, Module1 &state);
+
+QString tooManyLinesMessage();
+
+} // namespace ZoneLines

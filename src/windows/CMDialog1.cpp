@@ -1,0 +1,54 @@
+#include "windows/CMDialog1.h"
+
+#include "windows/QtDialogBackend.h"
+
+#include <QFileInfo>
+
+CMDialog1::CMDialog1(QWidget *parent) : m_parent(parent), m_backend(std::make_unique<QtDialogBackend>())
+{
+}
+
+CMDialog1::~CMDialog1() = default;
+
+void CMDialog1::setBackend(std::unique_ptr<CommonDialogBackend> backend)
+{
+    m_backend = std::move(backend);
+}
+
+bool CMDialog1::ShowOpen()
+{
+    const std::optional<QString> path = m_backend->chooseFileToOpen(*this, m_parent);
+    if (path)
+        takeChosenFile(*path);
+    return path.has_value();
+}
+
+bool CMDialog1::ShowSave()
+{
+    const std::optional<QString> path = m_backend->chooseFileToSave(*this, m_parent);
+    if (path)
+        takeChosenFile(*path);
+    return path.has_value();
+}
+
+bool CMDialog1::ShowFont()
+{
+    const std::optional<FontChoice> font = m_backend->chooseFont(Font, m_parent);
+    if (font)
+        Font = *font;
+    return font.has_value();
+}
+
+bool CMDialog1::ShowColor()
+{
+    const std::optional<ColorValue> color = m_backend->chooseColor(Color, m_parent);
+    if (color)
+        Color = *color;
+    return color.has_value();
+}
+
+void CMDialog1::takeChosenFile(const QString &path)
+{
+    FileName = path;
+    FileTitle = QFileInfo(path).fileName();
+}

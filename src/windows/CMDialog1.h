@@ -1,0 +1,75 @@
+#pragma once
+
+#include "label/TextZone.h"
+
+#include <QString>
+#include <memory>
+#include <optional>
+
+class QWidget;
+
+// The font values the font dialog takes and gives back.
+struct FontChoice
+{
+    QString name;
+    float size = 8.25f;
+    bool bold = false;
+    bool italic = false;
+    bool strikethru = false;
+    bool underline = false;
+};
+
+class CMDialog1;
+
+// Shows the actual dialogs. Production uses Qt's; tests install scripted answers.
+class CommonDialogBackend
+{
+public:
+    virtual ~CommonDialogBackend() = default;
+    // The chosen path, or nothing when cancelled.
+    virtual std::optional<QString> chooseFileToOpen(const CMDialog1 &dialog, QWidget *parent) = 0;
+    virtual std::optional<QString> chooseFileToSave(const CMDialog1 &dialog, QWidget *parent) = 0;
+    virtual std::optional<FontChoice> chooseFont(const FontChoice &initial, QWidget *parent) = 0;
+    virtual std::optional<ColorValue> chooseColor(ColorValue initial, QWidget *parent) = 0;
+};
+
+// The program's one common-dialog object: every value set on it or returned by it stays
+// until set again, across uses and windows (the settings window's load command relies
+// on the file name and title the label commands left behind).
+class CMDialog1
+{
+public:
+    // Flags of the file dialogs.
+    static constexpr int OverwritePrompt = 2;
+    // Flags of the font dialog: screen and printer fonts.
+    static constexpr int BothFonts = 3;
+
+    explicit CMDialog1(QWidget *parent = nullptr);
+    ~CMDialog1();
+
+    void setBackend(std::unique_ptr<CommonDialogBackend> backend);
+
+    QString FileName;
+    QString FileTitle;
+    QString DialogTitle;
+    // Pairs of description and pattern joined by "|": "Fichiers (*.X)|*.x|...".
+    QString Filter;
+    int FilterIndex = 0;
+    QString InitDir;
+    int Flags = 0;
+    bool CancelError = false;
+    ColorValue Color = 0;
+    FontChoice Font;
+
+    // Each returns false when the user cancelled; the values then stay as they were.
+    bool ShowOpen();
+    bool ShowSave();
+    bool ShowFont();
+    bool ShowColor();
+
+private:
+    void takeChosenFile(const QString &path);
+
+    QWidget *m_parent;
+    std::unique_ptr<CommonDialogBackend> m_backend;
+};

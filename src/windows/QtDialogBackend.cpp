@@ -1,0 +1,91 @@
+#include "windows/QtDialogBackend.h"
+
+#include "label/ColorValue.h"
+
+#include <QColorDialog>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFontDialog>
+#include <QRegularExpression>
+
+namespace {
+
+std::optional<QString> runFileDialog(const CMDialog1 &dialog, QWidget *parent, QFileDialog::AcceptMode mode)
+{
+    QFileDialog fileDialog(parent, dialog.DialogTitle);
+    fileDialog.setAcceptMode(mode);
+    fileDialog.setFileMode(QFileDialog::AnyFile);
+    const QStringList filters = QtDialogBackend::nameFilters(dialog.Filter);
+    fileDialog.setNameFilters(filters);
+    if (dialog.FilterIndex >= 1 && dialog.FilterIndex <= filters.size())
+        fileDialog.selectNameFilter(filters[dialog.FilterIndex - 1]);
+    if (mode == QFileDialog::AcceptSave && !(dialog.Flags & CMDialog1::OverwritePrompt))
+        fileDialog.setOption(QFileDialog::DontConfirmOverwrite);
+
+    const QFileInfo proposed(dialog.FileName);
+    if (!dialog.InitDir.isEmpty())
+        fileDialog.setDirectory(dialog.InitDir);
+    else if (proposed.isAbsolute())
+        fileDialog.setDirectory(proposed.absolutePath());
+    if (!dialog.FileName.isEmpty())
+        fileDialog.selectFile(proposed.fileName());
+
+    if (fileDialog.exec() != QDialog::Accepted || fileDialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return fileDialog.selectedFiles().constFirst();
+}
+
+} // namespace
+
+QStringList QtDialogBackend::nameFilters(const QString &filter)
+{
+    static const QRegularExpression endsWithPatterns(QStringLiteral("\\([^()]*\\)\\s*$"));
+    const QStringList parts = filter.split(QLatin1Char('|'));
+    QStringList result;
+    for (int i = 0; i + 1 < parts.size(); i += 2) {
+        const QString &description = parts[i];
+        // Qt takes the patterns from the description's trailing parentheses and matches
+        // them without regard to case, so a description that names them stays as it is.
+        result.append(description.contains(endsWithPatterns)
+                          ? description
+                          : description + QStringLiteral(" (") + parts[i + 1] + QLatin1Char(')'));
+    }
+    return result;
+}
+
+std::optional<QString> QtDialogBackend::chooseFileToOpen(const CMDialog1 &dialog, QWidget *parent)
+{
+    return runFileDialog(dialog, parent, QFileDialog::AcceptOpen);
+}
+
+std::optional<QString> QtDialogBackend::chooseFileToSave(const CMDialog1 &dialog, QWidget *parent)
+{
+    return runFileDialog(dialog, parent, QFileDialog::AcceptSave);
+}
+
+std::optional<FontChoice> QtDialogBackend::chooseFont(const FontChoice &initial, QWidget *parent)
+{
+    QFont font(initial.name);
+    font.setPointSizeF(initial.size);
+    font.setBold(initial.bold);
+    font.setItalic(initial.italic);
+    bool accepted = false;
+    const QFont chosen = QFontDialog::getFont(&accepted, font, parent);
+    if (!accepted)
+        return std::nullopt;
+    // The dialog offers no effects, so strikethrough and underline come back as given.
+    FontChoice result = initial;
+    result.name = chosen.family();
+    result.size = float(chosen.pointSizeF());
+    result.bold = chosen.bold();
+    result.italic = chosen.italic();
+    return result;
+}
+
+std::optional<ColorValue> QtDialogBackend::chooseColor(ColorValue initial, QWidget *parent)
+{
+    const QColor chosen = QColorDialog::getColor(toQColor(initial), parent);
+    if (!chosen.isValid())
+        return std::nullopt;
+    return toColorValue(chosen);
+}

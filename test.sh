@@ -1,0 +1,10 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds Korvalin with its tests and runs the whole suite.
+set -euo pipefail
+here="$(cd "$(dirname "$0")" && pwd)"
+"$here/scripts/install-deps.sh"
+jobs="$(nproc)"
+
+cmake -S "$here" -B "$here/build/tests" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKORVALIN_WERROR=ON >/dev/null
+cmake --build "$here/build/tests" --parallel "$jobs"
+ctest --test-dir "$here/build/tests" --output-on-failure --parallel "$jobs"
