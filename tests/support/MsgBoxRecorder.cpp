@@ -1,0 +1,46 @@
+#include "MsgBoxRecorder.h"
+
+#include <QTest>
+
+MsgBoxRecorder::MsgBoxRecorder() : m_guard([this](const MsgBoxCall &call) { return answer(call); })
+{
+}
+
+MsgBoxRecorder::~MsgBoxRecorder() = default;
+
+void MsgBoxRecorder::expect(const MsgBoxCall &call, MsgBoxResult answer)
+{
+    m_expected.append({call, answer});
+}
+
+bool MsgBoxRecorder::allSeen() const
+{
+    return m_expected.isEmpty() && !m_unexpected;
+}
+
+MsgBoxResult MsgBoxRecorder::answer(const MsgBoxCall &call)
+{
+    m_calls.append(call);
+    if (m_expected.isEmpty()) {
+        m_unexpected = true;
+        qWarning("Unexpected message box: %s", toString(call));
+        return MsgBoxResult::Cancel;
+    }
+    const Expectation next = m_expected.takeFirst();
+    if (!(next.call == call)) {
+        m_unexpected = true;
+        qWarning("Message box differs.\n   Actual: %s\n Expected: %s", toString(call), toString(next.call));
+    }
+    return next.answer;
+}
+
+char *toString(const MsgBoxCall &call)
+{
+    static const char *const buttons[] = {"OKOnly", "OKCancel", "YesNo"};
+    static const char *const icons[] = {"None", "Critical", "Question", "Exclamation", "Information"};
+    const QString text = QStringLiteral("{prompt \"%1\", %2, %3, title \"%4\", default %5}")
+                             .arg(QString(call.prompt).replace(QLatin1Char('\r'), QLatin1String("\\r")).replace(QLatin1Char('\n'), QLatin1String("\\n")),
+                                  QLatin1String(buttons[int(call.buttons)]), QLatin1String(icons[int(call.icon)]), call.title,
+                                  call.defaultButton == MsgBoxDefault::First ? QLatin1String("first") : QLatin1String("second"));
+    return qstrdup(text.toUtf8().constData());
+}

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "platform/MsgBox.h"
+
+#include <QList>
+
+// Stands in for the message box during a test: each expected call is checked argument
+// by argument and answered as scripted; an unexpected call fails the test.
+class MsgBoxRecorder
+{
+public:
+    MsgBoxRecorder();
+    ~MsgBoxRecorder();
+
+    // The next message box must be exactly call; it is answered with answer.
+    void expect(const MsgBoxCall &call, MsgBoxResult answer = MsgBoxResult::OK);
+
+    // Every call seen so far, expected or not.
+    const QList<MsgBoxCall> &calls() const { return m_calls; }
+    // True when every expected call has come and nothing else did.
+    bool allSeen() const;
+
+private:
+    MsgBoxResult answer(const MsgBoxCall &call);
+
+    struct Expectation
+    {
+        MsgBoxCall call;
+        MsgBoxResult answer;
+    };
+    QList<Expectation> m_expected;
+    QList<MsgBoxCall> m_calls;
+    bool m_unexpected = false;
+    ScopedMsgBoxHandler m_guard;
+};
+
+// Readable failure output for QCOMPARE on message-box calls.
+char *toString(const MsgBoxCall &call);

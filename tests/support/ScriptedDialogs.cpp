@@ -1,0 +1,70 @@
+#include "ScriptedDialogs.h"
+
+#include <QTest>
+
+ScriptedDialogs *ScriptedDialogs::installInto(CMDialog1 &dialog)
+{
+    auto backend = std::make_unique<ScriptedDialogs>();
+    ScriptedDialogs *raw = backend.get();
+    dialog.setBackend(std::move(backend));
+    return raw;
+}
+
+template <typename T> std::optional<T> ScriptedDialogs::next()
+{
+    if (m_answers.isEmpty()) {
+        qWarning("A dialog was shown with no scripted answer; it is cancelled");
+        return std::nullopt;
+    }
+    const Answer answer = m_answers.takeFirst();
+    if (std::holds_alternative<Cancel>(answer))
+        return std::nullopt;
+    if (!std::holds_alternative<T>(answer)) {
+        qWarning("The scripted answer does not fit the dialog shown; it is cancelled");
+        return std::nullopt;
+    }
+    return std::get<T>(answer);
+}
+
+std::optional<QString> ScriptedDialogs::chooseFile(Kind kind, const CMDialog1 &dialog)
+{
+    Shown shown;
+    shown.kind = kind;
+    shown.title = dialog.DialogTitle;
+    shown.filter = dialog.Filter;
+    shown.fileName = dialog.FileName;
+    shown.initDir = dialog.InitDir;
+    shown.filterIndex = dialog.FilterIndex;
+    shown.flags = dialog.Flags;
+    shown.cancelError = dialog.CancelError;
+    m_shown.append(shown);
+    return next<QString>();
+}
+
+std::optional<QString> ScriptedDialogs::chooseFileToOpen(const CMDialog1 &dialog, QWidget *)
+{
+    return chooseFile(Kind::Open, dialog);
+}
+
+std::optional<QString> ScriptedDialogs::chooseFileToSave(const CMDialog1 &dialog, QWidget *)
+{
+    return chooseFile(Kind::Save, dialog);
+}
+
+std::optional<FontChoice> ScriptedDialogs::chooseFont(const FontChoice &initial, QWidget *)
+{
+    Shown shown;
+    shown.kind = Kind::Font;
+    shown.font = initial;
+    m_shown.append(shown);
+    return next<FontChoice>();
+}
+
+std::optional<ColorValue> ScriptedDialogs::chooseColor(ColorValue initial, QWidget *)
+{
+    Shown shown;
+    shown.kind = Kind::Color;
+    shown.color = initial;
+    m_shown.append(shown);
+    return next<ColorValue>();
+}

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "windows/CMDialog1.h"
+
+#include <QList>
+#include <variant>
+
+// Answers the common dialogs of a test as scripted, and keeps what each dialog was
+// shown with, so that a test can check the title, filter, flags and proposals.
+class ScriptedDialogs : public CommonDialogBackend
+{
+public:
+    struct Cancel {};
+    using Answer = std::variant<Cancel, QString, FontChoice, ColorValue>;
+
+    enum class Kind { Open, Save, Font, Color };
+    struct Shown
+    {
+        Kind kind = Kind::Open;
+        QString title, filter, fileName, initDir;
+        int filterIndex = 0;
+        int flags = 0;
+        bool cancelError = false;
+        FontChoice font;
+        ColorValue color = 0;
+    };
+
+    // Installs itself into dialog; the object stays owned by the dialog, so keep the
+    // returned pointer only as long as the dialog lives.
+    static ScriptedDialogs *installInto(CMDialog1 &dialog);
+
+    void answerNext(const Answer &answer) { m_answers.append(answer); }
+    const QList<Shown> &shown() const { return m_shown; }
+    int pendingAnswers() const { return int(m_answers.size()); }
+
+    std::optional<QString> chooseFileToOpen(const CMDialog1 &dialog, QWidget *parent) override;
+    std::optional<QString> chooseFileToSave(const CMDialog1 &dialog, QWidget *parent) override;
+    std::optional<FontChoice> chooseFont(const FontChoice &initial, QWidget *parent) override;
+    std::optional<ColorValue> chooseColor(ColorValue initial, QWidget *parent) override;
+
+private:
+    template <typename T> std::optional<T> next();
+    std::optional<QString> chooseFile(Kind kind, const CMDialog1 &dialog);
+
+    QList<Answer> m_answers;
+    QList<Shown> m_shown;
+};
