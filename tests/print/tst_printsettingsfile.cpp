@@ -1,0 +1,125 @@
+#include "print/PrintSettingsFile.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+using PrintSettingsFile::Layout;
+using Spacing = std::array<double, 4>; // left, top, row gap, column gap
+
+class TestPrintSettingsFile : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void write_data();
+    void write();
+    void read_data();
+    void read();
+    void unreadable_data();
+    void unreadable();
+    void failedWriteKeepsPreviousFile();
+    void appliesOnlyTheLayout();
+};
+
+void TestPrintSettingsFile::write_data()
+{
+    QTest::addColumn<Spacing>("spacing");
+    QTest::addColumn<bool>("frame");
+    QTest::addColumn<bool>("cutMarks");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::newRow("defaults") << Spacing{10, 4, 4, 10} << true << true << QByteArray("10,4,10,4\r\n#TRUE#,#TRUE#\r\n");
+    QTest::newRow("column gap before row gap") << Spacing{7.5, 12, 0, 5} << false << true
+                                               << QByteArray("7.5,12,5,0\r\n#FALSE#,#TRUE#\r\n");
+    QTest::newRow("negative and halves") << Spacing{-2, 0.5, -0.5, 100} << true << false
+                                         << QByteArray("-2,.5,100,-.5\r\n#TRUE#,#FALSE#\r\n");
+}
+
+void TestPrintSettingsFile::write()
+{
+    QFETCH(Spacing, spacing);
+    QFETCH(bool, frame);
+    QFETCH(bool, cutMarks);
+    QFETCH(QByteArray, bytes);
+    const Layout layout{spacing, frame, cutMarks};
+    QCOMPARE(PrintSettingsFile::encode(layout), bytes);
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("lot1.PAR"));
+    QVERIFY(PrintSettingsFile::write(path, layout));
+    const std::optional<Layout> back = PrintSettingsFile::read(path);
+    QVERIFY(back);
+    QCOMPARE(back->SheetSpacing, spacing);
+    QCOMPARE(back->PrintFrame, frame);
+    QCOMPARE(back->PrintCutMarks, cutMarks);
+}
+
+void TestPrintSettingsFile::read_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<Spacing>("spacing");
+    QTest::addColumn<bool>("frame");
+    QTest::addColumn<bool>("cutMarks");
+    QTest::newRow("two lines") << QByteArray("7.5,12,5,0\r\n#FALSE#,#TRUE#\r\n") << Spacing{7.5, 12, 0, 5} << false << true;
+    QTest::newRow("one line") << QByteArray("10,4,10,4,#TRUE#,#FALSE#\r\n") << Spacing{10, 4, 4, 10} << true << false;
+    QTest::newRow("LF only, no final line end") << QByteArray("10,4,10,4\n#TRUE#,#TRUE#") << Spacing{10, 4, 4, 10} << true << true;
+    QTest::newRow("blanks and leading point") << QByteArray(" .5 , -1.25,\t3 ,0\r\n #FALSE# , #FALSE#\r\n") << Spacing{0.5, -1.25, 0, 3} << false << false;
+    QTest::newRow("numbers for truth") << QByteArray("1,2,3,4\r\n0,-1\r\n") << Spacing{1, 2, 4, 3} << false << true;
+    QTest::newRow("fields after the sixth") << QByteArray("1,2,3,4\r\n#TRUE#,#TRUE#\r\n9,9,9\r\n") << Spacing{1, 2, 4, 3} << true << true;
+    QTest::newRow("one field a line") << QByteArray("1\r\n2\r\n3\r\n4\r\n#TRUE#\r\n#FALSE#\r\n") << Spacing{1, 2, 4, 3} << true << false;
+}
+
+void TestPrintSettingsFile::read()
+{
+    QFETCH(QByteArray, bytes);
+    const std::optional<Layout> layout = PrintSettingsFile::decode(bytes);
+    QVERIFY(layout);
+    QTEST(layout->SheetSpacing, "spacing");
+    QTEST(layout->PrintFrame, "frame");
+    QTEST(layout->PrintCutMarks, "cutMarks");
+}
+
+void TestPrintSettingsFile::unreadable_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::newRow("empty") << QByteArray();
+    QTest::newRow("five fields") << QByteArray("10,4,10,4\r\n#TRUE#\r\n");
+    QTest::newRow("distance not a number") << QByteArray("10,quatre,10,4\r\n#TRUE#,#TRUE#\r\n");
+    QTest::newRow("truth not a truth") << QByteArray("10,4,10,4\r\n#VRAI#,#TRUE#\r\n");
+    QTest::newRow("empty distance") << QByteArray("10,,10,4\r\n#TRUE#,#TRUE#\r\n");
+    QTest::newRow("binary") << QByteArray("\x00\x01\x02,\xff\xfe", 6);
+}
+
+void TestPrintSettingsFile::unreadable()
+{
+    QFETCH(QByteArray, bytes);
+    QVERIFY(!PrintSettingsFile::decode(bytes));
+}
+
+void TestPrintSettingsFile::failedWriteKeepsPreviousFile()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("lot1.PAR"));
+    QVERIFY(PrintSettingsFile::write(path, Layout{}));
+    QVERIFY(!PrintSettingsFile::write(dir.filePath(QStringLiteral("lot1.PAR/autre.PAR")), Layout{}));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), QByteArray("10,4,10,4\r\n#TRUE#,#TRUE#\r\n"));
+}
+
+void TestPrintSettingsFile::appliesOnlyTheLayout()
+{
+    Module1 state;
+    state.CopyCount = 4;
+    state.DiskNumber = 7;
+    Layout{{1, 2, 3, 4}, false, false}.applyTo(state);
+    QCOMPARE(state.SheetSpacing, (Spacing{1, 2, 3, 4}));
+    QVERIFY(!state.PrintFrame);
+    QVERIFY(!state.PrintCutMarks);
+    QCOMPARE(state.CopyCount, qint16(4));
+    QCOMPARE(state.DiskNumber, qint16(7));
+    QCOMPARE(Layout::of(state).SheetSpacing, state.SheetSpacing);
+}
+
+QTEST_GUILESS_MAIN(TestPrintSettingsFile)
+#include "tst_printsettingsfile.moc"
