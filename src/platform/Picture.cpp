@@ -1,0 +1,71 @@
+#include "platform/Picture.h"
+
+#include "platform/wmf/WmfDocument.h"
+#include "platform/wmf/WmfPlayer.h"
+
+#include <QPainter>
+#include <cmath>
+
+namespace {
+
+// Qt's smooth drawing is bilinear, which skips pixels when it shrinks an image a lot;
+// beyond this factor the image is first reduced with a proper filter.
+constexpr qreal MaxDirectShrink = 2.0;
+
+} // namespace
+
+Picture::Picture() = default;
+
+Picture::Picture(const QImage &image) : m_image(image) {}
+
+Picture::Picture(std::shared_ptr<const WmfDocument> metafile) : m_metafile(std::move(metafile)) {}
+
+bool Picture::isNull() const
+{
+    return m_image.isNull() && !m_metafile;
+}
+
+bool Picture::isMetafile() const
+{
+    return m_metafile != nullptr;
+}
+
+QImage Picture::image() const
+{
+    return m_image;
+}
+
+QSizeF Picture::naturalSize() const
+{
+    if (m_metafile) {
+        const QSizeF frame = m_metafile->frame().size();
+        return QSizeF(qAbs(frame.width()), qAbs(frame.height()));
+    }
+    return m_image.size();
+}
+
+void Picture::draw(QPainter &painter, const QRectF &target) const
+{
+    if (isNull() || !target.isValid())
+        return;
+    painter.save();
+    if (m_metafile)
+        WmfPlayer(*m_metafile, painter, target).play();
+    else
+        drawRaster(painter, target);
+    painter.restore();
+}
+
+void Picture::drawRaster(QPainter &painter, const QRectF &target) const
+{
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    const QSizeF onDevice = painter.deviceTransform().mapRect(target).size();
+    QImage image = m_image;
+    if (image.width() > MaxDirectShrink * onDevice.width() ||
+        image.height() > MaxDirectShrink * onDevice.height()) {
+        const QSize reduced(qBound(1, int(std::ceil(onDevice.width())), image.width()),
+                            qBound(1, int(std::ceil(onDevice.height())), image.height()));
+        image = image.scaled(reduced, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    }
+    painter.drawImage(target, image);
+}

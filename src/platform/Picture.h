@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QImage>
+#include <QRectF>
+#include <memory>
+
+class QPainter;
+class WmfDocument;
+
+// The label's picture: a raster image or a Windows metafile, or nothing. A value type,
+// cheap to copy: copies share the decoded data, which never changes.
+class Picture
+{
+public:
+    Picture();
+    explicit Picture(const QImage &image);
+    explicit Picture(std::shared_ptr<const WmfDocument> metafile);
+
+    bool isNull() const;
+    bool isMetafile() const;
+    // The raster content; null for a metafile or an empty picture.
+    QImage image() const;
+    // Pixel size of a raster, or the metafile's frame size in its own units.
+    QSizeF naturalSize() const;
+
+    // Draws the picture stretched into target, proportions not kept: rasters scaled
+    // smoothly, metafiles replayed as vectors at the target size so that they print
+    // sharp. The painter is left as it was; an empty picture draws nothing.
+    void draw(QPainter &painter, const QRectF &target) const;
+
+private:
+    void drawRaster(QPainter &painter, const QRectF &target) const;
+
+    QImage m_image;
+    std::shared_ptr<const WmfDocument> m_metafile;
+};

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QByteArray>
+
+namespace PictureBmpCheck {
+
+// True when a bitmap file holds all the pixel data its headers promise. Qt's reader fills
+// what is missing with black and reports success, which would show a damaged file as a
+// plausible picture.
+bool pixelDataComplete(const QByteArray &bmpFile);
+
+} // namespace PictureBmpCheck

@@ -1,0 +1,133 @@
+#include "platform/wmf/WmfDocument.h"
+
+#include "platform/PictureRasterReader.h"
+#include "platform/wmf/WmfBlit.h"
+
+#include <QtEndian>
+
+namespace {
+
+constexpr quint32 PlaceableKey = 0x9AC6CDD7;
+constexpr qsizetype PlaceableHeaderSize = 22;
+constexpr qsizetype MetaHeaderSize = 18;
+constexpr quint16 MetaHeaderWords = 9;
+constexpr qsizetype RecordHeaderSize = 6;
+
+template <typename T> T readAt(const QByteArray &bytes, qsizetype offset)
+{
+    return qFromLittleEndian<T>(bytes.constData() + offset);
+}
+
+bool hasPlaceableHeader(const QByteArray &bytes)
+{
+    return bytes.size() >= PlaceableHeaderSize && readAt<quint32>(bytes, 0) == PlaceableKey;
+}
+
+// The header of type 1 (in memory) or 2 (on disk); writers disagree on the version, so
+// it is not checked.
+bool isMetaHeader(const QByteArray &bytes, qsizetype offset)
+{
+    if (bytes.size() < offset + MetaHeaderSize)
+        return false;
+    const quint16 type = readAt<quint16>(bytes, offset);
+    return (type == 1 || type == 2) && readAt<quint16>(bytes, offset + 2) == MetaHeaderWords;
+}
+
+bool isTransfer(WmfRecordType type)
+{
+    return type == WmfRecordType::StretchDib || type == WmfRecordType::DibStretchBlt ||
+           type == WmfRecordType::DibBitBlt;
+}
+
+} // namespace
+
+bool WmfDocument::looksLikeMetafile(const QByteArray &bytes)
+{
+    return hasPlaceableHeader(bytes) || isMetaHeader(bytes, 0);
+}
+
+std::optional<WmfDocument> WmfDocument::parse(const QByteArray &bytes)
+{
+    WmfDocument document;
+    document.m_bytes = bytes;
+    qsizetype offset = 0;
+    if (hasPlaceableHeader(bytes)) {
+        // The bounding box; its checksum is often wrong in files from real programs.
+        const QPointF topLeft(readAt<qint16>(bytes, 6), readAt<qint16>(bytes, 8));
+        const QPointF bottomRight(readAt<qint16>(bytes, 10), readAt<qint16>(bytes, 12));
+        document.m_frame = QRectF(topLeft, bottomRight);
+        offset = PlaceableHeaderSize;
+    }
+    if (!isMetaHeader(bytes, offset))
+        return std::nullopt;
+    document.readRecords(offset + MetaHeaderSize);
+    if (document.m_frame.isNull()) {
+        const std::optional<QRectF> window = document.windowFromRecords();
+        if (!window)
+            return std::nullopt;
+        document.m_frame = *window;
+    }
+    if (qFuzzyIsNull(document.m_frame.width()) || qFuzzyIsNull(document.m_frame.height()))
+        return std::nullopt;
+    document.decodeBitmaps();
+    return document;
+}
+
+const char *WmfDocument::paramData(const WmfRecord &record) const
+{
+    return m_bytes.constData() + record.offset;
+}
+
+WmfParams WmfDocument::params(const WmfRecord &record) const
+{
+    return WmfParams(paramData(record), record.size);
+}
+
+void WmfDocument::readRecords(qsizetype offset)
+{
+    while (m_records.size() < MaxRecords && m_bytes.size() - offset >= RecordHeaderSize) {
+        const qint64 bytes = qint64(readAt<quint32>(m_bytes, offset)) * 2;
+        const auto type = WmfRecordType(readAt<quint16>(m_bytes, offset + 4));
+        if (bytes < RecordHeaderSize || bytes > m_bytes.size() - offset)
+            break; // damaged from here on: keep what came before
+        if (type == WmfRecordType::Eof)
+            break;
+        m_records.append({type, offset + RecordHeaderSize, qsizetype(bytes) - RecordHeaderSize});
+        offset += bytes;
+    }
+}
+
+std::optional<QRectF> WmfDocument::windowFromRecords() const
+{
+    QPointF origin;
+    for (const WmfRecord &record : m_records) {
+        WmfParams p = params(record);
+        if (record.type == WmfRecordType::SetWindowOrg) {
+            origin = p.pointYX();
+        } else if (record.type == WmfRecordType::SetWindowExt) {
+            const QPointF extent = p.pointYX();
+            if (p.ok())
+                return QRectF(origin, QSizeF(extent.x(), extent.y()));
+        }
+    }
+    return std::nullopt;
+}
+
+void WmfDocument::decodeBitmaps()
+{
+    // Run-length bitmaps unpack to far more than they occupy, so all bitmaps together
+    // share the budget of one large picture.
+    qint64 pixelBudget = PictureRasterReader::MaxPixels;
+    for (int index = 0; index < m_records.size() && pixelBudget > 0; ++index) {
+        const WmfRecord &record = m_records.at(index);
+        if (!isTransfer(record.type))
+            continue;
+        const std::optional<WmfBlit> blit =
+            WmfBlit::read(record.type, paramData(record), record.size);
+        if (!blit || blit->dib.isEmpty())
+            continue;
+        const QImage image = WmfDib::decode(blit->dib);
+        pixelBudget -= qint64(image.width()) * image.height();
+        m_bitmaps.insert(index, image);
+    }
+}

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "platform/wmf/WmfParams.h"
+#include "platform/wmf/WmfRecordType.h"
+
+#include <QByteArray>
+#include <QHash>
+#include <QImage>
+#include <QRectF>
+#include <QVector>
+#include <optional>
+
+// One record of a metafile: its function and where its parameters lie in the file.
+struct WmfRecord
+{
+    WmfRecordType type;
+    qsizetype offset;
+    qsizetype size;
+};
+
+// A Windows metafile checked and split into records, ready to be replayed any number of
+// times. Every record lies wholly inside the file; a damaged tail is cut off, so what
+// comes before it still draws. Embedded bitmaps are decoded once, here.
+class WmfDocument
+{
+public:
+    // Records beyond this many are dropped: real metafiles hold a few thousand.
+    static constexpr int MaxRecords = 1 << 20;
+
+    static bool looksLikeMetafile(const QByteArray &bytes);
+    static std::optional<WmfDocument> parse(const QByteArray &bytes);
+
+    // The logical rectangle the picture occupies; a negative width or height means the
+    // drawing is stored mirrored on that axis.
+    QRectF frame() const { return m_frame; }
+    const QVector<WmfRecord> &records() const { return m_records; }
+    WmfParams params(const WmfRecord &record) const;
+    const char *paramData(const WmfRecord &record) const;
+    // The decoded bitmap of the transfer record at this index, null when it has none.
+    QImage bitmap(int recordIndex) const { return m_bitmaps.value(recordIndex); }
+
+private:
+    void readRecords(qsizetype offset);
+    void decodeBitmaps();
+    std::optional<QRectF> windowFromRecords() const;
+
+    QByteArray m_bytes;
+    QRectF m_frame;
+    QVector<WmfRecord> m_records;
+    QHash<int, QImage> m_bitmaps;
+};
