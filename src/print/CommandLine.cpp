@@ -1,0 +1,232 @@
+#include "print/CommandLine.h"
+
+#include "label/ZoneLines.h"
+#include "print/LabelLoader.h"
+#include "print/LabelOutput.h"
+#include "print/LabelPrinting.h"
+#include "print/PrintSettingsFile.h"
+#include "print/Printer.h"
+#include "print/RunLimits.h"
+#include "print/SheetGeometry.h"
+
+#include <QDir>
+#include <QHash>
+#include <QTextStream>
+
+#include <limits>
+#include <variant>
+
+namespace {
+
+enum ExitStatus { Success = 0, Failure = 1, BadUsage = 2 };
+
+QString usage()
+{
+    return QStringLiteral(
+        "Utilisation :\n"
+        "  korvalin [ETIQUETTE.eti]\n"
+        "      ouvre la fenêtre de création d'étiquette\n"
+        "  korvalin --pdf SORTIE.pdf [options] ETIQUETTE.eti\n"
+        "      imprime dans un fichier PDF (A4 portrait, toute la page imprimable)\n"
+        "  korvalin --print [--printer NOM] [options] ETIQUETTE.eti\n"
+        "      imprime sur une imprimante CUPS (par défaut, celle du système)\n"
+        "\n"
+        "Options :\n"
+        "  --settings FICHIER.PAR  marges, séparateurs, cadre et découpe\n"
+        "                          (sinon les valeurs par défaut)\n"
+        "  --position N            une seule étiquette, à la position N (1 à 10)\n"
+        "  --start N --count M     M étiquettes identiques à partir de la position N\n"
+        "                          (par défaut 1 et le reste de la feuille)\n"
+        "  --number N              numérote le texte 3 à partir de N\n"
+        "  --style X|X/X           numérotation \"X\" (par défaut) ou \"X/X\"\n"
+        "  --help                  affiche cette aide\n");
+}
+
+struct Options
+{
+    QString pdfPath;
+    bool toPrinter = false;
+    QString printerName;
+    QString settingsPath;
+    QString labelPath;
+    std::optional<int> position, start, count, number;
+    int style = 1;
+    bool help = false;
+};
+
+// A whole decimal integer, or nothing.
+std::optional<int> integer(const QString &text)
+{
+    bool ok = false;
+    const int value = text.toInt(&ok);
+    return ok ? std::optional<int>(value) : std::nullopt;
+}
+
+// The options, or the reason they make no sense.
+std::variant<Options, QString> parse(const QStringList &arguments)
+{
+    Options o;
+    QString style;
+    const QHash<QString, QString *> textOptions = {{QStringLiteral("--pdf"), &o.pdfPath},
+                                                   {QStringLiteral("--printer"), &o.printerName},
+                                                   {QStringLiteral("--settings"), &o.settingsPath},
+                                                   {QStringLiteral("--style"), &style}};
+    const QHash<QString, std::optional<int> *> numberOptions = {{QStringLiteral("--position"), &o.position},
+                                                                {QStringLiteral("--start"), &o.start},
+                                                                {QStringLiteral("--count"), &o.count},
+                                                                {QStringLiteral("--number"), &o.number}};
+    for (int i = 0; i < arguments.size(); ++i) {
+        const QString &a = arguments[i];
+        const bool hasValue = i + 1 < arguments.size();
+        if (a == QLatin1String("--help")) {
+            o.help = true;
+        } else if (a == QLatin1String("--print")) {
+            o.toPrinter = true;
+        } else if (textOptions.contains(a)) {
+            if (!hasValue)
+                return QStringLiteral("l'option %1 demande une valeur").arg(a);
+            *textOptions[a] = arguments[++i];
+        } else if (numberOptions.contains(a)) {
+            *numberOptions[a] = hasValue ? integer(arguments[++i]) : std::nullopt;
+            if (!numberOptions[a]->has_value())
+                return QStringLiteral("l'option %1 demande un nombre entier").arg(a);
+        } else if (a.startsWith(QLatin1String("--"))) {
+            return QStringLiteral("option inconnue : %1").arg(a);
+        } else if (o.labelPath.isEmpty()) {
+            o.labelPath = a;
+        } else {
+            return QStringLiteral("un seul fichier étiquette à la fois");
+        }
+    }
+    if (!style.isEmpty() && style != QLatin1String("X") && style != QLatin1String("X/X"))
+        return QStringLiteral("le style de numérotation est \"X\" ou \"X/X\"");
+    o.style = style == QLatin1String("X/X") ? 2 : 1;
+    if (o.help)
+        return o;
+    if (o.pdfPath.isEmpty() == !o.toPrinter)
+        return QStringLiteral("choisir --pdf ou --print");
+    if (!o.printerName.isEmpty() && !o.toPrinter)
+        return QStringLiteral("--printer va avec --print");
+    if (o.labelPath.isEmpty())
+        return QStringLiteral("aucun fichier étiquette");
+    if (o.position && (o.start || o.count || o.number))
+        return QStringLiteral("--position ne va pas avec --start, --count ou --number");
+    if (o.position && (*o.position < 1 || *o.position > SheetGeometry::Positions))
+        return QStringLiteral("la position va de 1 à 10");
+    if (o.start && (*o.start < 1 || *o.start > SheetGeometry::Positions))
+        return QStringLiteral("la position de départ va de 1 à 10");
+    if (o.number && (*o.number < 0 || *o.number > std::numeric_limits<qint16>::max()))
+        return QStringLiteral("le numéro de départ va de 0 à 32767");
+    return o;
+}
+
+// The run's size against what the sheet holds, with the program's own words; empty when it fits.
+QString runSizeProblem(int start, int count)
+{
+    if (count > RunLimits::MaxCopies)
+        return RunLimits::tooManyCopiesMessage();
+    if (count < 1)
+        return RunLimits::tooFewCopiesMessage();
+    if (count > RunLimits::positionsFrom(start))
+        return RunLimits::pastSheetEndMessage(start);
+    return QString();
+}
+
+QString oneLine(QString message)
+{
+    return message.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+}
+
+} // namespace
+
+namespace CommandLine {
+
+bool wantsHeadless(const QStringList &arguments)
+{
+    for (const QString &a : arguments) {
+        if (a.startsWith(QLatin1String("--")))
+            return true;
+    }
+    return false;
+}
+
+int run(const QStringList &arguments, QTextStream &out, QTextStream &err)
+{
+    const std::variant<Options, QString> parsed = parse(arguments);
+    if (const QString *problem = std::get_if<QString>(&parsed)) {
+        err << "korvalin : " << *problem << "\n\n" << usage();
+        return BadUsage;
+    }
+    const Options &o = std::get<Options>(parsed);
+    if (o.help) {
+        out << usage();
+        return Success;
+    }
+
+    Module1 state;
+    state.startUp(QString(), QString(), QDir::currentPath());
+    if (!o.settingsPath.isEmpty()) {
+        const std::optional<PrintSettingsFile::Layout> layout = PrintSettingsFile::read(o.settingsPath);
+        if (!layout) {
+            err << LabelFile::openErrorMessage() << " : " << o.settingsPath << '\n';
+            return Failure;
+        }
+        layout->applyTo(state);
+    }
+
+    LabelArtwork artwork;
+    artwork.zones = {TextZone::startUp(1), TextZone::startUp(2), TextZone::startUp(3)};
+    const std::optional<LabelLoader::Loaded> label = LabelLoader::load(o.labelPath, artwork.zones);
+    if (!label) {
+        err << LabelFile::openErrorMessage() << " : " << o.labelPath << '\n';
+        return Failure;
+    }
+    artwork.zones = label->content.zones;
+    artwork.hasIcon = label->content.iconEntry != QLatin1String(LabelFile::NoIcon);
+    artwork.picture = label->picture;
+    if (label->pictureState == LabelLoader::Loaded::PictureState::Missing)
+        err << LabelFile::iconNotFoundMessage(label->content.iconEntry) << '\n';
+
+    if (o.position) {
+        state.PrintSingleMode = 1;
+        state.SinglePosition = qint16(*o.position);
+        const QPointF origin = SheetGeometry::labelOrigin(*o.position, state.SheetSpacing);
+        state.LabelOrigins = {origin.x(), origin.y()};
+    } else {
+        const int start = o.start.value_or(1);
+        const int count = o.count.value_or(RunLimits::positionsFrom(start));
+        const QString problem = runSizeProblem(start, count);
+        if (!problem.isEmpty()) {
+            err << oneLine(problem) << '\n';
+            return Failure;
+        }
+        state.PrintSingleMode = 0;
+        state.StartLabel = qint16(start);
+        state.CopyCount = qint16(count);
+        state.AutoIncrement = o.number.has_value();
+        state.NumberingStyle = qint16(o.style);
+        state.DiskNumber = qint16(o.number.value_or(1));
+    }
+
+    if (!ZoneLines::split(artwork.zones, state)) {
+        err << ZoneLines::tooManyLinesMessage() << '\n';
+        return Failure;
+    }
+
+    if (o.toPrinter) {
+        const Printer printer = o.printerName.isEmpty() ? Printer::systemDefault() : Printer(o.printerName);
+        if (!LabelOutput::print(printer, state, artwork)) {
+            err << LabelPrinting::printerErrorMessage() << '\n';
+            return Failure;
+        }
+        return Success;
+    }
+    switch (LabelOutput::writePdf(o.pdfPath, state, artwork)) {
+    case LabelOutput::PdfResult::Written: return Success;
+    case LabelOutput::PdfResult::DrawingFailed: err << LabelPrinting::printerErrorMessage() << '\n'; break;
+    case LabelOutput::PdfResult::WriteFailed: err << LabelFile::saveErrorMessage() << " : " << o.pdfPath << '\n'; break;
+    }
+    return Failure;
+}
+
+} // namespace CommandLine

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QStringList>
+
+class QTextStream;
+
+// Printing from the command line, without a window:
+//   korvalin --pdf OUT.pdf [options] LABEL.eti
+//   korvalin --print [--printer NAME] [options] LABEL.eti
+namespace CommandLine {
+
+// Whether the arguments (without the program's name) ask for a headless print or for
+// the usage, rather than the main window.
+bool wantsHeadless(const QStringList &arguments);
+
+// Runs the headless print; the exit status of the program. Needs a QGuiApplication.
+int run(const QStringList &arguments, QTextStream &out, QTextStream &err);
+
+} // namespace CommandLine

@@ -1,0 +1,16 @@
+#pragma once
+
+#include "label/TextZone.h"
+#include "platform/Picture.h"
+
+#include <array>
+
+// What a printed label is drawn from besides its lines: the zones' fonts, colours and
+// alignment, and the picture the main window shows.
+struct LabelArtwork
+{
+    std::array<TextZone, 3> zones;
+    Picture picture;
+    // The label has an icon (IconPath is not empty); an empty picture then draws nothing.
+    bool hasIcon = false;
+};

@@ -1,0 +1,98 @@
+#include "print/LabelDrawing.h"
+
+#include "print/SheetGeometry.h"
+
+namespace {
+
+using SheetGeometry::LabelHeight;
+using SheetGeometry::LabelWidth;
+
+// Where each zone's lines go, in mm from the label's origin.
+struct ZonePlacement
+{
+    double top;
+    double left;
+    double rightEnd;
+    double centre;
+};
+
+constexpr ZonePlacement Placements[3] = {
+    {1, 18, 64, 43}, // right of the icon
+    {16, 3, 64, 35},
+    {38, 3, 64, 35},
+};
+
+constexpr double FrameInset = 2;
+constexpr double IconInset = 4;
+constexpr double IconSize = 12;
+
+void drawRectangle(PageSurface &surface, const QRectF &r)
+{
+    surface.drawLine(r.topLeft(), r.topRight(), 0);
+    surface.drawLine(r.topRight(), r.bottomRight(), 0);
+    surface.drawLine(r.bottomRight(), r.bottomLeft(), 0);
+    surface.drawLine(r.topLeft(), r.bottomLeft(), 0);
+}
+
+double lineLeft(const ZonePlacement &place, qint16 alignment, double width)
+{
+    switch (alignment) {
+    case AlignRight: return place.rightEnd - width;
+    case AlignCentre: return place.centre - width / 2;
+    default: return place.left;
+    }
+}
+
+void drawZone(PageSurface &surface, Module1 &state, int zone, const TextZone &z, const QPointF &origin,
+              const QString &number)
+{
+    const ZonePlacement &place = Placements[zone - 1];
+    Module1::ZoneLines &lines = state.zoneLines(zone);
+    const int count = state.zoneLineCount(zone);
+
+    surface.setScaleMillimetres();
+    surface.setFont(z.FontName, z.FontSize, z.FontBold, z.FontItalic);
+    surface.setTextColor(z.ForeColor);
+
+    // A zone of one line is lowered by half a line; in a longer one the first line ends
+    // with its CR, so the step is a whole line.
+    const double step = surface.textHeight(lines[1]) / 2;
+    double y = origin.y() + place.top;
+    for (int k = 1; k <= count; ++k) {
+        const QString text = k == count && !number.isEmpty() ? lines[k] + number : lines[k];
+        const double x = origin.x() + lineLeft(place, z.Alignment, surface.textWidth(text));
+        y += step;
+        surface.setScaleMillimetres();
+        surface.setCurrentPosition({x, y});
+        if (lines[k].startsWith(QLatin1Char('\n')))
+            lines[k].remove(0, 1);
+        surface.printText(text.startsWith(QLatin1Char('\n')) ? text.mid(1) : text);
+    }
+}
+
+} // namespace
+
+namespace LabelDrawing {
+
+void drawLabel(PageSurface &surface, Module1 &state, const LabelArtwork &artwork, const QPointF &origin,
+               const QString &number)
+{
+    surface.setScaleMillimetres();
+    const QRectF outline(origin, QSizeF(LabelWidth, LabelHeight));
+    if (state.PrintFrame) {
+        surface.setLineStyle(PageSurface::LineStyle::Solid);
+        drawRectangle(surface, outline.adjusted(FrameInset, FrameInset, -FrameInset, -FrameInset));
+    }
+    if (state.PrintCutMarks) {
+        surface.setLineStyle(PageSurface::LineStyle::DashDot);
+        drawRectangle(surface, outline);
+    }
+    const QPointF iconCorner = origin + QPointF(IconInset, IconInset);
+    surface.setCurrentPosition(iconCorner);
+    if (artwork.hasIcon)
+        surface.drawPicture(artwork.picture, QRectF(iconCorner, QSizeF(IconSize, IconSize)));
+    for (int zone = 1; zone <= 3; ++zone)
+        drawZone(surface, state, zone, artwork.zones[zone - 1], origin, zone == 3 ? number : QString());
+}
+
+} // namespace LabelDrawing

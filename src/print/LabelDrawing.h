@@ -1,0 +1,15 @@
+#pragma once
+
+#include "label/Module1.h"
+#include "print/LabelArtwork.h"
+#include "print/PageSurface.h"
+
+// Draws one label at an origin: frame, cut lines, icon and the three zones from the line
+// arrays that the splitting filled. Stored lines lose their leading LF as they print.
+namespace LabelDrawing {
+
+// number, when not empty, follows the last line of zone 3 (" 3" or " 3/5").
+void drawLabel(PageSurface &surface, Module1 &state, const LabelArtwork &artwork, const QPointF &origin,
+               const QString &number = QString());
+
+} // namespace LabelDrawing

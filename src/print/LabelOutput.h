@@ -1,0 +1,21 @@
+#pragma once
+
+#include "label/Module1.h"
+#include "print/LabelArtwork.h"
+
+class Printer;
+
+// Delivers the page of a print command, a single label or a run as the state says, on
+// a printer or into a PDF file. The line arrays must have been split just before.
+namespace LabelOutput {
+
+// False on any printer error; nothing of the job is printed then. A run of no labels
+// sends no page.
+bool print(const Printer &printer, Module1 &state, const LabelArtwork &artwork);
+
+enum class PdfResult { Written, DrawingFailed, WriteFailed };
+
+// An A4 portrait page whose printable area is the whole page.
+PdfResult writePdf(const QString &path, Module1 &state, const LabelArtwork &artwork);
+
+} // namespace LabelOutput

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QPointF>
+#include <array>
+
+// Where the ten 70 x 50 mm labels of a sheet lie: two columns, five rows, numbered left
+// to right and then down, placed by the four distances of the print settings.
+namespace SheetGeometry {
+
+inline constexpr double LabelWidth = 70;
+inline constexpr double LabelHeight = 50;
+inline constexpr int Positions = 10;
+
+// Top-left corner of position 1..10, in mm from the printable area's corner. spacing is
+// left margin, top margin, row gap, column gap.
+QPointF labelOrigin(int position, const std::array<double, 4> &spacing);
+
+} // namespace SheetGeometry

@@ -1,0 +1,317 @@
+#include "PdfRaster.h"
+#include "PdfText.h"
+
+#include "label/LabelFile.h"
+#include "print/CommandLine.h"
+
+#include <QFile>
+#include <QFontMetricsF>
+#include <QPdfWriter>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextStream>
+
+namespace {
+
+constexpr double Tolerance = 0.5; // mm
+
+struct Outcome
+{
+    int status;
+    QString out, err;
+};
+
+Outcome runCommandLine(const QStringList &arguments)
+{
+    Outcome o{0, {}, {}};
+    QTextStream out(&o.out), err(&o.err);
+    o.status = CommandLine::run(arguments, out, err);
+    out.flush();
+    err.flush();
+    return o;
+}
+
+// Line height of a font on a 1200 dpi PDF page, in mm, as the printed page measures it.
+double lineHeightMm(const QString &family, double points)
+{
+    QPdfWriter probe(QStringLiteral("/dev/null"));
+    QFont font(family);
+    font.setPointSizeF(points);
+    font.setHintingPreference(QFont::PreferNoHinting);
+    return QFontMetricsF(font, &probe).height() / (probe.resolution() / 25.4);
+}
+
+} // namespace
+
+class TestCommandLine : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void headlessOnlyWithOptions();
+    void badUsage_data();
+    void badUsage();
+    void help();
+    void failures_data();
+    void failures();
+    void singleLabelLandsWhereTheGeometrySays_data();
+    void singleLabelLandsWhereTheGeometrySays();
+    void numberedRun();
+    void frameAndCutLinesOnThePage();
+    void executable();
+
+private:
+    QString writeLabel(const QString &name, const LabelFile::Zones &zones, const QString &icon = QStringLiteral("AUCUN"));
+    QString writeFile(const QString &name, const QByteArray &bytes);
+    LabelFile::Zones sampleZones() const;
+
+    QTemporaryDir m_dir;
+};
+
+void TestCommandLine::initTestCase()
+{
+    QVERIFY(m_dir.isValid());
+    QDir::setCurrent(m_dir.path());
+}
+
+LabelFile::Zones TestCommandLine::sampleZones() const
+{
+    LabelFile::Zones zones = {TextZone::startUp(1), TextZone::startUp(2), TextZone::startUp(3)};
+    zones[0].Caption = QStringLiteral("Sauvegarde");
+    zones[0].FontSize = 12;
+    zones[0].FontBold = true;
+    zones[0].Alignment = AlignRight;
+    zones[1].Caption = QStringLiteral("Documents");
+    zones[1].FontSize = 8;
+    zones[2].Caption = QStringLiteral("Disque");
+    zones[2].FontSize = 10;
+    zones[2].Alignment = AlignCentre;
+    return zones;
+}
+
+QString TestCommandLine::writeFile(const QString &name, const QByteArray &bytes)
+{
+    const QString path = m_dir.filePath(name);
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        qFatal("cannot write a test file");
+    return path;
+}
+
+QString TestCommandLine::writeLabel(const QString &name, const LabelFile::Zones &zones, const QString &icon)
+{
+    return writeFile(name, *LabelFile::encode(zones, icon));
+}
+
+void TestCommandLine::headlessOnlyWithOptions()
+{
+    QVERIFY(!CommandLine::wantsHeadless({}));
+    QVERIFY(!CommandLine::wantsHeadless({QStringLiteral("lot.eti")}));
+    QVERIFY(CommandLine::wantsHeadless({QStringLiteral("--pdf"), QStringLiteral("a.pdf"), QStringLiteral("lot.eti")}));
+    QVERIFY(CommandLine::wantsHeadless({QStringLiteral("--help")}));
+}
+
+void TestCommandLine::badUsage_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("reason");
+    const QString label = QStringLiteral("lot.eti");
+    const QString pdf = QStringLiteral("--pdf");
+    const QString out = QStringLiteral("sortie.pdf");
+    QTest::newRow("no output") << QStringList{label, QStringLiteral("--count"), QStringLiteral("2")} << QStringLiteral("choisir --pdf ou --print");
+    QTest::newRow("both outputs") << QStringList{pdf, out, QStringLiteral("--print"), label} << QStringLiteral("choisir --pdf ou --print");
+    QTest::newRow("no label") << QStringList{pdf, out} << QStringLiteral("aucun fichier étiquette");
+    QTest::newRow("two labels") << QStringList{pdf, out, label, label} << QStringLiteral("un seul fichier étiquette à la fois");
+    QTest::newRow("missing value") << QStringList{label, pdf} << QStringLiteral("l'option --pdf demande une valeur");
+    QTest::newRow("not a number") << QStringList{pdf, out, QStringLiteral("--count"), QStringLiteral("deux"), label} << QStringLiteral("l'option --count demande un nombre entier");
+    QTest::newRow("unknown option") << QStringList{pdf, out, QStringLiteral("--couleur"), label} << QStringLiteral("option inconnue : --couleur");
+    QTest::newRow("position 11") << QStringList{pdf, out, QStringLiteral("--position"), QStringLiteral("11"), label} << QStringLiteral("la position va de 1 à 10");
+    QTest::newRow("start 0") << QStringList{pdf, out, QStringLiteral("--start"), QStringLiteral("0"), label} << QStringLiteral("la position de départ va de 1 à 10");
+    QTest::newRow("position and run") << QStringList{pdf, out, QStringLiteral("--position"), QStringLiteral("2"), QStringLiteral("--count"), QStringLiteral("2"), label}
+                                      << QStringLiteral("--position ne va pas avec --start, --count ou --number");
+    QTest::newRow("style") << QStringList{pdf, out, QStringLiteral("--style"), QStringLiteral("X-X"), label} << QStringLiteral("le style de numérotation est \"X\" ou \"X/X\"");
+    QTest::newRow("printer without print") << QStringList{pdf, out, QStringLiteral("--printer"), QStringLiteral("Q"), label} << QStringLiteral("--printer va avec --print");
+    QTest::newRow("number too large") << QStringList{pdf, out, QStringLiteral("--number"), QStringLiteral("40000"), label} << QStringLiteral("le numéro de départ va de 0 à 32767");
+}
+
+void TestCommandLine::badUsage()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, reason);
+    const Outcome o = runCommandLine(arguments);
+    QCOMPARE(o.status, 2);
+    QVERIFY2(o.err.startsWith(QStringLiteral("korvalin : ") + reason + QLatin1Char('\n')), qPrintable(o.err));
+    QVERIFY(o.err.contains(QStringLiteral("Utilisation :")));
+    QVERIFY(!QFile::exists(m_dir.filePath(QStringLiteral("sortie.pdf"))));
+}
+
+void TestCommandLine::help()
+{
+    const Outcome o = runCommandLine({QStringLiteral("--help")});
+    QCOMPARE(o.status, 0);
+    QVERIFY(o.out.startsWith(QStringLiteral("Utilisation :")));
+    QVERIFY(o.out.contains(QStringLiteral("--number N")));
+    QVERIFY(o.err.isEmpty());
+}
+
+void TestCommandLine::failures_data()
+{
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<QString>("labelText2");
+    QTest::addColumn<QString>("message");
+    const QString ok = QStringLiteral("Documents");
+    QTest::newRow("unreadable label") << QStringList{} << QString() << QStringLiteral("Erreur d'ouverture du fichier : ");
+    QTest::newRow("unreadable settings") << QStringList{QStringLiteral("--settings"), QStringLiteral("absent.PAR")} << ok
+                                         << QStringLiteral("Erreur d'ouverture du fichier : absent.PAR\n");
+    QTest::newRow("too many lines") << QStringList{} << QString(QStringLiteral("ligne\r\n")).repeated(15) + QStringLiteral("fin") << QStringLiteral("Nombre de lignes de texte trop important !\n");
+    QTest::newRow("count above 10") << QStringList{QStringLiteral("--count"), QStringLiteral("12")} << ok << QStringLiteral("Nombre maximum d'étiquettes identiques = 10\n");
+    QTest::newRow("count 0") << QStringList{QStringLiteral("--count"), QStringLiteral("0")} << ok << QStringLiteral("Nombre minimum d'étiquettes = 1\n");
+    QTest::newRow("run past the sheet") << QStringList{QStringLiteral("--start"), QStringLiteral("7"), QStringLiteral("--count"), QStringLiteral("5")} << ok
+                                        << QStringLiteral("Nombre maximun d'étiquettes =  4\n à partir de l'étiquette N°  7\n");
+    QTest::newRow("number past 32767") << QStringList{QStringLiteral("--number"), QStringLiteral("32767"), QStringLiteral("--count"), QStringLiteral("2")} << ok
+                                       << QStringLiteral("Erreur sur l'imprimante !\n");
+}
+
+void TestCommandLine::failures()
+{
+    QFETCH(QStringList, options);
+    QFETCH(QString, labelText2);
+    QFETCH(QString, message);
+    LabelFile::Zones zones = sampleZones();
+    zones[1].Caption = labelText2;
+    const QString label = labelText2.isNull() ? writeFile(QStringLiteral("abime.eti"), "[Titre 1]\r\n\"abîmé")
+                                              : writeLabel(QStringLiteral("lot.eti"), zones);
+    const QString pdf = m_dir.filePath(QStringLiteral("echec.pdf"));
+    const Outcome o = runCommandLine(QStringList{QStringLiteral("--pdf"), pdf} + options + QStringList{label});
+    QCOMPARE(o.status, 1);
+    QVERIFY2(o.err.startsWith(message), qPrintable(o.err));
+    QVERIFY(!QFile::exists(pdf));
+}
+
+void TestCommandLine::singleLabelLandsWhereTheGeometrySays_data()
+{
+    QTest::addColumn<QByteArray>("settings");
+    QTest::addColumn<int>("position");
+    QTest::addColumn<QPointF>("origin");
+    QTest::newRow("defaults, position 1") << QByteArray() << 1 << QPointF(10, 4);
+    QTest::newRow("defaults, position 10") << QByteArray() << 10 << QPointF(90, 220);
+    QTest::newRow("loaded settings, position 4") << QByteArray("7.5,12,5,0\r\n#FALSE#,#TRUE#\r\n") << 4 << QPointF(82.5, 62);
+    QTest::newRow("touching labels, position 6") << QByteArray("0,0,0,0\r\n#TRUE#,#TRUE#\r\n") << 6 << QPointF(70, 100);
+}
+
+void TestCommandLine::singleLabelLandsWhereTheGeometrySays()
+{
+    QFETCH(QByteArray, settings);
+    QFETCH(int, position);
+    QFETCH(QPointF, origin);
+    const QString label = writeLabel(QStringLiteral("lot.eti"), sampleZones());
+    QStringList arguments{QStringLiteral("--position"), QString::number(position)};
+    if (!settings.isEmpty())
+        arguments += QStringList{QStringLiteral("--settings"), writeFile(QStringLiteral("lot.PAR"), settings)};
+    const QString pdf = m_dir.filePath(QStringLiteral("une.pdf"));
+    const Outcome o = runCommandLine(QStringList{QStringLiteral("--pdf"), pdf} + arguments + QStringList{label});
+    QCOMPARE(o.status, 0);
+    QVERIFY2(o.err.isEmpty(), qPrintable(o.err));
+
+    const QList<PdfTextPage> pages = readPdfText(pdf);
+    QCOMPARE(pages.size(), 1);
+    QCOMPARE(pages[0].size.width() * mmPerPt, 210.0);
+    const QRectF zone1 = findWord(pages[0], QStringLiteral("Sauvegarde")).box;
+    const QRectF zone2 = findWord(pages[0], QStringLiteral("Documents")).box;
+    const QRectF zone3 = findWord(pages[0], QStringLiteral("Disque")).box;
+    QVERIFY(!zone1.isEmpty() && !zone2.isEmpty() && !zone3.isEmpty());
+
+    // One-line zones are lowered by half their line height.
+    const double x = origin.x(), y = origin.y();
+    QCOMPARE_LT(qAbs(zone1.right() * mmPerPt - (x + 64)), Tolerance);
+    QCOMPARE_LT(qAbs(zone1.top() * mmPerPt - (y + 1 + lineHeightMm(QStringLiteral("Arial"), 12) / 2)), Tolerance);
+    QCOMPARE_LT(qAbs(zone2.left() * mmPerPt - (x + 3)), Tolerance);
+    QCOMPARE_LT(qAbs(zone2.top() * mmPerPt - (y + 16 + lineHeightMm(QStringLiteral("Arial"), 8) / 2)), Tolerance);
+    QCOMPARE_LT(qAbs(zone3.center().x() * mmPerPt - (x + 35)), Tolerance);
+    QCOMPARE_LT(qAbs(zone3.top() * mmPerPt - (y + 38 + lineHeightMm(QStringLiteral("Arial"), 10) / 2)), Tolerance);
+}
+
+void TestCommandLine::numberedRun()
+{
+    LabelFile::Zones zones = sampleZones();
+    zones[2].Caption = QStringLiteral("Disque");
+    zones[2].Alignment = AlignLeft;
+    const QString label = writeLabel(QStringLiteral("serie.eti"), zones);
+    const QString pdf = m_dir.filePath(QStringLiteral("serie.pdf"));
+    const Outcome o = runCommandLine({QStringLiteral("--pdf"), pdf, QStringLiteral("--start"), QStringLiteral("3"), QStringLiteral("--count"),
+                                      QStringLiteral("4"), QStringLiteral("--number"), QStringLiteral("9"), QStringLiteral("--style"),
+                                      QStringLiteral("X/X"), label});
+    QCOMPARE(o.status, 0);
+    const QList<PdfTextPage> pages = readPdfText(pdf);
+    QCOMPARE(pages.size(), 1);
+    const QPointF origins[4] = {{10, 58}, {90, 58}, {10, 112}, {90, 112}};
+    for (int i = 0; i < 4; ++i) {
+        const QString number = QStringLiteral("%1/4").arg(9 + i);
+        const QRectF box = findWord(pages[0], number).box;
+        QVERIFY2(!box.isEmpty(), qPrintable(number));
+        const QRectF disque = [&] {
+            for (const PdfWord &w : pages[0].words) {
+                if (w.text == QLatin1String("Disque") && qAbs(w.box.top() - box.top()) < 1)
+                    return w.box;
+            }
+            return QRectF();
+        }();
+        QCOMPARE_LT(qAbs(disque.left() * mmPerPt - (origins[i].x() + 3)), Tolerance);
+        QCOMPARE_LT(qAbs(box.top() * mmPerPt - (origins[i].y() + 38 + lineHeightMm(QStringLiteral("Arial"), 10) / 2)), Tolerance);
+    }
+    QVERIFY(findWord(pages[0], QStringLiteral("13/4")).box.isEmpty());
+}
+
+void TestCommandLine::frameAndCutLinesOnThePage()
+{
+    const QString label = writeLabel(QStringLiteral("cadre.eti"), sampleZones());
+    const QString pdf = m_dir.filePath(QStringLiteral("cadre.pdf"));
+    QCOMPARE(runCommandLine({QStringLiteral("--pdf"), pdf, QStringLiteral("--position"), QStringLiteral("1"), label}).status, 0);
+    const QImage page = renderPdfPage(pdf, 254); // 10 pixels a millimetre
+    QVERIFY(!page.isNull());
+    auto darkShare = [&](double y, double fromX, double toX) {
+        int dark = 0, all = 0;
+        for (int px = int(fromX * 10); px < int(toX * 10); ++px, ++all) {
+            const int row = qRound(y * 10);
+            bool hit = false;
+            for (int r = row - 1; r <= row + 1; ++r)
+                hit = hit || qGray(page.pixel(px, r)) < 128;
+            dark += hit;
+        }
+        return double(dark) / all;
+    };
+    // The frame, 2 mm inside the label, is solid; the cut outline is dash-dot.
+    QCOMPARE_GT(darkShare(4 + 2, 10 + 3, 10 + 67), 0.98);
+    QCOMPARE_GT(darkShare(4 + 48, 10 + 3, 10 + 67), 0.98);
+    const double cut = darkShare(4, 10 + 1, 10 + 69);
+    QCOMPARE_GT(cut, 0.4);
+    QCOMPARE_LT(cut, 0.9);
+    QCOMPARE_LT(darkShare(4 + 25, 10 + 40, 10 + 67), 0.02);
+    // Nothing at position 2.
+    QCOMPARE_LT(darkShare(4 + 2, 90 + 3, 90 + 67), 0.02);
+}
+
+void TestCommandLine::executable()
+{
+    const QString label = writeLabel(QStringLiteral("proc.eti"), sampleZones());
+    const QString pdf = m_dir.filePath(QStringLiteral("proc.pdf"));
+    QProcess korvalin;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    environment.remove(QStringLiteral("DISPLAY"));
+    korvalin.setProcessEnvironment(environment);
+    korvalin.start(QStringLiteral(KORVALIN_EXECUTABLE), {QStringLiteral("--pdf"), pdf, label});
+    QVERIFY(korvalin.waitForFinished(20000));
+    QCOMPARE(korvalin.exitCode(), 0);
+    QCOMPARE(readPdfText(pdf).size(), 1);
+
+    korvalin.start(QStringLiteral(KORVALIN_EXECUTABLE), {QStringLiteral("--pdf"), pdf, m_dir.filePath(QStringLiteral("absent.eti"))});
+    QVERIFY(korvalin.waitForFinished(20000));
+    QCOMPARE(korvalin.exitCode(), 1);
+    QVERIFY(QString::fromUtf8(korvalin.readAllStandardError()).startsWith(QStringLiteral("Erreur d'ouverture du fichier")));
+}
+
+QTEST_MAIN(TestCommandLine)
+#include "tst_commandline.moc"

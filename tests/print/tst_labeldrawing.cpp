@@ -1,0 +1,346 @@
+#include "RecordingSurface.h"
+
+#include "label/ZoneLines.h"
+#include "print/LabelPrinting.h"
+#include "print/SheetGeometry.h"
+
+#include <QTest>
+
+using Spacing = std::array<double, 4>;
+
+namespace {
+
+// A label whose zones hold the given texts, split as the print command splits them.
+struct Fixture
+{
+    Module1 state;
+    LabelArtwork artwork;
+
+    explicit Fixture(const QString &zone1 = QString(), const QString &zone2 = QString(), const QString &zone3 = QString())
+    {
+        artwork.zones = {TextZone::startUp(1), TextZone::startUp(2), TextZone::startUp(3)};
+        for (TextZone &z : artwork.zones)
+            z.FontSize = 8;
+        setTexts(zone1, zone2, zone3);
+    }
+
+    void setTexts(const QString &zone1, const QString &zone2, const QString &zone3)
+    {
+        artwork.zones[0].Caption = zone1;
+        artwork.zones[1].Caption = zone2;
+        artwork.zones[2].Caption = zone3;
+        QVERIFY(ZoneLines::split(artwork.zones, state));
+    }
+};
+
+QStringList printed(const RecordingSurface &surface)
+{
+    QStringList result;
+    for (const RecordingSurface::Text &t : surface.texts) {
+        if (!t.text.isEmpty())
+            result.append(t.text);
+    }
+    return result;
+}
+
+bool near(double a, double b) { return qAbs(a - b) < 1e-9; }
+
+} // namespace
+
+class TestLabelDrawing : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void origins_data();
+    void origins();
+    void frameAndCutLines_data();
+    void frameAndCutLines();
+    void iconSquare();
+    void anchors_data();
+    void anchors();
+    void lineSteps_data();
+    void lineSteps();
+    void zoneFontAndColour();
+    void runPositions_data();
+    void runPositions();
+    void numbering_data();
+    void numbering();
+    void diskNumberOverflowCancels();
+};
+
+void TestLabelDrawing::origins_data()
+{
+    QTest::addColumn<Spacing>("spacing");
+    QTest::addColumn<int>("position");
+    QTest::addColumn<QPointF>("origin");
+    const Spacing defaults{10, 4, 4, 10};
+    const QPointF expected[10] = {{10, 4}, {90, 4}, {10, 58}, {90, 58}, {10, 112},
+                                  {90, 112}, {10, 166}, {90, 166}, {10, 220}, {90, 220}};
+    for (int n = 1; n <= 10; ++n)
+        QTest::addRow("defaults, position %d", n) << defaults << n << expected[n - 1];
+    QTest::newRow("touching labels, position 4") << Spacing{0, 0, 0, 0} << 4 << QPointF(70, 50);
+    QTest::newRow("touching labels, position 10") << Spacing{0, 0, 0, 0} << 10 << QPointF(70, 200);
+    QTest::newRow("loaded settings, position 2") << Spacing{7.5, 12, 0, 5} << 2 << QPointF(82.5, 12);
+    QTest::newRow("negative margins, position 3") << Spacing{-2, -1, 3, 4} << 3 << QPointF(-2, 52);
+}
+
+void TestLabelDrawing::origins()
+{
+    QFETCH(Spacing, spacing);
+    QFETCH(int, position);
+    QTEST(SheetGeometry::labelOrigin(position, spacing), "origin");
+}
+
+void TestLabelDrawing::frameAndCutLines_data()
+{
+    QTest::addColumn<bool>("frame");
+    QTest::addColumn<bool>("cutMarks");
+    QTest::newRow("both") << true << true;
+    QTest::newRow("frame only") << true << false;
+    QTest::newRow("cut lines only") << false << true;
+    QTest::newRow("neither") << false << false;
+}
+
+void TestLabelDrawing::frameAndCutLines()
+{
+    QFETCH(bool, frame);
+    QFETCH(bool, cutMarks);
+    Fixture f;
+    f.state.PrintFrame = frame;
+    f.state.PrintCutMarks = cutMarks;
+    f.state.PrintSingleMode = 1;
+    f.state.LabelOrigins = {10, 4};
+    RecordingSurface surface;
+    QVERIFY(LabelPrinting::drawPrintPage(surface, f.state, f.artwork));
+    QCOMPARE(surface.ended, 1);
+
+    using Style = PageSurface::LineStyle;
+    QList<RecordingSurface::Line> expected;
+    if (frame) {
+        expected += {{{12, 6}, {78, 6}, Style::Solid, 0}, {{78, 6}, {78, 52}, Style::Solid, 0},
+                     {{78, 52}, {12, 52}, Style::Solid, 0}, {{12, 6}, {12, 52}, Style::Solid, 0}};
+    }
+    if (cutMarks) {
+        expected += {{{10, 4}, {80, 4}, Style::DashDot, 0}, {{80, 4}, {80, 54}, Style::DashDot, 0},
+                     {{80, 54}, {10, 54}, Style::DashDot, 0}, {{10, 4}, {10, 54}, Style::DashDot, 0}};
+    }
+    QCOMPARE(surface.lines.size(), expected.size());
+    for (int i = 0; i < expected.size(); ++i) {
+        QCOMPARE(surface.lines[i].from, expected[i].from);
+        QCOMPARE(surface.lines[i].to, expected[i].to);
+        QVERIFY(surface.lines[i].style == expected[i].style);
+        QCOMPARE(surface.lines[i].color, 0);
+    }
+}
+
+void TestLabelDrawing::iconSquare()
+{
+    Fixture f;
+    f.state.PrintSingleMode = 1;
+    f.state.LabelOrigins = {90, 220};
+    RecordingSurface without;
+    QVERIFY(LabelPrinting::drawPrintPage(without, f.state, f.artwork));
+    QVERIFY(without.pictures.isEmpty());
+
+    f.artwork.hasIcon = true;
+    RecordingSurface with;
+    QVERIFY(LabelPrinting::drawPrintPage(with, f.state, f.artwork));
+    QCOMPARE(with.pictures, QList<QRectF>{QRectF(94, 224, 12, 12)});
+}
+
+void TestLabelDrawing::anchors_data()
+{
+    QTest::addColumn<int>("zone");
+    QTest::addColumn<int>("alignment");
+    QTest::addColumn<double>("x");
+    // "abcd" in 8 points is 8 mm wide on the recording surface; the label is at x = 90.
+    QTest::newRow("zone 1 left") << 1 << int(AlignLeft) << 90.0 + 18;
+    QTest::newRow("zone 1 right") << 1 << int(AlignRight) << 90.0 + 64 - 8;
+    QTest::newRow("zone 1 centre") << 1 << int(AlignCentre) << 90.0 + 43 - 4;
+    QTest::newRow("zone 2 left") << 2 << int(AlignLeft) << 90.0 + 3;
+    QTest::newRow("zone 2 right") << 2 << int(AlignRight) << 90.0 + 64 - 8;
+    QTest::newRow("zone 2 centre") << 2 << int(AlignCentre) << 90.0 + 35 - 4;
+    QTest::newRow("zone 3 left") << 3 << int(AlignLeft) << 90.0 + 3;
+    QTest::newRow("zone 3 right") << 3 << int(AlignRight) << 90.0 + 64 - 8;
+    QTest::newRow("zone 3 centre") << 3 << int(AlignCentre) << 90.0 + 35 - 4;
+}
+
+void TestLabelDrawing::anchors()
+{
+    QFETCH(int, zone);
+    QFETCH(int, alignment);
+    QFETCH(double, x);
+    Fixture f;
+    QString texts[3];
+    texts[zone - 1] = QStringLiteral("abcd");
+    f.artwork.zones[zone - 1].Alignment = qint16(alignment);
+    f.setTexts(texts[0], texts[1], texts[2]);
+    f.state.PrintSingleMode = 1;
+    f.state.LabelOrigins = {90, 58};
+    RecordingSurface surface;
+    QVERIFY(LabelPrinting::drawPrintPage(surface, f.state, f.artwork));
+    QCOMPARE(surface.texts.size(), 3);
+    QCOMPARE(surface.texts[zone - 1].text, QStringLiteral("abcd"));
+    QVERIFY2(near(surface.texts[zone - 1].position.x(), x), qPrintable(QString::number(surface.texts[zone - 1].position.x())));
+}
+
+void TestLabelDrawing::lineSteps_data()
+{
+    QTest::addColumn<int>("zone");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QList<double>>("tops");
+    QTest::addColumn<QStringList>("texts");
+    // 8-point lines are 4 mm high; the label is at y = 4.
+    QTest::newRow("zone 1, one line: half a line down") << 1 << QStringLiteral("a") << QList<double>{4 + 1 + 2.0} << QStringList{QStringLiteral("a")};
+    QTest::newRow("zone 2, three lines: whole lines")
+        << 2 << QStringLiteral("a\r\nb\r\nc") << QList<double>{4 + 16 + 4.0, 4 + 16 + 8.0, 4 + 16 + 12.0}
+        << QStringList{QStringLiteral("a\r"), QStringLiteral("b\r"), QStringLiteral("c")};
+    QTest::newRow("zone 3, final line break") << 3 << QStringLiteral("x\r\n") << QList<double>{4 + 38 + 4.0, 4 + 38 + 8.0}
+                                             << QStringList{QStringLiteral("x\r"), QString()};
+}
+
+void TestLabelDrawing::lineSteps()
+{
+    QFETCH(int, zone);
+    QFETCH(QString, text);
+    QFETCH(QList<double>, tops);
+    QFETCH(QStringList, texts);
+    Fixture f;
+    QString zoneTexts[3];
+    zoneTexts[zone - 1] = text;
+    f.setTexts(zoneTexts[0], zoneTexts[1], zoneTexts[2]);
+    f.state.PrintSingleMode = 1;
+    f.state.LabelOrigins = {10, 4};
+    RecordingSurface surface;
+    QVERIFY(LabelPrinting::drawPrintPage(surface, f.state, f.artwork));
+
+    // The other two zones are empty and print one empty line each, zone by zone.
+    QCOMPARE(surface.texts.size(), tops.size() + 2);
+    const QList<RecordingSurface::Text> zoneTextsPrinted = surface.texts.mid(zone - 1, tops.size());
+    for (int i = 0; i < tops.size(); ++i) {
+        QVERIFY2(near(zoneTextsPrinted[i].position.y(), tops[i]), qPrintable(QString::number(zoneTextsPrinted[i].position.y())));
+        QCOMPARE(zoneTextsPrinted[i].text, texts[i]);
+        // The stored lines lose their leading LF as they print.
+        QVERIFY(!f.state.zoneLines(zone)[i + 1].startsWith(QLatin1Char('\n')));
+    }
+}
+
+void TestLabelDrawing::zoneFontAndColour()
+{
+    Fixture f;
+    TextZone &z = f.artwork.zones[1];
+    z.FontName = QStringLiteral("Liberation Serif");
+    z.FontSize = 12;
+    z.FontBold = true;
+    z.FontItalic = true;
+    z.FontUnderline = true;
+    z.FontStrikethru = true;
+    z.ForeColor = 255;
+    f.setTexts(QString(), QStringLiteral("Documents"), QString());
+    f.state.PrintSingleMode = 1;
+    RecordingSurface surface;
+    QVERIFY(LabelPrinting::drawPrintPage(surface, f.state, f.artwork));
+    const RecordingSurface::Text &t = surface.texts[1];
+    QCOMPARE(t.text, QStringLiteral("Documents"));
+    QCOMPARE(t.font, QStringLiteral("Liberation Serif"));
+    QCOMPARE(t.pointSize, 12.f);
+    QVERIFY(t.bold && t.italic);
+    QCOMPARE(t.color, 255);
+    QCOMPARE(surface.texts[0].color, 0);
+    QCOMPARE(surface.texts[2].color, WindowTextColor);
+}
+
+void TestLabelDrawing::runPositions_data()
+{
+    QTest::addColumn<int>("start");
+    QTest::addColumn<int>("count");
+    QTest::addColumn<QList<QPointF>>("origins");
+    QTest::newRow("3 to 6") << 3 << 4 << QList<QPointF>{{10, 58}, {90, 58}, {10, 112}, {90, 112}};
+    QTest::newRow("whole sheet") << 1 << 10
+                                 << QList<QPointF>{{10, 4}, {90, 4}, {10, 58}, {90, 58}, {10, 112},
+                                                   {90, 112}, {10, 166}, {90, 166}, {10, 220}, {90, 220}};
+    QTest::newRow("past the sheet reuses the last position") << 9 << 4 << QList<QPointF>{{10, 220}, {90, 220}, {90, 220}, {90, 220}};
+    QTest::newRow("nothing") << 1 << 0 << QList<QPointF>{};
+}
+
+void TestLabelDrawing::runPositions()
+{
+    QFETCH(int, start);
+    QFETCH(int, count);
+    QFETCH(QList<QPointF>, origins);
+    Fixture f;
+    f.state.PrintFrame = false;
+    f.state.StartLabel = qint16(start);
+    f.state.CopyCount = qint16(count);
+    RecordingSurface surface;
+    QVERIFY(LabelPrinting::drawPrintPage(surface, f.state, f.artwork));
+    QCOMPARE(surface.ended, 1);
+    QCOMPARE(surface.lines.size(), 4 * origins.size());
+    for (int i = 0; i < origins.size(); ++i)
+        QCOMPARE(surface.lines[4 * i].from, origins[i]);
+    QCOMPARE(f.state.DiskNumber, qint16(1 + count));
+}
+
+void TestLabelDrawing::numbering_data()
+{
+    QTest::addColumn<QString>("zone3");
+    QTest::addColumn<bool>("autoIncrement");
+    QTest::addColumn<int>("style");
+    QTest::addColumn<int>("firstNumber");
+    QTest::addColumn<int>("count");
+    QTest::addColumn<QStringList>("zone3Texts");
+    QTest::addColumn<int>("numberAfter");
+
+    const QString label = QStringLiteral("Numéro de disquette :");
+    QStringList fiveOfFive;
+    for (int n = 1; n <= 5; ++n)
+        fiveOfFive.append(label + QStringLiteral(" %1/5").arg(n));
+    QTest::newRow("style 2, run of 5") << label << true << 2 << 1 << 5 << fiveOfFive << 6;
+    QTest::newRow("style 1 from 9") << label << true << 1 << 9 << 2 << QStringList{label + QStringLiteral(" 9"), label + QStringLiteral(" 10")} << 11;
+    QTest::newRow("style 2 total is the count") << QStringLiteral("Lot") << true << 2 << 6 << 2
+                                                << QStringList{QStringLiteral("Lot 6/2"), QStringLiteral("Lot 7/2")} << 8;
+    QTest::newRow("numbering off still advances") << label << false << 1 << 4 << 3 << QStringList{label, label, label} << 7;
+    QTest::newRow("style not chosen numbers alone") << QStringLiteral("N°") << true << 0 << 3 << 1 << QStringList{QStringLiteral("N° 3")} << 4;
+    QTest::newRow("several lines: the number follows the last")
+        << QStringLiteral("Sauvegarde\r\nLot") << true << 1 << 1 << 2
+        << QStringList{QStringLiteral("Sauvegarde\r"), QStringLiteral("Lot 1"), QStringLiteral("Sauvegarde\r"), QStringLiteral("Lot 2")} << 3;
+    QTest::newRow("empty zone 3") << QString() << true << 1 << 1 << 1 << QStringList{QStringLiteral(" 1")} << 2;
+}
+
+void TestLabelDrawing::numbering()
+{
+    QFETCH(QString, zone3);
+    QFETCH(bool, autoIncrement);
+    QFETCH(int, style);
+    QFETCH(int, firstNumber);
+    QFETCH(int, count);
+    Fixture f(QString(), QString(), zone3);
+    f.state.AutoIncrement = autoIncrement;
+    f.state.NumberingStyle = qint16(style);
+    f.state.DiskNumber = qint16(firstNumber);
+    f.state.CopyCount = qint16(count);
+    f.state.StartLabel = 1;
+    RecordingSurface surface;
+    QVERIFY(LabelPrinting::drawPrintPage(surface, f.state, f.artwork));
+    QTEST(printed(surface), "zone3Texts");
+    QTEST(int(f.state.DiskNumber), "numberAfter");
+}
+
+void TestLabelDrawing::diskNumberOverflowCancels()
+{
+    Fixture f(QString(), QString(), QStringLiteral("Disque"));
+    f.state.AutoIncrement = true;
+    f.state.NumberingStyle = 1;
+    f.state.DiskNumber = 32766;
+    f.state.CopyCount = 3;
+    RecordingSurface surface;
+    QVERIFY(!LabelPrinting::drawPrintPage(surface, f.state, f.artwork));
+    QCOMPARE(surface.cancelled, 1);
+    QCOMPARE(surface.ended, 0);
+    QCOMPARE(f.state.DiskNumber, qint16(32767));
+    QCOMPARE(printed(surface), (QStringList{QStringLiteral("Disque 32766"), QStringLiteral("Disque 32767")}));
+}
+
+QTEST_GUILESS_MAIN(TestLabelDrawing)
+#include "tst_labeldrawing.moc"

@@ -1,0 +1,8 @@
+#pragma once
+
+#include <QImage>
+#include <QString>
+
+// The first page of a PDF as pdftoppm renders it, in grey, without smoothing of lines,
+// so that a test can look for a line at a given millimetre. Null when it cannot be read.
+QImage renderPdfPage(const QString &pdfPath, int dotsPerInch);
