@@ -1,17 +1,48 @@
 #include "label/Module1.h"
+#include "platform/FrenchTranslations.h"
+#include "print/CommandLine.h"
+#include "print/Printer.h"
+#include "windows/Form1.h"
 
 #include <QApplication>
 #include <QDir>
-#include <QMainWindow>
+#include <QGuiApplication>
+#include <QTextStream>
+
+namespace {
+
+// The main window's road: the program runs until the window ends it.
+int runMainWindow(QApplication &app)
+{
+    Module1 state;
+    state.startUp(QApplication::applicationDirPath(), QApplication::arguments().value(1), QDir::currentPath());
+    Printer printer = Printer::systemDefault();
+    Form1 window(state, printer);
+    window.show();
+    return app.exec();
+}
+
+// The command line's road: one page printed or written, with no window and no display.
+int runHeadless(int argc, char *argv[])
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    return CommandLine::run(QGuiApplication::arguments().mid(1), out, err);
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
-    QApplication app(argc, argv);
-    Module1 state;
-    const QStringList arguments = QApplication::arguments();
-    state.startUp(QApplication::applicationDirPath(), arguments.value(1), QDir::currentPath());
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    if (CommandLine::wantsHeadless(arguments))
+        return runHeadless(argc, argv);
 
-    QMainWindow window;
-    window.show();
-    return QApplication::exec();
+    QApplication app(argc, argv);
+    FrenchTranslations::install(app);
+    return runMainWindow(app);
 }

@@ -47,6 +47,19 @@ bool CMDialog1::ShowColor()
     return color.has_value();
 }
 
+bool CMDialog1::ShowPrinter(Printer &printer)
+{
+    const std::optional<QString> name = m_backend->choosePrinter(*this, printer.name(), m_parent);
+    if (name)
+        printer = Printer(*name);
+    return name.has_value();
+}
+
+void CMDialog1::ShowHelp()
+{
+    m_backend->showHelp(*this, m_parent);
+}
+
 void CMDialog1::takeChosenFile(const QString &path)
 {
     FileName = path;

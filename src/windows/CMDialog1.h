@@ -1,6 +1,7 @@
 #pragma once
 
 #include "label/TextZone.h"
+#include "print/Printer.h"
 
 #include <QString>
 #include <memory>
@@ -31,6 +32,11 @@ public:
     virtual std::optional<QString> chooseFileToSave(const CMDialog1 &dialog, QWidget *parent) = 0;
     virtual std::optional<FontChoice> chooseFont(const FontChoice &initial, QWidget *parent) = 0;
     virtual std::optional<ColorValue> chooseColor(ColorValue initial, QWidget *parent) = 0;
+    // The name of the printer chosen among the installed ones, or nothing when cancelled.
+    virtual std::optional<QString> choosePrinter(const CMDialog1 &dialog, const QString &currentPrinter,
+                                                 QWidget *parent) = 0;
+    // Opens the help viewer on dialog's HelpFile with its HelpCommand and HelpKey.
+    virtual void showHelp(const CMDialog1 &dialog, QWidget *parent) = 0;
 };
 
 // The program's one common-dialog object: every value set on it or returned by it stays
@@ -43,6 +49,11 @@ public:
     static constexpr int OverwritePrompt = 2;
     // Flags of the font dialog: screen and printer fonts.
     static constexpr int BothFonts = 3;
+    // Flags of the printer dialog: its set-up form (printer, paper, orientation).
+    static constexpr int PrintSetup = 64;
+    // Help commands: the contents, and the search by the beginning of a keyword.
+    static constexpr int HelpContents = 3;
+    static constexpr int HelpPartialKey = 261;
 
     explicit CMDialog1(QWidget *parent = nullptr);
     ~CMDialog1();
@@ -60,12 +71,18 @@ public:
     bool CancelError = false;
     ColorValue Color = 0;
     FontChoice Font;
+    QString HelpFile;
+    int HelpCommand = 0;
+    QString HelpKey;
 
     // Each returns false when the user cancelled; the values then stay as they were.
     bool ShowOpen();
     bool ShowSave();
     bool ShowFont();
     bool ShowColor();
+    // The chosen printer replaces printer; cancelling leaves it as it was.
+    bool ShowPrinter(Printer &printer);
+    void ShowHelp();
 
 private:
     void takeChosenFile(const QString &path);

@@ -1,6 +1,7 @@
 #include "windows/QtDialogBackend.h"
 
 #include "label/ColorValue.h"
+#include "windows/PrinterSetupDialog.h"
 
 #include <QColorDialog>
 #include <QFileDialog>
@@ -22,11 +23,12 @@ std::optional<QString> runFileDialog(const CMDialog1 &dialog, QWidget *parent, Q
     if (mode == QFileDialog::AcceptSave && !(dialog.Flags & CMDialog1::OverwritePrompt))
         fileDialog.setOption(QFileDialog::DontConfirmOverwrite);
 
+    // A proposed name with a folder opens that folder, before the initial folder.
     const QFileInfo proposed(dialog.FileName);
-    if (!dialog.InitDir.isEmpty())
-        fileDialog.setDirectory(dialog.InitDir);
-    else if (proposed.isAbsolute())
+    if (proposed.isAbsolute())
         fileDialog.setDirectory(proposed.absolutePath());
+    else if (!dialog.InitDir.isEmpty())
+        fileDialog.setDirectory(dialog.InitDir);
     if (!dialog.FileName.isEmpty())
         fileDialog.selectFile(proposed.fileName());
 
@@ -36,6 +38,11 @@ std::optional<QString> runFileDialog(const CMDialog1 &dialog, QWidget *parent, Q
 }
 
 } // namespace
+
+QtDialogBackend::~QtDialogBackend()
+{
+    delete m_helpWindow;
+}
 
 QStringList QtDialogBackend::nameFilters(const QString &filter)
 {
@@ -88,4 +95,29 @@ std::optional<ColorValue> QtDialogBackend::chooseColor(ColorValue initial, QWidg
     if (!chosen.isValid())
         return std::nullopt;
     return toColorValue(chosen);
+}
+
+std::optional<QString> QtDialogBackend::choosePrinter(const CMDialog1 &, const QString &currentPrinter, QWidget *parent)
+{
+    PrinterSetupDialog dialog(Printer::installedPrinters(), currentPrinter, parent);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.selectedPrinter();
+}
+
+void QtDialogBackend::showHelp(const CMDialog1 &dialog, QWidget *)
+{
+    // The help window is a window of its own, which stays open beside the program's.
+    if (!m_helpWindow) {
+        m_helpWindow = new HelpWindow;
+        m_helpWindow->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    m_helpWindow->load(dialog.HelpFile);
+    if (dialog.HelpCommand == CMDialog1::HelpPartialKey)
+        m_helpWindow->showSearch(dialog.HelpKey);
+    else
+        m_helpWindow->showContents();
+    m_helpWindow->show();
+    m_helpWindow->raise();
+    m_helpWindow->activateWindow();
 }

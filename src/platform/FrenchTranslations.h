@@ -1,0 +1,12 @@
+#pragma once
+
+class QCoreApplication;
+
+// The program speaks French whatever the user's locale, so the texts Qt draws itself
+// (standard dialogs, "Oui", "Non", "Annuler") come from Qt's French catalogue.
+namespace FrenchTranslations {
+
+// Loads Qt's French catalogue into app; false when it is not installed.
+bool install(QCoreApplication &app);
+
+} // namespace FrenchTranslations

@@ -1,0 +1,138 @@
+#pragma once
+
+#include "label/LabelFile.h"
+#include "label/Module1.h"
+#include "platform/Picture.h"
+#include "windows/CMDialog1.h"
+
+#include <QMainWindow>
+#include <array>
+
+class IndexedToolBar;
+class PictureBox;
+class Printer;
+class QAction;
+class QButtonGroup;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class QTimer;
+class StatusPanels;
+class ZoneDisplay;
+class ZoneTextEdit;
+
+// The main window, where the label is designed: the label at print size on a floppy disk
+// with its three text zones and its picture, the edit box of the selected zone, and the
+// commands of the program from the menus, the toolbar and the buttons. It holds the
+// document: the three zones and the picture that printing and the preview read.
+class Form1 : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    // Builds and loads the window; state has been through Module1::startUp. printer is
+    // the program's printer object, which the printer set-up dialog replaces.
+    Form1(Module1 &state, Printer &printer, QWidget *parent = nullptr);
+    ~Form1() override;
+
+    const LabelFile::Zones &zones() const { return m_zones; }
+    const Picture &picture() const;
+    // The common-dialog object that the program's windows share.
+    CMDialog1 &commonDialog() { return m_commonDialog; }
+
+    // Splits the zone texts into the shared line arrays before printing or the preview;
+    // false, once the user is told, when a zone has too many lines.
+    bool CalculIMP();
+    // The image viewer has put a picture aside: "Coller l'image" becomes available.
+    void enablePastePicture();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private slots:
+    // Shell (Form1.cpp).
+    void Toolbar1_ButtonClick(int index);
+    void Timer1_Timer();
+    void Mnu_ConfigImp_Click();
+    void Mmu_Som_Aide_Click();
+    void Mnu_AideIndex_Click();
+
+    // Document commands (Form1_Document.cpp).
+    void Mnu_Fichier_Click();
+    void Mnu_Nouveau_Click();
+    void Mnu_Ouvrir_Click();
+    void Mnu_Enregistrer_Click();
+    void Mnu_EnregistrerSous_Click();
+    void Mnu_Quitter_Click();
+
+    // Zone editing (Form1_Zones.cpp); zone is 1, 2 or 3, index the alignment 0, 1 or 2.
+    void Label_Click(int zone);
+    void Text1_Change();
+    void Option_Click(int index);
+    void Command1_Click();
+    void Command2_Click();
+
+    // Picture (Form1_Icon.cpp).
+    void Command3_Click();
+    void Picture2_DblClick();
+    void Command6_Click();
+    void Command10_Click();
+
+private:
+    // Shell.
+    void buildMenus();
+    void buildToolbar();
+    QWidget *buildLabelView();
+    QWidget *buildEditBox();
+    QWidget *buildTextFrame();
+    QWidget *buildIconFrame();
+    QWidget *buildPrinterFrame();
+    QWidget *buildMainButtons();
+    void Form_Load();
+    void setTipTexts();
+    void centreOnScreen();
+    void refreshOrientationDisplay();
+    void showHelp(int command);
+    void showError(const QString &message);
+    void endProgram();
+
+    // Document.
+    void OpenFile(const QString &path);
+    void SaveFile(const QString &path);
+    void showDocumentName(const QString &name);
+    void showUntitledName();
+
+    // Zones.
+    void Label_Change(int zone);
+    bool hasSelectedZone() const;
+    void setZoneCaption(int zone, const QString &text);
+    void setZone(int zone, const TextZone &value);
+    void showZone(int zone);
+    void markSelectedZone();
+    void checkAlignmentOption(qint16 alignment);
+    void showEditCaption();
+    void showAlignmentCaption();
+
+    // Picture.
+    void useIconPath();
+    void setPicture(const Picture &picture);
+
+    Module1 &m_state;
+    Printer &m_printer;
+    LabelFile::Zones m_zones;
+    CMDialog1 m_commonDialog;
+
+    std::array<ZoneDisplay *, 3> m_zoneLabels{}; // Label1, Label2, Label3
+    PictureBox *Picture2 = nullptr;
+    ZoneTextEdit *Text1 = nullptr;
+    QGroupBox *Frame1 = nullptr;
+    QButtonGroup *m_alignmentOptions = nullptr; // Option1, Option2, Option3 by alignment
+    QLabel *Label4 = nullptr;
+    QLabel *Label6 = nullptr;
+    QPushButton *Command10 = nullptr;
+    QAction *Mnu_ImpPort = nullptr;
+    QAction *Mnu_ImpPays = nullptr;
+    IndexedToolBar *Toolbar1 = nullptr;
+    StatusPanels *StatusBar1 = nullptr;
+    QTimer *Timer1 = nullptr;
+};

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "platform/Picture.h"
+
+#include <QPixmap>
+#include <QWidget>
+
+// The label's picture on screen, stretched over the whole box whatever its proportions.
+// It is rendered once per picture and size, so a metafile is not replayed at each paint.
+// A double click asks for another picture.
+class PictureBox : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit PictureBox(QWidget *parent = nullptr);
+
+    void setPicture(const Picture &picture);
+    const Picture &picture() const { return m_picture; }
+
+signals:
+    void doubleClicked();
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+
+private:
+    Picture m_picture;
+    QPixmap m_rendered;
+};

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QIcon>
+#include <QString>
+
+// The pictures the windows draw with, compiled into the program.
+namespace WindowResources {
+
+// Path of the floppy disk drawn behind the label.
+QString floppyPath();
+
+// A toolbar picture by its file's base name ("nouveau", "ouvrir", ...).
+QIcon icon(const QString &name);
+
+} // namespace WindowResources

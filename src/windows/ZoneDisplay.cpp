@@ -1,0 +1,74 @@
+#include "windows/ZoneDisplay.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace {
+
+Qt::Alignment horizontalAlignment(qint16 alignment)
+{
+    switch (alignment) {
+    case AlignRight: return Qt::AlignRight;
+    case AlignCentre: return Qt::AlignHCenter;
+    default: return Qt::AlignLeft;
+    }
+}
+
+} // namespace
+
+ZoneDisplay::ZoneDisplay(QWidget *parent) : QWidget(parent)
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void ZoneDisplay::setZone(const TextZone &zone)
+{
+    if (zone == m_zone)
+        return;
+    m_zone = zone;
+    update();
+}
+
+void ZoneDisplay::setBackColor(ColorValue color)
+{
+    if (color == m_backColor)
+        return;
+    m_backColor = color;
+    update();
+}
+
+QFont ZoneDisplay::fontOf(const TextZone &zone)
+{
+    QFont font(zone.FontName);
+    font.setPointSizeF(zone.FontSize);
+    font.setBold(zone.FontBold);
+    font.setItalic(zone.FontItalic);
+    font.setStrikeOut(zone.FontStrikethru);
+    font.setUnderline(zone.FontUnderline);
+    return font;
+}
+
+void ZoneDisplay::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), toQColor(m_backColor));
+    painter.setFont(fontOf(m_zone));
+    painter.setPen(toQColor(m_zone.ForeColor));
+    // Lines are separated by CR LF in the zone; the painter breaks lines at LF alone.
+    const QString text = QString(m_zone.Caption).replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    painter.setClipRect(rect());
+    painter.drawText(rect(), int(Qt::AlignTop | horizontalAlignment(m_zone.Alignment)) | Qt::TextWordWrap, text);
+}
+
+void ZoneDisplay::mousePressEvent(QMouseEvent *event)
+{
+    m_pressed = event->button() == Qt::LeftButton;
+}
+
+void ZoneDisplay::mouseReleaseEvent(QMouseEvent *event)
+{
+    const bool click = m_pressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+    m_pressed = false;
+    if (click)
+        emit clicked();
+}

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QPlainTextEdit>
+
+// The edit box of the selected zone. Its text separates lines with CR LF, as the zones
+// do. It refuses the characters a label file cannot hold (outside Windows-1252), whether
+// typed, pasted, dropped or composed, so that whatever is typed can be saved.
+class ZoneTextEdit : public QPlainTextEdit
+{
+    Q_OBJECT
+
+public:
+    explicit ZoneTextEdit(QWidget *parent = nullptr);
+
+    QString text() const;
+    // Replaces the text; textChanged follows only when the text really changes.
+    void setText(const QString &text);
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    void inputMethodEvent(QInputMethodEvent *event) override;
+    void insertFromMimeData(const QMimeData *source) override;
+};
