@@ -1,0 +1,218 @@
+#include "CupsScheduler.h"
+#include "PdfText.h"
+
+#include "label/LabelFile.h"
+#include "print/CommandLine.h"
+#include "print/Printer.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextStream>
+
+namespace {
+
+constexpr double Tolerance = 0.5; // mm
+
+struct Outcome
+{
+    int status;
+    QString err;
+};
+
+Outcome runCommandLine(const QStringList &arguments)
+{
+    QString out, err;
+    QTextStream outStream(&out), errStream(&err);
+    const int status = CommandLine::run(arguments, outStream, errStream);
+    errStream.flush();
+    return {status, err};
+}
+
+// The boxes of every copy of the word on the page, left to right.
+QList<QRectF> boxesOf(const PdfTextPage &page, const QString &text)
+{
+    QList<QRectF> boxes;
+    for (const PdfWord &w : page.words) {
+        if (w.text == text)
+            boxes.append(w.box);
+    }
+    std::sort(boxes.begin(), boxes.end(), [](const QRectF &a, const QRectF &b) { return a.left() < b.left(); });
+    return boxes;
+}
+
+} // namespace
+
+class TestPrintLabels : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void singleLabel_data();
+    void singleLabel();
+    void numberedRun();
+    void iconsPrintSharp_data();
+    void iconsPrintSharp();
+    void printerErrors_data();
+    void printerErrors();
+    void stoppedScheduler();
+
+private:
+    QString writeLabel(const QString &name, const QString &zone3, const QString &icon = QStringLiteral("AUCUN"));
+
+    CupsScheduler m_cups; // first, so that libcups sees only the private scheduler
+    QTemporaryDir m_dir;
+};
+
+void TestPrintLabels::initTestCase()
+{
+    QVERIFY2(m_cups.start(), qPrintable(m_cups.errorString()));
+    const bool ready = !m_cups.addPdfQueue(QStringLiteral("Etiquettes")).isEmpty()
+                       && !m_cups.addPdfQueueWithA4Margins(QStringLiteral("Marges"), QMarginsF(18, 36, 18, 36)).isEmpty()
+                       && !m_cups.addPdfQueue(QStringLiteral("Refuse")).isEmpty() && m_cups.rejectJobs(QStringLiteral("Refuse"))
+                       && m_cups.setDefault(QStringLiteral("Etiquettes"));
+    QVERIFY2(ready, qPrintable(m_cups.errorString()));
+}
+
+QString TestPrintLabels::writeLabel(const QString &name, const QString &zone3, const QString &icon)
+{
+    LabelFile::Zones zones = {TextZone::startUp(1), TextZone::startUp(2), TextZone::startUp(3)};
+    zones[0].Caption = QStringLiteral("Titre");
+    zones[1].Caption = QStringLiteral("Contenu\r\ndu\r\ndisque");
+    zones[1].FontSize = 10;
+    zones[2].Caption = zone3;
+    const QString path = m_dir.filePath(name);
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(*LabelFile::encode(zones, icon)) < 0)
+        qFatal("cannot write a label");
+    return path;
+}
+
+// Where the printable area of the queue's default page starts, in mm from the paper's corner.
+QPointF printableOrigin(const QString &queue)
+{
+    const std::optional<PageGeometry> page = Printer(queue).pageGeometry();
+    return page ? page->printableAreaMm.topLeft() : QPointF(-1000, -1000);
+}
+
+void TestPrintLabels::singleLabel_data()
+{
+    QTest::addColumn<QString>("queue");
+    QTest::addColumn<QPointF>("printableOrigin");
+    QTest::newRow("generic PDF printer") << QStringLiteral("Etiquettes") << printableOrigin(QStringLiteral("Etiquettes"));
+    QTest::newRow("wider margins") << QStringLiteral("Marges") << QPointF(18, 36) * mmPerPt;
+}
+
+void TestPrintLabels::singleLabel()
+{
+    QFETCH(QString, queue);
+    QFETCH(QPointF, printableOrigin);
+    const Outcome o = runCommandLine({QStringLiteral("--print"), QStringLiteral("--printer"), queue, QStringLiteral("--position"),
+                                      QStringLiteral("4"), writeLabel(QStringLiteral("une.eti"), QStringLiteral("Fin"))});
+    QCOMPARE(o.status, 0);
+    QVERIFY2(o.err.isEmpty(), qPrintable(o.err));
+    const QList<PdfTextPage> pages = readPdfText(m_cups.waitForOutput(queue));
+    QCOMPARE(pages.size(), 1);
+
+    // Position 4 with the default distances is at (90, 58) from the printable corner.
+    const QPointF origin = printableOrigin + QPointF(90, 58);
+    const QRectF title = findWord(pages[0], QStringLiteral("Titre")).box;
+    const QRectF first = findWord(pages[0], QStringLiteral("Contenu")).box;
+    const QRectF second = findWord(pages[0], QStringLiteral("du")).box;
+    const QRectF third = findWord(pages[0], QStringLiteral("disque")).box;
+    QCOMPARE_LT(qAbs(title.left() * mmPerPt - (origin.x() + 18)), Tolerance);
+    QCOMPARE_LT(qAbs(first.left() * mmPerPt - (origin.x() + 3)), Tolerance);
+    // Zone 2 has three lines: they start one whole line below its top, a line apart.
+    const double lineHeight = (second.top() - first.top()) * mmPerPt;
+    QCOMPARE_LT(qAbs((third.top() - second.top()) * mmPerPt - lineHeight), 0.05);
+    QCOMPARE_LT(qAbs(first.top() * mmPerPt - (origin.y() + 16 + lineHeight)), Tolerance);
+    QCOMPARE(findWord(pages[0], QStringLiteral("Fin")).box.isEmpty(), false);
+}
+
+void TestPrintLabels::numberedRun()
+{
+    const Outcome o = runCommandLine({QStringLiteral("--print"), QStringLiteral("--start"), QStringLiteral("9"), QStringLiteral("--number"),
+                                      QStringLiteral("7"), writeLabel(QStringLiteral("serie.eti"), QStringLiteral("Disquette"))});
+    QCOMPARE(o.status, 0);
+    const QList<PdfTextPage> pages = readPdfText(m_cups.waitForOutput(QStringLiteral("Etiquettes")));
+    QCOMPARE(pages.size(), 1);
+    const QPointF corner = printableOrigin(QStringLiteral("Etiquettes"));
+    const QRectF seven = findWord(pages[0], QStringLiteral("7")).box;
+    const QRectF eight = findWord(pages[0], QStringLiteral("8")).box;
+    QVERIFY(!seven.isEmpty() && !eight.isEmpty());
+    const QList<QRectF> labels = boxesOf(pages[0], QStringLiteral("Disquette"));
+    QCOMPARE(labels.size(), 2);
+    QCOMPARE_LT(qAbs(labels[0].left() * mmPerPt - (corner.x() + 10 + 3)), Tolerance);
+    QCOMPARE_LT(qAbs(labels[1].left() * mmPerPt - (corner.x() + 90 + 3)), Tolerance);
+    QVERIFY(seven.left() > labels[0].right() && seven.right() < labels[1].left());
+    QCOMPARE_LT(qAbs(seven.top() - eight.top()) * mmPerPt, 0.05);
+    QCOMPARE_GT(seven.top() * mmPerPt, corner.y() + 220 + 38.0);
+}
+
+void TestPrintLabels::iconsPrintSharp_data()
+{
+    QTest::addColumn<QString>("icon");
+    QTest::addColumn<QString>("expectedImages");
+    QTest::newRow("raster icon, lossless") << QStringLiteral("data/multi-size.ico") << QStringLiteral("lossless");
+    QTest::newRow("metafile, vectors only") << QStringLiteral("data/shapes-libreoffice.wmf") << QStringLiteral("none");
+}
+
+void TestPrintLabels::iconsPrintSharp()
+{
+    QFETCH(QString, icon);
+    QFETCH(QString, expectedImages);
+    const QString iconPath = QFINDTESTDATA(QStringLiteral("../platform/") + icon);
+    QVERIFY2(!iconPath.isEmpty(), qPrintable(icon));
+    const QString pdf = m_dir.filePath(QStringLiteral("icone.pdf"));
+    const Outcome o = runCommandLine({QStringLiteral("--pdf"), pdf, QStringLiteral("--position"), QStringLiteral("1"),
+                                      writeLabel(QStringLiteral("icone.eti"), QString(), iconPath)});
+    QCOMPARE(o.status, 0);
+    QVERIFY2(o.err.isEmpty(), qPrintable(o.err));
+
+    QProcess pdfimages;
+    pdfimages.start(QStringLiteral("pdfimages"), {QStringLiteral("-list"), pdf});
+    QVERIFY(pdfimages.waitForFinished(10000));
+    const QStringList rows = QString::fromUtf8(pdfimages.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts).mid(2);
+    if (expectedImages == QLatin1String("none")) {
+        QVERIFY2(rows.isEmpty(), qPrintable(rows.join(QLatin1Char('\n'))));
+        return;
+    }
+    QVERIFY(!rows.isEmpty());
+    for (const QString &row : rows)
+        QVERIFY2(!row.contains(QLatin1String("jpeg")), qPrintable(row));
+}
+
+void TestPrintLabels::printerErrors_data()
+{
+    QTest::addColumn<QString>("queue");
+    QTest::newRow("queue refusing jobs") << QStringLiteral("Refuse");
+    QTest::newRow("queue that does not exist") << QStringLiteral("Absente");
+}
+
+void TestPrintLabels::printerErrors()
+{
+    QFETCH(QString, queue);
+    const int jobsBefore = int(m_cups.jobStates(QStringLiteral("Etiquettes")).size());
+    const Outcome o = runCommandLine({QStringLiteral("--print"), QStringLiteral("--printer"), queue, QStringLiteral("--position"),
+                                      QStringLiteral("1"), writeLabel(QStringLiteral("erreur.eti"), QStringLiteral("x"))});
+    QCOMPARE(o.status, 1);
+    QCOMPARE(o.err, QStringLiteral("Erreur sur l'imprimante !\n"));
+    QVERIFY(m_cups.waitUntilIdle());
+    QVERIFY(!QFile::exists(m_cups.outputPath(queue)));
+    QCOMPARE(int(m_cups.jobStates(QStringLiteral("Etiquettes")).size()), jobsBefore);
+}
+
+void TestPrintLabels::stoppedScheduler()
+{
+    m_cups.stop();
+    const Outcome o = runCommandLine({QStringLiteral("--print"), QStringLiteral("--printer"), QStringLiteral("Etiquettes"),
+                                      writeLabel(QStringLiteral("arret.eti"), QStringLiteral("x"))});
+    QVERIFY2(m_cups.start(), qPrintable(m_cups.errorString()));
+    QCOMPARE(o.status, 1);
+    QCOMPARE(o.err, QStringLiteral("Erreur sur l'imprimante !\n"));
+}
+
+QTEST_MAIN(TestPrintLabels)
+#include "tst_printlabels.moc"
