@@ -23,13 +23,14 @@ int runMainWindow(QApplication &app)
 }
 
 // The command line's road: one page printed or written, with no window and no display.
-int runHeadless(int argc, char *argv[])
+// The arguments are taken before Qt sees them, as Qt would keep some (--style) for itself.
+int runHeadless(int argc, char *argv[], const QStringList &arguments)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     QTextStream out(stdout);
     QTextStream err(stderr);
-    return CommandLine::run(QGuiApplication::arguments().mid(1), out, err);
+    return CommandLine::run(arguments, out, err);
 }
 
 } // namespace
@@ -40,7 +41,7 @@ int main(int argc, char *argv[])
     for (int i = 1; i < argc; ++i)
         arguments.append(QString::fromLocal8Bit(argv[i]));
     if (CommandLine::wantsHeadless(arguments))
-        return runHeadless(argc, argv);
+        return runHeadless(argc, argv, arguments);
 
     QApplication app(argc, argv);
     FrenchTranslations::install(app);
