@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QRectF>
+#include <QSizeF>
+#include <QString>
+
+// One page as a job will print it: the paper and the area the printer can reach, both in
+// millimetres on the page as oriented (x to the right, y downwards from the top-left corner).
+struct PageGeometry
+{
+    enum class Orientation
+    {
+        Portrait,
+        Landscape
+    };
+
+    QSizeF paperSizeMm;
+    QRectF printableAreaMm;
+    Orientation orientation = Orientation::Portrait;
+    QString mediaKeyword; // the CUPS media name, e.g. "iso_a4_210x297mm"
+
+    // The page of `korvalin --pdf`: nothing stops a PDF page short of its edges.
+    static PageGeometry a4Portrait()
+    {
+        const QSizeF a4(210, 297);
+        return {a4, QRectF(QPointF(0, 0), a4), Orientation::Portrait,
+                QStringLiteral("iso_a4_210x297mm")};
+    }
+};

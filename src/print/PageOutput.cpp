@@ -1,0 +1,81 @@
+#include "print/PageOutput.h"
+
+#include "print/CupsDestination.h"
+#include "print/CupsJob.h"
+#include "print/Printer.h"
+
+#include <QBuffer>
+#include <QFileInfo>
+#include <QPageLayout>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSaveFile>
+
+namespace {
+
+constexpr int dotsPerInch = 1200;
+constexpr double dotsPerMm = dotsPerInch / 25.4;
+
+QPageLayout fullPageLayout(const PageGeometry &page)
+{
+    const bool landscape = page.orientation == PageGeometry::Orientation::Landscape;
+    // QPageSize wants the sheet upright; the layout turns it. An exact match keeps a size the
+    // printer reports instead of snapping it to a nearby standard one.
+    const QSizeF upright = landscape ? page.paperSizeMm.transposed() : page.paperSizeMm;
+    QPageLayout layout(QPageSize(upright, QPageSize::Millimeter, QString(), QPageSize::ExactMatch),
+                       landscape ? QPageLayout::Landscape : QPageLayout::Portrait, QMarginsF(),
+                       QPageLayout::Millimeter);
+    layout.setMode(QPageLayout::FullPageMode);
+    return layout;
+}
+
+} // namespace
+
+std::optional<QByteArray> renderPdf(const PageGeometry &page, const PageDrawer &draw,
+                                    const QString &title)
+{
+    QByteArray pdf;
+    QBuffer buffer(&pdf);
+    if (!buffer.open(QIODevice::WriteOnly))
+        return std::nullopt;
+    {
+        QPdfWriter writer(&buffer);
+        writer.setResolution(dotsPerInch);
+        writer.setTitle(title);
+        writer.setCreator(QStringLiteral("Korvalin"));
+        if (!writer.setPageLayout(fullPageLayout(page)))
+            return std::nullopt;
+
+        QPainter painter;
+        if (!painter.begin(&writer))
+            return std::nullopt;
+        // Icons are small pictures: compressing them lossily would blur them on paper.
+        painter.setRenderHint(QPainter::LosslessImageRendering);
+        PageCanvas canvas{painter, dotsPerMm, page.printableAreaMm.topLeft() * dotsPerMm};
+        const bool drawn = draw(canvas);
+        if (!painter.end() || !drawn)
+            return std::nullopt;
+    }
+    return pdf;
+}
+
+bool writePdfFile(const QString &path, const PageGeometry &page, const PageDrawer &draw)
+{
+    const std::optional<QByteArray> pdf = renderPdf(page, draw, QFileInfo(path).completeBaseName());
+    if (!pdf)
+        return false;
+    QSaveFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(*pdf) == pdf->size() && file.commit();
+}
+
+bool printPage(const Printer &printer, const PageDrawer &draw, const QString &jobTitle)
+{
+    const std::optional<CupsDestination> destination = CupsDestination::find(printer.name());
+    if (!destination)
+        return false;
+    const std::optional<PageGeometry> page = destination->defaultPage();
+    if (!page)
+        return false;
+    const std::optional<QByteArray> pdf = renderPdf(*page, draw, jobTitle);
+    return pdf && CupsJob::submitPdf(*destination, *page, *pdf, jobTitle);
+}

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "print/PageGeometry.h"
+
+#include <QByteArray>
+#include <QPointF>
+#include <QString>
+#include <functional>
+#include <optional>
+
+class QPainter;
+class Printer;
+
+// Where a drawer paints one page: the painter is on the whole page in device units (the
+// PDF's resolution) with no transform; printableOrigin is the top-left corner of the area
+// the printer can reach, in those units.
+struct PageCanvas
+{
+    QPainter &painter;
+    double dotsPerMm;
+    QPointF printableOrigin;
+};
+
+// Paints one page; false when the drawing failed.
+using PageDrawer = std::function<bool(PageCanvas &canvas)>;
+
+// One PDF page of the full paper in the page's orientation; nothing when the drawing failed.
+std::optional<QByteArray> renderPdf(const PageGeometry &page, const PageDrawer &draw,
+                                    const QString &title);
+
+// Replaces the file at path only once the whole page is rendered and written.
+bool writePdfFile(const QString &path, const PageGeometry &page, const PageDrawer &draw);
+
+// Renders the page for the printer's default media and orientation and submits it as one
+// job. False when anything fails (no printer, an unknown or refusing queue, no scheduler,
+// the drawing); nothing of a failed job prints.
+bool printPage(const Printer &printer, const PageDrawer &draw, const QString &jobTitle);

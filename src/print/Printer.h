@@ -1,0 +1,36 @@
+#pragma once
+
+#include "print/PageGeometry.h"
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+// The program's printer: a CUPS destination chosen by name. It holds only the name; every
+// question goes to the scheduler, so defaults changed since (by this program or any other)
+// are the ones reported and printed with.
+class Printer
+{
+public:
+    Printer() = default; // no printer
+    explicit Printer(const QString &name);
+
+    // The default destination as libcups chooses it (the user's own default first); no
+    // printer when there is none or the scheduler does not answer.
+    static Printer systemDefault();
+    static QStringList installedPrinters(); // in CUPS order
+
+    QString name() const { return m_name; }
+    bool isNull() const { return m_name.isEmpty(); }
+
+    // The stored default orientation: 1 portrait (also when unset), 2 landscape; 0 when
+    // there is no printer or it cannot be read.
+    int orientation() const;
+
+    // Media and printable area of a job on this destination, as oriented; nothing when the
+    // destination cannot be read.
+    std::optional<PageGeometry> pageGeometry() const;
+
+private:
+    QString m_name;
+};
