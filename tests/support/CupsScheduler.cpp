@@ -1,0 +1,369 @@
+#include "CupsScheduler.h"
+
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QTest>
+
+#include <algorithm>
+#include <cstring>
+#include <initializer_list>
+#include <optional>
+#include <vector>
+
+#include <cups/cups.h>
+#include <grp.h>
+#include <signal.h>
+#include <sys/prctl.h>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+namespace {
+
+// Installed by cups-filters; lpadmin names it lsb/usr/cupsfilters/Generic-PDF_Printer-PDF.ppd.
+const QString genericPdfPpd =
+    QStringLiteral("/usr/share/ppd/cupsfilters/Generic-PDF_Printer-PDF.ppd");
+constexpr int toolTimeoutMs = 10000;
+constexpr int pollMs = 10;
+
+bool writeFile(const QString &path, const QByteArray &contents)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(contents) == contents.size();
+}
+
+bool socketAccepts(const QByteArray &socketPath)
+{
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    if (size_t(socketPath.size()) >= sizeof address.sun_path)
+        return false;
+    memcpy(address.sun_path, socketPath.constData(), size_t(socketPath.size()));
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    if (fd < 0)
+        return false;
+    const bool connected =
+        ::connect(fd, reinterpret_cast<const sockaddr *>(&address), sizeof address) == 0;
+    ::close(fd);
+    return connected;
+}
+
+QByteArray directives(std::initializer_list<std::pair<const char *, QByteArray>> lines)
+{
+    QByteArray text;
+    for (const auto &[name, value] : lines)
+        text += name + (' ' + value) + '\n';
+    return text;
+}
+
+struct QueuedJob
+{
+    int id;
+    int state;
+};
+
+// The scheduler's jobs on one destination (every one when name is empty), oldest first;
+// nothing when the scheduler does not answer.
+std::optional<QList<QueuedJob>> fetchJobs(const QString &name, int which)
+{
+    const QByteArray queue = name.toUtf8();
+    cups_job_t *jobs = nullptr;
+    const int count = cupsGetJobs2(CUPS_HTTP_DEFAULT, &jobs,
+                                   name.isEmpty() ? nullptr : queue.constData(), 0, which);
+    if (count < 0)
+        return std::nullopt;
+    QList<QueuedJob> queued;
+    for (int i = 0; i < count; ++i)
+        queued.append({jobs[i].id, jobs[i].state});
+    cupsFreeJobs(count, jobs);
+    std::sort(queued.begin(), queued.end(),
+              [](const QueuedJob &a, const QueuedJob &b) { return a.id < b.id; });
+    return queued;
+}
+
+} // namespace
+
+CupsScheduler::CupsScheduler()
+    : m_dir(QStringLiteral("/tmp/korvalin-cups-XXXXXX")) // short: a socket path has < 108 bytes
+{
+    if (!m_dir.isValid() || !writeConfiguration()) {
+        m_error = QStringLiteral("cannot prepare %1").arg(m_dir.path());
+        return;
+    }
+    qputenv("CUPS_SERVER", QFile::encodeName(path(QStringLiteral("cupsd.sock"))));
+    // Not the machine's client.conf and lpoptions, nor the user's own.
+    qputenv("CUPS_SERVERROOT", QFile::encodeName(path(QStringLiteral("etc"))));
+    qputenv("HOME", QFile::encodeName(path(QStringLiteral("home"))));
+    qputenv("DBUS_SYSTEM_BUS_ADDRESS",
+            "unix:path=" + QFile::encodeName(path(QStringLiteral("no-bus"))));
+    // libcups keeps the server of its first call; this makes it read CUPS_SERVER again.
+    cupsSetServer(nullptr);
+}
+
+CupsScheduler::~CupsScheduler()
+{
+    stop();
+}
+
+bool CupsScheduler::setServerDirectives(const QByteArray &directives)
+{
+    return writeConfiguration(directives);
+}
+
+bool CupsScheduler::writeConfiguration(const QByteArray &serverDirectives)
+{
+    // Filters run as lp: every folder on the way to the spool must be open to them.
+    if (!QFile::setPermissions(m_dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                                 QFileDevice::ExeOwner | QFileDevice::ReadGroup |
+                                                 QFileDevice::ExeGroup | QFileDevice::ReadOther |
+                                                 QFileDevice::ExeOther))
+        return false;
+    const QDir dir(m_dir.path());
+    for (const char *sub : {"etc", "spool", "spool/tmp", "cache", "state", "log", "out", "home"}) {
+        if (!dir.mkpath(QString::fromLatin1(sub)))
+            return false;
+    }
+
+    const QByteArray root = QFile::encodeName(m_dir.path());
+    const group *primaryGroup = getgrgid(getgid());
+    const QByteArray files = directives({
+        {"ServerRoot", root + "/etc"},
+        {"RequestRoot", root + "/spool"},
+        {"TempDir", root + "/spool/tmp"},
+        {"CacheDir", root + "/cache"},
+        {"StateDir", root + "/state"},
+        {"AccessLog", root + "/log/access_log"},
+        {"ErrorLog", root + "/log/error_log"},
+        {"PageLog", root + "/log/page_log"},
+        {"Printcap", root + "/printcap"}, // or a scheduler running as root rewrites /etc/printcap
+        {"FileDevice", "Yes"},
+        {"SystemGroup", primaryGroup ? primaryGroup->gr_name : "root"},
+    });
+    const QByteArray server = directives({
+                                  {"Listen", root + "/cupsd.sock"},
+                                  {"LogLevel", "warn"},
+                                  {"Browsing", "No"},
+                                  {"BrowseLocalProtocols", "none"},
+                                  {"WebInterface", "No"},
+                              }) +
+                              "<Location />\n  Order allow,deny\n  Allow all\n</Location>\n"
+                              "<Location /admin>\n  Order allow,deny\n  Allow all\n</Location>\n" +
+                              serverDirectives;
+    return writeFile(path(QStringLiteral("etc/cups-files.conf")), files) &&
+           writeFile(path(QStringLiteral("etc/cupsd.conf")), server);
+}
+
+bool CupsScheduler::start()
+{
+    if (!m_error.isEmpty())
+        return false;
+    if (m_cupsd.state() != QProcess::NotRunning)
+        return true;
+    m_cupsd.setProcessChannelMode(QProcess::MergedChannels);
+    // The scheduler must not outlive a test process that crashes.
+    m_cupsd.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGTERM); });
+    m_cupsd.start(QStringLiteral("cupsd"),
+                  {QStringLiteral("-f"), QStringLiteral("-c"),
+                   path(QStringLiteral("etc/cupsd.conf")), QStringLiteral("-s"),
+                   path(QStringLiteral("etc/cups-files.conf"))});
+    if (!m_cupsd.waitForStarted(5000)) {
+        m_error = QStringLiteral("cupsd does not start: %1").arg(m_cupsd.errorString());
+        return false;
+    }
+    if (!waitForListener(5000)) {
+        QFile log(path(QStringLiteral("log/error_log")));
+        const QByteArray logText = log.open(QIODevice::ReadOnly) ? log.readAll() : QByteArray();
+        m_error =
+            QStringLiteral("cupsd does not listen: %1%2")
+                .arg(QString::fromLocal8Bit(m_cupsd.readAll()), QString::fromLocal8Bit(logText));
+        stop();
+        return false;
+    }
+    return true;
+}
+
+bool CupsScheduler::waitForListener(int timeoutMs)
+{
+    const QByteArray socketPath = QFile::encodeName(path(QStringLiteral("cupsd.sock")));
+    const QDeadlineTimer deadline(timeoutMs);
+    while (!socketAccepts(socketPath)) {
+        if (m_cupsd.state() == QProcess::NotRunning || deadline.hasExpired())
+            return false;
+        QTest::qSleep(pollMs);
+    }
+    return true;
+}
+
+void CupsScheduler::stop()
+{
+    if (m_cupsd.state() == QProcess::NotRunning)
+        return;
+    m_cupsd.terminate();
+    if (!m_cupsd.waitForFinished(5000)) {
+        m_cupsd.kill();
+        m_cupsd.waitForFinished(2000);
+    }
+}
+
+QString CupsScheduler::outputPath(const QString &queue) const
+{
+    return path(QStringLiteral("out/%1.pdf").arg(queue));
+}
+
+QString CupsScheduler::addPdfQueue(const QString &name, const QStringList &lpadminOptions)
+{
+    const bool added = addQueue(
+        name,
+        {QStringLiteral("-m"), QStringLiteral("lsb/usr/cupsfilters/Generic-PDF_Printer-PDF.ppd")},
+        lpadminOptions);
+    return added ? outputPath(name) : QString();
+}
+
+QString CupsScheduler::addPdfQueueWithA4Margins(const QString &name, const QMarginsF &marginsPt)
+{
+    QFile model(genericPdfPpd);
+    if (!model.open(QIODevice::ReadOnly)) {
+        m_error = QStringLiteral("cannot read %1").arg(genericPdfPpd);
+        return {};
+    }
+    QString ppd = QString::fromLatin1(model.readAll());
+    // The PPD's A4 is 595 x 842 points; its printable area is "left bottom right top".
+    const QString area = QStringLiteral("*ImageableArea A4/A4: \"%1 %2 %3 %4\"")
+                             .arg(marginsPt.left())
+                             .arg(marginsPt.bottom())
+                             .arg(595 - marginsPt.right())
+                             .arg(842 - marginsPt.top());
+    ppd.replace(QRegularExpression(QStringLiteral("^\\*ImageableArea A4/A4: .*$"),
+                                   QRegularExpression::MultilineOption),
+                area);
+    const QString ppdPath = path(name + QStringLiteral(".ppd"));
+    if (!ppd.contains(area) || !writeFile(ppdPath, ppd.toLatin1())) {
+        m_error = QStringLiteral("cannot write %1").arg(ppdPath);
+        return {};
+    }
+    const bool added = addQueue(name, {QStringLiteral("-P"), ppdPath}, {});
+    return added ? outputPath(name) : QString();
+}
+
+bool CupsScheduler::addQueue(const QString &name, const QStringList &modelArguments,
+                             const QStringList &lpadminOptions)
+{
+    // A raw queue with a file device writes nothing: the PDF printer model gives it a filter.
+    QStringList arguments{QStringLiteral("-p"), name, QStringLiteral("-E"), QStringLiteral("-v"),
+                          QStringLiteral("file:") + outputPath(name)};
+    arguments << modelArguments << QStringLiteral("-o") << QStringLiteral("PageSize=A4");
+    for (const QString &option : lpadminOptions)
+        arguments << QStringLiteral("-o") << option;
+    return run(QStringLiteral("lpadmin"), arguments);
+}
+
+bool CupsScheduler::rejectJobs(const QString &name)
+{
+    return run(QStringLiteral("cupsreject"), {name});
+}
+
+bool CupsScheduler::setDefault(const QString &name)
+{
+    return run(QStringLiteral("lpadmin"), {QStringLiteral("-d"), name});
+}
+
+bool CupsScheduler::setDefaultOrientation(const QString &name, int orientationRequested)
+{
+    return run(QStringLiteral("lpadmin"),
+               {QStringLiteral("-p"), name, QStringLiteral("-o"),
+                QStringLiteral("orientation-requested-default=%1").arg(orientationRequested)});
+}
+
+bool CupsScheduler::run(const QString &program, const QStringList &arguments)
+{
+    QProcess tool;
+    tool.setProcessChannelMode(QProcess::MergedChannels);
+    tool.start(program, arguments);
+    if (!tool.waitForFinished(toolTimeoutMs)) {
+        tool.kill();
+        tool.waitForFinished(1000);
+        m_error = QStringLiteral("%1 did not finish: %2").arg(program, tool.errorString());
+        return false;
+    }
+    if (tool.exitStatus() != QProcess::NormalExit || tool.exitCode() != 0) {
+        m_error = QStringLiteral("%1 %2 failed: %3")
+                      .arg(program, arguments.join(QLatin1Char(' ')),
+                           QString::fromLocal8Bit(tool.readAll()));
+        return false;
+    }
+    return true;
+}
+
+QList<int> CupsScheduler::jobStates(const QString &name) const
+{
+    const QList<QueuedJob> jobs = fetchJobs(name, CUPS_WHICHJOBS_ALL).value_or(QList<QueuedJob>());
+    QList<int> states;
+    for (const QueuedJob &job : jobs)
+        states.append(job.state);
+    return states;
+}
+
+QMap<QString, QString> CupsScheduler::lastJobAttributes(const QString &name,
+                                                        const QStringList &attributes) const
+{
+    const QList<QueuedJob> jobs = fetchJobs(name, CUPS_WHICHJOBS_ALL).value_or(QList<QueuedJob>());
+    if (jobs.isEmpty())
+        return {};
+    const int newest = jobs.last().id;
+
+    ipp_t *request = ippNewRequest(IPP_OP_GET_JOB_ATTRIBUTES);
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr,
+                 "ipp://localhost/");
+    ippAddInteger(request, IPP_TAG_OPERATION, IPP_TAG_INTEGER, "job-id", newest);
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr,
+                 cupsUser());
+    std::vector<QByteArray> names;
+    for (const QString &attribute : attributes)
+        names.push_back(attribute.toUtf8());
+    std::vector<const char *> nameList;
+    for (const QByteArray &attributeName : names)
+        nameList.push_back(attributeName.constData());
+    ippAddStrings(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes",
+                  int(nameList.size()), nullptr, nameList.data());
+
+    QMap<QString, QString> values;
+    ipp_t *response = cupsDoRequest(CUPS_HTTP_DEFAULT, request, "/");
+    for (ipp_attribute_t *attribute = ippFirstAttribute(response); attribute;
+         attribute = ippNextAttribute(response)) {
+        const char *attributeName = ippGetName(attribute);
+        if (ippGetGroupTag(attribute) != IPP_TAG_JOB || !attributeName)
+            continue;
+        char text[256];
+        ippAttributeString(attribute, text, sizeof text);
+        values.insert(QString::fromUtf8(attributeName), QString::fromUtf8(text));
+    }
+    ippDelete(response);
+    return values;
+}
+
+bool CupsScheduler::waitForJobsToEnd(const QString &name, int timeoutMs)
+{
+    const QDeadlineTimer deadline(timeoutMs);
+    for (;;) {
+        const std::optional<QList<QueuedJob>> active = fetchJobs(name, CUPS_WHICHJOBS_ACTIVE);
+        if (active && active->isEmpty())
+            return true;
+        if (!active || deadline.hasExpired())
+            return false;
+        QTest::qSleep(pollMs);
+    }
+}
+
+bool CupsScheduler::waitUntilIdle(int timeoutMs)
+{
+    return waitForJobsToEnd(QString(), timeoutMs);
+}
+
+QString CupsScheduler::waitForOutput(const QString &name, int timeoutMs)
+{
+    const QString output = outputPath(name);
+    return waitForJobsToEnd(name, timeoutMs) && QFileInfo(output).size() > 0 ? output : QString();
+}
