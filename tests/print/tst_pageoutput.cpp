@@ -1,0 +1,104 @@
+#include "PageMarks.h"
+#include "PdfText.h"
+
+#include "print/PageOutput.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+Q_DECLARE_METATYPE(PageGeometry)
+
+class TestPageOutput : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void pageCarriesDrawingAtPrintableOrigin_data();
+    void pageCarriesDrawingAtPrintableOrigin();
+    void failedDrawingGivesNoPage();
+    void pdfFileIsReplacedOnlyByACompletePage();
+    void unwritablePdfFileFails();
+
+private:
+    QTemporaryDir m_dir;
+};
+
+void TestPageOutput::pageCarriesDrawingAtPrintableOrigin_data()
+{
+    QTest::addColumn<PageGeometry>("page");
+    QTest::addColumn<QSizeF>("pageSizePt");
+
+    QTest::newRow("A4 portrait, whole page") << PageGeometry::a4Portrait() << QSizeF(595, 842);
+    QTest::newRow("A4 landscape, inside margins")
+        << PageGeometry{QSizeF(297, 210), QRectF(12.7, 6.35, 271.6, 197.3),
+                        PageGeometry::Orientation::Landscape, QStringLiteral("iso_a4_210x297mm")}
+        << QSizeF(842, 595);
+    QTest::newRow("Letter portrait, inside margins")
+        << PageGeometry{QSizeF(215.9, 279.4), QRectF(6.35, 12.7, 203.2, 254),
+                        PageGeometry::Orientation::Portrait, QStringLiteral("na_letter_8.5x11in")}
+        << QSizeF(612, 792);
+}
+
+void TestPageOutput::pageCarriesDrawingAtPrintableOrigin()
+{
+    QFETCH(PageGeometry, page);
+    QFETCH(QSizeF, pageSizePt);
+
+    const std::optional<QByteArray> pdf = renderPdf(page, drawPageMarks(), QStringLiteral("Essai"));
+    QVERIFY(pdf);
+    const QString path = m_dir.filePath(QStringLiteral("page.pdf"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(*pdf) == pdf->size());
+    file.close();
+
+    const QList<PdfTextPage> pages = readPdfText(path);
+    QCOMPARE(pages.size(), 1);
+    QVERIFY2(qAbs(pages[0].size.width() - pageSizePt.width()) < 0.5 &&
+                 qAbs(pages[0].size.height() - pageSizePt.height()) < 0.5,
+             qPrintable(QStringLiteral("page %1 x %2 pt")
+                            .arg(pages[0].size.width())
+                            .arg(pages[0].size.height())));
+    for (const PageMark &mark : pageMarks()) {
+        const QPointF found = findWord(pages[0], mark.text).box.topLeft() * mmPerPt;
+        const QPointF expected = page.printableAreaMm.topLeft() + mark.offsetMm;
+        QVERIFY2((found - expected).manhattanLength() < 0.1,
+                 qPrintable(QStringLiteral("%1 at (%2, %3) mm, expected (%4, %5)")
+                                .arg(mark.text)
+                                .arg(found.x())
+                                .arg(found.y())
+                                .arg(expected.x())
+                                .arg(expected.y())));
+    }
+}
+
+void TestPageOutput::failedDrawingGivesNoPage()
+{
+    QVERIFY(!renderPdf(PageGeometry::a4Portrait(), failingDrawer(), QStringLiteral("Essai")));
+}
+
+void TestPageOutput::pdfFileIsReplacedOnlyByACompletePage()
+{
+    const QString path = m_dir.filePath(QStringLiteral("etiquette.pdf"));
+    QVERIFY(writePdfFile(path, PageGeometry::a4Portrait(), drawPageMarks()));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray written = file.readAll();
+    file.close();
+    QVERIFY(written.startsWith("%PDF-"));
+    QCOMPARE(readPdfText(path).size(), 1);
+
+    QVERIFY(!writePdfFile(path, PageGeometry::a4Portrait(), failingDrawer()));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), written);
+}
+
+void TestPageOutput::unwritablePdfFileFails()
+{
+    const QString path = m_dir.filePath(QStringLiteral("absent/etiquette.pdf"));
+    QVERIFY(!writePdfFile(path, PageGeometry::a4Portrait(), drawPageMarks()));
+    QVERIFY(!QFile::exists(path));
+}
+
+QTEST_MAIN(TestPageOutput)
+#include "tst_pageoutput.moc"
