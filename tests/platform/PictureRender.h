@@ -1,0 +1,26 @@
+#pragma once
+
+#include "platform/Picture.h"
+
+#include <QColor>
+#include <QImage>
+
+// A picture drawn the way the program draws it: on a surface measured in millimetres, into
+// a square target with a margin of magenta around it, so that drawing outside shows.
+struct RenderedPicture
+{
+    QImage image;
+    QRectF target; // in pixels of image
+
+    // The colour at a point of the target given as fractions of its width and height.
+    QColor at(qreal fx, qreal fy) const;
+    // Pixels of the target close to colour, as a fraction of all its pixels.
+    qreal share(const QColor &colour, int tolerance = 40) const;
+};
+
+constexpr qreal MarginMm = 2;
+extern const QColor Margin;
+
+RenderedPicture renderPicture(const Picture &picture, qreal targetMm, int dotsPerInch);
+
+bool similar(const QColor &a, const QColor &b, int tolerance = 40);

@@ -1,0 +1,185 @@
+#include "PictureRender.h"
+#include "platform/PictureLoader.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+// The fixtures were made by real programs (see make-fixtures.sh); each is drawn as on screen
+// (13 mm at 96 dpi) and as on paper (12 mm at 1200 dpi) and sampled where its shapes are.
+
+struct ColourSample
+{
+    qreal fx;
+    qreal fy;
+    QColor colour;
+};
+Q_DECLARE_METATYPE(QList<ColourSample>)
+
+namespace {
+
+const QColor Red(255, 0, 0), Green(0, 255, 0), Blue(0, 0, 255), Yellow(255, 255, 0);
+const QColor White(255, 255, 255), Black(0, 0, 0);
+
+const QList<ColourSample> Shapes{
+    {0.27, 0.27, Red}, {0.72, 0.2, Green}, {0.72, 0.72, Blue}, {0.27, 0.72, White}};
+const QList<ColourSample> RoundRect{{0.5, 0.2, Yellow}, {0.15, 0.5, Yellow}, {0.04, 0.04, White}};
+const QList<ColourSample> EmbeddedBitmap{
+    {0.3, 0.3, Red}, {0.7, 0.3, Green}, {0.3, 0.7, Blue}, {0.7, 0.7, Yellow}};
+const QList<ColourSample> Quadrants{
+    {0.25, 0.25, Red}, {0.75, 0.25, Green}, {0.25, 0.75, Blue}, {0.75, 0.75, Yellow}};
+const QList<ColourSample> MonoQuadrants{
+    {0.25, 0.25, Black}, {0.75, 0.25, White}, {0.25, 0.75, Black}, {0.75, 0.75, White}};
+// The 48-pixel image of the icon has a white centre; the smaller ones do not.
+const QList<ColourSample> LargestIcon{{0.2, 0.2, Red}, {0.5, 0.5, White}, {0.8, 0.8, Yellow}};
+
+QString fixture(const QString &name)
+{
+    return QFINDTESTDATA(QStringLiteral("data/") + name);
+}
+
+} // namespace
+
+class PictureFormatsTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void fixtureDrawsItsShapes_data();
+    void fixtureDrawsItsShapes();
+    void iconGivesItsLargestImage();
+    void kindComesFromContentNotName();
+    void truncatedBitmapFails();
+    void copiesShareOnePicture();
+    void emptyPictureDrawsNothing();
+};
+
+void PictureFormatsTest::fixtureDrawsItsShapes_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<bool>("metafile");
+    QTest::addColumn<QList<ColourSample>>("samples");
+    QTest::addColumn<qreal>("targetMm");
+    QTest::addColumn<int>("dotsPerInch");
+
+    const struct
+    {
+        const char *file;
+        bool metafile;
+        QList<ColourSample> samples;
+    } fixtures[] = {
+        {"shapes-inkscape.wmf", true, Shapes},
+        {"shapes-libreoffice.wmf", true, Shapes},
+        {"roundrect-text-inkscape.wmf", true, RoundRect},
+        {"roundrect-text-libreoffice.wmf", true, RoundRect},
+        {"bitmap-inkscape.wmf", true, EmbeddedBitmap},
+        {"bitmap-libreoffice.wmf", true, EmbeddedBitmap},
+        {"multi-size.ico", false, LargestIcon},
+        {"cursor.cur", false, Quadrants},
+        {"mono-1bit.bmp", false, MonoQuadrants},
+        {"quad-4bit.bmp", false, Quadrants},
+        {"quad-8bit.bmp", false, Quadrants},
+        {"quad-rle8.bmp", false, Quadrants},
+        {"quad-24bit.bmp", false, Quadrants},
+        {"quad-32bit.bmp", false, Quadrants},
+        {"quad.gif", false, Quadrants},
+        {"quad.jpg", false, Quadrants},
+        {"quad.png", false, Quadrants},
+        {"shapes.svg", false, Shapes},
+    };
+    for (const auto &f : fixtures) {
+        QTest::addRow("%s screen", f.file)
+            << QString::fromLatin1(f.file) << f.metafile << f.samples << qreal(13) << 96;
+        QTest::addRow("%s paper", f.file)
+            << QString::fromLatin1(f.file) << f.metafile << f.samples << qreal(12) << 1200;
+    }
+}
+
+void PictureFormatsTest::fixtureDrawsItsShapes()
+{
+    QFETCH(QString, file);
+    QFETCH(bool, metafile);
+    QFETCH(QList<ColourSample>, samples);
+    QFETCH(qreal, targetMm);
+    QFETCH(int, dotsPerInch);
+
+    const std::optional<Picture> picture = PictureLoader::load(fixture(file));
+    QVERIFY(picture);
+    QVERIFY(!picture->isNull());
+    QCOMPARE(picture->isMetafile(), metafile);
+    QCOMPARE(picture->image().isNull(), metafile);
+
+    const RenderedPicture rendered = renderPicture(*picture, targetMm, dotsPerInch);
+    for (const ColourSample &sample : samples) {
+        const QColor seen = rendered.at(sample.fx, sample.fy);
+        QVERIFY2(similar(seen, sample.colour),
+                 qPrintable(QStringLiteral("at %1, %2: %3 instead of %4")
+                                .arg(sample.fx)
+                                .arg(sample.fy)
+                                .arg(seen.name(), sample.colour.name())));
+    }
+    // Stretched over the whole target, and nothing drawn around it.
+    QVERIFY(!similar(rendered.at(0.01, 0.99), Margin, 10));
+    QVERIFY(!similar(rendered.at(0.99, 0.01), Margin, 10));
+    const QPoint outside = rendered.target.topLeft().toPoint() - QPoint(2, 2);
+    QCOMPARE(rendered.image.pixelColor(outside), Margin);
+    if (file.startsWith(QLatin1String("roundrect-text")))
+        QVERIFY2(rendered.share(Blue) > 0.01, "the blue text is missing");
+}
+
+void PictureFormatsTest::iconGivesItsLargestImage()
+{
+    const std::optional<Picture> icon =
+        PictureLoader::load(fixture(QStringLiteral("multi-size.ico")));
+    QVERIFY(icon);
+    QCOMPARE(icon->naturalSize(), QSizeF(48, 48));
+    QCOMPARE(icon->image().pixelColor(24, 24), White);
+}
+
+void PictureFormatsTest::kindComesFromContentNotName()
+{
+    QTemporaryDir dir;
+    const struct
+    {
+        const char *from;
+        const char *to;
+    } renames[] = {
+        {"quad.png", "quad.wmf"}, {"shapes-inkscape.wmf", "shapes.jpg"}, {"quad.gif", "quad"}};
+    for (const auto &rename : renames) {
+        const QString copy = dir.filePath(QString::fromLatin1(rename.to));
+        QVERIFY(QFile::copy(fixture(QString::fromLatin1(rename.from)), copy));
+        const std::optional<Picture> picture = PictureLoader::load(copy);
+        QVERIFY2(picture, rename.to);
+        QCOMPARE(picture->isMetafile(), QByteArray(rename.from).endsWith(".wmf"));
+    }
+}
+
+void PictureFormatsTest::truncatedBitmapFails()
+{
+    QFile file(fixture(QStringLiteral("quad-24bit.bmp")));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray whole = file.readAll();
+    QVERIFY(PictureLoader::fromBytes(whole));
+    QVERIFY(!PictureLoader::fromBytes(whole.left(whole.size() - 1)));
+    QVERIFY(!PictureLoader::fromBytes(whole.left(whole.size() / 2)));
+}
+
+void PictureFormatsTest::copiesShareOnePicture()
+{
+    const std::optional<Picture> loaded = PictureLoader::load(fixture(QStringLiteral("quad.png")));
+    QVERIFY(loaded);
+    const Picture copy = *loaded;
+    QCOMPARE(copy.image().constBits(), loaded->image().constBits());
+}
+
+void PictureFormatsTest::emptyPictureDrawsNothing()
+{
+    const Picture empty;
+    QVERIFY(empty.isNull());
+    QVERIFY(!empty.isMetafile());
+    const RenderedPicture rendered = renderPicture(empty, 13, 96);
+    QCOMPARE(rendered.share(Margin, 0), 1.0);
+}
+
+QTEST_MAIN(PictureFormatsTest)
+#include "tst_pictureformats.moc"
