@@ -150,11 +150,12 @@ void TestPrinter::printedPageLandsAtPrintableOrigin()
     const bool landscape = expected.orientation == PageGeometry::Orientation::Landscape;
     const QMap<QString, QString> job = m_cups.lastJobAttributes(
         queue, {QStringLiteral("media"), QStringLiteral("orientation-requested"),
-                QStringLiteral("sides")});
+                QStringLiteral("sides"), QStringLiteral("print-scaling")});
     QCOMPARE(job.value(QStringLiteral("media")), expected.mediaKeyword);
     QCOMPARE(job.value(QStringLiteral("orientation-requested")),
              landscape ? QStringLiteral("landscape") : QStringLiteral("portrait"));
     QCOMPARE(job.value(QStringLiteral("sides")), QStringLiteral("one-sided"));
+    QCOMPARE(job.value(QStringLiteral("print-scaling")), QStringLiteral("none"));
 
     // The PDF shows the sheet as it comes out of the printer, upright.
     const QList<PdfTextPage> pages = readPdfText(output);
