@@ -43,6 +43,8 @@ void ZoneTextEdit::setText(const QString &text)
     if (text == this->text())
         return;
     setPlainText(QString(text).replace(QLatin1String("\r\n"), QLatin1String("\n")));
+    // Typing goes on at the end of the text.
+    moveCursor(QTextCursor::End);
 }
 
 void ZoneTextEdit::keyPressEvent(QKeyEvent *event)

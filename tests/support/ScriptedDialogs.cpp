@@ -68,3 +68,24 @@ std::optional<ColorValue> ScriptedDialogs::chooseColor(ColorValue initial, QWidg
     m_shown.append(shown);
     return next<ColorValue>();
 }
+
+std::optional<QString> ScriptedDialogs::choosePrinter(const CMDialog1 &dialog, const QString &currentPrinter, QWidget *)
+{
+    Shown shown;
+    shown.kind = Kind::Printer;
+    shown.flags = dialog.Flags;
+    shown.cancelError = dialog.CancelError;
+    shown.printer = currentPrinter;
+    m_shown.append(shown);
+    return next<QString>();
+}
+
+void ScriptedDialogs::showHelp(const CMDialog1 &dialog, QWidget *)
+{
+    Shown shown;
+    shown.kind = Kind::Help;
+    shown.helpFile = dialog.HelpFile;
+    shown.helpCommand = dialog.HelpCommand;
+    shown.helpKey = dialog.HelpKey;
+    m_shown.append(shown);
+}

@@ -13,7 +13,7 @@ public:
     struct Cancel {};
     using Answer = std::variant<Cancel, QString, FontChoice, ColorValue>;
 
-    enum class Kind { Open, Save, Font, Color };
+    enum class Kind { Open, Save, Font, Color, Printer, Help };
     struct Shown
     {
         Kind kind = Kind::Open;
@@ -23,6 +23,9 @@ public:
         bool cancelError = false;
         FontChoice font;
         ColorValue color = 0;
+        QString printer; // the printer the set-up dialog started on
+        QString helpFile, helpKey;
+        int helpCommand = 0;
     };
 
     // Installs itself into dialog; the object stays owned by the dialog, so keep the
@@ -37,6 +40,11 @@ public:
     std::optional<QString> chooseFileToSave(const CMDialog1 &dialog, QWidget *parent) override;
     std::optional<FontChoice> chooseFont(const FontChoice &initial, QWidget *parent) override;
     std::optional<ColorValue> chooseColor(ColorValue initial, QWidget *parent) override;
+    // Answered with a printer name (a QString) or Cancel.
+    std::optional<QString> choosePrinter(const CMDialog1 &dialog, const QString &currentPrinter,
+                                         QWidget *parent) override;
+    // Takes no answer: the help viewer is only recorded.
+    void showHelp(const CMDialog1 &dialog, QWidget *parent) override;
 
 private:
     template <typename T> std::optional<T> next();

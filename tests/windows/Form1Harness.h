@@ -1,0 +1,83 @@
+#pragma once
+
+#include "MsgBoxRecorder.h"
+#include "ScriptedDialogs.h"
+
+#include "label/Module1.h"
+#include "print/Printer.h"
+#include "windows/Form1.h"
+#include "windows/StatusPanels.h"
+#include "windows/ZoneDisplay.h"
+#include "windows/ZoneTextEdit.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QDir>
+#include <QGroupBox>
+#include <QLabel>
+#include <QTest>
+#include <memory>
+
+// The main window as a test drives it: a fresh shared state, no printer unless given,
+// message boxes checked by the recorder and the common dialogs answered by script.
+struct Form1Harness
+{
+    // Started as the program starts: appPath is the program's folder, commandLine the
+    // label file named on the command line (empty for none).
+    explicit Form1Harness(const QString &commandLine = QString(), const QString &appPath = QStringLiteral("/opt/korvalin"),
+                          Printer startPrinter = Printer())
+        : printer(std::move(startPrinter))
+    {
+        state.startUp(appPath, commandLine, QDir::currentPath());
+        form = std::make_unique<Form1>(state, printer);
+        dialogs = ScriptedDialogs::installInto(form->commonDialog());
+    }
+
+    template <typename T> T *find(const char *name) const
+    {
+        T *child = form->findChild<T *>(QLatin1String(name));
+        if (!child)
+            qFatal("No %s in the main window", name);
+        return child;
+    }
+
+    ZoneDisplay *zoneDisplay(int zone) const { return find<ZoneDisplay>(("Label" + std::to_string(zone)).c_str()); }
+    ZoneTextEdit *text1() const { return find<ZoneTextEdit>("Text1"); }
+    QString panel(int index) const { return form->findChild<StatusPanels *>()->panelText(index); }
+    QAction *action(const char *name) const { return find<QAction>(name); }
+    QAbstractButton *button(const char *name) const { return find<QAbstractButton>(name); }
+
+    void clickZone(int zone) const { QTest::mouseClick(zoneDisplay(zone), Qt::LeftButton); }
+    // Types into the edit box, key by key; "\n" is the Enter key.
+    void keys(const QString &text) const
+    {
+        for (QChar c : text) {
+            if (c == QLatin1Char('\n'))
+                QTest::keyClick(text1(), Qt::Key_Return);
+            else
+                QTest::sendKeyEvent(QTest::Click, text1(), Qt::Key_unknown, QString(c), Qt::NoModifier);
+        }
+    }
+    // Replaces the edit box's text the way a user would: select all, delete, then type.
+    void type(const QString &text) const
+    {
+        text1()->selectAll();
+        QTest::keyClick(text1(), Qt::Key_Delete);
+        keys(text);
+    }
+    const TextZone &zone(int zone) const { return form->zones()[std::size_t(zone - 1)]; }
+
+    Module1 state;
+    Printer printer;
+    MsgBoxRecorder msgBoxes; // before the window, whose load may show messages
+    std::unique_ptr<Form1> form;
+    ScriptedDialogs *dialogs = nullptr;
+};
+
+Q_DECLARE_METATYPE(ScriptedDialogs::Answer)
+
+// The message boxes the main window shows, as the recorder expects them.
+inline MsgBoxCall errorBox(const QString &prompt)
+{
+    return {prompt, MsgBoxButtons::OKOnly, MsgBoxIcon::Critical, QStringLiteral("Erreur"), MsgBoxDefault::First};
+}
