@@ -222,9 +222,9 @@ int run(const QStringList &arguments, QTextStream &out, QTextStream &err)
         return Success;
     }
     switch (LabelOutput::writePdf(o.pdfPath, state, artwork)) {
-    case LabelOutput::PdfResult::Written: return Success;
-    case LabelOutput::PdfResult::DrawingFailed: err << LabelPrinting::printerErrorMessage() << '\n'; break;
-    case LabelOutput::PdfResult::WriteFailed: err << LabelFile::saveErrorMessage() << " : " << o.pdfPath << '\n'; break;
+    case PdfFileResult::Written: return Success;
+    case PdfFileResult::DrawingFailed: err << LabelPrinting::printerErrorMessage() << '\n'; break;
+    case PdfFileResult::WriteFailed: err << LabelFile::saveErrorMessage() << " : " << o.pdfPath << '\n'; break;
     }
     return Failure;
 }

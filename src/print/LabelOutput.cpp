@@ -1,8 +1,6 @@
 #include "print/LabelOutput.h"
 
-#include "label/SmallFile.h"
 #include "print/LabelPrinting.h"
-#include "print/PageOutput.h"
 #include "print/PainterSurface.h"
 #include "print/Printer.h"
 
@@ -34,12 +32,9 @@ bool print(const Printer &printer, Module1 &state, const LabelArtwork &artwork)
     return printPage(printer, labelPageDrawer(state, artwork), JobTitle);
 }
 
-PdfResult writePdf(const QString &path, Module1 &state, const LabelArtwork &artwork)
+PdfFileResult writePdf(const QString &path, Module1 &state, const LabelArtwork &artwork)
 {
-    const std::optional<QByteArray> pdf = renderPdf(PageGeometry::a4Portrait(), labelPageDrawer(state, artwork), JobTitle);
-    if (!pdf)
-        return PdfResult::DrawingFailed;
-    return SmallFile::write(path, *pdf) ? PdfResult::Written : PdfResult::WriteFailed;
+    return writePdfFile(path, PageGeometry::a4Portrait(), labelPageDrawer(state, artwork));
 }
 
 } // namespace LabelOutput

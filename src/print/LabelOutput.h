@@ -2,6 +2,7 @@
 
 #include "label/Module1.h"
 #include "print/LabelArtwork.h"
+#include "print/PageOutput.h"
 
 class Printer;
 
@@ -13,9 +14,7 @@ namespace LabelOutput {
 // sends no page.
 bool print(const Printer &printer, Module1 &state, const LabelArtwork &artwork);
 
-enum class PdfResult { Written, DrawingFailed, WriteFailed };
-
 // An A4 portrait page whose printable area is the whole page.
-PdfResult writePdf(const QString &path, Module1 &state, const LabelArtwork &artwork);
+PdfFileResult writePdf(const QString &path, Module1 &state, const LabelArtwork &artwork);
 
 } // namespace LabelOutput

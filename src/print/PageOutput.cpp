@@ -1,5 +1,7 @@
 #include "print/PageOutput.h"
 
+#include "label/SmallFile.h"
+
 #include "print/CupsDestination.h"
 #include "print/CupsJob.h"
 #include "print/Printer.h"
@@ -9,7 +11,6 @@
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 
 namespace {
 
@@ -59,13 +60,12 @@ std::optional<QByteArray> renderPdf(const PageGeometry &page, const PageDrawer &
     return pdf;
 }
 
-bool writePdfFile(const QString &path, const PageGeometry &page, const PageDrawer &draw)
+PdfFileResult writePdfFile(const QString &path, const PageGeometry &page, const PageDrawer &draw)
 {
     const std::optional<QByteArray> pdf = renderPdf(page, draw, QFileInfo(path).completeBaseName());
     if (!pdf)
-        return false;
-    QSaveFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(*pdf) == pdf->size() && file.commit();
+        return PdfFileResult::DrawingFailed;
+    return SmallFile::write(path, *pdf) ? PdfFileResult::Written : PdfFileResult::WriteFailed;
 }
 
 bool printPage(const Printer &printer, const PageDrawer &draw, const QString &jobTitle)

@@ -28,8 +28,10 @@ using PageDrawer = std::function<bool(PageCanvas &canvas)>;
 std::optional<QByteArray> renderPdf(const PageGeometry &page, const PageDrawer &draw,
                                     const QString &title);
 
+enum class PdfFileResult { Written, DrawingFailed, WriteFailed };
+
 // Replaces the file at path only once the whole page is rendered and written.
-bool writePdfFile(const QString &path, const PageGeometry &page, const PageDrawer &draw);
+PdfFileResult writePdfFile(const QString &path, const PageGeometry &page, const PageDrawer &draw);
 
 // Renders the page for the printer's default media and orientation and submits it as one
 // job. False when anything fails (no printer, an unknown or refusing queue, no scheduler,

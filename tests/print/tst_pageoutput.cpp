@@ -80,7 +80,7 @@ void TestPageOutput::failedDrawingGivesNoPage()
 void TestPageOutput::pdfFileIsReplacedOnlyByACompletePage()
 {
     const QString path = m_dir.filePath(QStringLiteral("etiquette.pdf"));
-    QVERIFY(writePdfFile(path, PageGeometry::a4Portrait(), drawPageMarks()));
+    QCOMPARE(writePdfFile(path, PageGeometry::a4Portrait(), drawPageMarks()), PdfFileResult::Written);
     QFile file(path);
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QByteArray written = file.readAll();
@@ -88,7 +88,7 @@ void TestPageOutput::pdfFileIsReplacedOnlyByACompletePage()
     QVERIFY(written.startsWith("%PDF-"));
     QCOMPARE(readPdfText(path).size(), 1);
 
-    QVERIFY(!writePdfFile(path, PageGeometry::a4Portrait(), failingDrawer()));
+    QCOMPARE(writePdfFile(path, PageGeometry::a4Portrait(), failingDrawer()), PdfFileResult::DrawingFailed);
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), written);
 }
@@ -96,7 +96,7 @@ void TestPageOutput::pdfFileIsReplacedOnlyByACompletePage()
 void TestPageOutput::unwritablePdfFileFails()
 {
     const QString path = m_dir.filePath(QStringLiteral("absent/etiquette.pdf"));
-    QVERIFY(!writePdfFile(path, PageGeometry::a4Portrait(), drawPageMarks()));
+    QCOMPARE(writePdfFile(path, PageGeometry::a4Portrait(), drawPageMarks()), PdfFileResult::WriteFailed);
     QVERIFY(!QFile::exists(path));
 }
 
