@@ -79,8 +79,10 @@ void TestLabelDrawing::origins_data()
                                   {90, 112}, {10, 166}, {90, 166}, {10, 220}, {90, 220}};
     for (int n = 1; n <= 10; ++n)
         QTest::addRow("defaults, position %d", n) << defaults << n << expected[n - 1];
-    QTest::newRow("touching labels, position 4") << Spacing{0, 0, 0, 0} << 4 << QPointF(70, 50);
-    QTest::newRow("touching labels, position 10") << Spacing{0, 0, 0, 0} << 10 << QPointF(70, 200);
+    const QPointF touching[10] = {{0, 0}, {70, 0}, {0, 50}, {70, 50}, {0, 100},
+                                  {70, 100}, {0, 150}, {70, 150}, {0, 200}, {70, 200}};
+    for (int n = 1; n <= 10; ++n)
+        QTest::addRow("touching labels, position %d", n) << Spacing{0, 0, 0, 0} << n << touching[n - 1];
     QTest::newRow("loaded settings, position 2") << Spacing{7.5, 12, 0, 5} << 2 << QPointF(82.5, 12);
     QTest::newRow("negative margins, position 3") << Spacing{-2, -1, 3, 4} << 3 << QPointF(-2, 52);
 }
