@@ -13,9 +13,12 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QDir>
+#include <QGuiApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QTest>
+#include <QTimer>
+#include <functional>
 #include <memory>
 
 // The main window as a test drives it: a fresh shared state, no printer unless given,
@@ -75,6 +78,23 @@ struct Form1Harness
 };
 
 Q_DECLARE_METATYPE(ScriptedDialogs::Answer)
+
+// Runs action in the application's own event loop, as the program runs, and tells
+// whether the program ended there (QCoreApplication::exit(0)). Windows closing do not end
+// the loop by themselves here, so only the program's own ending counts.
+inline bool programEnds(const std::function<void()> &action)
+{
+    QGuiApplication::setQuitOnLastWindowClosed(false);
+    QObject scope;
+    QTimer carryOn;
+    carryOn.setSingleShot(true);
+    QObject::connect(&carryOn, &QTimer::timeout, [] { QCoreApplication::exit(1); });
+    QTimer::singleShot(0, &scope, [&] {
+        action();
+        carryOn.start(0);
+    });
+    return QCoreApplication::exec() == 0;
+}
 
 // The message boxes the main window shows, as the recorder expects them.
 inline MsgBoxCall errorBox(const QString &prompt)

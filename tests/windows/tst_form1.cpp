@@ -6,7 +6,6 @@
 #include "platform/FrenchTranslations.h"
 #include "windows/IndexedToolBar.h"
 
-#include <QEventLoop>
 #include <QLocale>
 #include <QMenu>
 #include <QRadioButton>
@@ -16,18 +15,6 @@
 #include <QTimer>
 
 namespace {
-
-// Runs action inside an event loop and tells whether the program asked to end: the loop
-// is left by QCoreApplication::exit(0), or else by a later timer with 1.
-bool programEnds(const std::function<void()> &action)
-{
-    QEventLoop loop;
-    QTimer::singleShot(0, &loop, [&] {
-        action();
-        QTimer::singleShot(0, &loop, [&] { loop.exit(1); });
-    });
-    return loop.exec() == 0;
-}
 
 // What a command showed first: "message <title>", "open <title>", "save <title>", "font",
 // "colour", "help <command>", "printer", or "" for nothing. Message boxes are declined.

@@ -1,0 +1,562 @@
+// The document commands of the main window: New, Open, Save, Save As and Quit.
+#include "Form1Harness.h"
+
+#include "label/LabelFile.h"
+#include "platform/PictureLoader.h"
+
+#include <QFile>
+#include <QImage>
+#include <QMenu>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+Q_DECLARE_METATYPE(MsgBoxResult)
+
+namespace {
+
+const QString LabelFilter = QStringLiteral("Fichiers étiquette (*.ETI)|*.eti");
+
+MsgBoxCall newQuestion()
+{
+    return {QStringLiteral("Création d'une nouvelle étiquette ?\r        Confirmer ?"), MsgBoxButtons::OKCancel,
+            MsgBoxIcon::None, QStringLiteral("Création d'une étiquette"), MsgBoxDefault::First};
+}
+
+MsgBoxCall saveQuestion(const QString &labelFileName)
+{
+    return {QStringLiteral("Fichier ") + labelFileName + QStringLiteral(" modifié !\r\n            Enregistrer le fichier ? "),
+            MsgBoxButtons::YesNo, MsgBoxIcon::Exclamation, QStringLiteral("Quitter Korvalin"), MsgBoxDefault::First};
+}
+
+MsgBoxCall quitConfirmation()
+{
+    return {QStringLiteral("Quitter Korvalin\r  Confirmez  ?"), MsgBoxButtons::YesNo, MsgBoxIcon::Question,
+            QStringLiteral("Quitter le programme"), MsgBoxDefault::Second};
+}
+
+MsgBoxCall saveError()
+{
+    return {QStringLiteral("Erreur lors de la sauvegarde du fichier !"), MsgBoxButtons::OKOnly, MsgBoxIcon::Critical,
+            QStringLiteral("erreur"), MsgBoxDefault::First};
+}
+
+QString writePicture(const QTemporaryDir &folder, const QString &name, QColor color)
+{
+    QImage image(16, 16, QImage::Format_RGB32);
+    image.fill(color);
+    const QString path = folder.filePath(name);
+    return image.save(path) ? path : QString();
+}
+
+// A label of three zones with their own texts and styles, and the picture at iconEntry.
+LabelFile::Zones sampleZones()
+{
+    LabelFile::Zones zones{TextZone::startUp(1), TextZone::startUp(2), TextZone::startUp(3)};
+    zones[0].Caption = QStringLiteral("Sauvegarde");
+    zones[0].FontSize = 12;
+    zones[0].FontBold = true;
+    zones[0].Alignment = AlignRight;
+    zones[1].Caption = QStringLiteral("Documents\r\nJanvier");
+    zones[1].ForeColor = 255;
+    zones[2].Caption = QStringLiteral("Disque");
+    zones[2].FontName = QStringLiteral("Liberation Serif");
+    zones[2].Alignment = AlignCentre;
+    return zones;
+}
+
+QString writeLabel(const QTemporaryDir &folder, const QString &name, const QString &iconEntry,
+                   const LabelFile::Zones &zones = sampleZones())
+{
+    Module1 writer;
+    writer.IconFile = iconEntry;
+    const QString path = folder.filePath(name);
+    return LabelFile::save(path, zones, writer) ? path : QString();
+}
+
+QByteArray contents(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// A document that differs from the start-up one in every way New resets, with a picture.
+void editEverything(Form1Harness &h, const QString &picture)
+{
+    h.clickZone(2);
+    h.keys(QStringLiteral("deux"));
+    h.dialogs->answerNext(FontChoice{QStringLiteral("Liberation Serif"), 14, true, true, true, true});
+    h.button("Command1")->click();
+    h.dialogs->answerNext(ColorValue(255));
+    h.button("Command2")->click();
+    h.button("Option2")->click();
+    h.dialogs->answerNext(picture);
+    h.button("Command3")->click();
+}
+
+} // namespace
+
+class TestForm1Document : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void newAsksFirst();
+    void newStartsAnEmptyLabel();
+    void openShowsTheDialog();
+    void openCancelledChangesNothing();
+    void openReadsTheFile_data();
+    void openReadsTheFile();
+    void openFailureChangesNothing_data();
+    void openFailureChangesNothing();
+    void openWithMissingPictureKeepsTheShownOne();
+    void saveWritesTheNamedFile();
+    void saveUntitledAsksForAName();
+    void saveAsShowsTheDialog_data();
+    void saveAsShowsTheDialog();
+    void saveAsCancelledKeepsTheName_data();
+    void saveAsCancelledKeepsTheName();
+    void failingSaveKeepsTheOldFile();
+    void reopenGivesTheSameLabel();
+    void quit_data();
+    void quit();
+    void fileMenuOpeningRefreshesOrientation();
+};
+
+void TestForm1Document::newAsksFirst()
+{
+    Form1Harness h;
+    h.keys(QStringLiteral("garde"));
+    h.msgBoxes.expect(newQuestion(), MsgBoxResult::Cancel);
+    h.action("Mnu_Nouveau")->trigger();
+    QVERIFY(h.msgBoxes.allSeen());
+    QCOMPARE(h.zone(1).Caption, QStringLiteral("garde"));
+    QCOMPARE(h.state.IconFile, QString());
+}
+
+void TestForm1Document::newStartsAnEmptyLabel()
+{
+    QTemporaryDir folder;
+    const QString picture = writePicture(folder, QStringLiteral("logo.png"), Qt::blue);
+    Form1Harness h;
+    editEverything(h, picture);
+    h.state.LabelFileName = folder.filePath(QStringLiteral("ancien.eti"));
+    QVERIFY(h.state.Modified);
+    QVERIFY(!h.form->picture().isNull());
+
+    h.msgBoxes.expect(newQuestion(), MsgBoxResult::OK);
+    h.action("Mnu_Nouveau")->trigger();
+    QVERIFY(h.msgBoxes.allSeen());
+
+    for (int zone = 1; zone <= 3; ++zone) {
+        const TextZone &z = h.zone(zone);
+        QCOMPARE(z.Caption, QString());
+        QCOMPARE(z.FontName, QStringLiteral("arial"));
+        QCOMPARE(z.FontSize, 8.0f);
+        QVERIFY(!z.FontBold && !z.FontItalic);
+        QCOMPARE(z.ForeColor, 0);
+        QCOMPARE(z.Alignment, qint16(0));
+        QCOMPARE(h.zoneDisplay(zone)->backColor(), zone == 1 ? 12632256 : 16777215);
+    }
+    // Strikethrough and underline stay as they were.
+    QVERIFY(h.zone(2).FontStrikethru && h.zone(2).FontUnderline);
+    QCOMPARE(h.state.CurrentZone, qint16(1));
+    QCOMPARE(h.state.IconFile, QStringLiteral("AUCUN"));
+    QCOMPARE(h.state.IconPath, picture);
+    QVERIFY(h.form->picture().isNull());
+    QCOMPARE(h.state.LabelFileName, QString());
+    QCOMPARE(h.panel(1), QStringLiteral("SANS NOM"));
+    QVERIFY(h.text1()->text().isEmpty());
+    QCOMPARE(h.find<QLabel>("Label4")->text(), QStringLiteral("Edition du texte zone 1"));
+    // Left as they were: Modified, the alignment options and the alignment frame's caption.
+    QVERIFY(h.state.Modified);
+    QVERIFY(h.find<QRadioButton>("Option2")->isChecked());
+    QCOMPARE(h.find<QGroupBox>("Frame1")->title(), QStringLiteral("Aligner texte 2"));
+}
+
+void TestForm1Document::openShowsTheDialog()
+{
+    Form1Harness h(QString(), QStringLiteral("/opt/korvalin"));
+    h.state.LabelFileName = QStringLiteral("/home/moi/ancien.eti");
+    h.dialogs->answerNext(ScriptedDialogs::Cancel{});
+    h.action("Mnu_Ouvrir")->trigger();
+    QCOMPARE(h.dialogs->shown().size(), 1);
+    const ScriptedDialogs::Shown &shown = h.dialogs->shown().first();
+    QCOMPARE(shown.kind, ScriptedDialogs::Kind::Open);
+    QCOMPARE(shown.title, QStringLiteral("Ouvrir"));
+    QCOMPARE(shown.filter, LabelFilter);
+    QCOMPARE(shown.filterIndex, 1);
+    QCOMPARE(shown.initDir, QStringLiteral("/opt/korvalin"));
+    QCOMPARE(shown.fileName, QStringLiteral("/home/moi/ancien.eti"));
+    QCOMPARE(shown.flags, 0);
+    QVERIFY(shown.cancelError);
+}
+
+void TestForm1Document::openCancelledChangesNothing()
+{
+    Form1Harness h;
+    h.keys(QStringLiteral("texte"));
+    h.dialogs->answerNext(ScriptedDialogs::Cancel{});
+    h.action("Mnu_Ouvrir")->trigger();
+    QCOMPARE(h.zone(1).Caption, QStringLiteral("texte"));
+    QCOMPARE(h.state.LabelFileName, QString());
+    QCOMPARE(h.panel(1), QStringLiteral("SANS NOM"));
+    QVERIFY(h.state.Modified);
+    QVERIFY(h.msgBoxes.allSeen());
+}
+
+void TestForm1Document::openReadsTheFile_data()
+{
+    QTest::addColumn<bool>("withPicture");
+    QTest::newRow("with a picture") << true;
+    QTest::newRow("without picture") << false;
+}
+
+void TestForm1Document::openReadsTheFile()
+{
+    QFETCH(bool, withPicture);
+    QTemporaryDir folder;
+    const QString before = writePicture(folder, QStringLiteral("avant.png"), Qt::red);
+    const QString picture = writePicture(folder, QStringLiteral("logo.png"), Qt::blue);
+    const QString path = writeLabel(folder, QStringLiteral("sauvegarde.eti"), withPicture ? picture : QStringLiteral("AUCUN"));
+    QVERIFY(!path.isEmpty());
+
+    Form1Harness h;
+    h.dialogs->answerNext(before);
+    h.button("Command3")->click();
+    h.clickZone(3);
+    h.keys(QStringLiteral("perdu"));
+    h.dialogs->answerNext(path);
+    h.action("Mnu_Ouvrir")->trigger();
+    QVERIFY(h.msgBoxes.allSeen());
+
+    const LabelFile::Zones expected = sampleZones();
+    for (int zone = 1; zone <= 3; ++zone)
+        QCOMPARE(h.zone(zone), expected[std::size_t(zone - 1)]);
+    QCOMPARE(h.state.LabelFileName, path);
+    QCOMPARE(h.panel(1), QStringLiteral("SAUVEGARDE.ETI"));
+    QVERIFY(!h.state.Modified);
+    QCOMPARE(h.state.CurrentZone, qint16(1));
+    QCOMPARE(h.text1()->text(), QStringLiteral("Sauvegarde"));
+    QCOMPARE(h.zoneDisplay(1)->backColor(), 12632256);
+    QCOMPARE(h.zoneDisplay(3)->backColor(), 16777215);
+    QVERIFY(h.find<QRadioButton>("Option2")->isChecked());
+    QCOMPARE(h.find<QLabel>("Label4")->text(), QStringLiteral("Edition du texte zone 1"));
+    QCOMPARE(h.find<QGroupBox>("Frame1")->title(), QStringLiteral("Aligner texte 3"));
+    if (withPicture) {
+        QCOMPARE(h.state.IconFile, picture);
+        QCOMPARE(h.state.IconPath, picture);
+        QCOMPARE(h.form->picture().image().pixelColor(0, 0), QColor(Qt::blue));
+    } else {
+        QCOMPARE(h.state.IconFile, QString());
+        QCOMPARE(h.state.IconPath, before);
+        QVERIFY(h.form->picture().isNull());
+    }
+}
+
+void TestForm1Document::openFailureChangesNothing_data()
+{
+    QTest::addColumn<QByteArray>("bytes"); // empty: no file at all
+    QTest::addColumn<QString>("name");
+    QTest::newRow("missing file") << QByteArray() << QStringLiteral("absent.eti");
+    QTest::newRow("not a label file") << QByteArray("bonjour\r\n") << QStringLiteral("texte.eti");
+    QByteArray badAlignment = contents(QFINDTESTDATA("../label/data/sauvegarde.eti"));
+    badAlignment.replace("[Alignement 2]\r\n 0 ", "[Alignement 2]\r\n 3 ");
+    QTest::newRow("alignment 3 in zone 2") << badAlignment << QStringLiteral("align.eti");
+    QByteArray unreadablePicture = contents(QFINDTESTDATA("../label/data/sauvegarde.eti"));
+    unreadablePicture.replace("AUCUN", "%1");
+    QTest::newRow("picture that cannot be loaded") << unreadablePicture << QStringLiteral("image.eti");
+}
+
+void TestForm1Document::openFailureChangesNothing()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, name);
+    QTemporaryDir folder;
+    const QString notAPicture = folder.filePath(QStringLiteral("faux.png"));
+    QFile text(notAPicture);
+    QVERIFY(text.open(QIODevice::WriteOnly));
+    text.write("pas une image");
+    text.close();
+    const QString path = folder.filePath(name);
+    if (!bytes.isEmpty()) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(bytes.replace("%1", notAPicture.toLatin1()));
+    }
+
+    Form1Harness h;
+    h.clickZone(2);
+    h.keys(QStringLiteral("reste"));
+    h.button("Option3")->click();
+    const LabelFile::Zones zonesBefore = h.form->zones();
+    h.msgBoxes.expect(errorBox(QStringLiteral("Erreur d'ouverture du fichier")));
+    h.dialogs->answerNext(path);
+    h.action("Mnu_Ouvrir")->trigger();
+    QVERIFY(h.msgBoxes.allSeen());
+
+    QCOMPARE(h.form->zones(), zonesBefore);
+    QCOMPARE(h.state.CurrentZone, qint16(2));
+    QCOMPARE(h.text1()->text(), QStringLiteral("reste"));
+    QCOMPARE(h.zoneDisplay(2)->backColor(), 12632256);
+    QVERIFY(h.find<QRadioButton>("Option3")->isChecked());
+    QVERIFY(h.state.Modified);
+    QCOMPARE(h.state.IconFile, QString());
+    // The command goes on after the message: the file is named all the same.
+    QCOMPARE(h.state.LabelFileName, path);
+    QCOMPARE(h.panel(1), name.toUpper());
+}
+
+void TestForm1Document::openWithMissingPictureKeepsTheShownOne()
+{
+    QTemporaryDir folder;
+    const QString shown = writePicture(folder, QStringLiteral("montre.png"), Qt::green);
+    const QString missing = folder.filePath(QStringLiteral("parti.png"));
+    const QString path = writeLabel(folder, QStringLiteral("lot.eti"), missing);
+
+    Form1Harness h;
+    h.dialogs->answerNext(shown);
+    h.button("Command3")->click();
+    h.keys(QStringLiteral("modifié"));
+    h.msgBoxes.expect(errorBox(QStringLiteral("Fichier icone ") + missing + QStringLiteral(" non trouvé !")));
+    h.dialogs->answerNext(path);
+    h.action("Mnu_Ouvrir")->trigger();
+    QVERIFY(h.msgBoxes.allSeen());
+
+    QCOMPARE(h.zone(1).Caption, QStringLiteral("Sauvegarde"));
+    QCOMPARE(h.state.IconFile, missing);
+    QCOMPARE(h.state.IconPath, missing);
+    QCOMPARE(h.form->picture().image().pixelColor(0, 0), QColor(Qt::green));
+    QVERIFY(!h.state.Modified);
+}
+
+void TestForm1Document::saveWritesTheNamedFile()
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("disque.eti"));
+    Form1Harness h;
+    h.keys(QStringLiteral("Sauvegarde"));
+    h.state.LabelFileName = path;
+    h.action("Mnu_Enregistrer")->trigger();
+    QVERIFY(h.msgBoxes.allSeen());
+    QVERIFY(h.dialogs->shown().isEmpty());
+    QVERIFY(!h.state.Modified);
+    QCOMPARE(h.state.IconFile, QStringLiteral("AUCUN"));
+    // Save leaves the document-name panel alone.
+    QCOMPARE(h.panel(1), QStringLiteral("SANS NOM"));
+    const std::optional<LabelFile::Content> written = LabelFile::read(path, h.form->zones());
+    QVERIFY(written);
+    QCOMPARE(written->zones, h.form->zones());
+    QCOMPARE(written->iconEntry, QStringLiteral("AUCUN"));
+}
+
+void TestForm1Document::saveUntitledAsksForAName()
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("choisi.eti"));
+    Form1Harness h;
+    h.keys(QStringLiteral("x"));
+    h.dialogs->answerNext(path);
+    h.action("Mnu_Enregistrer")->trigger();
+    QCOMPARE(h.dialogs->shown().size(), 1);
+    QCOMPARE(h.dialogs->shown().first().kind, ScriptedDialogs::Kind::Save);
+    QCOMPARE(h.dialogs->shown().first().fileName, QStringLiteral("Nouveau.eti"));
+    QCOMPARE(h.state.LabelFileName, path);
+    QVERIFY(QFileInfo::exists(path));
+    QCOMPARE(h.panel(1), QStringLiteral("CHOISI.ETI"));
+    QVERIFY(!h.state.Modified);
+}
+
+void TestForm1Document::saveAsShowsTheDialog_data()
+{
+    QTest::addColumn<QString>("labelFileName");
+    QTest::addColumn<QString>("proposed");
+    QTest::newRow("untitled") << QString() << QStringLiteral("Nouveau.eti");
+    QTest::newRow("named") << QStringLiteral("/srv/lot.eti") << QStringLiteral("/srv/lot.eti");
+}
+
+void TestForm1Document::saveAsShowsTheDialog()
+{
+    QFETCH(QString, labelFileName);
+    QFETCH(QString, proposed);
+    QTemporaryDir folder;
+    // Typed without an extension: taken as it is.
+    const QString chosen = folder.filePath(QStringLiteral("sans extension"));
+    Form1Harness h;
+    h.form->commonDialog().InitDir = QStringLiteral("/ailleurs");
+    h.state.LabelFileName = labelFileName;
+    h.dialogs->answerNext(chosen);
+    h.action("Mnu_EnregistrerSous")->trigger();
+
+    QCOMPARE(h.dialogs->shown().size(), 1);
+    const ScriptedDialogs::Shown &shown = h.dialogs->shown().first();
+    QCOMPARE(shown.kind, ScriptedDialogs::Kind::Save);
+    QCOMPARE(shown.title, QStringLiteral("Enregistrer Sous"));
+    QCOMPARE(shown.filter, LabelFilter);
+    QCOMPARE(shown.filterIndex, 1);
+    QCOMPARE(shown.fileName, proposed);
+    QCOMPARE(shown.flags, 2);
+    QVERIFY(shown.cancelError);
+    QCOMPARE(shown.initDir, QStringLiteral("/ailleurs")); // not set by Save As
+
+    QCOMPARE(h.state.LabelFileName, chosen);
+    QVERIFY(QFileInfo::exists(chosen));
+    QCOMPARE(h.panel(1), QStringLiteral("SANS EXTENSION"));
+}
+
+void TestForm1Document::saveAsCancelledKeepsTheName_data()
+{
+    QTest::addColumn<QString>("labelFileName");
+    QTest::newRow("untitled") << QString();
+    QTest::newRow("named") << QStringLiteral("/srv/lot.eti");
+}
+
+void TestForm1Document::saveAsCancelledKeepsTheName()
+{
+    QFETCH(QString, labelFileName);
+    Form1Harness h;
+    h.keys(QStringLiteral("x"));
+    h.state.LabelFileName = labelFileName;
+    h.dialogs->answerNext(ScriptedDialogs::Cancel{});
+    h.action("Mnu_EnregistrerSous")->trigger();
+    QCOMPARE(h.state.LabelFileName, labelFileName);
+    QVERIFY(h.state.Modified);
+    QCOMPARE(h.panel(1), QStringLiteral("SANS NOM"));
+    // Still untitled: Save asks for a name again.
+    h.dialogs->answerNext(ScriptedDialogs::Cancel{});
+    h.action("Mnu_Enregistrer")->trigger();
+    QCOMPARE(h.dialogs->shown().size(), labelFileName.isEmpty() ? 2 : 1);
+}
+
+// A text line equal to its zone's font header cannot be read back, so it is not written:
+// the old file stays whole and the document still counts as modified.
+void TestForm1Document::failingSaveKeepsTheOldFile()
+{
+    QTemporaryDir folder;
+    const QString path = writeLabel(folder, QStringLiteral("garde.eti"), QStringLiteral("AUCUN"));
+    const QByteArray old = contents(path);
+    Form1Harness h;
+    h.clickZone(2);
+    h.keys(QStringLiteral("avant\n[Police 2]\naprès"));
+    h.msgBoxes.expect(saveError());
+    h.dialogs->answerNext(path);
+    h.action("Mnu_EnregistrerSous")->trigger();
+    QVERIFY(h.msgBoxes.allSeen());
+    QCOMPARE(contents(path), old);
+    QVERIFY(h.state.Modified);
+    QCOMPARE(h.state.LabelFileName, path);
+    QCOMPARE(h.panel(1), QStringLiteral("GARDE.ETI"));
+}
+
+void TestForm1Document::reopenGivesTheSameLabel()
+{
+    QTemporaryDir folder;
+    const QString picture = writePicture(folder, QStringLiteral("logo.bmp"), Qt::darkCyan);
+    const QString path = folder.filePath(QStringLiteral("aller-retour.eti"));
+    Form1Harness h;
+    editEverything(h, picture);
+    h.clickZone(1);
+    h.keys(QStringLiteral("  Titre \"entre guillemets\"\nsuite"));
+    h.clickZone(3);
+    h.keys(QStringLiteral("fin\n"));
+    h.dialogs->answerNext(path);
+    h.action("Mnu_EnregistrerSous")->trigger();
+    const LabelFile::Zones saved = h.form->zones();
+
+    Form1Harness again;
+    again.dialogs->answerNext(path);
+    again.action("Mnu_Ouvrir")->trigger();
+    QVERIFY(again.msgBoxes.allSeen());
+    for (std::size_t i = 0; i < 3; ++i) {
+        TextZone expected = saved[i];
+        expected.Caption = expected.Caption.remove(QRegularExpression(QStringLiteral("^ +| +$")));
+        expected.FontStrikethru = expected.FontUnderline = false; // never stored
+        QCOMPARE(again.form->zones()[i], expected);
+    }
+    QCOMPARE(again.state.IconPath, picture);
+    QCOMPARE(again.form->picture().image().pixelColor(3, 3), QColor(Qt::darkCyan));
+}
+
+enum class Document { Unmodified, Named, Untitled, FailingSave };
+Q_DECLARE_METATYPE(Document)
+
+void TestForm1Document::quit_data()
+{
+    QTest::addColumn<Document>("document");
+    QTest::addColumn<MsgBoxResult>("saveAnswer");
+    QTest::addColumn<bool>("chooseName");    // in the save dialog of an untitled document
+    QTest::addColumn<MsgBoxResult>("confirm");
+    QTest::addColumn<bool>("saved");
+
+    const auto yes = MsgBoxResult::Yes;
+    const auto no = MsgBoxResult::No;
+    QTest::newRow("unmodified, yes") << Document::Unmodified << no << false << yes << false;
+    QTest::newRow("unmodified, no") << Document::Unmodified << no << false << no << false;
+    QTest::newRow("named, save, yes") << Document::Named << yes << false << yes << true;
+    QTest::newRow("named, save, no") << Document::Named << yes << false << no << true;
+    QTest::newRow("named, don't save, yes") << Document::Named << no << false << yes << false;
+    QTest::newRow("named, don't save, no") << Document::Named << no << false << no << false;
+    QTest::newRow("untitled, save as, yes") << Document::Untitled << yes << true << yes << true;
+    QTest::newRow("untitled, save as cancelled, yes") << Document::Untitled << yes << false << yes << false;
+    QTest::newRow("untitled, don't save, no") << Document::Untitled << no << false << no << false;
+    QTest::newRow("save failing, yes") << Document::FailingSave << yes << false << yes << false;
+    QTest::newRow("save failing, no") << Document::FailingSave << yes << false << no << false;
+}
+
+void TestForm1Document::quit()
+{
+    QFETCH(Document, document);
+    QFETCH(MsgBoxResult, saveAnswer);
+    QFETCH(bool, chooseName);
+    QFETCH(MsgBoxResult, confirm);
+    QFETCH(bool, saved);
+    QTemporaryDir folder;
+    const QString named = folder.filePath(QStringLiteral("lot.eti"));
+    const QString chosen = folder.filePath(QStringLiteral("choisi.eti"));
+    const QString untitledProposal = AddBackslash(QDir::currentPath()) + QStringLiteral("Nouveau");
+
+    Form1Harness h;
+    if (document != Document::Unmodified)
+        h.keys(document == Document::FailingSave ? QStringLiteral("x\n[Police 1]\ny") : QStringLiteral("texte"));
+    if (document == Document::Named || document == Document::FailingSave)
+        h.state.LabelFileName = named;
+
+    if (document != Document::Unmodified) {
+        h.msgBoxes.expect(saveQuestion(h.state.LabelFileName), saveAnswer);
+        if (document == Document::FailingSave)
+            h.msgBoxes.expect(saveError());
+        if (document == Document::Untitled && saveAnswer == MsgBoxResult::Yes)
+            h.dialogs->answerNext(chooseName ? ScriptedDialogs::Answer(chosen) : ScriptedDialogs::Answer(ScriptedDialogs::Cancel{}));
+    }
+    h.msgBoxes.expect(quitConfirmation(), confirm);
+
+    const bool ended = programEnds([&] { h.action("Mnu_Quitter")->trigger(); });
+    QVERIFY(h.msgBoxes.allSeen());
+    QCOMPARE(ended, confirm == MsgBoxResult::Yes);
+    QCOMPARE(h.panel(1), ended ? QStringLiteral("Au revoir !") : QStringLiteral("SANS NOM"));
+    QCOMPARE(h.state.Modified, document != Document::Unmodified && !saved);
+    const QString savedPath = document == Document::Untitled ? chosen : named;
+    QCOMPARE(QFileInfo::exists(savedPath), saved);
+
+    if (document == Document::Untitled && saveAnswer == MsgBoxResult::Yes) {
+        QCOMPARE(h.dialogs->shown().size(), 1);
+        QCOMPARE(h.dialogs->shown().first().fileName, untitledProposal);
+        QCOMPARE(h.state.LabelFileName, chooseName ? chosen : untitledProposal);
+    }
+}
+
+void TestForm1Document::fileMenuOpeningRefreshesOrientation()
+{
+    Form1Harness h;
+    h.find<QLabel>("Label6")->clear();
+    h.action("Mnu_ImpPort")->setChecked(true);
+    h.find<QMenu>("Mnu_Fichier")->popup(QPoint(0, 0));
+    h.find<QMenu>("Mnu_Fichier")->close();
+    // No printer: nothing is checked and the frame says so.
+    QVERIFY(!h.action("Mnu_ImpPort")->isChecked());
+    QVERIFY(!h.action("Mnu_ImpPays")->isChecked());
+    QCOMPARE(h.find<QLabel>("Label6")->text(), QStringLiteral("Aucune imprimante"));
+}
+
+QTEST_MAIN(TestForm1Document)
+#include "tst_form1_document.moc"
