@@ -42,9 +42,13 @@ HelpDocument HelpDocument::parse(const QString &html)
     static const QRegularExpression style(QStringLiteral("<style[^>]*>(.*?)</style>"),
                                           QRegularExpression::DotMatchesEverythingOption);
 
+    static const QRegularExpression comment(QStringLiteral("<!--.*?-->"), QRegularExpression::DotMatchesEverythingOption);
+
+    // A comment may show the form of a section without being one.
+    const QString markup = QString(html).remove(comment);
     HelpDocument document;
-    document.m_styleSheet = style.match(html).captured(1);
-    for (const QRegularExpressionMatch &match : section.globalMatch(html)) {
+    document.m_styleSheet = style.match(markup).captured(1);
+    for (const QRegularExpressionMatch &match : section.globalMatch(markup)) {
         HelpTopic topic;
         topic.id = match.captured(1);
         topic.html = match.captured(3);
