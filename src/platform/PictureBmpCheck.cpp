@@ -17,8 +17,17 @@ enum Compression : quint32
     AlphaBitFields = 6
 };
 
+bool isPixelDepth(int bitCount)
+{
+    return bitCount == 1 || bitCount == 2 || bitCount == 4 || bitCount == 8 || bitCount == 16 ||
+           bitCount == 24 || bitCount == 32;
+}
+
+// Zero past the end: the callers check sizes first, and every read stays safe on its own.
 template <typename T> T readAt(const QByteArray &bytes, qsizetype offset)
 {
+    if (offset < 0 || bytes.size() - offset < qsizetype(sizeof(T)))
+        return 0;
     return qFromLittleEndian<T>(bytes.constData() + offset);
 }
 
@@ -59,8 +68,11 @@ bool pixelDataComplete(const QByteArray &bmpFile)
     case Rgb:
     case BitFields:
     case AlphaBitFields: {
+        if (!isPixelDepth(bitCount))
+            return false;
+        // Both factors fit in 40 bits; their product might not, hence the division.
         const qint64 stride = (width * bitCount + 31) / 32 * 4;
-        return stride * qAbs(height) <= available;
+        return stride <= available / qAbs(height);
     }
     case Rle8:
     case Rle4:

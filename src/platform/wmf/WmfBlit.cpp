@@ -58,7 +58,8 @@ std::optional<WmfBlit> WmfBlit::read(WmfRecordType type, const char *data, qsize
     WmfParams params(data, size);
     WmfBlit blit;
     blit.rasterOperation = params.uint32();
-    const bool withBitmap = type != WmfRecordType::PatBlt && carriesBitmap(type, size);
+    const bool withBitmap = type == WmfRecordType::StretchDib ||
+                            (type != WmfRecordType::PatBlt && carriesBitmap(type, size));
     switch (type) {
     case WmfRecordType::StretchDib:
     case WmfRecordType::DibStretchBlt: {
