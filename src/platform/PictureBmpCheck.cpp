@@ -1,12 +1,12 @@
 #include "platform/PictureBmpCheck.h"
 
-#include <QtEndian>
+#include "platform/wmf/WmfParams.h"
 
 namespace {
 
 constexpr qsizetype FileHeaderSize = 14;
-constexpr qsizetype CoreHeaderSize = 12;
-constexpr qsizetype InfoHeaderMinSize = 40;
+constexpr quint32 CoreHeaderSize = 12;
+constexpr quint32 InfoHeaderMinSize = 40;
 
 enum Compression : quint32
 {
@@ -23,24 +23,17 @@ bool isPixelDepth(int bitCount)
            bitCount == 24 || bitCount == 32;
 }
 
-// Zero past the end: the callers check sizes first, and every read stays safe on its own.
-template <typename T> T readAt(const QByteArray &bytes, qsizetype offset)
-{
-    if (offset < 0 || bytes.size() - offset < qsizetype(sizeof(T)))
-        return 0;
-    return qFromLittleEndian<T>(bytes.constData() + offset);
-}
-
 } // namespace
 
 namespace PictureBmpCheck {
 
 bool pixelDataComplete(const QByteArray &bmpFile)
 {
-    if (bmpFile.size() < FileHeaderSize + CoreHeaderSize)
-        return false;
-    const qint64 dataOffset = readAt<quint32>(bmpFile, 10);
-    const qsizetype headerSize = readAt<quint32>(bmpFile, FileHeaderSize);
+    // The metafile's bounded reader serves here too: bitmaps come embedded in metafiles.
+    WmfParams header(bmpFile.constData(), bmpFile.size());
+    header.skip(10);
+    const qint64 dataOffset = header.uint32();
+    const quint32 headerSize = header.uint32();
 
     qint64 width = 0;
     qint64 height = 0;
@@ -48,19 +41,21 @@ bool pixelDataComplete(const QByteArray &bmpFile)
     quint32 compression = Rgb;
     qint64 compressedSize = 0;
     if (headerSize == CoreHeaderSize) {
-        width = readAt<quint16>(bmpFile, FileHeaderSize + 4);
-        height = readAt<quint16>(bmpFile, FileHeaderSize + 6);
-        bitCount = readAt<quint16>(bmpFile, FileHeaderSize + 10);
+        width = header.uint16();
+        height = header.uint16();
+        header.skip(2); // planes
+        bitCount = header.uint16();
+    } else if (headerSize >= InfoHeaderMinSize) {
+        width = header.int32();
+        height = header.int32();
+        header.skip(2); // planes
+        bitCount = header.uint16();
+        compression = header.uint32();
+        compressedSize = header.uint32();
     } else {
-        if (headerSize < InfoHeaderMinSize || bmpFile.size() < FileHeaderSize + InfoHeaderMinSize)
-            return false;
-        width = readAt<qint32>(bmpFile, FileHeaderSize + 4);
-        height = readAt<qint32>(bmpFile, FileHeaderSize + 8);
-        bitCount = readAt<quint16>(bmpFile, FileHeaderSize + 14);
-        compression = readAt<quint32>(bmpFile, FileHeaderSize + 16);
-        compressedSize = readAt<quint32>(bmpFile, FileHeaderSize + 20);
+        return false;
     }
-    if (width <= 0 || height == 0 || dataOffset > bmpFile.size())
+    if (!header.ok() || width <= 0 || height == 0 || dataOffset > bmpFile.size())
         return false;
 
     const qint64 available = bmpFile.size() - dataOffset;

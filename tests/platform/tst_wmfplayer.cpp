@@ -80,6 +80,7 @@ private slots:
     void textScalesWithPicture();
     void textScalesOnPdfAt1200Dpi();
     void escapementTurnsText();
+    void extTextOutPlacesEachCharacter();
     void edgesStaySharpAt600Dpi();
 };
 
@@ -273,6 +274,25 @@ void WmfPlayerTest::escapementTurnsText()
     QVERIFY(flat.width() > flat.height());
     QVERIFY(standing.height() > standing.width());
     QCOMPARE(standing.height(), flat.width());
+}
+
+void WmfPlayerTest::extTextOutPlacesEachCharacter()
+{
+    // "HH" with the second H 600 units after the first, over a yellow opaque box.
+    WmfBuilder wmf;
+    wmf.font(-400).select(0);
+    wmf.record(0x0201, WmfBuilder::colorRef(Yellow)); // background colour
+    wmf.record(0x012E, {24});
+    wmf.record(0x0A32, WmfBuilder::words({700, 100, 2, 0x0002, 50, 50, 950, 250}) +
+                           QByteArray("HH") + WmfBuilder::words({600, 300}));
+    const RenderedPicture rendered = renderPicture(loadMetafile(wmf.finish()), 13, 300);
+    QCOMPARE(rendered.at(0.5, 0.15), Yellow);
+    const QRect target = rendered.target.toRect();
+    const QRect ink = inkBounds(rendered.image, target);
+    QVERIFY(ink.left() < target.left() + 0.15 * target.width());
+    QVERIFY(ink.right() > target.left() + 0.75 * target.width());
+    const int gap = int(target.left() + 0.55 * target.width());
+    QVERIFY(inkBounds(rendered.image, QRect(gap, target.top(), 1, target.height())).isEmpty());
 }
 
 void WmfPlayerTest::edgesStaySharpAt600Dpi()

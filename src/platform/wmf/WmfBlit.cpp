@@ -8,6 +8,7 @@ namespace {
 
 constexpr qsizetype FileHeaderSize = 14;
 constexpr quint32 CoreHeaderSize = 12;
+constexpr quint32 InfoHeaderSize = 40;
 constexpr quint32 BitFieldsCompression = 3;
 
 // A transfer record without a bitmap is exactly this many 16-bit words of parameters
@@ -18,37 +19,63 @@ bool carriesBitmap(WmfRecordType type, qsizetype paramBytes)
     return paramBytes != bitmaplessWords * 2;
 }
 
+// The parts of a bitmap's info header (or of the older core header) that placing and
+// decoding it need.
+struct DibHeader
+{
+    quint32 size = 0;
+    qint32 height = 0;
+    int bitCount = 0;
+    quint32 compression = 0;
+    quint32 coloursUsed = 0;
+};
+
+std::optional<DibHeader> readDibHeader(const QByteArray &dib)
+{
+    WmfParams params(dib.constData(), dib.size());
+    DibHeader header;
+    header.size = params.uint32();
+    if (header.size == CoreHeaderSize) {
+        params.skip(2); // width
+        header.height = params.uint16();
+        params.skip(2); // planes
+        header.bitCount = params.uint16();
+    } else {
+        params.skip(4); // width
+        header.height = params.int32();
+        params.skip(2); // planes
+        header.bitCount = params.uint16();
+        header.compression = params.uint32();
+        params.skip(12); // image size and resolution
+        header.coloursUsed = params.uint32();
+    }
+    if (!params.ok() || header.size > quint32(dib.size()))
+        return std::nullopt;
+    return header;
+}
+
 // Bottom-up bitmaps (the usual kind) count the source origin of StretchDIBits from their
 // last row; Qt's image counts from the first.
 QRectF sourceFromTop(const QRectF &source, const QByteArray &dib, WmfRecordType type)
 {
-    if (type != WmfRecordType::StretchDib || dib.size() < 12)
+    const std::optional<DibHeader> header = readDibHeader(dib);
+    if (type != WmfRecordType::StretchDib || !header || header->height <= 0)
         return source;
-    const bool core = qFromLittleEndian<quint32>(dib.constData()) == CoreHeaderSize;
-    const qint32 height = core ? qFromLittleEndian<quint16>(dib.constData() + 6)
-                               : qFromLittleEndian<qint32>(dib.constData() + 8);
-    if (height <= 0)
-        return source;
-    return QRectF(source.x(), height - source.y() - source.height(), source.width(),
+    return QRectF(source.x(), header->height - source.y() - source.height(), source.width(),
                   source.height());
 }
 
-qsizetype colourTableBytes(const QByteArray &dib)
+qsizetype colourTableBytes(const DibHeader &header)
 {
-    const quint32 headerSize = qFromLittleEndian<quint32>(dib.constData());
-    if (headerSize == CoreHeaderSize) {
-        const int bitCount = qFromLittleEndian<quint16>(dib.constData() + 10);
-        return bitCount <= 8 ? (qsizetype(1) << bitCount) * 3 : 0;
-    }
-    if (dib.size() < 40)
-        return -1;
-    const int bitCount = qFromLittleEndian<quint16>(dib.constData() + 14);
-    const quint32 compression = qFromLittleEndian<quint32>(dib.constData() + 16);
-    const quint32 coloursUsed = qFromLittleEndian<quint32>(dib.constData() + 32);
-    const qsizetype masks = (headerSize == 40 && compression == BitFieldsCompression) ? 12 : 0;
-    if (coloursUsed > 0)
-        return masks + qsizetype(qMin<quint32>(coloursUsed, 256)) * 4;
-    return masks + (bitCount <= 8 ? (qsizetype(1) << bitCount) * 4 : 0);
+    const bool paletted = header.bitCount >= 1 && header.bitCount <= 8;
+    const qsizetype paletteEntries = paletted ? qsizetype(1) << header.bitCount : 0;
+    if (header.size == CoreHeaderSize)
+        return paletteEntries * 3;
+    const qsizetype masks =
+        (header.size == InfoHeaderSize && header.compression == BitFieldsCompression) ? 12 : 0;
+    if (header.coloursUsed > 0)
+        return masks + qsizetype(qMin<quint32>(header.coloursUsed, 256)) * 4;
+    return masks + paletteEntries * 4;
 }
 
 } // namespace
@@ -108,18 +135,16 @@ namespace WmfDib {
 
 QImage decode(const QByteArray &dib)
 {
-    if (dib.size() < qsizetype(CoreHeaderSize))
+    const std::optional<DibHeader> header = readDibHeader(dib);
+    if (!header)
         return {};
-    const qsizetype tableBytes = colourTableBytes(dib);
-    const quint32 headerSize = qFromLittleEndian<quint32>(dib.constData());
-    if (tableBytes < 0 || headerSize > quint32(dib.size()))
-        return {};
+    const qsizetype tableBytes = colourTableBytes(*header);
 
     QByteArray file(FileHeaderSize, '\0');
     file[0] = 'B';
     file[1] = 'M';
     qToLittleEndian<quint32>(quint32(FileHeaderSize + dib.size()), file.data() + 2);
-    qToLittleEndian<quint32>(quint32(FileHeaderSize + headerSize + tableBytes), file.data() + 10);
+    qToLittleEndian<quint32>(quint32(FileHeaderSize + header->size + tableBytes), file.data() + 10);
     file.append(dib);
     return PictureRasterReader::read(file);
 }

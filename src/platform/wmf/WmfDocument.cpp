@@ -3,8 +3,6 @@
 #include "platform/PictureRasterReader.h"
 #include "platform/wmf/WmfBlit.h"
 
-#include <QtEndian>
-
 namespace {
 
 constexpr quint32 PlaceableKey = 0x9AC6CDD7;
@@ -13,14 +11,10 @@ constexpr qsizetype MetaHeaderSize = 18;
 constexpr quint16 MetaHeaderWords = 9;
 constexpr qsizetype RecordHeaderSize = 6;
 
-template <typename T> T readAt(const QByteArray &bytes, qsizetype offset)
-{
-    return qFromLittleEndian<T>(bytes.constData() + offset);
-}
-
 bool hasPlaceableHeader(const QByteArray &bytes)
 {
-    return bytes.size() >= PlaceableHeaderSize && readAt<quint32>(bytes, 0) == PlaceableKey;
+    return bytes.size() >= PlaceableHeaderSize &&
+           WmfParams(bytes.constData(), bytes.size()).uint32() == PlaceableKey;
 }
 
 // The header of type 1 (in memory) or 2 (on disk); writers disagree on the version, so
@@ -29,8 +23,9 @@ bool isMetaHeader(const QByteArray &bytes, qsizetype offset)
 {
     if (bytes.size() < offset + MetaHeaderSize)
         return false;
-    const quint16 type = readAt<quint16>(bytes, offset);
-    return (type == 1 || type == 2) && readAt<quint16>(bytes, offset + 2) == MetaHeaderWords;
+    WmfParams header(bytes.constData() + offset, MetaHeaderSize);
+    const quint16 type = header.uint16();
+    return (type == 1 || type == 2) && header.uint16() == MetaHeaderWords;
 }
 
 bool isTransfer(WmfRecordType type)
@@ -53,8 +48,9 @@ std::optional<WmfDocument> WmfDocument::parse(const QByteArray &bytes)
     qsizetype offset = 0;
     if (hasPlaceableHeader(bytes)) {
         // The bounding box; its checksum is often wrong in files from real programs.
-        const QPointF topLeft(readAt<qint16>(bytes, 6), readAt<qint16>(bytes, 8));
-        const QPointF bottomRight(readAt<qint16>(bytes, 10), readAt<qint16>(bytes, 12));
+        WmfParams box(bytes.constData() + 6, 8);
+        const QPointF topLeft = box.pointXY();
+        const QPointF bottomRight = box.pointXY();
         document.m_frame = QRectF(topLeft, bottomRight);
         offset = PlaceableHeaderSize;
     }
@@ -86,8 +82,9 @@ WmfParams WmfDocument::params(const WmfRecord &record) const
 void WmfDocument::readRecords(qsizetype offset)
 {
     while (m_records.size() < MaxRecords && m_bytes.size() - offset >= RecordHeaderSize) {
-        const qint64 bytes = qint64(readAt<quint32>(m_bytes, offset)) * 2;
-        const auto type = WmfRecordType(readAt<quint16>(m_bytes, offset + 4));
+        WmfParams header(m_bytes.constData() + offset, RecordHeaderSize);
+        const qint64 bytes = qint64(header.uint32()) * 2;
+        const auto type = WmfRecordType(header.uint16());
         if (bytes < RecordHeaderSize || bytes > m_bytes.size() - offset)
             break; // damaged from here on: keep what came before
         if (type == WmfRecordType::Eof)

@@ -32,6 +32,11 @@ quint32 WmfParams::uint32()
     return take(4) ? qFromLittleEndian<quint32>(m_data + m_pos - 4) : 0;
 }
 
+qint32 WmfParams::int32()
+{
+    return take(4) ? qFromLittleEndian<qint32>(m_data + m_pos - 4) : 0;
+}
+
 QByteArray WmfParams::bytes(qsizetype count)
 {
     return take(count) ? QByteArray(m_data + m_pos - count, count) : QByteArray();

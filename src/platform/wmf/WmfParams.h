@@ -19,6 +19,7 @@ public:
     qint16 int16();
     quint16 uint16();
     quint32 uint32();
+    qint32 int32();
     quint8 uint8();
     QByteArray bytes(qsizetype count);
     void skip(qsizetype count);
