@@ -8,3 +8,10 @@ jobs="$(nproc)"
 cmake -S "$here" -B "$here/build/tests" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKORVALIN_WERROR=ON >/dev/null
 cmake --build "$here/build/tests" --parallel "$jobs"
 ctest --test-dir "$here/build/tests" --output-on-failure --parallel "$jobs"
+
+# Pictures come from anywhere: their tests run again under AddressSanitizer and
+# UndefinedBehaviorSanitizer.
+cmake -S "$here" -B "$here/build/asan" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKORVALIN_WERROR=ON \
+  -DKORVALIN_SANITIZE=ON >/dev/null
+cmake --build "$here/build/asan" --parallel "$jobs" --target korvalin_picture_tests
+ctest --test-dir "$here/build/asan" -L picture --output-on-failure --parallel "$jobs"
