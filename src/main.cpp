@@ -15,7 +15,8 @@ namespace {
 int runMainWindow(QApplication &app)
 {
     Module1 state;
-    state.startUp(QApplication::applicationDirPath(), QApplication::arguments().value(1), QDir::currentPath());
+    state.startUp(QApplication::applicationDirPath(), QApplication::arguments().value(1),
+                  QDir::currentPath());
     Printer printer = Printer::systemDefault();
     Form1 window(state, printer);
     window.show();

@@ -10,7 +10,8 @@ namespace FrenchTranslations {
 bool install(QCoreApplication &app)
 {
     auto translator = std::make_unique<QTranslator>();
-    if (!translator->load(QStringLiteral("qtbase_fr"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    if (!translator->load(QStringLiteral("qtbase_fr"),
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         return false;
     translator->setParent(&app);
     return QCoreApplication::installTranslator(translator.release());

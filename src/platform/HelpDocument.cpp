@@ -35,14 +35,16 @@ std::optional<HelpDocument> HelpDocument::load(const QString &path)
 HelpDocument HelpDocument::parse(const QString &html)
 {
     static const QRegularExpression section(
-        QStringLiteral("<section\\s+id=\"([^\"]*)\"\\s+data-keywords=\"([^\"]*)\"\\s*>(.*?)</section>"),
+        QStringLiteral(
+            "<section\\s+id=\"([^\"]*)\"\\s+data-keywords=\"([^\"]*)\"\\s*>(.*?)</section>"),
         QRegularExpression::DotMatchesEverythingOption);
     static const QRegularExpression heading(QStringLiteral("<h1[^>]*>(.*?)</h1>"),
                                             QRegularExpression::DotMatchesEverythingOption);
     static const QRegularExpression style(QStringLiteral("<style[^>]*>(.*?)</style>"),
                                           QRegularExpression::DotMatchesEverythingOption);
 
-    static const QRegularExpression comment(QStringLiteral("<!--.*?-->"), QRegularExpression::DotMatchesEverythingOption);
+    static const QRegularExpression comment(QStringLiteral("<!--.*?-->"),
+                                            QRegularExpression::DotMatchesEverythingOption);
 
     // A comment may show the form of a section without being one.
     const QString markup = QString(html).remove(comment);
@@ -52,7 +54,9 @@ HelpDocument HelpDocument::parse(const QString &html)
         HelpTopic topic;
         topic.id = match.captured(1);
         topic.html = match.captured(3);
-        topic.title = QTextDocumentFragment::fromHtml(heading.match(topic.html).captured(1)).toPlainText().simplified();
+        topic.title = QTextDocumentFragment::fromHtml(heading.match(topic.html).captured(1))
+                          .toPlainText()
+                          .simplified();
         for (const QString &keyword : match.captured(2).split(QLatin1Char(';'), Qt::SkipEmptyParts))
             topic.keywords.append(keyword.trimmed());
         document.m_topics.append(topic);
@@ -62,7 +66,8 @@ HelpDocument HelpDocument::parse(const QString &html)
 
 int HelpDocument::topicIndex(const QString &id) const
 {
-    const auto found = std::find_if(m_topics.begin(), m_topics.end(), [&](const HelpTopic &t) { return t.id == id; });
+    const auto found = std::find_if(m_topics.begin(), m_topics.end(),
+                                    [&](const HelpTopic &t) { return t.id == id; });
     return found == m_topics.end() ? -1 : int(found - m_topics.begin());
 }
 

@@ -14,7 +14,11 @@ namespace {
 
 // The list entry's data: the index of the topic it opens.
 constexpr int TopicRole = Qt::UserRole;
-enum Tab { ContentsTab, SearchTab };
+enum Tab
+{
+    ContentsTab,
+    SearchTab
+};
 
 QString windowTitleFor(const QString &topicTitle)
 {
@@ -31,8 +35,9 @@ void addTopicItem(QListWidget &list, const HelpTopic &topic, int index)
 } // namespace
 
 HelpWindow::HelpWindow(QWidget *parent)
-    : QWidget(parent, Qt::Window), m_tabs(new QTabWidget), m_contents(new QListWidget), m_keyword(new QLineEdit),
-      m_keywords(new QListWidget), m_keywordTopics(new QListWidget), m_page(new QTextBrowser)
+    : QWidget(parent, Qt::Window), m_tabs(new QTabWidget), m_contents(new QListWidget),
+      m_keyword(new QLineEdit), m_keywords(new QListWidget), m_keywordTopics(new QListWidget),
+      m_page(new QTextBrowser)
 {
     setWindowTitle(windowTitleFor(QString()));
     resize(820, 560);
@@ -45,7 +50,8 @@ HelpWindow::HelpWindow(QWidget *parent)
 
     auto *search = new QWidget;
     auto *searchLayout = new QVBoxLayout(search);
-    auto *keywordLabel = new QLabel(QStringLiteral("&Tapez les premières lettres du mot recherché :"));
+    auto *keywordLabel =
+        new QLabel(QStringLiteral("&Tapez les premières lettres du mot recherché :"));
     keywordLabel->setBuddy(m_keyword);
     keywordLabel->setWordWrap(true);
     searchLayout->addWidget(keywordLabel);
@@ -86,8 +92,9 @@ bool HelpWindow::load(const QString &helpFile)
     m_keywords->clear();
     m_keywordTopics->clear();
     if (!m_document) {
-        m_page->setHtml(QStringLiteral("<p>Le fichier d'aide <b>%1</b> est introuvable ou illisible.</p>")
-                            .arg(helpFile.toHtmlEscaped()));
+        m_page->setHtml(
+            QStringLiteral("<p>Le fichier d'aide <b>%1</b> est introuvable ou illisible.</p>")
+                .arg(helpFile.toHtmlEscaped()));
         return false;
     }
     for (int i = 0; i < m_document->topics().size(); ++i)
@@ -116,8 +123,9 @@ void HelpWindow::showTopic(int index)
     if (!m_document || index < 0 || index >= m_document->topics().size())
         return;
     const HelpTopic &topic = m_document->topics()[index];
-    m_page->setHtml(QStringLiteral("<html><head><style>") + m_document->styleSheet()
-                    + QStringLiteral("</style></head><body>") + topic.html + QStringLiteral("</body></html>"));
+    m_page->setHtml(QStringLiteral("<html><head><style>") + m_document->styleSheet() +
+                    QStringLiteral("</style></head><body>") + topic.html +
+                    QStringLiteral("</body></html>"));
     setWindowTitle(windowTitleFor(topic.title));
 }
 

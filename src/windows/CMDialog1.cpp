@@ -4,7 +4,8 @@
 
 #include <QFileInfo>
 
-CMDialog1::CMDialog1(QWidget *parent) : m_parent(parent), m_backend(std::make_unique<QtDialogBackend>())
+CMDialog1::CMDialog1(QWidget *parent)
+    : m_parent(parent), m_backend(std::make_unique<QtDialogBackend>())
 {
 }
 

@@ -33,8 +33,8 @@ public:
     virtual std::optional<FontChoice> chooseFont(const FontChoice &initial, QWidget *parent) = 0;
     virtual std::optional<ColorValue> chooseColor(ColorValue initial, QWidget *parent) = 0;
     // The name of the printer chosen among the installed ones, or nothing when cancelled.
-    virtual std::optional<QString> choosePrinter(const CMDialog1 &dialog, const QString &currentPrinter,
-                                                 QWidget *parent) = 0;
+    virtual std::optional<QString>
+    choosePrinter(const CMDialog1 &dialog, const QString &currentPrinter, QWidget *parent) = 0;
     // Opens the help viewer on dialog's HelpFile with its HelpCommand and HelpKey.
     virtual void showHelp(const CMDialog1 &dialog, QWidget *parent) = 0;
 };

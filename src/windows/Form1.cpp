@@ -31,7 +31,8 @@ namespace {
 
 // Places of the zones and the picture on the label, in mm from its top-left corner; the
 // same places as on the printed label.
-constexpr std::array<QRectF, 3> ZonePlacesMm{{{16.9, 2.1, 53.2, 15.1}, {2.1, 19.1, 68.0, 19.3}, {2.1, 40.2, 68.0, 6.6}}};
+constexpr std::array<QRectF, 3> ZonePlacesMm{
+    {{16.9, 2.1, 53.2, 15.1}, {2.1, 19.1, 68.0, 19.3}, {2.1, 40.2, 68.0, 6.6}}};
 constexpr QRectF PicturePlaceMm{2.1, 2.1, 13.0, 13.0};
 
 constexpr int TimePanel = 3;
@@ -60,8 +61,9 @@ template <typename Entry> Entry *awaitingItsWindow(Entry *entry)
 } // namespace
 
 Form1::Form1(Module1 &state, Printer &printer, QWidget *parent)
-    : QMainWindow(parent), m_state(state), m_printer(printer),
-      m_zones{TextZone::startUp(1), TextZone::startUp(2), TextZone::startUp(3)}, m_commonDialog(this)
+    : QMainWindow(parent), m_state(state),
+      m_printer(printer), m_zones{TextZone::startUp(1), TextZone::startUp(2), TextZone::startUp(3)},
+      m_commonDialog(this)
 {
     setWindowTitle(QStringLiteral("Création d'étiquette pour disquette 3\"1/2"));
     buildMenus();
@@ -111,13 +113,17 @@ void Form1::buildMenus()
     item(file, QStringLiteral("&Ouvrir"), "Mnu_Ouvrir", &Form1::Mnu_Ouvrir_Click);
     file->addSeparator();
     item(file, QStringLiteral("&Enregistrer"), "Mnu_Enregistrer", &Form1::Mnu_Enregistrer_Click);
-    item(file, QStringLiteral("Enregistrer &Sous..."), "Mnu_EnregistrerSous", &Form1::Mnu_EnregistrerSous_Click);
+    item(file, QStringLiteral("Enregistrer &Sous..."), "Mnu_EnregistrerSous",
+         &Form1::Mnu_EnregistrerSous_Click);
     file->addSeparator();
     awaitingItsWindow(item(file, QStringLiteral("&Aperçu"), "Mnu_Apercu", nullptr));
     awaitingItsWindow(item(file, QStringLiteral("&Imprimer"), "Mnu_Imprimer", nullptr));
-    item(file, QStringLiteral("Configurer l'imprimante"), "Mnu_ConfigImp", &Form1::Mnu_ConfigImp_Click);
-    Mnu_ImpPort = awaitingItsWindow(item(file, QStringLiteral("Imprimante en mode Portrait"), "Mnu_ImpPort", nullptr));
-    Mnu_ImpPays = awaitingItsWindow(item(file, QStringLiteral("Imprimante en mode Paysage"), "Mnu_ImpPays", nullptr));
+    item(file, QStringLiteral("Configurer l'imprimante"), "Mnu_ConfigImp",
+         &Form1::Mnu_ConfigImp_Click);
+    Mnu_ImpPort = awaitingItsWindow(
+        item(file, QStringLiteral("Imprimante en mode Portrait"), "Mnu_ImpPort", nullptr));
+    Mnu_ImpPays = awaitingItsWindow(
+        item(file, QStringLiteral("Imprimante en mode Paysage"), "Mnu_ImpPays", nullptr));
     Mnu_ImpPort->setCheckable(true);
     Mnu_ImpPays->setCheckable(true);
     file->addSeparator();
@@ -126,7 +132,8 @@ void Form1::buildMenus()
     QMenu *help = menuBar()->addMenu(QStringLiteral("?"));
     help->setObjectName(QStringLiteral("Mnu_Aide"));
     item(help, QStringLiteral("&Sommaire de l'aide"), "Mmu_Som_Aide", &Form1::Mmu_Som_Aide_Click);
-    item(help, QStringLiteral("&Rechercher dans l'aide"), "Mnu_AideIndex", &Form1::Mnu_AideIndex_Click);
+    item(help, QStringLiteral("&Rechercher dans l'aide"), "Mnu_AideIndex",
+         &Form1::Mnu_AideIndex_Click);
     help->addSeparator();
     awaitingItsWindow(item(help, QStringLiteral("A propos"), "Mnu_APropos", nullptr));
 }
@@ -207,7 +214,8 @@ QWidget *Form1::buildTextFrame()
     Frame1->setObjectName(QStringLiteral("Frame1"));
     auto *options = new QHBoxLayout(Frame1);
     m_alignmentOptions = new QButtonGroup(this);
-    const QString captions[] = {QStringLiteral("Gauche"), QStringLiteral("Droite"), QStringLiteral("Centre")};
+    const QString captions[] = {QStringLiteral("Gauche"), QStringLiteral("Droite"),
+                                QStringLiteral("Centre")};
     for (int index = 0; index < 3; ++index) {
         auto *option = new QRadioButton(captions[index]);
         option->setObjectName(QStringLiteral("Option%1").arg(index + 1));
@@ -240,7 +248,8 @@ QWidget *Form1::buildIconFrame()
     QPushButton *Command6 = addButton(*layout, QStringLiteral("&Pas d'icone"), 0, 1);
     Command6->setObjectName(QStringLiteral("Command6"));
     connect(Command6, &QPushButton::clicked, this, &Form1::Command6_Click);
-    QPushButton *Command8 = awaitingItsWindow(addButton(*layout, QStringLiteral("&Visualiser les images..."), 1, 0));
+    QPushButton *Command8 =
+        awaitingItsWindow(addButton(*layout, QStringLiteral("&Visualiser les images..."), 1, 0));
     Command8->setObjectName(QStringLiteral("Command8"));
     Command10 = addButton(*layout, QStringLiteral("Coller l'image"), 1, 1);
     Command10->setObjectName(QStringLiteral("Command10"));
@@ -307,8 +316,11 @@ void Form1::setTipTexts()
     tip("Label2", QStringLiteral("Cliquez ici pour éditer la zone de texte 2"));
     tip("Label3", QStringLiteral("Cliquez ici pour éditer la zone de texte 3"));
     tip("Picture2", QStringLiteral("Double clic pour charger une image"));
-    tip("Command1", QStringLiteral("Affecte une police de caractère à la zone de texte sélectionnée"));
-    tip("Command2", QStringLiteral("Affecte une couleur à la police de caractère à la zone de texte sélectionnée"));
+    tip("Command1",
+        QStringLiteral("Affecte une police de caractère à la zone de texte sélectionnée"));
+    tip("Command2",
+        QStringLiteral(
+            "Affecte une couleur à la police de caractère à la zone de texte sélectionnée"));
     tip("Frame1", QStringLiteral("Aligne le texte de la zone sélectionée"));
     tip("Command3", QStringLiteral("Charge une image"));
     tip("Command6", QStringLiteral("Efface l'image"));
@@ -342,16 +354,35 @@ void Form1::refreshOrientationDisplay()
 void Form1::Toolbar1_ButtonClick(int index)
 {
     switch (index) {
-    case 1: Mnu_Nouveau_Click(); break;
-    case 2: Mnu_Ouvrir_Click(); break;
-    case 3: Mnu_Enregistrer_Click(); break;
-    case 4: Mnu_EnregistrerSous_Click(); break;
-    case 8: Command1_Click(); break;
-    case 9: Command2_Click(); break;
-    case 10: Command3_Click(); break;
-    case 13: Mmu_Som_Aide_Click(); break;
-    case 16: Mnu_Quitter_Click(); break;
-    default: break; // separators, and the commands of windows still to come
+    case 1:
+        Mnu_Nouveau_Click();
+        break;
+    case 2:
+        Mnu_Ouvrir_Click();
+        break;
+    case 3:
+        Mnu_Enregistrer_Click();
+        break;
+    case 4:
+        Mnu_EnregistrerSous_Click();
+        break;
+    case 8:
+        Command1_Click();
+        break;
+    case 9:
+        Command2_Click();
+        break;
+    case 10:
+        Command3_Click();
+        break;
+    case 13:
+        Mmu_Som_Aide_Click();
+        break;
+    case 16:
+        Mnu_Quitter_Click();
+        break;
+    default:
+        break; // separators, and the commands of windows still to come
     }
 }
 

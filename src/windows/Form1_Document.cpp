@@ -37,9 +37,9 @@ void Form1::Mnu_Fichier_Click()
 
 void Form1::Mnu_Nouveau_Click()
 {
-    if (MsgBox(QStringLiteral("Création d'une nouvelle étiquette ?\r        Confirmer ?"), MsgBoxButtons::OKCancel,
-               MsgBoxIcon::None, QStringLiteral("Création d'une étiquette"))
-        != MsgBoxResult::OK)
+    if (MsgBox(QStringLiteral("Création d'une nouvelle étiquette ?\r        Confirmer ?"),
+               MsgBoxButtons::OKCancel, MsgBoxIcon::None,
+               QStringLiteral("Création d'une étiquette")) != MsgBoxResult::OK)
         return;
 
     m_state.CurrentZone = 1;
@@ -124,21 +124,23 @@ void Form1::Mnu_EnregistrerSous_Click()
 void Form1::Mnu_Quitter_Click()
 {
     if (m_state.Modified) {
-        const QString prompt = QStringLiteral("Fichier ") + m_state.LabelFileName
-                               + QStringLiteral(" modifié !\r\n            Enregistrer le fichier ? ");
-        if (MsgBox(prompt, MsgBoxButtons::YesNo, MsgBoxIcon::Exclamation, QStringLiteral("Quitter Korvalin"))
-            == MsgBoxResult::Yes) {
+        const QString prompt =
+            QStringLiteral("Fichier ") + m_state.LabelFileName +
+            QStringLiteral(" modifié !\r\n            Enregistrer le fichier ? ");
+        if (MsgBox(prompt, MsgBoxButtons::YesNo, MsgBoxIcon::Exclamation,
+                   QStringLiteral("Quitter Korvalin")) == MsgBoxResult::Yes) {
             if (!m_state.LabelFileName.isEmpty()) {
                 SaveFile(m_state.LabelFileName);
             } else {
-                m_state.LabelFileName = AddBackslash(QDir::currentPath()) + QStringLiteral("Nouveau");
+                m_state.LabelFileName =
+                    AddBackslash(QDir::currentPath()) + QStringLiteral("Nouveau");
                 Mnu_EnregistrerSous_Click();
             }
         }
     }
-    if (MsgBox(QStringLiteral("Quitter Korvalin\r  Confirmez  ?"), MsgBoxButtons::YesNo, MsgBoxIcon::Question,
-               QStringLiteral("Quitter le programme"), MsgBoxDefault::Second)
-        == MsgBoxResult::Yes)
+    if (MsgBox(QStringLiteral("Quitter Korvalin\r  Confirmez  ?"), MsgBoxButtons::YesNo,
+               MsgBoxIcon::Question, QStringLiteral("Quitter le programme"),
+               MsgBoxDefault::Second) == MsgBoxResult::Yes)
         endProgram();
 }
 
@@ -177,5 +179,6 @@ void Form1::OpenFile(const QString &path)
 void Form1::SaveFile(const QString &path)
 {
     if (!LabelFile::save(path, m_zones, m_state))
-        MsgBox(LabelFile::saveErrorMessage(), MsgBoxButtons::OKOnly, MsgBoxIcon::Critical, LabelFile::saveErrorTitle());
+        MsgBox(LabelFile::saveErrorMessage(), MsgBoxButtons::OKOnly, MsgBoxIcon::Critical,
+               LabelFile::saveErrorTitle());
 }

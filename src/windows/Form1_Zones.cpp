@@ -72,8 +72,9 @@ void Form1::showZone(int zone)
 void Form1::markSelectedZone()
 {
     for (std::size_t i = 0; i < m_zoneLabels.size(); ++i)
-        m_zoneLabels[i]->setBackColor(int(i) + 1 == m_state.CurrentZone ? ZoneDisplay::SelectedBackColor
-                                                                        : ZoneDisplay::NormalBackColor);
+        m_zoneLabels[i]->setBackColor(int(i) + 1 == m_state.CurrentZone
+                                          ? ZoneDisplay::SelectedBackColor
+                                          : ZoneDisplay::NormalBackColor);
 }
 
 void Form1::checkAlignmentOption(qint16 alignment)
@@ -84,7 +85,8 @@ void Form1::checkAlignmentOption(qint16 alignment)
 
 void Form1::showEditCaption()
 {
-    Label4->setText(QStringLiteral("Edition du texte zone ") + QString::number(m_state.CurrentZone));
+    Label4->setText(QStringLiteral("Edition du texte zone ") +
+                    QString::number(m_state.CurrentZone));
 }
 
 void Form1::showAlignmentCaption()
@@ -106,7 +108,8 @@ void Form1::Command1_Click()
         return;
     TextZone &zone = m_zones[m_state.CurrentZone - 1];
     FontChoice &font = m_commonDialog.Font;
-    font = {zone.FontName, zone.FontSize, zone.FontBold, zone.FontItalic, zone.FontStrikethru, zone.FontUnderline};
+    font = {zone.FontName,   zone.FontSize,       zone.FontBold,
+            zone.FontItalic, zone.FontStrikethru, zone.FontUnderline};
     m_commonDialog.Flags = CMDialog1::BothFonts;
     // Cancelling leaves the dialog holding the zone's own values, which then come back.
     m_commonDialog.ShowFont();

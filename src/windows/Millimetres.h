@@ -17,13 +17,15 @@ inline int toPixels(double mm, int dotsPerInch)
 
 inline QSize toPixels(const QSizeF &mm, const QWidget &onScreen)
 {
-    return {toPixels(mm.width(), onScreen.logicalDpiX()), toPixels(mm.height(), onScreen.logicalDpiY())};
+    return {toPixels(mm.width(), onScreen.logicalDpiX()),
+            toPixels(mm.height(), onScreen.logicalDpiY())};
 }
 
 inline QRect toPixels(const QRectF &mm, const QWidget &onScreen)
 {
-    return {QPoint(toPixels(mm.x(), onScreen.logicalDpiX()), toPixels(mm.y(), onScreen.logicalDpiY())),
-            toPixels(mm.size(), onScreen)};
+    return {
+        QPoint(toPixels(mm.x(), onScreen.logicalDpiX()), toPixels(mm.y(), onScreen.logicalDpiY())),
+        toPixels(mm.size(), onScreen)};
 }
 
 // Puts widget at mm within its parent.

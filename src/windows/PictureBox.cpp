@@ -3,9 +3,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-PictureBox::PictureBox(QWidget *parent) : QWidget(parent)
-{
-}
+PictureBox::PictureBox(QWidget *parent) : QWidget(parent) {}
 
 void PictureBox::setPicture(const Picture &picture)
 {

@@ -8,9 +8,10 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-PrinterSetupDialog::PrinterSetupDialog(const QStringList &installedPrinters, const QString &currentPrinter,
-                                       QWidget *parent)
-    : QDialog(parent), m_printers(new QComboBox), m_buttons(new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel))
+PrinterSetupDialog::PrinterSetupDialog(const QStringList &installedPrinters,
+                                       const QString &currentPrinter, QWidget *parent)
+    : QDialog(parent), m_printers(new QComboBox),
+      m_buttons(new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel))
 {
     setWindowTitle(QStringLiteral("Configuration de l'impression"));
 

@@ -11,7 +11,8 @@
 
 namespace {
 
-std::optional<QString> runFileDialog(const CMDialog1 &dialog, QWidget *parent, QFileDialog::AcceptMode mode)
+std::optional<QString> runFileDialog(const CMDialog1 &dialog, QWidget *parent,
+                                     QFileDialog::AcceptMode mode)
 {
     QFileDialog fileDialog(parent, dialog.DialogTitle);
     fileDialog.setAcceptMode(mode);
@@ -97,7 +98,8 @@ std::optional<ColorValue> QtDialogBackend::chooseColor(ColorValue initial, QWidg
     return toColorValue(chosen);
 }
 
-std::optional<QString> QtDialogBackend::choosePrinter(const CMDialog1 &, const QString &currentPrinter, QWidget *parent)
+std::optional<QString>
+QtDialogBackend::choosePrinter(const CMDialog1 &, const QString &currentPrinter, QWidget *parent)
 {
     PrinterSetupDialog dialog(Printer::installedPrinters(), currentPrinter, parent);
     if (dialog.exec() != QDialog::Accepted)

@@ -33,8 +33,11 @@ QString StatusPanels::panelText(int panel) const
 void StatusPanels::showToday()
 {
     const QDateTime now = QDateTime::currentDateTime();
-    setPanelText(DateDisplay, QLocale(QLocale::French, QLocale::France).toString(now.date(), QLocale::ShortFormat));
+    setPanelText(
+        DateDisplay,
+        QLocale(QLocale::French, QLocale::France).toString(now.date(), QLocale::ShortFormat));
     // Shown again just after midnight, so that a window left open overnight stays right.
     const QDateTime nextDay(now.date().addDays(1), QTime(0, 0, 1));
-    QTimer::singleShot(int(std::max<qint64>(1000, now.msecsTo(nextDay))), this, &StatusPanels::showToday);
+    QTimer::singleShot(int(std::max<qint64>(1000, now.msecsTo(nextDay))), this,
+                       &StatusPanels::showToday);
 }

@@ -8,9 +8,12 @@ namespace {
 Qt::Alignment horizontalAlignment(qint16 alignment)
 {
     switch (alignment) {
-    case AlignRight: return Qt::AlignRight;
-    case AlignCentre: return Qt::AlignHCenter;
-    default: return Qt::AlignLeft;
+    case AlignRight:
+        return Qt::AlignRight;
+    case AlignCentre:
+        return Qt::AlignHCenter;
+    default:
+        return Qt::AlignLeft;
     }
 }
 
@@ -55,9 +58,11 @@ void ZoneDisplay::paintEvent(QPaintEvent *)
     painter.setFont(fontOf(m_zone));
     painter.setPen(toQColor(m_zone.ForeColor));
     // Lines are separated by CR LF in the zone; the painter breaks lines at LF alone.
-    const QString text = QString(m_zone.Caption).replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    const QString text =
+        QString(m_zone.Caption).replace(QLatin1String("\r\n"), QLatin1String("\n"));
     painter.setClipRect(rect());
-    painter.drawText(rect(), int(Qt::AlignTop | horizontalAlignment(m_zone.Alignment)) | Qt::TextWordWrap, text);
+    painter.drawText(
+        rect(), int(Qt::AlignTop | horizontalAlignment(m_zone.Alignment)) | Qt::TextWordWrap, text);
 }
 
 void ZoneDisplay::mousePressEvent(QMouseEvent *event)
@@ -67,7 +72,8 @@ void ZoneDisplay::mousePressEvent(QMouseEvent *event)
 
 void ZoneDisplay::mouseReleaseEvent(QMouseEvent *event)
 {
-    const bool click = m_pressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+    const bool click = m_pressed && event->button() == Qt::LeftButton &&
+                       rect().contains(event->position().toPoint());
     m_pressed = false;
     if (click)
         emit clicked();

@@ -59,7 +59,8 @@ void ZoneTextEdit::keyPressEvent(QKeyEvent *event)
 void ZoneTextEdit::inputMethodEvent(QInputMethodEvent *event)
 {
     if (!canStore(event->commitString()))
-        event->setCommitString(storable(event->commitString()), event->replacementStart(), event->replacementLength());
+        event->setCommitString(storable(event->commitString()), event->replacementStart(),
+                               event->replacementLength());
     QPlainTextEdit::inputMethodEvent(event);
 }
 
@@ -69,6 +70,7 @@ void ZoneTextEdit::insertFromMimeData(const QMimeData *source)
         return;
     // Pasted lines may end with CR LF or CR alone; the box breaks lines at LF.
     QString text = source->text();
-    text.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    text.replace(QLatin1String("\r\n"), QLatin1String("\n"))
+        .replace(QLatin1Char('\r'), QLatin1Char('\n'));
     insertPlainText(storable(text));
 }

@@ -69,7 +69,8 @@ std::optional<ColorValue> ScriptedDialogs::chooseColor(ColorValue initial, QWidg
     return next<ColorValue>();
 }
 
-std::optional<QString> ScriptedDialogs::choosePrinter(const CMDialog1 &dialog, const QString &currentPrinter, QWidget *)
+std::optional<QString> ScriptedDialogs::choosePrinter(const CMDialog1 &dialog,
+                                                      const QString &currentPrinter, QWidget *)
 {
     Shown shown;
     shown.kind = Kind::Printer;

@@ -10,10 +10,20 @@
 class ScriptedDialogs : public CommonDialogBackend
 {
 public:
-    struct Cancel {};
+    struct Cancel
+    {
+    };
     using Answer = std::variant<Cancel, QString, FontChoice, ColorValue>;
 
-    enum class Kind { Open, Save, Font, Color, Printer, Help };
+    enum class Kind
+    {
+        Open,
+        Save,
+        Font,
+        Color,
+        Printer,
+        Help
+    };
     struct Shown
     {
         Kind kind = Kind::Open;

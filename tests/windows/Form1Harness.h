@@ -13,8 +13,8 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QDir>
-#include <QGuiApplication>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QTest>
 #include <QTimer>
@@ -27,7 +27,8 @@ struct Form1Harness
 {
     // Started as the program starts: appPath is the program's folder, commandLine the
     // label file named on the command line (empty for none).
-    explicit Form1Harness(const QString &commandLine = QString(), const QString &appPath = QStringLiteral("/opt/korvalin"),
+    explicit Form1Harness(const QString &commandLine = QString(),
+                          const QString &appPath = QStringLiteral("/opt/korvalin"),
                           Printer startPrinter = Printer())
         : printer(std::move(startPrinter))
     {
@@ -44,7 +45,10 @@ struct Form1Harness
         return child;
     }
 
-    ZoneDisplay *zoneDisplay(int zone) const { return find<ZoneDisplay>(("Label" + std::to_string(zone)).c_str()); }
+    ZoneDisplay *zoneDisplay(int zone) const
+    {
+        return find<ZoneDisplay>(("Label" + std::to_string(zone)).c_str());
+    }
     ZoneTextEdit *text1() const { return find<ZoneTextEdit>("Text1"); }
     QString panel(int index) const { return form->findChild<StatusPanels *>()->panelText(index); }
     QAction *action(const char *name) const { return find<QAction>(name); }
@@ -58,7 +62,8 @@ struct Form1Harness
             if (c == QLatin1Char('\n'))
                 QTest::keyClick(text1(), Qt::Key_Return);
             else
-                QTest::sendKeyEvent(QTest::Click, text1(), Qt::Key_unknown, QString(c), Qt::NoModifier);
+                QTest::sendKeyEvent(QTest::Click, text1(), Qt::Key_unknown, QString(c),
+                                    Qt::NoModifier);
         }
     }
     // Replaces the edit box's text the way a user would: select all, delete, then type.
@@ -99,5 +104,6 @@ inline bool programEnds(const std::function<void()> &action)
 // The message boxes the main window shows, as the recorder expects them.
 inline MsgBoxCall errorBox(const QString &prompt)
 {
-    return {prompt, MsgBoxButtons::OKOnly, MsgBoxIcon::Critical, QStringLiteral("Erreur"), MsgBoxDefault::First};
+    return {prompt, MsgBoxButtons::OKOnly, MsgBoxIcon::Critical, QStringLiteral("Erreur"),
+            MsgBoxDefault::First};
 }

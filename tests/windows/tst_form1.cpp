@@ -36,12 +36,18 @@ struct FirstEffect
             return QString();
         const ScriptedDialogs::Shown &shown = harness.dialogs->shown().first();
         switch (shown.kind) {
-        case ScriptedDialogs::Kind::Open: return QStringLiteral("open ") + shown.title;
-        case ScriptedDialogs::Kind::Save: return QStringLiteral("save ") + shown.title;
-        case ScriptedDialogs::Kind::Font: return QStringLiteral("font");
-        case ScriptedDialogs::Kind::Color: return QStringLiteral("colour");
-        case ScriptedDialogs::Kind::Printer: return QStringLiteral("printer");
-        case ScriptedDialogs::Kind::Help: return QStringLiteral("help %1").arg(shown.helpCommand);
+        case ScriptedDialogs::Kind::Open:
+            return QStringLiteral("open ") + shown.title;
+        case ScriptedDialogs::Kind::Save:
+            return QStringLiteral("save ") + shown.title;
+        case ScriptedDialogs::Kind::Font:
+            return QStringLiteral("font");
+        case ScriptedDialogs::Kind::Color:
+            return QStringLiteral("colour");
+        case ScriptedDialogs::Kind::Printer:
+            return QStringLiteral("printer");
+        case ScriptedDialogs::Kind::Help:
+            return QStringLiteral("help %1").arg(shown.helpCommand);
         }
         return QString();
     }
@@ -88,8 +94,11 @@ void TestForm1::startUpState()
     Form1Harness h;
     QCOMPARE(h.form->windowTitle(), QStringLiteral("Création d'étiquette pour disquette 3\"1/2"));
     QCOMPARE(h.panel(1), QStringLiteral("SANS NOM"));
-    QCOMPARE(h.panel(2), QLocale(QLocale::French, QLocale::France).toString(QDate::currentDate(), QLocale::ShortFormat));
-    QVERIFY2(QRegularExpression(QStringLiteral("^\\d\\d:\\d\\d:\\d\\d$")).match(h.panel(3)).hasMatch(), qPrintable(h.panel(3)));
+    QCOMPARE(h.panel(2), QLocale(QLocale::French, QLocale::France)
+                             .toString(QDate::currentDate(), QLocale::ShortFormat));
+    QVERIFY2(
+        QRegularExpression(QStringLiteral("^\\d\\d:\\d\\d:\\d\\d$")).match(h.panel(3)).hasMatch(),
+        qPrintable(h.panel(3)));
     QCOMPARE(h.panel(5), QStringLiteral("MAJ"));
     QCOMPARE(h.panel(6), QStringLiteral("INSER"));
     QVERIFY(!h.panel(4).isEmpty());
@@ -169,7 +178,8 @@ void TestForm1::captions()
     QStringList frames;
     for (const QGroupBox *frame : h.form->findChildren<QGroupBox *>())
         frames.append(frame->title());
-    for (const QString &title : {QStringLiteral("Iimprimante "), QStringLiteral("Logo / Icône"), QStringLiteral("Texte")})
+    for (const QString &title :
+         {QStringLiteral("Iimprimante "), QStringLiteral("Logo / Icône"), QStringLiteral("Texte")})
         QVERIFY2(frames.contains(title), qPrintable(title));
 }
 
@@ -177,13 +187,18 @@ void TestForm1::tipTexts_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("tip");
-    const auto row = [](const char *name, const QString &tip) { QTest::newRow(name) << QString(QLatin1String(name)) << tip; };
+    const auto row = [](const char *name, const QString &tip) {
+        QTest::newRow(name) << QString(QLatin1String(name)) << tip;
+    };
     row("Label1", QStringLiteral("Cliquez ici pour éditer la zone de texte 1"));
     row("Label2", QStringLiteral("Cliquez ici pour éditer la zone de texte 2"));
     row("Label3", QStringLiteral("Cliquez ici pour éditer la zone de texte 3"));
     row("Picture2", QStringLiteral("Double clic pour charger une image"));
-    row("Command1", QStringLiteral("Affecte une police de caractère à la zone de texte sélectionnée"));
-    row("Command2", QStringLiteral("Affecte une couleur à la police de caractère à la zone de texte sélectionnée"));
+    row("Command1",
+        QStringLiteral("Affecte une police de caractère à la zone de texte sélectionnée"));
+    row("Command2",
+        QStringLiteral(
+            "Affecte une couleur à la police de caractère à la zone de texte sélectionnée"));
     row("Frame1", QStringLiteral("Aligne le texte de la zone sélectionée"));
     row("Command3", QStringLiteral("Charge une image"));
     row("Command6", QStringLiteral("Efface l'image"));
@@ -207,11 +222,22 @@ void TestForm1::toolbarTips_data()
 {
     QTest::addColumn<int>("index");
     QTest::addColumn<QString>("tip"); // empty for a separator
-    const QString tips[] = {QStringLiteral("Nouveau"), QStringLiteral("Ouvrir"), QStringLiteral("Enregistrer"),
-                            QStringLiteral("Enregistrer sous"), QStringLiteral("Aperçu"), QStringLiteral("Imprimer"),
-                            QString(), QStringLiteral("Police"), QStringLiteral("Couleur"), QStringLiteral("Icône"),
-                            QStringLiteral("Visualiser les images"), QString(), QStringLiteral("Aide"),
-                            QStringLiteral("A propos"), QString(), QStringLiteral("Quitter")};
+    const QString tips[] = {QStringLiteral("Nouveau"),
+                            QStringLiteral("Ouvrir"),
+                            QStringLiteral("Enregistrer"),
+                            QStringLiteral("Enregistrer sous"),
+                            QStringLiteral("Aperçu"),
+                            QStringLiteral("Imprimer"),
+                            QString(),
+                            QStringLiteral("Police"),
+                            QStringLiteral("Couleur"),
+                            QStringLiteral("Icône"),
+                            QStringLiteral("Visualiser les images"),
+                            QString(),
+                            QStringLiteral("Aide"),
+                            QStringLiteral("A propos"),
+                            QString(),
+                            QStringLiteral("Quitter")};
     for (int index = 1; index <= 16; ++index)
         QTest::addRow("button %d", index) << index << tips[index - 1];
 }
@@ -236,11 +262,13 @@ void TestForm1::commandsOfLaterWindowsAreVisiblyDisabled_data()
 {
     QTest::addColumn<QString>("entry");
     QTest::addColumn<bool>("enabled");
-    for (const char *name : {"Mnu_Apercu", "Mnu_Imprimer", "Mnu_ImpPort", "Mnu_ImpPays", "Mnu_APropos", "Command5",
-                             "Command8", "Command9", "Command10", "toolbar 5", "toolbar 6", "toolbar 11", "toolbar 14"})
+    for (const char *name : {"Mnu_Apercu", "Mnu_Imprimer", "Mnu_ImpPort", "Mnu_ImpPays",
+                             "Mnu_APropos", "Command5", "Command8", "Command9", "Command10",
+                             "toolbar 5", "toolbar 6", "toolbar 11", "toolbar 14"})
         QTest::newRow(name) << QString(QLatin1String(name)) << false;
-    for (const char *name : {"Mnu_Nouveau", "Mnu_ConfigImp", "Mnu_AideIndex", "Command3", "Command6", "Command7",
-                             "toolbar 1", "toolbar 10", "toolbar 13", "toolbar 16"})
+    for (const char *name :
+         {"Mnu_Nouveau", "Mnu_ConfigImp", "Mnu_AideIndex", "Command3", "Command6", "Command7",
+          "toolbar 1", "toolbar 10", "toolbar 13", "toolbar 16"})
         QTest::newRow(name) << QString(QLatin1String(name)) << true;
 }
 
@@ -291,8 +319,10 @@ void TestForm1::entryPoints_data()
     QTest::newRow("menu Sommaire") << QStringLiteral("Mmu_Som_Aide") << contents;
     QTest::newRow("Aide button") << QStringLiteral("Command7") << contents;
     QTest::newRow("toolbar 13") << QStringLiteral("toolbar 13") << contents;
-    QTest::newRow("menu Rechercher") << QStringLiteral("Mnu_AideIndex") << QStringLiteral("help 261");
-    QTest::newRow("menu Configurer l'imprimante") << QStringLiteral("Mnu_ConfigImp") << QStringLiteral("printer");
+    QTest::newRow("menu Rechercher")
+        << QStringLiteral("Mnu_AideIndex") << QStringLiteral("help 261");
+    QTest::newRow("menu Configurer l'imprimante")
+        << QStringLiteral("Mnu_ConfigImp") << QStringLiteral("printer");
     QTest::newRow("menu Quitter") << QStringLiteral("Mnu_Quitter") << quitQuestion;
     QTest::newRow("Quitter button") << QStringLiteral("Command4") << quitQuestion;
     QTest::newRow("toolbar 16") << QStringLiteral("toolbar 16") << quitQuestion;
@@ -346,7 +376,8 @@ void TestForm1::clockTicksEverySecond()
     QTRY_VERIFY_WITH_TIMEOUT(h.panel(3) != first, 2500);
     const QTime shown = QTime::fromString(h.panel(3), QStringLiteral("HH:mm:ss"));
     QVERIFY(shown.isValid());
-    QVERIFY(qAbs(shown.secsTo(QTime::currentTime())) <= 1 || qAbs(shown.secsTo(QTime::currentTime())) >= 86399);
+    QVERIFY(qAbs(shown.secsTo(QTime::currentTime())) <= 1 ||
+            qAbs(shown.secsTo(QTime::currentTime())) >= 86399);
 }
 
 void TestForm1::helpFileBesideTheProgram_data()
@@ -357,10 +388,14 @@ void TestForm1::helpFileBesideTheProgram_data()
     QTest::addColumn<int>("command");
     const QString atRoot = QStringLiteral("/KORVALIN.HLP");
     const QString inFolder = QStringLiteral("/opt/korvalin/KORVALIN.HLP");
-    QTest::newRow("contents, root") << QStringLiteral("/") << QStringLiteral("Mmu_Som_Aide") << atRoot << 3;
-    QTest::newRow("search, root") << QStringLiteral("/") << QStringLiteral("Mnu_AideIndex") << atRoot << 261;
-    QTest::newRow("contents, folder") << QStringLiteral("/opt/korvalin") << QStringLiteral("Mmu_Som_Aide") << inFolder << 3;
-    QTest::newRow("search, folder") << QStringLiteral("/opt/korvalin") << QStringLiteral("Mnu_AideIndex") << inFolder << 261;
+    QTest::newRow("contents, root")
+        << QStringLiteral("/") << QStringLiteral("Mmu_Som_Aide") << atRoot << 3;
+    QTest::newRow("search, root") << QStringLiteral("/") << QStringLiteral("Mnu_AideIndex")
+                                  << atRoot << 261;
+    QTest::newRow("contents, folder")
+        << QStringLiteral("/opt/korvalin") << QStringLiteral("Mmu_Som_Aide") << inFolder << 3;
+    QTest::newRow("search, folder")
+        << QStringLiteral("/opt/korvalin") << QStringLiteral("Mnu_AideIndex") << inFolder << 261;
 }
 
 void TestForm1::helpFileBesideTheProgram()
@@ -386,8 +421,10 @@ void TestForm1::printerSetUpReplacesThePrinter_data()
 {
     QTest::addColumn<ScriptedDialogs::Answer>("answer");
     QTest::addColumn<QString>("printerAfter");
-    QTest::newRow("chosen") << ScriptedDialogs::Answer(QStringLiteral("Bureau")) << QStringLiteral("Bureau");
-    QTest::newRow("cancelled") << ScriptedDialogs::Answer(ScriptedDialogs::Cancel{}) << QStringLiteral("Atelier");
+    QTest::newRow("chosen") << ScriptedDialogs::Answer(QStringLiteral("Bureau"))
+                            << QStringLiteral("Bureau");
+    QTest::newRow("cancelled") << ScriptedDialogs::Answer(ScriptedDialogs::Cancel{})
+                               << QStringLiteral("Atelier");
 }
 
 void TestForm1::printerSetUpReplacesThePrinter()
@@ -416,8 +453,10 @@ void TestForm1::commandLineDocument_data()
     QTest::addColumn<QString>("name");
     QTest::newRow("absolute") << QStringLiteral("%1/disque.eti") << QStringLiteral("DISQUE.ETI");
     QTest::newRow("quoted") << QStringLiteral("\"%1/disque.eti\"") << QStringLiteral("DISQUE.ETI");
-    QTest::newRow("bare name in the current folder") << QStringLiteral("disque.eti") << QStringLiteral("DISQUE.ETI");
-    QTest::newRow("relative path") << QStringLiteral("sous/../disque.eti") << QStringLiteral("DISQUE.ETI");
+    QTest::newRow("bare name in the current folder")
+        << QStringLiteral("disque.eti") << QStringLiteral("DISQUE.ETI");
+    QTest::newRow("relative path")
+        << QStringLiteral("sous/../disque.eti") << QStringLiteral("DISQUE.ETI");
 }
 
 void TestForm1::commandLineDocument()
@@ -466,7 +505,8 @@ void TestForm1::commandLineDocumentThatCannotBeRead()
     // The window loads all the same, on the empty label, and names the file.
     QCOMPARE(form.findChild<StatusPanels *>()->panelText(1), QStringLiteral("ABSENT.ETI"));
     QCOMPARE(form.zones()[0], TextZone::startUp(1));
-    QCOMPARE(form.findChild<QGroupBox *>(QStringLiteral("Frame1"))->title(), QStringLiteral("Aligner texte 1"));
+    QCOMPARE(form.findChild<QGroupBox *>(QStringLiteral("Frame1"))->title(),
+             QStringLiteral("Aligner texte 1"));
 }
 
 void TestForm1::closingThroughTheFrameEndsWithoutQuestion()

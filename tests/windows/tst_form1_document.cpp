@@ -19,26 +19,29 @@ const QString LabelFilter = QStringLiteral("Fichiers étiquette (*.ETI)|*.eti");
 
 MsgBoxCall newQuestion()
 {
-    return {QStringLiteral("Création d'une nouvelle étiquette ?\r        Confirmer ?"), MsgBoxButtons::OKCancel,
-            MsgBoxIcon::None, QStringLiteral("Création d'une étiquette"), MsgBoxDefault::First};
+    return {QStringLiteral("Création d'une nouvelle étiquette ?\r        Confirmer ?"),
+            MsgBoxButtons::OKCancel, MsgBoxIcon::None, QStringLiteral("Création d'une étiquette"),
+            MsgBoxDefault::First};
 }
 
 MsgBoxCall saveQuestion(const QString &labelFileName)
 {
-    return {QStringLiteral("Fichier ") + labelFileName + QStringLiteral(" modifié !\r\n            Enregistrer le fichier ? "),
-            MsgBoxButtons::YesNo, MsgBoxIcon::Exclamation, QStringLiteral("Quitter Korvalin"), MsgBoxDefault::First};
+    return {QStringLiteral("Fichier ") + labelFileName +
+                QStringLiteral(" modifié !\r\n            Enregistrer le fichier ? "),
+            MsgBoxButtons::YesNo, MsgBoxIcon::Exclamation, QStringLiteral("Quitter Korvalin"),
+            MsgBoxDefault::First};
 }
 
 MsgBoxCall quitConfirmation()
 {
-    return {QStringLiteral("Quitter Korvalin\r  Confirmez  ?"), MsgBoxButtons::YesNo, MsgBoxIcon::Question,
-            QStringLiteral("Quitter le programme"), MsgBoxDefault::Second};
+    return {QStringLiteral("Quitter Korvalin\r  Confirmez  ?"), MsgBoxButtons::YesNo,
+            MsgBoxIcon::Question, QStringLiteral("Quitter le programme"), MsgBoxDefault::Second};
 }
 
 MsgBoxCall saveError()
 {
-    return {QStringLiteral("Erreur lors de la sauvegarde du fichier !"), MsgBoxButtons::OKOnly, MsgBoxIcon::Critical,
-            QStringLiteral("erreur"), MsgBoxDefault::First};
+    return {QStringLiteral("Erreur lors de la sauvegarde du fichier !"), MsgBoxButtons::OKOnly,
+            MsgBoxIcon::Critical, QStringLiteral("erreur"), MsgBoxDefault::First};
 }
 
 QString writePicture(const QTemporaryDir &folder, const QString &name, QColor color)
@@ -85,7 +88,8 @@ void editEverything(Form1Harness &h, const QString &picture)
 {
     h.clickZone(2);
     h.keys(QStringLiteral("deux"));
-    h.dialogs->answerNext(FontChoice{QStringLiteral("Liberation Serif"), 14, true, true, true, true});
+    h.dialogs->answerNext(
+        FontChoice{QStringLiteral("Liberation Serif"), 14, true, true, true, true});
     h.button("Command1")->click();
     h.dialogs->answerNext(ColorValue(255));
     h.button("Command2")->click();
@@ -218,7 +222,8 @@ void TestForm1Document::openReadsTheFile()
     QTemporaryDir folder;
     const QString before = writePicture(folder, QStringLiteral("avant.png"), Qt::red);
     const QString picture = writePicture(folder, QStringLiteral("logo.png"), Qt::blue);
-    const QString path = writeLabel(folder, QStringLiteral("sauvegarde.eti"), withPicture ? picture : QStringLiteral("AUCUN"));
+    const QString path = writeLabel(folder, QStringLiteral("sauvegarde.eti"),
+                                    withPicture ? picture : QStringLiteral("AUCUN"));
     QVERIFY(!path.isEmpty());
 
     Form1Harness h;
@@ -265,7 +270,8 @@ void TestForm1Document::openFailureChangesNothing_data()
     QTest::newRow("alignment 3 in zone 2") << badAlignment << QStringLiteral("align.eti");
     QByteArray unreadablePicture = contents(QFINDTESTDATA("../label/data/sauvegarde.eti"));
     unreadablePicture.replace("AUCUN", "%1");
-    QTest::newRow("picture that cannot be loaded") << unreadablePicture << QStringLiteral("image.eti");
+    QTest::newRow("picture that cannot be loaded")
+        << unreadablePicture << QStringLiteral("image.eti");
 }
 
 void TestForm1Document::openFailureChangesNothing()
@@ -318,7 +324,8 @@ void TestForm1Document::openWithMissingPictureKeepsTheShownOne()
     h.dialogs->answerNext(shown);
     h.button("Command3")->click();
     h.keys(QStringLiteral("modifié"));
-    h.msgBoxes.expect(errorBox(QStringLiteral("Fichier icone ") + missing + QStringLiteral(" non trouvé !")));
+    h.msgBoxes.expect(
+        errorBox(QStringLiteral("Fichier icone ") + missing + QStringLiteral(" non trouvé !")));
     h.dialogs->answerNext(path);
     h.action("Mnu_Ouvrir")->trigger();
     QVERIFY(h.msgBoxes.allSeen());
@@ -477,14 +484,20 @@ void TestForm1Document::reopenGivesTheSameLabel()
     QCOMPARE(again.form->picture().image().pixelColor(3, 3), QColor(Qt::darkCyan));
 }
 
-enum class Document { Unmodified, Named, Untitled, FailingSave };
+enum class Document
+{
+    Unmodified,
+    Named,
+    Untitled,
+    FailingSave
+};
 Q_DECLARE_METATYPE(Document)
 
 void TestForm1Document::quit_data()
 {
     QTest::addColumn<Document>("document");
     QTest::addColumn<MsgBoxResult>("saveAnswer");
-    QTest::addColumn<bool>("chooseName");    // in the save dialog of an untitled document
+    QTest::addColumn<bool>("chooseName"); // in the save dialog of an untitled document
     QTest::addColumn<MsgBoxResult>("confirm");
     QTest::addColumn<bool>("saved");
 
@@ -497,7 +510,8 @@ void TestForm1Document::quit_data()
     QTest::newRow("named, don't save, yes") << Document::Named << no << false << yes << false;
     QTest::newRow("named, don't save, no") << Document::Named << no << false << no << false;
     QTest::newRow("untitled, save as, yes") << Document::Untitled << yes << true << yes << true;
-    QTest::newRow("untitled, save as cancelled, yes") << Document::Untitled << yes << false << yes << false;
+    QTest::newRow("untitled, save as cancelled, yes")
+        << Document::Untitled << yes << false << yes << false;
     QTest::newRow("untitled, don't save, no") << Document::Untitled << no << false << no << false;
     QTest::newRow("save failing, yes") << Document::FailingSave << yes << false << yes << false;
     QTest::newRow("save failing, no") << Document::FailingSave << yes << false << no << false;
@@ -517,7 +531,8 @@ void TestForm1Document::quit()
 
     Form1Harness h;
     if (document != Document::Unmodified)
-        h.keys(document == Document::FailingSave ? QStringLiteral("x\n[Police 1]\ny") : QStringLiteral("texte"));
+        h.keys(document == Document::FailingSave ? QStringLiteral("x\n[Police 1]\ny")
+                                                 : QStringLiteral("texte"));
     if (document == Document::Named || document == Document::FailingSave)
         h.state.LabelFileName = named;
 
@@ -526,7 +541,8 @@ void TestForm1Document::quit()
         if (document == Document::FailingSave)
             h.msgBoxes.expect(saveError());
         if (document == Document::Untitled && saveAnswer == MsgBoxResult::Yes)
-            h.dialogs->answerNext(chooseName ? ScriptedDialogs::Answer(chosen) : ScriptedDialogs::Answer(ScriptedDialogs::Cancel{}));
+            h.dialogs->answerNext(chooseName ? ScriptedDialogs::Answer(chosen)
+                                             : ScriptedDialogs::Answer(ScriptedDialogs::Cancel{}));
     }
     h.msgBoxes.expect(quitConfirmation(), confirm);
 

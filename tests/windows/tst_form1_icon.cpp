@@ -47,8 +47,9 @@ void TestForm1Icon::iconDialog()
     Form1Harness h;
     h.dialogs->answerNext(ScriptedDialogs::Cancel{});
     h.button("Command3")->click();
-    h.msgBoxes.expect({QStringLiteral("Création d'une nouvelle étiquette ?\r        Confirmer ?"), MsgBoxButtons::OKCancel,
-                       MsgBoxIcon::None, QStringLiteral("Création d'une étiquette"), MsgBoxDefault::First},
+    h.msgBoxes.expect({QStringLiteral("Création d'une nouvelle étiquette ?\r        Confirmer ?"),
+                       MsgBoxButtons::OKCancel, MsgBoxIcon::None,
+                       QStringLiteral("Création d'une étiquette"), MsgBoxDefault::First},
                       MsgBoxResult::OK);
     h.action("Mnu_Nouveau")->trigger();
     h.dialogs->answerNext(ScriptedDialogs::Cancel{});
@@ -68,14 +69,20 @@ void TestForm1Icon::iconDialog()
     QCOMPARE(h.dialogs->shown().at(1).fileName, QStringLiteral("AUCUN"));
 }
 
-enum class IconAction { Load, Remove, Paste };
+enum class IconAction
+{
+    Load,
+    Remove,
+    Paste
+};
 Q_DECLARE_METATYPE(IconAction)
 
 // The picture shown before the action is blue, from before.png; the new one is red.
 void TestForm1Icon::iconActions_data()
 {
     QTest::addColumn<IconAction>("action");
-    QTest::addColumn<QString>("chosen");   // file answered or pasted: new.png, text.txt, "" (cancel or nothing)
+    QTest::addColumn<QString>(
+        "chosen"); // file answered or pasted: new.png, text.txt, "" (cancel or nothing)
     QTest::addColumn<QString>("iconPath"); // expected; "before" for before.png
     QTest::addColumn<QString>("iconFile");
     QTest::addColumn<QString>("shown");    // "before", "new" or "" for none
@@ -84,13 +91,20 @@ void TestForm1Icon::iconActions_data()
     const QString png = QStringLiteral("new.png");
     const QString text = QStringLiteral("text.txt");
     const QString before = QStringLiteral("before");
-    QTest::newRow("load, file loaded") << IconAction::Load << png << png << png << QStringLiteral("new") << false;
-    QTest::newRow("load, file cannot be loaded") << IconAction::Load << text << text << before << before << true;
-    QTest::newRow("load, dialog cancelled") << IconAction::Load << QString() << before << before << before << false;
-    QTest::newRow("Pas d'icone") << IconAction::Remove << QString() << QStringLiteral("AUCUN") << QString() << QString() << false;
-    QTest::newRow("paste, picture loaded") << IconAction::Paste << png << png << png << QStringLiteral("new") << false;
-    QTest::newRow("paste, picture cannot be loaded") << IconAction::Paste << text << text << before << before << true;
-    QTest::newRow("paste, nothing put aside") << IconAction::Paste << QString() << before << before << before << false;
+    QTest::newRow("load, file loaded")
+        << IconAction::Load << png << png << png << QStringLiteral("new") << false;
+    QTest::newRow("load, file cannot be loaded")
+        << IconAction::Load << text << text << before << before << true;
+    QTest::newRow("load, dialog cancelled")
+        << IconAction::Load << QString() << before << before << before << false;
+    QTest::newRow("Pas d'icone") << IconAction::Remove << QString() << QStringLiteral("AUCUN")
+                                 << QString() << QString() << false;
+    QTest::newRow("paste, picture loaded")
+        << IconAction::Paste << png << png << png << QStringLiteral("new") << false;
+    QTest::newRow("paste, picture cannot be loaded")
+        << IconAction::Paste << text << text << before << before << true;
+    QTest::newRow("paste, nothing put aside")
+        << IconAction::Paste << QString() << before << before << before << false;
 }
 
 void TestForm1Icon::iconActions()
@@ -104,8 +118,8 @@ void TestForm1Icon::iconActions()
     QTemporaryDir folder;
     const auto pathOf = [&](const QString &name) {
         return name.isEmpty() || name == QLatin1String("AUCUN") ? name
-               : name == QLatin1String("before")                ? folder.filePath(QStringLiteral("before.png"))
-                                                                : folder.filePath(name);
+               : name == QLatin1String("before") ? folder.filePath(QStringLiteral("before.png"))
+                                                 : folder.filePath(name);
     };
     QVERIFY(!writeFilled(folder, QStringLiteral("before.png"), Qt::blue).isEmpty());
     QVERIFY(!writeFilled(folder, QStringLiteral("new.png"), Qt::red).isEmpty());
@@ -126,7 +140,9 @@ void TestForm1Icon::iconActions()
                                                : ScriptedDialogs::Answer(pathOf(chosen)));
         h.button("Command3")->click();
         break;
-    case IconAction::Remove: h.button("Command6")->click(); break;
+    case IconAction::Remove:
+        h.button("Command6")->click();
+        break;
     case IconAction::Paste:
         h.form->enablePastePicture();
         h.state.ViewerImagePath = pathOf(chosen);
@@ -140,7 +156,8 @@ void TestForm1Icon::iconActions()
     if (shown.isEmpty())
         QVERIFY(h.form->picture().isNull());
     else
-        QCOMPARE(h.form->picture().image().pixelColor(0, 0), shown == QLatin1String("new") ? QColor(Qt::red) : QColor(Qt::blue));
+        QCOMPARE(h.form->picture().image().pixelColor(0, 0),
+                 shown == QLatin1String("new") ? QColor(Qt::red) : QColor(Qt::blue));
     QVERIFY(!h.state.Modified);
 }
 

@@ -33,12 +33,12 @@ private:
 void TestForm1Printer::initTestCase()
 {
     QVERIFY2(m_cups.start(), qPrintable(m_cups.errorString()));
-    const bool ready = !m_cups.addPdfQueue(QStringLiteral("Portrait")).isEmpty()
-                       && m_cups.setDefaultOrientation(QStringLiteral("Portrait"), 3)
-                       && !m_cups.addPdfQueue(QStringLiteral("Paysage")).isEmpty()
-                       && m_cups.setDefaultOrientation(QStringLiteral("Paysage"), 4)
-                       && !m_cups.addPdfQueue(QStringLiteral("Bascule")).isEmpty()
-                       && m_cups.setDefault(QStringLiteral("Portrait"));
+    const bool ready = !m_cups.addPdfQueue(QStringLiteral("Portrait")).isEmpty() &&
+                       m_cups.setDefaultOrientation(QStringLiteral("Portrait"), 3) &&
+                       !m_cups.addPdfQueue(QStringLiteral("Paysage")).isEmpty() &&
+                       m_cups.setDefaultOrientation(QStringLiteral("Paysage"), 4) &&
+                       !m_cups.addPdfQueue(QStringLiteral("Bascule")).isEmpty() &&
+                       m_cups.setDefault(QStringLiteral("Portrait"));
     QVERIFY2(ready, qPrintable(m_cups.errorString()));
 }
 
@@ -48,8 +48,10 @@ void TestForm1Printer::orientationShownAtStartUp_data()
     QTest::addColumn<QString>("shown");
     QTest::addColumn<bool>("portraitChecked");
     QTest::addColumn<bool>("landscapeChecked");
-    QTest::newRow("portrait") << QStringLiteral("Portrait") << QStringLiteral("En cours : Portrait") << true << false;
-    QTest::newRow("landscape") << QStringLiteral("Paysage") << QStringLiteral("En cours : Paysage") << false << true;
+    QTest::newRow("portrait") << QStringLiteral("Portrait") << QStringLiteral("En cours : Portrait")
+                              << true << false;
+    QTest::newRow("landscape") << QStringLiteral("Paysage") << QStringLiteral("En cours : Paysage")
+                               << false << true;
 }
 
 void TestForm1Printer::orientationShownAtStartUp()
@@ -88,7 +90,8 @@ void TestForm1Printer::setUpDialogListsTheInstalledPrinters()
     QStringList listed;
     for (int i = 0; i < printers->count(); ++i)
         listed.append(printers->itemText(i));
-    for (const QString &queue : {QStringLiteral("Portrait"), QStringLiteral("Paysage"), QStringLiteral("Bascule")})
+    for (const QString &queue :
+         {QStringLiteral("Portrait"), QStringLiteral("Paysage"), QStringLiteral("Bascule")})
         QVERIFY2(listed.contains(queue), qPrintable(listed.join(QLatin1Char(','))));
     QCOMPARE(dialog.selectedPrinter(), QStringLiteral("Paysage"));
     QVERIFY(dialog.findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->isEnabled());
@@ -125,7 +128,8 @@ void TestForm1Printer::chosenPrinterBecomesTheProgramsPrinter()
         dialogSeen = true;
         auto *printers = dialog->findChild<QComboBox *>();
         printers->setCurrentIndex(printers->findText(QStringLiteral("Bascule")));
-        QTest::mouseClick(dialog->findChild<QDialogButtonBox *>()->button(accept ? QDialogButtonBox::Ok : QDialogButtonBox::Cancel),
+        QTest::mouseClick(dialog->findChild<QDialogButtonBox *>()->button(
+                              accept ? QDialogButtonBox::Ok : QDialogButtonBox::Cancel),
                           Qt::LeftButton);
     });
     QCOMPARE(commonDialog.ShowPrinter(printer), accept);

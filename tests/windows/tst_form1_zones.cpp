@@ -22,8 +22,8 @@ QList<int> columnsWithColor(const QImage &image, QColor color)
     for (int x = 0; x < image.width(); ++x) {
         for (int y = 0; y < image.height(); ++y) {
             const QColor pixel = image.pixelColor(x, y);
-            if (qAbs(pixel.red() - color.red()) < 60 && qAbs(pixel.green() - color.green()) < 60
-                && qAbs(pixel.blue() - color.blue()) < 60) {
+            if (qAbs(pixel.red() - color.red()) < 60 && qAbs(pixel.green() - color.green()) < 60 &&
+                qAbs(pixel.blue() - color.blue()) < 60) {
                 columns.append(x);
                 break;
             }
@@ -85,7 +85,8 @@ void TestForm1Zones::typingGoesToTheSelectedZoneOnly()
     Form1Harness h;
     h.clickZone(zone);
     QCOMPARE(h.state.CurrentZone, qint16(zone));
-    QCOMPARE(h.find<QLabel>("Label4")->text(), QStringLiteral("Edition du texte zone %1").arg(zone));
+    QCOMPARE(h.find<QLabel>("Label4")->text(),
+             QStringLiteral("Edition du texte zone %1").arg(zone));
     QCOMPARE(h.find<QGroupBox>("Frame1")->title(), QStringLiteral("Aligner texte %1").arg(zone));
     for (int other = 1; other <= 3; ++other)
         QCOMPARE(h.zoneDisplay(other)->backColor(), other == zone ? 12632256 : 16777215);
@@ -132,7 +133,16 @@ void TestForm1Zones::noLineLimitWhileEditing()
     QVERIFY(h.msgBoxes.allSeen());
 }
 
-enum class Edit { TypeLetter, TypeAndDelete, SelectZoneWithText, Alignment, Font, Colour, TypeSpacesOnly };
+enum class Edit
+{
+    TypeLetter,
+    TypeAndDelete,
+    SelectZoneWithText,
+    Alignment,
+    Font,
+    Colour,
+    TypeSpacesOnly
+};
 Q_DECLARE_METATYPE(Edit)
 
 void TestForm1Zones::modifiedRule_data()
@@ -164,22 +174,29 @@ void TestForm1Zones::modifiedRule()
     QVERIFY(!h.state.Modified);
 
     switch (edit) {
-    case Edit::TypeLetter: h.keys(QStringLiteral("x")); break;
+    case Edit::TypeLetter:
+        h.keys(QStringLiteral("x"));
+        break;
     case Edit::TypeAndDelete:
         h.keys(QStringLiteral("x"));
         QTest::keyClick(h.text1(), Qt::Key_Backspace);
         QCOMPARE(h.zone(1).Caption, QString());
         break;
-    case Edit::TypeSpacesOnly: h.keys(QStringLiteral("  ")); break;
+    case Edit::TypeSpacesOnly:
+        h.keys(QStringLiteral("  "));
+        break;
     case Edit::SelectZoneWithText:
         h.clickZone(2);
         h.clickZone(1);
         h.clickZone(2);
         QCOMPARE(h.text1()->text(), QStringLiteral("déjà là"));
         break;
-    case Edit::Alignment: h.find<QRadioButton>("Option3")->click(); break;
+    case Edit::Alignment:
+        h.find<QRadioButton>("Option3")->click();
+        break;
     case Edit::Font:
-        h.dialogs->answerNext(FontChoice{QStringLiteral("Liberation Serif"), 14, true, false, false, false});
+        h.dialogs->answerNext(
+            FontChoice{QStringLiteral("Liberation Serif"), 14, true, false, false, false});
         h.button("Command1")->click();
         break;
     case Edit::Colour:
@@ -250,7 +267,8 @@ void TestForm1Zones::fontDialog()
     QCOMPARE(shown.kind, ScriptedDialogs::Kind::Font);
     QCOMPARE(shown.font.name, QStringLiteral("Arial"));
     QCOMPARE(shown.font.size, 8.25f);
-    QVERIFY(!shown.font.bold && !shown.font.italic && shown.font.strikethru && !shown.font.underline);
+    QVERIFY(!shown.font.bold && !shown.font.italic && shown.font.strikethru &&
+            !shown.font.underline);
     QCOMPARE(h.form->commonDialog().Flags, 3);
 
     const TextZone &zone = h.zone(2);
@@ -270,7 +288,8 @@ void TestForm1Zones::colourDialog_data()
     QTest::addColumn<ScriptedDialogs::Answer>("answer");
     QTest::addColumn<int>("expected");
     QTest::newRow("chosen") << ScriptedDialogs::Answer(ColorValue(16711680)) << 16711680;
-    QTest::newRow("cancelled") << ScriptedDialogs::Answer(ScriptedDialogs::Cancel{}) << int(WindowTextColor);
+    QTest::newRow("cancelled") << ScriptedDialogs::Answer(ScriptedDialogs::Cancel{})
+                               << int(WindowTextColor);
 }
 
 void TestForm1Zones::colourDialog()
@@ -292,7 +311,8 @@ void TestForm1Zones::editBoxRefusesWhatALabelFileCannotHold_data()
 {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("kept");
-    QTest::newRow("French letters") << QStringLiteral("Été, œuvre à 5 €") << QStringLiteral("Été, œuvre à 5 €");
+    QTest::newRow("French letters")
+        << QStringLiteral("Été, œuvre à 5 €") << QStringLiteral("Été, œuvre à 5 €");
     QTest::newRow("ideograph") << QStringLiteral("a\u4E2Db") << QStringLiteral("ab");
     QTest::newRow("Greek letter") << QStringLiteral("π=3") << QStringLiteral("=3");
     QTest::newRow("emoji") << QStringLiteral("ok\U0001F600!") << QStringLiteral("ok!");
@@ -336,7 +356,8 @@ void TestForm1Zones::displayDrawsTheAlignment()
     h.keys(QStringLiteral("Mot"));
     h.dialogs->answerNext(ColorValue(255));
     h.button("Command2")->click();
-    h.find<QRadioButton>(QByteArray("Option" + QByteArray::number(alignment + 1)).constData())->click();
+    h.find<QRadioButton>(QByteArray("Option" + QByteArray::number(alignment + 1)).constData())
+        ->click();
 
     const QImage image = h.zoneDisplay(2)->grab().toImage();
     const QList<int> red = columnsWithColor(image, Qt::red);

@@ -4,10 +4,10 @@
 #include "windows/CMDialog1.h"
 
 #include <QApplication>
-#include <QTabWidget>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QRegularExpression>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
@@ -61,7 +61,8 @@ void TestHelpWindow::everyLinkLeadsToATopic()
     for (const HelpTopic &topic : m_document->topics()) {
         for (const QRegularExpressionMatch &match : link.globalMatch(topic.html)) {
             ++links;
-            QVERIFY2(m_document->topicIndex(match.captured(1)) >= 0, qPrintable(topic.id + QStringLiteral(" -> ") + match.captured(1)));
+            QVERIFY2(m_document->topicIndex(match.captured(1)) >= 0,
+                     qPrintable(topic.id + QStringLiteral(" -> ") + match.captured(1)));
         }
     }
     QVERIFY(links > 0);
@@ -71,10 +72,28 @@ void TestHelpWindow::everyLinkLeadsToATopic()
 void TestHelpWindow::everyCommandHasATopic_data()
 {
     QTest::addColumn<QString>("keyword");
-    for (const char *keyword : {"nouveau", "ouvrir", "enregistrer", "enregistrer sous", "quitter", "aperçu",
-                                "imprimer", "configurer l'imprimante", "portrait", "paysage", "police", "couleur",
-                                "alignement", "Logo Icone", "Pas d'icone", "Visualiser les images", "Coller l'image",
-                                "à propos", "sommaire", "numérotation", "fichier étiquette", "fichier de paramètres",
+    for (const char *keyword : {"nouveau",
+                                "ouvrir",
+                                "enregistrer",
+                                "enregistrer sous",
+                                "quitter",
+                                "aperçu",
+                                "imprimer",
+                                "configurer l'imprimante",
+                                "portrait",
+                                "paysage",
+                                "police",
+                                "couleur",
+                                "alignement",
+                                "Logo Icone",
+                                "Pas d'icone",
+                                "Visualiser les images",
+                                "Coller l'image",
+                                "à propos",
+                                "sommaire",
+                                "numérotation",
+                                "fichier étiquette",
+                                "fichier de paramètres",
                                 "paramétrage de l'impression"})
         QTest::newRow(keyword) << QString::fromUtf8(keyword);
 }
@@ -92,16 +111,21 @@ void TestHelpWindow::keywordSearch_data()
     QTest::addColumn<QString>("html");
     QTest::addColumn<QString>("prefix");
     QTest::addColumn<QStringList>("keywords");
-    const QString html = QStringLiteral(
-        "<section id=\"a\" data-keywords=\"Aperçu;imprimer\"><h1>A</h1></section>"
-        "<section id=\"b\" data-keywords=\"étiquette; impression \"><h1>B <i>en</i> gras</h1></section>");
-    QTest::newRow("case") << html << QStringLiteral("APER") << QStringList{QStringLiteral("Aperçu")};
-    QTest::newRow("accents") << html << QStringLiteral("apercu") << QStringList{QStringLiteral("Aperçu")};
-    QTest::newRow("accent typed, none in keyword") << html << QStringLiteral("ìmpr")
-                                                   << QStringList{QStringLiteral("impression"), QStringLiteral("imprimer")};
+    const QString html =
+        QStringLiteral("<section id=\"a\" data-keywords=\"Aperçu;imprimer\"><h1>A</h1></section>"
+                       "<section id=\"b\" data-keywords=\"étiquette; impression \"><h1>B <i>en</i> "
+                       "gras</h1></section>");
+    QTest::newRow("case") << html << QStringLiteral("APER")
+                          << QStringList{QStringLiteral("Aperçu")};
+    QTest::newRow("accents") << html << QStringLiteral("apercu")
+                             << QStringList{QStringLiteral("Aperçu")};
+    QTest::newRow("accent typed, none in keyword")
+        << html << QStringLiteral("ìmpr")
+        << QStringList{QStringLiteral("impression"), QStringLiteral("imprimer")};
     QTest::newRow("empty prefix lists all, in order")
         << html << QString()
-        << QStringList{QStringLiteral("Aperçu"), QStringLiteral("étiquette"), QStringLiteral("impression"), QStringLiteral("imprimer")};
+        << QStringList{QStringLiteral("Aperçu"), QStringLiteral("étiquette"),
+                       QStringLiteral("impression"), QStringLiteral("imprimer")};
     QTest::newRow("no match") << html << QStringLiteral("zz") << QStringList{};
 }
 
@@ -128,7 +152,9 @@ void TestHelpWindow::contentsListsEveryTopic()
     QVERIFY2(page.contains(m_document->topics().first().title), qPrintable(page));
 
     contents->setCurrentRow(3);
-    QVERIFY(window.findChild<QTextBrowser *>(QStringLiteral("page"))->toPlainText().contains(m_document->topics().at(3).title));
+    QVERIFY(window.findChild<QTextBrowser *>(QStringLiteral("page"))
+                ->toPlainText()
+                .contains(m_document->topics().at(3).title));
     QVERIFY(window.windowTitle().endsWith(m_document->topics().at(3).title));
 }
 
@@ -148,7 +174,9 @@ void TestHelpWindow::searchListsKeywordsAndTheirTopics()
     auto *topics = window.findChild<QListWidget *>(QStringLiteral("keywordTopics"));
     QCOMPARE(topics->count(), 1);
     QCOMPARE(topics->item(0)->text(), QStringLiteral("Quitter"));
-    QVERIFY(window.findChild<QTextBrowser *>(QStringLiteral("page"))->toPlainText().contains(QStringLiteral("termine le programme")));
+    QVERIFY(window.findChild<QTextBrowser *>(QStringLiteral("page"))
+                ->toPlainText()
+                .contains(QStringLiteral("termine le programme")));
 }
 
 void TestHelpWindow::linkOpensTheTopic()
@@ -158,7 +186,8 @@ void TestHelpWindow::linkOpensTheTopic()
     window.showContents();
     auto *page = window.findChild<QTextBrowser *>(QStringLiteral("page"));
     emit page->anchorClicked(QUrl(QStringLiteral("#zones")));
-    const HelpTopic &zones = m_document->topics().at(m_document->topicIndex(QStringLiteral("zones")));
+    const HelpTopic &zones =
+        m_document->topics().at(m_document->topicIndex(QStringLiteral("zones")));
     QVERIFY(page->toPlainText().contains(zones.title));
 }
 
@@ -171,7 +200,8 @@ void TestHelpWindow::missingHelpFileIsReported()
     window.showContents();
     QCOMPARE(window.findChild<QListWidget *>(QStringLiteral("contents"))->count(), 0);
     const QString page = window.findChild<QTextBrowser *>(QStringLiteral("page"))->toPlainText();
-    QVERIFY2(page.contains(missing) && page.contains(QStringLiteral("introuvable")), qPrintable(page));
+    QVERIFY2(page.contains(missing) && page.contains(QStringLiteral("introuvable")),
+             qPrintable(page));
 }
 
 // Contents first, then the search: one help window, on the tab of each command.
@@ -198,7 +228,8 @@ void TestHelpWindow::commonDialogOpensOneHelpWindow()
     commonDialog.ShowHelp();
     QCOMPARE(helpWindows().size(), 1);
     QCOMPARE(tabs->currentIndex(), 1);
-    QCOMPARE(helpWindows().first()->findChild<QLineEdit *>(QStringLiteral("keyword"))->text(), QStringLiteral("imp"));
+    QCOMPARE(helpWindows().first()->findChild<QLineEdit *>(QStringLiteral("keyword"))->text(),
+             QStringLiteral("imp"));
 }
 
 QTEST_MAIN(TestHelpWindow)
