@@ -2,10 +2,10 @@
 
 #include "label/Cp1252.h"
 #include "label/NumberText.h"
+#include "label/SequentialReader.h"
 #include "label/SmallFile.h"
 #include "label/Trim.h"
 
-#include <cmath>
 
 namespace {
 
@@ -22,8 +22,6 @@ QString truthWord(bool value)
 {
     return value ? QStringLiteral("True") : QStringLiteral("False");
 }
-
-bool isBlank(QChar c) { return c == QLatin1Char(' ') || c == QLatin1Char('\t'); }
 
 // A line of the text between the first and the last that the reader would take for
 // the zone's [Police n] header and end the text there.
@@ -55,121 +53,9 @@ bool isValidColor(double value)
     return rgb || systemColor;
 }
 
-// Sequential reading of the file's text, the way the program has always read it.
-class Reader
-{
-public:
-    explicit Reader(QString text) : m_text(std::move(text)) {}
-
-    std::optional<QString> line()
-    {
-        if (m_pos >= m_text.size())
-            return std::nullopt;
-        const int end = m_text.indexOf(QLatin1Char('\n'), m_pos);
-        QString result = m_text.mid(m_pos, (end < 0 ? m_text.size() : end) - m_pos);
-        m_pos = end < 0 ? m_text.size() : end + 1;
-        if (result.endsWith(QLatin1Char('\r')))
-            result.chop(1);
-        return result;
-    }
-
-    // A line with the blanks around it removed.
-    std::optional<QString> wholeLine()
-    {
-        std::optional<QString> text = line();
-        if (text) {
-            while (!text->isEmpty() && isBlank(text->front()))
-                text->remove(0, 1);
-            while (!text->isEmpty() && isBlank(text->back()))
-                text->chop(1);
-        }
-        return text;
-    }
-
-    // An item: a quoted text, or the text up to the next comma or line end.
-    std::optional<QString> item()
-    {
-        if (m_pos >= m_text.size())
-            return std::nullopt;
-        while (m_pos < m_text.size() && isBlank(m_text[m_pos]))
-            ++m_pos;
-        QString result;
-        if (m_pos < m_text.size() && m_text[m_pos] == QLatin1Char('"')) {
-            const int close = m_text.indexOf(QLatin1Char('"'), m_pos + 1);
-            if (close < 0)
-                return std::nullopt;
-            result = m_text.mid(m_pos + 1, close - m_pos - 1);
-            m_pos = close + 1;
-            while (m_pos < m_text.size() && isBlank(m_text[m_pos]))
-                ++m_pos;
-        } else {
-            const int start = m_pos;
-            while (m_pos < m_text.size() && !isItemEnd(m_text[m_pos]))
-                ++m_pos;
-            result = m_text.mid(start, m_pos - start);
-            while (!result.isEmpty() && isBlank(result.back()))
-                result.chop(1);
-        }
-        skipItemEnd();
-        return result;
-    }
-
-    std::optional<double> number()
-    {
-        const std::optional<QString> text = item();
-        return text ? NumberText::exactNumber(*text) : std::nullopt;
-    }
-
-    std::optional<double> wholeNumber()
-    {
-        const std::optional<double> value = number();
-        if (!value || std::trunc(*value) != *value)
-            return std::nullopt;
-        return value;
-    }
-
-    std::optional<bool> truth()
-    {
-        const std::optional<QString> text = item();
-        if (!text)
-            return std::nullopt;
-        if (text->compare(QLatin1String("True"), Qt::CaseInsensitive) == 0)
-            return true;
-        if (text->compare(QLatin1String("False"), Qt::CaseInsensitive) == 0)
-            return false;
-        const std::optional<double> value = NumberText::exactNumber(*text);
-        if (!value)
-            return std::nullopt;
-        return *value != 0;
-    }
-
-private:
-    static bool isItemEnd(QChar c)
-    {
-        return c == QLatin1Char(',') || c == QLatin1Char('\r') || c == QLatin1Char('\n');
-    }
-
-    void skipItemEnd()
-    {
-        if (m_pos >= m_text.size())
-            return;
-        if (m_text[m_pos] == QLatin1Char(',')) {
-            ++m_pos;
-            return;
-        }
-        if (m_text[m_pos] == QLatin1Char('\r'))
-            ++m_pos;
-        if (m_pos < m_text.size() && m_text[m_pos] == QLatin1Char('\n'))
-            ++m_pos;
-    }
-
-    QString m_text;
-    int m_pos = 0;
-};
-
 // The zone text between its quotes: the lines up to the zone's own [Police n] header,
 // less the opening quote and the closing quote with its line end.
-std::optional<QString> readZoneText(Reader &reader, int zone)
+std::optional<QString> readZoneText(SequentialReader &reader, int zone)
 {
     QString buffer;
     for (;;) {
@@ -189,7 +75,7 @@ std::optional<QString> readZoneText(Reader &reader, int zone)
     return trimSpaces(buffer);
 }
 
-bool readZone(Reader &reader, int zone, TextZone &z)
+bool readZone(SequentialReader &reader, int zone, TextZone &z)
 {
     if (!reader.item())
         return false;
@@ -198,8 +84,8 @@ bool readZone(Reader &reader, int zone, TextZone &z)
     const std::optional<double> size = fontName ? reader.number() : std::nullopt;
     if (!size || !isValidFontSize(*size))
         return false;
-    const std::optional<bool> bold = reader.truth();
-    const std::optional<bool> italic = bold ? reader.truth() : std::nullopt;
+    const std::optional<bool> bold = reader.truth(QLatin1String("True"), QLatin1String("False"));
+    const std::optional<bool> italic = bold ? reader.truth(QLatin1String("True"), QLatin1String("False")) : std::nullopt;
     if (!italic || !reader.item())
         return false;
     const std::optional<double> color = reader.wholeNumber();
@@ -251,7 +137,7 @@ std::optional<QByteArray> encode(const Zones &zones, const QString &iconFile)
 
 std::optional<Content> decode(const QByteArray &bytes, const Zones &current)
 {
-    Reader reader(Cp1252::decode(bytes));
+    SequentialReader reader(Cp1252::decode(bytes));
     Content content{current, QString()};
     for (int zone = 1; zone <= 3; ++zone) {
         if (!readZone(reader, zone, content.zones[zone - 1]))

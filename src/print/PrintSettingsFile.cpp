@@ -2,6 +2,7 @@
 
 #include "label/Cp1252.h"
 #include "label/NumberText.h"
+#include "label/SequentialReader.h"
 #include "label/SmallFile.h"
 
 namespace {
@@ -14,55 +15,6 @@ constexpr Spacing FileOrder[4] = {LeftMargin, TopMargin, ColumnGap, RowGap};
 QString truthField(bool value)
 {
     return value ? QStringLiteral("#TRUE#") : QStringLiteral("#FALSE#");
-}
-
-bool isBlank(QChar c) { return c == QLatin1Char(' ') || c == QLatin1Char('\t'); }
-
-// Fields separated by commas or line ends, with the blanks around them dropped; a
-// field in double quotes may hold commas.
-QStringList fields(const QString &text)
-{
-    QStringList result;
-    int pos = 0;
-    while (pos < text.size()) {
-        while (pos < text.size() && (isBlank(text[pos]) || text[pos] == QLatin1Char('\r') || text[pos] == QLatin1Char('\n')))
-            ++pos;
-        if (pos >= text.size())
-            break;
-        QString field;
-        if (text[pos] == QLatin1Char('"')) {
-            const int close = text.indexOf(QLatin1Char('"'), pos + 1);
-            const int end = close < 0 ? text.size() : close;
-            field = text.mid(pos + 1, end - pos - 1);
-            pos = end + 1;
-            while (pos < text.size() && isBlank(text[pos]))
-                ++pos;
-        } else {
-            const int start = pos;
-            while (pos < text.size() && text[pos] != QLatin1Char(',') && text[pos] != QLatin1Char('\r')
-                   && text[pos] != QLatin1Char('\n'))
-                ++pos;
-            field = text.mid(start, pos - start);
-            while (!field.isEmpty() && isBlank(field.back()))
-                field.chop(1);
-        }
-        if (pos < text.size() && text[pos] == QLatin1Char(','))
-            ++pos;
-        result.append(field);
-    }
-    return result;
-}
-
-std::optional<bool> truthValue(const QString &field)
-{
-    if (field.compare(QLatin1String("#TRUE#"), Qt::CaseInsensitive) == 0)
-        return true;
-    if (field.compare(QLatin1String("#FALSE#"), Qt::CaseInsensitive) == 0)
-        return false;
-    const std::optional<double> number = NumberText::exactNumber(field);
-    if (!number)
-        return std::nullopt;
-    return *number != 0;
 }
 
 } // namespace
@@ -94,18 +46,17 @@ QByteArray encode(const Layout &layout)
 
 std::optional<Layout> decode(const QByteArray &bytes)
 {
-    const QStringList f = fields(Cp1252::decode(bytes));
-    if (f.size() < 6)
-        return std::nullopt;
+    SequentialReader reader(Cp1252::decode(bytes));
     Layout layout;
-    for (int i = 0; i < 4; ++i) {
-        const std::optional<double> value = NumberText::exactNumber(f[i]);
+    for (Spacing s : FileOrder) {
+        const std::optional<double> value = reader.number();
         if (!value)
             return std::nullopt;
-        layout.SheetSpacing[FileOrder[i]] = *value;
+        layout.SheetSpacing[s] = *value;
     }
-    const std::optional<bool> frame = truthValue(f[4]);
-    const std::optional<bool> cutMarks = truthValue(f[5]);
+    const QLatin1String trueWord("#TRUE#"), falseWord("#FALSE#");
+    const std::optional<bool> frame = reader.truth(trueWord, falseWord);
+    const std::optional<bool> cutMarks = reader.truth(trueWord, falseWord);
     if (!frame || !cutMarks)
         return std::nullopt;
     layout.PrintFrame = *frame;
