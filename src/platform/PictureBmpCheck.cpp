@@ -4,7 +4,6 @@
 
 namespace {
 
-constexpr qsizetype FileHeaderSize = 14;
 constexpr quint32 CoreHeaderSize = 12;
 constexpr quint32 InfoHeaderMinSize = 40;
 
@@ -31,7 +30,7 @@ bool pixelDataComplete(const QByteArray &bmpFile)
 {
     // The metafile's bounded reader serves here too: bitmaps come embedded in metafiles.
     WmfParams header(bmpFile.constData(), bmpFile.size());
-    header.skip(10);
+    header.skip(10); // signature, file size, reserved
     const qint64 dataOffset = header.uint32();
     const quint32 headerSize = header.uint32();
 

@@ -11,8 +11,8 @@ constexpr quint32 CoreHeaderSize = 12;
 constexpr quint32 InfoHeaderSize = 40;
 constexpr quint32 BitFieldsCompression = 3;
 
-// A transfer record without a bitmap is exactly this many 16-bit words of parameters
-// longer than its function number's high byte suggests; the metafile format defines it so.
+// The format marks a transfer without a bitmap by its size alone: its parameters then
+// take as many 16-bit words as the high byte of its function number.
 bool carriesBitmap(WmfRecordType type, qsizetype paramBytes)
 {
     const qsizetype bitmaplessWords = qsizetype(quint16(type) >> 8);

@@ -120,9 +120,12 @@ void WmfPlayer::playStateRecord(const WmfRecord &record, WmfParams &params)
     case WmfRecordType::SetBkColor:
     case WmfRecordType::SetTextColor: {
         const QColor colour = params.colorRef();
-        if (params.ok())
-            (record.type == WmfRecordType::SetBkColor ? m_state.backgroundColour
-                                                      : m_state.textColour) = colour;
+        if (!params.ok())
+            return;
+        if (record.type == WmfRecordType::SetBkColor)
+            m_state.backgroundColour = colour;
+        else
+            m_state.textColour = colour;
         return;
     }
     case WmfRecordType::SetTextAlign: {
