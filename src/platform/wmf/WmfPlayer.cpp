@@ -27,6 +27,13 @@ qreal ellipseAngle(const QRectF &rect, const QPointF &point)
         .angle();
 }
 
+// Unlike QRectF::contains, true for a flat inner rectangle too (a straight line's bounds).
+bool encloses(const QRectF &outer, const QRectF &inner)
+{
+    return inner.left() >= outer.left() && inner.right() <= outer.right() &&
+           inner.top() >= outer.top() && inner.bottom() <= outer.bottom();
+}
+
 } // namespace
 
 WmfPlayer::WmfPlayer(const WmfDocument &document, QPainter &painter, const QRectF &target)
@@ -250,8 +257,7 @@ void WmfPlayer::playShapeRecord(const WmfRecord &record, WmfParams &params)
         path.moveTo(m_state.position);
         path.lineTo(point);
         m_state.position = point;
-        prepareShape();
-        m_painter.strokePath(path, m_state.pen);
+        strokeLine(path);
         return;
     }
     case WmfRecordType::Polygon:
@@ -263,11 +269,10 @@ void WmfPlayer::playShapeRecord(const WmfRecord &record, WmfParams &params)
             points.append(params.pointXY());
         if (!params.ok() || points.isEmpty())
             return;
-        prepareShape();
+        path.addPolygon(points);
         if (record.type == WmfRecordType::Polyline) {
-            m_painter.drawPolyline(points);
+            strokeLine(path);
         } else {
-            path.addPolygon(points);
             path.closeSubpath();
             drawPath(path);
         }
@@ -363,8 +368,7 @@ void WmfPlayer::drawArc(WmfRecordType type, WmfParams &params)
         path.arcMoveTo(rect, startAngle);
     path.arcTo(rect, startAngle, sweep);
     if (type == WmfRecordType::Arc) {
-        prepareShape();
-        m_painter.strokePath(path, m_state.pen);
+        strokeLine(path);
         return;
     }
     path.closeSubpath();
@@ -417,10 +421,55 @@ void WmfPlayer::prepareShape()
     m_painter.setBackground(m_state.backgroundColour);
 }
 
+// Qt's antialiased rasteriser walks every scan line a shape spans, clipped away or not, and
+// a tiny frame or a wide pen can blow shapes up to millions of pixels. Shapes that reach
+// beyond the visible area are therefore cut to it before they are drawn.
+QRectF WmfPlayer::visibleArea() const
+{
+    const QRectF area = windowTransform().inverted().mapRect(m_state.clip);
+    // A little more than the clip, so that antialiased edges along it stay as they were.
+    const qreal margin = 0.02 * qMax(area.width(), area.height());
+    return area.adjusted(-margin, -margin, margin, margin);
+}
+
+bool WmfPlayer::fitsVisibleArea(const QPainterPath &path) const
+{
+    const QPen &pen = m_state.pen;
+    // Mitred corners reach out to twice the pen width (Qt's default limit).
+    const qreal reach = pen.style() == Qt::NoPen || pen.isCosmetic() ? 0 : 2 * pen.widthF();
+    return encloses(visibleArea(), path.boundingRect().adjusted(-reach, -reach, reach, reach));
+}
+
 void WmfPlayer::drawPath(const QPainterPath &path)
 {
     prepareShape();
-    m_painter.drawPath(path);
+    if (fitsVisibleArea(path)) {
+        m_painter.drawPath(path);
+        return;
+    }
+    if (m_state.brush.style() != Qt::NoBrush) {
+        QPainterPath area;
+        area.addRect(visibleArea());
+        m_painter.setPen(Qt::NoPen);
+        m_painter.drawPath(path.intersected(area));
+    }
+    strokeLine(path);
+}
+
+void WmfPlayer::strokeLine(const QPainterPath &path)
+{
+    const QPen &pen = m_state.pen;
+    if (pen.style() == Qt::NoPen)
+        return;
+    prepareShape();
+    // Thin lines are clipped line by line in Qt already.
+    if (pen.isCosmetic() || fitsVisibleArea(path)) {
+        m_painter.strokePath(path, pen);
+        return;
+    }
+    QPainterPath area;
+    area.addRect(visibleArea());
+    m_painter.fillPath(QPainterPathStroker(pen).createStroke(path).intersected(area), pen.brush());
 }
 
 QTransform WmfPlayer::windowTransform() const

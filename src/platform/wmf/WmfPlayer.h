@@ -62,7 +62,10 @@ private:
 
     // Drawing
     void prepareShape();
-    void drawPath(const QPainterPath &path);
+    QRectF visibleArea() const;
+    bool fitsVisibleArea(const QPainterPath &path) const;
+    void drawPath(const QPainterPath &path); // filled and outlined
+    void strokeLine(const QPainterPath &path);
     void drawArc(WmfRecordType type, WmfParams &params);
     void drawPolyPolygon(WmfParams &params);
     void fillBlitRectangle(const QRectF &rect, quint32 rasterOperation);
