@@ -13,14 +13,8 @@ FloppyBackdrop::FloppyBackdrop(QWidget *parent) : QWidget(parent)
 
 void FloppyBackdrop::paintEvent(QPaintEvent *)
 {
-    const qreal ratio = devicePixelRatioF();
-    const QSize pixels = (QSizeF(size()) * ratio).toSize();
-    if (m_rendered.size() != pixels) {
-        m_rendered = QPixmap(pixels);
-        m_rendered.fill(Qt::transparent);
-        QPainter onPixmap(&m_rendered);
-        QSvgRenderer(WindowResources::floppyPath()).render(&onPixmap);
-        m_rendered.setDevicePixelRatio(ratio);
-    }
-    QPainter(this).drawPixmap(0, 0, m_rendered);
+    const QPixmap &disk = m_rendered.of(*this, [](QPainter &painter, const QSize &) {
+        QSvgRenderer(WindowResources::floppyPath()).render(&painter);
+    });
+    QPainter(this).drawPixmap(0, 0, disk);
 }

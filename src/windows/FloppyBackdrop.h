@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QPixmap>
+#include "windows/RenderedPixmap.h"
+
 #include <QRectF>
 #include <QWidget>
 
@@ -21,5 +22,5 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    QPixmap m_rendered;
+    RenderedPixmap m_rendered;
 };

@@ -8,7 +8,7 @@ PictureBox::PictureBox(QWidget *parent) : QWidget(parent) {}
 void PictureBox::setPicture(const Picture &picture)
 {
     m_picture = picture;
-    m_rendered = QPixmap();
+    m_rendered.invalidate();
     update();
 }
 
@@ -21,23 +21,10 @@ void PictureBox::paintEvent(QPaintEvent *)
         painter.drawRect(rect().adjusted(0, 0, -1, -1));
         return;
     }
-    const qreal ratio = devicePixelRatioF();
-    const QSize pixels = (QSizeF(size()) * ratio).toSize();
-    if (m_rendered.size() != pixels) {
-        m_rendered = QPixmap(pixels);
-        m_rendered.fill(Qt::transparent);
-        QPainter onPixmap(&m_rendered);
-        onPixmap.setRenderHint(QPainter::SmoothPixmapTransform);
-        onPixmap.setRenderHint(QPainter::Antialiasing);
+    const QPixmap &shown = m_rendered.of(*this, [this](QPainter &onPixmap, const QSize &pixels) {
         m_picture.draw(onPixmap, QRectF(QPointF(0, 0), QSizeF(pixels)));
-        m_rendered.setDevicePixelRatio(ratio);
-    }
-    painter.drawPixmap(0, 0, m_rendered);
-}
-
-void PictureBox::resizeEvent(QResizeEvent *)
-{
-    m_rendered = QPixmap();
+    });
+    painter.drawPixmap(0, 0, shown);
 }
 
 void PictureBox::mouseDoubleClickEvent(QMouseEvent *event)

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "platform/Picture.h"
+#include "windows/RenderedPixmap.h"
 
-#include <QPixmap>
 #include <QWidget>
 
 // The label's picture on screen, stretched over the whole box whatever its proportions.
@@ -23,10 +23,9 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
-    void resizeEvent(QResizeEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
 
 private:
     Picture m_picture;
-    QPixmap m_rendered;
+    RenderedPixmap m_rendered;
 };
