@@ -19,7 +19,8 @@ QColor toQColor(ColorValue value)
     const auto bits = quint32(value);
     if (bits & 0x80000000u) {
         const quint32 index = bits & 0xFFu;
-        return index < SystemColorDefaults.size() ? QColor(QRgb(SystemColorDefaults[index])) : QColor(Qt::black);
+        return index < SystemColorDefaults.size() ? QColor(QRgb(SystemColorDefaults[index]))
+                                                  : QColor(Qt::black);
     }
     return QColor(int(bits & 0xFF), int((bits >> 8) & 0xFF), int((bits >> 16) & 0xFF));
 }

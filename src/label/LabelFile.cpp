@@ -6,7 +6,6 @@
 #include "label/SmallFile.h"
 #include "label/Trim.h"
 
-
 namespace {
 
 const QString CrLf = QStringLiteral("\r\n");
@@ -16,7 +15,10 @@ QString header(const char *name, int zone)
     return QStringLiteral("[%1 %2]").arg(QLatin1String(name)).arg(zone);
 }
 
-QString fontHeader(int zone) { return header("Police", zone); }
+QString fontHeader(int zone)
+{
+    return header("Police", zone);
+}
 
 QString truthWord(bool value)
 {
@@ -44,7 +46,10 @@ bool hasLineBreak(const QString &text)
 }
 
 // Sizes and colours a zone display can take.
-bool isValidFontSize(double size) { return size >= 1 && size <= 2048; }
+bool isValidFontSize(double size)
+{
+    return size >= 1 && size <= 2048;
+}
 
 bool isValidColor(double value)
 {
@@ -85,7 +90,8 @@ bool readZone(SequentialReader &reader, int zone, TextZone &z)
     if (!size || !isValidFontSize(*size))
         return false;
     const std::optional<bool> bold = reader.truth(QLatin1String("True"), QLatin1String("False"));
-    const std::optional<bool> italic = bold ? reader.truth(QLatin1String("True"), QLatin1String("False")) : std::nullopt;
+    const std::optional<bool> italic =
+        bold ? reader.truth(QLatin1String("True"), QLatin1String("False")) : std::nullopt;
     if (!italic || !reader.item())
         return false;
     const std::optional<double> color = reader.wholeNumber();
@@ -169,9 +175,18 @@ std::optional<Content> read(const QString &path, const Zones &current)
     return bytes ? decode(*bytes, current) : std::nullopt;
 }
 
-QString saveErrorMessage() { return QStringLiteral("Erreur lors de la sauvegarde du fichier !"); }
-QString saveErrorTitle() { return QStringLiteral("erreur"); }
-QString openErrorMessage() { return QStringLiteral("Erreur d'ouverture du fichier"); }
+QString saveErrorMessage()
+{
+    return QStringLiteral("Erreur lors de la sauvegarde du fichier !");
+}
+QString saveErrorTitle()
+{
+    return QStringLiteral("erreur");
+}
+QString openErrorMessage()
+{
+    return QStringLiteral("Erreur d'ouverture du fichier");
+}
 
 QString iconNotFoundMessage(const QString &iconFile)
 {

@@ -23,7 +23,8 @@ qint16 Module1::zoneLineCount(int zone) const
     return const_cast<Module1 *>(this)->zoneLineCount(zone);
 }
 
-void Module1::startUp(const QString &appPath, const QString &commandLineArgument, const QString &currentDir)
+void Module1::startUp(const QString &appPath, const QString &commandLineArgument,
+                      const QString &currentDir)
 {
     AppPath = appPath;
     Modified = false;
@@ -32,7 +33,8 @@ void Module1::startUp(const QString &appPath, const QString &commandLineArgument
     m_startedWithDocument = !commandLineArgument.isEmpty();
     if (m_startedWithDocument) {
         QString path = commandLineArgument;
-        if (path.size() >= 2 && path.startsWith(QLatin1Char('"')) && path.endsWith(QLatin1Char('"')))
+        if (path.size() >= 2 && path.startsWith(QLatin1Char('"')) &&
+            path.endsWith(QLatin1Char('"')))
             path = path.mid(1, path.size() - 2);
         LabelFileName = QDir::isAbsolutePath(path) ? path : QDir(currentDir).filePath(path);
     }

@@ -59,7 +59,8 @@ public:
 
     // Start-up steps that need no window. commandLineArgument is the label file named
     // on the command line (empty for none); a relative name is taken from currentDir.
-    void startUp(const QString &appPath, const QString &commandLineArgument, const QString &currentDir);
+    void startUp(const QString &appPath, const QString &commandLineArgument,
+                 const QString &currentDir);
     bool startedWithDocument() const { return m_startedWithDocument; }
     // The document name the status bar shows for the file named on the command line.
     QString commandLineDocumentName() const;

@@ -11,7 +11,8 @@ template <typename Real> QString plainOf(Real value)
         return QStringLiteral("0");
     char buffer[400];
     // Shortest digits that read back as the same value, never in exponent form.
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed);
+    const auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed);
     QString text = QString::fromLatin1(buffer, int(result.ptr - buffer));
     if (text.startsWith(QLatin1String("0.")))
         text.remove(0, 1);
@@ -58,15 +59,28 @@ int numberPrefixLength(const QString &text, int from, bool *digitsSeen)
 
 namespace NumberText {
 
-QString plain(double value) { return plainOf(value); }
-QString plain(float value) { return plainOf(value); }
-QString signedForm(double value) { return signedOf(value); }
-QString signedForm(float value) { return signedOf(value); }
+QString plain(double value)
+{
+    return plainOf(value);
+}
+QString plain(float value)
+{
+    return plainOf(value);
+}
+QString signedForm(double value)
+{
+    return signedOf(value);
+}
+QString signedForm(float value)
+{
+    return signedOf(value);
+}
 
 double leadingNumber(const QString &text)
 {
     int start = 0;
-    while (start < text.size() && (text[start] == QLatin1Char(' ') || text[start] == QLatin1Char('\t')))
+    while (start < text.size() &&
+           (text[start] == QLatin1Char(' ') || text[start] == QLatin1Char('\t')))
         ++start;
     bool digits = false;
     const int length = numberPrefixLength(text, start, &digits);
@@ -84,7 +98,8 @@ std::optional<double> exactNumber(const QString &text)
     int length = numberPrefixLength(text, 0, &digits);
     if (!digits)
         return std::nullopt;
-    if (length < text.size() && (text[length] == QLatin1Char('e') || text[length] == QLatin1Char('E'))) {
+    if (length < text.size() &&
+        (text[length] == QLatin1Char('e') || text[length] == QLatin1Char('E'))) {
         int i = length + 1;
         if (i < text.size() && (text[i] == QLatin1Char('-') || text[i] == QLatin1Char('+')))
             ++i;

@@ -2,10 +2,10 @@
 
 bool TextZone::operator==(const TextZone &other) const
 {
-    return Caption == other.Caption && FontName == other.FontName && FontSize == other.FontSize
-           && FontBold == other.FontBold && FontItalic == other.FontItalic
-           && FontStrikethru == other.FontStrikethru && FontUnderline == other.FontUnderline
-           && ForeColor == other.ForeColor && Alignment == other.Alignment;
+    return Caption == other.Caption && FontName == other.FontName && FontSize == other.FontSize &&
+           FontBold == other.FontBold && FontItalic == other.FontItalic &&
+           FontStrikethru == other.FontStrikethru && FontUnderline == other.FontUnderline &&
+           ForeColor == other.ForeColor && Alignment == other.Alignment;
 }
 
 TextZone TextZone::startUp(int zone)

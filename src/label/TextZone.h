@@ -10,7 +10,12 @@ using ColorValue = qint32;
 // The window-text system colour, which zones 2 and 3 show at start-up.
 inline constexpr ColorValue WindowTextColor = qint32(0x80000008u);
 
-enum ZoneAlignment : qint16 { AlignLeft = 0, AlignRight = 1, AlignCentre = 2 };
+enum ZoneAlignment : qint16
+{
+    AlignLeft = 0,
+    AlignRight = 1,
+    AlignCentre = 2
+};
 
 // One of the label's three text zones: its text and how it is drawn.
 struct TextZone

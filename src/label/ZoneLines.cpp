@@ -29,7 +29,8 @@ namespace ZoneLines {
 bool split(const std::array<TextZone, 3> &zones, Module1 &state)
 {
     for (int zone = 1; zone <= 3; ++zone) {
-        if (!splitZone(zone, zones[zone - 1].Caption, state.zoneLines(zone), state.zoneLineCount(zone)))
+        if (!splitZone(zone, zones[zone - 1].Caption, state.zoneLines(zone),
+                       state.zoneLineCount(zone)))
             return false;
     }
     return true;

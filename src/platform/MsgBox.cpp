@@ -14,11 +14,16 @@ MsgBoxHandler &installedHandler()
 QMessageBox::Icon qtIcon(MsgBoxIcon icon)
 {
     switch (icon) {
-    case MsgBoxIcon::Critical: return QMessageBox::Critical;
-    case MsgBoxIcon::Question: return QMessageBox::Question;
-    case MsgBoxIcon::Exclamation: return QMessageBox::Warning;
-    case MsgBoxIcon::Information: return QMessageBox::Information;
-    case MsgBoxIcon::None: break;
+    case MsgBoxIcon::Critical:
+        return QMessageBox::Critical;
+    case MsgBoxIcon::Question:
+        return QMessageBox::Question;
+    case MsgBoxIcon::Exclamation:
+        return QMessageBox::Warning;
+    case MsgBoxIcon::Information:
+        return QMessageBox::Information;
+    case MsgBoxIcon::None:
+        break;
     }
     return QMessageBox::NoIcon;
 }
@@ -28,23 +33,36 @@ MsgBoxResult showMessageBox(const MsgBoxCall &call)
     QMessageBox box(qtIcon(call.icon), call.title, call.prompt, QMessageBox::NoButton,
                     QApplication::activeWindow());
     // A lone CR breaks the line in the prompts, as it always has.
-    box.setText(QString(call.prompt).replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n')));
+    box.setText(QString(call.prompt)
+                    .replace(QLatin1String("\r\n"), QLatin1String("\n"))
+                    .replace(QLatin1Char('\r'), QLatin1Char('\n')));
     QList<QMessageBox::StandardButton> order;
     switch (call.buttons) {
-    case MsgBoxButtons::OKOnly: order = {QMessageBox::Ok}; break;
-    case MsgBoxButtons::OKCancel: order = {QMessageBox::Ok, QMessageBox::Cancel}; break;
-    case MsgBoxButtons::YesNo: order = {QMessageBox::Yes, QMessageBox::No}; break;
+    case MsgBoxButtons::OKOnly:
+        order = {QMessageBox::Ok};
+        break;
+    case MsgBoxButtons::OKCancel:
+        order = {QMessageBox::Ok, QMessageBox::Cancel};
+        break;
+    case MsgBoxButtons::YesNo:
+        order = {QMessageBox::Yes, QMessageBox::No};
+        break;
     }
     for (QMessageBox::StandardButton b : order)
         box.addButton(b);
-    const int defaultIndex = call.defaultButton == MsgBoxDefault::Second && order.size() > 1 ? 1 : 0;
+    const int defaultIndex =
+        call.defaultButton == MsgBoxDefault::Second && order.size() > 1 ? 1 : 0;
     box.setDefaultButton(order[defaultIndex]);
     box.setEscapeButton(order.back());
     switch (box.exec()) {
-    case QMessageBox::Ok: return MsgBoxResult::OK;
-    case QMessageBox::Cancel: return MsgBoxResult::Cancel;
-    case QMessageBox::Yes: return MsgBoxResult::Yes;
-    default: return MsgBoxResult::No;
+    case QMessageBox::Ok:
+        return MsgBoxResult::OK;
+    case QMessageBox::Cancel:
+        return MsgBoxResult::Cancel;
+    case QMessageBox::Yes:
+        return MsgBoxResult::Yes;
+    default:
+        return MsgBoxResult::No;
     }
 }
 
@@ -52,12 +70,12 @@ MsgBoxResult showMessageBox(const MsgBoxCall &call)
 
 bool MsgBoxCall::operator==(const MsgBoxCall &other) const
 {
-    return prompt == other.prompt && buttons == other.buttons && icon == other.icon && title == other.title
-           && defaultButton == other.defaultButton;
+    return prompt == other.prompt && buttons == other.buttons && icon == other.icon &&
+           title == other.title && defaultButton == other.defaultButton;
 }
 
-MsgBoxResult MsgBox(const QString &prompt, MsgBoxButtons buttons, MsgBoxIcon icon, const QString &title,
-                    MsgBoxDefault defaultButton)
+MsgBoxResult MsgBox(const QString &prompt, MsgBoxButtons buttons, MsgBoxIcon icon,
+                    const QString &title, MsgBoxDefault defaultButton)
 {
     const MsgBoxCall call{prompt, buttons, icon, title, defaultButton};
     if (installedHandler())

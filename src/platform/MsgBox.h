@@ -6,10 +6,32 @@
 // Every message box of the program goes through MsgBox, so that tests can check each
 // prompt, title, button set, icon and default button and answer as scripted.
 
-enum class MsgBoxButtons { OKOnly, OKCancel, YesNo };
-enum class MsgBoxIcon { None, Critical, Question, Exclamation, Information };
-enum class MsgBoxDefault { First, Second };
-enum class MsgBoxResult { OK, Cancel, Yes, No };
+enum class MsgBoxButtons
+{
+    OKOnly,
+    OKCancel,
+    YesNo
+};
+enum class MsgBoxIcon
+{
+    None,
+    Critical,
+    Question,
+    Exclamation,
+    Information
+};
+enum class MsgBoxDefault
+{
+    First,
+    Second
+};
+enum class MsgBoxResult
+{
+    OK,
+    Cancel,
+    Yes,
+    No
+};
 
 struct MsgBoxCall
 {
@@ -22,8 +44,8 @@ struct MsgBoxCall
     bool operator==(const MsgBoxCall &other) const;
 };
 
-MsgBoxResult MsgBox(const QString &prompt, MsgBoxButtons buttons, MsgBoxIcon icon, const QString &title,
-                    MsgBoxDefault defaultButton = MsgBoxDefault::First);
+MsgBoxResult MsgBox(const QString &prompt, MsgBoxButtons buttons, MsgBoxIcon icon,
+                    const QString &title, MsgBoxDefault defaultButton = MsgBoxDefault::First);
 
 // Replaces the real message box while the returned guard lives (tests only).
 using MsgBoxHandler = std::function<MsgBoxResult(const MsgBoxCall &)>;

@@ -18,7 +18,12 @@
 
 namespace {
 
-enum ExitStatus { Success = 0, Failure = 1, BadUsage = 2 };
+enum ExitStatus
+{
+    Success = 0,
+    Failure = 1,
+    BadUsage = 2
+};
 
 QString usage()
 {
@@ -71,10 +76,11 @@ std::variant<Options, QString> parse(const QStringList &arguments)
                                                    {QStringLiteral("--printer"), &o.printerName},
                                                    {QStringLiteral("--settings"), &o.settingsPath},
                                                    {QStringLiteral("--style"), &style}};
-    const QHash<QString, std::optional<int> *> numberOptions = {{QStringLiteral("--position"), &o.position},
-                                                                {QStringLiteral("--start"), &o.start},
-                                                                {QStringLiteral("--count"), &o.count},
-                                                                {QStringLiteral("--number"), &o.number}};
+    const QHash<QString, std::optional<int> *> numberOptions = {
+        {QStringLiteral("--position"), &o.position},
+        {QStringLiteral("--start"), &o.start},
+        {QStringLiteral("--count"), &o.count},
+        {QStringLiteral("--number"), &o.number}};
     for (int i = 0; i < arguments.size(); ++i) {
         const QString &a = arguments[i];
         const bool hasValue = i + 1 < arguments.size();
@@ -166,7 +172,8 @@ int run(const QStringList &arguments, QTextStream &out, QTextStream &err)
     Module1 state;
     state.startUp(QString(), QString(), QDir::currentPath());
     if (!o.settingsPath.isEmpty()) {
-        const std::optional<PrintSettingsFile::Layout> layout = PrintSettingsFile::read(o.settingsPath);
+        const std::optional<PrintSettingsFile::Layout> layout =
+            PrintSettingsFile::read(o.settingsPath);
         if (!layout) {
             err << LabelFile::openErrorMessage() << " : " << o.settingsPath << '\n';
             return Failure;
@@ -214,7 +221,8 @@ int run(const QStringList &arguments, QTextStream &out, QTextStream &err)
     }
 
     if (o.toPrinter) {
-        const Printer printer = o.printerName.isEmpty() ? Printer::systemDefault() : Printer(o.printerName);
+        const Printer printer =
+            o.printerName.isEmpty() ? Printer::systemDefault() : Printer(o.printerName);
         if (!LabelOutput::print(printer, state, artwork)) {
             err << LabelPrinting::printerErrorMessage() << '\n';
             return Failure;
@@ -222,9 +230,14 @@ int run(const QStringList &arguments, QTextStream &out, QTextStream &err)
         return Success;
     }
     switch (LabelOutput::writePdf(o.pdfPath, state, artwork)) {
-    case PdfFileResult::Written: return Success;
-    case PdfFileResult::DrawingFailed: err << LabelPrinting::printerErrorMessage() << '\n'; break;
-    case PdfFileResult::WriteFailed: err << LabelFile::saveErrorMessage() << " : " << o.pdfPath << '\n'; break;
+    case PdfFileResult::Written:
+        return Success;
+    case PdfFileResult::DrawingFailed:
+        err << LabelPrinting::printerErrorMessage() << '\n';
+        break;
+    case PdfFileResult::WriteFailed:
+        err << LabelFile::saveErrorMessage() << " : " << o.pdfPath << '\n';
+        break;
     }
     return Failure;
 }

@@ -37,14 +37,17 @@ void drawRectangle(PageSurface &surface, const QRectF &r)
 double lineLeft(const ZonePlacement &place, qint16 alignment, double width)
 {
     switch (alignment) {
-    case AlignRight: return place.rightEnd - width;
-    case AlignCentre: return place.centre - width / 2;
-    default: return place.left;
+    case AlignRight:
+        return place.rightEnd - width;
+    case AlignCentre:
+        return place.centre - width / 2;
+    default:
+        return place.left;
     }
 }
 
-void drawZone(PageSurface &surface, Module1 &state, int zone, const TextZone &z, const QPointF &origin,
-              const QString &number)
+void drawZone(PageSurface &surface, Module1 &state, int zone, const TextZone &z,
+              const QPointF &origin, const QString &number)
 {
     const ZonePlacement &place = Placements[zone - 1];
     Module1::ZoneLines &lines = state.zoneLines(zone);
@@ -74,8 +77,8 @@ void drawZone(PageSurface &surface, Module1 &state, int zone, const TextZone &z,
 
 namespace LabelDrawing {
 
-void drawLabel(PageSurface &surface, Module1 &state, const LabelArtwork &artwork, const QPointF &origin,
-               const QString &number)
+void drawLabel(PageSurface &surface, Module1 &state, const LabelArtwork &artwork,
+               const QPointF &origin, const QString &number)
 {
     surface.setScaleMillimetres();
     const QRectF outline(origin, QSizeF(LabelWidth, LabelHeight));
@@ -92,7 +95,8 @@ void drawLabel(PageSurface &surface, Module1 &state, const LabelArtwork &artwork
     if (artwork.hasIcon)
         surface.drawPicture(artwork.picture, QRectF(iconCorner, QSizeF(IconSize, IconSize)));
     for (int zone = 1; zone <= 3; ++zone)
-        drawZone(surface, state, zone, artwork.zones[zone - 1], origin, zone == 3 ? number : QString());
+        drawZone(surface, state, zone, artwork.zones[zone - 1], origin,
+                 zone == 3 ? number : QString());
 }
 
 } // namespace LabelDrawing

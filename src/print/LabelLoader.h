@@ -12,7 +12,12 @@ namespace LabelLoader {
 struct Loaded
 {
     LabelFile::Content content;
-    enum class PictureState { None, Loaded, Missing } pictureState = PictureState::None;
+    enum class PictureState
+    {
+        None,
+        Loaded,
+        Missing
+    } pictureState = PictureState::None;
     Picture picture; // when Loaded
 };
 

@@ -48,7 +48,8 @@ bool drawRun(PageSurface &surface, Module1 &state, const LabelArtwork &artwork)
 
 bool drawPrintPage(PageSurface &surface, Module1 &state, const LabelArtwork &artwork)
 {
-    return state.PrintSingleMode == 1 ? drawSingleLabel(surface, state, artwork) : drawRun(surface, state, artwork);
+    return state.PrintSingleMode == 1 ? drawSingleLabel(surface, state, artwork)
+                                      : drawRun(surface, state, artwork);
 }
 
 QString numberSuffix(const Module1 &state)

@@ -28,7 +28,12 @@ using PageDrawer = std::function<bool(PageCanvas &canvas)>;
 std::optional<QByteArray> renderPdf(const PageGeometry &page, const PageDrawer &draw,
                                     const QString &title);
 
-enum class PdfFileResult { Written, DrawingFailed, WriteFailed };
+enum class PdfFileResult
+{
+    Written,
+    DrawingFailed,
+    WriteFailed
+};
 
 // Replaces the file at path only once the whole page is rendered and written.
 PdfFileResult writePdfFile(const QString &path, const PageGeometry &page, const PageDrawer &draw);

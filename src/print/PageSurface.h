@@ -13,7 +13,11 @@ class Picture;
 class PageSurface
 {
 public:
-    enum class LineStyle { Solid, DashDot };
+    enum class LineStyle
+    {
+        Solid,
+        DashDot
+    };
 
     virtual ~PageSurface() = default;
 

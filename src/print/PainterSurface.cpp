@@ -79,7 +79,8 @@ void PainterSurface::printText(const QString &text)
     const QFontMetricsF metrics(m_font, m_painter.device());
     m_painter.setFont(m_font);
     m_painter.setPen(toQColor(m_textColor));
-    m_painter.drawText(toDevice(m_position) + QPointF(0, metrics.ascent()), withoutLineBreaks(text));
+    m_painter.drawText(toDevice(m_position) + QPointF(0, metrics.ascent()),
+                       withoutLineBreaks(text));
 }
 
 void PainterSurface::endDocument()

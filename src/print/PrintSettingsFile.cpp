@@ -7,7 +7,13 @@
 
 namespace {
 
-enum Spacing { LeftMargin, TopMargin, RowGap, ColumnGap };
+enum Spacing
+{
+    LeftMargin,
+    TopMargin,
+    RowGap,
+    ColumnGap
+};
 
 // The file lists the column gap before the row gap.
 constexpr Spacing FileOrder[4] = {LeftMargin, TopMargin, ColumnGap, RowGap};
@@ -38,9 +44,9 @@ QByteArray encode(const Layout &layout)
     QStringList distances;
     for (Spacing s : FileOrder)
         distances.append(NumberText::plain(layout.SheetSpacing[s]));
-    const QString text = distances.join(QLatin1Char(',')) + QStringLiteral("\r\n")
-                         + truthField(layout.PrintFrame) + QLatin1Char(',')
-                         + truthField(layout.PrintCutMarks) + QStringLiteral("\r\n");
+    const QString text = distances.join(QLatin1Char(',')) + QStringLiteral("\r\n") +
+                         truthField(layout.PrintFrame) + QLatin1Char(',') +
+                         truthField(layout.PrintCutMarks) + QStringLiteral("\r\n");
     return text.toLatin1();
 }
 

@@ -16,8 +16,10 @@ QString tooFewCopiesMessage()
 
 QString pastSheetEndMessage(int startLabel)
 {
-    return QStringLiteral("Nombre maximun d'étiquettes = ") + NumberText::signedForm(double(positionsFrom(startLabel)))
-           + QLatin1Char('\r') + QStringLiteral(" à partir de l'étiquette N° ") + NumberText::signedForm(double(startLabel));
+    return QStringLiteral("Nombre maximun d'étiquettes = ") +
+           NumberText::signedForm(double(positionsFrom(startLabel))) + QLatin1Char('\r') +
+           QStringLiteral(" à partir de l'étiquette N° ") +
+           NumberText::signedForm(double(startLabel));
 }
 
 } // namespace RunLimits

@@ -8,7 +8,10 @@ namespace RunLimits {
 inline constexpr int MaxCopies = 10;
 
 // The positions left on the sheet from a start position.
-inline int positionsFrom(int startLabel) { return 11 - startLabel; }
+inline int positionsFrom(int startLabel)
+{
+    return 11 - startLabel;
+}
 
 QString tooManyCopiesMessage();
 QString tooFewCopiesMessage();

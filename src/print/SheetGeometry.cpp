@@ -6,7 +6,8 @@ QPointF labelOrigin(int position, const std::array<double, 4> &spacing)
 {
     const int row = (position - 1) / 2;
     const int column = (position - 1) % 2;
-    return {spacing[0] + column * (LabelWidth + spacing[3]), spacing[1] + row * (LabelHeight + spacing[2])};
+    return {spacing[0] + column * (LabelWidth + spacing[3]),
+            spacing[1] + row * (LabelHeight + spacing[2])};
 }
 
 } // namespace SheetGeometry

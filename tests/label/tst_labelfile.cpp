@@ -87,7 +87,8 @@ private Q_SLOTS:
 
 void TestLabelFile::exampleIsByteExact()
 {
-    const std::optional<QByteArray> bytes = LabelFile::encode(exampleZones(), QStringLiteral("AUCUN"));
+    const std::optional<QByteArray> bytes =
+        LabelFile::encode(exampleZones(), QStringLiteral("AUCUN"));
     QVERIFY(bytes);
     const QByteArray expected = fileBytes(QFINDTESTDATA("data/sauvegarde.eti"));
     QVERIFY(!expected.isEmpty());
@@ -105,18 +106,35 @@ void TestLabelFile::roundTrip_data()
     QTest::addColumn<QString>("iconFile");
 
     const QString arial = QStringLiteral("Arial");
-    QTest::newRow("three lines") << QStringLiteral("A\r\nB\r\nC") << QStringLiteral("A\r\nB\r\nC") << arial << 8.25f << 0 << QStringLiteral("AUCUN");
-    QTest::newRow("trailing line break") << QStringLiteral("Fin\r\n") << QStringLiteral("Fin\r\n") << arial << 8.f << 255 << QStringLiteral("AUCUN");
-    QTest::newRow("empty") << QString() << QString() << arial << 10.f << 16777215 << QStringLiteral("AUCUN");
-    QTest::newRow("spaces trimmed") << QStringLiteral("  a b  ") << QStringLiteral("a b") << arial << 9.5f << 0 << QStringLiteral("AUCUN");
-    QTest::newRow("quotes inside") << QStringLiteral("dit \"oui\"\r\n\"non\"") << QStringLiteral("dit \"oui\"\r\n\"non\"") << arial << 8.f << 0 << QStringLiteral("AUCUN");
-    QTest::newRow("system colour") << QStringLiteral("x") << QStringLiteral("x") << arial << 8.f << int(WindowTextColor) << QStringLiteral("AUCUN");
-    QTest::newRow("fraction kept") << QStringLiteral("x") << QStringLiteral("x") << arial << 8.3f << 65280 << QStringLiteral("AUCUN");
-    QTest::newRow("accents and euro") << QStringLiteral("Numéro € « œ »") << QStringLiteral("Numéro € « œ »") << arial << 8.f << 0 << QStringLiteral("AUCUN");
-    QTest::newRow("comma in font name") << QStringLiteral("x") << QStringLiteral("x") << QStringLiteral("Foo, Bold") << 8.f << 0 << QStringLiteral("AUCUN");
-    QTest::newRow("comma in icon path") << QStringLiteral("x") << QStringLiteral("x") << arial << 8.f << 0 << QStringLiteral("/home/a,b/logo.ico");
-    QTest::newRow("other zone's header in text") << QStringLiteral("a\r\n[Police 3]\r\nb") << QStringLiteral("a\r\n[Police 3]\r\nb") << arial << 8.f << 0 << QStringLiteral("AUCUN");
-    QTest::newRow("own header on first line") << QStringLiteral("[Police 2]\r\nb") << QStringLiteral("[Police 2]\r\nb") << arial << 8.f << 0 << QStringLiteral("AUCUN");
+    QTest::newRow("three lines") << QStringLiteral("A\r\nB\r\nC") << QStringLiteral("A\r\nB\r\nC")
+                                 << arial << 8.25f << 0 << QStringLiteral("AUCUN");
+    QTest::newRow("trailing line break") << QStringLiteral("Fin\r\n") << QStringLiteral("Fin\r\n")
+                                         << arial << 8.f << 255 << QStringLiteral("AUCUN");
+    QTest::newRow("empty") << QString() << QString() << arial << 10.f << 16777215
+                           << QStringLiteral("AUCUN");
+    QTest::newRow("spaces trimmed") << QStringLiteral("  a b  ") << QStringLiteral("a b") << arial
+                                    << 9.5f << 0 << QStringLiteral("AUCUN");
+    QTest::newRow("quotes inside")
+        << QStringLiteral("dit \"oui\"\r\n\"non\"") << QStringLiteral("dit \"oui\"\r\n\"non\"")
+        << arial << 8.f << 0 << QStringLiteral("AUCUN");
+    QTest::newRow("system colour") << QStringLiteral("x") << QStringLiteral("x") << arial << 8.f
+                                   << int(WindowTextColor) << QStringLiteral("AUCUN");
+    QTest::newRow("fraction kept") << QStringLiteral("x") << QStringLiteral("x") << arial << 8.3f
+                                   << 65280 << QStringLiteral("AUCUN");
+    QTest::newRow("accents and euro")
+        << QStringLiteral("Numéro € « œ »") << QStringLiteral("Numéro € « œ »") << arial << 8.f << 0
+        << QStringLiteral("AUCUN");
+    QTest::newRow("comma in font name")
+        << QStringLiteral("x") << QStringLiteral("x") << QStringLiteral("Foo, Bold") << 8.f << 0
+        << QStringLiteral("AUCUN");
+    QTest::newRow("comma in icon path") << QStringLiteral("x") << QStringLiteral("x") << arial
+                                        << 8.f << 0 << QStringLiteral("/home/a,b/logo.ico");
+    QTest::newRow("other zone's header in text")
+        << QStringLiteral("a\r\n[Police 3]\r\nb") << QStringLiteral("a\r\n[Police 3]\r\nb") << arial
+        << 8.f << 0 << QStringLiteral("AUCUN");
+    QTest::newRow("own header on first line")
+        << QStringLiteral("[Police 2]\r\nb") << QStringLiteral("[Police 2]\r\nb") << arial << 8.f
+        << 0 << QStringLiteral("AUCUN");
 }
 
 void TestLabelFile::roundTrip()
@@ -172,7 +190,8 @@ void TestLabelFile::strikethroughAndUnderlineStayInMemory()
 
 void TestLabelFile::oneLineTextsGiveThirtyFiveLines()
 {
-    const std::optional<QByteArray> bytes = LabelFile::encode(startUpZones(), QStringLiteral("AUCUN"));
+    const std::optional<QByteArray> bytes =
+        LabelFile::encode(startUpZones(), QStringLiteral("AUCUN"));
     QVERIFY(bytes);
     QCOMPARE(bytes->count("\r\n"), 35);
     QCOMPARE(bytes->count('\n'), 35);
@@ -191,19 +210,27 @@ void TestLabelFile::readerForms_data()
     QByteArray lfOnly = example;
     lfOnly.replace("\r\n", "\n");
     QByteArray otherHeaders = example;
-    otherHeaders.replace("[Titre 1]", "[Autre chose]").replace("[Couleur 2]", "Couleur").replace("[Icone]", "[Image]");
+    otherHeaders.replace("[Titre 1]", "[Autre chose]")
+        .replace("[Couleur 2]", "Couleur")
+        .replace("[Icone]", "[Image]");
     QByteArray numericTruth = example;
     numericTruth.replace("\r\nTrue\r\n", "\r\n-1\r\n");
     QByteArray linesAfter = example + "ceci est ignoré\r\n";
     QByteArray noFinalLineEnd = example;
     noFinalLineEnd.chop(2);
 
-    QTest::newRow("CR LF") << example << QStringLiteral("Sauvegarde") << true << QStringLiteral("AUCUN");
-    QTest::newRow("LF only") << lfOnly << QStringLiteral("Sauvegarde") << true << QStringLiteral("AUCUN");
-    QTest::newRow("other header texts") << otherHeaders << QStringLiteral("Sauvegarde") << true << QStringLiteral("AUCUN");
-    QTest::newRow("truth as number") << numericTruth << QStringLiteral("Sauvegarde") << true << QStringLiteral("AUCUN");
-    QTest::newRow("lines after icon") << linesAfter << QStringLiteral("Sauvegarde") << true << QStringLiteral("AUCUN");
-    QTest::newRow("no final line end") << noFinalLineEnd << QStringLiteral("Sauvegarde") << true << QStringLiteral("AUCUN");
+    QTest::newRow("CR LF") << example << QStringLiteral("Sauvegarde") << true
+                           << QStringLiteral("AUCUN");
+    QTest::newRow("LF only") << lfOnly << QStringLiteral("Sauvegarde") << true
+                             << QStringLiteral("AUCUN");
+    QTest::newRow("other header texts")
+        << otherHeaders << QStringLiteral("Sauvegarde") << true << QStringLiteral("AUCUN");
+    QTest::newRow("truth as number")
+        << numericTruth << QStringLiteral("Sauvegarde") << true << QStringLiteral("AUCUN");
+    QTest::newRow("lines after icon")
+        << linesAfter << QStringLiteral("Sauvegarde") << true << QStringLiteral("AUCUN");
+    QTest::newRow("no final line end")
+        << noFinalLineEnd << QStringLiteral("Sauvegarde") << true << QStringLiteral("AUCUN");
 }
 
 void TestLabelFile::readerForms()
@@ -222,21 +249,25 @@ void TestLabelFile::unreadable_data()
 {
     QTest::addColumn<QByteArray>("bytes");
     const QByteArray example = fileBytes(QFINDTESTDATA("data/sauvegarde.eti"));
-    auto replaced = [&](const char *from, const char *to) { return QByteArray(example).replace(from, to); };
+    auto replaced = [&](const char *from, const char *to) {
+        return QByteArray(example).replace(from, to);
+    };
 
     QTest::newRow("empty") << QByteArray();
     QTest::newRow("truncated in zone 3") << example.left(example.indexOf("[Police 3]") + 12);
     QTest::newRow("no icon entry") << example.left(example.indexOf("AUCUN"));
     QTest::newRow("missing font header") << replaced("[Police 2]", "[Police2]");
     QTest::newRow("alignment 3") << replaced("[Alignement 3]\r\n 0 ", "[Alignement 3]\r\n 3 ");
-    QTest::newRow("negative alignment") << replaced("[Alignement 1]\r\n 2 ", "[Alignement 1]\r\n-1 ");
+    QTest::newRow("negative alignment")
+        << replaced("[Alignement 1]\r\n 2 ", "[Alignement 1]\r\n-1 ");
     QTest::newRow("size not a number") << replaced(" 12\r\n", " douze\r\n");
     QTest::newRow("size zero") << replaced(" 12\r\n", " 0\r\n");
     QTest::newRow("bold not a truth") << replaced("True", "Vrai");
     QTest::newRow("colour with fraction") << replaced(" 255 ", " 25.5 ");
     QTest::newRow("colour out of range") << replaced(" 255 ", " 16777216 ");
     QTest::newRow("text without quotes") << replaced("\"Sauvegarde\"\r\n", "\r\n");
-    QTest::newRow("binary garbage") << QByteArray("\x00\xff\x13\x37\r\n\x80\x81\x00", 10).repeated(50);
+    QTest::newRow("binary garbage")
+        << QByteArray("\x00\xff\x13\x37\r\n\x80\x81\x00", 10).repeated(50);
 }
 
 void TestLabelFile::unreadable()
@@ -276,11 +307,15 @@ void TestLabelFile::unwritableDocuments_data()
     QTest::addColumn<int>("zone");
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QString>("iconFile");
-    QTest::newRow("character outside the code page") << 2 << QStringLiteral("Ωmega") << QStringLiteral("AUCUN");
+    QTest::newRow("character outside the code page")
+        << 2 << QStringLiteral("Ωmega") << QStringLiteral("AUCUN");
     QTest::newRow("emoji") << 1 << QStringLiteral("disque 💾") << QStringLiteral("AUCUN");
-    QTest::newRow("own font header inside the text") << 2 << QStringLiteral("a\r\n[Police 2]\r\nb") << QStringLiteral("AUCUN");
-    QTest::newRow("line break in icon path") << 1 << QStringLiteral("x") << QStringLiteral("/tmp/a\nb.ico");
-    QTest::newRow("icon path outside the code page") << 1 << QStringLiteral("x") << QStringLiteral("/tmp/Ωmega.ico");
+    QTest::newRow("own font header inside the text")
+        << 2 << QStringLiteral("a\r\n[Police 2]\r\nb") << QStringLiteral("AUCUN");
+    QTest::newRow("line break in icon path")
+        << 1 << QStringLiteral("x") << QStringLiteral("/tmp/a\nb.ico");
+    QTest::newRow("icon path outside the code page")
+        << 1 << QStringLiteral("x") << QStringLiteral("/tmp/Ωmega.ico");
 }
 
 void TestLabelFile::unwritableDocuments()
@@ -349,7 +384,8 @@ void TestLabelFile::fullDiskKeepsPreviousFile()
     writeBytes(path, "ancien contenu");
 
     Zones zones = exampleZones();
-    zones[1].Caption = QString(QStringLiteral("ligne assez longue pour remplir le disque\r\n")).repeated(400);
+    zones[1].Caption =
+        QString(QStringLiteral("ligne assez longue pour remplir le disque\r\n")).repeated(400);
     Module1 state;
     state.Modified = true;
     const bool saved = LabelFile::save(path, zones, state);

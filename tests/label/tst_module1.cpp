@@ -46,11 +46,19 @@ void TestModule1::commandLine_data()
     QTest::addColumn<QString>("argument");
     QTest::addColumn<QString>("labelFileName");
     QTest::addColumn<QString>("shownName");
-    QTest::newRow("absolute") << QStringLiteral("/data/lot.eti") << QStringLiteral("/data/lot.eti") << QStringLiteral("LOT.ETI");
-    QTest::newRow("quoted absolute") << QStringLiteral("\"/data/mes disques.eti\"") << QStringLiteral("/data/mes disques.eti") << QStringLiteral("MES DISQUES.ETI");
-    QTest::newRow("bare name") << QStringLiteral("lot.eti") << QStringLiteral("/home/u/lot.eti") << QStringLiteral("LOT.ETI");
-    QTest::newRow("relative folder") << QStringLiteral("sous/lot.eti") << QStringLiteral("/home/u/sous/lot.eti") << QStringLiteral("LOT.ETI");
-    QTest::newRow("quoted relative") << QStringLiteral("\"lot.eti\"") << QStringLiteral("/home/u/lot.eti") << QStringLiteral("LOT.ETI");
+    QTest::newRow("absolute") << QStringLiteral("/data/lot.eti") << QStringLiteral("/data/lot.eti")
+                              << QStringLiteral("LOT.ETI");
+    QTest::newRow("quoted absolute")
+        << QStringLiteral("\"/data/mes disques.eti\"") << QStringLiteral("/data/mes disques.eti")
+        << QStringLiteral("MES DISQUES.ETI");
+    QTest::newRow("bare name") << QStringLiteral("lot.eti") << QStringLiteral("/home/u/lot.eti")
+                               << QStringLiteral("LOT.ETI");
+    QTest::newRow("relative folder")
+        << QStringLiteral("sous/lot.eti") << QStringLiteral("/home/u/sous/lot.eti")
+        << QStringLiteral("LOT.ETI");
+    QTest::newRow("quoted relative")
+        << QStringLiteral("\"lot.eti\"") << QStringLiteral("/home/u/lot.eti")
+        << QStringLiteral("LOT.ETI");
 }
 
 void TestModule1::commandLine()
@@ -71,7 +79,8 @@ void TestModule1::addBackslash_data()
     QTest::addColumn<QString>("expected");
     QTest::newRow("root") << QStringLiteral("/") << QStringLiteral("/");
     QTest::newRow("folder") << QStringLiteral("/opt/korvalin") << QStringLiteral("/opt/korvalin/");
-    QTest::newRow("already ends") << QStringLiteral("/opt/korvalin/") << QStringLiteral("/opt/korvalin/");
+    QTest::newRow("already ends") << QStringLiteral("/opt/korvalin/")
+                                  << QStringLiteral("/opt/korvalin/");
     QTest::newRow("empty") << QString() << QStringLiteral("/");
 }
 

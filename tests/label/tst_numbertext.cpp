@@ -26,8 +26,10 @@ void TestNumberText::forms_data()
     QTest::newRow("one half") << 0.5 << QStringLiteral(".5") << QStringLiteral(" .5");
     QTest::newRow("minus one half") << -0.25 << QStringLiteral("-.25") << QStringLiteral("-.25");
     QTest::newRow("zero") << 0.0 << QStringLiteral("0") << QStringLiteral(" 0");
-    QTest::newRow("large, no exponent") << 123456789.0 << QStringLiteral("123456789") << QStringLiteral(" 123456789");
-    QTest::newRow("system colour") << -2147483640.0 << QStringLiteral("-2147483640") << QStringLiteral("-2147483640");
+    QTest::newRow("large, no exponent")
+        << 123456789.0 << QStringLiteral("123456789") << QStringLiteral(" 123456789");
+    QTest::newRow("system colour")
+        << -2147483640.0 << QStringLiteral("-2147483640") << QStringLiteral("-2147483640");
 }
 
 void TestNumberText::forms()

@@ -6,7 +6,8 @@ namespace {
 
 std::array<TextZone, 3> zonesWithText(int zone, const QString &text)
 {
-    std::array<TextZone, 3> zones = {TextZone::startUp(1), TextZone::startUp(2), TextZone::startUp(3)};
+    std::array<TextZone, 3> zones = {TextZone::startUp(1), TextZone::startUp(2),
+                                     TextZone::startUp(3)};
     zones[zone - 1].Caption = text;
     return zones;
 }
@@ -38,18 +39,24 @@ void TestZoneLines::split_data()
     QTest::addColumn<QStringList>("lines");
 
     const QString cr = QStringLiteral("\r");
-    QTest::newRow("separators stay in the lines") << 3 << QStringLiteral("ab\r\ncd\r\nef")
-                                                   << QStringList{QStringLiteral("ab\r"), QStringLiteral("\ncd\r"), QStringLiteral("\nef")};
+    QTest::newRow("separators stay in the lines")
+        << 3 << QStringLiteral("ab\r\ncd\r\nef")
+        << QStringList{QStringLiteral("ab\r"), QStringLiteral("\ncd\r"), QStringLiteral("\nef")};
     QTest::newRow("empty text") << 1 << QString() << QStringList{QString()};
-    QTest::newRow("zone 1 trims a lone line") << 1 << QStringLiteral("  a  ") << QStringList{QStringLiteral("a")};
-    QTest::newRow("zone 2 trims the text") << 2 << QStringLiteral("  a  ") << QStringList{QStringLiteral("a")};
-    QTest::newRow("zone 3 keeps spaces") << 3 << QStringLiteral("  a  ") << QStringList{QStringLiteral("  a  ")};
-    QTest::newRow("zone 1 trims only the last line's end") << 1 << QStringLiteral(" a\r\n b ")
-                                                            << QStringList{QStringLiteral(" a\r"), QStringLiteral("\n b")};
-    QTest::newRow("zone 2 trims the text's ends") << 2 << QStringLiteral(" a\r\n b ")
-                                                   << QStringList{QStringLiteral("a\r"), QStringLiteral("\n b")};
-    QTest::newRow("final line break gives a lone LF") << 3 << QStringLiteral("x\r\n")
-                                                       << QStringList{QStringLiteral("x\r"), QStringLiteral("\n")};
+    QTest::newRow("zone 1 trims a lone line")
+        << 1 << QStringLiteral("  a  ") << QStringList{QStringLiteral("a")};
+    QTest::newRow("zone 2 trims the text")
+        << 2 << QStringLiteral("  a  ") << QStringList{QStringLiteral("a")};
+    QTest::newRow("zone 3 keeps spaces")
+        << 3 << QStringLiteral("  a  ") << QStringList{QStringLiteral("  a  ")};
+    QTest::newRow("zone 1 trims only the last line's end")
+        << 1 << QStringLiteral(" a\r\n b ")
+        << QStringList{QStringLiteral(" a\r"), QStringLiteral("\n b")};
+    QTest::newRow("zone 2 trims the text's ends")
+        << 2 << QStringLiteral(" a\r\n b ")
+        << QStringList{QStringLiteral("a\r"), QStringLiteral("\n b")};
+    QTest::newRow("final line break gives a lone LF")
+        << 3 << QStringLiteral("x\r\n") << QStringList{QStringLiteral("x\r"), QStringLiteral("\n")};
     QStringList fifteen(15, QStringLiteral("\nl\r"));
     fifteen.first() = QStringLiteral("l\r");
     fifteen.last() = QStringLiteral("\nl");

@@ -63,7 +63,8 @@ private Q_SLOTS:
     void executable();
 
 private:
-    QString writeLabel(const QString &name, const LabelFile::Zones &zones, const QString &icon = QStringLiteral("AUCUN"));
+    QString writeLabel(const QString &name, const LabelFile::Zones &zones,
+                       const QString &icon = QStringLiteral("AUCUN"));
     QString writeFile(const QString &name, const QByteArray &bytes);
     LabelFile::Zones sampleZones() const;
 
@@ -100,7 +101,8 @@ QString TestCommandLine::writeFile(const QString &name, const QByteArray &bytes)
     return path;
 }
 
-QString TestCommandLine::writeLabel(const QString &name, const LabelFile::Zones &zones, const QString &icon)
+QString TestCommandLine::writeLabel(const QString &name, const LabelFile::Zones &zones,
+                                    const QString &icon)
 {
     return writeFile(name, *LabelFile::encode(zones, icon));
 }
@@ -109,7 +111,8 @@ void TestCommandLine::headlessOnlyWithOptions()
 {
     QVERIFY(!CommandLine::wantsHeadless({}));
     QVERIFY(!CommandLine::wantsHeadless({QStringLiteral("lot.eti")}));
-    QVERIFY(CommandLine::wantsHeadless({QStringLiteral("--pdf"), QStringLiteral("a.pdf"), QStringLiteral("lot.eti")}));
+    QVERIFY(CommandLine::wantsHeadless(
+        {QStringLiteral("--pdf"), QStringLiteral("a.pdf"), QStringLiteral("lot.eti")}));
     QVERIFY(CommandLine::wantsHeadless({QStringLiteral("--help")}));
 }
 
@@ -120,20 +123,44 @@ void TestCommandLine::badUsage_data()
     const QString label = QStringLiteral("lot.eti");
     const QString pdf = QStringLiteral("--pdf");
     const QString out = QStringLiteral("sortie.pdf");
-    QTest::newRow("no output") << QStringList{label, QStringLiteral("--count"), QStringLiteral("2")} << QStringLiteral("choisir --pdf ou --print");
-    QTest::newRow("both outputs") << QStringList{pdf, out, QStringLiteral("--print"), label} << QStringLiteral("choisir --pdf ou --print");
+    QTest::newRow("no output") << QStringList{label, QStringLiteral("--count"), QStringLiteral("2")}
+                               << QStringLiteral("choisir --pdf ou --print");
+    QTest::newRow("both outputs") << QStringList{pdf, out, QStringLiteral("--print"), label}
+                                  << QStringLiteral("choisir --pdf ou --print");
     QTest::newRow("no label") << QStringList{pdf, out} << QStringLiteral("aucun fichier étiquette");
-    QTest::newRow("two labels") << QStringList{pdf, out, label, label} << QStringLiteral("un seul fichier étiquette à la fois");
-    QTest::newRow("missing value") << QStringList{label, pdf} << QStringLiteral("l'option --pdf demande une valeur");
-    QTest::newRow("not a number") << QStringList{pdf, out, QStringLiteral("--count"), QStringLiteral("deux"), label} << QStringLiteral("l'option --count demande un nombre entier");
-    QTest::newRow("unknown option") << QStringList{pdf, out, QStringLiteral("--couleur"), label} << QStringLiteral("option inconnue : --couleur");
-    QTest::newRow("position 11") << QStringList{pdf, out, QStringLiteral("--position"), QStringLiteral("11"), label} << QStringLiteral("la position va de 1 à 10");
-    QTest::newRow("start 0") << QStringList{pdf, out, QStringLiteral("--start"), QStringLiteral("0"), label} << QStringLiteral("la position de départ va de 1 à 10");
-    QTest::newRow("position and run") << QStringList{pdf, out, QStringLiteral("--position"), QStringLiteral("2"), QStringLiteral("--count"), QStringLiteral("2"), label}
-                                      << QStringLiteral("--position ne va pas avec --start, --count ou --number");
-    QTest::newRow("style") << QStringList{pdf, out, QStringLiteral("--style"), QStringLiteral("X-X"), label} << QStringLiteral("le style de numérotation est \"X\" ou \"X/X\"");
-    QTest::newRow("printer without print") << QStringList{pdf, out, QStringLiteral("--printer"), QStringLiteral("Q"), label} << QStringLiteral("--printer va avec --print");
-    QTest::newRow("number too large") << QStringList{pdf, out, QStringLiteral("--number"), QStringLiteral("40000"), label} << QStringLiteral("le numéro de départ va de 0 à 32767");
+    QTest::newRow("two labels") << QStringList{pdf, out, label, label}
+                                << QStringLiteral("un seul fichier étiquette à la fois");
+    QTest::newRow("missing value")
+        << QStringList{label, pdf} << QStringLiteral("l'option --pdf demande une valeur");
+    QTest::newRow("not a number") << QStringList{pdf, out, QStringLiteral("--count"),
+                                                 QStringLiteral("deux"), label}
+                                  << QStringLiteral("l'option --count demande un nombre entier");
+    QTest::newRow("unknown option") << QStringList{pdf, out, QStringLiteral("--couleur"), label}
+                                    << QStringLiteral("option inconnue : --couleur");
+    QTest::newRow("position 11") << QStringList{pdf, out, QStringLiteral("--position"),
+                                                QStringLiteral("11"), label}
+                                 << QStringLiteral("la position va de 1 à 10");
+    QTest::newRow("start 0") << QStringList{pdf, out, QStringLiteral("--start"),
+                                            QStringLiteral("0"), label}
+                             << QStringLiteral("la position de départ va de 1 à 10");
+    QTest::newRow("position and run")
+        << QStringList{pdf,
+                       out,
+                       QStringLiteral("--position"),
+                       QStringLiteral("2"),
+                       QStringLiteral("--count"),
+                       QStringLiteral("2"),
+                       label}
+        << QStringLiteral("--position ne va pas avec --start, --count ou --number");
+    QTest::newRow("style") << QStringList{pdf, out, QStringLiteral("--style"),
+                                          QStringLiteral("X-X"), label}
+                           << QStringLiteral("le style de numérotation est \"X\" ou \"X/X\"");
+    QTest::newRow("printer without print")
+        << QStringList{pdf, out, QStringLiteral("--printer"), QStringLiteral("Q"), label}
+        << QStringLiteral("--printer va avec --print");
+    QTest::newRow("number too large")
+        << QStringList{pdf, out, QStringLiteral("--number"), QStringLiteral("40000"), label}
+        << QStringLiteral("le numéro de départ va de 0 à 32767");
 }
 
 void TestCommandLine::badUsage()
@@ -142,7 +169,8 @@ void TestCommandLine::badUsage()
     QFETCH(QString, reason);
     const Outcome o = runCommandLine(arguments);
     QCOMPARE(o.status, 2);
-    QVERIFY2(o.err.startsWith(QStringLiteral("korvalin : ") + reason + QLatin1Char('\n')), qPrintable(o.err));
+    QVERIFY2(o.err.startsWith(QStringLiteral("korvalin : ") + reason + QLatin1Char('\n')),
+             qPrintable(o.err));
     QVERIFY(o.err.contains(QStringLiteral("Utilisation :")));
     QVERIFY(!QFile::exists(m_dir.filePath(QStringLiteral("sortie.pdf"))));
 }
@@ -162,16 +190,29 @@ void TestCommandLine::failures_data()
     QTest::addColumn<QString>("labelText2");
     QTest::addColumn<QString>("message");
     const QString ok = QStringLiteral("Documents");
-    QTest::newRow("unreadable label") << QStringList{} << QString() << QStringLiteral("Erreur d'ouverture du fichier : ");
-    QTest::newRow("unreadable settings") << QStringList{QStringLiteral("--settings"), QStringLiteral("absent.PAR")} << ok
-                                         << QStringLiteral("Erreur d'ouverture du fichier : absent.PAR\n");
-    QTest::newRow("too many lines") << QStringList{} << QString(QStringLiteral("ligne\r\n")).repeated(15) + QStringLiteral("fin") << QStringLiteral("Nombre de lignes de texte trop important !\n");
-    QTest::newRow("count above 10") << QStringList{QStringLiteral("--count"), QStringLiteral("12")} << ok << QStringLiteral("Nombre maximum d'étiquettes identiques = 10\n");
-    QTest::newRow("count 0") << QStringList{QStringLiteral("--count"), QStringLiteral("0")} << ok << QStringLiteral("Nombre minimum d'étiquettes = 1\n");
-    QTest::newRow("run past the sheet") << QStringList{QStringLiteral("--start"), QStringLiteral("7"), QStringLiteral("--count"), QStringLiteral("5")} << ok
-                                        << QStringLiteral("Nombre maximun d'étiquettes =  4\n à partir de l'étiquette N°  7\n");
-    QTest::newRow("number past 32767") << QStringList{QStringLiteral("--number"), QStringLiteral("32767"), QStringLiteral("--count"), QStringLiteral("2")} << ok
-                                       << QStringLiteral("Erreur sur l'imprimante !\n");
+    QTest::newRow("unreadable label")
+        << QStringList{} << QString() << QStringLiteral("Erreur d'ouverture du fichier : ");
+    QTest::newRow("unreadable settings")
+        << QStringList{QStringLiteral("--settings"), QStringLiteral("absent.PAR")} << ok
+        << QStringLiteral("Erreur d'ouverture du fichier : absent.PAR\n");
+    QTest::newRow("too many lines")
+        << QStringList{}
+        << QString(QStringLiteral("ligne\r\n")).repeated(15) + QStringLiteral("fin")
+        << QStringLiteral("Nombre de lignes de texte trop important !\n");
+    QTest::newRow("count above 10")
+        << QStringList{QStringLiteral("--count"), QStringLiteral("12")} << ok
+        << QStringLiteral("Nombre maximum d'étiquettes identiques = 10\n");
+    QTest::newRow("count 0") << QStringList{QStringLiteral("--count"), QStringLiteral("0")} << ok
+                             << QStringLiteral("Nombre minimum d'étiquettes = 1\n");
+    QTest::newRow("run past the sheet")
+        << QStringList{QStringLiteral("--start"), QStringLiteral("7"), QStringLiteral("--count"),
+                       QStringLiteral("5")}
+        << ok
+        << QStringLiteral("Nombre maximun d'étiquettes =  4\n à partir de l'étiquette N°  7\n");
+    QTest::newRow("number past 32767")
+        << QStringList{QStringLiteral("--number"), QStringLiteral("32767"),
+                       QStringLiteral("--count"), QStringLiteral("2")}
+        << ok << QStringLiteral("Erreur sur l'imprimante !\n");
 }
 
 void TestCommandLine::failures()
@@ -181,10 +222,12 @@ void TestCommandLine::failures()
     QFETCH(QString, message);
     LabelFile::Zones zones = sampleZones();
     zones[1].Caption = labelText2;
-    const QString label = labelText2.isNull() ? writeFile(QStringLiteral("abime.eti"), "[Titre 1]\r\n\"abîmé")
-                                              : writeLabel(QStringLiteral("lot.eti"), zones);
+    const QString label = labelText2.isNull()
+                              ? writeFile(QStringLiteral("abime.eti"), "[Titre 1]\r\n\"abîmé")
+                              : writeLabel(QStringLiteral("lot.eti"), zones);
     const QString pdf = m_dir.filePath(QStringLiteral("echec.pdf"));
-    const Outcome o = runCommandLine(QStringList{QStringLiteral("--pdf"), pdf} + options + QStringList{label});
+    const Outcome o =
+        runCommandLine(QStringList{QStringLiteral("--pdf"), pdf} + options + QStringList{label});
     QCOMPARE(o.status, 1);
     QVERIFY2(o.err.startsWith(message), qPrintable(o.err));
     QVERIFY(!QFile::exists(pdf));
@@ -197,8 +240,10 @@ void TestCommandLine::singleLabelLandsWhereTheGeometrySays_data()
     QTest::addColumn<QPointF>("origin");
     QTest::newRow("defaults, position 1") << QByteArray() << 1 << QPointF(10, 4);
     QTest::newRow("defaults, position 10") << QByteArray() << 10 << QPointF(90, 220);
-    QTest::newRow("loaded settings, position 4") << QByteArray("7.5,12,5,0\r\n#FALSE#,#TRUE#\r\n") << 4 << QPointF(82.5, 62);
-    QTest::newRow("touching labels, position 6") << QByteArray("0,0,0,0\r\n#TRUE#,#TRUE#\r\n") << 6 << QPointF(70, 100);
+    QTest::newRow("loaded settings, position 4")
+        << QByteArray("7.5,12,5,0\r\n#FALSE#,#TRUE#\r\n") << 4 << QPointF(82.5, 62);
+    QTest::newRow("touching labels, position 6")
+        << QByteArray("0,0,0,0\r\n#TRUE#,#TRUE#\r\n") << 6 << QPointF(70, 100);
 }
 
 void TestCommandLine::singleLabelLandsWhereTheGeometrySays()
@@ -209,9 +254,11 @@ void TestCommandLine::singleLabelLandsWhereTheGeometrySays()
     const QString label = writeLabel(QStringLiteral("lot.eti"), sampleZones());
     QStringList arguments{QStringLiteral("--position"), QString::number(position)};
     if (!settings.isEmpty())
-        arguments += QStringList{QStringLiteral("--settings"), writeFile(QStringLiteral("lot.PAR"), settings)};
+        arguments += QStringList{QStringLiteral("--settings"),
+                                 writeFile(QStringLiteral("lot.PAR"), settings)};
     const QString pdf = m_dir.filePath(QStringLiteral("une.pdf"));
-    const Outcome o = runCommandLine(QStringList{QStringLiteral("--pdf"), pdf} + arguments + QStringList{label});
+    const Outcome o =
+        runCommandLine(QStringList{QStringLiteral("--pdf"), pdf} + arguments + QStringList{label});
     QCOMPARE(o.status, 0);
     QVERIFY2(o.err.isEmpty(), qPrintable(o.err));
 
@@ -226,11 +273,17 @@ void TestCommandLine::singleLabelLandsWhereTheGeometrySays()
     // One-line zones are lowered by half their line height.
     const double x = origin.x(), y = origin.y();
     QCOMPARE_LT(qAbs(zone1.right() * mmPerPt - (x + 64)), Tolerance);
-    QCOMPARE_LT(qAbs(zone1.top() * mmPerPt - (y + 1 + lineHeightMm(QStringLiteral("Arial"), 12) / 2)), Tolerance);
+    QCOMPARE_LT(
+        qAbs(zone1.top() * mmPerPt - (y + 1 + lineHeightMm(QStringLiteral("Arial"), 12) / 2)),
+        Tolerance);
     QCOMPARE_LT(qAbs(zone2.left() * mmPerPt - (x + 3)), Tolerance);
-    QCOMPARE_LT(qAbs(zone2.top() * mmPerPt - (y + 16 + lineHeightMm(QStringLiteral("Arial"), 8) / 2)), Tolerance);
+    QCOMPARE_LT(
+        qAbs(zone2.top() * mmPerPt - (y + 16 + lineHeightMm(QStringLiteral("Arial"), 8) / 2)),
+        Tolerance);
     QCOMPARE_LT(qAbs(zone3.center().x() * mmPerPt - (x + 35)), Tolerance);
-    QCOMPARE_LT(qAbs(zone3.top() * mmPerPt - (y + 38 + lineHeightMm(QStringLiteral("Arial"), 10) / 2)), Tolerance);
+    QCOMPARE_LT(
+        qAbs(zone3.top() * mmPerPt - (y + 38 + lineHeightMm(QStringLiteral("Arial"), 10) / 2)),
+        Tolerance);
 }
 
 void TestCommandLine::numberedRun()
@@ -240,9 +293,10 @@ void TestCommandLine::numberedRun()
     zones[2].Alignment = AlignLeft;
     const QString label = writeLabel(QStringLiteral("serie.eti"), zones);
     const QString pdf = m_dir.filePath(QStringLiteral("serie.pdf"));
-    const Outcome o = runCommandLine({QStringLiteral("--pdf"), pdf, QStringLiteral("--start"), QStringLiteral("3"), QStringLiteral("--count"),
-                                      QStringLiteral("4"), QStringLiteral("--number"), QStringLiteral("9"), QStringLiteral("--style"),
-                                      QStringLiteral("X/X"), label});
+    const Outcome o = runCommandLine(
+        {QStringLiteral("--pdf"), pdf, QStringLiteral("--start"), QStringLiteral("3"),
+         QStringLiteral("--count"), QStringLiteral("4"), QStringLiteral("--number"),
+         QStringLiteral("9"), QStringLiteral("--style"), QStringLiteral("X/X"), label});
     QCOMPARE(o.status, 0);
     const QList<PdfTextPage> pages = readPdfText(pdf);
     QCOMPARE(pages.size(), 1);
@@ -254,14 +308,17 @@ void TestCommandLine::numberedRun()
         const QRectF disque = [&] {
             for (const PdfWord &w : pages[0].words) {
                 const bool sameLine = qAbs(w.box.top() - box.top()) < 1;
-                const bool justBefore = w.box.right() <= box.left() && box.left() - w.box.right() < 10;
+                const bool justBefore =
+                    w.box.right() <= box.left() && box.left() - w.box.right() < 10;
                 if (w.text == QLatin1String("Disque") && sameLine && justBefore)
                     return w.box;
             }
             return QRectF();
         }();
         QCOMPARE_LT(qAbs(disque.left() * mmPerPt - (origins[i].x() + 3)), Tolerance);
-        QCOMPARE_LT(qAbs(box.top() * mmPerPt - (origins[i].y() + 38 + lineHeightMm(QStringLiteral("Arial"), 10) / 2)), Tolerance);
+        QCOMPARE_LT(qAbs(box.top() * mmPerPt -
+                         (origins[i].y() + 38 + lineHeightMm(QStringLiteral("Arial"), 10) / 2)),
+                    Tolerance);
     }
     QVERIFY(findWord(pages[0], QStringLiteral("13/4")).box.isEmpty());
 }
@@ -270,7 +327,10 @@ void TestCommandLine::frameAndCutLinesOnThePage()
 {
     const QString label = writeLabel(QStringLiteral("cadre.eti"), sampleZones());
     const QString pdf = m_dir.filePath(QStringLiteral("cadre.pdf"));
-    QCOMPARE(runCommandLine({QStringLiteral("--pdf"), pdf, QStringLiteral("--position"), QStringLiteral("1"), label}).status, 0);
+    QCOMPARE(runCommandLine({QStringLiteral("--pdf"), pdf, QStringLiteral("--position"),
+                             QStringLiteral("1"), label})
+                 .status,
+             0);
     const QImage page = renderPdfPage(pdf, 254); // 10 pixels a millimetre
     QVERIFY(!page.isNull());
     auto darkShare = [&](double y, double fromX, double toX) {
@@ -304,9 +364,10 @@ void TestCommandLine::executable()
     environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
     environment.remove(QStringLiteral("DISPLAY"));
     korvalin.setProcessEnvironment(environment);
-    korvalin.start(QStringLiteral(KORVALIN_EXECUTABLE), {QStringLiteral("--pdf"), pdf, QStringLiteral("--count"), QStringLiteral("2"),
-                                                         QStringLiteral("--number"), QStringLiteral("1"), QStringLiteral("--style"),
-                                                         QStringLiteral("X/X"), label});
+    korvalin.start(QStringLiteral(KORVALIN_EXECUTABLE),
+                   {QStringLiteral("--pdf"), pdf, QStringLiteral("--count"), QStringLiteral("2"),
+                    QStringLiteral("--number"), QStringLiteral("1"), QStringLiteral("--style"),
+                    QStringLiteral("X/X"), label});
     QVERIFY(korvalin.waitForFinished(20000));
     QCOMPARE(korvalin.exitCode(), 0);
     const QList<PdfTextPage> pages = readPdfText(pdf);
@@ -314,10 +375,12 @@ void TestCommandLine::executable()
     // Qt keeps --style for itself when it parses the arguments: ours must still see it.
     QVERIFY(!findWord(pages[0], QStringLiteral("1/2")).box.isEmpty());
 
-    korvalin.start(QStringLiteral(KORVALIN_EXECUTABLE), {QStringLiteral("--pdf"), pdf, m_dir.filePath(QStringLiteral("absent.eti"))});
+    korvalin.start(QStringLiteral(KORVALIN_EXECUTABLE),
+                   {QStringLiteral("--pdf"), pdf, m_dir.filePath(QStringLiteral("absent.eti"))});
     QVERIFY(korvalin.waitForFinished(20000));
     QCOMPARE(korvalin.exitCode(), 1);
-    QVERIFY(QString::fromUtf8(korvalin.readAllStandardError()).contains(QStringLiteral("Erreur d'ouverture du fichier : ")));
+    QVERIFY(QString::fromUtf8(korvalin.readAllStandardError())
+                .contains(QStringLiteral("Erreur d'ouverture du fichier : ")));
 }
 
 QTEST_MAIN(TestCommandLine)

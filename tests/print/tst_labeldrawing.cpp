@@ -16,7 +16,8 @@ struct Fixture
     Module1 state;
     LabelArtwork artwork;
 
-    explicit Fixture(const QString &zone1 = QString(), const QString &zone2 = QString(), const QString &zone3 = QString())
+    explicit Fixture(const QString &zone1 = QString(), const QString &zone2 = QString(),
+                     const QString &zone3 = QString())
     {
         artwork.zones = {TextZone::startUp(1), TextZone::startUp(2), TextZone::startUp(3)};
         for (TextZone &z : artwork.zones)
@@ -43,7 +44,10 @@ QStringList printed(const RecordingSurface &surface)
     return result;
 }
 
-bool near(double a, double b) { return qAbs(a - b) < 1e-9; }
+bool near(double a, double b)
+{
+    return qAbs(a - b) < 1e-9;
+}
 
 } // namespace
 
@@ -75,15 +79,17 @@ void TestLabelDrawing::origins_data()
     QTest::addColumn<int>("position");
     QTest::addColumn<QPointF>("origin");
     const Spacing defaults{10, 4, 4, 10};
-    const QPointF expected[10] = {{10, 4}, {90, 4}, {10, 58}, {90, 58}, {10, 112},
+    const QPointF expected[10] = {{10, 4},   {90, 4},   {10, 58},  {90, 58},  {10, 112},
                                   {90, 112}, {10, 166}, {90, 166}, {10, 220}, {90, 220}};
     for (int n = 1; n <= 10; ++n)
         QTest::addRow("defaults, position %d", n) << defaults << n << expected[n - 1];
-    const QPointF touching[10] = {{0, 0}, {70, 0}, {0, 50}, {70, 50}, {0, 100},
+    const QPointF touching[10] = {{0, 0},    {70, 0},  {0, 50},   {70, 50}, {0, 100},
                                   {70, 100}, {0, 150}, {70, 150}, {0, 200}, {70, 200}};
     for (int n = 1; n <= 10; ++n)
-        QTest::addRow("touching labels, position %d", n) << Spacing{0, 0, 0, 0} << n << touching[n - 1];
-    QTest::newRow("loaded settings, position 2") << Spacing{7.5, 12, 0, 5} << 2 << QPointF(82.5, 12);
+        QTest::addRow("touching labels, position %d", n)
+            << Spacing{0, 0, 0, 0} << n << touching[n - 1];
+    QTest::newRow("loaded settings, position 2")
+        << Spacing{7.5, 12, 0, 5} << 2 << QPointF(82.5, 12);
     QTest::newRow("negative margins, position 3") << Spacing{-2, -1, 3, 4} << 3 << QPointF(-2, 52);
 }
 
@@ -120,12 +126,16 @@ void TestLabelDrawing::frameAndCutLines()
     using Style = PageSurface::LineStyle;
     QList<RecordingSurface::Line> expected;
     if (frame) {
-        expected += {{{12, 6}, {78, 6}, Style::Solid, 0}, {{78, 6}, {78, 52}, Style::Solid, 0},
-                     {{78, 52}, {12, 52}, Style::Solid, 0}, {{12, 6}, {12, 52}, Style::Solid, 0}};
+        expected += {{{12, 6}, {78, 6}, Style::Solid, 0},
+                     {{78, 6}, {78, 52}, Style::Solid, 0},
+                     {{78, 52}, {12, 52}, Style::Solid, 0},
+                     {{12, 6}, {12, 52}, Style::Solid, 0}};
     }
     if (cutMarks) {
-        expected += {{{10, 4}, {80, 4}, Style::DashDot, 0}, {{80, 4}, {80, 54}, Style::DashDot, 0},
-                     {{80, 54}, {10, 54}, Style::DashDot, 0}, {{10, 4}, {10, 54}, Style::DashDot, 0}};
+        expected += {{{10, 4}, {80, 4}, Style::DashDot, 0},
+                     {{80, 4}, {80, 54}, Style::DashDot, 0},
+                     {{80, 54}, {10, 54}, Style::DashDot, 0},
+                     {{10, 4}, {10, 54}, Style::DashDot, 0}};
     }
     QCOMPARE(surface.lines.size(), expected.size());
     for (int i = 0; i < expected.size(); ++i) {
@@ -184,7 +194,8 @@ void TestLabelDrawing::anchors()
     QVERIFY(LabelPrinting::drawPrintPage(surface, f.state, f.artwork));
     QCOMPARE(surface.texts.size(), 3);
     QCOMPARE(surface.texts[zone - 1].text, QStringLiteral("abcd"));
-    QVERIFY2(near(surface.texts[zone - 1].position.x(), x), qPrintable(QString::number(surface.texts[zone - 1].position.x())));
+    QVERIFY2(near(surface.texts[zone - 1].position.x(), x),
+             qPrintable(QString::number(surface.texts[zone - 1].position.x())));
 }
 
 void TestLabelDrawing::lineSteps_data()
@@ -194,12 +205,16 @@ void TestLabelDrawing::lineSteps_data()
     QTest::addColumn<QList<double>>("tops");
     QTest::addColumn<QStringList>("texts");
     // 8-point lines are 4 mm high; the label is at y = 4.
-    QTest::newRow("zone 1, one line: half a line down") << 1 << QStringLiteral("a") << QList<double>{4 + 1 + 2.0} << QStringList{QStringLiteral("a")};
+    QTest::newRow("zone 1, one line: half a line down")
+        << 1 << QStringLiteral("a") << QList<double>{4 + 1 + 2.0}
+        << QStringList{QStringLiteral("a")};
     QTest::newRow("zone 2, three lines: whole lines")
-        << 2 << QStringLiteral("a\r\nb\r\nc") << QList<double>{4 + 16 + 4.0, 4 + 16 + 8.0, 4 + 16 + 12.0}
+        << 2 << QStringLiteral("a\r\nb\r\nc")
+        << QList<double>{4 + 16 + 4.0, 4 + 16 + 8.0, 4 + 16 + 12.0}
         << QStringList{QStringLiteral("a\r"), QStringLiteral("b\r"), QStringLiteral("c")};
-    QTest::newRow("zone 3, final line break") << 3 << QStringLiteral("x\r\n") << QList<double>{4 + 38 + 4.0, 4 + 38 + 8.0}
-                                             << QStringList{QStringLiteral("x\r"), QString()};
+    QTest::newRow("zone 3, final line break")
+        << 3 << QStringLiteral("x\r\n") << QList<double>{4 + 38 + 4.0, 4 + 38 + 8.0}
+        << QStringList{QStringLiteral("x\r"), QString()};
 }
 
 void TestLabelDrawing::lineSteps()
@@ -221,7 +236,8 @@ void TestLabelDrawing::lineSteps()
     QCOMPARE(surface.texts.size(), tops.size() + 2);
     const QList<RecordingSurface::Text> zoneTextsPrinted = surface.texts.mid(zone - 1, tops.size());
     for (int i = 0; i < tops.size(); ++i) {
-        QVERIFY2(near(zoneTextsPrinted[i].position.y(), tops[i]), qPrintable(QString::number(zoneTextsPrinted[i].position.y())));
+        QVERIFY2(near(zoneTextsPrinted[i].position.y(), tops[i]),
+                 qPrintable(QString::number(zoneTextsPrinted[i].position.y())));
         QCOMPARE(zoneTextsPrinted[i].text, texts[i]);
         // The stored lines lose their leading LF as they print.
         QVERIFY(!f.state.zoneLines(zone)[i + 1].startsWith(QLatin1Char('\n')));
@@ -260,9 +276,11 @@ void TestLabelDrawing::runPositions_data()
     QTest::addColumn<QList<QPointF>>("origins");
     QTest::newRow("3 to 6") << 3 << 4 << QList<QPointF>{{10, 58}, {90, 58}, {10, 112}, {90, 112}};
     QTest::newRow("whole sheet") << 1 << 10
-                                 << QList<QPointF>{{10, 4}, {90, 4}, {10, 58}, {90, 58}, {10, 112},
-                                                   {90, 112}, {10, 166}, {90, 166}, {10, 220}, {90, 220}};
-    QTest::newRow("past the sheet reuses the last position") << 9 << 4 << QList<QPointF>{{10, 220}, {90, 220}, {90, 220}, {90, 220}};
+                                 << QList<QPointF>{{10, 4},   {90, 4},   {10, 58},  {90, 58},
+                                                   {10, 112}, {90, 112}, {10, 166}, {90, 166},
+                                                   {10, 220}, {90, 220}};
+    QTest::newRow("past the sheet reuses the last position")
+        << 9 << 4 << QList<QPointF>{{10, 220}, {90, 220}, {90, 220}, {90, 220}};
     QTest::newRow("nothing") << 1 << 0 << QList<QPointF>{};
 }
 
@@ -299,15 +317,23 @@ void TestLabelDrawing::numbering_data()
     for (int n = 1; n <= 5; ++n)
         fiveOfFive.append(label + QStringLiteral(" %1/5").arg(n));
     QTest::newRow("style 2, run of 5") << label << true << 2 << 1 << 5 << fiveOfFive << 6;
-    QTest::newRow("style 1 from 9") << label << true << 1 << 9 << 2 << QStringList{label + QStringLiteral(" 9"), label + QStringLiteral(" 10")} << 11;
-    QTest::newRow("style 2 total is the count") << QStringLiteral("Lot") << true << 2 << 6 << 2
-                                                << QStringList{QStringLiteral("Lot 6/2"), QStringLiteral("Lot 7/2")} << 8;
-    QTest::newRow("numbering off still advances") << label << false << 1 << 4 << 3 << QStringList{label, label, label} << 7;
-    QTest::newRow("style not chosen numbers alone") << QStringLiteral("N°") << true << 0 << 3 << 1 << QStringList{QStringLiteral("N° 3")} << 4;
+    QTest::newRow("style 1 from 9")
+        << label << true << 1 << 9 << 2
+        << QStringList{label + QStringLiteral(" 9"), label + QStringLiteral(" 10")} << 11;
+    QTest::newRow("style 2 total is the count")
+        << QStringLiteral("Lot") << true << 2 << 6 << 2
+        << QStringList{QStringLiteral("Lot 6/2"), QStringLiteral("Lot 7/2")} << 8;
+    QTest::newRow("numbering off still advances")
+        << label << false << 1 << 4 << 3 << QStringList{label, label, label} << 7;
+    QTest::newRow("style not chosen numbers alone")
+        << QStringLiteral("N°") << true << 0 << 3 << 1 << QStringList{QStringLiteral("N° 3")} << 4;
     QTest::newRow("several lines: the number follows the last")
         << QStringLiteral("Sauvegarde\r\nLot") << true << 1 << 1 << 2
-        << QStringList{QStringLiteral("Sauvegarde\r"), QStringLiteral("Lot 1"), QStringLiteral("Sauvegarde\r"), QStringLiteral("Lot 2")} << 3;
-    QTest::newRow("empty zone 3") << QString() << true << 1 << 1 << 1 << QStringList{QStringLiteral(" 1")} << 2;
+        << QStringList{QStringLiteral("Sauvegarde\r"), QStringLiteral("Lot 1"),
+                       QStringLiteral("Sauvegarde\r"), QStringLiteral("Lot 2")}
+        << 3;
+    QTest::newRow("empty zone 3") << QString() << true << 1 << 1 << 1
+                                  << QStringList{QStringLiteral(" 1")} << 2;
 }
 
 void TestLabelDrawing::numbering()
@@ -341,7 +367,8 @@ void TestLabelDrawing::diskNumberOverflowCancels()
     QCOMPARE(surface.cancelled, 1);
     QCOMPARE(surface.ended, 0);
     QCOMPARE(f.state.DiskNumber, qint16(32767));
-    QCOMPARE(printed(surface), (QStringList{QStringLiteral("Disque 32766"), QStringLiteral("Disque 32767")}));
+    QCOMPARE(printed(surface),
+             (QStringList{QStringLiteral("Disque 32766"), QStringLiteral("Disque 32767")}));
 }
 
 QTEST_GUILESS_MAIN(TestLabelDrawing)

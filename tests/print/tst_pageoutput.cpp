@@ -80,7 +80,8 @@ void TestPageOutput::failedDrawingGivesNoPage()
 void TestPageOutput::pdfFileIsReplacedOnlyByACompletePage()
 {
     const QString path = m_dir.filePath(QStringLiteral("etiquette.pdf"));
-    QCOMPARE(writePdfFile(path, PageGeometry::a4Portrait(), drawPageMarks()), PdfFileResult::Written);
+    QCOMPARE(writePdfFile(path, PageGeometry::a4Portrait(), drawPageMarks()),
+             PdfFileResult::Written);
     QFile file(path);
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QByteArray written = file.readAll();
@@ -88,7 +89,8 @@ void TestPageOutput::pdfFileIsReplacedOnlyByACompletePage()
     QVERIFY(written.startsWith("%PDF-"));
     QCOMPARE(readPdfText(path).size(), 1);
 
-    QCOMPARE(writePdfFile(path, PageGeometry::a4Portrait(), failingDrawer()), PdfFileResult::DrawingFailed);
+    QCOMPARE(writePdfFile(path, PageGeometry::a4Portrait(), failingDrawer()),
+             PdfFileResult::DrawingFailed);
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), written);
 }
@@ -96,7 +98,8 @@ void TestPageOutput::pdfFileIsReplacedOnlyByACompletePage()
 void TestPageOutput::unwritablePdfFileFails()
 {
     const QString path = m_dir.filePath(QStringLiteral("absent/etiquette.pdf"));
-    QCOMPARE(writePdfFile(path, PageGeometry::a4Portrait(), drawPageMarks()), PdfFileResult::WriteFailed);
+    QCOMPARE(writePdfFile(path, PageGeometry::a4Portrait(), drawPageMarks()),
+             PdfFileResult::WriteFailed);
     QVERIFY(!QFile::exists(path));
 }
 

@@ -38,7 +38,8 @@ QList<QRectF> boxesOf(const PdfTextPage &page, const QString &text)
         if (w.text == text)
             boxes.append(w.box);
     }
-    std::sort(boxes.begin(), boxes.end(), [](const QRectF &a, const QRectF &b) { return a.left() < b.left(); });
+    std::sort(boxes.begin(), boxes.end(),
+              [](const QRectF &a, const QRectF &b) { return a.left() < b.left(); });
     return boxes;
 }
 
@@ -60,7 +61,8 @@ private Q_SLOTS:
     void stoppedScheduler();
 
 private:
-    QString writeLabel(const QString &name, const QString &zone3, const QString &icon = QStringLiteral("AUCUN"));
+    QString writeLabel(const QString &name, const QString &zone3,
+                       const QString &icon = QStringLiteral("AUCUN"));
 
     CupsScheduler m_cups; // first, so that libcups sees only the private scheduler
     QTemporaryDir m_dir;
@@ -69,10 +71,13 @@ private:
 void TestPrintLabels::initTestCase()
 {
     QVERIFY2(m_cups.start(), qPrintable(m_cups.errorString()));
-    const bool ready = !m_cups.addPdfQueue(QStringLiteral("Etiquettes")).isEmpty()
-                       && !m_cups.addPdfQueueWithA4Margins(QStringLiteral("Marges"), QMarginsF(18, 36, 18, 36)).isEmpty()
-                       && !m_cups.addPdfQueue(QStringLiteral("Refuse")).isEmpty() && m_cups.rejectJobs(QStringLiteral("Refuse"))
-                       && m_cups.setDefault(QStringLiteral("Etiquettes"));
+    const bool ready =
+        !m_cups.addPdfQueue(QStringLiteral("Etiquettes")).isEmpty() &&
+        !m_cups.addPdfQueueWithA4Margins(QStringLiteral("Marges"), QMarginsF(18, 36, 18, 36))
+             .isEmpty() &&
+        !m_cups.addPdfQueue(QStringLiteral("Refuse")).isEmpty() &&
+        m_cups.rejectJobs(QStringLiteral("Refuse")) &&
+        m_cups.setDefault(QStringLiteral("Etiquettes"));
     QVERIFY2(ready, qPrintable(m_cups.errorString()));
 }
 
@@ -101,7 +106,8 @@ void TestPrintLabels::singleLabel_data()
 {
     QTest::addColumn<QString>("queue");
     QTest::addColumn<QPointF>("printableOrigin");
-    QTest::newRow("generic PDF printer") << QStringLiteral("Etiquettes") << printableOrigin(QStringLiteral("Etiquettes"));
+    QTest::newRow("generic PDF printer")
+        << QStringLiteral("Etiquettes") << printableOrigin(QStringLiteral("Etiquettes"));
     QTest::newRow("wider margins") << QStringLiteral("Marges") << QPointF(18, 36) * mmPerPt;
 }
 
@@ -109,8 +115,10 @@ void TestPrintLabels::singleLabel()
 {
     QFETCH(QString, queue);
     QFETCH(QPointF, printableOrigin);
-    const Outcome o = runCommandLine({QStringLiteral("--print"), QStringLiteral("--printer"), queue, QStringLiteral("--position"),
-                                      QStringLiteral("4"), writeLabel(QStringLiteral("une.eti"), QStringLiteral("Fin"))});
+    const Outcome o =
+        runCommandLine({QStringLiteral("--print"), QStringLiteral("--printer"), queue,
+                        QStringLiteral("--position"), QStringLiteral("4"),
+                        writeLabel(QStringLiteral("une.eti"), QStringLiteral("Fin"))});
     QCOMPARE(o.status, 0);
     QVERIFY2(o.err.isEmpty(), qPrintable(o.err));
     const QList<PdfTextPage> pages = readPdfText(m_cups.waitForOutput(queue));
@@ -133,10 +141,13 @@ void TestPrintLabels::singleLabel()
 
 void TestPrintLabels::numberedRun()
 {
-    const Outcome o = runCommandLine({QStringLiteral("--print"), QStringLiteral("--start"), QStringLiteral("9"), QStringLiteral("--number"),
-                                      QStringLiteral("7"), writeLabel(QStringLiteral("serie.eti"), QStringLiteral("Disquette"))});
+    const Outcome o =
+        runCommandLine({QStringLiteral("--print"), QStringLiteral("--start"), QStringLiteral("9"),
+                        QStringLiteral("--number"), QStringLiteral("7"),
+                        writeLabel(QStringLiteral("serie.eti"), QStringLiteral("Disquette"))});
     QCOMPARE(o.status, 0);
-    const QList<PdfTextPage> pages = readPdfText(m_cups.waitForOutput(QStringLiteral("Etiquettes")));
+    const QList<PdfTextPage> pages =
+        readPdfText(m_cups.waitForOutput(QStringLiteral("Etiquettes")));
     QCOMPARE(pages.size(), 1);
     const QPointF corner = printableOrigin(QStringLiteral("Etiquettes"));
     const QRectF seven = findWord(pages[0], QStringLiteral("7")).box;
@@ -155,8 +166,10 @@ void TestPrintLabels::iconsPrintSharp_data()
 {
     QTest::addColumn<QString>("icon");
     QTest::addColumn<QString>("expectedImages");
-    QTest::newRow("raster icon, lossless") << QStringLiteral("data/multi-size.ico") << QStringLiteral("lossless");
-    QTest::newRow("metafile, vectors only") << QStringLiteral("data/shapes-libreoffice.wmf") << QStringLiteral("none");
+    QTest::newRow("raster icon, lossless")
+        << QStringLiteral("data/multi-size.ico") << QStringLiteral("lossless");
+    QTest::newRow("metafile, vectors only")
+        << QStringLiteral("data/shapes-libreoffice.wmf") << QStringLiteral("none");
 }
 
 void TestPrintLabels::iconsPrintSharp()
@@ -166,15 +179,18 @@ void TestPrintLabels::iconsPrintSharp()
     const QString iconPath = QFINDTESTDATA(QStringLiteral("../platform/") + icon);
     QVERIFY2(!iconPath.isEmpty(), qPrintable(icon));
     const QString pdf = m_dir.filePath(QStringLiteral("icone.pdf"));
-    const Outcome o = runCommandLine({QStringLiteral("--pdf"), pdf, QStringLiteral("--position"), QStringLiteral("1"),
-                                      writeLabel(QStringLiteral("icone.eti"), QString(), iconPath)});
+    const Outcome o = runCommandLine(
+        {QStringLiteral("--pdf"), pdf, QStringLiteral("--position"), QStringLiteral("1"),
+         writeLabel(QStringLiteral("icone.eti"), QString(), iconPath)});
     QCOMPARE(o.status, 0);
     QVERIFY2(o.err.isEmpty(), qPrintable(o.err));
 
     QProcess pdfimages;
     pdfimages.start(QStringLiteral("pdfimages"), {QStringLiteral("-list"), pdf});
     QVERIFY(pdfimages.waitForFinished(10000));
-    const QStringList rows = QString::fromUtf8(pdfimages.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts).mid(2);
+    const QStringList rows = QString::fromUtf8(pdfimages.readAllStandardOutput())
+                                 .split(QLatin1Char('\n'), Qt::SkipEmptyParts)
+                                 .mid(2);
     if (expectedImages == QLatin1String("none")) {
         QVERIFY2(rows.isEmpty(), qPrintable(rows.join(QLatin1Char('\n'))));
         return;
@@ -195,8 +211,10 @@ void TestPrintLabels::printerErrors()
 {
     QFETCH(QString, queue);
     const int jobsBefore = int(m_cups.jobStates(QStringLiteral("Etiquettes")).size());
-    const Outcome o = runCommandLine({QStringLiteral("--print"), QStringLiteral("--printer"), queue, QStringLiteral("--position"),
-                                      QStringLiteral("1"), writeLabel(QStringLiteral("erreur.eti"), QStringLiteral("x"))});
+    const Outcome o =
+        runCommandLine({QStringLiteral("--print"), QStringLiteral("--printer"), queue,
+                        QStringLiteral("--position"), QStringLiteral("1"),
+                        writeLabel(QStringLiteral("erreur.eti"), QStringLiteral("x"))});
     QCOMPARE(o.status, 1);
     QCOMPARE(o.err, QStringLiteral("Erreur sur l'imprimante !\n"));
     QVERIFY(m_cups.waitUntilIdle());
@@ -207,8 +225,9 @@ void TestPrintLabels::printerErrors()
 void TestPrintLabels::stoppedScheduler()
 {
     m_cups.stop();
-    const Outcome o = runCommandLine({QStringLiteral("--print"), QStringLiteral("--printer"), QStringLiteral("Etiquettes"),
-                                      writeLabel(QStringLiteral("arret.eti"), QStringLiteral("x"))});
+    const Outcome o = runCommandLine(
+        {QStringLiteral("--print"), QStringLiteral("--printer"), QStringLiteral("Etiquettes"),
+         writeLabel(QStringLiteral("arret.eti"), QStringLiteral("x"))});
     QVERIFY2(m_cups.start(), qPrintable(m_cups.errorString()));
     QCOMPARE(o.status, 1);
     QCOMPARE(o.err, QStringLiteral("Erreur sur l'imprimante !\n"));

@@ -28,7 +28,8 @@ void TestPrintSettingsFile::write_data()
     QTest::addColumn<bool>("frame");
     QTest::addColumn<bool>("cutMarks");
     QTest::addColumn<QByteArray>("bytes");
-    QTest::newRow("defaults") << Spacing{10, 4, 4, 10} << true << true << QByteArray("10,4,10,4\r\n#TRUE#,#TRUE#\r\n");
+    QTest::newRow("defaults") << Spacing{10, 4, 4, 10} << true << true
+                              << QByteArray("10,4,10,4\r\n#TRUE#,#TRUE#\r\n");
     QTest::newRow("column gap before row gap") << Spacing{7.5, 12, 0, 5} << false << true
                                                << QByteArray("7.5,12,5,0\r\n#FALSE#,#TRUE#\r\n");
     QTest::newRow("negative and halves") << Spacing{-2, 0.5, -0.5, 100} << true << false
@@ -60,13 +61,21 @@ void TestPrintSettingsFile::read_data()
     QTest::addColumn<Spacing>("spacing");
     QTest::addColumn<bool>("frame");
     QTest::addColumn<bool>("cutMarks");
-    QTest::newRow("two lines") << QByteArray("7.5,12,5,0\r\n#FALSE#,#TRUE#\r\n") << Spacing{7.5, 12, 0, 5} << false << true;
-    QTest::newRow("one line") << QByteArray("10,4,10,4,#TRUE#,#FALSE#\r\n") << Spacing{10, 4, 4, 10} << true << false;
-    QTest::newRow("LF only, no final line end") << QByteArray("10,4,10,4\n#TRUE#,#TRUE#") << Spacing{10, 4, 4, 10} << true << true;
-    QTest::newRow("blanks and leading point") << QByteArray(" .5 , -1.25,\t3 ,0\r\n #FALSE# , #FALSE#\r\n") << Spacing{0.5, -1.25, 0, 3} << false << false;
-    QTest::newRow("numbers for truth") << QByteArray("1,2,3,4\r\n0,-1\r\n") << Spacing{1, 2, 4, 3} << false << true;
-    QTest::newRow("fields after the sixth") << QByteArray("1,2,3,4\r\n#TRUE#,#TRUE#\r\n9,9,9\r\n") << Spacing{1, 2, 4, 3} << true << true;
-    QTest::newRow("one field a line") << QByteArray("1\r\n2\r\n3\r\n4\r\n#TRUE#\r\n#FALSE#\r\n") << Spacing{1, 2, 4, 3} << true << false;
+    QTest::newRow("two lines") << QByteArray("7.5,12,5,0\r\n#FALSE#,#TRUE#\r\n")
+                               << Spacing{7.5, 12, 0, 5} << false << true;
+    QTest::newRow("one line") << QByteArray("10,4,10,4,#TRUE#,#FALSE#\r\n") << Spacing{10, 4, 4, 10}
+                              << true << false;
+    QTest::newRow("LF only, no final line end")
+        << QByteArray("10,4,10,4\n#TRUE#,#TRUE#") << Spacing{10, 4, 4, 10} << true << true;
+    QTest::newRow("blanks and leading point")
+        << QByteArray(" .5 , -1.25,\t3 ,0\r\n #FALSE# , #FALSE#\r\n") << Spacing{0.5, -1.25, 0, 3}
+        << false << false;
+    QTest::newRow("numbers for truth")
+        << QByteArray("1,2,3,4\r\n0,-1\r\n") << Spacing{1, 2, 4, 3} << false << true;
+    QTest::newRow("fields after the sixth") << QByteArray("1,2,3,4\r\n#TRUE#,#TRUE#\r\n9,9,9\r\n")
+                                            << Spacing{1, 2, 4, 3} << true << true;
+    QTest::newRow("one field a line") << QByteArray("1\r\n2\r\n3\r\n4\r\n#TRUE#\r\n#FALSE#\r\n")
+                                      << Spacing{1, 2, 4, 3} << true << false;
 }
 
 void TestPrintSettingsFile::read()
@@ -101,7 +110,8 @@ void TestPrintSettingsFile::failedWriteKeepsPreviousFile()
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("lot1.PAR"));
     QVERIFY(PrintSettingsFile::write(path, Layout{}));
-    QVERIFY(!PrintSettingsFile::write(dir.filePath(QStringLiteral("lot1.PAR/autre.PAR")), Layout{}));
+    QVERIFY(
+        !PrintSettingsFile::write(dir.filePath(QStringLiteral("lot1.PAR/autre.PAR")), Layout{}));
     QFile file(path);
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), QByteArray("10,4,10,4\r\n#TRUE#,#TRUE#\r\n"));

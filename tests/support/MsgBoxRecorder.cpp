@@ -29,7 +29,8 @@ MsgBoxResult MsgBoxRecorder::answer(const MsgBoxCall &call)
     const Expectation next = m_expected.takeFirst();
     if (!(next.call == call)) {
         m_unexpected = true;
-        qWarning("Message box differs.\n   Actual: %s\n Expected: %s", toString(call), toString(next.call));
+        qWarning("Message box differs.\n   Actual: %s\n Expected: %s", toString(call),
+                 toString(next.call));
     }
     return next.answer;
 }
@@ -37,10 +38,16 @@ MsgBoxResult MsgBoxRecorder::answer(const MsgBoxCall &call)
 char *toString(const MsgBoxCall &call)
 {
     static const char *const buttons[] = {"OKOnly", "OKCancel", "YesNo"};
-    static const char *const icons[] = {"None", "Critical", "Question", "Exclamation", "Information"};
-    const QString text = QStringLiteral("{prompt \"%1\", %2, %3, title \"%4\", default %5}")
-                             .arg(QString(call.prompt).replace(QLatin1Char('\r'), QLatin1String("\\r")).replace(QLatin1Char('\n'), QLatin1String("\\n")),
-                                  QLatin1String(buttons[int(call.buttons)]), QLatin1String(icons[int(call.icon)]), call.title,
-                                  call.defaultButton == MsgBoxDefault::First ? QLatin1String("first") : QLatin1String("second"));
+    static const char *const icons[] = {"None", "Critical", "Question", "Exclamation",
+                                        "Information"};
+    const QString text =
+        QStringLiteral("{prompt \"%1\", %2, %3, title \"%4\", default %5}")
+            .arg(QString(call.prompt)
+                     .replace(QLatin1Char('\r'), QLatin1String("\\r"))
+                     .replace(QLatin1Char('\n'), QLatin1String("\\n")),
+                 QLatin1String(buttons[int(call.buttons)]), QLatin1String(icons[int(call.icon)]),
+                 call.title,
+                 call.defaultButton == MsgBoxDefault::First ? QLatin1String("first")
+                                                            : QLatin1String("second"));
     return qstrdup(text.toUtf8().constData());
 }

@@ -9,8 +9,9 @@ QImage renderPdfPage(const QString &pdfPath, int dotsPerInch)
     const QString prefix = dir.filePath(QStringLiteral("page"));
     QProcess pdftoppm;
     pdftoppm.start(QStringLiteral("pdftoppm"),
-                   {QStringLiteral("-gray"), QStringLiteral("-png"), QStringLiteral("-singlefile"), QStringLiteral("-r"),
-                    QString::number(dotsPerInch), QStringLiteral("-aaVector"), QStringLiteral("no"), pdfPath, prefix});
+                   {QStringLiteral("-gray"), QStringLiteral("-png"), QStringLiteral("-singlefile"),
+                    QStringLiteral("-r"), QString::number(dotsPerInch), QStringLiteral("-aaVector"),
+                    QStringLiteral("no"), pdfPath, prefix});
     if (!pdftoppm.waitForFinished(30000) || pdftoppm.exitCode() != 0)
         return QImage();
     return QImage(prefix + QStringLiteral(".png"));

@@ -48,7 +48,10 @@ public:
 
 protected:
     double lineHeight() const override { return lineHeightOf(m_pointSize); }
-    double lineWidth(const QString &line) const override { return line.size() * charWidth(m_pointSize); }
+    double lineWidth(const QString &line) const override
+    {
+        return line.size() * charWidth(m_pointSize);
+    }
 
 private:
     bool m_scaleSet = false;
