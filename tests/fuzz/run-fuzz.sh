@@ -1,12 +1,12 @@
 #!/usr/bin/env bash
 # Builds the picture loader's fuzz target with clang and runs it for the given number of
 # seconds (default 600), starting from the picture fixtures. The corpus grows in
-# build/h-fuzz/corpus between runs; inputs that crash or hang land in build/h-fuzz/findings
+# build/fuzz/corpus between runs; inputs that crash or hang land in build/fuzz/findings
 # and belong, once fixed, in tests/platform/data/fuzz/.
 set -euo pipefail
 here="$(cd "$(dirname "$0")/../.." && pwd)"
 seconds="${1:-600}"
-build="$here/build/h-fuzz"
+build="$here/build/fuzz"
 
 CC=clang CXX=clang++ cmake -S "$here" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DKORVALIN_FUZZ=ON -DKORVALIN_TESTS=OFF >/dev/null
