@@ -13,7 +13,7 @@
 // [Icone] and the picture's path or "AUCUN". Windows-1252, every line ended by CR LF.
 namespace LabelFile {
 
-using Zones = std::array<TextZone, 3>;
+using Zones = LabelZones;
 
 inline constexpr char NoIcon[] = "AUCUN";
 

@@ -8,6 +8,11 @@ bool TextZone::operator==(const TextZone &other) const
            ForeColor == other.ForeColor && Alignment == other.Alignment;
 }
 
+LabelZones startUpZones()
+{
+    return {TextZone::startUp(1), TextZone::startUp(2), TextZone::startUp(3)};
+}
+
 TextZone TextZone::startUp(int zone)
 {
     TextZone z;

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QtGlobal>
+#include <array>
 
 // A colour as the label file stores it: red + 256 x green + 65536 x blue, or, with the
 // top bit set, a system colour whose index is in the low byte.
@@ -36,3 +37,9 @@ struct TextZone
     // The zone as the main window shows it before anything is loaded.
     static TextZone startUp(int zone);
 };
+
+// The label's three zones, zone 1 first.
+using LabelZones = std::array<TextZone, 3>;
+
+// The three zones as the main window shows them before anything is loaded.
+LabelZones startUpZones();

@@ -182,7 +182,7 @@ int run(const QStringList &arguments, QTextStream &out, QTextStream &err)
     }
 
     LabelArtwork artwork;
-    artwork.zones = {TextZone::startUp(1), TextZone::startUp(2), TextZone::startUp(3)};
+    artwork.zones = startUpZones();
     const std::optional<LabelLoader::Loaded> label = LabelLoader::load(o.labelPath, artwork.zones);
     if (!label) {
         err << LabelFile::openErrorMessage() << " : " << o.labelPath << '\n';

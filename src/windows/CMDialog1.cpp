@@ -4,6 +4,22 @@
 
 #include <QFileInfo>
 
+FontChoice FontChoice::of(const TextZone &zone)
+{
+    return {zone.FontName,   zone.FontSize,       zone.FontBold,
+            zone.FontItalic, zone.FontStrikethru, zone.FontUnderline};
+}
+
+void FontChoice::applyTo(TextZone &zone) const
+{
+    zone.FontName = name;
+    zone.FontSize = size;
+    zone.FontBold = bold;
+    zone.FontItalic = italic;
+    zone.FontStrikethru = strikethru;
+    zone.FontUnderline = underline;
+}
+
 CMDialog1::CMDialog1(QWidget *parent)
     : m_parent(parent), m_backend(std::make_unique<QtDialogBackend>())
 {

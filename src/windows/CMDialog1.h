@@ -18,6 +18,9 @@ struct FontChoice
     bool italic = false;
     bool strikethru = false;
     bool underline = false;
+
+    static FontChoice of(const TextZone &zone);
+    void applyTo(TextZone &zone) const;
 };
 
 class CMDialog1;

@@ -61,8 +61,7 @@ template <typename Entry> Entry *awaitingItsWindow(Entry *entry)
 } // namespace
 
 Form1::Form1(Module1 &state, Printer &printer, QWidget *parent)
-    : QMainWindow(parent), m_state(state),
-      m_printer(printer), m_zones{TextZone::startUp(1), TextZone::startUp(2), TextZone::startUp(3)},
+    : QMainWindow(parent), m_state(state), m_printer(printer), m_zones(startUpZones()),
       m_commonDialog(this)
 {
     setWindowTitle(QStringLiteral("Création d'étiquette pour disquette 3\"1/2"));

@@ -51,15 +51,10 @@ void Form1::Label_Change(int zone)
 
 void Form1::setZone(int zone, const TextZone &value)
 {
-    TextZone &target = m_zones[zone - 1];
-    target.FontName = value.FontName;
-    target.FontSize = value.FontSize;
-    target.FontBold = value.FontBold;
-    target.FontItalic = value.FontItalic;
-    target.FontStrikethru = value.FontStrikethru;
-    target.FontUnderline = value.FontUnderline;
-    target.ForeColor = value.ForeColor;
-    target.Alignment = value.Alignment;
+    // The style first, then the text through the change rule.
+    TextZone styled = value;
+    styled.Caption = m_zones[zone - 1].Caption;
+    m_zones[zone - 1] = styled;
     showZone(zone);
     setZoneCaption(zone, value.Caption);
 }
@@ -107,18 +102,11 @@ void Form1::Command1_Click()
     if (!hasSelectedZone())
         return;
     TextZone &zone = m_zones[m_state.CurrentZone - 1];
-    FontChoice &font = m_commonDialog.Font;
-    font = {zone.FontName,   zone.FontSize,       zone.FontBold,
-            zone.FontItalic, zone.FontStrikethru, zone.FontUnderline};
+    m_commonDialog.Font = FontChoice::of(zone);
     m_commonDialog.Flags = CMDialog1::BothFonts;
     // Cancelling leaves the dialog holding the zone's own values, which then come back.
     m_commonDialog.ShowFont();
-    zone.FontName = font.name;
-    zone.FontSize = font.size;
-    zone.FontBold = font.bold;
-    zone.FontItalic = font.italic;
-    zone.FontStrikethru = font.strikethru;
-    zone.FontUnderline = font.underline;
+    m_commonDialog.Font.applyTo(zone);
     showZone(m_state.CurrentZone);
 }
 

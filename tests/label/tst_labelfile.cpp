@@ -1,3 +1,5 @@
+#include "TestFiles.h"
+
 #include "label/LabelFile.h"
 #include "label/SmallFile.h"
 
@@ -13,11 +15,6 @@ using Zones = LabelFile::Zones;
 
 namespace {
 
-Zones startUpZones()
-{
-    return {TextZone::startUp(1), TextZone::startUp(2), TextZone::startUp(3)};
-}
-
 // The documented example: "Sauvegarde" in bold 12 pt black centred, two red lines, zone 3 empty.
 Zones exampleZones()
 {
@@ -32,19 +29,6 @@ Zones exampleZones()
     zones[2].FontSize = 8;
     zones[2].ForeColor = 0;
     return zones;
-}
-
-QByteArray fileBytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeBytes(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
 }
 
 // The stored properties only: strikethrough and underline live in memory.
@@ -297,7 +281,7 @@ void TestLabelFile::unreadableFiles()
         QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
     } else if (kind == QLatin1String("large")) {
         QByteArray bytes = *LabelFile::encode(exampleZones(), QStringLiteral("AUCUN"));
-        writeBytes(path, bytes + QByteArray(SmallFile::MaxSize, ' '));
+        QVERIFY(writeBytes(path, bytes + QByteArray(SmallFile::MaxSize, ' ')));
     }
     QVERIFY(!LabelFile::read(path, startUpZones()));
 }
@@ -329,7 +313,7 @@ void TestLabelFile::unwritableDocuments()
 
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("ancien.eti"));
-    writeBytes(path, "ancien contenu");
+    QVERIFY(writeBytes(path, "ancien contenu"));
     Module1 state;
     state.IconFile = iconFile;
     state.Modified = true;
@@ -363,7 +347,7 @@ void TestLabelFile::failedSaveKeepsPreviousFile()
 {
     QFETCH(QString, relativePath);
     QTemporaryDir dir;
-    writeBytes(dir.filePath(QStringLiteral("ancien.eti")), "ancien contenu");
+    QVERIFY(writeBytes(dir.filePath(QStringLiteral("ancien.eti")), "ancien contenu"));
     QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("dossier")));
     Module1 state;
     state.Modified = true;
@@ -381,7 +365,7 @@ void TestLabelFile::fullDiskKeepsPreviousFile()
     if (mount("tmpfs", mountPoint.constData(), "tmpfs", 0, "size=12k") != 0)
         QSKIP("Mounting a small file system needs root");
     const QString path = dir.filePath(QStringLiteral("etiquette.eti"));
-    writeBytes(path, "ancien contenu");
+    QVERIFY(writeBytes(path, "ancien contenu"));
 
     Zones zones = exampleZones();
     zones[1].Caption =

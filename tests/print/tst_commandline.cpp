@@ -1,5 +1,6 @@
 #include "PdfRaster.h"
 #include "PdfText.h"
+#include "TestFiles.h"
 
 #include "label/LabelFile.h"
 #include "print/CommandLine.h"
@@ -79,7 +80,7 @@ void TestCommandLine::initTestCase()
 
 LabelFile::Zones TestCommandLine::sampleZones() const
 {
-    LabelFile::Zones zones = {TextZone::startUp(1), TextZone::startUp(2), TextZone::startUp(3)};
+    LabelFile::Zones zones = startUpZones();
     zones[0].Caption = QStringLiteral("Sauvegarde");
     zones[0].FontSize = 12;
     zones[0].FontBold = true;
@@ -95,8 +96,7 @@ LabelFile::Zones TestCommandLine::sampleZones() const
 QString TestCommandLine::writeFile(const QString &name, const QByteArray &bytes)
 {
     const QString path = m_dir.filePath(name);
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+    if (!writeBytes(path, bytes))
         qFatal("cannot write a test file");
     return path;
 }

@@ -19,7 +19,7 @@ struct Fixture
     explicit Fixture(const QString &zone1 = QString(), const QString &zone2 = QString(),
                      const QString &zone3 = QString())
     {
-        artwork.zones = {TextZone::startUp(1), TextZone::startUp(2), TextZone::startUp(3)};
+        artwork.zones = startUpZones();
         for (TextZone &z : artwork.zones)
             z.FontSize = 8;
         setTexts(zone1, zone2, zone3);

@@ -1,5 +1,6 @@
 #include "PageMarks.h"
 #include "PdfText.h"
+#include "TestFiles.h"
 
 #include "print/PageOutput.h"
 
@@ -82,17 +83,13 @@ void TestPageOutput::pdfFileIsReplacedOnlyByACompletePage()
     const QString path = m_dir.filePath(QStringLiteral("etiquette.pdf"));
     QCOMPARE(writePdfFile(path, PageGeometry::a4Portrait(), drawPageMarks()),
              PdfFileResult::Written);
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    const QByteArray written = file.readAll();
-    file.close();
+    const QByteArray written = fileBytes(path);
     QVERIFY(written.startsWith("%PDF-"));
     QCOMPARE(readPdfText(path).size(), 1);
 
     QCOMPARE(writePdfFile(path, PageGeometry::a4Portrait(), failingDrawer()),
              PdfFileResult::DrawingFailed);
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    QCOMPARE(file.readAll(), written);
+    QCOMPARE(fileBytes(path), written);
 }
 
 void TestPageOutput::unwritablePdfFileFails()

@@ -1,5 +1,6 @@
 #include "CupsScheduler.h"
 #include "PdfText.h"
+#include "TestFiles.h"
 
 #include "label/LabelFile.h"
 #include "print/CommandLine.h"
@@ -83,14 +84,13 @@ void TestPrintLabels::initTestCase()
 
 QString TestPrintLabels::writeLabel(const QString &name, const QString &zone3, const QString &icon)
 {
-    LabelFile::Zones zones = {TextZone::startUp(1), TextZone::startUp(2), TextZone::startUp(3)};
+    LabelFile::Zones zones = startUpZones();
     zones[0].Caption = QStringLiteral("Titre");
     zones[1].Caption = QStringLiteral("Contenu\r\ndu\r\ndisque");
     zones[1].FontSize = 10;
     zones[2].Caption = zone3;
     const QString path = m_dir.filePath(name);
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(*LabelFile::encode(zones, icon)) < 0)
+    if (!writeBytes(path, *LabelFile::encode(zones, icon)))
         qFatal("cannot write a label");
     return path;
 }

@@ -1,3 +1,5 @@
+#include "TestFiles.h"
+
 #include "print/PrintSettingsFile.h"
 
 #include <QFile>
@@ -112,9 +114,7 @@ void TestPrintSettingsFile::failedWriteKeepsPreviousFile()
     QVERIFY(PrintSettingsFile::write(path, Layout{}));
     QVERIFY(
         !PrintSettingsFile::write(dir.filePath(QStringLiteral("lot1.PAR/autre.PAR")), Layout{}));
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    QCOMPARE(file.readAll(), QByteArray("10,4,10,4\r\n#TRUE#,#TRUE#\r\n"));
+    QCOMPARE(fileBytes(path), QByteArray("10,4,10,4\r\n#TRUE#,#TRUE#\r\n"));
 }
 
 void TestPrintSettingsFile::appliesOnlyTheLayout()

@@ -465,7 +465,7 @@ void TestForm1::commandLineDocument()
     QFETCH(QString, name);
     QTemporaryDir folder;
     QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("sous")));
-    LabelFile::Zones zones{TextZone::startUp(1), TextZone::startUp(2), TextZone::startUp(3)};
+    LabelFile::Zones zones = startUpZones();
     zones[0].Caption = QStringLiteral("Sauvegarde");
     zones[0].Alignment = AlignCentre;
     zones[2].Caption = QStringLiteral("Janvier");

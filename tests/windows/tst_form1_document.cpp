@@ -1,5 +1,6 @@
 // The document commands of the main window: New, Open, Save, Save As and Quit.
 #include "Form1Harness.h"
+#include "TestFiles.h"
 
 #include "label/LabelFile.h"
 #include "platform/PictureLoader.h"
@@ -55,7 +56,7 @@ QString writePicture(const QTemporaryDir &folder, const QString &name, QColor co
 // A label of three zones with their own texts and styles, and the picture at iconEntry.
 LabelFile::Zones sampleZones()
 {
-    LabelFile::Zones zones{TextZone::startUp(1), TextZone::startUp(2), TextZone::startUp(3)};
+    LabelFile::Zones zones = startUpZones();
     zones[0].Caption = QStringLiteral("Sauvegarde");
     zones[0].FontSize = 12;
     zones[0].FontBold = true;
@@ -75,12 +76,6 @@ QString writeLabel(const QTemporaryDir &folder, const QString &name, const QStri
     writer.IconFile = iconEntry;
     const QString path = folder.filePath(name);
     return LabelFile::save(path, zones, writer) ? path : QString();
-}
-
-QByteArray contents(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 // A document that differs from the start-up one in every way New resets, with a picture.
@@ -265,10 +260,10 @@ void TestForm1Document::openFailureChangesNothing_data()
     QTest::addColumn<QString>("name");
     QTest::newRow("missing file") << QByteArray() << QStringLiteral("absent.eti");
     QTest::newRow("not a label file") << QByteArray("bonjour\r\n") << QStringLiteral("texte.eti");
-    QByteArray badAlignment = contents(QFINDTESTDATA("../label/data/sauvegarde.eti"));
+    QByteArray badAlignment = fileBytes(QFINDTESTDATA("../label/data/sauvegarde.eti"));
     badAlignment.replace("[Alignement 2]\r\n 0 ", "[Alignement 2]\r\n 3 ");
     QTest::newRow("alignment 3 in zone 2") << badAlignment << QStringLiteral("align.eti");
-    QByteArray unreadablePicture = contents(QFINDTESTDATA("../label/data/sauvegarde.eti"));
+    QByteArray unreadablePicture = fileBytes(QFINDTESTDATA("../label/data/sauvegarde.eti"));
     unreadablePicture.replace("AUCUN", "%1");
     QTest::newRow("picture that cannot be loaded")
         << unreadablePicture << QStringLiteral("image.eti");
@@ -280,16 +275,10 @@ void TestForm1Document::openFailureChangesNothing()
     QFETCH(QString, name);
     QTemporaryDir folder;
     const QString notAPicture = folder.filePath(QStringLiteral("faux.png"));
-    QFile text(notAPicture);
-    QVERIFY(text.open(QIODevice::WriteOnly));
-    text.write("pas une image");
-    text.close();
+    QVERIFY(writeBytes(notAPicture, "pas une image"));
     const QString path = folder.filePath(name);
-    if (!bytes.isEmpty()) {
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(bytes.replace("%1", notAPicture.toLatin1()));
-    }
+    if (!bytes.isEmpty())
+        QVERIFY(writeBytes(path, bytes.replace("%1", notAPicture.toLatin1())));
 
     Form1Harness h;
     h.clickZone(2);
@@ -441,7 +430,7 @@ void TestForm1Document::failingSaveKeepsTheOldFile()
 {
     QTemporaryDir folder;
     const QString path = writeLabel(folder, QStringLiteral("garde.eti"), QStringLiteral("AUCUN"));
-    const QByteArray old = contents(path);
+    const QByteArray old = fileBytes(path);
     Form1Harness h;
     h.clickZone(2);
     h.keys(QStringLiteral("avant\n[Police 2]\naprès"));
@@ -449,7 +438,7 @@ void TestForm1Document::failingSaveKeepsTheOldFile()
     h.dialogs->answerNext(path);
     h.action("Mnu_EnregistrerSous")->trigger();
     QVERIFY(h.msgBoxes.allSeen());
-    QCOMPARE(contents(path), old);
+    QCOMPARE(fileBytes(path), old);
     QVERIFY(h.state.Modified);
     QCOMPARE(h.state.LabelFileName, path);
     QCOMPARE(h.panel(1), QStringLiteral("GARDE.ETI"));
