@@ -1,7 +1,6 @@
 #include "print/PageOutput.h"
 
 #include "label/SmallFile.h"
-
 #include "print/CupsDestination.h"
 #include "print/CupsJob.h"
 #include "print/Printer.h"
