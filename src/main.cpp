@@ -1,5 +1,5 @@
 #include "label/Module1.h"
-#include "platform/FrenchTranslations.h"
+#include "platform/widgets/FrenchTranslations.h"
 #include "print/CommandLine.h"
 #include "print/Printer.h"
 #include "windows/Form1.h"

@@ -1,7 +1,7 @@
 #include "windows/Form1.h"
 
 #include "label/ZoneLines.h"
-#include "platform/MsgBox.h"
+#include "platform/widgets/MsgBox.h"
 #include "print/Printer.h"
 #include "windows/FloppyBackdrop.h"
 #include "windows/IndexedToolBar.h"

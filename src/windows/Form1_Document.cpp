@@ -2,7 +2,7 @@
 // reading and writing of the label file behind them.
 #include "windows/Form1.h"
 
-#include "platform/MsgBox.h"
+#include "platform/widgets/MsgBox.h"
 #include "print/LabelLoader.h"
 #include "windows/StatusPanels.h"
 #include "windows/ZoneTextEdit.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/HelpWindow.h"
+#include "platform/widgets/HelpWindow.h"
 #include "windows/CMDialog1.h"
 
 #include <QPointer>

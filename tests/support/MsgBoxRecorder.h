@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/MsgBox.h"
+#include "platform/widgets/MsgBox.h"
 
 #include <QList>
 

@@ -3,7 +3,7 @@
 #include "Form1Harness.h"
 
 #include "label/LabelFile.h"
-#include "platform/FrenchTranslations.h"
+#include "platform/widgets/FrenchTranslations.h"
 #include "windows/IndexedToolBar.h"
 
 #include <QLocale>

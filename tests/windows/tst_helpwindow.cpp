@@ -1,6 +1,6 @@
 // The help file that ships with the program and the window that shows it.
 #include "platform/HelpDocument.h"
-#include "platform/HelpWindow.h"
+#include "platform/widgets/HelpWindow.h"
 #include "windows/CMDialog1.h"
 
 #include <QApplication>

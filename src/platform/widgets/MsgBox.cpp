@@ -1,4 +1,4 @@
-#include "platform/MsgBox.h"
+#include "platform/widgets/MsgBox.h"
 
 #include <QApplication>
 #include <QMessageBox>

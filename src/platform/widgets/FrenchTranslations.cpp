@@ -1,4 +1,4 @@
-#include "platform/FrenchTranslations.h"
+#include "platform/widgets/FrenchTranslations.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>

@@ -1,4 +1,4 @@
-#include "platform/HelpWindow.h"
+#include "platform/widgets/HelpWindow.h"
 
 #include <QDesktopServices>
 #include <QLabel>

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QFutureWatcher>
+#include <QGuiApplication>
+#include <QObject>
+#include <QtConcurrent/QtConcurrentRun>
+#include <type_traits>
+#include <utility>
+
+// Work that may wait on something outside the process (the print scheduler, a large folder,
+// a large picture) runs on a pool thread so the window keeps answering. The result comes back
+// to done on receiver's thread; nothing comes back once receiver is gone. work must own what
+// it uses (capture copies, never the window's members).
+template <typename Work, typename Done>
+void runInBackground(QObject *receiver, Work work, Done done)
+{
+    using Result = std::invoke_result_t<Work>;
+    auto *watcher = new QFutureWatcher<Result>(receiver);
+    QObject::connect(watcher, &QFutureWatcherBase::finished, receiver,
+                     [watcher, done = std::move(done)]() mutable {
+                         watcher->deleteLater();
+                         done(watcher->result());
+                     });
+    watcher->setFuture(QtConcurrent::run(std::move(work)));
+}
+
+// The busy pointer for as long as the user waits on an answer; nests like the pointer stack.
+class BusyPointer
+{
+public:
+    BusyPointer() { QGuiApplication::setOverrideCursor(Qt::BusyCursor); }
+    ~BusyPointer() { QGuiApplication::restoreOverrideCursor(); }
+    BusyPointer(const BusyPointer &) = delete;
+    BusyPointer &operator=(const BusyPointer &) = delete;
+};

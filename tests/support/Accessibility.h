@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QStringList>
+
+class QWidget;
+
+// What a screen reader finds in a window, walked through QAccessible as assistive technology
+// walks it.
+namespace Accessibility {
+
+// One line per control (button, box, list, check box, option, spinner, menu item...) that has no
+// accessible name, giving its role and object name; empty when every control is named.
+QStringList namelessControls(QWidget *window);
+
+// The accessible names of every control of the window, in tree order.
+QStringList controlNames(QWidget *window);
+
+} // namespace Accessibility
