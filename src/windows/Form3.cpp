@@ -4,7 +4,7 @@
 #include "windows/Millimetres.h"
 #include "windows/PictureBox.h"
 #include "windows/PreviewPanel.h"
-#include "windows/ZoneDisplay.h"
+#include "windows/PreviewZone.h"
 
 #include <QEvent>
 #include <QPushButton>
@@ -66,7 +66,7 @@ Form3::Form3(const Module1 &state, const LabelZones &zones, const Picture &icon,
     Picture1->setObjectName(QStringLiteral("Picture1"));
     Millimetres::place(*Picture1, PanelPlaceMm);
     for (std::size_t i = 0; i < m_zoneBoxes.size(); ++i) {
-        m_zoneBoxes[i] = new ZoneDisplay(Picture1);
+        m_zoneBoxes[i] = new PreviewZone(Picture1);
         m_zoneBoxes[i]->setObjectName(QStringLiteral("Label%1").arg(i + 1));
         Millimetres::place(*m_zoneBoxes[i], ZonePlacesMm[i]);
     }
@@ -119,9 +119,7 @@ void Form3::showZone(int zone, const QString &text)
     shown.Caption = text;
     shown.FontUnderline = false;
     shown.FontStrikethru = false;
-    ZoneDisplay *box = m_zoneBoxes[std::size_t(zone - 1)];
-    box->setZone(shown);
-    box->setAccessibleName(text);
+    m_zoneBoxes[std::size_t(zone - 1)]->setZone(shown);
 }
 
 void Form3::Command1_Click()

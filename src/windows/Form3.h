@@ -9,8 +9,8 @@
 
 class PictureBox;
 class PreviewPanel;
+class PreviewZone;
 class QPushButton;
-class ZoneDisplay;
 
 // The print preview: one label as the current document and print settings will print it,
 // on a white panel, with the frame and the cut outline when the settings ask for them and
@@ -41,7 +41,7 @@ private:
     const Picture m_icon;
 
     PreviewPanel *Picture1 = nullptr;
-    std::array<ZoneDisplay *, 3> m_zoneBoxes{}; // Label1, Label2, Label3
+    std::array<PreviewZone *, 3> m_zoneBoxes{}; // Label1, Label2, Label3
     PictureBox *Picture2 = nullptr;
     QPushButton *Command1 = nullptr;
 };

@@ -6,6 +6,7 @@
 #include "windows/Form3.h"
 #include "windows/PictureBox.h"
 #include "windows/PreviewPanel.h"
+#include "windows/PreviewZone.h"
 #include "windows/ZoneDisplay.h"
 
 #include <QAbstractButton>
@@ -51,9 +52,9 @@ struct Preview
     {
         return form->findChild<PreviewPanel *>(QStringLiteral("Picture1"));
     }
-    ZoneDisplay *zoneBox(int zone) const
+    PreviewZone *zoneBox(int zone) const
     {
-        return form->findChild<ZoneDisplay *>(QStringLiteral("Label%1").arg(zone));
+        return form->findChild<PreviewZone *>(QStringLiteral("Label%1").arg(zone));
     }
     QImage zoneImage(int zone) const { return grabbed(zoneBox(zone)); }
 };
@@ -480,9 +481,18 @@ void TestForm3::quitAndCloseBoxEndThePreview()
 void TestForm3::everyControlIsNamed()
 {
     Preview p;
+    p.zones[1].Caption = QStringLiteral("Sauvegarde du lundi");
     QVERIFY(p.open());
     QCOMPARE(Accessibility::namelessControls(p.form.get()), QStringList());
     QVERIFY(Accessibility::controlNames(p.form.get()).contains(QStringLiteral("Quitter")));
+    // The zones are there to be read, not pressed: "&Quitter" is the only keyboard stop.
+    QList<QWidget *> stops;
+    for (QWidget *child : p.form->findChildren<QWidget *>())
+        if (child->focusPolicy() & Qt::TabFocus)
+            stops.append(child);
+    QCOMPARE(stops.size(), 1);
+    QCOMPARE(stops.first()->objectName(), QStringLiteral("Command1"));
+    QCOMPARE(p.zoneBox(2)->accessibleName(), p.zones[1].Caption);
 }
 
 QTEST_MAIN(TestForm3)
