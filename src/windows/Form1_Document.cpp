@@ -147,7 +147,7 @@ void Form1::Mnu_Quitter_Click()
 void Form1::OpenFile(const QString &path, const QString &previousName)
 {
     // The file and its picture are read and checked as a whole first, so that a file
-    // that cannot be read changes nothing of the open document but its name.
+    // that cannot be read changes nothing of the open document, its name included.
     const std::optional<LabelLoader::Loaded> loaded = LabelLoader::load(path, m_zones);
     if (!loaded) {
         m_state.LabelFileName = previousName;
