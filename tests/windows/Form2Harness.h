@@ -19,6 +19,16 @@
 #include <QTest>
 #include <memory>
 
+// Replaces a box's text as a user does: select all, delete, then type key by key.
+inline void typeInto(QLineEdit *edit, const QString &text)
+{
+    edit->setFocus();
+    edit->selectAll();
+    QTest::keyClick(edit, Qt::Key_Delete);
+    for (QChar c : text)
+        QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, QString(c), Qt::NoModifier);
+}
+
 // The print settings window as a test drives it: a fresh shared state at its start-up
 // values, message boxes checked by the recorder, the file dialogs answered by script.
 // The window is loaded by open(), which shows it, so that it becomes active.
@@ -54,16 +64,7 @@ struct Form2Harness
     Spinner *spinner(const char *name) const { return find<Spinner>(name); }
     bool shown(const char *name) const { return find<QWidget>(name)->isVisibleTo(form.get()); }
 
-    // Replaces a box's text as a user does: select all, delete, then type key by key.
-    void type(const char *name, const QString &text) const
-    {
-        KeyFilteredEdit *edit = box(name);
-        edit->setFocus();
-        edit->selectAll();
-        QTest::keyClick(edit, Qt::Key_Delete);
-        for (QChar c : text)
-            QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, QString(c), Qt::NoModifier);
-    }
+    void type(const char *name, const QString &text) const { typeInto(box(name), text); }
 
     Module1 state;
     MsgBoxRecorder msgBoxes; // before the window, whose load may show messages
