@@ -93,7 +93,7 @@ void Form2::Form_Activate()
     selectNumberingStyle();
     if (m_state.PrintSingleMode == 0) {
         Option2->setChecked(true);
-        showRunCaption();
+        showCopyCount();
         if (m_state.AutoIncrementBox == 1) {
             Check3->setChecked(true);
             showAutoIncrementPanels(true);
@@ -135,10 +135,12 @@ void Form2::showSingleLabelMode()
     LabelVisible();
 }
 
-void Form2::showRunCaption()
+// The run option and the print button both say how many labels the run holds.
+void Form2::showCopyCount()
 {
-    Command1->setText(QStringLiteral("&Imprimer ") + NumberText::plain(double(m_state.CopyCount)) +
-                      QStringLiteral(" étiquettes"));
+    const QString copies = NumberText::plain(double(m_state.CopyCount));
+    Option2->setText(copies + QStringLiteral(" Etiquettes identiques"));
+    Command1->setText(QStringLiteral("&Imprimer ") + copies + QStringLiteral(" étiquettes"));
 }
 
 void Form2::showSinglePositionCaption()
@@ -197,9 +199,7 @@ void Form2::Option2_Click()
     m_state.PrintSingleMode = 0;
     Label11->hide();
     Frame3->show();
-    Option2->setText(NumberText::plain(double(m_state.CopyCount)) +
-                     QStringLiteral(" Etiquettes identiques"));
-    showRunCaption();
+    showCopyCount();
     Check3->show();
     const bool numbered = m_state.AutoIncrementBox == 1;
     Check3->setChecked(numbered);
@@ -275,9 +275,7 @@ void Form2::Text5_Change()
     keepRunOnSheet();
     enablePrintForRun();
     VScroll1->showValue(m_state.CopyCount);
-    Option2->setText(NumberText::plain(double(m_state.CopyCount)) +
-                     QStringLiteral(" Etiquettes identiques"));
-    showRunCaption();
+    showCopyCount();
 }
 
 void Form2::Text6_Change()

@@ -94,7 +94,7 @@ private:
     void Form_Activate();
     void selectNumberingStyle();
     void showSingleLabelMode();
-    void showRunCaption();
+    void showCopyCount();
     void showSinglePositionCaption();
     void enablePrintForRun();
     void keepRunOnSheet();

@@ -73,14 +73,8 @@ struct Form2Harness
     std::unique_ptr<Form2> form;
 };
 
-// The messages of the count boxes, as the recorder expects them.
-inline MsgBoxCall countError(const QString &prompt)
-{
-    return {prompt, MsgBoxButtons::OKOnly, MsgBoxIcon::Critical, QStringLiteral("Erreur"),
-            MsgBoxDefault::First};
-}
-
-// The numbers as the warning writes them, each with its leading blank (" 4").
+// The warning of a run that would pass the sheet's last position; the numbers as it
+// writes them, each with its leading blank (" 4").
 inline MsgBoxCall pastSheetEndWarning(const char *positionsLeft, const char *start)
 {
     return {QStringLiteral("Nombre maximun d'étiquettes = ") + QLatin1String(positionsLeft) +

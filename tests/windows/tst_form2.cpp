@@ -108,7 +108,7 @@ void TestForm2::copyCount_data()
     QTest::addColumn<bool>("printable");
 
     QTest::newRow("12 is cut to 10") << 1 << "12"
-                                     << QList<MsgBoxCall>{countError(QStringLiteral(
+                                     << QList<MsgBoxCall>{errorBox(QStringLiteral(
                                             "Nombre maximum d'étiquettes identiques = 10"))}
                                      << 10 << "10" << true;
     QTest::newRow("emptied") << 1 << "" << QList<MsgBoxCall>{} << 0 << "" << false;
@@ -117,7 +117,7 @@ void TestForm2::copyCount_data()
         << 7 << "10" << QList<MsgBoxCall>{pastSheetEndWarning(" 4", " 7")} << 4 << "4" << true;
     QTest::newRow("12 from 7: both limits")
         << 7 << "12"
-        << QList<MsgBoxCall>{countError(
+        << QList<MsgBoxCall>{errorBox(
                                  QStringLiteral("Nombre maximum d'étiquettes identiques = 10")),
                              pastSheetEndWarning(" 4", " 7")}
         << 4 << "4" << true;

@@ -14,12 +14,6 @@ QString title(const QString &name)
     return QStringLiteral("Paramétrage de l'impression ") + name;
 }
 
-MsgBoxCall fileError(const QString &prompt)
-{
-    return {prompt, MsgBoxButtons::OKOnly, MsgBoxIcon::Critical, QStringLiteral("Erreur"),
-            MsgBoxDefault::First};
-}
-
 // Text1 to Text4, separated by "|".
 QString distanceBoxes(const Form2Harness &h)
 {
@@ -107,7 +101,7 @@ void TestForm2Settings::saveRefused()
     h.button("Check1")->click();
     const QString path = m_dir.filePath(QStringLiteral("absent/lot1.PAR"));
     h.dialogs->answerNext(path);
-    h.msgBoxes.expect(fileError(QStringLiteral("Erreur lors de la sauvegarde du fichier !")));
+    h.msgBoxes.expect(errorBox(QStringLiteral("Erreur lors de la sauvegarde du fichier !")));
     h.button("Command4")->click();
 
     QVERIFY(h.msgBoxes.allSeen());
@@ -209,7 +203,7 @@ void TestForm2Settings::loadRefused()
     h.open();
     h.button("Check2")->click();
     h.dialogs->answerNext(path);
-    h.msgBoxes.expect(fileError(QStringLiteral("Erreur d'ouverture du fichier")));
+    h.msgBoxes.expect(errorBox(QStringLiteral("Erreur d'ouverture du fichier")));
     h.button("Command5")->click();
 
     QVERIFY(h.msgBoxes.allSeen());
