@@ -91,6 +91,7 @@ private Q_SLOTS:
     void tooManyLinesPrintsNothing();
     void entryPoints_data();
     void entryPoints();
+    void printerSetUpFromTheSettingsWindow();
 
 private:
     QString writeLabel(const QString &name, const QString &zone2);
@@ -356,6 +357,23 @@ void TestForm1Print::entryPoints()
     QVERIFY(printCommand(
         h, [](Form2 &window) { in<QAbstractButton>(window, "Command2")->click(); }, command));
     QVERIFY(h.msgBoxes.allSeen());
+}
+
+void TestForm1Print::printerSetUpFromTheSettingsWindow()
+{
+    Form1Harness h(QString(), QStringLiteral("/opt/korvalin"), Printer(Queue));
+    h.dialogs->answerNext(QStringLiteral("Refuse"));
+    QVERIFY(printCommand(h, [](Form2 &window) {
+        in<QAbstractButton>(window, "Command6")->click();
+        QVERIFY(window.isVisible());
+        in<QAbstractButton>(window, "Command2")->click();
+    }));
+    QCOMPARE(h.dialogs->shown().size(), 1);
+    const ScriptedDialogs::Shown &shown = h.dialogs->shown().constFirst();
+    QCOMPARE(shown.kind, ScriptedDialogs::Kind::Printer);
+    QCOMPARE(shown.printer, Queue);
+    QVERIFY(!shown.cancelError);
+    QCOMPARE(h.printer.name(), QStringLiteral("Refuse"));
 }
 
 QTEST_MAIN(TestForm1Print)
