@@ -95,6 +95,11 @@ int main(int argc, char **argv)
             return 1;
         if (run > 0)
             acceptances.append(millisecondsSince(clock, yesAt));
+        // Only a job the scheduler took numbers the disks on.
+        if (state.DiskNumber != 11) {
+            std::fprintf(stderr, "The job was not accepted\n");
+            return 1;
+        }
         state.DiskNumber = 1;
     }
     std::printf("%d runs: print settings window on screen %.1f ms after the command (median, "
