@@ -1,5 +1,6 @@
 // The settings files of the print settings window: defaults, save and load, and the title.
 #include "Form2Harness.h"
+#include "SmallDisk.h"
 #include "TestFiles.h"
 
 #include <QFile>
@@ -31,6 +32,7 @@ class TestForm2Settings : public QObject
 private Q_SLOTS:
     void save_data();
     void save();
+    void saveRefused_data();
     void saveRefused();
     void saveCancelled();
     void load_data();
@@ -93,19 +95,41 @@ void TestForm2Settings::save()
     QVERIFY(h.msgBoxes.allSeen());
 }
 
+void TestForm2Settings::saveRefused_data()
+{
+    QTest::addColumn<bool>("fullDisk");
+    QTest::newRow("folder that does not exist") << false;
+    QTest::newRow("full disk over an older file") << true;
+}
+
 void TestForm2Settings::saveRefused()
 {
+    QFETCH(bool, fullDisk);
+    const QByteArray older("1,2,3,4\r\n#TRUE#,#TRUE#\r\n");
+    SmallDisk disk;
+    QString path = m_dir.filePath(QStringLiteral("absent/lot1.PAR"));
+    if (fullDisk) {
+        if (!disk.isMounted())
+            QSKIP("Mounting a small file system needs root");
+        path = disk.filePath(QStringLiteral("lot1.PAR"));
+        QVERIFY(writeBytes(path, older));
+        QVERIFY(disk.fillLeaving(0));
+    }
     Form2Harness h;
     h.state.ConfigFileName = QStringLiteral("/avant/lot0.PAR");
     h.open();
     h.button("Check1")->click();
-    const QString path = m_dir.filePath(QStringLiteral("absent/lot1.PAR"));
     h.dialogs->answerNext(path);
     h.msgBoxes.expect(errorBox(QStringLiteral("Erreur lors de la sauvegarde du fichier !")));
     h.button("Command4")->click();
 
     QVERIFY(h.msgBoxes.allSeen());
-    QVERIFY(!QFile::exists(path));
+    if (fullDisk) {
+        QCOMPARE(fileBytes(path), older);
+        QCOMPARE(disk.files(), QStringList{QStringLiteral("lot1.PAR")});
+    } else {
+        QVERIFY(!QFile::exists(path));
+    }
     QCOMPARE(h.form->windowTitle(), title(QStringLiteral("DEFAUT")));
     QCOMPARE(h.state.ConfigFileName, QStringLiteral("/avant/lot0.PAR"));
     QVERIFY(h.state.PrintFrame);
