@@ -45,7 +45,7 @@ void Module1::startUp(const QString &appPath, const QString &commandLineArgument
     PrintFrame = true;
     PrintCutMarks = true;
     DiskNumber = 1;
-    PrintSettingsTitle = printSettingsTitle(QStringLiteral("DEFAUT"));
+    PrintSettingsTitle = printSettingsTitle(defaultSettingsName());
     // A document named on the command line leaves the start position unset until the
     // print settings window asks for it.
     StartLabel = m_startedWithDocument ? 0 : 1;
@@ -59,6 +59,11 @@ QString Module1::commandLineDocumentName() const
 QString Module1::printSettingsTitle(const QString &name)
 {
     return QStringLiteral("Paramétrage de l'impression ") + name;
+}
+
+QString Module1::defaultSettingsName()
+{
+    return QStringLiteral("DEFAUT");
 }
 
 QPoint CenterForm(const QSize &window, const QRect &screen)

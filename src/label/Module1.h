@@ -67,6 +67,8 @@ public:
     QString commandLineDocumentName() const;
 
     static QString printSettingsTitle(const QString &name);
+    // The name in that title while no settings file is in use.
+    static QString defaultSettingsName();
 
 private:
     bool m_startedWithDocument = false;

@@ -4,7 +4,9 @@
 #include "platform/widgets/MsgBox.h"
 #include "print/Printer.h"
 #include "windows/ActionButton.h"
+#include "windows/BackgroundTask.h"
 #include "windows/FloppyBackdrop.h"
+#include "windows/Form2.h"
 #include "windows/KeyboardIndicators.h"
 #include "windows/LabelArea.h"
 #include "windows/Millimetres.h"
@@ -125,7 +127,7 @@ void Form1::buildActions()
     connect(Mnu_Apercu, &QAction::triggered, this, &Form1::Mnu_Apercu_Click);
     Mnu_Imprimer = addCommand(QStringLiteral("&Imprimer"), "Mnu_Imprimer",
                               QStringLiteral("Imprimer"), "imprimer");
-    awaitingItsWindow(Mnu_Imprimer);
+    connect(Mnu_Imprimer, &QAction::triggered, this, &Form1::Mnu_Imprimer_Click);
     Mnu_ConfigImp = addCommand(QStringLiteral("Configurer l'imprimante"), "Mnu_ConfigImp");
     connect(Mnu_ConfigImp, &QAction::triggered, this, &Form1::Mnu_ConfigImp_Click);
     // Their check marks show what the printer reports, never a click's own toggling.
@@ -348,6 +350,7 @@ QWidget *Form1::buildMainButtons()
 void Form1::Form_Load()
 {
     m_state.InitialZoneText = {m_zones[0].Caption, m_zones[1].Caption, m_zones[2].Caption};
+    loadPrintSettings();
     refreshOrientationDisplay();
     if (m_state.startedWithDocument()) {
         OpenFile(m_state.LabelFileName);
@@ -434,7 +437,7 @@ void Form1::showHelp(int command)
 
 void Form1::showError(const QString &message)
 {
-    MsgBox(message, MsgBoxButtons::OKOnly, MsgBoxIcon::Critical, QStringLiteral("Erreur"));
+    MsgBoxError(message);
 }
 
 bool Form1::CalculIMP()

@@ -7,7 +7,11 @@
 
 #include <QMainWindow>
 #include <array>
+#include <memory>
+#include <optional>
 
+class BusyPointer;
+class Form2;
 class PictureBox;
 class Printer;
 class QAction;
@@ -60,6 +64,9 @@ private slots:
     void Mmu_Som_Aide_Click();
     void Mnu_AideIndex_Click();
 
+    // Printing (Form1_Print.cpp).
+    void Mnu_Imprimer_Click();
+
     // Document commands (Form1_Document.cpp).
     void Mnu_Fichier_Click();
     void Mnu_Nouveau_Click();
@@ -106,6 +113,10 @@ private:
     void showError(const QString &message);
     void endProgram();
 
+    // Printing.
+    void loadPrintSettings();
+    void submitPrintJob();
+
     // Document.
     // The caller has named the document after path; a file that cannot be read gives the
     // document back previousName (untitled, as at start-up, unless given), so that the
@@ -146,6 +157,11 @@ private:
     QToolBar *Toolbar1 = nullptr;
     StatusPanels *StatusBar1 = nullptr;
     QTimer *Timer1 = nullptr;
+    // The print settings window while it is loaded: from start-up to the first print
+    // command, then for each print command.
+    std::unique_ptr<Form2> m_printSettings;
+    // Held while a print job waits for the scheduler's answer.
+    std::unique_ptr<BusyPointer> m_printing;
 
     // One action per command, shared by its menu item, toolbar button and push button.
     QAction *Mnu_Nouveau = nullptr;

@@ -34,5 +34,12 @@ private:
     ScopedMsgBoxHandler m_guard;
 };
 
+// The program's usual error message (MsgBoxError), as the recorder expects it.
+inline MsgBoxCall errorBox(const QString &prompt)
+{
+    return {prompt, MsgBoxButtons::OKOnly, MsgBoxIcon::Critical, QStringLiteral("Erreur"),
+            MsgBoxDefault::First};
+}
+
 // Readable failure output for QCOMPARE on message-box calls.
 char *toString(const MsgBoxCall &call);

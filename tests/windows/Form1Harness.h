@@ -106,10 +106,3 @@ inline bool programEnds(const std::function<void()> &action)
     });
     return QCoreApplication::exec() == 0;
 }
-
-// The message boxes the main window shows, as the recorder expects them.
-inline MsgBoxCall errorBox(const QString &prompt)
-{
-    return {prompt, MsgBoxButtons::OKOnly, MsgBoxIcon::Critical, QStringLiteral("Erreur"),
-            MsgBoxDefault::First};
-}

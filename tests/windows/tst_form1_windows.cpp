@@ -104,7 +104,8 @@ void TestForm1Windows::entryPoints()
     QCOMPARE(seen->modality, Qt::ApplicationModal);
     // Closed and discarded: the main window takes input again.
     QCOMPARE(QApplication::activeModalWidget(), nullptr);
-    QVERIFY(h.form->findChildren<QDialog *>().isEmpty());
+    QVERIFY(h.form->findChildren<Form3 *>().isEmpty());
+    QVERIFY(h.form->findChildren<frmAbout *>().isEmpty());
 }
 
 // The print settings window opens the preview over itself; closing the preview goes back to

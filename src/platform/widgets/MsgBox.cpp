@@ -83,6 +83,11 @@ MsgBoxResult MsgBox(const QString &prompt, MsgBoxButtons buttons, MsgBoxIcon ico
     return showMessageBox(call);
 }
 
+void MsgBoxError(const QString &prompt)
+{
+    MsgBox(prompt, MsgBoxButtons::OKOnly, MsgBoxIcon::Critical, QStringLiteral("Erreur"));
+}
+
 ScopedMsgBoxHandler::ScopedMsgBoxHandler(MsgBoxHandler handler)
     : m_previous(std::exchange(installedHandler(), std::move(handler)))
 {

@@ -47,6 +47,9 @@ struct MsgBoxCall
 MsgBoxResult MsgBox(const QString &prompt, MsgBoxButtons buttons, MsgBoxIcon icon,
                     const QString &title, MsgBoxDefault defaultButton = MsgBoxDefault::First);
 
+// The program's usual error message: an OK button, the critical icon and the title "Erreur".
+void MsgBoxError(const QString &prompt);
+
 // Replaces the real message box while the returned guard lives (tests only).
 using MsgBoxHandler = std::function<MsgBoxResult(const MsgBoxCall &)>;
 

@@ -1,0 +1,84 @@
+#pragma once
+
+#include "MsgBoxRecorder.h"
+#include "ScriptedDialogs.h"
+
+#include "label/Module1.h"
+#include "windows/CMDialog1.h"
+#include "windows/Form2.h"
+#include "windows/KeyFilteredEdit.h"
+#include "windows/SheetTile.h"
+#include "windows/Spinner.h"
+
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QDir>
+#include <QGroupBox>
+#include <QLabel>
+#include <QRadioButton>
+#include <QTest>
+#include <memory>
+
+// Replaces a box's text as a user does: select all, delete, then type key by key.
+inline void typeInto(QLineEdit *edit, const QString &text)
+{
+    edit->setFocus();
+    edit->selectAll();
+    QTest::keyClick(edit, Qt::Key_Delete);
+    for (QChar c : text)
+        QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, QString(c), Qt::NoModifier);
+}
+
+// The print settings window as a test drives it: a fresh shared state at its start-up
+// values, message boxes checked by the recorder, the file dialogs answered by script.
+// The window is loaded by open(), which shows it, so that it becomes active.
+struct Form2Harness
+{
+    Form2Harness()
+    {
+        state.startUp(QStringLiteral("/opt/korvalin"), QString(), QDir::currentPath());
+    }
+
+    // Unloads the window if loaded, loads it again from the state and shows it.
+    Form2 &open()
+    {
+        form.reset();
+        form = std::make_unique<Form2>(state, dialog);
+        form->show();
+        return *form;
+    }
+
+    template <typename T> T *find(const char *name) const
+    {
+        T *child = form->findChild<T *>(QLatin1String(name));
+        if (!child)
+            qFatal("No %s in the print settings window", name);
+        return child;
+    }
+    KeyFilteredEdit *box(const char *name) const { return find<KeyFilteredEdit>(name); }
+    QAbstractButton *button(const char *name) const { return find<QAbstractButton>(name); }
+    SheetTile *tile(int position) const
+    {
+        return find<SheetTile>(("Label" + std::to_string(position)).c_str());
+    }
+    Spinner *spinner(const char *name) const { return find<Spinner>(name); }
+    bool shown(const char *name) const { return find<QWidget>(name)->isVisibleTo(form.get()); }
+
+    void type(const char *name, const QString &text) const { typeInto(box(name), text); }
+
+    Module1 state;
+    MsgBoxRecorder msgBoxes; // before the window, whose load may show messages
+    CMDialog1 dialog;
+    ScriptedDialogs *dialogs = ScriptedDialogs::installInto(dialog);
+    std::unique_ptr<Form2> form;
+};
+
+// The warning of a run that would pass the sheet's last position; the numbers as it
+// writes them, each with its leading blank (" 4").
+inline MsgBoxCall pastSheetEndWarning(const char *positionsLeft, const char *start)
+{
+    return {QStringLiteral("Nombre maximun d'étiquettes = ") + QLatin1String(positionsLeft) +
+                QStringLiteral("\r à partir de l'étiquette N° ") + QLatin1String(start),
+            MsgBoxButtons::OKOnly, MsgBoxIcon::Exclamation, QStringLiteral("Avertissement"),
+            MsgBoxDefault::First};
+}

@@ -1,0 +1,114 @@
+// Measures the print road of the main window: how soon the print settings window is on
+// screen after the print command, and how long a run of ten labels takes from the "Oui"
+// of the confirmation until a private CUPS scheduler has accepted the job. Run it through
+// measure-print.sh, which gives it an X server; prints the medians.
+#include "CupsScheduler.h"
+
+#include "label/Module1.h"
+#include "platform/widgets/MsgBox.h"
+#include "print/Printer.h"
+#include "windows/Form1.h"
+#include "windows/Form2.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QTimer>
+#include <QWindow>
+#include <algorithm>
+#include <cstdio>
+
+namespace {
+
+double median(QList<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values.isEmpty() ? 0 : values[values.size() / 2];
+}
+
+// Lets events run until done() holds; false when it does not within the time given.
+template <typename Done> bool waitFor(Done done, int timeoutMs = 30000)
+{
+    QElapsedTimer waited;
+    waited.start();
+    while (!done()) {
+        if (waited.elapsed() > timeoutMs)
+            return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 1);
+    }
+    return true;
+}
+
+double millisecondsSince(const QElapsedTimer &clock, qint64 startNs)
+{
+    return double(clock.nsecsElapsed() - startNs) / 1e6;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    CupsScheduler cups; // first, so that libcups sees only the private scheduler
+    QApplication app(argc, argv);
+    const int runs = argc > 1 ? QString::fromLocal8Bit(argv[1]).toInt() : 15;
+    const QString queue = QStringLiteral("Mesure");
+    if (!cups.start() || cups.addPdfQueue(queue).isEmpty() || !cups.setDefault(queue)) {
+        std::fprintf(stderr, "CUPS: %s\n", qPrintable(cups.errorString()));
+        return 1;
+    }
+
+    Module1 state;
+    state.startUp(QDir::currentPath(), QString(), QDir::currentPath());
+    Printer printer(queue);
+    Form1 form(state, printer);
+    form.show();
+    if (!waitFor([&] { return form.windowHandle() && form.windowHandle()->isExposed(); }))
+        return 1;
+    QAction *print = form.findChild<QAction *>(QStringLiteral("Mnu_Imprimer"));
+
+    QElapsedTimer clock;
+    clock.start();
+    qint64 commandAt = 0, yesAt = 0;
+    QList<double> appearances, acceptances;
+    const ScopedMsgBoxHandler answerYes([&](const MsgBoxCall &) {
+        yesAt = clock.nsecsElapsed();
+        return MsgBoxResult::Yes;
+    });
+    for (int run = 0; run <= runs; ++run) { // the first run warms up and is not counted
+        QTimer poll;
+        poll.setInterval(0);
+        QObject::connect(&poll, &QTimer::timeout, [&] {
+            auto *settings = qobject_cast<Form2 *>(QApplication::activeModalWidget());
+            if (!settings || !settings->windowHandle() || !settings->windowHandle()->isExposed())
+                return;
+            poll.stop();
+            if (run > 0)
+                appearances.append(millisecondsSince(clock, commandAt));
+            settings->findChild<QAbstractButton *>(QStringLiteral("Command1"))->click();
+        });
+        poll.start();
+        commandAt = clock.nsecsElapsed();
+        print->trigger();
+        if (!waitFor([&] { return print->isEnabled(); }))
+            return 1;
+        if (run > 0)
+            acceptances.append(millisecondsSince(clock, yesAt));
+        // Only a job the scheduler took numbers the disks on.
+        if (state.DiskNumber != 11) {
+            std::fprintf(stderr, "The job was not accepted\n");
+            return 1;
+        }
+        state.DiskNumber = 1;
+    }
+    std::printf("%d runs: print settings window on screen %.1f ms after the command (median, "
+                "min %.1f, max %.1f); ten labels accepted by CUPS %.1f ms after \"Oui\" "
+                "(median, min %.1f, max %.1f)\n",
+                runs, median(appearances),
+                *std::min_element(appearances.begin(), appearances.end()),
+                *std::max_element(appearances.begin(), appearances.end()), median(acceptances),
+                *std::min_element(acceptances.begin(), acceptances.end()),
+                *std::max_element(acceptances.begin(), acceptances.end()));
+    return 0;
+}
