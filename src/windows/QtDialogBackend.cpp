@@ -1,12 +1,15 @@
 #include "windows/QtDialogBackend.h"
 
 #include "label/ColorValue.h"
+#include "platform/LabelFonts.h"
 #include "windows/PrinterSetupDialog.h"
 
+#include <QCheckBox>
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFontDialog>
+#include <QGroupBox>
 #include <QRegularExpression>
 
 namespace {
@@ -21,8 +24,7 @@ std::optional<QString> runFileDialog(const CMDialog1 &dialog, QWidget *parent,
     fileDialog.setNameFilters(filters);
     if (dialog.FilterIndex >= 1 && dialog.FilterIndex <= filters.size())
         fileDialog.selectNameFilter(filters[dialog.FilterIndex - 1]);
-    if (mode == QFileDialog::AcceptSave && !(dialog.Flags & CMDialog1::OverwritePrompt))
-        fileDialog.setOption(QFileDialog::DontConfirmOverwrite);
+    fileDialog.setOptions(QtDialogBackend::fileDialogOptions(dialog, mode));
 
     // A proposed name with a folder opens that folder, before the initial folder.
     const QFileInfo proposed(dialog.FileName);
@@ -36,6 +38,18 @@ std::optional<QString> runFileDialog(const CMDialog1 &dialog, QWidget *parent,
     if (fileDialog.exec() != QDialog::Accepted || fileDialog.selectedFiles().isEmpty())
         return std::nullopt;
     return fileDialog.selectedFiles().constFirst();
+}
+
+// The dialog has no option to leave out its effects, and a zone's strikethrough and
+// underline are neither saved nor printed: the box that offers them is hidden.
+void hideEffects(QFontDialog &dialog)
+{
+    for (QCheckBox *effect : dialog.findChildren<QCheckBox *>()) {
+        if (auto *group = qobject_cast<QGroupBox *>(effect->parentWidget()))
+            group->hide();
+        else
+            effect->hide();
+    }
 }
 
 } // namespace
@@ -61,6 +75,15 @@ QStringList QtDialogBackend::nameFilters(const QString &filter)
     return result;
 }
 
+QFileDialog::Options QtDialogBackend::fileDialogOptions(const CMDialog1 &dialog,
+                                                        QFileDialog::AcceptMode mode)
+{
+    QFileDialog::Options options;
+    if (mode == QFileDialog::AcceptSave && !(dialog.Flags & CMDialog1::OverwritePrompt))
+        options |= QFileDialog::DontConfirmOverwrite;
+    return options;
+}
+
 std::optional<QString> QtDialogBackend::chooseFileToOpen(const CMDialog1 &dialog, QWidget *parent)
 {
     return runFileDialog(dialog, parent, QFileDialog::AcceptOpen);
@@ -71,23 +94,37 @@ std::optional<QString> QtDialogBackend::chooseFileToSave(const CMDialog1 &dialog
     return runFileDialog(dialog, parent, QFileDialog::AcceptSave);
 }
 
+FontChoice QtDialogBackend::keptUnlessChanged(const FontChoice &given, const QFont &shown,
+                                              const QFont &chosen)
+{
+    // Strikethrough and underline are not offered, so they always come back as given.
+    FontChoice result = given;
+    if (chosen.family() != shown.family())
+        result.name = chosen.family();
+    if (!qFuzzyCompare(chosen.pointSizeF(), shown.pointSizeF()))
+        result.size = float(chosen.pointSizeF());
+    if (chosen.bold() != shown.bold())
+        result.bold = chosen.bold();
+    if (chosen.italic() != shown.italic())
+        result.italic = chosen.italic();
+    return result;
+}
+
 std::optional<FontChoice> QtDialogBackend::chooseFont(const FontChoice &initial, QWidget *parent)
 {
-    QFont font(initial.name);
-    font.setPointSizeF(initial.size);
-    font.setBold(initial.bold);
-    font.setItalic(initial.italic);
-    bool accepted = false;
-    const QFont chosen = QFontDialog::getFont(&accepted, font, parent);
-    if (!accepted)
+    // Qt's own dialog, whatever the desktop, so the effects can be left out.
+    QFontDialog dialog(parent);
+    dialog.setOption(QFontDialog::DontUseNativeDialog);
+    hideEffects(dialog);
+    // The dialog lists the faces the machine has: it opens on the one drawn for the
+    // zone's font, which a label's "Arial" is not.
+    QFont opening = LabelFonts::font(initial.name, initial.size, initial.bold, initial.italic);
+    opening.setFamily(LabelFonts::drawnFamily(initial.name));
+    dialog.setCurrentFont(opening);
+    const QFont shown = dialog.currentFont();
+    if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
-    // The dialog offers no effects, so strikethrough and underline come back as given.
-    FontChoice result = initial;
-    result.name = chosen.family();
-    result.size = float(chosen.pointSizeF());
-    result.bold = chosen.bold();
-    result.italic = chosen.italic();
-    return result;
+    return keptUnlessChanged(initial, shown, dialog.selectedFont());
 }
 
 std::optional<ColorValue> QtDialogBackend::chooseColor(ColorValue initial, QWidget *parent)
