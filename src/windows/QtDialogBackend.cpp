@@ -1,15 +1,12 @@
 #include "windows/QtDialogBackend.h"
 
 #include "label/ColorValue.h"
-#include "platform/LabelFonts.h"
+#include "windows/LabelFontDialog.h"
 #include "windows/PrinterSetupDialog.h"
 
-#include <QCheckBox>
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QFontDialog>
-#include <QGroupBox>
 #include <QRegularExpression>
 
 namespace {
@@ -38,18 +35,6 @@ std::optional<QString> runFileDialog(const CMDialog1 &dialog, QWidget *parent,
     if (fileDialog.exec() != QDialog::Accepted || fileDialog.selectedFiles().isEmpty())
         return std::nullopt;
     return fileDialog.selectedFiles().constFirst();
-}
-
-// The dialog has no option to leave out its effects, and a zone's strikethrough and
-// underline are neither saved nor printed: the box that offers them is hidden.
-void hideEffects(QFontDialog &dialog)
-{
-    for (QCheckBox *effect : dialog.findChildren<QCheckBox *>()) {
-        if (auto *group = qobject_cast<QGroupBox *>(effect->parentWidget()))
-            group->hide();
-        else
-            effect->hide();
-    }
 }
 
 } // namespace
@@ -94,37 +79,9 @@ std::optional<QString> QtDialogBackend::chooseFileToSave(const CMDialog1 &dialog
     return runFileDialog(dialog, parent, QFileDialog::AcceptSave);
 }
 
-FontChoice QtDialogBackend::keptUnlessChanged(const FontChoice &given, const QFont &shown,
-                                              const QFont &chosen)
-{
-    // Strikethrough and underline are not offered, so they always come back as given.
-    FontChoice result = given;
-    if (chosen.family() != shown.family())
-        result.name = chosen.family();
-    if (!qFuzzyCompare(chosen.pointSizeF(), shown.pointSizeF()))
-        result.size = float(chosen.pointSizeF());
-    if (chosen.bold() != shown.bold())
-        result.bold = chosen.bold();
-    if (chosen.italic() != shown.italic())
-        result.italic = chosen.italic();
-    return result;
-}
-
 std::optional<FontChoice> QtDialogBackend::chooseFont(const FontChoice &initial, QWidget *parent)
 {
-    // Qt's own dialog, whatever the desktop, so the effects can be left out.
-    QFontDialog dialog(parent);
-    dialog.setOption(QFontDialog::DontUseNativeDialog);
-    hideEffects(dialog);
-    // The dialog lists the faces the machine has: it opens on the one drawn for the
-    // zone's font, which a label's "Arial" is not.
-    QFont opening = LabelFonts::font(initial.name, initial.size, initial.bold, initial.italic);
-    opening.setFamily(LabelFonts::drawnFamily(initial.name));
-    dialog.setCurrentFont(opening);
-    const QFont shown = dialog.currentFont();
-    if (dialog.exec() != QDialog::Accepted)
-        return std::nullopt;
-    return keptUnlessChanged(initial, shown, dialog.selectedFont());
+    return LabelFontDialog::choose(initial, parent);
 }
 
 std::optional<ColorValue> QtDialogBackend::chooseColor(ColorValue initial, QWidget *parent)

@@ -4,7 +4,6 @@
 #include "windows/CMDialog1.h"
 
 #include <QFileDialog>
-#include <QFont>
 #include <QPointer>
 #include <QStringList>
 
@@ -27,12 +26,6 @@ public:
     // The options of the Qt file dialog that stands for dialog's flags.
     static QFileDialog::Options fileDialogOptions(const CMDialog1 &dialog,
                                                   QFileDialog::AcceptMode mode);
-
-    // What the font dialog gives back: each value the user changed from the font the dialog
-    // showed (shown), otherwise the value given. The family shown is the face drawn for the
-    // given name, so keeping it keeps the name ("Arial", not its stand-in).
-    static FontChoice keptUnlessChanged(const FontChoice &given, const QFont &shown,
-                                        const QFont &chosen);
 
 private:
     // One help window, brought back to the front by later requests.

@@ -1,8 +1,10 @@
+#include "Accessibility.h"
 #include "Form1Harness.h"
 #include "TestFiles.h"
 
 #include "label/LabelFile.h"
 #include "platform/LabelFonts.h"
+#include "windows/LabelFontDialog.h"
 #include "windows/QtDialogBackend.h"
 
 #include <QApplication>
@@ -103,6 +105,7 @@ private Q_SLOTS:
     void realDialog_data();
     void realDialog();
     void cancelledRealDialogGivesNothing();
+    void everyControlIsNamed();
     void labelSurvivesTheDialogAndASave_data();
     void labelSurvivesTheDialogAndASave();
 };
@@ -143,7 +146,7 @@ void TestFontDialog::keptUnlessChanged()
     QFETCH(QFont, shown);
     QFETCH(QFont, chosen);
     QFETCH(FontChoice, expected);
-    QCOMPARE(described(QtDialogBackend::keptUnlessChanged(given, shown, chosen)),
+    QCOMPARE(described(LabelFontDialog::keptUnlessChanged(given, shown, chosen)),
              described(expected));
 }
 
@@ -207,6 +210,20 @@ void TestFontDialog::cancelledRealDialogGivesNothing()
             QTest::keyClick(dialog, Qt::Key_Escape);
     });
     QVERIFY(!backend.chooseFont({QStringLiteral("Arial"), 12, true, false, false, false}, nullptr));
+}
+
+void TestFontDialog::everyControlIsNamed()
+{
+    QtDialogBackend backend;
+    QStringList nameless{QStringLiteral("the dialog did not open")};
+    QTimer::singleShot(0, [&nameless] {
+        if (QWidget *dialog = QApplication::activeModalWidget()) {
+            nameless = Accessibility::namelessControls(dialog);
+            QTest::keyClick(dialog, Qt::Key_Escape);
+        }
+    });
+    backend.chooseFont({QStringLiteral("Arial"), 12, true, false, false, false}, nullptr);
+    QVERIFY2(nameless.isEmpty(), qPrintable(nameless.join(QLatin1Char('\n'))));
 }
 
 void TestFontDialog::labelSurvivesTheDialogAndASave_data()
