@@ -21,7 +21,8 @@ std::optional<QString> runFileDialog(const CMDialog1 &dialog, QWidget *parent,
     fileDialog.setNameFilters(filters);
     if (dialog.FilterIndex >= 1 && dialog.FilterIndex <= filters.size())
         fileDialog.selectNameFilter(filters[dialog.FilterIndex - 1]);
-    fileDialog.setOptions(QtDialogBackend::fileDialogOptions(dialog, mode));
+    if (mode == QFileDialog::AcceptSave && !(dialog.Flags & CMDialog1::OverwritePrompt))
+        fileDialog.setOption(QFileDialog::DontConfirmOverwrite);
 
     // A proposed name with a folder opens that folder, before the initial folder.
     const QFileInfo proposed(dialog.FileName);
@@ -58,15 +59,6 @@ QStringList QtDialogBackend::nameFilters(const QString &filter)
                           : description + QStringLiteral(" (") + parts[i + 1] + QLatin1Char(')'));
     }
     return result;
-}
-
-QFileDialog::Options QtDialogBackend::fileDialogOptions(const CMDialog1 &dialog,
-                                                        QFileDialog::AcceptMode mode)
-{
-    QFileDialog::Options options;
-    if (mode == QFileDialog::AcceptSave && !(dialog.Flags & CMDialog1::OverwritePrompt))
-        options |= QFileDialog::DontConfirmOverwrite;
-    return options;
 }
 
 std::optional<QString> QtDialogBackend::chooseFileToOpen(const CMDialog1 &dialog, QWidget *parent)

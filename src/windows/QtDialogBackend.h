@@ -3,7 +3,6 @@
 #include "platform/widgets/HelpWindow.h"
 #include "windows/CMDialog1.h"
 
-#include <QFileDialog>
 #include <QPointer>
 #include <QStringList>
 
@@ -23,9 +22,6 @@ public:
 
     // "Desc (*.X)|*.x|..." as the name filters of a Qt file dialog.
     static QStringList nameFilters(const QString &filter);
-    // The options of the Qt file dialog that stands for dialog's flags.
-    static QFileDialog::Options fileDialogOptions(const CMDialog1 &dialog,
-                                                  QFileDialog::AcceptMode mode);
 
 private:
     // One help window, brought back to the front by later requests.

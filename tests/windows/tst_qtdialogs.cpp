@@ -9,7 +9,9 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QFileDialog>
 #include <QFontDialog>
+#include <QMessageBox>
 #include <QTemporaryDir>
 
 Q_DECLARE_METATYPE(FontChoice)
@@ -95,7 +97,7 @@ void answerFontDialog(UserAction action, Opened &opened)
 
 } // namespace
 
-class TestFontDialog : public QObject
+class TestQtDialogs : public QObject
 {
     Q_OBJECT
 
@@ -106,11 +108,13 @@ private Q_SLOTS:
     void realDialog();
     void cancelledRealDialogGivesNothing();
     void everyControlIsNamed();
+    void overwriteQuestion_data();
+    void overwriteQuestion();
     void labelSurvivesTheDialogAndASave_data();
     void labelSurvivesTheDialogAndASave();
 };
 
-void TestFontDialog::keptUnlessChanged_data()
+void TestQtDialogs::keptUnlessChanged_data()
 {
     QTest::addColumn<FontChoice>("given");
     QTest::addColumn<QFont>("shown");
@@ -140,7 +144,7 @@ void TestFontDialog::keptUnlessChanged_data()
     QTest::newRow("style the face lacks") << boldMono << regular << regular << boldMono;
 }
 
-void TestFontDialog::keptUnlessChanged()
+void TestQtDialogs::keptUnlessChanged()
 {
     QFETCH(FontChoice, given);
     QFETCH(QFont, shown);
@@ -150,7 +154,7 @@ void TestFontDialog::keptUnlessChanged()
              described(expected));
 }
 
-void TestFontDialog::realDialog_data()
+void TestQtDialogs::realDialog_data()
 {
     QTest::addColumn<FontChoice>("given");
     QTest::addColumn<UserAction>("action");
@@ -182,7 +186,7 @@ void TestFontDialog::realDialog_data()
         << FontChoice{QStringLiteral("Arial"), 12, false, false, true, true};
 }
 
-void TestFontDialog::realDialog()
+void TestQtDialogs::realDialog()
 {
     QFETCH(FontChoice, given);
     QFETCH(UserAction, action);
@@ -202,7 +206,7 @@ void TestFontDialog::realDialog()
     QCOMPARE(described(*answer), described(expected));
 }
 
-void TestFontDialog::cancelledRealDialogGivesNothing()
+void TestQtDialogs::cancelledRealDialogGivesNothing()
 {
     QtDialogBackend backend;
     QTimer::singleShot(0, [] {
@@ -212,7 +216,7 @@ void TestFontDialog::cancelledRealDialogGivesNothing()
     QVERIFY(!backend.chooseFont({QStringLiteral("Arial"), 12, true, false, false, false}, nullptr));
 }
 
-void TestFontDialog::everyControlIsNamed()
+void TestQtDialogs::everyControlIsNamed()
 {
     QtDialogBackend backend;
     QStringList nameless{QStringLiteral("the dialog did not open")};
@@ -226,7 +230,61 @@ void TestFontDialog::everyControlIsNamed()
     QVERIFY2(nameless.isEmpty(), qPrintable(nameless.join(QLatin1Char('\n'))));
 }
 
-void TestFontDialog::labelSurvivesTheDialogAndASave_data()
+void TestQtDialogs::overwriteQuestion_data()
+{
+    QTest::addColumn<bool>("save");
+    QTest::addColumn<int>("flags");
+    QTest::addColumn<bool>("fileExists");
+    QTest::addColumn<bool>("asked");
+    QTest::newRow("save over a file, flag 2") << true << CMDialog1::OverwritePrompt << true << true;
+    QTest::newRow("save over a file, no flag") << true << 0 << true << false;
+    QTest::newRow("save over a file, other flags") << true << 1 << true << false;
+    QTest::newRow("save a new file, flag 2")
+        << true << CMDialog1::OverwritePrompt << false << false;
+    QTest::newRow("open a file, flag 2") << false << CMDialog1::OverwritePrompt << true << false;
+}
+
+// Qt's own file dialog, accepted on the proposed name: it asks before replacing a file
+// exactly when the flags say so, and the answer "Yes" gives the file back.
+void TestQtDialogs::overwriteQuestion()
+{
+    QFETCH(bool, save);
+    QFETCH(int, flags);
+    QFETCH(bool, fileExists);
+    QFETCH(bool, asked);
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("disque.eti"));
+    if (fileExists)
+        QVERIFY(writeBytes(path, "[Titre 1]\r\n"));
+    CMDialog1 dialog;
+    dialog.DialogTitle = QStringLiteral("Enregistrer Sous");
+    dialog.Filter = QStringLiteral("Fichiers étiquette (*.ETI)|*.eti");
+    dialog.FileName = path;
+    dialog.Flags = flags;
+
+    bool question = false;
+    QTimer::singleShot(0, [&question] {
+        auto *fileDialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+        if (!fileDialog)
+            return;
+        // Qt asks from inside accept(): the question is answered by the next turn of the
+        // loop it runs.
+        QTimer::singleShot(0, [&question] {
+            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+                question = true;
+                box->button(QMessageBox::Yes)->click();
+            }
+        });
+        static_cast<QDialog *>(fileDialog)->accept();
+    });
+    QtDialogBackend backend;
+    const std::optional<QString> chosen = save ? backend.chooseFileToSave(dialog, nullptr)
+                                               : backend.chooseFileToOpen(dialog, nullptr);
+    QCOMPARE(question, asked);
+    QCOMPARE(chosen, std::optional<QString>(path));
+}
+
+void TestQtDialogs::labelSurvivesTheDialogAndASave_data()
 {
     QTest::addColumn<int>("zone");
     QTest::addColumn<FontChoice>("font");
@@ -239,7 +297,7 @@ void TestFontDialog::labelSurvivesTheDialogAndASave_data()
 }
 
 // A label opened, its font dialog accepted untouched and saved: the file is as it was.
-void TestFontDialog::labelSurvivesTheDialogAndASave()
+void TestQtDialogs::labelSurvivesTheDialogAndASave()
 {
     QFETCH(int, zone);
     QFETCH(FontChoice, font);
@@ -265,5 +323,5 @@ void TestFontDialog::labelSurvivesTheDialogAndASave()
     QCOMPARE(fileBytes(path), *original);
 }
 
-QTEST_MAIN(TestFontDialog)
-#include "tst_fontdialog.moc"
+QTEST_MAIN(TestQtDialogs)
+#include "tst_qtdialogs.moc"
