@@ -22,6 +22,8 @@ public:
 
 private:
     MsgBoxResult answer(const MsgBoxCall &call);
+    void fail(const QString &message);
+    static QString described(const MsgBoxCall &call);
 
     struct Expectation
     {
