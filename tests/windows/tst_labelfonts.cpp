@@ -20,7 +20,27 @@ private Q_SLOTS:
     void namesDrawTheirStandIns();
     void pageDrawsTheScreensFace_data();
     void pageDrawsTheScreensFace();
+    void eachZoneKeepsItsOwnStyleOnThePage();
 };
+
+namespace {
+
+// The fonts of the page a single label prints on, as a PDF reader finds them.
+QStringList pageFonts(LabelArtwork artwork)
+{
+    Module1 state;
+    state.PrintSingleMode = 1;
+    QTemporaryDir folder;
+    const QString pdf = folder.filePath(QStringLiteral("police.pdf"));
+    if (!ZoneLines::split(artwork.zones, state) ||
+        LabelOutput::writePdf(pdf, state, artwork) != PdfFileResult::Written)
+        return {};
+    QStringList fonts = readPdfFonts(pdf);
+    fonts.sort();
+    return fonts;
+}
+
+} // namespace
 
 void TestLabelFonts::namesDrawTheirStandIns_data()
 {
@@ -99,13 +119,29 @@ void TestLabelFonts::pageDrawsTheScreensFace()
     QCOMPARE(screen.bold(), bold);
     QCOMPARE(screen.italic(), italic);
 
-    Module1 state;
-    state.PrintSingleMode = 1;
-    QVERIFY(ZoneLines::split(artwork.zones, state));
-    QTemporaryDir folder;
-    const QString pdf = folder.filePath(QStringLiteral("police.pdf"));
-    QCOMPARE(LabelOutput::writePdf(pdf, state, artwork), PdfFileResult::Written);
-    QCOMPARE(readPdfFonts(pdf), QStringList{pdfFont});
+    QCOMPARE(pageFonts(artwork), QStringList{pdfFont});
+}
+
+void TestLabelFonts::eachZoneKeepsItsOwnStyleOnThePage()
+{
+    LabelArtwork artwork;
+    artwork.zones = startUpZones();
+    const struct
+    {
+        const char *name;
+        bool bold, italic;
+    } styles[3] = {
+        {"Arial", true, false}, {"Arial", false, true}, {"Times New Roman", false, false}};
+    for (int i = 0; i < 3; ++i) {
+        TextZone &zone = artwork.zones[std::size_t(i)];
+        zone.Caption = QStringLiteral("Zone %1").arg(i + 1);
+        zone.FontName = QLatin1String(styles[i].name);
+        zone.FontBold = styles[i].bold;
+        zone.FontItalic = styles[i].italic;
+    }
+    QCOMPARE(pageFonts(artwork), (QStringList{QStringLiteral("LiberationSans-Bold"),
+                                              QStringLiteral("LiberationSans-Italic"),
+                                              QStringLiteral("LiberationSerif")}));
 }
 
 QTEST_MAIN(TestLabelFonts)
