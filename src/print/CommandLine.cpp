@@ -46,7 +46,7 @@ QString usage()
         "  --position N            une seule étiquette, à la position N (1 à 10)\n"
         "  --start N --count M     M étiquettes identiques à partir de la position N\n"
         "                          (par défaut 1 et le reste de la feuille)\n"
-        "  --number N              numérote le texte 3 à partir de N\n"
+        "  --number N              numérote le texte 3 à partir de N (au plus 32766)\n"
         "  --style X|X/X           numérotation \"X\" (par défaut) ou \"X/X\"\n"
         "  --help                  affiche cette aide\n");
 }
