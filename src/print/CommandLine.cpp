@@ -135,7 +135,7 @@ std::variant<Options, QString> parse(const QStringList &arguments)
         return QStringLiteral("le numéro de départ va de 0 à %1").arg(LastNumber);
     if (o.number) {
         const int count = o.count.value_or(RunLimits::positionsFrom(o.start.value_or(1)));
-        const int last = *o.number + count - 1;
+        const qint64 last = qint64(*o.number) + count - 1;
         if (count >= 1 && last > LastNumber)
             return QStringLiteral("numéros de %1 à %2 : la numérotation s'arrête à %3")
                 .arg(*o.number)

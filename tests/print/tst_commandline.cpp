@@ -184,6 +184,15 @@ void TestCommandLine::badUsage_data()
                        QStringLiteral("3"),
                        label}
         << QStringLiteral("numéros de 32765 à 32767 : la numérotation s'arrête à 32766");
+    QTest::newRow("number with a count past any integer")
+        << QStringList{pdf,
+                       out,
+                       QStringLiteral("--number"),
+                       QStringLiteral("100"),
+                       QStringLiteral("--count"),
+                       QStringLiteral("2147483647"),
+                       label}
+        << QStringLiteral("numéros de 100 à 2147483746 : la numérotation s'arrête à 32766");
     QTest::newRow("number past 32767, count from the start")
         << QStringList{pdf,
                        out,
