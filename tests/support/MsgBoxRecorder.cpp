@@ -6,7 +6,12 @@ MsgBoxRecorder::MsgBoxRecorder() : m_guard([this](const MsgBoxCall &call) { retu
 {
 }
 
-MsgBoxRecorder::~MsgBoxRecorder() = default;
+MsgBoxRecorder::~MsgBoxRecorder()
+{
+    // A box the script waited for and that never came is a fault as much as an extra one.
+    for (const Expectation &missing : std::as_const(m_expected))
+        fail(QStringLiteral("Expected message box never shown: %1").arg(described(missing.call)));
+}
 
 void MsgBoxRecorder::expect(const MsgBoxCall &call, MsgBoxResult answer)
 {
