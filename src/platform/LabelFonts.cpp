@@ -19,11 +19,12 @@ static QByteArray aliasConfiguration()
 
 namespace LabelFonts {
 
-bool install()
+void install()
 {
     static const bool installed = [] {
         const QByteArray configuration = aliasConfiguration();
-        // FcInit keeps the configuration it finds already loaded, which Qt then uses.
+        // FcInit loads the machine's configuration once; the aliases go on top of it, and
+        // Qt, which calls FcInit again later, finds it loaded and uses it as it is.
         const bool loaded =
             !configuration.isEmpty() && FcInit() &&
             FcConfigParseAndLoadFromMemory(
@@ -33,7 +34,7 @@ bool install()
             qCWarning(lcLabelFonts, "the program's font aliases could not be added to fontconfig");
         return loaded;
     }();
-    return installed;
+    Q_UNUSED(installed);
 }
 
 QFont font(const QString &name, qreal pointSize, bool bold, bool italic)

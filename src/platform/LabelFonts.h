@@ -9,9 +9,9 @@
 namespace LabelFonts {
 
 // Adds the program's own font aliases to fontconfig. Call it before the first font is
-// resolved (main does, first thing); later calls do nothing. False when fontconfig
-// refused them: the machine's own substitutes are then drawn.
-bool install();
+// resolved (main does, first thing); later calls do nothing. Should fontconfig refuse
+// them, a warning says so and the machine's own substitutes are drawn.
+void install();
 
 // The font that draws a label zone's font, its name kept as the label gives it.
 QFont font(const QString &name, qreal pointSize, bool bold, bool italic);
