@@ -1,4 +1,5 @@
 #include "label/Module1.h"
+#include "platform/LabelFonts.h"
 #include "platform/widgets/FrenchTranslations.h"
 #include "print/CommandLine.h"
 #include "print/Printer.h"
@@ -38,6 +39,8 @@ int runHeadless(int argc, char *argv[], const QStringList &arguments)
 
 int main(int argc, char *argv[])
 {
+    // Before Qt resolves any font, so every window, page and PDF sees the same faces.
+    LabelFonts::install();
     QStringList arguments;
     for (int i = 1; i < argc; ++i)
         arguments.append(QString::fromLocal8Bit(argv[i]));

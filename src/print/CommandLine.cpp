@@ -25,6 +25,10 @@ enum ExitStatus
     BadUsage = 2
 };
 
+// The disk number counts in 16 bits and moves on past each label printed, so the last
+// label of a run may carry one less than the largest 16-bit number.
+constexpr int LastNumber = std::numeric_limits<qint16>::max() - 1;
+
 QString usage()
 {
     return QStringLiteral(
@@ -42,7 +46,7 @@ QString usage()
         "  --position N            une seule étiquette, à la position N (1 à 10)\n"
         "  --start N --count M     M étiquettes identiques à partir de la position N\n"
         "                          (par défaut 1 et le reste de la feuille)\n"
-        "  --number N              numérote le texte 3 à partir de N\n"
+        "  --number N              numérote le texte 3 à partir de N (au plus 32766)\n"
         "  --style X|X/X           numérotation \"X\" (par défaut) ou \"X/X\"\n"
         "  --help                  affiche cette aide\n");
 }
@@ -51,7 +55,8 @@ struct Options
 {
     QString pdfPath;
     bool toPrinter = false;
-    QString printerName;
+    // Given or not: an empty name is refused rather than read as the default printer.
+    std::optional<QString> printerName;
     QString settingsPath;
     QString labelPath;
     std::optional<int> position, start, count, number;
@@ -72,8 +77,9 @@ std::variant<Options, QString> parse(const QStringList &arguments)
 {
     Options o;
     QString style;
+    QString printerName;
     const QHash<QString, QString *> textOptions = {{QStringLiteral("--pdf"), &o.pdfPath},
-                                                   {QStringLiteral("--printer"), &o.printerName},
+                                                   {QStringLiteral("--printer"), &printerName},
                                                    {QStringLiteral("--settings"), &o.settingsPath},
                                                    {QStringLiteral("--style"), &style}};
     const QHash<QString, std::optional<int> *> numberOptions = {
@@ -92,6 +98,8 @@ std::variant<Options, QString> parse(const QStringList &arguments)
             if (!hasValue)
                 return QStringLiteral("l'option %1 demande une valeur").arg(a);
             *textOptions[a] = arguments[++i];
+            if (a == QLatin1String("--printer"))
+                o.printerName = printerName;
         } else if (numberOptions.contains(a)) {
             *numberOptions[a] = hasValue ? integer(arguments[++i]) : std::nullopt;
             if (!numberOptions[a]->has_value())
@@ -111,8 +119,10 @@ std::variant<Options, QString> parse(const QStringList &arguments)
         return o;
     if (o.pdfPath.isEmpty() == !o.toPrinter)
         return QStringLiteral("choisir --pdf ou --print");
-    if (!o.printerName.isEmpty() && !o.toPrinter)
+    if (o.printerName && !o.toPrinter)
         return QStringLiteral("--printer va avec --print");
+    if (o.printerName && o.printerName->isEmpty())
+        return QStringLiteral("le nom de l'imprimante est vide");
     if (o.labelPath.isEmpty())
         return QStringLiteral("aucun fichier étiquette");
     if (o.position && (o.start || o.count || o.number))
@@ -121,8 +131,17 @@ std::variant<Options, QString> parse(const QStringList &arguments)
         return QStringLiteral("la position va de 1 à 10");
     if (o.start && (*o.start < 1 || *o.start > SheetGeometry::Positions))
         return QStringLiteral("la position de départ va de 1 à 10");
-    if (o.number && (*o.number < 0 || *o.number > std::numeric_limits<qint16>::max()))
-        return QStringLiteral("le numéro de départ va de 0 à 32767");
+    if (o.number && (*o.number < 0 || *o.number > LastNumber))
+        return QStringLiteral("le numéro de départ va de 0 à %1").arg(LastNumber);
+    if (o.number) {
+        const int count = o.count.value_or(RunLimits::positionsFrom(o.start.value_or(1)));
+        const qint64 last = qint64(*o.number) + count - 1;
+        if (count >= 1 && last > LastNumber)
+            return QStringLiteral("numéros de %1 à %2 : la numérotation s'arrête à %3")
+                .arg(*o.number)
+                .arg(last)
+                .arg(LastNumber);
+    }
     return o;
 }
 
@@ -221,8 +240,7 @@ int run(const QStringList &arguments, QTextStream &out, QTextStream &err)
     }
 
     if (o.toPrinter) {
-        const Printer printer =
-            o.printerName.isEmpty() ? Printer::systemDefault() : Printer(o.printerName);
+        const Printer printer = o.printerName ? Printer(*o.printerName) : Printer::systemDefault();
         if (!LabelOutput::print(printer, state, artwork)) {
             err << LabelPrinting::printerErrorMessage() << '\n';
             return Failure;

@@ -1,6 +1,7 @@
 #include "print/PainterSurface.h"
 
 #include "label/ColorValue.h"
+#include "platform/LabelFonts.h"
 #include "platform/Picture.h"
 #include "print/LabelOutline.h"
 
@@ -50,10 +51,7 @@ void PainterSurface::setFont(const QString &name, float pointSize, bool bold, bo
 {
     // Point sizes are resolved against the device's own resolution, so the millimetre
     // scale never changes the size of the text.
-    m_font = QFont(name);
-    m_font.setPointSizeF(pointSize);
-    m_font.setBold(bold);
-    m_font.setItalic(italic);
+    m_font = LabelFonts::font(name, pointSize, bold, italic);
     m_font.setHintingPreference(QFont::PreferNoHinting);
 }
 

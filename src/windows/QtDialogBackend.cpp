@@ -1,12 +1,12 @@
 #include "windows/QtDialogBackend.h"
 
 #include "label/ColorValue.h"
+#include "windows/LabelFontDialog.h"
 #include "windows/PrinterSetupDialog.h"
 
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QFontDialog>
 #include <QRegularExpression>
 
 namespace {
@@ -73,21 +73,7 @@ std::optional<QString> QtDialogBackend::chooseFileToSave(const CMDialog1 &dialog
 
 std::optional<FontChoice> QtDialogBackend::chooseFont(const FontChoice &initial, QWidget *parent)
 {
-    QFont font(initial.name);
-    font.setPointSizeF(initial.size);
-    font.setBold(initial.bold);
-    font.setItalic(initial.italic);
-    bool accepted = false;
-    const QFont chosen = QFontDialog::getFont(&accepted, font, parent);
-    if (!accepted)
-        return std::nullopt;
-    // The dialog offers no effects, so strikethrough and underline come back as given.
-    FontChoice result = initial;
-    result.name = chosen.family();
-    result.size = float(chosen.pointSizeF());
-    result.bold = chosen.bold();
-    result.italic = chosen.italic();
-    return result;
+    return LabelFontDialog::choose(initial, parent);
 }
 
 std::optional<ColorValue> QtDialogBackend::chooseColor(ColorValue initial, QWidget *parent)

@@ -1,5 +1,7 @@
 #include "windows/ZoneDisplay.h"
 
+#include "platform/LabelFonts.h"
+
 #include <QPainter>
 
 namespace {
@@ -42,10 +44,7 @@ void ZoneDisplay::setBackColor(ColorValue color)
 
 QFont ZoneDisplay::fontOf(const TextZone &zone)
 {
-    QFont font(zone.FontName);
-    font.setPointSizeF(zone.FontSize);
-    font.setBold(zone.FontBold);
-    font.setItalic(zone.FontItalic);
+    QFont font = LabelFonts::font(zone.FontName, zone.FontSize, zone.FontBold, zone.FontItalic);
     font.setStrikeOut(zone.FontStrikethru);
     font.setUnderline(zone.FontUnderline);
     return font;

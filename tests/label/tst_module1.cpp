@@ -3,6 +3,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QMap>
+#include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -19,6 +21,9 @@ private Q_SLOTS:
     void fileExists();
     void centerForm();
     void codePageRoundTripsEveryByte();
+    void codePageMatchesTheReference_data();
+    void codePageMatchesTheReference();
+    void codePageHoldsNothingElse();
     void codePageRefusesWhatItCannotHold();
 };
 
@@ -125,6 +130,64 @@ void TestModule1::codePageRoundTripsEveryByte()
     QCOMPARE(text[0x81], QChar(0x0081));
     QCOMPARE(text[0xE9], QChar(0x00E9));
     QCOMPARE(Cp1252::encode(text), std::optional<QByteArray>(all));
+}
+
+namespace {
+
+// The reference table made by iconv (make-cp1252-table.sh): the code point of each byte.
+// The bytes the code page leaves undefined decode, as the program always did, to the
+// control character of the same number, so that every file reads and writes back intact.
+QMap<int, char16_t> referenceCodePage()
+{
+    QMap<int, char16_t> table;
+    QFile file(QStringLiteral(KORVALIN_CP1252_TABLE));
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+        return table;
+    while (!file.atEnd()) {
+        const QList<QByteArray> fields = file.readLine().trimmed().split(' ');
+        if (fields.size() != 2)
+            return {};
+        const int byte = fields[0].toInt(nullptr, 16);
+        table[byte] =
+            fields[1] == "undefined" ? char16_t(byte) : char16_t(fields[1].toUShort(nullptr, 16));
+    }
+    return table;
+}
+
+} // namespace
+
+void TestModule1::codePageMatchesTheReference_data()
+{
+    QTest::addColumn<int>("byte");
+    QTest::addColumn<int>("codePoint");
+    const QMap<int, char16_t> table = referenceCodePage();
+    QCOMPARE(table.size(), 256);
+    for (auto it = table.cbegin(); it != table.cend(); ++it)
+        QTest::addRow("0x%02X", it.key()) << it.key() << int(it.value());
+}
+
+void TestModule1::codePageMatchesTheReference()
+{
+    QFETCH(int, byte);
+    QFETCH(int, codePoint);
+    const QByteArray bytes(1, char(byte));
+    const QString text{QChar(char16_t(codePoint))};
+    QCOMPARE(int(Cp1252::decode(bytes).at(0).unicode()), codePoint);
+    QCOMPARE(Cp1252::encode(text), std::optional<QByteArray>(bytes));
+}
+
+// Only the 256 characters of the table can be written; every other one is refused.
+void TestModule1::codePageHoldsNothingElse()
+{
+    const QMap<int, char16_t> table = referenceCodePage();
+    QCOMPARE(table.size(), 256);
+    QSet<char16_t> held;
+    for (char16_t c : table)
+        held.insert(c);
+    for (int u = 0; u <= 0xFFFF; ++u) {
+        if (Cp1252::canEncode(QChar(char16_t(u))) != held.contains(char16_t(u)))
+            QFAIL(qPrintable(QStringLiteral("U+%1").arg(u, 4, 16, QLatin1Char('0'))));
+    }
 }
 
 void TestModule1::codePageRefusesWhatItCannotHold()

@@ -76,6 +76,8 @@ private Q_SLOTS:
     void singleLabelLandsWhereTheGeometrySays_data();
     void singleLabelLandsWhereTheGeometrySays();
     void numberedRun();
+    void numberingReachesItsLimit_data();
+    void numberingReachesItsLimit();
     void frameAndCutLinesOnThePage();
     void executable();
     void pdfOntoAFullDisk_data();
@@ -178,9 +180,48 @@ void TestCommandLine::badUsage_data()
     QTest::newRow("printer without print")
         << QStringList{pdf, out, QStringLiteral("--printer"), QStringLiteral("Q"), label}
         << QStringLiteral("--printer va avec --print");
+    QTest::newRow("printer named empty")
+        << QStringList{QStringLiteral("--print"), QStringLiteral("--printer"), QString(), label}
+        << QStringLiteral("le nom de l'imprimante est vide");
     QTest::newRow("number too large")
         << QStringList{pdf, out, QStringLiteral("--number"), QStringLiteral("40000"), label}
-        << QStringLiteral("le numéro de départ va de 0 à 32767");
+        << QStringLiteral("le numéro de départ va de 0 à 32766");
+    // The counter moves on past the last label, so 32767 itself cannot be printed.
+    QTest::newRow("number 32767 alone") << QStringList{pdf,
+                                                       out,
+                                                       QStringLiteral("--number"),
+                                                       QStringLiteral("32767"),
+                                                       QStringLiteral("--count"),
+                                                       QStringLiteral("1"),
+                                                       label}
+                                        << QStringLiteral("le numéro de départ va de 0 à 32766");
+    QTest::newRow("number past 32767")
+        << QStringList{pdf,
+                       out,
+                       QStringLiteral("--number"),
+                       QStringLiteral("32765"),
+                       QStringLiteral("--count"),
+                       QStringLiteral("3"),
+                       label}
+        << QStringLiteral("numéros de 32765 à 32767 : la numérotation s'arrête à 32766");
+    QTest::newRow("number with a count past any integer")
+        << QStringList{pdf,
+                       out,
+                       QStringLiteral("--number"),
+                       QStringLiteral("100"),
+                       QStringLiteral("--count"),
+                       QStringLiteral("2147483647"),
+                       label}
+        << QStringLiteral("numéros de 100 à 2147483746 : la numérotation s'arrête à 32766");
+    QTest::newRow("number past 32767, count from the start")
+        << QStringList{pdf,
+                       out,
+                       QStringLiteral("--number"),
+                       QStringLiteral("32760"),
+                       QStringLiteral("--start"),
+                       QStringLiteral("2"),
+                       label}
+        << QStringLiteral("numéros de 32760 à 32768 : la numérotation s'arrête à 32766");
 }
 
 void TestCommandLine::badUsage()
@@ -229,10 +270,6 @@ void TestCommandLine::failures_data()
                        QStringLiteral("5")}
         << ok
         << QStringLiteral("Nombre maximun d'étiquettes =  4\n à partir de l'étiquette N°  7\n");
-    QTest::newRow("number past 32767")
-        << QStringList{QStringLiteral("--number"), QStringLiteral("32767"),
-                       QStringLiteral("--count"), QStringLiteral("2")}
-        << ok << QStringLiteral("Erreur sur l'imprimante !\n");
 }
 
 void TestCommandLine::failures()
@@ -341,6 +378,42 @@ void TestCommandLine::numberedRun()
                     Tolerance);
     }
     QVERIFY(findWord(pages[0], QStringLiteral("13/4")).box.isEmpty());
+}
+
+void TestCommandLine::numberingReachesItsLimit_data()
+{
+    QTest::addColumn<QStringList>("run");
+    QTest::addColumn<QStringList>("numbers");
+    QTest::newRow("three up to 32766")
+        << QStringList{QStringLiteral("--number"), QStringLiteral("32764"),
+                       QStringLiteral("--count"), QStringLiteral("3")}
+        << QStringList{QStringLiteral("32764"), QStringLiteral("32765"), QStringLiteral("32766")};
+    QTest::newRow("32766 alone") << QStringList{QStringLiteral("--number"), QStringLiteral("32766"),
+                                                QStringLiteral("--start"), QStringLiteral("10")}
+                                 << QStringList{QStringLiteral("32766")};
+}
+
+// The largest run the numbering allows prints every number, the last one included.
+void TestCommandLine::numberingReachesItsLimit()
+{
+    QFETCH(QStringList, run);
+    QFETCH(QStringList, numbers);
+    const QString label = writeLabel(QStringLiteral("limite.eti"), sampleZones());
+    const QString pdf = m_dir.filePath(QStringLiteral("limite.pdf"));
+    const Outcome o =
+        runCommandLine(QStringList{QStringLiteral("--pdf"), pdf} + run + QStringList{label});
+    QCOMPARE(o.status, 0);
+    QVERIFY2(o.err.isEmpty(), qPrintable(o.err));
+    const QList<PdfTextPage> pages = readPdfText(pdf);
+    QCOMPARE(pages.size(), 1);
+    int numbered = 0;
+    for (const PdfWord &word : pages[0].words) {
+        if (word.text.startsWith(QLatin1String("327"))) {
+            QVERIFY2(numbers.contains(word.text), qPrintable(word.text));
+            ++numbered;
+        }
+    }
+    QCOMPARE(numbered, numbers.size());
 }
 
 void TestCommandLine::frameAndCutLinesOnThePage()

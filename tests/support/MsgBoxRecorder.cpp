@@ -6,7 +6,12 @@ MsgBoxRecorder::MsgBoxRecorder() : m_guard([this](const MsgBoxCall &call) { retu
 {
 }
 
-MsgBoxRecorder::~MsgBoxRecorder() = default;
+MsgBoxRecorder::~MsgBoxRecorder()
+{
+    // A box the script waited for and that never came is a fault as much as an extra one.
+    for (const Expectation &missing : std::as_const(m_expected))
+        fail(QStringLiteral("Expected message box never shown: %1").arg(described(missing.call)));
+}
 
 void MsgBoxRecorder::expect(const MsgBoxCall &call, MsgBoxResult answer)
 {
@@ -22,17 +27,32 @@ MsgBoxResult MsgBoxRecorder::answer(const MsgBoxCall &call)
 {
     m_calls.append(call);
     if (m_expected.isEmpty()) {
-        m_unexpected = true;
-        qWarning("Unexpected message box: %s", toString(call));
+        fail(QStringLiteral("Unexpected message box: %1").arg(described(call)));
         return MsgBoxResult::Cancel;
     }
     const Expectation next = m_expected.takeFirst();
     if (!(next.call == call)) {
-        m_unexpected = true;
-        qWarning("Message box differs.\n   Actual: %s\n Expected: %s", toString(call),
-                 toString(next.call));
+        fail(QStringLiteral("Message box differs.\n   Actual: %1\n Expected: %2")
+                 .arg(described(call), described(next.call)));
     }
     return next.answer;
+}
+
+// The box comes from deep inside the code under test, often within a modal loop, where a
+// QVERIFY could not return from the test function: the failure is recorded for the running
+// test all the same, and allSeen() stays false.
+void MsgBoxRecorder::fail(const QString &message)
+{
+    m_unexpected = true;
+    QTest::qFail(qPrintable(message), __FILE__, __LINE__);
+}
+
+QString MsgBoxRecorder::described(const MsgBoxCall &call)
+{
+    char *text = toString(call);
+    const QString result = QString::fromUtf8(text);
+    delete[] text;
+    return result;
 }
 
 char *toString(const MsgBoxCall &call)

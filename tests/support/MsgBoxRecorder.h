@@ -5,7 +5,8 @@
 #include <QList>
 
 // Stands in for the message box during a test: each expected call is checked argument
-// by argument and answered as scripted; an unexpected call fails the test.
+// by argument and answered as scripted; an unexpected call, or an expected one that never
+// came by the time the recorder goes, fails the running test.
 class MsgBoxRecorder
 {
 public:
@@ -22,6 +23,8 @@ public:
 
 private:
     MsgBoxResult answer(const MsgBoxCall &call);
+    void fail(const QString &message);
+    static QString described(const MsgBoxCall &call);
 
     struct Expectation
     {

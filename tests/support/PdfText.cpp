@@ -46,3 +46,21 @@ PdfWord findWord(const PdfTextPage &page, const QString &text)
     }
     return {};
 }
+
+QStringList readPdfFonts(const QString &pdfPath)
+{
+    QProcess pdffonts;
+    pdffonts.start(QStringLiteral("pdffonts"), {pdfPath});
+    if (!pdffonts.waitForFinished(10000) || pdffonts.exitStatus() != QProcess::NormalExit ||
+        pdffonts.exitCode() != 0)
+        return {};
+    // Two heading lines, then one font a line, its name first.
+    const QStringList lines = QString::fromUtf8(pdffonts.readAllStandardOutput())
+                                  .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    QStringList fonts;
+    for (qsizetype i = 2; i < lines.size(); ++i) {
+        const QString name = lines[i].section(QLatin1Char(' '), 0, 0, QString::SectionSkipEmpty);
+        fonts.append(name.section(QLatin1Char('+'), -1));
+    }
+    return fonts;
+}

@@ -4,6 +4,7 @@
 #include <QRectF>
 #include <QSizeF>
 #include <QString>
+#include <QStringList>
 
 // The words of a PDF with their boxes, as pdftotext -bbox reads them: in points, from the
 // top-left corner of each page as a viewer shows it.
@@ -24,5 +25,9 @@ QList<PdfTextPage> readPdfText(const QString &pdfPath);
 
 // The first word equal to text on the page; an empty box when there is none.
 PdfWord findWord(const PdfTextPage &page, const QString &text);
+
+// The fonts a PDF uses, as pdffonts lists them, without the subset tag
+// ("LiberationSans-Bold" for "ABCDEF+LiberationSans-Bold"); empty when it cannot be read.
+QStringList readPdfFonts(const QString &pdfPath);
 
 constexpr double mmPerPt = 25.4 / 72;

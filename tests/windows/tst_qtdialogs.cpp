@@ -1,0 +1,327 @@
+#include "Accessibility.h"
+#include "Form1Harness.h"
+#include "TestFiles.h"
+
+#include "label/LabelFile.h"
+#include "platform/LabelFonts.h"
+#include "windows/LabelFontDialog.h"
+#include "windows/QtDialogBackend.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QFileDialog>
+#include <QFontDialog>
+#include <QMessageBox>
+#include <QTemporaryDir>
+
+Q_DECLARE_METATYPE(FontChoice)
+
+namespace {
+
+// One line per font choice, so a comparison shows at once which value moved.
+QString described(const FontChoice &font)
+{
+    return QStringLiteral("%1 %2%3%4%5%6")
+        .arg(font.name)
+        .arg(double(font.size))
+        .arg(font.bold ? QStringLiteral(" gras") : QString())
+        .arg(font.italic ? QStringLiteral(" italique") : QString())
+        .arg(font.strikethru ? QStringLiteral(" barré") : QString())
+        .arg(font.underline ? QStringLiteral(" souligné") : QString());
+}
+
+QFont qtFont(const QString &family, qreal size, bool bold, bool italic)
+{
+    QFont font(family);
+    font.setPointSizeF(size);
+    font.setBold(bold);
+    font.setItalic(italic);
+    return font;
+}
+
+// What the user does in the font dialog before pressing OK.
+enum class UserAction
+{
+    Nothing,
+    BoldOff,
+    ItalicOn,
+    OtherSize,
+    OtherFamily,
+};
+
+// What the real dialog showed when it opened.
+struct Opened
+{
+    bool seen = false;
+    QFont font;
+    bool effectsOffered = true;
+};
+
+// Answers the next font dialog as the user would, through Qt's own dialog, and notes
+// what it showed.
+void answerFontDialog(UserAction action, Opened &opened)
+{
+    QTimer::singleShot(0, [action, &opened] {
+        auto *dialog = qobject_cast<QFontDialog *>(QApplication::activeModalWidget());
+        if (!dialog)
+            return;
+        opened.seen = true;
+        opened.font = dialog->currentFont();
+        opened.effectsOffered = false;
+        for (const QCheckBox *box : dialog->findChildren<QCheckBox *>())
+            opened.effectsOffered = opened.effectsOffered || box->isVisibleTo(dialog);
+        // The style named by the dialog's own font would override bold and italic.
+        QFont font = opened.font;
+        font.setStyleName(QString());
+        switch (action) {
+        case UserAction::Nothing:
+            break;
+        case UserAction::BoldOff:
+            font.setBold(false);
+            break;
+        case UserAction::ItalicOn:
+            font.setItalic(true);
+            break;
+        case UserAction::OtherSize:
+            font.setPointSize(20);
+            break;
+        case UserAction::OtherFamily:
+            font.setFamily(QStringLiteral("DejaVu Serif"));
+            break;
+        }
+        if (action != UserAction::Nothing)
+            dialog->setCurrentFont(font);
+        dialog->accept();
+    });
+}
+
+} // namespace
+
+class TestQtDialogs : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void keptUnlessChanged_data();
+    void keptUnlessChanged();
+    void realDialog_data();
+    void realDialog();
+    void cancelledRealDialogGivesNothing();
+    void everyControlIsNamed();
+    void overwriteQuestion_data();
+    void overwriteQuestion();
+    void labelSurvivesTheDialogAndASave_data();
+    void labelSurvivesTheDialogAndASave();
+};
+
+void TestQtDialogs::keptUnlessChanged_data()
+{
+    QTest::addColumn<FontChoice>("given");
+    QTest::addColumn<QFont>("shown");
+    QTest::addColumn<QFont>("chosen");
+    QTest::addColumn<FontChoice>("expected");
+    const FontChoice arial{QStringLiteral("Arial"), 8.25f, true, false, true, false};
+    const QFont shown = qtFont(QStringLiteral("Liberation Sans"), 8, true, false);
+    QTest::newRow("nothing changed") << arial << shown << shown << arial;
+    QTest::newRow("another family")
+        << arial << shown << qtFont(QStringLiteral("DejaVu Serif"), 8, true, false)
+        << FontChoice{QStringLiteral("DejaVu Serif"), 8.25f, true, false, true, false};
+    QTest::newRow("another size") << arial << shown
+                                  << qtFont(QStringLiteral("Liberation Sans"), 14, true, false)
+                                  << FontChoice{
+                                         QStringLiteral("Arial"), 14, true, false, true, false};
+    QTest::newRow("bold off") << arial << shown
+                              << qtFont(QStringLiteral("Liberation Sans"), 8, false, false)
+                              << FontChoice{
+                                     QStringLiteral("Arial"), 8.25f, false, false, true, false};
+    QTest::newRow("italic on") << arial << shown
+                               << qtFont(QStringLiteral("Liberation Sans"), 8, true, true)
+                               << FontChoice{
+                                      QStringLiteral("Arial"), 8.25f, true, true, true, false};
+    // A face without a bold style shows regular; leaving it alone keeps the zone bold.
+    const FontChoice boldMono{QStringLiteral("Terminal"), 9, true, false, false, true};
+    const QFont regular = qtFont(QStringLiteral("DejaVu Sans Mono"), 9, false, false);
+    QTest::newRow("style the face lacks") << boldMono << regular << regular << boldMono;
+}
+
+void TestQtDialogs::keptUnlessChanged()
+{
+    QFETCH(FontChoice, given);
+    QFETCH(QFont, shown);
+    QFETCH(QFont, chosen);
+    QFETCH(FontChoice, expected);
+    QCOMPARE(described(LabelFontDialog::keptUnlessChanged(given, shown, chosen)),
+             described(expected));
+}
+
+void TestQtDialogs::realDialog_data()
+{
+    QTest::addColumn<FontChoice>("given");
+    QTest::addColumn<UserAction>("action");
+    QTest::addColumn<FontChoice>("expected");
+    const FontChoice arial{QStringLiteral("Arial"), 12, true, false, false, false};
+    const FontChoice times{QStringLiteral("Times New Roman"), 14, true, true, false, false};
+    const FontChoice courier{QStringLiteral("Courier New"), 8.25f, false, false, false, false};
+    const FontChoice comic{QStringLiteral("Comic Sans MS"), 10, false, true, false, false};
+    QTest::newRow("Arial 12 bold, untouched") << arial << UserAction::Nothing << arial;
+    QTest::newRow("Times New Roman 14 bold italic, untouched")
+        << times << UserAction::Nothing << times;
+    QTest::newRow("Courier New 8.25, untouched") << courier << UserAction::Nothing << courier;
+    QTest::newRow("Comic Sans MS 10 italic, untouched") << comic << UserAction::Nothing << comic;
+    QTest::newRow("Arial, bold taken off")
+        << arial << UserAction::BoldOff
+        << FontChoice{QStringLiteral("Arial"), 12, false, false, false, false};
+    QTest::newRow("Arial, italic put on")
+        << arial << UserAction::ItalicOn
+        << FontChoice{QStringLiteral("Arial"), 12, true, true, false, false};
+    QTest::newRow("Courier New, other size")
+        << courier << UserAction::OtherSize
+        << FontChoice{QStringLiteral("Courier New"), 20, false, false, false, false};
+    QTest::newRow("Times New Roman, other family")
+        << times << UserAction::OtherFamily
+        << FontChoice{QStringLiteral("DejaVu Serif"), 14, true, true, false, false};
+    // The dialog offers no effects, so what it was given comes back.
+    QTest::newRow("struck through and underlined")
+        << FontChoice{QStringLiteral("Arial"), 12, false, false, true, true} << UserAction::Nothing
+        << FontChoice{QStringLiteral("Arial"), 12, false, false, true, true};
+}
+
+void TestQtDialogs::realDialog()
+{
+    QFETCH(FontChoice, given);
+    QFETCH(UserAction, action);
+    QFETCH(FontChoice, expected);
+    QtDialogBackend backend;
+    Opened opened;
+    answerFontDialog(action, opened);
+    const std::optional<FontChoice> answer = backend.chooseFont(given, nullptr);
+
+    QVERIFY(opened.seen);
+    QCOMPARE(opened.font.family(), LabelFonts::drawnFamily(given.name));
+    QCOMPARE(opened.font.bold(), given.bold);
+    QCOMPARE(opened.font.italic(), given.italic);
+    QCOMPARE(opened.font.pointSize(), qRound(given.size));
+    QVERIFY(!opened.effectsOffered);
+    QVERIFY(answer);
+    QCOMPARE(described(*answer), described(expected));
+}
+
+void TestQtDialogs::cancelledRealDialogGivesNothing()
+{
+    QtDialogBackend backend;
+    QTimer::singleShot(0, [] {
+        if (QWidget *dialog = QApplication::activeModalWidget())
+            QTest::keyClick(dialog, Qt::Key_Escape);
+    });
+    QVERIFY(!backend.chooseFont({QStringLiteral("Arial"), 12, true, false, false, false}, nullptr));
+}
+
+void TestQtDialogs::everyControlIsNamed()
+{
+    QtDialogBackend backend;
+    QStringList nameless{QStringLiteral("the dialog did not open")};
+    QTimer::singleShot(0, [&nameless] {
+        if (QWidget *dialog = QApplication::activeModalWidget()) {
+            nameless = Accessibility::namelessControls(dialog);
+            QTest::keyClick(dialog, Qt::Key_Escape);
+        }
+    });
+    backend.chooseFont({QStringLiteral("Arial"), 12, true, false, false, false}, nullptr);
+    QVERIFY2(nameless.isEmpty(), qPrintable(nameless.join(QLatin1Char('\n'))));
+}
+
+void TestQtDialogs::overwriteQuestion_data()
+{
+    QTest::addColumn<bool>("save");
+    QTest::addColumn<int>("flags");
+    QTest::addColumn<bool>("fileExists");
+    QTest::addColumn<bool>("asked");
+    QTest::newRow("save over a file, flag 2") << true << CMDialog1::OverwritePrompt << true << true;
+    QTest::newRow("save over a file, no flag") << true << 0 << true << false;
+    QTest::newRow("save over a file, other flags") << true << 1 << true << false;
+    QTest::newRow("save a new file, flag 2")
+        << true << CMDialog1::OverwritePrompt << false << false;
+    QTest::newRow("open a file, flag 2") << false << CMDialog1::OverwritePrompt << true << false;
+}
+
+// Qt's own file dialog, accepted on the proposed name: it asks before replacing a file
+// exactly when the flags say so, and the answer "Yes" gives the file back.
+void TestQtDialogs::overwriteQuestion()
+{
+    QFETCH(bool, save);
+    QFETCH(int, flags);
+    QFETCH(bool, fileExists);
+    QFETCH(bool, asked);
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("disque.eti"));
+    if (fileExists)
+        QVERIFY(writeBytes(path, "[Titre 1]\r\n"));
+    CMDialog1 dialog;
+    dialog.DialogTitle = QStringLiteral("Enregistrer Sous");
+    dialog.Filter = QStringLiteral("Fichiers étiquette (*.ETI)|*.eti");
+    dialog.FileName = path;
+    dialog.Flags = flags;
+
+    bool question = false;
+    QTimer::singleShot(0, [&question] {
+        auto *fileDialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+        if (!fileDialog)
+            return;
+        // Qt asks from inside accept(): the question is answered by the next turn of the
+        // loop it runs.
+        QTimer::singleShot(0, [&question] {
+            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+                question = true;
+                box->button(QMessageBox::Yes)->click();
+            }
+        });
+        static_cast<QDialog *>(fileDialog)->accept();
+    });
+    QtDialogBackend backend;
+    const std::optional<QString> chosen = save ? backend.chooseFileToSave(dialog, nullptr)
+                                               : backend.chooseFileToOpen(dialog, nullptr);
+    QCOMPARE(question, asked);
+    QCOMPARE(chosen, std::optional<QString>(path));
+}
+
+void TestQtDialogs::labelSurvivesTheDialogAndASave_data()
+{
+    QTest::addColumn<int>("zone");
+    QTest::addColumn<FontChoice>("font");
+    QTest::newRow("Arial 12 bold")
+        << 1 << FontChoice{QStringLiteral("Arial"), 12, true, false, false, false};
+    QTest::newRow("Times New Roman 14 bold italic")
+        << 2 << FontChoice{QStringLiteral("Times New Roman"), 14, true, true, false, false};
+    QTest::newRow("MS Sans Serif 8.25")
+        << 3 << FontChoice{QStringLiteral("MS Sans Serif"), 8.25f, false, false, false, false};
+}
+
+// A label opened, its font dialog accepted untouched and saved: the file is as it was.
+void TestQtDialogs::labelSurvivesTheDialogAndASave()
+{
+    QFETCH(int, zone);
+    QFETCH(FontChoice, font);
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("police.eti"));
+    LabelFile::Zones zones = startUpZones();
+    zones[std::size_t(zone - 1)].Caption = QStringLiteral("Sauvegarde");
+    font.applyTo(zones[std::size_t(zone - 1)]);
+    const std::optional<QByteArray> original = LabelFile::encode(zones, QStringLiteral("AUCUN"));
+    QVERIFY(original && writeBytes(path, *original));
+
+    Form1Harness h(path);
+    h.form->commonDialog().setBackend(std::make_unique<QtDialogBackend>());
+    h.clickZone(zone);
+    Opened opened;
+    answerFontDialog(UserAction::Nothing, opened);
+    h.button("Command1")->click();
+    QVERIFY(opened.seen);
+    QCOMPARE(h.zone(zone), zones[std::size_t(zone - 1)]);
+
+    h.action("Mnu_Enregistrer")->trigger();
+    QVERIFY(h.msgBoxes.allSeen());
+    QCOMPARE(fileBytes(path), *original);
+}
+
+QTEST_MAIN(TestQtDialogs)
+#include "tst_qtdialogs.moc"
