@@ -1,0 +1,9 @@
+#pragma once
+
+#include <QString>
+
+// The error box every window shows: the message, a critical icon, OK, titled "Erreur".
+void showErrorBox(const QString &prompt);
+
+// What every picture command says of a file it cannot show, whatever the reason.
+QString unsupportedPictureMessage();
