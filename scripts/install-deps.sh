@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   # build
   cmake g++ make
-  qt6-base-dev qt6-base-dev-tools qt6-svg-dev libcups2-dev
+  qt6-base-dev qt6-base-dev-tools qt6-svg-dev libcups2-dev libx11-dev
   # run
   fonts-liberation qt6-translations-l10n
   # tests: a private CUPS scheduler with a PDF queue, PDF inspection, sanitizers
