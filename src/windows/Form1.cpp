@@ -1,9 +1,9 @@
 #include "windows/Form1.h"
 
 #include "label/ZoneLines.h"
-#include "platform/widgets/MsgBox.h"
 #include "print/Printer.h"
 #include "windows/ActionButton.h"
+#include "windows/ErrorBox.h"
 #include "windows/FloppyBackdrop.h"
 #include "windows/KeyboardIndicators.h"
 #include "windows/LabelArea.h"
@@ -158,7 +158,7 @@ void Form1::buildActions()
     connect(Icone, &QAction::triggered, this, &Form1::Command3_Click);
     VisualiserImages = addCommand(QStringLiteral("Visualiser les images"), "VisualiserImages",
                                   QStringLiteral("Visualiser les images"), "visualiser");
-    awaitingItsWindow(VisualiserImages);
+    connect(VisualiserImages, &QAction::triggered, this, &Form1::Command8_Click);
 }
 
 void Form1::buildMenus()
@@ -434,7 +434,7 @@ void Form1::showHelp(int command)
 
 void Form1::showError(const QString &message)
 {
-    MsgBox(message, MsgBoxButtons::OKOnly, MsgBoxIcon::Critical, QStringLiteral("Erreur"));
+    showErrorBox(message);
 }
 
 bool Form1::CalculIMP()

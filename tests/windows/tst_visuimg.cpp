@@ -11,6 +11,7 @@
 #include "windows/ShownPicture.h"
 #include "windows/VisuIMG.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -149,6 +150,7 @@ private slots:
     void fileLeavingTheFolderIsNoChoice();
     void unreadableDriveGoesBack();
     void unreadableLastDriveEndsOnTheRoot();
+    void copyPasteSave_data();
     void copyPasteSave();
     void quitClosesAndKeepsThePath();
     void everyControlIsNamed();
@@ -421,28 +423,80 @@ void TestVisuIMG::unreadableLastDriveEndsOnTheRoot()
     QVERIFY(h.msgBoxes.allSeen());
 }
 
+namespace {
+
+// Runs steps inside the viewer that the main window is about to show modally, then closes
+// it the way the user does, whatever happened inside.
+void insideTheViewer(const std::function<void(VisuIMG &viewer)> &steps)
+{
+    QTimer::singleShot(0, [steps] {
+        auto *viewer = qobject_cast<VisuIMG *>(QApplication::activeModalWidget());
+        if (!viewer) {
+            QFAIL("The image viewer is not the modal window");
+            return;
+        }
+        steps(*viewer);
+        viewer->findChild<QPushButton *>(QStringLiteral("Command1"))->click();
+    });
+}
+
+} // namespace
+
+void TestVisuIMG::copyPasteSave_data()
+{
+    QTest::addColumn<QString>("entry");
+    QTest::newRow("Visualiser les images button") << QStringLiteral("Command8");
+    QTest::newRow("toolbar button 11") << QStringLiteral("toolbar 11");
+}
+
 void TestVisuIMG::copyPasteSave()
 {
+    QFETCH(QString, entry);
     PictureTree tree;
     QVERIFY(tree.ok);
     Form1Harness main(QString(), tree.appPath());
+    main.form->show();
+    const auto openViewer = [&] {
+        if (entry == QLatin1String("Command8"))
+            main.button("Command8")->click();
+        else
+            main.toolbarEntry(11)->trigger();
+    };
     QVERIFY(!main.button("Command10")->isEnabled());
-    VisuIMG viewer(main.state, main.form.get(),
-                   [&] { return QList<ViewerDrive>{realDriveOf(tree.appPath())}; });
-    QObject::connect(&viewer, &VisuIMG::pictureCopied, main.form.get(), &Form1::enablePastePicture);
-    viewer.show();
-    auto *files = viewer.findChild<FileList *>(QStringLiteral("File1"));
-    QTRY_VERIFY(files->names().contains(QStringLiteral("Logo.BMP")));
-    files->setCurrentIndex(files->model()->index(
-        int(files->names().indexOf(QStringLiteral("Logo.BMP"))), 0, files->rootIndex()));
-    viewer.findChild<QPushButton *>(QStringLiteral("Command2"))->click();
-    viewer.close();
-
     const QString picture = tree.path(QStringLiteral("Logo.BMP"));
+
+    bool copied = false;
+    insideTheViewer([&](VisuIMG &viewer) {
+        auto *files = viewer.findChild<FileList *>(QStringLiteral("File1"));
+        QTRY_COMPARE(files->folder(), tree.appPath());
+        QTRY_VERIFY(files->names().contains(QStringLiteral("Logo.BMP")));
+        files->setCurrentIndex(files->model()->index(
+            int(files->names().indexOf(QStringLiteral("Logo.BMP"))), 0, files->rootIndex()));
+        viewer.findChild<QPushButton *>(QStringLiteral("Command2"))->click();
+        copied = true;
+    });
+    openViewer();
+    QVERIFY(copied);
     QCOMPARE(main.state.ViewerImagePath, picture);
     QVERIFY(main.button("Command10")->isEnabled());
+
+    // Each opening starts afresh in the program's folder; the path put aside stays.
+    bool fresh = false;
+    insideTheViewer([&](VisuIMG &viewer) {
+        QTRY_COMPARE(viewer.findChild<FileList *>(QStringLiteral("File1"))->folder(),
+                     tree.appPath());
+        QVERIFY(!viewer.findChild<QPushButton *>(QStringLiteral("Command2"))->isEnabled());
+        QCOMPARE(viewer.findChild<QLabel *>(QStringLiteral("Label1"))->text(), QString());
+        QVERIFY(viewer.findChild<PictureBox *>(QStringLiteral("Open"))->picture().isNull());
+        fresh = true;
+    });
+    openViewer();
+    QVERIFY(fresh);
+    QCOMPARE(main.state.ViewerImagePath, picture);
+
     main.button("Command10")->click();
     QCOMPARE(main.state.IconPath, picture);
+    QCOMPARE(main.state.IconFile, picture);
     QCOMPARE(main.form->picture().image().pixelColor(0, 0), QColor(Qt::red));
 
     const QString saved = tree.dir.filePath(QStringLiteral("etiquette.eti"));
@@ -451,6 +505,7 @@ void TestVisuIMG::copyPasteSave()
     const std::optional<LabelFile::Content> written = LabelFile::read(saved, main.form->zones());
     QVERIFY(written);
     QCOMPARE(written->iconEntry, picture);
+    QVERIFY(main.msgBoxes.calls().isEmpty());
 }
 
 void TestVisuIMG::quitClosesAndKeepsThePath()
