@@ -1,18 +1,23 @@
 #pragma once
 
+#include <QFutureWatcher>
 #include <QListView>
+#include <QRegularExpression>
 
-class QFileSystemModel;
+class FileNameModel;
+class QFileSystemWatcher;
 
-// The files of one folder that match a pattern (see FileMasks). The folder is listed on Qt's
-// own listing thread: a folder of thousands of files shows its first names at once and the
-// rest follows while the window keeps answering.
+// The files of one folder that match a pattern (see FileMasks). The folder is read on a
+// pool thread: a folder of thousands of files shows its first names at once, the whole
+// sorted list follows, and the window keeps answering meanwhile. Files that come and go
+// while the folder is shown are followed.
 class FileList : public QListView
 {
     Q_OBJECT
 
 public:
     explicit FileList(QWidget *parent = nullptr);
+    ~FileList() override;
 
     void setFolder(const QString &folder);
     void setPattern(const QString &pattern);
@@ -28,10 +33,17 @@ protected:
     void currentChanged(const QModelIndex &current, const QModelIndex &previous) override;
 
 private:
+    void readFolder();
+    void namesRead(int resultIndex);
+    void showMatchingNames();
     void forgetChoice();
 
-    QFileSystemModel *m_model = nullptr;
+    FileNameModel *m_model = nullptr;
+    QFileSystemWatcher *m_watcher = nullptr;
+    QFutureWatcher<QStringList> *m_reading = nullptr;
     QString m_folder;
-    // Rows leaving the list move the current row to a neighbour: that is no choice.
-    bool m_rowsLeaving = false;
+    QStringList m_folderNames; // every file of the folder read so far, sorted
+    QList<QRegularExpression> m_masks;
+    // The list is being refilled by the program: the current row moving is no choice.
+    bool m_refilling = false;
 };
