@@ -2,6 +2,7 @@
 
 #include <QCollator>
 #include <QDirIterator>
+#include <QLocale>
 #include <QPromise>
 #include <QtConcurrent/QtConcurrentRun>
 #include <algorithm>
@@ -10,7 +11,8 @@ namespace {
 
 void sortNames(QStringList &names)
 {
-    QCollator collator;
+    // The program speaks French whatever the system's language, and sorts as it speaks.
+    QCollator collator{QLocale(QLocale::French, QLocale::France)};
     collator.setCaseSensitivity(Qt::CaseInsensitive);
     collator.setNumericMode(true);
     std::sort(names.begin(), names.end(), collator);

@@ -1,5 +1,7 @@
 #include "windows/FolderTree.h"
 
+#include "label/Module1.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QFileSystemModel>
@@ -43,6 +45,12 @@ FolderTree::FolderTree(QWidget *parent)
         hideColumn(column);
     header()->hide();
     setUniformRowHeights(true);
+    // The folders above the current one are read after it was selected; once they are in,
+    // the current folder has its final place and is brought into view.
+    connect(m_model, &QFileSystemModel::directoryLoaded, this, [this](const QString &path) {
+        if (m_folder == path || m_folder.startsWith(AddBackslash(path)))
+            scrollTo(currentIndex());
+    });
 }
 
 void FolderTree::showDrive(const QString &rootPath, const QString &folder)

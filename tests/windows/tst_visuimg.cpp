@@ -6,6 +6,7 @@
 
 #include "label/LabelFile.h"
 #include "windows/FileList.h"
+#include "windows/FolderListing.h"
 #include "windows/FolderTree.h"
 #include "windows/PictureBox.h"
 #include "windows/ShownPicture.h"
@@ -156,6 +157,8 @@ private slots:
     void everyControlIsNamed();
     void tabOrder();
     void machineDrives();
+    void folderListing_data();
+    void folderListing();
     void shownPictureFitsItsBox_data();
     void shownPictureFitsItsBox();
 };
@@ -173,8 +176,9 @@ void TestVisuIMG::opensOnTheProgramsFolder()
     QCOMPARE(h.state.ViewerLastDrive, realDriveOf(tree.appPath()).rootPath);
     // The box shows one pattern while the list uses another, icons included either way.
     QCOMPARE(h.patterns()->currentText(), QStringLiteral("*.ico;*.cur;*.bmp;*.wmf"));
-    QTRY_COMPARE(h.listed(), QStringList({QStringLiteral("dessin.wmf"), QStringLiteral("icone.ICO"),
-                                          QStringLiteral("Logo.BMP")}));
+    QTRY_COMPARE(h.files()->names(),
+                 QStringList({QStringLiteral("dessin.wmf"), QStringLiteral("icone.ICO"),
+                              QStringLiteral("Logo.BMP")}));
     QStringList entries;
     for (int index = 0; index < h.patterns()->count(); ++index)
         entries.append(h.patterns()->itemText(index));
@@ -569,6 +573,41 @@ void TestVisuIMG::machineDrives()
                  qPrintable(drive.rootPath));
     }
     QCOMPARE(ViewerDrives::indexHolding(drives, QDir::tempPath()) >= 0, true);
+}
+
+void TestVisuIMG::folderListing_data()
+{
+    QTest::addColumn<int>("count"); // files named "vue<n>.bmp", n from 1
+    QTest::addColumn<int>("firstCount");
+    QTest::newRow("fewer than the first batch") << 12 << 12;
+    QTest::newRow("more than the first batch")
+        << FolderListing::FirstBatch + 50 << FolderListing::FirstBatch;
+}
+
+void TestVisuIMG::folderListing()
+{
+    QFETCH(int, count);
+    QFETCH(int, firstCount);
+    QTemporaryDir dir;
+    QStringList expected;
+    for (int n = 1; n <= count; ++n) {
+        // Capitals on some: the order ignores case and reads numbers by value.
+        const QString name =
+            (n % 3 ? QStringLiteral("vue%1.bmp") : QStringLiteral("VUE%1.BMP")).arg(n);
+        QVERIFY(writeBytes(dir.filePath(name), "x"));
+        expected.append(name);
+    }
+    QVERIFY(writeBytes(dir.filePath(QStringLiteral(".cachee")), "x"));
+    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("dossier")));
+
+    QFuture<QStringList> listing = FolderListing::start(dir.path());
+    listing.waitForFinished();
+    QCOMPARE(listing.resultCount(), 2);
+    const QStringList first = listing.resultAt(0);
+    QCOMPARE(first.size(), firstCount);
+    for (const QString &name : first)
+        QVERIFY2(expected.contains(name), qPrintable(name));
+    QCOMPARE(listing.resultAt(1), expected);
 }
 
 void TestVisuIMG::shownPictureFitsItsBox_data()
