@@ -49,7 +49,7 @@ FolderTree::FolderTree(QWidget *parent)
     // the current folder has its final place and is brought into view.
     connect(m_model, &QFileSystemModel::directoryLoaded, this, [this](const QString &path) {
         if (m_folder == path || m_folder.startsWith(AddBackslash(path)))
-            scrollTo(currentIndex());
+            scrollTo(currentIndex(), PositionAtCenter);
     });
 }
 
@@ -73,7 +73,7 @@ void FolderTree::setFolder(const QString &folder)
         for (QModelIndex above = shown.parent(); above.isValid(); above = above.parent())
             expand(above);
         setCurrentIndex(shown);
-        scrollTo(shown);
+        scrollTo(shown, PositionAtCenter);
     }
     emit folderChanged(folder);
 }
