@@ -11,6 +11,8 @@ packages=(
   fonts-liberation qt6-translations-l10n
   # tests: a private CUPS scheduler with a PDF queue, PDF inspection, sanitizers
   cups cups-client cups-filters poppler-utils clang libclang-rt-14-dev
+  # tests: the window walked through AT-SPI on a private X server
+  xvfb dbus at-spi2-core python3-pyatspi
 )
 
 missing=()

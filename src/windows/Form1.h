@@ -101,7 +101,10 @@ private:
     void endProgram();
 
     // Document.
-    void OpenFile(const QString &path);
+    // The caller has named the document after path; a file that cannot be read gives the
+    // document back previousName (untitled, as at start-up, unless given), so that the
+    // next Save cannot overwrite the file that would not open.
+    void OpenFile(const QString &path, const QString &previousName = QString());
     void SaveFile(const QString &path);
     void showDocumentName(const QString &name);
     void showUntitledName();

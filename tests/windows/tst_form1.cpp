@@ -498,8 +498,10 @@ void TestForm1::commandLineDocumentThatCannotBeRead()
     msgBoxes.expect(errorBox(QStringLiteral("Erreur d'ouverture du fichier")));
     Form1 form(state, printer);
     QVERIFY(msgBoxes.allSeen());
-    // The window loads all the same, on the empty label, and names the file.
-    QCOMPARE(form.findChild<StatusPanels *>()->panelText(1), QStringLiteral("ABSENT.ETI"));
+    // The window loads all the same, on the empty label, untitled: a Save must not
+    // write where the file would not open.
+    QCOMPARE(form.findChild<StatusPanels *>()->panelText(1), QStringLiteral("SANS NOM"));
+    QCOMPARE(state.LabelFileName, QString());
     QCOMPARE(form.zones()[0], TextZone::startUp(1));
     QCOMPARE(form.findChild<QGroupBox *>(QStringLiteral("Frame1"))->title(),
              QStringLiteral("Aligner texte 1"));
