@@ -1,12 +1,13 @@
 #include "windows/ViewerDrives.h"
 
-#include "windows/BackgroundTask.h"
-
 #include <QDir>
 #include <QFileInfo>
+#include <QFutureWatcher>
+#include <QPromise>
 #include <QStorageInfo>
 #include <QTimer>
 #include <memory>
+#include <thread>
 
 namespace {
 
@@ -96,9 +97,21 @@ void checkReady(QObject *receiver, const QString &rootPath, std::function<void(b
         done(ready);
     };
     QTimer::singleShot(ReadyWaitMs, receiver, [tell] { tell(false); });
-    runInBackground(
-        receiver, [rootPath] { return QFileInfo(rootPath).isDir() && QDir(rootPath).isReadable(); },
-        tell);
+    // A thread of its own rather than one of the shared pool: a drive stuck in the kernel
+    // keeps its thread for good, and must not take the pool that reads pictures with it.
+    QPromise<bool> promise;
+    auto *answer = new QFutureWatcher<bool>(receiver);
+    QObject::connect(answer, &QFutureWatcherBase::finished, receiver, [answer, tell] {
+        answer->deleteLater();
+        if (answer->future().resultCount() > 0)
+            tell(answer->result());
+    });
+    answer->setFuture(promise.future());
+    std::thread([promise = std::move(promise), rootPath]() mutable {
+        promise.start();
+        promise.addResult(QFileInfo(rootPath).isDir() && QDir(rootPath).isReadable());
+        promise.finish();
+    }).detach();
 }
 
 } // namespace ViewerDrives

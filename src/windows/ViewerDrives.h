@@ -35,8 +35,8 @@ int indexOfRoot(const QList<ViewerDrive> &drives, const QString &rootPath);
 constexpr int ReadyWaitMs = 3000;
 
 // Tells done, on receiver's thread, whether the drive's root folder can be read. The test
-// runs off the user-interface thread; a drive that has not answered within ReadyWaitMs is
-// not ready, and its late answer is dropped. Nothing is told once receiver is gone.
+// runs on a thread of its own; a drive that has not answered within ReadyWaitMs is not
+// ready, and its late answer is dropped. Nothing is told once receiver is gone.
 void checkReady(QObject *receiver, const QString &rootPath, std::function<void(bool)> done);
 
 } // namespace ViewerDrives

@@ -282,7 +282,9 @@ void TestVisuIMG::choosingAFile()
     if (byKeyboard) {
         h.files()->setFocus();
         QTest::keyClick(h.files(), Qt::Key_Home);
-        while (h.files()->currentIndex() != h.fileIndex(name))
+        for (int row = 0;
+             row < h.files()->names().size() && h.files()->currentIndex() != h.fileIndex(name);
+             ++row)
             QTest::keyClick(h.files(), Qt::Key_Down);
     } else {
         h.click(name);
