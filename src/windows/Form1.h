@@ -45,6 +45,9 @@ public:
     bool CalculIMP();
     // The image viewer has put a picture aside: "Coller l'image" becomes available.
     void enablePastePicture();
+    // Splits the zone texts and shows the preview modally over the window over; no preview
+    // when a zone has too many lines, as its lines would be those of an earlier text.
+    void showPreview(QWidget *over);
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -71,6 +74,10 @@ private slots:
     void Option_Click(int index);
     void Command1_Click();
     void Command2_Click();
+
+    // The preview and the about box (Form1_Windows.cpp).
+    void Mnu_Apercu_Click();
+    void Mnu_APropos_Click();
 
     // Picture (Form1_Icon.cpp).
     void Command3_Click();
