@@ -261,8 +261,8 @@ void TestForm1::commandsOfLaterWindowsAreVisiblyDisabled_data()
 {
     QTest::addColumn<QString>("entry");
     QTest::addColumn<bool>("enabled");
-    for (const char *name : {"Mnu_Imprimer", "Mnu_ImpPort", "Mnu_ImpPays", "Command5", "Command10",
-                             "toolbar 6"})
+    for (const char *name :
+         {"Mnu_Imprimer", "Mnu_ImpPort", "Mnu_ImpPays", "Command5", "Command10", "toolbar 6"})
         QTest::newRow(name) << QString(QLatin1String(name)) << false;
     for (const char *name :
          {"Mnu_Nouveau", "Mnu_ConfigImp", "Mnu_AideIndex", "Command3", "Command6", "Command7",
