@@ -38,7 +38,7 @@ VisuIMG::VisuIMG(Module1 &state, QWidget *parent, const ViewerDriveSource &drive
     setModal(true);
     buildControls();
     placeControls();
-    setTabOrder();
+    orderFocus();
     Form_Load();
 }
 
@@ -124,7 +124,7 @@ void VisuIMG::placeControls()
     place(*Command1, {86.8, 97.4, 25.7, 6.6});
 }
 
-void VisuIMG::setTabOrder()
+void VisuIMG::orderFocus()
 {
     QWidget::setTabOrder(Drive1, Dir1);
     QWidget::setTabOrder(Dir1, File1);

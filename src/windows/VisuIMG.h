@@ -49,7 +49,7 @@ private:
     // Layout and start (VisuIMG.cpp).
     void buildControls();
     void placeControls();
-    void setTabOrder();
+    void orderFocus();
     void Form_Load();
     void Form_Activate();
     void setPathCaption(const QString &path);
