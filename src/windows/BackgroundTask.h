@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCursor>
 #include <QFutureWatcher>
 #include <QGuiApplication>
 #include <QObject>

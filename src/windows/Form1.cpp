@@ -160,7 +160,7 @@ void Form1::buildActions()
     connect(Icone, &QAction::triggered, this, &Form1::Command3_Click);
     VisualiserImages = addCommand(QStringLiteral("Visualiser les images"), "VisualiserImages",
                                   QStringLiteral("Visualiser les images"), "visualiser");
-    awaitingItsWindow(VisualiserImages);
+    connect(VisualiserImages, &QAction::triggered, this, &Form1::Command8_Click);
 }
 
 void Form1::buildMenus()

@@ -90,6 +90,7 @@ private slots:
     void Command3_Click();
     void Picture2_DblClick();
     void Command6_Click();
+    void Command8_Click();
     void Command10_Click();
 
 private:

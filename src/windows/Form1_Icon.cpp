@@ -2,7 +2,9 @@
 #include "windows/Form1.h"
 
 #include "platform/PictureLoader.h"
+#include "windows/PictureMessages.h"
 #include "windows/PictureBox.h"
+#include "windows/VisuIMG.h"
 
 #include <QDir>
 
@@ -47,6 +49,13 @@ void Form1::Command6_Click()
     m_state.IconFile.clear();
 }
 
+void Form1::Command8_Click()
+{
+    VisuIMG viewer(m_state, this);
+    connect(&viewer, &VisuIMG::pictureCopied, this, &Form1::enablePastePicture);
+    viewer.exec();
+}
+
 void Form1::Command10_Click()
 {
     if (m_state.ViewerImagePath.isEmpty())
@@ -61,7 +70,7 @@ void Form1::useIconPath()
 {
     const std::optional<Picture> picture = PictureLoader::load(m_state.IconPath);
     if (!picture) {
-        showError(QStringLiteral("Format d'image non supporté !"));
+        showError(unsupportedPictureMessage());
         return;
     }
     setPicture(*picture);

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// The image viewer's file patterns: one or more wildcard masks separated by ";" ("*" any
+// run of characters, "?" one character), matched without regard to case.
+namespace FileMasks {
+
+// The masks of pattern as name filters. "*.*" meant every file, names without an
+// extension included, so it becomes "*"; blank masks are dropped. No mask lists every file.
+QStringList nameFilters(const QString &pattern);
+
+} // namespace FileMasks

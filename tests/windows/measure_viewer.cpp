@@ -1,0 +1,142 @@
+// Times the image viewer on a real display: its opening, the first names of a folder of
+// 10,000 files (and how long the window stops answering meanwhile), and a 24-megapixel
+// JPEG from the click to its painting. Run by measure-viewer.py, which prints the medians.
+#include "label/Module1.h"
+#include "windows/FileList.h"
+#include "windows/PictureBox.h"
+#include "windows/VisuIMG.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QImage>
+#include <QRandomGenerator>
+#include <QTextStream>
+#include <QTimer>
+#include <QWindow>
+#include <functional>
+
+namespace {
+
+constexpr int ManyFiles = 10000;
+
+// Runs the event loop until done() holds; the longest gap between two turns of a 1 ms
+// timer tells how long the window stopped answering.
+struct Loop
+{
+    qint64 longestStallMs = 0;
+
+    void until(const std::function<bool()> &done)
+    {
+        QElapsedTimer sinceLastTurn;
+        sinceLastTurn.start();
+        QTimer beat;
+        QObject::connect(&beat, &QTimer::timeout,
+                         [&] { longestStallMs = qMax(longestStallMs, sinceLastTurn.restart()); });
+        beat.start(1);
+        while (!done())
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    }
+};
+
+// Paint events seen by a widget, so that a picture counts once it is on the screen.
+struct PaintCounter : QObject
+{
+    int paints = 0;
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint)
+            ++paints;
+        return false;
+    }
+};
+
+void makeManyFiles(const QString &folder)
+{
+    QDir().mkpath(folder);
+    if (QDir(folder).count() >= ManyFiles)
+        return;
+    for (int index = 0; index < ManyFiles; ++index) {
+        QFile file(folder + QStringLiteral("/image%1.bmp").arg(index, 5, 10, QLatin1Char('0')));
+        file.open(QIODevice::WriteOnly);
+    }
+}
+
+void makePhotograph(const QString &path)
+{
+    if (QFile::exists(path))
+        return;
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QImage image(6000, 4000, QImage::Format_RGB32);
+    QRandomGenerator noise(7);
+    for (int y = 0; y < image.height(); ++y) {
+        auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
+        for (int x = 0; x < image.width(); ++x)
+            line[x] = qRgb((x / 24) % 256, (y / 16) % 256, int(noise.bounded(64)) + (x ^ y) % 192);
+    }
+    image.save(path, "JPG", 90);
+}
+
+qint64 openViewer(Module1 &state, std::unique_ptr<VisuIMG> &viewer)
+{
+    QElapsedTimer clock;
+    clock.start();
+    viewer = std::make_unique<VisuIMG>(state);
+    viewer->show();
+    Loop().until([&] { return viewer->windowHandle() && viewer->windowHandle()->isExposed(); });
+    return clock.elapsed();
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    const QString data = app.arguments().value(1, QDir::tempPath() + QStringLiteral("/viewer"));
+    const QString many = data + QStringLiteral("/10000");
+    const QString photo = data + QStringLiteral("/photo/photo.jpg");
+    makeManyFiles(many);
+    makePhotograph(photo);
+    QTextStream out(stdout);
+
+    // Opening: the program's own folder, a handful of files.
+    Module1 state;
+    state.AppPath = QFileInfo(photo).absolutePath();
+    std::unique_ptr<VisuIMG> viewer;
+    const qint64 openMs = openViewer(state, viewer);
+    auto *files = viewer->findChild<FileList *>(QStringLiteral("File1"));
+    QElapsedTimer clock;
+    clock.start();
+    Loop().until([&] { return files->folder() == state.AppPath; });
+
+    // The photograph, from the choice of its name to its painting.
+    files->setPattern(QStringLiteral("*.jpg"));
+    Loop().until([&] { return files->names().size() == 1; });
+    auto *large = viewer->findChild<PictureBox *>(QStringLiteral("Open"));
+    PaintCounter painted;
+    large->installEventFilter(&painted);
+    Loop pictureLoop;
+    clock.restart();
+    files->setCurrentIndex(files->model()->index(0, 0, files->rootIndex()));
+    pictureLoop.until([&] { return !large->picture().isNull() && painted.paints > 0; });
+    const qint64 photoMs = clock.elapsed();
+    viewer.reset();
+
+    // A folder of 10,000 files as the program's own.
+    state.AppPath = many;
+    Loop listing;
+    clock.restart();
+    viewer = std::make_unique<VisuIMG>(state);
+    viewer->show();
+    files = viewer->findChild<FileList *>(QStringLiteral("File1"));
+    listing.until([&] { return !files->names().isEmpty(); });
+    const qint64 firstMs = clock.elapsed();
+    listing.until([&] { return files->names().size() == ManyFiles; });
+    const qint64 allMs = clock.elapsed();
+
+    out << "open " << openMs << " first " << firstMs << " all " << allMs << " stall "
+        << listing.longestStallMs << " photo " << photoMs << " photostall "
+        << pictureLoop.longestStallMs << Qt::endl;
+    return 0;
+}
