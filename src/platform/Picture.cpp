@@ -49,8 +49,10 @@ void Picture::draw(QPainter &painter, const QRectF &target) const
     if (isNull() || !target.isValid())
         return;
     painter.save();
+    // A metafile was checked against the budget when it was read; drawn much larger than
+    // that trial it may take more work, but never without bound.
     if (m_metafile)
-        WmfPlayer(*m_metafile, painter, target).play();
+        WmfPlayer(*m_metafile, painter, target).play(2 * WmfDocument::MaxDrawingWork);
     else
         drawRaster(painter, target);
     painter.restore();
