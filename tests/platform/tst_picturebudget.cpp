@@ -138,6 +138,8 @@ class PictureBudgetTest : public QObject
 private slots:
     void craftedMetafilesAreRefusedWhenRead_data();
     void craftedMetafilesAreRefusedWhenRead();
+    void cutShapesDrawWhatShows_data();
+    void cutShapesDrawWhatShows();
     void drawingWorkIsBounded_data();
     void drawingWorkIsBounded();
     void largeRastersAreDecodedAtDrawnSize_data();
@@ -164,6 +166,55 @@ void PictureBudgetTest::craftedMetafilesAreRefusedWhenRead()
 {
     QFETCH(QByteArray, bytes);
     QVERIFY(!PictureLoader::fromBytes(bytes));
+}
+
+using Samples = QList<QPair<QPointF, QColor>>;
+
+void PictureBudgetTest::cutShapesDrawWhatShows_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<Samples>("samples"); // fractions of the target, colour expected there
+
+    const QColor red(Qt::red), blue(Qt::blue);
+    WmfBuilder band;
+    band.pen(200, blue).select(0).solidBrush(red).select(1);
+    band.rectangle(QRect(-30000, -30000, 60000, 30300)); // bottom edge at y = 300
+    QTest::newRow("rectangle far beyond the frame, its wide edge across it")
+        << band.finish()
+        << Samples{
+               {{0.5, 0.1}, red}, {{0.5, 0.3}, blue}, {{0.2, 0.35}, blue}, {{0.5, 0.6}, Margin}};
+
+    QTest::newRow("huge ellipse whose inside covers the frame, pen out of reach")
+        << hugeEllipsesUnderWidePen(1) << Samples{{{0.1, 0.1}, red}, {{0.9, 0.9}, red}};
+
+    WmfBuilder ring;
+    ring.nullPen().select(0).solidBrush(red).select(1);
+    ring.record(0x0538, {2, 4, 4, -20000, -20000, 20000, -20000, 20000, 20000, -20000, 20000, 500,
+                         -19000, 19000, -19000, 19000, 19000, 500, 19000});
+    QTest::newRow("huge square with a hole, alternate filling")
+        << ring.finish() << Samples{{{0.25, 0.5}, red}, {{0.75, 0.5}, Margin}};
+
+    WmfBuilder line;
+    line.pen(100, blue).select(0);
+    line.record(0x0325, {2, -30000, 500, 30000, 500});
+    QTest::newRow("huge line under a wide pen across the frame")
+        << line.finish() << Samples{{{0.5, 0.5}, blue}, {{0.1, 0.52}, blue}, {{0.5, 0.3}, Margin}};
+}
+
+void PictureBudgetTest::cutShapesDrawWhatShows()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(Samples, samples);
+    const std::optional<Picture> picture = PictureLoader::fromBytes(bytes);
+    QVERIFY(picture);
+    const RenderedPicture rendered = renderPicture(*picture, 12, 600);
+    for (const auto &[where, colour] : samples) {
+        QVERIFY2(similar(rendered.at(where.x(), where.y()), colour),
+                 qPrintable(QStringLiteral("at %1, %2: %3")
+                                .arg(where.x())
+                                .arg(where.y())
+                                .arg(rendered.at(where.x(), where.y()).name())));
+    }
 }
 
 void PictureBudgetTest::drawingWorkIsBounded_data()

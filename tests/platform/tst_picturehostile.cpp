@@ -1,15 +1,18 @@
+#include "CountingPaintDevice.h"
 #include "PictureRender.h"
 #include "WmfBuilder.h"
 #include "platform/PictureLoader.h"
+#include "platform/wmf/WmfDocument.h"
 
-#include <QElapsedTimer>
 #include <QFile>
+#include <QPainter>
 #include <QTemporaryDir>
 #include <QtEndian>
 #include <QtTest>
 #include <sys/stat.h>
 
-// Damaged and hostile inputs: each fails or draws what it can, quickly, and never crashes.
+// Damaged and hostile inputs: each fails or draws what it can, with bounded work, and never
+// crashes. A read that would block (a pipe) hangs the test, which its time limit catches.
 // Inputs that the fuzzer found are kept under data/fuzz/ and replayed here too.
 
 enum class Outcome
@@ -22,8 +25,6 @@ enum class Outcome
 Q_DECLARE_METATYPE(Outcome)
 
 namespace {
-
-constexpr qint64 QuickMs = 500;
 
 QByteArray fixtureBytes(const QString &name)
 {
@@ -162,8 +163,6 @@ void PictureHostileTest::damagedInputFailsOrDrawsPartly()
     QFETCH(QByteArray, bytes);
     QFETCH(Outcome, outcome);
 
-    QElapsedTimer timer;
-    timer.start();
     const std::optional<Picture> picture = PictureLoader::fromBytes(bytes);
     if (outcome != Outcome::Either)
         QCOMPARE(bool(picture), outcome != Outcome::Fails);
@@ -173,9 +172,16 @@ void PictureHostileTest::damagedInputFailsOrDrawsPartly()
         QCOMPARE(rendered.image.pixelColor(outside), Margin);
         if (outcome == Outcome::DrawsRedSquare)
             QCOMPARE(rendered.at(InsideRedSquare.x(), InsideRedSquare.y()), QColor(Qt::red));
+
+        // Printed, it hands the page no more than a drawing within the budget can.
+        CountingPaintDevice page;
+        QPainter painter(&page);
+        picture->draw(painter, QRectF(1000, 1000, 567, 567));
+        painter.end();
+        QVERIFY(page.points + page.characters <= 2 * WmfDocument::MaxDrawingWork);
+        if (!picture->isMetafile())
+            QCOMPARE(page.images.size(), 1);
     }
-    QVERIFY2(timer.elapsed() < QuickMs,
-             qPrintable(QString::number(timer.elapsed()) + QStringLiteral(" ms")));
 }
 
 void PictureHostileTest::onlyRegularFilesOfSaneSizeAreRead_data()
@@ -203,10 +209,7 @@ void PictureHostileTest::onlyRegularFilesOfSaneSizeAreRead()
         file.write(fixtureBytes(QStringLiteral("quad.png")));
         QVERIFY(file.resize(PictureLoader::MaxFileBytes + 1));
     }
-    QElapsedTimer timer;
-    timer.start();
     QVERIFY(!PictureLoader::load(path));
-    QVERIFY(timer.elapsed() < QuickMs);
 }
 
 QTEST_MAIN(PictureHostileTest)
