@@ -61,9 +61,10 @@ std::optional<Entry> largestEntry(const QByteArray &bytes)
         entry.skip(6); // colours, reserved, planes or hot spot, bits or hot spot
         const qint64 length = entry.uint32();
         const qint64 offset = entry.uint32();
-        const QSize size = pngSize(bytes, offset, length).value_or(QSize(width, height));
+        const std::optional<QSize> png = pngSize(bytes, offset, length);
+        const QSize size = png.value_or(QSize(width, height));
         if (!largest || area(size) > area(largest->size))
-            largest = Entry{index, size};
+            largest = Entry{index, size, png.has_value(), offset, length};
     }
     return largest;
 }

@@ -12,6 +12,10 @@ struct Entry
 {
     int index;
     QSize size;
+    // An entry stored as PNG: where that PNG file lies in the icon's bytes.
+    bool png = false;
+    qint64 offset = 0;
+    qint64 length = 0;
 };
 
 // The largest entry (the first of them if several are equally large), or nothing when bytes

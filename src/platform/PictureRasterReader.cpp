@@ -63,6 +63,9 @@ QImage read(const QByteArray &bytes)
     // images (animations) show their first.
     if (reader.format() == "ico" || reader.format() == "cur") {
         const std::optional<IconDirectory::Entry> largest = IconDirectory::largestEntry(bytes);
+        // Qt's icon reader decodes a PNG entry whole; on its own it is decoded at drawn size.
+        if (largest && largest->png)
+            return read(bytes.mid(largest->offset, largest->length));
         if (!largest || !reader.jumpToImage(largest->index))
             return {};
         return readCurrent(reader, largest->size);
