@@ -16,7 +16,7 @@ constexpr qreal MaxDirectShrink = 2.0;
 
 Picture::Picture() = default;
 
-Picture::Picture(const QImage &image) : m_image(image) {}
+Picture::Picture(const QImage &image) : m_image(image), m_reduced(std::make_shared<Reduced>()) {}
 
 Picture::Picture(std::shared_ptr<const WmfDocument> metafile) : m_metafile(std::move(metafile)) {}
 
@@ -49,8 +49,10 @@ void Picture::draw(QPainter &painter, const QRectF &target) const
     if (isNull() || !target.isValid())
         return;
     painter.save();
+    // A metafile was checked against the budget when it was read; drawn much larger than
+    // that trial it may take more work, but never without bound.
     if (m_metafile)
-        WmfPlayer(*m_metafile, painter, target).play();
+        WmfPlayer(*m_metafile, painter, target).play(2 * WmfDocument::MaxDrawingWork);
     else
         drawRaster(painter, target);
     painter.restore();
@@ -60,12 +62,23 @@ void Picture::drawRaster(QPainter &painter, const QRectF &target) const
 {
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     const QSizeF onDevice = painter.deviceTransform().mapRect(target).size();
-    QImage image = m_image;
-    if (image.width() > MaxDirectShrink * onDevice.width() ||
-        image.height() > MaxDirectShrink * onDevice.height()) {
-        const QSize reduced(qBound(1, int(std::ceil(onDevice.width())), image.width()),
-                            qBound(1, int(std::ceil(onDevice.height())), image.height()));
-        image = image.scaled(reduced, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    if (m_image.width() > MaxDirectShrink * onDevice.width() ||
+        m_image.height() > MaxDirectShrink * onDevice.height()) {
+        const QSize reduced(qBound(1, int(std::ceil(onDevice.width())), m_image.width()),
+                            qBound(1, int(std::ceil(onDevice.height())), m_image.height()));
+        painter.drawImage(target, reducedTo(reduced));
+    } else {
+        painter.drawImage(target, m_image);
     }
-    painter.drawImage(target, image);
+}
+
+QImage Picture::reducedTo(const QSize &size) const
+{
+    // Copies of a picture may be drawn from several threads at once.
+    const std::lock_guard<std::mutex> lock(m_reduced->mutex);
+    if (m_reduced->size != size) {
+        m_reduced->image = m_image.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        m_reduced->size = size;
+    }
+    return m_reduced->image;
 }

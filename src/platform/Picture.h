@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QRectF>
 #include <memory>
+#include <mutex>
 
 class QPainter;
 class WmfDocument;
@@ -29,8 +30,19 @@ public:
     void draw(QPainter &painter, const QRectF &target) const;
 
 private:
+    // The raster reduced for the device it was last drawn on: a sheet draws the same picture
+    // ten times at one size, and a page that is handed the same image keeps it once.
+    struct Reduced
+    {
+        std::mutex mutex;
+        QSize size;
+        QImage image;
+    };
+
     void drawRaster(QPainter &painter, const QRectF &target) const;
+    QImage reducedTo(const QSize &size) const;
 
     QImage m_image;
+    std::shared_ptr<Reduced> m_reduced;
     std::shared_ptr<const WmfDocument> m_metafile;
 };

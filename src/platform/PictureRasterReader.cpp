@@ -1,17 +1,12 @@
 #include "platform/PictureRasterReader.h"
 
+#include "platform/IconDirectory.h"
 #include "platform/PictureBmpCheck.h"
 
 #include <QBuffer>
 #include <QImageReader>
 
 namespace {
-
-// Icons hold a handful of sizes; a directory claiming thousands is damaged.
-constexpr int MaxImagesInIcon = 64;
-
-// Vector formats that Qt rasterises (SVG) are rendered large enough to print sharp.
-constexpr int ScalableRenderSize = 1024;
 
 qint64 pixelCount(const QSize &size)
 {
@@ -24,16 +19,23 @@ bool acceptableSize(const QSize &size)
     return !size.isValid() || pixelCount(size) <= PictureRasterReader::MaxPixels;
 }
 
-QImage readCurrent(QImageReader &reader)
+// Large pictures are decoded straight at the size they are drawn (JPEG and SVG decoders
+// do it natively), small vector ones (SVG) rendered at that size so that they print sharp.
+void decodeAtDrawnSize(QImageReader &reader, const QSize &size)
 {
-    const QSize size = reader.size();
+    using PictureRasterReader::MaxDecodedSide;
+    const bool scalable = reader.format().startsWith("svg");
+    if (size.isValid() && (qMax(size.width(), size.height()) > MaxDecodedSide || scalable)) {
+        reader.setScaledSize(
+            size.scaled(MaxDecodedSide, MaxDecodedSide, Qt::KeepAspectRatio).expandedTo({1, 1}));
+    }
+}
+
+QImage readCurrent(QImageReader &reader, const QSize &size)
+{
     if (!acceptableSize(size))
         return {};
-    if (reader.format().startsWith("svg") && size.isValid() &&
-        qMax(size.width(), size.height()) < ScalableRenderSize) {
-        reader.setScaledSize(
-            size.scaled(ScalableRenderSize, ScalableRenderSize, Qt::KeepAspectRatio));
-    }
+    decodeAtDrawnSize(reader, size);
     QImage image = reader.read();
     if (!acceptableSize(image.size()))
         return {};
@@ -57,19 +59,18 @@ QImage read(const QByteArray &bytes)
     if (!reader.canRead())
         return {};
 
-    QImage largest = readCurrent(reader);
-    // Several still images are the sizes of an icon; moving ones are frames of an animation.
-    if (reader.supportsAnimation())
-        return largest;
-    const int count = qMin(reader.imageCount(), MaxImagesInIcon);
-    for (int index = 1; index < count; ++index) {
-        if (!reader.jumpToImage(index))
-            break;
-        const QImage candidate = readCurrent(reader);
-        if (pixelCount(candidate.size()) > pixelCount(largest.size()))
-            largest = candidate;
+    // Of the sizes an icon holds, only the largest is decoded. Other files with several
+    // images (animations) show their first.
+    if (reader.format() == "ico" || reader.format() == "cur") {
+        const std::optional<IconDirectory::Entry> largest = IconDirectory::largestEntry(bytes);
+        // Qt's icon reader decodes a PNG entry whole; on its own it is decoded at drawn size.
+        if (largest && largest->png)
+            return read(bytes.mid(largest->offset, largest->length));
+        if (!largest || !reader.jumpToImage(largest->index))
+            return {};
+        return readCurrent(reader, largest->size);
     }
-    return largest;
+    return readCurrent(reader, reader.size());
 }
 
 } // namespace PictureRasterReader

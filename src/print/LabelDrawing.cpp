@@ -87,6 +87,8 @@ void drawLabel(PageSurface &surface, Module1 &state, const LabelArtwork &artwork
     surface.setCurrentPosition(iconCorner);
     if (artwork.hasIcon)
         surface.drawPicture(artwork.picture, QRectF(iconCorner, QSizeF(IconSize, IconSize)));
+    surface.setScaleMillimetres();
+    surface.setTextArea(LabelOutline::cutOutline(origin));
     for (int zone = 1; zone <= 3; ++zone)
         drawZone(surface, state, zone, artwork.zones[zone - 1], origin,
                  zone == 3 ? number : QString());

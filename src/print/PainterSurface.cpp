@@ -10,6 +10,12 @@
 
 namespace {
 
+// No label shows a line this long whole. Longer ones are measured and placed by character
+// advances, and only the characters that reach the text area are drawn: shaping a line of
+// tens of thousands of characters at each of ten positions would keep printing busy for
+// seconds, and at large sizes Qt's layout runs out of range and misplaces the glyphs.
+constexpr qsizetype LongLine = 512;
+
 QString withoutLineBreaks(QString text)
 {
     return text.remove(QLatin1Char('\r')).remove(QLatin1Char('\n'));
@@ -18,7 +24,8 @@ QString withoutLineBreaks(QString text)
 } // namespace
 
 PainterSurface::PainterSurface(QPainter &painter, double dotsPerMm, const QPointF &origin)
-    : m_painter(painter), m_dotsPerMm(dotsPerMm), m_origin(origin)
+    : m_painter(painter), m_dotsPerMm(dotsPerMm), m_origin(origin),
+      m_textArea(0, 0, painter.device()->width(), painter.device()->height())
 {
 }
 
@@ -53,6 +60,7 @@ void PainterSurface::setFont(const QString &name, float pointSize, bool bold, bo
     // scale never changes the size of the text.
     m_font = LabelFonts::font(name, pointSize, bold, italic);
     m_font.setHintingPreference(QFont::PreferNoHinting);
+    m_advances.reset();
 }
 
 void PainterSurface::setTextColor(ColorValue color)
@@ -68,10 +76,24 @@ void PainterSurface::setCurrentPosition(const QPointF &position)
 void PainterSurface::printText(const QString &text)
 {
     const QFontMetricsF metrics(m_font, m_painter.device());
+    QString line = withoutLineBreaks(text);
+    QPointF at = toDevice(m_position);
+    if (line.size() > LongLine) {
+        if (at.y() > m_textArea.bottom() || at.y() + metrics.height() < m_textArea.top())
+            return;
+        const CharacterAdvances::Slice slice =
+            advances().within(line, at.x(), m_textArea.left(), m_textArea.right());
+        line = line.mid(slice.from, slice.length);
+        at.setX(slice.x);
+    }
     m_painter.setFont(m_font);
     m_painter.setPen(toQColor(m_textColor));
-    m_painter.drawText(toDevice(m_position) + QPointF(0, metrics.ascent()),
-                       withoutLineBreaks(text));
+    m_painter.drawText(at + QPointF(0, metrics.ascent()), line);
+}
+
+void PainterSurface::setTextArea(const QRectF &area)
+{
+    m_textArea = QRectF(toDevice(area.topLeft()), toDevice(area.bottomRight()));
 }
 
 void PainterSurface::endDocument()
@@ -91,7 +113,16 @@ double PainterSurface::lineHeight() const
 
 double PainterSurface::lineWidth(const QString &line) const
 {
+    if (line.size() > LongLine)
+        return advances().of(line) / m_scale;
     return QFontMetricsF(m_font, m_painter.device()).horizontalAdvance(line) / m_scale;
+}
+
+CharacterAdvances &PainterSurface::advances() const
+{
+    if (!m_advances)
+        m_advances.emplace(QFontMetricsF(m_font, m_painter.device()));
+    return *m_advances;
 }
 
 QPointF PainterSurface::toDevice(const QPointF &p) const

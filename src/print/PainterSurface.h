@@ -1,9 +1,11 @@
 #pragma once
 
+#include "print/CharacterAdvances.h"
 #include "print/PageSurface.h"
 
 #include <QFont>
 #include <QPen>
+#include <optional>
 
 class QPainter;
 
@@ -23,6 +25,7 @@ public:
     void setTextColor(ColorValue color) override;
     void setCurrentPosition(const QPointF &position) override;
     void printText(const QString &text) override;
+    void setTextArea(const QRectF &area) override;
     void endDocument() override;
     void cancelDocument() override;
 
@@ -35,6 +38,7 @@ protected:
 
 private:
     QPointF toDevice(const QPointF &p) const;
+    CharacterAdvances &advances() const;
 
     QPainter &m_painter;
     const double m_dotsPerMm;
@@ -43,6 +47,8 @@ private:
     double m_scale = 1;
     LineStyle m_lineStyle = LineStyle::Solid;
     QFont m_font;
+    mutable std::optional<CharacterAdvances> m_advances; // of m_font, made when first needed
+    QRectF m_textArea;                                   // in device units
     ColorValue m_textColor = 0;
     QPointF m_position;
     bool m_ended = false;

@@ -1,11 +1,23 @@
 #include "platform/PictureLoader.h"
 
+#include <QBuffer>
 #include <QGuiApplication>
 #include <QPainter>
+#include <QPdfWriter>
 #include <cstdint>
 
-// Feeds arbitrary bytes to the picture loader and draws whatever loads, as the main
-// window would: the loader and the metafile player must neither crash nor hang.
+// Feeds arbitrary bytes to the picture loader and draws whatever loads as a sheet is
+// printed: ten times, at the size of a label's picture on a 1200 dpi page. The loader and
+// the metafile player must neither crash nor hang, and whatever they accept must print
+// quickly and in little memory (run-fuzz.sh sets the limits).
+
+namespace {
+
+constexpr int Dpi = 1200;
+constexpr int LabelsOnSheet = 10;
+constexpr qreal PictureSide = 12 / 25.4 * Dpi;
+
+} // namespace
 
 extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
 {
@@ -21,11 +33,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const QByteArray bytes =
         QByteArray::fromRawData(reinterpret_cast<const char *>(data), qsizetype(size));
     const std::optional<Picture> picture = PictureLoader::fromBytes(bytes);
-    if (picture) {
-        QImage image(64, 64, QImage::Format_ARGB32_Premultiplied);
-        image.fill(Qt::white);
-        QPainter painter(&image);
-        picture->draw(painter, QRectF(4, 4, 56, 56));
-    }
+    if (!picture)
+        return 0;
+    QBuffer pdf;
+    pdf.open(QIODevice::WriteOnly);
+    QPdfWriter writer(&pdf);
+    writer.setResolution(Dpi);
+    QPainter painter(&writer);
+    for (int label = 0; label < LabelsOnSheet; ++label)
+        picture->draw(painter, QRectF(label * PictureSide, 0, PictureSide, PictureSide));
     return 0;
 }

@@ -18,7 +18,10 @@ if [ -d "$here/tests/platform/data/fuzz" ]; then
   cp -n "$here"/tests/platform/data/fuzz/* "$build/corpus/" 2>/dev/null || true
 fi
 
+# Whatever loads must print a sheet in under 2 s and 500 MB; the sanitizers make the run
+# two to three times slower and larger, hence the limits. Inputs up to 1 MiB leave room for
+# metafiles of tens of thousands of records.
 cd "$build"
-ASAN_OPTIONS=detect_leaks=0 tests/fuzz/fuzz_pictureloader -max_total_time="$seconds" -max_len=65536 \
-  -timeout=2 -rss_limit_mb=2048 -artifact_prefix="$build/findings/" -print_final_stats=1 \
-  corpus
+ASAN_OPTIONS=detect_leaks=0 tests/fuzz/fuzz_pictureloader -max_total_time="$seconds" \
+  -max_len=1048576 -timeout=5 -rss_limit_mb=1500 -artifact_prefix="$build/findings/" \
+  -print_final_stats=1 corpus

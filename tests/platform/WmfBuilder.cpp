@@ -89,6 +89,23 @@ WmfBuilder &WmfBuilder::nullPen()
     return record(0x02FA, words({5, 0, 0}) + colorRef(Qt::black));
 }
 
+WmfBuilder &WmfBuilder::pen(qint16 width, const QColor &colour, quint16 style)
+{
+    return record(0x02FA, words({qint16(style), width, 0}) + colorRef(colour));
+}
+
+WmfBuilder &WmfBuilder::ellipse(const QRect &rect)
+{
+    return record(0x0418, {qint16(rect.top() + rect.height()), qint16(rect.left() + rect.width()),
+                           qint16(rect.top()), qint16(rect.left())});
+}
+
+WmfBuilder &WmfBuilder::text(const QPoint &reference, const QByteArray &text)
+{
+    return record(0x0521, words({qint16(text.size())}) + text + QByteArray(text.size() % 2, '\0') +
+                              words({qint16(reference.y()), qint16(reference.x())}));
+}
+
 WmfBuilder &WmfBuilder::select(quint16 index)
 {
     return record(0x012D, {qint16(index)});

@@ -23,6 +23,9 @@ public:
     WmfBuilder &window(const QRect &window);
     WmfBuilder &solidBrush(const QColor &colour);
     WmfBuilder &nullPen();
+    WmfBuilder &pen(qint16 width, const QColor &colour, quint16 style = 0);
+    WmfBuilder &ellipse(const QRect &rect);
+    WmfBuilder &text(const QPoint &reference, const QByteArray &text);
     WmfBuilder &select(quint16 index);
     WmfBuilder &rectangle(const QRect &rect);
     WmfBuilder &font(qint16 height, const QByteArray &face = "Liberation Sans",

@@ -34,6 +34,7 @@ public:
     void setTextColor(ColorValue color) override { m_color = color; }
     void setCurrentPosition(const QPointF &position) override { m_position = position; }
     void printText(const QString &text) override;
+    void setTextArea(const QRectF &area) override { textArea = area; }
     void endDocument() override { ++ended; }
     void cancelDocument() override { ++cancelled; }
 
@@ -43,6 +44,7 @@ public:
     QList<Line> lines;
     QList<Text> texts;
     QList<QRectF> pictures;
+    QRectF textArea;
     int ended = 0;
     int cancelled = 0;
 

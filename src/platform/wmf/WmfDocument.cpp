@@ -2,6 +2,10 @@
 
 #include "platform/PictureRasterReader.h"
 #include "platform/wmf/WmfBlit.h"
+#include "platform/wmf/WmfDryRunDevice.h"
+#include "platform/wmf/WmfPlayer.h"
+
+#include <QPainter>
 
 namespace {
 
@@ -10,6 +14,10 @@ constexpr qsizetype PlaceableHeaderSize = 22;
 constexpr qsizetype MetaHeaderSize = 18;
 constexpr quint16 MetaHeaderWords = 9;
 constexpr qsizetype RecordHeaderSize = 6;
+
+// The trial play happens at about the size of the largest drawing: a label's picture printed
+// at high resolution.
+constexpr int TrialSide = 1024;
 
 bool hasPlaceableHeader(const QByteArray &bytes)
 {
@@ -66,7 +74,16 @@ std::optional<WmfDocument> WmfDocument::parse(const QByteArray &bytes)
     if (qFuzzyIsNull(document.m_frame.width()) || qFuzzyIsNull(document.m_frame.height()))
         return std::nullopt;
     document.decodeBitmaps();
+    if (!document.drawsWithinBudget())
+        return std::nullopt;
     return document;
+}
+
+bool WmfDocument::drawsWithinBudget() const
+{
+    WmfDryRunDevice device(TrialSide);
+    QPainter painter(&device);
+    return WmfPlayer(*this, painter, QRectF(0, 0, TrialSide, TrialSide)).play(MaxDrawingWork);
 }
 
 const char *WmfDocument::paramData(const WmfRecord &record) const

@@ -21,11 +21,18 @@ struct WmfRecord
 // A Windows metafile checked and split into records, ready to be replayed any number of
 // times. Every record lies wholly inside the file; a damaged tail is cut off, so what
 // comes before it still draws. Embedded bitmaps are decoded once, here.
+//
+// A metafile is also played once when it is read, on a device that draws nothing: one that
+// takes more work than MaxDrawingWork (see WmfPlayer) is refused as damaged, so that it is
+// reported when the user chooses it rather than stalling each time it is shown or printed.
 class WmfDocument
 {
 public:
     // Records beyond this many are dropped: real metafiles hold a few thousand.
     static constexpr int MaxRecords = 1 << 20;
+    // Enough for detailed drawings of tens of thousands of points, and little enough that a
+    // sheet of ten labels prints in a moment.
+    static constexpr qint64 MaxDrawingWork = 100000;
 
     static bool looksLikeMetafile(const QByteArray &bytes);
     static std::optional<WmfDocument> parse(const QByteArray &bytes);
@@ -42,6 +49,7 @@ public:
 private:
     void readRecords(qsizetype offset);
     void decodeBitmaps();
+    bool drawsWithinBudget() const;
     std::optional<QRectF> windowFromRecords() const;
 
     QByteArray m_bytes;

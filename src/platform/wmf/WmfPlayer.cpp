@@ -1,8 +1,10 @@
 #include "platform/wmf/WmfPlayer.h"
 
 #include "platform/wmf/WmfBlit.h"
+#include "platform/wmf/WmfPathCut.h"
 
 #include <QLineF>
+#include <cmath>
 
 namespace {
 
@@ -12,6 +14,9 @@ constexpr quint16 PolyFillWinding = 2;
 constexpr quint32 PatCopy = 0x00F00021;
 constexpr quint32 Blackness = 0x00000042;
 constexpr quint32 Whiteness = 0x00FF0062;
+
+constexpr qint64 BitmapPixelsPerWorkUnit = 64;
+constexpr qint64 ClipChangeWork = 32;
 
 // The angle on the ellipse in rect where the ray from its centre through point meets it,
 // in Qt's terms: degrees counter-clockwise from three o'clock on the unit circle the
@@ -46,15 +51,20 @@ WmfPlayer::WmfPlayer(const WmfDocument &document, QPainter &painter, const QRect
     m_state.clip = target;
 }
 
-void WmfPlayer::play()
+bool WmfPlayer::play(qint64 workLimit)
 {
     m_painter.setRenderHint(QPainter::Antialiasing);
     m_painter.setRenderHint(QPainter::SmoothPixmapTransform);
     applyClip();
     applyWindow();
     const QVector<WmfRecord> &records = m_document.records();
-    for (int index = 0; index < records.size(); ++index)
+    for (int index = 0; index < records.size(); ++index) {
+        if (m_work > workLimit)
+            return false;
+        ++m_work;
         playRecord(index, records.at(index));
+    }
+    return m_work <= workLimit;
 }
 
 void WmfPlayer::playRecord(int index, const WmfRecord &record)
@@ -389,6 +399,7 @@ void WmfPlayer::playBlit(int index, const WmfRecord &record)
     if (image.isNull() || blit->source.isEmpty() || blit->destination.width() == 0 ||
         blit->destination.height() == 0)
         return;
+    m_work += qint64(blit->source.width() * blit->source.height()) / BitmapPixelsPerWorkUnit;
     // Other raster operations combine with what is below, which a PDF page cannot do;
     // drawing the bitmap plainly is the closest everywhere.
     m_painter.save();
@@ -401,6 +412,7 @@ void WmfPlayer::playBlit(int index, const WmfRecord &record)
 
 void WmfPlayer::fillBlitRectangle(const QRectF &rect, quint32 rasterOperation)
 {
+    m_work += 4;
     QBrush brush;
     if (rasterOperation == PatCopy)
         brush = m_state.brush;
@@ -432,26 +444,50 @@ QRectF WmfPlayer::visibleArea() const
     return area.adjusted(-margin, -margin, margin, margin);
 }
 
-bool WmfPlayer::fitsVisibleArea(const QPainterPath &path) const
+qreal WmfPlayer::penReach() const
 {
     const QPen &pen = m_state.pen;
-    // Mitred corners reach out to twice the pen width (Qt's default limit).
-    const qreal reach = pen.style() == Qt::NoPen || pen.isCosmetic() ? 0 : 2 * pen.widthF();
+    if (pen.style() == Qt::NoPen || pen.isCosmetic())
+        return 0;
+    const qreal halfWidth = pen.widthF() / 2;
+    // Square caps reach out along the diagonal; mitred corners as far as the mitre limit lets
+    // them, counted in pen widths.
+    qreal reach = pen.capStyle() == Qt::SquareCap ? halfWidth * M_SQRT2 : halfWidth;
+    if (pen.joinStyle() == Qt::MiterJoin || pen.joinStyle() == Qt::SvgMiterJoin)
+        reach = qMax(reach, pen.miterLimit() * pen.widthF());
+    // A hair more, so that rounding never puts ink just outside what was kept.
+    return reach * 1.01;
+}
+
+bool WmfPlayer::fitsVisibleArea(const QPainterPath &path) const
+{
+    const qreal reach = penReach();
     return encloses(visibleArea(), path.boundingRect().adjusted(-reach, -reach, reach, reach));
+}
+
+// Curves are flattened to a quarter of a device pixel, finer than anything shows.
+qreal WmfPlayer::flatteningTolerance() const
+{
+    const QTransform device = windowTransform() * m_base * m_painter.deviceTransform();
+    const qreal scale =
+        qMax(std::hypot(device.m11(), device.m12()), std::hypot(device.m21(), device.m22()));
+    return scale > 0 ? 0.25 / scale : 1;
 }
 
 void WmfPlayer::drawPath(const QPainterPath &path)
 {
     prepareShape();
     if (fitsVisibleArea(path)) {
+        m_work += path.elementCount();
         m_painter.drawPath(path);
         return;
     }
     if (m_state.brush.style() != Qt::NoBrush) {
-        QPainterPath area;
-        area.addRect(visibleArea());
+        const QPainterPath area =
+            WmfPathCut::fillWithin(path, visibleArea(), flatteningTolerance(), m_work);
+        m_work += area.elementCount();
         m_painter.setPen(Qt::NoPen);
-        m_painter.drawPath(path.intersected(area));
+        m_painter.drawPath(area);
     }
     strokeLine(path);
 }
@@ -462,14 +498,27 @@ void WmfPlayer::strokeLine(const QPainterPath &path)
     if (pen.style() == Qt::NoPen)
         return;
     prepareShape();
-    // Thin lines are clipped line by line in Qt already.
-    if (pen.isCosmetic() || fitsVisibleArea(path)) {
+    if (fitsVisibleArea(path)) {
+        m_work += path.elementCount();
         m_painter.strokePath(path, pen);
         return;
     }
-    QPainterPath area;
-    area.addRect(visibleArea());
-    m_painter.fillPath(QPainterPathStroker(pen).createStroke(path).intersected(area), pen.brush());
+    // Ink never spreads further than the pen's reach, so the lines beyond it cannot show.
+    const qreal reach = penReach();
+    const qreal tolerance = flatteningTolerance();
+    const QRectF area = visibleArea();
+    const QPainterPath lines = WmfPathCut::linesWithin(
+        path, area.adjusted(-reach, -reach, reach, reach), tolerance, m_work);
+    if (pen.isCosmetic()) {
+        m_work += lines.elementCount();
+        m_painter.strokePath(lines, pen);
+        return;
+    }
+    // A wide pen still draws far beyond the area: its outline is cut as a shape.
+    const QPainterPath outline = QPainterPathStroker(pen).createStroke(lines);
+    const QPainterPath ink = WmfPathCut::fillWithin(outline, area, tolerance, m_work);
+    m_work += outline.elementCount() + ink.elementCount();
+    m_painter.fillPath(ink, pen.brush());
 }
 
 QTransform WmfPlayer::windowTransform() const
@@ -495,6 +544,8 @@ void WmfPlayer::applyWindow()
 
 void WmfPlayer::applyClip()
 {
+    // A page keeps its clipping in its drawing state, which a change writes out anew.
+    m_work += ClipChangeWork;
     m_painter.setWorldTransform(m_base);
     if (m_callerClip) {
         m_painter.setClipPath(*m_callerClip);

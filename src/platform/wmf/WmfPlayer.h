@@ -3,6 +3,7 @@
 #include "platform/wmf/WmfDocument.h"
 #include "platform/wmf/WmfObjects.h"
 
+#include <QFontMetricsF>
 #include <QPainter>
 #include <QPainterPath>
 #include <optional>
@@ -11,11 +12,17 @@
 // way Windows plays one into a device context whose viewport is that rectangle.
 // Malformed records are skipped; the painter's state is changed freely, so callers
 // save and restore around play().
+//
+// The player counts its work: one unit for each record, each point of a shape it draws or
+// cuts, each character of text, each 64 pixels of bitmap. A crafted file can ask for far
+// more work than its size suggests, so play() stops once the work passes a limit.
 class WmfPlayer
 {
 public:
     WmfPlayer(const WmfDocument &document, QPainter &painter, const QRectF &target);
-    void play();
+    // False when the work passed the limit and the rest of the records were left out.
+    bool play(qint64 workLimit);
+    qint64 work() const { return m_work; }
 
 private:
     enum MapMode : quint16
@@ -63,6 +70,8 @@ private:
     // Drawing
     void prepareShape();
     QRectF visibleArea() const;
+    qreal penReach() const;
+    qreal flatteningTolerance() const;
     bool fitsVisibleArea(const QPainterPath &path) const;
     void drawPath(const QPainterPath &path); // filled and outlined
     void strokeLine(const QPainterPath &path);
@@ -75,6 +84,8 @@ private:
     void extTextOut(WmfParams &params);
     void drawText(QPointF reference, const QByteArray &bytes, const QVector<qreal> &advances);
     QTransform textTransform(const QPointF &reference) const;
+    bool mayShow(const QPointF &reference, qsizetype length, const QFontMetricsF &metrics,
+                 qreal fontScale) const;
 
     const WmfDocument &m_document;
     QPainter &m_painter;
@@ -84,4 +95,5 @@ private:
     State m_state;
     QVector<State> m_saved;
     WmfObjectTable m_objects;
+    qint64 m_work = 0;
 };

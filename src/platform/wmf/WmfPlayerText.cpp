@@ -21,6 +21,12 @@ enum TextAlign : quint16
     Baseline = 0x0018,
 };
 
+// Placing a text costs as much as a detailed shape; then each character is measured and drawn.
+constexpr qint64 TextWorkPerRecord = 32;
+constexpr qint64 TextWorkPerCharacter = 2;
+// Characters placed one by one are each drawn on their own.
+constexpr qint64 TextWorkPerPlacedCharacter = 8;
+
 enum ExtTextOption : quint16
 {
     Opaque = 0x0002,
@@ -72,6 +78,18 @@ void WmfPlayer::extTextOut(WmfParams &params)
     m_painter.restore();
 }
 
+bool WmfPlayer::mayShow(const QPointF &reference, qsizetype length, const QFontMetricsF &metrics,
+                        qreal fontScale) const
+{
+    // However it is aligned or turned, the text stays within this distance of its reference
+    // point, in logical units.
+    const qreal glyphWidth = qMax(metrics.maxWidth(), metrics.height());
+    const qreal reach = (qreal(length) * glyphWidth + 2 * metrics.height()) * fontScale;
+    const QRectF area = visibleArea();
+    return reference.x() + reach >= area.left() && reference.x() - reach <= area.right() &&
+           reference.y() + reach >= area.top() && reference.y() - reach <= area.bottom();
+}
+
 QTransform WmfPlayer::textTransform(const QPointF &reference) const
 {
     const QTransform window = windowTransform();
@@ -89,10 +107,20 @@ void WmfPlayer::drawText(QPointF reference, const QByteArray &bytes, const QVect
 {
     if (bytes.isEmpty())
         return;
-    const QString text = Cp1252::decode(bytes);
     const WmfFont &font = m_state.font;
     const QFontMetricsF metrics(font.font);
     const qreal fontScale = font.scale();
+    const bool updatePosition = m_state.textAlign & UpdateCurrentPosition;
+    if (updatePosition)
+        reference = m_state.position;
+    // Text that cannot reach the visible area is not laid out at all, unless the position it
+    // moves needs its width.
+    else if (!mayShow(reference, bytes.size(), metrics, fontScale))
+        return;
+    m_work +=
+        TextWorkPerRecord +
+        (advances.isEmpty() ? TextWorkPerCharacter : TextWorkPerPlacedCharacter) * bytes.size();
+    const QString text = Cp1252::decode(bytes);
 
     // Everything below is in the font's reference units, along the baseline.
     QVector<qreal> offsets;
@@ -107,9 +135,6 @@ void WmfPlayer::drawText(QPointF reference, const QByteArray &bytes, const QVect
         }
     }
 
-    const bool updatePosition = m_state.textAlign & UpdateCurrentPosition;
-    if (updatePosition)
-        reference = m_state.position;
     qreal x = 0;
     switch (m_state.textAlign & HorizontalMask) {
     case Right:

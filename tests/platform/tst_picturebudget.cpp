@@ -1,0 +1,340 @@
+#include "CountingPaintDevice.h"
+#include "PictureRender.h"
+#include "WmfBuilder.h"
+#include "platform/PictureLoader.h"
+#include "platform/PictureRasterReader.h"
+
+#include <QBuffer>
+#include <QPainter>
+#include <QtEndian>
+#include <QtTest>
+
+// Crafted pictures: few bytes, but drawings or images that would keep printing busy for
+// minutes and fill the memory. Each is either refused when it is read or drawn with work
+// bounded by what shows. The work is counted where it lands, on a page that counts what it
+// is handed, so these tests do not depend on the speed of the machine.
+
+namespace {
+
+// A label's picture: 12 mm on a 1200 dpi page.
+const QRectF PrintedPicture(1000, 1000, 567, 567);
+
+QByteArray hugeEllipsesUnderWidePen(int count)
+{
+    WmfBuilder wmf(QRect(0, 0, 1, 1));
+    wmf.pen(30000, Qt::blue).select(0).solidBrush(Qt::red).select(1);
+    for (int i = 0; i < count; ++i)
+        wmf.ellipse(QRect(-32000, -32000, 64000, 64000));
+    return wmf.finish();
+}
+
+QByteArray rectangles(int count)
+{
+    WmfBuilder wmf;
+    wmf.solidBrush(Qt::red).select(0);
+    for (int i = 0; i < count; ++i)
+        wmf.rectangle(QRect(100, 100, 800, 800));
+    return wmf.finish();
+}
+
+QByteArray texts(int count, int length)
+{
+    WmfBuilder wmf;
+    wmf.font(-100).select(0);
+    wmf.record(0x0102, {1}); // transparent background: only the letters are drawn
+    const QByteArray text(length, 'W');
+    for (int i = 0; i < count; ++i)
+        wmf.text(QPoint(100, 500), text);
+    return wmf.finish();
+}
+
+QByteArray clipChangesAroundRectangles(int count)
+{
+    WmfBuilder wmf;
+    wmf.solidBrush(Qt::red).select(0);
+    for (int i = 0; i < count; ++i) {
+        wmf.record(0x001E, QByteArray()); // save
+        wmf.record(0x0416, {900, 900, qint16(100 + i % 300), 100});
+        wmf.rectangle(QRect(100, 100, 800, 800));
+        wmf.record(0x0127, {-1}); // restore
+    }
+    return wmf.finish();
+}
+
+QByteArray polygons(int count, int corners)
+{
+    WmfBuilder wmf;
+    wmf.solidBrush(Qt::red).select(0);
+    for (int i = 0; i < count; ++i) {
+        QByteArray points = WmfBuilder::words({qint16(corners)});
+        for (int k = 0; k < corners; ++k) {
+            const qreal angle = 2 * M_PI * k / corners;
+            points += WmfBuilder::words(
+                {qint16(500 + 400 * std::cos(angle)), qint16(500 + 400 * std::sin(angle))});
+        }
+        wmf.record(0x0324, points);
+    }
+    return wmf.finish();
+}
+
+QByteArray png(const QSize &size)
+{
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(Qt::darkCyan);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return bytes;
+}
+
+// A 32-bit bitmap entry of an icon: info header (height doubled for the mask), colours, mask.
+QByteArray iconBitmap(int side, const QColor &colour)
+{
+    QByteArray dib(40, '\0');
+    qToLittleEndian<quint32>(40, dib.data());
+    qToLittleEndian<qint32>(side, dib.data() + 4);
+    qToLittleEndian<qint32>(2 * side, dib.data() + 8);
+    qToLittleEndian<quint16>(1, dib.data() + 12);
+    qToLittleEndian<quint16>(32, dib.data() + 14);
+    const char bgra[4] = {char(colour.blue()), char(colour.green()), char(colour.red()),
+                          char(0xFF)};
+    for (int i = 0; i < side * side; ++i)
+        dib.append(bgra, 4);
+    dib.append(QByteArray((side + 31) / 32 * 4 * side, '\0'));
+    return dib;
+}
+
+struct IconEntry
+{
+    int directorySide; // 256 and above are written as 0, as the format has it
+    QByteArray data;
+};
+
+QByteArray icon(const QList<IconEntry> &entries)
+{
+    QByteArray bytes = WmfBuilder::words({0, 1, qint16(entries.size())});
+    qsizetype offset = 6 + 16 * entries.size();
+    QByteArray data;
+    for (const IconEntry &entry : entries) {
+        const char side = char(entry.directorySide >= 256 ? 0 : entry.directorySide);
+        bytes.append(side).append(side).append(QByteArray(2, '\0'));
+        bytes.append(WmfBuilder::words({1, 32}));
+        char le[8];
+        qToLittleEndian<quint32>(quint32(entry.data.size()), le);
+        qToLittleEndian<quint32>(quint32(offset + data.size()), le + 4);
+        bytes.append(le, 8);
+        data.append(entry.data);
+    }
+    return bytes + data;
+}
+
+} // namespace
+
+class PictureBudgetTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void craftedMetafilesAreRefusedWhenRead_data();
+    void craftedMetafilesAreRefusedWhenRead();
+    void cutShapesDrawWhatShows_data();
+    void cutShapesDrawWhatShows();
+    void drawingWorkIsBounded_data();
+    void drawingWorkIsBounded();
+    void largeRastersAreDecodedAtDrawnSize_data();
+    void largeRastersAreDecodedAtDrawnSize();
+    void iconTakesLargestEntryFromDirectory_data();
+    void iconTakesLargestEntryFromDirectory();
+    void rasterIsReducedOnceForAllLabels_data();
+    void rasterIsReducedOnceForAllLabels();
+};
+
+void PictureBudgetTest::craftedMetafilesAreRefusedWhenRead_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::newRow("20000 huge ellipses under a very wide pen in a 1 x 1 frame")
+        << hugeEllipsesUnderWidePen(20000);
+    QTest::newRow("1000000 rectangles") << rectangles(1000000);
+    QTest::newRow("1000000 one-letter texts") << texts(1000000, 1);
+    QTest::newRow("64 MiB of long texts") << texts(2000, 32000);
+    QTest::newRow("a clip change around each of 5000 rectangles")
+        << clipChangesAroundRectangles(5000);
+}
+
+void PictureBudgetTest::craftedMetafilesAreRefusedWhenRead()
+{
+    QFETCH(QByteArray, bytes);
+    QVERIFY(!PictureLoader::fromBytes(bytes));
+}
+
+using Samples = QList<QPair<QPointF, QColor>>;
+
+void PictureBudgetTest::cutShapesDrawWhatShows_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<Samples>("samples"); // fractions of the target, colour expected there
+
+    const QColor red(Qt::red), blue(Qt::blue);
+    WmfBuilder band;
+    band.pen(200, blue).select(0).solidBrush(red).select(1);
+    band.rectangle(QRect(-30000, -30000, 60000, 30300)); // bottom edge at y = 300
+    QTest::newRow("rectangle far beyond the frame, its wide edge across it")
+        << band.finish()
+        << Samples{
+               {{0.5, 0.1}, red}, {{0.5, 0.3}, blue}, {{0.2, 0.35}, blue}, {{0.5, 0.6}, Margin}};
+
+    QTest::newRow("huge ellipse whose inside covers the frame, pen out of reach")
+        << hugeEllipsesUnderWidePen(1) << Samples{{{0.1, 0.1}, red}, {{0.9, 0.9}, red}};
+
+    WmfBuilder ring;
+    ring.nullPen().select(0).solidBrush(red).select(1);
+    ring.record(0x0538, {2, 4, 4, -20000, -20000, 20000, -20000, 20000, 20000, -20000, 20000, 500,
+                         -19000, 19000, -19000, 19000, 19000, 500, 19000});
+    QTest::newRow("huge square with a hole, alternate filling")
+        << ring.finish() << Samples{{{0.25, 0.5}, red}, {{0.75, 0.5}, Margin}};
+
+    WmfBuilder line;
+    line.pen(100, blue).select(0);
+    line.record(0x0325, {2, -30000, 500, 30000, 500});
+    QTest::newRow("huge line under a wide pen across the frame")
+        << line.finish() << Samples{{{0.5, 0.5}, blue}, {{0.1, 0.52}, blue}, {{0.5, 0.3}, Margin}};
+}
+
+void PictureBudgetTest::cutShapesDrawWhatShows()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(Samples, samples);
+    const std::optional<Picture> picture = PictureLoader::fromBytes(bytes);
+    QVERIFY(picture);
+    const RenderedPicture rendered = renderPicture(*picture, 12, 600);
+    for (const auto &[where, colour] : samples) {
+        QVERIFY2(similar(rendered.at(where.x(), where.y()), colour),
+                 qPrintable(QStringLiteral("at %1, %2: %3")
+                                .arg(where.x())
+                                .arg(where.y())
+                                .arg(rendered.at(where.x(), where.y()).name())));
+    }
+}
+
+void PictureBudgetTest::drawingWorkIsBounded_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<qint64>("minPoints");
+    QTest::addColumn<qint64>("maxPoints");
+    QTest::addColumn<qint64>("maxCharacters");
+
+    // Real drawings are kept, and every point of them is drawn.
+    QTest::newRow("2000 polygons of 12 corners")
+        << polygons(2000, 12) << 2000 * 12LL << 2000 * 14LL << 0LL;
+    QTest::newRow("5000 rectangles") << rectangles(5000) << 5000 * 5LL << 5000 * 6LL << 0LL;
+    QTest::newRow("300 texts of 40 letters") << texts(300, 40) << 0LL << 0LL << 300 * 40LL;
+    // Shapes millions of times the frame are drawn cut to it: a handful of points each.
+    QTest::newRow("20 huge ellipses under a very wide pen")
+        << hugeEllipsesUnderWidePen(20) << 20LL << 20 * 200LL << 0LL;
+    // Text far outside the picture is never laid out.
+    // Laid out, these would pass the budget.
+    WmfBuilder offside;
+    offside.font(-10).select(0);
+    for (int i = 0; i < 1000; ++i)
+        offside.text(QPoint(-30000, -30000), QByteArray(100, 'W'));
+    QTest::newRow("1000 texts far outside the frame") << offside.finish() << 0LL << 0LL << 0LL;
+}
+
+void PictureBudgetTest::drawingWorkIsBounded()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(qint64, minPoints);
+    QFETCH(qint64, maxPoints);
+    QFETCH(qint64, maxCharacters);
+
+    const std::optional<Picture> picture = PictureLoader::fromBytes(bytes);
+    QVERIFY(picture);
+    CountingPaintDevice page;
+    QPainter painter(&page);
+    picture->draw(painter, PrintedPicture);
+    painter.end();
+    QVERIFY2(page.points >= minPoints && page.points <= maxPoints,
+             qPrintable(QString::number(page.points) + QStringLiteral(" points")));
+    QCOMPARE(page.characters, maxCharacters);
+}
+
+void PictureBudgetTest::largeRastersAreDecodedAtDrawnSize_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QSize>("decoded");
+
+    using PictureRasterReader::MaxDecodedSide;
+    QTest::newRow("PNG of 4000 x 2000") << png({4000, 2000}) << QSize(MaxDecodedSide, 512);
+    QTest::newRow("PNG of 300 x 3000") << png({300, 3000}) << QSize(102, MaxDecodedSide);
+    QTest::newRow("PNG of 600 x 300, kept") << png({600, 300}) << QSize(600, 300);
+    const IconEntry big{256, png({3000, 3000})};
+    QTest::newRow("icon of 64 entries, each a PNG of 3000 x 3000")
+        << icon(QList<IconEntry>(64, big)) << QSize(MaxDecodedSide, MaxDecodedSide);
+}
+
+void PictureBudgetTest::largeRastersAreDecodedAtDrawnSize()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QSize, decoded);
+    const std::optional<Picture> picture = PictureLoader::fromBytes(bytes);
+    QVERIFY(picture);
+    QCOMPARE(picture->image().size(), decoded);
+}
+
+void PictureBudgetTest::iconTakesLargestEntryFromDirectory_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<QColor>("colour");
+
+    const IconEntry small{16, iconBitmap(16, Qt::red)};
+    const IconEntry medium{32, iconBitmap(32, Qt::green)};
+    const IconEntry pngEntry{256, png({300, 200})}; // the directory says 256 x 256
+    QTest::newRow("largest last") << icon({small, medium}) << QSize(32, 32) << QColor(Qt::green);
+    QTest::newRow("largest first") << icon({medium, small}) << QSize(32, 32) << QColor(Qt::green);
+    QTest::newRow("PNG entry larger than the directory can say")
+        << icon({small, pngEntry, medium}) << QSize(300, 200) << QColor(Qt::darkCyan);
+}
+
+void PictureBudgetTest::iconTakesLargestEntryFromDirectory()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QSize, size);
+    QFETCH(QColor, colour);
+    const std::optional<Picture> picture = PictureLoader::fromBytes(bytes);
+    QVERIFY(picture);
+    QCOMPARE(picture->image().size(), size);
+    QCOMPARE(picture->image().pixelColor(size.width() / 2, size.height() / 2).rgb(), colour.rgb());
+}
+
+void PictureBudgetTest::rasterIsReducedOnceForAllLabels_data()
+{
+    QTest::addColumn<qreal>("side");
+    QTest::addColumn<QSize>("drawn");
+    // Shrunk by less than half, the decoded image is drawn as it is.
+    QTest::newRow("printed at 1200 dpi") << PrintedPicture.width() << QSize(1024, 1024);
+    QTest::newRow("small on a screen") << 200.0 << QSize(200, 200);
+}
+
+void PictureBudgetTest::rasterIsReducedOnceForAllLabels()
+{
+    QFETCH(qreal, side);
+    QFETCH(QSize, drawn);
+    const std::optional<Picture> picture = PictureLoader::fromBytes(png({3000, 3000}));
+    QVERIFY(picture);
+    CountingPaintDevice page;
+    QPainter painter(&page);
+    for (int label = 0; label < 10; ++label)
+        picture->draw(painter, QRectF(label * 1000, 0, side, side));
+    painter.end();
+    QCOMPARE(page.images.size(), 10);
+    // The same image every time, which the page then keeps only once.
+    for (const CountingPaintDevice::ImageDrawn &image : page.images) {
+        QCOMPARE(image.cacheKey, page.images.first().cacheKey);
+        QCOMPARE(image.size, drawn);
+    }
+}
+
+QTEST_MAIN(PictureBudgetTest)
+#include "tst_picturebudget.moc"

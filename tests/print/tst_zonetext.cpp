@@ -1,0 +1,174 @@
+#include "CountingPaintDevice.h"
+#include "RecordingSurface.h"
+
+#include "label/ZoneLines.h"
+#include "print/LabelPrinting.h"
+#include "print/PainterSurface.h"
+#include "print/SheetGeometry.h"
+
+#include <QPainter>
+#include <QTest>
+
+// Zone text on the page: a line longer than any label shows is laid out only where it
+// reaches the label, so a crafted label of huge lines prints as fast as a plain one, while
+// ordinary lines are drawn whole and exactly as before.
+
+namespace {
+
+constexpr double DotsPerMm = 1200 / 25.4;
+const QPointF LabelOrigin(90, 58);
+
+struct Printed
+{
+    qint64 characters = 0;
+    QList<CountingPaintDevice::TextRun> texts;
+};
+
+// Prints one label whose zone 1 holds text, the other zones empty, on a counting page.
+Printed printZone1(const QString &text, float pointSize, qint16 alignment)
+{
+    Module1 state;
+    LabelArtwork artwork;
+    artwork.zones = startUpZones();
+    artwork.zones[0].Caption = text;
+    artwork.zones[0].FontSize = pointSize;
+    artwork.zones[0].Alignment = alignment;
+    artwork.zones[1].Caption.clear();
+    artwork.zones[2].Caption.clear();
+    if (!ZoneLines::split(artwork.zones, state))
+        return {};
+    state.PrintSingleMode = 1;
+    state.LabelOrigins = {LabelOrigin.x(), LabelOrigin.y()};
+
+    CountingPaintDevice page;
+    QPainter painter(&page);
+    PainterSurface surface(painter, DotsPerMm, QPointF());
+    LabelPrinting::drawPrintPage(surface, state, artwork);
+    painter.end();
+    Printed printed{page.characters, {}};
+    for (const CountingPaintDevice::TextRun &run : page.texts) {
+        if (!run.text.isEmpty())
+            printed.texts.append(run);
+    }
+    return printed;
+}
+
+QString lines(int count, const QString &line)
+{
+    QStringList all;
+    for (int i = 0; i < count; ++i)
+        all.append(line);
+    return all.join(QStringLiteral("\r\n"));
+}
+
+QRectF labelOnDevice()
+{
+    return QRectF(LabelOrigin * DotsPerMm, QSizeF(SheetGeometry::LabelWidth * DotsPerMm,
+                                                  SheetGeometry::LabelHeight * DotsPerMm));
+}
+
+} // namespace
+
+class ZoneTextTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void textOutsideTheLabelIsNotLaidOut_data();
+    void textOutsideTheLabelIsNotLaidOut();
+    void longLineShowsTheRightEnd_data();
+    void longLineShowsTheRightEnd();
+    void textAreaIsTheLabel();
+};
+
+void ZoneTextTest::textOutsideTheLabelIsNotLaidOut_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<float>("pointSize");
+    QTest::addColumn<qint16>("alignment");
+    QTest::addColumn<qint64>("minCharacters");
+    QTest::addColumn<qint64>("maxCharacters");
+
+    const QString huge = lines(15, QString(60000, QLatin1Char('W')));
+    // At 2048 points even the first line begins below the label.
+    QTest::newRow("15 lines of 60000 at 2048 pt")
+        << huge << 2048.0f << qint16(AlignCentre) << 0LL << 0LL;
+    // A 70 mm label holds about 30 capital Ws of 8 points a line; a few more overhang it.
+    QTest::newRow("15 lines of 60000 at 8 pt, centred")
+        << huge << 8.0f << qint16(AlignCentre) << 15 * 20LL << 15 * 60LL;
+    QTest::newRow("15 lines of 60000 at 8 pt, right")
+        << huge << 8.0f << qint16(AlignRight) << 15 * 20LL << 15 * 60LL;
+    QTest::newRow("600 characters at 30 pt, left")
+        << QString(600, QLatin1Char('x')) << 30.0f << qint16(AlignLeft) << 5LL << 40LL;
+    // Ordinary lines are drawn whole, even where they overflow the label.
+    QTest::newRow("three plain lines")
+        << QStringLiteral("Sauvegarde\r\nComptabilité 2026\r\nDisquette 1") << 12.0f
+        << qint16(AlignLeft) << 38LL << 38LL;
+    QTest::newRow("plain line wider than the label")
+        << QString(200, QLatin1Char('M')) << 12.0f << qint16(AlignLeft) << 200LL << 200LL;
+}
+
+void ZoneTextTest::textOutsideTheLabelIsNotLaidOut()
+{
+    QFETCH(QString, text);
+    QFETCH(float, pointSize);
+    QFETCH(qint16, alignment);
+    QFETCH(qint64, minCharacters);
+    QFETCH(qint64, maxCharacters);
+    const Printed printed = printZone1(text, pointSize, alignment);
+    QVERIFY2(printed.characters >= minCharacters && printed.characters <= maxCharacters,
+             qPrintable(QString::number(printed.characters) + QStringLiteral(" characters")));
+    const QRectF label = labelOnDevice();
+    for (const CountingPaintDevice::TextRun &run : printed.texts)
+        QVERIFY(run.position.y() > label.top() && run.position.x() < label.right());
+}
+
+void ZoneTextTest::longLineShowsTheRightEnd_data()
+{
+    QTest::addColumn<qint16>("alignment");
+    QTest::addColumn<bool>("showsStart");
+    QTest::addColumn<bool>("showsEnd");
+    QTest::newRow("left") << qint16(AlignLeft) << true << false;
+    QTest::newRow("right") << qint16(AlignRight) << false << true;
+    QTest::newRow("centre") << qint16(AlignCentre) << false << false;
+}
+
+void ZoneTextTest::longLineShowsTheRightEnd()
+{
+    QFETCH(qint16, alignment);
+    QFETCH(bool, showsStart);
+    QFETCH(bool, showsEnd);
+    const QString line =
+        QStringLiteral("Début") + QString(3000, QLatin1Char('o')) + QStringLiteral("Fin");
+    const Printed printed = printZone1(line, 10, alignment);
+    QCOMPARE(printed.texts.size(), 1);
+    const CountingPaintDevice::TextRun &run = printed.texts.first();
+    QCOMPARE(run.text.startsWith(QStringLiteral("Début")), showsStart);
+    QCOMPARE(run.text.endsWith(QStringLiteral("Fin")), showsEnd);
+    // Where the line starts or ends in the label, it is drawn there, as a short line is.
+    if (showsStart) {
+        const Printed shortLine = printZone1(QStringLiteral("Début"), 10, alignment);
+        QCOMPARE(run.position.x(), shortLine.texts.first().position.x());
+    }
+    // Cut at the other end, it starts within a glyph or two of the label's edge.
+    const qreal twoEms = 2 * 10 / 72.0 * 1200;
+    if (showsEnd)
+        QVERIFY(qAbs(run.position.x() - labelOnDevice().left()) < twoEms);
+}
+
+void ZoneTextTest::textAreaIsTheLabel()
+{
+    Module1 state;
+    LabelArtwork artwork;
+    artwork.zones = startUpZones();
+    QVERIFY(ZoneLines::split(artwork.zones, state));
+    state.PrintSingleMode = 1;
+    state.LabelOrigins = {LabelOrigin.x(), LabelOrigin.y()};
+    RecordingSurface surface;
+    QVERIFY(LabelPrinting::drawPrintPage(surface, state, artwork));
+    QCOMPARE(surface.textArea,
+             QRectF(LabelOrigin, QSizeF(SheetGeometry::LabelWidth, SheetGeometry::LabelHeight)));
+}
+
+QTEST_MAIN(ZoneTextTest)
+#include "tst_zonetext.moc"
