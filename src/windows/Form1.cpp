@@ -3,8 +3,9 @@
 #include "label/ZoneLines.h"
 #include "platform/widgets/MsgBox.h"
 #include "print/Printer.h"
+#include "windows/ActionButton.h"
 #include "windows/FloppyBackdrop.h"
-#include "windows/IndexedToolBar.h"
+#include "windows/KeyboardIndicators.h"
 #include "windows/LabelArea.h"
 #include "windows/Millimetres.h"
 #include "windows/PictureBox.h"
@@ -18,6 +19,7 @@
 #include <QCloseEvent>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
@@ -25,6 +27,7 @@
 #include <QScreen>
 #include <QTime>
 #include <QTimer>
+#include <QToolBar>
 #include <QVBoxLayout>
 
 namespace {
@@ -36,6 +39,8 @@ constexpr std::array<QRectF, 3> ZonePlacesMm{
 constexpr QRectF PicturePlaceMm{2.1, 2.1, 13.0, 13.0};
 
 constexpr int TimePanel = 3;
+constexpr int CapsLockPanel = 5;
+constexpr int InsertPanel = 6;
 
 QFont editFont()
 {
@@ -44,18 +49,10 @@ QFont editFont()
     return font;
 }
 
-QPushButton *addButton(QGridLayout &grid, const QString &caption, int row, int column)
+// A command whose window is not part of the program yet shows as unavailable.
+void awaitingItsWindow(QAction *command)
 {
-    auto *button = new QPushButton(caption);
-    grid.addWidget(button, row, column);
-    return button;
-}
-
-// Commands whose windows are not part of the program yet show as unavailable.
-template <typename Entry> Entry *awaitingItsWindow(Entry *entry)
-{
-    entry->setEnabled(false);
-    return entry;
+    command->setEnabled(false);
 }
 
 } // namespace
@@ -65,12 +62,13 @@ Form1::Form1(Module1 &state, Printer &printer, QWidget *parent)
       m_commonDialog(this)
 {
     setWindowTitle(QStringLiteral("Création d'étiquette pour disquette 3\"1/2"));
+    buildActions();
     buildMenus();
     buildToolbar();
     StatusBar1 = new StatusPanels(this);
     StatusBar1->setPanelText(4, QStringLiteral("Korvalin"));
-    StatusBar1->setPanelText(5, QStringLiteral("MAJ"));
-    StatusBar1->setPanelText(6, QStringLiteral("INSER"));
+    StatusBar1->setPanelText(CapsLockPanel, QStringLiteral("MAJ"));
+    StatusBar1->setPanelText(InsertPanel, QStringLiteral("INSER"));
     setStatusBar(StatusBar1);
 
     auto *central = new QWidget;
@@ -96,78 +94,116 @@ Form1::Form1(Module1 &state, Printer &printer, QWidget *parent)
 
 Form1::~Form1() = default;
 
+QAction *Form1::addCommand(const QString &text, const char *name, const QString &toolbarTip,
+                           const char *picture)
+{
+    auto *command = new QAction(text, this);
+    command->setObjectName(QLatin1String(name));
+    if (!toolbarTip.isEmpty())
+        command->setToolTip(toolbarTip);
+    if (picture)
+        command->setIcon(WindowResources::icon(QLatin1String(picture)));
+    return command;
+}
+
+void Form1::buildActions()
+{
+    Mnu_Nouveau =
+        addCommand(QStringLiteral("&Nouveau"), "Mnu_Nouveau", QStringLiteral("Nouveau"), "nouveau");
+    connect(Mnu_Nouveau, &QAction::triggered, this, &Form1::Mnu_Nouveau_Click);
+    Mnu_Ouvrir =
+        addCommand(QStringLiteral("&Ouvrir"), "Mnu_Ouvrir", QStringLiteral("Ouvrir"), "ouvrir");
+    connect(Mnu_Ouvrir, &QAction::triggered, this, &Form1::Mnu_Ouvrir_Click);
+    Mnu_Enregistrer = addCommand(QStringLiteral("&Enregistrer"), "Mnu_Enregistrer",
+                                 QStringLiteral("Enregistrer"), "enregistrer");
+    connect(Mnu_Enregistrer, &QAction::triggered, this, &Form1::Mnu_Enregistrer_Click);
+    Mnu_EnregistrerSous = addCommand(QStringLiteral("Enregistrer &Sous..."), "Mnu_EnregistrerSous",
+                                     QStringLiteral("Enregistrer sous"), "enregistrer-sous");
+    connect(Mnu_EnregistrerSous, &QAction::triggered, this, &Form1::Mnu_EnregistrerSous_Click);
+    Mnu_Apercu =
+        addCommand(QStringLiteral("&Aperçu"), "Mnu_Apercu", QStringLiteral("Aperçu"), "apercu");
+    awaitingItsWindow(Mnu_Apercu);
+    Mnu_Imprimer = addCommand(QStringLiteral("&Imprimer"), "Mnu_Imprimer",
+                              QStringLiteral("Imprimer"), "imprimer");
+    awaitingItsWindow(Mnu_Imprimer);
+    Mnu_ConfigImp = addCommand(QStringLiteral("Configurer l'imprimante"), "Mnu_ConfigImp");
+    connect(Mnu_ConfigImp, &QAction::triggered, this, &Form1::Mnu_ConfigImp_Click);
+    // Their check marks show what the printer reports, never a click's own toggling.
+    Mnu_ImpPort = addCommand(QStringLiteral("Imprimante en mode Portrait"), "Mnu_ImpPort");
+    Mnu_ImpPort->setCheckable(true);
+    awaitingItsWindow(Mnu_ImpPort);
+    Mnu_ImpPays = addCommand(QStringLiteral("Imprimante en mode Paysage"), "Mnu_ImpPays");
+    Mnu_ImpPays->setCheckable(true);
+    awaitingItsWindow(Mnu_ImpPays);
+    Mnu_Quitter =
+        addCommand(QStringLiteral("&Quitter"), "Mnu_Quitter", QStringLiteral("Quitter"), "quitter");
+    connect(Mnu_Quitter, &QAction::triggered, this, &Form1::Mnu_Quitter_Click);
+
+    Mmu_Som_Aide = addCommand(QStringLiteral("&Sommaire de l'aide"), "Mmu_Som_Aide",
+                              QStringLiteral("Aide"), "aide");
+    connect(Mmu_Som_Aide, &QAction::triggered, this, &Form1::Mmu_Som_Aide_Click);
+    Mnu_AideIndex = addCommand(QStringLiteral("&Rechercher dans l'aide"), "Mnu_AideIndex");
+    connect(Mnu_AideIndex, &QAction::triggered, this, &Form1::Mnu_AideIndex_Click);
+    Mnu_APropos = addCommand(QStringLiteral("A propos"), "Mnu_APropos", QStringLiteral("A propos"),
+                             "apropos");
+    awaitingItsWindow(Mnu_APropos);
+
+    // Commands of the window's buttons that the toolbar offers too.
+    Police = addCommand(QStringLiteral("Police"), "Police", QStringLiteral("Police"), "police");
+    connect(Police, &QAction::triggered, this, &Form1::Command1_Click);
+    Couleur =
+        addCommand(QStringLiteral("Couleur"), "Couleur", QStringLiteral("Couleur"), "couleur");
+    connect(Couleur, &QAction::triggered, this, &Form1::Command2_Click);
+    Icone = addCommand(QStringLiteral("Icône"), "Icone", QStringLiteral("Icône"), "icone");
+    connect(Icone, &QAction::triggered, this, &Form1::Command3_Click);
+    VisualiserImages = addCommand(QStringLiteral("Visualiser les images"), "VisualiserImages",
+                                  QStringLiteral("Visualiser les images"), "visualiser");
+    awaitingItsWindow(VisualiserImages);
+}
+
 void Form1::buildMenus()
 {
     QMenu *file = menuBar()->addMenu(QStringLiteral("&Fichier"));
     file->setObjectName(QStringLiteral("Mnu_Fichier"));
     connect(file, &QMenu::aboutToShow, this, &Form1::Mnu_Fichier_Click);
-    const auto item = [this](QMenu *menu, const QString &caption, const char *name, auto handler) {
-        QAction *action = menu->addAction(caption);
-        action->setObjectName(QLatin1String(name));
-        if constexpr (!std::is_same_v<decltype(handler), std::nullptr_t>)
-            connect(action, &QAction::triggered, this, handler);
-        return action;
-    };
-    item(file, QStringLiteral("&Nouveau"), "Mnu_Nouveau", &Form1::Mnu_Nouveau_Click);
-    item(file, QStringLiteral("&Ouvrir"), "Mnu_Ouvrir", &Form1::Mnu_Ouvrir_Click);
+    file->addActions({Mnu_Nouveau, Mnu_Ouvrir});
     file->addSeparator();
-    item(file, QStringLiteral("&Enregistrer"), "Mnu_Enregistrer", &Form1::Mnu_Enregistrer_Click);
-    item(file, QStringLiteral("Enregistrer &Sous..."), "Mnu_EnregistrerSous",
-         &Form1::Mnu_EnregistrerSous_Click);
+    file->addActions({Mnu_Enregistrer, Mnu_EnregistrerSous});
     file->addSeparator();
-    awaitingItsWindow(item(file, QStringLiteral("&Aperçu"), "Mnu_Apercu", nullptr));
-    awaitingItsWindow(item(file, QStringLiteral("&Imprimer"), "Mnu_Imprimer", nullptr));
-    item(file, QStringLiteral("Configurer l'imprimante"), "Mnu_ConfigImp",
-         &Form1::Mnu_ConfigImp_Click);
-    Mnu_ImpPort = awaitingItsWindow(
-        item(file, QStringLiteral("Imprimante en mode Portrait"), "Mnu_ImpPort", nullptr));
-    Mnu_ImpPays = awaitingItsWindow(
-        item(file, QStringLiteral("Imprimante en mode Paysage"), "Mnu_ImpPays", nullptr));
-    Mnu_ImpPort->setCheckable(true);
-    Mnu_ImpPays->setCheckable(true);
+    file->addActions({Mnu_Apercu, Mnu_Imprimer, Mnu_ConfigImp, Mnu_ImpPort, Mnu_ImpPays});
     file->addSeparator();
-    item(file, QStringLiteral("&Quitter"), "Mnu_Quitter", &Form1::Mnu_Quitter_Click);
+    file->addAction(Mnu_Quitter);
 
     QMenu *help = menuBar()->addMenu(QStringLiteral("?"));
     help->setObjectName(QStringLiteral("Mnu_Aide"));
-    item(help, QStringLiteral("&Sommaire de l'aide"), "Mmu_Som_Aide", &Form1::Mmu_Som_Aide_Click);
-    item(help, QStringLiteral("&Rechercher dans l'aide"), "Mnu_AideIndex",
-         &Form1::Mnu_AideIndex_Click);
+    help->addActions({Mmu_Som_Aide, Mnu_AideIndex});
     help->addSeparator();
-    awaitingItsWindow(item(help, QStringLiteral("A propos"), "Mnu_APropos", nullptr));
+    help->addAction(Mnu_APropos);
 }
 
 void Form1::buildToolbar()
 {
-    Toolbar1 = new IndexedToolBar(this);
+    Toolbar1 = addToolBar(QStringLiteral("Barre d'outils"));
     Toolbar1->setObjectName(QStringLiteral("Toolbar1"));
-    const auto button = [this](const char *picture, const QString &tip) {
-        Toolbar1->addButton(WindowResources::icon(QLatin1String(picture)), tip);
-    };
-    button("nouveau", QStringLiteral("Nouveau"));
-    button("ouvrir", QStringLiteral("Ouvrir"));
-    button("enregistrer", QStringLiteral("Enregistrer"));
-    button("enregistrer-sous", QStringLiteral("Enregistrer sous"));
-    button("apercu", QStringLiteral("Aperçu"));
-    button("imprimer", QStringLiteral("Imprimer"));
-    Toolbar1->addSeparatorEntry();
-    button("police", QStringLiteral("Police"));
-    button("couleur", QStringLiteral("Couleur"));
-    button("icone", QStringLiteral("Icône"));
-    button("visualiser", QStringLiteral("Visualiser les images"));
-    Toolbar1->addSeparatorEntry();
-    button("aide", QStringLiteral("Aide"));
-    button("apropos", QStringLiteral("A propos"));
-    Toolbar1->addSeparatorEntry();
-    button("quitter", QStringLiteral("Quitter"));
-    for (int index : {5, 6, 11, 14})
-        awaitingItsWindow(Toolbar1->entry(index));
-    connect(Toolbar1, &IndexedToolBar::buttonClicked, this, &Form1::Toolbar1_ButtonClick);
-    addToolBar(Toolbar1);
+    Toolbar1->setMovable(false);
+    Toolbar1->setFloatable(false);
+    Toolbar1->setIconSize(QSize(24, 24));
+    Toolbar1->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    Toolbar1->addActions(
+        {Mnu_Nouveau, Mnu_Ouvrir, Mnu_Enregistrer, Mnu_EnregistrerSous, Mnu_Apercu, Mnu_Imprimer});
+    Toolbar1->addSeparator();
+    Toolbar1->addActions({Police, Couleur, Icone, VisualiserImages});
+    Toolbar1->addSeparator();
+    Toolbar1->addActions({Mmu_Som_Aide, Mnu_APropos});
+    Toolbar1->addSeparator();
+    Toolbar1->addAction(Mnu_Quitter);
 }
 
 QWidget *Form1::buildLabelView()
 {
+    const QString tips[] = {QStringLiteral("Cliquez ici pour éditer la zone de texte 1"),
+                            QStringLiteral("Cliquez ici pour éditer la zone de texte 2"),
+                            QStringLiteral("Cliquez ici pour éditer la zone de texte 3")};
     auto *Image1 = new FloppyBackdrop;
     auto *Picture4 = new LabelArea(Image1);
     Millimetres::place(*Picture4, FloppyBackdrop::LabelPlaceMm);
@@ -175,12 +211,16 @@ QWidget *Form1::buildLabelView()
         const int zone = int(i) + 1;
         m_zoneLabels[i] = new ZoneDisplay(Picture4);
         m_zoneLabels[i]->setObjectName(QStringLiteral("Label%1").arg(zone));
+        m_zoneLabels[i]->setAccessibleName(QStringLiteral("Zone de texte %1").arg(zone));
+        m_zoneLabels[i]->setToolTip(tips[i]);
         m_zoneLabels[i]->setZone(m_zones[i]);
         Millimetres::place(*m_zoneLabels[i], ZonePlacesMm[i]);
         connect(m_zoneLabels[i], &ZoneDisplay::clicked, this, [this, zone] { Label_Click(zone); });
     }
     Picture2 = new PictureBox(Picture4);
     Picture2->setObjectName(QStringLiteral("Picture2"));
+    Picture2->setToolTip(QStringLiteral("Double clic pour charger une image"));
+    Picture2->setAccessibleName(Picture2->toolTip());
     Millimetres::place(*Picture2, PicturePlaceMm);
     connect(Picture2, &PictureBox::doubleClicked, this, &Form1::Picture2_DblClick);
     return Image1;
@@ -199,6 +239,8 @@ QWidget *Form1::buildEditBox()
     Text1->setFixedHeight(Text1->fontMetrics().lineSpacing() * 6 + 2 * Text1->frameWidth() + 8);
     Label4->setBuddy(Text1);
     connect(Text1, &ZoneTextEdit::textChanged, this, &Form1::Text1_Change);
+    connect(Text1, &ZoneTextEdit::insertModeChanged, this,
+            [this](bool inserting) { StatusBar1->setPanelLit(InsertPanel, inserting); });
     layout->addWidget(Label4);
     layout->addWidget(Text1);
     return box;
@@ -211,6 +253,7 @@ QWidget *Form1::buildTextFrame()
 
     Frame1 = new QGroupBox;
     Frame1->setObjectName(QStringLiteral("Frame1"));
+    Frame1->setToolTip(QStringLiteral("Aligne le texte de la zone sélectionée"));
     auto *options = new QHBoxLayout(Frame1);
     m_alignmentOptions = new QButtonGroup(this);
     const QString captions[] = {QStringLiteral("Gauche"), QStringLiteral("Droite"),
@@ -228,12 +271,16 @@ QWidget *Form1::buildTextFrame()
     });
     layout->addWidget(Frame1, 0, 0, 1, 2);
 
-    QPushButton *Command1 = addButton(*layout, QStringLiteral("&Police..."), 1, 0);
+    QPushButton *Command1 = actionButton(Police, QStringLiteral("&Police..."));
     Command1->setObjectName(QStringLiteral("Command1"));
-    connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
-    QPushButton *Command2 = addButton(*layout, QStringLiteral("&Couleur..."), 1, 1);
+    Command1->setToolTip(
+        QStringLiteral("Affecte une police de caractère à la zone de texte sélectionnée"));
+    layout->addWidget(Command1, 1, 0);
+    QPushButton *Command2 = actionButton(Couleur, QStringLiteral("&Couleur..."));
     Command2->setObjectName(QStringLiteral("Command2"));
-    connect(Command2, &QPushButton::clicked, this, &Form1::Command2_Click);
+    Command2->setToolTip(QStringLiteral(
+        "Affecte une couleur à la police de caractère à la zone de texte sélectionnée"));
+    layout->addWidget(Command2, 1, 1);
     return Frame2;
 }
 
@@ -241,20 +288,27 @@ QWidget *Form1::buildIconFrame()
 {
     auto *Frame3 = new QGroupBox(QStringLiteral("Logo / Icône"));
     auto *layout = new QGridLayout(Frame3);
-    QPushButton *Command3 = addButton(*layout, QStringLiteral("&Logo Icone"), 0, 0);
+    QPushButton *Command3 = actionButton(Icone, QStringLiteral("&Logo Icone"));
     Command3->setObjectName(QStringLiteral("Command3"));
-    connect(Command3, &QPushButton::clicked, this, &Form1::Command3_Click);
-    QPushButton *Command6 = addButton(*layout, QStringLiteral("&Pas d'icone"), 0, 1);
+    Command3->setToolTip(QStringLiteral("Charge une image"));
+    layout->addWidget(Command3, 0, 0);
+    auto *Command6 = new QPushButton(QStringLiteral("&Pas d'icone"));
     Command6->setObjectName(QStringLiteral("Command6"));
+    Command6->setToolTip(QStringLiteral("Efface l'image"));
     connect(Command6, &QPushButton::clicked, this, &Form1::Command6_Click);
+    layout->addWidget(Command6, 0, 1);
     QPushButton *Command8 =
-        awaitingItsWindow(addButton(*layout, QStringLiteral("&Visualiser les images..."), 1, 0));
+        actionButton(VisualiserImages, QStringLiteral("&Visualiser les images..."));
     Command8->setObjectName(QStringLiteral("Command8"));
-    Command10 = addButton(*layout, QStringLiteral("Coller l'image"), 1, 1);
+    Command8->setToolTip(QStringLiteral("Exécute la visionneuse"));
+    layout->addWidget(Command8, 1, 0);
+    Command10 = new QPushButton(QStringLiteral("Coller l'image"));
     Command10->setObjectName(QStringLiteral("Command10"));
+    Command10->setToolTip(QStringLiteral("Colle l'image sélectionnée en icône"));
     // Available once the image viewer has put a picture aside.
     Command10->setEnabled(false);
     connect(Command10, &QPushButton::clicked, this, &Form1::Command10_Click);
+    layout->addWidget(Command10, 1, 1);
     return Frame3;
 }
 
@@ -272,23 +326,28 @@ QWidget *Form1::buildMainButtons()
 {
     auto *Frame4 = new QGroupBox;
     auto *layout = new QGridLayout(Frame4);
-    QPushButton *Command9 = awaitingItsWindow(addButton(*layout, QStringLiteral("Aperçu"), 0, 0));
+    QPushButton *Command9 = actionButton(Mnu_Apercu, QStringLiteral("Aperçu"));
     Command9->setObjectName(QStringLiteral("Command9"));
-    QPushButton *Command5 = awaitingItsWindow(addButton(*layout, QStringLiteral("Imprimer"), 0, 1));
+    Command9->setToolTip(QStringLiteral("Donne un aperçu avant impression"));
+    layout->addWidget(Command9, 0, 0);
+    QPushButton *Command5 = actionButton(Mnu_Imprimer, QStringLiteral("Imprimer"));
     Command5->setObjectName(QStringLiteral("Command5"));
-    QPushButton *Command7 = addButton(*layout, QStringLiteral("&Aide"), 1, 0);
+    Command5->setToolTip(QStringLiteral("Lance la feuille du paramétrage d'impression"));
+    layout->addWidget(Command5, 0, 1);
+    QPushButton *Command7 = actionButton(Mmu_Som_Aide, QStringLiteral("&Aide"));
     Command7->setObjectName(QStringLiteral("Command7"));
-    connect(Command7, &QPushButton::clicked, this, &Form1::Mmu_Som_Aide_Click);
-    QPushButton *Command4 = addButton(*layout, QStringLiteral("&Quitter"), 1, 1);
+    Command7->setToolTip(QStringLiteral("Exécute l'aide de Korvalin"));
+    layout->addWidget(Command7, 1, 0);
+    QPushButton *Command4 = actionButton(Mnu_Quitter, QStringLiteral("&Quitter"));
     Command4->setObjectName(QStringLiteral("Command4"));
-    connect(Command4, &QPushButton::clicked, this, &Form1::Mnu_Quitter_Click);
+    Command4->setToolTip(QStringLiteral("Quitte le programme"));
+    layout->addWidget(Command4, 1, 1);
     return Frame4;
 }
 
 void Form1::Form_Load()
 {
     m_state.InitialZoneText = {m_zones[0].Caption, m_zones[1].Caption, m_zones[2].Caption};
-    setTipTexts();
     refreshOrientationDisplay();
     if (m_state.startedWithDocument()) {
         OpenFile(m_state.LabelFileName);
@@ -304,31 +363,8 @@ void Form1::Form_Load()
     showEditCaption();
     Timer1_Timer();
     Timer1->start();
-}
-
-void Form1::setTipTexts()
-{
-    const auto tip = [this](const char *name, const QString &text) {
-        findChild<QWidget *>(QLatin1String(name))->setToolTip(text);
-    };
-    tip("Label1", QStringLiteral("Cliquez ici pour éditer la zone de texte 1"));
-    tip("Label2", QStringLiteral("Cliquez ici pour éditer la zone de texte 2"));
-    tip("Label3", QStringLiteral("Cliquez ici pour éditer la zone de texte 3"));
-    tip("Picture2", QStringLiteral("Double clic pour charger une image"));
-    tip("Command1",
-        QStringLiteral("Affecte une police de caractère à la zone de texte sélectionnée"));
-    tip("Command2",
-        QStringLiteral(
-            "Affecte une couleur à la police de caractère à la zone de texte sélectionnée"));
-    tip("Frame1", QStringLiteral("Aligne le texte de la zone sélectionée"));
-    tip("Command3", QStringLiteral("Charge une image"));
-    tip("Command6", QStringLiteral("Efface l'image"));
-    tip("Command8", QStringLiteral("Exécute la visionneuse"));
-    tip("Command9", QStringLiteral("Donne un aperçu avant impression"));
-    tip("Command5", QStringLiteral("Lance la feuille du paramétrage d'impression"));
-    tip("Command4", QStringLiteral("Quitte le programme"));
-    tip("Command7", QStringLiteral("Exécute l'aide de Korvalin"));
-    tip("Command10", QStringLiteral("Colle l'image sélectionnée en icône"));
+    // Caps Lock may be pressed in any of the program's windows.
+    qApp->installEventFilter(this);
 }
 
 void Form1::centreOnScreen()
@@ -350,44 +386,25 @@ void Form1::refreshOrientationDisplay()
         Label6->setText(QStringLiteral("Aucune imprimante"));
 }
 
-void Form1::Toolbar1_ButtonClick(int index)
-{
-    switch (index) {
-    case 1:
-        Mnu_Nouveau_Click();
-        break;
-    case 2:
-        Mnu_Ouvrir_Click();
-        break;
-    case 3:
-        Mnu_Enregistrer_Click();
-        break;
-    case 4:
-        Mnu_EnregistrerSous_Click();
-        break;
-    case 8:
-        Command1_Click();
-        break;
-    case 9:
-        Command2_Click();
-        break;
-    case 10:
-        Command3_Click();
-        break;
-    case 13:
-        Mmu_Som_Aide_Click();
-        break;
-    case 16:
-        Mnu_Quitter_Click();
-        break;
-    default:
-        break; // separators, and the commands of windows still to come
-    }
-}
-
 void Form1::Timer1_Timer()
 {
     StatusBar1->setPanelText(TimePanel, QTime::currentTime().toString(QStringLiteral("HH:mm:ss")));
+    // Also catches a Caps Lock changed while another program had the keyboard.
+    showCapsLock();
+}
+
+void Form1::showCapsLock()
+{
+    if (const std::optional<bool> on = KeyboardIndicators::capsLock())
+        StatusBar1->setPanelLit(CapsLockPanel, *on);
+}
+
+bool Form1::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::KeyRelease &&
+        static_cast<QKeyEvent *>(event)->key() == Qt::Key_CapsLock)
+        showCapsLock();
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void Form1::Mnu_ConfigImp_Click()

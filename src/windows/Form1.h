@@ -8,7 +8,6 @@
 #include <QMainWindow>
 #include <array>
 
-class IndexedToolBar;
 class PictureBox;
 class Printer;
 class QAction;
@@ -17,6 +16,7 @@ class QGroupBox;
 class QLabel;
 class QPushButton;
 class QTimer;
+class QToolBar;
 class StatusPanels;
 class ZoneDisplay;
 class ZoneTextEdit;
@@ -48,10 +48,10 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private slots:
     // Shell (Form1.cpp).
-    void Toolbar1_ButtonClick(int index);
     void Timer1_Timer();
     void Mnu_ConfigImp_Click();
     void Mmu_Som_Aide_Click();
@@ -80,6 +80,9 @@ private slots:
 
 private:
     // Shell.
+    void buildActions();
+    QAction *addCommand(const QString &text, const char *name, const QString &toolbarTip = {},
+                        const char *picture = nullptr);
     void buildMenus();
     void buildToolbar();
     QWidget *buildLabelView();
@@ -89,9 +92,9 @@ private:
     QWidget *buildPrinterFrame();
     QWidget *buildMainButtons();
     void Form_Load();
-    void setTipTexts();
     void centreOnScreen();
     void refreshOrientationDisplay();
+    void showCapsLock();
     void showHelp(int command);
     void showError(const QString &message);
     void endProgram();
@@ -130,9 +133,26 @@ private:
     QLabel *Label4 = nullptr;
     QLabel *Label6 = nullptr;
     QPushButton *Command10 = nullptr;
-    QAction *Mnu_ImpPort = nullptr;
-    QAction *Mnu_ImpPays = nullptr;
-    IndexedToolBar *Toolbar1 = nullptr;
+    QToolBar *Toolbar1 = nullptr;
     StatusPanels *StatusBar1 = nullptr;
     QTimer *Timer1 = nullptr;
+
+    // One action per command, shared by its menu item, toolbar button and push button.
+    QAction *Mnu_Nouveau = nullptr;
+    QAction *Mnu_Ouvrir = nullptr;
+    QAction *Mnu_Enregistrer = nullptr;
+    QAction *Mnu_EnregistrerSous = nullptr;
+    QAction *Mnu_Apercu = nullptr;   // also Command9, toolbar 5
+    QAction *Mnu_Imprimer = nullptr; // also Command5, toolbar 6
+    QAction *Mnu_ConfigImp = nullptr;
+    QAction *Mnu_ImpPort = nullptr;
+    QAction *Mnu_ImpPays = nullptr;
+    QAction *Mnu_Quitter = nullptr;  // also Command4, toolbar 16
+    QAction *Mmu_Som_Aide = nullptr; // also Command7, toolbar 13
+    QAction *Mnu_AideIndex = nullptr;
+    QAction *Mnu_APropos = nullptr;      // also toolbar 14
+    QAction *Police = nullptr;           // Command1, toolbar 8
+    QAction *Couleur = nullptr;          // Command2, toolbar 9
+    QAction *Icone = nullptr;            // Command3, toolbar 10
+    QAction *VisualiserImages = nullptr; // Command8, toolbar 11
 };

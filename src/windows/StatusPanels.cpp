@@ -30,6 +30,16 @@ QString StatusPanels::panelText(int panel) const
     return m_panels[std::size_t(panel - 1)]->text();
 }
 
+void StatusPanels::setPanelLit(int panel, bool lit)
+{
+    m_panels[std::size_t(panel - 1)]->setEnabled(lit);
+}
+
+bool StatusPanels::panelLit(int panel) const
+{
+    return m_panels[std::size_t(panel - 1)]->isEnabled();
+}
+
 void StatusPanels::showToday()
 {
     const QDateTime now = QDateTime::currentDateTime();

@@ -18,6 +18,9 @@ public:
 
     void setPanelText(int panel, const QString &text);
     QString panelText(int panel) const;
+    // An indicator panel shows its text greyed while what it indicates is off.
+    void setPanelLit(int panel, bool lit);
+    bool panelLit(int panel) const;
 
 private:
     void showToday();

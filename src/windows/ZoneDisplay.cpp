@@ -1,6 +1,5 @@
 #include "windows/ZoneDisplay.h"
 
-#include <QMouseEvent>
 #include <QPainter>
 
 namespace {
@@ -19,7 +18,7 @@ Qt::Alignment horizontalAlignment(qint16 alignment)
 
 } // namespace
 
-ZoneDisplay::ZoneDisplay(QWidget *parent) : QWidget(parent)
+ZoneDisplay::ZoneDisplay(QWidget *parent) : ClickableWidget(parent)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
@@ -29,6 +28,7 @@ void ZoneDisplay::setZone(const TextZone &zone)
     if (zone == m_zone)
         return;
     m_zone = zone;
+    setAccessibleDescription(zone.Caption);
     update();
 }
 
@@ -63,18 +63,5 @@ void ZoneDisplay::paintEvent(QPaintEvent *)
     painter.setClipRect(rect());
     painter.drawText(
         rect(), int(Qt::AlignTop | horizontalAlignment(m_zone.Alignment)) | Qt::TextWordWrap, text);
-}
-
-void ZoneDisplay::mousePressEvent(QMouseEvent *event)
-{
-    m_pressed = event->button() == Qt::LeftButton;
-}
-
-void ZoneDisplay::mouseReleaseEvent(QMouseEvent *event)
-{
-    const bool click = m_pressed && event->button() == Qt::LeftButton &&
-                       rect().contains(event->position().toPoint());
-    m_pressed = false;
-    if (click)
-        emit clicked();
+    drawFocusFrame(painter);
 }

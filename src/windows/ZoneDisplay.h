@@ -3,12 +3,13 @@
 #include "label/ColorValue.h"
 #include "label/TextZone.h"
 
-#include <QWidget>
+#include "windows/ClickableWidget.h"
 
 // One text zone on the on-screen label, drawn the way it prints: in the zone's font,
 // colour and alignment, wrapped at word boundaries and cut at the bottom edge. Its
-// background tells whether it is the zone being edited; a click asks to edit it.
-class ZoneDisplay : public QWidget
+// background tells whether it is the zone being edited; pressing it asks to edit it.
+// Assistive technology reads the zone's text as the control's description.
+class ZoneDisplay : public ClickableWidget
 {
     Q_OBJECT
 
@@ -25,16 +26,10 @@ public:
     // The font a zone is drawn with.
     static QFont fontOf(const TextZone &zone);
 
-signals:
-    void clicked();
-
 protected:
     void paintEvent(QPaintEvent *event) override;
-    void mousePressEvent(QMouseEvent *event) override;
-    void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
     TextZone m_zone;
     ColorValue m_backColor = NormalBackColor;
-    bool m_pressed = false;
 };

@@ -49,6 +49,12 @@ void ZoneTextEdit::setText(const QString &text)
 
 void ZoneTextEdit::keyPressEvent(QKeyEvent *event)
 {
+    if (event->key() == Qt::Key_Insert && event->modifiers() == Qt::NoModifier) {
+        setOverwriteMode(!overwriteMode());
+        emit insertModeChanged(!overwriteMode());
+        event->accept();
+        return;
+    }
     if (!canStore(event->text())) {
         event->accept();
         return;

@@ -3,8 +3,9 @@
 #include <QPlainTextEdit>
 
 // The edit box of the selected zone. Its text separates lines with CR LF, as the zones
-// do. It refuses the characters a label file cannot hold (outside Windows-1252), whether
-// typed, pasted, dropped or composed, so that whatever is typed can be saved.
+// do. The Insert key switches between inserting and overwriting. It refuses the characters a label
+// file cannot hold (outside Windows-1252), whether typed, pasted, dropped or composed, so that
+// whatever is typed can be saved.
 class ZoneTextEdit : public QPlainTextEdit
 {
     Q_OBJECT
@@ -15,6 +16,9 @@ public:
     QString text() const;
     // Replaces the text; textChanged follows only when the text really changes.
     void setText(const QString &text);
+
+signals:
+    void insertModeChanged(bool inserting);
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;

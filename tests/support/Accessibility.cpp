@@ -30,6 +30,22 @@ bool isControl(QAccessible::Role role)
     }
 }
 
+// A control its window hid (a scroll bar with nothing to scroll, a toolbar's overflow button,
+// the pages of the other tabs) is offered to no one until it is shown; a control of a window
+// not shown yet counts, as it is offered as soon as the window shows. The scroll bars of a box
+// belong to the box, which carries the name.
+bool isLeftOut(QAccessibleInterface *node, const QWidget *window)
+{
+    const auto *widget = qobject_cast<const QWidget *>(node->object());
+    if (!widget)
+        return false;
+    if (!widget->isVisibleTo(window) && widget != window)
+        return true;
+    const QWidget *parent = widget->parentWidget();
+    return node->role() == QAccessible::ScrollBar && parent &&
+           parent->objectName().startsWith(QLatin1String("qt_scrollarea"));
+}
+
 void walk(QAccessibleInterface *node, const std::function<void(QAccessibleInterface *)> &visit)
 {
     if (!node)
@@ -57,7 +73,7 @@ QStringList namelessControls(QWidget *window)
 {
     QStringList nameless;
     walk(QAccessible::queryAccessibleInterface(window), [&](QAccessibleInterface *node) {
-        if (isControl(node->role()) && !node->state().invisible &&
+        if (isControl(node->role()) && !isLeftOut(node, window) &&
             node->text(QAccessible::Name).trimmed().isEmpty())
             nameless.append(describe(node));
     });

@@ -18,6 +18,7 @@
 #include <QLabel>
 #include <QTest>
 #include <QTimer>
+#include <QToolBar>
 #include <functional>
 #include <memory>
 
@@ -53,6 +54,11 @@ struct Form1Harness
     QString panel(int index) const { return form->findChild<StatusPanels *>()->panelText(index); }
     QAction *action(const char *name) const { return find<QAction>(name); }
     QAbstractButton *button(const char *name) const { return find<QAbstractButton>(name); }
+    // The toolbar's entry at index, counted from 1 with the separators.
+    QAction *toolbarEntry(int index) const
+    {
+        return find<QToolBar>("Toolbar1")->actions().value(index - 1);
+    }
 
     void clickZone(int zone) const { QTest::mouseClick(zoneDisplay(zone), Qt::LeftButton); }
     // Types into the edit box, key by key; "\n" is the Enter key.

@@ -4,7 +4,6 @@
 
 #include "label/LabelFile.h"
 #include "platform/widgets/FrenchTranslations.h"
-#include "windows/IndexedToolBar.h"
 
 #include <QLocale>
 #include <QMenu>
@@ -78,6 +77,7 @@ private slots:
     void toolbarSeparatorsDoNothing_data();
     void toolbarSeparatorsDoNothing();
     void clockTicksEverySecond();
+    void insertKeySwitchesToOverwriting();
     void helpFileBesideTheProgram_data();
     void helpFileBesideTheProgram();
     void printerSetUpReplacesThePrinter_data();
@@ -247,9 +247,8 @@ void TestForm1::toolbarTips()
     QFETCH(int, index);
     QFETCH(QString, tip);
     Form1Harness h;
-    auto *toolbar = h.find<IndexedToolBar>("Toolbar1");
-    QCOMPARE(toolbar->count(), 16);
-    QAction *entry = toolbar->entry(index);
+    QCOMPARE(h.find<QToolBar>("Toolbar1")->actions().size(), 16);
+    QAction *entry = h.toolbarEntry(index);
     QCOMPARE(entry->isSeparator(), tip.isEmpty());
     if (!tip.isEmpty()) {
         QCOMPARE(entry->toolTip(), tip);
@@ -279,7 +278,7 @@ void TestForm1::commandsOfLaterWindowsAreVisiblyDisabled()
     Form1Harness h;
     h.form->show();
     if (entry.startsWith(QLatin1String("toolbar "))) {
-        QAction *button = h.find<IndexedToolBar>("Toolbar1")->entry(entry.mid(8).toInt());
+        QAction *button = h.toolbarEntry(entry.mid(8).toInt());
         QCOMPARE(button->isEnabled(), enabled);
     } else if (auto *button = h.form->findChild<QAbstractButton *>(entry)) {
         QCOMPARE(button->isEnabled(), enabled);
@@ -336,7 +335,7 @@ void TestForm1::entryPoints()
     h.dialogs->answerNext(ScriptedDialogs::Cancel{});
     FirstEffect first(h);
     if (entry.startsWith(QLatin1String("toolbar ")))
-        h.find<IndexedToolBar>("Toolbar1")->entry(entry.mid(8).toInt())->trigger();
+        h.toolbarEntry(entry.mid(8).toInt())->trigger();
     else if (auto *button = h.form->findChild<QAbstractButton *>(entry))
         QTest::mouseClick(button, Qt::LeftButton);
     else
@@ -359,10 +358,7 @@ void TestForm1::toolbarSeparatorsDoNothing()
     h.clickZone(2);
     h.type(QStringLiteral("texte"));
     FirstEffect first(h);
-    auto *toolbar = h.find<IndexedToolBar>("Toolbar1");
-    QSignalSpy clicks(toolbar, &IndexedToolBar::buttonClicked);
-    toolbar->entry(index)->trigger();
-    QCOMPARE(clicks.count(), 0);
+    h.toolbarEntry(index)->trigger();
     QCOMPARE(first.text(), QString());
     QCOMPARE(h.state.CurrentZone, qint16(2));
     QCOMPARE(h.zone(2).Caption, QStringLiteral("texte"));
@@ -529,6 +525,29 @@ void TestForm1::qtSpeaksFrench()
     QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Annuler"));
     QCOMPARE(QCoreApplication::translate("QPlatformTheme", "&Yes"), QStringLiteral("&Oui"));
     QCOMPARE(QCoreApplication::translate("QPlatformTheme", "&No"), QStringLiteral("&Non"));
+}
+
+void TestForm1::insertKeySwitchesToOverwriting()
+{
+    Form1Harness h;
+    auto *panels = h.form->findChild<StatusPanels *>();
+    // Without an X keyboard to ask, the Caps Lock panel keeps its start-up look.
+    QVERIFY(panels->panelLit(5));
+    QVERIFY(panels->panelLit(6));
+    h.clickZone(1);
+    h.type(QStringLiteral("abc"));
+    QTest::keyClick(h.text1(), Qt::Key_Home);
+
+    QTest::keyClick(h.text1(), Qt::Key_Insert);
+    QVERIFY(!panels->panelLit(6));
+    h.keys(QStringLiteral("X"));
+    QCOMPARE(h.zone(1).Caption, QStringLiteral("Xbc"));
+
+    QTest::keyClick(h.text1(), Qt::Key_Insert);
+    QVERIFY(panels->panelLit(6));
+    h.keys(QStringLiteral("Y"));
+    QCOMPARE(h.zone(1).Caption, QStringLiteral("XYbc"));
+    QVERIFY(panels->panelLit(5));
 }
 
 QTEST_MAIN(TestForm1)

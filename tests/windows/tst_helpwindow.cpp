@@ -1,4 +1,5 @@
 // The help file that ships with the program and the window that shows it.
+#include "Accessibility.h"
 #include "platform/HelpDocument.h"
 #include "platform/widgets/HelpWindow.h"
 #include "windows/CMDialog1.h"
@@ -29,6 +30,7 @@ private slots:
     void linkOpensTheTopic();
     void missingHelpFileIsReported();
     void commonDialogOpensOneHelpWindow();
+    void everyControlIsNamed();
 
 private:
     QString m_helpFile;
@@ -230,6 +232,18 @@ void TestHelpWindow::commonDialogOpensOneHelpWindow()
     QCOMPARE(tabs->currentIndex(), 1);
     QCOMPARE(helpWindows().first()->findChild<QLineEdit *>(QStringLiteral("keyword"))->text(),
              QStringLiteral("imp"));
+}
+
+void TestHelpWindow::everyControlIsNamed()
+{
+    HelpWindow window;
+    QVERIFY(window.load(m_helpFile));
+    window.showContents();
+    QVERIFY2(Accessibility::namelessControls(&window).isEmpty(),
+             qPrintable(Accessibility::namelessControls(&window).join(QLatin1String("; "))));
+    window.showSearch(QString());
+    QVERIFY2(Accessibility::namelessControls(&window).isEmpty(),
+             qPrintable(Accessibility::namelessControls(&window).join(QLatin1String("; "))));
 }
 
 QTEST_MAIN(TestHelpWindow)

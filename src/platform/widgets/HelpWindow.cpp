@@ -26,6 +26,15 @@ QString windowTitleFor(const QString &topicTitle)
     return topicTitle.isEmpty() ? title : title + QStringLiteral(" - ") + topicTitle;
 }
 
+// A caption as a screen reader says it: without its mnemonic mark and closing colon.
+QString spokenCaption(QString caption)
+{
+    caption.remove(QLatin1Char('&'));
+    if (caption.endsWith(QLatin1String(" :")))
+        caption.chop(2);
+    return caption;
+}
+
 void addTopicItem(QListWidget &list, const HelpTopic &topic, int index)
 {
     auto *item = new QListWidgetItem(topic.title, &list);
@@ -57,10 +66,16 @@ HelpWindow::HelpWindow(QWidget *parent)
     searchLayout->addWidget(keywordLabel);
     searchLayout->addWidget(m_keyword);
     searchLayout->addWidget(m_keywords, 2);
-    searchLayout->addWidget(new QLabel(QStringLiteral("Rubriques trouvées :")));
+    auto *topicsLabel = new QLabel(QStringLiteral("Rubriques trouvées :"));
+    searchLayout->addWidget(topicsLabel);
     searchLayout->addWidget(m_keywordTopics, 1);
 
     m_tabs->addTab(m_contents, QStringLiteral("&Sommaire"));
+    // The lists have no caption of their own: screen readers name them after their tab and
+    // the box above them.
+    m_contents->setAccessibleName(spokenCaption(m_tabs->tabText(0)));
+    m_keywords->setAccessibleName(spokenCaption(keywordLabel->text()));
+    m_keywordTopics->setAccessibleName(spokenCaption(topicsLabel->text()));
     m_tabs->addTab(search, QStringLiteral("&Rechercher"));
 
     m_page->setOpenLinks(false);
