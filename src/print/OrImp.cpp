@@ -43,10 +43,14 @@ SwitchResult SetPrinterOrientation(int duplex, qint16 orientation, const Printer
         {"sides", sidesKeyword(duplex)},
     };
     const QString name = printer.name();
+    const auto refused = [&name] {
+        qCWarning(lcCups) << "the orientation of" << name << "could not be changed";
+        return Result::Refused;
+    };
     const CupsConnection connection;
     const std::optional<CupsDestination> destination = CupsDestination::find(name, connection);
     if (!destination)
-        return Result::Refused;
+        return refused();
 
     if (StoredDefaults::setQueueDefaults(connection, *destination, wanted)) {
         // Values this user saved earlier would still hide the queue's new ones from him.
@@ -54,13 +58,12 @@ SwitchResult SetPrinterOrientation(int duplex, qint16 orientation, const Printer
             (StoredDefaults::setUserDefaults(connection, name, wanted) &&
              userSees(connection, name, wanted)))
             return Result::QueueChanged;
-        return Result::Refused;
+        return refused();
     }
     if (StoredDefaults::setUserDefaults(connection, name, wanted) &&
         userSees(connection, name, wanted))
         return Result::UserDefaultsChanged;
-    qCWarning(lcCups) << "the orientation of" << name << "could not be changed";
-    return Result::Refused;
+    return refused();
 }
 
 SwitchResult SetOrientationLandscape(qint16 &PrinterOrientation, const Printer &printer)

@@ -3,6 +3,7 @@
 #include "label/LabelFile.h"
 #include "label/Module1.h"
 #include "platform/Picture.h"
+#include "print/OrImp.h"
 #include "windows/CMDialog1.h"
 
 #include <QMainWindow>
@@ -45,6 +46,13 @@ public:
     bool CalculIMP();
     // The image viewer has put a picture aside: "Coller l'image" becomes available.
     void enablePastePicture();
+    // Makes the system's default printer the program's printer once CUPS names it; the
+    // window goes on meanwhile.
+    void findDefaultPrinter();
+
+signals:
+    // Label6 and the check marks show what CUPS answered for the program's printer.
+    void orientationShown();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -53,7 +61,6 @@ protected:
 private slots:
     // Shell (Form1.cpp).
     void Timer1_Timer();
-    void Mnu_ConfigImp_Click();
     void Mmu_Som_Aide_Click();
     void Mnu_AideIndex_Click();
 
@@ -71,6 +78,11 @@ private slots:
     void Option_Click(int index);
     void Command1_Click();
     void Command2_Click();
+
+    // Printer (Form1_Printer.cpp).
+    void Mnu_ConfigImp_Click();
+    void Mnu_ImpPort_Click();
+    void Mnu_ImpPays_Click();
 
     // Picture (Form1_Icon.cpp).
     void Command3_Click();
@@ -93,7 +105,6 @@ private:
     QWidget *buildMainButtons();
     void Form_Load();
     void centreOnScreen();
-    void refreshOrientationDisplay();
     void showCapsLock();
     void showHelp(int command);
     void showError(const QString &message);
@@ -116,6 +127,13 @@ private:
     void showEditCaption();
     void showAlignmentCaption();
 
+    // Printer.
+    void refreshOrientationDisplay();
+    void showOrientation(int orientation);
+    void switchOrientation(OrImp::SwitchResult (*setOrientation)(qint16 &, const Printer &));
+    void storePrinterSetup(const PrinterSetupChoice &choice);
+    void setPrinterCommandsEnabled(bool enabled);
+
     // Picture.
     void useIconPath();
     void setPicture(const Picture &picture);
@@ -132,6 +150,7 @@ private:
     QButtonGroup *m_alignmentOptions = nullptr; // Option1, Option2, Option3 by alignment
     QLabel *Label4 = nullptr;
     QLabel *Label6 = nullptr;
+    int m_shownOrientation = 0; // what Label6 shows: 1 portrait, 2 landscape, 0 no printer
     QPushButton *Command10 = nullptr;
     QToolBar *Toolbar1 = nullptr;
     StatusPanels *StatusBar1 = nullptr;
