@@ -74,8 +74,8 @@ void TestSilentScheduler::switchGivesUp()
 void TestSilentScheduler::commandLinePrintFails_data()
 {
     QTest::addColumn<QStringList>("printer");
-    QTest::newRow("named printer") << QStringList{QStringLiteral("--printer"),
-                                                  QStringLiteral("Bureau")};
+    QTest::newRow("named printer")
+        << QStringList{QStringLiteral("--printer"), QStringLiteral("Bureau")};
     QTest::newRow("default printer") << QStringList();
 }
 

@@ -69,9 +69,8 @@ std::optional<ColorValue> ScriptedDialogs::chooseColor(ColorValue initial, QWidg
     return next<ColorValue>();
 }
 
-std::optional<PrinterSetupChoice> ScriptedDialogs::choosePrinter(const CMDialog1 &dialog,
-                                                                  const PrinterSetupOffer &offer,
-                                                                  QWidget *)
+std::optional<PrinterSetupChoice>
+ScriptedDialogs::choosePrinter(const CMDialog1 &dialog, const PrinterSetupOffer &offer, QWidget *)
 {
     Shown shown;
     shown.kind = Kind::Printer;

@@ -34,7 +34,7 @@ public:
         bool cancelError = false;
         FontChoice font;
         ColorValue color = 0;
-        QString printer; // the printer the set-up dialog started on
+        QString printer;      // the printer the set-up dialog started on
         QStringList printers; // the printers it offered
         QString helpFile, helpKey;
         int helpCommand = 0;
