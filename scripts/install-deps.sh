@@ -8,7 +8,7 @@ packages=(
   cmake g++ make
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libcups2-dev libx11-dev
   # run
-  fonts-liberation qt6-translations-l10n
+  fonts-liberation fonts-comic-neue qt6-translations-l10n
   # tests: a private CUPS scheduler with a PDF queue, PDF inspection, sanitizers
   cups cups-client cups-filters poppler-utils clang libclang-rt-14-dev
   # tests: the window walked through AT-SPI on a private X server

@@ -6,6 +6,8 @@
 #include "label/SmallFile.h"
 #include "label/Trim.h"
 
+#include <algorithm>
+
 namespace {
 
 const QString CrLf = QStringLiteral("\r\n");
@@ -43,6 +45,37 @@ bool holdsFontHeaderLine(const QString &text, int zone)
 bool hasLineBreak(const QString &text)
 {
     return text.contains(QLatin1Char('\r')) || text.contains(QLatin1Char('\n'));
+}
+
+bool fitsCodePage(const QString &text)
+{
+    return std::all_of(text.cbegin(), text.cend(), Cp1252::canEncode);
+}
+
+QString zoneTextName(int zone)
+{
+    return QStringLiteral("Le texte de la zone %1").arg(zone);
+}
+
+QString fontNameName(int zone)
+{
+    return QStringLiteral("Le nom de police de la zone %1").arg(zone);
+}
+
+QString lineBreakReason(const QString &what)
+{
+    return what + QStringLiteral(" contient un saut de ligne.");
+}
+
+QString codePageReason(const QString &what)
+{
+    return what + QStringLiteral(" contient un caractère que le fichier ne peut pas coder.");
+}
+
+QString fontHeaderReason(int zone)
+{
+    return zoneTextName(zone) + QStringLiteral(" contient la ligne « ") + fontHeader(zone) +
+           QStringLiteral(" », que le fichier réserve à sa police.");
 }
 
 // Sizes and colours a zone display can take.
@@ -115,16 +148,36 @@ bool readZone(SequentialReader &reader, int zone, TextZone &z)
 
 namespace LabelFile {
 
+QString refusalReason(const Zones &zones, const QString &iconFile)
+{
+    for (int zone = 1; zone <= 3; ++zone) {
+        const TextZone &z = zones[zone - 1];
+        const QString caption = trimSpaces(z.Caption);
+        if (!fitsCodePage(caption))
+            return codePageReason(zoneTextName(zone));
+        if (holdsFontHeaderLine(caption, zone))
+            return fontHeaderReason(zone);
+        if (hasLineBreak(z.FontName))
+            return lineBreakReason(fontNameName(zone));
+        if (!fitsCodePage(z.FontName))
+            return codePageReason(fontNameName(zone));
+    }
+    const QString iconPathName = QStringLiteral("Le chemin de l'image");
+    if (hasLineBreak(iconFile))
+        return lineBreakReason(iconPathName);
+    if (!fitsCodePage(iconFile))
+        return codePageReason(iconPathName);
+    return QString();
+}
+
 std::optional<QByteArray> encode(const Zones &zones, const QString &iconFile)
 {
-    if (hasLineBreak(iconFile))
+    if (!refusalReason(zones, iconFile).isEmpty())
         return std::nullopt;
     QString text;
     for (int zone = 1; zone <= 3; ++zone) {
         const TextZone &z = zones[zone - 1];
         const QString caption = trimSpaces(z.Caption);
-        if (hasLineBreak(z.FontName) || holdsFontHeaderLine(caption, zone))
-            return std::nullopt;
         text += header("Titre", zone) + CrLf;
         text += QLatin1Char('"') + caption + QLatin1Char('"') + CrLf;
         text += fontHeader(zone) + CrLf;
@@ -158,15 +211,18 @@ std::optional<Content> decode(const QByteArray &bytes, const Zones &current)
     return content;
 }
 
-bool save(const QString &path, const Zones &zones, Module1 &state)
+SaveResult save(const QString &path, const Zones &zones, Module1 &state)
 {
     if (state.IconFile.isEmpty())
         state.IconFile = QLatin1String(NoIcon);
+    const QString refusal = refusalReason(zones, state.IconFile);
+    if (!refusal.isEmpty())
+        return {false, refusal};
     const std::optional<QByteArray> bytes = encode(zones, state.IconFile);
     if (!bytes || !SmallFile::write(path, *bytes))
-        return false;
+        return {};
     state.Modified = false;
-    return true;
+    return {true, QString()};
 }
 
 std::optional<Content> read(const QString &path, const Zones &current)
@@ -178,6 +234,12 @@ std::optional<Content> read(const QString &path, const Zones &current)
 QString saveErrorMessage()
 {
     return QStringLiteral("Erreur lors de la sauvegarde du fichier !");
+}
+QString saveErrorPrompt(const QString &refusal)
+{
+    // A lone CR breaks the line, as in the program's other messages.
+    return refusal.isEmpty() ? saveErrorMessage()
+                             : saveErrorMessage() + QLatin1Char('\r') + refusal;
 }
 QString saveErrorTitle()
 {

@@ -23,23 +23,38 @@ struct Content
     QString iconEntry; // the picture's path, or "AUCUN"
 };
 
-// The file's bytes, or nothing when the document cannot be written faithfully: a
-// character outside Windows-1252, a line break in the font name or picture path, or a
-// text line that the reader would take for its zone's [Police n] header.
+// Why the document cannot be written faithfully, in words for the user; empty when it
+// can. The reader takes font names and picture paths as whole lines and ends a zone's
+// text at a line equal to its [Police n] header, so a line break in a font name or in
+// the picture's path, such a line, or a character outside Windows-1252 would come back
+// as another document.
+QString refusalReason(const Zones &zones, const QString &iconFile);
+
+// The file's bytes, or nothing when refusalReason names a reason.
 std::optional<QByteArray> encode(const Zones &zones, const QString &iconFile);
 
 // The document the bytes describe, or nothing when they do not read as a label file.
 // Strikethrough and underline are not stored: they are taken from current.
 std::optional<Content> decode(const QByteArray &bytes, const Zones &current);
 
+struct SaveResult
+{
+    bool saved = false;
+    QString refusal; // why the document cannot be written; empty when the disk failed
+
+    explicit operator bool() const { return saved; }
+};
+
 // What the main window's Save does besides the message: an empty icon entry becomes
 // "AUCUN", the file is replaced only once fully written, and Modified is cleared.
-bool save(const QString &path, const Zones &zones, Module1 &state);
+SaveResult save(const QString &path, const Zones &zones, Module1 &state);
 
 // Reads and checks the whole file; nothing of the document is touched here.
 std::optional<Content> read(const QString &path, const Zones &current);
 
 QString saveErrorMessage();
+// The save message, with the reason the document was refused on a second line.
+QString saveErrorPrompt(const QString &refusal);
 QString saveErrorTitle();
 QString openErrorMessage();
 QString iconNotFoundMessage(const QString &iconFile);

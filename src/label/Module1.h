@@ -62,7 +62,8 @@ public:
     void startUp(const QString &appPath, const QString &commandLineArgument,
                  const QString &currentDir);
     bool startedWithDocument() const { return m_startedWithDocument; }
-    // The document name the status bar shows for the file named on the command line.
+    // The document name the status bar shows for the file named on the command line; empty
+    // (untitled) once that file failed to open.
     QString commandLineDocumentName() const;
 
     static QString printSettingsTitle(const QString &name);

@@ -4,7 +4,7 @@
 #include <QString>
 #include <optional>
 
-// Whole-file reads and writes for the program's small text files (labels, settings).
+// Whole-file reads and writes for the program's small files (labels, settings, PDF pages).
 namespace SmallFile {
 
 // Larger files are refused unread: no label or settings file comes near this.
@@ -14,8 +14,40 @@ inline constexpr qint64 MaxSize = 1024 * 1024;
 // larger than MaxSize.
 std::optional<QByteArray> read(const QString &path);
 
-// Writes a temporary file beside path and renames it over path only once every byte is
-// written and flushed, so a failed save leaves the previous file exactly as it was.
-bool write(const QString &path, const QByteArray &bytes);
+// What write does when path names something that is not a regular file: a device, a
+// pipe or a socket.
+enum class OtherTarget
+{
+    Refuse,   // a document must never replace /dev/null or a pipe with a file
+    WriteInto // an output such as /dev/stdout takes the bytes as they are
+};
+
+// Writes a temporary file beside path, checks every write, the flush and the sync to the
+// disk, and only then renames it over path, so a failed save (a full disk included)
+// leaves the previous file byte for byte and no temporary file behind. A symbolic link
+// keeps pointing at the file it named, which is the one replaced.
+bool write(const QString &path, const QByteArray &bytes, OtherTarget other = OtherTarget::Refuse);
+
+// The steps of a write a disk can refuse.
+enum class WriteStep
+{
+    Write,
+    Flush,
+    Sync
+};
+
+// Makes that step of every write fail, as a failing disk would, while the guard lives
+// (tests only: the step's real error paths run, nothing else is faked).
+class ScopedWriteFailure
+{
+public:
+    explicit ScopedWriteFailure(WriteStep step);
+    ~ScopedWriteFailure();
+    ScopedWriteFailure(const ScopedWriteFailure &) = delete;
+    ScopedWriteFailure &operator=(const ScopedWriteFailure &) = delete;
+
+private:
+    int m_previous;
+};
 
 } // namespace SmallFile

@@ -1,11 +1,8 @@
 #include "print/LabelDrawing.h"
 
-#include "print/SheetGeometry.h"
+#include "print/LabelOutline.h"
 
 namespace {
-
-using SheetGeometry::LabelHeight;
-using SheetGeometry::LabelWidth;
 
 // Where each zone's lines go, in mm from the label's origin.
 struct ZonePlacement
@@ -22,16 +19,13 @@ constexpr ZonePlacement Placements[3] = {
     {38, 3, 64, 35},
 };
 
-constexpr double FrameInset = 2;
 constexpr double IconInset = 4;
 constexpr double IconSize = 12;
 
 void drawRectangle(PageSurface &surface, const QRectF &r)
 {
-    surface.drawLine(r.topLeft(), r.topRight(), 0);
-    surface.drawLine(r.topRight(), r.bottomRight(), 0);
-    surface.drawLine(r.bottomRight(), r.bottomLeft(), 0);
-    surface.drawLine(r.topLeft(), r.bottomLeft(), 0);
+    for (const QLineF &side : LabelOutline::sides(r))
+        surface.drawLine(side.p1(), side.p2(), 0);
 }
 
 double lineLeft(const ZonePlacement &place, qint16 alignment, double width)
@@ -81,14 +75,13 @@ void drawLabel(PageSurface &surface, Module1 &state, const LabelArtwork &artwork
                const QPointF &origin, const QString &number)
 {
     surface.setScaleMillimetres();
-    const QRectF outline(origin, QSizeF(LabelWidth, LabelHeight));
     if (state.PrintFrame) {
         surface.setLineStyle(PageSurface::LineStyle::Solid);
-        drawRectangle(surface, outline.adjusted(FrameInset, FrameInset, -FrameInset, -FrameInset));
+        drawRectangle(surface, LabelOutline::frame(origin));
     }
     if (state.PrintCutMarks) {
         surface.setLineStyle(PageSurface::LineStyle::DashDot);
-        drawRectangle(surface, outline);
+        drawRectangle(surface, LabelOutline::cutOutline(origin));
     }
     const QPointF iconCorner = origin + QPointF(IconInset, IconInset);
     surface.setCurrentPosition(iconCorner);

@@ -65,7 +65,9 @@ PdfFileResult writePdfFile(const QString &path, const PageGeometry &page, const 
     const std::optional<QByteArray> pdf = renderPdf(page, draw, QFileInfo(path).completeBaseName());
     if (!pdf)
         return PdfFileResult::DrawingFailed;
-    return SmallFile::write(path, *pdf) ? PdfFileResult::Written : PdfFileResult::WriteFailed;
+    return SmallFile::write(path, *pdf, SmallFile::OtherTarget::WriteInto)
+               ? PdfFileResult::Written
+               : PdfFileResult::WriteFailed;
 }
 
 bool printPage(const Printer &printer, const PageDrawer &draw, const QString &jobTitle)

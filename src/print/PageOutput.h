@@ -35,7 +35,8 @@ enum class PdfFileResult
     WriteFailed
 };
 
-// Replaces the file at path only once the whole page is rendered and written.
+// Replaces the file at path only once the whole page is rendered and safely written; a
+// device or a pipe at path (/dev/stdout, a FIFO) gets the page written into it instead.
 PdfFileResult writePdfFile(const QString &path, const PageGeometry &page, const PageDrawer &draw);
 
 // Renders the page for the printer's default media and orientation and submits it as one

@@ -2,14 +2,12 @@
 
 #include "label/ColorValue.h"
 #include "platform/Picture.h"
+#include "print/LabelOutline.h"
 
 #include <QFontMetricsF>
 #include <QPainter>
 
 namespace {
-
-// A printer's dash-dot, in millimetres: dash, gap, dot, gap.
-constexpr double DashDotMm[4] = {1.6, 0.6, 0.3, 0.6};
 
 QString withoutLineBreaks(QString text)
 {
@@ -37,13 +35,8 @@ void PainterSurface::drawLine(const QPointF &from, const QPointF &to, ColorValue
 {
     // Width 0 is the thinnest line the device draws.
     QPen pen(toQColor(color), 0);
-    if (m_lineStyle == LineStyle::DashDot) {
-        // A cosmetic pen counts its dashes in device units.
-        QVector<qreal> pattern;
-        for (double mm : DashDotMm)
-            pattern.append(mm * m_dotsPerMm);
-        pen.setDashPattern(pattern);
-    }
+    if (m_lineStyle == LineStyle::DashDot)
+        pen.setDashPattern(LabelOutline::dashDotPattern(m_dotsPerMm));
     m_painter.setPen(pen);
     m_painter.drawLine(toDevice(from), toDevice(to));
 }

@@ -121,7 +121,7 @@ void Form1::buildActions()
     connect(Mnu_EnregistrerSous, &QAction::triggered, this, &Form1::Mnu_EnregistrerSous_Click);
     Mnu_Apercu =
         addCommand(QStringLiteral("&Aperçu"), "Mnu_Apercu", QStringLiteral("Aperçu"), "apercu");
-    awaitingItsWindow(Mnu_Apercu);
+    connect(Mnu_Apercu, &QAction::triggered, this, &Form1::Mnu_Apercu_Click);
     Mnu_Imprimer = addCommand(QStringLiteral("&Imprimer"), "Mnu_Imprimer",
                               QStringLiteral("Imprimer"), "imprimer");
     awaitingItsWindow(Mnu_Imprimer);
@@ -145,7 +145,7 @@ void Form1::buildActions()
     connect(Mnu_AideIndex, &QAction::triggered, this, &Form1::Mnu_AideIndex_Click);
     Mnu_APropos = addCommand(QStringLiteral("A propos"), "Mnu_APropos", QStringLiteral("A propos"),
                              "apropos");
-    awaitingItsWindow(Mnu_APropos);
+    connect(Mnu_APropos, &QAction::triggered, this, &Form1::Mnu_APropos_Click);
 
     // Commands of the window's buttons that the toolbar offers too.
     Police = addCommand(QStringLiteral("Police"), "Police", QStringLiteral("Police"), "police");

@@ -46,6 +46,9 @@ public:
     bool CalculIMP();
     // The image viewer has put a picture aside: "Coller l'image" becomes available.
     void enablePastePicture();
+    // Splits the zone texts and shows the preview modally over the window over; no preview
+    // when a zone has too many lines, as its lines would be those of an earlier text.
+    void showPreview(QWidget *over);
     // Makes the system's default printer the program's printer once CUPS names it; the
     // window goes on meanwhile.
     void findDefaultPrinter();
@@ -83,6 +86,9 @@ private slots:
     void Mnu_ConfigImp_Click();
     void Mnu_ImpPort_Click();
     void Mnu_ImpPays_Click();
+    // The preview and the about box (Form1_Windows.cpp).
+    void Mnu_Apercu_Click();
+    void Mnu_APropos_Click();
 
     // Picture (Form1_Icon.cpp).
     void Command3_Click();
@@ -111,7 +117,10 @@ private:
     void endProgram();
 
     // Document.
-    void OpenFile(const QString &path);
+    // The caller has named the document after path; a file that cannot be read gives the
+    // document back previousName (untitled, as at start-up, unless given), so that the
+    // next Save cannot overwrite the file that would not open.
+    void OpenFile(const QString &path, const QString &previousName = QString());
     void SaveFile(const QString &path);
     void showDocumentName(const QString &name);
     void showUntitledName();

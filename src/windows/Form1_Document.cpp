@@ -20,14 +20,15 @@ QString labelFileFilter()
 
 } // namespace
 
+// An empty name is an untitled document.
 void Form1::showDocumentName(const QString &name)
 {
-    StatusBar1->setPanelText(DocumentNamePanel, name);
+    StatusBar1->setPanelText(DocumentNamePanel, name.isEmpty() ? QStringLiteral("SANS NOM") : name);
 }
 
 void Form1::showUntitledName()
 {
-    showDocumentName(QStringLiteral("SANS NOM"));
+    showDocumentName(QString());
 }
 
 void Form1::Mnu_Fichier_Click()
@@ -79,14 +80,13 @@ void Form1::Mnu_Ouvrir_Click()
         return;
 
     // The open document is replaced without a question, modified or not.
+    const QString previousName = m_state.LabelFileName;
     m_state.LabelFileName = dialog.FileName;
     if (!m_state.LabelFileName.isEmpty()) {
-        OpenFile(m_state.LabelFileName);
+        OpenFile(m_state.LabelFileName, previousName);
         Text1->setFocus();
-        showDocumentName(documentName(dialog.FileName));
-    } else {
-        showUntitledName();
     }
+    showDocumentName(documentName(m_state.LabelFileName));
     showEditCaption();
 }
 
@@ -144,12 +144,13 @@ void Form1::Mnu_Quitter_Click()
         endProgram();
 }
 
-void Form1::OpenFile(const QString &path)
+void Form1::OpenFile(const QString &path, const QString &previousName)
 {
     // The file and its picture are read and checked as a whole first, so that a file
-    // that cannot be read changes nothing of the open document.
+    // that cannot be read changes nothing of the open document, its name included.
     const std::optional<LabelLoader::Loaded> loaded = LabelLoader::load(path, m_zones);
     if (!loaded) {
+        m_state.LabelFileName = previousName;
         showError(LabelFile::openErrorMessage());
         return;
     }
@@ -178,7 +179,8 @@ void Form1::OpenFile(const QString &path)
 
 void Form1::SaveFile(const QString &path)
 {
-    if (!LabelFile::save(path, m_zones, m_state))
-        MsgBox(LabelFile::saveErrorMessage(), MsgBoxButtons::OKOnly, MsgBoxIcon::Critical,
-               LabelFile::saveErrorTitle());
+    const LabelFile::SaveResult result = LabelFile::save(path, m_zones, m_state);
+    if (!result)
+        MsgBox(LabelFile::saveErrorPrompt(result.refusal), MsgBoxButtons::OKOnly,
+               MsgBoxIcon::Critical, LabelFile::saveErrorTitle());
 }

@@ -12,10 +12,18 @@ void PictureBox::setPicture(const Picture &picture)
     update();
 }
 
+void PictureBox::setEmptyPlaceShown(bool shown)
+{
+    m_emptyPlaceShown = shown;
+    update();
+}
+
 void PictureBox::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     if (m_picture.isNull()) {
+        if (!m_emptyPlaceShown)
+            return;
         // Shows where a picture would go; nothing of it is printed.
         painter.setPen(QPen(QColor(0xB0, 0xB0, 0xB0), 0, Qt::DotLine));
         painter.drawRect(rect().adjusted(0, 0, -1, -1));

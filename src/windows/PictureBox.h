@@ -17,6 +17,9 @@ public:
 
     void setPicture(const Picture &picture);
     const Picture &picture() const { return m_picture; }
+    // Whether an empty box shows where a picture would go (on by default). Off where the
+    // box shows the label as it prints, which has no such outline.
+    void setEmptyPlaceShown(bool shown);
 
 signals:
     void doubleClicked();
@@ -27,5 +30,6 @@ protected:
 
 private:
     Picture m_picture;
+    bool m_emptyPlaceShown = true;
     RenderedPixmap m_rendered;
 };

@@ -19,6 +19,11 @@ QString floppyPath()
     return QStringLiteral(":/windows/floppy.svg");
 }
 
+QIcon programIcon()
+{
+    return QIcon(floppyPath());
+}
+
 QIcon icon(const QString &name)
 {
     registerResources();

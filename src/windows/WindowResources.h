@@ -9,6 +9,9 @@ namespace WindowResources {
 // Path of the floppy disk drawn behind the label.
 QString floppyPath();
 
+// The program's own picture, the floppy disk its labels go on.
+QIcon programIcon();
+
 // A toolbar picture by its file's base name ("nouveau", "ouvrir", ...).
 QIcon icon(const QString &name);
 

@@ -55,13 +55,19 @@ void ZoneDisplay::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.fillRect(rect(), toQColor(m_backColor));
-    painter.setFont(fontOf(m_zone));
-    painter.setPen(toQColor(m_zone.ForeColor));
-    // Lines are separated by CR LF in the zone; the painter breaks lines at LF alone.
-    const QString text =
-        QString(m_zone.Caption).replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    painter.setClipRect(rect());
-    painter.drawText(
-        rect(), int(Qt::AlignTop | horizontalAlignment(m_zone.Alignment)) | Qt::TextWordWrap, text);
+    drawText(painter, rect(), m_zone);
     drawFocusFrame(painter);
+}
+
+void ZoneDisplay::drawText(QPainter &painter, const QRect &area, const TextZone &zone)
+{
+    painter.save();
+    painter.setFont(fontOf(zone));
+    painter.setPen(toQColor(zone.ForeColor));
+    // Lines are separated by CR LF in the zone; the painter breaks lines at LF alone.
+    const QString text = QString(zone.Caption).replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    painter.setClipRect(area);
+    painter.drawText(
+        area, int(Qt::AlignTop | horizontalAlignment(zone.Alignment)) | Qt::TextWordWrap, text);
+    painter.restore();
 }

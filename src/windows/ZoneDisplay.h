@@ -25,6 +25,9 @@ public:
 
     // The font a zone is drawn with.
     static QFont fontOf(const TextZone &zone);
+    // Draws a zone's text into area the way it prints: its font, colour and alignment,
+    // wrapped at word boundaries and cut at area's edges.
+    static void drawText(QPainter &painter, const QRect &area, const TextZone &zone);
 
 protected:
     void paintEvent(QPaintEvent *event) override;

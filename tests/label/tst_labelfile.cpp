@@ -1,3 +1,5 @@
+#include "SmallDisk.h"
+#include "SpecialFiles.h"
 #include "TestFiles.h"
 
 #include "label/LabelFile.h"
@@ -8,10 +10,14 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <sys/mount.h>
+#include <memory>
+
 #include <sys/stat.h>
+#include <unistd.h>
 
 using Zones = LabelFile::Zones;
+Q_DECLARE_METATYPE(SmallFile::WriteStep)
+Q_DECLARE_METATYPE(SpecialFile)
 
 namespace {
 
@@ -29,6 +35,24 @@ Zones exampleZones()
     zones[2].FontSize = 8;
     zones[2].ForeColor = 0;
     return zones;
+}
+
+// The example with zone 2 lengthened so that its file takes exactly size bytes.
+Zones zonesOfSize(int size)
+{
+    Zones zones = exampleZones();
+    const int exampleSize = int(LabelFile::encode(zones, QStringLiteral("AUCUN"))->size());
+    if (size == exampleSize)
+        return zones;
+    zones[1].Caption += QStringLiteral("\r\n") + QString(size - exampleSize - 2, QLatin1Char('x'));
+    return zones;
+}
+
+struct stat statusOf(const QString &path)
+{
+    struct stat info = {};
+    ::stat(QFile::encodeName(path).constData(), &info);
+    return info;
 }
 
 // The stored properties only: strikethrough and underline live in memory.
@@ -63,10 +87,19 @@ private Q_SLOTS:
     void unreadableFiles();
     void unwritableDocuments_data();
     void unwritableDocuments();
+    void refusalReasons_data();
+    void refusalReasons();
     void saveSetsIconEntryAndClearsModified();
     void failedSaveKeepsPreviousFile_data();
     void failedSaveKeepsPreviousFile();
-    void fullDiskKeepsPreviousFile();
+    void fullDisk_data();
+    void fullDisk();
+    void refusedWriteStepKeepsPreviousFile_data();
+    void refusedWriteStepKeepsPreviousFile();
+    void eachSaveIsANewFile();
+    void saveThroughALinkReplacesItsFile();
+    void deviceOrPipeIsNeverReplaced_data();
+    void deviceOrPipeIsNeverReplaced();
 };
 
 void TestLabelFile::exampleIsByteExact()
@@ -357,30 +390,224 @@ void TestLabelFile::failedSaveKeepsPreviousFile()
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("ancien.eti")});
 }
 
-void TestLabelFile::fullDiskKeepsPreviousFile()
+void TestLabelFile::refusalReasons_data()
 {
-    // A tiny file system that fills up halfway through the new file.
-    QTemporaryDir dir;
-    const QByteArray mountPoint = QFile::encodeName(dir.path());
-    if (mount("tmpfs", mountPoint.constData(), "tmpfs", 0, "size=12k") != 0)
-        QSKIP("Mounting a small file system needs root");
-    const QString path = dir.filePath(QStringLiteral("etiquette.eti"));
-    QVERIFY(writeBytes(path, "ancien contenu"));
+    QTest::addColumn<int>("zone");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("fontName");
+    QTest::addColumn<QString>("iconFile");
+    QTest::addColumn<QString>("reason"); // empty: the document is written
 
+    const QString arial = QStringLiteral("Arial");
+    const QString none = QStringLiteral("AUCUN");
+    QTest::newRow("writable") << 1 << QStringLiteral("a\r\n[Police 2]") << arial << none
+                              << QString();
+    QTest::newRow("own font header line")
+        << 2 << QStringLiteral("a\r\n[Police 2]\r\nb") << arial << none
+        << QStringLiteral("Le texte de la zone 2 contient la ligne « [Police 2] », que le fichier "
+                          "réserve à sa police.");
+    QTest::newRow("line break in a font name")
+        << 3 << QStringLiteral("x") << QStringLiteral("Deux\nLignes") << none
+        << QStringLiteral("Le nom de police de la zone 3 contient un saut de ligne.");
+    QTest::newRow("line break in the picture path")
+        << 1 << QStringLiteral("x") << arial << QStringLiteral("/tmp/a\rb.ico")
+        << QStringLiteral("Le chemin de l'image contient un saut de ligne.");
+    QTest::newRow("text outside the code page")
+        << 1 << QStringLiteral("Ωmega") << arial << none
+        << QStringLiteral("Le texte de la zone 1 contient un caractère que le fichier ne peut "
+                          "pas coder.");
+    QTest::newRow("font name outside the code page")
+        << 2 << QStringLiteral("x") << QStringLiteral("明朝") << none
+        << QStringLiteral("Le nom de police de la zone 2 contient un caractère que le fichier "
+                          "ne peut pas coder.");
+    QTest::newRow("picture path outside the code page")
+        << 1 << QStringLiteral("x") << arial << QStringLiteral("/tmp/Ωmega.ico")
+        << QStringLiteral("Le chemin de l'image contient un caractère que le fichier ne peut pas "
+                          "coder.");
+}
+
+void TestLabelFile::refusalReasons()
+{
+    QFETCH(int, zone);
+    QFETCH(QString, caption);
+    QFETCH(QString, fontName);
+    QFETCH(QString, iconFile);
+    QFETCH(QString, reason);
     Zones zones = exampleZones();
-    zones[1].Caption =
-        QString(QStringLiteral("ligne assez longue pour remplir le disque\r\n")).repeated(400);
+    zones[zone - 1].Caption = caption;
+    zones[zone - 1].FontName = fontName;
+    QCOMPARE(LabelFile::refusalReason(zones, iconFile), reason);
+    QCOMPARE(LabelFile::encode(zones, iconFile).has_value(), reason.isEmpty());
+
+    QTemporaryDir dir;
+    Module1 state;
+    state.IconFile = iconFile;
+    const LabelFile::SaveResult saved =
+        LabelFile::save(dir.filePath(QStringLiteral("a.eti")), zones, state);
+    QCOMPARE(saved.saved, reason.isEmpty());
+    QCOMPARE(saved.refusal, reason);
+    // The save message stays first; the reason is its second line.
+    const QString prompt = LabelFile::saveErrorPrompt(reason);
+    QCOMPARE(prompt, reason.isEmpty()
+                         ? QStringLiteral("Erreur lors de la sauvegarde du fichier !")
+                         : QStringLiteral("Erreur lors de la sauvegarde du fichier !\r") + reason);
+}
+
+void TestLabelFile::fullDisk_data()
+{
+    QTest::addColumn<int>("size");
+    QTest::addColumn<qint64>("freeBytes");
+    QTest::addColumn<bool>("fits");
+
+    const int example = int(LabelFile::encode(exampleZones(), QStringLiteral("AUCUN"))->size());
+    const qint64 page = SmallDisk::PageSize;
+    // Below 16 KiB the bytes wait in a buffer and the disk refuses them only at the flush;
+    // above, they are written at once.
+    QTest::newRow("example, disk full") << example << qint64(0) << false;
+    QTest::newRow("example, room") << example << 2 * page << true;
+    for (int kib : {8, 16, 40}) {
+        const int size = kib * 1024;
+        const QByteArray name = QByteArray::number(kib) + " KiB";
+        QTest::newRow(name + ", disk full") << size << qint64(0) << false;
+        QTest::newRow(name + ", one page short") << size << qint64(size) - page << false;
+        QTest::newRow(name + ", room") << size << qint64(size) + page << true;
+    }
+}
+
+void TestLabelFile::fullDisk()
+{
+    QFETCH(int, size);
+    QFETCH(qint64, freeBytes);
+    QFETCH(bool, fits);
+    SmallDisk disk;
+    if (!disk.isMounted())
+        QSKIP("Mounting a small file system needs root");
+    const QString path = disk.filePath(QStringLiteral("etiquette.eti"));
+    const QByteArray old = fileBytes(QFINDTESTDATA("data/sauvegarde.eti"));
+    QVERIFY(writeBytes(path, old));
+    QVERIFY(disk.fillLeaving(freeBytes));
+
+    const Zones zones = zonesOfSize(size);
+    const QByteArray expected = *LabelFile::encode(zones, QStringLiteral("AUCUN"));
+    QCOMPARE(expected.size(), size);
     Module1 state;
     state.Modified = true;
-    const bool saved = LabelFile::save(path, zones, state);
-    const QByteArray after = fileBytes(path);
-    const QStringList files = QDir(dir.path()).entryList(QDir::Files);
-    QCOMPARE(umount(mountPoint.constData()), 0);
+    QCOMPARE(LabelFile::save(path, zones, state).saved, fits);
+    QCOMPARE(state.Modified, !fits);
+    QCOMPARE(fileBytes(path), fits ? expected : old);
+    QCOMPARE(disk.files(), QStringList{QStringLiteral("etiquette.eti")});
+}
 
-    QVERIFY(!saved);
+void TestLabelFile::refusedWriteStepKeepsPreviousFile_data()
+{
+    QTest::addColumn<SmallFile::WriteStep>("step");
+    QTest::addColumn<int>("size");
+    const int example = int(LabelFile::encode(exampleZones(), QStringLiteral("AUCUN"))->size());
+    const std::pair<const char *, SmallFile::WriteStep> steps[] = {
+        {"write", SmallFile::WriteStep::Write},
+        {"flush", SmallFile::WriteStep::Flush},
+        {"sync", SmallFile::WriteStep::Sync}};
+    for (const auto &[name, step] : steps) {
+        QTest::addRow("%s, example", name) << step << example;
+        QTest::addRow("%s, 40 KiB", name) << step << 40 * 1024;
+    }
+}
+
+void TestLabelFile::refusedWriteStepKeepsPreviousFile()
+{
+    QFETCH(SmallFile::WriteStep, step);
+    QFETCH(int, size);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("etiquette.eti"));
+    QVERIFY(writeBytes(path, "ancien contenu"));
+    const Zones zones = zonesOfSize(size);
+    Module1 state;
+    state.Modified = true;
+    {
+        const SmallFile::ScopedWriteFailure failure(step);
+        QVERIFY(!LabelFile::save(path, zones, state));
+    }
     QVERIFY(state.Modified);
-    QCOMPARE(after, QByteArray("ancien contenu"));
-    QCOMPARE(files, QStringList{QStringLiteral("etiquette.eti")});
+    QCOMPARE(fileBytes(path), QByteArray("ancien contenu"));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
+             QStringList{QStringLiteral("etiquette.eti")});
+
+    // With the disk well again the same save goes through.
+    QVERIFY(LabelFile::save(path, zones, state));
+    QCOMPARE(fileBytes(path), *LabelFile::encode(zones, QStringLiteral("AUCUN")));
+}
+
+// A save made in place would keep the inode, and a failing one would leave half a file.
+void TestLabelFile::eachSaveIsANewFile()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("etiquette.eti"));
+    const QString otherName = dir.filePath(QStringLiteral("autre-nom.eti"));
+    Module1 state;
+    QVERIFY(LabelFile::save(path, exampleZones(), state));
+    const QByteArray first = fileBytes(path);
+    QCOMPARE(::link(QFile::encodeName(path).constData(), QFile::encodeName(otherName).constData()),
+             0);
+    QCOMPARE(::chmod(QFile::encodeName(path).constData(), 0640), 0);
+    const ino_t firstInode = statusOf(path).st_ino;
+
+    const Zones second = zonesOfSize(2000);
+    QVERIFY(LabelFile::save(path, second, state));
+    const ino_t secondInode = statusOf(path).st_ino;
+    QVERIFY(secondInode != firstInode);
+    QCOMPARE(fileBytes(otherName), first);
+    QCOMPARE(fileBytes(path), *LabelFile::encode(second, QStringLiteral("AUCUN")));
+    QCOMPARE(statusOf(path).st_mode & 07777, 0640u);
+
+    QVERIFY(LabelFile::save(path, exampleZones(), state));
+    QVERIFY(statusOf(path).st_ino != secondInode);
+    QCOMPARE(fileBytes(path), first);
+}
+
+void TestLabelFile::saveThroughALinkReplacesItsFile()
+{
+    QTemporaryDir dir;
+    const QString target = dir.filePath(QStringLiteral("vraie.eti"));
+    const QString link = dir.filePath(QStringLiteral("lien.eti"));
+    QVERIFY(writeBytes(target, "ancien contenu"));
+    QVERIFY(QFile::link(target, link));
+    Module1 state;
+    QVERIFY(LabelFile::save(link, exampleZones(), state));
+    QVERIFY(QFileInfo(link).isSymLink());
+    QCOMPARE(fileBytes(target), fileBytes(QFINDTESTDATA("data/sauvegarde.eti")));
+}
+
+void TestLabelFile::deviceOrPipeIsNeverReplaced_data()
+{
+    QTest::addColumn<SpecialFile>("kind");
+    QTest::newRow("named pipe") << SpecialFile::Fifo;
+    QTest::newRow("null device") << SpecialFile::NullDevice;
+    QTest::newRow("full device") << SpecialFile::FullDevice;
+}
+
+void TestLabelFile::deviceOrPipeIsNeverReplaced()
+{
+    QFETCH(SpecialFile, kind);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("etiquette.eti"));
+    if (!makeSpecialFile(kind, path))
+        QSKIP("Device nodes need root and a folder that allows them");
+    // Opened first, so that a save that wrongly wrote into the pipe could not hang.
+    std::unique_ptr<FifoReader> reader;
+    if (kind == SpecialFile::Fifo) {
+        reader = std::make_unique<FifoReader>(path);
+        QVERIFY(reader->isOpen());
+    }
+    Module1 state;
+    state.Modified = true;
+    QVERIFY(!LabelFile::save(path, exampleZones(), state));
+    QVERIFY(state.Modified);
+    QVERIFY(isSpecialFile(kind, path));
+    if (reader)
+        QVERIFY(reader->readAvailable().isEmpty());
+    QCOMPARE(QDir(dir.path())
+                 .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot),
+             QStringList{QStringLiteral("etiquette.eti")});
 }
 
 QTEST_GUILESS_MAIN(TestLabelFile)

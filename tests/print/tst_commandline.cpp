@@ -1,5 +1,7 @@
 #include "PdfRaster.h"
 #include "PdfText.h"
+#include "SmallDisk.h"
+#include "SpecialFiles.h"
 #include "TestFiles.h"
 
 #include "label/LabelFile.h"
@@ -43,7 +45,21 @@ double lineHeightMm(const QString &family, double points)
     return QFontMetricsF(font, &probe).height() / (probe.resolution() / 25.4);
 }
 
+// The program itself, with no display, as a script runs it.
+QProcess *startKorvalin(QObject *parent, const QStringList &arguments)
+{
+    auto *korvalin = new QProcess(parent);
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    environment.remove(QStringLiteral("DISPLAY"));
+    korvalin->setProcessEnvironment(environment);
+    korvalin->start(QStringLiteral(KORVALIN_EXECUTABLE), arguments);
+    return korvalin;
+}
+
 } // namespace
+
+Q_DECLARE_METATYPE(SpecialFile)
 
 class TestCommandLine : public QObject
 {
@@ -62,6 +78,10 @@ private Q_SLOTS:
     void numberedRun();
     void frameAndCutLinesOnThePage();
     void executable();
+    void pdfOntoAFullDisk_data();
+    void pdfOntoAFullDisk();
+    void pdfIntoADevice_data();
+    void pdfIntoADevice();
 
 private:
     QString writeLabel(const QString &name, const LabelFile::Zones &zones,
@@ -381,6 +401,82 @@ void TestCommandLine::executable()
     QCOMPARE(korvalin.exitCode(), 1);
     QVERIFY(QString::fromUtf8(korvalin.readAllStandardError())
                 .contains(QStringLiteral("Erreur d'ouverture du fichier : ")));
+
+    // Standard output is a pipe here: the page goes into it, as into any pipe being read.
+    QProcess *toStdout =
+        startKorvalin(this, {QStringLiteral("--pdf"), QStringLiteral("/dev/stdout"), label});
+    QVERIFY(toStdout->waitForFinished(20000));
+    QCOMPARE(toStdout->exitCode(), 0);
+    const QByteArray page = toStdout->readAllStandardOutput();
+    QVERIFY(page.startsWith("%PDF-"));
+    QVERIFY(page.trimmed().endsWith("%%EOF"));
+}
+
+void TestCommandLine::pdfOntoAFullDisk_data()
+{
+    QTest::addColumn<int>("pagesShort"); // how many pages the disk lacks for the PDF; 0: it fits
+    QTest::newRow("disk full") << 1000;
+    QTest::newRow("one page short") << 1;
+    QTest::newRow("room") << 0;
+}
+
+void TestCommandLine::pdfOntoAFullDisk()
+{
+    QFETCH(int, pagesShort);
+    const QString label = writeLabel(QStringLiteral("plein.eti"), sampleZones());
+    const QStringList options = {QStringLiteral("--number"), QStringLiteral("7"), label};
+    const QString reference = m_dir.filePath(QStringLiteral("reference.pdf"));
+    QCOMPARE(runCommandLine(QStringList{QStringLiteral("--pdf"), reference} + options).status, 0);
+    const qint64 pdfPages =
+        (QFileInfo(reference).size() + SmallDisk::PageSize - 1) / SmallDisk::PageSize;
+
+    SmallDisk disk(1024 * 1024);
+    if (!disk.isMounted())
+        QSKIP("Mounting a small file system needs root");
+    const QString pdf = disk.filePath(QStringLiteral("sortie.pdf"));
+    QVERIFY(writeBytes(pdf, "%PDF-ancien"));
+    QVERIFY(disk.fillLeaving(std::max<qint64>(0, pdfPages - pagesShort) * SmallDisk::PageSize));
+
+    const Outcome o = runCommandLine(QStringList{QStringLiteral("--pdf"), pdf} + options);
+    if (pagesShort > 0) {
+        QCOMPARE(o.status, 1);
+        QCOMPARE(o.err, QStringLiteral("Erreur lors de la sauvegarde du fichier ! : ") + pdf +
+                            QLatin1Char('\n'));
+        QCOMPARE(fileBytes(pdf), QByteArray("%PDF-ancien"));
+    } else {
+        QCOMPARE(o.status, 0);
+        QVERIFY(o.err.isEmpty());
+        QCOMPARE(readPdfText(pdf).size(), 1);
+    }
+    QCOMPARE(disk.files(), QStringList{QStringLiteral("sortie.pdf")});
+}
+
+void TestCommandLine::pdfIntoADevice_data()
+{
+    QTest::addColumn<SpecialFile>("kind");
+    QTest::addColumn<int>("status");
+    QTest::newRow("null device") << SpecialFile::NullDevice << 0;
+    QTest::newRow("full device") << SpecialFile::FullDevice << 1;
+}
+
+void TestCommandLine::pdfIntoADevice()
+{
+    QFETCH(SpecialFile, kind);
+    QFETCH(int, status);
+    QTemporaryDir dir;
+    const QString device = dir.filePath(QStringLiteral("peripherique"));
+    if (!makeSpecialFile(kind, device))
+        QSKIP("Device nodes need root and a folder that allows them");
+    const QString label = writeLabel(QStringLiteral("peripherique.eti"), sampleZones());
+    QProcess *korvalin = startKorvalin(this, {QStringLiteral("--pdf"), device, label});
+    QVERIFY(korvalin->waitForFinished(20000));
+    QCOMPARE(korvalin->exitCode(), status);
+    // Qt may add warnings of its own about the environment; only the program's message counts.
+    QCOMPARE(QString::fromUtf8(korvalin->readAllStandardError())
+                 .contains(QStringLiteral("Erreur lors de la sauvegarde du fichier ! : ") + device +
+                           QLatin1Char('\n')),
+             status != 0);
+    QVERIFY(isSpecialFile(kind, device));
 }
 
 QTEST_MAIN(TestCommandLine)

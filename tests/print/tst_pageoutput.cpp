@@ -1,14 +1,21 @@
 #include "PageMarks.h"
 #include "PdfText.h"
+#include "SpecialFiles.h"
 #include "TestFiles.h"
 
+#include "label/SmallFile.h"
 #include "print/PageOutput.h"
 
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <memory>
+
 Q_DECLARE_METATYPE(PageGeometry)
+Q_DECLARE_METATYPE(SmallFile::WriteStep)
+Q_DECLARE_METATYPE(SpecialFile)
+Q_DECLARE_METATYPE(PdfFileResult)
 
 class TestPageOutput : public QObject
 {
@@ -20,6 +27,10 @@ private slots:
     void failedDrawingGivesNoPage();
     void pdfFileIsReplacedOnlyByACompletePage();
     void unwritablePdfFileFails();
+    void refusedWriteStepKeepsPreviousPdf_data();
+    void refusedWriteStepKeepsPreviousPdf();
+    void pageGoesIntoADeviceOrPipe_data();
+    void pageGoesIntoADeviceOrPipe();
 
 private:
     QTemporaryDir m_dir;
@@ -98,6 +109,68 @@ void TestPageOutput::unwritablePdfFileFails()
     QCOMPARE(writePdfFile(path, PageGeometry::a4Portrait(), drawPageMarks()),
              PdfFileResult::WriteFailed);
     QVERIFY(!QFile::exists(path));
+}
+
+void TestPageOutput::refusedWriteStepKeepsPreviousPdf_data()
+{
+    QTest::addColumn<SmallFile::WriteStep>("step");
+    QTest::newRow("write") << SmallFile::WriteStep::Write;
+    QTest::newRow("flush") << SmallFile::WriteStep::Flush;
+    QTest::newRow("sync") << SmallFile::WriteStep::Sync;
+}
+
+void TestPageOutput::refusedWriteStepKeepsPreviousPdf()
+{
+    QFETCH(SmallFile::WriteStep, step);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("etiquette.pdf"));
+    QVERIFY(writeBytes(path, "%PDF-ancien"));
+    {
+        const SmallFile::ScopedWriteFailure failure(step);
+        QCOMPARE(writePdfFile(path, PageGeometry::a4Portrait(), drawPageMarks()),
+                 PdfFileResult::WriteFailed);
+    }
+    QCOMPARE(fileBytes(path), QByteArray("%PDF-ancien"));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
+             QStringList{QStringLiteral("etiquette.pdf")});
+}
+
+void TestPageOutput::pageGoesIntoADeviceOrPipe_data()
+{
+    QTest::addColumn<SpecialFile>("kind");
+    QTest::addColumn<bool>("withReader"); // for a pipe
+    QTest::addColumn<PdfFileResult>("result");
+    QTest::newRow("null device") << SpecialFile::NullDevice << false << PdfFileResult::Written;
+    QTest::newRow("full device") << SpecialFile::FullDevice << false << PdfFileResult::WriteFailed;
+    QTest::newRow("pipe being read") << SpecialFile::Fifo << true << PdfFileResult::Written;
+    // Nobody would ever read it: refused at once rather than waited on.
+    QTest::newRow("pipe nobody reads") << SpecialFile::Fifo << false << PdfFileResult::WriteFailed;
+}
+
+void TestPageOutput::pageGoesIntoADeviceOrPipe()
+{
+    QFETCH(SpecialFile, kind);
+    QFETCH(bool, withReader);
+    QFETCH(PdfFileResult, result);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("sortie.pdf"));
+    if (!makeSpecialFile(kind, path))
+        QSKIP("Device nodes need root and a folder that allows them");
+    std::unique_ptr<FifoReader> reader;
+    if (withReader) {
+        reader = std::make_unique<FifoReader>(path);
+        QVERIFY(reader->isOpen());
+    }
+    QCOMPARE(writePdfFile(path, PageGeometry::a4Portrait(), drawPageMarks()), result);
+    QVERIFY(isSpecialFile(kind, path));
+    if (reader) {
+        const QByteArray page = reader->readAvailable();
+        QVERIFY(page.startsWith("%PDF-"));
+        QVERIFY(page.trimmed().endsWith("%%EOF"));
+    }
+    QCOMPARE(QDir(dir.path())
+                 .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot),
+             QStringList{QStringLiteral("sortie.pdf")});
 }
 
 QTEST_MAIN(TestPageOutput)

@@ -1,13 +1,26 @@
+#include "SmallDisk.h"
+#include "SpecialFiles.h"
 #include "TestFiles.h"
 
+#include "label/SmallFile.h"
 #include "print/PrintSettingsFile.h"
 
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <memory>
+
 using PrintSettingsFile::Layout;
 using Spacing = std::array<double, 4>; // left, top, row gap, column gap
+Q_DECLARE_METATYPE(SpecialFile)
+Q_DECLARE_METATYPE(SmallFile::WriteStep)
+
+namespace {
+
+const QByteArray PreviousSettings = "7.5,12,5,0\r\n#FALSE#,#TRUE#\r\n";
+
+} // namespace
 
 class TestPrintSettingsFile : public QObject
 {
@@ -21,6 +34,12 @@ private Q_SLOTS:
     void unreadable_data();
     void unreadable();
     void failedWriteKeepsPreviousFile();
+    void fullDisk_data();
+    void fullDisk();
+    void refusedWriteStepKeepsPreviousFile_data();
+    void refusedWriteStepKeepsPreviousFile();
+    void deviceOrPipeIsNeverReplaced_data();
+    void deviceOrPipeIsNeverReplaced();
     void appliesOnlyTheLayout();
 };
 
@@ -115,6 +134,75 @@ void TestPrintSettingsFile::failedWriteKeepsPreviousFile()
     QVERIFY(
         !PrintSettingsFile::write(dir.filePath(QStringLiteral("lot1.PAR/autre.PAR")), Layout{}));
     QCOMPARE(fileBytes(path), QByteArray("10,4,10,4\r\n#TRUE#,#TRUE#\r\n"));
+}
+
+// A settings file is a few bytes: it fails on a full disk only through the flush.
+void TestPrintSettingsFile::fullDisk_data()
+{
+    QTest::addColumn<qint64>("freeBytes");
+    QTest::addColumn<bool>("fits");
+    QTest::newRow("disk full") << qint64(0) << false;
+    QTest::newRow("one page free") << SmallDisk::PageSize << true;
+}
+
+void TestPrintSettingsFile::fullDisk()
+{
+    QFETCH(qint64, freeBytes);
+    QFETCH(bool, fits);
+    SmallDisk disk;
+    if (!disk.isMounted())
+        QSKIP("Mounting a small file system needs root");
+    const QString path = disk.filePath(QStringLiteral("lot1.PAR"));
+    QVERIFY(writeBytes(path, PreviousSettings));
+    QVERIFY(disk.fillLeaving(freeBytes));
+    QCOMPARE(PrintSettingsFile::write(path, Layout{}), fits);
+    QCOMPARE(fileBytes(path), fits ? PrintSettingsFile::encode(Layout{}) : PreviousSettings);
+    QCOMPARE(disk.files(), QStringList{QStringLiteral("lot1.PAR")});
+}
+
+void TestPrintSettingsFile::refusedWriteStepKeepsPreviousFile_data()
+{
+    QTest::addColumn<SmallFile::WriteStep>("step");
+    QTest::newRow("write") << SmallFile::WriteStep::Write;
+    QTest::newRow("flush") << SmallFile::WriteStep::Flush;
+    QTest::newRow("sync") << SmallFile::WriteStep::Sync;
+}
+
+void TestPrintSettingsFile::refusedWriteStepKeepsPreviousFile()
+{
+    QFETCH(SmallFile::WriteStep, step);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("lot1.PAR"));
+    QVERIFY(writeBytes(path, PreviousSettings));
+    const SmallFile::ScopedWriteFailure failure(step);
+    QVERIFY(!PrintSettingsFile::write(path, Layout{}));
+    QCOMPARE(fileBytes(path), PreviousSettings);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
+             QStringList{QStringLiteral("lot1.PAR")});
+}
+
+void TestPrintSettingsFile::deviceOrPipeIsNeverReplaced_data()
+{
+    QTest::addColumn<SpecialFile>("kind");
+    QTest::newRow("named pipe") << SpecialFile::Fifo;
+    QTest::newRow("null device") << SpecialFile::NullDevice;
+}
+
+void TestPrintSettingsFile::deviceOrPipeIsNeverReplaced()
+{
+    QFETCH(SpecialFile, kind);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("lot1.PAR"));
+    if (!makeSpecialFile(kind, path))
+        QSKIP("Device nodes need root and a folder that allows them");
+    // A reader waits on the pipe, so a save that wrongly wrote into it would not hang.
+    std::unique_ptr<FifoReader> reader;
+    if (kind == SpecialFile::Fifo)
+        reader = std::make_unique<FifoReader>(path);
+    QVERIFY(!PrintSettingsFile::write(path, Layout{}));
+    QVERIFY(isSpecialFile(kind, path));
+    if (reader)
+        QVERIFY(reader->readAvailable().isEmpty());
 }
 
 void TestPrintSettingsFile::appliesOnlyTheLayout()

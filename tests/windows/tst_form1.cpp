@@ -262,12 +262,12 @@ void TestForm1::commandsOfLaterWindowsAreVisiblyDisabled_data()
     QTest::addColumn<QString>("entry");
     QTest::addColumn<bool>("enabled");
     for (const char *name :
-         {"Mnu_Apercu", "Mnu_Imprimer", "Mnu_APropos", "Command5", "Command8", "Command9",
-          "Command10", "toolbar 5", "toolbar 6", "toolbar 11", "toolbar 14"})
+         {"Mnu_Imprimer", "Command5", "Command8", "Command10", "toolbar 6", "toolbar 11"})
         QTest::newRow(name) << QString(QLatin1String(name)) << false;
     for (const char *name :
-         {"Mnu_Nouveau", "Mnu_ConfigImp", "Mnu_ImpPort", "Mnu_ImpPays", "Mnu_AideIndex", "Command3",
-          "Command6", "Command7", "toolbar 1", "toolbar 10", "toolbar 13", "toolbar 16"})
+         {"Mnu_Nouveau", "Mnu_ConfigImp", "Mnu_ImpPort", "Mnu_ImpPays", "Mnu_AideIndex",
+          "Command3", "Command6", "Command7", "toolbar 1", "toolbar 10", "toolbar 13",
+          "toolbar 16", "Mnu_Apercu", "Command9", "toolbar 5", "Mnu_APropos", "toolbar 14"})
         QTest::newRow(name) << QString(QLatin1String(name)) << true;
 }
 
@@ -509,8 +509,10 @@ void TestForm1::commandLineDocumentThatCannotBeRead()
     msgBoxes.expect(errorBox(QStringLiteral("Erreur d'ouverture du fichier")));
     Form1 form(state, printer);
     QVERIFY(msgBoxes.allSeen());
-    // The window loads all the same, on the empty label, and names the file.
-    QCOMPARE(form.findChild<StatusPanels *>()->panelText(1), QStringLiteral("ABSENT.ETI"));
+    // The window loads all the same, on the empty label, untitled: a Save must not
+    // write where the file would not open.
+    QCOMPARE(form.findChild<StatusPanels *>()->panelText(1), QStringLiteral("SANS NOM"));
+    QCOMPARE(state.LabelFileName, QString());
     QCOMPARE(form.zones()[0], TextZone::startUp(1));
     QCOMPARE(form.findChild<QGroupBox *>(QStringLiteral("Frame1"))->title(),
              QStringLiteral("Aligner texte 1"));

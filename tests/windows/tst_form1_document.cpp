@@ -1,8 +1,11 @@
 // The document commands of the main window: New, Open, Save, Save As and Quit.
 #include "Form1Harness.h"
+#include "SmallDisk.h"
+#include "SpecialFiles.h"
 #include "TestFiles.h"
 
 #include "label/LabelFile.h"
+#include "label/SmallFile.h"
 #include "platform/PictureLoader.h"
 
 #include <QFile>
@@ -11,6 +14,8 @@
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+
+#include <memory>
 
 Q_DECLARE_METATYPE(MsgBoxResult)
 
@@ -39,10 +44,21 @@ MsgBoxCall quitConfirmation()
             MsgBoxIcon::Question, QStringLiteral("Quitter le programme"), MsgBoxDefault::Second};
 }
 
-MsgBoxCall saveError()
+// The save message; why the document was refused, if it was, follows on a second line.
+MsgBoxCall saveError(const QString &why = QString())
 {
-    return {QStringLiteral("Erreur lors de la sauvegarde du fichier !"), MsgBoxButtons::OKOnly,
-            MsgBoxIcon::Critical, QStringLiteral("erreur"), MsgBoxDefault::First};
+    QString prompt = QStringLiteral("Erreur lors de la sauvegarde du fichier !");
+    if (!why.isEmpty())
+        prompt += QLatin1Char('\r') + why;
+    return {prompt, MsgBoxButtons::OKOnly, MsgBoxIcon::Critical, QStringLiteral("erreur"),
+            MsgBoxDefault::First};
+}
+
+// A label file of another version: its zone 2 has no font header this program knows.
+QByteArray otherVersionLabel()
+{
+    return fileBytes(QFINDTESTDATA("../label/data/sauvegarde.eti"))
+        .replace("[Police 2]", "[Fonte 2]");
 }
 
 QString writePicture(const QTemporaryDir &folder, const QString &name, QColor color)
@@ -115,7 +131,15 @@ private slots:
     void saveAsShowsTheDialog();
     void saveAsCancelledKeepsTheName_data();
     void saveAsCancelledKeepsTheName();
+    void failingSaveKeepsTheOldFile_data();
     void failingSaveKeepsTheOldFile();
+    void saveRefusedByTheDiskKeepsTheOldFile_data();
+    void saveRefusedByTheDiskKeepsTheOldFile();
+    void failedOpenKeepsTheDocumentName_data();
+    void failedOpenKeepsTheDocumentName();
+    void failedOpenAtStartUpLeavesTheDocumentUntitled();
+    void newKeepsTheModifiedRule_data();
+    void newKeepsTheModifiedRule();
     void reopenGivesTheSameLabel();
     void quit_data();
     void quit();
@@ -297,9 +321,9 @@ void TestForm1Document::openFailureChangesNothing()
     QVERIFY(h.find<QRadioButton>("Option3")->isChecked());
     QVERIFY(h.state.Modified);
     QCOMPARE(h.state.IconFile, QString());
-    // The command goes on after the message: the file is named all the same.
-    QCOMPARE(h.state.LabelFileName, path);
-    QCOMPARE(h.panel(1), name.toUpper());
+    // The file that would not open does not become the document's name.
+    QCOMPARE(h.state.LabelFileName, QString());
+    QCOMPARE(h.panel(1), QStringLiteral("SANS NOM"));
 }
 
 void TestForm1Document::openWithMissingPictureKeepsTheShownOne()
@@ -424,17 +448,57 @@ void TestForm1Document::saveAsCancelledKeepsTheName()
     QCOMPARE(h.dialogs->shown().size(), labelFileName.isEmpty() ? 2 : 1);
 }
 
-// A text line equal to its zone's font header cannot be read back, so it is not written:
-// the old file stays whole and the document still counts as modified.
+enum class Unwritable
+{
+    FontHeaderLine,
+    LineBreakInFontName,
+    LineBreakInPicturePath
+};
+Q_DECLARE_METATYPE(Unwritable)
+
+void TestForm1Document::failingSaveKeepsTheOldFile_data()
+{
+    QTest::addColumn<Unwritable>("unwritable");
+    QTest::addColumn<QString>("why");
+    QTest::newRow("own font header line")
+        << Unwritable::FontHeaderLine
+        << QStringLiteral("Le texte de la zone 2 contient la ligne « [Police 2] », que le fichier "
+                          "réserve à sa police.");
+    QTest::newRow("line break in a font name")
+        << Unwritable::LineBreakInFontName
+        << QStringLiteral("Le nom de police de la zone 2 contient un saut de ligne.");
+    QTest::newRow("line break in the picture path")
+        << Unwritable::LineBreakInPicturePath
+        << QStringLiteral("Le chemin de l'image contient un saut de ligne.");
+}
+
+// A document the file cannot hold faithfully is not written: the old file stays whole,
+// the document still counts as modified, and the message says why.
 void TestForm1Document::failingSaveKeepsTheOldFile()
 {
+    QFETCH(Unwritable, unwritable);
+    QFETCH(QString, why);
     QTemporaryDir folder;
     const QString path = writeLabel(folder, QStringLiteral("garde.eti"), QStringLiteral("AUCUN"));
     const QByteArray old = fileBytes(path);
     Form1Harness h;
     h.clickZone(2);
-    h.keys(QStringLiteral("avant\n[Police 2]\naprès"));
-    h.msgBoxes.expect(saveError());
+    switch (unwritable) {
+    case Unwritable::FontHeaderLine:
+        h.keys(QStringLiteral("avant\n[Police 2]\naprès"));
+        break;
+    case Unwritable::LineBreakInFontName:
+        h.keys(QStringLiteral("texte"));
+        h.dialogs->answerNext(FontChoice{QStringLiteral("Deux\nLignes"), 10});
+        h.button("Command1")->click();
+        break;
+    case Unwritable::LineBreakInPicturePath:
+        h.keys(QStringLiteral("texte"));
+        // As a picture taken from a folder whose name holds a line break leaves it.
+        h.state.IconFile = folder.filePath(QStringLiteral("deux\nlignes/logo.png"));
+        break;
+    }
+    h.msgBoxes.expect(saveError(why));
     h.dialogs->answerNext(path);
     h.action("Mnu_EnregistrerSous")->trigger();
     QVERIFY(h.msgBoxes.allSeen());
@@ -442,6 +506,178 @@ void TestForm1Document::failingSaveKeepsTheOldFile()
     QVERIFY(h.state.Modified);
     QCOMPARE(h.state.LabelFileName, path);
     QCOMPARE(h.panel(1), QStringLiteral("GARDE.ETI"));
+}
+
+enum class DiskTrouble
+{
+    Full,
+    SyncRefused,
+    Pipe,
+    NullDevice
+};
+Q_DECLARE_METATYPE(DiskTrouble)
+
+void TestForm1Document::saveRefusedByTheDiskKeepsTheOldFile_data()
+{
+    QTest::addColumn<DiskTrouble>("trouble");
+    QTest::newRow("full disk") << DiskTrouble::Full;
+    QTest::newRow("sync refused") << DiskTrouble::SyncRefused;
+    QTest::newRow("named pipe") << DiskTrouble::Pipe;
+    QTest::newRow("null device") << DiskTrouble::NullDevice;
+}
+
+void TestForm1Document::saveRefusedByTheDiskKeepsTheOldFile()
+{
+    QFETCH(DiskTrouble, trouble);
+    QTemporaryDir folder;
+    SmallDisk disk;
+    QString path = folder.filePath(QStringLiteral("garde.eti"));
+    std::unique_ptr<SmallFile::ScopedWriteFailure> failure;
+    switch (trouble) {
+    case DiskTrouble::Full:
+        if (!disk.isMounted())
+            QSKIP("Mounting a small file system needs root");
+        path = disk.filePath(QStringLiteral("garde.eti"));
+        QVERIFY(writeBytes(path, otherVersionLabel()));
+        QVERIFY(disk.fillLeaving(0));
+        break;
+    case DiskTrouble::SyncRefused:
+        QVERIFY(writeBytes(path, otherVersionLabel()));
+        failure = std::make_unique<SmallFile::ScopedWriteFailure>(SmallFile::WriteStep::Sync);
+        break;
+    case DiskTrouble::Pipe:
+        QVERIFY(makeSpecialFile(SpecialFile::Fifo, path));
+        break;
+    case DiskTrouble::NullDevice:
+        if (!makeSpecialFile(SpecialFile::NullDevice, path))
+            QSKIP("Device nodes need root and a folder that allows them");
+        break;
+    }
+    const QByteArray old = trouble == DiskTrouble::Full || trouble == DiskTrouble::SyncRefused
+                               ? fileBytes(path)
+                               : QByteArray();
+
+    Form1Harness h;
+    h.keys(QStringLiteral("texte"));
+    h.msgBoxes.expect(saveError());
+    h.dialogs->answerNext(path);
+    h.action("Mnu_EnregistrerSous")->trigger();
+    QVERIFY(h.msgBoxes.allSeen());
+    QVERIFY(h.state.Modified);
+    if (trouble == DiskTrouble::Pipe)
+        QVERIFY(isSpecialFile(SpecialFile::Fifo, path));
+    else if (trouble == DiskTrouble::NullDevice)
+        QVERIFY(isSpecialFile(SpecialFile::NullDevice, path));
+    else
+        QCOMPARE(fileBytes(path), old);
+}
+
+enum class Before
+{
+    Untitled,
+    Named
+};
+Q_DECLARE_METATYPE(Before)
+
+void TestForm1Document::failedOpenKeepsTheDocumentName_data()
+{
+    QTest::addColumn<Before>("before");
+    QTest::newRow("untitled") << Before::Untitled;
+    QTest::newRow("named") << Before::Named;
+}
+
+// A file of another version fails to open; a Save that followed used to overwrite it with
+// the document that was open before.
+void TestForm1Document::failedOpenKeepsTheDocumentName()
+{
+    QFETCH(Before, before);
+    QTemporaryDir folder;
+    const QString unreadable = folder.filePath(QStringLiteral("autre-version.eti"));
+    QVERIFY(writeBytes(unreadable, otherVersionLabel()));
+    const QString mine = folder.filePath(QStringLiteral("mien.eti"));
+
+    Form1Harness h;
+    h.keys(QStringLiteral("mon étiquette"));
+    if (before == Before::Named) {
+        h.dialogs->answerNext(mine);
+        h.action("Mnu_EnregistrerSous")->trigger();
+        h.keys(QStringLiteral(" modifiée"));
+    }
+    h.msgBoxes.expect(errorBox(QStringLiteral("Erreur d'ouverture du fichier")));
+    h.dialogs->answerNext(unreadable);
+    h.action("Mnu_Ouvrir")->trigger();
+    QVERIFY(h.msgBoxes.allSeen());
+    QCOMPARE(h.state.LabelFileName, before == Before::Named ? mine : QString());
+    QCOMPARE(h.panel(1),
+             before == Before::Named ? QStringLiteral("MIEN.ETI") : QStringLiteral("SANS NOM"));
+
+    // Untitled, Save asks for a name: cancelled here.
+    if (before == Before::Untitled)
+        h.dialogs->answerNext(ScriptedDialogs::Cancel{});
+    h.action("Mnu_Enregistrer")->trigger();
+    QVERIFY(h.msgBoxes.allSeen());
+    QCOMPARE(fileBytes(unreadable), otherVersionLabel());
+    if (before == Before::Named) {
+        const std::optional<LabelFile::Content> saved = LabelFile::read(mine, startUpZones());
+        QVERIFY(saved);
+        QCOMPARE(saved->zones[0].Caption, QStringLiteral("mon étiquette modifiée"));
+    } else {
+        QCOMPARE(h.dialogs->shown().last().kind, ScriptedDialogs::Kind::Save);
+        QCOMPARE(h.dialogs->shown().last().fileName, QStringLiteral("Nouveau.eti"));
+    }
+}
+
+void TestForm1Document::failedOpenAtStartUpLeavesTheDocumentUntitled()
+{
+    QTemporaryDir folder;
+    const QString unreadable = folder.filePath(QStringLiteral("autre-version.eti"));
+    QVERIFY(writeBytes(unreadable, otherVersionLabel()));
+    Module1 state;
+    state.startUp(QStringLiteral("/opt/korvalin"), unreadable, QDir::currentPath());
+    Printer printer;
+    MsgBoxRecorder msgBoxes;
+    msgBoxes.expect(errorBox(QStringLiteral("Erreur d'ouverture du fichier")));
+    Form1 form(state, printer);
+    ScriptedDialogs *dialogs = ScriptedDialogs::installInto(form.commonDialog());
+    QVERIFY(msgBoxes.allSeen());
+    QCOMPARE(state.LabelFileName, QString());
+    QCOMPARE(form.findChild<StatusPanels *>()->panelText(1), QStringLiteral("SANS NOM"));
+
+    dialogs->answerNext(ScriptedDialogs::Cancel{});
+    form.findChild<QAction *>(QStringLiteral("Mnu_Enregistrer"))->trigger();
+    QCOMPARE(dialogs->shown().size(), 1);
+    QCOMPARE(dialogs->shown().first().kind, ScriptedDialogs::Kind::Save);
+    QCOMPARE(fileBytes(unreadable), otherVersionLabel());
+}
+
+void TestForm1Document::newKeepsTheModifiedRule_data()
+{
+    QTest::addColumn<bool>("savedBefore");
+    QTest::newRow("saved document") << true;
+    QTest::newRow("modified document") << false;
+}
+
+// New empties the zones without counting that as an edit and leaves Modified as it was;
+// typing afterwards counts again.
+void TestForm1Document::newKeepsTheModifiedRule()
+{
+    QFETCH(bool, savedBefore);
+    QTemporaryDir folder;
+    Form1Harness h;
+    h.keys(QStringLiteral("texte"));
+    if (savedBefore) {
+        h.dialogs->answerNext(folder.filePath(QStringLiteral("lot.eti")));
+        h.action("Mnu_EnregistrerSous")->trigger();
+    }
+    QCOMPARE(h.state.Modified, !savedBefore);
+    h.msgBoxes.expect(newQuestion(), MsgBoxResult::OK);
+    h.action("Mnu_Nouveau")->trigger();
+    QVERIFY(h.msgBoxes.allSeen());
+    QCOMPARE(h.state.Modified, !savedBefore);
+
+    h.clickZone(3);
+    h.keys(QStringLiteral("x"));
+    QVERIFY(h.state.Modified);
 }
 
 void TestForm1Document::reopenGivesTheSameLabel()
@@ -528,7 +764,9 @@ void TestForm1Document::quit()
     if (document != Document::Unmodified) {
         h.msgBoxes.expect(saveQuestion(h.state.LabelFileName), saveAnswer);
         if (document == Document::FailingSave)
-            h.msgBoxes.expect(saveError());
+            h.msgBoxes.expect(saveError(QStringLiteral(
+                "Le texte de la zone 1 contient la ligne « [Police 1] », que le fichier réserve "
+                "à sa police.")));
         if (document == Document::Untitled && saveAnswer == MsgBoxResult::Yes)
             h.dialogs->answerNext(chooseName ? ScriptedDialogs::Answer(chosen)
                                              : ScriptedDialogs::Answer(ScriptedDialogs::Cancel{}));

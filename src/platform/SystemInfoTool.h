@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class KeyValueStore;
+
+// The desktop's system information program, which the about box starts.
+namespace SystemInfoTool {
+
+// Where the administrator names it: the value "Path" of the key "SystemInformation" in
+// the machine-wide settings ([SystemInformation] Path=/usr/bin/hardinfo).
+inline constexpr char Key[] = "SystemInformation";
+inline constexpr char PathValue[] = "Path";
+
+// Well-known programs looked for on PATH, in this order, when none is named.
+QStringList wellKnownPrograms();
+
+// The program to start: the one the administrator names, as named (even when nothing is
+// there: the administrator's word holds, and its absence is reported), else the first
+// well-known one found on PATH; empty when there is none.
+QString locate(const KeyValueStore &settings);
+
+} // namespace SystemInfoTool

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QString>
+
+// Things in a folder that are not regular files, made inside the test's own temporary
+// folder so that the machine's /dev/null and /dev/full are never at stake.
+enum class SpecialFile
+{
+    NullDevice, // takes every byte
+    FullDevice, // refuses every byte: the disk is full
+    Fifo
+};
+
+// False when it cannot be made or written here (device nodes need root and a folder not
+// mounted nodev); the test then skips.
+[[nodiscard]] bool makeSpecialFile(SpecialFile kind, const QString &path);
+
+// True while path is still that kind of thing rather than a regular file.
+bool isSpecialFile(SpecialFile kind, const QString &path);
+
+// A pipe's read end, opened before anything writes into it so that the writer never waits
+// for a reader; its buffer is made large enough for what the test writes, and read once
+// the writer is done.
+class FifoReader
+{
+public:
+    explicit FifoReader(const QString &path);
+    ~FifoReader();
+    FifoReader(const FifoReader &) = delete;
+    FifoReader &operator=(const FifoReader &) = delete;
+
+    bool isOpen() const { return m_fd >= 0; }
+    QByteArray readAvailable();
+
+private:
+    int m_fd = -1;
+};

@@ -1,0 +1,167 @@
+// The preview and the about box reached from the main window: every entry point, the modal
+// nesting, and a preview that neither advances the disk number nor opens on stale lines.
+#include "Form1Harness.h"
+
+#include "label/ZoneLines.h"
+#include "windows/Form3.h"
+#include "windows/PreviewZone.h"
+#include "windows/frmAbout.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QPointer>
+
+namespace {
+
+// What a modal window opened by an action showed while it was open.
+struct SeenModal
+{
+    QString className;
+    QString title;
+    QObject *parent = nullptr;
+    QString zone3; // the preview's zone 3, as read out to assistive technology
+    Qt::WindowModality modality = Qt::NonModal;
+};
+
+// Runs action; the first modal window it opens is looked at and closed as the user would
+// close it ("&Quitter" for the preview, Escape for the about box). Nothing seen when no
+// modal window opened.
+std::optional<SeenModal> modalOpenedBy(QWidget *mainWindow, const std::function<void()> &action)
+{
+    std::optional<SeenModal> seen;
+    QTimer::singleShot(0, mainWindow, [&] {
+        QWidget *modal = QApplication::activeModalWidget();
+        if (!modal)
+            return;
+        seen = SeenModal{QLatin1String(modal->metaObject()->className()), modal->windowTitle(),
+                         modal->parent(), QString(), modal->windowModality()};
+        if (auto *preview = qobject_cast<Form3 *>(modal)) {
+            seen->zone3 =
+                preview->findChild<PreviewZone *>(QStringLiteral("Label3"))->accessibleName();
+            preview->findChild<QAbstractButton *>(QStringLiteral("Command1"))->click();
+        } else {
+            QTest::keyClick(modal, Qt::Key_Escape);
+        }
+    });
+    action();
+    // Lets the look run when the action opened nothing.
+    QCoreApplication::processEvents();
+    return seen;
+}
+
+void trigger(Form1Harness &h, const QString &entry)
+{
+    if (entry.startsWith(QLatin1String("toolbar ")))
+        h.toolbarEntry(entry.mid(8).toInt())->trigger();
+    else if (auto *button = h.form->findChild<QAbstractButton *>(entry))
+        QTest::mouseClick(button, Qt::LeftButton);
+    else
+        h.action(entry.toLatin1().constData())->trigger();
+}
+
+} // namespace
+
+class TestForm1Windows : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void entryPoints_data();
+    void entryPoints();
+    void previewOverAnotherModalWindow();
+    void previewNeverAdvancesTheDiskNumber();
+    void noPreviewWithTooManyLines();
+};
+
+void TestForm1Windows::entryPoints_data()
+{
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("title");
+    const QString preview = QStringLiteral("Form3");
+    const QString previewTitle = QStringLiteral("Aperçu avant impression");
+    const QString about = QStringLiteral("frmAbout");
+    const QString aboutTitle = QStringLiteral("A propos Korvalin");
+    QTest::newRow("menu Aperçu") << QStringLiteral("Mnu_Apercu") << preview << previewTitle;
+    QTest::newRow("Aperçu button") << QStringLiteral("Command9") << preview << previewTitle;
+    QTest::newRow("toolbar 5") << QStringLiteral("toolbar 5") << preview << previewTitle;
+    QTest::newRow("menu A propos") << QStringLiteral("Mnu_APropos") << about << aboutTitle;
+    QTest::newRow("toolbar 14") << QStringLiteral("toolbar 14") << about << aboutTitle;
+}
+
+void TestForm1Windows::entryPoints()
+{
+    QFETCH(QString, entry);
+    QFETCH(QString, window);
+    QFETCH(QString, title);
+    Form1Harness h;
+    h.form->show();
+    const std::optional<SeenModal> seen = modalOpenedBy(h.form.get(), [&] { trigger(h, entry); });
+    QVERIFY(seen.has_value());
+    QCOMPARE(seen->className, window);
+    QCOMPARE(seen->title, title);
+    QCOMPARE(seen->parent, h.form.get());
+    QCOMPARE(seen->modality, Qt::ApplicationModal);
+    // Closed and discarded: the main window takes input again.
+    QCOMPARE(QApplication::activeModalWidget(), nullptr);
+    QVERIFY(h.form->findChildren<QDialog *>().isEmpty());
+}
+
+// The print settings window opens the preview over itself; closing the preview goes back to
+// it, still open and still modal.
+void TestForm1Windows::previewOverAnotherModalWindow()
+{
+    Form1Harness h;
+    h.form->show();
+    QDialog settingsWindow(h.form.get());
+    std::optional<SeenModal> seen;
+    QWidget *modalAfterPreview = nullptr;
+    QTimer::singleShot(0, &settingsWindow, [&] {
+        seen = modalOpenedBy(&settingsWindow, [&] { h.form->showPreview(&settingsWindow); });
+        modalAfterPreview = QApplication::activeModalWidget();
+        settingsWindow.accept();
+    });
+    settingsWindow.exec();
+    QVERIFY(seen.has_value());
+    QCOMPARE(seen->className, QStringLiteral("Form3"));
+    QCOMPARE(seen->parent, &settingsWindow);
+    QCOMPARE(modalAfterPreview, &settingsWindow);
+}
+
+void TestForm1Windows::previewNeverAdvancesTheDiskNumber()
+{
+    Form1Harness h;
+    h.form->show();
+    h.clickZone(3);
+    h.type(QStringLiteral("Disque"));
+    h.state.AutoIncrement = true;
+    h.state.NumberingStyle = 2;
+    h.state.DiskNumber = 3;
+    h.state.CopyCount = 5;
+    h.state.LabelOrigins = {92, 60};
+    for (int opening = 1; opening <= 2; ++opening) {
+        const std::optional<SeenModal> seen =
+            modalOpenedBy(h.form.get(), [&] { h.action("Mnu_Apercu")->trigger(); });
+        QVERIFY(seen.has_value());
+        QCOMPARE(seen->zone3, QStringLiteral("Disque 3/5"));
+    }
+    QCOMPARE(h.state.DiskNumber, qint16(3));
+    // The origin a single label prints at stays where the print settings put it.
+    QCOMPARE(h.state.LabelOrigins, (std::array<double, 2>{92, 60}));
+}
+
+void TestForm1Windows::noPreviewWithTooManyLines()
+{
+    Form1Harness h;
+    h.form->show();
+    h.clickZone(2);
+    h.keys(QStringLiteral("1\n2\n3\n4\n5\n6\n7\n8\n9\n10\n11\n12\n13\n14\n15\n16"));
+    h.msgBoxes.expect(errorBox(ZoneLines::tooManyLinesMessage()));
+    const std::optional<SeenModal> seen =
+        modalOpenedBy(h.form.get(), [&] { h.action("Mnu_Apercu")->trigger(); });
+    QVERIFY(h.msgBoxes.allSeen());
+    QVERIFY(!seen.has_value());
+}
+
+QTEST_MAIN(TestForm1Windows)
+#include "tst_form1_windows.moc"

@@ -1,0 +1,499 @@
+// The print preview, read from its pixels: the outlines, the zones and the picture.
+#include "Accessibility.h"
+
+#include "label/Module1.h"
+#include "label/ZoneLines.h"
+#include "windows/Form3.h"
+#include "windows/PictureBox.h"
+#include "windows/PreviewPanel.h"
+#include "windows/PreviewZone.h"
+#include "windows/ZoneDisplay.h"
+
+#include <QAbstractButton>
+#include <QImage>
+#include <QTest>
+#include <QTimer>
+#include <memory>
+
+namespace {
+
+QImage grabbed(QWidget *widget)
+{
+    return widget->grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+bool isInk(QRgb pixel)
+{
+    return qGray(pixel) < 200;
+}
+
+bool isRed(QRgb pixel)
+{
+    return qRed(pixel) > 150 && qGreen(pixel) < 110 && qBlue(pixel) < 110;
+}
+
+// The preview as opened after the line splitting, on a fresh state with the start-up zones.
+struct Preview
+{
+    Module1 state;
+    LabelZones zones = startUpZones();
+    Picture icon;
+    std::unique_ptr<Form3> form;
+
+    [[nodiscard]] bool open()
+    {
+        if (!ZoneLines::split(zones, state))
+            return false;
+        form = std::make_unique<Form3>(state, zones, icon);
+        form->show();
+        return QTest::qWaitForWindowExposed(form.get());
+    }
+    PreviewPanel *panel() const
+    {
+        return form->findChild<PreviewPanel *>(QStringLiteral("Picture1"));
+    }
+    PreviewZone *zoneBox(int zone) const
+    {
+        return form->findChild<PreviewZone *>(QStringLiteral("Label%1").arg(zone));
+    }
+    QImage zoneImage(int zone) const { return grabbed(zoneBox(zone)); }
+};
+
+// Rows (or columns) of the panel where a line runs along the middle of the label: more than
+// a quarter of the pixels between 20 and 50 mm (across) or 15 and 35 mm (down) are dark.
+QList<int> lineRows(const QImage &panel, double pixelsPerMmX)
+{
+    const int from = qRound(20 * pixelsPerMmX), to = qRound(50 * pixelsPerMmX);
+    QList<int> rows;
+    for (int y = 0; y < panel.height(); ++y) {
+        int dark = 0;
+        for (int x = from; x < to; ++x)
+            dark += qGray(panel.pixel(x, y)) < 128;
+        if (dark * 4 > to - from)
+            rows.append(y);
+    }
+    return rows;
+}
+
+QImage transposed(const QImage &image)
+{
+    return image.transformed(QTransform(0, 1, 1, 0, 0, 0));
+}
+
+// Lengths of the dark runs along row y, between from and to.
+QList<int> darkRuns(const QImage &image, int y, int from, int to)
+{
+    QList<int> runs;
+    int run = 0;
+    for (int x = from; x < to; ++x) {
+        if (qGray(image.pixel(x, y)) < 128) {
+            ++run;
+        } else if (run > 0) {
+            runs.append(run);
+            run = 0;
+        }
+    }
+    if (run > 0)
+        runs.append(run);
+    return runs;
+}
+
+// Bands of rows holding ink, as (first row, last row).
+QList<QPair<int, int>> inkBands(const QImage &image)
+{
+    QList<QPair<int, int>> bands;
+    int start = -1;
+    for (int y = 0; y <= image.height(); ++y) {
+        bool ink = false;
+        for (int x = 0; y < image.height() && x < image.width() && !ink; ++x)
+            ink = isInk(image.pixel(x, y));
+        if (ink && start < 0)
+            start = y;
+        if (!ink && start >= 0) {
+            bands.append({start, y - 1});
+            start = -1;
+        }
+    }
+    return bands;
+}
+
+// Leftmost and rightmost columns holding ink, or (-1, -1).
+QPair<int, int> inkColumns(const QImage &image)
+{
+    int left = -1, right = -1;
+    for (int x = 0; x < image.width(); ++x)
+        for (int y = 0; y < image.height(); ++y)
+            if (isInk(image.pixel(x, y))) {
+                if (left < 0)
+                    left = x;
+                right = x;
+                break;
+            }
+    return {left, right};
+}
+
+// A zone box drawn on its own with the given text, the way the preview should show it.
+QImage zoneAlone(const TextZone &zone, const QString &text, const QSize &size)
+{
+    ZoneDisplay alone;
+    TextZone shown = zone;
+    shown.Caption = text;
+    alone.setZone(shown);
+    alone.resize(size);
+    return grabbed(&alone);
+}
+
+QString lines(std::initializer_list<const char *> parts)
+{
+    QStringList list;
+    for (const char *part : parts)
+        list.append(QString::fromUtf8(part));
+    return list.join(QStringLiteral("\r\n"));
+}
+
+} // namespace
+
+class TestForm3 : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void outlines_data();
+    void outlines();
+    void cutOutlineIsDashDot();
+    void zone3Numbering_data();
+    void zone3Numbering();
+    void wordWrap_data();
+    void wordWrap();
+    void tallTextIsCutAtTheBottom();
+    void zoneFontColourAndAlignment_data();
+    void zoneFontColourAndAlignment();
+    void underlineAndStrikethroughStayBehind();
+    void iconBox_data();
+    void iconBox();
+    void quitAndCloseBoxEndThePreview_data();
+    void quitAndCloseBoxEndThePreview();
+    void everyControlIsNamed();
+};
+
+void TestForm3::outlines_data()
+{
+    QTest::addColumn<bool>("frame");
+    QTest::addColumn<bool>("cutOutline");
+    // Where lines run across (mm down the label) and down (mm across it).
+    QTest::addColumn<QList<double>>("rowsMm");
+    QTest::addColumn<QList<double>>("columnsMm");
+    QTest::newRow("neither") << false << false << QList<double>{} << QList<double>{};
+    QTest::newRow("frame only") << true << false << QList<double>{2, 48} << QList<double>{2, 68};
+    QTest::newRow("cut outline only")
+        << false << true << QList<double>{0, 50} << QList<double>{0, 70};
+    QTest::newRow("both") << true << true << QList<double>{0, 2, 48, 50}
+                          << QList<double>{0, 2, 68, 70};
+}
+
+void TestForm3::outlines()
+{
+    QFETCH(bool, frame);
+    QFETCH(bool, cutOutline);
+    QFETCH(QList<double>, rowsMm);
+    QFETCH(QList<double>, columnsMm);
+    Preview p;
+    p.state.PrintFrame = frame;
+    p.state.PrintCutMarks = cutOutline;
+    QVERIFY(p.open());
+    const QImage panel = grabbed(p.panel());
+    const double perMmX = panel.width() / 70.2, perMmY = panel.height() / 50.2;
+
+    // Every line, the right and bottom ones included, lies inside the panel where the
+    // 70.2 x 50.2 mm drawing puts it.
+    const QList<int> rows = lineRows(panel, perMmX);
+    const QList<int> columns = lineRows(transposed(panel), perMmY);
+    QCOMPARE(rows.size(), rowsMm.size());
+    QCOMPARE(columns.size(), columnsMm.size());
+    for (int i = 0; i < rows.size(); ++i) {
+        QVERIFY2(qAbs(rows[i] - rowsMm[i] * perMmY) <= 1.0,
+                 qPrintable(QStringLiteral("row %1 for %2 mm").arg(rows[i]).arg(rowsMm[i])));
+        QVERIFY2(
+            qAbs(columns[i] - columnsMm[i] * perMmX) <= 1.0,
+            qPrintable(QStringLiteral("column %1 for %2 mm").arg(columns[i]).arg(columnsMm[i])));
+    }
+    // The frame is solid: each of its lines is dark from end to end.
+    if (frame) {
+        const int frameRow = rows[cutOutline ? 1 : 0];
+        QCOMPARE(darkRuns(panel, frameRow, qRound(3 * perMmX), qRound(67 * perMmX)).size(), 1);
+        const int frameColumn = columns[cutOutline ? 1 : 0];
+        QCOMPARE(darkRuns(transposed(panel), frameColumn, qRound(3 * perMmY), qRound(47 * perMmY))
+                     .size(),
+                 1);
+    }
+}
+
+void TestForm3::cutOutlineIsDashDot()
+{
+    Preview p;
+    p.state.PrintFrame = false;
+    p.state.PrintCutMarks = true;
+    QVERIFY(p.open());
+    const QImage panel = grabbed(p.panel());
+    const double perMm = panel.width() / 70.2;
+    const QList<int> rows = lineRows(panel, perMm);
+    QCOMPARE(rows.size(), 2);
+
+    for (int row : rows) {
+        // Dashes and dots take turns: long runs of 1.6 mm and short ones of 0.3 mm.
+        const QList<int> runs = darkRuns(panel, row, qRound(5 * perMm), qRound(65 * perMm));
+        QVERIFY2(runs.size() >= 20, qPrintable(QStringLiteral("%1 runs").arg(runs.size())));
+        int dashes = 0, dots = 0;
+        for (int i = 1; i + 1 < runs.size(); ++i) {
+            const bool dash = runs[i] >= 1.2 * perMm;
+            const bool dot = runs[i] <= 0.6 * perMm;
+            QVERIFY2(dash || dot, qPrintable(QStringLiteral("run of %1 px").arg(runs[i])));
+            if (i >= 2) {
+                const bool previousDash = runs[i - 1] >= 1.2 * perMm;
+                QVERIFY2(dash != previousDash, "two dashes or two dots in a row");
+            }
+            dashes += dash;
+            dots += dot;
+        }
+        QVERIFY(qAbs(dashes - dots) <= 1);
+    }
+}
+
+void TestForm3::zone3Numbering_data()
+{
+    QTest::addColumn<QString>("zone3");
+    QTest::addColumn<bool>("autoIncrement");
+    QTest::addColumn<int>("style");
+    QTest::addColumn<QString>("shown");
+    const QString disque = QStringLiteral("Disque");
+    QTest::newRow("style 1") << disque << true << 1 << QStringLiteral("Disque 3");
+    QTest::newRow("style 2") << disque << true << 2 << QStringLiteral("Disque 3/5");
+    QTest::newRow("single label, no style") << disque << true << 0 << disque;
+    QTest::newRow("numbering off") << disque << false << 2 << disque;
+    QTest::newRow("two lines, numbered after both")
+        << lines({"Sauvegarde", "Disque"}) << true << 1 << lines({"Sauvegarde", "Disque 3"});
+    QTest::newRow("two lines, not numbered")
+        << lines({"Sauvegarde", "Disque"}) << false << 1 << lines({"Sauvegarde", "Disque"});
+}
+
+void TestForm3::zone3Numbering()
+{
+    QFETCH(QString, zone3);
+    QFETCH(bool, autoIncrement);
+    QFETCH(int, style);
+    QFETCH(QString, shown);
+    Preview p;
+    p.zones[2].Caption = zone3;
+    p.state.AutoIncrement = autoIncrement;
+    p.state.NumberingStyle = qint16(style);
+    p.state.DiskNumber = 3;
+    p.state.CopyCount = 5;
+    QVERIFY(p.open());
+
+    const QImage box = p.zoneImage(3);
+    QCOMPARE(box, zoneAlone(p.zones[2], shown, box.size()));
+    // The comparison tells numbered from plain text.
+    QVERIFY(zoneAlone(p.zones[2], zone3, box.size()) !=
+            zoneAlone(p.zones[2], zone3 + QStringLiteral(" 3"), box.size()));
+    QCOMPARE(p.zoneBox(3)->accessibleName(), shown);
+}
+
+void TestForm3::wordWrap_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("minimumLines");
+    QTest::addColumn<int>("maximumLines");
+    QTest::newRow("short") << QStringLiteral("Sauvegarde") << 1 << 1;
+    QTest::newRow("three lines") << lines({"Sauvegarde", "du lundi", "complète"}) << 3 << 3;
+    QTest::newRow("one long line wraps")
+        << QStringLiteral("Sauvegarde complète du serveur de fichiers de la comptabilité, "
+                          "faite le premier lundi du mois avant la clôture")
+        << 2 << 4;
+}
+
+void TestForm3::wordWrap()
+{
+    QFETCH(QString, text);
+    QFETCH(int, minimumLines);
+    QFETCH(int, maximumLines);
+    Preview p;
+    p.zones[1].Caption = text;
+    QVERIFY(p.open());
+    const QImage box = p.zoneImage(2);
+    const int bands = int(inkBands(box).size());
+    QVERIFY2(bands >= minimumLines && bands <= maximumLines,
+             qPrintable(QStringLiteral("%1 lines").arg(bands)));
+    // Wrapped at a word, nothing runs into the box's right edge.
+    const QPair<int, int> ink = inkColumns(box);
+    QVERIFY(ink.first >= 0);
+    QVERIFY2(ink.second < box.width() - 3, qPrintable(QString::number(ink.second)));
+}
+
+void TestForm3::tallTextIsCutAtTheBottom()
+{
+    Preview p;
+    p.zones[0].Caption = lines({"Un", "Deux", "Trois"});
+    p.zones[0].FontSize = 24;
+    p.zones[1].Caption.clear();
+    QVERIFY(p.open());
+    const QImage box = p.zoneImage(1);
+    const QList<QPair<int, int>> bands = inkBands(box);
+    QVERIFY(bands.size() >= 2);
+    // Not shrunk: a 24 pt capital stands well over a sixth of an inch.
+    const int capitalHeight = bands.first().second - bands.first().first + 1;
+    QVERIFY2(capitalHeight >= p.form->logicalDpiY() / 6,
+             qPrintable(QString::number(capitalHeight)));
+    // The second line runs into the bottom edge and is cut there.
+    QCOMPARE(bands.last().second, box.height() - 1);
+    // Below the box, the panel is blank until zone 2.
+    const QImage panel = grabbed(p.panel());
+    const QRect zone1 = p.zoneBox(1)->geometry();
+    const int zone2Top = p.zoneBox(2)->geometry().top();
+    QVERIFY(zone2Top > zone1.bottom() + 1);
+    for (int y = zone1.bottom() + 1; y < zone2Top; ++y)
+        for (int x = zone1.left(); x <= zone1.right(); ++x)
+            QVERIFY2(!isInk(panel.pixel(x, y)),
+                     qPrintable(QStringLiteral("ink at %1,%2").arg(x).arg(y)));
+}
+
+void TestForm3::zoneFontColourAndAlignment_data()
+{
+    QTest::addColumn<int>("alignment");
+    QTest::newRow("left") << int(AlignLeft);
+    QTest::newRow("right") << int(AlignRight);
+    QTest::newRow("centre") << int(AlignCentre);
+}
+
+void TestForm3::zoneFontColourAndAlignment()
+{
+    QFETCH(int, alignment);
+    Preview p;
+    p.zones[0].Caption = QStringLiteral("Archives");
+    p.zones[0].FontName = QStringLiteral("Liberation Serif");
+    p.zones[0].FontSize = 12;
+    p.zones[0].FontBold = true;
+    p.zones[0].ForeColor = 255; // red
+    p.zones[0].Alignment = qint16(alignment);
+    QVERIFY(p.open());
+    const QImage box = p.zoneImage(1);
+    QCOMPARE(box, zoneAlone(p.zones[0], p.zones[0].Caption, box.size()));
+
+    int red = 0, other = 0;
+    for (int y = 0; y < box.height(); ++y)
+        for (int x = 0; x < box.width(); ++x) {
+            const QRgb pixel = box.pixel(x, y);
+            if (isRed(pixel))
+                ++red;
+            else if (qGray(pixel) < 100)
+                ++other;
+        }
+    QVERIFY(red > 50);
+    QCOMPARE(other, 0);
+
+    const QPair<int, int> ink = inkColumns(box);
+    const int middle = box.width() / 2;
+    switch (alignment) {
+    case AlignLeft:
+        QVERIFY(ink.first < 4 && ink.second < middle);
+        break;
+    case AlignRight:
+        QVERIFY(ink.second > box.width() - 5 && ink.first > middle);
+        break;
+    default:
+        QVERIFY(qAbs((ink.first + ink.second) / 2 - middle) < 5);
+    }
+}
+
+void TestForm3::underlineAndStrikethroughStayBehind()
+{
+    Preview plain;
+    plain.zones[1].Caption = QStringLiteral("Sauvegarde");
+    QVERIFY(plain.open());
+    Preview decorated;
+    decorated.zones[1] = plain.zones[1];
+    decorated.zones[1].FontUnderline = true;
+    decorated.zones[1].FontStrikethru = true;
+    QVERIFY(decorated.open());
+    QCOMPARE(decorated.zoneImage(2), plain.zoneImage(2));
+    // The decorations would show if they were copied.
+    QVERIFY(zoneAlone(decorated.zones[1], decorated.zones[1].Caption, plain.zoneImage(2).size()) !=
+            plain.zoneImage(2));
+}
+
+void TestForm3::iconBox_data()
+{
+    QTest::addColumn<QString>("iconPath");
+    QTest::addColumn<bool>("filled");
+    QTest::newRow("label with an icon") << QStringLiteral("/home/u/logo.bmp") << true;
+    QTest::newRow("label without an icon") << QString() << false;
+}
+
+void TestForm3::iconBox()
+{
+    QFETCH(QString, iconPath);
+    QFETCH(bool, filled);
+    Preview p;
+    QImage tall(10, 40, QImage::Format_RGB32);
+    tall.fill(Qt::red);
+    p.icon = Picture(tall);
+    p.state.IconPath = iconPath;
+    QVERIFY(p.open());
+    // Seen on the panel, where an empty box lets the white show through.
+    const QImage box = grabbed(p.panel()).copy(
+        p.form->findChild<PictureBox *>(QStringLiteral("Picture2"))->geometry());
+    // Stretched over the whole square, proportions not kept; or nothing at all, not even
+    // the outline the main window shows for an empty picture.
+    for (int y = 0; y < box.height(); ++y)
+        for (int x = 0; x < box.width(); ++x) {
+            const QRgb pixel = box.pixel(x, y);
+            QVERIFY2(filled ? isRed(pixel) : pixel == qRgb(255, 255, 255),
+                     qPrintable(QStringLiteral("%1,%2").arg(x).arg(y)));
+        }
+}
+
+void TestForm3::quitAndCloseBoxEndThePreview_data()
+{
+    QTest::addColumn<bool>("quitButton");
+    QTest::newRow("Quitter") << true;
+    QTest::newRow("close box") << false;
+}
+
+void TestForm3::quitAndCloseBoxEndThePreview()
+{
+    QFETCH(bool, quitButton);
+    Module1 state;
+    const LabelZones zones = startUpZones();
+    QVERIFY(ZoneLines::split(zones, state));
+    Form3 preview(state, zones, Picture());
+    bool wasModal = false;
+    QTimer::singleShot(0, &preview, [&] {
+        wasModal = QApplication::activeModalWidget() == &preview;
+        if (quitButton)
+            preview.findChild<QAbstractButton *>(QStringLiteral("Command1"))->click();
+        else
+            preview.close();
+    });
+    preview.exec();
+    QVERIFY(wasModal);
+    QVERIFY(!preview.isVisible());
+}
+
+void TestForm3::everyControlIsNamed()
+{
+    Preview p;
+    p.zones[1].Caption = QStringLiteral("Sauvegarde du lundi");
+    QVERIFY(p.open());
+    QCOMPARE(Accessibility::namelessControls(p.form.get()), QStringList());
+    QVERIFY(Accessibility::controlNames(p.form.get()).contains(QStringLiteral("Quitter")));
+    // The zones are there to be read, not pressed: "&Quitter" is the only keyboard stop.
+    QList<QWidget *> stops;
+    for (QWidget *child : p.form->findChildren<QWidget *>())
+        if (child->focusPolicy() & Qt::TabFocus)
+            stops.append(child);
+    QCOMPARE(stops.size(), 1);
+    QCOMPARE(stops.first()->objectName(), QStringLiteral("Command1"));
+    QCOMPARE(p.zoneBox(2)->accessibleName(), p.zones[1].Caption);
+}
+
+QTEST_MAIN(TestForm3)
+#include "tst_form3.moc"
