@@ -46,6 +46,7 @@ private slots:
     void switchStoresTheOrientation_data();
     void switchStoresTheOrientation();
     void queueChangeClearsTheUsersOwnOrientation();
+    void userStoreLeavesTheDefaultPrinterAlone();
     void stoppedSchedulerChangesNothing();
     void noPrinterChangesNothing();
     void nextJobFollowsTheSwitch_data();
@@ -91,10 +92,8 @@ void TestOrImp::switchStoresTheOrientation_data()
         << 4 << oneSided << true << 1 << Result::QueueChanged << 3 << 3 << oneSided;
     QTest::newRow("the same orientation again")
         << 4 << oneSided << true << 2 << Result::QueueChanged << 4 << 4 << oneSided;
-    // The driver's description keeps its own two-sided default for the others: this user's
-    // own store makes his jobs one-sided.
     QTest::newRow("a two-sided queue becomes one-sided")
-        << 3 << twoSided << true << 2 << Result::QueueChanged << 4 << 4 << twoSided;
+        << 3 << twoSided << true << 2 << Result::QueueChanged << 4 << 4 << oneSided;
     QTest::newRow("queue refused: this user's defaults")
         << 3 << twoSided << false << 2 << Result::UserDefaultsChanged << 4 << 3 << twoSided;
     QTest::newRow("queue refused, back to portrait")
@@ -163,6 +162,24 @@ void TestOrImp::queueChangeClearsTheUsersOwnOrientation()
     QCOMPARE(Printer(queue).orientation(), 1);
     QCOMPARE(m_cups.printerOptions(queue).value(QStringLiteral("orientation-requested")),
              QStringLiteral("3"));
+}
+
+void TestOrImp::userStoreLeavesTheDefaultPrinterAlone()
+{
+    const QString queue = QStringLiteral("Alone");
+    QVERIFY(!m_cups.addPdfQueue(queue).isEmpty());
+    QVERIFY(m_cups.setDefault(queue));
+    QFile::remove(m_cups.userOptionsPath());
+    QVERIFY2(restartAdministration(false), qPrintable(m_cups.errorString()));
+    const auto allowAgain = qScopeGuard([this] { QVERIFY(restartAdministration(true)); });
+
+    QCOMPARE(switchTo(2, Printer(queue)), Result::UserDefaultsChanged);
+    QFile store(m_cups.userOptionsPath());
+    QVERIFY(store.open(QIODevice::ReadOnly));
+    const QByteArray saved = store.readAll();
+    // The machine's default stays the machine's to change: the user's store does not pin it.
+    QVERIFY2(!saved.contains("Default"), saved.constData());
+    QVERIFY2(saved.contains("Dest Alone"), saved.constData());
 }
 
 void TestOrImp::stoppedSchedulerChangesNothing()
