@@ -18,9 +18,11 @@ int runMainWindow(QApplication &app)
     Module1 state;
     state.startUp(QApplication::applicationDirPath(), QApplication::arguments().value(1),
                   QDir::currentPath());
-    Printer printer = Printer::systemDefault();
+    Printer printer;
     Form1 window(state, printer);
     window.show();
+    // CUPS may be slow to name it, or not answer at all: the window does not wait.
+    window.findDefaultPrinter();
     return app.exec();
 }
 

@@ -1,5 +1,8 @@
 #include "print/CupsDestination.h"
 
+#include "print/CupsConnection.h"
+
+#include <QScopeGuard>
 #include <initializer_list>
 
 namespace {
@@ -31,28 +34,58 @@ PageGeometry pageFromMedia(const cups_size_t &media, PageGeometry::Orientation o
 
 } // namespace
 
-std::optional<CupsDestination> CupsDestination::find(const QString &name)
+std::optional<CupsDestination> CupsDestination::find(const QString &name,
+                                                     const CupsConnection &connection)
 {
-    if (name.isEmpty())
-        return std::nullopt; // libcups would hand back the default destination instead
+    if (name.isEmpty() || !connection.isOpen())
+        return std::nullopt; // libcups would hand back the default destination for no name
+
+    // The whole list rather than cupsGetNamedDest: for a name it cannot find at once, that
+    // one searches again on libcups's own connection, which knows no time limit.
+    cups_dest_t *dests = nullptr;
+    const int count = cupsGetDests2(connection.http(), &dests);
+    const auto freeDests = qScopeGuard([&] { cupsFreeDests(count, dests); });
+    if (count == 0 && cupsLastError() != IPP_STATUS_ERROR_NOT_FOUND &&
+        cupsLastError() > IPP_STATUS_OK_EVENTS_COMPLETE) {
+        connection.warnFailure("listing the printers");
+        return std::nullopt;
+    }
+    const QByteArray wanted = name.toUtf8();
+    cups_dest_t *found = cupsGetDest(wanted.constData(), nullptr, count, dests);
+    if (!found) {
+        qCWarning(lcCups) << "no printer named" << name;
+        return std::nullopt;
+    }
 
     CupsDestination destination;
-    destination.m_dest.reset(
-        cupsGetNamedDest(CUPS_HTTP_DEFAULT, name.toUtf8().constData(), nullptr));
-    if (!destination.m_dest)
+    destination.m_http = connection.http();
+    cups_dest_t *copy = nullptr;
+    if (cupsCopyDest(found, 0, &copy) != 1)
         return std::nullopt;
-    destination.m_info.reset(cupsCopyDestInfo(CUPS_HTTP_DEFAULT, destination.dest()));
-    if (!destination.m_info)
+    destination.m_dest.reset(copy);
+    destination.m_info.reset(cupsCopyDestInfo(connection.http(), copy));
+    if (!destination.m_info) {
+        connection.warnFailure("reading the printer's capabilities");
         return std::nullopt;
+    }
     return destination;
+}
+
+QByteArray CupsDestination::option(const char *name) const
+{
+    return QByteArray(cupsGetOption(name, m_dest->num_options, m_dest->options));
+}
+
+bool CupsDestination::isClass() const
+{
+    return option("printer-type").toInt() & CUPS_PRINTER_CLASS;
 }
 
 PageGeometry::Orientation CupsDestination::defaultOrientation() const
 {
-    const char *value =
-        cupsGetOption("orientation-requested", m_dest->num_options, m_dest->options);
+    const QByteArray value = option("orientation-requested");
     // Reverse landscape (5) is a landscape page too; ippEnumValue reads numbers and keywords.
-    const int requested = value ? ippEnumValue("orientation-requested", value) : 0;
+    const int requested = value.isEmpty() ? 0 : ippEnumValue("orientation-requested", value);
     return requested == IPP_ORIENT_LANDSCAPE || requested == IPP_ORIENT_REVERSE_LANDSCAPE
                ? PageGeometry::Orientation::Landscape
                : PageGeometry::Orientation::Portrait;
@@ -72,18 +105,41 @@ std::optional<cups_size_t> CupsDestination::defaultMedia() const
     // Letter, even for a printer whose own default is A4; a job sent with that media would
     // come out on the wrong paper. So the user's choice first, then the printer's default.
     const char *userMedia = cupsGetOption("media", m_dest->num_options, m_dest->options);
-    ipp_attribute_t *printerDefault =
-        cupsFindDestDefault(CUPS_HTTP_DEFAULT, dest(), info(), "media");
+    ipp_attribute_t *printerDefault = cupsFindDestDefault(m_http, dest(), info(), "media");
     const char *printerMedia = printerDefault ? ippGetString(printerDefault, 0, nullptr) : nullptr;
 
     cups_size_t media{};
     for (const char *name : {userMedia, printerMedia}) {
-        if (name && cupsGetDestMediaByName(CUPS_HTTP_DEFAULT, dest(), info(), name,
-                                           CUPS_MEDIA_FLAGS_DEFAULT, &media))
+        if (name &&
+            cupsGetDestMediaByName(m_http, dest(), info(), name, CUPS_MEDIA_FLAGS_DEFAULT, &media))
             return media;
     }
-    if (cupsGetDestMediaDefault(CUPS_HTTP_DEFAULT, dest(), info(), CUPS_MEDIA_FLAGS_DEFAULT,
-                                &media))
+    if (cupsGetDestMediaDefault(m_http, dest(), info(), CUPS_MEDIA_FLAGS_DEFAULT, &media))
         return media;
     return std::nullopt;
+}
+
+QString CupsDestination::defaultMediaKeyword() const
+{
+    const std::optional<cups_size_t> media = defaultMedia();
+    return media ? QString::fromUtf8(media->media) : QString();
+}
+
+QList<cups_size_t> CupsDestination::media() const
+{
+    QList<cups_size_t> sizes;
+    const int count = cupsGetDestMediaCount(m_http, dest(), info(), CUPS_MEDIA_FLAGS_DEFAULT);
+    for (int i = 0; i < count; ++i) {
+        cups_size_t size{};
+        if (cupsGetDestMediaByIndex(m_http, dest(), info(), i, CUPS_MEDIA_FLAGS_DEFAULT, &size))
+            sizes.append(size);
+    }
+    return sizes;
+}
+
+QString CupsDestination::mediaName(cups_size_t size) const
+{
+    const char *name =
+        cupsLocalizeDestMedia(m_http, dest(), info(), CUPS_MEDIA_FLAGS_DEFAULT, &size);
+    return QString::fromUtf8(name ? name : size.media);
 }

@@ -1,10 +1,11 @@
 #include "print/CupsJob.h"
 
-#include <QLoggingCategory>
-
-Q_LOGGING_CATEGORY(lcCupsJob, "korvalin.print.cups", QtWarningMsg)
+#include "print/CupsConnection.h"
 
 namespace {
+
+// Cancelling gets a connection of its own: the job's may have spent its time already.
+constexpr int CancelBudgetMs = 3000;
 
 bool succeeded(ipp_status_t status)
 {
@@ -52,8 +53,10 @@ public:
     {
         if (m_done)
             return;
-        if (!succeeded(cupsCancelDestJob(CUPS_HTTP_DEFAULT, m_destination.dest(), m_id)))
-            qCInfo(lcCupsJob) << "job" << m_id << "not cancelled:" << cupsLastErrorString();
+        const CupsConnection connection(CancelBudgetMs);
+        if (connection.isOpen() &&
+            !succeeded(cupsCancelDestJob(connection.http(), m_destination.dest(), m_id)))
+            connection.warnFailure("cancelling the unfinished job");
     }
     void markDone() { m_done = true; }
 
@@ -63,36 +66,35 @@ private:
     bool m_done = false;
 };
 
-bool fail(const char *step)
-{
-    qCInfo(lcCupsJob) << step << "failed:" << cupsLastErrorString();
-    return false;
-}
-
 } // namespace
 
-bool CupsJob::submitPdf(const CupsDestination &destination, const PageGeometry &page,
-                        const QByteArray &pdf, const QString &title)
+bool CupsJob::submitPdf(const CupsConnection &connection, const CupsDestination &destination,
+                        const PageGeometry &page, const QByteArray &pdf, const QString &title)
 {
+    const auto fail = [&connection](const char *step) {
+        connection.warnFailure(step);
+        return false;
+    };
     const JobOptions options(page);
     const QByteArray titleUtf8 = title.toUtf8();
+    http_t *http = connection.http();
     cups_dest_t *dest = destination.dest();
     cups_dinfo_t *info = destination.info();
 
     int jobId = 0;
-    if (!succeeded(cupsCreateDestJob(CUPS_HTTP_DEFAULT, dest, info, &jobId, titleUtf8.constData(),
+    if (!succeeded(cupsCreateDestJob(http, dest, info, &jobId, titleUtf8.constData(),
                                      options.count(), options.options())) ||
         jobId <= 0)
         return fail("creating the job");
     PendingJob job(destination, jobId);
 
-    if (cupsStartDestDocument(CUPS_HTTP_DEFAULT, dest, info, jobId, titleUtf8.constData(),
-                              CUPS_FORMAT_PDF, 0, nullptr, 1) != HTTP_STATUS_CONTINUE)
+    if (cupsStartDestDocument(http, dest, info, jobId, titleUtf8.constData(), CUPS_FORMAT_PDF, 0,
+                              nullptr, 1) != HTTP_STATUS_CONTINUE)
         return fail("starting the document");
     // The request must be finished even after a failed write, or the connection stays busy.
-    const bool written = cupsWriteRequestData(CUPS_HTTP_DEFAULT, pdf.constData(),
-                                              size_t(pdf.size())) == HTTP_STATUS_CONTINUE;
-    const bool finished = succeeded(cupsFinishDestDocument(CUPS_HTTP_DEFAULT, dest, info));
+    const bool written =
+        cupsWriteRequestData(http, pdf.constData(), size_t(pdf.size())) == HTTP_STATUS_CONTINUE;
+    const bool finished = succeeded(cupsFinishDestDocument(http, dest, info));
     if (!written || !finished)
         return fail("sending the document");
 

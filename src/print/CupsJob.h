@@ -6,13 +6,15 @@
 #include <QByteArray>
 #include <QString>
 
+class CupsConnection;
+
 namespace CupsJob {
 
-// Sends one PDF document to the destination as a job of its own, with the page's media and
-// orientation and one-sided printing asked for explicitly. True only once the scheduler has
-// taken the whole document; a job that fails after it was created is cancelled, so nothing
-// of it prints.
-bool submitPdf(const CupsDestination &destination, const PageGeometry &page, const QByteArray &pdf,
-               const QString &title);
+// Sends one PDF document to the destination, found on connection, as a job of its own, with the
+// page's media and orientation and one-sided printing asked for explicitly. True only once the
+// scheduler has taken the whole document; a job that fails after it was created is cancelled, so
+// nothing of it prints.
+bool submitPdf(const CupsConnection &connection, const CupsDestination &destination,
+               const PageGeometry &page, const QByteArray &pdf, const QString &title);
 
 } // namespace CupsJob

@@ -8,7 +8,10 @@
 
 // The program's printer: a CUPS destination chosen by name. It holds only the name; every
 // question goes to the scheduler, so defaults changed since (by this program or any other)
-// are the ones reported and printed with.
+// are the ones reported and printed with. A question may wait on the scheduler for as long
+// as a CupsConnection allows: a window asks off its user-interface thread.
+class CupsConnection;
+
 class Printer
 {
 public:
@@ -18,7 +21,9 @@ public:
     // The default destination as libcups chooses it (the user's own default first); no
     // printer when there is none or the scheduler does not answer.
     static Printer systemDefault();
-    static QStringList installedPrinters(); // in CUPS order
+    // In CUPS order; none when the scheduler does not answer.
+    static QStringList installedPrinters();
+    static QStringList installedPrinters(const CupsConnection &connection);
 
     QString name() const { return m_name; }
     bool isNull() const { return m_name.isEmpty(); }

@@ -64,12 +64,9 @@ bool CMDialog1::ShowColor()
     return color.has_value();
 }
 
-bool CMDialog1::ShowPrinter(Printer &printer)
+std::optional<PrinterSetupChoice> CMDialog1::ShowPrinter(const PrinterSetupOffer &offer)
 {
-    const std::optional<QString> name = m_backend->choosePrinter(*this, printer.name(), m_parent);
-    if (name)
-        printer = Printer(*name);
-    return name.has_value();
+    return m_backend->choosePrinter(*this, offer, m_parent);
 }
 
 void CMDialog1::ShowHelp()

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "label/TextZone.h"
-#include "print/Printer.h"
+#include "print/PrinterSetup.h"
 
 #include <QString>
 #include <memory>
@@ -35,9 +35,10 @@ public:
     virtual std::optional<QString> chooseFileToSave(const CMDialog1 &dialog, QWidget *parent) = 0;
     virtual std::optional<FontChoice> chooseFont(const FontChoice &initial, QWidget *parent) = 0;
     virtual std::optional<ColorValue> chooseColor(ColorValue initial, QWidget *parent) = 0;
-    // The name of the printer chosen among the installed ones, or nothing when cancelled.
-    virtual std::optional<QString>
-    choosePrinter(const CMDialog1 &dialog, const QString &currentPrinter, QWidget *parent) = 0;
+    // The printer, paper and orientation chosen among those offered, or nothing when
+    // cancelled.
+    virtual std::optional<PrinterSetupChoice>
+    choosePrinter(const CMDialog1 &dialog, const PrinterSetupOffer &offer, QWidget *parent) = 0;
     // Opens the help viewer on dialog's HelpFile with its HelpCommand and HelpKey.
     virtual void showHelp(const CMDialog1 &dialog, QWidget *parent) = 0;
 };
@@ -83,8 +84,9 @@ public:
     bool ShowSave();
     bool ShowFont();
     bool ShowColor();
-    // The chosen printer replaces printer; cancelling leaves it as it was.
-    bool ShowPrinter(Printer &printer);
+    // The printer set-up among what the printers offer; the caller stores the choice, since
+    // that waits on the print scheduler. Nothing when cancelled.
+    std::optional<PrinterSetupChoice> ShowPrinter(const PrinterSetupOffer &offer);
     void ShowHelp();
 
 private:

@@ -2,7 +2,6 @@
 
 #include "label/ZoneLines.h"
 #include "platform/widgets/MsgBox.h"
-#include "print/Printer.h"
 #include "windows/ActionButton.h"
 #include "windows/BackgroundTask.h"
 #include "windows/FloppyBackdrop.h"
@@ -49,12 +48,6 @@ QFont editFont()
     QFont font(QStringLiteral("Arial"));
     font.setPointSizeF(8.25);
     return font;
-}
-
-// A command whose window is not part of the program yet shows as unavailable.
-void awaitingItsWindow(QAction *command)
-{
-    command->setEnabled(false);
 }
 
 } // namespace
@@ -133,10 +126,10 @@ void Form1::buildActions()
     // Their check marks show what the printer reports, never a click's own toggling.
     Mnu_ImpPort = addCommand(QStringLiteral("Imprimante en mode Portrait"), "Mnu_ImpPort");
     Mnu_ImpPort->setCheckable(true);
-    awaitingItsWindow(Mnu_ImpPort);
+    connect(Mnu_ImpPort, &QAction::triggered, this, &Form1::Mnu_ImpPort_Click);
     Mnu_ImpPays = addCommand(QStringLiteral("Imprimante en mode Paysage"), "Mnu_ImpPays");
     Mnu_ImpPays->setCheckable(true);
-    awaitingItsWindow(Mnu_ImpPays);
+    connect(Mnu_ImpPays, &QAction::triggered, this, &Form1::Mnu_ImpPays_Click);
     Mnu_Quitter =
         addCommand(QStringLiteral("&Quitter"), "Mnu_Quitter", QStringLiteral("Quitter"), "quitter");
     connect(Mnu_Quitter, &QAction::triggered, this, &Form1::Mnu_Quitter_Click);
@@ -376,19 +369,6 @@ void Form1::centreOnScreen()
     move(CenterForm(frameGeometry().size(), screen()->availableGeometry()));
 }
 
-void Form1::refreshOrientationDisplay()
-{
-    const int orientation = m_printer.orientation();
-    if (orientation == 1)
-        Label6->setText(QStringLiteral("En cours : Portrait"));
-    Mnu_ImpPort->setChecked(orientation == 1);
-    if (orientation == 2)
-        Label6->setText(QStringLiteral("En cours : Paysage"));
-    Mnu_ImpPays->setChecked(orientation == 2);
-    if (m_printer.isNull())
-        Label6->setText(QStringLiteral("Aucune imprimante"));
-}
-
 void Form1::Timer1_Timer()
 {
     StatusBar1->setPanelText(TimePanel, QTime::currentTime().toString(QStringLiteral("HH:mm:ss")));
@@ -408,13 +388,6 @@ bool Form1::eventFilter(QObject *watched, QEvent *event)
         static_cast<QKeyEvent *>(event)->key() == Qt::Key_CapsLock)
         showCapsLock();
     return QMainWindow::eventFilter(watched, event);
-}
-
-void Form1::Mnu_ConfigImp_Click()
-{
-    m_commonDialog.Flags = CMDialog1::PrintSetup;
-    m_commonDialog.CancelError = false;
-    m_commonDialog.ShowPrinter(m_printer);
 }
 
 void Form1::Mmu_Som_Aide_Click()

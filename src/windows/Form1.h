@@ -3,6 +3,7 @@
 #include "label/LabelFile.h"
 #include "label/Module1.h"
 #include "platform/Picture.h"
+#include "print/OrImp.h"
 #include "windows/CMDialog1.h"
 
 #include <QMainWindow>
@@ -52,6 +53,13 @@ public:
     // Splits the zone texts and shows the preview modally over the window over; no preview
     // when a zone has too many lines, as its lines would be those of an earlier text.
     void showPreview(QWidget *over);
+    // Makes the system's default printer the program's printer once CUPS names it; the
+    // window goes on meanwhile.
+    void findDefaultPrinter();
+
+signals:
+    // Label6 and the check marks show what CUPS answered for the program's printer.
+    void orientationShown();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -60,7 +68,6 @@ protected:
 private slots:
     // Shell (Form1.cpp).
     void Timer1_Timer();
-    void Mnu_ConfigImp_Click();
     void Mmu_Som_Aide_Click();
     void Mnu_AideIndex_Click();
 
@@ -82,6 +89,10 @@ private slots:
     void Command1_Click();
     void Command2_Click();
 
+    // Printer (Form1_Printer.cpp).
+    void Mnu_ConfigImp_Click();
+    void Mnu_ImpPort_Click();
+    void Mnu_ImpPays_Click();
     // The preview and the about box (Form1_Windows.cpp).
     void Mnu_Apercu_Click();
     void Mnu_APropos_Click();
@@ -108,7 +119,6 @@ private:
     QWidget *buildMainButtons();
     void Form_Load();
     void centreOnScreen();
-    void refreshOrientationDisplay();
     void showCapsLock();
     void showHelp(int command);
     void showError(const QString &message);
@@ -138,6 +148,13 @@ private:
     void showEditCaption();
     void showAlignmentCaption();
 
+    // Printer.
+    void refreshOrientationDisplay();
+    void showOrientation(int orientation);
+    void switchOrientation(OrImp::SwitchResult (*setOrientation)(qint16 &, const Printer &));
+    void storePrinterSetup(const PrinterSetupChoice &choice);
+    void setPrinterCommandsEnabled(bool enabled);
+
     // Picture.
     void useIconPath();
     void setPicture(const Picture &picture);
@@ -154,6 +171,7 @@ private:
     QButtonGroup *m_alignmentOptions = nullptr; // Option1, Option2, Option3 by alignment
     QLabel *Label4 = nullptr;
     QLabel *Label6 = nullptr;
+    int m_shownOrientation = 0; // what Label6 shows: 1 portrait, 2 landscape, 0 no printer
     QPushButton *Command10 = nullptr;
     QToolBar *Toolbar1 = nullptr;
     StatusPanels *StatusBar1 = nullptr;

@@ -1,23 +1,32 @@
 #pragma once
 
+#include "print/PrinterSetup.h"
+
 #include <QDialog>
 
 class QComboBox;
 class QDialogButtonBox;
+class QRadioButton;
 
-// The printer set-up dialog: the user picks the printer the program prints on among the
-// installed ones.
+// The printer set-up dialog: the printer the program prints on, and the paper and
+// orientation its later jobs use, among what the installed printers offer.
 class PrinterSetupDialog : public QDialog
 {
     Q_OBJECT
 
 public:
-    PrinterSetupDialog(const QStringList &installedPrinters, const QString &currentPrinter,
-                       QWidget *parent = nullptr);
+    explicit PrinterSetupDialog(const PrinterSetupOffer &offer, QWidget *parent = nullptr);
 
-    QString selectedPrinter() const;
+    PrinterSetupChoice choice() const;
 
 private:
+    // Fills the paper list and the orientation from the printer's own defaults.
+    void showPrinter(int index);
+
+    PrinterSetupOffer m_offer;
     QComboBox *m_printers;
+    QComboBox *m_papers;
+    QRadioButton *m_portrait;
+    QRadioButton *m_landscape;
     QDialogButtonBox *m_buttons;
 };

@@ -84,13 +84,13 @@ std::optional<ColorValue> QtDialogBackend::chooseColor(ColorValue initial, QWidg
     return toColorValue(chosen);
 }
 
-std::optional<QString>
-QtDialogBackend::choosePrinter(const CMDialog1 &, const QString &currentPrinter, QWidget *parent)
+std::optional<PrinterSetupChoice>
+QtDialogBackend::choosePrinter(const CMDialog1 &, const PrinterSetupOffer &offer, QWidget *parent)
 {
-    PrinterSetupDialog dialog(Printer::installedPrinters(), currentPrinter, parent);
+    PrinterSetupDialog dialog(offer, parent);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
-    return dialog.selectedPrinter();
+    return dialog.choice();
 }
 
 void QtDialogBackend::showHelp(const CMDialog1 &dialog, QWidget *)

@@ -16,8 +16,9 @@ public:
     std::optional<QString> chooseFileToSave(const CMDialog1 &dialog, QWidget *parent) override;
     std::optional<FontChoice> chooseFont(const FontChoice &initial, QWidget *parent) override;
     std::optional<ColorValue> chooseColor(ColorValue initial, QWidget *parent) override;
-    std::optional<QString> choosePrinter(const CMDialog1 &dialog, const QString &currentPrinter,
-                                         QWidget *parent) override;
+    std::optional<PrinterSetupChoice> choosePrinter(const CMDialog1 &dialog,
+                                                    const PrinterSetupOffer &offer,
+                                                    QWidget *parent) override;
     void showHelp(const CMDialog1 &dialog, QWidget *parent) override;
 
     // "Desc (*.X)|*.x|..." as the name filters of a Qt file dialog.

@@ -84,6 +84,37 @@ std::optional<QList<QueuedJob>> fetchJobs(const QString &name, int which)
     return queued;
 }
 
+// Sends the request, asking for the attributes, and gives those of the group as text; a
+// repeated attribute counts with its last value, as libcups takes it.
+QMap<QString, QString> requestedAttributes(ipp_t *request, const QStringList &attributes,
+                                           ipp_tag_t group)
+{
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr,
+                 cupsUser());
+    std::vector<QByteArray> names;
+    for (const QString &attribute : attributes)
+        names.push_back(attribute.toUtf8());
+    std::vector<const char *> nameList;
+    for (const QByteArray &attributeName : names)
+        nameList.push_back(attributeName.constData());
+    ippAddStrings(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes",
+                  int(nameList.size()), nullptr, nameList.data());
+
+    QMap<QString, QString> values;
+    ipp_t *response = cupsDoRequest(CUPS_HTTP_DEFAULT, request, "/");
+    for (ipp_attribute_t *attribute = ippFirstAttribute(response); attribute;
+         attribute = ippNextAttribute(response)) {
+        const char *attributeName = ippGetName(attribute);
+        if (ippGetGroupTag(attribute) != group || !attributeName)
+            continue;
+        char text[256];
+        ippAttributeString(attribute, text, sizeof text);
+        values.insert(QString::fromUtf8(attributeName), QString::fromUtf8(text));
+    }
+    ippDelete(response);
+    return values;
+}
+
 } // namespace
 
 CupsScheduler::CupsScheduler()
@@ -110,10 +141,17 @@ CupsScheduler::~CupsScheduler()
 
 bool CupsScheduler::setServerDirectives(const QByteArray &directives)
 {
-    return writeConfiguration(directives);
+    m_directives = directives;
+    return writeConfiguration();
 }
 
-bool CupsScheduler::writeConfiguration(const QByteArray &serverDirectives)
+bool CupsScheduler::setAdministrationAllowed(bool allowed)
+{
+    m_administrationAllowed = allowed;
+    return writeConfiguration();
+}
+
+bool CupsScheduler::writeConfiguration()
 {
     // Filters run as lp: every folder on the way to the spool must be open to them.
     if (!QFile::setPermissions(m_dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
@@ -122,7 +160,8 @@ bool CupsScheduler::writeConfiguration(const QByteArray &serverDirectives)
                                                  QFileDevice::ExeOther))
         return false;
     const QDir dir(m_dir.path());
-    for (const char *sub : {"etc", "spool", "spool/tmp", "cache", "state", "log", "out", "home"}) {
+    for (const char *sub :
+         {"etc", "spool", "spool/tmp", "cache", "state", "log", "out", "home", "another-home"}) {
         if (!dir.mkpath(QString::fromLatin1(sub)))
             return false;
     }
@@ -142,16 +181,21 @@ bool CupsScheduler::writeConfiguration(const QByteArray &serverDirectives)
         {"FileDevice", "Yes"},
         {"SystemGroup", primaryGroup ? primaryGroup->gr_name : "root"},
     });
-    const QByteArray server = directives({
-                                  {"Listen", root + "/cupsd.sock"},
-                                  {"LogLevel", "warn"},
-                                  {"Browsing", "No"},
-                                  {"BrowseLocalProtocols", "none"},
-                                  {"WebInterface", "No"},
-                              }) +
-                              "<Location />\n  Order allow,deny\n  Allow all\n</Location>\n"
-                              "<Location /admin>\n  Order allow,deny\n  Allow all\n</Location>\n" +
-                              serverDirectives;
+    const QByteArray server =
+        directives({
+            {"Listen", root + "/cupsd.sock"},
+            {"LogLevel", "warn"},
+            {"Browsing", "No"},
+            {"BrowseLocalProtocols", "none"},
+            {"WebInterface", "No"},
+        }) +
+        "<Location />\n  Order allow,deny\n  Allow all\n</Location>\n"
+        "<Location /admin>\n  Order allow,deny\n  Allow all\n" +
+        // The scheduler lets every local connection through Allow and
+        // Deny: only a user it does not have keeps this one out.
+        (m_administrationAllowed ? QByteArray()
+                                 : "  AuthType Default\n  Require user korvalin-nobody\n") +
+        "</Location>\n" + m_directives;
     return writeFile(path(QStringLiteral("etc/cups-files.conf")), files) &&
            writeFile(path(QStringLiteral("etc/cupsd.conf")), server);
 }
@@ -277,6 +321,45 @@ bool CupsScheduler::setDefaultOrientation(const QString &name, int orientationRe
                 QStringLiteral("orientation-requested-default=%1").arg(orientationRequested)});
 }
 
+bool CupsScheduler::setQueueDefault(const QString &name, const QString &option)
+{
+    return run(QStringLiteral("lpadmin"),
+               {QStringLiteral("-p"), name, QStringLiteral("-o"), option});
+}
+
+QMap<QString, QString> CupsScheduler::printerOptions(const QString &name) const
+{
+    return lpoptions(name, path(QStringLiteral("home")));
+}
+
+QMap<QString, QString> CupsScheduler::printerOptionsForAnotherUser(const QString &name) const
+{
+    return lpoptions(name, path(QStringLiteral("another-home")));
+}
+
+QMap<QString, QString> CupsScheduler::lpoptions(const QString &name, const QString &home) const
+{
+    QProcess tool;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("HOME"), home);
+    tool.setProcessEnvironment(environment);
+    tool.start(QStringLiteral("lpoptions"), {QStringLiteral("-p"), name});
+    if (!tool.waitForFinished(toolTimeoutMs) || tool.exitCode() != 0) {
+        tool.kill();
+        tool.waitForFinished(1000);
+        return {};
+    }
+    // lpoptions quotes its values the way cupsParseOptions reads them.
+    const QByteArray output = tool.readAllStandardOutput().trimmed();
+    cups_option_t *options = nullptr;
+    const int count = cupsParseOptions(output.constData(), 0, &options);
+    QMap<QString, QString> values;
+    for (int i = 0; i < count; ++i)
+        values.insert(QString::fromUtf8(options[i].name), QString::fromUtf8(options[i].value));
+    cupsFreeOptions(count, options);
+    return values;
+}
+
 bool CupsScheduler::run(const QString &program, const QStringList &arguments)
 {
     QProcess tool;
@@ -312,36 +395,20 @@ QMap<QString, QString> CupsScheduler::lastJobAttributes(const QString &name,
     const QList<QueuedJob> jobs = fetchJobs(name, CUPS_WHICHJOBS_ALL).value_or(QList<QueuedJob>());
     if (jobs.isEmpty())
         return {};
-    const int newest = jobs.last().id;
-
     ipp_t *request = ippNewRequest(IPP_OP_GET_JOB_ATTRIBUTES);
     ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr,
                  "ipp://localhost/");
-    ippAddInteger(request, IPP_TAG_OPERATION, IPP_TAG_INTEGER, "job-id", newest);
-    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr,
-                 cupsUser());
-    std::vector<QByteArray> names;
-    for (const QString &attribute : attributes)
-        names.push_back(attribute.toUtf8());
-    std::vector<const char *> nameList;
-    for (const QByteArray &attributeName : names)
-        nameList.push_back(attributeName.constData());
-    ippAddStrings(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes",
-                  int(nameList.size()), nullptr, nameList.data());
+    ippAddInteger(request, IPP_TAG_OPERATION, IPP_TAG_INTEGER, "job-id", jobs.last().id);
+    return requestedAttributes(request, attributes, IPP_TAG_JOB);
+}
 
-    QMap<QString, QString> values;
-    ipp_t *response = cupsDoRequest(CUPS_HTTP_DEFAULT, request, "/");
-    for (ipp_attribute_t *attribute = ippFirstAttribute(response); attribute;
-         attribute = ippNextAttribute(response)) {
-        const char *attributeName = ippGetName(attribute);
-        if (ippGetGroupTag(attribute) != IPP_TAG_JOB || !attributeName)
-            continue;
-        char text[256];
-        ippAttributeString(attribute, text, sizeof text);
-        values.insert(QString::fromUtf8(attributeName), QString::fromUtf8(text));
-    }
-    ippDelete(response);
-    return values;
+QMap<QString, QString> CupsScheduler::queueAttributes(const QString &name,
+                                                      const QStringList &attributes) const
+{
+    ipp_t *request = ippNewRequest(IPP_OP_GET_PRINTER_ATTRIBUTES);
+    const QByteArray uri = "ipp://localhost/printers/" + name.toUtf8();
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, uri.constData());
+    return requestedAttributes(request, attributes, IPP_TAG_PRINTER);
 }
 
 bool CupsScheduler::waitForJobsToEnd(const QString &name, int timeoutMs)

@@ -27,6 +27,9 @@ public:
     void stop();
     // Extra cupsd.conf directives, taken up at the next start().
     [[nodiscard]] bool setServerDirectives(const QByteArray &directives);
+    // Whether the /admin location lets anyone change the queues, taken up at the next
+    // start(); when it does not, lpadmin is refused too.
+    [[nodiscard]] bool setAdministrationAllowed(bool allowed);
     QString errorString() const { return m_error; }
 
     // Each returns the file that the queue's jobs are written to, empty on failure.
@@ -37,6 +40,19 @@ public:
     [[nodiscard]] bool rejectJobs(const QString &name);
     [[nodiscard]] bool setDefault(const QString &name);
     [[nodiscard]] bool setDefaultOrientation(const QString &name, int orientationRequested);
+    // A queue default through lpadmin, "sides-default=two-sided-long-edge".
+    [[nodiscard]] bool setQueueDefault(const QString &name, const QString &option);
+
+    // The destination's options as lpoptions reports them: for this process's user, or for
+    // another user of the machine who saved no options of his own. Empty when lpoptions fails.
+    QMap<QString, QString> printerOptions(const QString &name) const;
+    QMap<QString, QString> printerOptionsForAnotherUser(const QString &name) const;
+    // The queue's own defaults as the scheduler reports them over IPP ("media-default" ->
+    // "iso_a4_210x297mm"); absent ones are left out.
+    QMap<QString, QString> queueAttributes(const QString &name,
+                                           const QStringList &attributes) const;
+    // This user's saved options, as lpoptions keeps them.
+    QString userOptionsPath() const { return path(QStringLiteral("home/.cups/lpoptions")); }
 
     // The PDF of the queue's finished job, once no job of the queue is pending; empty when
     // none arrived within the timeout.
@@ -55,7 +71,8 @@ public:
 
 private:
     QString path(const QString &relative) const { return m_dir.filePath(relative); }
-    bool writeConfiguration(const QByteArray &serverDirectives = {});
+    bool writeConfiguration();
+    QMap<QString, QString> lpoptions(const QString &name, const QString &home) const;
     bool addQueue(const QString &name, const QStringList &modelArguments,
                   const QStringList &lpadminOptions);
     bool run(const QString &program, const QStringList &arguments);
@@ -65,4 +82,6 @@ private:
     QTemporaryDir m_dir;
     QProcess m_cupsd;
     QString m_error;
+    QByteArray m_directives;
+    bool m_administrationAllowed = true;
 };

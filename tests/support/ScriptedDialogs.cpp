@@ -69,16 +69,18 @@ std::optional<ColorValue> ScriptedDialogs::chooseColor(ColorValue initial, QWidg
     return next<ColorValue>();
 }
 
-std::optional<QString> ScriptedDialogs::choosePrinter(const CMDialog1 &dialog,
-                                                      const QString &currentPrinter, QWidget *)
+std::optional<PrinterSetupChoice>
+ScriptedDialogs::choosePrinter(const CMDialog1 &dialog, const PrinterSetupOffer &offer, QWidget *)
 {
     Shown shown;
     shown.kind = Kind::Printer;
     shown.flags = dialog.Flags;
     shown.cancelError = dialog.CancelError;
-    shown.printer = currentPrinter;
+    shown.printer = offer.current;
+    for (const PrinterSetupOffer::Printer &printer : offer.printers)
+        shown.printers.append(printer.name);
     m_shown.append(shown);
-    return next<QString>();
+    return next<PrinterSetupChoice>();
 }
 
 void ScriptedDialogs::showHelp(const CMDialog1 &dialog, QWidget *)

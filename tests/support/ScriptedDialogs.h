@@ -3,6 +3,7 @@
 #include "windows/CMDialog1.h"
 
 #include <QList>
+#include <QStringList>
 #include <variant>
 
 // Answers the common dialogs of a test as scripted, and keeps what each dialog was
@@ -13,7 +14,7 @@ public:
     struct Cancel
     {
     };
-    using Answer = std::variant<Cancel, QString, FontChoice, ColorValue>;
+    using Answer = std::variant<Cancel, QString, FontChoice, ColorValue, PrinterSetupChoice>;
 
     enum class Kind
     {
@@ -33,7 +34,8 @@ public:
         bool cancelError = false;
         FontChoice font;
         ColorValue color = 0;
-        QString printer; // the printer the set-up dialog started on
+        QString printer;      // the printer the set-up dialog started on
+        QStringList printers; // the printers it offered
         QString helpFile, helpKey;
         int helpCommand = 0;
     };
@@ -50,9 +52,10 @@ public:
     std::optional<QString> chooseFileToSave(const CMDialog1 &dialog, QWidget *parent) override;
     std::optional<FontChoice> chooseFont(const FontChoice &initial, QWidget *parent) override;
     std::optional<ColorValue> chooseColor(ColorValue initial, QWidget *parent) override;
-    // Answered with a printer name (a QString) or Cancel.
-    std::optional<QString> choosePrinter(const CMDialog1 &dialog, const QString &currentPrinter,
-                                         QWidget *parent) override;
+    // Answered with a PrinterSetupChoice or Cancel.
+    std::optional<PrinterSetupChoice> choosePrinter(const CMDialog1 &dialog,
+                                                    const PrinterSetupOffer &offer,
+                                                    QWidget *parent) override;
     // Takes no answer: the help viewer is only recorded.
     void showHelp(const CMDialog1 &dialog, QWidget *parent) override;
 

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QDeadlineTimer>
+#include <QLoggingCategory>
+#include <QString>
+#include <cups/cups.h>
+
+Q_DECLARE_LOGGING_CATEGORY(lcCups)
+
+// A connection to the print scheduler on which no wait outlasts a budget. libcups's own
+// connection waits a minute or more on a scheduler that takes the connection but never
+// answers, and retries; every call of the program goes through one of these instead, so a
+// print, a lookup or a change of defaults fails within the budget and the caller can say so.
+// One connection per operation and per thread: libcups keeps its state per thread.
+class CupsConnection
+{
+public:
+    // Generous for a busy scheduler, yet a print that cannot get through is reported well
+    // before the user gives up on it.
+    static constexpr int DefaultBudgetMs = 8000;
+
+    explicit CupsConnection(int budgetMs = DefaultBudgetMs);
+    ~CupsConnection();
+    CupsConnection(const CupsConnection &) = delete;
+    CupsConnection &operator=(const CupsConnection &) = delete;
+
+    // Null when the scheduler could not be reached.
+    http_t *http() const { return m_http; }
+    bool isOpen() const { return m_http != nullptr; }
+
+    // Why the last step failed: the scheduler's reason, or that it did not answer in time.
+    QString failureReason() const;
+    // Writes why a step failed to standard error: the scheduler's reason, or that it did
+    // not answer in time. The user sees the program's own message instead.
+    void warnFailure(const char *step) const;
+
+private:
+    static int keepWaiting(http_t *http, void *connection);
+
+    QDeadlineTimer m_deadline;
+    bool m_gaveUp = false;
+    http_t *m_http = nullptr;
+};

@@ -1,0 +1,102 @@
+// A scheduler that takes connections and never answers: every question gives up within the
+// connection's budget and says why, and the command line fails with the printer error.
+#include "PageMarks.h"
+#include "SilentScheduler.h"
+#include "TestFiles.h"
+
+#include "label/LabelFile.h"
+#include "print/OrImp.h"
+#include "print/PageOutput.h"
+#include "print/Printer.h"
+#include "print/PrinterSetup.h"
+
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+const QRegularExpression noAnswer(QStringLiteral("did not answer in time"));
+
+} // namespace
+
+class TestSilentScheduler : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void printGivesUp();
+    void questionsGiveUp();
+    void switchGivesUp();
+    void commandLinePrintFails_data();
+    void commandLinePrintFails();
+
+private:
+    SilentScheduler m_scheduler; // first, so that libcups sees only the silent scheduler
+    QTemporaryDir m_dir;
+};
+
+void TestSilentScheduler::initTestCase()
+{
+    QVERIFY(m_scheduler.isListening());
+    QVERIFY(m_dir.isValid());
+}
+
+void TestSilentScheduler::printGivesUp()
+{
+    QTest::ignoreMessage(QtWarningMsg, noAnswer);
+    QVERIFY(!printPage(Printer(QStringLiteral("Bureau")), drawPageMarks(),
+                       QStringLiteral("Étiquette")));
+}
+
+void TestSilentScheduler::questionsGiveUp()
+{
+    QTest::ignoreMessage(QtWarningMsg, noAnswer);
+    QVERIFY(Printer::systemDefault().isNull());
+    QTest::ignoreMessage(QtWarningMsg, noAnswer);
+    QCOMPARE(Printer(QStringLiteral("Bureau")).orientation(), 0);
+    QVERIFY(Printer::installedPrinters().isEmpty());
+    QVERIFY(PrinterSetup::offer(QStringLiteral("Bureau")).printers.isEmpty());
+}
+
+void TestSilentScheduler::switchGivesUp()
+{
+    qint16 PrinterOrientation = 0;
+    QTest::ignoreMessage(QtWarningMsg, noAnswer);
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("could not be changed")));
+    QCOMPARE(OrImp::SetOrientationLandscape(PrinterOrientation, Printer(QStringLiteral("Bureau"))),
+             OrImp::SwitchResult::Refused);
+    QCOMPARE(PrinterOrientation, qint16(2));
+}
+
+void TestSilentScheduler::commandLinePrintFails_data()
+{
+    QTest::addColumn<QStringList>("printer");
+    QTest::newRow("named printer")
+        << QStringList{QStringLiteral("--printer"), QStringLiteral("Bureau")};
+    QTest::newRow("default printer") << QStringList();
+}
+
+void TestSilentScheduler::commandLinePrintFails()
+{
+    QFETCH(QStringList, printer);
+    LabelFile::Zones zones = startUpZones();
+    zones[0].Caption = QStringLiteral("Sauvegarde");
+    const QString label = m_dir.filePath(QStringLiteral("silence.eti"));
+    QVERIFY(writeBytes(label, *LabelFile::encode(zones, QStringLiteral("AUCUN"))));
+
+    QProcess korvalin;
+    korvalin.start(QStringLiteral(KORVALIN_EXECUTABLE),
+                   QStringList{QStringLiteral("--print")} + printer + QStringList{label});
+    // The budget bounds the wait; the test's own time limit is the suite's.
+    QVERIFY(korvalin.waitForFinished(60000));
+    QCOMPARE(korvalin.exitCode(), 1);
+    const QString err = QString::fromUtf8(korvalin.readAllStandardError());
+    QVERIFY2(err.endsWith(QStringLiteral("Erreur sur l'imprimante !\n")), qPrintable(err));
+    QVERIFY2(err.contains(noAnswer), qPrintable(err));
+}
+
+QTEST_MAIN(TestSilentScheduler)
+#include "tst_silentscheduler.moc"
