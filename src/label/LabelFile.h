@@ -24,7 +24,7 @@ struct Content
 };
 
 // The file's bytes, or nothing when the document cannot be written faithfully: a
-// character outside Windows-1252, a line break in the font name or picture path, or a
+// character outside Windows-1252, a line feed in the font name or picture path, or a
 // text line that the reader would take for its zone's [Police n] header.
 std::optional<QByteArray> encode(const Zones &zones, const QString &iconFile);
 

@@ -63,6 +63,8 @@ private Q_SLOTS:
     void unreadableFiles();
     void unwritableDocuments_data();
     void unwritableDocuments();
+    void openedFilesSaveAgainUnchanged_data();
+    void openedFilesSaveAgainUnchanged();
     void saveSetsIconEntryAndClearsModified();
     void failedSaveKeepsPreviousFile_data();
     void failedSaveKeepsPreviousFile();
@@ -320,6 +322,38 @@ void TestLabelFile::unwritableDocuments()
     QVERIFY(!LabelFile::save(path, zones, state));
     QVERIFY(state.Modified);
     QCOMPARE(fileBytes(path), QByteArray("ancien contenu"));
+}
+
+void TestLabelFile::openedFilesSaveAgainUnchanged_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    const QByteArray example = fileBytes(QFINDTESTDATA("data/sauvegarde.eti"));
+    QByteArray crInFontName = example;
+    crInFontName.replace("[Police 2]\r\nArial\r\n", "[Police 2]\r\nAr\rial\r\n");
+    QByteArray crEndingIconPath = example;
+    crEndingIconPath.replace("AUCUN\r\n", "logo.ico\r\r\n");
+    QTest::newRow("CR inside the font name") << crInFontName;
+    QTest::newRow("CR ending the icon path") << crEndingIconPath;
+    QTest::newRow("CR inside the icon path (found by fuzzing)")
+        << fileBytes(QFINDTESTDATA("data/fuzz/cr-in-icon-path.eti"));
+    QTest::newRow("empty line before the text (found by fuzzing)")
+        << fileBytes(QFINDTESTDATA("data/fuzz/empty-line-before-text.eti"));
+}
+
+// Whatever opens must save again, as the same document: a Save that fails on a label
+// that opened would leave the user unable to keep a change.
+void TestLabelFile::openedFilesSaveAgainUnchanged()
+{
+    QFETCH(QByteArray, bytes);
+    const std::optional<LabelFile::Content> opened = LabelFile::decode(bytes, startUpZones());
+    QVERIFY(opened);
+    const std::optional<QByteArray> saved = LabelFile::encode(opened->zones, opened->iconEntry);
+    QVERIFY(saved);
+    const std::optional<LabelFile::Content> reopened = LabelFile::decode(*saved, startUpZones());
+    QVERIFY(reopened);
+    QCOMPARE(reopened->iconEntry, opened->iconEntry);
+    for (int zone = 0; zone < 3; ++zone)
+        compareStored(reopened->zones[zone], opened->zones[zone]);
 }
 
 void TestLabelFile::saveSetsIconEntryAndClearsModified()
