@@ -1,6 +1,7 @@
 #include "print/CommandLine.h"
 
 #include "label/ZoneLines.h"
+#include "platform/ProgramFiles.h"
 #include "print/CalibrationPage.h"
 #include "print/LabelLoader.h"
 #include "print/LabelOutput.h"
@@ -10,6 +11,7 @@
 #include "print/RunLimits.h"
 #include "print/SheetGeometry.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QHash>
 #include <QTextStream>
@@ -269,7 +271,8 @@ int run(const QStringList &arguments, QTextStream &out, QTextStream &err)
     }
     const Options &o = std::get<Options>(parsed);
     if (o.help) {
-        out << usage();
+        out << usage() << "\nAide détaillée : "
+            << ProgramFiles::helpFile(QCoreApplication::applicationDirPath()) << '\n';
         return Success;
     }
 
