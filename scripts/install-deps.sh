@@ -11,6 +11,10 @@ packages=(
   fonts-liberation qt6-translations-l10n
   # tests: a private CUPS scheduler with a PDF queue, PDF inspection, sanitizers
   cups cups-client cups-filters poppler-utils clang libclang-rt-14-dev
+  # install checks: desktop entry, AppStream data, file types as a desktop sees them
+  # (xdg-mime asks mimetype), the manual page; the Debian package's dependencies
+  desktop-file-utils appstream shared-mime-info xdg-utils libfile-mimeinfo-perl man-db
+  dpkg-dev fonts-comic-neue
 )
 
 missing=()
