@@ -3,11 +3,11 @@ set(CPACK_PACKAGE_NAME korvalin)
 set(CPACK_PACKAGE_VENDOR "Korvalin")
 set(CPACK_PACKAGE_CONTACT "Korvalin <korvalin@invalid>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Créer et imprimer des étiquettes de disquettes 3,5 pouces")
-set(CPACK_PACKAGE_DESCRIPTION
-    "Korvalin compose les étiquettes autocollantes des disquettes 3,5 pouces (trois zones de\n"
-    "texte et une image) et les imprime une à une ou en série numérotée sur des feuilles\n"
-    "de dix, dans la fenêtre ou en ligne de commande. Une page d'étalonnage donne les\n"
-    "marges à régler pour chaque imprimante.")
+string(CONCAT CPACK_PACKAGE_DESCRIPTION
+       "Korvalin compose les étiquettes autocollantes des disquettes 3,5 pouces (trois\n"
+       "zones de texte et une image) et les imprime une à une ou en série numérotée sur\n"
+       "des feuilles de dix, dans la fenêtre ou en ligne de commande. Une page\n"
+       "d'étalonnage donne les marges à régler pour chaque imprimante.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES TRUE)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

@@ -43,34 +43,14 @@ public:
         return middle(fromYMm, toYMm, [&](double y) { return dark(xMm, y); });
     }
 
-    // Where each run of dark pixels along a row has its middle.
+    // Where each run of dark pixels along a row or a column has its middle.
     QList<double> runsAlongRow(double yMm, double fromXMm, double toXMm) const
     {
-        QList<double> middles;
-        double runStart = -1;
-        for (double x = fromXMm; x < toXMm; x += 1.0 / PixelsPerMm) {
-            if (dark(x, yMm) && runStart < 0)
-                runStart = x;
-            if (!dark(x, yMm) && runStart >= 0) {
-                middles.append((runStart + x) / 2);
-                runStart = -1;
-            }
-        }
-        return middles;
+        return runs(fromXMm, toXMm, [&](double x) { return dark(x, yMm); });
     }
     QList<double> runsAlongColumn(double xMm, double fromYMm, double toYMm) const
     {
-        QList<double> middles;
-        double runStart = -1;
-        for (double y = fromYMm; y < toYMm; y += 1.0 / PixelsPerMm) {
-            if (dark(xMm, y) && runStart < 0)
-                runStart = y;
-            if (!dark(xMm, y) && runStart >= 0) {
-                middles.append((runStart + y) / 2);
-                runStart = -1;
-            }
-        }
-        return middles;
+        return runs(fromYMm, toYMm, [&](double y) { return dark(xMm, y); });
     }
 
 private:
@@ -85,6 +65,21 @@ private:
             }
         }
         return count ? sum / count : std::nan("");
+    }
+
+    template <typename Dark> static QList<double> runs(double from, double to, Dark isDark)
+    {
+        QList<double> middles;
+        double runStart = -1;
+        for (double v = from; v < to; v += 1.0 / PixelsPerMm) {
+            if (isDark(v) && runStart < 0)
+                runStart = v;
+            if (!isDark(v) && runStart >= 0) {
+                middles.append((runStart + v) / 2);
+                runStart = -1;
+            }
+        }
+        return middles;
     }
 
     QImage m_image;
