@@ -32,6 +32,22 @@ QStringList argumentsOf(const QByteArray &bytes)
     return arguments;
 }
 
+// Each run starts from the same folder: the label and the settings file as they were, and
+// nothing an earlier run wrote.
+void resetScratchFolder()
+{
+    QDir folder = QDir::current();
+    for (const QString &name : folder.entryList(QDir::Files | QDir::Hidden | QDir::System))
+        folder.remove(name);
+    LabelFile::Zones zones = startUpZones();
+    zones[0].Caption = QStringLiteral("Sauvegarde");
+    zones[2].Caption = QStringLiteral("Disque");
+    const std::optional<QByteArray> label = LabelFile::encode(zones, QStringLiteral("AUCUN"));
+    if (!label || !SmallFile::write(QStringLiteral("label.eti"), *label) ||
+        !PrintSettingsFile::write(QStringLiteral("serie.PAR"), PrintSettingsFile::Layout()))
+        std::abort();
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
@@ -43,18 +59,12 @@ extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
     static QTemporaryDir scratch;
     if (!scratch.isValid() || !QDir::setCurrent(scratch.path()))
         std::abort();
-    LabelFile::Zones zones = startUpZones();
-    zones[0].Caption = QStringLiteral("Sauvegarde");
-    zones[2].Caption = QStringLiteral("Disque");
-    const std::optional<QByteArray> label = LabelFile::encode(zones, QStringLiteral("AUCUN"));
-    if (!label || !SmallFile::write(QStringLiteral("label.eti"), *label) ||
-        !PrintSettingsFile::write(QStringLiteral("serie.PAR"), PrintSettingsFile::Layout()))
-        std::abort();
     return 0;
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
+    resetScratchFolder();
     const QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
     QString out, err;
     QTextStream outStream(&out), errStream(&err);
