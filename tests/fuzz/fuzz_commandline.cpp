@@ -4,6 +4,7 @@
 #include "print/PrintSettingsFile.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QTemporaryDir>
 #include <QTextStream>
@@ -32,20 +33,46 @@ QStringList argumentsOf(const QByteArray &bytes)
     return arguments;
 }
 
+struct Fixture
+{
+    QString name;
+    QByteArray bytes;
+};
+
+const QList<Fixture> &fixtures()
+{
+    static const QList<Fixture> files = [] {
+        LabelFile::Zones zones = startUpZones();
+        zones[0].Caption = QStringLiteral("Sauvegarde");
+        zones[2].Caption = QStringLiteral("Disque");
+        const std::optional<QByteArray> label = LabelFile::encode(zones, QStringLiteral("AUCUN"));
+        if (!label)
+            std::abort();
+        return QList<Fixture>{
+            {QStringLiteral("label.eti"), *label},
+            {QStringLiteral("serie.PAR"), PrintSettingsFile::encode(PrintSettingsFile::Layout())}};
+    }();
+    return files;
+}
+
 // Each run starts from the same folder: the label and the settings file as they were, and
-// nothing an earlier run wrote.
+// nothing an earlier run wrote. A run writes nothing but PDF pages, which are larger than
+// either file, so a folder holding just the two at their sizes is untouched.
 void resetScratchFolder()
 {
     QDir folder = QDir::current();
-    for (const QString &name : folder.entryList(QDir::Files | QDir::Hidden | QDir::System))
+    const QStringList names = folder.entryList(QDir::Files | QDir::Hidden | QDir::System);
+    bool untouched = names.size() == fixtures().size();
+    for (const Fixture &file : fixtures())
+        untouched = untouched && QFileInfo(file.name).size() == file.bytes.size();
+    if (untouched)
+        return;
+    for (const QString &name : names)
         folder.remove(name);
-    LabelFile::Zones zones = startUpZones();
-    zones[0].Caption = QStringLiteral("Sauvegarde");
-    zones[2].Caption = QStringLiteral("Disque");
-    const std::optional<QByteArray> label = LabelFile::encode(zones, QStringLiteral("AUCUN"));
-    if (!label || !SmallFile::write(QStringLiteral("label.eti"), *label) ||
-        !PrintSettingsFile::write(QStringLiteral("serie.PAR"), PrintSettingsFile::Layout()))
-        std::abort();
+    for (const Fixture &file : fixtures()) {
+        if (!SmallFile::write(file.name, file.bytes))
+            std::abort();
+    }
 }
 
 } // namespace
