@@ -24,29 +24,23 @@ double tickLength(int mm)
     return mm % 5 == 0 ? CalibrationPage::HalfCentimetreTickMm : CalibrationPage::TickMm;
 }
 
-void drawRulers(PageSurface &surface, const QSizeF &lengthMm)
+// A ruler from the printable corner along direction, (1, 0) or (0, 1): its ticks run across
+// it, and each centimetre's number sits centred on its tick, just past the tick's end.
+void drawRuler(PageSurface &surface, const QPointF &direction, double lengthMm)
 {
-    surface.setFont(Font, RulerNumberPoints, false, false);
-    surface.setTextColor(Black);
-    surface.drawLine({0, 0}, {lengthMm.width(), 0}, Black);
-    surface.drawLine({0, 0}, {0, lengthMm.height()}, Black);
-    for (int x = 1; x <= int(std::floor(lengthMm.width())); ++x) {
-        surface.drawLine({double(x), 0}, {double(x), tickLength(x)}, Black);
-        if (x % 10 == 0) {
-            const QString number = QString::number(x);
-            surface.setCurrentPosition({x - surface.textWidth(number) / 2,
-                                        CalibrationPage::CentimetreTickMm + NumberGapMm});
-            surface.printText(number);
-        }
-    }
-    for (int y = 1; y <= int(std::floor(lengthMm.height())); ++y) {
-        surface.drawLine({0, double(y)}, {tickLength(y), double(y)}, Black);
-        if (y % 10 == 0) {
-            const QString number = QString::number(y);
-            surface.setCurrentPosition({CalibrationPage::CentimetreTickMm + NumberGapMm,
-                                        y - surface.textHeight(number) / 2});
-            surface.printText(number);
-        }
+    const QPointF across(direction.y(), direction.x());
+    surface.drawLine({0, 0}, direction * lengthMm, Black);
+    for (int mm = 1; mm <= int(std::floor(lengthMm)); ++mm) {
+        const QPointF at = direction * mm;
+        surface.drawLine(at, at + across * tickLength(mm), Black);
+        if (mm % 10 != 0)
+            continue;
+        const QString number = QString::number(mm);
+        const QPointF halfAlong(direction.x() * surface.textWidth(number) / 2,
+                                direction.y() * surface.textHeight(number) / 2);
+        surface.setCurrentPosition(at - halfAlong +
+                                   across * (CalibrationPage::CentimetreTickMm + NumberGapMm));
+        surface.printText(number);
     }
 }
 
@@ -98,7 +92,10 @@ void draw(PageSurface &surface, const std::array<double, 4> &spacing, const QSiz
 {
     surface.setScaleMillimetres();
     surface.setLineStyle(PageSurface::LineStyle::Solid);
-    drawRulers(surface, rulersMm);
+    surface.setFont(Font, RulerNumberPoints, false, false);
+    surface.setTextColor(Black);
+    drawRuler(surface, {1, 0}, rulersMm.width());
+    drawRuler(surface, {0, 1}, rulersMm.height());
     surface.setFont(Font, CaptionPoints, true, false);
     for (int position = 1; position <= SheetGeometry::Positions; ++position)
         drawLabel(surface, position, spacing);
