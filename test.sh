@@ -15,3 +15,12 @@ cmake -S "$here" -B "$here/build/asan" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKORVA
   -DKORVALIN_SANITIZE=ON >/dev/null
 cmake --build "$here/build/asan" --parallel "$jobs" --target korvalin_picture_tests
 ctest --test-dir "$here/build/asan" -L picture --output-on-failure --parallel "$jobs"
+
+# Every reader of outside data is fuzzed for a short while on its seeds, with the same
+# sanitizers, in a clang build of its own.
+for target in pictureloader labelfile printsettings commandline; do
+  "$here/tests/fuzz/run-fuzz.sh" "$target" 20 >"$here/build/fuzz-$target.log" 2>&1 || {
+    tail -n 40 "$here/build/fuzz-$target.log" >&2
+    exit 1
+  }
+done

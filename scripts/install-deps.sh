@@ -13,6 +13,10 @@ packages=(
   cups cups-client cups-filters poppler-utils clang libclang-rt-14-dev
   # tests: the window walked through AT-SPI on a private X server
   xvfb dbus at-spi2-core python3-pyatspi
+  # install checks: desktop entry, AppStream data, file types as a desktop sees them
+  # (xdg-mime asks mimetype), the manual page; the Debian package's dependencies
+  desktop-file-utils appstream shared-mime-info xdg-utils libfile-mimeinfo-perl man-db
+  dpkg-dev
 )
 
 missing=()

@@ -1,9 +1,11 @@
 #include "label/Module1.h"
 #include "platform/LabelFonts.h"
+#include "platform/ProgramFiles.h"
 #include "platform/widgets/FrenchTranslations.h"
 #include "print/CommandLine.h"
 #include "print/Printer.h"
 #include "windows/Form1.h"
+#include "windows/WindowResources.h"
 
 #include <QApplication>
 #include <QDir>
@@ -16,8 +18,9 @@ namespace {
 int runMainWindow(QApplication &app)
 {
     Module1 state;
-    state.startUp(QApplication::applicationDirPath(), QApplication::arguments().value(1),
-                  QDir::currentPath());
+    // The help file and the folder the open dialog starts in are the program's own files.
+    state.startUp(ProgramFiles::folder(QApplication::applicationDirPath()),
+                  QApplication::arguments().value(1), QDir::currentPath());
     Printer printer;
     Form1 window(state, printer);
     window.show();
@@ -51,5 +54,8 @@ int main(int argc, char *argv[])
 
     QApplication app(argc, argv);
     FrenchTranslations::install(app);
+    app.setWindowIcon(WindowResources::icon(QStringLiteral("korvalin")));
+    // Lets the desktop match the window to its menu entry and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("fr.korvalin.Korvalin"));
     return runMainWindow(app);
 }

@@ -42,9 +42,11 @@ bool holdsFontHeaderLine(const QString &text, int zone)
     return false;
 }
 
+// Only LF ends a line for the reader: a CR inside a font name or a path reads back as
+// written, so a file that opened with one saves again.
 bool hasLineBreak(const QString &text)
 {
-    return text.contains(QLatin1Char('\r')) || text.contains(QLatin1Char('\n'));
+    return text.contains(QLatin1Char('\n'));
 }
 
 bool fitsCodePage(const QString &text)
@@ -110,6 +112,10 @@ std::optional<QString> readZoneText(SequentialReader &reader, int zone)
     if (buffer.size() < 3)
         return std::nullopt;
     buffer.chop(3);
+    // An empty first line leaves the LF of its line end behind once the opening quote's
+    // place is taken off; as a CR LF again, the text saves and reads back unchanged.
+    if (buffer.startsWith(QLatin1Char('\n')))
+        buffer.prepend(QLatin1Char('\r'));
     return trimSpaces(buffer);
 }
 

@@ -25,7 +25,7 @@ struct Content
 
 // Why the document cannot be written faithfully, in words for the user; empty when it
 // can. The reader takes font names and picture paths as whole lines and ends a zone's
-// text at a line equal to its [Police n] header, so a line break in a font name or in
+// text at a line equal to its [Police n] header, so a line feed in a font name or in
 // the picture's path, such a line, or a character outside Windows-1252 would come back
 // as another document.
 QString refusalReason(const Zones &zones, const QString &iconFile);

@@ -1,6 +1,8 @@
 #include "print/CommandLine.h"
 
 #include "label/ZoneLines.h"
+#include "platform/ProgramFiles.h"
+#include "print/CalibrationPage.h"
 #include "print/LabelLoader.h"
 #include "print/LabelOutput.h"
 #include "print/LabelPrinting.h"
@@ -9,6 +11,7 @@
 #include "print/RunLimits.h"
 #include "print/SheetGeometry.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QHash>
 #include <QTextStream>
@@ -39,6 +42,10 @@ QString usage()
         "      imprime dans un fichier PDF (A4 portrait, toute la page imprimable)\n"
         "  korvalin --print [--printer NOM] [options] ETIQUETTE.eti\n"
         "      imprime sur une imprimante CUPS (par défaut, celle du système)\n"
+        "  korvalin --calibration --pdf SORTIE.pdf | --print [--printer NOM]\n"
+        "           [--settings FICHIER.PAR]\n"
+        "      imprime la page d'étalonnage : les dix étiquettes aux distances réglées\n"
+        "      et des règles graduées en millimètres, à poser sur une feuille d'étiquettes\n"
         "\n"
         "Options :\n"
         "  --settings FICHIER.PAR  marges, séparateurs, cadre et découpe\n"
@@ -73,6 +80,27 @@ std::optional<int> integer(const QString &text)
 }
 
 // The options, or the reason they make no sense.
+// What both parsers say of the options they share.
+QString missingValueProblem(const QString &option)
+{
+    return QStringLiteral("l'option %1 demande une valeur").arg(option);
+}
+
+QString outputProblem()
+{
+    return QStringLiteral("choisir --pdf ou --print");
+}
+
+QString printerWithoutPrintProblem()
+{
+    return QStringLiteral("--printer va avec --print");
+}
+
+QString emptyPrinterProblem()
+{
+    return QStringLiteral("le nom de l'imprimante est vide");
+}
+
 std::variant<Options, QString> parse(const QStringList &arguments)
 {
     Options o;
@@ -96,7 +124,7 @@ std::variant<Options, QString> parse(const QStringList &arguments)
             o.toPrinter = true;
         } else if (textOptions.contains(a)) {
             if (!hasValue)
-                return QStringLiteral("l'option %1 demande une valeur").arg(a);
+                return missingValueProblem(a);
             *textOptions[a] = arguments[++i];
             if (a == QLatin1String("--printer"))
                 o.printerName = printerName;
@@ -118,11 +146,11 @@ std::variant<Options, QString> parse(const QStringList &arguments)
     if (o.help)
         return o;
     if (o.pdfPath.isEmpty() == !o.toPrinter)
-        return QStringLiteral("choisir --pdf ou --print");
+        return outputProblem();
     if (o.printerName && !o.toPrinter)
-        return QStringLiteral("--printer va avec --print");
+        return printerWithoutPrintProblem();
     if (o.printerName && o.printerName->isEmpty())
-        return QStringLiteral("le nom de l'imprimante est vide");
+        return emptyPrinterProblem();
     if (o.labelPath.isEmpty())
         return QStringLiteral("aucun fichier étiquette");
     if (o.position && (o.start || o.count || o.number))
@@ -162,6 +190,102 @@ QString oneLine(QString message)
     return message.replace(QLatin1Char('\r'), QLatin1Char('\n'));
 }
 
+// Puts the distances and switches of the settings file into the state, if one is named.
+bool applySettings(const QString &settingsPath, Module1 &state, QTextStream &err)
+{
+    if (settingsPath.isEmpty())
+        return true;
+    const std::optional<PrintSettingsFile::Layout> layout = PrintSettingsFile::read(settingsPath);
+    if (!layout) {
+        err << LabelFile::openErrorMessage() << " : " << settingsPath << '\n';
+        return false;
+    }
+    layout->applyTo(state);
+    return true;
+}
+
+int pdfStatus(PdfFileResult result, const QString &pdfPath, QTextStream &err)
+{
+    switch (result) {
+    case PdfFileResult::Written:
+        return Success;
+    case PdfFileResult::DrawingFailed:
+        err << LabelPrinting::printerErrorMessage() << '\n';
+        break;
+    case PdfFileResult::WriteFailed:
+        err << LabelFile::saveErrorMessage() << " : " << pdfPath << '\n';
+        break;
+    }
+    return Failure;
+}
+
+Printer chosenPrinter(const QString &name)
+{
+    return name.isEmpty() ? Printer::systemDefault() : Printer(name);
+}
+
+// The calibration page takes no label and no run: only where it goes and which distances.
+struct CalibrationRequest
+{
+    QString pdfPath;
+    bool toPrinter = false;
+    QString printerName;
+    QString settingsPath;
+};
+
+std::variant<CalibrationRequest, QString> parseCalibration(const QStringList &arguments)
+{
+    CalibrationRequest r;
+    const QHash<QString, QString *> textOptions = {{QStringLiteral("--pdf"), &r.pdfPath},
+                                                   {QStringLiteral("--printer"), &r.printerName},
+                                                   {QStringLiteral("--settings"), &r.settingsPath}};
+    for (int i = 0; i < arguments.size(); ++i) {
+        const QString &a = arguments[i];
+        if (a == QLatin1String("--calibration")) {
+            continue;
+        } else if (a == QLatin1String("--print")) {
+            r.toPrinter = true;
+        } else if (textOptions.contains(a)) {
+            if (i + 1 == arguments.size())
+                return missingValueProblem(a);
+            *textOptions[a] = arguments[++i];
+            if (a == QLatin1String("--printer") && r.printerName.isEmpty())
+                return emptyPrinterProblem();
+        } else if (a.startsWith(QLatin1String("--"))) {
+            return QStringLiteral("%1 ne va pas avec --calibration").arg(a);
+        } else {
+            return QStringLiteral("la page d'étalonnage ne prend pas de fichier étiquette");
+        }
+    }
+    if (r.pdfPath.isEmpty() == !r.toPrinter)
+        return outputProblem();
+    if (!r.printerName.isEmpty() && !r.toPrinter)
+        return printerWithoutPrintProblem();
+    return r;
+}
+
+int runCalibration(const QStringList &arguments, QTextStream &err)
+{
+    const std::variant<CalibrationRequest, QString> parsed = parseCalibration(arguments);
+    if (const QString *problem = std::get_if<QString>(&parsed)) {
+        err << "korvalin : " << *problem << "\n\n" << usage();
+        return BadUsage;
+    }
+    const CalibrationRequest &r = std::get<CalibrationRequest>(parsed);
+    Module1 state;
+    state.startUp(QString(), QString(), QDir::currentPath());
+    if (!applySettings(r.settingsPath, state, err))
+        return Failure;
+    if (r.toPrinter) {
+        if (!CalibrationPage::print(chosenPrinter(r.printerName), state)) {
+            err << LabelPrinting::printerErrorMessage() << '\n';
+            return Failure;
+        }
+        return Success;
+    }
+    return pdfStatus(CalibrationPage::writePdf(r.pdfPath, state), r.pdfPath, err);
+}
+
 } // namespace
 
 namespace CommandLine {
@@ -177,6 +301,9 @@ bool wantsHeadless(const QStringList &arguments)
 
 int run(const QStringList &arguments, QTextStream &out, QTextStream &err)
 {
+    if (arguments.contains(QLatin1String("--calibration")) &&
+        !arguments.contains(QLatin1String("--help")))
+        return runCalibration(arguments, err);
     const std::variant<Options, QString> parsed = parse(arguments);
     if (const QString *problem = std::get_if<QString>(&parsed)) {
         err << "korvalin : " << *problem << "\n\n" << usage();
@@ -184,21 +311,15 @@ int run(const QStringList &arguments, QTextStream &out, QTextStream &err)
     }
     const Options &o = std::get<Options>(parsed);
     if (o.help) {
-        out << usage();
+        out << usage() << "\nAide détaillée : "
+            << ProgramFiles::helpFile(QCoreApplication::applicationDirPath()) << '\n';
         return Success;
     }
 
     Module1 state;
     state.startUp(QString(), QString(), QDir::currentPath());
-    if (!o.settingsPath.isEmpty()) {
-        const std::optional<PrintSettingsFile::Layout> layout =
-            PrintSettingsFile::read(o.settingsPath);
-        if (!layout) {
-            err << LabelFile::openErrorMessage() << " : " << o.settingsPath << '\n';
-            return Failure;
-        }
-        layout->applyTo(state);
-    }
+    if (!applySettings(o.settingsPath, state, err))
+        return Failure;
 
     LabelArtwork artwork;
     artwork.zones = startUpZones();
@@ -240,24 +361,13 @@ int run(const QStringList &arguments, QTextStream &out, QTextStream &err)
     }
 
     if (o.toPrinter) {
-        const Printer printer = o.printerName ? Printer(*o.printerName) : Printer::systemDefault();
-        if (!LabelOutput::print(printer, state, artwork)) {
+        if (!LabelOutput::print(chosenPrinter(o.printerName.value_or(QString())), state, artwork)) {
             err << LabelPrinting::printerErrorMessage() << '\n';
             return Failure;
         }
         return Success;
     }
-    switch (LabelOutput::writePdf(o.pdfPath, state, artwork)) {
-    case PdfFileResult::Written:
-        return Success;
-    case PdfFileResult::DrawingFailed:
-        err << LabelPrinting::printerErrorMessage() << '\n';
-        break;
-    case PdfFileResult::WriteFailed:
-        err << LabelFile::saveErrorMessage() << " : " << o.pdfPath << '\n';
-        break;
-    }
-    return Failure;
+    return pdfStatus(LabelOutput::writePdf(o.pdfPath, state, artwork), o.pdfPath, err);
 }
 
 } // namespace CommandLine

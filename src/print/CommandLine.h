@@ -7,6 +7,7 @@ class QTextStream;
 // Printing from the command line, without a window:
 //   korvalin --pdf OUT.pdf [options] LABEL.eti
 //   korvalin --print [--printer NAME] [options] LABEL.eti
+//   korvalin --calibration --pdf OUT.pdf | --print [--printer NAME] [--settings F.PAR]
 namespace CommandLine {
 
 // Whether the arguments (without the program's name) ask for a headless print or for

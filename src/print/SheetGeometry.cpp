@@ -10,4 +10,10 @@ QPointF labelOrigin(int position, const std::array<double, 4> &spacing)
             spacing[1] + row * (LabelHeight + spacing[2])};
 }
 
+QString positionCaption(int position)
+{
+    // The tenth has always read "Etiquette10": the number takes the blank's place.
+    return QStringLiteral("Etiquette%1").arg(position, 2);
+}
+
 } // namespace SheetGeometry

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPointF>
+#include <QString>
 #include <array>
 
 // Where the ten 70 x 50 mm labels of a sheet lie: two columns, five rows, numbered left
@@ -14,5 +15,9 @@ inline constexpr int Positions = 10;
 // Top-left corner of position 1..10, in mm from the printable area's corner. spacing is
 // left margin, top margin, row gap, column gap.
 QPointF labelOrigin(int position, const std::array<double, 4> &spacing);
+
+// "Etiquette 1" .. "Etiquette 9", "Etiquette10": how the sheet's tiles and the calibration
+// page name a position.
+QString positionCaption(int position);
 
 } // namespace SheetGeometry

@@ -127,6 +127,7 @@ private:
     // Printing.
     void loadPrintSettings();
     void submitPrintJob();
+    void printCalibrationPage();
 
     // Document.
     // The caller has named the document after path; a file that cannot be read gives the

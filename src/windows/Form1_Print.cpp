@@ -4,6 +4,7 @@
 
 #include "label/NumberText.h"
 #include "platform/widgets/MsgBox.h"
+#include "print/CalibrationPage.h"
 #include "print/LabelOutput.h"
 #include "print/LabelPrinting.h"
 #include "print/Printer.h"
@@ -50,6 +51,7 @@ void Form1::loadPrintSettings()
     m_printSettings = std::make_unique<Form2>(m_state, m_commonDialog, this);
     Form2 *settings = m_printSettings.get();
     connect(settings, &Form2::printerSetupRequested, this, &Form1::Mnu_ConfigImp_Click);
+    connect(settings, &Form2::calibrationRequested, this, &Form1::printCalibrationPage);
     // The preview opens over the print settings window, which stays open beneath it.
     connect(settings, &Form2::previewRequested, this, [this, settings] { showPreview(settings); });
 }
@@ -100,5 +102,19 @@ void Form1::submitPrintJob()
             }
             m_state.DiskNumber = outcome.state.DiskNumber;
             m_state.LabelOrigins = outcome.state.LabelOrigins;
+        });
+}
+
+// Printed like a label job: off the window's thread, on copies, the busy pointer meanwhile.
+void Form1::printCalibrationPage()
+{
+    auto busy = std::make_shared<BusyPointer>();
+    runInBackground(
+        this,
+        [printer = m_printer, state = m_state] { return CalibrationPage::print(printer, state); },
+        [this, busy](bool printed) mutable {
+            busy.reset();
+            if (!printed)
+                showError(LabelPrinting::printerErrorMessage());
         });
 }

@@ -49,6 +49,8 @@ signals:
     void previewRequested();
     // "Configurer l'imprimante": the program's printer set-up dialog.
     void printerSetupRequested();
+    // The calibration page, printed at the distances the window shows.
+    void calibrationRequested();
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -131,6 +133,7 @@ private:
     QPushButton *Command4 = nullptr;
     QPushButton *Command5 = nullptr;
     QPushButton *Command6 = nullptr;
+    QPushButton *Calibration = nullptr;
     QPushButton *Command7 = nullptr;
 
     std::array<SheetTile *, 10> m_tiles{}; // Label1 .. Label10

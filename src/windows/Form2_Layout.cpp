@@ -1,5 +1,6 @@
 #include "windows/Form2.h"
 
+#include "print/SheetGeometry.h"
 #include "windows/KeyFilteredEdit.h"
 #include "windows/SheetTile.h"
 #include "windows/Spinner.h"
@@ -225,6 +226,10 @@ QWidget *Form2::buildLeftColumn()
     Command4 = button(QStringLiteral("&Sauver les paramètres"), "Command4");
     Command3 = button(QStringLiteral("Paramètres à &Défaut"), "Command3");
     Command6 = button(QStringLiteral("Configurer l'imp&rimante"), "Command6");
+    Calibration = button(QStringLiteral("Page d'étalonnage"), "Calibration");
+    Calibration->setToolTip(
+        QStringLiteral("Imprime les contours des étiquettes et des règles, à poser sur une "
+                       "planche pour mesurer les marges"));
     layout->addStretch();
 
     auto *pair = new QHBoxLayout;
@@ -252,10 +257,7 @@ QWidget *Form2::buildSheet()
 {
     auto *sheet = new SheetMockup;
     for (int n = 1; n <= int(m_tiles.size()); ++n) {
-        // The tenth tile has always read "Etiquette10", without the blank.
-        const QString caption =
-            n < 10 ? QStringLiteral("Etiquette %1").arg(n) : QStringLiteral("Etiquette10");
-        auto *tile = new SheetTile(caption, sheet);
+        auto *tile = new SheetTile(SheetGeometry::positionCaption(n), sheet);
         tile->setObjectName(QStringLiteral("Label%1").arg(n));
         tile->setGeometry(tileRect(n));
         m_tiles[std::size_t(n - 1)] = tile;
@@ -387,5 +389,6 @@ void Form2::connectHandlers()
     connect(Command4, &QPushButton::clicked, this, &Form2::Command4_Click);
     connect(Command5, &QPushButton::clicked, this, &Form2::Command5_Click);
     connect(Command6, &QPushButton::clicked, this, &Form2::Command6_Click);
+    connect(Calibration, &QPushButton::clicked, this, &Form2::calibrationRequested);
     connect(Command7, &QPushButton::clicked, this, &Form2::Command7_Click);
 }

@@ -89,6 +89,8 @@ private Q_SLOTS:
     void unwritableDocuments();
     void refusalReasons_data();
     void refusalReasons();
+    void openedFilesSaveAgainUnchanged_data();
+    void openedFilesSaveAgainUnchanged();
     void saveSetsIconEntryAndClearsModified();
     void failedSaveKeepsPreviousFile_data();
     void failedSaveKeepsPreviousFile();
@@ -355,6 +357,38 @@ void TestLabelFile::unwritableDocuments()
     QCOMPARE(fileBytes(path), QByteArray("ancien contenu"));
 }
 
+void TestLabelFile::openedFilesSaveAgainUnchanged_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    const QByteArray example = fileBytes(QFINDTESTDATA("data/sauvegarde.eti"));
+    QByteArray crInFontName = example;
+    crInFontName.replace("[Police 2]\r\nArial\r\n", "[Police 2]\r\nAr\rial\r\n");
+    QByteArray crEndingIconPath = example;
+    crEndingIconPath.replace("AUCUN\r\n", "logo.ico\r\r\n");
+    QTest::newRow("CR inside the font name") << crInFontName;
+    QTest::newRow("CR ending the icon path") << crEndingIconPath;
+    QTest::newRow("CR inside the icon path (found by fuzzing)")
+        << fileBytes(QFINDTESTDATA("data/fuzz/cr-in-icon-path.eti"));
+    QTest::newRow("empty line before the text (found by fuzzing)")
+        << fileBytes(QFINDTESTDATA("data/fuzz/empty-line-before-text.eti"));
+}
+
+// Whatever opens must save again, as the same document: a Save that fails on a label
+// that opened would leave the user unable to keep a change.
+void TestLabelFile::openedFilesSaveAgainUnchanged()
+{
+    QFETCH(QByteArray, bytes);
+    const std::optional<LabelFile::Content> opened = LabelFile::decode(bytes, startUpZones());
+    QVERIFY(opened);
+    const std::optional<QByteArray> saved = LabelFile::encode(opened->zones, opened->iconEntry);
+    QVERIFY(saved);
+    const std::optional<LabelFile::Content> reopened = LabelFile::decode(*saved, startUpZones());
+    QVERIFY(reopened);
+    QCOMPARE(reopened->iconEntry, opened->iconEntry);
+    for (int zone = 0; zone < 3; ++zone)
+        compareStored(reopened->zones[zone], opened->zones[zone]);
+}
+
 void TestLabelFile::saveSetsIconEntryAndClearsModified()
 {
     QTemporaryDir dir;
@@ -410,7 +444,7 @@ void TestLabelFile::refusalReasons_data()
         << 3 << QStringLiteral("x") << QStringLiteral("Deux\nLignes") << none
         << QStringLiteral("Le nom de police de la zone 3 contient un saut de ligne.");
     QTest::newRow("line break in the picture path")
-        << 1 << QStringLiteral("x") << arial << QStringLiteral("/tmp/a\rb.ico")
+        << 1 << QStringLiteral("x") << arial << QStringLiteral("/tmp/a\nb.ico")
         << QStringLiteral("Le chemin de l'image contient un saut de ligne.");
     QTest::newRow("text outside the code page")
         << 1 << QStringLiteral("Ωmega") << arial << none

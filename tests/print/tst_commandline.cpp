@@ -1,3 +1,4 @@
+#include "CommandLineRun.h"
 #include "PdfRaster.h"
 #include "PdfText.h"
 #include "SmallDisk.h"
@@ -19,21 +20,7 @@ namespace {
 
 constexpr double Tolerance = 0.5; // mm
 
-struct Outcome
-{
-    int status;
-    QString out, err;
-};
-
-Outcome runCommandLine(const QStringList &arguments)
-{
-    Outcome o{0, {}, {}};
-    QTextStream out(&o.out), err(&o.err);
-    o.status = CommandLine::run(arguments, out, err);
-    out.flush();
-    err.flush();
-    return o;
-}
+using Outcome = CommandLineOutcome;
 
 // Line height of a font on a 1200 dpi PDF page, in mm, as the printed page measures it.
 double lineHeightMm(const QString &family, double points)

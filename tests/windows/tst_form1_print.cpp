@@ -7,8 +7,9 @@
 #include "TestFiles.h"
 
 #include "label/LabelFile.h"
-#include "windows/Form3.h"
 #include "print/CommandLine.h"
+#include "print/PrintSettingsFile.h"
+#include "windows/Form3.h"
 
 #include <QApplication>
 #include <QTemporaryDir>
@@ -94,6 +95,7 @@ private Q_SLOTS:
     void entryPoints();
     void printerSetUpFromTheSettingsWindow();
     void previewOverTheSettingsWindow();
+    void calibrationPageFromTheSettingsWindow();
 
 private:
     QString writeLabel(const QString &name, const QString &zone2);
@@ -406,6 +408,36 @@ void TestForm1Print::previewOverTheSettingsWindow()
     QVERIFY(previewOverSettings);
     QVERIFY(backInSettings);
     QVERIFY(h.msgBoxes.allSeen());
+}
+
+// The calibration page goes to the program's printer at the distances the window shows, the
+// same page as the command line prints for them.
+void TestForm1Print::calibrationPageFromTheSettingsWindow()
+{
+    Form1Harness h(QString(), QStringLiteral("/opt/korvalin"), Printer(Queue));
+    QVERIFY(printCommand(h, [&](Form2 &window) {
+        typeInto(in<QLineEdit>(window, "Text1"), QStringLiteral("12.5"));
+        in<QAbstractButton>(window, "Calibration")->click();
+        in<QAbstractButton>(window, "Command2")->click();
+    }));
+    // The page is sent off the window's thread; the busy pointer lasts until CUPS answered.
+    QVERIFY(QGuiApplication::overrideCursor());
+    QTRY_VERIFY_WITH_TIMEOUT(!QGuiApplication::overrideCursor(), JobTimeoutMs);
+    const QString fromWindow = pageWords(m_cups.waitForOutput(Queue));
+    QVERIFY2(fromWindow.contains(QStringLiteral("Etiquette10")), qPrintable(fromWindow.left(300)));
+    QVERIFY(h.msgBoxes.allSeen());
+
+    const QString settings = m_dir.filePath(QStringLiteral("marge.PAR"));
+    QCOMPARE(h.state.SheetSpacing[0], 12.5);
+    QVERIFY(PrintSettingsFile::write(settings, PrintSettingsFile::Layout::of(h.state)));
+    QString out, err;
+    QTextStream outStream(&out), errStream(&err);
+    QCOMPARE(CommandLine::run({QStringLiteral("--calibration"), QStringLiteral("--print"),
+                               QStringLiteral("--printer"), Queue, QStringLiteral("--settings"),
+                               settings},
+                              outStream, errStream),
+             0);
+    QCOMPARE(fromWindow, pageWords(m_cups.waitForOutput(Queue)));
 }
 
 QTEST_MAIN(TestForm1Print)

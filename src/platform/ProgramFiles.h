@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QString>
+
+// Where the program finds its own files: beside the executable when it runs from its build
+// folder, and under the installation prefix (bin/../share/korvalin) once installed.
+namespace ProgramFiles {
+
+// The folder that holds the help file: the executable's own when the file is there, else
+// the installed data folder when it is there, else the executable's own again, so that
+// the help window names the file it expected.
+QString folder(const QString &executableFolder);
+
+// The help file in that folder.
+QString helpFile(const QString &executableFolder);
+
+} // namespace ProgramFiles

@@ -1,0 +1,24 @@
+#include "label/LabelFile.h"
+
+#include <cstdint>
+#include <cstdlib>
+
+// Feeds arbitrary bytes to the label-file reader. Whatever opens must save and open again
+// as the very same document, or a user's label would change under a plain Save.
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+{
+    const QByteArray bytes =
+        QByteArray::fromRawData(reinterpret_cast<const char *>(data), qsizetype(size));
+    const LabelFile::Zones current = startUpZones();
+    const std::optional<LabelFile::Content> first = LabelFile::decode(bytes, current);
+    if (!first)
+        return 0;
+    const std::optional<QByteArray> saved = LabelFile::encode(first->zones, first->iconEntry);
+    if (!saved)
+        std::abort(); // an opened label that cannot be saved again
+    const std::optional<LabelFile::Content> second = LabelFile::decode(*saved, current);
+    if (!second || second->zones != first->zones || second->iconEntry != first->iconEntry)
+        std::abort();
+    return 0;
+}

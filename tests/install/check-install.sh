@@ -1,0 +1,87 @@
+#!/usr/bin/env bash
+# Installs the build into a scratch DESTDIR and checks what a desktop sees of it: the
+# layout, the desktop entry, the AppStream data, the label file type (also without its
+# extension) and its default program, and that the installed program prints from outside
+# the source tree and finds its help file.
+#   check-install.sh BUILD_DIR SOURCE_DIR
+set -euo pipefail
+build="$1"
+source="$2"
+scratch="$(mktemp -d)"
+trap 'rm -rf "$scratch"' EXIT
+failures=0
+
+fail() {
+  echo "ÉCHEC : $*" >&2
+  failures=$((failures + 1))
+}
+
+destdir="$scratch/root"
+DESTDIR="$destdir" cmake --install "$build" --prefix /usr >/dev/null
+usr="$destdir/usr"
+id=fr.korvalin.Korvalin
+
+for file in bin/korvalin share/korvalin/KORVALIN.HLP "share/applications/$id.desktop" \
+  "share/metainfo/$id.metainfo.xml" "share/mime/packages/$id.xml" \
+  "share/icons/hicolor/scalable/apps/$id.svg" share/man/man1/korvalin.1; do
+  [ -f "$usr/$file" ] || fail "$file n'est pas installé"
+done
+[ -x "$usr/bin/korvalin" ] || fail "bin/korvalin n'est pas exécutable"
+
+desktop-file-validate "$usr/share/applications/$id.desktop" || fail "entrée de bureau invalide"
+appstreamcli validate --no-net "$usr/share/metainfo/$id.metainfo.xml" >/dev/null ||
+  fail "données AppStream invalides"
+# The manual page must format without a warning.
+warnings="$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$usr/share/man/man1/korvalin.1" 2>&1 >/dev/null)"
+[ -z "$warnings" ] || fail "page de manuel : $warnings"
+
+# A desktop of its own: the installed file types and menu entry, and nothing of the machine's
+# user; the machine's own types stay visible, as text/plain is the label type's parent.
+export XDG_DATA_HOME="$scratch/xdg"
+export XDG_DATA_DIRS=/usr/share
+export XDG_CONFIG_HOME="$scratch/config"
+export XDG_RUNTIME_DIR="$scratch/runtime"
+mkdir -m 700 "$XDG_RUNTIME_DIR"
+unset XDG_CURRENT_DESKTOP DESKTOP_SESSION KDE_FULL_SESSION GNOME_DESKTOP_SESSION_ID || true
+mkdir -p "$XDG_DATA_HOME/mime/packages" "$XDG_DATA_HOME/applications" "$XDG_CONFIG_HOME"
+cp "$usr/share/mime/packages/$id.xml" "$XDG_DATA_HOME/mime/packages/"
+cp "$usr/share/applications/$id.desktop" "$XDG_DATA_HOME/applications/"
+update-mime-database "$XDG_DATA_HOME/mime"
+update-desktop-database "$XDG_DATA_HOME/applications"
+
+work="$scratch/travail"
+mkdir -p "$work"
+cp "$source/examples/sauvegarde.eti" "$work/archives.eti"
+cp "$source/examples/sauvegarde.eti" "$work/archives sans extension"
+printf '10,4,10,4\r\n#TRUE#,#TRUE#\r\n' >"$work/laser.PAR"
+printf 'Ceci est du texte.\n' >"$work/notes"
+
+expect_type() {
+  local type
+  type="$(xdg-mime query filetype "$1")"
+  [ "$type" = "$2" ] || fail "type de $(basename "$1") : « $type » au lieu de « $2 »"
+}
+expect_type "$work/archives.eti" application/x-korvalin-label
+expect_type "$work/archives sans extension" application/x-korvalin-label
+expect_type "$work/laser.PAR" application/x-korvalin-settings
+expect_type "$work/notes" text/plain
+default="$(xdg-mime query default application/x-korvalin-label)"
+[ "$default" = "$id.desktop" ] || fail "programme par défaut des étiquettes : « $default »"
+
+# The installed program, run from a folder of the user's, with no display.
+cd "$work"
+env -u DISPLAY -u WAYLAND_DISPLAY "$usr/bin/korvalin" --pdf archives.pdf archives.eti ||
+  fail "korvalin --pdf a échoué"
+pdftotext archives.pdf - 2>/dev/null | grep -q Sauvegarde || fail "archives.pdf ne montre pas l'étiquette"
+env -u DISPLAY -u WAYLAND_DISPLAY "$usr/bin/korvalin" --calibration --pdf etalonnage.pdf \
+  --settings laser.PAR || fail "korvalin --calibration a échoué"
+pdftotext etalonnage.pdf - 2>/dev/null | grep -q Etiquette10 ||
+  fail "etalonnage.pdf ne montre pas les étiquettes"
+help="$("$usr/bin/korvalin" --help 2>/dev/null | grep '^Aide détaillée : ' || true)"
+[ "$help" = "Aide détaillée : $usr/share/korvalin/KORVALIN.HLP" ] ||
+  fail "le programme installé ne trouve pas son aide : « $help »"
+
+if [ "$failures" -ne 0 ]; then
+  exit 1
+fi
+echo "Installation conforme."

@@ -1,0 +1,56 @@
+#include "TestFiles.h"
+
+#include "platform/ProgramFiles.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <QTest>
+
+class TestProgramFiles : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void helpBesideTheProgramFirstThenInstalled_data();
+    void helpBesideTheProgramFirstThenInstalled();
+};
+
+// A prefix holds bin/ and share/korvalin/; which of them hold a help file decides.
+void TestProgramFiles::helpBesideTheProgramFirstThenInstalled_data()
+{
+    QTest::addColumn<QStringList>("helpFiles");
+    QTest::addColumn<QStringList>("helpFolders");
+    QTest::addColumn<QString>("expectedFolder");
+    const QString bin = QStringLiteral("bin");
+    const QString share = QStringLiteral("share/korvalin");
+    QTest::newRow("build folder") << QStringList{bin} << QStringList{} << bin;
+    QTest::newRow("build folder, also installed")
+        << QStringList{bin, share} << QStringList{} << bin;
+    QTest::newRow("installed") << QStringList{share} << QStringList{} << share;
+    QTest::newRow("nowhere") << QStringList{} << QStringList{} << bin;
+    QTest::newRow("a folder of that name is no help file")
+        << QStringList{} << QStringList{share} << bin;
+}
+
+void TestProgramFiles::helpBesideTheProgramFirstThenInstalled()
+{
+    QFETCH(QStringList, helpFiles);
+    QFETCH(QStringList, helpFolders);
+    QFETCH(QString, expectedFolder);
+    QTemporaryDir prefix;
+    QVERIFY(prefix.isValid());
+    const QDir root(prefix.path());
+    QVERIFY(root.mkpath(QStringLiteral("bin")) && root.mkpath(QStringLiteral("share/korvalin")));
+    for (const QString &folder : helpFiles)
+        QVERIFY(writeBytes(root.filePath(folder + QStringLiteral("/KORVALIN.HLP")), "<html/>"));
+    for (const QString &folder : helpFolders)
+        QVERIFY(root.mkpath(folder + QStringLiteral("/KORVALIN.HLP")));
+
+    const QString executableFolder = root.filePath(QStringLiteral("bin"));
+    QCOMPARE(ProgramFiles::folder(executableFolder), root.filePath(expectedFolder));
+    QCOMPARE(ProgramFiles::helpFile(executableFolder),
+             root.filePath(expectedFolder + QStringLiteral("/KORVALIN.HLP")));
+}
+
+QTEST_MAIN(TestProgramFiles)
+#include "tst_programfiles.moc"

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "print/CommandLine.h"
+
+#include <QString>
+#include <QStringList>
+#include <QTextStream>
+
+// One headless run, in this process, with what it wrote on each stream.
+struct CommandLineOutcome
+{
+    int status;
+    QString out, err;
+};
+
+inline CommandLineOutcome runCommandLine(const QStringList &arguments)
+{
+    CommandLineOutcome o{0, {}, {}};
+    QTextStream out(&o.out), err(&o.err);
+    o.status = CommandLine::run(arguments, out, err);
+    out.flush();
+    err.flush();
+    return o;
+}

@@ -1,0 +1,398 @@
+#include "CommandLineRun.h"
+#include "CupsScheduler.h"
+#include "PdfRaster.h"
+#include "PdfText.h"
+
+#include "print/CalibrationPage.h"
+#include "print/PrintSettingsFile.h"
+#include "print/Printer.h"
+#include "print/SheetGeometry.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+#include <cmath>
+
+namespace {
+
+constexpr int PixelsPerMm = 20;
+constexpr int DotsPerInch = 508;  // 20 pixels a millimetre
+constexpr double Tolerance = 0.1; // mm
+
+// A page rendered at 20 pixels a millimetre, read in millimetres from the page's corner.
+class PageScan
+{
+public:
+    explicit PageScan(const QImage &image) : m_image(image) {}
+
+    bool dark(double xMm, double yMm) const
+    {
+        const QPoint p(int(std::floor(xMm * PixelsPerMm)), int(std::floor(yMm * PixelsPerMm)));
+        return m_image.valid(p) && qGray(m_image.pixel(p)) < 128;
+    }
+
+    // The middle of the dark pixels between from and to, stepping by one pixel along a
+    // row (a vertical line crossing it) or a column (a horizontal one); NaN when none is dark.
+    double lineAlongRow(double yMm, double fromXMm, double toXMm) const
+    {
+        return middle(fromXMm, toXMm, [&](double x) { return dark(x, yMm); });
+    }
+    double lineAlongColumn(double xMm, double fromYMm, double toYMm) const
+    {
+        return middle(fromYMm, toYMm, [&](double y) { return dark(xMm, y); });
+    }
+
+    // Where each run of dark pixels along a row or a column has its middle.
+    QList<double> runsAlongRow(double yMm, double fromXMm, double toXMm) const
+    {
+        return runs(fromXMm, toXMm, [&](double x) { return dark(x, yMm); });
+    }
+    QList<double> runsAlongColumn(double xMm, double fromYMm, double toYMm) const
+    {
+        return runs(fromYMm, toYMm, [&](double y) { return dark(xMm, y); });
+    }
+
+private:
+    template <typename Dark> static double middle(double from, double to, Dark isDark)
+    {
+        double sum = 0;
+        int count = 0;
+        for (double v = from; v < to; v += 1.0 / PixelsPerMm) {
+            if (isDark(v)) {
+                sum += v + 0.5 / PixelsPerMm;
+                ++count;
+            }
+        }
+        return count ? sum / count : std::nan("");
+    }
+
+    template <typename Dark> static QList<double> runs(double from, double to, Dark isDark)
+    {
+        QList<double> middles;
+        double runStart = -1;
+        for (double v = from; v < to; v += 1.0 / PixelsPerMm) {
+            if (isDark(v) && runStart < 0)
+                runStart = v;
+            if (!isDark(v) && runStart >= 0) {
+                middles.append((runStart + v) / 2);
+                runStart = -1;
+            }
+        }
+        return middles;
+    }
+
+    QImage m_image;
+};
+
+// The distances of a settings file: left margin, top margin, row gap, column gap.
+using Spacing = std::array<double, 4>;
+
+} // namespace
+
+Q_DECLARE_METATYPE(Spacing)
+
+class TestCalibrationPage : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void outlinesAndCrossesWhereTheDistancesSay_data();
+    void outlinesAndCrossesWhereTheDistancesSay();
+    void rulersTickEveryMillimetre();
+    void captionsNameEachPosition();
+    void printedPageMeasuresFromThePrintableCorner();
+    void unwritablePdfIsReported();
+    void commandLineWritesThePage_data();
+    void commandLineWritesThePage();
+    void commandLineBadUsage_data();
+    void commandLineBadUsage();
+
+private:
+    QString writeCalibrationPdf(const QString &name, const Spacing &spacing);
+
+    CupsScheduler m_cups; // first, so that libcups sees only the private scheduler
+    QTemporaryDir m_dir;
+};
+
+void TestCalibrationPage::initTestCase()
+{
+    QVERIFY(m_dir.isValid());
+    QDir::setCurrent(m_dir.path());
+}
+
+QString TestCalibrationPage::writeCalibrationPdf(const QString &name, const Spacing &spacing)
+{
+    Module1 state;
+    state.SheetSpacing = spacing;
+    const QString pdf = m_dir.filePath(name);
+    return CalibrationPage::writePdf(pdf, state) == PdfFileResult::Written ? pdf : QString();
+}
+
+void TestCalibrationPage::outlinesAndCrossesWhereTheDistancesSay_data()
+{
+    QTest::addColumn<QByteArray>("settingsFile");
+    QTest::addColumn<Spacing>("spacing");
+    QTest::newRow("default distances") << QByteArray() << Spacing{10, 4, 4, 10};
+    // The file lists the column gap before the row gap.
+    QTest::newRow("custom settings file")
+        << QByteArray("12.5,7,5,3.5\r\n#FALSE#,#TRUE#\r\n") << Spacing{12.5, 7, 3.5, 5};
+    QTest::newRow("labels touching")
+        << QByteArray("6,2.25,0,0\r\n#TRUE#,#TRUE#\r\n") << Spacing{6, 2.25, 0, 0};
+}
+
+void TestCalibrationPage::outlinesAndCrossesWhereTheDistancesSay()
+{
+    QFETCH(QByteArray, settingsFile);
+    QFETCH(Spacing, spacing);
+
+    Module1 state;
+    state.startUp(QString(), QString(), m_dir.path());
+    if (!settingsFile.isEmpty()) {
+        const std::optional<PrintSettingsFile::Layout> layout =
+            PrintSettingsFile::decode(settingsFile);
+        QVERIFY(layout);
+        layout->applyTo(state);
+    }
+    QCOMPARE(state.SheetSpacing, spacing);
+    const QString pdf = m_dir.filePath(QStringLiteral("distances.pdf"));
+    QCOMPARE(CalibrationPage::writePdf(pdf, state), PdfFileResult::Written);
+    const QImage image = renderPdfPage(pdf, DotsPerInch);
+    QVERIFY(!image.isNull());
+    const PageScan page(image);
+
+    const double w = SheetGeometry::LabelWidth, h = SheetGeometry::LabelHeight;
+    for (int position = 1; position <= SheetGeometry::Positions; ++position) {
+        const QPointF o = SheetGeometry::labelOrigin(position, spacing);
+        const QByteArray where = QByteArray::number(position);
+        // Each edge, looked for within 1 mm of where it belongs, half a millimetre off the
+        // whole millimetres where ruler ticks lie. Touching labels share their edges.
+        const double left = page.lineAlongRow(o.y() + 20.5, o.x() - 1, o.x() + 1);
+        const double right = page.lineAlongRow(o.y() + 20.5, o.x() + w - 1, o.x() + w + 1);
+        const double top = page.lineAlongColumn(o.x() + 20.5, o.y() - 1, o.y() + 1);
+        const double bottom = page.lineAlongColumn(o.x() + 20.5, o.y() + h - 1, o.y() + h + 1);
+        QVERIFY2(std::abs(left - o.x()) <= Tolerance, where + " left " + QByteArray::number(left));
+        QVERIFY2(std::abs(right - (o.x() + w)) <= Tolerance, where + " right");
+        QVERIFY2(std::abs(top - o.y()) <= Tolerance, where + " top " + QByteArray::number(top));
+        QVERIFY2(std::abs(bottom - (o.y() + h)) <= Tolerance, where + " bottom");
+
+        // The cross's left arm runs from the origin to 3 mm outside the label.
+        const double arm = CalibrationPage::CrossArmMm;
+        QVERIFY2(page.dark(o.x() - arm + 0.2, o.y()) || page.dark(o.x() - arm + 0.2, o.y() - 0.05),
+                 where + " cross");
+        const double beyond = o.x() - arm - 0.3;
+        const bool neighbourEdge = position % 2 == 0 && spacing[3] < arm + 0.5;
+        const bool onRuler = beyond < CalibrationPage::CentimetreTickMm + 0.5;
+        if (!neighbourEdge && !onRuler)
+            QVERIFY2(!page.dark(beyond, o.y()) && !page.dark(beyond, o.y() - 0.05),
+                     where + " cross too long");
+    }
+}
+
+// Along the top edge, one tick a millimetre, 2 mm long, every fifth 3.5 mm and every tenth
+// 5 mm and numbered; down the left edge the same.
+void TestCalibrationPage::rulersTickEveryMillimetre()
+{
+    const QString pdf = writeCalibrationPdf(QStringLiteral("rulers.pdf"), {30, 30, 4, 10});
+    QVERIFY(!pdf.isEmpty());
+    const QImage image = renderPdfPage(pdf, DotsPerInch);
+    QVERIFY(!image.isNull());
+    const PageScan page(image);
+
+    const QList<double> across = page.runsAlongRow(1, 0.5, 209.5);
+    const QList<double> down = page.runsAlongColumn(1, 0.5, 296.5);
+    QCOMPARE(across.size(), 209);
+    QCOMPARE(down.size(), 296);
+    for (int i = 0; i < across.size(); ++i)
+        QVERIFY2(std::abs(across[i] - (i + 1)) <= Tolerance, QByteArray::number(i + 1));
+    for (int i = 0; i < down.size(); ++i)
+        QVERIFY2(std::abs(down[i] - (i + 1)) <= Tolerance, QByteArray::number(i + 1));
+
+    auto expectedLength = [](int mm) { return mm % 10 == 0 ? 5.0 : mm % 5 == 0 ? 3.5 : 2.0; };
+    // Past the labels' corner, where nothing else is drawn, each tick ends where it should.
+    for (int mm = 1; mm <= 25; ++mm) {
+        const double length = expectedLength(mm);
+        QVERIFY2(page.dark(mm, length - 0.2) || page.dark(mm - 0.05, length - 0.2),
+                 QByteArray::number(mm));
+        QVERIFY2(!page.dark(mm, length + 0.2) && !page.dark(mm - 0.05, length + 0.2),
+                 QByteArray::number(mm));
+        QVERIFY2(page.dark(length - 0.2, mm) || page.dark(length - 0.2, mm - 0.05),
+                 QByteArray::number(mm));
+        QVERIFY2(!page.dark(length + 0.2, mm) && !page.dark(length + 0.2, mm - 0.05),
+                 QByteArray::number(mm));
+    }
+
+    // Every tenth millimetre carries its number, centred under the tick on the top ruler.
+    const QList<PdfTextPage> text = readPdfText(pdf);
+    QCOMPARE(text.size(), 1);
+    for (int mm = 10; mm <= 200; mm += 10) {
+        const QString number = QString::number(mm);
+        bool found = false;
+        for (const PdfWord &word : text[0].words) {
+            const QPointF centre = word.box.center() * mmPerPt;
+            if (word.text == number && centre.y() < 10)
+                found = found || std::abs(centre.x() - mm) < 0.3;
+        }
+        QVERIFY2(found, qPrintable(number));
+    }
+}
+
+void TestCalibrationPage::captionsNameEachPosition()
+{
+    // Margins wide enough that no ruler number falls inside a label.
+    const Spacing spacing{30, 30, 4, 10};
+    const QString pdf = writeCalibrationPdf(QStringLiteral("captions.pdf"), spacing);
+    QVERIFY(!pdf.isEmpty());
+    const QList<PdfTextPage> text = readPdfText(pdf);
+    QCOMPARE(text.size(), 1);
+    for (int position = 1; position <= SheetGeometry::Positions; ++position) {
+        const QRectF label(SheetGeometry::labelOrigin(position, spacing),
+                           QSizeF(SheetGeometry::LabelWidth, SheetGeometry::LabelHeight));
+        // "Etiquette 1" .. "Etiquette 9" are two words; "Etiquette10" is one.
+        QStringList words;
+        QRectF caption;
+        for (const PdfWord &word : text[0].words) {
+            const QRectF box(word.box.topLeft() * mmPerPt, word.box.size() * mmPerPt);
+            if (label.contains(box.center())) {
+                words.append(word.text);
+                caption |= box;
+            }
+        }
+        QCOMPARE(words.join(QLatin1Char(' ')), SheetGeometry::positionCaption(position));
+        QVERIFY2(std::abs(caption.center().x() - label.center().x()) < 0.5,
+                 qPrintable(words.join(QLatin1Char(' '))));
+        QVERIFY2(std::abs(caption.center().y() - label.center().y()) < 1.5,
+                 qPrintable(words.join(QLatin1Char(' '))));
+    }
+    QCOMPARE(SheetGeometry::positionCaption(9), QStringLiteral("Etiquette 9"));
+    QCOMPARE(SheetGeometry::positionCaption(10), QStringLiteral("Etiquette10"));
+}
+
+// On a printer, the rulers start at the corner of the area it can reach, as the distances do.
+void TestCalibrationPage::printedPageMeasuresFromThePrintableCorner()
+{
+    QVERIFY2(m_cups.start(), qPrintable(m_cups.errorString()));
+    const QMarginsF marginsPt(30, 45, 20, 50);
+    QVERIFY(!m_cups.addPdfQueueWithA4Margins(QStringLiteral("Marges"), marginsPt).isEmpty());
+    Module1 state;
+    state.SheetSpacing = {12, 8, 4, 10};
+    QVERIFY(CalibrationPage::print(Printer(QStringLiteral("Marges")), state));
+    const QString output = m_cups.waitForOutput(QStringLiteral("Marges"));
+    QVERIFY(!output.isEmpty());
+    const QImage image = renderPdfPage(output, DotsPerInch);
+    QVERIFY(!image.isNull());
+    const PageScan page(image);
+
+    const QPointF corner(marginsPt.left() * mmPerPt, marginsPt.top() * mmPerPt);
+    const double rulerTop = page.lineAlongColumn(corner.x() + 1.5, corner.y() - 1, corner.y() + 1);
+    const double rulerLeft = page.lineAlongRow(corner.y() + 1.5, corner.x() - 1, corner.x() + 1);
+    QVERIFY2(std::abs(rulerTop - corner.y()) <= Tolerance, QByteArray::number(rulerTop));
+    QVERIFY2(std::abs(rulerLeft - corner.x()) <= Tolerance, QByteArray::number(rulerLeft));
+    const QPointF label1 = corner + QPointF(12, 8);
+    const double left = page.lineAlongRow(label1.y() + 20.5, label1.x() - 1, label1.x() + 1);
+    const double top = page.lineAlongColumn(label1.x() + 20.5, label1.y() - 1, label1.y() + 1);
+    QVERIFY2(std::abs(left - label1.x()) <= Tolerance, QByteArray::number(left));
+    QVERIFY2(std::abs(top - label1.y()) <= Tolerance, QByteArray::number(top));
+
+    QVERIFY(!CalibrationPage::print(Printer(QStringLiteral("Absente")), state));
+}
+
+void TestCalibrationPage::unwritablePdfIsReported()
+{
+    Module1 state;
+    const QString inMissingFolder = m_dir.filePath(QStringLiteral("absent/page.pdf"));
+    QCOMPARE(CalibrationPage::writePdf(inMissingFolder, state), PdfFileResult::WriteFailed);
+    QVERIFY(!QFile::exists(inMissingFolder));
+}
+
+void TestCalibrationPage::commandLineWritesThePage_data()
+{
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<QByteArray>("settingsFile");
+    QTest::addColumn<double>("firstLeft");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("message");
+    const QString settings = QStringLiteral("--settings");
+    QTest::newRow("default distances") << QStringList{} << QByteArray() << 10.0 << 0 << QString();
+    QTest::newRow("settings file")
+        << QStringList{settings, QStringLiteral("reglage.PAR")}
+        << QByteArray("17.5,6,8,4\r\n#TRUE#,#FALSE#\r\n") << 17.5 << 0 << QString();
+    QTest::newRow("unreadable settings")
+        << QStringList{settings, QStringLiteral("absent.PAR")} << QByteArray() << 0.0 << 1
+        << QStringLiteral("Erreur d'ouverture du fichier : absent.PAR\n");
+    QTest::newRow("not a settings file")
+        << QStringList{settings, QStringLiteral("reglage.PAR")} << QByteArray("10,4\r\n") << 0.0
+        << 1 << QStringLiteral("Erreur d'ouverture du fichier : reglage.PAR\n");
+}
+
+void TestCalibrationPage::commandLineWritesThePage()
+{
+    QFETCH(QStringList, options);
+    QFETCH(QByteArray, settingsFile);
+    QFETCH(double, firstLeft);
+    QFETCH(int, status);
+    QFETCH(QString, message);
+    QFile::remove(QStringLiteral("reglage.PAR"));
+    if (!settingsFile.isEmpty()) {
+        QFile file(QStringLiteral("reglage.PAR"));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QCOMPARE(file.write(settingsFile), settingsFile.size());
+    }
+    const QString pdf = QStringLiteral("etalonnage.pdf");
+    QFile::remove(pdf);
+
+    const CommandLineOutcome o = runCommandLine(
+        QStringList{QStringLiteral("--calibration"), QStringLiteral("--pdf"), pdf} + options);
+    QCOMPARE(o.status, status);
+    QCOMPARE(o.err, message);
+    QCOMPARE(QFile::exists(pdf), status == 0);
+    if (status != 0)
+        return;
+    const QImage image = renderPdfPage(pdf, DotsPerInch);
+    QVERIFY(!image.isNull());
+    const double left = PageScan(image).lineAlongRow(40.5, firstLeft - 1, firstLeft + 1);
+    QVERIFY2(std::abs(left - firstLeft) <= Tolerance, QByteArray::number(left));
+}
+
+void TestCalibrationPage::commandLineBadUsage_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("reason");
+    const QString calibration = QStringLiteral("--calibration");
+    const QString pdf = QStringLiteral("--pdf");
+    const QString out = QStringLiteral("sortie.pdf");
+    QTest::newRow("no output") << QStringList{calibration}
+                               << QStringLiteral("choisir --pdf ou --print");
+    QTest::newRow("both outputs") << QStringList{calibration, pdf, out, QStringLiteral("--print")}
+                                  << QStringLiteral("choisir --pdf ou --print");
+    QTest::newRow("a label file") << QStringList{calibration, pdf, out, QStringLiteral("lot.eti")}
+                                  << QStringLiteral(
+                                         "la page d'étalonnage ne prend pas de fichier étiquette");
+    QTest::newRow("a run option") << QStringList{QStringLiteral("--count"), QStringLiteral("2"),
+                                                 calibration, pdf, out}
+                                  << QStringLiteral("--count ne va pas avec --calibration");
+    QTest::newRow("printer without print")
+        << QStringList{calibration, pdf, out, QStringLiteral("--printer"), QStringLiteral("Q")}
+        << QStringLiteral("--printer va avec --print");
+    QTest::newRow("empty printer name") << QStringList{calibration, QStringLiteral("--print"),
+                                                       QStringLiteral("--printer"), QString()}
+                                        << QStringLiteral("le nom de l'imprimante est vide");
+    QTest::newRow("missing value")
+        << QStringList{calibration, pdf} << QStringLiteral("l'option --pdf demande une valeur");
+}
+
+void TestCalibrationPage::commandLineBadUsage()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, reason);
+    const CommandLineOutcome o = runCommandLine(arguments);
+    QCOMPARE(o.status, 2);
+    QVERIFY2(o.err.startsWith(QStringLiteral("korvalin : ") + reason + QLatin1Char('\n')),
+             qPrintable(o.err));
+    QVERIFY(o.err.contains(QStringLiteral("--calibration")));
+    QVERIFY(!QFile::exists(QStringLiteral("sortie.pdf")));
+}
+
+QTEST_MAIN(TestCalibrationPage)
+#include "tst_calibrationpage.moc"
