@@ -63,525 +63,501 @@ class TestForm1 : public QObject
     Q_OBJECT
 
 private slots:
-    void startUpState();
-    void captions_data();
-    void captions();
-    void tipTexts_data();
-    void tipTexts();
-    void toolbarTips_data();
-    void toolbarTips();
-    void commandsOfLaterWindowsAreVisiblyDisabled_data();
-    void commandsOfLaterWindowsAreVisiblyDisabled();
-    void entryPoints_data();
-    void entryPoints();
-    void toolbarSeparatorsDoNothing_data();
-    void toolbarSeparatorsDoNothing();
-    void clockTicksEverySecond();
-    void insertKeySwitchesToOverwriting();
-    void helpFileBesideTheProgram_data();
-    void helpFileBesideTheProgram();
-    void printerSetUpReplacesThePrinter_data();
-    void printerSetUpReplacesThePrinter();
-    void commandLineDocument_data();
-    void commandLineDocument();
-    void commandLineDocumentThatCannotBeRead();
-    void closingThroughTheFrameEndsWithoutQuestion();
-    void qtSpeaksFrench();
-};
-
-void TestForm1::startUpState()
-{
-    const QDate dayBefore = QDate::currentDate();
-    Form1Harness h;
-    const QDate dayAfter = QDate::currentDate();
-    QCOMPARE(h.form->windowTitle(), QStringLiteral("Création d'étiquette pour disquette 3\"1/2"));
-    QCOMPARE(h.panel(1), QStringLiteral("SANS NOM"));
-    // The date may change while the window starts.
-    const QLocale french(QLocale::French, QLocale::France);
-    QVERIFY2(h.panel(2) == french.toString(dayBefore, QLocale::ShortFormat) ||
-                 h.panel(2) == french.toString(dayAfter, QLocale::ShortFormat),
-             qPrintable(h.panel(2)));
-    QVERIFY2(
-        QRegularExpression(QStringLiteral("^\\d\\d:\\d\\d:\\d\\d$")).match(h.panel(3)).hasMatch(),
-        qPrintable(h.panel(3)));
-    QCOMPARE(h.panel(5), QStringLiteral("MAJ"));
-    QCOMPARE(h.panel(6), QStringLiteral("INSER"));
-    QVERIFY(!h.panel(4).isEmpty());
-
-    QCOMPARE(h.zoneDisplay(1)->backColor(), 12632256);
-    QCOMPARE(h.zoneDisplay(2)->backColor(), 16777215);
-    QCOMPARE(h.zoneDisplay(3)->backColor(), 16777215);
-    QCOMPARE(h.find<QGroupBox>("Frame1")->title(), QStringLiteral("Aligner texte 1"));
-    QCOMPARE(h.find<QLabel>("Label4")->text(), QStringLiteral("Edition du texte zone 1"));
-    QVERIFY(h.find<QRadioButton>("Option1")->isChecked());
-    QVERIFY(h.text1()->text().isEmpty());
-    QCOMPARE(h.text1()->font().family(), QStringLiteral("Arial"));
-    QCOMPARE(h.text1()->font().pointSizeF(), 8.25);
-
-    QCOMPARE(h.state.CurrentZone, qint16(1));
-    QVERIFY(!h.state.Modified);
-    QCOMPARE(h.zone(1), TextZone::startUp(1));
-    QCOMPARE(h.zone(2).ForeColor, WindowTextColor);
-    QCOMPARE(h.zone(3), TextZone::startUp(3));
-    QCOMPARE(h.find<QLabel>("Label6")->text(), QStringLiteral("Aucune imprimante"));
-    QVERIFY(!h.action("Mnu_ImpPort")->isChecked());
-    QVERIFY(!h.action("Mnu_ImpPays")->isChecked());
-    QVERIFY(h.msgBoxes.allSeen());
-}
-
-void TestForm1::captions_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("caption");
-    const auto row = [](const char *name, const QString &caption) {
-        QTest::newRow(name) << QString(QLatin1String(name)) << caption;
-    };
-    row("Mnu_Nouveau", QStringLiteral("&Nouveau"));
-    row("Mnu_Ouvrir", QStringLiteral("&Ouvrir"));
-    row("Mnu_Enregistrer", QStringLiteral("&Enregistrer"));
-    row("Mnu_EnregistrerSous", QStringLiteral("Enregistrer &Sous..."));
-    row("Mnu_Apercu", QStringLiteral("&Aperçu"));
-    row("Mnu_Imprimer", QStringLiteral("&Imprimer"));
-    row("Mnu_ConfigImp", QStringLiteral("Configurer l'imprimante"));
-    row("Mnu_ImpPort", QStringLiteral("Imprimante en mode Portrait"));
-    row("Mnu_ImpPays", QStringLiteral("Imprimante en mode Paysage"));
-    row("Mnu_Quitter", QStringLiteral("&Quitter"));
-    row("Mmu_Som_Aide", QStringLiteral("&Sommaire de l'aide"));
-    row("Mnu_AideIndex", QStringLiteral("&Rechercher dans l'aide"));
-    row("Mnu_APropos", QStringLiteral("A propos"));
-    row("Mnu_Fichier", QStringLiteral("&Fichier"));
-    row("Mnu_Aide", QStringLiteral("?"));
-    row("Command1", QStringLiteral("&Police..."));
-    row("Command2", QStringLiteral("&Couleur..."));
-    row("Command3", QStringLiteral("&Logo Icone"));
-    row("Command4", QStringLiteral("&Quitter"));
-    row("Command5", QStringLiteral("Imprimer"));
-    row("Command6", QStringLiteral("&Pas d'icone"));
-    row("Command7", QStringLiteral("&Aide"));
-    row("Command8", QStringLiteral("&Visualiser les images..."));
-    row("Command9", QStringLiteral("Aperçu"));
-    row("Command10", QStringLiteral("Coller l'image"));
-    row("Option1", QStringLiteral("Gauche"));
-    row("Option2", QStringLiteral("Droite"));
-    row("Option3", QStringLiteral("Centre"));
-}
-
-void TestForm1::captions()
-{
-    QFETCH(QString, name);
-    QFETCH(QString, caption);
-    Form1Harness h;
-    const QByteArray objectName = name.toLatin1();
-    if (auto *menu = h.form->findChild<QMenu *>(name))
-        QCOMPARE(menu->title(), caption);
-    else if (auto *button = h.form->findChild<QAbstractButton *>(name))
-        QCOMPARE(button->text(), caption);
-    else
-        QCOMPARE(h.action(objectName.constData())->text(), caption);
-
-    // The frames carry their captions too, whatever their names.
-    QStringList frames;
-    for (const QGroupBox *frame : h.form->findChildren<QGroupBox *>())
-        frames.append(frame->title());
-    for (const QString &title :
-         {QStringLiteral("Iimprimante "), QStringLiteral("Logo / Icône"), QStringLiteral("Texte")})
-        QVERIFY2(frames.contains(title), qPrintable(title));
-}
-
-void TestForm1::tipTexts_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("tip");
-    const auto row = [](const char *name, const QString &tip) {
-        QTest::newRow(name) << QString(QLatin1String(name)) << tip;
-    };
-    row("Label1", QStringLiteral("Cliquez ici pour éditer la zone de texte 1"));
-    row("Label2", QStringLiteral("Cliquez ici pour éditer la zone de texte 2"));
-    row("Label3", QStringLiteral("Cliquez ici pour éditer la zone de texte 3"));
-    row("Picture2", QStringLiteral("Double clic pour charger une image"));
-    row("Command1",
-        QStringLiteral("Affecte une police de caractère à la zone de texte sélectionnée"));
-    row("Command2",
-        QStringLiteral(
-            "Affecte une couleur à la police de caractère à la zone de texte sélectionnée"));
-    row("Frame1", QStringLiteral("Aligne le texte de la zone sélectionée"));
-    row("Command3", QStringLiteral("Charge une image"));
-    row("Command6", QStringLiteral("Efface l'image"));
-    row("Command8", QStringLiteral("Exécute la visionneuse"));
-    row("Command9", QStringLiteral("Donne un aperçu avant impression"));
-    row("Command5", QStringLiteral("Lance la feuille du paramétrage d'impression"));
-    row("Command4", QStringLiteral("Quitte le programme"));
-    row("Command7", QStringLiteral("Exécute l'aide de Korvalin"));
-    row("Command10", QStringLiteral("Colle l'image sélectionnée en icône"));
-}
-
-void TestForm1::tipTexts()
-{
-    QFETCH(QString, name);
-    QFETCH(QString, tip);
-    Form1Harness h;
-    QCOMPARE(h.find<QWidget>(name.toLatin1().constData())->toolTip(), tip);
-}
-
-void TestForm1::toolbarTips_data()
-{
-    QTest::addColumn<int>("index");
-    QTest::addColumn<QString>("tip"); // empty for a separator
-    const QString tips[] = {QStringLiteral("Nouveau"),
-                            QStringLiteral("Ouvrir"),
-                            QStringLiteral("Enregistrer"),
-                            QStringLiteral("Enregistrer sous"),
-                            QStringLiteral("Aperçu"),
-                            QStringLiteral("Imprimer"),
-                            QString(),
-                            QStringLiteral("Police"),
-                            QStringLiteral("Couleur"),
-                            QStringLiteral("Icône"),
-                            QStringLiteral("Visualiser les images"),
-                            QString(),
-                            QStringLiteral("Aide"),
-                            QStringLiteral("A propos"),
-                            QString(),
-                            QStringLiteral("Quitter")};
-    for (int index = 1; index <= 16; ++index)
-        QTest::addRow("button %d", index) << index << tips[index - 1];
-}
-
-void TestForm1::toolbarTips()
-{
-    QFETCH(int, index);
-    QFETCH(QString, tip);
-    Form1Harness h;
-    QCOMPARE(h.find<QToolBar>("Toolbar1")->actions().size(), 16);
-    QAction *entry = h.toolbarEntry(index);
-    QCOMPARE(entry->isSeparator(), tip.isEmpty());
-    if (!tip.isEmpty()) {
-        QCOMPARE(entry->toolTip(), tip);
-        QVERIFY(!entry->icon().isNull());
-        QVERIFY(!entry->icon().pixmap(24, 24).isNull());
-    }
-}
-
-void TestForm1::commandsOfLaterWindowsAreVisiblyDisabled_data()
-{
-    QTest::addColumn<QString>("entry");
-    QTest::addColumn<bool>("enabled");
-    for (const char *name : {"Command10"})
-        QTest::newRow(name) << QString(QLatin1String(name)) << false;
-    for (const char *name :
-         {"Mnu_Nouveau", "Mnu_Imprimer", "Mnu_ConfigImp", "Mnu_ImpPort", "Mnu_ImpPays",
-          "Mnu_AideIndex", "Command3", "Command5", "Command6", "Command7", "toolbar 1", "toolbar 6",
-          "toolbar 10", "toolbar 13", "toolbar 16", "Mnu_Apercu", "Command9", "toolbar 5",
-          "Mnu_APropos", "toolbar 14", "Command8", "toolbar 11"})
-        QTest::newRow(name) << QString(QLatin1String(name)) << true;
-}
-
-void TestForm1::commandsOfLaterWindowsAreVisiblyDisabled()
-{
-    QFETCH(QString, entry);
-    QFETCH(bool, enabled);
-    Form1Harness h;
-    h.form->show();
-    if (entry.startsWith(QLatin1String("toolbar "))) {
-        QAction *button = h.toolbarEntry(entry.mid(8).toInt());
-        QCOMPARE(button->isEnabled(), enabled);
-    } else if (auto *button = h.form->findChild<QAbstractButton *>(entry)) {
-        QCOMPARE(button->isEnabled(), enabled);
-        QVERIFY(button->isVisible());
-    } else {
-        QCOMPARE(h.action(entry.toLatin1().constData())->isEnabled(), enabled);
-        QVERIFY(h.action(entry.toLatin1().constData())->isVisible());
-    }
-}
-
-// Every entry point of a command runs the same handler: menu item, button and toolbar
-// button show the same first dialog or question.
-void TestForm1::entryPoints_data()
-{
-    QTest::addColumn<QString>("entry");
-    QTest::addColumn<QString>("effect");
-    const QString newQuestion = QStringLiteral("message Création d'une étiquette");
-    const QString quitQuestion = QStringLiteral("message Quitter le programme");
-    const QString openDialog = QStringLiteral("open Ouvrir");
-    const QString saveAs = QStringLiteral("save Enregistrer Sous");
-    const QString iconDialog = QStringLiteral("open Ouvrir un icone");
-    const QString contents = QStringLiteral("help 3");
-    QTest::newRow("menu Nouveau") << QStringLiteral("Mnu_Nouveau") << newQuestion;
-    QTest::newRow("toolbar 1") << QStringLiteral("toolbar 1") << newQuestion;
-    QTest::newRow("menu Ouvrir") << QStringLiteral("Mnu_Ouvrir") << openDialog;
-    QTest::newRow("toolbar 2") << QStringLiteral("toolbar 2") << openDialog;
-    QTest::newRow("menu Enregistrer, untitled") << QStringLiteral("Mnu_Enregistrer") << saveAs;
-    QTest::newRow("toolbar 3") << QStringLiteral("toolbar 3") << saveAs;
-    QTest::newRow("menu Enregistrer Sous") << QStringLiteral("Mnu_EnregistrerSous") << saveAs;
-    QTest::newRow("toolbar 4") << QStringLiteral("toolbar 4") << saveAs;
-    QTest::newRow("Police button") << QStringLiteral("Command1") << QStringLiteral("font");
-    QTest::newRow("toolbar 8") << QStringLiteral("toolbar 8") << QStringLiteral("font");
-    QTest::newRow("Couleur button") << QStringLiteral("Command2") << QStringLiteral("colour");
-    QTest::newRow("toolbar 9") << QStringLiteral("toolbar 9") << QStringLiteral("colour");
-    QTest::newRow("Logo Icone button") << QStringLiteral("Command3") << iconDialog;
-    QTest::newRow("toolbar 10") << QStringLiteral("toolbar 10") << iconDialog;
-    QTest::newRow("menu Sommaire") << QStringLiteral("Mmu_Som_Aide") << contents;
-    QTest::newRow("Aide button") << QStringLiteral("Command7") << contents;
-    QTest::newRow("toolbar 13") << QStringLiteral("toolbar 13") << contents;
-    QTest::newRow("menu Rechercher")
-        << QStringLiteral("Mnu_AideIndex") << QStringLiteral("help 261");
-    QTest::newRow("menu Configurer l'imprimante")
-        << QStringLiteral("Mnu_ConfigImp") << QStringLiteral("printer");
-    QTest::newRow("menu Quitter") << QStringLiteral("Mnu_Quitter") << quitQuestion;
-    QTest::newRow("Quitter button") << QStringLiteral("Command4") << quitQuestion;
-    QTest::newRow("toolbar 16") << QStringLiteral("toolbar 16") << quitQuestion;
-}
-
-void TestForm1::entryPoints()
-{
-    QFETCH(QString, entry);
-    QFETCH(QString, effect);
-    Form1Harness h;
-    h.dialogs->answerNext(ScriptedDialogs::Cancel{});
-    FirstEffect first(h);
-    if (entry.startsWith(QLatin1String("toolbar ")))
-        h.toolbarEntry(entry.mid(8).toInt())->trigger();
-    else if (auto *button = h.form->findChild<QAbstractButton *>(entry))
-        QTest::mouseClick(button, Qt::LeftButton);
-    else
-        h.action(entry.toLatin1().constData())->trigger();
-    // The printer set-up asks CUPS what to offer before its dialog comes.
-    QTRY_COMPARE_WITH_TIMEOUT(first.text(), effect, 30000);
-}
-
-void TestForm1::toolbarSeparatorsDoNothing_data()
-{
-    QTest::addColumn<int>("index");
-    QTest::newRow("7") << 7;
-    QTest::newRow("12") << 12;
-    QTest::newRow("15") << 15;
-}
-
-void TestForm1::toolbarSeparatorsDoNothing()
-{
-    QFETCH(int, index);
-    Form1Harness h;
-    h.clickZone(2);
-    h.type(QStringLiteral("texte"));
-    FirstEffect first(h);
-    h.toolbarEntry(index)->trigger();
-    QCOMPARE(first.text(), QString());
-    QCOMPARE(h.state.CurrentZone, qint16(2));
-    QCOMPARE(h.zone(2).Caption, QStringLiteral("texte"));
-    QCOMPARE(h.panel(1), QStringLiteral("SANS NOM"));
-}
-
-void TestForm1::clockTicksEverySecond()
-{
-    Form1Harness h;
-    QTimer *clock = nullptr;
-    for (QTimer *timer : h.form->findChildren<QTimer *>(Qt::FindDirectChildrenOnly)) {
-        if (timer->isActive() && timer->interval() == 1000)
-            clock = timer;
-    }
-    QVERIFY(clock);
-
-    // One tick, made at once rather than waited for: the panel shows the time it was made.
-    h.form->findChild<StatusPanels *>()->setPanelText(3, QString());
-    QSignalSpy ticks(clock, &QTimer::timeout);
-    const QTime before = QTime::currentTime();
-    clock->start(0);
-    QVERIFY(ticks.wait());
-    const QTime after = QTime::currentTime();
-    const QTime shown = QTime::fromString(h.panel(3), QStringLiteral("HH:mm:ss"));
-    QVERIFY2(shown.isValid(), qPrintable(h.panel(3)));
-    const QTime from(before.hour(), before.minute(), before.second());
-    // Midnight may pass between the two readings.
-    const bool inRun =
-        from <= after ? shown >= from && shown <= after : shown >= from || shown <= after;
-    QVERIFY2(inRun, qPrintable(h.panel(3)));
-}
-
-void TestForm1::helpFileBesideTheProgram_data()
-{
-    QTest::addColumn<QString>("appPath");
-    QTest::addColumn<QString>("entry");
-    QTest::addColumn<QString>("helpFile");
-    QTest::addColumn<int>("command");
-    const QString atRoot = QStringLiteral("/KORVALIN.HLP");
-    const QString inFolder = QStringLiteral("/opt/korvalin/KORVALIN.HLP");
-    QTest::newRow("contents, root")
-        << QStringLiteral("/") << QStringLiteral("Mmu_Som_Aide") << atRoot << 3;
-    QTest::newRow("search, root") << QStringLiteral("/") << QStringLiteral("Mnu_AideIndex")
-                                  << atRoot << 261;
-    QTest::newRow("contents, folder")
-        << QStringLiteral("/opt/korvalin") << QStringLiteral("Mmu_Som_Aide") << inFolder << 3;
-    QTest::newRow("search, folder")
-        << QStringLiteral("/opt/korvalin") << QStringLiteral("Mnu_AideIndex") << inFolder << 261;
-}
-
-void TestForm1::helpFileBesideTheProgram()
-{
-    QFETCH(QString, appPath);
-    QFETCH(QString, entry);
-    QFETCH(QString, helpFile);
-    QFETCH(int, command);
-    Form1Harness h(QString(), appPath);
-    h.form->commonDialog().HelpKey = QStringLiteral("ancien mot");
-    h.action(entry.toLatin1().constData())->trigger();
-    QCOMPARE(h.dialogs->shown().size(), 1);
-    const ScriptedDialogs::Shown &shown = h.dialogs->shown().first();
-    QCOMPARE(shown.kind, ScriptedDialogs::Kind::Help);
-    QCOMPARE(shown.helpFile, helpFile);
-    QCOMPARE(shown.helpCommand, command);
-    // The search starts on an empty keyword.
-    if (command == 261)
-        QCOMPARE(shown.helpKey, QString());
-}
-
-void TestForm1::printerSetUpReplacesThePrinter_data()
-{
-    QTest::addColumn<ScriptedDialogs::Answer>("answer");
-    QTest::addColumn<QString>("printerAfter");
-    QTest::newRow("chosen") << ScriptedDialogs::Answer(PrinterSetupChoice{
-                                   QStringLiteral("Bureau"), QStringLiteral("iso_a4_210x297mm"), 2})
-                            << QStringLiteral("Bureau");
-    QTest::newRow("cancelled") << ScriptedDialogs::Answer(ScriptedDialogs::Cancel{})
-                               << QStringLiteral("Atelier");
-}
-
-// Without a print scheduler: the dialog still comes, and a choice that cannot be stored
-// is told, once the scheduler's silence is known.
-void TestForm1::printerSetUpReplacesThePrinter()
-{
-    QFETCH(ScriptedDialogs::Answer, answer);
-    QFETCH(QString, printerAfter);
-    Form1Harness h(QString(), QStringLiteral("/opt/korvalin"), Printer(QStringLiteral("Atelier")));
-    h.dialogs->answerNext(answer);
-    QSignalSpy shownAgain(h.form.get(), &Form1::orientationShown);
-    const bool chosen = std::holds_alternative<PrinterSetupChoice>(answer);
-    if (chosen)
-        h.msgBoxes.expect(errorBox(
-            QStringLiteral("Le papier et l'orientation choisis n'ont pas pu être enregistrés.")));
-    h.action("Mnu_ConfigImp")->trigger();
-    QTRY_COMPARE_WITH_TIMEOUT(h.dialogs->shown().size(), 1, 30000);
-    const ScriptedDialogs::Shown &shown = h.dialogs->shown().first();
-    QCOMPARE(shown.kind, ScriptedDialogs::Kind::Printer);
-    QCOMPARE(shown.flags, 64);
-    QVERIFY(!shown.cancelError);
-    QCOMPARE(shown.printer, QStringLiteral("Atelier"));
-    QCOMPARE(h.printer.name(), printerAfter);
-    if (chosen) {
-        QTRY_COMPARE_WITH_TIMEOUT(shownAgain.size(), 2, 30000); // at start-up, then after
-        QVERIFY(h.msgBoxes.allSeen());
+    void startUpState()
+    {
+        const QDate dayBefore = QDate::currentDate();
+        Form1Harness h;
+        const QDate dayAfter = QDate::currentDate();
+        QCOMPARE(h.form->windowTitle(),
+                 QStringLiteral("Création d'étiquette pour disquette 3\"1/2"));
+        QCOMPARE(h.panel(1), QStringLiteral("SANS NOM"));
+        // The date may change while the window starts.
+        const QLocale french(QLocale::French, QLocale::France);
+        QVERIFY2(h.panel(2) == french.toString(dayBefore, QLocale::ShortFormat) ||
+                     h.panel(2) == french.toString(dayAfter, QLocale::ShortFormat),
+                 qPrintable(h.panel(2)));
+        QVERIFY2(QRegularExpression(QStringLiteral("^\\d\\d:\\d\\d:\\d\\d$"))
+                     .match(h.panel(3))
+                     .hasMatch(),
+                 qPrintable(h.panel(3)));
+        QCOMPARE(h.panel(5), QStringLiteral("MAJ"));
+        QCOMPARE(h.panel(6), QStringLiteral("INSER"));
+        QVERIFY(!h.panel(4).isEmpty());
+        QCOMPARE(h.zoneDisplay(1)->backColor(), 12632256);
+        QCOMPARE(h.zoneDisplay(2)->backColor(), 16777215);
+        QCOMPARE(h.zoneDisplay(3)->backColor(), 16777215);
+        QCOMPARE(h.find<QGroupBox>("Frame1")->title(), QStringLiteral("Aligner texte 1"));
+        QCOMPARE(h.find<QLabel>("Label4")->text(), QStringLiteral("Edition du texte zone 1"));
+        QVERIFY(h.find<QRadioButton>("Option1")->isChecked());
+        QVERIFY(h.text1()->text().isEmpty());
+        QCOMPARE(h.text1()->font().family(), QStringLiteral("Arial"));
+        QCOMPARE(h.text1()->font().pointSizeF(), 8.25);
+        QCOMPARE(h.state.CurrentZone, qint16(1));
+        QVERIFY(!h.state.Modified);
+        QCOMPARE(h.zone(1), TextZone::startUp(1));
+        QCOMPARE(h.zone(2).ForeColor, WindowTextColor);
+        QCOMPARE(h.zone(3), TextZone::startUp(3));
         QCOMPARE(h.find<QLabel>("Label6")->text(), QStringLiteral("Aucune imprimante"));
+        QVERIFY(!h.action("Mnu_ImpPort")->isChecked());
+        QVERIFY(!h.action("Mnu_ImpPays")->isChecked());
+        QVERIFY(h.msgBoxes.allSeen());
     }
-    QVERIFY(h.msgBoxes.allSeen());
-}
 
-void TestForm1::commandLineDocument_data()
-{
-    QTest::addColumn<QString>("argument"); // %1 stands for the temporary folder
-    QTest::addColumn<QString>("name");
-    QTest::newRow("absolute") << QStringLiteral("%1/disque.eti") << QStringLiteral("DISQUE.ETI");
-    QTest::newRow("quoted") << QStringLiteral("\"%1/disque.eti\"") << QStringLiteral("DISQUE.ETI");
-    QTest::newRow("bare name in the current folder")
-        << QStringLiteral("disque.eti") << QStringLiteral("DISQUE.ETI");
-    QTest::newRow("relative path")
-        << QStringLiteral("sous/../disque.eti") << QStringLiteral("DISQUE.ETI");
-}
+    void captions_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("caption");
+        const auto row = [](const char *name, const QString &caption) {
+            QTest::newRow(name) << QString(QLatin1String(name)) << caption;
+        };
+        row("Mnu_Nouveau", QStringLiteral("&Nouveau"));
+        row("Mnu_Ouvrir", QStringLiteral("&Ouvrir"));
+        row("Mnu_Enregistrer", QStringLiteral("&Enregistrer"));
+        row("Mnu_EnregistrerSous", QStringLiteral("Enregistrer &Sous..."));
+        row("Mnu_Apercu", QStringLiteral("&Aperçu"));
+        row("Mnu_Imprimer", QStringLiteral("&Imprimer"));
+        row("Mnu_ConfigImp", QStringLiteral("Configurer l'imprimante"));
+        row("Mnu_ImpPort", QStringLiteral("Imprimante en mode Portrait"));
+        row("Mnu_ImpPays", QStringLiteral("Imprimante en mode Paysage"));
+        row("Mnu_Quitter", QStringLiteral("&Quitter"));
+        row("Mmu_Som_Aide", QStringLiteral("&Sommaire de l'aide"));
+        row("Mnu_AideIndex", QStringLiteral("&Rechercher dans l'aide"));
+        row("Mnu_APropos", QStringLiteral("A propos"));
+        row("Mnu_Fichier", QStringLiteral("&Fichier"));
+        row("Mnu_Aide", QStringLiteral("?"));
+        row("Command1", QStringLiteral("&Police..."));
+        row("Command2", QStringLiteral("&Couleur..."));
+        row("Command3", QStringLiteral("&Logo Icone"));
+        row("Command4", QStringLiteral("&Quitter"));
+        row("Command5", QStringLiteral("Imprimer"));
+        row("Command6", QStringLiteral("&Pas d'icone"));
+        row("Command7", QStringLiteral("&Aide"));
+        row("Command8", QStringLiteral("&Visualiser les images..."));
+        row("Command9", QStringLiteral("Aperçu"));
+        row("Command10", QStringLiteral("Coller l'image"));
+        row("Option1", QStringLiteral("Gauche"));
+        row("Option2", QStringLiteral("Droite"));
+        row("Option3", QStringLiteral("Centre"));
+    }
 
-void TestForm1::commandLineDocument()
-{
-    QFETCH(QString, argument);
-    QFETCH(QString, name);
-    QTemporaryDir folder;
-    QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("sous")));
-    LabelFile::Zones zones = startUpZones();
-    zones[0].Caption = QStringLiteral("Sauvegarde");
-    zones[0].Alignment = AlignCentre;
-    zones[2].Caption = QStringLiteral("Janvier");
-    Module1 writer;
-    QVERIFY(LabelFile::save(folder.filePath(QStringLiteral("disque.eti")), zones, writer));
+    void captions()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, caption);
+        Form1Harness h;
+        const QByteArray objectName = name.toLatin1();
+        if (auto *menu = h.form->findChild<QMenu *>(name))
+            QCOMPARE(menu->title(), caption);
+        else if (auto *button = h.form->findChild<QAbstractButton *>(name))
+            QCOMPARE(button->text(), caption);
+        else
+            QCOMPARE(h.action(objectName.constData())->text(), caption);
+        // The frames carry their captions too, whatever their names.
+        QStringList frames;
+        for (const QGroupBox *frame : h.form->findChildren<QGroupBox *>())
+            frames.append(frame->title());
+        for (const QString &title : {QStringLiteral("Iimprimante "), QStringLiteral("Logo / Icône"),
+                                     QStringLiteral("Texte")})
+            QVERIFY2(frames.contains(title), qPrintable(title));
+    }
 
-    const QString previousFolder = QDir::currentPath();
-    QDir::setCurrent(folder.path());
-    Form1Harness h(argument.contains(QLatin1String("%1")) ? argument.arg(folder.path()) : argument);
-    QDir::setCurrent(previousFolder);
+    void tipTexts_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("tip");
+        const auto row = [](const char *name, const QString &tip) {
+            QTest::newRow(name) << QString(QLatin1String(name)) << tip;
+        };
+        row("Label1", QStringLiteral("Cliquez ici pour éditer la zone de texte 1"));
+        row("Label2", QStringLiteral("Cliquez ici pour éditer la zone de texte 2"));
+        row("Label3", QStringLiteral("Cliquez ici pour éditer la zone de texte 3"));
+        row("Picture2", QStringLiteral("Double clic pour charger une image"));
+        row("Command1",
+            QStringLiteral("Affecte une police de caractère à la zone de texte sélectionnée"));
+        row("Command2",
+            QStringLiteral(
+                "Affecte une couleur à la police de caractère à la zone de texte sélectionnée"));
+        row("Frame1", QStringLiteral("Aligne le texte de la zone sélectionée"));
+        row("Command3", QStringLiteral("Charge une image"));
+        row("Command6", QStringLiteral("Efface l'image"));
+        row("Command8", QStringLiteral("Exécute la visionneuse"));
+        row("Command9", QStringLiteral("Donne un aperçu avant impression"));
+        row("Command5", QStringLiteral("Lance la feuille du paramétrage d'impression"));
+        row("Command4", QStringLiteral("Quitte le programme"));
+        row("Command7", QStringLiteral("Exécute l'aide de Korvalin"));
+        row("Command10", QStringLiteral("Colle l'image sélectionnée en icône"));
+    }
 
-    QVERIFY(h.msgBoxes.allSeen());
-    QCOMPARE(h.panel(1), name);
-    QCOMPARE(QFileInfo(h.state.LabelFileName).canonicalFilePath(),
-             QFileInfo(folder.filePath(QStringLiteral("disque.eti"))).canonicalFilePath());
-    QCOMPARE(h.zone(1).Caption, QStringLiteral("Sauvegarde"));
-    QCOMPARE(h.zone(3).Caption, QStringLiteral("Janvier"));
-    QCOMPARE(h.text1()->text(), QStringLiteral("Sauvegarde"));
-    QVERIFY(h.find<QRadioButton>("Option3")->isChecked());
-    QVERIFY(!h.state.Modified);
-    QCOMPARE(h.zoneDisplay(1)->backColor(), 12632256);
-    QCOMPARE(h.find<QLabel>("Label4")->text(), QStringLiteral("Edition du texte zone 1"));
-    QCOMPARE(h.find<QGroupBox>("Frame1")->title(), QStringLiteral("Aligner texte 1"));
-}
+    void tipTexts()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, tip);
+        Form1Harness h;
+        QCOMPARE(h.find<QWidget>(name.toLatin1().constData())->toolTip(), tip);
+    }
 
-void TestForm1::commandLineDocumentThatCannotBeRead()
-{
-    QTemporaryDir folder;
-    const QString path = folder.filePath(QStringLiteral("absent.eti"));
-    Module1 state;
-    state.startUp(QStringLiteral("/opt/korvalin"), path, QDir::currentPath());
-    Printer printer;
-    MsgBoxRecorder msgBoxes;
-    msgBoxes.expect(errorBox(QStringLiteral("Erreur d'ouverture du fichier")));
-    Form1 form(state, printer);
-    QVERIFY(msgBoxes.allSeen());
-    // The window loads all the same, on the empty label, untitled: a Save must not
-    // write where the file would not open.
-    QCOMPARE(form.findChild<StatusPanels *>()->panelText(1), QStringLiteral("SANS NOM"));
-    QCOMPARE(state.LabelFileName, QString());
-    QCOMPARE(form.zones()[0], TextZone::startUp(1));
-    QCOMPARE(form.findChild<QGroupBox *>(QStringLiteral("Frame1"))->title(),
-             QStringLiteral("Aligner texte 1"));
-}
+    void toolbarTips_data()
+    {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<QString>("tip"); // empty for a separator
+        const QString tips[] = {QStringLiteral("Nouveau"),
+                                QStringLiteral("Ouvrir"),
+                                QStringLiteral("Enregistrer"),
+                                QStringLiteral("Enregistrer sous"),
+                                QStringLiteral("Aperçu"),
+                                QStringLiteral("Imprimer"),
+                                QString(),
+                                QStringLiteral("Police"),
+                                QStringLiteral("Couleur"),
+                                QStringLiteral("Icône"),
+                                QStringLiteral("Visualiser les images"),
+                                QString(),
+                                QStringLiteral("Aide"),
+                                QStringLiteral("A propos"),
+                                QString(),
+                                QStringLiteral("Quitter")};
+        for (int index = 1; index <= 16; ++index)
+            QTest::addRow("button %d", index) << index << tips[index - 1];
+    }
 
-void TestForm1::closingThroughTheFrameEndsWithoutQuestion()
-{
-    QTemporaryDir folder;
-    Form1Harness h;
-    h.form->show();
-    h.type(QStringLiteral("pas enregistré"));
-    QVERIFY(h.state.Modified);
-    h.state.LabelFileName = folder.filePath(QStringLiteral("jamais.eti"));
-    QVERIFY(programEnds([&] { QVERIFY(h.form->close()); }));
-    QVERIFY(h.msgBoxes.calls().isEmpty());
-    QVERIFY(h.dialogs->shown().isEmpty());
-    QVERIFY(!QFileInfo::exists(h.state.LabelFileName));
-}
+    void toolbarTips()
+    {
+        QFETCH(int, index);
+        QFETCH(QString, tip);
+        Form1Harness h;
+        QCOMPARE(h.find<QToolBar>("Toolbar1")->actions().size(), 16);
+        QAction *entry = h.toolbarEntry(index);
+        QCOMPARE(entry->isSeparator(), tip.isEmpty());
+        if (!tip.isEmpty()) {
+            QCOMPARE(entry->toolTip(), tip);
+            QVERIFY(!entry->icon().isNull());
+            QVERIFY(!entry->icon().pixmap(24, 24).isNull());
+        }
+    }
 
-void TestForm1::qtSpeaksFrench()
-{
-    QVERIFY(FrenchTranslations::install(*QCoreApplication::instance()));
-    QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Annuler"));
-    QCOMPARE(QCoreApplication::translate("QPlatformTheme", "&Yes"), QStringLiteral("&Oui"));
-    QCOMPARE(QCoreApplication::translate("QPlatformTheme", "&No"), QStringLiteral("&Non"));
-}
+    void commandsOfLaterWindowsAreVisiblyDisabled_data()
+    {
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<bool>("enabled");
+        for (const char *name : {"Command10"})
+            QTest::newRow(name) << QString(QLatin1String(name)) << false;
+        for (const char *name :
+             {"Mnu_Nouveau",   "Mnu_Imprimer", "Mnu_ConfigImp", "Mnu_ImpPort", "Mnu_ImpPays",
+              "Mnu_AideIndex", "Command3",     "Command5",      "Command6",    "Command7",
+              "toolbar 1",     "toolbar 6",    "toolbar 10",    "toolbar 13",  "toolbar 16",
+              "Mnu_Apercu",    "Command9",     "toolbar 5",     "Mnu_APropos", "toolbar 14",
+              "Command8",      "toolbar 11"})
+            QTest::newRow(name) << QString(QLatin1String(name)) << true;
+    }
 
-void TestForm1::insertKeySwitchesToOverwriting()
-{
-    Form1Harness h;
-    auto *panels = h.form->findChild<StatusPanels *>();
-    // Without an X keyboard to ask, the Caps Lock panel keeps its start-up look.
-    QVERIFY(panels->panelLit(5));
-    QVERIFY(panels->panelLit(6));
-    h.clickZone(1);
-    h.type(QStringLiteral("abc"));
-    QTest::keyClick(h.text1(), Qt::Key_Home);
+    void commandsOfLaterWindowsAreVisiblyDisabled()
+    {
+        QFETCH(QString, entry);
+        QFETCH(bool, enabled);
+        Form1Harness h;
+        h.form->show();
+        if (entry.startsWith(QLatin1String("toolbar "))) {
+            QAction *button = h.toolbarEntry(entry.mid(8).toInt());
+            QCOMPARE(button->isEnabled(), enabled);
+        } else if (auto *button = h.form->findChild<QAbstractButton *>(entry)) {
+            QCOMPARE(button->isEnabled(), enabled);
+            QVERIFY(button->isVisible());
+        } else {
+            QCOMPARE(h.action(entry.toLatin1().constData())->isEnabled(), enabled);
+            QVERIFY(h.action(entry.toLatin1().constData())->isVisible());
+        }
+    }
 
-    QTest::keyClick(h.text1(), Qt::Key_Insert);
-    QVERIFY(!panels->panelLit(6));
-    h.keys(QStringLiteral("X"));
-    QCOMPARE(h.zone(1).Caption, QStringLiteral("Xbc"));
+    // Every entry point of a command runs the same handler: menu item, button and toolbar
+    // button show the same first dialog or question.
+    void entryPoints_data()
+    {
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<QString>("effect");
+        const QString newQuestion = QStringLiteral("message Création d'une étiquette");
+        const QString quitQuestion = QStringLiteral("message Quitter le programme");
+        const QString openDialog = QStringLiteral("open Ouvrir");
+        const QString saveAs = QStringLiteral("save Enregistrer Sous");
+        const QString iconDialog = QStringLiteral("open Ouvrir un icone");
+        const QString contents = QStringLiteral("help 3");
+        QTest::newRow("menu Nouveau") << QStringLiteral("Mnu_Nouveau") << newQuestion;
+        QTest::newRow("toolbar 1") << QStringLiteral("toolbar 1") << newQuestion;
+        QTest::newRow("menu Ouvrir") << QStringLiteral("Mnu_Ouvrir") << openDialog;
+        QTest::newRow("toolbar 2") << QStringLiteral("toolbar 2") << openDialog;
+        QTest::newRow("menu Enregistrer, untitled") << QStringLiteral("Mnu_Enregistrer") << saveAs;
+        QTest::newRow("toolbar 3") << QStringLiteral("toolbar 3") << saveAs;
+        QTest::newRow("menu Enregistrer Sous") << QStringLiteral("Mnu_EnregistrerSous") << saveAs;
+        QTest::newRow("toolbar 4") << QStringLiteral("toolbar 4") << saveAs;
+        QTest::newRow("Police button") << QStringLiteral("Command1") << QStringLiteral("font");
+        QTest::newRow("toolbar 8") << QStringLiteral("toolbar 8") << QStringLiteral("font");
+        QTest::newRow("Couleur button") << QStringLiteral("Command2") << QStringLiteral("colour");
+        QTest::newRow("toolbar 9") << QStringLiteral("toolbar 9") << QStringLiteral("colour");
+        QTest::newRow("Logo Icone button") << QStringLiteral("Command3") << iconDialog;
+        QTest::newRow("toolbar 10") << QStringLiteral("toolbar 10") << iconDialog;
+        QTest::newRow("menu Sommaire") << QStringLiteral("Mmu_Som_Aide") << contents;
+        QTest::newRow("Aide button") << QStringLiteral("Command7") << contents;
+        QTest::newRow("toolbar 13") << QStringLiteral("toolbar 13") << contents;
+        QTest::newRow("menu Rechercher")
+            << QStringLiteral("Mnu_AideIndex") << QStringLiteral("help 261");
+        QTest::newRow("menu Configurer l'imprimante")
+            << QStringLiteral("Mnu_ConfigImp") << QStringLiteral("printer");
+        QTest::newRow("menu Quitter") << QStringLiteral("Mnu_Quitter") << quitQuestion;
+        QTest::newRow("Quitter button") << QStringLiteral("Command4") << quitQuestion;
+        QTest::newRow("toolbar 16") << QStringLiteral("toolbar 16") << quitQuestion;
+    }
 
-    QTest::keyClick(h.text1(), Qt::Key_Insert);
-    QVERIFY(panels->panelLit(6));
-    h.keys(QStringLiteral("Y"));
-    QCOMPARE(h.zone(1).Caption, QStringLiteral("XYbc"));
-    QVERIFY(panels->panelLit(5));
-}
+    void entryPoints()
+    {
+        QFETCH(QString, entry);
+        QFETCH(QString, effect);
+        Form1Harness h;
+        h.dialogs->answerNext(ScriptedDialogs::Cancel{});
+        FirstEffect first(h);
+        if (entry.startsWith(QLatin1String("toolbar ")))
+            h.toolbarEntry(entry.mid(8).toInt())->trigger();
+        else if (auto *button = h.form->findChild<QAbstractButton *>(entry))
+            QTest::mouseClick(button, Qt::LeftButton);
+        else
+            h.action(entry.toLatin1().constData())->trigger();
+        // The printer set-up asks CUPS what to offer before its dialog comes.
+        QTRY_COMPARE_WITH_TIMEOUT(first.text(), effect, 30000);
+    }
+
+    void toolbarSeparatorsDoNothing_data()
+    {
+        QTest::addColumn<int>("index");
+        QTest::newRow("7") << 7;
+        QTest::newRow("12") << 12;
+        QTest::newRow("15") << 15;
+    }
+
+    void toolbarSeparatorsDoNothing()
+    {
+        QFETCH(int, index);
+        Form1Harness h;
+        h.clickZone(2);
+        h.type(QStringLiteral("texte"));
+        FirstEffect first(h);
+        h.toolbarEntry(index)->trigger();
+        QCOMPARE(first.text(), QString());
+        QCOMPARE(h.state.CurrentZone, qint16(2));
+        QCOMPARE(h.zone(2).Caption, QStringLiteral("texte"));
+        QCOMPARE(h.panel(1), QStringLiteral("SANS NOM"));
+    }
+
+    void clockTicksEverySecond()
+    {
+        Form1Harness h;
+        QTimer *clock = nullptr;
+        for (QTimer *timer : h.form->findChildren<QTimer *>(Qt::FindDirectChildrenOnly)) {
+            if (timer->isActive() && timer->interval() == 1000)
+                clock = timer;
+        }
+        QVERIFY(clock);
+        // One tick, made at once rather than waited for: the panel shows the time it was made.
+        h.form->findChild<StatusPanels *>()->setPanelText(3, QString());
+        QSignalSpy ticks(clock, &QTimer::timeout);
+        const QTime before = QTime::currentTime();
+        clock->start(0);
+        QVERIFY(ticks.wait());
+        const QTime after = QTime::currentTime();
+        const QTime shown = QTime::fromString(h.panel(3), QStringLiteral("HH:mm:ss"));
+        QVERIFY2(shown.isValid(), qPrintable(h.panel(3)));
+        const QTime from(before.hour(), before.minute(), before.second());
+        // Midnight may pass between the two readings.
+        const bool inRun =
+            from <= after ? shown >= from && shown <= after : shown >= from || shown <= after;
+        QVERIFY2(inRun, qPrintable(h.panel(3)));
+    }
+
+    void insertKeySwitchesToOverwriting()
+    {
+        Form1Harness h;
+        auto *panels = h.form->findChild<StatusPanels *>();
+        // Without an X keyboard to ask, the Caps Lock panel keeps its start-up look.
+        QVERIFY(panels->panelLit(5));
+        QVERIFY(panels->panelLit(6));
+        h.clickZone(1);
+        h.type(QStringLiteral("abc"));
+        QTest::keyClick(h.text1(), Qt::Key_Home);
+        QTest::keyClick(h.text1(), Qt::Key_Insert);
+        QVERIFY(!panels->panelLit(6));
+        h.keys(QStringLiteral("X"));
+        QCOMPARE(h.zone(1).Caption, QStringLiteral("Xbc"));
+        QTest::keyClick(h.text1(), Qt::Key_Insert);
+        QVERIFY(panels->panelLit(6));
+        h.keys(QStringLiteral("Y"));
+        QCOMPARE(h.zone(1).Caption, QStringLiteral("XYbc"));
+        QVERIFY(panels->panelLit(5));
+    }
+
+    void helpFileBesideTheProgram_data()
+    {
+        QTest::addColumn<QString>("appPath");
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<QString>("helpFile");
+        QTest::addColumn<int>("command");
+        const QString atRoot = QStringLiteral("/KORVALIN.HLP");
+        const QString inFolder = QStringLiteral("/opt/korvalin/KORVALIN.HLP");
+        QTest::newRow("contents, root")
+            << QStringLiteral("/") << QStringLiteral("Mmu_Som_Aide") << atRoot << 3;
+        QTest::newRow("search, root")
+            << QStringLiteral("/") << QStringLiteral("Mnu_AideIndex") << atRoot << 261;
+        QTest::newRow("contents, folder")
+            << QStringLiteral("/opt/korvalin") << QStringLiteral("Mmu_Som_Aide") << inFolder << 3;
+        QTest::newRow("search, folder") << QStringLiteral("/opt/korvalin")
+                                        << QStringLiteral("Mnu_AideIndex") << inFolder << 261;
+    }
+
+    void helpFileBesideTheProgram()
+    {
+        QFETCH(QString, appPath);
+        QFETCH(QString, entry);
+        QFETCH(QString, helpFile);
+        QFETCH(int, command);
+        Form1Harness h(QString(), appPath);
+        h.form->commonDialog().HelpKey = QStringLiteral("ancien mot");
+        h.action(entry.toLatin1().constData())->trigger();
+        QCOMPARE(h.dialogs->shown().size(), 1);
+        const ScriptedDialogs::Shown &shown = h.dialogs->shown().first();
+        QCOMPARE(shown.kind, ScriptedDialogs::Kind::Help);
+        QCOMPARE(shown.helpFile, helpFile);
+        QCOMPARE(shown.helpCommand, command);
+        // The search starts on an empty keyword.
+        if (command == 261)
+            QCOMPARE(shown.helpKey, QString());
+    }
+
+    void printerSetUpReplacesThePrinter_data()
+    {
+        QTest::addColumn<ScriptedDialogs::Answer>("answer");
+        QTest::addColumn<QString>("printerAfter");
+        QTest::newRow("chosen") << ScriptedDialogs::Answer(
+                                       PrinterSetupChoice{QStringLiteral("Bureau"),
+                                                          QStringLiteral("iso_a4_210x297mm"), 2})
+                                << QStringLiteral("Bureau");
+        QTest::newRow("cancelled")
+            << ScriptedDialogs::Answer(ScriptedDialogs::Cancel{}) << QStringLiteral("Atelier");
+    }
+
+    // Without a print scheduler: the dialog still comes, and a choice that cannot be stored
+    // is told, once the scheduler's silence is known.
+    void printerSetUpReplacesThePrinter()
+    {
+        QFETCH(ScriptedDialogs::Answer, answer);
+        QFETCH(QString, printerAfter);
+        Form1Harness h(QString(), QStringLiteral("/opt/korvalin"),
+                       Printer(QStringLiteral("Atelier")));
+        h.dialogs->answerNext(answer);
+        QSignalSpy shownAgain(h.form.get(), &Form1::orientationShown);
+        const bool chosen = std::holds_alternative<PrinterSetupChoice>(answer);
+        if (chosen)
+            h.msgBoxes.expect(errorBox(QStringLiteral(
+                "Le papier et l'orientation choisis n'ont pas pu être enregistrés.")));
+        h.action("Mnu_ConfigImp")->trigger();
+        QTRY_COMPARE_WITH_TIMEOUT(h.dialogs->shown().size(), 1, 30000);
+        const ScriptedDialogs::Shown &shown = h.dialogs->shown().first();
+        QCOMPARE(shown.kind, ScriptedDialogs::Kind::Printer);
+        QCOMPARE(shown.flags, 64);
+        QVERIFY(!shown.cancelError);
+        QCOMPARE(shown.printer, QStringLiteral("Atelier"));
+        QCOMPARE(h.printer.name(), printerAfter);
+        if (chosen) {
+            QTRY_COMPARE_WITH_TIMEOUT(shownAgain.size(), 2, 30000); // at start-up, then after
+            QVERIFY(h.msgBoxes.allSeen());
+            QCOMPARE(h.find<QLabel>("Label6")->text(), QStringLiteral("Aucune imprimante"));
+        }
+        QVERIFY(h.msgBoxes.allSeen());
+    }
+
+    void commandLineDocument_data()
+    {
+        QTest::addColumn<QString>("argument"); // %1 stands for the temporary folder
+        QTest::addColumn<QString>("name");
+        QTest::newRow("absolute") << QStringLiteral("%1/disque.eti")
+                                  << QStringLiteral("DISQUE.ETI");
+        QTest::newRow("quoted") << QStringLiteral("\"%1/disque.eti\"")
+                                << QStringLiteral("DISQUE.ETI");
+        QTest::newRow("bare name in the current folder")
+            << QStringLiteral("disque.eti") << QStringLiteral("DISQUE.ETI");
+        QTest::newRow("relative path")
+            << QStringLiteral("sous/../disque.eti") << QStringLiteral("DISQUE.ETI");
+    }
+
+    void commandLineDocument()
+    {
+        QFETCH(QString, argument);
+        QFETCH(QString, name);
+        QTemporaryDir folder;
+        QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("sous")));
+        LabelFile::Zones zones = startUpZones();
+        zones[0].Caption = QStringLiteral("Sauvegarde");
+        zones[0].Alignment = AlignCentre;
+        zones[2].Caption = QStringLiteral("Janvier");
+        Module1 writer;
+        QVERIFY(LabelFile::save(folder.filePath(QStringLiteral("disque.eti")), zones, writer));
+        const QString previousFolder = QDir::currentPath();
+        QDir::setCurrent(folder.path());
+        Form1Harness h(argument.contains(QLatin1String("%1")) ? argument.arg(folder.path())
+                                                              : argument);
+        QDir::setCurrent(previousFolder);
+        QVERIFY(h.msgBoxes.allSeen());
+        QCOMPARE(h.panel(1), name);
+        QCOMPARE(QFileInfo(h.state.LabelFileName).canonicalFilePath(),
+                 QFileInfo(folder.filePath(QStringLiteral("disque.eti"))).canonicalFilePath());
+        QCOMPARE(h.zone(1).Caption, QStringLiteral("Sauvegarde"));
+        QCOMPARE(h.zone(3).Caption, QStringLiteral("Janvier"));
+        QCOMPARE(h.text1()->text(), QStringLiteral("Sauvegarde"));
+        QVERIFY(h.find<QRadioButton>("Option3")->isChecked());
+        QVERIFY(!h.state.Modified);
+        QCOMPARE(h.zoneDisplay(1)->backColor(), 12632256);
+        QCOMPARE(h.find<QLabel>("Label4")->text(), QStringLiteral("Edition du texte zone 1"));
+        QCOMPARE(h.find<QGroupBox>("Frame1")->title(), QStringLiteral("Aligner texte 1"));
+    }
+
+    void commandLineDocumentThatCannotBeRead()
+    {
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("absent.eti"));
+        Module1 state;
+        state.startUp(QStringLiteral("/opt/korvalin"), path, QDir::currentPath());
+        Printer printer;
+        MsgBoxRecorder msgBoxes;
+        msgBoxes.expect(errorBox(QStringLiteral("Erreur d'ouverture du fichier")));
+        Form1 form(state, printer);
+        QVERIFY(msgBoxes.allSeen());
+        // The window loads all the same, on the empty label, untitled: a Save must not
+        // write where the file would not open.
+        QCOMPARE(form.findChild<StatusPanels *>()->panelText(1), QStringLiteral("SANS NOM"));
+        QCOMPARE(state.LabelFileName, QString());
+        QCOMPARE(form.zones()[0], TextZone::startUp(1));
+        QCOMPARE(form.findChild<QGroupBox *>(QStringLiteral("Frame1"))->title(),
+                 QStringLiteral("Aligner texte 1"));
+    }
+
+    void closingThroughTheFrameEndsWithoutQuestion()
+    {
+        QTemporaryDir folder;
+        Form1Harness h;
+        h.form->show();
+        h.type(QStringLiteral("pas enregistré"));
+        QVERIFY(h.state.Modified);
+        h.state.LabelFileName = folder.filePath(QStringLiteral("jamais.eti"));
+        QVERIFY(programEnds([&] { QVERIFY(h.form->close()); }));
+        QVERIFY(h.msgBoxes.calls().isEmpty());
+        QVERIFY(h.dialogs->shown().isEmpty());
+        QVERIFY(!QFileInfo::exists(h.state.LabelFileName));
+    }
+
+    void qtSpeaksFrench()
+    {
+        QVERIFY(FrenchTranslations::install(*QCoreApplication::instance()));
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"),
+                 QStringLiteral("Annuler"));
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "&Yes"), QStringLiteral("&Oui"));
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "&No"), QStringLiteral("&Non"));
+    }
+};
 
 QTEST_MAIN(TestForm1)
 #include "tst_form1.moc"

@@ -111,343 +111,6 @@ void editEverything(Form1Harness &h, const QString &picture)
 
 } // namespace
 
-class TestForm1Document : public QObject
-{
-    Q_OBJECT
-
-private slots:
-    void newAsksFirst();
-    void newStartsAnEmptyLabel();
-    void openShowsTheDialog();
-    void openCancelledChangesNothing();
-    void openReadsTheFile_data();
-    void openReadsTheFile();
-    void openFailureChangesNothing_data();
-    void openFailureChangesNothing();
-    void openWithMissingPictureKeepsTheShownOne();
-    void saveWritesTheNamedFile();
-    void saveUntitledAsksForAName();
-    void saveAsShowsTheDialog_data();
-    void saveAsShowsTheDialog();
-    void saveAsCancelledKeepsTheName_data();
-    void saveAsCancelledKeepsTheName();
-    void failingSaveKeepsTheOldFile_data();
-    void failingSaveKeepsTheOldFile();
-    void saveRefusedByTheDiskKeepsTheOldFile_data();
-    void saveRefusedByTheDiskKeepsTheOldFile();
-    void failedOpenKeepsTheDocumentName_data();
-    void failedOpenKeepsTheDocumentName();
-    void failedOpenAtStartUpLeavesTheDocumentUntitled();
-    void newKeepsTheModifiedRule_data();
-    void newKeepsTheModifiedRule();
-    void reopenGivesTheSameLabel();
-    void quit_data();
-    void quit();
-    void fileMenuOpeningRefreshesOrientation();
-};
-
-void TestForm1Document::newAsksFirst()
-{
-    Form1Harness h;
-    h.keys(QStringLiteral("garde"));
-    h.msgBoxes.expect(newQuestion(), MsgBoxResult::Cancel);
-    h.action("Mnu_Nouveau")->trigger();
-    QVERIFY(h.msgBoxes.allSeen());
-    QCOMPARE(h.zone(1).Caption, QStringLiteral("garde"));
-    QCOMPARE(h.state.IconFile, QString());
-}
-
-void TestForm1Document::newStartsAnEmptyLabel()
-{
-    QTemporaryDir folder;
-    const QString picture = writePicture(folder, QStringLiteral("logo.png"), Qt::blue);
-    Form1Harness h;
-    editEverything(h, picture);
-    h.state.LabelFileName = folder.filePath(QStringLiteral("ancien.eti"));
-    QVERIFY(h.state.Modified);
-    QVERIFY(!h.form->picture().isNull());
-
-    h.msgBoxes.expect(newQuestion(), MsgBoxResult::OK);
-    h.action("Mnu_Nouveau")->trigger();
-    QVERIFY(h.msgBoxes.allSeen());
-
-    for (int zone = 1; zone <= 3; ++zone) {
-        const TextZone &z = h.zone(zone);
-        QCOMPARE(z.Caption, QString());
-        QCOMPARE(z.FontName, QStringLiteral("arial"));
-        QCOMPARE(z.FontSize, 8.0f);
-        QVERIFY(!z.FontBold && !z.FontItalic);
-        QCOMPARE(z.ForeColor, 0);
-        QCOMPARE(z.Alignment, qint16(0));
-        QCOMPARE(h.zoneDisplay(zone)->backColor(), zone == 1 ? 12632256 : 16777215);
-    }
-    // Strikethrough and underline stay as they were.
-    QVERIFY(h.zone(2).FontStrikethru && h.zone(2).FontUnderline);
-    QCOMPARE(h.state.CurrentZone, qint16(1));
-    QCOMPARE(h.state.IconFile, QStringLiteral("AUCUN"));
-    QCOMPARE(h.state.IconPath, picture);
-    QVERIFY(h.form->picture().isNull());
-    QCOMPARE(h.state.LabelFileName, QString());
-    QCOMPARE(h.panel(1), QStringLiteral("SANS NOM"));
-    QVERIFY(h.text1()->text().isEmpty());
-    QCOMPARE(h.find<QLabel>("Label4")->text(), QStringLiteral("Edition du texte zone 1"));
-    // Left as they were: Modified, the alignment options and the alignment frame's caption.
-    QVERIFY(h.state.Modified);
-    QVERIFY(h.find<QRadioButton>("Option2")->isChecked());
-    QCOMPARE(h.find<QGroupBox>("Frame1")->title(), QStringLiteral("Aligner texte 2"));
-}
-
-void TestForm1Document::openShowsTheDialog()
-{
-    Form1Harness h(QString(), QStringLiteral("/opt/korvalin"));
-    h.state.LabelFileName = QStringLiteral("/home/moi/ancien.eti");
-    h.dialogs->answerNext(ScriptedDialogs::Cancel{});
-    h.action("Mnu_Ouvrir")->trigger();
-    QCOMPARE(h.dialogs->shown().size(), 1);
-    const ScriptedDialogs::Shown &shown = h.dialogs->shown().first();
-    QCOMPARE(shown.kind, ScriptedDialogs::Kind::Open);
-    QCOMPARE(shown.title, QStringLiteral("Ouvrir"));
-    QCOMPARE(shown.filter, LabelFilter);
-    QCOMPARE(shown.filterIndex, 1);
-    QCOMPARE(shown.initDir, QStringLiteral("/opt/korvalin"));
-    QCOMPARE(shown.fileName, QStringLiteral("/home/moi/ancien.eti"));
-    QCOMPARE(shown.flags, 0);
-    QVERIFY(shown.cancelError);
-}
-
-void TestForm1Document::openCancelledChangesNothing()
-{
-    Form1Harness h;
-    h.keys(QStringLiteral("texte"));
-    h.dialogs->answerNext(ScriptedDialogs::Cancel{});
-    h.action("Mnu_Ouvrir")->trigger();
-    QCOMPARE(h.zone(1).Caption, QStringLiteral("texte"));
-    QCOMPARE(h.state.LabelFileName, QString());
-    QCOMPARE(h.panel(1), QStringLiteral("SANS NOM"));
-    QVERIFY(h.state.Modified);
-    QVERIFY(h.msgBoxes.allSeen());
-}
-
-void TestForm1Document::openReadsTheFile_data()
-{
-    QTest::addColumn<bool>("withPicture");
-    QTest::newRow("with a picture") << true;
-    QTest::newRow("without picture") << false;
-}
-
-void TestForm1Document::openReadsTheFile()
-{
-    QFETCH(bool, withPicture);
-    QTemporaryDir folder;
-    const QString before = writePicture(folder, QStringLiteral("avant.png"), Qt::red);
-    const QString picture = writePicture(folder, QStringLiteral("logo.png"), Qt::blue);
-    const QString path = writeLabel(folder, QStringLiteral("sauvegarde.eti"),
-                                    withPicture ? picture : QStringLiteral("AUCUN"));
-    QVERIFY(!path.isEmpty());
-
-    Form1Harness h;
-    h.dialogs->answerNext(before);
-    h.button("Command3")->click();
-    h.clickZone(3);
-    h.keys(QStringLiteral("perdu"));
-    h.dialogs->answerNext(path);
-    h.action("Mnu_Ouvrir")->trigger();
-    QVERIFY(h.msgBoxes.allSeen());
-
-    const LabelFile::Zones expected = sampleZones();
-    for (int zone = 1; zone <= 3; ++zone)
-        QCOMPARE(h.zone(zone), expected[std::size_t(zone - 1)]);
-    QCOMPARE(h.state.LabelFileName, path);
-    QCOMPARE(h.panel(1), QStringLiteral("SAUVEGARDE.ETI"));
-    QVERIFY(!h.state.Modified);
-    QCOMPARE(h.state.CurrentZone, qint16(1));
-    QCOMPARE(h.text1()->text(), QStringLiteral("Sauvegarde"));
-    QCOMPARE(h.zoneDisplay(1)->backColor(), 12632256);
-    QCOMPARE(h.zoneDisplay(3)->backColor(), 16777215);
-    QVERIFY(h.find<QRadioButton>("Option2")->isChecked());
-    QCOMPARE(h.find<QLabel>("Label4")->text(), QStringLiteral("Edition du texte zone 1"));
-    QCOMPARE(h.find<QGroupBox>("Frame1")->title(), QStringLiteral("Aligner texte 3"));
-    if (withPicture) {
-        QCOMPARE(h.state.IconFile, picture);
-        QCOMPARE(h.state.IconPath, picture);
-        QCOMPARE(h.form->picture().image().pixelColor(0, 0), QColor(Qt::blue));
-    } else {
-        QCOMPARE(h.state.IconFile, QString());
-        QCOMPARE(h.state.IconPath, before);
-        QVERIFY(h.form->picture().isNull());
-    }
-}
-
-void TestForm1Document::openFailureChangesNothing_data()
-{
-    QTest::addColumn<QByteArray>("bytes"); // empty: no file at all
-    QTest::addColumn<QString>("name");
-    QTest::newRow("missing file") << QByteArray() << QStringLiteral("absent.eti");
-    QTest::newRow("not a label file") << QByteArray("bonjour\r\n") << QStringLiteral("texte.eti");
-    QByteArray badAlignment = fileBytes(QFINDTESTDATA("../label/data/sauvegarde.eti"));
-    badAlignment.replace("[Alignement 2]\r\n 0 ", "[Alignement 2]\r\n 3 ");
-    QTest::newRow("alignment 3 in zone 2") << badAlignment << QStringLiteral("align.eti");
-    QByteArray unreadablePicture = fileBytes(QFINDTESTDATA("../label/data/sauvegarde.eti"));
-    unreadablePicture.replace("AUCUN", "%1");
-    QTest::newRow("picture that cannot be loaded")
-        << unreadablePicture << QStringLiteral("image.eti");
-}
-
-void TestForm1Document::openFailureChangesNothing()
-{
-    QFETCH(QByteArray, bytes);
-    QFETCH(QString, name);
-    QTemporaryDir folder;
-    const QString notAPicture = folder.filePath(QStringLiteral("faux.png"));
-    QVERIFY(writeBytes(notAPicture, "pas une image"));
-    const QString path = folder.filePath(name);
-    if (!bytes.isEmpty())
-        QVERIFY(writeBytes(path, bytes.replace("%1", notAPicture.toLatin1())));
-
-    Form1Harness h;
-    h.clickZone(2);
-    h.keys(QStringLiteral("reste"));
-    h.button("Option3")->click();
-    const LabelFile::Zones zonesBefore = h.form->zones();
-    h.msgBoxes.expect(errorBox(QStringLiteral("Erreur d'ouverture du fichier")));
-    h.dialogs->answerNext(path);
-    h.action("Mnu_Ouvrir")->trigger();
-    QVERIFY(h.msgBoxes.allSeen());
-
-    QCOMPARE(h.form->zones(), zonesBefore);
-    QCOMPARE(h.state.CurrentZone, qint16(2));
-    QCOMPARE(h.text1()->text(), QStringLiteral("reste"));
-    QCOMPARE(h.zoneDisplay(2)->backColor(), 12632256);
-    QVERIFY(h.find<QRadioButton>("Option3")->isChecked());
-    QVERIFY(h.state.Modified);
-    QCOMPARE(h.state.IconFile, QString());
-    // The file that would not open does not become the document's name.
-    QCOMPARE(h.state.LabelFileName, QString());
-    QCOMPARE(h.panel(1), QStringLiteral("SANS NOM"));
-}
-
-void TestForm1Document::openWithMissingPictureKeepsTheShownOne()
-{
-    QTemporaryDir folder;
-    const QString shown = writePicture(folder, QStringLiteral("montre.png"), Qt::green);
-    const QString missing = folder.filePath(QStringLiteral("parti.png"));
-    const QString path = writeLabel(folder, QStringLiteral("lot.eti"), missing);
-
-    Form1Harness h;
-    h.dialogs->answerNext(shown);
-    h.button("Command3")->click();
-    h.keys(QStringLiteral("modifié"));
-    h.msgBoxes.expect(
-        errorBox(QStringLiteral("Fichier icone ") + missing + QStringLiteral(" non trouvé !")));
-    h.dialogs->answerNext(path);
-    h.action("Mnu_Ouvrir")->trigger();
-    QVERIFY(h.msgBoxes.allSeen());
-
-    QCOMPARE(h.zone(1).Caption, QStringLiteral("Sauvegarde"));
-    QCOMPARE(h.state.IconFile, missing);
-    QCOMPARE(h.state.IconPath, missing);
-    QCOMPARE(h.form->picture().image().pixelColor(0, 0), QColor(Qt::green));
-    QVERIFY(!h.state.Modified);
-}
-
-void TestForm1Document::saveWritesTheNamedFile()
-{
-    QTemporaryDir folder;
-    const QString path = folder.filePath(QStringLiteral("disque.eti"));
-    Form1Harness h;
-    h.keys(QStringLiteral("Sauvegarde"));
-    h.state.LabelFileName = path;
-    h.action("Mnu_Enregistrer")->trigger();
-    QVERIFY(h.msgBoxes.allSeen());
-    QVERIFY(h.dialogs->shown().isEmpty());
-    QVERIFY(!h.state.Modified);
-    QCOMPARE(h.state.IconFile, QStringLiteral("AUCUN"));
-    // Save leaves the document-name panel alone.
-    QCOMPARE(h.panel(1), QStringLiteral("SANS NOM"));
-    const std::optional<LabelFile::Content> written = LabelFile::read(path, h.form->zones());
-    QVERIFY(written);
-    QCOMPARE(written->zones, h.form->zones());
-    QCOMPARE(written->iconEntry, QStringLiteral("AUCUN"));
-}
-
-void TestForm1Document::saveUntitledAsksForAName()
-{
-    QTemporaryDir folder;
-    const QString path = folder.filePath(QStringLiteral("choisi.eti"));
-    Form1Harness h;
-    h.keys(QStringLiteral("x"));
-    h.dialogs->answerNext(path);
-    h.action("Mnu_Enregistrer")->trigger();
-    QCOMPARE(h.dialogs->shown().size(), 1);
-    QCOMPARE(h.dialogs->shown().first().kind, ScriptedDialogs::Kind::Save);
-    QCOMPARE(h.dialogs->shown().first().fileName, QStringLiteral("Nouveau.eti"));
-    QCOMPARE(h.state.LabelFileName, path);
-    QVERIFY(QFileInfo::exists(path));
-    QCOMPARE(h.panel(1), QStringLiteral("CHOISI.ETI"));
-    QVERIFY(!h.state.Modified);
-}
-
-void TestForm1Document::saveAsShowsTheDialog_data()
-{
-    QTest::addColumn<QString>("labelFileName");
-    QTest::addColumn<QString>("proposed");
-    QTest::newRow("untitled") << QString() << QStringLiteral("Nouveau.eti");
-    QTest::newRow("named") << QStringLiteral("/srv/lot.eti") << QStringLiteral("/srv/lot.eti");
-}
-
-void TestForm1Document::saveAsShowsTheDialog()
-{
-    QFETCH(QString, labelFileName);
-    QFETCH(QString, proposed);
-    QTemporaryDir folder;
-    // Typed without an extension: taken as it is.
-    const QString chosen = folder.filePath(QStringLiteral("sans extension"));
-    Form1Harness h;
-    h.form->commonDialog().InitDir = QStringLiteral("/ailleurs");
-    h.state.LabelFileName = labelFileName;
-    h.dialogs->answerNext(chosen);
-    h.action("Mnu_EnregistrerSous")->trigger();
-
-    QCOMPARE(h.dialogs->shown().size(), 1);
-    const ScriptedDialogs::Shown &shown = h.dialogs->shown().first();
-    QCOMPARE(shown.kind, ScriptedDialogs::Kind::Save);
-    QCOMPARE(shown.title, QStringLiteral("Enregistrer Sous"));
-    QCOMPARE(shown.filter, LabelFilter);
-    QCOMPARE(shown.filterIndex, 1);
-    QCOMPARE(shown.fileName, proposed);
-    QCOMPARE(shown.flags, 2);
-    QVERIFY(shown.cancelError);
-    QCOMPARE(shown.initDir, QStringLiteral("/ailleurs")); // not set by Save As
-
-    QCOMPARE(h.state.LabelFileName, chosen);
-    QVERIFY(QFileInfo::exists(chosen));
-    QCOMPARE(h.panel(1), QStringLiteral("SANS EXTENSION"));
-}
-
-void TestForm1Document::saveAsCancelledKeepsTheName_data()
-{
-    QTest::addColumn<QString>("labelFileName");
-    QTest::newRow("untitled") << QString();
-    QTest::newRow("named") << QStringLiteral("/srv/lot.eti");
-}
-
-void TestForm1Document::saveAsCancelledKeepsTheName()
-{
-    QFETCH(QString, labelFileName);
-    Form1Harness h;
-    h.keys(QStringLiteral("x"));
-    h.state.LabelFileName = labelFileName;
-    h.dialogs->answerNext(ScriptedDialogs::Cancel{});
-    h.action("Mnu_EnregistrerSous")->trigger();
-    QCOMPARE(h.state.LabelFileName, labelFileName);
-    QVERIFY(h.state.Modified);
-    QCOMPARE(h.panel(1), QStringLiteral("SANS NOM"));
-    // Still untitled: Save asks for a name again.
-    h.dialogs->answerNext(ScriptedDialogs::Cancel{});
-    h.action("Mnu_Enregistrer")->trigger();
-    QCOMPARE(h.dialogs->shown().size(), labelFileName.isEmpty() ? 2 : 1);
-}
-
 enum class Unwritable
 {
     FontHeaderLine,
@@ -455,58 +118,6 @@ enum class Unwritable
     LineBreakInPicturePath
 };
 Q_DECLARE_METATYPE(Unwritable)
-
-void TestForm1Document::failingSaveKeepsTheOldFile_data()
-{
-    QTest::addColumn<Unwritable>("unwritable");
-    QTest::addColumn<QString>("why");
-    QTest::newRow("own font header line")
-        << Unwritable::FontHeaderLine
-        << QStringLiteral("Le texte de la zone 2 contient la ligne « [Police 2] », que le fichier "
-                          "réserve à sa police.");
-    QTest::newRow("line break in a font name")
-        << Unwritable::LineBreakInFontName
-        << QStringLiteral("Le nom de police de la zone 2 contient un saut de ligne.");
-    QTest::newRow("line break in the picture path")
-        << Unwritable::LineBreakInPicturePath
-        << QStringLiteral("Le chemin de l'image contient un saut de ligne.");
-}
-
-// A document the file cannot hold faithfully is not written: the old file stays whole,
-// the document still counts as modified, and the message says why.
-void TestForm1Document::failingSaveKeepsTheOldFile()
-{
-    QFETCH(Unwritable, unwritable);
-    QFETCH(QString, why);
-    QTemporaryDir folder;
-    const QString path = writeLabel(folder, QStringLiteral("garde.eti"), QStringLiteral("AUCUN"));
-    const QByteArray old = fileBytes(path);
-    Form1Harness h;
-    h.clickZone(2);
-    switch (unwritable) {
-    case Unwritable::FontHeaderLine:
-        h.keys(QStringLiteral("avant\n[Police 2]\naprès"));
-        break;
-    case Unwritable::LineBreakInFontName:
-        h.keys(QStringLiteral("texte"));
-        h.dialogs->answerNext(FontChoice{QStringLiteral("Deux\nLignes"), 10});
-        h.button("Command1")->click();
-        break;
-    case Unwritable::LineBreakInPicturePath:
-        h.keys(QStringLiteral("texte"));
-        // As a picture taken from a folder whose name holds a line break leaves it.
-        h.state.IconFile = folder.filePath(QStringLiteral("deux\nlignes/logo.png"));
-        break;
-    }
-    h.msgBoxes.expect(saveError(why));
-    h.dialogs->answerNext(path);
-    h.action("Mnu_EnregistrerSous")->trigger();
-    QVERIFY(h.msgBoxes.allSeen());
-    QCOMPARE(fileBytes(path), old);
-    QVERIFY(h.state.Modified);
-    QCOMPARE(h.state.LabelFileName, path);
-    QCOMPARE(h.panel(1), QStringLiteral("GARDE.ETI"));
-}
 
 enum class DiskTrouble
 {
@@ -517,197 +128,12 @@ enum class DiskTrouble
 };
 Q_DECLARE_METATYPE(DiskTrouble)
 
-void TestForm1Document::saveRefusedByTheDiskKeepsTheOldFile_data()
-{
-    QTest::addColumn<DiskTrouble>("trouble");
-    QTest::newRow("full disk") << DiskTrouble::Full;
-    QTest::newRow("sync refused") << DiskTrouble::SyncRefused;
-    QTest::newRow("named pipe") << DiskTrouble::Pipe;
-    QTest::newRow("null device") << DiskTrouble::NullDevice;
-}
-
-void TestForm1Document::saveRefusedByTheDiskKeepsTheOldFile()
-{
-    QFETCH(DiskTrouble, trouble);
-    QTemporaryDir folder;
-    SmallDisk disk;
-    QString path = folder.filePath(QStringLiteral("garde.eti"));
-    std::unique_ptr<SmallFile::ScopedWriteFailure> failure;
-    switch (trouble) {
-    case DiskTrouble::Full:
-        if (!disk.isMounted())
-            QSKIP("Mounting a small file system needs root");
-        path = disk.filePath(QStringLiteral("garde.eti"));
-        QVERIFY(writeBytes(path, otherVersionLabel()));
-        QVERIFY(disk.fillLeaving(0));
-        break;
-    case DiskTrouble::SyncRefused:
-        QVERIFY(writeBytes(path, otherVersionLabel()));
-        failure = std::make_unique<SmallFile::ScopedWriteFailure>(SmallFile::WriteStep::Sync);
-        break;
-    case DiskTrouble::Pipe:
-        QVERIFY(makeSpecialFile(SpecialFile::Fifo, path));
-        break;
-    case DiskTrouble::NullDevice:
-        if (!makeSpecialFile(SpecialFile::NullDevice, path))
-            QSKIP("Device nodes need root and a folder that allows them");
-        break;
-    }
-    const QByteArray old = trouble == DiskTrouble::Full || trouble == DiskTrouble::SyncRefused
-                               ? fileBytes(path)
-                               : QByteArray();
-
-    Form1Harness h;
-    h.keys(QStringLiteral("texte"));
-    h.msgBoxes.expect(saveError());
-    h.dialogs->answerNext(path);
-    h.action("Mnu_EnregistrerSous")->trigger();
-    QVERIFY(h.msgBoxes.allSeen());
-    QVERIFY(h.state.Modified);
-    if (trouble == DiskTrouble::Pipe)
-        QVERIFY(isSpecialFile(SpecialFile::Fifo, path));
-    else if (trouble == DiskTrouble::NullDevice)
-        QVERIFY(isSpecialFile(SpecialFile::NullDevice, path));
-    else
-        QCOMPARE(fileBytes(path), old);
-}
-
 enum class Before
 {
     Untitled,
     Named
 };
 Q_DECLARE_METATYPE(Before)
-
-void TestForm1Document::failedOpenKeepsTheDocumentName_data()
-{
-    QTest::addColumn<Before>("before");
-    QTest::newRow("untitled") << Before::Untitled;
-    QTest::newRow("named") << Before::Named;
-}
-
-// A file of another version fails to open; a Save that followed used to overwrite it with
-// the document that was open before.
-void TestForm1Document::failedOpenKeepsTheDocumentName()
-{
-    QFETCH(Before, before);
-    QTemporaryDir folder;
-    const QString unreadable = folder.filePath(QStringLiteral("autre-version.eti"));
-    QVERIFY(writeBytes(unreadable, otherVersionLabel()));
-    const QString mine = folder.filePath(QStringLiteral("mien.eti"));
-
-    Form1Harness h;
-    h.keys(QStringLiteral("mon étiquette"));
-    if (before == Before::Named) {
-        h.dialogs->answerNext(mine);
-        h.action("Mnu_EnregistrerSous")->trigger();
-        h.keys(QStringLiteral(" modifiée"));
-    }
-    h.msgBoxes.expect(errorBox(QStringLiteral("Erreur d'ouverture du fichier")));
-    h.dialogs->answerNext(unreadable);
-    h.action("Mnu_Ouvrir")->trigger();
-    QVERIFY(h.msgBoxes.allSeen());
-    QCOMPARE(h.state.LabelFileName, before == Before::Named ? mine : QString());
-    QCOMPARE(h.panel(1),
-             before == Before::Named ? QStringLiteral("MIEN.ETI") : QStringLiteral("SANS NOM"));
-
-    // Untitled, Save asks for a name: cancelled here.
-    if (before == Before::Untitled)
-        h.dialogs->answerNext(ScriptedDialogs::Cancel{});
-    h.action("Mnu_Enregistrer")->trigger();
-    QVERIFY(h.msgBoxes.allSeen());
-    QCOMPARE(fileBytes(unreadable), otherVersionLabel());
-    if (before == Before::Named) {
-        const std::optional<LabelFile::Content> saved = LabelFile::read(mine, startUpZones());
-        QVERIFY(saved);
-        QCOMPARE(saved->zones[0].Caption, QStringLiteral("mon étiquette modifiée"));
-    } else {
-        QCOMPARE(h.dialogs->shown().last().kind, ScriptedDialogs::Kind::Save);
-        QCOMPARE(h.dialogs->shown().last().fileName, QStringLiteral("Nouveau.eti"));
-    }
-}
-
-void TestForm1Document::failedOpenAtStartUpLeavesTheDocumentUntitled()
-{
-    QTemporaryDir folder;
-    const QString unreadable = folder.filePath(QStringLiteral("autre-version.eti"));
-    QVERIFY(writeBytes(unreadable, otherVersionLabel()));
-    Module1 state;
-    state.startUp(QStringLiteral("/opt/korvalin"), unreadable, QDir::currentPath());
-    Printer printer;
-    MsgBoxRecorder msgBoxes;
-    msgBoxes.expect(errorBox(QStringLiteral("Erreur d'ouverture du fichier")));
-    Form1 form(state, printer);
-    ScriptedDialogs *dialogs = ScriptedDialogs::installInto(form.commonDialog());
-    QVERIFY(msgBoxes.allSeen());
-    QCOMPARE(state.LabelFileName, QString());
-    QCOMPARE(form.findChild<StatusPanels *>()->panelText(1), QStringLiteral("SANS NOM"));
-
-    dialogs->answerNext(ScriptedDialogs::Cancel{});
-    form.findChild<QAction *>(QStringLiteral("Mnu_Enregistrer"))->trigger();
-    QCOMPARE(dialogs->shown().size(), 1);
-    QCOMPARE(dialogs->shown().first().kind, ScriptedDialogs::Kind::Save);
-    QCOMPARE(fileBytes(unreadable), otherVersionLabel());
-}
-
-void TestForm1Document::newKeepsTheModifiedRule_data()
-{
-    QTest::addColumn<bool>("savedBefore");
-    QTest::newRow("saved document") << true;
-    QTest::newRow("modified document") << false;
-}
-
-// New empties the zones without counting that as an edit and leaves Modified as it was;
-// typing afterwards counts again.
-void TestForm1Document::newKeepsTheModifiedRule()
-{
-    QFETCH(bool, savedBefore);
-    QTemporaryDir folder;
-    Form1Harness h;
-    h.keys(QStringLiteral("texte"));
-    if (savedBefore) {
-        h.dialogs->answerNext(folder.filePath(QStringLiteral("lot.eti")));
-        h.action("Mnu_EnregistrerSous")->trigger();
-    }
-    QCOMPARE(h.state.Modified, !savedBefore);
-    h.msgBoxes.expect(newQuestion(), MsgBoxResult::OK);
-    h.action("Mnu_Nouveau")->trigger();
-    QVERIFY(h.msgBoxes.allSeen());
-    QCOMPARE(h.state.Modified, !savedBefore);
-
-    h.clickZone(3);
-    h.keys(QStringLiteral("x"));
-    QVERIFY(h.state.Modified);
-}
-
-void TestForm1Document::reopenGivesTheSameLabel()
-{
-    QTemporaryDir folder;
-    const QString picture = writePicture(folder, QStringLiteral("logo.bmp"), Qt::darkCyan);
-    const QString path = folder.filePath(QStringLiteral("aller-retour.eti"));
-    Form1Harness h;
-    editEverything(h, picture);
-    h.clickZone(1);
-    h.keys(QStringLiteral("  Titre \"entre guillemets\"\nsuite"));
-    h.clickZone(3);
-    h.keys(QStringLiteral("fin\n"));
-    h.dialogs->answerNext(path);
-    h.action("Mnu_EnregistrerSous")->trigger();
-    const LabelFile::Zones saved = h.form->zones();
-
-    Form1Harness again;
-    again.dialogs->answerNext(path);
-    again.action("Mnu_Ouvrir")->trigger();
-    QVERIFY(again.msgBoxes.allSeen());
-    for (std::size_t i = 0; i < 3; ++i) {
-        TextZone expected = saved[i];
-        expected.Caption = expected.Caption.remove(QRegularExpression(QStringLiteral("^ +| +$")));
-        expected.FontStrikethru = expected.FontUnderline = false; // never stored
-        QCOMPARE(again.form->zones()[i], expected);
-    }
-    QCOMPARE(again.state.IconPath, picture);
-    QCOMPARE(again.form->picture().image().pixelColor(3, 3), QColor(Qt::darkCyan));
-}
 
 enum class Document
 {
@@ -718,88 +144,620 @@ enum class Document
 };
 Q_DECLARE_METATYPE(Document)
 
-void TestForm1Document::quit_data()
+class TestForm1Document : public QObject
 {
-    QTest::addColumn<Document>("document");
-    QTest::addColumn<MsgBoxResult>("saveAnswer");
-    QTest::addColumn<bool>("chooseName"); // in the save dialog of an untitled document
-    QTest::addColumn<MsgBoxResult>("confirm");
-    QTest::addColumn<bool>("saved");
+    Q_OBJECT
 
-    const auto yes = MsgBoxResult::Yes;
-    const auto no = MsgBoxResult::No;
-    QTest::newRow("unmodified, yes") << Document::Unmodified << no << false << yes << false;
-    QTest::newRow("unmodified, no") << Document::Unmodified << no << false << no << false;
-    QTest::newRow("named, save, yes") << Document::Named << yes << false << yes << true;
-    QTest::newRow("named, save, no") << Document::Named << yes << false << no << true;
-    QTest::newRow("named, don't save, yes") << Document::Named << no << false << yes << false;
-    QTest::newRow("named, don't save, no") << Document::Named << no << false << no << false;
-    QTest::newRow("untitled, save as, yes") << Document::Untitled << yes << true << yes << true;
-    QTest::newRow("untitled, save as cancelled, yes")
-        << Document::Untitled << yes << false << yes << false;
-    QTest::newRow("untitled, don't save, no") << Document::Untitled << no << false << no << false;
-    QTest::newRow("save failing, yes") << Document::FailingSave << yes << false << yes << false;
-    QTest::newRow("save failing, no") << Document::FailingSave << yes << false << no << false;
-}
-
-void TestForm1Document::quit()
-{
-    QFETCH(Document, document);
-    QFETCH(MsgBoxResult, saveAnswer);
-    QFETCH(bool, chooseName);
-    QFETCH(MsgBoxResult, confirm);
-    QFETCH(bool, saved);
-    QTemporaryDir folder;
-    const QString named = folder.filePath(QStringLiteral("lot.eti"));
-    const QString chosen = folder.filePath(QStringLiteral("choisi.eti"));
-    const QString untitledProposal = AddBackslash(QDir::currentPath()) + QStringLiteral("Nouveau");
-
-    Form1Harness h;
-    if (document != Document::Unmodified)
-        h.keys(document == Document::FailingSave ? QStringLiteral("x\n[Police 1]\ny")
-                                                 : QStringLiteral("texte"));
-    if (document == Document::Named || document == Document::FailingSave)
-        h.state.LabelFileName = named;
-
-    if (document != Document::Unmodified) {
-        h.msgBoxes.expect(saveQuestion(h.state.LabelFileName), saveAnswer);
-        if (document == Document::FailingSave)
-            h.msgBoxes.expect(saveError(QStringLiteral(
-                "Le texte de la zone 1 contient la ligne « [Police 1] », que le fichier réserve "
-                "à sa police.")));
-        if (document == Document::Untitled && saveAnswer == MsgBoxResult::Yes)
-            h.dialogs->answerNext(chooseName ? ScriptedDialogs::Answer(chosen)
-                                             : ScriptedDialogs::Answer(ScriptedDialogs::Cancel{}));
+private slots:
+    void newAsksFirst()
+    {
+        Form1Harness h;
+        h.keys(QStringLiteral("garde"));
+        h.msgBoxes.expect(newQuestion(), MsgBoxResult::Cancel);
+        h.action("Mnu_Nouveau")->trigger();
+        QVERIFY(h.msgBoxes.allSeen());
+        QCOMPARE(h.zone(1).Caption, QStringLiteral("garde"));
+        QCOMPARE(h.state.IconFile, QString());
     }
-    h.msgBoxes.expect(quitConfirmation(), confirm);
 
-    const bool ended = programEnds([&] { h.action("Mnu_Quitter")->trigger(); });
-    QVERIFY(h.msgBoxes.allSeen());
-    QCOMPARE(ended, confirm == MsgBoxResult::Yes);
-    QCOMPARE(h.panel(1), ended ? QStringLiteral("Au revoir !") : QStringLiteral("SANS NOM"));
-    QCOMPARE(h.state.Modified, document != Document::Unmodified && !saved);
-    const QString savedPath = document == Document::Untitled ? chosen : named;
-    QCOMPARE(QFileInfo::exists(savedPath), saved);
+    void newStartsAnEmptyLabel()
+    {
+        QTemporaryDir folder;
+        const QString picture = writePicture(folder, QStringLiteral("logo.png"), Qt::blue);
+        Form1Harness h;
+        editEverything(h, picture);
+        h.state.LabelFileName = folder.filePath(QStringLiteral("ancien.eti"));
+        QVERIFY(h.state.Modified);
+        QVERIFY(!h.form->picture().isNull());
+        h.msgBoxes.expect(newQuestion(), MsgBoxResult::OK);
+        h.action("Mnu_Nouveau")->trigger();
+        QVERIFY(h.msgBoxes.allSeen());
+        for (int zone = 1; zone <= 3; ++zone) {
+            const TextZone &z = h.zone(zone);
+            QCOMPARE(z.Caption, QString());
+            QCOMPARE(z.FontName, QStringLiteral("arial"));
+            QCOMPARE(z.FontSize, 8.0f);
+            QVERIFY(!z.FontBold && !z.FontItalic);
+            QCOMPARE(z.ForeColor, 0);
+            QCOMPARE(z.Alignment, qint16(0));
+            QCOMPARE(h.zoneDisplay(zone)->backColor(), zone == 1 ? 12632256 : 16777215);
+        }
+        // Strikethrough and underline stay as they were.
+        QVERIFY(h.zone(2).FontStrikethru && h.zone(2).FontUnderline);
+        QCOMPARE(h.state.CurrentZone, qint16(1));
+        QCOMPARE(h.state.IconFile, QStringLiteral("AUCUN"));
+        QCOMPARE(h.state.IconPath, picture);
+        QVERIFY(h.form->picture().isNull());
+        QCOMPARE(h.state.LabelFileName, QString());
+        QCOMPARE(h.panel(1), QStringLiteral("SANS NOM"));
+        QVERIFY(h.text1()->text().isEmpty());
+        QCOMPARE(h.find<QLabel>("Label4")->text(), QStringLiteral("Edition du texte zone 1"));
+        // Left as they were: Modified, the alignment options and the alignment frame's caption.
+        QVERIFY(h.state.Modified);
+        QVERIFY(h.find<QRadioButton>("Option2")->isChecked());
+        QCOMPARE(h.find<QGroupBox>("Frame1")->title(), QStringLiteral("Aligner texte 2"));
+    }
 
-    if (document == Document::Untitled && saveAnswer == MsgBoxResult::Yes) {
+    void openShowsTheDialog()
+    {
+        Form1Harness h(QString(), QStringLiteral("/opt/korvalin"));
+        h.state.LabelFileName = QStringLiteral("/home/moi/ancien.eti");
+        h.dialogs->answerNext(ScriptedDialogs::Cancel{});
+        h.action("Mnu_Ouvrir")->trigger();
         QCOMPARE(h.dialogs->shown().size(), 1);
-        QCOMPARE(h.dialogs->shown().first().fileName, untitledProposal);
-        QCOMPARE(h.state.LabelFileName, chooseName ? chosen : untitledProposal);
+        const ScriptedDialogs::Shown &shown = h.dialogs->shown().first();
+        QCOMPARE(shown.kind, ScriptedDialogs::Kind::Open);
+        QCOMPARE(shown.title, QStringLiteral("Ouvrir"));
+        QCOMPARE(shown.filter, LabelFilter);
+        QCOMPARE(shown.filterIndex, 1);
+        QCOMPARE(shown.initDir, QStringLiteral("/opt/korvalin"));
+        QCOMPARE(shown.fileName, QStringLiteral("/home/moi/ancien.eti"));
+        QCOMPARE(shown.flags, 0);
+        QVERIFY(shown.cancelError);
     }
-}
 
-void TestForm1Document::fileMenuOpeningRefreshesOrientation()
-{
-    Form1Harness h;
-    h.find<QLabel>("Label6")->clear();
-    h.action("Mnu_ImpPort")->setChecked(true);
-    h.find<QMenu>("Mnu_Fichier")->popup(QPoint(0, 0));
-    h.find<QMenu>("Mnu_Fichier")->close();
-    // No printer: nothing is checked and the frame says so.
-    QVERIFY(!h.action("Mnu_ImpPort")->isChecked());
-    QVERIFY(!h.action("Mnu_ImpPays")->isChecked());
-    QCOMPARE(h.find<QLabel>("Label6")->text(), QStringLiteral("Aucune imprimante"));
-}
+    void openCancelledChangesNothing()
+    {
+        Form1Harness h;
+        h.keys(QStringLiteral("texte"));
+        h.dialogs->answerNext(ScriptedDialogs::Cancel{});
+        h.action("Mnu_Ouvrir")->trigger();
+        QCOMPARE(h.zone(1).Caption, QStringLiteral("texte"));
+        QCOMPARE(h.state.LabelFileName, QString());
+        QCOMPARE(h.panel(1), QStringLiteral("SANS NOM"));
+        QVERIFY(h.state.Modified);
+        QVERIFY(h.msgBoxes.allSeen());
+    }
+
+    void openReadsTheFile_data()
+    {
+        QTest::addColumn<bool>("withPicture");
+        QTest::newRow("with a picture") << true;
+        QTest::newRow("without picture") << false;
+    }
+
+    void openReadsTheFile()
+    {
+        QFETCH(bool, withPicture);
+        QTemporaryDir folder;
+        const QString before = writePicture(folder, QStringLiteral("avant.png"), Qt::red);
+        const QString picture = writePicture(folder, QStringLiteral("logo.png"), Qt::blue);
+        const QString path = writeLabel(folder, QStringLiteral("sauvegarde.eti"),
+                                        withPicture ? picture : QStringLiteral("AUCUN"));
+        QVERIFY(!path.isEmpty());
+        Form1Harness h;
+        h.dialogs->answerNext(before);
+        h.button("Command3")->click();
+        h.clickZone(3);
+        h.keys(QStringLiteral("perdu"));
+        h.dialogs->answerNext(path);
+        h.action("Mnu_Ouvrir")->trigger();
+        QVERIFY(h.msgBoxes.allSeen());
+        const LabelFile::Zones expected = sampleZones();
+        for (int zone = 1; zone <= 3; ++zone)
+            QCOMPARE(h.zone(zone), expected[std::size_t(zone - 1)]);
+        QCOMPARE(h.state.LabelFileName, path);
+        QCOMPARE(h.panel(1), QStringLiteral("SAUVEGARDE.ETI"));
+        QVERIFY(!h.state.Modified);
+        QCOMPARE(h.state.CurrentZone, qint16(1));
+        QCOMPARE(h.text1()->text(), QStringLiteral("Sauvegarde"));
+        QCOMPARE(h.zoneDisplay(1)->backColor(), 12632256);
+        QCOMPARE(h.zoneDisplay(3)->backColor(), 16777215);
+        QVERIFY(h.find<QRadioButton>("Option2")->isChecked());
+        QCOMPARE(h.find<QLabel>("Label4")->text(), QStringLiteral("Edition du texte zone 1"));
+        QCOMPARE(h.find<QGroupBox>("Frame1")->title(), QStringLiteral("Aligner texte 3"));
+        if (withPicture) {
+            QCOMPARE(h.state.IconFile, picture);
+            QCOMPARE(h.state.IconPath, picture);
+            QCOMPARE(h.form->picture().image().pixelColor(0, 0), QColor(Qt::blue));
+        } else {
+            QCOMPARE(h.state.IconFile, QString());
+            QCOMPARE(h.state.IconPath, before);
+            QVERIFY(h.form->picture().isNull());
+        }
+    }
+
+    void openFailureChangesNothing_data()
+    {
+        QTest::addColumn<QByteArray>("bytes"); // empty: no file at all
+        QTest::addColumn<QString>("name");
+        QTest::newRow("missing file") << QByteArray() << QStringLiteral("absent.eti");
+        QTest::newRow("not a label file")
+            << QByteArray("bonjour\r\n") << QStringLiteral("texte.eti");
+        QByteArray badAlignment = fileBytes(QFINDTESTDATA("../label/data/sauvegarde.eti"));
+        badAlignment.replace("[Alignement 2]\r\n 0 ", "[Alignement 2]\r\n 3 ");
+        QTest::newRow("alignment 3 in zone 2") << badAlignment << QStringLiteral("align.eti");
+        QByteArray unreadablePicture = fileBytes(QFINDTESTDATA("../label/data/sauvegarde.eti"));
+        unreadablePicture.replace("AUCUN", "%1");
+        QTest::newRow("picture that cannot be loaded")
+            << unreadablePicture << QStringLiteral("image.eti");
+    }
+
+    void openFailureChangesNothing()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, name);
+        QTemporaryDir folder;
+        const QString notAPicture = folder.filePath(QStringLiteral("faux.png"));
+        QVERIFY(writeBytes(notAPicture, "pas une image"));
+        const QString path = folder.filePath(name);
+        if (!bytes.isEmpty())
+            QVERIFY(writeBytes(path, bytes.replace("%1", notAPicture.toLatin1())));
+        Form1Harness h;
+        h.clickZone(2);
+        h.keys(QStringLiteral("reste"));
+        h.button("Option3")->click();
+        const LabelFile::Zones zonesBefore = h.form->zones();
+        h.msgBoxes.expect(errorBox(QStringLiteral("Erreur d'ouverture du fichier")));
+        h.dialogs->answerNext(path);
+        h.action("Mnu_Ouvrir")->trigger();
+        QVERIFY(h.msgBoxes.allSeen());
+        QCOMPARE(h.form->zones(), zonesBefore);
+        QCOMPARE(h.state.CurrentZone, qint16(2));
+        QCOMPARE(h.text1()->text(), QStringLiteral("reste"));
+        QCOMPARE(h.zoneDisplay(2)->backColor(), 12632256);
+        QVERIFY(h.find<QRadioButton>("Option3")->isChecked());
+        QVERIFY(h.state.Modified);
+        QCOMPARE(h.state.IconFile, QString());
+        // The file that would not open does not become the document's name.
+        QCOMPARE(h.state.LabelFileName, QString());
+        QCOMPARE(h.panel(1), QStringLiteral("SANS NOM"));
+    }
+
+    void openWithMissingPictureKeepsTheShownOne()
+    {
+        QTemporaryDir folder;
+        const QString shown = writePicture(folder, QStringLiteral("montre.png"), Qt::green);
+        const QString missing = folder.filePath(QStringLiteral("parti.png"));
+        const QString path = writeLabel(folder, QStringLiteral("lot.eti"), missing);
+        Form1Harness h;
+        h.dialogs->answerNext(shown);
+        h.button("Command3")->click();
+        h.keys(QStringLiteral("modifié"));
+        h.msgBoxes.expect(
+            errorBox(QStringLiteral("Fichier icone ") + missing + QStringLiteral(" non trouvé !")));
+        h.dialogs->answerNext(path);
+        h.action("Mnu_Ouvrir")->trigger();
+        QVERIFY(h.msgBoxes.allSeen());
+        QCOMPARE(h.zone(1).Caption, QStringLiteral("Sauvegarde"));
+        QCOMPARE(h.state.IconFile, missing);
+        QCOMPARE(h.state.IconPath, missing);
+        QCOMPARE(h.form->picture().image().pixelColor(0, 0), QColor(Qt::green));
+        QVERIFY(!h.state.Modified);
+    }
+
+    void saveWritesTheNamedFile()
+    {
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("disque.eti"));
+        Form1Harness h;
+        h.keys(QStringLiteral("Sauvegarde"));
+        h.state.LabelFileName = path;
+        h.action("Mnu_Enregistrer")->trigger();
+        QVERIFY(h.msgBoxes.allSeen());
+        QVERIFY(h.dialogs->shown().isEmpty());
+        QVERIFY(!h.state.Modified);
+        QCOMPARE(h.state.IconFile, QStringLiteral("AUCUN"));
+        // Save leaves the document-name panel alone.
+        QCOMPARE(h.panel(1), QStringLiteral("SANS NOM"));
+        const std::optional<LabelFile::Content> written = LabelFile::read(path, h.form->zones());
+        QVERIFY(written);
+        QCOMPARE(written->zones, h.form->zones());
+        QCOMPARE(written->iconEntry, QStringLiteral("AUCUN"));
+    }
+
+    void saveUntitledAsksForAName()
+    {
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("choisi.eti"));
+        Form1Harness h;
+        h.keys(QStringLiteral("x"));
+        h.dialogs->answerNext(path);
+        h.action("Mnu_Enregistrer")->trigger();
+        QCOMPARE(h.dialogs->shown().size(), 1);
+        QCOMPARE(h.dialogs->shown().first().kind, ScriptedDialogs::Kind::Save);
+        QCOMPARE(h.dialogs->shown().first().fileName, QStringLiteral("Nouveau.eti"));
+        QCOMPARE(h.state.LabelFileName, path);
+        QVERIFY(QFileInfo::exists(path));
+        QCOMPARE(h.panel(1), QStringLiteral("CHOISI.ETI"));
+        QVERIFY(!h.state.Modified);
+    }
+
+    void saveAsShowsTheDialog_data()
+    {
+        QTest::addColumn<QString>("labelFileName");
+        QTest::addColumn<QString>("proposed");
+        QTest::newRow("untitled") << QString() << QStringLiteral("Nouveau.eti");
+        QTest::newRow("named") << QStringLiteral("/srv/lot.eti") << QStringLiteral("/srv/lot.eti");
+    }
+
+    void saveAsShowsTheDialog()
+    {
+        QFETCH(QString, labelFileName);
+        QFETCH(QString, proposed);
+        QTemporaryDir folder;
+        // Typed without an extension: taken as it is.
+        const QString chosen = folder.filePath(QStringLiteral("sans extension"));
+        Form1Harness h;
+        h.form->commonDialog().InitDir = QStringLiteral("/ailleurs");
+        h.state.LabelFileName = labelFileName;
+        h.dialogs->answerNext(chosen);
+        h.action("Mnu_EnregistrerSous")->trigger();
+        QCOMPARE(h.dialogs->shown().size(), 1);
+        const ScriptedDialogs::Shown &shown = h.dialogs->shown().first();
+        QCOMPARE(shown.kind, ScriptedDialogs::Kind::Save);
+        QCOMPARE(shown.title, QStringLiteral("Enregistrer Sous"));
+        QCOMPARE(shown.filter, LabelFilter);
+        QCOMPARE(shown.filterIndex, 1);
+        QCOMPARE(shown.fileName, proposed);
+        QCOMPARE(shown.flags, 2);
+        QVERIFY(shown.cancelError);
+        QCOMPARE(shown.initDir, QStringLiteral("/ailleurs")); // not set by Save As
+        QCOMPARE(h.state.LabelFileName, chosen);
+        QVERIFY(QFileInfo::exists(chosen));
+        QCOMPARE(h.panel(1), QStringLiteral("SANS EXTENSION"));
+    }
+
+    void saveAsCancelledKeepsTheName_data()
+    {
+        QTest::addColumn<QString>("labelFileName");
+        QTest::newRow("untitled") << QString();
+        QTest::newRow("named") << QStringLiteral("/srv/lot.eti");
+    }
+
+    void saveAsCancelledKeepsTheName()
+    {
+        QFETCH(QString, labelFileName);
+        Form1Harness h;
+        h.keys(QStringLiteral("x"));
+        h.state.LabelFileName = labelFileName;
+        h.dialogs->answerNext(ScriptedDialogs::Cancel{});
+        h.action("Mnu_EnregistrerSous")->trigger();
+        QCOMPARE(h.state.LabelFileName, labelFileName);
+        QVERIFY(h.state.Modified);
+        QCOMPARE(h.panel(1), QStringLiteral("SANS NOM"));
+        // Still untitled: Save asks for a name again.
+        h.dialogs->answerNext(ScriptedDialogs::Cancel{});
+        h.action("Mnu_Enregistrer")->trigger();
+        QCOMPARE(h.dialogs->shown().size(), labelFileName.isEmpty() ? 2 : 1);
+    }
+
+    void failingSaveKeepsTheOldFile_data()
+    {
+        QTest::addColumn<Unwritable>("unwritable");
+        QTest::addColumn<QString>("why");
+        QTest::newRow("own font header line")
+            << Unwritable::FontHeaderLine
+            << QStringLiteral(
+                   "Le texte de la zone 2 contient la ligne « [Police 2] », que le fichier "
+                   "réserve à sa police.");
+        QTest::newRow("line break in a font name")
+            << Unwritable::LineBreakInFontName
+            << QStringLiteral("Le nom de police de la zone 2 contient un saut de ligne.");
+        QTest::newRow("line break in the picture path")
+            << Unwritable::LineBreakInPicturePath
+            << QStringLiteral("Le chemin de l'image contient un saut de ligne.");
+    }
+
+    // A document the file cannot hold faithfully is not written: the old file stays whole,
+    // the document still counts as modified, and the message says why.
+    void failingSaveKeepsTheOldFile()
+    {
+        QFETCH(Unwritable, unwritable);
+        QFETCH(QString, why);
+        QTemporaryDir folder;
+        const QString path =
+            writeLabel(folder, QStringLiteral("garde.eti"), QStringLiteral("AUCUN"));
+        const QByteArray old = fileBytes(path);
+        Form1Harness h;
+        h.clickZone(2);
+        switch (unwritable) {
+        case Unwritable::FontHeaderLine:
+            h.keys(QStringLiteral("avant\n[Police 2]\naprès"));
+            break;
+        case Unwritable::LineBreakInFontName:
+            h.keys(QStringLiteral("texte"));
+            h.dialogs->answerNext(FontChoice{QStringLiteral("Deux\nLignes"), 10});
+            h.button("Command1")->click();
+            break;
+        case Unwritable::LineBreakInPicturePath:
+            h.keys(QStringLiteral("texte"));
+            // As a picture taken from a folder whose name holds a line break leaves it.
+            h.state.IconFile = folder.filePath(QStringLiteral("deux\nlignes/logo.png"));
+            break;
+        }
+        h.msgBoxes.expect(saveError(why));
+        h.dialogs->answerNext(path);
+        h.action("Mnu_EnregistrerSous")->trigger();
+        QVERIFY(h.msgBoxes.allSeen());
+        QCOMPARE(fileBytes(path), old);
+        QVERIFY(h.state.Modified);
+        QCOMPARE(h.state.LabelFileName, path);
+        QCOMPARE(h.panel(1), QStringLiteral("GARDE.ETI"));
+    }
+
+    void saveRefusedByTheDiskKeepsTheOldFile_data()
+    {
+        QTest::addColumn<DiskTrouble>("trouble");
+        QTest::newRow("full disk") << DiskTrouble::Full;
+        QTest::newRow("sync refused") << DiskTrouble::SyncRefused;
+        QTest::newRow("named pipe") << DiskTrouble::Pipe;
+        QTest::newRow("null device") << DiskTrouble::NullDevice;
+    }
+
+    void saveRefusedByTheDiskKeepsTheOldFile()
+    {
+        QFETCH(DiskTrouble, trouble);
+        QTemporaryDir folder;
+        SmallDisk disk;
+        QString path = folder.filePath(QStringLiteral("garde.eti"));
+        std::unique_ptr<SmallFile::ScopedWriteFailure> failure;
+        switch (trouble) {
+        case DiskTrouble::Full:
+            if (!disk.isMounted())
+                QSKIP("Mounting a small file system needs root");
+            path = disk.filePath(QStringLiteral("garde.eti"));
+            QVERIFY(writeBytes(path, otherVersionLabel()));
+            QVERIFY(disk.fillLeaving(0));
+            break;
+        case DiskTrouble::SyncRefused:
+            QVERIFY(writeBytes(path, otherVersionLabel()));
+            failure = std::make_unique<SmallFile::ScopedWriteFailure>(SmallFile::WriteStep::Sync);
+            break;
+        case DiskTrouble::Pipe:
+            QVERIFY(makeSpecialFile(SpecialFile::Fifo, path));
+            break;
+        case DiskTrouble::NullDevice:
+            if (!makeSpecialFile(SpecialFile::NullDevice, path))
+                QSKIP("Device nodes need root and a folder that allows them");
+            break;
+        }
+        const QByteArray old = trouble == DiskTrouble::Full || trouble == DiskTrouble::SyncRefused
+                                   ? fileBytes(path)
+                                   : QByteArray();
+        Form1Harness h;
+        h.keys(QStringLiteral("texte"));
+        h.msgBoxes.expect(saveError());
+        h.dialogs->answerNext(path);
+        h.action("Mnu_EnregistrerSous")->trigger();
+        QVERIFY(h.msgBoxes.allSeen());
+        QVERIFY(h.state.Modified);
+        if (trouble == DiskTrouble::Pipe)
+            QVERIFY(isSpecialFile(SpecialFile::Fifo, path));
+        else if (trouble == DiskTrouble::NullDevice)
+            QVERIFY(isSpecialFile(SpecialFile::NullDevice, path));
+        else
+            QCOMPARE(fileBytes(path), old);
+    }
+
+    void failedOpenKeepsTheDocumentName_data()
+    {
+        QTest::addColumn<Before>("before");
+        QTest::newRow("untitled") << Before::Untitled;
+        QTest::newRow("named") << Before::Named;
+    }
+
+    // A file of another version fails to open; a Save that followed used to overwrite it with
+    // the document that was open before.
+    void failedOpenKeepsTheDocumentName()
+    {
+        QFETCH(Before, before);
+        QTemporaryDir folder;
+        const QString unreadable = folder.filePath(QStringLiteral("autre-version.eti"));
+        QVERIFY(writeBytes(unreadable, otherVersionLabel()));
+        const QString mine = folder.filePath(QStringLiteral("mien.eti"));
+        Form1Harness h;
+        h.keys(QStringLiteral("mon étiquette"));
+        if (before == Before::Named) {
+            h.dialogs->answerNext(mine);
+            h.action("Mnu_EnregistrerSous")->trigger();
+            h.keys(QStringLiteral(" modifiée"));
+        }
+        h.msgBoxes.expect(errorBox(QStringLiteral("Erreur d'ouverture du fichier")));
+        h.dialogs->answerNext(unreadable);
+        h.action("Mnu_Ouvrir")->trigger();
+        QVERIFY(h.msgBoxes.allSeen());
+        QCOMPARE(h.state.LabelFileName, before == Before::Named ? mine : QString());
+        QCOMPARE(h.panel(1),
+                 before == Before::Named ? QStringLiteral("MIEN.ETI") : QStringLiteral("SANS NOM"));
+        // Untitled, Save asks for a name: cancelled here.
+        if (before == Before::Untitled)
+            h.dialogs->answerNext(ScriptedDialogs::Cancel{});
+        h.action("Mnu_Enregistrer")->trigger();
+        QVERIFY(h.msgBoxes.allSeen());
+        QCOMPARE(fileBytes(unreadable), otherVersionLabel());
+        if (before == Before::Named) {
+            const std::optional<LabelFile::Content> saved = LabelFile::read(mine, startUpZones());
+            QVERIFY(saved);
+            QCOMPARE(saved->zones[0].Caption, QStringLiteral("mon étiquette modifiée"));
+        } else {
+            QCOMPARE(h.dialogs->shown().last().kind, ScriptedDialogs::Kind::Save);
+            QCOMPARE(h.dialogs->shown().last().fileName, QStringLiteral("Nouveau.eti"));
+        }
+    }
+
+    void failedOpenAtStartUpLeavesTheDocumentUntitled()
+    {
+        QTemporaryDir folder;
+        const QString unreadable = folder.filePath(QStringLiteral("autre-version.eti"));
+        QVERIFY(writeBytes(unreadable, otherVersionLabel()));
+        Module1 state;
+        state.startUp(QStringLiteral("/opt/korvalin"), unreadable, QDir::currentPath());
+        Printer printer;
+        MsgBoxRecorder msgBoxes;
+        msgBoxes.expect(errorBox(QStringLiteral("Erreur d'ouverture du fichier")));
+        Form1 form(state, printer);
+        ScriptedDialogs *dialogs = ScriptedDialogs::installInto(form.commonDialog());
+        QVERIFY(msgBoxes.allSeen());
+        QCOMPARE(state.LabelFileName, QString());
+        QCOMPARE(form.findChild<StatusPanels *>()->panelText(1), QStringLiteral("SANS NOM"));
+        dialogs->answerNext(ScriptedDialogs::Cancel{});
+        form.findChild<QAction *>(QStringLiteral("Mnu_Enregistrer"))->trigger();
+        QCOMPARE(dialogs->shown().size(), 1);
+        QCOMPARE(dialogs->shown().first().kind, ScriptedDialogs::Kind::Save);
+        QCOMPARE(fileBytes(unreadable), otherVersionLabel());
+    }
+
+    void newKeepsTheModifiedRule_data()
+    {
+        QTest::addColumn<bool>("savedBefore");
+        QTest::newRow("saved document") << true;
+        QTest::newRow("modified document") << false;
+    }
+
+    // New empties the zones without counting that as an edit and leaves Modified as it was;
+    // typing afterwards counts again.
+    void newKeepsTheModifiedRule()
+    {
+        QFETCH(bool, savedBefore);
+        QTemporaryDir folder;
+        Form1Harness h;
+        h.keys(QStringLiteral("texte"));
+        if (savedBefore) {
+            h.dialogs->answerNext(folder.filePath(QStringLiteral("lot.eti")));
+            h.action("Mnu_EnregistrerSous")->trigger();
+        }
+        QCOMPARE(h.state.Modified, !savedBefore);
+        h.msgBoxes.expect(newQuestion(), MsgBoxResult::OK);
+        h.action("Mnu_Nouveau")->trigger();
+        QVERIFY(h.msgBoxes.allSeen());
+        QCOMPARE(h.state.Modified, !savedBefore);
+        h.clickZone(3);
+        h.keys(QStringLiteral("x"));
+        QVERIFY(h.state.Modified);
+    }
+
+    void reopenGivesTheSameLabel()
+    {
+        QTemporaryDir folder;
+        const QString picture = writePicture(folder, QStringLiteral("logo.bmp"), Qt::darkCyan);
+        const QString path = folder.filePath(QStringLiteral("aller-retour.eti"));
+        Form1Harness h;
+        editEverything(h, picture);
+        h.clickZone(1);
+        h.keys(QStringLiteral("  Titre \"entre guillemets\"\nsuite"));
+        h.clickZone(3);
+        h.keys(QStringLiteral("fin\n"));
+        h.dialogs->answerNext(path);
+        h.action("Mnu_EnregistrerSous")->trigger();
+        const LabelFile::Zones saved = h.form->zones();
+        Form1Harness again;
+        again.dialogs->answerNext(path);
+        again.action("Mnu_Ouvrir")->trigger();
+        QVERIFY(again.msgBoxes.allSeen());
+        for (std::size_t i = 0; i < 3; ++i) {
+            TextZone expected = saved[i];
+            expected.Caption =
+                expected.Caption.remove(QRegularExpression(QStringLiteral("^ +| +$")));
+            expected.FontStrikethru = expected.FontUnderline = false; // never stored
+            QCOMPARE(again.form->zones()[i], expected);
+        }
+        QCOMPARE(again.state.IconPath, picture);
+        QCOMPARE(again.form->picture().image().pixelColor(3, 3), QColor(Qt::darkCyan));
+    }
+
+    void quit_data()
+    {
+        QTest::addColumn<Document>("document");
+        QTest::addColumn<MsgBoxResult>("saveAnswer");
+        QTest::addColumn<bool>("chooseName"); // in the save dialog of an untitled document
+        QTest::addColumn<MsgBoxResult>("confirm");
+        QTest::addColumn<bool>("saved");
+        const auto yes = MsgBoxResult::Yes;
+        const auto no = MsgBoxResult::No;
+        QTest::newRow("unmodified, yes") << Document::Unmodified << no << false << yes << false;
+        QTest::newRow("unmodified, no") << Document::Unmodified << no << false << no << false;
+        QTest::newRow("named, save, yes") << Document::Named << yes << false << yes << true;
+        QTest::newRow("named, save, no") << Document::Named << yes << false << no << true;
+        QTest::newRow("named, don't save, yes") << Document::Named << no << false << yes << false;
+        QTest::newRow("named, don't save, no") << Document::Named << no << false << no << false;
+        QTest::newRow("untitled, save as, yes") << Document::Untitled << yes << true << yes << true;
+        QTest::newRow("untitled, save as cancelled, yes")
+            << Document::Untitled << yes << false << yes << false;
+        QTest::newRow("untitled, don't save, no")
+            << Document::Untitled << no << false << no << false;
+        QTest::newRow("save failing, yes") << Document::FailingSave << yes << false << yes << false;
+        QTest::newRow("save failing, no") << Document::FailingSave << yes << false << no << false;
+    }
+
+    void quit()
+    {
+        QFETCH(Document, document);
+        QFETCH(MsgBoxResult, saveAnswer);
+        QFETCH(bool, chooseName);
+        QFETCH(MsgBoxResult, confirm);
+        QFETCH(bool, saved);
+        QTemporaryDir folder;
+        const QString named = folder.filePath(QStringLiteral("lot.eti"));
+        const QString chosen = folder.filePath(QStringLiteral("choisi.eti"));
+        const QString untitledProposal =
+            AddBackslash(QDir::currentPath()) + QStringLiteral("Nouveau");
+        Form1Harness h;
+        if (document != Document::Unmodified)
+            h.keys(document == Document::FailingSave ? QStringLiteral("x\n[Police 1]\ny")
+                                                     : QStringLiteral("texte"));
+        if (document == Document::Named || document == Document::FailingSave)
+            h.state.LabelFileName = named;
+        if (document != Document::Unmodified) {
+            h.msgBoxes.expect(saveQuestion(h.state.LabelFileName), saveAnswer);
+            if (document == Document::FailingSave)
+                h.msgBoxes.expect(
+                    saveError(QStringLiteral("Le texte de la zone 1 contient la ligne « [Police 1] "
+                                             "», que le fichier réserve "
+                                             "à sa police.")));
+            if (document == Document::Untitled && saveAnswer == MsgBoxResult::Yes)
+                h.dialogs->answerNext(chooseName
+                                          ? ScriptedDialogs::Answer(chosen)
+                                          : ScriptedDialogs::Answer(ScriptedDialogs::Cancel{}));
+        }
+        h.msgBoxes.expect(quitConfirmation(), confirm);
+        const bool ended = programEnds([&] { h.action("Mnu_Quitter")->trigger(); });
+        QVERIFY(h.msgBoxes.allSeen());
+        QCOMPARE(ended, confirm == MsgBoxResult::Yes);
+        QCOMPARE(h.panel(1), ended ? QStringLiteral("Au revoir !") : QStringLiteral("SANS NOM"));
+        QCOMPARE(h.state.Modified, document != Document::Unmodified && !saved);
+        const QString savedPath = document == Document::Untitled ? chosen : named;
+        QCOMPARE(QFileInfo::exists(savedPath), saved);
+        if (document == Document::Untitled && saveAnswer == MsgBoxResult::Yes) {
+            QCOMPARE(h.dialogs->shown().size(), 1);
+            QCOMPARE(h.dialogs->shown().first().fileName, untitledProposal);
+            QCOMPARE(h.state.LabelFileName, chooseName ? chosen : untitledProposal);
+        }
+    }
+
+    void fileMenuOpeningRefreshesOrientation()
+    {
+        Form1Harness h;
+        h.find<QLabel>("Label6")->clear();
+        h.action("Mnu_ImpPort")->setChecked(true);
+        h.find<QMenu>("Mnu_Fichier")->popup(QPoint(0, 0));
+        h.find<QMenu>("Mnu_Fichier")->close();
+        // No printer: nothing is checked and the frame says so.
+        QVERIFY(!h.action("Mnu_ImpPort")->isChecked());
+        QVERIFY(!h.action("Mnu_ImpPays")->isChecked());
+        QCOMPARE(h.find<QLabel>("Label6")->text(), QStringLiteral("Aucune imprimante"));
+    }
+};
 
 QTEST_MAIN(TestForm1Document)
 #include "tst_form1_document.moc"

@@ -29,46 +29,6 @@ QString writeFilled(const QTemporaryDir &folder, const QString &name, QColor col
 
 } // namespace
 
-class TestForm1Icon : public QObject
-{
-    Q_OBJECT
-
-private slots:
-    void iconDialog();
-    void iconActions_data();
-    void iconActions();
-    void doubleClickLoadsAPicture();
-    void pasteStartsDisabled();
-    void pictureFillsItsSquareStretched();
-};
-
-void TestForm1Icon::iconDialog()
-{
-    Form1Harness h;
-    h.dialogs->answerNext(ScriptedDialogs::Cancel{});
-    h.button("Command3")->click();
-    h.msgBoxes.expect({QStringLiteral("Création d'une nouvelle étiquette ?\r        Confirmer ?"),
-                       MsgBoxButtons::OKCancel, MsgBoxIcon::None,
-                       QStringLiteral("Création d'une étiquette"), MsgBoxDefault::First},
-                      MsgBoxResult::OK);
-    h.action("Mnu_Nouveau")->trigger();
-    h.dialogs->answerNext(ScriptedDialogs::Cancel{});
-    h.button("Command3")->click();
-
-    QCOMPARE(h.dialogs->shown().size(), 2);
-    for (const ScriptedDialogs::Shown &shown : h.dialogs->shown()) {
-        QCOMPARE(shown.kind, ScriptedDialogs::Kind::Open);
-        QCOMPARE(shown.title, QStringLiteral("Ouvrir un icone"));
-        QCOMPARE(shown.filter, PictureFilter);
-        QCOMPARE(shown.initDir, QDir::currentPath());
-        QVERIFY(shown.cancelError);
-    }
-    QCOMPARE(PictureFilter.size(), 243);
-    QCOMPARE(h.dialogs->shown().at(0).fileName, QString());
-    // After New the label has no picture, which the dialog proposes as "AUCUN".
-    QCOMPARE(h.dialogs->shown().at(1).fileName, QStringLiteral("AUCUN"));
-}
-
 enum class IconAction
 {
     Load,
@@ -77,135 +37,166 @@ enum class IconAction
 };
 Q_DECLARE_METATYPE(IconAction)
 
-// The picture shown before the action is blue, from before.png; the new one is red.
-void TestForm1Icon::iconActions_data()
+class TestForm1Icon : public QObject
 {
-    QTest::addColumn<IconAction>("action");
-    QTest::addColumn<QString>(
-        "chosen"); // file answered or pasted: new.png, text.txt, "" (cancel or nothing)
-    QTest::addColumn<QString>("iconPath"); // expected; "before" for before.png
-    QTest::addColumn<QString>("iconFile");
-    QTest::addColumn<QString>("shown");    // "before", "new" or "" for none
-    QTest::addColumn<bool>("unsupported"); // "Format d'image non supporté !" shown
+    Q_OBJECT
 
-    const QString png = QStringLiteral("new.png");
-    const QString text = QStringLiteral("text.txt");
-    const QString before = QStringLiteral("before");
-    QTest::newRow("load, file loaded")
-        << IconAction::Load << png << png << png << QStringLiteral("new") << false;
-    QTest::newRow("load, file cannot be loaded")
-        << IconAction::Load << text << text << before << before << true;
-    QTest::newRow("load, dialog cancelled")
-        << IconAction::Load << QString() << before << before << before << false;
-    QTest::newRow("Pas d'icone") << IconAction::Remove << QString() << QStringLiteral("AUCUN")
-                                 << QString() << QString() << false;
-    QTest::newRow("paste, picture loaded")
-        << IconAction::Paste << png << png << png << QStringLiteral("new") << false;
-    QTest::newRow("paste, picture cannot be loaded")
-        << IconAction::Paste << text << text << before << before << true;
-    QTest::newRow("paste, nothing put aside")
-        << IconAction::Paste << QString() << before << before << before << false;
-}
-
-void TestForm1Icon::iconActions()
-{
-    QFETCH(IconAction, action);
-    QFETCH(QString, chosen);
-    QFETCH(QString, iconPath);
-    QFETCH(QString, iconFile);
-    QFETCH(QString, shown);
-    QFETCH(bool, unsupported);
-    QTemporaryDir folder;
-    const auto pathOf = [&](const QString &name) {
-        return name.isEmpty() || name == QLatin1String("AUCUN") ? name
-               : name == QLatin1String("before") ? folder.filePath(QStringLiteral("before.png"))
-                                                 : folder.filePath(name);
-    };
-    QVERIFY(!writeFilled(folder, QStringLiteral("before.png"), Qt::blue).isEmpty());
-    QVERIFY(!writeFilled(folder, QStringLiteral("new.png"), Qt::red).isEmpty());
-    QFile textFile(folder.filePath(QStringLiteral("text.txt")));
-    QVERIFY(textFile.open(QIODevice::WriteOnly) && textFile.write("du texte, pas une image") > 0);
-    textFile.close();
-
-    Form1Harness h;
-    h.dialogs->answerNext(pathOf(QStringLiteral("before")));
-    h.button("Command3")->click();
-    QCOMPARE(h.state.IconFile, pathOf(QStringLiteral("before")));
-
-    if (unsupported)
-        h.msgBoxes.expect(errorBox(QStringLiteral("Format d'image non supporté !")));
-    switch (action) {
-    case IconAction::Load:
-        h.dialogs->answerNext(chosen.isEmpty() ? ScriptedDialogs::Answer(ScriptedDialogs::Cancel{})
-                                               : ScriptedDialogs::Answer(pathOf(chosen)));
+private slots:
+    void iconDialog()
+    {
+        Form1Harness h;
+        h.dialogs->answerNext(ScriptedDialogs::Cancel{});
         h.button("Command3")->click();
-        break;
-    case IconAction::Remove:
-        h.button("Command6")->click();
-        break;
-    case IconAction::Paste:
+        h.msgBoxes.expect(
+            {QStringLiteral("Création d'une nouvelle étiquette ?\r        Confirmer ?"),
+             MsgBoxButtons::OKCancel, MsgBoxIcon::None, QStringLiteral("Création d'une étiquette"),
+             MsgBoxDefault::First},
+            MsgBoxResult::OK);
+        h.action("Mnu_Nouveau")->trigger();
+        h.dialogs->answerNext(ScriptedDialogs::Cancel{});
+        h.button("Command3")->click();
+        QCOMPARE(h.dialogs->shown().size(), 2);
+        for (const ScriptedDialogs::Shown &shown : h.dialogs->shown()) {
+            QCOMPARE(shown.kind, ScriptedDialogs::Kind::Open);
+            QCOMPARE(shown.title, QStringLiteral("Ouvrir un icone"));
+            QCOMPARE(shown.filter, PictureFilter);
+            QCOMPARE(shown.initDir, QDir::currentPath());
+            QVERIFY(shown.cancelError);
+        }
+        QCOMPARE(PictureFilter.size(), 243);
+        QCOMPARE(h.dialogs->shown().at(0).fileName, QString());
+        // After New the label has no picture, which the dialog proposes as "AUCUN".
+        QCOMPARE(h.dialogs->shown().at(1).fileName, QStringLiteral("AUCUN"));
+    }
+
+    // The picture shown before the action is blue, from before.png; the new one is red.
+    void iconActions_data()
+    {
+        QTest::addColumn<IconAction>("action");
+        QTest::addColumn<QString>(
+            "chosen"); // file answered or pasted: new.png, text.txt, "" (cancel or nothing)
+        QTest::addColumn<QString>("iconPath"); // expected; "before" for before.png
+        QTest::addColumn<QString>("iconFile");
+        QTest::addColumn<QString>("shown");    // "before", "new" or "" for none
+        QTest::addColumn<bool>("unsupported"); // "Format d'image non supporté !" shown
+        const QString png = QStringLiteral("new.png");
+        const QString text = QStringLiteral("text.txt");
+        const QString before = QStringLiteral("before");
+        QTest::newRow("load, file loaded")
+            << IconAction::Load << png << png << png << QStringLiteral("new") << false;
+        QTest::newRow("load, file cannot be loaded")
+            << IconAction::Load << text << text << before << before << true;
+        QTest::newRow("load, dialog cancelled")
+            << IconAction::Load << QString() << before << before << before << false;
+        QTest::newRow("Pas d'icone") << IconAction::Remove << QString() << QStringLiteral("AUCUN")
+                                     << QString() << QString() << false;
+        QTest::newRow("paste, picture loaded")
+            << IconAction::Paste << png << png << png << QStringLiteral("new") << false;
+        QTest::newRow("paste, picture cannot be loaded")
+            << IconAction::Paste << text << text << before << before << true;
+        QTest::newRow("paste, nothing put aside")
+            << IconAction::Paste << QString() << before << before << before << false;
+    }
+
+    void iconActions()
+    {
+        QFETCH(IconAction, action);
+        QFETCH(QString, chosen);
+        QFETCH(QString, iconPath);
+        QFETCH(QString, iconFile);
+        QFETCH(QString, shown);
+        QFETCH(bool, unsupported);
+        QTemporaryDir folder;
+        const auto pathOf = [&](const QString &name) {
+            return name.isEmpty() || name == QLatin1String("AUCUN") ? name
+                   : name == QLatin1String("before") ? folder.filePath(QStringLiteral("before.png"))
+                                                     : folder.filePath(name);
+        };
+        QVERIFY(!writeFilled(folder, QStringLiteral("before.png"), Qt::blue).isEmpty());
+        QVERIFY(!writeFilled(folder, QStringLiteral("new.png"), Qt::red).isEmpty());
+        QFile textFile(folder.filePath(QStringLiteral("text.txt")));
+        QVERIFY(textFile.open(QIODevice::WriteOnly) &&
+                textFile.write("du texte, pas une image") > 0);
+        textFile.close();
+        Form1Harness h;
+        h.dialogs->answerNext(pathOf(QStringLiteral("before")));
+        h.button("Command3")->click();
+        QCOMPARE(h.state.IconFile, pathOf(QStringLiteral("before")));
+        if (unsupported)
+            h.msgBoxes.expect(errorBox(QStringLiteral("Format d'image non supporté !")));
+        switch (action) {
+        case IconAction::Load:
+            h.dialogs->answerNext(chosen.isEmpty()
+                                      ? ScriptedDialogs::Answer(ScriptedDialogs::Cancel{})
+                                      : ScriptedDialogs::Answer(pathOf(chosen)));
+            h.button("Command3")->click();
+            break;
+        case IconAction::Remove:
+            h.button("Command6")->click();
+            break;
+        case IconAction::Paste:
+            h.form->enablePastePicture();
+            h.state.ViewerImagePath = pathOf(chosen);
+            h.button("Command10")->click();
+            QCOMPARE(h.state.ViewerImagePath, pathOf(chosen));
+            break;
+        }
+        QVERIFY(h.msgBoxes.allSeen());
+        QCOMPARE(h.state.IconPath, pathOf(iconPath));
+        QCOMPARE(h.state.IconFile, pathOf(iconFile));
+        if (shown.isEmpty())
+            QVERIFY(h.form->picture().isNull());
+        else
+            QCOMPARE(h.form->picture().image().pixelColor(0, 0),
+                     shown == QLatin1String("new") ? QColor(Qt::red) : QColor(Qt::blue));
+        QVERIFY(!h.state.Modified);
+    }
+
+    void doubleClickLoadsAPicture()
+    {
+        QTemporaryDir folder;
+        const QString picture = writeFilled(folder, QStringLiteral("logo.bmp"), Qt::yellow);
+        Form1Harness h;
+        h.dialogs->answerNext(picture);
+        QTest::mouseDClick(h.find<PictureBox>("Picture2"), Qt::LeftButton);
+        QCOMPARE(h.dialogs->shown().size(), 1);
+        QCOMPARE(h.dialogs->shown().first().title, QStringLiteral("Ouvrir un icone"));
+        QCOMPARE(h.state.IconFile, picture);
+        QCOMPARE(h.form->picture().image().pixelColor(5, 5), QColor(Qt::yellow));
+    }
+
+    void pasteStartsDisabled()
+    {
+        Form1Harness h;
+        QVERIFY(!h.button("Command10")->isEnabled());
         h.form->enablePastePicture();
-        h.state.ViewerImagePath = pathOf(chosen);
-        h.button("Command10")->click();
-        QCOMPARE(h.state.ViewerImagePath, pathOf(chosen));
-        break;
+        QVERIFY(h.button("Command10")->isEnabled());
     }
-    QVERIFY(h.msgBoxes.allSeen());
-    QCOMPARE(h.state.IconPath, pathOf(iconPath));
-    QCOMPARE(h.state.IconFile, pathOf(iconFile));
-    if (shown.isEmpty())
-        QVERIFY(h.form->picture().isNull());
-    else
-        QCOMPARE(h.form->picture().image().pixelColor(0, 0),
-                 shown == QLatin1String("new") ? QColor(Qt::red) : QColor(Qt::blue));
-    QVERIFY(!h.state.Modified);
-}
 
-void TestForm1Icon::doubleClickLoadsAPicture()
-{
-    QTemporaryDir folder;
-    const QString picture = writeFilled(folder, QStringLiteral("logo.bmp"), Qt::yellow);
-    Form1Harness h;
-    h.dialogs->answerNext(picture);
-    QTest::mouseDClick(h.find<PictureBox>("Picture2"), Qt::LeftButton);
-    QCOMPARE(h.dialogs->shown().size(), 1);
-    QCOMPARE(h.dialogs->shown().first().title, QStringLiteral("Ouvrir un icone"));
-    QCOMPARE(h.state.IconFile, picture);
-    QCOMPARE(h.form->picture().image().pixelColor(5, 5), QColor(Qt::yellow));
-}
-
-void TestForm1Icon::pasteStartsDisabled()
-{
-    Form1Harness h;
-    QVERIFY(!h.button("Command10")->isEnabled());
-    h.form->enablePastePicture();
-    QVERIFY(h.button("Command10")->isEnabled());
-}
-
-// The picture area is a 13 mm square at print size; a wide picture fills it, distorted.
-void TestForm1Icon::pictureFillsItsSquareStretched()
-{
-    QTemporaryDir folder;
-    QImage wide(40, 10, QImage::Format_RGB32);
-    wide.fill(Qt::red);
-    for (int y = 0; y < wide.height(); ++y) {
-        for (int x = wide.width() / 2; x < wide.width(); ++x)
-            wide.setPixelColor(x, y, Qt::blue);
+    // The picture area is a 13 mm square at print size; a wide picture fills it, distorted.
+    void pictureFillsItsSquareStretched()
+    {
+        QTemporaryDir folder;
+        QImage wide(40, 10, QImage::Format_RGB32);
+        wide.fill(Qt::red);
+        for (int y = 0; y < wide.height(); ++y) {
+            for (int x = wide.width() / 2; x < wide.width(); ++x)
+                wide.setPixelColor(x, y, Qt::blue);
+        }
+        Form1Harness h;
+        h.dialogs->answerNext(writeImage(folder, QStringLiteral("large.png"), wide));
+        h.button("Command3")->click();
+        auto *box = h.find<PictureBox>("Picture2");
+        const int side = qRound(13.0 * box->logicalDpiX() / 25.4);
+        QCOMPARE(box->size(), QSize(side, side));
+        const QImage shown = box->grab().toImage();
+        const int edge = shown.width() - 2;
+        QCOMPARE(shown.pixelColor(1, 1), QColor(Qt::red));
+        QCOMPARE(shown.pixelColor(1, edge), QColor(Qt::red));
+        QCOMPARE(shown.pixelColor(edge, 1), QColor(Qt::blue));
+        QCOMPARE(shown.pixelColor(edge, edge), QColor(Qt::blue));
     }
-    Form1Harness h;
-    h.dialogs->answerNext(writeImage(folder, QStringLiteral("large.png"), wide));
-    h.button("Command3")->click();
-
-    auto *box = h.find<PictureBox>("Picture2");
-    const int side = qRound(13.0 * box->logicalDpiX() / 25.4);
-    QCOMPARE(box->size(), QSize(side, side));
-    const QImage shown = box->grab().toImage();
-    const int edge = shown.width() - 2;
-    QCOMPARE(shown.pixelColor(1, 1), QColor(Qt::red));
-    QCOMPARE(shown.pixelColor(1, edge), QColor(Qt::red));
-    QCOMPARE(shown.pixelColor(edge, 1), QColor(Qt::blue));
-    QCOMPARE(shown.pixelColor(edge, edge), QColor(Qt::blue));
-}
+};
 
 QTEST_MAIN(TestForm1Icon)
 #include "tst_form1_icon.moc"

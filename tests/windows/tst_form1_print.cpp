@@ -81,364 +81,344 @@ class TestForm1Print : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase();
-    void numberedRunAsTheCommandLinePrintsIt();
-    void singleLabelAsTheCommandLinePrintsIt();
-    void confirmation_data();
-    void confirmation();
-    void cancelAsksNothing();
-    void closedWindowStillAsks();
-    void printerErrorPrintsNothing_data();
-    void printerErrorPrintsNothing();
-    void tooManyLinesPrintsNothing();
-    void entryPoints_data();
-    void entryPoints();
-    void printerSetUpFromTheSettingsWindow();
-    void previewOverTheSettingsWindow();
-    void calibrationPageFromTheSettingsWindow();
+
+    void initTestCase()
+    {
+        QVERIFY2(m_cups.start(), qPrintable(m_cups.errorString()));
+        const bool ready = !m_cups.addPdfQueue(Queue).isEmpty() &&
+                           !m_cups.addPdfQueue(QStringLiteral("Refuse")).isEmpty() &&
+                           m_cups.rejectJobs(QStringLiteral("Refuse")) && m_cups.setDefault(Queue);
+        QVERIFY2(ready, qPrintable(m_cups.errorString()));
+    }
+
+    void numberedRunAsTheCommandLinePrintsIt()
+    {
+        const QString label = writeLabel(QStringLiteral("serie.eti"), QStringLiteral("Archives"));
+        Form1Harness h(label, QStringLiteral("/opt/korvalin"), Printer(Queue));
+        QCOMPARE(h.state.StartLabel, qint16(0)); // a label named at start-up asks for the start
+        h.msgBoxes.expect(pastSheetEndWarning(" 8", " 3"));
+        h.msgBoxes.expect(
+            confirmationBox(QStringLiteral("Impression de 4 étiquettes identiques"),
+                            QStringLiteral("Confirmer l'impression de 4 étiquettes identiques\r"
+                                           "        à partir de l'étiquette N° 3\r"
+                                           "avec incrémentation automatique du texte 3  ?")),
+            MsgBoxResult::Yes);
+        const bool shown = printCommand(h, [](Form2 &window) {
+            typeInto(in<QLineEdit>(window, "Text6"), QStringLiteral("3"));
+            typeInto(in<QLineEdit>(window, "Text5"), QStringLiteral("4"));
+            in<QAbstractButton>(window, "Check3")->click();
+            typeInto(in<QLineEdit>(window, "Text7"), QStringLiteral("9"));
+            in<QAbstractButton>(window, "Option4")->click();
+            pressPrint(window);
+        });
+        QVERIFY(shown);
+        // Submitted, not yet answered: the window is free and shows that it waits.
+        QVERIFY(!h.action("Mnu_Imprimer")->isEnabled());
+        QVERIFY(QGuiApplication::overrideCursor());
+        QCOMPARE(QGuiApplication::overrideCursor()->shape(), Qt::BusyCursor);
+        QTRY_VERIFY_WITH_TIMEOUT(h.action("Mnu_Imprimer")->isEnabled(), JobTimeoutMs);
+        QVERIFY(!QGuiApplication::overrideCursor());
+        QVERIFY(h.msgBoxes.allSeen());
+        QCOMPARE(h.state.DiskNumber, qint16(13));
+        const QString fromWindow = pageWords(m_cups.waitForOutput(Queue));
+        QVERIFY(fromWindow.contains(QStringLiteral("9/4")) &&
+                fromWindow.contains(QStringLiteral("12/4")));
+        QCOMPARE(fromWindow, commandLinePage({QStringLiteral("--start"), QStringLiteral("3"),
+                                              QStringLiteral("--count"), QStringLiteral("4"),
+                                              QStringLiteral("--number"), QStringLiteral("9"),
+                                              QStringLiteral("--style"), QStringLiteral("X/X")},
+                                             label));
+        // The next run numbers on from there.
+        QString nextNumber;
+        QVERIFY(printCommand(h, [&](Form2 &window) {
+            nextNumber = in<QLineEdit>(window, "Text7")->text();
+            in<QAbstractButton>(window, "Command2")->click();
+        }));
+        QCOMPARE(nextNumber, QStringLiteral("13"));
+    }
+
+    void singleLabelAsTheCommandLinePrintsIt()
+    {
+        const QString label =
+            writeLabel(QStringLiteral("une.eti"), QStringLiteral("Photos\r\n2026"));
+        Form1Harness h(label, QStringLiteral("/opt/korvalin"), Printer(Queue));
+        h.msgBoxes.expect(
+            confirmationBox(QStringLiteral("Impression de l'étiquette N°  7"),
+                            QStringLiteral("Confirmer l'impression de l'étiquette N°  7")),
+            MsgBoxResult::Yes);
+        QVERIFY(printCommand(h, [](Form2 &window) {
+            in<QAbstractButton>(window, "Option1")->click();
+            QTest::mouseClick(in<SheetTile>(window, "Label7"), Qt::LeftButton);
+            pressPrint(window);
+        }));
+        QTRY_VERIFY_WITH_TIMEOUT(h.action("Mnu_Imprimer")->isEnabled(), JobTimeoutMs);
+        QVERIFY(h.msgBoxes.allSeen());
+        QCOMPARE(h.state.DiskNumber, qint16(1));
+        const QString fromWindow = pageWords(m_cups.waitForOutput(Queue));
+        QVERIFY(fromWindow.contains(QStringLiteral("Photos")));
+        QCOMPARE(fromWindow,
+                 commandLinePage({QStringLiteral("--position"), QStringLiteral("7")}, label));
+    }
+
+    void confirmation_data()
+    {
+        QTest::addColumn<int>("singleMode");
+        QTest::addColumn<bool>("numbered");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("prompt");
+        QTest::newRow("run") << 0 << false << "Impression de 10 étiquettes identiques"
+                             << "Confirmer l'impression de 10 étiquettes identiques\r"
+                                "        à partir de l'étiquette N° 1";
+        QTest::newRow("numbered run") << 0 << true << "Impression de 10 étiquettes identiques"
+                                      << "Confirmer l'impression de 10 étiquettes identiques\r"
+                                         "        à partir de l'étiquette N° 1\r"
+                                         "avec incrémentation automatique du texte 3  ?";
+        QTest::newRow("single label") << 1 << false << "Impression de l'étiquette N°  10"
+                                      << "Confirmer l'impression de l'étiquette N°  10";
+    }
+
+    // Answered No: nothing is printed and the disk number stays.
+    void confirmation()
+    {
+        QFETCH(int, singleMode);
+        QFETCH(bool, numbered);
+        QFETCH(QString, title);
+        QFETCH(QString, prompt);
+        Form1Harness h(QString(), QStringLiteral("/opt/korvalin"), Printer(Queue));
+        h.state.PrintSingleMode = qint16(singleMode);
+        h.state.SinglePosition = 10;
+        h.state.AutoIncrementBox = numbered ? 1 : 0;
+        const int jobsBefore = jobCount();
+        h.msgBoxes.expect(confirmationBox(title, prompt), MsgBoxResult::No);
+        QVERIFY(printCommand(h, pressPrint));
+        QVERIFY(h.msgBoxes.allSeen());
+        QVERIFY(h.action("Mnu_Imprimer")->isEnabled());
+        QVERIFY(!QGuiApplication::overrideCursor());
+        QCOMPARE(h.state.DiskNumber, qint16(1));
+        QVERIFY(m_cups.waitUntilIdle());
+        QCOMPARE(jobCount(), jobsBefore);
+    }
+
+    void cancelAsksNothing()
+    {
+        Form1Harness h(QString(), QStringLiteral("/opt/korvalin"), Printer(Queue));
+        QVERIFY(printCommand(h, [](Form2 &window) {
+            in<QAbstractButton>(window, "Check3")->click();
+            in<QAbstractButton>(window, "Command2")->click();
+        }));
+        QVERIFY(h.msgBoxes.allSeen());
+        QCOMPARE(h.state.PrintCancelled, qint16(0));
+        QVERIFY(!h.state.AutoIncrement);
+        // The window was unloaded; the next one is built from the state again.
+        bool ticked = false;
+        QVERIFY(printCommand(h, [&](Form2 &window) {
+            ticked = in<QCheckBox>(window, "Check3")->isChecked();
+            in<QAbstractButton>(window, "Command2")->click();
+        }));
+        QVERIFY(ticked);
+    }
+
+    void closedWindowStillAsks()
+    {
+        Form1Harness h(QString(), QStringLiteral("/opt/korvalin"), Printer(Queue));
+        h.msgBoxes.expect(
+            confirmationBox(QStringLiteral("Impression de 10 étiquettes identiques"),
+                            QStringLiteral("Confirmer l'impression de 10 étiquettes identiques\r"
+                                           "        à partir de l'étiquette N° 1")),
+            MsgBoxResult::No);
+        QVERIFY(printCommand(h, [](Form2 &window) { window.close(); }));
+        QVERIFY(h.msgBoxes.allSeen());
+    }
+
+    void printerErrorPrintsNothing_data()
+    {
+        QTest::addColumn<QString>("queue");
+        QTest::newRow("queue refusing jobs") << QStringLiteral("Refuse");
+        QTest::newRow("queue that does not exist") << QStringLiteral("Absente");
+    }
+
+    void printerErrorPrintsNothing()
+    {
+        QFETCH(QString, queue);
+        Form1Harness h(QString(), QStringLiteral("/opt/korvalin"), Printer(queue));
+        h.state.AutoIncrementBox = 1;
+        h.msgBoxes.expect(
+            confirmationBox(QStringLiteral("Impression de 10 étiquettes identiques"),
+                            QStringLiteral("Confirmer l'impression de 10 étiquettes identiques\r"
+                                           "        à partir de l'étiquette N° 1\r"
+                                           "avec incrémentation automatique du texte 3  ?")),
+            MsgBoxResult::Yes);
+        h.msgBoxes.expect(errorBox(QStringLiteral("Erreur sur l'imprimante !")));
+        QVERIFY(printCommand(h, pressPrint));
+        QTRY_VERIFY_WITH_TIMEOUT(h.action("Mnu_Imprimer")->isEnabled(), JobTimeoutMs);
+        QVERIFY(h.msgBoxes.allSeen());
+        QVERIFY(!QGuiApplication::overrideCursor());
+        // Nothing came out, so the same disks are numbered again next time.
+        QCOMPARE(h.state.DiskNumber, qint16(1));
+        QVERIFY(m_cups.waitUntilIdle());
+        QVERIFY(!QFile::exists(m_cups.outputPath(queue)));
+    }
+
+    void tooManyLinesPrintsNothing()
+    {
+        QStringList lines;
+        for (int i = 1; i <= 16; ++i)
+            lines.append(QString::number(i));
+        const QString label =
+            writeLabel(QStringLiteral("longue.eti"), lines.join(QStringLiteral("\r\n")));
+        Form1Harness h(label, QStringLiteral("/opt/korvalin"), Printer(Queue));
+        const int jobsBefore = jobCount();
+        h.msgBoxes.expect(
+            confirmationBox(QStringLiteral("Impression de l'étiquette N°  2"),
+                            QStringLiteral("Confirmer l'impression de l'étiquette N°  2")),
+            MsgBoxResult::Yes);
+        h.msgBoxes.expect(errorBox(QStringLiteral("Nombre de lignes de texte trop important !")));
+        QVERIFY(printCommand(h, [](Form2 &window) {
+            in<QAbstractButton>(window, "Option1")->click();
+            QTest::mouseClick(in<SheetTile>(window, "Label2"), Qt::LeftButton);
+            pressPrint(window);
+        }));
+        QVERIFY(h.msgBoxes.allSeen());
+        QVERIFY(h.action("Mnu_Imprimer")->isEnabled());
+        QVERIFY(!QGuiApplication::overrideCursor());
+        QVERIFY(m_cups.waitUntilIdle());
+        QCOMPARE(jobCount(), jobsBefore);
+    }
+
+    void entryPoints_data()
+    {
+        QTest::addColumn<QString>("entry");
+        QTest::newRow("menu Imprimer") << "Mnu_Imprimer";
+        QTest::newRow("Imprimer button") << "Command5";
+        QTest::newRow("toolbar 6") << "toolbar 6";
+    }
+
+    void entryPoints()
+    {
+        QFETCH(QString, entry);
+        Form1Harness h(QString(), QStringLiteral("/opt/korvalin"), Printer(Queue));
+        h.form->show();
+        const auto command = [&] {
+            if (entry == QLatin1String("toolbar 6"))
+                h.toolbarEntry(6)->trigger();
+            else if (entry == QLatin1String("Command5"))
+                QTest::mouseClick(h.button("Command5"), Qt::LeftButton);
+            else
+                h.action("Mnu_Imprimer")->trigger();
+        };
+        QVERIFY(printCommand(
+            h, [](Form2 &window) { in<QAbstractButton>(window, "Command2")->click(); }, command));
+        QVERIFY(h.msgBoxes.allSeen());
+    }
+
+    void printerSetUpFromTheSettingsWindow()
+    {
+        Form1Harness h(QString(), QStringLiteral("/opt/korvalin"), Printer(Queue));
+        h.dialogs->answerNext(ScriptedDialogs::Cancel{});
+        bool settingsStillShown = false;
+        QVERIFY(printCommand(h, [&](Form2 &window) {
+            in<QAbstractButton>(window, "Command6")->click();
+            // The printers are listed off the window's thread; the dialog follows their answer.
+            QTRY_COMPARE_WITH_TIMEOUT(h.dialogs->shown().size(), 1, JobTimeoutMs);
+            settingsStillShown = window.isVisible();
+            in<QAbstractButton>(window, "Command2")->click();
+        }));
+        QVERIFY(settingsStillShown);
+        const ScriptedDialogs::Shown &shown = h.dialogs->shown().constFirst();
+        QCOMPARE(shown.kind, ScriptedDialogs::Kind::Printer);
+        QCOMPARE(shown.printer, Queue);
+        QVERIFY(!shown.cancelError);
+        QCOMPARE(h.printer.name(), Queue);
+    }
+
+    // Print command, then the print settings window, then the preview over it: closing the
+    // preview goes back to the settings window, which has already handed its check boxes over.
+    void previewOverTheSettingsWindow()
+    {
+        Form1Harness h(QString(), QStringLiteral("/opt/korvalin"), Printer(Queue));
+        bool previewOverSettings = false;
+        bool backInSettings = false;
+        QVERIFY(printCommand(h, [&](Form2 &window) {
+            in<QCheckBox>(window, "Check1")->setChecked(!h.state.PrintFrame);
+            const bool frame = in<QCheckBox>(window, "Check1")->isChecked();
+            QTimer::singleShot(0, [&] {
+                auto *preview = qobject_cast<Form3 *>(QApplication::activeModalWidget());
+                if (!preview)
+                    return;
+                previewOverSettings = preview->parentWidget() == &window;
+                QCOMPARE(h.state.PrintFrame, frame);
+                preview->findChild<QAbstractButton *>(QStringLiteral("Command1"))->click();
+            });
+            in<QAbstractButton>(window, "Command7")->click();
+            backInSettings = QApplication::activeModalWidget() == &window && window.isVisible();
+            in<QAbstractButton>(window, "Command2")->click();
+        }));
+        QVERIFY(previewOverSettings);
+        QVERIFY(backInSettings);
+        QVERIFY(h.msgBoxes.allSeen());
+    }
+
+    // The calibration page goes to the program's printer at the distances the window shows, the
+    // same page as the command line prints for them.
+    void calibrationPageFromTheSettingsWindow()
+    {
+        Form1Harness h(QString(), QStringLiteral("/opt/korvalin"), Printer(Queue));
+        QVERIFY(printCommand(h, [&](Form2 &window) {
+            typeInto(in<QLineEdit>(window, "Text1"), QStringLiteral("12.5"));
+            in<QAbstractButton>(window, "Calibration")->click();
+            in<QAbstractButton>(window, "Command2")->click();
+        }));
+        // The page is sent off the window's thread; the busy pointer lasts until CUPS answered.
+        QVERIFY(QGuiApplication::overrideCursor());
+        QTRY_VERIFY_WITH_TIMEOUT(!QGuiApplication::overrideCursor(), JobTimeoutMs);
+        const QString fromWindow = pageWords(m_cups.waitForOutput(Queue));
+        QVERIFY2(fromWindow.contains(QStringLiteral("Etiquette10")),
+                 qPrintable(fromWindow.left(300)));
+        QVERIFY(h.msgBoxes.allSeen());
+        const QString settings = m_dir.filePath(QStringLiteral("marge.PAR"));
+        QCOMPARE(h.state.SheetSpacing[0], 12.5);
+        QVERIFY(PrintSettingsFile::write(settings, PrintSettingsFile::Layout::of(h.state)));
+        QString out, err;
+        QTextStream outStream(&out), errStream(&err);
+        QCOMPARE(CommandLine::run({QStringLiteral("--calibration"), QStringLiteral("--print"),
+                                   QStringLiteral("--printer"), Queue, QStringLiteral("--settings"),
+                                   settings},
+                                  outStream, errStream),
+                 0);
+        QCOMPARE(fromWindow, pageWords(m_cups.waitForOutput(Queue)));
+    }
 
 private:
-    QString writeLabel(const QString &name, const QString &zone2);
-    QString commandLinePage(const QStringList &options, const QString &label);
+    QString writeLabel(const QString &name, const QString &zone2)
+    {
+        LabelFile::Zones zones = startUpZones();
+        zones[0].Caption = QStringLiteral("Sauvegarde");
+        zones[1].Caption = zone2;
+        zones[2].Caption = QStringLiteral("Disquette");
+        const QString path = m_dir.filePath(name);
+        if (!writeBytes(path, *LabelFile::encode(zones, QLatin1String(LabelFile::NoIcon))))
+            qFatal("cannot write a label");
+        return path;
+    }
+
+    // The page that the command line sends to the queue for the same label.
+    QString commandLinePage(const QStringList &options, const QString &label)
+    {
+        QString out, err;
+        QTextStream outStream(&out), errStream(&err);
+        const int status = CommandLine::run(
+            QStringList{QStringLiteral("--print"), QStringLiteral("--printer"), Queue} + options +
+                QStringList{label},
+            outStream, errStream);
+        if (status != 0)
+            return QStringLiteral("command line failed: ") + err;
+        return pageWords(m_cups.waitForOutput(Queue));
+    }
     int jobCount() const { return int(m_cups.jobStates(Queue).size()); }
 
     CupsScheduler m_cups; // first, so that libcups sees only the private scheduler
     QTemporaryDir m_dir;
 };
-
-void TestForm1Print::initTestCase()
-{
-    QVERIFY2(m_cups.start(), qPrintable(m_cups.errorString()));
-    const bool ready = !m_cups.addPdfQueue(Queue).isEmpty() &&
-                       !m_cups.addPdfQueue(QStringLiteral("Refuse")).isEmpty() &&
-                       m_cups.rejectJobs(QStringLiteral("Refuse")) && m_cups.setDefault(Queue);
-    QVERIFY2(ready, qPrintable(m_cups.errorString()));
-}
-
-QString TestForm1Print::writeLabel(const QString &name, const QString &zone2)
-{
-    LabelFile::Zones zones = startUpZones();
-    zones[0].Caption = QStringLiteral("Sauvegarde");
-    zones[1].Caption = zone2;
-    zones[2].Caption = QStringLiteral("Disquette");
-    const QString path = m_dir.filePath(name);
-    if (!writeBytes(path, *LabelFile::encode(zones, QLatin1String(LabelFile::NoIcon))))
-        qFatal("cannot write a label");
-    return path;
-}
-
-// The page that the command line sends to the queue for the same label.
-QString TestForm1Print::commandLinePage(const QStringList &options, const QString &label)
-{
-    QString out, err;
-    QTextStream outStream(&out), errStream(&err);
-    const int status = CommandLine::run(
-        QStringList{QStringLiteral("--print"), QStringLiteral("--printer"), Queue} + options +
-            QStringList{label},
-        outStream, errStream);
-    if (status != 0)
-        return QStringLiteral("command line failed: ") + err;
-    return pageWords(m_cups.waitForOutput(Queue));
-}
-
-void TestForm1Print::numberedRunAsTheCommandLinePrintsIt()
-{
-    const QString label = writeLabel(QStringLiteral("serie.eti"), QStringLiteral("Archives"));
-    Form1Harness h(label, QStringLiteral("/opt/korvalin"), Printer(Queue));
-    QCOMPARE(h.state.StartLabel, qint16(0)); // a label named at start-up asks for the start
-    h.msgBoxes.expect(pastSheetEndWarning(" 8", " 3"));
-    h.msgBoxes.expect(
-        confirmationBox(QStringLiteral("Impression de 4 étiquettes identiques"),
-                        QStringLiteral("Confirmer l'impression de 4 étiquettes identiques\r"
-                                       "        à partir de l'étiquette N° 3\r"
-                                       "avec incrémentation automatique du texte 3  ?")),
-        MsgBoxResult::Yes);
-    const bool shown = printCommand(h, [](Form2 &window) {
-        typeInto(in<QLineEdit>(window, "Text6"), QStringLiteral("3"));
-        typeInto(in<QLineEdit>(window, "Text5"), QStringLiteral("4"));
-        in<QAbstractButton>(window, "Check3")->click();
-        typeInto(in<QLineEdit>(window, "Text7"), QStringLiteral("9"));
-        in<QAbstractButton>(window, "Option4")->click();
-        pressPrint(window);
-    });
-    QVERIFY(shown);
-    // Submitted, not yet answered: the window is free and shows that it waits.
-    QVERIFY(!h.action("Mnu_Imprimer")->isEnabled());
-    QVERIFY(QGuiApplication::overrideCursor());
-    QCOMPARE(QGuiApplication::overrideCursor()->shape(), Qt::BusyCursor);
-    QTRY_VERIFY_WITH_TIMEOUT(h.action("Mnu_Imprimer")->isEnabled(), JobTimeoutMs);
-    QVERIFY(!QGuiApplication::overrideCursor());
-    QVERIFY(h.msgBoxes.allSeen());
-    QCOMPARE(h.state.DiskNumber, qint16(13));
-
-    const QString fromWindow = pageWords(m_cups.waitForOutput(Queue));
-    QVERIFY(fromWindow.contains(QStringLiteral("9/4")) &&
-            fromWindow.contains(QStringLiteral("12/4")));
-    QCOMPARE(fromWindow, commandLinePage({QStringLiteral("--start"), QStringLiteral("3"),
-                                          QStringLiteral("--count"), QStringLiteral("4"),
-                                          QStringLiteral("--number"), QStringLiteral("9"),
-                                          QStringLiteral("--style"), QStringLiteral("X/X")},
-                                         label));
-
-    // The next run numbers on from there.
-    QString nextNumber;
-    QVERIFY(printCommand(h, [&](Form2 &window) {
-        nextNumber = in<QLineEdit>(window, "Text7")->text();
-        in<QAbstractButton>(window, "Command2")->click();
-    }));
-    QCOMPARE(nextNumber, QStringLiteral("13"));
-}
-
-void TestForm1Print::singleLabelAsTheCommandLinePrintsIt()
-{
-    const QString label = writeLabel(QStringLiteral("une.eti"), QStringLiteral("Photos\r\n2026"));
-    Form1Harness h(label, QStringLiteral("/opt/korvalin"), Printer(Queue));
-    h.msgBoxes.expect(
-        confirmationBox(QStringLiteral("Impression de l'étiquette N°  7"),
-                        QStringLiteral("Confirmer l'impression de l'étiquette N°  7")),
-        MsgBoxResult::Yes);
-    QVERIFY(printCommand(h, [](Form2 &window) {
-        in<QAbstractButton>(window, "Option1")->click();
-        QTest::mouseClick(in<SheetTile>(window, "Label7"), Qt::LeftButton);
-        pressPrint(window);
-    }));
-    QTRY_VERIFY_WITH_TIMEOUT(h.action("Mnu_Imprimer")->isEnabled(), JobTimeoutMs);
-    QVERIFY(h.msgBoxes.allSeen());
-    QCOMPARE(h.state.DiskNumber, qint16(1));
-    const QString fromWindow = pageWords(m_cups.waitForOutput(Queue));
-    QVERIFY(fromWindow.contains(QStringLiteral("Photos")));
-    QCOMPARE(fromWindow,
-             commandLinePage({QStringLiteral("--position"), QStringLiteral("7")}, label));
-}
-
-void TestForm1Print::confirmation_data()
-{
-    QTest::addColumn<int>("singleMode");
-    QTest::addColumn<bool>("numbered");
-    QTest::addColumn<QString>("title");
-    QTest::addColumn<QString>("prompt");
-
-    QTest::newRow("run") << 0 << false << "Impression de 10 étiquettes identiques"
-                         << "Confirmer l'impression de 10 étiquettes identiques\r"
-                            "        à partir de l'étiquette N° 1";
-    QTest::newRow("numbered run") << 0 << true << "Impression de 10 étiquettes identiques"
-                                  << "Confirmer l'impression de 10 étiquettes identiques\r"
-                                     "        à partir de l'étiquette N° 1\r"
-                                     "avec incrémentation automatique du texte 3  ?";
-    QTest::newRow("single label") << 1 << false << "Impression de l'étiquette N°  10"
-                                  << "Confirmer l'impression de l'étiquette N°  10";
-}
-
-// Answered No: nothing is printed and the disk number stays.
-void TestForm1Print::confirmation()
-{
-    QFETCH(int, singleMode);
-    QFETCH(bool, numbered);
-    QFETCH(QString, title);
-    QFETCH(QString, prompt);
-    Form1Harness h(QString(), QStringLiteral("/opt/korvalin"), Printer(Queue));
-    h.state.PrintSingleMode = qint16(singleMode);
-    h.state.SinglePosition = 10;
-    h.state.AutoIncrementBox = numbered ? 1 : 0;
-    const int jobsBefore = jobCount();
-    h.msgBoxes.expect(confirmationBox(title, prompt), MsgBoxResult::No);
-    QVERIFY(printCommand(h, pressPrint));
-    QVERIFY(h.msgBoxes.allSeen());
-    QVERIFY(h.action("Mnu_Imprimer")->isEnabled());
-    QVERIFY(!QGuiApplication::overrideCursor());
-    QCOMPARE(h.state.DiskNumber, qint16(1));
-    QVERIFY(m_cups.waitUntilIdle());
-    QCOMPARE(jobCount(), jobsBefore);
-}
-
-void TestForm1Print::cancelAsksNothing()
-{
-    Form1Harness h(QString(), QStringLiteral("/opt/korvalin"), Printer(Queue));
-    QVERIFY(printCommand(h, [](Form2 &window) {
-        in<QAbstractButton>(window, "Check3")->click();
-        in<QAbstractButton>(window, "Command2")->click();
-    }));
-    QVERIFY(h.msgBoxes.allSeen());
-    QCOMPARE(h.state.PrintCancelled, qint16(0));
-    QVERIFY(!h.state.AutoIncrement);
-    // The window was unloaded; the next one is built from the state again.
-    bool ticked = false;
-    QVERIFY(printCommand(h, [&](Form2 &window) {
-        ticked = in<QCheckBox>(window, "Check3")->isChecked();
-        in<QAbstractButton>(window, "Command2")->click();
-    }));
-    QVERIFY(ticked);
-}
-
-void TestForm1Print::closedWindowStillAsks()
-{
-    Form1Harness h(QString(), QStringLiteral("/opt/korvalin"), Printer(Queue));
-    h.msgBoxes.expect(
-        confirmationBox(QStringLiteral("Impression de 10 étiquettes identiques"),
-                        QStringLiteral("Confirmer l'impression de 10 étiquettes identiques\r"
-                                       "        à partir de l'étiquette N° 1")),
-        MsgBoxResult::No);
-    QVERIFY(printCommand(h, [](Form2 &window) { window.close(); }));
-    QVERIFY(h.msgBoxes.allSeen());
-}
-
-void TestForm1Print::printerErrorPrintsNothing_data()
-{
-    QTest::addColumn<QString>("queue");
-    QTest::newRow("queue refusing jobs") << QStringLiteral("Refuse");
-    QTest::newRow("queue that does not exist") << QStringLiteral("Absente");
-}
-
-void TestForm1Print::printerErrorPrintsNothing()
-{
-    QFETCH(QString, queue);
-    Form1Harness h(QString(), QStringLiteral("/opt/korvalin"), Printer(queue));
-    h.state.AutoIncrementBox = 1;
-    h.msgBoxes.expect(
-        confirmationBox(QStringLiteral("Impression de 10 étiquettes identiques"),
-                        QStringLiteral("Confirmer l'impression de 10 étiquettes identiques\r"
-                                       "        à partir de l'étiquette N° 1\r"
-                                       "avec incrémentation automatique du texte 3  ?")),
-        MsgBoxResult::Yes);
-    h.msgBoxes.expect(errorBox(QStringLiteral("Erreur sur l'imprimante !")));
-    QVERIFY(printCommand(h, pressPrint));
-    QTRY_VERIFY_WITH_TIMEOUT(h.action("Mnu_Imprimer")->isEnabled(), JobTimeoutMs);
-    QVERIFY(h.msgBoxes.allSeen());
-    QVERIFY(!QGuiApplication::overrideCursor());
-    // Nothing came out, so the same disks are numbered again next time.
-    QCOMPARE(h.state.DiskNumber, qint16(1));
-    QVERIFY(m_cups.waitUntilIdle());
-    QVERIFY(!QFile::exists(m_cups.outputPath(queue)));
-}
-
-void TestForm1Print::tooManyLinesPrintsNothing()
-{
-    QStringList lines;
-    for (int i = 1; i <= 16; ++i)
-        lines.append(QString::number(i));
-    const QString label =
-        writeLabel(QStringLiteral("longue.eti"), lines.join(QStringLiteral("\r\n")));
-    Form1Harness h(label, QStringLiteral("/opt/korvalin"), Printer(Queue));
-    const int jobsBefore = jobCount();
-    h.msgBoxes.expect(
-        confirmationBox(QStringLiteral("Impression de l'étiquette N°  2"),
-                        QStringLiteral("Confirmer l'impression de l'étiquette N°  2")),
-        MsgBoxResult::Yes);
-    h.msgBoxes.expect(errorBox(QStringLiteral("Nombre de lignes de texte trop important !")));
-    QVERIFY(printCommand(h, [](Form2 &window) {
-        in<QAbstractButton>(window, "Option1")->click();
-        QTest::mouseClick(in<SheetTile>(window, "Label2"), Qt::LeftButton);
-        pressPrint(window);
-    }));
-    QVERIFY(h.msgBoxes.allSeen());
-    QVERIFY(h.action("Mnu_Imprimer")->isEnabled());
-    QVERIFY(!QGuiApplication::overrideCursor());
-    QVERIFY(m_cups.waitUntilIdle());
-    QCOMPARE(jobCount(), jobsBefore);
-}
-
-void TestForm1Print::entryPoints_data()
-{
-    QTest::addColumn<QString>("entry");
-    QTest::newRow("menu Imprimer") << "Mnu_Imprimer";
-    QTest::newRow("Imprimer button") << "Command5";
-    QTest::newRow("toolbar 6") << "toolbar 6";
-}
-
-void TestForm1Print::entryPoints()
-{
-    QFETCH(QString, entry);
-    Form1Harness h(QString(), QStringLiteral("/opt/korvalin"), Printer(Queue));
-    h.form->show();
-    const auto command = [&] {
-        if (entry == QLatin1String("toolbar 6"))
-            h.toolbarEntry(6)->trigger();
-        else if (entry == QLatin1String("Command5"))
-            QTest::mouseClick(h.button("Command5"), Qt::LeftButton);
-        else
-            h.action("Mnu_Imprimer")->trigger();
-    };
-    QVERIFY(printCommand(
-        h, [](Form2 &window) { in<QAbstractButton>(window, "Command2")->click(); }, command));
-    QVERIFY(h.msgBoxes.allSeen());
-}
-
-void TestForm1Print::printerSetUpFromTheSettingsWindow()
-{
-    Form1Harness h(QString(), QStringLiteral("/opt/korvalin"), Printer(Queue));
-    h.dialogs->answerNext(ScriptedDialogs::Cancel{});
-    bool settingsStillShown = false;
-    QVERIFY(printCommand(h, [&](Form2 &window) {
-        in<QAbstractButton>(window, "Command6")->click();
-        // The printers are listed off the window's thread; the dialog follows their answer.
-        QTRY_COMPARE_WITH_TIMEOUT(h.dialogs->shown().size(), 1, JobTimeoutMs);
-        settingsStillShown = window.isVisible();
-        in<QAbstractButton>(window, "Command2")->click();
-    }));
-    QVERIFY(settingsStillShown);
-    const ScriptedDialogs::Shown &shown = h.dialogs->shown().constFirst();
-    QCOMPARE(shown.kind, ScriptedDialogs::Kind::Printer);
-    QCOMPARE(shown.printer, Queue);
-    QVERIFY(!shown.cancelError);
-    QCOMPARE(h.printer.name(), Queue);
-}
-
-// Print command, then the print settings window, then the preview over it: closing the
-// preview goes back to the settings window, which has already handed its check boxes over.
-void TestForm1Print::previewOverTheSettingsWindow()
-{
-    Form1Harness h(QString(), QStringLiteral("/opt/korvalin"), Printer(Queue));
-    bool previewOverSettings = false;
-    bool backInSettings = false;
-    QVERIFY(printCommand(h, [&](Form2 &window) {
-        in<QCheckBox>(window, "Check1")->setChecked(!h.state.PrintFrame);
-        const bool frame = in<QCheckBox>(window, "Check1")->isChecked();
-        QTimer::singleShot(0, [&] {
-            auto *preview = qobject_cast<Form3 *>(QApplication::activeModalWidget());
-            if (!preview)
-                return;
-            previewOverSettings = preview->parentWidget() == &window;
-            QCOMPARE(h.state.PrintFrame, frame);
-            preview->findChild<QAbstractButton *>(QStringLiteral("Command1"))->click();
-        });
-        in<QAbstractButton>(window, "Command7")->click();
-        backInSettings = QApplication::activeModalWidget() == &window && window.isVisible();
-        in<QAbstractButton>(window, "Command2")->click();
-    }));
-    QVERIFY(previewOverSettings);
-    QVERIFY(backInSettings);
-    QVERIFY(h.msgBoxes.allSeen());
-}
-
-// The calibration page goes to the program's printer at the distances the window shows, the
-// same page as the command line prints for them.
-void TestForm1Print::calibrationPageFromTheSettingsWindow()
-{
-    Form1Harness h(QString(), QStringLiteral("/opt/korvalin"), Printer(Queue));
-    QVERIFY(printCommand(h, [&](Form2 &window) {
-        typeInto(in<QLineEdit>(window, "Text1"), QStringLiteral("12.5"));
-        in<QAbstractButton>(window, "Calibration")->click();
-        in<QAbstractButton>(window, "Command2")->click();
-    }));
-    // The page is sent off the window's thread; the busy pointer lasts until CUPS answered.
-    QVERIFY(QGuiApplication::overrideCursor());
-    QTRY_VERIFY_WITH_TIMEOUT(!QGuiApplication::overrideCursor(), JobTimeoutMs);
-    const QString fromWindow = pageWords(m_cups.waitForOutput(Queue));
-    QVERIFY2(fromWindow.contains(QStringLiteral("Etiquette10")), qPrintable(fromWindow.left(300)));
-    QVERIFY(h.msgBoxes.allSeen());
-
-    const QString settings = m_dir.filePath(QStringLiteral("marge.PAR"));
-    QCOMPARE(h.state.SheetSpacing[0], 12.5);
-    QVERIFY(PrintSettingsFile::write(settings, PrintSettingsFile::Layout::of(h.state)));
-    QString out, err;
-    QTextStream outStream(&out), errStream(&err);
-    QCOMPARE(CommandLine::run({QStringLiteral("--calibration"), QStringLiteral("--print"),
-                               QStringLiteral("--printer"), Queue, QStringLiteral("--settings"),
-                               settings},
-                              outStream, errStream),
-             0);
-    QCOMPARE(fromWindow, pageWords(m_cups.waitForOutput(Queue)));
-}
 
 QTEST_MAIN(TestForm1Print)
 #include "tst_form1_print.moc"

@@ -32,253 +32,237 @@ class TestForm1Printer : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void orientationShownAtStartUp_data();
-    void orientationShownAtStartUp();
-    void defaultPrinterFoundAfterTheWindowShows();
-    void fileMenuOpeningRefreshesTheOrientation();
-    void switchShowsWhatThePrinterReports_data();
-    void switchShowsWhatThePrinterReports();
-    void refusedSwitchIsToldOnce();
-    void setUpDialogOffersPrinterPaperAndOrientation();
-    void setUpDialogWithoutPrinters();
-    void chosenPrinterBecomesTheProgramsPrinter_data();
-    void chosenPrinterBecomesTheProgramsPrinter();
-    void setUpChoiceReachesThePrinter_data();
-    void setUpChoiceReachesThePrinter();
+    void initTestCase()
+    {
+        QVERIFY2(m_cups.start(), qPrintable(m_cups.errorString()));
+        const bool ready = !m_cups.addPdfQueue(QStringLiteral("Portrait")).isEmpty() &&
+                           m_cups.setDefaultOrientation(QStringLiteral("Portrait"), 3) &&
+                           !m_cups.addPdfQueue(QStringLiteral("Paysage")).isEmpty() &&
+                           m_cups.setDefaultOrientation(QStringLiteral("Paysage"), 4) &&
+                           !m_cups.addPdfQueue(QStringLiteral("Bascule")).isEmpty() &&
+                           !m_cups.addPdfQueue(QStringLiteral("Interrupteur")).isEmpty() &&
+                           m_cups.setDefault(QStringLiteral("Portrait"));
+        QVERIFY2(ready, qPrintable(m_cups.errorString()));
+    }
+
+    void orientationShownAtStartUp_data()
+    {
+        QTest::addColumn<QString>("queue");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<bool>("portraitChecked");
+        QTest::addColumn<bool>("landscapeChecked");
+        QTest::newRow("portrait") << QStringLiteral("Portrait")
+                                  << QStringLiteral("En cours : Portrait") << true << false;
+        QTest::newRow("landscape")
+            << QStringLiteral("Paysage") << QStringLiteral("En cours : Paysage") << false << true;
+    }
+
+    void orientationShownAtStartUp()
+    {
+        QFETCH(QString, queue);
+        QFETCH(QString, shown);
+        QFETCH(bool, portraitChecked);
+        QFETCH(bool, landscapeChecked);
+        Form1Harness h(QString(), QStringLiteral("/opt/korvalin"), Printer(queue));
+        QVERIFY(waitForOrientation(h));
+        QCOMPARE(h.find<QLabel>("Label6")->text(), shown);
+        QCOMPARE(h.action("Mnu_ImpPort")->isChecked(), portraitChecked);
+        QCOMPARE(h.action("Mnu_ImpPays")->isChecked(), landscapeChecked);
+    }
+
+    void defaultPrinterFoundAfterTheWindowShows()
+    {
+        Form1Harness h;
+        h.form->findDefaultPrinter();
+        QCOMPARE(h.printer.name(), QString()); // not before CUPS answered
+        QVERIFY(waitForOrientation(h));
+        QCOMPARE(h.printer.name(), QStringLiteral("Portrait"));
+        QCOMPARE(h.find<QLabel>("Label6")->text(), QStringLiteral("En cours : Portrait"));
+    }
+
+    void fileMenuOpeningRefreshesTheOrientation()
+    {
+        QVERIFY(m_cups.setDefaultOrientation(QStringLiteral("Bascule"), 3));
+        Form1Harness h(QString(), QStringLiteral("/opt/korvalin"),
+                       Printer(QStringLiteral("Bascule")));
+        QVERIFY(waitForOrientation(h));
+        QVERIFY(h.action("Mnu_ImpPort")->isChecked());
+        // Another program turns the printer's default to landscape.
+        QVERIFY(m_cups.setDefaultOrientation(QStringLiteral("Bascule"), 4));
+        QVERIFY(h.action("Mnu_ImpPort")->isChecked());
+        auto *fileMenu = h.find<QMenu>("Mnu_Fichier");
+        fileMenu->popup(QPoint(0, 0));
+        fileMenu->close();
+        QVERIFY(waitForOrientation(h));
+        QVERIFY(!h.action("Mnu_ImpPort")->isChecked());
+        QVERIFY(h.action("Mnu_ImpPays")->isChecked());
+        QCOMPARE(h.find<QLabel>("Label6")->text(), QStringLiteral("En cours : Paysage"));
+    }
+
+    void switchShowsWhatThePrinterReports_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<qint16>("requested");
+        QTest::newRow("landscape")
+            << QStringLiteral("Mnu_ImpPays") << QStringLiteral("En cours : Paysage") << qint16(2);
+        QTest::newRow("portrait") << QStringLiteral("Mnu_ImpPort")
+                                  << QStringLiteral("En cours : Portrait") << qint16(1);
+        QTest::newRow("portrait again")
+            << QStringLiteral("Mnu_ImpPort") << QStringLiteral("En cours : Portrait") << qint16(1);
+    }
+
+    void switchShowsWhatThePrinterReports()
+    {
+        QFETCH(QString, command);
+        QFETCH(QString, shown);
+        QFETCH(qint16, requested);
+        const QString queue = QStringLiteral("Interrupteur");
+        Form1Harness h(QString(), QStringLiteral("/opt/korvalin"), Printer(queue));
+        QVERIFY(waitForOrientation(h));
+        h.action(command.toLatin1().constData())->trigger();
+        // The busy pointer and no second change while CUPS works.
+        QVERIFY(QGuiApplication::overrideCursor());
+        QVERIFY(!h.action("Mnu_ImpPort")->isEnabled());
+        QVERIFY(waitForOrientation(h));
+        QVERIFY(!QGuiApplication::overrideCursor());
+        QVERIFY(h.action("Mnu_ImpPays")->isEnabled());
+        QCOMPARE(h.find<QLabel>("Label6")->text(), shown);
+        QCOMPARE(h.action("Mnu_ImpPort")->isChecked(), requested == 1);
+        QCOMPARE(h.action("Mnu_ImpPays")->isChecked(), requested == 2);
+        QCOMPARE(h.state.PrinterOrientation, requested);
+        QCOMPARE(m_cups.printerOptions(queue).value(QStringLiteral("orientation-requested")),
+                 requested == 2 ? QStringLiteral("4") : QStringLiteral("3"));
+        // A restart shows it from the start.
+        Form1Harness restarted(QString(), QStringLiteral("/opt/korvalin"), Printer(queue));
+        QVERIFY(waitForOrientation(restarted));
+        QCOMPARE(restarted.find<QLabel>("Label6")->text(), shown);
+        QVERIFY(h.msgBoxes.allSeen());
+    }
+
+    void refusedSwitchIsToldOnce()
+    {
+        Form1Harness h(QString(), QStringLiteral("/opt/korvalin"),
+                       Printer(QStringLiteral("Portrait")));
+        QVERIFY(waitForOrientation(h));
+        m_cups.stop();
+        const auto restart = qScopeGuard([this] { QVERIFY(m_cups.start()); });
+        h.msgBoxes.expect(
+            errorBox(QStringLiteral("L'orientation de l'imprimante n'a pas pu être changée.")));
+        h.action("Mnu_ImpPays")->trigger();
+        QVERIFY(waitForOrientation(h));
+        QVERIFY(h.msgBoxes.allSeen());
+        QVERIFY(!h.action("Mnu_ImpPays")->isChecked());
+        QCOMPARE(h.find<QLabel>("Label6")->text(), QStringLiteral("Aucune imprimante"));
+    }
+
+    void setUpDialogOffersPrinterPaperAndOrientation()
+    {
+        PrinterSetupDialog dialog(PrinterSetup::offer(QStringLiteral("Paysage")));
+        auto *printers = dialog.findChild<QComboBox *>();
+        QStringList listed;
+        for (int i = 0; i < printers->count(); ++i)
+            listed.append(printers->itemText(i));
+        QCOMPARE(listed, Printer::installedPrinters());
+        const PrinterSetupChoice choice = dialog.choice();
+        QCOMPARE(choice.printer, QStringLiteral("Paysage"));
+        QCOMPARE(choice.paper, QStringLiteral("iso_a4_210x297mm"));
+        QCOMPARE(choice.orientation, qint16(2));
+        QVERIFY(dialog.findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->isEnabled());
+        QVERIFY2(Accessibility::namelessControls(&dialog).isEmpty(),
+                 qPrintable(Accessibility::namelessControls(&dialog).join(QLatin1Char(','))));
+    }
+
+    void setUpDialogWithoutPrinters()
+    {
+        PrinterSetupDialog dialog(PrinterSetupOffer{});
+        QVERIFY(!dialog.findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->isEnabled());
+        QCOMPARE(dialog.choice().printer, QString());
+    }
+
+    void chosenPrinterBecomesTheProgramsPrinter_data()
+    {
+        QTest::addColumn<bool>("accept");
+        QTest::newRow("OK") << true;
+        QTest::newRow("Annuler") << false;
+    }
+
+    // Through the real dialog of the common-dialog object, answered by a user's clicks.
+    void chosenPrinterBecomesTheProgramsPrinter()
+    {
+        QFETCH(bool, accept);
+        CMDialog1 commonDialog;
+        bool dialogSeen = false;
+        QTimer::singleShot(0, [&] {
+            auto *dialog = qobject_cast<PrinterSetupDialog *>(QApplication::activeModalWidget());
+            if (!dialog)
+                return;
+            dialogSeen = true;
+            const QList<QComboBox *> boxes = dialog->findChildren<QComboBox *>();
+            boxes[0]->setCurrentIndex(boxes[0]->findText(QStringLiteral("Bascule")));
+            boxes[1]->setCurrentIndex(boxes[1]->findData(QStringLiteral("na_letter_8.5x11in")));
+            for (auto *option : dialog->findChildren<QRadioButton *>()) {
+                if (option->text() == QLatin1String("Paysage"))
+                    QTest::mouseClick(option, Qt::LeftButton);
+            }
+            QTest::mouseClick(dialog->findChild<QDialogButtonBox *>()->button(
+                                  accept ? QDialogButtonBox::Ok : QDialogButtonBox::Cancel),
+                              Qt::LeftButton);
+        });
+        const std::optional<PrinterSetupChoice> choice =
+            commonDialog.ShowPrinter(PrinterSetup::offer(QStringLiteral("Portrait")));
+        QVERIFY(dialogSeen);
+        QCOMPARE(choice.has_value(), accept);
+        if (accept) {
+            QCOMPARE(choice->printer, QStringLiteral("Bascule"));
+            QCOMPARE(choice->paper, QStringLiteral("na_letter_8.5x11in"));
+            QCOMPARE(choice->orientation, qint16(2));
+        }
+    }
+
+    void setUpChoiceReachesThePrinter_data()
+    {
+        QTest::addColumn<bool>("accept");
+        QTest::newRow("OK") << true;
+        QTest::newRow("Annuler") << false;
+    }
+
+    void setUpChoiceReachesThePrinter()
+    {
+        QFETCH(bool, accept);
+        const QString queue = accept ? QStringLiteral("Choisie") : QStringLiteral("Ignoree");
+        QVERIFY(!m_cups.addPdfQueue(queue).isEmpty());
+        Form1Harness h(QString(), QStringLiteral("/opt/korvalin"),
+                       Printer(QStringLiteral("Portrait")));
+        QVERIFY(waitForOrientation(h));
+        const PrinterSetupChoice choice{queue, QStringLiteral("na_letter_8.5x11in"), 2};
+        h.dialogs->answerNext(accept ? ScriptedDialogs::Answer(choice)
+                                     : ScriptedDialogs::Answer(ScriptedDialogs::Cancel{}));
+        h.action("Mnu_ConfigImp")->trigger();
+        QTRY_COMPARE_WITH_TIMEOUT(h.dialogs->shown().size(), 1, 30000);
+        const ScriptedDialogs::Shown &shown = h.dialogs->shown().first();
+        QCOMPARE(shown.flags, 64);
+        QCOMPARE(shown.printer, QStringLiteral("Portrait"));
+        QVERIFY(shown.printers.contains(queue));
+        if (accept) {
+            QVERIFY(waitForOrientation(h));
+            QCOMPARE(h.printer.name(), queue);
+            QCOMPARE(h.find<QLabel>("Label6")->text(), QStringLiteral("En cours : Paysage"));
+        }
+        const std::optional<PageGeometry> page = Printer(queue).pageGeometry();
+        QVERIFY(page);
+        QCOMPARE(page->mediaKeyword, accept ? QStringLiteral("na_letter_8.5x11in")
+                                            : QStringLiteral("iso_a4_210x297mm"));
+        QCOMPARE(page->orientation, accept ? PageGeometry::Orientation::Landscape
+                                           : PageGeometry::Orientation::Portrait);
+        if (!accept)
+            QCOMPARE(h.printer.name(), QStringLiteral("Portrait"));
+        QVERIFY(h.msgBoxes.allSeen());
+    }
 
 private:
     CupsScheduler m_cups; // first, so that libcups sees only the private scheduler
 };
-
-void TestForm1Printer::initTestCase()
-{
-    QVERIFY2(m_cups.start(), qPrintable(m_cups.errorString()));
-    const bool ready = !m_cups.addPdfQueue(QStringLiteral("Portrait")).isEmpty() &&
-                       m_cups.setDefaultOrientation(QStringLiteral("Portrait"), 3) &&
-                       !m_cups.addPdfQueue(QStringLiteral("Paysage")).isEmpty() &&
-                       m_cups.setDefaultOrientation(QStringLiteral("Paysage"), 4) &&
-                       !m_cups.addPdfQueue(QStringLiteral("Bascule")).isEmpty() &&
-                       !m_cups.addPdfQueue(QStringLiteral("Interrupteur")).isEmpty() &&
-                       m_cups.setDefault(QStringLiteral("Portrait"));
-    QVERIFY2(ready, qPrintable(m_cups.errorString()));
-}
-
-void TestForm1Printer::orientationShownAtStartUp_data()
-{
-    QTest::addColumn<QString>("queue");
-    QTest::addColumn<QString>("shown");
-    QTest::addColumn<bool>("portraitChecked");
-    QTest::addColumn<bool>("landscapeChecked");
-    QTest::newRow("portrait") << QStringLiteral("Portrait") << QStringLiteral("En cours : Portrait")
-                              << true << false;
-    QTest::newRow("landscape") << QStringLiteral("Paysage") << QStringLiteral("En cours : Paysage")
-                               << false << true;
-}
-
-void TestForm1Printer::orientationShownAtStartUp()
-{
-    QFETCH(QString, queue);
-    QFETCH(QString, shown);
-    QFETCH(bool, portraitChecked);
-    QFETCH(bool, landscapeChecked);
-    Form1Harness h(QString(), QStringLiteral("/opt/korvalin"), Printer(queue));
-    QVERIFY(waitForOrientation(h));
-    QCOMPARE(h.find<QLabel>("Label6")->text(), shown);
-    QCOMPARE(h.action("Mnu_ImpPort")->isChecked(), portraitChecked);
-    QCOMPARE(h.action("Mnu_ImpPays")->isChecked(), landscapeChecked);
-}
-
-void TestForm1Printer::defaultPrinterFoundAfterTheWindowShows()
-{
-    Form1Harness h;
-    h.form->findDefaultPrinter();
-    QCOMPARE(h.printer.name(), QString()); // not before CUPS answered
-    QVERIFY(waitForOrientation(h));
-    QCOMPARE(h.printer.name(), QStringLiteral("Portrait"));
-    QCOMPARE(h.find<QLabel>("Label6")->text(), QStringLiteral("En cours : Portrait"));
-}
-
-void TestForm1Printer::fileMenuOpeningRefreshesTheOrientation()
-{
-    QVERIFY(m_cups.setDefaultOrientation(QStringLiteral("Bascule"), 3));
-    Form1Harness h(QString(), QStringLiteral("/opt/korvalin"), Printer(QStringLiteral("Bascule")));
-    QVERIFY(waitForOrientation(h));
-    QVERIFY(h.action("Mnu_ImpPort")->isChecked());
-
-    // Another program turns the printer's default to landscape.
-    QVERIFY(m_cups.setDefaultOrientation(QStringLiteral("Bascule"), 4));
-    QVERIFY(h.action("Mnu_ImpPort")->isChecked());
-    auto *fileMenu = h.find<QMenu>("Mnu_Fichier");
-    fileMenu->popup(QPoint(0, 0));
-    fileMenu->close();
-    QVERIFY(waitForOrientation(h));
-    QVERIFY(!h.action("Mnu_ImpPort")->isChecked());
-    QVERIFY(h.action("Mnu_ImpPays")->isChecked());
-    QCOMPARE(h.find<QLabel>("Label6")->text(), QStringLiteral("En cours : Paysage"));
-}
-
-void TestForm1Printer::switchShowsWhatThePrinterReports_data()
-{
-    QTest::addColumn<QString>("command");
-    QTest::addColumn<QString>("shown");
-    QTest::addColumn<qint16>("requested");
-    QTest::newRow("landscape") << QStringLiteral("Mnu_ImpPays")
-                               << QStringLiteral("En cours : Paysage") << qint16(2);
-    QTest::newRow("portrait") << QStringLiteral("Mnu_ImpPort")
-                              << QStringLiteral("En cours : Portrait") << qint16(1);
-    QTest::newRow("portrait again")
-        << QStringLiteral("Mnu_ImpPort") << QStringLiteral("En cours : Portrait") << qint16(1);
-}
-
-void TestForm1Printer::switchShowsWhatThePrinterReports()
-{
-    QFETCH(QString, command);
-    QFETCH(QString, shown);
-    QFETCH(qint16, requested);
-    const QString queue = QStringLiteral("Interrupteur");
-    Form1Harness h(QString(), QStringLiteral("/opt/korvalin"), Printer(queue));
-    QVERIFY(waitForOrientation(h));
-
-    h.action(command.toLatin1().constData())->trigger();
-    // The busy pointer and no second change while CUPS works.
-    QVERIFY(QGuiApplication::overrideCursor());
-    QVERIFY(!h.action("Mnu_ImpPort")->isEnabled());
-    QVERIFY(waitForOrientation(h));
-    QVERIFY(!QGuiApplication::overrideCursor());
-    QVERIFY(h.action("Mnu_ImpPays")->isEnabled());
-
-    QCOMPARE(h.find<QLabel>("Label6")->text(), shown);
-    QCOMPARE(h.action("Mnu_ImpPort")->isChecked(), requested == 1);
-    QCOMPARE(h.action("Mnu_ImpPays")->isChecked(), requested == 2);
-    QCOMPARE(h.state.PrinterOrientation, requested);
-    QCOMPARE(m_cups.printerOptions(queue).value(QStringLiteral("orientation-requested")),
-             requested == 2 ? QStringLiteral("4") : QStringLiteral("3"));
-
-    // A restart shows it from the start.
-    Form1Harness restarted(QString(), QStringLiteral("/opt/korvalin"), Printer(queue));
-    QVERIFY(waitForOrientation(restarted));
-    QCOMPARE(restarted.find<QLabel>("Label6")->text(), shown);
-    QVERIFY(h.msgBoxes.allSeen());
-}
-
-void TestForm1Printer::refusedSwitchIsToldOnce()
-{
-    Form1Harness h(QString(), QStringLiteral("/opt/korvalin"), Printer(QStringLiteral("Portrait")));
-    QVERIFY(waitForOrientation(h));
-    m_cups.stop();
-    const auto restart = qScopeGuard([this] { QVERIFY(m_cups.start()); });
-    h.msgBoxes.expect(
-        errorBox(QStringLiteral("L'orientation de l'imprimante n'a pas pu être changée.")));
-    h.action("Mnu_ImpPays")->trigger();
-    QVERIFY(waitForOrientation(h));
-    QVERIFY(h.msgBoxes.allSeen());
-    QVERIFY(!h.action("Mnu_ImpPays")->isChecked());
-    QCOMPARE(h.find<QLabel>("Label6")->text(), QStringLiteral("Aucune imprimante"));
-}
-
-void TestForm1Printer::setUpDialogOffersPrinterPaperAndOrientation()
-{
-    PrinterSetupDialog dialog(PrinterSetup::offer(QStringLiteral("Paysage")));
-    auto *printers = dialog.findChild<QComboBox *>();
-    QStringList listed;
-    for (int i = 0; i < printers->count(); ++i)
-        listed.append(printers->itemText(i));
-    QCOMPARE(listed, Printer::installedPrinters());
-    const PrinterSetupChoice choice = dialog.choice();
-    QCOMPARE(choice.printer, QStringLiteral("Paysage"));
-    QCOMPARE(choice.paper, QStringLiteral("iso_a4_210x297mm"));
-    QCOMPARE(choice.orientation, qint16(2));
-    QVERIFY(dialog.findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->isEnabled());
-    QVERIFY2(Accessibility::namelessControls(&dialog).isEmpty(),
-             qPrintable(Accessibility::namelessControls(&dialog).join(QLatin1Char(','))));
-}
-
-void TestForm1Printer::setUpDialogWithoutPrinters()
-{
-    PrinterSetupDialog dialog(PrinterSetupOffer{});
-    QVERIFY(!dialog.findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->isEnabled());
-    QCOMPARE(dialog.choice().printer, QString());
-}
-
-void TestForm1Printer::chosenPrinterBecomesTheProgramsPrinter_data()
-{
-    QTest::addColumn<bool>("accept");
-    QTest::newRow("OK") << true;
-    QTest::newRow("Annuler") << false;
-}
-
-// Through the real dialog of the common-dialog object, answered by a user's clicks.
-void TestForm1Printer::chosenPrinterBecomesTheProgramsPrinter()
-{
-    QFETCH(bool, accept);
-    CMDialog1 commonDialog;
-    bool dialogSeen = false;
-    QTimer::singleShot(0, [&] {
-        auto *dialog = qobject_cast<PrinterSetupDialog *>(QApplication::activeModalWidget());
-        if (!dialog)
-            return;
-        dialogSeen = true;
-        const QList<QComboBox *> boxes = dialog->findChildren<QComboBox *>();
-        boxes[0]->setCurrentIndex(boxes[0]->findText(QStringLiteral("Bascule")));
-        boxes[1]->setCurrentIndex(boxes[1]->findData(QStringLiteral("na_letter_8.5x11in")));
-        for (auto *option : dialog->findChildren<QRadioButton *>()) {
-            if (option->text() == QLatin1String("Paysage"))
-                QTest::mouseClick(option, Qt::LeftButton);
-        }
-        QTest::mouseClick(dialog->findChild<QDialogButtonBox *>()->button(
-                              accept ? QDialogButtonBox::Ok : QDialogButtonBox::Cancel),
-                          Qt::LeftButton);
-    });
-    const std::optional<PrinterSetupChoice> choice =
-        commonDialog.ShowPrinter(PrinterSetup::offer(QStringLiteral("Portrait")));
-    QVERIFY(dialogSeen);
-    QCOMPARE(choice.has_value(), accept);
-    if (accept) {
-        QCOMPARE(choice->printer, QStringLiteral("Bascule"));
-        QCOMPARE(choice->paper, QStringLiteral("na_letter_8.5x11in"));
-        QCOMPARE(choice->orientation, qint16(2));
-    }
-}
-
-void TestForm1Printer::setUpChoiceReachesThePrinter_data()
-{
-    QTest::addColumn<bool>("accept");
-    QTest::newRow("OK") << true;
-    QTest::newRow("Annuler") << false;
-}
-
-void TestForm1Printer::setUpChoiceReachesThePrinter()
-{
-    QFETCH(bool, accept);
-    const QString queue = accept ? QStringLiteral("Choisie") : QStringLiteral("Ignoree");
-    QVERIFY(!m_cups.addPdfQueue(queue).isEmpty());
-    Form1Harness h(QString(), QStringLiteral("/opt/korvalin"), Printer(QStringLiteral("Portrait")));
-    QVERIFY(waitForOrientation(h));
-    const PrinterSetupChoice choice{queue, QStringLiteral("na_letter_8.5x11in"), 2};
-    h.dialogs->answerNext(accept ? ScriptedDialogs::Answer(choice)
-                                 : ScriptedDialogs::Answer(ScriptedDialogs::Cancel{}));
-    h.action("Mnu_ConfigImp")->trigger();
-    QTRY_COMPARE_WITH_TIMEOUT(h.dialogs->shown().size(), 1, 30000);
-    const ScriptedDialogs::Shown &shown = h.dialogs->shown().first();
-    QCOMPARE(shown.flags, 64);
-    QCOMPARE(shown.printer, QStringLiteral("Portrait"));
-    QVERIFY(shown.printers.contains(queue));
-    if (accept) {
-        QVERIFY(waitForOrientation(h));
-        QCOMPARE(h.printer.name(), queue);
-        QCOMPARE(h.find<QLabel>("Label6")->text(), QStringLiteral("En cours : Paysage"));
-    }
-    const std::optional<PageGeometry> page = Printer(queue).pageGeometry();
-    QVERIFY(page);
-    QCOMPARE(page->mediaKeyword,
-             accept ? QStringLiteral("na_letter_8.5x11in") : QStringLiteral("iso_a4_210x297mm"));
-    QCOMPARE(page->orientation,
-             accept ? PageGeometry::Orientation::Landscape : PageGeometry::Orientation::Portrait);
-    if (!accept)
-        QCOMPARE(h.printer.name(), QStringLiteral("Portrait"));
-    QVERIFY(h.msgBoxes.allSeen());
-}
 
 QTEST_MAIN(TestForm1Printer)
 #include "tst_form1_printer.moc"

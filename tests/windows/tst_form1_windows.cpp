@@ -66,103 +66,98 @@ class TestForm1Windows : public QObject
     Q_OBJECT
 
 private slots:
-    void entryPoints_data();
-    void entryPoints();
-    void previewOverAnotherModalWindow();
-    void previewNeverAdvancesTheDiskNumber();
-    void noPreviewWithTooManyLines();
-};
+    void entryPoints_data()
+    {
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("title");
+        const QString preview = QStringLiteral("Form3");
+        const QString previewTitle = QStringLiteral("Aperçu avant impression");
+        const QString about = QStringLiteral("frmAbout");
+        const QString aboutTitle = QStringLiteral("A propos Korvalin");
+        QTest::newRow("menu Aperçu") << QStringLiteral("Mnu_Apercu") << preview << previewTitle;
+        QTest::newRow("Aperçu button") << QStringLiteral("Command9") << preview << previewTitle;
+        QTest::newRow("toolbar 5") << QStringLiteral("toolbar 5") << preview << previewTitle;
+        QTest::newRow("menu A propos") << QStringLiteral("Mnu_APropos") << about << aboutTitle;
+        QTest::newRow("toolbar 14") << QStringLiteral("toolbar 14") << about << aboutTitle;
+    }
 
-void TestForm1Windows::entryPoints_data()
-{
-    QTest::addColumn<QString>("entry");
-    QTest::addColumn<QString>("window");
-    QTest::addColumn<QString>("title");
-    const QString preview = QStringLiteral("Form3");
-    const QString previewTitle = QStringLiteral("Aperçu avant impression");
-    const QString about = QStringLiteral("frmAbout");
-    const QString aboutTitle = QStringLiteral("A propos Korvalin");
-    QTest::newRow("menu Aperçu") << QStringLiteral("Mnu_Apercu") << preview << previewTitle;
-    QTest::newRow("Aperçu button") << QStringLiteral("Command9") << preview << previewTitle;
-    QTest::newRow("toolbar 5") << QStringLiteral("toolbar 5") << preview << previewTitle;
-    QTest::newRow("menu A propos") << QStringLiteral("Mnu_APropos") << about << aboutTitle;
-    QTest::newRow("toolbar 14") << QStringLiteral("toolbar 14") << about << aboutTitle;
-}
+    void entryPoints()
+    {
+        QFETCH(QString, entry);
+        QFETCH(QString, window);
+        QFETCH(QString, title);
+        Form1Harness h;
+        h.form->show();
+        const std::optional<SeenModal> seen =
+            modalOpenedBy(h.form.get(), [&] { trigger(h, entry); });
+        QVERIFY(seen.has_value());
+        QCOMPARE(seen->className, window);
+        QCOMPARE(seen->title, title);
+        QCOMPARE(seen->parent, h.form.get());
+        QCOMPARE(seen->modality, Qt::ApplicationModal);
+        // Closed and discarded: the main window takes input again.
+        QCOMPARE(QApplication::activeModalWidget(), nullptr);
+        QVERIFY(h.form->findChildren<Form3 *>().isEmpty());
+        QVERIFY(h.form->findChildren<frmAbout *>().isEmpty());
+    }
 
-void TestForm1Windows::entryPoints()
-{
-    QFETCH(QString, entry);
-    QFETCH(QString, window);
-    QFETCH(QString, title);
-    Form1Harness h;
-    h.form->show();
-    const std::optional<SeenModal> seen = modalOpenedBy(h.form.get(), [&] { trigger(h, entry); });
-    QVERIFY(seen.has_value());
-    QCOMPARE(seen->className, window);
-    QCOMPARE(seen->title, title);
-    QCOMPARE(seen->parent, h.form.get());
-    QCOMPARE(seen->modality, Qt::ApplicationModal);
-    // Closed and discarded: the main window takes input again.
-    QCOMPARE(QApplication::activeModalWidget(), nullptr);
-    QVERIFY(h.form->findChildren<Form3 *>().isEmpty());
-    QVERIFY(h.form->findChildren<frmAbout *>().isEmpty());
-}
+    // The print settings window opens the preview over itself; closing the preview goes back to
+    // it, still open and still modal.
+    void previewOverAnotherModalWindow()
+    {
+        Form1Harness h;
+        h.form->show();
+        QDialog settingsWindow(h.form.get());
+        std::optional<SeenModal> seen;
+        QWidget *modalAfterPreview = nullptr;
+        QTimer::singleShot(0, &settingsWindow, [&] {
+            seen = modalOpenedBy(&settingsWindow, [&] { h.form->showPreview(&settingsWindow); });
+            modalAfterPreview = QApplication::activeModalWidget();
+            settingsWindow.accept();
+        });
+        settingsWindow.exec();
+        QVERIFY(seen.has_value());
+        QCOMPARE(seen->className, QStringLiteral("Form3"));
+        QCOMPARE(seen->parent, &settingsWindow);
+        QCOMPARE(modalAfterPreview, &settingsWindow);
+    }
 
-// The print settings window opens the preview over itself; closing the preview goes back to
-// it, still open and still modal.
-void TestForm1Windows::previewOverAnotherModalWindow()
-{
-    Form1Harness h;
-    h.form->show();
-    QDialog settingsWindow(h.form.get());
-    std::optional<SeenModal> seen;
-    QWidget *modalAfterPreview = nullptr;
-    QTimer::singleShot(0, &settingsWindow, [&] {
-        seen = modalOpenedBy(&settingsWindow, [&] { h.form->showPreview(&settingsWindow); });
-        modalAfterPreview = QApplication::activeModalWidget();
-        settingsWindow.accept();
-    });
-    settingsWindow.exec();
-    QVERIFY(seen.has_value());
-    QCOMPARE(seen->className, QStringLiteral("Form3"));
-    QCOMPARE(seen->parent, &settingsWindow);
-    QCOMPARE(modalAfterPreview, &settingsWindow);
-}
+    void previewNeverAdvancesTheDiskNumber()
+    {
+        Form1Harness h;
+        h.form->show();
+        h.clickZone(3);
+        h.type(QStringLiteral("Disque"));
+        h.state.AutoIncrement = true;
+        h.state.NumberingStyle = 2;
+        h.state.DiskNumber = 3;
+        h.state.CopyCount = 5;
+        h.state.LabelOrigins = {92, 60};
+        for (int opening = 1; opening <= 2; ++opening) {
+            const std::optional<SeenModal> seen =
+                modalOpenedBy(h.form.get(), [&] { h.action("Mnu_Apercu")->trigger(); });
+            QVERIFY(seen.has_value());
+            QCOMPARE(seen->zone3, QStringLiteral("Disque 3/5"));
+        }
+        QCOMPARE(h.state.DiskNumber, qint16(3));
+        // The origin a single label prints at stays where the print settings put it.
+        QCOMPARE(h.state.LabelOrigins, (std::array<double, 2>{92, 60}));
+    }
 
-void TestForm1Windows::previewNeverAdvancesTheDiskNumber()
-{
-    Form1Harness h;
-    h.form->show();
-    h.clickZone(3);
-    h.type(QStringLiteral("Disque"));
-    h.state.AutoIncrement = true;
-    h.state.NumberingStyle = 2;
-    h.state.DiskNumber = 3;
-    h.state.CopyCount = 5;
-    h.state.LabelOrigins = {92, 60};
-    for (int opening = 1; opening <= 2; ++opening) {
+    void noPreviewWithTooManyLines()
+    {
+        Form1Harness h;
+        h.form->show();
+        h.clickZone(2);
+        h.keys(QStringLiteral("1\n2\n3\n4\n5\n6\n7\n8\n9\n10\n11\n12\n13\n14\n15\n16"));
+        h.msgBoxes.expect(errorBox(ZoneLines::tooManyLinesMessage()));
         const std::optional<SeenModal> seen =
             modalOpenedBy(h.form.get(), [&] { h.action("Mnu_Apercu")->trigger(); });
-        QVERIFY(seen.has_value());
-        QCOMPARE(seen->zone3, QStringLiteral("Disque 3/5"));
+        QVERIFY(h.msgBoxes.allSeen());
+        QVERIFY(!seen.has_value());
     }
-    QCOMPARE(h.state.DiskNumber, qint16(3));
-    // The origin a single label prints at stays where the print settings put it.
-    QCOMPARE(h.state.LabelOrigins, (std::array<double, 2>{92, 60}));
-}
-
-void TestForm1Windows::noPreviewWithTooManyLines()
-{
-    Form1Harness h;
-    h.form->show();
-    h.clickZone(2);
-    h.keys(QStringLiteral("1\n2\n3\n4\n5\n6\n7\n8\n9\n10\n11\n12\n13\n14\n15\n16"));
-    h.msgBoxes.expect(errorBox(ZoneLines::tooManyLinesMessage()));
-    const std::optional<SeenModal> seen =
-        modalOpenedBy(h.form.get(), [&] { h.action("Mnu_Apercu")->trigger(); });
-    QVERIFY(h.msgBoxes.allSeen());
-    QVERIFY(!seen.has_value());
-}
+};
 
 QTEST_MAIN(TestForm1Windows)
 #include "tst_form1_windows.moc"

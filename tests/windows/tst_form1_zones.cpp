@@ -45,94 +45,6 @@ int lowestRowDifferentFrom(const QImage &image, QColor background)
 
 } // namespace
 
-class TestForm1Zones : public QObject
-{
-    Q_OBJECT
-
-private slots:
-    void typingGoesToTheSelectedZoneOnly_data();
-    void typingGoesToTheSelectedZoneOnly();
-    void selectingAZoneShowsItsText();
-    void enterBreaksTheLineWithCrLf();
-    void noLineLimitWhileEditing();
-    void modifiedRule_data();
-    void modifiedRule();
-    void alignmentOptions_data();
-    void alignmentOptions();
-    void fontDialog_data();
-    void fontDialog();
-    void colourDialog_data();
-    void colourDialog();
-    void editBoxRefusesWhatALabelFileCannotHold_data();
-    void editBoxRefusesWhatALabelFileCannotHold();
-    void pastedTextKeepsOnlyWhatCanBeSaved();
-    void displayDrawsTheAlignment_data();
-    void displayDrawsTheAlignment();
-    void displayWrapsAtWordsAndCutsAtTheBottom();
-};
-
-void TestForm1Zones::typingGoesToTheSelectedZoneOnly_data()
-{
-    QTest::addColumn<int>("zone");
-    QTest::newRow("zone 1") << 1;
-    QTest::newRow("zone 2") << 2;
-    QTest::newRow("zone 3") << 3;
-}
-
-void TestForm1Zones::typingGoesToTheSelectedZoneOnly()
-{
-    QFETCH(int, zone);
-    Form1Harness h;
-    h.clickZone(zone);
-    QCOMPARE(h.state.CurrentZone, qint16(zone));
-    QCOMPARE(h.find<QLabel>("Label4")->text(),
-             QStringLiteral("Edition du texte zone %1").arg(zone));
-    QCOMPARE(h.find<QGroupBox>("Frame1")->title(), QStringLiteral("Aligner texte %1").arg(zone));
-    for (int other = 1; other <= 3; ++other)
-        QCOMPARE(h.zoneDisplay(other)->backColor(), other == zone ? 12632256 : 16777215);
-
-    h.keys(QStringLiteral("Disque é€"));
-    for (int other = 1; other <= 3; ++other)
-        QCOMPARE(h.zone(other).Caption, other == zone ? QStringLiteral("Disque é€") : QString());
-}
-
-void TestForm1Zones::selectingAZoneShowsItsText()
-{
-    Form1Harness h;
-    h.clickZone(2);
-    h.keys(QStringLiteral("deux"));
-    h.clickZone(3);
-    QVERIFY(h.text1()->text().isEmpty());
-    h.keys(QStringLiteral("trois"));
-    h.clickZone(2);
-    QCOMPARE(h.text1()->text(), QStringLiteral("deux"));
-    h.keys(QStringLiteral("!"));
-    QCOMPARE(h.zone(2).Caption, QStringLiteral("deux!"));
-    QCOMPARE(h.zone(3).Caption, QStringLiteral("trois"));
-}
-
-void TestForm1Zones::enterBreaksTheLineWithCrLf()
-{
-    Form1Harness h;
-    h.keys(QStringLiteral("ab\ncd"));
-    QCOMPARE(h.zone(1).Caption, QStringLiteral("ab\r\ncd"));
-    QTest::keyClick(h.text1(), Qt::Key_Return, Qt::ShiftModifier);
-    h.keys(QStringLiteral("e"));
-    QCOMPARE(h.zone(1).Caption, QStringLiteral("ab\r\ncd\r\ne"));
-}
-
-void TestForm1Zones::noLineLimitWhileEditing()
-{
-    Form1Harness h;
-    h.keys(QStringLiteral("1\n2\n3\n4\n5\n6\n7\n8\n9\n10\n11\n12\n13\n14\n15\n16"));
-    QCOMPARE(h.zone(1).Caption.count(QStringLiteral("\r\n")), 15);
-    QVERIFY(h.msgBoxes.calls().isEmpty());
-    // Only splitting for printing refuses it.
-    h.msgBoxes.expect(errorBox(QStringLiteral("Nombre de lignes de texte trop important !")));
-    QVERIFY(!h.form->CalculIMP());
-    QVERIFY(h.msgBoxes.allSeen());
-}
-
 enum class Edit
 {
     TypeLetter,
@@ -145,247 +57,312 @@ enum class Edit
 };
 Q_DECLARE_METATYPE(Edit)
 
-void TestForm1Zones::modifiedRule_data()
+class TestForm1Zones : public QObject
 {
-    QTest::addColumn<Edit>("edit");
-    QTest::addColumn<bool>("modified");
-    QTest::newRow("a letter in an empty zone") << Edit::TypeLetter << true;
-    QTest::newRow("a letter typed and deleted") << Edit::TypeAndDelete << true;
-    QTest::newRow("blanks are text too") << Edit::TypeSpacesOnly << true;
-    QTest::newRow("selecting a zone that holds text") << Edit::SelectZoneWithText << false;
-    QTest::newRow("alignment") << Edit::Alignment << false;
-    QTest::newRow("font") << Edit::Font << false;
-    QTest::newRow("colour") << Edit::Colour << false;
-}
+    Q_OBJECT
 
-void TestForm1Zones::modifiedRule()
-{
-    QFETCH(Edit, edit);
-    QFETCH(bool, modified);
-    QTemporaryDir folder;
-    const QString path = folder.filePath(QStringLiteral("texte.eti"));
-    Form1Harness h;
-    // A saved document with text in zone 2, so that Modified starts false.
-    h.clickZone(2);
-    h.keys(QStringLiteral("déjà là"));
-    h.clickZone(1);
-    h.state.LabelFileName = path;
-    h.action("Mnu_Enregistrer")->trigger();
-    QVERIFY(!h.state.Modified);
+private slots:
+    void typingGoesToTheSelectedZoneOnly_data()
+    {
+        QTest::addColumn<int>("zone");
+        QTest::newRow("zone 1") << 1;
+        QTest::newRow("zone 2") << 2;
+        QTest::newRow("zone 3") << 3;
+    }
 
-    switch (edit) {
-    case Edit::TypeLetter:
-        h.keys(QStringLiteral("x"));
-        break;
-    case Edit::TypeAndDelete:
-        h.keys(QStringLiteral("x"));
-        QTest::keyClick(h.text1(), Qt::Key_Backspace);
-        QCOMPARE(h.zone(1).Caption, QString());
-        break;
-    case Edit::TypeSpacesOnly:
-        h.keys(QStringLiteral("  "));
-        break;
-    case Edit::SelectZoneWithText:
+    void typingGoesToTheSelectedZoneOnly()
+    {
+        QFETCH(int, zone);
+        Form1Harness h;
+        h.clickZone(zone);
+        QCOMPARE(h.state.CurrentZone, qint16(zone));
+        QCOMPARE(h.find<QLabel>("Label4")->text(),
+                 QStringLiteral("Edition du texte zone %1").arg(zone));
+        QCOMPARE(h.find<QGroupBox>("Frame1")->title(),
+                 QStringLiteral("Aligner texte %1").arg(zone));
+        for (int other = 1; other <= 3; ++other)
+            QCOMPARE(h.zoneDisplay(other)->backColor(), other == zone ? 12632256 : 16777215);
+        h.keys(QStringLiteral("Disque é€"));
+        for (int other = 1; other <= 3; ++other)
+            QCOMPARE(h.zone(other).Caption,
+                     other == zone ? QStringLiteral("Disque é€") : QString());
+    }
+
+    void selectingAZoneShowsItsText()
+    {
+        Form1Harness h;
         h.clickZone(2);
+        h.keys(QStringLiteral("deux"));
+        h.clickZone(3);
+        QVERIFY(h.text1()->text().isEmpty());
+        h.keys(QStringLiteral("trois"));
+        h.clickZone(2);
+        QCOMPARE(h.text1()->text(), QStringLiteral("deux"));
+        h.keys(QStringLiteral("!"));
+        QCOMPARE(h.zone(2).Caption, QStringLiteral("deux!"));
+        QCOMPARE(h.zone(3).Caption, QStringLiteral("trois"));
+    }
+
+    void enterBreaksTheLineWithCrLf()
+    {
+        Form1Harness h;
+        h.keys(QStringLiteral("ab\ncd"));
+        QCOMPARE(h.zone(1).Caption, QStringLiteral("ab\r\ncd"));
+        QTest::keyClick(h.text1(), Qt::Key_Return, Qt::ShiftModifier);
+        h.keys(QStringLiteral("e"));
+        QCOMPARE(h.zone(1).Caption, QStringLiteral("ab\r\ncd\r\ne"));
+    }
+
+    void noLineLimitWhileEditing()
+    {
+        Form1Harness h;
+        h.keys(QStringLiteral("1\n2\n3\n4\n5\n6\n7\n8\n9\n10\n11\n12\n13\n14\n15\n16"));
+        QCOMPARE(h.zone(1).Caption.count(QStringLiteral("\r\n")), 15);
+        QVERIFY(h.msgBoxes.calls().isEmpty());
+        // Only splitting for printing refuses it.
+        h.msgBoxes.expect(errorBox(QStringLiteral("Nombre de lignes de texte trop important !")));
+        QVERIFY(!h.form->CalculIMP());
+        QVERIFY(h.msgBoxes.allSeen());
+    }
+
+    void modifiedRule_data()
+    {
+        QTest::addColumn<Edit>("edit");
+        QTest::addColumn<bool>("modified");
+        QTest::newRow("a letter in an empty zone") << Edit::TypeLetter << true;
+        QTest::newRow("a letter typed and deleted") << Edit::TypeAndDelete << true;
+        QTest::newRow("blanks are text too") << Edit::TypeSpacesOnly << true;
+        QTest::newRow("selecting a zone that holds text") << Edit::SelectZoneWithText << false;
+        QTest::newRow("alignment") << Edit::Alignment << false;
+        QTest::newRow("font") << Edit::Font << false;
+        QTest::newRow("colour") << Edit::Colour << false;
+    }
+
+    void modifiedRule()
+    {
+        QFETCH(Edit, edit);
+        QFETCH(bool, modified);
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("texte.eti"));
+        Form1Harness h;
+        // A saved document with text in zone 2, so that Modified starts false.
+        h.clickZone(2);
+        h.keys(QStringLiteral("déjà là"));
         h.clickZone(1);
+        h.state.LabelFileName = path;
+        h.action("Mnu_Enregistrer")->trigger();
+        QVERIFY(!h.state.Modified);
+        switch (edit) {
+        case Edit::TypeLetter:
+            h.keys(QStringLiteral("x"));
+            break;
+        case Edit::TypeAndDelete:
+            h.keys(QStringLiteral("x"));
+            QTest::keyClick(h.text1(), Qt::Key_Backspace);
+            QCOMPARE(h.zone(1).Caption, QString());
+            break;
+        case Edit::TypeSpacesOnly:
+            h.keys(QStringLiteral("  "));
+            break;
+        case Edit::SelectZoneWithText:
+            h.clickZone(2);
+            h.clickZone(1);
+            h.clickZone(2);
+            QCOMPARE(h.text1()->text(), QStringLiteral("déjà là"));
+            break;
+        case Edit::Alignment:
+            h.find<QRadioButton>("Option3")->click();
+            break;
+        case Edit::Font:
+            h.dialogs->answerNext(
+                FontChoice{QStringLiteral("Liberation Serif"), 14, true, false, false, false});
+            h.button("Command1")->click();
+            break;
+        case Edit::Colour:
+            h.dialogs->answerNext(ColorValue(255));
+            h.button("Command2")->click();
+            break;
+        }
+        QCOMPARE(h.state.Modified, modified);
+    }
+
+    void alignmentOptions_data()
+    {
+        QTest::addColumn<QString>("option");
+        QTest::addColumn<int>("alignment");
+        QTest::newRow("Gauche") << QStringLiteral("Option1") << 0;
+        QTest::newRow("Droite") << QStringLiteral("Option2") << 1;
+        QTest::newRow("Centre") << QStringLiteral("Option3") << 2;
+    }
+
+    void alignmentOptions()
+    {
+        QFETCH(QString, option);
+        QFETCH(int, alignment);
+        Form1Harness h;
+        h.clickZone(3);
+        h.find<QRadioButton>(option.toLatin1().constData())->click();
+        QCOMPARE(h.zone(3).Alignment, qint16(alignment));
+        QCOMPARE(h.zone(1).Alignment, qint16(0));
+        QCOMPARE(h.zone(2).Alignment, qint16(0));
+        // Selecting another zone shows its own alignment, selecting this one again shows this.
         h.clickZone(2);
-        QCOMPARE(h.text1()->text(), QStringLiteral("déjà là"));
-        break;
-    case Edit::Alignment:
-        h.find<QRadioButton>("Option3")->click();
-        break;
-    case Edit::Font:
+        QVERIFY(h.find<QRadioButton>("Option1")->isChecked());
+        h.clickZone(3);
+        for (int index = 0; index < 3; ++index) {
+            const QByteArray name = "Option" + QByteArray::number(index + 1);
+            QCOMPARE(h.find<QRadioButton>(name.constData())->isChecked(), index == alignment);
+        }
+        QCOMPARE(h.zone(3).Alignment, qint16(alignment));
+        QVERIFY(!h.state.Modified);
+    }
+
+    void fontDialog_data()
+    {
+        QTest::addColumn<ScriptedDialogs::Answer>("answer");
+        QTest::addColumn<FontChoice>("expected");
+        const FontChoice given{QStringLiteral("Arial"), 8.25f, false, false, true, false};
+        const FontChoice chosen{QStringLiteral("Liberation Serif"), 12, true, true, true, false};
+        QTest::newRow("chosen") << ScriptedDialogs::Answer(chosen) << chosen;
+        QTest::newRow("cancelled") << ScriptedDialogs::Answer(ScriptedDialogs::Cancel{}) << given;
+    }
+
+    void fontDialog()
+    {
+        QFETCH(ScriptedDialogs::Answer, answer);
+        QFETCH(FontChoice, expected);
+        Form1Harness h;
+        h.clickZone(2);
+        // A first choice strikes the zone through; the second dialog must be given that.
         h.dialogs->answerNext(
-            FontChoice{QStringLiteral("Liberation Serif"), 14, true, false, false, false});
+            FontChoice{QStringLiteral("Arial"), 8.25f, false, false, true, false});
         h.button("Command1")->click();
-        break;
-    case Edit::Colour:
+        h.form->commonDialog().Font = {};
+        h.dialogs->answerNext(answer);
+        h.button("Command1")->click();
+        QCOMPARE(h.dialogs->shown().size(), 2);
+        const ScriptedDialogs::Shown &shown = h.dialogs->shown().last();
+        QCOMPARE(shown.kind, ScriptedDialogs::Kind::Font);
+        QCOMPARE(shown.font.name, QStringLiteral("Arial"));
+        QCOMPARE(shown.font.size, 8.25f);
+        QVERIFY(!shown.font.bold && !shown.font.italic && shown.font.strikethru &&
+                !shown.font.underline);
+        QCOMPARE(h.form->commonDialog().Flags, 3);
+        const TextZone &zone = h.zone(2);
+        QCOMPARE(zone.FontName, expected.name);
+        QCOMPARE(zone.FontSize, expected.size);
+        QCOMPARE(zone.FontBold, expected.bold);
+        QCOMPARE(zone.FontItalic, expected.italic);
+        QCOMPARE(zone.FontStrikethru, expected.strikethru);
+        QCOMPARE(zone.FontUnderline, expected.underline);
+        QCOMPARE(h.zone(1).FontName, QStringLiteral("Arial"));
+        // The edit box keeps its own font.
+        QCOMPARE(h.text1()->font().family(), QStringLiteral("Arial"));
+    }
+
+    void colourDialog_data()
+    {
+        QTest::addColumn<ScriptedDialogs::Answer>("answer");
+        QTest::addColumn<int>("expected");
+        QTest::newRow("chosen") << ScriptedDialogs::Answer(ColorValue(16711680)) << 16711680;
+        QTest::newRow("cancelled")
+            << ScriptedDialogs::Answer(ScriptedDialogs::Cancel{}) << int(WindowTextColor);
+    }
+
+    void colourDialog()
+    {
+        QFETCH(ScriptedDialogs::Answer, answer);
+        QFETCH(int, expected);
+        Form1Harness h;
+        h.clickZone(3);
+        h.dialogs->answerNext(answer);
+        h.button("Command2")->click();
+        QCOMPARE(h.dialogs->shown().size(), 1);
+        QCOMPARE(h.dialogs->shown().first().kind, ScriptedDialogs::Kind::Color);
+        QCOMPARE(h.dialogs->shown().first().color, WindowTextColor);
+        QCOMPARE(h.zone(3).ForeColor, expected);
+        QCOMPARE(h.zone(2).ForeColor, WindowTextColor);
+    }
+
+    void editBoxRefusesWhatALabelFileCannotHold_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("kept");
+        QTest::newRow("French letters")
+            << QStringLiteral("Été, œuvre à 5 €") << QStringLiteral("Été, œuvre à 5 €");
+        QTest::newRow("ideograph") << QStringLiteral("a\u4E2Db") << QStringLiteral("ab");
+        QTest::newRow("Greek letter") << QStringLiteral("π=3") << QStringLiteral("=3");
+        QTest::newRow("emoji") << QStringLiteral("ok\U0001F600!") << QStringLiteral("ok!");
+    }
+
+    void editBoxRefusesWhatALabelFileCannotHold()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, kept);
+        QTemporaryDir folder;
+        Form1Harness h;
+        h.keys(typed);
+        QCOMPARE(h.zone(1).Caption, kept);
+        // Whatever was typed can be saved.
+        QVERIFY(
+            LabelFile::save(folder.filePath(QStringLiteral("x.eti")), h.form->zones(), h.state));
+    }
+
+    void pastedTextKeepsOnlyWhatCanBeSaved()
+    {
+        Form1Harness h;
+        h.clickZone(2);
+        QApplication::clipboard()->setText(QStringLiteral("Lot \u2603 1\r\nDisque\u00A02\rfin"));
+        QTest::keyClick(h.text1(), Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(h.zone(2).Caption, QStringLiteral("Lot  1\r\nDisque\u00A02\r\nfin"));
+    }
+
+    void displayDrawsTheAlignment_data()
+    {
+        QTest::addColumn<int>("alignment");
+        QTest::newRow("left") << 0;
+        QTest::newRow("right") << 1;
+        QTest::newRow("centre") << 2;
+    }
+
+    // Zone 2 is 68 mm wide; a short red word sits in the left, right or middle third.
+    void displayDrawsTheAlignment()
+    {
+        QFETCH(int, alignment);
+        Form1Harness h;
+        h.clickZone(2);
+        h.keys(QStringLiteral("Mot"));
         h.dialogs->answerNext(ColorValue(255));
         h.button("Command2")->click();
-        break;
+        h.find<QRadioButton>(QByteArray("Option" + QByteArray::number(alignment + 1)).constData())
+            ->click();
+        const QImage image = h.zoneDisplay(2)->grab().toImage();
+        const QList<int> red = columnsWithColor(image, Qt::red);
+        QVERIFY(!red.isEmpty());
+        const auto thirdOf = [&](int x) { return 3 * x / image.width(); };
+        const int expectedThird = alignment == 0 ? 0 : alignment == 1 ? 2 : 1;
+        QCOMPARE(thirdOf(red.first()), expectedThird);
+        QCOMPARE(thirdOf(red.last()), expectedThird);
+        // The grey of the selected zone is the background.
+        QCOMPARE(image.pixelColor(image.width() - 1, image.height() - 1), QColor(0xC0, 0xC0, 0xC0));
     }
-    QCOMPARE(h.state.Modified, modified);
-}
 
-void TestForm1Zones::alignmentOptions_data()
-{
-    QTest::addColumn<QString>("option");
-    QTest::addColumn<int>("alignment");
-    QTest::newRow("Gauche") << QStringLiteral("Option1") << 0;
-    QTest::newRow("Droite") << QStringLiteral("Option2") << 1;
-    QTest::newRow("Centre") << QStringLiteral("Option3") << 2;
-}
-
-void TestForm1Zones::alignmentOptions()
-{
-    QFETCH(QString, option);
-    QFETCH(int, alignment);
-    Form1Harness h;
-    h.clickZone(3);
-    h.find<QRadioButton>(option.toLatin1().constData())->click();
-    QCOMPARE(h.zone(3).Alignment, qint16(alignment));
-    QCOMPARE(h.zone(1).Alignment, qint16(0));
-    QCOMPARE(h.zone(2).Alignment, qint16(0));
-
-    // Selecting another zone shows its own alignment, selecting this one again shows this.
-    h.clickZone(2);
-    QVERIFY(h.find<QRadioButton>("Option1")->isChecked());
-    h.clickZone(3);
-    for (int index = 0; index < 3; ++index) {
-        const QByteArray name = "Option" + QByteArray::number(index + 1);
-        QCOMPARE(h.find<QRadioButton>(name.constData())->isChecked(), index == alignment);
+    void displayWrapsAtWordsAndCutsAtTheBottom()
+    {
+        Form1Harness h;
+        h.clickZone(3); // 6.6 mm high: room for one line of 8.25 points
+        h.keys(QStringLiteral("un"));
+        const QImage oneWord = h.zoneDisplay(3)->grab().toImage();
+        const int oneLineBottom = lowestRowDifferentFrom(oneWord, QColor(0xC0, 0xC0, 0xC0));
+        QVERIFY(oneLineBottom > 0);
+        h.type(QString(QStringLiteral("mot ")).repeated(40));
+        const QImage wrapped = h.zoneDisplay(3)->grab().toImage();
+        // The words go on below the first line, down to the edge where they are cut.
+        QVERIFY(lowestRowDifferentFrom(wrapped, QColor(0xC0, 0xC0, 0xC0)) > oneLineBottom);
+        // Wrapping happens between words: no line is wider than the zone.
+        QVERIFY(columnsWithColor(wrapped, Qt::black).last() < wrapped.width() - 1);
     }
-    QCOMPARE(h.zone(3).Alignment, qint16(alignment));
-    QVERIFY(!h.state.Modified);
-}
-
-void TestForm1Zones::fontDialog_data()
-{
-    QTest::addColumn<ScriptedDialogs::Answer>("answer");
-    QTest::addColumn<FontChoice>("expected");
-    const FontChoice given{QStringLiteral("Arial"), 8.25f, false, false, true, false};
-    const FontChoice chosen{QStringLiteral("Liberation Serif"), 12, true, true, true, false};
-    QTest::newRow("chosen") << ScriptedDialogs::Answer(chosen) << chosen;
-    QTest::newRow("cancelled") << ScriptedDialogs::Answer(ScriptedDialogs::Cancel{}) << given;
-}
-
-void TestForm1Zones::fontDialog()
-{
-    QFETCH(ScriptedDialogs::Answer, answer);
-    QFETCH(FontChoice, expected);
-    Form1Harness h;
-    h.clickZone(2);
-    // A first choice strikes the zone through; the second dialog must be given that.
-    h.dialogs->answerNext(FontChoice{QStringLiteral("Arial"), 8.25f, false, false, true, false});
-    h.button("Command1")->click();
-    h.form->commonDialog().Font = {};
-    h.dialogs->answerNext(answer);
-    h.button("Command1")->click();
-
-    QCOMPARE(h.dialogs->shown().size(), 2);
-    const ScriptedDialogs::Shown &shown = h.dialogs->shown().last();
-    QCOMPARE(shown.kind, ScriptedDialogs::Kind::Font);
-    QCOMPARE(shown.font.name, QStringLiteral("Arial"));
-    QCOMPARE(shown.font.size, 8.25f);
-    QVERIFY(!shown.font.bold && !shown.font.italic && shown.font.strikethru &&
-            !shown.font.underline);
-    QCOMPARE(h.form->commonDialog().Flags, 3);
-
-    const TextZone &zone = h.zone(2);
-    QCOMPARE(zone.FontName, expected.name);
-    QCOMPARE(zone.FontSize, expected.size);
-    QCOMPARE(zone.FontBold, expected.bold);
-    QCOMPARE(zone.FontItalic, expected.italic);
-    QCOMPARE(zone.FontStrikethru, expected.strikethru);
-    QCOMPARE(zone.FontUnderline, expected.underline);
-    QCOMPARE(h.zone(1).FontName, QStringLiteral("Arial"));
-    // The edit box keeps its own font.
-    QCOMPARE(h.text1()->font().family(), QStringLiteral("Arial"));
-}
-
-void TestForm1Zones::colourDialog_data()
-{
-    QTest::addColumn<ScriptedDialogs::Answer>("answer");
-    QTest::addColumn<int>("expected");
-    QTest::newRow("chosen") << ScriptedDialogs::Answer(ColorValue(16711680)) << 16711680;
-    QTest::newRow("cancelled") << ScriptedDialogs::Answer(ScriptedDialogs::Cancel{})
-                               << int(WindowTextColor);
-}
-
-void TestForm1Zones::colourDialog()
-{
-    QFETCH(ScriptedDialogs::Answer, answer);
-    QFETCH(int, expected);
-    Form1Harness h;
-    h.clickZone(3);
-    h.dialogs->answerNext(answer);
-    h.button("Command2")->click();
-    QCOMPARE(h.dialogs->shown().size(), 1);
-    QCOMPARE(h.dialogs->shown().first().kind, ScriptedDialogs::Kind::Color);
-    QCOMPARE(h.dialogs->shown().first().color, WindowTextColor);
-    QCOMPARE(h.zone(3).ForeColor, expected);
-    QCOMPARE(h.zone(2).ForeColor, WindowTextColor);
-}
-
-void TestForm1Zones::editBoxRefusesWhatALabelFileCannotHold_data()
-{
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<QString>("kept");
-    QTest::newRow("French letters")
-        << QStringLiteral("Été, œuvre à 5 €") << QStringLiteral("Été, œuvre à 5 €");
-    QTest::newRow("ideograph") << QStringLiteral("a\u4E2Db") << QStringLiteral("ab");
-    QTest::newRow("Greek letter") << QStringLiteral("π=3") << QStringLiteral("=3");
-    QTest::newRow("emoji") << QStringLiteral("ok\U0001F600!") << QStringLiteral("ok!");
-}
-
-void TestForm1Zones::editBoxRefusesWhatALabelFileCannotHold()
-{
-    QFETCH(QString, typed);
-    QFETCH(QString, kept);
-    QTemporaryDir folder;
-    Form1Harness h;
-    h.keys(typed);
-    QCOMPARE(h.zone(1).Caption, kept);
-    // Whatever was typed can be saved.
-    QVERIFY(LabelFile::save(folder.filePath(QStringLiteral("x.eti")), h.form->zones(), h.state));
-}
-
-void TestForm1Zones::pastedTextKeepsOnlyWhatCanBeSaved()
-{
-    Form1Harness h;
-    h.clickZone(2);
-    QApplication::clipboard()->setText(QStringLiteral("Lot \u2603 1\r\nDisque\u00A02\rfin"));
-    QTest::keyClick(h.text1(), Qt::Key_V, Qt::ControlModifier);
-    QCOMPARE(h.zone(2).Caption, QStringLiteral("Lot  1\r\nDisque\u00A02\r\nfin"));
-}
-
-void TestForm1Zones::displayDrawsTheAlignment_data()
-{
-    QTest::addColumn<int>("alignment");
-    QTest::newRow("left") << 0;
-    QTest::newRow("right") << 1;
-    QTest::newRow("centre") << 2;
-}
-
-// Zone 2 is 68 mm wide; a short red word sits in the left, right or middle third.
-void TestForm1Zones::displayDrawsTheAlignment()
-{
-    QFETCH(int, alignment);
-    Form1Harness h;
-    h.clickZone(2);
-    h.keys(QStringLiteral("Mot"));
-    h.dialogs->answerNext(ColorValue(255));
-    h.button("Command2")->click();
-    h.find<QRadioButton>(QByteArray("Option" + QByteArray::number(alignment + 1)).constData())
-        ->click();
-
-    const QImage image = h.zoneDisplay(2)->grab().toImage();
-    const QList<int> red = columnsWithColor(image, Qt::red);
-    QVERIFY(!red.isEmpty());
-    const auto thirdOf = [&](int x) { return 3 * x / image.width(); };
-    const int expectedThird = alignment == 0 ? 0 : alignment == 1 ? 2 : 1;
-    QCOMPARE(thirdOf(red.first()), expectedThird);
-    QCOMPARE(thirdOf(red.last()), expectedThird);
-    // The grey of the selected zone is the background.
-    QCOMPARE(image.pixelColor(image.width() - 1, image.height() - 1), QColor(0xC0, 0xC0, 0xC0));
-}
-
-void TestForm1Zones::displayWrapsAtWordsAndCutsAtTheBottom()
-{
-    Form1Harness h;
-    h.clickZone(3); // 6.6 mm high: room for one line of 8.25 points
-    h.keys(QStringLiteral("un"));
-    const QImage oneWord = h.zoneDisplay(3)->grab().toImage();
-    const int oneLineBottom = lowestRowDifferentFrom(oneWord, QColor(0xC0, 0xC0, 0xC0));
-    QVERIFY(oneLineBottom > 0);
-
-    h.type(QString(QStringLiteral("mot ")).repeated(40));
-    const QImage wrapped = h.zoneDisplay(3)->grab().toImage();
-    // The words go on below the first line, down to the edge where they are cut.
-    QVERIFY(lowestRowDifferentFrom(wrapped, QColor(0xC0, 0xC0, 0xC0)) > oneLineBottom);
-    // Wrapping happens between words: no line is wider than the zone.
-    QVERIFY(columnsWithColor(wrapped, Qt::black).last() < wrapped.width() - 1);
-}
+};
 
 QTEST_MAIN(TestForm1Zones)
 #include "tst_form1_zones.moc"

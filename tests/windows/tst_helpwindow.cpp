@@ -18,233 +18,218 @@ class TestHelpWindow : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void everyTopicHasAnIdATitleAndKeywords();
-    void everyLinkLeadsToATopic();
-    void everyCommandHasATopic_data();
-    void everyCommandHasATopic();
-    void keywordSearch_data();
-    void keywordSearch();
-    void contentsListsEveryTopic();
-    void searchListsKeywordsAndTheirTopics();
-    void linkOpensTheTopic();
-    void missingHelpFileIsReported();
-    void commonDialogOpensOneHelpWindow();
-    void everyControlIsNamed();
+    void initTestCase()
+    {
+        m_helpFile = QStringLiteral(KORVALIN_HELP_FILE);
+        m_document = HelpDocument::load(m_helpFile);
+        QVERIFY2(m_document, qPrintable(m_helpFile));
+    }
+
+    void everyTopicHasAnIdATitleAndKeywords()
+    {
+        QStringList ids;
+        for (const HelpTopic &topic : m_document->topics()) {
+            QVERIFY2(!topic.id.isEmpty() && !ids.contains(topic.id), qPrintable(topic.id));
+            ids.append(topic.id);
+            QVERIFY2(!topic.title.isEmpty(), qPrintable(topic.id));
+            QVERIFY2(!topic.keywords.isEmpty(), qPrintable(topic.id));
+        }
+        QVERIFY(ids.size() >= 20);
+    }
+
+    void everyLinkLeadsToATopic()
+    {
+        static const QRegularExpression link(QStringLiteral("href=\"#([^\"]+)\""));
+        int links = 0;
+        for (const HelpTopic &topic : m_document->topics()) {
+            for (const QRegularExpressionMatch &match : link.globalMatch(topic.html)) {
+                ++links;
+                QVERIFY2(m_document->topicIndex(match.captured(1)) >= 0,
+                         qPrintable(topic.id + QStringLiteral(" -> ") + match.captured(1)));
+            }
+        }
+        QVERIFY(links > 0);
+    }
+
+    // Each command of the window is found by the word a user would type.
+    void everyCommandHasATopic_data()
+    {
+        QTest::addColumn<QString>("keyword");
+        for (const char *keyword : {"nouveau",
+                                    "ouvrir",
+                                    "enregistrer",
+                                    "enregistrer sous",
+                                    "quitter",
+                                    "aperçu",
+                                    "imprimer",
+                                    "configurer l'imprimante",
+                                    "portrait",
+                                    "paysage",
+                                    "police",
+                                    "couleur",
+                                    "alignement",
+                                    "Logo Icone",
+                                    "Pas d'icone",
+                                    "Visualiser les images",
+                                    "Coller l'image",
+                                    "à propos",
+                                    "sommaire",
+                                    "numérotation",
+                                    "fichier étiquette",
+                                    "fichier de paramètres",
+                                    "paramétrage de l'impression"})
+            QTest::newRow(keyword) << QString::fromUtf8(keyword);
+    }
+
+    void everyCommandHasATopic()
+    {
+        QFETCH(QString, keyword);
+        const QStringList found = m_document->keywordsStartingWith(keyword);
+        QVERIFY2(!found.isEmpty(), qPrintable(keyword));
+        QVERIFY(!m_document->topicsWithKeyword(found.first()).isEmpty());
+    }
+
+    void keywordSearch_data()
+    {
+        QTest::addColumn<QString>("html");
+        QTest::addColumn<QString>("prefix");
+        QTest::addColumn<QStringList>("keywords");
+        const QString html = QStringLiteral(
+            "<section id=\"a\" data-keywords=\"Aperçu;imprimer\"><h1>A</h1></section>"
+            "<section id=\"b\" data-keywords=\"étiquette; impression \"><h1>B <i>en</i> "
+            "gras</h1></section>");
+        QTest::newRow("case") << html << QStringLiteral("APER")
+                              << QStringList{QStringLiteral("Aperçu")};
+        QTest::newRow("accents") << html << QStringLiteral("apercu")
+                                 << QStringList{QStringLiteral("Aperçu")};
+        QTest::newRow("accent typed, none in keyword")
+            << html << QStringLiteral("ìmpr")
+            << QStringList{QStringLiteral("impression"), QStringLiteral("imprimer")};
+        QTest::newRow("empty prefix lists all, in order")
+            << html << QString()
+            << QStringList{QStringLiteral("Aperçu"), QStringLiteral("étiquette"),
+                           QStringLiteral("impression"), QStringLiteral("imprimer")};
+        QTest::newRow("no match") << html << QStringLiteral("zz") << QStringList{};
+    }
+
+    void keywordSearch()
+    {
+        QFETCH(QString, html);
+        QFETCH(QString, prefix);
+        QFETCH(QStringList, keywords);
+        const HelpDocument document = HelpDocument::parse(html);
+        QCOMPARE(document.topics().size(), 2);
+        QCOMPARE(document.topics().at(1).title, QStringLiteral("B en gras"));
+        QCOMPARE(document.keywordsStartingWith(prefix), keywords);
+    }
+
+    void contentsListsEveryTopic()
+    {
+        HelpWindow window;
+        QVERIFY(window.load(m_helpFile));
+        window.showContents();
+        auto *contents = window.findChild<QListWidget *>(QStringLiteral("contents"));
+        QCOMPARE(contents->count(), m_document->topics().size());
+        QCOMPARE(contents->item(0)->text(), m_document->topics().first().title);
+        const QString page =
+            window.findChild<QTextBrowser *>(QStringLiteral("page"))->toPlainText();
+        QVERIFY2(page.contains(m_document->topics().first().title), qPrintable(page));
+        contents->setCurrentRow(3);
+        QVERIFY(window.findChild<QTextBrowser *>(QStringLiteral("page"))
+                    ->toPlainText()
+                    .contains(m_document->topics().at(3).title));
+        QVERIFY(window.windowTitle().endsWith(m_document->topics().at(3).title));
+    }
+
+    void searchListsKeywordsAndTheirTopics()
+    {
+        HelpWindow window;
+        QVERIFY(window.load(m_helpFile));
+        window.showSearch(QString());
+        auto *keyword = window.findChild<QLineEdit *>(QStringLiteral("keyword"));
+        auto *keywords = window.findChild<QListWidget *>(QStringLiteral("keywords"));
+        QVERIFY(keyword->text().isEmpty());
+        QCOMPARE(keywords->count(), m_document->keywords().size());
+        QTest::keyClicks(keyword, QStringLiteral("QUIT"));
+        QCOMPARE(keywords->count(), 1);
+        QCOMPARE(keywords->item(0)->text(), QStringLiteral("quitter"));
+        auto *topics = window.findChild<QListWidget *>(QStringLiteral("keywordTopics"));
+        QCOMPARE(topics->count(), 1);
+        QCOMPARE(topics->item(0)->text(), QStringLiteral("Quitter"));
+        QVERIFY(window.findChild<QTextBrowser *>(QStringLiteral("page"))
+                    ->toPlainText()
+                    .contains(QStringLiteral("termine le programme")));
+    }
+
+    void linkOpensTheTopic()
+    {
+        HelpWindow window;
+        QVERIFY(window.load(m_helpFile));
+        window.showContents();
+        auto *page = window.findChild<QTextBrowser *>(QStringLiteral("page"));
+        emit page->anchorClicked(QUrl(QStringLiteral("#zones")));
+        const HelpTopic &zones =
+            m_document->topics().at(m_document->topicIndex(QStringLiteral("zones")));
+        QVERIFY(page->toPlainText().contains(zones.title));
+    }
+
+    void missingHelpFileIsReported()
+    {
+        QTemporaryDir folder;
+        const QString missing = folder.filePath(QStringLiteral("KORVALIN.HLP"));
+        HelpWindow window;
+        QVERIFY(!window.load(missing));
+        window.showContents();
+        QCOMPARE(window.findChild<QListWidget *>(QStringLiteral("contents"))->count(), 0);
+        const QString page =
+            window.findChild<QTextBrowser *>(QStringLiteral("page"))->toPlainText();
+        QVERIFY2(page.contains(missing) && page.contains(QStringLiteral("introuvable")),
+                 qPrintable(page));
+    }
+
+    // Contents first, then the search: one help window, on the tab of each command.
+    void commonDialogOpensOneHelpWindow()
+    {
+        CMDialog1 commonDialog;
+        commonDialog.HelpFile = m_helpFile;
+        const auto helpWindows = [] {
+            QList<HelpWindow *> found;
+            for (QWidget *widget : QApplication::topLevelWidgets()) {
+                if (auto *help = qobject_cast<HelpWindow *>(widget); help && help->isVisible())
+                    found.append(help);
+            }
+            return found;
+        };
+        commonDialog.HelpCommand = CMDialog1::HelpContents;
+        commonDialog.ShowHelp();
+        QCOMPARE(helpWindows().size(), 1);
+        auto *tabs = helpWindows().first()->findChild<QTabWidget *>();
+        QCOMPARE(tabs->currentIndex(), 0);
+        commonDialog.HelpCommand = CMDialog1::HelpPartialKey;
+        commonDialog.HelpKey = QStringLiteral("imp");
+        commonDialog.ShowHelp();
+        QCOMPARE(helpWindows().size(), 1);
+        QCOMPARE(tabs->currentIndex(), 1);
+        QCOMPARE(helpWindows().first()->findChild<QLineEdit *>(QStringLiteral("keyword"))->text(),
+                 QStringLiteral("imp"));
+    }
+
+    void everyControlIsNamed()
+    {
+        HelpWindow window;
+        QVERIFY(window.load(m_helpFile));
+        window.showContents();
+        QVERIFY2(Accessibility::namelessControls(&window).isEmpty(),
+                 qPrintable(Accessibility::namelessControls(&window).join(QLatin1String("; "))));
+        window.showSearch(QString());
+        QVERIFY2(Accessibility::namelessControls(&window).isEmpty(),
+                 qPrintable(Accessibility::namelessControls(&window).join(QLatin1String("; "))));
+    }
 
 private:
     QString m_helpFile;
     std::optional<HelpDocument> m_document;
 };
-
-void TestHelpWindow::initTestCase()
-{
-    m_helpFile = QStringLiteral(KORVALIN_HELP_FILE);
-    m_document = HelpDocument::load(m_helpFile);
-    QVERIFY2(m_document, qPrintable(m_helpFile));
-}
-
-void TestHelpWindow::everyTopicHasAnIdATitleAndKeywords()
-{
-    QStringList ids;
-    for (const HelpTopic &topic : m_document->topics()) {
-        QVERIFY2(!topic.id.isEmpty() && !ids.contains(topic.id), qPrintable(topic.id));
-        ids.append(topic.id);
-        QVERIFY2(!topic.title.isEmpty(), qPrintable(topic.id));
-        QVERIFY2(!topic.keywords.isEmpty(), qPrintable(topic.id));
-    }
-    QVERIFY(ids.size() >= 20);
-}
-
-void TestHelpWindow::everyLinkLeadsToATopic()
-{
-    static const QRegularExpression link(QStringLiteral("href=\"#([^\"]+)\""));
-    int links = 0;
-    for (const HelpTopic &topic : m_document->topics()) {
-        for (const QRegularExpressionMatch &match : link.globalMatch(topic.html)) {
-            ++links;
-            QVERIFY2(m_document->topicIndex(match.captured(1)) >= 0,
-                     qPrintable(topic.id + QStringLiteral(" -> ") + match.captured(1)));
-        }
-    }
-    QVERIFY(links > 0);
-}
-
-// Each command of the window is found by the word a user would type.
-void TestHelpWindow::everyCommandHasATopic_data()
-{
-    QTest::addColumn<QString>("keyword");
-    for (const char *keyword : {"nouveau",
-                                "ouvrir",
-                                "enregistrer",
-                                "enregistrer sous",
-                                "quitter",
-                                "aperçu",
-                                "imprimer",
-                                "configurer l'imprimante",
-                                "portrait",
-                                "paysage",
-                                "police",
-                                "couleur",
-                                "alignement",
-                                "Logo Icone",
-                                "Pas d'icone",
-                                "Visualiser les images",
-                                "Coller l'image",
-                                "à propos",
-                                "sommaire",
-                                "numérotation",
-                                "fichier étiquette",
-                                "fichier de paramètres",
-                                "paramétrage de l'impression"})
-        QTest::newRow(keyword) << QString::fromUtf8(keyword);
-}
-
-void TestHelpWindow::everyCommandHasATopic()
-{
-    QFETCH(QString, keyword);
-    const QStringList found = m_document->keywordsStartingWith(keyword);
-    QVERIFY2(!found.isEmpty(), qPrintable(keyword));
-    QVERIFY(!m_document->topicsWithKeyword(found.first()).isEmpty());
-}
-
-void TestHelpWindow::keywordSearch_data()
-{
-    QTest::addColumn<QString>("html");
-    QTest::addColumn<QString>("prefix");
-    QTest::addColumn<QStringList>("keywords");
-    const QString html =
-        QStringLiteral("<section id=\"a\" data-keywords=\"Aperçu;imprimer\"><h1>A</h1></section>"
-                       "<section id=\"b\" data-keywords=\"étiquette; impression \"><h1>B <i>en</i> "
-                       "gras</h1></section>");
-    QTest::newRow("case") << html << QStringLiteral("APER")
-                          << QStringList{QStringLiteral("Aperçu")};
-    QTest::newRow("accents") << html << QStringLiteral("apercu")
-                             << QStringList{QStringLiteral("Aperçu")};
-    QTest::newRow("accent typed, none in keyword")
-        << html << QStringLiteral("ìmpr")
-        << QStringList{QStringLiteral("impression"), QStringLiteral("imprimer")};
-    QTest::newRow("empty prefix lists all, in order")
-        << html << QString()
-        << QStringList{QStringLiteral("Aperçu"), QStringLiteral("étiquette"),
-                       QStringLiteral("impression"), QStringLiteral("imprimer")};
-    QTest::newRow("no match") << html << QStringLiteral("zz") << QStringList{};
-}
-
-void TestHelpWindow::keywordSearch()
-{
-    QFETCH(QString, html);
-    QFETCH(QString, prefix);
-    QFETCH(QStringList, keywords);
-    const HelpDocument document = HelpDocument::parse(html);
-    QCOMPARE(document.topics().size(), 2);
-    QCOMPARE(document.topics().at(1).title, QStringLiteral("B en gras"));
-    QCOMPARE(document.keywordsStartingWith(prefix), keywords);
-}
-
-void TestHelpWindow::contentsListsEveryTopic()
-{
-    HelpWindow window;
-    QVERIFY(window.load(m_helpFile));
-    window.showContents();
-    auto *contents = window.findChild<QListWidget *>(QStringLiteral("contents"));
-    QCOMPARE(contents->count(), m_document->topics().size());
-    QCOMPARE(contents->item(0)->text(), m_document->topics().first().title);
-    const QString page = window.findChild<QTextBrowser *>(QStringLiteral("page"))->toPlainText();
-    QVERIFY2(page.contains(m_document->topics().first().title), qPrintable(page));
-
-    contents->setCurrentRow(3);
-    QVERIFY(window.findChild<QTextBrowser *>(QStringLiteral("page"))
-                ->toPlainText()
-                .contains(m_document->topics().at(3).title));
-    QVERIFY(window.windowTitle().endsWith(m_document->topics().at(3).title));
-}
-
-void TestHelpWindow::searchListsKeywordsAndTheirTopics()
-{
-    HelpWindow window;
-    QVERIFY(window.load(m_helpFile));
-    window.showSearch(QString());
-    auto *keyword = window.findChild<QLineEdit *>(QStringLiteral("keyword"));
-    auto *keywords = window.findChild<QListWidget *>(QStringLiteral("keywords"));
-    QVERIFY(keyword->text().isEmpty());
-    QCOMPARE(keywords->count(), m_document->keywords().size());
-
-    QTest::keyClicks(keyword, QStringLiteral("QUIT"));
-    QCOMPARE(keywords->count(), 1);
-    QCOMPARE(keywords->item(0)->text(), QStringLiteral("quitter"));
-    auto *topics = window.findChild<QListWidget *>(QStringLiteral("keywordTopics"));
-    QCOMPARE(topics->count(), 1);
-    QCOMPARE(topics->item(0)->text(), QStringLiteral("Quitter"));
-    QVERIFY(window.findChild<QTextBrowser *>(QStringLiteral("page"))
-                ->toPlainText()
-                .contains(QStringLiteral("termine le programme")));
-}
-
-void TestHelpWindow::linkOpensTheTopic()
-{
-    HelpWindow window;
-    QVERIFY(window.load(m_helpFile));
-    window.showContents();
-    auto *page = window.findChild<QTextBrowser *>(QStringLiteral("page"));
-    emit page->anchorClicked(QUrl(QStringLiteral("#zones")));
-    const HelpTopic &zones =
-        m_document->topics().at(m_document->topicIndex(QStringLiteral("zones")));
-    QVERIFY(page->toPlainText().contains(zones.title));
-}
-
-void TestHelpWindow::missingHelpFileIsReported()
-{
-    QTemporaryDir folder;
-    const QString missing = folder.filePath(QStringLiteral("KORVALIN.HLP"));
-    HelpWindow window;
-    QVERIFY(!window.load(missing));
-    window.showContents();
-    QCOMPARE(window.findChild<QListWidget *>(QStringLiteral("contents"))->count(), 0);
-    const QString page = window.findChild<QTextBrowser *>(QStringLiteral("page"))->toPlainText();
-    QVERIFY2(page.contains(missing) && page.contains(QStringLiteral("introuvable")),
-             qPrintable(page));
-}
-
-// Contents first, then the search: one help window, on the tab of each command.
-void TestHelpWindow::commonDialogOpensOneHelpWindow()
-{
-    CMDialog1 commonDialog;
-    commonDialog.HelpFile = m_helpFile;
-    const auto helpWindows = [] {
-        QList<HelpWindow *> found;
-        for (QWidget *widget : QApplication::topLevelWidgets()) {
-            if (auto *help = qobject_cast<HelpWindow *>(widget); help && help->isVisible())
-                found.append(help);
-        }
-        return found;
-    };
-    commonDialog.HelpCommand = CMDialog1::HelpContents;
-    commonDialog.ShowHelp();
-    QCOMPARE(helpWindows().size(), 1);
-    auto *tabs = helpWindows().first()->findChild<QTabWidget *>();
-    QCOMPARE(tabs->currentIndex(), 0);
-
-    commonDialog.HelpCommand = CMDialog1::HelpPartialKey;
-    commonDialog.HelpKey = QStringLiteral("imp");
-    commonDialog.ShowHelp();
-    QCOMPARE(helpWindows().size(), 1);
-    QCOMPARE(tabs->currentIndex(), 1);
-    QCOMPARE(helpWindows().first()->findChild<QLineEdit *>(QStringLiteral("keyword"))->text(),
-             QStringLiteral("imp"));
-}
-
-void TestHelpWindow::everyControlIsNamed()
-{
-    HelpWindow window;
-    QVERIFY(window.load(m_helpFile));
-    window.showContents();
-    QVERIFY2(Accessibility::namelessControls(&window).isEmpty(),
-             qPrintable(Accessibility::namelessControls(&window).join(QLatin1String("; "))));
-    window.showSearch(QString());
-    QVERIFY2(Accessibility::namelessControls(&window).isEmpty(),
-             qPrintable(Accessibility::namelessControls(&window).join(QLatin1String("; "))));
-}
 
 QTEST_MAIN(TestHelpWindow)
 #include "tst_helpwindow.moc"
