@@ -37,6 +37,19 @@ struct Form1Harness
         form = std::make_unique<Form1>(state, printer);
         dialogs = ScriptedDialogs::installInto(form->commonDialog());
     }
+    // Started on the label file commandLine, whose load shows the message box shownAtLoad.
+    Form1Harness(const QString &commandLine, const MsgBoxCall &shownAtLoad)
+    {
+        state.startUp(QStringLiteral("/opt/korvalin"), commandLine, QDir::currentPath());
+        msgBoxes.expect(shownAtLoad);
+        form = std::make_unique<Form1>(state, printer);
+        dialogs = ScriptedDialogs::installInto(form->commonDialog());
+    }
+    // Started with no label file, printing to the given printer.
+    explicit Form1Harness(Printer startPrinter)
+        : Form1Harness(QString(), QStringLiteral("/opt/korvalin"), std::move(startPrinter))
+    {
+    }
 
     template <typename T> T *find(const char *name) const
     {
@@ -58,6 +71,17 @@ struct Form1Harness
     QAction *toolbarEntry(int index) const
     {
         return find<QToolBar>("Toolbar1")->actions().value(index - 1);
+    }
+
+    // Runs a command by the name of its button or menu entry, the common dialog it shows
+    // answered by answer.
+    void runAnswering(const char *command, const ScriptedDialogs::Answer &answer) const
+    {
+        dialogs->answerNext(answer);
+        if (auto *commandButton = form->findChild<QAbstractButton *>(QLatin1String(command)))
+            commandButton->click();
+        else
+            action(command)->trigger();
     }
 
     void clickZone(int zone) const { QTest::mouseClick(zoneDisplay(zone), Qt::LeftButton); }

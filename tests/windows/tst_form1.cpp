@@ -83,9 +83,8 @@ private slots:
         QCOMPARE(h.panel(5), QStringLiteral("MAJ"));
         QCOMPARE(h.panel(6), QStringLiteral("INSER"));
         QVERIFY(!h.panel(4).isEmpty());
-        QCOMPARE(h.zoneDisplay(1)->backColor(), 12632256);
-        QCOMPARE(h.zoneDisplay(2)->backColor(), 16777215);
-        QCOMPARE(h.zoneDisplay(3)->backColor(), 16777215);
+        for (int zone = 1; zone <= 3; ++zone)
+            QCOMPARE(h.zoneDisplay(zone)->backColor(), zone == 1 ? 12632256 : 16777215);
         QCOMPARE(h.find<QGroupBox>("Frame1")->title(), QStringLiteral("Aligner texte 1"));
         QCOMPARE(h.find<QLabel>("Label4")->text(), QStringLiteral("Edition du texte zone 1"));
         QVERIFY(h.find<QRadioButton>("Option1")->isChecked());
@@ -200,22 +199,11 @@ private slots:
     {
         QTest::addColumn<int>("index");
         QTest::addColumn<QString>("tip"); // empty for a separator
-        const QString tips[] = {QStringLiteral("Nouveau"),
-                                QStringLiteral("Ouvrir"),
-                                QStringLiteral("Enregistrer"),
-                                QStringLiteral("Enregistrer sous"),
-                                QStringLiteral("Aperçu"),
-                                QStringLiteral("Imprimer"),
-                                QString(),
-                                QStringLiteral("Police"),
-                                QStringLiteral("Couleur"),
-                                QStringLiteral("Icône"),
-                                QStringLiteral("Visualiser les images"),
-                                QString(),
-                                QStringLiteral("Aide"),
-                                QStringLiteral("A propos"),
-                                QString(),
-                                QStringLiteral("Quitter")};
+        // Separators have no tip.
+        const QStringList tips =
+            QStringLiteral("Nouveau|Ouvrir|Enregistrer|Enregistrer sous|Aperçu|Imprimer||Police|"
+                           "Couleur|Icône|Visualiser les images||Aide|A propos||Quitter")
+                .split(QLatin1Char('|'));
         for (int index = 1; index <= 16; ++index)
             QTest::addRow("button %d", index) << index << tips[index - 1];
     }
@@ -274,36 +262,35 @@ private slots:
     {
         QTest::addColumn<QString>("entry");
         QTest::addColumn<QString>("effect");
-        const QString newQuestion = QStringLiteral("message Création d'une étiquette");
-        const QString quitQuestion = QStringLiteral("message Quitter le programme");
-        const QString openDialog = QStringLiteral("open Ouvrir");
-        const QString saveAs = QStringLiteral("save Enregistrer Sous");
-        const QString iconDialog = QStringLiteral("open Ouvrir un icone");
-        const QString contents = QStringLiteral("help 3");
-        QTest::newRow("menu Nouveau") << QStringLiteral("Mnu_Nouveau") << newQuestion;
-        QTest::newRow("toolbar 1") << QStringLiteral("toolbar 1") << newQuestion;
-        QTest::newRow("menu Ouvrir") << QStringLiteral("Mnu_Ouvrir") << openDialog;
-        QTest::newRow("toolbar 2") << QStringLiteral("toolbar 2") << openDialog;
-        QTest::newRow("menu Enregistrer, untitled") << QStringLiteral("Mnu_Enregistrer") << saveAs;
-        QTest::newRow("toolbar 3") << QStringLiteral("toolbar 3") << saveAs;
-        QTest::newRow("menu Enregistrer Sous") << QStringLiteral("Mnu_EnregistrerSous") << saveAs;
-        QTest::newRow("toolbar 4") << QStringLiteral("toolbar 4") << saveAs;
-        QTest::newRow("Police button") << QStringLiteral("Command1") << QStringLiteral("font");
-        QTest::newRow("toolbar 8") << QStringLiteral("toolbar 8") << QStringLiteral("font");
-        QTest::newRow("Couleur button") << QStringLiteral("Command2") << QStringLiteral("colour");
-        QTest::newRow("toolbar 9") << QStringLiteral("toolbar 9") << QStringLiteral("colour");
-        QTest::newRow("Logo Icone button") << QStringLiteral("Command3") << iconDialog;
-        QTest::newRow("toolbar 10") << QStringLiteral("toolbar 10") << iconDialog;
-        QTest::newRow("menu Sommaire") << QStringLiteral("Mmu_Som_Aide") << contents;
-        QTest::newRow("Aide button") << QStringLiteral("Command7") << contents;
-        QTest::newRow("toolbar 13") << QStringLiteral("toolbar 13") << contents;
-        QTest::newRow("menu Rechercher")
-            << QStringLiteral("Mnu_AideIndex") << QStringLiteral("help 261");
-        QTest::newRow("menu Configurer l'imprimante")
-            << QStringLiteral("Mnu_ConfigImp") << QStringLiteral("printer");
-        QTest::newRow("menu Quitter") << QStringLiteral("Mnu_Quitter") << quitQuestion;
-        QTest::newRow("Quitter button") << QStringLiteral("Command4") << quitQuestion;
-        QTest::newRow("toolbar 16") << QStringLiteral("toolbar 16") << quitQuestion;
+        const auto row = [](const char *name, const char *entry, const char *effect) {
+            QTest::newRow(name) << entry << effect;
+        };
+        const char *newQuestion = "message Création d'une étiquette";
+        const char *quitQuestion = "message Quitter le programme";
+        const char *saveAs = "save Enregistrer Sous";
+        const char *iconDialog = "open Ouvrir un icone";
+        row("menu Nouveau", "Mnu_Nouveau", newQuestion);
+        row("toolbar 1", "toolbar 1", newQuestion);
+        row("menu Ouvrir", "Mnu_Ouvrir", "open Ouvrir");
+        row("toolbar 2", "toolbar 2", "open Ouvrir");
+        row("menu Enregistrer, untitled", "Mnu_Enregistrer", saveAs);
+        row("toolbar 3", "toolbar 3", saveAs);
+        row("menu Enregistrer Sous", "Mnu_EnregistrerSous", saveAs);
+        row("toolbar 4", "toolbar 4", saveAs);
+        row("Police button", "Command1", "font");
+        row("toolbar 8", "toolbar 8", "font");
+        row("Couleur button", "Command2", "colour");
+        row("toolbar 9", "toolbar 9", "colour");
+        row("Logo Icone button", "Command3", iconDialog);
+        row("toolbar 10", "toolbar 10", iconDialog);
+        row("menu Sommaire", "Mmu_Som_Aide", "help 3");
+        row("Aide button", "Command7", "help 3");
+        row("toolbar 13", "toolbar 13", "help 3");
+        row("menu Rechercher", "Mnu_AideIndex", "help 261");
+        row("menu Configurer l'imprimante", "Mnu_ConfigImp", "printer");
+        row("menu Quitter", "Mnu_Quitter", quitQuestion);
+        row("Quitter button", "Command4", quitQuestion);
+        row("toolbar 16", "toolbar 16", quitQuestion);
     }
 
     void entryPoints()
@@ -397,16 +384,12 @@ private slots:
         QTest::addColumn<QString>("entry");
         QTest::addColumn<QString>("helpFile");
         QTest::addColumn<int>("command");
-        const QString atRoot = QStringLiteral("/KORVALIN.HLP");
-        const QString inFolder = QStringLiteral("/opt/korvalin/KORVALIN.HLP");
-        QTest::newRow("contents, root")
-            << QStringLiteral("/") << QStringLiteral("Mmu_Som_Aide") << atRoot << 3;
-        QTest::newRow("search, root")
-            << QStringLiteral("/") << QStringLiteral("Mnu_AideIndex") << atRoot << 261;
-        QTest::newRow("contents, folder")
-            << QStringLiteral("/opt/korvalin") << QStringLiteral("Mmu_Som_Aide") << inFolder << 3;
-        QTest::newRow("search, folder") << QStringLiteral("/opt/korvalin")
-                                        << QStringLiteral("Mnu_AideIndex") << inFolder << 261;
+        const auto rows = [](const char *where, const char *appPath, const char *helpFile) {
+            QTest::addRow("contents, %s", where) << appPath << "Mmu_Som_Aide" << helpFile << 3;
+            QTest::addRow("search, %s", where) << appPath << "Mnu_AideIndex" << helpFile << 261;
+        };
+        rows("root", "/", "/KORVALIN.HLP");
+        rows("folder", "/opt/korvalin", "/opt/korvalin/KORVALIN.HLP");
     }
 
     void helpFileBesideTheProgram()
@@ -446,8 +429,7 @@ private slots:
     {
         QFETCH(ScriptedDialogs::Answer, answer);
         QFETCH(QString, printerAfter);
-        Form1Harness h(QString(), QStringLiteral("/opt/korvalin"),
-                       Printer(QStringLiteral("Atelier")));
+        Form1Harness h{Printer(QStringLiteral("Atelier"))};
         h.dialogs->answerNext(answer);
         QSignalSpy shownAgain(h.form.get(), &Form1::orientationShown);
         const bool chosen = std::holds_alternative<PrinterSetupChoice>(answer);
@@ -518,21 +500,15 @@ private slots:
     void commandLineDocumentThatCannotBeRead()
     {
         QTemporaryDir folder;
-        const QString path = folder.filePath(QStringLiteral("absent.eti"));
-        Module1 state;
-        state.startUp(QStringLiteral("/opt/korvalin"), path, QDir::currentPath());
-        Printer printer;
-        MsgBoxRecorder msgBoxes;
-        msgBoxes.expect(errorBox(QStringLiteral("Erreur d'ouverture du fichier")));
-        Form1 form(state, printer);
-        QVERIFY(msgBoxes.allSeen());
+        Form1Harness h(folder.filePath(QStringLiteral("absent.eti")),
+                       errorBox(QStringLiteral("Erreur d'ouverture du fichier")));
+        QVERIFY(h.msgBoxes.allSeen());
         // The window loads all the same, on the empty label, untitled: a Save must not
         // write where the file would not open.
-        QCOMPARE(form.findChild<StatusPanels *>()->panelText(1), QStringLiteral("SANS NOM"));
-        QCOMPARE(state.LabelFileName, QString());
-        QCOMPARE(form.zones()[0], TextZone::startUp(1));
-        QCOMPARE(form.findChild<QGroupBox *>(QStringLiteral("Frame1"))->title(),
-                 QStringLiteral("Aligner texte 1"));
+        QCOMPARE(h.panel(1), QStringLiteral("SANS NOM"));
+        QCOMPARE(h.state.LabelFileName, QString());
+        QCOMPARE(h.zone(1), TextZone::startUp(1));
+        QCOMPARE(h.find<QGroupBox>("Frame1")->title(), QStringLiteral("Aligner texte 1"));
     }
 
     void closingThroughTheFrameEndsWithoutQuestion()

@@ -44,6 +44,11 @@ MsgBoxCall quitConfirmation()
             MsgBoxIcon::Question, QStringLiteral("Quitter le programme"), MsgBoxDefault::Second};
 }
 
+MsgBoxCall openError()
+{
+    return errorBox(QStringLiteral("Erreur d'ouverture du fichier"));
+}
+
 // The save message; why the document was refused, if it was, follows on a second line.
 MsgBoxCall saveError(const QString &why = QString())
 {
@@ -99,14 +104,11 @@ void editEverything(Form1Harness &h, const QString &picture)
 {
     h.clickZone(2);
     h.keys(QStringLiteral("deux"));
-    h.dialogs->answerNext(
-        FontChoice{QStringLiteral("Liberation Serif"), 14, true, true, true, true});
-    h.button("Command1")->click();
-    h.dialogs->answerNext(ColorValue(255));
-    h.button("Command2")->click();
+    h.runAnswering("Command1",
+                   FontChoice{QStringLiteral("Liberation Serif"), 14, true, true, true, true});
+    h.runAnswering("Command2", ColorValue(255));
     h.button("Option2")->click();
-    h.dialogs->answerNext(picture);
-    h.button("Command3")->click();
+    h.runAnswering("Command3", picture);
 }
 
 } // namespace
@@ -127,13 +129,6 @@ enum class DiskTrouble
     NullDevice
 };
 Q_DECLARE_METATYPE(DiskTrouble)
-
-enum class Before
-{
-    Untitled,
-    Named
-};
-Q_DECLARE_METATYPE(Before)
 
 enum class Document
 {
@@ -202,8 +197,7 @@ private slots:
     {
         Form1Harness h(QString(), QStringLiteral("/opt/korvalin"));
         h.state.LabelFileName = QStringLiteral("/home/moi/ancien.eti");
-        h.dialogs->answerNext(ScriptedDialogs::Cancel{});
-        h.action("Mnu_Ouvrir")->trigger();
+        h.runAnswering("Mnu_Ouvrir", ScriptedDialogs::Cancel{});
         QCOMPARE(h.dialogs->shown().size(), 1);
         const ScriptedDialogs::Shown &shown = h.dialogs->shown().first();
         QCOMPARE(shown.kind, ScriptedDialogs::Kind::Open);
@@ -220,8 +214,7 @@ private slots:
     {
         Form1Harness h;
         h.keys(QStringLiteral("texte"));
-        h.dialogs->answerNext(ScriptedDialogs::Cancel{});
-        h.action("Mnu_Ouvrir")->trigger();
+        h.runAnswering("Mnu_Ouvrir", ScriptedDialogs::Cancel{});
         QCOMPARE(h.zone(1).Caption, QStringLiteral("texte"));
         QCOMPARE(h.state.LabelFileName, QString());
         QCOMPARE(h.panel(1), QStringLiteral("SANS NOM"));
@@ -246,12 +239,10 @@ private slots:
                                         withPicture ? picture : QStringLiteral("AUCUN"));
         QVERIFY(!path.isEmpty());
         Form1Harness h;
-        h.dialogs->answerNext(before);
-        h.button("Command3")->click();
+        h.runAnswering("Command3", before);
         h.clickZone(3);
         h.keys(QStringLiteral("perdu"));
-        h.dialogs->answerNext(path);
-        h.action("Mnu_Ouvrir")->trigger();
+        h.runAnswering("Mnu_Ouvrir", path);
         QVERIFY(h.msgBoxes.allSeen());
         const LabelFile::Zones expected = sampleZones();
         for (int zone = 1; zone <= 3; ++zone)
@@ -308,9 +299,8 @@ private slots:
         h.keys(QStringLiteral("reste"));
         h.button("Option3")->click();
         const LabelFile::Zones zonesBefore = h.form->zones();
-        h.msgBoxes.expect(errorBox(QStringLiteral("Erreur d'ouverture du fichier")));
-        h.dialogs->answerNext(path);
-        h.action("Mnu_Ouvrir")->trigger();
+        h.msgBoxes.expect(openError());
+        h.runAnswering("Mnu_Ouvrir", path);
         QVERIFY(h.msgBoxes.allSeen());
         QCOMPARE(h.form->zones(), zonesBefore);
         QCOMPARE(h.state.CurrentZone, qint16(2));
@@ -331,13 +321,11 @@ private slots:
         const QString missing = folder.filePath(QStringLiteral("parti.png"));
         const QString path = writeLabel(folder, QStringLiteral("lot.eti"), missing);
         Form1Harness h;
-        h.dialogs->answerNext(shown);
-        h.button("Command3")->click();
+        h.runAnswering("Command3", shown);
         h.keys(QStringLiteral("modifié"));
         h.msgBoxes.expect(
             errorBox(QStringLiteral("Fichier icone ") + missing + QStringLiteral(" non trouvé !")));
-        h.dialogs->answerNext(path);
-        h.action("Mnu_Ouvrir")->trigger();
+        h.runAnswering("Mnu_Ouvrir", path);
         QVERIFY(h.msgBoxes.allSeen());
         QCOMPARE(h.zone(1).Caption, QStringLiteral("Sauvegarde"));
         QCOMPARE(h.state.IconFile, missing);
@@ -372,8 +360,7 @@ private slots:
         const QString path = folder.filePath(QStringLiteral("choisi.eti"));
         Form1Harness h;
         h.keys(QStringLiteral("x"));
-        h.dialogs->answerNext(path);
-        h.action("Mnu_Enregistrer")->trigger();
+        h.runAnswering("Mnu_Enregistrer", path);
         QCOMPARE(h.dialogs->shown().size(), 1);
         QCOMPARE(h.dialogs->shown().first().kind, ScriptedDialogs::Kind::Save);
         QCOMPARE(h.dialogs->shown().first().fileName, QStringLiteral("Nouveau.eti"));
@@ -401,8 +388,7 @@ private slots:
         Form1Harness h;
         h.form->commonDialog().InitDir = QStringLiteral("/ailleurs");
         h.state.LabelFileName = labelFileName;
-        h.dialogs->answerNext(chosen);
-        h.action("Mnu_EnregistrerSous")->trigger();
+        h.runAnswering("Mnu_EnregistrerSous", chosen);
         QCOMPARE(h.dialogs->shown().size(), 1);
         const ScriptedDialogs::Shown &shown = h.dialogs->shown().first();
         QCOMPARE(shown.kind, ScriptedDialogs::Kind::Save);
@@ -431,14 +417,12 @@ private slots:
         Form1Harness h;
         h.keys(QStringLiteral("x"));
         h.state.LabelFileName = labelFileName;
-        h.dialogs->answerNext(ScriptedDialogs::Cancel{});
-        h.action("Mnu_EnregistrerSous")->trigger();
+        h.runAnswering("Mnu_EnregistrerSous", ScriptedDialogs::Cancel{});
         QCOMPARE(h.state.LabelFileName, labelFileName);
         QVERIFY(h.state.Modified);
         QCOMPARE(h.panel(1), QStringLiteral("SANS NOM"));
         // Still untitled: Save asks for a name again.
-        h.dialogs->answerNext(ScriptedDialogs::Cancel{});
-        h.action("Mnu_Enregistrer")->trigger();
+        h.runAnswering("Mnu_Enregistrer", ScriptedDialogs::Cancel{});
         QCOMPARE(h.dialogs->shown().size(), labelFileName.isEmpty() ? 2 : 1);
     }
 
@@ -477,8 +461,7 @@ private slots:
             break;
         case Unwritable::LineBreakInFontName:
             h.keys(QStringLiteral("texte"));
-            h.dialogs->answerNext(FontChoice{QStringLiteral("Deux\nLignes"), 10});
-            h.button("Command1")->click();
+            h.runAnswering("Command1", FontChoice{QStringLiteral("Deux\nLignes"), 10});
             break;
         case Unwritable::LineBreakInPicturePath:
             h.keys(QStringLiteral("texte"));
@@ -487,8 +470,7 @@ private slots:
             break;
         }
         h.msgBoxes.expect(saveError(why));
-        h.dialogs->answerNext(path);
-        h.action("Mnu_EnregistrerSous")->trigger();
+        h.runAnswering("Mnu_EnregistrerSous", path);
         QVERIFY(h.msgBoxes.allSeen());
         QCOMPARE(fileBytes(path), old);
         QVERIFY(h.state.Modified);
@@ -538,8 +520,7 @@ private slots:
         Form1Harness h;
         h.keys(QStringLiteral("texte"));
         h.msgBoxes.expect(saveError());
-        h.dialogs->answerNext(path);
-        h.action("Mnu_EnregistrerSous")->trigger();
+        h.runAnswering("Mnu_EnregistrerSous", path);
         QVERIFY(h.msgBoxes.allSeen());
         QVERIFY(h.state.Modified);
         if (trouble == DiskTrouble::Pipe)
@@ -552,41 +533,38 @@ private slots:
 
     void failedOpenKeepsTheDocumentName_data()
     {
-        QTest::addColumn<Before>("before");
-        QTest::newRow("untitled") << Before::Untitled;
-        QTest::newRow("named") << Before::Named;
+        QTest::addColumn<bool>("named");
+        QTest::newRow("untitled") << false;
+        QTest::newRow("named") << true;
     }
 
     // A file of another version fails to open; a Save that followed used to overwrite it with
     // the document that was open before.
     void failedOpenKeepsTheDocumentName()
     {
-        QFETCH(Before, before);
+        QFETCH(bool, named);
         QTemporaryDir folder;
         const QString unreadable = folder.filePath(QStringLiteral("autre-version.eti"));
         QVERIFY(writeBytes(unreadable, otherVersionLabel()));
         const QString mine = folder.filePath(QStringLiteral("mien.eti"));
         Form1Harness h;
         h.keys(QStringLiteral("mon étiquette"));
-        if (before == Before::Named) {
-            h.dialogs->answerNext(mine);
-            h.action("Mnu_EnregistrerSous")->trigger();
+        if (named) {
+            h.runAnswering("Mnu_EnregistrerSous", mine);
             h.keys(QStringLiteral(" modifiée"));
         }
-        h.msgBoxes.expect(errorBox(QStringLiteral("Erreur d'ouverture du fichier")));
-        h.dialogs->answerNext(unreadable);
-        h.action("Mnu_Ouvrir")->trigger();
+        h.msgBoxes.expect(openError());
+        h.runAnswering("Mnu_Ouvrir", unreadable);
         QVERIFY(h.msgBoxes.allSeen());
-        QCOMPARE(h.state.LabelFileName, before == Before::Named ? mine : QString());
-        QCOMPARE(h.panel(1),
-                 before == Before::Named ? QStringLiteral("MIEN.ETI") : QStringLiteral("SANS NOM"));
+        QCOMPARE(h.state.LabelFileName, named ? mine : QString());
+        QCOMPARE(h.panel(1), named ? QStringLiteral("MIEN.ETI") : QStringLiteral("SANS NOM"));
         // Untitled, Save asks for a name: cancelled here.
-        if (before == Before::Untitled)
+        if (!named)
             h.dialogs->answerNext(ScriptedDialogs::Cancel{});
         h.action("Mnu_Enregistrer")->trigger();
         QVERIFY(h.msgBoxes.allSeen());
         QCOMPARE(fileBytes(unreadable), otherVersionLabel());
-        if (before == Before::Named) {
+        if (named) {
             const std::optional<LabelFile::Content> saved = LabelFile::read(mine, startUpZones());
             QVERIFY(saved);
             QCOMPARE(saved->zones[0].Caption, QStringLiteral("mon étiquette modifiée"));
@@ -601,20 +579,13 @@ private slots:
         QTemporaryDir folder;
         const QString unreadable = folder.filePath(QStringLiteral("autre-version.eti"));
         QVERIFY(writeBytes(unreadable, otherVersionLabel()));
-        Module1 state;
-        state.startUp(QStringLiteral("/opt/korvalin"), unreadable, QDir::currentPath());
-        Printer printer;
-        MsgBoxRecorder msgBoxes;
-        msgBoxes.expect(errorBox(QStringLiteral("Erreur d'ouverture du fichier")));
-        Form1 form(state, printer);
-        ScriptedDialogs *dialogs = ScriptedDialogs::installInto(form.commonDialog());
-        QVERIFY(msgBoxes.allSeen());
-        QCOMPARE(state.LabelFileName, QString());
-        QCOMPARE(form.findChild<StatusPanels *>()->panelText(1), QStringLiteral("SANS NOM"));
-        dialogs->answerNext(ScriptedDialogs::Cancel{});
-        form.findChild<QAction *>(QStringLiteral("Mnu_Enregistrer"))->trigger();
-        QCOMPARE(dialogs->shown().size(), 1);
-        QCOMPARE(dialogs->shown().first().kind, ScriptedDialogs::Kind::Save);
+        Form1Harness h(unreadable, openError());
+        QVERIFY(h.msgBoxes.allSeen());
+        QCOMPARE(h.state.LabelFileName, QString());
+        QCOMPARE(h.panel(1), QStringLiteral("SANS NOM"));
+        h.runAnswering("Mnu_Enregistrer", ScriptedDialogs::Cancel{});
+        QCOMPARE(h.dialogs->shown().size(), 1);
+        QCOMPARE(h.dialogs->shown().first().kind, ScriptedDialogs::Kind::Save);
         QCOMPARE(fileBytes(unreadable), otherVersionLabel());
     }
 
@@ -634,8 +605,7 @@ private slots:
         Form1Harness h;
         h.keys(QStringLiteral("texte"));
         if (savedBefore) {
-            h.dialogs->answerNext(folder.filePath(QStringLiteral("lot.eti")));
-            h.action("Mnu_EnregistrerSous")->trigger();
+            h.runAnswering("Mnu_EnregistrerSous", folder.filePath(QStringLiteral("lot.eti")));
         }
         QCOMPARE(h.state.Modified, !savedBefore);
         h.msgBoxes.expect(newQuestion(), MsgBoxResult::OK);
@@ -658,12 +628,10 @@ private slots:
         h.keys(QStringLiteral("  Titre \"entre guillemets\"\nsuite"));
         h.clickZone(3);
         h.keys(QStringLiteral("fin\n"));
-        h.dialogs->answerNext(path);
-        h.action("Mnu_EnregistrerSous")->trigger();
+        h.runAnswering("Mnu_EnregistrerSous", path);
         const LabelFile::Zones saved = h.form->zones();
         Form1Harness again;
-        again.dialogs->answerNext(path);
-        again.action("Mnu_Ouvrir")->trigger();
+        again.runAnswering("Mnu_Ouvrir", path);
         QVERIFY(again.msgBoxes.allSeen());
         for (std::size_t i = 0; i < 3; ++i) {
             TextZone expected = saved[i];

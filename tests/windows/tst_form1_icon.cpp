@@ -45,16 +45,14 @@ private slots:
     void iconDialog()
     {
         Form1Harness h;
-        h.dialogs->answerNext(ScriptedDialogs::Cancel{});
-        h.button("Command3")->click();
+        h.runAnswering("Command3", ScriptedDialogs::Cancel{});
         h.msgBoxes.expect(
             {QStringLiteral("Création d'une nouvelle étiquette ?\r        Confirmer ?"),
              MsgBoxButtons::OKCancel, MsgBoxIcon::None, QStringLiteral("Création d'une étiquette"),
              MsgBoxDefault::First},
             MsgBoxResult::OK);
         h.action("Mnu_Nouveau")->trigger();
-        h.dialogs->answerNext(ScriptedDialogs::Cancel{});
-        h.button("Command3")->click();
+        h.runAnswering("Command3", ScriptedDialogs::Cancel{});
         QCOMPARE(h.dialogs->shown().size(), 2);
         for (const ScriptedDialogs::Shown &shown : h.dialogs->shown()) {
             QCOMPARE(shown.kind, ScriptedDialogs::Kind::Open);
@@ -119,17 +117,15 @@ private slots:
                 textFile.write("du texte, pas une image") > 0);
         textFile.close();
         Form1Harness h;
-        h.dialogs->answerNext(pathOf(QStringLiteral("before")));
-        h.button("Command3")->click();
+        h.runAnswering("Command3", pathOf(QStringLiteral("before")));
         QCOMPARE(h.state.IconFile, pathOf(QStringLiteral("before")));
         if (unsupported)
             h.msgBoxes.expect(errorBox(QStringLiteral("Format d'image non supporté !")));
         switch (action) {
         case IconAction::Load:
-            h.dialogs->answerNext(chosen.isEmpty()
-                                      ? ScriptedDialogs::Answer(ScriptedDialogs::Cancel{})
-                                      : ScriptedDialogs::Answer(pathOf(chosen)));
-            h.button("Command3")->click();
+            h.runAnswering("Command3", chosen.isEmpty()
+                                           ? ScriptedDialogs::Answer(ScriptedDialogs::Cancel{})
+                                           : ScriptedDialogs::Answer(pathOf(chosen)));
             break;
         case IconAction::Remove:
             h.button("Command6")->click();
@@ -184,8 +180,7 @@ private slots:
                 wide.setPixelColor(x, y, Qt::blue);
         }
         Form1Harness h;
-        h.dialogs->answerNext(writeImage(folder, QStringLiteral("large.png"), wide));
-        h.button("Command3")->click();
+        h.runAnswering("Command3", writeImage(folder, QStringLiteral("large.png"), wide));
         auto *box = h.find<PictureBox>("Picture2");
         const int side = qRound(13.0 * box->logicalDpiX() / 25.4);
         QCOMPARE(box->size(), QSize(side, side));

@@ -184,7 +184,7 @@ private Q_SLOTS:
         QFETCH(bool, numbered);
         QFETCH(QString, title);
         QFETCH(QString, prompt);
-        Form1Harness h(QString(), QStringLiteral("/opt/korvalin"), Printer(Queue));
+        Form1Harness h{Printer(Queue)};
         h.state.PrintSingleMode = qint16(singleMode);
         h.state.SinglePosition = 10;
         h.state.AutoIncrementBox = numbered ? 1 : 0;
@@ -201,7 +201,7 @@ private Q_SLOTS:
 
     void cancelAsksNothing()
     {
-        Form1Harness h(QString(), QStringLiteral("/opt/korvalin"), Printer(Queue));
+        Form1Harness h{Printer(Queue)};
         QVERIFY(printCommand(h, [](Form2 &window) {
             in<QAbstractButton>(window, "Check3")->click();
             in<QAbstractButton>(window, "Command2")->click();
@@ -220,7 +220,7 @@ private Q_SLOTS:
 
     void closedWindowStillAsks()
     {
-        Form1Harness h(QString(), QStringLiteral("/opt/korvalin"), Printer(Queue));
+        Form1Harness h{Printer(Queue)};
         h.msgBoxes.expect(
             confirmationBox(QStringLiteral("Impression de 10 étiquettes identiques"),
                             QStringLiteral("Confirmer l'impression de 10 étiquettes identiques\r"
@@ -240,7 +240,7 @@ private Q_SLOTS:
     void printerErrorPrintsNothing()
     {
         QFETCH(QString, queue);
-        Form1Harness h(QString(), QStringLiteral("/opt/korvalin"), Printer(queue));
+        Form1Harness h{Printer(queue)};
         h.state.AutoIncrementBox = 1;
         h.msgBoxes.expect(
             confirmationBox(QStringLiteral("Impression de 10 étiquettes identiques"),
@@ -296,7 +296,7 @@ private Q_SLOTS:
     void entryPoints()
     {
         QFETCH(QString, entry);
-        Form1Harness h(QString(), QStringLiteral("/opt/korvalin"), Printer(Queue));
+        Form1Harness h{Printer(Queue)};
         h.form->show();
         const auto command = [&] {
             if (entry == QLatin1String("toolbar 6"))
@@ -313,7 +313,7 @@ private Q_SLOTS:
 
     void printerSetUpFromTheSettingsWindow()
     {
-        Form1Harness h(QString(), QStringLiteral("/opt/korvalin"), Printer(Queue));
+        Form1Harness h{Printer(Queue)};
         h.dialogs->answerNext(ScriptedDialogs::Cancel{});
         bool settingsStillShown = false;
         QVERIFY(printCommand(h, [&](Form2 &window) {
@@ -335,7 +335,7 @@ private Q_SLOTS:
     // preview goes back to the settings window, which has already handed its check boxes over.
     void previewOverTheSettingsWindow()
     {
-        Form1Harness h(QString(), QStringLiteral("/opt/korvalin"), Printer(Queue));
+        Form1Harness h{Printer(Queue)};
         bool previewOverSettings = false;
         bool backInSettings = false;
         QVERIFY(printCommand(h, [&](Form2 &window) {
@@ -362,7 +362,7 @@ private Q_SLOTS:
     // same page as the command line prints for them.
     void calibrationPageFromTheSettingsWindow()
     {
-        Form1Harness h(QString(), QStringLiteral("/opt/korvalin"), Printer(Queue));
+        Form1Harness h{Printer(Queue)};
         QVERIFY(printCommand(h, [&](Form2 &window) {
             typeInto(in<QLineEdit>(window, "Text1"), QStringLiteral("12.5"));
             in<QAbstractButton>(window, "Calibration")->click();

@@ -63,7 +63,7 @@ private slots:
         QFETCH(QString, shown);
         QFETCH(bool, portraitChecked);
         QFETCH(bool, landscapeChecked);
-        Form1Harness h(QString(), QStringLiteral("/opt/korvalin"), Printer(queue));
+        Form1Harness h{Printer(queue)};
         QVERIFY(waitForOrientation(h));
         QCOMPARE(h.find<QLabel>("Label6")->text(), shown);
         QCOMPARE(h.action("Mnu_ImpPort")->isChecked(), portraitChecked);
@@ -83,8 +83,7 @@ private slots:
     void fileMenuOpeningRefreshesTheOrientation()
     {
         QVERIFY(m_cups.setDefaultOrientation(QStringLiteral("Bascule"), 3));
-        Form1Harness h(QString(), QStringLiteral("/opt/korvalin"),
-                       Printer(QStringLiteral("Bascule")));
+        Form1Harness h{Printer(QStringLiteral("Bascule"))};
         QVERIFY(waitForOrientation(h));
         QVERIFY(h.action("Mnu_ImpPort")->isChecked());
         // Another program turns the printer's default to landscape.
@@ -118,7 +117,7 @@ private slots:
         QFETCH(QString, shown);
         QFETCH(qint16, requested);
         const QString queue = QStringLiteral("Interrupteur");
-        Form1Harness h(QString(), QStringLiteral("/opt/korvalin"), Printer(queue));
+        Form1Harness h{Printer(queue)};
         QVERIFY(waitForOrientation(h));
         h.action(command.toLatin1().constData())->trigger();
         // The busy pointer and no second change while CUPS works.
@@ -134,7 +133,7 @@ private slots:
         QCOMPARE(m_cups.printerOptions(queue).value(QStringLiteral("orientation-requested")),
                  requested == 2 ? QStringLiteral("4") : QStringLiteral("3"));
         // A restart shows it from the start.
-        Form1Harness restarted(QString(), QStringLiteral("/opt/korvalin"), Printer(queue));
+        Form1Harness restarted{Printer(queue)};
         QVERIFY(waitForOrientation(restarted));
         QCOMPARE(restarted.find<QLabel>("Label6")->text(), shown);
         QVERIFY(h.msgBoxes.allSeen());
@@ -142,8 +141,7 @@ private slots:
 
     void refusedSwitchIsToldOnce()
     {
-        Form1Harness h(QString(), QStringLiteral("/opt/korvalin"),
-                       Printer(QStringLiteral("Portrait")));
+        Form1Harness h{Printer(QStringLiteral("Portrait"))};
         QVERIFY(waitForOrientation(h));
         m_cups.stop();
         const auto restart = qScopeGuard([this] { QVERIFY(m_cups.start()); });
@@ -232,13 +230,12 @@ private slots:
         QFETCH(bool, accept);
         const QString queue = accept ? QStringLiteral("Choisie") : QStringLiteral("Ignoree");
         QVERIFY(!m_cups.addPdfQueue(queue).isEmpty());
-        Form1Harness h(QString(), QStringLiteral("/opt/korvalin"),
-                       Printer(QStringLiteral("Portrait")));
+        Form1Harness h{Printer(QStringLiteral("Portrait"))};
         QVERIFY(waitForOrientation(h));
         const PrinterSetupChoice choice{queue, QStringLiteral("na_letter_8.5x11in"), 2};
-        h.dialogs->answerNext(accept ? ScriptedDialogs::Answer(choice)
-                                     : ScriptedDialogs::Answer(ScriptedDialogs::Cancel{}));
-        h.action("Mnu_ConfigImp")->trigger();
+        h.runAnswering("Mnu_ConfigImp", accept
+                                            ? ScriptedDialogs::Answer(choice)
+                                            : ScriptedDialogs::Answer(ScriptedDialogs::Cancel{}));
         QTRY_COMPARE_WITH_TIMEOUT(h.dialogs->shown().size(), 1, 30000);
         const ScriptedDialogs::Shown &shown = h.dialogs->shown().first();
         QCOMPARE(shown.flags, 64);

@@ -174,13 +174,11 @@ private slots:
             h.find<QRadioButton>("Option3")->click();
             break;
         case Edit::Font:
-            h.dialogs->answerNext(
-                FontChoice{QStringLiteral("Liberation Serif"), 14, true, false, false, false});
-            h.button("Command1")->click();
+            h.runAnswering("Command1", FontChoice{QStringLiteral("Liberation Serif"), 14, true,
+                                                  false, false, false});
             break;
         case Edit::Colour:
-            h.dialogs->answerNext(ColorValue(255));
-            h.button("Command2")->click();
+            h.runAnswering("Command2", ColorValue(255));
             break;
         }
         QCOMPARE(h.state.Modified, modified);
@@ -234,12 +232,10 @@ private slots:
         Form1Harness h;
         h.clickZone(2);
         // A first choice strikes the zone through; the second dialog must be given that.
-        h.dialogs->answerNext(
-            FontChoice{QStringLiteral("Arial"), 8.25f, false, false, true, false});
-        h.button("Command1")->click();
+        h.runAnswering("Command1",
+                       FontChoice{QStringLiteral("Arial"), 8.25f, false, false, true, false});
         h.form->commonDialog().Font = {};
-        h.dialogs->answerNext(answer);
-        h.button("Command1")->click();
+        h.runAnswering("Command1", answer);
         QCOMPARE(h.dialogs->shown().size(), 2);
         const ScriptedDialogs::Shown &shown = h.dialogs->shown().last();
         QCOMPARE(shown.kind, ScriptedDialogs::Kind::Font);
@@ -275,8 +271,7 @@ private slots:
         QFETCH(int, expected);
         Form1Harness h;
         h.clickZone(3);
-        h.dialogs->answerNext(answer);
-        h.button("Command2")->click();
+        h.runAnswering("Command2", answer);
         QCOMPARE(h.dialogs->shown().size(), 1);
         QCOMPARE(h.dialogs->shown().first().kind, ScriptedDialogs::Kind::Color);
         QCOMPARE(h.dialogs->shown().first().color, WindowTextColor);
@@ -332,8 +327,7 @@ private slots:
         Form1Harness h;
         h.clickZone(2);
         h.keys(QStringLiteral("Mot"));
-        h.dialogs->answerNext(ColorValue(255));
-        h.button("Command2")->click();
+        h.runAnswering("Command2", ColorValue(255));
         h.find<QRadioButton>(QByteArray("Option" + QByteArray::number(alignment + 1)).constData())
             ->click();
         const QImage image = h.zoneDisplay(2)->grab().toImage();
