@@ -354,41 +354,42 @@ private slots:
         QCOMPARE(written->iconEntry, QStringLiteral("AUCUN"));
     }
 
-    void saveUntitledAsksForAName()
-    {
-        QTemporaryDir folder;
-        const QString path = folder.filePath(QStringLiteral("choisi.eti"));
-        Form1Harness h;
-        h.keys(QStringLiteral("x"));
-        h.runAnswering("Mnu_Enregistrer", path);
-        QCOMPARE(h.dialogs->shown().size(), 1);
-        QCOMPARE(h.dialogs->shown().first().kind, ScriptedDialogs::Kind::Save);
-        QCOMPARE(h.dialogs->shown().first().fileName, QStringLiteral("Nouveau.eti"));
-        QCOMPARE(h.state.LabelFileName, path);
-        QVERIFY(QFileInfo::exists(path));
-        QCOMPARE(h.panel(1), QStringLiteral("CHOISI.ETI"));
-        QVERIFY(!h.state.Modified);
-    }
-
     void saveAsShowsTheDialog_data()
     {
+        QTest::addColumn<QByteArray>("command");
         QTest::addColumn<QString>("labelFileName");
         QTest::addColumn<QString>("proposed");
-        QTest::newRow("untitled") << QString() << QStringLiteral("Nouveau.eti");
-        QTest::newRow("named") << QStringLiteral("/srv/lot.eti") << QStringLiteral("/srv/lot.eti");
+        QTest::addColumn<QString>("chosen"); // the name typed in the dialog
+        QTest::addColumn<QString>("panel");
+        const auto row = [](const char *name, const char *command, const char *labelFileName,
+                            const char *proposed, const char *chosen, const char *panel) {
+            QTest::newRow(name) << QByteArray(command) << QString::fromUtf8(labelFileName)
+                                << proposed << chosen << panel;
+        };
+        row("untitled", "Mnu_EnregistrerSous", nullptr, "Nouveau.eti", "sans extension",
+            "SANS EXTENSION");
+        row("named", "Mnu_EnregistrerSous", "/srv/lot.eti", "/srv/lot.eti", "sans extension",
+            "SANS EXTENSION");
+        row("untitled, by Save", "Mnu_Enregistrer", nullptr, "Nouveau.eti", "choisi.eti",
+            "CHOISI.ETI");
     }
 
+    // Save As, and Save of an untitled document. A name typed without an extension is taken
+    // as it is.
     void saveAsShowsTheDialog()
     {
+        QFETCH(QByteArray, command);
         QFETCH(QString, labelFileName);
         QFETCH(QString, proposed);
+        QFETCH(QString, chosen);
+        QFETCH(QString, panel);
         QTemporaryDir folder;
-        // Typed without an extension: taken as it is.
-        const QString chosen = folder.filePath(QStringLiteral("sans extension"));
+        const QString path = folder.filePath(chosen);
         Form1Harness h;
+        h.keys(QStringLiteral("x"));
         h.form->commonDialog().InitDir = QStringLiteral("/ailleurs");
         h.state.LabelFileName = labelFileName;
-        h.runAnswering("Mnu_EnregistrerSous", chosen);
+        h.runAnswering(command.constData(), path);
         QCOMPARE(h.dialogs->shown().size(), 1);
         const ScriptedDialogs::Shown &shown = h.dialogs->shown().first();
         QCOMPARE(shown.kind, ScriptedDialogs::Kind::Save);
@@ -399,9 +400,10 @@ private slots:
         QCOMPARE(shown.flags, 2);
         QVERIFY(shown.cancelError);
         QCOMPARE(shown.initDir, QStringLiteral("/ailleurs")); // not set by Save As
-        QCOMPARE(h.state.LabelFileName, chosen);
-        QVERIFY(QFileInfo::exists(chosen));
-        QCOMPARE(h.panel(1), QStringLiteral("SANS EXTENSION"));
+        QCOMPARE(h.state.LabelFileName, path);
+        QVERIFY(QFileInfo::exists(path));
+        QCOMPARE(h.panel(1), panel);
+        QVERIFY(!h.state.Modified);
     }
 
     void saveAsCancelledKeepsTheName_data()
