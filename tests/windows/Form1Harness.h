@@ -16,6 +16,7 @@
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QRadioButton>
 #include <QTest>
 #include <QTimer>
 #include <QToolBar>
@@ -82,6 +83,12 @@ struct Form1Harness
             commandButton->click();
         else
             action(command)->trigger();
+    }
+
+    // The option button of an alignment: 0 left, 1 right, 2 centre.
+    QRadioButton *alignmentOption(int alignment) const
+    {
+        return find<QRadioButton>(("Option" + std::to_string(alignment + 1)).c_str());
     }
 
     void clickZone(int zone) const { QTest::mouseClick(zoneDisplay(zone), Qt::LeftButton); }

@@ -65,9 +65,8 @@ private slots:
     void typingGoesToTheSelectedZoneOnly_data()
     {
         QTest::addColumn<int>("zone");
-        QTest::newRow("zone 1") << 1;
-        QTest::newRow("zone 2") << 2;
-        QTest::newRow("zone 3") << 3;
+        for (int zone = 1; zone <= 3; ++zone)
+            QTest::addRow("zone %d", zone) << zone;
     }
 
     void typingGoesToTheSelectedZoneOnly()
@@ -184,22 +183,21 @@ private slots:
         QCOMPARE(h.state.Modified, modified);
     }
 
+    // The alignment stored in a zone, from the option button that sets it.
     void alignmentOptions_data()
     {
-        QTest::addColumn<QString>("option");
         QTest::addColumn<int>("alignment");
-        QTest::newRow("Gauche") << QStringLiteral("Option1") << 0;
-        QTest::newRow("Droite") << QStringLiteral("Option2") << 1;
-        QTest::newRow("Centre") << QStringLiteral("Option3") << 2;
+        QTest::newRow("Gauche") << 0;
+        QTest::newRow("Droite") << 1;
+        QTest::newRow("Centre") << 2;
     }
 
     void alignmentOptions()
     {
-        QFETCH(QString, option);
         QFETCH(int, alignment);
         Form1Harness h;
         h.clickZone(3);
-        h.find<QRadioButton>(option.toLatin1().constData())->click();
+        h.alignmentOption(alignment)->click();
         QCOMPARE(h.zone(3).Alignment, qint16(alignment));
         QCOMPARE(h.zone(1).Alignment, qint16(0));
         QCOMPARE(h.zone(2).Alignment, qint16(0));
@@ -207,10 +205,8 @@ private slots:
         h.clickZone(2);
         QVERIFY(h.find<QRadioButton>("Option1")->isChecked());
         h.clickZone(3);
-        for (int index = 0; index < 3; ++index) {
-            const QByteArray name = "Option" + QByteArray::number(index + 1);
-            QCOMPARE(h.find<QRadioButton>(name.constData())->isChecked(), index == alignment);
-        }
+        for (int index = 0; index < 3; ++index)
+            QCOMPARE(h.alignmentOption(index)->isChecked(), index == alignment);
         QCOMPARE(h.zone(3).Alignment, qint16(alignment));
         QVERIFY(!h.state.Modified);
     }
@@ -312,13 +308,7 @@ private slots:
         QCOMPARE(h.zone(2).Caption, QStringLiteral("Lot  1\r\nDisque\u00A02\r\nfin"));
     }
 
-    void displayDrawsTheAlignment_data()
-    {
-        QTest::addColumn<int>("alignment");
-        QTest::newRow("left") << 0;
-        QTest::newRow("right") << 1;
-        QTest::newRow("centre") << 2;
-    }
+    void displayDrawsTheAlignment_data() { alignmentOptions_data(); }
 
     // Zone 2 is 68 mm wide; a short red word sits in the left, right or middle third.
     void displayDrawsTheAlignment()
@@ -328,8 +318,7 @@ private slots:
         h.clickZone(2);
         h.keys(QStringLiteral("Mot"));
         h.runAnswering("Command2", ColorValue(255));
-        h.find<QRadioButton>(QByteArray("Option" + QByteArray::number(alignment + 1)).constData())
-            ->click();
+        h.alignmentOption(alignment)->click();
         const QImage image = h.zoneDisplay(2)->grab().toImage();
         const QList<int> red = columnsWithColor(image, Qt::red);
         QVERIFY(!red.isEmpty());
