@@ -59,6 +59,26 @@ MsgBoxCall confirmationBox(const QString &title, const QString &prompt)
     return {prompt, MsgBoxButtons::YesNo, MsgBoxIcon::Question, title, MsgBoxDefault::First};
 }
 
+// The question before printing count identical labels from position start.
+MsgBoxCall runQuestion(int count, int start, bool numbered)
+{
+    QString prompt = QStringLiteral("Confirmer l'impression de %1 étiquettes identiques\r"
+                                    "        à partir de l'étiquette N° %2")
+                         .arg(count)
+                         .arg(start);
+    if (numbered)
+        prompt += QStringLiteral("\ravec incrémentation automatique du texte 3  ?");
+    return confirmationBox(QStringLiteral("Impression de %1 étiquettes identiques").arg(count),
+                           prompt);
+}
+
+MsgBoxCall singleLabelQuestion(int position)
+{
+    return confirmationBox(
+        QStringLiteral("Impression de l'étiquette N°  %1").arg(position),
+        QStringLiteral("Confirmer l'impression de l'étiquette N°  %1").arg(position));
+}
+
 // The words of the page and where they are, one per line, to compare two pages.
 QString pageWords(const QString &pdf)
 {
@@ -81,7 +101,6 @@ class TestForm1Print : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-
     void initTestCase()
     {
         QVERIFY2(m_cups.start(), qPrintable(m_cups.errorString()));
@@ -97,12 +116,7 @@ private Q_SLOTS:
         Form1Harness h(label, QStringLiteral("/opt/korvalin"), Printer(Queue));
         QCOMPARE(h.state.StartLabel, qint16(0)); // a label named at start-up asks for the start
         h.msgBoxes.expect(pastSheetEndWarning(" 8", " 3"));
-        h.msgBoxes.expect(
-            confirmationBox(QStringLiteral("Impression de 4 étiquettes identiques"),
-                            QStringLiteral("Confirmer l'impression de 4 étiquettes identiques\r"
-                                           "        à partir de l'étiquette N° 3\r"
-                                           "avec incrémentation automatique du texte 3  ?")),
-            MsgBoxResult::Yes);
+        h.msgBoxes.expect(runQuestion(4, 3, true), MsgBoxResult::Yes);
         const bool shown = printCommand(h, [](Form2 &window) {
             typeInto(in<QLineEdit>(window, "Text6"), QStringLiteral("3"));
             typeInto(in<QLineEdit>(window, "Text5"), QStringLiteral("4"));
@@ -142,10 +156,7 @@ private Q_SLOTS:
         const QString label =
             writeLabel(QStringLiteral("une.eti"), QStringLiteral("Photos\r\n2026"));
         Form1Harness h(label, QStringLiteral("/opt/korvalin"), Printer(Queue));
-        h.msgBoxes.expect(
-            confirmationBox(QStringLiteral("Impression de l'étiquette N°  7"),
-                            QStringLiteral("Confirmer l'impression de l'étiquette N°  7")),
-            MsgBoxResult::Yes);
+        h.msgBoxes.expect(singleLabelQuestion(7), MsgBoxResult::Yes);
         QVERIFY(printCommand(h, [](Form2 &window) {
             in<QAbstractButton>(window, "Option1")->click();
             QTest::mouseClick(in<SheetTile>(window, "Label7"), Qt::LeftButton);
@@ -164,17 +175,9 @@ private Q_SLOTS:
     {
         QTest::addColumn<int>("singleMode");
         QTest::addColumn<bool>("numbered");
-        QTest::addColumn<QString>("title");
-        QTest::addColumn<QString>("prompt");
-        QTest::newRow("run") << 0 << false << "Impression de 10 étiquettes identiques"
-                             << "Confirmer l'impression de 10 étiquettes identiques\r"
-                                "        à partir de l'étiquette N° 1";
-        QTest::newRow("numbered run") << 0 << true << "Impression de 10 étiquettes identiques"
-                                      << "Confirmer l'impression de 10 étiquettes identiques\r"
-                                         "        à partir de l'étiquette N° 1\r"
-                                         "avec incrémentation automatique du texte 3  ?";
-        QTest::newRow("single label") << 1 << false << "Impression de l'étiquette N°  10"
-                                      << "Confirmer l'impression de l'étiquette N°  10";
+        QTest::newRow("run") << 0 << false;
+        QTest::newRow("numbered run") << 0 << true;
+        QTest::newRow("single label") << 1 << false;
     }
 
     // Answered No: nothing is printed and the disk number stays.
@@ -182,14 +185,13 @@ private Q_SLOTS:
     {
         QFETCH(int, singleMode);
         QFETCH(bool, numbered);
-        QFETCH(QString, title);
-        QFETCH(QString, prompt);
         Form1Harness h{Printer(Queue)};
         h.state.PrintSingleMode = qint16(singleMode);
         h.state.SinglePosition = 10;
         h.state.AutoIncrementBox = numbered ? 1 : 0;
         const int jobsBefore = jobCount();
-        h.msgBoxes.expect(confirmationBox(title, prompt), MsgBoxResult::No);
+        h.msgBoxes.expect(singleMode ? singleLabelQuestion(10) : runQuestion(10, 1, numbered),
+                          MsgBoxResult::No);
         QVERIFY(printCommand(h, pressPrint));
         QVERIFY(h.msgBoxes.allSeen());
         QVERIFY(h.action("Mnu_Imprimer")->isEnabled());
@@ -221,11 +223,7 @@ private Q_SLOTS:
     void closedWindowStillAsks()
     {
         Form1Harness h{Printer(Queue)};
-        h.msgBoxes.expect(
-            confirmationBox(QStringLiteral("Impression de 10 étiquettes identiques"),
-                            QStringLiteral("Confirmer l'impression de 10 étiquettes identiques\r"
-                                           "        à partir de l'étiquette N° 1")),
-            MsgBoxResult::No);
+        h.msgBoxes.expect(runQuestion(10, 1, false), MsgBoxResult::No);
         QVERIFY(printCommand(h, [](Form2 &window) { window.close(); }));
         QVERIFY(h.msgBoxes.allSeen());
     }
@@ -242,12 +240,7 @@ private Q_SLOTS:
         QFETCH(QString, queue);
         Form1Harness h{Printer(queue)};
         h.state.AutoIncrementBox = 1;
-        h.msgBoxes.expect(
-            confirmationBox(QStringLiteral("Impression de 10 étiquettes identiques"),
-                            QStringLiteral("Confirmer l'impression de 10 étiquettes identiques\r"
-                                           "        à partir de l'étiquette N° 1\r"
-                                           "avec incrémentation automatique du texte 3  ?")),
-            MsgBoxResult::Yes);
+        h.msgBoxes.expect(runQuestion(10, 1, true), MsgBoxResult::Yes);
         h.msgBoxes.expect(errorBox(QStringLiteral("Erreur sur l'imprimante !")));
         QVERIFY(printCommand(h, pressPrint));
         QTRY_VERIFY_WITH_TIMEOUT(h.action("Mnu_Imprimer")->isEnabled(), JobTimeoutMs);
@@ -268,10 +261,7 @@ private Q_SLOTS:
             writeLabel(QStringLiteral("longue.eti"), lines.join(QStringLiteral("\r\n")));
         Form1Harness h(label, QStringLiteral("/opt/korvalin"), Printer(Queue));
         const int jobsBefore = jobCount();
-        h.msgBoxes.expect(
-            confirmationBox(QStringLiteral("Impression de l'étiquette N°  2"),
-                            QStringLiteral("Confirmer l'impression de l'étiquette N°  2")),
-            MsgBoxResult::Yes);
+        h.msgBoxes.expect(singleLabelQuestion(2), MsgBoxResult::Yes);
         h.msgBoxes.expect(errorBox(QStringLiteral("Nombre de lignes de texte trop important !")));
         QVERIFY(printCommand(h, [](Form2 &window) {
             in<QAbstractButton>(window, "Option1")->click();
