@@ -51,10 +51,10 @@ private slots:
         QTest::addColumn<QString>("shown");
         QTest::addColumn<bool>("portraitChecked");
         QTest::addColumn<bool>("landscapeChecked");
-        QTest::newRow("portrait") << QStringLiteral("Portrait")
-                                  << QStringLiteral("En cours : Portrait") << true << false;
-        QTest::newRow("landscape")
-            << QStringLiteral("Paysage") << QStringLiteral("En cours : Paysage") << false << true;
+        QTest::newRow("portrait") << "Portrait"
+                                  << "En cours : Portrait" << true << false;
+        QTest::newRow("landscape") << "Paysage"
+                                   << "En cours : Paysage" << false << true;
     }
 
     void orientationShownAtStartUp()
@@ -103,12 +103,13 @@ private slots:
         QTest::addColumn<QString>("command");
         QTest::addColumn<QString>("shown");
         QTest::addColumn<qint16>("requested");
-        QTest::newRow("landscape")
-            << QStringLiteral("Mnu_ImpPays") << QStringLiteral("En cours : Paysage") << qint16(2);
-        QTest::newRow("portrait") << QStringLiteral("Mnu_ImpPort")
-                                  << QStringLiteral("En cours : Portrait") << qint16(1);
-        QTest::newRow("portrait again")
-            << QStringLiteral("Mnu_ImpPort") << QStringLiteral("En cours : Portrait") << qint16(1);
+        const auto row = [](const char *name, const char *command, const char *shown,
+                            int requested) {
+            QTest::newRow(name) << command << shown << qint16(requested);
+        };
+        row("landscape", "Mnu_ImpPays", "En cours : Paysage", 2);
+        row("portrait", "Mnu_ImpPort", "En cours : Portrait", 1);
+        row("portrait again", "Mnu_ImpPort", "En cours : Portrait", 1);
     }
 
     void switchShowsWhatThePrinterReports()
@@ -218,12 +219,7 @@ private slots:
         }
     }
 
-    void setUpChoiceReachesThePrinter_data()
-    {
-        QTest::addColumn<bool>("accept");
-        QTest::newRow("OK") << true;
-        QTest::newRow("Annuler") << false;
-    }
+    void setUpChoiceReachesThePrinter_data() { chosenPrinterBecomesTheProgramsPrinter_data(); }
 
     void setUpChoiceReachesThePrinter()
     {
