@@ -74,6 +74,17 @@ struct Form1Harness
         return find<QToolBar>("Toolbar1")->actions().value(index - 1);
     }
 
+    // Runs a command from one of its entry points, as a user would: "toolbar <n>" for the
+    // toolbar's button n, else the name of a button (clicked) or of a menu entry.
+    void runEntry(const QString &entry) const
+    {
+        if (entry.startsWith(QLatin1String("toolbar ")))
+            toolbarEntry(entry.mid(8).toInt())->trigger();
+        else if (auto *entryButton = form->findChild<QAbstractButton *>(entry))
+            QTest::mouseClick(entryButton, Qt::LeftButton);
+        else
+            action(entry.toLatin1().constData())->trigger();
+    }
     // Runs a command by the name of its button or menu entry, the common dialog it shows
     // answered by answer.
     void runAnswering(const char *command, const ScriptedDialogs::Answer &answer) const

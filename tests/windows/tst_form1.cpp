@@ -300,12 +300,7 @@ private slots:
         Form1Harness h;
         h.dialogs->answerNext(ScriptedDialogs::Cancel{});
         FirstEffect first(h);
-        if (entry.startsWith(QLatin1String("toolbar ")))
-            h.toolbarEntry(entry.mid(8).toInt())->trigger();
-        else if (auto *button = h.form->findChild<QAbstractButton *>(entry))
-            QTest::mouseClick(button, Qt::LeftButton);
-        else
-            h.action(entry.toLatin1().constData())->trigger();
+        h.runEntry(entry);
         // The printer set-up asks CUPS what to offer before its dialog comes.
         QTRY_COMPARE_WITH_TIMEOUT(first.text(), effect, 30000);
     }

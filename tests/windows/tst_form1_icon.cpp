@@ -1,9 +1,9 @@
 // The label's picture in the main window: loading, removing, pasting, and how it is shown.
 #include "Form1Harness.h"
+#include "TestFiles.h"
 
 #include "windows/PictureBox.h"
 
-#include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
 
@@ -71,8 +71,8 @@ private slots:
     void iconActions_data()
     {
         QTest::addColumn<IconAction>("action");
-        QTest::addColumn<QString>(
-            "chosen"); // file answered or pasted: new.png, text.txt, "" (cancel or nothing)
+        // The file answered or pasted: new.png, text.txt, "" (cancel or nothing).
+        QTest::addColumn<QString>("chosen");
         QTest::addColumn<QString>("iconPath"); // expected; "before" for before.png
         QTest::addColumn<QString>("iconFile");
         QTest::addColumn<QString>("shown");    // "before", "new" or "" for none
@@ -112,10 +112,7 @@ private slots:
         };
         QVERIFY(!writeFilled(folder, QStringLiteral("before.png"), Qt::blue).isEmpty());
         QVERIFY(!writeFilled(folder, QStringLiteral("new.png"), Qt::red).isEmpty());
-        QFile textFile(folder.filePath(QStringLiteral("text.txt")));
-        QVERIFY(textFile.open(QIODevice::WriteOnly) &&
-                textFile.write("du texte, pas une image") > 0);
-        textFile.close();
+        QVERIFY(writeBytes(folder.filePath(QStringLiteral("text.txt")), "du texte, pas une image"));
         Form1Harness h;
         h.runAnswering("Command3", pathOf(QStringLiteral("before")));
         QCOMPARE(h.state.IconFile, pathOf(QStringLiteral("before")));

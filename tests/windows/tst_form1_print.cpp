@@ -288,16 +288,9 @@ private Q_SLOTS:
         QFETCH(QString, entry);
         Form1Harness h{Printer(Queue)};
         h.form->show();
-        const auto command = [&] {
-            if (entry == QLatin1String("toolbar 6"))
-                h.toolbarEntry(6)->trigger();
-            else if (entry == QLatin1String("Command5"))
-                QTest::mouseClick(h.button("Command5"), Qt::LeftButton);
-            else
-                h.action("Mnu_Imprimer")->trigger();
-        };
         QVERIFY(printCommand(
-            h, [](Form2 &window) { in<QAbstractButton>(window, "Command2")->click(); }, command));
+            h, [](Form2 &window) { in<QAbstractButton>(window, "Command2")->click(); },
+            [&] { h.runEntry(entry); }));
         QVERIFY(h.msgBoxes.allSeen());
     }
 

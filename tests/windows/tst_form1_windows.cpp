@@ -49,16 +49,6 @@ std::optional<SeenModal> modalOpenedBy(QWidget *mainWindow, const std::function<
     return seen;
 }
 
-void trigger(Form1Harness &h, const QString &entry)
-{
-    if (entry.startsWith(QLatin1String("toolbar ")))
-        h.toolbarEntry(entry.mid(8).toInt())->trigger();
-    else if (auto *button = h.form->findChild<QAbstractButton *>(entry))
-        QTest::mouseClick(button, Qt::LeftButton);
-    else
-        h.action(entry.toLatin1().constData())->trigger();
-}
-
 } // namespace
 
 class TestForm1Windows : public QObject
@@ -90,7 +80,7 @@ private slots:
         Form1Harness h;
         h.form->show();
         const std::optional<SeenModal> seen =
-            modalOpenedBy(h.form.get(), [&] { trigger(h, entry); });
+            modalOpenedBy(h.form.get(), [&] { h.runEntry(entry); });
         QVERIFY(seen.has_value());
         QCOMPARE(seen->className, window);
         QCOMPARE(seen->title, title);
