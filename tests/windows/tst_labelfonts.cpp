@@ -35,20 +35,18 @@ class TestLabelFonts : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-
     void namesDrawTheirStandIns_data()
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("family");
-        QTest::newRow("Arial") << QStringLiteral("Arial") << QStringLiteral("Liberation Sans");
-        QTest::newRow("Times New Roman")
-            << QStringLiteral("Times New Roman") << QStringLiteral("Liberation Serif");
-        QTest::newRow("Courier New")
-            << QStringLiteral("Courier New") << QStringLiteral("Liberation Mono");
-        QTest::newRow("MS Sans Serif")
-            << QStringLiteral("MS Sans Serif") << QStringLiteral("Liberation Sans");
-        QTest::newRow("Comic Sans MS")
-            << QStringLiteral("Comic Sans MS") << QStringLiteral("Comic Neue");
+        const auto row = [](const char *name, const char *family) {
+            QTest::newRow(name) << name << family;
+        };
+        row("Arial", "Liberation Sans");
+        row("Times New Roman", "Liberation Serif");
+        row("Courier New", "Liberation Mono");
+        row("MS Sans Serif", "Liberation Sans");
+        row("Comic Sans MS", "Comic Neue");
         QTest::newRow("a face the machine has")
             << QStringLiteral("DejaVu Serif") << QStringLiteral("DejaVu Serif");
     }
@@ -69,27 +67,20 @@ private Q_SLOTS:
         QTest::addColumn<bool>("italic");
         QTest::addColumn<QString>("family");
         QTest::addColumn<QString>("pdfFont");
-        QTest::newRow("Arial") << QStringLiteral("Arial") << false << false
-                               << QStringLiteral("Liberation Sans")
-                               << QStringLiteral("LiberationSans");
-        QTest::newRow("Arial bold")
-            << QStringLiteral("Arial") << true << false << QStringLiteral("Liberation Sans")
-            << QStringLiteral("LiberationSans-Bold");
-        QTest::newRow("Arial italic")
-            << QStringLiteral("Arial") << false << true << QStringLiteral("Liberation Sans")
-            << QStringLiteral("LiberationSans-Italic");
-        QTest::newRow("Times New Roman bold italic")
-            << QStringLiteral("Times New Roman") << true << true
-            << QStringLiteral("Liberation Serif") << QStringLiteral("LiberationSerif-BoldItalic");
-        QTest::newRow("Courier New italic")
-            << QStringLiteral("Courier New") << false << true << QStringLiteral("Liberation Mono")
-            << QStringLiteral("LiberationMono-Italic");
-        QTest::newRow("MS Sans Serif bold")
-            << QStringLiteral("MS Sans Serif") << true << false << QStringLiteral("Liberation Sans")
-            << QStringLiteral("LiberationSans-Bold");
-        QTest::newRow("Comic Sans MS")
-            << QStringLiteral("Comic Sans MS") << false << false << QStringLiteral("Comic Neue")
-            << QStringLiteral("ComicNeue-Regular");
+        const auto row = [](const char *rowName, const char *name, bool bold, bool italic,
+                            const char *family, const char *pdfFont) {
+            QTest::newRow(rowName) << name << bold << italic << family << pdfFont;
+        };
+        row("Arial", "Arial", false, false, "Liberation Sans", "LiberationSans");
+        row("Arial bold", "Arial", true, false, "Liberation Sans", "LiberationSans-Bold");
+        row("Arial italic", "Arial", false, true, "Liberation Sans", "LiberationSans-Italic");
+        row("Times New Roman bold italic", "Times New Roman", true, true, "Liberation Serif",
+            "LiberationSerif-BoldItalic");
+        row("Courier New italic", "Courier New", false, true, "Liberation Mono",
+            "LiberationMono-Italic");
+        row("MS Sans Serif bold", "MS Sans Serif", true, false, "Liberation Sans",
+            "LiberationSans-Bold");
+        row("Comic Sans MS", "Comic Sans MS", false, false, "Comic Neue", "ComicNeue-Regular");
     }
 
     void pageDrawsTheScreensFace()
