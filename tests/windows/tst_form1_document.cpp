@@ -144,17 +144,6 @@ class TestForm1Document : public QObject
     Q_OBJECT
 
 private slots:
-    void newAsksFirst()
-    {
-        Form1Harness h;
-        h.keys(QStringLiteral("garde"));
-        h.msgBoxes.expect(newQuestion(), MsgBoxResult::Cancel);
-        h.action("Mnu_Nouveau")->trigger();
-        QVERIFY(h.msgBoxes.allSeen());
-        QCOMPARE(h.zone(1).Caption, QStringLiteral("garde"));
-        QCOMPARE(h.state.IconFile, QString());
-    }
-
     void newStartsAnEmptyLabel()
     {
         QTemporaryDir folder;
@@ -208,18 +197,6 @@ private slots:
         QCOMPARE(shown.fileName, QStringLiteral("/home/moi/ancien.eti"));
         QCOMPARE(shown.flags, 0);
         QVERIFY(shown.cancelError);
-    }
-
-    void openCancelledChangesNothing()
-    {
-        Form1Harness h;
-        h.keys(QStringLiteral("texte"));
-        h.runAnswering("Mnu_Ouvrir", ScriptedDialogs::Cancel{});
-        QCOMPARE(h.zone(1).Caption, QStringLiteral("texte"));
-        QCOMPARE(h.state.LabelFileName, QString());
-        QCOMPARE(h.panel(1), QStringLiteral("SANS NOM"));
-        QVERIFY(h.state.Modified);
-        QVERIFY(h.msgBoxes.allSeen());
     }
 
     void openReadsTheFile_data()
@@ -406,26 +383,44 @@ private slots:
         QVERIFY(!h.state.Modified);
     }
 
-    void saveAsCancelledKeepsTheName_data()
+    void cancelledCommandChangesNothing_data()
     {
-        QTest::addColumn<QString>("labelFileName");
-        QTest::newRow("untitled") << QString();
-        QTest::newRow("named") << QStringLiteral("/srv/lot.eti");
+        QTest::addColumn<QByteArray>("command");
+        QTest::addColumn<bool>("named");
+        QTest::addColumn<int>("dialogs"); // shown by the command
+        QTest::newRow("New, question cancelled") << QByteArray("Mnu_Nouveau") << false << 0;
+        QTest::newRow("Open, dialog cancelled") << QByteArray("Mnu_Ouvrir") << false << 1;
+        QTest::newRow("Save As untitled") << QByteArray("Mnu_EnregistrerSous") << false << 1;
+        QTest::newRow("Save As named") << QByteArray("Mnu_EnregistrerSous") << true << 1;
     }
 
-    void saveAsCancelledKeepsTheName()
+    void cancelledCommandChangesNothing()
     {
-        QFETCH(QString, labelFileName);
+        QFETCH(QByteArray, command);
+        QFETCH(bool, named);
+        QFETCH(int, dialogs);
+        QTemporaryDir folder;
+        const QString labelFileName =
+            named ? folder.filePath(QStringLiteral("lot.eti")) : QString();
         Form1Harness h;
-        h.keys(QStringLiteral("x"));
+        h.keys(QStringLiteral("garde"));
         h.state.LabelFileName = labelFileName;
-        h.runAnswering("Mnu_EnregistrerSous", ScriptedDialogs::Cancel{});
+        if (command == "Mnu_Nouveau") {
+            h.msgBoxes.expect(newQuestion(), MsgBoxResult::Cancel);
+            h.action("Mnu_Nouveau")->trigger();
+        } else {
+            h.runAnswering(command.constData(), ScriptedDialogs::Cancel{});
+        }
+        QVERIFY(h.msgBoxes.allSeen());
+        QCOMPARE(h.dialogs->shown().size(), dialogs);
+        QCOMPARE(h.zone(1).Caption, QStringLiteral("garde"));
+        QCOMPARE(h.state.IconFile, QString());
         QCOMPARE(h.state.LabelFileName, labelFileName);
         QVERIFY(h.state.Modified);
         QCOMPARE(h.panel(1), QStringLiteral("SANS NOM"));
         // Still untitled: Save asks for a name again.
         h.runAnswering("Mnu_Enregistrer", ScriptedDialogs::Cancel{});
-        QCOMPARE(h.dialogs->shown().size(), labelFileName.isEmpty() ? 2 : 1);
+        QCOMPARE(h.dialogs->shown().size(), named ? dialogs : dialogs + 1);
     }
 
     void failingSaveKeepsTheOldFile_data()
