@@ -45,16 +45,8 @@ int lowestRowDifferentFrom(const QImage &image, QColor background)
 
 } // namespace
 
-enum class Edit
-{
-    TypeLetter,
-    TypeAndDelete,
-    SelectZoneWithText,
-    Alignment,
-    Font,
-    Colour,
-    TypeSpacesOnly
-};
+// An edit made in the main window, as a user makes it.
+using Edit = std::function<void(Form1Harness &)>;
 Q_DECLARE_METATYPE(Edit)
 
 class TestForm1Zones : public QObject
@@ -126,21 +118,37 @@ private slots:
 
     void modifiedRule_data()
     {
-        QTest::addColumn<Edit>("edit");
         QTest::addColumn<bool>("modified");
-        QTest::newRow("a letter in an empty zone") << Edit::TypeLetter << true;
-        QTest::newRow("a letter typed and deleted") << Edit::TypeAndDelete << true;
-        QTest::newRow("blanks are text too") << Edit::TypeSpacesOnly << true;
-        QTest::newRow("selecting a zone that holds text") << Edit::SelectZoneWithText << false;
-        QTest::newRow("alignment") << Edit::Alignment << false;
-        QTest::newRow("font") << Edit::Font << false;
-        QTest::newRow("colour") << Edit::Colour << false;
+        QTest::addColumn<Edit>("edit");
+        const auto row = [](const char *name, bool modified, const Edit &edit) {
+            QTest::newRow(name) << modified << edit;
+        };
+        row("a letter in an empty zone", true,
+            [](Form1Harness &h) { h.keys(QStringLiteral("x")); });
+        row("a letter typed and deleted", true, [](Form1Harness &h) {
+            h.keys(QStringLiteral("x"));
+            QTest::keyClick(h.text1(), Qt::Key_Backspace);
+            QCOMPARE(h.zone(1).Caption, QString());
+        });
+        row("blanks are text too", true, [](Form1Harness &h) { h.keys(QStringLiteral("  ")); });
+        row("selecting a zone that holds text", false, [](Form1Harness &h) {
+            h.clickZone(2);
+            h.clickZone(1);
+            h.clickZone(2);
+            QCOMPARE(h.text1()->text(), QStringLiteral("déjà là"));
+        });
+        row("alignment", false, [](Form1Harness &h) { h.alignmentOption(2)->click(); });
+        row("font", false, [](Form1Harness &h) {
+            h.runAnswering("Command1", FontChoice{QStringLiteral("Liberation Serif"), 14, true,
+                                                  false, false, false});
+        });
+        row("colour", false, [](Form1Harness &h) { h.runAnswering("Command2", ColorValue(255)); });
     }
 
     void modifiedRule()
     {
-        QFETCH(Edit, edit);
         QFETCH(bool, modified);
+        QFETCH(Edit, edit);
         QTemporaryDir folder;
         const QString path = folder.filePath(QStringLiteral("texte.eti"));
         Form1Harness h;
@@ -151,35 +159,7 @@ private slots:
         h.state.LabelFileName = path;
         h.action("Mnu_Enregistrer")->trigger();
         QVERIFY(!h.state.Modified);
-        switch (edit) {
-        case Edit::TypeLetter:
-            h.keys(QStringLiteral("x"));
-            break;
-        case Edit::TypeAndDelete:
-            h.keys(QStringLiteral("x"));
-            QTest::keyClick(h.text1(), Qt::Key_Backspace);
-            QCOMPARE(h.zone(1).Caption, QString());
-            break;
-        case Edit::TypeSpacesOnly:
-            h.keys(QStringLiteral("  "));
-            break;
-        case Edit::SelectZoneWithText:
-            h.clickZone(2);
-            h.clickZone(1);
-            h.clickZone(2);
-            QCOMPARE(h.text1()->text(), QStringLiteral("déjà là"));
-            break;
-        case Edit::Alignment:
-            h.find<QRadioButton>("Option3")->click();
-            break;
-        case Edit::Font:
-            h.runAnswering("Command1", FontChoice{QStringLiteral("Liberation Serif"), 14, true,
-                                                  false, false, false});
-            break;
-        case Edit::Colour:
-            h.runAnswering("Command2", ColorValue(255));
-            break;
-        }
+        edit(h);
         QCOMPARE(h.state.Modified, modified);
     }
 
