@@ -601,9 +601,8 @@ private slots:
         QTemporaryDir folder;
         Form1Harness h;
         h.keys(QStringLiteral("texte"));
-        if (savedBefore) {
+        if (savedBefore)
             h.runAnswering("Mnu_EnregistrerSous", folder.filePath(QStringLiteral("lot.eti")));
-        }
         QCOMPARE(h.state.Modified, !savedBefore);
         h.msgBoxes.expect(newQuestion(), MsgBoxResult::OK);
         h.action("Mnu_Nouveau")->trigger();

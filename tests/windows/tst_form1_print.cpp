@@ -137,11 +137,9 @@ private Q_SLOTS:
         const QString fromWindow = pageWords(m_cups.waitForOutput(Queue));
         QVERIFY(fromWindow.contains(QStringLiteral("9/4")) &&
                 fromWindow.contains(QStringLiteral("12/4")));
-        QCOMPARE(fromWindow, commandLinePage({QStringLiteral("--start"), QStringLiteral("3"),
-                                              QStringLiteral("--count"), QStringLiteral("4"),
-                                              QStringLiteral("--number"), QStringLiteral("9"),
-                                              QStringLiteral("--style"), QStringLiteral("X/X")},
-                                             label));
+        QCOMPARE(
+            fromWindow,
+            commandLinePage(QStringLiteral("--start 3 --count 4 --number 9 --style X/X"), label));
         // The next run numbers on from there.
         QString nextNumber;
         QVERIFY(printCommand(h, [&](Form2 &window) {
@@ -167,8 +165,7 @@ private Q_SLOTS:
         QCOMPARE(h.state.DiskNumber, qint16(1));
         const QString fromWindow = pageWords(m_cups.waitForOutput(Queue));
         QVERIFY(fromWindow.contains(QStringLiteral("Photos")));
-        QCOMPARE(fromWindow,
-                 commandLinePage({QStringLiteral("--position"), QStringLiteral("7")}, label));
+        QCOMPARE(fromWindow, commandLinePage(QStringLiteral("--position 7"), label));
     }
 
     void confirmation_data()
@@ -384,14 +381,15 @@ private:
         return path;
     }
 
-    // The page that the command line sends to the queue for the same label.
-    QString commandLinePage(const QStringList &options, const QString &label)
+    // The page that the command line sends to the queue for the same label, given the options
+    // as they are typed (no option holds a space).
+    QString commandLinePage(const QString &options, const QString &label)
     {
         QString out, err;
         QTextStream outStream(&out), errStream(&err);
         const int status = CommandLine::run(
-            QStringList{QStringLiteral("--print"), QStringLiteral("--printer"), Queue} + options +
-                QStringList{label},
+            QStringList{QStringLiteral("--print"), QStringLiteral("--printer"), Queue} +
+                options.split(QLatin1Char(' ')) + QStringList{label},
             outStream, errStream);
         if (status != 0)
             return QStringLiteral("command line failed: ") + err;
