@@ -106,37 +106,37 @@ private slots:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("caption");
-        const auto row = [](const char *name, const QString &caption) {
-            QTest::newRow(name) << QString(QLatin1String(name)) << caption;
+        const auto row = [](const char *name, const char *caption) {
+            QTest::newRow(name) << name << caption;
         };
-        row("Mnu_Nouveau", QStringLiteral("&Nouveau"));
-        row("Mnu_Ouvrir", QStringLiteral("&Ouvrir"));
-        row("Mnu_Enregistrer", QStringLiteral("&Enregistrer"));
-        row("Mnu_EnregistrerSous", QStringLiteral("Enregistrer &Sous..."));
-        row("Mnu_Apercu", QStringLiteral("&Aperçu"));
-        row("Mnu_Imprimer", QStringLiteral("&Imprimer"));
-        row("Mnu_ConfigImp", QStringLiteral("Configurer l'imprimante"));
-        row("Mnu_ImpPort", QStringLiteral("Imprimante en mode Portrait"));
-        row("Mnu_ImpPays", QStringLiteral("Imprimante en mode Paysage"));
-        row("Mnu_Quitter", QStringLiteral("&Quitter"));
-        row("Mmu_Som_Aide", QStringLiteral("&Sommaire de l'aide"));
-        row("Mnu_AideIndex", QStringLiteral("&Rechercher dans l'aide"));
-        row("Mnu_APropos", QStringLiteral("A propos"));
-        row("Mnu_Fichier", QStringLiteral("&Fichier"));
-        row("Mnu_Aide", QStringLiteral("?"));
-        row("Command1", QStringLiteral("&Police..."));
-        row("Command2", QStringLiteral("&Couleur..."));
-        row("Command3", QStringLiteral("&Logo Icone"));
-        row("Command4", QStringLiteral("&Quitter"));
-        row("Command5", QStringLiteral("Imprimer"));
-        row("Command6", QStringLiteral("&Pas d'icone"));
-        row("Command7", QStringLiteral("&Aide"));
-        row("Command8", QStringLiteral("&Visualiser les images..."));
-        row("Command9", QStringLiteral("Aperçu"));
-        row("Command10", QStringLiteral("Coller l'image"));
-        row("Option1", QStringLiteral("Gauche"));
-        row("Option2", QStringLiteral("Droite"));
-        row("Option3", QStringLiteral("Centre"));
+        row("Mnu_Nouveau", "&Nouveau");
+        row("Mnu_Ouvrir", "&Ouvrir");
+        row("Mnu_Enregistrer", "&Enregistrer");
+        row("Mnu_EnregistrerSous", "Enregistrer &Sous...");
+        row("Mnu_Apercu", "&Aperçu");
+        row("Mnu_Imprimer", "&Imprimer");
+        row("Mnu_ConfigImp", "Configurer l'imprimante");
+        row("Mnu_ImpPort", "Imprimante en mode Portrait");
+        row("Mnu_ImpPays", "Imprimante en mode Paysage");
+        row("Mnu_Quitter", "&Quitter");
+        row("Mmu_Som_Aide", "&Sommaire de l'aide");
+        row("Mnu_AideIndex", "&Rechercher dans l'aide");
+        row("Mnu_APropos", "A propos");
+        row("Mnu_Fichier", "&Fichier");
+        row("Mnu_Aide", "?");
+        row("Command1", "&Police...");
+        row("Command2", "&Couleur...");
+        row("Command3", "&Logo Icone");
+        row("Command4", "&Quitter");
+        row("Command5", "Imprimer");
+        row("Command6", "&Pas d'icone");
+        row("Command7", "&Aide");
+        row("Command8", "&Visualiser les images...");
+        row("Command9", "Aperçu");
+        row("Command10", "Coller l'image");
+        row("Option1", "Gauche");
+        row("Option2", "Droite");
+        row("Option3", "Centre");
     }
 
     void captions()
@@ -164,27 +164,25 @@ private slots:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("tip");
-        const auto row = [](const char *name, const QString &tip) {
-            QTest::newRow(name) << QString(QLatin1String(name)) << tip;
+        const auto row = [](const char *name, const char *tip) {
+            QTest::newRow(name) << name << tip;
         };
-        row("Label1", QStringLiteral("Cliquez ici pour éditer la zone de texte 1"));
-        row("Label2", QStringLiteral("Cliquez ici pour éditer la zone de texte 2"));
-        row("Label3", QStringLiteral("Cliquez ici pour éditer la zone de texte 3"));
-        row("Picture2", QStringLiteral("Double clic pour charger une image"));
-        row("Command1",
-            QStringLiteral("Affecte une police de caractère à la zone de texte sélectionnée"));
+        row("Label1", "Cliquez ici pour éditer la zone de texte 1");
+        row("Label2", "Cliquez ici pour éditer la zone de texte 2");
+        row("Label3", "Cliquez ici pour éditer la zone de texte 3");
+        row("Picture2", "Double clic pour charger une image");
+        row("Command1", "Affecte une police de caractère à la zone de texte sélectionnée");
         row("Command2",
-            QStringLiteral(
-                "Affecte une couleur à la police de caractère à la zone de texte sélectionnée"));
-        row("Frame1", QStringLiteral("Aligne le texte de la zone sélectionée"));
-        row("Command3", QStringLiteral("Charge une image"));
-        row("Command6", QStringLiteral("Efface l'image"));
-        row("Command8", QStringLiteral("Exécute la visionneuse"));
-        row("Command9", QStringLiteral("Donne un aperçu avant impression"));
-        row("Command5", QStringLiteral("Lance la feuille du paramétrage d'impression"));
-        row("Command4", QStringLiteral("Quitte le programme"));
-        row("Command7", QStringLiteral("Exécute l'aide de Korvalin"));
-        row("Command10", QStringLiteral("Colle l'image sélectionnée en icône"));
+            "Affecte une couleur à la police de caractère à la zone de texte sélectionnée");
+        row("Frame1", "Aligne le texte de la zone sélectionée");
+        row("Command3", "Charge une image");
+        row("Command6", "Efface l'image");
+        row("Command8", "Exécute la visionneuse");
+        row("Command9", "Donne un aperçu avant impression");
+        row("Command5", "Lance la feuille du paramétrage d'impression");
+        row("Command4", "Quitte le programme");
+        row("Command7", "Exécute l'aide de Korvalin");
+        row("Command10", "Colle l'image sélectionnée en icône");
     }
 
     void tipTexts()
@@ -308,9 +306,8 @@ private slots:
     void toolbarSeparatorsDoNothing_data()
     {
         QTest::addColumn<int>("index");
-        QTest::newRow("7") << 7;
-        QTest::newRow("12") << 12;
-        QTest::newRow("15") << 15;
+        for (int index : {7, 12, 15})
+            QTest::addRow("%d", index) << index;
     }
 
     void toolbarSeparatorsDoNothing()
