@@ -65,6 +65,13 @@ struct Form2Harness
     bool shown(const char *name) const { return find<QWidget>(name)->isVisibleTo(form.get()); }
 
     void type(const char *name, const QString &text) const { typeInto(box(name), text); }
+    void expect(const QList<MsgBoxCall> &calls)
+    {
+        for (const MsgBoxCall &call : calls)
+            msgBoxes.expect(call);
+    }
+    // Where the chosen label starts on the sheet, in mm.
+    QPointF labelOrigin() const { return {state.LabelOrigins[0], state.LabelOrigins[1]}; }
 
     Module1 state;
     MsgBoxRecorder msgBoxes; // before the window, whose load may show messages

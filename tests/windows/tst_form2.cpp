@@ -5,6 +5,32 @@
 #include <QAccessible>
 #include <QSignalSpy>
 
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const MsgBoxCall TooManyCopies = errorBox(u"Nombre maximum d'étiquettes identiques = 10"_s);
+
+// The tooltip of the start position box.
+QString startTooltip(int startLabel)
+{
+    return u"A partir de l'étiquette N° "_s + QString::number(startLabel);
+}
+
+// The print button's caption for a run of copies.
+QString printRunCaption(int copies)
+{
+    return u"&Imprimer "_s + QString::number(copies) + u" étiquettes"_s;
+}
+
+// The print button's caption for a single label.
+QString printOneCaption(int position)
+{
+    return u"&Imprimer l'étiquette N°  "_s + QString::number(position);
+}
+
+} // namespace
+
 class TestForm2 : public QObject
 {
     Q_OBJECT
@@ -42,17 +68,15 @@ void TestForm2::opening_data()
     QTest::addColumn<int>("diskNumber");
     QTest::addColumn<QString>("caption");
     QTest::addColumn<bool>("printable");
-
-    QTest::newRow("run at start-up") << 0 << 0 << 1 << 0 << 1 << "&Imprimer 10 étiquettes" << true;
+    QTest::newRow("run at start-up") << 0 << 0 << 1 << 0 << 1 << printRunCaption(10) << true;
     QTest::newRow("run with no start position")
-        << 0 << 0 << 0 << 0 << 1 << "&Imprimer 10 étiquettes" << false;
+        << 0 << 0 << 0 << 0 << 1 << printRunCaption(10) << false;
     QTest::newRow("numbered run without a disk number")
-        << 0 << 0 << 1 << 1 << 0 << "&Imprimer 10 étiquettes" << false;
-    QTest::newRow("numbered run") << 0 << 0 << 1 << 1 << 5 << "&Imprimer 10 étiquettes" << true;
+        << 0 << 0 << 1 << 1 << 0 << printRunCaption(10) << false;
+    QTest::newRow("numbered run") << 0 << 0 << 1 << 1 << 5 << printRunCaption(10) << true;
     QTest::newRow("single label, none chosen")
-        << 1 << 0 << 1 << 0 << 1 << "&Imprimer l'étiquette N°  0" << false;
-    QTest::newRow("single label at 7")
-        << 1 << 7 << 1 << 0 << 1 << "&Imprimer l'étiquette N°  7" << true;
+        << 1 << 0 << 1 << 0 << 1 << printOneCaption(0) << false;
+    QTest::newRow("single label at 7") << 1 << 7 << 1 << 0 << 1 << printOneCaption(7) << true;
 }
 
 void TestForm2::opening()
@@ -72,7 +96,7 @@ void TestForm2::opening()
     h.state.DiskNumber = qint16(diskNumber);
     h.open();
 
-    QCOMPARE(h.form->windowTitle(), QStringLiteral("Paramétrage de l'impression DEFAUT"));
+    QCOMPARE(h.form->windowTitle(), u"Paramétrage de l'impression DEFAUT"_s);
     QCOMPARE(h.button("Command1")->text(), caption);
     QCOMPARE(h.button("Command1")->isEnabled(), printable);
     const bool run = singleMode == 0;
@@ -86,12 +110,11 @@ void TestForm2::opening()
     QCOMPARE(h.find<QCheckBox>("Check3")->isChecked(), autoIncrementBox == 1);
     QVERIFY(h.find<QCheckBox>("Check1")->isChecked());
     QVERIFY(h.find<QCheckBox>("Check2")->isChecked());
-    QCOMPARE(h.box("Text1")->text(), QStringLiteral("10"));
-    QCOMPARE(h.box("Text3")->text(), QStringLiteral("4"));
-    QCOMPARE(h.box("Text5")->text(), QStringLiteral("10"));
+    QCOMPARE(h.box("Text1")->text(), u"10"_s);
+    QCOMPARE(h.box("Text3")->text(), u"4"_s);
+    QCOMPARE(h.box("Text5")->text(), u"10"_s);
     QCOMPARE(h.box("Text6")->text(), QString::number(startLabel));
-    QCOMPARE(h.box("Text6")->toolTip(),
-             QStringLiteral("A partir de l'étiquette N° ") + QString::number(startLabel));
+    QCOMPARE(h.box("Text6")->toolTip(), startTooltip(startLabel));
     // An unchosen numbering style becomes "X" once the window is shown.
     QCOMPARE(h.state.NumberingStyle, qint16(1));
     QVERIFY(h.find<QRadioButton>("Option3")->isChecked());
@@ -106,21 +129,16 @@ void TestForm2::copyCount_data()
     QTest::addColumn<int>("copyCount");
     QTest::addColumn<QString>("shown");
     QTest::addColumn<bool>("printable");
-
-    QTest::newRow("12 is cut to 10") << 1 << "12"
-                                     << QList<MsgBoxCall>{errorBox(QStringLiteral(
-                                            "Nombre maximum d'étiquettes identiques = 10"))}
-                                     << 10 << "10" << true;
-    QTest::newRow("emptied") << 1 << "" << QList<MsgBoxCall>{} << 0 << "" << false;
-    QTest::newRow("one copy") << 1 << "1" << QList<MsgBoxCall>{} << 1 << "1" << true;
+    const QList<MsgBoxCall> none;
+    QTest::newRow("12 is cut to 10")
+        << 1 << u"12"_s << QList{TooManyCopies} << 10 << u"10"_s << true;
+    QTest::newRow("emptied") << 1 << QString() << none << 0 << QString() << false;
+    QTest::newRow("one copy") << 1 << u"1"_s << none << 1 << u"1"_s << true;
     QTest::newRow("past the sheet's end from 7")
-        << 7 << "10" << QList<MsgBoxCall>{pastSheetEndWarning(" 4", " 7")} << 4 << "4" << true;
+        << 7 << u"10"_s << QList{pastSheetEndWarning(" 4", " 7")} << 4 << u"4"_s << true;
     QTest::newRow("12 from 7: both limits")
-        << 7 << "12"
-        << QList<MsgBoxCall>{errorBox(
-                                 QStringLiteral("Nombre maximum d'étiquettes identiques = 10")),
-                             pastSheetEndWarning(" 4", " 7")}
-        << 4 << "4" << true;
+        << 7 << u"12"_s << QList{TooManyCopies, pastSheetEndWarning(" 4", " 7")} << 4 << u"4"_s
+        << true;
 }
 
 void TestForm2::copyCount()
@@ -135,8 +153,7 @@ void TestForm2::copyCount()
     h.state.StartLabel = qint16(startLabel);
     h.state.CopyCount = qint16(11 - startLabel);
     h.open();
-    for (const MsgBoxCall &m : messages)
-        h.msgBoxes.expect(m);
+    h.expect(messages);
     h.type("Text5", typed);
 
     QVERIFY(h.msgBoxes.allSeen());
@@ -144,11 +161,8 @@ void TestForm2::copyCount()
     QCOMPARE(h.box("Text5")->text(), shown);
     QCOMPARE(h.spinner("VScroll1")->value(), copyCount);
     QCOMPARE(h.button("Command1")->isEnabled(), printable);
-    QCOMPARE(h.button("Option2")->text(),
-             QString::number(copyCount) + QStringLiteral(" Etiquettes identiques"));
-    QCOMPARE(h.button("Command1")->text(), QStringLiteral("&Imprimer ") +
-                                               QString::number(copyCount) +
-                                               QStringLiteral(" étiquettes"));
+    QCOMPARE(h.button("Option2")->text(), QString::number(copyCount) + u" Etiquettes identiques"_s);
+    QCOMPARE(h.button("Command1")->text(), printRunCaption(copyCount));
 }
 
 void TestForm2::startPosition_data()
@@ -159,14 +173,13 @@ void TestForm2::startPosition_data()
     QTest::addColumn<int>("startLabel");
     QTest::addColumn<int>("copiesAfter");
     QTest::addColumn<bool>("printable");
-
     QTest::newRow("7 with 10 copies")
-        << 10 << "7" << QList<MsgBoxCall>{pastSheetEndWarning(" 4", " 7")} << 7 << 4 << true;
-    QTest::newRow("10 with 1 copy") << 1 << "10" << QList<MsgBoxCall>{} << 10 << 1 << true;
+        << 10 << u"7"_s << QList{pastSheetEndWarning(" 4", " 7")} << 7 << 4 << true;
+    QTest::newRow("10 with 1 copy") << 1 << u"10"_s << QList<MsgBoxCall>() << 10 << 1 << true;
     // "1" is typed first, then "12" goes back to the last position.
     QTest::newRow("12 with 10 copies")
-        << 10 << "12" << QList<MsgBoxCall>{pastSheetEndWarning(" 1", " 10")} << 10 << 1 << true;
-    QTest::newRow("emptied") << 10 << "" << QList<MsgBoxCall>{} << 0 << 10 << false;
+        << 10 << u"12"_s << QList{pastSheetEndWarning(" 1", " 10")} << 10 << 1 << true;
+    QTest::newRow("emptied") << 10 << QString() << QList<MsgBoxCall>() << 0 << 10 << false;
 }
 
 void TestForm2::startPosition()
@@ -180,8 +193,7 @@ void TestForm2::startPosition()
     Form2Harness h;
     h.state.CopyCount = qint16(copyCount);
     h.open();
-    for (const MsgBoxCall &m : messages)
-        h.msgBoxes.expect(m);
+    h.expect(messages);
     h.type("Text6", typed);
 
     QVERIFY(h.msgBoxes.allSeen());
@@ -190,8 +202,7 @@ void TestForm2::startPosition()
     QCOMPARE(h.box("Text5")->text(), QString::number(copiesAfter));
     QCOMPARE(h.spinner("VScroll2")->value(), startLabel);
     QCOMPARE(h.button("Command1")->isEnabled(), printable);
-    QCOMPARE(h.box("Text6")->toolTip(),
-             QStringLiteral("A partir de l'étiquette N° ") + QString::number(startLabel));
+    QCOMPARE(h.box("Text6")->toolTip(), startTooltip(startLabel));
 }
 
 void TestForm2::spinners_data()
@@ -201,17 +212,13 @@ void TestForm2::spinners_data()
     QTest::addColumn<int>("steps"); // positive: the lower arrow, negative: the upper one
     QTest::addColumn<QList<MsgBoxCall>>("messages");
     QTest::addColumn<QString>("shown");
-
-    QTest::newRow("copies down from 4") << "VScroll1"
-                                        << "Text5" << -1 << QList<MsgBoxCall>{} << "3";
+    const QList<MsgBoxCall> none;
+    QTest::newRow("copies down from 4") << u"VScroll1"_s << u"Text5"_s << -1 << none << u"3"_s;
     QTest::newRow("copies past the sheet's end")
-        << "VScroll1"
-        << "Text5" << 1 << QList<MsgBoxCall>{pastSheetEndWarning(" 4", " 7")} << "4";
+        << u"VScroll1"_s << u"Text5"_s << 1 << QList{pastSheetEndWarning(" 4", " 7")} << u"4"_s;
     QTest::newRow("start position up to 8")
-        << "VScroll2"
-        << "Text6" << 1 << QList<MsgBoxCall>{pastSheetEndWarning(" 3", " 8")} << "8";
-    QTest::newRow("disk number up") << "VScroll3"
-                                    << "Text7" << 2 << QList<MsgBoxCall>{} << "11";
+        << u"VScroll2"_s << u"Text6"_s << 1 << QList{pastSheetEndWarning(" 3", " 8")} << u"8"_s;
+    QTest::newRow("disk number up") << u"VScroll3"_s << u"Text7"_s << 2 << none << u"11"_s;
 }
 
 void TestForm2::spinners()
@@ -227,8 +234,7 @@ void TestForm2::spinners()
     h.state.DiskNumber = 9;
     h.state.AutoIncrementBox = 1;
     h.open();
-    for (const MsgBoxCall &m : messages)
-        h.msgBoxes.expect(m);
+    h.expect(messages);
     Spinner *s = h.spinner(qPrintable(spinner));
     // The arrows are at the ends of the vertical bar.
     const QPoint arrow =
@@ -250,19 +256,11 @@ void TestForm2::keyFilters_data()
     QTest::addColumn<QString>("box");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("shown");
-
-    QTest::newRow("distance: letters and blanks dropped") << "Text1"
-                                                          << "a-1 .5x"
-                                                          << "-1.5";
-    QTest::newRow("distance: six characters at most") << "Text2"
-                                                      << "12.34567"
-                                                      << "12.345";
-    QTest::newRow("count: only digits") << "Text6"
-                                        << "-.a3 "
-                                        << "3";
-    QTest::newRow("disk number: two digits") << "Text7"
-                                             << "123"
-                                             << "12";
+    QTest::newRow("distance: letters and blanks dropped")
+        << u"Text1"_s << u"a-1 .5x"_s << u"-1.5"_s;
+    QTest::newRow("distance: six characters at most") << u"Text2"_s << u"12.34567"_s << u"12.345"_s;
+    QTest::newRow("count: only digits") << u"Text6"_s << u"-.a3 "_s << u"3"_s;
+    QTest::newRow("disk number: two digits") << u"Text7"_s << u"123"_s << u"12"_s;
 }
 
 void TestForm2::keyFilters()
@@ -274,16 +272,16 @@ void TestForm2::keyFilters()
     h.state.AutoIncrementBox = 1;
     h.state.CopyCount = 1;
     h.open();
-    h.type(qPrintable(box), typed);
-    QCOMPARE(h.box(qPrintable(box))->text(), shown);
+    KeyFilteredEdit *edit = h.box(qPrintable(box));
+    typeInto(edit, typed);
+    QCOMPARE(edit->text(), shown);
 
     // Backspace takes a character away; the shortcut for pasting is dropped like any
     // other control character.
-    QTest::keyClick(h.box(qPrintable(box)), Qt::Key_Backspace);
-    QCOMPARE(h.box(qPrintable(box))->text(), shown.chopped(1));
-    QTest::sendKeyEvent(QTest::Click, h.box(qPrintable(box)), Qt::Key_V, QString(QChar(0x16)),
-                        Qt::ControlModifier);
-    QCOMPARE(h.box(qPrintable(box))->text(), shown.chopped(1));
+    QTest::keyClick(edit, Qt::Key_Backspace);
+    QCOMPARE(edit->text(), shown.chopped(1));
+    QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_V, QString(QChar(0x16)), Qt::ControlModifier);
+    QCOMPARE(edit->text(), shown.chopped(1));
     QVERIFY(h.msgBoxes.allSeen());
 }
 
@@ -293,19 +291,10 @@ void TestForm2::tileOrigins_data()
     QTest::addColumn<QString>("left");
     QTest::addColumn<QString>("columnGap");
     QTest::addColumn<QPointF>("origin");
-    QTest::addColumn<QString>("caption");
-
-    QTest::newRow("tile 10, defaults")
-        << 10 << "10"
-        << "10" << QPointF(90, 220) << "&Imprimer l'étiquette N°  10";
-    QTest::newRow("tile 1, defaults") << 1 << "10"
-                                      << "10" << QPointF(10, 4) << "&Imprimer l'étiquette N°  1";
-    QTest::newRow("tile 2 after typing 7.5 and 5")
-        << 2 << "7.5"
-        << "5" << QPointF(82.5, 4) << "&Imprimer l'étiquette N°  2";
-    QTest::newRow("tile 7, negative margin")
-        << 7 << "-2"
-        << "10" << QPointF(-2, 166) << "&Imprimer l'étiquette N°  7";
+    QTest::newRow("tile 10, defaults") << 10 << u"10"_s << u"10"_s << QPointF(90, 220);
+    QTest::newRow("tile 1, defaults") << 1 << u"10"_s << u"10"_s << QPointF(10, 4);
+    QTest::newRow("tile 2 after typing 7.5 and 5") << 2 << u"7.5"_s << u"5"_s << QPointF(82.5, 4);
+    QTest::newRow("tile 7, negative margin") << 7 << u"-2"_s << u"10"_s << QPointF(-2, 166);
 }
 
 void TestForm2::tileOrigins()
@@ -314,7 +303,6 @@ void TestForm2::tileOrigins()
     QFETCH(QString, left);
     QFETCH(QString, columnGap);
     QFETCH(QPointF, origin);
-    QFETCH(QString, caption);
     Form2Harness h;
     h.state.PrintSingleMode = 1;
     h.open();
@@ -323,8 +311,8 @@ void TestForm2::tileOrigins()
     QTest::mouseClick(h.tile(position), Qt::LeftButton);
 
     QCOMPARE(h.state.SinglePosition, qint16(position));
-    QCOMPARE(QPointF(h.state.LabelOrigins[0], h.state.LabelOrigins[1]), origin);
-    QCOMPARE(h.button("Command1")->text(), caption);
+    QCOMPARE(h.labelOrigin(), origin);
+    QCOMPARE(h.button("Command1")->text(), printOneCaption(position));
     QVERIFY(h.button("Command1")->isEnabled());
     for (int n = 1; n <= 10; ++n)
         QCOMPARE(h.tile(n)->backColor(),
@@ -337,12 +325,12 @@ void TestForm2::originKeptWhenDistancesChange()
     h.state.PrintSingleMode = 1;
     h.open();
     QTest::mouseClick(h.tile(4), Qt::LeftButton);
-    h.type("Text3", QStringLiteral("20"));
+    h.type("Text3", u"20"_s);
     QCOMPARE(h.state.SheetSpacing[1], 20.0);
     // The origin is the one of the click; the next opening places the tile again.
-    QCOMPARE(QPointF(h.state.LabelOrigins[0], h.state.LabelOrigins[1]), QPointF(90, 58));
+    QCOMPARE(h.labelOrigin(), QPointF(90, 58));
     h.open();
-    QCOMPARE(QPointF(h.state.LabelOrigins[0], h.state.LabelOrigins[1]), QPointF(90, 74));
+    QCOMPARE(h.labelOrigin(), QPointF(90, 74));
     QCOMPARE(h.tile(4)->backColor(), SheetTile::ChosenBackColor);
 }
 
@@ -362,7 +350,7 @@ void TestForm2::numbering()
     QVERIFY(h.button("Command1")->isEnabled());
 
     h.button("Check3")->click();
-    h.type("Text7", QStringLiteral("9"));
+    h.type("Text7", u"9"_s);
     QVERIFY(h.button("Command1")->isEnabled());
     h.button("Option4")->click();
     QCOMPARE(h.state.NumberingStyle, qint16(2));
@@ -392,7 +380,7 @@ void TestForm2::modesSwitch()
     QVERIFY(!h.tile(3)->isEnabled());
     QCOMPARE(h.state.NumberingStyle, qint16(1));
     QVERIFY(h.find<QRadioButton>("Option3")->isChecked());
-    h.type("Text6", QStringLiteral("1"));
+    h.type("Text6", u"1"_s);
     QVERIFY(h.button("Command1")->isEnabled());
 }
 
@@ -403,7 +391,6 @@ void TestForm2::leaving_data()
     QTest::addColumn<bool>("framesCopied");
     QTest::addColumn<bool>("autoIncrementCopied");
     QTest::addColumn<int>("cancelled");
-
     QTest::newRow("print") << "Command1" << int(QDialog::Accepted) << true << true << 0;
     QTest::newRow("cancel") << "Command2" << int(QDialog::Rejected) << true << false << 1;
     QTest::newRow("escape") << "escape" << int(QDialog::Rejected) << true << false << 1;
@@ -470,15 +457,15 @@ void TestForm2::diskNumberPastTheSpinner()
     h.state.DiskNumber = 105; // a run carried it past 99
     h.state.AutoIncrementBox = 1;
     h.open();
-    QCOMPARE(h.box("Text7")->text(), QStringLiteral("105"));
+    QCOMPARE(h.box("Text7")->text(), u"105"_s);
     QCOMPARE(h.state.DiskNumber, qint16(105));
     QTest::mouseClick(h.spinner("VScroll3"), Qt::LeftButton, Qt::NoModifier,
                       QPoint(h.spinner("VScroll3")->width() / 2, 2));
     QCOMPARE(h.state.DiskNumber, qint16(104));
-    QCOMPARE(h.box("Text7")->text(), QStringLiteral("104"));
+    QCOMPARE(h.box("Text7")->text(), u"104"_s);
     // Shortened by hand, the box takes two digits again.
-    h.type("Text7", QStringLiteral("123"));
-    QCOMPARE(h.box("Text7")->text(), QStringLiteral("12"));
+    h.type("Text7", u"123"_s);
+    QCOMPARE(h.box("Text7")->text(), u"12"_s);
 }
 
 void TestForm2::everyControlNamed()
@@ -501,11 +488,11 @@ void TestForm2::tilesPressedByAssistiveTechnology()
     h.open();
     QAccessibleInterface *tile = QAccessible::queryAccessibleInterface(h.tile(5));
     QVERIFY(tile && tile->actionInterface());
-    QCOMPARE(tile->text(QAccessible::Name), QStringLiteral("Etiquette 5"));
+    QCOMPARE(tile->text(QAccessible::Name), u"Etiquette 5"_s);
     tile->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     // A pressed button shows itself down for a moment before it acts.
     QTRY_COMPARE(h.state.SinglePosition, qint16(5));
-    QCOMPARE(QPointF(h.state.LabelOrigins[0], h.state.LabelOrigins[1]), QPointF(10, 112));
+    QCOMPARE(h.labelOrigin(), QPointF(10, 112));
 }
 
 QTEST_MAIN(TestForm2)

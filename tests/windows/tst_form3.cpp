@@ -15,6 +15,8 @@
 #include <QTimer>
 #include <memory>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 QImage grabbed(QWidget *widget)
@@ -48,13 +50,10 @@ struct Preview
         form->show();
         return QTest::qWaitForWindowExposed(form.get());
     }
-    PreviewPanel *panel() const
-    {
-        return form->findChild<PreviewPanel *>(QStringLiteral("Picture1"));
-    }
+    PreviewPanel *panel() const { return form->findChild<PreviewPanel *>(u"Picture1"_s); }
     PreviewZone *zoneBox(int zone) const
     {
-        return form->findChild<PreviewZone *>(QStringLiteral("Label%1").arg(zone));
+        return form->findChild<PreviewZone *>(u"Label%1"_s.arg(zone));
     }
     QImage zoneImage(int zone) const { return grabbed(zoneBox(zone)); }
 };
@@ -120,16 +119,19 @@ QList<QPair<int, int>> inkBands(const QImage &image)
 // Leftmost and rightmost columns holding ink, or (-1, -1).
 QPair<int, int> inkColumns(const QImage &image)
 {
-    int left = -1, right = -1;
-    for (int x = 0; x < image.width(); ++x)
-        for (int y = 0; y < image.height(); ++y)
-            if (isInk(image.pixel(x, y))) {
-                if (left < 0)
-                    left = x;
-                right = x;
-                break;
-            }
-    return {left, right};
+    const QList<QPair<int, int>> bands = inkBands(transposed(image));
+    return bands.isEmpty() ? qMakePair(-1, -1)
+                           : qMakePair(bands.first().first, bands.last().second);
+}
+
+// How many pixels of the image are of the kind asked.
+int pixelsWhere(const QImage &image, const std::function<bool(QRgb)> &kind)
+{
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            count += kind(image.pixel(x, y));
+    return count;
 }
 
 // A zone box drawn on its own with the given text, the way the preview should show it.
@@ -148,7 +150,7 @@ QString lines(std::initializer_list<const char *> parts)
     QStringList list;
     for (const char *part : parts)
         list.append(QString::fromUtf8(part));
-    return list.join(QStringLiteral("\r\n"));
+    return list.join(u"\r\n"_s);
 }
 
 } // namespace
@@ -212,10 +214,9 @@ void TestForm3::outlines()
     QCOMPARE(columns.size(), columnsMm.size());
     for (int i = 0; i < rows.size(); ++i) {
         QVERIFY2(qAbs(rows[i] - rowsMm[i] * perMmY) <= 1.0,
-                 qPrintable(QStringLiteral("row %1 for %2 mm").arg(rows[i]).arg(rowsMm[i])));
-        QVERIFY2(
-            qAbs(columns[i] - columnsMm[i] * perMmX) <= 1.0,
-            qPrintable(QStringLiteral("column %1 for %2 mm").arg(columns[i]).arg(columnsMm[i])));
+                 qPrintable(u"row %1 for %2 mm"_s.arg(rows[i]).arg(rowsMm[i])));
+        QVERIFY2(qAbs(columns[i] - columnsMm[i] * perMmX) <= 1.0,
+                 qPrintable(u"column %1 for %2 mm"_s.arg(columns[i]).arg(columnsMm[i])));
     }
     // The frame is solid: each of its lines is dark from end to end.
     if (frame) {
@@ -242,12 +243,12 @@ void TestForm3::cutOutlineIsDashDot()
     for (int row : rows) {
         // Dashes and dots take turns: long runs of 1.6 mm and short ones of 0.3 mm.
         const QList<int> runs = darkRuns(panel, row, qRound(5 * perMm), qRound(65 * perMm));
-        QVERIFY2(runs.size() >= 20, qPrintable(QStringLiteral("%1 runs").arg(runs.size())));
+        QVERIFY2(runs.size() >= 20, qPrintable(u"%1 runs"_s.arg(runs.size())));
         int dashes = 0, dots = 0;
         for (int i = 1; i + 1 < runs.size(); ++i) {
             const bool dash = runs[i] >= 1.2 * perMm;
             const bool dot = runs[i] <= 0.6 * perMm;
-            QVERIFY2(dash || dot, qPrintable(QStringLiteral("run of %1 px").arg(runs[i])));
+            QVERIFY2(dash || dot, qPrintable(u"run of %1 px"_s.arg(runs[i])));
             if (i >= 2) {
                 const bool previousDash = runs[i - 1] >= 1.2 * perMm;
                 QVERIFY2(dash != previousDash, "two dashes or two dots in a row");
@@ -265,9 +266,9 @@ void TestForm3::zone3Numbering_data()
     QTest::addColumn<bool>("autoIncrement");
     QTest::addColumn<int>("style");
     QTest::addColumn<QString>("shown");
-    const QString disque = QStringLiteral("Disque");
-    QTest::newRow("style 1") << disque << true << 1 << QStringLiteral("Disque 3");
-    QTest::newRow("style 2") << disque << true << 2 << QStringLiteral("Disque 3/5");
+    const QString disque = u"Disque"_s;
+    QTest::newRow("style 1") << disque << true << 1 << u"Disque 3"_s;
+    QTest::newRow("style 2") << disque << true << 2 << u"Disque 3/5"_s;
     QTest::newRow("single label, no style") << disque << true << 0 << disque;
     QTest::newRow("numbering off") << disque << false << 2 << disque;
     QTest::newRow("two lines, numbered after both")
@@ -294,7 +295,7 @@ void TestForm3::zone3Numbering()
     QCOMPARE(box, zoneAlone(p.zones[2], shown, box.size()));
     // The comparison tells numbered from plain text.
     QVERIFY(zoneAlone(p.zones[2], zone3, box.size()) !=
-            zoneAlone(p.zones[2], zone3 + QStringLiteral(" 3"), box.size()));
+            zoneAlone(p.zones[2], zone3 + u" 3"_s, box.size()));
     QCOMPARE(p.zoneBox(3)->accessibleName(), shown);
 }
 
@@ -303,11 +304,11 @@ void TestForm3::wordWrap_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("minimumLines");
     QTest::addColumn<int>("maximumLines");
-    QTest::newRow("short") << QStringLiteral("Sauvegarde") << 1 << 1;
+    QTest::newRow("short") << u"Sauvegarde"_s << 1 << 1;
     QTest::newRow("three lines") << lines({"Sauvegarde", "du lundi", "complète"}) << 3 << 3;
     QTest::newRow("one long line wraps")
-        << QStringLiteral("Sauvegarde complète du serveur de fichiers de la comptabilité, "
-                          "faite le premier lundi du mois avant la clôture")
+        << u"Sauvegarde complète du serveur de fichiers de la comptabilité, "
+           u"faite le premier lundi du mois avant la clôture"_s
         << 2 << 4;
 }
 
@@ -321,8 +322,7 @@ void TestForm3::wordWrap()
     QVERIFY(p.open());
     const QImage box = p.zoneImage(2);
     const int bands = int(inkBands(box).size());
-    QVERIFY2(bands >= minimumLines && bands <= maximumLines,
-             qPrintable(QStringLiteral("%1 lines").arg(bands)));
+    QVERIFY2(bands >= minimumLines && bands <= maximumLines, qPrintable(u"%1 lines"_s.arg(bands)));
     // Wrapped at a word, nothing runs into the box's right edge.
     const QPair<int, int> ink = inkColumns(box);
     QVERIFY(ink.first >= 0);
@@ -350,10 +350,9 @@ void TestForm3::tallTextIsCutAtTheBottom()
     const QRect zone1 = p.zoneBox(1)->geometry();
     const int zone2Top = p.zoneBox(2)->geometry().top();
     QVERIFY(zone2Top > zone1.bottom() + 1);
-    for (int y = zone1.bottom() + 1; y < zone2Top; ++y)
-        for (int x = zone1.left(); x <= zone1.right(); ++x)
-            QVERIFY2(!isInk(panel.pixel(x, y)),
-                     qPrintable(QStringLiteral("ink at %1,%2").arg(x).arg(y)));
+    const QRect between(QPoint(zone1.left(), zone1.bottom() + 1),
+                        QPoint(zone1.right(), zone2Top - 1));
+    QCOMPARE(pixelsWhere(panel.copy(between), isInk), 0);
 }
 
 void TestForm3::zoneFontColourAndAlignment_data()
@@ -368,8 +367,8 @@ void TestForm3::zoneFontColourAndAlignment()
 {
     QFETCH(int, alignment);
     Preview p;
-    p.zones[0].Caption = QStringLiteral("Archives");
-    p.zones[0].FontName = QStringLiteral("Liberation Serif");
+    p.zones[0].Caption = u"Archives"_s;
+    p.zones[0].FontName = u"Liberation Serif"_s;
     p.zones[0].FontSize = 12;
     p.zones[0].FontBold = true;
     p.zones[0].ForeColor = 255; // red
@@ -378,17 +377,8 @@ void TestForm3::zoneFontColourAndAlignment()
     const QImage box = p.zoneImage(1);
     QCOMPARE(box, zoneAlone(p.zones[0], p.zones[0].Caption, box.size()));
 
-    int red = 0, other = 0;
-    for (int y = 0; y < box.height(); ++y)
-        for (int x = 0; x < box.width(); ++x) {
-            const QRgb pixel = box.pixel(x, y);
-            if (isRed(pixel))
-                ++red;
-            else if (qGray(pixel) < 100)
-                ++other;
-        }
-    QVERIFY(red > 50);
-    QCOMPARE(other, 0);
+    QVERIFY(pixelsWhere(box, isRed) > 50);
+    QCOMPARE(pixelsWhere(box, [](QRgb pixel) { return !isRed(pixel) && qGray(pixel) < 100; }), 0);
 
     const QPair<int, int> ink = inkColumns(box);
     const int middle = box.width() / 2;
@@ -407,7 +397,7 @@ void TestForm3::zoneFontColourAndAlignment()
 void TestForm3::underlineAndStrikethroughStayBehind()
 {
     Preview plain;
-    plain.zones[1].Caption = QStringLiteral("Sauvegarde");
+    plain.zones[1].Caption = u"Sauvegarde"_s;
     QVERIFY(plain.open());
     Preview decorated;
     decorated.zones[1] = plain.zones[1];
@@ -424,7 +414,7 @@ void TestForm3::iconBox_data()
 {
     QTest::addColumn<QString>("iconPath");
     QTest::addColumn<bool>("filled");
-    QTest::newRow("label with an icon") << QStringLiteral("/home/u/logo.bmp") << true;
+    QTest::newRow("label with an icon") << u"/home/u/logo.bmp"_s << true;
     QTest::newRow("label without an icon") << QString() << false;
 }
 
@@ -439,16 +429,14 @@ void TestForm3::iconBox()
     p.state.IconPath = iconPath;
     QVERIFY(p.open());
     // Seen on the panel, where an empty box lets the white show through.
-    const QImage box = grabbed(p.panel()).copy(
-        p.form->findChild<PictureBox *>(QStringLiteral("Picture2"))->geometry());
+    const QImage box =
+        grabbed(p.panel()).copy(p.form->findChild<PictureBox *>(u"Picture2"_s)->geometry());
     // Stretched over the whole square, proportions not kept; or nothing at all, not even
     // the outline the main window shows for an empty picture.
-    for (int y = 0; y < box.height(); ++y)
-        for (int x = 0; x < box.width(); ++x) {
-            const QRgb pixel = box.pixel(x, y);
-            QVERIFY2(filled ? isRed(pixel) : pixel == qRgb(255, 255, 255),
-                     qPrintable(QStringLiteral("%1,%2").arg(x).arg(y)));
-        }
+    const auto expected = [filled](QRgb pixel) {
+        return filled ? isRed(pixel) : pixel == qRgb(255, 255, 255);
+    };
+    QCOMPARE(pixelsWhere(box, expected), box.width() * box.height());
 }
 
 void TestForm3::quitAndCloseBoxEndThePreview_data()
@@ -469,7 +457,7 @@ void TestForm3::quitAndCloseBoxEndThePreview()
     QTimer::singleShot(0, &preview, [&] {
         wasModal = QApplication::activeModalWidget() == &preview;
         if (quitButton)
-            preview.findChild<QAbstractButton *>(QStringLiteral("Command1"))->click();
+            preview.findChild<QAbstractButton *>(u"Command1"_s)->click();
         else
             preview.close();
     });
@@ -481,17 +469,17 @@ void TestForm3::quitAndCloseBoxEndThePreview()
 void TestForm3::everyControlIsNamed()
 {
     Preview p;
-    p.zones[1].Caption = QStringLiteral("Sauvegarde du lundi");
+    p.zones[1].Caption = u"Sauvegarde du lundi"_s;
     QVERIFY(p.open());
     QCOMPARE(Accessibility::namelessControls(p.form.get()), QStringList());
-    QVERIFY(Accessibility::controlNames(p.form.get()).contains(QStringLiteral("Quitter")));
+    QVERIFY(Accessibility::controlNames(p.form.get()).contains(u"Quitter"_s));
     // The zones are there to be read, not pressed: "&Quitter" is the only keyboard stop.
     QList<QWidget *> stops;
     for (QWidget *child : p.form->findChildren<QWidget *>())
         if (child->focusPolicy() & Qt::TabFocus)
             stops.append(child);
     QCOMPARE(stops.size(), 1);
-    QCOMPARE(stops.first()->objectName(), QStringLiteral("Command1"));
+    QCOMPARE(stops.first()->objectName(), u"Command1"_s);
     QCOMPARE(p.zoneBox(2)->accessibleName(), p.zones[1].Caption);
 }
 

@@ -20,11 +20,17 @@
 
 Q_DECLARE_METATYPE(MakerAddresses)
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
-const MakerAddresses Addresses{QStringLiteral("https://korvalin.example/"),
-                               QStringLiteral("https://korvalin.example/don"),
-                               QStringLiteral("auteur@korvalin.example")};
+// The build's own version, each number as it is.
+const QString Version = u"%1.%2.%3"_s.arg(KORVALIN_EXPECTED_MAJOR)
+                            .arg(KORVALIN_EXPECTED_MINOR)
+                            .arg(KORVALIN_EXPECTED_REVISION);
+
+const MakerAddresses Addresses{u"https://korvalin.example/"_s, u"https://korvalin.example/don"_s,
+                               u"auteur@korvalin.example"_s};
 
 QString label(const frmAbout &about, const char *name)
 {
@@ -83,8 +89,8 @@ private:
 
 MsgBoxCall notFound()
 {
-    return {QStringLiteral("Information Systeme introuvable !"), MsgBoxButtons::OKOnly,
-            MsgBoxIcon::None, QStringLiteral("Korvalin"), MsgBoxDefault::First};
+    return {u"Information Systeme introuvable !"_s, MsgBoxButtons::OKOnly, MsgBoxIcon::None,
+            u"Korvalin"_s, MsgBoxDefault::First};
 }
 
 } // namespace
@@ -111,21 +117,15 @@ void TestFrmAbout::texts()
 {
     const MemoryKeyValueStore settings;
     const frmAbout about(settings, MakerAddresses());
-    QCOMPARE(about.windowTitle(), QStringLiteral("A propos Korvalin"));
-    QCOMPARE(label(about, "lblTitle"), QStringLiteral("Korvalin"));
-    // The build's own version, each number as it is.
-    QCOMPARE(label(about, "lblVersion"), QStringLiteral("Version %1.%2.%3")
-                                             .arg(KORVALIN_EXPECTED_MAJOR)
-                                             .arg(KORVALIN_EXPECTED_MINOR)
-                                             .arg(KORVALIN_EXPECTED_REVISION));
+    QCOMPARE(about.windowTitle(), u"A propos Korvalin"_s);
+    QCOMPARE(label(about, "lblTitle"), u"Korvalin"_s);
+    QCOMPARE(label(about, "lblVersion"), u"Version "_s + Version);
     QVERIFY(!label(about, "lblDescription").isEmpty());
-    QCOMPARE(button(about, QStringLiteral("cmdSysInfo"))->text(),
-             QStringLiteral("&Système Info..."));
-    QCOMPARE(button(about, QStringLiteral("cmdSysInfo"))->toolTip(),
-             QStringLiteral("Informations système"));
-    QCOMPARE(button(about, QStringLiteral("Command1"))->text(), QStringLiteral("Détails..."));
-    auto *ok = about.findChild<QPushButton *>(QStringLiteral("cmdOK"));
-    QCOMPARE(ok->text(), QStringLiteral("OK"));
+    QCOMPARE(button(about, u"cmdSysInfo"_s)->text(), u"&Système Info..."_s);
+    QCOMPARE(button(about, u"cmdSysInfo"_s)->toolTip(), u"Informations système"_s);
+    QCOMPARE(button(about, u"Command1"_s)->text(), u"Détails..."_s);
+    auto *ok = about.findChild<QPushButton *>(u"cmdOK"_s);
+    QCOMPARE(ok->text(), u"OK"_s);
     QVERIFY(ok->isDefault());
     QVERIFY(ok->font().bold());
 }
@@ -142,7 +142,7 @@ void TestFrmAbout::looks()
     for (const char *name : {"lblTitle", "lblVersion", "lblDescription"}) {
         const QLabel *text = about.findChild<QLabel *>(QLatin1String(name));
         QCOMPARE(text->palette().color(QPalette::WindowText), QColor(0, 255, 0));
-        QCOMPARE(QFontInfo(text->font()).family(), QStringLiteral("Comic Neue"));
+        QCOMPARE(QFontInfo(text->font()).family(), u"Comic Neue"_s);
     }
     // The white separator across the window, under the description.
     const int separator = qRound(21.2 * about.logicalDpiY() / 25.4);
@@ -154,15 +154,14 @@ void TestFrmAbout::links_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<MakerAddresses>("addresses");
     QTest::addColumn<QUrl>("opened");
-    QTest::newRow("web site") << QStringLiteral("Label3") << Addresses
-                              << QUrl(QStringLiteral("https://korvalin.example/"));
-    QTest::newRow("donation") << QStringLiteral("Image2") << Addresses
-                              << QUrl(QStringLiteral("https://korvalin.example/don"));
-    QTest::newRow("e-mail") << QStringLiteral("lblDisclaimer") << Addresses
-                            << QUrl(QStringLiteral("mailto:auteur@korvalin.example"));
-    QTest::newRow("no web site") << QStringLiteral("Label3") << MakerAddresses() << QUrl();
-    QTest::newRow("no donation page") << QStringLiteral("Image2") << MakerAddresses() << QUrl();
-    QTest::newRow("no e-mail") << QStringLiteral("lblDisclaimer") << MakerAddresses() << QUrl();
+    QTest::newRow("web site") << u"Label3"_s << Addresses << QUrl(u"https://korvalin.example/"_s);
+    QTest::newRow("donation") << u"Image2"_s << Addresses
+                              << QUrl(u"https://korvalin.example/don"_s);
+    QTest::newRow("e-mail") << u"lblDisclaimer"_s << Addresses
+                            << QUrl(u"mailto:auteur@korvalin.example"_s);
+    QTest::newRow("no web site") << u"Label3"_s << MakerAddresses() << QUrl();
+    QTest::newRow("no donation page") << u"Image2"_s << MakerAddresses() << QUrl();
+    QTest::newRow("no e-mail") << u"lblDisclaimer"_s << MakerAddresses() << QUrl();
 }
 
 void TestFrmAbout::links()
@@ -189,11 +188,10 @@ void TestFrmAbout::detailsMessage_data()
     QTest::addColumn<MakerAddresses>("addresses");
     QTest::addColumn<QString>("mailLine");
     QTest::addColumn<QString>("webLine");
-    QTest::newRow("addresses given")
-        << Addresses << QStringLiteral("Courriel : auteur@korvalin.example")
-        << QStringLiteral("Site web : https://korvalin.example/");
-    QTest::newRow("no addresses") << MakerAddresses() << QStringLiteral("Courriel : non communiqué")
-                                  << QStringLiteral("Site web : non communiqué");
+    QTest::newRow("addresses given") << Addresses << u"Courriel : auteur@korvalin.example"_s
+                                     << u"Site web : https://korvalin.example/"_s;
+    QTest::newRow("no addresses") << MakerAddresses() << u"Courriel : non communiqué"_s
+                                  << u"Site web : non communiqué"_s;
 }
 
 void TestFrmAbout::detailsMessage()
@@ -204,19 +202,13 @@ void TestFrmAbout::detailsMessage()
     MsgBoxRecorder msgBoxes;
     const MemoryKeyValueStore settings;
     const frmAbout about(settings, addresses);
-    const QString version = QStringLiteral("%1.%2.%3")
-                                .arg(KORVALIN_EXPECTED_MAJOR)
-                                .arg(KORVALIN_EXPECTED_MINOR)
-                                .arg(KORVALIN_EXPECTED_REVISION);
-    msgBoxes.expect(
-        {QStringLiteral("- Korvalin version ") + version + QStringLiteral(" -\r") +
-             QStringLiteral("Création d'étiquettes de disquettes au format 3 \"1/2.\r") +
-             QStringLiteral("\r") +
-             QStringLiteral("Auteur : l'équipe de développement de Korvalin\r") + mailLine +
-             QStringLiteral("\r") + webLine + QStringLiteral("\r"),
-         MsgBoxButtons::OKOnly, MsgBoxIcon::Information, QStringLiteral("A propos"),
-         MsgBoxDefault::First});
-    button(about, QStringLiteral("Command1"))->click();
+    msgBoxes.expect({u"- Korvalin version "_s + Version +
+                         u" -\rCréation d'étiquettes de disquettes au format 3 \"1/2.\r\r"
+                         u"Auteur : l'équipe de développement de Korvalin\r"_s +
+                         mailLine + u"\r"_s + webLine + u"\r"_s,
+                     MsgBoxButtons::OKOnly, MsgBoxIcon::Information, u"A propos"_s,
+                     MsgBoxDefault::First});
+    button(about, u"Command1"_s)->click();
     QVERIFY(msgBoxes.allSeen());
 }
 
@@ -242,7 +234,7 @@ void TestFrmAbout::enterAndEscapeClose()
     });
     about.exec();
     QVERIFY(wasModal);
-    QCOMPARE(focused, button(about, QStringLiteral("cmdOK")));
+    QCOMPARE(focused, button(about, u"cmdOK"_s));
     QVERIFY(!about.isVisible());
     QCOMPARE(about.result(),
              key == Qt::Key_Return ? int(QDialog::Accepted) : int(QDialog::Rejected));
@@ -255,14 +247,11 @@ void TestFrmAbout::systemInformation_data()
     QTest::addColumn<QString>("started"); // the program that must run, or "" for the message
     QTest::newRow("nothing anywhere") << QString() << QString() << QString();
     QTest::newRow("named by the administrator")
-        << QStringLiteral("outil-maison") << QString() << QStringLiteral("outil-maison");
+        << u"outil-maison"_s << QString() << u"outil-maison"_s;
     QTest::newRow("named before what is on PATH")
-        << QStringLiteral("outil-maison") << QStringLiteral("hardinfo")
-        << QStringLiteral("outil-maison");
-    QTest::newRow("named but missing, PATH not tried")
-        << QStringLiteral("absent") << QStringLiteral("hardinfo") << QString();
-    QTest::newRow("found on PATH")
-        << QString() << QStringLiteral("hardinfo") << QStringLiteral("hardinfo");
+        << u"outil-maison"_s << u"hardinfo"_s << u"outil-maison"_s;
+    QTest::newRow("named but missing, PATH not tried") << u"absent"_s << u"hardinfo"_s << QString();
+    QTest::newRow("found on PATH") << QString() << u"hardinfo"_s << u"hardinfo"_s;
     QTest::newRow("last of the well-known ones")
         << QString() << SystemInfoTool::wellKnownPrograms().last()
         << SystemInfoTool::wellKnownPrograms().last();
@@ -276,9 +265,8 @@ void TestFrmAbout::systemInformation()
     ProgramsOnPath path;
     MemoryKeyValueStore settings;
     if (!named.isEmpty()) {
-        const QString namedPath = named == QLatin1String("absent")
-                                      ? path.folder() + QStringLiteral("/absent")
-                                      : path.addProgram(named);
+        const QString namedPath = named == QLatin1String("absent") ? path.folder() + u"/absent"_s
+                                                                   : path.addProgram(named);
         QVERIFY(!namedPath.isEmpty());
         settings.set(HKEY_LOCAL_MACHINE, QLatin1String(SystemInfoTool::Key),
                      QLatin1String(SystemInfoTool::PathValue), {REG_SZ, namedPath.toUtf8()});
@@ -290,12 +278,11 @@ void TestFrmAbout::systemInformation()
     if (started.isEmpty())
         msgBoxes.expect(notFound());
     const frmAbout about(settings, MakerAddresses());
-    button(about, QStringLiteral("cmdSysInfo"))->click();
+    button(about, u"cmdSysInfo"_s)->click();
     QVERIFY(msgBoxes.allSeen());
     if (!started.isEmpty())
         QTRY_VERIFY_WITH_TIMEOUT(
-            QFile::exists(path.folder() + QLatin1Char('/') + started + QStringLiteral(".ran")),
-            20000);
+            QFile::exists(path.folder() + QLatin1Char('/') + started + u".ran"_s), 20000);
 }
 
 void TestFrmAbout::everyControlIsNamed()

@@ -16,18 +16,19 @@
 
 Q_DECLARE_METATYPE(FontChoice)
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 // One line per font choice, so a comparison shows at once which value moved.
 QString described(const FontChoice &font)
 {
-    return QStringLiteral("%1 %2%3%4%5%6")
-        .arg(font.name)
+    return u"%1 %2%3%4%5%6"_s.arg(font.name)
         .arg(double(font.size))
-        .arg(font.bold ? QStringLiteral(" gras") : QString())
-        .arg(font.italic ? QStringLiteral(" italique") : QString())
-        .arg(font.strikethru ? QStringLiteral(" barré") : QString())
-        .arg(font.underline ? QStringLiteral(" souligné") : QString());
+        .arg(font.bold ? u" gras"_s : QString())
+        .arg(font.italic ? u" italique"_s : QString())
+        .arg(font.strikethru ? u" barré"_s : QString())
+        .arg(font.underline ? u" souligné"_s : QString());
 }
 
 QFont qtFont(const QString &family, qreal size, bool bold, bool italic)
@@ -86,7 +87,7 @@ void answerFontDialog(UserAction action, Opened &opened)
             font.setPointSize(20);
             break;
         case UserAction::OtherFamily:
-            font.setFamily(QStringLiteral("DejaVu Serif"));
+            font.setFamily(u"DejaVu Serif"_s);
             break;
         }
         if (action != UserAction::Nothing)
@@ -120,27 +121,21 @@ void TestQtDialogs::keptUnlessChanged_data()
     QTest::addColumn<QFont>("shown");
     QTest::addColumn<QFont>("chosen");
     QTest::addColumn<FontChoice>("expected");
-    const FontChoice arial{QStringLiteral("Arial"), 8.25f, true, false, true, false};
-    const QFont shown = qtFont(QStringLiteral("Liberation Sans"), 8, true, false);
+    const FontChoice arial{u"Arial"_s, 8.25f, true, false, true, false};
+    const QFont shown = qtFont(u"Liberation Sans"_s, 8, true, false);
     QTest::newRow("nothing changed") << arial << shown << shown << arial;
     QTest::newRow("another family")
-        << arial << shown << qtFont(QStringLiteral("DejaVu Serif"), 8, true, false)
-        << FontChoice{QStringLiteral("DejaVu Serif"), 8.25f, true, false, true, false};
-    QTest::newRow("another size") << arial << shown
-                                  << qtFont(QStringLiteral("Liberation Sans"), 14, true, false)
-                                  << FontChoice{
-                                         QStringLiteral("Arial"), 14, true, false, true, false};
-    QTest::newRow("bold off") << arial << shown
-                              << qtFont(QStringLiteral("Liberation Sans"), 8, false, false)
-                              << FontChoice{
-                                     QStringLiteral("Arial"), 8.25f, false, false, true, false};
-    QTest::newRow("italic on") << arial << shown
-                               << qtFont(QStringLiteral("Liberation Sans"), 8, true, true)
-                               << FontChoice{
-                                      QStringLiteral("Arial"), 8.25f, true, true, true, false};
+        << arial << shown << qtFont(u"DejaVu Serif"_s, 8, true, false)
+        << FontChoice{u"DejaVu Serif"_s, 8.25f, true, false, true, false};
+    QTest::newRow("another size") << arial << shown << qtFont(u"Liberation Sans"_s, 14, true, false)
+                                  << FontChoice{u"Arial"_s, 14, true, false, true, false};
+    QTest::newRow("bold off") << arial << shown << qtFont(u"Liberation Sans"_s, 8, false, false)
+                              << FontChoice{u"Arial"_s, 8.25f, false, false, true, false};
+    QTest::newRow("italic on") << arial << shown << qtFont(u"Liberation Sans"_s, 8, true, true)
+                               << FontChoice{u"Arial"_s, 8.25f, true, true, true, false};
     // A face without a bold style shows regular; leaving it alone keeps the zone bold.
-    const FontChoice boldMono{QStringLiteral("Terminal"), 9, true, false, false, true};
-    const QFont regular = qtFont(QStringLiteral("DejaVu Sans Mono"), 9, false, false);
+    const FontChoice boldMono{u"Terminal"_s, 9, true, false, false, true};
+    const QFont regular = qtFont(u"DejaVu Sans Mono"_s, 9, false, false);
     QTest::newRow("style the face lacks") << boldMono << regular << regular << boldMono;
 }
 
@@ -159,31 +154,29 @@ void TestQtDialogs::realDialog_data()
     QTest::addColumn<FontChoice>("given");
     QTest::addColumn<UserAction>("action");
     QTest::addColumn<FontChoice>("expected");
-    const FontChoice arial{QStringLiteral("Arial"), 12, true, false, false, false};
-    const FontChoice times{QStringLiteral("Times New Roman"), 14, true, true, false, false};
-    const FontChoice courier{QStringLiteral("Courier New"), 8.25f, false, false, false, false};
-    const FontChoice comic{QStringLiteral("Comic Sans MS"), 10, false, true, false, false};
+    const FontChoice arial{u"Arial"_s, 12, true, false, false, false};
+    const FontChoice times{u"Times New Roman"_s, 14, true, true, false, false};
+    const FontChoice courier{u"Courier New"_s, 8.25f, false, false, false, false};
+    const FontChoice comic{u"Comic Sans MS"_s, 10, false, true, false, false};
     QTest::newRow("Arial 12 bold, untouched") << arial << UserAction::Nothing << arial;
     QTest::newRow("Times New Roman 14 bold italic, untouched")
         << times << UserAction::Nothing << times;
     QTest::newRow("Courier New 8.25, untouched") << courier << UserAction::Nothing << courier;
     QTest::newRow("Comic Sans MS 10 italic, untouched") << comic << UserAction::Nothing << comic;
     QTest::newRow("Arial, bold taken off")
-        << arial << UserAction::BoldOff
-        << FontChoice{QStringLiteral("Arial"), 12, false, false, false, false};
+        << arial << UserAction::BoldOff << FontChoice{u"Arial"_s, 12, false, false, false, false};
     QTest::newRow("Arial, italic put on")
-        << arial << UserAction::ItalicOn
-        << FontChoice{QStringLiteral("Arial"), 12, true, true, false, false};
+        << arial << UserAction::ItalicOn << FontChoice{u"Arial"_s, 12, true, true, false, false};
     QTest::newRow("Courier New, other size")
         << courier << UserAction::OtherSize
-        << FontChoice{QStringLiteral("Courier New"), 20, false, false, false, false};
+        << FontChoice{u"Courier New"_s, 20, false, false, false, false};
     QTest::newRow("Times New Roman, other family")
         << times << UserAction::OtherFamily
-        << FontChoice{QStringLiteral("DejaVu Serif"), 14, true, true, false, false};
+        << FontChoice{u"DejaVu Serif"_s, 14, true, true, false, false};
     // The dialog offers no effects, so what it was given comes back.
     QTest::newRow("struck through and underlined")
-        << FontChoice{QStringLiteral("Arial"), 12, false, false, true, true} << UserAction::Nothing
-        << FontChoice{QStringLiteral("Arial"), 12, false, false, true, true};
+        << FontChoice{u"Arial"_s, 12, false, false, true, true} << UserAction::Nothing
+        << FontChoice{u"Arial"_s, 12, false, false, true, true};
 }
 
 void TestQtDialogs::realDialog()
@@ -213,20 +206,20 @@ void TestQtDialogs::cancelledRealDialogGivesNothing()
         if (QWidget *dialog = QApplication::activeModalWidget())
             QTest::keyClick(dialog, Qt::Key_Escape);
     });
-    QVERIFY(!backend.chooseFont({QStringLiteral("Arial"), 12, true, false, false, false}, nullptr));
+    QVERIFY(!backend.chooseFont({u"Arial"_s, 12, true, false, false, false}, nullptr));
 }
 
 void TestQtDialogs::everyControlIsNamed()
 {
     QtDialogBackend backend;
-    QStringList nameless{QStringLiteral("the dialog did not open")};
+    QStringList nameless{u"the dialog did not open"_s};
     QTimer::singleShot(0, [&nameless] {
         if (QWidget *dialog = QApplication::activeModalWidget()) {
             nameless = Accessibility::namelessControls(dialog);
             QTest::keyClick(dialog, Qt::Key_Escape);
         }
     });
-    backend.chooseFont({QStringLiteral("Arial"), 12, true, false, false, false}, nullptr);
+    backend.chooseFont({u"Arial"_s, 12, true, false, false, false}, nullptr);
     QVERIFY2(nameless.isEmpty(), qPrintable(nameless.join(QLatin1Char('\n'))));
 }
 
@@ -253,12 +246,12 @@ void TestQtDialogs::overwriteQuestion()
     QFETCH(bool, fileExists);
     QFETCH(bool, asked);
     QTemporaryDir folder;
-    const QString path = folder.filePath(QStringLiteral("disque.eti"));
+    const QString path = folder.filePath(u"disque.eti"_s);
     if (fileExists)
         QVERIFY(writeBytes(path, "[Titre 1]\r\n"));
     CMDialog1 dialog;
-    dialog.DialogTitle = QStringLiteral("Enregistrer Sous");
-    dialog.Filter = QStringLiteral("Fichiers étiquette (*.ETI)|*.eti");
+    dialog.DialogTitle = u"Enregistrer Sous"_s;
+    dialog.Filter = u"Fichiers étiquette (*.ETI)|*.eti"_s;
     dialog.FileName = path;
     dialog.Flags = flags;
 
@@ -288,12 +281,11 @@ void TestQtDialogs::labelSurvivesTheDialogAndASave_data()
 {
     QTest::addColumn<int>("zone");
     QTest::addColumn<FontChoice>("font");
-    QTest::newRow("Arial 12 bold")
-        << 1 << FontChoice{QStringLiteral("Arial"), 12, true, false, false, false};
+    QTest::newRow("Arial 12 bold") << 1 << FontChoice{u"Arial"_s, 12, true, false, false, false};
     QTest::newRow("Times New Roman 14 bold italic")
-        << 2 << FontChoice{QStringLiteral("Times New Roman"), 14, true, true, false, false};
+        << 2 << FontChoice{u"Times New Roman"_s, 14, true, true, false, false};
     QTest::newRow("MS Sans Serif 8.25")
-        << 3 << FontChoice{QStringLiteral("MS Sans Serif"), 8.25f, false, false, false, false};
+        << 3 << FontChoice{u"MS Sans Serif"_s, 8.25f, false, false, false, false};
 }
 
 // A label opened, its font dialog accepted untouched and saved: the file is as it was.
@@ -302,11 +294,11 @@ void TestQtDialogs::labelSurvivesTheDialogAndASave()
     QFETCH(int, zone);
     QFETCH(FontChoice, font);
     QTemporaryDir folder;
-    const QString path = folder.filePath(QStringLiteral("police.eti"));
+    const QString path = folder.filePath(u"police.eti"_s);
     LabelFile::Zones zones = startUpZones();
-    zones[std::size_t(zone - 1)].Caption = QStringLiteral("Sauvegarde");
+    zones[std::size_t(zone - 1)].Caption = u"Sauvegarde"_s;
     font.applyTo(zones[std::size_t(zone - 1)]);
-    const std::optional<QByteArray> original = LabelFile::encode(zones, QStringLiteral("AUCUN"));
+    const std::optional<QByteArray> original = LabelFile::encode(zones, u"AUCUN"_s);
     QVERIFY(original && writeBytes(path, *original));
 
     Form1Harness h(path);

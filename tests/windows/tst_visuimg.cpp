@@ -19,10 +19,12 @@
 #include <QStorageInfo>
 #include <QTemporaryDir>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
-const QString UnsupportedPicture = QStringLiteral("Format d'image non supporté !");
-const QString DriveNotReady = QStringLiteral("Lecteur non disponible ou non prêt !");
+const QString UnsupportedPicture = u"Format d'image non supporté !"_s;
+const QString DriveNotReady = u"Lecteur non disponible ou non prêt !"_s;
 
 QImage filled(QColor color, QSize size = QSize(16, 16))
 {
@@ -37,29 +39,34 @@ struct PictureTree
 {
     PictureTree()
     {
-        QDir(dir.path()).mkpath(QStringLiteral("programme/Sous Dossier"));
-        QDir(dir.path()).mkpath(QStringLiteral("programme/Vide"));
-        ok = filled(Qt::red).save(path(QStringLiteral("Logo.BMP")), "BMP") &&
-             filled(Qt::green).save(path(QStringLiteral("icone.ICO")), "ICO") &&
-             filled(Qt::blue).save(path(QStringLiteral("PHOTO.jpg")), "JPG") &&
-             filled(Qt::yellow).save(path(QStringLiteral("capture.png")), "PNG") &&
-             copyFixture(QStringLiteral("quad.gif"), QStringLiteral("Sous Dossier/autre.gif")) &&
-             copyFixture(QStringLiteral("shapes-inkscape.wmf"), QStringLiteral("dessin.wmf")) &&
-             writeBytes(path(QStringLiteral("notes.TXT")), "du texte, pas une image") &&
-             writeBytes(path(QStringLiteral("LISEZMOI")), "sans extension");
+        QDir(dir.path()).mkpath(u"programme/Sous Dossier"_s);
+        QDir(dir.path()).mkpath(u"programme/Vide"_s);
+        ok = filled(Qt::red).save(path(u"Logo.BMP"_s), "BMP") &&
+             filled(Qt::green).save(path(u"icone.ICO"_s), "ICO") &&
+             filled(Qt::blue).save(path(u"PHOTO.jpg"_s), "JPG") &&
+             filled(Qt::yellow).save(path(u"capture.png"_s), "PNG") &&
+             copyFixture(u"quad.gif"_s, u"Sous Dossier/autre.gif"_s) &&
+             copyFixture(u"shapes-inkscape.wmf"_s, u"dessin.wmf"_s) &&
+             writeBytes(path(u"notes.TXT"_s), "du texte, pas une image") &&
+             writeBytes(path(u"LISEZMOI"_s), "sans extension");
     }
     bool copyFixture(const QString &fixture, const QString &name) const
     {
-        const QByteArray bytes =
-            fileBytes(QFINDTESTDATA(QStringLiteral("../platform/data/") + fixture));
+        const QByteArray bytes = fileBytes(QFINDTESTDATA(u"../platform/data/"_s + fixture));
         return !bytes.isEmpty() && writeBytes(path(name), bytes);
     }
-    QString appPath() const { return dir.filePath(QStringLiteral("programme")); }
+    QString appPath() const { return dir.filePath(u"programme"_s); }
     QString path(const QString &name) const { return appPath() + QLatin1Char('/') + name; }
 
     QTemporaryDir dir;
     bool ok = false;
 };
+
+// The words of a string, split at its blanks.
+QStringList words(const QString &blankSeparated)
+{
+    return blankSeparated.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+}
 
 // The volume holding the test's folder, as the machine reports it.
 ViewerDrive realDriveOf(const QString &path)
@@ -67,15 +74,9 @@ ViewerDrive realDriveOf(const QString &path)
     return ViewerDrive::of(QStorageInfo(path));
 }
 
-struct ViewerHarness
+// The controls of an image viewer, whoever opened it.
+struct ViewerControls
 {
-    explicit ViewerHarness(const QString &appPath, const ViewerDriveSource &drives)
-    {
-        state.AppPath = appPath;
-        viewer = std::make_unique<VisuIMG>(state, nullptr, drives);
-        viewer->show();
-    }
-
     template <typename T> T *find(const char *name) const
     {
         T *child = viewer->findChild<T *>(QLatin1String(name));
@@ -123,14 +124,43 @@ struct ViewerHarness
         return image.isNull() ? QColor() : image.pixelColor(image.rect().center());
     }
 
-    MsgBoxRecorder msgBoxes;
-    Module1 state;
-    std::unique_ptr<VisuIMG> viewer;
+    VisuIMG *viewer = nullptr;
 };
 
-MsgBoxCall errorOf(const QString &prompt)
+// A viewer of its own, shown without the main window.
+struct ViewerHarness : ViewerControls
 {
-    return errorBox(prompt);
+    ViewerHarness(const QString &appPath, const ViewerDriveSource &drives)
+    {
+        state.AppPath = appPath;
+        owned = std::make_unique<VisuIMG>(state, nullptr, drives);
+        viewer = owned.get();
+        viewer->show();
+    }
+    // On the tree's folder, with the machine's drive that holds it as the only drive.
+    explicit ViewerHarness(const PictureTree &tree)
+        : ViewerHarness(tree.appPath(), [&tree] { return QList{realDriveOf(tree.appPath())}; })
+    {
+    }
+
+    MsgBoxRecorder msgBoxes;
+    Module1 state;
+    std::unique_ptr<VisuIMG> owned;
+};
+
+// Runs steps inside the viewer that the main window is about to show modally, then closes
+// it the way the user does, whatever happened inside.
+void insideTheViewer(const std::function<void(const ViewerControls &viewer)> &steps)
+{
+    QTimer::singleShot(0, [steps] {
+        const ViewerControls viewer{qobject_cast<VisuIMG *>(QApplication::activeModalWidget())};
+        if (!viewer.viewer) {
+            QFAIL("The image viewer is not the modal window");
+            return;
+        }
+        steps(viewer);
+        viewer.quit()->click();
+    });
 }
 
 } // namespace
@@ -140,6 +170,7 @@ class TestVisuIMG : public QObject
     Q_OBJECT
 
 private slots:
+    void init();
     void opensOnTheProgramsFolder();
     void patterns_data();
     void patterns();
@@ -161,35 +192,37 @@ private slots:
     void folderListing();
     void shownPictureFitsItsBox_data();
     void shownPictureFitsItsBox();
+
+private:
+    // A fresh folder tree for each test.
+    std::unique_ptr<PictureTree> tree;
 };
+
+void TestVisuIMG::init()
+{
+    tree = std::make_unique<PictureTree>();
+    QVERIFY(tree->ok);
+}
 
 void TestVisuIMG::opensOnTheProgramsFolder()
 {
-    PictureTree tree;
-    QVERIFY(tree.ok);
-    ViewerHarness h(tree.appPath(),
-                    [&] { return QList<ViewerDrive>{realDriveOf(tree.appPath())}; });
-    QCOMPARE(h.viewer->windowTitle(), QStringLiteral("Visionneuse d'images"));
-    QTRY_COMPARE(h.folders()->folder(), tree.appPath());
-    QCOMPARE(h.files()->folder(), tree.appPath());
+    ViewerHarness h(*tree);
+    QCOMPARE(h.viewer->windowTitle(), u"Visionneuse d'images"_s);
+    QTRY_COMPARE(h.folders()->folder(), tree->appPath());
+    QCOMPARE(h.files()->folder(), tree->appPath());
     QCOMPARE(h.drives()->currentIndex(), 0);
-    QCOMPARE(h.state.ViewerLastDrive, realDriveOf(tree.appPath()).rootPath);
+    QCOMPARE(h.state.ViewerLastDrive, realDriveOf(tree->appPath()).rootPath);
     // The box shows one pattern while the list uses another, icons included either way.
-    QCOMPARE(h.patterns()->currentText(), QStringLiteral("*.ico;*.cur;*.bmp;*.wmf"));
-    QTRY_COMPARE(h.files()->names(),
-                 QStringList({QStringLiteral("dessin.wmf"), QStringLiteral("icone.ICO"),
-                              QStringLiteral("Logo.BMP")}));
+    QCOMPARE(h.patterns()->currentText(), u"*.ico;*.cur;*.bmp;*.wmf"_s);
+    QTRY_COMPARE(h.files()->names(), words(u"dessin.wmf icone.ICO Logo.BMP"_s));
     QStringList entries;
     for (int index = 0; index < h.patterns()->count(); ++index)
         entries.append(h.patterns()->itemText(index));
-    QCOMPARE(
-        entries,
-        QStringList({QStringLiteral("*.ico"), QStringLiteral("*.cur"), QStringLiteral("*.bmp"),
-                     QStringLiteral("*.wmf"), QStringLiteral("*.gif"), QStringLiteral("*.jpg"),
-                     QStringLiteral("*.*"), QStringLiteral("*.ico;*.cur;*.bmp;*.wmf;*.gif;*.jpg"),
-                     QStringLiteral("*.bmp;*.gif;*.jpg"), QStringLiteral("*.ico;*.cur;*.wmf")}));
+    QCOMPARE(entries, words(u"*.ico *.cur *.bmp *.wmf *.gif *.jpg *.* "
+                            u"*.ico;*.cur;*.bmp;*.wmf;*.gif;*.jpg *.bmp;*.gif;*.jpg "
+                            u"*.ico;*.cur;*.wmf"_s));
     QVERIFY(!h.copy()->isEnabled());
-    QCOMPARE(h.copy()->toolTip(), QStringLiteral("Copie l'image sélectionnée en mémoire"));
+    QCOMPARE(h.copy()->toolTip(), u"Copie l'image sélectionnée en mémoire"_s);
     QVERIFY(h.large()->picture().isNull());
     QVERIFY(h.labelSize()->picture().isNull());
     QCOMPARE(h.pathCaption(), QString());
@@ -201,20 +234,15 @@ void TestVisuIMG::patterns_data()
     QTest::addColumn<int>("entry"); // picked from the list; -1 to type pattern
     QTest::addColumn<QString>("pattern");
     QTest::addColumn<QStringList>("listed");
-    const QStringList everything{QStringLiteral("capture.png"), QStringLiteral("dessin.wmf"),
-                                 QStringLiteral("icone.ICO"),   QStringLiteral("LISEZMOI"),
-                                 QStringLiteral("Logo.BMP"),    QStringLiteral("notes.TXT"),
-                                 QStringLiteral("PHOTO.jpg")};
+    const QStringList everything =
+        words(u"capture.png dessin.wmf icone.ICO LISEZMOI Logo.BMP notes.TXT PHOTO.jpg"_s);
     QTest::newRow("*.* picked, names without extension too") << 6 << QString() << everything;
     QTest::newRow("*.bmp;*.gif;*.jpg picked, case ignored")
-        << 8 << QString() << QStringList{QStringLiteral("Logo.BMP"), QStringLiteral("PHOTO.jpg")};
-    QTest::newRow("typed in capitals")
-        << -1 << QStringLiteral("*.JPG;*.TXT")
-        << QStringList{QStringLiteral("notes.TXT"), QStringLiteral("PHOTO.jpg")};
+        << 8 << QString() << words(u"Logo.BMP PHOTO.jpg"_s);
+    QTest::newRow("typed in capitals") << -1 << u"*.JPG;*.TXT"_s << words(u"notes.TXT PHOTO.jpg"_s);
     QTest::newRow("typed with a question mark and blanks")
-        << -1 << QStringLiteral(" ?ogo.* ; *.PNG ")
-        << QStringList{QStringLiteral("capture.png"), QStringLiteral("Logo.BMP")};
-    QTest::newRow("matching nothing") << -1 << QStringLiteral("*.cur") << QStringList();
+        << -1 << u" ?ogo.* ; *.PNG "_s << words(u"capture.png Logo.BMP"_s);
+    QTest::newRow("matching nothing") << -1 << u"*.cur"_s << QStringList();
     QTest::newRow("emptied box lists every file") << -1 << QString() << everything;
 }
 
@@ -223,10 +251,7 @@ void TestVisuIMG::patterns()
     QFETCH(int, entry);
     QFETCH(QString, pattern);
     QFETCH(QStringList, listed);
-    PictureTree tree;
-    QVERIFY(tree.ok);
-    ViewerHarness h(tree.appPath(),
-                    [&] { return QList<ViewerDrive>{realDriveOf(tree.appPath())}; });
+    ViewerHarness h(*tree);
     QTRY_COMPARE(h.listed().size(), 3);
     if (entry >= 0)
         h.patterns()->setCurrentIndex(entry);
@@ -237,21 +262,13 @@ void TestVisuIMG::patterns()
 
 void TestVisuIMG::patternTypedKeyByKey()
 {
-    PictureTree tree;
-    QVERIFY(tree.ok);
-    ViewerHarness h(tree.appPath(),
-                    [&] { return QList<ViewerDrive>{realDriveOf(tree.appPath())}; });
+    ViewerHarness h(*tree);
     QTRY_COMPARE(h.listed().size(), 3);
     h.typePattern(QString());
     QTRY_COMPARE(h.listed().size(), 7);
     // Each keystroke applies the text typed so far.
     const QList<std::pair<QChar, QStringList>> keys{
-        {QLatin1Char('*'), h.listed()},
-        {QLatin1Char('.'), {}},
-        {QLatin1Char('p'), {}},
-        {QLatin1Char('n'), {}},
-        {QLatin1Char('g'), {QStringLiteral("capture.png")}},
-    };
+        {u'*', h.listed()}, {u'.', {}}, {u'p', {}}, {u'n', {}}, {u'g', {u"capture.png"_s}}};
     for (const auto &[key, expected] : keys) {
         QTest::keyClicks(h.patterns()->lineEdit(), QString(key));
         QTRY_COMPARE(h.listed(), expected);
@@ -263,10 +280,9 @@ void TestVisuIMG::choosingAFile_data()
     QTest::addColumn<bool>("byKeyboard");
     QTest::addColumn<QString>("name");
     QTest::addColumn<QColor>("colour"); // in the middle of the large picture
-    QTest::newRow("bitmap by a click") << false << QStringLiteral("Logo.BMP") << QColor(Qt::red);
-    QTest::newRow("icon by the keyboard")
-        << true << QStringLiteral("icone.ICO") << QColor(Qt::green);
-    QTest::newRow("metafile by a click") << false << QStringLiteral("dessin.wmf") << QColor();
+    QTest::newRow("bitmap by a click") << false << u"Logo.BMP"_s << QColor(Qt::red);
+    QTest::newRow("icon by the keyboard") << true << u"icone.ICO"_s << QColor(Qt::green);
+    QTest::newRow("metafile by a click") << false << u"dessin.wmf"_s << QColor();
 }
 
 void TestVisuIMG::choosingAFile()
@@ -274,10 +290,7 @@ void TestVisuIMG::choosingAFile()
     QFETCH(bool, byKeyboard);
     QFETCH(QString, name);
     QFETCH(QColor, colour);
-    PictureTree tree;
-    QVERIFY(tree.ok);
-    ViewerHarness h(tree.appPath(),
-                    [&] { return QList<ViewerDrive>{realDriveOf(tree.appPath())}; });
+    ViewerHarness h(*tree);
     QTRY_VERIFY(h.fileIndex(name).isValid());
     if (byKeyboard) {
         h.files()->setFocus();
@@ -291,7 +304,7 @@ void TestVisuIMG::choosingAFile()
     }
     QVERIFY(h.copy()->isEnabled());
     // Shown as listed: on this file system another case would name no file.
-    QCOMPARE(h.pathCaption(), tree.path(name));
+    QCOMPARE(h.pathCaption(), tree->path(name));
     QTRY_VERIFY(!h.large()->picture().isNull());
     QVERIFY(!h.labelSize()->picture().isNull());
     if (colour.isValid())
@@ -303,45 +316,39 @@ void TestVisuIMG::choosingAFile()
 
 void TestVisuIMG::refusedFileKeepsThePictures()
 {
-    PictureTree tree;
-    QVERIFY(tree.ok);
-    ViewerHarness h(tree.appPath(),
-                    [&] { return QList<ViewerDrive>{realDriveOf(tree.appPath())}; });
+    ViewerHarness h(*tree);
     h.patterns()->setCurrentIndex(6); // *.*
     QTRY_COMPARE(h.listed().size(), 7);
-    h.click(QStringLiteral("Logo.BMP"));
+    h.click(u"Logo.BMP"_s);
     QTRY_COMPARE(h.shownColour(), QColor(Qt::red));
 
-    h.msgBoxes.expect(errorOf(UnsupportedPicture));
-    h.click(QStringLiteral("notes.TXT"));
+    h.msgBoxes.expect(errorBox(UnsupportedPicture));
+    h.click(u"notes.TXT"_s);
     QTRY_COMPARE(h.msgBoxes.calls().size(), 1);
     QVERIFY(h.msgBoxes.allSeen());
     QCOMPARE(h.shownColour(), QColor(Qt::red));
     QVERIFY(!h.labelSize()->picture().isNull());
-    QCOMPARE(h.pathCaption(), tree.path(QStringLiteral("notes.TXT")));
+    QCOMPARE(h.pathCaption(), tree->path(u"notes.TXT"_s));
     QVERIFY(h.copy()->isEnabled());
     h.copy()->click();
-    QCOMPARE(h.state.ViewerImagePath, tree.path(QStringLiteral("notes.TXT")));
+    QCOMPARE(h.state.ViewerImagePath, tree->path(u"notes.TXT"_s));
 }
 
 void TestVisuIMG::folderChangeClearsTheChoice()
 {
-    PictureTree tree;
-    QVERIFY(tree.ok);
-    ViewerHarness h(tree.appPath(),
-                    [&] { return QList<ViewerDrive>{realDriveOf(tree.appPath())}; });
-    QTRY_VERIFY(h.fileIndex(QStringLiteral("Logo.BMP")).isValid());
-    h.click(QStringLiteral("Logo.BMP"));
+    ViewerHarness h(*tree);
+    QTRY_VERIFY(h.fileIndex(u"Logo.BMP"_s).isValid());
+    h.click(u"Logo.BMP"_s);
     QTRY_VERIFY(!h.large()->picture().isNull());
     h.copy()->click();
 
-    // The user opens the sub-folder in the tree.
-    const QString sub = tree.path(QStringLiteral("Sous Dossier"));
+    // The user opens the sub-folder in the tree->
+    const QString sub = tree->path(u"Sous Dossier"_s);
     const QPersistentModelIndex programme = h.folders()->currentIndex();
     h.folders()->expand(programme);
     QTRY_COMPARE(h.folders()->model()->rowCount(programme), 2);
     const QPersistentModelIndex first = h.folders()->model()->index(0, 0, programme);
-    QCOMPARE(first.data().toString(), QStringLiteral("Sous Dossier"));
+    QCOMPARE(first.data().toString(), u"Sous Dossier"_s);
     QTRY_VERIFY(h.folders()->visualRect(first).isValid());
     h.folders()->scrollTo(first);
     QTest::mouseClick(h.folders()->viewport(), Qt::LeftButton, {},
@@ -352,115 +359,84 @@ void TestVisuIMG::folderChangeClearsTheChoice()
     QVERIFY(h.labelSize()->picture().isNull());
     QCOMPARE(h.pathCaption(), QString());
     QVERIFY(!h.copy()->isEnabled());
-    QCOMPARE(h.state.ViewerImagePath, tree.path(QStringLiteral("Logo.BMP")));
+    QCOMPARE(h.state.ViewerImagePath, tree->path(u"Logo.BMP"_s));
     h.patterns()->setCurrentIndex(4); // *.gif
-    QTRY_COMPARE(h.listed(), QStringList{QStringLiteral("autre.gif")});
+    QTRY_COMPARE(h.listed(), QStringList{u"autre.gif"_s});
 }
 
 void TestVisuIMG::fileLeavingTheFolderIsNoChoice()
 {
-    PictureTree tree;
-    QVERIFY(tree.ok);
-    ViewerHarness h(tree.appPath(),
-                    [&] { return QList<ViewerDrive>{realDriveOf(tree.appPath())}; });
+    ViewerHarness h(*tree);
     h.patterns()->setCurrentIndex(6); // *.*
     QTRY_COMPARE(h.listed().size(), 7);
-    h.click(QStringLiteral("LISEZMOI"));
-    QCOMPARE(h.pathCaption(), tree.path(QStringLiteral("LISEZMOI")));
-    h.msgBoxes.expect(errorOf(UnsupportedPicture));
+    h.click(u"LISEZMOI"_s);
+    QCOMPARE(h.pathCaption(), tree->path(u"LISEZMOI"_s));
+    h.msgBoxes.expect(errorBox(UnsupportedPicture));
     QTRY_COMPARE(h.msgBoxes.calls().size(), 1);
 
     // Another program removes the chosen file: the list moves on, the choice does not.
-    QVERIFY(QFile::remove(tree.path(QStringLiteral("LISEZMOI"))));
+    QVERIFY(QFile::remove(tree->path(u"LISEZMOI"_s)));
     QTRY_COMPARE(h.listed().size(), 6);
-    QCOMPARE(h.pathCaption(), tree.path(QStringLiteral("LISEZMOI")));
+    QCOMPARE(h.pathCaption(), tree->path(u"LISEZMOI"_s));
     QVERIFY(h.large()->picture().isNull());
     QCOMPARE(h.msgBoxes.calls().size(), 1);
 }
 
 void TestVisuIMG::unreadableDriveGoesBack()
 {
-    PictureTree tree;
-    QVERIFY(tree.ok);
-    const ViewerDrive real = realDriveOf(tree.appPath());
-    const ViewerDrive gone{tree.dir.filePath(QStringLiteral("lecteur absent")),
-                           QStringLiteral("DISQUETTE")};
-    ViewerHarness h(tree.appPath(), [&] { return QList<ViewerDrive>{real, gone}; });
-    QTRY_COMPARE(h.files()->folder(), tree.appPath());
-    QCOMPARE(h.drives()->itemText(1), gone.rootPath + QStringLiteral("  [DISQUETTE]"));
+    const ViewerDrive real = realDriveOf(tree->appPath());
+    const ViewerDrive gone{tree->dir.filePath(u"lecteur absent"_s), u"DISQUETTE"_s};
+    ViewerHarness h(tree->appPath(), [&] { return QList<ViewerDrive>{real, gone}; });
+    QTRY_COMPARE(h.files()->folder(), tree->appPath());
+    QCOMPARE(h.drives()->itemText(1), gone.rootPath + u"  [DISQUETTE]"_s);
 
-    h.msgBoxes.expect(errorOf(DriveNotReady));
+    h.msgBoxes.expect(errorBox(DriveNotReady));
     h.drives()->setCurrentIndex(1);
     QTRY_COMPARE(h.msgBoxes.calls().size(), 1);
     QTRY_COMPARE(h.drives()->currentIndex(), 0);
     QCOMPARE(h.state.ViewerLastDrive, real.rootPath);
     // Back on the drive it came from, in the folder it showed.
-    QCOMPARE(h.folders()->folder(), tree.appPath());
-    QCOMPARE(h.files()->folder(), tree.appPath());
+    QCOMPARE(h.folders()->folder(), tree->appPath());
+    QCOMPARE(h.files()->folder(), tree->appPath());
     QTRY_COMPARE(h.listed().size(), 3);
     QVERIFY(h.msgBoxes.allSeen());
 }
 
 void TestVisuIMG::unreadableLastDriveEndsOnTheRoot()
 {
-    PictureTree tree;
-    QVERIFY(tree.ok);
     // The program sits on a volume of its own, which goes away while the viewer is open.
-    const QString volume = tree.dir.filePath(QStringLiteral("volume"));
-    QVERIFY(QDir().mkpath(volume + QStringLiteral("/programme")));
+    const QString volume = tree->dir.filePath(u"volume"_s);
+    QVERIFY(QDir().mkpath(volume + u"/programme"_s));
     const QList<ViewerDrive> drives{
-        {QStringLiteral("/"), QStringLiteral("racine")},
-        {volume, QStringLiteral("CLE")},
-        {tree.dir.filePath(QStringLiteral("absent")), QStringLiteral("CD")}};
-    ViewerHarness h(volume + QStringLiteral("/programme"), [&] { return drives; });
-    QTRY_COMPARE(h.files()->folder(), volume + QStringLiteral("/programme"));
+        {u"/"_s, u"racine"_s}, {volume, u"CLE"_s}, {tree->dir.filePath(u"absent"_s), u"CD"_s}};
+    ViewerHarness h(volume + u"/programme"_s, [&] { return drives; });
+    QTRY_COMPARE(h.files()->folder(), volume + u"/programme"_s);
     QCOMPARE(h.drives()->currentIndex(), 1);
     QCOMPARE(h.state.ViewerLastDrive, volume);
     QVERIFY(QDir(volume).removeRecursively());
 
-    h.msgBoxes.expect(errorOf(DriveNotReady));
+    h.msgBoxes.expect(errorBox(DriveNotReady));
     h.drives()->setCurrentIndex(2);
-    QTRY_COMPARE(h.files()->folder(), QStringLiteral("/"));
+    QTRY_COMPARE(h.files()->folder(), u"/"_s);
     QCOMPARE(h.drives()->currentIndex(), 0);
-    QCOMPARE(h.state.ViewerLastDrive, QStringLiteral("/"));
-    QCOMPARE(h.folders()->folder(), QStringLiteral("/"));
+    QCOMPARE(h.state.ViewerLastDrive, u"/"_s);
+    QCOMPARE(h.folders()->folder(), u"/"_s);
     // Said once, for the drive the user chose, and never again.
     QCOMPARE(h.msgBoxes.calls().size(), 1);
     QVERIFY(h.msgBoxes.allSeen());
 }
 
-namespace {
-
-// Runs steps inside the viewer that the main window is about to show modally, then closes
-// it the way the user does, whatever happened inside.
-void insideTheViewer(const std::function<void(VisuIMG &viewer)> &steps)
-{
-    QTimer::singleShot(0, [steps] {
-        auto *viewer = qobject_cast<VisuIMG *>(QApplication::activeModalWidget());
-        if (!viewer) {
-            QFAIL("The image viewer is not the modal window");
-            return;
-        }
-        steps(*viewer);
-        viewer->findChild<QPushButton *>(QStringLiteral("Command1"))->click();
-    });
-}
-
-} // namespace
-
 void TestVisuIMG::copyPasteSave_data()
 {
     QTest::addColumn<QString>("entry");
-    QTest::newRow("Visualiser les images button") << QStringLiteral("Command8");
-    QTest::newRow("toolbar button 11") << QStringLiteral("toolbar 11");
+    QTest::newRow("Visualiser les images button") << u"Command8"_s;
+    QTest::newRow("toolbar button 11") << u"toolbar 11"_s;
 }
 
 void TestVisuIMG::copyPasteSave()
 {
     QFETCH(QString, entry);
-    PictureTree tree;
-    QVERIFY(tree.ok);
-    Form1Harness main(QString(), tree.appPath());
+    Form1Harness main(QString(), tree->appPath());
     main.form->show();
     const auto openViewer = [&] {
         if (entry == QLatin1String("Command8"))
@@ -469,16 +445,14 @@ void TestVisuIMG::copyPasteSave()
             main.toolbarEntry(11)->trigger();
     };
     QVERIFY(!main.button("Command10")->isEnabled());
-    const QString picture = tree.path(QStringLiteral("Logo.BMP"));
+    const QString picture = tree->path(u"Logo.BMP"_s);
 
     bool copied = false;
-    insideTheViewer([&](VisuIMG &viewer) {
-        auto *files = viewer.findChild<FileList *>(QStringLiteral("File1"));
-        QTRY_COMPARE(files->folder(), tree.appPath());
-        QTRY_VERIFY(files->names().contains(QStringLiteral("Logo.BMP")));
-        files->setCurrentIndex(files->model()->index(
-            int(files->names().indexOf(QStringLiteral("Logo.BMP"))), 0, files->rootIndex()));
-        viewer.findChild<QPushButton *>(QStringLiteral("Command2"))->click();
+    insideTheViewer([&](const ViewerControls &viewer) {
+        QTRY_COMPARE(viewer.files()->folder(), tree->appPath());
+        QTRY_VERIFY(viewer.files()->names().contains(u"Logo.BMP"_s));
+        viewer.files()->setCurrentIndex(viewer.fileIndex(u"Logo.BMP"_s));
+        viewer.copy()->click();
         copied = true;
     });
     openViewer();
@@ -488,12 +462,11 @@ void TestVisuIMG::copyPasteSave()
 
     // Each opening starts afresh in the program's folder; the path put aside stays.
     bool fresh = false;
-    insideTheViewer([&](VisuIMG &viewer) {
-        QTRY_COMPARE(viewer.findChild<FileList *>(QStringLiteral("File1"))->folder(),
-                     tree.appPath());
-        QVERIFY(!viewer.findChild<QPushButton *>(QStringLiteral("Command2"))->isEnabled());
-        QCOMPARE(viewer.findChild<QLabel *>(QStringLiteral("Label1"))->text(), QString());
-        QVERIFY(viewer.findChild<PictureBox *>(QStringLiteral("Open"))->picture().isNull());
+    insideTheViewer([&](const ViewerControls &viewer) {
+        QTRY_COMPARE(viewer.files()->folder(), tree->appPath());
+        QVERIFY(!viewer.copy()->isEnabled());
+        QCOMPARE(viewer.pathCaption(), QString());
+        QVERIFY(viewer.large()->picture().isNull());
         fresh = true;
     });
     openViewer();
@@ -505,7 +478,7 @@ void TestVisuIMG::copyPasteSave()
     QCOMPARE(main.state.IconFile, picture);
     QCOMPARE(main.form->picture().image().pixelColor(0, 0), QColor(Qt::red));
 
-    const QString saved = tree.dir.filePath(QStringLiteral("etiquette.eti"));
+    const QString saved = tree->dir.filePath(u"etiquette.eti"_s);
     main.dialogs->answerNext(saved);
     main.action("Mnu_EnregistrerSous")->trigger();
     const std::optional<LabelFile::Content> written = LabelFile::read(saved, main.form->zones());
@@ -516,38 +489,28 @@ void TestVisuIMG::copyPasteSave()
 
 void TestVisuIMG::quitClosesAndKeepsThePath()
 {
-    PictureTree tree;
-    QVERIFY(tree.ok);
-    ViewerHarness h(tree.appPath(),
-                    [&] { return QList<ViewerDrive>{realDriveOf(tree.appPath())}; });
-    h.state.ViewerImagePath = QStringLiteral("/gardé.bmp");
+    ViewerHarness h(*tree);
+    h.state.ViewerImagePath = u"/gardé.bmp"_s;
     QVERIFY(h.viewer->isVisible());
     h.quit()->click();
     QVERIFY(!h.viewer->isVisible());
     QCOMPARE(h.viewer->result(), int(QDialog::Rejected));
-    QCOMPARE(h.state.ViewerImagePath, QStringLiteral("/gardé.bmp"));
+    QCOMPARE(h.state.ViewerImagePath, u"/gardé.bmp"_s);
 }
 
 void TestVisuIMG::everyControlIsNamed()
 {
-    PictureTree tree;
-    QVERIFY(tree.ok);
-    ViewerHarness h(tree.appPath(),
-                    [&] { return QList<ViewerDrive>{realDriveOf(tree.appPath())}; });
+    ViewerHarness h(*tree);
     QTRY_COMPARE(h.listed().size(), 3);
-    QCOMPARE(Accessibility::namelessControls(h.viewer.get()), QStringList());
-    const QStringList names = Accessibility::controlNames(h.viewer.get());
-    for (const QString &name : {QStringLiteral("Dossier"), QStringLiteral("Sélection"),
-                                QStringLiteral("Copier"), QStringLiteral("Quitter")})
+    QCOMPARE(Accessibility::namelessControls(h.viewer), QStringList());
+    const QStringList names = Accessibility::controlNames(h.viewer);
+    for (const QString &name : {u"Dossier"_s, u"Sélection"_s, u"Copier"_s, u"Quitter"_s})
         QVERIFY2(names.contains(name), qPrintable(names.join(QLatin1String(", "))));
 }
 
 void TestVisuIMG::tabOrder()
 {
-    PictureTree tree;
-    QVERIFY(tree.ok);
-    ViewerHarness h(tree.appPath(),
-                    [&] { return QList<ViewerDrive>{realDriveOf(tree.appPath())}; });
+    ViewerHarness h(*tree);
     QStringList order;
     QWidget *widget = h.drives();
     for (int step = 0; step < 6; ++step) {
@@ -556,16 +519,14 @@ void TestVisuIMG::tabOrder()
             widget = widget->nextInFocusChain();
         while (!(widget->focusPolicy() & Qt::TabFocus) || widget->focusProxy());
     }
-    QCOMPARE(order, QStringList({QStringLiteral("Drive1"), QStringLiteral("Dir1"),
-                                 QStringLiteral("File1"), QStringLiteral("Command1"),
-                                 QStringLiteral("Combo1"), QStringLiteral("Command2")}));
+    QCOMPARE(order, words(u"Drive1 Dir1 File1 Command1 Combo1 Command2"_s));
 }
 
 void TestVisuIMG::machineDrives()
 {
     const QList<ViewerDrive> drives = ViewerDrives::mounted();
     QVERIFY(!drives.isEmpty());
-    QCOMPARE(drives.first().rootPath, QStringLiteral("/"));
+    QCOMPARE(drives.first().rootPath, u"/"_s);
     for (const ViewerDrive &drive : drives) {
         const QStorageInfo volume(drive.rootPath);
         QVERIFY2(QFileInfo(drive.rootPath).isDir(), qPrintable(drive.rootPath));
@@ -594,13 +555,12 @@ void TestVisuIMG::folderListing()
     QStringList expected;
     for (int n = 1; n <= count; ++n) {
         // Capitals on some: the order ignores case and reads numbers by value.
-        const QString name =
-            (n % 3 ? QStringLiteral("vue%1.bmp") : QStringLiteral("VUE%1.BMP")).arg(n);
+        const QString name = (n % 3 ? u"vue%1.bmp"_s : u"VUE%1.BMP"_s).arg(n);
         QVERIFY(writeBytes(dir.filePath(name), "x"));
         expected.append(name);
     }
-    QVERIFY(writeBytes(dir.filePath(QStringLiteral(".cachee")), "x"));
-    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("dossier")));
+    QVERIFY(writeBytes(dir.filePath(u".cachee"_s), "x"));
+    QVERIFY(QDir(dir.path()).mkdir(u"dossier"_s));
 
     QFuture<QStringList> listing = FolderListing::start(dir.path());
     listing.waitForFinished();
@@ -628,14 +588,14 @@ void TestVisuIMG::shownPictureFitsItsBox()
     QFETCH(QSize, pictureSize);
     QFETCH(QSize, shownSize);
     QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("image.png"));
+    const QString path = dir.filePath(u"image.png"_s);
     QVERIFY(filled(Qt::magenta, pictureSize).save(path));
     const std::optional<Picture> shown = ShownPicture::load(path, QSize(241, 241));
     QVERIFY(shown);
     QCOMPARE(shown->image().size(), shownSize);
     QCOMPARE(shown->image().pixelColor(shownSize.width() / 2, shownSize.height() / 2),
              QColor(Qt::magenta));
-    QVERIFY(!ShownPicture::load(dir.filePath(QStringLiteral("absent.png")), QSize(241, 241)));
+    QVERIFY(!ShownPicture::load(dir.filePath(u"absent.png"_s), QSize(241, 241)));
 }
 
 QTEST_MAIN(TestVisuIMG)
