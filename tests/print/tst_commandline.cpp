@@ -24,12 +24,6 @@ constexpr double Tolerance = 0.5; // mm
 
 using Outcome = CommandLineOutcome;
 
-// Arguments as a script writes them, one space apart.
-QStringList args(const char *line)
-{
-    return QString::fromUtf8(line).split(u' ');
-}
-
 Outcome runToPdf(const QString &pdf, const QStringList &options)
 {
     return runCommandLine(QStringList{u"--pdf"_s, pdf} + options);
