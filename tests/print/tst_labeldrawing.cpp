@@ -11,11 +11,13 @@ using Spacing = std::array<double, 4>;
 
 namespace {
 
-// A label whose zones hold the given texts, split as the print command splits them.
+// A label whose zones hold the given texts, split as the print command splits them, and the
+// page it is drawn on.
 struct Fixture
 {
     Module1 state;
     LabelArtwork artwork;
+    RecordingSurface surface;
 
     explicit Fixture(int zone = 1, const QString &text = QString())
     {
@@ -32,6 +34,9 @@ struct Fixture
             artwork.zones[i].Caption = i == zone - 1 ? text : QString();
         QVERIFY(ZoneLines::split(artwork.zones, state));
     }
+
+    // False when the page was cancelled.
+    bool drawPage() { return LabelPrinting::drawPrintPage(surface, state, artwork); }
 
     // One label, printed alone with its corner at origin.
     void placeSingle(std::array<double, 2> origin)
@@ -138,21 +143,20 @@ void TestLabelDrawing::frameAndCutLines()
     f.state.PrintFrame = frame;
     f.state.PrintCutMarks = cutMarks;
     f.placeSingle({10, 4});
-    RecordingSurface surface;
-    QVERIFY(LabelPrinting::drawPrintPage(surface, f.state, f.artwork));
-    QCOMPARE(surface.ended, 1);
+    QVERIFY(f.drawPage());
+    QCOMPARE(f.surface.ended, 1);
 
     QList<RecordingSurface::Line> expected;
     if (frame)
         expected += outline({12, 6}, {78, 52}, PageSurface::LineStyle::Solid);
     if (cutMarks)
         expected += outline({10, 4}, {80, 54}, PageSurface::LineStyle::DashDot);
-    QCOMPARE(surface.lines.size(), expected.size());
+    QCOMPARE(f.surface.lines.size(), expected.size());
     for (int i = 0; i < expected.size(); ++i) {
-        QCOMPARE(surface.lines[i].from, expected[i].from);
-        QCOMPARE(surface.lines[i].to, expected[i].to);
-        QVERIFY(surface.lines[i].style == expected[i].style);
-        QCOMPARE(surface.lines[i].color, 0);
+        QCOMPARE(f.surface.lines[i].from, expected[i].from);
+        QCOMPARE(f.surface.lines[i].to, expected[i].to);
+        QVERIFY(f.surface.lines[i].style == expected[i].style);
+        QCOMPARE(f.surface.lines[i].color, 0);
     }
 }
 
@@ -196,12 +200,11 @@ void TestLabelDrawing::anchors()
     f.artwork.zones[zone - 1].Alignment = qint16(alignment);
     f.setZoneText(zone, u"abcd"_s);
     f.placeSingle({90, 58});
-    RecordingSurface surface;
-    QVERIFY(LabelPrinting::drawPrintPage(surface, f.state, f.artwork));
-    QCOMPARE(surface.texts.size(), 3);
-    QCOMPARE(surface.texts[zone - 1].text, u"abcd"_s);
-    QVERIFY2(near(surface.texts[zone - 1].position.x(), x),
-             qPrintable(QString::number(surface.texts[zone - 1].position.x())));
+    QVERIFY(f.drawPage());
+    QCOMPARE(f.surface.texts.size(), 3);
+    QCOMPARE(f.surface.texts[zone - 1].text, u"abcd"_s);
+    QVERIFY2(near(f.surface.texts[zone - 1].position.x(), x),
+             qPrintable(QString::number(f.surface.texts[zone - 1].position.x())));
 }
 
 void TestLabelDrawing::lineSteps_data()
@@ -229,12 +232,12 @@ void TestLabelDrawing::lineSteps()
     QFETCH(QStringList, texts);
     Fixture f(zone, text);
     f.placeSingle({10, 4});
-    RecordingSurface surface;
-    QVERIFY(LabelPrinting::drawPrintPage(surface, f.state, f.artwork));
+    QVERIFY(f.drawPage());
 
     // The other two zones are empty and print one empty line each, zone by zone.
-    QCOMPARE(surface.texts.size(), tops.size() + 2);
-    const QList<RecordingSurface::Text> zoneTextsPrinted = surface.texts.mid(zone - 1, tops.size());
+    QCOMPARE(f.surface.texts.size(), tops.size() + 2);
+    const QList<RecordingSurface::Text> zoneTextsPrinted =
+        f.surface.texts.mid(zone - 1, tops.size());
     for (int i = 0; i < tops.size(); ++i) {
         QVERIFY2(near(zoneTextsPrinted[i].position.y(), tops[i]),
                  qPrintable(QString::number(zoneTextsPrinted[i].position.y())));
@@ -257,16 +260,15 @@ void TestLabelDrawing::zoneFontAndColour()
     z.ForeColor = 255;
     f.setZoneText(2, u"Documents"_s);
     f.state.PrintSingleMode = 1;
-    RecordingSurface surface;
-    QVERIFY(LabelPrinting::drawPrintPage(surface, f.state, f.artwork));
-    const RecordingSurface::Text &t = surface.texts[1];
+    QVERIFY(f.drawPage());
+    const RecordingSurface::Text &t = f.surface.texts[1];
     QCOMPARE(t.text, u"Documents"_s);
     QCOMPARE(t.font, u"Liberation Serif"_s);
     QCOMPARE(t.pointSize, 12.f);
     QVERIFY(t.bold && t.italic);
     QCOMPARE(t.color, 255);
-    QCOMPARE(surface.texts[0].color, 0);
-    QCOMPARE(surface.texts[2].color, WindowTextColor);
+    QCOMPARE(f.surface.texts[0].color, 0);
+    QCOMPARE(f.surface.texts[2].color, WindowTextColor);
 }
 
 void TestLabelDrawing::runPositions_data()
@@ -290,12 +292,11 @@ void TestLabelDrawing::runPositions()
     f.state.PrintFrame = false;
     f.state.StartLabel = qint16(start);
     f.state.CopyCount = qint16(count);
-    RecordingSurface surface;
-    QVERIFY(LabelPrinting::drawPrintPage(surface, f.state, f.artwork));
-    QCOMPARE(surface.ended, 1);
-    QCOMPARE(surface.lines.size(), 4 * origins.size());
+    QVERIFY(f.drawPage());
+    QCOMPARE(f.surface.ended, 1);
+    QCOMPARE(f.surface.lines.size(), 4 * origins.size());
     for (int i = 0; i < origins.size(); ++i)
-        QCOMPARE(surface.lines[4 * i].from, origins[i]);
+        QCOMPARE(f.surface.lines[4 * i].from, origins[i]);
     QCOMPARE(f.state.DiskNumber, qint16(1 + count));
 }
 
@@ -341,9 +342,8 @@ void TestLabelDrawing::numbering()
     f.state.DiskNumber = qint16(firstNumber);
     f.state.CopyCount = qint16(count);
     f.state.StartLabel = 1;
-    RecordingSurface surface;
-    QVERIFY(LabelPrinting::drawPrintPage(surface, f.state, f.artwork));
-    QTEST(printed(surface), "zone3Texts");
+    QVERIFY(f.drawPage());
+    QTEST(printed(f.surface), "zone3Texts");
     QTEST(int(f.state.DiskNumber), "numberAfter");
 }
 
@@ -354,12 +354,11 @@ void TestLabelDrawing::diskNumberOverflowCancels()
     f.state.NumberingStyle = 1;
     f.state.DiskNumber = 32766;
     f.state.CopyCount = 3;
-    RecordingSurface surface;
-    QVERIFY(!LabelPrinting::drawPrintPage(surface, f.state, f.artwork));
-    QCOMPARE(surface.cancelled, 1);
-    QCOMPARE(surface.ended, 0);
+    QVERIFY(!f.drawPage());
+    QCOMPARE(f.surface.cancelled, 1);
+    QCOMPARE(f.surface.ended, 0);
     QCOMPARE(f.state.DiskNumber, qint16(32767));
-    QCOMPARE(printed(surface), (QStringList{u"Disque 32766"_s, u"Disque 32767"_s}));
+    QCOMPARE(printed(f.surface), (QStringList{u"Disque 32766"_s, u"Disque 32767"_s}));
 }
 
 QTEST_GUILESS_MAIN(TestLabelDrawing)
