@@ -25,11 +25,13 @@ constexpr int PixelsPerMm = 20;
 constexpr int DotsPerInch = 508;  // 20 pixels a millimetre
 constexpr double Tolerance = 0.1; // mm
 
-// A page rendered at 20 pixels a millimetre, read in millimetres from the page's corner.
+// A PDF's page rendered at 20 pixels a millimetre, read in millimetres from its corner.
 class PageScan
 {
 public:
-    explicit PageScan(const QImage &image) : m_image(image) {}
+    explicit PageScan(const QString &pdf) : m_image(renderPdfPage(pdf, DotsPerInch)) {}
+
+    bool isRendered() const { return !m_image.isNull(); }
 
     bool dark(double xMm, double yMm) const
     {
@@ -169,9 +171,8 @@ void TestCalibrationPage::outlinesAndCrossesWhereTheDistancesSay()
     QCOMPARE(state.SheetSpacing, spacing);
     const QString pdf = m_dir.filePath(u"distances.pdf"_s);
     QCOMPARE(CalibrationPage::writePdf(pdf, state), PdfFileResult::Written);
-    const QImage image = renderPdfPage(pdf, DotsPerInch);
-    QVERIFY(!image.isNull());
-    const PageScan page(image);
+    const PageScan page(pdf);
+    QVERIFY(page.isRendered());
 
     const double w = SheetGeometry::LabelWidth, h = SheetGeometry::LabelHeight;
     for (int position = 1; position <= SheetGeometry::Positions; ++position) {
@@ -207,9 +208,8 @@ void TestCalibrationPage::rulersTickEveryMillimetre()
 {
     const QString pdf = writeCalibrationPdf(u"rulers.pdf"_s, {30, 30, 4, 10});
     QVERIFY(!pdf.isEmpty());
-    const QImage image = renderPdfPage(pdf, DotsPerInch);
-    QVERIFY(!image.isNull());
-    const PageScan page(image);
+    const PageScan page(pdf);
+    QVERIFY(page.isRendered());
 
     const QList<double> across = page.runsAlongRow(1, 0.5, 209.5);
     const QList<double> down = page.runsAlongColumn(1, 0.5, 296.5);
@@ -286,9 +286,8 @@ void TestCalibrationPage::printedPageMeasuresFromThePrintableCorner()
     QVERIFY(CalibrationPage::print(Printer(u"Marges"_s), state));
     const QString output = m_cups.waitForOutput(u"Marges"_s);
     QVERIFY(!output.isEmpty());
-    const QImage image = renderPdfPage(output, DotsPerInch);
-    QVERIFY(!image.isNull());
-    const PageScan page(image);
+    const PageScan page(output);
+    QVERIFY(page.isRendered());
 
     const QPointF corner(marginsPt.left() * mmPerPt, marginsPt.top() * mmPerPt);
     const double rulerTop = page.lineAlongColumn(corner.x() + 1.5, corner.y() - 1, corner.y() + 1);
@@ -350,9 +349,9 @@ void TestCalibrationPage::commandLineWritesThePage()
     QCOMPARE(QFile::exists(pdf), status == 0);
     if (status != 0)
         return;
-    const QImage image = renderPdfPage(pdf, DotsPerInch);
-    QVERIFY(!image.isNull());
-    const double left = PageScan(image).lineAlongRow(40.5, firstLeft - 1, firstLeft + 1);
+    const PageScan page(pdf);
+    QVERIFY(page.isRendered());
+    const double left = page.lineAlongRow(40.5, firstLeft - 1, firstLeft + 1);
     QVERIFY2(isAt(left, firstLeft), QByteArray::number(left));
 }
 
