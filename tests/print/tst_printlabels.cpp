@@ -1,16 +1,15 @@
+#include "CommandLineRun.h"
 #include "CupsScheduler.h"
 #include "PdfText.h"
 #include "TestFiles.h"
 
 #include "label/LabelFile.h"
-#include "print/CommandLine.h"
 #include "print/Printer.h"
 
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTextStream>
 
 using namespace Qt::StringLiterals;
 
@@ -18,20 +17,7 @@ namespace {
 
 constexpr double Tolerance = 0.5; // mm
 
-struct Outcome
-{
-    int status;
-    QString err;
-};
-
-Outcome runCommandLine(const QStringList &arguments)
-{
-    QString out, err;
-    QTextStream outStream(&out), errStream(&err);
-    const int status = CommandLine::run(arguments, outStream, errStream);
-    errStream.flush();
-    return {status, err};
-}
+using Outcome = CommandLineOutcome;
 
 // The boxes of every copy of the word on the page, left to right.
 QList<QRectF> boxesOf(const PdfTextPage &page, const QString &text)
@@ -137,8 +123,8 @@ void TestPrintLabels::singleLabel()
 
 void TestPrintLabels::numberedRun()
 {
-    const Outcome o = runCommandLine({u"--print"_s, u"--start"_s, u"9"_s, u"--number"_s, u"7"_s,
-                                      writeLabel(u"serie.eti"_s, u"Disquette"_s)});
+    const Outcome o = runCommandLine(args("--print --start 9 --number 7")
+                                     << writeLabel(u"serie.eti"_s, u"Disquette"_s));
     QCOMPARE(o.status, 0);
     const QList<PdfTextPage> pages = readPdfText(m_cups.waitForOutput(u"Etiquettes"_s));
     QCOMPARE(pages.size(), 1);
