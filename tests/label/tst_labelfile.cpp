@@ -147,22 +147,23 @@ void TestLabelFile::roundTrip_data()
     QTest::addColumn<QString>("iconFile");
 
     const QString arial = u"Arial"_s;
-    const auto unchanged = [&](const char *name, const QString &caption, float fontSize,
-                               int color) -> QTestData & {
-        return QTest::newRow(name) << caption << caption << arial << fontSize << color;
+    // Most captions read back as they were written, in Arial.
+    const auto storedAsWritten = [&](const char *name, const QString &caption, float fontSize,
+                                     int color, const QString &iconFile = noIcon) {
+        QTest::newRow(name) << caption << caption << arial << fontSize << color << iconFile;
     };
-    unchanged("three lines", u"A\r\nB\r\nC"_s, 8.25f, 0) << noIcon;
-    unchanged("trailing line break", u"Fin\r\n"_s, 8.f, 255) << noIcon;
-    unchanged("empty", QString(), 10.f, 16777215) << noIcon;
+    storedAsWritten("three lines", u"A\r\nB\r\nC"_s, 8.25f, 0);
+    storedAsWritten("trailing line break", u"Fin\r\n"_s, 8.f, 255);
+    storedAsWritten("empty", QString(), 10.f, 16777215);
     QTest::newRow("spaces trimmed") << u"  a b  "_s << u"a b"_s << arial << 9.5f << 0 << noIcon;
-    unchanged("quotes inside", u"dit \"oui\"\r\n\"non\""_s, 8.f, 0) << noIcon;
-    unchanged("system colour", u"x"_s, 8.f, int(WindowTextColor)) << noIcon;
-    unchanged("fraction kept", u"x"_s, 8.3f, 65280) << noIcon;
-    unchanged("accents and euro", u"Numéro € « œ »"_s, 8.f, 0) << noIcon;
+    storedAsWritten("quotes inside", u"dit \"oui\"\r\n\"non\""_s, 8.f, 0);
+    storedAsWritten("system colour", u"x"_s, 8.f, int(WindowTextColor));
+    storedAsWritten("fraction kept", u"x"_s, 8.3f, 65280);
+    storedAsWritten("accents and euro", u"Numéro € « œ »"_s, 8.f, 0);
     QTest::newRow("comma in font name") << u"x"_s << u"x"_s << u"Foo, Bold"_s << 8.f << 0 << noIcon;
-    unchanged("comma in icon path", u"x"_s, 8.f, 0) << u"/home/a,b/logo.ico"_s;
-    unchanged("other zone's header in text", u"a\r\n[Police 3]\r\nb"_s, 8.f, 0) << noIcon;
-    unchanged("own header on first line", u"[Police 2]\r\nb"_s, 8.f, 0) << noIcon;
+    storedAsWritten("comma in icon path", u"x"_s, 8.f, 0, u"/home/a,b/logo.ico"_s);
+    storedAsWritten("other zone's header in text", u"a\r\n[Police 3]\r\nb"_s, 8.f, 0);
+    storedAsWritten("own header on first line", u"[Police 2]\r\nb"_s, 8.f, 0);
 }
 
 void TestLabelFile::roundTrip()
