@@ -11,25 +11,35 @@
 #include <QTest>
 
 #include <memory>
+#include <optional>
 
 #include <sys/stat.h>
 #include <unistd.h>
 
+using namespace Qt::StringLiterals;
 using Zones = LabelFile::Zones;
 Q_DECLARE_METATYPE(SmallFile::WriteStep)
 Q_DECLARE_METATYPE(SpecialFile)
 
 namespace {
 
+const QString noIcon = u"AUCUN"_s;
+const QByteArray oldContent = "ancien contenu";
+
+QByteArray exampleFile()
+{
+    return fileBytes(QFINDTESTDATA("data/sauvegarde.eti"));
+}
+
 // The documented example: "Sauvegarde" in bold 12 pt black centred, two red lines, zone 3 empty.
 Zones exampleZones()
 {
     Zones zones = startUpZones();
-    zones[0].Caption = QStringLiteral("Sauvegarde");
+    zones[0].Caption = u"Sauvegarde"_s;
     zones[0].FontSize = 12;
     zones[0].FontBold = true;
     zones[0].Alignment = AlignCentre;
-    zones[1].Caption = QStringLiteral("Documents\r\nJanvier");
+    zones[1].Caption = u"Documents\r\nJanvier"_s;
     zones[1].FontSize = 8;
     zones[1].ForeColor = 255;
     zones[2].FontSize = 8;
@@ -37,14 +47,17 @@ Zones exampleZones()
     return zones;
 }
 
+int exampleSize()
+{
+    return int(LabelFile::encode(exampleZones(), noIcon)->size());
+}
+
 // The example with zone 2 lengthened so that its file takes exactly size bytes.
 Zones zonesOfSize(int size)
 {
     Zones zones = exampleZones();
-    const int exampleSize = int(LabelFile::encode(zones, QStringLiteral("AUCUN"))->size());
-    if (size == exampleSize)
-        return zones;
-    zones[1].Caption += QStringLiteral("\r\n") + QString(size - exampleSize - 2, QLatin1Char('x'));
+    if (size != exampleSize())
+        zones[1].Caption += u"\r\n"_s + QString(size - exampleSize() - 2, u'x');
     return zones;
 }
 
@@ -65,6 +78,16 @@ void compareStored(const TextZone &actual, const TextZone &expected)
     QCOMPARE(actual.FontItalic, expected.FontItalic);
     QCOMPARE(actual.ForeColor, expected.ForeColor);
     QCOMPARE(actual.Alignment, expected.Alignment);
+}
+
+// A failed save must leave the document modified and the previous file as it was.
+void verifySaveFailsKeeping(const QString &path, const Zones &zones, Module1 &state,
+                            const QString &previousFile)
+{
+    state.Modified = true;
+    QVERIFY(!LabelFile::save(path, zones, state));
+    QVERIFY(state.Modified);
+    QCOMPARE(fileBytes(previousFile), oldContent);
 }
 
 } // namespace
@@ -106,10 +129,9 @@ private Q_SLOTS:
 
 void TestLabelFile::exampleIsByteExact()
 {
-    const std::optional<QByteArray> bytes =
-        LabelFile::encode(exampleZones(), QStringLiteral("AUCUN"));
+    const std::optional<QByteArray> bytes = LabelFile::encode(exampleZones(), noIcon);
     QVERIFY(bytes);
-    const QByteArray expected = fileBytes(QFINDTESTDATA("data/sauvegarde.eti"));
+    const QByteArray expected = exampleFile();
     QVERIFY(!expected.isEmpty());
     QCOMPARE(*bytes, expected);
     QCOMPARE(bytes->count("\r\n"), 36);
@@ -124,36 +146,24 @@ void TestLabelFile::roundTrip_data()
     QTest::addColumn<int>("color");
     QTest::addColumn<QString>("iconFile");
 
-    const QString arial = QStringLiteral("Arial");
-    QTest::newRow("three lines") << QStringLiteral("A\r\nB\r\nC") << QStringLiteral("A\r\nB\r\nC")
-                                 << arial << 8.25f << 0 << QStringLiteral("AUCUN");
-    QTest::newRow("trailing line break") << QStringLiteral("Fin\r\n") << QStringLiteral("Fin\r\n")
-                                         << arial << 8.f << 255 << QStringLiteral("AUCUN");
-    QTest::newRow("empty") << QString() << QString() << arial << 10.f << 16777215
-                           << QStringLiteral("AUCUN");
-    QTest::newRow("spaces trimmed") << QStringLiteral("  a b  ") << QStringLiteral("a b") << arial
-                                    << 9.5f << 0 << QStringLiteral("AUCUN");
-    QTest::newRow("quotes inside")
-        << QStringLiteral("dit \"oui\"\r\n\"non\"") << QStringLiteral("dit \"oui\"\r\n\"non\"")
-        << arial << 8.f << 0 << QStringLiteral("AUCUN");
-    QTest::newRow("system colour") << QStringLiteral("x") << QStringLiteral("x") << arial << 8.f
-                                   << int(WindowTextColor) << QStringLiteral("AUCUN");
-    QTest::newRow("fraction kept") << QStringLiteral("x") << QStringLiteral("x") << arial << 8.3f
-                                   << 65280 << QStringLiteral("AUCUN");
-    QTest::newRow("accents and euro")
-        << QStringLiteral("Numéro € « œ »") << QStringLiteral("Numéro € « œ »") << arial << 8.f << 0
-        << QStringLiteral("AUCUN");
-    QTest::newRow("comma in font name")
-        << QStringLiteral("x") << QStringLiteral("x") << QStringLiteral("Foo, Bold") << 8.f << 0
-        << QStringLiteral("AUCUN");
-    QTest::newRow("comma in icon path") << QStringLiteral("x") << QStringLiteral("x") << arial
-                                        << 8.f << 0 << QStringLiteral("/home/a,b/logo.ico");
-    QTest::newRow("other zone's header in text")
-        << QStringLiteral("a\r\n[Police 3]\r\nb") << QStringLiteral("a\r\n[Police 3]\r\nb") << arial
-        << 8.f << 0 << QStringLiteral("AUCUN");
-    QTest::newRow("own header on first line")
-        << QStringLiteral("[Police 2]\r\nb") << QStringLiteral("[Police 2]\r\nb") << arial << 8.f
-        << 0 << QStringLiteral("AUCUN");
+    const QString arial = u"Arial"_s;
+    // Most captions read back as they were written, in Arial.
+    const auto storedAsWritten = [&](const char *name, const QString &caption, float fontSize,
+                                     int color, const QString &iconFile = noIcon) {
+        QTest::newRow(name) << caption << caption << arial << fontSize << color << iconFile;
+    };
+    storedAsWritten("three lines", u"A\r\nB\r\nC"_s, 8.25f, 0);
+    storedAsWritten("trailing line break", u"Fin\r\n"_s, 8.f, 255);
+    storedAsWritten("empty", QString(), 10.f, 16777215);
+    QTest::newRow("spaces trimmed") << u"  a b  "_s << u"a b"_s << arial << 9.5f << 0 << noIcon;
+    storedAsWritten("quotes inside", u"dit \"oui\"\r\n\"non\""_s, 8.f, 0);
+    storedAsWritten("system colour", u"x"_s, 8.f, int(WindowTextColor));
+    storedAsWritten("fraction kept", u"x"_s, 8.3f, 65280);
+    storedAsWritten("accents and euro", u"Numéro € « œ »"_s, 8.f, 0);
+    QTest::newRow("comma in font name") << u"x"_s << u"x"_s << u"Foo, Bold"_s << 8.f << 0 << noIcon;
+    storedAsWritten("comma in icon path", u"x"_s, 8.f, 0, u"/home/a,b/logo.ico"_s);
+    storedAsWritten("other zone's header in text", u"a\r\n[Police 3]\r\nb"_s, 8.f, 0);
+    storedAsWritten("own header on first line", u"[Police 2]\r\nb"_s, 8.f, 0);
 }
 
 void TestLabelFile::roundTrip()
@@ -167,7 +177,7 @@ void TestLabelFile::roundTrip()
 
     Zones zones = startUpZones();
     for (int i = 0; i < 3; ++i) {
-        zones[i].Caption = i == 1 ? caption : QStringLiteral("zone %1").arg(i + 1);
+        zones[i].Caption = i == 1 ? caption : u"zone %1"_s.arg(i + 1);
         zones[i].FontName = fontName;
         zones[i].FontSize = fontSize;
         zones[i].ForeColor = color;
@@ -179,12 +189,9 @@ void TestLabelFile::roundTrip()
     const std::optional<LabelFile::Content> read = LabelFile::decode(*bytes, startUpZones());
     QVERIFY(read);
     QCOMPARE(read->iconEntry, iconFile);
-    for (int i = 0; i < 3; ++i) {
-        TextZone expected = zones[i];
-        if (i == 1)
-            expected.Caption = stored;
-        compareStored(read->zones[i], expected);
-    }
+    zones[1].Caption = stored;
+    for (int i = 0; i < 3; ++i)
+        compareStored(read->zones[i], zones[i]);
 }
 
 void TestLabelFile::strikethroughAndUnderlineStayInMemory()
@@ -192,9 +199,9 @@ void TestLabelFile::strikethroughAndUnderlineStayInMemory()
     Zones written = exampleZones();
     written[0].FontStrikethru = true;
     written[1].FontUnderline = true;
-    const std::optional<QByteArray> bytes = LabelFile::encode(written, QStringLiteral("AUCUN"));
+    const std::optional<QByteArray> bytes = LabelFile::encode(written, noIcon);
     QVERIFY(bytes);
-    QCOMPARE(*bytes, *LabelFile::encode(exampleZones(), QStringLiteral("AUCUN")));
+    QCOMPARE(*bytes, *LabelFile::encode(exampleZones(), noIcon));
 
     Zones current = startUpZones();
     current[2].FontStrikethru = true;
@@ -209,8 +216,7 @@ void TestLabelFile::strikethroughAndUnderlineStayInMemory()
 
 void TestLabelFile::oneLineTextsGiveThirtyFiveLines()
 {
-    const std::optional<QByteArray> bytes =
-        LabelFile::encode(startUpZones(), QStringLiteral("AUCUN"));
+    const std::optional<QByteArray> bytes = LabelFile::encode(startUpZones(), noIcon);
     QVERIFY(bytes);
     QCOMPARE(bytes->count("\r\n"), 35);
     QCOMPARE(bytes->count('\n'), 35);
@@ -218,38 +224,20 @@ void TestLabelFile::oneLineTextsGiveThirtyFiveLines()
     QVERIFY(bytes->contains("[Police 1]\r\nArial\r\n 8.25\r\n"));
 }
 
+// Every form reads as the documented example.
 void TestLabelFile::readerForms_data()
 {
     QTest::addColumn<QByteArray>("bytes");
-    QTest::addColumn<QString>("caption1");
-    QTest::addColumn<bool>("bold1");
-    QTest::addColumn<QString>("iconEntry");
-
-    const QByteArray example = fileBytes(QFINDTESTDATA("data/sauvegarde.eti"));
-    QByteArray lfOnly = example;
-    lfOnly.replace("\r\n", "\n");
-    QByteArray otherHeaders = example;
-    otherHeaders.replace("[Titre 1]", "[Autre chose]")
-        .replace("[Couleur 2]", "Couleur")
-        .replace("[Icone]", "[Image]");
-    QByteArray numericTruth = example;
-    numericTruth.replace("\r\nTrue\r\n", "\r\n-1\r\n");
-    QByteArray linesAfter = example + "ceci est ignoré\r\n";
-    QByteArray noFinalLineEnd = example;
-    noFinalLineEnd.chop(2);
-
-    QTest::newRow("CR LF") << example << QStringLiteral("Sauvegarde") << true
-                           << QStringLiteral("AUCUN");
-    QTest::newRow("LF only") << lfOnly << QStringLiteral("Sauvegarde") << true
-                             << QStringLiteral("AUCUN");
-    QTest::newRow("other header texts")
-        << otherHeaders << QStringLiteral("Sauvegarde") << true << QStringLiteral("AUCUN");
-    QTest::newRow("truth as number")
-        << numericTruth << QStringLiteral("Sauvegarde") << true << QStringLiteral("AUCUN");
-    QTest::newRow("lines after icon")
-        << linesAfter << QStringLiteral("Sauvegarde") << true << QStringLiteral("AUCUN");
-    QTest::newRow("no final line end")
-        << noFinalLineEnd << QStringLiteral("Sauvegarde") << true << QStringLiteral("AUCUN");
+    const QByteArray example = exampleFile();
+    QTest::newRow("CR LF") << example;
+    QTest::newRow("LF only") << QByteArray(example).replace("\r\n", "\n");
+    QTest::newRow("other header texts") << QByteArray(example)
+                                               .replace("[Titre 1]", "[Autre chose]")
+                                               .replace("[Couleur 2]", "Couleur")
+                                               .replace("[Icone]", "[Image]");
+    QTest::newRow("truth as number") << QByteArray(example).replace("\r\nTrue\r\n", "\r\n-1\r\n");
+    QTest::newRow("lines after icon") << example + "ceci est ignoré\r\n";
+    QTest::newRow("no final line end") << example.chopped(2);
 }
 
 void TestLabelFile::readerForms()
@@ -257,17 +245,17 @@ void TestLabelFile::readerForms()
     QFETCH(QByteArray, bytes);
     const std::optional<LabelFile::Content> read = LabelFile::decode(bytes, startUpZones());
     QVERIFY(read);
-    QTEST(read->zones[0].Caption, "caption1");
-    QTEST(read->zones[0].FontBold, "bold1");
-    QTEST(read->iconEntry, "iconEntry");
-    QCOMPARE(read->zones[1].Caption, QStringLiteral("Documents\r\nJanvier"));
+    QCOMPARE(read->zones[0].Caption, u"Sauvegarde"_s);
+    QCOMPARE(read->zones[0].FontBold, true);
+    QCOMPARE(read->iconEntry, noIcon);
+    QCOMPARE(read->zones[1].Caption, u"Documents\r\nJanvier"_s);
     QCOMPARE(read->zones[1].ForeColor, 255);
 }
 
 void TestLabelFile::unreadable_data()
 {
     QTest::addColumn<QByteArray>("bytes");
-    const QByteArray example = fileBytes(QFINDTESTDATA("data/sauvegarde.eti"));
+    const QByteArray example = exampleFile();
     auto replaced = [&](const char *from, const char *to) {
         return QByteArray(example).replace(from, to);
     };
@@ -298,24 +286,24 @@ void TestLabelFile::unreadable()
 void TestLabelFile::unreadableFiles_data()
 {
     QTest::addColumn<QString>("kind");
-    QTest::newRow("missing") << QStringLiteral("missing");
-    QTest::newRow("directory") << QStringLiteral("directory");
-    QTest::newRow("named pipe") << QStringLiteral("fifo");
-    QTest::newRow("over one MiB") << QStringLiteral("large");
+    QTest::newRow("missing") << u"missing"_s;
+    QTest::newRow("directory") << u"directory"_s;
+    QTest::newRow("named pipe") << u"fifo"_s;
+    QTest::newRow("over one MiB") << u"large"_s;
 }
 
 void TestLabelFile::unreadableFiles()
 {
     QFETCH(QString, kind);
     QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("etiquette.eti"));
-    if (kind == QLatin1String("directory")) {
-        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("etiquette.eti")));
-    } else if (kind == QLatin1String("fifo")) {
+    const QString path = dir.filePath(u"etiquette.eti"_s);
+    if (kind == "directory"_L1) {
+        QVERIFY(QDir(dir.path()).mkdir(u"etiquette.eti"_s));
+    } else if (kind == "fifo"_L1) {
         // Reading a pipe nobody writes to would block: it must be refused unopened.
         QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
-    } else if (kind == QLatin1String("large")) {
-        QByteArray bytes = *LabelFile::encode(exampleZones(), QStringLiteral("AUCUN"));
+    } else if (kind == "large"_L1) {
+        const QByteArray bytes = *LabelFile::encode(exampleZones(), noIcon);
         QVERIFY(writeBytes(path, bytes + QByteArray(SmallFile::MaxSize, ' ')));
     }
     QVERIFY(!LabelFile::read(path, startUpZones()));
@@ -326,15 +314,11 @@ void TestLabelFile::unwritableDocuments_data()
     QTest::addColumn<int>("zone");
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QString>("iconFile");
-    QTest::newRow("character outside the code page")
-        << 2 << QStringLiteral("Ωmega") << QStringLiteral("AUCUN");
-    QTest::newRow("emoji") << 1 << QStringLiteral("disque 💾") << QStringLiteral("AUCUN");
-    QTest::newRow("own font header inside the text")
-        << 2 << QStringLiteral("a\r\n[Police 2]\r\nb") << QStringLiteral("AUCUN");
-    QTest::newRow("line break in icon path")
-        << 1 << QStringLiteral("x") << QStringLiteral("/tmp/a\nb.ico");
-    QTest::newRow("icon path outside the code page")
-        << 1 << QStringLiteral("x") << QStringLiteral("/tmp/Ωmega.ico");
+    QTest::newRow("character outside the code page") << 2 << u"Ωmega"_s << noIcon;
+    QTest::newRow("emoji") << 1 << u"disque 💾"_s << noIcon;
+    QTest::newRow("own font header inside the text") << 2 << u"a\r\n[Police 2]\r\nb"_s << noIcon;
+    QTest::newRow("line break in icon path") << 1 << u"x"_s << u"/tmp/a\nb.ico"_s;
+    QTest::newRow("icon path outside the code page") << 1 << u"x"_s << u"/tmp/Ωmega.ico"_s;
 }
 
 void TestLabelFile::unwritableDocuments()
@@ -347,26 +331,21 @@ void TestLabelFile::unwritableDocuments()
     QVERIFY(!LabelFile::encode(zones, iconFile));
 
     QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("ancien.eti"));
-    QVERIFY(writeBytes(path, "ancien contenu"));
+    const QString path = dir.filePath(u"ancien.eti"_s);
+    QVERIFY(writeBytes(path, oldContent));
     Module1 state;
     state.IconFile = iconFile;
-    state.Modified = true;
-    QVERIFY(!LabelFile::save(path, zones, state));
-    QVERIFY(state.Modified);
-    QCOMPARE(fileBytes(path), QByteArray("ancien contenu"));
+    verifySaveFailsKeeping(path, zones, state, path);
 }
 
 void TestLabelFile::openedFilesSaveAgainUnchanged_data()
 {
     QTest::addColumn<QByteArray>("bytes");
-    const QByteArray example = fileBytes(QFINDTESTDATA("data/sauvegarde.eti"));
-    QByteArray crInFontName = example;
-    crInFontName.replace("[Police 2]\r\nArial\r\n", "[Police 2]\r\nAr\rial\r\n");
-    QByteArray crEndingIconPath = example;
-    crEndingIconPath.replace("AUCUN\r\n", "logo.ico\r\r\n");
-    QTest::newRow("CR inside the font name") << crInFontName;
-    QTest::newRow("CR ending the icon path") << crEndingIconPath;
+    const QByteArray example = exampleFile();
+    QTest::newRow("CR inside the font name")
+        << QByteArray(example).replace("[Police 2]\r\nArial\r\n", "[Police 2]\r\nAr\rial\r\n");
+    QTest::newRow("CR ending the icon path")
+        << QByteArray(example).replace("AUCUN\r\n", "logo.ico\r\r\n");
     QTest::newRow("CR inside the icon path (found by fuzzing)")
         << fileBytes(QFINDTESTDATA("data/fuzz/cr-in-icon-path.eti"));
     QTest::newRow("empty line before the text (found by fuzzing)")
@@ -392,36 +371,36 @@ void TestLabelFile::openedFilesSaveAgainUnchanged()
 void TestLabelFile::saveSetsIconEntryAndClearsModified()
 {
     QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("nouveau.eti"));
+    const QString path = dir.filePath(u"nouveau.eti"_s);
     Module1 state;
     state.Modified = true;
     QVERIFY(LabelFile::save(path, exampleZones(), state));
-    QCOMPARE(state.IconFile, QStringLiteral("AUCUN"));
+    QCOMPARE(state.IconFile, noIcon);
     QVERIFY(!state.Modified);
-    QCOMPARE(fileBytes(path), fileBytes(QFINDTESTDATA("data/sauvegarde.eti")));
-    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("nouveau.eti")});
+    QCOMPARE(fileBytes(path), exampleFile());
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{u"nouveau.eti"_s});
 }
 
 void TestLabelFile::failedSaveKeepsPreviousFile_data()
 {
     QTest::addColumn<QString>("relativePath");
-    QTest::newRow("missing folder") << QStringLiteral("absent/etiquette.eti");
-    QTest::newRow("folder is a file") << QStringLiteral("ancien.eti/etiquette.eti");
-    QTest::newRow("path is a folder") << QStringLiteral("dossier");
+    QTest::newRow("missing folder") << u"absent/etiquette.eti"_s;
+    QTest::newRow("folder is a file") << u"ancien.eti/etiquette.eti"_s;
+    QTest::newRow("path is a folder") << u"dossier"_s;
 }
 
 void TestLabelFile::failedSaveKeepsPreviousFile()
 {
     QFETCH(QString, relativePath);
     QTemporaryDir dir;
-    QVERIFY(writeBytes(dir.filePath(QStringLiteral("ancien.eti")), "ancien contenu"));
-    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("dossier")));
+    const QString previous = dir.filePath(u"ancien.eti"_s);
+    QVERIFY(writeBytes(previous, oldContent));
+    QVERIFY(QDir(dir.path()).mkdir(u"dossier"_s));
     Module1 state;
-    state.Modified = true;
-    QVERIFY(!LabelFile::save(dir.filePath(relativePath), exampleZones(), state));
-    QVERIFY(state.Modified);
-    QCOMPARE(fileBytes(dir.filePath(QStringLiteral("ancien.eti"))), QByteArray("ancien contenu"));
-    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("ancien.eti")});
+    verifySaveFailsKeeping(dir.filePath(relativePath), exampleZones(), state, previous);
+    if (QTest::currentTestFailed())
+        return;
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{u"ancien.eti"_s});
 }
 
 void TestLabelFile::refusalReasons_data()
@@ -432,32 +411,28 @@ void TestLabelFile::refusalReasons_data()
     QTest::addColumn<QString>("iconFile");
     QTest::addColumn<QString>("reason"); // empty: the document is written
 
-    const QString arial = QStringLiteral("Arial");
-    const QString none = QStringLiteral("AUCUN");
-    QTest::newRow("writable") << 1 << QStringLiteral("a\r\n[Police 2]") << arial << none
-                              << QString();
+    const QString arial = u"Arial"_s;
+    QTest::newRow("writable") << 1 << u"a\r\n[Police 2]"_s << arial << noIcon << QString();
     QTest::newRow("own font header line")
-        << 2 << QStringLiteral("a\r\n[Police 2]\r\nb") << arial << none
-        << QStringLiteral("Le texte de la zone 2 contient la ligne « [Police 2] », que le fichier "
-                          "réserve à sa police.");
+        << 2 << u"a\r\n[Police 2]\r\nb"_s << arial << noIcon
+        << u"Le texte de la zone 2 contient la ligne « [Police 2] », que le fichier réserve à sa "
+           "police."_s;
     QTest::newRow("line break in a font name")
-        << 3 << QStringLiteral("x") << QStringLiteral("Deux\nLignes") << none
-        << QStringLiteral("Le nom de police de la zone 3 contient un saut de ligne.");
+        << 3 << u"x"_s << u"Deux\nLignes"_s << noIcon
+        << u"Le nom de police de la zone 3 contient un saut de ligne."_s;
     QTest::newRow("line break in the picture path")
-        << 1 << QStringLiteral("x") << arial << QStringLiteral("/tmp/a\nb.ico")
-        << QStringLiteral("Le chemin de l'image contient un saut de ligne.");
+        << 1 << u"x"_s << arial << u"/tmp/a\nb.ico"_s
+        << u"Le chemin de l'image contient un saut de ligne."_s;
     QTest::newRow("text outside the code page")
-        << 1 << QStringLiteral("Ωmega") << arial << none
-        << QStringLiteral("Le texte de la zone 1 contient un caractère que le fichier ne peut "
-                          "pas coder.");
+        << 1 << u"Ωmega"_s << arial << noIcon
+        << u"Le texte de la zone 1 contient un caractère que le fichier ne peut pas coder."_s;
     QTest::newRow("font name outside the code page")
-        << 2 << QStringLiteral("x") << QStringLiteral("明朝") << none
-        << QStringLiteral("Le nom de police de la zone 2 contient un caractère que le fichier "
-                          "ne peut pas coder.");
+        << 2 << u"x"_s << u"明朝"_s << noIcon
+        << u"Le nom de police de la zone 2 contient un caractère que le fichier ne peut pas "
+           "coder."_s;
     QTest::newRow("picture path outside the code page")
-        << 1 << QStringLiteral("x") << arial << QStringLiteral("/tmp/Ωmega.ico")
-        << QStringLiteral("Le chemin de l'image contient un caractère que le fichier ne peut pas "
-                          "coder.");
+        << 1 << u"x"_s << arial << u"/tmp/Ωmega.ico"_s
+        << u"Le chemin de l'image contient un caractère que le fichier ne peut pas coder."_s;
 }
 
 void TestLabelFile::refusalReasons()
@@ -476,15 +451,13 @@ void TestLabelFile::refusalReasons()
     QTemporaryDir dir;
     Module1 state;
     state.IconFile = iconFile;
-    const LabelFile::SaveResult saved =
-        LabelFile::save(dir.filePath(QStringLiteral("a.eti")), zones, state);
+    const LabelFile::SaveResult saved = LabelFile::save(dir.filePath(u"a.eti"_s), zones, state);
     QCOMPARE(saved.saved, reason.isEmpty());
     QCOMPARE(saved.refusal, reason);
     // The save message stays first; the reason is its second line.
-    const QString prompt = LabelFile::saveErrorPrompt(reason);
-    QCOMPARE(prompt, reason.isEmpty()
-                         ? QStringLiteral("Erreur lors de la sauvegarde du fichier !")
-                         : QStringLiteral("Erreur lors de la sauvegarde du fichier !\r") + reason);
+    const QString message = u"Erreur lors de la sauvegarde du fichier !"_s;
+    QCOMPARE(LabelFile::saveErrorPrompt(reason),
+             reason.isEmpty() ? message : message + u'\r' + reason);
 }
 
 void TestLabelFile::fullDisk_data()
@@ -493,18 +466,16 @@ void TestLabelFile::fullDisk_data()
     QTest::addColumn<qint64>("freeBytes");
     QTest::addColumn<bool>("fits");
 
-    const int example = int(LabelFile::encode(exampleZones(), QStringLiteral("AUCUN"))->size());
     const qint64 page = SmallDisk::PageSize;
     // Below 16 KiB the bytes wait in a buffer and the disk refuses them only at the flush;
     // above, they are written at once.
-    QTest::newRow("example, disk full") << example << qint64(0) << false;
-    QTest::newRow("example, room") << example << 2 * page << true;
+    QTest::newRow("example, disk full") << exampleSize() << qint64(0) << false;
+    QTest::newRow("example, room") << exampleSize() << 2 * page << true;
     for (int kib : {8, 16, 40}) {
         const int size = kib * 1024;
-        const QByteArray name = QByteArray::number(kib) + " KiB";
-        QTest::newRow(name + ", disk full") << size << qint64(0) << false;
-        QTest::newRow(name + ", one page short") << size << qint64(size) - page << false;
-        QTest::newRow(name + ", room") << size << qint64(size) + page << true;
+        QTest::addRow("%d KiB, disk full", kib) << size << qint64(0) << false;
+        QTest::addRow("%d KiB, one page short", kib) << size << qint64(size) - page << false;
+        QTest::addRow("%d KiB, room", kib) << size << qint64(size) + page << true;
     }
 }
 
@@ -516,33 +487,32 @@ void TestLabelFile::fullDisk()
     SmallDisk disk;
     if (!disk.isMounted())
         QSKIP("Mounting a small file system needs root");
-    const QString path = disk.filePath(QStringLiteral("etiquette.eti"));
-    const QByteArray old = fileBytes(QFINDTESTDATA("data/sauvegarde.eti"));
+    const QString path = disk.filePath(u"etiquette.eti"_s);
+    const QByteArray old = exampleFile();
     QVERIFY(writeBytes(path, old));
     QVERIFY(disk.fillLeaving(freeBytes));
 
     const Zones zones = zonesOfSize(size);
-    const QByteArray expected = *LabelFile::encode(zones, QStringLiteral("AUCUN"));
+    const QByteArray expected = *LabelFile::encode(zones, noIcon);
     QCOMPARE(expected.size(), size);
     Module1 state;
     state.Modified = true;
     QCOMPARE(LabelFile::save(path, zones, state).saved, fits);
     QCOMPARE(state.Modified, !fits);
     QCOMPARE(fileBytes(path), fits ? expected : old);
-    QCOMPARE(disk.files(), QStringList{QStringLiteral("etiquette.eti")});
+    QCOMPARE(disk.files(), QStringList{u"etiquette.eti"_s});
 }
 
 void TestLabelFile::refusedWriteStepKeepsPreviousFile_data()
 {
     QTest::addColumn<SmallFile::WriteStep>("step");
     QTest::addColumn<int>("size");
-    const int example = int(LabelFile::encode(exampleZones(), QStringLiteral("AUCUN"))->size());
     const std::pair<const char *, SmallFile::WriteStep> steps[] = {
         {"write", SmallFile::WriteStep::Write},
         {"flush", SmallFile::WriteStep::Flush},
         {"sync", SmallFile::WriteStep::Sync}};
     for (const auto &[name, step] : steps) {
-        QTest::addRow("%s, example", name) << step << example;
+        QTest::addRow("%s, example", name) << step << exampleSize();
         QTest::addRow("%s, 40 KiB", name) << step << 40 * 1024;
     }
 }
@@ -552,31 +522,30 @@ void TestLabelFile::refusedWriteStepKeepsPreviousFile()
     QFETCH(SmallFile::WriteStep, step);
     QFETCH(int, size);
     QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("etiquette.eti"));
-    QVERIFY(writeBytes(path, "ancien contenu"));
+    const QString path = dir.filePath(u"etiquette.eti"_s);
+    QVERIFY(writeBytes(path, oldContent));
     const Zones zones = zonesOfSize(size);
     Module1 state;
-    state.Modified = true;
     {
         const SmallFile::ScopedWriteFailure failure(step);
-        QVERIFY(!LabelFile::save(path, zones, state));
+        verifySaveFailsKeeping(path, zones, state, path);
     }
-    QVERIFY(state.Modified);
-    QCOMPARE(fileBytes(path), QByteArray("ancien contenu"));
+    if (QTest::currentTestFailed())
+        return;
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
-             QStringList{QStringLiteral("etiquette.eti")});
+             QStringList{u"etiquette.eti"_s});
 
     // With the disk well again the same save goes through.
     QVERIFY(LabelFile::save(path, zones, state));
-    QCOMPARE(fileBytes(path), *LabelFile::encode(zones, QStringLiteral("AUCUN")));
+    QCOMPARE(fileBytes(path), *LabelFile::encode(zones, noIcon));
 }
 
 // A save made in place would keep the inode, and a failing one would leave half a file.
 void TestLabelFile::eachSaveIsANewFile()
 {
     QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("etiquette.eti"));
-    const QString otherName = dir.filePath(QStringLiteral("autre-nom.eti"));
+    const QString path = dir.filePath(u"etiquette.eti"_s);
+    const QString otherName = dir.filePath(u"autre-nom.eti"_s);
     Module1 state;
     QVERIFY(LabelFile::save(path, exampleZones(), state));
     const QByteArray first = fileBytes(path);
@@ -590,7 +559,7 @@ void TestLabelFile::eachSaveIsANewFile()
     const ino_t secondInode = statusOf(path).st_ino;
     QVERIFY(secondInode != firstInode);
     QCOMPARE(fileBytes(otherName), first);
-    QCOMPARE(fileBytes(path), *LabelFile::encode(second, QStringLiteral("AUCUN")));
+    QCOMPARE(fileBytes(path), *LabelFile::encode(second, noIcon));
     QCOMPARE(statusOf(path).st_mode & 07777, 0640u);
 
     QVERIFY(LabelFile::save(path, exampleZones(), state));
@@ -601,14 +570,14 @@ void TestLabelFile::eachSaveIsANewFile()
 void TestLabelFile::saveThroughALinkReplacesItsFile()
 {
     QTemporaryDir dir;
-    const QString target = dir.filePath(QStringLiteral("vraie.eti"));
-    const QString link = dir.filePath(QStringLiteral("lien.eti"));
-    QVERIFY(writeBytes(target, "ancien contenu"));
+    const QString target = dir.filePath(u"vraie.eti"_s);
+    const QString link = dir.filePath(u"lien.eti"_s);
+    QVERIFY(writeBytes(target, oldContent));
     QVERIFY(QFile::link(target, link));
     Module1 state;
     QVERIFY(LabelFile::save(link, exampleZones(), state));
     QVERIFY(QFileInfo(link).isSymLink());
-    QCOMPARE(fileBytes(target), fileBytes(QFINDTESTDATA("data/sauvegarde.eti")));
+    QCOMPARE(fileBytes(target), exampleFile());
 }
 
 void TestLabelFile::deviceOrPipeIsNeverReplaced_data()
@@ -623,7 +592,7 @@ void TestLabelFile::deviceOrPipeIsNeverReplaced()
 {
     QFETCH(SpecialFile, kind);
     QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("etiquette.eti"));
+    const QString path = dir.filePath(u"etiquette.eti"_s);
     if (!makeSpecialFile(kind, path))
         QSKIP("Device nodes need root and a folder that allows them");
     // Opened first, so that a save that wrongly wrote into the pipe could not hang.
@@ -641,7 +610,7 @@ void TestLabelFile::deviceOrPipeIsNeverReplaced()
         QVERIFY(reader->readAvailable().isEmpty());
     QCOMPARE(QDir(dir.path())
                  .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot),
-             QStringList{QStringLiteral("etiquette.eti")});
+             QStringList{u"etiquette.eti"_s});
 }
 
 QTEST_GUILESS_MAIN(TestLabelFile)

@@ -8,6 +8,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 class TestModule1 : public QObject
 {
     Q_OBJECT
@@ -32,8 +34,8 @@ void TestModule1::startUpValues()
     Module1 state;
     state.Modified = true;
     state.SheetSpacing = {1, 2, 3, 4};
-    state.startUp(QStringLiteral("/opt/korvalin"), QString(), QStringLiteral("/home/u"));
-    QCOMPARE(state.AppPath, QStringLiteral("/opt/korvalin"));
+    state.startUp(u"/opt/korvalin"_s, QString(), u"/home/u"_s);
+    QCOMPARE(state.AppPath, u"/opt/korvalin"_s);
     QVERIFY(!state.Modified);
     QCOMPARE(state.CurrentZone, qint16(1));
     QCOMPARE(state.SheetSpacing, (std::array<double, 4>{10, 4, 4, 10}));
@@ -41,7 +43,7 @@ void TestModule1::startUpValues()
     QCOMPARE(state.StartLabel, qint16(1));
     QCOMPARE(state.DiskNumber, qint16(1));
     QVERIFY(state.PrintFrame && state.PrintCutMarks);
-    QCOMPARE(state.PrintSettingsTitle, QStringLiteral("Paramétrage de l'impression DEFAUT"));
+    QCOMPARE(state.PrintSettingsTitle, u"Paramétrage de l'impression DEFAUT"_s);
     QVERIFY(state.LabelFileName.isEmpty());
     QVERIFY(!state.startedWithDocument());
 }
@@ -51,26 +53,20 @@ void TestModule1::commandLine_data()
     QTest::addColumn<QString>("argument");
     QTest::addColumn<QString>("labelFileName");
     QTest::addColumn<QString>("shownName");
-    QTest::newRow("absolute") << QStringLiteral("/data/lot.eti") << QStringLiteral("/data/lot.eti")
-                              << QStringLiteral("LOT.ETI");
+    QTest::newRow("absolute") << u"/data/lot.eti"_s << u"/data/lot.eti"_s << u"LOT.ETI"_s;
     QTest::newRow("quoted absolute")
-        << QStringLiteral("\"/data/mes disques.eti\"") << QStringLiteral("/data/mes disques.eti")
-        << QStringLiteral("MES DISQUES.ETI");
-    QTest::newRow("bare name") << QStringLiteral("lot.eti") << QStringLiteral("/home/u/lot.eti")
-                               << QStringLiteral("LOT.ETI");
+        << u"\"/data/mes disques.eti\""_s << u"/data/mes disques.eti"_s << u"MES DISQUES.ETI"_s;
+    QTest::newRow("bare name") << u"lot.eti"_s << u"/home/u/lot.eti"_s << u"LOT.ETI"_s;
     QTest::newRow("relative folder")
-        << QStringLiteral("sous/lot.eti") << QStringLiteral("/home/u/sous/lot.eti")
-        << QStringLiteral("LOT.ETI");
-    QTest::newRow("quoted relative")
-        << QStringLiteral("\"lot.eti\"") << QStringLiteral("/home/u/lot.eti")
-        << QStringLiteral("LOT.ETI");
+        << u"sous/lot.eti"_s << u"/home/u/sous/lot.eti"_s << u"LOT.ETI"_s;
+    QTest::newRow("quoted relative") << u"\"lot.eti\""_s << u"/home/u/lot.eti"_s << u"LOT.ETI"_s;
 }
 
 void TestModule1::commandLine()
 {
     QFETCH(QString, argument);
     Module1 state;
-    state.startUp(QStringLiteral("/opt/korvalin"), argument, QStringLiteral("/home/u"));
+    state.startUp(u"/opt/korvalin"_s, argument, u"/home/u"_s);
     QVERIFY(state.startedWithDocument());
     QTEST(state.LabelFileName, "labelFileName");
     QTEST(state.commandLineDocumentName(), "shownName");
@@ -82,11 +78,10 @@ void TestModule1::addBackslash_data()
 {
     QTest::addColumn<QString>("path");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("root") << QStringLiteral("/") << QStringLiteral("/");
-    QTest::newRow("folder") << QStringLiteral("/opt/korvalin") << QStringLiteral("/opt/korvalin/");
-    QTest::newRow("already ends") << QStringLiteral("/opt/korvalin/")
-                                  << QStringLiteral("/opt/korvalin/");
-    QTest::newRow("empty") << QString() << QStringLiteral("/");
+    QTest::newRow("root") << u"/"_s << u"/"_s;
+    QTest::newRow("folder") << u"/opt/korvalin"_s << u"/opt/korvalin/"_s;
+    QTest::newRow("already ends") << u"/opt/korvalin/"_s << u"/opt/korvalin/"_s;
+    QTest::newRow("empty") << QString() << u"/"_s;
 }
 
 void TestModule1::addBackslash()
@@ -98,16 +93,16 @@ void TestModule1::addBackslash()
 void TestModule1::fileExists()
 {
     QTemporaryDir dir;
-    QFile file(dir.filePath(QStringLiteral("logo.ico")));
+    QFile file(dir.filePath(u"logo.ico"_s));
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.close();
-    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("dossier.ico")));
+    QVERIFY(QDir(dir.path()).mkdir(u"dossier.ico"_s));
 
-    QVERIFY(FileExists(dir.filePath(QStringLiteral("logo.ico"))));
-    QVERIFY(FileExists(dir.filePath(QStringLiteral("*.ico"))));
-    QVERIFY(FileExists(dir.filePath(QStringLiteral("l?go.ico"))));
-    QVERIFY(!FileExists(dir.filePath(QStringLiteral("dossier.ico"))));
-    QVERIFY(!FileExists(dir.filePath(QStringLiteral("*.bmp"))));
+    QVERIFY(FileExists(dir.filePath(u"logo.ico"_s)));
+    QVERIFY(FileExists(dir.filePath(u"*.ico"_s)));
+    QVERIFY(FileExists(dir.filePath(u"l?go.ico"_s)));
+    QVERIFY(!FileExists(dir.filePath(u"dossier.ico"_s)));
+    QVERIFY(!FileExists(dir.filePath(u"*.bmp"_s)));
     QVERIFY(!FileExists(dir.path()));
     QVERIFY(!FileExists(QString()));
 }
@@ -186,7 +181,7 @@ void TestModule1::codePageHoldsNothingElse()
         held.insert(c);
     for (int u = 0; u <= 0xFFFF; ++u) {
         if (Cp1252::canEncode(QChar(char16_t(u))) != held.contains(char16_t(u)))
-            QFAIL(qPrintable(QStringLiteral("U+%1").arg(u, 4, 16, QLatin1Char('0'))));
+            QFAIL(qPrintable(u"U+%1"_s.arg(u, 4, 16, QChar(u'0'))));
     }
 }
 
@@ -196,7 +191,7 @@ void TestModule1::codePageRefusesWhatItCannotHold()
     QVERIFY(Cp1252::canEncode(QChar(0x2026)));
     QVERIFY(!Cp1252::canEncode(QChar(0x03A9)));
     QVERIFY(!Cp1252::canEncode(QChar(0x0100)));
-    QVERIFY(!Cp1252::encode(QStringLiteral("abc Ω")));
+    QVERIFY(!Cp1252::encode(u"abc Ω"_s));
 }
 
 QTEST_GUILESS_MAIN(TestModule1)

@@ -2,6 +2,8 @@
 
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 std::array<TextZone, 3> zonesWithText(int zone, const QString &text)
@@ -12,12 +14,12 @@ std::array<TextZone, 3> zonesWithText(int zone, const QString &text)
     return zones;
 }
 
-QString linesOf(int count, const QString &line = QStringLiteral("l"))
+QString linesOf(int count, const QString &line = u"l"_s)
 {
     QStringList lines;
     for (int i = 0; i < count; ++i)
         lines.append(line);
-    return lines.join(QLatin1String("\r\n"));
+    return lines.join("\r\n"_L1);
 }
 
 } // namespace
@@ -38,28 +40,22 @@ void TestZoneLines::split_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QStringList>("lines");
 
-    const QString cr = QStringLiteral("\r");
+    const QString cr = u"\r"_s;
     QTest::newRow("separators stay in the lines")
-        << 3 << QStringLiteral("ab\r\ncd\r\nef")
-        << QStringList{QStringLiteral("ab\r"), QStringLiteral("\ncd\r"), QStringLiteral("\nef")};
+        << 3 << u"ab\r\ncd\r\nef"_s << QStringList{u"ab\r"_s, u"\ncd\r"_s, u"\nef"_s};
     QTest::newRow("empty text") << 1 << QString() << QStringList{QString()};
-    QTest::newRow("zone 1 trims a lone line")
-        << 1 << QStringLiteral("  a  ") << QStringList{QStringLiteral("a")};
-    QTest::newRow("zone 2 trims the text")
-        << 2 << QStringLiteral("  a  ") << QStringList{QStringLiteral("a")};
-    QTest::newRow("zone 3 keeps spaces")
-        << 3 << QStringLiteral("  a  ") << QStringList{QStringLiteral("  a  ")};
+    QTest::newRow("zone 1 trims a lone line") << 1 << u"  a  "_s << QStringList{u"a"_s};
+    QTest::newRow("zone 2 trims the text") << 2 << u"  a  "_s << QStringList{u"a"_s};
+    QTest::newRow("zone 3 keeps spaces") << 3 << u"  a  "_s << QStringList{u"  a  "_s};
     QTest::newRow("zone 1 trims only the last line's end")
-        << 1 << QStringLiteral(" a\r\n b ")
-        << QStringList{QStringLiteral(" a\r"), QStringLiteral("\n b")};
+        << 1 << u" a\r\n b "_s << QStringList{u" a\r"_s, u"\n b"_s};
     QTest::newRow("zone 2 trims the text's ends")
-        << 2 << QStringLiteral(" a\r\n b ")
-        << QStringList{QStringLiteral("a\r"), QStringLiteral("\n b")};
+        << 2 << u" a\r\n b "_s << QStringList{u"a\r"_s, u"\n b"_s};
     QTest::newRow("final line break gives a lone LF")
-        << 3 << QStringLiteral("x\r\n") << QStringList{QStringLiteral("x\r"), QStringLiteral("\n")};
-    QStringList fifteen(15, QStringLiteral("\nl\r"));
-    fifteen.first() = QStringLiteral("l\r");
-    fifteen.last() = QStringLiteral("\nl");
+        << 3 << u"x\r\n"_s << QStringList{u"x\r"_s, u"\n"_s};
+    QStringList fifteen(15, u"\nl\r"_s);
+    fifteen.first() = u"l\r"_s;
+    fifteen.last() = u"\nl"_s;
     QTest::newRow("fifteen lines fit") << 2 << linesOf(15) << fifteen;
 }
 
@@ -83,24 +79,24 @@ void TestZoneLines::split()
 void TestZoneLines::tooManyLinesKeepsEarlierValues()
 {
     Module1 state;
-    std::array<TextZone, 3> zones = zonesWithText(1, QStringLiteral("un"));
-    zones[1].Caption = QStringLiteral("deux\r\ntrois");
-    zones[2].Caption = QStringLiteral("quatre");
+    std::array<TextZone, 3> zones = zonesWithText(1, u"un"_s);
+    zones[1].Caption = u"deux\r\ntrois"_s;
+    zones[2].Caption = u"quatre"_s;
     QVERIFY(ZoneLines::split(zones, state));
 
     // Sixteen lines in zone 2, the last one empty: refused.
-    zones[0].Caption = QStringLiteral("cinq");
-    zones[1].Caption = linesOf(15, QStringLiteral("n")) + QStringLiteral("\r\n");
-    zones[2].Caption = QStringLiteral("six");
+    zones[0].Caption = u"cinq"_s;
+    zones[1].Caption = linesOf(15, u"n"_s) + u"\r\n"_s;
+    zones[2].Caption = u"six"_s;
     QVERIFY(!ZoneLines::split(zones, state));
 
     QCOMPARE(state.Zone1LineCount, qint16(1));
-    QCOMPARE(state.Zone1Lines[1], QStringLiteral("cinq"));
+    QCOMPARE(state.Zone1Lines[1], u"cinq"_s);
     QCOMPARE(state.Zone2LineCount, qint16(2));
-    QCOMPARE(state.Zone2Lines[1], QStringLiteral("n\r"));
-    QCOMPARE(state.Zone2Lines[15], QStringLiteral("\nn\r"));
+    QCOMPARE(state.Zone2Lines[1], u"n\r"_s);
+    QCOMPARE(state.Zone2Lines[15], u"\nn\r"_s);
     QCOMPARE(state.Zone3LineCount, qint16(1));
-    QCOMPARE(state.Zone3Lines[1], QStringLiteral("quatre"));
+    QCOMPARE(state.Zone3Lines[1], u"quatre"_s);
 }
 
 QTEST_GUILESS_MAIN(TestZoneLines)

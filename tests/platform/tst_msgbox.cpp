@@ -6,6 +6,8 @@
 #include <QTest>
 #include <QTimer>
 
+using namespace Qt::StringLiterals;
+
 Q_DECLARE_METATYPE(MsgBoxCall)
 Q_DECLARE_METATYPE(MsgBoxResult)
 Q_DECLARE_METATYPE(Qt::Key)
@@ -25,15 +27,15 @@ QString buttonName(QMessageBox &box, QAbstractButton *button)
 {
     switch (box.standardButton(button)) {
     case QMessageBox::Ok:
-        return QStringLiteral("OK");
+        return u"OK"_s;
     case QMessageBox::Cancel:
-        return QStringLiteral("Cancel");
+        return u"Cancel"_s;
     case QMessageBox::Yes:
-        return QStringLiteral("Yes");
+        return u"Yes"_s;
     case QMessageBox::No:
-        return QStringLiteral("No");
+        return u"No"_s;
     default:
-        return QStringLiteral("?");
+        return u"?"_s;
     }
 }
 
@@ -58,59 +60,52 @@ void TestMsgBox::realBox_data()
     QTest::addColumn<QMessageBox::Icon>("icon");
     QTest::addColumn<QStringList>("buttons");
 
-    const QStringList ok{QStringLiteral("OK")};
-    const QStringList okCancel{QStringLiteral("OK"), QStringLiteral("Cancel")};
-    const QStringList yesNo{QStringLiteral("Yes"), QStringLiteral("No")};
-    const MsgBoxCall error{QStringLiteral("Erreur sur l'imprimante !"), MsgBoxButtons::OKOnly,
-                           MsgBoxIcon::Critical, QStringLiteral("Erreur"), MsgBoxDefault::First};
+    const QStringList ok{u"OK"_s};
+    const QStringList okCancel{u"OK"_s, u"Cancel"_s};
+    const QStringList yesNo{u"Yes"_s, u"No"_s};
+    const MsgBoxCall error{u"Erreur sur l'imprimante !"_s, MsgBoxButtons::OKOnly,
+                           MsgBoxIcon::Critical, u"Erreur"_s, MsgBoxDefault::First};
     QTest::newRow("OK, Enter") << error << Qt::Key_Return << MsgBoxResult::OK
-                               << QStringLiteral("Erreur sur l'imprimante !")
-                               << QMessageBox::Critical << ok;
+                               << u"Erreur sur l'imprimante !"_s << QMessageBox::Critical << ok;
     QTest::newRow("OK, Escape") << error << Qt::Key_Escape << MsgBoxResult::OK
-                                << QStringLiteral("Erreur sur l'imprimante !")
-                                << QMessageBox::Critical << ok;
+                                << u"Erreur sur l'imprimante !"_s << QMessageBox::Critical << ok;
 
-    const MsgBoxCall question{QStringLiteral("Quitter ?"), MsgBoxButtons::YesNo,
-                              MsgBoxIcon::Question, QStringLiteral("Fin"), MsgBoxDefault::First};
+    const MsgBoxCall question{u"Quitter ?"_s, MsgBoxButtons::YesNo, MsgBoxIcon::Question, u"Fin"_s,
+                              MsgBoxDefault::First};
     MsgBoxCall questionNoFirst = question;
     questionNoFirst.defaultButton = MsgBoxDefault::Second;
-    QTest::newRow("Yes/No, Enter on the first")
-        << question << Qt::Key_Return << MsgBoxResult::Yes << QStringLiteral("Quitter ?")
-        << QMessageBox::Question << yesNo;
+    QTest::newRow("Yes/No, Enter on the first") << question << Qt::Key_Return << MsgBoxResult::Yes
+                                                << u"Quitter ?"_s << QMessageBox::Question << yesNo;
     QTest::newRow("Yes/No, Enter on the second")
-        << questionNoFirst << Qt::Key_Return << MsgBoxResult::No << QStringLiteral("Quitter ?")
+        << questionNoFirst << Qt::Key_Return << MsgBoxResult::No << u"Quitter ?"_s
         << QMessageBox::Question << yesNo;
-    QTest::newRow("Yes/No, Escape")
-        << question << Qt::Key_Escape << MsgBoxResult::No << QStringLiteral("Quitter ?")
-        << QMessageBox::Question << yesNo;
+    QTest::newRow("Yes/No, Escape") << question << Qt::Key_Escape << MsgBoxResult::No
+                                    << u"Quitter ?"_s << QMessageBox::Question << yesNo;
 
-    const MsgBoxCall confirm{QStringLiteral("Imprimer ?"), MsgBoxButtons::OKCancel,
-                             MsgBoxIcon::Exclamation, QStringLiteral("Impression"),
-                             MsgBoxDefault::First};
+    const MsgBoxCall confirm{u"Imprimer ?"_s, MsgBoxButtons::OKCancel, MsgBoxIcon::Exclamation,
+                             u"Impression"_s, MsgBoxDefault::First};
     MsgBoxCall confirmCancelFirst = confirm;
     confirmCancelFirst.defaultButton = MsgBoxDefault::Second;
     QTest::newRow("OK/Cancel, Enter on the first")
-        << confirm << Qt::Key_Return << MsgBoxResult::OK << QStringLiteral("Imprimer ?")
-        << QMessageBox::Warning << okCancel;
+        << confirm << Qt::Key_Return << MsgBoxResult::OK << u"Imprimer ?"_s << QMessageBox::Warning
+        << okCancel;
     QTest::newRow("OK/Cancel, Enter on the second")
-        << confirmCancelFirst << Qt::Key_Return << MsgBoxResult::Cancel
-        << QStringLiteral("Imprimer ?") << QMessageBox::Warning << okCancel;
-    QTest::newRow("OK/Cancel, Escape")
-        << confirm << Qt::Key_Escape << MsgBoxResult::Cancel << QStringLiteral("Imprimer ?")
+        << confirmCancelFirst << Qt::Key_Return << MsgBoxResult::Cancel << u"Imprimer ?"_s
         << QMessageBox::Warning << okCancel;
+    QTest::newRow("OK/Cancel, Escape") << confirm << Qt::Key_Escape << MsgBoxResult::Cancel
+                                       << u"Imprimer ?"_s << QMessageBox::Warning << okCancel;
 
     // A lone CR and CR LF both break the line; nothing else of the prompt changes.
-    const MsgBoxCall lines{QStringLiteral("Fichier\r modifié !\r\n  Enregistrer ? "),
-                           MsgBoxButtons::OKOnly, MsgBoxIcon::Information, QStringLiteral("Note"),
-                           MsgBoxDefault::First};
+    const MsgBoxCall lines{u"Fichier\r modifié !\r\n  Enregistrer ? "_s, MsgBoxButtons::OKOnly,
+                           MsgBoxIcon::Information, u"Note"_s, MsgBoxDefault::First};
     QTest::newRow("line breaks") << lines << Qt::Key_Return << MsgBoxResult::OK
-                                 << QStringLiteral("Fichier\n modifié !\n  Enregistrer ? ")
+                                 << u"Fichier\n modifié !\n  Enregistrer ? "_s
                                  << QMessageBox::Information << ok;
-    const MsgBoxCall plain{QStringLiteral("Sans icône"), MsgBoxButtons::OKOnly, MsgBoxIcon::None,
-                           QString(), MsgBoxDefault::Second};
+    const MsgBoxCall plain{u"Sans icône"_s, MsgBoxButtons::OKOnly, MsgBoxIcon::None, QString(),
+                           MsgBoxDefault::Second};
     QTest::newRow("no icon, second default of one button")
-        << plain << Qt::Key_Return << MsgBoxResult::OK << QStringLiteral("Sans icône")
-        << QMessageBox::NoIcon << ok;
+        << plain << Qt::Key_Return << MsgBoxResult::OK << u"Sans icône"_s << QMessageBox::NoIcon
+        << ok;
 }
 
 void TestMsgBox::realBox()

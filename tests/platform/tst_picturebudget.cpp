@@ -9,6 +9,8 @@
 #include <QtEndian>
 #include <QtTest>
 
+using namespace Qt::StringLiterals;
+
 // Crafted pictures: few bytes, but drawings or images that would keep printing busy for
 // minutes and fill the memory. Each is either refused when it is read or drawn with work
 // bounded by what shows. The work is counted where it lands, on a page that counts what it
@@ -142,10 +144,8 @@ private slots:
     void cutShapesDrawWhatShows();
     void drawingWorkIsBounded_data();
     void drawingWorkIsBounded();
-    void largeRastersAreDecodedAtDrawnSize_data();
-    void largeRastersAreDecodedAtDrawnSize();
-    void iconTakesLargestEntryFromDirectory_data();
-    void iconTakesLargestEntryFromDirectory();
+    void rasterIsDecodedFromItsLargestImageAtDrawnSize_data();
+    void rasterIsDecodedFromItsLargestImageAtDrawnSize();
     void rasterIsReducedOnceForAllLabels_data();
     void rasterIsReducedOnceForAllLabels();
 };
@@ -209,11 +209,9 @@ void PictureBudgetTest::cutShapesDrawWhatShows()
     QVERIFY(picture);
     const RenderedPicture rendered = renderPicture(*picture, 12, 600);
     for (const auto &[where, colour] : samples) {
-        QVERIFY2(similar(rendered.at(where.x(), where.y()), colour),
-                 qPrintable(QStringLiteral("at %1, %2: %3")
-                                .arg(where.x())
-                                .arg(where.y())
-                                .arg(rendered.at(where.x(), where.y()).name())));
+        const QColor found = rendered.at(where.x(), where.y());
+        QVERIFY2(similar(found, colour),
+                 qPrintable(u"at %1, %2: %3"_s.arg(where.x()).arg(where.y()).arg(found.name())));
     }
 }
 
@@ -255,49 +253,37 @@ void PictureBudgetTest::drawingWorkIsBounded()
     picture->draw(painter, PrintedPicture);
     painter.end();
     QVERIFY2(page.points >= minPoints && page.points <= maxPoints,
-             qPrintable(QString::number(page.points) + QStringLiteral(" points")));
+             qPrintable(QString::number(page.points) + u" points"_s));
     QCOMPARE(page.characters, maxCharacters);
 }
 
-void PictureBudgetTest::largeRastersAreDecodedAtDrawnSize_data()
-{
-    QTest::addColumn<QByteArray>("bytes");
-    QTest::addColumn<QSize>("decoded");
-
-    using PictureRasterReader::MaxDecodedSide;
-    QTest::newRow("PNG of 4000 x 2000") << png({4000, 2000}) << QSize(MaxDecodedSide, 512);
-    QTest::newRow("PNG of 300 x 3000") << png({300, 3000}) << QSize(102, MaxDecodedSide);
-    QTest::newRow("PNG of 600 x 300, kept") << png({600, 300}) << QSize(600, 300);
-    const IconEntry big{256, png({3000, 3000})};
-    QTest::newRow("icon of 64 entries, each a PNG of 3000 x 3000")
-        << icon(QList<IconEntry>(64, big)) << QSize(MaxDecodedSide, MaxDecodedSide);
-}
-
-void PictureBudgetTest::largeRastersAreDecodedAtDrawnSize()
-{
-    QFETCH(QByteArray, bytes);
-    QFETCH(QSize, decoded);
-    const std::optional<Picture> picture = PictureLoader::fromBytes(bytes);
-    QVERIFY(picture);
-    QCOMPARE(picture->image().size(), decoded);
-}
-
-void PictureBudgetTest::iconTakesLargestEntryFromDirectory_data()
+// Large images are reduced as they are decoded; of an icon's entries the largest is taken,
+// which its colour in the middle tells apart.
+void PictureBudgetTest::rasterIsDecodedFromItsLargestImageAtDrawnSize_data()
 {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QSize>("size");
     QTest::addColumn<QColor>("colour");
 
+    using PictureRasterReader::MaxDecodedSide;
+    const QColor cyan(Qt::darkCyan), green(Qt::green);
+    QTest::newRow("PNG of 4000 x 2000") << png({4000, 2000}) << QSize(MaxDecodedSide, 512) << cyan;
+    QTest::newRow("PNG of 300 x 3000") << png({300, 3000}) << QSize(102, MaxDecodedSide) << cyan;
+    QTest::newRow("PNG of 600 x 300, kept") << png({600, 300}) << QSize(600, 300) << cyan;
+    const IconEntry big{256, png({3000, 3000})};
+    QTest::newRow("icon of 64 entries, each a PNG of 3000 x 3000")
+        << icon(QList<IconEntry>(64, big)) << QSize(MaxDecodedSide, MaxDecodedSide) << cyan;
+
     const IconEntry small{16, iconBitmap(16, Qt::red)};
-    const IconEntry medium{32, iconBitmap(32, Qt::green)};
+    const IconEntry medium{32, iconBitmap(32, green)};
     const IconEntry pngEntry{256, png({300, 200})}; // the directory says 256 x 256
-    QTest::newRow("largest last") << icon({small, medium}) << QSize(32, 32) << QColor(Qt::green);
-    QTest::newRow("largest first") << icon({medium, small}) << QSize(32, 32) << QColor(Qt::green);
+    QTest::newRow("largest last") << icon({small, medium}) << QSize(32, 32) << green;
+    QTest::newRow("largest first") << icon({medium, small}) << QSize(32, 32) << green;
     QTest::newRow("PNG entry larger than the directory can say")
-        << icon({small, pngEntry, medium}) << QSize(300, 200) << QColor(Qt::darkCyan);
+        << icon({small, pngEntry, medium}) << QSize(300, 200) << cyan;
 }
 
-void PictureBudgetTest::iconTakesLargestEntryFromDirectory()
+void PictureBudgetTest::rasterIsDecodedFromItsLargestImageAtDrawnSize()
 {
     QFETCH(QByteArray, bytes);
     QFETCH(QSize, size);

@@ -13,6 +13,12 @@ struct CommandLineOutcome
     QString out, err;
 };
 
+// Arguments as a script writes them, one space apart.
+inline QStringList args(const char *line)
+{
+    return QString::fromUtf8(line).split(u' ');
+}
+
 inline CommandLineOutcome runCommandLine(const QStringList &arguments)
 {
     CommandLineOutcome o{0, {}, {}};

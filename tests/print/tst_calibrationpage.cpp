@@ -2,6 +2,7 @@
 #include "CupsScheduler.h"
 #include "PdfRaster.h"
 #include "PdfText.h"
+#include "TestFiles.h"
 
 #include "print/CalibrationPage.h"
 #include "print/PrintSettingsFile.h"
@@ -12,7 +13,11 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <algorithm>
 #include <cmath>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -20,11 +25,13 @@ constexpr int PixelsPerMm = 20;
 constexpr int DotsPerInch = 508;  // 20 pixels a millimetre
 constexpr double Tolerance = 0.1; // mm
 
-// A page rendered at 20 pixels a millimetre, read in millimetres from the page's corner.
+// A PDF's page rendered at 20 pixels a millimetre, read in millimetres from its corner.
 class PageScan
 {
 public:
-    explicit PageScan(const QImage &image) : m_image(image) {}
+    explicit PageScan(const QString &pdf) : m_image(renderPdfPage(pdf, DotsPerInch)) {}
+
+    bool isRendered() const { return !m_image.isNull(); }
 
     bool dark(double xMm, double yMm) const
     {
@@ -84,6 +91,12 @@ private:
 
     QImage m_image;
 };
+
+// Whether a line was found where it belongs (never for NaN: no line at all).
+bool isAt(double found, double expected)
+{
+    return std::abs(found - expected) <= Tolerance;
+}
 
 // The distances of a settings file: left margin, top margin, row gap, column gap.
 using Spacing = std::array<double, 4>;
@@ -156,11 +169,10 @@ void TestCalibrationPage::outlinesAndCrossesWhereTheDistancesSay()
         layout->applyTo(state);
     }
     QCOMPARE(state.SheetSpacing, spacing);
-    const QString pdf = m_dir.filePath(QStringLiteral("distances.pdf"));
+    const QString pdf = m_dir.filePath(u"distances.pdf"_s);
     QCOMPARE(CalibrationPage::writePdf(pdf, state), PdfFileResult::Written);
-    const QImage image = renderPdfPage(pdf, DotsPerInch);
-    QVERIFY(!image.isNull());
-    const PageScan page(image);
+    const PageScan page(pdf);
+    QVERIFY(page.isRendered());
 
     const double w = SheetGeometry::LabelWidth, h = SheetGeometry::LabelHeight;
     for (int position = 1; position <= SheetGeometry::Positions; ++position) {
@@ -172,10 +184,10 @@ void TestCalibrationPage::outlinesAndCrossesWhereTheDistancesSay()
         const double right = page.lineAlongRow(o.y() + 20.5, o.x() + w - 1, o.x() + w + 1);
         const double top = page.lineAlongColumn(o.x() + 20.5, o.y() - 1, o.y() + 1);
         const double bottom = page.lineAlongColumn(o.x() + 20.5, o.y() + h - 1, o.y() + h + 1);
-        QVERIFY2(std::abs(left - o.x()) <= Tolerance, where + " left " + QByteArray::number(left));
-        QVERIFY2(std::abs(right - (o.x() + w)) <= Tolerance, where + " right");
-        QVERIFY2(std::abs(top - o.y()) <= Tolerance, where + " top " + QByteArray::number(top));
-        QVERIFY2(std::abs(bottom - (o.y() + h)) <= Tolerance, where + " bottom");
+        QVERIFY2(isAt(left, o.x()), where + " left " + QByteArray::number(left));
+        QVERIFY2(isAt(right, o.x() + w), where + " right");
+        QVERIFY2(isAt(top, o.y()), where + " top " + QByteArray::number(top));
+        QVERIFY2(isAt(bottom, o.y() + h), where + " bottom");
 
         // The cross's left arm runs from the origin to 3 mm outside the label.
         const double arm = CalibrationPage::CrossArmMm;
@@ -194,33 +206,29 @@ void TestCalibrationPage::outlinesAndCrossesWhereTheDistancesSay()
 // 5 mm and numbered; down the left edge the same.
 void TestCalibrationPage::rulersTickEveryMillimetre()
 {
-    const QString pdf = writeCalibrationPdf(QStringLiteral("rulers.pdf"), {30, 30, 4, 10});
+    const QString pdf = writeCalibrationPdf(u"rulers.pdf"_s, {30, 30, 4, 10});
     QVERIFY(!pdf.isEmpty());
-    const QImage image = renderPdfPage(pdf, DotsPerInch);
-    QVERIFY(!image.isNull());
-    const PageScan page(image);
+    const PageScan page(pdf);
+    QVERIFY(page.isRendered());
 
     const QList<double> across = page.runsAlongRow(1, 0.5, 209.5);
     const QList<double> down = page.runsAlongColumn(1, 0.5, 296.5);
     QCOMPARE(across.size(), 209);
     QCOMPARE(down.size(), 296);
-    for (int i = 0; i < across.size(); ++i)
-        QVERIFY2(std::abs(across[i] - (i + 1)) <= Tolerance, QByteArray::number(i + 1));
-    for (int i = 0; i < down.size(); ++i)
-        QVERIFY2(std::abs(down[i] - (i + 1)) <= Tolerance, QByteArray::number(i + 1));
+    for (const QList<double> &ticks : {across, down}) {
+        for (int i = 0; i < ticks.size(); ++i)
+            QVERIFY2(isAt(ticks[i], i + 1), QByteArray::number(i + 1));
+    }
 
     auto expectedLength = [](int mm) { return mm % 10 == 0 ? 5.0 : mm % 5 == 0 ? 3.5 : 2.0; };
     // Past the labels' corner, where nothing else is drawn, each tick ends where it should.
     for (int mm = 1; mm <= 25; ++mm) {
         const double length = expectedLength(mm);
-        QVERIFY2(page.dark(mm, length - 0.2) || page.dark(mm - 0.05, length - 0.2),
-                 QByteArray::number(mm));
-        QVERIFY2(!page.dark(mm, length + 0.2) && !page.dark(mm - 0.05, length + 0.2),
-                 QByteArray::number(mm));
-        QVERIFY2(page.dark(length - 0.2, mm) || page.dark(length - 0.2, mm - 0.05),
-                 QByteArray::number(mm));
-        QVERIFY2(!page.dark(length + 0.2, mm) && !page.dark(length + 0.2, mm - 0.05),
-                 QByteArray::number(mm));
+        const QByteArray where = QByteArray::number(mm);
+        QVERIFY2(page.dark(mm, length - 0.2) || page.dark(mm - 0.05, length - 0.2), where);
+        QVERIFY2(!page.dark(mm, length + 0.2) && !page.dark(mm - 0.05, length + 0.2), where);
+        QVERIFY2(page.dark(length - 0.2, mm) || page.dark(length - 0.2, mm - 0.05), where);
+        QVERIFY2(!page.dark(length + 0.2, mm) && !page.dark(length + 0.2, mm - 0.05), where);
     }
 
     // Every tenth millimetre carries its number, centred under the tick on the top ruler.
@@ -228,12 +236,11 @@ void TestCalibrationPage::rulersTickEveryMillimetre()
     QCOMPARE(text.size(), 1);
     for (int mm = 10; mm <= 200; mm += 10) {
         const QString number = QString::number(mm);
-        bool found = false;
-        for (const PdfWord &word : text[0].words) {
-            const QPointF centre = word.box.center() * mmPerPt;
-            if (word.text == number && centre.y() < 10)
-                found = found || std::abs(centre.x() - mm) < 0.3;
-        }
+        const bool found =
+            std::any_of(text[0].words.cbegin(), text[0].words.cend(), [&](const PdfWord &word) {
+                const QPointF centre = word.box.center() * mmPerPt;
+                return word.text == number && centre.y() < 10 && std::abs(centre.x() - mm) < 0.3;
+            });
         QVERIFY2(found, qPrintable(number));
     }
 }
@@ -242,7 +249,7 @@ void TestCalibrationPage::captionsNameEachPosition()
 {
     // Margins wide enough that no ruler number falls inside a label.
     const Spacing spacing{30, 30, 4, 10};
-    const QString pdf = writeCalibrationPdf(QStringLiteral("captions.pdf"), spacing);
+    const QString pdf = writeCalibrationPdf(u"captions.pdf"_s, spacing);
     QVERIFY(!pdf.isEmpty());
     const QList<PdfTextPage> text = readPdfText(pdf);
     QCOMPARE(text.size(), 1);
@@ -259,14 +266,13 @@ void TestCalibrationPage::captionsNameEachPosition()
                 caption |= box;
             }
         }
-        QCOMPARE(words.join(QLatin1Char(' ')), SheetGeometry::positionCaption(position));
-        QVERIFY2(std::abs(caption.center().x() - label.center().x()) < 0.5,
-                 qPrintable(words.join(QLatin1Char(' '))));
-        QVERIFY2(std::abs(caption.center().y() - label.center().y()) < 1.5,
-                 qPrintable(words.join(QLatin1Char(' '))));
+        const QString found = words.join(u' ');
+        QCOMPARE(found, SheetGeometry::positionCaption(position));
+        QVERIFY2(std::abs(caption.center().x() - label.center().x()) < 0.5, qPrintable(found));
+        QVERIFY2(std::abs(caption.center().y() - label.center().y()) < 1.5, qPrintable(found));
     }
-    QCOMPARE(SheetGeometry::positionCaption(9), QStringLiteral("Etiquette 9"));
-    QCOMPARE(SheetGeometry::positionCaption(10), QStringLiteral("Etiquette10"));
+    QCOMPARE(SheetGeometry::positionCaption(9), u"Etiquette 9"_s);
+    QCOMPARE(SheetGeometry::positionCaption(10), u"Etiquette10"_s);
 }
 
 // On a printer, the rulers start at the corner of the area it can reach, as the distances do.
@@ -274,34 +280,33 @@ void TestCalibrationPage::printedPageMeasuresFromThePrintableCorner()
 {
     QVERIFY2(m_cups.start(), qPrintable(m_cups.errorString()));
     const QMarginsF marginsPt(30, 45, 20, 50);
-    QVERIFY(!m_cups.addPdfQueueWithA4Margins(QStringLiteral("Marges"), marginsPt).isEmpty());
+    QVERIFY(!m_cups.addPdfQueueWithA4Margins(u"Marges"_s, marginsPt).isEmpty());
     Module1 state;
     state.SheetSpacing = {12, 8, 4, 10};
-    QVERIFY(CalibrationPage::print(Printer(QStringLiteral("Marges")), state));
-    const QString output = m_cups.waitForOutput(QStringLiteral("Marges"));
+    QVERIFY(CalibrationPage::print(Printer(u"Marges"_s), state));
+    const QString output = m_cups.waitForOutput(u"Marges"_s);
     QVERIFY(!output.isEmpty());
-    const QImage image = renderPdfPage(output, DotsPerInch);
-    QVERIFY(!image.isNull());
-    const PageScan page(image);
+    const PageScan page(output);
+    QVERIFY(page.isRendered());
 
     const QPointF corner(marginsPt.left() * mmPerPt, marginsPt.top() * mmPerPt);
     const double rulerTop = page.lineAlongColumn(corner.x() + 1.5, corner.y() - 1, corner.y() + 1);
     const double rulerLeft = page.lineAlongRow(corner.y() + 1.5, corner.x() - 1, corner.x() + 1);
-    QVERIFY2(std::abs(rulerTop - corner.y()) <= Tolerance, QByteArray::number(rulerTop));
-    QVERIFY2(std::abs(rulerLeft - corner.x()) <= Tolerance, QByteArray::number(rulerLeft));
+    QVERIFY2(isAt(rulerTop, corner.y()), QByteArray::number(rulerTop));
+    QVERIFY2(isAt(rulerLeft, corner.x()), QByteArray::number(rulerLeft));
     const QPointF label1 = corner + QPointF(12, 8);
     const double left = page.lineAlongRow(label1.y() + 20.5, label1.x() - 1, label1.x() + 1);
     const double top = page.lineAlongColumn(label1.x() + 20.5, label1.y() - 1, label1.y() + 1);
-    QVERIFY2(std::abs(left - label1.x()) <= Tolerance, QByteArray::number(left));
-    QVERIFY2(std::abs(top - label1.y()) <= Tolerance, QByteArray::number(top));
+    QVERIFY2(isAt(left, label1.x()), QByteArray::number(left));
+    QVERIFY2(isAt(top, label1.y()), QByteArray::number(top));
 
-    QVERIFY(!CalibrationPage::print(Printer(QStringLiteral("Absente")), state));
+    QVERIFY(!CalibrationPage::print(Printer(u"Absente"_s), state));
 }
 
 void TestCalibrationPage::unwritablePdfIsReported()
 {
     Module1 state;
-    const QString inMissingFolder = m_dir.filePath(QStringLiteral("absent/page.pdf"));
+    const QString inMissingFolder = m_dir.filePath(u"absent/page.pdf"_s);
     QCOMPARE(CalibrationPage::writePdf(inMissingFolder, state), PdfFileResult::WriteFailed);
     QVERIFY(!QFile::exists(inMissingFolder));
 }
@@ -313,17 +318,15 @@ void TestCalibrationPage::commandLineWritesThePage_data()
     QTest::addColumn<double>("firstLeft");
     QTest::addColumn<int>("status");
     QTest::addColumn<QString>("message");
-    const QString settings = QStringLiteral("--settings");
     QTest::newRow("default distances") << QStringList{} << QByteArray() << 10.0 << 0 << QString();
     QTest::newRow("settings file")
-        << QStringList{settings, QStringLiteral("reglage.PAR")}
-        << QByteArray("17.5,6,8,4\r\n#TRUE#,#FALSE#\r\n") << 17.5 << 0 << QString();
-    QTest::newRow("unreadable settings")
-        << QStringList{settings, QStringLiteral("absent.PAR")} << QByteArray() << 0.0 << 1
-        << QStringLiteral("Erreur d'ouverture du fichier : absent.PAR\n");
+        << args("--settings reglage.PAR") << QByteArray("17.5,6,8,4\r\n#TRUE#,#FALSE#\r\n") << 17.5
+        << 0 << QString();
+    QTest::newRow("unreadable settings") << args("--settings absent.PAR") << QByteArray() << 0.0
+                                         << 1 << u"Erreur d'ouverture du fichier : absent.PAR\n"_s;
     QTest::newRow("not a settings file")
-        << QStringList{settings, QStringLiteral("reglage.PAR")} << QByteArray("10,4\r\n") << 0.0
-        << 1 << QStringLiteral("Erreur d'ouverture du fichier : reglage.PAR\n");
+        << args("--settings reglage.PAR") << QByteArray("10,4\r\n") << 0.0 << 1
+        << u"Erreur d'ouverture du fichier : reglage.PAR\n"_s;
 }
 
 void TestCalibrationPage::commandLineWritesThePage()
@@ -333,53 +336,43 @@ void TestCalibrationPage::commandLineWritesThePage()
     QFETCH(double, firstLeft);
     QFETCH(int, status);
     QFETCH(QString, message);
-    QFile::remove(QStringLiteral("reglage.PAR"));
-    if (!settingsFile.isEmpty()) {
-        QFile file(QStringLiteral("reglage.PAR"));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        QCOMPARE(file.write(settingsFile), settingsFile.size());
-    }
-    const QString pdf = QStringLiteral("etalonnage.pdf");
+    QFile::remove(u"reglage.PAR"_s);
+    if (!settingsFile.isEmpty())
+        QVERIFY(writeBytes(u"reglage.PAR"_s, settingsFile));
+    const QString pdf = u"etalonnage.pdf"_s;
     QFile::remove(pdf);
 
-    const CommandLineOutcome o = runCommandLine(
-        QStringList{QStringLiteral("--calibration"), QStringLiteral("--pdf"), pdf} + options);
+    const CommandLineOutcome o =
+        runCommandLine(args("--calibration --pdf etalonnage.pdf") + options);
     QCOMPARE(o.status, status);
     QCOMPARE(o.err, message);
     QCOMPARE(QFile::exists(pdf), status == 0);
     if (status != 0)
         return;
-    const QImage image = renderPdfPage(pdf, DotsPerInch);
-    QVERIFY(!image.isNull());
-    const double left = PageScan(image).lineAlongRow(40.5, firstLeft - 1, firstLeft + 1);
-    QVERIFY2(std::abs(left - firstLeft) <= Tolerance, QByteArray::number(left));
+    const PageScan page(pdf);
+    QVERIFY(page.isRendered());
+    const double left = page.lineAlongRow(40.5, firstLeft - 1, firstLeft + 1);
+    QVERIFY2(isAt(left, firstLeft), QByteArray::number(left));
 }
 
 void TestCalibrationPage::commandLineBadUsage_data()
 {
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<QString>("reason");
-    const QString calibration = QStringLiteral("--calibration");
-    const QString pdf = QStringLiteral("--pdf");
-    const QString out = QStringLiteral("sortie.pdf");
-    QTest::newRow("no output") << QStringList{calibration}
-                               << QStringLiteral("choisir --pdf ou --print");
-    QTest::newRow("both outputs") << QStringList{calibration, pdf, out, QStringLiteral("--print")}
-                                  << QStringLiteral("choisir --pdf ou --print");
-    QTest::newRow("a label file") << QStringList{calibration, pdf, out, QStringLiteral("lot.eti")}
-                                  << QStringLiteral(
-                                         "la page d'étalonnage ne prend pas de fichier étiquette");
-    QTest::newRow("a run option") << QStringList{QStringLiteral("--count"), QStringLiteral("2"),
-                                                 calibration, pdf, out}
-                                  << QStringLiteral("--count ne va pas avec --calibration");
+    const QString pickOne = u"choisir --pdf ou --print"_s;
+    QTest::newRow("no output") << args("--calibration") << pickOne;
+    QTest::newRow("both outputs") << args("--calibration --pdf sortie.pdf --print") << pickOne;
+    QTest::newRow("a label file") << args("--calibration --pdf sortie.pdf lot.eti")
+                                  << u"la page d'étalonnage ne prend pas de fichier étiquette"_s;
+    QTest::newRow("a run option") << args("--count 2 --calibration --pdf sortie.pdf")
+                                  << u"--count ne va pas avec --calibration"_s;
     QTest::newRow("printer without print")
-        << QStringList{calibration, pdf, out, QStringLiteral("--printer"), QStringLiteral("Q")}
-        << QStringLiteral("--printer va avec --print");
-    QTest::newRow("empty printer name") << QStringList{calibration, QStringLiteral("--print"),
-                                                       QStringLiteral("--printer"), QString()}
-                                        << QStringLiteral("le nom de l'imprimante est vide");
+        << args("--calibration --pdf sortie.pdf --printer Q") << u"--printer va avec --print"_s;
+    QTest::newRow("empty printer name")
+        << QStringList{u"--calibration"_s, u"--print"_s, u"--printer"_s, QString()}
+        << u"le nom de l'imprimante est vide"_s;
     QTest::newRow("missing value")
-        << QStringList{calibration, pdf} << QStringLiteral("l'option --pdf demande une valeur");
+        << args("--calibration --pdf") << u"l'option --pdf demande une valeur"_s;
 }
 
 void TestCalibrationPage::commandLineBadUsage()
@@ -388,10 +381,9 @@ void TestCalibrationPage::commandLineBadUsage()
     QFETCH(QString, reason);
     const CommandLineOutcome o = runCommandLine(arguments);
     QCOMPARE(o.status, 2);
-    QVERIFY2(o.err.startsWith(QStringLiteral("korvalin : ") + reason + QLatin1Char('\n')),
-             qPrintable(o.err));
-    QVERIFY(o.err.contains(QStringLiteral("--calibration")));
-    QVERIFY(!QFile::exists(QStringLiteral("sortie.pdf")));
+    QVERIFY2(o.err.startsWith(u"korvalin : "_s + reason + u'\n'), qPrintable(o.err));
+    QVERIFY(o.err.contains(u"--calibration"_s));
+    QVERIFY(!QFile::exists(u"sortie.pdf"_s));
 }
 
 QTEST_MAIN(TestCalibrationPage)

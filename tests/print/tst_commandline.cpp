@@ -16,20 +16,39 @@
 #include <QTest>
 #include <QTextStream>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 constexpr double Tolerance = 0.5; // mm
 
 using Outcome = CommandLineOutcome;
 
+Outcome runToPdf(const QString &pdf, const QStringList &options)
+{
+    return runCommandLine(QStringList{u"--pdf"_s, pdf} + options);
+}
+
+// How far a length in points on the page is from the one expected, in mm.
+double offMm(double points, double expectedMm)
+{
+    return qAbs(points * mmPerPt - expectedMm);
+}
+
 // Line height of a font on a 1200 dpi PDF page, in mm, as the printed page measures it.
 double lineHeightMm(const QString &family, double points)
 {
-    QPdfWriter probe(QStringLiteral("/dev/null"));
+    QPdfWriter probe(u"/dev/null"_s);
     QFont font(family);
     font.setPointSizeF(points);
     font.setHintingPreference(QFont::PreferNoHinting);
     return QFontMetricsF(font, &probe).height() / (probe.resolution() / 25.4);
+}
+
+// One-line zones are lowered by half their line height.
+double oneLineDropMm(double points)
+{
+    return lineHeightMm(u"Arial"_s, points) / 2;
 }
 
 // The program itself, with no display, as a script runs it.
@@ -37,8 +56,8 @@ QProcess *startKorvalin(QObject *parent, const QStringList &arguments)
 {
     auto *korvalin = new QProcess(parent);
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
-    environment.remove(QStringLiteral("DISPLAY"));
+    environment.remove(u"QT_QPA_PLATFORM"_s);
+    environment.remove(u"DISPLAY"_s);
     korvalin->setProcessEnvironment(environment);
     korvalin->start(QStringLiteral(KORVALIN_EXECUTABLE), arguments);
     return korvalin;
@@ -73,8 +92,7 @@ private Q_SLOTS:
     void pdfIntoADevice();
 
 private:
-    QString writeLabel(const QString &name, const LabelFile::Zones &zones,
-                       const QString &icon = QStringLiteral("AUCUN"));
+    QString writeLabel(const QString &name, const LabelFile::Zones &zones);
     QString writeFile(const QString &name, const QByteArray &bytes);
     LabelFile::Zones sampleZones() const;
 
@@ -90,13 +108,13 @@ void TestCommandLine::initTestCase()
 LabelFile::Zones TestCommandLine::sampleZones() const
 {
     LabelFile::Zones zones = startUpZones();
-    zones[0].Caption = QStringLiteral("Sauvegarde");
+    zones[0].Caption = u"Sauvegarde"_s;
     zones[0].FontSize = 12;
     zones[0].FontBold = true;
     zones[0].Alignment = AlignRight;
-    zones[1].Caption = QStringLiteral("Documents");
+    zones[1].Caption = u"Documents"_s;
     zones[1].FontSize = 8;
-    zones[2].Caption = QStringLiteral("Disque");
+    zones[2].Caption = u"Disque"_s;
     zones[2].FontSize = 10;
     zones[2].Alignment = AlignCentre;
     return zones;
@@ -110,105 +128,64 @@ QString TestCommandLine::writeFile(const QString &name, const QByteArray &bytes)
     return path;
 }
 
-QString TestCommandLine::writeLabel(const QString &name, const LabelFile::Zones &zones,
-                                    const QString &icon)
+QString TestCommandLine::writeLabel(const QString &name, const LabelFile::Zones &zones)
 {
-    return writeFile(name, *LabelFile::encode(zones, icon));
+    return writeFile(name, *LabelFile::encode(zones, u"AUCUN"_s));
 }
 
 void TestCommandLine::headlessOnlyWithOptions()
 {
     QVERIFY(!CommandLine::wantsHeadless({}));
-    QVERIFY(!CommandLine::wantsHeadless({QStringLiteral("lot.eti")}));
-    QVERIFY(CommandLine::wantsHeadless(
-        {QStringLiteral("--pdf"), QStringLiteral("a.pdf"), QStringLiteral("lot.eti")}));
-    QVERIFY(CommandLine::wantsHeadless({QStringLiteral("--help")}));
+    QVERIFY(!CommandLine::wantsHeadless(args("lot.eti")));
+    QVERIFY(CommandLine::wantsHeadless(args("--pdf a.pdf lot.eti")));
+    QVERIFY(CommandLine::wantsHeadless(args("--help")));
 }
 
 void TestCommandLine::badUsage_data()
 {
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<QString>("reason");
-    const QString label = QStringLiteral("lot.eti");
-    const QString pdf = QStringLiteral("--pdf");
-    const QString out = QStringLiteral("sortie.pdf");
-    QTest::newRow("no output") << QStringList{label, QStringLiteral("--count"), QStringLiteral("2")}
-                               << QStringLiteral("choisir --pdf ou --print");
-    QTest::newRow("both outputs") << QStringList{pdf, out, QStringLiteral("--print"), label}
-                                  << QStringLiteral("choisir --pdf ou --print");
-    QTest::newRow("no label") << QStringList{pdf, out} << QStringLiteral("aucun fichier étiquette");
-    QTest::newRow("two labels") << QStringList{pdf, out, label, label}
-                                << QStringLiteral("un seul fichier étiquette à la fois");
+    const QString pickOne = u"choisir --pdf ou --print"_s;
+    const QString firstNumber = u"le numéro de départ va de 0 à 32766"_s;
+    QTest::newRow("no output") << args("lot.eti --count 2") << pickOne;
+    QTest::newRow("both outputs") << args("--pdf sortie.pdf --print lot.eti") << pickOne;
+    QTest::newRow("no label") << args("--pdf sortie.pdf") << u"aucun fichier étiquette"_s;
+    QTest::newRow("two labels") << args("--pdf sortie.pdf lot.eti lot.eti")
+                                << u"un seul fichier étiquette à la fois"_s;
     QTest::newRow("missing value")
-        << QStringList{label, pdf} << QStringLiteral("l'option --pdf demande une valeur");
-    QTest::newRow("not a number") << QStringList{pdf, out, QStringLiteral("--count"),
-                                                 QStringLiteral("deux"), label}
-                                  << QStringLiteral("l'option --count demande un nombre entier");
-    QTest::newRow("unknown option") << QStringList{pdf, out, QStringLiteral("--couleur"), label}
-                                    << QStringLiteral("option inconnue : --couleur");
-    QTest::newRow("position 11") << QStringList{pdf, out, QStringLiteral("--position"),
-                                                QStringLiteral("11"), label}
-                                 << QStringLiteral("la position va de 1 à 10");
-    QTest::newRow("start 0") << QStringList{pdf, out, QStringLiteral("--start"),
-                                            QStringLiteral("0"), label}
-                             << QStringLiteral("la position de départ va de 1 à 10");
+        << args("lot.eti --pdf") << u"l'option --pdf demande une valeur"_s;
+    QTest::newRow("not a number") << args("--pdf sortie.pdf --count deux lot.eti")
+                                  << u"l'option --count demande un nombre entier"_s;
+    QTest::newRow("unknown option")
+        << args("--pdf sortie.pdf --couleur lot.eti") << u"option inconnue : --couleur"_s;
+    QTest::newRow("position 11") << args("--pdf sortie.pdf --position 11 lot.eti")
+                                 << u"la position va de 1 à 10"_s;
+    QTest::newRow("start 0") << args("--pdf sortie.pdf --start 0 lot.eti")
+                             << u"la position de départ va de 1 à 10"_s;
     QTest::newRow("position and run")
-        << QStringList{pdf,
-                       out,
-                       QStringLiteral("--position"),
-                       QStringLiteral("2"),
-                       QStringLiteral("--count"),
-                       QStringLiteral("2"),
-                       label}
-        << QStringLiteral("--position ne va pas avec --start, --count ou --number");
-    QTest::newRow("style") << QStringList{pdf, out, QStringLiteral("--style"),
-                                          QStringLiteral("X-X"), label}
-                           << QStringLiteral("le style de numérotation est \"X\" ou \"X/X\"");
+        << args("--pdf sortie.pdf --position 2 --count 2 lot.eti")
+        << u"--position ne va pas avec --start, --count ou --number"_s;
+    QTest::newRow("style") << args("--pdf sortie.pdf --style X-X lot.eti")
+                           << u"le style de numérotation est \"X\" ou \"X/X\""_s;
     QTest::newRow("printer without print")
-        << QStringList{pdf, out, QStringLiteral("--printer"), QStringLiteral("Q"), label}
-        << QStringLiteral("--printer va avec --print");
+        << args("--pdf sortie.pdf --printer Q lot.eti") << u"--printer va avec --print"_s;
     QTest::newRow("printer named empty")
-        << QStringList{QStringLiteral("--print"), QStringLiteral("--printer"), QString(), label}
-        << QStringLiteral("le nom de l'imprimante est vide");
+        << QStringList{u"--print"_s, u"--printer"_s, QString(), u"lot.eti"_s}
+        << u"le nom de l'imprimante est vide"_s;
     QTest::newRow("number too large")
-        << QStringList{pdf, out, QStringLiteral("--number"), QStringLiteral("40000"), label}
-        << QStringLiteral("le numéro de départ va de 0 à 32766");
+        << args("--pdf sortie.pdf --number 40000 lot.eti") << firstNumber;
     // The counter moves on past the last label, so 32767 itself cannot be printed.
-    QTest::newRow("number 32767 alone") << QStringList{pdf,
-                                                       out,
-                                                       QStringLiteral("--number"),
-                                                       QStringLiteral("32767"),
-                                                       QStringLiteral("--count"),
-                                                       QStringLiteral("1"),
-                                                       label}
-                                        << QStringLiteral("le numéro de départ va de 0 à 32766");
+    QTest::newRow("number 32767 alone")
+        << args("--pdf sortie.pdf --number 32767 --count 1 lot.eti") << firstNumber;
     QTest::newRow("number past 32767")
-        << QStringList{pdf,
-                       out,
-                       QStringLiteral("--number"),
-                       QStringLiteral("32765"),
-                       QStringLiteral("--count"),
-                       QStringLiteral("3"),
-                       label}
-        << QStringLiteral("numéros de 32765 à 32767 : la numérotation s'arrête à 32766");
+        << args("--pdf sortie.pdf --number 32765 --count 3 lot.eti")
+        << u"numéros de 32765 à 32767 : la numérotation s'arrête à 32766"_s;
     QTest::newRow("number with a count past any integer")
-        << QStringList{pdf,
-                       out,
-                       QStringLiteral("--number"),
-                       QStringLiteral("100"),
-                       QStringLiteral("--count"),
-                       QStringLiteral("2147483647"),
-                       label}
-        << QStringLiteral("numéros de 100 à 2147483746 : la numérotation s'arrête à 32766");
+        << args("--pdf sortie.pdf --number 100 --count 2147483647 lot.eti")
+        << u"numéros de 100 à 2147483746 : la numérotation s'arrête à 32766"_s;
     QTest::newRow("number past 32767, count from the start")
-        << QStringList{pdf,
-                       out,
-                       QStringLiteral("--number"),
-                       QStringLiteral("32760"),
-                       QStringLiteral("--start"),
-                       QStringLiteral("2"),
-                       label}
-        << QStringLiteral("numéros de 32760 à 32768 : la numérotation s'arrête à 32766");
+        << args("--pdf sortie.pdf --number 32760 --start 2 lot.eti")
+        << u"numéros de 32760 à 32768 : la numérotation s'arrête à 32766"_s;
 }
 
 void TestCommandLine::badUsage()
@@ -217,46 +194,38 @@ void TestCommandLine::badUsage()
     QFETCH(QString, reason);
     const Outcome o = runCommandLine(arguments);
     QCOMPARE(o.status, 2);
-    QVERIFY2(o.err.startsWith(QStringLiteral("korvalin : ") + reason + QLatin1Char('\n')),
-             qPrintable(o.err));
-    QVERIFY(o.err.contains(QStringLiteral("Utilisation :")));
-    QVERIFY(!QFile::exists(m_dir.filePath(QStringLiteral("sortie.pdf"))));
+    QVERIFY2(o.err.startsWith(u"korvalin : "_s + reason + u'\n'), qPrintable(o.err));
+    QVERIFY(o.err.contains(u"Utilisation :"_s));
+    QVERIFY(!QFile::exists(m_dir.filePath(u"sortie.pdf"_s)));
 }
 
 void TestCommandLine::help()
 {
-    const Outcome o = runCommandLine({QStringLiteral("--help")});
+    const Outcome o = runCommandLine(args("--help"));
     QCOMPARE(o.status, 0);
-    QVERIFY(o.out.startsWith(QStringLiteral("Utilisation :")));
-    QVERIFY(o.out.contains(QStringLiteral("--number N")));
+    QVERIFY(o.out.startsWith(u"Utilisation :"_s));
+    QVERIFY(o.out.contains(u"--number N"_s));
     QVERIFY(o.err.isEmpty());
 }
 
 void TestCommandLine::failures_data()
 {
     QTest::addColumn<QStringList>("options");
-    QTest::addColumn<QString>("labelText2");
+    QTest::addColumn<QString>("labelText2"); // null: a damaged label
     QTest::addColumn<QString>("message");
-    const QString ok = QStringLiteral("Documents");
+    const QString ok = u"Documents"_s;
     QTest::newRow("unreadable label")
-        << QStringList{} << QString() << QStringLiteral("Erreur d'ouverture du fichier : ");
+        << QStringList{} << QString() << u"Erreur d'ouverture du fichier : "_s;
     QTest::newRow("unreadable settings")
-        << QStringList{QStringLiteral("--settings"), QStringLiteral("absent.PAR")} << ok
-        << QStringLiteral("Erreur d'ouverture du fichier : absent.PAR\n");
-    QTest::newRow("too many lines")
-        << QStringList{}
-        << QString(QStringLiteral("ligne\r\n")).repeated(15) + QStringLiteral("fin")
-        << QStringLiteral("Nombre de lignes de texte trop important !\n");
+        << args("--settings absent.PAR") << ok << u"Erreur d'ouverture du fichier : absent.PAR\n"_s;
+    QTest::newRow("too many lines") << QStringList{} << u"ligne\r\n"_s.repeated(15) + u"fin"_s
+                                    << u"Nombre de lignes de texte trop important !\n"_s;
     QTest::newRow("count above 10")
-        << QStringList{QStringLiteral("--count"), QStringLiteral("12")} << ok
-        << QStringLiteral("Nombre maximum d'étiquettes identiques = 10\n");
-    QTest::newRow("count 0") << QStringList{QStringLiteral("--count"), QStringLiteral("0")} << ok
-                             << QStringLiteral("Nombre minimum d'étiquettes = 1\n");
+        << args("--count 12") << ok << u"Nombre maximum d'étiquettes identiques = 10\n"_s;
+    QTest::newRow("count 0") << args("--count 0") << ok << u"Nombre minimum d'étiquettes = 1\n"_s;
     QTest::newRow("run past the sheet")
-        << QStringList{QStringLiteral("--start"), QStringLiteral("7"), QStringLiteral("--count"),
-                       QStringLiteral("5")}
-        << ok
-        << QStringLiteral("Nombre maximun d'étiquettes =  4\n à partir de l'étiquette N°  7\n");
+        << args("--start 7 --count 5") << ok
+        << u"Nombre maximun d'étiquettes =  4\n à partir de l'étiquette N°  7\n"_s;
 }
 
 void TestCommandLine::failures()
@@ -266,12 +235,10 @@ void TestCommandLine::failures()
     QFETCH(QString, message);
     LabelFile::Zones zones = sampleZones();
     zones[1].Caption = labelText2;
-    const QString label = labelText2.isNull()
-                              ? writeFile(QStringLiteral("abime.eti"), "[Titre 1]\r\n\"abîmé")
-                              : writeLabel(QStringLiteral("lot.eti"), zones);
-    const QString pdf = m_dir.filePath(QStringLiteral("echec.pdf"));
-    const Outcome o =
-        runCommandLine(QStringList{QStringLiteral("--pdf"), pdf} + options + QStringList{label});
+    const QString label = labelText2.isNull() ? writeFile(u"abime.eti"_s, "[Titre 1]\r\n\"abîmé")
+                                              : writeLabel(u"lot.eti"_s, zones);
+    const QString pdf = m_dir.filePath(u"echec.pdf"_s);
+    const Outcome o = runToPdf(pdf, options + QStringList{label});
     QCOMPARE(o.status, 1);
     QVERIFY2(o.err.startsWith(message), qPrintable(o.err));
     QVERIFY(!QFile::exists(pdf));
@@ -295,58 +262,47 @@ void TestCommandLine::singleLabelLandsWhereTheGeometrySays()
     QFETCH(QByteArray, settings);
     QFETCH(int, position);
     QFETCH(QPointF, origin);
-    const QString label = writeLabel(QStringLiteral("lot.eti"), sampleZones());
-    QStringList arguments{QStringLiteral("--position"), QString::number(position)};
+    const QString label = writeLabel(u"lot.eti"_s, sampleZones());
+    QStringList options{u"--position"_s, QString::number(position)};
     if (!settings.isEmpty())
-        arguments += QStringList{QStringLiteral("--settings"),
-                                 writeFile(QStringLiteral("lot.PAR"), settings)};
-    const QString pdf = m_dir.filePath(QStringLiteral("une.pdf"));
-    const Outcome o =
-        runCommandLine(QStringList{QStringLiteral("--pdf"), pdf} + arguments + QStringList{label});
+        options += QStringList{u"--settings"_s, writeFile(u"lot.PAR"_s, settings)};
+    const QString pdf = m_dir.filePath(u"une.pdf"_s);
+    const Outcome o = runToPdf(pdf, options + QStringList{label});
     QCOMPARE(o.status, 0);
     QVERIFY2(o.err.isEmpty(), qPrintable(o.err));
 
     const QList<PdfTextPage> pages = readPdfText(pdf);
     QCOMPARE(pages.size(), 1);
-    QCOMPARE_LT(qAbs(pages[0].size.width() * mmPerPt - 210), Tolerance);
-    const QRectF zone1 = findWord(pages[0], QStringLiteral("Sauvegarde")).box;
-    const QRectF zone2 = findWord(pages[0], QStringLiteral("Documents")).box;
-    const QRectF zone3 = findWord(pages[0], QStringLiteral("Disque")).box;
+    QCOMPARE_LT(offMm(pages[0].size.width(), 210), Tolerance);
+    const QRectF zone1 = findWord(pages[0], u"Sauvegarde"_s).box;
+    const QRectF zone2 = findWord(pages[0], u"Documents"_s).box;
+    const QRectF zone3 = findWord(pages[0], u"Disque"_s).box;
     QVERIFY(!zone1.isEmpty() && !zone2.isEmpty() && !zone3.isEmpty());
 
-    // One-line zones are lowered by half their line height.
     const double x = origin.x(), y = origin.y();
-    QCOMPARE_LT(qAbs(zone1.right() * mmPerPt - (x + 64)), Tolerance);
-    QCOMPARE_LT(
-        qAbs(zone1.top() * mmPerPt - (y + 1 + lineHeightMm(QStringLiteral("Arial"), 12) / 2)),
-        Tolerance);
-    QCOMPARE_LT(qAbs(zone2.left() * mmPerPt - (x + 3)), Tolerance);
-    QCOMPARE_LT(
-        qAbs(zone2.top() * mmPerPt - (y + 16 + lineHeightMm(QStringLiteral("Arial"), 8) / 2)),
-        Tolerance);
-    QCOMPARE_LT(qAbs(zone3.center().x() * mmPerPt - (x + 35)), Tolerance);
-    QCOMPARE_LT(
-        qAbs(zone3.top() * mmPerPt - (y + 38 + lineHeightMm(QStringLiteral("Arial"), 10) / 2)),
-        Tolerance);
+    QCOMPARE_LT(offMm(zone1.right(), x + 64), Tolerance);
+    QCOMPARE_LT(offMm(zone1.top(), y + 1 + oneLineDropMm(12)), Tolerance);
+    QCOMPARE_LT(offMm(zone2.left(), x + 3), Tolerance);
+    QCOMPARE_LT(offMm(zone2.top(), y + 16 + oneLineDropMm(8)), Tolerance);
+    QCOMPARE_LT(offMm(zone3.center().x(), x + 35), Tolerance);
+    QCOMPARE_LT(offMm(zone3.top(), y + 38 + oneLineDropMm(10)), Tolerance);
 }
 
 void TestCommandLine::numberedRun()
 {
     LabelFile::Zones zones = sampleZones();
-    zones[2].Caption = QStringLiteral("Disque");
+    zones[2].Caption = u"Disque"_s;
     zones[2].Alignment = AlignLeft;
-    const QString label = writeLabel(QStringLiteral("serie.eti"), zones);
-    const QString pdf = m_dir.filePath(QStringLiteral("serie.pdf"));
-    const Outcome o = runCommandLine(
-        {QStringLiteral("--pdf"), pdf, QStringLiteral("--start"), QStringLiteral("3"),
-         QStringLiteral("--count"), QStringLiteral("4"), QStringLiteral("--number"),
-         QStringLiteral("9"), QStringLiteral("--style"), QStringLiteral("X/X"), label});
+    const QString label = writeLabel(u"serie.eti"_s, zones);
+    const QString pdf = m_dir.filePath(u"serie.pdf"_s);
+    const Outcome o =
+        runToPdf(pdf, args("--start 3 --count 4 --number 9 --style X/X") + QStringList{label});
     QCOMPARE(o.status, 0);
     const QList<PdfTextPage> pages = readPdfText(pdf);
     QCOMPARE(pages.size(), 1);
     const QPointF origins[4] = {{10, 58}, {90, 58}, {10, 112}, {90, 112}};
     for (int i = 0; i < 4; ++i) {
-        const QString number = QStringLiteral("%1/4").arg(9 + i);
+        const QString number = u"%1/4"_s.arg(9 + i);
         const QRectF box = findWord(pages[0], number).box;
         QVERIFY2(!box.isEmpty(), qPrintable(number));
         const QRectF disque = [&] {
@@ -354,17 +310,15 @@ void TestCommandLine::numberedRun()
                 const bool sameLine = qAbs(w.box.top() - box.top()) < 1;
                 const bool justBefore =
                     w.box.right() <= box.left() && box.left() - w.box.right() < 10;
-                if (w.text == QLatin1String("Disque") && sameLine && justBefore)
+                if (w.text == "Disque"_L1 && sameLine && justBefore)
                     return w.box;
             }
             return QRectF();
         }();
-        QCOMPARE_LT(qAbs(disque.left() * mmPerPt - (origins[i].x() + 3)), Tolerance);
-        QCOMPARE_LT(qAbs(box.top() * mmPerPt -
-                         (origins[i].y() + 38 + lineHeightMm(QStringLiteral("Arial"), 10) / 2)),
-                    Tolerance);
+        QCOMPARE_LT(offMm(disque.left(), origins[i].x() + 3), Tolerance);
+        QCOMPARE_LT(offMm(box.top(), origins[i].y() + 38 + oneLineDropMm(10)), Tolerance);
     }
-    QVERIFY(findWord(pages[0], QStringLiteral("13/4")).box.isEmpty());
+    QVERIFY(findWord(pages[0], u"13/4"_s).box.isEmpty());
 }
 
 void TestCommandLine::numberingReachesItsLimit_data()
@@ -372,12 +326,8 @@ void TestCommandLine::numberingReachesItsLimit_data()
     QTest::addColumn<QStringList>("run");
     QTest::addColumn<QStringList>("numbers");
     QTest::newRow("three up to 32766")
-        << QStringList{QStringLiteral("--number"), QStringLiteral("32764"),
-                       QStringLiteral("--count"), QStringLiteral("3")}
-        << QStringList{QStringLiteral("32764"), QStringLiteral("32765"), QStringLiteral("32766")};
-    QTest::newRow("32766 alone") << QStringList{QStringLiteral("--number"), QStringLiteral("32766"),
-                                                QStringLiteral("--start"), QStringLiteral("10")}
-                                 << QStringList{QStringLiteral("32766")};
+        << args("--number 32764 --count 3") << args("32764 32765 32766");
+    QTest::newRow("32766 alone") << args("--number 32766 --start 10") << args("32766");
 }
 
 // The largest run the numbering allows prints every number, the last one included.
@@ -385,17 +335,16 @@ void TestCommandLine::numberingReachesItsLimit()
 {
     QFETCH(QStringList, run);
     QFETCH(QStringList, numbers);
-    const QString label = writeLabel(QStringLiteral("limite.eti"), sampleZones());
-    const QString pdf = m_dir.filePath(QStringLiteral("limite.pdf"));
-    const Outcome o =
-        runCommandLine(QStringList{QStringLiteral("--pdf"), pdf} + run + QStringList{label});
+    const QString label = writeLabel(u"limite.eti"_s, sampleZones());
+    const QString pdf = m_dir.filePath(u"limite.pdf"_s);
+    const Outcome o = runToPdf(pdf, run + QStringList{label});
     QCOMPARE(o.status, 0);
     QVERIFY2(o.err.isEmpty(), qPrintable(o.err));
     const QList<PdfTextPage> pages = readPdfText(pdf);
     QCOMPARE(pages.size(), 1);
     int numbered = 0;
     for (const PdfWord &word : pages[0].words) {
-        if (word.text.startsWith(QLatin1String("327"))) {
+        if (word.text.startsWith("327"_L1)) {
             QVERIFY2(numbers.contains(word.text), qPrintable(word.text));
             ++numbered;
         }
@@ -405,12 +354,9 @@ void TestCommandLine::numberingReachesItsLimit()
 
 void TestCommandLine::frameAndCutLinesOnThePage()
 {
-    const QString label = writeLabel(QStringLiteral("cadre.eti"), sampleZones());
-    const QString pdf = m_dir.filePath(QStringLiteral("cadre.pdf"));
-    QCOMPARE(runCommandLine({QStringLiteral("--pdf"), pdf, QStringLiteral("--position"),
-                             QStringLiteral("1"), label})
-                 .status,
-             0);
+    const QString label = writeLabel(u"cadre.eti"_s, sampleZones());
+    const QString pdf = m_dir.filePath(u"cadre.pdf"_s);
+    QCOMPARE(runToPdf(pdf, {u"--position"_s, u"1"_s, label}).status, 0);
     const QImage page = renderPdfPage(pdf, 254); // 10 pixels a millimetre
     QVERIFY(!page.isNull());
     auto darkShare = [&](double y, double fromX, double toX) {
@@ -437,34 +383,26 @@ void TestCommandLine::frameAndCutLinesOnThePage()
 
 void TestCommandLine::executable()
 {
-    const QString label = writeLabel(QStringLiteral("proc.eti"), sampleZones());
-    const QString pdf = m_dir.filePath(QStringLiteral("proc.pdf"));
-    QProcess korvalin;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
-    environment.remove(QStringLiteral("DISPLAY"));
-    korvalin.setProcessEnvironment(environment);
-    korvalin.start(QStringLiteral(KORVALIN_EXECUTABLE),
-                   {QStringLiteral("--pdf"), pdf, QStringLiteral("--count"), QStringLiteral("2"),
-                    QStringLiteral("--number"), QStringLiteral("1"), QStringLiteral("--style"),
-                    QStringLiteral("X/X"), label});
-    QVERIFY(korvalin.waitForFinished(20000));
-    QCOMPARE(korvalin.exitCode(), 0);
+    const QString label = writeLabel(u"proc.eti"_s, sampleZones());
+    const QString pdf = m_dir.filePath(u"proc.pdf"_s);
+    QProcess *numbered =
+        startKorvalin(this, QStringList{u"--pdf"_s, pdf} +
+                                args("--count 2 --number 1 --style X/X") + QStringList{label});
+    QVERIFY(numbered->waitForFinished(20000));
+    QCOMPARE(numbered->exitCode(), 0);
     const QList<PdfTextPage> pages = readPdfText(pdf);
     QCOMPARE(pages.size(), 1);
     // Qt keeps --style for itself when it parses the arguments: ours must still see it.
-    QVERIFY(!findWord(pages[0], QStringLiteral("1/2")).box.isEmpty());
+    QVERIFY(!findWord(pages[0], u"1/2"_s).box.isEmpty());
 
-    korvalin.start(QStringLiteral(KORVALIN_EXECUTABLE),
-                   {QStringLiteral("--pdf"), pdf, m_dir.filePath(QStringLiteral("absent.eti"))});
-    QVERIFY(korvalin.waitForFinished(20000));
-    QCOMPARE(korvalin.exitCode(), 1);
-    QVERIFY(QString::fromUtf8(korvalin.readAllStandardError())
-                .contains(QStringLiteral("Erreur d'ouverture du fichier : ")));
+    QProcess *missing = startKorvalin(this, {u"--pdf"_s, pdf, m_dir.filePath(u"absent.eti"_s)});
+    QVERIFY(missing->waitForFinished(20000));
+    QCOMPARE(missing->exitCode(), 1);
+    QVERIFY(QString::fromUtf8(missing->readAllStandardError())
+                .contains(u"Erreur d'ouverture du fichier : "_s));
 
     // Standard output is a pipe here: the page goes into it, as into any pipe being read.
-    QProcess *toStdout =
-        startKorvalin(this, {QStringLiteral("--pdf"), QStringLiteral("/dev/stdout"), label});
+    QProcess *toStdout = startKorvalin(this, {u"--pdf"_s, u"/dev/stdout"_s, label});
     QVERIFY(toStdout->waitForFinished(20000));
     QCOMPARE(toStdout->exitCode(), 0);
     const QByteArray page = toStdout->readAllStandardOutput();
@@ -483,32 +421,30 @@ void TestCommandLine::pdfOntoAFullDisk_data()
 void TestCommandLine::pdfOntoAFullDisk()
 {
     QFETCH(int, pagesShort);
-    const QString label = writeLabel(QStringLiteral("plein.eti"), sampleZones());
-    const QStringList options = {QStringLiteral("--number"), QStringLiteral("7"), label};
-    const QString reference = m_dir.filePath(QStringLiteral("reference.pdf"));
-    QCOMPARE(runCommandLine(QStringList{QStringLiteral("--pdf"), reference} + options).status, 0);
+    const QStringList options = {u"--number"_s, u"7"_s, writeLabel(u"plein.eti"_s, sampleZones())};
+    const QString reference = m_dir.filePath(u"reference.pdf"_s);
+    QCOMPARE(runToPdf(reference, options).status, 0);
     const qint64 pdfPages =
         (QFileInfo(reference).size() + SmallDisk::PageSize - 1) / SmallDisk::PageSize;
 
     SmallDisk disk(1024 * 1024);
     if (!disk.isMounted())
         QSKIP("Mounting a small file system needs root");
-    const QString pdf = disk.filePath(QStringLiteral("sortie.pdf"));
+    const QString pdf = disk.filePath(u"sortie.pdf"_s);
     QVERIFY(writeBytes(pdf, "%PDF-ancien"));
     QVERIFY(disk.fillLeaving(std::max<qint64>(0, pdfPages - pagesShort) * SmallDisk::PageSize));
 
-    const Outcome o = runCommandLine(QStringList{QStringLiteral("--pdf"), pdf} + options);
+    const Outcome o = runToPdf(pdf, options);
     if (pagesShort > 0) {
         QCOMPARE(o.status, 1);
-        QCOMPARE(o.err, QStringLiteral("Erreur lors de la sauvegarde du fichier ! : ") + pdf +
-                            QLatin1Char('\n'));
+        QCOMPARE(o.err, u"Erreur lors de la sauvegarde du fichier ! : "_s + pdf + u'\n');
         QCOMPARE(fileBytes(pdf), QByteArray("%PDF-ancien"));
     } else {
         QCOMPARE(o.status, 0);
         QVERIFY(o.err.isEmpty());
         QCOMPARE(readPdfText(pdf).size(), 1);
     }
-    QCOMPARE(disk.files(), QStringList{QStringLiteral("sortie.pdf")});
+    QCOMPARE(disk.files(), QStringList{u"sortie.pdf"_s});
 }
 
 void TestCommandLine::pdfIntoADevice_data()
@@ -524,17 +460,16 @@ void TestCommandLine::pdfIntoADevice()
     QFETCH(SpecialFile, kind);
     QFETCH(int, status);
     QTemporaryDir dir;
-    const QString device = dir.filePath(QStringLiteral("peripherique"));
+    const QString device = dir.filePath(u"peripherique"_s);
     if (!makeSpecialFile(kind, device))
         QSKIP("Device nodes need root and a folder that allows them");
-    const QString label = writeLabel(QStringLiteral("peripherique.eti"), sampleZones());
-    QProcess *korvalin = startKorvalin(this, {QStringLiteral("--pdf"), device, label});
+    const QString label = writeLabel(u"peripherique.eti"_s, sampleZones());
+    QProcess *korvalin = startKorvalin(this, {u"--pdf"_s, device, label});
     QVERIFY(korvalin->waitForFinished(20000));
     QCOMPARE(korvalin->exitCode(), status);
     // Qt may add warnings of its own about the environment; only the program's message counts.
     QCOMPARE(QString::fromUtf8(korvalin->readAllStandardError())
-                 .contains(QStringLiteral("Erreur lors de la sauvegarde du fichier ! : ") + device +
-                           QLatin1Char('\n')),
+                 .contains(u"Erreur lors de la sauvegarde du fichier ! : "_s + device + u'\n'),
              status != 0);
     QVERIFY(isSpecialFile(kind, device));
 }

@@ -6,33 +6,60 @@
 
 #include <QTest>
 
+using namespace Qt::StringLiterals;
 using Spacing = std::array<double, 4>;
 
 namespace {
 
-// A label whose zones hold the given texts, split as the print command splits them.
+// A label whose zones hold the given texts, split as the print command splits them, and the
+// page it is drawn on.
 struct Fixture
 {
     Module1 state;
     LabelArtwork artwork;
+    RecordingSurface surface;
 
-    explicit Fixture(const QString &zone1 = QString(), const QString &zone2 = QString(),
-                     const QString &zone3 = QString())
+    explicit Fixture(int zone = 1, const QString &text = QString())
     {
         artwork.zones = startUpZones();
         for (TextZone &z : artwork.zones)
             z.FontSize = 8;
-        setTexts(zone1, zone2, zone3);
+        setZoneText(zone, text);
     }
 
-    void setTexts(const QString &zone1, const QString &zone2, const QString &zone3)
+    // That zone holds text, the other two nothing.
+    void setZoneText(int zone, const QString &text)
     {
-        artwork.zones[0].Caption = zone1;
-        artwork.zones[1].Caption = zone2;
-        artwork.zones[2].Caption = zone3;
+        for (int i = 0; i < 3; ++i)
+            artwork.zones[i].Caption = i == zone - 1 ? text : QString();
         QVERIFY(ZoneLines::split(artwork.zones, state));
     }
+
+    // False when the page was cancelled.
+    bool drawPage() { return LabelPrinting::drawPrintPage(surface, state, artwork); }
+
+    // One label, printed alone with its corner at origin.
+    void placeSingle(std::array<double, 2> origin)
+    {
+        state.PrintSingleMode = 1;
+        state.LabelOrigins = origin;
+    }
 };
+
+// Where the ten labels of a sheet go with the default distances.
+const QList<QPointF> defaultOrigins = {{10, 4},   {90, 4},   {10, 58},  {90, 58},  {10, 112},
+                                       {90, 112}, {10, 166}, {90, 166}, {10, 220}, {90, 220}};
+
+// The four sides of a rectangle, clockwise from its top, the left one drawn downwards.
+QList<RecordingSurface::Line> outline(QPointF topLeft, QPointF bottomRight,
+                                      PageSurface::LineStyle style)
+{
+    const QPointF topRight(bottomRight.x(), topLeft.y()), bottomLeft(topLeft.x(), bottomRight.y());
+    return {{topLeft, topRight, style, 0},
+            {topRight, bottomRight, style, 0},
+            {bottomRight, bottomLeft, style, 0},
+            {topLeft, bottomLeft, style, 0}};
+}
 
 QStringList printed(const RecordingSurface &surface)
 {
@@ -78,11 +105,9 @@ void TestLabelDrawing::origins_data()
     QTest::addColumn<Spacing>("spacing");
     QTest::addColumn<int>("position");
     QTest::addColumn<QPointF>("origin");
-    const Spacing defaults{10, 4, 4, 10};
-    const QPointF expected[10] = {{10, 4},   {90, 4},   {10, 58},  {90, 58},  {10, 112},
-                                  {90, 112}, {10, 166}, {90, 166}, {10, 220}, {90, 220}};
     for (int n = 1; n <= 10; ++n)
-        QTest::addRow("defaults, position %d", n) << defaults << n << expected[n - 1];
+        QTest::addRow("defaults, position %d", n)
+            << Spacing{10, 4, 4, 10} << n << defaultOrigins[n - 1];
     const QPointF touching[10] = {{0, 0},    {70, 0},  {0, 50},   {70, 50}, {0, 100},
                                   {70, 100}, {0, 150}, {70, 150}, {0, 200}, {70, 200}};
     for (int n = 1; n <= 10; ++n)
@@ -117,40 +142,28 @@ void TestLabelDrawing::frameAndCutLines()
     Fixture f;
     f.state.PrintFrame = frame;
     f.state.PrintCutMarks = cutMarks;
-    f.state.PrintSingleMode = 1;
-    f.state.LabelOrigins = {10, 4};
-    RecordingSurface surface;
-    QVERIFY(LabelPrinting::drawPrintPage(surface, f.state, f.artwork));
-    QCOMPARE(surface.ended, 1);
+    f.placeSingle({10, 4});
+    QVERIFY(f.drawPage());
+    QCOMPARE(f.surface.ended, 1);
 
-    using Style = PageSurface::LineStyle;
     QList<RecordingSurface::Line> expected;
-    if (frame) {
-        expected += {{{12, 6}, {78, 6}, Style::Solid, 0},
-                     {{78, 6}, {78, 52}, Style::Solid, 0},
-                     {{78, 52}, {12, 52}, Style::Solid, 0},
-                     {{12, 6}, {12, 52}, Style::Solid, 0}};
-    }
-    if (cutMarks) {
-        expected += {{{10, 4}, {80, 4}, Style::DashDot, 0},
-                     {{80, 4}, {80, 54}, Style::DashDot, 0},
-                     {{80, 54}, {10, 54}, Style::DashDot, 0},
-                     {{10, 4}, {10, 54}, Style::DashDot, 0}};
-    }
-    QCOMPARE(surface.lines.size(), expected.size());
+    if (frame)
+        expected += outline({12, 6}, {78, 52}, PageSurface::LineStyle::Solid);
+    if (cutMarks)
+        expected += outline({10, 4}, {80, 54}, PageSurface::LineStyle::DashDot);
+    QCOMPARE(f.surface.lines.size(), expected.size());
     for (int i = 0; i < expected.size(); ++i) {
-        QCOMPARE(surface.lines[i].from, expected[i].from);
-        QCOMPARE(surface.lines[i].to, expected[i].to);
-        QVERIFY(surface.lines[i].style == expected[i].style);
-        QCOMPARE(surface.lines[i].color, 0);
+        QCOMPARE(f.surface.lines[i].from, expected[i].from);
+        QCOMPARE(f.surface.lines[i].to, expected[i].to);
+        QVERIFY(f.surface.lines[i].style == expected[i].style);
+        QCOMPARE(f.surface.lines[i].color, 0);
     }
 }
 
 void TestLabelDrawing::iconSquare()
 {
     Fixture f;
-    f.state.PrintSingleMode = 1;
-    f.state.LabelOrigins = {90, 220};
+    f.placeSingle({90, 220});
     RecordingSurface without;
     QVERIFY(LabelPrinting::drawPrintPage(without, f.state, f.artwork));
     QVERIFY(without.pictures.isEmpty());
@@ -184,18 +197,14 @@ void TestLabelDrawing::anchors()
     QFETCH(int, alignment);
     QFETCH(double, x);
     Fixture f;
-    QString texts[3];
-    texts[zone - 1] = QStringLiteral("abcd");
     f.artwork.zones[zone - 1].Alignment = qint16(alignment);
-    f.setTexts(texts[0], texts[1], texts[2]);
-    f.state.PrintSingleMode = 1;
-    f.state.LabelOrigins = {90, 58};
-    RecordingSurface surface;
-    QVERIFY(LabelPrinting::drawPrintPage(surface, f.state, f.artwork));
-    QCOMPARE(surface.texts.size(), 3);
-    QCOMPARE(surface.texts[zone - 1].text, QStringLiteral("abcd"));
-    QVERIFY2(near(surface.texts[zone - 1].position.x(), x),
-             qPrintable(QString::number(surface.texts[zone - 1].position.x())));
+    f.setZoneText(zone, u"abcd"_s);
+    f.placeSingle({90, 58});
+    QVERIFY(f.drawPage());
+    QCOMPARE(f.surface.texts.size(), 3);
+    QCOMPARE(f.surface.texts[zone - 1].text, u"abcd"_s);
+    QVERIFY2(near(f.surface.texts[zone - 1].position.x(), x),
+             qPrintable(QString::number(f.surface.texts[zone - 1].position.x())));
 }
 
 void TestLabelDrawing::lineSteps_data()
@@ -206,15 +215,13 @@ void TestLabelDrawing::lineSteps_data()
     QTest::addColumn<QStringList>("texts");
     // 8-point lines are 4 mm high; the label is at y = 4.
     QTest::newRow("zone 1, one line: half a line down")
-        << 1 << QStringLiteral("a") << QList<double>{4 + 1 + 2.0}
-        << QStringList{QStringLiteral("a")};
+        << 1 << u"a"_s << QList<double>{4 + 1 + 2.0} << QStringList{u"a"_s};
     QTest::newRow("zone 2, three lines: whole lines")
-        << 2 << QStringLiteral("a\r\nb\r\nc")
-        << QList<double>{4 + 16 + 4.0, 4 + 16 + 8.0, 4 + 16 + 12.0}
-        << QStringList{QStringLiteral("a\r"), QStringLiteral("b\r"), QStringLiteral("c")};
+        << 2 << u"a\r\nb\r\nc"_s << QList<double>{4 + 16 + 4.0, 4 + 16 + 8.0, 4 + 16 + 12.0}
+        << QStringList{u"a\r"_s, u"b\r"_s, u"c"_s};
     QTest::newRow("zone 3, final line break")
-        << 3 << QStringLiteral("x\r\n") << QList<double>{4 + 38 + 4.0, 4 + 38 + 8.0}
-        << QStringList{QStringLiteral("x\r"), QString()};
+        << 3 << u"x\r\n"_s << QList<double>{4 + 38 + 4.0, 4 + 38 + 8.0}
+        << QStringList{u"x\r"_s, QString()};
 }
 
 void TestLabelDrawing::lineSteps()
@@ -223,18 +230,14 @@ void TestLabelDrawing::lineSteps()
     QFETCH(QString, text);
     QFETCH(QList<double>, tops);
     QFETCH(QStringList, texts);
-    Fixture f;
-    QString zoneTexts[3];
-    zoneTexts[zone - 1] = text;
-    f.setTexts(zoneTexts[0], zoneTexts[1], zoneTexts[2]);
-    f.state.PrintSingleMode = 1;
-    f.state.LabelOrigins = {10, 4};
-    RecordingSurface surface;
-    QVERIFY(LabelPrinting::drawPrintPage(surface, f.state, f.artwork));
+    Fixture f(zone, text);
+    f.placeSingle({10, 4});
+    QVERIFY(f.drawPage());
 
     // The other two zones are empty and print one empty line each, zone by zone.
-    QCOMPARE(surface.texts.size(), tops.size() + 2);
-    const QList<RecordingSurface::Text> zoneTextsPrinted = surface.texts.mid(zone - 1, tops.size());
+    QCOMPARE(f.surface.texts.size(), tops.size() + 2);
+    const QList<RecordingSurface::Text> zoneTextsPrinted =
+        f.surface.texts.mid(zone - 1, tops.size());
     for (int i = 0; i < tops.size(); ++i) {
         QVERIFY2(near(zoneTextsPrinted[i].position.y(), tops[i]),
                  qPrintable(QString::number(zoneTextsPrinted[i].position.y())));
@@ -248,25 +251,24 @@ void TestLabelDrawing::zoneFontAndColour()
 {
     Fixture f;
     TextZone &z = f.artwork.zones[1];
-    z.FontName = QStringLiteral("Liberation Serif");
+    z.FontName = u"Liberation Serif"_s;
     z.FontSize = 12;
     z.FontBold = true;
     z.FontItalic = true;
     z.FontUnderline = true;
     z.FontStrikethru = true;
     z.ForeColor = 255;
-    f.setTexts(QString(), QStringLiteral("Documents"), QString());
+    f.setZoneText(2, u"Documents"_s);
     f.state.PrintSingleMode = 1;
-    RecordingSurface surface;
-    QVERIFY(LabelPrinting::drawPrintPage(surface, f.state, f.artwork));
-    const RecordingSurface::Text &t = surface.texts[1];
-    QCOMPARE(t.text, QStringLiteral("Documents"));
-    QCOMPARE(t.font, QStringLiteral("Liberation Serif"));
+    QVERIFY(f.drawPage());
+    const RecordingSurface::Text &t = f.surface.texts[1];
+    QCOMPARE(t.text, u"Documents"_s);
+    QCOMPARE(t.font, u"Liberation Serif"_s);
     QCOMPARE(t.pointSize, 12.f);
     QVERIFY(t.bold && t.italic);
     QCOMPARE(t.color, 255);
-    QCOMPARE(surface.texts[0].color, 0);
-    QCOMPARE(surface.texts[2].color, WindowTextColor);
+    QCOMPARE(f.surface.texts[0].color, 0);
+    QCOMPARE(f.surface.texts[2].color, WindowTextColor);
 }
 
 void TestLabelDrawing::runPositions_data()
@@ -275,10 +277,7 @@ void TestLabelDrawing::runPositions_data()
     QTest::addColumn<int>("count");
     QTest::addColumn<QList<QPointF>>("origins");
     QTest::newRow("3 to 6") << 3 << 4 << QList<QPointF>{{10, 58}, {90, 58}, {10, 112}, {90, 112}};
-    QTest::newRow("whole sheet") << 1 << 10
-                                 << QList<QPointF>{{10, 4},   {90, 4},   {10, 58},  {90, 58},
-                                                   {10, 112}, {90, 112}, {10, 166}, {90, 166},
-                                                   {10, 220}, {90, 220}};
+    QTest::newRow("whole sheet") << 1 << 10 << defaultOrigins;
     QTest::newRow("past the sheet reuses the last position")
         << 9 << 4 << QList<QPointF>{{10, 220}, {90, 220}, {90, 220}, {90, 220}};
     QTest::newRow("nothing") << 1 << 0 << QList<QPointF>{};
@@ -293,12 +292,11 @@ void TestLabelDrawing::runPositions()
     f.state.PrintFrame = false;
     f.state.StartLabel = qint16(start);
     f.state.CopyCount = qint16(count);
-    RecordingSurface surface;
-    QVERIFY(LabelPrinting::drawPrintPage(surface, f.state, f.artwork));
-    QCOMPARE(surface.ended, 1);
-    QCOMPARE(surface.lines.size(), 4 * origins.size());
+    QVERIFY(f.drawPage());
+    QCOMPARE(f.surface.ended, 1);
+    QCOMPARE(f.surface.lines.size(), 4 * origins.size());
     for (int i = 0; i < origins.size(); ++i)
-        QCOMPARE(surface.lines[4 * i].from, origins[i]);
+        QCOMPARE(f.surface.lines[4 * i].from, origins[i]);
     QCOMPARE(f.state.DiskNumber, qint16(1 + count));
 }
 
@@ -312,28 +310,23 @@ void TestLabelDrawing::numbering_data()
     QTest::addColumn<QStringList>("zone3Texts");
     QTest::addColumn<int>("numberAfter");
 
-    const QString label = QStringLiteral("Numéro de disquette :");
+    const QString label = u"Numéro de disquette :"_s;
     QStringList fiveOfFive;
     for (int n = 1; n <= 5; ++n)
-        fiveOfFive.append(label + QStringLiteral(" %1/5").arg(n));
+        fiveOfFive.append(label + u" %1/5"_s.arg(n));
     QTest::newRow("style 2, run of 5") << label << true << 2 << 1 << 5 << fiveOfFive << 6;
     QTest::newRow("style 1 from 9")
-        << label << true << 1 << 9 << 2
-        << QStringList{label + QStringLiteral(" 9"), label + QStringLiteral(" 10")} << 11;
+        << label << true << 1 << 9 << 2 << QStringList{label + u" 9"_s, label + u" 10"_s} << 11;
     QTest::newRow("style 2 total is the count")
-        << QStringLiteral("Lot") << true << 2 << 6 << 2
-        << QStringList{QStringLiteral("Lot 6/2"), QStringLiteral("Lot 7/2")} << 8;
+        << u"Lot"_s << true << 2 << 6 << 2 << QStringList{u"Lot 6/2"_s, u"Lot 7/2"_s} << 8;
     QTest::newRow("numbering off still advances")
         << label << false << 1 << 4 << 3 << QStringList{label, label, label} << 7;
     QTest::newRow("style not chosen numbers alone")
-        << QStringLiteral("N°") << true << 0 << 3 << 1 << QStringList{QStringLiteral("N° 3")} << 4;
+        << u"N°"_s << true << 0 << 3 << 1 << QStringList{u"N° 3"_s} << 4;
     QTest::newRow("several lines: the number follows the last")
-        << QStringLiteral("Sauvegarde\r\nLot") << true << 1 << 1 << 2
-        << QStringList{QStringLiteral("Sauvegarde\r"), QStringLiteral("Lot 1"),
-                       QStringLiteral("Sauvegarde\r"), QStringLiteral("Lot 2")}
-        << 3;
-    QTest::newRow("empty zone 3") << QString() << true << 1 << 1 << 1
-                                  << QStringList{QStringLiteral(" 1")} << 2;
+        << u"Sauvegarde\r\nLot"_s << true << 1 << 1 << 2
+        << QStringList{u"Sauvegarde\r"_s, u"Lot 1"_s, u"Sauvegarde\r"_s, u"Lot 2"_s} << 3;
+    QTest::newRow("empty zone 3") << QString() << true << 1 << 1 << 1 << QStringList{u" 1"_s} << 2;
 }
 
 void TestLabelDrawing::numbering()
@@ -343,32 +336,29 @@ void TestLabelDrawing::numbering()
     QFETCH(int, style);
     QFETCH(int, firstNumber);
     QFETCH(int, count);
-    Fixture f(QString(), QString(), zone3);
+    Fixture f(3, zone3);
     f.state.AutoIncrement = autoIncrement;
     f.state.NumberingStyle = qint16(style);
     f.state.DiskNumber = qint16(firstNumber);
     f.state.CopyCount = qint16(count);
     f.state.StartLabel = 1;
-    RecordingSurface surface;
-    QVERIFY(LabelPrinting::drawPrintPage(surface, f.state, f.artwork));
-    QTEST(printed(surface), "zone3Texts");
+    QVERIFY(f.drawPage());
+    QTEST(printed(f.surface), "zone3Texts");
     QTEST(int(f.state.DiskNumber), "numberAfter");
 }
 
 void TestLabelDrawing::diskNumberOverflowCancels()
 {
-    Fixture f(QString(), QString(), QStringLiteral("Disque"));
+    Fixture f(3, u"Disque"_s);
     f.state.AutoIncrement = true;
     f.state.NumberingStyle = 1;
     f.state.DiskNumber = 32766;
     f.state.CopyCount = 3;
-    RecordingSurface surface;
-    QVERIFY(!LabelPrinting::drawPrintPage(surface, f.state, f.artwork));
-    QCOMPARE(surface.cancelled, 1);
-    QCOMPARE(surface.ended, 0);
+    QVERIFY(!f.drawPage());
+    QCOMPARE(f.surface.cancelled, 1);
+    QCOMPARE(f.surface.ended, 0);
     QCOMPARE(f.state.DiskNumber, qint16(32767));
-    QCOMPARE(printed(surface),
-             (QStringList{QStringLiteral("Disque 32766"), QStringLiteral("Disque 32767")}));
+    QCOMPARE(printed(f.surface), (QStringList{u"Disque 32766"_s, u"Disque 32767"_s}));
 }
 
 QTEST_GUILESS_MAIN(TestLabelDrawing)

@@ -13,6 +13,8 @@
 #include <QScopeGuard>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 Q_DECLARE_METATYPE(OrImp::SwitchResult)
 
 namespace {
@@ -28,11 +30,6 @@ OrImp::SwitchResult switchTo(int orientation, const Printer &printer)
     if (PrinterOrientation != orientation)
         qWarning("PrinterOrientation is %d after asking for %d", PrinterOrientation, orientation);
     return result;
-}
-
-QString orientationName(int orientationRequested)
-{
-    return QString::number(orientationRequested);
 }
 
 } // namespace
@@ -84,8 +81,8 @@ void TestOrImp::switchStoresTheOrientation_data()
     QTest::addColumn<int>("others"); // and as another user sees it
     QTest::addColumn<QString>("othersSides");
 
-    const QString oneSided = QStringLiteral("one-sided");
-    const QString twoSided = QStringLiteral("two-sided-long-edge");
+    const QString oneSided = u"one-sided"_s;
+    const QString twoSided = u"two-sided-long-edge"_s;
     QTest::newRow("landscape on a portrait queue")
         << 3 << oneSided << true << 2 << Result::QueueChanged << 4 << 4 << oneSided;
     QTest::newRow("portrait on a landscape queue")
@@ -112,21 +109,17 @@ void TestOrImp::switchStoresTheOrientation()
     QFETCH(QString, othersSides);
 
     // A queue of its own for each row, named after the row.
-    const QString name = QString::fromLatin1(QTest::currentDataTag())
-                             .remove(QRegularExpression(QStringLiteral("[^A-Za-z]")));
+    const QString name =
+        QString::fromLatin1(QTest::currentDataTag()).remove(QRegularExpression(u"[^A-Za-z]"_s));
     const QStringList queueOptions{
-        QStringLiteral("PageSize=Letter"), QStringLiteral("copies-default=2"),
-        QStringLiteral("orientation-requested-default=%1").arg(queueOrientation),
+        u"PageSize=Letter"_s, u"copies-default=2"_s,
+        u"orientation-requested-default=%1"_s.arg(queueOrientation),
         // A queue's two-sided default comes from its driver's description.
-        QStringLiteral("Duplex=") + (queueSides == QLatin1String("one-sided")
-                                         ? QStringLiteral("None")
-                                         : QStringLiteral("DuplexNoTumble"))};
+        u"Duplex="_s + (queueSides == "one-sided"_L1 ? u"None"_s : u"DuplexNoTumble"_s)};
     QVERIFY2(!m_cups.addPdfQueue(name, queueOptions).isEmpty(), qPrintable(m_cups.errorString()));
-    QCOMPARE(m_cups.queueAttributes(name, {QStringLiteral("sides-default")})
-                 .value(QStringLiteral("sides-default")),
+    QCOMPARE(m_cups.queueAttributes(name, {u"sides-default"_s}).value(u"sides-default"_s),
              queueSides);
-    const QStringList paperAndCopies{QStringLiteral("media-default"),
-                                     QStringLiteral("copies-default")};
+    const QStringList paperAndCopies{u"media-default"_s, u"copies-default"_s};
     const QMap<QString, QString> queueBefore = m_cups.queueAttributes(name, paperAndCopies);
     QCOMPARE(queueBefore.size(), 2);
     const QString mediaBefore = Printer(name).pageGeometry()->mediaKeyword;
@@ -137,36 +130,33 @@ void TestOrImp::switchStoresTheOrientation()
     QCOMPARE(Printer(name).orientation(), switchTo);
 
     const QMap<QString, QString> after = m_cups.printerOptions(name);
-    QCOMPARE(after.value(QStringLiteral("orientation-requested")), orientationName(mine));
-    QCOMPARE(after.value(QStringLiteral("sides")), QStringLiteral("one-sided"));
+    QCOMPARE(after.value(u"orientation-requested"_s), QString::number(mine));
+    QCOMPARE(after.value(u"sides"_s), u"one-sided"_s);
     const QMap<QString, QString> othersAfter = m_cups.printerOptionsForAnotherUser(name);
-    QCOMPARE(othersAfter.value(QStringLiteral("orientation-requested")), orientationName(others));
-    QCOMPARE(othersAfter.value(QStringLiteral("sides")), othersSides);
+    QCOMPARE(othersAfter.value(u"orientation-requested"_s), QString::number(others));
+    QCOMPARE(othersAfter.value(u"sides"_s), othersSides);
     // Paper and copies stay as they were, for this user and for the queue.
     QCOMPARE(Printer(name).pageGeometry()->mediaKeyword, mediaBefore);
-    QCOMPARE(after.value(QStringLiteral("copies")),
-             queueBefore.value(QStringLiteral("copies-default")));
+    QCOMPARE(after.value(u"copies"_s), queueBefore.value(u"copies-default"_s));
     QCOMPARE(m_cups.queueAttributes(name, paperAndCopies), queueBefore);
 }
 
 void TestOrImp::queueChangeClearsTheUsersOwnOrientation()
 {
     // This user once saved landscape for himself; the queue is portrait.
-    const QString queue = QStringLiteral("Saved");
-    QVERIFY(
-        !m_cups.addPdfQueue(queue, {QStringLiteral("orientation-requested-default=3")}).isEmpty());
-    QVERIFY(PrinterSetup::store({queue, QStringLiteral("iso_a4_210x297mm"), 2}));
+    const QString queue = u"Saved"_s;
+    QVERIFY(!m_cups.addPdfQueue(queue, {u"orientation-requested-default=3"_s}).isEmpty());
+    QVERIFY(PrinterSetup::store({queue, u"iso_a4_210x297mm"_s, 2}));
     QCOMPARE(Printer(queue).orientation(), 2);
 
     QCOMPARE(switchTo(1, Printer(queue)), Result::QueueChanged);
     QCOMPARE(Printer(queue).orientation(), 1);
-    QCOMPARE(m_cups.printerOptions(queue).value(QStringLiteral("orientation-requested")),
-             QStringLiteral("3"));
+    QCOMPARE(m_cups.printerOptions(queue).value(u"orientation-requested"_s), u"3"_s);
 }
 
 void TestOrImp::userStoreLeavesTheDefaultPrinterAlone()
 {
-    const QString queue = QStringLiteral("Alone");
+    const QString queue = u"Alone"_s;
     QVERIFY(!m_cups.addPdfQueue(queue).isEmpty());
     QVERIFY(m_cups.setDefault(queue));
     QFile::remove(m_cups.userOptionsPath());
@@ -184,9 +174,8 @@ void TestOrImp::userStoreLeavesTheDefaultPrinterAlone()
 
 void TestOrImp::stoppedSchedulerChangesNothing()
 {
-    const QString queue = QStringLiteral("Stopped");
-    QVERIFY(
-        !m_cups.addPdfQueue(queue, {QStringLiteral("orientation-requested-default=3")}).isEmpty());
+    const QString queue = u"Stopped"_s;
+    QVERIFY(!m_cups.addPdfQueue(queue, {u"orientation-requested-default=3"_s}).isEmpty());
     QFile::remove(m_cups.userOptionsPath());
     m_cups.stop();
     const auto restart = qScopeGuard([this] { QVERIFY(m_cups.start()); });
@@ -197,9 +186,7 @@ void TestOrImp::stoppedSchedulerChangesNothing()
 
     QVERIFY2(m_cups.start(), qPrintable(m_cups.errorString()));
     QCOMPARE(Printer(queue).orientation(), 1);
-    QCOMPARE(
-        m_cups.printerOptionsForAnotherUser(queue).value(QStringLiteral("orientation-requested")),
-        QStringLiteral("3"));
+    QCOMPARE(m_cups.printerOptionsForAnotherUser(queue).value(u"orientation-requested"_s), u"3"_s);
 }
 
 void TestOrImp::noPrinterChangesNothing()
@@ -217,12 +204,11 @@ void TestOrImp::nextJobFollowsTheSwitch_data()
 void TestOrImp::nextJobFollowsTheSwitch()
 {
     QFETCH(bool, administrationAllowed);
-    const QString queue =
-        administrationAllowed ? QStringLiteral("NextQueue") : QStringLiteral("NextUser");
-    QVERIFY(!m_cups
-                 .addPdfQueue(queue, {QStringLiteral("orientation-requested-default=3"),
-                                      QStringLiteral("Duplex=DuplexNoTumble")})
-                 .isEmpty());
+    const QString queue = administrationAllowed ? u"NextQueue"_s : u"NextUser"_s;
+    QVERIFY(
+        !m_cups
+             .addPdfQueue(queue, {u"orientation-requested-default=3"_s, u"Duplex=DuplexNoTumble"_s})
+             .isEmpty());
     QVERIFY2(restartAdministration(administrationAllowed), qPrintable(m_cups.errorString()));
     const auto allowAgain = qScopeGuard([this] { QVERIFY(restartAdministration(true)); });
 
@@ -232,25 +218,21 @@ void TestOrImp::nextJobFollowsTheSwitch()
     QCOMPARE(page->orientation, PageGeometry::Orientation::Landscape);
     QVERIFY(page->paperSizeMm.width() > page->paperSizeMm.height());
 
-    QVERIFY(printPage(Printer(queue), drawPageMarks(), QStringLiteral("Étiquette")));
+    QVERIFY(printPage(Printer(queue), drawPageMarks(), u"Étiquette"_s));
     QVERIFY(!m_cups.waitForOutput(queue).isEmpty());
-    const QMap<QString, QString> job = m_cups.lastJobAttributes(
-        queue, {QStringLiteral("orientation-requested"), QStringLiteral("sides")});
-    QCOMPARE(job.value(QStringLiteral("orientation-requested")), QStringLiteral("landscape"));
-    QCOMPARE(job.value(QStringLiteral("sides")), QStringLiteral("one-sided"));
+    const QMap<QString, QString> job =
+        m_cups.lastJobAttributes(queue, {u"orientation-requested"_s, u"sides"_s});
+    QCOMPARE(job.value(u"orientation-requested"_s), u"landscape"_s);
+    QCOMPARE(job.value(u"sides"_s), u"one-sided"_s);
 }
 
 void TestOrImp::setUpOffersEveryPrinterWithItsPaper()
 {
-    QVERIFY(!m_cups
-                 .addPdfQueue(QStringLiteral("OfferA4"),
-                              {QStringLiteral("orientation-requested-default=4")})
-                 .isEmpty());
-    QVERIFY(!m_cups.addPdfQueue(QStringLiteral("OfferLetter"), {QStringLiteral("PageSize=Letter")})
-                 .isEmpty());
+    QVERIFY(!m_cups.addPdfQueue(u"OfferA4"_s, {u"orientation-requested-default=4"_s}).isEmpty());
+    QVERIFY(!m_cups.addPdfQueue(u"OfferLetter"_s, {u"PageSize=Letter"_s}).isEmpty());
 
-    const PrinterSetupOffer offer = PrinterSetup::offer(QStringLiteral("OfferLetter"));
-    QCOMPARE(offer.current, QStringLiteral("OfferLetter"));
+    const PrinterSetupOffer offer = PrinterSetup::offer(u"OfferLetter"_s);
+    QCOMPARE(offer.current, u"OfferLetter"_s);
     QStringList names;
     for (const PrinterSetupOffer::Printer &printer : offer.printers)
         names.append(printer.name);
@@ -261,15 +243,14 @@ void TestOrImp::setUpOffersEveryPrinterWithItsPaper()
             QVERIFY2(!paper.name.isEmpty(), qPrintable(paper.keyword));
             papers.append(paper.keyword);
         }
-        QVERIFY2(papers.contains(QStringLiteral("iso_a4_210x297mm")) &&
-                     papers.contains(QStringLiteral("na_letter_8.5x11in")),
-                 qPrintable(papers.join(QLatin1Char(' '))));
+        QVERIFY2(papers.contains(u"iso_a4_210x297mm"_s) && papers.contains(u"na_letter_8.5x11in"_s),
+                 qPrintable(papers.join(u' ')));
         QVERIFY2(papers.contains(printer.paper), qPrintable(printer.paper));
-        if (printer.name == QLatin1String("OfferA4")) {
-            QCOMPARE(printer.paper, QStringLiteral("iso_a4_210x297mm"));
+        if (printer.name == "OfferA4"_L1) {
+            QCOMPARE(printer.paper, u"iso_a4_210x297mm"_s);
             QCOMPARE(printer.orientation, qint16(2));
-        } else if (printer.name == QLatin1String("OfferLetter")) {
-            QCOMPARE(printer.paper, QStringLiteral("na_letter_8.5x11in"));
+        } else if (printer.name == "OfferLetter"_L1) {
+            QCOMPARE(printer.paper, u"na_letter_8.5x11in"_s);
             QCOMPARE(printer.orientation, qint16(1));
         }
     }
@@ -280,11 +261,10 @@ void TestOrImp::setUpChoicesReachTheNextJob_data()
     QTest::addColumn<QString>("paper");
     QTest::addColumn<int>("orientation");
     QTest::addColumn<QSizeF>("pageMm"); // as oriented
-    QTest::newRow("Letter, landscape")
-        << QStringLiteral("na_letter_8.5x11in") << 2 << QSizeF(279.4, 215.9);
-    QTest::newRow("A5, portrait") << QStringLiteral("iso_a5_148x210mm") << 1
+    QTest::newRow("Letter, landscape") << u"na_letter_8.5x11in"_s << 2 << QSizeF(279.4, 215.9);
+    QTest::newRow("A5, portrait") << u"iso_a5_148x210mm"_s << 1
                                   << QSizeF(148.17, 209.9); // as the printer's PPD gives it
-    QTest::newRow("A4, landscape") << QStringLiteral("iso_a4_210x297mm") << 2 << QSizeF(297, 210);
+    QTest::newRow("A4, landscape") << u"iso_a4_210x297mm"_s << 2 << QSizeF(297, 210);
 }
 
 void TestOrImp::setUpChoicesReachTheNextJob()
@@ -292,7 +272,7 @@ void TestOrImp::setUpChoicesReachTheNextJob()
     QFETCH(QString, paper);
     QFETCH(int, orientation);
     QFETCH(QSizeF, pageMm);
-    const QString queue = QStringLiteral("SetUp");
+    const QString queue = u"SetUp"_s;
     if (!QFile::exists(m_cups.outputPath(queue)))
         QVERIFY(!m_cups.addPdfQueue(queue).isEmpty());
 
@@ -300,29 +280,26 @@ void TestOrImp::setUpChoicesReachTheNextJob()
     const std::optional<PageGeometry> page = Printer(queue).pageGeometry();
     QVERIFY(page);
     QCOMPARE(page->mediaKeyword, paper);
-    QVERIFY2(qAbs(page->paperSizeMm.width() - pageMm.width()) < 0.1 &&
-                 qAbs(page->paperSizeMm.height() - pageMm.height()) < 0.1,
-             qPrintable(QStringLiteral("%1 x %2")
-                            .arg(page->paperSizeMm.width())
-                            .arg(page->paperSizeMm.height())));
+    QVERIFY2(
+        qAbs(page->paperSizeMm.width() - pageMm.width()) < 0.1 &&
+            qAbs(page->paperSizeMm.height() - pageMm.height()) < 0.1,
+        qPrintable(u"%1 x %2"_s.arg(page->paperSizeMm.width()).arg(page->paperSizeMm.height())));
 
-    QVERIFY(printPage(Printer(queue), drawPageMarks(), QStringLiteral("Étiquette")));
+    QVERIFY(printPage(Printer(queue), drawPageMarks(), u"Étiquette"_s));
     QVERIFY(!m_cups.waitForOutput(queue).isEmpty());
-    const QMap<QString, QString> job = m_cups.lastJobAttributes(
-        queue, {QStringLiteral("media"), QStringLiteral("orientation-requested")});
-    QCOMPARE(job.value(QStringLiteral("media")), paper);
-    QCOMPARE(job.value(QStringLiteral("orientation-requested")),
-             orientation == 2 ? QStringLiteral("landscape") : QStringLiteral("portrait"));
+    const QMap<QString, QString> job =
+        m_cups.lastJobAttributes(queue, {u"media"_s, u"orientation-requested"_s});
+    QCOMPARE(job.value(u"media"_s), paper);
+    QCOMPARE(job.value(u"orientation-requested"_s),
+             orientation == 2 ? u"landscape"_s : u"portrait"_s);
     // The queue keeps its own paper for everyone else.
-    QCOMPARE(m_cups.queueAttributes(queue, {QStringLiteral("media-default")})
-                 .value(QStringLiteral("media-default")),
-             QStringLiteral("iso_a4_210x297mm"));
+    QCOMPARE(m_cups.queueAttributes(queue, {u"media-default"_s}).value(u"media-default"_s),
+             u"iso_a4_210x297mm"_s);
 }
 
 void TestOrImp::setUpChoiceOfAnUnknownPrinterIsRefused()
 {
-    QVERIFY(
-        !PrinterSetup::store({QStringLiteral("Absente"), QStringLiteral("iso_a4_210x297mm"), 2}));
+    QVERIFY(!PrinterSetup::store({u"Absente"_s, u"iso_a4_210x297mm"_s, 2}));
 }
 
 QTEST_MAIN(TestOrImp)

@@ -12,6 +12,8 @@
 
 #include <memory>
 
+using namespace Qt::StringLiterals;
+
 Q_DECLARE_METATYPE(PageGeometry)
 Q_DECLARE_METATYPE(SmallFile::WriteStep)
 Q_DECLARE_METATYPE(SpecialFile)
@@ -44,11 +46,11 @@ void TestPageOutput::pageCarriesDrawingAtPrintableOrigin_data()
     QTest::newRow("A4 portrait, whole page") << PageGeometry::a4Portrait() << QSizeF(595, 842);
     QTest::newRow("A4 landscape, inside margins")
         << PageGeometry{QSizeF(297, 210), QRectF(12.7, 6.35, 271.6, 197.3),
-                        PageGeometry::Orientation::Landscape, QStringLiteral("iso_a4_210x297mm")}
+                        PageGeometry::Orientation::Landscape, u"iso_a4_210x297mm"_s}
         << QSizeF(842, 595);
     QTest::newRow("Letter portrait, inside margins")
         << PageGeometry{QSizeF(215.9, 279.4), QRectF(6.35, 12.7, 203.2, 254),
-                        PageGeometry::Orientation::Portrait, QStringLiteral("na_letter_8.5x11in")}
+                        PageGeometry::Orientation::Portrait, u"na_letter_8.5x11in"_s}
         << QSizeF(612, 792);
 }
 
@@ -57,26 +59,22 @@ void TestPageOutput::pageCarriesDrawingAtPrintableOrigin()
     QFETCH(PageGeometry, page);
     QFETCH(QSizeF, pageSizePt);
 
-    const std::optional<QByteArray> pdf = renderPdf(page, drawPageMarks(), QStringLiteral("Essai"));
+    const std::optional<QByteArray> pdf = renderPdf(page, drawPageMarks(), u"Essai"_s);
     QVERIFY(pdf);
-    const QString path = m_dir.filePath(QStringLiteral("page.pdf"));
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(*pdf) == pdf->size());
-    file.close();
+    const QString path = m_dir.filePath(u"page.pdf"_s);
+    QVERIFY(writeBytes(path, *pdf));
 
     const QList<PdfTextPage> pages = readPdfText(path);
     QCOMPARE(pages.size(), 1);
-    QVERIFY2(qAbs(pages[0].size.width() - pageSizePt.width()) < 0.5 &&
-                 qAbs(pages[0].size.height() - pageSizePt.height()) < 0.5,
-             qPrintable(QStringLiteral("page %1 x %2 pt")
-                            .arg(pages[0].size.width())
-                            .arg(pages[0].size.height())));
+    QVERIFY2(
+        qAbs(pages[0].size.width() - pageSizePt.width()) < 0.5 &&
+            qAbs(pages[0].size.height() - pageSizePt.height()) < 0.5,
+        qPrintable(u"page %1 x %2 pt"_s.arg(pages[0].size.width()).arg(pages[0].size.height())));
     for (const PageMark &mark : pageMarks()) {
         const QPointF found = findWord(pages[0], mark.text).box.topLeft() * mmPerPt;
         const QPointF expected = page.printableAreaMm.topLeft() + mark.offsetMm;
         QVERIFY2((found - expected).manhattanLength() < 0.1,
-                 qPrintable(QStringLiteral("%1 at (%2, %3) mm, expected (%4, %5)")
-                                .arg(mark.text)
+                 qPrintable(u"%1 at (%2, %3) mm, expected (%4, %5)"_s.arg(mark.text)
                                 .arg(found.x())
                                 .arg(found.y())
                                 .arg(expected.x())
@@ -86,12 +84,12 @@ void TestPageOutput::pageCarriesDrawingAtPrintableOrigin()
 
 void TestPageOutput::failedDrawingGivesNoPage()
 {
-    QVERIFY(!renderPdf(PageGeometry::a4Portrait(), failingDrawer(), QStringLiteral("Essai")));
+    QVERIFY(!renderPdf(PageGeometry::a4Portrait(), failingDrawer(), u"Essai"_s));
 }
 
 void TestPageOutput::pdfFileIsReplacedOnlyByACompletePage()
 {
-    const QString path = m_dir.filePath(QStringLiteral("etiquette.pdf"));
+    const QString path = m_dir.filePath(u"etiquette.pdf"_s);
     QCOMPARE(writePdfFile(path, PageGeometry::a4Portrait(), drawPageMarks()),
              PdfFileResult::Written);
     const QByteArray written = fileBytes(path);
@@ -105,7 +103,7 @@ void TestPageOutput::pdfFileIsReplacedOnlyByACompletePage()
 
 void TestPageOutput::unwritablePdfFileFails()
 {
-    const QString path = m_dir.filePath(QStringLiteral("absent/etiquette.pdf"));
+    const QString path = m_dir.filePath(u"absent/etiquette.pdf"_s);
     QCOMPARE(writePdfFile(path, PageGeometry::a4Portrait(), drawPageMarks()),
              PdfFileResult::WriteFailed);
     QVERIFY(!QFile::exists(path));
@@ -123,7 +121,7 @@ void TestPageOutput::refusedWriteStepKeepsPreviousPdf()
 {
     QFETCH(SmallFile::WriteStep, step);
     QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("etiquette.pdf"));
+    const QString path = dir.filePath(u"etiquette.pdf"_s);
     QVERIFY(writeBytes(path, "%PDF-ancien"));
     {
         const SmallFile::ScopedWriteFailure failure(step);
@@ -132,7 +130,7 @@ void TestPageOutput::refusedWriteStepKeepsPreviousPdf()
     }
     QCOMPARE(fileBytes(path), QByteArray("%PDF-ancien"));
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
-             QStringList{QStringLiteral("etiquette.pdf")});
+             QStringList{u"etiquette.pdf"_s});
 }
 
 void TestPageOutput::pageGoesIntoADeviceOrPipe_data()
@@ -153,7 +151,7 @@ void TestPageOutput::pageGoesIntoADeviceOrPipe()
     QFETCH(bool, withReader);
     QFETCH(PdfFileResult, result);
     QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("sortie.pdf"));
+    const QString path = dir.filePath(u"sortie.pdf"_s);
     if (!makeSpecialFile(kind, path))
         QSKIP("Device nodes need root and a folder that allows them");
     std::unique_ptr<FifoReader> reader;
@@ -170,7 +168,7 @@ void TestPageOutput::pageGoesIntoADeviceOrPipe()
     }
     QCOMPARE(QDir(dir.path())
                  .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot),
-             QStringList{QStringLiteral("sortie.pdf")});
+             QStringList{u"sortie.pdf"_s});
 }
 
 QTEST_MAIN(TestPageOutput)

@@ -11,6 +11,8 @@
 
 #include <cups/ipp.h>
 
+using namespace Qt::StringLiterals;
+
 Q_DECLARE_METATYPE(PageGeometry)
 
 namespace {
@@ -32,7 +34,7 @@ bool near(double a, double b, double tolerance)
 
 QString describe(const QRectF &r)
 {
-    return QStringLiteral("(%1, %2, %3 x %4)").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
+    return u"(%1, %2, %3 x %4)"_s.arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
 }
 
 } // namespace
@@ -67,18 +69,14 @@ void TestPrinter::initTestCase()
     QVERIFY2(m_cups.start(), qPrintable(m_cups.errorString()));
     const QMarginsF uneven(10, 30, 20, 50); // left, top, right, bottom, in points
     const bool ready =
-        !m_cups.addPdfQueue(QStringLiteral("A4")).isEmpty() &&
-        !m_cups.addPdfQueue(QStringLiteral("A4Landscape")).isEmpty() &&
-        m_cups.setDefaultOrientation(QStringLiteral("A4Landscape"), 4) &&
-        !m_cups.addPdfQueue(QStringLiteral("Letter"), {QStringLiteral("PageSize=Letter")})
-             .isEmpty() &&
-        !m_cups.addPdfQueueWithA4Margins(QStringLiteral("Uneven"), uneven).isEmpty() &&
-        !m_cups.addPdfQueueWithA4Margins(QStringLiteral("UnevenLandscape"), uneven).isEmpty() &&
-        m_cups.setDefaultOrientation(QStringLiteral("UnevenLandscape"), 4) &&
-        !m_cups.addPdfQueue(QStringLiteral("Refusing")).isEmpty() &&
-        m_cups.rejectJobs(QStringLiteral("Refusing")) &&
-        !m_cups.addPdfQueue(QStringLiteral("Switch")).isEmpty() &&
-        !m_cups.addPdfQueue(QStringLiteral("Cancelled")).isEmpty();
+        !m_cups.addPdfQueue(u"A4"_s).isEmpty() && !m_cups.addPdfQueue(u"A4Landscape"_s).isEmpty() &&
+        m_cups.setDefaultOrientation(u"A4Landscape"_s, 4) &&
+        !m_cups.addPdfQueue(u"Letter"_s, {u"PageSize=Letter"_s}).isEmpty() &&
+        !m_cups.addPdfQueueWithA4Margins(u"Uneven"_s, uneven).isEmpty() &&
+        !m_cups.addPdfQueueWithA4Margins(u"UnevenLandscape"_s, uneven).isEmpty() &&
+        m_cups.setDefaultOrientation(u"UnevenLandscape"_s, 4) &&
+        !m_cups.addPdfQueue(u"Refusing"_s).isEmpty() && m_cups.rejectJobs(u"Refusing"_s) &&
+        !m_cups.addPdfQueue(u"Switch"_s).isEmpty() && !m_cups.addPdfQueue(u"Cancelled"_s).isEmpty();
     QVERIFY2(ready, qPrintable(m_cups.errorString()));
 }
 
@@ -94,21 +92,19 @@ void TestPrinter::pageGeometryIsTheDestinationsDefault_data()
 
     const auto portrait = PageGeometry::Orientation::Portrait;
     const auto landscape = PageGeometry::Orientation::Landscape;
-    const QString a4 = QStringLiteral("iso_a4_210x297mm");
-    QTest::newRow("A4 portrait") << QStringLiteral("A4")
+    const QString a4 = u"iso_a4_210x297mm"_s;
+    QTest::newRow("A4 portrait") << u"A4"_s
                                  << PageGeometry{mm(595, 842), mm(18, 36, 559, 770), portrait, a4};
-    QTest::newRow("A4 landscape") << QStringLiteral("A4Landscape")
+    QTest::newRow("A4 landscape") << u"A4Landscape"_s
                                   << PageGeometry{mm(842, 595), mm(36, 18, 770, 559), landscape,
                                                   a4};
-    QTest::newRow("Letter portrait") << QStringLiteral("Letter")
-                                     << PageGeometry{mm(612, 792), mm(18, 36, 576, 720), portrait,
-                                                     QStringLiteral("na_letter_8.5x11in")};
+    QTest::newRow("Letter portrait")
+        << u"Letter"_s
+        << PageGeometry{mm(612, 792), mm(18, 36, 576, 720), portrait, u"na_letter_8.5x11in"_s};
     QTest::newRow("uneven margins, portrait")
-        << QStringLiteral("Uneven")
-        << PageGeometry{mm(595, 842), mm(10, 30, 565, 762), portrait, a4};
+        << u"Uneven"_s << PageGeometry{mm(595, 842), mm(10, 30, 565, 762), portrait, a4};
     QTest::newRow("uneven margins, landscape")
-        << QStringLiteral("UnevenLandscape")
-        << PageGeometry{mm(842, 595), mm(50, 10, 762, 565), landscape, a4};
+        << u"UnevenLandscape"_s << PageGeometry{mm(842, 595), mm(50, 10, 762, 565), landscape, a4};
 }
 
 void TestPrinter::pageGeometryIsTheDestinationsDefault()
@@ -129,7 +125,7 @@ void TestPrinter::pageGeometryIsTheDestinationsDefault()
     QVERIFY2(near(area.left(), wanted.left(), 0.02) && near(area.top(), wanted.top(), 0.02) &&
                  near(area.right(), wanted.right(), 0.03) &&
                  near(area.bottom(), wanted.bottom(), 0.03),
-             qPrintable(describe(area) + QStringLiteral(" instead of ") + describe(wanted)));
+             qPrintable(describe(area) + u" instead of "_s + describe(wanted)));
 }
 
 void TestPrinter::printedPageLandsAtPrintableOrigin_data()
@@ -143,19 +139,17 @@ void TestPrinter::printedPageLandsAtPrintableOrigin()
     QFETCH(PageGeometry, expected);
     QFile::remove(m_cups.outputPath(queue));
 
-    QVERIFY(printPage(Printer(queue), drawPageMarks(), QStringLiteral("Étiquette")));
+    QVERIFY(printPage(Printer(queue), drawPageMarks(), u"Étiquette"_s));
     const QString output = m_cups.waitForOutput(queue);
     QVERIFY2(!output.isEmpty(), "no PDF came out of the queue");
 
     const bool landscape = expected.orientation == PageGeometry::Orientation::Landscape;
     const QMap<QString, QString> job = m_cups.lastJobAttributes(
-        queue, {QStringLiteral("media"), QStringLiteral("orientation-requested"),
-                QStringLiteral("sides"), QStringLiteral("print-scaling")});
-    QCOMPARE(job.value(QStringLiteral("media")), expected.mediaKeyword);
-    QCOMPARE(job.value(QStringLiteral("orientation-requested")),
-             landscape ? QStringLiteral("landscape") : QStringLiteral("portrait"));
-    QCOMPARE(job.value(QStringLiteral("sides")), QStringLiteral("one-sided"));
-    QCOMPARE(job.value(QStringLiteral("print-scaling")), QStringLiteral("none"));
+        queue, {u"media"_s, u"orientation-requested"_s, u"sides"_s, u"print-scaling"_s});
+    QCOMPARE(job.value(u"media"_s), expected.mediaKeyword);
+    QCOMPARE(job.value(u"orientation-requested"_s), landscape ? u"landscape"_s : u"portrait"_s);
+    QCOMPARE(job.value(u"sides"_s), u"one-sided"_s);
+    QCOMPARE(job.value(u"print-scaling"_s), u"none"_s);
 
     // The PDF shows the sheet as it comes out of the printer, upright.
     const QList<PdfTextPage> pages = readPdfText(output);
@@ -174,8 +168,7 @@ void TestPrinter::printedPageLandsAtPrintableOrigin()
                                           : onSheet.topLeft() * mmPerPt;
         const QPointF wanted = expected.printableAreaMm.topLeft() + mark.offsetMm;
         QVERIFY2(near(drawnAt.x(), wanted.x(), 0.1) && near(drawnAt.y(), wanted.y(), 0.1),
-                 qPrintable(QStringLiteral("%1 at (%2, %3) mm instead of (%4, %5)")
-                                .arg(mark.text)
+                 qPrintable(u"%1 at (%2, %3) mm instead of (%4, %5)"_s.arg(mark.text)
                                 .arg(drawnAt.x())
                                 .arg(drawnAt.y())
                                 .arg(wanted.x())
@@ -189,13 +182,13 @@ void TestPrinter::orientationIsTheStoredDefault_data()
     QTest::addColumn<int>("stored"); // orientation-requested-default; 0 leaves it alone
     QTest::addColumn<int>("expected");
 
-    QTest::newRow("never set") << QStringLiteral("A4") << 0 << 1;
-    QTest::newRow("landscape") << QStringLiteral("Switch") << 4 << 2;
-    QTest::newRow("back to portrait") << QStringLiteral("Switch") << 3 << 1;
-    QTest::newRow("reverse landscape") << QStringLiteral("Switch") << 5 << 2;
-    QTest::newRow("reverse portrait") << QStringLiteral("Switch") << 6 << 1;
+    QTest::newRow("never set") << u"A4"_s << 0 << 1;
+    QTest::newRow("landscape") << u"Switch"_s << 4 << 2;
+    QTest::newRow("back to portrait") << u"Switch"_s << 3 << 1;
+    QTest::newRow("reverse landscape") << u"Switch"_s << 5 << 2;
+    QTest::newRow("reverse portrait") << u"Switch"_s << 6 << 1;
     QTest::newRow("no printer") << QString() << 0 << 0;
-    QTest::newRow("unknown queue") << QStringLiteral("Missing") << 0 << 0;
+    QTest::newRow("unknown queue") << u"Missing"_s << 0 << 0;
 }
 
 void TestPrinter::orientationIsTheStoredDefault()
@@ -212,17 +205,15 @@ void TestPrinter::orientationIsTheStoredDefault()
 
 void TestPrinter::installedAndDefaultPrinters()
 {
-    const QStringList queues{QStringLiteral("A4"),        QStringLiteral("A4Landscape"),
-                             QStringLiteral("Cancelled"), QStringLiteral("Letter"),
-                             QStringLiteral("Refusing"),  QStringLiteral("Switch"),
-                             QStringLiteral("Uneven"),    QStringLiteral("UnevenLandscape")};
+    const QStringList queues{u"A4"_s,       u"A4Landscape"_s, u"Cancelled"_s, u"Letter"_s,
+                             u"Refusing"_s, u"Switch"_s,      u"Uneven"_s,    u"UnevenLandscape"_s};
     QCOMPARE(Printer::installedPrinters(), queues);
 
-    QVERIFY(m_cups.setDefault(QStringLiteral("Letter")));
-    QCOMPARE(Printer::systemDefault().name(), QStringLiteral("Letter"));
-    QVERIFY(m_cups.setDefault(QStringLiteral("A4Landscape")));
+    QVERIFY(m_cups.setDefault(u"Letter"_s));
+    QCOMPARE(Printer::systemDefault().name(), u"Letter"_s);
+    QVERIFY(m_cups.setDefault(u"A4Landscape"_s));
     const Printer chosen = Printer::systemDefault();
-    QCOMPARE(chosen.name(), QStringLiteral("A4Landscape"));
+    QCOMPARE(chosen.name(), u"A4Landscape"_s);
     QCOMPARE(chosen.orientation(), 2);
 }
 
@@ -231,10 +222,10 @@ void TestPrinter::failedPrintLeavesNoOutput_data()
     QTest::addColumn<QString>("queue");
     QTest::addColumn<bool>("drawingFails");
 
-    QTest::newRow("queue refusing jobs") << QStringLiteral("Refusing") << false;
-    QTest::newRow("unknown queue") << QStringLiteral("Missing") << false;
+    QTest::newRow("queue refusing jobs") << u"Refusing"_s << false;
+    QTest::newRow("unknown queue") << u"Missing"_s << false;
     QTest::newRow("no printer") << QString() << false;
-    QTest::newRow("drawing failed") << QStringLiteral("A4") << true;
+    QTest::newRow("drawing failed") << u"A4"_s << true;
 }
 
 void TestPrinter::failedPrintLeavesNoOutput()
@@ -242,17 +233,17 @@ void TestPrinter::failedPrintLeavesNoOutput()
     QFETCH(QString, queue);
     QFETCH(bool, drawingFails);
     // A default queue is there to catch a job that strays from the one asked for.
-    QVERIFY(m_cups.setDefault(QStringLiteral("Letter")));
+    QVERIFY(m_cups.setDefault(u"Letter"_s));
     QFile::remove(m_cups.outputPath(queue));
-    QFile::remove(m_cups.outputPath(QStringLiteral("Letter")));
+    QFile::remove(m_cups.outputPath(u"Letter"_s));
     const int jobsBefore = jobsOnAllQueues();
 
     QVERIFY(!printPage(Printer(queue), drawingFails ? failingDrawer() : drawPageMarks(),
-                       QStringLiteral("Étiquette")));
+                       u"Étiquette"_s));
     QVERIFY(m_cups.waitUntilIdle());
     QCOMPARE(jobsOnAllQueues(), jobsBefore);
     QVERIFY(!QFile::exists(m_cups.outputPath(queue)));
-    QVERIFY(!QFile::exists(m_cups.outputPath(QStringLiteral("Letter"))));
+    QVERIFY(!QFile::exists(m_cups.outputPath(u"Letter"_s)));
 }
 
 bool TestPrinter::restartWith(const QByteArray &directives)
@@ -266,10 +257,10 @@ void TestPrinter::jobFailingAfterCreationIsCancelled()
     // A scheduler that takes the job but refuses a document of more than 1 KiB.
     const auto restore = qScopeGuard([this] { QVERIFY(restartWith({})); });
     QVERIFY2(restartWith("LimitRequestBody 1024\n"), qPrintable(m_cups.errorString()));
-    const QString queue = QStringLiteral("Cancelled");
+    const QString queue = u"Cancelled"_s;
     QFile::remove(m_cups.outputPath(queue));
 
-    QVERIFY(!printPage(Printer(queue), drawPageMarks(), QStringLiteral("Étiquette")));
+    QVERIFY(!printPage(Printer(queue), drawPageMarks(), u"Étiquette"_s));
     QCOMPARE(m_cups.jobStates(queue), QList<int>{IPP_JSTATE_CANCELED});
     QVERIFY(m_cups.waitUntilIdle());
     QVERIFY(!QFile::exists(m_cups.outputPath(queue)));
@@ -277,14 +268,14 @@ void TestPrinter::jobFailingAfterCreationIsCancelled()
 
 void TestPrinter::nothingPrintsWithoutScheduler()
 {
-    const QString queue = QStringLiteral("A4");
+    const QString queue = u"A4"_s;
     QFile::remove(m_cups.outputPath(queue));
     const int jobsBefore = jobsOnAllQueues();
     m_cups.stop();
     const auto restart = qScopeGuard([this] { QVERIFY(m_cups.start()); });
 
     const Printer printer(queue);
-    QVERIFY(!printPage(printer, drawPageMarks(), QStringLiteral("Étiquette")));
+    QVERIFY(!printPage(printer, drawPageMarks(), u"Étiquette"_s));
     QCOMPARE(printer.orientation(), 0);
     QVERIFY(!printer.pageGeometry());
     QVERIFY(Printer::installedPrinters().isEmpty());

@@ -9,6 +9,8 @@
 #include <QPainter>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 // Zone text on the page: a line longer than any label shows is laid out only where it
 // reaches the label, so a crafted label of huge lines prints as fast as a plain one, while
 // ordinary lines are drawn whole and exactly as before.
@@ -53,14 +55,6 @@ Printed printZone1(const QString &text, float pointSize, qint16 alignment)
     return printed;
 }
 
-QString lines(int count, const QString &line)
-{
-    QStringList all;
-    for (int i = 0; i < count; ++i)
-        all.append(line);
-    return all.join(QStringLiteral("\r\n"));
-}
-
 QRectF labelOnDevice()
 {
     return QRectF(LabelOrigin * DotsPerMm, QSizeF(SheetGeometry::LabelWidth * DotsPerMm,
@@ -89,7 +83,7 @@ void ZoneTextTest::textOutsideTheLabelIsNotLaidOut_data()
     QTest::addColumn<qint64>("minCharacters");
     QTest::addColumn<qint64>("maxCharacters");
 
-    const QString huge = lines(15, QString(60000, QLatin1Char('W')));
+    const QString huge = QStringList(15, QString(60000, u'W')).join(u"\r\n"_s);
     // At 2048 points even the first line begins below the label.
     QTest::newRow("15 lines of 60000 at 2048 pt")
         << huge << 2048.0f << qint16(AlignCentre) << 0LL << 0LL;
@@ -99,13 +93,12 @@ void ZoneTextTest::textOutsideTheLabelIsNotLaidOut_data()
     QTest::newRow("15 lines of 60000 at 8 pt, right")
         << huge << 8.0f << qint16(AlignRight) << 15 * 20LL << 15 * 60LL;
     QTest::newRow("600 characters at 30 pt, left")
-        << QString(600, QLatin1Char('x')) << 30.0f << qint16(AlignLeft) << 5LL << 40LL;
+        << QString(600, u'x') << 30.0f << qint16(AlignLeft) << 5LL << 40LL;
     // Ordinary lines are drawn whole, even where they overflow the label.
-    QTest::newRow("three plain lines")
-        << QStringLiteral("Sauvegarde\r\nComptabilité 2026\r\nDisquette 1") << 12.0f
-        << qint16(AlignLeft) << 38LL << 38LL;
+    QTest::newRow("three plain lines") << u"Sauvegarde\r\nComptabilité 2026\r\nDisquette 1"_s
+                                       << 12.0f << qint16(AlignLeft) << 38LL << 38LL;
     QTest::newRow("plain line wider than the label")
-        << QString(200, QLatin1Char('M')) << 12.0f << qint16(AlignLeft) << 200LL << 200LL;
+        << QString(200, u'M') << 12.0f << qint16(AlignLeft) << 200LL << 200LL;
 }
 
 void ZoneTextTest::textOutsideTheLabelIsNotLaidOut()
@@ -117,7 +110,7 @@ void ZoneTextTest::textOutsideTheLabelIsNotLaidOut()
     QFETCH(qint64, maxCharacters);
     const Printed printed = printZone1(text, pointSize, alignment);
     QVERIFY2(printed.characters >= minCharacters && printed.characters <= maxCharacters,
-             qPrintable(QString::number(printed.characters) + QStringLiteral(" characters")));
+             qPrintable(QString::number(printed.characters) + u" characters"_s));
     const QRectF label = labelOnDevice();
     for (const CountingPaintDevice::TextRun &run : printed.texts)
         QVERIFY(run.position.y() > label.top() && run.position.x() < label.right());
@@ -138,16 +131,15 @@ void ZoneTextTest::longLineShowsTheRightEnd()
     QFETCH(qint16, alignment);
     QFETCH(bool, showsStart);
     QFETCH(bool, showsEnd);
-    const QString line =
-        QStringLiteral("Début") + QString(3000, QLatin1Char('o')) + QStringLiteral("Fin");
+    const QString line = u"Début"_s + QString(3000, u'o') + u"Fin"_s;
     const Printed printed = printZone1(line, 10, alignment);
     QCOMPARE(printed.texts.size(), 1);
     const CountingPaintDevice::TextRun &run = printed.texts.first();
-    QCOMPARE(run.text.startsWith(QStringLiteral("Début")), showsStart);
-    QCOMPARE(run.text.endsWith(QStringLiteral("Fin")), showsEnd);
+    QCOMPARE(run.text.startsWith(u"Début"_s), showsStart);
+    QCOMPARE(run.text.endsWith(u"Fin"_s), showsEnd);
     // Where the line starts or ends in the label, it is drawn there, as a short line is.
     if (showsStart) {
-        const Printed shortLine = printZone1(QStringLiteral("Début"), 10, alignment);
+        const Printed shortLine = printZone1(u"Début"_s, 10, alignment);
         QCOMPARE(run.position.x(), shortLine.texts.first().position.x());
     }
     // Cut at the other end, it starts within a glyph or two of the label's edge.
