@@ -229,6 +229,8 @@ private slots:
         Form1Harness h{Printer(QStringLiteral("Portrait"))};
         QVERIFY(waitForOrientation(h));
         const PrinterSetupChoice choice{queue, QStringLiteral("na_letter_8.5x11in"), 2};
+        // Listening from the start: CUPS may answer while the dialog is awaited below.
+        QSignalSpy shownAgain(h.form.get(), &Form1::orientationShown);
         h.runAnswering("Mnu_ConfigImp", accept
                                             ? ScriptedDialogs::Answer(choice)
                                             : ScriptedDialogs::Answer(ScriptedDialogs::Cancel{}));
@@ -238,7 +240,7 @@ private slots:
         QCOMPARE(shown.printer, QStringLiteral("Portrait"));
         QVERIFY(shown.printers.contains(queue));
         if (accept) {
-            QVERIFY(waitForOrientation(h));
+            QTRY_VERIFY_WITH_TIMEOUT(!shownAgain.isEmpty(), 30000);
             QCOMPARE(h.printer.name(), queue);
             QCOMPARE(h.find<QLabel>("Label6")->text(), QStringLiteral("En cours : Paysage"));
         }
