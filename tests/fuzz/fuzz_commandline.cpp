@@ -11,6 +11,8 @@
 #include <cstdint>
 #include <cstdlib>
 
+using namespace Qt::StringLiterals;
+
 // Feeds arbitrary argument lists, NUL-separated, to the command line as main hands them
 // over. Whatever the arguments, the run ends with one of its three statuses, and a refusal
 // says why on the error stream.
@@ -26,7 +28,7 @@ QStringList argumentsOf(const QByteArray &bytes)
     QStringList arguments;
     for (const QByteArray &part : bytes.split('\0')) {
         QString argument = QString::fromUtf8(part);
-        if (argument != QLatin1String("X/X"))
+        if (argument != "X/X"_L1)
             argument.replace(QLatin1Char('/'), QLatin1Char('_'));
         arguments.append(argument);
     }
@@ -43,14 +45,14 @@ const QList<Fixture> &fixtures()
 {
     static const QList<Fixture> files = [] {
         LabelFile::Zones zones = startUpZones();
-        zones[0].Caption = QStringLiteral("Sauvegarde");
-        zones[2].Caption = QStringLiteral("Disque");
-        const std::optional<QByteArray> label = LabelFile::encode(zones, QStringLiteral("AUCUN"));
+        zones[0].Caption = u"Sauvegarde"_s;
+        zones[2].Caption = u"Disque"_s;
+        const std::optional<QByteArray> label = LabelFile::encode(zones, u"AUCUN"_s);
         if (!label)
             std::abort();
         return QList<Fixture>{
-            {QStringLiteral("label.eti"), *label},
-            {QStringLiteral("serie.PAR"), PrintSettingsFile::encode(PrintSettingsFile::Layout())}};
+            {u"label.eti"_s, *label},
+            {u"serie.PAR"_s, PrintSettingsFile::encode(PrintSettingsFile::Layout())}};
     }();
     return files;
 }

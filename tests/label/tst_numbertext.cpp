@@ -2,6 +2,8 @@
 
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 class TestNumberText : public QObject
 {
     Q_OBJECT
@@ -20,16 +22,14 @@ void TestNumberText::forms_data()
     QTest::addColumn<double>("value");
     QTest::addColumn<QString>("plain");
     QTest::addColumn<QString>("signedForm");
-    QTest::newRow("whole") << 10.0 << QStringLiteral("10") << QStringLiteral(" 10");
-    QTest::newRow("fraction") << 7.5 << QStringLiteral("7.5") << QStringLiteral(" 7.5");
-    QTest::newRow("negative") << -2.0 << QStringLiteral("-2") << QStringLiteral("-2");
-    QTest::newRow("one half") << 0.5 << QStringLiteral(".5") << QStringLiteral(" .5");
-    QTest::newRow("minus one half") << -0.25 << QStringLiteral("-.25") << QStringLiteral("-.25");
-    QTest::newRow("zero") << 0.0 << QStringLiteral("0") << QStringLiteral(" 0");
-    QTest::newRow("large, no exponent")
-        << 123456789.0 << QStringLiteral("123456789") << QStringLiteral(" 123456789");
-    QTest::newRow("system colour")
-        << -2147483640.0 << QStringLiteral("-2147483640") << QStringLiteral("-2147483640");
+    QTest::newRow("whole") << 10.0 << u"10"_s << u" 10"_s;
+    QTest::newRow("fraction") << 7.5 << u"7.5"_s << u" 7.5"_s;
+    QTest::newRow("negative") << -2.0 << u"-2"_s << u"-2"_s;
+    QTest::newRow("one half") << 0.5 << u".5"_s << u" .5"_s;
+    QTest::newRow("minus one half") << -0.25 << u"-.25"_s << u"-.25"_s;
+    QTest::newRow("zero") << 0.0 << u"0"_s << u" 0"_s;
+    QTest::newRow("large, no exponent") << 123456789.0 << u"123456789"_s << u" 123456789"_s;
+    QTest::newRow("system colour") << -2147483640.0 << u"-2147483640"_s << u"-2147483640"_s;
 }
 
 void TestNumberText::forms()
@@ -43,15 +43,15 @@ void TestNumberText::leadingNumber_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<double>("value");
-    QTest::newRow("with unit") << QStringLiteral("12.5mm") << 12.5;
-    QTest::newRow("two points") << QStringLiteral("1.2.3") << 1.2;
+    QTest::newRow("with unit") << u"12.5mm"_s << 12.5;
+    QTest::newRow("two points") << u"1.2.3"_s << 1.2;
     QTest::newRow("empty") << QString() << 0.0;
-    QTest::newRow("lone minus") << QStringLiteral("-") << 0.0;
-    QTest::newRow("leading blank") << QStringLiteral(" 10") << 10.0;
-    QTest::newRow("one half") << QStringLiteral(".5") << 0.5;
-    QTest::newRow("negative") << QStringLiteral("-3.25") << -3.25;
-    QTest::newRow("trailing point") << QStringLiteral("4.") << 4.0;
-    QTest::newRow("letters first") << QStringLiteral("a12") << 0.0;
+    QTest::newRow("lone minus") << u"-"_s << 0.0;
+    QTest::newRow("leading blank") << u" 10"_s << 10.0;
+    QTest::newRow("one half") << u".5"_s << 0.5;
+    QTest::newRow("negative") << u"-3.25"_s << -3.25;
+    QTest::newRow("trailing point") << u"4."_s << 4.0;
+    QTest::newRow("letters first") << u"a12"_s << 0.0;
 }
 
 void TestNumberText::leadingNumber()
@@ -65,15 +65,15 @@ void TestNumberText::exactNumber_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<bool>("valid");
     QTest::addColumn<double>("value");
-    QTest::newRow("whole") << QStringLiteral("12") << true << 12.0;
-    QTest::newRow("fraction without zero") << QStringLiteral(".5") << true << 0.5;
-    QTest::newRow("signed") << QStringLiteral("-7.5") << true << -7.5;
-    QTest::newRow("exponent") << QStringLiteral("1E+2") << true << 100.0;
-    QTest::newRow("trailing text") << QStringLiteral("12mm") << false << 0.0;
+    QTest::newRow("whole") << u"12"_s << true << 12.0;
+    QTest::newRow("fraction without zero") << u".5"_s << true << 0.5;
+    QTest::newRow("signed") << u"-7.5"_s << true << -7.5;
+    QTest::newRow("exponent") << u"1E+2"_s << true << 100.0;
+    QTest::newRow("trailing text") << u"12mm"_s << false << 0.0;
     QTest::newRow("empty") << QString() << false << 0.0;
-    QTest::newRow("comma decimal") << QStringLiteral("8,25") << false << 0.0;
-    QTest::newRow("exponent without digits") << QStringLiteral("1E") << false << 0.0;
-    QTest::newRow("overflow") << QStringLiteral("1E999") << false << 0.0;
+    QTest::newRow("comma decimal") << u"8,25"_s << false << 0.0;
+    QTest::newRow("exponent without digits") << u"1E"_s << false << 0.0;
+    QTest::newRow("overflow") << u"1E999"_s << false << 0.0;
 }
 
 void TestNumberText::exactNumber()

@@ -5,6 +5,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+using namespace Qt::StringLiterals;
+
 // The fixtures were made by real programs (see make-fixtures.sh); each is drawn as on screen
 // (13 mm at 96 dpi) and as on paper (12 mm at 1200 dpi) and sampled where its shapes are.
 
@@ -35,7 +37,7 @@ const QList<ColourSample> LargestIcon{{0.2, 0.2, Red}, {0.5, 0.5, White}, {0.8, 
 
 QString fixture(const QString &name)
 {
-    return QFINDTESTDATA(QStringLiteral("data/") + name);
+    return QFINDTESTDATA(u"data/"_s + name);
 }
 
 } // namespace
@@ -113,24 +115,21 @@ void PictureFormatsTest::fixtureDrawsItsShapes()
     for (const ColourSample &sample : samples) {
         const QColor seen = rendered.at(sample.fx, sample.fy);
         QVERIFY2(similar(seen, sample.colour),
-                 qPrintable(QStringLiteral("at %1, %2: %3 instead of %4")
-                                .arg(sample.fx)
-                                .arg(sample.fy)
-                                .arg(seen.name(), sample.colour.name())));
+                 qPrintable(u"at %1, %2: %3 instead of %4"_s.arg(sample.fx).arg(sample.fy).arg(
+                     seen.name(), sample.colour.name())));
     }
     // Stretched over the whole target, and nothing drawn around it.
     QVERIFY(!similar(rendered.at(0.01, 0.99), Margin, 10));
     QVERIFY(!similar(rendered.at(0.99, 0.01), Margin, 10));
     const QPoint outside = rendered.target.topLeft().toPoint() - QPoint(2, 2);
     QCOMPARE(rendered.image.pixelColor(outside), Margin);
-    if (file.startsWith(QLatin1String("roundrect-text")))
+    if (file.startsWith("roundrect-text"_L1))
         QVERIFY2(rendered.share(Blue) > 0.01, "the blue text is missing");
 }
 
 void PictureFormatsTest::iconGivesItsLargestImage()
 {
-    const std::optional<Picture> icon =
-        PictureLoader::load(fixture(QStringLiteral("multi-size.ico")));
+    const std::optional<Picture> icon = PictureLoader::load(fixture(u"multi-size.ico"_s));
     QVERIFY(icon);
     QCOMPARE(icon->naturalSize(), QSizeF(48, 48));
     QCOMPARE(icon->image().pixelColor(24, 24), White);
@@ -156,7 +155,7 @@ void PictureFormatsTest::kindComesFromContentNotName()
 
 void PictureFormatsTest::truncatedBitmapFails()
 {
-    QFile file(fixture(QStringLiteral("quad-24bit.bmp")));
+    QFile file(fixture(u"quad-24bit.bmp"_s));
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QByteArray whole = file.readAll();
     QVERIFY(PictureLoader::fromBytes(whole));
@@ -166,7 +165,7 @@ void PictureFormatsTest::truncatedBitmapFails()
 
 void PictureFormatsTest::copiesShareOnePicture()
 {
-    const std::optional<Picture> loaded = PictureLoader::load(fixture(QStringLiteral("quad.png")));
+    const std::optional<Picture> loaded = PictureLoader::load(fixture(u"quad.png"_s));
     QVERIFY(loaded);
     const Picture copy = *loaded;
     QCOMPARE(copy.image().constBits(), loaded->image().constBits());

@@ -11,6 +11,8 @@
 #include <QtTest>
 #include <sys/stat.h>
 
+using namespace Qt::StringLiterals;
+
 // Damaged and hostile inputs: each fails or draws what it can, with bounded work, and never
 // crashes. A read that would block (a pipe) hangs the test, which its time limit catches.
 // Inputs that the fuzzer found are kept under data/fuzz/ and replayed here too.
@@ -28,7 +30,7 @@ namespace {
 
 QByteArray fixtureBytes(const QString &name)
 {
-    QFile file(QFINDTESTDATA(QStringLiteral("data/") + name));
+    QFile file(QFINDTESTDATA(u"data/"_s + name));
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
@@ -80,9 +82,9 @@ void PictureHostileTest::damagedInputFailsOrDrawsPartly_data()
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<Outcome>("outcome");
 
-    const QByteArray bmp = fixtureBytes(QStringLiteral("quad-24bit.bmp"));
-    const QByteArray jpeg = fixtureBytes(QStringLiteral("quad.jpg"));
-    const QByteArray ico = fixtureBytes(QStringLiteral("multi-size.ico"));
+    const QByteArray bmp = fixtureBytes(u"quad-24bit.bmp"_s);
+    const QByteArray jpeg = fixtureBytes(u"quad.jpg"_s);
+    const QByteArray ico = fixtureBytes(u"multi-size.ico"_s);
 
     QTest::newRow("empty") << QByteArray() << Outcome::Fails;
     QTest::newRow("text named .jpg")
@@ -150,7 +152,7 @@ void PictureHostileTest::damagedInputFailsOrDrawsPartly_data()
     QTest::newRow("70000 objects, never deleted")
         << crowded.select(0xFFFE).finish() << Outcome::DrawsRedSquare;
 
-    const QDir fuzzFindings(QFINDTESTDATA(QStringLiteral("data/fuzz")));
+    const QDir fuzzFindings(QFINDTESTDATA(u"data/fuzz"_s));
     for (const QString &name : fuzzFindings.entryList(QDir::Files)) {
         QFile file(fuzzFindings.filePath(name));
         QVERIFY(file.open(QIODevice::ReadOnly));
@@ -187,10 +189,10 @@ void PictureHostileTest::damagedInputFailsOrDrawsPartly()
 void PictureHostileTest::onlyRegularFilesOfSaneSizeAreRead_data()
 {
     QTest::addColumn<QString>("kind");
-    QTest::newRow("missing") << QStringLiteral("missing");
-    QTest::newRow("folder") << QStringLiteral("folder");
-    QTest::newRow("named pipe") << QStringLiteral("fifo");
-    QTest::newRow("larger than 64 MiB") << QStringLiteral("huge");
+    QTest::newRow("missing") << u"missing"_s;
+    QTest::newRow("folder") << u"folder"_s;
+    QTest::newRow("named pipe") << u"fifo"_s;
+    QTest::newRow("larger than 64 MiB") << u"huge"_s;
 }
 
 void PictureHostileTest::onlyRegularFilesOfSaneSizeAreRead()
@@ -198,15 +200,15 @@ void PictureHostileTest::onlyRegularFilesOfSaneSizeAreRead()
     QFETCH(QString, kind);
     QTemporaryDir dir;
     const QString path = dir.filePath(kind);
-    if (kind == QLatin1String("folder")) {
+    if (kind == "folder"_L1) {
         QVERIFY(QDir(dir.path()).mkdir(kind));
-    } else if (kind == QLatin1String("fifo")) {
+    } else if (kind == "fifo"_L1) {
         QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
-    } else if (kind == QLatin1String("huge")) {
+    } else if (kind == "huge"_L1) {
         // A valid picture followed by a sparse tail: refused for its size alone.
         QFile file(path);
         QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(fixtureBytes(QStringLiteral("quad.png")));
+        file.write(fixtureBytes(u"quad.png"_s));
         QVERIFY(file.resize(PictureLoader::MaxFileBytes + 1));
     }
     // Reading the pipe would wait for a writer that never comes: returning at all is the

@@ -6,6 +6,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 class TestProgramFiles : public QObject
 {
     Q_OBJECT
@@ -21,8 +23,8 @@ void TestProgramFiles::helpBesideTheProgramFirstThenInstalled_data()
     QTest::addColumn<QStringList>("helpFiles");
     QTest::addColumn<QStringList>("helpFolders");
     QTest::addColumn<QString>("expectedFolder");
-    const QString bin = QStringLiteral("bin");
-    const QString share = QStringLiteral("share/korvalin");
+    const QString bin = u"bin"_s;
+    const QString share = u"share/korvalin"_s;
     QTest::newRow("build folder") << QStringList{bin} << QStringList{} << bin;
     QTest::newRow("build folder, also installed")
         << QStringList{bin, share} << QStringList{} << bin;
@@ -40,16 +42,16 @@ void TestProgramFiles::helpBesideTheProgramFirstThenInstalled()
     QTemporaryDir prefix;
     QVERIFY(prefix.isValid());
     const QDir root(prefix.path());
-    QVERIFY(root.mkpath(QStringLiteral("bin")) && root.mkpath(QStringLiteral("share/korvalin")));
+    QVERIFY(root.mkpath(u"bin"_s) && root.mkpath(u"share/korvalin"_s));
     for (const QString &folder : helpFiles)
-        QVERIFY(writeBytes(root.filePath(folder + QStringLiteral("/KORVALIN.HLP")), "<html/>"));
+        QVERIFY(writeBytes(root.filePath(folder + u"/KORVALIN.HLP"_s), "<html/>"));
     for (const QString &folder : helpFolders)
-        QVERIFY(root.mkpath(folder + QStringLiteral("/KORVALIN.HLP")));
+        QVERIFY(root.mkpath(folder + u"/KORVALIN.HLP"_s));
 
-    const QString executableFolder = root.filePath(QStringLiteral("bin"));
+    const QString executableFolder = root.filePath(u"bin"_s);
     QCOMPARE(ProgramFiles::folder(executableFolder), root.filePath(expectedFolder));
     QCOMPARE(ProgramFiles::helpFile(executableFolder),
-             root.filePath(expectedFolder + QStringLiteral("/KORVALIN.HLP")));
+             root.filePath(expectedFolder + u"/KORVALIN.HLP"_s));
 }
 
 QTEST_MAIN(TestProgramFiles)

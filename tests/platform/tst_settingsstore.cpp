@@ -8,12 +8,14 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 Q_DECLARE_METATYPE(StoredValue)
 
 namespace {
 
-const QString Key = QStringLiteral("SystemInformation");
-const QString Name = QStringLiteral("Path");
+const QString Key = u"SystemInformation"_s;
+const QString Name = u"Path"_s;
 
 StoredValue text(const QByteArray &bytes)
 {
@@ -44,18 +46,17 @@ void TestSettingsStore::readingRules_data()
 {
     QTest::addColumn<StoredValue>("stored");
     QTest::addColumn<QString>("value");
-    const QString before = QStringLiteral("avant");
+    const QString before = u"avant"_s;
     QTest::newRow("text with its terminating zero")
-        << text(QByteArray("/usr/bin/outil\0", 15)) << QStringLiteral("/usr/bin/outil");
+        << text(QByteArray("/usr/bin/outil\0", 15)) << u"/usr/bin/outil"_s;
     QTest::newRow("text without a terminating zero")
-        << text("/usr/bin/outil") << QStringLiteral("/usr/bin/outil");
+        << text("/usr/bin/outil") << u"/usr/bin/outil"_s;
     QTest::newRow("empty text") << text(QByteArray()) << QString();
-    QTest::newRow("text in UTF-8") << text("/opt/syst\xC3\xA8me") << QStringLiteral("/opt/système");
-    QTest::newRow("number 258") << number(QByteArray("\x02\x01\0\0", 4)) << QStringLiteral("258");
-    QTest::newRow("number 4096") << number(QByteArray("\0\x10\0\0", 4)) << QStringLiteral("4096");
-    QTest::newRow("number 0") << number(QByteArray(4, '\0')) << QStringLiteral("0");
-    QTest::newRow("largest number")
-        << number(QByteArray(4, '\xFF')) << QStringLiteral("4294967295");
+    QTest::newRow("text in UTF-8") << text("/opt/syst\xC3\xA8me") << u"/opt/système"_s;
+    QTest::newRow("number 258") << number(QByteArray("\x02\x01\0\0", 4)) << u"258"_s;
+    QTest::newRow("number 4096") << number(QByteArray("\0\x10\0\0", 4)) << u"4096"_s;
+    QTest::newRow("number 0") << number(QByteArray(4, '\0')) << u"0"_s;
+    QTest::newRow("largest number") << number(QByteArray(4, '\xFF')) << u"4294967295"_s;
     QTest::newRow("binary value keeps what was passed")
         << StoredValue{3, QByteArray("\x01\x02", 2)} << before;
     QTest::newRow("text that fills the buffer")
@@ -68,7 +69,7 @@ void TestSettingsStore::readingRules()
     QFETCH(QString, value);
     MemoryKeyValueStore store;
     store.set(HKEY_LOCAL_MACHINE, Key, Name, stored);
-    QString read = QStringLiteral("avant");
+    QString read = u"avant"_s;
     QVERIFY(GetKeyValue(store, HKEY_LOCAL_MACHINE, Key, Name, read));
     QCOMPARE(read, value);
 }
@@ -81,9 +82,8 @@ void TestSettingsStore::missingValues_data()
     QTest::addColumn<StoredValue>("stored");
     const StoredValue path = text("/usr/bin/outil");
     QTest::newRow("another root") << 0x80000001u << Key << Name << path;
-    QTest::newRow("another key") << HKEY_LOCAL_MACHINE << QStringLiteral("Autre") << Name << path;
-    QTest::newRow("another value")
-        << HKEY_LOCAL_MACHINE << Key << QStringLiteral("Dossier") << path;
+    QTest::newRow("another key") << HKEY_LOCAL_MACHINE << u"Autre"_s << Name << path;
+    QTest::newRow("another value") << HKEY_LOCAL_MACHINE << Key << u"Dossier"_s << path;
     QTest::newRow("text longer than the buffer")
         << HKEY_LOCAL_MACHINE << Key << Name << text(QByteArray(1025, 'a'));
 }
@@ -96,7 +96,7 @@ void TestSettingsStore::missingValues()
     QFETCH(StoredValue, stored);
     MemoryKeyValueStore store;
     store.set(HKEY_LOCAL_MACHINE, Key, Name, stored);
-    QString read = QStringLiteral("avant");
+    QString read = u"avant"_s;
     QVERIFY(!GetKeyValue(store, root, key, name, read));
     QCOMPARE(read, QString());
 }
@@ -107,16 +107,16 @@ void TestSettingsStore::settingsFile_data()
     QTest::addColumn<bool>("found");
     QTest::addColumn<QString>("value");
     QTest::newRow("a path") << QByteArray("[SystemInformation]\nPath=/usr/bin/hardinfo\n") << true
-                            << QStringLiteral("/usr/bin/hardinfo");
+                            << u"/usr/bin/hardinfo"_s;
     QTest::newRow("a path with blanks")
         << QByteArray("[SystemInformation]\nPath=\"/opt/Outils système/info\"\n") << true
-        << QStringLiteral("/opt/Outils système/info");
+        << u"/opt/Outils système/info"_s;
     QTest::newRow("a text with commas")
-        << QByteArray("[SystemInformation]\nPath=a,b,c\n") << true << QStringLiteral("a,b,c");
+        << QByteArray("[SystemInformation]\nPath=a,b,c\n") << true << u"a,b,c"_s;
     QTest::newRow("a number") << QByteArray("[SystemInformation]\nPath=dword:00000102\n") << true
-                              << QStringLiteral("258");
-    QTest::newRow("not quite a number") << QByteArray("[SystemInformation]\nPath=dword:102\n")
-                                        << true << QStringLiteral("dword:102");
+                              << u"258"_s;
+    QTest::newRow("not quite a number")
+        << QByteArray("[SystemInformation]\nPath=dword:102\n") << true << u"dword:102"_s;
     QTest::newRow("another group")
         << QByteArray("[Autre]\nPath=/usr/bin/hardinfo\n") << false << QString();
     QTest::newRow("empty file") << QByteArray() << false << QString();
@@ -128,7 +128,7 @@ void TestSettingsStore::settingsFile()
     QFETCH(bool, found);
     QFETCH(QString, value);
     QTemporaryDir folder;
-    const QString path = folder.filePath(QStringLiteral("korvalin.conf"));
+    const QString path = folder.filePath(u"korvalin.conf"_s);
     QVERIFY(writeBytes(path, contents));
     const SystemSettingsFile settings(path);
     QString read;

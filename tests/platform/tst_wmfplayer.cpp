@@ -8,6 +8,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+using namespace Qt::StringLiterals;
+
 // The metafile player on small metafiles written for each case: the window mapping, the
 // object table, saved states, clipping, arcs, bitmaps and text.
 
@@ -244,7 +246,7 @@ void WmfPlayerTest::textScalesWithPicture()
 void WmfPlayerTest::textScalesOnPdfAt1200Dpi()
 {
     QTemporaryDir dir;
-    const QString pdf = dir.filePath(QStringLiteral("text.pdf"));
+    const QString pdf = dir.filePath(u"text.pdf"_s);
     {
         QPdfWriter writer(pdf);
         writer.setResolution(1200);
@@ -298,7 +300,7 @@ void WmfPlayerTest::extTextOutPlacesEachCharacter()
 void WmfPlayerTest::edgesStaySharpAt600Dpi()
 {
     const std::optional<Picture> shapes =
-        PictureLoader::load(QFINDTESTDATA(QStringLiteral("data/shapes-inkscape.wmf")));
+        PictureLoader::load(QFINDTESTDATA(u"data/shapes-inkscape.wmf"_s));
     QVERIFY(shapes);
     const RenderedPicture rendered = renderPicture(*shapes, 12, 600);
     // Across the left edge of the red square: white, then red, with at most one pixel

@@ -11,6 +11,8 @@
 
 #include <memory>
 
+using namespace Qt::StringLiterals;
+
 using PrintSettingsFile::Layout;
 using Spacing = std::array<double, 4>; // left, top, row gap, column gap
 Q_DECLARE_METATYPE(SpecialFile)
@@ -67,7 +69,7 @@ void TestPrintSettingsFile::write()
     QCOMPARE(PrintSettingsFile::encode(layout), bytes);
 
     QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("lot1.PAR"));
+    const QString path = dir.filePath(u"lot1.PAR"_s);
     QVERIFY(PrintSettingsFile::write(path, layout));
     const std::optional<Layout> back = PrintSettingsFile::read(path);
     QVERIFY(back);
@@ -129,10 +131,9 @@ void TestPrintSettingsFile::unreadable()
 void TestPrintSettingsFile::failedWriteKeepsPreviousFile()
 {
     QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("lot1.PAR"));
+    const QString path = dir.filePath(u"lot1.PAR"_s);
     QVERIFY(PrintSettingsFile::write(path, Layout{}));
-    QVERIFY(
-        !PrintSettingsFile::write(dir.filePath(QStringLiteral("lot1.PAR/autre.PAR")), Layout{}));
+    QVERIFY(!PrintSettingsFile::write(dir.filePath(u"lot1.PAR/autre.PAR"_s), Layout{}));
     QCOMPARE(fileBytes(path), QByteArray("10,4,10,4\r\n#TRUE#,#TRUE#\r\n"));
 }
 
@@ -152,12 +153,12 @@ void TestPrintSettingsFile::fullDisk()
     SmallDisk disk;
     if (!disk.isMounted())
         QSKIP("Mounting a small file system needs root");
-    const QString path = disk.filePath(QStringLiteral("lot1.PAR"));
+    const QString path = disk.filePath(u"lot1.PAR"_s);
     QVERIFY(writeBytes(path, PreviousSettings));
     QVERIFY(disk.fillLeaving(freeBytes));
     QCOMPARE(PrintSettingsFile::write(path, Layout{}), fits);
     QCOMPARE(fileBytes(path), fits ? PrintSettingsFile::encode(Layout{}) : PreviousSettings);
-    QCOMPARE(disk.files(), QStringList{QStringLiteral("lot1.PAR")});
+    QCOMPARE(disk.files(), QStringList{u"lot1.PAR"_s});
 }
 
 void TestPrintSettingsFile::refusedWriteStepKeepsPreviousFile_data()
@@ -172,13 +173,12 @@ void TestPrintSettingsFile::refusedWriteStepKeepsPreviousFile()
 {
     QFETCH(SmallFile::WriteStep, step);
     QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("lot1.PAR"));
+    const QString path = dir.filePath(u"lot1.PAR"_s);
     QVERIFY(writeBytes(path, PreviousSettings));
     const SmallFile::ScopedWriteFailure failure(step);
     QVERIFY(!PrintSettingsFile::write(path, Layout{}));
     QCOMPARE(fileBytes(path), PreviousSettings);
-    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
-             QStringList{QStringLiteral("lot1.PAR")});
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{u"lot1.PAR"_s});
 }
 
 void TestPrintSettingsFile::deviceOrPipeIsNeverReplaced_data()
@@ -192,7 +192,7 @@ void TestPrintSettingsFile::deviceOrPipeIsNeverReplaced()
 {
     QFETCH(SpecialFile, kind);
     QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("lot1.PAR"));
+    const QString path = dir.filePath(u"lot1.PAR"_s);
     if (!makeSpecialFile(kind, path))
         QSKIP("Device nodes need root and a folder that allows them");
     // A reader waits on the pipe, so a save that wrongly wrote into it would not hang.

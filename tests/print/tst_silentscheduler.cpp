@@ -15,9 +15,11 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
-const QRegularExpression noAnswer(QStringLiteral("did not answer in time"));
+const QRegularExpression noAnswer(u"did not answer in time"_s);
 
 } // namespace
 
@@ -47,8 +49,7 @@ void TestSilentScheduler::initTestCase()
 void TestSilentScheduler::printGivesUp()
 {
     QTest::ignoreMessage(QtWarningMsg, noAnswer);
-    QVERIFY(!printPage(Printer(QStringLiteral("Bureau")), drawPageMarks(),
-                       QStringLiteral("Étiquette")));
+    QVERIFY(!printPage(Printer(u"Bureau"_s), drawPageMarks(), u"Étiquette"_s));
 }
 
 void TestSilentScheduler::questionsGiveUp()
@@ -56,17 +57,17 @@ void TestSilentScheduler::questionsGiveUp()
     QTest::ignoreMessage(QtWarningMsg, noAnswer);
     QVERIFY(Printer::systemDefault().isNull());
     QTest::ignoreMessage(QtWarningMsg, noAnswer);
-    QCOMPARE(Printer(QStringLiteral("Bureau")).orientation(), 0);
+    QCOMPARE(Printer(u"Bureau"_s).orientation(), 0);
     QVERIFY(Printer::installedPrinters().isEmpty());
-    QVERIFY(PrinterSetup::offer(QStringLiteral("Bureau")).printers.isEmpty());
+    QVERIFY(PrinterSetup::offer(u"Bureau"_s).printers.isEmpty());
 }
 
 void TestSilentScheduler::switchGivesUp()
 {
     qint16 PrinterOrientation = 0;
     QTest::ignoreMessage(QtWarningMsg, noAnswer);
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("could not be changed")));
-    QCOMPARE(OrImp::SetOrientationLandscape(PrinterOrientation, Printer(QStringLiteral("Bureau"))),
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(u"could not be changed"_s));
+    QCOMPARE(OrImp::SetOrientationLandscape(PrinterOrientation, Printer(u"Bureau"_s)),
              OrImp::SwitchResult::Refused);
     QCOMPARE(PrinterOrientation, qint16(2));
 }
@@ -74,8 +75,7 @@ void TestSilentScheduler::switchGivesUp()
 void TestSilentScheduler::commandLinePrintFails_data()
 {
     QTest::addColumn<QStringList>("printer");
-    QTest::newRow("named printer")
-        << QStringList{QStringLiteral("--printer"), QStringLiteral("Bureau")};
+    QTest::newRow("named printer") << QStringList{u"--printer"_s, u"Bureau"_s};
     QTest::newRow("default printer") << QStringList();
 }
 
@@ -83,18 +83,18 @@ void TestSilentScheduler::commandLinePrintFails()
 {
     QFETCH(QStringList, printer);
     LabelFile::Zones zones = startUpZones();
-    zones[0].Caption = QStringLiteral("Sauvegarde");
-    const QString label = m_dir.filePath(QStringLiteral("silence.eti"));
-    QVERIFY(writeBytes(label, *LabelFile::encode(zones, QStringLiteral("AUCUN"))));
+    zones[0].Caption = u"Sauvegarde"_s;
+    const QString label = m_dir.filePath(u"silence.eti"_s);
+    QVERIFY(writeBytes(label, *LabelFile::encode(zones, u"AUCUN"_s)));
 
     QProcess korvalin;
     korvalin.start(QStringLiteral(KORVALIN_EXECUTABLE),
-                   QStringList{QStringLiteral("--print")} + printer + QStringList{label});
+                   QStringList{u"--print"_s} + printer + QStringList{label});
     // The budget bounds the wait; the test's own time limit is the suite's.
     QVERIFY(korvalin.waitForFinished(60000));
     QCOMPARE(korvalin.exitCode(), 1);
     const QString err = QString::fromUtf8(korvalin.readAllStandardError());
-    QVERIFY2(err.endsWith(QStringLiteral("Erreur sur l'imprimante !\n")), qPrintable(err));
+    QVERIFY2(err.endsWith(u"Erreur sur l'imprimante !\n"_s), qPrintable(err));
     QVERIFY2(err.contains(noAnswer), qPrintable(err));
 }
 

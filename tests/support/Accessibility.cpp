@@ -4,6 +4,8 @@
 #include <QWidget>
 #include <functional>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 bool isControl(QAccessible::Role role)
@@ -43,7 +45,7 @@ bool isLeftOut(QAccessibleInterface *node, const QWidget *window)
         return true;
     const QWidget *parent = widget->parentWidget();
     return node->role() == QAccessible::ScrollBar && parent &&
-           parent->objectName().startsWith(QLatin1String("qt_scrollarea"));
+           parent->objectName().startsWith("qt_scrollarea"_L1);
 }
 
 void walk(QAccessibleInterface *node, const std::function<void(QAccessibleInterface *)> &visit)
@@ -58,11 +60,10 @@ void walk(QAccessibleInterface *node, const std::function<void(QAccessibleInterf
 QString describe(QAccessibleInterface *node)
 {
     const QObject *object = node->object();
-    return QStringLiteral("role %1 object %2")
-        .arg(int(node->role()))
+    return u"role %1 object %2"_s.arg(int(node->role()))
         .arg(object ? object->objectName() + QLatin1Char(' ') +
                           QLatin1String(object->metaObject()->className())
-                    : QStringLiteral("(none)"));
+                    : u"(none)"_s);
 }
 
 } // namespace

@@ -21,11 +21,12 @@
 #include <sys/un.h>
 #include <unistd.h>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 // Installed by cups-filters; lpadmin names it lsb/usr/cupsfilters/Generic-PDF_Printer-PDF.ppd.
-const QString genericPdfPpd =
-    QStringLiteral("/usr/share/ppd/cupsfilters/Generic-PDF_Printer-PDF.ppd");
+const QString genericPdfPpd = u"/usr/share/ppd/cupsfilters/Generic-PDF_Printer-PDF.ppd"_s;
 constexpr int toolTimeoutMs = 10000;
 constexpr int pollMs = 10;
 
@@ -118,18 +119,17 @@ QMap<QString, QString> requestedAttributes(ipp_t *request, const QStringList &at
 } // namespace
 
 CupsScheduler::CupsScheduler()
-    : m_dir(QStringLiteral("/tmp/korvalin-cups-XXXXXX")) // short: a socket path has < 108 bytes
+    : m_dir(u"/tmp/korvalin-cups-XXXXXX"_s) // short: a socket path has < 108 bytes
 {
     if (!m_dir.isValid() || !writeConfiguration()) {
-        m_error = QStringLiteral("cannot prepare %1").arg(m_dir.path());
+        m_error = u"cannot prepare %1"_s.arg(m_dir.path());
         return;
     }
-    qputenv("CUPS_SERVER", QFile::encodeName(path(QStringLiteral("cupsd.sock"))));
+    qputenv("CUPS_SERVER", QFile::encodeName(path(u"cupsd.sock"_s)));
     // Not the machine's client.conf and lpoptions, nor the user's own.
-    qputenv("CUPS_SERVERROOT", QFile::encodeName(path(QStringLiteral("etc"))));
-    qputenv("HOME", QFile::encodeName(path(QStringLiteral("home"))));
-    qputenv("DBUS_SYSTEM_BUS_ADDRESS",
-            "unix:path=" + QFile::encodeName(path(QStringLiteral("no-bus"))));
+    qputenv("CUPS_SERVERROOT", QFile::encodeName(path(u"etc"_s)));
+    qputenv("HOME", QFile::encodeName(path(u"home"_s)));
+    qputenv("DBUS_SYSTEM_BUS_ADDRESS", "unix:path=" + QFile::encodeName(path(u"no-bus"_s)));
     // libcups keeps the server of its first call; this makes it read CUPS_SERVER again.
     cupsSetServer(nullptr);
 }
@@ -196,8 +196,8 @@ bool CupsScheduler::writeConfiguration()
         (m_administrationAllowed ? QByteArray()
                                  : "  AuthType Default\n  Require user korvalin-nobody\n") +
         "</Location>\n" + m_directives;
-    return writeFile(path(QStringLiteral("etc/cups-files.conf")), files) &&
-           writeFile(path(QStringLiteral("etc/cupsd.conf")), server);
+    return writeFile(path(u"etc/cups-files.conf"_s), files) &&
+           writeFile(path(u"etc/cupsd.conf"_s), server);
 }
 
 bool CupsScheduler::start()
@@ -209,20 +209,17 @@ bool CupsScheduler::start()
     m_cupsd.setProcessChannelMode(QProcess::MergedChannels);
     // The scheduler must not outlive a test process that crashes.
     m_cupsd.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGTERM); });
-    m_cupsd.start(QStringLiteral("cupsd"),
-                  {QStringLiteral("-f"), QStringLiteral("-c"),
-                   path(QStringLiteral("etc/cupsd.conf")), QStringLiteral("-s"),
-                   path(QStringLiteral("etc/cups-files.conf"))});
+    m_cupsd.start(u"cupsd"_s, {u"-f"_s, u"-c"_s, path(u"etc/cupsd.conf"_s), u"-s"_s,
+                               path(u"etc/cups-files.conf"_s)});
     if (!m_cupsd.waitForStarted(5000)) {
-        m_error = QStringLiteral("cupsd does not start: %1").arg(m_cupsd.errorString());
+        m_error = u"cupsd does not start: %1"_s.arg(m_cupsd.errorString());
         return false;
     }
     if (!waitForListener(5000)) {
-        QFile log(path(QStringLiteral("log/error_log")));
+        QFile log(path(u"log/error_log"_s));
         const QByteArray logText = log.open(QIODevice::ReadOnly) ? log.readAll() : QByteArray();
-        m_error =
-            QStringLiteral("cupsd does not listen: %1%2")
-                .arg(QString::fromLocal8Bit(m_cupsd.readAll()), QString::fromLocal8Bit(logText));
+        m_error = u"cupsd does not listen: %1%2"_s.arg(QString::fromLocal8Bit(m_cupsd.readAll()),
+                                                       QString::fromLocal8Bit(logText));
         stop();
         return false;
     }
@@ -231,7 +228,7 @@ bool CupsScheduler::start()
 
 bool CupsScheduler::waitForListener(int timeoutMs)
 {
-    const QByteArray socketPath = QFile::encodeName(path(QStringLiteral("cupsd.sock")));
+    const QByteArray socketPath = QFile::encodeName(path(u"cupsd.sock"_s));
     const QDeadlineTimer deadline(timeoutMs);
     while (!socketAccepts(socketPath)) {
         if (m_cupsd.state() == QProcess::NotRunning || deadline.hasExpired())
@@ -254,15 +251,13 @@ void CupsScheduler::stop()
 
 QString CupsScheduler::outputPath(const QString &queue) const
 {
-    return path(QStringLiteral("out/%1.pdf").arg(queue));
+    return path(u"out/%1.pdf"_s.arg(queue));
 }
 
 QString CupsScheduler::addPdfQueue(const QString &name, const QStringList &lpadminOptions)
 {
     const bool added = addQueue(
-        name,
-        {QStringLiteral("-m"), QStringLiteral("lsb/usr/cupsfilters/Generic-PDF_Printer-PDF.ppd")},
-        lpadminOptions);
+        name, {u"-m"_s, u"lsb/usr/cupsfilters/Generic-PDF_Printer-PDF.ppd"_s}, lpadminOptions);
     return added ? outputPath(name) : QString();
 }
 
@@ -270,25 +265,24 @@ QString CupsScheduler::addPdfQueueWithA4Margins(const QString &name, const QMarg
 {
     QFile model(genericPdfPpd);
     if (!model.open(QIODevice::ReadOnly)) {
-        m_error = QStringLiteral("cannot read %1").arg(genericPdfPpd);
+        m_error = u"cannot read %1"_s.arg(genericPdfPpd);
         return {};
     }
     QString ppd = QString::fromLatin1(model.readAll());
     // The PPD's A4 is 595 x 842 points; its printable area is "left bottom right top".
-    const QString area = QStringLiteral("*ImageableArea A4/A4: \"%1 %2 %3 %4\"")
-                             .arg(marginsPt.left())
+    const QString area = u"*ImageableArea A4/A4: \"%1 %2 %3 %4\""_s.arg(marginsPt.left())
                              .arg(marginsPt.bottom())
                              .arg(595 - marginsPt.right())
                              .arg(842 - marginsPt.top());
-    ppd.replace(QRegularExpression(QStringLiteral("^\\*ImageableArea A4/A4: .*$"),
-                                   QRegularExpression::MultilineOption),
-                area);
-    const QString ppdPath = path(name + QStringLiteral(".ppd"));
+    ppd.replace(
+        QRegularExpression(u"^\\*ImageableArea A4/A4: .*$"_s, QRegularExpression::MultilineOption),
+        area);
+    const QString ppdPath = path(name + u".ppd"_s);
     if (!ppd.contains(area) || !writeFile(ppdPath, ppd.toLatin1())) {
-        m_error = QStringLiteral("cannot write %1").arg(ppdPath);
+        m_error = u"cannot write %1"_s.arg(ppdPath);
         return {};
     }
-    const bool added = addQueue(name, {QStringLiteral("-P"), ppdPath}, {});
+    const bool added = addQueue(name, {u"-P"_s, ppdPath}, {});
     return added ? outputPath(name) : QString();
 }
 
@@ -296,54 +290,51 @@ bool CupsScheduler::addQueue(const QString &name, const QStringList &modelArgume
                              const QStringList &lpadminOptions)
 {
     // A raw queue with a file device writes nothing: the PDF printer model gives it a filter.
-    QStringList arguments{QStringLiteral("-p"), name, QStringLiteral("-E"), QStringLiteral("-v"),
-                          QStringLiteral("file:") + outputPath(name)};
-    arguments << modelArguments << QStringLiteral("-o") << QStringLiteral("PageSize=A4");
+    QStringList arguments{u"-p"_s, name, u"-E"_s, u"-v"_s, u"file:"_s + outputPath(name)};
+    arguments << modelArguments << u"-o"_s << u"PageSize=A4"_s;
     for (const QString &option : lpadminOptions)
-        arguments << QStringLiteral("-o") << option;
-    return run(QStringLiteral("lpadmin"), arguments);
+        arguments << u"-o"_s << option;
+    return run(u"lpadmin"_s, arguments);
 }
 
 bool CupsScheduler::rejectJobs(const QString &name)
 {
-    return run(QStringLiteral("cupsreject"), {name});
+    return run(u"cupsreject"_s, {name});
 }
 
 bool CupsScheduler::setDefault(const QString &name)
 {
-    return run(QStringLiteral("lpadmin"), {QStringLiteral("-d"), name});
+    return run(u"lpadmin"_s, {u"-d"_s, name});
 }
 
 bool CupsScheduler::setDefaultOrientation(const QString &name, int orientationRequested)
 {
-    return run(QStringLiteral("lpadmin"),
-               {QStringLiteral("-p"), name, QStringLiteral("-o"),
-                QStringLiteral("orientation-requested-default=%1").arg(orientationRequested)});
+    return run(u"lpadmin"_s, {u"-p"_s, name, u"-o"_s,
+                              u"orientation-requested-default=%1"_s.arg(orientationRequested)});
 }
 
 bool CupsScheduler::setQueueDefault(const QString &name, const QString &option)
 {
-    return run(QStringLiteral("lpadmin"),
-               {QStringLiteral("-p"), name, QStringLiteral("-o"), option});
+    return run(u"lpadmin"_s, {u"-p"_s, name, u"-o"_s, option});
 }
 
 QMap<QString, QString> CupsScheduler::printerOptions(const QString &name) const
 {
-    return lpoptions(name, path(QStringLiteral("home")));
+    return lpoptions(name, path(u"home"_s));
 }
 
 QMap<QString, QString> CupsScheduler::printerOptionsForAnotherUser(const QString &name) const
 {
-    return lpoptions(name, path(QStringLiteral("another-home")));
+    return lpoptions(name, path(u"another-home"_s));
 }
 
 QMap<QString, QString> CupsScheduler::lpoptions(const QString &name, const QString &home) const
 {
     QProcess tool;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("HOME"), home);
+    environment.insert(u"HOME"_s, home);
     tool.setProcessEnvironment(environment);
-    tool.start(QStringLiteral("lpoptions"), {QStringLiteral("-p"), name});
+    tool.start(u"lpoptions"_s, {u"-p"_s, name});
     if (!tool.waitForFinished(toolTimeoutMs) || tool.exitCode() != 0) {
         tool.kill();
         tool.waitForFinished(1000);
@@ -368,13 +359,12 @@ bool CupsScheduler::run(const QString &program, const QStringList &arguments)
     if (!tool.waitForFinished(toolTimeoutMs)) {
         tool.kill();
         tool.waitForFinished(1000);
-        m_error = QStringLiteral("%1 did not finish: %2").arg(program, tool.errorString());
+        m_error = u"%1 did not finish: %2"_s.arg(program, tool.errorString());
         return false;
     }
     if (tool.exitStatus() != QProcess::NormalExit || tool.exitCode() != 0) {
-        m_error = QStringLiteral("%1 %2 failed: %3")
-                      .arg(program, arguments.join(QLatin1Char(' ')),
-                           QString::fromLocal8Bit(tool.readAll()));
+        m_error = u"%1 %2 failed: %3"_s.arg(program, arguments.join(QLatin1Char(' ')),
+                                            QString::fromLocal8Bit(tool.readAll()));
         return false;
     }
     return true;

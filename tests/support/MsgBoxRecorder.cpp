@@ -2,6 +2,8 @@
 
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 MsgBoxRecorder::MsgBoxRecorder() : m_guard([this](const MsgBoxCall &call) { return answer(call); })
 {
 }
@@ -10,7 +12,7 @@ MsgBoxRecorder::~MsgBoxRecorder()
 {
     // A box the script waited for and that never came is a fault as much as an extra one.
     for (const Expectation &missing : std::as_const(m_expected))
-        fail(QStringLiteral("Expected message box never shown: %1").arg(described(missing.call)));
+        fail(u"Expected message box never shown: %1"_s.arg(described(missing.call)));
 }
 
 void MsgBoxRecorder::expect(const MsgBoxCall &call, MsgBoxResult answer)
@@ -27,13 +29,13 @@ MsgBoxResult MsgBoxRecorder::answer(const MsgBoxCall &call)
 {
     m_calls.append(call);
     if (m_expected.isEmpty()) {
-        fail(QStringLiteral("Unexpected message box: %1").arg(described(call)));
+        fail(u"Unexpected message box: %1"_s.arg(described(call)));
         return MsgBoxResult::Cancel;
     }
     const Expectation next = m_expected.takeFirst();
     if (!(next.call == call)) {
-        fail(QStringLiteral("Message box differs.\n   Actual: %1\n Expected: %2")
-                 .arg(described(call), described(next.call)));
+        fail(u"Message box differs.\n   Actual: %1\n Expected: %2"_s.arg(described(call),
+                                                                         described(next.call)));
     }
     return next.answer;
 }
@@ -60,14 +62,11 @@ char *toString(const MsgBoxCall &call)
     static const char *const buttons[] = {"OKOnly", "OKCancel", "YesNo"};
     static const char *const icons[] = {"None", "Critical", "Question", "Exclamation",
                                         "Information"};
-    const QString text =
-        QStringLiteral("{prompt \"%1\", %2, %3, title \"%4\", default %5}")
-            .arg(QString(call.prompt)
-                     .replace(QLatin1Char('\r'), QLatin1String("\\r"))
-                     .replace(QLatin1Char('\n'), QLatin1String("\\n")),
-                 QLatin1String(buttons[int(call.buttons)]), QLatin1String(icons[int(call.icon)]),
-                 call.title,
-                 call.defaultButton == MsgBoxDefault::First ? QLatin1String("first")
-                                                            : QLatin1String("second"));
+    const QString text = u"{prompt \"%1\", %2, %3, title \"%4\", default %5}"_s.arg(
+        QString(call.prompt)
+            .replace(QLatin1Char('\r'), "\\r"_L1)
+            .replace(QLatin1Char('\n'), "\\n"_L1),
+        QLatin1String(buttons[int(call.buttons)]), QLatin1String(icons[int(call.icon)]), call.title,
+        call.defaultButton == MsgBoxDefault::First ? "first"_L1 : "second"_L1);
     return qstrdup(text.toUtf8().constData());
 }

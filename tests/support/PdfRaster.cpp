@@ -3,16 +3,17 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
+using namespace Qt::StringLiterals;
+
 QImage renderPdfPage(const QString &pdfPath, int dotsPerInch)
 {
     QTemporaryDir dir;
-    const QString prefix = dir.filePath(QStringLiteral("page"));
+    const QString prefix = dir.filePath(u"page"_s);
     QProcess pdftoppm;
-    pdftoppm.start(QStringLiteral("pdftoppm"),
-                   {QStringLiteral("-gray"), QStringLiteral("-png"), QStringLiteral("-singlefile"),
-                    QStringLiteral("-r"), QString::number(dotsPerInch), QStringLiteral("-aaVector"),
-                    QStringLiteral("no"), pdfPath, prefix});
+    pdftoppm.start(u"pdftoppm"_s,
+                   {u"-gray"_s, u"-png"_s, u"-singlefile"_s, u"-r"_s, QString::number(dotsPerInch),
+                    u"-aaVector"_s, u"no"_s, pdfPath, prefix});
     if (!pdftoppm.waitForFinished(30000) || pdftoppm.exitCode() != 0)
         return QImage();
-    return QImage(prefix + QStringLiteral(".png"));
+    return QImage(prefix + u".png"_s);
 }

@@ -3,6 +3,8 @@
 #include <QProcess>
 #include <QXmlStreamReader>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 double number(const QXmlStreamAttributes &attributes, const char *name)
@@ -15,8 +17,7 @@ double number(const QXmlStreamAttributes &attributes, const char *name)
 QList<PdfTextPage> readPdfText(const QString &pdfPath)
 {
     QProcess pdftotext;
-    pdftotext.start(QStringLiteral("pdftotext"),
-                    {QStringLiteral("-bbox"), pdfPath, QStringLiteral("-")});
+    pdftotext.start(u"pdftotext"_s, {u"-bbox"_s, pdfPath, u"-"_s});
     if (!pdftotext.waitForFinished(10000) || pdftotext.exitStatus() != QProcess::NormalExit ||
         pdftotext.exitCode() != 0)
         return {};
@@ -27,9 +28,9 @@ QList<PdfTextPage> readPdfText(const QString &pdfPath)
         if (xml.readNext() != QXmlStreamReader::StartElement)
             continue;
         const QXmlStreamAttributes attributes = xml.attributes();
-        if (xml.name() == QLatin1String("page")) {
+        if (xml.name() == "page"_L1) {
             pages.append({QSizeF(number(attributes, "width"), number(attributes, "height")), {}});
-        } else if (xml.name() == QLatin1String("word") && !pages.isEmpty()) {
+        } else if (xml.name() == "word"_L1 && !pages.isEmpty()) {
             const QRectF box(QPointF(number(attributes, "xMin"), number(attributes, "yMin")),
                              QPointF(number(attributes, "xMax"), number(attributes, "yMax")));
             pages.last().words.append({xml.readElementText(), box});
@@ -50,7 +51,7 @@ PdfWord findWord(const PdfTextPage &page, const QString &text)
 QStringList readPdfFonts(const QString &pdfPath)
 {
     QProcess pdffonts;
-    pdffonts.start(QStringLiteral("pdffonts"), {pdfPath});
+    pdffonts.start(u"pdffonts"_s, {pdfPath});
     if (!pdffonts.waitForFinished(10000) || pdffonts.exitStatus() != QProcess::NormalExit ||
         pdffonts.exitCode() != 0)
         return {};

@@ -7,7 +7,9 @@
 #include <sys/un.h>
 #include <unistd.h>
 
-SilentScheduler::SilentScheduler() : m_dir(QStringLiteral("/tmp/korvalin-silent-XXXXXX"))
+using namespace Qt::StringLiterals;
+
+SilentScheduler::SilentScheduler() : m_dir(u"/tmp/korvalin-silent-XXXXXX"_s)
 {
     const QByteArray path = QFile::encodeName(socketPath());
     sockaddr_un address{};
@@ -29,7 +31,7 @@ SilentScheduler::SilentScheduler() : m_dir(QStringLiteral("/tmp/korvalin-silent-
     qputenv("CUPS_SERVERROOT", QFile::encodeName(m_dir.path()));
     qputenv("HOME", QFile::encodeName(m_dir.path()));
     qputenv("DBUS_SYSTEM_BUS_ADDRESS",
-            "unix:path=" + QFile::encodeName(m_dir.filePath(QStringLiteral("no-bus"))));
+            "unix:path=" + QFile::encodeName(m_dir.filePath(u"no-bus"_s)));
     cupsSetServer(nullptr);
 }
 

@@ -5,9 +5,11 @@
 
 #include <sys/mount.h>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
-const QString FillerFolder = QStringLiteral("remplissage");
+const QString FillerFolder = u"remplissage"_s;
 
 } // namespace
 

@@ -20,6 +20,8 @@
 #include <algorithm>
 #include <cstdio>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 double median(QList<double> values)
@@ -53,7 +55,7 @@ int main(int argc, char **argv)
     CupsScheduler cups; // first, so that libcups sees only the private scheduler
     QApplication app(argc, argv);
     const int runs = argc > 1 ? QString::fromLocal8Bit(argv[1]).toInt() : 15;
-    const QString queue = QStringLiteral("Mesure");
+    const QString queue = u"Mesure"_s;
     if (!cups.start() || cups.addPdfQueue(queue).isEmpty() || !cups.setDefault(queue)) {
         std::fprintf(stderr, "CUPS: %s\n", qPrintable(cups.errorString()));
         return 1;
@@ -66,7 +68,7 @@ int main(int argc, char **argv)
     form.show();
     if (!waitFor([&] { return form.windowHandle() && form.windowHandle()->isExposed(); }))
         return 1;
-    QAction *print = form.findChild<QAction *>(QStringLiteral("Mnu_Imprimer"));
+    QAction *print = form.findChild<QAction *>(u"Mnu_Imprimer"_s);
 
     QElapsedTimer clock;
     clock.start();
@@ -86,7 +88,7 @@ int main(int argc, char **argv)
             poll.stop();
             if (run > 0)
                 appearances.append(millisecondsSince(clock, commandAt));
-            settings->findChild<QAbstractButton *>(QStringLiteral("Command1"))->click();
+            settings->findChild<QAbstractButton *>(u"Command1"_s)->click();
         });
         poll.start();
         commandAt = clock.nsecsElapsed();

@@ -17,6 +17,8 @@
 #include <QWindow>
 #include <functional>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 constexpr int ManyFiles = 10000;
@@ -58,7 +60,7 @@ void makeManyFiles(const QString &folder)
     if (QDir(folder).count() >= ManyFiles)
         return;
     for (int index = 0; index < ManyFiles; ++index) {
-        QFile file(folder + QStringLiteral("/image%1.bmp").arg(index, 5, 10, QLatin1Char('0')));
+        QFile file(folder + u"/image%1.bmp"_s.arg(index, 5, 10, QLatin1Char('0')));
         file.open(QIODevice::WriteOnly);
     }
 }
@@ -93,9 +95,9 @@ qint64 openViewer(Module1 &state, std::unique_ptr<VisuIMG> &viewer)
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    const QString data = app.arguments().value(1, QDir::tempPath() + QStringLiteral("/viewer"));
-    const QString many = data + QStringLiteral("/10000");
-    const QString photo = data + QStringLiteral("/photo/photo.jpg");
+    const QString data = app.arguments().value(1, QDir::tempPath() + u"/viewer"_s);
+    const QString many = data + u"/10000"_s;
+    const QString photo = data + u"/photo/photo.jpg"_s;
     makeManyFiles(many);
     makePhotograph(photo);
     QTextStream out(stdout);
@@ -105,15 +107,15 @@ int main(int argc, char *argv[])
     state.AppPath = QFileInfo(photo).absolutePath();
     std::unique_ptr<VisuIMG> viewer;
     const qint64 openMs = openViewer(state, viewer);
-    auto *files = viewer->findChild<FileList *>(QStringLiteral("File1"));
+    auto *files = viewer->findChild<FileList *>(u"File1"_s);
     QElapsedTimer clock;
     clock.start();
     Loop().until([&] { return files->folder() == state.AppPath; });
 
     // The photograph, from the choice of its name to its painting.
-    files->setPattern(QStringLiteral("*.jpg"));
+    files->setPattern(u"*.jpg"_s);
     Loop().until([&] { return files->names().size() == 1; });
-    auto *large = viewer->findChild<PictureBox *>(QStringLiteral("Open"));
+    auto *large = viewer->findChild<PictureBox *>(u"Open"_s);
     PaintCounter painted;
     large->installEventFilter(&painted);
     Loop pictureLoop;
@@ -129,7 +131,7 @@ int main(int argc, char *argv[])
     clock.restart();
     viewer = std::make_unique<VisuIMG>(state);
     viewer->show();
-    files = viewer->findChild<FileList *>(QStringLiteral("File1"));
+    files = viewer->findChild<FileList *>(u"File1"_s);
     listing.until([&] { return !files->names().isEmpty(); });
     const qint64 firstMs = clock.elapsed();
     listing.until([&] { return files->names().size() == ManyFiles; });

@@ -13,6 +13,8 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 // What a command showed first: "message <title>", "open <title>", "save <title>", "font",
@@ -21,7 +23,7 @@ struct FirstEffect
 {
     explicit FirstEffect(Form1Harness &h)
         : harness(h), guard([this](const MsgBoxCall &call) {
-              messages.append(QStringLiteral("message ") + call.title);
+              messages.append(u"message "_s + call.title);
               return call.buttons == MsgBoxButtons::YesNo ? MsgBoxResult::No : MsgBoxResult::Cancel;
           })
     {
@@ -36,17 +38,17 @@ struct FirstEffect
         const ScriptedDialogs::Shown &shown = harness.dialogs->shown().first();
         switch (shown.kind) {
         case ScriptedDialogs::Kind::Open:
-            return QStringLiteral("open ") + shown.title;
+            return u"open "_s + shown.title;
         case ScriptedDialogs::Kind::Save:
-            return QStringLiteral("save ") + shown.title;
+            return u"save "_s + shown.title;
         case ScriptedDialogs::Kind::Font:
-            return QStringLiteral("font");
+            return u"font"_s;
         case ScriptedDialogs::Kind::Color:
-            return QStringLiteral("colour");
+            return u"colour"_s;
         case ScriptedDialogs::Kind::Printer:
-            return QStringLiteral("printer");
+            return u"printer"_s;
         case ScriptedDialogs::Kind::Help:
-            return QStringLiteral("help %1").arg(shown.helpCommand);
+            return u"help %1"_s.arg(shown.helpCommand);
         }
         return QString();
     }
@@ -68,35 +70,32 @@ private slots:
         const QDate dayBefore = QDate::currentDate();
         Form1Harness h;
         const QDate dayAfter = QDate::currentDate();
-        QCOMPARE(h.form->windowTitle(),
-                 QStringLiteral("Création d'étiquette pour disquette 3\"1/2"));
-        QCOMPARE(h.panel(1), QStringLiteral("SANS NOM"));
+        QCOMPARE(h.form->windowTitle(), u"Création d'étiquette pour disquette 3\"1/2"_s);
+        QCOMPARE(h.panel(1), u"SANS NOM"_s);
         // The date may change while the window starts.
         const QLocale french(QLocale::French, QLocale::France);
         QVERIFY2(h.panel(2) == french.toString(dayBefore, QLocale::ShortFormat) ||
                      h.panel(2) == french.toString(dayAfter, QLocale::ShortFormat),
                  qPrintable(h.panel(2)));
-        QVERIFY2(QRegularExpression(QStringLiteral("^\\d\\d:\\d\\d:\\d\\d$"))
-                     .match(h.panel(3))
-                     .hasMatch(),
+        QVERIFY2(QRegularExpression(u"^\\d\\d:\\d\\d:\\d\\d$"_s).match(h.panel(3)).hasMatch(),
                  qPrintable(h.panel(3)));
-        QCOMPARE(h.panel(5), QStringLiteral("MAJ"));
-        QCOMPARE(h.panel(6), QStringLiteral("INSER"));
+        QCOMPARE(h.panel(5), u"MAJ"_s);
+        QCOMPARE(h.panel(6), u"INSER"_s);
         QVERIFY(!h.panel(4).isEmpty());
         for (int zone = 1; zone <= 3; ++zone)
             QCOMPARE(h.zoneDisplay(zone)->backColor(), zone == 1 ? 12632256 : 16777215);
-        QCOMPARE(h.find<QGroupBox>("Frame1")->title(), QStringLiteral("Aligner texte 1"));
-        QCOMPARE(h.find<QLabel>("Label4")->text(), QStringLiteral("Edition du texte zone 1"));
+        QCOMPARE(h.find<QGroupBox>("Frame1")->title(), u"Aligner texte 1"_s);
+        QCOMPARE(h.find<QLabel>("Label4")->text(), u"Edition du texte zone 1"_s);
         QVERIFY(h.find<QRadioButton>("Option1")->isChecked());
         QVERIFY(h.text1()->text().isEmpty());
-        QCOMPARE(h.text1()->font().family(), QStringLiteral("Arial"));
+        QCOMPARE(h.text1()->font().family(), u"Arial"_s);
         QCOMPARE(h.text1()->font().pointSizeF(), 8.25);
         QCOMPARE(h.state.CurrentZone, qint16(1));
         QVERIFY(!h.state.Modified);
         QCOMPARE(h.zone(1), TextZone::startUp(1));
         QCOMPARE(h.zone(2).ForeColor, WindowTextColor);
         QCOMPARE(h.zone(3), TextZone::startUp(3));
-        QCOMPARE(h.find<QLabel>("Label6")->text(), QStringLiteral("Aucune imprimante"));
+        QCOMPARE(h.find<QLabel>("Label6")->text(), u"Aucune imprimante"_s);
         QVERIFY(!h.action("Mnu_ImpPort")->isChecked());
         QVERIFY(!h.action("Mnu_ImpPays")->isChecked());
         QVERIFY(h.msgBoxes.allSeen());
@@ -155,8 +154,7 @@ private slots:
         QStringList frames;
         for (const QGroupBox *frame : h.form->findChildren<QGroupBox *>())
             frames.append(frame->title());
-        for (const QString &title : {QStringLiteral("Iimprimante "), QStringLiteral("Logo / Icône"),
-                                     QStringLiteral("Texte")})
+        for (const QString &title : {u"Iimprimante "_s, u"Logo / Icône"_s, u"Texte"_s})
             QVERIFY2(frames.contains(title), qPrintable(title));
     }
 
@@ -242,7 +240,7 @@ private slots:
         QFETCH(bool, enabled);
         Form1Harness h;
         h.form->show();
-        if (entry.startsWith(QLatin1String("toolbar "))) {
+        if (entry.startsWith("toolbar "_L1)) {
             QAction *button = h.toolbarEntry(entry.mid(8).toInt());
             QCOMPARE(button->isEnabled(), enabled);
         } else if (auto *button = h.form->findChild<QAbstractButton *>(entry)) {
@@ -315,13 +313,13 @@ private slots:
         QFETCH(int, index);
         Form1Harness h;
         h.clickZone(2);
-        h.type(QStringLiteral("texte"));
+        h.type(u"texte"_s);
         FirstEffect first(h);
         h.toolbarEntry(index)->trigger();
         QCOMPARE(first.text(), QString());
         QCOMPARE(h.state.CurrentZone, qint16(2));
-        QCOMPARE(h.zone(2).Caption, QStringLiteral("texte"));
-        QCOMPARE(h.panel(1), QStringLiteral("SANS NOM"));
+        QCOMPARE(h.zone(2).Caption, u"texte"_s);
+        QCOMPARE(h.panel(1), u"SANS NOM"_s);
     }
 
     void clockTicksEverySecond()
@@ -340,7 +338,7 @@ private slots:
         clock->start(0);
         QVERIFY(ticks.wait());
         const QTime after = QTime::currentTime();
-        const QTime shown = QTime::fromString(h.panel(3), QStringLiteral("HH:mm:ss"));
+        const QTime shown = QTime::fromString(h.panel(3), u"HH:mm:ss"_s);
         QVERIFY2(shown.isValid(), qPrintable(h.panel(3)));
         const QTime from(before.hour(), before.minute(), before.second());
         // Midnight may pass between the two readings.
@@ -357,16 +355,16 @@ private slots:
         QVERIFY(panels->panelLit(5));
         QVERIFY(panels->panelLit(6));
         h.clickZone(1);
-        h.type(QStringLiteral("abc"));
+        h.type(u"abc"_s);
         QTest::keyClick(h.text1(), Qt::Key_Home);
         QTest::keyClick(h.text1(), Qt::Key_Insert);
         QVERIFY(!panels->panelLit(6));
-        h.keys(QStringLiteral("X"));
-        QCOMPARE(h.zone(1).Caption, QStringLiteral("Xbc"));
+        h.keys(u"X"_s);
+        QCOMPARE(h.zone(1).Caption, u"Xbc"_s);
         QTest::keyClick(h.text1(), Qt::Key_Insert);
         QVERIFY(panels->panelLit(6));
-        h.keys(QStringLiteral("Y"));
-        QCOMPARE(h.zone(1).Caption, QStringLiteral("XYbc"));
+        h.keys(u"Y"_s);
+        QCOMPARE(h.zone(1).Caption, u"XYbc"_s);
         QVERIFY(panels->panelLit(5));
     }
 
@@ -391,7 +389,7 @@ private slots:
         QFETCH(QString, helpFile);
         QFETCH(int, command);
         Form1Harness h(QString(), appPath);
-        h.form->commonDialog().HelpKey = QStringLiteral("ancien mot");
+        h.form->commonDialog().HelpKey = u"ancien mot"_s;
         h.action(entry.toLatin1().constData())->trigger();
         QCOMPARE(h.dialogs->shown().size(), 1);
         const ScriptedDialogs::Shown &shown = h.dialogs->shown().first();
@@ -408,11 +406,10 @@ private slots:
         QTest::addColumn<ScriptedDialogs::Answer>("answer");
         QTest::addColumn<QString>("printerAfter");
         QTest::newRow("chosen") << ScriptedDialogs::Answer(
-                                       PrinterSetupChoice{QStringLiteral("Bureau"),
-                                                          QStringLiteral("iso_a4_210x297mm"), 2})
-                                << QStringLiteral("Bureau");
+                                       PrinterSetupChoice{u"Bureau"_s, u"iso_a4_210x297mm"_s, 2})
+                                << u"Bureau"_s;
         QTest::newRow("cancelled")
-            << ScriptedDialogs::Answer(ScriptedDialogs::Cancel{}) << QStringLiteral("Atelier");
+            << ScriptedDialogs::Answer(ScriptedDialogs::Cancel{}) << u"Atelier"_s;
     }
 
     // Without a print scheduler: the dialog still comes, and a choice that cannot be stored
@@ -421,7 +418,7 @@ private slots:
     {
         QFETCH(ScriptedDialogs::Answer, answer);
         QFETCH(QString, printerAfter);
-        Form1Harness h{Printer(QStringLiteral("Atelier"))};
+        Form1Harness h{Printer(u"Atelier"_s)};
         QSignalSpy shownAgain(h.form.get(), &Form1::orientationShown);
         // The start-up answer first: one about a printer no longer chosen is never shown.
         QTRY_COMPARE_WITH_TIMEOUT(shownAgain.size(), 1, 30000);
@@ -436,12 +433,12 @@ private slots:
         QCOMPARE(shown.kind, ScriptedDialogs::Kind::Printer);
         QCOMPARE(shown.flags, 64);
         QVERIFY(!shown.cancelError);
-        QCOMPARE(shown.printer, QStringLiteral("Atelier"));
+        QCOMPARE(shown.printer, u"Atelier"_s);
         QCOMPARE(h.printer.name(), printerAfter);
         if (chosen) {
             QTRY_COMPARE_WITH_TIMEOUT(shownAgain.size(), 2, 30000);
             QVERIFY(h.msgBoxes.allSeen());
-            QCOMPARE(h.find<QLabel>("Label6")->text(), QStringLiteral("Aucune imprimante"));
+            QCOMPARE(h.find<QLabel>("Label6")->text(), u"Aucune imprimante"_s);
         }
         QVERIFY(h.msgBoxes.allSeen());
     }
@@ -450,14 +447,10 @@ private slots:
     {
         QTest::addColumn<QString>("argument"); // %1 stands for the temporary folder
         QTest::addColumn<QString>("name");
-        QTest::newRow("absolute") << QStringLiteral("%1/disque.eti")
-                                  << QStringLiteral("DISQUE.ETI");
-        QTest::newRow("quoted") << QStringLiteral("\"%1/disque.eti\"")
-                                << QStringLiteral("DISQUE.ETI");
-        QTest::newRow("bare name in the current folder")
-            << QStringLiteral("disque.eti") << QStringLiteral("DISQUE.ETI");
-        QTest::newRow("relative path")
-            << QStringLiteral("sous/../disque.eti") << QStringLiteral("DISQUE.ETI");
+        QTest::newRow("absolute") << u"%1/disque.eti"_s << u"DISQUE.ETI"_s;
+        QTest::newRow("quoted") << u"\"%1/disque.eti\""_s << u"DISQUE.ETI"_s;
+        QTest::newRow("bare name in the current folder") << u"disque.eti"_s << u"DISQUE.ETI"_s;
+        QTest::newRow("relative path") << u"sous/../disque.eti"_s << u"DISQUE.ETI"_s;
     }
 
     void commandLineDocument()
@@ -465,44 +458,43 @@ private slots:
         QFETCH(QString, argument);
         QFETCH(QString, name);
         QTemporaryDir folder;
-        QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("sous")));
+        QVERIFY(QDir(folder.path()).mkdir(u"sous"_s));
         LabelFile::Zones zones = startUpZones();
-        zones[0].Caption = QStringLiteral("Sauvegarde");
+        zones[0].Caption = u"Sauvegarde"_s;
         zones[0].Alignment = AlignCentre;
-        zones[2].Caption = QStringLiteral("Janvier");
+        zones[2].Caption = u"Janvier"_s;
         Module1 writer;
-        QVERIFY(LabelFile::save(folder.filePath(QStringLiteral("disque.eti")), zones, writer));
+        QVERIFY(LabelFile::save(folder.filePath(u"disque.eti"_s), zones, writer));
         const QString previousFolder = QDir::currentPath();
         QDir::setCurrent(folder.path());
-        Form1Harness h(argument.contains(QLatin1String("%1")) ? argument.arg(folder.path())
-                                                              : argument);
+        Form1Harness h(argument.contains("%1"_L1) ? argument.arg(folder.path()) : argument);
         QDir::setCurrent(previousFolder);
         QVERIFY(h.msgBoxes.allSeen());
         QCOMPARE(h.panel(1), name);
         QCOMPARE(QFileInfo(h.state.LabelFileName).canonicalFilePath(),
-                 QFileInfo(folder.filePath(QStringLiteral("disque.eti"))).canonicalFilePath());
-        QCOMPARE(h.zone(1).Caption, QStringLiteral("Sauvegarde"));
-        QCOMPARE(h.zone(3).Caption, QStringLiteral("Janvier"));
-        QCOMPARE(h.text1()->text(), QStringLiteral("Sauvegarde"));
+                 QFileInfo(folder.filePath(u"disque.eti"_s)).canonicalFilePath());
+        QCOMPARE(h.zone(1).Caption, u"Sauvegarde"_s);
+        QCOMPARE(h.zone(3).Caption, u"Janvier"_s);
+        QCOMPARE(h.text1()->text(), u"Sauvegarde"_s);
         QVERIFY(h.find<QRadioButton>("Option3")->isChecked());
         QVERIFY(!h.state.Modified);
         QCOMPARE(h.zoneDisplay(1)->backColor(), 12632256);
-        QCOMPARE(h.find<QLabel>("Label4")->text(), QStringLiteral("Edition du texte zone 1"));
-        QCOMPARE(h.find<QGroupBox>("Frame1")->title(), QStringLiteral("Aligner texte 1"));
+        QCOMPARE(h.find<QLabel>("Label4")->text(), u"Edition du texte zone 1"_s);
+        QCOMPARE(h.find<QGroupBox>("Frame1")->title(), u"Aligner texte 1"_s);
     }
 
     void commandLineDocumentThatCannotBeRead()
     {
         QTemporaryDir folder;
-        Form1Harness h(folder.filePath(QStringLiteral("absent.eti")),
-                       errorBox(QStringLiteral("Erreur d'ouverture du fichier")));
+        Form1Harness h(folder.filePath(u"absent.eti"_s),
+                       errorBox(u"Erreur d'ouverture du fichier"_s));
         QVERIFY(h.msgBoxes.allSeen());
         // The window loads all the same, on the empty label, untitled: a Save must not
         // write where the file would not open.
-        QCOMPARE(h.panel(1), QStringLiteral("SANS NOM"));
+        QCOMPARE(h.panel(1), u"SANS NOM"_s);
         QCOMPARE(h.state.LabelFileName, QString());
         QCOMPARE(h.zone(1), TextZone::startUp(1));
-        QCOMPARE(h.find<QGroupBox>("Frame1")->title(), QStringLiteral("Aligner texte 1"));
+        QCOMPARE(h.find<QGroupBox>("Frame1")->title(), u"Aligner texte 1"_s);
     }
 
     void closingThroughTheFrameEndsWithoutQuestion()
@@ -510,9 +502,9 @@ private slots:
         QTemporaryDir folder;
         Form1Harness h;
         h.form->show();
-        h.type(QStringLiteral("pas enregistré"));
+        h.type(u"pas enregistré"_s);
         QVERIFY(h.state.Modified);
-        h.state.LabelFileName = folder.filePath(QStringLiteral("jamais.eti"));
+        h.state.LabelFileName = folder.filePath(u"jamais.eti"_s);
         QVERIFY(programEnds([&] { QVERIFY(h.form->close()); }));
         QVERIFY(h.msgBoxes.calls().isEmpty());
         QVERIFY(h.dialogs->shown().isEmpty());
@@ -522,10 +514,9 @@ private slots:
     void qtSpeaksFrench()
     {
         QVERIFY(FrenchTranslations::install(*QCoreApplication::instance()));
-        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"),
-                 QStringLiteral("Annuler"));
-        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "&Yes"), QStringLiteral("&Oui"));
-        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "&No"), QStringLiteral("&Non"));
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), u"Annuler"_s);
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "&Yes"), u"&Oui"_s);
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "&No"), u"&Non"_s);
     }
 };
 

@@ -5,6 +5,8 @@
 #include <QToolBar>
 #include <QtTest>
 
+using namespace Qt::StringLiterals;
+
 // The main window as assistive technology and the keyboard reach it.
 class TestForm1Accessibility : public QObject
 {
@@ -15,14 +17,12 @@ private slots:
     {
         Form1Harness h;
         h.form->show();
-        QVERIFY2(
-            Accessibility::namelessControls(h.form.get()).isEmpty(),
-            qPrintable(Accessibility::namelessControls(h.form.get()).join(QLatin1String("; "))));
+        QVERIFY2(Accessibility::namelessControls(h.form.get()).isEmpty(),
+                 qPrintable(Accessibility::namelessControls(h.form.get()).join("; "_L1)));
         const QStringList names = Accessibility::controlNames(h.form.get());
         for (const QString &zone :
-             {QStringLiteral("Zone de texte 1"), QStringLiteral("Zone de texte 2"),
-              QStringLiteral("Zone de texte 3")})
-            QVERIFY2(names.contains(zone), qPrintable(names.join(QLatin1String(" | "))));
+             {u"Zone de texte 1"_s, u"Zone de texte 2"_s, u"Zone de texte 3"_s})
+            QVERIFY2(names.contains(zone), qPrintable(names.join(" | "_L1)));
     }
 
     void zonesArePressableControls_data()
@@ -45,7 +45,7 @@ private slots:
         QAccessibleInterface *control = QAccessible::queryAccessibleInterface(display);
         QVERIFY(control);
         QCOMPARE(control->role(), QAccessible::Button);
-        QCOMPARE(control->text(QAccessible::Name), QStringLiteral("Zone de texte %1").arg(zone));
+        QCOMPARE(control->text(QAccessible::Name), u"Zone de texte %1"_s.arg(zone));
         QVERIFY(control->actionInterface());
         QVERIFY(control->actionInterface()->actionNames().contains(
             QAccessibleActionInterface::pressAction()));
@@ -62,9 +62,9 @@ private slots:
     {
         Form1Harness h;
         h.clickZone(2);
-        h.type(QStringLiteral("Sauvegarde\nDisque 1"));
+        h.type(u"Sauvegarde\nDisque 1"_s);
         QAccessibleInterface *control = QAccessible::queryAccessibleInterface(h.zoneDisplay(2));
-        QCOMPARE(control->text(QAccessible::Description), QStringLiteral("Sauvegarde\r\nDisque 1"));
+        QCOMPARE(control->text(QAccessible::Description), u"Sauvegarde\r\nDisque 1"_s);
     }
 
     // A command's availability is set once, on its action, and every entry point follows.
@@ -73,12 +73,11 @@ private slots:
         QTest::addColumn<QString>("action");
         QTest::addColumn<QString>("button");
         QTest::addColumn<int>("toolbarIndex");
-        QTest::newRow("Quitter") << QStringLiteral("Mnu_Quitter") << QStringLiteral("Command4")
-                                 << 16;
-        QTest::newRow("Aide") << QStringLiteral("Mmu_Som_Aide") << QStringLiteral("Command7") << 13;
-        QTest::newRow("Police") << QStringLiteral("Police") << QStringLiteral("Command1") << 8;
-        QTest::newRow("Couleur") << QStringLiteral("Couleur") << QStringLiteral("Command2") << 9;
-        QTest::newRow("Icone") << QStringLiteral("Icone") << QStringLiteral("Command3") << 10;
+        QTest::newRow("Quitter") << u"Mnu_Quitter"_s << u"Command4"_s << 16;
+        QTest::newRow("Aide") << u"Mmu_Som_Aide"_s << u"Command7"_s << 13;
+        QTest::newRow("Police") << u"Police"_s << u"Command1"_s << 8;
+        QTest::newRow("Couleur") << u"Couleur"_s << u"Command2"_s << 9;
+        QTest::newRow("Icone") << u"Icone"_s << u"Command3"_s << 10;
     }
 
     void oneActionPerCommand()

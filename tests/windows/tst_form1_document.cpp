@@ -17,46 +17,45 @@
 
 #include <memory>
 
+using namespace Qt::StringLiterals;
+
 Q_DECLARE_METATYPE(MsgBoxResult)
 
 namespace {
 
-const QString LabelFilter = QStringLiteral("Fichiers étiquette (*.ETI)|*.eti");
+const QString LabelFilter = u"Fichiers étiquette (*.ETI)|*.eti"_s;
 
 MsgBoxCall newQuestion()
 {
-    return {QStringLiteral("Création d'une nouvelle étiquette ?\r        Confirmer ?"),
-            MsgBoxButtons::OKCancel, MsgBoxIcon::None, QStringLiteral("Création d'une étiquette"),
-            MsgBoxDefault::First};
+    return {u"Création d'une nouvelle étiquette ?\r        Confirmer ?"_s, MsgBoxButtons::OKCancel,
+            MsgBoxIcon::None, u"Création d'une étiquette"_s, MsgBoxDefault::First};
 }
 
 MsgBoxCall saveQuestion(const QString &labelFileName)
 {
-    return {QStringLiteral("Fichier ") + labelFileName +
-                QStringLiteral(" modifié !\r\n            Enregistrer le fichier ? "),
-            MsgBoxButtons::YesNo, MsgBoxIcon::Exclamation, QStringLiteral("Quitter Korvalin"),
-            MsgBoxDefault::First};
+    return {
+        u"Fichier "_s + labelFileName + u" modifié !\r\n            Enregistrer le fichier ? "_s,
+        MsgBoxButtons::YesNo, MsgBoxIcon::Exclamation, u"Quitter Korvalin"_s, MsgBoxDefault::First};
 }
 
 MsgBoxCall quitConfirmation()
 {
-    return {QStringLiteral("Quitter Korvalin\r  Confirmez  ?"), MsgBoxButtons::YesNo,
-            MsgBoxIcon::Question, QStringLiteral("Quitter le programme"), MsgBoxDefault::Second};
+    return {u"Quitter Korvalin\r  Confirmez  ?"_s, MsgBoxButtons::YesNo, MsgBoxIcon::Question,
+            u"Quitter le programme"_s, MsgBoxDefault::Second};
 }
 
 MsgBoxCall openError()
 {
-    return errorBox(QStringLiteral("Erreur d'ouverture du fichier"));
+    return errorBox(u"Erreur d'ouverture du fichier"_s);
 }
 
 // The save message; why the document was refused, if it was, follows on a second line.
 MsgBoxCall saveError(const QString &why = QString())
 {
-    QString prompt = QStringLiteral("Erreur lors de la sauvegarde du fichier !");
+    QString prompt = u"Erreur lors de la sauvegarde du fichier !"_s;
     if (!why.isEmpty())
         prompt += QLatin1Char('\r') + why;
-    return {prompt, MsgBoxButtons::OKOnly, MsgBoxIcon::Critical, QStringLiteral("erreur"),
-            MsgBoxDefault::First};
+    return {prompt, MsgBoxButtons::OKOnly, MsgBoxIcon::Critical, u"erreur"_s, MsgBoxDefault::First};
 }
 
 // A label file of another version: its zone 2 has no font header this program knows.
@@ -78,14 +77,14 @@ QString writePicture(const QTemporaryDir &folder, const QString &name, QColor co
 LabelFile::Zones sampleZones()
 {
     LabelFile::Zones zones = startUpZones();
-    zones[0].Caption = QStringLiteral("Sauvegarde");
+    zones[0].Caption = u"Sauvegarde"_s;
     zones[0].FontSize = 12;
     zones[0].FontBold = true;
     zones[0].Alignment = AlignRight;
-    zones[1].Caption = QStringLiteral("Documents\r\nJanvier");
+    zones[1].Caption = u"Documents\r\nJanvier"_s;
     zones[1].ForeColor = 255;
-    zones[2].Caption = QStringLiteral("Disque");
-    zones[2].FontName = QStringLiteral("Liberation Serif");
+    zones[2].Caption = u"Disque"_s;
+    zones[2].FontName = u"Liberation Serif"_s;
     zones[2].Alignment = AlignCentre;
     return zones;
 }
@@ -103,9 +102,8 @@ QString writeLabel(const QTemporaryDir &folder, const QString &name, const QStri
 void editEverything(Form1Harness &h, const QString &picture)
 {
     h.clickZone(2);
-    h.keys(QStringLiteral("deux"));
-    h.runAnswering("Command1",
-                   FontChoice{QStringLiteral("Liberation Serif"), 14, true, true, true, true});
+    h.keys(u"deux"_s);
+    h.runAnswering("Command1", FontChoice{u"Liberation Serif"_s, 14, true, true, true, true});
     h.runAnswering("Command2", ColorValue(255));
     h.button("Option2")->click();
     h.runAnswering("Command3", picture);
@@ -147,10 +145,10 @@ private slots:
     void newStartsAnEmptyLabel()
     {
         QTemporaryDir folder;
-        const QString picture = writePicture(folder, QStringLiteral("logo.png"), Qt::blue);
+        const QString picture = writePicture(folder, u"logo.png"_s, Qt::blue);
         Form1Harness h;
         editEverything(h, picture);
-        h.state.LabelFileName = folder.filePath(QStringLiteral("ancien.eti"));
+        h.state.LabelFileName = folder.filePath(u"ancien.eti"_s);
         QVERIFY(h.state.Modified);
         QVERIFY(!h.form->picture().isNull());
         h.msgBoxes.expect(newQuestion(), MsgBoxResult::OK);
@@ -159,7 +157,7 @@ private slots:
         for (int zone = 1; zone <= 3; ++zone) {
             const TextZone &z = h.zone(zone);
             QCOMPARE(z.Caption, QString());
-            QCOMPARE(z.FontName, QStringLiteral("arial"));
+            QCOMPARE(z.FontName, u"arial"_s);
             QCOMPARE(z.FontSize, 8.0f);
             QVERIFY(!z.FontBold && !z.FontItalic);
             QCOMPARE(z.ForeColor, 0);
@@ -169,32 +167,32 @@ private slots:
         // Strikethrough and underline stay as they were.
         QVERIFY(h.zone(2).FontStrikethru && h.zone(2).FontUnderline);
         QCOMPARE(h.state.CurrentZone, qint16(1));
-        QCOMPARE(h.state.IconFile, QStringLiteral("AUCUN"));
+        QCOMPARE(h.state.IconFile, u"AUCUN"_s);
         QCOMPARE(h.state.IconPath, picture);
         QVERIFY(h.form->picture().isNull());
         QCOMPARE(h.state.LabelFileName, QString());
-        QCOMPARE(h.panel(1), QStringLiteral("SANS NOM"));
+        QCOMPARE(h.panel(1), u"SANS NOM"_s);
         QVERIFY(h.text1()->text().isEmpty());
-        QCOMPARE(h.find<QLabel>("Label4")->text(), QStringLiteral("Edition du texte zone 1"));
+        QCOMPARE(h.find<QLabel>("Label4")->text(), u"Edition du texte zone 1"_s);
         // Left as they were: Modified, the alignment options and the alignment frame's caption.
         QVERIFY(h.state.Modified);
         QVERIFY(h.find<QRadioButton>("Option2")->isChecked());
-        QCOMPARE(h.find<QGroupBox>("Frame1")->title(), QStringLiteral("Aligner texte 2"));
+        QCOMPARE(h.find<QGroupBox>("Frame1")->title(), u"Aligner texte 2"_s);
     }
 
     void openShowsTheDialog()
     {
-        Form1Harness h(QString(), QStringLiteral("/opt/korvalin"));
-        h.state.LabelFileName = QStringLiteral("/home/moi/ancien.eti");
+        Form1Harness h(QString(), u"/opt/korvalin"_s);
+        h.state.LabelFileName = u"/home/moi/ancien.eti"_s;
         h.runAnswering("Mnu_Ouvrir", ScriptedDialogs::Cancel{});
         QCOMPARE(h.dialogs->shown().size(), 1);
         const ScriptedDialogs::Shown &shown = h.dialogs->shown().first();
         QCOMPARE(shown.kind, ScriptedDialogs::Kind::Open);
-        QCOMPARE(shown.title, QStringLiteral("Ouvrir"));
+        QCOMPARE(shown.title, u"Ouvrir"_s);
         QCOMPARE(shown.filter, LabelFilter);
         QCOMPARE(shown.filterIndex, 1);
-        QCOMPARE(shown.initDir, QStringLiteral("/opt/korvalin"));
-        QCOMPARE(shown.fileName, QStringLiteral("/home/moi/ancien.eti"));
+        QCOMPARE(shown.initDir, u"/opt/korvalin"_s);
+        QCOMPARE(shown.fileName, u"/home/moi/ancien.eti"_s);
         QCOMPARE(shown.flags, 0);
         QVERIFY(shown.cancelError);
     }
@@ -210,30 +208,30 @@ private slots:
     {
         QFETCH(bool, withPicture);
         QTemporaryDir folder;
-        const QString before = writePicture(folder, QStringLiteral("avant.png"), Qt::red);
-        const QString picture = writePicture(folder, QStringLiteral("logo.png"), Qt::blue);
-        const QString path = writeLabel(folder, QStringLiteral("sauvegarde.eti"),
-                                        withPicture ? picture : QStringLiteral("AUCUN"));
+        const QString before = writePicture(folder, u"avant.png"_s, Qt::red);
+        const QString picture = writePicture(folder, u"logo.png"_s, Qt::blue);
+        const QString path =
+            writeLabel(folder, u"sauvegarde.eti"_s, withPicture ? picture : u"AUCUN"_s);
         QVERIFY(!path.isEmpty());
         Form1Harness h;
         h.runAnswering("Command3", before);
         h.clickZone(3);
-        h.keys(QStringLiteral("perdu"));
+        h.keys(u"perdu"_s);
         h.runAnswering("Mnu_Ouvrir", path);
         QVERIFY(h.msgBoxes.allSeen());
         const LabelFile::Zones expected = sampleZones();
         for (int zone = 1; zone <= 3; ++zone)
             QCOMPARE(h.zone(zone), expected[std::size_t(zone - 1)]);
         QCOMPARE(h.state.LabelFileName, path);
-        QCOMPARE(h.panel(1), QStringLiteral("SAUVEGARDE.ETI"));
+        QCOMPARE(h.panel(1), u"SAUVEGARDE.ETI"_s);
         QVERIFY(!h.state.Modified);
         QCOMPARE(h.state.CurrentZone, qint16(1));
-        QCOMPARE(h.text1()->text(), QStringLiteral("Sauvegarde"));
+        QCOMPARE(h.text1()->text(), u"Sauvegarde"_s);
         QCOMPARE(h.zoneDisplay(1)->backColor(), 12632256);
         QCOMPARE(h.zoneDisplay(3)->backColor(), 16777215);
         QVERIFY(h.find<QRadioButton>("Option2")->isChecked());
-        QCOMPARE(h.find<QLabel>("Label4")->text(), QStringLiteral("Edition du texte zone 1"));
-        QCOMPARE(h.find<QGroupBox>("Frame1")->title(), QStringLiteral("Aligner texte 3"));
+        QCOMPARE(h.find<QLabel>("Label4")->text(), u"Edition du texte zone 1"_s);
+        QCOMPARE(h.find<QGroupBox>("Frame1")->title(), u"Aligner texte 3"_s);
         if (withPicture) {
             QCOMPARE(h.state.IconFile, picture);
             QCOMPARE(h.state.IconPath, picture);
@@ -249,16 +247,14 @@ private slots:
     {
         QTest::addColumn<QByteArray>("bytes"); // empty: no file at all
         QTest::addColumn<QString>("name");
-        QTest::newRow("missing file") << QByteArray() << QStringLiteral("absent.eti");
-        QTest::newRow("not a label file")
-            << QByteArray("bonjour\r\n") << QStringLiteral("texte.eti");
+        QTest::newRow("missing file") << QByteArray() << u"absent.eti"_s;
+        QTest::newRow("not a label file") << QByteArray("bonjour\r\n") << u"texte.eti"_s;
         QByteArray badAlignment = fileBytes(QFINDTESTDATA("../label/data/sauvegarde.eti"));
         badAlignment.replace("[Alignement 2]\r\n 0 ", "[Alignement 2]\r\n 3 ");
-        QTest::newRow("alignment 3 in zone 2") << badAlignment << QStringLiteral("align.eti");
+        QTest::newRow("alignment 3 in zone 2") << badAlignment << u"align.eti"_s;
         QByteArray unreadablePicture = fileBytes(QFINDTESTDATA("../label/data/sauvegarde.eti"));
         unreadablePicture.replace("AUCUN", "%1");
-        QTest::newRow("picture that cannot be loaded")
-            << unreadablePicture << QStringLiteral("image.eti");
+        QTest::newRow("picture that cannot be loaded") << unreadablePicture << u"image.eti"_s;
     }
 
     void openFailureChangesNothing()
@@ -266,14 +262,14 @@ private slots:
         QFETCH(QByteArray, bytes);
         QFETCH(QString, name);
         QTemporaryDir folder;
-        const QString notAPicture = folder.filePath(QStringLiteral("faux.png"));
+        const QString notAPicture = folder.filePath(u"faux.png"_s);
         QVERIFY(writeBytes(notAPicture, "pas une image"));
         const QString path = folder.filePath(name);
         if (!bytes.isEmpty())
             QVERIFY(writeBytes(path, bytes.replace("%1", notAPicture.toLatin1())));
         Form1Harness h;
         h.clickZone(2);
-        h.keys(QStringLiteral("reste"));
+        h.keys(u"reste"_s);
         h.button("Option3")->click();
         const LabelFile::Zones zonesBefore = h.form->zones();
         h.msgBoxes.expect(openError());
@@ -281,30 +277,29 @@ private slots:
         QVERIFY(h.msgBoxes.allSeen());
         QCOMPARE(h.form->zones(), zonesBefore);
         QCOMPARE(h.state.CurrentZone, qint16(2));
-        QCOMPARE(h.text1()->text(), QStringLiteral("reste"));
+        QCOMPARE(h.text1()->text(), u"reste"_s);
         QCOMPARE(h.zoneDisplay(2)->backColor(), 12632256);
         QVERIFY(h.find<QRadioButton>("Option3")->isChecked());
         QVERIFY(h.state.Modified);
         QCOMPARE(h.state.IconFile, QString());
         // The file that would not open does not become the document's name.
         QCOMPARE(h.state.LabelFileName, QString());
-        QCOMPARE(h.panel(1), QStringLiteral("SANS NOM"));
+        QCOMPARE(h.panel(1), u"SANS NOM"_s);
     }
 
     void openWithMissingPictureKeepsTheShownOne()
     {
         QTemporaryDir folder;
-        const QString shown = writePicture(folder, QStringLiteral("montre.png"), Qt::green);
-        const QString missing = folder.filePath(QStringLiteral("parti.png"));
-        const QString path = writeLabel(folder, QStringLiteral("lot.eti"), missing);
+        const QString shown = writePicture(folder, u"montre.png"_s, Qt::green);
+        const QString missing = folder.filePath(u"parti.png"_s);
+        const QString path = writeLabel(folder, u"lot.eti"_s, missing);
         Form1Harness h;
         h.runAnswering("Command3", shown);
-        h.keys(QStringLiteral("modifié"));
-        h.msgBoxes.expect(
-            errorBox(QStringLiteral("Fichier icone ") + missing + QStringLiteral(" non trouvé !")));
+        h.keys(u"modifié"_s);
+        h.msgBoxes.expect(errorBox(u"Fichier icone "_s + missing + u" non trouvé !"_s));
         h.runAnswering("Mnu_Ouvrir", path);
         QVERIFY(h.msgBoxes.allSeen());
-        QCOMPARE(h.zone(1).Caption, QStringLiteral("Sauvegarde"));
+        QCOMPARE(h.zone(1).Caption, u"Sauvegarde"_s);
         QCOMPARE(h.state.IconFile, missing);
         QCOMPARE(h.state.IconPath, missing);
         QCOMPARE(h.form->picture().image().pixelColor(0, 0), QColor(Qt::green));
@@ -314,21 +309,21 @@ private slots:
     void saveWritesTheNamedFile()
     {
         QTemporaryDir folder;
-        const QString path = folder.filePath(QStringLiteral("disque.eti"));
+        const QString path = folder.filePath(u"disque.eti"_s);
         Form1Harness h;
-        h.keys(QStringLiteral("Sauvegarde"));
+        h.keys(u"Sauvegarde"_s);
         h.state.LabelFileName = path;
         h.action("Mnu_Enregistrer")->trigger();
         QVERIFY(h.msgBoxes.allSeen());
         QVERIFY(h.dialogs->shown().isEmpty());
         QVERIFY(!h.state.Modified);
-        QCOMPARE(h.state.IconFile, QStringLiteral("AUCUN"));
+        QCOMPARE(h.state.IconFile, u"AUCUN"_s);
         // Save leaves the document-name panel alone.
-        QCOMPARE(h.panel(1), QStringLiteral("SANS NOM"));
+        QCOMPARE(h.panel(1), u"SANS NOM"_s);
         const std::optional<LabelFile::Content> written = LabelFile::read(path, h.form->zones());
         QVERIFY(written);
         QCOMPARE(written->zones, h.form->zones());
-        QCOMPARE(written->iconEntry, QStringLiteral("AUCUN"));
+        QCOMPARE(written->iconEntry, u"AUCUN"_s);
     }
 
     void saveAsShowsTheDialog_data()
@@ -363,20 +358,20 @@ private slots:
         QTemporaryDir folder;
         const QString path = folder.filePath(chosen);
         Form1Harness h;
-        h.keys(QStringLiteral("x"));
-        h.form->commonDialog().InitDir = QStringLiteral("/ailleurs");
+        h.keys(u"x"_s);
+        h.form->commonDialog().InitDir = u"/ailleurs"_s;
         h.state.LabelFileName = labelFileName;
         h.runAnswering(command.constData(), path);
         QCOMPARE(h.dialogs->shown().size(), 1);
         const ScriptedDialogs::Shown &shown = h.dialogs->shown().first();
         QCOMPARE(shown.kind, ScriptedDialogs::Kind::Save);
-        QCOMPARE(shown.title, QStringLiteral("Enregistrer Sous"));
+        QCOMPARE(shown.title, u"Enregistrer Sous"_s);
         QCOMPARE(shown.filter, LabelFilter);
         QCOMPARE(shown.filterIndex, 1);
         QCOMPARE(shown.fileName, proposed);
         QCOMPARE(shown.flags, 2);
         QVERIFY(shown.cancelError);
-        QCOMPARE(shown.initDir, QStringLiteral("/ailleurs")); // not set by Save As
+        QCOMPARE(shown.initDir, u"/ailleurs"_s); // not set by Save As
         QCOMPARE(h.state.LabelFileName, path);
         QVERIFY(QFileInfo::exists(path));
         QCOMPARE(h.panel(1), panel);
@@ -400,10 +395,9 @@ private slots:
         QFETCH(bool, named);
         QFETCH(int, dialogs);
         QTemporaryDir folder;
-        const QString labelFileName =
-            named ? folder.filePath(QStringLiteral("lot.eti")) : QString();
+        const QString labelFileName = named ? folder.filePath(u"lot.eti"_s) : QString();
         Form1Harness h;
-        h.keys(QStringLiteral("garde"));
+        h.keys(u"garde"_s);
         h.state.LabelFileName = labelFileName;
         if (command == "Mnu_Nouveau") {
             h.msgBoxes.expect(newQuestion(), MsgBoxResult::Cancel);
@@ -413,11 +407,11 @@ private slots:
         }
         QVERIFY(h.msgBoxes.allSeen());
         QCOMPARE(h.dialogs->shown().size(), dialogs);
-        QCOMPARE(h.zone(1).Caption, QStringLiteral("garde"));
+        QCOMPARE(h.zone(1).Caption, u"garde"_s);
         QCOMPARE(h.state.IconFile, QString());
         QCOMPARE(h.state.LabelFileName, labelFileName);
         QVERIFY(h.state.Modified);
-        QCOMPARE(h.panel(1), QStringLiteral("SANS NOM"));
+        QCOMPARE(h.panel(1), u"SANS NOM"_s);
         // Still untitled: Save asks for a name again.
         h.runAnswering("Mnu_Enregistrer", ScriptedDialogs::Cancel{});
         QCOMPARE(h.dialogs->shown().size(), named ? dialogs : dialogs + 1);
@@ -434,10 +428,10 @@ private slots:
                    "réserve à sa police.");
         QTest::newRow("line break in a font name")
             << Unwritable::LineBreakInFontName
-            << QStringLiteral("Le nom de police de la zone 2 contient un saut de ligne.");
+            << u"Le nom de police de la zone 2 contient un saut de ligne."_s;
         QTest::newRow("line break in the picture path")
             << Unwritable::LineBreakInPicturePath
-            << QStringLiteral("Le chemin de l'image contient un saut de ligne.");
+            << u"Le chemin de l'image contient un saut de ligne."_s;
     }
 
     // A document the file cannot hold faithfully is not written: the old file stays whole,
@@ -447,23 +441,22 @@ private slots:
         QFETCH(Unwritable, unwritable);
         QFETCH(QString, why);
         QTemporaryDir folder;
-        const QString path =
-            writeLabel(folder, QStringLiteral("garde.eti"), QStringLiteral("AUCUN"));
+        const QString path = writeLabel(folder, u"garde.eti"_s, u"AUCUN"_s);
         const QByteArray old = fileBytes(path);
         Form1Harness h;
         h.clickZone(2);
         switch (unwritable) {
         case Unwritable::FontHeaderLine:
-            h.keys(QStringLiteral("avant\n[Police 2]\naprès"));
+            h.keys(u"avant\n[Police 2]\naprès"_s);
             break;
         case Unwritable::LineBreakInFontName:
-            h.keys(QStringLiteral("texte"));
-            h.runAnswering("Command1", FontChoice{QStringLiteral("Deux\nLignes"), 10});
+            h.keys(u"texte"_s);
+            h.runAnswering("Command1", FontChoice{u"Deux\nLignes"_s, 10});
             break;
         case Unwritable::LineBreakInPicturePath:
-            h.keys(QStringLiteral("texte"));
+            h.keys(u"texte"_s);
             // As a picture taken from a folder whose name holds a line break leaves it.
-            h.state.IconFile = folder.filePath(QStringLiteral("deux\nlignes/logo.png"));
+            h.state.IconFile = folder.filePath(u"deux\nlignes/logo.png"_s);
             break;
         }
         h.msgBoxes.expect(saveError(why));
@@ -472,7 +465,7 @@ private slots:
         QCOMPARE(fileBytes(path), old);
         QVERIFY(h.state.Modified);
         QCOMPARE(h.state.LabelFileName, path);
-        QCOMPARE(h.panel(1), QStringLiteral("GARDE.ETI"));
+        QCOMPARE(h.panel(1), u"GARDE.ETI"_s);
     }
 
     void saveRefusedByTheDiskKeepsTheOldFile_data()
@@ -489,13 +482,13 @@ private slots:
         QFETCH(DiskTrouble, trouble);
         QTemporaryDir folder;
         SmallDisk disk;
-        QString path = folder.filePath(QStringLiteral("garde.eti"));
+        QString path = folder.filePath(u"garde.eti"_s);
         std::unique_ptr<SmallFile::ScopedWriteFailure> failure;
         switch (trouble) {
         case DiskTrouble::Full:
             if (!disk.isMounted())
                 QSKIP("Mounting a small file system needs root");
-            path = disk.filePath(QStringLiteral("garde.eti"));
+            path = disk.filePath(u"garde.eti"_s);
             QVERIFY(writeBytes(path, otherVersionLabel()));
             QVERIFY(disk.fillLeaving(0));
             break;
@@ -515,7 +508,7 @@ private slots:
                                    ? fileBytes(path)
                                    : QByteArray();
         Form1Harness h;
-        h.keys(QStringLiteral("texte"));
+        h.keys(u"texte"_s);
         h.msgBoxes.expect(saveError());
         h.runAnswering("Mnu_EnregistrerSous", path);
         QVERIFY(h.msgBoxes.allSeen());
@@ -541,20 +534,20 @@ private slots:
     {
         QFETCH(bool, named);
         QTemporaryDir folder;
-        const QString unreadable = folder.filePath(QStringLiteral("autre-version.eti"));
+        const QString unreadable = folder.filePath(u"autre-version.eti"_s);
         QVERIFY(writeBytes(unreadable, otherVersionLabel()));
-        const QString mine = folder.filePath(QStringLiteral("mien.eti"));
+        const QString mine = folder.filePath(u"mien.eti"_s);
         Form1Harness h;
-        h.keys(QStringLiteral("mon étiquette"));
+        h.keys(u"mon étiquette"_s);
         if (named) {
             h.runAnswering("Mnu_EnregistrerSous", mine);
-            h.keys(QStringLiteral(" modifiée"));
+            h.keys(u" modifiée"_s);
         }
         h.msgBoxes.expect(openError());
         h.runAnswering("Mnu_Ouvrir", unreadable);
         QVERIFY(h.msgBoxes.allSeen());
         QCOMPARE(h.state.LabelFileName, named ? mine : QString());
-        QCOMPARE(h.panel(1), named ? QStringLiteral("MIEN.ETI") : QStringLiteral("SANS NOM"));
+        QCOMPARE(h.panel(1), named ? u"MIEN.ETI"_s : u"SANS NOM"_s);
         // Untitled, Save asks for a name: cancelled here.
         if (!named)
             h.dialogs->answerNext(ScriptedDialogs::Cancel{});
@@ -564,22 +557,22 @@ private slots:
         if (named) {
             const std::optional<LabelFile::Content> saved = LabelFile::read(mine, startUpZones());
             QVERIFY(saved);
-            QCOMPARE(saved->zones[0].Caption, QStringLiteral("mon étiquette modifiée"));
+            QCOMPARE(saved->zones[0].Caption, u"mon étiquette modifiée"_s);
         } else {
             QCOMPARE(h.dialogs->shown().last().kind, ScriptedDialogs::Kind::Save);
-            QCOMPARE(h.dialogs->shown().last().fileName, QStringLiteral("Nouveau.eti"));
+            QCOMPARE(h.dialogs->shown().last().fileName, u"Nouveau.eti"_s);
         }
     }
 
     void failedOpenAtStartUpLeavesTheDocumentUntitled()
     {
         QTemporaryDir folder;
-        const QString unreadable = folder.filePath(QStringLiteral("autre-version.eti"));
+        const QString unreadable = folder.filePath(u"autre-version.eti"_s);
         QVERIFY(writeBytes(unreadable, otherVersionLabel()));
         Form1Harness h(unreadable, openError());
         QVERIFY(h.msgBoxes.allSeen());
         QCOMPARE(h.state.LabelFileName, QString());
-        QCOMPARE(h.panel(1), QStringLiteral("SANS NOM"));
+        QCOMPARE(h.panel(1), u"SANS NOM"_s);
         h.runAnswering("Mnu_Enregistrer", ScriptedDialogs::Cancel{});
         QCOMPARE(h.dialogs->shown().size(), 1);
         QCOMPARE(h.dialogs->shown().first().kind, ScriptedDialogs::Kind::Save);
@@ -600,30 +593,30 @@ private slots:
         QFETCH(bool, savedBefore);
         QTemporaryDir folder;
         Form1Harness h;
-        h.keys(QStringLiteral("texte"));
+        h.keys(u"texte"_s);
         if (savedBefore)
-            h.runAnswering("Mnu_EnregistrerSous", folder.filePath(QStringLiteral("lot.eti")));
+            h.runAnswering("Mnu_EnregistrerSous", folder.filePath(u"lot.eti"_s));
         QCOMPARE(h.state.Modified, !savedBefore);
         h.msgBoxes.expect(newQuestion(), MsgBoxResult::OK);
         h.action("Mnu_Nouveau")->trigger();
         QVERIFY(h.msgBoxes.allSeen());
         QCOMPARE(h.state.Modified, !savedBefore);
         h.clickZone(3);
-        h.keys(QStringLiteral("x"));
+        h.keys(u"x"_s);
         QVERIFY(h.state.Modified);
     }
 
     void reopenGivesTheSameLabel()
     {
         QTemporaryDir folder;
-        const QString picture = writePicture(folder, QStringLiteral("logo.bmp"), Qt::darkCyan);
-        const QString path = folder.filePath(QStringLiteral("aller-retour.eti"));
+        const QString picture = writePicture(folder, u"logo.bmp"_s, Qt::darkCyan);
+        const QString path = folder.filePath(u"aller-retour.eti"_s);
         Form1Harness h;
         editEverything(h, picture);
         h.clickZone(1);
-        h.keys(QStringLiteral("  Titre \"entre guillemets\"\nsuite"));
+        h.keys(u"  Titre \"entre guillemets\"\nsuite"_s);
         h.clickZone(3);
-        h.keys(QStringLiteral("fin\n"));
+        h.keys(u"fin\n"_s);
         h.runAnswering("Mnu_EnregistrerSous", path);
         const LabelFile::Zones saved = h.form->zones();
         Form1Harness again;
@@ -631,8 +624,7 @@ private slots:
         QVERIFY(again.msgBoxes.allSeen());
         for (std::size_t i = 0; i < 3; ++i) {
             TextZone expected = saved[i];
-            expected.Caption =
-                expected.Caption.remove(QRegularExpression(QStringLiteral("^ +| +$")));
+            expected.Caption = expected.Caption.remove(QRegularExpression(u"^ +| +$"_s));
             expected.FontStrikethru = expected.FontUnderline = false; // never stored
             QCOMPARE(again.form->zones()[i], expected);
         }
@@ -672,14 +664,12 @@ private slots:
         QFETCH(MsgBoxResult, confirm);
         QFETCH(bool, saved);
         QTemporaryDir folder;
-        const QString named = folder.filePath(QStringLiteral("lot.eti"));
-        const QString chosen = folder.filePath(QStringLiteral("choisi.eti"));
-        const QString untitledProposal =
-            AddBackslash(QDir::currentPath()) + QStringLiteral("Nouveau");
+        const QString named = folder.filePath(u"lot.eti"_s);
+        const QString chosen = folder.filePath(u"choisi.eti"_s);
+        const QString untitledProposal = AddBackslash(QDir::currentPath()) + u"Nouveau"_s;
         Form1Harness h;
         if (document != Document::Unmodified)
-            h.keys(document == Document::FailingSave ? QStringLiteral("x\n[Police 1]\ny")
-                                                     : QStringLiteral("texte"));
+            h.keys(document == Document::FailingSave ? u"x\n[Police 1]\ny"_s : u"texte"_s);
         if (document == Document::Named || document == Document::FailingSave)
             h.state.LabelFileName = named;
         if (document != Document::Unmodified) {
@@ -698,7 +688,7 @@ private slots:
         const bool ended = programEnds([&] { h.action("Mnu_Quitter")->trigger(); });
         QVERIFY(h.msgBoxes.allSeen());
         QCOMPARE(ended, confirm == MsgBoxResult::Yes);
-        QCOMPARE(h.panel(1), ended ? QStringLiteral("Au revoir !") : QStringLiteral("SANS NOM"));
+        QCOMPARE(h.panel(1), ended ? u"Au revoir !"_s : u"SANS NOM"_s);
         QCOMPARE(h.state.Modified, document != Document::Unmodified && !saved);
         const QString savedPath = document == Document::Untitled ? chosen : named;
         QCOMPARE(QFileInfo::exists(savedPath), saved);
@@ -719,7 +709,7 @@ private slots:
         // No printer: nothing is checked and the frame says so.
         QVERIFY(!h.action("Mnu_ImpPort")->isChecked());
         QVERIFY(!h.action("Mnu_ImpPays")->isChecked());
-        QCOMPARE(h.find<QLabel>("Label6")->text(), QStringLiteral("Aucune imprimante"));
+        QCOMPARE(h.find<QLabel>("Label6")->text(), u"Aucune imprimante"_s);
     }
 };
 

@@ -7,6 +7,8 @@
 #include <QImage>
 #include <QTemporaryDir>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 const QString PictureFilter = QStringLiteral(
@@ -46,17 +48,16 @@ private slots:
     {
         Form1Harness h;
         h.runAnswering("Command3", ScriptedDialogs::Cancel{});
-        h.msgBoxes.expect(
-            {QStringLiteral("Création d'une nouvelle étiquette ?\r        Confirmer ?"),
-             MsgBoxButtons::OKCancel, MsgBoxIcon::None, QStringLiteral("Création d'une étiquette"),
-             MsgBoxDefault::First},
-            MsgBoxResult::OK);
+        h.msgBoxes.expect({u"Création d'une nouvelle étiquette ?\r        Confirmer ?"_s,
+                           MsgBoxButtons::OKCancel, MsgBoxIcon::None, u"Création d'une étiquette"_s,
+                           MsgBoxDefault::First},
+                          MsgBoxResult::OK);
         h.action("Mnu_Nouveau")->trigger();
         h.runAnswering("Command3", ScriptedDialogs::Cancel{});
         QCOMPARE(h.dialogs->shown().size(), 2);
         for (const ScriptedDialogs::Shown &shown : h.dialogs->shown()) {
             QCOMPARE(shown.kind, ScriptedDialogs::Kind::Open);
-            QCOMPARE(shown.title, QStringLiteral("Ouvrir un icone"));
+            QCOMPARE(shown.title, u"Ouvrir un icone"_s);
             QCOMPARE(shown.filter, PictureFilter);
             QCOMPARE(shown.initDir, QDir::currentPath());
             QVERIFY(shown.cancelError);
@@ -64,7 +65,7 @@ private slots:
         QCOMPARE(PictureFilter.size(), 243);
         QCOMPARE(h.dialogs->shown().at(0).fileName, QString());
         // After New the label has no picture, which the dialog proposes as "AUCUN".
-        QCOMPARE(h.dialogs->shown().at(1).fileName, QStringLiteral("AUCUN"));
+        QCOMPARE(h.dialogs->shown().at(1).fileName, u"AUCUN"_s);
     }
 
     // The picture shown before the action is blue, from before.png; the new one is red.
@@ -77,19 +78,19 @@ private slots:
         QTest::addColumn<QString>("iconFile");
         QTest::addColumn<QString>("shown");    // "before", "new" or "" for none
         QTest::addColumn<bool>("unsupported"); // "Format d'image non supporté !" shown
-        const QString png = QStringLiteral("new.png");
-        const QString text = QStringLiteral("text.txt");
-        const QString before = QStringLiteral("before");
+        const QString png = u"new.png"_s;
+        const QString text = u"text.txt"_s;
+        const QString before = u"before"_s;
         QTest::newRow("load, file loaded")
-            << IconAction::Load << png << png << png << QStringLiteral("new") << false;
+            << IconAction::Load << png << png << png << u"new"_s << false;
         QTest::newRow("load, file cannot be loaded")
             << IconAction::Load << text << text << before << before << true;
         QTest::newRow("load, dialog cancelled")
             << IconAction::Load << QString() << before << before << before << false;
-        QTest::newRow("Pas d'icone") << IconAction::Remove << QString() << QStringLiteral("AUCUN")
-                                     << QString() << QString() << false;
+        QTest::newRow("Pas d'icone")
+            << IconAction::Remove << QString() << u"AUCUN"_s << QString() << QString() << false;
         QTest::newRow("paste, picture loaded")
-            << IconAction::Paste << png << png << png << QStringLiteral("new") << false;
+            << IconAction::Paste << png << png << png << u"new"_s << false;
         QTest::newRow("paste, picture cannot be loaded")
             << IconAction::Paste << text << text << before << before << true;
         QTest::newRow("paste, nothing put aside")
@@ -106,18 +107,18 @@ private slots:
         QFETCH(bool, unsupported);
         QTemporaryDir folder;
         const auto pathOf = [&](const QString &name) {
-            return name.isEmpty() || name == QLatin1String("AUCUN") ? name
-                   : name == QLatin1String("before") ? folder.filePath(QStringLiteral("before.png"))
-                                                     : folder.filePath(name);
+            return name.isEmpty() || name == "AUCUN"_L1 ? name
+                   : name == "before"_L1                ? folder.filePath(u"before.png"_s)
+                                                        : folder.filePath(name);
         };
-        QVERIFY(!writeFilled(folder, QStringLiteral("before.png"), Qt::blue).isEmpty());
-        QVERIFY(!writeFilled(folder, QStringLiteral("new.png"), Qt::red).isEmpty());
-        QVERIFY(writeBytes(folder.filePath(QStringLiteral("text.txt")), "du texte, pas une image"));
+        QVERIFY(!writeFilled(folder, u"before.png"_s, Qt::blue).isEmpty());
+        QVERIFY(!writeFilled(folder, u"new.png"_s, Qt::red).isEmpty());
+        QVERIFY(writeBytes(folder.filePath(u"text.txt"_s), "du texte, pas une image"));
         Form1Harness h;
-        h.runAnswering("Command3", pathOf(QStringLiteral("before")));
-        QCOMPARE(h.state.IconFile, pathOf(QStringLiteral("before")));
+        h.runAnswering("Command3", pathOf(u"before"_s));
+        QCOMPARE(h.state.IconFile, pathOf(u"before"_s));
         if (unsupported)
-            h.msgBoxes.expect(errorBox(QStringLiteral("Format d'image non supporté !")));
+            h.msgBoxes.expect(errorBox(u"Format d'image non supporté !"_s));
         switch (action) {
         case IconAction::Load:
             h.runAnswering("Command3", chosen.isEmpty()
@@ -141,19 +142,19 @@ private slots:
             QVERIFY(h.form->picture().isNull());
         else
             QCOMPARE(h.form->picture().image().pixelColor(0, 0),
-                     shown == QLatin1String("new") ? QColor(Qt::red) : QColor(Qt::blue));
+                     shown == "new"_L1 ? QColor(Qt::red) : QColor(Qt::blue));
         QVERIFY(!h.state.Modified);
     }
 
     void doubleClickLoadsAPicture()
     {
         QTemporaryDir folder;
-        const QString picture = writeFilled(folder, QStringLiteral("logo.bmp"), Qt::yellow);
+        const QString picture = writeFilled(folder, u"logo.bmp"_s, Qt::yellow);
         Form1Harness h;
         h.dialogs->answerNext(picture);
         QTest::mouseDClick(h.find<PictureBox>("Picture2"), Qt::LeftButton);
         QCOMPARE(h.dialogs->shown().size(), 1);
-        QCOMPARE(h.dialogs->shown().first().title, QStringLiteral("Ouvrir un icone"));
+        QCOMPARE(h.dialogs->shown().first().title, u"Ouvrir un icone"_s);
         QCOMPARE(h.state.IconFile, picture);
         QCOMPARE(h.form->picture().image().pixelColor(5, 5), QColor(Qt::yellow));
     }
@@ -177,7 +178,7 @@ private slots:
                 wide.setPixelColor(x, y, Qt::blue);
         }
         Form1Harness h;
-        h.runAnswering("Command3", writeImage(folder, QStringLiteral("large.png"), wide));
+        h.runAnswering("Command3", writeImage(folder, u"large.png"_s, wide));
         auto *box = h.find<PictureBox>("Picture2");
         const int side = qRound(13.0 * box->logicalDpiX() / 25.4);
         QCOMPARE(box->size(), QSize(side, side));

@@ -16,9 +16,11 @@
 #include <QTextStream>
 #include <functional>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
-const QString Queue = QStringLiteral("Etiquettes");
+const QString Queue = u"Etiquettes"_s;
 constexpr int JobTimeoutMs = 30000; // above the scheduler's own bound on every call
 
 template <typename T> T *in(Form2 &window, const char *name)
@@ -67,16 +69,14 @@ MsgBoxCall runQuestion(int count, int start, bool numbered)
                          .arg(count)
                          .arg(start);
     if (numbered)
-        prompt += QStringLiteral("\ravec incrémentation automatique du texte 3  ?");
-    return confirmationBox(QStringLiteral("Impression de %1 étiquettes identiques").arg(count),
-                           prompt);
+        prompt += u"\ravec incrémentation automatique du texte 3  ?"_s;
+    return confirmationBox(u"Impression de %1 étiquettes identiques"_s.arg(count), prompt);
 }
 
 MsgBoxCall singleLabelQuestion(int position)
 {
-    return confirmationBox(
-        QStringLiteral("Impression de l'étiquette N°  %1").arg(position),
-        QStringLiteral("Confirmer l'impression de l'étiquette N°  %1").arg(position));
+    return confirmationBox(u"Impression de l'étiquette N°  %1"_s.arg(position),
+                           u"Confirmer l'impression de l'étiquette N°  %1"_s.arg(position));
 }
 
 // The words of the page and where they are, one per line, to compare two pages.
@@ -86,10 +86,8 @@ QString pageWords(const QString &pdf)
     QStringList lines{QString::number(pages.size())};
     for (const PdfTextPage &page : pages) {
         for (const PdfWord &w : page.words)
-            lines.append(QStringLiteral("%1 %2 %3")
-                             .arg(w.text)
-                             .arg(w.box.left(), 0, 'f', 1)
-                             .arg(w.box.top(), 0, 'f', 1));
+            lines.append(
+                u"%1 %2 %3"_s.arg(w.text).arg(w.box.left(), 0, 'f', 1).arg(w.box.top(), 0, 'f', 1));
     }
     return lines.join(QLatin1Char('\n'));
 }
@@ -105,23 +103,23 @@ private Q_SLOTS:
     {
         QVERIFY2(m_cups.start(), qPrintable(m_cups.errorString()));
         const bool ready = !m_cups.addPdfQueue(Queue).isEmpty() &&
-                           !m_cups.addPdfQueue(QStringLiteral("Refuse")).isEmpty() &&
-                           m_cups.rejectJobs(QStringLiteral("Refuse")) && m_cups.setDefault(Queue);
+                           !m_cups.addPdfQueue(u"Refuse"_s).isEmpty() &&
+                           m_cups.rejectJobs(u"Refuse"_s) && m_cups.setDefault(Queue);
         QVERIFY2(ready, qPrintable(m_cups.errorString()));
     }
 
     void numberedRunAsTheCommandLinePrintsIt()
     {
-        const QString label = writeLabel(QStringLiteral("serie.eti"), QStringLiteral("Archives"));
-        Form1Harness h(label, QStringLiteral("/opt/korvalin"), Printer(Queue));
+        const QString label = writeLabel(u"serie.eti"_s, u"Archives"_s);
+        Form1Harness h(label, u"/opt/korvalin"_s, Printer(Queue));
         QCOMPARE(h.state.StartLabel, qint16(0)); // a label named at start-up asks for the start
         h.msgBoxes.expect(pastSheetEndWarning(" 8", " 3"));
         h.msgBoxes.expect(runQuestion(4, 3, true), MsgBoxResult::Yes);
         const bool shown = printCommand(h, [](Form2 &window) {
-            typeInto(in<QLineEdit>(window, "Text6"), QStringLiteral("3"));
-            typeInto(in<QLineEdit>(window, "Text5"), QStringLiteral("4"));
+            typeInto(in<QLineEdit>(window, "Text6"), u"3"_s);
+            typeInto(in<QLineEdit>(window, "Text5"), u"4"_s);
             in<QAbstractButton>(window, "Check3")->click();
-            typeInto(in<QLineEdit>(window, "Text7"), QStringLiteral("9"));
+            typeInto(in<QLineEdit>(window, "Text7"), u"9"_s);
             in<QAbstractButton>(window, "Option4")->click();
             pressPrint(window);
         });
@@ -135,25 +133,22 @@ private Q_SLOTS:
         QVERIFY(h.msgBoxes.allSeen());
         QCOMPARE(h.state.DiskNumber, qint16(13));
         const QString fromWindow = pageWords(m_cups.waitForOutput(Queue));
-        QVERIFY(fromWindow.contains(QStringLiteral("9/4")) &&
-                fromWindow.contains(QStringLiteral("12/4")));
-        QCOMPARE(
-            fromWindow,
-            commandLinePage(QStringLiteral("--start 3 --count 4 --number 9 --style X/X"), label));
+        QVERIFY(fromWindow.contains(u"9/4"_s) && fromWindow.contains(u"12/4"_s));
+        QCOMPARE(fromWindow,
+                 commandLinePage(u"--start 3 --count 4 --number 9 --style X/X"_s, label));
         // The next run numbers on from there.
         QString nextNumber;
         QVERIFY(printCommand(h, [&](Form2 &window) {
             nextNumber = in<QLineEdit>(window, "Text7")->text();
             in<QAbstractButton>(window, "Command2")->click();
         }));
-        QCOMPARE(nextNumber, QStringLiteral("13"));
+        QCOMPARE(nextNumber, u"13"_s);
     }
 
     void singleLabelAsTheCommandLinePrintsIt()
     {
-        const QString label =
-            writeLabel(QStringLiteral("une.eti"), QStringLiteral("Photos\r\n2026"));
-        Form1Harness h(label, QStringLiteral("/opt/korvalin"), Printer(Queue));
+        const QString label = writeLabel(u"une.eti"_s, u"Photos\r\n2026"_s);
+        Form1Harness h(label, u"/opt/korvalin"_s, Printer(Queue));
         h.msgBoxes.expect(singleLabelQuestion(7), MsgBoxResult::Yes);
         QVERIFY(printCommand(h, [](Form2 &window) {
             in<QAbstractButton>(window, "Option1")->click();
@@ -164,8 +159,8 @@ private Q_SLOTS:
         QVERIFY(h.msgBoxes.allSeen());
         QCOMPARE(h.state.DiskNumber, qint16(1));
         const QString fromWindow = pageWords(m_cups.waitForOutput(Queue));
-        QVERIFY(fromWindow.contains(QStringLiteral("Photos")));
-        QCOMPARE(fromWindow, commandLinePage(QStringLiteral("--position 7"), label));
+        QVERIFY(fromWindow.contains(u"Photos"_s));
+        QCOMPARE(fromWindow, commandLinePage(u"--position 7"_s, label));
     }
 
     void confirmation_data()
@@ -228,8 +223,8 @@ private Q_SLOTS:
     void printerErrorPrintsNothing_data()
     {
         QTest::addColumn<QString>("queue");
-        QTest::newRow("queue refusing jobs") << QStringLiteral("Refuse");
-        QTest::newRow("queue that does not exist") << QStringLiteral("Absente");
+        QTest::newRow("queue refusing jobs") << u"Refuse"_s;
+        QTest::newRow("queue that does not exist") << u"Absente"_s;
     }
 
     void printerErrorPrintsNothing()
@@ -238,7 +233,7 @@ private Q_SLOTS:
         Form1Harness h{Printer(queue)};
         h.state.AutoIncrementBox = 1;
         h.msgBoxes.expect(runQuestion(10, 1, true), MsgBoxResult::Yes);
-        h.msgBoxes.expect(errorBox(QStringLiteral("Erreur sur l'imprimante !")));
+        h.msgBoxes.expect(errorBox(u"Erreur sur l'imprimante !"_s));
         QVERIFY(printCommand(h, pressPrint));
         QTRY_VERIFY_WITH_TIMEOUT(h.action("Mnu_Imprimer")->isEnabled(), JobTimeoutMs);
         QVERIFY(h.msgBoxes.allSeen());
@@ -254,12 +249,11 @@ private Q_SLOTS:
         QStringList lines;
         for (int i = 1; i <= 16; ++i)
             lines.append(QString::number(i));
-        const QString label =
-            writeLabel(QStringLiteral("longue.eti"), lines.join(QStringLiteral("\r\n")));
-        Form1Harness h(label, QStringLiteral("/opt/korvalin"), Printer(Queue));
+        const QString label = writeLabel(u"longue.eti"_s, lines.join(u"\r\n"_s));
+        Form1Harness h(label, u"/opt/korvalin"_s, Printer(Queue));
         const int jobsBefore = jobCount();
         h.msgBoxes.expect(singleLabelQuestion(2), MsgBoxResult::Yes);
-        h.msgBoxes.expect(errorBox(QStringLiteral("Nombre de lignes de texte trop important !")));
+        h.msgBoxes.expect(errorBox(u"Nombre de lignes de texte trop important !"_s));
         QVERIFY(printCommand(h, [](Form2 &window) {
             in<QAbstractButton>(window, "Option1")->click();
             QTest::mouseClick(in<SheetTile>(window, "Label2"), Qt::LeftButton);
@@ -327,7 +321,7 @@ private Q_SLOTS:
                     return;
                 previewOverSettings = preview->parentWidget() == &window;
                 QCOMPARE(h.state.PrintFrame, frame);
-                preview->findChild<QAbstractButton *>(QStringLiteral("Command1"))->click();
+                preview->findChild<QAbstractButton *>(u"Command1"_s)->click();
             });
             in<QAbstractButton>(window, "Command7")->click();
             backInSettings = QApplication::activeModalWidget() == &window && window.isVisible();
@@ -344,7 +338,7 @@ private Q_SLOTS:
     {
         Form1Harness h{Printer(Queue)};
         QVERIFY(printCommand(h, [&](Form2 &window) {
-            typeInto(in<QLineEdit>(window, "Text1"), QStringLiteral("12.5"));
+            typeInto(in<QLineEdit>(window, "Text1"), u"12.5"_s);
             in<QAbstractButton>(window, "Calibration")->click();
             in<QAbstractButton>(window, "Command2")->click();
         }));
@@ -352,17 +346,15 @@ private Q_SLOTS:
         QVERIFY(QGuiApplication::overrideCursor());
         QTRY_VERIFY_WITH_TIMEOUT(!QGuiApplication::overrideCursor(), JobTimeoutMs);
         const QString fromWindow = pageWords(m_cups.waitForOutput(Queue));
-        QVERIFY2(fromWindow.contains(QStringLiteral("Etiquette10")),
-                 qPrintable(fromWindow.left(300)));
+        QVERIFY2(fromWindow.contains(u"Etiquette10"_s), qPrintable(fromWindow.left(300)));
         QVERIFY(h.msgBoxes.allSeen());
-        const QString settings = m_dir.filePath(QStringLiteral("marge.PAR"));
+        const QString settings = m_dir.filePath(u"marge.PAR"_s);
         QCOMPARE(h.state.SheetSpacing[0], 12.5);
         QVERIFY(PrintSettingsFile::write(settings, PrintSettingsFile::Layout::of(h.state)));
         QString out, err;
         QTextStream outStream(&out), errStream(&err);
-        QCOMPARE(CommandLine::run({QStringLiteral("--calibration"), QStringLiteral("--print"),
-                                   QStringLiteral("--printer"), Queue, QStringLiteral("--settings"),
-                                   settings},
+        QCOMPARE(CommandLine::run({u"--calibration"_s, u"--print"_s, u"--printer"_s, Queue,
+                                   u"--settings"_s, settings},
                                   outStream, errStream),
                  0);
         QCOMPARE(fromWindow, pageWords(m_cups.waitForOutput(Queue)));
@@ -372,9 +364,9 @@ private:
     QString writeLabel(const QString &name, const QString &zone2)
     {
         LabelFile::Zones zones = startUpZones();
-        zones[0].Caption = QStringLiteral("Sauvegarde");
+        zones[0].Caption = u"Sauvegarde"_s;
         zones[1].Caption = zone2;
-        zones[2].Caption = QStringLiteral("Disquette");
+        zones[2].Caption = u"Disquette"_s;
         const QString path = m_dir.filePath(name);
         if (!writeBytes(path, *LabelFile::encode(zones, QLatin1String(LabelFile::NoIcon))))
             qFatal("cannot write a label");
@@ -387,12 +379,12 @@ private:
     {
         QString out, err;
         QTextStream outStream(&out), errStream(&err);
-        const int status = CommandLine::run(
-            QStringList{QStringLiteral("--print"), QStringLiteral("--printer"), Queue} +
-                options.split(QLatin1Char(' ')) + QStringList{label},
-            outStream, errStream);
+        const int status =
+            CommandLine::run(QStringList{u"--print"_s, u"--printer"_s, Queue} +
+                                 options.split(QLatin1Char(' ')) + QStringList{label},
+                             outStream, errStream);
         if (status != 0)
-            return QStringLiteral("command line failed: ") + err;
+            return u"command line failed: "_s + err;
         return pageWords(m_cups.waitForOutput(Queue));
     }
     int jobCount() const { return int(m_cups.jobStates(Queue).size()); }

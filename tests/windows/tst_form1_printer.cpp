@@ -16,6 +16,8 @@
 #include <QSignalSpy>
 #include <QTimer>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 // Until CUPS's answer is on show; the connection's budget bounds the wait.
@@ -35,13 +37,13 @@ private slots:
     void initTestCase()
     {
         QVERIFY2(m_cups.start(), qPrintable(m_cups.errorString()));
-        const bool ready = !m_cups.addPdfQueue(QStringLiteral("Portrait")).isEmpty() &&
-                           m_cups.setDefaultOrientation(QStringLiteral("Portrait"), 3) &&
-                           !m_cups.addPdfQueue(QStringLiteral("Paysage")).isEmpty() &&
-                           m_cups.setDefaultOrientation(QStringLiteral("Paysage"), 4) &&
-                           !m_cups.addPdfQueue(QStringLiteral("Bascule")).isEmpty() &&
-                           !m_cups.addPdfQueue(QStringLiteral("Interrupteur")).isEmpty() &&
-                           m_cups.setDefault(QStringLiteral("Portrait"));
+        const bool ready = !m_cups.addPdfQueue(u"Portrait"_s).isEmpty() &&
+                           m_cups.setDefaultOrientation(u"Portrait"_s, 3) &&
+                           !m_cups.addPdfQueue(u"Paysage"_s).isEmpty() &&
+                           m_cups.setDefaultOrientation(u"Paysage"_s, 4) &&
+                           !m_cups.addPdfQueue(u"Bascule"_s).isEmpty() &&
+                           !m_cups.addPdfQueue(u"Interrupteur"_s).isEmpty() &&
+                           m_cups.setDefault(u"Portrait"_s);
         QVERIFY2(ready, qPrintable(m_cups.errorString()));
     }
 
@@ -76,18 +78,18 @@ private slots:
         h.form->findDefaultPrinter();
         QCOMPARE(h.printer.name(), QString()); // not before CUPS answered
         QVERIFY(waitForOrientation(h));
-        QCOMPARE(h.printer.name(), QStringLiteral("Portrait"));
-        QCOMPARE(h.find<QLabel>("Label6")->text(), QStringLiteral("En cours : Portrait"));
+        QCOMPARE(h.printer.name(), u"Portrait"_s);
+        QCOMPARE(h.find<QLabel>("Label6")->text(), u"En cours : Portrait"_s);
     }
 
     void fileMenuOpeningRefreshesTheOrientation()
     {
-        QVERIFY(m_cups.setDefaultOrientation(QStringLiteral("Bascule"), 3));
-        Form1Harness h{Printer(QStringLiteral("Bascule"))};
+        QVERIFY(m_cups.setDefaultOrientation(u"Bascule"_s, 3));
+        Form1Harness h{Printer(u"Bascule"_s)};
         QVERIFY(waitForOrientation(h));
         QVERIFY(h.action("Mnu_ImpPort")->isChecked());
         // Another program turns the printer's default to landscape.
-        QVERIFY(m_cups.setDefaultOrientation(QStringLiteral("Bascule"), 4));
+        QVERIFY(m_cups.setDefaultOrientation(u"Bascule"_s, 4));
         QVERIFY(h.action("Mnu_ImpPort")->isChecked());
         auto *fileMenu = h.find<QMenu>("Mnu_Fichier");
         fileMenu->popup(QPoint(0, 0));
@@ -95,7 +97,7 @@ private slots:
         QVERIFY(waitForOrientation(h));
         QVERIFY(!h.action("Mnu_ImpPort")->isChecked());
         QVERIFY(h.action("Mnu_ImpPays")->isChecked());
-        QCOMPARE(h.find<QLabel>("Label6")->text(), QStringLiteral("En cours : Paysage"));
+        QCOMPARE(h.find<QLabel>("Label6")->text(), u"En cours : Paysage"_s);
     }
 
     void switchShowsWhatThePrinterReports_data()
@@ -117,7 +119,7 @@ private slots:
         QFETCH(QString, command);
         QFETCH(QString, shown);
         QFETCH(qint16, requested);
-        const QString queue = QStringLiteral("Interrupteur");
+        const QString queue = u"Interrupteur"_s;
         Form1Harness h{Printer(queue)};
         QVERIFY(waitForOrientation(h));
         h.action(command.toLatin1().constData())->trigger();
@@ -131,8 +133,8 @@ private slots:
         QCOMPARE(h.action("Mnu_ImpPort")->isChecked(), requested == 1);
         QCOMPARE(h.action("Mnu_ImpPays")->isChecked(), requested == 2);
         QCOMPARE(h.state.PrinterOrientation, requested);
-        QCOMPARE(m_cups.printerOptions(queue).value(QStringLiteral("orientation-requested")),
-                 requested == 2 ? QStringLiteral("4") : QStringLiteral("3"));
+        QCOMPARE(m_cups.printerOptions(queue).value(u"orientation-requested"_s),
+                 requested == 2 ? u"4"_s : u"3"_s);
         // A restart shows it from the start.
         Form1Harness restarted{Printer(queue)};
         QVERIFY(waitForOrientation(restarted));
@@ -142,30 +144,29 @@ private slots:
 
     void refusedSwitchIsToldOnce()
     {
-        Form1Harness h{Printer(QStringLiteral("Portrait"))};
+        Form1Harness h{Printer(u"Portrait"_s)};
         QVERIFY(waitForOrientation(h));
         m_cups.stop();
         const auto restart = qScopeGuard([this] { QVERIFY(m_cups.start()); });
-        h.msgBoxes.expect(
-            errorBox(QStringLiteral("L'orientation de l'imprimante n'a pas pu être changée.")));
+        h.msgBoxes.expect(errorBox(u"L'orientation de l'imprimante n'a pas pu être changée."_s));
         h.action("Mnu_ImpPays")->trigger();
         QVERIFY(waitForOrientation(h));
         QVERIFY(h.msgBoxes.allSeen());
         QVERIFY(!h.action("Mnu_ImpPays")->isChecked());
-        QCOMPARE(h.find<QLabel>("Label6")->text(), QStringLiteral("Aucune imprimante"));
+        QCOMPARE(h.find<QLabel>("Label6")->text(), u"Aucune imprimante"_s);
     }
 
     void setUpDialogOffersPrinterPaperAndOrientation()
     {
-        PrinterSetupDialog dialog(PrinterSetup::offer(QStringLiteral("Paysage")));
+        PrinterSetupDialog dialog(PrinterSetup::offer(u"Paysage"_s));
         auto *printers = dialog.findChild<QComboBox *>();
         QStringList listed;
         for (int i = 0; i < printers->count(); ++i)
             listed.append(printers->itemText(i));
         QCOMPARE(listed, Printer::installedPrinters());
         const PrinterSetupChoice choice = dialog.choice();
-        QCOMPARE(choice.printer, QStringLiteral("Paysage"));
-        QCOMPARE(choice.paper, QStringLiteral("iso_a4_210x297mm"));
+        QCOMPARE(choice.printer, u"Paysage"_s);
+        QCOMPARE(choice.paper, u"iso_a4_210x297mm"_s);
         QCOMPARE(choice.orientation, qint16(2));
         QVERIFY(dialog.findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->isEnabled());
         QVERIFY2(Accessibility::namelessControls(&dialog).isEmpty(),
@@ -198,10 +199,10 @@ private slots:
                 return;
             dialogSeen = true;
             const QList<QComboBox *> boxes = dialog->findChildren<QComboBox *>();
-            boxes[0]->setCurrentIndex(boxes[0]->findText(QStringLiteral("Bascule")));
-            boxes[1]->setCurrentIndex(boxes[1]->findData(QStringLiteral("na_letter_8.5x11in")));
+            boxes[0]->setCurrentIndex(boxes[0]->findText(u"Bascule"_s));
+            boxes[1]->setCurrentIndex(boxes[1]->findData(u"na_letter_8.5x11in"_s));
             for (auto *option : dialog->findChildren<QRadioButton *>()) {
-                if (option->text() == QLatin1String("Paysage"))
+                if (option->text() == "Paysage"_L1)
                     QTest::mouseClick(option, Qt::LeftButton);
             }
             QTest::mouseClick(dialog->findChild<QDialogButtonBox *>()->button(
@@ -209,12 +210,12 @@ private slots:
                               Qt::LeftButton);
         });
         const std::optional<PrinterSetupChoice> choice =
-            commonDialog.ShowPrinter(PrinterSetup::offer(QStringLiteral("Portrait")));
+            commonDialog.ShowPrinter(PrinterSetup::offer(u"Portrait"_s));
         QVERIFY(dialogSeen);
         QCOMPARE(choice.has_value(), accept);
         if (accept) {
-            QCOMPARE(choice->printer, QStringLiteral("Bascule"));
-            QCOMPARE(choice->paper, QStringLiteral("na_letter_8.5x11in"));
+            QCOMPARE(choice->printer, u"Bascule"_s);
+            QCOMPARE(choice->paper, u"na_letter_8.5x11in"_s);
             QCOMPARE(choice->orientation, qint16(2));
         }
     }
@@ -224,11 +225,11 @@ private slots:
     void setUpChoiceReachesThePrinter()
     {
         QFETCH(bool, accept);
-        const QString queue = accept ? QStringLiteral("Choisie") : QStringLiteral("Ignoree");
+        const QString queue = accept ? u"Choisie"_s : u"Ignoree"_s;
         QVERIFY(!m_cups.addPdfQueue(queue).isEmpty());
-        Form1Harness h{Printer(QStringLiteral("Portrait"))};
+        Form1Harness h{Printer(u"Portrait"_s)};
         QVERIFY(waitForOrientation(h));
-        const PrinterSetupChoice choice{queue, QStringLiteral("na_letter_8.5x11in"), 2};
+        const PrinterSetupChoice choice{queue, u"na_letter_8.5x11in"_s, 2};
         // Listening from the start: CUPS may answer while the dialog is awaited below.
         QSignalSpy shownAgain(h.form.get(), &Form1::orientationShown);
         h.runAnswering("Mnu_ConfigImp", accept
@@ -237,21 +238,20 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(h.dialogs->shown().size(), 1, 30000);
         const ScriptedDialogs::Shown &shown = h.dialogs->shown().first();
         QCOMPARE(shown.flags, 64);
-        QCOMPARE(shown.printer, QStringLiteral("Portrait"));
+        QCOMPARE(shown.printer, u"Portrait"_s);
         QVERIFY(shown.printers.contains(queue));
         if (accept) {
             QTRY_VERIFY_WITH_TIMEOUT(!shownAgain.isEmpty(), 30000);
             QCOMPARE(h.printer.name(), queue);
-            QCOMPARE(h.find<QLabel>("Label6")->text(), QStringLiteral("En cours : Paysage"));
+            QCOMPARE(h.find<QLabel>("Label6")->text(), u"En cours : Paysage"_s);
         }
         const std::optional<PageGeometry> page = Printer(queue).pageGeometry();
         QVERIFY(page);
-        QCOMPARE(page->mediaKeyword, accept ? QStringLiteral("na_letter_8.5x11in")
-                                            : QStringLiteral("iso_a4_210x297mm"));
+        QCOMPARE(page->mediaKeyword, accept ? u"na_letter_8.5x11in"_s : u"iso_a4_210x297mm"_s);
         QCOMPARE(page->orientation, accept ? PageGeometry::Orientation::Landscape
                                            : PageGeometry::Orientation::Portrait);
         if (!accept)
-            QCOMPARE(h.printer.name(), QStringLiteral("Portrait"));
+            QCOMPARE(h.printer.name(), u"Portrait"_s);
         QVERIFY(h.msgBoxes.allSeen());
     }
 

@@ -7,6 +7,8 @@
 #include <QMenu>
 #include <QSignalSpy>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 // Until the window shows CUPS's answer, or its silence; the connection's budget bounds it.
@@ -46,44 +48,43 @@ void TestForm1SilentScheduler::windowShowsWithoutWaitingForThePrinter()
     QVERIFY(QTest::qWaitForWindowExposed(h.form.get()));
     // Shown, and editable, while CUPS has not answered.
     QVERIFY(h.find<QLabel>("Label6")->text().isEmpty() ||
-            h.find<QLabel>("Label6")->text() == QLatin1String("Aucune imprimante"));
+            h.find<QLabel>("Label6")->text() == "Aucune imprimante"_L1);
     h.clickZone(1);
-    h.keys(QStringLiteral("Sauvegarde"));
-    QCOMPARE(h.zone(1).Caption, QStringLiteral("Sauvegarde"));
+    h.keys(u"Sauvegarde"_s);
+    QCOMPARE(h.zone(1).Caption, u"Sauvegarde"_s);
 
     QVERIFY(waitForOrientation(h));
     QVERIFY(h.printer.isNull());
-    QCOMPARE(h.find<QLabel>("Label6")->text(), QStringLiteral("Aucune imprimante"));
+    QCOMPARE(h.find<QLabel>("Label6")->text(), u"Aucune imprimante"_s);
     QVERIFY(h.msgBoxes.allSeen());
 }
 
 void TestForm1SilentScheduler::fileMenuOpensWithoutWaiting()
 {
-    Form1Harness h(QString(), QStringLiteral("/opt/korvalin"), Printer(QStringLiteral("Bureau")));
+    Form1Harness h(QString(), u"/opt/korvalin"_s, Printer(u"Bureau"_s));
     QVERIFY(waitForOrientation(h));
     auto *fileMenu = h.find<QMenu>("Mnu_Fichier");
     fileMenu->popup(QPoint(0, 0));
     QVERIFY(fileMenu->isVisible()); // the menu is up before CUPS answers
     fileMenu->close();
     QVERIFY(waitForOrientation(h));
-    QCOMPARE(h.find<QLabel>("Label6")->text(), QStringLiteral("Aucune imprimante"));
+    QCOMPARE(h.find<QLabel>("Label6")->text(), u"Aucune imprimante"_s);
     QVERIFY(!h.action("Mnu_ImpPort")->isChecked());
     QVERIFY(!h.action("Mnu_ImpPays")->isChecked());
 }
 
 void TestForm1SilentScheduler::switchIsRefusedOnce()
 {
-    Form1Harness h(QString(), QStringLiteral("/opt/korvalin"), Printer(QStringLiteral("Bureau")));
+    Form1Harness h(QString(), u"/opt/korvalin"_s, Printer(u"Bureau"_s));
     QVERIFY(waitForOrientation(h));
-    h.msgBoxes.expect(
-        errorBox(QStringLiteral("L'orientation de l'imprimante n'a pas pu être changée.")));
+    h.msgBoxes.expect(errorBox(u"L'orientation de l'imprimante n'a pas pu être changée."_s));
     h.action("Mnu_ImpPays")->trigger();
     QVERIFY(QGuiApplication::overrideCursor());
     QVERIFY(waitForOrientation(h));
     QVERIFY(!QGuiApplication::overrideCursor());
     QVERIFY(h.msgBoxes.allSeen());
     QVERIFY(!h.action("Mnu_ImpPays")->isChecked());
-    QCOMPARE(h.find<QLabel>("Label6")->text(), QStringLiteral("Aucune imprimante"));
+    QCOMPARE(h.find<QLabel>("Label6")->text(), u"Aucune imprimante"_s);
 }
 
 QTEST_MAIN(TestForm1SilentScheduler)

@@ -11,6 +11,8 @@
 #include <QDialog>
 #include <QPointer>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 // What a modal window opened by an action showed while it was open.
@@ -36,9 +38,8 @@ std::optional<SeenModal> modalOpenedBy(QWidget *mainWindow, const std::function<
         seen = SeenModal{QLatin1String(modal->metaObject()->className()), modal->windowTitle(),
                          modal->parent(), QString(), modal->windowModality()};
         if (auto *preview = qobject_cast<Form3 *>(modal)) {
-            seen->zone3 =
-                preview->findChild<PreviewZone *>(QStringLiteral("Label3"))->accessibleName();
-            preview->findChild<QAbstractButton *>(QStringLiteral("Command1"))->click();
+            seen->zone3 = preview->findChild<PreviewZone *>(u"Label3"_s)->accessibleName();
+            preview->findChild<QAbstractButton *>(u"Command1"_s)->click();
         } else {
             QTest::keyClick(modal, Qt::Key_Escape);
         }
@@ -61,15 +62,15 @@ private slots:
         QTest::addColumn<QString>("entry");
         QTest::addColumn<QString>("window");
         QTest::addColumn<QString>("title");
-        const QString preview = QStringLiteral("Form3");
-        const QString previewTitle = QStringLiteral("Aperçu avant impression");
-        const QString about = QStringLiteral("frmAbout");
-        const QString aboutTitle = QStringLiteral("A propos Korvalin");
-        QTest::newRow("menu Aperçu") << QStringLiteral("Mnu_Apercu") << preview << previewTitle;
-        QTest::newRow("Aperçu button") << QStringLiteral("Command9") << preview << previewTitle;
-        QTest::newRow("toolbar 5") << QStringLiteral("toolbar 5") << preview << previewTitle;
-        QTest::newRow("menu A propos") << QStringLiteral("Mnu_APropos") << about << aboutTitle;
-        QTest::newRow("toolbar 14") << QStringLiteral("toolbar 14") << about << aboutTitle;
+        const QString preview = u"Form3"_s;
+        const QString previewTitle = u"Aperçu avant impression"_s;
+        const QString about = u"frmAbout"_s;
+        const QString aboutTitle = u"A propos Korvalin"_s;
+        QTest::newRow("menu Aperçu") << u"Mnu_Apercu"_s << preview << previewTitle;
+        QTest::newRow("Aperçu button") << u"Command9"_s << preview << previewTitle;
+        QTest::newRow("toolbar 5") << u"toolbar 5"_s << preview << previewTitle;
+        QTest::newRow("menu A propos") << u"Mnu_APropos"_s << about << aboutTitle;
+        QTest::newRow("toolbar 14") << u"toolbar 14"_s << about << aboutTitle;
     }
 
     void entryPoints()
@@ -108,7 +109,7 @@ private slots:
         });
         settingsWindow.exec();
         QVERIFY(seen.has_value());
-        QCOMPARE(seen->className, QStringLiteral("Form3"));
+        QCOMPARE(seen->className, u"Form3"_s);
         QCOMPARE(seen->parent, &settingsWindow);
         QCOMPARE(modalAfterPreview, &settingsWindow);
     }
@@ -118,7 +119,7 @@ private slots:
         Form1Harness h;
         h.form->show();
         h.clickZone(3);
-        h.type(QStringLiteral("Disque"));
+        h.type(u"Disque"_s);
         h.state.AutoIncrement = true;
         h.state.NumberingStyle = 2;
         h.state.DiskNumber = 3;
@@ -128,7 +129,7 @@ private slots:
             const std::optional<SeenModal> seen =
                 modalOpenedBy(h.form.get(), [&] { h.action("Mnu_Apercu")->trigger(); });
             QVERIFY(seen.has_value());
-            QCOMPARE(seen->zone3, QStringLiteral("Disque 3/5"));
+            QCOMPARE(seen->zone3, u"Disque 3/5"_s);
         }
         QCOMPARE(h.state.DiskNumber, qint16(3));
         // The origin a single label prints at stays where the print settings put it.
@@ -140,7 +141,7 @@ private slots:
         Form1Harness h;
         h.form->show();
         h.clickZone(2);
-        h.keys(QStringLiteral("1\n2\n3\n4\n5\n6\n7\n8\n9\n10\n11\n12\n13\n14\n15\n16"));
+        h.keys(u"1\n2\n3\n4\n5\n6\n7\n8\n9\n10\n11\n12\n13\n14\n15\n16"_s);
         h.msgBoxes.expect(errorBox(ZoneLines::tooManyLinesMessage()));
         const std::optional<SeenModal> seen =
             modalOpenedBy(h.form.get(), [&] { h.action("Mnu_Apercu")->trigger(); });

@@ -11,6 +11,8 @@
 #include <QRadioButton>
 #include <QTemporaryDir>
 
+using namespace Qt::StringLiterals;
+
 Q_DECLARE_METATYPE(FontChoice)
 
 namespace {
@@ -67,51 +69,48 @@ private slots:
         Form1Harness h;
         h.clickZone(zone);
         QCOMPARE(h.state.CurrentZone, qint16(zone));
-        QCOMPARE(h.find<QLabel>("Label4")->text(),
-                 QStringLiteral("Edition du texte zone %1").arg(zone));
-        QCOMPARE(h.find<QGroupBox>("Frame1")->title(),
-                 QStringLiteral("Aligner texte %1").arg(zone));
+        QCOMPARE(h.find<QLabel>("Label4")->text(), u"Edition du texte zone %1"_s.arg(zone));
+        QCOMPARE(h.find<QGroupBox>("Frame1")->title(), u"Aligner texte %1"_s.arg(zone));
         for (int other = 1; other <= 3; ++other)
             QCOMPARE(h.zoneDisplay(other)->backColor(), other == zone ? 12632256 : 16777215);
-        h.keys(QStringLiteral("Disque é€"));
+        h.keys(u"Disque é€"_s);
         for (int other = 1; other <= 3; ++other)
-            QCOMPARE(h.zone(other).Caption,
-                     other == zone ? QStringLiteral("Disque é€") : QString());
+            QCOMPARE(h.zone(other).Caption, other == zone ? u"Disque é€"_s : QString());
     }
 
     void selectingAZoneShowsItsText()
     {
         Form1Harness h;
         h.clickZone(2);
-        h.keys(QStringLiteral("deux"));
+        h.keys(u"deux"_s);
         h.clickZone(3);
         QVERIFY(h.text1()->text().isEmpty());
-        h.keys(QStringLiteral("trois"));
+        h.keys(u"trois"_s);
         h.clickZone(2);
-        QCOMPARE(h.text1()->text(), QStringLiteral("deux"));
-        h.keys(QStringLiteral("!"));
-        QCOMPARE(h.zone(2).Caption, QStringLiteral("deux!"));
-        QCOMPARE(h.zone(3).Caption, QStringLiteral("trois"));
+        QCOMPARE(h.text1()->text(), u"deux"_s);
+        h.keys(u"!"_s);
+        QCOMPARE(h.zone(2).Caption, u"deux!"_s);
+        QCOMPARE(h.zone(3).Caption, u"trois"_s);
     }
 
     void enterBreaksTheLineWithCrLf()
     {
         Form1Harness h;
-        h.keys(QStringLiteral("ab\ncd"));
-        QCOMPARE(h.zone(1).Caption, QStringLiteral("ab\r\ncd"));
+        h.keys(u"ab\ncd"_s);
+        QCOMPARE(h.zone(1).Caption, u"ab\r\ncd"_s);
         QTest::keyClick(h.text1(), Qt::Key_Return, Qt::ShiftModifier);
-        h.keys(QStringLiteral("e"));
-        QCOMPARE(h.zone(1).Caption, QStringLiteral("ab\r\ncd\r\ne"));
+        h.keys(u"e"_s);
+        QCOMPARE(h.zone(1).Caption, u"ab\r\ncd\r\ne"_s);
     }
 
     void noLineLimitWhileEditing()
     {
         Form1Harness h;
-        h.keys(QStringLiteral("1\n2\n3\n4\n5\n6\n7\n8\n9\n10\n11\n12\n13\n14\n15\n16"));
-        QCOMPARE(h.zone(1).Caption.count(QStringLiteral("\r\n")), 15);
+        h.keys(u"1\n2\n3\n4\n5\n6\n7\n8\n9\n10\n11\n12\n13\n14\n15\n16"_s);
+        QCOMPARE(h.zone(1).Caption.count(u"\r\n"_s), 15);
         QVERIFY(h.msgBoxes.calls().isEmpty());
         // Only splitting for printing refuses it.
-        h.msgBoxes.expect(errorBox(QStringLiteral("Nombre de lignes de texte trop important !")));
+        h.msgBoxes.expect(errorBox(u"Nombre de lignes de texte trop important !"_s));
         QVERIFY(!h.form->CalculIMP());
         QVERIFY(h.msgBoxes.allSeen());
     }
@@ -123,24 +122,23 @@ private slots:
         const auto row = [](const char *name, bool modified, const Edit &edit) {
             QTest::newRow(name) << modified << edit;
         };
-        row("a letter in an empty zone", true,
-            [](Form1Harness &h) { h.keys(QStringLiteral("x")); });
+        row("a letter in an empty zone", true, [](Form1Harness &h) { h.keys(u"x"_s); });
         row("a letter typed and deleted", true, [](Form1Harness &h) {
-            h.keys(QStringLiteral("x"));
+            h.keys(u"x"_s);
             QTest::keyClick(h.text1(), Qt::Key_Backspace);
             QCOMPARE(h.zone(1).Caption, QString());
         });
-        row("blanks are text too", true, [](Form1Harness &h) { h.keys(QStringLiteral("  ")); });
+        row("blanks are text too", true, [](Form1Harness &h) { h.keys(u"  "_s); });
         row("selecting a zone that holds text", false, [](Form1Harness &h) {
             h.clickZone(2);
             h.clickZone(1);
             h.clickZone(2);
-            QCOMPARE(h.text1()->text(), QStringLiteral("déjà là"));
+            QCOMPARE(h.text1()->text(), u"déjà là"_s);
         });
         row("alignment", false, [](Form1Harness &h) { h.alignmentOption(2)->click(); });
         row("font", false, [](Form1Harness &h) {
-            h.runAnswering("Command1", FontChoice{QStringLiteral("Liberation Serif"), 14, true,
-                                                  false, false, false});
+            h.runAnswering("Command1",
+                           FontChoice{u"Liberation Serif"_s, 14, true, false, false, false});
         });
         row("colour", false, [](Form1Harness &h) { h.runAnswering("Command2", ColorValue(255)); });
     }
@@ -150,11 +148,11 @@ private slots:
         QFETCH(bool, modified);
         QFETCH(Edit, edit);
         QTemporaryDir folder;
-        const QString path = folder.filePath(QStringLiteral("texte.eti"));
+        const QString path = folder.filePath(u"texte.eti"_s);
         Form1Harness h;
         // A saved document with text in zone 2, so that Modified starts false.
         h.clickZone(2);
-        h.keys(QStringLiteral("déjà là"));
+        h.keys(u"déjà là"_s);
         h.clickZone(1);
         h.state.LabelFileName = path;
         h.action("Mnu_Enregistrer")->trigger();
@@ -195,8 +193,8 @@ private slots:
     {
         QTest::addColumn<ScriptedDialogs::Answer>("answer");
         QTest::addColumn<FontChoice>("expected");
-        const FontChoice given{QStringLiteral("Arial"), 8.25f, false, false, true, false};
-        const FontChoice chosen{QStringLiteral("Liberation Serif"), 12, true, true, true, false};
+        const FontChoice given{u"Arial"_s, 8.25f, false, false, true, false};
+        const FontChoice chosen{u"Liberation Serif"_s, 12, true, true, true, false};
         QTest::newRow("chosen") << ScriptedDialogs::Answer(chosen) << chosen;
         QTest::newRow("cancelled") << ScriptedDialogs::Answer(ScriptedDialogs::Cancel{}) << given;
     }
@@ -208,14 +206,13 @@ private slots:
         Form1Harness h;
         h.clickZone(2);
         // A first choice strikes the zone through; the second dialog must be given that.
-        h.runAnswering("Command1",
-                       FontChoice{QStringLiteral("Arial"), 8.25f, false, false, true, false});
+        h.runAnswering("Command1", FontChoice{u"Arial"_s, 8.25f, false, false, true, false});
         h.form->commonDialog().Font = {};
         h.runAnswering("Command1", answer);
         QCOMPARE(h.dialogs->shown().size(), 2);
         const ScriptedDialogs::Shown &shown = h.dialogs->shown().last();
         QCOMPARE(shown.kind, ScriptedDialogs::Kind::Font);
-        QCOMPARE(shown.font.name, QStringLiteral("Arial"));
+        QCOMPARE(shown.font.name, u"Arial"_s);
         QCOMPARE(shown.font.size, 8.25f);
         QVERIFY(!shown.font.bold && !shown.font.italic && shown.font.strikethru &&
                 !shown.font.underline);
@@ -227,9 +224,9 @@ private slots:
         QCOMPARE(zone.FontItalic, expected.italic);
         QCOMPARE(zone.FontStrikethru, expected.strikethru);
         QCOMPARE(zone.FontUnderline, expected.underline);
-        QCOMPARE(h.zone(1).FontName, QStringLiteral("Arial"));
+        QCOMPARE(h.zone(1).FontName, u"Arial"_s);
         // The edit box keeps its own font.
-        QCOMPARE(h.text1()->font().family(), QStringLiteral("Arial"));
+        QCOMPARE(h.text1()->font().family(), u"Arial"_s);
     }
 
     void colourDialog_data()
@@ -259,11 +256,10 @@ private slots:
     {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("kept");
-        QTest::newRow("French letters")
-            << QStringLiteral("Été, œuvre à 5 €") << QStringLiteral("Été, œuvre à 5 €");
-        QTest::newRow("ideograph") << QStringLiteral("a\u4E2Db") << QStringLiteral("ab");
-        QTest::newRow("Greek letter") << QStringLiteral("π=3") << QStringLiteral("=3");
-        QTest::newRow("emoji") << QStringLiteral("ok\U0001F600!") << QStringLiteral("ok!");
+        QTest::newRow("French letters") << u"Été, œuvre à 5 €"_s << u"Été, œuvre à 5 €"_s;
+        QTest::newRow("ideograph") << u"a\u4E2Db"_s << u"ab"_s;
+        QTest::newRow("Greek letter") << u"π=3"_s << u"=3"_s;
+        QTest::newRow("emoji") << u"ok\U0001F600!"_s << u"ok!"_s;
     }
 
     void editBoxRefusesWhatALabelFileCannotHold()
@@ -275,17 +271,16 @@ private slots:
         h.keys(typed);
         QCOMPARE(h.zone(1).Caption, kept);
         // Whatever was typed can be saved.
-        QVERIFY(
-            LabelFile::save(folder.filePath(QStringLiteral("x.eti")), h.form->zones(), h.state));
+        QVERIFY(LabelFile::save(folder.filePath(u"x.eti"_s), h.form->zones(), h.state));
     }
 
     void pastedTextKeepsOnlyWhatCanBeSaved()
     {
         Form1Harness h;
         h.clickZone(2);
-        QApplication::clipboard()->setText(QStringLiteral("Lot \u2603 1\r\nDisque\u00A02\rfin"));
+        QApplication::clipboard()->setText(u"Lot \u2603 1\r\nDisque\u00A02\rfin"_s);
         QTest::keyClick(h.text1(), Qt::Key_V, Qt::ControlModifier);
-        QCOMPARE(h.zone(2).Caption, QStringLiteral("Lot  1\r\nDisque\u00A02\r\nfin"));
+        QCOMPARE(h.zone(2).Caption, u"Lot  1\r\nDisque\u00A02\r\nfin"_s);
     }
 
     void displayDrawsTheAlignment_data() { alignmentOptions_data(); }
@@ -296,7 +291,7 @@ private slots:
         QFETCH(int, alignment);
         Form1Harness h;
         h.clickZone(2);
-        h.keys(QStringLiteral("Mot"));
+        h.keys(u"Mot"_s);
         h.runAnswering("Command2", ColorValue(255));
         h.alignmentOption(alignment)->click();
         const QImage image = h.zoneDisplay(2)->grab().toImage();
@@ -314,11 +309,11 @@ private slots:
     {
         Form1Harness h;
         h.clickZone(3); // 6.6 mm high: room for one line of 8.25 points
-        h.keys(QStringLiteral("un"));
+        h.keys(u"un"_s);
         const QImage oneWord = h.zoneDisplay(3)->grab().toImage();
         const int oneLineBottom = lowestRowDifferentFrom(oneWord, QColor(0xC0, 0xC0, 0xC0));
         QVERIFY(oneLineBottom > 0);
-        h.type(QString(QStringLiteral("mot ")).repeated(40));
+        h.type(QString(u"mot "_s).repeated(40));
         const QImage wrapped = h.zoneDisplay(3)->grab().toImage();
         // The words go on below the first line, down to the edge where they are cut.
         QVERIFY(lowestRowDifferentFrom(wrapped, QColor(0xC0, 0xC0, 0xC0)) > oneLineBottom);

@@ -245,9 +245,9 @@ void TestForm2::spinners()
     QVERIFY(h.msgBoxes.allSeen());
     QCOMPARE(h.box(qPrintable(box))->text(), shown);
     QCOMPARE(s->value(), shown.toInt());
-    const qint16 stored = box == QLatin1String("Text5")   ? h.state.CopyCount
-                          : box == QLatin1String("Text6") ? h.state.StartLabel
-                                                          : h.state.DiskNumber;
+    const qint16 stored = box == "Text5"_L1   ? h.state.CopyCount
+                          : box == "Text6"_L1 ? h.state.StartLabel
+                                              : h.state.DiskNumber;
     QCOMPARE(stored, qint16(shown.toInt()));
 }
 
@@ -409,9 +409,9 @@ void TestForm2::leaving()
     h.open();
     h.button("Check1")->click();
     h.button("Check3")->click();
-    if (how == QLatin1String("escape"))
+    if (how == "escape"_L1)
         QTest::keyClick(h.box("Text5"), Qt::Key_Escape);
-    else if (how == QLatin1String("close"))
+    else if (how == "close"_L1)
         h.form->close();
     else
         h.button(qPrintable(how))->click();

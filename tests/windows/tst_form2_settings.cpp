@@ -6,13 +6,15 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
-const QString Filter = QStringLiteral("Fichiers de configuration (*.PAR)|*.PAR");
+const QString Filter = u"Fichiers de configuration (*.PAR)|*.PAR"_s;
 
 QString title(const QString &name)
 {
-    return QStringLiteral("Paramétrage de l'impression ") + name;
+    return u"Paramétrage de l'impression "_s + name;
 }
 
 // Text1 to Text4, separated by "|".
@@ -77,17 +79,17 @@ void TestForm2Settings::save()
         h.type("Text1", left);
     if (untickFrame)
         h.button("Check1")->click();
-    const QString path = m_dir.filePath(QStringLiteral("lot1.PAR"));
+    const QString path = m_dir.filePath(u"lot1.PAR"_s);
     h.dialogs->answerNext(path);
     h.button("Command4")->click();
 
     QCOMPARE(fileBytes(path), written);
-    QCOMPARE(h.form->windowTitle(), title(QStringLiteral("LOT1.PAR")));
+    QCOMPARE(h.form->windowTitle(), title(u"LOT1.PAR"_s));
     QCOMPARE(h.state.ConfigFileName, path);
     QCOMPARE(h.state.PrintFrame, !untickFrame);
     const ScriptedDialogs::Shown &shown = h.dialogs->shown().constLast();
     QCOMPARE(shown.kind, ScriptedDialogs::Kind::Save);
-    QCOMPARE(shown.title, QStringLiteral("Enregistrer"));
+    QCOMPARE(shown.title, u"Enregistrer"_s);
     QCOMPARE(shown.filter, Filter);
     QCOMPARE(shown.filterIndex, 1);
     QCOMPARE(shown.flags, int(CMDialog1::OverwritePrompt));
@@ -107,31 +109,31 @@ void TestForm2Settings::saveRefused()
     QFETCH(bool, fullDisk);
     const QByteArray older("1,2,3,4\r\n#TRUE#,#TRUE#\r\n");
     SmallDisk disk;
-    QString path = m_dir.filePath(QStringLiteral("absent/lot1.PAR"));
+    QString path = m_dir.filePath(u"absent/lot1.PAR"_s);
     if (fullDisk) {
         if (!disk.isMounted())
             QSKIP("Mounting a small file system needs root");
-        path = disk.filePath(QStringLiteral("lot1.PAR"));
+        path = disk.filePath(u"lot1.PAR"_s);
         QVERIFY(writeBytes(path, older));
         QVERIFY(disk.fillLeaving(0));
     }
     Form2Harness h;
-    h.state.ConfigFileName = QStringLiteral("/avant/lot0.PAR");
+    h.state.ConfigFileName = u"/avant/lot0.PAR"_s;
     h.open();
     h.button("Check1")->click();
     h.dialogs->answerNext(path);
-    h.msgBoxes.expect(errorBox(QStringLiteral("Erreur lors de la sauvegarde du fichier !")));
+    h.msgBoxes.expect(errorBox(u"Erreur lors de la sauvegarde du fichier !"_s));
     h.button("Command4")->click();
 
     QVERIFY(h.msgBoxes.allSeen());
     if (fullDisk) {
         QCOMPARE(fileBytes(path), older);
-        QCOMPARE(disk.files(), QStringList{QStringLiteral("lot1.PAR")});
+        QCOMPARE(disk.files(), QStringList{u"lot1.PAR"_s});
     } else {
         QVERIFY(!QFile::exists(path));
     }
-    QCOMPARE(h.form->windowTitle(), title(QStringLiteral("DEFAUT")));
-    QCOMPARE(h.state.ConfigFileName, QStringLiteral("/avant/lot0.PAR"));
+    QCOMPARE(h.form->windowTitle(), title(u"DEFAUT"_s));
+    QCOMPARE(h.state.ConfigFileName, u"/avant/lot0.PAR"_s);
     QVERIFY(h.state.PrintFrame);
 }
 
@@ -142,7 +144,7 @@ void TestForm2Settings::saveCancelled()
     h.button("Check2")->click();
     h.dialogs->answerNext(ScriptedDialogs::Cancel());
     h.button("Command4")->click();
-    QCOMPARE(h.form->windowTitle(), title(QStringLiteral("DEFAUT")));
+    QCOMPARE(h.form->windowTitle(), title(u"DEFAUT"_s));
     QVERIFY(h.state.ConfigFileName.isEmpty());
     QVERIFY(h.state.PrintCutMarks);
     QVERIFY(h.msgBoxes.allSeen());
@@ -171,10 +173,10 @@ void TestForm2Settings::load()
     QFETCH(bool, frame);
     QFETCH(bool, cutMarks);
     QFETCH(double, secondColumn);
-    const QString path = writeSettings(QStringLiteral("lot1.par"), content);
+    const QString path = writeSettings(u"lot1.par"_s, content);
     Form2Harness h;
     h.state.PrintSingleMode = 1;
-    h.state.ConfigFileName = QStringLiteral("/avant/lot0.PAR");
+    h.state.ConfigFileName = u"/avant/lot0.PAR"_s;
     h.open();
     h.dialogs->answerNext(path);
     h.button("Command5")->click();
@@ -184,8 +186,8 @@ void TestForm2Settings::load()
     QCOMPARE(h.state.PrintCutMarks, cutMarks);
     QCOMPARE(h.find<QCheckBox>("Check1")->isChecked(), frame);
     QCOMPARE(h.find<QCheckBox>("Check2")->isChecked(), cutMarks);
-    QCOMPARE(h.form->windowTitle(), title(QStringLiteral("LOT1.PAR")));
-    QCOMPARE(h.state.ConfigName, QStringLiteral("lot1.par"));
+    QCOMPARE(h.form->windowTitle(), title(u"LOT1.PAR"_s));
+    QCOMPARE(h.state.ConfigName, u"lot1.par"_s);
     QCOMPARE(h.state.ConfigLoaded, qint16(1));
     QCOMPARE(h.state.ConfigFileName, path);
     QTest::mouseClick(h.tile(2), Qt::LeftButton);
@@ -193,8 +195,8 @@ void TestForm2Settings::load()
 
     const ScriptedDialogs::Shown &shown = h.dialogs->shown().constLast();
     QCOMPARE(shown.kind, ScriptedDialogs::Kind::Open);
-    QCOMPARE(shown.title, QStringLiteral("Ouvrir"));
-    QCOMPARE(shown.fileName, QStringLiteral("/avant/lot0.PAR"));
+    QCOMPARE(shown.title, u"Ouvrir"_s);
+    QCOMPARE(shown.fileName, u"/avant/lot0.PAR"_s);
     QCOMPARE(shown.filter, Filter);
     QCOMPARE(shown.filterIndex, 1);
     QCOMPARE(shown.flags, 0);
@@ -222,68 +224,68 @@ void TestForm2Settings::loadRefused()
     const QString path = content.isEmpty() ? m_dir.filePath(name) : writeSettings(name, content);
     Form2Harness h;
     h.state.ConfigLoaded = 1;
-    h.state.ConfigName = QStringLiteral("lot0.PAR");
-    h.state.ConfigFileName = QStringLiteral("/avant/lot0.PAR");
+    h.state.ConfigName = u"lot0.PAR"_s;
+    h.state.ConfigFileName = u"/avant/lot0.PAR"_s;
     h.open();
     h.button("Check2")->click();
     h.dialogs->answerNext(path);
-    h.msgBoxes.expect(errorBox(QStringLiteral("Erreur d'ouverture du fichier")));
+    h.msgBoxes.expect(errorBox(u"Erreur d'ouverture du fichier"_s));
     h.button("Command5")->click();
 
     QVERIFY(h.msgBoxes.allSeen());
-    QCOMPARE(distanceBoxes(h), QStringLiteral("10|10|4|4"));
+    QCOMPARE(distanceBoxes(h), u"10|10|4|4"_s);
     QCOMPARE(h.state.SheetSpacing, (std::array<double, 4>{10, 4, 4, 10}));
     QVERIFY(h.state.PrintFrame);
     QVERIFY(h.state.PrintCutMarks); // the box was cleared, the setting stays
     QVERIFY(!h.find<QCheckBox>("Check2")->isChecked());
-    QCOMPARE(h.form->windowTitle(), title(QStringLiteral("lot0.PAR")));
-    QCOMPARE(h.state.ConfigName, QStringLiteral("lot0.PAR"));
-    QCOMPARE(h.state.ConfigFileName, QStringLiteral("/avant/lot0.PAR"));
+    QCOMPARE(h.form->windowTitle(), title(u"lot0.PAR"_s));
+    QCOMPARE(h.state.ConfigName, u"lot0.PAR"_s);
+    QCOMPARE(h.state.ConfigFileName, u"/avant/lot0.PAR"_s);
 }
 
 void TestForm2Settings::loadCancelledKeepsTypedDistances()
 {
     const QString path =
-        writeSettings(QStringLiteral("lot2.PAR"), QByteArray("7.5,12,5,0\r\n#FALSE#,#TRUE#\r\n"));
+        writeSettings(u"lot2.PAR"_s, QByteArray("7.5,12,5,0\r\n#FALSE#,#TRUE#\r\n"));
     Form2Harness h;
     h.open();
     h.dialogs->answerNext(path);
     h.button("Command5")->click();
-    h.type("Text1", QStringLiteral("3"));
+    h.type("Text1", u"3"_s);
     h.button("Check1")->click();
 
     h.dialogs->answerNext(ScriptedDialogs::Cancel());
     h.button("Command5")->click();
     QCOMPARE(h.dialogs->shown().constLast().fileName, path);
-    QCOMPARE(h.box("Text1")->text(), QStringLiteral("3"));
+    QCOMPARE(h.box("Text1")->text(), u"3"_s);
     QCOMPARE(h.state.SheetSpacing[0], 3.0);
     QVERIFY(h.find<QCheckBox>("Check1")->isChecked());
-    QCOMPARE(h.form->windowTitle(), title(QStringLiteral("LOT2.PAR")));
+    QCOMPARE(h.form->windowTitle(), title(u"LOT2.PAR"_s));
     QVERIFY(h.msgBoxes.allSeen());
 }
 
 void TestForm2Settings::titlesAcrossOpenings()
 {
     const QString loaded =
-        writeSettings(QStringLiteral("lot1.par"), QByteArray("10,4,10,4\r\n#TRUE#,#TRUE#\r\n"));
+        writeSettings(u"lot1.par"_s, QByteArray("10,4,10,4\r\n#TRUE#,#TRUE#\r\n"));
     Form2Harness h;
     h.open();
     // A save names the window until it is built again; only a load is remembered.
-    h.dialogs->answerNext(m_dir.filePath(QStringLiteral("sauve.PAR")));
+    h.dialogs->answerNext(m_dir.filePath(u"sauve.PAR"_s));
     h.button("Command4")->click();
-    QCOMPARE(h.form->windowTitle(), title(QStringLiteral("SAUVE.PAR")));
+    QCOMPARE(h.form->windowTitle(), title(u"SAUVE.PAR"_s));
     h.open();
-    QCOMPARE(h.form->windowTitle(), title(QStringLiteral("DEFAUT")));
+    QCOMPARE(h.form->windowTitle(), title(u"DEFAUT"_s));
 
     h.dialogs->answerNext(loaded);
     h.button("Command5")->click();
-    QCOMPARE(h.form->windowTitle(), title(QStringLiteral("LOT1.PAR")));
+    QCOMPARE(h.form->windowTitle(), title(u"LOT1.PAR"_s));
     h.open();
-    QCOMPARE(h.form->windowTitle(), title(QStringLiteral("lot1.par")));
+    QCOMPARE(h.form->windowTitle(), title(u"lot1.par"_s));
     h.button("Command3")->click();
-    QCOMPARE(h.form->windowTitle(), title(QStringLiteral("DEFAUT")));
+    QCOMPARE(h.form->windowTitle(), title(u"DEFAUT"_s));
     h.open();
-    QCOMPARE(h.form->windowTitle(), title(QStringLiteral("lot1.par")));
+    QCOMPARE(h.form->windowTitle(), title(u"lot1.par"_s));
     QCOMPARE(h.state.PrintSettingsTitle, h.form->windowTitle());
 }
 
@@ -295,15 +297,15 @@ void TestForm2Settings::defaults()
     h.state.DiskNumber = 40;
     h.state.NumberingStyle = 2;
     h.open();
-    h.type("Text1", QStringLiteral("3"));
-    h.type("Text2", QStringLiteral("-1"));
-    h.type("Text3", QStringLiteral("8"));
-    h.type("Text4", QStringLiteral("0.5"));
+    h.type("Text1", u"3"_s);
+    h.type("Text2", u"-1"_s);
+    h.type("Text3", u"8"_s);
+    h.type("Text4", u"0.5"_s);
     h.button("Check1")->click();
     h.button("Check2")->click();
     h.button("Command3")->click();
 
-    QCOMPARE(distanceBoxes(h), QStringLiteral("10|10|4|4"));
+    QCOMPARE(distanceBoxes(h), u"10|10|4|4"_s);
     QCOMPARE(h.state.SheetSpacing, (std::array<double, 4>{10, 4, 4, 10}));
     QVERIFY(h.state.PrintFrame && h.state.PrintCutMarks);
     QVERIFY(h.find<QCheckBox>("Check1")->isChecked() && h.find<QCheckBox>("Check2")->isChecked());

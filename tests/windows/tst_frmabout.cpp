@@ -265,8 +265,8 @@ void TestFrmAbout::systemInformation()
     ProgramsOnPath path;
     MemoryKeyValueStore settings;
     if (!named.isEmpty()) {
-        const QString namedPath = named == QLatin1String("absent") ? path.folder() + u"/absent"_s
-                                                                   : path.addProgram(named);
+        const QString namedPath =
+            named == "absent"_L1 ? path.folder() + u"/absent"_s : path.addProgram(named);
         QVERIFY(!namedPath.isEmpty());
         settings.set(HKEY_LOCAL_MACHINE, QLatin1String(SystemInfoTool::Key),
                      QLatin1String(SystemInfoTool::PathValue), {REG_SZ, namedPath.toUtf8()});

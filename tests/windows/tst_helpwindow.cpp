@@ -13,11 +13,13 @@
 #include <QTest>
 #include <QTextBrowser>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 QString pageText(const HelpWindow &window)
 {
-    return window.findChild<QTextBrowser *>(QStringLiteral("page"))->toPlainText();
+    return window.findChild<QTextBrowser *>(u"page"_s)->toPlainText();
 }
 
 } // namespace
@@ -48,13 +50,13 @@ private slots:
 
     void everyLinkLeadsToATopic()
     {
-        static const QRegularExpression link(QStringLiteral("href=\"#([^\"]+)\""));
+        static const QRegularExpression link(u"href=\"#([^\"]+)\""_s);
         int links = 0;
         for (const HelpTopic &topic : m_document->topics()) {
             for (const QRegularExpressionMatch &match : link.globalMatch(topic.html)) {
                 ++links;
                 QVERIFY2(m_document->topicIndex(match.captured(1)) >= 0,
-                         qPrintable(topic.id + QStringLiteral(" -> ") + match.captured(1)));
+                         qPrintable(topic.id + u" -> "_s + match.captured(1)));
             }
         }
         QVERIFY(links > 0);
@@ -90,18 +92,14 @@ private slots:
             "<section id=\"a\" data-keywords=\"Aperçu;imprimer\"><h1>A</h1></section>"
             "<section id=\"b\" data-keywords=\"étiquette; impression \"><h1>B <i>en</i> "
             "gras</h1></section>");
-        QTest::newRow("case") << html << QStringLiteral("APER")
-                              << QStringList{QStringLiteral("Aperçu")};
-        QTest::newRow("accents") << html << QStringLiteral("apercu")
-                                 << QStringList{QStringLiteral("Aperçu")};
+        QTest::newRow("case") << html << u"APER"_s << QStringList{u"Aperçu"_s};
+        QTest::newRow("accents") << html << u"apercu"_s << QStringList{u"Aperçu"_s};
         QTest::newRow("accent typed, none in keyword")
-            << html << QStringLiteral("ìmpr")
-            << QStringList{QStringLiteral("impression"), QStringLiteral("imprimer")};
+            << html << u"ìmpr"_s << QStringList{u"impression"_s, u"imprimer"_s};
         QTest::newRow("empty prefix lists all, in order")
             << html << QString()
-            << QStringList{QStringLiteral("Aperçu"), QStringLiteral("étiquette"),
-                           QStringLiteral("impression"), QStringLiteral("imprimer")};
-        QTest::newRow("no match") << html << QStringLiteral("zz") << QStringList{};
+            << QStringList{u"Aperçu"_s, u"étiquette"_s, u"impression"_s, u"imprimer"_s};
+        QTest::newRow("no match") << html << u"zz"_s << QStringList{};
     }
 
     void keywordSearch()
@@ -111,7 +109,7 @@ private slots:
         QFETCH(QStringList, keywords);
         const HelpDocument document = HelpDocument::parse(html);
         QCOMPARE(document.topics().size(), 2);
-        QCOMPARE(document.topics().at(1).title, QStringLiteral("B en gras"));
+        QCOMPARE(document.topics().at(1).title, u"B en gras"_s);
         QCOMPARE(document.keywordsStartingWith(prefix), keywords);
     }
 
@@ -120,7 +118,7 @@ private slots:
         HelpWindow window;
         QVERIFY(window.load(m_helpFile));
         window.showContents();
-        auto *contents = window.findChild<QListWidget *>(QStringLiteral("contents"));
+        auto *contents = window.findChild<QListWidget *>(u"contents"_s);
         QCOMPARE(contents->count(), m_document->topics().size());
         QCOMPARE(contents->item(0)->text(), m_document->topics().first().title);
         const QString page = pageText(window);
@@ -135,17 +133,17 @@ private slots:
         HelpWindow window;
         QVERIFY(window.load(m_helpFile));
         window.showSearch(QString());
-        auto *keyword = window.findChild<QLineEdit *>(QStringLiteral("keyword"));
-        auto *keywords = window.findChild<QListWidget *>(QStringLiteral("keywords"));
+        auto *keyword = window.findChild<QLineEdit *>(u"keyword"_s);
+        auto *keywords = window.findChild<QListWidget *>(u"keywords"_s);
         QVERIFY(keyword->text().isEmpty());
         QCOMPARE(keywords->count(), m_document->keywords().size());
-        QTest::keyClicks(keyword, QStringLiteral("QUIT"));
+        QTest::keyClicks(keyword, u"QUIT"_s);
         QCOMPARE(keywords->count(), 1);
-        QCOMPARE(keywords->item(0)->text(), QStringLiteral("quitter"));
-        auto *topics = window.findChild<QListWidget *>(QStringLiteral("keywordTopics"));
+        QCOMPARE(keywords->item(0)->text(), u"quitter"_s);
+        auto *topics = window.findChild<QListWidget *>(u"keywordTopics"_s);
         QCOMPARE(topics->count(), 1);
-        QCOMPARE(topics->item(0)->text(), QStringLiteral("Quitter"));
-        QVERIFY(pageText(window).contains(QStringLiteral("termine le programme")));
+        QCOMPARE(topics->item(0)->text(), u"Quitter"_s);
+        QVERIFY(pageText(window).contains(u"termine le programme"_s));
     }
 
     void linkOpensTheTopic()
@@ -153,24 +151,22 @@ private slots:
         HelpWindow window;
         QVERIFY(window.load(m_helpFile));
         window.showContents();
-        auto *page = window.findChild<QTextBrowser *>(QStringLiteral("page"));
-        emit page->anchorClicked(QUrl(QStringLiteral("#zones")));
-        const HelpTopic &zones =
-            m_document->topics().at(m_document->topicIndex(QStringLiteral("zones")));
+        auto *page = window.findChild<QTextBrowser *>(u"page"_s);
+        emit page->anchorClicked(QUrl(u"#zones"_s));
+        const HelpTopic &zones = m_document->topics().at(m_document->topicIndex(u"zones"_s));
         QVERIFY(page->toPlainText().contains(zones.title));
     }
 
     void missingHelpFileIsReported()
     {
         QTemporaryDir folder;
-        const QString missing = folder.filePath(QStringLiteral("KORVALIN.HLP"));
+        const QString missing = folder.filePath(u"KORVALIN.HLP"_s);
         HelpWindow window;
         QVERIFY(!window.load(missing));
         window.showContents();
-        QCOMPARE(window.findChild<QListWidget *>(QStringLiteral("contents"))->count(), 0);
+        QCOMPARE(window.findChild<QListWidget *>(u"contents"_s)->count(), 0);
         const QString page = pageText(window);
-        QVERIFY2(page.contains(missing) && page.contains(QStringLiteral("introuvable")),
-                 qPrintable(page));
+        QVERIFY2(page.contains(missing) && page.contains(u"introuvable"_s), qPrintable(page));
     }
 
     // Contents first, then the search: one help window, on the tab of each command.
@@ -192,12 +188,11 @@ private slots:
         auto *tabs = helpWindows().first()->findChild<QTabWidget *>();
         QCOMPARE(tabs->currentIndex(), 0);
         commonDialog.HelpCommand = CMDialog1::HelpPartialKey;
-        commonDialog.HelpKey = QStringLiteral("imp");
+        commonDialog.HelpKey = u"imp"_s;
         commonDialog.ShowHelp();
         QCOMPARE(helpWindows().size(), 1);
         QCOMPARE(tabs->currentIndex(), 1);
-        QCOMPARE(helpWindows().first()->findChild<QLineEdit *>(QStringLiteral("keyword"))->text(),
-                 QStringLiteral("imp"));
+        QCOMPARE(helpWindows().first()->findChild<QLineEdit *>(u"keyword"_s)->text(), u"imp"_s);
     }
 
     void everyControlIsNamed()
@@ -206,10 +201,10 @@ private slots:
         QVERIFY(window.load(m_helpFile));
         window.showContents();
         QVERIFY2(Accessibility::namelessControls(&window).isEmpty(),
-                 qPrintable(Accessibility::namelessControls(&window).join(QLatin1String("; "))));
+                 qPrintable(Accessibility::namelessControls(&window).join("; "_L1)));
         window.showSearch(QString());
         QVERIFY2(Accessibility::namelessControls(&window).isEmpty(),
-                 qPrintable(Accessibility::namelessControls(&window).join(QLatin1String("; "))));
+                 qPrintable(Accessibility::namelessControls(&window).join("; "_L1)));
     }
 
 private:

@@ -9,6 +9,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 // The faces drawn for the names label files carry, and the same face on the screen and
 // on the page.
 namespace {
@@ -19,7 +21,7 @@ QStringList pageFonts(LabelArtwork artwork)
     Module1 state;
     state.PrintSingleMode = 1;
     QTemporaryDir folder;
-    const QString pdf = folder.filePath(QStringLiteral("police.pdf"));
+    const QString pdf = folder.filePath(u"police.pdf"_s);
     if (!ZoneLines::split(artwork.zones, state) ||
         LabelOutput::writePdf(pdf, state, artwork) != PdfFileResult::Written)
         return {};
@@ -47,8 +49,7 @@ private Q_SLOTS:
         row("Courier New", "Liberation Mono");
         row("MS Sans Serif", "Liberation Sans");
         row("Comic Sans MS", "Comic Neue");
-        QTest::newRow("a face the machine has")
-            << QStringLiteral("DejaVu Serif") << QStringLiteral("DejaVu Serif");
+        QTest::newRow("a face the machine has") << u"DejaVu Serif"_s << u"DejaVu Serif"_s;
     }
 
     void namesDrawTheirStandIns()
@@ -93,7 +94,7 @@ private Q_SLOTS:
         LabelArtwork artwork;
         artwork.zones = startUpZones();
         TextZone &zone = artwork.zones[0];
-        zone.Caption = QStringLiteral("Disquette");
+        zone.Caption = u"Disquette"_s;
         zone.FontName = name;
         zone.FontSize = 12;
         zone.FontBold = bold;
@@ -117,14 +118,14 @@ private Q_SLOTS:
             {"Arial", true, false}, {"Arial", false, true}, {"Times New Roman", false, false}};
         for (int i = 0; i < 3; ++i) {
             TextZone &zone = artwork.zones[std::size_t(i)];
-            zone.Caption = QStringLiteral("Zone %1").arg(i + 1);
+            zone.Caption = u"Zone %1"_s.arg(i + 1);
             zone.FontName = QLatin1String(styles[i].name);
             zone.FontBold = styles[i].bold;
             zone.FontItalic = styles[i].italic;
         }
-        QCOMPARE(pageFonts(artwork), (QStringList{QStringLiteral("LiberationSans-Bold"),
-                                                  QStringLiteral("LiberationSans-Italic"),
-                                                  QStringLiteral("LiberationSerif")}));
+        QCOMPARE(pageFonts(artwork),
+                 (QStringList{u"LiberationSans-Bold"_s, u"LiberationSans-Italic"_s,
+                              u"LiberationSerif"_s}));
     }
 };
 

@@ -439,7 +439,7 @@ void TestVisuIMG::copyPasteSave()
     Form1Harness main(QString(), tree->appPath());
     main.form->show();
     const auto openViewer = [&] {
-        if (entry == QLatin1String("Command8"))
+        if (entry == "Command8"_L1)
             main.button("Command8")->click();
         else
             main.toolbarEntry(11)->trigger();
@@ -505,7 +505,7 @@ void TestVisuIMG::everyControlIsNamed()
     QCOMPARE(Accessibility::namelessControls(h.viewer), QStringList());
     const QStringList names = Accessibility::controlNames(h.viewer);
     for (const QString &name : {u"Dossier"_s, u"Sélection"_s, u"Copier"_s, u"Quitter"_s})
-        QVERIFY2(names.contains(name), qPrintable(names.join(QLatin1String(", "))));
+        QVERIFY2(names.contains(name), qPrintable(names.join(", "_L1)));
 }
 
 void TestVisuIMG::tabOrder()
@@ -530,8 +530,7 @@ void TestVisuIMG::machineDrives()
     for (const ViewerDrive &drive : drives) {
         const QStorageInfo volume(drive.rootPath);
         QVERIFY2(QFileInfo(drive.rootPath).isDir(), qPrintable(drive.rootPath));
-        QVERIFY2(!drive.rootPath.startsWith(QLatin1String("/proc")) &&
-                     !drive.rootPath.startsWith(QLatin1String("/sys")) &&
+        QVERIFY2(!drive.rootPath.startsWith("/proc"_L1) && !drive.rootPath.startsWith("/sys"_L1) &&
                      volume.fileSystemType() != "tmpfs" && volume.fileSystemType() != "devtmpfs",
                  qPrintable(drive.rootPath));
     }
