@@ -97,521 +97,498 @@ class TestLabelFile : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void exampleIsByteExact();
-    void roundTrip_data();
-    void roundTrip();
-    void strikethroughAndUnderlineStayInMemory();
-    void oneLineTextsGiveThirtyFiveLines();
-    void readerForms_data();
-    void readerForms();
-    void unreadable_data();
-    void unreadable();
-    void unreadableFiles_data();
-    void unreadableFiles();
-    void unwritableDocuments_data();
-    void unwritableDocuments();
-    void refusalReasons_data();
-    void refusalReasons();
-    void openedFilesSaveAgainUnchanged_data();
-    void openedFilesSaveAgainUnchanged();
-    void saveSetsIconEntryAndClearsModified();
-    void failedSaveKeepsPreviousFile_data();
-    void failedSaveKeepsPreviousFile();
-    void fullDisk_data();
-    void fullDisk();
-    void refusedWriteStepKeepsPreviousFile_data();
-    void refusedWriteStepKeepsPreviousFile();
-    void eachSaveIsANewFile();
-    void saveThroughALinkReplacesItsFile();
-    void deviceOrPipeIsNeverReplaced_data();
-    void deviceOrPipeIsNeverReplaced();
-};
-
-void TestLabelFile::exampleIsByteExact()
-{
-    const std::optional<QByteArray> bytes = LabelFile::encode(exampleZones(), noIcon);
-    QVERIFY(bytes);
-    const QByteArray expected = exampleFile();
-    QVERIFY(!expected.isEmpty());
-    QCOMPARE(*bytes, expected);
-    QCOMPARE(bytes->count("\r\n"), 36);
-}
-
-void TestLabelFile::roundTrip_data()
-{
-    QTest::addColumn<QString>("caption");
-    QTest::addColumn<QString>("stored");
-    QTest::addColumn<QString>("fontName");
-    QTest::addColumn<float>("fontSize");
-    QTest::addColumn<int>("color");
-    QTest::addColumn<QString>("iconFile");
-
-    const QString arial = u"Arial"_s;
-    // Most captions read back as they were written, in Arial.
-    const auto storedAsWritten = [&](const char *name, const QString &caption, float fontSize,
-                                     int color, const QString &iconFile = noIcon) {
-        QTest::newRow(name) << caption << caption << arial << fontSize << color << iconFile;
-    };
-    storedAsWritten("three lines", u"A\r\nB\r\nC"_s, 8.25f, 0);
-    storedAsWritten("trailing line break", u"Fin\r\n"_s, 8.f, 255);
-    storedAsWritten("empty", QString(), 10.f, 16777215);
-    QTest::newRow("spaces trimmed") << u"  a b  "_s << u"a b"_s << arial << 9.5f << 0 << noIcon;
-    storedAsWritten("quotes inside", u"dit \"oui\"\r\n\"non\""_s, 8.f, 0);
-    storedAsWritten("system colour", u"x"_s, 8.f, int(WindowTextColor));
-    storedAsWritten("fraction kept", u"x"_s, 8.3f, 65280);
-    storedAsWritten("accents and euro", u"Numéro € « œ »"_s, 8.f, 0);
-    QTest::newRow("comma in font name") << u"x"_s << u"x"_s << u"Foo, Bold"_s << 8.f << 0 << noIcon;
-    storedAsWritten("comma in icon path", u"x"_s, 8.f, 0, u"/home/a,b/logo.ico"_s);
-    storedAsWritten("other zone's header in text", u"a\r\n[Police 3]\r\nb"_s, 8.f, 0);
-    storedAsWritten("own header on first line", u"[Police 2]\r\nb"_s, 8.f, 0);
-}
-
-void TestLabelFile::roundTrip()
-{
-    QFETCH(QString, caption);
-    QFETCH(QString, stored);
-    QFETCH(QString, fontName);
-    QFETCH(float, fontSize);
-    QFETCH(int, color);
-    QFETCH(QString, iconFile);
-
-    Zones zones = startUpZones();
-    for (int i = 0; i < 3; ++i) {
-        zones[i].Caption = i == 1 ? caption : u"zone %1"_s.arg(i + 1);
-        zones[i].FontName = fontName;
-        zones[i].FontSize = fontSize;
-        zones[i].ForeColor = color;
-        zones[i].Alignment = qint16(i);
-        zones[i].FontItalic = i == 1;
-    }
-    const std::optional<QByteArray> bytes = LabelFile::encode(zones, iconFile);
-    QVERIFY(bytes);
-    const std::optional<LabelFile::Content> read = LabelFile::decode(*bytes, startUpZones());
-    QVERIFY(read);
-    QCOMPARE(read->iconEntry, iconFile);
-    zones[1].Caption = stored;
-    for (int i = 0; i < 3; ++i)
-        compareStored(read->zones[i], zones[i]);
-}
-
-void TestLabelFile::strikethroughAndUnderlineStayInMemory()
-{
-    Zones written = exampleZones();
-    written[0].FontStrikethru = true;
-    written[1].FontUnderline = true;
-    const std::optional<QByteArray> bytes = LabelFile::encode(written, noIcon);
-    QVERIFY(bytes);
-    QCOMPARE(*bytes, *LabelFile::encode(exampleZones(), noIcon));
-
-    Zones current = startUpZones();
-    current[2].FontStrikethru = true;
-    current[2].FontUnderline = true;
-    const std::optional<LabelFile::Content> read = LabelFile::decode(*bytes, current);
-    QVERIFY(read);
-    QVERIFY(!read->zones[0].FontStrikethru);
-    QVERIFY(!read->zones[1].FontUnderline);
-    QVERIFY(read->zones[2].FontStrikethru);
-    QVERIFY(read->zones[2].FontUnderline);
-}
-
-void TestLabelFile::oneLineTextsGiveThirtyFiveLines()
-{
-    const std::optional<QByteArray> bytes = LabelFile::encode(startUpZones(), noIcon);
-    QVERIFY(bytes);
-    QCOMPARE(bytes->count("\r\n"), 35);
-    QCOMPARE(bytes->count('\n'), 35);
-    QVERIFY(bytes->contains("[Couleur 2]\r\n-2147483640 \r\n"));
-    QVERIFY(bytes->contains("[Police 1]\r\nArial\r\n 8.25\r\n"));
-}
-
-// Every form reads as the documented example.
-void TestLabelFile::readerForms_data()
-{
-    QTest::addColumn<QByteArray>("bytes");
-    const QByteArray example = exampleFile();
-    QTest::newRow("CR LF") << example;
-    QTest::newRow("LF only") << QByteArray(example).replace("\r\n", "\n");
-    QTest::newRow("other header texts") << QByteArray(example)
-                                               .replace("[Titre 1]", "[Autre chose]")
-                                               .replace("[Couleur 2]", "Couleur")
-                                               .replace("[Icone]", "[Image]");
-    QTest::newRow("truth as number") << QByteArray(example).replace("\r\nTrue\r\n", "\r\n-1\r\n");
-    QTest::newRow("lines after icon") << example + "ceci est ignoré\r\n";
-    QTest::newRow("no final line end") << example.chopped(2);
-}
-
-void TestLabelFile::readerForms()
-{
-    QFETCH(QByteArray, bytes);
-    const std::optional<LabelFile::Content> read = LabelFile::decode(bytes, startUpZones());
-    QVERIFY(read);
-    QCOMPARE(read->zones[0].Caption, u"Sauvegarde"_s);
-    QCOMPARE(read->zones[0].FontBold, true);
-    QCOMPARE(read->iconEntry, noIcon);
-    QCOMPARE(read->zones[1].Caption, u"Documents\r\nJanvier"_s);
-    QCOMPARE(read->zones[1].ForeColor, 255);
-}
-
-void TestLabelFile::unreadable_data()
-{
-    QTest::addColumn<QByteArray>("bytes");
-    const QByteArray example = exampleFile();
-    auto replaced = [&](const char *from, const char *to) {
-        return QByteArray(example).replace(from, to);
-    };
-
-    QTest::newRow("empty") << QByteArray();
-    QTest::newRow("truncated in zone 3") << example.left(example.indexOf("[Police 3]") + 12);
-    QTest::newRow("no icon entry") << example.left(example.indexOf("AUCUN"));
-    QTest::newRow("missing font header") << replaced("[Police 2]", "[Police2]");
-    QTest::newRow("alignment 3") << replaced("[Alignement 3]\r\n 0 ", "[Alignement 3]\r\n 3 ");
-    QTest::newRow("negative alignment")
-        << replaced("[Alignement 1]\r\n 2 ", "[Alignement 1]\r\n-1 ");
-    QTest::newRow("size not a number") << replaced(" 12\r\n", " douze\r\n");
-    QTest::newRow("size zero") << replaced(" 12\r\n", " 0\r\n");
-    QTest::newRow("bold not a truth") << replaced("True", "Vrai");
-    QTest::newRow("colour with fraction") << replaced(" 255 ", " 25.5 ");
-    QTest::newRow("colour out of range") << replaced(" 255 ", " 16777216 ");
-    QTest::newRow("text without quotes") << replaced("\"Sauvegarde\"\r\n", "\r\n");
-    QTest::newRow("binary garbage")
-        << QByteArray("\x00\xff\x13\x37\r\n\x80\x81\x00", 10).repeated(50);
-}
-
-void TestLabelFile::unreadable()
-{
-    QFETCH(QByteArray, bytes);
-    QVERIFY(!LabelFile::decode(bytes, startUpZones()));
-}
-
-void TestLabelFile::unreadableFiles_data()
-{
-    QTest::addColumn<QString>("kind");
-    QTest::newRow("missing") << u"missing"_s;
-    QTest::newRow("directory") << u"directory"_s;
-    QTest::newRow("named pipe") << u"fifo"_s;
-    QTest::newRow("over one MiB") << u"large"_s;
-}
-
-void TestLabelFile::unreadableFiles()
-{
-    QFETCH(QString, kind);
-    QTemporaryDir dir;
-    const QString path = dir.filePath(u"etiquette.eti"_s);
-    if (kind == "directory"_L1) {
-        QVERIFY(QDir(dir.path()).mkdir(u"etiquette.eti"_s));
-    } else if (kind == "fifo"_L1) {
-        // Reading a pipe nobody writes to would block: it must be refused unopened.
-        QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
-    } else if (kind == "large"_L1) {
-        const QByteArray bytes = *LabelFile::encode(exampleZones(), noIcon);
-        QVERIFY(writeBytes(path, bytes + QByteArray(SmallFile::MaxSize, ' ')));
-    }
-    QVERIFY(!LabelFile::read(path, startUpZones()));
-}
-
-void TestLabelFile::unwritableDocuments_data()
-{
-    QTest::addColumn<int>("zone");
-    QTest::addColumn<QString>("caption");
-    QTest::addColumn<QString>("iconFile");
-    QTest::newRow("character outside the code page") << 2 << u"Ωmega"_s << noIcon;
-    QTest::newRow("emoji") << 1 << u"disque 💾"_s << noIcon;
-    QTest::newRow("own font header inside the text") << 2 << u"a\r\n[Police 2]\r\nb"_s << noIcon;
-    QTest::newRow("line break in icon path") << 1 << u"x"_s << u"/tmp/a\nb.ico"_s;
-    QTest::newRow("icon path outside the code page") << 1 << u"x"_s << u"/tmp/Ωmega.ico"_s;
-}
-
-void TestLabelFile::unwritableDocuments()
-{
-    QFETCH(int, zone);
-    QFETCH(QString, caption);
-    QFETCH(QString, iconFile);
-    Zones zones = exampleZones();
-    zones[zone - 1].Caption = caption;
-    QVERIFY(!LabelFile::encode(zones, iconFile));
-
-    QTemporaryDir dir;
-    const QString path = dir.filePath(u"ancien.eti"_s);
-    QVERIFY(writeBytes(path, oldContent));
-    Module1 state;
-    state.IconFile = iconFile;
-    verifySaveFailsKeeping(path, zones, state, path);
-}
-
-void TestLabelFile::openedFilesSaveAgainUnchanged_data()
-{
-    QTest::addColumn<QByteArray>("bytes");
-    const QByteArray example = exampleFile();
-    QTest::newRow("CR inside the font name")
-        << QByteArray(example).replace("[Police 2]\r\nArial\r\n", "[Police 2]\r\nAr\rial\r\n");
-    QTest::newRow("CR ending the icon path")
-        << QByteArray(example).replace("AUCUN\r\n", "logo.ico\r\r\n");
-    QTest::newRow("CR inside the icon path (found by fuzzing)")
-        << fileBytes(QFINDTESTDATA("data/fuzz/cr-in-icon-path.eti"));
-    QTest::newRow("empty line before the text (found by fuzzing)")
-        << fileBytes(QFINDTESTDATA("data/fuzz/empty-line-before-text.eti"));
-}
-
-// Whatever opens must save again, as the same document: a Save that fails on a label
-// that opened would leave the user unable to keep a change.
-void TestLabelFile::openedFilesSaveAgainUnchanged()
-{
-    QFETCH(QByteArray, bytes);
-    const std::optional<LabelFile::Content> opened = LabelFile::decode(bytes, startUpZones());
-    QVERIFY(opened);
-    const std::optional<QByteArray> saved = LabelFile::encode(opened->zones, opened->iconEntry);
-    QVERIFY(saved);
-    const std::optional<LabelFile::Content> reopened = LabelFile::decode(*saved, startUpZones());
-    QVERIFY(reopened);
-    QCOMPARE(reopened->iconEntry, opened->iconEntry);
-    for (int zone = 0; zone < 3; ++zone)
-        compareStored(reopened->zones[zone], opened->zones[zone]);
-}
-
-void TestLabelFile::saveSetsIconEntryAndClearsModified()
-{
-    QTemporaryDir dir;
-    const QString path = dir.filePath(u"nouveau.eti"_s);
-    Module1 state;
-    state.Modified = true;
-    QVERIFY(LabelFile::save(path, exampleZones(), state));
-    QCOMPARE(state.IconFile, noIcon);
-    QVERIFY(!state.Modified);
-    QCOMPARE(fileBytes(path), exampleFile());
-    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{u"nouveau.eti"_s});
-}
-
-void TestLabelFile::failedSaveKeepsPreviousFile_data()
-{
-    QTest::addColumn<QString>("relativePath");
-    QTest::newRow("missing folder") << u"absent/etiquette.eti"_s;
-    QTest::newRow("folder is a file") << u"ancien.eti/etiquette.eti"_s;
-    QTest::newRow("path is a folder") << u"dossier"_s;
-}
-
-void TestLabelFile::failedSaveKeepsPreviousFile()
-{
-    QFETCH(QString, relativePath);
-    QTemporaryDir dir;
-    const QString previous = dir.filePath(u"ancien.eti"_s);
-    QVERIFY(writeBytes(previous, oldContent));
-    QVERIFY(QDir(dir.path()).mkdir(u"dossier"_s));
-    Module1 state;
-    verifySaveFailsKeeping(dir.filePath(relativePath), exampleZones(), state, previous);
-    if (QTest::currentTestFailed())
-        return;
-    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{u"ancien.eti"_s});
-}
-
-void TestLabelFile::refusalReasons_data()
-{
-    QTest::addColumn<int>("zone");
-    QTest::addColumn<QString>("caption");
-    QTest::addColumn<QString>("fontName");
-    QTest::addColumn<QString>("iconFile");
-    QTest::addColumn<QString>("reason"); // empty: the document is written
-
-    const QString arial = u"Arial"_s;
-    QTest::newRow("writable") << 1 << u"a\r\n[Police 2]"_s << arial << noIcon << QString();
-    QTest::newRow("own font header line")
-        << 2 << u"a\r\n[Police 2]\r\nb"_s << arial << noIcon
-        << u"Le texte de la zone 2 contient la ligne « [Police 2] », que le fichier réserve à sa "
-           "police."_s;
-    QTest::newRow("line break in a font name")
-        << 3 << u"x"_s << u"Deux\nLignes"_s << noIcon
-        << u"Le nom de police de la zone 3 contient un saut de ligne."_s;
-    QTest::newRow("line break in the picture path")
-        << 1 << u"x"_s << arial << u"/tmp/a\nb.ico"_s
-        << u"Le chemin de l'image contient un saut de ligne."_s;
-    QTest::newRow("text outside the code page")
-        << 1 << u"Ωmega"_s << arial << noIcon
-        << u"Le texte de la zone 1 contient un caractère que le fichier ne peut pas coder."_s;
-    QTest::newRow("font name outside the code page")
-        << 2 << u"x"_s << u"明朝"_s << noIcon
-        << u"Le nom de police de la zone 2 contient un caractère que le fichier ne peut pas "
-           "coder."_s;
-    QTest::newRow("picture path outside the code page")
-        << 1 << u"x"_s << arial << u"/tmp/Ωmega.ico"_s
-        << u"Le chemin de l'image contient un caractère que le fichier ne peut pas coder."_s;
-}
-
-void TestLabelFile::refusalReasons()
-{
-    QFETCH(int, zone);
-    QFETCH(QString, caption);
-    QFETCH(QString, fontName);
-    QFETCH(QString, iconFile);
-    QFETCH(QString, reason);
-    Zones zones = exampleZones();
-    zones[zone - 1].Caption = caption;
-    zones[zone - 1].FontName = fontName;
-    QCOMPARE(LabelFile::refusalReason(zones, iconFile), reason);
-    QCOMPARE(LabelFile::encode(zones, iconFile).has_value(), reason.isEmpty());
-
-    QTemporaryDir dir;
-    Module1 state;
-    state.IconFile = iconFile;
-    const LabelFile::SaveResult saved = LabelFile::save(dir.filePath(u"a.eti"_s), zones, state);
-    QCOMPARE(saved.saved, reason.isEmpty());
-    QCOMPARE(saved.refusal, reason);
-    // The save message stays first; the reason is its second line.
-    const QString message = u"Erreur lors de la sauvegarde du fichier !"_s;
-    QCOMPARE(LabelFile::saveErrorPrompt(reason),
-             reason.isEmpty() ? message : message + u'\r' + reason);
-}
-
-void TestLabelFile::fullDisk_data()
-{
-    QTest::addColumn<int>("size");
-    QTest::addColumn<qint64>("freeBytes");
-    QTest::addColumn<bool>("fits");
-
-    const qint64 page = SmallDisk::PageSize;
-    // Below 16 KiB the bytes wait in a buffer and the disk refuses them only at the flush;
-    // above, they are written at once.
-    QTest::newRow("example, disk full") << exampleSize() << qint64(0) << false;
-    QTest::newRow("example, room") << exampleSize() << 2 * page << true;
-    for (int kib : {8, 16, 40}) {
-        const int size = kib * 1024;
-        QTest::addRow("%d KiB, disk full", kib) << size << qint64(0) << false;
-        QTest::addRow("%d KiB, one page short", kib) << size << qint64(size) - page << false;
-        QTest::addRow("%d KiB, room", kib) << size << qint64(size) + page << true;
-    }
-}
-
-void TestLabelFile::fullDisk()
-{
-    QFETCH(int, size);
-    QFETCH(qint64, freeBytes);
-    QFETCH(bool, fits);
-    SmallDisk disk;
-    if (!disk.isMounted())
-        QSKIP("Mounting a small file system needs root");
-    const QString path = disk.filePath(u"etiquette.eti"_s);
-    const QByteArray old = exampleFile();
-    QVERIFY(writeBytes(path, old));
-    QVERIFY(disk.fillLeaving(freeBytes));
-
-    const Zones zones = zonesOfSize(size);
-    const QByteArray expected = *LabelFile::encode(zones, noIcon);
-    QCOMPARE(expected.size(), size);
-    Module1 state;
-    state.Modified = true;
-    QCOMPARE(LabelFile::save(path, zones, state).saved, fits);
-    QCOMPARE(state.Modified, !fits);
-    QCOMPARE(fileBytes(path), fits ? expected : old);
-    QCOMPARE(disk.files(), QStringList{u"etiquette.eti"_s});
-}
-
-void TestLabelFile::refusedWriteStepKeepsPreviousFile_data()
-{
-    QTest::addColumn<SmallFile::WriteStep>("step");
-    QTest::addColumn<int>("size");
-    const std::pair<const char *, SmallFile::WriteStep> steps[] = {
-        {"write", SmallFile::WriteStep::Write},
-        {"flush", SmallFile::WriteStep::Flush},
-        {"sync", SmallFile::WriteStep::Sync}};
-    for (const auto &[name, step] : steps) {
-        QTest::addRow("%s, example", name) << step << exampleSize();
-        QTest::addRow("%s, 40 KiB", name) << step << 40 * 1024;
-    }
-}
-
-void TestLabelFile::refusedWriteStepKeepsPreviousFile()
-{
-    QFETCH(SmallFile::WriteStep, step);
-    QFETCH(int, size);
-    QTemporaryDir dir;
-    const QString path = dir.filePath(u"etiquette.eti"_s);
-    QVERIFY(writeBytes(path, oldContent));
-    const Zones zones = zonesOfSize(size);
-    Module1 state;
+    void exampleIsByteExact()
     {
-        const SmallFile::ScopedWriteFailure failure(step);
+        const std::optional<QByteArray> bytes = LabelFile::encode(exampleZones(), noIcon);
+        QVERIFY(bytes);
+        const QByteArray expected = exampleFile();
+        QVERIFY(!expected.isEmpty());
+        QCOMPARE(*bytes, expected);
+        QCOMPARE(bytes->count("\r\n"), 36);
+    }
+
+    void roundTrip_data()
+    {
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QString>("fontName");
+        QTest::addColumn<float>("fontSize");
+        QTest::addColumn<int>("color");
+        QTest::addColumn<QString>("iconFile");
+
+        const QString arial = u"Arial"_s;
+        // Most captions read back as they were written, in Arial.
+        const auto storedAsWritten = [&](const char *name, const QString &caption, float fontSize,
+                                         int color, const QString &iconFile = noIcon) {
+            QTest::newRow(name) << caption << caption << arial << fontSize << color << iconFile;
+        };
+        storedAsWritten("three lines", u"A\r\nB\r\nC"_s, 8.25f, 0);
+        storedAsWritten("trailing line break", u"Fin\r\n"_s, 8.f, 255);
+        storedAsWritten("empty", QString(), 10.f, 16777215);
+        QTest::newRow("spaces trimmed") << u"  a b  "_s << u"a b"_s << arial << 9.5f << 0 << noIcon;
+        storedAsWritten("quotes inside", u"dit \"oui\"\r\n\"non\""_s, 8.f, 0);
+        storedAsWritten("system colour", u"x"_s, 8.f, int(WindowTextColor));
+        storedAsWritten("fraction kept", u"x"_s, 8.3f, 65280);
+        storedAsWritten("accents and euro", u"Numéro € « œ »"_s, 8.f, 0);
+        QTest::newRow("comma in font name")
+            << u"x"_s << u"x"_s << u"Foo, Bold"_s << 8.f << 0 << noIcon;
+        storedAsWritten("comma in icon path", u"x"_s, 8.f, 0, u"/home/a,b/logo.ico"_s);
+        storedAsWritten("other zone's header in text", u"a\r\n[Police 3]\r\nb"_s, 8.f, 0);
+        storedAsWritten("own header on first line", u"[Police 2]\r\nb"_s, 8.f, 0);
+    }
+
+    void roundTrip()
+    {
+        QFETCH(QString, caption);
+        QFETCH(QString, stored);
+        QFETCH(QString, fontName);
+        QFETCH(float, fontSize);
+        QFETCH(int, color);
+        QFETCH(QString, iconFile);
+
+        Zones zones = startUpZones();
+        for (int i = 0; i < 3; ++i) {
+            zones[i].Caption = i == 1 ? caption : u"zone %1"_s.arg(i + 1);
+            zones[i].FontName = fontName;
+            zones[i].FontSize = fontSize;
+            zones[i].ForeColor = color;
+            zones[i].Alignment = qint16(i);
+            zones[i].FontItalic = i == 1;
+        }
+        const std::optional<QByteArray> bytes = LabelFile::encode(zones, iconFile);
+        QVERIFY(bytes);
+        const std::optional<LabelFile::Content> read = LabelFile::decode(*bytes, startUpZones());
+        QVERIFY(read);
+        QCOMPARE(read->iconEntry, iconFile);
+        zones[1].Caption = stored;
+        for (int i = 0; i < 3; ++i)
+            compareStored(read->zones[i], zones[i]);
+    }
+
+    void strikethroughAndUnderlineStayInMemory()
+    {
+        Zones written = exampleZones();
+        written[0].FontStrikethru = true;
+        written[1].FontUnderline = true;
+        const std::optional<QByteArray> bytes = LabelFile::encode(written, noIcon);
+        QVERIFY(bytes);
+        QCOMPARE(*bytes, *LabelFile::encode(exampleZones(), noIcon));
+
+        Zones current = startUpZones();
+        current[2].FontStrikethru = true;
+        current[2].FontUnderline = true;
+        const std::optional<LabelFile::Content> read = LabelFile::decode(*bytes, current);
+        QVERIFY(read);
+        QVERIFY(!read->zones[0].FontStrikethru);
+        QVERIFY(!read->zones[1].FontUnderline);
+        QVERIFY(read->zones[2].FontStrikethru);
+        QVERIFY(read->zones[2].FontUnderline);
+    }
+
+    void oneLineTextsGiveThirtyFiveLines()
+    {
+        const std::optional<QByteArray> bytes = LabelFile::encode(startUpZones(), noIcon);
+        QVERIFY(bytes);
+        QCOMPARE(bytes->count("\r\n"), 35);
+        QCOMPARE(bytes->count('\n'), 35);
+        QVERIFY(bytes->contains("[Couleur 2]\r\n-2147483640 \r\n"));
+        QVERIFY(bytes->contains("[Police 1]\r\nArial\r\n 8.25\r\n"));
+    }
+
+    // Every form reads as the documented example.
+    void readerForms_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        const QByteArray example = exampleFile();
+        QTest::newRow("CR LF") << example;
+        QTest::newRow("LF only") << QByteArray(example).replace("\r\n", "\n");
+        QTest::newRow("other header texts") << QByteArray(example)
+                                                   .replace("[Titre 1]", "[Autre chose]")
+                                                   .replace("[Couleur 2]", "Couleur")
+                                                   .replace("[Icone]", "[Image]");
+        QTest::newRow("truth as number")
+            << QByteArray(example).replace("\r\nTrue\r\n", "\r\n-1\r\n");
+        QTest::newRow("lines after icon") << example + "ceci est ignoré\r\n";
+        QTest::newRow("no final line end") << example.chopped(2);
+    }
+
+    void readerForms()
+    {
+        QFETCH(QByteArray, bytes);
+        const std::optional<LabelFile::Content> read = LabelFile::decode(bytes, startUpZones());
+        QVERIFY(read);
+        QCOMPARE(read->zones[0].Caption, u"Sauvegarde"_s);
+        QCOMPARE(read->zones[0].FontBold, true);
+        QCOMPARE(read->iconEntry, noIcon);
+        QCOMPARE(read->zones[1].Caption, u"Documents\r\nJanvier"_s);
+        QCOMPARE(read->zones[1].ForeColor, 255);
+    }
+
+    void unreadable_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        const QByteArray example = exampleFile();
+        auto replaced = [&](const char *from, const char *to) {
+            return QByteArray(example).replace(from, to);
+        };
+
+        QTest::newRow("empty") << QByteArray();
+        QTest::newRow("truncated in zone 3") << example.left(example.indexOf("[Police 3]") + 12);
+        QTest::newRow("no icon entry") << example.left(example.indexOf("AUCUN"));
+        QTest::newRow("missing font header") << replaced("[Police 2]", "[Police2]");
+        QTest::newRow("alignment 3") << replaced("[Alignement 3]\r\n 0 ", "[Alignement 3]\r\n 3 ");
+        QTest::newRow("negative alignment")
+            << replaced("[Alignement 1]\r\n 2 ", "[Alignement 1]\r\n-1 ");
+        QTest::newRow("size not a number") << replaced(" 12\r\n", " douze\r\n");
+        QTest::newRow("size zero") << replaced(" 12\r\n", " 0\r\n");
+        QTest::newRow("bold not a truth") << replaced("True", "Vrai");
+        QTest::newRow("colour with fraction") << replaced(" 255 ", " 25.5 ");
+        QTest::newRow("colour out of range") << replaced(" 255 ", " 16777216 ");
+        QTest::newRow("text without quotes") << replaced("\"Sauvegarde\"\r\n", "\r\n");
+        QTest::newRow("binary garbage")
+            << QByteArray("\x00\xff\x13\x37\r\n\x80\x81\x00", 10).repeated(50);
+    }
+
+    void unreadable()
+    {
+        QFETCH(QByteArray, bytes);
+        QVERIFY(!LabelFile::decode(bytes, startUpZones()));
+    }
+
+    void unreadableFiles_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("missing") << u"missing"_s;
+        QTest::newRow("directory") << u"directory"_s;
+        QTest::newRow("named pipe") << u"fifo"_s;
+        QTest::newRow("over one MiB") << u"large"_s;
+    }
+
+    void unreadableFiles()
+    {
+        QFETCH(QString, kind);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(u"etiquette.eti"_s);
+        if (kind == "directory"_L1) {
+            QVERIFY(QDir(dir.path()).mkdir(u"etiquette.eti"_s));
+        } else if (kind == "fifo"_L1) {
+            // Reading a pipe nobody writes to would block: it must be refused unopened.
+            QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        } else if (kind == "large"_L1) {
+            const QByteArray bytes = *LabelFile::encode(exampleZones(), noIcon);
+            QVERIFY(writeBytes(path, bytes + QByteArray(SmallFile::MaxSize, ' ')));
+        }
+        QVERIFY(!LabelFile::read(path, startUpZones()));
+    }
+
+    void unwritableDocuments_data()
+    {
+        QTest::addColumn<int>("zone");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("iconFile");
+        QTest::newRow("character outside the code page") << 2 << u"Ωmega"_s << noIcon;
+        QTest::newRow("emoji") << 1 << u"disque 💾"_s << noIcon;
+        QTest::newRow("own font header inside the text")
+            << 2 << u"a\r\n[Police 2]\r\nb"_s << noIcon;
+        QTest::newRow("line break in icon path") << 1 << u"x"_s << u"/tmp/a\nb.ico"_s;
+        QTest::newRow("icon path outside the code page") << 1 << u"x"_s << u"/tmp/Ωmega.ico"_s;
+    }
+
+    void unwritableDocuments()
+    {
+        QFETCH(int, zone);
+        QFETCH(QString, caption);
+        QFETCH(QString, iconFile);
+        Zones zones = exampleZones();
+        zones[zone - 1].Caption = caption;
+        QVERIFY(!LabelFile::encode(zones, iconFile));
+
+        QTemporaryDir dir;
+        const QString path = dir.filePath(u"ancien.eti"_s);
+        QVERIFY(writeBytes(path, oldContent));
+        Module1 state;
+        state.IconFile = iconFile;
         verifySaveFailsKeeping(path, zones, state, path);
     }
-    if (QTest::currentTestFailed())
-        return;
-    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
-             QStringList{u"etiquette.eti"_s});
 
-    // With the disk well again the same save goes through.
-    QVERIFY(LabelFile::save(path, zones, state));
-    QCOMPARE(fileBytes(path), *LabelFile::encode(zones, noIcon));
-}
+    void refusalReasons_data()
+    {
+        QTest::addColumn<int>("zone");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("fontName");
+        QTest::addColumn<QString>("iconFile");
+        QTest::addColumn<QString>("reason"); // empty: the document is written
 
-// A save made in place would keep the inode, and a failing one would leave half a file.
-void TestLabelFile::eachSaveIsANewFile()
-{
-    QTemporaryDir dir;
-    const QString path = dir.filePath(u"etiquette.eti"_s);
-    const QString otherName = dir.filePath(u"autre-nom.eti"_s);
-    Module1 state;
-    QVERIFY(LabelFile::save(path, exampleZones(), state));
-    const QByteArray first = fileBytes(path);
-    QCOMPARE(::link(QFile::encodeName(path).constData(), QFile::encodeName(otherName).constData()),
-             0);
-    QCOMPARE(::chmod(QFile::encodeName(path).constData(), 0640), 0);
-    const ino_t firstInode = statusOf(path).st_ino;
-
-    const Zones second = zonesOfSize(2000);
-    QVERIFY(LabelFile::save(path, second, state));
-    const ino_t secondInode = statusOf(path).st_ino;
-    QVERIFY(secondInode != firstInode);
-    QCOMPARE(fileBytes(otherName), first);
-    QCOMPARE(fileBytes(path), *LabelFile::encode(second, noIcon));
-    QCOMPARE(statusOf(path).st_mode & 07777, 0640u);
-
-    QVERIFY(LabelFile::save(path, exampleZones(), state));
-    QVERIFY(statusOf(path).st_ino != secondInode);
-    QCOMPARE(fileBytes(path), first);
-}
-
-void TestLabelFile::saveThroughALinkReplacesItsFile()
-{
-    QTemporaryDir dir;
-    const QString target = dir.filePath(u"vraie.eti"_s);
-    const QString link = dir.filePath(u"lien.eti"_s);
-    QVERIFY(writeBytes(target, oldContent));
-    QVERIFY(QFile::link(target, link));
-    Module1 state;
-    QVERIFY(LabelFile::save(link, exampleZones(), state));
-    QVERIFY(QFileInfo(link).isSymLink());
-    QCOMPARE(fileBytes(target), exampleFile());
-}
-
-void TestLabelFile::deviceOrPipeIsNeverReplaced_data()
-{
-    QTest::addColumn<SpecialFile>("kind");
-    QTest::newRow("named pipe") << SpecialFile::Fifo;
-    QTest::newRow("null device") << SpecialFile::NullDevice;
-    QTest::newRow("full device") << SpecialFile::FullDevice;
-}
-
-void TestLabelFile::deviceOrPipeIsNeverReplaced()
-{
-    QFETCH(SpecialFile, kind);
-    QTemporaryDir dir;
-    const QString path = dir.filePath(u"etiquette.eti"_s);
-    if (!makeSpecialFile(kind, path))
-        QSKIP("Device nodes need root and a folder that allows them");
-    // Opened first, so that a save that wrongly wrote into the pipe could not hang.
-    std::unique_ptr<FifoReader> reader;
-    if (kind == SpecialFile::Fifo) {
-        reader = std::make_unique<FifoReader>(path);
-        QVERIFY(reader->isOpen());
+        const QString arial = u"Arial"_s;
+        QTest::newRow("writable") << 1 << u"a\r\n[Police 2]"_s << arial << noIcon << QString();
+        QTest::newRow("own font header line") << 2 << u"a\r\n[Police 2]\r\nb"_s << arial << noIcon
+                                              << u"Le texte de la zone 2 contient la ligne « "
+                                                 u"[Police 2] », que le fichier réserve à sa "
+                                                 "police."_s;
+        QTest::newRow("line break in a font name")
+            << 3 << u"x"_s << u"Deux\nLignes"_s << noIcon
+            << u"Le nom de police de la zone 3 contient un saut de ligne."_s;
+        QTest::newRow("line break in the picture path")
+            << 1 << u"x"_s << arial << u"/tmp/a\nb.ico"_s
+            << u"Le chemin de l'image contient un saut de ligne."_s;
+        QTest::newRow("text outside the code page")
+            << 1 << u"Ωmega"_s << arial << noIcon
+            << u"Le texte de la zone 1 contient un caractère que le fichier ne peut pas coder."_s;
+        QTest::newRow("font name outside the code page")
+            << 2 << u"x"_s << u"明朝"_s << noIcon
+            << u"Le nom de police de la zone 2 contient un caractère que le fichier ne peut pas "
+               "coder."_s;
+        QTest::newRow("picture path outside the code page")
+            << 1 << u"x"_s << arial << u"/tmp/Ωmega.ico"_s
+            << u"Le chemin de l'image contient un caractère que le fichier ne peut pas coder."_s;
     }
-    Module1 state;
-    state.Modified = true;
-    QVERIFY(!LabelFile::save(path, exampleZones(), state));
-    QVERIFY(state.Modified);
-    QVERIFY(isSpecialFile(kind, path));
-    if (reader)
-        QVERIFY(reader->readAvailable().isEmpty());
-    QCOMPARE(QDir(dir.path())
-                 .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot),
-             QStringList{u"etiquette.eti"_s});
-}
+
+    void refusalReasons()
+    {
+        QFETCH(int, zone);
+        QFETCH(QString, caption);
+        QFETCH(QString, fontName);
+        QFETCH(QString, iconFile);
+        QFETCH(QString, reason);
+        Zones zones = exampleZones();
+        zones[zone - 1].Caption = caption;
+        zones[zone - 1].FontName = fontName;
+        QCOMPARE(LabelFile::refusalReason(zones, iconFile), reason);
+        QCOMPARE(LabelFile::encode(zones, iconFile).has_value(), reason.isEmpty());
+
+        QTemporaryDir dir;
+        Module1 state;
+        state.IconFile = iconFile;
+        const LabelFile::SaveResult saved = LabelFile::save(dir.filePath(u"a.eti"_s), zones, state);
+        QCOMPARE(saved.saved, reason.isEmpty());
+        QCOMPARE(saved.refusal, reason);
+        // The save message stays first; the reason is its second line.
+        const QString message = u"Erreur lors de la sauvegarde du fichier !"_s;
+        QCOMPARE(LabelFile::saveErrorPrompt(reason),
+                 reason.isEmpty() ? message : message + u'\r' + reason);
+    }
+
+    void openedFilesSaveAgainUnchanged_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        const QByteArray example = exampleFile();
+        QTest::newRow("CR inside the font name")
+            << QByteArray(example).replace("[Police 2]\r\nArial\r\n", "[Police 2]\r\nAr\rial\r\n");
+        QTest::newRow("CR ending the icon path")
+            << QByteArray(example).replace("AUCUN\r\n", "logo.ico\r\r\n");
+        QTest::newRow("CR inside the icon path (found by fuzzing)")
+            << fileBytes(QFINDTESTDATA("data/fuzz/cr-in-icon-path.eti"));
+        QTest::newRow("empty line before the text (found by fuzzing)")
+            << fileBytes(QFINDTESTDATA("data/fuzz/empty-line-before-text.eti"));
+    }
+
+    // Whatever opens must save again, as the same document: a Save that fails on a label
+    // that opened would leave the user unable to keep a change.
+    void openedFilesSaveAgainUnchanged()
+    {
+        QFETCH(QByteArray, bytes);
+        const std::optional<LabelFile::Content> opened = LabelFile::decode(bytes, startUpZones());
+        QVERIFY(opened);
+        const std::optional<QByteArray> saved = LabelFile::encode(opened->zones, opened->iconEntry);
+        QVERIFY(saved);
+        const std::optional<LabelFile::Content> reopened =
+            LabelFile::decode(*saved, startUpZones());
+        QVERIFY(reopened);
+        QCOMPARE(reopened->iconEntry, opened->iconEntry);
+        for (int zone = 0; zone < 3; ++zone)
+            compareStored(reopened->zones[zone], opened->zones[zone]);
+    }
+
+    void saveSetsIconEntryAndClearsModified()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(u"nouveau.eti"_s);
+        Module1 state;
+        state.Modified = true;
+        QVERIFY(LabelFile::save(path, exampleZones(), state));
+        QCOMPARE(state.IconFile, noIcon);
+        QVERIFY(!state.Modified);
+        QCOMPARE(fileBytes(path), exampleFile());
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{u"nouveau.eti"_s});
+    }
+
+    void failedSaveKeepsPreviousFile_data()
+    {
+        QTest::addColumn<QString>("relativePath");
+        QTest::newRow("missing folder") << u"absent/etiquette.eti"_s;
+        QTest::newRow("folder is a file") << u"ancien.eti/etiquette.eti"_s;
+        QTest::newRow("path is a folder") << u"dossier"_s;
+    }
+
+    void failedSaveKeepsPreviousFile()
+    {
+        QFETCH(QString, relativePath);
+        QTemporaryDir dir;
+        const QString previous = dir.filePath(u"ancien.eti"_s);
+        QVERIFY(writeBytes(previous, oldContent));
+        QVERIFY(QDir(dir.path()).mkdir(u"dossier"_s));
+        Module1 state;
+        verifySaveFailsKeeping(dir.filePath(relativePath), exampleZones(), state, previous);
+        if (QTest::currentTestFailed())
+            return;
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{u"ancien.eti"_s});
+    }
+
+    void fullDisk_data()
+    {
+        QTest::addColumn<int>("size");
+        QTest::addColumn<qint64>("freeBytes");
+        QTest::addColumn<bool>("fits");
+
+        const qint64 page = SmallDisk::PageSize;
+        // Below 16 KiB the bytes wait in a buffer and the disk refuses them only at the flush;
+        // above, they are written at once.
+        QTest::newRow("example, disk full") << exampleSize() << qint64(0) << false;
+        QTest::newRow("example, room") << exampleSize() << 2 * page << true;
+        for (int kib : {8, 16, 40}) {
+            const int size = kib * 1024;
+            QTest::addRow("%d KiB, disk full", kib) << size << qint64(0) << false;
+            QTest::addRow("%d KiB, one page short", kib) << size << qint64(size) - page << false;
+            QTest::addRow("%d KiB, room", kib) << size << qint64(size) + page << true;
+        }
+    }
+
+    void fullDisk()
+    {
+        QFETCH(int, size);
+        QFETCH(qint64, freeBytes);
+        QFETCH(bool, fits);
+        SmallDisk disk;
+        if (!disk.isMounted())
+            QSKIP("Mounting a small file system needs root");
+        const QString path = disk.filePath(u"etiquette.eti"_s);
+        const QByteArray old = exampleFile();
+        QVERIFY(writeBytes(path, old));
+        QVERIFY(disk.fillLeaving(freeBytes));
+
+        const Zones zones = zonesOfSize(size);
+        const QByteArray expected = *LabelFile::encode(zones, noIcon);
+        QCOMPARE(expected.size(), size);
+        Module1 state;
+        state.Modified = true;
+        QCOMPARE(LabelFile::save(path, zones, state).saved, fits);
+        QCOMPARE(state.Modified, !fits);
+        QCOMPARE(fileBytes(path), fits ? expected : old);
+        QCOMPARE(disk.files(), QStringList{u"etiquette.eti"_s});
+    }
+
+    void refusedWriteStepKeepsPreviousFile_data()
+    {
+        QTest::addColumn<SmallFile::WriteStep>("step");
+        QTest::addColumn<int>("size");
+        const std::pair<const char *, SmallFile::WriteStep> steps[] = {
+            {"write", SmallFile::WriteStep::Write},
+            {"flush", SmallFile::WriteStep::Flush},
+            {"sync", SmallFile::WriteStep::Sync}};
+        for (const auto &[name, step] : steps) {
+            QTest::addRow("%s, example", name) << step << exampleSize();
+            QTest::addRow("%s, 40 KiB", name) << step << 40 * 1024;
+        }
+    }
+
+    void refusedWriteStepKeepsPreviousFile()
+    {
+        QFETCH(SmallFile::WriteStep, step);
+        QFETCH(int, size);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(u"etiquette.eti"_s);
+        QVERIFY(writeBytes(path, oldContent));
+        const Zones zones = zonesOfSize(size);
+        Module1 state;
+        {
+            const SmallFile::ScopedWriteFailure failure(step);
+            verifySaveFailsKeeping(path, zones, state, path);
+        }
+        if (QTest::currentTestFailed())
+            return;
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
+                 QStringList{u"etiquette.eti"_s});
+
+        // With the disk well again the same save goes through.
+        QVERIFY(LabelFile::save(path, zones, state));
+        QCOMPARE(fileBytes(path), *LabelFile::encode(zones, noIcon));
+    }
+
+    // A save made in place would keep the inode, and a failing one would leave half a file.
+    void eachSaveIsANewFile()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(u"etiquette.eti"_s);
+        const QString otherName = dir.filePath(u"autre-nom.eti"_s);
+        Module1 state;
+        QVERIFY(LabelFile::save(path, exampleZones(), state));
+        const QByteArray first = fileBytes(path);
+        QCOMPARE(
+            ::link(QFile::encodeName(path).constData(), QFile::encodeName(otherName).constData()),
+            0);
+        QCOMPARE(::chmod(QFile::encodeName(path).constData(), 0640), 0);
+        const ino_t firstInode = statusOf(path).st_ino;
+
+        const Zones second = zonesOfSize(2000);
+        QVERIFY(LabelFile::save(path, second, state));
+        const ino_t secondInode = statusOf(path).st_ino;
+        QVERIFY(secondInode != firstInode);
+        QCOMPARE(fileBytes(otherName), first);
+        QCOMPARE(fileBytes(path), *LabelFile::encode(second, noIcon));
+        QCOMPARE(statusOf(path).st_mode & 07777, 0640u);
+
+        QVERIFY(LabelFile::save(path, exampleZones(), state));
+        QVERIFY(statusOf(path).st_ino != secondInode);
+        QCOMPARE(fileBytes(path), first);
+    }
+
+    void saveThroughALinkReplacesItsFile()
+    {
+        QTemporaryDir dir;
+        const QString target = dir.filePath(u"vraie.eti"_s);
+        const QString link = dir.filePath(u"lien.eti"_s);
+        QVERIFY(writeBytes(target, oldContent));
+        QVERIFY(QFile::link(target, link));
+        Module1 state;
+        QVERIFY(LabelFile::save(link, exampleZones(), state));
+        QVERIFY(QFileInfo(link).isSymLink());
+        QCOMPARE(fileBytes(target), exampleFile());
+    }
+
+    void deviceOrPipeIsNeverReplaced_data()
+    {
+        QTest::addColumn<SpecialFile>("kind");
+        QTest::newRow("named pipe") << SpecialFile::Fifo;
+        QTest::newRow("null device") << SpecialFile::NullDevice;
+        QTest::newRow("full device") << SpecialFile::FullDevice;
+    }
+
+    void deviceOrPipeIsNeverReplaced()
+    {
+        QFETCH(SpecialFile, kind);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(u"etiquette.eti"_s);
+        if (!makeSpecialFile(kind, path))
+            QSKIP("Device nodes need root and a folder that allows them");
+        // Opened first, so that a save that wrongly wrote into the pipe could not hang.
+        std::unique_ptr<FifoReader> reader;
+        if (kind == SpecialFile::Fifo) {
+            reader = std::make_unique<FifoReader>(path);
+            QVERIFY(reader->isOpen());
+        }
+        Module1 state;
+        state.Modified = true;
+        QVERIFY(!LabelFile::save(path, exampleZones(), state));
+        QVERIFY(state.Modified);
+        QVERIFY(isSpecialFile(kind, path));
+        if (reader)
+            QVERIFY(reader->readAvailable().isEmpty());
+        QCOMPARE(
+            QDir(dir.path())
+                .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot),
+            QStringList{u"etiquette.eti"_s});
+    }
+};
 
 QTEST_GUILESS_MAIN(TestLabelFile)
 #include "tst_labelfile.moc"

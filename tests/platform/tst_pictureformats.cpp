@@ -47,138 +47,130 @@ class PictureFormatsTest : public QObject
     Q_OBJECT
 
 private slots:
-    void fixtureDrawsItsShapes_data();
-    void fixtureDrawsItsShapes();
-    void iconGivesItsLargestImage();
-    void kindComesFromContentNotName();
-    void truncatedBitmapFails();
-    void copiesShareOnePicture();
-    void emptyPictureDrawsNothing();
+    void fixtureDrawsItsShapes_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<bool>("metafile");
+        QTest::addColumn<QList<ColourSample>>("samples");
+        QTest::addColumn<qreal>("targetMm");
+        QTest::addColumn<int>("dotsPerInch");
+
+        const struct
+        {
+            const char *file;
+            bool metafile;
+            QList<ColourSample> samples;
+        } fixtures[] = {
+            {"shapes-inkscape.wmf", true, Shapes},
+            {"shapes-libreoffice.wmf", true, Shapes},
+            {"roundrect-text-inkscape.wmf", true, RoundRect},
+            {"roundrect-text-libreoffice.wmf", true, RoundRect},
+            {"bitmap-inkscape.wmf", true, EmbeddedBitmap},
+            {"bitmap-libreoffice.wmf", true, EmbeddedBitmap},
+            {"multi-size.ico", false, LargestIcon},
+            {"cursor.cur", false, Quadrants},
+            {"mono-1bit.bmp", false, MonoQuadrants},
+            {"quad-4bit.bmp", false, Quadrants},
+            {"quad-8bit.bmp", false, Quadrants},
+            {"quad-rle8.bmp", false, Quadrants},
+            {"quad-24bit.bmp", false, Quadrants},
+            {"quad-32bit.bmp", false, Quadrants},
+            {"quad.gif", false, Quadrants},
+            {"quad.jpg", false, Quadrants},
+            {"quad.png", false, Quadrants},
+            {"shapes.svg", false, Shapes},
+        };
+        for (const auto &f : fixtures) {
+            QTest::addRow("%s screen", f.file)
+                << QString::fromLatin1(f.file) << f.metafile << f.samples << qreal(13) << 96;
+            QTest::addRow("%s paper", f.file)
+                << QString::fromLatin1(f.file) << f.metafile << f.samples << qreal(12) << 1200;
+        }
+    }
+
+    void fixtureDrawsItsShapes()
+    {
+        QFETCH(QString, file);
+        QFETCH(bool, metafile);
+        QFETCH(QList<ColourSample>, samples);
+        QFETCH(qreal, targetMm);
+        QFETCH(int, dotsPerInch);
+
+        const std::optional<Picture> picture = PictureLoader::load(fixture(file));
+        QVERIFY(picture);
+        QVERIFY(!picture->isNull());
+        QCOMPARE(picture->isMetafile(), metafile);
+        QCOMPARE(picture->image().isNull(), metafile);
+
+        const RenderedPicture rendered = renderPicture(*picture, targetMm, dotsPerInch);
+        for (const ColourSample &sample : samples) {
+            const QColor seen = rendered.at(sample.fx, sample.fy);
+            QVERIFY2(similar(seen, sample.colour),
+                     qPrintable(u"at %1, %2: %3 instead of %4"_s.arg(sample.fx).arg(sample.fy).arg(
+                         seen.name(), sample.colour.name())));
+        }
+        // Stretched over the whole target, and nothing drawn around it.
+        QVERIFY(!similar(rendered.at(0.01, 0.99), Margin, 10));
+        QVERIFY(!similar(rendered.at(0.99, 0.01), Margin, 10));
+        const QPoint outside = rendered.target.topLeft().toPoint() - QPoint(2, 2);
+        QCOMPARE(rendered.image.pixelColor(outside), Margin);
+        if (file.startsWith("roundrect-text"_L1))
+            QVERIFY2(rendered.share(Blue) > 0.01, "the blue text is missing");
+    }
+
+    void iconGivesItsLargestImage()
+    {
+        const std::optional<Picture> icon = PictureLoader::load(fixture(u"multi-size.ico"_s));
+        QVERIFY(icon);
+        QCOMPARE(icon->naturalSize(), QSizeF(48, 48));
+        QCOMPARE(icon->image().pixelColor(24, 24), White);
+    }
+
+    void kindComesFromContentNotName()
+    {
+        QTemporaryDir dir;
+        const struct
+        {
+            const char *from;
+            const char *to;
+        } renames[] = {
+            {"quad.png", "quad.wmf"}, {"shapes-inkscape.wmf", "shapes.jpg"}, {"quad.gif", "quad"}};
+        for (const auto &rename : renames) {
+            const QString copy = dir.filePath(QString::fromLatin1(rename.to));
+            QVERIFY(QFile::copy(fixture(QString::fromLatin1(rename.from)), copy));
+            const std::optional<Picture> picture = PictureLoader::load(copy);
+            QVERIFY2(picture, rename.to);
+            QCOMPARE(picture->isMetafile(), QByteArray(rename.from).endsWith(".wmf"));
+        }
+    }
+
+    void truncatedBitmapFails()
+    {
+        QFile file(fixture(u"quad-24bit.bmp"_s));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray whole = file.readAll();
+        QVERIFY(PictureLoader::fromBytes(whole));
+        QVERIFY(!PictureLoader::fromBytes(whole.left(whole.size() - 1)));
+        QVERIFY(!PictureLoader::fromBytes(whole.left(whole.size() / 2)));
+    }
+
+    void copiesShareOnePicture()
+    {
+        const std::optional<Picture> loaded = PictureLoader::load(fixture(u"quad.png"_s));
+        QVERIFY(loaded);
+        const Picture copy = *loaded;
+        QCOMPARE(copy.image().constBits(), loaded->image().constBits());
+    }
+
+    void emptyPictureDrawsNothing()
+    {
+        const Picture empty;
+        QVERIFY(empty.isNull());
+        QVERIFY(!empty.isMetafile());
+        const RenderedPicture rendered = renderPicture(empty, 13, 96);
+        QCOMPARE(rendered.share(Margin, 0), 1.0);
+    }
 };
-
-void PictureFormatsTest::fixtureDrawsItsShapes_data()
-{
-    QTest::addColumn<QString>("file");
-    QTest::addColumn<bool>("metafile");
-    QTest::addColumn<QList<ColourSample>>("samples");
-    QTest::addColumn<qreal>("targetMm");
-    QTest::addColumn<int>("dotsPerInch");
-
-    const struct
-    {
-        const char *file;
-        bool metafile;
-        QList<ColourSample> samples;
-    } fixtures[] = {
-        {"shapes-inkscape.wmf", true, Shapes},
-        {"shapes-libreoffice.wmf", true, Shapes},
-        {"roundrect-text-inkscape.wmf", true, RoundRect},
-        {"roundrect-text-libreoffice.wmf", true, RoundRect},
-        {"bitmap-inkscape.wmf", true, EmbeddedBitmap},
-        {"bitmap-libreoffice.wmf", true, EmbeddedBitmap},
-        {"multi-size.ico", false, LargestIcon},
-        {"cursor.cur", false, Quadrants},
-        {"mono-1bit.bmp", false, MonoQuadrants},
-        {"quad-4bit.bmp", false, Quadrants},
-        {"quad-8bit.bmp", false, Quadrants},
-        {"quad-rle8.bmp", false, Quadrants},
-        {"quad-24bit.bmp", false, Quadrants},
-        {"quad-32bit.bmp", false, Quadrants},
-        {"quad.gif", false, Quadrants},
-        {"quad.jpg", false, Quadrants},
-        {"quad.png", false, Quadrants},
-        {"shapes.svg", false, Shapes},
-    };
-    for (const auto &f : fixtures) {
-        QTest::addRow("%s screen", f.file)
-            << QString::fromLatin1(f.file) << f.metafile << f.samples << qreal(13) << 96;
-        QTest::addRow("%s paper", f.file)
-            << QString::fromLatin1(f.file) << f.metafile << f.samples << qreal(12) << 1200;
-    }
-}
-
-void PictureFormatsTest::fixtureDrawsItsShapes()
-{
-    QFETCH(QString, file);
-    QFETCH(bool, metafile);
-    QFETCH(QList<ColourSample>, samples);
-    QFETCH(qreal, targetMm);
-    QFETCH(int, dotsPerInch);
-
-    const std::optional<Picture> picture = PictureLoader::load(fixture(file));
-    QVERIFY(picture);
-    QVERIFY(!picture->isNull());
-    QCOMPARE(picture->isMetafile(), metafile);
-    QCOMPARE(picture->image().isNull(), metafile);
-
-    const RenderedPicture rendered = renderPicture(*picture, targetMm, dotsPerInch);
-    for (const ColourSample &sample : samples) {
-        const QColor seen = rendered.at(sample.fx, sample.fy);
-        QVERIFY2(similar(seen, sample.colour),
-                 qPrintable(u"at %1, %2: %3 instead of %4"_s.arg(sample.fx).arg(sample.fy).arg(
-                     seen.name(), sample.colour.name())));
-    }
-    // Stretched over the whole target, and nothing drawn around it.
-    QVERIFY(!similar(rendered.at(0.01, 0.99), Margin, 10));
-    QVERIFY(!similar(rendered.at(0.99, 0.01), Margin, 10));
-    const QPoint outside = rendered.target.topLeft().toPoint() - QPoint(2, 2);
-    QCOMPARE(rendered.image.pixelColor(outside), Margin);
-    if (file.startsWith("roundrect-text"_L1))
-        QVERIFY2(rendered.share(Blue) > 0.01, "the blue text is missing");
-}
-
-void PictureFormatsTest::iconGivesItsLargestImage()
-{
-    const std::optional<Picture> icon = PictureLoader::load(fixture(u"multi-size.ico"_s));
-    QVERIFY(icon);
-    QCOMPARE(icon->naturalSize(), QSizeF(48, 48));
-    QCOMPARE(icon->image().pixelColor(24, 24), White);
-}
-
-void PictureFormatsTest::kindComesFromContentNotName()
-{
-    QTemporaryDir dir;
-    const struct
-    {
-        const char *from;
-        const char *to;
-    } renames[] = {
-        {"quad.png", "quad.wmf"}, {"shapes-inkscape.wmf", "shapes.jpg"}, {"quad.gif", "quad"}};
-    for (const auto &rename : renames) {
-        const QString copy = dir.filePath(QString::fromLatin1(rename.to));
-        QVERIFY(QFile::copy(fixture(QString::fromLatin1(rename.from)), copy));
-        const std::optional<Picture> picture = PictureLoader::load(copy);
-        QVERIFY2(picture, rename.to);
-        QCOMPARE(picture->isMetafile(), QByteArray(rename.from).endsWith(".wmf"));
-    }
-}
-
-void PictureFormatsTest::truncatedBitmapFails()
-{
-    QFile file(fixture(u"quad-24bit.bmp"_s));
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    const QByteArray whole = file.readAll();
-    QVERIFY(PictureLoader::fromBytes(whole));
-    QVERIFY(!PictureLoader::fromBytes(whole.left(whole.size() - 1)));
-    QVERIFY(!PictureLoader::fromBytes(whole.left(whole.size() / 2)));
-}
-
-void PictureFormatsTest::copiesShareOnePicture()
-{
-    const std::optional<Picture> loaded = PictureLoader::load(fixture(u"quad.png"_s));
-    QVERIFY(loaded);
-    const Picture copy = *loaded;
-    QCOMPARE(copy.image().constBits(), loaded->image().constBits());
-}
-
-void PictureFormatsTest::emptyPictureDrawsNothing()
-{
-    const Picture empty;
-    QVERIFY(empty.isNull());
-    QVERIFY(!empty.isMetafile());
-    const RenderedPicture rendered = renderPicture(empty, 13, 96);
-    QCOMPARE(rendered.share(Margin, 0), 1.0);
-}
 
 QTEST_MAIN(PictureFormatsTest)
 #include "tst_pictureformats.moc"

@@ -13,46 +13,43 @@ class TestProgramFiles : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void helpBesideTheProgramFirstThenInstalled_data();
-    void helpBesideTheProgramFirstThenInstalled();
+    // A prefix holds bin/ and share/korvalin/; which of them hold a help file decides.
+    void helpBesideTheProgramFirstThenInstalled_data()
+    {
+        QTest::addColumn<QStringList>("helpFiles");
+        QTest::addColumn<QStringList>("helpFolders");
+        QTest::addColumn<QString>("expectedFolder");
+        const QString bin = u"bin"_s;
+        const QString share = u"share/korvalin"_s;
+        QTest::newRow("build folder") << QStringList{bin} << QStringList{} << bin;
+        QTest::newRow("build folder, also installed")
+            << QStringList{bin, share} << QStringList{} << bin;
+        QTest::newRow("installed") << QStringList{share} << QStringList{} << share;
+        QTest::newRow("nowhere") << QStringList{} << QStringList{} << bin;
+        QTest::newRow("a folder of that name is no help file")
+            << QStringList{} << QStringList{share} << bin;
+    }
+
+    void helpBesideTheProgramFirstThenInstalled()
+    {
+        QFETCH(QStringList, helpFiles);
+        QFETCH(QStringList, helpFolders);
+        QFETCH(QString, expectedFolder);
+        QTemporaryDir prefix;
+        QVERIFY(prefix.isValid());
+        const QDir root(prefix.path());
+        QVERIFY(root.mkpath(u"bin"_s) && root.mkpath(u"share/korvalin"_s));
+        for (const QString &folder : helpFiles)
+            QVERIFY(writeBytes(root.filePath(folder + u"/KORVALIN.HLP"_s), "<html/>"));
+        for (const QString &folder : helpFolders)
+            QVERIFY(root.mkpath(folder + u"/KORVALIN.HLP"_s));
+
+        const QString executableFolder = root.filePath(u"bin"_s);
+        QCOMPARE(ProgramFiles::folder(executableFolder), root.filePath(expectedFolder));
+        QCOMPARE(ProgramFiles::helpFile(executableFolder),
+                 root.filePath(expectedFolder + u"/KORVALIN.HLP"_s));
+    }
 };
-
-// A prefix holds bin/ and share/korvalin/; which of them hold a help file decides.
-void TestProgramFiles::helpBesideTheProgramFirstThenInstalled_data()
-{
-    QTest::addColumn<QStringList>("helpFiles");
-    QTest::addColumn<QStringList>("helpFolders");
-    QTest::addColumn<QString>("expectedFolder");
-    const QString bin = u"bin"_s;
-    const QString share = u"share/korvalin"_s;
-    QTest::newRow("build folder") << QStringList{bin} << QStringList{} << bin;
-    QTest::newRow("build folder, also installed")
-        << QStringList{bin, share} << QStringList{} << bin;
-    QTest::newRow("installed") << QStringList{share} << QStringList{} << share;
-    QTest::newRow("nowhere") << QStringList{} << QStringList{} << bin;
-    QTest::newRow("a folder of that name is no help file")
-        << QStringList{} << QStringList{share} << bin;
-}
-
-void TestProgramFiles::helpBesideTheProgramFirstThenInstalled()
-{
-    QFETCH(QStringList, helpFiles);
-    QFETCH(QStringList, helpFolders);
-    QFETCH(QString, expectedFolder);
-    QTemporaryDir prefix;
-    QVERIFY(prefix.isValid());
-    const QDir root(prefix.path());
-    QVERIFY(root.mkpath(u"bin"_s) && root.mkpath(u"share/korvalin"_s));
-    for (const QString &folder : helpFiles)
-        QVERIFY(writeBytes(root.filePath(folder + u"/KORVALIN.HLP"_s), "<html/>"));
-    for (const QString &folder : helpFolders)
-        QVERIFY(root.mkpath(folder + u"/KORVALIN.HLP"_s));
-
-    const QString executableFolder = root.filePath(u"bin"_s);
-    QCOMPARE(ProgramFiles::folder(executableFolder), root.filePath(expectedFolder));
-    QCOMPARE(ProgramFiles::helpFile(executableFolder),
-             root.filePath(expectedFolder + u"/KORVALIN.HLP"_s));
-}
 
 QTEST_MAIN(TestProgramFiles)
 #include "tst_programfiles.moc"

@@ -71,249 +71,237 @@ class WmfPlayerTest : public QObject
     Q_OBJECT
 
 private slots:
-    void windowMapsOntoTarget_data();
-    void windowMapsOntoTarget();
-    void objectsTakeLowestFreeSlot();
-    void savedStateComesBack();
-    void clipRectangleLimitsDrawing();
-    void bitmapRecordsDraw_data();
-    void bitmapRecordsDraw();
-    void textScalesWithPicture_data();
-    void textScalesWithPicture();
-    void textScalesOnPdfAt1200Dpi();
-    void escapementTurnsText();
-    void extTextOutPlacesEachCharacter();
-    void edgesStaySharpAt600Dpi();
-};
-
-void WmfPlayerTest::windowMapsOntoTarget_data()
-{
-    QTest::addColumn<QByteArray>("bytes");
-    QTest::addColumn<QPointF>("filled");
-    QTest::addColumn<QPointF>("empty");
-
-    const QRect square(100, 100, 300, 300);
-    auto redSquareWith = [&](WmfBuilder wmf) {
-        return wmf.solidBrush(Red).select(0).nullPen().select(1).rectangle(square).finish();
-    };
-    QTest::newRow("window as frame")
-        << redSquareWith(WmfBuilder()) << QPointF(0.25, 0.25) << QPointF(0.75, 0.75);
-    QTest::newRow("upside down") << redSquareWith(WmfBuilder().window(QRect(0, 1000, 1000, -1000)))
-                                 << QPointF(0.25, 0.75) << QPointF(0.25, 0.25);
-    QTest::newRow("mirrored") << redSquareWith(WmfBuilder().window(QRect(1000, 0, -1000, 1000)))
-                              << QPointF(0.75, 0.25) << QPointF(0.25, 0.25);
-    QTest::newRow("origin moved") << redSquareWith(
-                                         WmfBuilder().window(QRect(-500, -500, 1000, 1000)))
-                                  << QPointF(0.75, 0.75) << QPointF(0.25, 0.25);
-    QTest::newRow("window twice the frame")
-        << redSquareWith(WmfBuilder().window(QRect(0, 0, 2000, 2000))) << QPointF(0.12, 0.12)
-        << QPointF(0.3, 0.3);
-    QTest::newRow("window from records only")
-        << redSquareWith(WmfBuilder(QRect()).window(QRect(0, 0, 500, 500))) << QPointF(0.5, 0.5)
-        << QPointF(0.9, 0.9);
-    QTest::newRow("metric mode counts y upwards") << WmfBuilder()
-                                                         .record(0x0103, {2})
-                                                         .solidBrush(Red)
-                                                         .select(0)
-                                                         .rectangle(QRect(100, -400, 300, 300))
-                                                         .finish()
-                                                  << QPointF(0.25, 0.25) << QPointF(0.25, 0.75);
-    // Windows turns arcs counter-clockwise on the device whichever way the window runs,
-    // so both pies fill the top right quarter: from three o'clock to twelve.
-    QTest::newRow("pie") << WmfBuilder()
-                                .solidBrush(Red)
-                                .select(0)
-                                .record(0x081A, {0, 500, 500, 1000, 1000, 1000, 0, 0})
-                                .finish()
-                         << QPointF(0.7, 0.3) << QPointF(0.3, 0.7);
-    QTest::newRow("pie, upside down")
-        << WmfBuilder()
-               .window(QRect(0, 1000, 1000, -1000))
-               .solidBrush(Red)
-               .select(0)
-               .record(0x081A, {1000, 500, 500, 1000, 1000, 1000, 0, 0})
-               .finish()
-        << QPointF(0.7, 0.3) << QPointF(0.3, 0.7);
-}
-
-void WmfPlayerTest::windowMapsOntoTarget()
-{
-    QFETCH(QByteArray, bytes);
-    QFETCH(QPointF, filled);
-    QFETCH(QPointF, empty);
-
-    const Picture picture = loadMetafile(bytes);
-    QVERIFY(picture.isMetafile());
-    const RenderedPicture rendered = renderPicture(picture, 13, 300);
-    QCOMPARE(rendered.at(filled.x(), filled.y()), Red);
-    QCOMPARE(rendered.at(empty.x(), empty.y()), Margin);
-}
-
-void WmfPlayerTest::objectsTakeLowestFreeSlot()
-{
-    WmfBuilder wmf;
-    wmf.nullPen().solidBrush(Red).solidBrush(Blue); // slots 0, 1, 2
-    wmf.record(0x01F0, {1});                        // frees slot 1
-    wmf.solidBrush(Green);                          // takes slot 1 again
-    wmf.select(0).select(1).rectangle(QRect(0, 0, 500, 1000));
-    wmf.select(2).rectangle(QRect(500, 0, 500, 1000));
-    const RenderedPicture rendered = renderPicture(loadMetafile(wmf.finish()), 13, 300);
-    QCOMPARE(rendered.at(0.25, 0.5), Green);
-    QCOMPARE(rendered.at(0.75, 0.5), Blue);
-}
-
-void WmfPlayerTest::savedStateComesBack()
-{
-    WmfBuilder wmf;
-    wmf.nullPen().select(0).solidBrush(Red).select(1);
-    wmf.record(0x001E, QByteArray()); // save
-    wmf.solidBrush(Blue).select(2);
-    wmf.record(0x0416, {500, 500, 0, 0}); // clip to the top left quarter
-    wmf.record(0x0127, {-1});             // restore: red brush, no clip
-    wmf.rectangle(QRect(0, 0, 1000, 1000));
-    const RenderedPicture rendered = renderPicture(loadMetafile(wmf.finish()), 13, 300);
-    QCOMPARE(rendered.at(0.25, 0.25), Red);
-    QCOMPARE(rendered.at(0.75, 0.75), Red);
-}
-
-void WmfPlayerTest::clipRectangleLimitsDrawing()
-{
-    WmfBuilder wmf;
-    wmf.solidBrush(Red).select(0);
-    wmf.record(0x0416, {1000, 500, 0, 0}); // the left half
-    wmf.rectangle(QRect(-5000, -5000, 20000, 20000));
-    const RenderedPicture rendered = renderPicture(loadMetafile(wmf.finish()), 13, 300);
-    QCOMPARE(rendered.at(0.25, 0.5), Red);
-    QCOMPARE(rendered.at(0.75, 0.5), Margin);
-    // However large a shape, nothing is drawn outside the picture.
-    QCOMPARE(rendered.image.pixelColor(rendered.target.topLeft().toPoint() - QPoint(2, 2)), Margin);
-}
-
-void WmfPlayerTest::bitmapRecordsDraw_data()
-{
-    QTest::addColumn<QByteArray>("bytes");
-    const QByteArray rop = WmfBuilder::words({0x0020, 0x00CC}); // source copy
-    const QByteArray dib = quadrantDib();
-    QTest::newRow("StretchDIBits")
-        << WmfBuilder(QRect(0, 0, 20, 20))
-               .record(0x0F43, rop + WmfBuilder::words({0, 2, 2, 0, 0, 20, 20, 0, 0}) + dib)
-               .finish();
-    QTest::newRow("StretchBlt") << WmfBuilder(QRect(0, 0, 20, 20))
-                                       .record(0x0B41,
-                                               rop + WmfBuilder::words({2, 2, 0, 0, 20, 20, 0, 0}) +
-                                                   dib)
-                                       .finish();
-    QTest::newRow("BitBlt") << WmfBuilder(QRect(0, 0, 2, 2))
-                                   .record(0x0940,
-                                           rop + WmfBuilder::words({0, 0, 2, 2, 0, 0}) + dib)
-                                   .finish();
-}
-
-void WmfPlayerTest::bitmapRecordsDraw()
-{
-    QFETCH(QByteArray, bytes);
-    const RenderedPicture rendered = renderPicture(loadMetafile(bytes), 13, 300);
-    QVERIFY(similar(rendered.at(0.2, 0.2), Red));
-    QVERIFY(similar(rendered.at(0.8, 0.2), Green));
-    QVERIFY(similar(rendered.at(0.2, 0.8), Blue));
-    QVERIFY(similar(rendered.at(0.8, 0.8), Yellow));
-}
-
-void WmfPlayerTest::textScalesWithPicture_data()
-{
-    QTest::addColumn<qreal>("targetMm");
-    QTest::addColumn<int>("dotsPerInch");
-    QTest::newRow("screen, 13 mm") << qreal(13) << 96;
-    QTest::newRow("paper, 12 mm at 600 dpi") << qreal(12) << 600;
-    QTest::newRow("preview, 40 mm") << qreal(40) << 96;
-}
-
-void WmfPlayerTest::textScalesWithPicture()
-{
-    QFETCH(qreal, targetMm);
-    QFETCH(int, dotsPerInch);
-    const RenderedPicture rendered =
-        renderPicture(loadMetafile(textMetafile()), targetMm, dotsPerInch);
-    const QRect ink = inkBounds(rendered.image, rendered.target.toRect());
-    const qreal height = ink.height() / rendered.target.height();
-    const qreal baseline = (ink.bottom() + 1 - rendered.target.top()) / rendered.target.height();
-    const qreal tolerance = 2.5 / rendered.target.height() + 0.01;
-    QVERIFY2(qAbs(height - CapitalShare) < tolerance, qPrintable(QString::number(height)));
-    QVERIFY2(qAbs(baseline - 0.7) < tolerance, qPrintable(QString::number(baseline)));
-    QVERIFY(ink.left() > rendered.target.left() + 0.09 * rendered.target.width());
-}
-
-void WmfPlayerTest::textScalesOnPdfAt1200Dpi()
-{
-    QTemporaryDir dir;
-    const QString pdf = dir.filePath(u"text.pdf"_s);
+    void windowMapsOntoTarget_data()
     {
-        QPdfWriter writer(pdf);
-        writer.setResolution(1200);
-        writer.setPageSize(QPageSize(QSizeF(20, 20), QPageSize::Millimeter));
-        writer.setPageMargins(QMarginsF());
-        QPainter painter(&writer);
-        painter.scale(1200 / 25.4, 1200 / 25.4);
-        loadMetafile(textMetafile()).draw(painter, QRectF(4, 4, 12, 12));
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QPointF>("filled");
+        QTest::addColumn<QPointF>("empty");
+
+        const QRect square(100, 100, 300, 300);
+        auto redSquareWith = [&](WmfBuilder wmf) {
+            return wmf.solidBrush(Red).select(0).nullPen().select(1).rectangle(square).finish();
+        };
+        QTest::newRow("window as frame")
+            << redSquareWith(WmfBuilder()) << QPointF(0.25, 0.25) << QPointF(0.75, 0.75);
+        QTest::newRow("upside down")
+            << redSquareWith(WmfBuilder().window(QRect(0, 1000, 1000, -1000)))
+            << QPointF(0.25, 0.75) << QPointF(0.25, 0.25);
+        QTest::newRow("mirrored") << redSquareWith(WmfBuilder().window(QRect(1000, 0, -1000, 1000)))
+                                  << QPointF(0.75, 0.25) << QPointF(0.25, 0.25);
+        QTest::newRow("origin moved")
+            << redSquareWith(WmfBuilder().window(QRect(-500, -500, 1000, 1000)))
+            << QPointF(0.75, 0.75) << QPointF(0.25, 0.25);
+        QTest::newRow("window twice the frame")
+            << redSquareWith(WmfBuilder().window(QRect(0, 0, 2000, 2000))) << QPointF(0.12, 0.12)
+            << QPointF(0.3, 0.3);
+        QTest::newRow("window from records only")
+            << redSquareWith(WmfBuilder(QRect()).window(QRect(0, 0, 500, 500))) << QPointF(0.5, 0.5)
+            << QPointF(0.9, 0.9);
+        QTest::newRow("metric mode counts y upwards") << WmfBuilder()
+                                                             .record(0x0103, {2})
+                                                             .solidBrush(Red)
+                                                             .select(0)
+                                                             .rectangle(QRect(100, -400, 300, 300))
+                                                             .finish()
+                                                      << QPointF(0.25, 0.25) << QPointF(0.25, 0.75);
+        // Windows turns arcs counter-clockwise on the device whichever way the window runs,
+        // so both pies fill the top right quarter: from three o'clock to twelve.
+        QTest::newRow("pie") << WmfBuilder()
+                                    .solidBrush(Red)
+                                    .select(0)
+                                    .record(0x081A, {0, 500, 500, 1000, 1000, 1000, 0, 0})
+                                    .finish()
+                             << QPointF(0.7, 0.3) << QPointF(0.3, 0.7);
+        QTest::newRow("pie, upside down")
+            << WmfBuilder()
+                   .window(QRect(0, 1000, 1000, -1000))
+                   .solidBrush(Red)
+                   .select(0)
+                   .record(0x081A, {1000, 500, 500, 1000, 1000, 1000, 0, 0})
+                   .finish()
+            << QPointF(0.7, 0.3) << QPointF(0.3, 0.7);
     }
-    const QImage page = renderPdfPage(pdf, 600);
-    QVERIFY(!page.isNull());
-    const qreal pixelsPerMm = page.width() / 20.0;
-    const QRect ink = inkBounds(page, page.rect());
-    QVERIFY(!ink.isEmpty());
-    const qreal heightMm = ink.height() / pixelsPerMm;
-    const qreal baselineMm = (ink.bottom() + 1) / pixelsPerMm;
-    QVERIFY2(qAbs(heightMm - 12 * CapitalShare) < 0.15, qPrintable(QString::number(heightMm)));
-    QVERIFY2(qAbs(baselineMm - (4 + 12 * 0.7)) < 0.15, qPrintable(QString::number(baselineMm)));
-}
 
-void WmfPlayerTest::escapementTurnsText()
-{
-    const RenderedPicture upright = renderPicture(loadMetafile(textMetafile()), 13, 300);
-    const RenderedPicture turned = renderPicture(loadMetafile(textMetafile(900)), 13, 300);
-    const QRect flat = inkBounds(upright.image, upright.target.toRect());
-    const QRect standing = inkBounds(turned.image, turned.target.toRect());
-    QVERIFY(flat.width() > flat.height());
-    QVERIFY(standing.height() > standing.width());
-    QCOMPARE(standing.height(), flat.width());
-}
+    void windowMapsOntoTarget()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QPointF, filled);
+        QFETCH(QPointF, empty);
 
-void WmfPlayerTest::extTextOutPlacesEachCharacter()
-{
-    // "HH" with the second H 600 units after the first, over a yellow opaque box.
-    WmfBuilder wmf;
-    wmf.font(-400).select(0);
-    wmf.record(0x0201, WmfBuilder::colorRef(Yellow)); // background colour
-    wmf.record(0x012E, {24});
-    wmf.record(0x0A32, WmfBuilder::words({700, 100, 2, 0x0002, 50, 50, 950, 250}) +
-                           QByteArray("HH") + WmfBuilder::words({600, 300}));
-    const RenderedPicture rendered = renderPicture(loadMetafile(wmf.finish()), 13, 300);
-    QCOMPARE(rendered.at(0.5, 0.15), Yellow);
-    const QRect target = rendered.target.toRect();
-    const QRect ink = inkBounds(rendered.image, target);
-    QVERIFY(ink.left() < target.left() + 0.15 * target.width());
-    QVERIFY(ink.right() > target.left() + 0.75 * target.width());
-    const int gap = int(target.left() + 0.55 * target.width());
-    QVERIFY(inkBounds(rendered.image, QRect(gap, target.top(), 1, target.height())).isEmpty());
-}
-
-void WmfPlayerTest::edgesStaySharpAt600Dpi()
-{
-    const std::optional<Picture> shapes =
-        PictureLoader::load(QFINDTESTDATA(u"data/shapes-inkscape.wmf"_s));
-    QVERIFY(shapes);
-    const RenderedPicture rendered = renderPicture(*shapes, 12, 600);
-    // Across the left edge of the red square: white, then red, with at most one pixel
-    // of antialiasing between them, as only vectors drawn at this size give.
-    const int y = int(rendered.target.top() + 0.27 * rendered.target.height());
-    int blended = 0;
-    for (int x = int(rendered.target.left() + 0.05 * rendered.target.width());
-         x < int(rendered.target.left() + 0.2 * rendered.target.width()); ++x) {
-        const QColor colour = rendered.image.pixelColor(x, y);
-        blended += similar(colour, Qt::white, 8) || similar(colour, Red, 8) ? 0 : 1;
+        const Picture picture = loadMetafile(bytes);
+        QVERIFY(picture.isMetafile());
+        const RenderedPicture rendered = renderPicture(picture, 13, 300);
+        QCOMPARE(rendered.at(filled.x(), filled.y()), Red);
+        QCOMPARE(rendered.at(empty.x(), empty.y()), Margin);
     }
-    QVERIFY2(blended <= 1, qPrintable(QString::number(blended)));
-}
+
+    void objectsTakeLowestFreeSlot()
+    {
+        WmfBuilder wmf;
+        wmf.nullPen().solidBrush(Red).solidBrush(Blue); // slots 0, 1, 2
+        wmf.record(0x01F0, {1});                        // frees slot 1
+        wmf.solidBrush(Green);                          // takes slot 1 again
+        wmf.select(0).select(1).rectangle(QRect(0, 0, 500, 1000));
+        wmf.select(2).rectangle(QRect(500, 0, 500, 1000));
+        const RenderedPicture rendered = renderPicture(loadMetafile(wmf.finish()), 13, 300);
+        QCOMPARE(rendered.at(0.25, 0.5), Green);
+        QCOMPARE(rendered.at(0.75, 0.5), Blue);
+    }
+
+    void savedStateComesBack()
+    {
+        WmfBuilder wmf;
+        wmf.nullPen().select(0).solidBrush(Red).select(1);
+        wmf.record(0x001E, QByteArray()); // save
+        wmf.solidBrush(Blue).select(2);
+        wmf.record(0x0416, {500, 500, 0, 0}); // clip to the top left quarter
+        wmf.record(0x0127, {-1});             // restore: red brush, no clip
+        wmf.rectangle(QRect(0, 0, 1000, 1000));
+        const RenderedPicture rendered = renderPicture(loadMetafile(wmf.finish()), 13, 300);
+        QCOMPARE(rendered.at(0.25, 0.25), Red);
+        QCOMPARE(rendered.at(0.75, 0.75), Red);
+    }
+
+    void clipRectangleLimitsDrawing()
+    {
+        WmfBuilder wmf;
+        wmf.solidBrush(Red).select(0);
+        wmf.record(0x0416, {1000, 500, 0, 0}); // the left half
+        wmf.rectangle(QRect(-5000, -5000, 20000, 20000));
+        const RenderedPicture rendered = renderPicture(loadMetafile(wmf.finish()), 13, 300);
+        QCOMPARE(rendered.at(0.25, 0.5), Red);
+        QCOMPARE(rendered.at(0.75, 0.5), Margin);
+        // However large a shape, nothing is drawn outside the picture.
+        QCOMPARE(rendered.image.pixelColor(rendered.target.topLeft().toPoint() - QPoint(2, 2)),
+                 Margin);
+    }
+
+    void bitmapRecordsDraw_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        const QByteArray rop = WmfBuilder::words({0x0020, 0x00CC}); // source copy
+        const QByteArray dib = quadrantDib();
+        QTest::newRow("StretchDIBits")
+            << WmfBuilder(QRect(0, 0, 20, 20))
+                   .record(0x0F43, rop + WmfBuilder::words({0, 2, 2, 0, 0, 20, 20, 0, 0}) + dib)
+                   .finish();
+        QTest::newRow("StretchBlt")
+            << WmfBuilder(QRect(0, 0, 20, 20))
+                   .record(0x0B41, rop + WmfBuilder::words({2, 2, 0, 0, 20, 20, 0, 0}) + dib)
+                   .finish();
+        QTest::newRow("BitBlt") << WmfBuilder(QRect(0, 0, 2, 2))
+                                       .record(0x0940,
+                                               rop + WmfBuilder::words({0, 0, 2, 2, 0, 0}) + dib)
+                                       .finish();
+    }
+
+    void bitmapRecordsDraw()
+    {
+        QFETCH(QByteArray, bytes);
+        const RenderedPicture rendered = renderPicture(loadMetafile(bytes), 13, 300);
+        QVERIFY(similar(rendered.at(0.2, 0.2), Red));
+        QVERIFY(similar(rendered.at(0.8, 0.2), Green));
+        QVERIFY(similar(rendered.at(0.2, 0.8), Blue));
+        QVERIFY(similar(rendered.at(0.8, 0.8), Yellow));
+    }
+
+    void textScalesWithPicture_data()
+    {
+        QTest::addColumn<qreal>("targetMm");
+        QTest::addColumn<int>("dotsPerInch");
+        QTest::newRow("screen, 13 mm") << qreal(13) << 96;
+        QTest::newRow("paper, 12 mm at 600 dpi") << qreal(12) << 600;
+        QTest::newRow("preview, 40 mm") << qreal(40) << 96;
+    }
+
+    void textScalesWithPicture()
+    {
+        QFETCH(qreal, targetMm);
+        QFETCH(int, dotsPerInch);
+        const RenderedPicture rendered =
+            renderPicture(loadMetafile(textMetafile()), targetMm, dotsPerInch);
+        const QRect ink = inkBounds(rendered.image, rendered.target.toRect());
+        const qreal height = ink.height() / rendered.target.height();
+        const qreal baseline =
+            (ink.bottom() + 1 - rendered.target.top()) / rendered.target.height();
+        const qreal tolerance = 2.5 / rendered.target.height() + 0.01;
+        QVERIFY2(qAbs(height - CapitalShare) < tolerance, qPrintable(QString::number(height)));
+        QVERIFY2(qAbs(baseline - 0.7) < tolerance, qPrintable(QString::number(baseline)));
+        QVERIFY(ink.left() > rendered.target.left() + 0.09 * rendered.target.width());
+    }
+
+    void textScalesOnPdfAt1200Dpi()
+    {
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath(u"text.pdf"_s);
+        {
+            QPdfWriter writer(pdf);
+            writer.setResolution(1200);
+            writer.setPageSize(QPageSize(QSizeF(20, 20), QPageSize::Millimeter));
+            writer.setPageMargins(QMarginsF());
+            QPainter painter(&writer);
+            painter.scale(1200 / 25.4, 1200 / 25.4);
+            loadMetafile(textMetafile()).draw(painter, QRectF(4, 4, 12, 12));
+        }
+        const QImage page = renderPdfPage(pdf, 600);
+        QVERIFY(!page.isNull());
+        const qreal pixelsPerMm = page.width() / 20.0;
+        const QRect ink = inkBounds(page, page.rect());
+        QVERIFY(!ink.isEmpty());
+        const qreal heightMm = ink.height() / pixelsPerMm;
+        const qreal baselineMm = (ink.bottom() + 1) / pixelsPerMm;
+        QVERIFY2(qAbs(heightMm - 12 * CapitalShare) < 0.15, qPrintable(QString::number(heightMm)));
+        QVERIFY2(qAbs(baselineMm - (4 + 12 * 0.7)) < 0.15, qPrintable(QString::number(baselineMm)));
+    }
+
+    void escapementTurnsText()
+    {
+        const RenderedPicture upright = renderPicture(loadMetafile(textMetafile()), 13, 300);
+        const RenderedPicture turned = renderPicture(loadMetafile(textMetafile(900)), 13, 300);
+        const QRect flat = inkBounds(upright.image, upright.target.toRect());
+        const QRect standing = inkBounds(turned.image, turned.target.toRect());
+        QVERIFY(flat.width() > flat.height());
+        QVERIFY(standing.height() > standing.width());
+        QCOMPARE(standing.height(), flat.width());
+    }
+
+    void extTextOutPlacesEachCharacter()
+    {
+        // "HH" with the second H 600 units after the first, over a yellow opaque box.
+        WmfBuilder wmf;
+        wmf.font(-400).select(0);
+        wmf.record(0x0201, WmfBuilder::colorRef(Yellow)); // background colour
+        wmf.record(0x012E, {24});
+        wmf.record(0x0A32, WmfBuilder::words({700, 100, 2, 0x0002, 50, 50, 950, 250}) +
+                               QByteArray("HH") + WmfBuilder::words({600, 300}));
+        const RenderedPicture rendered = renderPicture(loadMetafile(wmf.finish()), 13, 300);
+        QCOMPARE(rendered.at(0.5, 0.15), Yellow);
+        const QRect target = rendered.target.toRect();
+        const QRect ink = inkBounds(rendered.image, target);
+        QVERIFY(ink.left() < target.left() + 0.15 * target.width());
+        QVERIFY(ink.right() > target.left() + 0.75 * target.width());
+        const int gap = int(target.left() + 0.55 * target.width());
+        QVERIFY(inkBounds(rendered.image, QRect(gap, target.top(), 1, target.height())).isEmpty());
+    }
+
+    void edgesStaySharpAt600Dpi()
+    {
+        const std::optional<Picture> shapes =
+            PictureLoader::load(QFINDTESTDATA(u"data/shapes-inkscape.wmf"_s));
+        QVERIFY(shapes);
+        const RenderedPicture rendered = renderPicture(*shapes, 12, 600);
+        // Across the left edge of the red square: white, then red, with at most one pixel
+        // of antialiasing between them, as only vectors drawn at this size give.
+        const int y = int(rendered.target.top() + 0.27 * rendered.target.height());
+        int blended = 0;
+        for (int x = int(rendered.target.left() + 0.05 * rendered.target.width());
+             x < int(rendered.target.left() + 0.2 * rendered.target.width()); ++x) {
+            const QColor colour = rendered.image.pixelColor(x, y);
+            blended += similar(colour, Qt::white, 8) || similar(colour, Red, 8) ? 0 : 1;
+        }
+        QVERIFY2(blended <= 1, qPrintable(QString::number(blended)));
+    }
+};
 
 QTEST_MAIN(WmfPlayerTest)
 #include "tst_wmfplayer.moc"

@@ -72,407 +72,388 @@ class TestCommandLine : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase();
-    void headlessOnlyWithOptions();
-    void badUsage_data();
-    void badUsage();
-    void help();
-    void failures_data();
-    void failures();
-    void singleLabelLandsWhereTheGeometrySays_data();
-    void singleLabelLandsWhereTheGeometrySays();
-    void numberedRun();
-    void numberingReachesItsLimit_data();
-    void numberingReachesItsLimit();
-    void frameAndCutLinesOnThePage();
-    void executable();
-    void pdfOntoAFullDisk_data();
-    void pdfOntoAFullDisk();
-    void pdfIntoADevice_data();
-    void pdfIntoADevice();
+    void initTestCase()
+    {
+        QVERIFY(m_dir.isValid());
+        QDir::setCurrent(m_dir.path());
+    }
+
+    void headlessOnlyWithOptions()
+    {
+        QVERIFY(!CommandLine::wantsHeadless({}));
+        QVERIFY(!CommandLine::wantsHeadless(args("lot.eti")));
+        QVERIFY(CommandLine::wantsHeadless(args("--pdf a.pdf lot.eti")));
+        QVERIFY(CommandLine::wantsHeadless(args("--help")));
+    }
+
+    void badUsage_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("reason");
+        const QString pickOne = u"choisir --pdf ou --print"_s;
+        const QString firstNumber = u"le numéro de départ va de 0 à 32766"_s;
+        QTest::newRow("no output") << args("lot.eti --count 2") << pickOne;
+        QTest::newRow("both outputs") << args("--pdf sortie.pdf --print lot.eti") << pickOne;
+        QTest::newRow("no label") << args("--pdf sortie.pdf") << u"aucun fichier étiquette"_s;
+        QTest::newRow("two labels")
+            << args("--pdf sortie.pdf lot.eti lot.eti") << u"un seul fichier étiquette à la fois"_s;
+        QTest::newRow("missing value")
+            << args("lot.eti --pdf") << u"l'option --pdf demande une valeur"_s;
+        QTest::newRow("not a number") << args("--pdf sortie.pdf --count deux lot.eti")
+                                      << u"l'option --count demande un nombre entier"_s;
+        QTest::newRow("unknown option")
+            << args("--pdf sortie.pdf --couleur lot.eti") << u"option inconnue : --couleur"_s;
+        QTest::newRow("position 11")
+            << args("--pdf sortie.pdf --position 11 lot.eti") << u"la position va de 1 à 10"_s;
+        QTest::newRow("start 0") << args("--pdf sortie.pdf --start 0 lot.eti")
+                                 << u"la position de départ va de 1 à 10"_s;
+        QTest::newRow("position and run")
+            << args("--pdf sortie.pdf --position 2 --count 2 lot.eti")
+            << u"--position ne va pas avec --start, --count ou --number"_s;
+        QTest::newRow("style") << args("--pdf sortie.pdf --style X-X lot.eti")
+                               << u"le style de numérotation est \"X\" ou \"X/X\""_s;
+        QTest::newRow("printer without print")
+            << args("--pdf sortie.pdf --printer Q lot.eti") << u"--printer va avec --print"_s;
+        QTest::newRow("printer named empty")
+            << QStringList{u"--print"_s, u"--printer"_s, QString(), u"lot.eti"_s}
+            << u"le nom de l'imprimante est vide"_s;
+        QTest::newRow("number too large")
+            << args("--pdf sortie.pdf --number 40000 lot.eti") << firstNumber;
+        // The counter moves on past the last label, so 32767 itself cannot be printed.
+        QTest::newRow("number 32767 alone")
+            << args("--pdf sortie.pdf --number 32767 --count 1 lot.eti") << firstNumber;
+        QTest::newRow("number past 32767")
+            << args("--pdf sortie.pdf --number 32765 --count 3 lot.eti")
+            << u"numéros de 32765 à 32767 : la numérotation s'arrête à 32766"_s;
+        QTest::newRow("number with a count past any integer")
+            << args("--pdf sortie.pdf --number 100 --count 2147483647 lot.eti")
+            << u"numéros de 100 à 2147483746 : la numérotation s'arrête à 32766"_s;
+        QTest::newRow("number past 32767, count from the start")
+            << args("--pdf sortie.pdf --number 32760 --start 2 lot.eti")
+            << u"numéros de 32760 à 32768 : la numérotation s'arrête à 32766"_s;
+    }
+
+    void badUsage()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, reason);
+        const Outcome o = runCommandLine(arguments);
+        QCOMPARE(o.status, 2);
+        QVERIFY2(o.err.startsWith(u"korvalin : "_s + reason + u'\n'), qPrintable(o.err));
+        QVERIFY(o.err.contains(u"Utilisation :"_s));
+        QVERIFY(!QFile::exists(m_dir.filePath(u"sortie.pdf"_s)));
+    }
+
+    void help()
+    {
+        const Outcome o = runCommandLine(args("--help"));
+        QCOMPARE(o.status, 0);
+        QVERIFY(o.out.startsWith(u"Utilisation :"_s));
+        QVERIFY(o.out.contains(u"--number N"_s));
+        QVERIFY(o.err.isEmpty());
+    }
+
+    void failures_data()
+    {
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<QString>("labelText2"); // null: a damaged label
+        QTest::addColumn<QString>("message");
+        const QString ok = u"Documents"_s;
+        QTest::newRow("unreadable label")
+            << QStringList{} << QString() << u"Erreur d'ouverture du fichier : "_s;
+        QTest::newRow("unreadable settings") << args("--settings absent.PAR") << ok
+                                             << u"Erreur d'ouverture du fichier : absent.PAR\n"_s;
+        QTest::newRow("too many lines") << QStringList{} << u"ligne\r\n"_s.repeated(15) + u"fin"_s
+                                        << u"Nombre de lignes de texte trop important !\n"_s;
+        QTest::newRow("count above 10")
+            << args("--count 12") << ok << u"Nombre maximum d'étiquettes identiques = 10\n"_s;
+        QTest::newRow("count 0") << args("--count 0") << ok
+                                 << u"Nombre minimum d'étiquettes = 1\n"_s;
+        QTest::newRow("run past the sheet")
+            << args("--start 7 --count 5") << ok
+            << u"Nombre maximun d'étiquettes =  4\n à partir de l'étiquette N°  7\n"_s;
+    }
+
+    void failures()
+    {
+        QFETCH(QStringList, options);
+        QFETCH(QString, labelText2);
+        QFETCH(QString, message);
+        LabelFile::Zones zones = sampleZones();
+        zones[1].Caption = labelText2;
+        const QString label = labelText2.isNull()
+                                  ? writeFile(u"abime.eti"_s, "[Titre 1]\r\n\"abîmé")
+                                  : writeLabel(u"lot.eti"_s, zones);
+        const QString pdf = m_dir.filePath(u"echec.pdf"_s);
+        const Outcome o = runToPdf(pdf, options + QStringList{label});
+        QCOMPARE(o.status, 1);
+        QVERIFY2(o.err.startsWith(message), qPrintable(o.err));
+        QVERIFY(!QFile::exists(pdf));
+    }
+
+    void singleLabelLandsWhereTheGeometrySays_data()
+    {
+        QTest::addColumn<QByteArray>("settings");
+        QTest::addColumn<int>("position");
+        QTest::addColumn<QPointF>("origin");
+        QTest::newRow("defaults, position 1") << QByteArray() << 1 << QPointF(10, 4);
+        QTest::newRow("defaults, position 10") << QByteArray() << 10 << QPointF(90, 220);
+        QTest::newRow("loaded settings, position 4")
+            << QByteArray("7.5,12,5,0\r\n#FALSE#,#TRUE#\r\n") << 4 << QPointF(82.5, 62);
+        QTest::newRow("touching labels, position 6")
+            << QByteArray("0,0,0,0\r\n#TRUE#,#TRUE#\r\n") << 6 << QPointF(70, 100);
+    }
+
+    void singleLabelLandsWhereTheGeometrySays()
+    {
+        QFETCH(QByteArray, settings);
+        QFETCH(int, position);
+        QFETCH(QPointF, origin);
+        const QString label = writeLabel(u"lot.eti"_s, sampleZones());
+        QStringList options{u"--position"_s, QString::number(position)};
+        if (!settings.isEmpty())
+            options += QStringList{u"--settings"_s, writeFile(u"lot.PAR"_s, settings)};
+        const QString pdf = m_dir.filePath(u"une.pdf"_s);
+        const Outcome o = runToPdf(pdf, options + QStringList{label});
+        QCOMPARE(o.status, 0);
+        QVERIFY2(o.err.isEmpty(), qPrintable(o.err));
+
+        const QList<PdfTextPage> pages = readPdfText(pdf);
+        QCOMPARE(pages.size(), 1);
+        QCOMPARE_LT(offMm(pages[0].size.width(), 210), Tolerance);
+        const QRectF zone1 = findWord(pages[0], u"Sauvegarde"_s).box;
+        const QRectF zone2 = findWord(pages[0], u"Documents"_s).box;
+        const QRectF zone3 = findWord(pages[0], u"Disque"_s).box;
+        QVERIFY(!zone1.isEmpty() && !zone2.isEmpty() && !zone3.isEmpty());
+
+        const double x = origin.x(), y = origin.y();
+        QCOMPARE_LT(offMm(zone1.right(), x + 64), Tolerance);
+        QCOMPARE_LT(offMm(zone1.top(), y + 1 + oneLineDropMm(12)), Tolerance);
+        QCOMPARE_LT(offMm(zone2.left(), x + 3), Tolerance);
+        QCOMPARE_LT(offMm(zone2.top(), y + 16 + oneLineDropMm(8)), Tolerance);
+        QCOMPARE_LT(offMm(zone3.center().x(), x + 35), Tolerance);
+        QCOMPARE_LT(offMm(zone3.top(), y + 38 + oneLineDropMm(10)), Tolerance);
+    }
+
+    void numberedRun()
+    {
+        LabelFile::Zones zones = sampleZones();
+        zones[2].Caption = u"Disque"_s;
+        zones[2].Alignment = AlignLeft;
+        const QString label = writeLabel(u"serie.eti"_s, zones);
+        const QString pdf = m_dir.filePath(u"serie.pdf"_s);
+        const Outcome o =
+            runToPdf(pdf, args("--start 3 --count 4 --number 9 --style X/X") + QStringList{label});
+        QCOMPARE(o.status, 0);
+        const QList<PdfTextPage> pages = readPdfText(pdf);
+        QCOMPARE(pages.size(), 1);
+        const QPointF origins[4] = {{10, 58}, {90, 58}, {10, 112}, {90, 112}};
+        for (int i = 0; i < 4; ++i) {
+            const QString number = u"%1/4"_s.arg(9 + i);
+            const QRectF box = findWord(pages[0], number).box;
+            QVERIFY2(!box.isEmpty(), qPrintable(number));
+            const QRectF disque = [&] {
+                for (const PdfWord &w : pages[0].words) {
+                    const bool sameLine = qAbs(w.box.top() - box.top()) < 1;
+                    const bool justBefore =
+                        w.box.right() <= box.left() && box.left() - w.box.right() < 10;
+                    if (w.text == "Disque"_L1 && sameLine && justBefore)
+                        return w.box;
+                }
+                return QRectF();
+            }();
+            QCOMPARE_LT(offMm(disque.left(), origins[i].x() + 3), Tolerance);
+            QCOMPARE_LT(offMm(box.top(), origins[i].y() + 38 + oneLineDropMm(10)), Tolerance);
+        }
+        QVERIFY(findWord(pages[0], u"13/4"_s).box.isEmpty());
+    }
+
+    void numberingReachesItsLimit_data()
+    {
+        QTest::addColumn<QStringList>("run");
+        QTest::addColumn<QStringList>("numbers");
+        QTest::newRow("three up to 32766")
+            << args("--number 32764 --count 3") << args("32764 32765 32766");
+        QTest::newRow("32766 alone") << args("--number 32766 --start 10") << args("32766");
+    }
+
+    // The largest run the numbering allows prints every number, the last one included.
+    void numberingReachesItsLimit()
+    {
+        QFETCH(QStringList, run);
+        QFETCH(QStringList, numbers);
+        const QString label = writeLabel(u"limite.eti"_s, sampleZones());
+        const QString pdf = m_dir.filePath(u"limite.pdf"_s);
+        const Outcome o = runToPdf(pdf, run + QStringList{label});
+        QCOMPARE(o.status, 0);
+        QVERIFY2(o.err.isEmpty(), qPrintable(o.err));
+        const QList<PdfTextPage> pages = readPdfText(pdf);
+        QCOMPARE(pages.size(), 1);
+        int numbered = 0;
+        for (const PdfWord &word : pages[0].words) {
+            if (word.text.startsWith("327"_L1)) {
+                QVERIFY2(numbers.contains(word.text), qPrintable(word.text));
+                ++numbered;
+            }
+        }
+        QCOMPARE(numbered, numbers.size());
+    }
+
+    void frameAndCutLinesOnThePage()
+    {
+        const QString label = writeLabel(u"cadre.eti"_s, sampleZones());
+        const QString pdf = m_dir.filePath(u"cadre.pdf"_s);
+        QCOMPARE(runToPdf(pdf, {u"--position"_s, u"1"_s, label}).status, 0);
+        const QImage page = renderPdfPage(pdf, 254); // 10 pixels a millimetre
+        QVERIFY(!page.isNull());
+        auto darkShare = [&](double y, double fromX, double toX) {
+            int dark = 0, all = 0;
+            for (int px = int(fromX * 10); px < int(toX * 10); ++px, ++all) {
+                const int row = qRound(y * 10);
+                bool hit = false;
+                for (int r = row - 1; r <= row + 1; ++r)
+                    hit = hit || qGray(page.pixel(px, r)) < 128;
+                dark += hit;
+            }
+            return double(dark) / all;
+        };
+        // The frame, 2 mm inside the label, is solid; the cut outline is dash-dot.
+        QCOMPARE_GT(darkShare(4 + 2, 10 + 3, 10 + 67), 0.98);
+        QCOMPARE_GT(darkShare(4 + 48, 10 + 3, 10 + 67), 0.98);
+        const double cut = darkShare(4, 10 + 1, 10 + 69);
+        QCOMPARE_GT(cut, 0.4);
+        QCOMPARE_LT(cut, 0.9);
+        QCOMPARE_LT(darkShare(4 + 25, 10 + 40, 10 + 67), 0.02);
+        // Nothing at position 2.
+        QCOMPARE_LT(darkShare(4 + 2, 90 + 3, 90 + 67), 0.02);
+    }
+
+    void executable()
+    {
+        const QString label = writeLabel(u"proc.eti"_s, sampleZones());
+        const QString pdf = m_dir.filePath(u"proc.pdf"_s);
+        QProcess *numbered =
+            startKorvalin(this, QStringList{u"--pdf"_s, pdf} +
+                                    args("--count 2 --number 1 --style X/X") + QStringList{label});
+        QVERIFY(numbered->waitForFinished(20000));
+        QCOMPARE(numbered->exitCode(), 0);
+        const QList<PdfTextPage> pages = readPdfText(pdf);
+        QCOMPARE(pages.size(), 1);
+        // Qt keeps --style for itself when it parses the arguments: ours must still see it.
+        QVERIFY(!findWord(pages[0], u"1/2"_s).box.isEmpty());
+
+        QProcess *missing = startKorvalin(this, {u"--pdf"_s, pdf, m_dir.filePath(u"absent.eti"_s)});
+        QVERIFY(missing->waitForFinished(20000));
+        QCOMPARE(missing->exitCode(), 1);
+        QVERIFY(QString::fromUtf8(missing->readAllStandardError())
+                    .contains(u"Erreur d'ouverture du fichier : "_s));
+
+        // Standard output is a pipe here: the page goes into it, as into any pipe being read.
+        QProcess *toStdout = startKorvalin(this, {u"--pdf"_s, u"/dev/stdout"_s, label});
+        QVERIFY(toStdout->waitForFinished(20000));
+        QCOMPARE(toStdout->exitCode(), 0);
+        const QByteArray page = toStdout->readAllStandardOutput();
+        QVERIFY(page.startsWith("%PDF-"));
+        QVERIFY(page.trimmed().endsWith("%%EOF"));
+    }
+
+    void pdfOntoAFullDisk_data()
+    {
+        QTest::addColumn<int>(
+            "pagesShort"); // how many pages the disk lacks for the PDF; 0: it fits
+        QTest::newRow("disk full") << 1000;
+        QTest::newRow("one page short") << 1;
+        QTest::newRow("room") << 0;
+    }
+
+    void pdfOntoAFullDisk()
+    {
+        QFETCH(int, pagesShort);
+        const QStringList options = {u"--number"_s, u"7"_s,
+                                     writeLabel(u"plein.eti"_s, sampleZones())};
+        const QString reference = m_dir.filePath(u"reference.pdf"_s);
+        QCOMPARE(runToPdf(reference, options).status, 0);
+        const qint64 pdfPages =
+            (QFileInfo(reference).size() + SmallDisk::PageSize - 1) / SmallDisk::PageSize;
+
+        SmallDisk disk(1024 * 1024);
+        if (!disk.isMounted())
+            QSKIP("Mounting a small file system needs root");
+        const QString pdf = disk.filePath(u"sortie.pdf"_s);
+        QVERIFY(writeBytes(pdf, "%PDF-ancien"));
+        QVERIFY(disk.fillLeaving(std::max<qint64>(0, pdfPages - pagesShort) * SmallDisk::PageSize));
+
+        const Outcome o = runToPdf(pdf, options);
+        if (pagesShort > 0) {
+            QCOMPARE(o.status, 1);
+            QCOMPARE(o.err, u"Erreur lors de la sauvegarde du fichier ! : "_s + pdf + u'\n');
+            QCOMPARE(fileBytes(pdf), QByteArray("%PDF-ancien"));
+        } else {
+            QCOMPARE(o.status, 0);
+            QVERIFY(o.err.isEmpty());
+            QCOMPARE(readPdfText(pdf).size(), 1);
+        }
+        QCOMPARE(disk.files(), QStringList{u"sortie.pdf"_s});
+    }
+
+    void pdfIntoADevice_data()
+    {
+        QTest::addColumn<SpecialFile>("kind");
+        QTest::addColumn<int>("status");
+        QTest::newRow("null device") << SpecialFile::NullDevice << 0;
+        QTest::newRow("full device") << SpecialFile::FullDevice << 1;
+    }
+
+    void pdfIntoADevice()
+    {
+        QFETCH(SpecialFile, kind);
+        QFETCH(int, status);
+        QTemporaryDir dir;
+        const QString device = dir.filePath(u"peripherique"_s);
+        if (!makeSpecialFile(kind, device))
+            QSKIP("Device nodes need root and a folder that allows them");
+        const QString label = writeLabel(u"peripherique.eti"_s, sampleZones());
+        QProcess *korvalin = startKorvalin(this, {u"--pdf"_s, device, label});
+        QVERIFY(korvalin->waitForFinished(20000));
+        QCOMPARE(korvalin->exitCode(), status);
+        // Qt may add warnings of its own about the environment; only the program's message counts.
+        QCOMPARE(QString::fromUtf8(korvalin->readAllStandardError())
+                     .contains(u"Erreur lors de la sauvegarde du fichier ! : "_s + device + u'\n'),
+                 status != 0);
+        QVERIFY(isSpecialFile(kind, device));
+    }
 
 private:
-    QString writeLabel(const QString &name, const LabelFile::Zones &zones);
-    QString writeFile(const QString &name, const QByteArray &bytes);
-    LabelFile::Zones sampleZones() const;
+    QString writeLabel(const QString &name, const LabelFile::Zones &zones)
+    {
+        return writeFile(name, *LabelFile::encode(zones, u"AUCUN"_s));
+    }
+
+    QString writeFile(const QString &name, const QByteArray &bytes)
+    {
+        const QString path = m_dir.filePath(name);
+        if (!writeBytes(path, bytes))
+            qFatal("cannot write a test file");
+        return path;
+    }
+
+    LabelFile::Zones sampleZones() const
+    {
+        LabelFile::Zones zones = startUpZones();
+        zones[0].Caption = u"Sauvegarde"_s;
+        zones[0].FontSize = 12;
+        zones[0].FontBold = true;
+        zones[0].Alignment = AlignRight;
+        zones[1].Caption = u"Documents"_s;
+        zones[1].FontSize = 8;
+        zones[2].Caption = u"Disque"_s;
+        zones[2].FontSize = 10;
+        zones[2].Alignment = AlignCentre;
+        return zones;
+    }
 
     QTemporaryDir m_dir;
 };
-
-void TestCommandLine::initTestCase()
-{
-    QVERIFY(m_dir.isValid());
-    QDir::setCurrent(m_dir.path());
-}
-
-LabelFile::Zones TestCommandLine::sampleZones() const
-{
-    LabelFile::Zones zones = startUpZones();
-    zones[0].Caption = u"Sauvegarde"_s;
-    zones[0].FontSize = 12;
-    zones[0].FontBold = true;
-    zones[0].Alignment = AlignRight;
-    zones[1].Caption = u"Documents"_s;
-    zones[1].FontSize = 8;
-    zones[2].Caption = u"Disque"_s;
-    zones[2].FontSize = 10;
-    zones[2].Alignment = AlignCentre;
-    return zones;
-}
-
-QString TestCommandLine::writeFile(const QString &name, const QByteArray &bytes)
-{
-    const QString path = m_dir.filePath(name);
-    if (!writeBytes(path, bytes))
-        qFatal("cannot write a test file");
-    return path;
-}
-
-QString TestCommandLine::writeLabel(const QString &name, const LabelFile::Zones &zones)
-{
-    return writeFile(name, *LabelFile::encode(zones, u"AUCUN"_s));
-}
-
-void TestCommandLine::headlessOnlyWithOptions()
-{
-    QVERIFY(!CommandLine::wantsHeadless({}));
-    QVERIFY(!CommandLine::wantsHeadless(args("lot.eti")));
-    QVERIFY(CommandLine::wantsHeadless(args("--pdf a.pdf lot.eti")));
-    QVERIFY(CommandLine::wantsHeadless(args("--help")));
-}
-
-void TestCommandLine::badUsage_data()
-{
-    QTest::addColumn<QStringList>("arguments");
-    QTest::addColumn<QString>("reason");
-    const QString pickOne = u"choisir --pdf ou --print"_s;
-    const QString firstNumber = u"le numéro de départ va de 0 à 32766"_s;
-    QTest::newRow("no output") << args("lot.eti --count 2") << pickOne;
-    QTest::newRow("both outputs") << args("--pdf sortie.pdf --print lot.eti") << pickOne;
-    QTest::newRow("no label") << args("--pdf sortie.pdf") << u"aucun fichier étiquette"_s;
-    QTest::newRow("two labels") << args("--pdf sortie.pdf lot.eti lot.eti")
-                                << u"un seul fichier étiquette à la fois"_s;
-    QTest::newRow("missing value")
-        << args("lot.eti --pdf") << u"l'option --pdf demande une valeur"_s;
-    QTest::newRow("not a number") << args("--pdf sortie.pdf --count deux lot.eti")
-                                  << u"l'option --count demande un nombre entier"_s;
-    QTest::newRow("unknown option")
-        << args("--pdf sortie.pdf --couleur lot.eti") << u"option inconnue : --couleur"_s;
-    QTest::newRow("position 11") << args("--pdf sortie.pdf --position 11 lot.eti")
-                                 << u"la position va de 1 à 10"_s;
-    QTest::newRow("start 0") << args("--pdf sortie.pdf --start 0 lot.eti")
-                             << u"la position de départ va de 1 à 10"_s;
-    QTest::newRow("position and run")
-        << args("--pdf sortie.pdf --position 2 --count 2 lot.eti")
-        << u"--position ne va pas avec --start, --count ou --number"_s;
-    QTest::newRow("style") << args("--pdf sortie.pdf --style X-X lot.eti")
-                           << u"le style de numérotation est \"X\" ou \"X/X\""_s;
-    QTest::newRow("printer without print")
-        << args("--pdf sortie.pdf --printer Q lot.eti") << u"--printer va avec --print"_s;
-    QTest::newRow("printer named empty")
-        << QStringList{u"--print"_s, u"--printer"_s, QString(), u"lot.eti"_s}
-        << u"le nom de l'imprimante est vide"_s;
-    QTest::newRow("number too large")
-        << args("--pdf sortie.pdf --number 40000 lot.eti") << firstNumber;
-    // The counter moves on past the last label, so 32767 itself cannot be printed.
-    QTest::newRow("number 32767 alone")
-        << args("--pdf sortie.pdf --number 32767 --count 1 lot.eti") << firstNumber;
-    QTest::newRow("number past 32767")
-        << args("--pdf sortie.pdf --number 32765 --count 3 lot.eti")
-        << u"numéros de 32765 à 32767 : la numérotation s'arrête à 32766"_s;
-    QTest::newRow("number with a count past any integer")
-        << args("--pdf sortie.pdf --number 100 --count 2147483647 lot.eti")
-        << u"numéros de 100 à 2147483746 : la numérotation s'arrête à 32766"_s;
-    QTest::newRow("number past 32767, count from the start")
-        << args("--pdf sortie.pdf --number 32760 --start 2 lot.eti")
-        << u"numéros de 32760 à 32768 : la numérotation s'arrête à 32766"_s;
-}
-
-void TestCommandLine::badUsage()
-{
-    QFETCH(QStringList, arguments);
-    QFETCH(QString, reason);
-    const Outcome o = runCommandLine(arguments);
-    QCOMPARE(o.status, 2);
-    QVERIFY2(o.err.startsWith(u"korvalin : "_s + reason + u'\n'), qPrintable(o.err));
-    QVERIFY(o.err.contains(u"Utilisation :"_s));
-    QVERIFY(!QFile::exists(m_dir.filePath(u"sortie.pdf"_s)));
-}
-
-void TestCommandLine::help()
-{
-    const Outcome o = runCommandLine(args("--help"));
-    QCOMPARE(o.status, 0);
-    QVERIFY(o.out.startsWith(u"Utilisation :"_s));
-    QVERIFY(o.out.contains(u"--number N"_s));
-    QVERIFY(o.err.isEmpty());
-}
-
-void TestCommandLine::failures_data()
-{
-    QTest::addColumn<QStringList>("options");
-    QTest::addColumn<QString>("labelText2"); // null: a damaged label
-    QTest::addColumn<QString>("message");
-    const QString ok = u"Documents"_s;
-    QTest::newRow("unreadable label")
-        << QStringList{} << QString() << u"Erreur d'ouverture du fichier : "_s;
-    QTest::newRow("unreadable settings")
-        << args("--settings absent.PAR") << ok << u"Erreur d'ouverture du fichier : absent.PAR\n"_s;
-    QTest::newRow("too many lines") << QStringList{} << u"ligne\r\n"_s.repeated(15) + u"fin"_s
-                                    << u"Nombre de lignes de texte trop important !\n"_s;
-    QTest::newRow("count above 10")
-        << args("--count 12") << ok << u"Nombre maximum d'étiquettes identiques = 10\n"_s;
-    QTest::newRow("count 0") << args("--count 0") << ok << u"Nombre minimum d'étiquettes = 1\n"_s;
-    QTest::newRow("run past the sheet")
-        << args("--start 7 --count 5") << ok
-        << u"Nombre maximun d'étiquettes =  4\n à partir de l'étiquette N°  7\n"_s;
-}
-
-void TestCommandLine::failures()
-{
-    QFETCH(QStringList, options);
-    QFETCH(QString, labelText2);
-    QFETCH(QString, message);
-    LabelFile::Zones zones = sampleZones();
-    zones[1].Caption = labelText2;
-    const QString label = labelText2.isNull() ? writeFile(u"abime.eti"_s, "[Titre 1]\r\n\"abîmé")
-                                              : writeLabel(u"lot.eti"_s, zones);
-    const QString pdf = m_dir.filePath(u"echec.pdf"_s);
-    const Outcome o = runToPdf(pdf, options + QStringList{label});
-    QCOMPARE(o.status, 1);
-    QVERIFY2(o.err.startsWith(message), qPrintable(o.err));
-    QVERIFY(!QFile::exists(pdf));
-}
-
-void TestCommandLine::singleLabelLandsWhereTheGeometrySays_data()
-{
-    QTest::addColumn<QByteArray>("settings");
-    QTest::addColumn<int>("position");
-    QTest::addColumn<QPointF>("origin");
-    QTest::newRow("defaults, position 1") << QByteArray() << 1 << QPointF(10, 4);
-    QTest::newRow("defaults, position 10") << QByteArray() << 10 << QPointF(90, 220);
-    QTest::newRow("loaded settings, position 4")
-        << QByteArray("7.5,12,5,0\r\n#FALSE#,#TRUE#\r\n") << 4 << QPointF(82.5, 62);
-    QTest::newRow("touching labels, position 6")
-        << QByteArray("0,0,0,0\r\n#TRUE#,#TRUE#\r\n") << 6 << QPointF(70, 100);
-}
-
-void TestCommandLine::singleLabelLandsWhereTheGeometrySays()
-{
-    QFETCH(QByteArray, settings);
-    QFETCH(int, position);
-    QFETCH(QPointF, origin);
-    const QString label = writeLabel(u"lot.eti"_s, sampleZones());
-    QStringList options{u"--position"_s, QString::number(position)};
-    if (!settings.isEmpty())
-        options += QStringList{u"--settings"_s, writeFile(u"lot.PAR"_s, settings)};
-    const QString pdf = m_dir.filePath(u"une.pdf"_s);
-    const Outcome o = runToPdf(pdf, options + QStringList{label});
-    QCOMPARE(o.status, 0);
-    QVERIFY2(o.err.isEmpty(), qPrintable(o.err));
-
-    const QList<PdfTextPage> pages = readPdfText(pdf);
-    QCOMPARE(pages.size(), 1);
-    QCOMPARE_LT(offMm(pages[0].size.width(), 210), Tolerance);
-    const QRectF zone1 = findWord(pages[0], u"Sauvegarde"_s).box;
-    const QRectF zone2 = findWord(pages[0], u"Documents"_s).box;
-    const QRectF zone3 = findWord(pages[0], u"Disque"_s).box;
-    QVERIFY(!zone1.isEmpty() && !zone2.isEmpty() && !zone3.isEmpty());
-
-    const double x = origin.x(), y = origin.y();
-    QCOMPARE_LT(offMm(zone1.right(), x + 64), Tolerance);
-    QCOMPARE_LT(offMm(zone1.top(), y + 1 + oneLineDropMm(12)), Tolerance);
-    QCOMPARE_LT(offMm(zone2.left(), x + 3), Tolerance);
-    QCOMPARE_LT(offMm(zone2.top(), y + 16 + oneLineDropMm(8)), Tolerance);
-    QCOMPARE_LT(offMm(zone3.center().x(), x + 35), Tolerance);
-    QCOMPARE_LT(offMm(zone3.top(), y + 38 + oneLineDropMm(10)), Tolerance);
-}
-
-void TestCommandLine::numberedRun()
-{
-    LabelFile::Zones zones = sampleZones();
-    zones[2].Caption = u"Disque"_s;
-    zones[2].Alignment = AlignLeft;
-    const QString label = writeLabel(u"serie.eti"_s, zones);
-    const QString pdf = m_dir.filePath(u"serie.pdf"_s);
-    const Outcome o =
-        runToPdf(pdf, args("--start 3 --count 4 --number 9 --style X/X") + QStringList{label});
-    QCOMPARE(o.status, 0);
-    const QList<PdfTextPage> pages = readPdfText(pdf);
-    QCOMPARE(pages.size(), 1);
-    const QPointF origins[4] = {{10, 58}, {90, 58}, {10, 112}, {90, 112}};
-    for (int i = 0; i < 4; ++i) {
-        const QString number = u"%1/4"_s.arg(9 + i);
-        const QRectF box = findWord(pages[0], number).box;
-        QVERIFY2(!box.isEmpty(), qPrintable(number));
-        const QRectF disque = [&] {
-            for (const PdfWord &w : pages[0].words) {
-                const bool sameLine = qAbs(w.box.top() - box.top()) < 1;
-                const bool justBefore =
-                    w.box.right() <= box.left() && box.left() - w.box.right() < 10;
-                if (w.text == "Disque"_L1 && sameLine && justBefore)
-                    return w.box;
-            }
-            return QRectF();
-        }();
-        QCOMPARE_LT(offMm(disque.left(), origins[i].x() + 3), Tolerance);
-        QCOMPARE_LT(offMm(box.top(), origins[i].y() + 38 + oneLineDropMm(10)), Tolerance);
-    }
-    QVERIFY(findWord(pages[0], u"13/4"_s).box.isEmpty());
-}
-
-void TestCommandLine::numberingReachesItsLimit_data()
-{
-    QTest::addColumn<QStringList>("run");
-    QTest::addColumn<QStringList>("numbers");
-    QTest::newRow("three up to 32766")
-        << args("--number 32764 --count 3") << args("32764 32765 32766");
-    QTest::newRow("32766 alone") << args("--number 32766 --start 10") << args("32766");
-}
-
-// The largest run the numbering allows prints every number, the last one included.
-void TestCommandLine::numberingReachesItsLimit()
-{
-    QFETCH(QStringList, run);
-    QFETCH(QStringList, numbers);
-    const QString label = writeLabel(u"limite.eti"_s, sampleZones());
-    const QString pdf = m_dir.filePath(u"limite.pdf"_s);
-    const Outcome o = runToPdf(pdf, run + QStringList{label});
-    QCOMPARE(o.status, 0);
-    QVERIFY2(o.err.isEmpty(), qPrintable(o.err));
-    const QList<PdfTextPage> pages = readPdfText(pdf);
-    QCOMPARE(pages.size(), 1);
-    int numbered = 0;
-    for (const PdfWord &word : pages[0].words) {
-        if (word.text.startsWith("327"_L1)) {
-            QVERIFY2(numbers.contains(word.text), qPrintable(word.text));
-            ++numbered;
-        }
-    }
-    QCOMPARE(numbered, numbers.size());
-}
-
-void TestCommandLine::frameAndCutLinesOnThePage()
-{
-    const QString label = writeLabel(u"cadre.eti"_s, sampleZones());
-    const QString pdf = m_dir.filePath(u"cadre.pdf"_s);
-    QCOMPARE(runToPdf(pdf, {u"--position"_s, u"1"_s, label}).status, 0);
-    const QImage page = renderPdfPage(pdf, 254); // 10 pixels a millimetre
-    QVERIFY(!page.isNull());
-    auto darkShare = [&](double y, double fromX, double toX) {
-        int dark = 0, all = 0;
-        for (int px = int(fromX * 10); px < int(toX * 10); ++px, ++all) {
-            const int row = qRound(y * 10);
-            bool hit = false;
-            for (int r = row - 1; r <= row + 1; ++r)
-                hit = hit || qGray(page.pixel(px, r)) < 128;
-            dark += hit;
-        }
-        return double(dark) / all;
-    };
-    // The frame, 2 mm inside the label, is solid; the cut outline is dash-dot.
-    QCOMPARE_GT(darkShare(4 + 2, 10 + 3, 10 + 67), 0.98);
-    QCOMPARE_GT(darkShare(4 + 48, 10 + 3, 10 + 67), 0.98);
-    const double cut = darkShare(4, 10 + 1, 10 + 69);
-    QCOMPARE_GT(cut, 0.4);
-    QCOMPARE_LT(cut, 0.9);
-    QCOMPARE_LT(darkShare(4 + 25, 10 + 40, 10 + 67), 0.02);
-    // Nothing at position 2.
-    QCOMPARE_LT(darkShare(4 + 2, 90 + 3, 90 + 67), 0.02);
-}
-
-void TestCommandLine::executable()
-{
-    const QString label = writeLabel(u"proc.eti"_s, sampleZones());
-    const QString pdf = m_dir.filePath(u"proc.pdf"_s);
-    QProcess *numbered =
-        startKorvalin(this, QStringList{u"--pdf"_s, pdf} +
-                                args("--count 2 --number 1 --style X/X") + QStringList{label});
-    QVERIFY(numbered->waitForFinished(20000));
-    QCOMPARE(numbered->exitCode(), 0);
-    const QList<PdfTextPage> pages = readPdfText(pdf);
-    QCOMPARE(pages.size(), 1);
-    // Qt keeps --style for itself when it parses the arguments: ours must still see it.
-    QVERIFY(!findWord(pages[0], u"1/2"_s).box.isEmpty());
-
-    QProcess *missing = startKorvalin(this, {u"--pdf"_s, pdf, m_dir.filePath(u"absent.eti"_s)});
-    QVERIFY(missing->waitForFinished(20000));
-    QCOMPARE(missing->exitCode(), 1);
-    QVERIFY(QString::fromUtf8(missing->readAllStandardError())
-                .contains(u"Erreur d'ouverture du fichier : "_s));
-
-    // Standard output is a pipe here: the page goes into it, as into any pipe being read.
-    QProcess *toStdout = startKorvalin(this, {u"--pdf"_s, u"/dev/stdout"_s, label});
-    QVERIFY(toStdout->waitForFinished(20000));
-    QCOMPARE(toStdout->exitCode(), 0);
-    const QByteArray page = toStdout->readAllStandardOutput();
-    QVERIFY(page.startsWith("%PDF-"));
-    QVERIFY(page.trimmed().endsWith("%%EOF"));
-}
-
-void TestCommandLine::pdfOntoAFullDisk_data()
-{
-    QTest::addColumn<int>("pagesShort"); // how many pages the disk lacks for the PDF; 0: it fits
-    QTest::newRow("disk full") << 1000;
-    QTest::newRow("one page short") << 1;
-    QTest::newRow("room") << 0;
-}
-
-void TestCommandLine::pdfOntoAFullDisk()
-{
-    QFETCH(int, pagesShort);
-    const QStringList options = {u"--number"_s, u"7"_s, writeLabel(u"plein.eti"_s, sampleZones())};
-    const QString reference = m_dir.filePath(u"reference.pdf"_s);
-    QCOMPARE(runToPdf(reference, options).status, 0);
-    const qint64 pdfPages =
-        (QFileInfo(reference).size() + SmallDisk::PageSize - 1) / SmallDisk::PageSize;
-
-    SmallDisk disk(1024 * 1024);
-    if (!disk.isMounted())
-        QSKIP("Mounting a small file system needs root");
-    const QString pdf = disk.filePath(u"sortie.pdf"_s);
-    QVERIFY(writeBytes(pdf, "%PDF-ancien"));
-    QVERIFY(disk.fillLeaving(std::max<qint64>(0, pdfPages - pagesShort) * SmallDisk::PageSize));
-
-    const Outcome o = runToPdf(pdf, options);
-    if (pagesShort > 0) {
-        QCOMPARE(o.status, 1);
-        QCOMPARE(o.err, u"Erreur lors de la sauvegarde du fichier ! : "_s + pdf + u'\n');
-        QCOMPARE(fileBytes(pdf), QByteArray("%PDF-ancien"));
-    } else {
-        QCOMPARE(o.status, 0);
-        QVERIFY(o.err.isEmpty());
-        QCOMPARE(readPdfText(pdf).size(), 1);
-    }
-    QCOMPARE(disk.files(), QStringList{u"sortie.pdf"_s});
-}
-
-void TestCommandLine::pdfIntoADevice_data()
-{
-    QTest::addColumn<SpecialFile>("kind");
-    QTest::addColumn<int>("status");
-    QTest::newRow("null device") << SpecialFile::NullDevice << 0;
-    QTest::newRow("full device") << SpecialFile::FullDevice << 1;
-}
-
-void TestCommandLine::pdfIntoADevice()
-{
-    QFETCH(SpecialFile, kind);
-    QFETCH(int, status);
-    QTemporaryDir dir;
-    const QString device = dir.filePath(u"peripherique"_s);
-    if (!makeSpecialFile(kind, device))
-        QSKIP("Device nodes need root and a folder that allows them");
-    const QString label = writeLabel(u"peripherique.eti"_s, sampleZones());
-    QProcess *korvalin = startKorvalin(this, {u"--pdf"_s, device, label});
-    QVERIFY(korvalin->waitForFinished(20000));
-    QCOMPARE(korvalin->exitCode(), status);
-    // Qt may add warnings of its own about the environment; only the program's message counts.
-    QCOMPARE(QString::fromUtf8(korvalin->readAllStandardError())
-                 .contains(u"Erreur lors de la sauvegarde du fichier ! : "_s + device + u'\n'),
-             status != 0);
-    QVERIFY(isSpecialFile(kind, device));
-}
 
 QTEST_MAIN(TestCommandLine)
 #include "tst_commandline.moc"

@@ -83,283 +83,270 @@ class TestLabelDrawing : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void origins_data();
-    void origins();
-    void frameAndCutLines_data();
-    void frameAndCutLines();
-    void iconSquare();
-    void anchors_data();
-    void anchors();
-    void lineSteps_data();
-    void lineSteps();
-    void zoneFontAndColour();
-    void runPositions_data();
-    void runPositions();
-    void numbering_data();
-    void numbering();
-    void diskNumberOverflowCancels();
+    void origins_data()
+    {
+        QTest::addColumn<Spacing>("spacing");
+        QTest::addColumn<int>("position");
+        QTest::addColumn<QPointF>("origin");
+        for (int n = 1; n <= 10; ++n)
+            QTest::addRow("defaults, position %d", n)
+                << Spacing{10, 4, 4, 10} << n << defaultOrigins[n - 1];
+        const QPointF touching[10] = {{0, 0},    {70, 0},  {0, 50},   {70, 50}, {0, 100},
+                                      {70, 100}, {0, 150}, {70, 150}, {0, 200}, {70, 200}};
+        for (int n = 1; n <= 10; ++n)
+            QTest::addRow("touching labels, position %d", n)
+                << Spacing{0, 0, 0, 0} << n << touching[n - 1];
+        QTest::newRow("loaded settings, position 2")
+            << Spacing{7.5, 12, 0, 5} << 2 << QPointF(82.5, 12);
+        QTest::newRow("negative margins, position 3")
+            << Spacing{-2, -1, 3, 4} << 3 << QPointF(-2, 52);
+    }
+
+    void origins()
+    {
+        QFETCH(Spacing, spacing);
+        QFETCH(int, position);
+        QTEST(SheetGeometry::labelOrigin(position, spacing), "origin");
+    }
+
+    void frameAndCutLines_data()
+    {
+        QTest::addColumn<bool>("frame");
+        QTest::addColumn<bool>("cutMarks");
+        QTest::newRow("both") << true << true;
+        QTest::newRow("frame only") << true << false;
+        QTest::newRow("cut lines only") << false << true;
+        QTest::newRow("neither") << false << false;
+    }
+
+    void frameAndCutLines()
+    {
+        QFETCH(bool, frame);
+        QFETCH(bool, cutMarks);
+        Fixture f;
+        f.state.PrintFrame = frame;
+        f.state.PrintCutMarks = cutMarks;
+        f.placeSingle({10, 4});
+        QVERIFY(f.drawPage());
+        QCOMPARE(f.surface.ended, 1);
+
+        QList<RecordingSurface::Line> expected;
+        if (frame)
+            expected += outline({12, 6}, {78, 52}, PageSurface::LineStyle::Solid);
+        if (cutMarks)
+            expected += outline({10, 4}, {80, 54}, PageSurface::LineStyle::DashDot);
+        QCOMPARE(f.surface.lines.size(), expected.size());
+        for (int i = 0; i < expected.size(); ++i) {
+            QCOMPARE(f.surface.lines[i].from, expected[i].from);
+            QCOMPARE(f.surface.lines[i].to, expected[i].to);
+            QVERIFY(f.surface.lines[i].style == expected[i].style);
+            QCOMPARE(f.surface.lines[i].color, 0);
+        }
+    }
+
+    void iconSquare()
+    {
+        Fixture f;
+        f.placeSingle({90, 220});
+        RecordingSurface without;
+        QVERIFY(LabelPrinting::drawPrintPage(without, f.state, f.artwork));
+        QVERIFY(without.pictures.isEmpty());
+
+        f.artwork.hasIcon = true;
+        RecordingSurface with;
+        QVERIFY(LabelPrinting::drawPrintPage(with, f.state, f.artwork));
+        QCOMPARE(with.pictures, QList<QRectF>{QRectF(94, 224, 12, 12)});
+    }
+
+    void anchors_data()
+    {
+        QTest::addColumn<int>("zone");
+        QTest::addColumn<int>("alignment");
+        QTest::addColumn<double>("x");
+        // "abcd" in 8 points is 8 mm wide on the recording surface; the label is at x = 90.
+        QTest::newRow("zone 1 left") << 1 << int(AlignLeft) << 90.0 + 18;
+        QTest::newRow("zone 1 right") << 1 << int(AlignRight) << 90.0 + 64 - 8;
+        QTest::newRow("zone 1 centre") << 1 << int(AlignCentre) << 90.0 + 43 - 4;
+        QTest::newRow("zone 2 left") << 2 << int(AlignLeft) << 90.0 + 3;
+        QTest::newRow("zone 2 right") << 2 << int(AlignRight) << 90.0 + 64 - 8;
+        QTest::newRow("zone 2 centre") << 2 << int(AlignCentre) << 90.0 + 35 - 4;
+        QTest::newRow("zone 3 left") << 3 << int(AlignLeft) << 90.0 + 3;
+        QTest::newRow("zone 3 right") << 3 << int(AlignRight) << 90.0 + 64 - 8;
+        QTest::newRow("zone 3 centre") << 3 << int(AlignCentre) << 90.0 + 35 - 4;
+    }
+
+    void anchors()
+    {
+        QFETCH(int, zone);
+        QFETCH(int, alignment);
+        QFETCH(double, x);
+        Fixture f;
+        f.artwork.zones[zone - 1].Alignment = qint16(alignment);
+        f.setZoneText(zone, u"abcd"_s);
+        f.placeSingle({90, 58});
+        QVERIFY(f.drawPage());
+        QCOMPARE(f.surface.texts.size(), 3);
+        QCOMPARE(f.surface.texts[zone - 1].text, u"abcd"_s);
+        QVERIFY2(near(f.surface.texts[zone - 1].position.x(), x),
+                 qPrintable(QString::number(f.surface.texts[zone - 1].position.x())));
+    }
+
+    void lineSteps_data()
+    {
+        QTest::addColumn<int>("zone");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QList<double>>("tops");
+        QTest::addColumn<QStringList>("texts");
+        // 8-point lines are 4 mm high; the label is at y = 4.
+        QTest::newRow("zone 1, one line: half a line down")
+            << 1 << u"a"_s << QList<double>{4 + 1 + 2.0} << QStringList{u"a"_s};
+        QTest::newRow("zone 2, three lines: whole lines")
+            << 2 << u"a\r\nb\r\nc"_s << QList<double>{4 + 16 + 4.0, 4 + 16 + 8.0, 4 + 16 + 12.0}
+            << QStringList{u"a\r"_s, u"b\r"_s, u"c"_s};
+        QTest::newRow("zone 3, final line break")
+            << 3 << u"x\r\n"_s << QList<double>{4 + 38 + 4.0, 4 + 38 + 8.0}
+            << QStringList{u"x\r"_s, QString()};
+    }
+
+    void lineSteps()
+    {
+        QFETCH(int, zone);
+        QFETCH(QString, text);
+        QFETCH(QList<double>, tops);
+        QFETCH(QStringList, texts);
+        Fixture f(zone, text);
+        f.placeSingle({10, 4});
+        QVERIFY(f.drawPage());
+
+        // The other two zones are empty and print one empty line each, zone by zone.
+        QCOMPARE(f.surface.texts.size(), tops.size() + 2);
+        const QList<RecordingSurface::Text> zoneTextsPrinted =
+            f.surface.texts.mid(zone - 1, tops.size());
+        for (int i = 0; i < tops.size(); ++i) {
+            QVERIFY2(near(zoneTextsPrinted[i].position.y(), tops[i]),
+                     qPrintable(QString::number(zoneTextsPrinted[i].position.y())));
+            QCOMPARE(zoneTextsPrinted[i].text, texts[i]);
+            // The stored lines lose their leading LF as they print.
+            QVERIFY(!f.state.zoneLines(zone)[i + 1].startsWith(QLatin1Char('\n')));
+        }
+    }
+
+    void zoneFontAndColour()
+    {
+        Fixture f;
+        TextZone &z = f.artwork.zones[1];
+        z.FontName = u"Liberation Serif"_s;
+        z.FontSize = 12;
+        z.FontBold = true;
+        z.FontItalic = true;
+        z.FontUnderline = true;
+        z.FontStrikethru = true;
+        z.ForeColor = 255;
+        f.setZoneText(2, u"Documents"_s);
+        f.state.PrintSingleMode = 1;
+        QVERIFY(f.drawPage());
+        const RecordingSurface::Text &t = f.surface.texts[1];
+        QCOMPARE(t.text, u"Documents"_s);
+        QCOMPARE(t.font, u"Liberation Serif"_s);
+        QCOMPARE(t.pointSize, 12.f);
+        QVERIFY(t.bold && t.italic);
+        QCOMPARE(t.color, 255);
+        QCOMPARE(f.surface.texts[0].color, 0);
+        QCOMPARE(f.surface.texts[2].color, WindowTextColor);
+    }
+
+    void runPositions_data()
+    {
+        QTest::addColumn<int>("start");
+        QTest::addColumn<int>("count");
+        QTest::addColumn<QList<QPointF>>("origins");
+        QTest::newRow("3 to 6") << 3 << 4
+                                << QList<QPointF>{{10, 58}, {90, 58}, {10, 112}, {90, 112}};
+        QTest::newRow("whole sheet") << 1 << 10 << defaultOrigins;
+        QTest::newRow("past the sheet reuses the last position")
+            << 9 << 4 << QList<QPointF>{{10, 220}, {90, 220}, {90, 220}, {90, 220}};
+        QTest::newRow("nothing") << 1 << 0 << QList<QPointF>{};
+    }
+
+    void runPositions()
+    {
+        QFETCH(int, start);
+        QFETCH(int, count);
+        QFETCH(QList<QPointF>, origins);
+        Fixture f;
+        f.state.PrintFrame = false;
+        f.state.StartLabel = qint16(start);
+        f.state.CopyCount = qint16(count);
+        QVERIFY(f.drawPage());
+        QCOMPARE(f.surface.ended, 1);
+        QCOMPARE(f.surface.lines.size(), 4 * origins.size());
+        for (int i = 0; i < origins.size(); ++i)
+            QCOMPARE(f.surface.lines[4 * i].from, origins[i]);
+        QCOMPARE(f.state.DiskNumber, qint16(1 + count));
+    }
+
+    void numbering_data()
+    {
+        QTest::addColumn<QString>("zone3");
+        QTest::addColumn<bool>("autoIncrement");
+        QTest::addColumn<int>("style");
+        QTest::addColumn<int>("firstNumber");
+        QTest::addColumn<int>("count");
+        QTest::addColumn<QStringList>("zone3Texts");
+        QTest::addColumn<int>("numberAfter");
+
+        const QString label = u"Numéro de disquette :"_s;
+        QStringList fiveOfFive;
+        for (int n = 1; n <= 5; ++n)
+            fiveOfFive.append(label + u" %1/5"_s.arg(n));
+        QTest::newRow("style 2, run of 5") << label << true << 2 << 1 << 5 << fiveOfFive << 6;
+        QTest::newRow("style 1 from 9")
+            << label << true << 1 << 9 << 2 << QStringList{label + u" 9"_s, label + u" 10"_s} << 11;
+        QTest::newRow("style 2 total is the count")
+            << u"Lot"_s << true << 2 << 6 << 2 << QStringList{u"Lot 6/2"_s, u"Lot 7/2"_s} << 8;
+        QTest::newRow("numbering off still advances")
+            << label << false << 1 << 4 << 3 << QStringList{label, label, label} << 7;
+        QTest::newRow("style not chosen numbers alone")
+            << u"N°"_s << true << 0 << 3 << 1 << QStringList{u"N° 3"_s} << 4;
+        QTest::newRow("several lines: the number follows the last")
+            << u"Sauvegarde\r\nLot"_s << true << 1 << 1 << 2
+            << QStringList{u"Sauvegarde\r"_s, u"Lot 1"_s, u"Sauvegarde\r"_s, u"Lot 2"_s} << 3;
+        QTest::newRow("empty zone 3")
+            << QString() << true << 1 << 1 << 1 << QStringList{u" 1"_s} << 2;
+    }
+
+    void numbering()
+    {
+        QFETCH(QString, zone3);
+        QFETCH(bool, autoIncrement);
+        QFETCH(int, style);
+        QFETCH(int, firstNumber);
+        QFETCH(int, count);
+        Fixture f(3, zone3);
+        f.state.AutoIncrement = autoIncrement;
+        f.state.NumberingStyle = qint16(style);
+        f.state.DiskNumber = qint16(firstNumber);
+        f.state.CopyCount = qint16(count);
+        f.state.StartLabel = 1;
+        QVERIFY(f.drawPage());
+        QTEST(printed(f.surface), "zone3Texts");
+        QTEST(int(f.state.DiskNumber), "numberAfter");
+    }
+
+    void diskNumberOverflowCancels()
+    {
+        Fixture f(3, u"Disque"_s);
+        f.state.AutoIncrement = true;
+        f.state.NumberingStyle = 1;
+        f.state.DiskNumber = 32766;
+        f.state.CopyCount = 3;
+        QVERIFY(!f.drawPage());
+        QCOMPARE(f.surface.cancelled, 1);
+        QCOMPARE(f.surface.ended, 0);
+        QCOMPARE(f.state.DiskNumber, qint16(32767));
+        QCOMPARE(printed(f.surface), (QStringList{u"Disque 32766"_s, u"Disque 32767"_s}));
+    }
 };
-
-void TestLabelDrawing::origins_data()
-{
-    QTest::addColumn<Spacing>("spacing");
-    QTest::addColumn<int>("position");
-    QTest::addColumn<QPointF>("origin");
-    for (int n = 1; n <= 10; ++n)
-        QTest::addRow("defaults, position %d", n)
-            << Spacing{10, 4, 4, 10} << n << defaultOrigins[n - 1];
-    const QPointF touching[10] = {{0, 0},    {70, 0},  {0, 50},   {70, 50}, {0, 100},
-                                  {70, 100}, {0, 150}, {70, 150}, {0, 200}, {70, 200}};
-    for (int n = 1; n <= 10; ++n)
-        QTest::addRow("touching labels, position %d", n)
-            << Spacing{0, 0, 0, 0} << n << touching[n - 1];
-    QTest::newRow("loaded settings, position 2")
-        << Spacing{7.5, 12, 0, 5} << 2 << QPointF(82.5, 12);
-    QTest::newRow("negative margins, position 3") << Spacing{-2, -1, 3, 4} << 3 << QPointF(-2, 52);
-}
-
-void TestLabelDrawing::origins()
-{
-    QFETCH(Spacing, spacing);
-    QFETCH(int, position);
-    QTEST(SheetGeometry::labelOrigin(position, spacing), "origin");
-}
-
-void TestLabelDrawing::frameAndCutLines_data()
-{
-    QTest::addColumn<bool>("frame");
-    QTest::addColumn<bool>("cutMarks");
-    QTest::newRow("both") << true << true;
-    QTest::newRow("frame only") << true << false;
-    QTest::newRow("cut lines only") << false << true;
-    QTest::newRow("neither") << false << false;
-}
-
-void TestLabelDrawing::frameAndCutLines()
-{
-    QFETCH(bool, frame);
-    QFETCH(bool, cutMarks);
-    Fixture f;
-    f.state.PrintFrame = frame;
-    f.state.PrintCutMarks = cutMarks;
-    f.placeSingle({10, 4});
-    QVERIFY(f.drawPage());
-    QCOMPARE(f.surface.ended, 1);
-
-    QList<RecordingSurface::Line> expected;
-    if (frame)
-        expected += outline({12, 6}, {78, 52}, PageSurface::LineStyle::Solid);
-    if (cutMarks)
-        expected += outline({10, 4}, {80, 54}, PageSurface::LineStyle::DashDot);
-    QCOMPARE(f.surface.lines.size(), expected.size());
-    for (int i = 0; i < expected.size(); ++i) {
-        QCOMPARE(f.surface.lines[i].from, expected[i].from);
-        QCOMPARE(f.surface.lines[i].to, expected[i].to);
-        QVERIFY(f.surface.lines[i].style == expected[i].style);
-        QCOMPARE(f.surface.lines[i].color, 0);
-    }
-}
-
-void TestLabelDrawing::iconSquare()
-{
-    Fixture f;
-    f.placeSingle({90, 220});
-    RecordingSurface without;
-    QVERIFY(LabelPrinting::drawPrintPage(without, f.state, f.artwork));
-    QVERIFY(without.pictures.isEmpty());
-
-    f.artwork.hasIcon = true;
-    RecordingSurface with;
-    QVERIFY(LabelPrinting::drawPrintPage(with, f.state, f.artwork));
-    QCOMPARE(with.pictures, QList<QRectF>{QRectF(94, 224, 12, 12)});
-}
-
-void TestLabelDrawing::anchors_data()
-{
-    QTest::addColumn<int>("zone");
-    QTest::addColumn<int>("alignment");
-    QTest::addColumn<double>("x");
-    // "abcd" in 8 points is 8 mm wide on the recording surface; the label is at x = 90.
-    QTest::newRow("zone 1 left") << 1 << int(AlignLeft) << 90.0 + 18;
-    QTest::newRow("zone 1 right") << 1 << int(AlignRight) << 90.0 + 64 - 8;
-    QTest::newRow("zone 1 centre") << 1 << int(AlignCentre) << 90.0 + 43 - 4;
-    QTest::newRow("zone 2 left") << 2 << int(AlignLeft) << 90.0 + 3;
-    QTest::newRow("zone 2 right") << 2 << int(AlignRight) << 90.0 + 64 - 8;
-    QTest::newRow("zone 2 centre") << 2 << int(AlignCentre) << 90.0 + 35 - 4;
-    QTest::newRow("zone 3 left") << 3 << int(AlignLeft) << 90.0 + 3;
-    QTest::newRow("zone 3 right") << 3 << int(AlignRight) << 90.0 + 64 - 8;
-    QTest::newRow("zone 3 centre") << 3 << int(AlignCentre) << 90.0 + 35 - 4;
-}
-
-void TestLabelDrawing::anchors()
-{
-    QFETCH(int, zone);
-    QFETCH(int, alignment);
-    QFETCH(double, x);
-    Fixture f;
-    f.artwork.zones[zone - 1].Alignment = qint16(alignment);
-    f.setZoneText(zone, u"abcd"_s);
-    f.placeSingle({90, 58});
-    QVERIFY(f.drawPage());
-    QCOMPARE(f.surface.texts.size(), 3);
-    QCOMPARE(f.surface.texts[zone - 1].text, u"abcd"_s);
-    QVERIFY2(near(f.surface.texts[zone - 1].position.x(), x),
-             qPrintable(QString::number(f.surface.texts[zone - 1].position.x())));
-}
-
-void TestLabelDrawing::lineSteps_data()
-{
-    QTest::addColumn<int>("zone");
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QList<double>>("tops");
-    QTest::addColumn<QStringList>("texts");
-    // 8-point lines are 4 mm high; the label is at y = 4.
-    QTest::newRow("zone 1, one line: half a line down")
-        << 1 << u"a"_s << QList<double>{4 + 1 + 2.0} << QStringList{u"a"_s};
-    QTest::newRow("zone 2, three lines: whole lines")
-        << 2 << u"a\r\nb\r\nc"_s << QList<double>{4 + 16 + 4.0, 4 + 16 + 8.0, 4 + 16 + 12.0}
-        << QStringList{u"a\r"_s, u"b\r"_s, u"c"_s};
-    QTest::newRow("zone 3, final line break")
-        << 3 << u"x\r\n"_s << QList<double>{4 + 38 + 4.0, 4 + 38 + 8.0}
-        << QStringList{u"x\r"_s, QString()};
-}
-
-void TestLabelDrawing::lineSteps()
-{
-    QFETCH(int, zone);
-    QFETCH(QString, text);
-    QFETCH(QList<double>, tops);
-    QFETCH(QStringList, texts);
-    Fixture f(zone, text);
-    f.placeSingle({10, 4});
-    QVERIFY(f.drawPage());
-
-    // The other two zones are empty and print one empty line each, zone by zone.
-    QCOMPARE(f.surface.texts.size(), tops.size() + 2);
-    const QList<RecordingSurface::Text> zoneTextsPrinted =
-        f.surface.texts.mid(zone - 1, tops.size());
-    for (int i = 0; i < tops.size(); ++i) {
-        QVERIFY2(near(zoneTextsPrinted[i].position.y(), tops[i]),
-                 qPrintable(QString::number(zoneTextsPrinted[i].position.y())));
-        QCOMPARE(zoneTextsPrinted[i].text, texts[i]);
-        // The stored lines lose their leading LF as they print.
-        QVERIFY(!f.state.zoneLines(zone)[i + 1].startsWith(QLatin1Char('\n')));
-    }
-}
-
-void TestLabelDrawing::zoneFontAndColour()
-{
-    Fixture f;
-    TextZone &z = f.artwork.zones[1];
-    z.FontName = u"Liberation Serif"_s;
-    z.FontSize = 12;
-    z.FontBold = true;
-    z.FontItalic = true;
-    z.FontUnderline = true;
-    z.FontStrikethru = true;
-    z.ForeColor = 255;
-    f.setZoneText(2, u"Documents"_s);
-    f.state.PrintSingleMode = 1;
-    QVERIFY(f.drawPage());
-    const RecordingSurface::Text &t = f.surface.texts[1];
-    QCOMPARE(t.text, u"Documents"_s);
-    QCOMPARE(t.font, u"Liberation Serif"_s);
-    QCOMPARE(t.pointSize, 12.f);
-    QVERIFY(t.bold && t.italic);
-    QCOMPARE(t.color, 255);
-    QCOMPARE(f.surface.texts[0].color, 0);
-    QCOMPARE(f.surface.texts[2].color, WindowTextColor);
-}
-
-void TestLabelDrawing::runPositions_data()
-{
-    QTest::addColumn<int>("start");
-    QTest::addColumn<int>("count");
-    QTest::addColumn<QList<QPointF>>("origins");
-    QTest::newRow("3 to 6") << 3 << 4 << QList<QPointF>{{10, 58}, {90, 58}, {10, 112}, {90, 112}};
-    QTest::newRow("whole sheet") << 1 << 10 << defaultOrigins;
-    QTest::newRow("past the sheet reuses the last position")
-        << 9 << 4 << QList<QPointF>{{10, 220}, {90, 220}, {90, 220}, {90, 220}};
-    QTest::newRow("nothing") << 1 << 0 << QList<QPointF>{};
-}
-
-void TestLabelDrawing::runPositions()
-{
-    QFETCH(int, start);
-    QFETCH(int, count);
-    QFETCH(QList<QPointF>, origins);
-    Fixture f;
-    f.state.PrintFrame = false;
-    f.state.StartLabel = qint16(start);
-    f.state.CopyCount = qint16(count);
-    QVERIFY(f.drawPage());
-    QCOMPARE(f.surface.ended, 1);
-    QCOMPARE(f.surface.lines.size(), 4 * origins.size());
-    for (int i = 0; i < origins.size(); ++i)
-        QCOMPARE(f.surface.lines[4 * i].from, origins[i]);
-    QCOMPARE(f.state.DiskNumber, qint16(1 + count));
-}
-
-void TestLabelDrawing::numbering_data()
-{
-    QTest::addColumn<QString>("zone3");
-    QTest::addColumn<bool>("autoIncrement");
-    QTest::addColumn<int>("style");
-    QTest::addColumn<int>("firstNumber");
-    QTest::addColumn<int>("count");
-    QTest::addColumn<QStringList>("zone3Texts");
-    QTest::addColumn<int>("numberAfter");
-
-    const QString label = u"Numéro de disquette :"_s;
-    QStringList fiveOfFive;
-    for (int n = 1; n <= 5; ++n)
-        fiveOfFive.append(label + u" %1/5"_s.arg(n));
-    QTest::newRow("style 2, run of 5") << label << true << 2 << 1 << 5 << fiveOfFive << 6;
-    QTest::newRow("style 1 from 9")
-        << label << true << 1 << 9 << 2 << QStringList{label + u" 9"_s, label + u" 10"_s} << 11;
-    QTest::newRow("style 2 total is the count")
-        << u"Lot"_s << true << 2 << 6 << 2 << QStringList{u"Lot 6/2"_s, u"Lot 7/2"_s} << 8;
-    QTest::newRow("numbering off still advances")
-        << label << false << 1 << 4 << 3 << QStringList{label, label, label} << 7;
-    QTest::newRow("style not chosen numbers alone")
-        << u"N°"_s << true << 0 << 3 << 1 << QStringList{u"N° 3"_s} << 4;
-    QTest::newRow("several lines: the number follows the last")
-        << u"Sauvegarde\r\nLot"_s << true << 1 << 1 << 2
-        << QStringList{u"Sauvegarde\r"_s, u"Lot 1"_s, u"Sauvegarde\r"_s, u"Lot 2"_s} << 3;
-    QTest::newRow("empty zone 3") << QString() << true << 1 << 1 << 1 << QStringList{u" 1"_s} << 2;
-}
-
-void TestLabelDrawing::numbering()
-{
-    QFETCH(QString, zone3);
-    QFETCH(bool, autoIncrement);
-    QFETCH(int, style);
-    QFETCH(int, firstNumber);
-    QFETCH(int, count);
-    Fixture f(3, zone3);
-    f.state.AutoIncrement = autoIncrement;
-    f.state.NumberingStyle = qint16(style);
-    f.state.DiskNumber = qint16(firstNumber);
-    f.state.CopyCount = qint16(count);
-    f.state.StartLabel = 1;
-    QVERIFY(f.drawPage());
-    QTEST(printed(f.surface), "zone3Texts");
-    QTEST(int(f.state.DiskNumber), "numberAfter");
-}
-
-void TestLabelDrawing::diskNumberOverflowCancels()
-{
-    Fixture f(3, u"Disque"_s);
-    f.state.AutoIncrement = true;
-    f.state.NumberingStyle = 1;
-    f.state.DiskNumber = 32766;
-    f.state.CopyCount = 3;
-    QVERIFY(!f.drawPage());
-    QCOMPARE(f.surface.cancelled, 1);
-    QCOMPARE(f.surface.ended, 0);
-    QCOMPARE(f.state.DiskNumber, qint16(32767));
-    QCOMPARE(printed(f.surface), (QStringList{u"Disque 32766"_s, u"Disque 32767"_s}));
-}
 
 QTEST_GUILESS_MAIN(TestLabelDrawing)
 #include "tst_labeldrawing.moc"

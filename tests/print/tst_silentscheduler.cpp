@@ -28,75 +28,68 @@ class TestSilentScheduler : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void printGivesUp();
-    void questionsGiveUp();
-    void switchGivesUp();
-    void commandLinePrintFails_data();
-    void commandLinePrintFails();
+    void initTestCase()
+    {
+        QVERIFY(m_scheduler.isListening());
+        QVERIFY(m_dir.isValid());
+    }
+
+    void printGivesUp()
+    {
+        QTest::ignoreMessage(QtWarningMsg, noAnswer);
+        QVERIFY(!printPage(Printer(u"Bureau"_s), drawPageMarks(), u"Étiquette"_s));
+    }
+
+    void questionsGiveUp()
+    {
+        QTest::ignoreMessage(QtWarningMsg, noAnswer);
+        QVERIFY(Printer::systemDefault().isNull());
+        QTest::ignoreMessage(QtWarningMsg, noAnswer);
+        QCOMPARE(Printer(u"Bureau"_s).orientation(), 0);
+        QVERIFY(Printer::installedPrinters().isEmpty());
+        QVERIFY(PrinterSetup::offer(u"Bureau"_s).printers.isEmpty());
+    }
+
+    void switchGivesUp()
+    {
+        qint16 PrinterOrientation = 0;
+        QTest::ignoreMessage(QtWarningMsg, noAnswer);
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(u"could not be changed"_s));
+        QCOMPARE(OrImp::SetOrientationLandscape(PrinterOrientation, Printer(u"Bureau"_s)),
+                 OrImp::SwitchResult::Refused);
+        QCOMPARE(PrinterOrientation, qint16(2));
+    }
+
+    void commandLinePrintFails_data()
+    {
+        QTest::addColumn<QStringList>("printer");
+        QTest::newRow("named printer") << QStringList{u"--printer"_s, u"Bureau"_s};
+        QTest::newRow("default printer") << QStringList();
+    }
+
+    void commandLinePrintFails()
+    {
+        QFETCH(QStringList, printer);
+        LabelFile::Zones zones = startUpZones();
+        zones[0].Caption = u"Sauvegarde"_s;
+        const QString label = m_dir.filePath(u"silence.eti"_s);
+        QVERIFY(writeBytes(label, *LabelFile::encode(zones, u"AUCUN"_s)));
+
+        QProcess korvalin;
+        korvalin.start(QStringLiteral(KORVALIN_EXECUTABLE),
+                       QStringList{u"--print"_s} + printer + QStringList{label});
+        // The budget bounds the wait; the test's own time limit is the suite's.
+        QVERIFY(korvalin.waitForFinished(60000));
+        QCOMPARE(korvalin.exitCode(), 1);
+        const QString err = QString::fromUtf8(korvalin.readAllStandardError());
+        QVERIFY2(err.endsWith(u"Erreur sur l'imprimante !\n"_s), qPrintable(err));
+        QVERIFY2(err.contains(noAnswer), qPrintable(err));
+    }
 
 private:
     SilentScheduler m_scheduler; // first, so that libcups sees only the silent scheduler
     QTemporaryDir m_dir;
 };
-
-void TestSilentScheduler::initTestCase()
-{
-    QVERIFY(m_scheduler.isListening());
-    QVERIFY(m_dir.isValid());
-}
-
-void TestSilentScheduler::printGivesUp()
-{
-    QTest::ignoreMessage(QtWarningMsg, noAnswer);
-    QVERIFY(!printPage(Printer(u"Bureau"_s), drawPageMarks(), u"Étiquette"_s));
-}
-
-void TestSilentScheduler::questionsGiveUp()
-{
-    QTest::ignoreMessage(QtWarningMsg, noAnswer);
-    QVERIFY(Printer::systemDefault().isNull());
-    QTest::ignoreMessage(QtWarningMsg, noAnswer);
-    QCOMPARE(Printer(u"Bureau"_s).orientation(), 0);
-    QVERIFY(Printer::installedPrinters().isEmpty());
-    QVERIFY(PrinterSetup::offer(u"Bureau"_s).printers.isEmpty());
-}
-
-void TestSilentScheduler::switchGivesUp()
-{
-    qint16 PrinterOrientation = 0;
-    QTest::ignoreMessage(QtWarningMsg, noAnswer);
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(u"could not be changed"_s));
-    QCOMPARE(OrImp::SetOrientationLandscape(PrinterOrientation, Printer(u"Bureau"_s)),
-             OrImp::SwitchResult::Refused);
-    QCOMPARE(PrinterOrientation, qint16(2));
-}
-
-void TestSilentScheduler::commandLinePrintFails_data()
-{
-    QTest::addColumn<QStringList>("printer");
-    QTest::newRow("named printer") << QStringList{u"--printer"_s, u"Bureau"_s};
-    QTest::newRow("default printer") << QStringList();
-}
-
-void TestSilentScheduler::commandLinePrintFails()
-{
-    QFETCH(QStringList, printer);
-    LabelFile::Zones zones = startUpZones();
-    zones[0].Caption = u"Sauvegarde"_s;
-    const QString label = m_dir.filePath(u"silence.eti"_s);
-    QVERIFY(writeBytes(label, *LabelFile::encode(zones, u"AUCUN"_s)));
-
-    QProcess korvalin;
-    korvalin.start(QStringLiteral(KORVALIN_EXECUTABLE),
-                   QStringList{u"--print"_s} + printer + QStringList{label});
-    // The budget bounds the wait; the test's own time limit is the suite's.
-    QVERIFY(korvalin.waitForFinished(60000));
-    QCOMPARE(korvalin.exitCode(), 1);
-    const QString err = QString::fromUtf8(korvalin.readAllStandardError());
-    QVERIFY2(err.endsWith(u"Erreur sur l'imprimante !\n"_s), qPrintable(err));
-    QVERIFY2(err.contains(noAnswer), qPrintable(err));
-}
 
 QTEST_MAIN(TestSilentScheduler)
 #include "tst_silentscheduler.moc"

@@ -68,99 +68,93 @@ class ZoneTextTest : public QObject
     Q_OBJECT
 
 private slots:
-    void textOutsideTheLabelIsNotLaidOut_data();
-    void textOutsideTheLabelIsNotLaidOut();
-    void longLineShowsTheRightEnd_data();
-    void longLineShowsTheRightEnd();
-    void textAreaIsTheLabel();
-};
+    void textOutsideTheLabelIsNotLaidOut_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<float>("pointSize");
+        QTest::addColumn<qint16>("alignment");
+        QTest::addColumn<qint64>("minCharacters");
+        QTest::addColumn<qint64>("maxCharacters");
 
-void ZoneTextTest::textOutsideTheLabelIsNotLaidOut_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<float>("pointSize");
-    QTest::addColumn<qint16>("alignment");
-    QTest::addColumn<qint64>("minCharacters");
-    QTest::addColumn<qint64>("maxCharacters");
-
-    const QString huge = QStringList(15, QString(60000, u'W')).join(u"\r\n"_s);
-    // At 2048 points even the first line begins below the label.
-    QTest::newRow("15 lines of 60000 at 2048 pt")
-        << huge << 2048.0f << qint16(AlignCentre) << 0LL << 0LL;
-    // A 70 mm label holds about 30 capital Ws of 8 points a line; a few more overhang it.
-    QTest::newRow("15 lines of 60000 at 8 pt, centred")
-        << huge << 8.0f << qint16(AlignCentre) << 15 * 20LL << 15 * 60LL;
-    QTest::newRow("15 lines of 60000 at 8 pt, right")
-        << huge << 8.0f << qint16(AlignRight) << 15 * 20LL << 15 * 60LL;
-    QTest::newRow("600 characters at 30 pt, left")
-        << QString(600, u'x') << 30.0f << qint16(AlignLeft) << 5LL << 40LL;
-    // Ordinary lines are drawn whole, even where they overflow the label.
-    QTest::newRow("three plain lines") << u"Sauvegarde\r\nComptabilité 2026\r\nDisquette 1"_s
-                                       << 12.0f << qint16(AlignLeft) << 38LL << 38LL;
-    QTest::newRow("plain line wider than the label")
-        << QString(200, u'M') << 12.0f << qint16(AlignLeft) << 200LL << 200LL;
-}
-
-void ZoneTextTest::textOutsideTheLabelIsNotLaidOut()
-{
-    QFETCH(QString, text);
-    QFETCH(float, pointSize);
-    QFETCH(qint16, alignment);
-    QFETCH(qint64, minCharacters);
-    QFETCH(qint64, maxCharacters);
-    const Printed printed = printZone1(text, pointSize, alignment);
-    QVERIFY2(printed.characters >= minCharacters && printed.characters <= maxCharacters,
-             qPrintable(QString::number(printed.characters) + u" characters"_s));
-    const QRectF label = labelOnDevice();
-    for (const CountingPaintDevice::TextRun &run : printed.texts)
-        QVERIFY(run.position.y() > label.top() && run.position.x() < label.right());
-}
-
-void ZoneTextTest::longLineShowsTheRightEnd_data()
-{
-    QTest::addColumn<qint16>("alignment");
-    QTest::addColumn<bool>("showsStart");
-    QTest::addColumn<bool>("showsEnd");
-    QTest::newRow("left") << qint16(AlignLeft) << true << false;
-    QTest::newRow("right") << qint16(AlignRight) << false << true;
-    QTest::newRow("centre") << qint16(AlignCentre) << false << false;
-}
-
-void ZoneTextTest::longLineShowsTheRightEnd()
-{
-    QFETCH(qint16, alignment);
-    QFETCH(bool, showsStart);
-    QFETCH(bool, showsEnd);
-    const QString line = u"Début"_s + QString(3000, u'o') + u"Fin"_s;
-    const Printed printed = printZone1(line, 10, alignment);
-    QCOMPARE(printed.texts.size(), 1);
-    const CountingPaintDevice::TextRun &run = printed.texts.first();
-    QCOMPARE(run.text.startsWith(u"Début"_s), showsStart);
-    QCOMPARE(run.text.endsWith(u"Fin"_s), showsEnd);
-    // Where the line starts or ends in the label, it is drawn there, as a short line is.
-    if (showsStart) {
-        const Printed shortLine = printZone1(u"Début"_s, 10, alignment);
-        QCOMPARE(run.position.x(), shortLine.texts.first().position.x());
+        const QString huge = QStringList(15, QString(60000, u'W')).join(u"\r\n"_s);
+        // At 2048 points even the first line begins below the label.
+        QTest::newRow("15 lines of 60000 at 2048 pt")
+            << huge << 2048.0f << qint16(AlignCentre) << 0LL << 0LL;
+        // A 70 mm label holds about 30 capital Ws of 8 points a line; a few more overhang it.
+        QTest::newRow("15 lines of 60000 at 8 pt, centred")
+            << huge << 8.0f << qint16(AlignCentre) << 15 * 20LL << 15 * 60LL;
+        QTest::newRow("15 lines of 60000 at 8 pt, right")
+            << huge << 8.0f << qint16(AlignRight) << 15 * 20LL << 15 * 60LL;
+        QTest::newRow("600 characters at 30 pt, left")
+            << QString(600, u'x') << 30.0f << qint16(AlignLeft) << 5LL << 40LL;
+        // Ordinary lines are drawn whole, even where they overflow the label.
+        QTest::newRow("three plain lines") << u"Sauvegarde\r\nComptabilité 2026\r\nDisquette 1"_s
+                                           << 12.0f << qint16(AlignLeft) << 38LL << 38LL;
+        QTest::newRow("plain line wider than the label")
+            << QString(200, u'M') << 12.0f << qint16(AlignLeft) << 200LL << 200LL;
     }
-    // Cut at the other end, it starts within a glyph or two of the label's edge.
-    const qreal twoEms = 2 * 10 / 72.0 * 1200;
-    if (showsEnd)
-        QVERIFY(qAbs(run.position.x() - labelOnDevice().left()) < twoEms);
-}
 
-void ZoneTextTest::textAreaIsTheLabel()
-{
-    Module1 state;
-    LabelArtwork artwork;
-    artwork.zones = startUpZones();
-    QVERIFY(ZoneLines::split(artwork.zones, state));
-    state.PrintSingleMode = 1;
-    state.LabelOrigins = {LabelOrigin.x(), LabelOrigin.y()};
-    RecordingSurface surface;
-    QVERIFY(LabelPrinting::drawPrintPage(surface, state, artwork));
-    QCOMPARE(surface.textArea,
-             QRectF(LabelOrigin, QSizeF(SheetGeometry::LabelWidth, SheetGeometry::LabelHeight)));
-}
+    void textOutsideTheLabelIsNotLaidOut()
+    {
+        QFETCH(QString, text);
+        QFETCH(float, pointSize);
+        QFETCH(qint16, alignment);
+        QFETCH(qint64, minCharacters);
+        QFETCH(qint64, maxCharacters);
+        const Printed printed = printZone1(text, pointSize, alignment);
+        QVERIFY2(printed.characters >= minCharacters && printed.characters <= maxCharacters,
+                 qPrintable(QString::number(printed.characters) + u" characters"_s));
+        const QRectF label = labelOnDevice();
+        for (const CountingPaintDevice::TextRun &run : printed.texts)
+            QVERIFY(run.position.y() > label.top() && run.position.x() < label.right());
+    }
+
+    void longLineShowsTheRightEnd_data()
+    {
+        QTest::addColumn<qint16>("alignment");
+        QTest::addColumn<bool>("showsStart");
+        QTest::addColumn<bool>("showsEnd");
+        QTest::newRow("left") << qint16(AlignLeft) << true << false;
+        QTest::newRow("right") << qint16(AlignRight) << false << true;
+        QTest::newRow("centre") << qint16(AlignCentre) << false << false;
+    }
+
+    void longLineShowsTheRightEnd()
+    {
+        QFETCH(qint16, alignment);
+        QFETCH(bool, showsStart);
+        QFETCH(bool, showsEnd);
+        const QString line = u"Début"_s + QString(3000, u'o') + u"Fin"_s;
+        const Printed printed = printZone1(line, 10, alignment);
+        QCOMPARE(printed.texts.size(), 1);
+        const CountingPaintDevice::TextRun &run = printed.texts.first();
+        QCOMPARE(run.text.startsWith(u"Début"_s), showsStart);
+        QCOMPARE(run.text.endsWith(u"Fin"_s), showsEnd);
+        // Where the line starts or ends in the label, it is drawn there, as a short line is.
+        if (showsStart) {
+            const Printed shortLine = printZone1(u"Début"_s, 10, alignment);
+            QCOMPARE(run.position.x(), shortLine.texts.first().position.x());
+        }
+        // Cut at the other end, it starts within a glyph or two of the label's edge.
+        const qreal twoEms = 2 * 10 / 72.0 * 1200;
+        if (showsEnd)
+            QVERIFY(qAbs(run.position.x() - labelOnDevice().left()) < twoEms);
+    }
+
+    void textAreaIsTheLabel()
+    {
+        Module1 state;
+        LabelArtwork artwork;
+        artwork.zones = startUpZones();
+        QVERIFY(ZoneLines::split(artwork.zones, state));
+        state.PrintSingleMode = 1;
+        state.LabelOrigins = {LabelOrigin.x(), LabelOrigin.y()};
+        RecordingSurface surface;
+        QVERIFY(LabelPrinting::drawPrintPage(surface, state, artwork));
+        QCOMPARE(surface.textArea, QRectF(LabelOrigin, QSizeF(SheetGeometry::LabelWidth,
+                                                              SheetGeometry::LabelHeight)));
+    }
+};
 
 QTEST_MAIN(ZoneTextTest)
 #include "tst_zonetext.moc"

@@ -32,18 +32,269 @@ class TestForm2Settings : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void save_data();
-    void save();
-    void saveRefused_data();
-    void saveRefused();
-    void saveCancelled();
-    void load_data();
-    void load();
-    void loadRefused_data();
-    void loadRefused();
-    void loadCancelledKeepsTypedDistances();
-    void titlesAcrossOpenings();
-    void defaults();
+    void save_data()
+    {
+        QTest::addColumn<QString>("left");
+        QTest::addColumn<bool>("untickFrame");
+        QTest::addColumn<QByteArray>("written");
+
+        QTest::newRow("defaults") << QString() << false
+                                  << QByteArray("10,4,10,4\r\n#TRUE#,#TRUE#\r\n");
+        QTest::newRow("typed margin, no frame")
+            << "7.5" << true << QByteArray("7.5,4,10,4\r\n#FALSE#,#TRUE#\r\n");
+        QTest::newRow("margin typed as .5")
+            << ".5" << false << QByteArray(".5,4,10,4\r\n#TRUE#,#TRUE#\r\n");
+    }
+
+    void save()
+    {
+        QFETCH(QString, left);
+        QFETCH(bool, untickFrame);
+        QFETCH(QByteArray, written);
+        Form2Harness h;
+        h.open();
+        if (!left.isEmpty())
+            h.type("Text1", left);
+        if (untickFrame)
+            h.button("Check1")->click();
+        const QString path = m_dir.filePath(u"lot1.PAR"_s);
+        h.dialogs->answerNext(path);
+        h.button("Command4")->click();
+
+        QCOMPARE(fileBytes(path), written);
+        QCOMPARE(h.form->windowTitle(), title(u"LOT1.PAR"_s));
+        QCOMPARE(h.state.ConfigFileName, path);
+        QCOMPARE(h.state.PrintFrame, !untickFrame);
+        const ScriptedDialogs::Shown &shown = h.dialogs->shown().constLast();
+        QCOMPARE(shown.kind, ScriptedDialogs::Kind::Save);
+        QCOMPARE(shown.title, u"Enregistrer"_s);
+        QCOMPARE(shown.filter, Filter);
+        QCOMPARE(shown.filterIndex, 1);
+        QCOMPARE(shown.flags, int(CMDialog1::OverwritePrompt));
+        QVERIFY(shown.cancelError);
+        QVERIFY(h.msgBoxes.allSeen());
+    }
+
+    void saveRefused_data()
+    {
+        QTest::addColumn<bool>("fullDisk");
+        QTest::newRow("folder that does not exist") << false;
+        QTest::newRow("full disk over an older file") << true;
+    }
+
+    void saveRefused()
+    {
+        QFETCH(bool, fullDisk);
+        const QByteArray older("1,2,3,4\r\n#TRUE#,#TRUE#\r\n");
+        SmallDisk disk;
+        QString path = m_dir.filePath(u"absent/lot1.PAR"_s);
+        if (fullDisk) {
+            if (!disk.isMounted())
+                QSKIP("Mounting a small file system needs root");
+            path = disk.filePath(u"lot1.PAR"_s);
+            QVERIFY(writeBytes(path, older));
+            QVERIFY(disk.fillLeaving(0));
+        }
+        Form2Harness h;
+        h.state.ConfigFileName = u"/avant/lot0.PAR"_s;
+        h.open();
+        h.button("Check1")->click();
+        h.dialogs->answerNext(path);
+        h.msgBoxes.expect(errorBox(u"Erreur lors de la sauvegarde du fichier !"_s));
+        h.button("Command4")->click();
+
+        QVERIFY(h.msgBoxes.allSeen());
+        if (fullDisk) {
+            QCOMPARE(fileBytes(path), older);
+            QCOMPARE(disk.files(), QStringList{u"lot1.PAR"_s});
+        } else {
+            QVERIFY(!QFile::exists(path));
+        }
+        QCOMPARE(h.form->windowTitle(), title(u"DEFAUT"_s));
+        QCOMPARE(h.state.ConfigFileName, u"/avant/lot0.PAR"_s);
+        QVERIFY(h.state.PrintFrame);
+    }
+
+    void saveCancelled()
+    {
+        Form2Harness h;
+        h.open();
+        h.button("Check2")->click();
+        h.dialogs->answerNext(ScriptedDialogs::Cancel());
+        h.button("Command4")->click();
+        QCOMPARE(h.form->windowTitle(), title(u"DEFAUT"_s));
+        QVERIFY(h.state.ConfigFileName.isEmpty());
+        QVERIFY(h.state.PrintCutMarks);
+        QVERIFY(h.msgBoxes.allSeen());
+    }
+
+    void load_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QString>("boxes");
+        QTest::addColumn<bool>("frame");
+        QTest::addColumn<bool>("cutMarks");
+        QTest::addColumn<double>("secondColumn");
+
+        QTest::newRow("two lines") << QByteArray("7.5,12,5,0\r\n#FALSE#,#TRUE#\r\n")
+                                   << " 7.5| 5| 12| 0" << false << true << 82.5;
+        QTest::newRow("one line") << QByteArray("10,4,10,4,#TRUE#,#FALSE#\r\n") << " 10| 10| 4| 4"
+                                  << true << false << 90.0;
+        QTest::newRow("negative, no zero before the point")
+            << QByteArray("-2,.5,10,4\r\n0,-1\r\n") << "-2| 10| .5| 4" << false << true << 78.0;
+    }
+
+    void load()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(QString, boxes);
+        QFETCH(bool, frame);
+        QFETCH(bool, cutMarks);
+        QFETCH(double, secondColumn);
+        const QString path = writeSettings(u"lot1.par"_s, content);
+        Form2Harness h;
+        h.state.PrintSingleMode = 1;
+        h.state.ConfigFileName = u"/avant/lot0.PAR"_s;
+        h.open();
+        h.dialogs->answerNext(path);
+        h.button("Command5")->click();
+
+        QCOMPARE(distanceBoxes(h), boxes);
+        QCOMPARE(h.state.PrintFrame, frame);
+        QCOMPARE(h.state.PrintCutMarks, cutMarks);
+        QCOMPARE(h.find<QCheckBox>("Check1")->isChecked(), frame);
+        QCOMPARE(h.find<QCheckBox>("Check2")->isChecked(), cutMarks);
+        QCOMPARE(h.form->windowTitle(), title(u"LOT1.PAR"_s));
+        QCOMPARE(h.state.ConfigName, u"lot1.par"_s);
+        QCOMPARE(h.state.ConfigLoaded, qint16(1));
+        QCOMPARE(h.state.ConfigFileName, path);
+        QTest::mouseClick(h.tile(2), Qt::LeftButton);
+        QCOMPARE(h.state.LabelOrigins[0], secondColumn);
+
+        const ScriptedDialogs::Shown &shown = h.dialogs->shown().constLast();
+        QCOMPARE(shown.kind, ScriptedDialogs::Kind::Open);
+        QCOMPARE(shown.title, u"Ouvrir"_s);
+        QCOMPARE(shown.fileName, u"/avant/lot0.PAR"_s);
+        QCOMPARE(shown.filter, Filter);
+        QCOMPARE(shown.filterIndex, 1);
+        QCOMPARE(shown.flags, 0);
+        QVERIFY(!shown.cancelError);
+        QVERIFY(h.msgBoxes.allSeen());
+    }
+
+    void loadRefused_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("content"); // none: the file does not exist
+
+        QTest::newRow("five fields") << "cinq.PAR" << QByteArray("7.5,12,5,0\r\n#FALSE#\r\n");
+        QTest::newRow("a distance that is no number")
+            << "lettres.PAR" << QByteArray("7.5,douze,5,0\r\n#FALSE#,#TRUE#\r\n");
+        QTest::newRow("a switch that is no truth")
+            << "switch.PAR" << QByteArray("7.5,12,5,0\r\n#FALSE#,#PEUT-ETRE#\r\n");
+        QTest::newRow("missing file") << "absent.PAR" << QByteArray();
+    }
+
+    void loadRefused()
+    {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, content);
+        const QString path =
+            content.isEmpty() ? m_dir.filePath(name) : writeSettings(name, content);
+        Form2Harness h;
+        h.state.ConfigLoaded = 1;
+        h.state.ConfigName = u"lot0.PAR"_s;
+        h.state.ConfigFileName = u"/avant/lot0.PAR"_s;
+        h.open();
+        h.button("Check2")->click();
+        h.dialogs->answerNext(path);
+        h.msgBoxes.expect(errorBox(u"Erreur d'ouverture du fichier"_s));
+        h.button("Command5")->click();
+
+        QVERIFY(h.msgBoxes.allSeen());
+        QCOMPARE(distanceBoxes(h), u"10|10|4|4"_s);
+        QCOMPARE(h.state.SheetSpacing, (std::array<double, 4>{10, 4, 4, 10}));
+        QVERIFY(h.state.PrintFrame);
+        QVERIFY(h.state.PrintCutMarks); // the box was cleared, the setting stays
+        QVERIFY(!h.find<QCheckBox>("Check2")->isChecked());
+        QCOMPARE(h.form->windowTitle(), title(u"lot0.PAR"_s));
+        QCOMPARE(h.state.ConfigName, u"lot0.PAR"_s);
+        QCOMPARE(h.state.ConfigFileName, u"/avant/lot0.PAR"_s);
+    }
+
+    void loadCancelledKeepsTypedDistances()
+    {
+        const QString path =
+            writeSettings(u"lot2.PAR"_s, QByteArray("7.5,12,5,0\r\n#FALSE#,#TRUE#\r\n"));
+        Form2Harness h;
+        h.open();
+        h.dialogs->answerNext(path);
+        h.button("Command5")->click();
+        h.type("Text1", u"3"_s);
+        h.button("Check1")->click();
+
+        h.dialogs->answerNext(ScriptedDialogs::Cancel());
+        h.button("Command5")->click();
+        QCOMPARE(h.dialogs->shown().constLast().fileName, path);
+        QCOMPARE(h.box("Text1")->text(), u"3"_s);
+        QCOMPARE(h.state.SheetSpacing[0], 3.0);
+        QVERIFY(h.find<QCheckBox>("Check1")->isChecked());
+        QCOMPARE(h.form->windowTitle(), title(u"LOT2.PAR"_s));
+        QVERIFY(h.msgBoxes.allSeen());
+    }
+
+    void titlesAcrossOpenings()
+    {
+        const QString loaded =
+            writeSettings(u"lot1.par"_s, QByteArray("10,4,10,4\r\n#TRUE#,#TRUE#\r\n"));
+        Form2Harness h;
+        h.open();
+        // A save names the window until it is built again; only a load is remembered.
+        h.dialogs->answerNext(m_dir.filePath(u"sauve.PAR"_s));
+        h.button("Command4")->click();
+        QCOMPARE(h.form->windowTitle(), title(u"SAUVE.PAR"_s));
+        h.open();
+        QCOMPARE(h.form->windowTitle(), title(u"DEFAUT"_s));
+
+        h.dialogs->answerNext(loaded);
+        h.button("Command5")->click();
+        QCOMPARE(h.form->windowTitle(), title(u"LOT1.PAR"_s));
+        h.open();
+        QCOMPARE(h.form->windowTitle(), title(u"lot1.par"_s));
+        h.button("Command3")->click();
+        QCOMPARE(h.form->windowTitle(), title(u"DEFAUT"_s));
+        h.open();
+        QCOMPARE(h.form->windowTitle(), title(u"lot1.par"_s));
+        QCOMPARE(h.state.PrintSettingsTitle, h.form->windowTitle());
+    }
+
+    void defaults()
+    {
+        Form2Harness h;
+        h.state.CopyCount = 3;
+        h.state.StartLabel = 5;
+        h.state.DiskNumber = 40;
+        h.state.NumberingStyle = 2;
+        h.open();
+        h.type("Text1", u"3"_s);
+        h.type("Text2", u"-1"_s);
+        h.type("Text3", u"8"_s);
+        h.type("Text4", u"0.5"_s);
+        h.button("Check1")->click();
+        h.button("Check2")->click();
+        h.button("Command3")->click();
+
+        QCOMPARE(distanceBoxes(h), u"10|10|4|4"_s);
+        QCOMPARE(h.state.SheetSpacing, (std::array<double, 4>{10, 4, 4, 10}));
+        QVERIFY(h.state.PrintFrame && h.state.PrintCutMarks);
+        QVERIFY(h.find<QCheckBox>("Check1")->isChecked() &&
+                h.find<QCheckBox>("Check2")->isChecked());
+        QCOMPARE(h.state.CopyCount, qint16(3));
+        QCOMPARE(h.state.StartLabel, qint16(5));
+        QCOMPARE(h.state.DiskNumber, qint16(40));
+        QCOMPARE(h.state.NumberingStyle, qint16(2));
+        QVERIFY(h.msgBoxes.allSeen());
+    }
 
 private:
     QString writeSettings(const QString &name, const QByteArray &bytes)
@@ -54,267 +305,6 @@ private:
 
     QTemporaryDir m_dir;
 };
-
-void TestForm2Settings::save_data()
-{
-    QTest::addColumn<QString>("left");
-    QTest::addColumn<bool>("untickFrame");
-    QTest::addColumn<QByteArray>("written");
-
-    QTest::newRow("defaults") << QString() << false << QByteArray("10,4,10,4\r\n#TRUE#,#TRUE#\r\n");
-    QTest::newRow("typed margin, no frame")
-        << "7.5" << true << QByteArray("7.5,4,10,4\r\n#FALSE#,#TRUE#\r\n");
-    QTest::newRow("margin typed as .5")
-        << ".5" << false << QByteArray(".5,4,10,4\r\n#TRUE#,#TRUE#\r\n");
-}
-
-void TestForm2Settings::save()
-{
-    QFETCH(QString, left);
-    QFETCH(bool, untickFrame);
-    QFETCH(QByteArray, written);
-    Form2Harness h;
-    h.open();
-    if (!left.isEmpty())
-        h.type("Text1", left);
-    if (untickFrame)
-        h.button("Check1")->click();
-    const QString path = m_dir.filePath(u"lot1.PAR"_s);
-    h.dialogs->answerNext(path);
-    h.button("Command4")->click();
-
-    QCOMPARE(fileBytes(path), written);
-    QCOMPARE(h.form->windowTitle(), title(u"LOT1.PAR"_s));
-    QCOMPARE(h.state.ConfigFileName, path);
-    QCOMPARE(h.state.PrintFrame, !untickFrame);
-    const ScriptedDialogs::Shown &shown = h.dialogs->shown().constLast();
-    QCOMPARE(shown.kind, ScriptedDialogs::Kind::Save);
-    QCOMPARE(shown.title, u"Enregistrer"_s);
-    QCOMPARE(shown.filter, Filter);
-    QCOMPARE(shown.filterIndex, 1);
-    QCOMPARE(shown.flags, int(CMDialog1::OverwritePrompt));
-    QVERIFY(shown.cancelError);
-    QVERIFY(h.msgBoxes.allSeen());
-}
-
-void TestForm2Settings::saveRefused_data()
-{
-    QTest::addColumn<bool>("fullDisk");
-    QTest::newRow("folder that does not exist") << false;
-    QTest::newRow("full disk over an older file") << true;
-}
-
-void TestForm2Settings::saveRefused()
-{
-    QFETCH(bool, fullDisk);
-    const QByteArray older("1,2,3,4\r\n#TRUE#,#TRUE#\r\n");
-    SmallDisk disk;
-    QString path = m_dir.filePath(u"absent/lot1.PAR"_s);
-    if (fullDisk) {
-        if (!disk.isMounted())
-            QSKIP("Mounting a small file system needs root");
-        path = disk.filePath(u"lot1.PAR"_s);
-        QVERIFY(writeBytes(path, older));
-        QVERIFY(disk.fillLeaving(0));
-    }
-    Form2Harness h;
-    h.state.ConfigFileName = u"/avant/lot0.PAR"_s;
-    h.open();
-    h.button("Check1")->click();
-    h.dialogs->answerNext(path);
-    h.msgBoxes.expect(errorBox(u"Erreur lors de la sauvegarde du fichier !"_s));
-    h.button("Command4")->click();
-
-    QVERIFY(h.msgBoxes.allSeen());
-    if (fullDisk) {
-        QCOMPARE(fileBytes(path), older);
-        QCOMPARE(disk.files(), QStringList{u"lot1.PAR"_s});
-    } else {
-        QVERIFY(!QFile::exists(path));
-    }
-    QCOMPARE(h.form->windowTitle(), title(u"DEFAUT"_s));
-    QCOMPARE(h.state.ConfigFileName, u"/avant/lot0.PAR"_s);
-    QVERIFY(h.state.PrintFrame);
-}
-
-void TestForm2Settings::saveCancelled()
-{
-    Form2Harness h;
-    h.open();
-    h.button("Check2")->click();
-    h.dialogs->answerNext(ScriptedDialogs::Cancel());
-    h.button("Command4")->click();
-    QCOMPARE(h.form->windowTitle(), title(u"DEFAUT"_s));
-    QVERIFY(h.state.ConfigFileName.isEmpty());
-    QVERIFY(h.state.PrintCutMarks);
-    QVERIFY(h.msgBoxes.allSeen());
-}
-
-void TestForm2Settings::load_data()
-{
-    QTest::addColumn<QByteArray>("content");
-    QTest::addColumn<QString>("boxes");
-    QTest::addColumn<bool>("frame");
-    QTest::addColumn<bool>("cutMarks");
-    QTest::addColumn<double>("secondColumn");
-
-    QTest::newRow("two lines") << QByteArray("7.5,12,5,0\r\n#FALSE#,#TRUE#\r\n") << " 7.5| 5| 12| 0"
-                               << false << true << 82.5;
-    QTest::newRow("one line") << QByteArray("10,4,10,4,#TRUE#,#FALSE#\r\n") << " 10| 10| 4| 4"
-                              << true << false << 90.0;
-    QTest::newRow("negative, no zero before the point")
-        << QByteArray("-2,.5,10,4\r\n0,-1\r\n") << "-2| 10| .5| 4" << false << true << 78.0;
-}
-
-void TestForm2Settings::load()
-{
-    QFETCH(QByteArray, content);
-    QFETCH(QString, boxes);
-    QFETCH(bool, frame);
-    QFETCH(bool, cutMarks);
-    QFETCH(double, secondColumn);
-    const QString path = writeSettings(u"lot1.par"_s, content);
-    Form2Harness h;
-    h.state.PrintSingleMode = 1;
-    h.state.ConfigFileName = u"/avant/lot0.PAR"_s;
-    h.open();
-    h.dialogs->answerNext(path);
-    h.button("Command5")->click();
-
-    QCOMPARE(distanceBoxes(h), boxes);
-    QCOMPARE(h.state.PrintFrame, frame);
-    QCOMPARE(h.state.PrintCutMarks, cutMarks);
-    QCOMPARE(h.find<QCheckBox>("Check1")->isChecked(), frame);
-    QCOMPARE(h.find<QCheckBox>("Check2")->isChecked(), cutMarks);
-    QCOMPARE(h.form->windowTitle(), title(u"LOT1.PAR"_s));
-    QCOMPARE(h.state.ConfigName, u"lot1.par"_s);
-    QCOMPARE(h.state.ConfigLoaded, qint16(1));
-    QCOMPARE(h.state.ConfigFileName, path);
-    QTest::mouseClick(h.tile(2), Qt::LeftButton);
-    QCOMPARE(h.state.LabelOrigins[0], secondColumn);
-
-    const ScriptedDialogs::Shown &shown = h.dialogs->shown().constLast();
-    QCOMPARE(shown.kind, ScriptedDialogs::Kind::Open);
-    QCOMPARE(shown.title, u"Ouvrir"_s);
-    QCOMPARE(shown.fileName, u"/avant/lot0.PAR"_s);
-    QCOMPARE(shown.filter, Filter);
-    QCOMPARE(shown.filterIndex, 1);
-    QCOMPARE(shown.flags, 0);
-    QVERIFY(!shown.cancelError);
-    QVERIFY(h.msgBoxes.allSeen());
-}
-
-void TestForm2Settings::loadRefused_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QByteArray>("content"); // none: the file does not exist
-
-    QTest::newRow("five fields") << "cinq.PAR" << QByteArray("7.5,12,5,0\r\n#FALSE#\r\n");
-    QTest::newRow("a distance that is no number")
-        << "lettres.PAR" << QByteArray("7.5,douze,5,0\r\n#FALSE#,#TRUE#\r\n");
-    QTest::newRow("a switch that is no truth")
-        << "switch.PAR" << QByteArray("7.5,12,5,0\r\n#FALSE#,#PEUT-ETRE#\r\n");
-    QTest::newRow("missing file") << "absent.PAR" << QByteArray();
-}
-
-void TestForm2Settings::loadRefused()
-{
-    QFETCH(QString, name);
-    QFETCH(QByteArray, content);
-    const QString path = content.isEmpty() ? m_dir.filePath(name) : writeSettings(name, content);
-    Form2Harness h;
-    h.state.ConfigLoaded = 1;
-    h.state.ConfigName = u"lot0.PAR"_s;
-    h.state.ConfigFileName = u"/avant/lot0.PAR"_s;
-    h.open();
-    h.button("Check2")->click();
-    h.dialogs->answerNext(path);
-    h.msgBoxes.expect(errorBox(u"Erreur d'ouverture du fichier"_s));
-    h.button("Command5")->click();
-
-    QVERIFY(h.msgBoxes.allSeen());
-    QCOMPARE(distanceBoxes(h), u"10|10|4|4"_s);
-    QCOMPARE(h.state.SheetSpacing, (std::array<double, 4>{10, 4, 4, 10}));
-    QVERIFY(h.state.PrintFrame);
-    QVERIFY(h.state.PrintCutMarks); // the box was cleared, the setting stays
-    QVERIFY(!h.find<QCheckBox>("Check2")->isChecked());
-    QCOMPARE(h.form->windowTitle(), title(u"lot0.PAR"_s));
-    QCOMPARE(h.state.ConfigName, u"lot0.PAR"_s);
-    QCOMPARE(h.state.ConfigFileName, u"/avant/lot0.PAR"_s);
-}
-
-void TestForm2Settings::loadCancelledKeepsTypedDistances()
-{
-    const QString path =
-        writeSettings(u"lot2.PAR"_s, QByteArray("7.5,12,5,0\r\n#FALSE#,#TRUE#\r\n"));
-    Form2Harness h;
-    h.open();
-    h.dialogs->answerNext(path);
-    h.button("Command5")->click();
-    h.type("Text1", u"3"_s);
-    h.button("Check1")->click();
-
-    h.dialogs->answerNext(ScriptedDialogs::Cancel());
-    h.button("Command5")->click();
-    QCOMPARE(h.dialogs->shown().constLast().fileName, path);
-    QCOMPARE(h.box("Text1")->text(), u"3"_s);
-    QCOMPARE(h.state.SheetSpacing[0], 3.0);
-    QVERIFY(h.find<QCheckBox>("Check1")->isChecked());
-    QCOMPARE(h.form->windowTitle(), title(u"LOT2.PAR"_s));
-    QVERIFY(h.msgBoxes.allSeen());
-}
-
-void TestForm2Settings::titlesAcrossOpenings()
-{
-    const QString loaded =
-        writeSettings(u"lot1.par"_s, QByteArray("10,4,10,4\r\n#TRUE#,#TRUE#\r\n"));
-    Form2Harness h;
-    h.open();
-    // A save names the window until it is built again; only a load is remembered.
-    h.dialogs->answerNext(m_dir.filePath(u"sauve.PAR"_s));
-    h.button("Command4")->click();
-    QCOMPARE(h.form->windowTitle(), title(u"SAUVE.PAR"_s));
-    h.open();
-    QCOMPARE(h.form->windowTitle(), title(u"DEFAUT"_s));
-
-    h.dialogs->answerNext(loaded);
-    h.button("Command5")->click();
-    QCOMPARE(h.form->windowTitle(), title(u"LOT1.PAR"_s));
-    h.open();
-    QCOMPARE(h.form->windowTitle(), title(u"lot1.par"_s));
-    h.button("Command3")->click();
-    QCOMPARE(h.form->windowTitle(), title(u"DEFAUT"_s));
-    h.open();
-    QCOMPARE(h.form->windowTitle(), title(u"lot1.par"_s));
-    QCOMPARE(h.state.PrintSettingsTitle, h.form->windowTitle());
-}
-
-void TestForm2Settings::defaults()
-{
-    Form2Harness h;
-    h.state.CopyCount = 3;
-    h.state.StartLabel = 5;
-    h.state.DiskNumber = 40;
-    h.state.NumberingStyle = 2;
-    h.open();
-    h.type("Text1", u"3"_s);
-    h.type("Text2", u"-1"_s);
-    h.type("Text3", u"8"_s);
-    h.type("Text4", u"0.5"_s);
-    h.button("Check1")->click();
-    h.button("Check2")->click();
-    h.button("Command3")->click();
-
-    QCOMPARE(distanceBoxes(h), u"10|10|4|4"_s);
-    QCOMPARE(h.state.SheetSpacing, (std::array<double, 4>{10, 4, 4, 10}));
-    QVERIFY(h.state.PrintFrame && h.state.PrintCutMarks);
-    QVERIFY(h.find<QCheckBox>("Check1")->isChecked() && h.find<QCheckBox>("Check2")->isChecked());
-    QCOMPARE(h.state.CopyCount, qint16(3));
-    QCOMPARE(h.state.StartLabel, qint16(5));
-    QCOMPARE(h.state.DiskNumber, qint16(40));
-    QCOMPARE(h.state.NumberingStyle, qint16(2));
-    QVERIFY(h.msgBoxes.allSeen());
-}
 
 QTEST_MAIN(TestForm2Settings)
 #include "tst_form2_settings.moc"

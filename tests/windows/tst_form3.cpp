@@ -160,328 +160,315 @@ class TestForm3 : public QObject
     Q_OBJECT
 
 private slots:
-    void outlines_data();
-    void outlines();
-    void cutOutlineIsDashDot();
-    void zone3Numbering_data();
-    void zone3Numbering();
-    void wordWrap_data();
-    void wordWrap();
-    void tallTextIsCutAtTheBottom();
-    void zoneFontColourAndAlignment_data();
-    void zoneFontColourAndAlignment();
-    void underlineAndStrikethroughStayBehind();
-    void iconBox_data();
-    void iconBox();
-    void quitAndCloseBoxEndThePreview_data();
-    void quitAndCloseBoxEndThePreview();
-    void everyControlIsNamed();
-};
-
-void TestForm3::outlines_data()
-{
-    QTest::addColumn<bool>("frame");
-    QTest::addColumn<bool>("cutOutline");
-    // Where lines run across (mm down the label) and down (mm across it).
-    QTest::addColumn<QList<double>>("rowsMm");
-    QTest::addColumn<QList<double>>("columnsMm");
-    QTest::newRow("neither") << false << false << QList<double>{} << QList<double>{};
-    QTest::newRow("frame only") << true << false << QList<double>{2, 48} << QList<double>{2, 68};
-    QTest::newRow("cut outline only")
-        << false << true << QList<double>{0, 50} << QList<double>{0, 70};
-    QTest::newRow("both") << true << true << QList<double>{0, 2, 48, 50}
-                          << QList<double>{0, 2, 68, 70};
-}
-
-void TestForm3::outlines()
-{
-    QFETCH(bool, frame);
-    QFETCH(bool, cutOutline);
-    QFETCH(QList<double>, rowsMm);
-    QFETCH(QList<double>, columnsMm);
-    Preview p;
-    p.state.PrintFrame = frame;
-    p.state.PrintCutMarks = cutOutline;
-    QVERIFY(p.open());
-    const QImage panel = grabbed(p.panel());
-    const double perMmX = panel.width() / 70.2, perMmY = panel.height() / 50.2;
-
-    // Every line, the right and bottom ones included, lies inside the panel where the
-    // 70.2 x 50.2 mm drawing puts it.
-    const QList<int> rows = lineRows(panel, perMmX);
-    const QList<int> columns = lineRows(transposed(panel), perMmY);
-    QCOMPARE(rows.size(), rowsMm.size());
-    QCOMPARE(columns.size(), columnsMm.size());
-    for (int i = 0; i < rows.size(); ++i) {
-        QVERIFY2(qAbs(rows[i] - rowsMm[i] * perMmY) <= 1.0,
-                 qPrintable(u"row %1 for %2 mm"_s.arg(rows[i]).arg(rowsMm[i])));
-        QVERIFY2(qAbs(columns[i] - columnsMm[i] * perMmX) <= 1.0,
-                 qPrintable(u"column %1 for %2 mm"_s.arg(columns[i]).arg(columnsMm[i])));
+    void outlines_data()
+    {
+        QTest::addColumn<bool>("frame");
+        QTest::addColumn<bool>("cutOutline");
+        // Where lines run across (mm down the label) and down (mm across it).
+        QTest::addColumn<QList<double>>("rowsMm");
+        QTest::addColumn<QList<double>>("columnsMm");
+        QTest::newRow("neither") << false << false << QList<double>{} << QList<double>{};
+        QTest::newRow("frame only")
+            << true << false << QList<double>{2, 48} << QList<double>{2, 68};
+        QTest::newRow("cut outline only")
+            << false << true << QList<double>{0, 50} << QList<double>{0, 70};
+        QTest::newRow("both") << true << true << QList<double>{0, 2, 48, 50}
+                              << QList<double>{0, 2, 68, 70};
     }
-    // The frame is solid: each of its lines is dark from end to end.
-    if (frame) {
-        const int frameRow = rows[cutOutline ? 1 : 0];
-        QCOMPARE(darkRuns(panel, frameRow, qRound(3 * perMmX), qRound(67 * perMmX)).size(), 1);
-        const int frameColumn = columns[cutOutline ? 1 : 0];
-        QCOMPARE(darkRuns(transposed(panel), frameColumn, qRound(3 * perMmY), qRound(47 * perMmY))
-                     .size(),
-                 1);
-    }
-}
 
-void TestForm3::cutOutlineIsDashDot()
-{
-    Preview p;
-    p.state.PrintFrame = false;
-    p.state.PrintCutMarks = true;
-    QVERIFY(p.open());
-    const QImage panel = grabbed(p.panel());
-    const double perMm = panel.width() / 70.2;
-    const QList<int> rows = lineRows(panel, perMm);
-    QCOMPARE(rows.size(), 2);
+    void outlines()
+    {
+        QFETCH(bool, frame);
+        QFETCH(bool, cutOutline);
+        QFETCH(QList<double>, rowsMm);
+        QFETCH(QList<double>, columnsMm);
+        Preview p;
+        p.state.PrintFrame = frame;
+        p.state.PrintCutMarks = cutOutline;
+        QVERIFY(p.open());
+        const QImage panel = grabbed(p.panel());
+        const double perMmX = panel.width() / 70.2, perMmY = panel.height() / 50.2;
 
-    for (int row : rows) {
-        // Dashes and dots take turns: long runs of 1.6 mm and short ones of 0.3 mm.
-        const QList<int> runs = darkRuns(panel, row, qRound(5 * perMm), qRound(65 * perMm));
-        QVERIFY2(runs.size() >= 20, qPrintable(u"%1 runs"_s.arg(runs.size())));
-        int dashes = 0, dots = 0;
-        for (int i = 1; i + 1 < runs.size(); ++i) {
-            const bool dash = runs[i] >= 1.2 * perMm;
-            const bool dot = runs[i] <= 0.6 * perMm;
-            QVERIFY2(dash || dot, qPrintable(u"run of %1 px"_s.arg(runs[i])));
-            if (i >= 2) {
-                const bool previousDash = runs[i - 1] >= 1.2 * perMm;
-                QVERIFY2(dash != previousDash, "two dashes or two dots in a row");
-            }
-            dashes += dash;
-            dots += dot;
+        // Every line, the right and bottom ones included, lies inside the panel where the
+        // 70.2 x 50.2 mm drawing puts it.
+        const QList<int> rows = lineRows(panel, perMmX);
+        const QList<int> columns = lineRows(transposed(panel), perMmY);
+        QCOMPARE(rows.size(), rowsMm.size());
+        QCOMPARE(columns.size(), columnsMm.size());
+        for (int i = 0; i < rows.size(); ++i) {
+            QVERIFY2(qAbs(rows[i] - rowsMm[i] * perMmY) <= 1.0,
+                     qPrintable(u"row %1 for %2 mm"_s.arg(rows[i]).arg(rowsMm[i])));
+            QVERIFY2(qAbs(columns[i] - columnsMm[i] * perMmX) <= 1.0,
+                     qPrintable(u"column %1 for %2 mm"_s.arg(columns[i]).arg(columnsMm[i])));
         }
-        QVERIFY(qAbs(dashes - dots) <= 1);
+        // The frame is solid: each of its lines is dark from end to end.
+        if (frame) {
+            const int frameRow = rows[cutOutline ? 1 : 0];
+            QCOMPARE(darkRuns(panel, frameRow, qRound(3 * perMmX), qRound(67 * perMmX)).size(), 1);
+            const int frameColumn = columns[cutOutline ? 1 : 0];
+            QCOMPARE(
+                darkRuns(transposed(panel), frameColumn, qRound(3 * perMmY), qRound(47 * perMmY))
+                    .size(),
+                1);
+        }
     }
-}
 
-void TestForm3::zone3Numbering_data()
-{
-    QTest::addColumn<QString>("zone3");
-    QTest::addColumn<bool>("autoIncrement");
-    QTest::addColumn<int>("style");
-    QTest::addColumn<QString>("shown");
-    const QString disque = u"Disque"_s;
-    QTest::newRow("style 1") << disque << true << 1 << u"Disque 3"_s;
-    QTest::newRow("style 2") << disque << true << 2 << u"Disque 3/5"_s;
-    QTest::newRow("single label, no style") << disque << true << 0 << disque;
-    QTest::newRow("numbering off") << disque << false << 2 << disque;
-    QTest::newRow("two lines, numbered after both")
-        << lines({"Sauvegarde", "Disque"}) << true << 1 << lines({"Sauvegarde", "Disque 3"});
-    QTest::newRow("two lines, not numbered")
-        << lines({"Sauvegarde", "Disque"}) << false << 1 << lines({"Sauvegarde", "Disque"});
-}
+    void cutOutlineIsDashDot()
+    {
+        Preview p;
+        p.state.PrintFrame = false;
+        p.state.PrintCutMarks = true;
+        QVERIFY(p.open());
+        const QImage panel = grabbed(p.panel());
+        const double perMm = panel.width() / 70.2;
+        const QList<int> rows = lineRows(panel, perMm);
+        QCOMPARE(rows.size(), 2);
 
-void TestForm3::zone3Numbering()
-{
-    QFETCH(QString, zone3);
-    QFETCH(bool, autoIncrement);
-    QFETCH(int, style);
-    QFETCH(QString, shown);
-    Preview p;
-    p.zones[2].Caption = zone3;
-    p.state.AutoIncrement = autoIncrement;
-    p.state.NumberingStyle = qint16(style);
-    p.state.DiskNumber = 3;
-    p.state.CopyCount = 5;
-    QVERIFY(p.open());
-
-    const QImage box = p.zoneImage(3);
-    QCOMPARE(box, zoneAlone(p.zones[2], shown, box.size()));
-    // The comparison tells numbered from plain text.
-    QVERIFY(zoneAlone(p.zones[2], zone3, box.size()) !=
-            zoneAlone(p.zones[2], zone3 + u" 3"_s, box.size()));
-    QCOMPARE(p.zoneBox(3)->accessibleName(), shown);
-}
-
-void TestForm3::wordWrap_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<int>("minimumLines");
-    QTest::addColumn<int>("maximumLines");
-    QTest::newRow("short") << u"Sauvegarde"_s << 1 << 1;
-    QTest::newRow("three lines") << lines({"Sauvegarde", "du lundi", "complète"}) << 3 << 3;
-    QTest::newRow("one long line wraps")
-        << u"Sauvegarde complète du serveur de fichiers de la comptabilité, "
-           u"faite le premier lundi du mois avant la clôture"_s
-        << 2 << 4;
-}
-
-void TestForm3::wordWrap()
-{
-    QFETCH(QString, text);
-    QFETCH(int, minimumLines);
-    QFETCH(int, maximumLines);
-    Preview p;
-    p.zones[1].Caption = text;
-    QVERIFY(p.open());
-    const QImage box = p.zoneImage(2);
-    const int bands = int(inkBands(box).size());
-    QVERIFY2(bands >= minimumLines && bands <= maximumLines, qPrintable(u"%1 lines"_s.arg(bands)));
-    // Wrapped at a word, nothing runs into the box's right edge.
-    const QPair<int, int> ink = inkColumns(box);
-    QVERIFY(ink.first >= 0);
-    QVERIFY2(ink.second < box.width() - 3, qPrintable(QString::number(ink.second)));
-}
-
-void TestForm3::tallTextIsCutAtTheBottom()
-{
-    Preview p;
-    p.zones[0].Caption = lines({"Un", "Deux", "Trois"});
-    p.zones[0].FontSize = 24;
-    p.zones[1].Caption.clear();
-    QVERIFY(p.open());
-    const QImage box = p.zoneImage(1);
-    const QList<QPair<int, int>> bands = inkBands(box);
-    QVERIFY(bands.size() >= 2);
-    // Not shrunk: a 24 pt capital stands well over a sixth of an inch.
-    const int capitalHeight = bands.first().second - bands.first().first + 1;
-    QVERIFY2(capitalHeight >= p.form->logicalDpiY() / 6,
-             qPrintable(QString::number(capitalHeight)));
-    // The second line runs into the bottom edge and is cut there.
-    QCOMPARE(bands.last().second, box.height() - 1);
-    // Below the box, the panel is blank until zone 2.
-    const QImage panel = grabbed(p.panel());
-    const QRect zone1 = p.zoneBox(1)->geometry();
-    const int zone2Top = p.zoneBox(2)->geometry().top();
-    QVERIFY(zone2Top > zone1.bottom() + 1);
-    const QRect between(QPoint(zone1.left(), zone1.bottom() + 1),
-                        QPoint(zone1.right(), zone2Top - 1));
-    QCOMPARE(pixelsWhere(panel.copy(between), isInk), 0);
-}
-
-void TestForm3::zoneFontColourAndAlignment_data()
-{
-    QTest::addColumn<int>("alignment");
-    QTest::newRow("left") << int(AlignLeft);
-    QTest::newRow("right") << int(AlignRight);
-    QTest::newRow("centre") << int(AlignCentre);
-}
-
-void TestForm3::zoneFontColourAndAlignment()
-{
-    QFETCH(int, alignment);
-    Preview p;
-    p.zones[0].Caption = u"Archives"_s;
-    p.zones[0].FontName = u"Liberation Serif"_s;
-    p.zones[0].FontSize = 12;
-    p.zones[0].FontBold = true;
-    p.zones[0].ForeColor = 255; // red
-    p.zones[0].Alignment = qint16(alignment);
-    QVERIFY(p.open());
-    const QImage box = p.zoneImage(1);
-    QCOMPARE(box, zoneAlone(p.zones[0], p.zones[0].Caption, box.size()));
-
-    QVERIFY(pixelsWhere(box, isRed) > 50);
-    QCOMPARE(pixelsWhere(box, [](QRgb pixel) { return !isRed(pixel) && qGray(pixel) < 100; }), 0);
-
-    const QPair<int, int> ink = inkColumns(box);
-    const int middle = box.width() / 2;
-    switch (alignment) {
-    case AlignLeft:
-        QVERIFY(ink.first < 4 && ink.second < middle);
-        break;
-    case AlignRight:
-        QVERIFY(ink.second > box.width() - 5 && ink.first > middle);
-        break;
-    default:
-        QVERIFY(qAbs((ink.first + ink.second) / 2 - middle) < 5);
+        for (int row : rows) {
+            // Dashes and dots take turns: long runs of 1.6 mm and short ones of 0.3 mm.
+            const QList<int> runs = darkRuns(panel, row, qRound(5 * perMm), qRound(65 * perMm));
+            QVERIFY2(runs.size() >= 20, qPrintable(u"%1 runs"_s.arg(runs.size())));
+            int dashes = 0, dots = 0;
+            for (int i = 1; i + 1 < runs.size(); ++i) {
+                const bool dash = runs[i] >= 1.2 * perMm;
+                const bool dot = runs[i] <= 0.6 * perMm;
+                QVERIFY2(dash || dot, qPrintable(u"run of %1 px"_s.arg(runs[i])));
+                if (i >= 2) {
+                    const bool previousDash = runs[i - 1] >= 1.2 * perMm;
+                    QVERIFY2(dash != previousDash, "two dashes or two dots in a row");
+                }
+                dashes += dash;
+                dots += dot;
+            }
+            QVERIFY(qAbs(dashes - dots) <= 1);
+        }
     }
-}
 
-void TestForm3::underlineAndStrikethroughStayBehind()
-{
-    Preview plain;
-    plain.zones[1].Caption = u"Sauvegarde"_s;
-    QVERIFY(plain.open());
-    Preview decorated;
-    decorated.zones[1] = plain.zones[1];
-    decorated.zones[1].FontUnderline = true;
-    decorated.zones[1].FontStrikethru = true;
-    QVERIFY(decorated.open());
-    QCOMPARE(decorated.zoneImage(2), plain.zoneImage(2));
-    // The decorations would show if they were copied.
-    QVERIFY(zoneAlone(decorated.zones[1], decorated.zones[1].Caption, plain.zoneImage(2).size()) !=
-            plain.zoneImage(2));
-}
+    void zone3Numbering_data()
+    {
+        QTest::addColumn<QString>("zone3");
+        QTest::addColumn<bool>("autoIncrement");
+        QTest::addColumn<int>("style");
+        QTest::addColumn<QString>("shown");
+        const QString disque = u"Disque"_s;
+        QTest::newRow("style 1") << disque << true << 1 << u"Disque 3"_s;
+        QTest::newRow("style 2") << disque << true << 2 << u"Disque 3/5"_s;
+        QTest::newRow("single label, no style") << disque << true << 0 << disque;
+        QTest::newRow("numbering off") << disque << false << 2 << disque;
+        QTest::newRow("two lines, numbered after both")
+            << lines({"Sauvegarde", "Disque"}) << true << 1 << lines({"Sauvegarde", "Disque 3"});
+        QTest::newRow("two lines, not numbered")
+            << lines({"Sauvegarde", "Disque"}) << false << 1 << lines({"Sauvegarde", "Disque"});
+    }
 
-void TestForm3::iconBox_data()
-{
-    QTest::addColumn<QString>("iconPath");
-    QTest::addColumn<bool>("filled");
-    QTest::newRow("label with an icon") << u"/home/u/logo.bmp"_s << true;
-    QTest::newRow("label without an icon") << QString() << false;
-}
+    void zone3Numbering()
+    {
+        QFETCH(QString, zone3);
+        QFETCH(bool, autoIncrement);
+        QFETCH(int, style);
+        QFETCH(QString, shown);
+        Preview p;
+        p.zones[2].Caption = zone3;
+        p.state.AutoIncrement = autoIncrement;
+        p.state.NumberingStyle = qint16(style);
+        p.state.DiskNumber = 3;
+        p.state.CopyCount = 5;
+        QVERIFY(p.open());
 
-void TestForm3::iconBox()
-{
-    QFETCH(QString, iconPath);
-    QFETCH(bool, filled);
-    Preview p;
-    QImage tall(10, 40, QImage::Format_RGB32);
-    tall.fill(Qt::red);
-    p.icon = Picture(tall);
-    p.state.IconPath = iconPath;
-    QVERIFY(p.open());
-    // Seen on the panel, where an empty box lets the white show through.
-    const QImage box =
-        grabbed(p.panel()).copy(p.form->findChild<PictureBox *>(u"Picture2"_s)->geometry());
-    // Stretched over the whole square, proportions not kept; or nothing at all, not even
-    // the outline the main window shows for an empty picture.
-    const auto expected = [filled](QRgb pixel) {
-        return filled ? isRed(pixel) : pixel == qRgb(255, 255, 255);
-    };
-    QCOMPARE(pixelsWhere(box, expected), box.width() * box.height());
-}
+        const QImage box = p.zoneImage(3);
+        QCOMPARE(box, zoneAlone(p.zones[2], shown, box.size()));
+        // The comparison tells numbered from plain text.
+        QVERIFY(zoneAlone(p.zones[2], zone3, box.size()) !=
+                zoneAlone(p.zones[2], zone3 + u" 3"_s, box.size()));
+        QCOMPARE(p.zoneBox(3)->accessibleName(), shown);
+    }
 
-void TestForm3::quitAndCloseBoxEndThePreview_data()
-{
-    QTest::addColumn<bool>("quitButton");
-    QTest::newRow("Quitter") << true;
-    QTest::newRow("close box") << false;
-}
+    void wordWrap_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("minimumLines");
+        QTest::addColumn<int>("maximumLines");
+        QTest::newRow("short") << u"Sauvegarde"_s << 1 << 1;
+        QTest::newRow("three lines") << lines({"Sauvegarde", "du lundi", "complète"}) << 3 << 3;
+        QTest::newRow("one long line wraps")
+            << u"Sauvegarde complète du serveur de fichiers de la comptabilité, "
+               u"faite le premier lundi du mois avant la clôture"_s
+            << 2 << 4;
+    }
 
-void TestForm3::quitAndCloseBoxEndThePreview()
-{
-    QFETCH(bool, quitButton);
-    Module1 state;
-    const LabelZones zones = startUpZones();
-    QVERIFY(ZoneLines::split(zones, state));
-    Form3 preview(state, zones, Picture());
-    bool wasModal = false;
-    QTimer::singleShot(0, &preview, [&] {
-        wasModal = QApplication::activeModalWidget() == &preview;
-        if (quitButton)
-            preview.findChild<QAbstractButton *>(u"Command1"_s)->click();
-        else
-            preview.close();
-    });
-    preview.exec();
-    QVERIFY(wasModal);
-    QVERIFY(!preview.isVisible());
-}
+    void wordWrap()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, minimumLines);
+        QFETCH(int, maximumLines);
+        Preview p;
+        p.zones[1].Caption = text;
+        QVERIFY(p.open());
+        const QImage box = p.zoneImage(2);
+        const int bands = int(inkBands(box).size());
+        QVERIFY2(bands >= minimumLines && bands <= maximumLines,
+                 qPrintable(u"%1 lines"_s.arg(bands)));
+        // Wrapped at a word, nothing runs into the box's right edge.
+        const QPair<int, int> ink = inkColumns(box);
+        QVERIFY(ink.first >= 0);
+        QVERIFY2(ink.second < box.width() - 3, qPrintable(QString::number(ink.second)));
+    }
 
-void TestForm3::everyControlIsNamed()
-{
-    Preview p;
-    p.zones[1].Caption = u"Sauvegarde du lundi"_s;
-    QVERIFY(p.open());
-    QCOMPARE(Accessibility::namelessControls(p.form.get()), QStringList());
-    QVERIFY(Accessibility::controlNames(p.form.get()).contains(u"Quitter"_s));
-    // The zones are there to be read, not pressed: "&Quitter" is the only keyboard stop.
-    QList<QWidget *> stops;
-    for (QWidget *child : p.form->findChildren<QWidget *>())
-        if (child->focusPolicy() & Qt::TabFocus)
-            stops.append(child);
-    QCOMPARE(stops.size(), 1);
-    QCOMPARE(stops.first()->objectName(), u"Command1"_s);
-    QCOMPARE(p.zoneBox(2)->accessibleName(), p.zones[1].Caption);
-}
+    void tallTextIsCutAtTheBottom()
+    {
+        Preview p;
+        p.zones[0].Caption = lines({"Un", "Deux", "Trois"});
+        p.zones[0].FontSize = 24;
+        p.zones[1].Caption.clear();
+        QVERIFY(p.open());
+        const QImage box = p.zoneImage(1);
+        const QList<QPair<int, int>> bands = inkBands(box);
+        QVERIFY(bands.size() >= 2);
+        // Not shrunk: a 24 pt capital stands well over a sixth of an inch.
+        const int capitalHeight = bands.first().second - bands.first().first + 1;
+        QVERIFY2(capitalHeight >= p.form->logicalDpiY() / 6,
+                 qPrintable(QString::number(capitalHeight)));
+        // The second line runs into the bottom edge and is cut there.
+        QCOMPARE(bands.last().second, box.height() - 1);
+        // Below the box, the panel is blank until zone 2.
+        const QImage panel = grabbed(p.panel());
+        const QRect zone1 = p.zoneBox(1)->geometry();
+        const int zone2Top = p.zoneBox(2)->geometry().top();
+        QVERIFY(zone2Top > zone1.bottom() + 1);
+        const QRect between(QPoint(zone1.left(), zone1.bottom() + 1),
+                            QPoint(zone1.right(), zone2Top - 1));
+        QCOMPARE(pixelsWhere(panel.copy(between), isInk), 0);
+    }
+
+    void zoneFontColourAndAlignment_data()
+    {
+        QTest::addColumn<int>("alignment");
+        QTest::newRow("left") << int(AlignLeft);
+        QTest::newRow("right") << int(AlignRight);
+        QTest::newRow("centre") << int(AlignCentre);
+    }
+
+    void zoneFontColourAndAlignment()
+    {
+        QFETCH(int, alignment);
+        Preview p;
+        p.zones[0].Caption = u"Archives"_s;
+        p.zones[0].FontName = u"Liberation Serif"_s;
+        p.zones[0].FontSize = 12;
+        p.zones[0].FontBold = true;
+        p.zones[0].ForeColor = 255; // red
+        p.zones[0].Alignment = qint16(alignment);
+        QVERIFY(p.open());
+        const QImage box = p.zoneImage(1);
+        QCOMPARE(box, zoneAlone(p.zones[0], p.zones[0].Caption, box.size()));
+
+        QVERIFY(pixelsWhere(box, isRed) > 50);
+        QCOMPARE(pixelsWhere(box, [](QRgb pixel) { return !isRed(pixel) && qGray(pixel) < 100; }),
+                 0);
+
+        const QPair<int, int> ink = inkColumns(box);
+        const int middle = box.width() / 2;
+        switch (alignment) {
+        case AlignLeft:
+            QVERIFY(ink.first < 4 && ink.second < middle);
+            break;
+        case AlignRight:
+            QVERIFY(ink.second > box.width() - 5 && ink.first > middle);
+            break;
+        default:
+            QVERIFY(qAbs((ink.first + ink.second) / 2 - middle) < 5);
+        }
+    }
+
+    void underlineAndStrikethroughStayBehind()
+    {
+        Preview plain;
+        plain.zones[1].Caption = u"Sauvegarde"_s;
+        QVERIFY(plain.open());
+        Preview decorated;
+        decorated.zones[1] = plain.zones[1];
+        decorated.zones[1].FontUnderline = true;
+        decorated.zones[1].FontStrikethru = true;
+        QVERIFY(decorated.open());
+        QCOMPARE(decorated.zoneImage(2), plain.zoneImage(2));
+        // The decorations would show if they were copied.
+        QVERIFY(zoneAlone(decorated.zones[1], decorated.zones[1].Caption,
+                          plain.zoneImage(2).size()) != plain.zoneImage(2));
+    }
+
+    void iconBox_data()
+    {
+        QTest::addColumn<QString>("iconPath");
+        QTest::addColumn<bool>("filled");
+        QTest::newRow("label with an icon") << u"/home/u/logo.bmp"_s << true;
+        QTest::newRow("label without an icon") << QString() << false;
+    }
+
+    void iconBox()
+    {
+        QFETCH(QString, iconPath);
+        QFETCH(bool, filled);
+        Preview p;
+        QImage tall(10, 40, QImage::Format_RGB32);
+        tall.fill(Qt::red);
+        p.icon = Picture(tall);
+        p.state.IconPath = iconPath;
+        QVERIFY(p.open());
+        // Seen on the panel, where an empty box lets the white show through.
+        const QImage box =
+            grabbed(p.panel()).copy(p.form->findChild<PictureBox *>(u"Picture2"_s)->geometry());
+        // Stretched over the whole square, proportions not kept; or nothing at all, not even
+        // the outline the main window shows for an empty picture.
+        const auto expected = [filled](QRgb pixel) {
+            return filled ? isRed(pixel) : pixel == qRgb(255, 255, 255);
+        };
+        QCOMPARE(pixelsWhere(box, expected), box.width() * box.height());
+    }
+
+    void quitAndCloseBoxEndThePreview_data()
+    {
+        QTest::addColumn<bool>("quitButton");
+        QTest::newRow("Quitter") << true;
+        QTest::newRow("close box") << false;
+    }
+
+    void quitAndCloseBoxEndThePreview()
+    {
+        QFETCH(bool, quitButton);
+        Module1 state;
+        const LabelZones zones = startUpZones();
+        QVERIFY(ZoneLines::split(zones, state));
+        Form3 preview(state, zones, Picture());
+        bool wasModal = false;
+        QTimer::singleShot(0, &preview, [&] {
+            wasModal = QApplication::activeModalWidget() == &preview;
+            if (quitButton)
+                preview.findChild<QAbstractButton *>(u"Command1"_s)->click();
+            else
+                preview.close();
+        });
+        preview.exec();
+        QVERIFY(wasModal);
+        QVERIFY(!preview.isVisible());
+    }
+
+    void everyControlIsNamed()
+    {
+        Preview p;
+        p.zones[1].Caption = u"Sauvegarde du lundi"_s;
+        QVERIFY(p.open());
+        QCOMPARE(Accessibility::namelessControls(p.form.get()), QStringList());
+        QVERIFY(Accessibility::controlNames(p.form.get()).contains(u"Quitter"_s));
+        // The zones are there to be read, not pressed: "&Quitter" is the only keyboard stop.
+        QList<QWidget *> stops;
+        for (QWidget *child : p.form->findChildren<QWidget *>())
+            if (child->focusPolicy() & Qt::TabFocus)
+                stops.append(child);
+        QCOMPARE(stops.size(), 1);
+        QCOMPARE(stops.first()->objectName(), u"Command1"_s);
+        QCOMPARE(p.zoneBox(2)->accessibleName(), p.zones[1].Caption);
+    }
+};
 
 QTEST_MAIN(TestForm3)
 #include "tst_form3.moc"

@@ -100,203 +100,193 @@ class TestFrmAbout : public QObject
     Q_OBJECT
 
 private slots:
-    void texts();
-    void looks();
-    void links_data();
-    void links();
-    void detailsMessage_data();
-    void detailsMessage();
-    void enterAndEscapeClose_data();
-    void enterAndEscapeClose();
-    void systemInformation_data();
-    void systemInformation();
-    void everyControlIsNamed();
+    void texts()
+    {
+        const MemoryKeyValueStore settings;
+        const frmAbout about(settings, MakerAddresses());
+        QCOMPARE(about.windowTitle(), u"A propos Korvalin"_s);
+        QCOMPARE(label(about, "lblTitle"), u"Korvalin"_s);
+        QCOMPARE(label(about, "lblVersion"), u"Version "_s + Version);
+        QVERIFY(!label(about, "lblDescription").isEmpty());
+        QCOMPARE(button(about, u"cmdSysInfo"_s)->text(), u"&Système Info..."_s);
+        QCOMPARE(button(about, u"cmdSysInfo"_s)->toolTip(), u"Informations système"_s);
+        QCOMPARE(button(about, u"Command1"_s)->text(), u"Détails..."_s);
+        auto *ok = about.findChild<QPushButton *>(u"cmdOK"_s);
+        QCOMPARE(ok->text(), u"OK"_s);
+        QVERIFY(ok->isDefault());
+        QVERIFY(ok->font().bold());
+    }
+
+    void looks()
+    {
+        const MemoryKeyValueStore settings;
+        frmAbout about(settings, MakerAddresses());
+        about.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&about));
+        const QImage shown = about.grab().toImage();
+        QCOMPARE(shown.pixelColor(shown.width() - 2, shown.height() - 2), QColor(Qt::black));
+        // Green texts in the stand-in for Comic Sans MS, which fontconfig finds.
+        for (const char *name : {"lblTitle", "lblVersion", "lblDescription"}) {
+            const QLabel *text = about.findChild<QLabel *>(QLatin1String(name));
+            QCOMPARE(text->palette().color(QPalette::WindowText), QColor(0, 255, 0));
+            QCOMPARE(QFontInfo(text->font()).family(), u"Comic Neue"_s);
+        }
+        // The white separator across the window, under the description.
+        const int separator = qRound(21.2 * about.logicalDpiY() / 25.4);
+        QCOMPARE(shown.pixelColor(shown.width() / 10, separator), QColor(Qt::white));
+    }
+
+    void links_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<MakerAddresses>("addresses");
+        QTest::addColumn<QUrl>("opened");
+        QTest::newRow("web site") << u"Label3"_s << Addresses
+                                  << QUrl(u"https://korvalin.example/"_s);
+        QTest::newRow("donation") << u"Image2"_s << Addresses
+                                  << QUrl(u"https://korvalin.example/don"_s);
+        QTest::newRow("e-mail") << u"lblDisclaimer"_s << Addresses
+                                << QUrl(u"mailto:auteur@korvalin.example"_s);
+        QTest::newRow("no web site") << u"Label3"_s << MakerAddresses() << QUrl();
+        QTest::newRow("no donation page") << u"Image2"_s << MakerAddresses() << QUrl();
+        QTest::newRow("no e-mail") << u"lblDisclaimer"_s << MakerAddresses() << QUrl();
+    }
+
+    void links()
+    {
+        QFETCH(QString, name);
+        QFETCH(MakerAddresses, addresses);
+        QFETCH(QUrl, opened);
+        OpenedAddresses desktop;
+        const MemoryKeyValueStore settings;
+        frmAbout about(settings, addresses);
+        about.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&about));
+        QAbstractButton *link = button(about, name);
+        QCOMPARE(link->isVisible(), !opened.isEmpty());
+        if (opened.isEmpty())
+            return;
+        QVERIFY(!link->toolTip().isEmpty());
+        QTest::mouseClick(link, Qt::LeftButton);
+        QCOMPARE(desktop.opened, QList<QUrl>{opened});
+    }
+
+    void detailsMessage_data()
+    {
+        QTest::addColumn<MakerAddresses>("addresses");
+        QTest::addColumn<QString>("mailLine");
+        QTest::addColumn<QString>("webLine");
+        QTest::newRow("addresses given") << Addresses << u"Courriel : auteur@korvalin.example"_s
+                                         << u"Site web : https://korvalin.example/"_s;
+        QTest::newRow("no addresses")
+            << MakerAddresses() << u"Courriel : non communiqué"_s << u"Site web : non communiqué"_s;
+    }
+
+    void detailsMessage()
+    {
+        QFETCH(MakerAddresses, addresses);
+        QFETCH(QString, mailLine);
+        QFETCH(QString, webLine);
+        MsgBoxRecorder msgBoxes;
+        const MemoryKeyValueStore settings;
+        const frmAbout about(settings, addresses);
+        msgBoxes.expect({u"- Korvalin version "_s + Version +
+                             u" -\rCréation d'étiquettes de disquettes au format 3 \"1/2.\r\r"
+                             u"Auteur : l'équipe de développement de Korvalin\r"_s +
+                             mailLine + u"\r"_s + webLine + u"\r"_s,
+                         MsgBoxButtons::OKOnly, MsgBoxIcon::Information, u"A propos"_s,
+                         MsgBoxDefault::First});
+        button(about, u"Command1"_s)->click();
+        QVERIFY(msgBoxes.allSeen());
+    }
+
+    void enterAndEscapeClose_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::newRow("Enter") << int(Qt::Key_Return);
+        QTest::newRow("Escape") << int(Qt::Key_Escape);
+    }
+
+    void enterAndEscapeClose()
+    {
+        QFETCH(int, key);
+        const MemoryKeyValueStore settings;
+        frmAbout about(settings, Addresses);
+        bool wasModal = false;
+        QWidget *focused = nullptr;
+        QTimer::singleShot(0, &about, [&] {
+            wasModal = QApplication::activeModalWidget() == &about;
+            // The box opens with the focus on "OK", not on the first link.
+            focused = about.focusWidget();
+            QTest::keyClick(focused ? focused : &about, Qt::Key(key));
+        });
+        about.exec();
+        QVERIFY(wasModal);
+        QCOMPARE(focused, button(about, u"cmdOK"_s));
+        QVERIFY(!about.isVisible());
+        QCOMPARE(about.result(),
+                 key == Qt::Key_Return ? int(QDialog::Accepted) : int(QDialog::Rejected));
+    }
+
+    void systemInformation_data()
+    {
+        QTest::addColumn<QString>("named");   // "" nothing named, "tool" a program of the folder
+        QTest::addColumn<QString>("onPath");  // a well-known program put on PATH, or ""
+        QTest::addColumn<QString>("started"); // the program that must run, or "" for the message
+        QTest::newRow("nothing anywhere") << QString() << QString() << QString();
+        QTest::newRow("named by the administrator")
+            << u"outil-maison"_s << QString() << u"outil-maison"_s;
+        QTest::newRow("named before what is on PATH")
+            << u"outil-maison"_s << u"hardinfo"_s << u"outil-maison"_s;
+        QTest::newRow("named but missing, PATH not tried")
+            << u"absent"_s << u"hardinfo"_s << QString();
+        QTest::newRow("found on PATH") << QString() << u"hardinfo"_s << u"hardinfo"_s;
+        QTest::newRow("last of the well-known ones")
+            << QString() << SystemInfoTool::wellKnownPrograms().last()
+            << SystemInfoTool::wellKnownPrograms().last();
+    }
+
+    void systemInformation()
+    {
+        QFETCH(QString, named);
+        QFETCH(QString, onPath);
+        QFETCH(QString, started);
+        ProgramsOnPath path;
+        MemoryKeyValueStore settings;
+        if (!named.isEmpty()) {
+            const QString namedPath =
+                named == "absent"_L1 ? path.folder() + u"/absent"_s : path.addProgram(named);
+            QVERIFY(!namedPath.isEmpty());
+            settings.set(HKEY_LOCAL_MACHINE, QLatin1String(SystemInfoTool::Key),
+                         QLatin1String(SystemInfoTool::PathValue), {REG_SZ, namedPath.toUtf8()});
+        }
+        if (!onPath.isEmpty())
+            QVERIFY(!path.addProgram(onPath).isEmpty());
+
+        MsgBoxRecorder msgBoxes;
+        if (started.isEmpty())
+            msgBoxes.expect(notFound());
+        const frmAbout about(settings, MakerAddresses());
+        button(about, u"cmdSysInfo"_s)->click();
+        QVERIFY(msgBoxes.allSeen());
+        if (!started.isEmpty())
+            QTRY_VERIFY_WITH_TIMEOUT(
+                QFile::exists(path.folder() + QLatin1Char('/') + started + u".ran"_s), 20000);
+    }
+
+    void everyControlIsNamed()
+    {
+        const MemoryKeyValueStore settings;
+        frmAbout about(settings, Addresses);
+        about.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&about));
+        QCOMPARE(Accessibility::namelessControls(&about), QStringList());
+        const QStringList names = Accessibility::controlNames(&about);
+        for (const char *name : {"OK", "Détails...", "Système Info...", "Korvalin",
+                                 "auteur@korvalin.example", "https://korvalin.example/"})
+            QVERIFY2(names.contains(QString::fromUtf8(name)), name);
+    }
 };
-
-void TestFrmAbout::texts()
-{
-    const MemoryKeyValueStore settings;
-    const frmAbout about(settings, MakerAddresses());
-    QCOMPARE(about.windowTitle(), u"A propos Korvalin"_s);
-    QCOMPARE(label(about, "lblTitle"), u"Korvalin"_s);
-    QCOMPARE(label(about, "lblVersion"), u"Version "_s + Version);
-    QVERIFY(!label(about, "lblDescription").isEmpty());
-    QCOMPARE(button(about, u"cmdSysInfo"_s)->text(), u"&Système Info..."_s);
-    QCOMPARE(button(about, u"cmdSysInfo"_s)->toolTip(), u"Informations système"_s);
-    QCOMPARE(button(about, u"Command1"_s)->text(), u"Détails..."_s);
-    auto *ok = about.findChild<QPushButton *>(u"cmdOK"_s);
-    QCOMPARE(ok->text(), u"OK"_s);
-    QVERIFY(ok->isDefault());
-    QVERIFY(ok->font().bold());
-}
-
-void TestFrmAbout::looks()
-{
-    const MemoryKeyValueStore settings;
-    frmAbout about(settings, MakerAddresses());
-    about.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&about));
-    const QImage shown = about.grab().toImage();
-    QCOMPARE(shown.pixelColor(shown.width() - 2, shown.height() - 2), QColor(Qt::black));
-    // Green texts in the stand-in for Comic Sans MS, which fontconfig finds.
-    for (const char *name : {"lblTitle", "lblVersion", "lblDescription"}) {
-        const QLabel *text = about.findChild<QLabel *>(QLatin1String(name));
-        QCOMPARE(text->palette().color(QPalette::WindowText), QColor(0, 255, 0));
-        QCOMPARE(QFontInfo(text->font()).family(), u"Comic Neue"_s);
-    }
-    // The white separator across the window, under the description.
-    const int separator = qRound(21.2 * about.logicalDpiY() / 25.4);
-    QCOMPARE(shown.pixelColor(shown.width() / 10, separator), QColor(Qt::white));
-}
-
-void TestFrmAbout::links_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<MakerAddresses>("addresses");
-    QTest::addColumn<QUrl>("opened");
-    QTest::newRow("web site") << u"Label3"_s << Addresses << QUrl(u"https://korvalin.example/"_s);
-    QTest::newRow("donation") << u"Image2"_s << Addresses
-                              << QUrl(u"https://korvalin.example/don"_s);
-    QTest::newRow("e-mail") << u"lblDisclaimer"_s << Addresses
-                            << QUrl(u"mailto:auteur@korvalin.example"_s);
-    QTest::newRow("no web site") << u"Label3"_s << MakerAddresses() << QUrl();
-    QTest::newRow("no donation page") << u"Image2"_s << MakerAddresses() << QUrl();
-    QTest::newRow("no e-mail") << u"lblDisclaimer"_s << MakerAddresses() << QUrl();
-}
-
-void TestFrmAbout::links()
-{
-    QFETCH(QString, name);
-    QFETCH(MakerAddresses, addresses);
-    QFETCH(QUrl, opened);
-    OpenedAddresses desktop;
-    const MemoryKeyValueStore settings;
-    frmAbout about(settings, addresses);
-    about.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&about));
-    QAbstractButton *link = button(about, name);
-    QCOMPARE(link->isVisible(), !opened.isEmpty());
-    if (opened.isEmpty())
-        return;
-    QVERIFY(!link->toolTip().isEmpty());
-    QTest::mouseClick(link, Qt::LeftButton);
-    QCOMPARE(desktop.opened, QList<QUrl>{opened});
-}
-
-void TestFrmAbout::detailsMessage_data()
-{
-    QTest::addColumn<MakerAddresses>("addresses");
-    QTest::addColumn<QString>("mailLine");
-    QTest::addColumn<QString>("webLine");
-    QTest::newRow("addresses given") << Addresses << u"Courriel : auteur@korvalin.example"_s
-                                     << u"Site web : https://korvalin.example/"_s;
-    QTest::newRow("no addresses") << MakerAddresses() << u"Courriel : non communiqué"_s
-                                  << u"Site web : non communiqué"_s;
-}
-
-void TestFrmAbout::detailsMessage()
-{
-    QFETCH(MakerAddresses, addresses);
-    QFETCH(QString, mailLine);
-    QFETCH(QString, webLine);
-    MsgBoxRecorder msgBoxes;
-    const MemoryKeyValueStore settings;
-    const frmAbout about(settings, addresses);
-    msgBoxes.expect({u"- Korvalin version "_s + Version +
-                         u" -\rCréation d'étiquettes de disquettes au format 3 \"1/2.\r\r"
-                         u"Auteur : l'équipe de développement de Korvalin\r"_s +
-                         mailLine + u"\r"_s + webLine + u"\r"_s,
-                     MsgBoxButtons::OKOnly, MsgBoxIcon::Information, u"A propos"_s,
-                     MsgBoxDefault::First});
-    button(about, u"Command1"_s)->click();
-    QVERIFY(msgBoxes.allSeen());
-}
-
-void TestFrmAbout::enterAndEscapeClose_data()
-{
-    QTest::addColumn<int>("key");
-    QTest::newRow("Enter") << int(Qt::Key_Return);
-    QTest::newRow("Escape") << int(Qt::Key_Escape);
-}
-
-void TestFrmAbout::enterAndEscapeClose()
-{
-    QFETCH(int, key);
-    const MemoryKeyValueStore settings;
-    frmAbout about(settings, Addresses);
-    bool wasModal = false;
-    QWidget *focused = nullptr;
-    QTimer::singleShot(0, &about, [&] {
-        wasModal = QApplication::activeModalWidget() == &about;
-        // The box opens with the focus on "OK", not on the first link.
-        focused = about.focusWidget();
-        QTest::keyClick(focused ? focused : &about, Qt::Key(key));
-    });
-    about.exec();
-    QVERIFY(wasModal);
-    QCOMPARE(focused, button(about, u"cmdOK"_s));
-    QVERIFY(!about.isVisible());
-    QCOMPARE(about.result(),
-             key == Qt::Key_Return ? int(QDialog::Accepted) : int(QDialog::Rejected));
-}
-
-void TestFrmAbout::systemInformation_data()
-{
-    QTest::addColumn<QString>("named");   // "" nothing named, "tool" a program of the folder
-    QTest::addColumn<QString>("onPath");  // a well-known program put on PATH, or ""
-    QTest::addColumn<QString>("started"); // the program that must run, or "" for the message
-    QTest::newRow("nothing anywhere") << QString() << QString() << QString();
-    QTest::newRow("named by the administrator")
-        << u"outil-maison"_s << QString() << u"outil-maison"_s;
-    QTest::newRow("named before what is on PATH")
-        << u"outil-maison"_s << u"hardinfo"_s << u"outil-maison"_s;
-    QTest::newRow("named but missing, PATH not tried") << u"absent"_s << u"hardinfo"_s << QString();
-    QTest::newRow("found on PATH") << QString() << u"hardinfo"_s << u"hardinfo"_s;
-    QTest::newRow("last of the well-known ones")
-        << QString() << SystemInfoTool::wellKnownPrograms().last()
-        << SystemInfoTool::wellKnownPrograms().last();
-}
-
-void TestFrmAbout::systemInformation()
-{
-    QFETCH(QString, named);
-    QFETCH(QString, onPath);
-    QFETCH(QString, started);
-    ProgramsOnPath path;
-    MemoryKeyValueStore settings;
-    if (!named.isEmpty()) {
-        const QString namedPath =
-            named == "absent"_L1 ? path.folder() + u"/absent"_s : path.addProgram(named);
-        QVERIFY(!namedPath.isEmpty());
-        settings.set(HKEY_LOCAL_MACHINE, QLatin1String(SystemInfoTool::Key),
-                     QLatin1String(SystemInfoTool::PathValue), {REG_SZ, namedPath.toUtf8()});
-    }
-    if (!onPath.isEmpty())
-        QVERIFY(!path.addProgram(onPath).isEmpty());
-
-    MsgBoxRecorder msgBoxes;
-    if (started.isEmpty())
-        msgBoxes.expect(notFound());
-    const frmAbout about(settings, MakerAddresses());
-    button(about, u"cmdSysInfo"_s)->click();
-    QVERIFY(msgBoxes.allSeen());
-    if (!started.isEmpty())
-        QTRY_VERIFY_WITH_TIMEOUT(
-            QFile::exists(path.folder() + QLatin1Char('/') + started + u".ran"_s), 20000);
-}
-
-void TestFrmAbout::everyControlIsNamed()
-{
-    const MemoryKeyValueStore settings;
-    frmAbout about(settings, Addresses);
-    about.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&about));
-    QCOMPARE(Accessibility::namelessControls(&about), QStringList());
-    const QStringList names = Accessibility::controlNames(&about);
-    for (const char *name : {"OK", "Détails...", "Système Info...", "Korvalin",
-                             "auteur@korvalin.example", "https://korvalin.example/"})
-        QVERIFY2(names.contains(QString::fromUtf8(name)), name);
-}
 
 QTEST_MAIN(TestFrmAbout)
 #include "tst_frmabout.moc"

@@ -103,217 +103,213 @@ class TestQtDialogs : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void keptUnlessChanged_data();
-    void keptUnlessChanged();
-    void realDialog_data();
-    void realDialog();
-    void cancelledRealDialogGivesNothing();
-    void everyControlIsNamed();
-    void overwriteQuestion_data();
-    void overwriteQuestion();
-    void labelSurvivesTheDialogAndASave_data();
-    void labelSurvivesTheDialogAndASave();
-};
+    void keptUnlessChanged_data()
+    {
+        QTest::addColumn<FontChoice>("given");
+        QTest::addColumn<QFont>("shown");
+        QTest::addColumn<QFont>("chosen");
+        QTest::addColumn<FontChoice>("expected");
+        const FontChoice arial{u"Arial"_s, 8.25f, true, false, true, false};
+        const QFont shown = qtFont(u"Liberation Sans"_s, 8, true, false);
+        QTest::newRow("nothing changed") << arial << shown << shown << arial;
+        QTest::newRow("another family")
+            << arial << shown << qtFont(u"DejaVu Serif"_s, 8, true, false)
+            << FontChoice{u"DejaVu Serif"_s, 8.25f, true, false, true, false};
+        QTest::newRow("another size")
+            << arial << shown << qtFont(u"Liberation Sans"_s, 14, true, false)
+            << FontChoice{u"Arial"_s, 14, true, false, true, false};
+        QTest::newRow("bold off") << arial << shown << qtFont(u"Liberation Sans"_s, 8, false, false)
+                                  << FontChoice{u"Arial"_s, 8.25f, false, false, true, false};
+        QTest::newRow("italic on") << arial << shown << qtFont(u"Liberation Sans"_s, 8, true, true)
+                                   << FontChoice{u"Arial"_s, 8.25f, true, true, true, false};
+        // A face without a bold style shows regular; leaving it alone keeps the zone bold.
+        const FontChoice boldMono{u"Terminal"_s, 9, true, false, false, true};
+        const QFont regular = qtFont(u"DejaVu Sans Mono"_s, 9, false, false);
+        QTest::newRow("style the face lacks") << boldMono << regular << regular << boldMono;
+    }
 
-void TestQtDialogs::keptUnlessChanged_data()
-{
-    QTest::addColumn<FontChoice>("given");
-    QTest::addColumn<QFont>("shown");
-    QTest::addColumn<QFont>("chosen");
-    QTest::addColumn<FontChoice>("expected");
-    const FontChoice arial{u"Arial"_s, 8.25f, true, false, true, false};
-    const QFont shown = qtFont(u"Liberation Sans"_s, 8, true, false);
-    QTest::newRow("nothing changed") << arial << shown << shown << arial;
-    QTest::newRow("another family")
-        << arial << shown << qtFont(u"DejaVu Serif"_s, 8, true, false)
-        << FontChoice{u"DejaVu Serif"_s, 8.25f, true, false, true, false};
-    QTest::newRow("another size") << arial << shown << qtFont(u"Liberation Sans"_s, 14, true, false)
-                                  << FontChoice{u"Arial"_s, 14, true, false, true, false};
-    QTest::newRow("bold off") << arial << shown << qtFont(u"Liberation Sans"_s, 8, false, false)
-                              << FontChoice{u"Arial"_s, 8.25f, false, false, true, false};
-    QTest::newRow("italic on") << arial << shown << qtFont(u"Liberation Sans"_s, 8, true, true)
-                               << FontChoice{u"Arial"_s, 8.25f, true, true, true, false};
-    // A face without a bold style shows regular; leaving it alone keeps the zone bold.
-    const FontChoice boldMono{u"Terminal"_s, 9, true, false, false, true};
-    const QFont regular = qtFont(u"DejaVu Sans Mono"_s, 9, false, false);
-    QTest::newRow("style the face lacks") << boldMono << regular << regular << boldMono;
-}
+    void keptUnlessChanged()
+    {
+        QFETCH(FontChoice, given);
+        QFETCH(QFont, shown);
+        QFETCH(QFont, chosen);
+        QFETCH(FontChoice, expected);
+        QCOMPARE(described(LabelFontDialog::keptUnlessChanged(given, shown, chosen)),
+                 described(expected));
+    }
 
-void TestQtDialogs::keptUnlessChanged()
-{
-    QFETCH(FontChoice, given);
-    QFETCH(QFont, shown);
-    QFETCH(QFont, chosen);
-    QFETCH(FontChoice, expected);
-    QCOMPARE(described(LabelFontDialog::keptUnlessChanged(given, shown, chosen)),
-             described(expected));
-}
+    void realDialog_data()
+    {
+        QTest::addColumn<FontChoice>("given");
+        QTest::addColumn<UserAction>("action");
+        QTest::addColumn<FontChoice>("expected");
+        const FontChoice arial{u"Arial"_s, 12, true, false, false, false};
+        const FontChoice times{u"Times New Roman"_s, 14, true, true, false, false};
+        const FontChoice courier{u"Courier New"_s, 8.25f, false, false, false, false};
+        const FontChoice comic{u"Comic Sans MS"_s, 10, false, true, false, false};
+        QTest::newRow("Arial 12 bold, untouched") << arial << UserAction::Nothing << arial;
+        QTest::newRow("Times New Roman 14 bold italic, untouched")
+            << times << UserAction::Nothing << times;
+        QTest::newRow("Courier New 8.25, untouched") << courier << UserAction::Nothing << courier;
+        QTest::newRow("Comic Sans MS 10 italic, untouched")
+            << comic << UserAction::Nothing << comic;
+        QTest::newRow("Arial, bold taken off")
+            << arial << UserAction::BoldOff
+            << FontChoice{u"Arial"_s, 12, false, false, false, false};
+        QTest::newRow("Arial, italic put on")
+            << arial << UserAction::ItalicOn
+            << FontChoice{u"Arial"_s, 12, true, true, false, false};
+        QTest::newRow("Courier New, other size")
+            << courier << UserAction::OtherSize
+            << FontChoice{u"Courier New"_s, 20, false, false, false, false};
+        QTest::newRow("Times New Roman, other family")
+            << times << UserAction::OtherFamily
+            << FontChoice{u"DejaVu Serif"_s, 14, true, true, false, false};
+        // The dialog offers no effects, so what it was given comes back.
+        QTest::newRow("struck through and underlined")
+            << FontChoice{u"Arial"_s, 12, false, false, true, true} << UserAction::Nothing
+            << FontChoice{u"Arial"_s, 12, false, false, true, true};
+    }
 
-void TestQtDialogs::realDialog_data()
-{
-    QTest::addColumn<FontChoice>("given");
-    QTest::addColumn<UserAction>("action");
-    QTest::addColumn<FontChoice>("expected");
-    const FontChoice arial{u"Arial"_s, 12, true, false, false, false};
-    const FontChoice times{u"Times New Roman"_s, 14, true, true, false, false};
-    const FontChoice courier{u"Courier New"_s, 8.25f, false, false, false, false};
-    const FontChoice comic{u"Comic Sans MS"_s, 10, false, true, false, false};
-    QTest::newRow("Arial 12 bold, untouched") << arial << UserAction::Nothing << arial;
-    QTest::newRow("Times New Roman 14 bold italic, untouched")
-        << times << UserAction::Nothing << times;
-    QTest::newRow("Courier New 8.25, untouched") << courier << UserAction::Nothing << courier;
-    QTest::newRow("Comic Sans MS 10 italic, untouched") << comic << UserAction::Nothing << comic;
-    QTest::newRow("Arial, bold taken off")
-        << arial << UserAction::BoldOff << FontChoice{u"Arial"_s, 12, false, false, false, false};
-    QTest::newRow("Arial, italic put on")
-        << arial << UserAction::ItalicOn << FontChoice{u"Arial"_s, 12, true, true, false, false};
-    QTest::newRow("Courier New, other size")
-        << courier << UserAction::OtherSize
-        << FontChoice{u"Courier New"_s, 20, false, false, false, false};
-    QTest::newRow("Times New Roman, other family")
-        << times << UserAction::OtherFamily
-        << FontChoice{u"DejaVu Serif"_s, 14, true, true, false, false};
-    // The dialog offers no effects, so what it was given comes back.
-    QTest::newRow("struck through and underlined")
-        << FontChoice{u"Arial"_s, 12, false, false, true, true} << UserAction::Nothing
-        << FontChoice{u"Arial"_s, 12, false, false, true, true};
-}
+    void realDialog()
+    {
+        QFETCH(FontChoice, given);
+        QFETCH(UserAction, action);
+        QFETCH(FontChoice, expected);
+        QtDialogBackend backend;
+        Opened opened;
+        answerFontDialog(action, opened);
+        const std::optional<FontChoice> answer = backend.chooseFont(given, nullptr);
 
-void TestQtDialogs::realDialog()
-{
-    QFETCH(FontChoice, given);
-    QFETCH(UserAction, action);
-    QFETCH(FontChoice, expected);
-    QtDialogBackend backend;
-    Opened opened;
-    answerFontDialog(action, opened);
-    const std::optional<FontChoice> answer = backend.chooseFont(given, nullptr);
+        QVERIFY(opened.seen);
+        QCOMPARE(opened.font.family(), LabelFonts::drawnFamily(given.name));
+        QCOMPARE(opened.font.bold(), given.bold);
+        QCOMPARE(opened.font.italic(), given.italic);
+        QCOMPARE(opened.font.pointSize(), qRound(given.size));
+        QVERIFY(!opened.effectsOffered);
+        QVERIFY(answer);
+        QCOMPARE(described(*answer), described(expected));
+    }
 
-    QVERIFY(opened.seen);
-    QCOMPARE(opened.font.family(), LabelFonts::drawnFamily(given.name));
-    QCOMPARE(opened.font.bold(), given.bold);
-    QCOMPARE(opened.font.italic(), given.italic);
-    QCOMPARE(opened.font.pointSize(), qRound(given.size));
-    QVERIFY(!opened.effectsOffered);
-    QVERIFY(answer);
-    QCOMPARE(described(*answer), described(expected));
-}
+    void cancelledRealDialogGivesNothing()
+    {
+        QtDialogBackend backend;
+        QTimer::singleShot(0, [] {
+            if (QWidget *dialog = QApplication::activeModalWidget())
+                QTest::keyClick(dialog, Qt::Key_Escape);
+        });
+        QVERIFY(!backend.chooseFont({u"Arial"_s, 12, true, false, false, false}, nullptr));
+    }
 
-void TestQtDialogs::cancelledRealDialogGivesNothing()
-{
-    QtDialogBackend backend;
-    QTimer::singleShot(0, [] {
-        if (QWidget *dialog = QApplication::activeModalWidget())
-            QTest::keyClick(dialog, Qt::Key_Escape);
-    });
-    QVERIFY(!backend.chooseFont({u"Arial"_s, 12, true, false, false, false}, nullptr));
-}
-
-void TestQtDialogs::everyControlIsNamed()
-{
-    QtDialogBackend backend;
-    QStringList nameless{u"the dialog did not open"_s};
-    QTimer::singleShot(0, [&nameless] {
-        if (QWidget *dialog = QApplication::activeModalWidget()) {
-            nameless = Accessibility::namelessControls(dialog);
-            QTest::keyClick(dialog, Qt::Key_Escape);
-        }
-    });
-    backend.chooseFont({u"Arial"_s, 12, true, false, false, false}, nullptr);
-    QVERIFY2(nameless.isEmpty(), qPrintable(nameless.join(QLatin1Char('\n'))));
-}
-
-void TestQtDialogs::overwriteQuestion_data()
-{
-    QTest::addColumn<bool>("save");
-    QTest::addColumn<int>("flags");
-    QTest::addColumn<bool>("fileExists");
-    QTest::addColumn<bool>("asked");
-    QTest::newRow("save over a file, flag 2") << true << CMDialog1::OverwritePrompt << true << true;
-    QTest::newRow("save over a file, no flag") << true << 0 << true << false;
-    QTest::newRow("save over a file, other flags") << true << 1 << true << false;
-    QTest::newRow("save a new file, flag 2")
-        << true << CMDialog1::OverwritePrompt << false << false;
-    QTest::newRow("open a file, flag 2") << false << CMDialog1::OverwritePrompt << true << false;
-}
-
-// Qt's own file dialog, accepted on the proposed name: it asks before replacing a file
-// exactly when the flags say so, and the answer "Yes" gives the file back.
-void TestQtDialogs::overwriteQuestion()
-{
-    QFETCH(bool, save);
-    QFETCH(int, flags);
-    QFETCH(bool, fileExists);
-    QFETCH(bool, asked);
-    QTemporaryDir folder;
-    const QString path = folder.filePath(u"disque.eti"_s);
-    if (fileExists)
-        QVERIFY(writeBytes(path, "[Titre 1]\r\n"));
-    CMDialog1 dialog;
-    dialog.DialogTitle = u"Enregistrer Sous"_s;
-    dialog.Filter = u"Fichiers étiquette (*.ETI)|*.eti"_s;
-    dialog.FileName = path;
-    dialog.Flags = flags;
-
-    bool question = false;
-    QTimer::singleShot(0, [&question] {
-        auto *fileDialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
-        if (!fileDialog)
-            return;
-        // Qt asks from inside accept(): the question is answered by the next turn of the
-        // loop it runs.
-        QTimer::singleShot(0, [&question] {
-            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
-                question = true;
-                box->button(QMessageBox::Yes)->click();
+    void everyControlIsNamed()
+    {
+        QtDialogBackend backend;
+        QStringList nameless{u"the dialog did not open"_s};
+        QTimer::singleShot(0, [&nameless] {
+            if (QWidget *dialog = QApplication::activeModalWidget()) {
+                nameless = Accessibility::namelessControls(dialog);
+                QTest::keyClick(dialog, Qt::Key_Escape);
             }
         });
-        static_cast<QDialog *>(fileDialog)->accept();
-    });
-    QtDialogBackend backend;
-    const std::optional<QString> chosen = save ? backend.chooseFileToSave(dialog, nullptr)
-                                               : backend.chooseFileToOpen(dialog, nullptr);
-    QCOMPARE(question, asked);
-    QCOMPARE(chosen, std::optional<QString>(path));
-}
+        backend.chooseFont({u"Arial"_s, 12, true, false, false, false}, nullptr);
+        QVERIFY2(nameless.isEmpty(), qPrintable(nameless.join(QLatin1Char('\n'))));
+    }
 
-void TestQtDialogs::labelSurvivesTheDialogAndASave_data()
-{
-    QTest::addColumn<int>("zone");
-    QTest::addColumn<FontChoice>("font");
-    QTest::newRow("Arial 12 bold") << 1 << FontChoice{u"Arial"_s, 12, true, false, false, false};
-    QTest::newRow("Times New Roman 14 bold italic")
-        << 2 << FontChoice{u"Times New Roman"_s, 14, true, true, false, false};
-    QTest::newRow("MS Sans Serif 8.25")
-        << 3 << FontChoice{u"MS Sans Serif"_s, 8.25f, false, false, false, false};
-}
+    void overwriteQuestion_data()
+    {
+        QTest::addColumn<bool>("save");
+        QTest::addColumn<int>("flags");
+        QTest::addColumn<bool>("fileExists");
+        QTest::addColumn<bool>("asked");
+        QTest::newRow("save over a file, flag 2")
+            << true << CMDialog1::OverwritePrompt << true << true;
+        QTest::newRow("save over a file, no flag") << true << 0 << true << false;
+        QTest::newRow("save over a file, other flags") << true << 1 << true << false;
+        QTest::newRow("save a new file, flag 2")
+            << true << CMDialog1::OverwritePrompt << false << false;
+        QTest::newRow("open a file, flag 2")
+            << false << CMDialog1::OverwritePrompt << true << false;
+    }
 
-// A label opened, its font dialog accepted untouched and saved: the file is as it was.
-void TestQtDialogs::labelSurvivesTheDialogAndASave()
-{
-    QFETCH(int, zone);
-    QFETCH(FontChoice, font);
-    QTemporaryDir folder;
-    const QString path = folder.filePath(u"police.eti"_s);
-    LabelFile::Zones zones = startUpZones();
-    zones[std::size_t(zone - 1)].Caption = u"Sauvegarde"_s;
-    font.applyTo(zones[std::size_t(zone - 1)]);
-    const std::optional<QByteArray> original = LabelFile::encode(zones, u"AUCUN"_s);
-    QVERIFY(original && writeBytes(path, *original));
+    // Qt's own file dialog, accepted on the proposed name: it asks before replacing a file
+    // exactly when the flags say so, and the answer "Yes" gives the file back.
+    void overwriteQuestion()
+    {
+        QFETCH(bool, save);
+        QFETCH(int, flags);
+        QFETCH(bool, fileExists);
+        QFETCH(bool, asked);
+        QTemporaryDir folder;
+        const QString path = folder.filePath(u"disque.eti"_s);
+        if (fileExists)
+            QVERIFY(writeBytes(path, "[Titre 1]\r\n"));
+        CMDialog1 dialog;
+        dialog.DialogTitle = u"Enregistrer Sous"_s;
+        dialog.Filter = u"Fichiers étiquette (*.ETI)|*.eti"_s;
+        dialog.FileName = path;
+        dialog.Flags = flags;
 
-    Form1Harness h(path);
-    h.form->commonDialog().setBackend(std::make_unique<QtDialogBackend>());
-    h.clickZone(zone);
-    Opened opened;
-    answerFontDialog(UserAction::Nothing, opened);
-    h.button("Command1")->click();
-    QVERIFY(opened.seen);
-    QCOMPARE(h.zone(zone), zones[std::size_t(zone - 1)]);
+        bool question = false;
+        QTimer::singleShot(0, [&question] {
+            auto *fileDialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+            if (!fileDialog)
+                return;
+            // Qt asks from inside accept(): the question is answered by the next turn of the
+            // loop it runs.
+            QTimer::singleShot(0, [&question] {
+                if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+                    question = true;
+                    box->button(QMessageBox::Yes)->click();
+                }
+            });
+            static_cast<QDialog *>(fileDialog)->accept();
+        });
+        QtDialogBackend backend;
+        const std::optional<QString> chosen = save ? backend.chooseFileToSave(dialog, nullptr)
+                                                   : backend.chooseFileToOpen(dialog, nullptr);
+        QCOMPARE(question, asked);
+        QCOMPARE(chosen, std::optional<QString>(path));
+    }
 
-    h.action("Mnu_Enregistrer")->trigger();
-    QVERIFY(h.msgBoxes.allSeen());
-    QCOMPARE(fileBytes(path), *original);
-}
+    void labelSurvivesTheDialogAndASave_data()
+    {
+        QTest::addColumn<int>("zone");
+        QTest::addColumn<FontChoice>("font");
+        QTest::newRow("Arial 12 bold")
+            << 1 << FontChoice{u"Arial"_s, 12, true, false, false, false};
+        QTest::newRow("Times New Roman 14 bold italic")
+            << 2 << FontChoice{u"Times New Roman"_s, 14, true, true, false, false};
+        QTest::newRow("MS Sans Serif 8.25")
+            << 3 << FontChoice{u"MS Sans Serif"_s, 8.25f, false, false, false, false};
+    }
+
+    // A label opened, its font dialog accepted untouched and saved: the file is as it was.
+    void labelSurvivesTheDialogAndASave()
+    {
+        QFETCH(int, zone);
+        QFETCH(FontChoice, font);
+        QTemporaryDir folder;
+        const QString path = folder.filePath(u"police.eti"_s);
+        LabelFile::Zones zones = startUpZones();
+        zones[std::size_t(zone - 1)].Caption = u"Sauvegarde"_s;
+        font.applyTo(zones[std::size_t(zone - 1)]);
+        const std::optional<QByteArray> original = LabelFile::encode(zones, u"AUCUN"_s);
+        QVERIFY(original && writeBytes(path, *original));
+
+        Form1Harness h(path);
+        h.form->commonDialog().setBackend(std::make_unique<QtDialogBackend>());
+        h.clickZone(zone);
+        Opened opened;
+        answerFontDialog(UserAction::Nothing, opened);
+        h.button("Command1")->click();
+        QVERIFY(opened.seen);
+        QCOMPARE(h.zone(zone), zones[std::size_t(zone - 1)]);
+
+        h.action("Mnu_Enregistrer")->trigger();
+        QVERIFY(h.msgBoxes.allSeen());
+        QCOMPARE(fileBytes(path), *original);
+    }
+};
 
 QTEST_MAIN(TestQtDialogs)
 #include "tst_qtdialogs.moc"
