@@ -34,17 +34,13 @@ struct Form1Harness
                           Printer startPrinter = Printer())
         : printer(std::move(startPrinter))
     {
-        state.startUp(appPath, commandLine, QDir::currentPath());
-        form = std::make_unique<Form1>(state, printer);
-        dialogs = ScriptedDialogs::installInto(form->commonDialog());
+        start(appPath, commandLine);
     }
     // Started on the label file commandLine, whose load shows the message box shownAtLoad.
     Form1Harness(const QString &commandLine, const MsgBoxCall &shownAtLoad)
     {
-        state.startUp(QStringLiteral("/opt/korvalin"), commandLine, QDir::currentPath());
         msgBoxes.expect(shownAtLoad);
-        form = std::make_unique<Form1>(state, printer);
-        dialogs = ScriptedDialogs::installInto(form->commonDialog());
+        start(QStringLiteral("/opt/korvalin"), commandLine);
     }
     // Started with no label file, printing to the given printer.
     explicit Form1Harness(Printer startPrinter)
@@ -90,10 +86,7 @@ struct Form1Harness
     void runAnswering(const char *command, const ScriptedDialogs::Answer &answer) const
     {
         dialogs->answerNext(answer);
-        if (auto *commandButton = form->findChild<QAbstractButton *>(QLatin1String(command)))
-            commandButton->click();
-        else
-            action(command)->trigger();
+        runEntry(QLatin1String(command));
     }
 
     // The option button of an alignment: 0 left, 1 right, 2 centre.
@@ -128,6 +121,14 @@ struct Form1Harness
     MsgBoxRecorder msgBoxes; // before the window, whose load may show messages
     std::unique_ptr<Form1> form;
     ScriptedDialogs *dialogs = nullptr;
+
+private:
+    void start(const QString &appPath, const QString &commandLine)
+    {
+        state.startUp(appPath, commandLine, QDir::currentPath());
+        form = std::make_unique<Form1>(state, printer);
+        dialogs = ScriptedDialogs::installInto(form->commonDialog());
+    }
 };
 
 Q_DECLARE_METATYPE(ScriptedDialogs::Answer)
