@@ -1,12 +1,13 @@
 #include "windows/FolderTree.h"
 
-#include "label/Module1.h"
-
 #include <QDir>
+#include <QEvent>
 #include <QFileInfo>
 #include <QFileSystemModel>
 #include <QHeaderView>
+#include <QScrollBar>
 #include <QSortFilterProxyModel>
+#include <QTimer>
 
 // Keeps the drive's own root folder at the top of the tree and hides the folders beside
 // it, which belong to other drives.
@@ -45,12 +46,28 @@ FolderTree::FolderTree(QWidget *parent)
         hideColumn(column);
     header()->hide();
     setUniformRowHeights(true);
-    // The folders above the current one are read after it was selected; once they are in,
-    // the current folder has its final place and is brought into view.
-    connect(m_model, &QFileSystemModel::directoryLoaded, this, [this](const QString &path) {
-        if (m_folder == path || m_folder.startsWith(AddBackslash(path)))
-            scrollTo(currentIndex(), PositionAtCenter);
-    });
+    // The folders around the current one are read, then sorted, after it was selected: each
+    // batch moves it, so it is brought back into view until the user takes the tree over.
+    connect(m_driveOnly, &QAbstractItemModel::rowsInserted, this, &FolderTree::followCurrent);
+    connect(m_driveOnly, &QAbstractItemModel::layoutChanged, this, &FolderTree::followCurrent);
+    connect(verticalScrollBar(), &QScrollBar::sliderPressed, this,
+            [this] { m_followCurrent = false; });
+}
+
+void FolderTree::followCurrent()
+{
+    if (m_followCurrent)
+        QTimer::singleShot(0, this, [this] {
+            if (m_followCurrent)
+                scrollTo(currentIndex(), PositionAtCenter);
+        });
+}
+
+bool FolderTree::viewportEvent(QEvent *event)
+{
+    if (event->type() == QEvent::Wheel || event->type() == QEvent::MouseButtonPress)
+        m_followCurrent = false;
+    return QTreeView::viewportEvent(event);
 }
 
 void FolderTree::showDrive(const QString &rootPath, const QString &folder)
@@ -68,6 +85,7 @@ void FolderTree::setFolder(const QString &folder)
     if (folder == m_folder)
         return;
     m_folder = folder;
+    m_followCurrent = true;
     const QModelIndex shown = shownIndexOf(folder);
     if (shown.isValid()) {
         for (QModelIndex above = shown.parent(); above.isValid(); above = above.parent())
@@ -86,6 +104,7 @@ void FolderTree::currentChanged(const QModelIndex &current, const QModelIndex &p
     const QString path = m_model->filePath(m_driveOnly->mapToSource(current));
     if (path == m_folder)
         return;
+    m_followCurrent = false;
     m_folder = path;
     emit folderChanged(path);
 }

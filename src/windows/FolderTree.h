@@ -26,11 +26,14 @@ signals:
 
 protected:
     void currentChanged(const QModelIndex &current, const QModelIndex &previous) override;
+    bool viewportEvent(QEvent *event) override;
 
 private:
     QModelIndex shownIndexOf(const QString &path) const;
+    void followCurrent();
 
     QFileSystemModel *m_model = nullptr;
     DriveFolders *m_driveOnly = nullptr;
     QString m_folder;
+    bool m_followCurrent = false;
 };

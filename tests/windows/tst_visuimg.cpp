@@ -16,8 +16,10 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QStorageInfo>
 #include <QTemporaryDir>
+#include <QWheelEvent>
 
 using namespace Qt::StringLiterals;
 
@@ -305,6 +307,31 @@ private slots:
         QVERIFY(h.copy()->isEnabled());
         h.copy()->click();
         QCOMPARE(h.state.ViewerImagePath, tree->path(u"notes.TXT"_s));
+    }
+
+    // Among hundreds of folders read and sorted after it was chosen, the program's folder
+    // is brought into view, until the user scrolls the tree himself.
+    void currentFolderStaysInViewUntilTheUserScrolls()
+    {
+        for (int i = 0; i < 300; ++i)
+            QVERIFY(QDir(tree->dir.path()).mkdir(u"a%1"_s.arg(i, 3, 10, QLatin1Char('0'))));
+        ViewerHarness h(*tree);
+        FolderTree *folders = h.folders();
+        QTRY_COMPARE(folders->model()->rowCount(folders->currentIndex().parent()), 301);
+        const auto currentShown = [folders] {
+            return folders->viewport()->rect().contains(
+                folders->visualRect(folders->currentIndex()));
+        };
+        QTRY_VERIFY(currentShown());
+
+        QWheelEvent wheel(QPointF(10, 10), folders->viewport()->mapToGlobal(QPointF(10, 10)), {},
+                          {0, 120 * 5}, Qt::NoButton, {}, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(folders->viewport(), &wheel);
+        QVERIFY(!currentShown());
+        const int scrolled = folders->verticalScrollBar()->value();
+        emit folders->model()->layoutChanged(); // as when more folders come in
+        QTest::qWait(0);
+        QCOMPARE(folders->verticalScrollBar()->value(), scrolled);
     }
 
     void folderChangeClearsTheChoice()
