@@ -1,11 +1,11 @@
-#include "label/Module1.h"
+#include "cli/CommandLine.h"
+#include "label/ProgramState.h"
 #include "platform/LabelFonts.h"
 #include "platform/ProgramFiles.h"
-#include "platform/widgets/FrenchTranslations.h"
-#include "print/CommandLine.h"
 #include "print/Printer.h"
-#include "windows/Form1.h"
-#include "windows/WindowResources.h"
+#include "widgets/FrenchTranslations.h"
+#include "windows/main/MainWindow.h"
+#include "windows/shared/WindowResources.h"
 
 #include <QApplication>
 #include <QDir>
@@ -17,12 +17,12 @@ namespace {
 // The main window's road: the program runs until the window ends it.
 int runMainWindow(QApplication &app)
 {
-    Module1 state;
+    ProgramState state;
     // The help file and the folder the open dialog starts in are the program's own files.
     state.startUp(ProgramFiles::folder(QApplication::applicationDirPath()),
                   QApplication::arguments().value(1), QDir::currentPath());
     Printer printer;
-    Form1 window(state, printer);
+    MainWindow window(state, printer);
     window.show();
     // CUPS may be slow to name it, or not answer at all: the window does not wait.
     window.findDefaultPrinter();

@@ -217,17 +217,17 @@ std::optional<Content> decode(const QByteArray &bytes, const Zones &current)
     return content;
 }
 
-SaveResult save(const QString &path, const Zones &zones, Module1 &state)
+SaveResult save(const QString &path, const Zones &zones, ProgramState &state)
 {
-    if (state.IconFile.isEmpty())
-        state.IconFile = QLatin1String(NoIcon);
-    const QString refusal = refusalReason(zones, state.IconFile);
+    if (state.iconFile.isEmpty())
+        state.iconFile = QLatin1String(NoIcon);
+    const QString refusal = refusalReason(zones, state.iconFile);
     if (!refusal.isEmpty())
         return {false, refusal};
-    const std::optional<QByteArray> bytes = encode(zones, state.IconFile);
+    const std::optional<QByteArray> bytes = encode(zones, state.iconFile);
     if (!bytes || !SmallFile::write(path, *bytes))
         return {};
-    state.Modified = false;
+    state.modified = false;
     return {true, QString()};
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "label/Module1.h"
+#include "label/ProgramState.h"
 #include "label/TextZone.h"
 
 #include <QByteArray>
@@ -47,7 +47,7 @@ struct SaveResult
 
 // What the main window's Save does besides the message: an empty icon entry becomes
 // "AUCUN", the file is replaced only once fully written, and Modified is cleared.
-SaveResult save(const QString &path, const Zones &zones, Module1 &state);
+SaveResult save(const QString &path, const Zones &zones, ProgramState &state);
 
 // Reads and checks the whole file; nothing of the document is touched here.
 std::optional<Content> read(const QString &path, const Zones &current);

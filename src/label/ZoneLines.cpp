@@ -4,7 +4,7 @@
 
 namespace {
 
-bool splitZone(int zone, QString text, Module1::ZoneLines &lines, qint16 &count)
+bool splitZone(int zone, QString text, ProgramState::ZoneLines &lines, qint16 &count)
 {
     if (zone == 2)
         text = trimSpaces(text);
@@ -26,7 +26,7 @@ bool splitZone(int zone, QString text, Module1::ZoneLines &lines, qint16 &count)
 
 namespace ZoneLines {
 
-bool split(const std::array<TextZone, 3> &zones, Module1 &state)
+bool split(const std::array<TextZone, 3> &zones, ProgramState &state)
 {
     for (int zone = 1; zone <= 3; ++zone) {
         if (!splitZone(zone, zones[zone - 1].Caption, state.zoneLines(zone),

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "label/Module1.h"
+#include "label/ProgramState.h"
 #include "label/TextZone.h"
 
 #include <array>
@@ -15,7 +15,7 @@ inline constexpr int MaxLines = 15;
 // Fills state's line arrays and counts from the zones' texts. When a zone has more than
 // MaxLines lines, the lines already stored for it stay, its count and the later zones
 // keep their previous values, and the result is false.
-bool split(const std::array<TextZone, 3> &zones, Module1 &state);
+bool split(const std::array<TextZone, 3> &zones, ProgramState &state);
 
 QString tooManyLinesMessage();
 

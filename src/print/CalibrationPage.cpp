@@ -63,9 +63,9 @@ void drawLabel(PageSurface &surface, int position, const std::array<double, 4> &
     surface.printText(text);
 }
 
-PageDrawer calibrationDrawer(const Module1 &state)
+PageDrawer calibrationDrawer(const ProgramState &state)
 {
-    const std::array<double, 4> spacing = state.SheetSpacing;
+    const std::array<double, 4> spacing = state.sheetSpacing;
     return [spacing](PageCanvas &canvas) {
         // The rulers reach the paper's far edges; the printer leaves off what it cannot reach.
         const QPaintDevice *device = canvas.painter.device();
@@ -96,12 +96,12 @@ void draw(PageSurface &surface, const std::array<double, 4> &spacing, const QSiz
     surface.endDocument();
 }
 
-bool print(const Printer &printer, const Module1 &state)
+bool print(const Printer &printer, const ProgramState &state)
 {
     return printPage(printer, calibrationDrawer(state), JobTitle);
 }
 
-PdfFileResult writePdf(const QString &path, const Module1 &state)
+PdfFileResult writePdf(const QString &path, const ProgramState &state)
 {
     return writePdfFile(path, PageGeometry::a4Portrait(), calibrationDrawer(state));
 }

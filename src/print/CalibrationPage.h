@@ -1,6 +1,6 @@
 #pragma once
 
-#include "label/Module1.h"
+#include "label/ProgramState.h"
 #include "print/PageOutput.h"
 
 #include <QSizeF>
@@ -29,9 +29,9 @@ inline constexpr double CrossArmMm = 3;
 void draw(PageSurface &surface, const std::array<double, 4> &spacing, const QSizeF &rulersMm);
 
 // False on any printer error; nothing of the job is printed then.
-bool print(const Printer &printer, const Module1 &state);
+bool print(const Printer &printer, const ProgramState &state);
 
 // An A4 portrait page whose printable area is the whole page.
-PdfFileResult writePdf(const QString &path, const Module1 &state);
+PdfFileResult writePdf(const QString &path, const ProgramState &state);
 
 } // namespace CalibrationPage

@@ -40,11 +40,11 @@ double lineLeft(const ZonePlacement &place, qint16 alignment, double width)
     }
 }
 
-void drawZone(PageSurface &surface, Module1 &state, int zone, const TextZone &z,
+void drawZone(PageSurface &surface, ProgramState &state, int zone, const TextZone &z,
               const QPointF &origin, const QString &number)
 {
     const ZonePlacement &place = Placements[zone - 1];
-    Module1::ZoneLines &lines = state.zoneLines(zone);
+    ProgramState::ZoneLines &lines = state.zoneLines(zone);
     const int count = state.zoneLineCount(zone);
 
     surface.setScaleMillimetres();
@@ -71,15 +71,15 @@ void drawZone(PageSurface &surface, Module1 &state, int zone, const TextZone &z,
 
 namespace LabelDrawing {
 
-void drawLabel(PageSurface &surface, Module1 &state, const LabelArtwork &artwork,
+void drawLabel(PageSurface &surface, ProgramState &state, const LabelArtwork &artwork,
                const QPointF &origin, const QString &number)
 {
     surface.setScaleMillimetres();
-    if (state.PrintFrame) {
+    if (state.printFrame) {
         surface.setLineStyle(PageSurface::LineStyle::Solid);
         drawRectangle(surface, LabelOutline::frame(origin));
     }
-    if (state.PrintCutMarks) {
+    if (state.printCutOutline) {
         surface.setLineStyle(PageSurface::LineStyle::DashDot);
         drawRectangle(surface, LabelOutline::cutOutline(origin));
     }

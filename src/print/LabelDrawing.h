@@ -1,6 +1,6 @@
 #pragma once
 
-#include "label/Module1.h"
+#include "label/ProgramState.h"
 #include "print/LabelArtwork.h"
 #include "print/PageSurface.h"
 
@@ -9,7 +9,7 @@
 namespace LabelDrawing {
 
 // number, when not empty, follows the last line of zone 3 (" 3" or " 3/5").
-void drawLabel(PageSurface &surface, Module1 &state, const LabelArtwork &artwork,
+void drawLabel(PageSurface &surface, ProgramState &state, const LabelArtwork &artwork,
                const QPointF &origin, const QString &number = QString());
 
 } // namespace LabelDrawing

@@ -8,7 +8,7 @@ namespace {
 
 const QString JobTitle = QStringLiteral("Korvalin");
 
-PageDrawer labelPageDrawer(Module1 &state, const LabelArtwork &artwork)
+PageDrawer labelPageDrawer(ProgramState &state, const LabelArtwork &artwork)
 {
     return [&state, &artwork](PageCanvas &canvas) {
         PainterSurface surface(canvas.painter, canvas.dotsPerMm, canvas.printableOrigin);
@@ -16,23 +16,23 @@ PageDrawer labelPageDrawer(Module1 &state, const LabelArtwork &artwork)
     };
 }
 
-bool isEmptyRun(const Module1 &state)
+bool isEmptyRun(const ProgramState &state)
 {
-    return state.PrintSingleMode != 1 && state.CopyCount <= 0;
+    return state.printSingleMode != 1 && state.copyCount <= 0;
 }
 
 } // namespace
 
 namespace LabelOutput {
 
-bool print(const Printer &printer, Module1 &state, const LabelArtwork &artwork)
+bool print(const Printer &printer, ProgramState &state, const LabelArtwork &artwork)
 {
     if (isEmptyRun(state))
         return true;
     return printPage(printer, labelPageDrawer(state, artwork), JobTitle);
 }
 
-PdfFileResult writePdf(const QString &path, Module1 &state, const LabelArtwork &artwork)
+PdfFileResult writePdf(const QString &path, ProgramState &state, const LabelArtwork &artwork)
 {
     return writePdfFile(path, PageGeometry::a4Portrait(), labelPageDrawer(state, artwork));
 }

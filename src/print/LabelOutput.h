@@ -1,6 +1,6 @@
 #pragma once
 
-#include "label/Module1.h"
+#include "label/ProgramState.h"
 #include "print/LabelArtwork.h"
 #include "print/PageOutput.h"
 
@@ -12,9 +12,9 @@ namespace LabelOutput {
 
 // False on any printer error; nothing of the job is printed then. A run of no labels
 // sends no page.
-bool print(const Printer &printer, Module1 &state, const LabelArtwork &artwork);
+bool print(const Printer &printer, ProgramState &state, const LabelArtwork &artwork);
 
 // An A4 portrait page whose printable area is the whole page.
-PdfFileResult writePdf(const QString &path, Module1 &state, const LabelArtwork &artwork);
+PdfFileResult writePdf(const QString &path, ProgramState &state, const LabelArtwork &artwork);
 
 } // namespace LabelOutput

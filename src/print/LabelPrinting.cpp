@@ -8,55 +8,55 @@
 
 namespace {
 
-QPointF origins(const Module1 &state)
+QPointF origins(const ProgramState &state)
 {
-    return {state.LabelOrigins[0], state.LabelOrigins[1]};
+    return {state.labelOrigin[0], state.labelOrigin[1]};
 }
 
 } // namespace
 
 namespace LabelPrinting {
 
-bool drawSingleLabel(PageSurface &surface, Module1 &state, const LabelArtwork &artwork)
+bool drawSingleLabel(PageSurface &surface, ProgramState &state, const LabelArtwork &artwork)
 {
     LabelDrawing::drawLabel(surface, state, artwork, origins(state));
     surface.endDocument();
     return true;
 }
 
-bool drawRun(PageSurface &surface, Module1 &state, const LabelArtwork &artwork)
+bool drawRun(PageSurface &surface, ProgramState &state, const LabelArtwork &artwork)
 {
     surface.setScaleMillimetres();
-    for (int n = state.StartLabel; n < state.StartLabel + state.CopyCount; ++n) {
+    for (int n = state.startPosition; n < state.startPosition + state.copyCount; ++n) {
         // Positions past the sheet reuse the origin of the last one inside it.
         if (n >= 1 && n <= SheetGeometry::Positions) {
-            const QPointF origin = SheetGeometry::labelOrigin(n, state.SheetSpacing);
-            state.LabelOrigins = {origin.x(), origin.y()};
+            const QPointF origin = SheetGeometry::labelOrigin(n, state.sheetSpacing);
+            state.labelOrigin = {origin.x(), origin.y()};
         }
         LabelDrawing::drawLabel(surface, state, artwork, origins(state),
-                                state.AutoIncrement ? numberSuffix(state) : QString());
+                                state.autoNumbering ? numberSuffix(state) : QString());
         // The disk number counts in 16 bits: one past the largest is a printer error.
-        if (state.DiskNumber == std::numeric_limits<qint16>::max()) {
+        if (state.nextDiskNumber == std::numeric_limits<qint16>::max()) {
             surface.cancelDocument();
             return false;
         }
-        ++state.DiskNumber;
+        ++state.nextDiskNumber;
     }
     surface.endDocument();
     return true;
 }
 
-bool drawPrintPage(PageSurface &surface, Module1 &state, const LabelArtwork &artwork)
+bool drawPrintPage(PageSurface &surface, ProgramState &state, const LabelArtwork &artwork)
 {
-    return state.PrintSingleMode == 1 ? drawSingleLabel(surface, state, artwork)
+    return state.printSingleMode == 1 ? drawSingleLabel(surface, state, artwork)
                                       : drawRun(surface, state, artwork);
 }
 
-QString numberSuffix(const Module1 &state)
+QString numberSuffix(const ProgramState &state)
 {
-    QString suffix = QLatin1Char(' ') + NumberText::plain(double(state.DiskNumber));
-    if (state.NumberingStyle == 2)
-        suffix += QLatin1Char('/') + NumberText::plain(double(state.CopyCount));
+    QString suffix = QLatin1Char(' ') + NumberText::plain(double(state.nextDiskNumber));
+    if (state.numberingStyle == 2)
+        suffix += QLatin1Char('/') + NumberText::plain(double(state.copyCount));
     return suffix;
 }
 

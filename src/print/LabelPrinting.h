@@ -1,6 +1,6 @@
 #pragma once
 
-#include "label/Module1.h"
+#include "label/ProgramState.h"
 #include "print/LabelArtwork.h"
 #include "print/PageSurface.h"
 
@@ -10,14 +10,14 @@ namespace LabelPrinting {
 
 // Both draw the whole page and end the document; on an error they cancel it instead
 // and return false, leaving what was done to DiskNumber.
-bool drawSingleLabel(PageSurface &surface, Module1 &state, const LabelArtwork &artwork);
-bool drawRun(PageSurface &surface, Module1 &state, const LabelArtwork &artwork);
+bool drawSingleLabel(PageSurface &surface, ProgramState &state, const LabelArtwork &artwork);
+bool drawRun(PageSurface &surface, ProgramState &state, const LabelArtwork &artwork);
 
 // Whichever of the two PrintSingleMode asks for.
-bool drawPrintPage(PageSurface &surface, Module1 &state, const LabelArtwork &artwork);
+bool drawPrintPage(PageSurface &surface, ProgramState &state, const LabelArtwork &artwork);
 
 // What follows zone 3 on the next label of a run: " 7" or " 7/10".
-QString numberSuffix(const Module1 &state);
+QString numberSuffix(const ProgramState &state);
 
 QString printerErrorMessage();
 

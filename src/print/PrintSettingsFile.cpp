@@ -27,26 +27,26 @@ QString truthField(bool value)
 
 namespace PrintSettingsFile {
 
-Layout Layout::of(const Module1 &state)
+Layout Layout::of(const ProgramState &state)
 {
-    return {state.SheetSpacing, state.PrintFrame, state.PrintCutMarks};
+    return {state.sheetSpacing, state.printFrame, state.printCutOutline};
 }
 
-void Layout::applyTo(Module1 &state) const
+void Layout::applyTo(ProgramState &state) const
 {
-    state.SheetSpacing = SheetSpacing;
-    state.PrintFrame = PrintFrame;
-    state.PrintCutMarks = PrintCutMarks;
+    state.sheetSpacing = sheetSpacing;
+    state.printFrame = printFrame;
+    state.printCutOutline = printCutOutline;
 }
 
 QByteArray encode(const Layout &layout)
 {
     QStringList distances;
     for (Spacing s : FileOrder)
-        distances.append(NumberText::plain(layout.SheetSpacing[s]));
+        distances.append(NumberText::plain(layout.sheetSpacing[s]));
     const QString text = distances.join(QLatin1Char(',')) + QStringLiteral("\r\n") +
-                         truthField(layout.PrintFrame) + QLatin1Char(',') +
-                         truthField(layout.PrintCutMarks) + QStringLiteral("\r\n");
+                         truthField(layout.printFrame) + QLatin1Char(',') +
+                         truthField(layout.printCutOutline) + QStringLiteral("\r\n");
     return text.toLatin1();
 }
 
@@ -58,15 +58,15 @@ std::optional<Layout> decode(const QByteArray &bytes)
         const std::optional<double> value = reader.number();
         if (!value)
             return std::nullopt;
-        layout.SheetSpacing[s] = *value;
+        layout.sheetSpacing[s] = *value;
     }
     const QLatin1String trueWord("#TRUE#"), falseWord("#FALSE#");
     const std::optional<bool> frame = reader.truth(trueWord, falseWord);
     const std::optional<bool> cutMarks = reader.truth(trueWord, falseWord);
     if (!frame || !cutMarks)
         return std::nullopt;
-    layout.PrintFrame = *frame;
-    layout.PrintCutMarks = *cutMarks;
+    layout.printFrame = *frame;
+    layout.printCutOutline = *cutMarks;
     return layout;
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "label/Module1.h"
+#include "label/ProgramState.h"
 
 #include <QByteArray>
 #include <QString>
@@ -15,12 +15,12 @@ namespace PrintSettingsFile {
 
 struct Layout
 {
-    std::array<double, 4> SheetSpacing{10, 4, 4, 10}; // left, top, row gap, column gap
-    bool PrintFrame = true;
-    bool PrintCutMarks = true;
+    std::array<double, 4> sheetSpacing{10, 4, 4, 10}; // left, top, row gap, column gap
+    bool printFrame = true;
+    bool printCutOutline = true;
 
-    static Layout of(const Module1 &state);
-    void applyTo(Module1 &state) const;
+    static Layout of(const ProgramState &state);
+    void applyTo(ProgramState &state) const;
 };
 
 QByteArray encode(const Layout &layout);

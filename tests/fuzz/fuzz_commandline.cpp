@@ -1,6 +1,6 @@
+#include "cli/CommandLine.h"
 #include "label/LabelFile.h"
 #include "label/SmallFile.h"
-#include "print/CommandLine.h"
 #include "print/PrintSettingsFile.h"
 
 #include <QDir>

@@ -15,8 +15,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         return 0;
     const std::optional<PrintSettingsFile::Layout> second =
         PrintSettingsFile::decode(PrintSettingsFile::encode(*first));
-    if (!second || second->SheetSpacing != first->SheetSpacing ||
-        second->PrintFrame != first->PrintFrame || second->PrintCutMarks != first->PrintCutMarks)
+    if (!second || second->sheetSpacing != first->sheetSpacing ||
+        second->printFrame != first->printFrame ||
+        second->printCutOutline != first->printCutOutline)
         std::abort();
     return 0;
 }

@@ -81,12 +81,12 @@ void compareStored(const TextZone &actual, const TextZone &expected)
 }
 
 // A failed save must leave the document modified and the previous file as it was.
-void verifySaveFailsKeeping(const QString &path, const Zones &zones, Module1 &state,
+void verifySaveFailsKeeping(const QString &path, const Zones &zones, ProgramState &state,
                             const QString &previousFile)
 {
-    state.Modified = true;
+    state.modified = true;
     QVERIFY(!LabelFile::save(path, zones, state));
-    QVERIFY(state.Modified);
+    QVERIFY(state.modified);
     QCOMPARE(fileBytes(previousFile), oldContent);
 }
 
@@ -306,8 +306,8 @@ private Q_SLOTS:
         QTemporaryDir dir;
         const QString path = dir.filePath(u"ancien.eti"_s);
         QVERIFY(writeBytes(path, oldContent));
-        Module1 state;
-        state.IconFile = iconFile;
+        ProgramState state;
+        state.iconFile = iconFile;
         verifySaveFailsKeeping(path, zones, state, path);
     }
 
@@ -357,8 +357,8 @@ private Q_SLOTS:
         QCOMPARE(LabelFile::encode(zones, iconFile).has_value(), reason.isEmpty());
 
         QTemporaryDir dir;
-        Module1 state;
-        state.IconFile = iconFile;
+        ProgramState state;
+        state.iconFile = iconFile;
         const LabelFile::SaveResult saved = LabelFile::save(dir.filePath(u"a.eti"_s), zones, state);
         QCOMPARE(saved.saved, reason.isEmpty());
         QCOMPARE(saved.refusal, reason);
@@ -403,11 +403,11 @@ private Q_SLOTS:
     {
         QTemporaryDir dir;
         const QString path = dir.filePath(u"nouveau.eti"_s);
-        Module1 state;
-        state.Modified = true;
+        ProgramState state;
+        state.modified = true;
         QVERIFY(LabelFile::save(path, exampleZones(), state));
-        QCOMPARE(state.IconFile, noIcon);
-        QVERIFY(!state.Modified);
+        QCOMPARE(state.iconFile, noIcon);
+        QVERIFY(!state.modified);
         QCOMPARE(fileBytes(path), exampleFile());
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{u"nouveau.eti"_s});
     }
@@ -427,7 +427,7 @@ private Q_SLOTS:
         const QString previous = dir.filePath(u"ancien.eti"_s);
         QVERIFY(writeBytes(previous, oldContent));
         QVERIFY(QDir(dir.path()).mkdir(u"dossier"_s));
-        Module1 state;
+        ProgramState state;
         verifySaveFailsKeeping(dir.filePath(relativePath), exampleZones(), state, previous);
         if (QTest::currentTestFailed())
             return;
@@ -469,10 +469,10 @@ private Q_SLOTS:
         const Zones zones = zonesOfSize(size);
         const QByteArray expected = *LabelFile::encode(zones, noIcon);
         QCOMPARE(expected.size(), size);
-        Module1 state;
-        state.Modified = true;
+        ProgramState state;
+        state.modified = true;
         QCOMPARE(LabelFile::save(path, zones, state).saved, fits);
-        QCOMPARE(state.Modified, !fits);
+        QCOMPARE(state.modified, !fits);
         QCOMPARE(fileBytes(path), fits ? expected : old);
         QCOMPARE(disk.files(), QStringList{u"etiquette.eti"_s});
     }
@@ -499,7 +499,7 @@ private Q_SLOTS:
         const QString path = dir.filePath(u"etiquette.eti"_s);
         QVERIFY(writeBytes(path, oldContent));
         const Zones zones = zonesOfSize(size);
-        Module1 state;
+        ProgramState state;
         {
             const SmallFile::ScopedWriteFailure failure(step);
             verifySaveFailsKeeping(path, zones, state, path);
@@ -520,7 +520,7 @@ private Q_SLOTS:
         QTemporaryDir dir;
         const QString path = dir.filePath(u"etiquette.eti"_s);
         const QString otherName = dir.filePath(u"autre-nom.eti"_s);
-        Module1 state;
+        ProgramState state;
         QVERIFY(LabelFile::save(path, exampleZones(), state));
         const QByteArray first = fileBytes(path);
         QCOMPARE(
@@ -549,7 +549,7 @@ private Q_SLOTS:
         const QString link = dir.filePath(u"lien.eti"_s);
         QVERIFY(writeBytes(target, oldContent));
         QVERIFY(QFile::link(target, link));
-        Module1 state;
+        ProgramState state;
         QVERIFY(LabelFile::save(link, exampleZones(), state));
         QVERIFY(QFileInfo(link).isSymLink());
         QCOMPARE(fileBytes(target), exampleFile());
@@ -576,10 +576,10 @@ private Q_SLOTS:
             reader = std::make_unique<FifoReader>(path);
             QVERIFY(reader->isOpen());
         }
-        Module1 state;
-        state.Modified = true;
+        ProgramState state;
+        state.modified = true;
         QVERIFY(!LabelFile::save(path, exampleZones(), state));
-        QVERIFY(state.Modified);
+        QVERIFY(state.modified);
         QVERIFY(isSpecialFile(kind, path));
         if (reader)
             QVERIFY(reader->readAvailable().isEmpty());

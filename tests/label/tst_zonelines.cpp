@@ -60,7 +60,7 @@ private Q_SLOTS:
         QFETCH(QString, text);
         QFETCH(QStringList, lines);
 
-        Module1 state;
+        ProgramState state;
         QVERIFY(ZoneLines::split(zonesWithText(zone, text), state));
         QCOMPARE(state.zoneLineCount(zone), qint16(lines.size()));
         for (int i = 0; i < lines.size(); ++i)
@@ -73,7 +73,7 @@ private Q_SLOTS:
 
     void tooManyLinesKeepsEarlierValues()
     {
-        Module1 state;
+        ProgramState state;
         std::array<TextZone, 3> zones = zonesWithText(1, u"un"_s);
         zones[1].Caption = u"deux\r\ntrois"_s;
         zones[2].Caption = u"quatre"_s;
@@ -85,13 +85,13 @@ private Q_SLOTS:
         zones[2].Caption = u"six"_s;
         QVERIFY(!ZoneLines::split(zones, state));
 
-        QCOMPARE(state.Zone1LineCount, qint16(1));
-        QCOMPARE(state.Zone1Lines[1], u"cinq"_s);
-        QCOMPARE(state.Zone2LineCount, qint16(2));
-        QCOMPARE(state.Zone2Lines[1], u"n\r"_s);
-        QCOMPARE(state.Zone2Lines[15], u"\nn\r"_s);
-        QCOMPARE(state.Zone3LineCount, qint16(1));
-        QCOMPARE(state.Zone3Lines[1], u"quatre"_s);
+        QCOMPARE(state.zone1LineCount, qint16(1));
+        QCOMPARE(state.zone1Lines[1], u"cinq"_s);
+        QCOMPARE(state.zone2LineCount, qint16(2));
+        QCOMPARE(state.zone2Lines[1], u"n\r"_s);
+        QCOMPARE(state.zone2Lines[15], u"\nn\r"_s);
+        QCOMPARE(state.zone3LineCount, qint16(1));
+        QCOMPARE(state.zone3Lines[1], u"quatre"_s);
     }
 };
 

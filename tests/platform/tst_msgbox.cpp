@@ -1,4 +1,4 @@
-#include "platform/widgets/MsgBox.h"
+#include "widgets/MsgBox.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "print/CommandLine.h"
+#include "cli/CommandLine.h"
 
 #include <QString>
 #include <QStringList>

@@ -133,7 +133,7 @@ private Q_SLOTS:
         QFETCH(QByteArray, settingsFile);
         QFETCH(Spacing, spacing);
 
-        Module1 state;
+        ProgramState state;
         state.startUp(QString(), QString(), m_dir.path());
         if (!settingsFile.isEmpty()) {
             const std::optional<PrintSettingsFile::Layout> layout =
@@ -141,7 +141,7 @@ private Q_SLOTS:
             QVERIFY(layout);
             layout->applyTo(state);
         }
-        QCOMPARE(state.SheetSpacing, spacing);
+        QCOMPARE(state.sheetSpacing, spacing);
         const QString pdf = m_dir.filePath(u"distances.pdf"_s);
         QCOMPARE(CalibrationPage::writePdf(pdf, state), PdfFileResult::Written);
         const PageScan page(pdf);
@@ -256,8 +256,8 @@ private Q_SLOTS:
         QVERIFY2(m_cups.start(), qPrintable(m_cups.errorString()));
         const QMarginsF marginsPt(30, 45, 20, 50);
         QVERIFY(!m_cups.addPdfQueueWithA4Margins(u"Marges"_s, marginsPt).isEmpty());
-        Module1 state;
-        state.SheetSpacing = {12, 8, 4, 10};
+        ProgramState state;
+        state.sheetSpacing = {12, 8, 4, 10};
         QVERIFY(CalibrationPage::print(Printer(u"Marges"_s), state));
         const QString output = m_cups.waitForOutput(u"Marges"_s);
         QVERIFY(!output.isEmpty());
@@ -282,7 +282,7 @@ private Q_SLOTS:
 
     void unwritablePdfIsReported()
     {
-        Module1 state;
+        ProgramState state;
         const QString inMissingFolder = m_dir.filePath(u"absent/page.pdf"_s);
         QCOMPARE(CalibrationPage::writePdf(inMissingFolder, state), PdfFileResult::WriteFailed);
         QVERIFY(!QFile::exists(inMissingFolder));
@@ -369,8 +369,8 @@ private Q_SLOTS:
 private:
     QString writeCalibrationPdf(const QString &name, const Spacing &spacing)
     {
-        Module1 state;
-        state.SheetSpacing = spacing;
+        ProgramState state;
+        state.sheetSpacing = spacing;
         const QString pdf = m_dir.filePath(name);
         return CalibrationPage::writePdf(pdf, state) == PdfFileResult::Written ? pdf : QString();
     }

@@ -5,8 +5,8 @@
 #include "SpecialFiles.h"
 #include "TestFiles.h"
 
+#include "cli/CommandLine.h"
 #include "label/LabelFile.h"
-#include "print/CommandLine.h"
 
 #include <QFile>
 #include <QFontMetricsF>

@@ -15,7 +15,7 @@ namespace {
 // page it is drawn on.
 struct Fixture
 {
-    Module1 state;
+    ProgramState state;
     LabelArtwork artwork;
     RecordingSurface surface;
 
@@ -41,8 +41,8 @@ struct Fixture
     // One label, printed alone with its corner at origin.
     void placeSingle(std::array<double, 2> origin)
     {
-        state.PrintSingleMode = 1;
-        state.LabelOrigins = origin;
+        state.printSingleMode = 1;
+        state.labelOrigin = origin;
     }
 };
 
@@ -124,8 +124,8 @@ private Q_SLOTS:
         QFETCH(bool, frame);
         QFETCH(bool, cutMarks);
         Fixture f;
-        f.state.PrintFrame = frame;
-        f.state.PrintCutMarks = cutMarks;
+        f.state.printFrame = frame;
+        f.state.printCutOutline = cutMarks;
         f.placeSingle({10, 4});
         QVERIFY(f.drawPage());
         QCOMPARE(f.surface.ended, 1);
@@ -243,7 +243,7 @@ private Q_SLOTS:
         z.FontStrikethru = true;
         z.ForeColor = 255;
         f.setZoneText(2, u"Documents"_s);
-        f.state.PrintSingleMode = 1;
+        f.state.printSingleMode = 1;
         QVERIFY(f.drawPage());
         const RecordingSurface::Text &t = f.surface.texts[1];
         QCOMPARE(t.text, u"Documents"_s);
@@ -274,15 +274,15 @@ private Q_SLOTS:
         QFETCH(int, count);
         QFETCH(QList<QPointF>, origins);
         Fixture f;
-        f.state.PrintFrame = false;
-        f.state.StartLabel = qint16(start);
-        f.state.CopyCount = qint16(count);
+        f.state.printFrame = false;
+        f.state.startPosition = qint16(start);
+        f.state.copyCount = qint16(count);
         QVERIFY(f.drawPage());
         QCOMPARE(f.surface.ended, 1);
         QCOMPARE(f.surface.lines.size(), 4 * origins.size());
         for (int i = 0; i < origins.size(); ++i)
             QCOMPARE(f.surface.lines[4 * i].from, origins[i]);
-        QCOMPARE(f.state.DiskNumber, qint16(1 + count));
+        QCOMPARE(f.state.nextDiskNumber, qint16(1 + count));
     }
 
     void numbering_data()
@@ -323,27 +323,27 @@ private Q_SLOTS:
         QFETCH(int, firstNumber);
         QFETCH(int, count);
         Fixture f(3, zone3);
-        f.state.AutoIncrement = autoIncrement;
-        f.state.NumberingStyle = qint16(style);
-        f.state.DiskNumber = qint16(firstNumber);
-        f.state.CopyCount = qint16(count);
-        f.state.StartLabel = 1;
+        f.state.autoNumbering = autoIncrement;
+        f.state.numberingStyle = qint16(style);
+        f.state.nextDiskNumber = qint16(firstNumber);
+        f.state.copyCount = qint16(count);
+        f.state.startPosition = 1;
         QVERIFY(f.drawPage());
         QTEST(printed(f.surface), "zone3Texts");
-        QTEST(int(f.state.DiskNumber), "numberAfter");
+        QTEST(int(f.state.nextDiskNumber), "numberAfter");
     }
 
     void diskNumberOverflowCancels()
     {
         Fixture f(3, u"Disque"_s);
-        f.state.AutoIncrement = true;
-        f.state.NumberingStyle = 1;
-        f.state.DiskNumber = 32766;
-        f.state.CopyCount = 3;
+        f.state.autoNumbering = true;
+        f.state.numberingStyle = 1;
+        f.state.nextDiskNumber = 32766;
+        f.state.copyCount = 3;
         QVERIFY(!f.drawPage());
         QCOMPARE(f.surface.cancelled, 1);
         QCOMPARE(f.surface.ended, 0);
-        QCOMPARE(f.state.DiskNumber, qint16(32767));
+        QCOMPARE(f.state.nextDiskNumber, qint16(32767));
         QCOMPARE(printed(f.surface), (QStringList{u"Disque 32766"_s, u"Disque 32767"_s}));
     }
 };

@@ -58,9 +58,9 @@ private Q_SLOTS:
         QVERIFY(PrintSettingsFile::write(path, layout));
         const std::optional<Layout> back = PrintSettingsFile::read(path);
         QVERIFY(back);
-        QCOMPARE(back->SheetSpacing, spacing);
-        QCOMPARE(back->PrintFrame, frame);
-        QCOMPARE(back->PrintCutMarks, cutMarks);
+        QCOMPARE(back->sheetSpacing, spacing);
+        QCOMPARE(back->printFrame, frame);
+        QCOMPARE(back->printCutOutline, cutMarks);
     }
 
     void read_data()
@@ -92,9 +92,9 @@ private Q_SLOTS:
         QFETCH(QByteArray, bytes);
         const std::optional<Layout> layout = PrintSettingsFile::decode(bytes);
         QVERIFY(layout);
-        QTEST(layout->SheetSpacing, "spacing");
-        QTEST(layout->PrintFrame, "frame");
-        QTEST(layout->PrintCutMarks, "cutMarks");
+        QTEST(layout->sheetSpacing, "spacing");
+        QTEST(layout->printFrame, "frame");
+        QTEST(layout->printCutOutline, "cutMarks");
     }
 
     void unreadable_data()
@@ -194,16 +194,16 @@ private Q_SLOTS:
 
     void appliesOnlyTheLayout()
     {
-        Module1 state;
-        state.CopyCount = 4;
-        state.DiskNumber = 7;
+        ProgramState state;
+        state.copyCount = 4;
+        state.nextDiskNumber = 7;
         Layout{{1, 2, 3, 4}, false, false}.applyTo(state);
-        QCOMPARE(state.SheetSpacing, (Spacing{1, 2, 3, 4}));
-        QVERIFY(!state.PrintFrame);
-        QVERIFY(!state.PrintCutMarks);
-        QCOMPARE(state.CopyCount, qint16(4));
-        QCOMPARE(state.DiskNumber, qint16(7));
-        QCOMPARE(Layout::of(state).SheetSpacing, state.SheetSpacing);
+        QCOMPARE(state.sheetSpacing, (Spacing{1, 2, 3, 4}));
+        QVERIFY(!state.printFrame);
+        QVERIFY(!state.printCutOutline);
+        QCOMPARE(state.copyCount, qint16(4));
+        QCOMPARE(state.nextDiskNumber, qint16(7));
+        QCOMPARE(Layout::of(state).sheetSpacing, state.sheetSpacing);
     }
 };
 

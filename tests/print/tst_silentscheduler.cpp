@@ -5,7 +5,7 @@
 #include "TestFiles.h"
 
 #include "label/LabelFile.h"
-#include "print/OrImp.h"
+#include "print/OrientationSwitch.h"
 #include "print/PageOutput.h"
 #include "print/Printer.h"
 #include "print/PrinterSetup.h"
@@ -52,12 +52,12 @@ private slots:
 
     void switchGivesUp()
     {
-        qint16 PrinterOrientation = 0;
+        qint16 orientation = 0;
         QTest::ignoreMessage(QtWarningMsg, noAnswer);
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression(u"could not be changed"_s));
-        QCOMPARE(OrImp::SetOrientationLandscape(PrinterOrientation, Printer(u"Bureau"_s)),
-                 OrImp::SwitchResult::Refused);
-        QCOMPARE(PrinterOrientation, qint16(2));
+        QCOMPARE(OrientationSwitch::switchToLandscape(orientation, Printer(u"Bureau"_s)),
+                 OrientationSwitch::SwitchResult::Refused);
+        QCOMPARE(orientation, qint16(2));
     }
 
     void commandLinePrintFails_data()

@@ -29,7 +29,7 @@ struct Printed
 // Prints one label whose zone 1 holds text, the other zones empty, on a counting page.
 Printed printZone1(const QString &text, float pointSize, qint16 alignment)
 {
-    Module1 state;
+    ProgramState state;
     LabelArtwork artwork;
     artwork.zones = startUpZones();
     artwork.zones[0].Caption = text;
@@ -39,8 +39,8 @@ Printed printZone1(const QString &text, float pointSize, qint16 alignment)
     artwork.zones[2].Caption.clear();
     if (!ZoneLines::split(artwork.zones, state))
         return {};
-    state.PrintSingleMode = 1;
-    state.LabelOrigins = {LabelOrigin.x(), LabelOrigin.y()};
+    state.printSingleMode = 1;
+    state.labelOrigin = {LabelOrigin.x(), LabelOrigin.y()};
 
     CountingPaintDevice page;
     QPainter painter(&page);
@@ -143,12 +143,12 @@ private slots:
 
     void textAreaIsTheLabel()
     {
-        Module1 state;
+        ProgramState state;
         LabelArtwork artwork;
         artwork.zones = startUpZones();
         QVERIFY(ZoneLines::split(artwork.zones, state));
-        state.PrintSingleMode = 1;
-        state.LabelOrigins = {LabelOrigin.x(), LabelOrigin.y()};
+        state.printSingleMode = 1;
+        state.labelOrigin = {LabelOrigin.x(), LabelOrigin.y()};
         RecordingSurface surface;
         QVERIFY(LabelPrinting::drawPrintPage(surface, state, artwork));
         QCOMPARE(surface.textArea, QRectF(LabelOrigin, QSizeF(SheetGeometry::LabelWidth,

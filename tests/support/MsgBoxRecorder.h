@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/widgets/MsgBox.h"
+#include "widgets/MsgBox.h"
 
 #include <QList>
 

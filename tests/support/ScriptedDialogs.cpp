@@ -2,7 +2,7 @@
 
 #include <QTest>
 
-ScriptedDialogs *ScriptedDialogs::installInto(CMDialog1 &dialog)
+ScriptedDialogs *ScriptedDialogs::installInto(CommonDialog &dialog)
 {
     auto backend = std::make_unique<ScriptedDialogs>();
     ScriptedDialogs *raw = backend.get();
@@ -26,7 +26,7 @@ template <typename T> std::optional<T> ScriptedDialogs::next()
     return std::get<T>(answer);
 }
 
-std::optional<QString> ScriptedDialogs::chooseFile(Kind kind, const CMDialog1 &dialog)
+std::optional<QString> ScriptedDialogs::chooseFile(Kind kind, const CommonDialog &dialog)
 {
     Shown shown;
     shown.kind = kind;
@@ -41,12 +41,12 @@ std::optional<QString> ScriptedDialogs::chooseFile(Kind kind, const CMDialog1 &d
     return next<QString>();
 }
 
-std::optional<QString> ScriptedDialogs::chooseFileToOpen(const CMDialog1 &dialog, QWidget *)
+std::optional<QString> ScriptedDialogs::chooseFileToOpen(const CommonDialog &dialog, QWidget *)
 {
     return chooseFile(Kind::Open, dialog);
 }
 
-std::optional<QString> ScriptedDialogs::chooseFileToSave(const CMDialog1 &dialog, QWidget *)
+std::optional<QString> ScriptedDialogs::chooseFileToSave(const CommonDialog &dialog, QWidget *)
 {
     return chooseFile(Kind::Save, dialog);
 }
@@ -69,8 +69,9 @@ std::optional<ColorValue> ScriptedDialogs::chooseColor(ColorValue initial, QWidg
     return next<ColorValue>();
 }
 
-std::optional<PrinterSetupChoice>
-ScriptedDialogs::choosePrinter(const CMDialog1 &dialog, const PrinterSetupOffer &offer, QWidget *)
+std::optional<PrinterSetupChoice> ScriptedDialogs::choosePrinter(const CommonDialog &dialog,
+                                                                 const PrinterSetupOffer &offer,
+                                                                 QWidget *)
 {
     Shown shown;
     shown.kind = Kind::Printer;
@@ -83,7 +84,7 @@ ScriptedDialogs::choosePrinter(const CMDialog1 &dialog, const PrinterSetupOffer 
     return next<PrinterSetupChoice>();
 }
 
-void ScriptedDialogs::showHelp(const CMDialog1 &dialog, QWidget *)
+void ScriptedDialogs::showHelp(const CommonDialog &dialog, QWidget *)
 {
     Shown shown;
     shown.kind = Kind::Help;

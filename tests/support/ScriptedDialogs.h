@@ -1,6 +1,6 @@
 #pragma once
 
-#include "windows/CMDialog1.h"
+#include "windows/shared/CommonDialog.h"
 
 #include <QList>
 #include <QStringList>
@@ -42,26 +42,26 @@ public:
 
     // Installs itself into dialog; the object stays owned by the dialog, so keep the
     // returned pointer only as long as the dialog lives.
-    static ScriptedDialogs *installInto(CMDialog1 &dialog);
+    static ScriptedDialogs *installInto(CommonDialog &dialog);
 
     void answerNext(const Answer &answer) { m_answers.append(answer); }
     const QList<Shown> &shown() const { return m_shown; }
     int pendingAnswers() const { return int(m_answers.size()); }
 
-    std::optional<QString> chooseFileToOpen(const CMDialog1 &dialog, QWidget *parent) override;
-    std::optional<QString> chooseFileToSave(const CMDialog1 &dialog, QWidget *parent) override;
+    std::optional<QString> chooseFileToOpen(const CommonDialog &dialog, QWidget *parent) override;
+    std::optional<QString> chooseFileToSave(const CommonDialog &dialog, QWidget *parent) override;
     std::optional<FontChoice> chooseFont(const FontChoice &initial, QWidget *parent) override;
     std::optional<ColorValue> chooseColor(ColorValue initial, QWidget *parent) override;
     // Answered with a PrinterSetupChoice or Cancel.
-    std::optional<PrinterSetupChoice> choosePrinter(const CMDialog1 &dialog,
+    std::optional<PrinterSetupChoice> choosePrinter(const CommonDialog &dialog,
                                                     const PrinterSetupOffer &offer,
                                                     QWidget *parent) override;
     // Takes no answer: the help viewer is only recorded.
-    void showHelp(const CMDialog1 &dialog, QWidget *parent) override;
+    void showHelp(const CommonDialog &dialog, QWidget *parent) override;
 
 private:
     template <typename T> std::optional<T> next();
-    std::optional<QString> chooseFile(Kind kind, const CMDialog1 &dialog);
+    std::optional<QString> chooseFile(Kind kind, const CommonDialog &dialog);
 
     QList<Answer> m_answers;
     QList<Shown> m_shown;

@@ -4,11 +4,11 @@
 // measure-print.sh, which gives it an X server; prints the medians.
 #include "CupsScheduler.h"
 
-#include "label/Module1.h"
-#include "platform/widgets/MsgBox.h"
+#include "label/ProgramState.h"
 #include "print/Printer.h"
-#include "windows/Form1.h"
-#include "windows/Form2.h"
+#include "widgets/MsgBox.h"
+#include "windows/main/MainWindow.h"
+#include "windows/print-settings/PrintSettingsDialog.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -61,14 +61,14 @@ int main(int argc, char **argv)
         return 1;
     }
 
-    Module1 state;
+    ProgramState state;
     state.startUp(QDir::currentPath(), QString(), QDir::currentPath());
     Printer printer(queue);
-    Form1 form(state, printer);
+    MainWindow form(state, printer);
     form.show();
     if (!waitFor([&] { return form.windowHandle() && form.windowHandle()->isExposed(); }))
         return 1;
-    QAction *print = form.findChild<QAction *>(u"Mnu_Imprimer"_s);
+    QAction *print = form.findChild<QAction *>(u"printAction"_s);
 
     QElapsedTimer clock;
     clock.start();
@@ -82,13 +82,13 @@ int main(int argc, char **argv)
         QTimer poll;
         poll.setInterval(0);
         QObject::connect(&poll, &QTimer::timeout, [&] {
-            auto *settings = qobject_cast<Form2 *>(QApplication::activeModalWidget());
+            auto *settings = qobject_cast<PrintSettingsDialog *>(QApplication::activeModalWidget());
             if (!settings || !settings->windowHandle() || !settings->windowHandle()->isExposed())
                 return;
             poll.stop();
             if (run > 0)
                 appearances.append(millisecondsSince(clock, commandAt));
-            settings->findChild<QAbstractButton *>(u"Command1"_s)->click();
+            settings->findChild<QAbstractButton *>(u"fontButton"_s)->click();
         });
         poll.start();
         commandAt = clock.nsecsElapsed();
@@ -98,11 +98,11 @@ int main(int argc, char **argv)
         if (run > 0)
             acceptances.append(millisecondsSince(clock, yesAt));
         // Only a job the scheduler took numbers the disks on.
-        if (state.DiskNumber != 11) {
+        if (state.nextDiskNumber != 11) {
             std::fprintf(stderr, "The job was not accepted\n");
             return 1;
         }
-        state.DiskNumber = 1;
+        state.nextDiskNumber = 1;
     }
     std::printf("%d runs: print settings window on screen %.1f ms after the command (median, "
                 "min %.1f, max %.1f); ten labels accepted by CUPS %.1f ms after \"Oui\" "

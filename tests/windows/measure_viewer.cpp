@@ -1,10 +1,10 @@
 // Times the image viewer on a real display: its opening, the first names of a folder of
 // 10,000 files (and how long the window stops answering meanwhile), and a 24-megapixel
 // JPEG from the click to its painting. Run by measure-viewer.py, which prints the medians.
-#include "label/Module1.h"
-#include "windows/FileList.h"
-#include "windows/PictureBox.h"
-#include "windows/VisuIMG.h"
+#include "label/ProgramState.h"
+#include "windows/shared/PictureBox.h"
+#include "windows/viewer/FileList.h"
+#include "windows/viewer/ImageViewer.h"
 
 #include <QApplication>
 #include <QDir>
@@ -80,11 +80,11 @@ void makePhotograph(const QString &path)
     image.save(path, "JPG", 90);
 }
 
-qint64 openViewer(Module1 &state, std::unique_ptr<VisuIMG> &viewer)
+qint64 openViewer(ProgramState &state, std::unique_ptr<ImageViewer> &viewer)
 {
     QElapsedTimer clock;
     clock.start();
-    viewer = std::make_unique<VisuIMG>(state);
+    viewer = std::make_unique<ImageViewer>(state);
     viewer->show();
     Loop().until([&] { return viewer->windowHandle() && viewer->windowHandle()->isExposed(); });
     return clock.elapsed();
@@ -103,19 +103,19 @@ int main(int argc, char *argv[])
     QTextStream out(stdout);
 
     // Opening: the program's own folder, a handful of files.
-    Module1 state;
-    state.AppPath = QFileInfo(photo).absolutePath();
-    std::unique_ptr<VisuIMG> viewer;
+    ProgramState state;
+    state.appPath = QFileInfo(photo).absolutePath();
+    std::unique_ptr<ImageViewer> viewer;
     const qint64 openMs = openViewer(state, viewer);
-    auto *files = viewer->findChild<FileList *>(u"File1"_s);
+    auto *files = viewer->findChild<FileList *>(u"fileList"_s);
     QElapsedTimer clock;
     clock.start();
-    Loop().until([&] { return files->folder() == state.AppPath; });
+    Loop().until([&] { return files->folder() == state.appPath; });
 
     // The photograph, from the choice of its name to its painting.
     files->setPattern(u"*.jpg"_s);
     Loop().until([&] { return files->names().size() == 1; });
-    auto *large = viewer->findChild<PictureBox *>(u"Open"_s);
+    auto *large = viewer->findChild<PictureBox *>(u"largePicture"_s);
     PaintCounter painted;
     large->installEventFilter(&painted);
     Loop pictureLoop;
@@ -126,12 +126,12 @@ int main(int argc, char *argv[])
     viewer.reset();
 
     // A folder of 10,000 files as the program's own.
-    state.AppPath = many;
+    state.appPath = many;
     Loop listing;
     clock.restart();
-    viewer = std::make_unique<VisuIMG>(state);
+    viewer = std::make_unique<ImageViewer>(state);
     viewer->show();
-    files = viewer->findChild<FileList *>(u"File1"_s);
+    files = viewer->findChild<FileList *>(u"fileList"_s);
     listing.until([&] { return !files->names().isEmpty(); });
     const qint64 firstMs = clock.elapsed();
     listing.until([&] { return files->names().size() == ManyFiles; });

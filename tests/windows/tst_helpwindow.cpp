@@ -1,8 +1,8 @@
 // The help file that ships with the program and the window that shows it.
 #include "Accessibility.h"
 #include "platform/HelpDocument.h"
-#include "platform/widgets/HelpWindow.h"
-#include "windows/CMDialog1.h"
+#include "widgets/HelpWindow.h"
+#include "windows/shared/CommonDialog.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -172,7 +172,7 @@ private slots:
     // Contents first, then the search: one help window, on the tab of each command.
     void commonDialogOpensOneHelpWindow()
     {
-        CMDialog1 commonDialog;
+        CommonDialog commonDialog;
         commonDialog.HelpFile = m_helpFile;
         const auto helpWindows = [] {
             QList<HelpWindow *> found;
@@ -182,12 +182,12 @@ private slots:
             }
             return found;
         };
-        commonDialog.HelpCommand = CMDialog1::HelpContents;
+        commonDialog.HelpCommand = CommonDialog::HelpContents;
         commonDialog.ShowHelp();
         QCOMPARE(helpWindows().size(), 1);
         auto *tabs = helpWindows().first()->findChild<QTabWidget *>();
         QCOMPARE(tabs->currentIndex(), 0);
-        commonDialog.HelpCommand = CMDialog1::HelpPartialKey;
+        commonDialog.HelpCommand = CommonDialog::HelpPartialKey;
         commonDialog.HelpKey = u"imp"_s;
         commonDialog.ShowHelp();
         QCOMPARE(helpWindows().size(), 1);

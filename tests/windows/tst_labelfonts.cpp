@@ -3,7 +3,7 @@
 #include "label/ZoneLines.h"
 #include "platform/LabelFonts.h"
 #include "print/LabelOutput.h"
-#include "windows/ZoneDisplay.h"
+#include "windows/shared/ZoneDisplay.h"
 
 #include <QFontInfo>
 #include <QTemporaryDir>
@@ -18,8 +18,8 @@ namespace {
 // The fonts of the page a single label prints on, as a PDF reader finds them.
 QStringList pageFonts(LabelArtwork artwork)
 {
-    Module1 state;
-    state.PrintSingleMode = 1;
+    ProgramState state;
+    state.printSingleMode = 1;
     QTemporaryDir folder;
     const QString pdf = folder.filePath(u"police.pdf"_s);
     if (!ZoneLines::split(artwork.zones, state) ||

@@ -1,11 +1,11 @@
 #include "Accessibility.h"
-#include "Form1Harness.h"
+#include "MainWindowHarness.h"
 #include "TestFiles.h"
 
 #include "label/LabelFile.h"
 #include "platform/LabelFonts.h"
-#include "windows/LabelFontDialog.h"
-#include "windows/QtDialogBackend.h"
+#include "windows/shared/LabelFontDialog.h"
+#include "windows/shared/QtDialogBackend.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -222,13 +222,13 @@ private Q_SLOTS:
         QTest::addColumn<bool>("fileExists");
         QTest::addColumn<bool>("asked");
         QTest::newRow("save over a file, flag 2")
-            << true << CMDialog1::OverwritePrompt << true << true;
+            << true << CommonDialog::OverwritePrompt << true << true;
         QTest::newRow("save over a file, no flag") << true << 0 << true << false;
         QTest::newRow("save over a file, other flags") << true << 1 << true << false;
         QTest::newRow("save a new file, flag 2")
-            << true << CMDialog1::OverwritePrompt << false << false;
+            << true << CommonDialog::OverwritePrompt << false << false;
         QTest::newRow("open a file, flag 2")
-            << false << CMDialog1::OverwritePrompt << true << false;
+            << false << CommonDialog::OverwritePrompt << true << false;
     }
 
     // Qt's own file dialog, accepted on the proposed name: it asks before replacing a file
@@ -243,7 +243,7 @@ private Q_SLOTS:
         const QString path = folder.filePath(u"disque.eti"_s);
         if (fileExists)
             QVERIFY(writeBytes(path, "[Titre 1]\r\n"));
-        CMDialog1 dialog;
+        CommonDialog dialog;
         dialog.DialogTitle = u"Enregistrer Sous"_s;
         dialog.Filter = u"Fichiers étiquette (*.ETI)|*.eti"_s;
         dialog.FileName = path;
@@ -296,16 +296,16 @@ private Q_SLOTS:
         const std::optional<QByteArray> original = LabelFile::encode(zones, u"AUCUN"_s);
         QVERIFY(original && writeBytes(path, *original));
 
-        Form1Harness h(path);
+        MainWindowHarness h(path);
         h.form->commonDialog().setBackend(std::make_unique<QtDialogBackend>());
         h.clickZone(zone);
         Opened opened;
         answerFontDialog(UserAction::Nothing, opened);
-        h.button("Command1")->click();
+        h.button("fontButton")->click();
         QVERIFY(opened.seen);
         QCOMPARE(h.zone(zone), zones[std::size_t(zone - 1)]);
 
-        h.action("Mnu_Enregistrer")->trigger();
+        h.action("saveAction")->trigger();
         QVERIFY(h.msgBoxes.allSeen());
         QCOMPARE(fileBytes(path), *original);
     }

@@ -1,0 +1,373 @@
+#include "cli/CommandLine.h"
+
+#include "label/ZoneLines.h"
+#include "platform/LabelLoader.h"
+#include "platform/ProgramFiles.h"
+#include "print/CalibrationPage.h"
+#include "print/LabelOutput.h"
+#include "print/LabelPrinting.h"
+#include "print/PrintSettingsFile.h"
+#include "print/Printer.h"
+#include "print/RunLimits.h"
+#include "print/SheetGeometry.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QHash>
+#include <QTextStream>
+
+#include <limits>
+#include <variant>
+
+namespace {
+
+enum ExitStatus
+{
+    Success = 0,
+    Failure = 1,
+    BadUsage = 2
+};
+
+// The disk number counts in 16 bits and moves on past each label printed, so the last
+// label of a run may carry one less than the largest 16-bit number.
+constexpr int LastNumber = std::numeric_limits<qint16>::max() - 1;
+
+QString usage()
+{
+    return QStringLiteral(
+        "Utilisation :\n"
+        "  korvalin [ETIQUETTE.eti]\n"
+        "      ouvre la fenêtre de création d'étiquette\n"
+        "  korvalin --pdf SORTIE.pdf [options] ETIQUETTE.eti\n"
+        "      imprime dans un fichier PDF (A4 portrait, toute la page imprimable)\n"
+        "  korvalin --print [--printer NOM] [options] ETIQUETTE.eti\n"
+        "      imprime sur une imprimante CUPS (par défaut, celle du système)\n"
+        "  korvalin --calibration --pdf SORTIE.pdf | --print [--printer NOM]\n"
+        "           [--settings FICHIER.PAR]\n"
+        "      imprime la page d'étalonnage : les dix étiquettes aux distances réglées\n"
+        "      et des règles graduées en millimètres, à poser sur une feuille d'étiquettes\n"
+        "\n"
+        "Options :\n"
+        "  --settings FICHIER.PAR  marges, séparateurs, cadre et découpe\n"
+        "                          (sinon les valeurs par défaut)\n"
+        "  --position N            une seule étiquette, à la position N (1 à 10)\n"
+        "  --start N --count M     M étiquettes identiques à partir de la position N\n"
+        "                          (par défaut 1 et le reste de la feuille)\n"
+        "  --number N              numérote le texte 3 à partir de N (au plus 32766)\n"
+        "  --style X|X/X           numérotation \"X\" (par défaut) ou \"X/X\"\n"
+        "  --help                  affiche cette aide\n");
+}
+
+struct Options
+{
+    QString pdfPath;
+    bool toPrinter = false;
+    // Given or not: an empty name is refused rather than read as the default printer.
+    std::optional<QString> printerName;
+    QString settingsPath;
+    QString labelPath;
+    std::optional<int> position, start, count, number;
+    int style = 1;
+    bool help = false;
+};
+
+// A whole decimal integer, or nothing.
+std::optional<int> integer(const QString &text)
+{
+    bool ok = false;
+    const int value = text.toInt(&ok);
+    return ok ? std::optional<int>(value) : std::nullopt;
+}
+
+// The options, or the reason they make no sense.
+// What both parsers say of the options they share.
+QString missingValueProblem(const QString &option)
+{
+    return QStringLiteral("l'option %1 demande une valeur").arg(option);
+}
+
+QString outputProblem()
+{
+    return QStringLiteral("choisir --pdf ou --print");
+}
+
+QString printerWithoutPrintProblem()
+{
+    return QStringLiteral("--printer va avec --print");
+}
+
+QString emptyPrinterProblem()
+{
+    return QStringLiteral("le nom de l'imprimante est vide");
+}
+
+std::variant<Options, QString> parse(const QStringList &arguments)
+{
+    Options o;
+    QString style;
+    QString printerName;
+    const QHash<QString, QString *> textOptions = {{QStringLiteral("--pdf"), &o.pdfPath},
+                                                   {QStringLiteral("--printer"), &printerName},
+                                                   {QStringLiteral("--settings"), &o.settingsPath},
+                                                   {QStringLiteral("--style"), &style}};
+    const QHash<QString, std::optional<int> *> numberOptions = {
+        {QStringLiteral("--position"), &o.position},
+        {QStringLiteral("--start"), &o.start},
+        {QStringLiteral("--count"), &o.count},
+        {QStringLiteral("--number"), &o.number}};
+    for (int i = 0; i < arguments.size(); ++i) {
+        const QString &a = arguments[i];
+        const bool hasValue = i + 1 < arguments.size();
+        if (a == QLatin1String("--help")) {
+            o.help = true;
+        } else if (a == QLatin1String("--print")) {
+            o.toPrinter = true;
+        } else if (textOptions.contains(a)) {
+            if (!hasValue)
+                return missingValueProblem(a);
+            *textOptions[a] = arguments[++i];
+            if (a == QLatin1String("--printer"))
+                o.printerName = printerName;
+        } else if (numberOptions.contains(a)) {
+            *numberOptions[a] = hasValue ? integer(arguments[++i]) : std::nullopt;
+            if (!numberOptions[a]->has_value())
+                return QStringLiteral("l'option %1 demande un nombre entier").arg(a);
+        } else if (a.startsWith(QLatin1String("--"))) {
+            return QStringLiteral("option inconnue : %1").arg(a);
+        } else if (o.labelPath.isEmpty()) {
+            o.labelPath = a;
+        } else {
+            return QStringLiteral("un seul fichier étiquette à la fois");
+        }
+    }
+    if (!style.isEmpty() && style != QLatin1String("X") && style != QLatin1String("X/X"))
+        return QStringLiteral("le style de numérotation est \"X\" ou \"X/X\"");
+    o.style = style == QLatin1String("X/X") ? 2 : 1;
+    if (o.help)
+        return o;
+    if (o.pdfPath.isEmpty() == !o.toPrinter)
+        return outputProblem();
+    if (o.printerName && !o.toPrinter)
+        return printerWithoutPrintProblem();
+    if (o.printerName && o.printerName->isEmpty())
+        return emptyPrinterProblem();
+    if (o.labelPath.isEmpty())
+        return QStringLiteral("aucun fichier étiquette");
+    if (o.position && (o.start || o.count || o.number))
+        return QStringLiteral("--position ne va pas avec --start, --count ou --number");
+    if (o.position && (*o.position < 1 || *o.position > SheetGeometry::Positions))
+        return QStringLiteral("la position va de 1 à 10");
+    if (o.start && (*o.start < 1 || *o.start > SheetGeometry::Positions))
+        return QStringLiteral("la position de départ va de 1 à 10");
+    if (o.number && (*o.number < 0 || *o.number > LastNumber))
+        return QStringLiteral("le numéro de départ va de 0 à %1").arg(LastNumber);
+    if (o.number) {
+        const int count = o.count.value_or(RunLimits::positionsFrom(o.start.value_or(1)));
+        const qint64 last = qint64(*o.number) + count - 1;
+        if (count >= 1 && last > LastNumber)
+            return QStringLiteral("numéros de %1 à %2 : la numérotation s'arrête à %3")
+                .arg(*o.number)
+                .arg(last)
+                .arg(LastNumber);
+    }
+    return o;
+}
+
+// The run's size against what the sheet holds, with the program's own words; empty when it fits.
+QString runSizeProblem(int start, int count)
+{
+    if (count > RunLimits::MaxCopies)
+        return RunLimits::tooManyCopiesMessage();
+    if (count < 1)
+        return RunLimits::tooFewCopiesMessage();
+    if (count > RunLimits::positionsFrom(start))
+        return RunLimits::pastSheetEndMessage(start);
+    return QString();
+}
+
+QString oneLine(QString message)
+{
+    return message.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+}
+
+// Puts the distances and switches of the settings file into the state, if one is named.
+bool applySettings(const QString &settingsPath, ProgramState &state, QTextStream &err)
+{
+    if (settingsPath.isEmpty())
+        return true;
+    const std::optional<PrintSettingsFile::Layout> layout = PrintSettingsFile::read(settingsPath);
+    if (!layout) {
+        err << LabelFile::openErrorMessage() << " : " << settingsPath << '\n';
+        return false;
+    }
+    layout->applyTo(state);
+    return true;
+}
+
+int pdfStatus(PdfFileResult result, const QString &pdfPath, QTextStream &err)
+{
+    switch (result) {
+    case PdfFileResult::Written:
+        return Success;
+    case PdfFileResult::DrawingFailed:
+        err << LabelPrinting::printerErrorMessage() << '\n';
+        break;
+    case PdfFileResult::WriteFailed:
+        err << LabelFile::saveErrorMessage() << " : " << pdfPath << '\n';
+        break;
+    }
+    return Failure;
+}
+
+Printer chosenPrinter(const QString &name)
+{
+    return name.isEmpty() ? Printer::systemDefault() : Printer(name);
+}
+
+// The calibration page takes no label and no run: only where it goes and which distances.
+struct CalibrationRequest
+{
+    QString pdfPath;
+    bool toPrinter = false;
+    QString printerName;
+    QString settingsPath;
+};
+
+std::variant<CalibrationRequest, QString> parseCalibration(const QStringList &arguments)
+{
+    CalibrationRequest r;
+    const QHash<QString, QString *> textOptions = {{QStringLiteral("--pdf"), &r.pdfPath},
+                                                   {QStringLiteral("--printer"), &r.printerName},
+                                                   {QStringLiteral("--settings"), &r.settingsPath}};
+    for (int i = 0; i < arguments.size(); ++i) {
+        const QString &a = arguments[i];
+        if (a == QLatin1String("--calibration")) {
+            continue;
+        } else if (a == QLatin1String("--print")) {
+            r.toPrinter = true;
+        } else if (textOptions.contains(a)) {
+            if (i + 1 == arguments.size())
+                return missingValueProblem(a);
+            *textOptions[a] = arguments[++i];
+            if (a == QLatin1String("--printer") && r.printerName.isEmpty())
+                return emptyPrinterProblem();
+        } else if (a.startsWith(QLatin1String("--"))) {
+            return QStringLiteral("%1 ne va pas avec --calibration").arg(a);
+        } else {
+            return QStringLiteral("la page d'étalonnage ne prend pas de fichier étiquette");
+        }
+    }
+    if (r.pdfPath.isEmpty() == !r.toPrinter)
+        return outputProblem();
+    if (!r.printerName.isEmpty() && !r.toPrinter)
+        return printerWithoutPrintProblem();
+    return r;
+}
+
+int runCalibration(const QStringList &arguments, QTextStream &err)
+{
+    const std::variant<CalibrationRequest, QString> parsed = parseCalibration(arguments);
+    if (const QString *problem = std::get_if<QString>(&parsed)) {
+        err << "korvalin : " << *problem << "\n\n" << usage();
+        return BadUsage;
+    }
+    const CalibrationRequest &r = std::get<CalibrationRequest>(parsed);
+    ProgramState state;
+    state.startUp(QString(), QString(), QDir::currentPath());
+    if (!applySettings(r.settingsPath, state, err))
+        return Failure;
+    if (r.toPrinter) {
+        if (!CalibrationPage::print(chosenPrinter(r.printerName), state)) {
+            err << LabelPrinting::printerErrorMessage() << '\n';
+            return Failure;
+        }
+        return Success;
+    }
+    return pdfStatus(CalibrationPage::writePdf(r.pdfPath, state), r.pdfPath, err);
+}
+
+} // namespace
+
+namespace CommandLine {
+
+bool wantsHeadless(const QStringList &arguments)
+{
+    for (const QString &a : arguments) {
+        if (a.startsWith(QLatin1String("--")))
+            return true;
+    }
+    return false;
+}
+
+int run(const QStringList &arguments, QTextStream &out, QTextStream &err)
+{
+    if (arguments.contains(QLatin1String("--calibration")) &&
+        !arguments.contains(QLatin1String("--help")))
+        return runCalibration(arguments, err);
+    const std::variant<Options, QString> parsed = parse(arguments);
+    if (const QString *problem = std::get_if<QString>(&parsed)) {
+        err << "korvalin : " << *problem << "\n\n" << usage();
+        return BadUsage;
+    }
+    const Options &o = std::get<Options>(parsed);
+    if (o.help) {
+        out << usage() << "\nAide détaillée : "
+            << ProgramFiles::helpFile(QCoreApplication::applicationDirPath()) << '\n';
+        return Success;
+    }
+
+    ProgramState state;
+    state.startUp(QString(), QString(), QDir::currentPath());
+    if (!applySettings(o.settingsPath, state, err))
+        return Failure;
+
+    LabelArtwork artwork;
+    artwork.zones = startUpZones();
+    const std::optional<LabelLoader::Loaded> label = LabelLoader::load(o.labelPath, artwork.zones);
+    if (!label) {
+        err << LabelFile::openErrorMessage() << " : " << o.labelPath << '\n';
+        return Failure;
+    }
+    artwork.zones = label->content.zones;
+    artwork.hasIcon = label->content.iconEntry != QLatin1String(LabelFile::NoIcon);
+    artwork.picture = label->picture;
+    if (label->pictureState == LabelLoader::Loaded::PictureState::Missing)
+        err << LabelFile::iconNotFoundMessage(label->content.iconEntry) << '\n';
+
+    if (o.position) {
+        state.printSingleMode = 1;
+        state.singlePosition = qint16(*o.position);
+        const QPointF origin = SheetGeometry::labelOrigin(*o.position, state.sheetSpacing);
+        state.labelOrigin = {origin.x(), origin.y()};
+    } else {
+        const int start = o.start.value_or(1);
+        const int count = o.count.value_or(RunLimits::positionsFrom(start));
+        const QString problem = runSizeProblem(start, count);
+        if (!problem.isEmpty()) {
+            err << oneLine(problem) << '\n';
+            return Failure;
+        }
+        state.printSingleMode = 0;
+        state.startPosition = qint16(start);
+        state.copyCount = qint16(count);
+        state.autoNumbering = o.number.has_value();
+        state.numberingStyle = qint16(o.style);
+        state.nextDiskNumber = qint16(o.number.value_or(1));
+    }
+
+    if (!ZoneLines::split(artwork.zones, state)) {
+        err << ZoneLines::tooManyLinesMessage() << '\n';
+        return Failure;
+    }
+
+    if (o.toPrinter) {
+        if (!LabelOutput::print(chosenPrinter(o.printerName.value_or(QString())), state, artwork)) {
+            err << LabelPrinting::printerErrorMessage() << '\n';
+            return Failure;
+        }
+        return Success;
+    }
+    return pdfStatus(LabelOutput::writePdf(o.pdfPath, state, artwork), o.pdfPath, err);
+}
+
+} // namespace CommandLine

@@ -1,0 +1,87 @@
+#pragma once
+
+#include <QPoint>
+#include <QRect>
+#include <QSize>
+#include <QString>
+#include <QStringList>
+#include <array>
+
+// The program-wide state that every window reads and writes. One instance is made in
+// main and handed by reference to each window; the names and 16-bit sizes are those the
+// program has always counted with, so overflows happen where they always did.
+class ProgramState
+{
+public:
+    using ZoneLines = std::array<QString, 16>; // index 0 is never used
+
+    // Document side.
+    qint16 currentZone = 1;
+    QString iconPath;
+    QString iconFile;
+    QString labelFileName;
+    QString appPath;
+    bool modified = false;
+    std::array<QString, 3> initialZoneTexts;
+    ZoneLines zone1Lines, zone2Lines, zone3Lines;
+    qint16 zone1LineCount = 0, zone2LineCount = 0, zone3LineCount = 0;
+
+    // Print settings: distances in mm (left margin, top margin, row gap, column gap),
+    // the origin of the label being placed, the run and its numbering.
+    std::array<double, 4> sheetSpacing{10, 4, 4, 10};
+    std::array<double, 2> labelOrigin{0, 0};
+    qint16 copyCount = 10;
+    qint16 startPosition = 1;
+    qint16 nextDiskNumber = 1;
+    qint16 numberingStyle = 0;
+    bool autoNumbering = false;
+    qint16 autoNumberingShown = 0;
+    bool printFrame = true;
+    bool printCutOutline = true;
+    qint16 printSingleMode = 0;
+    qint16 singlePosition = 0;
+    qint16 printCancelled = 0;
+    QString settingsFilePath;
+    QString settingsName;
+    qint16 settingsLoaded = 0;
+    // The print settings window's title, set at start-up while the window is still hidden.
+    QString printSettingsTitle;
+
+    // Image viewer and printer orientation.
+    QString viewerCopiedPicture;
+    QString viewerLastDrive;
+    qint16 printerOrientation = 0;
+
+    ZoneLines &zoneLines(int zone);
+    qint16 &zoneLineCount(int zone);
+    const ZoneLines &zoneLines(int zone) const;
+    qint16 zoneLineCount(int zone) const;
+
+    // Start-up steps that need no window. commandLineArgument is the label file named
+    // on the command line (empty for none); a relative name is taken from currentDir.
+    void startUp(const QString &programFolder, const QString &commandLineArgument,
+                 const QString &currentDir);
+    bool startedWithDocument() const { return m_startedWithDocument; }
+    // The document name the status bar shows for the file named on the command line; empty
+    // (untitled) once that file failed to open.
+    QString commandLineDocumentName() const;
+
+    static QString printSettingsTitleFor(const QString &name);
+    // The name in that title while no settings file is in use.
+    static QString defaultSettingsName();
+
+private:
+    bool m_startedWithDocument = false;
+};
+
+// Where a window of the given size goes to sit in the middle of the screen.
+QPoint centredWindowPosition(const QSize &window, const QRect &screen);
+
+// True when a regular file matches path; the name part may hold * and ? wildcards.
+bool matchingFileExists(const QString &path);
+
+// path with exactly one trailing "/" ("/" for an empty path).
+QString withTrailingSlash(const QString &path);
+
+// The file name the status bar shows for a path, in capitals.
+QString documentName(const QString &path);

@@ -1,0 +1,56 @@
+#include "platform/FolderListing.h"
+
+#include <QCollator>
+#include <QDirIterator>
+#include <QLocale>
+#include <QPromise>
+#include <QtConcurrent/QtConcurrentRun>
+#include <algorithm>
+
+namespace {
+
+void sortNames(QStringList &names)
+{
+    // The program speaks French whatever the system's language, and sorts as it speaks.
+    QCollator collator{QLocale(QLocale::French, QLocale::France)};
+    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    collator.setNumericMode(true);
+    std::sort(names.begin(), names.end(), collator);
+}
+
+void list(QPromise<QStringList> &promise, const QString &folder)
+{
+    QStringList names;
+    bool firstSent = false;
+    QDirIterator files(folder, QDir::Files);
+    while (files.hasNext()) {
+        if (promise.isCanceled())
+            return;
+        names.append(files.nextFileInfo().fileName());
+        if (!firstSent && names.size() == FolderListing::FirstBatch) {
+            QStringList first = names;
+            sortNames(first);
+            promise.addResult(first);
+            firstSent = true;
+        }
+    }
+    if (!firstSent) {
+        sortNames(names);
+        promise.addResult(names);
+        promise.addResult(names);
+        return;
+    }
+    sortNames(names);
+    promise.addResult(names);
+}
+
+} // namespace
+
+namespace FolderListing {
+
+QFuture<QStringList> start(const QString &folder)
+{
+    return QtConcurrent::run(list, folder);
+}
+
+} // namespace FolderListing

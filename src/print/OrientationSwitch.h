@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QtGlobal>
+
+class Printer;
+
+// The orientation switch: the printer's stored default orientation and two-sided mode, which
+// every later job of this program and of any other CUPS program follows, and which outlive
+// the program.
+namespace OrientationSwitch {
+
+enum class SwitchResult
+{
+    NoPrinter,           // nothing to change
+    QueueChanged,        // the queue's own defaults, for every user
+    UserDefaultsChanged, // this user's saved defaults: he may not change the queue
+    Refused              // nothing could be stored, or the scheduler did not answer
+};
+
+// Stores orientation (1 portrait, 2 landscape) and duplex (1 one-sided, 2 two-sided on the
+// long edge, 3 on the short edge) as the defaults of the printer's destination: the queue's
+// own where the scheduler lets this user change it, else this user's own, leaving paper,
+// copies and every other option as they were. Only a change that CUPS then reports counts.
+// Waits on the scheduler: a window runs it off its user-interface thread.
+SwitchResult storeOrientation(int duplex, qint16 orientation, const Printer &printer);
+
+// Set orientation to 2 (landscape) or 1 (portrait), then switch the printer to it,
+// one-sided.
+SwitchResult switchToLandscape(qint16 &orientation, const Printer &printer);
+SwitchResult switchToPortrait(qint16 &orientation, const Printer &printer);
+
+} // namespace OrientationSwitch

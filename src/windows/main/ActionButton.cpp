@@ -1,0 +1,14 @@
+#include "windows/main/ActionButton.h"
+
+#include <QAction>
+#include <QPushButton>
+
+QPushButton *actionButton(QAction *action, const QString &caption)
+{
+    auto *button = new QPushButton(caption);
+    QObject::connect(button, &QPushButton::clicked, action, &QAction::trigger);
+    const auto followAction = [button, action] { button->setEnabled(action->isEnabled()); };
+    QObject::connect(action, &QAction::changed, button, followAction);
+    followAction();
+    return button;
+}

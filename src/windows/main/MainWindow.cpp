@@ -1,0 +1,453 @@
+#include "windows/main/MainWindow.h"
+
+#include "label/ZoneLines.h"
+#include "widgets/MsgBox.h"
+#include "windows/main/ActionButton.h"
+#include "windows/main/FloppyBackdrop.h"
+#include "windows/main/KeyboardIndicators.h"
+#include "windows/main/LabelArea.h"
+#include "windows/main/StatusPanels.h"
+#include "windows/main/ZoneTextEdit.h"
+#include "windows/print-settings/PrintSettingsDialog.h"
+#include "windows/shared/BackgroundTask.h"
+#include "windows/shared/Millimetres.h"
+#include "windows/shared/PictureBox.h"
+#include "windows/shared/WindowResources.h"
+#include "windows/shared/ZoneDisplay.h"
+
+#include <QApplication>
+#include <QButtonGroup>
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QTime>
+#include <QTimer>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+namespace {
+
+// Places of the zones and the picture on the label, in mm from its top-left corner; the
+// same places as on the printed label.
+constexpr std::array<QRectF, 3> ZonePlacesMm{
+    {{16.9, 2.1, 53.2, 15.1}, {2.1, 19.1, 68.0, 19.3}, {2.1, 40.2, 68.0, 6.6}}};
+constexpr QRectF PicturePlaceMm{2.1, 2.1, 13.0, 13.0};
+
+constexpr int TimePanel = 3;
+constexpr int CapsLockPanel = 5;
+constexpr int InsertPanel = 6;
+
+QFont editFont()
+{
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSizeF(8.25);
+    return font;
+}
+
+} // namespace
+
+MainWindow::MainWindow(ProgramState &state, Printer &printer, QWidget *parent)
+    : QMainWindow(parent), m_state(state), m_printer(printer), m_zones(startUpZones()),
+      m_commonDialog(this)
+{
+    setWindowTitle(QStringLiteral("Création d'étiquette pour disquette 3\"1/2"));
+    buildActions();
+    buildMenus();
+    buildToolbar();
+    m_statusPanels = new StatusPanels(this);
+    m_statusPanels->setPanelText(4, QStringLiteral("Korvalin"));
+    m_statusPanels->setPanelText(CapsLockPanel, QStringLiteral("MAJ"));
+    m_statusPanels->setPanelText(InsertPanel, QStringLiteral("INSER"));
+    setStatusBar(m_statusPanels);
+
+    auto *central = new QWidget;
+    auto *grid = new QGridLayout(central);
+    grid->addWidget(buildLabelView(), 0, 0, Qt::AlignTop | Qt::AlignLeft);
+    grid->addWidget(buildEditBox(), 1, 0);
+    auto *column = new QVBoxLayout;
+    column->addWidget(buildTextFrame());
+    column->addWidget(buildIconFrame());
+    column->addWidget(buildPrinterFrame());
+    column->addStretch();
+    grid->addLayout(column, 0, 1);
+    grid->addWidget(buildMainButtons(), 1, 1, Qt::AlignBottom);
+    grid->setColumnStretch(1, 1);
+    setCentralWidget(central);
+
+    m_clockTimer = new QTimer(this);
+    m_clockTimer->setInterval(1000);
+    connect(m_clockTimer, &QTimer::timeout, this, &MainWindow::onClockTick);
+
+    loadWindow();
+}
+
+MainWindow::~MainWindow() = default;
+
+QAction *MainWindow::addCommand(const QString &text, const char *name, const QString &toolbarTip,
+                                const char *picture)
+{
+    auto *command = new QAction(text, this);
+    command->setObjectName(QLatin1String(name));
+    if (!toolbarTip.isEmpty())
+        command->setToolTip(toolbarTip);
+    if (picture)
+        command->setIcon(WindowResources::icon(QLatin1String(picture)));
+    return command;
+}
+
+void MainWindow::buildActions()
+{
+    m_newAction =
+        addCommand(QStringLiteral("&Nouveau"), "newAction", QStringLiteral("Nouveau"), "nouveau");
+    connect(m_newAction, &QAction::triggered, this, &MainWindow::fileNew);
+    m_openAction =
+        addCommand(QStringLiteral("&Ouvrir"), "openAction", QStringLiteral("Ouvrir"), "ouvrir");
+    connect(m_openAction, &QAction::triggered, this, &MainWindow::fileOpen);
+    m_saveAction = addCommand(QStringLiteral("&Enregistrer"), "saveAction",
+                              QStringLiteral("Enregistrer"), "enregistrer");
+    connect(m_saveAction, &QAction::triggered, this, &MainWindow::fileSave);
+    m_saveAsAction = addCommand(QStringLiteral("Enregistrer &Sous..."), "saveAsAction",
+                                QStringLiteral("Enregistrer sous"), "enregistrer-sous");
+    connect(m_saveAsAction, &QAction::triggered, this, &MainWindow::fileSaveAs);
+    m_previewAction =
+        addCommand(QStringLiteral("&Aperçu"), "previewAction", QStringLiteral("Aperçu"), "apercu");
+    connect(m_previewAction, &QAction::triggered, this, &MainWindow::filePreview);
+    m_printAction = addCommand(QStringLiteral("&Imprimer"), "printAction",
+                               QStringLiteral("Imprimer"), "imprimer");
+    connect(m_printAction, &QAction::triggered, this, &MainWindow::filePrint);
+    m_printerSetupAction =
+        addCommand(QStringLiteral("Configurer l'imprimante"), "printerSetupAction");
+    connect(m_printerSetupAction, &QAction::triggered, this, &MainWindow::printerSetup);
+    // Their check marks show what the printer reports, never a click's own toggling.
+    m_portraitAction = addCommand(QStringLiteral("Imprimante en mode Portrait"), "portraitAction");
+    m_portraitAction->setCheckable(true);
+    connect(m_portraitAction, &QAction::triggered, this, &MainWindow::switchPrinterToPortrait);
+    m_landscapeAction = addCommand(QStringLiteral("Imprimante en mode Paysage"), "landscapeAction");
+    m_landscapeAction->setCheckable(true);
+    connect(m_landscapeAction, &QAction::triggered, this, &MainWindow::switchPrinterToLandscape);
+    m_quitAction =
+        addCommand(QStringLiteral("&Quitter"), "quitAction", QStringLiteral("Quitter"), "quitter");
+    connect(m_quitAction, &QAction::triggered, this, &MainWindow::fileQuit);
+
+    m_helpContentsAction = addCommand(QStringLiteral("&Sommaire de l'aide"), "helpContentsAction",
+                                      QStringLiteral("Aide"), "aide");
+    connect(m_helpContentsAction, &QAction::triggered, this, &MainWindow::helpContents);
+    m_helpSearchAction = addCommand(QStringLiteral("&Rechercher dans l'aide"), "helpSearchAction");
+    connect(m_helpSearchAction, &QAction::triggered, this, &MainWindow::helpSearch);
+    m_aboutAction = addCommand(QStringLiteral("A propos"), "aboutAction",
+                               QStringLiteral("A propos"), "apropos");
+    connect(m_aboutAction, &QAction::triggered, this, &MainWindow::helpAbout);
+
+    // Commands of the window's buttons that the toolbar offers too.
+    m_fontAction =
+        addCommand(QStringLiteral("Police"), "fontAction", QStringLiteral("Police"), "police");
+    connect(m_fontAction, &QAction::triggered, this, &MainWindow::chooseFont);
+    m_colorAction =
+        addCommand(QStringLiteral("Couleur"), "colorAction", QStringLiteral("Couleur"), "couleur");
+    connect(m_colorAction, &QAction::triggered, this, &MainWindow::chooseColor);
+    m_pictureAction =
+        addCommand(QStringLiteral("Icône"), "pictureAction", QStringLiteral("Icône"), "icone");
+    connect(m_pictureAction, &QAction::triggered, this, &MainWindow::choosePicture);
+    m_imageViewerAction = addCommand(QStringLiteral("Visualiser les images"), "imageViewerAction",
+                                     QStringLiteral("Visualiser les images"), "visualiser");
+    connect(m_imageViewerAction, &QAction::triggered, this, &MainWindow::openImageViewer);
+}
+
+void MainWindow::buildMenus()
+{
+    QMenu *file = menuBar()->addMenu(QStringLiteral("&Fichier"));
+    file->setObjectName(QStringLiteral("fileMenu"));
+    connect(file, &QMenu::aboutToShow, this, &MainWindow::onFileMenuAboutToShow);
+    file->addActions({m_newAction, m_openAction});
+    file->addSeparator();
+    file->addActions({m_saveAction, m_saveAsAction});
+    file->addSeparator();
+    file->addActions({m_previewAction, m_printAction, m_printerSetupAction, m_portraitAction,
+                      m_landscapeAction});
+    file->addSeparator();
+    file->addAction(m_quitAction);
+
+    QMenu *help = menuBar()->addMenu(QStringLiteral("?"));
+    help->setObjectName(QStringLiteral("helpMenu"));
+    help->addActions({m_helpContentsAction, m_helpSearchAction});
+    help->addSeparator();
+    help->addAction(m_aboutAction);
+}
+
+void MainWindow::buildToolbar()
+{
+    m_toolBar = addToolBar(QStringLiteral("Barre d'outils"));
+    m_toolBar->setObjectName(QStringLiteral("toolBar"));
+    m_toolBar->setMovable(false);
+    m_toolBar->setFloatable(false);
+    m_toolBar->setIconSize(QSize(24, 24));
+    m_toolBar->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    m_toolBar->addActions(
+        {m_newAction, m_openAction, m_saveAction, m_saveAsAction, m_previewAction, m_printAction});
+    m_toolBar->addSeparator();
+    m_toolBar->addActions({m_fontAction, m_colorAction, m_pictureAction, m_imageViewerAction});
+    m_toolBar->addSeparator();
+    m_toolBar->addActions({m_helpContentsAction, m_aboutAction});
+    m_toolBar->addSeparator();
+    m_toolBar->addAction(m_quitAction);
+}
+
+QWidget *MainWindow::buildLabelView()
+{
+    const QString tips[] = {QStringLiteral("Cliquez ici pour éditer la zone de texte 1"),
+                            QStringLiteral("Cliquez ici pour éditer la zone de texte 2"),
+                            QStringLiteral("Cliquez ici pour éditer la zone de texte 3")};
+    auto *backdrop = new FloppyBackdrop;
+    auto *labelArea = new LabelArea(backdrop);
+    Millimetres::place(*labelArea, FloppyBackdrop::LabelPlaceMm);
+    for (std::size_t i = 0; i < m_zoneLabels.size(); ++i) {
+        const int zone = int(i) + 1;
+        m_zoneLabels[i] = new ZoneDisplay(labelArea);
+        m_zoneLabels[i]->setObjectName(QStringLiteral("zoneDisplay%1").arg(zone));
+        m_zoneLabels[i]->setAccessibleName(QStringLiteral("Zone de texte %1").arg(zone));
+        m_zoneLabels[i]->setToolTip(tips[i]);
+        m_zoneLabels[i]->setZone(m_zones[i]);
+        Millimetres::place(*m_zoneLabels[i], ZonePlacesMm[i]);
+        connect(m_zoneLabels[i], &ZoneDisplay::clicked, this, [this, zone] { selectZone(zone); });
+    }
+    m_pictureBox = new PictureBox(labelArea);
+    m_pictureBox->setObjectName(QStringLiteral("pictureBox"));
+    m_pictureBox->setToolTip(QStringLiteral("Double clic pour charger une image"));
+    m_pictureBox->setAccessibleName(m_pictureBox->toolTip());
+    Millimetres::place(*m_pictureBox, PicturePlaceMm);
+    connect(m_pictureBox, &PictureBox::doubleClicked, this, &MainWindow::onPictureDoubleClicked);
+    return backdrop;
+}
+
+QWidget *MainWindow::buildEditBox()
+{
+    auto *box = new QWidget;
+    auto *layout = new QVBoxLayout(box);
+    layout->setContentsMargins(0, 0, 0, 0);
+    m_zoneTextCaption = new QLabel;
+    m_zoneTextCaption->setObjectName(QStringLiteral("zoneTextCaption"));
+    m_zoneTextEdit = new ZoneTextEdit;
+    m_zoneTextEdit->setObjectName(QStringLiteral("zoneTextEdit"));
+    m_zoneTextEdit->setFont(editFont());
+    m_zoneTextEdit->setFixedHeight(m_zoneTextEdit->fontMetrics().lineSpacing() * 6 +
+                                   2 * m_zoneTextEdit->frameWidth() + 8);
+    m_zoneTextCaption->setBuddy(m_zoneTextEdit);
+    connect(m_zoneTextEdit, &ZoneTextEdit::textChanged, this, &MainWindow::onZoneTextEdited);
+    connect(m_zoneTextEdit, &ZoneTextEdit::insertModeChanged, this,
+            [this](bool inserting) { m_statusPanels->setPanelLit(InsertPanel, inserting); });
+    layout->addWidget(m_zoneTextCaption);
+    layout->addWidget(m_zoneTextEdit);
+    return box;
+}
+
+QWidget *MainWindow::buildTextFrame()
+{
+    auto *textGroup = new QGroupBox(QStringLiteral("Texte"));
+    auto *layout = new QGridLayout(textGroup);
+
+    m_alignmentGroup = new QGroupBox;
+    m_alignmentGroup->setObjectName(QStringLiteral("alignmentGroup"));
+    m_alignmentGroup->setToolTip(QStringLiteral("Aligne le texte de la zone sélectionée"));
+    auto *options = new QHBoxLayout(m_alignmentGroup);
+    m_alignmentOptions = new QButtonGroup(this);
+    const QString captions[] = {QStringLiteral("Gauche"), QStringLiteral("Droite"),
+                                QStringLiteral("Centre")};
+    for (int index = 0; index < 3; ++index) {
+        auto *option = new QRadioButton(captions[index]);
+        option->setObjectName(QStringLiteral("alignmentOption%1").arg(index + 1));
+        m_alignmentOptions->addButton(option, index);
+        options->addWidget(option);
+    }
+    m_alignmentOptions->button(AlignLeft)->setChecked(true);
+    connect(m_alignmentOptions, &QButtonGroup::idToggled, this, [this](int index, bool checked) {
+        if (checked)
+            onAlignmentChosen(index);
+    });
+    layout->addWidget(m_alignmentGroup, 0, 0, 1, 2);
+
+    QPushButton *fontButton = actionButton(m_fontAction, QStringLiteral("&Police..."));
+    fontButton->setObjectName(QStringLiteral("fontButton"));
+    fontButton->setToolTip(
+        QStringLiteral("Affecte une police de caractère à la zone de texte sélectionnée"));
+    layout->addWidget(fontButton, 1, 0);
+    QPushButton *colorButton = actionButton(m_colorAction, QStringLiteral("&Couleur..."));
+    colorButton->setObjectName(QStringLiteral("colorButton"));
+    colorButton->setToolTip(QStringLiteral(
+        "Affecte une couleur à la police de caractère à la zone de texte sélectionnée"));
+    layout->addWidget(colorButton, 1, 1);
+    return textGroup;
+}
+
+QWidget *MainWindow::buildIconFrame()
+{
+    auto *pictureGroup = new QGroupBox(QStringLiteral("Logo / Icône"));
+    auto *layout = new QGridLayout(pictureGroup);
+    QPushButton *pictureButton = actionButton(m_pictureAction, QStringLiteral("&Logo Icone"));
+    pictureButton->setObjectName(QStringLiteral("pictureButton"));
+    pictureButton->setToolTip(QStringLiteral("Charge une image"));
+    layout->addWidget(pictureButton, 0, 0);
+    auto *clearPictureButton = new QPushButton(QStringLiteral("&Pas d'icone"));
+    clearPictureButton->setObjectName(QStringLiteral("clearPictureButton"));
+    clearPictureButton->setToolTip(QStringLiteral("Efface l'image"));
+    connect(clearPictureButton, &QPushButton::clicked, this, &MainWindow::clearPicture);
+    layout->addWidget(clearPictureButton, 0, 1);
+    QPushButton *imageViewerButton =
+        actionButton(m_imageViewerAction, QStringLiteral("&Visualiser les images..."));
+    imageViewerButton->setObjectName(QStringLiteral("imageViewerButton"));
+    imageViewerButton->setToolTip(QStringLiteral("Exécute la visionneuse"));
+    layout->addWidget(imageViewerButton, 1, 0);
+    m_pastePictureButton = new QPushButton(QStringLiteral("Coller l'image"));
+    m_pastePictureButton->setObjectName(QStringLiteral("pastePictureButton"));
+    m_pastePictureButton->setToolTip(QStringLiteral("Colle l'image sélectionnée en icône"));
+    // Available once the image viewer has put a picture aside.
+    m_pastePictureButton->setEnabled(false);
+    connect(m_pastePictureButton, &QPushButton::clicked, this, &MainWindow::pastePicture);
+    layout->addWidget(m_pastePictureButton, 1, 1);
+    return pictureGroup;
+}
+
+QWidget *MainWindow::buildPrinterFrame()
+{
+    auto *printerGroup = new QGroupBox(QStringLiteral("Iimprimante "));
+    auto *layout = new QVBoxLayout(printerGroup);
+    m_orientationLabel = new QLabel;
+    m_orientationLabel->setObjectName(QStringLiteral("orientationLabel"));
+    layout->addWidget(m_orientationLabel);
+    return printerGroup;
+}
+
+QWidget *MainWindow::buildMainButtons()
+{
+    auto *commandGroup = new QGroupBox;
+    auto *layout = new QGridLayout(commandGroup);
+    QPushButton *previewButton = actionButton(m_previewAction, QStringLiteral("Aperçu"));
+    previewButton->setObjectName(QStringLiteral("previewButton"));
+    previewButton->setToolTip(QStringLiteral("Donne un aperçu avant impression"));
+    layout->addWidget(previewButton, 0, 0);
+    QPushButton *printButton = actionButton(m_printAction, QStringLiteral("Imprimer"));
+    printButton->setObjectName(QStringLiteral("printButton"));
+    printButton->setToolTip(QStringLiteral("Lance la feuille du paramétrage d'impression"));
+    layout->addWidget(printButton, 0, 1);
+    QPushButton *helpButton = actionButton(m_helpContentsAction, QStringLiteral("&Aide"));
+    helpButton->setObjectName(QStringLiteral("helpButton"));
+    helpButton->setToolTip(QStringLiteral("Exécute l'aide de Korvalin"));
+    layout->addWidget(helpButton, 1, 0);
+    QPushButton *quitButton = actionButton(m_quitAction, QStringLiteral("&Quitter"));
+    quitButton->setObjectName(QStringLiteral("quitButton"));
+    quitButton->setToolTip(QStringLiteral("Quitte le programme"));
+    layout->addWidget(quitButton, 1, 1);
+    return commandGroup;
+}
+
+void MainWindow::loadWindow()
+{
+    m_state.initialZoneTexts = {m_zones[0].Caption, m_zones[1].Caption, m_zones[2].Caption};
+    loadPrintSettings();
+    refreshOrientationDisplay();
+    if (m_state.startedWithDocument()) {
+        openLabel(m_state.labelFileName);
+        showDocumentName(m_state.commandLineDocumentName());
+        centreOnScreen();
+    } else {
+        centreOnScreen();
+        m_zoneTextEdit->setText(QString());
+        showUntitledName();
+    }
+    markSelectedZone();
+    showAlignmentCaption();
+    showEditCaption();
+    onClockTick();
+    m_clockTimer->start();
+    // Caps Lock may be pressed in any of the program's windows.
+    qApp->installEventFilter(this);
+}
+
+void MainWindow::centreOnScreen()
+{
+    adjustSize();
+    move(centredWindowPosition(frameGeometry().size(), screen()->availableGeometry()));
+}
+
+void MainWindow::onClockTick()
+{
+    m_statusPanels->setPanelText(TimePanel,
+                                 QTime::currentTime().toString(QStringLiteral("HH:mm:ss")));
+    // Also catches a Caps Lock changed while another program had the keyboard.
+    showCapsLock();
+}
+
+void MainWindow::showCapsLock()
+{
+    if (const std::optional<bool> on = KeyboardIndicators::capsLock())
+        m_statusPanels->setPanelLit(CapsLockPanel, *on);
+}
+
+bool MainWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::KeyRelease &&
+        static_cast<QKeyEvent *>(event)->key() == Qt::Key_CapsLock)
+        showCapsLock();
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void MainWindow::helpContents()
+{
+    showHelp(CommonDialog::HelpContents);
+}
+
+void MainWindow::helpSearch()
+{
+    m_commonDialog.HelpKey.clear();
+    showHelp(CommonDialog::HelpPartialKey);
+}
+
+void MainWindow::showHelp(int command)
+{
+    m_commonDialog.HelpFile = withTrailingSlash(m_state.appPath) + QStringLiteral("KORVALIN.HLP");
+    m_commonDialog.HelpCommand = command;
+    m_commonDialog.ShowHelp();
+}
+
+void MainWindow::showError(const QString &message)
+{
+    MsgBoxError(message);
+}
+
+bool MainWindow::splitZoneLines()
+{
+    if (ZoneLines::split(m_zones, m_state))
+        return true;
+    showError(ZoneLines::tooManyLinesMessage());
+    return false;
+}
+
+const Picture &MainWindow::picture() const
+{
+    return m_pictureBox->picture();
+}
+
+void MainWindow::enablePastePicture()
+{
+    m_pastePictureButton->setEnabled(true);
+}
+
+void MainWindow::endProgram()
+{
+    showDocumentName(QStringLiteral("Au revoir !"));
+    // At once: the other windows go with the program, without their own close handling.
+    QCoreApplication::exit(0);
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    // Closing through the frame asks nothing and saves nothing, and ends the program
+    // although the print settings window stays loaded, hidden.
+    event->accept();
+    QCoreApplication::exit(0);
+}

@@ -1,0 +1,206 @@
+#pragma once
+
+#include "label/LabelFile.h"
+#include "label/ProgramState.h"
+#include "platform/Picture.h"
+#include "print/OrientationSwitch.h"
+#include "windows/shared/CommonDialog.h"
+
+#include <QMainWindow>
+#include <array>
+#include <memory>
+#include <optional>
+
+class BusyPointer;
+class PrintSettingsDialog;
+class PictureBox;
+class Printer;
+class QAction;
+class QButtonGroup;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class QTimer;
+class QToolBar;
+class StatusPanels;
+class ZoneDisplay;
+class ZoneTextEdit;
+
+// The main window, where the label is designed: the label at print size on a floppy disk
+// with its three text zones and its picture, the edit box of the selected zone, and the
+// commands of the program from the menus, the toolbar and the buttons. It holds the
+// document: the three zones and the picture that printing and the preview read.
+class MainWindow : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    // Builds and loads the window; state has been through ProgramState::startUp. printer is
+    // the program's printer object, which the printer set-up dialog replaces.
+    MainWindow(ProgramState &state, Printer &printer, QWidget *parent = nullptr);
+    ~MainWindow() override;
+
+    const LabelFile::Zones &zones() const { return m_zones; }
+    const Picture &picture() const;
+    // The common-dialog object that the program's windows share.
+    CommonDialog &commonDialog() { return m_commonDialog; }
+
+    // Splits the zone texts into the shared line arrays before printing or the preview;
+    // false, once the user is told, when a zone has too many lines.
+    bool splitZoneLines();
+    // The image viewer has put a picture aside: "Coller l'image" becomes available.
+    void enablePastePicture();
+    // Splits the zone texts and shows the preview modally over the window over; no preview
+    // when a zone has too many lines, as its lines would be those of an earlier text.
+    void showPreview(QWidget *over);
+    // Makes the system's default printer the program's printer once CUPS names it; the
+    // window goes on meanwhile.
+    void findDefaultPrinter();
+
+signals:
+    // m_orientationLabel and the check marks show what CUPS answered for the program's printer.
+    void orientationShown();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private slots:
+    // Shell (MainWindow.cpp).
+    void onClockTick();
+    void helpContents();
+    void helpSearch();
+
+    // Printing (MainWindowPrint.cpp).
+    void filePrint();
+
+    // Document commands (MainWindowDocument.cpp).
+    void onFileMenuAboutToShow();
+    void fileNew();
+    void fileOpen();
+    void fileSave();
+    void fileSaveAs();
+    void fileQuit();
+
+    // Zone editing (MainWindowZones.cpp); zone is 1, 2 or 3, index the alignment 0, 1 or 2.
+    void selectZone(int zone);
+    void onZoneTextEdited();
+    void onAlignmentChosen(int index);
+    void chooseFont();
+    void chooseColor();
+
+    // Printer (MainWindowPrinter.cpp).
+    void printerSetup();
+    void switchPrinterToPortrait();
+    void switchPrinterToLandscape();
+    // The preview and the about box (MainWindowDialogs.cpp).
+    void filePreview();
+    void helpAbout();
+
+    // Picture (MainWindowPicture.cpp).
+    void choosePicture();
+    void onPictureDoubleClicked();
+    void clearPicture();
+    void openImageViewer();
+    void pastePicture();
+
+private:
+    // Shell.
+    void buildActions();
+    QAction *addCommand(const QString &text, const char *name, const QString &toolbarTip = {},
+                        const char *picture = nullptr);
+    void buildMenus();
+    void buildToolbar();
+    QWidget *buildLabelView();
+    QWidget *buildEditBox();
+    QWidget *buildTextFrame();
+    QWidget *buildIconFrame();
+    QWidget *buildPrinterFrame();
+    QWidget *buildMainButtons();
+    void loadWindow();
+    void centreOnScreen();
+    void showCapsLock();
+    void showHelp(int command);
+    void showError(const QString &message);
+    void endProgram();
+
+    // Printing.
+    void loadPrintSettings();
+    void submitPrintJob();
+    void printCalibrationPage();
+
+    // Document.
+    // The caller has named the document after path; a file that cannot be read gives the
+    // document back previousName (untitled, as at start-up, unless given), so that the
+    // next Save cannot overwrite the file that would not open.
+    void openLabel(const QString &path, const QString &previousName = QString());
+    void saveLabel(const QString &path);
+    void showDocumentName(const QString &name);
+    void showUntitledName();
+
+    // Zones.
+    void onZoneChanged(int zone);
+    bool hasSelectedZone() const;
+    void setZoneCaption(int zone, const QString &text);
+    void setZone(int zone, const TextZone &value);
+    void showZone(int zone);
+    void markSelectedZone();
+    void checkAlignmentOption(qint16 alignment);
+    void showEditCaption();
+    void showAlignmentCaption();
+
+    // Printer.
+    void refreshOrientationDisplay();
+    void showOrientation(int orientation);
+    void switchOrientation(OrientationSwitch::SwitchResult (*setOrientation)(qint16 &,
+                                                                             const Printer &));
+    void storePrinterSetup(const PrinterSetupChoice &choice);
+    void setPrinterCommandsEnabled(bool enabled);
+
+    // Picture.
+    void useIconPath();
+    void setPicture(const Picture &picture);
+
+    ProgramState &m_state;
+    Printer &m_printer;
+    LabelFile::Zones m_zones;
+    CommonDialog m_commonDialog;
+
+    std::array<ZoneDisplay *, 3> m_zoneLabels{}; // zones 1, 2, 3
+    PictureBox *m_pictureBox = nullptr;
+    ZoneTextEdit *m_zoneTextEdit = nullptr;
+    QGroupBox *m_alignmentGroup = nullptr;
+    QButtonGroup *m_alignmentOptions = nullptr; // by alignment: left, right, centre
+    QLabel *m_zoneTextCaption = nullptr;
+    QLabel *m_orientationLabel = nullptr;
+    int m_shownOrientation =
+        0; // what m_orientationLabel shows: 1 portrait, 2 landscape, 0 no printer
+    QPushButton *m_pastePictureButton = nullptr;
+    QToolBar *m_toolBar = nullptr;
+    StatusPanels *m_statusPanels = nullptr;
+    QTimer *m_clockTimer = nullptr;
+    // The print settings window while it is loaded: from start-up to the first print
+    // command, then for each print command.
+    std::unique_ptr<PrintSettingsDialog> m_printSettings;
+    // Held while a print job waits for the scheduler's answer.
+    std::unique_ptr<BusyPointer> m_printing;
+
+    // One action per command, shared by its menu item, toolbar button and push button.
+    QAction *m_newAction = nullptr;
+    QAction *m_openAction = nullptr;
+    QAction *m_saveAction = nullptr;
+    QAction *m_saveAsAction = nullptr;
+    QAction *m_previewAction = nullptr; // also previewButton, toolbar 5
+    QAction *m_printAction = nullptr;   // also printButton, toolbar 6
+    QAction *m_printerSetupAction = nullptr;
+    QAction *m_portraitAction = nullptr;
+    QAction *m_landscapeAction = nullptr;
+    QAction *m_quitAction = nullptr;         // also quitButton, toolbar 16
+    QAction *m_helpContentsAction = nullptr; // also helpButton, toolbar 13
+    QAction *m_helpSearchAction = nullptr;
+    QAction *m_aboutAction = nullptr;       // also toolbar 14
+    QAction *m_fontAction = nullptr;        // fontButton, toolbar 8
+    QAction *m_colorAction = nullptr;       // colorButton, toolbar 9
+    QAction *m_pictureAction = nullptr;     // pictureButton, toolbar 10
+    QAction *m_imageViewerAction = nullptr; // imageViewerButton, toolbar 11
+};

@@ -1,0 +1,26 @@
+// The main window's ways into the preview and the about box.
+#include "windows/main/MainWindow.h"
+
+#include "platform/SettingsStore.h"
+#include "windows/about/AboutDialog.h"
+#include "windows/preview/PreviewDialog.h"
+
+void MainWindow::showPreview(QWidget *over)
+{
+    if (!splitZoneLines())
+        return;
+    PreviewDialog preview(m_state, m_zones, picture(), over);
+    preview.exec();
+}
+
+void MainWindow::filePreview()
+{
+    showPreview(this);
+}
+
+void MainWindow::helpAbout()
+{
+    const SystemSettingsFile settings;
+    AboutDialog about(settings, MakerAddresses::ofBuild(), this);
+    about.exec();
+}

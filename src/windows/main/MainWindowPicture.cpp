@@ -1,0 +1,83 @@
+// The label's picture: loading one from a file or from the image viewer, removing it.
+#include "windows/main/MainWindow.h"
+
+#include "platform/PictureLoader.h"
+#include "windows/shared/PictureBox.h"
+#include "windows/shared/PictureMessages.h"
+#include "windows/viewer/ImageViewer.h"
+
+#include <QDir>
+
+namespace {
+
+QString pictureFileFilter()
+{
+    return QStringLiteral("Fichiers Icone               (*.ICO)|*.ico|"
+                          "Fichiers curseurs           (*.CUR)|*.cur|"
+                          "Image en mode point    (*.BMP)|*.bmp|"
+                          "Métafichiers Windows  (*.WMF)|*.wmf|"
+                          "Fichier image                (*.GIF)|*.gif|"
+                          "Fichier image                (*.JPG)|*.jpg");
+}
+
+} // namespace
+
+void MainWindow::choosePicture()
+{
+    CommonDialog &dialog = m_commonDialog;
+    dialog.InitDir = QDir::currentPath();
+    // "AUCUN" is proposed when the label has no picture, as it always was.
+    dialog.FileName = m_state.iconFile;
+    dialog.DialogTitle = QStringLiteral("Ouvrir un icone");
+    dialog.Filter = pictureFileFilter();
+    dialog.CancelError = true;
+    if (!dialog.ShowOpen())
+        return;
+    m_state.iconPath = dialog.FileName;
+    useIconPath();
+}
+
+void MainWindow::onPictureDoubleClicked()
+{
+    choosePicture();
+}
+
+void MainWindow::clearPicture()
+{
+    setPicture(Picture());
+    m_state.iconPath = QLatin1String(LabelFile::NoIcon);
+    m_state.iconFile.clear();
+}
+
+void MainWindow::openImageViewer()
+{
+    ImageViewer viewer(m_state, this);
+    connect(&viewer, &ImageViewer::pictureCopied, this, &MainWindow::enablePastePicture);
+    viewer.exec();
+}
+
+void MainWindow::pastePicture()
+{
+    if (m_state.viewerCopiedPicture.isEmpty())
+        return;
+    m_state.iconPath = m_state.viewerCopiedPicture;
+    useIconPath();
+}
+
+// Shows the picture at IconPath and makes it the label's. A file that does not load
+// leaves the shown picture and IconFile as they were, while IconPath names it.
+void MainWindow::useIconPath()
+{
+    const std::optional<Picture> picture = PictureLoader::load(m_state.iconPath);
+    if (!picture) {
+        showError(unsupportedPictureMessage());
+        return;
+    }
+    setPicture(*picture);
+    m_state.iconFile = m_state.iconPath;
+}
+
+void MainWindow::setPicture(const Picture &picture)
+{
+    m_pictureBox->setPicture(picture);
+}

@@ -1,0 +1,150 @@
+// The main window's printer: the orientation shown in m_orientationLabel and the menu's check
+// marks, the orientation switch and the printer set-up. Every question to CUPS runs off the
+// user-interface thread; the answer is shown when it comes, for the printer still chosen.
+#include "windows/main/MainWindow.h"
+
+#include "print/Printer.h"
+#include "print/PrinterSetup.h"
+#include "widgets/MsgBox.h"
+#include "windows/shared/BackgroundTask.h"
+
+#include <QAction>
+#include <QLabel>
+#include <memory>
+
+void MainWindow::findDefaultPrinter()
+{
+    runInBackground(
+        this, [] { return Printer::systemDefault(); },
+        [this](const Printer &found) {
+            // The user may have chosen a printer in the meantime: his choice stands.
+            if (!m_printer.isNull())
+                return;
+            m_printer = found;
+            refreshOrientationDisplay();
+        });
+}
+
+void MainWindow::refreshOrientationDisplay()
+{
+    if (m_printer.isNull()) {
+        showOrientation(0);
+        return;
+    }
+    runInBackground(
+        this, [printer = m_printer] { return printer.orientation(); },
+        [this, asked = m_printer.name()](int orientation) {
+            if (asked == m_printer.name())
+                showOrientation(orientation);
+        });
+}
+
+// orientation: 1 portrait, 2 landscape, 0 when no printer answers.
+void MainWindow::showOrientation(int orientation)
+{
+    if (orientation == 1)
+        m_orientationLabel->setText(QStringLiteral("En cours : Portrait"));
+    m_portraitAction->setChecked(orientation == 1);
+    if (orientation == 2)
+        m_orientationLabel->setText(QStringLiteral("En cours : Paysage"));
+    m_landscapeAction->setChecked(orientation == 2);
+    if (orientation == 0)
+        m_orientationLabel->setText(QStringLiteral("Aucune imprimante"));
+    m_shownOrientation = orientation;
+    emit orientationShown();
+}
+
+void MainWindow::setPrinterCommandsEnabled(bool enabled)
+{
+    // One change of the printer's defaults at a time: a second would race the first.
+    for (QAction *command : {m_printerSetupAction, m_portraitAction, m_landscapeAction})
+        command->setEnabled(enabled);
+}
+
+void MainWindow::switchPrinterToPortrait()
+{
+    switchOrientation(&OrientationSwitch::switchToPortrait);
+}
+
+void MainWindow::switchPrinterToLandscape()
+{
+    switchOrientation(&OrientationSwitch::switchToLandscape);
+}
+
+void MainWindow::switchOrientation(
+    OrientationSwitch::SwitchResult (*setOrientation)(qint16 &, const Printer &))
+{
+    // The click toggled a check mark: they show the printer's answer, not the request.
+    m_portraitAction->setChecked(m_shownOrientation == 1);
+    m_landscapeAction->setChecked(m_shownOrientation == 2);
+
+    struct Outcome
+    {
+        OrientationSwitch::SwitchResult result;
+        qint16 requested;
+        int orientation;
+    };
+    setPrinterCommandsEnabled(false);
+    runInBackground(
+        this,
+        [setOrientation, printer = m_printer] {
+            qint16 requested = 0;
+            const OrientationSwitch::SwitchResult result = setOrientation(requested, printer);
+            return Outcome{result, requested, printer.orientation()};
+        },
+        [this, asked = m_printer.name(),
+         busy = std::make_shared<BusyPointer>()](const Outcome &outcome) mutable {
+            busy.reset();
+            setPrinterCommandsEnabled(true);
+            m_state.printerOrientation = outcome.requested;
+            if (asked == m_printer.name())
+                showOrientation(outcome.orientation);
+            if (outcome.result == OrientationSwitch::SwitchResult::Refused)
+                showError(QStringLiteral("L'orientation de l'imprimante n'a pas pu être changée."));
+        });
+}
+
+void MainWindow::printerSetup()
+{
+    setPrinterCommandsEnabled(false);
+    runInBackground(
+        this, [current = m_printer.name()] { return PrinterSetup::offer(current); },
+        [this, busy = std::make_shared<BusyPointer>()](const PrinterSetupOffer &offer) mutable {
+            busy.reset();
+            setPrinterCommandsEnabled(true);
+            m_commonDialog.Flags = CommonDialog::PrintSetup;
+            m_commonDialog.CancelError = false;
+            const std::optional<PrinterSetupChoice> choice = m_commonDialog.ShowPrinter(offer);
+            if (!choice)
+                return;
+            m_printer = Printer(choice->printer);
+            storePrinterSetup(*choice);
+        });
+}
+
+void MainWindow::storePrinterSetup(const PrinterSetupChoice &choice)
+{
+    struct Outcome
+    {
+        bool stored;
+        int orientation;
+    };
+    setPrinterCommandsEnabled(false);
+    runInBackground(
+        this,
+        [choice] {
+            const bool stored = PrinterSetup::store(choice);
+            return Outcome{stored, Printer(choice.printer).orientation()};
+        },
+        [this, asked = choice.printer,
+         busy = std::make_shared<BusyPointer>()](const Outcome &outcome) mutable {
+            busy.reset();
+            setPrinterCommandsEnabled(true);
+            // Later jobs and the display follow the choice the printer now reports.
+            if (asked == m_printer.name())
+                showOrientation(outcome.orientation);
+            if (!outcome.stored)
+                showError(QStringLiteral(
+                    "Le papier et l'orientation choisis n'ont pas pu être enregistrés."));
+        });
+}

@@ -1,0 +1,123 @@
+// Zone editing: selecting a zone, its text through the edit box, its alignment, font and
+// colour.
+#include "windows/main/MainWindow.h"
+
+#include "windows/main/ZoneTextEdit.h"
+#include "windows/shared/ZoneDisplay.h"
+
+#include <QAbstractButton>
+#include <QButtonGroup>
+#include <QGroupBox>
+#include <QLabel>
+
+bool MainWindow::hasSelectedZone() const
+{
+    return m_state.currentZone >= 1 && m_state.currentZone <= 3;
+}
+
+void MainWindow::selectZone(int zone)
+{
+    m_state.currentZone = qint16(zone);
+    m_zoneTextEdit->setText(m_zones[zone - 1].Caption);
+    showEditCaption();
+    markSelectedZone();
+    showAlignmentCaption();
+    checkAlignmentOption(m_zones[zone - 1].Alignment);
+    m_zoneTextEdit->setFocus();
+}
+
+void MainWindow::onZoneTextEdited()
+{
+    if (hasSelectedZone())
+        setZoneCaption(m_state.currentZone, m_zoneTextEdit->text());
+}
+
+// Putting into a zone the text it already holds is no change: merely selecting a zone
+// leaves the document as it was.
+void MainWindow::setZoneCaption(int zone, const QString &text)
+{
+    if (m_zones[zone - 1].Caption == text)
+        return;
+    m_zones[zone - 1].Caption = text;
+    showZone(zone);
+    onZoneChanged(zone);
+}
+
+void MainWindow::onZoneChanged(int zone)
+{
+    if (m_zones[zone - 1].Caption != m_state.initialZoneTexts[std::size_t(zone - 1)])
+        m_state.modified = true;
+}
+
+void MainWindow::setZone(int zone, const TextZone &value)
+{
+    // The style first, then the text through the change rule.
+    TextZone styled = value;
+    styled.Caption = m_zones[zone - 1].Caption;
+    m_zones[zone - 1] = styled;
+    showZone(zone);
+    setZoneCaption(zone, value.Caption);
+}
+
+void MainWindow::showZone(int zone)
+{
+    m_zoneLabels[std::size_t(zone - 1)]->setZone(m_zones[zone - 1]);
+}
+
+void MainWindow::markSelectedZone()
+{
+    for (std::size_t i = 0; i < m_zoneLabels.size(); ++i)
+        m_zoneLabels[i]->setBackColor(int(i) + 1 == m_state.currentZone
+                                          ? ZoneDisplay::SelectedBackColor
+                                          : ZoneDisplay::NormalBackColor);
+}
+
+void MainWindow::checkAlignmentOption(qint16 alignment)
+{
+    if (QAbstractButton *option = m_alignmentOptions->button(alignment))
+        option->setChecked(true);
+}
+
+void MainWindow::showEditCaption()
+{
+    m_zoneTextCaption->setText(QStringLiteral("Edition du texte zone ") +
+                               QString::number(m_state.currentZone));
+}
+
+void MainWindow::showAlignmentCaption()
+{
+    m_alignmentGroup->setTitle(QStringLiteral("Aligner texte ") +
+                               QString::number(m_state.currentZone));
+}
+
+void MainWindow::onAlignmentChosen(int index)
+{
+    if (!hasSelectedZone())
+        return;
+    m_zones[m_state.currentZone - 1].Alignment = qint16(index);
+    showZone(m_state.currentZone);
+}
+
+void MainWindow::chooseFont()
+{
+    if (!hasSelectedZone())
+        return;
+    TextZone &zone = m_zones[m_state.currentZone - 1];
+    m_commonDialog.Font = FontChoice::of(zone);
+    m_commonDialog.Flags = CommonDialog::BothFonts;
+    // Cancelling leaves the dialog holding the zone's own values, which then come back.
+    m_commonDialog.ShowFont();
+    m_commonDialog.Font.applyTo(zone);
+    showZone(m_state.currentZone);
+}
+
+void MainWindow::chooseColor()
+{
+    if (!hasSelectedZone())
+        return;
+    TextZone &zone = m_zones[m_state.currentZone - 1];
+    m_commonDialog.Color = zone.ForeColor;
+    m_commonDialog.ShowColor();
+    zone.ForeColor = m_commonDialog.Color;
+    showZone(m_state.currentZone);
+}

@@ -1,0 +1,53 @@
+#include "windows/main/StatusPanels.h"
+
+#include <QDateTime>
+#include <QLabel>
+#include <QLocale>
+#include <QTimer>
+#include <algorithm>
+
+StatusPanels::StatusPanels(QWidget *parent) : QStatusBar(parent)
+{
+    setSizeGripEnabled(false);
+    for (std::size_t i = 0; i < m_panels.size(); ++i) {
+        m_panels[i] = new QLabel(this);
+        m_panels[i]->setFrameShape(QFrame::Panel);
+        m_panels[i]->setFrameShadow(QFrame::Sunken);
+        m_panels[i]->setContentsMargins(4, 0, 4, 0);
+        // The document name takes the room that is left.
+        addPermanentWidget(m_panels[i], i == 0 ? 1 : 0);
+    }
+    showToday();
+}
+
+void StatusPanels::setPanelText(int panel, const QString &text)
+{
+    m_panels[std::size_t(panel - 1)]->setText(text);
+}
+
+QString StatusPanels::panelText(int panel) const
+{
+    return m_panels[std::size_t(panel - 1)]->text();
+}
+
+void StatusPanels::setPanelLit(int panel, bool lit)
+{
+    m_panels[std::size_t(panel - 1)]->setEnabled(lit);
+}
+
+bool StatusPanels::panelLit(int panel) const
+{
+    return m_panels[std::size_t(panel - 1)]->isEnabled();
+}
+
+void StatusPanels::showToday()
+{
+    const QDateTime now = QDateTime::currentDateTime();
+    setPanelText(
+        DateDisplay,
+        QLocale(QLocale::French, QLocale::France).toString(now.date(), QLocale::ShortFormat));
+    // Shown again just after midnight, so that a window left open overnight stays right.
+    const QDateTime nextDay(now.date().addDays(1), QTime(0, 0, 1));
+    QTimer::singleShot(int(std::max<qint64>(1000, now.msecsTo(nextDay))), this,
+                       &StatusPanels::showToday);
+}

@@ -1,0 +1,129 @@
+#include "windows/preview/PreviewDialog.h"
+
+#include "print/LabelPrinting.h"
+#include "windows/preview/PreviewPanel.h"
+#include "windows/preview/PreviewZone.h"
+#include "windows/shared/Millimetres.h"
+#include "windows/shared/PictureBox.h"
+
+#include <QEvent>
+#include <QPushButton>
+#include <QScreen>
+
+namespace {
+
+constexpr QSizeF ClientSizeMm{87.3, 76.5};
+constexpr QRectF PanelPlaceMm{4.2, 4.2, 78.6, 55.3};
+constexpr QRectF QuitPlaceMm{33.9, 67.7, 21.4, 6.6};
+
+// Fixed places inside the panel, whatever the print layout: the preview is a sketch of one
+// label, not of the sheet.
+constexpr std::array<QRectF, 3> ZonePlacesMm{
+    {{21.2, 4.2, 53.2, 15.1}, {4.2, 21.2, 70.1, 19.3}, {4.2, 42.3, 70.1, 6.6}}};
+constexpr QRectF IconPlaceMm{4.2, 4.2, 13.0, 13.0};
+
+QString joinedLines(const ProgramState::ZoneLines &lines, int count)
+{
+    // The stored lines keep their CR and LF, so putting them end to end gives the text
+    // back with its line breaks.
+    QString text;
+    for (int i = 1; i <= count; ++i)
+        text += lines[std::size_t(i)];
+    return text;
+}
+
+// Zone 3 as the first label of a run would carry it: the whole text, then the number
+// that label gets. A single label has no numbering style, and shows the text alone.
+QString zone3Text(const ProgramState &state, const QString &fullZone3Text)
+{
+    const bool numbered =
+        state.autoNumbering && (state.numberingStyle == 1 || state.numberingStyle == 2);
+    // A zone 3 without lines shows nothing, numbered or not, as it prints nothing.
+    if (numbered && state.zone3LineCount >= 1)
+        return fullZone3Text + LabelPrinting::numberSuffix(state);
+    return joinedLines(state.zone3Lines, state.zone3LineCount);
+}
+
+QFont quitButtonFont()
+{
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setPointSizeF(8.25);
+    font.setBold(true);
+    return font;
+}
+
+} // namespace
+
+PreviewDialog::PreviewDialog(const ProgramState &state, const LabelZones &zones,
+                             const Picture &icon, QWidget *parent)
+    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
+                          Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+      m_state(state), m_zones(zones), m_icon(icon)
+{
+    setWindowTitle(QStringLiteral("Aperçu avant impression"));
+    setFixedSize(Millimetres::toPixels(ClientSizeMm, *this));
+
+    m_page = new PreviewPanel(this);
+    m_page->setObjectName(QStringLiteral("page"));
+    Millimetres::place(*m_page, PanelPlaceMm);
+    for (std::size_t i = 0; i < m_zoneBoxes.size(); ++i) {
+        m_zoneBoxes[i] = new PreviewZone(m_page);
+        m_zoneBoxes[i]->setObjectName(QStringLiteral("zoneBox%1").arg(i + 1));
+        Millimetres::place(*m_zoneBoxes[i], ZonePlacesMm[i]);
+    }
+    m_pictureBox = new PictureBox(m_page);
+    m_pictureBox->setObjectName(QStringLiteral("pictureBox"));
+    m_pictureBox->setEmptyPlaceShown(false);
+    Millimetres::place(*m_pictureBox, IconPlaceMm);
+
+    m_closeButton = new QPushButton(QStringLiteral("&Quitter"), this);
+    m_closeButton->setObjectName(QStringLiteral("closeButton"));
+    m_closeButton->setFont(quitButtonFont());
+    m_closeButton->setDefault(true);
+    Millimetres::place(*m_closeButton, QuitPlaceMm);
+    connect(m_closeButton, &QPushButton::clicked, this, &PreviewDialog::closePreview);
+
+    loadWindow();
+}
+
+void PreviewDialog::loadWindow()
+{
+    move(centredWindowPosition(frameGeometry().size(), screen()->availableGeometry()));
+    // Drawn at once so that the first paint shows the label, also where the window system
+    // never reports the window as active.
+    onActivated();
+}
+
+void PreviewDialog::changeEvent(QEvent *event)
+{
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        onActivated();
+}
+
+void PreviewDialog::onActivated()
+{
+    m_page->setOutlines(m_state.printFrame, m_state.printCutOutline);
+    // An empty IconPath leaves the box as it is: empty in a window just opened.
+    if (!m_state.iconPath.isEmpty())
+        m_pictureBox->setPicture(m_icon);
+    showZone(1, joinedLines(m_state.zone1Lines, m_state.zone1LineCount));
+    showZone(2, joinedLines(m_state.zone2Lines, m_state.zone2LineCount));
+    showZone(3, zone3Text(m_state, m_zones[2].Caption));
+}
+
+void PreviewDialog::showZone(int zone, const QString &text)
+{
+    // Underline and strikethrough stay with the main window: the preview shows the font's
+    // face, size, weight and slant, its colour and the alignment.
+    TextZone shown = m_zones[std::size_t(zone - 1)];
+    shown.Caption = text;
+    shown.FontUnderline = false;
+    shown.FontStrikethru = false;
+    m_zoneBoxes[std::size_t(zone - 1)]->setZone(shown);
+}
+
+void PreviewDialog::closePreview()
+{
+    accept();
+}

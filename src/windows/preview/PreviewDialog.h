@@ -1,0 +1,47 @@
+#pragma once
+
+#include "label/ProgramState.h"
+#include "label/TextZone.h"
+#include "platform/Picture.h"
+
+#include <QDialog>
+#include <array>
+
+class PictureBox;
+class PreviewPanel;
+class PreviewZone;
+class QPushButton;
+
+// The print preview: one label as the current document and print settings will print it,
+// on a white panel, with the frame and the cut outline when the settings ask for them and
+// zone 3 numbered as the first label of a run would be. It only reads the shared state.
+class PreviewDialog : public QDialog
+{
+    Q_OBJECT
+
+public:
+    // zones and icon are the main window's; the zones' line arrays in state must have
+    // just been filled from them.
+    PreviewDialog(const ProgramState &state, const LabelZones &zones, const Picture &icon,
+                  QWidget *parent = nullptr);
+
+protected:
+    void changeEvent(QEvent *event) override;
+
+private slots:
+    void closePreview();
+
+private:
+    void loadWindow();
+    void onActivated();
+    void showZone(int zone, const QString &text);
+
+    const ProgramState &m_state;
+    const LabelZones m_zones;
+    const Picture m_icon;
+
+    PreviewPanel *m_page = nullptr;
+    std::array<PreviewZone *, 3> m_zoneBoxes{}; // zones 1, 2, 3
+    PictureBox *m_pictureBox = nullptr;
+    QPushButton *m_closeButton = nullptr;
+};

@@ -1,0 +1,26 @@
+#include "windows/preview/PreviewZone.h"
+
+#include "windows/shared/ZoneDisplay.h"
+
+#include <QPainter>
+
+PreviewZone::PreviewZone(QWidget *parent) : QWidget(parent)
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void PreviewZone::setZone(const TextZone &zone)
+{
+    if (zone == m_zone)
+        return;
+    m_zone = zone;
+    setAccessibleName(zone.Caption);
+    update();
+}
+
+void PreviewZone::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), Qt::white);
+    ZoneDisplay::drawText(painter, rect(), m_zone);
+}

@@ -1,0 +1,363 @@
+#include "windows/print-settings/PrintSettingsDialog.h"
+
+#include "label/NumberText.h"
+#include "print/RunLimits.h"
+#include "print/SheetGeometry.h"
+#include "widgets/MsgBox.h"
+#include "windows/print-settings/KeyFilteredEdit.h"
+#include "windows/print-settings/SheetTile.h"
+#include "windows/print-settings/Spinner.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <limits>
+
+namespace {
+
+// A count box's number, rounded, within what a 16-bit count holds.
+qint16 wholeNumber(const QLineEdit *box)
+{
+    const double n = NumberText::leadingNumber(box->text());
+    return qint16(qBound<double>(std::numeric_limits<qint16>::min(), qRound64(n),
+                                 std::numeric_limits<qint16>::max()));
+}
+
+double distance(const QLineEdit *box)
+{
+    return NumberText::leadingNumber(box->text());
+}
+
+void showNumber(QLineEdit *box, double value)
+{
+    box->setText(NumberText::plain(value));
+}
+
+} // namespace
+
+PrintSettingsDialog::PrintSettingsDialog(ProgramState &state, CommonDialog &commonDialog,
+                                         QWidget *parent)
+    : QDialog(parent), m_state(state), m_commonDialog(commonDialog)
+{
+    setObjectName(QStringLiteral("PrintSettingsDialog"));
+    buildWindow();
+    // Design values, from which the load and the first activation start.
+    m_singleLabelOption->setChecked(true);
+    m_numberStyleOption->setChecked(true);
+    connectHandlers();
+    loadWindow();
+}
+
+PrintSettingsDialog::~PrintSettingsDialog() = default;
+
+void PrintSettingsDialog::loadWindow()
+{
+    adjustSize();
+    move(centredWindowPosition(frameGeometry().size(), screen()->availableGeometry()));
+    setTipTexts();
+    showSettingsName(m_state.settingsLoaded == 1 ? m_state.settingsName
+                                                 : ProgramState::defaultSettingsName());
+    m_printLabelsButton->setEnabled(false);
+    showNumber(m_leftMarginEdit, m_state.sheetSpacing[LeftMargin]);
+    showNumber(m_topMarginEdit, m_state.sheetSpacing[TopMargin]);
+    showNumber(m_rowGapEdit, m_state.sheetSpacing[RowGap]);
+    showNumber(m_columnGapEdit, m_state.sheetSpacing[ColumnGap]);
+    showNumber(m_copyCountEdit, m_state.copyCount);
+    showNumber(m_startPositionEdit, m_state.startPosition);
+    m_printLabelsButton->setEnabled(false);
+    showNumber(m_firstDiskNumberEdit, m_state.nextDiskNumber);
+}
+
+void PrintSettingsDialog::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    if (!event->spontaneous())
+        onActivated();
+}
+
+void PrintSettingsDialog::keyPressEvent(QKeyEvent *event)
+{
+    // Escape is the cancel button, as in every dialog; closing through the frame is not.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        m_cancelButton->click();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void PrintSettingsDialog::onActivated()
+{
+    selectNumberingStyle();
+    if (m_state.printSingleMode == 0) {
+        m_runOption->setChecked(true);
+        showCopyCount();
+        if (m_state.autoNumberingShown == 1) {
+            m_autoNumberingCheck->setChecked(true);
+            showAutoIncrementPanels(true);
+        } else {
+            m_autoNumberingCheck->setChecked(false);
+            showAutoIncrementPanels(false);
+        }
+        enablePrintForRun();
+    } else if (m_state.printSingleMode == 1) {
+        m_singleLabelOption->setChecked(true);
+        showSingleLabelMode();
+    }
+    m_frameCheck->setChecked(m_state.printFrame);
+    m_cutOutlineCheck->setChecked(m_state.printCutOutline);
+}
+
+void PrintSettingsDialog::selectNumberingStyle()
+{
+    if (m_state.numberingStyle == 2) {
+        m_numberOfTotalStyleOption->setChecked(true);
+        return;
+    }
+    // No style chosen yet counts as the number alone.
+    m_state.numberingStyle = 1;
+    m_numberStyleOption->setChecked(true);
+}
+
+void PrintSettingsDialog::showSingleLabelMode()
+{
+    m_chooseTileHint->show();
+    showSinglePositionCaption();
+    if (m_state.singlePosition >= 1 && m_state.singlePosition <= SheetGeometry::Positions)
+        choosePosition(m_state.singlePosition);
+    else
+        m_printLabelsButton->setEnabled(false);
+    m_runGroup->hide();
+    m_numberingGroup->hide();
+    m_autoNumberingCheck->hide();
+    showPositionTiles();
+}
+
+// The run option and the print button both say how many labels the run holds.
+void PrintSettingsDialog::showCopyCount()
+{
+    const QString copies = NumberText::plain(double(m_state.copyCount));
+    m_runOption->setText(copies + QStringLiteral(" Etiquettes identiques"));
+    m_printLabelsButton->setText(QStringLiteral("&Imprimer ") + copies +
+                                 QStringLiteral(" étiquettes"));
+}
+
+void PrintSettingsDialog::showSinglePositionCaption()
+{
+    m_printLabelsButton->setText(QStringLiteral("&Imprimer l'étiquette N° ") +
+                                 NumberText::signedForm(double(m_state.singlePosition)));
+}
+
+// A run prints when it has copies and a start, and, numbered, a first disk number.
+void PrintSettingsDialog::enablePrintForRun()
+{
+    const bool numberMissing = m_state.autoNumberingShown == 1 && m_state.nextDiskNumber == 0;
+    m_printLabelsButton->setEnabled(m_state.copyCount != 0 && m_state.startPosition != 0 &&
+                                    !numberMissing);
+}
+
+void PrintSettingsDialog::showAutoIncrementPanels(bool shown)
+{
+    m_numberStyleGroup->setVisible(shown);
+    m_numberingGroup->setVisible(shown);
+}
+
+void PrintSettingsDialog::copyCheckBoxes()
+{
+    m_state.printFrame = m_frameCheck->isChecked();
+    m_state.printCutOutline = m_cutOutlineCheck->isChecked();
+    m_state.autoNumbering = m_autoNumberingCheck->isChecked();
+}
+
+void PrintSettingsDialog::showStartLabelTip()
+{
+    m_startPositionEdit->setToolTip(QStringLiteral("A partir de l'étiquette N°") +
+                                    NumberText::signedForm(double(m_state.startPosition)));
+}
+
+void PrintSettingsDialog::hidePositionTiles()
+{
+    for (SheetTile *tile : m_tiles)
+        tile->setEnabled(false);
+}
+
+void PrintSettingsDialog::showPositionTiles()
+{
+    for (SheetTile *tile : m_tiles)
+        tile->setEnabled(true);
+}
+
+void PrintSettingsDialog::chooseSingleLabel()
+{
+    m_state.numberingStyle = 0;
+    m_state.printSingleMode = 1;
+    showSingleLabelMode();
+}
+
+void PrintSettingsDialog::chooseRun()
+{
+    m_state.printSingleMode = 0;
+    m_chooseTileHint->hide();
+    m_runGroup->show();
+    showCopyCount();
+    m_autoNumberingCheck->show();
+    const bool numbered = m_state.autoNumberingShown == 1;
+    m_autoNumberingCheck->setChecked(numbered);
+    showAutoIncrementPanels(numbered);
+    selectNumberingStyle();
+    hidePositionTiles();
+    // Only a run that can print may be printed: coming from a single label with no start
+    // position, the run would start off the sheet.
+    enablePrintForRun();
+}
+
+void PrintSettingsDialog::chooseNumberStyle()
+{
+    m_state.numberingStyle = 1;
+}
+
+void PrintSettingsDialog::chooseNumberOfTotalStyle()
+{
+    m_state.numberingStyle = 2;
+}
+
+void PrintSettingsDialog::choosePosition(int position)
+{
+    m_state.singlePosition = qint16(position);
+    m_printLabelsButton->setEnabled(true);
+    showSinglePositionCaption();
+    for (std::size_t i = 0; i < m_tiles.size(); ++i)
+        m_tiles[i]->setChosen(int(i) + 1 == position);
+    const QPointF origin = SheetGeometry::labelOrigin(position, m_state.sheetSpacing);
+    m_state.labelOrigin = {origin.x(), origin.y()};
+}
+
+void PrintSettingsDialog::onAutoNumberingToggled(bool ticked)
+{
+    m_state.autoNumberingShown = ticked ? 1 : 0;
+    showAutoIncrementPanels(ticked);
+    enablePrintForRun();
+}
+
+void PrintSettingsDialog::onLeftMarginEdited()
+{
+    m_state.sheetSpacing[LeftMargin] = distance(m_leftMarginEdit);
+}
+
+void PrintSettingsDialog::onColumnGapEdited()
+{
+    m_state.sheetSpacing[ColumnGap] = distance(m_columnGapEdit);
+}
+
+void PrintSettingsDialog::onTopMarginEdited()
+{
+    m_state.sheetSpacing[TopMargin] = distance(m_topMarginEdit);
+}
+
+void PrintSettingsDialog::onRowGapEdited()
+{
+    m_state.sheetSpacing[RowGap] = distance(m_rowGapEdit);
+}
+
+void PrintSettingsDialog::onCopyCountEdited()
+{
+    m_state.copyCount = wholeNumber(m_copyCountEdit);
+    if (m_state.copyCount > RunLimits::MaxCopies) {
+        MsgBoxError(RunLimits::tooManyCopiesMessage());
+        m_state.copyCount = RunLimits::MaxCopies;
+        showNumber(m_copyCountEdit, m_state.copyCount);
+    } else if (m_state.copyCount < 0) {
+        MsgBoxError(RunLimits::tooFewCopiesMessage());
+        m_state.copyCount = 1;
+        showNumber(m_copyCountEdit, m_state.copyCount);
+    }
+    // However the count is raised, the run stays on the sheet.
+    keepRunOnSheet();
+    enablePrintForRun();
+    m_copyCountSpinner->showValue(m_state.copyCount);
+    showCopyCount();
+}
+
+void PrintSettingsDialog::onStartPositionEdited()
+{
+    const qint16 typed = wholeNumber(m_startPositionEdit);
+    const qint16 onSheet = qint16(qBound(0, int(typed), SheetGeometry::Positions));
+    if (typed != onSheet) {
+        // The box takes two digits, the sheet has ten positions.
+        showNumber(m_startPositionEdit, onSheet);
+        return;
+    }
+    m_state.startPosition = typed;
+    keepRunOnSheet();
+    enablePrintForRun();
+    m_startPositionSpinner->showValue(m_state.startPosition);
+    showStartLabelTip();
+}
+
+// Labels past position 10 would all print over position 10: the count is cut to the
+// positions left from the start.
+void PrintSettingsDialog::keepRunOnSheet()
+{
+    const int positionsLeft = RunLimits::positionsFrom(m_state.startPosition);
+    if (m_state.copyCount <= positionsLeft)
+        return;
+    MsgBox(RunLimits::pastSheetEndMessage(m_state.startPosition), MsgBoxButtons::OKOnly,
+           MsgBoxIcon::Exclamation, QStringLiteral("Avertissement"));
+    m_state.copyCount = qint16(positionsLeft);
+    showNumber(m_copyCountEdit, m_state.copyCount);
+}
+
+void PrintSettingsDialog::onFirstDiskNumberEdited()
+{
+    m_state.nextDiskNumber = wholeNumber(m_firstDiskNumberEdit);
+    enablePrintForRun();
+    m_firstDiskNumberSpinner->showValue(m_state.nextDiskNumber);
+}
+
+void PrintSettingsDialog::onCopyCountStepped(int value)
+{
+    m_state.copyCount = qint16(value);
+    showNumber(m_copyCountEdit, value);
+}
+
+void PrintSettingsDialog::onStartPositionStepped(int value)
+{
+    m_state.startPosition = qint16(value);
+    showNumber(m_startPositionEdit, value);
+}
+
+void PrintSettingsDialog::onFirstDiskNumberStepped(int value)
+{
+    m_state.nextDiskNumber = qint16(value);
+    showNumber(m_firstDiskNumberEdit, value);
+}
+
+void PrintSettingsDialog::printLabels()
+{
+    copyCheckBoxes();
+    accept();
+}
+
+void PrintSettingsDialog::cancel()
+{
+    m_state.printFrame = m_frameCheck->isChecked();
+    m_state.printCutOutline = m_cutOutlineCheck->isChecked();
+    m_state.printCancelled = 1;
+    reject();
+}
+
+void PrintSettingsDialog::printerSetup()
+{
+    emit printerSetupRequested();
+}
+
+void PrintSettingsDialog::preview()
+{
+    copyCheckBoxes();
+    emit previewRequested();
+    // Back from the preview, as when the window becomes active again.
+    onActivated();
+}

@@ -1,0 +1,101 @@
+#include "windows/print-settings/PrintSettingsDialog.h"
+
+#include "label/LabelFile.h"
+#include "label/NumberText.h"
+#include "print/PrintSettingsFile.h"
+#include "widgets/MsgBox.h"
+#include "windows/print-settings/KeyFilteredEdit.h"
+#include "windows/shared/CommonDialog.h"
+
+#include <QCheckBox>
+
+void PrintSettingsDialog::showSettingsName(const QString &name)
+{
+    m_state.printSettingsTitle = ProgramState::printSettingsTitleFor(name);
+    setWindowTitle(m_state.printSettingsTitle);
+}
+
+void PrintSettingsDialog::prepareSettingsDialog(const QString &title, int flags, bool cancelError)
+{
+    m_commonDialog.CancelError = cancelError;
+    m_commonDialog.DialogTitle = title;
+    m_commonDialog.Filter = QStringLiteral("Fichiers de configuration (*.PAR)|*.PAR");
+    m_commonDialog.FilterIndex = 1;
+    m_commonDialog.Flags = flags;
+}
+
+// Each box's change handling stores its number back into the state.
+void PrintSettingsDialog::showLayout(const PrintSettingsFile::Layout &layout,
+                                     QString (*form)(double value))
+{
+    m_leftMarginEdit->setText(form(layout.sheetSpacing[LeftMargin]));
+    m_topMarginEdit->setText(form(layout.sheetSpacing[TopMargin]));
+    m_rowGapEdit->setText(form(layout.sheetSpacing[RowGap]));
+    m_columnGapEdit->setText(form(layout.sheetSpacing[ColumnGap]));
+    m_state.printFrame = layout.printFrame;
+    m_state.printCutOutline = layout.printCutOutline;
+    m_frameCheck->setChecked(layout.printFrame);
+    m_cutOutlineCheck->setChecked(layout.printCutOutline);
+}
+
+bool PrintSettingsDialog::saveSettingsFile(const QString &path)
+{
+    PrintSettingsFile::Layout layout;
+    layout.printFrame = m_frameCheck->isChecked();
+    layout.printCutOutline = m_cutOutlineCheck->isChecked();
+    layout.sheetSpacing = {NumberText::leadingNumber(m_leftMarginEdit->text()),
+                           NumberText::leadingNumber(m_topMarginEdit->text()),
+                           NumberText::leadingNumber(m_rowGapEdit->text()),
+                           NumberText::leadingNumber(m_columnGapEdit->text())};
+    if (!PrintSettingsFile::write(path, layout))
+        return false;
+    layout.applyTo(m_state);
+    return true;
+}
+
+bool PrintSettingsDialog::openSettingsFile(const QString &path)
+{
+    const std::optional<PrintSettingsFile::Layout> layout = PrintSettingsFile::read(path);
+    if (!layout)
+        return false;
+    showLayout(*layout, NumberText::signedForm);
+    return true;
+}
+
+void PrintSettingsDialog::restoreDefaultSettings()
+{
+    showLayout(PrintSettingsFile::Layout(), NumberText::plain);
+    showSettingsName(ProgramState::defaultSettingsName());
+}
+
+void PrintSettingsDialog::saveSettings()
+{
+    prepareSettingsDialog(QStringLiteral("Enregistrer"), CommonDialog::OverwritePrompt, true);
+    if (!m_commonDialog.ShowSave())
+        return;
+    const QString path = m_commonDialog.FileName;
+    if (!saveSettingsFile(path)) {
+        MsgBoxError(LabelFile::saveErrorMessage());
+        return;
+    }
+    m_state.settingsFilePath = path;
+    showSettingsName(m_commonDialog.FileTitle.toUpper());
+}
+
+void PrintSettingsDialog::loadSettings()
+{
+    prepareSettingsDialog(QStringLiteral("Ouvrir"), 0, false);
+    m_commonDialog.FileName = m_state.settingsFilePath;
+    // Cancelling loads nothing, so the distances just typed stay.
+    if (!m_commonDialog.ShowOpen() || m_commonDialog.FileName.isEmpty())
+        return;
+    const QString path = m_commonDialog.FileName;
+    if (!openSettingsFile(path)) {
+        MsgBoxError(LabelFile::openErrorMessage());
+        return;
+    }
+    m_state.settingsFilePath = path;
+    m_state.settingsLoaded = 1;
+    m_state.settingsName = m_commonDialog.FileTitle;
+    showSettingsName(m_state.settingsName.toUpper());
+}

@@ -1,0 +1,416 @@
+#include "windows/print-settings/PrintSettingsDialog.h"
+
+#include "print/SheetGeometry.h"
+#include "windows/print-settings/KeyFilteredEdit.h"
+#include "windows/print-settings/SheetTile.h"
+#include "windows/print-settings/Spinner.h"
+#include "windows/shared/WindowResources.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString DistanceCharacters = QStringLiteral("0123456789.-");
+const QString CountCharacters = QStringLiteral("0123456789");
+constexpr int DistanceLength = 6;
+constexpr int CountLength = 2;
+
+// The sheet mock-up, in pixels: margins and gaps are drawn wide enough to hold the box
+// that sets them, not to scale.
+constexpr int MockLeftMargin = 46;
+constexpr int MockTopMargin = 36;
+constexpr int MockTileWidth = 96;
+constexpr int MockTileHeight = 60;
+constexpr int MockColumnGap = 46;
+constexpr int MockRowGap = 28;
+constexpr int MockWidth = MockLeftMargin + 2 * MockTileWidth + MockColumnGap + 6;
+constexpr int MockHeight = MockTopMargin + 5 * MockTileHeight + 4 * MockRowGap + 6;
+constexpr int ArrowOffset = 10; // from the tile's corner to the arrow along its edge
+constexpr QSize DistanceBoxSize(40, 22);
+
+QRect tileRect(int position)
+{
+    const int column = (position - 1) % 2, row = (position - 1) / 2;
+    return {MockLeftMargin + column * (MockTileWidth + MockColumnGap),
+            MockTopMargin + row * (MockTileHeight + MockRowGap), MockTileWidth, MockTileHeight};
+}
+
+// The page under the tiles, with a double-headed arrow across each distance the boxes set.
+class SheetMockup : public QWidget
+{
+public:
+    explicit SheetMockup(QWidget *parent = nullptr) : QWidget(parent)
+    {
+        setFixedSize(MockWidth + 1, MockHeight + 1);
+    }
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter painter(this);
+        painter.fillRect(QRect(0, 0, MockWidth, MockHeight), Qt::white);
+        painter.setPen(palette().color(QPalette::Mid));
+        painter.drawRect(0, 0, MockWidth, MockHeight);
+        painter.setPen(palette().color(QPalette::WindowText));
+        const QRect first = tileRect(1), second = tileRect(2), third = tileRect(3);
+        const int across = first.top() + ArrowOffset, down = first.left() + ArrowOffset;
+        horizontalArrow(painter, 0, first.left(), across);
+        horizontalArrow(painter, first.right() + 1, second.left(), across);
+        verticalArrow(painter, 0, first.top(), down);
+        verticalArrow(painter, first.bottom() + 1, third.top(), down);
+    }
+
+private:
+    static constexpr int Head = 4;
+
+    static void horizontalArrow(QPainter &painter, int left, int right, int y)
+    {
+        painter.drawLine(left, y, right, y);
+        painter.drawLine(left, y, left + Head, y - Head);
+        painter.drawLine(left, y, left + Head, y + Head);
+        painter.drawLine(right, y, right - Head, y - Head);
+        painter.drawLine(right, y, right - Head, y + Head);
+    }
+
+    static void verticalArrow(QPainter &painter, int top, int bottom, int x)
+    {
+        painter.drawLine(x, top, x, bottom);
+        painter.drawLine(x, top, x - Head, top + Head);
+        painter.drawLine(x, top, x + Head, top + Head);
+        painter.drawLine(x, bottom, x - Head, bottom - Head);
+        painter.drawLine(x, bottom, x + Head, bottom - Head);
+    }
+};
+
+void paintBackground(QWidget &widget, const QColor &color)
+{
+    QPalette palette = widget.palette();
+    palette.setColor(QPalette::Base, color);
+    widget.setPalette(palette);
+}
+
+KeyFilteredEdit *distanceBox(QWidget *sheet, const char *name, QPoint place)
+{
+    auto *box = new KeyFilteredEdit(DistanceCharacters, DistanceLength, sheet);
+    box->setObjectName(QLatin1String(name));
+    paintBackground(*box, QColor(192, 255, 192));
+    box->setGeometry(QRect(place, DistanceBoxSize));
+    return box;
+}
+
+KeyFilteredEdit *countBox(const char *name, QLabel *caption)
+{
+    auto *box = new KeyFilteredEdit(CountCharacters, CountLength);
+    box->setObjectName(QLatin1String(name));
+    paintBackground(*box, QColor(192, 255, 255));
+    box->setFixedWidth(box->fontMetrics().horizontalAdvance(QStringLiteral("000")) + 10);
+    caption->setBuddy(box);
+    return box;
+}
+
+QLabel *boxCaption(const QString &text, const char *name)
+{
+    auto *caption = new QLabel(text);
+    caption->setObjectName(QLatin1String(name));
+    caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    caption->setWordWrap(true);
+    return caption;
+}
+
+Spinner *spinner(const char *name, int maximum, const QString &accessibleName)
+{
+    auto *scroll = new Spinner(0, maximum);
+    scroll->setObjectName(QLatin1String(name));
+    scroll->setAccessibleName(accessibleName);
+    scroll->setFixedHeight(24);
+    return scroll;
+}
+
+QGroupBox *boldGroup(const QString &caption, const char *name)
+{
+    auto *group = new QGroupBox(caption);
+    group->setObjectName(QLatin1String(name));
+    QFont bold = group->font();
+    bold.setBold(true);
+    group->setFont(bold);
+    return group;
+}
+
+template <typename Control> Control *named(Control *control, const char *name)
+{
+    control->setObjectName(QLatin1String(name));
+    return control;
+}
+
+void tightLayout(QLayout *layout)
+{
+    layout->setContentsMargins(6, 4, 6, 4);
+    layout->setSpacing(3);
+}
+
+} // namespace
+
+void PrintSettingsDialog::buildWindow()
+{
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowCloseButtonHint);
+    auto *layout = new QHBoxLayout(this);
+    layout->addWidget(buildLeftColumn());
+    auto *sheetGroup =
+        boldGroup(QStringLiteral("Feuille A4 ou Personnalisée Etiquettes 70 x 50"), "sheetGroup");
+    auto *sheetColumn = new QVBoxLayout(sheetGroup);
+    auto *mm = named(new QLabel(QStringLiteral("Marges et séparateurs en mm")), "distancesCaption");
+    QPalette red = mm->palette();
+    red.setColor(QPalette::WindowText, Qt::red);
+    mm->setPalette(red);
+    sheetColumn->addWidget(mm);
+    sheetColumn->addWidget(buildSheet());
+    layout->addWidget(sheetGroup, 0, Qt::AlignTop);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    // Only the groups' captions are bold: what they hold keeps the window's font.
+    QFont plain = font();
+    plain.setBold(false);
+    for (QGroupBox *group : findChildren<QGroupBox *>()) {
+        for (QWidget *inside : group->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+            if (!qobject_cast<QGroupBox *>(inside) && !qobject_cast<SheetTile *>(inside))
+                inside->setFont(plain);
+        }
+    }
+}
+
+QWidget *PrintSettingsDialog::buildLeftColumn()
+{
+    auto *column = new QWidget;
+    auto *layout = new QVBoxLayout(column);
+    layout->setContentsMargins(0, 0, 0, 0);
+
+    m_chooseTileHint =
+        named(new QLabel(QStringLiteral("Cliquez sur l'étiquette que vous désirez imprimer")),
+              "chooseTileHint");
+    m_chooseTileHint->setAlignment(Qt::AlignCenter);
+    m_chooseTileHint->setWordWrap(true);
+    QFont hint = m_chooseTileHint->font();
+    hint.setBold(true);
+    hint.setPointSizeF(hint.pointSizeF() * 1.15);
+    m_chooseTileHint->setFont(hint);
+
+    auto *modeGroup = named(new QGroupBox(QStringLiteral("Option")), "modeGroup");
+    auto *options = new QVBoxLayout(modeGroup);
+    m_singleLabelOption =
+        named(new QRadioButton(QStringLiteral("Etiquette sélectionnée")), "singleLabelOption");
+    m_runOption = named(new QRadioButton(QStringLiteral("10 Etiquettes identiques")), "runOption");
+    options->addWidget(m_singleLabelOption);
+    options->addWidget(m_runOption);
+    layout->addWidget(modeGroup);
+
+    m_frameCheck = named(new QCheckBox(QStringLiteral("Imprimer cadre")), "frameCheck");
+    m_cutOutlineCheck = named(new QCheckBox(QStringLiteral("Imprimer découpe")), "cutOutlineCheck");
+    layout->addWidget(m_frameCheck);
+    layout->addWidget(m_cutOutlineCheck);
+    layout->addStretch();
+
+    const auto button = [layout](const QString &caption, const char *name) {
+        auto *b = named(new QPushButton(caption), name);
+        b->setAutoDefault(false);
+        layout->addWidget(b);
+        return b;
+    };
+    m_loadSettingsButton = button(QStringLiteral("&Charger des paramètres"), "loadSettingsButton");
+    m_saveSettingsButton = button(QStringLiteral("&Sauver les paramètres"), "saveSettingsButton");
+    m_defaultSettingsButton =
+        button(QStringLiteral("Paramètres à &Défaut"), "defaultSettingsButton");
+    m_printerSetupButton = button(QStringLiteral("Configurer l'imp&rimante"), "printerSetupButton");
+    m_calibrationButton = button(QStringLiteral("Page d'étalonnage"), "calibrationButton");
+    m_calibrationButton->setToolTip(
+        QStringLiteral("Imprime les contours des étiquettes et des règles, à poser sur une "
+                       "planche pour mesurer les marges"));
+    layout->addStretch();
+
+    auto *pair = new QHBoxLayout;
+    m_labelPreviewButton = named(
+        new QPushButton(WindowResources::icon(QStringLiteral("apercu")), QStringLiteral("Aperçu")),
+        "labelPreviewButton");
+    m_cancelButton = named(new QPushButton(WindowResources::icon(QStringLiteral("annuler")),
+                                           QStringLiteral("&Annuler")),
+                           "cancelButton");
+    for (QPushButton *b : {m_labelPreviewButton, m_cancelButton}) {
+        b->setAutoDefault(false);
+        pair->addWidget(b);
+    }
+    layout->addLayout(pair);
+    m_printLabelsButton = button(QStringLiteral("&Imprimer l'étiquette N°"), "printLabelsButton");
+    m_printLabelsButton->setIcon(WindowResources::icon(QStringLiteral("imprimer")));
+    m_printLabelsButton->setMinimumHeight(36);
+    // The hint wraps within the width that the options and buttons need.
+    column->setFixedWidth(column->sizeHint().width());
+    layout->insertWidget(0, m_chooseTileHint);
+    return column;
+}
+
+QWidget *PrintSettingsDialog::buildSheet()
+{
+    auto *sheet = new SheetMockup;
+    for (int n = 1; n <= int(m_tiles.size()); ++n) {
+        auto *tile = new SheetTile(SheetGeometry::positionCaption(n), sheet);
+        tile->setObjectName(QStringLiteral("positionTile%1").arg(n));
+        tile->setGeometry(tileRect(n));
+        m_tiles[std::size_t(n - 1)] = tile;
+    }
+    const QRect first = tileRect(1);
+    const int belowArrow = first.top() + ArrowOffset + 6;
+    const int besideArrow = first.left() + ArrowOffset + 6;
+    m_leftMarginEdit = distanceBox(sheet, "leftMarginEdit", {3, belowArrow});
+    m_columnGapEdit = distanceBox(sheet, "columnGapEdit", {first.right() + 4, belowArrow});
+    m_topMarginEdit = distanceBox(sheet, "topMarginEdit",
+                                  {besideArrow, (MockTopMargin - DistanceBoxSize.height()) / 2});
+    m_rowGapEdit = distanceBox(
+        sheet, "rowGapEdit",
+        {besideArrow, first.bottom() + 1 + (MockRowGap - DistanceBoxSize.height()) / 2});
+    buildRunPanel(sheet);
+    return sheet;
+}
+
+QWidget *PrintSettingsDialog::buildRunPanel(QWidget *sheet)
+{
+    m_runGroup = boldGroup(QStringLiteral("Etiquettes identiques / Numérotation "), "runGroup");
+    m_runGroup->setParent(sheet);
+    // It hides the tiles it lies over.
+    m_runGroup->setAutoFillBackground(true);
+    const QRect fifth = tileRect(5);
+    m_runGroup->setGeometry(2, fifth.top() - MockRowGap / 2, MockWidth - 3,
+                            MockHeight - fifth.top() + MockRowGap / 2 - 1);
+    auto *grid = new QGridLayout(m_runGroup);
+    tightLayout(grid);
+
+    QLabel *copyCountCaption = boxCaption(
+        QStringLiteral("Nombre d'étiquettes identiques (10 maxi) :"), "copyCountCaption");
+    m_copyCountEdit = countBox("copyCountEdit", copyCountCaption);
+    m_copyCountSpinner = spinner("copyCountSpinner", 10, copyCountCaption->text());
+    QLabel *startPositionCaption =
+        boxCaption(QStringLiteral("Imprimer à partir de l'étiquette N° :"), "startPositionCaption");
+    m_startPositionEdit = countBox("startPositionEdit", startPositionCaption);
+    m_startPositionSpinner = spinner("startPositionSpinner", 10, startPositionCaption->text());
+    grid->addWidget(copyCountCaption, 0, 0);
+    grid->addWidget(m_copyCountEdit, 0, 1);
+    grid->addWidget(m_copyCountSpinner, 0, 2);
+    grid->addWidget(startPositionCaption, 1, 0);
+    grid->addWidget(m_startPositionEdit, 1, 1);
+    grid->addWidget(m_startPositionSpinner, 1, 2);
+    m_autoNumberingCheck =
+        named(new QCheckBox(QStringLiteral("Incrémentation automatique du texte 3")),
+              "autoNumberingCheck");
+    grid->addWidget(m_autoNumberingCheck, 2, 0, 1, 3);
+    grid->addWidget(buildNumberingPanel(), 3, 0, 1, 3);
+    grid->setRowStretch(4, 1);
+    m_runGroup->raise();
+    return m_runGroup;
+}
+
+QWidget *PrintSettingsDialog::buildNumberingPanel()
+{
+    m_numberingGroup = boldGroup(QStringLiteral("Numérotation automatique "), "numberingGroup");
+    auto *grid = new QGridLayout(m_numberingGroup);
+    tightLayout(grid);
+    QLabel *firstDiskNumberCaption =
+        boxCaption(QStringLiteral("Numéro de disquette de départ :"), "firstDiskNumberCaption");
+    m_firstDiskNumberEdit = countBox("firstDiskNumberEdit", firstDiskNumberCaption);
+    m_firstDiskNumberSpinner =
+        spinner("firstDiskNumberSpinner", 99, firstDiskNumberCaption->text());
+    grid->addWidget(firstDiskNumberCaption, 0, 0);
+    grid->addWidget(m_firstDiskNumberEdit, 0, 1);
+    grid->addWidget(m_firstDiskNumberSpinner, 0, 2);
+
+    m_numberStyleGroup =
+        boldGroup(QStringLiteral("Type d'incrémentation du texte 3"), "numberStyleGroup");
+    auto *styles = new QVBoxLayout(m_numberStyleGroup);
+    tightLayout(styles);
+    m_numberStyleOption =
+        named(new QRadioButton(QStringLiteral("Numéro de disquette : X")), "numberStyleOption");
+    m_numberOfTotalStyleOption = named(
+        new QRadioButton(QStringLiteral("Numéro de disquette : X/X")), "numberOfTotalStyleOption");
+    styles->addWidget(m_numberStyleOption);
+    styles->addWidget(m_numberOfTotalStyleOption);
+    grid->addWidget(m_numberStyleGroup, 1, 0, 1, 3);
+    return m_numberingGroup;
+}
+
+void PrintSettingsDialog::setTipTexts()
+{
+    for (SheetTile *tile : m_tiles)
+        tile->setToolTip(QStringLiteral("Cliquez pour sélectionner"));
+    const std::array<std::pair<KeyFilteredEdit *, QString>, 4> distances{
+        {{m_leftMarginEdit, QStringLiteral("Marge gauche")},
+         {m_topMarginEdit, QStringLiteral("Marge haute")},
+         {m_columnGapEdit, QStringLiteral("Séparateur horizontal")},
+         {m_rowGapEdit, QStringLiteral("Séparateur vertical")}}};
+    for (const auto &[box, tip] : distances) {
+        box->setToolTip(tip);
+        box->setAccessibleName(tip);
+    }
+    m_copyCountEdit->setToolTip(QStringLiteral("Nombre d'étiquettes identiques"));
+    showStartLabelTip();
+    m_autoNumberingCheck->setToolTip(
+        QStringLiteral("Incrémentation du texte 3 lors de l'impression"));
+}
+
+void PrintSettingsDialog::connectHandlers()
+{
+    connect(m_singleLabelOption, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            chooseSingleLabel();
+    });
+    connect(m_runOption, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            chooseRun();
+    });
+    connect(m_numberStyleOption, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            chooseNumberStyle();
+    });
+    connect(m_numberOfTotalStyleOption, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            chooseNumberOfTotalStyle();
+    });
+    for (std::size_t i = 0; i < m_tiles.size(); ++i)
+        connect(m_tiles[i], &SheetTile::clicked, this, [this, i] { choosePosition(int(i) + 1); });
+    connect(m_autoNumberingCheck, &QCheckBox::toggled, this,
+            &PrintSettingsDialog::onAutoNumberingToggled);
+    connect(m_leftMarginEdit, &QLineEdit::textChanged, this,
+            &PrintSettingsDialog::onLeftMarginEdited);
+    connect(m_columnGapEdit, &QLineEdit::textChanged, this,
+            &PrintSettingsDialog::onColumnGapEdited);
+    connect(m_topMarginEdit, &QLineEdit::textChanged, this,
+            &PrintSettingsDialog::onTopMarginEdited);
+    connect(m_rowGapEdit, &QLineEdit::textChanged, this, &PrintSettingsDialog::onRowGapEdited);
+    connect(m_copyCountEdit, &QLineEdit::textChanged, this,
+            &PrintSettingsDialog::onCopyCountEdited);
+    connect(m_startPositionEdit, &QLineEdit::textChanged, this,
+            &PrintSettingsDialog::onStartPositionEdited);
+    connect(m_firstDiskNumberEdit, &QLineEdit::textChanged, this,
+            &PrintSettingsDialog::onFirstDiskNumberEdited);
+    connect(m_copyCountSpinner, &Spinner::valueChanged, this,
+            &PrintSettingsDialog::onCopyCountStepped);
+    connect(m_startPositionSpinner, &Spinner::valueChanged, this,
+            &PrintSettingsDialog::onStartPositionStepped);
+    connect(m_firstDiskNumberSpinner, &Spinner::valueChanged, this,
+            &PrintSettingsDialog::onFirstDiskNumberStepped);
+    connect(m_printLabelsButton, &QPushButton::clicked, this, &PrintSettingsDialog::printLabels);
+    connect(m_cancelButton, &QPushButton::clicked, this, &PrintSettingsDialog::cancel);
+    connect(m_defaultSettingsButton, &QPushButton::clicked, this,
+            &PrintSettingsDialog::restoreDefaultSettings);
+    connect(m_saveSettingsButton, &QPushButton::clicked, this, &PrintSettingsDialog::saveSettings);
+    connect(m_loadSettingsButton, &QPushButton::clicked, this, &PrintSettingsDialog::loadSettings);
+    connect(m_printerSetupButton, &QPushButton::clicked, this, &PrintSettingsDialog::printerSetup);
+    connect(m_calibrationButton, &QPushButton::clicked, this,
+            &PrintSettingsDialog::calibrationRequested);
+    connect(m_labelPreviewButton, &QPushButton::clicked, this, &PrintSettingsDialog::preview);
+}

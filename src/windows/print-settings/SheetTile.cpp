@@ -1,0 +1,44 @@
+#include "windows/print-settings/SheetTile.h"
+
+#include <QPainter>
+#include <QStyleOptionFocusRect>
+
+SheetTile::SheetTile(const QString &caption, QWidget *parent) : QAbstractButton(parent)
+{
+    setText(caption);
+    QFont bold = font();
+    bold.setBold(true);
+    setFont(bold);
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+void SheetTile::setChosen(bool chosen)
+{
+    if (chosen == m_chosen)
+        return;
+    m_chosen = chosen;
+    update();
+}
+
+QSize SheetTile::sizeHint() const
+{
+    return fontMetrics().size(Qt::TextSingleLine, text()) + QSize(16, 16);
+}
+
+void SheetTile::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), QColor(backColor()));
+    painter.setPen(palette().color(QPalette::WindowText));
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    // Unavailable tiles are greyed, as every disabled control is.
+    painter.setPen(
+        palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
+    painter.drawText(rect(), Qt::AlignCenter, text());
+    if (hasFocus()) {
+        QStyleOptionFocusRect focus;
+        focus.initFrom(this);
+        focus.rect = rect().adjusted(3, 3, -3, -3);
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
+    }
+}

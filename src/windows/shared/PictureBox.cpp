@@ -1,0 +1,42 @@
+#include "windows/shared/PictureBox.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+PictureBox::PictureBox(QWidget *parent) : QWidget(parent) {}
+
+void PictureBox::setPicture(const Picture &picture)
+{
+    m_picture = picture;
+    m_rendered.invalidate();
+    update();
+}
+
+void PictureBox::setEmptyPlaceShown(bool shown)
+{
+    m_emptyPlaceShown = shown;
+    update();
+}
+
+void PictureBox::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    if (m_picture.isNull()) {
+        if (!m_emptyPlaceShown)
+            return;
+        // Shows where a picture would go; nothing of it is printed.
+        painter.setPen(QPen(QColor(0xB0, 0xB0, 0xB0), 0, Qt::DotLine));
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+        return;
+    }
+    const QPixmap &shown = m_rendered.of(*this, [this](QPainter &onPixmap, const QSize &pixels) {
+        m_picture.draw(onPixmap, QRectF(QPointF(0, 0), QSizeF(pixels)));
+    });
+    painter.drawPixmap(0, 0, shown);
+}
+
+void PictureBox::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton)
+        emit doubleClicked();
+}

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "platform/Picture.h"
+#include "windows/shared/RenderedPixmap.h"
+
+#include <QWidget>
+
+// The label's picture on screen, stretched over the whole box whatever its proportions.
+// It is rendered once per picture and size, so a metafile is not replayed at each paint.
+// A double click asks for another picture.
+class PictureBox : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit PictureBox(QWidget *parent = nullptr);
+
+    void setPicture(const Picture &picture);
+    const Picture &picture() const { return m_picture; }
+    // Whether an empty box shows where a picture would go (on by default). Off where the
+    // box shows the label as it prints, which has no such outline.
+    void setEmptyPlaceShown(bool shown);
+
+signals:
+    void doubleClicked();
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+
+private:
+    Picture m_picture;
+    bool m_emptyPlaceShown = true;
+    RenderedPixmap m_rendered;
+};

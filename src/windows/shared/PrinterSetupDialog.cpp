@@ -1,0 +1,80 @@
+#include "windows/shared/PrinterSetupDialog.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+#include <algorithm>
+
+PrinterSetupDialog::PrinterSetupDialog(const PrinterSetupOffer &offer, QWidget *parent)
+    : QDialog(parent), m_offer(offer), m_printers(new QComboBox), m_papers(new QComboBox),
+      m_portrait(new QRadioButton(QStringLiteral("Portrait"))),
+      m_landscape(new QRadioButton(QStringLiteral("Paysage"))),
+      m_buttons(new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel))
+{
+    setWindowTitle(QStringLiteral("Configuration de l'impression"));
+
+    auto *printerBox = new QGroupBox(QStringLiteral("Imprimante"));
+    auto *printerForm = new QFormLayout(printerBox);
+    printerForm->addRow(QStringLiteral("&Nom :"), m_printers);
+    m_printers->setMinimumContentsLength(28);
+
+    auto *paperBox = new QGroupBox(QStringLiteral("Papier"));
+    auto *paperForm = new QFormLayout(paperBox);
+    paperForm->addRow(QStringLiteral("&Taille :"), m_papers);
+
+    auto *orientationBox = new QGroupBox(QStringLiteral("Orientation"));
+    auto *orientations = new QHBoxLayout(orientationBox);
+    orientations->addWidget(m_portrait);
+    orientations->addWidget(m_landscape);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(printerBox);
+    layout->addWidget(paperBox);
+    layout->addWidget(orientationBox);
+    layout->addWidget(m_buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    for (const PrinterSetupOffer::Printer &printer : m_offer.printers)
+        m_printers->addItem(printer.name);
+    if (m_offer.printers.isEmpty()) {
+        m_printers->setPlaceholderText(QStringLiteral("Aucune imprimante installée"));
+        const QList<QWidget *> unusable{m_printers, paperBox, orientationBox,
+                                        m_buttons->button(QDialogButtonBox::Ok)};
+        for (QWidget *control : unusable)
+            control->setEnabled(false);
+    }
+
+    connect(m_printers, &QComboBox::currentIndexChanged, this, &PrinterSetupDialog::showPrinter);
+    connect(m_buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(m_buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    const auto current = std::find_if(
+        m_offer.printers.cbegin(), m_offer.printers.cend(),
+        [&](const PrinterSetupOffer::Printer &printer) { return printer.name == m_offer.current; });
+    m_printers->setCurrentIndex(
+        current == m_offer.printers.cend() ? 0 : int(current - m_offer.printers.cbegin()));
+    showPrinter(m_printers->currentIndex());
+}
+
+void PrinterSetupDialog::showPrinter(int index)
+{
+    m_papers->clear();
+    if (index < 0 || index >= m_offer.printers.size())
+        return;
+    const PrinterSetupOffer::Printer &printer = m_offer.printers[index];
+    for (const PrinterSetupOffer::Paper &paper : printer.papers)
+        m_papers->addItem(paper.name, paper.keyword);
+    m_papers->setCurrentIndex(std::max(0, m_papers->findData(printer.paper)));
+    (printer.orientation == 2 ? m_landscape : m_portrait)->setChecked(true);
+}
+
+PrinterSetupChoice PrinterSetupDialog::choice() const
+{
+    return {m_printers->currentText(), m_papers->currentData().toString(),
+            qint16(m_landscape->isChecked() ? 2 : 1)};
+}

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "widgets/HelpWindow.h"
+#include "windows/shared/CommonDialog.h"
+
+#include <QPointer>
+#include <QStringList>
+
+// The common dialogs as Qt draws them (in French once Qt's catalogue is loaded).
+class QtDialogBackend : public CommonDialogBackend
+{
+public:
+    ~QtDialogBackend() override;
+
+    std::optional<QString> chooseFileToOpen(const CommonDialog &dialog, QWidget *parent) override;
+    std::optional<QString> chooseFileToSave(const CommonDialog &dialog, QWidget *parent) override;
+    std::optional<FontChoice> chooseFont(const FontChoice &initial, QWidget *parent) override;
+    std::optional<ColorValue> chooseColor(ColorValue initial, QWidget *parent) override;
+    std::optional<PrinterSetupChoice> choosePrinter(const CommonDialog &dialog,
+                                                    const PrinterSetupOffer &offer,
+                                                    QWidget *parent) override;
+    void showHelp(const CommonDialog &dialog, QWidget *parent) override;
+
+    // "Desc (*.X)|*.x|..." as the name filters of a Qt file dialog.
+    static QStringList nameFilters(const QString &filter);
+
+private:
+    // One help window, brought back to the front by later requests.
+    QPointer<HelpWindow> m_helpWindow;
+};

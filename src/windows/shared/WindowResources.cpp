@@ -1,0 +1,33 @@
+#include "windows/shared/WindowResources.h"
+
+// The resources live in a static library, whose registration the linker would otherwise
+// drop; Q_INIT_RESOURCE must be called from the global namespace, so no unnamed one here.
+static void registerResources()
+{
+    static const bool registered = [] {
+        Q_INIT_RESOURCE(korvalin_windows);
+        return true;
+    }();
+    Q_UNUSED(registered);
+}
+
+namespace WindowResources {
+
+QString floppyPath()
+{
+    registerResources();
+    return QStringLiteral(":/windows/floppy.svg");
+}
+
+QIcon programIcon()
+{
+    return QIcon(floppyPath());
+}
+
+QIcon icon(const QString &name)
+{
+    registerResources();
+    return QIcon(QStringLiteral(":/windows/") + name + QStringLiteral(".svg"));
+}
+
+} // namespace WindowResources

@@ -1,0 +1,205 @@
+// The image viewer's window: its controls, its start, the pattern box and its two buttons.
+#include "windows/viewer/ImageViewer.h"
+
+#include "label/ProgramState.h"
+#include "windows/shared/BackgroundTask.h"
+#include "windows/shared/Millimetres.h"
+#include "windows/shared/PictureBox.h"
+#include "windows/viewer/FileList.h"
+#include "windows/viewer/FolderTree.h"
+
+#include <QComboBox>
+#include <QEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+
+namespace {
+
+// A box takes the caption above it as its name, without the colon.
+void nameAfterCaption(QWidget &box, QLabel &caption)
+{
+    caption.setBuddy(&box);
+    QString name = caption.text();
+    name.remove(QLatin1Char(':'));
+    box.setAccessibleName(name.trimmed());
+}
+
+} // namespace
+
+ImageViewer::ImageViewer(ProgramState &state, QWidget *parent, const ViewerDriveSource &drives)
+    : QDialog(parent), m_state(state), m_drives(drives())
+{
+    setObjectName(QStringLiteral("ImageViewer"));
+    setWindowTitle(QStringLiteral("Visionneuse d'images"));
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint);
+    setModal(true);
+    buildControls();
+    placeControls();
+    orderFocus();
+    loadWindow();
+}
+
+ImageViewer::~ImageViewer() = default;
+
+void ImageViewer::buildControls()
+{
+    m_driveCaption = new QLabel(QStringLiteral("Lecteur :"), this);
+    m_driveList = new QComboBox(this);
+    m_driveList->setObjectName(QStringLiteral("driveList"));
+    for (const ViewerDrive &drive : m_drives)
+        m_driveList->addItem(drive.caption());
+    // No drive until the program's own is selected, so that selecting it is a change.
+    m_driveList->setCurrentIndex(-1);
+    nameAfterCaption(*m_driveList, *m_driveCaption);
+    connect(m_driveList, &QComboBox::currentIndexChanged, this, &ImageViewer::onDriveChosen);
+
+    m_folderCaption = new QLabel(QStringLiteral("Dossier :"), this);
+    m_folderTree = new FolderTree(this);
+    m_folderTree->setObjectName(QStringLiteral("folderTree"));
+    nameAfterCaption(*m_folderTree, *m_folderCaption);
+    connect(m_folderTree, &FolderTree::folderChanged, this, &ImageViewer::onFolderChosen);
+
+    m_patternCaption = new QLabel(QStringLiteral("Sélection :"), this);
+    m_patternBox = new QComboBox(this);
+    m_patternBox->setObjectName(QStringLiteral("patternBox"));
+    m_patternBox->setEditable(true);
+    m_patternBox->setInsertPolicy(QComboBox::NoInsert);
+    nameAfterCaption(*m_patternBox, *m_patternCaption);
+    m_patternBox->lineEdit()->setAccessibleName(m_patternBox->accessibleName());
+
+    m_fileList = new FileList(this);
+    m_fileList->setObjectName(QStringLiteral("fileList"));
+    m_fileList->setAccessibleName(QStringLiteral("Fichiers"));
+    connect(m_fileList, &FileList::fileChosen, this, &ImageViewer::onFileChosen);
+
+    m_picturesTitle = new QLabel(QStringLiteral("Images"), this);
+    m_picturesTitle->setAlignment(Qt::AlignCenter);
+    QFont titleFont(QStringLiteral("MS Sans Serif"));
+    titleFont.setPointSizeF(9.75);
+    titleFont.setBold(true);
+    titleFont.setItalic(true);
+    m_picturesTitle->setFont(titleFont);
+
+    m_largePicture = new PictureBox(this);
+    m_largePicture->setObjectName(QStringLiteral("largePicture"));
+    m_largePicture->setAccessibleName(QStringLiteral("Image agrandie"));
+    m_sizeCaption = new QLabel(this);
+    m_sizeCaption->setObjectName(QStringLiteral("sizeCaption"));
+    m_labelSizePicture = new PictureBox(this);
+    m_labelSizePicture->setObjectName(QStringLiteral("labelSizePicture"));
+    m_labelSizePicture->setAccessibleName(QStringLiteral("Image à la taille de l'étiquette"));
+
+    m_closeButton = new QPushButton(QStringLiteral("&Copier"), this);
+    m_closeButton->setObjectName(QStringLiteral("closeButton"));
+    connect(m_closeButton, &QPushButton::clicked, this, &ImageViewer::closeViewer);
+    m_copyButton = new QPushButton(QStringLiteral("&Quitter"), this);
+    m_copyButton->setObjectName(QStringLiteral("copyButton"));
+    connect(m_copyButton, &QPushButton::clicked, this, &ImageViewer::copyPicturePath);
+    // Enter in the pattern box must not press a button and close the viewer.
+    for (QPushButton *button : {m_copyButton, m_closeButton}) {
+        button->setAutoDefault(false);
+        button->setDefault(false);
+    }
+}
+
+void ImageViewer::placeControls()
+{
+    using Millimetres::place;
+    setFixedSize(Millimetres::toPixels(QSizeF(126.7, 106.4), *this));
+    place(*m_driveCaption, {4.2, 2.1, 34.1, 4.5});
+    place(*m_driveList, {4.2, 6.3, 51.1, 5.6});
+    place(*m_folderCaption, {4.2, 14.8, 36.2, 4.5});
+    place(*m_folderTree, {4.2, 19.0, 51.1, 28.3});
+    place(*m_patternCaption, {4.2, 48.7, 38.4, 4.5});
+    place(*m_patternBox, {4.2, 52.9, 51.1, 5.6});
+    place(*m_fileList, {4.2, 61.4, 51.1, 42.9});
+    place(*m_picturesTitle, {59.3, 6.3, 61.6, 4.5});
+    place(*m_largePicture, {59.3, 12.7, 63.8, 63.8});
+    place(*m_sizeCaption, {59.3, 78.3, 0, 4.5});
+    place(*m_labelSizePicture, {61.4, 91.0, 13.0, 13.0});
+    place(*m_closeButton, {86.8, 88.9, 25.7, 6.6});
+    place(*m_copyButton, {86.8, 97.4, 25.7, 6.6});
+}
+
+void ImageViewer::orderFocus()
+{
+    QWidget::setTabOrder(m_driveList, m_folderTree);
+    QWidget::setTabOrder(m_folderTree, m_fileList);
+    QWidget::setTabOrder(m_fileList, m_copyButton);
+    QWidget::setTabOrder(m_copyButton, m_patternBox);
+    QWidget::setTabOrder(m_patternBox, m_closeButton);
+}
+
+void ImageViewer::loadWindow()
+{
+    move(centredWindowPosition(frameGeometry().size(), screen()->availableGeometry()));
+
+    // The program's own folder is where the viewer opens, on its drive.
+    const int ownDrive = ViewerDrives::indexHolding(m_drives, m_state.appPath);
+    if (ownDrive >= 0)
+        m_driveFolders.insert(m_drives.at(ownDrive).rootPath, m_state.appPath);
+    selectDrive(ownDrive >= 0 ? ownDrive : 0, DriveRoute::UserChoice);
+
+    m_patternBox->addItems(
+        {QStringLiteral("*.ico"), QStringLiteral("*.cur"), QStringLiteral("*.bmp"),
+         QStringLiteral("*.wmf"), QStringLiteral("*.gif"), QStringLiteral("*.jpg"),
+         QStringLiteral("*.*"), QStringLiteral("*.ico;*.cur;*.bmp;*.wmf;*.gif;*.jpg"),
+         QStringLiteral("*.bmp;*.gif;*.jpg"), QStringLiteral("*.ico;*.cur;*.wmf")});
+    // What the box shows and what the list uses differ until the user chooses a pattern.
+    m_patternBox->setEditText(QStringLiteral("*.ico;*.cur;*.bmp;*.wmf"));
+    m_fileList->setPattern(QStringLiteral("*.bmp;*.wmf;*.ico"));
+    connect(m_patternBox, &QComboBox::editTextChanged, this, &ImageViewer::onPatternEdited);
+
+    m_closeButton->setEnabled(false);
+    m_closeButton->setToolTip(QStringLiteral("Copie l'image sélectionnée en mémoire"));
+}
+
+void ImageViewer::changeEvent(QEvent *event)
+{
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        onActivated();
+}
+
+void ImageViewer::onActivated()
+{
+    // A drive still being checked is not yet one to come back to.
+    if (m_checkingDrive < 0 && m_shownDrive >= 0)
+        m_state.viewerLastDrive = m_drives.at(m_shownDrive).rootPath;
+}
+
+void ImageViewer::onFolderChosen(const QString &folder)
+{
+    clearPictures();
+    m_closeButton->setEnabled(false);
+    setPathCaption(QString());
+    if (m_shownDrive >= 0)
+        m_driveFolders.insert(m_drives.at(m_shownDrive).rootPath, folder);
+    m_fileList->setFolder(folder);
+}
+
+void ImageViewer::onPatternEdited(const QString &pattern)
+{
+    m_fileList->setPattern(pattern);
+}
+
+void ImageViewer::copyPicturePath()
+{
+    close();
+}
+
+void ImageViewer::closeViewer()
+{
+    m_state.viewerCopiedPicture = m_sizeCaption->text();
+    emit pictureCopied();
+}
+
+void ImageViewer::setPathCaption(const QString &path)
+{
+    m_sizeCaption->setText(path);
+    // The caption is as wide as its text.
+    m_sizeCaption->resize(m_sizeCaption->sizeHint().width(), m_sizeCaption->height());
+}

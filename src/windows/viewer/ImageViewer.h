@@ -1,0 +1,102 @@
+#pragma once
+
+#include "platform/ViewerDrives.h"
+
+#include <QDialog>
+#include <QHash>
+#include <memory>
+#include <optional>
+
+class BusyPointer;
+class FileList;
+class FolderTree;
+class ProgramState;
+class Picture;
+class PictureBox;
+class QComboBox;
+class QLabel;
+class QPushButton;
+
+// The image viewer: browse the drives and folders for pictures, see the chosen one large and
+// at the size of the label's picture, and put its path aside ("&Copier") for the main
+// window's "Coller l'image". Created for one showing, modal, and discarded on closing.
+class ImageViewer : public QDialog
+{
+    Q_OBJECT
+
+public:
+    // drives lists the machine's drives; the tests give their own.
+    explicit ImageViewer(ProgramState &state, QWidget *parent = nullptr,
+                         const ViewerDriveSource &drives = ViewerDrives::mounted);
+    ~ImageViewer() override;
+
+signals:
+    // "&Copier" put a path into ViewerImagePath.
+    void pictureCopied();
+
+protected:
+    void changeEvent(QEvent *event) override;
+
+private slots:
+    void onDriveChosen(int index);
+    void onFolderChosen(const QString &folder);
+    void onPatternEdited(const QString &pattern);
+    void onFileChosen(const QString &name);
+    void copyPicturePath();
+    void closeViewer();
+
+private:
+    // Layout and start (ImageViewer.cpp).
+    void buildControls();
+    void placeControls();
+    void orderFocus();
+    void loadWindow();
+    void onActivated();
+    void setPathCaption(const QString &path);
+
+    // Drives (ImageViewerDrives.cpp).
+    enum class DriveRoute
+    {
+        UserChoice, // a drive the user picked, or the program's own at start
+        BackToLast, // returning to viewerLastDrive after a drive that could not be read
+        BackToRoot  // viewerLastDrive could not be read either
+    };
+    void selectDrive(int index, DriveRoute route);
+    void showDrive(int index);
+    void driveNotReady(int index, DriveRoute route);
+
+    // The chosen picture (ImageViewerPicture.cpp).
+    void requestPicture(const QString &path);
+    void startLoading(const QString &path);
+    void pictureLoaded(const QString &path, const std::optional<Picture> &picture);
+    void clearPictures();
+
+    ProgramState &m_state;
+    QList<ViewerDrive> m_drives;
+    // The folder last shown on each drive, by mount point: a drive comes back where it was.
+    QHash<QString, QString> m_driveFolders;
+    int m_shownDrive = -1;    // the drive whose folders are shown
+    int m_checkingDrive = -1; // the drive being checked, -1 when none
+    int m_driveAttempt = 0;
+    DriveRoute m_route = DriveRoute::UserChoice;
+
+    // One picture is read at a time; a choice made meanwhile waits, and only the latest one.
+    bool m_loading = false;
+    std::optional<QString> m_waitingPath;
+    QString m_chosenPath;
+    std::unique_ptr<BusyPointer> m_busy;
+
+    QLabel *m_driveCaption = nullptr;
+    QComboBox *m_driveList = nullptr;
+    QLabel *m_folderCaption = nullptr;
+    FolderTree *m_folderTree = nullptr;
+    QLabel *m_patternCaption = nullptr;
+    QComboBox *m_patternBox = nullptr;
+    FileList *m_fileList = nullptr;
+    QLabel *m_picturesTitle = nullptr;
+    PictureBox *m_largePicture = nullptr;
+    QLabel *m_sizeCaption = nullptr;
+    PictureBox *m_labelSizePicture = nullptr;
+    QPushButton *m_closeButton = nullptr;
+    QPushButton *m_copyButton = nullptr;
+};

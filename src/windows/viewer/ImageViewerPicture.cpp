@@ -1,0 +1,70 @@
+// The image viewer's chosen file: its path, and its picture read off the window's thread.
+#include "windows/viewer/ImageViewer.h"
+
+#include "label/ProgramState.h"
+#include "widgets/MsgBox.h"
+#include "windows/shared/BackgroundTask.h"
+#include "windows/shared/PictureBox.h"
+#include "windows/shared/PictureMessages.h"
+#include "windows/viewer/FileList.h"
+#include "windows/viewer/ShownPicture.h"
+
+#include <QPushButton>
+#include <utility>
+
+void ImageViewer::onFileChosen(const QString &name)
+{
+    m_closeButton->setEnabled(true);
+    // The path as listed: on a file system where case matters, another case names no file.
+    const QString path = withTrailingSlash(m_fileList->folder()) + name;
+    setPathCaption(path);
+    requestPicture(path);
+}
+
+void ImageViewer::requestPicture(const QString &path)
+{
+    m_chosenPath = path;
+    if (m_loading)
+        m_waitingPath = path;
+    else
+        startLoading(path);
+}
+
+void ImageViewer::startLoading(const QString &path)
+{
+    m_loading = true;
+    if (!m_busy)
+        m_busy = std::make_unique<BusyPointer>();
+    const QSize boxPixels = m_largePicture->size() * m_largePicture->devicePixelRatioF();
+    runInBackground(
+        this, [path, boxPixels] { return ShownPicture::load(path, boxPixels); },
+        [this, path](const std::optional<Picture> &picture) { pictureLoaded(path, picture); });
+}
+
+void ImageViewer::pictureLoaded(const QString &path, const std::optional<Picture> &picture)
+{
+    m_loading = false;
+    // The user moved on while this one was read: only the latest choice is worth showing.
+    const std::optional<QString> next = std::exchange(m_waitingPath, std::nullopt);
+    if (next && *next != path) {
+        startLoading(*next);
+        return;
+    }
+    m_busy.reset();
+    if (path != m_chosenPath)
+        return;
+    if (!picture) {
+        MsgBoxError(unsupportedPictureMessage());
+        return;
+    }
+    m_largePicture->setPicture(*picture);
+    m_labelSizePicture->setPicture(*picture);
+}
+
+void ImageViewer::clearPictures()
+{
+    m_chosenPath.clear();
+    m_waitingPath.reset();
+    m_largePicture->setPicture(Picture());
+    m_labelSizePicture->setPicture(Picture());
+}

@@ -1,0 +1,287 @@
+// The orientation switch and the printer set-up's choices, stored in a private CUPS scheduler
+// and read back as this user, another user and the next job see them.
+#include "CupsScheduler.h"
+#include "PageMarks.h"
+
+#include "print/OrientationSwitch.h"
+#include "print/PageOutput.h"
+#include "print/Printer.h"
+#include "print/PrinterSetup.h"
+
+#include <QFile>
+#include <QRegularExpression>
+#include <QScopeGuard>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+Q_DECLARE_METATYPE(OrientationSwitch::SwitchResult)
+
+namespace {
+
+using Result = OrientationSwitch::SwitchResult;
+
+OrientationSwitch::SwitchResult switchTo(int orientation, const Printer &printer)
+{
+    qint16 stored = 0;
+    const Result result = orientation == 2 ? OrientationSwitch::switchToLandscape(stored, printer)
+                                           : OrientationSwitch::switchToPortrait(stored, printer);
+    if (stored != orientation)
+        qWarning("the orientation is %d after asking for %d", stored, orientation);
+    return result;
+}
+
+} // namespace
+
+class TestOrientationSwitch : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QVERIFY2(m_cups.start(), qPrintable(m_cups.errorString())); }
+
+    void switchStoresTheOrientation_data()
+    {
+        QTest::addColumn<int>("queueOrientation"); // orientation-requested-default
+        QTest::addColumn<QString>("queueSides");
+        QTest::addColumn<bool>("administrationAllowed");
+        QTest::addColumn<int>("switchTo"); // 1 portrait, 2 landscape
+        QTest::addColumn<Result>("expected");
+        QTest::addColumn<int>("mine");   // orientation-requested as this user sees it
+        QTest::addColumn<int>("others"); // and as another user sees it
+        QTest::addColumn<QString>("othersSides");
+
+        const QString oneSided = u"one-sided"_s;
+        const QString twoSided = u"two-sided-long-edge"_s;
+        QTest::newRow("landscape on a portrait queue")
+            << 3 << oneSided << true << 2 << Result::QueueChanged << 4 << 4 << oneSided;
+        QTest::newRow("portrait on a landscape queue")
+            << 4 << oneSided << true << 1 << Result::QueueChanged << 3 << 3 << oneSided;
+        QTest::newRow("the same orientation again")
+            << 4 << oneSided << true << 2 << Result::QueueChanged << 4 << 4 << oneSided;
+        QTest::newRow("a two-sided queue becomes one-sided")
+            << 3 << twoSided << true << 2 << Result::QueueChanged << 4 << 4 << oneSided;
+        QTest::newRow("queue refused: this user's defaults")
+            << 3 << twoSided << false << 2 << Result::UserDefaultsChanged << 4 << 3 << twoSided;
+        QTest::newRow("queue refused, back to portrait")
+            << 4 << oneSided << false << 1 << Result::UserDefaultsChanged << 3 << 4 << oneSided;
+    }
+
+    void switchStoresTheOrientation()
+    {
+        QFETCH(int, queueOrientation);
+        QFETCH(QString, queueSides);
+        QFETCH(bool, administrationAllowed);
+        QFETCH(int, switchTo);
+        QFETCH(Result, expected);
+        QFETCH(int, mine);
+        QFETCH(int, others);
+        QFETCH(QString, othersSides);
+
+        // A queue of its own for each row, named after the row.
+        const QString name =
+            QString::fromLatin1(QTest::currentDataTag()).remove(QRegularExpression(u"[^A-Za-z]"_s));
+        const QStringList queueOptions{
+            u"PageSize=Letter"_s, u"copies-default=2"_s,
+            u"orientation-requested-default=%1"_s.arg(queueOrientation),
+            // A queue's two-sided default comes from its driver's description.
+            u"Duplex="_s + (queueSides == "one-sided"_L1 ? u"None"_s : u"DuplexNoTumble"_s)};
+        QVERIFY2(!m_cups.addPdfQueue(name, queueOptions).isEmpty(),
+                 qPrintable(m_cups.errorString()));
+        QCOMPARE(m_cups.queueAttributes(name, {u"sides-default"_s}).value(u"sides-default"_s),
+                 queueSides);
+        const QStringList paperAndCopies{u"media-default"_s, u"copies-default"_s};
+        const QMap<QString, QString> queueBefore = m_cups.queueAttributes(name, paperAndCopies);
+        QCOMPARE(queueBefore.size(), 2);
+        const QString mediaBefore = Printer(name).pageGeometry()->mediaKeyword;
+
+        QVERIFY2(restartAdministration(administrationAllowed), qPrintable(m_cups.errorString()));
+        const auto allowAgain = qScopeGuard([this] { QVERIFY(restartAdministration(true)); });
+        QCOMPARE(::switchTo(switchTo, Printer(name)), expected);
+        QCOMPARE(Printer(name).orientation(), switchTo);
+
+        const QMap<QString, QString> after = m_cups.printerOptions(name);
+        QCOMPARE(after.value(u"orientation-requested"_s), QString::number(mine));
+        QCOMPARE(after.value(u"sides"_s), u"one-sided"_s);
+        const QMap<QString, QString> othersAfter = m_cups.printerOptionsForAnotherUser(name);
+        QCOMPARE(othersAfter.value(u"orientation-requested"_s), QString::number(others));
+        QCOMPARE(othersAfter.value(u"sides"_s), othersSides);
+        // Paper and copies stay as they were, for this user and for the queue.
+        QCOMPARE(Printer(name).pageGeometry()->mediaKeyword, mediaBefore);
+        QCOMPARE(after.value(u"copies"_s), queueBefore.value(u"copies-default"_s));
+        QCOMPARE(m_cups.queueAttributes(name, paperAndCopies), queueBefore);
+    }
+
+    void queueChangeClearsTheUsersOwnOrientation()
+    {
+        // This user once saved landscape for himself; the queue is portrait.
+        const QString queue = u"Saved"_s;
+        QVERIFY(!m_cups.addPdfQueue(queue, {u"orientation-requested-default=3"_s}).isEmpty());
+        QVERIFY(PrinterSetup::store({queue, u"iso_a4_210x297mm"_s, 2}));
+        QCOMPARE(Printer(queue).orientation(), 2);
+
+        QCOMPARE(switchTo(1, Printer(queue)), Result::QueueChanged);
+        QCOMPARE(Printer(queue).orientation(), 1);
+        QCOMPARE(m_cups.printerOptions(queue).value(u"orientation-requested"_s), u"3"_s);
+    }
+
+    void userStoreLeavesTheDefaultPrinterAlone()
+    {
+        const QString queue = u"Alone"_s;
+        QVERIFY(!m_cups.addPdfQueue(queue).isEmpty());
+        QVERIFY(m_cups.setDefault(queue));
+        QFile::remove(m_cups.userOptionsPath());
+        QVERIFY2(restartAdministration(false), qPrintable(m_cups.errorString()));
+        const auto allowAgain = qScopeGuard([this] { QVERIFY(restartAdministration(true)); });
+
+        QCOMPARE(switchTo(2, Printer(queue)), Result::UserDefaultsChanged);
+        QFile store(m_cups.userOptionsPath());
+        QVERIFY(store.open(QIODevice::ReadOnly));
+        const QByteArray saved = store.readAll();
+        // The machine's default stays the machine's to change: the user's store does not pin it.
+        QVERIFY2(!saved.contains("Default"), saved.constData());
+        QVERIFY2(saved.contains("Dest Alone"), saved.constData());
+    }
+
+    void stoppedSchedulerChangesNothing()
+    {
+        const QString queue = u"Stopped"_s;
+        QVERIFY(!m_cups.addPdfQueue(queue, {u"orientation-requested-default=3"_s}).isEmpty());
+        QFile::remove(m_cups.userOptionsPath());
+        m_cups.stop();
+        const auto restart = qScopeGuard([this] { QVERIFY(m_cups.start()); });
+
+        QCOMPARE(switchTo(2, Printer(queue)), Result::Refused);
+        QCOMPARE(Printer(queue).orientation(), 0); // nothing to show but that nothing is known
+        QVERIFY(!QFile::exists(m_cups.userOptionsPath()));
+
+        QVERIFY2(m_cups.start(), qPrintable(m_cups.errorString()));
+        QCOMPARE(Printer(queue).orientation(), 1);
+        QCOMPARE(m_cups.printerOptionsForAnotherUser(queue).value(u"orientation-requested"_s),
+                 u"3"_s);
+    }
+
+    void noPrinterChangesNothing() { QCOMPARE(switchTo(2, Printer()), Result::NoPrinter); }
+
+    void nextJobFollowsTheSwitch_data()
+    {
+        QTest::addColumn<bool>("administrationAllowed");
+        QTest::newRow("queue's defaults") << true;
+        QTest::newRow("this user's defaults") << false;
+    }
+
+    void nextJobFollowsTheSwitch()
+    {
+        QFETCH(bool, administrationAllowed);
+        const QString queue = administrationAllowed ? u"NextQueue"_s : u"NextUser"_s;
+        QVERIFY(!m_cups
+                     .addPdfQueue(
+                         queue, {u"orientation-requested-default=3"_s, u"Duplex=DuplexNoTumble"_s})
+                     .isEmpty());
+        QVERIFY2(restartAdministration(administrationAllowed), qPrintable(m_cups.errorString()));
+        const auto allowAgain = qScopeGuard([this] { QVERIFY(restartAdministration(true)); });
+
+        QVERIFY(switchTo(2, Printer(queue)) != Result::Refused);
+        const std::optional<PageGeometry> page = Printer(queue).pageGeometry();
+        QVERIFY(page);
+        QCOMPARE(page->orientation, PageGeometry::Orientation::Landscape);
+        QVERIFY(page->paperSizeMm.width() > page->paperSizeMm.height());
+
+        QVERIFY(printPage(Printer(queue), drawPageMarks(), u"Étiquette"_s));
+        QVERIFY(!m_cups.waitForOutput(queue).isEmpty());
+        const QMap<QString, QString> job =
+            m_cups.lastJobAttributes(queue, {u"orientation-requested"_s, u"sides"_s});
+        QCOMPARE(job.value(u"orientation-requested"_s), u"landscape"_s);
+        QCOMPARE(job.value(u"sides"_s), u"one-sided"_s);
+    }
+
+    void setUpOffersEveryPrinterWithItsPaper()
+    {
+        QVERIFY(
+            !m_cups.addPdfQueue(u"OfferA4"_s, {u"orientation-requested-default=4"_s}).isEmpty());
+        QVERIFY(!m_cups.addPdfQueue(u"OfferLetter"_s, {u"PageSize=Letter"_s}).isEmpty());
+
+        const PrinterSetupOffer offer = PrinterSetup::offer(u"OfferLetter"_s);
+        QCOMPARE(offer.current, u"OfferLetter"_s);
+        QStringList names;
+        for (const PrinterSetupOffer::Printer &printer : offer.printers)
+            names.append(printer.name);
+        QCOMPARE(names, Printer::installedPrinters());
+        for (const PrinterSetupOffer::Printer &printer : offer.printers) {
+            QStringList papers;
+            for (const PrinterSetupOffer::Paper &paper : printer.papers) {
+                QVERIFY2(!paper.name.isEmpty(), qPrintable(paper.keyword));
+                papers.append(paper.keyword);
+            }
+            QVERIFY2(papers.contains(u"iso_a4_210x297mm"_s) &&
+                         papers.contains(u"na_letter_8.5x11in"_s),
+                     qPrintable(papers.join(u' ')));
+            QVERIFY2(papers.contains(printer.paper), qPrintable(printer.paper));
+            if (printer.name == "OfferA4"_L1) {
+                QCOMPARE(printer.paper, u"iso_a4_210x297mm"_s);
+                QCOMPARE(printer.orientation, qint16(2));
+            } else if (printer.name == "OfferLetter"_L1) {
+                QCOMPARE(printer.paper, u"na_letter_8.5x11in"_s);
+                QCOMPARE(printer.orientation, qint16(1));
+            }
+        }
+    }
+
+    void setUpChoicesReachTheNextJob_data()
+    {
+        QTest::addColumn<QString>("paper");
+        QTest::addColumn<int>("orientation");
+        QTest::addColumn<QSizeF>("pageMm"); // as oriented
+        QTest::newRow("Letter, landscape") << u"na_letter_8.5x11in"_s << 2 << QSizeF(279.4, 215.9);
+        QTest::newRow("A5, portrait")
+            << u"iso_a5_148x210mm"_s << 1 << QSizeF(148.17, 209.9); // as the printer's PPD gives it
+        QTest::newRow("A4, landscape") << u"iso_a4_210x297mm"_s << 2 << QSizeF(297, 210);
+    }
+
+    void setUpChoicesReachTheNextJob()
+    {
+        QFETCH(QString, paper);
+        QFETCH(int, orientation);
+        QFETCH(QSizeF, pageMm);
+        const QString queue = u"SetUp"_s;
+        if (!QFile::exists(m_cups.outputPath(queue)))
+            QVERIFY(!m_cups.addPdfQueue(queue).isEmpty());
+
+        QVERIFY(PrinterSetup::store({queue, paper, qint16(orientation)}));
+        const std::optional<PageGeometry> page = Printer(queue).pageGeometry();
+        QVERIFY(page);
+        QCOMPARE(page->mediaKeyword, paper);
+        QVERIFY2(qAbs(page->paperSizeMm.width() - pageMm.width()) < 0.1 &&
+                     qAbs(page->paperSizeMm.height() - pageMm.height()) < 0.1,
+                 qPrintable(
+                     u"%1 x %2"_s.arg(page->paperSizeMm.width()).arg(page->paperSizeMm.height())));
+
+        QVERIFY(printPage(Printer(queue), drawPageMarks(), u"Étiquette"_s));
+        QVERIFY(!m_cups.waitForOutput(queue).isEmpty());
+        const QMap<QString, QString> job =
+            m_cups.lastJobAttributes(queue, {u"media"_s, u"orientation-requested"_s});
+        QCOMPARE(job.value(u"media"_s), paper);
+        QCOMPARE(job.value(u"orientation-requested"_s),
+                 orientation == 2 ? u"landscape"_s : u"portrait"_s);
+        // The queue keeps its own paper for everyone else.
+        QCOMPARE(m_cups.queueAttributes(queue, {u"media-default"_s}).value(u"media-default"_s),
+                 u"iso_a4_210x297mm"_s);
+    }
+
+    void setUpChoiceOfAnUnknownPrinterIsRefused()
+    {
+        QVERIFY(!PrinterSetup::store({u"Absente"_s, u"iso_a4_210x297mm"_s, 2}));
+    }
+
+private:
+    bool restartAdministration(bool allowed)
+    {
+        m_cups.stop();
+        return m_cups.setAdministrationAllowed(allowed) && m_cups.start();
+    }
+
+    CupsScheduler m_cups; // first, so that libcups sees only the private scheduler
+};
+
+QTEST_MAIN(TestOrientationSwitch)
+#include "tst_orientationswitch.moc"

@@ -1,0 +1,151 @@
+#pragma once
+
+#include "MsgBoxRecorder.h"
+#include "ScriptedDialogs.h"
+
+#include "label/ProgramState.h"
+#include "print/Printer.h"
+#include "windows/main/MainWindow.h"
+#include "windows/main/StatusPanels.h"
+#include "windows/main/ZoneTextEdit.h"
+#include "windows/shared/ZoneDisplay.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QDir>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QRadioButton>
+#include <QTest>
+#include <QTimer>
+#include <QToolBar>
+#include <functional>
+#include <memory>
+
+// The main window as a test drives it: a fresh shared state, no printer unless given,
+// message boxes checked by the recorder and the common dialogs answered by script.
+struct MainWindowHarness
+{
+    // Started as the program starts: appPath is the program's folder, commandLine the
+    // label file named on the command line (empty for none).
+    explicit MainWindowHarness(const QString &commandLine = QString(),
+                               const QString &appPath = QStringLiteral("/opt/korvalin"),
+                               Printer startPrinter = Printer())
+        : printer(std::move(startPrinter))
+    {
+        start(appPath, commandLine);
+    }
+    // Started on the label file commandLine, whose load shows the message box shownAtLoad.
+    MainWindowHarness(const QString &commandLine, const MsgBoxCall &shownAtLoad)
+    {
+        msgBoxes.expect(shownAtLoad);
+        start(QStringLiteral("/opt/korvalin"), commandLine);
+    }
+    // Started with no label file, printing to the given printer.
+    explicit MainWindowHarness(Printer startPrinter)
+        : MainWindowHarness(QString(), QStringLiteral("/opt/korvalin"), std::move(startPrinter))
+    {
+    }
+
+    template <typename T> T *find(const char *name) const
+    {
+        T *child = form->findChild<T *>(QLatin1String(name));
+        if (!child)
+            qFatal("No %s in the main window", name);
+        return child;
+    }
+
+    ZoneDisplay *zoneDisplay(int zone) const
+    {
+        return find<ZoneDisplay>(("zoneDisplay" + std::to_string(zone)).c_str());
+    }
+    ZoneTextEdit *text1() const { return find<ZoneTextEdit>("zoneTextEdit"); }
+    QString panel(int index) const { return form->findChild<StatusPanels *>()->panelText(index); }
+    QAction *action(const char *name) const { return find<QAction>(name); }
+    QAbstractButton *button(const char *name) const { return find<QAbstractButton>(name); }
+    // The toolbar's entry at index, counted from 1 with the separators.
+    QAction *toolbarEntry(int index) const
+    {
+        return find<QToolBar>("toolBar")->actions().value(index - 1);
+    }
+
+    // Runs a command from one of its entry points, as a user would: "toolbar <n>" for the
+    // toolbar's button n, else the name of a button (clicked) or of a menu entry.
+    void runEntry(const QString &entry) const
+    {
+        if (entry.startsWith(QLatin1String("toolbar ")))
+            toolbarEntry(entry.mid(8).toInt())->trigger();
+        else if (auto *entryButton = form->findChild<QAbstractButton *>(entry))
+            QTest::mouseClick(entryButton, Qt::LeftButton);
+        else
+            action(entry.toLatin1().constData())->trigger();
+    }
+    // Runs a command by the name of its button or menu entry, the common dialog it shows
+    // answered by answer.
+    void runAnswering(const char *command, const ScriptedDialogs::Answer &answer) const
+    {
+        dialogs->answerNext(answer);
+        runEntry(QLatin1String(command));
+    }
+
+    // The option button of an alignment: 0 left, 1 right, 2 centre.
+    QRadioButton *alignmentOption(int alignment) const
+    {
+        return find<QRadioButton>(("alignmentOption" + std::to_string(alignment + 1)).c_str());
+    }
+
+    void clickZone(int zone) const { QTest::mouseClick(zoneDisplay(zone), Qt::LeftButton); }
+    // Types into the edit box, key by key; "\n" is the Enter key.
+    void keys(const QString &text) const
+    {
+        for (QChar c : text) {
+            if (c == QLatin1Char('\n'))
+                QTest::keyClick(text1(), Qt::Key_Return);
+            else
+                QTest::sendKeyEvent(QTest::Click, text1(), Qt::Key_unknown, QString(c),
+                                    Qt::NoModifier);
+        }
+    }
+    // Replaces the edit box's text the way a user would: select all, delete, then type.
+    void type(const QString &text) const
+    {
+        text1()->selectAll();
+        QTest::keyClick(text1(), Qt::Key_Delete);
+        keys(text);
+    }
+    const TextZone &zone(int zone) const { return form->zones()[std::size_t(zone - 1)]; }
+
+    ProgramState state;
+    Printer printer;
+    MsgBoxRecorder msgBoxes; // before the window, whose load may show messages
+    std::unique_ptr<MainWindow> form;
+    ScriptedDialogs *dialogs = nullptr;
+
+private:
+    void start(const QString &appPath, const QString &commandLine)
+    {
+        state.startUp(appPath, commandLine, QDir::currentPath());
+        form = std::make_unique<MainWindow>(state, printer);
+        dialogs = ScriptedDialogs::installInto(form->commonDialog());
+    }
+};
+
+Q_DECLARE_METATYPE(ScriptedDialogs::Answer)
+
+// Runs action in the application's own event loop, as the program runs, and tells
+// whether the program ended there (QCoreApplication::exit(0)). Windows closing do not end
+// the loop by themselves here, so only the program's own ending counts.
+inline bool programEnds(const std::function<void()> &action)
+{
+    QGuiApplication::setQuitOnLastWindowClosed(false);
+    QObject scope;
+    QTimer carryOn;
+    carryOn.setSingleShot(true);
+    QObject::connect(&carryOn, &QTimer::timeout, [] { QCoreApplication::exit(1); });
+    QTimer::singleShot(0, &scope, [&] {
+        action();
+        carryOn.start(0);
+    });
+    return QCoreApplication::exec() == 0;
+}

@@ -1,0 +1,91 @@
+#pragma once
+
+#include "MsgBoxRecorder.h"
+#include "ScriptedDialogs.h"
+
+#include "label/ProgramState.h"
+#include "windows/print-settings/KeyFilteredEdit.h"
+#include "windows/print-settings/PrintSettingsDialog.h"
+#include "windows/print-settings/SheetTile.h"
+#include "windows/print-settings/Spinner.h"
+#include "windows/shared/CommonDialog.h"
+
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QDir>
+#include <QGroupBox>
+#include <QLabel>
+#include <QRadioButton>
+#include <QTest>
+#include <memory>
+
+// Replaces a box's text as a user does: select all, delete, then type key by key.
+inline void typeInto(QLineEdit *edit, const QString &text)
+{
+    edit->setFocus();
+    edit->selectAll();
+    QTest::keyClick(edit, Qt::Key_Delete);
+    for (QChar c : text)
+        QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, QString(c), Qt::NoModifier);
+}
+
+// The print settings window as a test drives it: a fresh shared state at its start-up
+// values, message boxes checked by the recorder, the file dialogs answered by script.
+// The window is loaded by open(), which shows it, so that it becomes active.
+struct PrintSettingsHarness
+{
+    PrintSettingsHarness()
+    {
+        state.startUp(QStringLiteral("/opt/korvalin"), QString(), QDir::currentPath());
+    }
+
+    // Unloads the window if loaded, loads it again from the state and shows it.
+    PrintSettingsDialog &open()
+    {
+        form.reset();
+        form = std::make_unique<PrintSettingsDialog>(state, dialog);
+        form->show();
+        return *form;
+    }
+
+    template <typename T> T *find(const char *name) const
+    {
+        T *child = form->findChild<T *>(QLatin1String(name));
+        if (!child)
+            qFatal("No %s in the print settings window", name);
+        return child;
+    }
+    KeyFilteredEdit *box(const char *name) const { return find<KeyFilteredEdit>(name); }
+    QAbstractButton *button(const char *name) const { return find<QAbstractButton>(name); }
+    SheetTile *tile(int position) const
+    {
+        return find<SheetTile>(("positionTile" + std::to_string(position)).c_str());
+    }
+    Spinner *spinner(const char *name) const { return find<Spinner>(name); }
+    bool shown(const char *name) const { return find<QWidget>(name)->isVisibleTo(form.get()); }
+
+    void type(const char *name, const QString &text) const { typeInto(box(name), text); }
+    void expect(const QList<MsgBoxCall> &calls)
+    {
+        for (const MsgBoxCall &call : calls)
+            msgBoxes.expect(call);
+    }
+    // Where the chosen label starts on the sheet, in mm.
+    QPointF labelOrigin() const { return {state.labelOrigin[0], state.labelOrigin[1]}; }
+
+    ProgramState state;
+    MsgBoxRecorder msgBoxes; // before the window, whose load may show messages
+    CommonDialog dialog;
+    ScriptedDialogs *dialogs = ScriptedDialogs::installInto(dialog);
+    std::unique_ptr<PrintSettingsDialog> form;
+};
+
+// The warning of a run that would pass the sheet's last position; the numbers as it
+// writes them, each with its leading blank (" 4").
+inline MsgBoxCall pastSheetEndWarning(const char *positionsLeft, const char *start)
+{
+    return {QStringLiteral("Nombre maximun d'étiquettes = ") + QLatin1String(positionsLeft) +
+                QStringLiteral("\r à partir de l'étiquette N° ") + QLatin1String(start),
+            MsgBoxButtons::OKOnly, MsgBoxIcon::Exclamation, QStringLiteral("Avertissement"),
+            MsgBoxDefault::First};
+}

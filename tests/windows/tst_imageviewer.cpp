@@ -1,0 +1,609 @@
+// The image viewer on a folder tree of its own: drives, folders, patterns, the chosen
+// picture, and the path handed to the main window.
+#include "Accessibility.h"
+#include "MainWindowHarness.h"
+#include "TestFiles.h"
+
+#include "label/LabelFile.h"
+#include "platform/FolderListing.h"
+#include "windows/shared/PictureBox.h"
+#include "windows/viewer/FileList.h"
+#include "windows/viewer/FolderTree.h"
+#include "windows/viewer/ImageViewer.h"
+#include "windows/viewer/ShownPicture.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QStorageInfo>
+#include <QTemporaryDir>
+#include <QWheelEvent>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QString UnsupportedPicture = u"Format d'image non supporté !"_s;
+const QString DriveNotReady = u"Lecteur non disponible ou non prêt !"_s;
+
+QImage filled(QColor color, QSize size = QSize(16, 16))
+{
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(color);
+    return image;
+}
+
+// The program's folder holds pictures and other files with names in mixed case, and a
+// sub-folder with one more picture.
+struct PictureTree
+{
+    PictureTree()
+    {
+        QDir(dir.path()).mkpath(u"programme/Sous Dossier"_s);
+        QDir(dir.path()).mkpath(u"programme/Vide"_s);
+        ok = filled(Qt::red).save(path(u"Logo.BMP"_s), "BMP") &&
+             filled(Qt::green).save(path(u"icone.ICO"_s), "ICO") &&
+             filled(Qt::blue).save(path(u"PHOTO.jpg"_s), "JPG") &&
+             filled(Qt::yellow).save(path(u"capture.png"_s), "PNG") &&
+             copyFixture(u"quad.gif"_s, u"Sous Dossier/autre.gif"_s) &&
+             copyFixture(u"shapes-inkscape.wmf"_s, u"dessin.wmf"_s) &&
+             writeBytes(path(u"notes.TXT"_s), "du texte, pas une image") &&
+             writeBytes(path(u"LISEZMOI"_s), "sans extension");
+    }
+    bool copyFixture(const QString &fixture, const QString &name) const
+    {
+        const QByteArray bytes = fileBytes(QFINDTESTDATA(u"../platform/data/"_s + fixture));
+        return !bytes.isEmpty() && writeBytes(path(name), bytes);
+    }
+    QString appPath() const { return dir.filePath(u"programme"_s); }
+    QString path(const QString &name) const { return appPath() + QLatin1Char('/') + name; }
+
+    QTemporaryDir dir;
+    bool ok = false;
+};
+
+// The words of a string, split at its blanks.
+QStringList words(const QString &blankSeparated)
+{
+    return blankSeparated.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+}
+
+// The volume holding the test's folder, as the machine reports it.
+ViewerDrive realDriveOf(const QString &path)
+{
+    return ViewerDrive::of(QStorageInfo(path));
+}
+
+// The controls of an image viewer, whoever opened it.
+struct ViewerControls
+{
+    template <typename T> T *find(const char *name) const
+    {
+        T *child = viewer->findChild<T *>(QLatin1String(name));
+        if (!child)
+            qFatal("No %s in the image viewer", name);
+        return child;
+    }
+    QComboBox *drives() const { return find<QComboBox>("driveList"); }
+    FolderTree *folders() const { return find<FolderTree>("folderTree"); }
+    QComboBox *patterns() const { return find<QComboBox>("patternBox"); }
+    FileList *files() const { return find<FileList>("fileList"); }
+    PictureBox *large() const { return find<PictureBox>("largePicture"); }
+    PictureBox *labelSize() const { return find<PictureBox>("labelSizePicture"); }
+    QString pathCaption() const { return find<QLabel>("sizeCaption")->text(); }
+    QPushButton *copy() const { return find<QPushButton>("closeButton"); }
+    QPushButton *quit() const { return find<QPushButton>("copyButton"); }
+
+    QStringList listed() const
+    {
+        QStringList names = files()->names();
+        names.sort(Qt::CaseInsensitive);
+        return names;
+    }
+    // Types into the pattern box key by key, as the user does.
+    void typePattern(const QString &text) const
+    {
+        patterns()->lineEdit()->selectAll();
+        QTest::keyClick(patterns()->lineEdit(), Qt::Key_Delete);
+        QTest::keyClicks(patterns()->lineEdit(), text);
+    }
+    QModelIndex fileIndex(const QString &name) const
+    {
+        const int row = files()->names().indexOf(name);
+        return row < 0 ? QModelIndex() : files()->model()->index(row, 0, files()->rootIndex());
+    }
+    void click(const QString &name) const
+    {
+        QTest::mouseClick(files()->viewport(), Qt::LeftButton, {},
+                          files()->visualRect(fileIndex(name)).center());
+    }
+    // The colour in the middle of the large picture, invalid when it is empty.
+    QColor shownColour() const
+    {
+        const QImage image = large()->picture().image();
+        return image.isNull() ? QColor() : image.pixelColor(image.rect().center());
+    }
+
+    ImageViewer *viewer = nullptr;
+};
+
+// A viewer of its own, shown without the main window.
+struct ViewerHarness : ViewerControls
+{
+    ViewerHarness(const QString &appPath, const ViewerDriveSource &drives)
+    {
+        state.appPath = appPath;
+        owned = std::make_unique<ImageViewer>(state, nullptr, drives);
+        viewer = owned.get();
+        viewer->show();
+    }
+    // On the tree's folder, with the machine's drive that holds it as the only drive.
+    explicit ViewerHarness(const PictureTree &tree)
+        : ViewerHarness(tree.appPath(), [&tree] { return QList{realDriveOf(tree.appPath())}; })
+    {
+    }
+
+    MsgBoxRecorder msgBoxes;
+    ProgramState state;
+    std::unique_ptr<ImageViewer> owned;
+};
+
+// Runs steps inside the viewer that the main window is about to show modally, then closes
+// it the way the user does, whatever happened inside.
+void insideTheViewer(const std::function<void(const ViewerControls &viewer)> &steps)
+{
+    QTimer::singleShot(0, [steps] {
+        const ViewerControls viewer{qobject_cast<ImageViewer *>(QApplication::activeModalWidget())};
+        if (!viewer.viewer) {
+            QFAIL("The image viewer is not the modal window");
+            return;
+        }
+        steps(viewer);
+        viewer.quit()->click();
+    });
+}
+
+} // namespace
+
+class TestImageViewer : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        tree = std::make_unique<PictureTree>();
+        QVERIFY(tree->ok);
+    }
+
+    void opensOnTheProgramsFolder()
+    {
+        ViewerHarness h(*tree);
+        QCOMPARE(h.viewer->windowTitle(), u"Visionneuse d'images"_s);
+        QTRY_COMPARE(h.folders()->folder(), tree->appPath());
+        QCOMPARE(h.files()->folder(), tree->appPath());
+        QCOMPARE(h.drives()->currentIndex(), 0);
+        QCOMPARE(h.state.viewerLastDrive, realDriveOf(tree->appPath()).rootPath);
+        // The box shows one pattern while the list uses another, icons included either way.
+        QCOMPARE(h.patterns()->currentText(), u"*.ico;*.cur;*.bmp;*.wmf"_s);
+        QTRY_COMPARE(h.files()->names(), words(u"dessin.wmf icone.ICO Logo.BMP"_s));
+        QStringList entries;
+        for (int index = 0; index < h.patterns()->count(); ++index)
+            entries.append(h.patterns()->itemText(index));
+        QCOMPARE(entries, words(u"*.ico *.cur *.bmp *.wmf *.gif *.jpg *.* "
+                                u"*.ico;*.cur;*.bmp;*.wmf;*.gif;*.jpg *.bmp;*.gif;*.jpg "
+                                u"*.ico;*.cur;*.wmf"_s));
+        QVERIFY(!h.copy()->isEnabled());
+        QCOMPARE(h.copy()->toolTip(), u"Copie l'image sélectionnée en mémoire"_s);
+        QVERIFY(h.large()->picture().isNull());
+        QVERIFY(h.labelSize()->picture().isNull());
+        QCOMPARE(h.pathCaption(), QString());
+        QVERIFY(h.msgBoxes.calls().isEmpty());
+    }
+
+    void patterns_data()
+    {
+        QTest::addColumn<int>("entry"); // picked from the list; -1 to type pattern
+        QTest::addColumn<QString>("pattern");
+        QTest::addColumn<QStringList>("listed");
+        const QStringList everything =
+            words(u"capture.png dessin.wmf icone.ICO LISEZMOI Logo.BMP notes.TXT PHOTO.jpg"_s);
+        QTest::newRow("*.* picked, names without extension too") << 6 << QString() << everything;
+        QTest::newRow("*.bmp;*.gif;*.jpg picked, case ignored")
+            << 8 << QString() << words(u"Logo.BMP PHOTO.jpg"_s);
+        QTest::newRow("typed in capitals")
+            << -1 << u"*.JPG;*.TXT"_s << words(u"notes.TXT PHOTO.jpg"_s);
+        QTest::newRow("typed with a question mark and blanks")
+            << -1 << u" ?ogo.* ; *.PNG "_s << words(u"capture.png Logo.BMP"_s);
+        QTest::newRow("matching nothing") << -1 << u"*.cur"_s << QStringList();
+        QTest::newRow("emptied box lists every file") << -1 << QString() << everything;
+    }
+
+    void patterns()
+    {
+        QFETCH(int, entry);
+        QFETCH(QString, pattern);
+        QFETCH(QStringList, listed);
+        ViewerHarness h(*tree);
+        QTRY_COMPARE(h.listed().size(), 3);
+        if (entry >= 0)
+            h.patterns()->setCurrentIndex(entry);
+        else
+            h.typePattern(pattern);
+        QTRY_COMPARE(h.listed(), listed);
+    }
+
+    void patternTypedKeyByKey()
+    {
+        ViewerHarness h(*tree);
+        QTRY_COMPARE(h.listed().size(), 3);
+        h.typePattern(QString());
+        QTRY_COMPARE(h.listed().size(), 7);
+        // Each keystroke applies the text typed so far.
+        const QList<std::pair<QChar, QStringList>> keys{
+            {u'*', h.listed()}, {u'.', {}}, {u'p', {}}, {u'n', {}}, {u'g', {u"capture.png"_s}}};
+        for (const auto &[key, expected] : keys) {
+            QTest::keyClicks(h.patterns()->lineEdit(), QString(key));
+            QTRY_COMPARE(h.listed(), expected);
+        }
+    }
+
+    void choosingAFile_data()
+    {
+        QTest::addColumn<bool>("byKeyboard");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QColor>("colour"); // in the middle of the large picture
+        QTest::newRow("bitmap by a click") << false << u"Logo.BMP"_s << QColor(Qt::red);
+        QTest::newRow("icon by the keyboard") << true << u"icone.ICO"_s << QColor(Qt::green);
+        QTest::newRow("metafile by a click") << false << u"dessin.wmf"_s << QColor();
+    }
+
+    void choosingAFile()
+    {
+        QFETCH(bool, byKeyboard);
+        QFETCH(QString, name);
+        QFETCH(QColor, colour);
+        ViewerHarness h(*tree);
+        QTRY_VERIFY(h.fileIndex(name).isValid());
+        if (byKeyboard) {
+            h.files()->setFocus();
+            QTest::keyClick(h.files(), Qt::Key_Home);
+            for (int row = 0;
+                 row < h.files()->names().size() && h.files()->currentIndex() != h.fileIndex(name);
+                 ++row)
+                QTest::keyClick(h.files(), Qt::Key_Down);
+        } else {
+            h.click(name);
+        }
+        QVERIFY(h.copy()->isEnabled());
+        // Shown as listed: on this file system another case would name no file.
+        QCOMPARE(h.pathCaption(), tree->path(name));
+        QTRY_VERIFY(!h.large()->picture().isNull());
+        QVERIFY(!h.labelSize()->picture().isNull());
+        if (colour.isValid())
+            QCOMPARE(h.shownColour(), colour);
+        else
+            QVERIFY(h.large()->picture().isMetafile());
+        QVERIFY(h.msgBoxes.calls().isEmpty());
+    }
+
+    void refusedFileKeepsThePictures()
+    {
+        ViewerHarness h(*tree);
+        h.patterns()->setCurrentIndex(6); // *.*
+        QTRY_COMPARE(h.listed().size(), 7);
+        h.click(u"Logo.BMP"_s);
+        QTRY_COMPARE(h.shownColour(), QColor(Qt::red));
+
+        h.msgBoxes.expect(errorBox(UnsupportedPicture));
+        h.click(u"notes.TXT"_s);
+        QTRY_COMPARE(h.msgBoxes.calls().size(), 1);
+        QVERIFY(h.msgBoxes.allSeen());
+        QCOMPARE(h.shownColour(), QColor(Qt::red));
+        QVERIFY(!h.labelSize()->picture().isNull());
+        QCOMPARE(h.pathCaption(), tree->path(u"notes.TXT"_s));
+        QVERIFY(h.copy()->isEnabled());
+        h.copy()->click();
+        QCOMPARE(h.state.viewerCopiedPicture, tree->path(u"notes.TXT"_s));
+    }
+
+    // Among hundreds of folders read and sorted after it was chosen, the program's folder
+    // is brought into view, until the user scrolls the tree himself.
+    void currentFolderStaysInViewUntilTheUserScrolls()
+    {
+        for (int i = 0; i < 300; ++i)
+            QVERIFY(QDir(tree->dir.path()).mkdir(u"a%1"_s.arg(i, 3, 10, QLatin1Char('0'))));
+        ViewerHarness h(*tree);
+        FolderTree *folders = h.folders();
+        QTRY_COMPARE(folders->model()->rowCount(folders->currentIndex().parent()), 301);
+        const auto currentShown = [folders] {
+            return folders->viewport()->rect().contains(
+                folders->visualRect(folders->currentIndex()));
+        };
+        QTRY_VERIFY(currentShown());
+
+        QWheelEvent wheel(QPointF(10, 10), folders->viewport()->mapToGlobal(QPointF(10, 10)), {},
+                          {0, 120 * 5}, Qt::NoButton, {}, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(folders->viewport(), &wheel);
+        QVERIFY(!currentShown());
+        const int scrolled = folders->verticalScrollBar()->value();
+        emit folders->model()->layoutChanged(); // as when more folders come in
+        QTest::qWait(0);
+        QCOMPARE(folders->verticalScrollBar()->value(), scrolled);
+    }
+
+    void folderChangeClearsTheChoice()
+    {
+        ViewerHarness h(*tree);
+        QTRY_VERIFY(h.fileIndex(u"Logo.BMP"_s).isValid());
+        h.click(u"Logo.BMP"_s);
+        QTRY_VERIFY(!h.large()->picture().isNull());
+        h.copy()->click();
+
+        // The user opens the sub-folder in the tree->
+        const QString sub = tree->path(u"Sous Dossier"_s);
+        const QPersistentModelIndex programme = h.folders()->currentIndex();
+        h.folders()->expand(programme);
+        QTRY_COMPARE(h.folders()->model()->rowCount(programme), 2);
+        const QPersistentModelIndex first = h.folders()->model()->index(0, 0, programme);
+        QCOMPARE(first.data().toString(), u"Sous Dossier"_s);
+        QTRY_VERIFY(h.folders()->visualRect(first).isValid());
+        h.folders()->scrollTo(first);
+        QTest::mouseClick(h.folders()->viewport(), Qt::LeftButton, {},
+                          h.folders()->visualRect(first).center());
+        QCOMPARE(h.folders()->folder(), sub);
+        QCOMPARE(h.files()->folder(), sub);
+        QVERIFY(h.large()->picture().isNull());
+        QVERIFY(h.labelSize()->picture().isNull());
+        QCOMPARE(h.pathCaption(), QString());
+        QVERIFY(!h.copy()->isEnabled());
+        QCOMPARE(h.state.viewerCopiedPicture, tree->path(u"Logo.BMP"_s));
+        h.patterns()->setCurrentIndex(4); // *.gif
+        QTRY_COMPARE(h.listed(), QStringList{u"autre.gif"_s});
+    }
+
+    void fileLeavingTheFolderIsNoChoice()
+    {
+        ViewerHarness h(*tree);
+        h.patterns()->setCurrentIndex(6); // *.*
+        QTRY_COMPARE(h.listed().size(), 7);
+        h.click(u"LISEZMOI"_s);
+        QCOMPARE(h.pathCaption(), tree->path(u"LISEZMOI"_s));
+        h.msgBoxes.expect(errorBox(UnsupportedPicture));
+        QTRY_COMPARE(h.msgBoxes.calls().size(), 1);
+
+        // Another program removes the chosen file: the list moves on, the choice does not.
+        QVERIFY(QFile::remove(tree->path(u"LISEZMOI"_s)));
+        QTRY_COMPARE(h.listed().size(), 6);
+        QCOMPARE(h.pathCaption(), tree->path(u"LISEZMOI"_s));
+        QVERIFY(h.large()->picture().isNull());
+        QCOMPARE(h.msgBoxes.calls().size(), 1);
+    }
+
+    void unreadableDriveGoesBack()
+    {
+        const ViewerDrive real = realDriveOf(tree->appPath());
+        const ViewerDrive gone{tree->dir.filePath(u"lecteur absent"_s), u"DISQUETTE"_s};
+        ViewerHarness h(tree->appPath(), [&] { return QList<ViewerDrive>{real, gone}; });
+        QTRY_COMPARE(h.files()->folder(), tree->appPath());
+        QCOMPARE(h.drives()->itemText(1), gone.rootPath + u"  [DISQUETTE]"_s);
+
+        h.msgBoxes.expect(errorBox(DriveNotReady));
+        h.drives()->setCurrentIndex(1);
+        QTRY_COMPARE(h.msgBoxes.calls().size(), 1);
+        QTRY_COMPARE(h.drives()->currentIndex(), 0);
+        QCOMPARE(h.state.viewerLastDrive, real.rootPath);
+        // Back on the drive it came from, in the folder it showed.
+        QCOMPARE(h.folders()->folder(), tree->appPath());
+        QCOMPARE(h.files()->folder(), tree->appPath());
+        QTRY_COMPARE(h.listed().size(), 3);
+        QVERIFY(h.msgBoxes.allSeen());
+    }
+
+    void unreadableLastDriveEndsOnTheRoot()
+    {
+        // The program sits on a volume of its own, which goes away while the viewer is open.
+        const QString volume = tree->dir.filePath(u"volume"_s);
+        QVERIFY(QDir().mkpath(volume + u"/programme"_s));
+        const QList<ViewerDrive> drives{
+            {u"/"_s, u"racine"_s}, {volume, u"CLE"_s}, {tree->dir.filePath(u"absent"_s), u"CD"_s}};
+        ViewerHarness h(volume + u"/programme"_s, [&] { return drives; });
+        QTRY_COMPARE(h.files()->folder(), volume + u"/programme"_s);
+        QCOMPARE(h.drives()->currentIndex(), 1);
+        QCOMPARE(h.state.viewerLastDrive, volume);
+        QVERIFY(QDir(volume).removeRecursively());
+
+        h.msgBoxes.expect(errorBox(DriveNotReady));
+        h.drives()->setCurrentIndex(2);
+        QTRY_COMPARE(h.files()->folder(), u"/"_s);
+        QCOMPARE(h.drives()->currentIndex(), 0);
+        QCOMPARE(h.state.viewerLastDrive, u"/"_s);
+        QCOMPARE(h.folders()->folder(), u"/"_s);
+        // Said once, for the drive the user chose, and never again.
+        QCOMPARE(h.msgBoxes.calls().size(), 1);
+        QVERIFY(h.msgBoxes.allSeen());
+    }
+
+    void copyPasteSave_data()
+    {
+        QTest::addColumn<QString>("entry");
+        QTest::newRow("Visualiser les images button") << u"imageViewerButton"_s;
+        QTest::newRow("toolbar button 11") << u"toolbar 11"_s;
+    }
+
+    void copyPasteSave()
+    {
+        QFETCH(QString, entry);
+        MainWindowHarness main(QString(), tree->appPath());
+        main.form->show();
+        const auto openViewer = [&] {
+            if (entry == "imageViewerButton"_L1)
+                main.button("imageViewerButton")->click();
+            else
+                main.toolbarEntry(11)->trigger();
+        };
+        QVERIFY(!main.button("pastePictureButton")->isEnabled());
+        const QString picture = tree->path(u"Logo.BMP"_s);
+
+        bool copied = false;
+        insideTheViewer([&](const ViewerControls &viewer) {
+            QTRY_COMPARE(viewer.files()->folder(), tree->appPath());
+            QTRY_VERIFY(viewer.files()->names().contains(u"Logo.BMP"_s));
+            viewer.files()->setCurrentIndex(viewer.fileIndex(u"Logo.BMP"_s));
+            viewer.copy()->click();
+            copied = true;
+        });
+        openViewer();
+        QVERIFY(copied);
+        QCOMPARE(main.state.viewerCopiedPicture, picture);
+        QVERIFY(main.button("pastePictureButton")->isEnabled());
+
+        // Each opening starts afresh in the program's folder; the path put aside stays.
+        bool fresh = false;
+        insideTheViewer([&](const ViewerControls &viewer) {
+            QTRY_COMPARE(viewer.files()->folder(), tree->appPath());
+            QVERIFY(!viewer.copy()->isEnabled());
+            QCOMPARE(viewer.pathCaption(), QString());
+            QVERIFY(viewer.large()->picture().isNull());
+            fresh = true;
+        });
+        openViewer();
+        QVERIFY(fresh);
+        QCOMPARE(main.state.viewerCopiedPicture, picture);
+
+        main.button("pastePictureButton")->click();
+        QCOMPARE(main.state.iconPath, picture);
+        QCOMPARE(main.state.iconFile, picture);
+        QCOMPARE(main.form->picture().image().pixelColor(0, 0), QColor(Qt::red));
+
+        const QString saved = tree->dir.filePath(u"etiquette.eti"_s);
+        main.dialogs->answerNext(saved);
+        main.action("saveAsAction")->trigger();
+        const std::optional<LabelFile::Content> written =
+            LabelFile::read(saved, main.form->zones());
+        QVERIFY(written);
+        QCOMPARE(written->iconEntry, picture);
+        QVERIFY(main.msgBoxes.calls().isEmpty());
+    }
+
+    void quitClosesAndKeepsThePath()
+    {
+        ViewerHarness h(*tree);
+        h.state.viewerCopiedPicture = u"/gardé.bmp"_s;
+        QVERIFY(h.viewer->isVisible());
+        h.quit()->click();
+        QVERIFY(!h.viewer->isVisible());
+        QCOMPARE(h.viewer->result(), int(QDialog::Rejected));
+        QCOMPARE(h.state.viewerCopiedPicture, u"/gardé.bmp"_s);
+    }
+
+    void everyControlIsNamed()
+    {
+        ViewerHarness h(*tree);
+        QTRY_COMPARE(h.listed().size(), 3);
+        QCOMPARE(Accessibility::namelessControls(h.viewer), QStringList());
+        const QStringList names = Accessibility::controlNames(h.viewer);
+        for (const QString &name : {u"Dossier"_s, u"Sélection"_s, u"Copier"_s, u"Quitter"_s})
+            QVERIFY2(names.contains(name), qPrintable(names.join(", "_L1)));
+    }
+
+    void tabOrder()
+    {
+        ViewerHarness h(*tree);
+        QStringList order;
+        QWidget *widget = h.drives();
+        for (int step = 0; step < 6; ++step) {
+            order.append(widget->objectName());
+            do
+                widget = widget->nextInFocusChain();
+            while (!(widget->focusPolicy() & Qt::TabFocus) || widget->focusProxy());
+        }
+        QCOMPARE(order,
+                 words(u"driveList folderTree fileList copyButton patternBox closeButton"_s));
+    }
+
+    void machineDrives()
+    {
+        const QList<ViewerDrive> drives = ViewerDrives::mounted();
+        QVERIFY(!drives.isEmpty());
+        QCOMPARE(drives.first().rootPath, u"/"_s);
+        for (const ViewerDrive &drive : drives) {
+            const QStorageInfo volume(drive.rootPath);
+            QVERIFY2(QFileInfo(drive.rootPath).isDir(), qPrintable(drive.rootPath));
+            QVERIFY2(
+                !drive.rootPath.startsWith("/proc"_L1) && !drive.rootPath.startsWith("/sys"_L1) &&
+                    volume.fileSystemType() != "tmpfs" && volume.fileSystemType() != "devtmpfs",
+                qPrintable(drive.rootPath));
+        }
+        QCOMPARE(ViewerDrives::indexHolding(drives, QDir::tempPath()) >= 0, true);
+    }
+
+    void folderListing_data()
+    {
+        QTest::addColumn<int>("count"); // files named "vue<n>.bmp", n from 1
+        QTest::addColumn<int>("firstCount");
+        QTest::newRow("fewer than the first batch") << 12 << 12;
+        QTest::newRow("more than the first batch")
+            << FolderListing::FirstBatch + 50 << FolderListing::FirstBatch;
+    }
+
+    void folderListing()
+    {
+        QFETCH(int, count);
+        QFETCH(int, firstCount);
+        QTemporaryDir dir;
+        QStringList expected;
+        for (int n = 1; n <= count; ++n) {
+            // Capitals on some: the order ignores case and reads numbers by value.
+            const QString name = (n % 3 ? u"vue%1.bmp"_s : u"VUE%1.BMP"_s).arg(n);
+            QVERIFY(writeBytes(dir.filePath(name), "x"));
+            expected.append(name);
+        }
+        QVERIFY(writeBytes(dir.filePath(u".cachee"_s), "x"));
+        QVERIFY(QDir(dir.path()).mkdir(u"dossier"_s));
+
+        QFuture<QStringList> listing = FolderListing::start(dir.path());
+        listing.waitForFinished();
+        QCOMPARE(listing.resultCount(), 2);
+        const QStringList first = listing.resultAt(0);
+        QCOMPARE(first.size(), firstCount);
+        for (const QString &name : first)
+            QVERIFY2(expected.contains(name), qPrintable(name));
+        QCOMPARE(listing.resultAt(1), expected);
+    }
+
+    void shownPictureFitsItsBox_data()
+    {
+        QTest::addColumn<QSize>("pictureSize");
+        QTest::addColumn<QSize>("shownSize");
+        const QSize box(241, 241);
+        QTest::newRow("photograph shrunk to the box") << QSize(2400, 1600) << box;
+        QTest::newRow("tall picture shrunk, stretched") << QSize(100, 900) << box;
+        QTest::newRow("icon left as it is") << QSize(32, 32) << QSize(32, 32);
+        QTest::newRow("exactly the box") << box << box;
+    }
+
+    void shownPictureFitsItsBox()
+    {
+        QFETCH(QSize, pictureSize);
+        QFETCH(QSize, shownSize);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(u"image.png"_s);
+        QVERIFY(filled(Qt::magenta, pictureSize).save(path));
+        const std::optional<Picture> shown = ShownPicture::load(path, QSize(241, 241));
+        QVERIFY(shown);
+        QCOMPARE(shown->image().size(), shownSize);
+        QCOMPARE(shown->image().pixelColor(shownSize.width() / 2, shownSize.height() / 2),
+                 QColor(Qt::magenta));
+        QVERIFY(!ShownPicture::load(dir.filePath(u"absent.png"_s), QSize(241, 241)));
+    }
+
+private:
+    // A fresh folder tree for each test.
+    std::unique_ptr<PictureTree> tree;
+};
+
+QTEST_MAIN(TestImageViewer)
+#include "tst_imageviewer.moc"

@@ -1,0 +1,526 @@
+// The main window's shell: its start-up state, captions, tips, entry points, toolbar,
+// status bar, help and the end of the program.
+#include "MainWindowHarness.h"
+
+#include "label/LabelFile.h"
+#include "widgets/FrenchTranslations.h"
+
+#include <QLocale>
+#include <QMenu>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTimer>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// What a command showed first: "message <title>", "open <title>", "save <title>", "font",
+// "colour", "help <command>", "printer", or "" for nothing. Message boxes are declined.
+struct FirstEffect
+{
+    explicit FirstEffect(MainWindowHarness &h)
+        : harness(h), guard([this](const MsgBoxCall &call) {
+              messages.append(u"message "_s + call.title);
+              return call.buttons == MsgBoxButtons::YesNo ? MsgBoxResult::No : MsgBoxResult::Cancel;
+          })
+    {
+    }
+
+    QString text() const
+    {
+        if (!messages.isEmpty())
+            return messages.first();
+        if (harness.dialogs->shown().isEmpty())
+            return QString();
+        const ScriptedDialogs::Shown &shown = harness.dialogs->shown().first();
+        switch (shown.kind) {
+        case ScriptedDialogs::Kind::Open:
+            return u"open "_s + shown.title;
+        case ScriptedDialogs::Kind::Save:
+            return u"save "_s + shown.title;
+        case ScriptedDialogs::Kind::Font:
+            return u"font"_s;
+        case ScriptedDialogs::Kind::Color:
+            return u"colour"_s;
+        case ScriptedDialogs::Kind::Printer:
+            return u"printer"_s;
+        case ScriptedDialogs::Kind::Help:
+            return u"help %1"_s.arg(shown.helpCommand);
+        }
+        return QString();
+    }
+
+    MainWindowHarness &harness;
+    QStringList messages;
+    ScopedMsgBoxHandler guard;
+};
+
+} // namespace
+
+class TestMainWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void startUpState()
+    {
+        const QDate dayBefore = QDate::currentDate();
+        MainWindowHarness h;
+        const QDate dayAfter = QDate::currentDate();
+        QCOMPARE(h.form->windowTitle(), u"Création d'étiquette pour disquette 3\"1/2"_s);
+        QCOMPARE(h.panel(1), u"SANS NOM"_s);
+        // The date may change while the window starts.
+        const QLocale french(QLocale::French, QLocale::France);
+        QVERIFY2(h.panel(2) == french.toString(dayBefore, QLocale::ShortFormat) ||
+                     h.panel(2) == french.toString(dayAfter, QLocale::ShortFormat),
+                 qPrintable(h.panel(2)));
+        QVERIFY2(QRegularExpression(u"^\\d\\d:\\d\\d:\\d\\d$"_s).match(h.panel(3)).hasMatch(),
+                 qPrintable(h.panel(3)));
+        QCOMPARE(h.panel(5), u"MAJ"_s);
+        QCOMPARE(h.panel(6), u"INSER"_s);
+        QVERIFY(!h.panel(4).isEmpty());
+        for (int zone = 1; zone <= 3; ++zone)
+            QCOMPARE(h.zoneDisplay(zone)->backColor(), zone == 1 ? 12632256 : 16777215);
+        QCOMPARE(h.find<QGroupBox>("alignmentGroup")->title(), u"Aligner texte 1"_s);
+        QCOMPARE(h.find<QLabel>("zoneTextCaption")->text(), u"Edition du texte zone 1"_s);
+        QVERIFY(h.find<QRadioButton>("alignmentOption1")->isChecked());
+        QVERIFY(h.text1()->text().isEmpty());
+        QCOMPARE(h.text1()->font().family(), u"Arial"_s);
+        QCOMPARE(h.text1()->font().pointSizeF(), 8.25);
+        QCOMPARE(h.state.currentZone, qint16(1));
+        QVERIFY(!h.state.modified);
+        QCOMPARE(h.zone(1), TextZone::startUp(1));
+        QCOMPARE(h.zone(2).ForeColor, WindowTextColor);
+        QCOMPARE(h.zone(3), TextZone::startUp(3));
+        QCOMPARE(h.find<QLabel>("orientationLabel")->text(), u"Aucune imprimante"_s);
+        QVERIFY(!h.action("portraitAction")->isChecked());
+        QVERIFY(!h.action("landscapeAction")->isChecked());
+        QVERIFY(h.msgBoxes.allSeen());
+    }
+
+    void captions_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("caption");
+        const auto row = [](const char *name, const char *caption) {
+            QTest::newRow(name) << name << caption;
+        };
+        row("newAction", "&Nouveau");
+        row("openAction", "&Ouvrir");
+        row("saveAction", "&Enregistrer");
+        row("saveAsAction", "Enregistrer &Sous...");
+        row("previewAction", "&Aperçu");
+        row("printAction", "&Imprimer");
+        row("printerSetupAction", "Configurer l'imprimante");
+        row("portraitAction", "Imprimante en mode Portrait");
+        row("landscapeAction", "Imprimante en mode Paysage");
+        row("quitAction", "&Quitter");
+        row("helpContentsAction", "&Sommaire de l'aide");
+        row("helpSearchAction", "&Rechercher dans l'aide");
+        row("aboutAction", "A propos");
+        row("fileMenu", "&Fichier");
+        row("helpMenu", "?");
+        row("fontButton", "&Police...");
+        row("colorButton", "&Couleur...");
+        row("pictureButton", "&Logo Icone");
+        row("quitButton", "&Quitter");
+        row("printButton", "Imprimer");
+        row("clearPictureButton", "&Pas d'icone");
+        row("helpButton", "&Aide");
+        row("imageViewerButton", "&Visualiser les images...");
+        row("previewButton", "Aperçu");
+        row("pastePictureButton", "Coller l'image");
+        row("alignmentOption1", "Gauche");
+        row("alignmentOption2", "Droite");
+        row("alignmentOption3", "Centre");
+    }
+
+    void captions()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, caption);
+        MainWindowHarness h;
+        const QByteArray objectName = name.toLatin1();
+        if (auto *menu = h.form->findChild<QMenu *>(name))
+            QCOMPARE(menu->title(), caption);
+        else if (auto *button = h.form->findChild<QAbstractButton *>(name))
+            QCOMPARE(button->text(), caption);
+        else
+            QCOMPARE(h.action(objectName.constData())->text(), caption);
+        // The frames carry their captions too, whatever their names.
+        QStringList frames;
+        for (const QGroupBox *frame : h.form->findChildren<QGroupBox *>())
+            frames.append(frame->title());
+        for (const QString &title : {u"Iimprimante "_s, u"Logo / Icône"_s, u"Texte"_s})
+            QVERIFY2(frames.contains(title), qPrintable(title));
+    }
+
+    void tipTexts_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("tip");
+        const auto row = [](const char *name, const char *tip) {
+            QTest::newRow(name) << name << tip;
+        };
+        row("zoneDisplay1", "Cliquez ici pour éditer la zone de texte 1");
+        row("zoneDisplay2", "Cliquez ici pour éditer la zone de texte 2");
+        row("zoneDisplay3", "Cliquez ici pour éditer la zone de texte 3");
+        row("pictureBox", "Double clic pour charger une image");
+        row("fontButton", "Affecte une police de caractère à la zone de texte sélectionnée");
+        row("colorButton",
+            "Affecte une couleur à la police de caractère à la zone de texte sélectionnée");
+        row("alignmentGroup", "Aligne le texte de la zone sélectionée");
+        row("pictureButton", "Charge une image");
+        row("clearPictureButton", "Efface l'image");
+        row("imageViewerButton", "Exécute la visionneuse");
+        row("previewButton", "Donne un aperçu avant impression");
+        row("printButton", "Lance la feuille du paramétrage d'impression");
+        row("quitButton", "Quitte le programme");
+        row("helpButton", "Exécute l'aide de Korvalin");
+        row("pastePictureButton", "Colle l'image sélectionnée en icône");
+    }
+
+    void tipTexts()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, tip);
+        MainWindowHarness h;
+        QCOMPARE(h.find<QWidget>(name.toLatin1().constData())->toolTip(), tip);
+    }
+
+    void toolbarTips_data()
+    {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<QString>("tip"); // empty for a separator
+        // Separators have no tip.
+        const QStringList tips =
+            QStringLiteral("Nouveau|Ouvrir|Enregistrer|Enregistrer sous|Aperçu|Imprimer||Police|"
+                           "Couleur|Icône|Visualiser les images||Aide|A propos||Quitter")
+                .split(QLatin1Char('|'));
+        for (int index = 1; index <= 16; ++index)
+            QTest::addRow("button %d", index) << index << tips[index - 1];
+    }
+
+    void toolbarTips()
+    {
+        QFETCH(int, index);
+        QFETCH(QString, tip);
+        MainWindowHarness h;
+        QCOMPARE(h.find<QToolBar>("toolBar")->actions().size(), 16);
+        QAction *entry = h.toolbarEntry(index);
+        QCOMPARE(entry->isSeparator(), tip.isEmpty());
+        if (!tip.isEmpty()) {
+            QCOMPARE(entry->toolTip(), tip);
+            QVERIFY(!entry->icon().isNull());
+            QVERIFY(!entry->icon().pixmap(24, 24).isNull());
+        }
+    }
+
+    void commandsOfLaterWindowsAreVisiblyDisabled_data()
+    {
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<bool>("enabled");
+        for (const char *name : {"pastePictureButton"})
+            QTest::newRow(name) << QString(QLatin1String(name)) << false;
+        for (const char *name :
+             {"newAction",          "printAction",      "printerSetupAction", "portraitAction",
+              "landscapeAction",    "helpSearchAction", "pictureButton",      "printButton",
+              "clearPictureButton", "helpButton",       "toolbar 1",          "toolbar 6",
+              "toolbar 10",         "toolbar 13",       "toolbar 16",         "previewAction",
+              "previewButton",      "toolbar 5",        "aboutAction",        "toolbar 14",
+              "imageViewerButton",  "toolbar 11"})
+            QTest::newRow(name) << QString(QLatin1String(name)) << true;
+    }
+
+    void commandsOfLaterWindowsAreVisiblyDisabled()
+    {
+        QFETCH(QString, entry);
+        QFETCH(bool, enabled);
+        MainWindowHarness h;
+        h.form->show();
+        if (entry.startsWith("toolbar "_L1)) {
+            QAction *button = h.toolbarEntry(entry.mid(8).toInt());
+            QCOMPARE(button->isEnabled(), enabled);
+        } else if (auto *button = h.form->findChild<QAbstractButton *>(entry)) {
+            QCOMPARE(button->isEnabled(), enabled);
+            QVERIFY(button->isVisible());
+        } else {
+            QCOMPARE(h.action(entry.toLatin1().constData())->isEnabled(), enabled);
+            QVERIFY(h.action(entry.toLatin1().constData())->isVisible());
+        }
+    }
+
+    // Every entry point of a command runs the same handler: menu item, button and toolbar
+    // button show the same first dialog or question.
+    void entryPoints_data()
+    {
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<QString>("effect");
+        const auto row = [](const char *name, const char *entry, const char *effect) {
+            QTest::newRow(name) << entry << effect;
+        };
+        const char *newQuestion = "message Création d'une étiquette";
+        const char *quitQuestion = "message Quitter le programme";
+        const char *saveAs = "save Enregistrer Sous";
+        const char *iconDialog = "open Ouvrir un icone";
+        row("menu Nouveau", "newAction", newQuestion);
+        row("toolbar 1", "toolbar 1", newQuestion);
+        row("menu Ouvrir", "openAction", "open Ouvrir");
+        row("toolbar 2", "toolbar 2", "open Ouvrir");
+        row("menu Enregistrer, untitled", "saveAction", saveAs);
+        row("toolbar 3", "toolbar 3", saveAs);
+        row("menu Enregistrer Sous", "saveAsAction", saveAs);
+        row("toolbar 4", "toolbar 4", saveAs);
+        row("Police button", "fontButton", "font");
+        row("toolbar 8", "toolbar 8", "font");
+        row("Couleur button", "colorButton", "colour");
+        row("toolbar 9", "toolbar 9", "colour");
+        row("Logo Icone button", "pictureButton", iconDialog);
+        row("toolbar 10", "toolbar 10", iconDialog);
+        row("menu Sommaire", "helpContentsAction", "help 3");
+        row("Aide button", "helpButton", "help 3");
+        row("toolbar 13", "toolbar 13", "help 3");
+        row("menu Rechercher", "helpSearchAction", "help 261");
+        row("menu Configurer l'imprimante", "printerSetupAction", "printer");
+        row("menu Quitter", "quitAction", quitQuestion);
+        row("Quitter button", "quitButton", quitQuestion);
+        row("toolbar 16", "toolbar 16", quitQuestion);
+    }
+
+    void entryPoints()
+    {
+        QFETCH(QString, entry);
+        QFETCH(QString, effect);
+        MainWindowHarness h;
+        h.dialogs->answerNext(ScriptedDialogs::Cancel{});
+        FirstEffect first(h);
+        h.runEntry(entry);
+        // The printer set-up asks CUPS what to offer before its dialog comes.
+        QTRY_COMPARE_WITH_TIMEOUT(first.text(), effect, 30000);
+    }
+
+    void toolbarSeparatorsDoNothing_data()
+    {
+        QTest::addColumn<int>("index");
+        for (int index : {7, 12, 15})
+            QTest::addRow("%d", index) << index;
+    }
+
+    void toolbarSeparatorsDoNothing()
+    {
+        QFETCH(int, index);
+        MainWindowHarness h;
+        h.clickZone(2);
+        h.type(u"texte"_s);
+        FirstEffect first(h);
+        h.toolbarEntry(index)->trigger();
+        QCOMPARE(first.text(), QString());
+        QCOMPARE(h.state.currentZone, qint16(2));
+        QCOMPARE(h.zone(2).Caption, u"texte"_s);
+        QCOMPARE(h.panel(1), u"SANS NOM"_s);
+    }
+
+    void clockTicksEverySecond()
+    {
+        MainWindowHarness h;
+        QTimer *clock = nullptr;
+        for (QTimer *timer : h.form->findChildren<QTimer *>(Qt::FindDirectChildrenOnly)) {
+            if (timer->isActive() && timer->interval() == 1000)
+                clock = timer;
+        }
+        QVERIFY(clock);
+        // One tick, made at once rather than waited for: the panel shows the time it was made.
+        h.form->findChild<StatusPanels *>()->setPanelText(3, QString());
+        QSignalSpy ticks(clock, &QTimer::timeout);
+        const QTime before = QTime::currentTime();
+        clock->start(0);
+        QVERIFY(ticks.wait());
+        const QTime after = QTime::currentTime();
+        const QTime shown = QTime::fromString(h.panel(3), u"HH:mm:ss"_s);
+        QVERIFY2(shown.isValid(), qPrintable(h.panel(3)));
+        const QTime from(before.hour(), before.minute(), before.second());
+        // Midnight may pass between the two readings.
+        const bool inRun =
+            from <= after ? shown >= from && shown <= after : shown >= from || shown <= after;
+        QVERIFY2(inRun, qPrintable(h.panel(3)));
+    }
+
+    void insertKeySwitchesToOverwriting()
+    {
+        MainWindowHarness h;
+        auto *panels = h.form->findChild<StatusPanels *>();
+        // Without an X keyboard to ask, the Caps Lock panel keeps its start-up look.
+        QVERIFY(panels->panelLit(5));
+        QVERIFY(panels->panelLit(6));
+        h.clickZone(1);
+        h.type(u"abc"_s);
+        QTest::keyClick(h.text1(), Qt::Key_Home);
+        QTest::keyClick(h.text1(), Qt::Key_Insert);
+        QVERIFY(!panels->panelLit(6));
+        h.keys(u"X"_s);
+        QCOMPARE(h.zone(1).Caption, u"Xbc"_s);
+        QTest::keyClick(h.text1(), Qt::Key_Insert);
+        QVERIFY(panels->panelLit(6));
+        h.keys(u"Y"_s);
+        QCOMPARE(h.zone(1).Caption, u"XYbc"_s);
+        QVERIFY(panels->panelLit(5));
+    }
+
+    void helpFileBesideTheProgram_data()
+    {
+        QTest::addColumn<QString>("appPath");
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<QString>("helpFile");
+        QTest::addColumn<int>("command");
+        const auto rows = [](const char *where, const char *appPath, const char *helpFile) {
+            QTest::addRow("contents, %s", where)
+                << appPath << "helpContentsAction" << helpFile << 3;
+            QTest::addRow("search, %s", where) << appPath << "helpSearchAction" << helpFile << 261;
+        };
+        rows("root", "/", "/KORVALIN.HLP");
+        rows("folder", "/opt/korvalin", "/opt/korvalin/KORVALIN.HLP");
+    }
+
+    void helpFileBesideTheProgram()
+    {
+        QFETCH(QString, appPath);
+        QFETCH(QString, entry);
+        QFETCH(QString, helpFile);
+        QFETCH(int, command);
+        MainWindowHarness h(QString(), appPath);
+        h.form->commonDialog().HelpKey = u"ancien mot"_s;
+        h.action(entry.toLatin1().constData())->trigger();
+        QCOMPARE(h.dialogs->shown().size(), 1);
+        const ScriptedDialogs::Shown &shown = h.dialogs->shown().first();
+        QCOMPARE(shown.kind, ScriptedDialogs::Kind::Help);
+        QCOMPARE(shown.helpFile, helpFile);
+        QCOMPARE(shown.helpCommand, command);
+        // The search starts on an empty keyword.
+        if (command == 261)
+            QCOMPARE(shown.helpKey, QString());
+    }
+
+    void printerSetUpReplacesThePrinter_data()
+    {
+        QTest::addColumn<ScriptedDialogs::Answer>("answer");
+        QTest::addColumn<QString>("printerAfter");
+        QTest::newRow("chosen") << ScriptedDialogs::Answer(
+                                       PrinterSetupChoice{u"Bureau"_s, u"iso_a4_210x297mm"_s, 2})
+                                << u"Bureau"_s;
+        QTest::newRow("cancelled")
+            << ScriptedDialogs::Answer(ScriptedDialogs::Cancel{}) << u"Atelier"_s;
+    }
+
+    // Without a print scheduler: the dialog still comes, and a choice that cannot be stored
+    // is told, once the scheduler's silence is known.
+    void printerSetUpReplacesThePrinter()
+    {
+        QFETCH(ScriptedDialogs::Answer, answer);
+        QFETCH(QString, printerAfter);
+        MainWindowHarness h{Printer(u"Atelier"_s)};
+        QSignalSpy shownAgain(h.form.get(), &MainWindow::orientationShown);
+        // The start-up answer first: one about a printer no longer chosen is never shown.
+        QTRY_COMPARE_WITH_TIMEOUT(shownAgain.size(), 1, 30000);
+        h.dialogs->answerNext(answer);
+        const bool chosen = std::holds_alternative<PrinterSetupChoice>(answer);
+        if (chosen)
+            h.msgBoxes.expect(errorBox(QStringLiteral(
+                "Le papier et l'orientation choisis n'ont pas pu être enregistrés.")));
+        h.action("printerSetupAction")->trigger();
+        QTRY_COMPARE_WITH_TIMEOUT(h.dialogs->shown().size(), 1, 30000);
+        const ScriptedDialogs::Shown &shown = h.dialogs->shown().first();
+        QCOMPARE(shown.kind, ScriptedDialogs::Kind::Printer);
+        QCOMPARE(shown.flags, 64);
+        QVERIFY(!shown.cancelError);
+        QCOMPARE(shown.printer, u"Atelier"_s);
+        QCOMPARE(h.printer.name(), printerAfter);
+        if (chosen) {
+            QTRY_COMPARE_WITH_TIMEOUT(shownAgain.size(), 2, 30000);
+            QVERIFY(h.msgBoxes.allSeen());
+            QCOMPARE(h.find<QLabel>("orientationLabel")->text(), u"Aucune imprimante"_s);
+        }
+        QVERIFY(h.msgBoxes.allSeen());
+    }
+
+    void commandLineDocument_data()
+    {
+        QTest::addColumn<QString>("argument"); // %1 stands for the temporary folder
+        QTest::addColumn<QString>("name");
+        QTest::newRow("absolute") << u"%1/disque.eti"_s << u"DISQUE.ETI"_s;
+        QTest::newRow("quoted") << u"\"%1/disque.eti\""_s << u"DISQUE.ETI"_s;
+        QTest::newRow("bare name in the current folder") << u"disque.eti"_s << u"DISQUE.ETI"_s;
+        QTest::newRow("relative path") << u"sous/../disque.eti"_s << u"DISQUE.ETI"_s;
+    }
+
+    void commandLineDocument()
+    {
+        QFETCH(QString, argument);
+        QFETCH(QString, name);
+        QTemporaryDir folder;
+        QVERIFY(QDir(folder.path()).mkdir(u"sous"_s));
+        LabelFile::Zones zones = startUpZones();
+        zones[0].Caption = u"Sauvegarde"_s;
+        zones[0].Alignment = AlignCentre;
+        zones[2].Caption = u"Janvier"_s;
+        ProgramState writer;
+        QVERIFY(LabelFile::save(folder.filePath(u"disque.eti"_s), zones, writer));
+        const QString previousFolder = QDir::currentPath();
+        QDir::setCurrent(folder.path());
+        MainWindowHarness h(argument.contains("%1"_L1) ? argument.arg(folder.path()) : argument);
+        QDir::setCurrent(previousFolder);
+        QVERIFY(h.msgBoxes.allSeen());
+        QCOMPARE(h.panel(1), name);
+        QCOMPARE(QFileInfo(h.state.labelFileName).canonicalFilePath(),
+                 QFileInfo(folder.filePath(u"disque.eti"_s)).canonicalFilePath());
+        QCOMPARE(h.zone(1).Caption, u"Sauvegarde"_s);
+        QCOMPARE(h.zone(3).Caption, u"Janvier"_s);
+        QCOMPARE(h.text1()->text(), u"Sauvegarde"_s);
+        QVERIFY(h.find<QRadioButton>("alignmentOption3")->isChecked());
+        QVERIFY(!h.state.modified);
+        QCOMPARE(h.zoneDisplay(1)->backColor(), 12632256);
+        QCOMPARE(h.find<QLabel>("zoneTextCaption")->text(), u"Edition du texte zone 1"_s);
+        QCOMPARE(h.find<QGroupBox>("alignmentGroup")->title(), u"Aligner texte 1"_s);
+    }
+
+    void commandLineDocumentThatCannotBeRead()
+    {
+        QTemporaryDir folder;
+        MainWindowHarness h(folder.filePath(u"absent.eti"_s),
+                            errorBox(u"Erreur d'ouverture du fichier"_s));
+        QVERIFY(h.msgBoxes.allSeen());
+        // The window loads all the same, on the empty label, untitled: a Save must not
+        // write where the file would not open.
+        QCOMPARE(h.panel(1), u"SANS NOM"_s);
+        QCOMPARE(h.state.labelFileName, QString());
+        QCOMPARE(h.zone(1), TextZone::startUp(1));
+        QCOMPARE(h.find<QGroupBox>("alignmentGroup")->title(), u"Aligner texte 1"_s);
+    }
+
+    void closingThroughTheFrameEndsWithoutQuestion()
+    {
+        QTemporaryDir folder;
+        MainWindowHarness h;
+        h.form->show();
+        h.type(u"pas enregistré"_s);
+        QVERIFY(h.state.modified);
+        h.state.labelFileName = folder.filePath(u"jamais.eti"_s);
+        QVERIFY(programEnds([&] { QVERIFY(h.form->close()); }));
+        QVERIFY(h.msgBoxes.calls().isEmpty());
+        QVERIFY(h.dialogs->shown().isEmpty());
+        QVERIFY(!QFileInfo::exists(h.state.labelFileName));
+    }
+
+    void qtSpeaksFrench()
+    {
+        QVERIFY(FrenchTranslations::install(*QCoreApplication::instance()));
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), u"Annuler"_s);
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "&Yes"), u"&Oui"_s);
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "&No"), u"&Non"_s);
+    }
+};
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"

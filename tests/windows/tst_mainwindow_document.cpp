@@ -1,0 +1,715 @@
+// The document commands of the main window: New, Open, Save, Save As and Quit.
+#include "MainWindowHarness.h"
+#include "SmallDisk.h"
+#include "SpecialFiles.h"
+#include "TestFiles.h"
+
+#include "label/LabelFile.h"
+#include "label/SmallFile.h"
+#include "platform/PictureLoader.h"
+
+#include <QFile>
+#include <QImage>
+#include <QMenu>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+#include <memory>
+
+using namespace Qt::StringLiterals;
+
+Q_DECLARE_METATYPE(MsgBoxResult)
+
+namespace {
+
+const QString LabelFilter = u"Fichiers étiquette (*.ETI)|*.eti"_s;
+
+MsgBoxCall newQuestion()
+{
+    return {u"Création d'une nouvelle étiquette ?\r        Confirmer ?"_s, MsgBoxButtons::OKCancel,
+            MsgBoxIcon::None, u"Création d'une étiquette"_s, MsgBoxDefault::First};
+}
+
+MsgBoxCall saveQuestion(const QString &labelFileName)
+{
+    return {
+        u"Fichier "_s + labelFileName + u" modifié !\r\n            Enregistrer le fichier ? "_s,
+        MsgBoxButtons::YesNo, MsgBoxIcon::Exclamation, u"Quitter Korvalin"_s, MsgBoxDefault::First};
+}
+
+MsgBoxCall quitConfirmation()
+{
+    return {u"Quitter Korvalin\r  Confirmez  ?"_s, MsgBoxButtons::YesNo, MsgBoxIcon::Question,
+            u"Quitter le programme"_s, MsgBoxDefault::Second};
+}
+
+MsgBoxCall openError()
+{
+    return errorBox(u"Erreur d'ouverture du fichier"_s);
+}
+
+// The save message; why the document was refused, if it was, follows on a second line.
+MsgBoxCall saveError(const QString &why = QString())
+{
+    QString prompt = u"Erreur lors de la sauvegarde du fichier !"_s;
+    if (!why.isEmpty())
+        prompt += QLatin1Char('\r') + why;
+    return {prompt, MsgBoxButtons::OKOnly, MsgBoxIcon::Critical, u"erreur"_s, MsgBoxDefault::First};
+}
+
+// A label file of another version: its zone 2 has no font header this program knows.
+QByteArray otherVersionLabel()
+{
+    return fileBytes(QFINDTESTDATA("../label/data/sauvegarde.eti"))
+        .replace("[Police 2]", "[Fonte 2]");
+}
+
+QString writePicture(const QTemporaryDir &folder, const QString &name, QColor color)
+{
+    QImage image(16, 16, QImage::Format_RGB32);
+    image.fill(color);
+    const QString path = folder.filePath(name);
+    return image.save(path) ? path : QString();
+}
+
+// A label of three zones with their own texts and styles, and the picture at iconEntry.
+LabelFile::Zones sampleZones()
+{
+    LabelFile::Zones zones = startUpZones();
+    zones[0].Caption = u"Sauvegarde"_s;
+    zones[0].FontSize = 12;
+    zones[0].FontBold = true;
+    zones[0].Alignment = AlignRight;
+    zones[1].Caption = u"Documents\r\nJanvier"_s;
+    zones[1].ForeColor = 255;
+    zones[2].Caption = u"Disque"_s;
+    zones[2].FontName = u"Liberation Serif"_s;
+    zones[2].Alignment = AlignCentre;
+    return zones;
+}
+
+QString writeLabel(const QTemporaryDir &folder, const QString &name, const QString &iconEntry,
+                   const LabelFile::Zones &zones = sampleZones())
+{
+    ProgramState writer;
+    writer.iconFile = iconEntry;
+    const QString path = folder.filePath(name);
+    return LabelFile::save(path, zones, writer) ? path : QString();
+}
+
+// A document that differs from the start-up one in every way New resets, with a picture.
+void editEverything(MainWindowHarness &h, const QString &picture)
+{
+    h.clickZone(2);
+    h.keys(u"deux"_s);
+    h.runAnswering("fontButton", FontChoice{u"Liberation Serif"_s, 14, true, true, true, true});
+    h.runAnswering("colorButton", ColorValue(255));
+    h.button("alignmentOption2")->click();
+    h.runAnswering("pictureButton", picture);
+}
+
+} // namespace
+
+enum class Unwritable
+{
+    FontHeaderLine,
+    LineBreakInFontName,
+    LineBreakInPicturePath
+};
+Q_DECLARE_METATYPE(Unwritable)
+
+enum class DiskTrouble
+{
+    Full,
+    SyncRefused,
+    Pipe,
+    NullDevice
+};
+Q_DECLARE_METATYPE(DiskTrouble)
+
+enum class Document
+{
+    Unmodified,
+    Named,
+    Untitled,
+    FailingSave
+};
+Q_DECLARE_METATYPE(Document)
+
+class TestMainWindowDocument : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void newStartsAnEmptyLabel()
+    {
+        QTemporaryDir folder;
+        const QString picture = writePicture(folder, u"logo.png"_s, Qt::blue);
+        MainWindowHarness h;
+        editEverything(h, picture);
+        h.state.labelFileName = folder.filePath(u"ancien.eti"_s);
+        QVERIFY(h.state.modified);
+        QVERIFY(!h.form->picture().isNull());
+        h.msgBoxes.expect(newQuestion(), MsgBoxResult::OK);
+        h.action("newAction")->trigger();
+        QVERIFY(h.msgBoxes.allSeen());
+        for (int zone = 1; zone <= 3; ++zone) {
+            const TextZone &z = h.zone(zone);
+            QCOMPARE(z.Caption, QString());
+            QCOMPARE(z.FontName, u"arial"_s);
+            QCOMPARE(z.FontSize, 8.0f);
+            QVERIFY(!z.FontBold && !z.FontItalic);
+            QCOMPARE(z.ForeColor, 0);
+            QCOMPARE(z.Alignment, qint16(0));
+            QCOMPARE(h.zoneDisplay(zone)->backColor(), zone == 1 ? 12632256 : 16777215);
+        }
+        // Strikethrough and underline stay as they were.
+        QVERIFY(h.zone(2).FontStrikethru && h.zone(2).FontUnderline);
+        QCOMPARE(h.state.currentZone, qint16(1));
+        QCOMPARE(h.state.iconFile, u"AUCUN"_s);
+        QCOMPARE(h.state.iconPath, picture);
+        QVERIFY(h.form->picture().isNull());
+        QCOMPARE(h.state.labelFileName, QString());
+        QCOMPARE(h.panel(1), u"SANS NOM"_s);
+        QVERIFY(h.text1()->text().isEmpty());
+        QCOMPARE(h.find<QLabel>("zoneTextCaption")->text(), u"Edition du texte zone 1"_s);
+        // Left as they were: Modified, the alignment options and the alignment frame's caption.
+        QVERIFY(h.state.modified);
+        QVERIFY(h.find<QRadioButton>("alignmentOption2")->isChecked());
+        QCOMPARE(h.find<QGroupBox>("alignmentGroup")->title(), u"Aligner texte 2"_s);
+    }
+
+    void openShowsTheDialog()
+    {
+        MainWindowHarness h(QString(), u"/opt/korvalin"_s);
+        h.state.labelFileName = u"/home/moi/ancien.eti"_s;
+        h.runAnswering("openAction", ScriptedDialogs::Cancel{});
+        QCOMPARE(h.dialogs->shown().size(), 1);
+        const ScriptedDialogs::Shown &shown = h.dialogs->shown().first();
+        QCOMPARE(shown.kind, ScriptedDialogs::Kind::Open);
+        QCOMPARE(shown.title, u"Ouvrir"_s);
+        QCOMPARE(shown.filter, LabelFilter);
+        QCOMPARE(shown.filterIndex, 1);
+        QCOMPARE(shown.initDir, u"/opt/korvalin"_s);
+        QCOMPARE(shown.fileName, u"/home/moi/ancien.eti"_s);
+        QCOMPARE(shown.flags, 0);
+        QVERIFY(shown.cancelError);
+    }
+
+    void openReadsTheFile_data()
+    {
+        QTest::addColumn<bool>("withPicture");
+        QTest::newRow("with a picture") << true;
+        QTest::newRow("without picture") << false;
+    }
+
+    void openReadsTheFile()
+    {
+        QFETCH(bool, withPicture);
+        QTemporaryDir folder;
+        const QString before = writePicture(folder, u"avant.png"_s, Qt::red);
+        const QString picture = writePicture(folder, u"logo.png"_s, Qt::blue);
+        const QString path =
+            writeLabel(folder, u"sauvegarde.eti"_s, withPicture ? picture : u"AUCUN"_s);
+        QVERIFY(!path.isEmpty());
+        MainWindowHarness h;
+        h.runAnswering("pictureButton", before);
+        h.clickZone(3);
+        h.keys(u"perdu"_s);
+        h.runAnswering("openAction", path);
+        QVERIFY(h.msgBoxes.allSeen());
+        const LabelFile::Zones expected = sampleZones();
+        for (int zone = 1; zone <= 3; ++zone)
+            QCOMPARE(h.zone(zone), expected[std::size_t(zone - 1)]);
+        QCOMPARE(h.state.labelFileName, path);
+        QCOMPARE(h.panel(1), u"SAUVEGARDE.ETI"_s);
+        QVERIFY(!h.state.modified);
+        QCOMPARE(h.state.currentZone, qint16(1));
+        QCOMPARE(h.text1()->text(), u"Sauvegarde"_s);
+        QCOMPARE(h.zoneDisplay(1)->backColor(), 12632256);
+        QCOMPARE(h.zoneDisplay(3)->backColor(), 16777215);
+        QVERIFY(h.find<QRadioButton>("alignmentOption2")->isChecked());
+        QCOMPARE(h.find<QLabel>("zoneTextCaption")->text(), u"Edition du texte zone 1"_s);
+        QCOMPARE(h.find<QGroupBox>("alignmentGroup")->title(), u"Aligner texte 3"_s);
+        if (withPicture) {
+            QCOMPARE(h.state.iconFile, picture);
+            QCOMPARE(h.state.iconPath, picture);
+            QCOMPARE(h.form->picture().image().pixelColor(0, 0), QColor(Qt::blue));
+        } else {
+            QCOMPARE(h.state.iconFile, QString());
+            QCOMPARE(h.state.iconPath, before);
+            QVERIFY(h.form->picture().isNull());
+        }
+    }
+
+    void openFailureChangesNothing_data()
+    {
+        QTest::addColumn<QByteArray>("bytes"); // empty: no file at all
+        QTest::addColumn<QString>("name");
+        QTest::newRow("missing file") << QByteArray() << u"absent.eti"_s;
+        QTest::newRow("not a label file") << QByteArray("bonjour\r\n") << u"texte.eti"_s;
+        QByteArray badAlignment = fileBytes(QFINDTESTDATA("../label/data/sauvegarde.eti"));
+        badAlignment.replace("[Alignement 2]\r\n 0 ", "[Alignement 2]\r\n 3 ");
+        QTest::newRow("alignment 3 in zone 2") << badAlignment << u"align.eti"_s;
+        QByteArray unreadablePicture = fileBytes(QFINDTESTDATA("../label/data/sauvegarde.eti"));
+        unreadablePicture.replace("AUCUN", "%1");
+        QTest::newRow("picture that cannot be loaded") << unreadablePicture << u"image.eti"_s;
+    }
+
+    void openFailureChangesNothing()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, name);
+        QTemporaryDir folder;
+        const QString notAPicture = folder.filePath(u"faux.png"_s);
+        QVERIFY(writeBytes(notAPicture, "pas une image"));
+        const QString path = folder.filePath(name);
+        if (!bytes.isEmpty())
+            QVERIFY(writeBytes(path, bytes.replace("%1", notAPicture.toLatin1())));
+        MainWindowHarness h;
+        h.clickZone(2);
+        h.keys(u"reste"_s);
+        h.button("alignmentOption3")->click();
+        const LabelFile::Zones zonesBefore = h.form->zones();
+        h.msgBoxes.expect(openError());
+        h.runAnswering("openAction", path);
+        QVERIFY(h.msgBoxes.allSeen());
+        QCOMPARE(h.form->zones(), zonesBefore);
+        QCOMPARE(h.state.currentZone, qint16(2));
+        QCOMPARE(h.text1()->text(), u"reste"_s);
+        QCOMPARE(h.zoneDisplay(2)->backColor(), 12632256);
+        QVERIFY(h.find<QRadioButton>("alignmentOption3")->isChecked());
+        QVERIFY(h.state.modified);
+        QCOMPARE(h.state.iconFile, QString());
+        // The file that would not open does not become the document's name.
+        QCOMPARE(h.state.labelFileName, QString());
+        QCOMPARE(h.panel(1), u"SANS NOM"_s);
+    }
+
+    void openWithMissingPictureKeepsTheShownOne()
+    {
+        QTemporaryDir folder;
+        const QString shown = writePicture(folder, u"montre.png"_s, Qt::green);
+        const QString missing = folder.filePath(u"parti.png"_s);
+        const QString path = writeLabel(folder, u"lot.eti"_s, missing);
+        MainWindowHarness h;
+        h.runAnswering("pictureButton", shown);
+        h.keys(u"modifié"_s);
+        h.msgBoxes.expect(errorBox(u"Fichier icone "_s + missing + u" non trouvé !"_s));
+        h.runAnswering("openAction", path);
+        QVERIFY(h.msgBoxes.allSeen());
+        QCOMPARE(h.zone(1).Caption, u"Sauvegarde"_s);
+        QCOMPARE(h.state.iconFile, missing);
+        QCOMPARE(h.state.iconPath, missing);
+        QCOMPARE(h.form->picture().image().pixelColor(0, 0), QColor(Qt::green));
+        QVERIFY(!h.state.modified);
+    }
+
+    void saveWritesTheNamedFile()
+    {
+        QTemporaryDir folder;
+        const QString path = folder.filePath(u"disque.eti"_s);
+        MainWindowHarness h;
+        h.keys(u"Sauvegarde"_s);
+        h.state.labelFileName = path;
+        h.action("saveAction")->trigger();
+        QVERIFY(h.msgBoxes.allSeen());
+        QVERIFY(h.dialogs->shown().isEmpty());
+        QVERIFY(!h.state.modified);
+        QCOMPARE(h.state.iconFile, u"AUCUN"_s);
+        // Save leaves the document-name panel alone.
+        QCOMPARE(h.panel(1), u"SANS NOM"_s);
+        const std::optional<LabelFile::Content> written = LabelFile::read(path, h.form->zones());
+        QVERIFY(written);
+        QCOMPARE(written->zones, h.form->zones());
+        QCOMPARE(written->iconEntry, u"AUCUN"_s);
+    }
+
+    void saveAsShowsTheDialog_data()
+    {
+        QTest::addColumn<QByteArray>("command");
+        QTest::addColumn<QString>("labelFileName");
+        QTest::addColumn<QString>("proposed");
+        QTest::addColumn<QString>("chosen"); // the name typed in the dialog
+        QTest::addColumn<QString>("panel");
+        const auto row = [](const char *name, const char *command, const char *labelFileName,
+                            const char *proposed, const char *chosen, const char *panel) {
+            QTest::newRow(name) << QByteArray(command) << QString::fromUtf8(labelFileName)
+                                << proposed << chosen << panel;
+        };
+        row("untitled", "saveAsAction", nullptr, "Nouveau.eti", "sans extension", "SANS EXTENSION");
+        row("named", "saveAsAction", "/srv/lot.eti", "/srv/lot.eti", "sans extension",
+            "SANS EXTENSION");
+        row("untitled, by Save", "saveAction", nullptr, "Nouveau.eti", "choisi.eti", "CHOISI.ETI");
+    }
+
+    // Save As, and Save of an untitled document. A name typed without an extension is taken
+    // as it is.
+    void saveAsShowsTheDialog()
+    {
+        QFETCH(QByteArray, command);
+        QFETCH(QString, labelFileName);
+        QFETCH(QString, proposed);
+        QFETCH(QString, chosen);
+        QFETCH(QString, panel);
+        QTemporaryDir folder;
+        const QString path = folder.filePath(chosen);
+        MainWindowHarness h;
+        h.keys(u"x"_s);
+        h.form->commonDialog().InitDir = u"/ailleurs"_s;
+        h.state.labelFileName = labelFileName;
+        h.runAnswering(command.constData(), path);
+        QCOMPARE(h.dialogs->shown().size(), 1);
+        const ScriptedDialogs::Shown &shown = h.dialogs->shown().first();
+        QCOMPARE(shown.kind, ScriptedDialogs::Kind::Save);
+        QCOMPARE(shown.title, u"Enregistrer Sous"_s);
+        QCOMPARE(shown.filter, LabelFilter);
+        QCOMPARE(shown.filterIndex, 1);
+        QCOMPARE(shown.fileName, proposed);
+        QCOMPARE(shown.flags, 2);
+        QVERIFY(shown.cancelError);
+        QCOMPARE(shown.initDir, u"/ailleurs"_s); // not set by Save As
+        QCOMPARE(h.state.labelFileName, path);
+        QVERIFY(QFileInfo::exists(path));
+        QCOMPARE(h.panel(1), panel);
+        QVERIFY(!h.state.modified);
+    }
+
+    void cancelledCommandChangesNothing_data()
+    {
+        QTest::addColumn<QByteArray>("command");
+        QTest::addColumn<bool>("named");
+        QTest::addColumn<int>("dialogs"); // shown by the command
+        QTest::newRow("New, question cancelled") << QByteArray("newAction") << false << 0;
+        QTest::newRow("Open, dialog cancelled") << QByteArray("openAction") << false << 1;
+        QTest::newRow("Save As untitled") << QByteArray("saveAsAction") << false << 1;
+        QTest::newRow("Save As named") << QByteArray("saveAsAction") << true << 1;
+    }
+
+    void cancelledCommandChangesNothing()
+    {
+        QFETCH(QByteArray, command);
+        QFETCH(bool, named);
+        QFETCH(int, dialogs);
+        QTemporaryDir folder;
+        const QString labelFileName = named ? folder.filePath(u"lot.eti"_s) : QString();
+        MainWindowHarness h;
+        h.keys(u"garde"_s);
+        h.state.labelFileName = labelFileName;
+        if (command == "newAction") {
+            h.msgBoxes.expect(newQuestion(), MsgBoxResult::Cancel);
+            h.action("newAction")->trigger();
+        } else {
+            h.runAnswering(command.constData(), ScriptedDialogs::Cancel{});
+        }
+        QVERIFY(h.msgBoxes.allSeen());
+        QCOMPARE(h.dialogs->shown().size(), dialogs);
+        QCOMPARE(h.zone(1).Caption, u"garde"_s);
+        QCOMPARE(h.state.iconFile, QString());
+        QCOMPARE(h.state.labelFileName, labelFileName);
+        QVERIFY(h.state.modified);
+        QCOMPARE(h.panel(1), u"SANS NOM"_s);
+        // Still untitled: Save asks for a name again.
+        h.runAnswering("saveAction", ScriptedDialogs::Cancel{});
+        QCOMPARE(h.dialogs->shown().size(), named ? dialogs : dialogs + 1);
+    }
+
+    void failingSaveKeepsTheOldFile_data()
+    {
+        QTest::addColumn<Unwritable>("unwritable");
+        QTest::addColumn<QString>("why");
+        QTest::newRow("own font header line")
+            << Unwritable::FontHeaderLine
+            << QStringLiteral(
+                   "Le texte de la zone 2 contient la ligne « [Police 2] », que le fichier "
+                   "réserve à sa police.");
+        QTest::newRow("line break in a font name")
+            << Unwritable::LineBreakInFontName
+            << u"Le nom de police de la zone 2 contient un saut de ligne."_s;
+        QTest::newRow("line break in the picture path")
+            << Unwritable::LineBreakInPicturePath
+            << u"Le chemin de l'image contient un saut de ligne."_s;
+    }
+
+    // A document the file cannot hold faithfully is not written: the old file stays whole,
+    // the document still counts as modified, and the message says why.
+    void failingSaveKeepsTheOldFile()
+    {
+        QFETCH(Unwritable, unwritable);
+        QFETCH(QString, why);
+        QTemporaryDir folder;
+        const QString path = writeLabel(folder, u"garde.eti"_s, u"AUCUN"_s);
+        const QByteArray old = fileBytes(path);
+        MainWindowHarness h;
+        h.clickZone(2);
+        switch (unwritable) {
+        case Unwritable::FontHeaderLine:
+            h.keys(u"avant\n[Police 2]\naprès"_s);
+            break;
+        case Unwritable::LineBreakInFontName:
+            h.keys(u"texte"_s);
+            h.runAnswering("fontButton", FontChoice{u"Deux\nLignes"_s, 10});
+            break;
+        case Unwritable::LineBreakInPicturePath:
+            h.keys(u"texte"_s);
+            // As a picture taken from a folder whose name holds a line break leaves it.
+            h.state.iconFile = folder.filePath(u"deux\nlignes/logo.png"_s);
+            break;
+        }
+        h.msgBoxes.expect(saveError(why));
+        h.runAnswering("saveAsAction", path);
+        QVERIFY(h.msgBoxes.allSeen());
+        QCOMPARE(fileBytes(path), old);
+        QVERIFY(h.state.modified);
+        QCOMPARE(h.state.labelFileName, path);
+        QCOMPARE(h.panel(1), u"GARDE.ETI"_s);
+    }
+
+    void saveRefusedByTheDiskKeepsTheOldFile_data()
+    {
+        QTest::addColumn<DiskTrouble>("trouble");
+        QTest::newRow("full disk") << DiskTrouble::Full;
+        QTest::newRow("sync refused") << DiskTrouble::SyncRefused;
+        QTest::newRow("named pipe") << DiskTrouble::Pipe;
+        QTest::newRow("null device") << DiskTrouble::NullDevice;
+    }
+
+    void saveRefusedByTheDiskKeepsTheOldFile()
+    {
+        QFETCH(DiskTrouble, trouble);
+        QTemporaryDir folder;
+        SmallDisk disk;
+        QString path = folder.filePath(u"garde.eti"_s);
+        std::unique_ptr<SmallFile::ScopedWriteFailure> failure;
+        switch (trouble) {
+        case DiskTrouble::Full:
+            if (!disk.isMounted())
+                QSKIP("Mounting a small file system needs root");
+            path = disk.filePath(u"garde.eti"_s);
+            QVERIFY(writeBytes(path, otherVersionLabel()));
+            QVERIFY(disk.fillLeaving(0));
+            break;
+        case DiskTrouble::SyncRefused:
+            QVERIFY(writeBytes(path, otherVersionLabel()));
+            failure = std::make_unique<SmallFile::ScopedWriteFailure>(SmallFile::WriteStep::Sync);
+            break;
+        case DiskTrouble::Pipe:
+            QVERIFY(makeSpecialFile(SpecialFile::Fifo, path));
+            break;
+        case DiskTrouble::NullDevice:
+            if (!makeSpecialFile(SpecialFile::NullDevice, path))
+                QSKIP("Device nodes need root and a folder that allows them");
+            break;
+        }
+        const QByteArray old = trouble == DiskTrouble::Full || trouble == DiskTrouble::SyncRefused
+                                   ? fileBytes(path)
+                                   : QByteArray();
+        MainWindowHarness h;
+        h.keys(u"texte"_s);
+        h.msgBoxes.expect(saveError());
+        h.runAnswering("saveAsAction", path);
+        QVERIFY(h.msgBoxes.allSeen());
+        QVERIFY(h.state.modified);
+        if (trouble == DiskTrouble::Pipe)
+            QVERIFY(isSpecialFile(SpecialFile::Fifo, path));
+        else if (trouble == DiskTrouble::NullDevice)
+            QVERIFY(isSpecialFile(SpecialFile::NullDevice, path));
+        else
+            QCOMPARE(fileBytes(path), old);
+    }
+
+    void failedOpenKeepsTheDocumentName_data()
+    {
+        QTest::addColumn<bool>("named");
+        QTest::newRow("untitled") << false;
+        QTest::newRow("named") << true;
+    }
+
+    // A file of another version fails to open; a Save that followed used to overwrite it with
+    // the document that was open before.
+    void failedOpenKeepsTheDocumentName()
+    {
+        QFETCH(bool, named);
+        QTemporaryDir folder;
+        const QString unreadable = folder.filePath(u"autre-version.eti"_s);
+        QVERIFY(writeBytes(unreadable, otherVersionLabel()));
+        const QString mine = folder.filePath(u"mien.eti"_s);
+        MainWindowHarness h;
+        h.keys(u"mon étiquette"_s);
+        if (named) {
+            h.runAnswering("saveAsAction", mine);
+            h.keys(u" modifiée"_s);
+        }
+        h.msgBoxes.expect(openError());
+        h.runAnswering("openAction", unreadable);
+        QVERIFY(h.msgBoxes.allSeen());
+        QCOMPARE(h.state.labelFileName, named ? mine : QString());
+        QCOMPARE(h.panel(1), named ? u"MIEN.ETI"_s : u"SANS NOM"_s);
+        // Untitled, Save asks for a name: cancelled here.
+        if (!named)
+            h.dialogs->answerNext(ScriptedDialogs::Cancel{});
+        h.action("saveAction")->trigger();
+        QVERIFY(h.msgBoxes.allSeen());
+        QCOMPARE(fileBytes(unreadable), otherVersionLabel());
+        if (named) {
+            const std::optional<LabelFile::Content> saved = LabelFile::read(mine, startUpZones());
+            QVERIFY(saved);
+            QCOMPARE(saved->zones[0].Caption, u"mon étiquette modifiée"_s);
+        } else {
+            QCOMPARE(h.dialogs->shown().last().kind, ScriptedDialogs::Kind::Save);
+            QCOMPARE(h.dialogs->shown().last().fileName, u"Nouveau.eti"_s);
+        }
+    }
+
+    void failedOpenAtStartUpLeavesTheDocumentUntitled()
+    {
+        QTemporaryDir folder;
+        const QString unreadable = folder.filePath(u"autre-version.eti"_s);
+        QVERIFY(writeBytes(unreadable, otherVersionLabel()));
+        MainWindowHarness h(unreadable, openError());
+        QVERIFY(h.msgBoxes.allSeen());
+        QCOMPARE(h.state.labelFileName, QString());
+        QCOMPARE(h.panel(1), u"SANS NOM"_s);
+        h.runAnswering("saveAction", ScriptedDialogs::Cancel{});
+        QCOMPARE(h.dialogs->shown().size(), 1);
+        QCOMPARE(h.dialogs->shown().first().kind, ScriptedDialogs::Kind::Save);
+        QCOMPARE(fileBytes(unreadable), otherVersionLabel());
+    }
+
+    void newKeepsTheModifiedRule_data()
+    {
+        QTest::addColumn<bool>("savedBefore");
+        QTest::newRow("saved document") << true;
+        QTest::newRow("modified document") << false;
+    }
+
+    // New empties the zones without counting that as an edit and leaves Modified as it was;
+    // typing afterwards counts again.
+    void newKeepsTheModifiedRule()
+    {
+        QFETCH(bool, savedBefore);
+        QTemporaryDir folder;
+        MainWindowHarness h;
+        h.keys(u"texte"_s);
+        if (savedBefore)
+            h.runAnswering("saveAsAction", folder.filePath(u"lot.eti"_s));
+        QCOMPARE(h.state.modified, !savedBefore);
+        h.msgBoxes.expect(newQuestion(), MsgBoxResult::OK);
+        h.action("newAction")->trigger();
+        QVERIFY(h.msgBoxes.allSeen());
+        QCOMPARE(h.state.modified, !savedBefore);
+        h.clickZone(3);
+        h.keys(u"x"_s);
+        QVERIFY(h.state.modified);
+    }
+
+    void reopenGivesTheSameLabel()
+    {
+        QTemporaryDir folder;
+        const QString picture = writePicture(folder, u"logo.bmp"_s, Qt::darkCyan);
+        const QString path = folder.filePath(u"aller-retour.eti"_s);
+        MainWindowHarness h;
+        editEverything(h, picture);
+        h.clickZone(1);
+        h.keys(u"  Titre \"entre guillemets\"\nsuite"_s);
+        h.clickZone(3);
+        h.keys(u"fin\n"_s);
+        h.runAnswering("saveAsAction", path);
+        const LabelFile::Zones saved = h.form->zones();
+        MainWindowHarness again;
+        again.runAnswering("openAction", path);
+        QVERIFY(again.msgBoxes.allSeen());
+        for (std::size_t i = 0; i < 3; ++i) {
+            TextZone expected = saved[i];
+            expected.Caption = expected.Caption.remove(QRegularExpression(u"^ +| +$"_s));
+            expected.FontStrikethru = expected.FontUnderline = false; // never stored
+            QCOMPARE(again.form->zones()[i], expected);
+        }
+        QCOMPARE(again.state.iconPath, picture);
+        QCOMPARE(again.form->picture().image().pixelColor(3, 3), QColor(Qt::darkCyan));
+    }
+
+    void quit_data()
+    {
+        QTest::addColumn<Document>("document");
+        QTest::addColumn<MsgBoxResult>("saveAnswer");
+        QTest::addColumn<bool>("chooseName"); // in the save dialog of an untitled document
+        QTest::addColumn<MsgBoxResult>("confirm");
+        QTest::addColumn<bool>("saved");
+        const auto yes = MsgBoxResult::Yes;
+        const auto no = MsgBoxResult::No;
+        QTest::newRow("unmodified, yes") << Document::Unmodified << no << false << yes << false;
+        QTest::newRow("unmodified, no") << Document::Unmodified << no << false << no << false;
+        QTest::newRow("named, save, yes") << Document::Named << yes << false << yes << true;
+        QTest::newRow("named, save, no") << Document::Named << yes << false << no << true;
+        QTest::newRow("named, don't save, yes") << Document::Named << no << false << yes << false;
+        QTest::newRow("named, don't save, no") << Document::Named << no << false << no << false;
+        QTest::newRow("untitled, save as, yes") << Document::Untitled << yes << true << yes << true;
+        QTest::newRow("untitled, save as cancelled, yes")
+            << Document::Untitled << yes << false << yes << false;
+        QTest::newRow("untitled, don't save, no")
+            << Document::Untitled << no << false << no << false;
+        QTest::newRow("save failing, yes") << Document::FailingSave << yes << false << yes << false;
+        QTest::newRow("save failing, no") << Document::FailingSave << yes << false << no << false;
+    }
+
+    void quit()
+    {
+        QFETCH(Document, document);
+        QFETCH(MsgBoxResult, saveAnswer);
+        QFETCH(bool, chooseName);
+        QFETCH(MsgBoxResult, confirm);
+        QFETCH(bool, saved);
+        QTemporaryDir folder;
+        const QString named = folder.filePath(u"lot.eti"_s);
+        const QString chosen = folder.filePath(u"choisi.eti"_s);
+        const QString untitledProposal = withTrailingSlash(QDir::currentPath()) + u"Nouveau"_s;
+        MainWindowHarness h;
+        if (document != Document::Unmodified)
+            h.keys(document == Document::FailingSave ? u"x\n[Police 1]\ny"_s : u"texte"_s);
+        if (document == Document::Named || document == Document::FailingSave)
+            h.state.labelFileName = named;
+        if (document != Document::Unmodified) {
+            h.msgBoxes.expect(saveQuestion(h.state.labelFileName), saveAnswer);
+            if (document == Document::FailingSave)
+                h.msgBoxes.expect(
+                    saveError(QStringLiteral("Le texte de la zone 1 contient la ligne « [Police 1] "
+                                             "», que le fichier réserve "
+                                             "à sa police.")));
+            if (document == Document::Untitled && saveAnswer == MsgBoxResult::Yes)
+                h.dialogs->answerNext(chooseName
+                                          ? ScriptedDialogs::Answer(chosen)
+                                          : ScriptedDialogs::Answer(ScriptedDialogs::Cancel{}));
+        }
+        h.msgBoxes.expect(quitConfirmation(), confirm);
+        const bool ended = programEnds([&] { h.action("quitAction")->trigger(); });
+        QVERIFY(h.msgBoxes.allSeen());
+        QCOMPARE(ended, confirm == MsgBoxResult::Yes);
+        QCOMPARE(h.panel(1), ended ? u"Au revoir !"_s : u"SANS NOM"_s);
+        QCOMPARE(h.state.modified, document != Document::Unmodified && !saved);
+        const QString savedPath = document == Document::Untitled ? chosen : named;
+        QCOMPARE(QFileInfo::exists(savedPath), saved);
+        if (document == Document::Untitled && saveAnswer == MsgBoxResult::Yes) {
+            QCOMPARE(h.dialogs->shown().size(), 1);
+            QCOMPARE(h.dialogs->shown().first().fileName, untitledProposal);
+            QCOMPARE(h.state.labelFileName, chooseName ? chosen : untitledProposal);
+        }
+    }
+
+    void fileMenuOpeningRefreshesOrientation()
+    {
+        MainWindowHarness h;
+        h.find<QLabel>("orientationLabel")->clear();
+        h.action("portraitAction")->setChecked(true);
+        h.find<QMenu>("fileMenu")->popup(QPoint(0, 0));
+        h.find<QMenu>("fileMenu")->close();
+        // No printer: nothing is checked and the frame says so.
+        QVERIFY(!h.action("portraitAction")->isChecked());
+        QVERIFY(!h.action("landscapeAction")->isChecked());
+        QCOMPARE(h.find<QLabel>("orientationLabel")->text(), u"Aucune imprimante"_s);
+    }
+};
+
+QTEST_MAIN(TestMainWindowDocument)
+#include "tst_mainwindow_document.moc"

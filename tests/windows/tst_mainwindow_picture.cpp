@@ -1,0 +1,195 @@
+// The label's picture in the main window: loading, removing, pasting, and how it is shown.
+#include "MainWindowHarness.h"
+#include "TestFiles.h"
+
+#include "windows/shared/PictureBox.h"
+
+#include <QImage>
+#include <QTemporaryDir>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QString PictureFilter = QStringLiteral(
+    "Fichiers Icone               (*.ICO)|*.ico|Fichiers curseurs           (*.CUR)|*.cur|"
+    "Image en mode point    (*.BMP)|*.bmp|Métafichiers Windows  (*.WMF)|*.wmf|"
+    "Fichier image                (*.GIF)|*.gif|Fichier image                (*.JPG)|*.jpg");
+
+QString writeImage(const QTemporaryDir &folder, const QString &name, const QImage &image)
+{
+    const QString path = folder.filePath(name);
+    return image.save(path) ? path : QString();
+}
+
+QString writeFilled(const QTemporaryDir &folder, const QString &name, QColor color)
+{
+    QImage image(32, 32, QImage::Format_RGB32);
+    image.fill(color);
+    return writeImage(folder, name, image);
+}
+
+} // namespace
+
+enum class IconAction
+{
+    Load,
+    Remove,
+    Paste
+};
+Q_DECLARE_METATYPE(IconAction)
+
+class TestMainWindowIcon : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void iconDialog()
+    {
+        MainWindowHarness h;
+        h.runAnswering("pictureButton", ScriptedDialogs::Cancel{});
+        h.msgBoxes.expect({u"Création d'une nouvelle étiquette ?\r        Confirmer ?"_s,
+                           MsgBoxButtons::OKCancel, MsgBoxIcon::None, u"Création d'une étiquette"_s,
+                           MsgBoxDefault::First},
+                          MsgBoxResult::OK);
+        h.action("newAction")->trigger();
+        h.runAnswering("pictureButton", ScriptedDialogs::Cancel{});
+        QCOMPARE(h.dialogs->shown().size(), 2);
+        for (const ScriptedDialogs::Shown &shown : h.dialogs->shown()) {
+            QCOMPARE(shown.kind, ScriptedDialogs::Kind::Open);
+            QCOMPARE(shown.title, u"Ouvrir un icone"_s);
+            QCOMPARE(shown.filter, PictureFilter);
+            QCOMPARE(shown.initDir, QDir::currentPath());
+            QVERIFY(shown.cancelError);
+        }
+        QCOMPARE(PictureFilter.size(), 243);
+        QCOMPARE(h.dialogs->shown().at(0).fileName, QString());
+        // After New the label has no picture, which the dialog proposes as "AUCUN".
+        QCOMPARE(h.dialogs->shown().at(1).fileName, u"AUCUN"_s);
+    }
+
+    // The picture shown before the action is blue, from before.png; the new one is red.
+    void iconActions_data()
+    {
+        QTest::addColumn<IconAction>("action");
+        // The file answered or pasted: new.png, text.txt, "" (cancel or nothing).
+        QTest::addColumn<QString>("chosen");
+        QTest::addColumn<QString>("iconPath"); // expected; "before" for before.png
+        QTest::addColumn<QString>("iconFile");
+        QTest::addColumn<QString>("shown");    // "before", "new" or "" for none
+        QTest::addColumn<bool>("unsupported"); // "Format d'image non supporté !" shown
+        const QString png = u"new.png"_s;
+        const QString text = u"text.txt"_s;
+        const QString before = u"before"_s;
+        QTest::newRow("load, file loaded")
+            << IconAction::Load << png << png << png << u"new"_s << false;
+        QTest::newRow("load, file cannot be loaded")
+            << IconAction::Load << text << text << before << before << true;
+        QTest::newRow("load, dialog cancelled")
+            << IconAction::Load << QString() << before << before << before << false;
+        QTest::newRow("Pas d'icone")
+            << IconAction::Remove << QString() << u"AUCUN"_s << QString() << QString() << false;
+        QTest::newRow("paste, picture loaded")
+            << IconAction::Paste << png << png << png << u"new"_s << false;
+        QTest::newRow("paste, picture cannot be loaded")
+            << IconAction::Paste << text << text << before << before << true;
+        QTest::newRow("paste, nothing put aside")
+            << IconAction::Paste << QString() << before << before << before << false;
+    }
+
+    void iconActions()
+    {
+        QFETCH(IconAction, action);
+        QFETCH(QString, chosen);
+        QFETCH(QString, iconPath);
+        QFETCH(QString, iconFile);
+        QFETCH(QString, shown);
+        QFETCH(bool, unsupported);
+        QTemporaryDir folder;
+        const auto pathOf = [&](const QString &name) {
+            return name.isEmpty() || name == "AUCUN"_L1 ? name
+                   : name == "before"_L1                ? folder.filePath(u"before.png"_s)
+                                                        : folder.filePath(name);
+        };
+        QVERIFY(!writeFilled(folder, u"before.png"_s, Qt::blue).isEmpty());
+        QVERIFY(!writeFilled(folder, u"new.png"_s, Qt::red).isEmpty());
+        QVERIFY(writeBytes(folder.filePath(u"text.txt"_s), "du texte, pas une image"));
+        MainWindowHarness h;
+        h.runAnswering("pictureButton", pathOf(u"before"_s));
+        QCOMPARE(h.state.iconFile, pathOf(u"before"_s));
+        if (unsupported)
+            h.msgBoxes.expect(errorBox(u"Format d'image non supporté !"_s));
+        switch (action) {
+        case IconAction::Load:
+            h.runAnswering("pictureButton", chosen.isEmpty()
+                                                ? ScriptedDialogs::Answer(ScriptedDialogs::Cancel{})
+                                                : ScriptedDialogs::Answer(pathOf(chosen)));
+            break;
+        case IconAction::Remove:
+            h.button("clearPictureButton")->click();
+            break;
+        case IconAction::Paste:
+            h.form->enablePastePicture();
+            h.state.viewerCopiedPicture = pathOf(chosen);
+            h.button("pastePictureButton")->click();
+            QCOMPARE(h.state.viewerCopiedPicture, pathOf(chosen));
+            break;
+        }
+        QVERIFY(h.msgBoxes.allSeen());
+        QCOMPARE(h.state.iconPath, pathOf(iconPath));
+        QCOMPARE(h.state.iconFile, pathOf(iconFile));
+        if (shown.isEmpty())
+            QVERIFY(h.form->picture().isNull());
+        else
+            QCOMPARE(h.form->picture().image().pixelColor(0, 0),
+                     shown == "new"_L1 ? QColor(Qt::red) : QColor(Qt::blue));
+        QVERIFY(!h.state.modified);
+    }
+
+    void doubleClickLoadsAPicture()
+    {
+        QTemporaryDir folder;
+        const QString picture = writeFilled(folder, u"logo.bmp"_s, Qt::yellow);
+        MainWindowHarness h;
+        h.dialogs->answerNext(picture);
+        QTest::mouseDClick(h.find<PictureBox>("pictureBox"), Qt::LeftButton);
+        QCOMPARE(h.dialogs->shown().size(), 1);
+        QCOMPARE(h.dialogs->shown().first().title, u"Ouvrir un icone"_s);
+        QCOMPARE(h.state.iconFile, picture);
+        QCOMPARE(h.form->picture().image().pixelColor(5, 5), QColor(Qt::yellow));
+    }
+
+    void pasteStartsDisabled()
+    {
+        MainWindowHarness h;
+        QVERIFY(!h.button("pastePictureButton")->isEnabled());
+        h.form->enablePastePicture();
+        QVERIFY(h.button("pastePictureButton")->isEnabled());
+    }
+
+    // The picture area is a 13 mm square at print size; a wide picture fills it, distorted.
+    void pictureFillsItsSquareStretched()
+    {
+        QTemporaryDir folder;
+        QImage wide(40, 10, QImage::Format_RGB32);
+        wide.fill(Qt::red);
+        for (int y = 0; y < wide.height(); ++y) {
+            for (int x = wide.width() / 2; x < wide.width(); ++x)
+                wide.setPixelColor(x, y, Qt::blue);
+        }
+        MainWindowHarness h;
+        h.runAnswering("pictureButton", writeImage(folder, u"large.png"_s, wide));
+        auto *box = h.find<PictureBox>("pictureBox");
+        const int side = qRound(13.0 * box->logicalDpiX() / 25.4);
+        QCOMPARE(box->size(), QSize(side, side));
+        const QImage shown = box->grab().toImage();
+        const int edge = shown.width() - 2;
+        QCOMPARE(shown.pixelColor(1, 1), QColor(Qt::red));
+        QCOMPARE(shown.pixelColor(1, edge), QColor(Qt::red));
+        QCOMPARE(shown.pixelColor(edge, 1), QColor(Qt::blue));
+        QCOMPARE(shown.pixelColor(edge, edge), QColor(Qt::blue));
+    }
+};
+
+QTEST_MAIN(TestMainWindowIcon)
+#include "tst_mainwindow_picture.moc"

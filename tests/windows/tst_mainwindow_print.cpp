@@ -1,0 +1,400 @@
+// The print command of the main window, through the print settings window, to the pages
+// that a private CUPS scheduler writes.
+#include "CupsScheduler.h"
+#include "MainWindowHarness.h"
+#include "PdfText.h"
+#include "PrintSettingsHarness.h"
+#include "TestFiles.h"
+
+#include "cli/CommandLine.h"
+#include "label/LabelFile.h"
+#include "print/PrintSettingsFile.h"
+#include "windows/preview/PreviewDialog.h"
+
+#include <QApplication>
+#include <QTemporaryDir>
+#include <QTextStream>
+#include <functional>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QString Queue = u"Etiquettes"_s;
+constexpr int JobTimeoutMs = 30000; // above the scheduler's own bound on every call
+
+template <typename T> T *in(PrintSettingsDialog &window, const char *name)
+{
+    T *child = window.findChild<T *>(QLatin1String(name));
+    if (!child)
+        qFatal("No %s in the print settings window", name);
+    return child;
+}
+
+// Runs the print command from the menu, or by command; act works in the print settings
+// window while it is shown. False when the window never showed.
+bool printCommand(MainWindowHarness &h, const std::function<void(PrintSettingsDialog &)> &act,
+                  const std::function<void()> &command = {})
+{
+    bool shown = false;
+    QTimer::singleShot(0, [&] {
+        auto *window = qobject_cast<PrintSettingsDialog *>(QApplication::activeModalWidget());
+        if (!window)
+            return;
+        shown = true;
+        act(*window);
+    });
+    if (command)
+        command();
+    else
+        h.action("printAction")->trigger();
+    return shown;
+}
+
+void pressPrint(PrintSettingsDialog &window)
+{
+    in<QAbstractButton>(window, "printLabelsButton")->click();
+}
+
+MsgBoxCall confirmationBox(const QString &title, const QString &prompt)
+{
+    return {prompt, MsgBoxButtons::YesNo, MsgBoxIcon::Question, title, MsgBoxDefault::First};
+}
+
+// The question before printing count identical labels from position start.
+MsgBoxCall runQuestion(int count, int start, bool numbered)
+{
+    QString prompt = QStringLiteral("Confirmer l'impression de %1 étiquettes identiques\r"
+                                    "        à partir de l'étiquette N° %2")
+                         .arg(count)
+                         .arg(start);
+    if (numbered)
+        prompt += u"\ravec incrémentation automatique du texte 3  ?"_s;
+    return confirmationBox(u"Impression de %1 étiquettes identiques"_s.arg(count), prompt);
+}
+
+MsgBoxCall singleLabelQuestion(int position)
+{
+    return confirmationBox(u"Impression de l'étiquette N°  %1"_s.arg(position),
+                           u"Confirmer l'impression de l'étiquette N°  %1"_s.arg(position));
+}
+
+// The words of the page and where they are, one per line, to compare two pages.
+QString pageWords(const QString &pdf)
+{
+    const QList<PdfTextPage> pages = readPdfText(pdf);
+    QStringList lines{QString::number(pages.size())};
+    for (const PdfTextPage &page : pages) {
+        for (const PdfWord &w : page.words)
+            lines.append(
+                u"%1 %2 %3"_s.arg(w.text).arg(w.box.left(), 0, 'f', 1).arg(w.box.top(), 0, 'f', 1));
+    }
+    return lines.join(QLatin1Char('\n'));
+}
+
+} // namespace
+
+class TestMainWindowPrint : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        QVERIFY2(m_cups.start(), qPrintable(m_cups.errorString()));
+        const bool ready = !m_cups.addPdfQueue(Queue).isEmpty() &&
+                           !m_cups.addPdfQueue(u"Refuse"_s).isEmpty() &&
+                           m_cups.rejectJobs(u"Refuse"_s) && m_cups.setDefault(Queue);
+        QVERIFY2(ready, qPrintable(m_cups.errorString()));
+    }
+
+    void numberedRunAsTheCommandLinePrintsIt()
+    {
+        const QString label = writeLabel(u"serie.eti"_s, u"Archives"_s);
+        MainWindowHarness h(label, u"/opt/korvalin"_s, Printer(Queue));
+        QCOMPARE(h.state.startPosition, qint16(0)); // a label named at start-up asks for the start
+        h.msgBoxes.expect(pastSheetEndWarning(" 8", " 3"));
+        h.msgBoxes.expect(runQuestion(4, 3, true), MsgBoxResult::Yes);
+        const bool shown = printCommand(h, [](PrintSettingsDialog &window) {
+            typeInto(in<QLineEdit>(window, "startPositionEdit"), u"3"_s);
+            typeInto(in<QLineEdit>(window, "copyCountEdit"), u"4"_s);
+            in<QAbstractButton>(window, "autoNumberingCheck")->click();
+            typeInto(in<QLineEdit>(window, "firstDiskNumberEdit"), u"9"_s);
+            in<QAbstractButton>(window, "numberOfTotalStyleOption")->click();
+            pressPrint(window);
+        });
+        QVERIFY(shown);
+        // Submitted, not yet answered: the window is free and shows that it waits.
+        QVERIFY(!h.action("printAction")->isEnabled());
+        QVERIFY(QGuiApplication::overrideCursor());
+        QCOMPARE(QGuiApplication::overrideCursor()->shape(), Qt::BusyCursor);
+        QTRY_VERIFY_WITH_TIMEOUT(h.action("printAction")->isEnabled(), JobTimeoutMs);
+        QVERIFY(!QGuiApplication::overrideCursor());
+        QVERIFY(h.msgBoxes.allSeen());
+        QCOMPARE(h.state.nextDiskNumber, qint16(13));
+        const QString fromWindow = pageWords(m_cups.waitForOutput(Queue));
+        QVERIFY(fromWindow.contains(u"9/4"_s) && fromWindow.contains(u"12/4"_s));
+        QCOMPARE(fromWindow,
+                 commandLinePage(u"--start 3 --count 4 --number 9 --style X/X"_s, label));
+        // The next run numbers on from there.
+        QString nextNumber;
+        QVERIFY(printCommand(h, [&](PrintSettingsDialog &window) {
+            nextNumber = in<QLineEdit>(window, "firstDiskNumberEdit")->text();
+            in<QAbstractButton>(window, "cancelButton")->click();
+        }));
+        QCOMPARE(nextNumber, u"13"_s);
+    }
+
+    void singleLabelAsTheCommandLinePrintsIt()
+    {
+        const QString label = writeLabel(u"une.eti"_s, u"Photos\r\n2026"_s);
+        MainWindowHarness h(label, u"/opt/korvalin"_s, Printer(Queue));
+        h.msgBoxes.expect(singleLabelQuestion(7), MsgBoxResult::Yes);
+        QVERIFY(printCommand(h, [](PrintSettingsDialog &window) {
+            in<QAbstractButton>(window, "singleLabelOption")->click();
+            QTest::mouseClick(in<SheetTile>(window, "positionTile7"), Qt::LeftButton);
+            pressPrint(window);
+        }));
+        QTRY_VERIFY_WITH_TIMEOUT(h.action("printAction")->isEnabled(), JobTimeoutMs);
+        QVERIFY(h.msgBoxes.allSeen());
+        QCOMPARE(h.state.nextDiskNumber, qint16(1));
+        const QString fromWindow = pageWords(m_cups.waitForOutput(Queue));
+        QVERIFY(fromWindow.contains(u"Photos"_s));
+        QCOMPARE(fromWindow, commandLinePage(u"--position 7"_s, label));
+    }
+
+    void confirmation_data()
+    {
+        QTest::addColumn<int>("singleMode");
+        QTest::addColumn<bool>("numbered");
+        QTest::newRow("run") << 0 << false;
+        QTest::newRow("numbered run") << 0 << true;
+        QTest::newRow("single label") << 1 << false;
+    }
+
+    // Answered No: nothing is printed and the disk number stays.
+    void confirmation()
+    {
+        QFETCH(int, singleMode);
+        QFETCH(bool, numbered);
+        MainWindowHarness h{Printer(Queue)};
+        h.state.printSingleMode = qint16(singleMode);
+        h.state.singlePosition = 10;
+        h.state.autoNumberingShown = numbered ? 1 : 0;
+        const int jobsBefore = jobCount();
+        h.msgBoxes.expect(singleMode ? singleLabelQuestion(10) : runQuestion(10, 1, numbered),
+                          MsgBoxResult::No);
+        QVERIFY(printCommand(h, pressPrint));
+        QVERIFY(h.msgBoxes.allSeen());
+        QVERIFY(h.action("printAction")->isEnabled());
+        QVERIFY(!QGuiApplication::overrideCursor());
+        QCOMPARE(h.state.nextDiskNumber, qint16(1));
+        QVERIFY(m_cups.waitUntilIdle());
+        QCOMPARE(jobCount(), jobsBefore);
+    }
+
+    void cancelAsksNothing()
+    {
+        MainWindowHarness h{Printer(Queue)};
+        QVERIFY(printCommand(h, [](PrintSettingsDialog &window) {
+            in<QAbstractButton>(window, "autoNumberingCheck")->click();
+            in<QAbstractButton>(window, "cancelButton")->click();
+        }));
+        QVERIFY(h.msgBoxes.allSeen());
+        QCOMPARE(h.state.printCancelled, qint16(0));
+        QVERIFY(!h.state.autoNumbering);
+        // The window was unloaded; the next one is built from the state again.
+        bool ticked = false;
+        QVERIFY(printCommand(h, [&](PrintSettingsDialog &window) {
+            ticked = in<QCheckBox>(window, "autoNumberingCheck")->isChecked();
+            in<QAbstractButton>(window, "cancelButton")->click();
+        }));
+        QVERIFY(ticked);
+    }
+
+    void closedWindowStillAsks()
+    {
+        MainWindowHarness h{Printer(Queue)};
+        h.msgBoxes.expect(runQuestion(10, 1, false), MsgBoxResult::No);
+        QVERIFY(printCommand(h, [](PrintSettingsDialog &window) { window.close(); }));
+        QVERIFY(h.msgBoxes.allSeen());
+    }
+
+    void printerErrorPrintsNothing_data()
+    {
+        QTest::addColumn<QString>("queue");
+        QTest::newRow("queue refusing jobs") << u"Refuse"_s;
+        QTest::newRow("queue that does not exist") << u"Absente"_s;
+    }
+
+    void printerErrorPrintsNothing()
+    {
+        QFETCH(QString, queue);
+        MainWindowHarness h{Printer(queue)};
+        h.state.autoNumberingShown = 1;
+        h.msgBoxes.expect(runQuestion(10, 1, true), MsgBoxResult::Yes);
+        h.msgBoxes.expect(errorBox(u"Erreur sur l'imprimante !"_s));
+        QVERIFY(printCommand(h, pressPrint));
+        QTRY_VERIFY_WITH_TIMEOUT(h.action("printAction")->isEnabled(), JobTimeoutMs);
+        QVERIFY(h.msgBoxes.allSeen());
+        QVERIFY(!QGuiApplication::overrideCursor());
+        // Nothing came out, so the same disks are numbered again next time.
+        QCOMPARE(h.state.nextDiskNumber, qint16(1));
+        QVERIFY(m_cups.waitUntilIdle());
+        QVERIFY(!QFile::exists(m_cups.outputPath(queue)));
+    }
+
+    void tooManyLinesPrintsNothing()
+    {
+        QStringList lines;
+        for (int i = 1; i <= 16; ++i)
+            lines.append(QString::number(i));
+        const QString label = writeLabel(u"longue.eti"_s, lines.join(u"\r\n"_s));
+        MainWindowHarness h(label, u"/opt/korvalin"_s, Printer(Queue));
+        const int jobsBefore = jobCount();
+        h.msgBoxes.expect(singleLabelQuestion(2), MsgBoxResult::Yes);
+        h.msgBoxes.expect(errorBox(u"Nombre de lignes de texte trop important !"_s));
+        QVERIFY(printCommand(h, [](PrintSettingsDialog &window) {
+            in<QAbstractButton>(window, "singleLabelOption")->click();
+            QTest::mouseClick(in<SheetTile>(window, "positionTile2"), Qt::LeftButton);
+            pressPrint(window);
+        }));
+        QVERIFY(h.msgBoxes.allSeen());
+        QVERIFY(h.action("printAction")->isEnabled());
+        QVERIFY(!QGuiApplication::overrideCursor());
+        QVERIFY(m_cups.waitUntilIdle());
+        QCOMPARE(jobCount(), jobsBefore);
+    }
+
+    void entryPoints_data()
+    {
+        QTest::addColumn<QString>("entry");
+        QTest::newRow("menu Imprimer") << "printAction";
+        QTest::newRow("Imprimer button") << "printButton";
+        QTest::newRow("toolbar 6") << "toolbar 6";
+    }
+
+    void entryPoints()
+    {
+        QFETCH(QString, entry);
+        MainWindowHarness h{Printer(Queue)};
+        h.form->show();
+        QVERIFY(printCommand(
+            h,
+            [](PrintSettingsDialog &window) {
+                in<QAbstractButton>(window, "cancelButton")->click();
+            },
+            [&] { h.runEntry(entry); }));
+        QVERIFY(h.msgBoxes.allSeen());
+    }
+
+    void printerSetUpFromTheSettingsWindow()
+    {
+        MainWindowHarness h{Printer(Queue)};
+        h.dialogs->answerNext(ScriptedDialogs::Cancel{});
+        bool settingsStillShown = false;
+        QVERIFY(printCommand(h, [&](PrintSettingsDialog &window) {
+            in<QAbstractButton>(window, "printerSetupButton")->click();
+            // The printers are listed off the window's thread; the dialog follows their answer.
+            QTRY_COMPARE_WITH_TIMEOUT(h.dialogs->shown().size(), 1, JobTimeoutMs);
+            settingsStillShown = window.isVisible();
+            in<QAbstractButton>(window, "cancelButton")->click();
+        }));
+        QVERIFY(settingsStillShown);
+        const ScriptedDialogs::Shown &shown = h.dialogs->shown().constFirst();
+        QCOMPARE(shown.kind, ScriptedDialogs::Kind::Printer);
+        QCOMPARE(shown.printer, Queue);
+        QVERIFY(!shown.cancelError);
+        QCOMPARE(h.printer.name(), Queue);
+    }
+
+    // Print command, then the print settings window, then the preview over it: closing the
+    // preview goes back to the settings window, which has already handed its check boxes over.
+    void previewOverTheSettingsWindow()
+    {
+        MainWindowHarness h{Printer(Queue)};
+        bool previewOverSettings = false;
+        bool backInSettings = false;
+        QVERIFY(printCommand(h, [&](PrintSettingsDialog &window) {
+            in<QCheckBox>(window, "frameCheck")->setChecked(!h.state.printFrame);
+            const bool frame = in<QCheckBox>(window, "frameCheck")->isChecked();
+            QTimer::singleShot(0, [&] {
+                auto *preview = qobject_cast<PreviewDialog *>(QApplication::activeModalWidget());
+                if (!preview)
+                    return;
+                previewOverSettings = preview->parentWidget() == &window;
+                QCOMPARE(h.state.printFrame, frame);
+                preview->findChild<QAbstractButton *>(u"closeButton"_s)->click();
+            });
+            in<QAbstractButton>(window, "labelPreviewButton")->click();
+            backInSettings = QApplication::activeModalWidget() == &window && window.isVisible();
+            in<QAbstractButton>(window, "cancelButton")->click();
+        }));
+        QVERIFY(previewOverSettings);
+        QVERIFY(backInSettings);
+        QVERIFY(h.msgBoxes.allSeen());
+    }
+
+    // The calibration page goes to the program's printer at the distances the window shows, the
+    // same page as the command line prints for them.
+    void calibrationPageFromTheSettingsWindow()
+    {
+        MainWindowHarness h{Printer(Queue)};
+        QVERIFY(printCommand(h, [&](PrintSettingsDialog &window) {
+            typeInto(in<QLineEdit>(window, "leftMarginEdit"), u"12.5"_s);
+            in<QAbstractButton>(window, "calibrationButton")->click();
+            in<QAbstractButton>(window, "cancelButton")->click();
+        }));
+        // The page is sent off the window's thread; the busy pointer lasts until CUPS answered.
+        QVERIFY(QGuiApplication::overrideCursor());
+        QTRY_VERIFY_WITH_TIMEOUT(!QGuiApplication::overrideCursor(), JobTimeoutMs);
+        const QString fromWindow = pageWords(m_cups.waitForOutput(Queue));
+        QVERIFY2(fromWindow.contains(u"Etiquette10"_s), qPrintable(fromWindow.left(300)));
+        QVERIFY(h.msgBoxes.allSeen());
+        const QString settings = m_dir.filePath(u"marge.PAR"_s);
+        QCOMPARE(h.state.sheetSpacing[0], 12.5);
+        QVERIFY(PrintSettingsFile::write(settings, PrintSettingsFile::Layout::of(h.state)));
+        QString out, err;
+        QTextStream outStream(&out), errStream(&err);
+        QCOMPARE(CommandLine::run({u"--calibration"_s, u"--print"_s, u"--printer"_s, Queue,
+                                   u"--settings"_s, settings},
+                                  outStream, errStream),
+                 0);
+        QCOMPARE(fromWindow, pageWords(m_cups.waitForOutput(Queue)));
+    }
+
+private:
+    QString writeLabel(const QString &name, const QString &zone2)
+    {
+        LabelFile::Zones zones = startUpZones();
+        zones[0].Caption = u"Sauvegarde"_s;
+        zones[1].Caption = zone2;
+        zones[2].Caption = u"Disquette"_s;
+        const QString path = m_dir.filePath(name);
+        if (!writeBytes(path, *LabelFile::encode(zones, QLatin1String(LabelFile::NoIcon))))
+            qFatal("cannot write a label");
+        return path;
+    }
+
+    // The page that the command line sends to the queue for the same label, given the options
+    // as they are typed (no option holds a space).
+    QString commandLinePage(const QString &options, const QString &label)
+    {
+        QString out, err;
+        QTextStream outStream(&out), errStream(&err);
+        const int status =
+            CommandLine::run(QStringList{u"--print"_s, u"--printer"_s, Queue} +
+                                 options.split(QLatin1Char(' ')) + QStringList{label},
+                             outStream, errStream);
+        if (status != 0)
+            return u"command line failed: "_s + err;
+        return pageWords(m_cups.waitForOutput(Queue));
+    }
+    int jobCount() const { return int(m_cups.jobStates(Queue).size()); }
+
+    CupsScheduler m_cups; // first, so that libcups sees only the private scheduler
+    QTemporaryDir m_dir;
+};
+
+QTEST_MAIN(TestMainWindowPrint)
+#include "tst_mainwindow_print.moc"

@@ -1,0 +1,263 @@
+// The main window and the printers of a private CUPS scheduler: the orientation shown and
+// switched, and the printer set-up dialog choosing printer, paper and orientation.
+#include "Accessibility.h"
+#include "CupsScheduler.h"
+#include "MainWindowHarness.h"
+
+#include "windows/shared/PrinterSetupDialog.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScopeGuard>
+#include <QSignalSpy>
+#include <QTimer>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Until CUPS's answer is on show; the connection's budget bounds the wait.
+bool waitForOrientation(const MainWindowHarness &h)
+{
+    QSignalSpy shown(h.form.get(), &MainWindow::orientationShown);
+    return shown.wait(30000);
+}
+
+} // namespace
+
+class TestMainWindowPrinter : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY2(m_cups.start(), qPrintable(m_cups.errorString()));
+        const bool ready = !m_cups.addPdfQueue(u"Portrait"_s).isEmpty() &&
+                           m_cups.setDefaultOrientation(u"Portrait"_s, 3) &&
+                           !m_cups.addPdfQueue(u"Paysage"_s).isEmpty() &&
+                           m_cups.setDefaultOrientation(u"Paysage"_s, 4) &&
+                           !m_cups.addPdfQueue(u"Bascule"_s).isEmpty() &&
+                           !m_cups.addPdfQueue(u"Interrupteur"_s).isEmpty() &&
+                           m_cups.setDefault(u"Portrait"_s);
+        QVERIFY2(ready, qPrintable(m_cups.errorString()));
+    }
+
+    void orientationShownAtStartUp_data()
+    {
+        QTest::addColumn<QString>("queue");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<bool>("portraitChecked");
+        QTest::addColumn<bool>("landscapeChecked");
+        QTest::newRow("portrait") << "Portrait"
+                                  << "En cours : Portrait" << true << false;
+        QTest::newRow("landscape") << "Paysage"
+                                   << "En cours : Paysage" << false << true;
+    }
+
+    void orientationShownAtStartUp()
+    {
+        QFETCH(QString, queue);
+        QFETCH(QString, shown);
+        QFETCH(bool, portraitChecked);
+        QFETCH(bool, landscapeChecked);
+        MainWindowHarness h{Printer(queue)};
+        QVERIFY(waitForOrientation(h));
+        QCOMPARE(h.find<QLabel>("orientationLabel")->text(), shown);
+        QCOMPARE(h.action("portraitAction")->isChecked(), portraitChecked);
+        QCOMPARE(h.action("landscapeAction")->isChecked(), landscapeChecked);
+    }
+
+    void defaultPrinterFoundAfterTheWindowShows()
+    {
+        MainWindowHarness h;
+        h.form->findDefaultPrinter();
+        QCOMPARE(h.printer.name(), QString()); // not before CUPS answered
+        QVERIFY(waitForOrientation(h));
+        QCOMPARE(h.printer.name(), u"Portrait"_s);
+        QCOMPARE(h.find<QLabel>("orientationLabel")->text(), u"En cours : Portrait"_s);
+    }
+
+    void fileMenuOpeningRefreshesTheOrientation()
+    {
+        QVERIFY(m_cups.setDefaultOrientation(u"Bascule"_s, 3));
+        MainWindowHarness h{Printer(u"Bascule"_s)};
+        QVERIFY(waitForOrientation(h));
+        QVERIFY(h.action("portraitAction")->isChecked());
+        // Another program turns the printer's default to landscape.
+        QVERIFY(m_cups.setDefaultOrientation(u"Bascule"_s, 4));
+        QVERIFY(h.action("portraitAction")->isChecked());
+        auto *fileMenu = h.find<QMenu>("fileMenu");
+        fileMenu->popup(QPoint(0, 0));
+        fileMenu->close();
+        QVERIFY(waitForOrientation(h));
+        QVERIFY(!h.action("portraitAction")->isChecked());
+        QVERIFY(h.action("landscapeAction")->isChecked());
+        QCOMPARE(h.find<QLabel>("orientationLabel")->text(), u"En cours : Paysage"_s);
+    }
+
+    void switchShowsWhatThePrinterReports_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<qint16>("requested");
+        const auto row = [](const char *name, const char *command, const char *shown,
+                            int requested) {
+            QTest::newRow(name) << command << shown << qint16(requested);
+        };
+        row("landscape", "landscapeAction", "En cours : Paysage", 2);
+        row("portrait", "portraitAction", "En cours : Portrait", 1);
+        row("portrait again", "portraitAction", "En cours : Portrait", 1);
+    }
+
+    void switchShowsWhatThePrinterReports()
+    {
+        QFETCH(QString, command);
+        QFETCH(QString, shown);
+        QFETCH(qint16, requested);
+        const QString queue = u"Interrupteur"_s;
+        MainWindowHarness h{Printer(queue)};
+        QVERIFY(waitForOrientation(h));
+        h.action(command.toLatin1().constData())->trigger();
+        // The busy pointer and no second change while CUPS works.
+        QVERIFY(QGuiApplication::overrideCursor());
+        QVERIFY(!h.action("portraitAction")->isEnabled());
+        QVERIFY(waitForOrientation(h));
+        QVERIFY(!QGuiApplication::overrideCursor());
+        QVERIFY(h.action("landscapeAction")->isEnabled());
+        QCOMPARE(h.find<QLabel>("orientationLabel")->text(), shown);
+        QCOMPARE(h.action("portraitAction")->isChecked(), requested == 1);
+        QCOMPARE(h.action("landscapeAction")->isChecked(), requested == 2);
+        QCOMPARE(h.state.printerOrientation, requested);
+        QCOMPARE(m_cups.printerOptions(queue).value(u"orientation-requested"_s),
+                 requested == 2 ? u"4"_s : u"3"_s);
+        // A restart shows it from the start.
+        MainWindowHarness restarted{Printer(queue)};
+        QVERIFY(waitForOrientation(restarted));
+        QCOMPARE(restarted.find<QLabel>("orientationLabel")->text(), shown);
+        QVERIFY(h.msgBoxes.allSeen());
+    }
+
+    void refusedSwitchIsToldOnce()
+    {
+        MainWindowHarness h{Printer(u"Portrait"_s)};
+        QVERIFY(waitForOrientation(h));
+        m_cups.stop();
+        const auto restart = qScopeGuard([this] { QVERIFY(m_cups.start()); });
+        h.msgBoxes.expect(errorBox(u"L'orientation de l'imprimante n'a pas pu être changée."_s));
+        h.action("landscapeAction")->trigger();
+        QVERIFY(waitForOrientation(h));
+        QVERIFY(h.msgBoxes.allSeen());
+        QVERIFY(!h.action("landscapeAction")->isChecked());
+        QCOMPARE(h.find<QLabel>("orientationLabel")->text(), u"Aucune imprimante"_s);
+    }
+
+    void setUpDialogOffersPrinterPaperAndOrientation()
+    {
+        PrinterSetupDialog dialog(PrinterSetup::offer(u"Paysage"_s));
+        auto *printers = dialog.findChild<QComboBox *>();
+        QStringList listed;
+        for (int i = 0; i < printers->count(); ++i)
+            listed.append(printers->itemText(i));
+        QCOMPARE(listed, Printer::installedPrinters());
+        const PrinterSetupChoice choice = dialog.choice();
+        QCOMPARE(choice.printer, u"Paysage"_s);
+        QCOMPARE(choice.paper, u"iso_a4_210x297mm"_s);
+        QCOMPARE(choice.orientation, qint16(2));
+        QVERIFY(dialog.findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->isEnabled());
+        QVERIFY2(Accessibility::namelessControls(&dialog).isEmpty(),
+                 qPrintable(Accessibility::namelessControls(&dialog).join(QLatin1Char(','))));
+    }
+
+    void setUpDialogWithoutPrinters()
+    {
+        PrinterSetupDialog dialog(PrinterSetupOffer{});
+        QVERIFY(!dialog.findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->isEnabled());
+        QCOMPARE(dialog.choice().printer, QString());
+    }
+
+    void chosenPrinterBecomesTheProgramsPrinter_data()
+    {
+        QTest::addColumn<bool>("accept");
+        QTest::newRow("OK") << true;
+        QTest::newRow("Annuler") << false;
+    }
+
+    // Through the real dialog of the common-dialog object, answered by a user's clicks.
+    void chosenPrinterBecomesTheProgramsPrinter()
+    {
+        QFETCH(bool, accept);
+        CommonDialog commonDialog;
+        bool dialogSeen = false;
+        QTimer::singleShot(0, [&] {
+            auto *dialog = qobject_cast<PrinterSetupDialog *>(QApplication::activeModalWidget());
+            if (!dialog)
+                return;
+            dialogSeen = true;
+            const QList<QComboBox *> boxes = dialog->findChildren<QComboBox *>();
+            boxes[0]->setCurrentIndex(boxes[0]->findText(u"Bascule"_s));
+            boxes[1]->setCurrentIndex(boxes[1]->findData(u"na_letter_8.5x11in"_s));
+            for (auto *option : dialog->findChildren<QRadioButton *>()) {
+                if (option->text() == "Paysage"_L1)
+                    QTest::mouseClick(option, Qt::LeftButton);
+            }
+            QTest::mouseClick(dialog->findChild<QDialogButtonBox *>()->button(
+                                  accept ? QDialogButtonBox::Ok : QDialogButtonBox::Cancel),
+                              Qt::LeftButton);
+        });
+        const std::optional<PrinterSetupChoice> choice =
+            commonDialog.ShowPrinter(PrinterSetup::offer(u"Portrait"_s));
+        QVERIFY(dialogSeen);
+        QCOMPARE(choice.has_value(), accept);
+        if (accept) {
+            QCOMPARE(choice->printer, u"Bascule"_s);
+            QCOMPARE(choice->paper, u"na_letter_8.5x11in"_s);
+            QCOMPARE(choice->orientation, qint16(2));
+        }
+    }
+
+    void setUpChoiceReachesThePrinter_data() { chosenPrinterBecomesTheProgramsPrinter_data(); }
+
+    void setUpChoiceReachesThePrinter()
+    {
+        QFETCH(bool, accept);
+        const QString queue = accept ? u"Choisie"_s : u"Ignoree"_s;
+        QVERIFY(!m_cups.addPdfQueue(queue).isEmpty());
+        MainWindowHarness h{Printer(u"Portrait"_s)};
+        QVERIFY(waitForOrientation(h));
+        const PrinterSetupChoice choice{queue, u"na_letter_8.5x11in"_s, 2};
+        // Listening from the start: CUPS may answer while the dialog is awaited below.
+        QSignalSpy shownAgain(h.form.get(), &MainWindow::orientationShown);
+        h.runAnswering("printerSetupAction",
+                       accept ? ScriptedDialogs::Answer(choice)
+                              : ScriptedDialogs::Answer(ScriptedDialogs::Cancel{}));
+        QTRY_COMPARE_WITH_TIMEOUT(h.dialogs->shown().size(), 1, 30000);
+        const ScriptedDialogs::Shown &shown = h.dialogs->shown().first();
+        QCOMPARE(shown.flags, 64);
+        QCOMPARE(shown.printer, u"Portrait"_s);
+        QVERIFY(shown.printers.contains(queue));
+        if (accept) {
+            QTRY_VERIFY_WITH_TIMEOUT(!shownAgain.isEmpty(), 30000);
+            QCOMPARE(h.printer.name(), queue);
+            QCOMPARE(h.find<QLabel>("orientationLabel")->text(), u"En cours : Paysage"_s);
+        }
+        const std::optional<PageGeometry> page = Printer(queue).pageGeometry();
+        QVERIFY(page);
+        QCOMPARE(page->mediaKeyword, accept ? u"na_letter_8.5x11in"_s : u"iso_a4_210x297mm"_s);
+        QCOMPARE(page->orientation, accept ? PageGeometry::Orientation::Landscape
+                                           : PageGeometry::Orientation::Portrait);
+        if (!accept)
+            QCOMPARE(h.printer.name(), u"Portrait"_s);
+        QVERIFY(h.msgBoxes.allSeen());
+    }
+
+private:
+    CupsScheduler m_cups; // first, so that libcups sees only the private scheduler
+};
+
+QTEST_MAIN(TestMainWindowPrinter)
+#include "tst_mainwindow_printer.moc"

@@ -1,0 +1,328 @@
+// Editing the zones in the main window: selection, typing, the modified rule, alignment,
+// font and colour, and how a zone display draws its text.
+#include "MainWindowHarness.h"
+
+#include "label/ColorValue.h"
+#include "label/LabelFile.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QImage>
+#include <QRadioButton>
+#include <QTemporaryDir>
+
+using namespace Qt::StringLiterals;
+
+Q_DECLARE_METATYPE(FontChoice)
+
+namespace {
+
+// The columns of image that hold at least one pixel of color.
+QList<int> columnsWithColor(const QImage &image, QColor color)
+{
+    QList<int> columns;
+    for (int x = 0; x < image.width(); ++x) {
+        for (int y = 0; y < image.height(); ++y) {
+            const QColor pixel = image.pixelColor(x, y);
+            if (qAbs(pixel.red() - color.red()) < 60 && qAbs(pixel.green() - color.green()) < 60 &&
+                qAbs(pixel.blue() - color.blue()) < 60) {
+                columns.append(x);
+                break;
+            }
+        }
+    }
+    return columns;
+}
+
+int lowestRowDifferentFrom(const QImage &image, QColor background)
+{
+    for (int y = image.height() - 1; y >= 0; --y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (image.pixelColor(x, y) != background)
+                return y;
+        }
+    }
+    return -1;
+}
+
+} // namespace
+
+// An edit made in the main window, as a user makes it.
+using Edit = std::function<void(MainWindowHarness &)>;
+Q_DECLARE_METATYPE(Edit)
+
+class TestMainWindowZones : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void typingGoesToTheSelectedZoneOnly_data()
+    {
+        QTest::addColumn<int>("zone");
+        for (int zone = 1; zone <= 3; ++zone)
+            QTest::addRow("zone %d", zone) << zone;
+    }
+
+    void typingGoesToTheSelectedZoneOnly()
+    {
+        QFETCH(int, zone);
+        MainWindowHarness h;
+        h.clickZone(zone);
+        QCOMPARE(h.state.currentZone, qint16(zone));
+        QCOMPARE(h.find<QLabel>("zoneTextCaption")->text(),
+                 u"Edition du texte zone %1"_s.arg(zone));
+        QCOMPARE(h.find<QGroupBox>("alignmentGroup")->title(), u"Aligner texte %1"_s.arg(zone));
+        for (int other = 1; other <= 3; ++other)
+            QCOMPARE(h.zoneDisplay(other)->backColor(), other == zone ? 12632256 : 16777215);
+        h.keys(u"Disque é€"_s);
+        for (int other = 1; other <= 3; ++other)
+            QCOMPARE(h.zone(other).Caption, other == zone ? u"Disque é€"_s : QString());
+    }
+
+    void selectingAZoneShowsItsText()
+    {
+        MainWindowHarness h;
+        h.clickZone(2);
+        h.keys(u"deux"_s);
+        h.clickZone(3);
+        QVERIFY(h.text1()->text().isEmpty());
+        h.keys(u"trois"_s);
+        h.clickZone(2);
+        QCOMPARE(h.text1()->text(), u"deux"_s);
+        h.keys(u"!"_s);
+        QCOMPARE(h.zone(2).Caption, u"deux!"_s);
+        QCOMPARE(h.zone(3).Caption, u"trois"_s);
+    }
+
+    void enterBreaksTheLineWithCrLf()
+    {
+        MainWindowHarness h;
+        h.keys(u"ab\ncd"_s);
+        QCOMPARE(h.zone(1).Caption, u"ab\r\ncd"_s);
+        QTest::keyClick(h.text1(), Qt::Key_Return, Qt::ShiftModifier);
+        h.keys(u"e"_s);
+        QCOMPARE(h.zone(1).Caption, u"ab\r\ncd\r\ne"_s);
+    }
+
+    void noLineLimitWhileEditing()
+    {
+        MainWindowHarness h;
+        h.keys(u"1\n2\n3\n4\n5\n6\n7\n8\n9\n10\n11\n12\n13\n14\n15\n16"_s);
+        QCOMPARE(h.zone(1).Caption.count(u"\r\n"_s), 15);
+        QVERIFY(h.msgBoxes.calls().isEmpty());
+        // Only splitting for printing refuses it.
+        h.msgBoxes.expect(errorBox(u"Nombre de lignes de texte trop important !"_s));
+        QVERIFY(!h.form->splitZoneLines());
+        QVERIFY(h.msgBoxes.allSeen());
+    }
+
+    void modifiedRule_data()
+    {
+        QTest::addColumn<bool>("modified");
+        QTest::addColumn<Edit>("edit");
+        const auto row = [](const char *name, bool modified, const Edit &edit) {
+            QTest::newRow(name) << modified << edit;
+        };
+        row("a letter in an empty zone", true, [](MainWindowHarness &h) { h.keys(u"x"_s); });
+        row("a letter typed and deleted", true, [](MainWindowHarness &h) {
+            h.keys(u"x"_s);
+            QTest::keyClick(h.text1(), Qt::Key_Backspace);
+            QCOMPARE(h.zone(1).Caption, QString());
+        });
+        row("blanks are text too", true, [](MainWindowHarness &h) { h.keys(u"  "_s); });
+        row("selecting a zone that holds text", false, [](MainWindowHarness &h) {
+            h.clickZone(2);
+            h.clickZone(1);
+            h.clickZone(2);
+            QCOMPARE(h.text1()->text(), u"déjà là"_s);
+        });
+        row("alignment", false, [](MainWindowHarness &h) { h.alignmentOption(2)->click(); });
+        row("font", false, [](MainWindowHarness &h) {
+            h.runAnswering("fontButton",
+                           FontChoice{u"Liberation Serif"_s, 14, true, false, false, false});
+        });
+        row("colour", false,
+            [](MainWindowHarness &h) { h.runAnswering("colorButton", ColorValue(255)); });
+    }
+
+    void modifiedRule()
+    {
+        QFETCH(bool, modified);
+        QFETCH(Edit, edit);
+        QTemporaryDir folder;
+        const QString path = folder.filePath(u"texte.eti"_s);
+        MainWindowHarness h;
+        // A saved document with text in zone 2, so that Modified starts false.
+        h.clickZone(2);
+        h.keys(u"déjà là"_s);
+        h.clickZone(1);
+        h.state.labelFileName = path;
+        h.action("saveAction")->trigger();
+        QVERIFY(!h.state.modified);
+        edit(h);
+        QCOMPARE(h.state.modified, modified);
+    }
+
+    // The alignment stored in a zone, from the option button that sets it.
+    void alignmentOptions_data()
+    {
+        QTest::addColumn<int>("alignment");
+        QTest::newRow("Gauche") << 0;
+        QTest::newRow("Droite") << 1;
+        QTest::newRow("Centre") << 2;
+    }
+
+    void alignmentOptions()
+    {
+        QFETCH(int, alignment);
+        MainWindowHarness h;
+        h.clickZone(3);
+        h.alignmentOption(alignment)->click();
+        QCOMPARE(h.zone(3).Alignment, qint16(alignment));
+        QCOMPARE(h.zone(1).Alignment, qint16(0));
+        QCOMPARE(h.zone(2).Alignment, qint16(0));
+        // Selecting another zone shows its own alignment, selecting this one again shows this.
+        h.clickZone(2);
+        QVERIFY(h.find<QRadioButton>("alignmentOption1")->isChecked());
+        h.clickZone(3);
+        for (int index = 0; index < 3; ++index)
+            QCOMPARE(h.alignmentOption(index)->isChecked(), index == alignment);
+        QCOMPARE(h.zone(3).Alignment, qint16(alignment));
+        QVERIFY(!h.state.modified);
+    }
+
+    void fontDialog_data()
+    {
+        QTest::addColumn<ScriptedDialogs::Answer>("answer");
+        QTest::addColumn<FontChoice>("expected");
+        const FontChoice given{u"Arial"_s, 8.25f, false, false, true, false};
+        const FontChoice chosen{u"Liberation Serif"_s, 12, true, true, true, false};
+        QTest::newRow("chosen") << ScriptedDialogs::Answer(chosen) << chosen;
+        QTest::newRow("cancelled") << ScriptedDialogs::Answer(ScriptedDialogs::Cancel{}) << given;
+    }
+
+    void fontDialog()
+    {
+        QFETCH(ScriptedDialogs::Answer, answer);
+        QFETCH(FontChoice, expected);
+        MainWindowHarness h;
+        h.clickZone(2);
+        // A first choice strikes the zone through; the second dialog must be given that.
+        h.runAnswering("fontButton", FontChoice{u"Arial"_s, 8.25f, false, false, true, false});
+        h.form->commonDialog().Font = {};
+        h.runAnswering("fontButton", answer);
+        QCOMPARE(h.dialogs->shown().size(), 2);
+        const ScriptedDialogs::Shown &shown = h.dialogs->shown().last();
+        QCOMPARE(shown.kind, ScriptedDialogs::Kind::Font);
+        QCOMPARE(shown.font.name, u"Arial"_s);
+        QCOMPARE(shown.font.size, 8.25f);
+        QVERIFY(!shown.font.bold && !shown.font.italic && shown.font.strikethru &&
+                !shown.font.underline);
+        QCOMPARE(h.form->commonDialog().Flags, 3);
+        const TextZone &zone = h.zone(2);
+        QCOMPARE(zone.FontName, expected.name);
+        QCOMPARE(zone.FontSize, expected.size);
+        QCOMPARE(zone.FontBold, expected.bold);
+        QCOMPARE(zone.FontItalic, expected.italic);
+        QCOMPARE(zone.FontStrikethru, expected.strikethru);
+        QCOMPARE(zone.FontUnderline, expected.underline);
+        QCOMPARE(h.zone(1).FontName, u"Arial"_s);
+        // The edit box keeps its own font.
+        QCOMPARE(h.text1()->font().family(), u"Arial"_s);
+    }
+
+    void colourDialog_data()
+    {
+        QTest::addColumn<ScriptedDialogs::Answer>("answer");
+        QTest::addColumn<int>("expected");
+        QTest::newRow("chosen") << ScriptedDialogs::Answer(ColorValue(16711680)) << 16711680;
+        QTest::newRow("cancelled")
+            << ScriptedDialogs::Answer(ScriptedDialogs::Cancel{}) << int(WindowTextColor);
+    }
+
+    void colourDialog()
+    {
+        QFETCH(ScriptedDialogs::Answer, answer);
+        QFETCH(int, expected);
+        MainWindowHarness h;
+        h.clickZone(3);
+        h.runAnswering("colorButton", answer);
+        QCOMPARE(h.dialogs->shown().size(), 1);
+        QCOMPARE(h.dialogs->shown().first().kind, ScriptedDialogs::Kind::Color);
+        QCOMPARE(h.dialogs->shown().first().color, WindowTextColor);
+        QCOMPARE(h.zone(3).ForeColor, expected);
+        QCOMPARE(h.zone(2).ForeColor, WindowTextColor);
+    }
+
+    void editBoxRefusesWhatALabelFileCannotHold_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("kept");
+        QTest::newRow("French letters") << u"Été, œuvre à 5 €"_s << u"Été, œuvre à 5 €"_s;
+        QTest::newRow("ideograph") << u"a\u4E2Db"_s << u"ab"_s;
+        QTest::newRow("Greek letter") << u"π=3"_s << u"=3"_s;
+        QTest::newRow("emoji") << u"ok\U0001F600!"_s << u"ok!"_s;
+    }
+
+    void editBoxRefusesWhatALabelFileCannotHold()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, kept);
+        QTemporaryDir folder;
+        MainWindowHarness h;
+        h.keys(typed);
+        QCOMPARE(h.zone(1).Caption, kept);
+        // Whatever was typed can be saved.
+        QVERIFY(LabelFile::save(folder.filePath(u"x.eti"_s), h.form->zones(), h.state));
+    }
+
+    void pastedTextKeepsOnlyWhatCanBeSaved()
+    {
+        MainWindowHarness h;
+        h.clickZone(2);
+        QApplication::clipboard()->setText(u"Lot \u2603 1\r\nDisque\u00A02\rfin"_s);
+        QTest::keyClick(h.text1(), Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(h.zone(2).Caption, u"Lot  1\r\nDisque\u00A02\r\nfin"_s);
+    }
+
+    void displayDrawsTheAlignment_data() { alignmentOptions_data(); }
+
+    // Zone 2 is 68 mm wide; a short red word sits in the left, right or middle third.
+    void displayDrawsTheAlignment()
+    {
+        QFETCH(int, alignment);
+        MainWindowHarness h;
+        h.clickZone(2);
+        h.keys(u"Mot"_s);
+        h.runAnswering("colorButton", ColorValue(255));
+        h.alignmentOption(alignment)->click();
+        const QImage image = h.zoneDisplay(2)->grab().toImage();
+        const QList<int> red = columnsWithColor(image, Qt::red);
+        QVERIFY(!red.isEmpty());
+        const auto thirdOf = [&](int x) { return 3 * x / image.width(); };
+        const int expectedThird = alignment == 0 ? 0 : alignment == 1 ? 2 : 1;
+        QCOMPARE(thirdOf(red.first()), expectedThird);
+        QCOMPARE(thirdOf(red.last()), expectedThird);
+        // The grey of the selected zone is the background.
+        QCOMPARE(image.pixelColor(image.width() - 1, image.height() - 1), QColor(0xC0, 0xC0, 0xC0));
+    }
+
+    void displayWrapsAtWordsAndCutsAtTheBottom()
+    {
+        MainWindowHarness h;
+        h.clickZone(3); // 6.6 mm high: room for one line of 8.25 points
+        h.keys(u"un"_s);
+        const QImage oneWord = h.zoneDisplay(3)->grab().toImage();
+        const int oneLineBottom = lowestRowDifferentFrom(oneWord, QColor(0xC0, 0xC0, 0xC0));
+        QVERIFY(oneLineBottom > 0);
+        h.type(QString(u"mot "_s).repeated(40));
+        const QImage wrapped = h.zoneDisplay(3)->grab().toImage();
+        // The words go on below the first line, down to the edge where they are cut.
+        QVERIFY(lowestRowDifferentFrom(wrapped, QColor(0xC0, 0xC0, 0xC0)) > oneLineBottom);
+        // Wrapping happens between words: no line is wider than the zone.
+        QVERIFY(columnsWithColor(wrapped, Qt::black).last() < wrapped.width() - 1);
+    }
+};
+
+QTEST_MAIN(TestMainWindowZones)
+#include "tst_mainwindow_zones.moc"

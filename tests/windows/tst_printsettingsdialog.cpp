@@ -1,0 +1,486 @@
+// The print settings window: how its controls follow the shared state and each other.
+#include "Accessibility.h"
+#include "PrintSettingsHarness.h"
+
+#include <QAccessible>
+#include <QSignalSpy>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const MsgBoxCall TooManyCopies = errorBox(u"Nombre maximum d'étiquettes identiques = 10"_s);
+
+// The tooltip of the start position box.
+QString startTooltip(int startLabel)
+{
+    return u"A partir de l'étiquette N° "_s + QString::number(startLabel);
+}
+
+// The print button's caption for a run of copies.
+QString printRunCaption(int copies)
+{
+    return u"&Imprimer "_s + QString::number(copies) + u" étiquettes"_s;
+}
+
+// The print button's caption for a single label.
+QString printOneCaption(int position)
+{
+    return u"&Imprimer l'étiquette N°  "_s + QString::number(position);
+}
+
+} // namespace
+
+class TestPrintSettings : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void opening_data()
+    {
+        QTest::addColumn<int>("singleMode");
+        QTest::addColumn<int>("singlePosition");
+        QTest::addColumn<int>("startLabel");
+        QTest::addColumn<int>("autoIncrementBox");
+        QTest::addColumn<int>("diskNumber");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<bool>("printable");
+        QTest::newRow("run at start-up") << 0 << 0 << 1 << 0 << 1 << printRunCaption(10) << true;
+        QTest::newRow("run with no start position")
+            << 0 << 0 << 0 << 0 << 1 << printRunCaption(10) << false;
+        QTest::newRow("numbered run without a disk number")
+            << 0 << 0 << 1 << 1 << 0 << printRunCaption(10) << false;
+        QTest::newRow("numbered run") << 0 << 0 << 1 << 1 << 5 << printRunCaption(10) << true;
+        QTest::newRow("single label, none chosen")
+            << 1 << 0 << 1 << 0 << 1 << printOneCaption(0) << false;
+        QTest::newRow("single label at 7") << 1 << 7 << 1 << 0 << 1 << printOneCaption(7) << true;
+    }
+
+    void opening()
+    {
+        QFETCH(int, singleMode);
+        QFETCH(int, singlePosition);
+        QFETCH(int, startLabel);
+        QFETCH(int, autoIncrementBox);
+        QFETCH(int, diskNumber);
+        QFETCH(QString, caption);
+        QFETCH(bool, printable);
+        PrintSettingsHarness h;
+        h.state.printSingleMode = qint16(singleMode);
+        h.state.singlePosition = qint16(singlePosition);
+        h.state.startPosition = qint16(startLabel);
+        h.state.autoNumberingShown = qint16(autoIncrementBox);
+        h.state.nextDiskNumber = qint16(diskNumber);
+        h.open();
+
+        QCOMPARE(h.form->windowTitle(), u"Paramétrage de l'impression DEFAUT"_s);
+        QCOMPARE(h.button("printLabelsButton")->text(), caption);
+        QCOMPARE(h.button("printLabelsButton")->isEnabled(), printable);
+        const bool run = singleMode == 0;
+        QCOMPARE(h.find<QRadioButton>("runOption")->isChecked(), run);
+        QCOMPARE(h.find<QRadioButton>("singleLabelOption")->isChecked(), !run);
+        QCOMPARE(h.shown("runGroup"), run);
+        QCOMPARE(h.shown("chooseTileHint"), !run);
+        QCOMPARE(h.shown("autoNumberingCheck"), run);
+        QCOMPARE(h.shown("numberingGroup"), run && autoIncrementBox == 1);
+        QCOMPARE(h.tile(1)->isEnabled(), !run);
+        QCOMPARE(h.find<QCheckBox>("autoNumberingCheck")->isChecked(), autoIncrementBox == 1);
+        QVERIFY(h.find<QCheckBox>("frameCheck")->isChecked());
+        QVERIFY(h.find<QCheckBox>("cutOutlineCheck")->isChecked());
+        QCOMPARE(h.box("leftMarginEdit")->text(), u"10"_s);
+        QCOMPARE(h.box("topMarginEdit")->text(), u"4"_s);
+        QCOMPARE(h.box("copyCountEdit")->text(), u"10"_s);
+        QCOMPARE(h.box("startPositionEdit")->text(), QString::number(startLabel));
+        QCOMPARE(h.box("startPositionEdit")->toolTip(), startTooltip(startLabel));
+        // An unchosen numbering style becomes "X" once the window is shown.
+        QCOMPARE(h.state.numberingStyle, qint16(1));
+        QVERIFY(h.find<QRadioButton>("numberStyleOption")->isChecked());
+        QVERIFY(h.msgBoxes.allSeen());
+    }
+
+    void copyCount_data()
+    {
+        QTest::addColumn<int>("startLabel");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QList<MsgBoxCall>>("messages");
+        QTest::addColumn<int>("copyCount");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<bool>("printable");
+        const QList<MsgBoxCall> none;
+        QTest::newRow("12 is cut to 10")
+            << 1 << u"12"_s << QList{TooManyCopies} << 10 << u"10"_s << true;
+        QTest::newRow("emptied") << 1 << QString() << none << 0 << QString() << false;
+        QTest::newRow("one copy") << 1 << u"1"_s << none << 1 << u"1"_s << true;
+        QTest::newRow("past the sheet's end from 7")
+            << 7 << u"10"_s << QList{pastSheetEndWarning(" 4", " 7")} << 4 << u"4"_s << true;
+        QTest::newRow("12 from 7: both limits")
+            << 7 << u"12"_s << QList{TooManyCopies, pastSheetEndWarning(" 4", " 7")} << 4 << u"4"_s
+            << true;
+    }
+
+    void copyCount()
+    {
+        QFETCH(int, startLabel);
+        QFETCH(QString, typed);
+        QFETCH(QList<MsgBoxCall>, messages);
+        QFETCH(int, copyCount);
+        QFETCH(QString, shown);
+        QFETCH(bool, printable);
+        PrintSettingsHarness h;
+        h.state.startPosition = qint16(startLabel);
+        h.state.copyCount = qint16(11 - startLabel);
+        h.open();
+        h.expect(messages);
+        h.type("copyCountEdit", typed);
+
+        QVERIFY(h.msgBoxes.allSeen());
+        QCOMPARE(h.state.copyCount, qint16(copyCount));
+        QCOMPARE(h.box("copyCountEdit")->text(), shown);
+        QCOMPARE(h.spinner("copyCountSpinner")->value(), copyCount);
+        QCOMPARE(h.button("printLabelsButton")->isEnabled(), printable);
+        QCOMPARE(h.button("runOption")->text(),
+                 QString::number(copyCount) + u" Etiquettes identiques"_s);
+        QCOMPARE(h.button("printLabelsButton")->text(), printRunCaption(copyCount));
+    }
+
+    void startPosition_data()
+    {
+        QTest::addColumn<int>("copyCount");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QList<MsgBoxCall>>("messages");
+        QTest::addColumn<int>("startLabel");
+        QTest::addColumn<int>("copiesAfter");
+        QTest::addColumn<bool>("printable");
+        QTest::newRow("7 with 10 copies")
+            << 10 << u"7"_s << QList{pastSheetEndWarning(" 4", " 7")} << 7 << 4 << true;
+        QTest::newRow("10 with 1 copy") << 1 << u"10"_s << QList<MsgBoxCall>() << 10 << 1 << true;
+        // "1" is typed first, then "12" goes back to the last position.
+        QTest::newRow("12 with 10 copies")
+            << 10 << u"12"_s << QList{pastSheetEndWarning(" 1", " 10")} << 10 << 1 << true;
+        QTest::newRow("emptied") << 10 << QString() << QList<MsgBoxCall>() << 0 << 10 << false;
+    }
+
+    void startPosition()
+    {
+        QFETCH(int, copyCount);
+        QFETCH(QString, typed);
+        QFETCH(QList<MsgBoxCall>, messages);
+        QFETCH(int, startLabel);
+        QFETCH(int, copiesAfter);
+        QFETCH(bool, printable);
+        PrintSettingsHarness h;
+        h.state.copyCount = qint16(copyCount);
+        h.open();
+        h.expect(messages);
+        h.type("startPositionEdit", typed);
+
+        QVERIFY(h.msgBoxes.allSeen());
+        QCOMPARE(h.state.startPosition, qint16(startLabel));
+        QCOMPARE(h.state.copyCount, qint16(copiesAfter));
+        QCOMPARE(h.box("copyCountEdit")->text(), QString::number(copiesAfter));
+        QCOMPARE(h.spinner("startPositionSpinner")->value(), startLabel);
+        QCOMPARE(h.button("printLabelsButton")->isEnabled(), printable);
+        QCOMPARE(h.box("startPositionEdit")->toolTip(), startTooltip(startLabel));
+    }
+
+    void spinners_data()
+    {
+        QTest::addColumn<QString>("spinner");
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<int>("steps"); // positive: the lower arrow, negative: the upper one
+        QTest::addColumn<QList<MsgBoxCall>>("messages");
+        QTest::addColumn<QString>("shown");
+        const QList<MsgBoxCall> none;
+        QTest::newRow("copies down from 4")
+            << u"copyCountSpinner"_s << u"copyCountEdit"_s << -1 << none << u"3"_s;
+        QTest::newRow("copies past the sheet's end")
+            << u"copyCountSpinner"_s << u"copyCountEdit"_s << 1
+            << QList{pastSheetEndWarning(" 4", " 7")} << u"4"_s;
+        QTest::newRow("start position up to 8")
+            << u"startPositionSpinner"_s << u"startPositionEdit"_s << 1
+            << QList{pastSheetEndWarning(" 3", " 8")} << u"8"_s;
+        QTest::newRow("disk number up")
+            << u"firstDiskNumberSpinner"_s << u"firstDiskNumberEdit"_s << 2 << none << u"11"_s;
+    }
+
+    void spinners()
+    {
+        QFETCH(QString, spinner);
+        QFETCH(QString, box);
+        QFETCH(int, steps);
+        QFETCH(QList<MsgBoxCall>, messages);
+        QFETCH(QString, shown);
+        PrintSettingsHarness h;
+        h.state.startPosition = 7;
+        h.state.copyCount = 4;
+        h.state.nextDiskNumber = 9;
+        h.state.autoNumberingShown = 1;
+        h.open();
+        h.expect(messages);
+        Spinner *s = h.spinner(qPrintable(spinner));
+        // The arrows are at the ends of the vertical bar.
+        const QPoint arrow =
+            steps > 0 ? QPoint(s->width() / 2, s->height() - 2) : QPoint(s->width() / 2, 2);
+        for (int i = 0; i < qAbs(steps); ++i)
+            QTest::mouseClick(s, Qt::LeftButton, Qt::NoModifier, arrow);
+
+        QVERIFY(h.msgBoxes.allSeen());
+        QCOMPARE(h.box(qPrintable(box))->text(), shown);
+        QCOMPARE(s->value(), shown.toInt());
+        const qint16 stored = box == "copyCountEdit"_L1       ? h.state.copyCount
+                              : box == "startPositionEdit"_L1 ? h.state.startPosition
+                                                              : h.state.nextDiskNumber;
+        QCOMPARE(stored, qint16(shown.toInt()));
+    }
+
+    void keyFilters_data()
+    {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("distance: letters and blanks dropped")
+            << u"leftMarginEdit"_s << u"a-1 .5x"_s << u"-1.5"_s;
+        QTest::newRow("distance: six characters at most")
+            << u"columnGapEdit"_s << u"12.34567"_s << u"12.345"_s;
+        QTest::newRow("count: only digits") << u"startPositionEdit"_s << u"-.a3 "_s << u"3"_s;
+        QTest::newRow("disk number: two digits") << u"firstDiskNumberEdit"_s << u"123"_s << u"12"_s;
+    }
+
+    void keyFilters()
+    {
+        QFETCH(QString, box);
+        QFETCH(QString, typed);
+        QFETCH(QString, shown);
+        PrintSettingsHarness h;
+        h.state.autoNumberingShown = 1;
+        h.state.copyCount = 1;
+        h.open();
+        KeyFilteredEdit *edit = h.box(qPrintable(box));
+        typeInto(edit, typed);
+        QCOMPARE(edit->text(), shown);
+
+        // Backspace takes a character away; the shortcut for pasting is dropped like any
+        // other control character.
+        QTest::keyClick(edit, Qt::Key_Backspace);
+        QCOMPARE(edit->text(), shown.chopped(1));
+        QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_V, QString(QChar(0x16)),
+                            Qt::ControlModifier);
+        QCOMPARE(edit->text(), shown.chopped(1));
+        QVERIFY(h.msgBoxes.allSeen());
+    }
+
+    void tileOrigins_data()
+    {
+        QTest::addColumn<int>("position");
+        QTest::addColumn<QString>("left");
+        QTest::addColumn<QString>("columnGap");
+        QTest::addColumn<QPointF>("origin");
+        QTest::newRow("tile 10, defaults") << 10 << u"10"_s << u"10"_s << QPointF(90, 220);
+        QTest::newRow("tile 1, defaults") << 1 << u"10"_s << u"10"_s << QPointF(10, 4);
+        QTest::newRow("tile 2 after typing 7.5 and 5")
+            << 2 << u"7.5"_s << u"5"_s << QPointF(82.5, 4);
+        QTest::newRow("tile 7, negative margin") << 7 << u"-2"_s << u"10"_s << QPointF(-2, 166);
+    }
+
+    void tileOrigins()
+    {
+        QFETCH(int, position);
+        QFETCH(QString, left);
+        QFETCH(QString, columnGap);
+        QFETCH(QPointF, origin);
+        PrintSettingsHarness h;
+        h.state.printSingleMode = 1;
+        h.open();
+        h.type("leftMarginEdit", left);
+        h.type("columnGapEdit", columnGap);
+        QTest::mouseClick(h.tile(position), Qt::LeftButton);
+
+        QCOMPARE(h.state.singlePosition, qint16(position));
+        QCOMPARE(h.labelOrigin(), origin);
+        QCOMPARE(h.button("printLabelsButton")->text(), printOneCaption(position));
+        QVERIFY(h.button("printLabelsButton")->isEnabled());
+        for (int n = 1; n <= 10; ++n)
+            QCOMPARE(h.tile(n)->backColor(),
+                     n == position ? SheetTile::ChosenBackColor : SheetTile::NormalBackColor);
+    }
+
+    void originKeptWhenDistancesChange()
+    {
+        PrintSettingsHarness h;
+        h.state.printSingleMode = 1;
+        h.open();
+        QTest::mouseClick(h.tile(4), Qt::LeftButton);
+        h.type("topMarginEdit", u"20"_s);
+        QCOMPARE(h.state.sheetSpacing[1], 20.0);
+        // The origin is the one of the click; the next opening places the tile again.
+        QCOMPARE(h.labelOrigin(), QPointF(90, 58));
+        h.open();
+        QCOMPARE(h.labelOrigin(), QPointF(90, 74));
+        QCOMPARE(h.tile(4)->backColor(), SheetTile::ChosenBackColor);
+    }
+
+    void numbering()
+    {
+        PrintSettingsHarness h;
+        h.open();
+        QVERIFY(!h.shown("numberingGroup"));
+        h.button("autoNumberingCheck")->click();
+        QCOMPARE(h.state.autoNumberingShown, qint16(1));
+        QVERIFY(h.shown("numberingGroup") && h.shown("numberStyleGroup"));
+        h.type("firstDiskNumberEdit", QString());
+        QCOMPARE(h.state.nextDiskNumber, qint16(0));
+        QVERIFY(!h.button("printLabelsButton")->isEnabled());
+        h.button("autoNumberingCheck")->click();
+        QVERIFY(!h.shown("numberingGroup"));
+        QVERIFY(h.button("printLabelsButton")->isEnabled());
+
+        h.button("autoNumberingCheck")->click();
+        h.type("firstDiskNumberEdit", u"9"_s);
+        QVERIFY(h.button("printLabelsButton")->isEnabled());
+        h.button("numberOfTotalStyleOption")->click();
+        QCOMPARE(h.state.numberingStyle, qint16(2));
+        h.button("numberStyleOption")->click();
+        QCOMPARE(h.state.numberingStyle, qint16(1));
+        QVERIFY(h.msgBoxes.allSeen());
+    }
+
+    void modesSwitch()
+    {
+        PrintSettingsHarness h;
+        h.state.startPosition = 0; // as when the program starts with a label file
+        h.state.numberingStyle = 2;
+        h.open();
+        QVERIFY(!h.button("printLabelsButton")->isEnabled());
+        h.button("singleLabelOption")->click();
+        QCOMPARE(h.state.printSingleMode, qint16(1));
+        QCOMPARE(h.state.numberingStyle, qint16(0));
+        QVERIFY(h.tile(3)->isEnabled());
+        QTest::mouseClick(h.tile(3), Qt::LeftButton);
+        QVERIFY(h.button("printLabelsButton")->isEnabled());
+
+        // Back to a run that has no start position: nothing to print yet.
+        h.button("runOption")->click();
+        QCOMPARE(h.state.printSingleMode, qint16(0));
+        QVERIFY(!h.button("printLabelsButton")->isEnabled());
+        QVERIFY(!h.tile(3)->isEnabled());
+        QCOMPARE(h.state.numberingStyle, qint16(1));
+        QVERIFY(h.find<QRadioButton>("numberStyleOption")->isChecked());
+        h.type("startPositionEdit", u"1"_s);
+        QVERIFY(h.button("printLabelsButton")->isEnabled());
+    }
+
+    void leaving_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<int>("result");
+        QTest::addColumn<bool>("framesCopied");
+        QTest::addColumn<bool>("autoIncrementCopied");
+        QTest::addColumn<int>("cancelled");
+        QTest::newRow("print") << "printLabelsButton" << int(QDialog::Accepted) << true << true
+                               << 0;
+        QTest::newRow("cancel") << "cancelButton" << int(QDialog::Rejected) << true << false << 1;
+        QTest::newRow("escape") << "escape" << int(QDialog::Rejected) << true << false << 1;
+        QTest::newRow("closed through its frame")
+            << "close" << int(QDialog::Rejected) << false << false << 0;
+    }
+
+    void leaving()
+    {
+        QFETCH(QString, how);
+        QFETCH(int, result);
+        QFETCH(bool, framesCopied);
+        QFETCH(bool, autoIncrementCopied);
+        QFETCH(int, cancelled);
+        PrintSettingsHarness h;
+        h.open();
+        h.button("frameCheck")->click();
+        h.button("autoNumberingCheck")->click();
+        if (how == "escape"_L1)
+            QTest::keyClick(h.box("copyCountEdit"), Qt::Key_Escape);
+        else if (how == "close"_L1)
+            h.form->close();
+        else
+            h.button(qPrintable(how))->click();
+
+        QVERIFY(!h.form->isVisible());
+        QCOMPARE(h.form->result(), result);
+        QCOMPARE(h.state.printFrame, !framesCopied);
+        QVERIFY(h.state.printCutOutline);
+        QCOMPARE(h.state.autoNumbering, autoIncrementCopied);
+        QCOMPARE(h.state.printCancelled, qint16(cancelled));
+        // The numbering box's tick outlives the window in every case.
+        QCOMPARE(h.state.autoNumberingShown, qint16(1));
+        h.open();
+        QVERIFY(h.find<QCheckBox>("autoNumberingCheck")->isChecked());
+    }
+
+    void preview()
+    {
+        PrintSettingsHarness h;
+        h.open();
+        h.button("cutOutlineCheck")->click();
+        h.button("autoNumberingCheck")->click();
+        bool stillOpen = false;
+        QObject::connect(h.form.get(), &PrintSettingsDialog::previewRequested, [&] {
+            stillOpen = h.form->isVisible();
+            QVERIFY(!h.state.printCutOutline);
+            QVERIFY(h.state.autoNumbering);
+        });
+        QSignalSpy previews(h.form.get(), &PrintSettingsDialog::previewRequested);
+        QSignalSpy setups(h.form.get(), &PrintSettingsDialog::printerSetupRequested);
+        h.button("labelPreviewButton")->click();
+        QCOMPARE(previews.size(), 1);
+        QVERIFY(stillOpen);
+        QVERIFY(h.form->isVisible());
+        h.button("printerSetupButton")->click();
+        QCOMPARE(setups.size(), 1);
+        QCOMPARE(previews.size(), 1);
+    }
+
+    void diskNumberPastTheSpinner()
+    {
+        PrintSettingsHarness h;
+        h.state.nextDiskNumber = 105; // a run carried it past 99
+        h.state.autoNumberingShown = 1;
+        h.open();
+        QCOMPARE(h.box("firstDiskNumberEdit")->text(), u"105"_s);
+        QCOMPARE(h.state.nextDiskNumber, qint16(105));
+        QTest::mouseClick(h.spinner("firstDiskNumberSpinner"), Qt::LeftButton, Qt::NoModifier,
+                          QPoint(h.spinner("firstDiskNumberSpinner")->width() / 2, 2));
+        QCOMPARE(h.state.nextDiskNumber, qint16(104));
+        QCOMPARE(h.box("firstDiskNumberEdit")->text(), u"104"_s);
+        // Shortened by hand, the box takes two digits again.
+        h.type("firstDiskNumberEdit", u"123"_s);
+        QCOMPARE(h.box("firstDiskNumberEdit")->text(), u"12"_s);
+    }
+
+    void everyControlNamed()
+    {
+        PrintSettingsHarness h;
+        h.state.autoNumberingShown = 1;
+        h.open();
+        QCOMPARE(Accessibility::namelessControls(h.form.get()), QStringList());
+        const QStringList names = Accessibility::controlNames(h.form.get());
+        for (const char *name :
+             {"Etiquette 1", "Etiquette 9", "Etiquette10", "Marge gauche", "Séparateur vertical",
+              "Nombre d'étiquettes identiques (10 maxi) :", "Numéro de disquette de départ :"})
+            QVERIFY2(names.contains(QString::fromUtf8(name)), name);
+    }
+
+    void tilesPressedByAssistiveTechnology()
+    {
+        PrintSettingsHarness h;
+        h.state.printSingleMode = 1;
+        h.open();
+        QAccessibleInterface *tile = QAccessible::queryAccessibleInterface(h.tile(5));
+        QVERIFY(tile && tile->actionInterface());
+        QCOMPARE(tile->text(QAccessible::Name), u"Etiquette 5"_s);
+        tile->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        // A pressed button shows itself down for a moment before it acts.
+        QTRY_COMPARE(h.state.singlePosition, qint16(5));
+        QCOMPARE(h.labelOrigin(), QPointF(10, 112));
+    }
+};
+
+QTEST_MAIN(TestPrintSettings)
+#include "tst_printsettingsdialog.moc"

@@ -1,0 +1,310 @@
+// The settings files of the print settings window: defaults, save and load, and the title.
+#include "PrintSettingsHarness.h"
+#include "SmallDisk.h"
+#include "TestFiles.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QString Filter = u"Fichiers de configuration (*.PAR)|*.PAR"_s;
+
+QString title(const QString &name)
+{
+    return u"Paramétrage de l'impression "_s + name;
+}
+
+// m_leftMarginEdit to m_rowGapEdit, separated by "|".
+QString distanceBoxes(const PrintSettingsHarness &h)
+{
+    return QStringList{h.box("leftMarginEdit")->text(), h.box("columnGapEdit")->text(),
+                       h.box("topMarginEdit")->text(), h.box("rowGapEdit")->text()}
+        .join(QLatin1Char('|'));
+}
+
+} // namespace
+
+class TestPrintSettingsSettings : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void save_data()
+    {
+        QTest::addColumn<QString>("left");
+        QTest::addColumn<bool>("untickFrame");
+        QTest::addColumn<QByteArray>("written");
+
+        QTest::newRow("defaults") << QString() << false
+                                  << QByteArray("10,4,10,4\r\n#TRUE#,#TRUE#\r\n");
+        QTest::newRow("typed margin, no frame")
+            << "7.5" << true << QByteArray("7.5,4,10,4\r\n#FALSE#,#TRUE#\r\n");
+        QTest::newRow("margin typed as .5")
+            << ".5" << false << QByteArray(".5,4,10,4\r\n#TRUE#,#TRUE#\r\n");
+    }
+
+    void save()
+    {
+        QFETCH(QString, left);
+        QFETCH(bool, untickFrame);
+        QFETCH(QByteArray, written);
+        PrintSettingsHarness h;
+        h.open();
+        if (!left.isEmpty())
+            h.type("leftMarginEdit", left);
+        if (untickFrame)
+            h.button("frameCheck")->click();
+        const QString path = m_dir.filePath(u"lot1.PAR"_s);
+        h.dialogs->answerNext(path);
+        h.button("saveSettingsButton")->click();
+
+        QCOMPARE(fileBytes(path), written);
+        QCOMPARE(h.form->windowTitle(), title(u"LOT1.PAR"_s));
+        QCOMPARE(h.state.settingsFilePath, path);
+        QCOMPARE(h.state.printFrame, !untickFrame);
+        const ScriptedDialogs::Shown &shown = h.dialogs->shown().constLast();
+        QCOMPARE(shown.kind, ScriptedDialogs::Kind::Save);
+        QCOMPARE(shown.title, u"Enregistrer"_s);
+        QCOMPARE(shown.filter, Filter);
+        QCOMPARE(shown.filterIndex, 1);
+        QCOMPARE(shown.flags, int(CommonDialog::OverwritePrompt));
+        QVERIFY(shown.cancelError);
+        QVERIFY(h.msgBoxes.allSeen());
+    }
+
+    void saveRefused_data()
+    {
+        QTest::addColumn<bool>("fullDisk");
+        QTest::newRow("folder that does not exist") << false;
+        QTest::newRow("full disk over an older file") << true;
+    }
+
+    void saveRefused()
+    {
+        QFETCH(bool, fullDisk);
+        const QByteArray older("1,2,3,4\r\n#TRUE#,#TRUE#\r\n");
+        SmallDisk disk;
+        QString path = m_dir.filePath(u"absent/lot1.PAR"_s);
+        if (fullDisk) {
+            if (!disk.isMounted())
+                QSKIP("Mounting a small file system needs root");
+            path = disk.filePath(u"lot1.PAR"_s);
+            QVERIFY(writeBytes(path, older));
+            QVERIFY(disk.fillLeaving(0));
+        }
+        PrintSettingsHarness h;
+        h.state.settingsFilePath = u"/avant/lot0.PAR"_s;
+        h.open();
+        h.button("frameCheck")->click();
+        h.dialogs->answerNext(path);
+        h.msgBoxes.expect(errorBox(u"Erreur lors de la sauvegarde du fichier !"_s));
+        h.button("saveSettingsButton")->click();
+
+        QVERIFY(h.msgBoxes.allSeen());
+        if (fullDisk) {
+            QCOMPARE(fileBytes(path), older);
+            QCOMPARE(disk.files(), QStringList{u"lot1.PAR"_s});
+        } else {
+            QVERIFY(!QFile::exists(path));
+        }
+        QCOMPARE(h.form->windowTitle(), title(u"DEFAUT"_s));
+        QCOMPARE(h.state.settingsFilePath, u"/avant/lot0.PAR"_s);
+        QVERIFY(h.state.printFrame);
+    }
+
+    void saveCancelled()
+    {
+        PrintSettingsHarness h;
+        h.open();
+        h.button("cutOutlineCheck")->click();
+        h.dialogs->answerNext(ScriptedDialogs::Cancel());
+        h.button("saveSettingsButton")->click();
+        QCOMPARE(h.form->windowTitle(), title(u"DEFAUT"_s));
+        QVERIFY(h.state.settingsFilePath.isEmpty());
+        QVERIFY(h.state.printCutOutline);
+        QVERIFY(h.msgBoxes.allSeen());
+    }
+
+    void load_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QString>("boxes");
+        QTest::addColumn<bool>("frame");
+        QTest::addColumn<bool>("cutMarks");
+        QTest::addColumn<double>("secondColumn");
+
+        QTest::newRow("two lines") << QByteArray("7.5,12,5,0\r\n#FALSE#,#TRUE#\r\n")
+                                   << " 7.5| 5| 12| 0" << false << true << 82.5;
+        QTest::newRow("one line") << QByteArray("10,4,10,4,#TRUE#,#FALSE#\r\n") << " 10| 10| 4| 4"
+                                  << true << false << 90.0;
+        QTest::newRow("negative, no zero before the point")
+            << QByteArray("-2,.5,10,4\r\n0,-1\r\n") << "-2| 10| .5| 4" << false << true << 78.0;
+    }
+
+    void load()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(QString, boxes);
+        QFETCH(bool, frame);
+        QFETCH(bool, cutMarks);
+        QFETCH(double, secondColumn);
+        const QString path = writeSettings(u"lot1.par"_s, content);
+        PrintSettingsHarness h;
+        h.state.printSingleMode = 1;
+        h.state.settingsFilePath = u"/avant/lot0.PAR"_s;
+        h.open();
+        h.dialogs->answerNext(path);
+        h.button("loadSettingsButton")->click();
+
+        QCOMPARE(distanceBoxes(h), boxes);
+        QCOMPARE(h.state.printFrame, frame);
+        QCOMPARE(h.state.printCutOutline, cutMarks);
+        QCOMPARE(h.find<QCheckBox>("frameCheck")->isChecked(), frame);
+        QCOMPARE(h.find<QCheckBox>("cutOutlineCheck")->isChecked(), cutMarks);
+        QCOMPARE(h.form->windowTitle(), title(u"LOT1.PAR"_s));
+        QCOMPARE(h.state.settingsName, u"lot1.par"_s);
+        QCOMPARE(h.state.settingsLoaded, qint16(1));
+        QCOMPARE(h.state.settingsFilePath, path);
+        QTest::mouseClick(h.tile(2), Qt::LeftButton);
+        QCOMPARE(h.state.labelOrigin[0], secondColumn);
+
+        const ScriptedDialogs::Shown &shown = h.dialogs->shown().constLast();
+        QCOMPARE(shown.kind, ScriptedDialogs::Kind::Open);
+        QCOMPARE(shown.title, u"Ouvrir"_s);
+        QCOMPARE(shown.fileName, u"/avant/lot0.PAR"_s);
+        QCOMPARE(shown.filter, Filter);
+        QCOMPARE(shown.filterIndex, 1);
+        QCOMPARE(shown.flags, 0);
+        QVERIFY(!shown.cancelError);
+        QVERIFY(h.msgBoxes.allSeen());
+    }
+
+    void loadRefused_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("content"); // none: the file does not exist
+
+        QTest::newRow("five fields") << "cinq.PAR" << QByteArray("7.5,12,5,0\r\n#FALSE#\r\n");
+        QTest::newRow("a distance that is no number")
+            << "lettres.PAR" << QByteArray("7.5,douze,5,0\r\n#FALSE#,#TRUE#\r\n");
+        QTest::newRow("a switch that is no truth")
+            << "switch.PAR" << QByteArray("7.5,12,5,0\r\n#FALSE#,#PEUT-ETRE#\r\n");
+        QTest::newRow("missing file") << "absent.PAR" << QByteArray();
+    }
+
+    void loadRefused()
+    {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, content);
+        const QString path =
+            content.isEmpty() ? m_dir.filePath(name) : writeSettings(name, content);
+        PrintSettingsHarness h;
+        h.state.settingsLoaded = 1;
+        h.state.settingsName = u"lot0.PAR"_s;
+        h.state.settingsFilePath = u"/avant/lot0.PAR"_s;
+        h.open();
+        h.button("cutOutlineCheck")->click();
+        h.dialogs->answerNext(path);
+        h.msgBoxes.expect(errorBox(u"Erreur d'ouverture du fichier"_s));
+        h.button("loadSettingsButton")->click();
+
+        QVERIFY(h.msgBoxes.allSeen());
+        QCOMPARE(distanceBoxes(h), u"10|10|4|4"_s);
+        QCOMPARE(h.state.sheetSpacing, (std::array<double, 4>{10, 4, 4, 10}));
+        QVERIFY(h.state.printFrame);
+        QVERIFY(h.state.printCutOutline); // the box was cleared, the setting stays
+        QVERIFY(!h.find<QCheckBox>("cutOutlineCheck")->isChecked());
+        QCOMPARE(h.form->windowTitle(), title(u"lot0.PAR"_s));
+        QCOMPARE(h.state.settingsName, u"lot0.PAR"_s);
+        QCOMPARE(h.state.settingsFilePath, u"/avant/lot0.PAR"_s);
+    }
+
+    void loadCancelledKeepsTypedDistances()
+    {
+        const QString path =
+            writeSettings(u"lot2.PAR"_s, QByteArray("7.5,12,5,0\r\n#FALSE#,#TRUE#\r\n"));
+        PrintSettingsHarness h;
+        h.open();
+        h.dialogs->answerNext(path);
+        h.button("loadSettingsButton")->click();
+        h.type("leftMarginEdit", u"3"_s);
+        h.button("frameCheck")->click();
+
+        h.dialogs->answerNext(ScriptedDialogs::Cancel());
+        h.button("loadSettingsButton")->click();
+        QCOMPARE(h.dialogs->shown().constLast().fileName, path);
+        QCOMPARE(h.box("leftMarginEdit")->text(), u"3"_s);
+        QCOMPARE(h.state.sheetSpacing[0], 3.0);
+        QVERIFY(h.find<QCheckBox>("frameCheck")->isChecked());
+        QCOMPARE(h.form->windowTitle(), title(u"LOT2.PAR"_s));
+        QVERIFY(h.msgBoxes.allSeen());
+    }
+
+    void titlesAcrossOpenings()
+    {
+        const QString loaded =
+            writeSettings(u"lot1.par"_s, QByteArray("10,4,10,4\r\n#TRUE#,#TRUE#\r\n"));
+        PrintSettingsHarness h;
+        h.open();
+        // A save names the window until it is built again; only a load is remembered.
+        h.dialogs->answerNext(m_dir.filePath(u"sauve.PAR"_s));
+        h.button("saveSettingsButton")->click();
+        QCOMPARE(h.form->windowTitle(), title(u"SAUVE.PAR"_s));
+        h.open();
+        QCOMPARE(h.form->windowTitle(), title(u"DEFAUT"_s));
+
+        h.dialogs->answerNext(loaded);
+        h.button("loadSettingsButton")->click();
+        QCOMPARE(h.form->windowTitle(), title(u"LOT1.PAR"_s));
+        h.open();
+        QCOMPARE(h.form->windowTitle(), title(u"lot1.par"_s));
+        h.button("defaultSettingsButton")->click();
+        QCOMPARE(h.form->windowTitle(), title(u"DEFAUT"_s));
+        h.open();
+        QCOMPARE(h.form->windowTitle(), title(u"lot1.par"_s));
+        QCOMPARE(h.state.printSettingsTitle, h.form->windowTitle());
+    }
+
+    void defaults()
+    {
+        PrintSettingsHarness h;
+        h.state.copyCount = 3;
+        h.state.startPosition = 5;
+        h.state.nextDiskNumber = 40;
+        h.state.numberingStyle = 2;
+        h.open();
+        h.type("leftMarginEdit", u"3"_s);
+        h.type("columnGapEdit", u"-1"_s);
+        h.type("topMarginEdit", u"8"_s);
+        h.type("rowGapEdit", u"0.5"_s);
+        h.button("frameCheck")->click();
+        h.button("cutOutlineCheck")->click();
+        h.button("defaultSettingsButton")->click();
+
+        QCOMPARE(distanceBoxes(h), u"10|10|4|4"_s);
+        QCOMPARE(h.state.sheetSpacing, (std::array<double, 4>{10, 4, 4, 10}));
+        QVERIFY(h.state.printFrame && h.state.printCutOutline);
+        QVERIFY(h.find<QCheckBox>("frameCheck")->isChecked() &&
+                h.find<QCheckBox>("cutOutlineCheck")->isChecked());
+        QCOMPARE(h.state.copyCount, qint16(3));
+        QCOMPARE(h.state.startPosition, qint16(5));
+        QCOMPARE(h.state.nextDiskNumber, qint16(40));
+        QCOMPARE(h.state.numberingStyle, qint16(2));
+        QVERIFY(h.msgBoxes.allSeen());
+    }
+
+private:
+    QString writeSettings(const QString &name, const QByteArray &bytes)
+    {
+        const QString path = m_dir.filePath(name);
+        return writeBytes(path, bytes) ? path : QString();
+    }
+
+    QTemporaryDir m_dir;
+};
+
+QTEST_MAIN(TestPrintSettingsSettings)
+#include "tst_printsettingsfiles.moc"
