@@ -79,7 +79,6 @@ std::optional<int> integer(const QString &text)
     return ok ? std::optional<int>(value) : std::nullopt;
 }
 
-// The options, or the reason they make no sense.
 // What both parsers say of the options they share.
 QString missingValueProblem(const QString &option)
 {
@@ -101,6 +100,7 @@ QString emptyPrinterProblem()
     return QStringLiteral("le nom de l'imprimante est vide");
 }
 
+// The options, or the reason they make no sense.
 std::variant<Options, QString> parse(const QStringList &arguments)
 {
     Options o;

@@ -34,12 +34,6 @@ void list(QPromise<QStringList> &promise, const QString &folder)
             firstSent = true;
         }
     }
-    if (!firstSent) {
-        sortNames(names);
-        promise.addResult(names);
-        promise.addResult(names);
-        return;
-    }
     sortNames(names);
     promise.addResult(names);
 }

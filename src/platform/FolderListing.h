@@ -4,9 +4,9 @@
 #include <QString>
 #include <QStringList>
 
-// The names of the files of a folder, read on a pool thread. The future gives two results:
-// the first names found, as soon as there are FirstBatch of them (or the folder is read),
-// then every name, sorted as a file manager sorts them (case aside, numbers by value).
+// The names of the files of a folder, read on a pool thread, sorted as a file manager sorts
+// them (case aside, numbers by value). A large folder gives two results: its first
+// FirstBatch names as soon as they are read, then every name; a smaller one gives one.
 // Cancelling the future stops the reading.
 namespace FolderListing {
 

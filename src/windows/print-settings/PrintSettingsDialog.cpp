@@ -61,13 +61,13 @@ void PrintSettingsDialog::loadWindow()
     setTipTexts();
     showSettingsName(m_state.settingsLoaded == 1 ? m_state.settingsName
                                                  : ProgramState::defaultSettingsName());
-    m_printLabelsButton->setEnabled(false);
     showNumber(m_leftMarginEdit, m_state.sheetSpacing[LeftMargin]);
     showNumber(m_topMarginEdit, m_state.sheetSpacing[TopMargin]);
     showNumber(m_rowGapEdit, m_state.sheetSpacing[RowGap]);
     showNumber(m_columnGapEdit, m_state.sheetSpacing[ColumnGap]);
     showNumber(m_copyCountEdit, m_state.copyCount);
     showNumber(m_startPositionEdit, m_state.startPosition);
+    // After the boxes: filling the count and start boxes runs the chain that enables it.
     m_printLabelsButton->setEnabled(false);
     showNumber(m_firstDiskNumberEdit, m_state.nextDiskNumber);
 }
