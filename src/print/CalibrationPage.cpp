@@ -1,5 +1,6 @@
 #include "print/CalibrationPage.h"
 
+#include "print/LabelOutline.h"
 #include "print/PainterSurface.h"
 #include "print/SheetGeometry.h"
 
@@ -47,11 +48,10 @@ void drawRuler(PageSurface &surface, const QPointF &direction, double lengthMm)
 void drawLabel(PageSurface &surface, int position, const std::array<double, 4> &spacing)
 {
     const QPointF origin = SheetGeometry::labelOrigin(position, spacing);
-    const QRectF outline(origin, QSizeF(SheetGeometry::LabelWidth, SheetGeometry::LabelHeight));
-    surface.drawLine(outline.topLeft(), outline.topRight(), Black);
-    surface.drawLine(outline.topRight(), outline.bottomRight(), Black);
-    surface.drawLine(outline.bottomRight(), outline.bottomLeft(), Black);
-    surface.drawLine(outline.bottomLeft(), outline.topLeft(), Black);
+    // Solid, not dash-dot: the edge is what the user measures against.
+    const QRectF outline = LabelOutline::cutOutline(origin);
+    for (const QLineF &side : LabelOutline::sides(outline))
+        surface.drawLine(side.p1(), side.p2(), Black);
 
     const double arm = CalibrationPage::CrossArmMm;
     surface.drawLine(origin - QPointF(arm, 0), origin + QPointF(arm, 0), Black);

@@ -81,6 +81,19 @@ bool CupsDestination::isClass() const
     return option("printer-type").toInt() & CUPS_PRINTER_CLASS;
 }
 
+QByteArray orientationRequested(PageGeometry::Orientation orientation)
+{
+    return QByteArray::number(orientation == PageGeometry::Orientation::Landscape
+                                  ? IPP_ORIENT_LANDSCAPE
+                                  : IPP_ORIENT_PORTRAIT);
+}
+
+QByteArray orientationRequested(int orientationCode)
+{
+    return orientationRequested(orientationCode == 2 ? PageGeometry::Orientation::Landscape
+                                                     : PageGeometry::Orientation::Portrait);
+}
+
 PageGeometry::Orientation CupsDestination::defaultOrientation() const
 {
     const QByteArray value = option("orientation-requested");

@@ -20,9 +20,8 @@ public:
     JobOptions &operator=(const JobOptions &) = delete;
     explicit JobOptions(const PageGeometry &page)
     {
-        const bool landscape = page.orientation == PageGeometry::Orientation::Landscape;
         add("media", page.mediaKeyword.toUtf8());
-        add("orientation-requested", landscape ? "4" : "3");
+        add("orientation-requested", orientationRequested(page.orientation));
         add("sides", "one-sided");
         // The drawing is placed to the tenth of a millimetre: no filter may fit it to the page.
         add("print-scaling", "none");

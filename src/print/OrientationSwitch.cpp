@@ -39,7 +39,7 @@ SwitchResult storeOrientation(int duplex, qint16 orientation, const Printer &pri
     if (printer.isNull())
         return Result::NoPrinter;
     const StoredDefaults::Options wanted = {
-        {"orientation-requested", orientation == 2 ? "4" : "3"},
+        {"orientation-requested", orientationRequested(orientation)},
         {"sides", sidesKeyword(duplex)},
     };
     const QString name = printer.name();

@@ -40,7 +40,7 @@ bool store(const PrinterSetupChoice &choice)
 {
     const StoredDefaults::Options wanted = {
         {"media", choice.paper.toUtf8()},
-        {"orientation-requested", choice.orientation == 2 ? "4" : "3"},
+        {"orientation-requested", orientationRequested(choice.orientation)},
     };
     const CupsConnection connection;
     if (!StoredDefaults::setUserDefaults(connection, choice.printer, wanted))

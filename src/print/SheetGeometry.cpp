@@ -12,7 +12,8 @@ QPointF labelOrigin(int position, const std::array<double, 4> &spacing)
 
 QString positionCaption(int position)
 {
-    // The tenth has always read "Etiquette10": the number takes the blank's place.
+    // The number is right-aligned in two places, so the tenth reads "Etiquette10" and
+    // every caption has the same width.
     return QStringLiteral("Etiquette%1").arg(position, 2);
 }
 
