@@ -8,8 +8,8 @@
 #include <array>
 
 // The program-wide state that every window reads and writes. One instance is made in
-// main and handed by reference to each window; the names and 16-bit sizes are those the
-// program has always counted with, so overflows happen where they always did.
+// main and handed by reference to each window; counters keep the 16-bit sizes
+// that label and settings files and the print window count in.
 class ProgramState
 {
 public:

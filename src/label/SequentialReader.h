@@ -4,8 +4,8 @@
 #include <QString>
 #include <optional>
 
-// Takes lines and comma-separated items from a text in sequence, the way the program's
-// label and settings files have always been read: an item skips the blanks before it,
+// Takes lines and comma-separated items from a text in sequence, the way label and
+// settings files written by every version of the program are read: an item skips the blanks before it,
 // is either a quoted text or runs to the next comma or line end, and consumes that
 // comma or line end. Lines may end with CR LF or LF alone.
 class SequentialReader

@@ -6,7 +6,7 @@
 
 namespace {
 
-// The program has always read values into a buffer of this many characters.
+// Longer values are refused: the value names a program to start, and no path is that long.
 constexpr int BufferCharacters = 1024;
 
 QString numberText(const QByteArray &data)

@@ -8,7 +8,7 @@
 // registry. On this system the machine-wide root is a settings file the administrator
 // writes (SystemSettingsFile); tests use a store held in memory.
 
-// The machine-wide root, by the number the program has always passed.
+// The machine-wide root; the only one the settings file holds.
 inline constexpr quint32 HKEY_LOCAL_MACHINE = 0x80000002u;
 
 // Types of stored values: a text, and a 32-bit number kept as four little-endian bytes.
@@ -32,8 +32,8 @@ public:
 
 // Reads value name of key under root into value: a text as it is stored (without a
 // terminating zero), a 32-bit number in decimal; a value of any other type leaves value as
-// it was. False, with value emptied, when there is no such value or it does not fit the
-// 1024 characters the program has always read.
+// it was. False, with value emptied, when there is no such value or it is longer than
+// 1024 characters.
 bool GetKeyValue(const KeyValueStore &store, quint32 root, const QString &key, const QString &name,
                  QString &value);
 

@@ -32,7 +32,7 @@ MsgBoxResult showMessageBox(const MsgBoxCall &call)
 {
     QMessageBox box(qtIcon(call.icon), call.title, call.prompt, QMessageBox::NoButton,
                     QApplication::activeWindow());
-    // A lone CR breaks the line in the prompts, as it always has.
+    // The prompts break their lines with a lone CR, which a label on this system would not.
     box.setText(QString(call.prompt)
                     .replace(QLatin1String("\r\n"), QLatin1String("\n"))
                     .replace(QLatin1Char('\r'), QLatin1Char('\n')));

@@ -53,7 +53,7 @@ void MainWindow::fileNew()
         TextZone &z = m_zones[zone - 1];
         z.Alignment = AlignLeft;
         z.ForeColor = 0;
-        z.FontName = QStringLiteral("arial"); // in lower case, as New has always written it
+        z.FontName = QStringLiteral("arial"); // in lower case: files saved after New name it so
         z.FontSize = 8;
         z.FontBold = false;
         z.FontItalic = false;

@@ -26,7 +26,7 @@ void MainWindow::choosePicture()
 {
     CommonDialog &dialog = m_commonDialog;
     dialog.InitDir = QDir::currentPath();
-    // "AUCUN" is proposed when the label has no picture, as it always was.
+    // "AUCUN" is proposed when the label has no picture: it is what the file stores then.
     dialog.FileName = m_state.iconFile;
     dialog.DialogTitle = QStringLiteral("Ouvrir un icone");
     dialog.Filter = pictureFileFilter();
