@@ -11,13 +11,16 @@
 #include "print/RunLimits.h"
 #include "print/SheetGeometry.h"
 
+#include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
-#include <QHash>
 #include <QTextStream>
 
 #include <limits>
+#include <memory>
 #include <variant>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -71,15 +74,19 @@ struct Options
     bool help = false;
 };
 
-// A whole decimal integer, or nothing.
-std::optional<int> integer(const QString &text)
+// Every option either road knows; the calibration page takes only some of them.
+const QStringList ValueOptions = {u"pdf"_s,   u"printer"_s, u"settings"_s, u"position"_s,
+                                  u"start"_s, u"count"_s,   u"number"_s,   u"style"_s};
+const QStringList SwitchOptions = {u"print"_s, u"calibration"_s, u"help"_s};
+const QStringList CalibrationOptions = {u"calibration"_s, u"print"_s, u"pdf"_s, u"printer"_s,
+                                        u"settings"_s};
+
+QString dashed(const QString &name)
 {
-    bool ok = false;
-    const int value = text.toInt(&ok);
-    return ok ? std::optional<int>(value) : std::nullopt;
+    return (name.size() == 1 ? u"-"_s : u"--"_s) + name;
 }
 
-// What both parsers say of the options they share.
+// What both roads say of the options they share.
 QString missingValueProblem(const QString &option)
 {
     return QStringLiteral("l'option %1 demande une valeur").arg(option);
@@ -100,46 +107,82 @@ QString emptyPrinterProblem()
     return QStringLiteral("le nom de l'imprimante est vide");
 }
 
+QString notWithCalibrationProblem(const QString &option)
+{
+    return QStringLiteral("%1 ne va pas avec --calibration").arg(option);
+}
+
+// The arguments read by Qt's parser, or the reason they cannot be: a value missing after
+// the last option, or an option nobody knows. onlyOptions, when given, are the options
+// this road takes; any other is refused as not going with the calibration page.
+std::variant<std::unique_ptr<QCommandLineParser>, QString>
+readArguments(const QStringList &arguments, const QStringList &onlyOptions = {})
+{
+    auto parser = std::make_unique<QCommandLineParser>();
+    for (const QString &name : ValueOptions)
+        parser->addOption(QCommandLineOption(name, QString(), u"valeur"_s));
+    for (const QString &name : SwitchOptions)
+        parser->addOption(QCommandLineOption(name));
+    parser->addPositionalArgument(u"etiquette"_s, QString());
+    const bool whole = parser->parse(QStringList{u"korvalin"_s} + arguments);
+    const auto refused = [&](const QString &name) {
+        return !onlyOptions.isEmpty() && !onlyOptions.contains(name);
+    };
+    // The parser names no option in its reasons: an unknown one is listed, and a value can
+    // only be missing after the last argument.
+    for (const QString &name : parser->unknownOptionNames())
+        return onlyOptions.isEmpty() ? QStringLiteral("option inconnue : %1").arg(dashed(name))
+                                     : notWithCalibrationProblem(dashed(name));
+    for (const QString &name : parser->optionNames()) {
+        if (refused(name))
+            return notWithCalibrationProblem(dashed(name));
+    }
+    if (!whole) {
+        const QString last = arguments.value(arguments.size() - 1);
+        const QString name = last.mid(2);
+        return refused(name) ? notWithCalibrationProblem(last) : missingValueProblem(last);
+    }
+    return parser;
+}
+
+// A whole decimal integer, or nothing.
+std::optional<int> integer(const QString &text)
+{
+    bool ok = false;
+    const int value = text.toInt(&ok);
+    return ok ? std::optional<int>(value) : std::nullopt;
+}
+
 // The options, or the reason they make no sense.
 std::variant<Options, QString> parse(const QStringList &arguments)
 {
+    auto read = readArguments(arguments);
+    if (const QString *problem = std::get_if<QString>(&read))
+        return *problem;
+    const QCommandLineParser &parser = *std::get<std::unique_ptr<QCommandLineParser>>(read);
     Options o;
-    QString style;
-    QString printerName;
-    const QHash<QString, QString *> textOptions = {{QStringLiteral("--pdf"), &o.pdfPath},
-                                                   {QStringLiteral("--printer"), &printerName},
-                                                   {QStringLiteral("--settings"), &o.settingsPath},
-                                                   {QStringLiteral("--style"), &style}};
-    const QHash<QString, std::optional<int> *> numberOptions = {
-        {QStringLiteral("--position"), &o.position},
-        {QStringLiteral("--start"), &o.start},
-        {QStringLiteral("--count"), &o.count},
-        {QStringLiteral("--number"), &o.number}};
-    for (int i = 0; i < arguments.size(); ++i) {
-        const QString &a = arguments[i];
-        const bool hasValue = i + 1 < arguments.size();
-        if (a == QLatin1String("--help")) {
-            o.help = true;
-        } else if (a == QLatin1String("--print")) {
-            o.toPrinter = true;
-        } else if (textOptions.contains(a)) {
-            if (!hasValue)
-                return missingValueProblem(a);
-            *textOptions[a] = arguments[++i];
-            if (a == QLatin1String("--printer"))
-                o.printerName = printerName;
-        } else if (numberOptions.contains(a)) {
-            *numberOptions[a] = hasValue ? integer(arguments[++i]) : std::nullopt;
-            if (!numberOptions[a]->has_value())
-                return QStringLiteral("l'option %1 demande un nombre entier").arg(a);
-        } else if (a.startsWith(QLatin1String("--"))) {
-            return QStringLiteral("option inconnue : %1").arg(a);
-        } else if (o.labelPath.isEmpty()) {
-            o.labelPath = a;
-        } else {
-            return QStringLiteral("un seul fichier étiquette à la fois");
-        }
+    o.help = parser.isSet(u"help"_s);
+    o.toPrinter = parser.isSet(u"print"_s);
+    o.pdfPath = parser.value(u"pdf"_s);
+    o.settingsPath = parser.value(u"settings"_s);
+    if (parser.isSet(u"printer"_s))
+        o.printerName = parser.value(u"printer"_s);
+    const std::pair<QString, std::optional<int> *> numberOptions[] = {{u"position"_s, &o.position},
+                                                                      {u"start"_s, &o.start},
+                                                                      {u"count"_s, &o.count},
+                                                                      {u"number"_s, &o.number}};
+    for (const auto &[name, value] : numberOptions) {
+        if (!parser.isSet(name))
+            continue;
+        *value = integer(parser.value(name));
+        if (!value->has_value())
+            return QStringLiteral("l'option %1 demande un nombre entier").arg(dashed(name));
     }
+    const QStringList labels = parser.positionalArguments();
+    if (labels.size() > 1)
+        return QStringLiteral("un seul fichier étiquette à la fois");
+    o.labelPath = labels.value(0);
+    const QString style = parser.value(u"style"_s);
     if (!style.isEmpty() && style != QLatin1String("X") && style != QLatin1String("X/X"))
         return QStringLiteral("le style de numérotation est \"X\" ou \"X/X\"");
     o.style = style == QLatin1String("X/X") ? 2 : 1;
@@ -235,28 +278,19 @@ struct CalibrationRequest
 
 std::variant<CalibrationRequest, QString> parseCalibration(const QStringList &arguments)
 {
+    auto read = readArguments(arguments, CalibrationOptions);
+    if (const QString *problem = std::get_if<QString>(&read))
+        return *problem;
+    const QCommandLineParser &parser = *std::get<std::unique_ptr<QCommandLineParser>>(read);
+    if (!parser.positionalArguments().isEmpty())
+        return QStringLiteral("la page d'étalonnage ne prend pas de fichier étiquette");
     CalibrationRequest r;
-    const QHash<QString, QString *> textOptions = {{QStringLiteral("--pdf"), &r.pdfPath},
-                                                   {QStringLiteral("--printer"), &r.printerName},
-                                                   {QStringLiteral("--settings"), &r.settingsPath}};
-    for (int i = 0; i < arguments.size(); ++i) {
-        const QString &a = arguments[i];
-        if (a == QLatin1String("--calibration")) {
-            continue;
-        } else if (a == QLatin1String("--print")) {
-            r.toPrinter = true;
-        } else if (textOptions.contains(a)) {
-            if (i + 1 == arguments.size())
-                return missingValueProblem(a);
-            *textOptions[a] = arguments[++i];
-            if (a == QLatin1String("--printer") && r.printerName.isEmpty())
-                return emptyPrinterProblem();
-        } else if (a.startsWith(QLatin1String("--"))) {
-            return QStringLiteral("%1 ne va pas avec --calibration").arg(a);
-        } else {
-            return QStringLiteral("la page d'étalonnage ne prend pas de fichier étiquette");
-        }
-    }
+    r.toPrinter = parser.isSet(u"print"_s);
+    r.pdfPath = parser.value(u"pdf"_s);
+    r.printerName = parser.value(u"printer"_s);
+    r.settingsPath = parser.value(u"settings"_s);
+    if (parser.isSet(u"printer"_s) && r.printerName.isEmpty())
+        return emptyPrinterProblem();
     if (r.pdfPath.isEmpty() == !r.toPrinter)
         return outputProblem();
     if (!r.printerName.isEmpty() && !r.toPrinter)
