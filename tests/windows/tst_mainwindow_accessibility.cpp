@@ -80,6 +80,28 @@ private slots:
         QTest::newRow("Icone") << u"pictureAction"_s << u"pictureButton"_s << 10;
     }
 
+    void standardShortcuts_data()
+    {
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<QString>("keys");
+        QTest::newRow("Nouveau") << u"newAction"_s << u"Ctrl+N"_s;
+        QTest::newRow("Ouvrir") << u"openAction"_s << u"Ctrl+O"_s;
+        QTest::newRow("Enregistrer") << u"saveAction"_s << u"Ctrl+S"_s;
+        QTest::newRow("Enregistrer Sous") << u"saveAsAction"_s << u"Ctrl+Shift+S"_s;
+        QTest::newRow("Imprimer") << u"printAction"_s << u"Ctrl+P"_s;
+        QTest::newRow("Quitter") << u"quitAction"_s << u"Ctrl+Q"_s;
+        QTest::newRow("Aide") << u"helpContentsAction"_s << u"F1"_s;
+    }
+
+    // The menus show the keys beside their entries, as they show any action's shortcut.
+    void standardShortcuts()
+    {
+        QFETCH(QString, action);
+        QFETCH(QString, keys);
+        MainWindowHarness h;
+        QCOMPARE(h.action(action.toLatin1().constData())->shortcut(), QKeySequence(keys));
+    }
+
     void oneActionPerCommand()
     {
         QFETCH(QString, action);

@@ -21,6 +21,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
@@ -157,6 +158,19 @@ void MainWindow::buildActions()
     m_imageViewerAction = addCommand(QStringLiteral("Visualiser les images"), "imageViewerAction",
                                      QStringLiteral("Visualiser les images"), "visualiser");
     connect(m_imageViewerAction, &QAction::triggered, this, &MainWindow::openImageViewer);
+
+    // The keys every desktop program answers to, shown beside the menu entries; the
+    // mnemonics stay for the menus.
+    const std::pair<QAction *, QKeySequence> shortcuts[] = {
+        {m_newAction, QKeySequence(Qt::CTRL | Qt::Key_N)},
+        {m_openAction, QKeySequence(Qt::CTRL | Qt::Key_O)},
+        {m_saveAction, QKeySequence(Qt::CTRL | Qt::Key_S)},
+        {m_saveAsAction, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)},
+        {m_printAction, QKeySequence(Qt::CTRL | Qt::Key_P)},
+        {m_quitAction, QKeySequence(Qt::CTRL | Qt::Key_Q)},
+        {m_helpContentsAction, QKeySequence(Qt::Key_F1)}};
+    for (const auto &[command, keys] : shortcuts)
+        command->setShortcut(keys);
 }
 
 void MainWindow::buildMenus()
