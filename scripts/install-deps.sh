@@ -22,8 +22,8 @@ packages=(
   # (xdg-mime asks mimetype), the manual page; the Debian package's dependencies
   desktop-file-utils appstream shared-mime-info xdg-utils libfile-mimeinfo-perl man-db
   dpkg-dev
-  # every file's licence
-  reuse
+  # the Debian package as a distribution checks it; every file's licence
+  lintian reuse
 )
 
 missing=()
