@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Korvalin authors
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs what is missing, builds Korvalin (Release) and starts it.
 # Usage: ./run.sh [LABEL.eti]
 set -euo pipefail

@@ -1,9 +1,17 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Korvalin authors
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs what is missing, builds Korvalin with its tests and runs the whole suite.
 set -euo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
 "$here/scripts/install-deps.sh"
 jobs="$(nproc)"
+
+# Every file says under which licence it is, in its header or in .reuse/dep5.
+reuse --root "$here" lint --quiet || { reuse --root "$here" lint >&2; exit 1; }
 
 cmake -S "$here" -B "$here/build/tests" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKORVALIN_WERROR=ON >/dev/null
 cmake --build "$here/build/tests" --parallel "$jobs"

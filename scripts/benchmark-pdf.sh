@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Korvalin authors
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Measures `korvalin --pdf` for a full numbered run of ten labels with an icon: the
 # median wall time and the median peak resident memory of the whole process.
 # Usage: scripts/benchmark-pdf.sh [RUNS]   (default 21)

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Korvalin authors
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs the Debian packages that building, running and testing Korvalin need.
 # Packages already present are skipped, so a second run costs almost nothing.
 set -euo pipefail
@@ -17,6 +22,8 @@ packages=(
   # (xdg-mime asks mimetype), the manual page; the Debian package's dependencies
   desktop-file-utils appstream shared-mime-info xdg-utils libfile-mimeinfo-perl man-db
   dpkg-dev
+  # the Debian package as a distribution checks it; every file's licence
+  lintian reuse
 )
 
 missing=()

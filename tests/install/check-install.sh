@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
-# Installs the build into a scratch DESTDIR and checks what a desktop sees of it: the
+# Installs the build under a scratch prefix and checks what a desktop sees of it: the
 # layout, the desktop entry, the AppStream data, the label file type (also without its
 # extension) and its default program, and that the installed program prints from outside
-# the source tree and finds its help file.
+# the source tree, finds its help file and opens the installed examples with their pictures.
 #   check-install.sh BUILD_DIR SOURCE_DIR
 set -euo pipefail
 build="$1"
@@ -16,14 +16,21 @@ fail() {
   failures=$((failures + 1))
 }
 
-destdir="$scratch/root"
-DESTDIR="$destdir" cmake --install "$build" --prefix /usr >/dev/null
-usr="$destdir/usr"
+# A prefix rather than a DESTDIR: the installed examples name their pictures by the full
+# path they are installed at, and the program must find them there.
+usr="$scratch/usr"
+cmake --install "$build" --prefix "$usr" >/dev/null
 id=fr.korvalin.Korvalin
+doc=share/doc/korvalin
 
 for file in bin/korvalin share/korvalin/KORVALIN.HLP "share/applications/$id.desktop" \
   "share/metainfo/$id.metainfo.xml" "share/mime/packages/$id.xml" \
-  "share/icons/hicolor/scalable/apps/$id.svg" share/man/man1/korvalin.1; do
+  "share/icons/hicolor/scalable/apps/$id.svg" share/man/man1/korvalin.1.gz \
+  "$doc/README.md" "$doc/NEWS.md" "$doc/changelog.gz" "$doc/copyright"; do
+  [ -f "$usr/$file" ] || fail "$file n'est pas installé"
+done
+for example in "$source"/examples/*; do
+  file="$doc/examples/$(basename "$example")"
   [ -f "$usr/$file" ] || fail "$file n'est pas installé"
 done
 [ -x "$usr/bin/korvalin" ] || fail "bin/korvalin n'est pas exécutable"
@@ -32,7 +39,7 @@ desktop-file-validate "$usr/share/applications/$id.desktop" || fail "entrée de 
 appstreamcli validate --no-net "$usr/share/metainfo/$id.metainfo.xml" >/dev/null ||
   fail "données AppStream invalides"
 # The manual page must format without a warning.
-warnings="$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$usr/share/man/man1/korvalin.1" 2>&1 >/dev/null)"
+warnings="$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$usr/share/man/man1/korvalin.1.gz" 2>&1 >/dev/null)"
 [ -z "$warnings" ] || fail "page de manuel : $warnings"
 
 # A desktop of its own: the installed file types and menu entry, and nothing of the machine's
@@ -77,6 +84,16 @@ env -u DISPLAY -u WAYLAND_DISPLAY "$usr/bin/korvalin" --calibration --pdf etalon
   --settings laser.PAR || fail "korvalin --calibration a échoué"
 pdftotext etalonnage.pdf - 2>/dev/null | grep -q Etiquette10 ||
   fail "etalonnage.pdf ne montre pas les étiquettes"
+# Each installed example opens from anywhere with its picture: not a word on standard error
+# (a picture not found is reported there).
+for label in "$usr/$doc"/examples/*.eti; do
+  name="$(basename "$label" .eti)"
+  env -u DISPLAY -u WAYLAND_DISPLAY "$usr/bin/korvalin" --pdf "$name.pdf" --position 1 "$label" 2>"$name.err" ||
+    fail "korvalin --pdf a échoué sur l'exemple $name"
+  [ ! -s "$name.err" ] || fail "exemple $name : $(cat "$name.err")"
+done
+[ "$(pdfimages -list disquettes.pdf | awk '$3 == "image"' | wc -l)" -eq 1 ] ||
+  fail "l'exemple disquettes.eti installé n'imprime pas son image"
 help="$("$usr/bin/korvalin" --help 2>/dev/null | grep '^Aide détaillée : ' || true)"
 [ "$help" = "Aide détaillée : $usr/share/korvalin/KORVALIN.HLP" ] ||
   fail "le programme installé ne trouve pas son aide : « $help »"

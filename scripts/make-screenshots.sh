@@ -1,0 +1,102 @@
+#!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Korvalin authors
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
+# Makes the README's screenshots from the real program: starts Korvalin on a private X
+# server (Xvfb) with examples/disquettes.eti, photographs the main window, opens the print
+# settings window from the keyboard as a user would (Alt+F, then "I" for "&Imprimer") and
+# photographs it, into docs/main-window.png and docs/print-settings.png.
+# It installs the tools it needs (xvfb, xdotool, imagemagick) when they are missing; the
+# test suite needs none of them.
+# Usage: scripts/make-screenshots.sh [BUILD_DIR]   (default: builds Release into build/release)
+set -euo pipefail
+here="$(cd "$(dirname "$0")/.." && pwd)"
+
+tools=(xvfb xdotool imagemagick)
+missing=()
+for p in "${tools[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  if [ "$(id -u)" -ne 0 ]; then
+    echo "Paquets manquants : ${missing[*]} (relancer en root pour les installer)" >&2
+    exit 1
+  fi
+  DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+if [ $# -ge 1 ]; then
+  program="$(cd "$1" && pwd)/src/korvalin"
+else
+  "$here/scripts/install-deps.sh"
+  cmake -S "$here" -B "$here/build/release" -DCMAKE_BUILD_TYPE=Release -DKORVALIN_TESTS=OFF >/dev/null
+  cmake --build "$here/build/release" --parallel "$(nproc)" >/dev/null
+  program="$here/build/release/src/korvalin"
+fi
+[ -x "$program" ] || { echo "Pas de programme : $program" >&2; exit 1; }
+
+work="$(mktemp -d)"
+pids=()
+cleanup() {
+  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+# Xvfb writes its display number once it accepts connections.
+Xvfb -displayfd 3 -nolisten tcp -screen 0 1280x1024x24 3>"$work/display" >/dev/null 2>&1 &
+pids+=($!)
+for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+[ -s "$work/display" ] || { echo "Xvfb n'a pas démarré" >&2; exit 1; }
+export DISPLAY=":$(cat "$work/display")"
+
+# A user of its own, and no printer: the pictures show the program, not this machine.
+export HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" XDG_DATA_HOME="$work/home/.local/share"
+export XDG_CACHE_HOME="$work/home/.cache" XDG_RUNTIME_DIR="$work/runtime"
+export CUPS_SERVER=/nonexistent/cups.sock QT_QPA_PLATFORM=xcb
+mkdir -p "$HOME" && mkdir -m 700 "$XDG_RUNTIME_DIR"
+
+# Waits for a visible window whose title matches, and prints its id.
+window() {
+  timeout 20 xdotool search --sync --onlyvisible --name "$1" | head -n 1
+}
+
+# Photographs a window once it has stopped changing, so the picture is the settled one.
+photograph() {
+  local id="$1" out="$2" previous="$work/previous.png" current="$work/current.png"
+  import -window "$id" "$previous"
+  for _ in $(seq 50); do
+    sleep 0.2
+    import -window "$id" "$current"
+    if compare -metric AE "$previous" "$current" null: 2>/dev/null; then
+      # No dates in the file, so an unchanged window makes an unchanged picture.
+      convert "$current" -strip "$out"
+      echo "$out"
+      return
+    fi
+    mv "$current" "$previous"
+  done
+  echo "La fenêtre ne se stabilise pas : $out" >&2
+  exit 1
+}
+
+mkdir -p "$here/docs"
+# The label names its picture relative to the project's folder.
+cd "$here"
+"$program" examples/disquettes.eti >"$work/program.log" 2>&1 &
+pids+=($!)
+
+main="$(window "^Création d")" || { cat "$work/program.log" >&2; exit 1; }
+xdotool windowfocus --sync "$main"
+photograph "$main" "$here/docs/main-window.png"
+
+xdotool key --clearmodifiers alt+f
+xdotool key i
+settings="$(window "^Param.*impression")" || { cat "$work/program.log" >&2; exit 1; }
+# One label chosen on the sheet: "Etiquette sélectionnée", then the third position, clicked
+# where the window's fixed layout puts them.
+xdotool mousemove --window "$settings" 110 49 click 1
+xdotool mousemove --window "$settings" 318 213 click 1
+xdotool mousemove --window "$settings" 560 530
+photograph "$settings" "$here/docs/print-settings.png"
