@@ -22,11 +22,20 @@ enum class OtherTarget
     WriteInto // an output such as /dev/stdout takes the bytes as they are
 };
 
+struct WriteResult
+{
+    bool written = false;
+    QString reason; // why nothing was written, in words for the user; empty once written
+
+    explicit operator bool() const { return written; }
+};
+
 // Writes a temporary file beside path, checks every write, the flush and the sync to the
 // disk, and only then renames it over path, so a failed save (a full disk included)
 // leaves the previous file byte for byte and no temporary file behind. A symbolic link
 // keeps pointing at the file it named, which is the one replaced.
-bool write(const QString &path, const QByteArray &bytes, OtherTarget other = OtherTarget::Refuse);
+WriteResult write(const QString &path, const QByteArray &bytes,
+                  OtherTarget other = OtherTarget::Refuse);
 
 // The steps of a write a disk can refuse.
 enum class WriteStep

@@ -101,7 +101,7 @@ bool print(const Printer &printer, const Module1 &state)
     return printPage(printer, calibrationDrawer(state), JobTitle);
 }
 
-PdfFileResult writePdf(const QString &path, const Module1 &state)
+PdfFileOutcome writePdf(const QString &path, const Module1 &state)
 {
     return writePdfFile(path, PageGeometry::a4Portrait(), calibrationDrawer(state));
 }

@@ -32,6 +32,6 @@ void draw(PageSurface &surface, const std::array<double, 4> &spacing, const QSiz
 bool print(const Printer &printer, const Module1 &state);
 
 // An A4 portrait page whose printable area is the whole page.
-PdfFileResult writePdf(const QString &path, const Module1 &state);
+PdfFileOutcome writePdf(const QString &path, const Module1 &state);
 
 } // namespace CalibrationPage

@@ -204,16 +204,16 @@ bool applySettings(const QString &settingsPath, Module1 &state, QTextStream &err
     return true;
 }
 
-int pdfStatus(PdfFileResult result, const QString &pdfPath, QTextStream &err)
+int pdfStatus(const PdfFileOutcome &outcome, const QString &pdfPath, QTextStream &err)
 {
-    switch (result) {
+    switch (outcome.result) {
     case PdfFileResult::Written:
         return Success;
     case PdfFileResult::DrawingFailed:
         err << LabelPrinting::printerErrorMessage() << '\n';
         break;
     case PdfFileResult::WriteFailed:
-        err << LabelFile::saveErrorMessage() << " : " << pdfPath << '\n';
+        err << LabelFile::saveErrorMessage() << " : " << pdfPath << '\n' << outcome.reason << '\n';
         break;
     }
     return Failure;

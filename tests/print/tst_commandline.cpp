@@ -386,7 +386,8 @@ private Q_SLOTS:
         const Outcome o = runToPdf(pdf, options);
         if (pagesShort > 0) {
             QCOMPARE(o.status, 1);
-            QCOMPARE(o.err, u"Erreur lors de la sauvegarde du fichier ! : "_s + pdf + u'\n');
+            QCOMPARE(o.err, u"Erreur lors de la sauvegarde du fichier ! : "_s + pdf +
+                                u"\nLe disque est plein.\n"_s);
             QCOMPARE(fileBytes(pdf), QByteArray("%PDF-ancien"));
         } else {
             QCOMPARE(o.status, 0);
@@ -400,14 +401,16 @@ private Q_SLOTS:
     {
         QTest::addColumn<SpecialFile>("kind");
         QTest::addColumn<int>("status");
-        QTest::newRow("null device") << SpecialFile::NullDevice << 0;
-        QTest::newRow("full device") << SpecialFile::FullDevice << 1;
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("null device") << SpecialFile::NullDevice << 0 << QString();
+        QTest::newRow("full device") << SpecialFile::FullDevice << 1 << u"Le disque est plein."_s;
     }
 
     void pdfIntoADevice()
     {
         QFETCH(SpecialFile, kind);
         QFETCH(int, status);
+        QFETCH(QString, reason);
         QTemporaryDir dir;
         const QString device = dir.filePath(u"peripherique"_s);
         if (!makeSpecialFile(kind, device))
@@ -418,7 +421,8 @@ private Q_SLOTS:
         QCOMPARE(korvalin->exitCode(), status);
         // Qt may add warnings of its own about the environment; only the program's message counts.
         QCOMPARE(QString::fromUtf8(korvalin->readAllStandardError())
-                     .contains(u"Erreur lors de la sauvegarde du fichier ! : "_s + device + u'\n'),
+                     .contains(u"Erreur lors de la sauvegarde du fichier ! : "_s + device + u'\n' +
+                               reason + u'\n'),
                  status != 0);
         QVERIFY(isSpecialFile(kind, device));
     }
