@@ -38,9 +38,19 @@ QString notAFile()
     return QStringLiteral("Ce nom ne désigne pas un fichier ordinaire.");
 }
 
+QString disk()
+{
+    return QStringLiteral("Ce nom désigne un disque, sur lequel rien n'est jamais écrit.");
+}
+
 QString pipeWithoutReader()
 {
     return QStringLiteral("Aucun programme ne lit ce tube.");
+}
+
+QString closedDescriptor(int descriptor)
+{
+    return QStringLiteral("Le descripteur %1 n'est pas ouvert.").arg(descriptor);
 }
 
 } // namespace SaveReasons

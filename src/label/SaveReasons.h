@@ -18,6 +18,8 @@ QString fromError(int error, Refuser refuser);
 
 QString folder();
 QString notAFile();
+QString disk();
 QString pipeWithoutReader();
+QString closedDescriptor(int descriptor);
 
 } // namespace SaveReasons

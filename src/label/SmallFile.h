@@ -33,7 +33,10 @@ struct WriteResult
 // Writes a temporary file beside path, checks every write, the flush and the sync to the
 // disk, and only then renames it over path, so a failed save (a full disk included)
 // leaves the previous file byte for byte and no temporary file behind. A symbolic link
-// keeps pointing at the file it named, which is the one replaced.
+// stays a link: the file it names is the one written, created if missing. With
+// WriteInto, /dev/stdout, /dev/fd/N and their like take the bytes through the program's
+// own descriptor, appending where it was opened to append; disks (block devices) and
+// folders are never written.
 WriteResult write(const QString &path, const QByteArray &bytes,
                   OtherTarget other = OtherTarget::Refuse);
 

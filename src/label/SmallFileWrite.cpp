@@ -3,27 +3,35 @@
 #include "label/DeviceWrite.h"
 #include "label/FileReplacement.h"
 #include "label/SaveReasons.h"
-
-#include <QFileInfo>
-
-#include <cerrno>
+#include "label/SaveTarget.h"
 
 namespace SmallFile {
 
 WriteResult write(const QString &path, const QByteArray &bytes, OtherTarget other)
 {
-    if (path.isEmpty())
-        return {false, SaveReasons::fromError(ENOENT, SaveReasons::Refuser::Folder)};
-    const QFileInfo info(path);
-    if (!info.exists())
-        return FileReplacement::write(path, bytes);
-    if (info.isFile())
-        return FileReplacement::write(info.canonicalFilePath(), bytes);
-    if (info.isDir())
+    const SaveTarget target = SaveTarget::of(path);
+    const bool intoOthers = other == OtherTarget::WriteInto;
+    switch (target.kind) {
+    case SaveTarget::Kind::NewFile:
+    case SaveTarget::Kind::RegularFile:
+        return FileReplacement::write(target.path, bytes);
+    case SaveTarget::Kind::Folder:
         return {false, SaveReasons::folder()};
-    if (other == OtherTarget::Refuse)
+    case SaveTarget::Kind::Disk:
+        return {false, SaveReasons::disk()};
+    case SaveTarget::Kind::Device:
+    case SaveTarget::Kind::Pipe:
+        return intoOthers ? DeviceWrite::intoPath(target.path, bytes)
+                          : WriteResult{false, SaveReasons::notAFile()};
+    case SaveTarget::Kind::Descriptor:
+        return intoOthers ? DeviceWrite::intoDescriptor(target.descriptor, bytes)
+                          : WriteResult{false, SaveReasons::notAFile()};
+    case SaveTarget::Kind::Socket:
         return {false, SaveReasons::notAFile()};
-    return DeviceWrite::intoPath(path, bytes);
+    case SaveTarget::Kind::Unreachable:
+        return {false, SaveReasons::fromError(target.error, SaveReasons::Refuser::Folder)};
+    }
+    return {false, SaveReasons::notAFile()};
 }
 
 } // namespace SmallFile

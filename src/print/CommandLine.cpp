@@ -204,6 +204,12 @@ bool applySettings(const QString &settingsPath, Module1 &state, QTextStream &err
     return true;
 }
 
+// "-" is standard output, as for most programs that write files.
+QString pdfTarget(const QString &pdfPath)
+{
+    return pdfPath == QLatin1String("-") ? QStringLiteral("/dev/stdout") : pdfPath;
+}
+
 int pdfStatus(const PdfFileOutcome &outcome, const QString &pdfPath, QTextStream &err)
 {
     switch (outcome.result) {
@@ -283,7 +289,7 @@ int runCalibration(const QStringList &arguments, QTextStream &err)
         }
         return Success;
     }
-    return pdfStatus(CalibrationPage::writePdf(r.pdfPath, state), r.pdfPath, err);
+    return pdfStatus(CalibrationPage::writePdf(pdfTarget(r.pdfPath), state), r.pdfPath, err);
 }
 
 } // namespace
@@ -367,7 +373,7 @@ int run(const QStringList &arguments, QTextStream &out, QTextStream &err)
         }
         return Success;
     }
-    return pdfStatus(LabelOutput::writePdf(o.pdfPath, state, artwork), o.pdfPath, err);
+    return pdfStatus(LabelOutput::writePdf(pdfTarget(o.pdfPath), state, artwork), o.pdfPath, err);
 }
 
 } // namespace CommandLine

@@ -45,7 +45,9 @@ struct PdfFileOutcome
 };
 
 // Replaces the file at path only once the whole page is rendered and safely written; a
-// device or a pipe at path (/dev/stdout, a FIFO) gets the page written into it instead.
+// character device or a pipe at path (a FIFO), or the program's own descriptor
+// (/dev/stdout, /dev/fd/N), gets the page written into it instead. Disks and folders are
+// refused.
 PdfFileOutcome writePdfFile(const QString &path, const PageGeometry &page, const PageDrawer &draw);
 
 // Renders the page for the printer's default media and orientation and submits it as one

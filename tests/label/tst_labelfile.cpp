@@ -561,6 +561,7 @@ private Q_SLOTS:
         QTest::newRow("named pipe") << SpecialFile::Fifo;
         QTest::newRow("null device") << SpecialFile::NullDevice;
         QTest::newRow("full device") << SpecialFile::FullDevice;
+        QTest::newRow("block device") << SpecialFile::BlockDevice;
     }
 
     void deviceOrPipeIsNeverReplaced()

@@ -135,6 +135,10 @@ private slots:
         QTest::newRow("pipe nobody reads")
             << SpecialFile::Fifo << false << PdfFileResult::WriteFailed
             << u"Aucun programme ne lit ce tube."_s;
+        // A PDF over a disk's file system would destroy it.
+        QTest::newRow("block device")
+            << SpecialFile::BlockDevice << false << PdfFileResult::WriteFailed
+            << u"Ce nom désigne un disque, sur lequel rien n'est jamais écrit."_s;
     }
 
     void pageGoesIntoADeviceOrPipe()
