@@ -45,13 +45,15 @@ int openTemporary(const QString &target, QString &path)
     return -1;
 }
 
-// The replacement keeps who may read the file it replaces.
-void keepPermissions(const QString &target, int descriptor)
+// Whoever could read or write the old file can do so with the new one. Owner and group
+// come first, as changing them clears the set-id bits of the mode.
+bool takeOwnerAndMode(int descriptor, const struct stat &replaced)
 {
-    struct stat old;
-    if (::stat(QFile::encodeName(target).constData(), &old) == 0)
-        // A file system without modes refuses this; the file is written all the same.
-        (void)::fchmod(descriptor, old.st_mode & 07777);
+    if (::fchown(descriptor, replaced.st_uid, replaced.st_gid) != 0)
+        return false;
+    // A file system without modes refuses this; the file is written all the same.
+    (void)::fchmod(descriptor, replaced.st_mode & 07777);
+    return true;
 }
 
 // Once the rename is done the new file is the one in place; syncing its folder only makes
@@ -78,16 +80,23 @@ bool writeAndSync(QFile &file, const QByteArray &bytes)
 
 } // namespace
 
-namespace FileReplacement {
-
-WriteResult write(const QString &target, const QByteArray &bytes)
+FileReplacement FileReplacement::write(const QString &target, const QByteArray &bytes,
+                                       const struct stat *replaced)
 {
     QString temporaryName;
     const int descriptor = openTemporary(target, temporaryName);
-    if (descriptor < 0)
-        return refused(errno);
+    if (descriptor < 0) {
+        const int error = errno;
+        if (replaced && (error == EACCES || error == EPERM))
+            return {Outcome::FolderRefusesTemporary, {}};
+        return {Outcome::Finished, refused(error)};
+    }
     const QByteArray temporaryPath = QFile::encodeName(temporaryName);
-    keepPermissions(target, descriptor);
+    if (replaced && !takeOwnerAndMode(descriptor, *replaced)) {
+        ::close(descriptor);
+        ::unlink(temporaryPath.constData());
+        return {Outcome::OwnerCannotBeKept, {}};
+    }
 
     QFile file;
     if (!file.open(descriptor, QIODevice::WriteOnly, QFileDevice::AutoCloseHandle))
@@ -107,10 +116,8 @@ WriteResult write(const QString &target, const QByteArray &bytes)
     }
     if (!written) {
         ::unlink(temporaryPath.constData());
-        return refused(error);
+        return {Outcome::Finished, refused(error)};
     }
     syncFolder(target);
-    return {true, QString()};
+    return {Outcome::Finished, {true, QString()}};
 }
-
-} // namespace FileReplacement
