@@ -1,12 +1,11 @@
 #include "label/FileReplacement.h"
 
 #include "label/SaveReasons.h"
+#include "label/SaveTemporaries.h"
 #include "label/WriteSteps.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QRandomGenerator>
 
 #include <cerrno>
 #include <fcntl.h>
@@ -23,26 +22,6 @@ WriteResult refused(int error)
 {
     // A step that failed without a word from the system is the disk's doing.
     return {false, SaveReasons::fromError(error != 0 ? error : EIO, SaveReasons::Refuser::Folder)};
-}
-
-// A new file beside target under a name nobody uses, so that nothing else is overwritten
-// on the way; like any new file it gets the permissions the umask allows. -1 with errno
-// set when the folder refuses one.
-int openTemporary(const QString &target, QString &path)
-{
-    const QFileInfo info(target);
-    // Cut so that a long file name still leaves room for the suffix within NAME_MAX.
-    const QString base = QStringLiteral(".") + info.fileName().left(40);
-    for (int attempt = 0; attempt < 16; ++attempt) {
-        const QString suffix = QStringLiteral(".%1").arg(QRandomGenerator::global()->generate(), 8,
-                                                         16, QLatin1Char('0'));
-        path = info.dir().filePath(base + suffix);
-        const int descriptor = ::open(QFile::encodeName(path).constData(),
-                                      O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (descriptor >= 0 || errno != EEXIST)
-            return descriptor;
-    }
-    return -1;
 }
 
 // Whoever could read or write the old file can do so with the new one. Owner and group
@@ -83,24 +62,23 @@ bool writeAndSync(QFile &file, const QByteArray &bytes)
 FileReplacement FileReplacement::write(const QString &target, const QByteArray &bytes,
                                        const struct stat *replaced)
 {
-    QString temporaryName;
-    const int descriptor = openTemporary(target, temporaryName);
-    if (descriptor < 0) {
+    const SaveTemporaries::Temporary temporary = SaveTemporaries::create(target);
+    if (temporary.descriptor < 0) {
         const int error = errno;
         if (replaced && (error == EACCES || error == EPERM))
             return {Outcome::FolderRefusesTemporary, {}};
         return {Outcome::Finished, refused(error)};
     }
-    const QByteArray temporaryPath = QFile::encodeName(temporaryName);
-    if (replaced && !takeOwnerAndMode(descriptor, *replaced)) {
-        ::close(descriptor);
+    const QByteArray temporaryPath = QFile::encodeName(temporary.path);
+    if (replaced && !takeOwnerAndMode(temporary.descriptor, *replaced)) {
+        ::close(temporary.descriptor);
         ::unlink(temporaryPath.constData());
         return {Outcome::OwnerCannotBeKept, {}};
     }
 
     QFile file;
-    if (!file.open(descriptor, QIODevice::WriteOnly, QFileDevice::AutoCloseHandle))
-        ::close(descriptor);
+    if (!file.open(temporary.descriptor, QIODevice::WriteOnly, QFileDevice::AutoCloseHandle))
+        ::close(temporary.descriptor);
     errno = 0;
     bool written = file.isOpen() && writeAndSync(file, bytes);
     int error = errno;

@@ -44,6 +44,10 @@ struct WriteResult
 WriteResult write(const QString &path, const QByteArray &bytes,
                   OtherTarget other = OtherTarget::Refuse);
 
+// Whether a file name (without its folder) is one of the temporary files a save writes
+// beside its target: lists of files a user reads should leave them out.
+bool isTemporaryFileName(const QString &fileName);
+
 // The steps of a write a disk can refuse.
 enum class WriteStep
 {

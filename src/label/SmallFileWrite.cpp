@@ -5,6 +5,7 @@
 #include "label/InPlaceWrite.h"
 #include "label/SaveReasons.h"
 #include "label/SaveTarget.h"
+#include "label/SaveTemporaries.h"
 
 #include <QFile>
 #include <QLoggingCategory>
@@ -35,6 +36,7 @@ WriteResult writeRegularFile(const QString &path, const QByteArray &bytes)
     // A folder that lets the user rename over a file does not make the file theirs to write.
     if (::faccessat(AT_FDCWD, nativePath.constData(), W_OK, AT_EACCESS) != 0)
         return refused(errno, Refuser::File);
+    SaveTemporaries::removeStale(path);
     // Replacing would leave the file's other names with the old bytes.
     if (replaced.st_nlink > 1)
         return InPlaceWrite::write(path, bytes);
@@ -55,6 +57,7 @@ WriteResult writeRegularFile(const QString &path, const QByteArray &bytes)
 
 WriteResult writeNewFile(const QString &path, const QByteArray &bytes)
 {
+    SaveTemporaries::removeStale(path);
     return FileReplacement::write(path, bytes, nullptr).result;
 }
 

@@ -4,6 +4,7 @@
 
 #include "label/SmallFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -72,6 +73,16 @@ class TestSmallFile : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    void initTestCase()
+    {
+        // A process that ran and is gone: the id a save killed midway leaves in its name.
+        QProcess finished;
+        finished.start(u"true"_s, {});
+        QVERIFY(finished.waitForStarted());
+        m_deadPid = finished.processId();
+        QVERIFY(finished.waitForFinished());
+    }
+
     void asAnotherUser_data()
     {
         QTest::addColumn<Ownership>("folder");
@@ -238,6 +249,43 @@ private Q_SLOTS:
         QCOMPARE(entries(dir.path()), names);
     }
 
+    // What a save killed midway (kill -9) leaves beside the file, and what only looks like it.
+    void staleTemporaries_data()
+    {
+        QTest::addColumn<QString>("name"); // %1: a process that is gone, %2: one still running
+        QTest::addColumn<bool>("removed");
+        QTest::addColumn<bool>("temporary");
+        QTest::newRow("left by a killed save")
+            << u".etiquette.eti.korvalin-%1-0123abcd"_s << true << true;
+        QTest::newRow("of a save still running")
+            << u".etiquette.eti.korvalin-%2-0123abcd"_s << false << true;
+        QTest::newRow("of another file") << u".autre.eti.korvalin-%1-0123abcd"_s << false << true;
+        QTest::newRow("a user's hidden file")
+            << u".etiquette.eti.korvalin-notes"_s << false << false;
+        QTest::newRow("not hidden") << u"etiquette.eti.korvalin-%1-0123abcd"_s << false << false;
+    }
+
+    void staleTemporaries()
+    {
+        QFETCH(QString, name);
+        QFETCH(bool, removed);
+        QFETCH(bool, temporary);
+        name.replace(u"%1"_s, QString::number(m_deadPid))
+            .replace(u"%2"_s, QString::number(QCoreApplication::applicationPid()));
+        QCOMPARE(SmallFile::isTemporaryFileName(name), temporary);
+        QTemporaryDir dir;
+        QVERIFY(writeBytes(dir.filePath(name), oldContent));
+        const QString path = dir.filePath(u"etiquette.eti"_s);
+        QVERIFY(writeBytes(path, oldContent));
+        QVERIFY(SmallFile::write(path, newContent));
+        QCOMPARE(fileBytes(path), newContent);
+        QStringList expected{u"etiquette.eti"_s};
+        if (!removed)
+            expected.append(name);
+        expected.sort();
+        QCOMPARE(entries(dir.path()), expected);
+    }
+
     // /dev/fd/N names the descriptor itself, never the file that lies behind it.
     void descriptor_data()
     {
@@ -281,6 +329,9 @@ private Q_SLOTS:
         QCOMPARE(statusOf(log).st_ino, inode);
         QCOMPARE(entries(dir.path()), QStringList{u"journal.txt"_s});
     }
+
+private:
+    qint64 m_deadPid = 0;
 };
 
 QTEST_GUILESS_MAIN(TestSmallFile)
