@@ -247,16 +247,22 @@ bool applySettings(const QString &settingsPath, ProgramState &state, QTextStream
     return true;
 }
 
-int pdfStatus(PdfFileResult result, const QString &pdfPath, QTextStream &err)
+// "-" is standard output, as for most programs that write files.
+QString pdfTarget(const QString &pdfPath)
 {
-    switch (result) {
+    return pdfPath == QLatin1String("-") ? QStringLiteral("/dev/stdout") : pdfPath;
+}
+
+int pdfStatus(const PdfFileOutcome &outcome, const QString &pdfPath, QTextStream &err)
+{
+    switch (outcome.result) {
     case PdfFileResult::Written:
         return Success;
     case PdfFileResult::DrawingFailed:
         err << LabelPrinting::printerErrorMessage() << '\n';
         break;
     case PdfFileResult::WriteFailed:
-        err << LabelFile::saveErrorMessage() << " : " << pdfPath << '\n';
+        err << LabelFile::saveErrorMessage() << " : " << pdfPath << '\n' << outcome.reason << '\n';
         break;
     }
     return Failure;
@@ -317,7 +323,7 @@ int runCalibration(const QStringList &arguments, QTextStream &err)
         }
         return Success;
     }
-    return pdfStatus(CalibrationPage::writePdf(r.pdfPath, state), r.pdfPath, err);
+    return pdfStatus(CalibrationPage::writePdf(pdfTarget(r.pdfPath), state), r.pdfPath, err);
 }
 
 } // namespace
@@ -401,7 +407,7 @@ int run(const QStringList &arguments, QTextStream &out, QTextStream &err)
         }
         return Success;
     }
-    return pdfStatus(LabelOutput::writePdf(o.pdfPath, state, artwork), o.pdfPath, err);
+    return pdfStatus(LabelOutput::writePdf(pdfTarget(o.pdfPath), state, artwork), o.pdfPath, err);
 }
 
 } // namespace CommandLine

@@ -225,8 +225,11 @@ SaveResult save(const QString &path, const Zones &zones, ProgramState &state)
     if (!refusal.isEmpty())
         return {false, refusal};
     const std::optional<QByteArray> bytes = encode(zones, state.iconFile);
-    if (!bytes || !SmallFile::write(path, *bytes))
+    if (!bytes)
         return {};
+    const SmallFile::WriteResult written = SmallFile::write(path, *bytes);
+    if (!written)
+        return {false, written.reason};
     state.modified = false;
     return {true, QString()};
 }

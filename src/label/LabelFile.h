@@ -40,7 +40,7 @@ std::optional<Content> decode(const QByteArray &bytes, const Zones &current);
 struct SaveResult
 {
     bool saved = false;
-    QString refusal; // why the document cannot be written; empty when the disk failed
+    QString refusal; // why the document or the disk refused the save
 
     explicit operator bool() const { return saved; }
 };
@@ -53,7 +53,7 @@ SaveResult save(const QString &path, const Zones &zones, ProgramState &state);
 std::optional<Content> read(const QString &path, const Zones &current);
 
 QString saveErrorMessage();
-// The save message, with the reason the document was refused on a second line.
+// The save message, with the reason the save was refused on a second line.
 QString saveErrorPrompt(const QString &refusal);
 QString saveErrorTitle();
 QString openErrorMessage();

@@ -22,11 +22,31 @@ enum class OtherTarget
     WriteInto // an output such as /dev/stdout takes the bytes as they are
 };
 
+struct WriteResult
+{
+    bool written = false;
+    QString reason; // why nothing was written, in words for the user; empty once written
+
+    explicit operator bool() const { return written; }
+};
+
 // Writes a temporary file beside path, checks every write, the flush and the sync to the
 // disk, and only then renames it over path, so a failed save (a full disk included)
-// leaves the previous file byte for byte and no temporary file behind. A symbolic link
-// keeps pointing at the file it named, which is the one replaced.
-bool write(const QString &path, const QByteArray &bytes, OtherTarget other = OtherTarget::Refuse);
+// leaves the previous file byte for byte and no temporary file behind. The replacement
+// keeps the owner, group and mode of the file it replaces; a file the user may not write
+// is refused. A file that cannot be replaced so (hard-linked, owned by someone else, in a
+// folder that takes no new file) is rewritten in place once the disk is known to have
+// room, and put back as it was if the disk refuses the bytes. A symbolic link stays a
+// link: the file it names is the one written, created if missing. With WriteInto,
+// /dev/stdout, /dev/fd/N and their like take the bytes through the program's own
+// descriptor, appending where it was opened to append; disks (block devices) and
+// folders are never written.
+WriteResult write(const QString &path, const QByteArray &bytes,
+                  OtherTarget other = OtherTarget::Refuse);
+
+// Whether a file name (without its folder) is one of the temporary files a save writes
+// beside its target: lists of files a user reads should leave them out.
+bool isTemporaryFileName(const QString &fileName);
 
 // The steps of a write a disk can refuse.
 enum class WriteStep

@@ -101,7 +101,7 @@ bool print(const Printer &printer, const ProgramState &state)
     return printPage(printer, calibrationDrawer(state), JobTitle);
 }
 
-PdfFileResult writePdf(const QString &path, const ProgramState &state)
+PdfFileOutcome writePdf(const QString &path, const ProgramState &state)
 {
     return writePdfFile(path, PageGeometry::a4Portrait(), calibrationDrawer(state));
 }

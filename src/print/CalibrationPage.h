@@ -32,6 +32,6 @@ void draw(PageSurface &surface, const std::array<double, 4> &spacing, const QSiz
 bool print(const Printer &printer, const ProgramState &state);
 
 // An A4 portrait page whose printable area is the whole page.
-PdfFileResult writePdf(const QString &path, const ProgramState &state);
+PdfFileOutcome writePdf(const QString &path, const ProgramState &state);
 
 } // namespace CalibrationPage

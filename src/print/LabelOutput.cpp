@@ -32,7 +32,7 @@ bool print(const Printer &printer, ProgramState &state, const LabelArtwork &artw
     return printPage(printer, labelPageDrawer(state, artwork), JobTitle);
 }
 
-PdfFileResult writePdf(const QString &path, ProgramState &state, const LabelArtwork &artwork)
+PdfFileOutcome writePdf(const QString &path, ProgramState &state, const LabelArtwork &artwork)
 {
     return writePdfFile(path, PageGeometry::a4Portrait(), labelPageDrawer(state, artwork));
 }

@@ -15,6 +15,6 @@ namespace LabelOutput {
 bool print(const Printer &printer, ProgramState &state, const LabelArtwork &artwork);
 
 // An A4 portrait page whose printable area is the whole page.
-PdfFileResult writePdf(const QString &path, ProgramState &state, const LabelArtwork &artwork);
+PdfFileOutcome writePdf(const QString &path, ProgramState &state, const LabelArtwork &artwork);
 
 } // namespace LabelOutput

@@ -60,14 +60,14 @@ std::optional<QByteArray> renderPdf(const PageGeometry &page, const PageDrawer &
     return pdf;
 }
 
-PdfFileResult writePdfFile(const QString &path, const PageGeometry &page, const PageDrawer &draw)
+PdfFileOutcome writePdfFile(const QString &path, const PageGeometry &page, const PageDrawer &draw)
 {
     const std::optional<QByteArray> pdf = renderPdf(page, draw, QFileInfo(path).completeBaseName());
     if (!pdf)
-        return PdfFileResult::DrawingFailed;
-    return SmallFile::write(path, *pdf, SmallFile::OtherTarget::WriteInto)
-               ? PdfFileResult::Written
-               : PdfFileResult::WriteFailed;
+        return {PdfFileResult::DrawingFailed, QString()};
+    const SmallFile::WriteResult written =
+        SmallFile::write(path, *pdf, SmallFile::OtherTarget::WriteInto);
+    return {written ? PdfFileResult::Written : PdfFileResult::WriteFailed, written.reason};
 }
 
 bool printPage(const Printer &printer, const PageDrawer &draw, const QString &jobTitle)

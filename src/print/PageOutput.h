@@ -35,9 +35,20 @@ enum class PdfFileResult
     WriteFailed
 };
 
+struct PdfFileOutcome
+{
+    PdfFileResult result;
+    QString reason; // why the target refused the page, for WriteFailed
+
+    friend bool operator==(const PdfFileOutcome &o, PdfFileResult r) { return o.result == r; }
+    friend bool operator!=(const PdfFileOutcome &o, PdfFileResult r) { return o.result != r; }
+};
+
 // Replaces the file at path only once the whole page is rendered and safely written; a
-// device or a pipe at path (/dev/stdout, a FIFO) gets the page written into it instead.
-PdfFileResult writePdfFile(const QString &path, const PageGeometry &page, const PageDrawer &draw);
+// character device or a pipe at path (a FIFO), or the program's own descriptor
+// (/dev/stdout, /dev/fd/N), gets the page written into it instead. Disks and folders are
+// refused.
+PdfFileOutcome writePdfFile(const QString &path, const PageGeometry &page, const PageDrawer &draw);
 
 // Renders the page for the printer's default media and orientation and submits it as one
 // job. False when anything fails (no printer, an unknown or refusing queue, no scheduler,

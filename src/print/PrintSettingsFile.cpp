@@ -70,7 +70,7 @@ std::optional<Layout> decode(const QByteArray &bytes)
     return layout;
 }
 
-bool write(const QString &path, const Layout &layout)
+SmallFile::WriteResult write(const QString &path, const Layout &layout)
 {
     return SmallFile::write(path, encode(layout));
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "label/ProgramState.h"
+#include "label/SmallFile.h"
 
 #include <QByteArray>
 #include <QString>
@@ -29,7 +30,8 @@ QByteArray encode(const Layout &layout);
 // unless all six read.
 std::optional<Layout> decode(const QByteArray &bytes);
 
-bool write(const QString &path, const Layout &layout);
+// Why a refused write was refused goes on the save message's second line.
+SmallFile::WriteResult write(const QString &path, const Layout &layout);
 std::optional<Layout> read(const QString &path);
 
 } // namespace PrintSettingsFile

@@ -18,8 +18,9 @@ using namespace Qt::StringLiterals;
 // says why on the error stream.
 //
 // The run is confined to a scratch folder holding a label and a settings file: a '/' in an
-// argument becomes '_' (but for the numbering style "X/X"), so every file it names lies
-// there, and the print service is one that does not exist, so nothing reaches a printer.
+// argument becomes '_' (but for the numbering style "X/X"), and so does "-", standard
+// output, so every file it names lies there, and the print service is one that does not
+// exist, so nothing reaches a printer.
 
 namespace {
 
@@ -28,7 +29,9 @@ QStringList argumentsOf(const QByteArray &bytes)
     QStringList arguments;
     for (const QByteArray &part : bytes.split('\0')) {
         QString argument = QString::fromUtf8(part);
-        if (argument != "X/X"_L1)
+        if (argument == "-"_L1)
+            argument = u"_"_s;
+        else if (argument != "X/X"_L1)
             argument.replace(QLatin1Char('/'), QLatin1Char('_'));
         arguments.append(argument);
     }

@@ -515,17 +515,14 @@ private Q_SLOTS:
     }
 
     // A save made in place would keep the inode, and a failing one would leave half a file.
+    // (A file with other names is the exception: tst_smallfile's hard link rows.)
     void eachSaveIsANewFile()
     {
         QTemporaryDir dir;
         const QString path = dir.filePath(u"etiquette.eti"_s);
-        const QString otherName = dir.filePath(u"autre-nom.eti"_s);
         ProgramState state;
         QVERIFY(LabelFile::save(path, exampleZones(), state));
         const QByteArray first = fileBytes(path);
-        QCOMPARE(
-            ::link(QFile::encodeName(path).constData(), QFile::encodeName(otherName).constData()),
-            0);
         QCOMPARE(::chmod(QFile::encodeName(path).constData(), 0640), 0);
         const ino_t firstInode = statusOf(path).st_ino;
 
@@ -533,7 +530,6 @@ private Q_SLOTS:
         QVERIFY(LabelFile::save(path, second, state));
         const ino_t secondInode = statusOf(path).st_ino;
         QVERIFY(secondInode != firstInode);
-        QCOMPARE(fileBytes(otherName), first);
         QCOMPARE(fileBytes(path), *LabelFile::encode(second, noIcon));
         QCOMPARE(statusOf(path).st_mode & 07777, 0640u);
 
@@ -561,6 +557,7 @@ private Q_SLOTS:
         QTest::newRow("named pipe") << SpecialFile::Fifo;
         QTest::newRow("null device") << SpecialFile::NullDevice;
         QTest::newRow("full device") << SpecialFile::FullDevice;
+        QTest::newRow("block device") << SpecialFile::BlockDevice;
     }
 
     void deviceOrPipeIsNeverReplaced()

@@ -1,4 +1,5 @@
 #include "CommandLineRun.h"
+#include "OtherUser.h"
 #include "PdfRaster.h"
 #include "PdfText.h"
 #include "SmallDisk.h"
@@ -15,6 +16,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextStream>
+
+#include <sys/stat.h>
 
 using namespace Qt::StringLiterals;
 
@@ -51,14 +54,27 @@ double oneLineDropMm(double points)
     return lineHeightMm(u"Arial"_s, points) / 2;
 }
 
-// The program itself, with no display, as a script runs it.
-QProcess *startKorvalin(QObject *parent, const QStringList &arguments)
+ino_t inodeOf(const QString &path)
+{
+    struct stat status = {};
+    ::stat(QFile::encodeName(path).constData(), &status);
+    return status.st_ino;
+}
+
+// The program itself, with no display, as a script runs it; not started yet.
+QProcess *korvalinProcess(QObject *parent)
 {
     auto *korvalin = new QProcess(parent);
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.remove(u"QT_QPA_PLATFORM"_s);
     environment.remove(u"DISPLAY"_s);
     korvalin->setProcessEnvironment(environment);
+    return korvalin;
+}
+
+QProcess *startKorvalin(QObject *parent, const QStringList &arguments)
+{
+    QProcess *korvalin = korvalinProcess(parent);
     korvalin->start(QStringLiteral(KORVALIN_EXECUTABLE), arguments);
     return korvalin;
 }
@@ -386,7 +402,8 @@ private Q_SLOTS:
         const Outcome o = runToPdf(pdf, options);
         if (pagesShort > 0) {
             QCOMPARE(o.status, 1);
-            QCOMPARE(o.err, u"Erreur lors de la sauvegarde du fichier ! : "_s + pdf + u'\n');
+            QCOMPARE(o.err, u"Erreur lors de la sauvegarde du fichier ! : "_s + pdf +
+                                u"\nLe disque est plein.\n"_s);
             QCOMPARE(fileBytes(pdf), QByteArray("%PDF-ancien"));
         } else {
             QCOMPARE(o.status, 0);
@@ -400,14 +417,19 @@ private Q_SLOTS:
     {
         QTest::addColumn<SpecialFile>("kind");
         QTest::addColumn<int>("status");
-        QTest::newRow("null device") << SpecialFile::NullDevice << 0;
-        QTest::newRow("full device") << SpecialFile::FullDevice << 1;
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("null device") << SpecialFile::NullDevice << 0 << QString();
+        QTest::newRow("full device") << SpecialFile::FullDevice << 1 << u"Le disque est plein."_s;
+        QTest::newRow("block device")
+            << SpecialFile::BlockDevice << 1
+            << u"Ce nom désigne un disque, sur lequel rien n'est jamais écrit."_s;
     }
 
     void pdfIntoADevice()
     {
         QFETCH(SpecialFile, kind);
         QFETCH(int, status);
+        QFETCH(QString, reason);
         QTemporaryDir dir;
         const QString device = dir.filePath(u"peripherique"_s);
         if (!makeSpecialFile(kind, device))
@@ -418,9 +440,58 @@ private Q_SLOTS:
         QCOMPARE(korvalin->exitCode(), status);
         // Qt may add warnings of its own about the environment; only the program's message counts.
         QCOMPARE(QString::fromUtf8(korvalin->readAllStandardError())
-                     .contains(u"Erreur lors de la sauvegarde du fichier ! : "_s + device + u'\n'),
+                     .contains(u"Erreur lors de la sauvegarde du fichier ! : "_s + device + u'\n' +
+                               reason + u'\n'),
                  status != 0);
         QVERIFY(isSpecialFile(kind, device));
+    }
+
+    // `korvalin --pdf /dev/stdout LABEL >> log` adds the page after the log's lines, into
+    // the file the shell opened, whoever may write the folder it lies in.
+    void pdfIntoStandardOutput_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("asOtherUser");
+        for (const QString &name : {u"/dev/stdout"_s, u"/dev/fd/1"_s, u"-"_s}) {
+            QTest::addRow("%s", qPrintable(name)) << name << false;
+            QTest::addRow("%s, another user", qPrintable(name)) << name << true;
+        }
+    }
+
+    void pdfIntoStandardOutput()
+    {
+        QFETCH(QString, name);
+        QFETCH(bool, asOtherUser);
+        const QString whyNot = OtherUser::unavailableReason();
+        if (asOtherUser && !whyNot.isEmpty())
+            QSKIP(qPrintable(whyNot));
+        // Only its owner may write the folder; anyone may read the label in it.
+        QTemporaryDir dir;
+        QVERIFY(QFile::setPermissions(
+            dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadGroup |
+                            QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther));
+        const QString label = dir.filePath(u"journal.eti"_s);
+        QVERIFY(writeBytes(label, *LabelFile::encode(sampleZones(), u"AUCUN"_s)));
+        const QString log = dir.filePath(u"journal.txt"_s);
+        const QByteArray lines = "ligne d'hier\nligne du jour\n";
+        QVERIFY(writeBytes(log, lines));
+        const ino_t inode = inodeOf(log);
+
+        QProcess *korvalin = korvalinProcess(this);
+        korvalin->setStandardOutputFile(log, QIODevice::Append);
+        const QStringList arguments{u"--pdf"_s, name, label};
+        if (asOtherUser)
+            OtherUser::start(*korvalin, QStringLiteral(KORVALIN_EXECUTABLE), arguments);
+        else
+            korvalin->start(QStringLiteral(KORVALIN_EXECUTABLE), arguments);
+        QVERIFY(korvalin->waitForFinished(20000));
+        QCOMPARE(korvalin->exitCode(), 0);
+        const QByteArray written = fileBytes(log);
+        QVERIFY(written.startsWith(lines + "%PDF-"));
+        QVERIFY(written.trimmed().endsWith("%%EOF"));
+        QCOMPARE(inodeOf(log), inode);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
+                 (QStringList{u"journal.eti"_s, u"journal.txt"_s}));
     }
 
 private:

@@ -124,13 +124,21 @@ private slots:
         QTest::addColumn<SpecialFile>("kind");
         QTest::addColumn<bool>("withReader"); // for a pipe
         QTest::addColumn<PdfFileResult>("result");
-        QTest::newRow("null device") << SpecialFile::NullDevice << false << PdfFileResult::Written;
-        QTest::newRow("full device")
-            << SpecialFile::FullDevice << false << PdfFileResult::WriteFailed;
-        QTest::newRow("pipe being read") << SpecialFile::Fifo << true << PdfFileResult::Written;
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("null device")
+            << SpecialFile::NullDevice << false << PdfFileResult::Written << QString();
+        QTest::newRow("full device") << SpecialFile::FullDevice << false
+                                     << PdfFileResult::WriteFailed << u"Le disque est plein."_s;
+        QTest::newRow("pipe being read")
+            << SpecialFile::Fifo << true << PdfFileResult::Written << QString();
         // Nobody would ever read it: refused at once rather than waited on.
         QTest::newRow("pipe nobody reads")
-            << SpecialFile::Fifo << false << PdfFileResult::WriteFailed;
+            << SpecialFile::Fifo << false << PdfFileResult::WriteFailed
+            << u"Aucun programme ne lit ce tube."_s;
+        // A PDF over a disk's file system would destroy it.
+        QTest::newRow("block device")
+            << SpecialFile::BlockDevice << false << PdfFileResult::WriteFailed
+            << u"Ce nom désigne un disque, sur lequel rien n'est jamais écrit."_s;
     }
 
     void pageGoesIntoADeviceOrPipe()
@@ -138,6 +146,7 @@ private slots:
         QFETCH(SpecialFile, kind);
         QFETCH(bool, withReader);
         QFETCH(PdfFileResult, result);
+        QFETCH(QString, reason);
         QTemporaryDir dir;
         const QString path = dir.filePath(u"sortie.pdf"_s);
         if (!makeSpecialFile(kind, path))
@@ -147,7 +156,10 @@ private slots:
             reader = std::make_unique<FifoReader>(path);
             QVERIFY(reader->isOpen());
         }
-        QCOMPARE(writePdfFile(path, PageGeometry::a4Portrait(), drawPageMarks()), result);
+        const PdfFileOutcome outcome =
+            writePdfFile(path, PageGeometry::a4Portrait(), drawPageMarks());
+        QCOMPARE(outcome, result);
+        QCOMPARE(outcome.reason, reason);
         QVERIFY(isSpecialFile(kind, path));
         if (reader) {
             const QByteArray page = reader->readAvailable();

@@ -142,7 +142,7 @@ private Q_SLOTS:
         const QString path = disk.filePath(u"lot1.PAR"_s);
         QVERIFY(writeBytes(path, PreviousSettings));
         QVERIFY(disk.fillLeaving(freeBytes));
-        QCOMPARE(PrintSettingsFile::write(path, Layout{}), fits);
+        QCOMPARE(PrintSettingsFile::write(path, Layout{}).written, fits);
         QCOMPARE(fileBytes(path), fits ? PrintSettingsFile::encode(Layout{}) : PreviousSettings);
         QCOMPARE(disk.files(), QStringList{u"lot1.PAR"_s});
     }

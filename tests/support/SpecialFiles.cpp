@@ -33,6 +33,9 @@ bool makeSpecialFile(SpecialFile kind, const QString &path)
     switch (kind) {
     case SpecialFile::Fifo:
         return ::mkfifo(nativePath(path).constData(), 0600) == 0;
+    case SpecialFile::BlockDevice:
+        // Major 240 is set aside for local use: no driver of this machine stands behind it.
+        return ::mknod(nativePath(path).constData(), S_IFBLK | 0600, makedev(240, 0)) == 0;
     case SpecialFile::NullDevice:
     case SpecialFile::FullDevice: {
         const unsigned minor = kind == SpecialFile::NullDevice ? 3 : 7;
@@ -51,6 +54,8 @@ bool isSpecialFile(SpecialFile kind, const QString &path)
     switch (kind) {
     case SpecialFile::Fifo:
         return S_ISFIFO(info.st_mode);
+    case SpecialFile::BlockDevice:
+        return S_ISBLK(info.st_mode) && info.st_rdev == makedev(240, 0);
     case SpecialFile::NullDevice:
         return S_ISCHR(info.st_mode) && info.st_rdev == makedev(1, 3);
     case SpecialFile::FullDevice:

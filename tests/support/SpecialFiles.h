@@ -8,11 +8,12 @@ enum class SpecialFile
 {
     NullDevice, // takes every byte
     FullDevice, // refuses every byte: the disk is full
-    Fifo
+    Fifo,
+    BlockDevice // a disk no driver answers for, so that nothing could ever reach a real one
 };
 
 // False when it cannot be made or written here (device nodes need root and a folder not
-// mounted nodev); the test then skips.
+// mounted nodev; the block device need only be made); the test then skips.
 [[nodiscard]] bool makeSpecialFile(SpecialFile kind, const QString &path);
 
 // True while path is still that kind of thing rather than a regular file.

@@ -49,8 +49,8 @@ MsgBoxCall openError()
     return errorBox(u"Erreur d'ouverture du fichier"_s);
 }
 
-// The save message; why the document was refused, if it was, follows on a second line.
-MsgBoxCall saveError(const QString &why = QString())
+// The save message; why the save was refused follows on a second line.
+MsgBoxCall saveError(const QString &why)
 {
     QString prompt = u"Erreur lors de la sauvegarde du fichier !"_s;
     if (!why.isEmpty())
@@ -469,15 +469,19 @@ private slots:
     void saveRefusedByTheDiskKeepsTheOldFile_data()
     {
         QTest::addColumn<DiskTrouble>("trouble");
-        QTest::newRow("full disk") << DiskTrouble::Full;
-        QTest::newRow("sync refused") << DiskTrouble::SyncRefused;
-        QTest::newRow("named pipe") << DiskTrouble::Pipe;
-        QTest::newRow("null device") << DiskTrouble::NullDevice;
+        QTest::addColumn<QString>("why");
+        QTest::newRow("full disk") << DiskTrouble::Full << u"Le disque est plein."_s;
+        QTest::newRow("sync refused")
+            << DiskTrouble::SyncRefused << u"Le disque signale une erreur."_s;
+        const QString notAFile = u"Ce nom ne désigne pas un fichier ordinaire."_s;
+        QTest::newRow("named pipe") << DiskTrouble::Pipe << notAFile;
+        QTest::newRow("null device") << DiskTrouble::NullDevice << notAFile;
     }
 
     void saveRefusedByTheDiskKeepsTheOldFile()
     {
         QFETCH(DiskTrouble, trouble);
+        QFETCH(QString, why);
         QTemporaryDir folder;
         SmallDisk disk;
         QString path = folder.filePath(u"garde.eti"_s);
@@ -507,7 +511,7 @@ private slots:
                                    : QByteArray();
         MainWindowHarness h;
         h.keys(u"texte"_s);
-        h.msgBoxes.expect(saveError());
+        h.msgBoxes.expect(saveError(why));
         h.runAnswering("saveAsAction", path);
         QVERIFY(h.msgBoxes.allSeen());
         QVERIFY(h.state.modified);

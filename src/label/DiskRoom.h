@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QtGlobal>
+
+struct stat;
+
+namespace DiskRoom {
+
+// Whether the disk holding the open file has room for the file to reach end bytes,
+// counting the blocks it already holds. A write that cannot be undone once the disk
+// refuses it midway asks first.
+bool hasRoomFor(int descriptor, const struct stat &file, qint64 end);
+
+} // namespace DiskRoom

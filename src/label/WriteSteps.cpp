@@ -1,0 +1,42 @@
+#include "label/WriteSteps.h"
+
+#include <atomic>
+#include <cerrno>
+
+namespace {
+
+constexpr int NoFailure = -1;
+
+std::atomic<int> &injectedStep()
+{
+    static std::atomic<int> step{NoFailure};
+    return step;
+}
+
+} // namespace
+
+namespace WriteSteps {
+
+bool injectedFailure(SmallFile::WriteStep step)
+{
+    if (injectedStep().load() != int(step))
+        return false;
+    errno = EIO;
+    return true;
+}
+
+} // namespace WriteSteps
+
+namespace SmallFile {
+
+ScopedWriteFailure::ScopedWriteFailure(WriteStep step)
+    : m_previous(injectedStep().exchange(int(step)))
+{
+}
+
+ScopedWriteFailure::~ScopedWriteFailure()
+{
+    injectedStep().store(m_previous);
+}
+
+} // namespace SmallFile
