@@ -78,13 +78,15 @@ private Q_SLOTS:
     void saveRefused_data()
     {
         QTest::addColumn<bool>("fullDisk");
-        QTest::newRow("folder that does not exist") << false;
-        QTest::newRow("full disk over an older file") << true;
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("folder that does not exist") << false << u"Le dossier n'existe pas."_s;
+        QTest::newRow("full disk over an older file") << true << u"Le disque est plein."_s;
     }
 
     void saveRefused()
     {
         QFETCH(bool, fullDisk);
+        QFETCH(QString, reason);
         const QByteArray older("1,2,3,4\r\n#TRUE#,#TRUE#\r\n");
         SmallDisk disk;
         QString path = m_dir.filePath(u"absent/lot1.PAR"_s);
@@ -100,7 +102,7 @@ private Q_SLOTS:
         h.open();
         h.button("frameCheck")->click();
         h.dialogs->answerNext(path);
-        h.msgBoxes.expect(errorBox(u"Erreur lors de la sauvegarde du fichier !"_s));
+        h.msgBoxes.expect(errorBox(u"Erreur lors de la sauvegarde du fichier !\r"_s + reason));
         h.button("saveSettingsButton")->click();
 
         QVERIFY(h.msgBoxes.allSeen());

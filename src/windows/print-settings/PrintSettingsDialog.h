@@ -1,6 +1,7 @@
 #pragma once
 
 #include "label/ProgramState.h"
+#include "label/SmallFile.h"
 
 #include <QDialog>
 #include <array>
@@ -35,7 +36,7 @@ public:
 
     // Takes the window's distances and frame and cut-mark boxes and writes them to path;
     // false, with nothing changed, when the file cannot be written.
-    bool saveSettingsFile(const QString &path);
+    SmallFile::WriteResult saveSettingsFile(const QString &path);
     // Reads the settings file at path into the state and shows it; false, with nothing
     // changed, when it cannot be read as a whole.
     bool openSettingsFile(const QString &path);

@@ -38,7 +38,7 @@ void PrintSettingsDialog::showLayout(const PrintSettingsFile::Layout &layout,
     m_cutOutlineCheck->setChecked(layout.printCutOutline);
 }
 
-bool PrintSettingsDialog::saveSettingsFile(const QString &path)
+SmallFile::WriteResult PrintSettingsDialog::saveSettingsFile(const QString &path)
 {
     PrintSettingsFile::Layout layout;
     layout.printFrame = m_frameCheck->isChecked();
@@ -47,10 +47,10 @@ bool PrintSettingsDialog::saveSettingsFile(const QString &path)
                            NumberText::leadingNumber(m_topMarginEdit->text()),
                            NumberText::leadingNumber(m_rowGapEdit->text()),
                            NumberText::leadingNumber(m_columnGapEdit->text())};
-    if (!PrintSettingsFile::write(path, layout))
-        return false;
-    layout.applyTo(m_state);
-    return true;
+    const SmallFile::WriteResult written = PrintSettingsFile::write(path, layout);
+    if (written)
+        layout.applyTo(m_state);
+    return written;
 }
 
 bool PrintSettingsDialog::openSettingsFile(const QString &path)
@@ -74,8 +74,8 @@ void PrintSettingsDialog::saveSettings()
     if (!m_commonDialog.ShowSave())
         return;
     const QString path = m_commonDialog.FileName;
-    if (!saveSettingsFile(path)) {
-        MsgBoxError(LabelFile::saveErrorMessage());
+    if (const SmallFile::WriteResult written = saveSettingsFile(path); !written) {
+        MsgBoxError(LabelFile::saveErrorPrompt(written.reason));
         return;
     }
     m_state.settingsFilePath = path;
