@@ -1,6 +1,7 @@
 #include "Accessibility.h"
 
 #include <QAccessible>
+#include <QGroupBox>
 #include <QWidget>
 #include <functional>
 
@@ -74,9 +75,15 @@ QStringList namelessControls(QWidget *window)
 {
     QStringList nameless;
     walk(QAccessible::queryAccessibleInterface(window), [&](QAccessibleInterface *node) {
-        if (isControl(node->role()) && !isLeftOut(node, window) &&
-            node->text(QAccessible::Name).trimmed().isEmpty())
+        if (isLeftOut(node, window))
+            return;
+        const QString name = node->text(QAccessible::Name).trimmed();
+        if (isControl(node->role()) && name.isEmpty())
             nameless.append(describe(node));
+        // A group is announced by its own caption, never by the one of the group around it.
+        const auto *group = qobject_cast<const QGroupBox *>(node->object());
+        if (group && !group->title().isEmpty() && name != group->title().trimmed())
+            nameless.append(describe(node) + u" announced as \"%1\""_s.arg(name));
     });
     return nameless;
 }

@@ -9,7 +9,8 @@ class QWidget;
 namespace Accessibility {
 
 // One line per control (button, box, list, check box, option, spinner, menu item...) that has no
-// accessible name, giving its role and object name; empty when every control is named.
+// accessible name, or group box not named by its own caption, giving its role and object name;
+// empty when every control is named.
 QStringList namelessControls(QWidget *window);
 
 // The accessible names of every control of the window, in tree order.

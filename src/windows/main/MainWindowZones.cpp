@@ -88,6 +88,8 @@ void MainWindow::showAlignmentCaption()
 {
     m_alignmentGroup->setTitle(QStringLiteral("Aligner texte ") +
                                QString::number(m_state.currentZone));
+    // Screen readers would otherwise announce the group around it.
+    m_alignmentGroup->setAccessibleName(m_alignmentGroup->title());
 }
 
 void MainWindow::onAlignmentChosen(int index)

@@ -35,7 +35,7 @@ public:
     ~PrintSettingsDialog() override;
 
     // Takes the window's distances and frame and cut-mark boxes and writes them to path;
-    // false, with nothing changed, when the file cannot be written.
+    // refused with its reason, and nothing changed, when the file cannot be written.
     SmallFile::WriteResult saveSettingsFile(const QString &path);
     // Reads the settings file at path into the state and shows it; false, with nothing
     // changed, when it cannot be read as a whole.

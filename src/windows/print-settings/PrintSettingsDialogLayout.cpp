@@ -138,6 +138,8 @@ QGroupBox *boldGroup(const QString &caption, const char *name)
 {
     auto *group = new QGroupBox(caption);
     group->setObjectName(QLatin1String(name));
+    // Named after its own caption: screen readers would announce the group around it.
+    group->setAccessibleName(caption.trimmed());
     QFont bold = group->font();
     bold.setBold(true);
     group->setFont(bold);
