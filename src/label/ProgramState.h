@@ -44,7 +44,7 @@ public:
     QString settingsFilePath;
     QString settingsName;
     qint16 settingsLoaded = 0;
-    // The print settings window's title, set at start-up while the window is still hidden.
+    // The print settings window's title, kept for its next showing.
     QString printSettingsTitle;
 
     // Image viewer and printer orientation.

@@ -212,6 +212,38 @@ private Q_SLOTS:
         QVERIFY(ticked);
     }
 
+    void settingsWindowBuiltByItsCommand_data()
+    {
+        QTest::addColumn<bool>("labelNamed");
+        QTest::addColumn<QString>("startLabel");
+        QTest::newRow("untitled") << false << u"1"_s;
+        QTest::newRow("label named at start-up") << true << u"0"_s;
+    }
+
+    // Nothing of the print settings window exists before its command; the state already
+    // holds what it shows, as when it was built hidden at start-up.
+    void settingsWindowBuiltByItsCommand()
+    {
+        QFETCH(bool, labelNamed);
+        QFETCH(QString, startLabel);
+        MainWindowHarness h(labelNamed ? writeLabel(u"plus-tard.eti"_s, u"Lot"_s) : QString());
+        QVERIFY(h.form->findChildren<PrintSettingsDialog *>().isEmpty());
+        const QString title = u"Paramétrage de l'impression DEFAUT"_s;
+        QCOMPARE(h.state.printSettingsTitle, title);
+        QStringList shown;
+        QVERIFY(printCommand(h, [&](PrintSettingsDialog &window) {
+            shown << window.windowTitle();
+            for (const char *box : {"leftMarginEdit", "topMarginEdit", "rowGapEdit",
+                                    "columnGapEdit", "copyCountEdit", "startPositionEdit",
+                                    "firstDiskNumberEdit"})
+                shown << in<QLineEdit>(window, box)->text();
+            in<QAbstractButton>(window, "cancelButton")->click();
+        }));
+        QCOMPARE(shown, (QStringList{title, u"10"_s, u"4"_s, u"4"_s, u"10"_s, u"10"_s, startLabel,
+                                     u"1"_s}));
+        QVERIFY(h.form->findChildren<PrintSettingsDialog *>().isEmpty());
+    }
+
     void closedWindowStillAsks()
     {
         MainWindowHarness h{Printer(Queue)};

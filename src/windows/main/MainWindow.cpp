@@ -362,7 +362,8 @@ QWidget *MainWindow::buildMainButtons()
 void MainWindow::loadWindow()
 {
     m_state.initialZoneTexts = {m_zones[0].Caption, m_zones[1].Caption, m_zones[2].Caption};
-    loadPrintSettings();
+    // The print settings window waits for the print command: built here, hidden, it would
+    // only store back the values the state starts with.
     refreshOrientationDisplay();
     if (m_state.startedWithDocument()) {
         openLabel(m_state.labelFileName);

@@ -179,8 +179,7 @@ private:
     QToolBar *m_toolBar = nullptr;
     StatusPanels *m_statusPanels = nullptr;
     QTimer *m_clockTimer = nullptr;
-    // The print settings window while it is loaded: from start-up to the first print
-    // command, then for each print command.
+    // The print settings window while the print command shows it.
     std::unique_ptr<PrintSettingsDialog> m_printSettings;
     // Held while a print job waits for the scheduler's answer.
     std::unique_ptr<BusyPointer> m_printing;

@@ -60,8 +60,7 @@ void MainWindow::loadPrintSettings()
 
 void MainWindow::filePrint()
 {
-    if (!m_printSettings)
-        loadPrintSettings();
+    loadPrintSettings();
     m_printSettings->exec();
     // Left in any way, the window is unloaded and built again from the state next time.
     m_printSettings.reset();

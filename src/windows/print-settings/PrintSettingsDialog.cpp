@@ -57,7 +57,10 @@ PrintSettingsDialog::~PrintSettingsDialog() = default;
 void PrintSettingsDialog::loadWindow()
 {
     adjustSize();
-    move(centredWindowPosition(frameGeometry().size(), screen()->availableGeometry()));
+    // Never shown yet, the window has no frame: its own size is centred. Its frame geometry
+    // would come out a pixel short once the main window is on screen, and the window would
+    // open a pixel off from one time to the next.
+    move(centredWindowPosition(size(), screen()->availableGeometry()));
     setTipTexts();
     showSettingsName(m_state.settingsLoaded == 1 ? m_state.settingsName
                                                  : ProgramState::defaultSettingsName());
