@@ -14,4 +14,24 @@ QStringList nameFilters(const QString &pattern)
     return filters;
 }
 
+QList<QRegularExpression> expressions(const QString &pattern)
+{
+    QList<QRegularExpression> masks;
+    for (const QString &mask : nameFilters(pattern)) {
+        QString expression;
+        for (const QChar c : mask) {
+            if (c == QLatin1Char('*'))
+                expression += QStringLiteral(".*");
+            else if (c == QLatin1Char('?'))
+                expression += QLatin1Char('.');
+            else
+                expression += QRegularExpression::escape(QString(c));
+        }
+        masks.append(QRegularExpression(QRegularExpression::anchoredPattern(expression),
+                                        QRegularExpression::CaseInsensitiveOption |
+                                            QRegularExpression::DotMatchesEverythingOption));
+    }
+    return masks;
+}
+
 } // namespace FileMasks

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QList>
+#include <QRegularExpression>
 #include <QString>
 #include <QStringList>
 
@@ -10,5 +12,9 @@ namespace FileMasks {
 // The masks of pattern as name filters. "*.*" meant every file, names without an
 // extension included, so it becomes "*"; blank masks are dropped. No mask lists every file.
 QStringList nameFilters(const QString &pattern);
+
+// The masks of pattern as expressions matching whole names. Only "*" and "?" are wildcards:
+// "[" and "]" are characters of file names like any other.
+QList<QRegularExpression> expressions(const QString &pattern);
 
 } // namespace FileMasks

@@ -218,6 +218,8 @@ private slots:
         QTest::newRow("typed with a question mark and blanks")
             << -1 << u" ?ogo.* ; *.PNG "_s << words(u"capture.png Logo.BMP"_s);
         QTest::newRow("matching nothing") << -1 << u"*.cur"_s << QStringList();
+        QTest::newRow("brackets are characters, not a set")
+            << -1 << u"[lL]ogo.BMP;*.[jJ]pg"_s << QStringList();
         QTest::newRow("emptied box lists every file") << -1 << QString() << everything;
     }
 
@@ -244,8 +246,12 @@ private slots:
         // Each keystroke applies the text typed so far.
         const QList<std::pair<QChar, QStringList>> keys{
             {u'*', h.listed()}, {u'.', {}}, {u'p', {}}, {u'n', {}}, {u'g', {u"capture.png"_s}}};
+        QString typed;
         for (const auto &[key, expected] : keys) {
             QTest::keyClicks(h.patterns()->lineEdit(), QString(key));
+            typed += key;
+            // Nothing is completed from the listed patterns ("*" would become "*.ico").
+            QCOMPARE(h.patterns()->currentText(), typed);
             QTRY_COMPARE(h.listed(), expected);
         }
     }

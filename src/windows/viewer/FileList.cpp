@@ -66,10 +66,7 @@ void FileList::setFolder(const QString &folder)
 void FileList::setPattern(const QString &pattern)
 {
     forgetChoice();
-    m_masks.clear();
-    for (const QString &mask : FileMasks::nameFilters(pattern))
-        m_masks.append(QRegularExpression(QRegularExpression::wildcardToRegularExpression(mask),
-                                          QRegularExpression::CaseInsensitiveOption));
+    m_masks = FileMasks::expressions(pattern);
     showMatchingNames();
 }
 

@@ -67,6 +67,8 @@ void ImageViewer::buildControls()
     m_patternBox->setObjectName(QStringLiteral("patternBox"));
     m_patternBox->setEditable(true);
     m_patternBox->setInsertPolicy(QComboBox::NoInsert);
+    // What the user types is the pattern: no completion from the listed patterns.
+    m_patternBox->setCompleter(nullptr);
     nameAfterCaption(*m_patternBox, *m_patternCaption);
     m_patternBox->lineEdit()->setAccessibleName(m_patternBox->accessibleName());
 
