@@ -174,10 +174,10 @@ private slots:
         QCOMPARE(h.panel(1), u"SANS NOM"_s);
         QVERIFY(h.text1()->text().isEmpty());
         QCOMPARE(h.find<QLabel>("zoneTextCaption")->text(), u"Edition du texte zone 1"_s);
-        // Left as they were: Modified, the alignment options and the alignment frame's caption.
         QVERIFY(h.state.modified);
-        QVERIFY(h.find<QRadioButton>("alignmentOption2")->isChecked());
-        QCOMPARE(h.find<QGroupBox>("alignmentGroup")->title(), u"Aligner texte 2"_s);
+        // The alignment shown is the selected zone's: zone 1, left-aligned.
+        QVERIFY(h.find<QRadioButton>("alignmentOption1")->isChecked());
+        QCOMPARE(h.find<QGroupBox>("alignmentGroup")->title(), u"Aligner texte 1"_s);
     }
 
     void openShowsTheDialog()

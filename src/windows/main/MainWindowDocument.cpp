@@ -63,6 +63,8 @@ void MainWindow::fileNew()
     m_zoneTextEdit->setFocus();
     markSelectedZone();
     showEditCaption();
+    checkAlignmentOption(m_zones[0].Alignment);
+    showAlignmentCaption();
     showUntitledName();
     setPicture(Picture());
 }
