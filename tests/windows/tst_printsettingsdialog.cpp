@@ -480,6 +480,47 @@ private Q_SLOTS:
         QTRY_COMPARE(h.state.singlePosition, qint16(5));
         QCOMPARE(h.labelOrigin(), QPointF(10, 112));
     }
+
+    void focusFollowsTheReadingOrder_data()
+    {
+        QTest::addColumn<int>("singleMode");
+        QTest::addColumn<QStringList>("order");
+        const QStringList common{
+            u"frameCheck"_s,         u"cutOutlineCheck"_s,       u"loadSettingsButton"_s,
+            u"saveSettingsButton"_s, u"defaultSettingsButton"_s, u"printerSetupButton"_s,
+            u"calibrationButton"_s,  u"labelPreviewButton"_s,    u"cancelButton"_s};
+        const QStringList distances{u"leftMarginEdit"_s, u"columnGapEdit"_s, u"topMarginEdit"_s,
+                                    u"rowGapEdit"_s};
+        QStringList tiles;
+        for (int position = 1; position <= 10; ++position)
+            tiles << u"positionTile%1"_s.arg(position);
+        QTest::newRow("run") << 0
+                             << QStringList{u"runOption"_s} + common +
+                                    QStringList{u"printLabelsButton"_s} + distances +
+                                    QStringList{u"copyCountEdit"_s, u"startPositionEdit"_s,
+                                                u"autoNumberingCheck"_s};
+        // One label: nothing is printable until a position is chosen; the run is greyed.
+        QTest::newRow("one label")
+            << 1 << QStringList{u"singleLabelOption"_s} + common + distances + tiles;
+    }
+
+    // The focus starts on the option the window opened in, and Tab reads the window in order.
+    void focusFollowsTheReadingOrder()
+    {
+        QFETCH(int, singleMode);
+        QFETCH(QStringList, order);
+        PrintSettingsHarness h;
+        h.state.printSingleMode = qint16(singleMode);
+        h.open();
+        QVERIFY(QTest::qWaitForWindowActive(h.form.get()));
+        QStringList visited;
+        for (int step = 0; step <= order.size(); ++step) {
+            QWidget *focused = h.form->focusWidget();
+            visited << (focused ? focused->objectName() : u"(none)"_s);
+            QTest::keyClick(focused ? focused : h.form.get(), Qt::Key_Tab);
+        }
+        QCOMPARE(visited, order + QStringList{order.first()});
+    }
 };
 
 QTEST_MAIN(TestPrintSettings)

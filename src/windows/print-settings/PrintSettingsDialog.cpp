@@ -45,6 +45,7 @@ PrintSettingsDialog::PrintSettingsDialog(ProgramState &state, CommonDialog &comm
 {
     setObjectName(QStringLiteral("PrintSettingsDialog"));
     buildWindow();
+    orderFocus();
     // Design values, from which the load and the first activation start.
     m_singleLabelOption->setChecked(true);
     m_numberStyleOption->setChecked(true);
@@ -112,6 +113,8 @@ void PrintSettingsDialog::onActivated()
     }
     m_frameCheck->setChecked(m_state.printFrame);
     m_cutOutlineCheck->setChecked(m_state.printCutOutline);
+    // Space on the focused option must not switch the mode the window opened in.
+    (m_singleLabelOption->isChecked() ? m_singleLabelOption : m_runOption)->setFocus();
 }
 
 void PrintSettingsDialog::selectNumberingStyle()

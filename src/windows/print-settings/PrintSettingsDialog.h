@@ -91,6 +91,7 @@ private:
     QWidget *buildNumberingPanel();
     void setTipTexts();
     void connectHandlers();
+    void orderFocus();
 
     // Chains (PrintSettingsDialog.cpp).
     void loadWindow();

@@ -416,3 +416,30 @@ void PrintSettingsDialog::connectHandlers()
             &PrintSettingsDialog::calibrationRequested);
     connect(m_labelPreviewButton, &QPushButton::clicked, this, &PrintSettingsDialog::preview);
 }
+
+void PrintSettingsDialog::orderFocus()
+{
+    // The window's reading order: the mode, the two switches, the buttons, then the sheet's
+    // distances and positions, then the run.
+    QList<QWidget *> order{m_singleLabelOption,
+                           m_runOption,
+                           m_frameCheck,
+                           m_cutOutlineCheck,
+                           m_loadSettingsButton,
+                           m_saveSettingsButton,
+                           m_defaultSettingsButton,
+                           m_printerSetupButton,
+                           m_calibrationButton,
+                           m_labelPreviewButton,
+                           m_cancelButton,
+                           m_printLabelsButton,
+                           m_leftMarginEdit,
+                           m_columnGapEdit,
+                           m_topMarginEdit,
+                           m_rowGapEdit};
+    order.append({m_tiles.cbegin(), m_tiles.cend()});
+    order.append({m_copyCountEdit, m_startPositionEdit, m_autoNumberingCheck, m_firstDiskNumberEdit,
+                  m_numberStyleOption, m_numberOfTotalStyleOption});
+    for (qsizetype i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder(order[i - 1], order[i]);
+}
