@@ -1,10 +1,12 @@
 #include "CountingPaintDevice.h"
+#include "CraftedPictures.h"
 #include "PictureRender.h"
 #include "WmfBuilder.h"
 #include "platform/PictureLoader.h"
 #include "platform/PictureRasterReader.h"
 
 #include <QBuffer>
+#include <QImageWriter>
 #include <QPainter>
 #include <QtEndian>
 #include <QtTest>
@@ -107,6 +109,42 @@ QByteArray iconBitmap(int side, const QColor &colour)
     return dib;
 }
 
+// A photograph-like picture (every pixel different) as a progressive JPEG of its writer.
+QByteArray progressivePhoto(const QSize &size)
+{
+    QImage image(size, QImage::Format_RGB32);
+    for (int y = 0; y < size.height(); ++y) {
+        for (int x = 0; x < size.width(); ++x)
+            image.setPixel(x, y, qRgb(x * 7 % 256, y * 13 % 256, (x ^ y) % 256));
+    }
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "jpeg");
+    writer.setProgressiveScanWrite(true);
+    writer.write(image);
+    return bytes;
+}
+
+// Scan markers where no decoder takes them for scans: in a comment right after the start.
+QByteArray withScanMarkersInComment(const QByteArray &jpeg, int count)
+{
+    QByteArray comment;
+    for (int i = 0; i < count; ++i)
+        comment.append("\xFF\xDA\x00\x08", 4);
+    const QByteArray length(
+        QByteArray::fromHex(QByteArray::number(comment.size() + 2, 16).rightJustified(4, '0')));
+    return jpeg.left(2) + "\xFF\xFE" + length + comment + jpeg.mid(2);
+}
+
+// Restart markers and stuffed bytes at the start of each empty scan's data: read as segment
+// lengths, they would hide the scans that follow.
+QByteArray withRestartMarkers(QByteArray jpeg)
+{
+    const QByteArray emptyScan = QByteArray::fromHex("ffda000801010001 3f00");
+    return jpeg.replace(emptyScan, emptyScan + QByteArray::fromHex("ffd0ff00ffd1"));
+}
+
 struct IconEntry
 {
     int directorySide; // 256 and above are written as 0, as the format has it
@@ -156,6 +194,36 @@ private slots:
     {
         QFETCH(QByteArray, bytes);
         QVERIFY(!PictureLoader::fromBytes(bytes));
+    }
+
+    // A progressive JPEG may hold any number of scans, each a walk over the whole image for
+    // the decoder: files with far more than any writer makes are refused before decoding.
+    void jpegScansAreBounded_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<bool>("loads");
+
+        using CraftedPictures::progressiveJpeg;
+        QTest::newRow("1024 x 1024, 100000 scans") << progressiveJpeg(1024, 100000) << false;
+        QTest::newRow("2048 x 2048, 50000 scans") << progressiveJpeg(2048, 50000) << false;
+        QTest::newRow("5792 x 5792, 20000 scans") << progressiveJpeg(5792, 20000) << false;
+        QTest::newRow("8 x 8, 1001 scans") << progressiveJpeg(8, 1001) << false;
+        QTest::newRow("8 x 8, 1000 scans") << progressiveJpeg(8, 1000) << true;
+        QTest::newRow("8 x 8, 1001 scans with restart markers")
+            << withRestartMarkers(progressiveJpeg(8, 1001)) << false;
+        // Few scans, but each a walk over half a million blocks.
+        QTest::newRow("5792 x 5792, 100 scans") << progressiveJpeg(5792, 100) << false;
+        QTest::newRow("5792 x 5792, 40 scans") << progressiveJpeg(5792, 40) << true;
+        QTest::newRow("progressive photograph") << progressivePhoto({1600, 1200}) << true;
+        QTest::newRow("scan markers in a comment")
+            << withScanMarkersInComment(progressivePhoto({64, 64}), 2000) << true;
+    }
+
+    void jpegScansAreBounded()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(bool, loads);
+        QCOMPARE(PictureLoader::fromBytes(bytes).has_value(), loads);
     }
 
     void cutShapesDrawWhatShows_data()
