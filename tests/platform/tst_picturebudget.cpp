@@ -52,6 +52,19 @@ QByteArray texts(int count, int length)
     return wmf.finish();
 }
 
+// Each text in a font of its own, made, chosen and deleted around it, the faces taken in turn.
+QByteArray textsInFaces(int count, int faces)
+{
+    WmfBuilder wmf;
+    wmf.record(0x0102, {1}); // transparent background: only the letters are drawn
+    for (int i = 0; i < count; ++i) {
+        const QByteArray face = "Face " + QByteArray::number(i % faces);
+        wmf.font(-100, face).select(0).text(QPoint(100, 500), QByteArray(40, 'W'));
+        wmf.record(0x01F0, {0}); // delete
+    }
+    return wmf.finish();
+}
+
 QByteArray clipChangesAroundRectangles(int count)
 {
     WmfBuilder wmf;
@@ -188,6 +201,16 @@ private slots:
         QTest::newRow("64 MiB of long texts") << texts(2000, 32000);
         QTest::newRow("a clip change around each of 5000 rectangles")
             << clipChangesAroundRectangles(5000);
+        // Each new face is looked up in the font configuration; each font takes a slot.
+        using CraftedPictures::fontCreations;
+        QTest::newRow("100000 fonts, each of a new face") << fontCreations(100000);
+        QTest::newRow("8000 fonts, each of a new face") << fontCreations(8000);
+        QTest::newRow("4000 fonts, each of a new face") << fontCreations(4000);
+        QTest::newRow("200 texts, each in a new face") << textsInFaces(200, 200);
+        WmfBuilder oneFace;
+        for (int i = 0; i < 100000; ++i)
+            oneFace.font(qint16(10 + i % 500));
+        QTest::newRow("100000 fonts of one face") << oneFace.finish();
     }
 
     void craftedMetafilesAreRefusedWhenRead()
@@ -287,6 +310,8 @@ private slots:
             << polygons(2000, 12) << 2000 * 12LL << 2000 * 14LL << 0LL;
         QTest::newRow("5000 rectangles") << rectangles(5000) << 5000 * 5LL << 5000 * 6LL << 0LL;
         QTest::newRow("300 texts of 40 letters") << texts(300, 40) << 0LL << 0LL << 300 * 40LL;
+        QTest::newRow("300 texts of 40 letters in 30 faces")
+            << textsInFaces(300, 30) << 0LL << 0LL << 300 * 40LL;
         // Shapes millions of times the frame are drawn cut to it: a handful of points each.
         QTest::newRow("20 huge ellipses under a very wide pen")
             << hugeEllipsesUnderWidePen(20) << 20LL << 20 * 200LL << 0LL;

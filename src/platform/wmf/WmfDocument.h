@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/wmf/WmfObjects.h"
 #include "platform/wmf/WmfParams.h"
 #include "platform/wmf/WmfRecordType.h"
 
@@ -28,11 +29,12 @@ struct WmfRecord
 class WmfDocument
 {
 public:
-    // Records beyond this many are dropped: real metafiles hold a few thousand.
-    static constexpr int MaxRecords = 1 << 20;
     // Enough for detailed drawings of tens of thousands of points, and little enough that a
     // sheet of ten labels prints in a moment.
     static constexpr qint64 MaxDrawingWork = 100000;
+    // Looking a face up takes about a millisecond, as long as drawing a thousand points or so;
+    // it is done once, when the metafile is read, and comes out of the same budget.
+    static constexpr qint64 FaceLookUpWork = 1000;
 
     static bool looksLikeMetafile(const QByteArray &bytes);
     static std::optional<WmfDocument> parse(const QByteArray &bytes);
@@ -45,9 +47,12 @@ public:
     const char *paramData(const WmfRecord &record) const;
     // The decoded bitmap of the transfer record at this index, null when it has none.
     QImage bitmap(int recordIndex) const { return m_bitmaps.value(recordIndex); }
+    // The font of the font record at this index; nothing when the record is damaged.
+    const WmfFont *font(int recordIndex) const;
 
 private:
     void readRecords(qsizetype offset);
+    bool readFonts();
     void decodeBitmaps();
     bool drawsWithinBudget() const;
     std::optional<QRectF> windowFromRecords() const;
@@ -56,4 +61,6 @@ private:
     QRectF m_frame;
     QVector<WmfRecord> m_records;
     QHash<int, QImage> m_bitmaps;
+    QHash<int, WmfFont> m_fonts;
+    qint64 m_faceWork = 0;
 };

@@ -96,7 +96,7 @@ void WmfPlayer::playRecord(int index, const WmfRecord &record)
     case WmfRecordType::CreateRegion:
     case WmfRecordType::SelectObject:
     case WmfRecordType::DeleteObject:
-        playObjectRecord(record, params);
+        playObjectRecord(index, record, params);
         break;
     case WmfRecordType::TextOut:
         textOut(params);
@@ -213,7 +213,7 @@ void WmfPlayer::playStateRecord(const WmfRecord &record, WmfParams &params)
     }
 }
 
-void WmfPlayer::playObjectRecord(const WmfRecord &record, WmfParams &params)
+void WmfPlayer::playObjectRecord(int index, const WmfRecord &record, WmfParams &params)
 {
     switch (record.type) {
     case WmfRecordType::CreatePenIndirect: {
@@ -228,8 +228,9 @@ void WmfPlayer::playObjectRecord(const WmfRecord &record, WmfParams &params)
         return;
     }
     case WmfRecordType::CreateFontIndirect: {
-        const WmfFont font = WmfObjects::readFont(params);
-        m_objects.add(params.ok() ? WmfObject(font) : WmfObject(WmfUnusedObject()));
+        // Read, and its face looked up, once with the document rather than at every play.
+        const WmfFont *font = m_document.font(index);
+        m_objects.add(font ? WmfObject(*font) : WmfObject(WmfUnusedObject()));
         return;
     }
     case WmfRecordType::SelectObject: {
