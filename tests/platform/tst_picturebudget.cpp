@@ -8,6 +8,7 @@
 #include <QBuffer>
 #include <QImageWriter>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QtEndian>
 #include <QtTest>
 
@@ -92,6 +93,20 @@ QByteArray polygons(int count, int corners)
         wmf.record(0x0324, points);
     }
     return wmf.finish();
+}
+
+// The PDF of a sheet with the picture on that many labels, at 1200 dpi.
+QByteArray sheetPdf(const Picture &picture, int labels)
+{
+    QBuffer pdf;
+    pdf.open(QIODevice::WriteOnly);
+    QPdfWriter writer(&pdf);
+    writer.setResolution(1200);
+    QPainter painter(&writer);
+    for (int label = 0; label < labels; ++label)
+        picture.draw(painter, QRectF(label * 700, 0, 567, 567));
+    painter.end();
+    return pdf.data();
 }
 
 QByteArray png(const QSize &size)
@@ -247,6 +262,19 @@ private slots:
         QFETCH(QByteArray, bytes);
         QFETCH(bool, loads);
         QCOMPARE(PictureLoader::fromBytes(bytes).has_value(), loads);
+    }
+
+    // A metafile's transfers each carry a bitmap of their own; a sheet of ten labels must not
+    // weigh ten copies of them.
+    void metafileBitmapsGoOnceIntoASheet()
+    {
+        const std::optional<Picture> picture =
+            PictureLoader::fromBytes(CraftedPictures::runLengthBitmaps(4, 200));
+        QVERIFY(picture);
+        const qsizetype oneLabel = sheetPdf(*picture, 1).size();
+        const qsizetype tenLabels = sheetPdf(*picture, 10).size();
+        QVERIFY2(oneLabel > 4 * 200 * 200, qPrintable(QString::number(oneLabel)));
+        QVERIFY2(tenLabels < oneLabel * 11 / 10, qPrintable(QString::number(tenLabels)));
     }
 
     void cutShapesDrawWhatShows_data()

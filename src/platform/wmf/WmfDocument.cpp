@@ -92,6 +92,12 @@ bool WmfDocument::drawsWithinBudget() const
         .play(MaxDrawingWork - m_faceWork);
 }
 
+const WmfBitmapPart *WmfDocument::bitmap(int recordIndex) const
+{
+    const auto found = m_bitmaps.constFind(recordIndex);
+    return found == m_bitmaps.cend() ? nullptr : &*found;
+}
+
 const WmfFont *WmfDocument::font(int recordIndex) const
 {
     const auto found = m_fonts.constFind(recordIndex);
@@ -183,6 +189,27 @@ void WmfDocument::decodeBitmaps()
             continue;
         const QImage image = WmfDib::decode(blit->dib);
         pixelBudget -= qint64(image.width()) * image.height();
-        m_bitmaps.insert(index, image);
+        const std::optional<WmfBitmapPart> part =
+            drawnPart(image, WmfDib::size(blit->dib), blit->source);
+        if (part)
+            m_bitmaps.insert(index, *part);
     }
+}
+
+std::optional<WmfBitmapPart> WmfDocument::drawnPart(const QImage &image, const QSize &bitmapSize,
+                                                    const QRectF &source)
+{
+    if (image.isNull() || bitmapSize.isEmpty())
+        return std::nullopt;
+    // A large bitmap is decoded reduced, while the source counts the bitmap's own pixels.
+    const qreal sx = qreal(image.width()) / bitmapSize.width();
+    const qreal sy = qreal(image.height()) / bitmapSize.height();
+    const QRect kept =
+        QRectF(source.x() * sx, source.y() * sy, source.width() * sx, source.height() * sy)
+            .toAlignedRect() &
+        image.rect();
+    if (kept.isEmpty())
+        return std::nullopt;
+    return WmfBitmapPart{image.copy(kept), QRectF(kept.x() / sx, kept.y() / sy, kept.width() / sx,
+                                                  kept.height() / sy)};
 }

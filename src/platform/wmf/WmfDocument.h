@@ -11,6 +11,15 @@
 #include <QVector>
 #include <optional>
 
+// The part of a transfer's bitmap that the transfer draws, cut out once when the metafile is
+// read: every label of a sheet then hands the page the very same image, which a page keeps
+// once, rather than a copy of its own.
+struct WmfBitmapPart
+{
+    QImage image;
+    QRectF source; // where it lies in the bitmap, in the bitmap's own pixels
+};
+
 // One record of a metafile: its function and where its parameters lie in the file.
 struct WmfRecord
 {
@@ -21,7 +30,8 @@ struct WmfRecord
 
 // A Windows metafile checked and split into records, ready to be replayed any number of
 // times. Every record lies wholly inside the file; a damaged tail is cut off, so what
-// comes before it still draws. Embedded bitmaps are decoded once, here.
+// comes before it still draws. Embedded bitmaps are decoded once, here, and cut to what each
+// transfer draws of them.
 //
 // A metafile is also played once when it is read, on a device that draws nothing: one that
 // takes more work than MaxDrawingWork (see WmfPlayer) is refused as damaged, so that it is
@@ -45,8 +55,9 @@ public:
     const QVector<WmfRecord> &records() const { return m_records; }
     WmfParams params(const WmfRecord &record) const;
     const char *paramData(const WmfRecord &record) const;
-    // The decoded bitmap of the transfer record at this index, null when it has none.
-    QImage bitmap(int recordIndex) const { return m_bitmaps.value(recordIndex); }
+    // What the transfer record at this index draws of its bitmap; nothing when it has no
+    // bitmap, or draws none of it.
+    const WmfBitmapPart *bitmap(int recordIndex) const;
     // The font of the font record at this index; nothing when the record is damaged.
     const WmfFont *font(int recordIndex) const;
 
@@ -54,13 +65,15 @@ private:
     void readRecords(qsizetype offset);
     bool readFonts();
     void decodeBitmaps();
+    static std::optional<WmfBitmapPart> drawnPart(const QImage &image, const QSize &bitmapSize,
+                                                  const QRectF &source);
     bool drawsWithinBudget() const;
     std::optional<QRectF> windowFromRecords() const;
 
     QByteArray m_bytes;
     QRectF m_frame;
     QVector<WmfRecord> m_records;
-    QHash<int, QImage> m_bitmaps;
+    QHash<int, WmfBitmapPart> m_bitmaps;
     QHash<int, WmfFont> m_fonts;
     qint64 m_faceWork = 0;
 };

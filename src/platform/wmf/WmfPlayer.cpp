@@ -396,18 +396,19 @@ void WmfPlayer::playBlit(int index, const WmfRecord &record)
         fillBlitRectangle(blit->destination, blit->rasterOperation);
         return;
     }
-    const QImage image = m_document.bitmap(index);
-    if (image.isNull() || blit->source.isEmpty() || blit->destination.width() == 0 ||
+    const WmfBitmapPart *part = m_document.bitmap(index);
+    if (!part || blit->source.isEmpty() || blit->destination.width() == 0 ||
         blit->destination.height() == 0)
         return;
-    m_work += qint64(blit->source.width() * blit->source.height()) / BitmapPixelsPerWorkUnit;
+    m_work += qint64(part->image.width()) * part->image.height() / BitmapPixelsPerWorkUnit;
     // Other raster operations combine with what is below, which a PDF page cannot do;
     // drawing the bitmap plainly is the closest everywhere.
     m_painter.save();
     m_painter.translate(blit->destination.topLeft());
     m_painter.scale(blit->destination.width() / blit->source.width(),
                     blit->destination.height() / blit->source.height());
-    m_painter.drawImage(QPointF(), image, blit->source);
+    m_painter.drawImage(
+        QRectF(part->source.topLeft() - blit->source.topLeft(), part->source.size()), part->image);
     m_painter.restore();
 }
 
