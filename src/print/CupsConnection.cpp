@@ -48,3 +48,9 @@ void CupsConnection::warnFailure(const char *step) const
 {
     qCWarning(lcCups).nospace().noquote() << step << " failed: " << failureReason();
 }
+
+bool CupsConnection::succeeded(ipp_status_t status)
+{
+    // libcups's own "invalid" status lies below success.
+    return status >= IPP_STATUS_OK && status < IPP_STATUS_REDIRECTION_OTHER_SITE;
+}

@@ -38,6 +38,10 @@ public:
     // not answer in time. The user sees the program's own message instead.
     void warnFailure(const char *step) const;
 
+    // Whether a status of the scheduler tells of success: the successful and informational
+    // classes, below the redirections, as the scheduler's own commands judge it.
+    static bool succeeded(ipp_status_t status);
+
 private:
     QDeadlineTimer m_deadline;
     http_t *m_http = nullptr;

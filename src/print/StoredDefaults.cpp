@@ -12,11 +12,6 @@
 
 namespace {
 
-bool succeeded(ipp_status_t status)
-{
-    return status <= IPP_STATUS_OK_EVENTS_COMPLETE;
-}
-
 // The same value as CUPS compares them: enums may come back as keywords.
 bool sameValue(const QByteArray &name, const QByteArray &seen, const QByteArray &wanted)
 {
@@ -125,7 +120,7 @@ bool setQueueDefaults(const CupsConnection &connection, const CupsDestination &d
     ippDelete(description ? cupsDoFileRequest(connection.http(), request, "/admin/",
                                               QFile::encodeName(description->fileName()))
                           : cupsDoRequest(connection.http(), request, "/admin/"));
-    if (succeeded(cupsLastError()))
+    if (CupsConnection::succeeded(cupsLastError()))
         return true;
     // Most users may not administer the printers: only what follows is worth a warning.
     qCInfo(lcCups).noquote() << "the queue's defaults stay:" << connection.failureReason();
