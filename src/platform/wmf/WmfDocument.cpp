@@ -42,6 +42,25 @@ bool isTransfer(WmfRecordType type)
            type == WmfRecordType::DibBitBlt;
 }
 
+// The part of a decoded bitmap that a transfer's source rectangle names.
+std::optional<WmfBitmapPart> drawnPart(const QImage &image, const QSize &bitmapSize,
+                                       const QRectF &source)
+{
+    if (image.isNull() || bitmapSize.isEmpty())
+        return std::nullopt;
+    // A large bitmap is decoded reduced, while the source counts the bitmap's own pixels.
+    const qreal sx = qreal(image.width()) / bitmapSize.width();
+    const qreal sy = qreal(image.height()) / bitmapSize.height();
+    const QRect kept =
+        QRectF(source.x() * sx, source.y() * sy, source.width() * sx, source.height() * sy)
+            .toAlignedRect() &
+        image.rect();
+    if (kept.isEmpty())
+        return std::nullopt;
+    return WmfBitmapPart{image.copy(kept), QRectF(kept.x() / sx, kept.y() / sy, kept.width() / sx,
+                                                  kept.height() / sy)};
+}
+
 } // namespace
 
 bool WmfDocument::looksLikeMetafile(const QByteArray &bytes)
@@ -194,22 +213,4 @@ void WmfDocument::decodeBitmaps()
         if (part)
             m_bitmaps.insert(index, *part);
     }
-}
-
-std::optional<WmfBitmapPart> WmfDocument::drawnPart(const QImage &image, const QSize &bitmapSize,
-                                                    const QRectF &source)
-{
-    if (image.isNull() || bitmapSize.isEmpty())
-        return std::nullopt;
-    // A large bitmap is decoded reduced, while the source counts the bitmap's own pixels.
-    const qreal sx = qreal(image.width()) / bitmapSize.width();
-    const qreal sy = qreal(image.height()) / bitmapSize.height();
-    const QRect kept =
-        QRectF(source.x() * sx, source.y() * sy, source.width() * sx, source.height() * sy)
-            .toAlignedRect() &
-        image.rect();
-    if (kept.isEmpty())
-        return std::nullopt;
-    return WmfBitmapPart{image.copy(kept), QRectF(kept.x() / sx, kept.y() / sy, kept.width() / sx,
-                                                  kept.height() / sy)};
 }

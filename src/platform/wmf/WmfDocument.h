@@ -65,8 +65,6 @@ private:
     void readRecords(qsizetype offset);
     bool readFonts();
     void decodeBitmaps();
-    static std::optional<WmfBitmapPart> drawnPart(const QImage &image, const QSize &bitmapSize,
-                                                  const QRectF &source);
     bool drawsWithinBudget() const;
     std::optional<QRectF> windowFromRecords() const;
 
