@@ -26,8 +26,8 @@ struct Named
     QByteArray bytes;
 };
 
-// The files of the report that asked for these bounds, under the names make_crafted_pictures
-// gives them.
+// Each kind at the sizes that once stalled a sheet for seconds to minutes, under the names
+// make_crafted_pictures gives them.
 QList<Named> reportedFiles();
 
 } // namespace CraftedPictures
