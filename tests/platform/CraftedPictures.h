@@ -13,7 +13,8 @@ namespace CraftedPictures {
 QByteArray fontCreations(int count);
 
 // A metafile of count transfers, each carrying its own run-length bitmap of side x side pixels
-// that unpacks from a few bytes, drawn from a one-pixel corner of it.
+// of noise, drawn but for its last row and column over the whole frame: each copy of it a page
+// receives weighs all its pixels.
 QByteArray runLengthBitmaps(int count, int side);
 
 // A grey progressive JPEG of side x side pixels whose scans after the first code nothing: each
