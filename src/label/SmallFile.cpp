@@ -1,21 +1,47 @@
 #include "label/SmallFile.h"
 
 #include <QFile>
-#include <QFileInfo>
+#include <QScopeGuard>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace SmallFile {
 
 std::optional<QByteArray> read(const QString &path)
 {
-    if (!QFileInfo(path).isFile())
+    return readRegular(path, MaxSize);
+}
+
+std::optional<QByteArray> readRegular(const QString &path, qint64 maxSize)
+{
+    // Opening without waiting: a pipe with no writer or a device would otherwise hold the
+    // open itself. What was opened, not what the name said a moment before, is then checked.
+    const int fd =
+        ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0)
         return std::nullopt;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || file.size() > MaxSize)
+    const auto closeFile = qScopeGuard([fd] { ::close(fd); });
+    struct stat info;
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || info.st_size > maxSize)
         return std::nullopt;
-    QByteArray bytes = file.read(MaxSize + 1);
-    if (file.error() != QFileDevice::NoError || bytes.size() > MaxSize)
-        return std::nullopt;
+    QByteArray bytes(qsizetype(info.st_size), Qt::Uninitialized);
+    qsizetype done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::read(fd, bytes.data() + done, size_t(bytes.size() - done));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return std::nullopt;
+        if (n == 0) // the file shrank meanwhile: what it now holds
+            break;
+        done += n;
+    }
+    bytes.truncate(done);
     return bytes;
 }
+
 
 } // namespace SmallFile

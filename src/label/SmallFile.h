@@ -14,6 +14,12 @@ inline constexpr qint64 MaxSize = 1024 * 1024;
 // larger than MaxSize.
 std::optional<QByteArray> read(const QString &path);
 
+// The same for files of at most maxSize bytes. Whatever path names, this returns: a pipe or a
+// device is refused without waiting for it, and no more is read than the file says it holds,
+// so a kernel file that says it is empty (/proc/kmsg, whose reads wait for the next message)
+// reads as empty.
+std::optional<QByteArray> readRegular(const QString &path, qint64 maxSize);
+
 // What write does when path names something that is not a regular file: a device, a
 // pipe or a socket.
 enum class OtherTarget

@@ -1,25 +1,17 @@
 #include "platform/PictureLoader.h"
 
+#include "label/SmallFile.h"
 #include "platform/PictureRasterReader.h"
 #include "platform/wmf/WmfDocument.h"
-
-#include <QFile>
-#include <QFileInfo>
 
 namespace PictureLoader {
 
 std::optional<Picture> load(const QString &path)
 {
-    // A device or a pipe could block or never end.
-    if (!QFileInfo(path).isFile())
+    const std::optional<QByteArray> bytes = SmallFile::readRegular(path, MaxFileBytes);
+    if (!bytes)
         return std::nullopt;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || file.size() > MaxFileBytes)
-        return std::nullopt;
-    const QByteArray bytes = file.read(MaxFileBytes + 1);
-    if (bytes.size() > MaxFileBytes)
-        return std::nullopt;
-    return fromBytes(bytes);
+    return fromBytes(*bytes);
 }
 
 std::optional<Picture> fromBytes(const QByteArray &bytes)

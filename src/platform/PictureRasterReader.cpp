@@ -2,6 +2,7 @@
 
 #include "platform/IconDirectory.h"
 #include "platform/PictureBmpCheck.h"
+#include "platform/PictureJpegCheck.h"
 
 #include <QBuffer>
 #include <QImageReader>
@@ -49,6 +50,8 @@ namespace PictureRasterReader {
 QImage read(const QByteArray &bytes)
 {
     if (bytes.startsWith("BM") && !PictureBmpCheck::pixelDataComplete(bytes))
+        return {};
+    if (bytes.startsWith("\xFF\xD8") && !PictureJpegCheck::decodingBounded(bytes))
         return {};
 
     QBuffer buffer;

@@ -16,9 +16,10 @@ inline constexpr char PathValue[] = "Path";
 // Well-known programs looked for on PATH, in this order, when none is named.
 QStringList wellKnownPrograms();
 
-// The program to start: the one the administrator names, as named (even when nothing is
-// there: the administrator's word holds, and its absence is reported), else the first
-// well-known one found on PATH; empty when there is none.
+// The program to start: the one the administrator names by its full path, as named (even when
+// nothing is there: the administrator's word holds, and its absence is reported), else the
+// first well-known one found in the absolute folders of PATH; empty when there is none, or
+// when the administrator names one by a relative path.
 QString locate(const KeyValueStore &settings);
 
 } // namespace SystemInfoTool

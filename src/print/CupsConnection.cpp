@@ -1,11 +1,10 @@
 #include "print/CupsConnection.h"
 
+#include "print/CupsWatchdog.h"
+
 Q_LOGGING_CATEGORY(lcCups, "korvalin.print.cups", QtWarningMsg)
 
 namespace {
-
-// How often a wait comes back to check the deadline.
-constexpr double WaitSliceSeconds = 0.25;
 
 // libcups would otherwise ask for a password on the terminal the program was started from,
 // and wait there for ever; a refusal is a refusal.
@@ -18,6 +17,8 @@ const char *noPassword(const char *, http_t *, const char *, const char *, void 
 
 CupsConnection::CupsConnection(int budgetMs) : m_deadline(budgetMs)
 {
+    if (CupsWatchdog::quitting())
+        return;
     cupsSetPasswordCB2(noPassword, nullptr);
     m_http = httpConnect2(cupsServer(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1,
                           int(qMax<qint64>(1, m_deadline.remainingTime())), nullptr);
@@ -26,25 +27,18 @@ CupsConnection::CupsConnection(int budgetMs) : m_deadline(budgetMs)
         qCWarning(lcCups).nospace() << "cannot reach the print scheduler at " << cupsServer();
         return;
     }
-    httpSetTimeout(m_http, WaitSliceSeconds, keepWaiting, this);
+    m_watchdog = std::make_unique<CupsWatchdog>(m_http, m_deadline);
 }
 
 CupsConnection::~CupsConnection()
 {
+    m_watchdog.reset(); // before the connection it watches goes
     httpClose(m_http);
-}
-
-int CupsConnection::keepWaiting(http_t *, void *connection)
-{
-    auto *self = static_cast<CupsConnection *>(connection);
-    if (self->m_deadline.hasExpired())
-        self->m_gaveUp = true;
-    return self->m_gaveUp ? 0 : 1;
 }
 
 QString CupsConnection::failureReason() const
 {
-    if (m_gaveUp)
+    if (m_watchdog && m_watchdog->fired())
         return QStringLiteral("the print scheduler %1 did not answer in time")
             .arg(QString::fromUtf8(cupsServer()));
     return QString::fromUtf8(cupsLastErrorString());
@@ -53,4 +47,10 @@ QString CupsConnection::failureReason() const
 void CupsConnection::warnFailure(const char *step) const
 {
     qCWarning(lcCups).nospace().noquote() << step << " failed: " << failureReason();
+}
+
+bool CupsConnection::succeeded(ipp_status_t status)
+{
+    // libcups's own "invalid" status lies below success.
+    return status >= IPP_STATUS_OK && status < IPP_STATUS_REDIRECTION_OTHER_SITE;
 }

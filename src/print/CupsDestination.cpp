@@ -46,7 +46,7 @@ std::optional<CupsDestination> CupsDestination::find(const QString &name,
     const int count = cupsGetDests2(connection.http(), &dests);
     const auto freeDests = qScopeGuard([&] { cupsFreeDests(count, dests); });
     if (count == 0 && cupsLastError() != IPP_STATUS_ERROR_NOT_FOUND &&
-        cupsLastError() > IPP_STATUS_OK_EVENTS_COMPLETE) {
+        !CupsConnection::succeeded(cupsLastError())) {
         connection.warnFailure("listing the printers");
         return std::nullopt;
     }

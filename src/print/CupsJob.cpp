@@ -7,11 +7,6 @@ namespace {
 // Cancelling gets a connection of its own: the job's may have spent its time already.
 constexpr int CancelBudgetMs = 3000;
 
-bool succeeded(ipp_status_t status)
-{
-    return status < IPP_STATUS_REDIRECTION_OTHER_SITE;
-}
-
 // Job options, freed with the submission.
 class JobOptions
 {
@@ -53,8 +48,8 @@ public:
         if (m_done)
             return;
         const CupsConnection connection(CancelBudgetMs);
-        if (connection.isOpen() &&
-            !succeeded(cupsCancelDestJob(connection.http(), m_destination.dest(), m_id)))
+        if (connection.isOpen() && !CupsConnection::succeeded(cupsCancelDestJob(
+                                       connection.http(), m_destination.dest(), m_id)))
             connection.warnFailure("cancelling the unfinished job");
     }
     void markDone() { m_done = true; }
@@ -81,8 +76,8 @@ bool CupsJob::submitPdf(const CupsConnection &connection, const CupsDestination 
     cups_dinfo_t *info = destination.info();
 
     int jobId = 0;
-    if (!succeeded(cupsCreateDestJob(http, dest, info, &jobId, titleUtf8.constData(),
-                                     options.count(), options.options())) ||
+    if (!CupsConnection::succeeded(cupsCreateDestJob(
+            http, dest, info, &jobId, titleUtf8.constData(), options.count(), options.options())) ||
         jobId <= 0)
         return fail("creating the job");
     PendingJob job(destination, jobId);
@@ -93,7 +88,7 @@ bool CupsJob::submitPdf(const CupsConnection &connection, const CupsDestination 
     // The request must be finished even after a failed write, or the connection stays busy.
     const bool written =
         cupsWriteRequestData(http, pdf.constData(), size_t(pdf.size())) == HTTP_STATUS_CONTINUE;
-    const bool finished = succeeded(cupsFinishDestDocument(http, dest, info));
+    const bool finished = CupsConnection::succeeded(cupsFinishDestDocument(http, dest, info));
     if (!written || !finished)
         return fail("sending the document");
 

@@ -7,15 +7,11 @@
 #include <QScopeGuard>
 #include <QTemporaryFile>
 #include <algorithm>
+#include <cerrno>
 #include <cups/cups.h>
 #include <memory>
 
 namespace {
-
-bool succeeded(ipp_status_t status)
-{
-    return status <= IPP_STATUS_OK_EVENTS_COMPLETE;
-}
 
 // The same value as CUPS compares them: enums may come back as keywords.
 bool sameValue(const QByteArray &name, const QByteArray &seen, const QByteArray &wanted)
@@ -75,12 +71,18 @@ std::unique_ptr<QTemporaryFile> describedWithDuplex(const CupsConnection &connec
     return changed;
 }
 
+// The file where libcups keeps this user's options.
+QString userStorePath()
+{
+    return QFile::decodeName(qgetenv("HOME")) + QStringLiteral("/.cups/lpoptions");
+}
+
 // Whether this user's own store names his default printer. libcups marks the scheduler's
 // default as the user's and would write it into his store, where it would outlive a later
 // change of the machine's default.
 bool userStoreNamesDefault()
 {
-    QFile store(QFile::decodeName(qgetenv("HOME")) + QStringLiteral("/.cups/lpoptions"));
+    QFile store(userStorePath());
     if (!store.open(QIODevice::ReadOnly))
         return false;
     while (!store.atEnd()) {
@@ -125,7 +127,7 @@ bool setQueueDefaults(const CupsConnection &connection, const CupsDestination &d
     ippDelete(description ? cupsDoFileRequest(connection.http(), request, "/admin/",
                                               QFile::encodeName(description->fileName()))
                           : cupsDoRequest(connection.http(), request, "/admin/"));
-    if (succeeded(cupsLastError()))
+    if (CupsConnection::succeeded(cupsLastError()))
         return true;
     // Most users may not administer the printers: only what follows is worth a warning.
     qCInfo(lcCups).noquote() << "the queue's defaults stay:" << connection.failureReason();
@@ -152,9 +154,19 @@ bool setUserDefaults(const CupsConnection &connection, const QString &name, cons
     for (const auto &[option, value] : options)
         dest->num_options =
             cupsAddOption(option.constData(), value.constData(), dest->num_options, &dest->options);
+    errno = 0;
     if (cupsSetDests2(connection.http(), count, dests) == 0)
         return true;
-    connection.warnFailure("saving the printer options");
+    const int writeError = errno;
+    // When the scheduler answered, it is the store that could not be written, and libcups
+    // keeps no reason for that but errno.
+    if (CupsConnection::succeeded(cupsLastError())) {
+        qCWarning(lcCups).nospace().noquote()
+            << "saving the printer options failed: cannot write " << userStorePath() << ": "
+            << qt_error_string(writeError);
+    } else {
+        connection.warnFailure("saving the printer options");
+    }
     return false;
 }
 

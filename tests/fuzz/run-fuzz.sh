@@ -39,6 +39,12 @@ if [ ! -f "$build/CMakeCache.txt" ]; then
     -DKORVALIN_FUZZ=ON -DKORVALIN_TESTS=OFF >/dev/null
 fi
 cmake --build "$build" --target "fuzz_$target" --parallel 2
+if [ "$target" = pictureloader ]; then
+  # The crafted pictures that once stalled printing, made afresh rather than kept as files.
+  cmake --build "$build" --target make_crafted_pictures --parallel 2
+  "$build/tests/fuzz/make_crafted_pictures" "$build/crafted"
+  seeds+=("$build"/crafted/*)
+fi
 
 corpus="$build/corpus/$target"
 findings="$build/findings/$target"

@@ -262,14 +262,20 @@ private Q_SLOTS:
         QTest::newRow("directory") << u"directory"_s;
         QTest::newRow("named pipe") << u"fifo"_s;
         QTest::newRow("over one MiB") << u"large"_s;
+        QTest::newRow("kernel log") << u"kmsg"_s;
     }
 
     void unreadableFiles()
     {
         QFETCH(QString, kind);
         QTemporaryDir dir;
-        const QString path = dir.filePath(u"etiquette.eti"_s);
-        if (kind == "directory"_L1) {
+        QString path = dir.filePath(u"etiquette.eti"_s);
+        if (kind == "kmsg"_L1) {
+            // Read, it would wait for the kernel's next message: returning at all is the check.
+            path = openableKernelLog();
+            if (path.isEmpty())
+                QSKIP("the kernel's log cannot be opened here");
+        } else if (kind == "directory"_L1) {
             QVERIFY(QDir(dir.path()).mkdir(u"etiquette.eti"_s));
         } else if (kind == "fifo"_L1) {
             // Reading a pipe nobody writes to would block: it must be refused unopened.

@@ -1,11 +1,14 @@
 #include "CountingPaintDevice.h"
+#include "CraftedPictures.h"
 #include "PictureRender.h"
 #include "WmfBuilder.h"
 #include "platform/PictureLoader.h"
 #include "platform/PictureRasterReader.h"
 
 #include <QBuffer>
+#include <QImageWriter>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QtEndian>
 #include <QtTest>
 
@@ -50,6 +53,19 @@ QByteArray texts(int count, int length)
     return wmf.finish();
 }
 
+// Each text in a font of its own, made, chosen and deleted around it, the faces taken in turn.
+QByteArray textsInFaces(int count, int faces)
+{
+    WmfBuilder wmf;
+    wmf.record(0x0102, {1}); // transparent background: only the letters are drawn
+    for (int i = 0; i < count; ++i) {
+        const QByteArray face = "Face " + QByteArray::number(i % faces);
+        wmf.font(-100, face).select(0).text(QPoint(100, 500), QByteArray(40, 'W'));
+        wmf.record(0x01F0, {0}); // delete
+    }
+    return wmf.finish();
+}
+
 QByteArray clipChangesAroundRectangles(int count)
 {
     WmfBuilder wmf;
@@ -79,6 +95,20 @@ QByteArray polygons(int count, int corners)
     return wmf.finish();
 }
 
+// The PDF of a sheet with the picture on that many labels, at 1200 dpi.
+QByteArray sheetPdf(const Picture &picture, int labels)
+{
+    QBuffer pdf;
+    pdf.open(QIODevice::WriteOnly);
+    QPdfWriter writer(&pdf);
+    writer.setResolution(1200);
+    QPainter painter(&writer);
+    for (int label = 0; label < labels; ++label)
+        picture.draw(painter, QRectF(label * 700, 0, 567, 567));
+    painter.end();
+    return pdf.data();
+}
+
 QByteArray png(const QSize &size)
 {
     QImage image(size, QImage::Format_RGB32);
@@ -105,6 +135,42 @@ QByteArray iconBitmap(int side, const QColor &colour)
         dib.append(bgra, 4);
     dib.append(QByteArray((side + 31) / 32 * 4 * side, '\0'));
     return dib;
+}
+
+// A photograph-like picture (every pixel different) as a progressive JPEG of its writer.
+QByteArray progressivePhoto(const QSize &size)
+{
+    QImage image(size, QImage::Format_RGB32);
+    for (int y = 0; y < size.height(); ++y) {
+        for (int x = 0; x < size.width(); ++x)
+            image.setPixel(x, y, qRgb(x * 7 % 256, y * 13 % 256, (x ^ y) % 256));
+    }
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "jpeg");
+    writer.setProgressiveScanWrite(true);
+    writer.write(image);
+    return bytes;
+}
+
+// Scan markers where no decoder takes them for scans: in a comment right after the start.
+QByteArray withScanMarkersInComment(const QByteArray &jpeg, int count)
+{
+    QByteArray comment;
+    for (int i = 0; i < count; ++i)
+        comment.append("\xFF\xDA\x00\x08", 4);
+    const QByteArray length(
+        QByteArray::fromHex(QByteArray::number(comment.size() + 2, 16).rightJustified(4, '0')));
+    return jpeg.left(2) + "\xFF\xFE" + length + comment + jpeg.mid(2);
+}
+
+// Restart markers and stuffed bytes at the start of each empty scan's data: read as segment
+// lengths, they would hide the scans that follow.
+QByteArray withRestartMarkers(QByteArray jpeg)
+{
+    const QByteArray emptyScan = QByteArray::fromHex("ffda000801010001 3f00");
+    return jpeg.replace(emptyScan, emptyScan + QByteArray::fromHex("ffd0ff00ffd1"));
 }
 
 struct IconEntry
@@ -150,12 +216,65 @@ private slots:
         QTest::newRow("64 MiB of long texts") << texts(2000, 32000);
         QTest::newRow("a clip change around each of 5000 rectangles")
             << clipChangesAroundRectangles(5000);
+        // Each new face is looked up in the font configuration; each font takes a slot.
+        using CraftedPictures::fontCreations;
+        QTest::newRow("100000 fonts, each of a new face") << fontCreations(100000);
+        QTest::newRow("8000 fonts, each of a new face") << fontCreations(8000);
+        QTest::newRow("4000 fonts, each of a new face") << fontCreations(4000);
+        QTest::newRow("200 texts, each in a new face") << textsInFaces(200, 200);
+        WmfBuilder oneFace;
+        for (int i = 0; i < 100000; ++i)
+            oneFace.font(qint16(10 + i % 500));
+        QTest::newRow("100000 fonts of one face") << oneFace.finish();
     }
 
     void craftedMetafilesAreRefusedWhenRead()
     {
         QFETCH(QByteArray, bytes);
         QVERIFY(!PictureLoader::fromBytes(bytes));
+    }
+
+    // A progressive JPEG may hold any number of scans, each a walk over the whole image for
+    // the decoder: files with far more than any writer makes are refused before decoding.
+    void jpegScansAreBounded_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<bool>("loads");
+
+        using CraftedPictures::progressiveJpeg;
+        QTest::newRow("1024 x 1024, 100000 scans") << progressiveJpeg(1024, 100000) << false;
+        QTest::newRow("2048 x 2048, 50000 scans") << progressiveJpeg(2048, 50000) << false;
+        QTest::newRow("5792 x 5792, 20000 scans") << progressiveJpeg(5792, 20000) << false;
+        QTest::newRow("8 x 8, 1001 scans") << progressiveJpeg(8, 1001) << false;
+        QTest::newRow("8 x 8, 1000 scans") << progressiveJpeg(8, 1000) << true;
+        QTest::newRow("8 x 8, 1001 scans with restart markers")
+            << withRestartMarkers(progressiveJpeg(8, 1001)) << false;
+        // Few scans, but each a walk over half a million blocks.
+        QTest::newRow("5792 x 5792, 100 scans") << progressiveJpeg(5792, 100) << false;
+        QTest::newRow("5792 x 5792, 40 scans") << progressiveJpeg(5792, 40) << true;
+        QTest::newRow("progressive photograph") << progressivePhoto({1600, 1200}) << true;
+        QTest::newRow("scan markers in a comment")
+            << withScanMarkersInComment(progressivePhoto({64, 64}), 2000) << true;
+    }
+
+    void jpegScansAreBounded()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(bool, loads);
+        QCOMPARE(PictureLoader::fromBytes(bytes).has_value(), loads);
+    }
+
+    // A metafile's transfers each carry a bitmap of their own; a sheet of ten labels must not
+    // weigh ten copies of them.
+    void metafileBitmapsGoOnceIntoASheet()
+    {
+        const std::optional<Picture> picture =
+            PictureLoader::fromBytes(CraftedPictures::runLengthBitmaps(4, 200));
+        QVERIFY(picture);
+        const qsizetype oneLabel = sheetPdf(*picture, 1).size();
+        const qsizetype tenLabels = sheetPdf(*picture, 10).size();
+        QVERIFY2(oneLabel > 4 * 200 * 200, qPrintable(QString::number(oneLabel)));
+        QVERIFY2(tenLabels < oneLabel * 11 / 10, qPrintable(QString::number(tenLabels)));
     }
 
     void cutShapesDrawWhatShows_data()
@@ -219,6 +338,8 @@ private slots:
             << polygons(2000, 12) << 2000 * 12LL << 2000 * 14LL << 0LL;
         QTest::newRow("5000 rectangles") << rectangles(5000) << 5000 * 5LL << 5000 * 6LL << 0LL;
         QTest::newRow("300 texts of 40 letters") << texts(300, 40) << 0LL << 0LL << 300 * 40LL;
+        QTest::newRow("300 texts of 40 letters in 30 faces")
+            << textsInFaces(300, 30) << 0LL << 0LL << 300 * 40LL;
         // Shapes millions of times the frame are drawn cut to it: a handful of points each.
         QTest::newRow("20 huge ellipses under a very wide pen")
             << hugeEllipsesUnderWidePen(20) << 20LL << 20 * 200LL << 0LL;

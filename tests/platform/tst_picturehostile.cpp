@@ -1,5 +1,6 @@
 #include "CountingPaintDevice.h"
 #include "PictureRender.h"
+#include "SpecialFiles.h"
 #include "WmfBuilder.h"
 #include "platform/PictureLoader.h"
 #include "platform/wmf/WmfDocument.h"
@@ -194,14 +195,19 @@ private slots:
         QTest::newRow("folder") << u"folder"_s;
         QTest::newRow("named pipe") << u"fifo"_s;
         QTest::newRow("larger than 64 MiB") << u"huge"_s;
+        QTest::newRow("kernel log") << u"kmsg"_s;
     }
 
     void onlyRegularFilesOfSaneSizeAreRead()
     {
         QFETCH(QString, kind);
         QTemporaryDir dir;
-        const QString path = dir.filePath(kind);
-        if (kind == "folder"_L1) {
+        QString path = dir.filePath(kind);
+        if (kind == "kmsg"_L1) {
+            path = openableKernelLog();
+            if (path.isEmpty())
+                QSKIP("the kernel's log cannot be opened here");
+        } else if (kind == "folder"_L1) {
             QVERIFY(QDir(dir.path()).mkdir(kind));
         } else if (kind == "fifo"_L1) {
             QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
@@ -212,8 +218,9 @@ private slots:
             file.write(fixtureBytes(u"quad.png"_s));
             QVERIFY(file.resize(PictureLoader::MaxFileBytes + 1));
         }
-        // Reading the pipe would wait for a writer that never comes: returning at all is the
-        // check, and the huge file would load if it were read.
+        // Reading the pipe would wait for a writer that never comes, and reading the kernel's log
+        // for its next message: returning at all is the check, and the huge file would load if it
+        // were read.
         QVERIFY(!PictureLoader::load(path));
     }
 };

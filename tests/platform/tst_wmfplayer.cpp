@@ -50,6 +50,31 @@ QByteArray quadrantDib()
     return dib;
 }
 
+// A bitmap of side x side pixels in the same quadrants, written as runs so that it stays small
+// however large it is.
+QByteArray largeQuadrantDib(int side)
+{
+    QByteArray dib = WmfBuilder::words({40, 0}) + WmfBuilder::words({qint16(side), 0}) +
+                     WmfBuilder::words({qint16(side), 0, 1, 8, 1, 0, 0, 0, 0, 0, 0, 0, 4, 0, 0, 0});
+    dib.append(QByteArray::fromHex("0000ff00"
+                                   "00ff0000"
+                                   "ff000000"
+                                   "00ffff00"));
+    QByteArray rows;
+    for (int y = 0; y < side; ++y) {
+        const int left = y < side / 2 ? 2 : 0; // bottom-up: blue and yellow first
+        for (int colour : {left, left + 1}) {
+            for (int run = side / 2; run > 0; run -= 255)
+                rows.append(char(qMin(run, 255))).append(char(colour));
+        }
+        rows.append(2, '\0');
+    }
+    rows.append('\0').append('\1');
+    dib.replace(20, 4,
+                WmfBuilder::words({qint16(rows.size() & 0xFFFF), qint16(rows.size() >> 16)}));
+    return dib + rows;
+}
+
 // "HH" in Liberation Sans with an em of 400 units of a 1000-unit frame, baseline at 700.
 QByteArray textMetafile(qint16 escapement = 0)
 {
@@ -188,6 +213,19 @@ private slots:
         QTest::newRow("StretchBlt")
             << WmfBuilder(QRect(0, 0, 20, 20))
                    .record(0x0B41, rop + WmfBuilder::words({2, 2, 0, 0, 20, 20, 0, 0}) + dib)
+                   .finish();
+        // Decoded reduced, the bitmap is still cut where its own pixels say.
+        const QByteArray large = largeQuadrantDib(4096);
+        QTest::newRow("StretchDIBits of a large bitmap")
+            << WmfBuilder(QRect(0, 0, 20, 20))
+                   .record(0x0F43,
+                           rop + WmfBuilder::words({0, 4096, 4096, 0, 0, 20, 20, 0, 0}) + large)
+                   .finish();
+        QTest::newRow("StretchDIBits of the middle of a large bitmap")
+            << WmfBuilder(QRect(0, 0, 20, 20))
+                   .record(0x0F43,
+                           rop + WmfBuilder::words({0, 2048, 2048, 1024, 1024, 20, 20, 0, 0}) +
+                               large)
                    .finish();
         QTest::newRow("BitBlt") << WmfBuilder(QRect(0, 0, 2, 2))
                                        .record(0x0940,

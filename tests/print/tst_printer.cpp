@@ -4,8 +4,11 @@
 
 #include "print/PageOutput.h"
 #include "print/Printer.h"
+#include "print/PrinterSetup.h"
 
+#include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 #include <QScopeGuard>
 #include <QTest>
 
@@ -239,6 +242,18 @@ private slots:
         QCOMPARE(m_cups.jobStates(queue), QList<int>{IPP_JSTATE_CANCELED});
         QVERIFY(m_cups.waitUntilIdle());
         QVERIFY(!QFile::exists(m_cups.outputPath(queue)));
+    }
+
+    void unsavedOptionsSayWhy()
+    {
+        // Where the store belongs, a folder: libcups cannot write it, even as root.
+        QVERIFY(QDir().mkpath(m_cups.userOptionsPath()));
+        const auto removeFolder = qScopeGuard([this] { QDir().rmdir(m_cups.userOptionsPath()); });
+        QTest::ignoreMessage(
+            QtWarningMsg, QRegularExpression(u"saving the printer options failed: cannot write "_s +
+                                             QRegularExpression::escape(m_cups.userOptionsPath()) +
+                                             u": "_s + qt_error_string(EISDIR)));
+        QVERIFY(!PrinterSetup::store({u"A4"_s, u"iso_a4_210x297mm"_s, 2}));
     }
 
     void nothingPrintsWithoutScheduler()

@@ -91,3 +91,13 @@ QByteArray FifoReader::readAvailable()
         bytes.append(buffer, n);
     }
 }
+
+QString openableKernelLog()
+{
+    // Opening reads nothing: only a read would wait or take a message.
+    const int fd = ::open("/proc/kmsg", O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return QString();
+    ::close(fd);
+    return QStringLiteral("/proc/kmsg");
+}

@@ -19,6 +19,11 @@ enum class SpecialFile
 // True while path is still that kind of thing rather than a regular file.
 bool isSpecialFile(SpecialFile kind, const QString &path);
 
+// The kernel's log, when this process may open it: a regular file that says it is empty and
+// whose reads wait for the next message (and take it from the system's log). Empty when it
+// cannot be opened here (it needs root); the test then skips.
+QString openableKernelLog();
+
 // A pipe's read end, opened before anything writes into it so that the writer never waits
 // for a reader; its buffer is made large enough for what the test writes, and read once
 // the writer is done.

@@ -24,6 +24,7 @@ bool carriesBitmap(WmfRecordType type, qsizetype paramBytes)
 struct DibHeader
 {
     quint32 size = 0;
+    qint32 width = 0;
     qint32 height = 0;
     int bitCount = 0;
     quint32 compression = 0;
@@ -36,12 +37,12 @@ std::optional<DibHeader> readDibHeader(const QByteArray &dib)
     DibHeader header;
     header.size = params.uint32();
     if (header.size == CoreHeaderSize) {
-        params.skip(2); // width
+        header.width = params.uint16();
         header.height = params.uint16();
         params.skip(2); // planes
         header.bitCount = params.uint16();
     } else {
-        params.skip(4); // width
+        header.width = params.int32();
         header.height = params.int32();
         params.skip(2); // planes
         header.bitCount = params.uint16();
@@ -147,6 +148,16 @@ QImage decode(const QByteArray &dib)
     qToLittleEndian<quint32>(quint32(FileHeaderSize + header->size + tableBytes), file.data() + 10);
     file.append(dib);
     return PictureRasterReader::read(file);
+}
+
+QSize size(const QByteArray &dib)
+{
+    const std::optional<DibHeader> header = readDibHeader(dib);
+    // A negative height is a bitmap stored top row first.
+    const qint64 height = header ? qAbs(qint64(header->height)) : 0;
+    if (!header || header->width <= 0 || height == 0 || height > INT_MAX)
+        return {};
+    return QSize(header->width, int(height));
 }
 
 } // namespace WmfDib

@@ -23,7 +23,12 @@ struct WmfBlit
 namespace WmfDib {
 
 // Decodes a device-independent bitmap (info header, colour table, bits) through Qt's
-// bitmap reader by giving it the file header it lacks. Null when damaged or too large.
+// bitmap reader by giving it the file header it lacks. Null when damaged or too large; a
+// large one comes reduced.
 QImage decode(const QByteArray &dib);
+
+// The size its header gives the bitmap, in which transfers count their source rectangles;
+// invalid when the header is damaged.
+QSize size(const QByteArray &dib);
 
 } // namespace WmfDib

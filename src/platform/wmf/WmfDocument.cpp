@@ -42,6 +42,25 @@ bool isTransfer(WmfRecordType type)
            type == WmfRecordType::DibBitBlt;
 }
 
+// The part of a decoded bitmap that a transfer's source rectangle names.
+std::optional<WmfBitmapPart> drawnPart(const QImage &image, const QSize &bitmapSize,
+                                       const QRectF &source)
+{
+    if (image.isNull() || bitmapSize.isEmpty())
+        return std::nullopt;
+    // A large bitmap is decoded reduced, while the source counts the bitmap's own pixels.
+    const qreal sx = qreal(image.width()) / bitmapSize.width();
+    const qreal sy = qreal(image.height()) / bitmapSize.height();
+    const QRect kept =
+        QRectF(source.x() * sx, source.y() * sy, source.width() * sx, source.height() * sy)
+            .toAlignedRect() &
+        image.rect();
+    if (kept.isEmpty())
+        return std::nullopt;
+    return WmfBitmapPart{image.copy(kept), QRectF(kept.x() / sx, kept.y() / sy, kept.width() / sx,
+                                                  kept.height() / sy)};
+}
+
 } // namespace
 
 bool WmfDocument::looksLikeMetafile(const QByteArray &bytes)
@@ -64,14 +83,19 @@ std::optional<WmfDocument> WmfDocument::parse(const QByteArray &bytes)
     }
     if (!isMetaHeader(bytes, offset))
         return std::nullopt;
+    // Each record takes a unit of work at least, so more of them than the budget can never be
+    // drawn: reading stops there, and the file is refused before anything else is done.
     document.readRecords(offset + MetaHeaderSize);
+    if (document.m_records.size() > MaxDrawingWork)
+        return std::nullopt;
     if (document.m_frame.isNull()) {
         const std::optional<QRectF> window = document.windowFromRecords();
         if (!window)
             return std::nullopt;
         document.m_frame = *window;
     }
-    if (qFuzzyIsNull(document.m_frame.width()) || qFuzzyIsNull(document.m_frame.height()))
+    if (qFuzzyIsNull(document.m_frame.width()) || qFuzzyIsNull(document.m_frame.height()) ||
+        !document.readFonts())
         return std::nullopt;
     document.decodeBitmaps();
     if (!document.drawsWithinBudget())
@@ -83,7 +107,49 @@ bool WmfDocument::drawsWithinBudget() const
 {
     WmfDryRunDevice device(TrialSide);
     QPainter painter(&device);
-    return WmfPlayer(*this, painter, QRectF(0, 0, TrialSide, TrialSide)).play(MaxDrawingWork);
+    return WmfPlayer(*this, painter, QRectF(0, 0, TrialSide, TrialSide))
+        .play(MaxDrawingWork - m_faceWork);
+}
+
+const WmfBitmapPart *WmfDocument::bitmap(int recordIndex) const
+{
+    const auto found = m_bitmaps.constFind(recordIndex);
+    return found == m_bitmaps.cend() ? nullptr : &*found;
+}
+
+const WmfFont *WmfDocument::font(int recordIndex) const
+{
+    const auto found = m_fonts.constFind(recordIndex);
+    return found == m_fonts.cend() ? nullptr : &*found;
+}
+
+bool WmfDocument::readFonts()
+{
+    QHash<int, WmfFontRequest> requests;
+    QHash<WmfFaceKey, WmfFace> faces;
+    for (int index = 0; index < m_records.size(); ++index) {
+        const WmfRecord &record = m_records.at(index);
+        if (record.type != WmfRecordType::CreateFontIndirect)
+            continue;
+        WmfParams p = params(record);
+        const WmfFontRequest request = WmfObjects::readFontRequest(p);
+        if (!p.ok())
+            continue;
+        requests.insert(index, request);
+        faces.insert(WmfObjects::faceKey(request), WmfFace());
+        // Counted before any face is looked up: a file naming thousands costs only this count.
+        m_faceWork = faces.size() * FaceLookUpWork;
+        if (m_faceWork > MaxDrawingWork)
+            return false;
+    }
+    for (auto face = faces.begin(); face != faces.end(); ++face)
+        face.value() = WmfObjects::lookUpFace(face.key());
+    for (auto request = requests.cbegin(); request != requests.cend(); ++request) {
+        m_fonts.insert(
+            request.key(),
+            WmfObjects::font(faces.value(WmfObjects::faceKey(request.value())), request.value()));
+    }
+    return true;
 }
 
 const char *WmfDocument::paramData(const WmfRecord &record) const
@@ -98,7 +164,7 @@ WmfParams WmfDocument::params(const WmfRecord &record) const
 
 void WmfDocument::readRecords(qsizetype offset)
 {
-    while (m_records.size() < MaxRecords && m_bytes.size() - offset >= RecordHeaderSize) {
+    while (m_records.size() <= MaxDrawingWork && m_bytes.size() - offset >= RecordHeaderSize) {
         WmfParams header(m_bytes.constData() + offset, RecordHeaderSize);
         const qint64 bytes = qint64(header.uint32()) * 2;
         const auto type = WmfRecordType(header.uint16());
@@ -142,6 +208,9 @@ void WmfDocument::decodeBitmaps()
             continue;
         const QImage image = WmfDib::decode(blit->dib);
         pixelBudget -= qint64(image.width()) * image.height();
-        m_bitmaps.insert(index, image);
+        const std::optional<WmfBitmapPart> part =
+            drawnPart(image, WmfDib::size(blit->dib), blit->source);
+        if (part)
+            m_bitmaps.insert(index, *part);
     }
 }

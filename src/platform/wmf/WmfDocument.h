@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/wmf/WmfObjects.h"
 #include "platform/wmf/WmfParams.h"
 #include "platform/wmf/WmfRecordType.h"
 
@@ -9,6 +10,15 @@
 #include <QRectF>
 #include <QVector>
 #include <optional>
+
+// The part of a transfer's bitmap that the transfer draws, cut out once when the metafile is
+// read: every label of a sheet then hands the page the very same image, which a page keeps
+// once, rather than a copy of its own.
+struct WmfBitmapPart
+{
+    QImage image;
+    QRectF source; // where it lies in the bitmap, in the bitmap's own pixels
+};
 
 // One record of a metafile: its function and where its parameters lie in the file.
 struct WmfRecord
@@ -20,7 +30,8 @@ struct WmfRecord
 
 // A Windows metafile checked and split into records, ready to be replayed any number of
 // times. Every record lies wholly inside the file; a damaged tail is cut off, so what
-// comes before it still draws. Embedded bitmaps are decoded once, here.
+// comes before it still draws. Embedded bitmaps are decoded once, here, and cut to what each
+// transfer draws of them.
 //
 // A metafile is also played once when it is read, on a device that draws nothing: one that
 // takes more work than MaxDrawingWork (see WmfPlayer) is refused as damaged, so that it is
@@ -28,11 +39,12 @@ struct WmfRecord
 class WmfDocument
 {
 public:
-    // Records beyond this many are dropped: real metafiles hold a few thousand.
-    static constexpr int MaxRecords = 1 << 20;
     // Enough for detailed drawings of tens of thousands of points, and little enough that a
     // sheet of ten labels prints in a moment.
     static constexpr qint64 MaxDrawingWork = 100000;
+    // Looking a face up takes about a millisecond, as long as drawing a thousand points or so;
+    // it is done once, when the metafile is read, and comes out of the same budget.
+    static constexpr qint64 FaceLookUpWork = 1000;
 
     static bool looksLikeMetafile(const QByteArray &bytes);
     static std::optional<WmfDocument> parse(const QByteArray &bytes);
@@ -43,11 +55,15 @@ public:
     const QVector<WmfRecord> &records() const { return m_records; }
     WmfParams params(const WmfRecord &record) const;
     const char *paramData(const WmfRecord &record) const;
-    // The decoded bitmap of the transfer record at this index, null when it has none.
-    QImage bitmap(int recordIndex) const { return m_bitmaps.value(recordIndex); }
+    // What the transfer record at this index draws of its bitmap; nothing when it has no
+    // bitmap, or draws none of it.
+    const WmfBitmapPart *bitmap(int recordIndex) const;
+    // The font of the font record at this index; nothing when the record is damaged.
+    const WmfFont *font(int recordIndex) const;
 
 private:
     void readRecords(qsizetype offset);
+    bool readFonts();
     void decodeBitmaps();
     bool drawsWithinBudget() const;
     std::optional<QRectF> windowFromRecords() const;
@@ -55,5 +71,7 @@ private:
     QByteArray m_bytes;
     QRectF m_frame;
     QVector<WmfRecord> m_records;
-    QHash<int, QImage> m_bitmaps;
+    QHash<int, WmfBitmapPart> m_bitmaps;
+    QHash<int, WmfFont> m_fonts;
+    qint64 m_faceWork = 0;
 };

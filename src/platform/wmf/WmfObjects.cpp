@@ -118,35 +118,57 @@ QBrush readBrush(WmfParams &params)
     }
 }
 
-WmfFont readFont(WmfParams &params)
+WmfFontRequest readFontRequest(WmfParams &params)
 {
-    const qint16 height = params.int16();
+    WmfFontRequest request;
+    request.height = params.int16();
     params.skip(2); // average width: Qt keeps the face's own proportions
-    const qint16 escapement = params.int16();
+    request.escapementDegrees = params.int16() / 10.0;
     params.skip(2); // orientation of each glyph: Windows ignores it in this mode too
     const qint16 weight = params.int16();
-    const bool italic = params.uint8() != 0;
-    const bool underline = params.uint8() != 0;
-    const bool strikeOut = params.uint8() != 0;
+    request.weight = qBound(1, weight == 0 ? 400 : int(weight), 1000);
+    request.italic = params.uint8() != 0;
+    request.underline = params.uint8() != 0;
+    request.strikeOut = params.uint8() != 0;
     params.skip(5); // character set, precisions, quality, pitch and family
-    const QString face = faceName(params.bytes(qMin(params.remaining(), FaceNameMaxBytes)));
+    request.face = faceName(params.bytes(qMin(params.remaining(), FaceNameMaxBytes)));
+    return request;
+}
 
-    WmfFont result = defaultFont();
-    if (!face.isEmpty())
-        result.font.setFamily(face);
-    result.font.setWeight(QFont::Weight(qBound(1, weight == 0 ? 400 : int(weight), 1000)));
-    result.font.setItalic(italic);
-    result.font.setUnderline(underline);
-    result.font.setStrikeOut(strikeOut);
-    result.escapementDegrees = escapement / 10.0;
+WmfFaceKey faceKey(const WmfFontRequest &request)
+{
+    return {request.face, request.weight, request.italic};
+}
 
-    if (height < 0) {
-        result.emHeight = -qreal(height);
-    } else if (height > 0) {
+WmfFace lookUpFace(const WmfFaceKey &key)
+{
+    WmfFace face{defaultFont().font};
+    if (!key.face.isEmpty())
+        face.font.setFamily(key.face);
+    face.font.setWeight(QFont::Weight(key.weight));
+    face.font.setItalic(key.italic);
+    const QFontMetricsF metrics(face.font);
+    face.cellHeight = metrics.ascent() + metrics.descent();
+    return face;
+}
+
+WmfFont font(const WmfFace &face, const WmfFontRequest &request)
+{
+    WmfFont result;
+    result.font = face.font;
+    // Set only when asked for: each setting makes a copy of the face's font of its own.
+    if (request.underline)
+        result.font.setUnderline(true);
+    if (request.strikeOut)
+        result.font.setStrikeOut(true);
+    result.escapementDegrees = request.escapementDegrees;
+    if (request.height < 0) {
+        result.emHeight = -qreal(request.height);
+    } else if (request.height > 0) {
         // A positive height is the whole cell, ascent plus descent.
-        const QFontMetricsF metrics(result.font);
-        const qreal cell = metrics.ascent() + metrics.descent();
-        result.emHeight = cell > 0 ? height * WmfFont::ReferencePixelSize / cell : height;
+        result.emHeight = face.cellHeight > 0
+                              ? request.height * WmfFont::ReferencePixelSize / face.cellHeight
+                              : request.height;
     }
     return result;
 }

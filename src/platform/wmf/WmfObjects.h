@@ -4,6 +4,7 @@
 
 #include <QBrush>
 #include <QFont>
+#include <QHashFunctions>
 #include <QPen>
 #include <optional>
 #include <set>
@@ -24,6 +25,44 @@ struct WmfFont
     qreal scale() const { return emHeight / ReferencePixelSize; }
 };
 
+// What a font record asks for, read without looking any face up.
+struct WmfFontRequest
+{
+    qint16 height = 0; // negative: the em; positive: the whole cell; 0: the default size
+    QString face;
+    int weight = 400;
+    bool italic = false;
+    bool underline = false;
+    bool strikeOut = false;
+    qreal escapementDegrees = 0;
+};
+
+// A face as the player draws it, looked up once for every font record naming it: finding a
+// face the machine does not have takes the font configuration a millisecond, so a metafile
+// pays for each face it names, not for each record.
+struct WmfFace
+{
+    QFont font;           // at the reference pixel size
+    qreal cellHeight = 0; // ascent plus descent at that size
+};
+
+// What sets a face apart; sizes and decorations are applied to it per font.
+struct WmfFaceKey
+{
+    QString face;
+    int weight = 400;
+    bool italic = false;
+
+    friend bool operator==(const WmfFaceKey &a, const WmfFaceKey &b)
+    {
+        return a.face == b.face && a.weight == b.weight && a.italic == b.italic;
+    }
+    friend size_t qHash(const WmfFaceKey &key, size_t seed = 0)
+    {
+        return qHashMulti(seed, key.face, key.weight, key.italic);
+    }
+};
+
 // Palettes, regions and pattern brushes: they take a slot in the object table, which
 // later indices count on, but are not drawn.
 struct WmfUnusedObject
@@ -36,7 +75,10 @@ namespace WmfObjects {
 
 QPen readPen(WmfParams &params);
 QBrush readBrush(WmfParams &params);
-WmfFont readFont(WmfParams &params);
+WmfFontRequest readFontRequest(WmfParams &params);
+WmfFaceKey faceKey(const WmfFontRequest &request);
+WmfFace lookUpFace(const WmfFaceKey &key);
+WmfFont font(const WmfFace &face, const WmfFontRequest &request);
 WmfFont defaultFont();
 
 } // namespace WmfObjects

@@ -96,7 +96,7 @@ void WmfPlayer::playRecord(int index, const WmfRecord &record)
     case WmfRecordType::CreateRegion:
     case WmfRecordType::SelectObject:
     case WmfRecordType::DeleteObject:
-        playObjectRecord(record, params);
+        playObjectRecord(index, record, params);
         break;
     case WmfRecordType::TextOut:
         textOut(params);
@@ -213,7 +213,7 @@ void WmfPlayer::playStateRecord(const WmfRecord &record, WmfParams &params)
     }
 }
 
-void WmfPlayer::playObjectRecord(const WmfRecord &record, WmfParams &params)
+void WmfPlayer::playObjectRecord(int index, const WmfRecord &record, WmfParams &params)
 {
     switch (record.type) {
     case WmfRecordType::CreatePenIndirect: {
@@ -228,8 +228,9 @@ void WmfPlayer::playObjectRecord(const WmfRecord &record, WmfParams &params)
         return;
     }
     case WmfRecordType::CreateFontIndirect: {
-        const WmfFont font = WmfObjects::readFont(params);
-        m_objects.add(params.ok() ? WmfObject(font) : WmfObject(WmfUnusedObject()));
+        // Read, and its face looked up, once with the document rather than at every play.
+        const WmfFont *font = m_document.font(index);
+        m_objects.add(font ? WmfObject(*font) : WmfObject(WmfUnusedObject()));
         return;
     }
     case WmfRecordType::SelectObject: {
@@ -395,18 +396,19 @@ void WmfPlayer::playBlit(int index, const WmfRecord &record)
         fillBlitRectangle(blit->destination, blit->rasterOperation);
         return;
     }
-    const QImage image = m_document.bitmap(index);
-    if (image.isNull() || blit->source.isEmpty() || blit->destination.width() == 0 ||
+    const WmfBitmapPart *part = m_document.bitmap(index);
+    if (!part || blit->source.isEmpty() || blit->destination.width() == 0 ||
         blit->destination.height() == 0)
         return;
-    m_work += qint64(blit->source.width() * blit->source.height()) / BitmapPixelsPerWorkUnit;
+    m_work += qint64(part->image.width()) * part->image.height() / BitmapPixelsPerWorkUnit;
     // Other raster operations combine with what is below, which a PDF page cannot do;
     // drawing the bitmap plainly is the closest everywhere.
     m_painter.save();
     m_painter.translate(blit->destination.topLeft());
     m_painter.scale(blit->destination.width() / blit->source.width(),
                     blit->destination.height() / blit->source.height());
-    m_painter.drawImage(QPointF(), image, blit->source);
+    m_painter.drawImage(
+        QRectF(part->source.topLeft() - blit->source.topLeft(), part->source.size()), part->image);
     m_painter.restore();
 }
 

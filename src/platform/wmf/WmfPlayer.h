@@ -55,7 +55,7 @@ private:
 
     void playRecord(int index, const WmfRecord &record);
     void playStateRecord(const WmfRecord &record, WmfParams &params);
-    void playObjectRecord(const WmfRecord &record, WmfParams &params);
+    void playObjectRecord(int index, const WmfRecord &record, WmfParams &params);
     void playShapeRecord(const WmfRecord &record, WmfParams &params);
     void playBlit(int index, const WmfRecord &record);
 

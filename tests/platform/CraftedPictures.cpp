@@ -1,0 +1,178 @@
+#include "CraftedPictures.h"
+
+#include "WmfBuilder.h"
+
+#include <QtEndian>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QByteArray littleEndian32(quint32 value)
+{
+    char le[4];
+    qToLittleEndian(value, le);
+    return QByteArray(le, 4);
+}
+
+QByteArray bigEndian16(int value)
+{
+    char be[2];
+    qToBigEndian(quint16(value), be);
+    return QByteArray(be, 2);
+}
+
+// A bitmap of noise over a full palette, written as absolute runs of 254 pixels: a PDF page
+// cannot compress it, and every copy of it weighs as much as its pixels.
+QByteArray runLengthDib(int side)
+{
+    quint32 seed = 1;
+    QByteArray rows;
+    for (int y = 0; y < side; ++y) {
+        for (int left = side; left > 0; left -= 254) {
+            const int run = qMin(left, 254);
+            if (run < 3) { // absolute runs are three pixels at least
+                rows.append(char(run)).append(char(7));
+                continue;
+            }
+            rows.append('\0').append(char(run));
+            for (int x = 0; x < run; ++x) {
+                seed = seed * 1103515245 + 12345;
+                rows.append(char(seed >> 24));
+            }
+            rows.append(QByteArray(run % 2, '\0')); // runs are padded to 16 bits
+        }
+        rows.append(2, '\0'); // end of line
+    }
+    rows.append('\0').append('\1'); // end of bitmap
+
+    QByteArray dib = littleEndian32(40) + littleEndian32(quint32(side)) +
+                     littleEndian32(quint32(side)) + WmfBuilder::words({1, 8}) +
+                     littleEndian32(1) /* RLE8 */ + littleEndian32(quint32(rows.size())) +
+                     littleEndian32(0) + littleEndian32(0) + littleEndian32(0) + littleEndian32(0);
+    for (int i = 0; i < 256; ++i)
+        dib.append(char(i)).append(char(255 - i)).append(char(i * 7)).append('\0');
+    return dib + rows;
+}
+
+QByteArray segment(quint8 marker, const QByteArray &payload)
+{
+    return QByteArray("\xFF", 1) + char(marker) + bigEndian16(int(payload.size()) + 2) + payload;
+}
+
+// Entropy-coded bits, with the byte stuffing that keeps them from reading as markers.
+class BitWriter
+{
+public:
+    void put(quint32 bits, int count)
+    {
+        for (int i = count - 1; i >= 0; --i) {
+            m_byte = quint8((m_byte << 1) | ((bits >> i) & 1));
+            if (++m_filled == 8)
+                flushByte();
+        }
+    }
+    QByteArray finish()
+    {
+        while (m_filled != 0)
+            put(1, 1); // padding is made of ones
+        return m_bytes;
+    }
+
+private:
+    void flushByte()
+    {
+        m_bytes.append(char(m_byte));
+        if (m_byte == 0xFF)
+            m_bytes.append('\0');
+        m_byte = 0;
+        m_filled = 0;
+    }
+
+    QByteArray m_bytes;
+    quint8 m_byte = 0;
+    int m_filled = 0;
+};
+
+// One Huffman table holding a single one-bit code for symbol.
+QByteArray oneCodeTable(quint8 tableClass, quint8 symbol)
+{
+    QByteArray counts(16, '\0');
+    counts[0] = 1;
+    return segment(0xC4, QByteArray(1, char(tableClass << 4)) + counts + char(symbol));
+}
+
+QByteArray scanHeader(int first, int last)
+{
+    return segment(0xDA, QByteArray::fromHex("010100") + char(first) + char(last) + '\0');
+}
+
+} // namespace
+
+namespace CraftedPictures {
+
+QByteArray fontCreations(int count)
+{
+    WmfBuilder wmf;
+    for (int i = 0; i < count; ++i) {
+        // A positive height is a cell height, which the player measures in the face.
+        wmf.font(qint16(10 + i % 500), "Face " + QByteArray::number(i));
+    }
+    return wmf.finish();
+}
+
+QByteArray runLengthBitmaps(int count, int side)
+{
+    WmfBuilder wmf;
+    const QByteArray dib = runLengthDib(side);
+    const QByteArray copy = littleEndian32(0x00CC0020);
+    for (int i = 0; i < count; ++i) {
+        // Colour usage, a source of all but the bitmap's last row and column, then the whole
+        // frame as destination.
+        const qint16 source = qint16(side - 1);
+        wmf.record(0x0F43,
+                   copy + WmfBuilder::words({0, source, source, 0, 0, 1000, 1000, 0, 0}) + dib);
+    }
+    return wmf.finish();
+}
+
+QByteArray progressiveJpeg(int side, int scans)
+{
+    const int blocks = ((side + 7) / 8) * ((side + 7) / 8);
+    QByteArray jpeg("\xFF\xD8", 2);
+    jpeg += segment(0xDB, QByteArray(1, '\0') + QByteArray(64, '\1'));
+    jpeg += segment(0xC2, QByteArray(1, 8) + bigEndian16(side) + bigEndian16(side) +
+                              QByteArray::fromHex("01011100"));
+    // DC differences of category 0, and runs of 2^14 + 14 more bits of empty blocks.
+    jpeg += oneCodeTable(0, 0x00);
+    jpeg += oneCodeTable(1, 0xE0);
+
+    BitWriter dc;
+    for (int i = 0; i < blocks; ++i)
+        dc.put(0, 1);
+    jpeg += scanHeader(0, 0) + dc.finish();
+
+    BitWriter ac;
+    constexpr int LongestRun = 32767;
+    for (int covered = 0; covered < blocks; covered += LongestRun)
+        ac.put(0x3FFF, 15); // the one-bit code 0, then 14 bits of ones
+    const QByteArray emptyScan = scanHeader(1, 63) + ac.finish();
+    for (int scan = 1; scan < scans; ++scan)
+        jpeg += emptyScan;
+    return jpeg + QByteArray("\xFF\xD9", 2);
+}
+
+QList<Named> reportedFiles()
+{
+    return {
+        {u"crafted-fonts-100000.wmf"_s, fontCreations(100000)},
+        {u"crafted-fonts-8000.wmf"_s, fontCreations(8000)},
+        {u"crafted-fonts-4000.wmf"_s, fontCreations(4000)},
+        {u"crafted-rle8-bitmaps-40.wmf"_s, runLengthBitmaps(40, 300)},
+        {u"crafted-jpeg-5792-scans-20000.jpg"_s, progressiveJpeg(5792, 20000)},
+        {u"crafted-jpeg-1024-scans-100000.jpg"_s, progressiveJpeg(1024, 100000)},
+        {u"crafted-jpeg-2048-scans-50000.jpg"_s, progressiveJpeg(2048, 50000)},
+    };
+}
+
+} // namespace CraftedPictures

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+
+// Hostile pictures: small files that once kept a sheet printing for seconds or minutes. The
+// tests read them from here; make_crafted_pictures writes them into a folder, for the fuzzer's
+// seeds and for timing by hand.
+namespace CraftedPictures {
+
+// A metafile of count font-creation records, each a new face at a new size, none drawn.
+QByteArray fontCreations(int count);
+
+// A metafile of count transfers, each carrying its own run-length bitmap of side x side pixels
+// of noise, drawn but for its last row and column over the whole frame: each copy of it a page
+// receives weighs all its pixels.
+QByteArray runLengthBitmaps(int count, int side);
+
+// A grey progressive JPEG of side x side pixels whose scans after the first code nothing: each
+// costs a few bytes of file and a walk over every block of the image.
+QByteArray progressiveJpeg(int side, int scans);
+
+struct Named
+{
+    QString fileName;
+    QByteArray bytes;
+};
+
+// Each kind at the sizes that once stalled a sheet for seconds to minutes, under the names
+// make_crafted_pictures gives them.
+QList<Named> reportedFiles();
+
+} // namespace CraftedPictures

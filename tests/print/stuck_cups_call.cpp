@@ -1,0 +1,22 @@
+// Asks the print scheduler for its printers on a pool thread, as the window does, with a budget
+// of an hour; quits as soon as a line comes on its input, whether the question was answered or
+// not. The drip scheduler's test runs it to see that a stuck question does not hold the exit.
+#include "print/CupsConnection.h"
+#include "print/Printer.h"
+
+#include <QCoreApplication>
+#include <QtConcurrent/QtConcurrentRun>
+#include <iostream>
+#include <string>
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    const QFuture<QStringList> printers = QtConcurrent::run([] {
+        const CupsConnection connection(3600 * 1000);
+        return Printer::installedPrinters(connection);
+    });
+    std::string line;
+    std::getline(std::cin, line);
+    return printers.isFinished() ? 1 : 0;
+}

@@ -1,0 +1,92 @@
+// A scheduler that answers without end, a byte at a time: every question still gives up
+// within its connection's budget, the command line fails with the printer error, and a
+// question stuck in a pool thread does not keep the program from quitting.
+#include "DripScheduler.h"
+#include "TestFiles.h"
+
+#include "label/LabelFile.h"
+#include "print/CupsConnection.h"
+#include "print/CupsDestination.h"
+#include "print/Printer.h"
+
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QRegularExpression noAnswer(u"did not answer in time"_s);
+// Short, so that the lookups cost the test little: the budget is what ends them, however short.
+constexpr int LookupBudgetMs = 500;
+
+} // namespace
+
+class TestDripScheduler : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_scheduler.isListening());
+        QVERIFY(m_dir.isValid());
+    }
+
+    void lookupsGiveUp()
+    {
+        QTest::ignoreMessage(QtWarningMsg, noAnswer);
+        QVERIFY(!CupsDestination::find(u"Bureau"_s, CupsConnection(LookupBudgetMs)));
+        QVERIFY(Printer::installedPrinters(CupsConnection(LookupBudgetMs)).isEmpty());
+    }
+
+    void commandLinePrintFails_data()
+    {
+        QTest::addColumn<QStringList>("printer");
+        QTest::newRow("named printer") << QStringList{u"--printer"_s, u"Bureau"_s};
+        QTest::newRow("default printer") << QStringList();
+    }
+
+    void commandLinePrintFails()
+    {
+        QFETCH(QStringList, printer);
+        LabelFile::Zones zones = startUpZones();
+        zones[0].Caption = u"Sauvegarde"_s;
+        const QString label = m_dir.filePath(u"goutte.eti"_s);
+        QVERIFY(writeBytes(label, *LabelFile::encode(zones, u"AUCUN"_s)));
+
+        QProcess korvalin;
+        korvalin.start(QStringLiteral(KORVALIN_EXECUTABLE),
+                       QStringList{u"--print"_s} + printer + QStringList{label});
+        // The budget bounds the wait; the test's own time limit is the suite's.
+        QVERIFY(korvalin.waitForFinished(60000));
+        QCOMPARE(korvalin.exitCode(), 1);
+        const QString err = QString::fromUtf8(korvalin.readAllStandardError());
+        QVERIFY2(err.endsWith(u"Erreur sur l'imprimante !\n"_s), qPrintable(err));
+        QVERIFY2(err.contains(noAnswer), qPrintable(err));
+    }
+
+    void quitsWhileAQuestionIsStuck()
+    {
+        QProcess program;
+        program.start(QStringLiteral(STUCK_CUPS_CALL));
+        QVERIFY(program.waitForStarted());
+        const int goneBefore = m_scheduler.clientsGone();
+        QVERIFY(m_scheduler.waitForClientsInHeaders(m_scheduler.clientsInHeaders() + 1, 60000));
+        program.write("quit\n");
+        // Its question has an hour left: only giving it up lets the program end.
+        QVERIFY(program.waitForFinished(60000));
+        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(program.exitCode(), 0); // the question was still waiting when it quit
+        QVERIFY(m_scheduler.clientsGone() > goneBefore);
+    }
+
+private:
+    DripScheduler m_scheduler; // first, so that libcups sees only this scheduler
+    QTemporaryDir m_dir;
+};
+
+QTEST_MAIN(TestDripScheduler)
+#include "tst_dripscheduler.moc"
