@@ -199,6 +199,8 @@ private slots:
         edit(h);
         QVERIFY(h.msgBoxes.allSeen());
         QCOMPARE(h.form->isModified(), modified);
+        // Kept in the same step, by the same rule: a copy is due exactly while modified.
+        QCOMPARE(h.recovery()->isWritePending(), modified);
     }
 
     // The alignment stored in a zone, from the option button that sets it.

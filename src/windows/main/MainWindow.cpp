@@ -6,6 +6,7 @@
 #include "windows/main/FloppyBackdrop.h"
 #include "windows/main/KeyboardIndicators.h"
 #include "windows/main/LabelArea.h"
+#include "windows/main/RecoveryKeeper.h"
 #include "windows/main/StatusPanels.h"
 #include "windows/main/ZoneTextEdit.h"
 #include "windows/print-settings/PrintSettingsDialog.h"
@@ -53,8 +54,10 @@ QFont editFont()
 } // namespace
 
 MainWindow::MainWindow(ProgramState &state, Printer &printer, QWidget *parent)
-    : QMainWindow(parent), m_state(state), m_printer(printer), m_commonDialog(this)
+    : QMainWindow(parent), m_state(state), m_printer(printer),
+      m_recovery(new RecoveryKeeper(RecoveryFolder(), this)), m_commonDialog(this)
 {
+    m_recovery->setObjectName(QStringLiteral("recoveryKeeper"));
     setWindowTitle(QStringLiteral("Création d'étiquette pour disquette 3\"1/2"));
     buildActions();
     buildMenus();

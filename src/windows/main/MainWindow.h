@@ -16,6 +16,8 @@ class BusyPointer;
 class PrintSettingsDialog;
 class PictureBox;
 class Printer;
+class RecoveryKeeper;
+struct RecoveryCopy;
 class QAction;
 class QButtonGroup;
 class QGroupBox;
@@ -36,7 +38,7 @@ struct Loaded;
 // commands of the program from the menus, the toolbar and the buttons. It holds the
 // document: the three zones and the picture that printing and the preview read, and knows
 // whether it differs from what was last opened, saved or created; every way of leaving a
-// modified document asks first.
+// modified document asks first, and a recovery copy keeps its edits through a crash.
 class MainWindow : public QMainWindow
 {
     Q_OBJECT
@@ -67,8 +69,12 @@ public:
     void findDefaultPrinter();
     // The session is ending (log-out). Where the session lets the program ask, a modified
     // document is asked about as when the window closes; false when the user would rather
-    // keep the session.
+    // keep the session. Otherwise the recovery copy is written now and kept for the next
+    // start.
     bool mayEndSession(bool userMayBeAsked);
+    // Offers, one at a time, the recovery copies of labels whose program ended without
+    // saving them (MainWindowRecovery.cpp); asked once the window is on screen.
+    void offerRecoveryCopies();
 
 signals:
     // m_orientationLabel and the check marks show what CUPS answered for the program's printer.
@@ -155,11 +161,16 @@ private:
     void showLoadedLabel(const LabelLoader::Loaded &loaded);
     bool saveLabel(const QString &path);
     // Before a modified document is left: true when the user saved it or gave its edits
-    // up, false when what was asked must stop.
+    // up (its recovery copy goes with them), false when what was asked must stop.
     bool settleUnsavedChanges();
+    // Runs after every change of the document or of its saved state.
+    void onDocumentChanged();
     void showDocumentName(const QString &name);
     void showUntitledName();
     static QString untitledName();
+
+    // Recovery copies (MainWindowRecovery.cpp).
+    void recover(const RecoveryCopy &copy);
 
     // Zones.
     bool hasSelectedZone() const;
@@ -186,8 +197,10 @@ private:
     ProgramState &m_state;
     Printer &m_printer;
     LabelDocument m_document;
-    // The document as last opened, saved or created.
-    LabelDocument m_savedDocument;
+    // The document as last opened, saved or created; nothing while it holds edits that no
+    // file holds (recovered after a crash).
+    std::optional<LabelDocument> m_savedDocument = LabelDocument();
+    RecoveryKeeper *m_recovery = nullptr;
     CommonDialog m_commonDialog;
 
     std::array<ZoneDisplay *, 3> m_zoneLabels{}; // zones 1, 2, 3

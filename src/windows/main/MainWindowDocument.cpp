@@ -5,6 +5,7 @@
 
 #include "platform/LabelLoader.h"
 #include "widgets/MsgBox.h"
+#include "windows/main/RecoveryKeeper.h"
 #include "windows/main/StatusPanels.h"
 #include "windows/main/ZoneTextEdit.h"
 
@@ -30,7 +31,7 @@ QString saveQuestion(const QString &labelFileName)
 
 bool MainWindow::isModified() const
 {
-    return m_document != m_savedDocument;
+    return !m_savedDocument || m_document != *m_savedDocument;
 }
 
 QString MainWindow::untitledName()
@@ -85,6 +86,7 @@ void MainWindow::fileNew()
     showUntitledName();
     setPicture(Picture());
     m_savedDocument = m_document;
+    onDocumentChanged();
 }
 
 void MainWindow::fileOpen()
@@ -164,6 +166,13 @@ void MainWindow::fileQuit()
                MsgBoxIcon::Question, QStringLiteral("Quitter le programme"),
                MsgBoxDefault::Second) != MsgBoxResult::Yes)
         return;
+    if (isModified()) {
+        // Edits the user wanted kept and that were not written come back at the next start.
+        if (saveWanted)
+            m_recovery->keepBeyondThisRun();
+        else
+            m_recovery->discard();
+    }
     endProgram();
 }
 
@@ -176,6 +185,7 @@ bool MainWindow::settleUnsavedChanges()
     case MsgBoxResult::Yes:
         return fileSave();
     case MsgBoxResult::No:
+        m_recovery->discard();
         return true;
     default:
         return false;
@@ -184,7 +194,13 @@ bool MainWindow::settleUnsavedChanges()
 
 bool MainWindow::mayEndSession(bool userMayBeAsked)
 {
-    return !userMayBeAsked || settleUnsavedChanges();
+    if (!isModified())
+        return true;
+    if (!userMayBeAsked) {
+        m_recovery->keepBeyondThisRun();
+        return true;
+    }
+    return settleUnsavedChanges();
 }
 
 void MainWindow::onCommitDataRequest(QSessionManager &manager)
@@ -193,6 +209,14 @@ void MainWindow::onCommitDataRequest(QSessionManager &manager)
     manager.release();
     if (!mayEnd)
         manager.cancel();
+}
+
+void MainWindow::onDocumentChanged()
+{
+    if (isModified())
+        m_recovery->keep(m_document, m_state.labelFileName);
+    else
+        m_recovery->discard();
 }
 
 void MainWindow::openLabel(const QString &path, const QString &previousName)
@@ -207,6 +231,7 @@ void MainWindow::openLabel(const QString &path, const QString &previousName)
     }
     showLoadedLabel(*loaded);
     m_savedDocument = m_document;
+    onDocumentChanged();
 }
 
 void MainWindow::showLoadedLabel(const LabelLoader::Loaded &loaded)
@@ -241,5 +266,7 @@ bool MainWindow::saveLabel(const QString &path)
     else
         MsgBox(LabelFile::saveErrorPrompt(result.refusal), MsgBoxButtons::OKOnly,
                MsgBoxIcon::Critical, LabelFile::saveErrorTitle());
+    // Also after a failure: the copy's record names the file the label now goes by.
+    onDocumentChanged();
     return bool(result);
 }

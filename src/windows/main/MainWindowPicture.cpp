@@ -47,6 +47,7 @@ void MainWindow::clearPicture()
     setPicture(Picture());
     m_state.iconPath = QLatin1String(LabelFile::NoIcon);
     m_document.picturePath.clear();
+    onDocumentChanged();
 }
 
 void MainWindow::openImageViewer()
@@ -76,6 +77,7 @@ void MainWindow::useIconPath()
     }
     setPicture(*picture);
     m_document.picturePath = m_state.iconPath;
+    onDocumentChanged();
 }
 
 void MainWindow::setPicture(const Picture &picture)

@@ -40,6 +40,7 @@ void MainWindow::setZoneCaption(int zone, const QString &text)
         return;
     m_document.zones[zone - 1].Caption = text;
     showZone(zone);
+    onDocumentChanged();
 }
 
 void MainWindow::setZone(int zone, const TextZone &value)
@@ -89,6 +90,7 @@ void MainWindow::onAlignmentChosen(int index)
         return;
     m_document.zones[m_state.currentZone - 1].Alignment = qint16(index);
     showZone(m_state.currentZone);
+    onDocumentChanged();
 }
 
 void MainWindow::chooseFont()
@@ -102,6 +104,7 @@ void MainWindow::chooseFont()
     m_commonDialog.ShowFont();
     m_commonDialog.Font.applyTo(zone);
     showZone(m_state.currentZone);
+    onDocumentChanged();
 }
 
 void MainWindow::chooseColor()
@@ -113,4 +116,5 @@ void MainWindow::chooseColor()
     m_commonDialog.ShowColor();
     zone.ForeColor = m_commonDialog.Color;
     showZone(m_state.currentZone);
+    onDocumentChanged();
 }
