@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QGuiApplication>
 #include <QTextStream>
+#include <QTimer>
 
 namespace {
 
@@ -26,6 +27,8 @@ int runMainWindow(QApplication &app)
     window.show();
     // CUPS may be slow to name it, or not answer at all: the window does not wait.
     window.findDefaultPrinter();
+    // Over the window, once it is on screen.
+    QTimer::singleShot(0, &window, &MainWindow::offerRecoveryCopies);
     return app.exec();
 }
 

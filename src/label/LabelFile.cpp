@@ -6,6 +6,8 @@
 #include "label/SmallFile.h"
 #include "label/Trim.h"
 
+#include <QStringList>
+
 #include <algorithm>
 
 namespace {
@@ -217,20 +219,18 @@ std::optional<Content> decode(const QByteArray &bytes, const Zones &current)
     return content;
 }
 
-SaveResult save(const QString &path, const Zones &zones, ProgramState &state)
+SaveResult save(const QString &path, LabelDocument &document)
 {
-    if (state.iconFile.isEmpty())
-        state.iconFile = QLatin1String(NoIcon);
-    const QString refusal = refusalReason(zones, state.iconFile);
+    document.picturePath = document.pictureEntry();
+    const QString refusal = refusalReason(document.zones, document.picturePath);
     if (!refusal.isEmpty())
         return {false, refusal};
-    const std::optional<QByteArray> bytes = encode(zones, state.iconFile);
+    const std::optional<QByteArray> bytes = encode(document.zones, document.picturePath);
     if (!bytes)
         return {};
     const SmallFile::WriteResult written = SmallFile::write(path, *bytes);
     if (!written)
         return {false, written.reason};
-    state.modified = false;
     return {true, QString()};
 }
 

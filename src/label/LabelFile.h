@@ -1,6 +1,6 @@
 #pragma once
 
-#include "label/ProgramState.h"
+#include "label/LabelDocument.h"
 #include "label/TextZone.h"
 
 #include <QByteArray>
@@ -45,9 +45,9 @@ struct SaveResult
     explicit operator bool() const { return saved; }
 };
 
-// What the main window's Save does besides the message: an empty icon entry becomes
-// "AUCUN", the file is replaced only once fully written, and Modified is cleared.
-SaveResult save(const QString &path, const Zones &zones, ProgramState &state);
+// What the main window's Save does besides the message: an empty picture path becomes
+// "AUCUN", and the file is replaced only once fully written.
+SaveResult save(const QString &path, LabelDocument &document);
 
 // Reads and checks the whole file; nothing of the document is touched here.
 std::optional<Content> read(const QString &path, const Zones &current);

@@ -27,8 +27,6 @@ void ProgramState::startUp(const QString &programFolder, const QString &commandL
                            const QString &currentDir)
 {
     appPath = programFolder;
-    modified = false;
-    initialZoneTexts = {};
 
     m_startedWithDocument = !commandLineArgument.isEmpty();
     if (m_startedWithDocument) {

@@ -17,12 +17,11 @@ public:
 
     // Document side.
     qint16 currentZone = 1;
+    // The last picture path tried; printing and the preview draw the shown picture while
+    // it is not empty.
     QString iconPath;
-    QString iconFile;
     QString labelFileName;
     QString appPath;
-    bool modified = false;
-    std::array<QString, 3> initialZoneTexts;
     ZoneLines zone1Lines, zone2Lines, zone3Lines;
     qint16 zone1LineCount = 0, zone2LineCount = 0, zone3LineCount = 0;
 

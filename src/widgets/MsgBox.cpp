@@ -47,12 +47,16 @@ MsgBoxResult showMessageBox(const MsgBoxCall &call)
     case MsgBoxButtons::YesNo:
         order = {QMessageBox::Yes, QMessageBox::No};
         break;
+    case MsgBoxButtons::YesNoCancel:
+        order = {QMessageBox::Yes, QMessageBox::No, QMessageBox::Cancel};
+        break;
     }
     for (QMessageBox::StandardButton b : order)
         box.addButton(b);
     const int defaultIndex =
         call.defaultButton == MsgBoxDefault::Second && order.size() > 1 ? 1 : 0;
     box.setDefaultButton(order[defaultIndex]);
+    // Escape is the last button: Cancel where there is one, else No.
     box.setEscapeButton(order.back());
     switch (box.exec()) {
     case QMessageBox::Ok:

@@ -10,7 +10,8 @@ enum class MsgBoxButtons
 {
     OKOnly,
     OKCancel,
-    YesNo
+    YesNo,
+    YesNoCancel
 };
 enum class MsgBoxIcon
 {

@@ -61,6 +61,14 @@ Zones zonesOfSize(int size)
     return zones;
 }
 
+// Saves zones as the main window's Save does.
+LabelFile::SaveResult saveLabel(const QString &path, const Zones &zones,
+                                const QString &picturePath = QString())
+{
+    LabelDocument document{zones, picturePath};
+    return LabelFile::save(path, document);
+}
+
 struct stat statusOf(const QString &path)
 {
     struct stat info = {};
@@ -80,13 +88,11 @@ void compareStored(const TextZone &actual, const TextZone &expected)
     QCOMPARE(actual.Alignment, expected.Alignment);
 }
 
-// A failed save must leave the document modified and the previous file as it was.
-void verifySaveFailsKeeping(const QString &path, const Zones &zones, ProgramState &state,
+// A failed save must leave the previous file as it was.
+void verifySaveFailsKeeping(const QString &path, const Zones &zones, const QString &picturePath,
                             const QString &previousFile)
 {
-    state.modified = true;
-    QVERIFY(!LabelFile::save(path, zones, state));
-    QVERIFY(state.modified);
+    QVERIFY(!saveLabel(path, zones, picturePath));
     QCOMPARE(fileBytes(previousFile), oldContent);
 }
 
@@ -312,9 +318,7 @@ private Q_SLOTS:
         QTemporaryDir dir;
         const QString path = dir.filePath(u"ancien.eti"_s);
         QVERIFY(writeBytes(path, oldContent));
-        ProgramState state;
-        state.iconFile = iconFile;
-        verifySaveFailsKeeping(path, zones, state, path);
+        verifySaveFailsKeeping(path, zones, iconFile, path);
     }
 
     void refusalReasons_data()
@@ -363,9 +367,7 @@ private Q_SLOTS:
         QCOMPARE(LabelFile::encode(zones, iconFile).has_value(), reason.isEmpty());
 
         QTemporaryDir dir;
-        ProgramState state;
-        state.iconFile = iconFile;
-        const LabelFile::SaveResult saved = LabelFile::save(dir.filePath(u"a.eti"_s), zones, state);
+        const LabelFile::SaveResult saved = saveLabel(dir.filePath(u"a.eti"_s), zones, iconFile);
         QCOMPARE(saved.saved, reason.isEmpty());
         QCOMPARE(saved.refusal, reason);
         // The save message stays first; the reason is its second line.
@@ -405,15 +407,13 @@ private Q_SLOTS:
             compareStored(reopened->zones[zone], opened->zones[zone]);
     }
 
-    void saveSetsIconEntryAndClearsModified()
+    void saveSetsIconEntry()
     {
         QTemporaryDir dir;
         const QString path = dir.filePath(u"nouveau.eti"_s);
-        ProgramState state;
-        state.modified = true;
-        QVERIFY(LabelFile::save(path, exampleZones(), state));
-        QCOMPARE(state.iconFile, noIcon);
-        QVERIFY(!state.modified);
+        LabelDocument document{exampleZones(), QString()};
+        QVERIFY(LabelFile::save(path, document));
+        QCOMPARE(document.picturePath, noIcon);
         QCOMPARE(fileBytes(path), exampleFile());
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{u"nouveau.eti"_s});
     }
@@ -433,8 +433,7 @@ private Q_SLOTS:
         const QString previous = dir.filePath(u"ancien.eti"_s);
         QVERIFY(writeBytes(previous, oldContent));
         QVERIFY(QDir(dir.path()).mkdir(u"dossier"_s));
-        ProgramState state;
-        verifySaveFailsKeeping(dir.filePath(relativePath), exampleZones(), state, previous);
+        verifySaveFailsKeeping(dir.filePath(relativePath), exampleZones(), QString(), previous);
         if (QTest::currentTestFailed())
             return;
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{u"ancien.eti"_s});
@@ -475,10 +474,7 @@ private Q_SLOTS:
         const Zones zones = zonesOfSize(size);
         const QByteArray expected = *LabelFile::encode(zones, noIcon);
         QCOMPARE(expected.size(), size);
-        ProgramState state;
-        state.modified = true;
-        QCOMPARE(LabelFile::save(path, zones, state).saved, fits);
-        QCOMPARE(state.modified, !fits);
+        QCOMPARE(saveLabel(path, zones).saved, fits);
         QCOMPARE(fileBytes(path), fits ? expected : old);
         QCOMPARE(disk.files(), QStringList{u"etiquette.eti"_s});
     }
@@ -505,10 +501,9 @@ private Q_SLOTS:
         const QString path = dir.filePath(u"etiquette.eti"_s);
         QVERIFY(writeBytes(path, oldContent));
         const Zones zones = zonesOfSize(size);
-        ProgramState state;
         {
             const SmallFile::ScopedWriteFailure failure(step);
-            verifySaveFailsKeeping(path, zones, state, path);
+            verifySaveFailsKeeping(path, zones, QString(), path);
         }
         if (QTest::currentTestFailed())
             return;
@@ -516,7 +511,7 @@ private Q_SLOTS:
                  QStringList{u"etiquette.eti"_s});
 
         // With the disk well again the same save goes through.
-        QVERIFY(LabelFile::save(path, zones, state));
+        QVERIFY(saveLabel(path, zones));
         QCOMPARE(fileBytes(path), *LabelFile::encode(zones, noIcon));
     }
 
@@ -526,20 +521,19 @@ private Q_SLOTS:
     {
         QTemporaryDir dir;
         const QString path = dir.filePath(u"etiquette.eti"_s);
-        ProgramState state;
-        QVERIFY(LabelFile::save(path, exampleZones(), state));
+        QVERIFY(saveLabel(path, exampleZones()));
         const QByteArray first = fileBytes(path);
         QCOMPARE(::chmod(QFile::encodeName(path).constData(), 0640), 0);
         const ino_t firstInode = statusOf(path).st_ino;
 
         const Zones second = zonesOfSize(2000);
-        QVERIFY(LabelFile::save(path, second, state));
+        QVERIFY(saveLabel(path, second));
         const ino_t secondInode = statusOf(path).st_ino;
         QVERIFY(secondInode != firstInode);
         QCOMPARE(fileBytes(path), *LabelFile::encode(second, noIcon));
         QCOMPARE(statusOf(path).st_mode & 07777, 0640u);
 
-        QVERIFY(LabelFile::save(path, exampleZones(), state));
+        QVERIFY(saveLabel(path, exampleZones()));
         QVERIFY(statusOf(path).st_ino != secondInode);
         QCOMPARE(fileBytes(path), first);
     }
@@ -551,8 +545,7 @@ private Q_SLOTS:
         const QString link = dir.filePath(u"lien.eti"_s);
         QVERIFY(writeBytes(target, oldContent));
         QVERIFY(QFile::link(target, link));
-        ProgramState state;
-        QVERIFY(LabelFile::save(link, exampleZones(), state));
+        QVERIFY(saveLabel(link, exampleZones()));
         QVERIFY(QFileInfo(link).isSymLink());
         QCOMPARE(fileBytes(target), exampleFile());
     }
@@ -579,10 +572,7 @@ private Q_SLOTS:
             reader = std::make_unique<FifoReader>(path);
             QVERIFY(reader->isOpen());
         }
-        ProgramState state;
-        state.modified = true;
-        QVERIFY(!LabelFile::save(path, exampleZones(), state));
-        QVERIFY(state.modified);
+        QVERIFY(!saveLabel(path, exampleZones()));
         QVERIFY(isSpecialFile(kind, path));
         if (reader)
             QVERIFY(reader->readAvailable().isEmpty());

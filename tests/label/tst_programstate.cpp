@@ -42,11 +42,9 @@ private Q_SLOTS:
     void startUpValues()
     {
         ProgramState state;
-        state.modified = true;
         state.sheetSpacing = {1, 2, 3, 4};
         state.startUp(u"/opt/korvalin"_s, QString(), u"/home/u"_s);
         QCOMPARE(state.appPath, u"/opt/korvalin"_s);
-        QVERIFY(!state.modified);
         QCOMPARE(state.currentZone, qint16(1));
         QCOMPARE(state.sheetSpacing, (std::array<double, 4>{10, 4, 4, 10}));
         QCOMPARE(state.copyCount, qint16(10));

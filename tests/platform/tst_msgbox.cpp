@@ -93,6 +93,17 @@ private Q_SLOTS:
         QTest::newRow("OK/Cancel, Escape") << confirm << Qt::Key_Escape << MsgBoxResult::Cancel
                                            << u"Imprimer ?"_s << QMessageBox::Warning << okCancel;
 
+        // Leaving a modified document: Enter saves, Escape leaves everything as it was.
+        const MsgBoxCall leave{u"Enregistrer ?"_s, MsgBoxButtons::YesNoCancel,
+                               MsgBoxIcon::Exclamation, u"Korvalin"_s, MsgBoxDefault::First};
+        const QStringList yesNoCancel{u"Yes"_s, u"No"_s, u"Cancel"_s};
+        QTest::newRow("Yes/No/Cancel, Enter")
+            << leave << Qt::Key_Return << MsgBoxResult::Yes << u"Enregistrer ?"_s
+            << QMessageBox::Warning << yesNoCancel;
+        QTest::newRow("Yes/No/Cancel, Escape")
+            << leave << Qt::Key_Escape << MsgBoxResult::Cancel << u"Enregistrer ?"_s
+            << QMessageBox::Warning << yesNoCancel;
+
         // A lone CR and CR LF both break the line; nothing else of the prompt changes.
         const MsgBoxCall lines{u"Fichier\r modifié !\r\n  Enregistrer ? "_s, MsgBoxButtons::OKOnly,
                                MsgBoxIcon::Information, u"Note"_s, MsgBoxDefault::First};

@@ -59,7 +59,7 @@ QString MsgBoxRecorder::described(const MsgBoxCall &call)
 
 char *toString(const MsgBoxCall &call)
 {
-    static const char *const buttons[] = {"OKOnly", "OKCancel", "YesNo"};
+    static const char *const buttons[] = {"OKOnly", "OKCancel", "YesNo", "YesNoCancel"};
     static const char *const icons[] = {"None", "Critical", "Question", "Exclamation",
                                         "Information"};
     const QString text = u"{prompt \"%1\", %2, %3, title \"%4\", default %5}"_s.arg(

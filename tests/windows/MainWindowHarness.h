@@ -6,6 +6,7 @@
 #include "label/ProgramState.h"
 #include "print/Printer.h"
 #include "windows/main/MainWindow.h"
+#include "windows/main/RecoveryKeeper.h"
 #include "windows/main/StatusPanels.h"
 #include "windows/main/ZoneTextEdit.h"
 #include "windows/shared/ZoneDisplay.h"
@@ -13,10 +14,12 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QDir>
+#include <QFile>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QRadioButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QToolBar>
@@ -24,9 +27,21 @@
 #include <memory>
 
 // The main window as a test drives it: a fresh shared state, no printer unless given,
-// message boxes checked by the recorder and the common dialogs answered by script.
+// message boxes checked by the recorder, the common dialogs answered by script, and its
+// recovery copies kept in a state folder of its own.
 struct MainWindowHarness
 {
+    // XDG_STATE_HOME for a window started where a test has left recovery copies.
+    struct StateHome
+    {
+        QString path;
+    };
+    struct ShownBox
+    {
+        MsgBoxCall call;
+        MsgBoxResult answer;
+    };
+
     // Started as the program starts: appPath is the program's folder, commandLine the
     // label file named on the command line (empty for none).
     explicit MainWindowHarness(const QString &commandLine = QString(),
@@ -41,6 +56,15 @@ struct MainWindowHarness
     {
         msgBoxes.expect(shownAtLoad);
         start(QStringLiteral("/opt/korvalin"), commandLine);
+    }
+    // Started as the program starts, with the state folder stateHome: the recovery copies
+    // found there are offered, and the questions answered in turn.
+    MainWindowHarness(const StateHome &stateHome, const QList<ShownBox> &offers)
+    {
+        for (const ShownBox &box : offers)
+            msgBoxes.expect(box.call, box.answer);
+        start(QStringLiteral("/opt/korvalin"), QString(), stateHome.path);
+        form->offerRecoveryCopies();
     }
     // Started with no label file, printing to the given printer.
     explicit MainWindowHarness(Printer startPrinter)
@@ -115,16 +139,22 @@ struct MainWindowHarness
         keys(text);
     }
     const TextZone &zone(int zone) const { return form->zones()[std::size_t(zone - 1)]; }
+    RecoveryKeeper *recovery() const { return find<RecoveryKeeper>("recoveryKeeper"); }
 
     ProgramState state;
     Printer printer;
-    MsgBoxRecorder msgBoxes; // before the window, whose load may show messages
+    MsgBoxRecorder msgBoxes;    // before the window, whose load may show messages
+    QTemporaryDir ownStateHome; // before the window, which writes there until it goes
     std::unique_ptr<MainWindow> form;
     ScriptedDialogs *dialogs = nullptr;
 
 private:
-    void start(const QString &appPath, const QString &commandLine)
+    void start(const QString &appPath, const QString &commandLine,
+               const QString &stateHome = QString())
     {
+        // Never the user's own recovery copies: the window reads the variable once.
+        qputenv("XDG_STATE_HOME",
+                QFile::encodeName(stateHome.isEmpty() ? ownStateHome.path() : stateHome));
         state.startUp(appPath, commandLine, QDir::currentPath());
         form = std::make_unique<MainWindow>(state, printer);
         dialogs = ScriptedDialogs::installInto(form->commonDialog());

@@ -481,7 +481,7 @@ private slots:
 
         main.button("pastePictureButton")->click();
         QCOMPARE(main.state.iconPath, picture);
-        QCOMPARE(main.state.iconFile, picture);
+        QCOMPARE(main.form->document().picturePath, picture);
         QCOMPARE(main.form->picture().image().pixelColor(0, 0), QColor(Qt::red));
 
         const QString saved = tree->dir.filePath(u"etiquette.eti"_s);

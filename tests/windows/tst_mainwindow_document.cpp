@@ -38,6 +38,16 @@ MsgBoxCall saveQuestion(const QString &labelFileName)
         MsgBoxButtons::YesNo, MsgBoxIcon::Exclamation, u"Quitter Korvalin"_s, MsgBoxDefault::First};
 }
 
+// The same question before New, Open, the window's frame or the session's end leave a
+// modified label, with Cancel to stay.
+MsgBoxCall leaveQuestion(const QString &labelFileName)
+{
+    MsgBoxCall call = saveQuestion(labelFileName);
+    call.buttons = MsgBoxButtons::YesNoCancel;
+    call.title = u"Korvalin"_s;
+    return call;
+}
+
 MsgBoxCall quitConfirmation()
 {
     return {u"Quitter Korvalin\r  Confirmez  ?"_s, MsgBoxButtons::YesNo, MsgBoxIcon::Question,
@@ -92,10 +102,9 @@ LabelFile::Zones sampleZones()
 QString writeLabel(const QTemporaryDir &folder, const QString &name, const QString &iconEntry,
                    const LabelFile::Zones &zones = sampleZones())
 {
-    ProgramState writer;
-    writer.iconFile = iconEntry;
+    LabelDocument written{zones, iconEntry};
     const QString path = folder.filePath(name);
-    return LabelFile::save(path, zones, writer) ? path : QString();
+    return LabelFile::save(path, written) ? path : QString();
 }
 
 // A document that differs from the start-up one in every way New resets, with a picture.
@@ -137,6 +146,29 @@ enum class Document
 };
 Q_DECLARE_METATYPE(Document)
 
+// The ways out of a label besides Quit.
+enum class Exit
+{
+    New,
+    Open,
+    Frame,
+    SessionEnd
+};
+Q_DECLARE_METATYPE(Exit)
+
+// What the user does when asked before leaving the label.
+enum class Leaving
+{
+    Unmodified, // nothing to ask
+    Save,
+    SaveAsChosen,
+    SaveAsCancelled,
+    SaveFails,
+    DontSave,
+    Cancel
+};
+Q_DECLARE_METATYPE(Leaving)
+
 class TestMainWindowDocument : public QObject
 {
     Q_OBJECT
@@ -149,8 +181,9 @@ private slots:
         MainWindowHarness h;
         editEverything(h, picture);
         h.state.labelFileName = folder.filePath(u"ancien.eti"_s);
-        QVERIFY(h.state.modified);
+        QVERIFY(h.form->isModified());
         QVERIFY(!h.form->picture().isNull());
+        h.msgBoxes.expect(leaveQuestion(h.state.labelFileName), MsgBoxResult::No);
         h.msgBoxes.expect(newQuestion(), MsgBoxResult::OK);
         h.action("newAction")->trigger();
         QVERIFY(h.msgBoxes.allSeen());
@@ -167,14 +200,15 @@ private slots:
         // Strikethrough and underline stay as they were.
         QVERIFY(h.zone(2).FontStrikethru && h.zone(2).FontUnderline);
         QCOMPARE(h.state.currentZone, qint16(1));
-        QCOMPARE(h.state.iconFile, u"AUCUN"_s);
+        QCOMPARE(h.form->document().picturePath, u"AUCUN"_s);
         QCOMPARE(h.state.iconPath, picture);
         QVERIFY(h.form->picture().isNull());
         QCOMPARE(h.state.labelFileName, QString());
         QCOMPARE(h.panel(1), u"SANS NOM"_s);
         QVERIFY(h.text1()->text().isEmpty());
         QCOMPARE(h.find<QLabel>("zoneTextCaption")->text(), u"Edition du texte zone 1"_s);
-        QVERIFY(h.state.modified);
+        // A new label, not modified until it is edited.
+        QVERIFY(!h.form->isModified());
         // The alignment shown is the selected zone's: zone 1, left-aligned.
         QVERIFY(h.find<QRadioButton>("alignmentOption1")->isChecked());
         QCOMPARE(h.find<QGroupBox>("alignmentGroup")->title(), u"Aligner texte 1"_s);
@@ -217,6 +251,7 @@ private slots:
         h.runAnswering("pictureButton", before);
         h.clickZone(3);
         h.keys(u"perdu"_s);
+        h.msgBoxes.expect(leaveQuestion(QString()), MsgBoxResult::No);
         h.runAnswering("openAction", path);
         QVERIFY(h.msgBoxes.allSeen());
         const LabelFile::Zones expected = sampleZones();
@@ -224,7 +259,7 @@ private slots:
             QCOMPARE(h.zone(zone), expected[std::size_t(zone - 1)]);
         QCOMPARE(h.state.labelFileName, path);
         QCOMPARE(h.panel(1), u"SAUVEGARDE.ETI"_s);
-        QVERIFY(!h.state.modified);
+        QVERIFY(!h.form->isModified());
         QCOMPARE(h.state.currentZone, qint16(1));
         QCOMPARE(h.text1()->text(), u"Sauvegarde"_s);
         QCOMPARE(h.zoneDisplay(1)->backColor(), 12632256);
@@ -233,11 +268,11 @@ private slots:
         QCOMPARE(h.find<QLabel>("zoneTextCaption")->text(), u"Edition du texte zone 1"_s);
         QCOMPARE(h.find<QGroupBox>("alignmentGroup")->title(), u"Aligner texte 3"_s);
         if (withPicture) {
-            QCOMPARE(h.state.iconFile, picture);
+            QCOMPARE(h.form->document().picturePath, picture);
             QCOMPARE(h.state.iconPath, picture);
             QCOMPARE(h.form->picture().image().pixelColor(0, 0), QColor(Qt::blue));
         } else {
-            QCOMPARE(h.state.iconFile, QString());
+            QCOMPARE(h.form->document().picturePath, QString());
             QCOMPARE(h.state.iconPath, before);
             QVERIFY(h.form->picture().isNull());
         }
@@ -272,6 +307,7 @@ private slots:
         h.keys(u"reste"_s);
         h.button("alignmentOption3")->click();
         const LabelFile::Zones zonesBefore = h.form->zones();
+        h.msgBoxes.expect(leaveQuestion(QString()), MsgBoxResult::No);
         h.msgBoxes.expect(openError());
         h.runAnswering("openAction", path);
         QVERIFY(h.msgBoxes.allSeen());
@@ -280,8 +316,8 @@ private slots:
         QCOMPARE(h.text1()->text(), u"reste"_s);
         QCOMPARE(h.zoneDisplay(2)->backColor(), 12632256);
         QVERIFY(h.find<QRadioButton>("alignmentOption3")->isChecked());
-        QVERIFY(h.state.modified);
-        QCOMPARE(h.state.iconFile, QString());
+        QVERIFY(h.form->isModified());
+        QCOMPARE(h.form->document().picturePath, QString());
         // The file that would not open does not become the document's name.
         QCOMPARE(h.state.labelFileName, QString());
         QCOMPARE(h.panel(1), u"SANS NOM"_s);
@@ -296,14 +332,15 @@ private slots:
         MainWindowHarness h;
         h.runAnswering("pictureButton", shown);
         h.keys(u"modifié"_s);
+        h.msgBoxes.expect(leaveQuestion(QString()), MsgBoxResult::No);
         h.msgBoxes.expect(errorBox(u"Fichier icone "_s + missing + u" non trouvé !"_s));
         h.runAnswering("openAction", path);
         QVERIFY(h.msgBoxes.allSeen());
         QCOMPARE(h.zone(1).Caption, u"Sauvegarde"_s);
-        QCOMPARE(h.state.iconFile, missing);
+        QCOMPARE(h.form->document().picturePath, missing);
         QCOMPARE(h.state.iconPath, missing);
         QCOMPARE(h.form->picture().image().pixelColor(0, 0), QColor(Qt::green));
-        QVERIFY(!h.state.modified);
+        QVERIFY(!h.form->isModified());
     }
 
     void saveWritesTheNamedFile()
@@ -316,8 +353,8 @@ private slots:
         h.action("saveAction")->trigger();
         QVERIFY(h.msgBoxes.allSeen());
         QVERIFY(h.dialogs->shown().isEmpty());
-        QVERIFY(!h.state.modified);
-        QCOMPARE(h.state.iconFile, u"AUCUN"_s);
+        QVERIFY(!h.form->isModified());
+        QCOMPARE(h.form->document().picturePath, u"AUCUN"_s);
         // Save leaves the document-name panel alone.
         QCOMPARE(h.panel(1), u"SANS NOM"_s);
         const std::optional<LabelFile::Content> written = LabelFile::read(path, h.form->zones());
@@ -373,7 +410,7 @@ private slots:
         QCOMPARE(h.state.labelFileName, path);
         QVERIFY(QFileInfo::exists(path));
         QCOMPARE(h.panel(1), panel);
-        QVERIFY(!h.state.modified);
+        QVERIFY(!h.form->isModified());
     }
 
     void cancelledCommandChangesNothing_data()
@@ -397,6 +434,9 @@ private slots:
         MainWindowHarness h;
         h.keys(u"garde"_s);
         h.state.labelFileName = labelFileName;
+        // Not saved, so that the command goes on to its own cancel.
+        if (command != "saveAsAction")
+            h.msgBoxes.expect(leaveQuestion(labelFileName), MsgBoxResult::No);
         if (command == "newAction") {
             h.msgBoxes.expect(newQuestion(), MsgBoxResult::Cancel);
             h.action("newAction")->trigger();
@@ -406,9 +446,9 @@ private slots:
         QVERIFY(h.msgBoxes.allSeen());
         QCOMPARE(h.dialogs->shown().size(), dialogs);
         QCOMPARE(h.zone(1).Caption, u"garde"_s);
-        QCOMPARE(h.state.iconFile, QString());
+        QCOMPARE(h.form->document().picturePath, QString());
         QCOMPARE(h.state.labelFileName, labelFileName);
-        QVERIFY(h.state.modified);
+        QVERIFY(h.form->isModified());
         QCOMPARE(h.panel(1), u"SANS NOM"_s);
         // Still untitled: Save asks for a name again.
         h.runAnswering("saveAction", ScriptedDialogs::Cancel{});
@@ -453,15 +493,17 @@ private slots:
             break;
         case Unwritable::LineBreakInPicturePath:
             h.keys(u"texte"_s);
-            // As a picture taken from a folder whose name holds a line break leaves it.
-            h.state.iconFile = folder.filePath(u"deux\nlignes/logo.png"_s);
+            // A picture taken from a folder whose name holds a line break.
+            QVERIFY(QDir(folder.path()).mkdir(u"deux\nlignes"_s));
+            h.runAnswering("pictureButton",
+                           writePicture(folder, u"deux\nlignes/logo.png"_s, Qt::green));
             break;
         }
         h.msgBoxes.expect(saveError(why));
         h.runAnswering("saveAsAction", path);
         QVERIFY(h.msgBoxes.allSeen());
         QCOMPARE(fileBytes(path), old);
-        QVERIFY(h.state.modified);
+        QVERIFY(h.form->isModified());
         QCOMPARE(h.state.labelFileName, path);
         QCOMPARE(h.panel(1), u"GARDE.ETI"_s);
     }
@@ -514,7 +556,7 @@ private slots:
         h.msgBoxes.expect(saveError(why));
         h.runAnswering("saveAsAction", path);
         QVERIFY(h.msgBoxes.allSeen());
-        QVERIFY(h.state.modified);
+        QVERIFY(h.form->isModified());
         if (trouble == DiskTrouble::Pipe)
             QVERIFY(isSpecialFile(SpecialFile::Fifo, path));
         else if (trouble == DiskTrouble::NullDevice)
@@ -545,6 +587,7 @@ private slots:
             h.runAnswering("saveAsAction", mine);
             h.keys(u" modifiée"_s);
         }
+        h.msgBoxes.expect(leaveQuestion(named ? mine : QString()), MsgBoxResult::No);
         h.msgBoxes.expect(openError());
         h.runAnswering("openAction", unreadable);
         QVERIFY(h.msgBoxes.allSeen());
@@ -581,16 +624,16 @@ private slots:
         QCOMPARE(fileBytes(unreadable), otherVersionLabel());
     }
 
-    void newKeepsTheModifiedRule_data()
+    void newStartsUnmodified_data()
     {
         QTest::addColumn<bool>("savedBefore");
         QTest::newRow("saved document") << true;
         QTest::newRow("modified document") << false;
     }
 
-    // New empties the zones without counting that as an edit and leaves Modified as it was;
+    // The new label is what later edits are measured against, whatever came before it;
     // typing afterwards counts again.
-    void newKeepsTheModifiedRule()
+    void newStartsUnmodified()
     {
         QFETCH(bool, savedBefore);
         QTemporaryDir folder;
@@ -598,14 +641,16 @@ private slots:
         h.keys(u"texte"_s);
         if (savedBefore)
             h.runAnswering("saveAsAction", folder.filePath(u"lot.eti"_s));
-        QCOMPARE(h.state.modified, !savedBefore);
+        QCOMPARE(h.form->isModified(), !savedBefore);
+        if (!savedBefore)
+            h.msgBoxes.expect(leaveQuestion(QString()), MsgBoxResult::No);
         h.msgBoxes.expect(newQuestion(), MsgBoxResult::OK);
         h.action("newAction")->trigger();
         QVERIFY(h.msgBoxes.allSeen());
-        QCOMPARE(h.state.modified, !savedBefore);
+        QVERIFY(!h.form->isModified());
         h.clickZone(3);
         h.keys(u"x"_s);
-        QVERIFY(h.state.modified);
+        QVERIFY(h.form->isModified());
     }
 
     void reopenGivesTheSameLabel()
@@ -691,7 +736,7 @@ private slots:
         QVERIFY(h.msgBoxes.allSeen());
         QCOMPARE(ended, confirm == MsgBoxResult::Yes);
         QCOMPARE(h.panel(1), ended ? u"Au revoir !"_s : u"SANS NOM"_s);
-        QCOMPARE(h.state.modified, document != Document::Unmodified && !saved);
+        QCOMPARE(h.form->isModified(), document != Document::Unmodified && !saved);
         const QString savedPath = document == Document::Untitled ? chosen : named;
         QCOMPARE(QFileInfo::exists(savedPath), saved);
         if (document == Document::Untitled && saveAnswer == MsgBoxResult::Yes) {
@@ -699,6 +744,104 @@ private slots:
             QCOMPARE(h.dialogs->shown().first().fileName, untitledProposal);
             QCOMPARE(h.state.labelFileName, chooseName ? chosen : untitledProposal);
         }
+    }
+
+    void leavingALabel_data()
+    {
+        QTest::addColumn<Exit>("exit");
+        QTest::addColumn<Leaving>("leaving");
+        QTest::addColumn<bool>("goesOn");
+        QTest::addColumn<bool>("saved");
+        const std::pair<const char *, Exit> exits[] = {{"Nouveau", Exit::New},
+                                                       {"Ouvrir", Exit::Open},
+                                                       {"frame closed", Exit::Frame},
+                                                       {"session ends", Exit::SessionEnd}};
+        struct Case
+        {
+            const char *name;
+            Leaving leaving;
+            bool goesOn, saved;
+        };
+        const Case cases[] = {{"unmodified", Leaving::Unmodified, true, false},
+                              {"Oui", Leaving::Save, true, true},
+                              {"Oui, untitled, name chosen", Leaving::SaveAsChosen, true, true},
+                              {"Oui, untitled, cancelled", Leaving::SaveAsCancelled, false, false},
+                              {"Oui, save fails", Leaving::SaveFails, false, false},
+                              {"Non", Leaving::DontSave, true, false},
+                              {"Annuler", Leaving::Cancel, false, false}};
+        for (const auto &[exitName, exit] : exits) {
+            for (const Case &c : cases)
+                QTest::addRow("%s, %s", exitName, c.name)
+                    << exit << c.leaving << c.goesOn << c.saved;
+        }
+    }
+
+    void leavingALabel()
+    {
+        QFETCH(Exit, exit);
+        QFETCH(Leaving, leaving);
+        QFETCH(bool, goesOn);
+        QFETCH(bool, saved);
+        QTemporaryDir folder;
+        const QString named = folder.filePath(u"lot.eti"_s);
+        const QString chosen = folder.filePath(u"choisi.eti"_s);
+        MainWindowHarness h;
+        h.form->show();
+        if (leaving != Leaving::Unmodified)
+            h.keys(u"texte"_s);
+        if (leaving == Leaving::Save || leaving == Leaving::DontSave || leaving == Leaving::Cancel)
+            h.state.labelFileName = named;
+        if (leaving == Leaving::SaveFails) {
+            h.state.labelFileName = folder.filePath(u"dossier.eti"_s);
+            QVERIFY(QDir(folder.path()).mkdir(u"dossier.eti"_s));
+        }
+        if (leaving != Leaving::Unmodified) {
+            const MsgBoxResult answer = leaving == Leaving::DontSave ? MsgBoxResult::No
+                                        : leaving == Leaving::Cancel ? MsgBoxResult::Cancel
+                                                                     : MsgBoxResult::Yes;
+            h.msgBoxes.expect(leaveQuestion(h.state.labelFileName), answer);
+        }
+        if (leaving == Leaving::SaveFails)
+            h.msgBoxes.expect(saveError(u"Ce nom désigne un dossier."_s));
+        if (leaving == Leaving::SaveAsChosen)
+            h.dialogs->answerNext(chosen);
+        if (leaving == Leaving::SaveAsCancelled)
+            h.dialogs->answerNext(ScriptedDialogs::Cancel{});
+        // Where New and Open go on, their own question and dialog are cancelled, so the label
+        // stays for the checks below.
+        if (goesOn && exit == Exit::New)
+            h.msgBoxes.expect(newQuestion(), MsgBoxResult::Cancel);
+        if (goesOn && exit == Exit::Open)
+            h.dialogs->answerNext(ScriptedDialogs::Cancel{});
+
+        bool wentOn = false;
+        switch (exit) {
+        case Exit::New:
+            h.action("newAction")->trigger();
+            wentOn = h.msgBoxes.calls().contains(newQuestion());
+            break;
+        case Exit::Open:
+            h.action("openAction")->trigger();
+            wentOn = !h.dialogs->shown().isEmpty() &&
+                     h.dialogs->shown().last().kind == ScriptedDialogs::Kind::Open;
+            break;
+        case Exit::Frame:
+            wentOn = programEnds([&] { h.form->close(); });
+            QCOMPARE(h.form->isVisible(), !wentOn);
+            break;
+        case Exit::SessionEnd:
+            wentOn = h.form->mayEndSession(true);
+            break;
+        }
+        QVERIFY(h.msgBoxes.allSeen());
+        QCOMPARE(wentOn, goesOn);
+        QCOMPARE(h.dialogs->pendingAnswers(), 0);
+        QCOMPARE(h.form->isModified(), leaving != Leaving::Unmodified && !saved);
+        QCOMPARE(h.zone(1).Caption, leaving == Leaving::Unmodified ? QString() : u"texte"_s);
+        const QString savedPath = leaving == Leaving::SaveAsChosen ? chosen : named;
+        QCOMPARE(QFileInfo(savedPath).isFile(), saved);
+        if (saved)
+            QCOMPARE(LabelFile::read(savedPath, startUpZones())->zones[0].Caption, u"texte"_s);
     }
 
     void fileMenuOpeningRefreshesOrientation()

@@ -116,6 +116,8 @@ private slots:
         QVERIFY(h.msgBoxes.allSeen());
     }
 
+    // Against the label as it was opened: every property the file keeps counts, and going
+    // back to the opened value is no modification.
     void modifiedRule_data()
     {
         QTest::addColumn<bool>("modified");
@@ -123,26 +125,60 @@ private slots:
         const auto row = [](const char *name, bool modified, const Edit &edit) {
             QTest::newRow(name) << modified << edit;
         };
+        const auto font = [](const FontChoice &choice) {
+            return [choice](MainWindowHarness &h) { h.runAnswering("fontButton", choice); };
+        };
+        const auto colour = [](const QList<ColorValue> &colours) {
+            return [colours](MainWindowHarness &h) {
+                for (ColorValue c : colours)
+                    h.runAnswering("colorButton", c);
+            };
+        };
+        const QString picture = QFINDTESTDATA("../platform/data/quad.png");
+        const auto loadPicture = [picture](MainWindowHarness &h) {
+            h.runAnswering("pictureButton", picture);
+        };
+        const auto removePicture = [](MainWindowHarness &h) {
+            h.button("clearPictureButton")->click();
+        };
+
         row("a letter in an empty zone", true, [](MainWindowHarness &h) { h.keys(u"x"_s); });
-        row("a letter typed and deleted", true, [](MainWindowHarness &h) {
+        row("a letter typed and deleted", false, [](MainWindowHarness &h) {
             h.keys(u"x"_s);
             QTest::keyClick(h.text1(), Qt::Key_Backspace);
             QCOMPARE(h.zone(1).Caption, QString());
         });
         row("blanks are text too", true, [](MainWindowHarness &h) { h.keys(u"  "_s); });
+        row("an opened zone emptied", true, [](MainWindowHarness &h) {
+            h.clickZone(2);
+            h.type(QString());
+        });
         row("selecting a zone that holds text", false, [](MainWindowHarness &h) {
             h.clickZone(2);
             h.clickZone(1);
             h.clickZone(2);
             QCOMPARE(h.text1()->text(), u"déjà là"_s);
         });
-        row("alignment", false, [](MainWindowHarness &h) { h.alignmentOption(2)->click(); });
-        row("font", false, [](MainWindowHarness &h) {
-            h.runAnswering("fontButton",
-                           FontChoice{u"Liberation Serif"_s, 14, true, false, false, false});
+        row("alignment", true, [](MainWindowHarness &h) { h.alignmentOption(2)->click(); });
+        row("alignment and back", false, [](MainWindowHarness &h) {
+            h.alignmentOption(2)->click();
+            h.alignmentOption(0)->click();
         });
-        row("colour", false,
-            [](MainWindowHarness &h) { h.runAnswering("colorButton", ColorValue(255)); });
+        row("font name", true, font({u"Liberation Serif"_s, 8.25f}));
+        row("font size", true, font({u"Arial"_s, 14}));
+        row("bold", true, font({u"Arial"_s, 8.25f, true}));
+        row("italic", true, font({u"Arial"_s, 8.25f, false, true}));
+        row("the same font chosen", false, font({u"Arial"_s, 8.25f}));
+        row("strikethrough and underline, which no file keeps", false,
+            font({u"Arial"_s, 8.25f, false, false, true, true}));
+        row("colour", true, colour({255}));
+        row("colour and back", false, colour({255, 0}));
+        row("picture", true, loadPicture);
+        row("no picture removed", false, removePicture);
+        row("picture loaded and removed", false, [=](MainWindowHarness &h) {
+            loadPicture(h);
+            removePicture(h);
+        });
     }
 
     void modifiedRule()
@@ -152,15 +188,19 @@ private slots:
         QTemporaryDir folder;
         const QString path = folder.filePath(u"texte.eti"_s);
         MainWindowHarness h;
-        // A saved document with text in zone 2, so that Modified starts false.
+        // An opened label with text in zone 2.
         h.clickZone(2);
         h.keys(u"déjà là"_s);
         h.clickZone(1);
-        h.state.labelFileName = path;
-        h.action("saveAction")->trigger();
-        QVERIFY(!h.state.modified);
+        h.runAnswering("saveAsAction", path);
+        QVERIFY(!h.form->isModified());
+        h.runAnswering("openAction", path);
+        QVERIFY(!h.form->isModified());
         edit(h);
-        QCOMPARE(h.state.modified, modified);
+        QVERIFY(h.msgBoxes.allSeen());
+        QCOMPARE(h.form->isModified(), modified);
+        // Kept in the same step, by the same rule: a copy is due exactly while modified.
+        QCOMPARE(h.recovery()->isWritePending(), modified);
     }
 
     // The alignment stored in a zone, from the option button that sets it.
@@ -188,7 +228,7 @@ private slots:
         for (int index = 0; index < 3; ++index)
             QCOMPARE(h.alignmentOption(index)->isChecked(), index == alignment);
         QCOMPARE(h.zone(3).Alignment, qint16(alignment));
-        QVERIFY(!h.state.modified);
+        QCOMPARE(h.form->isModified(), alignment != AlignLeft);
     }
 
     void fontDialog_data()
@@ -273,7 +313,8 @@ private slots:
         h.keys(typed);
         QCOMPARE(h.zone(1).Caption, kept);
         // Whatever was typed can be saved.
-        QVERIFY(LabelFile::save(folder.filePath(u"x.eti"_s), h.form->zones(), h.state));
+        LabelDocument document = h.form->document();
+        QVERIFY(LabelFile::save(folder.filePath(u"x.eti"_s), document));
     }
 
     void pastedTextKeepsOnlyWhatCanBeSaved()

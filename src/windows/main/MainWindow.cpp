@@ -6,6 +6,7 @@
 #include "windows/main/FloppyBackdrop.h"
 #include "windows/main/KeyboardIndicators.h"
 #include "windows/main/LabelArea.h"
+#include "windows/main/RecoveryKeeper.h"
 #include "windows/main/StatusPanels.h"
 #include "windows/main/ZoneTextEdit.h"
 #include "windows/print-settings/PrintSettingsDialog.h"
@@ -54,15 +55,16 @@ QFont editFont()
 } // namespace
 
 MainWindow::MainWindow(ProgramState &state, Printer &printer, QWidget *parent)
-    : QMainWindow(parent), m_state(state), m_printer(printer), m_zones(startUpZones()),
-      m_commonDialog(this)
+    : QMainWindow(parent), m_state(state), m_printer(printer),
+      m_recovery(new RecoveryKeeper(RecoveryFolder(), this)), m_commonDialog(this)
 {
+    m_recovery->setObjectName(QStringLiteral("recoveryKeeper"));
     setWindowTitle(QStringLiteral("Création d'étiquette pour disquette 3\"1/2"));
     buildActions();
     buildMenus();
     buildToolbar();
     m_statusPanels = new StatusPanels(this);
-    m_statusPanels->setPanelText(4, QStringLiteral("Korvalin"));
+    m_statusPanels->setPanelText(4, programName());
     m_statusPanels->setPanelText(CapsLockPanel, QStringLiteral("MAJ"));
     m_statusPanels->setPanelText(InsertPanel, QStringLiteral("INSER"));
     setStatusBar(m_statusPanels);
@@ -89,6 +91,11 @@ MainWindow::MainWindow(ProgramState &state, Printer &printer, QWidget *parent)
 }
 
 MainWindow::~MainWindow() = default;
+
+QString MainWindow::programName()
+{
+    return QStringLiteral("Korvalin");
+}
 
 QAction *MainWindow::addCommand(const QString &text, const char *name, const QString &toolbarTip,
                                 const char *picture)
@@ -226,7 +233,7 @@ QWidget *MainWindow::buildLabelView()
         m_zoneLabels[i]->setObjectName(QStringLiteral("zoneDisplay%1").arg(zone));
         m_zoneLabels[i]->setAccessibleName(QStringLiteral("Zone de texte %1").arg(zone));
         m_zoneLabels[i]->setToolTip(tips[i]);
-        m_zoneLabels[i]->setZone(m_zones[i]);
+        m_zoneLabels[i]->setZone(m_document.zones[i]);
         Millimetres::place(*m_zoneLabels[i], ZonePlacesMm[i]);
         connect(m_zoneLabels[i], &ZoneDisplay::clicked, this, [this, zone] { selectZone(zone); });
     }
@@ -361,7 +368,6 @@ QWidget *MainWindow::buildMainButtons()
 
 void MainWindow::loadWindow()
 {
-    m_state.initialZoneTexts = {m_zones[0].Caption, m_zones[1].Caption, m_zones[2].Caption};
     // The print settings window waits for the print command: built here, hidden, it would
     // only store back the values the state starts with.
     refreshOrientationDisplay();
@@ -381,6 +387,7 @@ void MainWindow::loadWindow()
     m_clockTimer->start();
     // Caps Lock may be pressed in any of the program's windows.
     qApp->installEventFilter(this);
+    connect(qApp, &QGuiApplication::commitDataRequest, this, &MainWindow::onCommitDataRequest);
 }
 
 void MainWindow::centreOnScreen()
@@ -436,7 +443,7 @@ void MainWindow::showError(const QString &message)
 
 bool MainWindow::splitZoneLines()
 {
-    if (ZoneLines::split(m_zones, m_state))
+    if (ZoneLines::split(m_document.zones, m_state))
         return true;
     showError(ZoneLines::tooManyLinesMessage());
     return false;
@@ -461,8 +468,11 @@ void MainWindow::endProgram()
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
-    // Closing through the frame asks nothing and saves nothing, and ends the program
-    // although the print settings window stays loaded, hidden.
+    if (!settleUnsavedChanges()) {
+        event->ignore();
+        return;
+    }
+    // The program ends although the print settings window stays loaded, hidden.
     event->accept();
     QCoreApplication::exit(0);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "label/LabelDocument.h"
 #include "label/LabelFile.h"
 #include "label/ProgramState.h"
 #include "platform/Picture.h"
@@ -15,21 +16,29 @@ class BusyPointer;
 class PrintSettingsDialog;
 class PictureBox;
 class Printer;
+class RecoveryKeeper;
+struct RecoveryCopy;
 class QAction;
 class QButtonGroup;
 class QGroupBox;
 class QLabel;
 class QPushButton;
+class QSessionManager;
 class QTimer;
 class QToolBar;
 class StatusPanels;
 class ZoneDisplay;
 class ZoneTextEdit;
+namespace LabelLoader {
+struct Loaded;
+}
 
 // The main window, where the label is designed: the label at print size on a floppy disk
 // with its three text zones and its picture, the edit box of the selected zone, and the
 // commands of the program from the menus, the toolbar and the buttons. It holds the
-// document: the three zones and the picture that printing and the preview read.
+// document: the three zones and the picture that printing and the preview read, and knows
+// whether it differs from what was last opened, saved or created; every way of leaving a
+// modified document asks first, and a recovery copy keeps its edits through a crash.
 class MainWindow : public QMainWindow
 {
     Q_OBJECT
@@ -40,7 +49,9 @@ public:
     MainWindow(ProgramState &state, Printer &printer, QWidget *parent = nullptr);
     ~MainWindow() override;
 
-    const LabelFile::Zones &zones() const { return m_zones; }
+    const LabelFile::Zones &zones() const { return m_document.zones; }
+    const LabelDocument &document() const { return m_document; }
+    bool isModified() const;
     const Picture &picture() const;
     // The common-dialog object that the program's windows share.
     CommonDialog &commonDialog() { return m_commonDialog; }
@@ -56,6 +67,14 @@ public:
     // Makes the system's default printer the program's printer once CUPS names it; the
     // window goes on meanwhile.
     void findDefaultPrinter();
+    // The session is ending (log-out). Where the session lets the program ask, a modified
+    // document is asked about as when the window closes; false when the user would rather
+    // keep the session. Otherwise the recovery copy is written now and kept for the next
+    // start.
+    bool mayEndSession(bool userMayBeAsked);
+    // Offers, one at a time, the recovery copies of labels whose program ended without
+    // saving them (MainWindowRecovery.cpp); asked once the window is on screen.
+    void offerRecoveryCopies();
 
 signals:
     // m_orientationLabel and the check marks show what CUPS answered for the program's printer.
@@ -78,9 +97,11 @@ private slots:
     void onFileMenuAboutToShow();
     void fileNew();
     void fileOpen();
-    void fileSave();
-    void fileSaveAs();
+    // False when the label was not written: the save failed or the dialog was cancelled.
+    bool fileSave();
+    bool fileSaveAs();
     void fileQuit();
+    void onCommitDataRequest(QSessionManager &manager);
 
     // Zone editing (MainWindowZones.cpp); zone is 1, 2 or 3, index the alignment 0, 1 or 2.
     void selectZone(int zone);
@@ -106,6 +127,8 @@ private slots:
 
 private:
     // Shell.
+    // The title of the program's own questions, also shown in the status bar.
+    static QString programName();
     void buildActions();
     QAction *addCommand(const QString &text, const char *name, const QString &toolbarTip = {},
                         const char *picture = nullptr);
@@ -134,12 +157,22 @@ private:
     // document back previousName (untitled, as at start-up, unless given), so that the
     // next Save cannot overwrite the file that would not open.
     void openLabel(const QString &path, const QString &previousName = QString());
-    void saveLabel(const QString &path);
+    // Shows a label read from a file as the document.
+    void showLoadedLabel(const LabelLoader::Loaded &loaded);
+    bool saveLabel(const QString &path);
+    // Before a modified document is left: true when the user saved it or gave its edits
+    // up (its recovery copy goes with them), false when what was asked must stop.
+    bool settleUnsavedChanges();
+    // Runs after every change of the document or of its saved state.
+    void onDocumentChanged();
     void showDocumentName(const QString &name);
     void showUntitledName();
+    static QString untitledName();
+
+    // Recovery copies (MainWindowRecovery.cpp).
+    void recover(const RecoveryCopy &copy);
 
     // Zones.
-    void onZoneChanged(int zone);
     bool hasSelectedZone() const;
     void setZoneCaption(int zone, const QString &text);
     void setZone(int zone, const TextZone &value);
@@ -163,7 +196,11 @@ private:
 
     ProgramState &m_state;
     Printer &m_printer;
-    LabelFile::Zones m_zones;
+    LabelDocument m_document;
+    // The document as last opened, saved or created; nothing while it holds edits that no
+    // file holds (recovered after a crash).
+    std::optional<LabelDocument> m_savedDocument = LabelDocument();
+    RecoveryKeeper *m_recovery = nullptr;
     CommonDialog m_commonDialog;
 
     std::array<ZoneDisplay *, 3> m_zoneLabels{}; // zones 1, 2, 3

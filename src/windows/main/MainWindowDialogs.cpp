@@ -9,7 +9,7 @@ void MainWindow::showPreview(QWidget *over)
 {
     if (!splitZoneLines())
         return;
-    PreviewDialog preview(m_state, m_zones, picture(), over);
+    PreviewDialog preview(m_state, zones(), picture(), over);
     preview.exec();
 }
 

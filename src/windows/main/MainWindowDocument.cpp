@@ -1,13 +1,16 @@
-// The document commands of the File menu: New, Open, Save, Save As and Quit, and the
-// reading and writing of the label file behind them.
+// The document commands of the File menu: New, Open, Save, Save As and Quit, the
+// reading and writing of the label file behind them, and the question asked before a
+// modified document is left (New, Open, the window's frame, the end of the session).
 #include "windows/main/MainWindow.h"
 
 #include "platform/LabelLoader.h"
 #include "widgets/MsgBox.h"
+#include "windows/main/RecoveryKeeper.h"
 #include "windows/main/StatusPanels.h"
 #include "windows/main/ZoneTextEdit.h"
 
 #include <QDir>
+#include <QSessionManager>
 
 namespace {
 
@@ -18,13 +21,28 @@ QString labelFileFilter()
     return QStringLiteral("Fichiers étiquette (*.ETI)|*.eti");
 }
 
+QString saveQuestion(const QString &labelFileName)
+{
+    return QStringLiteral("Fichier ") + labelFileName +
+           QStringLiteral(" modifié !\r\n            Enregistrer le fichier ? ");
+}
+
 } // namespace
+
+bool MainWindow::isModified() const
+{
+    return !m_savedDocument || m_document != *m_savedDocument;
+}
+
+QString MainWindow::untitledName()
+{
+    return QStringLiteral("SANS NOM");
+}
 
 // An empty name is an untitled document.
 void MainWindow::showDocumentName(const QString &name)
 {
-    m_statusPanels->setPanelText(DocumentNamePanel,
-                                 name.isEmpty() ? QStringLiteral("SANS NOM") : name);
+    m_statusPanels->setPanelText(DocumentNamePanel, name.isEmpty() ? untitledName() : name);
 }
 
 void MainWindow::showUntitledName()
@@ -39,18 +57,20 @@ void MainWindow::onFileMenuAboutToShow()
 
 void MainWindow::fileNew()
 {
+    if (!settleUnsavedChanges())
+        return;
     if (MsgBox(QStringLiteral("Création d'une nouvelle étiquette ?\r        Confirmer ?"),
                MsgBoxButtons::OKCancel, MsgBoxIcon::None,
                QStringLiteral("Création d'une étiquette")) != MsgBoxResult::OK)
         return;
 
     m_state.currentZone = 1;
-    m_state.iconFile = QLatin1String(LabelFile::NoIcon);
+    m_document.picturePath = QLatin1String(LabelFile::NoIcon);
     m_state.labelFileName.clear();
     for (int zone = 1; zone <= 3; ++zone)
         setZoneCaption(zone, QString());
     for (int zone = 1; zone <= 3; ++zone) {
-        TextZone &z = m_zones[zone - 1];
+        TextZone &z = m_document.zones[zone - 1];
         z.Alignment = AlignLeft;
         z.ForeColor = 0;
         z.FontName = QStringLiteral("arial"); // in lower case: files saved after New name it so
@@ -59,18 +79,22 @@ void MainWindow::fileNew()
         z.FontItalic = false;
         showZone(zone);
     }
-    m_zoneTextEdit->setText(m_zones[0].Caption);
+    m_zoneTextEdit->setText(m_document.zones[0].Caption);
     m_zoneTextEdit->setFocus();
     markSelectedZone();
     showEditCaption();
-    checkAlignmentOption(m_zones[0].Alignment);
+    checkAlignmentOption(m_document.zones[0].Alignment);
     showAlignmentCaption();
     showUntitledName();
     setPicture(Picture());
+    m_savedDocument = m_document;
+    onDocumentChanged();
 }
 
 void MainWindow::fileOpen()
 {
+    if (!settleUnsavedChanges())
+        return;
     CommonDialog &dialog = m_commonDialog;
     dialog.InitDir = m_state.appPath;
     dialog.FileName = m_state.labelFileName;
@@ -82,7 +106,6 @@ void MainWindow::fileOpen()
     if (!dialog.ShowOpen())
         return;
 
-    // The open document is replaced without a question, modified or not.
     const QString previousName = m_state.labelFileName;
     m_state.labelFileName = dialog.FileName;
     if (!m_state.labelFileName.isEmpty()) {
@@ -93,15 +116,14 @@ void MainWindow::fileOpen()
     showEditCaption();
 }
 
-void MainWindow::fileSave()
+bool MainWindow::fileSave()
 {
     if (m_state.labelFileName.isEmpty())
-        fileSaveAs();
-    else
-        saveLabel(m_state.labelFileName);
+        return fileSaveAs();
+    return saveLabel(m_state.labelFileName);
 }
 
-void MainWindow::fileSaveAs()
+bool MainWindow::fileSaveAs()
 {
     const QString previousName = m_state.labelFileName;
     if (m_state.labelFileName.isEmpty())
@@ -116,22 +138,23 @@ void MainWindow::fileSaveAs()
     dialog.CancelError = true;
     if (!dialog.ShowSave()) {
         m_state.labelFileName = previousName;
-        return;
+        return false;
     }
     // Taken as typed: no extension is added to a name without one.
     m_state.labelFileName = dialog.FileName;
-    saveLabel(m_state.labelFileName);
+    const bool saved = saveLabel(m_state.labelFileName);
     showDocumentName(documentName(dialog.FileName));
+    return saved;
 }
 
 void MainWindow::fileQuit()
 {
-    if (m_state.modified) {
-        const QString prompt =
-            QStringLiteral("Fichier ") + m_state.labelFileName +
-            QStringLiteral(" modifié !\r\n            Enregistrer le fichier ? ");
-        if (MsgBox(prompt, MsgBoxButtons::YesNo, MsgBoxIcon::Exclamation,
-                   QStringLiteral("Quitter Korvalin")) == MsgBoxResult::Yes) {
+    bool saveWanted = false;
+    if (isModified()) {
+        saveWanted = MsgBox(saveQuestion(m_state.labelFileName), MsgBoxButtons::YesNo,
+                            MsgBoxIcon::Exclamation,
+                            QStringLiteral("Quitter Korvalin")) == MsgBoxResult::Yes;
+        if (saveWanted) {
             if (!m_state.labelFileName.isEmpty()) {
                 saveLabel(m_state.labelFileName);
             } else {
@@ -143,47 +166,109 @@ void MainWindow::fileQuit()
     }
     if (MsgBox(QStringLiteral("Quitter Korvalin\r  Confirmez  ?"), MsgBoxButtons::YesNo,
                MsgBoxIcon::Question, QStringLiteral("Quitter le programme"),
-               MsgBoxDefault::Second) == MsgBoxResult::Yes)
-        endProgram();
+               MsgBoxDefault::Second) != MsgBoxResult::Yes)
+        return;
+    if (isModified()) {
+        // Edits the user wanted kept and that were not written come back at the next start.
+        if (saveWanted)
+            m_recovery->keepBeyondThisRun();
+        else
+            m_recovery->discard();
+    }
+    endProgram();
+}
+
+bool MainWindow::settleUnsavedChanges()
+{
+    if (!isModified())
+        return true;
+    switch (MsgBox(saveQuestion(m_state.labelFileName), MsgBoxButtons::YesNoCancel,
+                   MsgBoxIcon::Exclamation, programName())) {
+    case MsgBoxResult::Yes:
+        return fileSave();
+    case MsgBoxResult::No:
+        m_recovery->discard();
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool MainWindow::mayEndSession(bool userMayBeAsked)
+{
+    if (!isModified())
+        return true;
+    if (!userMayBeAsked) {
+        m_recovery->keepBeyondThisRun();
+        return true;
+    }
+    return settleUnsavedChanges();
+}
+
+void MainWindow::onCommitDataRequest(QSessionManager &manager)
+{
+    const bool mayEnd = mayEndSession(manager.allowsInteraction());
+    manager.release();
+    if (!mayEnd)
+        manager.cancel();
+}
+
+void MainWindow::onDocumentChanged()
+{
+    if (isModified())
+        m_recovery->keep(m_document, m_state.labelFileName);
+    else
+        m_recovery->discard();
 }
 
 void MainWindow::openLabel(const QString &path, const QString &previousName)
 {
     // The file and its picture are read and checked as a whole first, so that a file
     // that cannot be read changes nothing of the open document, its name included.
-    const std::optional<LabelLoader::Loaded> loaded = LabelLoader::load(path, m_zones);
+    const std::optional<LabelLoader::Loaded> loaded = LabelLoader::load(path, m_document.zones);
     if (!loaded) {
         m_state.labelFileName = previousName;
         showError(LabelFile::openErrorMessage());
         return;
     }
-    for (int zone = 1; zone <= 3; ++zone)
-        setZone(zone, loaded->content.zones[std::size_t(zone - 1)]);
+    showLoadedLabel(*loaded);
+    m_savedDocument = m_document;
+    onDocumentChanged();
+}
 
-    const QString &iconEntry = loaded->content.iconEntry;
+void MainWindow::showLoadedLabel(const LabelLoader::Loaded &loaded)
+{
+    for (int zone = 1; zone <= 3; ++zone)
+        setZone(zone, loaded.content.zones[std::size_t(zone - 1)]);
+
+    const QString &iconEntry = loaded.content.iconEntry;
     if (iconEntry == QLatin1String(LabelFile::NoIcon)) {
-        m_state.iconFile.clear();
+        m_document.picturePath.clear();
         setPicture(Picture());
     } else {
-        m_state.iconFile = iconEntry;
+        m_document.picturePath = iconEntry;
         m_state.iconPath = iconEntry;
-        if (loaded->pictureState == LabelLoader::Loaded::PictureState::Missing)
+        if (loaded.pictureState == LabelLoader::Loaded::PictureState::Missing)
             showError(LabelFile::iconNotFoundMessage(iconEntry));
         else
-            setPicture(loaded->picture);
+            setPicture(loaded.picture);
     }
 
     m_state.currentZone = 1;
-    m_zoneTextEdit->setText(m_zones[0].Caption);
+    m_zoneTextEdit->setText(m_document.zones[0].Caption);
     markSelectedZone();
-    checkAlignmentOption(m_zones[0].Alignment);
-    m_state.modified = false;
+    checkAlignmentOption(m_document.zones[0].Alignment);
 }
 
-void MainWindow::saveLabel(const QString &path)
+bool MainWindow::saveLabel(const QString &path)
 {
-    const LabelFile::SaveResult result = LabelFile::save(path, m_zones, m_state);
-    if (!result)
+    const LabelFile::SaveResult result = LabelFile::save(path, m_document);
+    if (result)
+        m_savedDocument = m_document;
+    else
         MsgBox(LabelFile::saveErrorPrompt(result.refusal), MsgBoxButtons::OKOnly,
                MsgBoxIcon::Critical, LabelFile::saveErrorTitle());
+    // Also after a failure: the copy's record names the file the label now goes by.
+    onDocumentChanged();
+    return bool(result);
 }

@@ -27,7 +27,7 @@ void MainWindow::choosePicture()
     CommonDialog &dialog = m_commonDialog;
     dialog.InitDir = QDir::currentPath();
     // "AUCUN" is proposed when the label has no picture: it is what the file stores then.
-    dialog.FileName = m_state.iconFile;
+    dialog.FileName = m_document.picturePath;
     dialog.DialogTitle = QStringLiteral("Ouvrir un icone");
     dialog.Filter = pictureFileFilter();
     dialog.CancelError = true;
@@ -46,7 +46,8 @@ void MainWindow::clearPicture()
 {
     setPicture(Picture());
     m_state.iconPath = QLatin1String(LabelFile::NoIcon);
-    m_state.iconFile.clear();
+    m_document.picturePath.clear();
+    onDocumentChanged();
 }
 
 void MainWindow::openImageViewer()
@@ -65,7 +66,8 @@ void MainWindow::pastePicture()
 }
 
 // Shows the picture at IconPath and makes it the label's. A file that does not load
-// leaves the shown picture and IconFile as they were, while IconPath names it.
+// leaves the shown picture and the label's picture path as they were, while IconPath
+// names it.
 void MainWindow::useIconPath()
 {
     const std::optional<Picture> picture = PictureLoader::load(m_state.iconPath);
@@ -74,7 +76,8 @@ void MainWindow::useIconPath()
         return;
     }
     setPicture(*picture);
-    m_state.iconFile = m_state.iconPath;
+    m_document.picturePath = m_state.iconPath;
+    onDocumentChanged();
 }
 
 void MainWindow::setPicture(const Picture &picture)

@@ -81,7 +81,7 @@ void MainWindow::filePrint()
 void MainWindow::submitPrintJob()
 {
     LabelArtwork artwork;
-    artwork.zones = m_zones;
+    artwork.zones = zones();
     artwork.picture = picture();
     artwork.hasIcon = !m_state.iconPath.isEmpty();
     m_printing = std::make_unique<BusyPointer>();

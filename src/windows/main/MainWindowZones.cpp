@@ -18,11 +18,11 @@ bool MainWindow::hasSelectedZone() const
 void MainWindow::selectZone(int zone)
 {
     m_state.currentZone = qint16(zone);
-    m_zoneTextEdit->setText(m_zones[zone - 1].Caption);
+    m_zoneTextEdit->setText(m_document.zones[zone - 1].Caption);
     showEditCaption();
     markSelectedZone();
     showAlignmentCaption();
-    checkAlignmentOption(m_zones[zone - 1].Alignment);
+    checkAlignmentOption(m_document.zones[zone - 1].Alignment);
     m_zoneTextEdit->setFocus();
 }
 
@@ -36,32 +36,26 @@ void MainWindow::onZoneTextEdited()
 // leaves the document as it was.
 void MainWindow::setZoneCaption(int zone, const QString &text)
 {
-    if (m_zones[zone - 1].Caption == text)
+    if (m_document.zones[zone - 1].Caption == text)
         return;
-    m_zones[zone - 1].Caption = text;
+    m_document.zones[zone - 1].Caption = text;
     showZone(zone);
-    onZoneChanged(zone);
-}
-
-void MainWindow::onZoneChanged(int zone)
-{
-    if (m_zones[zone - 1].Caption != m_state.initialZoneTexts[std::size_t(zone - 1)])
-        m_state.modified = true;
+    onDocumentChanged();
 }
 
 void MainWindow::setZone(int zone, const TextZone &value)
 {
-    // The style first, then the text through the change rule.
+    // The style first, then the text.
     TextZone styled = value;
-    styled.Caption = m_zones[zone - 1].Caption;
-    m_zones[zone - 1] = styled;
+    styled.Caption = m_document.zones[zone - 1].Caption;
+    m_document.zones[zone - 1] = styled;
     showZone(zone);
     setZoneCaption(zone, value.Caption);
 }
 
 void MainWindow::showZone(int zone)
 {
-    m_zoneLabels[std::size_t(zone - 1)]->setZone(m_zones[zone - 1]);
+    m_zoneLabels[std::size_t(zone - 1)]->setZone(m_document.zones[zone - 1]);
 }
 
 void MainWindow::markSelectedZone()
@@ -96,30 +90,33 @@ void MainWindow::onAlignmentChosen(int index)
 {
     if (!hasSelectedZone())
         return;
-    m_zones[m_state.currentZone - 1].Alignment = qint16(index);
+    m_document.zones[m_state.currentZone - 1].Alignment = qint16(index);
     showZone(m_state.currentZone);
+    onDocumentChanged();
 }
 
 void MainWindow::chooseFont()
 {
     if (!hasSelectedZone())
         return;
-    TextZone &zone = m_zones[m_state.currentZone - 1];
+    TextZone &zone = m_document.zones[m_state.currentZone - 1];
     m_commonDialog.Font = FontChoice::of(zone);
     m_commonDialog.Flags = CommonDialog::BothFonts;
     // Cancelling leaves the dialog holding the zone's own values, which then come back.
     m_commonDialog.ShowFont();
     m_commonDialog.Font.applyTo(zone);
     showZone(m_state.currentZone);
+    onDocumentChanged();
 }
 
 void MainWindow::chooseColor()
 {
     if (!hasSelectedZone())
         return;
-    TextZone &zone = m_zones[m_state.currentZone - 1];
+    TextZone &zone = m_document.zones[m_state.currentZone - 1];
     m_commonDialog.Color = zone.ForeColor;
     m_commonDialog.ShowColor();
     zone.ForeColor = m_commonDialog.Color;
     showZone(m_state.currentZone);
+    onDocumentChanged();
 }

@@ -1,0 +1,56 @@
+// The recovery copies left by a program that ended without saving its label: offered at
+// start-up, one at a time, newest first.
+#include "windows/main/MainWindow.h"
+
+#include "platform/LabelLoader.h"
+#include "widgets/MsgBox.h"
+#include "windows/main/RecoveryKeeper.h"
+
+namespace {
+
+QString recoveryQuestion(const QString &name, const QDateTime &writtenAt)
+{
+    return QStringLiteral("Une étiquette non enregistrée a été retrouvée (%1, %2).\r\n"
+                          "La récupérer ?")
+        .arg(name, writtenAt.toString(QStringLiteral("dd/MM/yyyy HH:mm")));
+}
+
+} // namespace
+
+void MainWindow::offerRecoveryCopies()
+{
+    for (const RecoveryCopy &copy : m_recovery->folder().orphans()) {
+        const QString name =
+            copy.originalName.isEmpty() ? untitledName() : documentName(copy.originalName);
+        if (MsgBox(recoveryQuestion(name, copy.writtenAt), MsgBoxButtons::YesNo,
+                   MsgBoxIcon::Question, programName()) == MsgBoxResult::Yes) {
+            // One label at a time: the others wait for the next start.
+            recover(copy);
+            return;
+        }
+        RecoveryFolder::remove(copy);
+    }
+}
+
+// The recovered label comes back under its own name, modified: it is in no file but the
+// copy until the user saves it, and the user's own file is left as it is.
+void MainWindow::recover(const RecoveryCopy &copy)
+{
+    const std::optional<LabelLoader::Loaded> loaded =
+        LabelLoader::load(copy.copyPath, m_document.zones);
+    if (!loaded) {
+        // Kept: a copy that cannot be read now is still offered at the next start.
+        showError(LabelFile::openErrorMessage());
+        return;
+    }
+    showLoadedLabel(*loaded);
+    m_state.labelFileName = copy.originalName;
+    showDocumentName(documentName(copy.originalName));
+    showAlignmentCaption();
+    showEditCaption();
+    m_savedDocument.reset();
+    onDocumentChanged();
+    // This program's own copy is on the disk before the one it came from goes.
+    m_recovery->writeNow();
+    m_recovery->removeLater(copy);
+}
