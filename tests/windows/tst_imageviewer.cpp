@@ -35,8 +35,8 @@ QImage filled(QColor color, QSize size = QSize(16, 16))
     return image;
 }
 
-// The program's folder holds pictures and other files with names in mixed case, and a
-// sub-folder with one more picture.
+// The program's folder holds pictures and other files with names in mixed case, a hidden
+// file, and a sub-folder with one more picture.
 struct PictureTree
 {
     PictureTree()
@@ -50,7 +50,9 @@ struct PictureTree
              copyFixture(u"quad.gif"_s, u"Sous Dossier/autre.gif"_s) &&
              copyFixture(u"shapes-inkscape.wmf"_s, u"dessin.wmf"_s) &&
              writeBytes(path(u"notes.TXT"_s), "du texte, pas une image") &&
-             writeBytes(path(u"LISEZMOI"_s), "sans extension");
+             writeBytes(path(u"LISEZMOI"_s), "sans extension") &&
+             // What a save interrupted in this folder would leave: never listed.
+             writeBytes(path(u".etiquette.eti.0badf00d"_s), "[Titre 1]");
     }
     bool copyFixture(const QString &fixture, const QString &name) const
     {
