@@ -34,21 +34,22 @@ PageGeometry pageFromMedia(const cups_size_t &media, PageGeometry::Orientation o
 
 } // namespace
 
-std::optional<CupsDestination> CupsDestination::find(const QString &name,
-                                                     const CupsConnection &connection)
+SchedulerAnswer<std::optional<CupsDestination>>
+CupsDestination::lookUp(const QString &name, const CupsConnection &connection)
 {
-    if (name.isEmpty() || !connection.isOpen())
+    if (name.isEmpty())
         return std::nullopt; // libcups would hand back the default destination for no name
+    if (!connection.isOpen())
+        return SchedulerAway{};
 
     // The whole list rather than cupsGetNamedDest: for a name it cannot find at once, that
     // one searches again on libcups's own connection, which knows no time limit.
     cups_dest_t *dests = nullptr;
     const int count = cupsGetDests2(connection.http(), &dests);
     const auto freeDests = qScopeGuard([&] { cupsFreeDests(count, dests); });
-    if (count == 0 && cupsLastError() != IPP_STATUS_ERROR_NOT_FOUND &&
-        !CupsConnection::succeeded(cupsLastError())) {
+    if (!listingAnswered(count)) {
         connection.warnFailure("listing the printers");
-        return std::nullopt;
+        return SchedulerAway{};
     }
     const QByteArray wanted = name.toUtf8();
     cups_dest_t *found = cupsGetDest(wanted.constData(), nullptr, count, dests);
@@ -66,9 +67,24 @@ std::optional<CupsDestination> CupsDestination::find(const QString &name,
     destination.m_info.reset(cupsCopyDestInfo(connection.http(), copy));
     if (!destination.m_info) {
         connection.warnFailure("reading the printer's capabilities");
-        return std::nullopt;
+        return SchedulerAway{};
     }
     return destination;
+}
+
+std::optional<CupsDestination> CupsDestination::find(const QString &name,
+                                                     const CupsConnection &connection)
+{
+    SchedulerAnswer<std::optional<CupsDestination>> answer = lookUp(name, connection);
+    if (auto *found = std::get_if<std::optional<CupsDestination>>(&answer))
+        return std::move(*found);
+    return std::nullopt;
+}
+
+bool CupsDestination::listingAnswered(int count)
+{
+    return count > 0 || cupsLastError() == IPP_STATUS_ERROR_NOT_FOUND ||
+           CupsConnection::succeeded(cupsLastError());
 }
 
 QByteArray CupsDestination::option(const char *name) const

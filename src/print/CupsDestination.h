@@ -1,6 +1,7 @@
 #pragma once
 
 #include "print/PageGeometry.h"
+#include "print/SchedulerAnswer.h"
 
 #include <QList>
 #include <QString>
@@ -23,10 +24,16 @@ QByteArray orientationRequested(int orientationCode);
 class CupsDestination
 {
 public:
-    // Nothing when the name is empty, no such destination exists or the scheduler does not
-    // answer; never another queue in its place.
+    // Nothing when the name is empty or the scheduler knows no such destination; never
+    // another queue in its place.
+    static SchedulerAnswer<std::optional<CupsDestination>> lookUp(const QString &name,
+                                                                  const CupsConnection &connection);
+    // Nothing either when the scheduler does not answer.
     static std::optional<CupsDestination> find(const QString &name,
                                                const CupsConnection &connection);
+    // Whether count destinations from cupsGetDests2 is the scheduler's answer: none comes
+    // both from a scheduler that has none and from one that failed.
+    static bool listingAnswered(int count);
 
     // A default option ("orientation-requested", "sides", "media", "copies", ...); empty when
     // neither the queue nor the user sets it.

@@ -33,7 +33,8 @@ bool userSees(const CupsConnection &connection, const QString &name,
 
 namespace OrientationSwitch {
 
-SwitchResult storeOrientation(int duplex, qint16 orientation, const Printer &printer)
+SwitchResult storeOrientation(int duplex, qint16 orientation, const Printer &printer,
+                              const QDeadlineTimer &budget)
 {
     using Result = SwitchResult;
     if (printer.isNull())
@@ -47,7 +48,7 @@ SwitchResult storeOrientation(int duplex, qint16 orientation, const Printer &pri
         qCWarning(lcCups) << "the orientation of" << name << "could not be changed";
         return Result::Refused;
     };
-    const CupsConnection connection;
+    const CupsConnection connection(int(qMax<qint64>(0, budget.remainingTime())));
     const std::optional<CupsDestination> destination = CupsDestination::find(name, connection);
     if (!destination)
         return refused();
@@ -66,16 +67,28 @@ SwitchResult storeOrientation(int duplex, qint16 orientation, const Printer &pri
     return refused();
 }
 
-SwitchResult switchToLandscape(qint16 &orientation, const Printer &printer)
+namespace {
+
+Outcome switchTo(qint16 orientation, const Printer &printer)
 {
-    orientation = 2;
-    return storeOrientation(DuplexOneSided, orientation, printer);
+    // A silent scheduler would otherwise cost the change's budget and the read-back's too.
+    const QDeadlineTimer budget(CupsConnection::DefaultBudgetMs);
+    const SwitchResult result = storeOrientation(DuplexOneSided, orientation, printer, budget);
+    return {result, printer.orientation(budget)};
 }
 
-SwitchResult switchToPortrait(qint16 &orientation, const Printer &printer)
+} // namespace
+
+Outcome switchToLandscape(qint16 &orientation, const Printer &printer)
+{
+    orientation = 2;
+    return switchTo(orientation, printer);
+}
+
+Outcome switchToPortrait(qint16 &orientation, const Printer &printer)
 {
     orientation = 1;
-    return storeOrientation(DuplexOneSided, orientation, printer);
+    return switchTo(orientation, printer);
 }
 
 } // namespace OrientationSwitch

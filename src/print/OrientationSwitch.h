@@ -1,5 +1,8 @@
 #pragma once
 
+#include "print/SchedulerAnswer.h"
+
+#include <QDeadlineTimer>
 #include <QtGlobal>
 
 class Printer;
@@ -17,16 +20,26 @@ enum class SwitchResult
     Refused              // nothing could be stored, or the scheduler did not answer
 };
 
+// What a switch did, and the orientation the printer reports after it (see
+// Printer::orientation).
+struct Outcome
+{
+    SwitchResult result;
+    SchedulerAnswer<int> orientation;
+};
+
 // Stores orientation (1 portrait, 2 landscape) and duplex (1 one-sided, 2 two-sided on the
 // long edge, 3 on the short edge) as the defaults of the printer's destination: the queue's
 // own where the scheduler lets this user change it, else this user's own, leaving paper,
 // copies and every other option as they were. Only a change that CUPS then reports counts.
-// Waits on the scheduler: a window runs it off its user-interface thread.
-SwitchResult storeOrientation(int duplex, qint16 orientation, const Printer &printer);
+// Waits on the scheduler for no longer than budget: a window runs it off its user-interface
+// thread.
+SwitchResult storeOrientation(int duplex, qint16 orientation, const Printer &printer,
+                              const QDeadlineTimer &budget);
 
 // Set orientation to 2 (landscape) or 1 (portrait), then switch the printer to it,
-// one-sided.
-SwitchResult switchToLandscape(qint16 &orientation, const Printer &printer);
-SwitchResult switchToPortrait(qint16 &orientation, const Printer &printer);
+// one-sided, and read back what it reports: the whole within one connection's budget.
+Outcome switchToLandscape(qint16 &orientation, const Printer &printer);
+Outcome switchToPortrait(qint16 &orientation, const Printer &printer);
 
 } // namespace OrientationSwitch

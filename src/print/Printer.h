@@ -1,7 +1,9 @@
 #pragma once
 
 #include "print/PageGeometry.h"
+#include "print/SchedulerAnswer.h"
 
+#include <QDeadlineTimer>
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -19,18 +21,22 @@ public:
     explicit Printer(const QString &name);
 
     // The default destination as libcups chooses it (the user's own default first); no
-    // printer when there is none or the scheduler does not answer.
+    // printer when the scheduler answers that there is none.
+    static SchedulerAnswer<Printer> findSystemDefault();
+    // No printer either when the scheduler does not answer.
     static Printer systemDefault();
     // In CUPS order; none when the scheduler does not answer.
     static QStringList installedPrinters();
-    static QStringList installedPrinters(const CupsConnection &connection);
+    static SchedulerAnswer<QStringList> installedPrinters(const CupsConnection &connection);
 
     QString name() const { return m_name; }
     bool isNull() const { return m_name.isEmpty(); }
 
     // The stored default orientation: 1 portrait (also when unset), 2 landscape; 0 when
-    // there is no printer or it cannot be read.
-    int orientation() const;
+    // there is no printer or the scheduler knows none by this name. Asked within budget, the
+    // time left of a longer operation; away at once when nothing of it is left.
+    SchedulerAnswer<int> orientation() const;
+    SchedulerAnswer<int> orientation(const QDeadlineTimer &budget) const;
 
     // Media and printable area of a job on this destination, as oriented; nothing when the
     // destination cannot be read.

@@ -28,26 +28,42 @@ PrinterSetupOffer offer(const QString &currentPrinter)
     PrinterSetupOffer offer;
     offer.current = currentPrinter;
     const CupsConnection connection;
-    for (const QString &name : Printer::installedPrinters(connection)) {
-        if (const std::optional<CupsDestination> destination =
-                CupsDestination::find(name, connection))
-            offer.printers.append(describe(*destination));
+    const SchedulerAnswer<QStringList> names = Printer::installedPrinters(connection);
+    if (std::holds_alternative<SchedulerAway>(names)) {
+        offer.printers = SchedulerAway{};
+        return offer;
     }
+    QList<PrinterSetupOffer::Printer> printers;
+    for (const QString &name : std::get<QStringList>(names)) {
+        const SchedulerAnswer<std::optional<CupsDestination>> destination =
+            CupsDestination::lookUp(name, connection);
+        if (std::holds_alternative<SchedulerAway>(destination)) {
+            offer.printers = SchedulerAway{};
+            return offer;
+        }
+        if (const std::optional<CupsDestination> &found = std::get<0>(destination))
+            printers.append(describe(*found));
+    }
+    offer.printers = printers;
     return offer;
 }
 
-bool store(const PrinterSetupChoice &choice)
+PrinterSetupStored store(const PrinterSetupChoice &choice)
 {
     const StoredDefaults::Options wanted = {
         {"media", choice.paper.toUtf8()},
         {"orientation-requested", orientationRequested(choice.orientation)},
     };
-    const CupsConnection connection;
-    if (!StoredDefaults::setUserDefaults(connection, choice.printer, wanted))
-        return false;
-    const std::optional<CupsDestination> destination =
-        CupsDestination::find(choice.printer, connection);
-    return destination && StoredDefaults::sees(*destination, wanted);
+    const QDeadlineTimer budget(CupsConnection::DefaultBudgetMs);
+    const bool stored = [&] {
+        const CupsConnection connection(int(budget.remainingTime()));
+        if (!StoredDefaults::setUserDefaults(connection, choice.printer, wanted))
+            return false;
+        const std::optional<CupsDestination> destination =
+            CupsDestination::find(choice.printer, connection);
+        return destination && StoredDefaults::sees(*destination, wanted);
+    }();
+    return {stored, Printer(choice.printer).orientation(budget)};
 }
 
 } // namespace PrinterSetup

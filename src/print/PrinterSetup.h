@@ -1,5 +1,7 @@
 #pragma once
 
+#include "print/SchedulerAnswer.h"
+
 #include <QList>
 #include <QString>
 #include <QtGlobal>
@@ -21,7 +23,8 @@ struct PrinterSetupOffer
         qint16 orientation = 1; // 1 portrait, 2 landscape
     };
 
-    QList<Printer> printers;
+    // None when the scheduler answers that none is installed.
+    SchedulerAnswer<QList<Printer>> printers;
     QString current; // the program's printer
 };
 
@@ -33,14 +36,22 @@ struct PrinterSetupChoice
     qint16 orientation = 1;
 };
 
+// Whether the choice was stored, and the orientation the printer reports after it (see
+// Printer::orientation).
+struct PrinterSetupStored
+{
+    bool stored;
+    SchedulerAnswer<int> orientation;
+};
+
 namespace PrinterSetup {
 
-// The installed printers as the dialog offers them; waits on the scheduler. No printers when
-// the scheduler does not answer.
+// The installed printers as the dialog offers them; waits on the scheduler.
 PrinterSetupOffer offer(const QString &currentPrinter);
 
 // Saves the paper and orientation as this user's defaults for the chosen printer, so later
-// jobs follow them; false when CUPS does not then report them. Waits on the scheduler.
-bool store(const PrinterSetupChoice &choice);
+// jobs follow them, and reads back the orientation, within one connection's budget. Not
+// stored when CUPS does not then report them. Waits on the scheduler.
+PrinterSetupStored store(const PrinterSetupChoice &choice);
 
 } // namespace PrinterSetup

@@ -12,7 +12,7 @@
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
-    const QFuture<QStringList> printers = QtConcurrent::run([] {
+    const auto printers = QtConcurrent::run([] {
         const CupsConnection connection(3600 * 1000);
         return Printer::installedPrinters(connection);
     });

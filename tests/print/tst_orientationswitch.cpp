@@ -24,8 +24,9 @@ using Result = OrientationSwitch::SwitchResult;
 OrientationSwitch::SwitchResult switchTo(int orientation, const Printer &printer)
 {
     qint16 stored = 0;
-    const Result result = orientation == 2 ? OrientationSwitch::switchToLandscape(stored, printer)
-                                           : OrientationSwitch::switchToPortrait(stored, printer);
+    const Result result = (orientation == 2 ? OrientationSwitch::switchToLandscape(stored, printer)
+                                            : OrientationSwitch::switchToPortrait(stored, printer))
+                              .result;
     if (stored != orientation)
         qWarning("the orientation is %d after asking for %d", stored, orientation);
     return result;
@@ -98,7 +99,7 @@ private slots:
         QVERIFY2(restartAdministration(administrationAllowed), qPrintable(m_cups.errorString()));
         const auto allowAgain = qScopeGuard([this] { QVERIFY(restartAdministration(true)); });
         QCOMPARE(::switchTo(switchTo, Printer(name)), expected);
-        QCOMPARE(Printer(name).orientation(), switchTo);
+        QCOMPARE(Printer(name).orientation(), SchedulerAnswer<int>(switchTo));
 
         const QMap<QString, QString> after = m_cups.printerOptions(name);
         QCOMPARE(after.value(u"orientation-requested"_s), QString::number(mine));
@@ -117,11 +118,11 @@ private slots:
         // This user once saved landscape for himself; the queue is portrait.
         const QString queue = u"Saved"_s;
         QVERIFY(!m_cups.addPdfQueue(queue, {u"orientation-requested-default=3"_s}).isEmpty());
-        QVERIFY(PrinterSetup::store({queue, u"iso_a4_210x297mm"_s, 2}));
-        QCOMPARE(Printer(queue).orientation(), 2);
+        QVERIFY(PrinterSetup::store({queue, u"iso_a4_210x297mm"_s, 2}).stored);
+        QCOMPARE(Printer(queue).orientation(), SchedulerAnswer<int>(2));
 
         QCOMPARE(switchTo(1, Printer(queue)), Result::QueueChanged);
-        QCOMPARE(Printer(queue).orientation(), 1);
+        QCOMPARE(Printer(queue).orientation(), SchedulerAnswer<int>(1));
         QCOMPARE(m_cups.printerOptions(queue).value(u"orientation-requested"_s), u"3"_s);
     }
 
@@ -152,11 +153,12 @@ private slots:
         const auto restart = qScopeGuard([this] { QVERIFY(m_cups.start()); });
 
         QCOMPARE(switchTo(2, Printer(queue)), Result::Refused);
-        QCOMPARE(Printer(queue).orientation(), 0); // nothing to show but that nothing is known
+        // Nothing to show but that the scheduler is away.
+        QCOMPARE(Printer(queue).orientation(), SchedulerAnswer<int>(SchedulerAway{}));
         QVERIFY(!QFile::exists(m_cups.userOptionsPath()));
 
         QVERIFY2(m_cups.start(), qPrintable(m_cups.errorString()));
-        QCOMPARE(Printer(queue).orientation(), 1);
+        QCOMPARE(Printer(queue).orientation(), SchedulerAnswer<int>(1));
         QCOMPARE(m_cups.printerOptionsForAnotherUser(queue).value(u"orientation-requested"_s),
                  u"3"_s);
     }
@@ -204,10 +206,11 @@ private slots:
         const PrinterSetupOffer offer = PrinterSetup::offer(u"OfferLetter"_s);
         QCOMPARE(offer.current, u"OfferLetter"_s);
         QStringList names;
-        for (const PrinterSetupOffer::Printer &printer : offer.printers)
+        const auto &printers = std::get<QList<PrinterSetupOffer::Printer>>(offer.printers);
+        for (const PrinterSetupOffer::Printer &printer : printers)
             names.append(printer.name);
         QCOMPARE(names, Printer::installedPrinters());
-        for (const PrinterSetupOffer::Printer &printer : offer.printers) {
+        for (const PrinterSetupOffer::Printer &printer : printers) {
             QStringList papers;
             for (const PrinterSetupOffer::Paper &paper : printer.papers) {
                 QVERIFY2(!paper.name.isEmpty(), qPrintable(paper.keyword));
@@ -247,7 +250,7 @@ private slots:
         if (!QFile::exists(m_cups.outputPath(queue)))
             QVERIFY(!m_cups.addPdfQueue(queue).isEmpty());
 
-        QVERIFY(PrinterSetup::store({queue, paper, qint16(orientation)}));
+        QVERIFY(PrinterSetup::store({queue, paper, qint16(orientation)}).stored);
         const std::optional<PageGeometry> page = Printer(queue).pageGeometry();
         QVERIFY(page);
         QCOMPARE(page->mediaKeyword, paper);
@@ -270,7 +273,7 @@ private slots:
 
     void setUpChoiceOfAnUnknownPrinterIsRefused()
     {
-        QVERIFY(!PrinterSetup::store({u"Absente"_s, u"iso_a4_210x297mm"_s, 2}));
+        QVERIFY(!PrinterSetup::store({u"Absente"_s, u"iso_a4_210x297mm"_s, 2}).stored);
     }
 
 private:

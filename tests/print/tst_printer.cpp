@@ -183,7 +183,7 @@ private slots:
         const Printer printer(queue); // made before the change: it must still see it
         if (stored != 0)
             QVERIFY2(m_cups.setDefaultOrientation(queue, stored), qPrintable(m_cups.errorString()));
-        QCOMPARE(printer.orientation(), expected);
+        QCOMPARE(printer.orientation(), SchedulerAnswer<int>(expected));
     }
 
     void installedAndDefaultPrinters()
@@ -192,13 +192,17 @@ private slots:
                                  u"Letter"_s, u"Refusing"_s,       u"Switch"_s,
                                  u"Uneven"_s, u"UnevenLandscape"_s};
         QCOMPARE(Printer::installedPrinters(), queues);
+        // Printers but no default: that is the scheduler's answer, not its silence.
+        const SchedulerAnswer<Printer> noDefault = Printer::findSystemDefault();
+        QVERIFY(std::holds_alternative<Printer>(noDefault) &&
+                std::get<Printer>(noDefault).isNull());
 
         QVERIFY(m_cups.setDefault(u"Letter"_s));
         QCOMPARE(Printer::systemDefault().name(), u"Letter"_s);
         QVERIFY(m_cups.setDefault(u"A4Landscape"_s));
         const Printer chosen = Printer::systemDefault();
         QCOMPARE(chosen.name(), u"A4Landscape"_s);
-        QCOMPARE(chosen.orientation(), 2);
+        QCOMPARE(chosen.orientation(), SchedulerAnswer<int>(2));
     }
 
     void failedPrintLeavesNoOutput_data()
@@ -253,7 +257,7 @@ private slots:
             QtWarningMsg, QRegularExpression(u"saving the printer options failed: cannot write "_s +
                                              QRegularExpression::escape(m_cups.userOptionsPath()) +
                                              u": "_s + qt_error_string(EISDIR)));
-        QVERIFY(!PrinterSetup::store({u"A4"_s, u"iso_a4_210x297mm"_s, 2}));
+        QVERIFY(!PrinterSetup::store({u"A4"_s, u"iso_a4_210x297mm"_s, 2}).stored);
     }
 
     void nothingPrintsWithoutScheduler()
@@ -266,10 +270,11 @@ private slots:
 
         const Printer printer(queue);
         QVERIFY(!printPage(printer, drawPageMarks(), u"Étiquette"_s));
-        QCOMPARE(printer.orientation(), 0);
+        QCOMPARE(printer.orientation(), SchedulerAnswer<int>(SchedulerAway{}));
         QVERIFY(!printer.pageGeometry());
         QVERIFY(Printer::installedPrinters().isEmpty());
         QVERIFY(Printer::systemDefault().isNull());
+        QVERIFY(std::holds_alternative<SchedulerAway>(Printer::findSystemDefault()));
 
         QVERIFY2(m_cups.start(), qPrintable(m_cups.errorString()));
         QCOMPARE(jobsOnAllQueues(), jobsBefore);

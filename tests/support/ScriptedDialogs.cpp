@@ -78,8 +78,10 @@ std::optional<PrinterSetupChoice> ScriptedDialogs::choosePrinter(const CommonDia
     shown.flags = dialog.Flags;
     shown.cancelError = dialog.CancelError;
     shown.printer = offer.current;
-    for (const PrinterSetupOffer::Printer &printer : offer.printers)
-        shown.printers.append(printer.name);
+    if (const auto *listed = std::get_if<QList<PrinterSetupOffer::Printer>>(&offer.printers)) {
+        for (const PrinterSetupOffer::Printer &printer : *listed)
+            shown.printers.append(printer.name);
+    }
     m_shown.append(shown);
     return next<PrinterSetupChoice>();
 }

@@ -17,7 +17,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QStorageInfo>
+#include <QSemaphore>
 #include <QTemporaryDir>
 #include <QWheelEvent>
 
@@ -35,8 +35,8 @@ QImage filled(QColor color, QSize size = QSize(16, 16))
     return image;
 }
 
-// The program's folder holds pictures and other files with names in mixed case, and a
-// sub-folder with one more picture.
+// The program's folder holds pictures and other files with names in mixed case, a hidden
+// file, and a sub-folder with one more picture.
 struct PictureTree
 {
     PictureTree()
@@ -50,7 +50,9 @@ struct PictureTree
              copyFixture(u"quad.gif"_s, u"Sous Dossier/autre.gif"_s) &&
              copyFixture(u"shapes-inkscape.wmf"_s, u"dessin.wmf"_s) &&
              writeBytes(path(u"notes.TXT"_s), "du texte, pas une image") &&
-             writeBytes(path(u"LISEZMOI"_s), "sans extension");
+             writeBytes(path(u"LISEZMOI"_s), "sans extension") &&
+             // What a save interrupted in this folder would leave: never listed.
+             writeBytes(path(u".etiquette.eti.0badf00d"_s), "[Titre 1]");
     }
     bool copyFixture(const QString &fixture, const QString &name) const
     {
@@ -73,7 +75,8 @@ QStringList words(const QString &blankSeparated)
 // The volume holding the test's folder, as the machine reports it.
 ViewerDrive realDriveOf(const QString &path)
 {
-    return ViewerDrive::of(QStorageInfo(path));
+    const QList<ViewerDrive> drives = ViewerDrives::mounted();
+    return drives.value(ViewerDrives::indexHolding(drives, path));
 }
 
 // The controls of an image viewer, whoever opened it.
@@ -141,7 +144,7 @@ struct ViewerHarness : ViewerControls
     }
     // On the tree's folder, with the machine's drive that holds it as the only drive.
     explicit ViewerHarness(const PictureTree &tree)
-        : ViewerHarness(tree.appPath(), [&tree] { return QList{realDriveOf(tree.appPath())}; })
+        : ViewerHarness(tree.appPath(), {[&tree] { return QList{realDriveOf(tree.appPath())}; }})
     {
     }
 
@@ -392,9 +395,12 @@ private slots:
     {
         const ViewerDrive real = realDriveOf(tree->appPath());
         const ViewerDrive gone{tree->dir.filePath(u"lecteur absent"_s), u"DISQUETTE"_s};
-        ViewerHarness h(tree->appPath(), [&] { return QList<ViewerDrive>{real, gone}; });
+        QVERIFY(QDir().mkpath(gone.rootPath));
+        ViewerHarness h(tree->appPath(), {[&] { return QList<ViewerDrive>{real, gone}; }});
         QTRY_COMPARE(h.files()->folder(), tree->appPath());
+        QTRY_COMPARE(h.drives()->count(), 2);
         QCOMPARE(h.drives()->itemText(1), gone.rootPath + u"  [DISQUETTE]"_s);
+        QVERIFY(QDir(gone.rootPath).removeRecursively()); // the disk taken out
 
         h.msgBoxes.expect(errorBox(DriveNotReady));
         h.drives()->setCurrentIndex(1);
@@ -413,13 +419,17 @@ private slots:
         // The program sits on a volume of its own, which goes away while the viewer is open.
         const QString volume = tree->dir.filePath(u"volume"_s);
         QVERIFY(QDir().mkpath(volume + u"/programme"_s));
+        const QString absent = tree->dir.filePath(u"absent"_s);
+        QVERIFY(QDir().mkpath(absent));
         const QList<ViewerDrive> drives{
-            {u"/"_s, u"racine"_s}, {volume, u"CLE"_s}, {tree->dir.filePath(u"absent"_s), u"CD"_s}};
-        ViewerHarness h(volume + u"/programme"_s, [&] { return drives; });
+            {u"/"_s, u"racine"_s}, {volume, u"CLE"_s}, {absent, u"CD"_s}};
+        ViewerHarness h(volume + u"/programme"_s, {[&] { return drives; }});
         QTRY_COMPARE(h.files()->folder(), volume + u"/programme"_s);
+        QTRY_COMPARE(h.drives()->count(), 3);
         QCOMPARE(h.drives()->currentIndex(), 1);
         QCOMPARE(h.state.viewerLastDrive, volume);
         QVERIFY(QDir(volume).removeRecursively());
+        QVERIFY(QDir(absent).removeRecursively());
 
         h.msgBoxes.expect(errorBox(DriveNotReady));
         h.drives()->setCurrentIndex(2);
@@ -536,14 +546,99 @@ private slots:
         QVERIFY(!drives.isEmpty());
         QCOMPARE(drives.first().rootPath, u"/"_s);
         for (const ViewerDrive &drive : drives) {
-            const QStorageInfo volume(drive.rootPath);
-            QVERIFY2(QFileInfo(drive.rootPath).isDir(), qPrintable(drive.rootPath));
-            QVERIFY2(
-                !drive.rootPath.startsWith("/proc"_L1) && !drive.rootPath.startsWith("/sys"_L1) &&
-                    volume.fileSystemType() != "tmpfs" && volume.fileSystemType() != "devtmpfs",
-                qPrintable(drive.rootPath));
+            QVERIFY2(QFileInfo::exists(drive.rootPath), qPrintable(drive.rootPath));
+            QVERIFY2(!drive.rootPath.startsWith("/proc"_L1) &&
+                         !drive.rootPath.startsWith("/sys"_L1) &&
+                         !drive.rootPath.startsWith("/dev"_L1),
+                     qPrintable(drive.rootPath));
         }
         QCOMPARE(ViewerDrives::indexHolding(drives, QDir::tempPath()) >= 0, true);
+    }
+
+    void mountTable_data()
+    {
+        QTest::addColumn<QByteArray>("mountInfo");
+        QTest::addColumn<QStringList>("listed"); // each drive's caption
+        const QByteArray root = "27 1 254:0 / / rw,relatime - ext4 /dev/vda rw\n";
+        QTest::newRow("root first, whatever the order")
+            << QByteArray("30 27 8:17 / /media/moi/CLE rw - vfat /dev/sdb1 rw\n" + root)
+            << QStringList{u"/  [DISQUE]"_s, u"/media/moi/CLE  [sdb1]"_s};
+        QTest::newRow("memory file systems hold files")
+            << QByteArray(root + "31 27 0:40 / /tmp rw - tmpfs tmpfs rw\n"
+                                 "32 27 0:41 / /run rw - tmpfs tmpfs rw\n")
+            << QStringList{u"/  [DISQUE]"_s, u"/tmp  [tmpfs]"_s, u"/run  [tmpfs]"_s};
+        QTest::newRow("kernel, devices and runtime folders left out")
+            << QByteArray(root + "22 27 0:21 / /proc rw - proc proc rw\n"
+                                 "23 27 0:22 / /sys rw - sysfs sysfs rw\n"
+                                 "31 23 0:28 / /sys/fs/cgroup rw - tmpfs tmpfs rw\n"
+                                 "24 27 0:6 / /dev rw - devtmpfs devtmpfs rw\n"
+                                 "25 24 0:23 / /dev/shm rw - tmpfs tmpfs rw\n"
+                                 "40 27 0:50 / /run/user/1000 rw - tmpfs tmpfs rw\n"
+                                 "41 40 0:51 / /run/user/1000/gvfs rw - fuse.gvfsd-fuse gvfsd rw\n"
+                                 "42 27 0:52 / /mnt/auto rw - autofs systemd-1 rw\n"
+                                 "43 27 0:53 / /opt/pile rw shared:5 master:1 - bpf bpf rw\n")
+            << QStringList{u"/  [DISQUE]"_s, u"/run/user/1000/gvfs  [gvfsd]"_s};
+        QTest::newRow("blanks in a mount point, network share")
+            << QByteArray(root + "30 27 8:17 / /media/moi/Mes\\040photos rw - ext4 /dev/sdc1 rw\n"
+                                 "31 27 0:60 / /mnt/nas rw - nfs4 serveur:/partage rw\n")
+            << QStringList{u"/  [DISQUE]"_s, u"/media/moi/Mes photos  [PHOTOS]"_s,
+                           u"/mnt/nas  [partage]"_s};
+        QTest::newRow("a later mount hides an earlier one")
+            << QByteArray(root + "30 27 0:40 / /mnt/cle rw - tmpfs tmpfs rw\n"
+                                 "31 27 0:41 / /mnt/cle rw - proc proc rw\n")
+            << QStringList{u"/  [DISQUE]"_s};
+        QTest::newRow("no mount table") << QByteArray() << QStringList{u"/"_s};
+    }
+
+    void mountTable()
+    {
+        QFETCH(QByteArray, mountInfo);
+        QFETCH(QStringList, listed);
+        const QHash<QString, QString> labels{{u"/dev/vda"_s, u"DISQUE"_s},
+                                             {u"/dev/sdc1"_s, u"PHOTOS"_s}};
+        QStringList captions;
+        for (const ViewerDrive &drive : ViewerDrives::fromMountTable(mountInfo, labels))
+            captions.append(drive.caption());
+        QCOMPARE(captions, listed);
+    }
+
+    // A volume that never answers blocks nothing: the viewer opens at once on those that did,
+    // lists it as not ready when its time is up, and says so when it is chosen. One that
+    // answers late is listed then.
+    void deadVolumeBlocksNothing()
+    {
+        const ViewerDrive real = realDriveOf(tree->appPath());
+        const ViewerDrive dead{tree->dir.filePath(u"nfs"_s), u"serveur"_s};
+        const ViewerDrive late{tree->dir.filePath(u"usb"_s), u"CLE"_s};
+        // Left waiting when the test ends: the question to the dead volume never returns.
+        static auto *never = new QSemaphore;
+        auto lateAnswer = std::make_shared<QSemaphore>();
+        const ViewerDriveSource source{[&] {
+                                           return QList<ViewerDrive>{real, dead, late};
+                                       },
+                                       [dead, late, lateAnswer](const QString &rootPath) {
+                                           if (rootPath == dead.rootPath)
+                                               never->acquire();
+                                           if (rootPath == late.rootPath)
+                                               lateAnswer->acquire();
+                                           return true;
+                                       }};
+        ViewerHarness h(tree->appPath(), source);
+        QCOMPARE(h.drives()->count(), 1);
+        QTRY_COMPARE(h.listed().size(), 3);
+
+        QTRY_COMPARE_WITH_TIMEOUT(h.drives()->count(), 3, 4 * ViewerDrives::ReadyWaitMs);
+        QCOMPARE(h.drives()->itemText(1), dead.caption() + u"  (non prêt)"_s);
+        QCOMPARE(h.drives()->itemText(2), late.caption() + u"  (non prêt)"_s);
+        lateAnswer->release();
+        QTRY_COMPARE(h.drives()->itemText(2), late.caption());
+
+        h.msgBoxes.expect(errorBox(DriveNotReady));
+        h.drives()->setCurrentIndex(1);
+        QTRY_COMPARE_WITH_TIMEOUT(h.msgBoxes.calls().size(), 1, 4 * ViewerDrives::ReadyWaitMs);
+        QTRY_COMPARE(h.drives()->currentIndex(), 0);
+        QCOMPARE(h.files()->folder(), tree->appPath());
+        QVERIFY(h.msgBoxes.allSeen());
     }
 
     void folderListing_data()

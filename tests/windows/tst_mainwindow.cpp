@@ -440,7 +440,7 @@ private slots:
         if (chosen) {
             QTRY_COMPARE_WITH_TIMEOUT(shownAgain.size(), 2, 30000);
             QVERIFY(h.msgBoxes.allSeen());
-            QCOMPARE(h.find<QLabel>("orientationLabel")->text(), u"Aucune imprimante"_s);
+            QCOMPARE(h.find<QLabel>("printerStateLabel")->text(), u"Imprimante non disponible"_s);
         }
         QVERIFY(h.msgBoxes.allSeen());
     }

@@ -142,18 +142,30 @@ private slots:
         QVERIFY(h.msgBoxes.allSeen());
     }
 
+    // The scheduler stopped is no missing printer: the frame says it is away and keeps the
+    // orientation last reported, until the scheduler answers again.
     void refusedSwitchIsToldOnce()
     {
         MainWindowHarness h{Printer(u"Portrait"_s)};
         QVERIFY(waitForOrientation(h));
         m_cups.stop();
-        const auto restart = qScopeGuard([this] { QVERIFY(m_cups.start()); });
+        auto restart = qScopeGuard([this] { QVERIFY(m_cups.start()); });
         h.msgBoxes.expect(errorBox(u"L'orientation de l'imprimante n'a pas pu être changée."_s));
         h.action("landscapeAction")->trigger();
         QVERIFY(waitForOrientation(h));
         QVERIFY(h.msgBoxes.allSeen());
         QVERIFY(!h.action("landscapeAction")->isChecked());
-        QCOMPARE(h.find<QLabel>("orientationLabel")->text(), u"Aucune imprimante"_s);
+        QVERIFY(h.action("portraitAction")->isChecked());
+        QCOMPARE(h.find<QLabel>("orientationLabel")->text(), u"En cours : Portrait"_s);
+        QCOMPARE(h.find<QLabel>("printerStateLabel")->text(), u"Imprimante non disponible"_s);
+
+        restart.dismiss();
+        QVERIFY2(m_cups.start(), qPrintable(m_cups.errorString()));
+        h.find<QMenu>("fileMenu")->popup(QPoint(0, 0));
+        h.find<QMenu>("fileMenu")->close();
+        QVERIFY(waitForOrientation(h));
+        QCOMPARE(h.find<QLabel>("printerStateLabel")->text(), QString());
+        QCOMPARE(h.find<QLabel>("orientationLabel")->text(), u"En cours : Portrait"_s);
     }
 
     void setUpDialogOffersPrinterPaperAndOrientation()
@@ -173,11 +185,25 @@ private slots:
                  qPrintable(Accessibility::namelessControls(&dialog).join(QLatin1Char(','))));
     }
 
+    void setUpDialogWithoutPrinters_data()
+    {
+        QTest::addColumn<bool>("schedulerAway");
+        QTest::addColumn<QString>("said");
+        QTest::newRow("none installed") << false << u"Aucune imprimante installée"_s;
+        QTest::newRow("scheduler away") << true << u"Le service d'impression ne répond pas"_s;
+    }
+
     void setUpDialogWithoutPrinters()
     {
-        PrinterSetupDialog dialog(PrinterSetupOffer{});
+        QFETCH(bool, schedulerAway);
+        QFETCH(QString, said);
+        PrinterSetupOffer offer;
+        if (schedulerAway)
+            offer.printers = SchedulerAway{};
+        PrinterSetupDialog dialog(offer);
         QVERIFY(!dialog.findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->isEnabled());
         QCOMPARE(dialog.choice().printer, QString());
+        QCOMPARE(dialog.findChild<QComboBox *>()->placeholderText(), said);
     }
 
     void chosenPrinterBecomesTheProgramsPrinter_data()

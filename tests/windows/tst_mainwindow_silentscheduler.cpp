@@ -46,7 +46,9 @@ private slots:
 
         QVERIFY(waitForOrientation(h));
         QVERIFY(h.printer.isNull());
-        QCOMPARE(h.find<QLabel>("orientationLabel")->text(), u"Aucune imprimante"_s);
+        // Silence is not the absence of printers.
+        QCOMPARE(h.find<QLabel>("orientationLabel")->text(), QString());
+        QCOMPARE(h.find<QLabel>("printerStateLabel")->text(), u"Imprimante non disponible"_s);
         QVERIFY(h.msgBoxes.allSeen());
     }
 
@@ -59,7 +61,7 @@ private slots:
         QVERIFY(fileMenu->isVisible()); // the menu is up before CUPS answers
         fileMenu->close();
         QVERIFY(waitForOrientation(h));
-        QCOMPARE(h.find<QLabel>("orientationLabel")->text(), u"Aucune imprimante"_s);
+        QCOMPARE(h.find<QLabel>("printerStateLabel")->text(), u"Imprimante non disponible"_s);
         QVERIFY(!h.action("portraitAction")->isChecked());
         QVERIFY(!h.action("landscapeAction")->isChecked());
     }
@@ -75,7 +77,7 @@ private slots:
         QVERIFY(!QGuiApplication::overrideCursor());
         QVERIFY(h.msgBoxes.allSeen());
         QVERIFY(!h.action("landscapeAction")->isChecked());
-        QCOMPARE(h.find<QLabel>("orientationLabel")->text(), u"Aucune imprimante"_s);
+        QCOMPARE(h.find<QLabel>("printerStateLabel")->text(), u"Imprimante non disponible"_s);
     }
 
 private:

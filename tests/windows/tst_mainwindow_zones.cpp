@@ -1,6 +1,7 @@
 // Editing the zones in the main window: selection, typing, the modified rule, alignment,
 // font and colour, and how a zone display draws its text.
 #include "MainWindowHarness.h"
+#include "TestFiles.h"
 
 #include "label/ColorValue.h"
 #include "label/LabelFile.h"
@@ -8,6 +9,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QImage>
+#include <QProcess>
 #include <QRadioButton>
 #include <QTemporaryDir>
 
@@ -362,6 +364,26 @@ private slots:
         QVERIFY(lowestRowDifferentFrom(wrapped, QColor(0xC0, 0xC0, 0xC0)) > oneLineBottom);
         // Wrapping happens between words: no line is wider than the zone.
         QVERIFY(columnsWithColor(wrapped, Qt::black).last() < wrapped.width() - 1);
+    }
+
+    // The file format bounds no line: one of a million characters with nowhere to break it
+    // is shown, edited and saved whole.
+    void millionCharacterLineSavesUnchanged()
+    {
+        QTemporaryDir folder;
+        const QString label = folder.filePath(u"longue.eti"_s);
+        QCOMPARE(QProcess::execute(u"bash"_s,
+                                   {QFINDTESTDATA("../label/make-long-line-label.sh"), label}),
+                 0);
+        MainWindowHarness h;
+        h.form->show();
+        h.runAnswering("openAction", label);
+        QCOMPARE(h.zone(1).Caption, QString(1000000, u'W'));
+        QCOMPARE(h.text1()->text(), h.zone(1).Caption);
+        QVERIFY(!columnsWithColor(h.zoneDisplay(1)->grab().toImage(), Qt::black).isEmpty());
+        const QString saved = folder.filePath(u"copie.eti"_s);
+        h.runAnswering("saveAsAction", saved);
+        QCOMPARE(fileBytes(saved), fileBytes(label));
     }
 };
 

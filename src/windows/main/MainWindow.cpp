@@ -340,6 +340,9 @@ QWidget *MainWindow::buildPrinterFrame()
     m_orientationLabel = new QLabel;
     m_orientationLabel->setObjectName(QStringLiteral("orientationLabel"));
     layout->addWidget(m_orientationLabel);
+    m_printerStateLabel = new QLabel;
+    m_printerStateLabel->setObjectName(QStringLiteral("printerStateLabel"));
+    layout->addWidget(m_printerStateLabel);
     return printerGroup;
 }
 

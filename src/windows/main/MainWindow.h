@@ -77,7 +77,8 @@ public:
     void offerRecoveryCopies();
 
 signals:
-    // m_orientationLabel and the check marks show what CUPS answered for the program's printer.
+    // The printer frame and the check marks show what CUPS answered for the program's printer,
+    // or that it did not answer.
     void orientationShown();
 
 protected:
@@ -184,9 +185,9 @@ private:
 
     // Printer.
     void refreshOrientationDisplay();
+    void showPrinterAnswer(const SchedulerAnswer<int> &answer);
     void showOrientation(int orientation);
-    void switchOrientation(OrientationSwitch::SwitchResult (*setOrientation)(qint16 &,
-                                                                             const Printer &));
+    void switchOrientation(OrientationSwitch::Outcome (*setOrientation)(qint16 &, const Printer &));
     void storePrinterSetup(const PrinterSetupChoice &choice);
     void setPrinterCommandsEnabled(bool enabled);
 
@@ -212,6 +213,10 @@ private:
     QLabel *m_orientationLabel = nullptr;
     int m_shownOrientation =
         0; // what m_orientationLabel shows: 1 portrait, 2 landscape, 0 no printer
+    QLabel *m_printerStateLabel = nullptr; // says when the print scheduler is away
+    // The scheduler was away when asked for the system's default printer: the next refresh
+    // asks again.
+    bool m_defaultPrinterMissed = false;
     QPushButton *m_pastePictureButton = nullptr;
     QToolBar *m_toolBar = nullptr;
     StatusPanels *m_statusPanels = nullptr;

@@ -14,13 +14,20 @@
 
 void MainWindow::findDefaultPrinter()
 {
+    m_defaultPrinterMissed = false;
     runInBackground(
-        this, [] { return Printer::systemDefault(); },
-        [this](const Printer &found) {
+        this, [] { return Printer::findSystemDefault(); },
+        [this](const SchedulerAnswer<Printer> &found) {
             // The user may have chosen a printer in the meantime: his choice stands.
             if (!m_printer.isNull())
                 return;
-            m_printer = found;
+            if (std::holds_alternative<SchedulerAway>(found)) {
+                // Asked again at the next refresh: the scheduler may be back by then.
+                m_defaultPrinterMissed = true;
+                showPrinterAnswer(SchedulerAway{});
+                return;
+            }
+            m_printer = std::get<Printer>(found);
             refreshOrientationDisplay();
         });
 }
@@ -28,18 +35,35 @@ void MainWindow::findDefaultPrinter()
 void MainWindow::refreshOrientationDisplay()
 {
     if (m_printer.isNull()) {
-        showOrientation(0);
+        if (m_defaultPrinterMissed)
+            findDefaultPrinter();
+        else
+            showPrinterAnswer(0);
         return;
     }
     runInBackground(
         this, [printer = m_printer] { return printer.orientation(); },
-        [this, asked = m_printer.name()](int orientation) {
+        [this, asked = m_printer.name()](const SchedulerAnswer<int> &orientation) {
             if (asked == m_printer.name())
-                showOrientation(orientation);
+                showPrinterAnswer(orientation);
         });
 }
 
-// orientation: 1 portrait, 2 landscape, 0 when no printer answers.
+// The orientation CUPS reports for the program's printer: 1 portrait, 2 landscape, 0 when
+// there is no printer. While the scheduler is away the frame says so, and keeps showing the
+// orientation it last reported; that there is no printer, it can no longer tell.
+void MainWindow::showPrinterAnswer(const SchedulerAnswer<int> &answer)
+{
+    const int *orientation = std::get_if<int>(&answer);
+    m_printerStateLabel->setText(orientation ? QString()
+                                             : QStringLiteral("Imprimante non disponible"));
+    if (orientation)
+        showOrientation(*orientation);
+    else if (m_shownOrientation == 0)
+        m_orientationLabel->clear();
+    emit orientationShown();
+}
+
 void MainWindow::showOrientation(int orientation)
 {
     if (orientation == 1)
@@ -51,7 +75,6 @@ void MainWindow::showOrientation(int orientation)
     if (orientation == 0)
         m_orientationLabel->setText(QStringLiteral("Aucune imprimante"));
     m_shownOrientation = orientation;
-    emit orientationShown();
 }
 
 void MainWindow::setPrinterCommandsEnabled(bool enabled)
@@ -71,35 +94,34 @@ void MainWindow::switchPrinterToLandscape()
     switchOrientation(&OrientationSwitch::switchToLandscape);
 }
 
-void MainWindow::switchOrientation(
-    OrientationSwitch::SwitchResult (*setOrientation)(qint16 &, const Printer &))
+void MainWindow::switchOrientation(OrientationSwitch::Outcome (*setOrientation)(qint16 &,
+                                                                                const Printer &))
 {
     // The click toggled a check mark: they show the printer's answer, not the request.
     m_portraitAction->setChecked(m_shownOrientation == 1);
     m_landscapeAction->setChecked(m_shownOrientation == 2);
 
-    struct Outcome
+    struct Requested
     {
-        OrientationSwitch::SwitchResult result;
-        qint16 requested;
-        int orientation;
+        OrientationSwitch::Outcome outcome;
+        qint16 orientation;
     };
     setPrinterCommandsEnabled(false);
     runInBackground(
         this,
         [setOrientation, printer = m_printer] {
             qint16 requested = 0;
-            const OrientationSwitch::SwitchResult result = setOrientation(requested, printer);
-            return Outcome{result, requested, printer.orientation()};
+            const OrientationSwitch::Outcome outcome = setOrientation(requested, printer);
+            return Requested{outcome, requested};
         },
         [this, asked = m_printer.name(),
-         busy = std::make_shared<BusyPointer>()](const Outcome &outcome) mutable {
+         busy = std::make_shared<BusyPointer>()](const Requested &switched) mutable {
             busy.reset();
             setPrinterCommandsEnabled(true);
-            m_state.printerOrientation = outcome.requested;
+            m_state.printerOrientation = switched.orientation;
             if (asked == m_printer.name())
-                showOrientation(outcome.orientation);
-            if (outcome.result == OrientationSwitch::SwitchResult::Refused)
+                showPrinterAnswer(switched.outcome.orientation);
+            if (switched.outcome.result == OrientationSwitch::SwitchResult::Refused)
                 showError(QStringLiteral("L'orientation de l'imprimante n'a pas pu être changée."));
         });
 }
@@ -124,25 +146,16 @@ void MainWindow::printerSetup()
 
 void MainWindow::storePrinterSetup(const PrinterSetupChoice &choice)
 {
-    struct Outcome
-    {
-        bool stored;
-        int orientation;
-    };
     setPrinterCommandsEnabled(false);
     runInBackground(
-        this,
-        [choice] {
-            const bool stored = PrinterSetup::store(choice);
-            return Outcome{stored, Printer(choice.printer).orientation()};
-        },
+        this, [choice] { return PrinterSetup::store(choice); },
         [this, asked = choice.printer,
-         busy = std::make_shared<BusyPointer>()](const Outcome &outcome) mutable {
+         busy = std::make_shared<BusyPointer>()](const PrinterSetupStored &outcome) mutable {
             busy.reset();
             setPrinterCommandsEnabled(true);
             // Later jobs and the display follow the choice the printer now reports.
             if (asked == m_printer.name())
-                showOrientation(outcome.orientation);
+                showPrinterAnswer(outcome.orientation);
             if (!outcome.stored)
                 showError(QStringLiteral(
                     "Le papier et l'orientation choisis n'ont pas pu être enregistrés."));

@@ -21,12 +21,49 @@ QString storable(QString text)
     return text;
 }
 
+// Qt breaks a word too long for a line anywhere, but finds where by going over the rest of
+// the word again for each line it fills: a word of a million characters took minutes. Past
+// this length the box breaks every line anywhere, in one pass; shorter words, which is all
+// that labels hold in use, keep breaking at word boundaries.
+constexpr qsizetype LongestWordWrappedAtBoundaries = 1000;
+
+bool holdsOverlongWord(QStringView text)
+{
+    qsizetype word = 0;
+    for (QChar c : text) {
+        word = c.isSpace() ? 0 : word + 1;
+        if (word > LongestWordWrappedAtBoundaries)
+            return true;
+    }
+    return false;
+}
+
+QTextOption::WrapMode wrappingFor(QStringView text)
+{
+    return holdsOverlongWord(text) ? QTextOption::WrapAnywhere
+                                   : QTextOption::WrapAtWordBoundaryOrAnywhere;
+}
+
 } // namespace
 
 ZoneTextEdit::ZoneTextEdit(QWidget *parent) : QPlainTextEdit(parent)
 {
     // Tab leaves the box, as in the other fields of the window.
     setTabChangesFocus(true);
+    // Typing may make a word overlong, or delete the one there was.
+    connect(this, &QPlainTextEdit::textChanged, this, [this] { wrapFor(document()->toRawText()); });
+}
+
+void ZoneTextEdit::wrapFor(QStringView text)
+{
+    const QTextOption::WrapMode mode = wrappingFor(text);
+    if (mode == wordWrapMode())
+        return;
+    setWordWrapMode(mode);
+    // Such a word fills more lines than the box shows: with the scroll bar there from the
+    // start, the text is not laid out a second time when it appears.
+    setVerticalScrollBarPolicy(mode == QTextOption::WrapAnywhere ? Qt::ScrollBarAlwaysOn
+                                                                 : Qt::ScrollBarAsNeeded);
 }
 
 QString ZoneTextEdit::text() const
@@ -42,6 +79,8 @@ void ZoneTextEdit::setText(const QString &text)
 {
     if (text == this->text())
         return;
+    // Before the text is laid out a first time.
+    wrapFor(text);
     setPlainText(QString(text).replace(QLatin1String("\r\n"), QLatin1String("\n")));
     // Typing goes on at the end of the text.
     moveCursor(QTextCursor::End);
@@ -78,5 +117,8 @@ void ZoneTextEdit::insertFromMimeData(const QMimeData *source)
     QString text = source->text();
     text.replace(QLatin1String("\r\n"), QLatin1String("\n"))
         .replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    // Laid out as the rest of the box is, a pasted overlong word would cost minutes at once.
+    if (holdsOverlongWord(text))
+        wrapFor(text);
     insertPlainText(storable(text));
 }

@@ -24,4 +24,8 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
     void inputMethodEvent(QInputMethodEvent *event) override;
     void insertFromMimeData(const QMimeData *source) override;
+
+private:
+    // Lines break at word boundaries unless text holds a word too long for that to be cheap.
+    void wrapFor(QStringView text);
 };

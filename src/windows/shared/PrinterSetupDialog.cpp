@@ -11,7 +11,7 @@
 #include <algorithm>
 
 PrinterSetupDialog::PrinterSetupDialog(const PrinterSetupOffer &offer, QWidget *parent)
-    : QDialog(parent), m_offer(offer), m_printers(new QComboBox), m_papers(new QComboBox),
+    : QDialog(parent), m_printers(new QComboBox), m_papers(new QComboBox),
       m_portrait(new QRadioButton(QStringLiteral("Portrait"))),
       m_landscape(new QRadioButton(QStringLiteral("Paysage"))),
       m_buttons(new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel))
@@ -39,10 +39,14 @@ PrinterSetupDialog::PrinterSetupDialog(const PrinterSetupOffer &offer, QWidget *
     layout->addWidget(m_buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
-    for (const PrinterSetupOffer::Printer &printer : m_offer.printers)
+    if (const auto *listed = std::get_if<QList<PrinterSetupOffer::Printer>>(&offer.printers))
+        m_listed = *listed;
+    for (const PrinterSetupOffer::Printer &printer : std::as_const(m_listed))
         m_printers->addItem(printer.name);
-    if (m_offer.printers.isEmpty()) {
-        m_printers->setPlaceholderText(QStringLiteral("Aucune imprimante installée"));
+    if (m_listed.isEmpty()) {
+        m_printers->setPlaceholderText(std::holds_alternative<SchedulerAway>(offer.printers)
+                                           ? QStringLiteral("Le service d'impression ne répond pas")
+                                           : QStringLiteral("Aucune imprimante installée"));
         const QList<QWidget *> unusable{m_printers, paperBox, orientationBox,
                                         m_buttons->button(QDialogButtonBox::Ok)};
         for (QWidget *control : unusable)
@@ -54,19 +58,18 @@ PrinterSetupDialog::PrinterSetupDialog(const PrinterSetupOffer &offer, QWidget *
     connect(m_buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
     const auto current = std::find_if(
-        m_offer.printers.cbegin(), m_offer.printers.cend(),
-        [&](const PrinterSetupOffer::Printer &printer) { return printer.name == m_offer.current; });
-    m_printers->setCurrentIndex(
-        current == m_offer.printers.cend() ? 0 : int(current - m_offer.printers.cbegin()));
+        m_listed.cbegin(), m_listed.cend(),
+        [&](const PrinterSetupOffer::Printer &printer) { return printer.name == offer.current; });
+    m_printers->setCurrentIndex(current == m_listed.cend() ? 0 : int(current - m_listed.cbegin()));
     showPrinter(m_printers->currentIndex());
 }
 
 void PrinterSetupDialog::showPrinter(int index)
 {
     m_papers->clear();
-    if (index < 0 || index >= m_offer.printers.size())
+    if (index < 0 || index >= m_listed.size())
         return;
-    const PrinterSetupOffer::Printer &printer = m_offer.printers[index];
+    const PrinterSetupOffer::Printer &printer = m_listed[index];
     for (const PrinterSetupOffer::Paper &paper : printer.papers)
         m_papers->addItem(paper.name, paper.keyword);
     m_papers->setCurrentIndex(std::max(0, m_papers->findData(printer.paper)));

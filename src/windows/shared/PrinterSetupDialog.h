@@ -23,7 +23,7 @@ private:
     // Fills the paper list and the orientation from the printer's own defaults.
     void showPrinter(int index);
 
-    PrinterSetupOffer m_offer;
+    QList<PrinterSetupOffer::Printer> m_listed; // the offer's printers, none when it has none
     QComboBox *m_printers;
     QComboBox *m_papers;
     QRadioButton *m_portrait;

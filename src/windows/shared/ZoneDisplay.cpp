@@ -6,6 +6,11 @@
 
 namespace {
 
+// A zone's box shows fewer characters than this whatever its font: in the smallest a label
+// takes, some forty thousand fill the largest zone. Laying out no more keeps a label of a
+// million characters as cheap to draw as any other.
+constexpr qsizetype MostCharactersShown = 65536;
+
 Qt::Alignment horizontalAlignment(qint16 alignment)
 {
     switch (alignment) {
@@ -64,7 +69,8 @@ void ZoneDisplay::drawText(QPainter &painter, const QRect &area, const TextZone 
     painter.setFont(fontOf(zone));
     painter.setPen(toQColor(zone.ForeColor));
     // Lines are separated by CR LF in the zone; the painter breaks lines at LF alone.
-    const QString text = QString(zone.Caption).replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    const QString text =
+        zone.Caption.left(MostCharactersShown).replace(QLatin1String("\r\n"), QLatin1String("\n"));
     painter.setClipRect(area);
     painter.drawText(
         area, int(Qt::AlignTop | horizontalAlignment(zone.Alignment)) | Qt::TextWordWrap, text);

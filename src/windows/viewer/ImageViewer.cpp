@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <algorithm>
 
 namespace {
 
@@ -29,7 +30,7 @@ void nameAfterCaption(QWidget &box, QLabel &caption)
 } // namespace
 
 ImageViewer::ImageViewer(ProgramState &state, QWidget *parent, const ViewerDriveSource &drives)
-    : QDialog(parent), m_state(state), m_drives(drives())
+    : QDialog(parent), m_state(state), m_source(drives)
 {
     setObjectName(QStringLiteral("ImageViewer"));
     setWindowTitle(QStringLiteral("Visionneuse d'images"));
@@ -49,10 +50,6 @@ void ImageViewer::buildControls()
     m_driveCaption = new QLabel(QStringLiteral("Lecteur :"), this);
     m_driveList = new QComboBox(this);
     m_driveList->setObjectName(QStringLiteral("driveList"));
-    for (const ViewerDrive &drive : m_drives)
-        m_driveList->addItem(drive.caption());
-    // No drive until the program's own is selected, so that selecting it is a change.
-    m_driveList->setCurrentIndex(-1);
     nameAfterCaption(*m_driveList, *m_driveCaption);
     connect(m_driveList, &QComboBox::currentIndexChanged, this, &ImageViewer::onDriveChosen);
 
@@ -140,10 +137,12 @@ void ImageViewer::loadWindow()
     move(centredWindowPosition(frameGeometry().size(), screen()->availableGeometry()));
 
     // The program's own folder is where the viewer opens, on its drive.
-    const int ownDrive = ViewerDrives::indexHolding(m_drives, m_state.appPath);
+    const QList<ViewerDrive> mounted = m_source.mounted();
+    const int ownDrive = ViewerDrives::indexHolding(mounted, m_state.appPath);
     if (ownDrive >= 0)
-        m_driveFolders.insert(m_drives.at(ownDrive).rootPath, m_state.appPath);
-    selectDrive(ownDrive >= 0 ? ownDrive : 0, DriveRoute::UserChoice);
+        m_driveFolders.insert(mounted.at(ownDrive).rootPath, m_state.appPath);
+    m_awaitedDrive = mounted.value(std::max(ownDrive, 0)).rootPath;
+    listDrives(mounted);
 
     m_patternBox->addItems(
         {QStringLiteral("*.ico"), QStringLiteral("*.cur"), QStringLiteral("*.bmp"),
@@ -169,8 +168,8 @@ void ImageViewer::changeEvent(QEvent *event)
 void ImageViewer::onActivated()
 {
     // A drive still being checked is not yet one to come back to.
-    if (m_checkingDrive < 0 && m_shownDrive >= 0)
-        m_state.viewerLastDrive = m_drives.at(m_shownDrive).rootPath;
+    if (m_checkingDrive.isEmpty() && !m_shownDrive.isEmpty())
+        m_state.viewerLastDrive = m_shownDrive;
 }
 
 void ImageViewer::onFolderChosen(const QString &folder)
@@ -178,8 +177,8 @@ void ImageViewer::onFolderChosen(const QString &folder)
     clearPictures();
     m_closeButton->setEnabled(false);
     setPathCaption(QString());
-    if (m_shownDrive >= 0)
-        m_driveFolders.insert(m_drives.at(m_shownDrive).rootPath, folder);
+    if (!m_shownDrive.isEmpty())
+        m_driveFolders.insert(m_shownDrive, folder);
     m_fileList->setFolder(folder);
 }
 

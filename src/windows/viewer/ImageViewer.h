@@ -4,6 +4,7 @@
 
 #include <QDialog>
 #include <QHash>
+#include <QStringList>
 #include <memory>
 #include <optional>
 
@@ -25,9 +26,9 @@ class ImageViewer : public QDialog
     Q_OBJECT
 
 public:
-    // drives lists the machine's drives; the tests give their own.
+    // drives are the machine's drives; the tests give their own.
     explicit ImageViewer(ProgramState &state, QWidget *parent = nullptr,
-                         const ViewerDriveSource &drives = ViewerDrives::mounted);
+                         const ViewerDriveSource &drives = ViewerDriveSource());
     ~ImageViewer() override;
 
 signals:
@@ -55,15 +56,19 @@ private:
     void setPathCaption(const QString &path);
 
     // Drives (ImageViewerDrives.cpp).
+    void listDrives(const QList<ViewerDrive> &mounted);
+    void volumeAnswered(const ViewerDrive &drive, ViewerDrives::Answer answer);
+    void addDrive(const ViewerDrive &drive, const QString &caption);
+    void selectAwaitedDrive(const QString &rootPath);
     enum class DriveRoute
     {
         UserChoice, // a drive the user picked, or the program's own at start
         BackToLast, // returning to viewerLastDrive after a drive that could not be read
         BackToRoot  // viewerLastDrive could not be read either
     };
-    void selectDrive(int index, DriveRoute route);
-    void showDrive(int index);
-    void driveNotReady(int index, DriveRoute route);
+    void selectDrive(const QString &rootPath, DriveRoute route);
+    void showDrive(const QString &rootPath);
+    void driveNotReady(const QString &rootPath, DriveRoute route);
 
     // The chosen picture (ImageViewerPicture.cpp).
     void requestPicture(const QString &path);
@@ -72,11 +77,19 @@ private:
     void clearPictures();
 
     ProgramState &m_state;
+    ViewerDriveSource m_source;
+    // The drives listed so far, as the drive list shows them: the root volume at once, the
+    // others as they answer, in the order of the mount table.
     QList<ViewerDrive> m_drives;
+    QStringList m_mountOrder; // every mounted volume's mount point
+    // The drive of the program's own folder, to be selected once listed.
+    QString m_awaitedDrive;
     // The folder last shown on each drive, by mount point: a drive comes back where it was.
     QHash<QString, QString> m_driveFolders;
-    int m_shownDrive = -1;    // the drive whose folders are shown
-    int m_checkingDrive = -1; // the drive being checked, -1 when none
+    // By mount point: the drive whose folders are shown, and the one being checked; empty
+    // for none.
+    QString m_shownDrive;
+    QString m_checkingDrive;
     int m_driveAttempt = 0;
     DriveRoute m_route = DriveRoute::UserChoice;
 
