@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Korvalin authors
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Builds one libFuzzer target with clang and runs it for the given number of seconds
 # (default 600), starting from its seeds:
 #   tests/fuzz/run-fuzz.sh pictureloader|labelfile|printsettings|commandline [SECONDS]

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Korvalin authors
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs the build under a scratch prefix and checks what a desktop sees of it: the
 # layout, the desktop entry, the AppStream data, the label file type (also without its
 # extension) and its default program, and that the installed program prints from outside

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Korvalin authors
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Builds the Debian package from the build folder, as the README tells, and checks it as a
 # distribution would: lintian, pedantic and with its informational tags, finds nothing but
 # the placeholder maintainer address (a ".invalid" one, when the build was given none) in

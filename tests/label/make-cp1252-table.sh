@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Korvalin authors
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Writes data/cp1252.txt, the Windows-1252 reference the code-page test checks against:
 # one line per byte, "XX UUUU" (byte and Unicode code point, in hexadecimal), or
 # "XX undefined" for the bytes the code page leaves out. Made by iconv, not by our code.

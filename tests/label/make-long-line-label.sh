@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Korvalin authors
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Writes a label whose zone 1 is a single line of LENGTH characters (default 1,000,000)
 # with no place to break it, the rest as in data/sauvegarde.eti:
 #   tests/label/make-long-line-label.sh OUT.eti [LENGTH]

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Korvalin authors
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // write_small_file PATH TEXT: saves TEXT at PATH as a document would, as whatever user runs
 // it, so that the tests see what permission bits make of a save. Prints why a refused save
 // was refused and exits 1.

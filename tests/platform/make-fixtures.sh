@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Korvalin authors
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # One-off: makes the picture fixtures under data/ with real programs, so that the
 # committed files show what users actually bring. The test suite only reads the results
 # and needs none of these programs. Run as root the first time (it installs them).

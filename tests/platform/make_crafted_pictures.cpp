@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Korvalin authors
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Writes the crafted pictures into a folder: run-fuzz.sh adds them to the picture fuzzer's
 // seeds, and timing them by hand is one `korvalin --pdf` each.
 //   make_crafted_pictures FOLDER

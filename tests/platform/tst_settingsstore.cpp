@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Korvalin authors
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Values read from the machine-wide settings: the reading rules over a store in memory, and
 // the administrator's settings file.
 #include "MemoryKeyValueStore.h"

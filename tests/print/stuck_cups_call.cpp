@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Korvalin authors
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Asks the print scheduler for its printers on a pool thread, as the window does, with a budget
 // of an hour; quits as soon as a line comes on its input, whether the question was answered or
 // not. The drip scheduler's test runs it to see that a stuck question does not hold the exit.

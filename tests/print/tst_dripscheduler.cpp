@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Korvalin authors
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A scheduler that answers without end, a byte at a time: every question still gives up
 // within its connection's budget, the command line fails with the printer error, and a
 // question stuck in a pool thread does not keep the program from quitting.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Korvalin authors
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The orientation switch and the printer set-up's choices, stored in a private CUPS scheduler
 // and read back as this user, another user and the next job see them.
 #include "CupsScheduler.h"

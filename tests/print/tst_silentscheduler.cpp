@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Korvalin authors
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A scheduler that takes connections and never answers: every question gives up within the
 // connection's budget and says why, and the command line fails with the printer error.
 #include "PageMarks.h"

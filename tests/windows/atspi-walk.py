@@ -1,4 +1,9 @@
 #!/usr/bin/env python3
+
+# SPDX-FileCopyrightText: 2026 The Korvalin authors
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Walks the main window of a running Korvalin through AT-SPI, as a screen reader does.
 
 Fails when a control shown in the window has no accessible name, or when the label's three

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Korvalin authors
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Starts Korvalin on a private X server and D-Bus session with its accessibility bridge on,
 # and walks its window through AT-SPI. Usage: atspi-walk.sh KORVALIN LABEL.eti
 set -euo pipefail

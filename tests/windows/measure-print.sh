@@ -1,4 +1,9 @@
 #!/bin/sh
+
+# SPDX-FileCopyrightText: 2026 The Korvalin authors
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Measures how soon the print settings window appears after the print command and how long
 # a run of ten labels takes from "Oui" until CUPS has accepted it (a private scheduler).
 #

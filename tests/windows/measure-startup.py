@@ -1,4 +1,9 @@
 #!/usr/bin/env python3
+
+# SPDX-FileCopyrightText: 2026 The Korvalin authors
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Measures how fast the main window appears and how much memory it holds once idle.
 
 Usage: measure-startup.py KORVALIN_EXECUTABLE [RUNS]

@@ -1,4 +1,9 @@
 #!/usr/bin/env python3
+
+# SPDX-FileCopyrightText: 2026 The Korvalin authors
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Measures how fast the image viewer answers: its opening, a folder of 10,000 files and a
 24-megapixel JPEG.
 

@@ -1,4 +1,9 @@
 #!/usr/bin/env python3
+
+# SPDX-FileCopyrightText: 2026 The Korvalin authors
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Measures how fast the preview and the about box appear once their command is given.
 
 Usage: measure-windows.py KORVALIN_EXECUTABLE [RUNS]

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Korvalin authors
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Measures the print road of the main window: how soon the print settings window is on
 // screen after the print command, and how long a run of ten labels takes from the "Oui"
 // of the confirmation until a private CUPS scheduler has accepted the job. Run it through

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Korvalin authors
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Times the image viewer on a real display: its opening, the first names of a folder of
 // 10,000 files (and how long the window stops answering meanwhile), and a 24-megapixel
 // JPEG from the click to its painting. Run by measure-viewer.py, which prints the medians.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Korvalin authors
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The about box: its texts, its links, the details message and the system information program.
 #include "Accessibility.h"
 #include "MemoryKeyValueStore.h"

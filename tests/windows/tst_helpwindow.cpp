@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Korvalin authors
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The help file that ships with the program and the window that shows it.
 #include "Accessibility.h"
 #include "platform/HelpDocument.h"

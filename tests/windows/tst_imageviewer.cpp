@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Korvalin authors
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The image viewer on a folder tree of its own: drives, folders, patterns, the chosen
 // picture, and the path handed to the main window.
 #include "Accessibility.h"

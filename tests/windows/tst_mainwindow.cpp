@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Korvalin authors
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The main window's shell: its start-up state, captions, tips, entry points, toolbar,
 // status bar, help and the end of the program.
 #include "MainWindowHarness.h"

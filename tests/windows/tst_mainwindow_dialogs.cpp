@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Korvalin authors
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The preview and the about box reached from the main window: every entry point, the modal
 // nesting, and a preview that neither advances the disk number nor opens on stale lines.
 #include "MainWindowHarness.h"

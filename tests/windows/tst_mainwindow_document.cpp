@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Korvalin authors
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The document commands of the main window: New, Open, Save, Save As and Quit.
 #include "MainWindowHarness.h"
 #include "SmallDisk.h"

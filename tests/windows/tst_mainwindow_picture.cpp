@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Korvalin authors
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The label's picture in the main window: loading, removing, pasting, and how it is shown.
 #include "MainWindowHarness.h"
 #include "TestFiles.h"

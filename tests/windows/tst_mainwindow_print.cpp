@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Korvalin authors
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The print command of the main window, through the print settings window, to the pages
 // that a private CUPS scheduler writes.
 #include "CupsScheduler.h"

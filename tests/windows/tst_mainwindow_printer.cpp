@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Korvalin authors
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The main window and the printers of a private CUPS scheduler: the orientation shown and
 // switched, and the printer set-up dialog choosing printer, paper and orientation.
 #include "Accessibility.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Korvalin authors
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The recovery copy of a modified label: kept while the label is modified, gone once it is
 // saved or given up, and offered at the next start when the program that wrote it died.
 #include "MainWindowHarness.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Korvalin authors
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The main window with a print scheduler that takes connections and never answers: the
 // window is there at once and stays usable; the printer frame is filled when CUPS gives up.
 #include "MainWindowHarness.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Korvalin authors
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Editing the zones in the main window: selection, typing, the modified rule, alignment,
 // font and colour, and how a zone display draws its text.
 #include "MainWindowHarness.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Korvalin authors
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The print preview, read from its pixels: the outlines, the zones and the picture.
 #include "Accessibility.h"
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Korvalin authors
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The print settings window: how its controls follow the shared state and each other.
 #include "Accessibility.h"
 #include "PrintSettingsHarness.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Korvalin authors
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The settings files of the print settings window: defaults, save and load, and the title.
 #include "PrintSettingsHarness.h"
 #include "SmallDisk.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Korvalin authors
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The document commands of the File menu: New, Open, Save, Save As and Quit, the
 // reading and writing of the label file behind them, and the question asked before a
 // modified document is left (New, Open, the window's frame, the end of the session).

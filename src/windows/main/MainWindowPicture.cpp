@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Korvalin authors
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The label's picture: loading one from a file or from the image viewer, removing it.
 #include "windows/main/MainWindow.h"
 

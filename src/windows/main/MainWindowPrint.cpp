@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Korvalin authors
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The print command: the print settings window, the confirmation, then the page sent to
 // the printer while the window goes on answering.
 #include "windows/main/MainWindow.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Korvalin authors
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The main window's printer: the orientation shown in m_orientationLabel and the menu's check
 // marks, the orientation switch and the printer set-up. Every question to CUPS runs off the
 // user-interface thread; the answer is shown when it comes, for the printer still chosen.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Korvalin authors
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The recovery copies left by a program that ended without saving its label: offered at
 // start-up, one at a time, newest first.
 #include "windows/main/MainWindow.h"

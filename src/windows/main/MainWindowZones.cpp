@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Korvalin authors
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Zone editing: selecting a zone, its text through the edit box, its alignment, font and
 // colour.
 #include "windows/main/MainWindow.h"

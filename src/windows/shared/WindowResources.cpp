@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Korvalin authors
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "windows/shared/WindowResources.h"
 
 // The resources live in a static library, whose registration the linker would otherwise

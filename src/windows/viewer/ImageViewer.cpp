@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Korvalin authors
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The image viewer's window: its controls, its start, the pattern box and its two buttons.
 #include "windows/viewer/ImageViewer.h"
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Korvalin authors
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The image viewer's drives: listing them as they answer, choosing one, and coming back from
 // one that cannot be read. A drive is known by its mount point, as drives join the list
 // in the mount table's order whenever they answer.

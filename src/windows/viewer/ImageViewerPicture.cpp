@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Korvalin authors
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The image viewer's chosen file: its path, and its picture read off the window's thread.
 #include "windows/viewer/ImageViewer.h"
 
