@@ -484,6 +484,7 @@ private slots:
         QCOMPARE(main.state.viewerCopiedPicture, picture);
 
         main.button("pastePictureButton")->click();
+        main.settle();
         QCOMPARE(main.state.iconPath, picture);
         QCOMPARE(main.state.iconFile, picture);
         QCOMPARE(main.form->picture().image().pixelColor(0, 0), QColor(Qt::red));

@@ -2,12 +2,15 @@
 
 #include "label/LabelFile.h"
 #include "label/ProgramState.h"
+#include "platform/LabelLoader.h"
 #include "platform/Picture.h"
 #include "print/OrientationSwitch.h"
 #include "windows/shared/CommonDialog.h"
 
+#include <QImage>
 #include <QMainWindow>
 #include <array>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -56,8 +59,14 @@ public:
     // Makes the system's default printer the program's printer once CUPS names it; the
     // window goes on meanwhile.
     void findDefaultPrinter();
+    // Whether a label or a picture is being read for the document; documentRead follows.
+    bool isReadingDocument() const { return m_readingDocument != nullptr; }
 
 signals:
+    // A label or a picture has been read off the window's thread, and has become the
+    // document's, or been refused with a message.
+    void documentRead();
+
     // The printer frame and the check marks show what CUPS answered for the program's printer,
     // or that it did not answer.
     void orientationShown();
@@ -131,10 +140,29 @@ private:
     void printCalibrationPage();
 
     // Document.
-    // The caller has named the document after path; a file that cannot be read gives the
-    // document back previousName (untitled, as at start-up, unless given), so that the
-    // next Save cannot overwrite the file that would not open.
-    void openLabel(const QString &path, const QString &previousName = QString());
+    // A label or a picture read for the document off the window's thread, with the picture
+    // drawn there for the picture box.
+    struct LabelRead
+    {
+        std::optional<LabelLoader::Loaded> label;
+        QImage drawn;
+    };
+    struct PictureRead
+    {
+        std::optional<Picture> picture;
+        QImage drawn;
+    };
+    // The document, its name included, becomes the label read from path; a label that could
+    // not be read changes nothing, so that the next Save cannot overwrite the file.
+    void showLabel(const QString &path, const LabelRead &read);
+
+    // Reading for the document (MainWindowReads.cpp): the label file at path and its picture
+    // are read as a whole, then shown. While a label or a picture is read, the busy pointer
+    // shows and the commands that would read or replace the document wait.
+    void openLabel(const QString &path);
+    void beginDocumentRead();
+    void endDocumentRead(const std::function<void()> &takeWhatWasRead);
+    void setDocumentReadsEnabled(bool enabled);
     void saveLabel(const QString &path);
     void showDocumentName(const QString &name);
     void showUntitledName();
@@ -160,7 +188,8 @@ private:
 
     // Picture.
     void useIconPath();
-    void setPicture(const Picture &picture);
+    void setPicture(const Picture &picture, const QImage &drawn = QImage());
+    static PictureRead readPicture(const QString &path, const QSize &boxPixels);
 
     ProgramState &m_state;
     Printer &m_printer;
@@ -180,7 +209,9 @@ private:
     // The scheduler was away when asked for the system's default printer: the next refresh
     // asks again.
     bool m_defaultPrinterMissed = false;
+    QPushButton *m_clearPictureButton = nullptr;
     QPushButton *m_pastePictureButton = nullptr;
+    bool m_pastePictureOffered = false; // the image viewer has put a picture aside
     QToolBar *m_toolBar = nullptr;
     StatusPanels *m_statusPanels = nullptr;
     QTimer *m_clockTimer = nullptr;
@@ -189,6 +220,8 @@ private:
     std::unique_ptr<PrintSettingsDialog> m_printSettings;
     // Held while a print job waits for the scheduler's answer.
     std::unique_ptr<BusyPointer> m_printing;
+    // Held while a label or a picture is read for the document.
+    std::unique_ptr<BusyPointer> m_readingDocument;
 
     // One action per command, shared by its menu item, toolbar button and push button.
     QAction *m_newAction = nullptr;

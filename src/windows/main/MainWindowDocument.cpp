@@ -81,14 +81,7 @@ void MainWindow::fileOpen()
         return;
 
     // The open document is replaced without a question, modified or not.
-    const QString previousName = m_state.labelFileName;
-    m_state.labelFileName = dialog.FileName;
-    if (!m_state.labelFileName.isEmpty()) {
-        openLabel(m_state.labelFileName, previousName);
-        m_zoneTextEdit->setFocus();
-    }
-    showDocumentName(documentName(m_state.labelFileName));
-    showEditCaption();
+    openLabel(dialog.FileName);
 }
 
 void MainWindow::fileSave()
@@ -145,13 +138,10 @@ void MainWindow::fileQuit()
         endProgram();
 }
 
-void MainWindow::openLabel(const QString &path, const QString &previousName)
+void MainWindow::showLabel(const QString &path, const LabelRead &read)
 {
-    // The file and its picture are read and checked as a whole first, so that a file
-    // that cannot be read changes nothing of the open document, its name included.
-    const std::optional<LabelLoader::Loaded> loaded = LabelLoader::load(path, m_zones);
+    const std::optional<LabelLoader::Loaded> &loaded = read.label;
     if (!loaded) {
-        m_state.labelFileName = previousName;
         showError(LabelFile::openErrorMessage());
         return;
     }
@@ -168,13 +158,17 @@ void MainWindow::openLabel(const QString &path, const QString &previousName)
         if (loaded->pictureState == LabelLoader::Loaded::PictureState::Missing)
             showError(LabelFile::iconNotFoundMessage(iconEntry));
         else
-            setPicture(loaded->picture);
+            setPicture(loaded->picture, read.drawn);
     }
 
     m_state.currentZone = 1;
     m_zoneTextEdit->setText(m_zones[0].Caption);
     markSelectedZone();
     checkAlignmentOption(m_zones[0].Alignment);
+    m_state.labelFileName = path;
+    showDocumentName(documentName(path));
+    m_zoneTextEdit->setFocus();
+    showEditCaption();
     m_state.modified = false;
 }
 
