@@ -6,6 +6,7 @@
 
 #include "label/LabelFile.h"
 #include "platform/FolderListing.h"
+#include "windows/shared/BackgroundTask.h"
 #include "windows/shared/PictureBox.h"
 #include "windows/viewer/FileList.h"
 #include "windows/viewer/FolderTree.h"
@@ -660,7 +661,7 @@ private slots:
         QVERIFY(writeBytes(dir.filePath(u".cachee"_s), "x"));
         QVERIFY(QDir(dir.path()).mkdir(u"dossier"_s));
 
-        QFuture<QStringList> listing = FolderListing::start(dir.path());
+        QFuture<QStringList> listing = FolderListing::start(dir.path(), backgroundThreads());
         listing.waitForFinished();
         QCOMPARE(listing.resultCount(), 2);
         const QStringList first = listing.resultAt(0);
