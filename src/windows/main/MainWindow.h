@@ -206,9 +206,15 @@ private:
     int m_shownOrientation =
         0; // what m_orientationLabel shows: 1 portrait, 2 landscape, 0 no printer
     QLabel *m_printerStateLabel = nullptr; // says when the print scheduler is away
-    // The scheduler was away when asked for the system's default printer: the next refresh
-    // asks again.
-    bool m_defaultPrinterMissed = false;
+    // Where the search for the system's default printer stands while the program has none:
+    // answered (or never started), under way, or missed because the scheduler was away, in
+    // which case the next refresh asks again.
+    enum class DefaultPrinterSearch
+    {
+        Answered,
+        Asking,
+        SchedulerAway
+    } m_defaultPrinterSearch = DefaultPrinterSearch::Answered;
     QPushButton *m_clearPictureButton = nullptr;
     QPushButton *m_pastePictureButton = nullptr;
     bool m_pastePictureOffered = false; // the image viewer has put a picture aside
