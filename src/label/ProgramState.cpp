@@ -53,11 +53,6 @@ void ProgramState::startUp(const QString &programFolder, const QString &commandL
     startPosition = m_startedWithDocument ? 0 : 1;
 }
 
-QString ProgramState::commandLineDocumentName() const
-{
-    return m_startedWithDocument ? documentName(labelFileName) : QString();
-}
-
 QString ProgramState::printSettingsTitleFor(const QString &name)
 {
     return QStringLiteral("Paramétrage de l'impression ") + name;

@@ -65,9 +65,6 @@ public:
     void startUp(const QString &programFolder, const QString &commandLineArgument,
                  const QString &currentDir);
     bool startedWithDocument() const { return m_startedWithDocument; }
-    // The document name the status bar shows for the file named on the command line; empty
-    // (untitled) once that file failed to open.
-    QString commandLineDocumentName() const;
 
     static QString printSettingsTitleFor(const QString &name);
     // The name in that title while no settings file is in use.

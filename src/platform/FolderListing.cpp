@@ -8,6 +8,7 @@
 #include <QDirIterator>
 #include <QLocale>
 #include <QPromise>
+#include <QThreadPool>
 #include <QtConcurrent/QtConcurrentRun>
 #include <algorithm>
 
@@ -46,9 +47,9 @@ void list(QPromise<QStringList> &promise, const QString &folder)
 
 namespace FolderListing {
 
-QFuture<QStringList> start(const QString &folder)
+QFuture<QStringList> start(const QString &folder, QThreadPool *threads)
 {
-    return QtConcurrent::run(list, folder);
+    return QtConcurrent::run(threads, list, folder);
 }
 
 } // namespace FolderListing

@@ -51,7 +51,7 @@ CupsDestination::lookUp(const QString &name, const CupsConnection &connection)
     cups_dest_t *dests = nullptr;
     const int count = cupsGetDests2(connection.http(), &dests);
     const auto freeDests = qScopeGuard([&] { cupsFreeDests(count, dests); });
-    if (!listingAnswered(count)) {
+    if (!listingAnswered(count, connection)) {
         connection.warnFailure("listing the printers");
         return SchedulerAway{};
     }
@@ -85,10 +85,13 @@ std::optional<CupsDestination> CupsDestination::find(const QString &name,
     return std::nullopt;
 }
 
-bool CupsDestination::listingAnswered(int count)
+bool CupsDestination::listingAnswered(int count, const CupsConnection &connection)
 {
-    return count > 0 || cupsLastError() == IPP_STATUS_ERROR_NOT_FOUND ||
-           CupsConnection::succeeded(cupsLastError());
+    if (count > 0)
+        return true;
+    // A connection that failed or gave up heard no answer, whatever libcups's last error says.
+    return httpError(connection.http()) == 0 && (cupsLastError() == IPP_STATUS_ERROR_NOT_FOUND ||
+                                                 CupsConnection::succeeded(cupsLastError()));
 }
 
 QByteArray CupsDestination::option(const char *name) const

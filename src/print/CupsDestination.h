@@ -35,9 +35,9 @@ public:
     // Nothing either when the scheduler does not answer.
     static std::optional<CupsDestination> find(const QString &name,
                                                const CupsConnection &connection);
-    // Whether count destinations from cupsGetDests2 is the scheduler's answer: none comes
-    // both from a scheduler that has none and from one that failed.
-    static bool listingAnswered(int count);
+    // Whether count destinations from cupsGetDests2 on connection is the scheduler's answer:
+    // none comes both from a scheduler that has none and from one that failed.
+    static bool listingAnswered(int count, const CupsConnection &connection);
 
     // A default option ("orientation-requested", "sides", "media", "copies", ...); empty when
     // neither the queue nor the user sets it.

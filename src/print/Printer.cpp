@@ -54,7 +54,7 @@ SchedulerAnswer<QStringList> Printer::installedPrinters(const CupsConnection &co
     cups_dest_t *dests = nullptr;
     const int count = cupsGetDests2(connection.http(), &dests);
     const auto freeDests = qScopeGuard([&] { cupsFreeDests(count, dests); });
-    if (!CupsDestination::listingAnswered(count)) {
+    if (!CupsDestination::listingAnswered(count, connection)) {
         connection.warnFailure("listing the printers");
         return SchedulerAway{};
     }

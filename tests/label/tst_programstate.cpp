@@ -82,7 +82,7 @@ private Q_SLOTS:
         state.startUp(u"/opt/korvalin"_s, argument, u"/home/u"_s);
         QVERIFY(state.startedWithDocument());
         QTEST(state.labelFileName, "labelFileName");
-        QTEST(state.commandLineDocumentName(), "shownName");
+        QTEST(documentName(state.labelFileName), "shownName");
         // The print settings window asks for the start position of a document opened this way.
         QCOMPARE(state.startPosition, qint16(0));
     }

@@ -23,6 +23,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QRadioButton>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -69,6 +70,7 @@ struct MainWindowHarness
             msgBoxes.expect(box.call, box.answer);
         start(QStringLiteral("/opt/korvalin"), QString(), stateHome.path);
         form->offerRecoveryCopies();
+        settle();
     }
     // Started with no label file, printing to the given printer.
     explicit MainWindowHarness(Printer startPrinter)
@@ -110,11 +112,21 @@ struct MainWindowHarness
             action(entry.toLatin1().constData())->trigger();
     }
     // Runs a command by the name of its button or menu entry, the common dialog it shows
-    // answered by answer.
+    // answered by answer, until what it reads for the document has been read.
     void runAnswering(const char *command, const ScriptedDialogs::Answer &answer) const
     {
         dialogs->answerNext(answer);
         runEntry(QLatin1String(command));
+        settle();
+    }
+    // Until the label or picture being read for the document, if any, has been read.
+    void settle() const
+    {
+        if (!form->isReadingDocument())
+            return;
+        QSignalSpy read(form.get(), &MainWindow::documentRead);
+        if (!read.wait(60000))
+            qFatal("The main window never finished reading for the document");
     }
 
     // The option button of an alignment: 0 left, 1 right, 2 centre.
@@ -162,6 +174,7 @@ private:
         state.startUp(appPath, commandLine, QDir::currentPath());
         form = std::make_unique<MainWindow>(state, printer);
         dialogs = ScriptedDialogs::installInto(form->commonDialog());
+        settle();
     }
 };
 

@@ -10,6 +10,7 @@
 
 #include "label/LabelFile.h"
 #include "platform/FolderListing.h"
+#include "windows/shared/BackgroundTask.h"
 #include "windows/shared/PictureBox.h"
 #include "windows/viewer/FileList.h"
 #include "windows/viewer/FolderTree.h"
@@ -494,6 +495,7 @@ private slots:
         QCOMPARE(main.state.viewerCopiedPicture, picture);
 
         main.button("pastePictureButton")->click();
+        main.settle();
         QCOMPARE(main.state.iconPath, picture);
         QCOMPARE(main.form->document().picturePath, picture);
         QCOMPARE(main.form->picture().image().pixelColor(0, 0), QColor(Qt::red));
@@ -671,7 +673,7 @@ private slots:
         QVERIFY(writeBytes(dir.filePath(u".cachee"_s), "x"));
         QVERIFY(QDir(dir.path()).mkdir(u"dossier"_s));
 
-        QFuture<QStringList> listing = FolderListing::start(dir.path());
+        QFuture<QStringList> listing = FolderListing::start(dir.path(), backgroundThreads());
         listing.waitForFinished();
         QCOMPARE(listing.resultCount(), results);
         const QStringList first = listing.resultAt(0);

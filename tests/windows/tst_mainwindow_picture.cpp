@@ -136,6 +136,7 @@ private slots:
             h.form->enablePastePicture();
             h.state.viewerCopiedPicture = pathOf(chosen);
             h.button("pastePictureButton")->click();
+            h.settle();
             QCOMPARE(h.state.viewerCopiedPicture, pathOf(chosen));
             break;
         }
@@ -158,6 +159,7 @@ private slots:
         MainWindowHarness h;
         h.dialogs->answerNext(picture);
         QTest::mouseDClick(h.find<PictureBox>("pictureBox"), Qt::LeftButton);
+        h.settle();
         QCOMPARE(h.dialogs->shown().size(), 1);
         QCOMPARE(h.dialogs->shown().first().title, u"Ouvrir un icone"_s);
         QCOMPARE(h.form->document().picturePath, picture);

@@ -172,6 +172,29 @@ private slots:
         QCOMPARE(h.find<QLabel>("orientationLabel")->text(), u"En cours : Portrait"_s);
     }
 
+    // The default printer could not be asked for while the scheduler was away: it is, once
+    // the scheduler is back, when the "Fichier" menu opens.
+    void defaultPrinterFoundOnceTheSchedulerIsBack()
+    {
+        m_cups.stop();
+        auto restart = qScopeGuard([this] { QVERIFY(m_cups.start()); });
+        MainWindowHarness h;
+        h.form->findDefaultPrinter();
+        QVERIFY(waitForOrientation(h));
+        QVERIFY(h.printer.isNull());
+        QCOMPARE(h.find<QLabel>("printerStateLabel")->text(), u"Imprimante non disponible"_s);
+        QCOMPARE(h.find<QLabel>("orientationLabel")->text(), QString());
+
+        restart.dismiss();
+        QVERIFY2(m_cups.start(), qPrintable(m_cups.errorString()));
+        h.find<QMenu>("fileMenu")->popup(QPoint(0, 0));
+        h.find<QMenu>("fileMenu")->close();
+        QVERIFY(waitForOrientation(h));
+        QCOMPARE(h.printer.name(), u"Portrait"_s);
+        QCOMPARE(h.find<QLabel>("orientationLabel")->text(), u"En cours : Portrait"_s);
+        QCOMPARE(h.find<QLabel>("printerStateLabel")->text(), QString());
+    }
+
     void setUpDialogOffersPrinterPaperAndOrientation()
     {
         PrinterSetupDialog dialog(PrinterSetup::offer(u"Paysage"_s));

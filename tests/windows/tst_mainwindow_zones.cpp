@@ -388,6 +388,15 @@ private slots:
         const QString saved = folder.filePath(u"copie.eti"_s);
         h.runAnswering("saveAsAction", saved);
         QCOMPARE(fileBytes(saved), fileBytes(label));
+
+        // And the line goes as cheaply as it came.
+        h.msgBoxes.expect({u"Création d'une nouvelle étiquette ?\r        Confirmer ?"_s,
+                           MsgBoxButtons::OKCancel, MsgBoxIcon::None, u"Création d'une étiquette"_s,
+                           MsgBoxDefault::First},
+                          MsgBoxResult::OK);
+        h.action("newAction")->trigger();
+        QCOMPARE(h.text1()->text(), QString());
+        QVERIFY(h.msgBoxes.allSeen());
     }
 };
 

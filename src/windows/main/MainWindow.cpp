@@ -36,6 +36,7 @@
 #include <QTimer>
 #include <QToolBar>
 #include <QVBoxLayout>
+#include <utility>
 
 namespace {
 
@@ -317,11 +318,11 @@ QWidget *MainWindow::buildIconFrame()
     pictureButton->setObjectName(QStringLiteral("pictureButton"));
     pictureButton->setToolTip(QStringLiteral("Charge une image"));
     layout->addWidget(pictureButton, 0, 0);
-    auto *clearPictureButton = new QPushButton(QStringLiteral("&Pas d'icone"));
-    clearPictureButton->setObjectName(QStringLiteral("clearPictureButton"));
-    clearPictureButton->setToolTip(QStringLiteral("Efface l'image"));
-    connect(clearPictureButton, &QPushButton::clicked, this, &MainWindow::clearPicture);
-    layout->addWidget(clearPictureButton, 0, 1);
+    m_clearPictureButton = new QPushButton(QStringLiteral("&Pas d'icone"));
+    m_clearPictureButton->setObjectName(QStringLiteral("clearPictureButton"));
+    m_clearPictureButton->setToolTip(QStringLiteral("Efface l'image"));
+    connect(m_clearPictureButton, &QPushButton::clicked, this, &MainWindow::clearPicture);
+    layout->addWidget(m_clearPictureButton, 0, 1);
     QPushButton *imageViewerButton =
         actionButton(m_imageViewerAction, QStringLiteral("&Visualiser les images..."));
     imageViewerButton->setObjectName(QStringLiteral("imageViewerButton"));
@@ -379,8 +380,9 @@ void MainWindow::loadWindow()
     // only store back the values the state starts with.
     refreshOrientationDisplay();
     if (m_state.startedWithDocument()) {
-        openLabel(m_state.labelFileName);
-        showDocumentName(m_state.commandLineDocumentName());
+        // Untitled until the file has been read: a Save meanwhile must not write over it.
+        openLabel(std::exchange(m_state.labelFileName, QString()));
+        showUntitledName();
         centreOnScreen();
     } else {
         centreOnScreen();
@@ -463,7 +465,8 @@ const Picture &MainWindow::picture() const
 
 void MainWindow::enablePastePicture()
 {
-    m_pastePictureButton->setEnabled(true);
+    m_pastePictureOffered = true;
+    m_pastePictureButton->setEnabled(!isReadingDocument());
 }
 
 void MainWindow::endProgram()

@@ -7,12 +7,15 @@
 #include "label/LabelDocument.h"
 #include "label/LabelFile.h"
 #include "label/ProgramState.h"
+#include "platform/LabelLoader.h"
 #include "platform/Picture.h"
 #include "print/OrientationSwitch.h"
 #include "windows/shared/CommonDialog.h"
 
+#include <QImage>
 #include <QMainWindow>
 #include <array>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -79,8 +82,14 @@ public:
     // Offers, one at a time, the recovery copies of labels whose program ended without
     // saving them (MainWindowRecovery.cpp); asked once the window is on screen.
     void offerRecoveryCopies();
+    // Whether a label or a picture is being read for the document; documentRead follows.
+    bool isReadingDocument() const { return m_readingDocument != nullptr; }
 
 signals:
+    // A label or a picture has been read off the window's thread, and has become the
+    // document's, or been refused with a message.
+    void documentRead();
+
     // The printer frame and the check marks show what CUPS answered for the program's printer,
     // or that it did not answer.
     void orientationShown();
@@ -158,12 +167,33 @@ private:
     void printCalibrationPage();
 
     // Document.
-    // The caller has named the document after path; a file that cannot be read gives the
-    // document back previousName (untitled, as at start-up, unless given), so that the
-    // next Save cannot overwrite the file that would not open.
-    void openLabel(const QString &path, const QString &previousName = QString());
+    // A label or a picture read for the document off the window's thread, with the picture
+    // drawn there for the picture box.
+    struct LabelRead
+    {
+        std::optional<LabelLoader::Loaded> label;
+        QImage drawn;
+    };
+    struct PictureRead
+    {
+        std::optional<Picture> picture;
+        QImage drawn;
+    };
+    // The document, its name included, becomes the label read from path; a label that could
+    // not be read changes nothing, so that the next Save cannot overwrite the file.
+    void showLabel(const QString &path, const LabelRead &read);
     // Shows a label read from a file as the document.
-    void showLoadedLabel(const LabelLoader::Loaded &loaded);
+    void showLoadedLabel(const LabelLoader::Loaded &loaded, const QImage &drawnPicture);
+
+    // Reading for the document (MainWindowReads.cpp): the label file at path and its picture
+    // are read as a whole, then shown. While a label or a picture is read, the busy pointer
+    // shows and the commands that would read or replace the document wait.
+    void openLabel(const QString &path);
+    // Reads the label file at path and its picture, then gives them to show.
+    void readLabel(const QString &path, std::function<void(const LabelRead &)> show);
+    void beginDocumentRead();
+    void endDocumentRead(const std::function<void()> &takeWhatWasRead);
+    void setDocumentReadsEnabled(bool enabled);
     bool saveLabel(const QString &path);
     // Before a modified document is left: true when the user saved it or gave its edits
     // up (its recovery copy goes with them), false when what was asked must stop.
@@ -197,7 +227,8 @@ private:
 
     // Picture.
     void useIconPath();
-    void setPicture(const Picture &picture);
+    void setPicture(const Picture &picture, const QImage &drawn = QImage());
+    static PictureRead readPicture(const QString &path, const QSize &boxPixels);
 
     ProgramState &m_state;
     Printer &m_printer;
@@ -218,10 +249,18 @@ private:
     int m_shownOrientation =
         0; // what m_orientationLabel shows: 1 portrait, 2 landscape, 0 no printer
     QLabel *m_printerStateLabel = nullptr; // says when the print scheduler is away
-    // The scheduler was away when asked for the system's default printer: the next refresh
-    // asks again.
-    bool m_defaultPrinterMissed = false;
+    // Where the search for the system's default printer stands while the program has none:
+    // answered (or never started), under way, or missed because the scheduler was away, in
+    // which case the next refresh asks again.
+    enum class DefaultPrinterSearch
+    {
+        Answered,
+        Asking,
+        SchedulerAway
+    } m_defaultPrinterSearch = DefaultPrinterSearch::Answered;
+    QPushButton *m_clearPictureButton = nullptr;
     QPushButton *m_pastePictureButton = nullptr;
+    bool m_pastePictureOffered = false; // the image viewer has put a picture aside
     QToolBar *m_toolBar = nullptr;
     StatusPanels *m_statusPanels = nullptr;
     QTimer *m_clockTimer = nullptr;
@@ -229,6 +268,8 @@ private:
     std::unique_ptr<PrintSettingsDialog> m_printSettings;
     // Held while a print job waits for the scheduler's answer.
     std::unique_ptr<BusyPointer> m_printing;
+    // Held while a label or a picture is read for the document.
+    std::unique_ptr<BusyPointer> m_readingDocument;
 
     // One action per command, shared by its menu item, toolbar button and push button.
     QAction *m_newAction = nullptr;

@@ -110,14 +110,7 @@ void MainWindow::fileOpen()
     if (!dialog.ShowOpen())
         return;
 
-    const QString previousName = m_state.labelFileName;
-    m_state.labelFileName = dialog.FileName;
-    if (!m_state.labelFileName.isEmpty()) {
-        openLabel(m_state.labelFileName, previousName);
-        m_zoneTextEdit->setFocus();
-    }
-    showDocumentName(documentName(m_state.labelFileName));
-    showEditCaption();
+    openLabel(dialog.FileName);
 }
 
 bool MainWindow::fileSave()
@@ -225,22 +218,23 @@ void MainWindow::onDocumentChanged()
         m_recovery->discard();
 }
 
-void MainWindow::openLabel(const QString &path, const QString &previousName)
+void MainWindow::showLabel(const QString &path, const LabelRead &read)
 {
-    // The file and its picture are read and checked as a whole first, so that a file
-    // that cannot be read changes nothing of the open document, its name included.
-    const std::optional<LabelLoader::Loaded> loaded = LabelLoader::load(path, m_document.zones);
+    const std::optional<LabelLoader::Loaded> &loaded = read.label;
     if (!loaded) {
-        m_state.labelFileName = previousName;
         showError(LabelFile::openErrorMessage());
         return;
     }
-    showLoadedLabel(*loaded);
+    showLoadedLabel(*loaded, read.drawn);
+    m_state.labelFileName = path;
+    showDocumentName(documentName(path));
+    showEditCaption();
+    m_zoneTextEdit->setFocus();
     m_savedDocument = m_document;
     onDocumentChanged();
 }
 
-void MainWindow::showLoadedLabel(const LabelLoader::Loaded &loaded)
+void MainWindow::showLoadedLabel(const LabelLoader::Loaded &loaded, const QImage &drawnPicture)
 {
     for (int zone = 1; zone <= 3; ++zone)
         setZone(zone, loaded.content.zones[std::size_t(zone - 1)]);
@@ -255,7 +249,7 @@ void MainWindow::showLoadedLabel(const LabelLoader::Loaded &loaded)
         if (loaded.pictureState == LabelLoader::Loaded::PictureState::Missing)
             showError(LabelFile::iconNotFoundMessage(iconEntry));
         else
-            setPicture(loaded.picture);
+            setPicture(loaded.picture, drawnPicture);
     }
 
     m_state.currentZone = 1;

@@ -6,6 +6,7 @@
 #include "windows/main/MainWindow.h"
 
 #include "platform/PictureLoader.h"
+#include "windows/shared/BackgroundTask.h"
 #include "windows/shared/PictureBox.h"
 #include "windows/shared/PictureMessages.h"
 #include "windows/viewer/ImageViewer.h"
@@ -43,7 +44,8 @@ void MainWindow::choosePicture()
 
 void MainWindow::onPictureDoubleClicked()
 {
-    choosePicture();
+    // Not while a label or a picture is being read.
+    m_pictureAction->trigger();
 }
 
 void MainWindow::clearPicture()
@@ -69,22 +71,39 @@ void MainWindow::pastePicture()
     useIconPath();
 }
 
-// Shows the picture at IconPath and makes it the label's. A file that does not load
-// leaves the shown picture and the label's picture path as they were, while IconPath
+// Shows the picture at IconPath and makes it the label's, once read. A file that does not
+// load leaves the shown picture and the label's picture path as they were, while IconPath
 // names it.
 void MainWindow::useIconPath()
 {
-    const std::optional<Picture> picture = PictureLoader::load(m_state.iconPath);
-    if (!picture) {
-        showError(unsupportedPictureMessage());
-        return;
-    }
-    setPicture(*picture);
-    m_document.picturePath = m_state.iconPath;
-    onDocumentChanged();
+    beginDocumentRead();
+    runInBackground(
+        this,
+        [path = m_state.iconPath, pixels = m_pictureBox->pixelSize()] {
+            return readPicture(path, pixels);
+        },
+        [this, path = m_state.iconPath](const PictureRead &read) {
+            endDocumentRead([&] {
+                if (!read.picture) {
+                    showError(unsupportedPictureMessage());
+                    return;
+                }
+                setPicture(*read.picture, read.drawn);
+                m_document.picturePath = path;
+                onDocumentChanged();
+            });
+        });
 }
 
-void MainWindow::setPicture(const Picture &picture)
+MainWindow::PictureRead MainWindow::readPicture(const QString &path, const QSize &boxPixels)
 {
-    m_pictureBox->setPicture(picture);
+    PictureRead read{PictureLoader::load(path), QImage()};
+    if (read.picture)
+        read.drawn = PictureBox::drawnFor(*read.picture, boxPixels);
+    return read;
+}
+
+void MainWindow::setPicture(const Picture &picture, const QImage &drawn)
+{
+    m_pictureBox->setPicture(picture, drawn);
 }

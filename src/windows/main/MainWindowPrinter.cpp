@@ -18,16 +18,20 @@
 
 void MainWindow::findDefaultPrinter()
 {
-    m_defaultPrinterMissed = false;
+    if (m_defaultPrinterSearch == DefaultPrinterSearch::Asking)
+        return;
+    m_defaultPrinterSearch = DefaultPrinterSearch::Asking;
     runInBackground(
         this, [] { return Printer::findSystemDefault(); },
         [this](const SchedulerAnswer<Printer> &found) {
+            const bool away = std::holds_alternative<SchedulerAway>(found);
+            // Asked again at the next refresh: the scheduler may be back by then.
+            m_defaultPrinterSearch =
+                away ? DefaultPrinterSearch::SchedulerAway : DefaultPrinterSearch::Answered;
             // The user may have chosen a printer in the meantime: his choice stands.
             if (!m_printer.isNull())
                 return;
-            if (std::holds_alternative<SchedulerAway>(found)) {
-                // Asked again at the next refresh: the scheduler may be back by then.
-                m_defaultPrinterMissed = true;
+            if (away) {
                 showPrinterAnswer(SchedulerAway{});
                 return;
             }
@@ -39,11 +43,16 @@ void MainWindow::findDefaultPrinter()
 void MainWindow::refreshOrientationDisplay()
 {
     if (m_printer.isNull()) {
-        if (m_defaultPrinterMissed)
-            findDefaultPrinter();
-        else
+        switch (m_defaultPrinterSearch) {
+        case DefaultPrinterSearch::Answered:
             showPrinterAnswer(0);
-        return;
+            return;
+        case DefaultPrinterSearch::Asking:
+            return; // the answer is shown when it comes
+        case DefaultPrinterSearch::SchedulerAway:
+            findDefaultPrinter();
+            return;
+        }
     }
     runInBackground(
         this, [printer = m_printer] { return printer.orientation(); },

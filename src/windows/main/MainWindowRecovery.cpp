@@ -6,7 +6,6 @@
 // start-up, one at a time, newest first.
 #include "windows/main/MainWindow.h"
 
-#include "platform/LabelLoader.h"
 #include "widgets/MsgBox.h"
 #include "windows/main/RecoveryKeeper.h"
 
@@ -23,6 +22,12 @@ QString recoveryQuestion(const QString &name, const QDateTime &writtenAt)
 
 void MainWindow::offerRecoveryCopies()
 {
+    // A recovered label must not be replaced by the one named on the command line.
+    if (isReadingDocument()) {
+        connect(this, &MainWindow::documentRead, this, &MainWindow::offerRecoveryCopies,
+                Qt::SingleShotConnection);
+        return;
+    }
     for (const RecoveryCopy &copy : m_recovery->folder().orphans()) {
         const QString name =
             copy.originalName.isEmpty() ? untitledName() : documentName(copy.originalName);
@@ -40,21 +45,21 @@ void MainWindow::offerRecoveryCopies()
 // copy until the user saves it, and the user's own file is left as it is.
 void MainWindow::recover(const RecoveryCopy &copy)
 {
-    const std::optional<LabelLoader::Loaded> loaded =
-        LabelLoader::load(copy.copyPath, m_document.zones);
-    if (!loaded) {
-        // Kept: a copy that cannot be read now is still offered at the next start.
-        showError(LabelFile::openErrorMessage());
-        return;
-    }
-    showLoadedLabel(*loaded);
-    m_state.labelFileName = copy.originalName;
-    showDocumentName(documentName(copy.originalName));
-    showAlignmentCaption();
-    showEditCaption();
-    m_savedDocument.reset();
-    onDocumentChanged();
-    // This program's own copy is on the disk before the one it came from goes.
-    m_recovery->writeNow();
-    m_recovery->removeLater(copy);
+    readLabel(copy.copyPath, [this, copy](const LabelRead &read) {
+        if (!read.label) {
+            // Kept: a copy that cannot be read now is still offered at the next start.
+            showError(LabelFile::openErrorMessage());
+            return;
+        }
+        showLoadedLabel(*read.label, read.drawn);
+        m_state.labelFileName = copy.originalName;
+        showDocumentName(documentName(copy.originalName));
+        showAlignmentCaption();
+        showEditCaption();
+        m_savedDocument.reset();
+        onDocumentChanged();
+        // This program's own copy is on the disk before the one it came from goes.
+        m_recovery->writeNow();
+        m_recovery->removeLater(copy);
+    });
 }

@@ -83,8 +83,11 @@ void ZoneTextEdit::setText(const QString &text)
 {
     if (text == this->text())
         return;
-    // Before the text is laid out a first time.
-    wrapFor(text);
+    // The box lays out its text at once in the wrapping in force: breaking anywhere must come
+    // before an overlong word, while breaking at boundaries comes back (on textChanged) only
+    // once the overlong word has gone.
+    if (holdsOverlongWord(text))
+        wrapFor(text);
     setPlainText(QString(text).replace(QLatin1String("\r\n"), QLatin1String("\n")));
     // Typing goes on at the end of the text.
     moveCursor(QTextCursor::End);

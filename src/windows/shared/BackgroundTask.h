@@ -8,14 +8,29 @@
 #include <QFutureWatcher>
 #include <QGuiApplication>
 #include <QObject>
+#include <QThreadPool>
 #include <QtConcurrent/QtConcurrentRun>
 #include <type_traits>
 #include <utility>
 
+// The threads that wait for the windows. Not Qt's shared pool: Qt paints with it, and would
+// wait for it while a read or the print scheduler holds its threads. Never torn down, so that
+// the program can end while a wait is still stuck.
+inline QThreadPool *backgroundThreads()
+{
+    static QThreadPool *const threads = [] {
+        auto *pool = new QThreadPool;
+        // Waits rather than work: more of them than there are cores.
+        pool->setMaxThreadCount(8);
+        return pool;
+    }();
+    return threads;
+}
+
 // Work that may wait on something outside the process (the print scheduler, a large folder,
-// a large picture) runs on a pool thread so the window keeps answering. The result comes back
-// to done on receiver's thread; nothing comes back once receiver is gone. work must own what
-// it uses (capture copies, never the window's members).
+// a large picture) runs on a background thread so the window keeps answering. The result
+// comes back to done on receiver's thread; nothing comes back once receiver is gone. work
+// must own what it uses (capture copies, never the window's members).
 template <typename Work, typename Done>
 void runInBackground(QObject *receiver, Work work, Done done)
 {
@@ -26,7 +41,7 @@ void runInBackground(QObject *receiver, Work work, Done done)
                          watcher->deleteLater();
                          done(watcher->result());
                      });
-    watcher->setFuture(QtConcurrent::run(std::move(work)));
+    watcher->setFuture(QtConcurrent::run(backgroundThreads(), std::move(work)));
 }
 
 // The busy pointer for as long as the user waits on an answer; nests like the pointer stack.

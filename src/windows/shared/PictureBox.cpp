@@ -9,11 +9,34 @@
 
 PictureBox::PictureBox(QWidget *parent) : QWidget(parent) {}
 
-void PictureBox::setPicture(const Picture &picture)
+namespace {
+
+void drawStretched(const Picture &picture, QPainter &painter, const QSize &pixels)
+{
+    picture.draw(painter, QRectF(QPointF(0, 0), QSizeF(pixels)));
+}
+
+} // namespace
+
+void PictureBox::setPicture(const Picture &picture, const QImage &drawn)
 {
     m_picture = picture;
     m_rendered.invalidate();
+    if (!drawn.isNull())
+        m_rendered.keep(drawn, *this);
     update();
+}
+
+QSize PictureBox::pixelSize() const
+{
+    return RenderedPixmap::pixelSize(*this);
+}
+
+QImage PictureBox::drawnFor(const Picture &picture, const QSize &pixels)
+{
+    return RenderedPixmap::drawn(pixels, [&picture](QPainter &painter, const QSize &size) {
+        drawStretched(picture, painter, size);
+    });
 }
 
 void PictureBox::setEmptyPlaceShown(bool shown)
@@ -33,8 +56,8 @@ void PictureBox::paintEvent(QPaintEvent *)
         painter.drawRect(rect().adjusted(0, 0, -1, -1));
         return;
     }
-    const QPixmap &shown = m_rendered.of(*this, [this](QPainter &onPixmap, const QSize &pixels) {
-        m_picture.draw(onPixmap, QRectF(QPointF(0, 0), QSizeF(pixels)));
+    const QPixmap &shown = m_rendered.of(*this, [this](QPainter &onImage, const QSize &pixels) {
+        drawStretched(m_picture, onImage, pixels);
     });
     painter.drawPixmap(0, 0, shown);
 }

@@ -19,7 +19,13 @@ class PictureBox : public QWidget
 public:
     explicit PictureBox(QWidget *parent = nullptr);
 
-    void setPicture(const Picture &picture);
+    // drawn, when given, is the picture as drawnFor drew it for this box's present size, off
+    // the window's thread: the box shows it without drawing the picture itself.
+    void setPicture(const Picture &picture, const QImage &drawn = QImage());
+    // The box's size in device pixels, and how a box of that size shows picture; safe on any
+    // thread.
+    QSize pixelSize() const;
+    static QImage drawnFor(const Picture &picture, const QSize &pixels);
     const Picture &picture() const { return m_picture; }
     // Whether an empty box shows where a picture would go (on by default). Off where the
     // box shows the label as it prints, which has no such outline.

@@ -4,6 +4,7 @@
 
 #pragma once
 
+#include <QImage>
 #include <QPixmap>
 #include <functional>
 
@@ -16,11 +17,19 @@ class QWidget;
 class RenderedPixmap
 {
 public:
-    // draw paints onto a transparent pixmap whose size in device pixels is given.
+    // draw paints onto a transparent image whose size in device pixels is given.
     using Drawing = std::function<void(QPainter &painter, const QSize &pixels)>;
 
     const QPixmap &of(const QWidget &widget, const Drawing &draw);
     void invalidate() { m_pixmap = QPixmap(); }
+
+    // The widget's size in device pixels, for drawing it beforehand.
+    static QSize pixelSize(const QWidget &widget);
+    // What of() would draw at that size. Unlike a pixmap, safe on any thread: a drawing that
+    // takes long is made off the window's thread, then kept.
+    static QImage drawn(const QSize &pixels, const Drawing &draw);
+    // Keeps a drawing made beforehand; of() uses it while the widget keeps that size.
+    void keep(const QImage &drawing, const QWidget &widget);
 
 private:
     QPixmap m_pixmap;

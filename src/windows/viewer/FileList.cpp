@@ -6,6 +6,7 @@
 
 #include "platform/FileMasks.h"
 #include "platform/FolderListing.h"
+#include "windows/shared/BackgroundTask.h"
 
 #include <QAbstractListModel>
 #include <QFileSystemWatcher>
@@ -88,7 +89,8 @@ void FileList::readFolder()
     }
     m_reading = new QFutureWatcher<QStringList>(this);
     connect(m_reading, &QFutureWatcherBase::resultReadyAt, this, &FileList::namesRead);
-    m_reading->setFuture(FolderListing::start(m_folder));
+    // Not on Qt's shared pool, which Qt paints with: a folder on a slow volume would hold it.
+    m_reading->setFuture(FolderListing::start(m_folder, backgroundThreads()));
 }
 
 void FileList::namesRead(int resultIndex)

@@ -4,10 +4,12 @@
 
 #pragma once
 
+#include "platform/Picture.h"
 #include "platform/ViewerDrives.h"
 
 #include <QDialog>
 #include <QHash>
+#include <QImage>
 #include <QStringList>
 #include <memory>
 #include <optional>
@@ -16,7 +18,6 @@ class BusyPointer;
 class FileList;
 class FolderTree;
 class ProgramState;
-class Picture;
 class PictureBox;
 class QComboBox;
 class QLabel;
@@ -75,9 +76,15 @@ private:
     void driveNotReady(const QString &rootPath, DriveRoute route);
 
     // The chosen picture (ImageViewerPicture.cpp).
+    // A picture read for the two boxes, and each box's drawing of it.
+    struct Shown
+    {
+        std::optional<Picture> picture;
+        QImage large, labelSize;
+    };
     void requestPicture(const QString &path);
     void startLoading(const QString &path);
-    void pictureLoaded(const QString &path, const std::optional<Picture> &picture);
+    void pictureLoaded(const QString &path, const Shown &shown);
     void clearPictures();
 
     ProgramState &m_state;

@@ -39,13 +39,21 @@ void ImageViewer::startLoading(const QString &path)
     m_loading = true;
     if (!m_busy)
         m_busy = std::make_unique<BusyPointer>();
-    const QSize boxPixels = m_largePicture->size() * m_largePicture->devicePixelRatioF();
+    // Both boxes are drawn there too: a metafile can take as long to play as to read.
     runInBackground(
-        this, [path, boxPixels] { return ShownPicture::load(path, boxPixels); },
-        [this, path](const std::optional<Picture> &picture) { pictureLoaded(path, picture); });
+        this,
+        [path, large = m_largePicture->pixelSize(), labelSize = m_labelSizePicture->pixelSize()] {
+            Shown shown{ShownPicture::load(path, large), {}, {}};
+            if (shown.picture) {
+                shown.large = PictureBox::drawnFor(*shown.picture, large);
+                shown.labelSize = PictureBox::drawnFor(*shown.picture, labelSize);
+            }
+            return shown;
+        },
+        [this, path](const Shown &shown) { pictureLoaded(path, shown); });
 }
 
-void ImageViewer::pictureLoaded(const QString &path, const std::optional<Picture> &picture)
+void ImageViewer::pictureLoaded(const QString &path, const Shown &shown)
 {
     m_loading = false;
     // The user moved on while this one was read: only the latest choice is worth showing.
@@ -57,12 +65,12 @@ void ImageViewer::pictureLoaded(const QString &path, const std::optional<Picture
     m_busy.reset();
     if (path != m_chosenPath)
         return;
-    if (!picture) {
+    if (!shown.picture) {
         MsgBoxError(unsupportedPictureMessage());
         return;
     }
-    m_largePicture->setPicture(*picture);
-    m_labelSizePicture->setPicture(*picture);
+    m_largePicture->setPicture(*shown.picture, shown.large);
+    m_labelSizePicture->setPicture(*shown.picture, shown.labelSize);
 }
 
 void ImageViewer::clearPictures()

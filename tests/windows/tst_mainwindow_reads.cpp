@@ -1,0 +1,165 @@
+// SPDX-FileCopyrightText: 2026 The Korvalin authors
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// Labels and pictures are read off the window's thread: the window answers meanwhile, under
+// the busy pointer, and the document changes only once the whole has been read.
+#include "MainWindowHarness.h"
+
+#include "label/LabelFile.h"
+#include "windows/shared/BackgroundTask.h"
+
+#include <QImage>
+#include <QSemaphore>
+#include <QTemporaryDir>
+#include <QThreadPool>
+#include <utility>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Holds the threads where the window reads until released: a read asked for meanwhile
+// waits, as on a slow disk or for a picture that is slow to decode.
+class PoolHold
+{
+public:
+    PoolHold() : m_threads(backgroundThreads()->maxThreadCount())
+    {
+        backgroundThreads()->setMaxThreadCount(1);
+        backgroundThreads()->start([this] {
+            m_holding.release();
+            m_released.acquire();
+        });
+        m_holding.acquire();
+    }
+    ~PoolHold()
+    {
+        release();
+        backgroundThreads()->setMaxThreadCount(m_threads);
+    }
+    void release()
+    {
+        if (!std::exchange(m_done, true))
+            m_released.release();
+    }
+
+private:
+    int m_threads;
+    bool m_done = false;
+    QSemaphore m_holding;
+    QSemaphore m_released;
+};
+
+struct Files
+{
+    Files()
+    {
+        QImage image(16, 16, QImage::Format_RGB32);
+        image.fill(Qt::red);
+        LabelDocument document{startUpZones(), picture};
+        document.zones[0].Caption = u"Sauvegarde"_s;
+        ok = image.save(picture) && LabelFile::save(label, document);
+    }
+
+    QTemporaryDir folder;
+    QString picture = folder.filePath(u"logo.png"_s);
+    QString label = folder.filePath(u"lot.eti"_s);
+    bool ok = false;
+};
+
+// Whether the event loop runs: a posted call is made.
+bool eventsAreProcessed(QObject *window)
+{
+    bool called = false;
+    QMetaObject::invokeMethod(
+        window, [&called] { called = true; }, Qt::QueuedConnection);
+    return QTest::qWaitFor([&called] { return called; });
+}
+
+} // namespace
+
+class TestMainWindowReads : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void documentChangesOnceRead_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::newRow("Ouvrir") << u"openAction"_s;
+        QTest::newRow("Logo Icone") << u"pictureButton"_s;
+        QTest::newRow("Coller l'image") << u"pastePictureButton"_s;
+    }
+
+    void documentChangesOnceRead()
+    {
+        QFETCH(QString, command);
+        Files files;
+        QVERIFY(files.ok);
+        MainWindowHarness h;
+        h.form->show();
+        const bool opened = command == "openAction"_L1;
+        // Typed edits would have Open ask about them first.
+        if (!opened)
+            h.keys(u"avant"_s);
+        h.state.viewerCopiedPicture = files.picture;
+        h.form->enablePastePicture();
+        h.dialogs->answerNext(opened ? files.label : files.picture);
+        const LabelFile::Zones zonesBefore = h.form->zones();
+        {
+            PoolHold hold;
+            h.runEntry(command);
+            QVERIFY(h.form->isReadingDocument());
+            QVERIFY(eventsAreProcessed(h.form.get()));
+            QVERIFY(QGuiApplication::overrideCursor());
+            QCOMPARE(QGuiApplication::overrideCursor()->shape(), Qt::BusyCursor);
+            for (const char *waiting : {"openAction", "newAction", "pictureAction"})
+                QVERIFY2(!h.action(waiting)->isEnabled(), waiting);
+            QVERIFY(!h.button("pastePictureButton")->isEnabled());
+            QCOMPARE(h.form->zones(), zonesBefore);
+            QVERIFY(h.form->picture().isNull());
+            QCOMPARE(h.form->document().picturePath, QString());
+            QCOMPARE(h.state.labelFileName, QString());
+            QCOMPARE(h.panel(1), u"SANS NOM"_s);
+        }
+        h.settle();
+        QVERIFY(!QGuiApplication::overrideCursor());
+        QVERIFY(h.button("pastePictureButton")->isEnabled());
+        QCOMPARE(h.form->picture().image().pixelColor(0, 0), QColor(Qt::red));
+        QCOMPARE(h.form->document().picturePath, files.picture);
+        QCOMPARE(h.zone(1).Caption, opened ? u"Sauvegarde"_s : u"avant"_s);
+        QCOMPARE(h.panel(1), opened ? u"LOT.ETI"_s : u"SANS NOM"_s);
+        QVERIFY(h.msgBoxes.allSeen());
+    }
+
+    // Until the label named on the command line is read, the window is there, untitled: a
+    // Save meanwhile could not write over the file.
+    void windowAnswersWhileItsLabelIsRead()
+    {
+        Files files;
+        QVERIFY(files.ok);
+        MsgBoxRecorder msgBoxes;
+        ProgramState state;
+        state.startUp(u"/opt/korvalin"_s, files.label, QDir::currentPath());
+        Printer printer;
+        PoolHold hold;
+        MainWindow form(state, printer);
+        form.show();
+        QVERIFY(eventsAreProcessed(&form));
+        QVERIFY(form.isReadingDocument());
+        QCOMPARE(form.zones(), startUpZones());
+        QCOMPARE(state.labelFileName, QString());
+
+        QSignalSpy read(&form, &MainWindow::documentRead);
+        hold.release();
+        QVERIFY(read.wait());
+        QCOMPARE(form.zones()[0].Caption, u"Sauvegarde"_s);
+        QCOMPARE(state.labelFileName, files.label);
+        QCOMPARE(form.picture().image().pixelColor(0, 0), QColor(Qt::red));
+        QVERIFY(msgBoxes.allSeen());
+    }
+};
+
+QTEST_MAIN(TestMainWindowReads)
+#include "tst_mainwindow_reads.moc"
