@@ -60,6 +60,8 @@ int main(int argc, char *argv[])
         return runHeadless(argc, argv, arguments);
 
     QApplication app(argc, argv);
+    // The user's settings (QSettings) live in $XDG_CONFIG_HOME/korvalin/korvalin.conf.
+    QCoreApplication::setOrganizationName(QStringLiteral("korvalin"));
     FrenchTranslations::install(app);
     app.setWindowIcon(WindowResources::icon(QStringLiteral("korvalin")));
     // Lets the desktop match the window to its menu entry and icon.
