@@ -41,7 +41,8 @@ constexpr int LastNumber = std::numeric_limits<qint16>::max() - 1;
 
 QString usage()
 {
-    return QStringLiteral(
+    return QCoreApplication::translate(
+        "CommandLine",
         "Utilisation :\n"
         "  korvalin [ETIQUETTE.eti]\n"
         "      ouvre la fenêtre de création d'étiquette\n"
@@ -93,27 +94,28 @@ QString dashed(const QString &name)
 // What both roads say of the options they share.
 QString missingValueProblem(const QString &option)
 {
-    return QStringLiteral("l'option %1 demande une valeur").arg(option);
+    return QCoreApplication::translate("CommandLine", "l'option %1 demande une valeur").arg(option);
 }
 
 QString outputProblem()
 {
-    return QStringLiteral("choisir --pdf ou --print");
+    return QCoreApplication::translate("CommandLine", "choisir --pdf ou --print");
 }
 
 QString printerWithoutPrintProblem()
 {
-    return QStringLiteral("--printer va avec --print");
+    return QCoreApplication::translate("CommandLine", "--printer va avec --print");
 }
 
 QString emptyPrinterProblem()
 {
-    return QStringLiteral("le nom de l'imprimante est vide");
+    return QCoreApplication::translate("CommandLine", "le nom de l'imprimante est vide");
 }
 
 QString notWithCalibrationProblem(const QString &option)
 {
-    return QStringLiteral("%1 ne va pas avec --calibration").arg(option);
+    return QCoreApplication::translate("CommandLine", "%1 ne va pas avec --calibration")
+        .arg(option);
 }
 
 // The arguments read by Qt's parser, or the reason they cannot be: a value missing after
@@ -135,8 +137,10 @@ readArguments(const QStringList &arguments, const QStringList &onlyOptions = {})
     // The parser names no option in its reasons: an unknown one is listed, and a value can
     // only be missing after the last argument.
     for (const QString &name : parser->unknownOptionNames())
-        return onlyOptions.isEmpty() ? QStringLiteral("option inconnue : %1").arg(dashed(name))
-                                     : notWithCalibrationProblem(dashed(name));
+        return onlyOptions.isEmpty()
+                   ? QCoreApplication::translate("CommandLine", "option inconnue : %1")
+                         .arg(dashed(name))
+                   : notWithCalibrationProblem(dashed(name));
     for (const QString &name : parser->optionNames()) {
         if (refused(name))
             return notWithCalibrationProblem(dashed(name));
@@ -180,15 +184,18 @@ std::variant<Options, QString> parse(const QStringList &arguments)
             continue;
         *value = integer(parser.value(name));
         if (!value->has_value())
-            return QStringLiteral("l'option %1 demande un nombre entier").arg(dashed(name));
+            return QCoreApplication::translate("CommandLine",
+                                               "l'option %1 demande un nombre entier")
+                .arg(dashed(name));
     }
     const QStringList labels = parser.positionalArguments();
     if (labels.size() > 1)
-        return QStringLiteral("un seul fichier étiquette à la fois");
+        return QCoreApplication::translate("CommandLine", "un seul fichier étiquette à la fois");
     o.labelPath = labels.value(0);
     const QString style = parser.value(u"style"_s);
     if (!style.isEmpty() && style != QLatin1String("X") && style != QLatin1String("X/X"))
-        return QStringLiteral("le style de numérotation est \"X\" ou \"X/X\"");
+        return QCoreApplication::translate("CommandLine",
+                                           "le style de numérotation est \"X\" ou \"X/X\"");
     o.style = style == QLatin1String("X/X") ? 2 : 1;
     if (o.help)
         return o;
@@ -199,20 +206,23 @@ std::variant<Options, QString> parse(const QStringList &arguments)
     if (o.printerName && o.printerName->isEmpty())
         return emptyPrinterProblem();
     if (o.labelPath.isEmpty())
-        return QStringLiteral("aucun fichier étiquette");
+        return QCoreApplication::translate("CommandLine", "aucun fichier étiquette");
     if (o.position && (o.start || o.count || o.number))
-        return QStringLiteral("--position ne va pas avec --start, --count ou --number");
+        return QCoreApplication::translate(
+            "CommandLine", "--position ne va pas avec --start, --count ou --number");
     if (o.position && (*o.position < 1 || *o.position > SheetGeometry::Positions))
-        return QStringLiteral("la position va de 1 à 10");
+        return QCoreApplication::translate("CommandLine", "la position va de 1 à 10");
     if (o.start && (*o.start < 1 || *o.start > SheetGeometry::Positions))
-        return QStringLiteral("la position de départ va de 1 à 10");
+        return QCoreApplication::translate("CommandLine", "la position de départ va de 1 à 10");
     if (o.number && (*o.number < 0 || *o.number > LastNumber))
-        return QStringLiteral("le numéro de départ va de 0 à %1").arg(LastNumber);
+        return QCoreApplication::translate("CommandLine", "le numéro de départ va de 0 à %1")
+            .arg(LastNumber);
     if (o.number) {
         const int count = o.count.value_or(RunLimits::positionsFrom(o.start.value_or(1)));
         const qint64 last = qint64(*o.number) + count - 1;
         if (count >= 1 && last > LastNumber)
-            return QStringLiteral("numéros de %1 à %2 : la numérotation s'arrête à %3")
+            return QCoreApplication::translate("CommandLine",
+                                               "numéros de %1 à %2 : la numérotation s'arrête à %3")
                 .arg(*o.number)
                 .arg(last)
                 .arg(LastNumber);
@@ -293,7 +303,8 @@ std::variant<CalibrationRequest, QString> parseCalibration(const QStringList &ar
         return *problem;
     const QCommandLineParser &parser = *std::get<std::unique_ptr<QCommandLineParser>>(read);
     if (!parser.positionalArguments().isEmpty())
-        return QStringLiteral("la page d'étalonnage ne prend pas de fichier étiquette");
+        return QCoreApplication::translate(
+            "CommandLine", "la page d'étalonnage ne prend pas de fichier étiquette");
     CalibrationRequest r;
     r.toPrinter = parser.isSet(u"print"_s);
     r.pdfPath = parser.value(u"pdf"_s);
@@ -355,7 +366,8 @@ int run(const QStringList &arguments, QTextStream &out, QTextStream &err)
     }
     const Options &o = std::get<Options>(parsed);
     if (o.help) {
-        out << usage() << "\nAide détaillée : "
+        out << usage() << '\n'
+            << QCoreApplication::translate("CommandLine", "Aide détaillée : ")
             << ProgramFiles::helpFile(QCoreApplication::applicationDirPath()) << '\n';
         return Success;
     }

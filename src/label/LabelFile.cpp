@@ -12,6 +12,7 @@
 
 #include <QStringList>
 
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace {
@@ -62,28 +63,31 @@ bool fitsCodePage(const QString &text)
 
 QString zoneTextName(int zone)
 {
-    return QStringLiteral("Le texte de la zone %1").arg(zone);
+    return QCoreApplication::translate("LabelFile", "Le texte de la zone %1").arg(zone);
 }
 
 QString fontNameName(int zone)
 {
-    return QStringLiteral("Le nom de police de la zone %1").arg(zone);
+    return QCoreApplication::translate("LabelFile", "Le nom de police de la zone %1").arg(zone);
 }
 
 QString lineBreakReason(const QString &what)
 {
-    return what + QStringLiteral(" contient un saut de ligne.");
+    return QCoreApplication::translate("LabelFile", "%1 contient un saut de ligne.").arg(what);
 }
 
 QString codePageReason(const QString &what)
 {
-    return what + QStringLiteral(" contient un caractère que le fichier ne peut pas coder.");
+    return QCoreApplication::translate("LabelFile",
+                                       "%1 contient un caractère que le fichier ne peut pas coder.")
+        .arg(what);
 }
 
 QString fontHeaderReason(int zone)
 {
-    return zoneTextName(zone) + QStringLiteral(" contient la ligne « ") + fontHeader(zone) +
-           QStringLiteral(" », que le fichier réserve à sa police.");
+    return QCoreApplication::translate(
+               "LabelFile", "%1 contient la ligne « %2 », que le fichier réserve à sa police.")
+        .arg(zoneTextName(zone), fontHeader(zone));
 }
 
 // Sizes and colours a zone display can take.
@@ -174,7 +178,7 @@ QString refusalReason(const Zones &zones, const QString &iconFile)
         if (!fitsCodePage(z.FontName))
             return codePageReason(fontNameName(zone));
     }
-    const QString iconPathName = QStringLiteral("Le chemin de l'image");
+    const QString iconPathName = QCoreApplication::translate("LabelFile", "Le chemin de l'image");
     if (hasLineBreak(iconFile))
         return lineBreakReason(iconPathName);
     if (!fitsCodePage(iconFile))
@@ -246,7 +250,7 @@ std::optional<Content> read(const QString &path, const Zones &current)
 
 QString saveErrorMessage()
 {
-    return QStringLiteral("Erreur lors de la sauvegarde du fichier !");
+    return QCoreApplication::translate("LabelFile", "Erreur lors de la sauvegarde du fichier !");
 }
 QString saveErrorPrompt(const QString &refusal)
 {
@@ -256,16 +260,16 @@ QString saveErrorPrompt(const QString &refusal)
 }
 QString saveErrorTitle()
 {
-    return QStringLiteral("erreur");
+    return QCoreApplication::translate("LabelFile", "erreur");
 }
 QString openErrorMessage()
 {
-    return QStringLiteral("Erreur d'ouverture du fichier");
+    return QCoreApplication::translate("LabelFile", "Erreur d'ouverture du fichier");
 }
 
 QString iconNotFoundMessage(const QString &iconFile)
 {
-    return QStringLiteral("Fichier icone ") + iconFile + QStringLiteral(" non trouvé !");
+    return QCoreApplication::translate("LabelFile", "Fichier icone %1 non trouvé !").arg(iconFile);
 }
 
 } // namespace LabelFile

@@ -4,6 +4,7 @@
 
 #include "label/ProgramState.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -55,12 +56,12 @@ void ProgramState::startUp(const QString &programFolder, const QString &commandL
 
 QString ProgramState::printSettingsTitleFor(const QString &name)
 {
-    return QStringLiteral("Paramétrage de l'impression ") + name;
+    return QCoreApplication::translate("ProgramState", "Paramétrage de l'impression %1").arg(name);
 }
 
 QString ProgramState::defaultSettingsName()
 {
-    return QStringLiteral("DEFAUT");
+    return QCoreApplication::translate("ProgramState", "DEFAUT");
 }
 
 QPoint centredWindowPosition(const QSize &window, const QRect &screen)

@@ -4,6 +4,7 @@
 
 #include "label/SaveReasons.h"
 
+#include <QCoreApplication>
 #include <cerrno>
 
 namespace SaveReasons {
@@ -13,20 +14,23 @@ QString fromError(int error, Refuser refuser)
     switch (error) {
     case EACCES:
     case EPERM:
-        return refuser == Refuser::File ? QStringLiteral("Le fichier est protégé en écriture.")
-                                        : QStringLiteral("Le dossier est protégé en écriture.");
+        return refuser == Refuser::File
+                   ? QCoreApplication::translate("SaveReasons",
+                                                 "Le fichier est protégé en écriture.")
+                   : QCoreApplication::translate("SaveReasons",
+                                                 "Le dossier est protégé en écriture.");
     case ENOSPC:
     case EDQUOT:
-        return QStringLiteral("Le disque est plein.");
+        return QCoreApplication::translate("SaveReasons", "Le disque est plein.");
     case EROFS:
-        return QStringLiteral("Le disque est en lecture seule.");
+        return QCoreApplication::translate("SaveReasons", "Le disque est en lecture seule.");
     case ENOENT:
     case ENOTDIR:
-        return QStringLiteral("Le dossier n'existe pas.");
+        return QCoreApplication::translate("SaveReasons", "Le dossier n'existe pas.");
     case EISDIR:
         return folder();
     case EIO:
-        return QStringLiteral("Le disque signale une erreur.");
+        return QCoreApplication::translate("SaveReasons", "Le disque signale une erreur.");
     default:
         return qt_error_string(error);
     }
@@ -34,27 +38,30 @@ QString fromError(int error, Refuser refuser)
 
 QString folder()
 {
-    return QStringLiteral("Ce nom désigne un dossier.");
+    return QCoreApplication::translate("SaveReasons", "Ce nom désigne un dossier.");
 }
 
 QString notAFile()
 {
-    return QStringLiteral("Ce nom ne désigne pas un fichier ordinaire.");
+    return QCoreApplication::translate("SaveReasons",
+                                       "Ce nom ne désigne pas un fichier ordinaire.");
 }
 
 QString disk()
 {
-    return QStringLiteral("Ce nom désigne un disque, sur lequel rien n'est jamais écrit.");
+    return QCoreApplication::translate(
+        "SaveReasons", "Ce nom désigne un disque, sur lequel rien n'est jamais écrit.");
 }
 
 QString pipeWithoutReader()
 {
-    return QStringLiteral("Aucun programme ne lit ce tube.");
+    return QCoreApplication::translate("SaveReasons", "Aucun programme ne lit ce tube.");
 }
 
 QString closedDescriptor(int descriptor)
 {
-    return QStringLiteral("Le descripteur %1 n'est pas ouvert.").arg(descriptor);
+    return QCoreApplication::translate("SaveReasons", "Le descripteur %1 n'est pas ouvert.")
+        .arg(descriptor);
 }
 
 } // namespace SaveReasons

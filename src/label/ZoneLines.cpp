@@ -5,6 +5,7 @@
 #include "label/ZoneLines.h"
 
 #include "label/Trim.h"
+#include <QCoreApplication>
 
 namespace {
 
@@ -42,7 +43,7 @@ bool split(const std::array<TextZone, 3> &zones, ProgramState &state)
 
 QString tooManyLinesMessage()
 {
-    return QStringLiteral("Nombre de lignes de texte trop important !");
+    return QCoreApplication::translate("ZoneLines", "Nombre de lignes de texte trop important !");
 }
 
 } // namespace ZoneLines

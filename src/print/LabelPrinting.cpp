@@ -8,6 +8,7 @@
 #include "print/LabelDrawing.h"
 #include "print/SheetGeometry.h"
 
+#include <QCoreApplication>
 #include <limits>
 
 namespace {
@@ -66,7 +67,7 @@ QString numberSuffix(const ProgramState &state)
 
 QString printerErrorMessage()
 {
-    return QStringLiteral("Erreur sur l'imprimante !");
+    return QCoreApplication::translate("LabelPrinting", "Erreur sur l'imprimante !");
 }
 
 } // namespace LabelPrinting

@@ -5,25 +5,26 @@
 #include "print/RunLimits.h"
 
 #include "label/NumberText.h"
+#include <QCoreApplication>
 
 namespace RunLimits {
 
 QString tooManyCopiesMessage()
 {
-    return QStringLiteral("Nombre maximum d'étiquettes identiques = 10");
+    return QCoreApplication::translate("RunLimits", "Nombre maximum d'étiquettes identiques = 10");
 }
 
 QString tooFewCopiesMessage()
 {
-    return QStringLiteral("Nombre minimum d'étiquettes = 1");
+    return QCoreApplication::translate("RunLimits", "Nombre minimum d'étiquettes = 1");
 }
 
 QString pastSheetEndMessage(int startLabel)
 {
-    return QStringLiteral("Nombre maximun d'étiquettes = ") +
-           NumberText::signedForm(double(positionsFrom(startLabel))) + QLatin1Char('\r') +
-           QStringLiteral(" à partir de l'étiquette N° ") +
-           NumberText::signedForm(double(startLabel));
+    return QCoreApplication::translate(
+               "RunLimits", "Nombre maximun d'étiquettes = %1\r à partir de l'étiquette N° %2")
+        .arg(NumberText::signedForm(double(positionsFrom(startLabel))),
+             NumberText::signedForm(double(startLabel)));
 }
 
 } // namespace RunLimits

@@ -100,9 +100,9 @@ struct ViewerControls
     FileList *files() const { return find<FileList>("fileList"); }
     PictureBox *large() const { return find<PictureBox>("largePicture"); }
     PictureBox *labelSize() const { return find<PictureBox>("labelSizePicture"); }
-    QString pathCaption() const { return find<QLabel>("sizeCaption")->text(); }
-    QPushButton *copy() const { return find<QPushButton>("closeButton"); }
-    QPushButton *quit() const { return find<QPushButton>("copyButton"); }
+    QString pathCaption() const { return find<QLabel>("pathCaption")->text(); }
+    QPushButton *copy() const { return find<QPushButton>("copyButton"); }
+    QPushButton *quit() const { return find<QPushButton>("closeButton"); }
 
     QStringList listed() const
     {
@@ -543,7 +543,7 @@ private slots:
             while (!(widget->focusPolicy() & Qt::TabFocus) || widget->focusProxy());
         }
         QCOMPARE(order,
-                 words(u"driveList folderTree fileList copyButton patternBox closeButton"_s));
+                 words(u"driveList folderTree fileList closeButton patternBox copyButton"_s));
     }
 
     void machineDrives()

@@ -10,6 +10,7 @@
 #include "windows/shared/Millimetres.h"
 #include "windows/shared/WindowResources.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QLabel>
 #include <QPainter>
@@ -81,7 +82,8 @@ QPushButton *link(QWidget *parent, const char *name, const QString &address, con
 
 QString orUnknown(const QString &address)
 {
-    return address.isEmpty() ? QStringLiteral("non communiqué") : address;
+    return address.isEmpty() ? QCoreApplication::translate("AboutDialog", "non communiqué")
+                             : address;
 }
 
 } // namespace
@@ -123,18 +125,17 @@ void AboutDialog::buildTexts()
     greenText(this, "versionLabel", {18.5, 8.5, 68.5, 4.0}, comicFont(8.25));
     QLabel *descriptionLabel =
         greenText(this, "descriptionLabel", {19.0, 14.8, 68.5, 5.8}, comicFont(8.25));
-    descriptionLabel->setText(
-        QStringLiteral("Conçoit et imprime les étiquettes de vos disquettes."));
+    descriptionLabel->setText(tr("Conçoit et imprime les étiquettes de vos disquettes."));
 }
 
 void AboutDialog::buildLinks()
 {
-    QPushButton *mailLink = link(this, "mailLink", m_addresses.mail,
-                                 QStringLiteral("Envoyer un courriel"), {10.6, 23.3, 46.3, 4.0});
+    QPushButton *mailLink = link(this, "mailLink", m_addresses.mail, tr("Envoyer un courriel"),
+                                 {10.6, 23.3, 46.3, 4.0});
     connect(mailLink, &QPushButton::clicked, this, &AboutDialog::writeMail);
     QPushButton *webLink =
-        link(this, "webLink", m_addresses.web,
-             QStringLiteral("Visitez le site officiel de Korvalin"), {19.0, 29.6, 37.3, 4.0});
+        link(this, "webLink", m_addresses.web, tr("Visitez le site officiel de Korvalin"),
+             {19.0, 29.6, 37.3, 4.0});
     connect(webLink, &QPushButton::clicked, this, &AboutDialog::openWebSite);
 
     auto *donationButton = new QPushButton(this);
@@ -142,7 +143,7 @@ void AboutDialog::buildLinks()
     donationButton->setFlat(true);
     donationButton->setCursor(Qt::PointingHandCursor);
     donationButton->setIcon(WindowResources::icon(QStringLiteral("don")));
-    donationButton->setToolTip(QStringLiteral("Soutenez Korvalin par un don"));
+    donationButton->setToolTip(tr("Soutenez Korvalin par un don"));
     donationButton->setAccessibleName(donationButton->toolTip());
     Millimetres::place(*donationButton, {31.3, 38.0, 8.0, 8.0});
     donationButton->setIconSize(donationButton->size());
@@ -160,23 +161,23 @@ void AboutDialog::buildButtons()
     Millimetres::place(*okButton, {69.8, 25.4, 26.5, 10.3});
     connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
 
-    auto *detailsButton = new QPushButton(QStringLiteral("Détails..."), this);
+    auto *detailsButton = new QPushButton(tr("Détails..."), this);
     detailsButton->setObjectName(QStringLiteral("detailsButton"));
     Millimetres::place(*detailsButton, {69.8, 40.2, 25.7, 6.6});
     connect(detailsButton, &QPushButton::clicked, this, &AboutDialog::showDetails);
 
-    auto *systemInfoButton = new QPushButton(QStringLiteral("&Système Info..."), this);
+    auto *systemInfoButton = new QPushButton(tr("&Système Info..."), this);
     systemInfoButton->setObjectName(QStringLiteral("systemInfoButton"));
-    systemInfoButton->setToolTip(QStringLiteral("Informations système"));
+    systemInfoButton->setToolTip(tr("Informations système"));
     Millimetres::place(*systemInfoButton, {69.8, 48.7, 26.2, 6.1});
     connect(systemInfoButton, &QPushButton::clicked, this, &AboutDialog::onSystemInfoClicked);
 }
 
 void AboutDialog::loadWindow()
 {
-    setWindowTitle(QStringLiteral("A propos ") + programTitle());
+    setWindowTitle(tr("A propos %1").arg(programTitle()));
     findChild<QLabel *>(QStringLiteral("versionLabel"))
-        ->setText(QStringLiteral("Version ") + versionNumber());
+        ->setText(tr("Version %1").arg(versionNumber()));
     findChild<QLabel *>(QStringLiteral("titleLabel"))->setText(programTitle());
 }
 
@@ -196,17 +197,16 @@ void AboutDialog::paintEvent(QPaintEvent *event)
 void AboutDialog::showDetails()
 {
     const QStringList lines{
-        QStringLiteral("- ") + programTitle() + QStringLiteral(" version ") + versionNumber() +
-            QStringLiteral(" -"),
-        QStringLiteral("Création d'étiquettes de disquettes au format 3 \"1/2."),
+        tr("- %1 version %2 -").arg(programTitle(), versionNumber()),
+        tr("Création d'étiquettes de disquettes au format 3 \"1/2."),
         QString(),
-        QStringLiteral("Auteur : l'équipe de développement de Korvalin"),
-        QStringLiteral("Courriel : ") + orUnknown(m_addresses.mail),
-        QStringLiteral("Site web : ") + orUnknown(m_addresses.web),
+        tr("Auteur : l'équipe de développement de Korvalin"),
+        tr("Courriel : %1").arg(orUnknown(m_addresses.mail)),
+        tr("Site web : %1").arg(orUnknown(m_addresses.web)),
         QString(),
     };
     MsgBox(lines.join(QLatin1Char('\r')), MsgBoxButtons::OKOnly, MsgBoxIcon::Information,
-           QStringLiteral("A propos"));
+           tr("A propos"));
 }
 
 void AboutDialog::onSystemInfoClicked()
@@ -219,8 +219,8 @@ void AboutDialog::startSystemInfo()
     const QString tool = SystemInfoTool::locate(m_settings);
     if (!tool.isEmpty() && QProcess::startDetached(tool, {}))
         return;
-    MsgBox(QStringLiteral("Information Systeme introuvable !"), MsgBoxButtons::OKOnly,
-           MsgBoxIcon::None, programTitle());
+    MsgBox(tr("Information Systeme introuvable !"), MsgBoxButtons::OKOnly, MsgBoxIcon::None,
+           programTitle());
 }
 
 void AboutDialog::openWebSite()

@@ -4,10 +4,11 @@
 
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 // What every picture command says of a file it cannot show, whatever the reason.
 inline QString unsupportedPictureMessage()
 {
-    return QStringLiteral("Format d'image non supporté !");
+    return QCoreApplication::translate("PictureMessages", "Format d'image non supporté !");
 }

@@ -37,7 +37,7 @@ ImageViewer::ImageViewer(ProgramState &state, QWidget *parent, const ViewerDrive
     : QDialog(parent), m_state(state), m_source(drives)
 {
     setObjectName(QStringLiteral("ImageViewer"));
-    setWindowTitle(QStringLiteral("Visionneuse d'images"));
+    setWindowTitle(tr("Visionneuse d'images"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
     setModal(true);
@@ -51,19 +51,19 @@ ImageViewer::~ImageViewer() = default;
 
 void ImageViewer::buildControls()
 {
-    m_driveCaption = new QLabel(QStringLiteral("Lecteur :"), this);
+    m_driveCaption = new QLabel(tr("Lecteur :"), this);
     m_driveList = new QComboBox(this);
     m_driveList->setObjectName(QStringLiteral("driveList"));
     nameAfterCaption(*m_driveList, *m_driveCaption);
     connect(m_driveList, &QComboBox::currentIndexChanged, this, &ImageViewer::onDriveChosen);
 
-    m_folderCaption = new QLabel(QStringLiteral("Dossier :"), this);
+    m_folderCaption = new QLabel(tr("Dossier :"), this);
     m_folderTree = new FolderTree(this);
     m_folderTree->setObjectName(QStringLiteral("folderTree"));
     nameAfterCaption(*m_folderTree, *m_folderCaption);
     connect(m_folderTree, &FolderTree::folderChanged, this, &ImageViewer::onFolderChosen);
 
-    m_patternCaption = new QLabel(QStringLiteral("Sélection :"), this);
+    m_patternCaption = new QLabel(tr("Sélection :"), this);
     m_patternBox = new QComboBox(this);
     m_patternBox->setObjectName(QStringLiteral("patternBox"));
     m_patternBox->setEditable(true);
@@ -88,21 +88,21 @@ void ImageViewer::buildControls()
 
     m_largePicture = new PictureBox(this);
     m_largePicture->setObjectName(QStringLiteral("largePicture"));
-    m_largePicture->setAccessibleName(QStringLiteral("Image agrandie"));
-    m_sizeCaption = new QLabel(this);
-    m_sizeCaption->setObjectName(QStringLiteral("sizeCaption"));
+    m_largePicture->setAccessibleName(tr("Image agrandie"));
+    m_pathCaption = new QLabel(this);
+    m_pathCaption->setObjectName(QStringLiteral("pathCaption"));
     m_labelSizePicture = new PictureBox(this);
     m_labelSizePicture->setObjectName(QStringLiteral("labelSizePicture"));
-    m_labelSizePicture->setAccessibleName(QStringLiteral("Image à la taille de l'étiquette"));
+    m_labelSizePicture->setAccessibleName(tr("Image à la taille de l'étiquette"));
 
-    m_closeButton = new QPushButton(QStringLiteral("&Copier"), this);
-    m_closeButton->setObjectName(QStringLiteral("closeButton"));
-    connect(m_closeButton, &QPushButton::clicked, this, &ImageViewer::closeViewer);
-    m_copyButton = new QPushButton(QStringLiteral("&Quitter"), this);
+    m_copyButton = new QPushButton(tr("&Copier"), this);
     m_copyButton->setObjectName(QStringLiteral("copyButton"));
     connect(m_copyButton, &QPushButton::clicked, this, &ImageViewer::copyPicturePath);
+    m_closeButton = new QPushButton(tr("&Quitter"), this);
+    m_closeButton->setObjectName(QStringLiteral("closeButton"));
+    connect(m_closeButton, &QPushButton::clicked, this, &ImageViewer::closeViewer);
     // Enter in the pattern box must not press a button and close the viewer.
-    for (QPushButton *button : {m_copyButton, m_closeButton}) {
+    for (QPushButton *button : {m_closeButton, m_copyButton}) {
         button->setAutoDefault(false);
         button->setDefault(false);
     }
@@ -121,19 +121,19 @@ void ImageViewer::placeControls()
     place(*m_fileList, {4.2, 61.4, 51.1, 42.9});
     place(*m_picturesTitle, {59.3, 6.3, 61.6, 4.5});
     place(*m_largePicture, {59.3, 12.7, 63.8, 63.8});
-    place(*m_sizeCaption, {59.3, 78.3, 0, 4.5});
+    place(*m_pathCaption, {59.3, 78.3, 0, 4.5});
     place(*m_labelSizePicture, {61.4, 91.0, 13.0, 13.0});
-    place(*m_closeButton, {86.8, 88.9, 25.7, 6.6});
-    place(*m_copyButton, {86.8, 97.4, 25.7, 6.6});
+    place(*m_copyButton, {86.8, 88.9, 25.7, 6.6});
+    place(*m_closeButton, {86.8, 97.4, 25.7, 6.6});
 }
 
 void ImageViewer::orderFocus()
 {
     QWidget::setTabOrder(m_driveList, m_folderTree);
     QWidget::setTabOrder(m_folderTree, m_fileList);
-    QWidget::setTabOrder(m_fileList, m_copyButton);
-    QWidget::setTabOrder(m_copyButton, m_patternBox);
-    QWidget::setTabOrder(m_patternBox, m_closeButton);
+    QWidget::setTabOrder(m_fileList, m_closeButton);
+    QWidget::setTabOrder(m_closeButton, m_patternBox);
+    QWidget::setTabOrder(m_patternBox, m_copyButton);
 }
 
 void ImageViewer::loadWindow()
@@ -158,8 +158,8 @@ void ImageViewer::loadWindow()
     m_fileList->setPattern(QStringLiteral("*.bmp;*.wmf;*.ico"));
     connect(m_patternBox, &QComboBox::editTextChanged, this, &ImageViewer::onPatternEdited);
 
-    m_closeButton->setEnabled(false);
-    m_closeButton->setToolTip(QStringLiteral("Copie l'image sélectionnée en mémoire"));
+    m_copyButton->setEnabled(false);
+    m_copyButton->setToolTip(tr("Copie l'image sélectionnée en mémoire"));
 }
 
 void ImageViewer::changeEvent(QEvent *event)
@@ -179,7 +179,7 @@ void ImageViewer::onActivated()
 void ImageViewer::onFolderChosen(const QString &folder)
 {
     clearPictures();
-    m_closeButton->setEnabled(false);
+    m_copyButton->setEnabled(false);
     setPathCaption(QString());
     if (!m_shownDrive.isEmpty())
         m_driveFolders.insert(m_shownDrive, folder);
@@ -191,20 +191,20 @@ void ImageViewer::onPatternEdited(const QString &pattern)
     m_fileList->setPattern(pattern);
 }
 
-void ImageViewer::copyPicturePath()
+void ImageViewer::closeViewer()
 {
     close();
 }
 
-void ImageViewer::closeViewer()
+void ImageViewer::copyPicturePath()
 {
-    m_state.viewerCopiedPicture = m_sizeCaption->text();
+    m_state.viewerCopiedPicture = m_pathCaption->text();
     emit pictureCopied();
 }
 
 void ImageViewer::setPathCaption(const QString &path)
 {
-    m_sizeCaption->setText(path);
+    m_pathCaption->setText(path);
     // The caption is as wide as its text.
-    m_sizeCaption->resize(m_sizeCaption->sizeHint().width(), m_sizeCaption->height());
+    m_pathCaption->resize(m_pathCaption->sizeHint().width(), m_pathCaption->height());
 }

@@ -48,8 +48,8 @@ private slots:
     void onFolderChosen(const QString &folder);
     void onPatternEdited(const QString &pattern);
     void onFileChosen(const QString &name);
-    void copyPicturePath();
     void closeViewer();
+    void copyPicturePath();
 
 private:
     // Layout and start (ImageViewer.cpp).
@@ -119,8 +119,8 @@ private:
     FileList *m_fileList = nullptr;
     QLabel *m_picturesTitle = nullptr;
     PictureBox *m_largePicture = nullptr;
-    QLabel *m_sizeCaption = nullptr;
+    QLabel *m_pathCaption = nullptr;
     PictureBox *m_labelSizePicture = nullptr;
-    QPushButton *m_closeButton = nullptr;
     QPushButton *m_copyButton = nullptr;
+    QPushButton *m_closeButton = nullptr;
 };

@@ -45,7 +45,7 @@ void ImageViewer::volumeAnswered(const ViewerDrive &drive, ViewerDrives::Answer 
             m_driveList->setItemText(listed, drive.caption());
         return;
     case ViewerDrives::Answer::Silent:
-        addDrive(drive, drive.caption() + QStringLiteral("  (non prêt)"));
+        addDrive(drive, drive.caption() + tr("  (non prêt)"));
         return;
     case ViewerDrives::Answer::Unreadable:
         // Nothing a user can read from: not listed, and the viewer opens on the root volume
@@ -125,7 +125,7 @@ void ImageViewer::showDrive(const QString &rootPath)
 void ImageViewer::driveNotReady(const QString &rootPath, DriveRoute route)
 {
     if (route == DriveRoute::UserChoice) {
-        MsgBoxError(QStringLiteral("Lecteur non disponible ou non prêt !"));
+        MsgBoxError(tr("Lecteur non disponible ou non prêt !"));
         const QString &last = m_state.viewerLastDrive;
         if (ViewerDrives::indexOfRoot(m_drives, last) >= 0 && last != rootPath) {
             selectDrive(last, DriveRoute::BackToLast);

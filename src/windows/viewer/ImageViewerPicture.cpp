@@ -18,7 +18,7 @@
 
 void ImageViewer::onFileChosen(const QString &name)
 {
-    m_closeButton->setEnabled(true);
+    m_copyButton->setEnabled(true);
     // The path as listed: on a file system where case matters, another case names no file.
     const QString path = withTrailingSlash(m_fileList->folder()) + name;
     setPathCaption(path);
