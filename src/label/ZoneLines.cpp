@@ -5,6 +5,7 @@
 #include "label/ZoneLines.h"
 
 #include "label/Trim.h"
+
 #include <QCoreApplication>
 
 namespace {

@@ -8,13 +8,13 @@
 #include "print/PainterSurface.h"
 #include "print/SheetGeometry.h"
 
+#include <QCoreApplication>
 #include <QPaintDevice>
 #include <QPainter>
 #include <cmath>
 
 namespace {
 
-const QString JobTitle = QStringLiteral("Korvalin - étalonnage");
 const QString Font = QStringLiteral("Arial");
 constexpr float CaptionPoints = 12;
 constexpr float RulerNumberPoints = 6;
@@ -102,7 +102,8 @@ void draw(PageSurface &surface, const std::array<double, 4> &spacing, const QSiz
 
 bool print(const Printer &printer, const ProgramState &state)
 {
-    return printPage(printer, calibrationDrawer(state), JobTitle);
+    return printPage(printer, calibrationDrawer(state),
+                     QCoreApplication::translate("CalibrationPage", "Korvalin - étalonnage"));
 }
 
 PdfFileOutcome writePdf(const QString &path, const ProgramState &state)

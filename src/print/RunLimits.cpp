@@ -5,6 +5,7 @@
 #include "print/RunLimits.h"
 
 #include "label/NumberText.h"
+
 #include <QCoreApplication>
 
 namespace RunLimits {

@@ -9,12 +9,15 @@
 #include "widgets/MsgBox.h"
 #include "windows/main/RecoveryKeeper.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 QString recoveryQuestion(const QString &name, const QDateTime &writtenAt)
 {
-    return QStringLiteral("Une étiquette non enregistrée a été retrouvée (%1, %2).\r\n"
-                          "La récupérer ?")
+    return QCoreApplication::translate("MainWindow",
+                                       "Une étiquette non enregistrée a été retrouvée (%1, %2).\r\n"
+                                       "La récupérer ?")
         .arg(name, writtenAt.toString(QStringLiteral("dd/MM/yyyy HH:mm")));
 }
 

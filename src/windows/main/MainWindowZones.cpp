@@ -78,14 +78,12 @@ void MainWindow::checkAlignmentOption(qint16 alignment)
 
 void MainWindow::showEditCaption()
 {
-    m_zoneTextCaption->setText(QStringLiteral("Edition du texte zone ") +
-                               QString::number(m_state.currentZone));
+    m_zoneTextCaption->setText(tr("Edition du texte zone %1").arg(m_state.currentZone));
 }
 
 void MainWindow::showAlignmentCaption()
 {
-    m_alignmentGroup->setTitle(QStringLiteral("Aligner texte ") +
-                               QString::number(m_state.currentZone));
+    m_alignmentGroup->setTitle(tr("Aligner texte %1").arg(m_state.currentZone));
     // Screen readers would otherwise announce the group around it.
     m_alignmentGroup->setAccessibleName(m_alignmentGroup->title());
 }

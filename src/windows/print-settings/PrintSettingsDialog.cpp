@@ -150,15 +150,14 @@ void PrintSettingsDialog::showSingleLabelMode()
 void PrintSettingsDialog::showCopyCount()
 {
     const QString copies = NumberText::plain(double(m_state.copyCount));
-    m_runOption->setText(copies + QStringLiteral(" Etiquettes identiques"));
-    m_printLabelsButton->setText(QStringLiteral("&Imprimer ") + copies +
-                                 QStringLiteral(" étiquettes"));
+    m_runOption->setText(tr("%1 Etiquettes identiques").arg(copies));
+    m_printLabelsButton->setText(tr("&Imprimer %1 étiquettes").arg(copies));
 }
 
 void PrintSettingsDialog::showSinglePositionCaption()
 {
-    m_printLabelsButton->setText(QStringLiteral("&Imprimer l'étiquette N° ") +
-                                 NumberText::signedForm(double(m_state.singlePosition)));
+    m_printLabelsButton->setText(tr("&Imprimer l'étiquette N° %1")
+                                     .arg(NumberText::signedForm(double(m_state.singlePosition))));
 }
 
 // A run prints when it has copies and a start, and, numbered, a first disk number.
@@ -184,8 +183,9 @@ void PrintSettingsDialog::copyCheckBoxes()
 
 void PrintSettingsDialog::showStartLabelTip()
 {
-    m_startPositionEdit->setToolTip(QStringLiteral("A partir de l'étiquette N°") +
-                                    NumberText::signedForm(double(m_state.startPosition)));
+    m_startPositionEdit->setToolTip(
+        tr("A partir de l'étiquette N°%1")
+            .arg(NumberText::signedForm(double(m_state.startPosition))));
 }
 
 void PrintSettingsDialog::hidePositionTiles()

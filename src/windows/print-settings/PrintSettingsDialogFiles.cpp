@@ -23,7 +23,7 @@ void PrintSettingsDialog::prepareSettingsDialog(const QString &title, int flags,
 {
     m_commonDialog.CancelError = cancelError;
     m_commonDialog.DialogTitle = title;
-    m_commonDialog.Filter = QStringLiteral("Fichiers de configuration (*.PAR)|*.PAR");
+    m_commonDialog.Filter = tr("Fichiers de configuration (*.PAR)|*.PAR");
     m_commonDialog.FilterIndex = 1;
     m_commonDialog.Flags = flags;
 }

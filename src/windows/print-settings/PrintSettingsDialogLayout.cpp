@@ -171,9 +171,9 @@ void PrintSettingsDialog::buildWindow()
     auto *layout = new QHBoxLayout(this);
     layout->addWidget(buildLeftColumn());
     auto *sheetGroup =
-        boldGroup(QStringLiteral("Feuille A4 ou Personnalisée Etiquettes 70 x 50"), "sheetGroup");
+        boldGroup(tr("Feuille A4 ou Personnalisée Etiquettes 70 x 50"), "sheetGroup");
     auto *sheetColumn = new QVBoxLayout(sheetGroup);
-    auto *mm = named(new QLabel(QStringLiteral("Marges et séparateurs en mm")), "distancesCaption");
+    auto *mm = named(new QLabel(tr("Marges et séparateurs en mm")), "distancesCaption");
     QPalette red = mm->palette();
     red.setColor(QPalette::WindowText, Qt::red);
     mm->setPalette(red);
@@ -199,9 +199,8 @@ QWidget *PrintSettingsDialog::buildLeftColumn()
     auto *layout = new QVBoxLayout(column);
     layout->setContentsMargins(0, 0, 0, 0);
 
-    m_chooseTileHint =
-        named(new QLabel(QStringLiteral("Cliquez sur l'étiquette que vous désirez imprimer")),
-              "chooseTileHint");
+    m_chooseTileHint = named(new QLabel(tr("Cliquez sur l'étiquette que vous désirez imprimer")),
+                             "chooseTileHint");
     m_chooseTileHint->setAlignment(Qt::AlignCenter);
     m_chooseTileHint->setWordWrap(true);
     QFont hint = m_chooseTileHint->font();
@@ -212,14 +211,14 @@ QWidget *PrintSettingsDialog::buildLeftColumn()
     auto *modeGroup = named(new QGroupBox(QStringLiteral("Option")), "modeGroup");
     auto *options = new QVBoxLayout(modeGroup);
     m_singleLabelOption =
-        named(new QRadioButton(QStringLiteral("Etiquette sélectionnée")), "singleLabelOption");
-    m_runOption = named(new QRadioButton(QStringLiteral("10 Etiquettes identiques")), "runOption");
+        named(new QRadioButton(tr("Etiquette sélectionnée")), "singleLabelOption");
+    m_runOption = named(new QRadioButton(tr("10 Etiquettes identiques")), "runOption");
     options->addWidget(m_singleLabelOption);
     options->addWidget(m_runOption);
     layout->addWidget(modeGroup);
 
-    m_frameCheck = named(new QCheckBox(QStringLiteral("Imprimer cadre")), "frameCheck");
-    m_cutOutlineCheck = named(new QCheckBox(QStringLiteral("Imprimer découpe")), "cutOutlineCheck");
+    m_frameCheck = named(new QCheckBox(tr("Imprimer cadre")), "frameCheck");
+    m_cutOutlineCheck = named(new QCheckBox(tr("Imprimer découpe")), "cutOutlineCheck");
     layout->addWidget(m_frameCheck);
     layout->addWidget(m_cutOutlineCheck);
     layout->addStretch();
@@ -230,30 +229,29 @@ QWidget *PrintSettingsDialog::buildLeftColumn()
         layout->addWidget(b);
         return b;
     };
-    m_loadSettingsButton = button(QStringLiteral("&Charger des paramètres"), "loadSettingsButton");
-    m_saveSettingsButton = button(QStringLiteral("&Sauver les paramètres"), "saveSettingsButton");
-    m_defaultSettingsButton =
-        button(QStringLiteral("Paramètres à &Défaut"), "defaultSettingsButton");
-    m_printerSetupButton = button(QStringLiteral("Configurer l'imp&rimante"), "printerSetupButton");
-    m_calibrationButton = button(QStringLiteral("Page d'étalonnage"), "calibrationButton");
+    m_loadSettingsButton = button(tr("&Charger des paramètres"), "loadSettingsButton");
+    m_saveSettingsButton = button(tr("&Sauver les paramètres"), "saveSettingsButton");
+    m_defaultSettingsButton = button(tr("Paramètres à &Défaut"), "defaultSettingsButton");
+    m_printerSetupButton = button(tr("Configurer l'imp&rimante"), "printerSetupButton");
+    m_calibrationButton = button(tr("Page d'étalonnage"), "calibrationButton");
     m_calibrationButton->setToolTip(
         QStringLiteral("Imprime les contours des étiquettes et des règles, à poser sur une "
                        "planche pour mesurer les marges"));
     layout->addStretch();
 
     auto *pair = new QHBoxLayout;
-    m_labelPreviewButton = named(
-        new QPushButton(WindowResources::icon(QStringLiteral("apercu")), QStringLiteral("Aperçu")),
-        "labelPreviewButton");
-    m_cancelButton = named(new QPushButton(WindowResources::icon(QStringLiteral("annuler")),
-                                           QStringLiteral("&Annuler")),
-                           "cancelButton");
+    m_labelPreviewButton =
+        named(new QPushButton(WindowResources::icon(QStringLiteral("apercu")), tr("Aperçu")),
+              "labelPreviewButton");
+    m_cancelButton =
+        named(new QPushButton(WindowResources::icon(QStringLiteral("annuler")), tr("&Annuler")),
+              "cancelButton");
     for (QPushButton *b : {m_labelPreviewButton, m_cancelButton}) {
         b->setAutoDefault(false);
         pair->addWidget(b);
     }
     layout->addLayout(pair);
-    m_printLabelsButton = button(QStringLiteral("&Imprimer l'étiquette N°"), "printLabelsButton");
+    m_printLabelsButton = button(tr("&Imprimer l'étiquette N°"), "printLabelsButton");
     m_printLabelsButton->setIcon(WindowResources::icon(QStringLiteral("imprimer")));
     m_printLabelsButton->setMinimumHeight(36);
     // The hint wraps within the width that the options and buttons need.
@@ -287,7 +285,7 @@ QWidget *PrintSettingsDialog::buildSheet()
 
 QWidget *PrintSettingsDialog::buildRunPanel(QWidget *sheet)
 {
-    m_runGroup = boldGroup(QStringLiteral("Etiquettes identiques / Numérotation "), "runGroup");
+    m_runGroup = boldGroup(tr("Etiquettes identiques / Numérotation "), "runGroup");
     m_runGroup->setParent(sheet);
     // It hides the tiles it lies over.
     m_runGroup->setAutoFillBackground(true);
@@ -297,12 +295,12 @@ QWidget *PrintSettingsDialog::buildRunPanel(QWidget *sheet)
     auto *grid = new QGridLayout(m_runGroup);
     tightLayout(grid);
 
-    QLabel *copyCountCaption = boxCaption(
-        QStringLiteral("Nombre d'étiquettes identiques (10 maxi) :"), "copyCountCaption");
+    QLabel *copyCountCaption =
+        boxCaption(tr("Nombre d'étiquettes identiques (10 maxi) :"), "copyCountCaption");
     m_copyCountEdit = countBox("copyCountEdit", copyCountCaption);
     m_copyCountSpinner = spinner("copyCountSpinner", 10, copyCountCaption->text());
     QLabel *startPositionCaption =
-        boxCaption(QStringLiteral("Imprimer à partir de l'étiquette N° :"), "startPositionCaption");
+        boxCaption(tr("Imprimer à partir de l'étiquette N° :"), "startPositionCaption");
     m_startPositionEdit = countBox("startPositionEdit", startPositionCaption);
     m_startPositionSpinner = spinner("startPositionSpinner", 10, startPositionCaption->text());
     grid->addWidget(copyCountCaption, 0, 0);
@@ -312,8 +310,7 @@ QWidget *PrintSettingsDialog::buildRunPanel(QWidget *sheet)
     grid->addWidget(m_startPositionEdit, 1, 1);
     grid->addWidget(m_startPositionSpinner, 1, 2);
     m_autoNumberingCheck =
-        named(new QCheckBox(QStringLiteral("Incrémentation automatique du texte 3")),
-              "autoNumberingCheck");
+        named(new QCheckBox(tr("Incrémentation automatique du texte 3")), "autoNumberingCheck");
     grid->addWidget(m_autoNumberingCheck, 2, 0, 1, 3);
     grid->addWidget(buildNumberingPanel(), 3, 0, 1, 3);
     grid->setRowStretch(4, 1);
@@ -323,11 +320,11 @@ QWidget *PrintSettingsDialog::buildRunPanel(QWidget *sheet)
 
 QWidget *PrintSettingsDialog::buildNumberingPanel()
 {
-    m_numberingGroup = boldGroup(QStringLiteral("Numérotation automatique "), "numberingGroup");
+    m_numberingGroup = boldGroup(tr("Numérotation automatique "), "numberingGroup");
     auto *grid = new QGridLayout(m_numberingGroup);
     tightLayout(grid);
     QLabel *firstDiskNumberCaption =
-        boxCaption(QStringLiteral("Numéro de disquette de départ :"), "firstDiskNumberCaption");
+        boxCaption(tr("Numéro de disquette de départ :"), "firstDiskNumberCaption");
     m_firstDiskNumberEdit = countBox("firstDiskNumberEdit", firstDiskNumberCaption);
     m_firstDiskNumberSpinner =
         spinner("firstDiskNumberSpinner", 99, firstDiskNumberCaption->text());
@@ -335,14 +332,13 @@ QWidget *PrintSettingsDialog::buildNumberingPanel()
     grid->addWidget(m_firstDiskNumberEdit, 0, 1);
     grid->addWidget(m_firstDiskNumberSpinner, 0, 2);
 
-    m_numberStyleGroup =
-        boldGroup(QStringLiteral("Type d'incrémentation du texte 3"), "numberStyleGroup");
+    m_numberStyleGroup = boldGroup(tr("Type d'incrémentation du texte 3"), "numberStyleGroup");
     auto *styles = new QVBoxLayout(m_numberStyleGroup);
     tightLayout(styles);
     m_numberStyleOption =
-        named(new QRadioButton(QStringLiteral("Numéro de disquette : X")), "numberStyleOption");
-    m_numberOfTotalStyleOption = named(
-        new QRadioButton(QStringLiteral("Numéro de disquette : X/X")), "numberOfTotalStyleOption");
+        named(new QRadioButton(tr("Numéro de disquette : X")), "numberStyleOption");
+    m_numberOfTotalStyleOption =
+        named(new QRadioButton(tr("Numéro de disquette : X/X")), "numberOfTotalStyleOption");
     styles->addWidget(m_numberStyleOption);
     styles->addWidget(m_numberOfTotalStyleOption);
     grid->addWidget(m_numberStyleGroup, 1, 0, 1, 3);
@@ -352,20 +348,19 @@ QWidget *PrintSettingsDialog::buildNumberingPanel()
 void PrintSettingsDialog::setTipTexts()
 {
     for (SheetTile *tile : m_tiles)
-        tile->setToolTip(QStringLiteral("Cliquez pour sélectionner"));
+        tile->setToolTip(tr("Cliquez pour sélectionner"));
     const std::array<std::pair<KeyFilteredEdit *, QString>, 4> distances{
-        {{m_leftMarginEdit, QStringLiteral("Marge gauche")},
-         {m_topMarginEdit, QStringLiteral("Marge haute")},
-         {m_columnGapEdit, QStringLiteral("Séparateur horizontal")},
-         {m_rowGapEdit, QStringLiteral("Séparateur vertical")}}};
+        {{m_leftMarginEdit, tr("Marge gauche")},
+         {m_topMarginEdit, tr("Marge haute")},
+         {m_columnGapEdit, tr("Séparateur horizontal")},
+         {m_rowGapEdit, tr("Séparateur vertical")}}};
     for (const auto &[box, tip] : distances) {
         box->setToolTip(tip);
         box->setAccessibleName(tip);
     }
-    m_copyCountEdit->setToolTip(QStringLiteral("Nombre d'étiquettes identiques"));
+    m_copyCountEdit->setToolTip(tr("Nombre d'étiquettes identiques"));
     showStartLabelTip();
-    m_autoNumberingCheck->setToolTip(
-        QStringLiteral("Incrémentation du texte 3 lors de l'impression"));
+    m_autoNumberingCheck->setToolTip(tr("Incrémentation du texte 3 lors de l'impression"));
 }
 
 void PrintSettingsDialog::connectHandlers()
