@@ -4,8 +4,8 @@
 
 // The about box: its texts, its links, the details message and the system information program.
 #include "Accessibility.h"
-#include "MemoryKeyValueStore.h"
 #include "MsgBoxRecorder.h"
+#include "SystemSettingsFile.h"
 #include "TestFiles.h"
 
 #include "platform/SystemInfoTool.h"
@@ -106,8 +106,8 @@ class TestAboutDialog : public QObject
 private slots:
     void texts()
     {
-        const MemoryKeyValueStore settings;
-        const AboutDialog about(settings, MakerAddresses());
+        const SystemSettingsFile settings;
+        const AboutDialog about(settings.settings(), MakerAddresses());
         QCOMPARE(about.windowTitle(), u"A propos Korvalin"_s);
         QCOMPARE(label(about, "titleLabel"), u"Korvalin"_s);
         QCOMPARE(label(about, "versionLabel"), u"Version "_s + Version);
@@ -123,8 +123,8 @@ private slots:
 
     void looks()
     {
-        const MemoryKeyValueStore settings;
-        AboutDialog about(settings, MakerAddresses());
+        const SystemSettingsFile settings;
+        AboutDialog about(settings.settings(), MakerAddresses());
         about.show();
         QVERIFY(QTest::qWaitForWindowExposed(&about));
         const QImage shown = about.grab().toImage();
@@ -162,8 +162,8 @@ private slots:
         QFETCH(MakerAddresses, addresses);
         QFETCH(QUrl, opened);
         OpenedAddresses desktop;
-        const MemoryKeyValueStore settings;
-        AboutDialog about(settings, addresses);
+        const SystemSettingsFile settings;
+        AboutDialog about(settings.settings(), addresses);
         about.show();
         QVERIFY(QTest::qWaitForWindowExposed(&about));
         QAbstractButton *link = button(about, name);
@@ -192,8 +192,8 @@ private slots:
         QFETCH(QString, mailLine);
         QFETCH(QString, webLine);
         MsgBoxRecorder msgBoxes;
-        const MemoryKeyValueStore settings;
-        const AboutDialog about(settings, addresses);
+        const SystemSettingsFile settings;
+        const AboutDialog about(settings.settings(), addresses);
         msgBoxes.expect({u"- Korvalin version "_s + Version +
                              u" -\rCréation d'étiquettes de disquettes au format 3 \"1/2.\r\r"
                              u"Auteur : l'équipe de développement de Korvalin\r"_s +
@@ -214,8 +214,8 @@ private slots:
     void enterAndEscapeClose()
     {
         QFETCH(int, key);
-        const MemoryKeyValueStore settings;
-        AboutDialog about(settings, Addresses);
+        const SystemSettingsFile settings;
+        AboutDialog about(settings.settings(), Addresses);
         bool wasModal = false;
         QWidget *focused = nullptr;
         QTimer::singleShot(0, &about, [&] {
@@ -256,21 +256,21 @@ private slots:
         QFETCH(QString, onPath);
         QFETCH(QString, started);
         ProgramsOnPath path;
-        MemoryKeyValueStore settings;
+        QString namedPath;
         if (!named.isEmpty()) {
-            const QString namedPath =
+            namedPath =
                 named == "absent"_L1 ? path.folder() + u"/absent"_s : path.addProgram(named);
             QVERIFY(!namedPath.isEmpty());
-            settings.set(HKEY_LOCAL_MACHINE, QLatin1String(SystemInfoTool::Key),
-                         QLatin1String(SystemInfoTool::PathValue), {REG_SZ, namedPath.toUtf8()});
         }
+        const SystemSettingsFile settings("[SystemInformation]\nPath=" + namedPath.toUtf8() + '\n');
+        QVERIFY(settings.isValid());
         if (!onPath.isEmpty())
             QVERIFY(!path.addProgram(onPath).isEmpty());
 
         MsgBoxRecorder msgBoxes;
         if (started.isEmpty())
             msgBoxes.expect(notFound());
-        const AboutDialog about(settings, MakerAddresses());
+        const AboutDialog about(settings.settings(), MakerAddresses());
         button(about, u"systemInfoButton"_s)->click();
         QVERIFY(msgBoxes.allSeen());
         if (!started.isEmpty())
@@ -280,8 +280,8 @@ private slots:
 
     void everyControlIsNamed()
     {
-        const MemoryKeyValueStore settings;
-        AboutDialog about(settings, Addresses);
+        const SystemSettingsFile settings;
+        AboutDialog about(settings.settings(), Addresses);
         about.show();
         QVERIFY(QTest::qWaitForWindowExposed(&about));
         QCOMPARE(Accessibility::namelessControls(&about), QStringList());
