@@ -154,10 +154,11 @@ private slots:
 
     void queueChangeLeavesTheUsersOwnOptions()
     {
-        // The user's store holds options of his own, none of which hides the new orientation.
+        // The user's store holds options of his own, none of which hides the new orientation,
+        // and those of a printer that is away for now, which a rewritten store would lose.
         const QString queue = u"Own"_s;
         QVERIFY(!m_cups.addPdfQueue(queue, {u"orientation-requested-default=3"_s}).isEmpty());
-        const QByteArray saved = "Dest Own number-up=2\n";
+        const QByteArray saved = "Dest Own number-up=2\nDest Away number-up=4\n";
         QVERIFY(QDir().mkpath(QFileInfo(m_cups.userOptionsPath()).path()));
         QVERIFY(writeBytes(m_cups.userOptionsPath(), saved));
 
