@@ -43,8 +43,8 @@ private slots:
         QTest::addColumn<QString>("named");
         const QByteArray group = "[SystemInformation]\n";
         QTest::newRow("a path") << group + "Path=/usr/bin/hardinfo\n" << u"/usr/bin/hardinfo"_s;
-        QTest::newRow("text with its terminating zero")
-            << group + "Path=/usr/bin/outil\\0\n" << u"/usr/bin/outil"_s;
+        QTest::newRow("text with its terminating zero") << group + "Path=/usr/bin/outil\\0\n"
+                                                        << u"/usr/bin/outil"_s;
         QTest::newRow("a path with blanks") << group + "Path=\"/opt/Outils système/info\"\n"
                                             << u"/opt/Outils système/info"_s;
         QTest::newRow("text in UTF-8") << group + "Path=/opt/syst\xC3\xA8me\n" << u"/opt/système"_s;
@@ -58,8 +58,8 @@ private slots:
                                             << QString();
         QTest::newRow("empty text") << group + "Path=\n" << QString();
         QTest::newRow("another value") << group + "Dossier=/usr/bin/hardinfo\n" << QString();
-        QTest::newRow("another group") << QByteArray("[Autre]\nPath=/usr/bin/hardinfo\n")
-                                       << QString();
+        QTest::newRow("another group")
+            << QByteArray("[Autre]\nPath=/usr/bin/hardinfo\n") << QString();
         QTest::newRow("empty file") << QByteArray() << QString();
     }
 

@@ -440,7 +440,9 @@ private slots:
         QVERIFY(QDir().mkpath(other.rootPath));
         auto hold = std::make_shared<std::atomic_bool>(false);
         auto answer = std::make_shared<QSemaphore>();
-        const ViewerDriveSource source{[&] { return QList<ViewerDrive>{real, other}; },
+        const ViewerDriveSource source{[&] {
+                                           return QList<ViewerDrive>{real, other};
+                                       },
                                        [other, hold, answer](const QString &rootPath) {
                                            if (rootPath == other.rootPath && *hold)
                                                answer->acquire();
