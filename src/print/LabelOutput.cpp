@@ -20,6 +20,8 @@ PageDrawer labelPageDrawer(ProgramState &state, const LabelArtwork &artwork)
     };
 }
 
+// Closing the print settings window through its frame goes on to the confirmation with
+// whatever its boxes hold, an emptied count included: such a run must not waste a sheet.
 bool isEmptyRun(const ProgramState &state)
 {
     return state.printSingleMode != 1 && state.copyCount <= 0;

@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "MemoryKeyValueStore.h"
+#include "SystemSettingsFile.h"
 #include "TestFiles.h"
 
 #include "platform/SystemInfoTool.h"
@@ -14,8 +14,9 @@
 
 using namespace Qt::StringLiterals;
 
-// Which system information program the about box starts, with PATH and the start folder set
-// for each case: a program in a relative folder, or named by a relative path, is never taken.
+// Which system information program the about box starts: what the administrator's settings
+// file names, then PATH and the start folder set for each case. A program in a relative
+// folder, or named by a relative path, is never taken.
 
 class TestSystemInfoTool : public QObject
 {
@@ -36,10 +37,45 @@ private slots:
         QVERIFY(QDir::setCurrent(m_root.filePath(u"start"_s)));
     }
 
+    void named_data()
+    {
+        QTest::addColumn<QByteArray>("contents"); // of the settings file
+        QTest::addColumn<QString>("named");
+        const QByteArray group = "[SystemInformation]\n";
+        QTest::newRow("a path") << group + "Path=/usr/bin/hardinfo\n" << u"/usr/bin/hardinfo"_s;
+        QTest::newRow("text with its terminating zero") << group + "Path=/usr/bin/outil\\0\n"
+                                                        << u"/usr/bin/outil"_s;
+        QTest::newRow("a path with blanks") << group + "Path=\"/opt/Outils système/info\"\n"
+                                            << u"/opt/Outils système/info"_s;
+        QTest::newRow("text in UTF-8") << group + "Path=/opt/syst\xC3\xA8me\n" << u"/opt/système"_s;
+        QTest::newRow("a text with commas") << group + "Path=a,b,c\n" << u"a,b,c"_s;
+        QTest::newRow("numbers are texts") << group + "Path=dword:00000102\n"
+                                           << u"dword:00000102"_s;
+        QTest::newRow("not quite a number") << group + "Path=dword:102\n" << u"dword:102"_s;
+        QTest::newRow("longest path") << group + "Path=" + QByteArray(1024, 'a') + '\n'
+                                      << QString(1024, QLatin1Char('a'));
+        QTest::newRow("longer than a path") << group + "Path=" + QByteArray(1025, 'a') + '\n'
+                                            << QString();
+        QTest::newRow("empty text") << group + "Path=\n" << QString();
+        QTest::newRow("another value") << group + "Dossier=/usr/bin/hardinfo\n" << QString();
+        QTest::newRow("another group")
+            << QByteArray("[Autre]\nPath=/usr/bin/hardinfo\n") << QString();
+        QTest::newRow("empty file") << QByteArray() << QString();
+    }
+
+    void named()
+    {
+        QFETCH(QByteArray, contents);
+        QFETCH(QString, named);
+        const SystemSettingsFile file(contents);
+        QVERIFY(file.isValid());
+        QCOMPARE(SystemInfoTool::namedProgram(file.settings()), named);
+    }
+
     void located_data()
     {
         QTest::addColumn<QString>("path");  // {installed} stands for the absolute folder
-        QTest::addColumn<QString>("named"); // the administrator's Path=, or ""
+        QTest::addColumn<QString>("named"); // the administrator's Path= line, or "" for none
         QTest::addColumn<QString>("found"); // the same, or "" for none
 
         QTest::newRow("dot") << u".:/nonexistent"_s << QString() << QString();
@@ -48,10 +84,13 @@ private slots:
         QTest::newRow("absolute folder after relative ones")
             << u".:bin::{installed}"_s << QString() << u"{installed}/hardinfo"_s;
         QTest::newRow("named by a relative path")
-            << u"{installed}"_s << u"bin/hardinfo"_s << QString();
-        QTest::newRow("named by a bare name") << u"{installed}"_s << u"hardinfo"_s << QString();
+            << u"{installed}"_s << u"Path=bin/hardinfo"_s << QString();
+        QTest::newRow("named by a bare name")
+            << u"{installed}"_s << u"Path=hardinfo"_s << QString();
         QTest::newRow("named by an absolute path")
-            << u"."_s << u"{installed}/hardinfo"_s << u"{installed}/hardinfo"_s;
+            << u"."_s << u"Path={installed}/hardinfo"_s << u"{installed}/hardinfo"_s;
+        QTest::newRow("empty Path= falls back to PATH")
+            << u"{installed}"_s << u"Path="_s << u"{installed}/hardinfo"_s;
     }
 
     void located()
@@ -64,12 +103,9 @@ private slots:
 
         const QByteArray savedPath = qgetenv("PATH");
         qputenv("PATH", expand(path).toUtf8());
-        MemoryKeyValueStore settings;
-        if (!named.isEmpty())
-            settings.set(HKEY_LOCAL_MACHINE, QLatin1String(SystemInfoTool::Key),
-                         QLatin1String(SystemInfoTool::PathValue),
-                         {REG_SZ, expand(named).toUtf8()});
-        const QString located = SystemInfoTool::locate(settings);
+        const SystemSettingsFile file("[SystemInformation]\n" + expand(named).toUtf8() + '\n');
+        QVERIFY(file.isValid());
+        const QString located = SystemInfoTool::locate(file.settings());
         qputenv("PATH", savedPath);
         QCOMPARE(located, expand(found));
     }

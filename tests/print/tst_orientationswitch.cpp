@@ -6,13 +6,17 @@
 // and read back as this user, another user and the next job see them.
 #include "CupsScheduler.h"
 #include "PageMarks.h"
+#include "TestFiles.h"
 
 #include "print/OrientationSwitch.h"
 #include "print/PageOutput.h"
 #include "print/Printer.h"
 #include "print/PrinterSetup.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QProcess>
 #include <QRegularExpression>
 #include <QScopeGuard>
 #include <QTest>
@@ -148,6 +152,20 @@ private slots:
         QVERIFY2(saved.contains("Dest Alone"), saved.constData());
     }
 
+    void queueChangeLeavesTheUsersOwnOptions()
+    {
+        // The user's store holds options of his own, none of which hides the new orientation,
+        // and those of a printer that is away for now, which a rewritten store would lose.
+        const QString queue = u"Own"_s;
+        QVERIFY(!m_cups.addPdfQueue(queue, {u"orientation-requested-default=3"_s}).isEmpty());
+        const QByteArray saved = "Dest Own number-up=2\nDest Away number-up=4\n";
+        QVERIFY(QDir().mkpath(QFileInfo(m_cups.userOptionsPath()).path()));
+        QVERIFY(writeBytes(m_cups.userOptionsPath(), saved));
+
+        QCOMPARE(switchTo(2, Printer(queue)), Result::QueueChanged);
+        QCOMPARE(fileBytes(m_cups.userOptionsPath()), saved);
+    }
+
     void stoppedSchedulerChangesNothing()
     {
         const QString queue = u"Stopped"_s;
@@ -278,6 +296,24 @@ private slots:
     void setUpChoiceOfAnUnknownPrinterIsRefused()
     {
         QVERIFY(!PrinterSetup::store({u"Absente"_s, u"iso_a4_210x297mm"_s, 2}).stored);
+    }
+
+    void setUpListsAQueueWithSavedOptionsOnce()
+    {
+        const QString queue = u"Instance"_s;
+        QVERIFY(!m_cups.addPdfQueue(queue).isEmpty());
+        const auto forget = qScopeGuard([this] { QFile::remove(m_cups.userOptionsPath()); });
+        QCOMPARE(QProcess::execute(u"lpoptions"_s,
+                                   {u"-p"_s, queue + u"/brouillon"_s, u"-o"_s, u"number-up=2"_s}),
+                 0);
+        QVERIFY(fileBytes(m_cups.userOptionsPath()).contains("Dest Instance/brouillon"));
+
+        const PrinterSetupOffer offer = PrinterSetup::offer(queue);
+        QStringList names;
+        for (const PrinterSetupOffer::Printer &printer :
+             std::get<QList<PrinterSetupOffer::Printer>>(offer.printers))
+            names.append(printer.name);
+        QCOMPARE(names.count(queue), 1);
     }
 
 private:

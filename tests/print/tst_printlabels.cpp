@@ -8,6 +8,7 @@
 #include "TestFiles.h"
 
 #include "label/LabelFile.h"
+#include "print/LabelOutput.h"
 #include "print/Printer.h"
 
 #include <QFile>
@@ -168,6 +169,17 @@ private Q_SLOTS:
         QVERIFY(m_cups.waitUntilIdle());
         QVERIFY(!QFile::exists(m_cups.outputPath(queue)));
         QCOMPARE(int(m_cups.jobStates(u"Etiquettes"_s).size()), jobsBefore);
+    }
+
+    void emptyRunSubmitsNoJob()
+    {
+        ProgramState state;
+        state.printSingleMode = 0;
+        state.copyCount = 0;
+        const qsizetype jobsBefore = m_cups.jobStates(QString()).size();
+        QVERIFY(LabelOutput::print(Printer(u"Etiquettes"_s), state, LabelArtwork()));
+        QVERIFY(m_cups.waitUntilIdle());
+        QCOMPARE(m_cups.jobStates(QString()).size(), jobsBefore);
     }
 
     void stoppedScheduler()

@@ -19,6 +19,11 @@ public:
         QPointF from, to;
         LineStyle style;
         ColorValue color;
+        bool operator==(const Line &other) const
+        {
+            return from == other.from && to == other.to && style == other.style &&
+                   color == other.color;
+        }
     };
     struct Text
     {

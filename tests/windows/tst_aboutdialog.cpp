@@ -4,8 +4,8 @@
 
 // The about box: its texts, its links, the details message and the system information program.
 #include "Accessibility.h"
-#include "MemoryKeyValueStore.h"
 #include "MsgBoxRecorder.h"
+#include "SystemSettingsFile.h"
 #include "TestFiles.h"
 
 #include "platform/SystemInfoTool.h"
@@ -106,8 +106,7 @@ class TestAboutDialog : public QObject
 private slots:
     void texts()
     {
-        const MemoryKeyValueStore settings;
-        const AboutDialog about(settings, MakerAddresses());
+        const AboutDialog about(m_noSettings.settings(), MakerAddresses());
         QCOMPARE(about.windowTitle(), u"A propos Korvalin"_s);
         QCOMPARE(label(about, "titleLabel"), u"Korvalin"_s);
         QCOMPARE(label(about, "versionLabel"), u"Version "_s + Version);
@@ -123,8 +122,7 @@ private slots:
 
     void looks()
     {
-        const MemoryKeyValueStore settings;
-        AboutDialog about(settings, MakerAddresses());
+        AboutDialog about(m_noSettings.settings(), MakerAddresses());
         about.show();
         QVERIFY(QTest::qWaitForWindowExposed(&about));
         const QImage shown = about.grab().toImage();
@@ -162,8 +160,7 @@ private slots:
         QFETCH(MakerAddresses, addresses);
         QFETCH(QUrl, opened);
         OpenedAddresses desktop;
-        const MemoryKeyValueStore settings;
-        AboutDialog about(settings, addresses);
+        AboutDialog about(m_noSettings.settings(), addresses);
         about.show();
         QVERIFY(QTest::qWaitForWindowExposed(&about));
         QAbstractButton *link = button(about, name);
@@ -192,8 +189,7 @@ private slots:
         QFETCH(QString, mailLine);
         QFETCH(QString, webLine);
         MsgBoxRecorder msgBoxes;
-        const MemoryKeyValueStore settings;
-        const AboutDialog about(settings, addresses);
+        const AboutDialog about(m_noSettings.settings(), addresses);
         msgBoxes.expect({u"- Korvalin version "_s + Version +
                              u" -\rCréation d'étiquettes de disquettes au format 3 \"1/2.\r\r"
                              u"Auteur : l'équipe de développement de Korvalin\r"_s +
@@ -214,8 +210,7 @@ private slots:
     void enterAndEscapeClose()
     {
         QFETCH(int, key);
-        const MemoryKeyValueStore settings;
-        AboutDialog about(settings, Addresses);
+        AboutDialog about(m_noSettings.settings(), Addresses);
         bool wasModal = false;
         QWidget *focused = nullptr;
         QTimer::singleShot(0, &about, [&] {
@@ -256,21 +251,21 @@ private slots:
         QFETCH(QString, onPath);
         QFETCH(QString, started);
         ProgramsOnPath path;
-        MemoryKeyValueStore settings;
+        QString namedPath;
         if (!named.isEmpty()) {
-            const QString namedPath =
+            namedPath =
                 named == "absent"_L1 ? path.folder() + u"/absent"_s : path.addProgram(named);
             QVERIFY(!namedPath.isEmpty());
-            settings.set(HKEY_LOCAL_MACHINE, QLatin1String(SystemInfoTool::Key),
-                         QLatin1String(SystemInfoTool::PathValue), {REG_SZ, namedPath.toUtf8()});
         }
+        const SystemSettingsFile settings("[SystemInformation]\nPath=" + namedPath.toUtf8() + '\n');
+        QVERIFY(settings.isValid());
         if (!onPath.isEmpty())
             QVERIFY(!path.addProgram(onPath).isEmpty());
 
         MsgBoxRecorder msgBoxes;
         if (started.isEmpty())
             msgBoxes.expect(notFound());
-        const AboutDialog about(settings, MakerAddresses());
+        const AboutDialog about(settings.settings(), MakerAddresses());
         button(about, u"systemInfoButton"_s)->click();
         QVERIFY(msgBoxes.allSeen());
         if (!started.isEmpty())
@@ -280,8 +275,7 @@ private slots:
 
     void everyControlIsNamed()
     {
-        const MemoryKeyValueStore settings;
-        AboutDialog about(settings, Addresses);
+        AboutDialog about(m_noSettings.settings(), Addresses);
         about.show();
         QVERIFY(QTest::qWaitForWindowExposed(&about));
         QCOMPARE(Accessibility::namelessControls(&about), QStringList());
@@ -290,6 +284,9 @@ private slots:
                                  "auteur@korvalin.example", "https://korvalin.example/"})
             QVERIFY2(names.contains(QString::fromUtf8(name)), name);
     }
+
+private:
+    const SystemSettingsFile m_noSettings; // names no program
 };
 
 QTEST_MAIN(TestAboutDialog)

@@ -25,6 +25,7 @@
 #include <QSemaphore>
 #include <QTemporaryDir>
 #include <QWheelEvent>
+#include <atomic>
 
 using namespace Qt::StringLiterals;
 
@@ -378,6 +379,19 @@ private slots:
         QTRY_COMPARE(h.listed(), QStringList{u"autre.gif"_s});
     }
 
+    void folderChangeWhileAPictureDecodes()
+    {
+        ViewerHarness h(*tree);
+        QTRY_VERIFY(h.fileIndex(u"Logo.BMP"_s).isValid());
+        // The window hears back from the reading only once this test lets its events run.
+        h.files()->setCurrentIndex(h.fileIndex(u"Logo.BMP"_s));
+        QVERIFY(QGuiApplication::overrideCursor());
+        h.folders()->setFolder(tree->path(u"Sous Dossier"_s));
+        QTRY_VERIFY(!QGuiApplication::overrideCursor());
+        QVERIFY(h.large()->picture().isNull());
+        QVERIFY(h.labelSize()->picture().isNull());
+    }
+
     void fileLeavingTheFolderIsNoChoice()
     {
         ViewerHarness h(*tree);
@@ -417,6 +431,40 @@ private slots:
         QCOMPARE(h.files()->folder(), tree->appPath());
         QTRY_COMPARE(h.listed().size(), 3);
         QVERIFY(h.msgBoxes.allSeen());
+    }
+
+    void activationWhileADriveIsChecked()
+    {
+        const ViewerDrive real = realDriveOf(tree->appPath());
+        const ViewerDrive other{tree->dir.filePath(u"cle"_s), u"CLE"_s};
+        QVERIFY(QDir().mkpath(other.rootPath));
+        auto hold = std::make_shared<std::atomic_bool>(false);
+        auto answer = std::make_shared<QSemaphore>();
+        const ViewerDriveSource source{[&] {
+                                           return QList<ViewerDrive>{real, other};
+                                       },
+                                       [other, hold, answer](const QString &rootPath) {
+                                           if (rootPath == other.rootPath && *hold)
+                                               answer->acquire();
+                                           return true;
+                                       }};
+        ViewerHarness h(tree->appPath(), source);
+        QTRY_COMPARE(h.files()->folder(), tree->appPath());
+        QTRY_COMPARE(h.drives()->count(), 2);
+
+        *hold = true;
+        h.drives()->setCurrentIndex(1);
+        QWidget elsewhere;
+        elsewhere.show();
+        elsewhere.activateWindow();
+        QTRY_VERIFY(elsewhere.isActiveWindow());
+        h.viewer->activateWindow();
+        QTRY_VERIFY(h.viewer->isActiveWindow());
+        QCOMPARE(h.state.viewerLastDrive, real.rootPath);
+
+        answer->release();
+        QTRY_COMPARE(h.files()->folder(), other.rootPath);
+        QCOMPARE(h.state.viewerLastDrive, other.rootPath);
     }
 
     void unreadableLastDriveEndsOnTheRoot()

@@ -176,6 +176,7 @@ enum class Writer
     PidReused
 };
 Q_DECLARE_METATYPE(Writer)
+Q_DECLARE_METATYPE(MsgBoxResult)
 
 class TestMainWindowRecovery : public QObject
 {
@@ -285,12 +286,18 @@ private slots:
         QTest::addColumn<Writer>("writer");
         QTest::addColumn<bool>("named");
         QTest::addColumn<bool>("offered");
-        QTest::newRow("writer killed") << Writer::Killed << true << true;
-        QTest::newRow("writer ended, not yet reaped") << Writer::NotYetReaped << true << true;
+        QTest::addColumn<MsgBoxResult>("answer");
+        const MsgBoxResult yes = MsgBoxResult::Yes;
+        QTest::newRow("writer killed") << Writer::Killed << true << true << yes;
+        QTest::newRow("writer ended, not yet reaped")
+            << Writer::NotYetReaped << true << true << yes;
         QTest::newRow("writer of an earlier boot, untitled")
-            << Writer::EarlierBoot << false << true;
-        QTest::newRow("writer's id now another program's") << Writer::PidReused << true << true;
-        QTest::newRow("writer still running") << Writer::Running << true << false;
+            << Writer::EarlierBoot << false << true << yes;
+        QTest::newRow("copy refused is deleted")
+            << Writer::EarlierBoot << false << true << MsgBoxResult::No;
+        QTest::newRow("writer's id now another program's")
+            << Writer::PidReused << true << true << yes;
+        QTest::newRow("writer still running") << Writer::Running << true << false << yes;
     }
 
     void offeredAtStartUp()
@@ -298,6 +305,7 @@ private slots:
         QFETCH(Writer, writer);
         QFETCH(bool, named);
         QFETCH(bool, offered);
+        QFETCH(MsgBoxResult, answer);
         QTemporaryDir stateHome;
         QTemporaryDir folder;
         const QString userFile = folder.filePath(u"sauvegarde.eti"_s);
@@ -335,11 +343,15 @@ private slots:
 
         QList<MainWindowHarness::ShownBox> atLoad;
         if (offered)
-            atLoad.append({recoveryQuestion(named ? u"SAUVEGARDE.ETI"_s : u"SANS NOM"_s, left),
-                           MsgBoxResult::Yes});
+            atLoad.append(
+                {recoveryQuestion(named ? u"SAUVEGARDE.ETI"_s : u"SANS NOM"_s, left), answer});
         MainWindowHarness h(MainWindowHarness::StateHome{stateHome.path()}, atLoad);
         QVERIFY(h.msgBoxes.allSeen());
-        if (offered) {
+        if (offered && answer == MsgBoxResult::No) {
+            QVERIFY(!exists(left));
+            QCOMPARE(h.form->document(), LabelDocument());
+            QVERIFY(!h.form->isModified());
+        } else if (offered) {
             QCOMPARE(h.form->document(), otherLabel());
             QVERIFY(h.form->isModified());
             QCOMPARE(h.state.labelFileName, original);
@@ -359,21 +371,6 @@ private slots:
             QVERIFY(QFileInfo::exists(h.recovery()->folder().ownCopy().copyPath));
         }
         QCOMPARE(fileBytes(userFile), userBytes);
-    }
-
-    void refusedCopyIsDeleted()
-    {
-        QTemporaryDir stateHome;
-        const RecoveryFolder earlier(recoveryPath(stateHome.path()),
-                                     {QCoreApplication::applicationPid(), u"avant"_s});
-        QVERIFY(earlier.write(otherLabel(), QString()));
-        const RecoveryCopy left = earlier.ownCopy();
-        MainWindowHarness h(MainWindowHarness::StateHome{stateHome.path()},
-                            {{recoveryQuestion(u"SANS NOM"_s, left), MsgBoxResult::No}});
-        QVERIFY(h.msgBoxes.allSeen());
-        QVERIFY(!exists(left));
-        QCOMPARE(h.form->document(), LabelDocument());
-        QVERIFY(!h.form->isModified());
     }
 };
 

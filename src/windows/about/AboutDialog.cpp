@@ -94,11 +94,11 @@ MakerAddresses MakerAddresses::ofBuild()
             QString::fromUtf8(BuildInfo::MailAddress)};
 }
 
-AboutDialog::AboutDialog(const KeyValueStore &settings, const MakerAddresses &addresses,
+AboutDialog::AboutDialog(const QSettings &systemSettings, const MakerAddresses &addresses,
                          QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
                           Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
-      m_settings(settings), m_addresses(addresses)
+      m_systemSettings(systemSettings), m_addresses(addresses)
 {
     setFixedSize(Millimetres::toPixels(ClientSizeMm, *this));
     QPalette palette = this->palette();
@@ -216,7 +216,7 @@ void AboutDialog::onSystemInfoClicked()
 
 void AboutDialog::startSystemInfo()
 {
-    const QString tool = SystemInfoTool::locate(m_settings);
+    const QString tool = SystemInfoTool::locate(m_systemSettings);
     if (!tool.isEmpty() && QProcess::startDetached(tool, {}))
         return;
     MsgBox(tr("Information Systeme introuvable !"), MsgBoxButtons::OKOnly, MsgBoxIcon::None,

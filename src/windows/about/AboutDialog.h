@@ -6,8 +6,8 @@
 
 #include <QDialog>
 
-class KeyValueStore;
 class QPushButton;
+class QSettings;
 
 // Where the maker can be reached. An empty address is not offered.
 struct MakerAddresses
@@ -27,9 +27,9 @@ class AboutDialog : public QDialog
     Q_OBJECT
 
 public:
-    // settings are the machine-wide settings, where the administrator may name the system
-    // information program.
-    AboutDialog(const KeyValueStore &settings, const MakerAddresses &addresses,
+    // systemSettings are the machine-wide settings, where the administrator may name the
+    // system information program.
+    AboutDialog(const QSettings &systemSettings, const MakerAddresses &addresses,
                 QWidget *parent = nullptr);
 
     // Starts the system information program without waiting for it, or says it is missing.
@@ -51,6 +51,6 @@ private:
     void buildButtons();
     void loadWindow();
 
-    const KeyValueStore &m_settings;
+    const QSettings &m_systemSettings;
     const MakerAddresses m_addresses;
 };

@@ -5,9 +5,11 @@
 // The main window's ways into the preview and the about box.
 #include "windows/main/MainWindow.h"
 
-#include "platform/SettingsStore.h"
+#include "platform/SystemInfoTool.h"
 #include "windows/about/AboutDialog.h"
 #include "windows/preview/PreviewDialog.h"
+
+#include <QSettings>
 
 void MainWindow::showPreview(QWidget *over)
 {
@@ -24,7 +26,7 @@ void MainWindow::filePreview()
 
 void MainWindow::helpAbout()
 {
-    const SystemSettingsFile settings;
-    AboutDialog about(settings, MakerAddresses::ofBuild(), this);
+    const QSettings systemSettings(SystemInfoTool::systemSettingsPath(), QSettings::IniFormat);
+    AboutDialog about(systemSettings, MakerAddresses::ofBuild(), this);
     about.exec();
 }
