@@ -7,6 +7,7 @@
 #include "print/CupsConnection.h"
 
 #include <QScopeGuard>
+#include <algorithm>
 #include <initializer_list>
 
 namespace {
@@ -144,10 +145,20 @@ std::optional<cups_size_t> CupsDestination::defaultMedia() const
     ipp_attribute_t *printerDefault = cupsFindDestDefault(m_http, dest(), info(), "media");
     const char *printerMedia = printerDefault ? ippGetString(printerDefault, 0, nullptr) : nullptr;
 
+    // cupsGetDestMediaByName reads the name as a size, and finds no size in one that the
+    // printer offers borderless ("iso_a4_210x297mm_borderless"): that one is looked up by name.
+    const QList<cups_size_t> offered = this->media();
     cups_size_t media{};
     for (const char *name : {userMedia, printerMedia}) {
-        if (name &&
-            cupsGetDestMediaByName(m_http, dest(), info(), name, CUPS_MEDIA_FLAGS_DEFAULT, &media))
+        if (!name)
+            continue;
+        const auto same =
+            std::find_if(offered.cbegin(), offered.cend(), [name](const cups_size_t &size) {
+                return qstrcmp(size.media, name) == 0;
+            });
+        if (same != offered.cend())
+            return *same;
+        if (cupsGetDestMediaByName(m_http, dest(), info(), name, CUPS_MEDIA_FLAGS_DEFAULT, &media))
             return media;
     }
     if (cupsGetDestMediaDefault(m_http, dest(), info(), CUPS_MEDIA_FLAGS_DEFAULT, &media))

@@ -6,6 +6,7 @@
 
 #include "print/CupsConnection.h"
 #include "print/CupsDestination.h"
+#include "print/PaperChoices.h"
 #include "print/Printer.h"
 #include "print/StoredDefaults.h"
 
@@ -15,9 +16,11 @@ PrinterSetupOffer::Printer describe(const CupsDestination &destination)
 {
     PrinterSetupOffer::Printer printer;
     printer.name = QString::fromUtf8(destination.dest()->name);
-    for (const cups_size_t &size : destination.media())
-        printer.papers.append({QString::fromUtf8(size.media), destination.mediaName(size)});
     printer.paper = destination.defaultMediaKeyword();
+    for (const cups_size_t &size :
+         PaperChoices::withoutBorderlessCopies(destination.media(), printer.paper))
+        printer.papers.append({QString::fromUtf8(size.media),
+                               PaperChoices::shownName(destination.mediaName(size), size)});
     printer.orientation =
         destination.defaultOrientation() == PageGeometry::Orientation::Landscape ? 2 : 1;
     return printer;

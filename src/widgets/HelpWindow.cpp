@@ -4,10 +4,12 @@
 
 #include "widgets/HelpWindow.h"
 
+#include <QAction>
 #include <QDesktopServices>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QScrollBar>
 #include <QSplitter>
 #include <QTabWidget>
 #include <QTextBrowser>
@@ -88,8 +90,15 @@ HelpWindow::HelpWindow(QWidget *parent)
     splitter->addWidget(m_page);
     splitter->setStretchFactor(1, 1);
     splitter->setSizes({260, 560});
+    // Dragged narrow, the contents would cut their titles again.
+    splitter->setCollapsible(0, false);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(splitter);
+
+    auto *closeAction = new QAction(this);
+    closeAction->setShortcut(QKeySequence::Cancel);
+    connect(closeAction, &QAction::triggered, this, &QWidget::close);
+    addAction(closeAction);
 
     connect(m_contents, &QListWidget::currentRowChanged, this, [this](int row) {
         if (row >= 0)
@@ -118,8 +127,17 @@ bool HelpWindow::load(const QString &helpFile)
     }
     for (int i = 0; i < m_document->topics().size(); ++i)
         addTopicItem(*m_contents, m_document->topics()[i], i);
+    fitContentsToTitles();
     listKeywords(m_keyword->text());
     return true;
+}
+
+void HelpWindow::fitContentsToTitles()
+{
+    // Room for the longest title and for a scroll bar beside it, so that no title is cut.
+    const int width = m_contents->sizeHintForColumn(0) + 2 * m_contents->frameWidth() +
+                      m_contents->verticalScrollBar()->sizeHint().width();
+    m_contents->setMinimumWidth(width);
 }
 
 void HelpWindow::showContents()

@@ -16,7 +16,7 @@ class QTextBrowser;
 
 // The help viewer: the topics of a help file, reached through their contents list or a
 // search by the beginning of a keyword. A help file that cannot be read is reported in
-// the window itself.
+// the window itself. Escape closes it.
 class HelpWindow : public QWidget
 {
     Q_OBJECT
@@ -32,6 +32,7 @@ public:
     void showTopic(int index);
 
 private:
+    void fitContentsToTitles();
     void listKeywords(const QString &prefix);
     void listTopicsOfKeyword();
     void openTopicLink(const QUrl &url);

@@ -20,6 +20,7 @@
 #include <QRegularExpression>
 #include <QScopeGuard>
 #include <QTest>
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -291,6 +292,47 @@ private slots:
         // The queue keeps its own paper for everyone else.
         QCOMPARE(m_cups.queueAttributes(queue, {u"media-default"_s}).value(u"media-default"_s),
                  u"iso_a4_210x297mm"_s);
+    }
+
+    // Each paper once, by its name, whatever the default stored before: a borderless default
+    // stays offered, so that OK keeps it.
+    void setUpNamesEachPaperOnce_data()
+    {
+        QTest::addColumn<QString>("stored");
+        QTest::newRow("A5") << u"iso_a5_148x210mm"_s;
+        QTest::newRow("A4 borderless") << u"iso_a4_210x297mm_borderless"_s;
+    }
+
+    void setUpNamesEachPaperOnce()
+    {
+        QFETCH(QString, stored);
+        const QString queue = u"Papiers"_s;
+        if (!QFile::exists(m_cups.outputPath(queue)))
+            QVERIFY(!m_cups.addPdfQueue(queue).isEmpty());
+        QVERIFY(PrinterSetup::store({queue, stored, 1}).stored);
+
+        const PrinterSetupOffer offer = PrinterSetup::offer(queue);
+        const auto &printers = std::get<QList<PrinterSetupOffer::Printer>>(offer.printers);
+        const auto printer =
+            std::find_if(printers.cbegin(), printers.cend(),
+                         [&](const PrinterSetupOffer::Printer &one) { return one.name == queue; });
+        QVERIFY(printer != printers.cend());
+        QCOMPARE(printer->paper, stored);
+        QMap<QString, QString> names;
+        QStringList borderless;
+        for (const PrinterSetupOffer::Paper &paper : printer->papers) {
+            QVERIFY2(!names.values().contains(paper.name), qPrintable(paper.name));
+            names.insert(paper.keyword, paper.name);
+            if (paper.keyword.endsWith("_borderless"_L1))
+                borderless.append(paper.keyword);
+        }
+        QCOMPARE(borderless,
+                 stored.endsWith("_borderless"_L1) ? QStringList{stored} : QStringList());
+        QCOMPARE(names.value(u"iso_a4_210x297mm"_s), u"A4"_s);
+        QCOMPARE(names.value(u"iso_a5_148x210mm"_s), u"A5"_s);
+        // "US Letter" where CUPS names it in the user's language.
+        QVERIFY2(names.value(u"na_letter_8.5x11in"_s).endsWith("Letter"_L1),
+                 qPrintable(names.value(u"na_letter_8.5x11in"_s)));
     }
 
     void setUpChoiceOfAnUnknownPrinterIsRefused()

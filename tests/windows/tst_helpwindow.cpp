@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QRegularExpression>
+#include <QScrollBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -197,6 +198,44 @@ private slots:
         QCOMPARE(helpWindows().size(), 1);
         QCOMPARE(tabs->currentIndex(), 1);
         QCOMPARE(helpWindows().first()->findChild<QLineEdit *>(u"keyword"_s)->text(), u"imp"_s);
+    }
+
+    void contentsShowTheLongestTitleWhole()
+    {
+        HelpWindow window;
+        QVERIFY(window.load(m_helpFile));
+        window.showContents();
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        auto *contents = window.findChild<QListWidget *>(u"contents"_s);
+        int longest = 0;
+        for (const HelpTopic &topic : m_document->topics())
+            longest = std::max(longest, contents->fontMetrics().horizontalAdvance(topic.title));
+        QVERIFY2(contents->viewport()->width() >= longest,
+                 qPrintable(u"%1 < %2"_s.arg(contents->viewport()->width()).arg(longest)));
+        QVERIFY(!contents->horizontalScrollBar()->isVisible());
+    }
+
+    void escapeClosesTheWindow_data()
+    {
+        QTest::addColumn<QString>("focused");
+        QTest::newRow("contents") << u"contents"_s;
+        QTest::newRow("keyword") << u"keyword"_s;
+        QTest::newRow("page") << u"page"_s;
+    }
+
+    void escapeClosesTheWindow()
+    {
+        QFETCH(QString, focused);
+        HelpWindow window;
+        QVERIFY(window.load(m_helpFile));
+        focused == "keyword"_L1 ? window.showSearch(u"imp"_s) : window.showContents();
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        auto *widget = window.findChild<QWidget *>(focused);
+        widget->setFocus();
+        QTest::keyClick(widget, Qt::Key_Escape);
+        QVERIFY(!window.isVisible());
     }
 
     void everyControlIsNamed()

@@ -5,51 +5,16 @@
 // Labels and pictures are read off the window's thread: the window answers meanwhile, under
 // the busy pointer, and the document changes only once the whole has been read.
 #include "MainWindowHarness.h"
+#include "PoolHold.h"
 
 #include "label/LabelFile.h"
-#include "windows/shared/BackgroundTask.h"
 
 #include <QImage>
-#include <QSemaphore>
 #include <QTemporaryDir>
-#include <QThreadPool>
-#include <utility>
 
 using namespace Qt::StringLiterals;
 
 namespace {
-
-// Holds the threads where the window reads until released: a read asked for meanwhile
-// waits, as on a slow disk or for a picture that is slow to decode.
-class PoolHold
-{
-public:
-    PoolHold() : m_threads(backgroundThreads()->maxThreadCount())
-    {
-        backgroundThreads()->setMaxThreadCount(1);
-        backgroundThreads()->start([this] {
-            m_holding.release();
-            m_released.acquire();
-        });
-        m_holding.acquire();
-    }
-    ~PoolHold()
-    {
-        release();
-        backgroundThreads()->setMaxThreadCount(m_threads);
-    }
-    void release()
-    {
-        if (!std::exchange(m_done, true))
-            m_released.release();
-    }
-
-private:
-    int m_threads;
-    bool m_done = false;
-    QSemaphore m_holding;
-    QSemaphore m_released;
-};
 
 struct Files
 {
@@ -67,15 +32,6 @@ struct Files
     QString label = folder.filePath(u"lot.eti"_s);
     bool ok = false;
 };
-
-// Whether the event loop runs: a posted call is made.
-bool eventsAreProcessed(QObject *window)
-{
-    bool called = false;
-    QMetaObject::invokeMethod(
-        window, [&called] { called = true; }, Qt::QueuedConnection);
-    return QTest::qWaitFor([&called] { return called; });
-}
 
 } // namespace
 

@@ -4,6 +4,7 @@
 
 // The print preview, read from its pixels: the outlines, the zones and the picture.
 #include "Accessibility.h"
+#include "PoolHold.h"
 
 #include "label/ProgramState.h"
 #include "label/ZoneLines.h"
@@ -15,6 +16,7 @@
 
 #include <QAbstractButton>
 #include <QImage>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 #include <memory>
@@ -46,13 +48,19 @@ struct Preview
     Picture icon;
     std::unique_ptr<PreviewDialog> form;
 
-    [[nodiscard]] bool open()
+    // Shown, its picture not yet drawn.
+    [[nodiscard]] bool show()
     {
         if (!ZoneLines::split(zones, state))
             return false;
         form = std::make_unique<PreviewDialog>(state, zones, icon);
         form->show();
         return QTest::qWaitForWindowExposed(form.get());
+    }
+    [[nodiscard]] bool open()
+    {
+        return show() && (!form->isDrawingPicture() ||
+                          QSignalSpy(form.get(), &PreviewDialog::pictureShown).wait());
     }
     PreviewPanel *panel() const { return form->findChild<PreviewPanel *>(u"page"_s); }
     PreviewZone *zoneBox(int zone) const
@@ -427,6 +435,38 @@ private slots:
             return filled ? isRed(pixel) : pixel == qRgb(255, 255, 255);
         };
         QCOMPARE(pixelsWhere(box, expected), box.width() * box.height());
+    }
+
+    // The picture is drawn off the window's thread, under the busy pointer; once drawn, the
+    // preview is what drawing it in the box itself gives.
+    void windowAnswersWhileThePictureIsDrawn()
+    {
+        Preview p;
+        QImage squares(7, 5, QImage::Format_RGB32);
+        for (int y = 0; y < squares.height(); ++y)
+            for (int x = 0; x < squares.width(); ++x)
+                squares.setPixelColor(x, y, (x + y) % 2 ? Qt::blue : Qt::yellow);
+        p.icon = Picture(squares);
+        p.state.iconPath = u"/home/u/damier.bmp"_s;
+        {
+            PoolHold hold;
+            QVERIFY(p.show());
+            QVERIFY(p.form->isDrawingPicture());
+            QVERIFY(eventsAreProcessed(p.form.get()));
+            QVERIFY(QGuiApplication::overrideCursor());
+            QCOMPARE(QGuiApplication::overrideCursor()->shape(), Qt::BusyCursor);
+            QVERIFY(p.form->findChild<PictureBox *>(u"pictureBox"_s)->picture().isNull());
+        }
+        QSignalSpy shown(p.form.get(), &PreviewDialog::pictureShown);
+        QVERIFY(shown.wait());
+        QVERIFY(!QGuiApplication::overrideCursor());
+        const QImage drawnAside = grabbed(p.form.get());
+
+        p.form->findChild<PictureBox *>(u"pictureBox"_s)->setPicture(p.icon);
+        QCOMPARE(drawnAside, grabbed(p.form.get()));
+        // The comparison sees the picture.
+        p.form->findChild<PictureBox *>(u"pictureBox"_s)->setPicture(Picture());
+        QVERIFY(grabbed(p.form.get()) != drawnAside);
     }
 
     void quitAndCloseBoxEndThePreview_data()

@@ -7,6 +7,7 @@
 #include "print/LabelPrinting.h"
 #include "windows/preview/PreviewPanel.h"
 #include "windows/preview/PreviewZone.h"
+#include "windows/shared/BackgroundTask.h"
 #include "windows/shared/Millimetres.h"
 #include "windows/shared/PictureBox.h"
 
@@ -90,12 +91,35 @@ PreviewDialog::PreviewDialog(const ProgramState &state, const LabelZones &zones,
     loadWindow();
 }
 
+PreviewDialog::~PreviewDialog() = default;
+
 void PreviewDialog::loadWindow()
 {
     move(centredWindowPosition(frameGeometry().size(), screen()->availableGeometry()));
+    // An empty IconPath leaves the box empty.
+    if (!m_state.iconPath.isEmpty())
+        drawPicture();
     // Drawn at once so that the first paint shows the label, also where the window system
     // never reports the window as active.
     onActivated();
+}
+
+// A metafile may take long to play: the box stays empty until the picture has been drawn
+// for it on another thread, and the window answers meanwhile. The picture and the state
+// do not change while the preview is open, so it is drawn once.
+void PreviewDialog::drawPicture()
+{
+    m_drawingPicture = std::make_unique<BusyPointer>();
+    runInBackground(
+        this,
+        [icon = m_icon, pixels = m_pictureBox->pixelSize()] {
+            return PictureBox::drawnFor(icon, pixels);
+        },
+        [this](const QImage &drawn) {
+            m_pictureBox->setPicture(m_icon, drawn);
+            m_drawingPicture.reset();
+            emit pictureShown();
+        });
 }
 
 void PreviewDialog::changeEvent(QEvent *event)
@@ -108,9 +132,6 @@ void PreviewDialog::changeEvent(QEvent *event)
 void PreviewDialog::onActivated()
 {
     m_page->setOutlines(m_state.printFrame, m_state.printCutOutline);
-    // An empty IconPath leaves the box as it is: empty in a window just opened.
-    if (!m_state.iconPath.isEmpty())
-        m_pictureBox->setPicture(m_icon);
     showZone(1, joinedLines(m_state.zone1Lines, m_state.zone1LineCount));
     showZone(2, joinedLines(m_state.zone2Lines, m_state.zone2LineCount));
     showZone(3, zone3Text(m_state, m_zones[2].Caption));

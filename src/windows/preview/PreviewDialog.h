@@ -10,7 +10,9 @@
 
 #include <QDialog>
 #include <array>
+#include <memory>
 
+class BusyPointer;
 class PictureBox;
 class PreviewPanel;
 class PreviewZone;
@@ -28,6 +30,14 @@ public:
     // just been filled from them.
     PreviewDialog(const ProgramState &state, const LabelZones &zones, const Picture &icon,
                   QWidget *parent = nullptr);
+    ~PreviewDialog() override;
+
+    // Whether the picture is still being drawn, off the window's thread; pictureShown()
+    // follows once it is in its box.
+    bool isDrawingPicture() const { return m_drawingPicture != nullptr; }
+
+signals:
+    void pictureShown();
 
 protected:
     void changeEvent(QEvent *event) override;
@@ -37,6 +47,7 @@ private slots:
 
 private:
     void loadWindow();
+    void drawPicture();
     void onActivated();
     void showZone(int zone, const QString &text);
 
@@ -48,4 +59,5 @@ private:
     std::array<PreviewZone *, 3> m_zoneBoxes{}; // zones 1, 2, 3
     PictureBox *m_pictureBox = nullptr;
     QPushButton *m_closeButton = nullptr;
+    std::unique_ptr<BusyPointer> m_drawingPicture;
 };
