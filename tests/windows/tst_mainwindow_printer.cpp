@@ -202,7 +202,7 @@ private slots:
         QStringList listed;
         for (int i = 0; i < printers->count(); ++i)
             listed.append(printers->itemText(i));
-        QCOMPARE(listed, Printer::installedPrinters());
+        QCOMPARE(listed, Printer::installedPrinters() << u"Fichier PDF"_s);
         const PrinterSetupChoice choice = dialog.choice();
         QCOMPARE(choice.printer, u"Paysage"_s);
         QCOMPARE(choice.paper, u"iso_a4_210x297mm"_s);
@@ -227,10 +227,15 @@ private slots:
         PrinterSetupOffer offer;
         if (schedulerAway)
             offer.printers = SchedulerAway{};
+        offer.pdfOrientation = 2;
         PrinterSetupDialog dialog(offer);
-        QVERIFY(!dialog.findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->isEnabled());
-        QCOMPARE(dialog.choice().printer, QString());
-        QCOMPARE(dialog.findChild<QComboBox *>()->placeholderText(), said);
+        // A PDF file is left to print on.
+        QVERIFY(dialog.findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->isEnabled());
+        const PrinterSetupChoice choice = dialog.choice();
+        QCOMPARE(choice.target, PrintTarget::PdfFile);
+        QCOMPARE(choice.printer, QString());
+        QCOMPARE(choice.orientation, qint16(2));
+        QCOMPARE(dialog.findChild<QLabel *>(u"noPrinterLabel"_s)->text(), said);
     }
 
     void chosenPrinterBecomesTheProgramsPrinter_data()
