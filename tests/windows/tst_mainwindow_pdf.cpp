@@ -135,7 +135,9 @@ private Q_SLOTS:
         const int jobsBefore = jobCount();
         const QString pdf = m_dir.filePath(u"fenetre.pdf"_s);
         printNumberedRun(h, 5, pdf);
+        // Written off the window's thread, under the busy pointer.
         QVERIFY(!h.action("printAction")->isEnabled());
+        QVERIFY(QGuiApplication::overrideCursor());
         QVERIFY(waitForJobEnd(h));
         QVERIFY(h.msgBoxes.allSeen());
         QVERIFY(!QGuiApplication::overrideCursor());

@@ -212,6 +212,29 @@ private slots:
                  qPrintable(Accessibility::namelessControls(&dialog).join(QLatin1Char(','))));
     }
 
+    void setUpDialogOffersPdfFile_data()
+    {
+        QTest::addColumn<bool>("pdfCurrent");
+        QTest::newRow("printer chosen") << false;
+        QTest::newRow("Fichier PDF chosen") << true;
+    }
+
+    // The dialog opens on the program's destination; the PDF page keeps its own orientation.
+    void setUpDialogOffersPdfFile()
+    {
+        QFETCH(bool, pdfCurrent);
+        PrinterSetupOffer offer = PrinterSetup::offer(u"Paysage"_s);
+        offer.currentTarget = pdfCurrent ? PrintTarget::PdfFile : PrintTarget::CupsPrinter;
+        PrinterSetupDialog dialog(offer);
+        auto *printers = dialog.findChild<QComboBox *>();
+        QCOMPARE(printers->currentText(), pdfCurrent ? u"Fichier PDF"_s : u"Paysage"_s);
+        QCOMPARE(dialog.choice().orientation, qint16(pdfCurrent ? 1 : 2));
+        printers->setCurrentIndex(printers->findText(u"Fichier PDF"_s));
+        const PrinterSetupChoice choice = dialog.choice();
+        QCOMPARE(choice.target, PrintTarget::PdfFile);
+        QCOMPARE(choice.orientation, qint16(1));
+    }
+
     void setUpDialogWithoutPrinters_data()
     {
         QTest::addColumn<bool>("schedulerAway");
