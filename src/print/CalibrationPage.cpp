@@ -106,9 +106,9 @@ bool print(const Printer &printer, const ProgramState &state)
                      QCoreApplication::translate("CalibrationPage", "Korvalin - étalonnage"));
 }
 
-PdfFileOutcome writePdf(const QString &path, const ProgramState &state)
+PdfFileOutcome writePdf(const QString &path, const ProgramState &state, const PageGeometry &page)
 {
-    return writePdfFile(path, PageGeometry::a4Portrait(), calibrationDrawer(state));
+    return writePdfFile(path, page, calibrationDrawer(state));
 }
 
 } // namespace CalibrationPage

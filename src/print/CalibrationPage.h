@@ -35,7 +35,8 @@ void draw(PageSurface &surface, const std::array<double, 4> &spacing, const QSiz
 // False on any printer error; nothing of the job is printed then.
 bool print(const Printer &printer, const ProgramState &state);
 
-// An A4 portrait page whose printable area is the whole page.
-PdfFileOutcome writePdf(const QString &path, const ProgramState &state);
+// A PDF page whose printable area is the whole page, A4 portrait unless page says otherwise.
+PdfFileOutcome writePdf(const QString &path, const ProgramState &state,
+                        const PageGeometry &page = PageGeometry::a4Portrait());
 
 } // namespace CalibrationPage

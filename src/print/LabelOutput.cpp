@@ -38,9 +38,10 @@ bool print(const Printer &printer, ProgramState &state, const LabelArtwork &artw
     return printPage(printer, labelPageDrawer(state, artwork), JobTitle);
 }
 
-PdfFileOutcome writePdf(const QString &path, ProgramState &state, const LabelArtwork &artwork)
+PdfFileOutcome writePdf(const QString &path, ProgramState &state, const LabelArtwork &artwork,
+                        const PageGeometry &page)
 {
-    return writePdfFile(path, PageGeometry::a4Portrait(), labelPageDrawer(state, artwork));
+    return writePdfFile(path, page, labelPageDrawer(state, artwork));
 }
 
 } // namespace LabelOutput

@@ -18,7 +18,8 @@ namespace LabelOutput {
 // sends no page.
 bool print(const Printer &printer, ProgramState &state, const LabelArtwork &artwork);
 
-// An A4 portrait page whose printable area is the whole page.
-PdfFileOutcome writePdf(const QString &path, ProgramState &state, const LabelArtwork &artwork);
+// A PDF page whose printable area is the whole page, A4 portrait unless page says otherwise.
+PdfFileOutcome writePdf(const QString &path, ProgramState &state, const LabelArtwork &artwork,
+                        const PageGeometry &page = PageGeometry::a4Portrait());
 
 } // namespace LabelOutput

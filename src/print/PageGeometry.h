@@ -23,11 +23,13 @@ struct PageGeometry
     Orientation orientation = Orientation::Portrait;
     QString mediaKeyword; // the CUPS media name, e.g. "iso_a4_210x297mm"
 
-    // The page of `korvalin --pdf`: nothing stops a PDF page short of its edges.
-    static PageGeometry a4Portrait()
+    // A PDF page: nothing stops it short of its edges.
+    static PageGeometry a4(Orientation orientation)
     {
-        const QSizeF a4(210, 297);
-        return {a4, QRectF(QPointF(0, 0), a4), Orientation::Portrait,
-                QStringLiteral("iso_a4_210x297mm")};
+        const QSizeF upright(210, 297);
+        const QSizeF a4 = orientation == Orientation::Landscape ? upright.transposed() : upright;
+        return {a4, QRectF(QPointF(0, 0), a4), orientation, QStringLiteral("iso_a4_210x297mm")};
     }
+    // The page of `korvalin --pdf`.
+    static PageGeometry a4Portrait() { return a4(Orientation::Portrait); }
 };

@@ -4,6 +4,7 @@
 
 #pragma once
 
+#include "print/PrintDestination.h"
 #include "print/SchedulerAnswer.h"
 
 #include <QList>
@@ -11,7 +12,7 @@
 #include <QtGlobal>
 
 // What the printer set-up dialog offers: every installed printer with the paper it takes and
-// the defaults this user now sees for it.
+// the defaults this user now sees for it, then a PDF file.
 struct PrinterSetupOffer
 {
     struct Paper
@@ -30,14 +31,17 @@ struct PrinterSetupOffer
     // None when the scheduler answers that none is installed.
     SchedulerAnswer<QList<Printer>> printers;
     QString current; // the program's printer
+    PrintTarget currentTarget = PrintTarget::CupsPrinter;
+    qint16 pdfOrientation = 1; // of the PDF page: 1 portrait, 2 landscape
 };
 
 // What the user chose in it.
 struct PrinterSetupChoice
 {
-    QString printer;
+    QString printer; // empty for a PDF file
     QString paper;
     qint16 orientation = 1;
+    PrintTarget target = PrintTarget::CupsPrinter;
 };
 
 // Whether the choice was stored, and the orientation the printer reports after it (see

@@ -31,6 +31,15 @@
 #include <functional>
 #include <memory>
 
+// Never the user's own settings: one folder for the whole test process, as QSettings looks
+// for it once. Call it before anything reads settings.
+inline void useTestSettings()
+{
+    static const QTemporaryDir configHome;
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(configHome.path()));
+    QCoreApplication::setOrganizationName(QStringLiteral("korvalin"));
+}
+
 // The main window as a test drives it: a fresh shared state, no printer unless given,
 // message boxes checked by the recorder, the common dialogs answered by script, and its
 // recovery copies kept in a state folder of its own.
@@ -171,6 +180,7 @@ private:
         // Never the user's own recovery copies: the window reads the variable once.
         qputenv("XDG_STATE_HOME",
                 QFile::encodeName(stateHome.isEmpty() ? ownStateHome.path() : stateHome));
+        useTestSettings();
         state.startUp(appPath, commandLine, QDir::currentPath());
         form = std::make_unique<MainWindow>(state, printer);
         dialogs = ScriptedDialogs::installInto(form->commonDialog());

@@ -4,9 +4,11 @@
 
 // Measures the print road of the main window: how soon the print settings window is on
 // screen after the print command, and how long a run of ten labels takes from the "Oui"
-// of the confirmation until a private CUPS scheduler has accepted the job. Run it through
-// measure-print.sh, which gives it an X server; prints the medians.
+// of the confirmation until a private CUPS scheduler has accepted the job, and how long the
+// same run takes into a PDF file from the file dialog's OK until the file is written. Run it
+// through measure-print.sh, which gives it an X server; prints the medians.
 #include "CupsScheduler.h"
+#include "ScriptedDialogs.h"
 
 #include "label/ProgramState.h"
 #include "print/Printer.h"
@@ -19,6 +21,8 @@
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QWindow>
 #include <algorithm>
@@ -52,11 +56,37 @@ double millisecondsSince(const QElapsedTimer &clock, qint64 startNs)
     return double(clock.nsecsElapsed() - startNs) / 1e6;
 }
 
+// The save dialog answered at once, with the moment of its OK kept.
+class TimedSaveDialog : public ScriptedDialogs
+{
+public:
+    explicit TimedSaveDialog(std::function<void()> atOk) : m_atOk(std::move(atOk)) {}
+    std::optional<QString> chooseFileToSave(const CommonDialog &dialog, QWidget *parent) override
+    {
+        const std::optional<QString> chosen = ScriptedDialogs::chooseFileToSave(dialog, parent);
+        m_atOk();
+        return chosen;
+    }
+
+private:
+    std::function<void()> m_atOk;
+};
+
+QString range(const QList<double> &values)
+{
+    return QString::asprintf("%.1f ms (median, min %.1f, max %.1f)", median(values),
+                             *std::min_element(values.begin(), values.end()),
+                             *std::max_element(values.begin(), values.end()));
+}
+
 } // namespace
 
 int main(int argc, char **argv)
 {
     CupsScheduler cups; // first, so that libcups sees only the private scheduler
+    // Never the user's settings, which may name a PDF file or another printer.
+    const QTemporaryDir configHome;
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(configHome.path()));
     QApplication app(argc, argv);
     const int runs = argc > 1 ? QString::fromLocal8Bit(argv[1]).toInt() : 15;
     const QString queue = u"Mesure"_s;
@@ -92,7 +122,7 @@ int main(int argc, char **argv)
             poll.stop();
             if (run > 0)
                 appearances.append(millisecondsSince(clock, commandAt));
-            settings->findChild<QAbstractButton *>(u"fontButton"_s)->click();
+            settings->findChild<QAbstractButton *>(u"printLabelsButton"_s)->click();
         });
         poll.start();
         commandAt = clock.nsecsElapsed();
@@ -108,13 +138,38 @@ int main(int argc, char **argv)
         }
         state.nextDiskNumber = 1;
     }
-    std::printf("%d runs: print settings window on screen %.1f ms after the command (median, "
-                "min %.1f, max %.1f); ten labels accepted by CUPS %.1f ms after \"Oui\" "
-                "(median, min %.1f, max %.1f)\n",
-                runs, median(appearances),
-                *std::min_element(appearances.begin(), appearances.end()),
-                *std::max_element(appearances.begin(), appearances.end()), median(acceptances),
-                *std::min_element(acceptances.begin(), acceptances.end()),
-                *std::max_element(acceptances.begin(), acceptances.end()));
+
+    // With no printer, the same run goes into a PDF file.
+    printer = Printer();
+    const QTemporaryDir pdfFolder;
+    const QString pdf = pdfFolder.filePath(u"mesure.pdf"_s);
+    qint64 okAt = 0;
+    auto *saveDialog = new TimedSaveDialog([&] { okAt = clock.nsecsElapsed(); });
+    form.commonDialog().setBackend(std::unique_ptr<CommonDialogBackend>(saveDialog));
+    QList<double> pdfWrites;
+    for (int run = 0; run <= runs; ++run) {
+        QTimer::singleShot(0, [] {
+            if (auto *settings =
+                    qobject_cast<PrintSettingsDialog *>(QApplication::activeModalWidget()))
+                settings->findChild<QAbstractButton *>(u"printLabelsButton"_s)->click();
+        });
+        saveDialog->answerNext(pdf);
+        QFile::remove(pdf);
+        print->trigger();
+        if (!waitFor([&] { return print->isEnabled(); }))
+            return 1;
+        if (run > 0)
+            pdfWrites.append(millisecondsSince(clock, okAt));
+        if (state.nextDiskNumber != 11 || !QFile::exists(pdf)) {
+            std::fprintf(stderr, "The PDF file was not written\n");
+            return 1;
+        }
+        state.nextDiskNumber = 1;
+    }
+    std::printf("%d runs: print settings window on screen %s after the command; ten labels "
+                "accepted by CUPS %s after \"Oui\"; ten labels written to PDF %s after the "
+                "file dialog's OK\n",
+                runs, qPrintable(range(appearances)), qPrintable(range(acceptances)),
+                qPrintable(range(pdfWrites)));
     return 0;
 }

@@ -202,7 +202,7 @@ private slots:
         QStringList listed;
         for (int i = 0; i < printers->count(); ++i)
             listed.append(printers->itemText(i));
-        QCOMPARE(listed, Printer::installedPrinters());
+        QCOMPARE(listed, Printer::installedPrinters() << u"Fichier PDF"_s);
         const PrinterSetupChoice choice = dialog.choice();
         QCOMPARE(choice.printer, u"Paysage"_s);
         QCOMPARE(choice.paper, u"iso_a4_210x297mm"_s);
@@ -210,6 +210,29 @@ private slots:
         QVERIFY(dialog.findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->isEnabled());
         QVERIFY2(Accessibility::namelessControls(&dialog).isEmpty(),
                  qPrintable(Accessibility::namelessControls(&dialog).join(QLatin1Char(','))));
+    }
+
+    void setUpDialogOffersPdfFile_data()
+    {
+        QTest::addColumn<bool>("pdfCurrent");
+        QTest::newRow("printer chosen") << false;
+        QTest::newRow("Fichier PDF chosen") << true;
+    }
+
+    // The dialog opens on the program's destination; the PDF page keeps its own orientation.
+    void setUpDialogOffersPdfFile()
+    {
+        QFETCH(bool, pdfCurrent);
+        PrinterSetupOffer offer = PrinterSetup::offer(u"Paysage"_s);
+        offer.currentTarget = pdfCurrent ? PrintTarget::PdfFile : PrintTarget::CupsPrinter;
+        PrinterSetupDialog dialog(offer);
+        auto *printers = dialog.findChild<QComboBox *>();
+        QCOMPARE(printers->currentText(), pdfCurrent ? u"Fichier PDF"_s : u"Paysage"_s);
+        QCOMPARE(dialog.choice().orientation, qint16(pdfCurrent ? 1 : 2));
+        printers->setCurrentIndex(printers->findText(u"Fichier PDF"_s));
+        const PrinterSetupChoice choice = dialog.choice();
+        QCOMPARE(choice.target, PrintTarget::PdfFile);
+        QCOMPARE(choice.orientation, qint16(1));
     }
 
     void setUpDialogWithoutPrinters_data()
@@ -227,10 +250,15 @@ private slots:
         PrinterSetupOffer offer;
         if (schedulerAway)
             offer.printers = SchedulerAway{};
+        offer.pdfOrientation = 2;
         PrinterSetupDialog dialog(offer);
-        QVERIFY(!dialog.findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->isEnabled());
-        QCOMPARE(dialog.choice().printer, QString());
-        QCOMPARE(dialog.findChild<QComboBox *>()->placeholderText(), said);
+        // A PDF file is left to print on.
+        QVERIFY(dialog.findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->isEnabled());
+        const PrinterSetupChoice choice = dialog.choice();
+        QCOMPARE(choice.target, PrintTarget::PdfFile);
+        QCOMPARE(choice.printer, QString());
+        QCOMPARE(choice.orientation, qint16(2));
+        QCOMPARE(dialog.findChild<QLabel *>(u"noPrinterLabel"_s)->text(), said);
     }
 
     void chosenPrinterBecomesTheProgramsPrinter_data()

@@ -10,6 +10,7 @@
 #include "platform/LabelLoader.h"
 #include "platform/Picture.h"
 #include "print/OrientationSwitch.h"
+#include "print/PrintDestination.h"
 #include "windows/shared/CommonDialog.h"
 
 #include <QImage>
@@ -23,6 +24,8 @@ class BusyPointer;
 class PrintSettingsDialog;
 class PictureBox;
 class Printer;
+struct LabelArtwork;
+struct PrintOutcome;
 class RecoveryKeeper;
 struct RecoveryCopy;
 class QAction;
@@ -163,7 +166,18 @@ private:
 
     // Printing.
     void loadPrintSettings();
+    // With no printer known to the program, the pages go to a PDF file too.
+    bool printsToPdf() const;
+    // The file the user names for a PDF, proposed as proposedName; nothing when he cancels.
+    std::optional<QString> choosePdfFile(const QString &proposedName);
     void submitPrintJob();
+    void writePrintPdf(const QString &path);
+    // Runs job off the window's thread on copies of the state and the label; the disk number
+    // moves on once its pages came out.
+    void
+    runPrintJob(std::function<PrintOutcome(ProgramState &state, const LabelArtwork &artwork)> job);
+    // True when the pages came out; else false, once the user is told.
+    bool showPrintFailure(const PrintOutcome &outcome);
     void printCalibrationPage();
 
     // Document.
@@ -195,6 +209,8 @@ private:
     void endDocumentRead(const std::function<void()> &takeWhatWasRead);
     void setDocumentReadsEnabled(bool enabled);
     bool saveLabel(const QString &path);
+    // A file the disk refused to write, with the reason it gave, if any.
+    void showSaveError(const QString &refusal);
     // Before a modified document is left: true when the user saved it or gave its edits
     // up (its recovery copy goes with them), false when what was asked must stop.
     bool settleUnsavedChanges();
@@ -224,6 +240,9 @@ private:
     void switchOrientation(OrientationSwitch::Outcome (*setOrientation)(qint16 &, const Printer &));
     void storePrinterSetup(const PrinterSetupChoice &choice);
     void setPrinterCommandsEnabled(bool enabled);
+    // Whether an answer CUPS gave about the printer asked is still the one to show.
+    bool showsPrinter(const QString &asked) const;
+    void setPdfOrientation(PageGeometry::Orientation orientation);
 
     // Picture.
     void useIconPath();
@@ -232,6 +251,8 @@ private:
 
     ProgramState &m_state;
     Printer &m_printer;
+    // Where the print commands go; the printer set-up changes it.
+    PrintDestination m_destination = PrintDestination::remembered();
     LabelDocument m_document;
     // The document as last opened, saved or created; nothing while it holds edits that no
     // file holds (recovered after a crash).

@@ -258,14 +258,19 @@ void MainWindow::showLoadedLabel(const LabelLoader::Loaded &loaded, const QImage
     checkAlignmentOption(m_document.zones[0].Alignment);
 }
 
+void MainWindow::showSaveError(const QString &refusal)
+{
+    MsgBox(LabelFile::saveErrorPrompt(refusal), MsgBoxButtons::OKOnly, MsgBoxIcon::Critical,
+           LabelFile::saveErrorTitle());
+}
+
 bool MainWindow::saveLabel(const QString &path)
 {
     const LabelFile::SaveResult result = LabelFile::save(path, m_document);
     if (result)
         m_savedDocument = m_document;
     else
-        MsgBox(LabelFile::saveErrorPrompt(result.refusal), MsgBoxButtons::OKOnly,
-               MsgBoxIcon::Critical, LabelFile::saveErrorTitle());
+        showSaveError(result.refusal);
     // Also after a failure: the copy's record names the file the label now goes by.
     onDocumentChanged();
     return bool(result);

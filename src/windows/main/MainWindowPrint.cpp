@@ -3,19 +3,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The print command: the print settings window, the confirmation, then the page sent to
-// the printer while the window goes on answering.
+// the printer, or written to the PDF file the user names, while the window goes on answering.
 #include "windows/main/MainWindow.h"
 
 #include "label/NumberText.h"
 #include "print/CalibrationPage.h"
 #include "print/LabelOutput.h"
 #include "print/LabelPrinting.h"
+#include "print/PrintOutcome.h"
 #include "print/Printer.h"
 #include "widgets/MsgBox.h"
 #include "windows/print-settings/PrintSettingsDialog.h"
 #include "windows/shared/BackgroundTask.h"
 
 #include <QAction>
+#include <QDir>
+#include <QFileInfo>
 
 namespace {
 
@@ -42,11 +45,14 @@ bool confirmPrinting(const ProgramState &state)
                   QStringLiteral("Impression de ") + labels) == MsgBoxResult::Yes;
 }
 
-struct PrintOutcome
+// Beside the label, named after it; an untitled label's goes to the current folder.
+QString proposedPdfName(const QString &labelFileName)
 {
-    bool printed = false;
-    ProgramState state; // as the job left it: the disk number after its last label
-};
+    if (labelFileName.isEmpty())
+        return QStringLiteral("Nouveau.pdf");
+    const QFileInfo label(labelFileName);
+    return QDir(label.path()).filePath(label.completeBaseName() + QStringLiteral(".pdf"));
+}
 
 } // namespace
 
@@ -77,12 +83,53 @@ void MainWindow::filePrint()
     // Lines that do not fit print nothing, rather than lines of an earlier text.
     if (!splitZoneLines())
         return;
-    submitPrintJob();
+    if (!printsToPdf()) {
+        submitPrintJob();
+        return;
+    }
+    // A cancelled file dialog prints nothing, so the run keeps its numbers.
+    if (const std::optional<QString> path = choosePdfFile(proposedPdfName(m_state.labelFileName)))
+        writePrintPdf(*path);
 }
 
-// The job gets its own copies of the state, the label and the printer: the user may go on
-// editing while the scheduler answers. Only what printing changes comes back.
+bool MainWindow::printsToPdf() const
+{
+    return m_destination.target == PrintTarget::PdfFile || m_printer.isNull();
+}
+
+std::optional<QString> MainWindow::choosePdfFile(const QString &proposedName)
+{
+    CommonDialog &dialog = m_commonDialog;
+    dialog.DialogTitle = QStringLiteral("Enregistrer en PDF");
+    dialog.Filter = QStringLiteral("Fichiers PDF (*.pdf)|*.pdf");
+    dialog.FilterIndex = 1;
+    dialog.FileName = proposedName;
+    dialog.Flags = CommonDialog::OverwritePrompt;
+    dialog.CancelError = true;
+    if (!dialog.ShowSave())
+        return std::nullopt;
+    return dialog.FileName;
+}
+
 void MainWindow::submitPrintJob()
+{
+    runPrintJob([printer = m_printer](ProgramState &state, const LabelArtwork &artwork) {
+        return PrintOutcome::printed(LabelOutput::print(printer, state, artwork), state);
+    });
+}
+
+void MainWindow::writePrintPdf(const QString &path)
+{
+    runPrintJob(
+        [path, page = m_destination.pdfPage()](ProgramState &state, const LabelArtwork &artwork) {
+            return PrintOutcome::written(LabelOutput::writePdf(path, state, artwork, page), state);
+        });
+}
+
+// The job gets its own copies of the state and the label: the user may go on editing while
+// the scheduler or the disk answers. Only what printing changes comes back.
+void MainWindow::runPrintJob(
+    std::function<PrintOutcome(ProgramState &state, const LabelArtwork &artwork)> job)
 {
     LabelArtwork artwork;
     artwork.zones = zones();
@@ -93,18 +140,13 @@ void MainWindow::submitPrintJob()
     m_printAction->setEnabled(false);
     runInBackground(
         this,
-        [printer = m_printer, state = m_state, artwork]() mutable {
-            const bool printed = LabelOutput::print(printer, state, artwork);
-            return PrintOutcome{printed, state};
-        },
+        [job = std::move(job), state = m_state, artwork]() mutable { return job(state, artwork); },
         [this](const PrintOutcome &outcome) {
             m_printing.reset();
             m_printAction->setEnabled(true);
-            if (!outcome.printed) {
-                // Nothing came out: the next run numbers the same disks again.
-                showError(LabelPrinting::printerErrorMessage());
+            // Nothing came out: the next run numbers the same disks again.
+            if (!showPrintFailure(outcome))
                 return;
-            }
             m_state.nextDiskNumber = outcome.state.nextDiskNumber;
             m_state.labelOrigin = outcome.state.labelOrigin;
         });
@@ -113,13 +155,37 @@ void MainWindow::submitPrintJob()
 // Printed like a label job: off the window's thread, on copies, the busy pointer meanwhile.
 void MainWindow::printCalibrationPage()
 {
+    std::function<PrintOutcome()> job;
+    if (!printsToPdf()) {
+        job = [printer = m_printer, state = m_state] {
+            return PrintOutcome::printed(CalibrationPage::print(printer, state), state);
+        };
+    } else if (const std::optional<QString> path =
+                   choosePdfFile(QStringLiteral("Etalonnage.pdf"))) {
+        job = [path = *path, page = m_destination.pdfPage(), state = m_state] {
+            return PrintOutcome::written(CalibrationPage::writePdf(path, state, page), state);
+        };
+    } else {
+        return;
+    }
     auto busy = std::make_shared<BusyPointer>();
-    runInBackground(
-        this,
-        [printer = m_printer, state = m_state] { return CalibrationPage::print(printer, state); },
-        [this, busy](bool printed) mutable {
-            busy.reset();
-            if (!printed)
-                showError(LabelPrinting::printerErrorMessage());
-        });
+    runInBackground(this, std::move(job), [this, busy](const PrintOutcome &outcome) mutable {
+        busy.reset();
+        showPrintFailure(outcome);
+    });
+}
+
+bool MainWindow::showPrintFailure(const PrintOutcome &outcome)
+{
+    switch (outcome.result) {
+    case PrintResult::Printed:
+        return true;
+    case PrintResult::PrinterError:
+        showError(LabelPrinting::printerErrorMessage());
+        break;
+    case PrintResult::SaveError:
+        showSaveError(outcome.refusal);
+        break;
+    }
+    return false;
 }

@@ -5,6 +5,7 @@
 // The main window's printer: the orientation shown in m_orientationLabel and the menu's check
 // marks, the orientation switch and the printer set-up. Every question to CUPS runs off the
 // user-interface thread; the answer is shown when it comes, for the printer still chosen.
+// While a PDF file is chosen instead, they show and set the orientation of its page.
 #include "windows/main/MainWindow.h"
 
 #include "print/Printer.h"
@@ -22,7 +23,7 @@ void MainWindow::findDefaultPrinter()
         return;
     m_defaultPrinterSearch = DefaultPrinterSearch::Asking;
     runInBackground(
-        this, [] { return Printer::findSystemDefault(); },
+        this, [destination = m_destination] { return destination.findPrinter(); },
         [this](const SchedulerAnswer<Printer> &found) {
             const bool away = std::holds_alternative<SchedulerAway>(found);
             // Asked again at the next refresh: the scheduler may be back by then.
@@ -32,7 +33,8 @@ void MainWindow::findDefaultPrinter()
             if (!m_printer.isNull())
                 return;
             if (away) {
-                showPrinterAnswer(SchedulerAway{});
+                if (showsPrinter(QString()))
+                    showPrinterAnswer(SchedulerAway{});
                 return;
             }
             m_printer = std::get<Printer>(found);
@@ -42,6 +44,11 @@ void MainWindow::findDefaultPrinter()
 
 void MainWindow::refreshOrientationDisplay()
 {
+    if (m_destination.target == PrintTarget::PdfFile) {
+        showPrinterAnswer(m_destination.pdfOrientation == PageGeometry::Orientation::Landscape ? 2
+                                                                                               : 1);
+        return;
+    }
     if (m_printer.isNull()) {
         switch (m_defaultPrinterSearch) {
         case DefaultPrinterSearch::Answered:
@@ -57,7 +64,7 @@ void MainWindow::refreshOrientationDisplay()
     runInBackground(
         this, [printer = m_printer] { return printer.orientation(); },
         [this, asked = m_printer.name()](const SchedulerAnswer<int> &orientation) {
-            if (asked == m_printer.name())
+            if (showsPrinter(asked))
                 showPrinterAnswer(orientation);
         });
 }
@@ -97,14 +104,33 @@ void MainWindow::setPrinterCommandsEnabled(bool enabled)
         command->setEnabled(enabled);
 }
 
+bool MainWindow::showsPrinter(const QString &asked) const
+{
+    return m_destination.target == PrintTarget::CupsPrinter && asked == m_printer.name();
+}
+
 void MainWindow::switchPrinterToPortrait()
 {
-    switchOrientation(&OrientationSwitch::switchToPortrait);
+    if (m_destination.target == PrintTarget::PdfFile)
+        setPdfOrientation(PageGeometry::Orientation::Portrait);
+    else
+        switchOrientation(&OrientationSwitch::switchToPortrait);
 }
 
 void MainWindow::switchPrinterToLandscape()
 {
-    switchOrientation(&OrientationSwitch::switchToLandscape);
+    if (m_destination.target == PrintTarget::PdfFile)
+        setPdfOrientation(PageGeometry::Orientation::Landscape);
+    else
+        switchOrientation(&OrientationSwitch::switchToLandscape);
+}
+
+// The PDF page's orientation is the program's own: CUPS is not asked.
+void MainWindow::setPdfOrientation(PageGeometry::Orientation orientation)
+{
+    m_destination.pdfOrientation = orientation;
+    m_destination.remember();
+    refreshOrientationDisplay();
 }
 
 void MainWindow::switchOrientation(OrientationSwitch::Outcome (*setOrientation)(qint16 &,
@@ -132,7 +158,7 @@ void MainWindow::switchOrientation(OrientationSwitch::Outcome (*setOrientation)(
             busy.reset();
             setPrinterCommandsEnabled(true);
             m_state.printerOrientation = switched.orientation;
-            if (asked == m_printer.name())
+            if (showsPrinter(asked))
                 showPrinterAnswer(switched.outcome.orientation);
             if (switched.outcome.result == OrientationSwitch::SwitchResult::Refused)
                 showError(QStringLiteral("L'orientation de l'imprimante n'a pas pu être changée."));
@@ -144,14 +170,25 @@ void MainWindow::printerSetup()
     setPrinterCommandsEnabled(false);
     runInBackground(
         this, [current = m_printer.name()] { return PrinterSetup::offer(current); },
-        [this, busy = std::make_shared<BusyPointer>()](const PrinterSetupOffer &offer) mutable {
+        [this, busy = std::make_shared<BusyPointer>()](PrinterSetupOffer offer) mutable {
             busy.reset();
             setPrinterCommandsEnabled(true);
+            offer.currentTarget = m_destination.target;
+            offer.pdfOrientation =
+                m_destination.pdfOrientation == PageGeometry::Orientation::Landscape ? 2 : 1;
             m_commonDialog.Flags = CommonDialog::PrintSetup;
             m_commonDialog.CancelError = false;
             const std::optional<PrinterSetupChoice> choice = m_commonDialog.ShowPrinter(offer);
             if (!choice)
                 return;
+            m_destination.target = choice->target;
+            if (choice->target == PrintTarget::PdfFile) {
+                setPdfOrientation(choice->orientation == 2 ? PageGeometry::Orientation::Landscape
+                                                           : PageGeometry::Orientation::Portrait);
+                return;
+            }
+            m_destination.printerName = choice->printer;
+            m_destination.remember();
             m_printer = Printer(choice->printer);
             storePrinterSetup(*choice);
         });
@@ -167,7 +204,7 @@ void MainWindow::storePrinterSetup(const PrinterSetupChoice &choice)
             busy.reset();
             setPrinterCommandsEnabled(true);
             // Later jobs and the display follow the choice the printer now reports.
-            if (asked == m_printer.name())
+            if (showsPrinter(asked))
                 showPrinterAnswer(outcome.orientation);
             if (!outcome.stored)
                 showError(QStringLiteral(

@@ -9,13 +9,15 @@
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
 #include <algorithm>
 
 PrinterSetupDialog::PrinterSetupDialog(const PrinterSetupOffer &offer, QWidget *parent)
-    : QDialog(parent), m_printers(new QComboBox), m_papers(new QComboBox),
+    : QDialog(parent), m_pdfOrientation(offer.pdfOrientation), m_printers(new QComboBox),
+      m_paperBox(new QGroupBox(QStringLiteral("Papier"))), m_papers(new QComboBox),
       m_portrait(new QRadioButton(QStringLiteral("Portrait"))),
       m_landscape(new QRadioButton(QStringLiteral("Paysage"))),
       m_buttons(new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel))
@@ -27,8 +29,7 @@ PrinterSetupDialog::PrinterSetupDialog(const PrinterSetupOffer &offer, QWidget *
     printerForm->addRow(QStringLiteral("&Nom :"), m_printers);
     m_printers->setMinimumContentsLength(28);
 
-    auto *paperBox = new QGroupBox(QStringLiteral("Papier"));
-    auto *paperForm = new QFormLayout(paperBox);
+    auto *paperForm = new QFormLayout(m_paperBox);
     paperForm->addRow(QStringLiteral("&Taille :"), m_papers);
 
     auto *orientationBox = new QGroupBox(QStringLiteral("Orientation"));
@@ -38,7 +39,7 @@ PrinterSetupDialog::PrinterSetupDialog(const PrinterSetupOffer &offer, QWidget *
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(printerBox);
-    layout->addWidget(paperBox);
+    layout->addWidget(m_paperBox);
     layout->addWidget(orientationBox);
     layout->addWidget(m_buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
@@ -47,14 +48,14 @@ PrinterSetupDialog::PrinterSetupDialog(const PrinterSetupOffer &offer, QWidget *
         m_listed = *listed;
     for (const PrinterSetupOffer::Printer &printer : std::as_const(m_listed))
         m_printers->addItem(printer.name);
+    m_printers->addItem(QStringLiteral("Fichier PDF"));
     if (m_listed.isEmpty()) {
-        m_printers->setPlaceholderText(std::holds_alternative<SchedulerAway>(offer.printers)
-                                           ? QStringLiteral("Le service d'impression ne répond pas")
-                                           : QStringLiteral("Aucune imprimante installée"));
-        const QList<QWidget *> unusable{m_printers, paperBox, orientationBox,
-                                        m_buttons->button(QDialogButtonBox::Ok)};
-        for (QWidget *control : unusable)
-            control->setEnabled(false);
+        // Only the PDF file is left to print on; the user is told why.
+        auto *why = new QLabel(std::holds_alternative<SchedulerAway>(offer.printers)
+                                   ? QStringLiteral("Le service d'impression ne répond pas")
+                                   : QStringLiteral("Aucune imprimante installée"));
+        why->setObjectName(QStringLiteral("noPrinterLabel"));
+        printerForm->addRow(why);
     }
 
     connect(m_printers, &QComboBox::currentIndexChanged, this, &PrinterSetupDialog::showPrinter);
@@ -64,13 +65,28 @@ PrinterSetupDialog::PrinterSetupDialog(const PrinterSetupOffer &offer, QWidget *
     const auto current = std::find_if(
         m_listed.cbegin(), m_listed.cend(),
         [&](const PrinterSetupOffer::Printer &printer) { return printer.name == offer.current; });
-    m_printers->setCurrentIndex(current == m_listed.cend() ? 0 : int(current - m_listed.cbegin()));
+    const bool pdfCurrent = offer.currentTarget == PrintTarget::PdfFile || m_listed.isEmpty();
+    m_printers->setCurrentIndex(pdfCurrent                   ? pdfIndex()
+                                : current == m_listed.cend() ? 0
+                                                             : int(current - m_listed.cbegin()));
     showPrinter(m_printers->currentIndex());
+}
+
+int PrinterSetupDialog::pdfIndex() const
+{
+    return int(m_listed.size());
 }
 
 void PrinterSetupDialog::showPrinter(int index)
 {
     m_papers->clear();
+    // A PDF page is A4, portrait or landscape.
+    m_paperBox->setEnabled(index != pdfIndex());
+    if (index == pdfIndex()) {
+        m_papers->addItem(QStringLiteral("A4"));
+        (m_pdfOrientation == 2 ? m_landscape : m_portrait)->setChecked(true);
+        return;
+    }
     if (index < 0 || index >= m_listed.size())
         return;
     const PrinterSetupOffer::Printer &printer = m_listed[index];
@@ -82,6 +98,9 @@ void PrinterSetupDialog::showPrinter(int index)
 
 PrinterSetupChoice PrinterSetupDialog::choice() const
 {
-    return {m_printers->currentText(), m_papers->currentData().toString(),
-            qint16(m_landscape->isChecked() ? 2 : 1)};
+    const qint16 orientation = m_landscape->isChecked() ? 2 : 1;
+    if (m_printers->currentIndex() == pdfIndex())
+        return {QString(), QString(), orientation, PrintTarget::PdfFile};
+    return {m_printers->currentText(), m_papers->currentData().toString(), orientation,
+            PrintTarget::CupsPrinter};
 }

@@ -10,10 +10,12 @@
 
 class QComboBox;
 class QDialogButtonBox;
+class QGroupBox;
 class QRadioButton;
 
 // The printer set-up dialog: the printer the program prints on, and the paper and
-// orientation its later jobs use, among what the installed printers offer.
+// orientation its later jobs use, among what the installed printers offer; or a PDF file
+// and the orientation of its page.
 class PrinterSetupDialog : public QDialog
 {
     Q_OBJECT
@@ -26,9 +28,13 @@ public:
 private:
     // Fills the paper list and the orientation from the printer's own defaults.
     void showPrinter(int index);
+    // The PDF file's entry, after the printers.
+    int pdfIndex() const;
 
     QList<PrinterSetupOffer::Printer> m_listed; // the offer's printers, none when it has none
+    qint16 m_pdfOrientation;
     QComboBox *m_printers;
+    QGroupBox *m_paperBox;
     QComboBox *m_papers;
     QRadioButton *m_portrait;
     QRadioButton *m_landscape;
