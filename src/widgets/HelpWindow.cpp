@@ -5,6 +5,7 @@
 #include "widgets/HelpWindow.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QLabel>
 #include <QLineEdit>
@@ -28,7 +29,7 @@ enum Tab
 
 QString windowTitleFor(const QString &topicTitle)
 {
-    const QString title = QStringLiteral("Aide de Korvalin");
+    const QString title = QCoreApplication::translate("HelpWindow", "Aide de Korvalin");
     return topicTitle.isEmpty() ? title : title + QStringLiteral(" - ") + topicTitle;
 }
 
@@ -65,24 +66,23 @@ HelpWindow::HelpWindow(QWidget *parent)
 
     auto *search = new QWidget;
     auto *searchLayout = new QVBoxLayout(search);
-    auto *keywordLabel =
-        new QLabel(QStringLiteral("&Tapez les premières lettres du mot recherché :"));
+    auto *keywordLabel = new QLabel(tr("&Tapez les premières lettres du mot recherché :"));
     keywordLabel->setBuddy(m_keyword);
     keywordLabel->setWordWrap(true);
     searchLayout->addWidget(keywordLabel);
     searchLayout->addWidget(m_keyword);
     searchLayout->addWidget(m_keywords, 2);
-    auto *topicsLabel = new QLabel(QStringLiteral("Rubriques trouvées :"));
+    auto *topicsLabel = new QLabel(tr("Rubriques trouvées :"));
     searchLayout->addWidget(topicsLabel);
     searchLayout->addWidget(m_keywordTopics, 1);
 
-    m_tabs->addTab(m_contents, QStringLiteral("&Sommaire"));
+    m_tabs->addTab(m_contents, tr("&Sommaire"));
     // The lists have no caption of their own: screen readers name them after their tab and
     // the box above them.
     m_contents->setAccessibleName(spokenCaption(m_tabs->tabText(0)));
     m_keywords->setAccessibleName(spokenCaption(keywordLabel->text()));
     m_keywordTopics->setAccessibleName(spokenCaption(topicsLabel->text()));
-    m_tabs->addTab(search, QStringLiteral("&Rechercher"));
+    m_tabs->addTab(search, tr("&Rechercher"));
 
     m_page->setOpenLinks(false);
     auto *splitter = new QSplitter;
@@ -120,9 +120,8 @@ bool HelpWindow::load(const QString &helpFile)
     m_keywords->clear();
     m_keywordTopics->clear();
     if (!m_document) {
-        m_page->setHtml(
-            QStringLiteral("<p>Le fichier d'aide <b>%1</b> est introuvable ou illisible.</p>")
-                .arg(helpFile.toHtmlEscaped()));
+        m_page->setHtml(tr("<p>Le fichier d'aide <b>%1</b> est introuvable ou illisible.</p>")
+                            .arg(helpFile.toHtmlEscaped()));
         return false;
     }
     for (int i = 0; i < m_document->topics().size(); ++i)

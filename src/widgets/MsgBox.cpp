@@ -5,6 +5,7 @@
 #include "widgets/MsgBox.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QMessageBox>
 
 namespace {
@@ -93,7 +94,8 @@ MsgBoxResult MsgBox(const QString &prompt, MsgBoxButtons buttons, MsgBoxIcon ico
 
 void MsgBoxError(const QString &prompt)
 {
-    MsgBox(prompt, MsgBoxButtons::OKOnly, MsgBoxIcon::Critical, QStringLiteral("Erreur"));
+    MsgBox(prompt, MsgBoxButtons::OKOnly, MsgBoxIcon::Critical,
+           QCoreApplication::translate("MsgBox", "Erreur"));
 }
 
 ScopedMsgBoxHandler::ScopedMsgBoxHandler(MsgBoxHandler handler)

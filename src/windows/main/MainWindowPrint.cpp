@@ -17,6 +17,7 @@
 #include "windows/shared/BackgroundTask.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -26,30 +27,35 @@ namespace {
 QString printedLabels(const ProgramState &state)
 {
     if (state.printSingleMode == 1)
-        return QStringLiteral("l'étiquette N° ") +
-               NumberText::signedForm(double(state.singlePosition));
-    return NumberText::plain(double(state.copyCount)) + QStringLiteral(" étiquettes identiques");
+        return QCoreApplication::translate("MainWindow", "l'étiquette N° %1")
+            .arg(NumberText::signedForm(double(state.singlePosition)));
+    return QCoreApplication::translate("MainWindow", "%1 étiquettes identiques")
+        .arg(NumberText::plain(double(state.copyCount)));
 }
 
 bool confirmPrinting(const ProgramState &state)
 {
     const QString labels = printedLabels(state);
-    QString question = QStringLiteral("Confirmer l'impression de ") + labels;
+    QString question =
+        QCoreApplication::translate("MainWindow", "Confirmer l'impression de %1").arg(labels);
     if (state.printSingleMode != 1) {
-        question += QStringLiteral("\r        à partir de l'étiquette N°") +
-                    NumberText::signedForm(double(state.startPosition));
+        question +=
+            QCoreApplication::translate("MainWindow", "\r        à partir de l'étiquette N°%1")
+                .arg(NumberText::signedForm(double(state.startPosition)));
         if (state.autoNumbering)
-            question += QStringLiteral("\ravec incrémentation automatique du texte 3  ?");
+            question += QCoreApplication::translate(
+                "MainWindow", "\ravec incrémentation automatique du texte 3  ?");
     }
     return MsgBox(question, MsgBoxButtons::YesNo, MsgBoxIcon::Question,
-                  QStringLiteral("Impression de ") + labels) == MsgBoxResult::Yes;
+                  QCoreApplication::translate("MainWindow", "Impression de %1").arg(labels)) ==
+           MsgBoxResult::Yes;
 }
 
 // Beside the label, named after it; an untitled label's goes to the current folder.
 QString proposedPdfName(const QString &labelFileName)
 {
     if (labelFileName.isEmpty())
-        return QStringLiteral("Nouveau.pdf");
+        return QCoreApplication::translate("MainWindow", "Nouveau.pdf");
     const QFileInfo label(labelFileName);
     return QDir(label.path()).filePath(label.completeBaseName() + QStringLiteral(".pdf"));
 }
@@ -100,8 +106,8 @@ bool MainWindow::printsToPdf() const
 std::optional<QString> MainWindow::choosePdfFile(const QString &proposedName)
 {
     CommonDialog &dialog = m_commonDialog;
-    dialog.DialogTitle = QStringLiteral("Enregistrer en PDF");
-    dialog.Filter = QStringLiteral("Fichiers PDF (*.pdf)|*.pdf");
+    dialog.DialogTitle = tr("Enregistrer en PDF");
+    dialog.Filter = tr("Fichiers PDF (*.pdf)|*.pdf");
     dialog.FilterIndex = 1;
     dialog.FileName = proposedName;
     dialog.Flags = CommonDialog::OverwritePrompt;
@@ -160,8 +166,7 @@ void MainWindow::printCalibrationPage()
         job = [printer = m_printer, state = m_state] {
             return PrintOutcome::printed(CalibrationPage::print(printer, state), state);
         };
-    } else if (const std::optional<QString> path =
-                   choosePdfFile(QStringLiteral("Etalonnage.pdf"))) {
+    } else if (const std::optional<QString> path = choosePdfFile(tr("Etalonnage.pdf"))) {
         job = [path = *path, page = m_destination.pdfPage(), state = m_state] {
             return PrintOutcome::written(CalibrationPage::writePdf(path, state, page), state);
         };

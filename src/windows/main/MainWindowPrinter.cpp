@@ -75,8 +75,7 @@ void MainWindow::refreshOrientationDisplay()
 void MainWindow::showPrinterAnswer(const SchedulerAnswer<int> &answer)
 {
     const int *orientation = std::get_if<int>(&answer);
-    m_printerStateLabel->setText(orientation ? QString()
-                                             : QStringLiteral("Imprimante non disponible"));
+    m_printerStateLabel->setText(orientation ? QString() : tr("Imprimante non disponible"));
     if (orientation)
         showOrientation(*orientation);
     else if (m_shownOrientation == 0)
@@ -87,13 +86,13 @@ void MainWindow::showPrinterAnswer(const SchedulerAnswer<int> &answer)
 void MainWindow::showOrientation(int orientation)
 {
     if (orientation == 1)
-        m_orientationLabel->setText(QStringLiteral("En cours : Portrait"));
+        m_orientationLabel->setText(tr("En cours : Portrait"));
     m_portraitAction->setChecked(orientation == 1);
     if (orientation == 2)
-        m_orientationLabel->setText(QStringLiteral("En cours : Paysage"));
+        m_orientationLabel->setText(tr("En cours : Paysage"));
     m_landscapeAction->setChecked(orientation == 2);
     if (orientation == 0)
-        m_orientationLabel->setText(QStringLiteral("Aucune imprimante"));
+        m_orientationLabel->setText(tr("Aucune imprimante"));
     m_shownOrientation = orientation;
 }
 
@@ -161,7 +160,7 @@ void MainWindow::switchOrientation(OrientationSwitch::Outcome (*setOrientation)(
             if (showsPrinter(asked))
                 showPrinterAnswer(switched.outcome.orientation);
             if (switched.outcome.result == OrientationSwitch::SwitchResult::Refused)
-                showError(QStringLiteral("L'orientation de l'imprimante n'a pas pu être changée."));
+                showError(tr("L'orientation de l'imprimante n'a pas pu être changée."));
         });
 }
 

@@ -65,7 +65,7 @@ PreviewDialog::PreviewDialog(const ProgramState &state, const LabelZones &zones,
                           Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       m_state(state), m_zones(zones), m_icon(icon)
 {
-    setWindowTitle(QStringLiteral("Aperçu avant impression"));
+    setWindowTitle(tr("Aperçu avant impression"));
     setFixedSize(Millimetres::toPixels(ClientSizeMm, *this));
 
     m_page = new PreviewPanel(this);
@@ -81,7 +81,7 @@ PreviewDialog::PreviewDialog(const ProgramState &state, const LabelZones &zones,
     m_pictureBox->setEmptyPlaceShown(false);
     Millimetres::place(*m_pictureBox, IconPlaceMm);
 
-    m_closeButton = new QPushButton(QStringLiteral("&Quitter"), this);
+    m_closeButton = new QPushButton(tr("&Quitter"), this);
     m_closeButton->setObjectName(QStringLiteral("closeButton"));
     m_closeButton->setFont(quitButtonFont());
     m_closeButton->setDefault(true);

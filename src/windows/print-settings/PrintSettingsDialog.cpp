@@ -315,7 +315,7 @@ void PrintSettingsDialog::keepRunOnSheet()
     if (m_state.copyCount <= positionsLeft)
         return;
     MsgBox(RunLimits::pastSheetEndMessage(m_state.startPosition), MsgBoxButtons::OKOnly,
-           MsgBoxIcon::Exclamation, QStringLiteral("Avertissement"));
+           MsgBoxIcon::Exclamation, tr("Avertissement"));
     m_state.copyCount = qint16(positionsLeft);
     showNumber(m_copyCountEdit, m_state.copyCount);
 }

@@ -74,7 +74,7 @@ void PrintSettingsDialog::restoreDefaultSettings()
 
 void PrintSettingsDialog::saveSettings()
 {
-    prepareSettingsDialog(QStringLiteral("Enregistrer"), CommonDialog::OverwritePrompt, true);
+    prepareSettingsDialog(tr("Enregistrer"), CommonDialog::OverwritePrompt, true);
     if (!m_commonDialog.ShowSave())
         return;
     const QString path = m_commonDialog.FileName;
@@ -88,7 +88,7 @@ void PrintSettingsDialog::saveSettings()
 
 void PrintSettingsDialog::loadSettings()
 {
-    prepareSettingsDialog(QStringLiteral("Ouvrir"), 0, false);
+    prepareSettingsDialog(tr("Ouvrir"), 0, false);
     m_commonDialog.FileName = m_state.settingsFilePath;
     // Cancelling loads nothing, so the distances just typed stay.
     if (!m_commonDialog.ShowOpen() || m_commonDialog.FileName.isEmpty())

@@ -208,7 +208,7 @@ QWidget *PrintSettingsDialog::buildLeftColumn()
     hint.setPointSizeF(hint.pointSizeF() * 1.15);
     m_chooseTileHint->setFont(hint);
 
-    auto *modeGroup = named(new QGroupBox(QStringLiteral("Option")), "modeGroup");
+    auto *modeGroup = named(new QGroupBox(tr("Option")), "modeGroup");
     auto *options = new QVBoxLayout(modeGroup);
     m_singleLabelOption =
         named(new QRadioButton(tr("Etiquette sélectionnée")), "singleLabelOption");

@@ -17,22 +17,21 @@
 
 PrinterSetupDialog::PrinterSetupDialog(const PrinterSetupOffer &offer, QWidget *parent)
     : QDialog(parent), m_pdfOrientation(offer.pdfOrientation), m_printers(new QComboBox),
-      m_paperBox(new QGroupBox(QStringLiteral("Papier"))), m_papers(new QComboBox),
-      m_portrait(new QRadioButton(QStringLiteral("Portrait"))),
-      m_landscape(new QRadioButton(QStringLiteral("Paysage"))),
+      m_paperBox(new QGroupBox(tr("Papier"))), m_papers(new QComboBox),
+      m_portrait(new QRadioButton(tr("Portrait"))), m_landscape(new QRadioButton(tr("Paysage"))),
       m_buttons(new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel))
 {
-    setWindowTitle(QStringLiteral("Configuration de l'impression"));
+    setWindowTitle(tr("Configuration de l'impression"));
 
-    auto *printerBox = new QGroupBox(QStringLiteral("Imprimante"));
+    auto *printerBox = new QGroupBox(tr("Imprimante"));
     auto *printerForm = new QFormLayout(printerBox);
-    printerForm->addRow(QStringLiteral("&Nom :"), m_printers);
+    printerForm->addRow(tr("&Nom :"), m_printers);
     m_printers->setMinimumContentsLength(28);
 
     auto *paperForm = new QFormLayout(m_paperBox);
-    paperForm->addRow(QStringLiteral("&Taille :"), m_papers);
+    paperForm->addRow(tr("&Taille :"), m_papers);
 
-    auto *orientationBox = new QGroupBox(QStringLiteral("Orientation"));
+    auto *orientationBox = new QGroupBox(tr("Orientation"));
     auto *orientations = new QHBoxLayout(orientationBox);
     orientations->addWidget(m_portrait);
     orientations->addWidget(m_landscape);
@@ -48,12 +47,12 @@ PrinterSetupDialog::PrinterSetupDialog(const PrinterSetupOffer &offer, QWidget *
         m_listed = *listed;
     for (const PrinterSetupOffer::Printer &printer : std::as_const(m_listed))
         m_printers->addItem(printer.name);
-    m_printers->addItem(QStringLiteral("Fichier PDF"));
+    m_printers->addItem(tr("Fichier PDF"));
     if (m_listed.isEmpty()) {
         // Only the PDF file is left to print on; the user is told why.
         auto *why = new QLabel(std::holds_alternative<SchedulerAway>(offer.printers)
-                                   ? QStringLiteral("Le service d'impression ne répond pas")
-                                   : QStringLiteral("Aucune imprimante installée"));
+                                   ? tr("Le service d'impression ne répond pas")
+                                   : tr("Aucune imprimante installée"));
         why->setObjectName(QStringLiteral("noPrinterLabel"));
         printerForm->addRow(why);
     }

@@ -75,10 +75,10 @@ void ImageViewer::buildControls()
 
     m_fileList = new FileList(this);
     m_fileList->setObjectName(QStringLiteral("fileList"));
-    m_fileList->setAccessibleName(QStringLiteral("Fichiers"));
+    m_fileList->setAccessibleName(tr("Fichiers"));
     connect(m_fileList, &FileList::fileChosen, this, &ImageViewer::onFileChosen);
 
-    m_picturesTitle = new QLabel(QStringLiteral("Images"), this);
+    m_picturesTitle = new QLabel(tr("Images"), this);
     m_picturesTitle->setAlignment(Qt::AlignCenter);
     QFont titleFont(QStringLiteral("MS Sans Serif"));
     titleFont.setPointSizeF(9.75);
