@@ -75,7 +75,7 @@ struct Options
     QString settingsPath;
     QString labelPath;
     std::optional<int> position, start, count, number;
-    int style = 1;
+    NumberingStyle style = NumberingStyle::Number;
     bool help = false;
 };
 
@@ -196,7 +196,8 @@ std::variant<Options, QString> parse(const QStringList &arguments)
     if (!style.isEmpty() && style != QLatin1String("X") && style != QLatin1String("X/X"))
         return QCoreApplication::translate("CommandLine",
                                            "le style de numérotation est \"X\" ou \"X/X\"");
-    o.style = style == QLatin1String("X/X") ? 2 : 1;
+    o.style =
+        style == QLatin1String("X/X") ? NumberingStyle::NumberOfTotal : NumberingStyle::Number;
     if (o.help)
         return o;
     if (o.pdfPath.isEmpty() == !o.toPrinter)
@@ -391,7 +392,7 @@ int run(const QStringList &arguments, QTextStream &out, QTextStream &err)
         err << LabelFile::iconNotFoundMessage(label->content.iconEntry) << '\n';
 
     if (o.position) {
-        state.printSingleMode = 1;
+        state.printMode = PrintMode::SingleLabel;
         state.singlePosition = qint16(*o.position);
         const QPointF origin = SheetGeometry::labelOrigin(*o.position, state.sheetSpacing);
         state.labelOrigin = {origin.x(), origin.y()};
@@ -403,11 +404,11 @@ int run(const QStringList &arguments, QTextStream &out, QTextStream &err)
             err << oneLine(problem) << '\n';
             return Failure;
         }
-        state.printSingleMode = 0;
+        state.printMode = PrintMode::Run;
         state.startPosition = qint16(start);
         state.copyCount = qint16(count);
         state.autoNumbering = o.number.has_value();
-        state.numberingStyle = qint16(o.style);
+        state.numberingStyle = o.style;
         state.nextDiskNumber = qint16(o.number.value_or(1));
     }
 

@@ -14,6 +14,21 @@
 // The program-wide state that every window reads and writes. One instance is made in
 // main and handed by reference to each window; counters keep the 16-bit sizes
 // that label and settings files and the print window count in.
+// A single label at a chosen position, or a run of identical labels.
+enum class PrintMode : qint16
+{
+    Run,
+    SingleLabel
+};
+
+// How a run numbers zone 3: "X" or "X/X"; a single label has none chosen.
+enum class NumberingStyle : qint16
+{
+    Unchosen,
+    Number,
+    NumberOfTotal
+};
+
 class ProgramState
 {
 public:
@@ -36,24 +51,22 @@ public:
     qint16 copyCount = 10;
     qint16 startPosition = 1;
     qint16 nextDiskNumber = 1;
-    qint16 numberingStyle = 0;
+    NumberingStyle numberingStyle = NumberingStyle::Unchosen;
     bool autoNumbering = false;
     qint16 autoNumberingShown = 0;
     bool printFrame = true;
     bool printCutOutline = true;
-    qint16 printSingleMode = 0;
+    PrintMode printMode = PrintMode::Run;
     qint16 singlePosition = 0;
-    qint16 printCancelled = 0;
     QString settingsFilePath;
     QString settingsName;
     qint16 settingsLoaded = 0;
     // The print settings window's title, kept for its next showing.
     QString printSettingsTitle;
 
-    // Image viewer and printer orientation.
+    // Image viewer.
     QString viewerCopiedPicture;
     QString viewerLastDrive;
-    qint16 printerOrientation = 0;
 
     ZoneLines &zoneLines(int zone);
     qint16 &zoneLineCount(int zone);

@@ -24,7 +24,7 @@ PageDrawer labelPageDrawer(ProgramState &state, const LabelArtwork &artwork)
 // whatever its boxes hold, an emptied count included: such a run must not waste a sheet.
 bool isEmptyRun(const ProgramState &state)
 {
-    return state.printSingleMode != 1 && state.copyCount <= 0;
+    return state.printMode != PrintMode::SingleLabel && state.copyCount <= 0;
 }
 
 } // namespace

@@ -53,14 +53,14 @@ bool drawRun(PageSurface &surface, ProgramState &state, const LabelArtwork &artw
 
 bool drawPrintPage(PageSurface &surface, ProgramState &state, const LabelArtwork &artwork)
 {
-    return state.printSingleMode == 1 ? drawSingleLabel(surface, state, artwork)
-                                      : drawRun(surface, state, artwork);
+    return state.printMode == PrintMode::SingleLabel ? drawSingleLabel(surface, state, artwork)
+                                                     : drawRun(surface, state, artwork);
 }
 
 QString numberSuffix(const ProgramState &state)
 {
     QString suffix = QLatin1Char(' ') + NumberText::plain(double(state.nextDiskNumber));
-    if (state.numberingStyle == 2)
+    if (state.numberingStyle == NumberingStyle::NumberOfTotal)
         suffix += QLatin1Char('/') + NumberText::plain(double(state.copyCount));
     return suffix;
 }

@@ -83,16 +83,14 @@ Outcome switchTo(qint16 orientation, const Printer &printer)
 
 } // namespace
 
-Outcome switchToLandscape(qint16 &orientation, const Printer &printer)
+Outcome switchToLandscape(const Printer &printer)
 {
-    orientation = 2;
-    return switchTo(orientation, printer);
+    return switchTo(2, printer);
 }
 
-Outcome switchToPortrait(qint16 &orientation, const Printer &printer)
+Outcome switchToPortrait(const Printer &printer)
 {
-    orientation = 1;
-    return switchTo(orientation, printer);
+    return switchTo(1, printer);
 }
 
 } // namespace OrientationSwitch

@@ -41,9 +41,9 @@ struct Outcome
 SwitchResult storeOrientation(int duplex, qint16 orientation, const Printer &printer,
                               const QDeadlineTimer &budget);
 
-// Set orientation to 2 (landscape) or 1 (portrait), then switch the printer to it,
-// one-sided, and read back what it reports: the whole within one connection's budget.
-Outcome switchToLandscape(qint16 &orientation, const Printer &printer);
-Outcome switchToPortrait(qint16 &orientation, const Printer &printer);
+// Switch the printer to landscape or portrait, one-sided, and read back what it reports: the
+// whole within one connection's budget.
+Outcome switchToLandscape(const Printer &printer);
+Outcome switchToPortrait(const Printer &printer);
 
 } // namespace OrientationSwitch

@@ -45,7 +45,7 @@ struct Fixture
     // One label, printed alone with its corner at origin.
     void placeSingle(std::array<double, 2> origin)
     {
-        state.printSingleMode = 1;
+        state.printMode = PrintMode::SingleLabel;
         state.labelOrigin = origin;
     }
 };
@@ -241,7 +241,7 @@ private Q_SLOTS:
         z.FontStrikethru = true;
         z.ForeColor = 255;
         f.setZoneText(2, u"Documents"_s);
-        f.state.printSingleMode = 1;
+        f.state.printMode = PrintMode::SingleLabel;
         QVERIFY(f.drawPage());
         const RecordingSurface::Text &t = f.surface.texts[1];
         QCOMPARE(t.text, u"Documents"_s);
@@ -322,7 +322,7 @@ private Q_SLOTS:
         QFETCH(int, count);
         Fixture f(3, zone3);
         f.state.autoNumbering = autoIncrement;
-        f.state.numberingStyle = qint16(style);
+        f.state.numberingStyle = NumberingStyle(style);
         f.state.nextDiskNumber = qint16(firstNumber);
         f.state.copyCount = qint16(count);
         f.state.startPosition = 1;
@@ -335,7 +335,7 @@ private Q_SLOTS:
     {
         Fixture f(3, u"Disque"_s);
         f.state.autoNumbering = true;
-        f.state.numberingStyle = 1;
+        f.state.numberingStyle = NumberingStyle::Number;
         f.state.nextDiskNumber = 32766;
         f.state.copyCount = 3;
         QVERIFY(!f.drawPage());

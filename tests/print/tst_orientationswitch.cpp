@@ -32,13 +32,9 @@ using Result = OrientationSwitch::SwitchResult;
 
 OrientationSwitch::SwitchResult switchTo(int orientation, const Printer &printer)
 {
-    qint16 stored = 0;
-    const Result result = (orientation == 2 ? OrientationSwitch::switchToLandscape(stored, printer)
-                                            : OrientationSwitch::switchToPortrait(stored, printer))
-                              .result;
-    if (stored != orientation)
-        qWarning("the orientation is %d after asking for %d", stored, orientation);
-    return result;
+    return (orientation == 2 ? OrientationSwitch::switchToLandscape(printer)
+                             : OrientationSwitch::switchToPortrait(printer))
+        .result;
 }
 
 } // namespace

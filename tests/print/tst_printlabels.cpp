@@ -174,7 +174,7 @@ private Q_SLOTS:
     void emptyRunSubmitsNoJob()
     {
         ProgramState state;
-        state.printSingleMode = 0;
+        state.printMode = PrintMode::Run;
         state.copyCount = 0;
         const qsizetype jobsBefore = m_cups.jobStates(QString()).size();
         QVERIFY(LabelOutput::print(Printer(u"Etiquettes"_s), state, LabelArtwork()));

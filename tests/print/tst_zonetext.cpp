@@ -43,7 +43,7 @@ Printed printZone1(const QString &text, float pointSize, qint16 alignment)
     artwork.zones[2].Caption.clear();
     if (!ZoneLines::split(artwork.zones, state))
         return {};
-    state.printSingleMode = 1;
+    state.printMode = PrintMode::SingleLabel;
     state.labelOrigin = {LabelOrigin.x(), LabelOrigin.y()};
 
     CountingPaintDevice page;
@@ -151,7 +151,7 @@ private slots:
         LabelArtwork artwork;
         artwork.zones = startUpZones();
         QVERIFY(ZoneLines::split(artwork.zones, state));
-        state.printSingleMode = 1;
+        state.printMode = PrintMode::SingleLabel;
         state.labelOrigin = {LabelOrigin.x(), LabelOrigin.y()};
         RecordingSurface surface;
         QVERIFY(LabelPrinting::drawPrintPage(surface, state, artwork));

@@ -23,7 +23,7 @@ namespace {
 QStringList pageFonts(LabelArtwork artwork)
 {
     ProgramState state;
-    state.printSingleMode = 1;
+    state.printMode = PrintMode::SingleLabel;
     QTemporaryDir folder;
     const QString pdf = folder.filePath(u"police.pdf"_s);
     if (!ZoneLines::split(artwork.zones, state) ||

@@ -125,7 +125,7 @@ private slots:
         h.clickZone(3);
         h.type(u"Disque"_s);
         h.state.autoNumbering = true;
-        h.state.numberingStyle = 2;
+        h.state.numberingStyle = NumberingStyle::NumberOfTotal;
         h.state.nextDiskNumber = 3;
         h.state.copyCount = 5;
         h.state.labelOrigin = {92, 60};

@@ -282,7 +282,7 @@ private slots:
         Preview p;
         p.zones[2].Caption = zone3;
         p.state.autoNumbering = autoIncrement;
-        p.state.numberingStyle = qint16(style);
+        p.state.numberingStyle = NumberingStyle(style);
         p.state.nextDiskNumber = 3;
         p.state.copyCount = 5;
         QVERIFY(p.open());

@@ -70,7 +70,7 @@ private Q_SLOTS:
         QFETCH(QString, caption);
         QFETCH(bool, printable);
         PrintSettingsHarness h;
-        h.state.printSingleMode = qint16(singleMode);
+        h.state.printMode = PrintMode(singleMode);
         h.state.singlePosition = qint16(singlePosition);
         h.state.startPosition = qint16(startLabel);
         h.state.autoNumberingShown = qint16(autoIncrementBox);
@@ -97,7 +97,7 @@ private Q_SLOTS:
         QCOMPARE(h.box("startPositionEdit")->text(), QString::number(startLabel));
         QCOMPARE(h.box("startPositionEdit")->toolTip(), startTooltip(startLabel));
         // An unchosen numbering style becomes "X" once the window is shown.
-        QCOMPARE(h.state.numberingStyle, qint16(1));
+        QCOMPARE(h.state.numberingStyle, NumberingStyle::Number);
         QVERIFY(h.find<QRadioButton>("numberStyleOption")->isChecked());
         QVERIFY(h.msgBoxes.allSeen());
     }
@@ -293,7 +293,7 @@ private Q_SLOTS:
         QFETCH(QString, columnGap);
         QFETCH(QPointF, origin);
         PrintSettingsHarness h;
-        h.state.printSingleMode = 1;
+        h.state.printMode = PrintMode::SingleLabel;
         h.open();
         h.type("leftMarginEdit", left);
         h.type("columnGapEdit", columnGap);
@@ -311,7 +311,7 @@ private Q_SLOTS:
     void originKeptWhenDistancesChange()
     {
         PrintSettingsHarness h;
-        h.state.printSingleMode = 1;
+        h.state.printMode = PrintMode::SingleLabel;
         h.open();
         QTest::mouseClick(h.tile(4), Qt::LeftButton);
         h.type("topMarginEdit", u"20"_s);
@@ -342,9 +342,9 @@ private Q_SLOTS:
         h.type("firstDiskNumberEdit", u"9"_s);
         QVERIFY(h.button("printLabelsButton")->isEnabled());
         h.button("numberOfTotalStyleOption")->click();
-        QCOMPARE(h.state.numberingStyle, qint16(2));
+        QCOMPARE(h.state.numberingStyle, NumberingStyle::NumberOfTotal);
         h.button("numberStyleOption")->click();
-        QCOMPARE(h.state.numberingStyle, qint16(1));
+        QCOMPARE(h.state.numberingStyle, NumberingStyle::Number);
         QVERIFY(h.msgBoxes.allSeen());
     }
 
@@ -352,22 +352,22 @@ private Q_SLOTS:
     {
         PrintSettingsHarness h;
         h.state.startPosition = 0; // as when the program starts with a label file
-        h.state.numberingStyle = 2;
+        h.state.numberingStyle = NumberingStyle::NumberOfTotal;
         h.open();
         QVERIFY(!h.button("printLabelsButton")->isEnabled());
         h.button("singleLabelOption")->click();
-        QCOMPARE(h.state.printSingleMode, qint16(1));
-        QCOMPARE(h.state.numberingStyle, qint16(0));
+        QCOMPARE(h.state.printMode, PrintMode::SingleLabel);
+        QCOMPARE(h.state.numberingStyle, NumberingStyle::Unchosen);
         QVERIFY(h.tile(3)->isEnabled());
         QTest::mouseClick(h.tile(3), Qt::LeftButton);
         QVERIFY(h.button("printLabelsButton")->isEnabled());
 
         // Back to a run that has no start position: nothing to print yet.
         h.button("runOption")->click();
-        QCOMPARE(h.state.printSingleMode, qint16(0));
+        QCOMPARE(h.state.printMode, PrintMode::Run);
         QVERIFY(!h.button("printLabelsButton")->isEnabled());
         QVERIFY(!h.tile(3)->isEnabled());
-        QCOMPARE(h.state.numberingStyle, qint16(1));
+        QCOMPARE(h.state.numberingStyle, NumberingStyle::Number);
         QVERIFY(h.find<QRadioButton>("numberStyleOption")->isChecked());
         h.type("startPositionEdit", u"1"_s);
         QVERIFY(h.button("printLabelsButton")->isEnabled());
@@ -411,7 +411,7 @@ private Q_SLOTS:
         QCOMPARE(h.state.printFrame, !framesCopied);
         QVERIFY(h.state.printCutOutline);
         QCOMPARE(h.state.autoNumbering, autoIncrementCopied);
-        QCOMPARE(h.state.printCancelled, qint16(cancelled));
+        QCOMPARE(h.form->wasCancelled(), bool(cancelled));
         // The numbering box's tick outlives the window in every case.
         QCOMPARE(h.state.autoNumberingShown, qint16(1));
         h.open();
@@ -474,7 +474,7 @@ private Q_SLOTS:
     void tilesPressedByAssistiveTechnology()
     {
         PrintSettingsHarness h;
-        h.state.printSingleMode = 1;
+        h.state.printMode = PrintMode::SingleLabel;
         h.open();
         QAccessibleInterface *tile = QAccessible::queryAccessibleInterface(h.tile(5));
         QVERIFY(tile && tile->actionInterface());
@@ -514,7 +514,7 @@ private Q_SLOTS:
         QFETCH(int, singleMode);
         QFETCH(QStringList, order);
         PrintSettingsHarness h;
-        h.state.printSingleMode = qint16(singleMode);
+        h.state.printMode = PrintMode(singleMode);
         h.open();
         QVERIFY(QTest::qWaitForWindowActive(h.form.get()));
         QStringList visited;

@@ -159,7 +159,7 @@ private Q_SLOTS:
         QFETCH(double, secondColumn);
         const QString path = writeSettings(u"lot1.par"_s, content);
         PrintSettingsHarness h;
-        h.state.printSingleMode = 1;
+        h.state.printMode = PrintMode::SingleLabel;
         h.state.settingsFilePath = u"/avant/lot0.PAR"_s;
         h.open();
         h.dialogs->answerNext(path);
@@ -280,7 +280,7 @@ private Q_SLOTS:
         h.state.copyCount = 3;
         h.state.startPosition = 5;
         h.state.nextDiskNumber = 40;
-        h.state.numberingStyle = 2;
+        h.state.numberingStyle = NumberingStyle::NumberOfTotal;
         h.open();
         h.type("leftMarginEdit", u"3"_s);
         h.type("columnGapEdit", u"-1"_s);
@@ -298,7 +298,7 @@ private Q_SLOTS:
         QCOMPARE(h.state.copyCount, qint16(3));
         QCOMPARE(h.state.startPosition, qint16(5));
         QCOMPARE(h.state.nextDiskNumber, qint16(40));
-        QCOMPARE(h.state.numberingStyle, qint16(2));
+        QCOMPARE(h.state.numberingStyle, NumberingStyle::NumberOfTotal);
         QVERIFY(h.msgBoxes.allSeen());
     }
 

@@ -237,7 +237,7 @@ private:
     void refreshOrientationDisplay();
     void showPrinterAnswer(const SchedulerAnswer<int> &answer);
     void showOrientation(int orientation);
-    void switchOrientation(OrientationSwitch::Outcome (*setOrientation)(qint16 &, const Printer &));
+    void switchOrientation(OrientationSwitch::Outcome (*setOrientation)(const Printer &));
     void storePrinterSetup(const PrinterSetupChoice &choice);
     void setPrinterCommandsEnabled(bool enabled);
     // Whether an answer CUPS gave about the printer asked is still the one to show.

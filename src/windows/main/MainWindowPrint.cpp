@@ -26,7 +26,7 @@ namespace {
 // What the job prints, as the confirmation names it in its title and its question.
 QString printedLabels(const ProgramState &state)
 {
-    if (state.printSingleMode == 1)
+    if (state.printMode == PrintMode::SingleLabel)
         return QCoreApplication::translate("MainWindow", "l'étiquette N° %1")
             .arg(NumberText::signedForm(double(state.singlePosition)));
     return QCoreApplication::translate("MainWindow", "%1 étiquettes identiques")
@@ -38,7 +38,7 @@ bool confirmPrinting(const ProgramState &state)
     const QString labels = printedLabels(state);
     QString question =
         QCoreApplication::translate("MainWindow", "Confirmer l'impression de %1").arg(labels);
-    if (state.printSingleMode != 1) {
+    if (state.printMode != PrintMode::SingleLabel) {
         question +=
             QCoreApplication::translate("MainWindow", "\r        à partir de l'étiquette N°%1")
                 .arg(NumberText::signedForm(double(state.startPosition)));
@@ -78,12 +78,11 @@ void MainWindow::filePrint()
 {
     loadPrintSettings();
     m_printSettings->exec();
+    const bool cancelled = m_printSettings->wasCancelled();
     // Left in any way, the window is unloaded and built again from the state next time.
     m_printSettings.reset();
-    if (m_state.printCancelled == 1) {
-        m_state.printCancelled = 0;
+    if (cancelled)
         return;
-    }
     if (!confirmPrinting(m_state))
         return;
     // Lines that do not fit print nothing, rather than lines of an earlier text.

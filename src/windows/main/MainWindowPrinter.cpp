@@ -132,34 +132,22 @@ void MainWindow::setPdfOrientation(PageGeometry::Orientation orientation)
     refreshOrientationDisplay();
 }
 
-void MainWindow::switchOrientation(OrientationSwitch::Outcome (*setOrientation)(qint16 &,
-                                                                                const Printer &))
+void MainWindow::switchOrientation(OrientationSwitch::Outcome (*setOrientation)(const Printer &))
 {
     // The click toggled a check mark: they show the printer's answer, not the request.
     m_portraitAction->setChecked(m_shownOrientation == 1);
     m_landscapeAction->setChecked(m_shownOrientation == 2);
 
-    struct Requested
-    {
-        OrientationSwitch::Outcome outcome;
-        qint16 orientation;
-    };
     setPrinterCommandsEnabled(false);
     runInBackground(
-        this,
-        [setOrientation, printer = m_printer] {
-            qint16 requested = 0;
-            const OrientationSwitch::Outcome outcome = setOrientation(requested, printer);
-            return Requested{outcome, requested};
-        },
-        [this, asked = m_printer.name(),
-         busy = std::make_shared<BusyPointer>()](const Requested &switched) mutable {
+        this, [setOrientation, printer = m_printer] { return setOrientation(printer); },
+        [this, asked = m_printer.name(), busy = std::make_shared<BusyPointer>()](
+            const OrientationSwitch::Outcome &switched) mutable {
             busy.reset();
             setPrinterCommandsEnabled(true);
-            m_state.printerOrientation = switched.orientation;
             if (showsPrinter(asked))
-                showPrinterAnswer(switched.outcome.orientation);
-            if (switched.outcome.result == OrientationSwitch::SwitchResult::Refused)
+                showPrinterAnswer(switched.orientation);
+            if (switched.result == OrientationSwitch::SwitchResult::Refused)
                 showError(tr("L'orientation de l'imprimante n'a pas pu être changée."));
         });
 }

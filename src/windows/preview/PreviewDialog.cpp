@@ -42,7 +42,8 @@ QString joinedLines(const ProgramState::ZoneLines &lines, int count)
 QString zone3Text(const ProgramState &state, const QString &fullZone3Text)
 {
     const bool numbered =
-        state.autoNumbering && (state.numberingStyle == 1 || state.numberingStyle == 2);
+        state.autoNumbering && (state.numberingStyle == NumberingStyle::Number ||
+                                state.numberingStyle == NumberingStyle::NumberOfTotal);
     // A zone 3 without lines shows nothing, numbered or not, as it prints nothing.
     if (numbered && state.zone3LineCount >= 1)
         return fullZone3Text + LabelPrinting::numberSuffix(state);

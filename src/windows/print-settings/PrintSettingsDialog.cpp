@@ -100,7 +100,7 @@ void PrintSettingsDialog::keyPressEvent(QKeyEvent *event)
 void PrintSettingsDialog::onActivated()
 {
     selectNumberingStyle();
-    if (m_state.printSingleMode == 0) {
+    if (m_state.printMode == PrintMode::Run) {
         m_runOption->setChecked(true);
         showCopyCount();
         if (m_state.autoNumberingShown == 1) {
@@ -111,7 +111,7 @@ void PrintSettingsDialog::onActivated()
             showAutoIncrementPanels(false);
         }
         enablePrintForRun();
-    } else if (m_state.printSingleMode == 1) {
+    } else if (m_state.printMode == PrintMode::SingleLabel) {
         m_singleLabelOption->setChecked(true);
         showSingleLabelMode();
     }
@@ -123,12 +123,12 @@ void PrintSettingsDialog::onActivated()
 
 void PrintSettingsDialog::selectNumberingStyle()
 {
-    if (m_state.numberingStyle == 2) {
+    if (m_state.numberingStyle == NumberingStyle::NumberOfTotal) {
         m_numberOfTotalStyleOption->setChecked(true);
         return;
     }
     // No style chosen yet counts as the number alone.
-    m_state.numberingStyle = 1;
+    m_state.numberingStyle = NumberingStyle::Number;
     m_numberStyleOption->setChecked(true);
 }
 
@@ -202,14 +202,14 @@ void PrintSettingsDialog::showPositionTiles()
 
 void PrintSettingsDialog::chooseSingleLabel()
 {
-    m_state.numberingStyle = 0;
-    m_state.printSingleMode = 1;
+    m_state.numberingStyle = NumberingStyle::Unchosen;
+    m_state.printMode = PrintMode::SingleLabel;
     showSingleLabelMode();
 }
 
 void PrintSettingsDialog::chooseRun()
 {
-    m_state.printSingleMode = 0;
+    m_state.printMode = PrintMode::Run;
     m_chooseTileHint->hide();
     m_runGroup->show();
     showCopyCount();
@@ -226,12 +226,12 @@ void PrintSettingsDialog::chooseRun()
 
 void PrintSettingsDialog::chooseNumberStyle()
 {
-    m_state.numberingStyle = 1;
+    m_state.numberingStyle = NumberingStyle::Number;
 }
 
 void PrintSettingsDialog::chooseNumberOfTotalStyle()
 {
-    m_state.numberingStyle = 2;
+    m_state.numberingStyle = NumberingStyle::NumberOfTotal;
 }
 
 void PrintSettingsDialog::choosePosition(int position)
@@ -355,7 +355,7 @@ void PrintSettingsDialog::cancel()
 {
     m_state.printFrame = m_frameCheck->isChecked();
     m_state.printCutOutline = m_cutOutlineCheck->isChecked();
-    m_state.printCancelled = 1;
+    m_cancelled = true;
     reject();
 }
 

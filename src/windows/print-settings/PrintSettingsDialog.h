@@ -45,6 +45,10 @@ public:
     // changed, when it cannot be read as a whole.
     bool openSettingsFile(const QString &path);
 
+    // Whether the window was left with "&Annuler" (or Escape), which alone stops the print
+    // command: left through its frame, the command goes on to its confirmation.
+    bool wasCancelled() const { return m_cancelled; }
+
     // The ten position tiles become unavailable, or available again.
     void hidePositionTiles();
     void showPositionTiles();
@@ -127,6 +131,7 @@ private:
 
     ProgramState &m_state;
     CommonDialog &m_commonDialog;
+    bool m_cancelled = false;
 
     QLabel *m_chooseTileHint = nullptr;
     QRadioButton *m_singleLabelOption = nullptr;
