@@ -23,6 +23,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QRadioButton>
+#include <QSettings>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -30,6 +31,16 @@
 #include <QToolBar>
 #include <functional>
 #include <memory>
+
+// Never the user's own settings, even for a window built without the harness: each test
+// program keeps its own, gone with it.
+inline void keepSettingsPrivate()
+{
+    static QTemporaryDir configHome;
+    QCoreApplication::setOrganizationName(QStringLiteral("korvalin"));
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, configHome.path());
+}
+Q_COREAPP_STARTUP_FUNCTION(keepSettingsPrivate)
 
 // The main window as a test drives it: a fresh shared state, no printer unless given,
 // message boxes checked by the recorder, the common dialogs answered by script, and its
@@ -161,6 +172,8 @@ struct MainWindowHarness
     Printer printer;
     MsgBoxRecorder msgBoxes;    // before the window, whose load may show messages
     QTemporaryDir ownStateHome; // before the window, which writes there until it goes
+    // The user's settings, with no label listed as recent.
+    QTemporaryDir ownConfigHome;
     std::unique_ptr<MainWindow> form;
     ScriptedDialogs *dialogs = nullptr;
 
@@ -171,6 +184,7 @@ private:
         // Never the user's own recovery copies: the window reads the variable once.
         qputenv("XDG_STATE_HOME",
                 QFile::encodeName(stateHome.isEmpty() ? ownStateHome.path() : stateHome));
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, ownConfigHome.path());
         state.startUp(appPath, commandLine, QDir::currentPath());
         form = std::make_unique<MainWindow>(state, printer);
         dialogs = ScriptedDialogs::installInto(form->commonDialog());

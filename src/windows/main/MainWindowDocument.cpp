@@ -57,6 +57,8 @@ void MainWindow::showUntitledName()
 void MainWindow::onFileMenuAboutToShow()
 {
     refreshOrientationDisplay();
+    // Another of the program's windows may have opened or saved a label meanwhile.
+    showRecentLabels();
 }
 
 void MainWindow::fileNew()
@@ -111,6 +113,12 @@ void MainWindow::fileOpen()
         return;
 
     openLabel(dialog.FileName);
+}
+
+void MainWindow::openAfterAsking(const QString &path)
+{
+    if (settleUnsavedChanges())
+        openLabel(path);
 }
 
 bool MainWindow::fileSave()
@@ -223,6 +231,7 @@ void MainWindow::showLabel(const QString &path, const LabelRead &read)
     const std::optional<LabelLoader::Loaded> &loaded = read.label;
     if (!loaded) {
         showError(LabelFile::openErrorMessage());
+        changeRecentLabels(&RecentLabels::remove, path);
         return;
     }
     showLoadedLabel(*loaded, read.drawn);
@@ -232,6 +241,7 @@ void MainWindow::showLabel(const QString &path, const LabelRead &read)
     m_zoneTextEdit->setFocus();
     m_savedDocument = m_document;
     onDocumentChanged();
+    changeRecentLabels(&RecentLabels::add, path);
 }
 
 void MainWindow::showLoadedLabel(const LabelLoader::Loaded &loaded, const QImage &drawnPicture)
@@ -261,11 +271,13 @@ void MainWindow::showLoadedLabel(const LabelLoader::Loaded &loaded, const QImage
 bool MainWindow::saveLabel(const QString &path)
 {
     const LabelFile::SaveResult result = LabelFile::save(path, m_document);
-    if (result)
+    if (result) {
         m_savedDocument = m_document;
-    else
+        changeRecentLabels(&RecentLabels::add, path);
+    } else {
         MsgBox(LabelFile::saveErrorPrompt(result.refusal), MsgBoxButtons::OKOnly,
                MsgBoxIcon::Critical, LabelFile::saveErrorTitle());
+    }
     // Also after a failure: the copy's record names the file the label now goes by.
     onDocumentChanged();
     return bool(result);
