@@ -3,12 +3,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // Labels and pictures reaching the main window other than through its dialogs: the File
-// menu's recent labels and files dropped on the window.
+// menu's recent labels and files dropped on the window; and where the dialogs start.
 #include "Accessibility.h"
 #include "MainWindowHarness.h"
 #include "TestFiles.h"
 
 #include "label/LabelFile.h"
+#include "platform/UserFolders.h"
 #include "windows/shared/PictureBox.h"
 
 #include <QApplication>
@@ -317,6 +318,42 @@ private slots:
         h.settle();
         QVERIFY(h.action("recentLabelAction1")->isEnabled());
         QVERIFY(h.form->picture().isNull());
+    }
+
+    // Each row opens a label, then asks for a picture and saves under another name, each
+    // dialog cancelled after the first; "%app" is the program's folder, "%label" the
+    // opened label's, "%cwd" the current folder.
+    void dialogsStartFolder_data()
+    {
+        QTest::addColumn<bool>("installed");
+        QTest::addColumn<QStringList>("startFolders"); // of Open, the picture, Save As
+        QTest::newRow("program in a folder of the user's")
+            << false << QStringList{u"%app"_s, u"%cwd"_s, u"%cwd"_s};
+        QTest::newRow("installed program")
+            << true << QStringList{u"%documents"_s, u"%label"_s, u"%label"_s};
+    }
+
+    void dialogsStartFolder()
+    {
+        QFETCH(bool, installed);
+        QFETCH(QStringList, startFolders);
+        QTemporaryDir programFolder, labelFolder;
+        const QString label = writeLabel(labelFolder, u"label.eti"_s, u"Un"_s);
+        QVERIFY(!label.isEmpty());
+        const QString appPath = installed ? u"/usr/bin"_s : programFolder.path();
+        MainWindowHarness h(QString(), appPath);
+        h.runAnswering("openAction", label);
+        h.runAnswering("pictureButton", ScriptedDialogs::Cancel{});
+        h.runAnswering("saveAsAction", ScriptedDialogs::Cancel{});
+
+        QStringList shown;
+        for (const ScriptedDialogs::Shown &dialog : h.dialogs->shown())
+            shown.append(dialog.initDir);
+        startFolders.replaceInStrings(u"%app"_s, appPath);
+        startFolders.replaceInStrings(u"%cwd"_s, QDir::currentPath());
+        startFolders.replaceInStrings(u"%label"_s, labelFolder.path());
+        startFolders.replaceInStrings(u"%documents"_s, UserFolders::documentsFolder());
+        QCOMPARE(shown, startFolders);
     }
 };
 

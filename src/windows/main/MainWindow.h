@@ -209,6 +209,11 @@ private:
     void beginDocumentRead();
     void endDocumentRead(const std::function<void()> &takeWhatWasRead);
     void setDocumentReadsEnabled(bool enabled);
+    // Shows the common dialog's open or save dialog (show) from the folder the user expects:
+    // programFolderStart while the program runs from a folder of the user's, else the
+    // folder last chosen in one, or the user's documents folder. The chosen file's folder
+    // becomes the last one.
+    bool showFileDialog(bool (CommonDialog::*show)(), const QString &programFolderStart);
     bool saveLabel(const QString &path);
     // Before a modified document is left: true when the user saved it or gave its edits
     // up (its recovery copy goes with them), false when what was asked must stop.
@@ -320,4 +325,7 @@ private:
     // the separator after them.
     std::array<QAction *, RecentLabels::MaxCount> m_recentLabelActions{};
     QAction *m_recentLabelsEnd = nullptr;
+    // The folder of the file last chosen in a file dialog, where the next one starts when
+    // the program's folder is the system's.
+    QString m_lastDialogFolder;
 };

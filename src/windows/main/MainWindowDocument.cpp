@@ -8,12 +8,14 @@
 #include "windows/main/MainWindow.h"
 
 #include "platform/LabelLoader.h"
+#include "platform/UserFolders.h"
 #include "widgets/MsgBox.h"
 #include "windows/main/RecoveryKeeper.h"
 #include "windows/main/StatusPanels.h"
 #include "windows/main/ZoneTextEdit.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QSessionManager>
 
 namespace {
@@ -102,14 +104,13 @@ void MainWindow::fileOpen()
     if (!settleUnsavedChanges())
         return;
     CommonDialog &dialog = m_commonDialog;
-    dialog.InitDir = m_state.appPath;
     dialog.FileName = m_state.labelFileName;
     dialog.DialogTitle = QStringLiteral("Ouvrir");
     dialog.Filter = labelFileFilter();
     dialog.FilterIndex = 1;
     dialog.Flags = 0;
     dialog.CancelError = true;
-    if (!dialog.ShowOpen())
+    if (!showFileDialog(&CommonDialog::ShowOpen, m_state.appPath))
         return;
 
     openLabel(dialog.FileName);
@@ -119,6 +120,21 @@ void MainWindow::openAfterAsking(const QString &path)
 {
     if (settleUnsavedChanges())
         openLabel(path);
+}
+
+bool MainWindow::showFileDialog(bool (CommonDialog::*show)(), const QString &programFolderStart)
+{
+    // An installed program's folder holds none of the user's labels or pictures, and
+    // cannot take them.
+    if (UserFolders::isSystemFolder(m_state.appPath))
+        m_commonDialog.InitDir =
+            m_lastDialogFolder.isEmpty() ? UserFolders::documentsFolder() : m_lastDialogFolder;
+    else
+        m_commonDialog.InitDir = programFolderStart;
+    if (!(m_commonDialog.*show)())
+        return false;
+    m_lastDialogFolder = QFileInfo(m_commonDialog.FileName).absolutePath();
+    return true;
 }
 
 bool MainWindow::fileSave()
@@ -141,7 +157,8 @@ bool MainWindow::fileSaveAs()
     dialog.FileName = m_state.labelFileName;
     dialog.Flags = CommonDialog::OverwritePrompt;
     dialog.CancelError = true;
-    if (!dialog.ShowSave()) {
+    // Where the last dialog left it, while the program runs from a folder of the user's.
+    if (!showFileDialog(&CommonDialog::ShowSave, dialog.InitDir)) {
         m_state.labelFileName = previousName;
         return false;
     }
