@@ -28,15 +28,17 @@ namespace {
 enum class Way
 {
     RecentEntry,
-    Drop
+    Drop,
+    DropOnEditBox
 };
 
 // Where a drag goes over the window.
 enum class Spot
 {
     PictureBox,
-    LabelZone,   // zone 2, on the label
-    OutsideLabel // the printer frame
+    LabelZone,    // zone 2, on the label
+    OutsideLabel, // the printer frame
+    EditBox       // the zone's edit box, itself a place to drop text
 };
 
 const MsgBoxCall OpenError = errorBox(u"Erreur d'ouverture du fichier"_s);
@@ -65,12 +67,32 @@ QString writePicture(const QTemporaryDir &folder, const QString &name)
     return image.save(path, "PNG") ? path : QString();
 }
 
+// The widget under the pointer at spot, as the window's own drag handling finds it.
+QWidget *widgetAt(const MainWindowHarness &h, Spot spot)
+{
+    switch (spot) {
+    case Spot::PictureBox:
+        return h.form->findChild<PictureBox *>();
+    case Spot::LabelZone:
+        return h.zoneDisplay(2);
+    case Spot::OutsideLabel:
+        return h.find<QLabel>("orientationLabel");
+    case Spot::EditBox:
+        return h.text1()->viewport();
+    }
+    return nullptr;
+}
+
+// The widget that takes the drag events at spot: the edit box takes them first there.
+QWidget *receiverAt(const MainWindowHarness &h, Spot spot)
+{
+    return spot == Spot::EditBox ? widgetAt(h, spot) : h.form.get();
+}
+
 QPoint spotIn(const MainWindowHarness &h, Spot spot)
 {
-    QWidget *target = spot == Spot::PictureBox  ? h.form->findChild<PictureBox *>()
-                      : spot == Spot::LabelZone ? static_cast<QWidget *>(h.zoneDisplay(2))
-                                                : h.find<QLabel>("orientationLabel");
-    return target->mapTo(h.form.get(), target->rect().center());
+    QWidget *target = widgetAt(h, spot);
+    return target->mapTo(receiverAt(h, spot), target->rect().center());
 }
 
 QMimeData *urlsData(const QList<QUrl> &urls)
@@ -81,24 +103,29 @@ QMimeData *urlsData(const QList<QUrl> &urls)
 }
 
 // Whether the window takes the drag where it enters: the pointer's answer.
-bool dragEnters(const MainWindowHarness &h, const QMimeData &data, const QPoint &at)
+bool dragEnters(const MainWindowHarness &h, const QMimeData &data, Spot spot)
 {
-    QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(h.form.get(), &enter);
+    QDragEnterEvent enter(spotIn(h, spot), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(receiverAt(h, spot), &enter);
     return enter.isAccepted();
+}
+
+// Drops data at spot; whether it was taken.
+bool drops(const MainWindowHarness &h, const QMimeData &data, Spot spot)
+{
+    QDropEvent drop(spotIn(h, spot), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(receiverAt(h, spot), &drop);
+    QCoreApplication::sendPostedEvents(h.form.get(), QEvent::MetaCall);
+    h.settle();
+    return drop.isAccepted();
 }
 
 // Drags the local file path to the window and drops it there, then waits for what it reads.
 void dropFile(const MainWindowHarness &h, const QString &path, Spot spot = Spot::LabelZone)
 {
     const std::unique_ptr<QMimeData> data(urlsData({QUrl::fromLocalFile(path)}));
-    const QPoint at = spotIn(h, spot);
-    QVERIFY(dragEnters(h, *data, at));
-    QDropEvent drop(at, Qt::CopyAction, data.get(), Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(h.form.get(), &drop);
-    QVERIFY(drop.isAccepted());
-    QCoreApplication::sendPostedEvents(h.form.get(), QEvent::MetaCall);
-    h.settle();
+    QVERIFY(dragEnters(h, *data, spot));
+    QVERIFY(drops(h, *data, spot));
 }
 
 QStringList recentEntries(const MainWindowHarness &h)
@@ -173,6 +200,8 @@ private slots:
                 << way << QByteArray("spoilt") << MsgBoxResult::OK << u"Actuel"_s
                 << QStringList{u"ACTUEL.ETI"_s};
         }
+        QTest::newRow("drop on the edit box")
+            << Way::DropOnEditBox << QByteArray() << MsgBoxResult::OK << u"Ancien"_s << opened;
         QTest::newRow("recent, gone")
             << Way::RecentEntry << QByteArray("deleted") << MsgBoxResult::OK << u"Actuel"_s
             << QStringList{u"ACTUEL.ETI"_s};
@@ -206,6 +235,8 @@ private slots:
 
         if (way == Way::Drop) {
             dropFile(h, old);
+        } else if (way == Way::DropOnEditBox) {
+            dropFile(h, old, Spot::EditBox);
         } else {
             h.action("recentLabelAction2")->trigger();
             h.settle();
@@ -284,13 +315,8 @@ private slots:
         MainWindowHarness h;
         h.form->show();
         const std::unique_ptr<QMimeData> data(urlsData(addresses));
-        QVERIFY(!dragEnters(h, *data, spotIn(h, spot)));
-        QDropEvent drop(spotIn(h, spot), Qt::CopyAction, data.get(), Qt::LeftButton,
-                        Qt::NoModifier);
-        QApplication::sendEvent(h.form.get(), &drop);
-        QVERIFY(!drop.isAccepted());
-        QCoreApplication::sendPostedEvents(h.form.get(), QEvent::MetaCall);
-        h.settle();
+        QVERIFY(!dragEnters(h, *data, spot));
+        QVERIFY(!drops(h, *data, spot));
         QVERIFY(h.msgBoxes.calls().isEmpty());
         QCOMPARE(h.zone(1), TextZone::startUp(1));
         QVERIFY(h.form->picture().isNull());
@@ -313,7 +339,7 @@ private slots:
         QVERIFY(!h.action("recentLabelAction1")->isEnabled());
         for (const QString &path : {label, picture}) {
             const std::unique_ptr<QMimeData> data(urlsData({QUrl::fromLocalFile(path)}));
-            QVERIFY(!dragEnters(h, *data, spotIn(h, Spot::PictureBox)));
+            QVERIFY(!dragEnters(h, *data, Spot::PictureBox));
         }
         h.settle();
         QVERIFY(h.action("recentLabelAction1")->isEnabled());
