@@ -78,6 +78,11 @@ private Q_SLOTS:
         QTest::newRow("as written")
             << QStringList{u"/b.eti"_s, u"/a.eti"_s} << QStringList{u"/b.eti"_s, u"/a.eti"_s};
         QTest::newRow("none") << QStringList{} << QStringList{};
+        QTest::newRow("one name holding a comma")
+            << QStringList{u"/a, b.eti"_s} << QStringList{u"/a, b.eti"_s};
+        QTest::newRow("commas, quotes, accents")
+            << QStringList{u"/x,y/\"é\".eti"_s, u"/a;b=c.eti"_s}
+            << QStringList{u"/x,y/\"é\".eti"_s, u"/a;b=c.eti"_s};
         QTest::newRow("too many, repeats and blanks")
             << QStringList{u"/a.eti"_s, QString(),   u"/b.eti"_s, u"/a.eti"_s,
                            u"/c.eti"_s, u"/d.eti"_s, u"/e.eti"_s}
