@@ -102,22 +102,27 @@ QMimeData *urlsData(const QList<QUrl> &urls)
     return data;
 }
 
+// A file manager offers a copy or a move; the drags below hold Shift, which proposes the move.
+constexpr Qt::DropActions CopyOrMove = Qt::CopyAction | Qt::MoveAction;
+
 // Whether the window takes the drag where it enters: the pointer's answer.
-bool dragEnters(const MainWindowHarness &h, const QMimeData &data, Spot spot)
+bool dragEnters(const MainWindowHarness &h, const QMimeData &data, Spot spot,
+                Qt::DropActions offered = CopyOrMove)
 {
-    QDragEnterEvent enter(spotIn(h, spot), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QDragEnterEvent enter(spotIn(h, spot), offered, &data, Qt::LeftButton, Qt::ShiftModifier);
     QApplication::sendEvent(receiverAt(h, spot), &enter);
     return enter.isAccepted();
 }
 
-// Drops data at spot; whether it was taken.
-bool drops(const MainWindowHarness &h, const QMimeData &data, Spot spot)
+// Drops data at spot: what the window did with it, if it took it.
+std::optional<Qt::DropAction> drops(const MainWindowHarness &h, const QMimeData &data, Spot spot,
+                                    Qt::DropActions offered = CopyOrMove)
 {
-    QDropEvent drop(spotIn(h, spot), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QDropEvent drop(spotIn(h, spot), offered, &data, Qt::LeftButton, Qt::ShiftModifier);
     QApplication::sendEvent(receiverAt(h, spot), &drop);
     QCoreApplication::sendPostedEvents(h.form.get(), QEvent::MetaCall);
     h.settle();
-    return drop.isAccepted();
+    return drop.isAccepted() ? std::optional(drop.dropAction()) : std::nullopt;
 }
 
 // Drags the local file path to the window and drops it there, then waits for what it reads.
@@ -125,7 +130,8 @@ void dropFile(const MainWindowHarness &h, const QString &path, Spot spot = Spot:
 {
     const std::unique_ptr<QMimeData> data(urlsData({QUrl::fromLocalFile(path)}));
     QVERIFY(dragEnters(h, *data, spot));
-    QVERIFY(drops(h, *data, spot));
+    // Never a move, after which the file manager could delete the file.
+    QVERIFY(drops(h, *data, spot) == Qt::CopyAction);
 }
 
 QStringList recentEntries(const MainWindowHarness &h)
@@ -287,22 +293,28 @@ private slots:
     {
         QTest::addColumn<QStringList>("urls"); // "%1" is a folder holding label.eti, logo.png
         QTest::addColumn<Spot>("spot");
+        QTest::addColumn<bool>("moveOnly");
+        QTest::newRow("only as a move")
+            << QStringList{u"%1/label.eti"_s} << Spot::LabelZone << true;
         QTest::newRow("two labels")
-            << QStringList{u"%1/label.eti"_s, u"%1/label.eti"_s} << Spot::LabelZone;
-        QTest::newRow("no file") << QStringList{} << Spot::LabelZone;
+            << QStringList{u"%1/label.eti"_s, u"%1/label.eti"_s} << Spot::LabelZone << false;
+        QTest::newRow("no file") << QStringList{} << Spot::LabelZone << false;
         QTest::newRow("address") << QStringList{u"https://example.org/label.eti"_s}
-                                 << Spot::LabelZone;
-        QTest::newRow("folder") << QStringList{u"%1/dossier.eti"_s} << Spot::LabelZone;
-        QTest::newRow("missing file") << QStringList{u"%1/absent.eti"_s} << Spot::LabelZone;
-        QTest::newRow("other kind") << QStringList{u"%1/notes.txt"_s} << Spot::LabelZone;
+                                 << Spot::LabelZone << false;
+        QTest::newRow("folder") << QStringList{u"%1/dossier.eti"_s} << Spot::LabelZone << false;
+        QTest::newRow("missing file")
+            << QStringList{u"%1/absent.eti"_s} << Spot::LabelZone << false;
+        QTest::newRow("other kind") << QStringList{u"%1/notes.txt"_s} << Spot::LabelZone << false;
         QTest::newRow("picture beside the label")
-            << QStringList{u"%1/logo.png"_s} << Spot::OutsideLabel;
+            << QStringList{u"%1/logo.png"_s} << Spot::OutsideLabel << false;
     }
 
     void dropsRefused()
     {
         QFETCH(QStringList, urls);
         QFETCH(Spot, spot);
+        QFETCH(bool, moveOnly);
+        const Qt::DropActions offered = moveOnly ? Qt::MoveAction : CopyOrMove;
         QTemporaryDir folder;
         QVERIFY(!writeLabel(folder, u"label.eti"_s, u"Déposé"_s).isEmpty());
         QVERIFY(!writePicture(folder, u"logo.png"_s).isEmpty());
@@ -315,8 +327,8 @@ private slots:
         MainWindowHarness h;
         h.form->show();
         const std::unique_ptr<QMimeData> data(urlsData(addresses));
-        QVERIFY(!dragEnters(h, *data, spot));
-        QVERIFY(!drops(h, *data, spot));
+        QVERIFY(!dragEnters(h, *data, spot, offered));
+        QVERIFY(!drops(h, *data, spot, offered));
         QVERIFY(h.msgBoxes.calls().isEmpty());
         QCOMPARE(h.zone(1), TextZone::startUp(1));
         QVERIFY(h.form->picture().isNull());

@@ -10,6 +10,21 @@
 
 #include <QDropEvent>
 
+namespace {
+
+// The window only reads the file: it takes it as a copy, never as a move after which the
+// program it came from could delete it.
+bool acceptAsCopy(QDropEvent &event)
+{
+    if (!(event.possibleActions() & Qt::CopyAction))
+        return false;
+    event.setDropAction(Qt::CopyAction);
+    event.accept();
+    return true;
+}
+
+} // namespace
+
 void MainWindow::dragEnterEvent(QDragEnterEvent *event)
 {
     dragMoveEvent(event);
@@ -18,20 +33,17 @@ void MainWindow::dragEnterEvent(QDragEnterEvent *event)
 void MainWindow::dragMoveEvent(QDragMoveEvent *event)
 {
     // Refused, the pointer tells the user before the drop.
-    if (fileDroppedAt(*event))
-        event->acceptProposedAction();
-    else
+    if (!fileDroppedAt(*event) || !acceptAsCopy(*event))
         event->ignore();
 }
 
 void MainWindow::dropEvent(QDropEvent *event)
 {
     const std::optional<DroppedFile> file = fileDroppedAt(*event);
-    if (!file) {
+    if (!file || !acceptAsCopy(*event)) {
         event->ignore();
         return;
     }
-    event->acceptProposedAction();
     // Once the drop is over: the program it came from waits until then, and the file may
     // first ask about a modified document.
     QMetaObject::invokeMethod(
