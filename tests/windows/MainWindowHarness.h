@@ -23,6 +23,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QRadioButton>
+#include <QSettings>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -31,14 +32,15 @@
 #include <functional>
 #include <memory>
 
-// Never the user's own settings: one folder for the whole test process, as QSettings looks
-// for it once. Call it before anything reads settings.
-inline void useTestSettings()
+// Never the user's own settings, even for a window built without the harness: each test
+// program keeps its own, gone with it.
+inline void keepSettingsPrivate()
 {
-    static const QTemporaryDir configHome;
-    qputenv("XDG_CONFIG_HOME", QFile::encodeName(configHome.path()));
+    static QTemporaryDir configHome;
     QCoreApplication::setOrganizationName(QStringLiteral("korvalin"));
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, configHome.path());
 }
+Q_COREAPP_STARTUP_FUNCTION(keepSettingsPrivate)
 
 // The main window as a test drives it: a fresh shared state, no printer unless given,
 // message boxes checked by the recorder, the common dialogs answered by script, and its
@@ -85,6 +87,15 @@ struct MainWindowHarness
     explicit MainWindowHarness(Printer startPrinter)
         : MainWindowHarness(QString(), QStringLiteral("/opt/korvalin"), std::move(startPrinter))
     {
+    }
+    // The program started again by the same user: what the last window remembered stays.
+    struct Restarted
+    {
+    };
+    MainWindowHarness(Printer startPrinter, Restarted) : printer(std::move(startPrinter))
+    {
+        keepSettings = true;
+        start(QStringLiteral("/opt/korvalin"), QString());
     }
 
     template <typename T> T *find(const char *name) const
@@ -174,13 +185,17 @@ struct MainWindowHarness
     ScriptedDialogs *dialogs = nullptr;
 
 private:
+    bool keepSettings = false;
+
     void start(const QString &appPath, const QString &commandLine,
                const QString &stateHome = QString())
     {
         // Never the user's own recovery copies: the window reads the variable once.
         qputenv("XDG_STATE_HOME",
                 QFile::encodeName(stateHome.isEmpty() ? ownStateHome.path() : stateHome));
-        useTestSettings();
+        // Each window starts as a new user's, unless a test restarts the program.
+        if (!keepSettings)
+            QSettings().clear();
         state.startUp(appPath, commandLine, QDir::currentPath());
         form = std::make_unique<MainWindow>(state, printer);
         dialogs = ScriptedDialogs::installInto(form->commonDialog());

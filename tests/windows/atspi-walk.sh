@@ -20,6 +20,8 @@ for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
 export DISPLAY=":$(cat "$work/display")"
 # No printer: the walk must not depend on the machine's own print service.
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_QPA_PLATFORM=xcb CUPS_SERVER=/nonexistent/cups.sock
+# The label it opens goes into the recent labels of a scratch settings folder, never the user's.
+export XDG_CONFIG_HOME="$work/config"
 
 dbus-run-session -- bash -c '
   /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &

@@ -220,7 +220,8 @@ private slots:
 
     void openShowsTheDialog()
     {
-        MainWindowHarness h(QString(), u"/opt/korvalin"_s);
+        QTemporaryDir programFolder; // a folder of the user's, as a build folder
+        MainWindowHarness h(QString(), programFolder.path());
         h.state.labelFileName = u"/home/moi/ancien.eti"_s;
         h.runAnswering("openAction", ScriptedDialogs::Cancel{});
         QCOMPARE(h.dialogs->shown().size(), 1);
@@ -229,7 +230,7 @@ private slots:
         QCOMPARE(shown.title, u"Ouvrir"_s);
         QCOMPARE(shown.filter, LabelFilter);
         QCOMPARE(shown.filterIndex, 1);
-        QCOMPARE(shown.initDir, u"/opt/korvalin"_s);
+        QCOMPARE(shown.initDir, programFolder.path());
         QCOMPARE(shown.fileName, u"/home/moi/ancien.eti"_s);
         QCOMPARE(shown.flags, 0);
         QVERIFY(shown.cancelError);
@@ -396,7 +397,8 @@ private slots:
         QFETCH(QString, panel);
         QTemporaryDir folder;
         const QString path = folder.filePath(chosen);
-        MainWindowHarness h;
+        QTemporaryDir programFolder; // a folder of the user's, as a build folder
+        MainWindowHarness h(QString(), programFolder.path());
         h.keys(u"x"_s);
         h.form->commonDialog().InitDir = u"/ailleurs"_s;
         h.state.labelFileName = labelFileName;

@@ -109,13 +109,9 @@ class TestMainWindowPdf : public QObject
 private Q_SLOTS:
     void initTestCase()
     {
-        useTestSettings();
         QVERIFY2(m_cups.start(), qPrintable(m_cups.errorString()));
         QVERIFY2(!m_cups.addPdfQueue(Queue).isEmpty(), qPrintable(m_cups.errorString()));
     }
-
-    // Each test starts as a new user would, with nothing remembered.
-    void init() { QSettings().clear(); }
 
     void runWrittenAsTheCommandLineWritesIt_data()
     {
@@ -232,7 +228,7 @@ private Q_SLOTS:
             QCOMPARE(m_cups.printerOptions(Queue).value(u"orientation-requested"_s),
                      queueOrientation);
         }
-        MainWindowHarness h{Printer(Queue)};
+        MainWindowHarness h{Printer(Queue), MainWindowHarness::Restarted{}};
         QCOMPARE(orientationShown(h), u"En cours : Paysage"_s);
         const QString pdf = m_dir.filePath(u"paysage.pdf"_s);
         printNumberedRun(h, 1, pdf);

@@ -50,7 +50,8 @@ class TestMainWindowIcon : public QObject
 private slots:
     void iconDialog()
     {
-        MainWindowHarness h;
+        QTemporaryDir programFolder; // a folder of the user's, as a build folder
+        MainWindowHarness h(QString(), programFolder.path());
         h.runAnswering("pictureButton", ScriptedDialogs::Cancel{});
         h.msgBoxes.expect({u"Création d'une nouvelle étiquette ?\r        Confirmer ?"_s,
                            MsgBoxButtons::OKCancel, MsgBoxIcon::None, u"Création d'une étiquette"_s,

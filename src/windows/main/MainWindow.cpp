@@ -65,6 +65,7 @@ MainWindow::MainWindow(ProgramState &state, Printer &printer, QWidget *parent)
 {
     m_recovery->setObjectName(QStringLiteral("recoveryKeeper"));
     setWindowTitle(QStringLiteral("Création d'étiquette pour disquette 3\"1/2"));
+    setAcceptDrops(true);
     buildActions();
     buildMenus();
     buildToolbar();
@@ -197,6 +198,7 @@ void MainWindow::buildMenus()
     file->addActions({m_previewAction, m_printAction, m_printerSetupAction, m_portraitAction,
                       m_landscapeAction});
     file->addSeparator();
+    buildRecentLabelEntries(file);
     file->addAction(m_quitAction);
 
     QMenu *help = menuBar()->addMenu(QStringLiteral("?"));
@@ -242,6 +244,7 @@ QWidget *MainWindow::buildLabelView()
         Millimetres::place(*m_zoneLabels[i], ZonePlacesMm[i]);
         connect(m_zoneLabels[i], &ZoneDisplay::clicked, this, [this, zone] { selectZone(zone); });
     }
+    m_labelArea = labelArea;
     m_pictureBox = new PictureBox(labelArea);
     m_pictureBox->setObjectName(QStringLiteral("pictureBox"));
     m_pictureBox->setToolTip(QStringLiteral("Double clic pour charger une image"));

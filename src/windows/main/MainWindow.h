@@ -9,6 +9,7 @@
 #include "label/ProgramState.h"
 #include "platform/LabelLoader.h"
 #include "platform/Picture.h"
+#include "platform/RecentLabels.h"
 #include "print/OrientationSwitch.h"
 #include "print/PrintDestination.h"
 #include "windows/shared/CommonDialog.h"
@@ -21,6 +22,7 @@
 #include <optional>
 
 class BusyPointer;
+struct DroppedFile;
 class PrintSettingsDialog;
 class PictureBox;
 class Printer;
@@ -30,8 +32,12 @@ class RecoveryKeeper;
 struct RecoveryCopy;
 class QAction;
 class QButtonGroup;
+class QDragEnterEvent;
+class QDragMoveEvent;
+class QDropEvent;
 class QGroupBox;
 class QLabel;
+class QMenu;
 class QPushButton;
 class QSessionManager;
 class QTimer;
@@ -99,6 +105,12 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    // A label file dropped anywhere on the window opens as with "Ouvrir"; a picture file
+    // dropped on the label becomes its picture as with "Coller l'image"
+    // (MainWindowDrops.cpp).
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dragMoveEvent(QDragMoveEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private slots:
@@ -114,6 +126,9 @@ private slots:
     void onFileMenuAboutToShow();
     void fileNew();
     void fileOpen();
+    // Opens path as "Ouvrir" does once its dialog has answered, asking first about a
+    // modified document.
+    void openAfterAsking(const QString &path);
     // False when the label was not written: the save failed or the dialog was cancelled.
     bool fileSave();
     bool fileSaveAs();
@@ -208,6 +223,11 @@ private:
     void beginDocumentRead();
     void endDocumentRead(const std::function<void()> &takeWhatWasRead);
     void setDocumentReadsEnabled(bool enabled);
+    // Shows the common dialog's open or save dialog (show) from the folder the user expects:
+    // programFolderStart while the program runs from a folder of the user's, else the
+    // folder last chosen in one, or the user's documents folder. The chosen file's folder
+    // becomes the last one.
+    bool showFileDialog(bool (CommonDialog::*show)(), const QString &programFolderStart);
     bool saveLabel(const QString &path);
     // A file the disk refused to write, with the reason it gave, if any.
     void showSaveError(const QString &refusal);
@@ -219,6 +239,17 @@ private:
     void showDocumentName(const QString &name);
     void showUntitledName();
     static QString untitledName();
+
+    // The labels last opened or saved, in the File menu (MainWindowRecentLabels.cpp).
+    void buildRecentLabelEntries(QMenu *fileMenu);
+    void showRecentLabels();
+    // Adds path to the list or removes it (change), in the settings and the menu.
+    void changeRecentLabels(void (RecentLabels::*change)(const QString &), const QString &path);
+
+    // Dropped files (MainWindowDrops.cpp): the file a drag or a drop carries, if the
+    // window takes it where the pointer is.
+    std::optional<DroppedFile> fileDroppedAt(const QDropEvent &event) const;
+    void takeDroppedFile(const DroppedFile &file);
 
     // Recovery copies (MainWindowRecovery.cpp).
     void recover(const RecoveryCopy &copy);
@@ -262,6 +293,7 @@ private:
 
     std::array<ZoneDisplay *, 3> m_zoneLabels{}; // zones 1, 2, 3
     PictureBox *m_pictureBox = nullptr;
+    QWidget *m_labelArea = nullptr; // the label, where a picture may be dropped
     ZoneTextEdit *m_zoneTextEdit = nullptr;
     QGroupBox *m_alignmentGroup = nullptr;
     QButtonGroup *m_alignmentOptions = nullptr; // by alignment: left, right, centre
@@ -310,4 +342,11 @@ private:
     QAction *m_colorAction = nullptr;       // colorButton, toolbar 9
     QAction *m_pictureAction = nullptr;     // pictureButton, toolbar 10
     QAction *m_imageViewerAction = nullptr; // imageViewerButton, toolbar 11
+    // The File menu's entries of the labels last opened or saved, hidden while unused, and
+    // the separator after them.
+    std::array<QAction *, RecentLabels::MaxCount> m_recentLabelActions{};
+    QAction *m_recentLabelsEnd = nullptr;
+    // The folder of the file last chosen in a file dialog, where the next one starts when
+    // the program's folder is the system's.
+    QString m_lastDialogFolder;
 };

@@ -8,12 +8,14 @@
 #include "windows/main/MainWindow.h"
 
 #include "platform/LabelLoader.h"
+#include "platform/UserFolders.h"
 #include "widgets/MsgBox.h"
 #include "windows/main/RecoveryKeeper.h"
 #include "windows/main/StatusPanels.h"
 #include "windows/main/ZoneTextEdit.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QSessionManager>
 
 namespace {
@@ -57,6 +59,8 @@ void MainWindow::showUntitledName()
 void MainWindow::onFileMenuAboutToShow()
 {
     refreshOrientationDisplay();
+    // Another of the program's windows may have opened or saved a label meanwhile.
+    showRecentLabels();
 }
 
 void MainWindow::fileNew()
@@ -100,17 +104,37 @@ void MainWindow::fileOpen()
     if (!settleUnsavedChanges())
         return;
     CommonDialog &dialog = m_commonDialog;
-    dialog.InitDir = m_state.appPath;
     dialog.FileName = m_state.labelFileName;
     dialog.DialogTitle = QStringLiteral("Ouvrir");
     dialog.Filter = labelFileFilter();
     dialog.FilterIndex = 1;
     dialog.Flags = 0;
     dialog.CancelError = true;
-    if (!dialog.ShowOpen())
+    if (!showFileDialog(&CommonDialog::ShowOpen, m_state.appPath))
         return;
 
     openLabel(dialog.FileName);
+}
+
+void MainWindow::openAfterAsking(const QString &path)
+{
+    if (settleUnsavedChanges())
+        openLabel(path);
+}
+
+bool MainWindow::showFileDialog(bool (CommonDialog::*show)(), const QString &programFolderStart)
+{
+    // An installed program's folder holds none of the user's labels or pictures, and
+    // cannot take them.
+    if (UserFolders::isSystemFolder(m_state.appPath))
+        m_commonDialog.InitDir =
+            m_lastDialogFolder.isEmpty() ? UserFolders::documentsFolder() : m_lastDialogFolder;
+    else
+        m_commonDialog.InitDir = programFolderStart;
+    if (!(m_commonDialog.*show)())
+        return false;
+    m_lastDialogFolder = QFileInfo(m_commonDialog.FileName).absolutePath();
+    return true;
 }
 
 bool MainWindow::fileSave()
@@ -133,7 +157,8 @@ bool MainWindow::fileSaveAs()
     dialog.FileName = m_state.labelFileName;
     dialog.Flags = CommonDialog::OverwritePrompt;
     dialog.CancelError = true;
-    if (!dialog.ShowSave()) {
+    // Where the last dialog left it, while the program runs from a folder of the user's.
+    if (!showFileDialog(&CommonDialog::ShowSave, dialog.InitDir)) {
         m_state.labelFileName = previousName;
         return false;
     }
@@ -223,6 +248,7 @@ void MainWindow::showLabel(const QString &path, const LabelRead &read)
     const std::optional<LabelLoader::Loaded> &loaded = read.label;
     if (!loaded) {
         showError(LabelFile::openErrorMessage());
+        changeRecentLabels(&RecentLabels::remove, path);
         return;
     }
     showLoadedLabel(*loaded, read.drawn);
@@ -232,6 +258,7 @@ void MainWindow::showLabel(const QString &path, const LabelRead &read)
     m_zoneTextEdit->setFocus();
     m_savedDocument = m_document;
     onDocumentChanged();
+    changeRecentLabels(&RecentLabels::add, path);
 }
 
 void MainWindow::showLoadedLabel(const LabelLoader::Loaded &loaded, const QImage &drawnPicture)
@@ -267,10 +294,12 @@ void MainWindow::showSaveError(const QString &refusal)
 bool MainWindow::saveLabel(const QString &path)
 {
     const LabelFile::SaveResult result = LabelFile::save(path, m_document);
-    if (result)
+    if (result) {
         m_savedDocument = m_document;
-    else
+        changeRecentLabels(&RecentLabels::add, path);
+    } else {
         showSaveError(result.refusal);
+    }
     // Also after a failure: the copy's record names the file the label now goes by.
     onDocumentChanged();
     return bool(result);

@@ -30,13 +30,12 @@ QString pictureFileFilter()
 void MainWindow::choosePicture()
 {
     CommonDialog &dialog = m_commonDialog;
-    dialog.InitDir = QDir::currentPath();
     // "AUCUN" is proposed when the label has no picture: it is what the file stores then.
     dialog.FileName = m_document.picturePath;
     dialog.DialogTitle = QStringLiteral("Ouvrir un icone");
     dialog.Filter = pictureFileFilter();
     dialog.CancelError = true;
-    if (!dialog.ShowOpen())
+    if (!showFileDialog(&CommonDialog::ShowOpen, QDir::currentPath()))
         return;
     m_state.iconPath = dialog.FileName;
     useIconPath();

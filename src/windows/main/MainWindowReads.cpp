@@ -51,6 +51,8 @@ void MainWindow::setDocumentReadsEnabled(bool enabled)
     // What they would read or replace would land before or after the read, as it happens.
     for (QAction *command : {m_newAction, m_openAction, m_pictureAction})
         command->setEnabled(enabled);
+    for (QAction *entry : m_recentLabelActions)
+        entry->setEnabled(enabled);
     m_clearPictureButton->setEnabled(enabled);
     m_pastePictureButton->setEnabled(enabled && m_pastePictureOffered);
 }

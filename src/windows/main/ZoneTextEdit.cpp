@@ -5,6 +5,7 @@
 #include "windows/main/ZoneTextEdit.h"
 
 #include "label/Cp1252.h"
+#include "windows/main/DroppedFile.h"
 
 #include <QInputMethodEvent>
 #include <QKeyEvent>
@@ -114,6 +115,11 @@ void ZoneTextEdit::inputMethodEvent(QInputMethodEvent *event)
         event->setCommitString(storable(event->commitString()), event->replacementStart(),
                                event->replacementLength());
     QPlainTextEdit::inputMethodEvent(event);
+}
+
+bool ZoneTextEdit::canInsertFromMimeData(const QMimeData *source) const
+{
+    return !DroppedFile::of(*source) && QPlainTextEdit::canInsertFromMimeData(source);
 }
 
 void ZoneTextEdit::insertFromMimeData(const QMimeData *source)

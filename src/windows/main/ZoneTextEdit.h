@@ -28,6 +28,8 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
     void inputMethodEvent(QInputMethodEvent *event) override;
     void insertFromMimeData(const QMimeData *source) override;
+    // A label or picture file dragged over the box is the window's to open, not text.
+    bool canInsertFromMimeData(const QMimeData *source) const override;
 
 private:
     // Lines break at word boundaries unless text holds a word too long for that to be cheap.
