@@ -153,7 +153,7 @@ void AboutDialog::buildLinks()
 
 void AboutDialog::buildButtons()
 {
-    auto *okButton = new QPushButton(QStringLiteral("OK"), this);
+    auto *okButton = new QPushButton(tr("OK"), this);
     okButton->setObjectName(QStringLiteral("okButton"));
     okButton->setFont(comicFont(8.25, true));
     // Enter presses it as the default button; Escape closes the box as it does.

@@ -64,15 +64,15 @@ MainWindow::MainWindow(ProgramState &state, Printer &printer, QWidget *parent)
       m_recovery(new RecoveryKeeper(RecoveryFolder(), this)), m_commonDialog(this)
 {
     m_recovery->setObjectName(QStringLiteral("recoveryKeeper"));
-    setWindowTitle(QStringLiteral("Création d'étiquette pour disquette 3\"1/2"));
+    setWindowTitle(tr("Création d'étiquette pour disquette 3\"1/2"));
     setAcceptDrops(true);
     buildActions();
     buildMenus();
     buildToolbar();
     m_statusPanels = new StatusPanels(this);
     m_statusPanels->setPanelText(4, programName());
-    m_statusPanels->setPanelText(CapsLockPanel, QStringLiteral("MAJ"));
-    m_statusPanels->setPanelText(InsertPanel, QStringLiteral("INSER"));
+    m_statusPanels->setPanelText(CapsLockPanel, tr("MAJ"));
+    m_statusPanels->setPanelText(InsertPanel, tr("INSER"));
     setStatusBar(m_statusPanels);
 
     auto *central = new QWidget;
@@ -117,59 +117,48 @@ QAction *MainWindow::addCommand(const QString &text, const char *name, const QSt
 
 void MainWindow::buildActions()
 {
-    m_newAction =
-        addCommand(QStringLiteral("&Nouveau"), "newAction", QStringLiteral("Nouveau"), "nouveau");
+    m_newAction = addCommand(tr("&Nouveau"), "newAction", tr("Nouveau"), "nouveau");
     connect(m_newAction, &QAction::triggered, this, &MainWindow::fileNew);
-    m_openAction =
-        addCommand(QStringLiteral("&Ouvrir"), "openAction", QStringLiteral("Ouvrir"), "ouvrir");
+    m_openAction = addCommand(tr("&Ouvrir"), "openAction", tr("Ouvrir"), "ouvrir");
     connect(m_openAction, &QAction::triggered, this, &MainWindow::fileOpen);
-    m_saveAction = addCommand(QStringLiteral("&Enregistrer"), "saveAction",
-                              QStringLiteral("Enregistrer"), "enregistrer");
+    m_saveAction = addCommand(tr("&Enregistrer"), "saveAction", tr("Enregistrer"), "enregistrer");
     connect(m_saveAction, &QAction::triggered, this, &MainWindow::fileSave);
-    m_saveAsAction = addCommand(QStringLiteral("Enregistrer &Sous..."), "saveAsAction",
-                                QStringLiteral("Enregistrer sous"), "enregistrer-sous");
+    m_saveAsAction = addCommand(tr("Enregistrer &Sous..."), "saveAsAction", tr("Enregistrer sous"),
+                                "enregistrer-sous");
     connect(m_saveAsAction, &QAction::triggered, this, &MainWindow::fileSaveAs);
-    m_previewAction =
-        addCommand(QStringLiteral("&Aperçu"), "previewAction", QStringLiteral("Aperçu"), "apercu");
+    m_previewAction = addCommand(tr("&Aperçu"), "previewAction", tr("Aperçu"), "apercu");
     connect(m_previewAction, &QAction::triggered, this, &MainWindow::filePreview);
-    m_printAction = addCommand(QStringLiteral("&Imprimer"), "printAction",
-                               QStringLiteral("Imprimer"), "imprimer");
+    m_printAction = addCommand(tr("&Imprimer"), "printAction", tr("Imprimer"), "imprimer");
     connect(m_printAction, &QAction::triggered, this, &MainWindow::filePrint);
-    m_printerSetupAction =
-        addCommand(QStringLiteral("Configurer l'imprimante"), "printerSetupAction");
+    m_printerSetupAction = addCommand(tr("Configurer l'imprimante"), "printerSetupAction");
     connect(m_printerSetupAction, &QAction::triggered, this, &MainWindow::printerSetup);
     // Their check marks show what the printer reports, never a click's own toggling.
-    m_portraitAction = addCommand(QStringLiteral("Imprimante en mode Portrait"), "portraitAction");
+    m_portraitAction = addCommand(tr("Imprimante en mode Portrait"), "portraitAction");
     m_portraitAction->setCheckable(true);
     connect(m_portraitAction, &QAction::triggered, this, &MainWindow::switchPrinterToPortrait);
-    m_landscapeAction = addCommand(QStringLiteral("Imprimante en mode Paysage"), "landscapeAction");
+    m_landscapeAction = addCommand(tr("Imprimante en mode Paysage"), "landscapeAction");
     m_landscapeAction->setCheckable(true);
     connect(m_landscapeAction, &QAction::triggered, this, &MainWindow::switchPrinterToLandscape);
-    m_quitAction =
-        addCommand(QStringLiteral("&Quitter"), "quitAction", QStringLiteral("Quitter"), "quitter");
+    m_quitAction = addCommand(tr("&Quitter"), "quitAction", tr("Quitter"), "quitter");
     connect(m_quitAction, &QAction::triggered, this, &MainWindow::fileQuit);
 
-    m_helpContentsAction = addCommand(QStringLiteral("&Sommaire de l'aide"), "helpContentsAction",
-                                      QStringLiteral("Aide"), "aide");
+    m_helpContentsAction =
+        addCommand(tr("&Sommaire de l'aide"), "helpContentsAction", tr("Aide"), "aide");
     connect(m_helpContentsAction, &QAction::triggered, this, &MainWindow::helpContents);
-    m_helpSearchAction = addCommand(QStringLiteral("&Rechercher dans l'aide"), "helpSearchAction");
+    m_helpSearchAction = addCommand(tr("&Rechercher dans l'aide"), "helpSearchAction");
     connect(m_helpSearchAction, &QAction::triggered, this, &MainWindow::helpSearch);
-    m_aboutAction = addCommand(QStringLiteral("A propos"), "aboutAction",
-                               QStringLiteral("A propos"), "apropos");
+    m_aboutAction = addCommand(tr("A propos"), "aboutAction", tr("A propos"), "apropos");
     connect(m_aboutAction, &QAction::triggered, this, &MainWindow::helpAbout);
 
     // Commands of the window's buttons that the toolbar offers too.
-    m_fontAction =
-        addCommand(QStringLiteral("Police"), "fontAction", QStringLiteral("Police"), "police");
+    m_fontAction = addCommand(tr("Police"), "fontAction", tr("Police"), "police");
     connect(m_fontAction, &QAction::triggered, this, &MainWindow::chooseFont);
-    m_colorAction =
-        addCommand(QStringLiteral("Couleur"), "colorAction", QStringLiteral("Couleur"), "couleur");
+    m_colorAction = addCommand(tr("Couleur"), "colorAction", tr("Couleur"), "couleur");
     connect(m_colorAction, &QAction::triggered, this, &MainWindow::chooseColor);
-    m_pictureAction =
-        addCommand(QStringLiteral("Icône"), "pictureAction", QStringLiteral("Icône"), "icone");
+    m_pictureAction = addCommand(tr("Icône"), "pictureAction", tr("Icône"), "icone");
     connect(m_pictureAction, &QAction::triggered, this, &MainWindow::choosePicture);
-    m_imageViewerAction = addCommand(QStringLiteral("Visualiser les images"), "imageViewerAction",
-                                     QStringLiteral("Visualiser les images"), "visualiser");
+    m_imageViewerAction = addCommand(tr("Visualiser les images"), "imageViewerAction",
+                                     tr("Visualiser les images"), "visualiser");
     connect(m_imageViewerAction, &QAction::triggered, this, &MainWindow::openImageViewer);
 
     // The keys every desktop program answers to, shown beside the menu entries; the
@@ -188,7 +177,7 @@ void MainWindow::buildActions()
 
 void MainWindow::buildMenus()
 {
-    QMenu *file = menuBar()->addMenu(QStringLiteral("&Fichier"));
+    QMenu *file = menuBar()->addMenu(tr("&Fichier"));
     file->setObjectName(QStringLiteral("fileMenu"));
     connect(file, &QMenu::aboutToShow, this, &MainWindow::onFileMenuAboutToShow);
     file->addActions({m_newAction, m_openAction});
@@ -210,7 +199,7 @@ void MainWindow::buildMenus()
 
 void MainWindow::buildToolbar()
 {
-    m_toolBar = addToolBar(QStringLiteral("Barre d'outils"));
+    m_toolBar = addToolBar(tr("Barre d'outils"));
     m_toolBar->setObjectName(QStringLiteral("toolBar"));
     m_toolBar->setMovable(false);
     m_toolBar->setFloatable(false);
@@ -228,9 +217,9 @@ void MainWindow::buildToolbar()
 
 QWidget *MainWindow::buildLabelView()
 {
-    const QString tips[] = {QStringLiteral("Cliquez ici pour éditer la zone de texte 1"),
-                            QStringLiteral("Cliquez ici pour éditer la zone de texte 2"),
-                            QStringLiteral("Cliquez ici pour éditer la zone de texte 3")};
+    const QString tips[] = {tr("Cliquez ici pour éditer la zone de texte 1"),
+                            tr("Cliquez ici pour éditer la zone de texte 2"),
+                            tr("Cliquez ici pour éditer la zone de texte 3")};
     auto *backdrop = new FloppyBackdrop;
     auto *labelArea = new LabelArea(backdrop);
     Millimetres::place(*labelArea, FloppyBackdrop::LabelPlaceMm);
@@ -238,7 +227,7 @@ QWidget *MainWindow::buildLabelView()
         const int zone = int(i) + 1;
         m_zoneLabels[i] = new ZoneDisplay(labelArea);
         m_zoneLabels[i]->setObjectName(QStringLiteral("zoneDisplay%1").arg(zone));
-        m_zoneLabels[i]->setAccessibleName(QStringLiteral("Zone de texte %1").arg(zone));
+        m_zoneLabels[i]->setAccessibleName(tr("Zone de texte %1").arg(zone));
         m_zoneLabels[i]->setToolTip(tips[i]);
         m_zoneLabels[i]->setZone(m_document.zones[i]);
         Millimetres::place(*m_zoneLabels[i], ZonePlacesMm[i]);
@@ -247,7 +236,7 @@ QWidget *MainWindow::buildLabelView()
     m_labelArea = labelArea;
     m_pictureBox = new PictureBox(labelArea);
     m_pictureBox->setObjectName(QStringLiteral("pictureBox"));
-    m_pictureBox->setToolTip(QStringLiteral("Double clic pour charger une image"));
+    m_pictureBox->setToolTip(tr("Double clic pour charger une image"));
     m_pictureBox->setAccessibleName(m_pictureBox->toolTip());
     Millimetres::place(*m_pictureBox, PicturePlaceMm);
     connect(m_pictureBox, &PictureBox::doubleClicked, this, &MainWindow::onPictureDoubleClicked);
@@ -277,16 +266,15 @@ QWidget *MainWindow::buildEditBox()
 
 QWidget *MainWindow::buildTextFrame()
 {
-    auto *textGroup = new QGroupBox(QStringLiteral("Texte"));
+    auto *textGroup = new QGroupBox(tr("Texte"));
     auto *layout = new QGridLayout(textGroup);
 
     m_alignmentGroup = new QGroupBox;
     m_alignmentGroup->setObjectName(QStringLiteral("alignmentGroup"));
-    m_alignmentGroup->setToolTip(QStringLiteral("Aligne le texte de la zone sélectionée"));
+    m_alignmentGroup->setToolTip(tr("Aligne le texte de la zone sélectionée"));
     auto *options = new QHBoxLayout(m_alignmentGroup);
     m_alignmentOptions = new QButtonGroup(this);
-    const QString captions[] = {QStringLiteral("Gauche"), QStringLiteral("Droite"),
-                                QStringLiteral("Centre")};
+    const QString captions[] = {tr("Gauche"), tr("Droite"), tr("Centre")};
     for (int index = 0; index < 3; ++index) {
         auto *option = new QRadioButton(captions[index]);
         option->setObjectName(QStringLiteral("alignmentOption%1").arg(index + 1));
@@ -300,12 +288,11 @@ QWidget *MainWindow::buildTextFrame()
     });
     layout->addWidget(m_alignmentGroup, 0, 0, 1, 2);
 
-    QPushButton *fontButton = actionButton(m_fontAction, QStringLiteral("&Police..."));
+    QPushButton *fontButton = actionButton(m_fontAction, tr("&Police..."));
     fontButton->setObjectName(QStringLiteral("fontButton"));
-    fontButton->setToolTip(
-        QStringLiteral("Affecte une police de caractère à la zone de texte sélectionnée"));
+    fontButton->setToolTip(tr("Affecte une police de caractère à la zone de texte sélectionnée"));
     layout->addWidget(fontButton, 1, 0);
-    QPushButton *colorButton = actionButton(m_colorAction, QStringLiteral("&Couleur..."));
+    QPushButton *colorButton = actionButton(m_colorAction, tr("&Couleur..."));
     colorButton->setObjectName(QStringLiteral("colorButton"));
     colorButton->setToolTip(QStringLiteral(
         "Affecte une couleur à la police de caractère à la zone de texte sélectionnée"));
@@ -315,25 +302,25 @@ QWidget *MainWindow::buildTextFrame()
 
 QWidget *MainWindow::buildIconFrame()
 {
-    auto *pictureGroup = new QGroupBox(QStringLiteral("Logo / Icône"));
+    auto *pictureGroup = new QGroupBox(tr("Logo / Icône"));
     auto *layout = new QGridLayout(pictureGroup);
-    QPushButton *pictureButton = actionButton(m_pictureAction, QStringLiteral("&Logo Icone"));
+    QPushButton *pictureButton = actionButton(m_pictureAction, tr("&Logo Icone"));
     pictureButton->setObjectName(QStringLiteral("pictureButton"));
-    pictureButton->setToolTip(QStringLiteral("Charge une image"));
+    pictureButton->setToolTip(tr("Charge une image"));
     layout->addWidget(pictureButton, 0, 0);
-    m_clearPictureButton = new QPushButton(QStringLiteral("&Pas d'icone"));
+    m_clearPictureButton = new QPushButton(tr("&Pas d'icone"));
     m_clearPictureButton->setObjectName(QStringLiteral("clearPictureButton"));
-    m_clearPictureButton->setToolTip(QStringLiteral("Efface l'image"));
+    m_clearPictureButton->setToolTip(tr("Efface l'image"));
     connect(m_clearPictureButton, &QPushButton::clicked, this, &MainWindow::clearPicture);
     layout->addWidget(m_clearPictureButton, 0, 1);
     QPushButton *imageViewerButton =
-        actionButton(m_imageViewerAction, QStringLiteral("&Visualiser les images..."));
+        actionButton(m_imageViewerAction, tr("&Visualiser les images..."));
     imageViewerButton->setObjectName(QStringLiteral("imageViewerButton"));
-    imageViewerButton->setToolTip(QStringLiteral("Exécute la visionneuse"));
+    imageViewerButton->setToolTip(tr("Exécute la visionneuse"));
     layout->addWidget(imageViewerButton, 1, 0);
-    m_pastePictureButton = new QPushButton(QStringLiteral("Coller l'image"));
+    m_pastePictureButton = new QPushButton(tr("Coller l'image"));
     m_pastePictureButton->setObjectName(QStringLiteral("pastePictureButton"));
-    m_pastePictureButton->setToolTip(QStringLiteral("Colle l'image sélectionnée en icône"));
+    m_pastePictureButton->setToolTip(tr("Colle l'image sélectionnée en icône"));
     // Available once the image viewer has put a picture aside.
     m_pastePictureButton->setEnabled(false);
     connect(m_pastePictureButton, &QPushButton::clicked, this, &MainWindow::pastePicture);
@@ -343,7 +330,7 @@ QWidget *MainWindow::buildIconFrame()
 
 QWidget *MainWindow::buildPrinterFrame()
 {
-    auto *printerGroup = new QGroupBox(QStringLiteral("Iimprimante "));
+    auto *printerGroup = new QGroupBox(tr("Iimprimante "));
     auto *layout = new QVBoxLayout(printerGroup);
     m_orientationLabel = new QLabel;
     m_orientationLabel->setObjectName(QStringLiteral("orientationLabel"));
@@ -358,21 +345,21 @@ QWidget *MainWindow::buildMainButtons()
 {
     auto *commandGroup = new QGroupBox;
     auto *layout = new QGridLayout(commandGroup);
-    QPushButton *previewButton = actionButton(m_previewAction, QStringLiteral("Aperçu"));
+    QPushButton *previewButton = actionButton(m_previewAction, tr("Aperçu"));
     previewButton->setObjectName(QStringLiteral("previewButton"));
-    previewButton->setToolTip(QStringLiteral("Donne un aperçu avant impression"));
+    previewButton->setToolTip(tr("Donne un aperçu avant impression"));
     layout->addWidget(previewButton, 0, 0);
-    QPushButton *printButton = actionButton(m_printAction, QStringLiteral("Imprimer"));
+    QPushButton *printButton = actionButton(m_printAction, tr("Imprimer"));
     printButton->setObjectName(QStringLiteral("printButton"));
-    printButton->setToolTip(QStringLiteral("Lance la feuille du paramétrage d'impression"));
+    printButton->setToolTip(tr("Lance la feuille du paramétrage d'impression"));
     layout->addWidget(printButton, 0, 1);
-    QPushButton *helpButton = actionButton(m_helpContentsAction, QStringLiteral("&Aide"));
+    QPushButton *helpButton = actionButton(m_helpContentsAction, tr("&Aide"));
     helpButton->setObjectName(QStringLiteral("helpButton"));
-    helpButton->setToolTip(QStringLiteral("Exécute l'aide de Korvalin"));
+    helpButton->setToolTip(tr("Exécute l'aide de Korvalin"));
     layout->addWidget(helpButton, 1, 0);
-    QPushButton *quitButton = actionButton(m_quitAction, QStringLiteral("&Quitter"));
+    QPushButton *quitButton = actionButton(m_quitAction, tr("&Quitter"));
     quitButton->setObjectName(QStringLiteral("quitButton"));
-    quitButton->setToolTip(QStringLiteral("Quitte le programme"));
+    quitButton->setToolTip(tr("Quitte le programme"));
     layout->addWidget(quitButton, 1, 1);
     return commandGroup;
 }
@@ -474,7 +461,7 @@ void MainWindow::enablePastePicture()
 
 void MainWindow::endProgram()
 {
-    showDocumentName(QStringLiteral("Au revoir !"));
+    showDocumentName(tr("Au revoir !"));
     // At once: the other windows go with the program, without their own close handling.
     QCoreApplication::exit(0);
 }

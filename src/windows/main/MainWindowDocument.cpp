@@ -14,6 +14,7 @@
 #include "windows/main/StatusPanels.h"
 #include "windows/main/ZoneTextEdit.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QSessionManager>
@@ -24,13 +25,14 @@ constexpr int DocumentNamePanel = 1;
 
 QString labelFileFilter()
 {
-    return QStringLiteral("Fichiers étiquette (*.ETI)|*.eti");
+    return QCoreApplication::translate("MainWindow", "Fichiers étiquette (*.ETI)|*.eti");
 }
 
 QString saveQuestion(const QString &labelFileName)
 {
-    return QStringLiteral("Fichier ") + labelFileName +
-           QStringLiteral(" modifié !\r\n            Enregistrer le fichier ? ");
+    return QCoreApplication::translate(
+               "MainWindow", "Fichier %1 modifié !\r\n            Enregistrer le fichier ? ")
+        .arg(labelFileName);
 }
 
 } // namespace
@@ -42,7 +44,7 @@ bool MainWindow::isModified() const
 
 QString MainWindow::untitledName()
 {
-    return QStringLiteral("SANS NOM");
+    return tr("SANS NOM");
 }
 
 // An empty name is an untitled document.
@@ -67,9 +69,9 @@ void MainWindow::fileNew()
 {
     if (!settleUnsavedChanges())
         return;
-    if (MsgBox(QStringLiteral("Création d'une nouvelle étiquette ?\r        Confirmer ?"),
+    if (MsgBox(tr("Création d'une nouvelle étiquette ?\r        Confirmer ?"),
                MsgBoxButtons::OKCancel, MsgBoxIcon::None,
-               QStringLiteral("Création d'une étiquette")) != MsgBoxResult::OK)
+               tr("Création d'une étiquette")) != MsgBoxResult::OK)
         return;
 
     m_state.currentZone = 1;
@@ -105,7 +107,7 @@ void MainWindow::fileOpen()
         return;
     CommonDialog &dialog = m_commonDialog;
     dialog.FileName = m_state.labelFileName;
-    dialog.DialogTitle = QStringLiteral("Ouvrir");
+    dialog.DialogTitle = tr("Ouvrir");
     dialog.Filter = labelFileFilter();
     dialog.FilterIndex = 1;
     dialog.Flags = 0;
@@ -148,10 +150,10 @@ bool MainWindow::fileSaveAs()
 {
     const QString previousName = m_state.labelFileName;
     if (m_state.labelFileName.isEmpty())
-        m_state.labelFileName = QStringLiteral("Nouveau.eti");
+        m_state.labelFileName = tr("Nouveau.eti");
 
     CommonDialog &dialog = m_commonDialog;
-    dialog.DialogTitle = QStringLiteral("Enregistrer Sous");
+    dialog.DialogTitle = tr("Enregistrer Sous");
     dialog.Filter = labelFileFilter();
     dialog.FilterIndex = 1;
     dialog.FileName = m_state.labelFileName;
@@ -174,21 +176,18 @@ void MainWindow::fileQuit()
     bool saveWanted = false;
     if (isModified()) {
         saveWanted = MsgBox(saveQuestion(m_state.labelFileName), MsgBoxButtons::YesNo,
-                            MsgBoxIcon::Exclamation,
-                            QStringLiteral("Quitter Korvalin")) == MsgBoxResult::Yes;
+                            MsgBoxIcon::Exclamation, tr("Quitter Korvalin")) == MsgBoxResult::Yes;
         if (saveWanted) {
             if (!m_state.labelFileName.isEmpty()) {
                 saveLabel(m_state.labelFileName);
             } else {
-                m_state.labelFileName =
-                    withTrailingSlash(QDir::currentPath()) + QStringLiteral("Nouveau");
+                m_state.labelFileName = withTrailingSlash(QDir::currentPath()) + tr("Nouveau");
                 fileSaveAs();
             }
         }
     }
-    if (MsgBox(QStringLiteral("Quitter Korvalin\r  Confirmez  ?"), MsgBoxButtons::YesNo,
-               MsgBoxIcon::Question, QStringLiteral("Quitter le programme"),
-               MsgBoxDefault::Second) != MsgBoxResult::Yes)
+    if (MsgBox(tr("Quitter Korvalin\r  Confirmez  ?"), MsgBoxButtons::YesNo, MsgBoxIcon::Question,
+               tr("Quitter le programme"), MsgBoxDefault::Second) != MsgBoxResult::Yes)
         return;
     if (isModified()) {
         // Edits the user wanted kept and that were not written come back at the next start.

@@ -11,18 +11,19 @@
 #include "windows/shared/PictureMessages.h"
 #include "windows/viewer/ImageViewer.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 namespace {
 
 QString pictureFileFilter()
 {
-    return QStringLiteral("Fichiers Icone               (*.ICO)|*.ico|"
-                          "Fichiers curseurs           (*.CUR)|*.cur|"
-                          "Image en mode point    (*.BMP)|*.bmp|"
-                          "Métafichiers Windows  (*.WMF)|*.wmf|"
-                          "Fichier image                (*.GIF)|*.gif|"
-                          "Fichier image                (*.JPG)|*.jpg");
+    return QCoreApplication::translate("MainWindow", "Fichiers Icone               (*.ICO)|*.ico|"
+                                                     "Fichiers curseurs           (*.CUR)|*.cur|"
+                                                     "Image en mode point    (*.BMP)|*.bmp|"
+                                                     "Métafichiers Windows  (*.WMF)|*.wmf|"
+                                                     "Fichier image                (*.GIF)|*.gif|"
+                                                     "Fichier image                (*.JPG)|*.jpg");
 }
 
 } // namespace
@@ -32,7 +33,7 @@ void MainWindow::choosePicture()
     CommonDialog &dialog = m_commonDialog;
     // "AUCUN" is proposed when the label has no picture: it is what the file stores then.
     dialog.FileName = m_document.picturePath;
-    dialog.DialogTitle = QStringLiteral("Ouvrir un icone");
+    dialog.DialogTitle = tr("Ouvrir un icone");
     dialog.Filter = pictureFileFilter();
     dialog.CancelError = true;
     if (!showFileDialog(&CommonDialog::ShowOpen, QDir::currentPath()))

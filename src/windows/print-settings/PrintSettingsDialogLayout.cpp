@@ -235,8 +235,8 @@ QWidget *PrintSettingsDialog::buildLeftColumn()
     m_printerSetupButton = button(tr("Configurer l'imp&rimante"), "printerSetupButton");
     m_calibrationButton = button(tr("Page d'étalonnage"), "calibrationButton");
     m_calibrationButton->setToolTip(
-        QStringLiteral("Imprime les contours des étiquettes et des règles, à poser sur une "
-                       "planche pour mesurer les marges"));
+        tr("Imprime les contours des étiquettes et des règles, à poser sur une "
+           "planche pour mesurer les marges"));
     layout->addStretch();
 
     auto *pair = new QHBoxLayout;
