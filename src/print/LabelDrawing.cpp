@@ -44,11 +44,18 @@ double lineLeft(const ZonePlacement &place, qint16 alignment, double width)
     }
 }
 
-void drawZone(PageSurface &surface, ProgramState &state, int zone, const TextZone &z,
+// A stored line after the first starts with the LF of the break before it; it has no width
+// and is not printed.
+QString withoutLeadingLineFeed(const QString &text)
+{
+    return text.startsWith(QLatin1Char('\n')) ? text.mid(1) : text;
+}
+
+void drawZone(PageSurface &surface, const ProgramState &state, int zone, const TextZone &z,
               const QPointF &origin, const QString &number)
 {
     const ZonePlacement &place = Placements[zone - 1];
-    ProgramState::ZoneLines &lines = state.zoneLines(zone);
+    const ProgramState::ZoneLines &lines = state.zoneLines(zone);
     const int count = state.zoneLineCount(zone);
 
     surface.setScaleMillimetres();
@@ -65,9 +72,7 @@ void drawZone(PageSurface &surface, ProgramState &state, int zone, const TextZon
         y += step;
         surface.setScaleMillimetres();
         surface.setCurrentPosition({x, y});
-        if (lines[k].startsWith(QLatin1Char('\n')))
-            lines[k].remove(0, 1);
-        surface.printText(text.startsWith(QLatin1Char('\n')) ? text.mid(1) : text);
+        surface.printText(withoutLeadingLineFeed(text));
     }
 }
 
@@ -75,7 +80,7 @@ void drawZone(PageSurface &surface, ProgramState &state, int zone, const TextZon
 
 namespace LabelDrawing {
 
-void drawLabel(PageSurface &surface, ProgramState &state, const LabelArtwork &artwork,
+void drawLabel(PageSurface &surface, const ProgramState &state, const LabelArtwork &artwork,
                const QPointF &origin, const QString &number)
 {
     surface.setScaleMillimetres();
