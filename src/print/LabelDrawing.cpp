@@ -26,12 +26,6 @@ constexpr ZonePlacement Placements[3] = {
 constexpr double IconInset = 4;
 constexpr double IconSize = 12;
 
-void drawRectangle(PageSurface &surface, const QRectF &r)
-{
-    for (const QLineF &side : LabelOutline::sides(r))
-        surface.drawLine(side.p1(), side.p2(), 0);
-}
-
 double lineLeft(const ZonePlacement &place, qint16 alignment, double width)
 {
     switch (alignment) {
@@ -84,13 +78,10 @@ void drawLabel(PageSurface &surface, const ProgramState &state, const LabelArtwo
                const QPointF &origin, const QString &number)
 {
     surface.setScaleMillimetres();
-    if (state.printFrame) {
-        surface.setLineStyle(PageSurface::LineStyle::Solid);
-        drawRectangle(surface, LabelOutline::frame(origin));
-    }
-    if (state.printCutOutline) {
-        surface.setLineStyle(PageSurface::LineStyle::DashDot);
-        drawRectangle(surface, LabelOutline::cutOutline(origin));
+    for (const LabelOutline::Stroke &stroke :
+         LabelOutline::strokes(origin, state.printFrame, state.printCutOutline)) {
+        surface.setLineStyle(stroke.style);
+        surface.drawLine(stroke.line.p1(), stroke.line.p2(), 0);
     }
     const QPointF iconCorner = origin + QPointF(IconInset, IconInset);
     surface.setCurrentPosition(iconCorner);
