@@ -26,12 +26,6 @@ constexpr ZonePlacement Placements[3] = {
 constexpr double IconInset = 4;
 constexpr double IconSize = 12;
 
-void drawRectangle(PageSurface &surface, const QRectF &r)
-{
-    for (const QLineF &side : LabelOutline::sides(r))
-        surface.drawLine(side.p1(), side.p2(), 0);
-}
-
 double lineLeft(const ZonePlacement &place, qint16 alignment, double width)
 {
     switch (alignment) {
@@ -44,11 +38,18 @@ double lineLeft(const ZonePlacement &place, qint16 alignment, double width)
     }
 }
 
-void drawZone(PageSurface &surface, ProgramState &state, int zone, const TextZone &z,
+// A stored line after the first starts with the LF of the break before it; it has no width
+// and is not printed.
+QString withoutLeadingLineFeed(const QString &text)
+{
+    return text.startsWith(QLatin1Char('\n')) ? text.mid(1) : text;
+}
+
+void drawZone(PageSurface &surface, const ProgramState &state, int zone, const TextZone &z,
               const QPointF &origin, const QString &number)
 {
     const ZonePlacement &place = Placements[zone - 1];
-    ProgramState::ZoneLines &lines = state.zoneLines(zone);
+    const ProgramState::ZoneLines &lines = state.zoneLines(zone);
     const int count = state.zoneLineCount(zone);
 
     surface.setScaleMillimetres();
@@ -65,9 +66,7 @@ void drawZone(PageSurface &surface, ProgramState &state, int zone, const TextZon
         y += step;
         surface.setScaleMillimetres();
         surface.setCurrentPosition({x, y});
-        if (lines[k].startsWith(QLatin1Char('\n')))
-            lines[k].remove(0, 1);
-        surface.printText(text.startsWith(QLatin1Char('\n')) ? text.mid(1) : text);
+        surface.printText(withoutLeadingLineFeed(text));
     }
 }
 
@@ -75,17 +74,14 @@ void drawZone(PageSurface &surface, ProgramState &state, int zone, const TextZon
 
 namespace LabelDrawing {
 
-void drawLabel(PageSurface &surface, ProgramState &state, const LabelArtwork &artwork,
+void drawLabel(PageSurface &surface, const ProgramState &state, const LabelArtwork &artwork,
                const QPointF &origin, const QString &number)
 {
     surface.setScaleMillimetres();
-    if (state.printFrame) {
-        surface.setLineStyle(PageSurface::LineStyle::Solid);
-        drawRectangle(surface, LabelOutline::frame(origin));
-    }
-    if (state.printCutOutline) {
-        surface.setLineStyle(PageSurface::LineStyle::DashDot);
-        drawRectangle(surface, LabelOutline::cutOutline(origin));
+    for (const LabelOutline::Stroke &stroke :
+         LabelOutline::strokes(origin, state.printFrame, state.printCutOutline)) {
+        surface.setLineStyle(stroke.style);
+        surface.drawLine(stroke.line.p1(), stroke.line.p2(), 0);
     }
     const QPointF iconCorner = origin + QPointF(IconInset, IconInset);
     surface.setCurrentPosition(iconCorner);

@@ -9,11 +9,12 @@
 #include "print/PageSurface.h"
 
 // Draws one label at an origin: frame, cut lines, icon and the three zones from the line
-// arrays that the splitting filled. Stored lines lose their leading LF as they print.
+// arrays that the splitting filled. It only reads them, so every label of a run is drawn
+// from the same lines.
 namespace LabelDrawing {
 
 // number, when not empty, follows the last line of zone 3 (" 3" or " 3/5").
-void drawLabel(PageSurface &surface, ProgramState &state, const LabelArtwork &artwork,
+void drawLabel(PageSurface &surface, const ProgramState &state, const LabelArtwork &artwork,
                const QPointF &origin, const QString &number = QString());
 
 } // namespace LabelDrawing

@@ -6,6 +6,17 @@
 
 #include "print/SheetGeometry.h"
 
+namespace {
+
+void appendSides(QVector<LabelOutline::Stroke> &strokes, const QRectF &rectangle,
+                 PageSurface::LineStyle style)
+{
+    for (const QLineF &side : LabelOutline::sides(rectangle))
+        strokes.append({side, style});
+}
+
+} // namespace
+
 namespace LabelOutline {
 
 QRectF cutOutline(const QPointF &origin)
@@ -24,12 +35,27 @@ std::array<QLineF, 4> sides(const QRectF &r)
             QLineF(r.bottomRight(), r.bottomLeft()), QLineF(r.topLeft(), r.bottomLeft())};
 }
 
-QVector<qreal> dashDotPattern(double deviceUnitsPerMm)
+QVector<Stroke> strokes(const QPointF &origin, bool frame, bool cutOutline)
 {
-    QVector<qreal> pattern;
-    for (double mm : DashDotMm)
-        pattern.append(mm * deviceUnitsPerMm);
-    return pattern;
+    QVector<Stroke> drawn;
+    if (frame)
+        appendSides(drawn, LabelOutline::frame(origin), PageSurface::LineStyle::Solid);
+    if (cutOutline)
+        appendSides(drawn, LabelOutline::cutOutline(origin), PageSurface::LineStyle::DashDot);
+    return drawn;
+}
+
+QPen pen(PageSurface::LineStyle style, const QColor &color, double deviceUnitsPerMm)
+{
+    // Width 0 is the thinnest line the device draws, whatever the scale.
+    QPen thinnest(color, 0);
+    if (style == PageSurface::LineStyle::DashDot) {
+        QVector<qreal> pattern;
+        for (double mm : DashDotMm)
+            pattern.append(mm * deviceUnitsPerMm);
+        thinnest.setDashPattern(pattern);
+    }
+    return thinnest;
 }
 
 } // namespace LabelOutline

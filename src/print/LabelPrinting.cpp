@@ -13,55 +13,63 @@
 
 namespace {
 
-QPointF origins(const ProgramState &state)
+QPointF toPoint(const std::array<double, 2> &origin)
 {
-    return {state.labelOrigin[0], state.labelOrigin[1]};
+    return {origin[0], origin[1]};
 }
 
 } // namespace
 
 namespace LabelPrinting {
 
-bool drawSingleLabel(PageSurface &surface, ProgramState &state, const LabelArtwork &artwork)
+PageEnd drawSingleLabel(PageSurface &surface, const ProgramState &state,
+                        const LabelArtwork &artwork)
 {
-    LabelDrawing::drawLabel(surface, state, artwork, origins(state));
+    LabelDrawing::drawLabel(surface, state, artwork, toPoint(state.labelOrigin));
     surface.endDocument();
-    return true;
+    return {true, state.nextDiskNumber, state.labelOrigin};
 }
 
-bool drawRun(PageSurface &surface, ProgramState &state, const LabelArtwork &artwork)
+PageEnd drawRun(PageSurface &surface, const ProgramState &state, const LabelArtwork &artwork)
 {
+    PageEnd page{false, state.nextDiskNumber, state.labelOrigin};
     surface.setScaleMillimetres();
     for (int n = state.startPosition; n < state.startPosition + state.copyCount; ++n) {
         // Positions past the sheet reuse the origin of the last one inside it.
         if (n >= 1 && n <= SheetGeometry::Positions) {
             const QPointF origin = SheetGeometry::labelOrigin(n, state.sheetSpacing);
-            state.labelOrigin = {origin.x(), origin.y()};
+            page.labelOrigin = {origin.x(), origin.y()};
         }
-        LabelDrawing::drawLabel(surface, state, artwork, origins(state),
-                                state.autoNumbering ? numberSuffix(state) : QString());
+        LabelDrawing::drawLabel(surface, state, artwork, toPoint(page.labelOrigin),
+                                state.autoNumbering ? numberSuffix(page.nextDiskNumber, state)
+                                                    : QString());
         // The disk number counts in 16 bits: one past the largest is a printer error.
-        if (state.nextDiskNumber == std::numeric_limits<qint16>::max()) {
+        if (page.nextDiskNumber == std::numeric_limits<qint16>::max()) {
             surface.cancelDocument();
-            return false;
+            return page;
         }
-        ++state.nextDiskNumber;
+        ++page.nextDiskNumber;
     }
     surface.endDocument();
-    return true;
+    page.ended = true;
+    return page;
 }
 
 bool drawPrintPage(PageSurface &surface, ProgramState &state, const LabelArtwork &artwork)
 {
-    return state.printMode == PrintMode::SingleLabel ? drawSingleLabel(surface, state, artwork)
-                                                     : drawRun(surface, state, artwork);
+    const PageEnd page = state.printMode == PrintMode::SingleLabel
+                             ? drawSingleLabel(surface, state, artwork)
+                             : drawRun(surface, state, artwork);
+    state.nextDiskNumber = page.nextDiskNumber;
+    state.labelOrigin = page.labelOrigin;
+    return page.ended;
 }
 
-QString numberSuffix(const ProgramState &state)
+QString numberSuffix(qint16 diskNumber, const ProgramState &run)
 {
-    QString suffix = QLatin1Char(' ') + NumberText::plain(double(state.nextDiskNumber));
-    if (state.numberingStyle == NumberingStyle::NumberOfTotal)
-        suffix += QLatin1Char('/') + NumberText::plain(double(state.copyCount));
+    QString suffix = QLatin1Char(' ') + NumberText::plain(double(diskNumber));
+    if (run.numberingStyle == NumberingStyle::NumberOfTotal)
+        suffix += QLatin1Char('/') + NumberText::plain(double(run.copyCount));
     return suffix;
 }
 

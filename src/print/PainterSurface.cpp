@@ -45,11 +45,7 @@ void PainterSurface::setLineStyle(LineStyle style)
 
 void PainterSurface::drawLine(const QPointF &from, const QPointF &to, ColorValue color)
 {
-    // Width 0 is the thinnest line the device draws.
-    QPen pen(toQColor(color), 0);
-    if (m_lineStyle == LineStyle::DashDot)
-        pen.setDashPattern(LabelOutline::dashDotPattern(m_dotsPerMm));
-    m_painter.setPen(pen);
+    m_painter.setPen(LabelOutline::pen(m_lineStyle, toQColor(color), m_dotsPerMm));
     m_painter.drawLine(toDevice(from), toDevice(to));
 }
 

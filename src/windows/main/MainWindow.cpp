@@ -40,8 +40,8 @@
 
 namespace {
 
-// Places of the zones and the picture on the label, in mm from its top-left corner; the
-// same places as on the printed label.
+// Places of the zones and the picture on the label area, in mm from its top-left corner: the
+// window's own boxes, which sketch the printed label rather than repeat its placement.
 constexpr std::array<QRectF, 3> ZonePlacesMm{
     {{16.9, 2.1, 53.2, 15.1}, {2.1, 19.1, 68.0, 19.3}, {2.1, 40.2, 68.0, 6.6}}};
 constexpr QRectF PicturePlaceMm{2.1, 2.1, 13.0, 13.0};

@@ -46,7 +46,7 @@ QString zone3Text(const ProgramState &state, const QString &fullZone3Text)
                                 state.numberingStyle == NumberingStyle::NumberOfTotal);
     // A zone 3 without lines shows nothing, numbered or not, as it prints nothing.
     if (numbered && state.zone3LineCount >= 1)
-        return fullZone3Text + LabelPrinting::numberSuffix(state);
+        return fullZone3Text + LabelPrinting::numberSuffix(state.nextDiskNumber, state);
     return joinedLines(state.zone3Lines, state.zone3LineCount);
 }
 

@@ -13,12 +13,6 @@ namespace {
 // The preview draws the label whose corner is the panel's origin.
 constexpr QPointF LabelCorner(0, 0);
 
-void drawSides(QPainter &painter, const QRectF &rectangle)
-{
-    for (const QLineF &side : LabelOutline::sides(rectangle))
-        painter.drawLine(side);
-}
-
 } // namespace
 
 PreviewPanel::PreviewPanel(QWidget *parent) : QWidget(parent)
@@ -45,16 +39,11 @@ void PreviewPanel::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.fillRect(rect(), Qt::white);
-    painter.setTransform(millimetresToPixels());
-    // Width 0: one device pixel whatever the scale, as on the printer.
-    QPen pen(Qt::black, 0);
-    if (m_frame) {
-        painter.setPen(pen);
-        drawSides(painter, LabelOutline::frame(LabelCorner));
-    }
-    if (m_cutOutline) {
-        pen.setDashPattern(LabelOutline::dashDotPattern(millimetresToPixels().m11()));
-        painter.setPen(pen);
-        drawSides(painter, LabelOutline::cutOutline(LabelCorner));
+    const QTransform toPixels = millimetresToPixels();
+    painter.setTransform(toPixels);
+    for (const LabelOutline::Stroke &stroke :
+         LabelOutline::strokes(LabelCorner, m_frame, m_cutOutline)) {
+        painter.setPen(LabelOutline::pen(stroke.style, Qt::black, toPixels.m11()));
+        painter.drawLine(stroke.line);
     }
 }
