@@ -30,29 +30,27 @@ template <typename T> std::optional<T> ScriptedDialogs::next()
     return std::get<T>(answer);
 }
 
-std::optional<QString> ScriptedDialogs::chooseFile(Kind kind, const CommonDialog &dialog)
+std::optional<QString> ScriptedDialogs::chooseFile(Kind kind, const FileRequest &request)
 {
     Shown shown;
     shown.kind = kind;
-    shown.title = dialog.DialogTitle;
-    shown.filter = dialog.Filter;
-    shown.fileName = dialog.FileName;
-    shown.initDir = dialog.InitDir;
-    shown.filterIndex = dialog.FilterIndex;
-    shown.flags = dialog.Flags;
-    shown.cancelError = dialog.CancelError;
+    shown.title = request.title;
+    shown.filter = request.filter;
+    shown.fileName = request.proposedName;
+    shown.initDir = request.startFolder;
+    shown.askBeforeOverwrite = request.askBeforeOverwrite;
     m_shown.append(shown);
     return next<QString>();
 }
 
-std::optional<QString> ScriptedDialogs::chooseFileToOpen(const CommonDialog &dialog, QWidget *)
+std::optional<QString> ScriptedDialogs::chooseFileToOpen(const FileRequest &request, QWidget *)
 {
-    return chooseFile(Kind::Open, dialog);
+    return chooseFile(Kind::Open, request);
 }
 
-std::optional<QString> ScriptedDialogs::chooseFileToSave(const CommonDialog &dialog, QWidget *)
+std::optional<QString> ScriptedDialogs::chooseFileToSave(const FileRequest &request, QWidget *)
 {
-    return chooseFile(Kind::Save, dialog);
+    return chooseFile(Kind::Save, request);
 }
 
 std::optional<FontChoice> ScriptedDialogs::chooseFont(const FontChoice &initial, QWidget *)
@@ -73,14 +71,11 @@ std::optional<ColorValue> ScriptedDialogs::chooseColor(ColorValue initial, QWidg
     return next<ColorValue>();
 }
 
-std::optional<PrinterSetupChoice> ScriptedDialogs::choosePrinter(const CommonDialog &dialog,
-                                                                 const PrinterSetupOffer &offer,
+std::optional<PrinterSetupChoice> ScriptedDialogs::choosePrinter(const PrinterSetupOffer &offer,
                                                                  QWidget *)
 {
     Shown shown;
     shown.kind = Kind::Printer;
-    shown.flags = dialog.Flags;
-    shown.cancelError = dialog.CancelError;
     shown.printer = offer.current;
     if (const auto *listed = std::get_if<QList<PrinterSetupOffer::Printer>>(&offer.printers)) {
         for (const PrinterSetupOffer::Printer &printer : *listed)
@@ -90,12 +85,12 @@ std::optional<PrinterSetupChoice> ScriptedDialogs::choosePrinter(const CommonDia
     return next<PrinterSetupChoice>();
 }
 
-void ScriptedDialogs::showHelp(const CommonDialog &dialog, QWidget *)
+void ScriptedDialogs::showHelp(const HelpRequest &request, QWidget *)
 {
     Shown shown;
     shown.kind = Kind::Help;
-    shown.helpFile = dialog.HelpFile;
-    shown.helpCommand = dialog.HelpCommand;
-    shown.helpKey = dialog.HelpKey;
+    shown.helpFile = request.file;
+    shown.helpPage = request.page;
+    shown.helpKey = request.searchKey;
     m_shown.append(shown);
 }

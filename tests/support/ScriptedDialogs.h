@@ -11,7 +11,7 @@
 #include <variant>
 
 // Answers the common dialogs of a test as scripted, and keeps what each dialog was
-// shown with, so that a test can check the title, filter, flags and proposals.
+// shown with, so that a test can check the title, filter, options and proposals.
 class ScriptedDialogs : public CommonDialogBackend
 {
 public:
@@ -33,15 +33,13 @@ public:
     {
         Kind kind = Kind::Open;
         QString title, filter, fileName, initDir;
-        int filterIndex = 0;
-        int flags = 0;
-        bool cancelError = false;
+        bool askBeforeOverwrite = false;
         FontChoice font;
         ColorValue color = 0;
         QString printer;      // the printer the set-up dialog started on
         QStringList printers; // the printers it offered
         QString helpFile, helpKey;
-        int helpCommand = 0;
+        HelpRequest::Page helpPage = HelpRequest::Page::Contents;
     };
 
     // Installs itself into dialog; the object stays owned by the dialog, so keep the
@@ -52,20 +50,19 @@ public:
     const QList<Shown> &shown() const { return m_shown; }
     int pendingAnswers() const { return int(m_answers.size()); }
 
-    std::optional<QString> chooseFileToOpen(const CommonDialog &dialog, QWidget *parent) override;
-    std::optional<QString> chooseFileToSave(const CommonDialog &dialog, QWidget *parent) override;
+    std::optional<QString> chooseFileToOpen(const FileRequest &request, QWidget *parent) override;
+    std::optional<QString> chooseFileToSave(const FileRequest &request, QWidget *parent) override;
     std::optional<FontChoice> chooseFont(const FontChoice &initial, QWidget *parent) override;
     std::optional<ColorValue> chooseColor(ColorValue initial, QWidget *parent) override;
     // Answered with a PrinterSetupChoice or Cancel.
-    std::optional<PrinterSetupChoice> choosePrinter(const CommonDialog &dialog,
-                                                    const PrinterSetupOffer &offer,
+    std::optional<PrinterSetupChoice> choosePrinter(const PrinterSetupOffer &offer,
                                                     QWidget *parent) override;
     // Takes no answer: the help viewer is only recorded.
-    void showHelp(const CommonDialog &dialog, QWidget *parent) override;
+    void showHelp(const HelpRequest &request, QWidget *parent) override;
 
 private:
     template <typename T> std::optional<T> next();
-    std::optional<QString> chooseFile(Kind kind, const CommonDialog &dialog);
+    std::optional<QString> chooseFile(Kind kind, const FileRequest &request);
 
     QList<Answer> m_answers;
     QList<Shown> m_shown;

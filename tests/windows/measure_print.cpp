@@ -61,9 +61,9 @@ class TimedSaveDialog : public ScriptedDialogs
 {
 public:
     explicit TimedSaveDialog(std::function<void()> atOk) : m_atOk(std::move(atOk)) {}
-    std::optional<QString> chooseFileToSave(const CommonDialog &dialog, QWidget *parent) override
+    std::optional<QString> chooseFileToSave(const FileRequest &request, QWidget *parent) override
     {
-        const std::optional<QString> chosen = ScriptedDialogs::chooseFileToSave(dialog, parent);
+        const std::optional<QString> chosen = ScriptedDialogs::chooseFileToSave(request, parent);
         m_atOk();
         return chosen;
     }

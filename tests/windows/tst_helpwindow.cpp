@@ -178,7 +178,8 @@ private slots:
     void commonDialogOpensOneHelpWindow()
     {
         CommonDialog commonDialog;
-        commonDialog.HelpFile = m_helpFile;
+        HelpRequest request;
+        request.file = m_helpFile;
         const auto helpWindows = [] {
             QList<HelpWindow *> found;
             for (QWidget *widget : QApplication::topLevelWidgets()) {
@@ -187,14 +188,13 @@ private slots:
             }
             return found;
         };
-        commonDialog.HelpCommand = CommonDialog::HelpContents;
-        commonDialog.ShowHelp();
+        commonDialog.showHelp(request);
         QCOMPARE(helpWindows().size(), 1);
         auto *tabs = helpWindows().first()->findChild<QTabWidget *>();
         QCOMPARE(tabs->currentIndex(), 0);
-        commonDialog.HelpCommand = CommonDialog::HelpPartialKey;
-        commonDialog.HelpKey = u"imp"_s;
-        commonDialog.ShowHelp();
+        request.page = HelpRequest::Page::Search;
+        request.searchKey = u"imp"_s;
+        commonDialog.showHelp(request);
         QCOMPARE(helpWindows().size(), 1);
         QCOMPARE(tabs->currentIndex(), 1);
         QCOMPARE(helpWindows().first()->findChild<QLineEdit *>(u"keyword"_s)->text(), u"imp"_s);

@@ -229,11 +229,9 @@ private slots:
         QCOMPARE(shown.kind, ScriptedDialogs::Kind::Open);
         QCOMPARE(shown.title, u"Ouvrir"_s);
         QCOMPARE(shown.filter, LabelFilter);
-        QCOMPARE(shown.filterIndex, 1);
         QCOMPARE(shown.initDir, programFolder.path());
         QCOMPARE(shown.fileName, u"/home/moi/ancien.eti"_s);
-        QCOMPARE(shown.flags, 0);
-        QVERIFY(shown.cancelError);
+        QVERIFY(!shown.askBeforeOverwrite);
     }
 
     void openReadsTheFile_data()
@@ -400,19 +398,20 @@ private slots:
         QTemporaryDir programFolder; // a folder of the user's, as a build folder
         MainWindowHarness h(QString(), programFolder.path());
         h.keys(u"x"_s);
-        h.form->commonDialog().InitDir = u"/ailleurs"_s;
+        FileRequest earlier;
+        earlier.startFolder = u"/ailleurs"_s;
+        h.dialogs->answerNext(ScriptedDialogs::Cancel{});
+        QVERIFY(!h.form->commonDialog().chooseFileToOpen(earlier));
         h.state.labelFileName = labelFileName;
         h.runAnswering(command.constData(), path);
-        QCOMPARE(h.dialogs->shown().size(), 1);
-        const ScriptedDialogs::Shown &shown = h.dialogs->shown().first();
+        QCOMPARE(h.dialogs->shown().size(), 2);
+        const ScriptedDialogs::Shown &shown = h.dialogs->shown().last();
         QCOMPARE(shown.kind, ScriptedDialogs::Kind::Save);
         QCOMPARE(shown.title, u"Enregistrer Sous"_s);
         QCOMPARE(shown.filter, LabelFilter);
-        QCOMPARE(shown.filterIndex, 1);
         QCOMPARE(shown.fileName, proposed);
-        QCOMPARE(shown.flags, 2);
-        QVERIFY(shown.cancelError);
-        QCOMPARE(shown.initDir, u"/ailleurs"_s); // not set by Save As
+        QVERIFY(shown.askBeforeOverwrite);
+        QCOMPARE(shown.initDir, u"/ailleurs"_s); // where the dialog before it started
         QCOMPARE(h.state.labelFileName, path);
         QVERIFY(QFileInfo::exists(path));
         QCOMPARE(h.panel(1), panel);

@@ -142,7 +142,7 @@ private Q_SLOTS:
         QCOMPARE(asked.title, u"Enregistrer en PDF"_s);
         QCOMPARE(asked.filter, u"Fichiers PDF (*.pdf)|*.pdf"_s);
         QCOMPARE(asked.fileName, m_dir.filePath(u"serie.pdf"_s));
-        QCOMPARE(asked.flags, CommonDialog::OverwritePrompt);
+        QVERIFY(asked.askBeforeOverwrite);
 
         const QString fromCommandLine = m_dir.filePath(u"commande.pdf"_s);
         QString out, err;

@@ -73,9 +73,7 @@ private Q_SLOTS:
         QCOMPARE(shown.kind, ScriptedDialogs::Kind::Save);
         QCOMPARE(shown.title, u"Enregistrer"_s);
         QCOMPARE(shown.filter, Filter);
-        QCOMPARE(shown.filterIndex, 1);
-        QCOMPARE(shown.flags, int(CommonDialog::OverwritePrompt));
-        QVERIFY(shown.cancelError);
+        QVERIFY(shown.askBeforeOverwrite);
         QVERIFY(h.msgBoxes.allSeen());
     }
 
@@ -134,6 +132,36 @@ private Q_SLOTS:
         QVERIFY(h.msgBoxes.allSeen());
     }
 
+    void saveProposesTheLastName_data()
+    {
+        QTest::addColumn<bool>("earlierChosen");
+        QTest::addColumn<QString>("proposed");
+        QTest::newRow("earlier dialog cancelled") << false << u"/ailleurs/disque.eti"_s;
+        QTest::newRow("earlier dialog answered") << true << u"/ailleurs/choisi.eti"_s;
+    }
+
+    // The save dialog starts on the name and in the folder an earlier file dialog, of any
+    // window, left.
+    void saveProposesTheLastName()
+    {
+        QFETCH(bool, earlierChosen);
+        QFETCH(QString, proposed);
+        PrintSettingsHarness h;
+        h.open();
+        FileRequest earlier;
+        earlier.startFolder = u"/ailleurs"_s;
+        earlier.proposedName = u"/ailleurs/disque.eti"_s;
+        h.dialogs->answerNext(earlierChosen ? ScriptedDialogs::Answer(u"/ailleurs/choisi.eti"_s)
+                                            : ScriptedDialogs::Answer(ScriptedDialogs::Cancel{}));
+        QCOMPARE(h.dialog.chooseFileToOpen(earlier).has_value(), earlierChosen);
+        h.dialogs->answerNext(ScriptedDialogs::Cancel{});
+        h.button("saveSettingsButton")->click();
+        const ScriptedDialogs::Shown &shown = h.dialogs->shown().constLast();
+        QCOMPARE(shown.kind, ScriptedDialogs::Kind::Save);
+        QCOMPARE(shown.fileName, proposed);
+        QCOMPARE(shown.initDir, u"/ailleurs"_s);
+    }
+
     void load_data()
     {
         QTest::addColumn<QByteArray>("content");
@@ -182,9 +210,7 @@ private Q_SLOTS:
         QCOMPARE(shown.title, u"Ouvrir"_s);
         QCOMPARE(shown.fileName, u"/avant/lot0.PAR"_s);
         QCOMPARE(shown.filter, Filter);
-        QCOMPARE(shown.filterIndex, 1);
-        QCOMPARE(shown.flags, 0);
-        QVERIFY(!shown.cancelError);
+        QVERIFY(!shown.askBeforeOverwrite);
         QVERIFY(h.msgBoxes.allSeen());
     }
 

@@ -222,36 +222,32 @@ private Q_SLOTS:
     void overwriteQuestion_data()
     {
         QTest::addColumn<bool>("save");
-        QTest::addColumn<int>("flags");
+        QTest::addColumn<bool>("askBeforeOverwrite");
         QTest::addColumn<bool>("fileExists");
         QTest::addColumn<bool>("asked");
-        QTest::newRow("save over a file, flag 2")
-            << true << CommonDialog::OverwritePrompt << true << true;
-        QTest::newRow("save over a file, no flag") << true << 0 << true << false;
-        QTest::newRow("save over a file, other flags") << true << 1 << true << false;
-        QTest::newRow("save a new file, flag 2")
-            << true << CommonDialog::OverwritePrompt << false << false;
-        QTest::newRow("open a file, flag 2")
-            << false << CommonDialog::OverwritePrompt << true << false;
+        QTest::newRow("save over a file, asking") << true << true << true << true;
+        QTest::newRow("save over a file, not asking") << true << false << true << false;
+        QTest::newRow("save a new file, asking") << true << true << false << false;
+        QTest::newRow("open a file, asking") << false << true << true << false;
     }
 
     // Qt's own file dialog, accepted on the proposed name: it asks before replacing a file
-    // exactly when the flags say so, and the answer "Yes" gives the file back.
+    // exactly when the request says so, and the answer "Yes" gives the file back.
     void overwriteQuestion()
     {
         QFETCH(bool, save);
-        QFETCH(int, flags);
+        QFETCH(bool, askBeforeOverwrite);
         QFETCH(bool, fileExists);
         QFETCH(bool, asked);
         QTemporaryDir folder;
         const QString path = folder.filePath(u"disque.eti"_s);
         if (fileExists)
             QVERIFY(writeBytes(path, "[Titre 1]\r\n"));
-        CommonDialog dialog;
-        dialog.DialogTitle = u"Enregistrer Sous"_s;
-        dialog.Filter = u"Fichiers étiquette (*.ETI)|*.eti"_s;
-        dialog.FileName = path;
-        dialog.Flags = flags;
+        FileRequest request;
+        request.title = u"Enregistrer Sous"_s;
+        request.filter = u"Fichiers étiquette (*.ETI)|*.eti"_s;
+        request.proposedName = path;
+        request.askBeforeOverwrite = askBeforeOverwrite;
 
         bool question = false;
         QTimer::singleShot(0, [&question] {
@@ -269,8 +265,8 @@ private Q_SLOTS:
             static_cast<QDialog *>(fileDialog)->accept();
         });
         QtDialogBackend backend;
-        const std::optional<QString> chosen = save ? backend.chooseFileToSave(dialog, nullptr)
-                                                   : backend.chooseFileToOpen(dialog, nullptr);
+        const std::optional<QString> chosen = save ? backend.chooseFileToSave(request, nullptr)
+                                                   : backend.chooseFileToOpen(request, nullptr);
         QCOMPARE(question, asked);
         QCOMPARE(chosen, std::optional<QString>(path));
     }

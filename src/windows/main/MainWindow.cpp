@@ -419,20 +419,20 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 
 void MainWindow::helpContents()
 {
-    showHelp(CommonDialog::HelpContents);
+    showHelp(HelpRequest::Page::Contents);
 }
 
 void MainWindow::helpSearch()
 {
-    m_commonDialog.HelpKey.clear();
-    showHelp(CommonDialog::HelpPartialKey);
+    showHelp(HelpRequest::Page::Search);
 }
 
-void MainWindow::showHelp(int command)
+void MainWindow::showHelp(HelpRequest::Page page)
 {
-    m_commonDialog.HelpFile = withTrailingSlash(m_state.appPath) + QStringLiteral("KORVALIN.HLP");
-    m_commonDialog.HelpCommand = command;
-    m_commonDialog.ShowHelp();
+    HelpRequest request;
+    request.file = withTrailingSlash(m_state.appPath) + QStringLiteral("KORVALIN.HLP");
+    request.page = page;
+    m_commonDialog.showHelp(request);
 }
 
 void MainWindow::showError(const QString &message)

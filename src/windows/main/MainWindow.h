@@ -175,7 +175,7 @@ private:
     void loadWindow();
     void centreOnScreen();
     void showCapsLock();
-    void showHelp(int command);
+    void showHelp(HelpRequest::Page page);
     void showError(const QString &message);
     void endProgram();
 
@@ -223,11 +223,13 @@ private:
     void beginDocumentRead();
     void endDocumentRead(const std::function<void()> &takeWhatWasRead);
     void setDocumentReadsEnabled(bool enabled);
-    // Shows the common dialog's open or save dialog (show) from the folder the user expects:
+    // Shows the open or save dialog (choose) of request from the folder the user expects:
     // programFolderStart while the program runs from a folder of the user's, else the
     // folder last chosen in one, or the user's documents folder. The chosen file's folder
     // becomes the last one.
-    bool showFileDialog(bool (CommonDialog::*show)(), const QString &programFolderStart);
+    std::optional<ChosenFile>
+    showFileDialog(std::optional<ChosenFile> (CommonDialog::*choose)(FileRequest),
+                   FileRequest request, const QString &programFolderStart);
     bool saveLabel(const QString &path);
     // A file the disk refused to write, with the reason it gave, if any.
     void showSaveError(const QString &refusal);

@@ -105,17 +105,13 @@ void MainWindow::fileOpen()
 {
     if (!settleUnsavedChanges())
         return;
-    CommonDialog &dialog = m_commonDialog;
-    dialog.FileName = m_state.labelFileName;
-    dialog.DialogTitle = tr("Ouvrir");
-    dialog.Filter = labelFileFilter();
-    dialog.FilterIndex = 1;
-    dialog.Flags = 0;
-    dialog.CancelError = true;
-    if (!showFileDialog(&CommonDialog::ShowOpen, m_state.appPath))
-        return;
-
-    openLabel(dialog.FileName);
+    FileRequest request;
+    request.proposedName = m_state.labelFileName;
+    request.title = tr("Ouvrir");
+    request.filter = labelFileFilter();
+    if (const std::optional<ChosenFile> chosen =
+            showFileDialog(&CommonDialog::chooseFileToOpen, request, m_state.appPath))
+        openLabel(chosen->path);
 }
 
 void MainWindow::openAfterAsking(const QString &path)
@@ -124,19 +120,21 @@ void MainWindow::openAfterAsking(const QString &path)
         openLabel(path);
 }
 
-bool MainWindow::showFileDialog(bool (CommonDialog::*show)(), const QString &programFolderStart)
+std::optional<ChosenFile>
+MainWindow::showFileDialog(std::optional<ChosenFile> (CommonDialog::*choose)(FileRequest),
+                           FileRequest request, const QString &programFolderStart)
 {
     // An installed program's folder holds none of the user's labels or pictures, and
     // cannot take them.
     if (UserFolders::isSystemFolder(m_state.appPath))
-        m_commonDialog.InitDir =
+        request.startFolder =
             m_lastDialogFolder.isEmpty() ? UserFolders::documentsFolder() : m_lastDialogFolder;
     else
-        m_commonDialog.InitDir = programFolderStart;
-    if (!(m_commonDialog.*show)())
-        return false;
-    m_lastDialogFolder = QFileInfo(m_commonDialog.FileName).absolutePath();
-    return true;
+        request.startFolder = programFolderStart;
+    std::optional<ChosenFile> chosen = (m_commonDialog.*choose)(std::move(request));
+    if (chosen)
+        m_lastDialogFolder = QFileInfo(chosen->path).absolutePath();
+    return chosen;
 }
 
 bool MainWindow::fileSave()
@@ -152,22 +150,22 @@ bool MainWindow::fileSaveAs()
     if (m_state.labelFileName.isEmpty())
         m_state.labelFileName = tr("Nouveau.eti");
 
-    CommonDialog &dialog = m_commonDialog;
-    dialog.DialogTitle = tr("Enregistrer Sous");
-    dialog.Filter = labelFileFilter();
-    dialog.FilterIndex = 1;
-    dialog.FileName = m_state.labelFileName;
-    dialog.Flags = CommonDialog::OverwritePrompt;
-    dialog.CancelError = true;
-    // Where the last dialog left it, while the program runs from a folder of the user's.
-    if (!showFileDialog(&CommonDialog::ShowSave, dialog.InitDir)) {
+    FileRequest request;
+    request.title = tr("Enregistrer Sous");
+    request.filter = labelFileFilter();
+    request.proposedName = m_state.labelFileName;
+    request.askBeforeOverwrite = true;
+    // Where the last dialog started, while the program runs from a folder of the user's.
+    const std::optional<ChosenFile> chosen =
+        showFileDialog(&CommonDialog::chooseFileToSave, request, m_commonDialog.lastStartFolder());
+    if (!chosen) {
         m_state.labelFileName = previousName;
         return false;
     }
     // Taken as typed: no extension is added to a name without one.
-    m_state.labelFileName = dialog.FileName;
+    m_state.labelFileName = chosen->path;
     const bool saved = saveLabel(m_state.labelFileName);
-    showDocumentName(documentName(dialog.FileName));
+    showDocumentName(documentName(chosen->path));
     return saved;
 }
 

@@ -30,15 +30,16 @@ QString pictureFileFilter()
 
 void MainWindow::choosePicture()
 {
-    CommonDialog &dialog = m_commonDialog;
+    FileRequest request;
     // "AUCUN" is proposed when the label has no picture: it is what the file stores then.
-    dialog.FileName = m_document.picturePath;
-    dialog.DialogTitle = tr("Ouvrir un icone");
-    dialog.Filter = pictureFileFilter();
-    dialog.CancelError = true;
-    if (!showFileDialog(&CommonDialog::ShowOpen, QDir::currentPath()))
+    request.proposedName = m_document.picturePath;
+    request.title = tr("Ouvrir un icone");
+    request.filter = pictureFileFilter();
+    const std::optional<ChosenFile> chosen =
+        showFileDialog(&CommonDialog::chooseFileToOpen, request, QDir::currentPath());
+    if (!chosen)
         return;
-    m_state.iconPath = dialog.FileName;
+    m_state.iconPath = chosen->path;
     useIconPath();
 }
 

@@ -104,16 +104,14 @@ bool MainWindow::printsToPdf() const
 
 std::optional<QString> MainWindow::choosePdfFile(const QString &proposedName)
 {
-    CommonDialog &dialog = m_commonDialog;
-    dialog.DialogTitle = tr("Enregistrer en PDF");
-    dialog.Filter = tr("Fichiers PDF (*.pdf)|*.pdf");
-    dialog.FilterIndex = 1;
-    dialog.FileName = proposedName;
-    dialog.Flags = CommonDialog::OverwritePrompt;
-    dialog.CancelError = true;
-    if (!dialog.ShowSave())
-        return std::nullopt;
-    return dialog.FileName;
+    FileRequest request;
+    request.title = tr("Enregistrer en PDF");
+    request.filter = tr("Fichiers PDF (*.pdf)|*.pdf");
+    request.proposedName = proposedName;
+    request.askBeforeOverwrite = true;
+    if (const std::optional<ChosenFile> chosen = m_commonDialog.chooseFileToSave(request))
+        return chosen->path;
+    return std::nullopt;
 }
 
 void MainWindow::submitPrintJob()

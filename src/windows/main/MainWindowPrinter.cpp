@@ -163,9 +163,7 @@ void MainWindow::printerSetup()
             offer.currentTarget = m_destination.target;
             offer.pdfOrientation =
                 m_destination.pdfOrientation == PageGeometry::Orientation::Landscape ? 2 : 1;
-            m_commonDialog.Flags = CommonDialog::PrintSetup;
-            m_commonDialog.CancelError = false;
-            const std::optional<PrinterSetupChoice> choice = m_commonDialog.ShowPrinter(offer);
+            const std::optional<PrinterSetupChoice> choice = m_commonDialog.choosePrinter(offer);
             if (!choice)
                 return;
             m_destination.target = choice->target;

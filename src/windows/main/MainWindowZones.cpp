@@ -102,11 +102,8 @@ void MainWindow::chooseFont()
     if (!hasSelectedZone())
         return;
     TextZone &zone = m_document.zones[m_state.currentZone - 1];
-    m_commonDialog.Font = FontChoice::of(zone);
-    m_commonDialog.Flags = CommonDialog::BothFonts;
-    // Cancelling leaves the dialog holding the zone's own values, which then come back.
-    m_commonDialog.ShowFont();
-    m_commonDialog.Font.applyTo(zone);
+    if (const std::optional<FontChoice> font = m_commonDialog.chooseFont(FontChoice::of(zone)))
+        font->applyTo(zone);
     showZone(m_state.currentZone);
     onDocumentChanged();
 }
@@ -116,9 +113,8 @@ void MainWindow::chooseColor()
     if (!hasSelectedZone())
         return;
     TextZone &zone = m_document.zones[m_state.currentZone - 1];
-    m_commonDialog.Color = zone.ForeColor;
-    m_commonDialog.ShowColor();
-    zone.ForeColor = m_commonDialog.Color;
+    if (const std::optional<ColorValue> color = m_commonDialog.chooseColor(zone.ForeColor))
+        zone.ForeColor = *color;
     showZone(m_state.currentZone);
     onDocumentChanged();
 }

@@ -15,6 +15,7 @@ struct Layout;
 }
 
 class CommonDialog;
+struct FileRequest;
 class KeyFilteredEdit;
 class QCheckBox;
 class QGroupBox;
@@ -115,7 +116,8 @@ private:
     void showStartLabelTip();
 
     // Settings files (PrintSettingsDialogFiles.cpp).
-    void prepareSettingsDialog(const QString &title, int flags, bool cancelError);
+    // What the load and save dialogs share.
+    static FileRequest settingsFileRequest(const QString &title, const QString &proposedName);
     void showSettingsName(const QString &name);
     // Shows the distances in the boxes in the given number form, and the two switches.
     void showLayout(const PrintSettingsFile::Layout &layout, QString (*form)(double value));

@@ -19,13 +19,14 @@ void PrintSettingsDialog::showSettingsName(const QString &name)
     setWindowTitle(m_state.printSettingsTitle);
 }
 
-void PrintSettingsDialog::prepareSettingsDialog(const QString &title, int flags, bool cancelError)
+FileRequest PrintSettingsDialog::settingsFileRequest(const QString &title,
+                                                     const QString &proposedName)
 {
-    m_commonDialog.CancelError = cancelError;
-    m_commonDialog.DialogTitle = title;
-    m_commonDialog.Filter = tr("Fichiers de configuration (*.PAR)|*.PAR");
-    m_commonDialog.FilterIndex = 1;
-    m_commonDialog.Flags = flags;
+    FileRequest request;
+    request.title = title;
+    request.filter = tr("Fichiers de configuration (*.PAR)|*.PAR");
+    request.proposedName = proposedName;
+    return request;
 }
 
 // Each box's change handling stores its number back into the state.
@@ -74,32 +75,36 @@ void PrintSettingsDialog::restoreDefaultSettings()
 
 void PrintSettingsDialog::saveSettings()
 {
-    prepareSettingsDialog(tr("Enregistrer"), CommonDialog::OverwritePrompt, true);
-    if (!m_commonDialog.ShowSave())
+    // The name the file dialogs last held, whichever window showed them: often the label's
+    // own, which the user then renames.
+    FileRequest request = settingsFileRequest(tr("Enregistrer"), m_commonDialog.lastFileName());
+    request.askBeforeOverwrite = true;
+    const std::optional<ChosenFile> chosen = m_commonDialog.chooseFileToSave(request);
+    if (!chosen)
         return;
-    const QString path = m_commonDialog.FileName;
+    const QString &path = chosen->path;
     if (const SmallFile::WriteResult written = saveSettingsFile(path); !written) {
         MsgBoxError(LabelFile::saveErrorPrompt(written.reason));
         return;
     }
     m_state.settingsFilePath = path;
-    showSettingsName(m_commonDialog.FileTitle.toUpper());
+    showSettingsName(chosen->fileName.toUpper());
 }
 
 void PrintSettingsDialog::loadSettings()
 {
-    prepareSettingsDialog(tr("Ouvrir"), 0, false);
-    m_commonDialog.FileName = m_state.settingsFilePath;
     // Cancelling loads nothing, so the distances just typed stay.
-    if (!m_commonDialog.ShowOpen() || m_commonDialog.FileName.isEmpty())
+    const std::optional<ChosenFile> chosen = m_commonDialog.chooseFileToOpen(
+        settingsFileRequest(tr("Ouvrir"), m_state.settingsFilePath));
+    if (!chosen || chosen->path.isEmpty())
         return;
-    const QString path = m_commonDialog.FileName;
+    const QString &path = chosen->path;
     if (!openSettingsFile(path)) {
         MsgBoxError(LabelFile::openErrorMessage());
         return;
     }
     m_state.settingsFilePath = path;
     m_state.settingsLoaded = 1;
-    m_state.settingsName = m_commonDialog.FileTitle;
+    m_state.settingsName = chosen->fileName;
     showSettingsName(m_state.settingsName.toUpper());
 }

@@ -36,50 +36,46 @@ void CommonDialog::setBackend(std::unique_ptr<CommonDialogBackend> backend)
     m_backend = std::move(backend);
 }
 
-bool CommonDialog::ShowOpen()
+std::optional<ChosenFile> CommonDialog::chooseFileToOpen(FileRequest request)
 {
-    const std::optional<QString> path = m_backend->chooseFileToOpen(*this, m_parent);
-    if (path)
-        takeChosenFile(*path);
-    return path.has_value();
+    return chooseFile(&CommonDialogBackend::chooseFileToOpen, std::move(request));
 }
 
-bool CommonDialog::ShowSave()
+std::optional<ChosenFile> CommonDialog::chooseFileToSave(FileRequest request)
 {
-    const std::optional<QString> path = m_backend->chooseFileToSave(*this, m_parent);
-    if (path)
-        takeChosenFile(*path);
-    return path.has_value();
+    return chooseFile(&CommonDialogBackend::chooseFileToSave, std::move(request));
 }
 
-bool CommonDialog::ShowFont()
+std::optional<ChosenFile> CommonDialog::chooseFile(Chooser choose, FileRequest request)
 {
-    const std::optional<FontChoice> font = m_backend->chooseFont(Font, m_parent);
-    if (font)
-        Font = *font;
-    return font.has_value();
+    if (request.startFolder.isEmpty())
+        request.startFolder = m_lastStartFolder;
+    else
+        m_lastStartFolder = request.startFolder;
+    m_lastFileName = request.proposedName;
+    const std::optional<QString> path = ((*m_backend).*choose)(request, m_parent);
+    if (!path)
+        return std::nullopt;
+    m_lastFileName = *path;
+    return ChosenFile{*path, QFileInfo(*path).fileName()};
 }
 
-bool CommonDialog::ShowColor()
+std::optional<FontChoice> CommonDialog::chooseFont(const FontChoice &initial)
 {
-    const std::optional<ColorValue> color = m_backend->chooseColor(Color, m_parent);
-    if (color)
-        Color = *color;
-    return color.has_value();
+    return m_backend->chooseFont(initial, m_parent);
 }
 
-std::optional<PrinterSetupChoice> CommonDialog::ShowPrinter(const PrinterSetupOffer &offer)
+std::optional<ColorValue> CommonDialog::chooseColor(ColorValue initial)
 {
-    return m_backend->choosePrinter(*this, offer, m_parent);
+    return m_backend->chooseColor(initial, m_parent);
 }
 
-void CommonDialog::ShowHelp()
+std::optional<PrinterSetupChoice> CommonDialog::choosePrinter(const PrinterSetupOffer &offer)
 {
-    m_backend->showHelp(*this, m_parent);
+    return m_backend->choosePrinter(offer, m_parent);
 }
 
-void CommonDialog::takeChosenFile(const QString &path)
+void CommonDialog::showHelp(const HelpRequest &request)
 {
-    FileName = path;
-    FileTitle = QFileInfo(path).fileName();
+    m_backend->showHelp(request, m_parent);
 }

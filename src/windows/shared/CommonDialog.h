@@ -27,7 +27,41 @@ struct FontChoice
     void applyTo(TextZone &zone) const;
 };
 
-class CommonDialog;
+// What an open or save dialog is asked to show.
+struct FileRequest
+{
+    QString title;
+    // Pairs of description and pattern joined by "|": "Fichiers (*.X)|*.x|..."; the first
+    // pair is the one selected.
+    QString filter;
+    // Empty: the folder the previous file dialog started in.
+    QString startFolder;
+    // A proposed name with a folder opens that folder, before the start folder.
+    QString proposedName;
+    bool askBeforeOverwrite = false;
+};
+
+// The file the user chose in an open or save dialog.
+struct ChosenFile
+{
+    QString path;
+    // The name without its folder.
+    QString fileName;
+};
+
+// Where the help viewer opens.
+struct HelpRequest
+{
+    enum class Page
+    {
+        Contents,
+        Search
+    };
+    QString file;
+    Page page = Page::Contents;
+    // The keyword the search starts on.
+    QString searchKey;
+};
 
 // Shows the actual dialogs. Production uses Qt's; tests install scripted answers.
 class CommonDialogBackend
@@ -35,69 +69,51 @@ class CommonDialogBackend
 public:
     virtual ~CommonDialogBackend() = default;
     // The chosen path, or nothing when cancelled.
-    virtual std::optional<QString> chooseFileToOpen(const CommonDialog &dialog,
+    virtual std::optional<QString> chooseFileToOpen(const FileRequest &request,
                                                     QWidget *parent) = 0;
-    virtual std::optional<QString> chooseFileToSave(const CommonDialog &dialog,
+    virtual std::optional<QString> chooseFileToSave(const FileRequest &request,
                                                     QWidget *parent) = 0;
     virtual std::optional<FontChoice> chooseFont(const FontChoice &initial, QWidget *parent) = 0;
     virtual std::optional<ColorValue> chooseColor(ColorValue initial, QWidget *parent) = 0;
     // The printer, paper and orientation chosen among those offered, or nothing when
     // cancelled.
-    virtual std::optional<PrinterSetupChoice>
-    choosePrinter(const CommonDialog &dialog, const PrinterSetupOffer &offer, QWidget *parent) = 0;
-    // Opens the help viewer on dialog's HelpFile with its HelpCommand and HelpKey.
-    virtual void showHelp(const CommonDialog &dialog, QWidget *parent) = 0;
+    virtual std::optional<PrinterSetupChoice> choosePrinter(const PrinterSetupOffer &offer,
+                                                            QWidget *parent) = 0;
+    virtual void showHelp(const HelpRequest &request, QWidget *parent) = 0;
 };
 
-// The program's one common-dialog object: every value set on it or returned by it stays
-// until set again, across uses and windows (the settings window's load command relies
-// on the file name and title the label commands left behind).
+// The program's file, font, colour, printer and help dialogs. Each call returns what the
+// user decided, or nothing when cancelled. The file dialogs remember two things across
+// uses and windows: the folder they last started in, and the name they last held.
 class CommonDialog
 {
 public:
-    // Flags of the file dialogs.
-    static constexpr int OverwritePrompt = 2;
-    // Flags of the font dialog: screen and printer fonts.
-    static constexpr int BothFonts = 3;
-    // Flags of the printer dialog: its set-up form (printer, paper, orientation).
-    static constexpr int PrintSetup = 64;
-    // Help commands: the contents, and the search by the beginning of a keyword.
-    static constexpr int HelpContents = 3;
-    static constexpr int HelpPartialKey = 261;
-
     explicit CommonDialog(QWidget *parent = nullptr);
     ~CommonDialog();
 
     void setBackend(std::unique_ptr<CommonDialogBackend> backend);
 
-    QString FileName;
-    QString FileTitle;
-    QString DialogTitle;
-    // Pairs of description and pattern joined by "|": "Fichiers (*.X)|*.x|...".
-    QString Filter;
-    int FilterIndex = 0;
-    QString InitDir;
-    int Flags = 0;
-    bool CancelError = false;
-    ColorValue Color = 0;
-    FontChoice Font;
-    QString HelpFile;
-    int HelpCommand = 0;
-    QString HelpKey;
-
-    // Each returns false when the user cancelled; the values then stay as they were.
-    bool ShowOpen();
-    bool ShowSave();
-    bool ShowFont();
-    bool ShowColor();
+    std::optional<ChosenFile> chooseFileToOpen(FileRequest request);
+    std::optional<ChosenFile> chooseFileToSave(FileRequest request);
+    std::optional<FontChoice> chooseFont(const FontChoice &initial);
+    std::optional<ColorValue> chooseColor(ColorValue initial);
     // The printer set-up among what the printers offer; the caller stores the choice, since
-    // that waits on the print scheduler. Nothing when cancelled.
-    std::optional<PrinterSetupChoice> ShowPrinter(const PrinterSetupOffer &offer);
-    void ShowHelp();
+    // that waits on the print scheduler.
+    std::optional<PrinterSetupChoice> choosePrinter(const PrinterSetupOffer &offer);
+    void showHelp(const HelpRequest &request);
+
+    // The folder the last file dialog was asked to start in; empty before the first.
+    const QString &lastStartFolder() const { return m_lastStartFolder; }
+    // The name the last file dialog ended on: the chosen path, or the proposed name when
+    // it was cancelled.
+    const QString &lastFileName() const { return m_lastFileName; }
 
 private:
-    void takeChosenFile(const QString &path);
+    using Chooser = std::optional<QString> (CommonDialogBackend::*)(const FileRequest &, QWidget *);
+    std::optional<ChosenFile> chooseFile(Chooser choose, FileRequest request);
 
     QWidget *m_parent;
     std::unique_ptr<CommonDialogBackend> m_backend;
+    QString m_lastStartFolder;
+    QString m_lastFileName;
 };

@@ -15,26 +15,22 @@
 
 namespace {
 
-std::optional<QString> runFileDialog(const CommonDialog &dialog, QWidget *parent,
+std::optional<QString> runFileDialog(const FileRequest &request, QWidget *parent,
                                      QFileDialog::AcceptMode mode)
 {
-    QFileDialog fileDialog(parent, dialog.DialogTitle);
+    QFileDialog fileDialog(parent, request.title);
     fileDialog.setAcceptMode(mode);
     fileDialog.setFileMode(QFileDialog::AnyFile);
-    const QStringList filters = QtDialogBackend::nameFilters(dialog.Filter);
-    fileDialog.setNameFilters(filters);
-    if (dialog.FilterIndex >= 1 && dialog.FilterIndex <= filters.size())
-        fileDialog.selectNameFilter(filters[dialog.FilterIndex - 1]);
-    if (mode == QFileDialog::AcceptSave && !(dialog.Flags & CommonDialog::OverwritePrompt))
+    fileDialog.setNameFilters(QtDialogBackend::nameFilters(request.filter));
+    if (mode == QFileDialog::AcceptSave && !request.askBeforeOverwrite)
         fileDialog.setOption(QFileDialog::DontConfirmOverwrite);
 
-    // A proposed name with a folder opens that folder, before the initial folder.
-    const QFileInfo proposed(dialog.FileName);
+    const QFileInfo proposed(request.proposedName);
     if (proposed.isAbsolute())
         fileDialog.setDirectory(proposed.absolutePath());
-    else if (!dialog.InitDir.isEmpty())
-        fileDialog.setDirectory(dialog.InitDir);
-    if (!dialog.FileName.isEmpty())
+    else if (!request.startFolder.isEmpty())
+        fileDialog.setDirectory(request.startFolder);
+    if (!request.proposedName.isEmpty())
         fileDialog.selectFile(proposed.fileName());
 
     if (fileDialog.exec() != QDialog::Accepted || fileDialog.selectedFiles().isEmpty())
@@ -65,16 +61,16 @@ QStringList QtDialogBackend::nameFilters(const QString &filter)
     return result;
 }
 
-std::optional<QString> QtDialogBackend::chooseFileToOpen(const CommonDialog &dialog,
+std::optional<QString> QtDialogBackend::chooseFileToOpen(const FileRequest &request,
                                                          QWidget *parent)
 {
-    return runFileDialog(dialog, parent, QFileDialog::AcceptOpen);
+    return runFileDialog(request, parent, QFileDialog::AcceptOpen);
 }
 
-std::optional<QString> QtDialogBackend::chooseFileToSave(const CommonDialog &dialog,
+std::optional<QString> QtDialogBackend::chooseFileToSave(const FileRequest &request,
                                                          QWidget *parent)
 {
-    return runFileDialog(dialog, parent, QFileDialog::AcceptSave);
+    return runFileDialog(request, parent, QFileDialog::AcceptSave);
 }
 
 std::optional<FontChoice> QtDialogBackend::chooseFont(const FontChoice &initial, QWidget *parent)
@@ -90,8 +86,7 @@ std::optional<ColorValue> QtDialogBackend::chooseColor(ColorValue initial, QWidg
     return toColorValue(chosen);
 }
 
-std::optional<PrinterSetupChoice> QtDialogBackend::choosePrinter(const CommonDialog &,
-                                                                 const PrinterSetupOffer &offer,
+std::optional<PrinterSetupChoice> QtDialogBackend::choosePrinter(const PrinterSetupOffer &offer,
                                                                  QWidget *parent)
 {
     PrinterSetupDialog dialog(offer, parent);
@@ -100,16 +95,16 @@ std::optional<PrinterSetupChoice> QtDialogBackend::choosePrinter(const CommonDia
     return dialog.choice();
 }
 
-void QtDialogBackend::showHelp(const CommonDialog &dialog, QWidget *)
+void QtDialogBackend::showHelp(const HelpRequest &request, QWidget *)
 {
     // The help window is a window of its own, which stays open beside the program's.
     if (!m_helpWindow) {
         m_helpWindow = new HelpWindow;
         m_helpWindow->setAttribute(Qt::WA_DeleteOnClose);
     }
-    m_helpWindow->load(dialog.HelpFile);
-    if (dialog.HelpCommand == CommonDialog::HelpPartialKey)
-        m_helpWindow->showSearch(dialog.HelpKey);
+    m_helpWindow->load(request.file);
+    if (request.page == HelpRequest::Page::Search)
+        m_helpWindow->showSearch(request.searchKey);
     else
         m_helpWindow->showContents();
     m_helpWindow->show();

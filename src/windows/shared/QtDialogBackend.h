@@ -16,14 +16,13 @@ class QtDialogBackend : public CommonDialogBackend
 public:
     ~QtDialogBackend() override;
 
-    std::optional<QString> chooseFileToOpen(const CommonDialog &dialog, QWidget *parent) override;
-    std::optional<QString> chooseFileToSave(const CommonDialog &dialog, QWidget *parent) override;
+    std::optional<QString> chooseFileToOpen(const FileRequest &request, QWidget *parent) override;
+    std::optional<QString> chooseFileToSave(const FileRequest &request, QWidget *parent) override;
     std::optional<FontChoice> chooseFont(const FontChoice &initial, QWidget *parent) override;
     std::optional<ColorValue> chooseColor(ColorValue initial, QWidget *parent) override;
-    std::optional<PrinterSetupChoice> choosePrinter(const CommonDialog &dialog,
-                                                    const PrinterSetupOffer &offer,
+    std::optional<PrinterSetupChoice> choosePrinter(const PrinterSetupOffer &offer,
                                                     QWidget *parent) override;
-    void showHelp(const CommonDialog &dialog, QWidget *parent) override;
+    void showHelp(const HelpRequest &request, QWidget *parent) override;
 
     // "Desc (*.X)|*.x|..." as the name filters of a Qt file dialog.
     static QStringList nameFilters(const QString &filter);
