@@ -4,6 +4,8 @@
 
 #include "print/StoredDefaults.h"
 
+#include "label/SmallFile.h"
+
 #include "print/CupsConnection.h"
 #include "print/CupsDestination.h"
 
@@ -96,6 +98,61 @@ bool userStoreNamesDefault()
     return false;
 }
 
+// The lines of this user's store that name a destination the scheduler does not list now
+// (a network printer switched off): cupsSetDests2 rewrites the store from the listed ones
+// only, and would lose them.
+QList<QByteArray> unlistedStoreLines(int count, cups_dest_t *dests)
+{
+    QList<QByteArray> unlisted;
+    QFile store(userStorePath());
+    if (!store.open(QIODevice::ReadOnly))
+        return unlisted;
+    while (!store.atEnd()) {
+        const QByteArray line = store.readLine();
+        const QList<QByteArray> words = line.simplified().split(' ');
+        const QByteArray kind = words.first().toLower();
+        if (words.size() < 2 || (kind != "dest" && kind != "default"))
+            continue;
+        const QList<QByteArray> nameAndInstance = words.at(1).split('/');
+        const QByteArray instance = nameAndInstance.value(1);
+        if (!cupsGetDest(nameAndInstance.first().constData(),
+                         instance.isEmpty() ? nullptr : instance.constData(), count, dests))
+            unlisted.append(line.endsWith('\n') ? line : line + '\n');
+    }
+    return unlisted;
+}
+
+// Puts back the unlisted lines that cupsSetDests2 left out. A default printer that is away
+// stays the user's default: the one libcups chose in its place becomes a plain entry. The
+// new options are stored by then, so a failure here is only warned about.
+void restoreUnlistedLines(const QList<QByteArray> &unlisted)
+{
+    if (unlisted.isEmpty())
+        return;
+    const bool unlistedDefault =
+        std::any_of(unlisted.cbegin(), unlisted.cend(),
+                    [](const QByteArray &line) { return line.toLower().startsWith("default "); });
+    QByteArray bytes;
+    {
+        QFile store(userStorePath());
+        if (store.open(QIODevice::ReadOnly)) {
+            while (!store.atEnd()) {
+                QByteArray line = store.readLine();
+                if (unlistedDefault && line.toLower().startsWith("default "))
+                    line.replace(0, 7, "Dest");
+                bytes += line;
+            }
+        }
+    }
+    for (const QByteArray &line : unlisted)
+        bytes += line;
+    const SmallFile::WriteResult written = SmallFile::write(userStorePath(), bytes);
+    if (!written)
+        qCWarning(lcCups).nospace().noquote()
+            << "keeping the options of printers that are away failed: cannot write "
+            << userStorePath() << ": " << written.reason;
+}
+
 } // namespace
 
 namespace StoredDefaults {
@@ -158,9 +215,12 @@ bool setUserDefaults(const CupsConnection &connection, const QString &name, cons
     for (const auto &[option, value] : options)
         dest->num_options =
             cupsAddOption(option.constData(), value.constData(), dest->num_options, &dest->options);
+    const QList<QByteArray> unlisted = unlistedStoreLines(count, dests);
     errno = 0;
-    if (cupsSetDests2(connection.http(), count, dests) == 0)
+    if (cupsSetDests2(connection.http(), count, dests) == 0) {
+        restoreUnlistedLines(unlisted);
         return true;
+    }
     const int writeError = errno;
     // When the scheduler answered, it is the store that could not be written, and libcups
     // keeps no reason for that but errno.

@@ -149,6 +149,32 @@ private slots:
         QVERIFY2(saved.contains("Dest Alone"), saved.constData());
     }
 
+    void userStoreKeepsPrintersThatAreAway_data()
+    {
+        QTest::addColumn<QByteArray>("away");
+        QTest::newRow("options of his own") << QByteArray("Dest Away number-up=4\n");
+        QTest::newRow("his default printer") << QByteArray("Default Away number-up=4\n");
+    }
+
+    // The scheduler does not list a printer for now: rewriting the user's store to change
+    // another one's orientation keeps what he saved for it.
+    void userStoreKeepsPrintersThatAreAway()
+    {
+        QFETCH(QByteArray, away);
+        const QString queue = u"Present"_s;
+        QVERIFY(!m_cups.addPdfQueue(queue).isEmpty());
+        QVERIFY(QDir().mkpath(QFileInfo(m_cups.userOptionsPath()).path()));
+        QVERIFY(writeBytes(m_cups.userOptionsPath(), away));
+        QVERIFY2(restartAdministration(false), qPrintable(m_cups.errorString()));
+        const auto allowAgain = qScopeGuard([this] { QVERIFY(restartAdministration(true)); });
+
+        QCOMPARE(switchTo(2, Printer(queue)), Result::UserDefaultsChanged);
+        const QByteArray saved = fileBytes(m_cups.userOptionsPath());
+        QVERIFY2(saved.contains(away), saved.constData());
+        QVERIFY2(saved.contains("Dest Present"), saved.constData());
+        QCOMPARE(saved.count("Default "), away.count("Default "));
+    }
+
     void queueChangeLeavesTheUsersOwnOptions()
     {
         // The user's store holds options of his own, none of which hides the new orientation,
