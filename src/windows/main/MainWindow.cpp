@@ -61,7 +61,7 @@ QFont editFont()
 
 MainWindow::MainWindow(ProgramState &state, Printer &printer, QWidget *parent)
     : QMainWindow(parent), m_state(state), m_printer(printer),
-      m_recovery(new RecoveryKeeper(RecoveryFolder(), this)), m_commonDialog(this)
+      m_recovery(new RecoveryKeeper(RecoveryFolder(), this)), m_commonDialog(this, state.appPath)
 {
     m_recovery->setObjectName(QStringLiteral("recoveryKeeper"));
     setWindowTitle(tr("Création d'étiquette pour disquette 3\"1/2"));

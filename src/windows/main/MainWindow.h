@@ -223,13 +223,6 @@ private:
     void beginDocumentRead();
     void endDocumentRead(const std::function<void()> &takeWhatWasRead);
     void setDocumentReadsEnabled(bool enabled);
-    // Shows the open or save dialog (choose) of request from the folder the user expects:
-    // programFolderStart while the program runs from a folder of the user's, else the
-    // folder last chosen in one, or the user's documents folder. The chosen file's folder
-    // becomes the last one.
-    std::optional<ChosenFile>
-    showFileDialog(std::optional<ChosenFile> (CommonDialog::*choose)(FileRequest),
-                   FileRequest request, const QString &programFolderStart);
     bool saveLabel(const QString &path);
     // A file the disk refused to write, with the reason it gave, if any.
     void showSaveError(const QString &refusal);
@@ -350,5 +343,4 @@ private:
     QAction *m_recentLabelsEnd = nullptr;
     // The folder of the file last chosen in a file dialog, where the next one starts when
     // the program's folder is the system's.
-    QString m_lastDialogFolder;
 };

@@ -8,7 +8,6 @@
 #include "windows/main/MainWindow.h"
 
 #include "platform/LabelLoader.h"
-#include "platform/UserFolders.h"
 #include "widgets/MsgBox.h"
 #include "windows/main/RecoveryKeeper.h"
 #include "windows/main/StatusPanels.h"
@@ -109,8 +108,8 @@ void MainWindow::fileOpen()
     request.proposedName = m_state.labelFileName;
     request.title = tr("Ouvrir");
     request.filter = labelFileFilter();
-    if (const std::optional<ChosenFile> chosen =
-            showFileDialog(&CommonDialog::chooseFileToOpen, request, m_state.appPath))
+    request.startFolder = m_state.appPath;
+    if (const std::optional<ChosenFile> chosen = m_commonDialog.chooseFileToOpen(request))
         openLabel(chosen->path);
 }
 
@@ -118,23 +117,6 @@ void MainWindow::openAfterAsking(const QString &path)
 {
     if (settleUnsavedChanges())
         openLabel(path);
-}
-
-std::optional<ChosenFile>
-MainWindow::showFileDialog(std::optional<ChosenFile> (CommonDialog::*choose)(FileRequest),
-                           FileRequest request, const QString &programFolderStart)
-{
-    // An installed program's folder holds none of the user's labels or pictures, and
-    // cannot take them.
-    if (UserFolders::isSystemFolder(m_state.appPath))
-        request.startFolder =
-            m_lastDialogFolder.isEmpty() ? UserFolders::documentsFolder() : m_lastDialogFolder;
-    else
-        request.startFolder = programFolderStart;
-    std::optional<ChosenFile> chosen = (m_commonDialog.*choose)(std::move(request));
-    if (chosen)
-        m_lastDialogFolder = QFileInfo(chosen->path).absolutePath();
-    return chosen;
 }
 
 bool MainWindow::fileSave()
@@ -155,9 +137,8 @@ bool MainWindow::fileSaveAs()
     request.filter = labelFileFilter();
     request.proposedName = m_state.labelFileName;
     request.askBeforeOverwrite = true;
-    // Where the last dialog started, while the program runs from a folder of the user's.
-    const std::optional<ChosenFile> chosen =
-        showFileDialog(&CommonDialog::chooseFileToSave, request, m_commonDialog.lastStartFolder());
+    // No folder of its own: where the last dialog started.
+    const std::optional<ChosenFile> chosen = m_commonDialog.chooseFileToSave(request);
     if (!chosen) {
         m_state.labelFileName = previousName;
         return false;

@@ -35,8 +35,8 @@ void MainWindow::choosePicture()
     request.proposedName = m_document.picturePath;
     request.title = tr("Ouvrir un icone");
     request.filter = pictureFileFilter();
-    const std::optional<ChosenFile> chosen =
-        showFileDialog(&CommonDialog::chooseFileToOpen, request, QDir::currentPath());
+    request.startFolder = QDir::currentPath();
+    const std::optional<ChosenFile> chosen = m_commonDialog.chooseFileToOpen(request);
     if (!chosen)
         return;
     m_state.iconPath = chosen->path;

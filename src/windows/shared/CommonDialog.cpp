@@ -4,6 +4,8 @@
 
 #include "windows/shared/CommonDialog.h"
 
+#include "platform/UserFolders.h"
+
 #include "windows/shared/QtDialogBackend.h"
 
 #include <QFileInfo>
@@ -24,8 +26,9 @@ void FontChoice::applyTo(TextZone &zone) const
     zone.FontUnderline = underline;
 }
 
-CommonDialog::CommonDialog(QWidget *parent)
-    : m_parent(parent), m_backend(std::make_unique<QtDialogBackend>())
+CommonDialog::CommonDialog(QWidget *parent, const QString &programFolder)
+    : m_parent(parent), m_backend(std::make_unique<QtDialogBackend>()),
+      m_programIsInstalled(!programFolder.isEmpty() && UserFolders::isSystemFolder(programFolder))
 {
 }
 
@@ -48,6 +51,9 @@ std::optional<ChosenFile> CommonDialog::chooseFileToSave(FileRequest request)
 
 std::optional<ChosenFile> CommonDialog::chooseFile(Chooser choose, FileRequest request)
 {
+    if (m_programIsInstalled)
+        request.startFolder =
+            m_lastChosenFolder.isEmpty() ? UserFolders::documentsFolder() : m_lastChosenFolder;
     if (request.startFolder.isEmpty())
         request.startFolder = m_lastStartFolder;
     else
@@ -57,6 +63,7 @@ std::optional<ChosenFile> CommonDialog::chooseFile(Chooser choose, FileRequest r
     if (!path)
         return std::nullopt;
     m_lastFileName = *path;
+    m_lastChosenFolder = QFileInfo(*path).absolutePath();
     return ChosenFile{*path, QFileInfo(*path).fileName()};
 }
 

@@ -83,12 +83,16 @@ public:
 };
 
 // The program's file, font, colour, printer and help dialogs. Each call returns what the
-// user decided, or nothing when cancelled. The file dialogs remember two things across
-// uses and windows: the folder they last started in, and the name they last held.
+// user decided, or nothing when cancelled. The file dialogs remember across uses and
+// windows the folder they last started in, the name they last held and the folder of the
+// file last chosen. A program installed in a system folder has none of the user's files
+// beside it: its file dialogs start in the user's documents folder, then in the folder of
+// the file last chosen, whatever folder a request names.
 class CommonDialog
 {
 public:
-    explicit CommonDialog(QWidget *parent = nullptr);
+    // programFolder: the folder the program runs from; empty for no such rule.
+    explicit CommonDialog(QWidget *parent = nullptr, const QString &programFolder = QString());
     ~CommonDialog();
 
     void setBackend(std::unique_ptr<CommonDialogBackend> backend);
@@ -102,8 +106,6 @@ public:
     std::optional<PrinterSetupChoice> choosePrinter(const PrinterSetupOffer &offer);
     void showHelp(const HelpRequest &request);
 
-    // The folder the last file dialog was asked to start in; empty before the first.
-    const QString &lastStartFolder() const { return m_lastStartFolder; }
     // The name the last file dialog ended on: the chosen path, or the proposed name when
     // it was cancelled.
     const QString &lastFileName() const { return m_lastFileName; }
@@ -114,6 +116,8 @@ private:
 
     QWidget *m_parent;
     std::unique_ptr<CommonDialogBackend> m_backend;
+    bool m_programIsInstalled;
     QString m_lastStartFolder;
     QString m_lastFileName;
+    QString m_lastChosenFolder;
 };
