@@ -4,6 +4,7 @@
 
 // The label's picture in the main window: loading, removing, pasting, and how it is shown.
 #include "MainWindowHarness.h"
+#include "NewLabelQuestion.h"
 #include "TestFiles.h"
 
 #include "windows/shared/PictureBox.h"
@@ -38,6 +39,7 @@ QString writeFilled(const QTemporaryDir &folder, const QString &name, QColor col
 enum class IconAction
 {
     Load,
+    DoubleClick, // on the picture box: the same dialog as the button
     Remove,
     Paste
 };
@@ -53,10 +55,7 @@ private slots:
         QTemporaryDir programFolder; // a folder of the user's, as a build folder
         MainWindowHarness h(QString(), programFolder.path());
         h.runAnswering("pictureButton", ScriptedDialogs::Cancel{});
-        h.msgBoxes.expect({u"Création d'une nouvelle étiquette ?\r        Confirmer ?"_s,
-                           MsgBoxButtons::OKCancel, MsgBoxIcon::None, u"Création d'une étiquette"_s,
-                           MsgBoxDefault::First},
-                          MsgBoxResult::OK);
+        h.msgBoxes.expect(newLabelQuestion(), MsgBoxResult::OK);
         h.action("newAction")->trigger();
         h.runAnswering("pictureButton", ScriptedDialogs::Cancel{});
         QCOMPARE(h.dialogs->shown().size(), 2);
@@ -91,6 +90,8 @@ private slots:
             << IconAction::Load << text << text << before << before << true;
         QTest::newRow("load, dialog cancelled")
             << IconAction::Load << QString() << before << before << before << false;
+        QTest::newRow("double-click, file loaded")
+            << IconAction::DoubleClick << png << png << png << u"new"_s << false;
         QTest::newRow("Pas d'icone")
             << IconAction::Remove << QString() << u"AUCUN"_s << QString() << QString() << false;
         QTest::newRow("paste, picture loaded")
@@ -129,6 +130,13 @@ private slots:
                                                 ? ScriptedDialogs::Answer(ScriptedDialogs::Cancel{})
                                                 : ScriptedDialogs::Answer(pathOf(chosen)));
             break;
+        case IconAction::DoubleClick:
+            h.dialogs->answerNext(pathOf(chosen));
+            QTest::mouseDClick(h.find<PictureBox>("pictureBox"), Qt::LeftButton);
+            h.settle();
+            QCOMPARE(h.dialogs->shown().size(), 2);
+            QCOMPARE(h.dialogs->shown().last().title, u"Ouvrir un icone"_s);
+            break;
         case IconAction::Remove:
             h.button("clearPictureButton")->click();
             break;
@@ -150,20 +158,6 @@ private slots:
                      shown == "new"_L1 ? QColor(Qt::red) : QColor(Qt::blue));
         // The window started with no picture.
         QCOMPARE(h.form->isModified(), !iconFile.isEmpty());
-    }
-
-    void doubleClickLoadsAPicture()
-    {
-        QTemporaryDir folder;
-        const QString picture = writeFilled(folder, u"logo.bmp"_s, Qt::yellow);
-        MainWindowHarness h;
-        h.dialogs->answerNext(picture);
-        QTest::mouseDClick(h.find<PictureBox>("pictureBox"), Qt::LeftButton);
-        h.settle();
-        QCOMPARE(h.dialogs->shown().size(), 1);
-        QCOMPARE(h.dialogs->shown().first().title, u"Ouvrir un icone"_s);
-        QCOMPARE(h.form->document().picturePath, picture);
-        QCOMPARE(h.form->picture().image().pixelColor(5, 5), QColor(Qt::yellow));
     }
 
     void pasteStartsDisabled()

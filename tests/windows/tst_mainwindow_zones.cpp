@@ -5,6 +5,7 @@
 // Editing the zones in the main window: selection, typing, the modified rule, alignment,
 // font and colour, and how a zone display draws its text.
 #include "MainWindowHarness.h"
+#include "NewLabelQuestion.h"
 #include "TestFiles.h"
 
 #include "label/ColorValue.h"
@@ -386,12 +387,8 @@ private slots:
         const QString saved = folder.filePath(u"copie.eti"_s);
         h.runAnswering("saveAsAction", saved);
         QCOMPARE(fileBytes(saved), fileBytes(label));
-
         // And the line goes as cheaply as it came.
-        h.msgBoxes.expect({u"Création d'une nouvelle étiquette ?\r        Confirmer ?"_s,
-                           MsgBoxButtons::OKCancel, MsgBoxIcon::None, u"Création d'une étiquette"_s,
-                           MsgBoxDefault::First},
-                          MsgBoxResult::OK);
+        h.msgBoxes.expect(newLabelQuestion(), MsgBoxResult::OK);
         h.action("newAction")->trigger();
         QCOMPARE(h.text1()->text(), QString());
         QVERIFY(h.msgBoxes.allSeen());
