@@ -10,7 +10,6 @@
 #include "label/SmallFile.h"
 
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -297,34 +296,6 @@ private Q_SLOTS:
         QVERIFY(!LabelFile::read(path, startUpZones()));
     }
 
-    void unwritableDocuments_data()
-    {
-        QTest::addColumn<int>("zone");
-        QTest::addColumn<QString>("caption");
-        QTest::addColumn<QString>("iconFile");
-        QTest::newRow("character outside the code page") << 2 << u"Ωmega"_s << noIcon;
-        QTest::newRow("emoji") << 1 << u"disque 💾"_s << noIcon;
-        QTest::newRow("own font header inside the text")
-            << 2 << u"a\r\n[Police 2]\r\nb"_s << noIcon;
-        QTest::newRow("line break in icon path") << 1 << u"x"_s << u"/tmp/a\nb.ico"_s;
-        QTest::newRow("icon path outside the code page") << 1 << u"x"_s << u"/tmp/Ωmega.ico"_s;
-    }
-
-    void unwritableDocuments()
-    {
-        QFETCH(int, zone);
-        QFETCH(QString, caption);
-        QFETCH(QString, iconFile);
-        Zones zones = exampleZones();
-        zones[zone - 1].Caption = caption;
-        QVERIFY(!LabelFile::encode(zones, iconFile));
-
-        QTemporaryDir dir;
-        const QString path = dir.filePath(u"ancien.eti"_s);
-        QVERIFY(writeBytes(path, oldContent));
-        verifySaveFailsKeeping(path, zones, iconFile, path);
-    }
-
     void refusalReasons_data()
     {
         QTest::addColumn<int>("zone");
@@ -348,6 +319,12 @@ private Q_SLOTS:
         QTest::newRow("text outside the code page")
             << 1 << u"Ωmega"_s << arial << noIcon
             << u"Le texte de la zone 1 contient un caractère que le fichier ne peut pas coder."_s;
+        QTest::newRow("text of zone 2 outside the code page")
+            << 2 << u"Ωmega"_s << arial << noIcon
+            << u"Le texte de la zone 2 contient un caractère que le fichier ne peut pas coder."_s;
+        QTest::newRow("emoji")
+            << 1 << u"disque 💾"_s << arial << noIcon
+            << u"Le texte de la zone 1 contient un caractère que le fichier ne peut pas coder."_s;
         QTest::newRow("font name outside the code page")
             << 2 << u"x"_s << u"明朝"_s << noIcon
             << u"Le nom de police de la zone 2 contient un caractère que le fichier ne peut pas "
@@ -370,10 +347,15 @@ private Q_SLOTS:
         QCOMPARE(LabelFile::refusalReason(zones, iconFile), reason);
         QCOMPARE(LabelFile::encode(zones, iconFile).has_value(), reason.isEmpty());
 
+        // A refused save leaves the file it would have replaced as it was.
         QTemporaryDir dir;
-        const LabelFile::SaveResult saved = saveLabel(dir.filePath(u"a.eti"_s), zones, iconFile);
+        const QString path = dir.filePath(u"a.eti"_s);
+        QVERIFY(writeBytes(path, oldContent));
+        const LabelFile::SaveResult saved = saveLabel(path, zones, iconFile);
         QCOMPARE(saved.saved, reason.isEmpty());
         QCOMPARE(saved.refusal, reason);
+        QCOMPARE(fileBytes(path),
+                 reason.isEmpty() ? *LabelFile::encode(zones, iconFile) : oldContent);
         // The save message stays first; the reason is its second line.
         const QString message = u"Erreur lors de la sauvegarde du fichier !"_s;
         QCOMPARE(LabelFile::saveErrorPrompt(reason),

@@ -148,9 +148,8 @@ private Q_SLOTS:
         }
         QCOMPARE(fileBytes(path), save == Save::Refused ? oldContent : newContent);
         const struct stat after = statusOf(path);
-        QCOMPARE(after.st_uid, file.owner);
-        QCOMPARE(after.st_gid, file.group);
-        QCOMPARE(after.st_mode & 07777, file.mode);
+        QCOMPARE((std::tuple{after.st_uid, after.st_gid, mode_t(after.st_mode & 07777)}),
+                 (std::tuple{file.owner, file.group, file.mode}));
         QCOMPARE(after.st_ino == inode, save != Save::Replaced);
         QCOMPARE(entries(folderPath), QStringList{u"etiquette.eti"_s});
     }

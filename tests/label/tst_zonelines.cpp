@@ -63,7 +63,6 @@ private Q_SLOTS:
         QFETCH(int, zone);
         QFETCH(QString, text);
         QFETCH(QStringList, lines);
-
         ProgramState state;
         QVERIFY(ZoneLines::split(zonesWithText(zone, text), state));
         QCOMPARE(state.zoneLineCount(zone), qint16(lines.size()));

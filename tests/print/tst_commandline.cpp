@@ -19,7 +19,6 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTextStream>
 
 #include <sys/stat.h>
 
@@ -42,20 +41,14 @@ double offMm(double points, double expectedMm)
     return qAbs(points * mmPerPt - expectedMm);
 }
 
-// Line height of a font on a 1200 dpi PDF page, in mm, as the printed page measures it.
-double lineHeightMm(const QString &family, double points)
-{
-    QPdfWriter probe(u"/dev/null"_s);
-    QFont font(family);
-    font.setPointSizeF(points);
-    font.setHintingPreference(QFont::PreferNoHinting);
-    return QFontMetricsF(font, &probe).height() / (probe.resolution() / 25.4);
-}
-
-// One-line zones are lowered by half their line height.
+// One-line zones are lowered by half their line height, as measured on a 1200 dpi PDF page.
 double oneLineDropMm(double points)
 {
-    return lineHeightMm(u"Arial"_s, points) / 2;
+    QPdfWriter probe(u"/dev/null"_s);
+    QFont font(u"Arial"_s);
+    font.setPointSizeF(points);
+    font.setHintingPreference(QFont::PreferNoHinting);
+    return QFontMetricsF(font, &probe).height() / (probe.resolution() / 25.4) / 2;
 }
 
 ino_t inodeOf(const QString &path)
@@ -76,11 +69,23 @@ QProcess *korvalinProcess(QObject *parent)
     return korvalin;
 }
 
-QProcess *startKorvalin(QObject *parent, const QStringList &arguments)
+// Runs the command line into pdf, expecting success, silence and a single page.
+void printOnePage(const QString &pdf, const QStringList &options, PdfTextPage &page)
+{
+    const Outcome o = runToPdf(pdf, options);
+    QCOMPARE(o.status, 0);
+    QVERIFY2(o.err.isEmpty(), qPrintable(o.err));
+    const QList<PdfTextPage> pages = readPdfText(pdf);
+    QCOMPARE(pages.size(), 1);
+    page = pages[0];
+}
+
+// Started and waited for; null if it did not finish.
+QProcess *finishedKorvalin(QObject *parent, const QStringList &arguments)
 {
     QProcess *korvalin = korvalinProcess(parent);
     korvalin->start(QStringLiteral(KORVALIN_EXECUTABLE), arguments);
-    return korvalin;
+    return korvalin->waitForFinished(20000) ? korvalin : nullptr;
 }
 
 } // namespace
@@ -233,19 +238,15 @@ private Q_SLOTS:
         QStringList options{u"--position"_s, QString::number(position)};
         if (!settings.isEmpty())
             options += QStringList{u"--settings"_s, writeFile(u"lot.PAR"_s, settings)};
-        const QString pdf = m_dir.filePath(u"une.pdf"_s);
-        const Outcome o = runToPdf(pdf, options + QStringList{label});
-        QCOMPARE(o.status, 0);
-        QVERIFY2(o.err.isEmpty(), qPrintable(o.err));
-
-        const QList<PdfTextPage> pages = readPdfText(pdf);
-        QCOMPARE(pages.size(), 1);
-        QCOMPARE_LT(offMm(pages[0].size.width(), 210), Tolerance);
-        const QRectF zone1 = findWord(pages[0], u"Sauvegarde"_s).box;
-        const QRectF zone2 = findWord(pages[0], u"Documents"_s).box;
-        const QRectF zone3 = findWord(pages[0], u"Disque"_s).box;
+        PdfTextPage page;
+        printOnePage(m_dir.filePath(u"une.pdf"_s), options + QStringList{label}, page);
+        if (QTest::currentTestFailed())
+            return;
+        QCOMPARE_LT(offMm(page.size.width(), 210), Tolerance);
+        const QRectF zone1 = findWord(page, u"Sauvegarde"_s).box;
+        const QRectF zone2 = findWord(page, u"Documents"_s).box;
+        const QRectF zone3 = findWord(page, u"Disque"_s).box;
         QVERIFY(!zone1.isEmpty() && !zone2.isEmpty() && !zone3.isEmpty());
-
         const double x = origin.x(), y = origin.y();
         QCOMPARE_LT(offMm(zone1.right(), x + 64), Tolerance);
         QCOMPARE_LT(offMm(zone1.top(), y + 1 + oneLineDropMm(12)), Tolerance);
@@ -261,19 +262,18 @@ private Q_SLOTS:
         zones[2].Caption = u"Disque"_s;
         zones[2].Alignment = AlignLeft;
         const QString label = writeLabel(u"serie.eti"_s, zones);
-        const QString pdf = m_dir.filePath(u"serie.pdf"_s);
-        const Outcome o =
-            runToPdf(pdf, args("--start 3 --count 4 --number 9 --style X/X") + QStringList{label});
-        QCOMPARE(o.status, 0);
-        const QList<PdfTextPage> pages = readPdfText(pdf);
-        QCOMPARE(pages.size(), 1);
+        PdfTextPage page;
+        printOnePage(m_dir.filePath(u"serie.pdf"_s),
+                     args("--start 3 --count 4 --number 9 --style X/X") + QStringList{label}, page);
+        if (QTest::currentTestFailed())
+            return;
         const QPointF origins[4] = {{10, 58}, {90, 58}, {10, 112}, {90, 112}};
         for (int i = 0; i < 4; ++i) {
             const QString number = u"%1/4"_s.arg(9 + i);
-            const QRectF box = findWord(pages[0], number).box;
+            const QRectF box = findWord(page, number).box;
             QVERIFY2(!box.isEmpty(), qPrintable(number));
             const QRectF disque = [&] {
-                for (const PdfWord &w : pages[0].words) {
+                for (const PdfWord &w : page.words) {
                     const bool sameLine = qAbs(w.box.top() - box.top()) < 1;
                     const bool justBefore =
                         w.box.right() <= box.left() && box.left() - w.box.right() < 10;
@@ -285,7 +285,7 @@ private Q_SLOTS:
             QCOMPARE_LT(offMm(disque.left(), origins[i].x() + 3), Tolerance);
             QCOMPARE_LT(offMm(box.top(), origins[i].y() + 38 + oneLineDropMm(10)), Tolerance);
         }
-        QVERIFY(findWord(pages[0], u"13/4"_s).box.isEmpty());
+        QVERIFY(findWord(page, u"13/4"_s).box.isEmpty());
     }
 
     void numberingReachesItsLimit_data()
@@ -303,14 +303,12 @@ private Q_SLOTS:
         QFETCH(QStringList, run);
         QFETCH(QStringList, numbers);
         const QString label = writeLabel(u"limite.eti"_s, sampleZones());
-        const QString pdf = m_dir.filePath(u"limite.pdf"_s);
-        const Outcome o = runToPdf(pdf, run + QStringList{label});
-        QCOMPARE(o.status, 0);
-        QVERIFY2(o.err.isEmpty(), qPrintable(o.err));
-        const QList<PdfTextPage> pages = readPdfText(pdf);
-        QCOMPARE(pages.size(), 1);
+        PdfTextPage page;
+        printOnePage(m_dir.filePath(u"limite.pdf"_s), run + QStringList{label}, page);
+        if (QTest::currentTestFailed())
+            return;
         int numbered = 0;
-        for (const PdfWord &word : pages[0].words) {
+        for (const PdfWord &word : page.words) {
             if (word.text.startsWith("327"_L1)) {
                 QVERIFY2(numbers.contains(word.text), qPrintable(word.text));
                 ++numbered;
@@ -352,25 +350,26 @@ private Q_SLOTS:
     {
         const QString label = writeLabel(u"proc.eti"_s, sampleZones());
         const QString pdf = m_dir.filePath(u"proc.pdf"_s);
-        QProcess *numbered =
-            startKorvalin(this, QStringList{u"--pdf"_s, pdf} +
-                                    args("--count 2 --number 1 --style X/X") + QStringList{label});
-        QVERIFY(numbered->waitForFinished(20000));
+        QProcess *numbered = finishedKorvalin(this, QStringList{u"--pdf"_s, pdf} +
+                                                        args("--count 2 --number 1 --style X/X") +
+                                                        QStringList{label});
+        QVERIFY(numbered);
         QCOMPARE(numbered->exitCode(), 0);
         const QList<PdfTextPage> pages = readPdfText(pdf);
         QCOMPARE(pages.size(), 1);
         // Qt keeps --style for itself when it parses the arguments: ours must still see it.
         QVERIFY(!findWord(pages[0], u"1/2"_s).box.isEmpty());
 
-        QProcess *missing = startKorvalin(this, {u"--pdf"_s, pdf, m_dir.filePath(u"absent.eti"_s)});
-        QVERIFY(missing->waitForFinished(20000));
+        QProcess *missing =
+            finishedKorvalin(this, {u"--pdf"_s, pdf, m_dir.filePath(u"absent.eti"_s)});
+        QVERIFY(missing);
         QCOMPARE(missing->exitCode(), 1);
         QVERIFY(QString::fromUtf8(missing->readAllStandardError())
                     .contains(u"Erreur d'ouverture du fichier : "_s));
 
         // Standard output is a pipe here: the page goes into it, as into any pipe being read.
-        QProcess *toStdout = startKorvalin(this, {u"--pdf"_s, u"/dev/stdout"_s, label});
-        QVERIFY(toStdout->waitForFinished(20000));
+        QProcess *toStdout = finishedKorvalin(this, {u"--pdf"_s, u"/dev/stdout"_s, label});
+        QVERIFY(toStdout);
         QCOMPARE(toStdout->exitCode(), 0);
         const QByteArray page = toStdout->readAllStandardOutput();
         QVERIFY(page.startsWith("%PDF-"));
@@ -439,8 +438,8 @@ private Q_SLOTS:
         if (!makeSpecialFile(kind, device))
             QSKIP("Device nodes need root and a folder that allows them");
         const QString label = writeLabel(u"peripherique.eti"_s, sampleZones());
-        QProcess *korvalin = startKorvalin(this, {u"--pdf"_s, device, label});
-        QVERIFY(korvalin->waitForFinished(20000));
+        QProcess *korvalin = finishedKorvalin(this, {u"--pdf"_s, device, label});
+        QVERIFY(korvalin);
         QCOMPARE(korvalin->exitCode(), status);
         // Qt may add warnings of its own about the environment; only the program's message counts.
         QCOMPARE(QString::fromUtf8(korvalin->readAllStandardError())
