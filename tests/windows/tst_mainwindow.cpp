@@ -107,12 +107,14 @@ private slots:
         QVERIFY(h.msgBoxes.allSeen());
     }
 
-    void captions_data()
+    // The captions of menus, items and buttons, and the tips of controls.
+    void texts_data()
     {
         QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("caption");
-        const auto row = [](const char *name, const char *caption) {
-            QTest::newRow(name) << name << caption;
+        QTest::addColumn<bool>("tip");
+        QTest::addColumn<QString>("text");
+        void (*row)(const char *, const char *) = [](const char *name, const char *caption) {
+            QTest::addRow("%s caption", name) << name << false << caption;
         };
         row("newAction", "&Nouveau");
         row("openAction", "&Ouvrir");
@@ -142,34 +144,8 @@ private slots:
         row("alignmentOption1", "Gauche");
         row("alignmentOption2", "Droite");
         row("alignmentOption3", "Centre");
-    }
-
-    void captions()
-    {
-        QFETCH(QString, name);
-        QFETCH(QString, caption);
-        MainWindowHarness h;
-        const QByteArray objectName = name.toLatin1();
-        if (auto *menu = h.form->findChild<QMenu *>(name))
-            QCOMPARE(menu->title(), caption);
-        else if (auto *button = h.form->findChild<QAbstractButton *>(name))
-            QCOMPARE(button->text(), caption);
-        else
-            QCOMPARE(h.action(objectName.constData())->text(), caption);
-        // The frames carry their captions too, whatever their names.
-        QStringList frames;
-        for (const QGroupBox *frame : h.form->findChildren<QGroupBox *>())
-            frames.append(frame->title());
-        for (const QString &title : {u"Iimprimante "_s, u"Logo / Icône"_s, u"Texte"_s})
-            QVERIFY2(frames.contains(title), qPrintable(title));
-    }
-
-    void tipTexts_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("tip");
-        const auto row = [](const char *name, const char *tip) {
-            QTest::newRow(name) << name << tip;
+        row = [](const char *name, const char *tip) {
+            QTest::addRow("%s tip", name) << name << true << tip;
         };
         row("zoneDisplay1", "Cliquez ici pour éditer la zone de texte 1");
         row("zoneDisplay2", "Cliquez ici pour éditer la zone de texte 2");
@@ -189,12 +165,27 @@ private slots:
         row("pastePictureButton", "Colle l'image sélectionnée en icône");
     }
 
-    void tipTexts()
+    void texts()
     {
         QFETCH(QString, name);
-        QFETCH(QString, tip);
+        QFETCH(bool, tip);
+        QFETCH(QString, text);
         MainWindowHarness h;
-        QCOMPARE(h.find<QWidget>(name.toLatin1().constData())->toolTip(), tip);
+        const QByteArray objectName = name.toLatin1();
+        if (tip)
+            QCOMPARE(h.find<QWidget>(objectName.constData())->toolTip(), text);
+        else if (auto *menu = h.form->findChild<QMenu *>(name))
+            QCOMPARE(menu->title(), text);
+        else if (auto *button = h.form->findChild<QAbstractButton *>(name))
+            QCOMPARE(button->text(), text);
+        else
+            QCOMPARE(h.action(objectName.constData())->text(), text);
+        // The frames carry their captions too, whatever their names.
+        QStringList frames;
+        for (const QGroupBox *frame : h.form->findChildren<QGroupBox *>())
+            frames.append(frame->title());
+        for (const QString &title : {u"Iimprimante "_s, u"Logo / Icône"_s, u"Texte"_s})
+            QVERIFY2(frames.contains(title), qPrintable(title));
     }
 
     void toolbarTips_data()
@@ -265,35 +256,21 @@ private slots:
     {
         QTest::addColumn<QString>("entry");
         QTest::addColumn<QString>("effect");
-        const auto row = [](const char *name, const char *entry, const char *effect) {
-            QTest::newRow(name) << entry << effect;
+        const auto rows = [](const char *effect, std::initializer_list<const char *> entries) {
+            for (const char *entry : entries)
+                QTest::newRow(entry) << entry << effect;
         };
-        const char *newQuestion = "message Création d'une étiquette";
-        const char *quitQuestion = "message Quitter le programme";
-        const char *saveAs = "save Enregistrer Sous";
-        const char *iconDialog = "open Ouvrir un icone";
-        row("menu Nouveau", "newAction", newQuestion);
-        row("toolbar 1", "toolbar 1", newQuestion);
-        row("menu Ouvrir", "openAction", "open Ouvrir");
-        row("toolbar 2", "toolbar 2", "open Ouvrir");
-        row("menu Enregistrer, untitled", "saveAction", saveAs);
-        row("toolbar 3", "toolbar 3", saveAs);
-        row("menu Enregistrer Sous", "saveAsAction", saveAs);
-        row("toolbar 4", "toolbar 4", saveAs);
-        row("Police button", "fontButton", "font");
-        row("toolbar 8", "toolbar 8", "font");
-        row("Couleur button", "colorButton", "colour");
-        row("toolbar 9", "toolbar 9", "colour");
-        row("Logo Icone button", "pictureButton", iconDialog);
-        row("toolbar 10", "toolbar 10", iconDialog);
-        row("menu Sommaire", "helpContentsAction", "help contents");
-        row("Aide button", "helpButton", "help contents");
-        row("toolbar 13", "toolbar 13", "help contents");
-        row("menu Rechercher", "helpSearchAction", "help search");
-        row("menu Configurer l'imprimante", "printerSetupAction", "printer");
-        row("menu Quitter", "quitAction", quitQuestion);
-        row("Quitter button", "quitButton", quitQuestion);
-        row("toolbar 16", "toolbar 16", quitQuestion);
+        rows("message Création d'une étiquette", {"newAction", "toolbar 1"});
+        rows("open Ouvrir", {"openAction", "toolbar 2"});
+        // Enregistrer on an untitled label asks for a name.
+        rows("save Enregistrer Sous", {"saveAction", "toolbar 3", "saveAsAction", "toolbar 4"});
+        rows("font", {"fontButton", "toolbar 8"});
+        rows("colour", {"colorButton", "toolbar 9"});
+        rows("open Ouvrir un icone", {"pictureButton", "toolbar 10"});
+        rows("help contents", {"helpContentsAction", "helpButton", "toolbar 13"});
+        rows("help search", {"helpSearchAction"});
+        rows("printer", {"printerSetupAction"});
+        rows("message Quitter le programme", {"quitAction", "quitButton", "toolbar 16"});
     }
 
     void entryPoints()

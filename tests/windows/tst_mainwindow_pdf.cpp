@@ -6,59 +6,27 @@
 // chosen in the printer set-up, the page goes to the file the user names, as the command line
 // writes it; with a printer chosen again, to CUPS.
 #include "CupsScheduler.h"
-#include "MainWindowHarness.h"
 #include "PdfRaster.h"
-#include "PrintSettingsHarness.h"
+#include "PrintCommandHarness.h"
 #include "SmallDisk.h"
-#include "TestFiles.h"
 
-#include "cli/CommandLine.h"
-#include "label/LabelFile.h"
 #include "label/SmallFile.h"
 
-#include <QApplication>
 #include <QSettings>
-#include <QTextStream>
 
 using namespace Qt::StringLiterals;
 
 namespace {
 
-const QString Queue = u"Etiquettes"_s;
-constexpr int JobTimeoutMs = 30000; // above the scheduler's own bound on every call
-
 const PrinterSetupChoice PdfChosen{QString(), QString(), 1, PrintTarget::PdfFile};
 const PrinterSetupChoice QueueChosen{Queue, u"iso_a4_210x297mm"_s, 1, PrintTarget::CupsPrinter};
-
-template <typename T> T *in(QWidget &window, const char *name)
-{
-    T *child = window.findChild<T *>(QLatin1String(name));
-    if (!child)
-        qFatal("No %s in the print settings window", name);
-    return child;
-}
-
-// Runs the print command; act works in the print settings window while it is shown.
-void printCommand(MainWindowHarness &h, const std::function<void(PrintSettingsDialog &)> &act)
-{
-    QTimer::singleShot(0, [&] {
-        if (auto *window = qobject_cast<PrintSettingsDialog *>(QApplication::activeModalWidget()))
-            act(*window);
-    });
-    h.action("printAction")->trigger();
-}
 
 // Ten labels from the first position, numbered X/X from first, confirmed; the file dialog, if
 // one is expected, answered with fileAnswer.
 void printNumberedRun(MainWindowHarness &h, int first,
                       const std::optional<ScriptedDialogs::Answer> &fileAnswer)
 {
-    const QString prompt = u"Confirmer l'impression de 10 étiquettes identiques\r"
-                           u"        à partir de l'étiquette N° 1\r"
-                           u"avec incrémentation automatique du texte 3  ?"_s;
-    h.msgBoxes.expect({prompt, MsgBoxButtons::YesNo, MsgBoxIcon::Question,
-                       u"Impression de 10 étiquettes identiques"_s, MsgBoxDefault::First},
-                      MsgBoxResult::Yes);
+    h.msgBoxes.expect(runQuestion(10, 1, true), MsgBoxResult::Yes);
     if (fileAnswer)
         h.dialogs->answerNext(*fileAnswer);
     printCommand(h, [first](PrintSettingsDialog &window) {
@@ -145,11 +113,8 @@ private Q_SLOTS:
         QVERIFY(asked.askBeforeOverwrite);
 
         const QString fromCommandLine = m_dir.filePath(u"commande.pdf"_s);
-        QString out, err;
-        QTextStream outStream(&out), errStream(&err);
-        QCOMPARE(CommandLine::run({u"--pdf"_s, fromCommandLine, u"--number"_s, u"5"_s, u"--style"_s,
-                                   u"X/X"_s, label},
-                                  outStream, errStream),
+        QCOMPARE(runCommandLine({u"--pdf"_s, fromCommandLine, u"--number"_s, u"5"_s, u"--style"_s,
+                                 u"X/X"_s, label}),
                  0);
         const QImage page = renderPdfPage(pdf, 72);
         QVERIFY(!page.isNull());
@@ -263,11 +228,7 @@ private Q_SLOTS:
         QVERIFY(h.msgBoxes.allSeen());
         QCOMPARE(h.dialogs->shown().constLast().title, u"Enregistrer en PDF"_s);
         const QString fromCommandLine = m_dir.filePath(u"etalonnage-commande.pdf"_s);
-        QString out, err;
-        QTextStream outStream(&out), errStream(&err);
-        QCOMPARE(CommandLine::run({u"--calibration"_s, u"--pdf"_s, fromCommandLine}, outStream,
-                                  errStream),
-                 0);
+        QCOMPARE(runCommandLine({u"--calibration"_s, u"--pdf"_s, fromCommandLine}), 0);
         const QImage page = renderPdfPage(pdf, 72);
         QVERIFY(!page.isNull());
         QCOMPARE(page, renderPdfPage(fromCommandLine, 72));
@@ -283,14 +244,7 @@ private Q_SLOTS:
 private:
     QString writeLabel(const QString &name)
     {
-        LabelFile::Zones zones = startUpZones();
-        zones[0].Caption = u"Sauvegarde"_s;
-        zones[1].Caption = u"Archives"_s;
-        zones[2].Caption = u"Disquette"_s;
-        const QString path = m_dir.filePath(name);
-        if (!writeBytes(path, *LabelFile::encode(zones, QLatin1String(LabelFile::NoIcon))))
-            qFatal("cannot write a label");
-        return path;
+        return writeLabelFile(m_dir.filePath(name), u"Archives"_s);
     }
     int jobCount() const { return int(m_cups.jobStates(Queue).size()); }
 

@@ -5,82 +5,26 @@
 // The print command of the main window, through the print settings window, to the pages
 // that a private CUPS scheduler writes.
 #include "CupsScheduler.h"
-#include "MainWindowHarness.h"
 #include "PdfText.h"
-#include "PrintSettingsHarness.h"
-#include "TestFiles.h"
+#include "PrintCommandHarness.h"
 
-#include "cli/CommandLine.h"
-#include "label/LabelFile.h"
 #include "print/PrintSettingsFile.h"
 #include "windows/preview/PreviewDialog.h"
-
-#include <QApplication>
-#include <QTemporaryDir>
-#include <QTextStream>
-#include <functional>
 
 using namespace Qt::StringLiterals;
 
 namespace {
-
-const QString Queue = u"Etiquettes"_s;
-constexpr int JobTimeoutMs = 30000; // above the scheduler's own bound on every call
-
-template <typename T> T *in(PrintSettingsDialog &window, const char *name)
-{
-    T *child = window.findChild<T *>(QLatin1String(name));
-    if (!child)
-        qFatal("No %s in the print settings window", name);
-    return child;
-}
-
-// Runs the print command from the menu, or by command; act works in the print settings
-// window while it is shown. False when the window never showed.
-bool printCommand(MainWindowHarness &h, const std::function<void(PrintSettingsDialog &)> &act,
-                  const std::function<void()> &command = {})
-{
-    bool shown = false;
-    QTimer::singleShot(0, [&] {
-        auto *window = qobject_cast<PrintSettingsDialog *>(QApplication::activeModalWidget());
-        if (!window)
-            return;
-        shown = true;
-        act(*window);
-    });
-    if (command)
-        command();
-    else
-        h.action("printAction")->trigger();
-    return shown;
-}
 
 void pressPrint(PrintSettingsDialog &window)
 {
     in<QAbstractButton>(window, "printLabelsButton")->click();
 }
 
-MsgBoxCall confirmationBox(const QString &title, const QString &prompt)
-{
-    return {prompt, MsgBoxButtons::YesNo, MsgBoxIcon::Question, title, MsgBoxDefault::First};
-}
-
-// The question before printing count identical labels from position start.
-MsgBoxCall runQuestion(int count, int start, bool numbered)
-{
-    QString prompt = QStringLiteral("Confirmer l'impression de %1 étiquettes identiques\r"
-                                    "        à partir de l'étiquette N° %2")
-                         .arg(count)
-                         .arg(start);
-    if (numbered)
-        prompt += u"\ravec incrémentation automatique du texte 3  ?"_s;
-    return confirmationBox(u"Impression de %1 étiquettes identiques"_s.arg(count), prompt);
-}
-
 MsgBoxCall singleLabelQuestion(int position)
 {
-    return confirmationBox(u"Impression de l'étiquette N°  %1"_s.arg(position),
-                           u"Confirmer l'impression de l'étiquette N°  %1"_s.arg(position));
+    return {u"Confirmer l'impression de l'étiquette N°  %1"_s.arg(position), MsgBoxButtons::YesNo,
+            MsgBoxIcon::Question, u"Impression de l'étiquette N°  %1"_s.arg(position),
+            MsgBoxDefault::First};
 }
 
 // The words of the page and where they are, one per line, to compare two pages.
@@ -171,9 +115,11 @@ private Q_SLOTS:
     {
         QTest::addColumn<int>("singleMode");
         QTest::addColumn<bool>("numbered");
-        QTest::newRow("run") << 0 << false;
-        QTest::newRow("numbered run") << 0 << true;
-        QTest::newRow("single label") << 1 << false;
+        QTest::addColumn<bool>("windowClosed"); // through its frame rather than printed
+        QTest::newRow("run") << 0 << false << false;
+        QTest::newRow("numbered run") << 0 << true << false;
+        QTest::newRow("single label") << 1 << false << false;
+        QTest::newRow("window closed, still asked") << 0 << false << true;
     }
 
     // Answered No: nothing is printed and the disk number stays.
@@ -181,6 +127,7 @@ private Q_SLOTS:
     {
         QFETCH(int, singleMode);
         QFETCH(bool, numbered);
+        QFETCH(bool, windowClosed);
         MainWindowHarness h{Printer(Queue)};
         h.state.printMode = PrintMode(singleMode);
         h.state.singlePosition = 10;
@@ -188,7 +135,8 @@ private Q_SLOTS:
         const int jobsBefore = jobCount();
         h.msgBoxes.expect(singleMode ? singleLabelQuestion(10) : runQuestion(10, 1, numbered),
                           MsgBoxResult::No);
-        QVERIFY(printCommand(h, pressPrint));
+        QVERIFY(windowClosed ? printCommand(h, [](PrintSettingsDialog &window) { window.close(); })
+                             : printCommand(h, pressPrint));
         QVERIFY(h.msgBoxes.allSeen());
         QVERIFY(h.action("printAction")->isEnabled());
         QVERIFY(!QGuiApplication::overrideCursor());
@@ -245,14 +193,6 @@ private Q_SLOTS:
         QCOMPARE(shown, (QStringList{title, u"10"_s, u"4"_s, u"4"_s, u"10"_s, u"10"_s, startLabel,
                                      u"1"_s}));
         QVERIFY(h.form->findChildren<PrintSettingsDialog *>().isEmpty());
-    }
-
-    void closedWindowStillAsks()
-    {
-        MainWindowHarness h{Printer(Queue)};
-        h.msgBoxes.expect(runQuestion(10, 1, false), MsgBoxResult::No);
-        QVERIFY(printCommand(h, [](PrintSettingsDialog &window) { window.close(); }));
-        QVERIFY(h.msgBoxes.allSeen());
     }
 
     void printerErrorPrintsNothing_data()
@@ -388,11 +328,8 @@ private Q_SLOTS:
         const QString settings = m_dir.filePath(u"marge.PAR"_s);
         QCOMPARE(h.state.sheetSpacing[0], 12.5);
         QVERIFY(PrintSettingsFile::write(settings, PrintSettingsFile::Layout::of(h.state)));
-        QString out, err;
-        QTextStream outStream(&out), errStream(&err);
-        QCOMPARE(CommandLine::run({u"--calibration"_s, u"--print"_s, u"--printer"_s, Queue,
-                                   u"--settings"_s, settings},
-                                  outStream, errStream),
+        QCOMPARE(runCommandLine({u"--calibration"_s, u"--print"_s, u"--printer"_s, Queue,
+                                 u"--settings"_s, settings}),
                  0);
         QCOMPARE(fromWindow, pageWords(m_cups.waitForOutput(Queue)));
     }
@@ -400,27 +337,16 @@ private Q_SLOTS:
 private:
     QString writeLabel(const QString &name, const QString &zone2)
     {
-        LabelFile::Zones zones = startUpZones();
-        zones[0].Caption = u"Sauvegarde"_s;
-        zones[1].Caption = zone2;
-        zones[2].Caption = u"Disquette"_s;
-        const QString path = m_dir.filePath(name);
-        if (!writeBytes(path, *LabelFile::encode(zones, QLatin1String(LabelFile::NoIcon))))
-            qFatal("cannot write a label");
-        return path;
+        return writeLabelFile(m_dir.filePath(name), zone2);
     }
-
     // The page that the command line sends to the queue for the same label, given the options
     // as they are typed (no option holds a space).
     QString commandLinePage(const QString &options, const QString &label)
     {
-        QString out, err;
-        QTextStream outStream(&out), errStream(&err);
-        const int status =
-            CommandLine::run(QStringList{u"--print"_s, u"--printer"_s, Queue} +
-                                 options.split(QLatin1Char(' ')) + QStringList{label},
-                             outStream, errStream);
-        if (status != 0)
+        QString err;
+        if (runCommandLine(QStringList{u"--print"_s, u"--printer"_s, Queue} +
+                               options.split(QLatin1Char(' ')) + QStringList{label},
+                           &err) != 0)
             return u"command line failed: "_s + err;
         return pageWords(m_cups.waitForOutput(Queue));
     }

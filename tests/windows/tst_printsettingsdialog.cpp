@@ -15,19 +15,14 @@ namespace {
 
 const MsgBoxCall TooManyCopies = errorBox(u"Nombre maximum d'étiquettes identiques = 10"_s);
 
-// The tooltip of the start position box.
 QString startTooltip(int startLabel)
 {
     return u"A partir de l'étiquette N° "_s + QString::number(startLabel);
 }
-
-// The print button's caption for a run of copies.
 QString printRunCaption(int copies)
 {
     return u"&Imprimer "_s + QString::number(copies) + u" étiquettes"_s;
 }
-
-// The print button's caption for a single label.
 QString printOneCaption(int position)
 {
     return u"&Imprimer l'étiquette N°  "_s + QString::number(position);
@@ -102,89 +97,76 @@ private Q_SLOTS:
         QVERIFY(h.msgBoxes.allSeen());
     }
 
-    void copyCount_data()
+    // A count typed into the copies or the start position box, from a start position and a
+    // number of copies; the two limits of a run cut it back.
+    void typing_data()
     {
-        QTest::addColumn<int>("startLabel");
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<int>("startBefore");
+        QTest::addColumn<int>("copiesBefore");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QList<MsgBoxCall>>("messages");
-        QTest::addColumn<int>("copyCount");
-        QTest::addColumn<QString>("shown");
+        QTest::addColumn<int>("start");
+        QTest::addColumn<int>("copies");
+        QTest::addColumn<QString>("copiesShown");
         QTest::addColumn<bool>("printable");
         const QList<MsgBoxCall> none;
-        QTest::newRow("12 is cut to 10")
-            << 1 << u"12"_s << QList{TooManyCopies} << 10 << u"10"_s << true;
-        QTest::newRow("emptied") << 1 << QString() << none << 0 << QString() << false;
-        QTest::newRow("one copy") << 1 << u"1"_s << none << 1 << u"1"_s << true;
-        QTest::newRow("past the sheet's end from 7")
-            << 7 << u"10"_s << QList{pastSheetEndWarning(" 4", " 7")} << 4 << u"4"_s << true;
-        QTest::newRow("12 from 7: both limits")
-            << 7 << u"12"_s << QList{TooManyCopies, pastSheetEndWarning(" 4", " 7")} << 4 << u"4"_s
-            << true;
+        const auto copiesRow = [](const char *name, int startBefore, const QString &typed,
+                                  const QList<MsgBoxCall> &messages, int copies) {
+            QTest::newRow(name) << u"copyCountEdit"_s << startBefore << 11 - startBefore << typed
+                                << messages << startBefore << copies
+                                << (typed.isEmpty() ? QString() : QString::number(copies))
+                                << !typed.isEmpty();
+        };
+        copiesRow("copies: 12 is cut to 10", 1, u"12"_s, {TooManyCopies}, 10);
+        copiesRow("copies: emptied", 1, QString(), none, 0);
+        copiesRow("copies: one copy", 1, u"1"_s, none, 1);
+        copiesRow("copies: past the sheet's end from 7", 7, u"10"_s,
+                  {pastSheetEndWarning(" 4", " 7")}, 4);
+        copiesRow("copies: 12 from 7, both limits", 7, u"12"_s,
+                  {TooManyCopies, pastSheetEndWarning(" 4", " 7")}, 4);
+        const auto startRow = [](const char *name, int copiesBefore, const QString &typed,
+                                 const QList<MsgBoxCall> &messages, int start, int copies) {
+            QTest::newRow(name) << u"startPositionEdit"_s << 1 << copiesBefore << typed << messages
+                                << start << copies << QString::number(copies) << (start != 0);
+        };
+        startRow("start: 7 with 10 copies", 10, u"7"_s, {pastSheetEndWarning(" 4", " 7")}, 7, 4);
+        startRow("start: 10 with 1 copy", 1, u"10"_s, none, 10, 1);
+        // "1" is typed first, then "12" goes back to the last position.
+        startRow("start: 12 with 10 copies", 10, u"12"_s, {pastSheetEndWarning(" 1", " 10")}, 10,
+                 1);
+        startRow("start: emptied", 10, QString(), none, 0, 10);
     }
 
-    void copyCount()
+    void typing()
     {
-        QFETCH(int, startLabel);
+        QFETCH(QString, box);
+        QFETCH(int, startBefore);
+        QFETCH(int, copiesBefore);
         QFETCH(QString, typed);
         QFETCH(QList<MsgBoxCall>, messages);
-        QFETCH(int, copyCount);
-        QFETCH(QString, shown);
+        QFETCH(int, start);
+        QFETCH(int, copies);
+        QFETCH(QString, copiesShown);
         QFETCH(bool, printable);
         PrintSettingsHarness h;
-        h.state.startPosition = qint16(startLabel);
-        h.state.copyCount = qint16(11 - startLabel);
+        h.state.startPosition = qint16(startBefore);
+        h.state.copyCount = qint16(copiesBefore);
         h.open();
         h.expect(messages);
-        h.type("copyCountEdit", typed);
+        h.type(qPrintable(box), typed);
 
         QVERIFY(h.msgBoxes.allSeen());
-        QCOMPARE(h.state.copyCount, qint16(copyCount));
-        QCOMPARE(h.box("copyCountEdit")->text(), shown);
-        QCOMPARE(h.spinner("copyCountSpinner")->value(), copyCount);
+        QCOMPARE(h.state.startPosition, qint16(start));
+        QCOMPARE(h.state.copyCount, qint16(copies));
+        QCOMPARE(h.box("copyCountEdit")->text(), copiesShown);
+        QCOMPARE(h.spinner("copyCountSpinner")->value(), copies);
+        QCOMPARE(h.spinner("startPositionSpinner")->value(), start);
         QCOMPARE(h.button("printLabelsButton")->isEnabled(), printable);
         QCOMPARE(h.button("runOption")->text(),
-                 QString::number(copyCount) + u" Etiquettes identiques"_s);
-        QCOMPARE(h.button("printLabelsButton")->text(), printRunCaption(copyCount));
-    }
-
-    void startPosition_data()
-    {
-        QTest::addColumn<int>("copyCount");
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QList<MsgBoxCall>>("messages");
-        QTest::addColumn<int>("startLabel");
-        QTest::addColumn<int>("copiesAfter");
-        QTest::addColumn<bool>("printable");
-        QTest::newRow("7 with 10 copies")
-            << 10 << u"7"_s << QList{pastSheetEndWarning(" 4", " 7")} << 7 << 4 << true;
-        QTest::newRow("10 with 1 copy") << 1 << u"10"_s << QList<MsgBoxCall>() << 10 << 1 << true;
-        // "1" is typed first, then "12" goes back to the last position.
-        QTest::newRow("12 with 10 copies")
-            << 10 << u"12"_s << QList{pastSheetEndWarning(" 1", " 10")} << 10 << 1 << true;
-        QTest::newRow("emptied") << 10 << QString() << QList<MsgBoxCall>() << 0 << 10 << false;
-    }
-
-    void startPosition()
-    {
-        QFETCH(int, copyCount);
-        QFETCH(QString, typed);
-        QFETCH(QList<MsgBoxCall>, messages);
-        QFETCH(int, startLabel);
-        QFETCH(int, copiesAfter);
-        QFETCH(bool, printable);
-        PrintSettingsHarness h;
-        h.state.copyCount = qint16(copyCount);
-        h.open();
-        h.expect(messages);
-        h.type("startPositionEdit", typed);
-
-        QVERIFY(h.msgBoxes.allSeen());
-        QCOMPARE(h.state.startPosition, qint16(startLabel));
-        QCOMPARE(h.state.copyCount, qint16(copiesAfter));
-        QCOMPARE(h.box("copyCountEdit")->text(), QString::number(copiesAfter));
-        QCOMPARE(h.spinner("startPositionSpinner")->value(), startLabel);
-        QCOMPARE(h.button("printLabelsButton")->isEnabled(), printable);
-        QCOMPARE(h.box("startPositionEdit")->toolTip(), startTooltip(startLabel));
+                 QString::number(copies) + u" Etiquettes identiques"_s);
+        QCOMPARE(h.button("printLabelsButton")->text(), printRunCaption(copies));
+        QCOMPARE(h.box("startPositionEdit")->toolTip(), startTooltip(start));
     }
 
     void spinners_data()

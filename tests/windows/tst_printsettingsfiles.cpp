@@ -79,20 +79,22 @@ private Q_SLOTS:
 
     void saveRefused_data()
     {
-        QTest::addColumn<bool>("fullDisk");
-        QTest::addColumn<QString>("reason");
-        QTest::newRow("folder that does not exist") << false << u"Le dossier n'existe pas."_s;
-        QTest::newRow("full disk over an older file") << true << u"Le disque est plein."_s;
+        QTest::addColumn<QString>("trouble");
+        QTest::addColumn<QString>("reason"); // of the error message; none when cancelled
+        QTest::newRow("folder that does not exist") << u"absent"_s << u"Le dossier n'existe pas."_s;
+        QTest::newRow("full disk over an older file") << u"full"_s << u"Le disque est plein."_s;
+        QTest::newRow("file dialog cancelled") << u"cancel"_s << QString();
     }
 
+    // Nothing is written; the window keeps its title, the state its file and its switches.
     void saveRefused()
     {
-        QFETCH(bool, fullDisk);
+        QFETCH(QString, trouble);
         QFETCH(QString, reason);
         const QByteArray older("1,2,3,4\r\n#TRUE#,#TRUE#\r\n");
         SmallDisk disk;
         QString path = m_dir.filePath(u"absent/lot1.PAR"_s);
-        if (fullDisk) {
+        if (trouble == "full"_L1) {
             if (!disk.isMounted())
                 QSKIP("Mounting a small file system needs root");
             path = disk.filePath(u"lot1.PAR"_s);
@@ -103,12 +105,17 @@ private Q_SLOTS:
         h.state.settingsFilePath = u"/avant/lot0.PAR"_s;
         h.open();
         h.button("frameCheck")->click();
-        h.dialogs->answerNext(path);
-        h.msgBoxes.expect(errorBox(u"Erreur lors de la sauvegarde du fichier !\r"_s + reason));
+        h.button("cutOutlineCheck")->click();
+        if (trouble == "cancel"_L1) {
+            h.dialogs->answerNext(ScriptedDialogs::Cancel());
+        } else {
+            h.dialogs->answerNext(path);
+            h.msgBoxes.expect(errorBox(u"Erreur lors de la sauvegarde du fichier !\r"_s + reason));
+        }
         h.button("saveSettingsButton")->click();
 
         QVERIFY(h.msgBoxes.allSeen());
-        if (fullDisk) {
+        if (trouble == "full"_L1) {
             QCOMPARE(fileBytes(path), older);
             QCOMPARE(disk.files(), QStringList{u"lot1.PAR"_s});
         } else {
@@ -117,19 +124,7 @@ private Q_SLOTS:
         QCOMPARE(h.form->windowTitle(), title(u"DEFAUT"_s));
         QCOMPARE(h.state.settingsFilePath, u"/avant/lot0.PAR"_s);
         QVERIFY(h.state.printFrame);
-    }
-
-    void saveCancelled()
-    {
-        PrintSettingsHarness h;
-        h.open();
-        h.button("cutOutlineCheck")->click();
-        h.dialogs->answerNext(ScriptedDialogs::Cancel());
-        h.button("saveSettingsButton")->click();
-        QCOMPARE(h.form->windowTitle(), title(u"DEFAUT"_s));
-        QVERIFY(h.state.settingsFilePath.isEmpty());
         QVERIFY(h.state.printCutOutline);
-        QVERIFY(h.msgBoxes.allSeen());
     }
 
     void saveProposesTheLastName_data()
