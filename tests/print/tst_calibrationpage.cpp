@@ -136,7 +136,6 @@ private Q_SLOTS:
     {
         QFETCH(QByteArray, settingsFile);
         QFETCH(Spacing, spacing);
-
         ProgramState state;
         state.startUp(QString(), QString(), m_dir.path());
         if (!settingsFile.isEmpty()) {
@@ -150,7 +149,6 @@ private Q_SLOTS:
         QCOMPARE(CalibrationPage::writePdf(pdf, state), PdfFileResult::Written);
         const PageScan page(pdf);
         QVERIFY(page.isRendered());
-
         const double w = SheetGeometry::LabelWidth, h = SheetGeometry::LabelHeight;
         for (int position = 1; position <= SheetGeometry::Positions; ++position) {
             const QPointF o = SheetGeometry::labelOrigin(position, spacing);
@@ -165,7 +163,6 @@ private Q_SLOTS:
             QVERIFY2(isAt(right, o.x() + w), where + " right");
             QVERIFY2(isAt(top, o.y()), where + " top " + QByteArray::number(top));
             QVERIFY2(isAt(bottom, o.y() + h), where + " bottom");
-
             // The cross's left arm runs from the origin to 3 mm outside the label.
             const double arm = CalibrationPage::CrossArmMm;
             QVERIFY2(page.dark(o.x() - arm + 0.2, o.y()) ||
@@ -188,7 +185,6 @@ private Q_SLOTS:
         QVERIFY(!pdf.isEmpty());
         const PageScan page(pdf);
         QVERIFY(page.isRendered());
-
         const QList<double> across = page.runsAlongRow(1, 0.5, 209.5);
         const QList<double> down = page.runsAlongColumn(1, 0.5, 296.5);
         QCOMPARE(across.size(), 209);
@@ -197,7 +193,6 @@ private Q_SLOTS:
             for (int i = 0; i < ticks.size(); ++i)
                 QVERIFY2(isAt(ticks[i], i + 1), QByteArray::number(i + 1));
         }
-
         auto expectedLength = [](int mm) { return mm % 10 == 0 ? 5.0 : mm % 5 == 0 ? 3.5 : 2.0; };
         // Past the labels' corner, where nothing else is drawn, each tick ends where it should.
         for (int mm = 1; mm <= 25; ++mm) {
@@ -208,7 +203,6 @@ private Q_SLOTS:
             QVERIFY2(page.dark(length - 0.2, mm) || page.dark(length - 0.2, mm - 0.05), where);
             QVERIFY2(!page.dark(length + 0.2, mm) && !page.dark(length + 0.2, mm - 0.05), where);
         }
-
         // Every tenth millimetre carries its number, centred under the tick on the top ruler.
         const QList<PdfTextPage> text = readPdfText(pdf);
         QCOMPARE(text.size(), 1);
@@ -267,7 +261,6 @@ private Q_SLOTS:
         QVERIFY(!output.isEmpty());
         const PageScan page(output);
         QVERIFY(page.isRendered());
-
         const QPointF corner(marginsPt.left() * mmPerPt, marginsPt.top() * mmPerPt);
         const double rulerTop =
             page.lineAlongColumn(corner.x() + 1.5, corner.y() - 1, corner.y() + 1);
@@ -280,7 +273,6 @@ private Q_SLOTS:
         const double top = page.lineAlongColumn(label1.x() + 20.5, label1.y() - 1, label1.y() + 1);
         QVERIFY2(isAt(left, label1.x()), QByteArray::number(left));
         QVERIFY2(isAt(top, label1.y()), QByteArray::number(top));
-
         QVERIFY(!CalibrationPage::print(Printer(u"Absente"_s), state));
     }
 
@@ -324,7 +316,6 @@ private Q_SLOTS:
             QVERIFY(writeBytes(u"reglage.PAR"_s, settingsFile));
         const QString pdf = u"etalonnage.pdf"_s;
         QFile::remove(pdf);
-
         const CommandLineOutcome o =
             runCommandLine(args("--calibration --pdf etalonnage.pdf") + options);
         QCOMPARE(o.status, status);

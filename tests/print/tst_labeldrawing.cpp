@@ -92,14 +92,14 @@ private Q_SLOTS:
         QTest::addColumn<Spacing>("spacing");
         QTest::addColumn<int>("position");
         QTest::addColumn<QPointF>("origin");
-        for (int n = 1; n <= 10; ++n)
-            QTest::addRow("defaults, position %d", n)
-                << Spacing{10, 4, 4, 10} << n << defaultOrigins[n - 1];
         const QPointF touching[10] = {{0, 0},    {70, 0},  {0, 50},   {70, 50}, {0, 100},
                                       {70, 100}, {0, 150}, {70, 150}, {0, 200}, {70, 200}};
-        for (int n = 1; n <= 10; ++n)
+        for (int n = 1; n <= 10; ++n) {
+            QTest::addRow("defaults, position %d", n)
+                << Spacing{10, 4, 4, 10} << n << defaultOrigins[n - 1];
             QTest::addRow("touching labels, position %d", n)
                 << Spacing{0, 0, 0, 0} << n << touching[n - 1];
+        }
         QTest::newRow("loaded settings, position 2")
             << Spacing{7.5, 12, 0, 5} << 2 << QPointF(82.5, 12);
         QTest::newRow("negative margins, position 3")
@@ -133,7 +133,6 @@ private Q_SLOTS:
         f.placeSingle({10, 4});
         QVERIFY(f.drawPage());
         QCOMPARE(f.surface.ended, 1);
-
         QList<RecordingSurface::Line> expected;
         if (frame)
             expected += outline({12, 6}, {78, 52}, PageSurface::LineStyle::Solid);
@@ -149,7 +148,6 @@ private Q_SLOTS:
         RecordingSurface without;
         QVERIFY(LabelPrinting::drawPrintPage(without, f.state, f.artwork));
         QVERIFY(without.pictures.isEmpty());
-
         f.artwork.hasIcon = true;
         RecordingSurface with;
         QVERIFY(LabelPrinting::drawPrintPage(with, f.state, f.artwork));
@@ -215,7 +213,6 @@ private Q_SLOTS:
         Fixture f(zone, text);
         f.placeSingle({10, 4});
         QVERIFY(f.drawPage());
-
         // The other two zones are empty and print one empty line each, zone by zone.
         QCOMPARE(f.surface.texts.size(), tops.size() + 2);
         const QList<RecordingSurface::Text> zoneTextsPrinted =
@@ -251,9 +248,8 @@ private Q_SLOTS:
         QCOMPARE(t.font, u"Liberation Serif"_s);
         QCOMPARE(t.pointSize, 12.f);
         QVERIFY(t.bold && t.italic);
-        QCOMPARE(t.color, 255);
-        QCOMPARE(f.surface.texts[0].color, 0);
-        QCOMPARE(f.surface.texts[2].color, WindowTextColor);
+        const QList<int> colours{f.surface.texts[0].color, t.color, f.surface.texts[2].color};
+        QCOMPARE(colours, (QList<int>{0, 255, WindowTextColor}));
     }
 
     void runPositions_data()
@@ -295,7 +291,6 @@ private Q_SLOTS:
         QTest::addColumn<int>("count");
         QTest::addColumn<QStringList>("zone3Texts");
         QTest::addColumn<int>("numberAfter");
-
         const QString label = u"Numéro de disquette :"_s;
         QStringList fiveOfFive;
         for (int n = 1; n <= 5; ++n)

@@ -32,7 +32,6 @@ private slots:
     {
         QTest::addColumn<PageGeometry>("page");
         QTest::addColumn<QSizeF>("pageSizePt");
-
         QTest::newRow("A4 portrait, whole page") << PageGeometry::a4Portrait() << QSizeF(595, 842);
         QTest::newRow("A4 landscape, inside margins")
             << PageGeometry{QSizeF(297, 210), QRectF(12.7, 6.35, 271.6, 197.3),
@@ -48,12 +47,10 @@ private slots:
     {
         QFETCH(PageGeometry, page);
         QFETCH(QSizeF, pageSizePt);
-
         const std::optional<QByteArray> pdf = renderPdf(page, drawPageMarks(), u"Essai"_s);
         QVERIFY(pdf);
         const QString path = m_dir.filePath(u"page.pdf"_s);
         QVERIFY(writeBytes(path, *pdf));
-
         const QList<PdfTextPage> pages = readPdfText(path);
         QCOMPARE(pages.size(), 1);
         QVERIFY2(qAbs(pages[0].size.width() - pageSizePt.width()) < 0.5 &&
@@ -64,11 +61,9 @@ private slots:
             const QPointF found = findWord(pages[0], mark.text).box.topLeft() * mmPerPt;
             const QPointF expected = page.printableAreaMm.topLeft() + mark.offsetMm;
             QVERIFY2((found - expected).manhattanLength() < 0.1,
-                     qPrintable(u"%1 at (%2, %3) mm, expected (%4, %5)"_s.arg(mark.text)
-                                    .arg(found.x())
-                                    .arg(found.y())
-                                    .arg(expected.x())
-                                    .arg(expected.y())));
+                     qPrintable(QString::asprintf("%s at (%g, %g) mm, expected (%g, %g)",
+                                                  qPrintable(mark.text), found.x(), found.y(),
+                                                  expected.x(), expected.y())));
         }
     }
 
@@ -85,7 +80,6 @@ private slots:
         const QByteArray written = fileBytes(path);
         QVERIFY(written.startsWith("%PDF-"));
         QCOMPARE(readPdfText(path).size(), 1);
-
         QCOMPARE(writePdfFile(path, PageGeometry::a4Portrait(), failingDrawer()),
                  PdfFileResult::DrawingFailed);
         QCOMPARE(fileBytes(path), written);

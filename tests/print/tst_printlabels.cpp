@@ -80,7 +80,6 @@ private Q_SLOTS:
         QVERIFY2(o.err.isEmpty(), qPrintable(o.err));
         const QList<PdfTextPage> pages = readPdfText(m_cups.waitForOutput(queue));
         QCOMPARE(pages.size(), 1);
-
         // Position 4 with the default distances is at (90, 58) from the printable corner.
         const QPointF origin = printableOrigin + QPointF(90, 58);
         const QRectF title = findWord(pages[0], u"Titre"_s).box;
@@ -135,7 +134,6 @@ private Q_SLOTS:
                                           writeLabel(u"icone.eti"_s, QString(), iconPath)});
         QCOMPARE(o.status, 0);
         QVERIFY2(o.err.isEmpty(), qPrintable(o.err));
-
         QProcess pdfimages;
         pdfimages.start(u"pdfimages"_s, {u"-list"_s, pdf});
         QVERIFY(pdfimages.waitForFinished(10000));

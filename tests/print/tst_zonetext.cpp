@@ -79,7 +79,6 @@ private slots:
         QTest::addColumn<qint16>("alignment");
         QTest::addColumn<qint64>("minCharacters");
         QTest::addColumn<qint64>("maxCharacters");
-
         const QString huge = QStringList(15, QString(60000, u'W')).join(u"\r\n"_s);
         // At 2048 points even the first line begins below the label.
         QTest::newRow("15 lines of 60000 at 2048 pt")

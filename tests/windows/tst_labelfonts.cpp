@@ -13,6 +13,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <tuple>
+
 using namespace Qt::StringLiterals;
 
 // The faces drawn for the names label files carry, and the same face on the screen and
@@ -114,18 +116,13 @@ private Q_SLOTS:
     {
         LabelArtwork artwork;
         artwork.zones = startUpZones();
-        const struct
-        {
-            const char *name;
-            bool bold, italic;
-        } styles[3] = {
-            {"Arial", true, false}, {"Arial", false, true}, {"Times New Roman", false, false}};
-        for (int i = 0; i < 3; ++i) {
-            TextZone &zone = artwork.zones[std::size_t(i)];
+        const std::tuple<QString, bool, bool> styles[3] = {{u"Arial"_s, true, false},
+                                                           {u"Arial"_s, false, true},
+                                                           {u"Times New Roman"_s, false, false}};
+        for (std::size_t i = 0; i < 3; ++i) {
+            TextZone &zone = artwork.zones[i];
             zone.Caption = u"Zone %1"_s.arg(i + 1);
-            zone.FontName = QLatin1String(styles[i].name);
-            zone.FontBold = styles[i].bold;
-            zone.FontItalic = styles[i].italic;
+            std::tie(zone.FontName, zone.FontBold, zone.FontItalic) = styles[i];
         }
         QCOMPARE(pageFonts(artwork),
                  (QStringList{u"LiberationSans-Bold"_s, u"LiberationSans-Italic"_s,

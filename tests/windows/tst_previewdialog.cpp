@@ -68,6 +68,7 @@ struct Preview
         return form->findChild<PreviewZone *>(u"zoneBox%1"_s.arg(zone));
     }
     QImage zoneImage(int zone) const { return grabbed(zoneBox(zone)); }
+    PictureBox *pictureBox() const { return form->findChild<PictureBox *>(u"pictureBox"_s); }
 };
 
 // Rows (or columns) of the panel where a line runs along the middle of the label: more than
@@ -200,7 +201,6 @@ private slots:
         QVERIFY(p.open());
         const QImage panel = grabbed(p.panel());
         const double perMmX = panel.width() / 70.2, perMmY = panel.height() / 50.2;
-
         // Every line, the right and bottom ones included, lies inside the panel where the
         // 70.2 x 50.2 mm drawing puts it.
         const QList<int> rows = lineRows(panel, perMmX);
@@ -235,7 +235,6 @@ private slots:
         const double perMm = panel.width() / 70.2;
         const QList<int> rows = lineRows(panel, perMm);
         QCOMPARE(rows.size(), 2);
-
         for (int row : rows) {
             // Dashes and dots take turns: long runs of 1.6 mm and short ones of 0.3 mm.
             const QList<int> runs = darkRuns(panel, row, qRound(5 * perMm), qRound(65 * perMm));
@@ -286,7 +285,6 @@ private slots:
         p.state.nextDiskNumber = 3;
         p.state.copyCount = 5;
         QVERIFY(p.open());
-
         const QImage box = p.zoneImage(3);
         QCOMPARE(box, zoneAlone(p.zones[2], shown, box.size()));
         // The comparison tells numbered from plain text.
@@ -373,11 +371,9 @@ private slots:
         QVERIFY(p.open());
         const QImage box = p.zoneImage(1);
         QCOMPARE(box, zoneAlone(p.zones[0], p.zones[0].Caption, box.size()));
-
         QVERIFY(pixelsWhere(box, isRed) > 50);
         QCOMPARE(pixelsWhere(box, [](QRgb pixel) { return !isRed(pixel) && qGray(pixel) < 100; }),
                  0);
-
         const QPair<int, int> ink = inkColumns(box);
         const int middle = box.width() / 2;
         switch (alignment) {
@@ -427,8 +423,7 @@ private slots:
         p.state.iconPath = iconPath;
         QVERIFY(p.open());
         // Seen on the panel, where an empty box lets the white show through.
-        const QImage box =
-            grabbed(p.panel()).copy(p.form->findChild<PictureBox *>(u"pictureBox"_s)->geometry());
+        const QImage box = grabbed(p.panel()).copy(p.pictureBox()->geometry());
         // Stretched over the whole square, proportions not kept; or nothing at all, not even
         // the outline the main window shows for an empty picture.
         const auto expected = [filled](QRgb pixel) {
@@ -455,17 +450,16 @@ private slots:
             QVERIFY(eventsAreProcessed(p.form.get()));
             QVERIFY(QGuiApplication::overrideCursor());
             QCOMPARE(QGuiApplication::overrideCursor()->shape(), Qt::BusyCursor);
-            QVERIFY(p.form->findChild<PictureBox *>(u"pictureBox"_s)->picture().isNull());
+            QVERIFY(p.pictureBox()->picture().isNull());
         }
         QSignalSpy shown(p.form.get(), &PreviewDialog::pictureShown);
         QVERIFY(shown.wait());
         QVERIFY(!QGuiApplication::overrideCursor());
         const QImage drawnAside = grabbed(p.form.get());
-
-        p.form->findChild<PictureBox *>(u"pictureBox"_s)->setPicture(p.icon);
+        p.pictureBox()->setPicture(p.icon);
         QCOMPARE(drawnAside, grabbed(p.form.get()));
         // The comparison sees the picture.
-        p.form->findChild<PictureBox *>(u"pictureBox"_s)->setPicture(Picture());
+        p.pictureBox()->setPicture(Picture());
         QVERIFY(grabbed(p.form.get()) != drawnAside);
     }
 
