@@ -6,26 +6,18 @@
 // connection's budget and says why, and the command line fails with the printer error.
 #include "PageMarks.h"
 #include "SilentScheduler.h"
-#include "TestFiles.h"
+#include "UnansweredPrint.h"
 
-#include "label/LabelFile.h"
 #include "print/OrientationSwitch.h"
 #include "print/PageOutput.h"
 #include "print/Printer.h"
 #include "print/PrinterSetup.h"
 
-#include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
-
-namespace {
-
-const QRegularExpression noAnswer(u"did not answer in time"_s);
-
-} // namespace
 
 class TestSilentScheduler : public QObject
 {
@@ -69,30 +61,12 @@ private slots:
         QCOMPARE(outcome.orientation, SchedulerAnswer<int>(SchedulerAway{}));
     }
 
-    void commandLinePrintFails_data()
-    {
-        QTest::addColumn<QStringList>("printer");
-        QTest::newRow("named printer") << QStringList{u"--printer"_s, u"Bureau"_s};
-        QTest::newRow("default printer") << QStringList();
-    }
+    void commandLinePrintFails_data() { addCommandLinePrinterRows(); }
 
     void commandLinePrintFails()
     {
         QFETCH(QStringList, printer);
-        LabelFile::Zones zones = startUpZones();
-        zones[0].Caption = u"Sauvegarde"_s;
-        const QString label = m_dir.filePath(u"silence.eti"_s);
-        QVERIFY(writeBytes(label, *LabelFile::encode(zones, u"AUCUN"_s)));
-
-        QProcess korvalin;
-        korvalin.start(QStringLiteral(KORVALIN_EXECUTABLE),
-                       QStringList{u"--print"_s} + printer + QStringList{label});
-        // The budget bounds the wait; the test's own time limit is the suite's.
-        QVERIFY(korvalin.waitForFinished(60000));
-        QCOMPARE(korvalin.exitCode(), 1);
-        const QString err = QString::fromUtf8(korvalin.readAllStandardError());
-        QVERIFY2(err.endsWith(u"Erreur sur l'imprimante !\n"_s), qPrintable(err));
-        QVERIFY2(err.contains(noAnswer), qPrintable(err));
+        checkCommandLinePrintFails(m_dir.filePath(u"silence.eti"_s), printer);
     }
 
 private:

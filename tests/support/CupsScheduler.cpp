@@ -4,6 +4,9 @@
 
 #include "CupsScheduler.h"
 
+#include "SchedulerSocket.h"
+#include "TestFiles.h"
+
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
@@ -12,18 +15,13 @@
 #include <QTest>
 
 #include <algorithm>
-#include <cstring>
 #include <initializer_list>
 #include <optional>
 #include <vector>
 
-#include <cups/cups.h>
 #include <grp.h>
 #include <signal.h>
 #include <sys/prctl.h>
-#include <sys/socket.h>
-#include <sys/un.h>
-#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 
@@ -34,20 +32,11 @@ const QString genericPdfPpd = u"/usr/share/ppd/cupsfilters/Generic-PDF_Printer-P
 constexpr int toolTimeoutMs = 10000;
 constexpr int pollMs = 10;
 
-bool writeFile(const QString &path, const QByteArray &contents)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(contents) == contents.size();
-}
-
 bool socketAccepts(const QByteArray &socketPath)
 {
     sockaddr_un address{};
-    address.sun_family = AF_UNIX;
-    if (size_t(socketPath.size()) >= sizeof address.sun_path)
-        return false;
-    memcpy(address.sun_path, socketPath.constData(), size_t(socketPath.size()));
-    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    const int fd =
+        unixAddress(socketPath, address) ? ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0) : -1;
     if (fd < 0)
         return false;
     const bool connected =
@@ -200,8 +189,8 @@ bool CupsScheduler::writeConfiguration()
         (m_administrationAllowed ? QByteArray()
                                  : "  AuthType Default\n  Require user korvalin-nobody\n") +
         "</Location>\n" + m_directives;
-    return writeFile(path(u"etc/cups-files.conf"_s), files) &&
-           writeFile(path(u"etc/cupsd.conf"_s), server);
+    return writeBytes(path(u"etc/cups-files.conf"_s), files) &&
+           writeBytes(path(u"etc/cupsd.conf"_s), server);
 }
 
 bool CupsScheduler::start()
@@ -282,7 +271,7 @@ QString CupsScheduler::addPdfQueueWithA4Margins(const QString &name, const QMarg
         QRegularExpression(u"^\\*ImageableArea A4/A4: .*$"_s, QRegularExpression::MultilineOption),
         area);
     const QString ppdPath = path(name + u".ppd"_s);
-    if (!ppd.contains(area) || !writeFile(ppdPath, ppd.toLatin1())) {
+    if (!ppd.contains(area) || !writeBytes(ppdPath, ppd.toLatin1())) {
         m_error = u"cannot write %1"_s.arg(ppdPath);
         return {};
     }
@@ -313,8 +302,7 @@ bool CupsScheduler::setDefault(const QString &name)
 
 bool CupsScheduler::setDefaultOrientation(const QString &name, int orientationRequested)
 {
-    return run(u"lpadmin"_s, {u"-p"_s, name, u"-o"_s,
-                              u"orientation-requested-default=%1"_s.arg(orientationRequested)});
+    return setQueueDefault(name, u"orientation-requested-default=%1"_s.arg(orientationRequested));
 }
 
 bool CupsScheduler::setQueueDefault(const QString &name, const QString &option)
@@ -376,9 +364,8 @@ bool CupsScheduler::run(const QString &program, const QStringList &arguments)
 
 QList<int> CupsScheduler::jobStates(const QString &name) const
 {
-    const QList<QueuedJob> jobs = fetchJobs(name, CUPS_WHICHJOBS_ALL).value_or(QList<QueuedJob>());
     QList<int> states;
-    for (const QueuedJob &job : jobs)
+    for (const QueuedJob &job : fetchJobs(name, CUPS_WHICHJOBS_ALL).value_or(QList<QueuedJob>()))
         states.append(job.state);
     return states;
 }

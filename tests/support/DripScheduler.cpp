@@ -4,15 +4,13 @@
 
 #include "DripScheduler.h"
 
-#include <QFile>
+#include "SchedulerSocket.h"
+
 #include <algorithm>
 #include <chrono>
-#include <cstring>
-#include <cups/cups.h>
 #include <fcntl.h>
 #include <poll.h>
 #include <sys/socket.h>
-#include <sys/un.h>
 #include <unistd.h>
 #include <vector>
 
@@ -43,29 +41,11 @@ char answerByte(qsizetype position)
 
 DripScheduler::DripScheduler() : m_dir(u"/tmp/korvalin-drip-XXXXXX"_s)
 {
-    const QByteArray path = QFile::encodeName(socketPath());
-    sockaddr_un address{};
-    address.sun_family = AF_UNIX;
-    if (!m_dir.isValid() || size_t(path.size()) >= sizeof address.sun_path ||
-        ::pipe2(m_stopPipe, O_CLOEXEC) != 0)
+    if (::pipe2(m_stopPipe, O_CLOEXEC) != 0)
         return;
-    memcpy(address.sun_path, path.constData(), size_t(path.size()));
-    m_listener = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
-    if (m_listener < 0 ||
-        ::bind(m_listener, reinterpret_cast<const sockaddr *>(&address), sizeof address) != 0 ||
-        ::listen(m_listener, 64) != 0) {
-        if (m_listener >= 0)
-            ::close(m_listener);
-        m_listener = -1;
-        return;
-    }
-    qputenv("CUPS_SERVER", path);
-    qputenv("CUPS_SERVERROOT", QFile::encodeName(m_dir.path()));
-    qputenv("HOME", QFile::encodeName(m_dir.path()));
-    qputenv("DBUS_SYSTEM_BUS_ADDRESS",
-            "unix:path=" + QFile::encodeName(m_dir.filePath(u"no-bus"_s)));
-    cupsSetServer(nullptr);
-    m_thread = std::thread(&DripScheduler::serve, this);
+    m_listener = listenAsCupsScheduler(m_dir, socketPath());
+    if (m_listener >= 0)
+        m_thread = std::thread(&DripScheduler::serve, this);
 }
 
 DripScheduler::~DripScheduler()
