@@ -40,6 +40,13 @@ RenderedPicture renderPicture(const Picture &picture, qreal targetMm, int dotsPe
     return result;
 }
 
+void drawPicture(QPaintDevice &device, const Picture &picture, const QList<QRectF> &targets)
+{
+    QPainter painter(&device);
+    for (const QRectF &target : targets)
+        picture.draw(painter, target);
+}
+
 bool similar(const QColor &a, const QColor &b, int tolerance)
 {
     return qAbs(a.red() - b.red()) <= tolerance && qAbs(a.green() - b.green()) <= tolerance &&

@@ -8,6 +8,9 @@
 
 #include <QColor>
 #include <QImage>
+#include <QList>
+
+class QPaintDevice;
 
 // A picture drawn the way the program draws it: on a surface measured in millimetres, into
 // a square target with a margin of magenta around it, so that drawing outside shows.
@@ -26,5 +29,7 @@ constexpr qreal MarginMm = 2;
 extern const QColor Margin;
 
 RenderedPicture renderPicture(const Picture &picture, qreal targetMm, int dotsPerInch);
+// Draws the picture into each target in turn with one painter, as a sheet of labels does.
+void drawPicture(QPaintDevice &device, const Picture &picture, const QList<QRectF> &targets);
 
 bool similar(const QColor &a, const QColor &b, int tolerance = 40);

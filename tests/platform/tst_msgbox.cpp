@@ -59,66 +59,57 @@ private Q_SLOTS:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QMessageBox::Icon>("icon");
         QTest::addColumn<QStringList>("buttons");
-
-        const QStringList ok{u"OK"_s};
-        const QStringList okCancel{u"OK"_s, u"Cancel"_s};
-        const QStringList yesNo{u"Yes"_s, u"No"_s};
+        // The text shown is the prompt unless a row says otherwise.
+        const auto row = [](const char *name, const MsgBoxCall &call, Qt::Key key,
+                            MsgBoxResult result, QMessageBox::Icon icon, const QStringList &buttons,
+                            const QString &text = QString()) {
+            QTest::newRow(name) << call << key << result << (text.isNull() ? call.prompt : text)
+                                << icon << buttons;
+        };
+        const QStringList ok{u"OK"_s}, okCancel{u"OK"_s, u"Cancel"_s}, yesNo{u"Yes"_s, u"No"_s};
         const MsgBoxCall error{u"Erreur sur l'imprimante !"_s, MsgBoxButtons::OKOnly,
                                MsgBoxIcon::Critical, u"Erreur"_s, MsgBoxDefault::First};
-        QTest::newRow("OK, Enter") << error << Qt::Key_Return << MsgBoxResult::OK
-                                   << u"Erreur sur l'imprimante !"_s << QMessageBox::Critical << ok;
-        QTest::newRow("OK, Escape")
-            << error << Qt::Key_Escape << MsgBoxResult::OK << u"Erreur sur l'imprimante !"_s
-            << QMessageBox::Critical << ok;
-
+        row("OK, Enter", error, Qt::Key_Return, MsgBoxResult::OK, QMessageBox::Critical, ok);
+        row("OK, Escape", error, Qt::Key_Escape, MsgBoxResult::OK, QMessageBox::Critical, ok);
         const MsgBoxCall question{u"Quitter ?"_s, MsgBoxButtons::YesNo, MsgBoxIcon::Question,
                                   u"Fin"_s, MsgBoxDefault::First};
         MsgBoxCall questionNoFirst = question;
         questionNoFirst.defaultButton = MsgBoxDefault::Second;
-        QTest::newRow("Yes/No, Enter on the first")
-            << question << Qt::Key_Return << MsgBoxResult::Yes << u"Quitter ?"_s
-            << QMessageBox::Question << yesNo;
-        QTest::newRow("Yes/No, Enter on the second")
-            << questionNoFirst << Qt::Key_Return << MsgBoxResult::No << u"Quitter ?"_s
-            << QMessageBox::Question << yesNo;
-        QTest::newRow("Yes/No, Escape") << question << Qt::Key_Escape << MsgBoxResult::No
-                                        << u"Quitter ?"_s << QMessageBox::Question << yesNo;
-
+        row("Yes/No, Enter on the first", question, Qt::Key_Return, MsgBoxResult::Yes,
+            QMessageBox::Question, yesNo);
+        row("Yes/No, Enter on the second", questionNoFirst, Qt::Key_Return, MsgBoxResult::No,
+            QMessageBox::Question, yesNo);
+        row("Yes/No, Escape", question, Qt::Key_Escape, MsgBoxResult::No, QMessageBox::Question,
+            yesNo);
         const MsgBoxCall confirm{u"Imprimer ?"_s, MsgBoxButtons::OKCancel, MsgBoxIcon::Exclamation,
                                  u"Impression"_s, MsgBoxDefault::First};
         MsgBoxCall confirmCancelFirst = confirm;
         confirmCancelFirst.defaultButton = MsgBoxDefault::Second;
-        QTest::newRow("OK/Cancel, Enter on the first")
-            << confirm << Qt::Key_Return << MsgBoxResult::OK << u"Imprimer ?"_s
-            << QMessageBox::Warning << okCancel;
-        QTest::newRow("OK/Cancel, Enter on the second")
-            << confirmCancelFirst << Qt::Key_Return << MsgBoxResult::Cancel << u"Imprimer ?"_s
-            << QMessageBox::Warning << okCancel;
-        QTest::newRow("OK/Cancel, Escape") << confirm << Qt::Key_Escape << MsgBoxResult::Cancel
-                                           << u"Imprimer ?"_s << QMessageBox::Warning << okCancel;
+        row("OK/Cancel, Enter on the first", confirm, Qt::Key_Return, MsgBoxResult::OK,
+            QMessageBox::Warning, okCancel);
+        row("OK/Cancel, Enter on the second", confirmCancelFirst, Qt::Key_Return,
+            MsgBoxResult::Cancel, QMessageBox::Warning, okCancel);
+        row("OK/Cancel, Escape", confirm, Qt::Key_Escape, MsgBoxResult::Cancel,
+            QMessageBox::Warning, okCancel);
 
         // Leaving a modified document: Enter saves, Escape leaves everything as it was.
         const MsgBoxCall leave{u"Enregistrer ?"_s, MsgBoxButtons::YesNoCancel,
                                MsgBoxIcon::Exclamation, u"Korvalin"_s, MsgBoxDefault::First};
         const QStringList yesNoCancel{u"Yes"_s, u"No"_s, u"Cancel"_s};
-        QTest::newRow("Yes/No/Cancel, Enter")
-            << leave << Qt::Key_Return << MsgBoxResult::Yes << u"Enregistrer ?"_s
-            << QMessageBox::Warning << yesNoCancel;
-        QTest::newRow("Yes/No/Cancel, Escape")
-            << leave << Qt::Key_Escape << MsgBoxResult::Cancel << u"Enregistrer ?"_s
-            << QMessageBox::Warning << yesNoCancel;
+        row("Yes/No/Cancel, Enter", leave, Qt::Key_Return, MsgBoxResult::Yes, QMessageBox::Warning,
+            yesNoCancel);
+        row("Yes/No/Cancel, Escape", leave, Qt::Key_Escape, MsgBoxResult::Cancel,
+            QMessageBox::Warning, yesNoCancel);
 
         // A lone CR and CR LF both break the line; nothing else of the prompt changes.
         const MsgBoxCall lines{u"Fichier\r modifié !\r\n  Enregistrer ? "_s, MsgBoxButtons::OKOnly,
                                MsgBoxIcon::Information, u"Note"_s, MsgBoxDefault::First};
-        QTest::newRow("line breaks")
-            << lines << Qt::Key_Return << MsgBoxResult::OK
-            << u"Fichier\n modifié !\n  Enregistrer ? "_s << QMessageBox::Information << ok;
+        row("line breaks", lines, Qt::Key_Return, MsgBoxResult::OK, QMessageBox::Information, ok,
+            u"Fichier\n modifié !\n  Enregistrer ? "_s);
         const MsgBoxCall plain{u"Sans icône"_s, MsgBoxButtons::OKOnly, MsgBoxIcon::None, QString(),
                                MsgBoxDefault::Second};
-        QTest::newRow("no icon, second default of one button")
-            << plain << Qt::Key_Return << MsgBoxResult::OK << u"Sans icône"_s << QMessageBox::NoIcon
-            << ok;
+        row("no icon, second default of one button", plain, Qt::Key_Return, MsgBoxResult::OK,
+            QMessageBox::NoIcon, ok);
     }
 
     void realBox()
@@ -129,7 +120,6 @@ private Q_SLOTS:
         QFETCH(QString, text);
         QFETCH(QMessageBox::Icon, icon);
         QFETCH(QStringList, buttons);
-
         Shown shown;
         QTimer::singleShot(0, [&shown, key] {
             auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
@@ -152,7 +142,6 @@ private Q_SLOTS:
         });
         const MsgBoxResult answered =
             MsgBox(call.prompt, call.buttons, call.icon, call.title, call.defaultButton);
-
         QVERIFY(shown.seen);
         QCOMPARE(shown.text, text);
         QCOMPARE(shown.title, call.title);

@@ -113,15 +113,22 @@ QByteArray sheetPdf(const Picture &picture, int labels)
     return pdf.data();
 }
 
+QByteArray encoded(const QImage &image, const char *format, bool progressive = false)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, format);
+    writer.setProgressiveScanWrite(progressive);
+    writer.write(image);
+    return bytes;
+}
+
 QByteArray png(const QSize &size)
 {
     QImage image(size, QImage::Format_RGB32);
     image.fill(Qt::darkCyan);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
-    return bytes;
+    return encoded(image, "png");
 }
 
 // A 32-bit bitmap entry of an icon: info header (height doubled for the mask), colours, mask.
@@ -149,13 +156,7 @@ QByteArray progressivePhoto(const QSize &size)
         for (int x = 0; x < size.width(); ++x)
             image.setPixel(x, y, qRgb(x * 7 % 256, y * 13 % 256, (x ^ y) % 256));
     }
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    QImageWriter writer(&buffer, "jpeg");
-    writer.setProgressiveScanWrite(true);
-    writer.write(image);
-    return bytes;
+    return encoded(image, "jpeg", true);
 }
 
 // Scan markers where no decoder takes them for scans: in a comment right after the start.
@@ -210,40 +211,30 @@ class PictureBudgetTest : public QObject
     Q_OBJECT
 
 private slots:
-    void craftedMetafilesAreRefusedWhenRead_data()
-    {
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::newRow("20000 huge ellipses under a very wide pen in a 1 x 1 frame")
-            << hugeEllipsesUnderWidePen(20000);
-        QTest::newRow("1000000 rectangles") << rectangles(1000000);
-        QTest::newRow("1000000 one-letter texts") << texts(1000000, 1);
-        QTest::newRow("64 MiB of long texts") << texts(2000, 32000);
-        QTest::newRow("a clip change around each of 5000 rectangles")
-            << clipChangesAroundRectangles(5000);
-        // Each new face is looked up in the font configuration; each font takes a slot.
-        using CraftedPictures::fontCreations;
-        QTest::newRow("100000 fonts, each of a new face") << fontCreations(100000);
-        QTest::newRow("8000 fonts, each of a new face") << fontCreations(8000);
-        QTest::newRow("4000 fonts, each of a new face") << fontCreations(4000);
-        QTest::newRow("200 texts, each in a new face") << textsInFaces(200, 200);
-        WmfBuilder oneFace;
-        for (int i = 0; i < 100000; ++i)
-            oneFace.font(qint16(10 + i % 500));
-        QTest::newRow("100000 fonts of one face") << oneFace.finish();
-    }
-
-    void craftedMetafilesAreRefusedWhenRead()
-    {
-        QFETCH(QByteArray, bytes);
-        QVERIFY(!PictureLoader::fromBytes(bytes));
-    }
-
-    // A progressive JPEG may hold any number of scans, each a walk over the whole image for
-    // the decoder: files with far more than any writer makes are refused before decoding.
-    void jpegScansAreBounded_data()
+    // Crafted metafiles are refused when read. A progressive JPEG may hold any number of
+    // scans, each a walk over the whole image for the decoder: files with far more than any
+    // writer makes are refused before decoding.
+    void craftedPicturesLoadOnlyWithinBudget_data()
     {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<bool>("loads");
+        QTest::newRow("20000 huge ellipses under a very wide pen in a 1 x 1 frame")
+            << hugeEllipsesUnderWidePen(20000) << false;
+        QTest::newRow("1000000 rectangles") << rectangles(1000000) << false;
+        QTest::newRow("1000000 one-letter texts") << texts(1000000, 1) << false;
+        QTest::newRow("64 MiB of long texts") << texts(2000, 32000) << false;
+        QTest::newRow("a clip change around each of 5000 rectangles")
+            << clipChangesAroundRectangles(5000) << false;
+        // Each new face is looked up in the font configuration; each font takes a slot.
+        using CraftedPictures::fontCreations;
+        QTest::newRow("100000 fonts, each of a new face") << fontCreations(100000) << false;
+        QTest::newRow("8000 fonts, each of a new face") << fontCreations(8000) << false;
+        QTest::newRow("4000 fonts, each of a new face") << fontCreations(4000) << false;
+        QTest::newRow("200 texts, each in a new face") << textsInFaces(200, 200) << false;
+        WmfBuilder oneFace;
+        for (int i = 0; i < 100000; ++i)
+            oneFace.font(qint16(10 + i % 500));
+        QTest::newRow("100000 fonts of one face") << oneFace.finish() << false;
 
         using CraftedPictures::progressiveJpeg;
         QTest::newRow("1024 x 1024, 100000 scans") << progressiveJpeg(1024, 100000) << false;
@@ -261,7 +252,7 @@ private slots:
             << withScanMarkersInComment(progressivePhoto({64, 64}), 2000) << true;
     }
 
-    void jpegScansAreBounded()
+    void craftedPicturesLoadOnlyWithinBudget()
     {
         QFETCH(QByteArray, bytes);
         QFETCH(bool, loads);
@@ -285,7 +276,6 @@ private slots:
     {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<Samples>("samples"); // fractions of the target, colour expected there
-
         const QColor red(Qt::red), blue(Qt::blue);
         WmfBuilder band;
         band.pen(200, blue).select(0).solidBrush(red).select(1);
@@ -296,17 +286,14 @@ private slots:
                        {{0.5, 0.3}, blue},
                        {{0.2, 0.35}, blue},
                        {{0.5, 0.6}, Margin}};
-
         QTest::newRow("huge ellipse whose inside covers the frame, pen out of reach")
             << hugeEllipsesUnderWidePen(1) << Samples{{{0.1, 0.1}, red}, {{0.9, 0.9}, red}};
-
         WmfBuilder ring;
         ring.nullPen().select(0).solidBrush(red).select(1);
         ring.record(0x0538, {2, 4, 4, -20000, -20000, 20000, -20000, 20000, 20000, -20000, 20000,
                              500, -19000, 19000, -19000, 19000, 19000, 500, 19000});
         QTest::newRow("huge square with a hole, alternate filling")
             << ring.finish() << Samples{{{0.25, 0.5}, red}, {{0.75, 0.5}, Margin}};
-
         WmfBuilder line;
         line.pen(100, blue).select(0);
         line.record(0x0325, {2, -30000, 500, 30000, 500});
@@ -336,7 +323,6 @@ private slots:
         QTest::addColumn<qint64>("minPoints");
         QTest::addColumn<qint64>("maxPoints");
         QTest::addColumn<qint64>("maxCharacters");
-
         // Real drawings are kept, and every point of them is drawn.
         QTest::newRow("2000 polygons of 12 corners")
             << polygons(2000, 12) << 2000 * 12LL << 2000 * 14LL << 0LL;
@@ -347,8 +333,7 @@ private slots:
         // Shapes millions of times the frame are drawn cut to it: a handful of points each.
         QTest::newRow("20 huge ellipses under a very wide pen")
             << hugeEllipsesUnderWidePen(20) << 20LL << 20 * 200LL << 0LL;
-        // Text far outside the picture is never laid out.
-        // Laid out, these would pass the budget.
+        // Text far outside the picture is never laid out; laid out, it would pass the budget.
         WmfBuilder offside;
         offside.font(-10).select(0);
         for (int i = 0; i < 1000; ++i)
@@ -362,13 +347,10 @@ private slots:
         QFETCH(qint64, minPoints);
         QFETCH(qint64, maxPoints);
         QFETCH(qint64, maxCharacters);
-
         const std::optional<Picture> picture = PictureLoader::fromBytes(bytes);
         QVERIFY(picture);
         CountingPaintDevice page;
-        QPainter painter(&page);
-        picture->draw(painter, PrintedPicture);
-        painter.end();
+        drawPicture(page, *picture, {PrintedPicture});
         QVERIFY2(page.points >= minPoints && page.points <= maxPoints,
                  qPrintable(QString::number(page.points) + u" points"_s));
         QCOMPARE(page.characters, maxCharacters);
@@ -381,7 +363,6 @@ private slots:
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QSize>("size");
         QTest::addColumn<QColor>("colour");
-
         using PictureRasterReader::MaxDecodedSide;
         const QColor cyan(Qt::darkCyan), green(Qt::green);
         QTest::newRow("PNG of 4000 x 2000")
@@ -392,7 +373,6 @@ private slots:
         const IconEntry big{256, png({3000, 3000})};
         QTest::newRow("icon of 64 entries, each a PNG of 3000 x 3000")
             << icon(QList<IconEntry>(64, big)) << QSize(MaxDecodedSide, MaxDecodedSide) << cyan;
-
         const IconEntry small{16, iconBitmap(16, Qt::red)};
         const IconEntry medium{32, iconBitmap(32, green)};
         const IconEntry pngEntry{256, png({300, 200})}; // the directory says 256 x 256
@@ -429,11 +409,11 @@ private slots:
         QFETCH(QSize, drawn);
         const std::optional<Picture> picture = PictureLoader::fromBytes(png({3000, 3000}));
         QVERIFY(picture);
-        CountingPaintDevice page;
-        QPainter painter(&page);
+        QList<QRectF> labels;
         for (int label = 0; label < 10; ++label)
-            picture->draw(painter, QRectF(label * 1000, 0, side, side));
-        painter.end();
+            labels.append(QRectF(label * 1000, 0, side, side));
+        CountingPaintDevice page;
+        drawPicture(page, *picture, labels);
         QCOMPARE(page.images.size(), 10);
         // The same image every time, which the page then keeps only once.
         for (const CountingPaintDevice::ImageDrawn &image : page.images) {

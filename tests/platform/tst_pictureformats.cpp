@@ -58,7 +58,6 @@ private slots:
         QTest::addColumn<QList<ColourSample>>("samples");
         QTest::addColumn<qreal>("targetMm");
         QTest::addColumn<int>("dotsPerInch");
-
         const struct
         {
             const char *file;
@@ -99,13 +98,11 @@ private slots:
         QFETCH(QList<ColourSample>, samples);
         QFETCH(qreal, targetMm);
         QFETCH(int, dotsPerInch);
-
         const std::optional<Picture> picture = PictureLoader::load(fixture(file));
         QVERIFY(picture);
         QVERIFY(!picture->isNull());
         QCOMPARE(picture->isMetafile(), metafile);
         QCOMPARE(picture->image().isNull(), metafile);
-
         const RenderedPicture rendered = renderPicture(*picture, targetMm, dotsPerInch);
         for (const ColourSample &sample : samples) {
             const QColor seen = rendered.at(sample.fx, sample.fy);

@@ -10,7 +10,6 @@
 #include "platform/wmf/WmfDocument.h"
 
 #include <QFile>
-#include <QPainter>
 #include <QTemporaryDir>
 #include <QtEndian>
 #include <QtTest>
@@ -80,11 +79,9 @@ private slots:
     {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<Outcome>("outcome");
-
         const QByteArray bmp = fixtureBytes(u"quad-24bit.bmp"_s);
         const QByteArray jpeg = fixtureBytes(u"quad.jpg"_s);
         const QByteArray ico = fixtureBytes(u"multi-size.ico"_s);
-
         QTest::newRow("empty") << QByteArray() << Outcome::Fails;
         QTest::newRow("text named .jpg")
             << QByteArray("Bonjour, ceci n'est pas une image.\r\n") << Outcome::Fails;
@@ -97,7 +94,6 @@ private slots:
         QTest::newRow("jpeg cut short") << jpeg.left(jpeg.size() / 2) << Outcome::Either;
         QTest::newRow("icon directory claiming 65535 images")
             << ico.left(4) + QByteArray("\xff\xff", 2) + ico.mid(6) << Outcome::Either;
-
         QTest::newRow("metafile header only") << WmfBuilder().withoutEnd() << Outcome::Loads;
         QTest::newRow("metafile without frame or window")
             << WmfBuilder(QRect()).solidBrush(Qt::red).rectangle(QRect(0, 0, 10, 10)).finish()
@@ -145,19 +141,16 @@ private slots:
                                bitmapHeaders(30000, 30000, 24, 0, 0).mid(14))
                    .finish()
             << Outcome::DrawsRedSquare;
-
         WmfBuilder nested = redSquare();
         for (int i = 0; i < 20000; ++i)
             nested.record(0x001E, QByteArray());
         nested.record(0x0127, {qint16(-30000)});
         QTest::newRow("20000 saved states") << nested.finish() << Outcome::DrawsRedSquare;
-
         WmfBuilder crowded = redSquare();
         for (int i = 0; i < 70000; ++i)
             crowded.solidBrush(Qt::blue);
         QTest::newRow("70000 objects, never deleted")
             << crowded.select(0xFFFE).finish() << Outcome::DrawsRedSquare;
-
         const QDir fuzzFindings(QFINDTESTDATA(u"data/fuzz"_s));
         for (const QString &name : fuzzFindings.entryList(QDir::Files)) {
             QFile file(fuzzFindings.filePath(name));
@@ -170,7 +163,6 @@ private slots:
     {
         QFETCH(QByteArray, bytes);
         QFETCH(Outcome, outcome);
-
         const std::optional<Picture> picture = PictureLoader::fromBytes(bytes);
         if (outcome != Outcome::Either)
             QCOMPARE(bool(picture), outcome != Outcome::Fails);
@@ -183,9 +175,7 @@ private slots:
 
             // Printed, it hands the page no more than a drawing within the budget can.
             CountingPaintDevice page;
-            QPainter painter(&page);
-            picture->draw(painter, QRectF(1000, 1000, 567, 567));
-            painter.end();
+            drawPicture(page, *picture, {QRectF(1000, 1000, 567, 567)});
             QVERIFY(page.points + page.characters <= 2 * WmfDocument::MaxDrawingWork);
             if (!picture->isMetafile())
                 QCOMPARE(page.images.size(), 1);

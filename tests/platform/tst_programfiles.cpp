@@ -47,7 +47,6 @@ private Q_SLOTS:
             QVERIFY(writeBytes(root.filePath(folder + u"/KORVALIN.HLP"_s), "<html/>"));
         for (const QString &folder : helpFolders)
             QVERIFY(root.mkpath(folder + u"/KORVALIN.HLP"_s));
-
         const QString executableFolder = root.filePath(u"bin"_s);
         QCOMPARE(ProgramFiles::folder(executableFolder), root.filePath(expectedFolder));
         QCOMPARE(ProgramFiles::helpFile(executableFolder),

@@ -77,7 +77,6 @@ private slots:
         QTest::addColumn<QString>("path");  // {installed} stands for the absolute folder
         QTest::addColumn<QString>("named"); // the administrator's Path= line, or "" for none
         QTest::addColumn<QString>("found"); // the same, or "" for none
-
         QTest::newRow("dot") << u".:/nonexistent"_s << QString() << QString();
         QTest::newRow("relative folder") << u"bin"_s << QString() << QString();
         QTest::newRow("empty entry") << u":/nonexistent"_s << QString() << QString();
@@ -100,7 +99,6 @@ private slots:
         QFETCH(QString, found);
         const QString installed = m_root.filePath(u"installed"_s);
         const auto expand = [&](QString text) { return text.replace(u"{installed}"_s, installed); };
-
         const QByteArray savedPath = qgetenv("PATH");
         qputenv("PATH", expand(path).toUtf8());
         const SystemSettingsFile file("[SystemInformation]\n" + expand(named).toUtf8() + '\n');

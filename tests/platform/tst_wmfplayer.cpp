@@ -95,6 +95,8 @@ constexpr qreal CapitalShare = 0.4 * 1409 / 2048;
 
 } // namespace
 
+using Samples = QList<QPair<QPointF, QColor>>;
+
 class WmfPlayerTest : public QObject
 {
     Q_OBJECT
@@ -105,50 +107,42 @@ private slots:
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QPointF>("filled");
         QTest::addColumn<QPointF>("empty");
-
         const QRect square(100, 100, 300, 300);
         auto redSquareWith = [&](WmfBuilder wmf) {
             return wmf.solidBrush(Red).select(0).nullPen().select(1).rectangle(square).finish();
         };
+        auto redSquareIn = [&](const QRect &window) {
+            return redSquareWith(WmfBuilder().window(window));
+        };
         QTest::newRow("window as frame")
             << redSquareWith(WmfBuilder()) << QPointF(0.25, 0.25) << QPointF(0.75, 0.75);
         QTest::newRow("upside down")
-            << redSquareWith(WmfBuilder().window(QRect(0, 1000, 1000, -1000)))
-            << QPointF(0.25, 0.75) << QPointF(0.25, 0.25);
-        QTest::newRow("mirrored") << redSquareWith(WmfBuilder().window(QRect(1000, 0, -1000, 1000)))
-                                  << QPointF(0.75, 0.25) << QPointF(0.25, 0.25);
+            << redSquareIn({0, 1000, 1000, -1000}) << QPointF(0.25, 0.75) << QPointF(0.25, 0.25);
+        QTest::newRow("mirrored") << redSquareIn({1000, 0, -1000, 1000}) << QPointF(0.75, 0.25)
+                                  << QPointF(0.25, 0.25);
         QTest::newRow("origin moved")
-            << redSquareWith(WmfBuilder().window(QRect(-500, -500, 1000, 1000)))
-            << QPointF(0.75, 0.75) << QPointF(0.25, 0.25);
+            << redSquareIn({-500, -500, 1000, 1000}) << QPointF(0.75, 0.75) << QPointF(0.25, 0.25);
         QTest::newRow("window twice the frame")
-            << redSquareWith(WmfBuilder().window(QRect(0, 0, 2000, 2000))) << QPointF(0.12, 0.12)
-            << QPointF(0.3, 0.3);
+            << redSquareIn({0, 0, 2000, 2000}) << QPointF(0.12, 0.12) << QPointF(0.3, 0.3);
         QTest::newRow("window from records only")
             << redSquareWith(WmfBuilder(QRect()).window(QRect(0, 0, 500, 500))) << QPointF(0.5, 0.5)
             << QPointF(0.9, 0.9);
-        QTest::newRow("metric mode counts y upwards") << WmfBuilder()
-                                                             .record(0x0103, {2})
-                                                             .solidBrush(Red)
-                                                             .select(0)
-                                                             .rectangle(QRect(100, -400, 300, 300))
-                                                             .finish()
-                                                      << QPointF(0.25, 0.25) << QPointF(0.25, 0.75);
+        WmfBuilder metric;
+        metric.record(0x0103, {2}).solidBrush(Red).select(0).rectangle(QRect(100, -400, 300, 300));
+        QTest::newRow("metric mode counts y upwards")
+            << metric.finish() << QPointF(0.25, 0.25) << QPointF(0.25, 0.75);
         // Windows turns arcs counter-clockwise on the device whichever way the window runs,
         // so both pies fill the top right quarter: from three o'clock to twelve.
-        QTest::newRow("pie") << WmfBuilder()
-                                    .solidBrush(Red)
-                                    .select(0)
-                                    .record(0x081A, {0, 500, 500, 1000, 1000, 1000, 0, 0})
-                                    .finish()
-                             << QPointF(0.7, 0.3) << QPointF(0.3, 0.7);
+        auto redPie = [](WmfBuilder wmf, qint16 startX) {
+            return wmf.solidBrush(Red)
+                .select(0)
+                .record(0x081A, {startX, 500, 500, 1000, 1000, 1000, 0, 0})
+                .finish();
+        };
+        QTest::newRow("pie") << redPie(WmfBuilder(), 0) << QPointF(0.7, 0.3) << QPointF(0.3, 0.7);
         QTest::newRow("pie, upside down")
-            << WmfBuilder()
-                   .window(QRect(0, 1000, 1000, -1000))
-                   .solidBrush(Red)
-                   .select(0)
-                   .record(0x081A, {1000, 500, 500, 1000, 1000, 1000, 0, 0})
-                   .finish()
-            << QPointF(0.7, 0.3) << QPointF(0.3, 0.7);
+            << redPie(WmfBuilder().window(QRect(0, 1000, 1000, -1000)), 1000) << QPointF(0.7, 0.3)
+            << QPointF(0.3, 0.7);
     }
 
     void windowMapsOntoTarget()
@@ -156,7 +150,6 @@ private slots:
         QFETCH(QByteArray, bytes);
         QFETCH(QPointF, filled);
         QFETCH(QPointF, empty);
-
         const Picture picture = loadMetafile(bytes);
         QVERIFY(picture.isMetafile());
         const RenderedPicture rendered = renderPicture(picture, 13, 300);
@@ -164,42 +157,42 @@ private slots:
         QCOMPARE(rendered.at(empty.x(), empty.y()), Margin);
     }
 
-    void objectsTakeLowestFreeSlot()
+    void stateRecordsShowInColours_data()
     {
-        WmfBuilder wmf;
-        wmf.nullPen().solidBrush(Red).solidBrush(Blue); // slots 0, 1, 2
-        wmf.record(0x01F0, {1});                        // frees slot 1
-        wmf.solidBrush(Green);                          // takes slot 1 again
-        wmf.select(0).select(1).rectangle(QRect(0, 0, 500, 1000));
-        wmf.select(2).rectangle(QRect(500, 0, 500, 1000));
-        const RenderedPicture rendered = renderPicture(loadMetafile(wmf.finish()), 13, 300);
-        QCOMPARE(rendered.at(0.25, 0.5), Green);
-        QCOMPARE(rendered.at(0.75, 0.5), Blue);
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<Samples>("samples");
+        WmfBuilder objects;
+        objects.nullPen().solidBrush(Red).solidBrush(Blue); // slots 0, 1, 2
+        objects.record(0x01F0, {1});                        // frees slot 1
+        objects.solidBrush(Green);                          // takes slot 1 again
+        objects.select(0).select(1).rectangle(QRect(0, 0, 500, 1000));
+        objects.select(2).rectangle(QRect(500, 0, 500, 1000));
+        QTest::newRow("objects take the lowest free slot")
+            << objects.finish() << Samples{{{0.25, 0.5}, Green}, {{0.75, 0.5}, Blue}};
+        WmfBuilder saved;
+        saved.nullPen().select(0).solidBrush(Red).select(1);
+        saved.record(0x001E, QByteArray()); // save
+        saved.solidBrush(Blue).select(2);
+        saved.record(0x0416, {500, 500, 0, 0}); // clip to the top left quarter
+        saved.record(0x0127, {-1});             // restore: red brush, no clip
+        saved.rectangle(QRect(0, 0, 1000, 1000));
+        QTest::newRow("saved state comes back")
+            << saved.finish() << Samples{{{0.25, 0.25}, Red}, {{0.75, 0.75}, Red}};
+        WmfBuilder clip;
+        clip.solidBrush(Red).select(0);
+        clip.record(0x0416, {1000, 500, 0, 0}); // the left half
+        clip.rectangle(QRect(-5000, -5000, 20000, 20000));
+        QTest::newRow("clip rectangle limits drawing")
+            << clip.finish() << Samples{{{0.25, 0.5}, Red}, {{0.75, 0.5}, Margin}};
     }
 
-    void savedStateComesBack()
+    void stateRecordsShowInColours()
     {
-        WmfBuilder wmf;
-        wmf.nullPen().select(0).solidBrush(Red).select(1);
-        wmf.record(0x001E, QByteArray()); // save
-        wmf.solidBrush(Blue).select(2);
-        wmf.record(0x0416, {500, 500, 0, 0}); // clip to the top left quarter
-        wmf.record(0x0127, {-1});             // restore: red brush, no clip
-        wmf.rectangle(QRect(0, 0, 1000, 1000));
-        const RenderedPicture rendered = renderPicture(loadMetafile(wmf.finish()), 13, 300);
-        QCOMPARE(rendered.at(0.25, 0.25), Red);
-        QCOMPARE(rendered.at(0.75, 0.75), Red);
-    }
-
-    void clipRectangleLimitsDrawing()
-    {
-        WmfBuilder wmf;
-        wmf.solidBrush(Red).select(0);
-        wmf.record(0x0416, {1000, 500, 0, 0}); // the left half
-        wmf.rectangle(QRect(-5000, -5000, 20000, 20000));
-        const RenderedPicture rendered = renderPicture(loadMetafile(wmf.finish()), 13, 300);
-        QCOMPARE(rendered.at(0.25, 0.5), Red);
-        QCOMPARE(rendered.at(0.75, 0.5), Margin);
+        QFETCH(QByteArray, bytes);
+        QFETCH(Samples, samples);
+        const RenderedPicture rendered = renderPicture(loadMetafile(bytes), 13, 300);
+        for (const auto &[where, colour] : samples)
+            QCOMPARE(rendered.at(where.x(), where.y()), colour);
         // However large a shape, nothing is drawn outside the picture.
         QCOMPARE(rendered.image.pixelColor(rendered.target.topLeft().toPoint() - QPoint(2, 2)),
                  Margin);
@@ -208,43 +201,37 @@ private slots:
     void bitmapRecordsDraw_data()
     {
         QTest::addColumn<QByteArray>("bytes");
-        const QByteArray rop = WmfBuilder::words({0x0020, 0x00CC}); // source copy
+        // A source-copy transfer record in a frame of side units.
+        const auto transfer = [](int side, quint16 function, const QByteArray &geometry,
+                                 const QByteArray &dib) {
+            return WmfBuilder(QRect(0, 0, side, side))
+                .record(function, WmfBuilder::words({0x0020, 0x00CC}) + geometry + dib)
+                .finish();
+        };
+        using W = WmfBuilder;
         const QByteArray dib = quadrantDib();
         QTest::newRow("StretchDIBits")
-            << WmfBuilder(QRect(0, 0, 20, 20))
-                   .record(0x0F43, rop + WmfBuilder::words({0, 2, 2, 0, 0, 20, 20, 0, 0}) + dib)
-                   .finish();
+            << transfer(20, 0x0F43, W::words({0, 2, 2, 0, 0, 20, 20, 0, 0}), dib);
         QTest::newRow("StretchBlt")
-            << WmfBuilder(QRect(0, 0, 20, 20))
-                   .record(0x0B41, rop + WmfBuilder::words({2, 2, 0, 0, 20, 20, 0, 0}) + dib)
-                   .finish();
+            << transfer(20, 0x0B41, W::words({2, 2, 0, 0, 20, 20, 0, 0}), dib);
         // Decoded reduced, the bitmap is still cut where its own pixels say.
         const QByteArray large = largeQuadrantDib(4096);
         QTest::newRow("StretchDIBits of a large bitmap")
-            << WmfBuilder(QRect(0, 0, 20, 20))
-                   .record(0x0F43,
-                           rop + WmfBuilder::words({0, 4096, 4096, 0, 0, 20, 20, 0, 0}) + large)
-                   .finish();
+            << transfer(20, 0x0F43, W::words({0, 4096, 4096, 0, 0, 20, 20, 0, 0}), large);
         QTest::newRow("StretchDIBits of the middle of a large bitmap")
-            << WmfBuilder(QRect(0, 0, 20, 20))
-                   .record(0x0F43,
-                           rop + WmfBuilder::words({0, 2048, 2048, 1024, 1024, 20, 20, 0, 0}) +
-                               large)
-                   .finish();
-        QTest::newRow("BitBlt") << WmfBuilder(QRect(0, 0, 2, 2))
-                                       .record(0x0940,
-                                               rop + WmfBuilder::words({0, 0, 2, 2, 0, 0}) + dib)
-                                       .finish();
+            << transfer(20, 0x0F43, W::words({0, 2048, 2048, 1024, 1024, 20, 20, 0, 0}), large);
+        QTest::newRow("BitBlt") << transfer(2, 0x0940, W::words({0, 0, 2, 2, 0, 0}), dib);
     }
 
     void bitmapRecordsDraw()
     {
         QFETCH(QByteArray, bytes);
         const RenderedPicture rendered = renderPicture(loadMetafile(bytes), 13, 300);
-        QVERIFY(similar(rendered.at(0.2, 0.2), Red));
-        QVERIFY(similar(rendered.at(0.8, 0.2), Green));
-        QVERIFY(similar(rendered.at(0.2, 0.8), Blue));
-        QVERIFY(similar(rendered.at(0.8, 0.8), Yellow));
+        const Samples quadrants{
+            {{0.2, 0.2}, Red}, {{0.8, 0.2}, Green}, {{0.2, 0.8}, Blue}, {{0.8, 0.8}, Yellow}};
+        for (const auto &[where, colour] : quadrants)
+            QVERIFY2(similar(rendered.at(where.x(), where.y()), colour),
+                     qPrintable(rendered.at(where.x(), where.y()).name()));
     }
 
     void textScalesWithPicture_data()

@@ -91,12 +91,6 @@ private:
     QByteArray m_savedPath;
 };
 
-MsgBoxCall notFound()
-{
-    return {u"Information Systeme introuvable !"_s, MsgBoxButtons::OKOnly, MsgBoxIcon::None,
-            u"Korvalin"_s, MsgBoxDefault::First};
-}
-
 } // namespace
 
 class TestAboutDialog : public QObject
@@ -261,10 +255,10 @@ private slots:
         QVERIFY(settings.isValid());
         if (!onPath.isEmpty())
             QVERIFY(!path.addProgram(onPath).isEmpty());
-
         MsgBoxRecorder msgBoxes;
         if (started.isEmpty())
-            msgBoxes.expect(notFound());
+            msgBoxes.expect({u"Information Systeme introuvable !"_s, MsgBoxButtons::OKOnly,
+                             MsgBoxIcon::None, u"Korvalin"_s, MsgBoxDefault::First});
         const AboutDialog about(settings.settings(), MakerAddresses());
         button(about, u"systemInfoButton"_s)->click();
         QVERIFY(msgBoxes.allSeen());

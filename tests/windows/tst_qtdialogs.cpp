@@ -184,12 +184,11 @@ private Q_SLOTS:
         Opened opened;
         answerFontDialog(action, opened);
         const std::optional<FontChoice> answer = backend.chooseFont(given, nullptr);
-
         QVERIFY(opened.seen);
-        QCOMPARE(opened.font.family(), LabelFonts::drawnFamily(given.name));
-        QCOMPARE(opened.font.bold(), given.bold);
-        QCOMPARE(opened.font.italic(), given.italic);
-        QCOMPARE(opened.font.pointSize(), qRound(given.size));
+        const QFont &font = opened.font;
+        QCOMPARE(described({font.family(), float(font.pointSize()), font.bold(), font.italic()}),
+                 described({LabelFonts::drawnFamily(given.name), float(qRound(given.size)),
+                            given.bold, given.italic}));
         QVERIFY(!opened.effectsOffered);
         QVERIFY(answer);
         QCOMPARE(described(*answer), described(expected));
@@ -248,7 +247,6 @@ private Q_SLOTS:
         request.filter = u"Fichiers étiquette (*.ETI)|*.eti"_s;
         request.proposedName = path;
         request.askBeforeOverwrite = askBeforeOverwrite;
-
         bool question = false;
         QTimer::singleShot(0, [&question] {
             auto *fileDialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
@@ -295,7 +293,6 @@ private Q_SLOTS:
         font.applyTo(zones[std::size_t(zone - 1)]);
         const std::optional<QByteArray> original = LabelFile::encode(zones, u"AUCUN"_s);
         QVERIFY(original && writeBytes(path, *original));
-
         MainWindowHarness h(path);
         h.form->commonDialog().setBackend(std::make_unique<QtDialogBackend>());
         h.clickZone(zone);
@@ -304,7 +301,6 @@ private Q_SLOTS:
         h.button("fontButton")->click();
         QVERIFY(opened.seen);
         QCOMPARE(h.zone(zone), zones[std::size_t(zone - 1)]);
-
         h.action("saveAction")->trigger();
         QVERIFY(h.msgBoxes.allSeen());
         QCOMPARE(fileBytes(path), *original);
