@@ -19,9 +19,10 @@ MsgBoxRecorder::~MsgBoxRecorder()
         fail(u"Expected message box never shown: %1"_s.arg(described(missing.call)));
 }
 
-void MsgBoxRecorder::expect(const MsgBoxCall &call, MsgBoxResult answer)
+void MsgBoxRecorder::expect(const MsgBoxCall &call, MsgBoxResult answer,
+                            std::function<void()> whileShown)
 {
-    m_expected.append({call, answer});
+    m_expected.append({call, answer, std::move(whileShown)});
 }
 
 bool MsgBoxRecorder::allSeen() const
@@ -41,6 +42,8 @@ MsgBoxResult MsgBoxRecorder::answer(const MsgBoxCall &call)
         fail(u"Message box differs.\n   Actual: %1\n Expected: %2"_s.arg(described(call),
                                                                          described(next.call)));
     }
+    if (next.whileShown)
+        next.whileShown();
     return next.answer;
 }
 

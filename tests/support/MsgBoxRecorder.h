@@ -8,6 +8,8 @@
 
 #include <QList>
 
+#include <functional>
+
 // Stands in for the message box during a test: each expected call is checked argument
 // by argument and answered as scripted; an unexpected call, or an expected one that never
 // came by the time the recorder goes, fails the running test.
@@ -17,8 +19,10 @@ public:
     MsgBoxRecorder();
     ~MsgBoxRecorder();
 
-    // The next message box must be exactly call; it is answered with answer.
-    void expect(const MsgBoxCall &call, MsgBoxResult answer = MsgBoxResult::OK);
+    // The next message box must be exactly call; it is answered with answer, after
+    // whileShown has looked at the program as the box stands over it.
+    void expect(const MsgBoxCall &call, MsgBoxResult answer = MsgBoxResult::OK,
+                std::function<void()> whileShown = {});
 
     // Every call seen so far, expected or not.
     const QList<MsgBoxCall> &calls() const { return m_calls; }
@@ -34,6 +38,7 @@ private:
     {
         MsgBoxCall call;
         MsgBoxResult answer;
+        std::function<void()> whileShown;
     };
     QList<Expectation> m_expected;
     QList<MsgBoxCall> m_calls;

@@ -213,6 +213,7 @@ private:
     void showLabel(const QString &path, const LabelRead &read);
     // Shows a label read from a file as the document.
     void showLoadedLabel(const LabelLoader::Loaded &loaded, const QImage &drawnPicture);
+    void reportMissingPicture(const LabelLoader::Loaded &loaded);
 
     // Reading for the document (MainWindowReads.cpp): the label file at path and its picture
     // are read as a whole, then shown. While a label or a picture is read, the busy pointer

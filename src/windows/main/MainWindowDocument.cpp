@@ -237,6 +237,7 @@ void MainWindow::showLabel(const QString &path, const LabelRead &read)
     m_savedDocument = m_document;
     onDocumentChanged();
     changeRecentLabels(&RecentLabels::add, path);
+    reportMissingPicture(*loaded);
 }
 
 void MainWindow::showLoadedLabel(const LabelLoader::Loaded &loaded, const QImage &drawnPicture)
@@ -251,9 +252,7 @@ void MainWindow::showLoadedLabel(const LabelLoader::Loaded &loaded, const QImage
     } else {
         m_document.picturePath = iconEntry;
         m_state.iconPath = iconEntry;
-        if (loaded.pictureState == LabelLoader::Loaded::PictureState::Missing)
-            showError(LabelFile::iconNotFoundMessage(iconEntry));
-        else
+        if (loaded.pictureState != LabelLoader::Loaded::PictureState::Missing)
             setPicture(loaded.picture, drawnPicture);
     }
 
@@ -261,6 +260,15 @@ void MainWindow::showLoadedLabel(const LabelLoader::Loaded &loaded, const QImage
     m_zoneTextEdit->setText(m_document.zones[0].Caption);
     markSelectedZone();
     checkAlignmentOption(m_document.zones[0].Alignment);
+}
+
+// Told only once the label is the window's document: while the box waits for its answer,
+// a half-shown label would count as modified and leave a recovery copy behind.
+void MainWindow::reportMissingPicture(const LabelLoader::Loaded &loaded)
+{
+    if (loaded.content.iconEntry != QLatin1String(LabelFile::NoIcon) &&
+        loaded.pictureState == LabelLoader::Loaded::PictureState::Missing)
+        showError(LabelFile::iconNotFoundMessage(loaded.content.iconEntry));
 }
 
 void MainWindow::showSaveError(const QString &refusal)

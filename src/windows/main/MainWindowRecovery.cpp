@@ -64,5 +64,6 @@ void MainWindow::recover(const RecoveryCopy &copy)
         // This program's own copy is on the disk before the one it came from goes.
         m_recovery->writeNow();
         m_recovery->removeLater(copy);
+        reportMissingPicture(*read.label);
     });
 }
