@@ -13,7 +13,6 @@
 #include "windows/viewer/FolderTree.h"
 
 #include <QComboBox>
-#include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -161,20 +160,6 @@ void ImageViewer::loadWindow()
 
     m_copyButton->setEnabled(false);
     m_copyButton->setToolTip(tr("Copie l'image sélectionnée en mémoire"));
-}
-
-void ImageViewer::changeEvent(QEvent *event)
-{
-    QDialog::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange && isActiveWindow())
-        onActivated();
-}
-
-void ImageViewer::onActivated()
-{
-    // A drive still being checked is not yet one to come back to.
-    if (m_checkingDrive.isEmpty() && !m_shownDrive.isEmpty())
-        m_memory.lastDrive = m_shownDrive;
 }
 
 void ImageViewer::onFolderChosen(const QString &folder)

@@ -41,9 +41,6 @@ signals:
     // "&Copier" put a path into the memory's copied picture.
     void pictureCopied();
 
-protected:
-    void changeEvent(QEvent *event) override;
-
 private slots:
     void onDriveChosen(int index);
     void onFolderChosen(const QString &folder);
@@ -58,7 +55,6 @@ private:
     void placeControls();
     void orderFocus();
     void loadWindow();
-    void onActivated();
     void setPathCaption(const QString &path);
 
     // Drives (ImageViewerDrives.cpp).
