@@ -9,9 +9,9 @@
 #include <QString>
 #include <array>
 
-// Splits the three zone texts into the line arrays that printing and the preview draw.
-// A stored line keeps its separators: every line but the last ends with the CR that
-// follows it, every line but the first starts with the LF before it.
+// The three zone texts split into the lines that printing and the preview draw. A stored
+// line keeps its separators: every line but the last ends with the CR that follows it,
+// every line but the first starts with the LF before it.
 struct LabelLines
 {
     using Lines = std::array<QString, 16>; // index 0 is never used
@@ -25,6 +25,7 @@ struct LabelLines
     qint16 zoneLineCount(int zone) const;
 };
 
+// Splits the zone texts into those lines.
 namespace ZoneLines {
 
 inline constexpr int MaxLines = 15;
