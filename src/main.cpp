@@ -3,7 +3,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "cli/CommandLine.h"
-#include "label/ProgramState.h"
+#include "label/ProgramStart.h"
 #include "platform/LabelFonts.h"
 #include "platform/ProgramFiles.h"
 #include "print/Printer.h"
@@ -22,12 +22,11 @@ namespace {
 // The main window's road: the program runs until the window ends it.
 int runMainWindow(QApplication &app)
 {
-    ProgramState state;
-    // The help file and the folder the open dialog starts in are the program's own files.
-    state.startUp(ProgramFiles::folder(QApplication::applicationDirPath()),
-                  QApplication::arguments().value(1), QDir::currentPath());
+    ProgramSession session(
+        ProgramStart::from(ProgramFiles::folder(QApplication::applicationDirPath()),
+                           QApplication::arguments().value(1), QDir::currentPath()));
     Printer printer;
-    MainWindow window(state, printer);
+    MainWindow window(session, printer);
     window.show();
     // CUPS may be slow to name it, or not answer at all: the window does not wait.
     window.findDefaultPrinter();

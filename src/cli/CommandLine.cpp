@@ -248,17 +248,17 @@ QString oneLine(QString message)
     return message.replace(QLatin1Char('\r'), QLatin1Char('\n'));
 }
 
-// Puts the distances and switches of the settings file into the state, if one is named.
-bool applySettings(const QString &settingsPath, ProgramState &state, QTextStream &err)
+// Puts the distances and switches of the settings file into layout, if one is named.
+bool applySettings(const QString &settingsPath, SheetLayout &layout, QTextStream &err)
 {
     if (settingsPath.isEmpty())
         return true;
-    const std::optional<PrintSettingsFile::Layout> layout = PrintSettingsFile::read(settingsPath);
-    if (!layout) {
+    const std::optional<SheetLayout> read = PrintSettingsFile::read(settingsPath);
+    if (!read) {
         err << LabelFile::openErrorMessage() << " : " << settingsPath << '\n';
         return false;
     }
-    layout->applyTo(state);
+    layout = *read;
     return true;
 }
 
@@ -328,18 +328,17 @@ int runCalibration(const QStringList &arguments, QTextStream &err)
         return BadUsage;
     }
     const CalibrationRequest &r = std::get<CalibrationRequest>(parsed);
-    ProgramState state;
-    state.startUp(QString(), QString(), QDir::currentPath());
-    if (!applySettings(r.settingsPath, state, err))
+    SheetLayout layout;
+    if (!applySettings(r.settingsPath, layout, err))
         return Failure;
     if (r.toPrinter) {
-        if (!CalibrationPage::print(chosenPrinter(r.printerName), state)) {
+        if (!CalibrationPage::print(chosenPrinter(r.printerName), layout)) {
             err << LabelPrinting::printerErrorMessage() << '\n';
             return Failure;
         }
         return Success;
     }
-    return pdfStatus(CalibrationPage::writePdf(pdfTarget(r.pdfPath), state), r.pdfPath, err);
+    return pdfStatus(CalibrationPage::writePdf(pdfTarget(r.pdfPath), layout), r.pdfPath, err);
 }
 
 } // namespace
@@ -373,9 +372,8 @@ int run(const QStringList &arguments, QTextStream &out, QTextStream &err)
         return Success;
     }
 
-    ProgramState state;
-    state.startUp(QString(), QString(), QDir::currentPath());
-    if (!applySettings(o.settingsPath, state, err))
+    PrintRequest request;
+    if (!applySettings(o.settingsPath, request.layout, err))
         return Failure;
 
     LabelArtwork artwork;
@@ -391,11 +389,12 @@ int run(const QStringList &arguments, QTextStream &out, QTextStream &err)
     if (label->pictureState == LabelLoader::Loaded::PictureState::Missing)
         err << LabelFile::iconNotFoundMessage(label->content.iconEntry) << '\n';
 
+    PrintRun &run = request.run;
     if (o.position) {
-        state.printMode = PrintMode::SingleLabel;
-        state.singlePosition = qint16(*o.position);
-        const QPointF origin = SheetGeometry::labelOrigin(*o.position, state.sheetSpacing);
-        state.labelOrigin = {origin.x(), origin.y()};
+        run.mode = PrintMode::SingleLabel;
+        run.singlePosition = qint16(*o.position);
+        const QPointF origin = SheetGeometry::labelOrigin(*o.position, request.layout.sheetSpacing);
+        run.labelOrigin = {origin.x(), origin.y()};
     } else {
         const int start = o.start.value_or(1);
         const int count = o.count.value_or(RunLimits::positionsFrom(start));
@@ -404,27 +403,28 @@ int run(const QStringList &arguments, QTextStream &out, QTextStream &err)
             err << oneLine(problem) << '\n';
             return Failure;
         }
-        state.printMode = PrintMode::Run;
-        state.startPosition = qint16(start);
-        state.copyCount = qint16(count);
-        state.autoNumbering = o.number.has_value();
-        state.numberingStyle = o.style;
-        state.nextDiskNumber = qint16(o.number.value_or(1));
+        run.mode = PrintMode::Run;
+        run.startPosition = qint16(start);
+        run.copyCount = qint16(count);
+        run.autoNumbering = o.number.has_value();
+        run.numberingStyle = o.style;
+        run.nextDiskNumber = qint16(o.number.value_or(1));
     }
 
-    if (!ZoneLines::split(artwork.zones, state)) {
+    if (!ZoneLines::split(artwork.zones, artwork.lines)) {
         err << ZoneLines::tooManyLinesMessage() << '\n';
         return Failure;
     }
 
     if (o.toPrinter) {
-        if (!LabelOutput::print(chosenPrinter(o.printerName.value_or(QString())), state, artwork)) {
+        if (!LabelOutput::print(chosenPrinter(o.printerName.value_or(QString())), request,
+                                artwork)) {
             err << LabelPrinting::printerErrorMessage() << '\n';
             return Failure;
         }
         return Success;
     }
-    return pdfStatus(LabelOutput::writePdf(pdfTarget(o.pdfPath), state, artwork), o.pdfPath, err);
+    return pdfStatus(LabelOutput::writePdf(pdfTarget(o.pdfPath), request, artwork), o.pdfPath, err);
 }
 
 } // namespace CommandLine

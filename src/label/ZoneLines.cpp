@@ -8,9 +8,29 @@
 
 #include <QCoreApplication>
 
+LabelLines::Lines &LabelLines::zoneLines(int zone)
+{
+    return zone == 1 ? zone1Lines : zone == 2 ? zone2Lines : zone3Lines;
+}
+
+qint16 &LabelLines::zoneLineCount(int zone)
+{
+    return zone == 1 ? zone1LineCount : zone == 2 ? zone2LineCount : zone3LineCount;
+}
+
+const LabelLines::Lines &LabelLines::zoneLines(int zone) const
+{
+    return const_cast<LabelLines *>(this)->zoneLines(zone);
+}
+
+qint16 LabelLines::zoneLineCount(int zone) const
+{
+    return const_cast<LabelLines *>(this)->zoneLineCount(zone);
+}
+
 namespace {
 
-bool splitZone(int zone, QString text, ProgramState::ZoneLines &lines, qint16 &count)
+bool splitZone(int zone, QString text, LabelLines::Lines &lines, qint16 &count)
 {
     if (zone == 2)
         text = trimSpaces(text);
@@ -32,11 +52,11 @@ bool splitZone(int zone, QString text, ProgramState::ZoneLines &lines, qint16 &c
 
 namespace ZoneLines {
 
-bool split(const std::array<TextZone, 3> &zones, ProgramState &state)
+bool split(const std::array<TextZone, 3> &zones, LabelLines &lines)
 {
     for (int zone = 1; zone <= 3; ++zone) {
-        if (!splitZone(zone, zones[zone - 1].Caption, state.zoneLines(zone),
-                       state.zoneLineCount(zone)))
+        if (!splitZone(zone, zones[zone - 1].Caption, lines.zoneLines(zone),
+                       lines.zoneLineCount(zone)))
             return false;
     }
     return true;

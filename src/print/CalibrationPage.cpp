@@ -67,9 +67,9 @@ void drawLabel(PageSurface &surface, int position, const std::array<double, 4> &
     surface.printText(text);
 }
 
-PageDrawer calibrationDrawer(const ProgramState &state)
+PageDrawer calibrationDrawer(const SheetLayout &layout)
 {
-    const std::array<double, 4> spacing = state.sheetSpacing;
+    const std::array<double, 4> spacing = layout.sheetSpacing;
     return [spacing](PageCanvas &canvas) {
         // The rulers reach the paper's far edges; the printer leaves off what it cannot reach.
         const QPaintDevice *device = canvas.painter.device();
@@ -100,15 +100,15 @@ void draw(PageSurface &surface, const std::array<double, 4> &spacing, const QSiz
     surface.endDocument();
 }
 
-bool print(const Printer &printer, const ProgramState &state)
+bool print(const Printer &printer, const SheetLayout &layout)
 {
-    return printPage(printer, calibrationDrawer(state),
+    return printPage(printer, calibrationDrawer(layout),
                      QCoreApplication::translate("CalibrationPage", "Korvalin - étalonnage"));
 }
 
-PdfFileOutcome writePdf(const QString &path, const ProgramState &state, const PageGeometry &page)
+PdfFileOutcome writePdf(const QString &path, const SheetLayout &layout, const PageGeometry &page)
 {
-    return writePdfFile(path, page, calibrationDrawer(state));
+    return writePdfFile(path, page, calibrationDrawer(layout));
 }
 
 } // namespace CalibrationPage

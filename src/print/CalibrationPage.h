@@ -4,8 +4,8 @@
 
 #pragma once
 
-#include "label/ProgramState.h"
 #include "print/PageOutput.h"
+#include "print/SheetLayout.h"
 
 #include <QSizeF>
 #include <array>
@@ -33,10 +33,10 @@ inline constexpr double CrossArmMm = 3;
 void draw(PageSurface &surface, const std::array<double, 4> &spacing, const QSizeF &rulersMm);
 
 // False on any printer error; nothing of the job is printed then.
-bool print(const Printer &printer, const ProgramState &state);
+bool print(const Printer &printer, const SheetLayout &layout);
 
 // A PDF page whose printable area is the whole page, A4 portrait unless page says otherwise.
-PdfFileOutcome writePdf(const QString &path, const ProgramState &state,
+PdfFileOutcome writePdf(const QString &path, const SheetLayout &layout,
                         const PageGeometry &page = PageGeometry::a4Portrait());
 
 } // namespace CalibrationPage

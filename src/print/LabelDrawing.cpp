@@ -45,12 +45,12 @@ QString withoutLeadingLineFeed(const QString &text)
     return text.startsWith(QLatin1Char('\n')) ? text.mid(1) : text;
 }
 
-void drawZone(PageSurface &surface, const ProgramState &state, int zone, const TextZone &z,
+void drawZone(PageSurface &surface, const LabelLines &split, int zone, const TextZone &z,
               const QPointF &origin, const QString &number)
 {
     const ZonePlacement &place = Placements[zone - 1];
-    const ProgramState::ZoneLines &lines = state.zoneLines(zone);
-    const int count = state.zoneLineCount(zone);
+    const LabelLines::Lines &lines = split.zoneLines(zone);
+    const int count = split.zoneLineCount(zone);
 
     surface.setScaleMillimetres();
     surface.setFont(z.FontName, z.FontSize, z.FontBold, z.FontItalic);
@@ -74,12 +74,12 @@ void drawZone(PageSurface &surface, const ProgramState &state, int zone, const T
 
 namespace LabelDrawing {
 
-void drawLabel(PageSurface &surface, const ProgramState &state, const LabelArtwork &artwork,
+void drawLabel(PageSurface &surface, const LabelArtwork &artwork, const SheetLayout &layout,
                const QPointF &origin, const QString &number)
 {
     surface.setScaleMillimetres();
     for (const LabelOutline::Stroke &stroke :
-         LabelOutline::strokes(origin, state.printFrame, state.printCutOutline)) {
+         LabelOutline::strokes(origin, layout.printFrame, layout.printCutOutline)) {
         surface.setLineStyle(stroke.style);
         surface.drawLine(stroke.line.p1(), stroke.line.p2(), 0);
     }
@@ -90,7 +90,7 @@ void drawLabel(PageSurface &surface, const ProgramState &state, const LabelArtwo
     surface.setScaleMillimetres();
     surface.setTextArea(LabelOutline::cutOutline(origin));
     for (int zone = 1; zone <= 3; ++zone)
-        drawZone(surface, state, zone, artwork.zones[zone - 1], origin,
+        drawZone(surface, artwork.lines, zone, artwork.zones[zone - 1], origin,
                  zone == 3 ? number : QString());
 }
 

@@ -4,17 +4,16 @@
 
 #pragma once
 
-#include "label/ProgramState.h"
 #include "print/LabelArtwork.h"
 #include "print/PageSurface.h"
+#include "print/SheetLayout.h"
 
-// Draws one label at an origin: frame, cut lines, icon and the three zones from the line
-// arrays that the splitting filled. It only reads them, so every label of a run is drawn
-// from the same lines.
+// Draws one label at an origin: the frame and cut lines the layout asks for, the icon and
+// the three zones from the artwork's lines. Every label of a run is drawn from the same lines.
 namespace LabelDrawing {
 
 // number, when not empty, follows the last line of zone 3 (" 3" or " 3/5").
-void drawLabel(PageSurface &surface, const ProgramState &state, const LabelArtwork &artwork,
+void drawLabel(PageSurface &surface, const LabelArtwork &artwork, const SheetLayout &layout,
                const QPointF &origin, const QString &number = QString());
 
 } // namespace LabelDrawing

@@ -12,36 +12,41 @@ namespace {
 
 const QString JobTitle = QStringLiteral("Korvalin");
 
-PageDrawer labelPageDrawer(ProgramState &state, const LabelArtwork &artwork)
+PageDrawer labelPageDrawer(const PrintRequest &request, const LabelArtwork &artwork,
+                           PrintRun *runAfter)
 {
-    return [&state, &artwork](PageCanvas &canvas) {
+    return [&request, &artwork, runAfter](PageCanvas &canvas) {
         PainterSurface surface(canvas.painter, canvas.dotsPerMm, canvas.printableOrigin);
-        return LabelPrinting::drawPrintPage(surface, state, artwork);
+        const LabelPrinting::PageEnd page = LabelPrinting::drawPrintPage(surface, request, artwork);
+        if (runAfter)
+            *runAfter = LabelPrinting::carriedOn(request.run, page);
+        return page.ended;
     };
 }
 
 // Closing the print settings window through its frame goes on to the confirmation with
 // whatever its boxes hold, an emptied count included: such a run must not waste a sheet.
-bool isEmptyRun(const ProgramState &state)
+bool isEmptyRun(const PrintRun &run)
 {
-    return state.printMode != PrintMode::SingleLabel && state.copyCount <= 0;
+    return run.mode != PrintMode::SingleLabel && run.copyCount <= 0;
 }
 
 } // namespace
 
 namespace LabelOutput {
 
-bool print(const Printer &printer, ProgramState &state, const LabelArtwork &artwork)
+bool print(const Printer &printer, const PrintRequest &request, const LabelArtwork &artwork,
+           PrintRun *runAfter)
 {
-    if (isEmptyRun(state))
+    if (isEmptyRun(request.run))
         return true;
-    return printPage(printer, labelPageDrawer(state, artwork), JobTitle);
+    return printPage(printer, labelPageDrawer(request, artwork, runAfter), JobTitle);
 }
 
-PdfFileOutcome writePdf(const QString &path, ProgramState &state, const LabelArtwork &artwork,
-                        const PageGeometry &page)
+PdfFileOutcome writePdf(const QString &path, const PrintRequest &request,
+                        const LabelArtwork &artwork, const PageGeometry &page, PrintRun *runAfter)
 {
-    return writePdfFile(path, page, labelPageDrawer(state, artwork));
+    return writePdfFile(path, page, labelPageDrawer(request, artwork, runAfter));
 }
 
 } // namespace LabelOutput

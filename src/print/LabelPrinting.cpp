@@ -22,27 +22,29 @@ QPointF toPoint(const std::array<double, 2> &origin)
 
 namespace LabelPrinting {
 
-PageEnd drawSingleLabel(PageSurface &surface, const ProgramState &state,
+PageEnd drawSingleLabel(PageSurface &surface, const PrintRequest &request,
                         const LabelArtwork &artwork)
 {
-    LabelDrawing::drawLabel(surface, state, artwork, toPoint(state.labelOrigin));
+    const PrintRun &run = request.run;
+    LabelDrawing::drawLabel(surface, artwork, request.layout, toPoint(run.labelOrigin));
     surface.endDocument();
-    return {true, state.nextDiskNumber, state.labelOrigin};
+    return {true, run.nextDiskNumber, run.labelOrigin};
 }
 
-PageEnd drawRun(PageSurface &surface, const ProgramState &state, const LabelArtwork &artwork)
+PageEnd drawRun(PageSurface &surface, const PrintRequest &request, const LabelArtwork &artwork)
 {
-    PageEnd page{false, state.nextDiskNumber, state.labelOrigin};
+    const PrintRun &run = request.run;
+    PageEnd page{false, run.nextDiskNumber, run.labelOrigin};
     surface.setScaleMillimetres();
-    for (int n = state.startPosition; n < state.startPosition + state.copyCount; ++n) {
+    for (int n = run.startPosition; n < run.startPosition + run.copyCount; ++n) {
         // Positions past the sheet reuse the origin of the last one inside it.
         if (n >= 1 && n <= SheetGeometry::Positions) {
-            const QPointF origin = SheetGeometry::labelOrigin(n, state.sheetSpacing);
+            const QPointF origin = SheetGeometry::labelOrigin(n, request.layout.sheetSpacing);
             page.labelOrigin = {origin.x(), origin.y()};
         }
-        LabelDrawing::drawLabel(surface, state, artwork, toPoint(page.labelOrigin),
-                                state.autoNumbering ? numberSuffix(page.nextDiskNumber, state)
-                                                    : QString());
+        LabelDrawing::drawLabel(surface, artwork, request.layout, toPoint(page.labelOrigin),
+                                run.autoNumbering ? numberSuffix(page.nextDiskNumber, run)
+                                                  : QString());
         // The disk number counts in 16 bits: one past the largest is a printer error.
         if (page.nextDiskNumber == std::numeric_limits<qint16>::max()) {
             surface.cancelDocument();
@@ -55,17 +57,21 @@ PageEnd drawRun(PageSurface &surface, const ProgramState &state, const LabelArtw
     return page;
 }
 
-bool drawPrintPage(PageSurface &surface, ProgramState &state, const LabelArtwork &artwork)
+PageEnd drawPrintPage(PageSurface &surface, const PrintRequest &request,
+                      const LabelArtwork &artwork)
 {
-    const PageEnd page = state.printMode == PrintMode::SingleLabel
-                             ? drawSingleLabel(surface, state, artwork)
-                             : drawRun(surface, state, artwork);
-    state.nextDiskNumber = page.nextDiskNumber;
-    state.labelOrigin = page.labelOrigin;
-    return page.ended;
+    return request.run.mode == PrintMode::SingleLabel ? drawSingleLabel(surface, request, artwork)
+                                                      : drawRun(surface, request, artwork);
 }
 
-QString numberSuffix(qint16 diskNumber, const ProgramState &run)
+PrintRun carriedOn(PrintRun run, const PageEnd &page)
+{
+    run.nextDiskNumber = page.nextDiskNumber;
+    run.labelOrigin = page.labelOrigin;
+    return run;
+}
+
+QString numberSuffix(qint16 diskNumber, const PrintRun &run)
 {
     QString suffix = QLatin1Char(' ') + NumberText::plain(double(diskNumber));
     if (run.numberingStyle == NumberingStyle::NumberOfTotal)

@@ -4,14 +4,14 @@
 
 #pragma once
 
-#include "label/ProgramState.h"
 #include "print/LabelArtwork.h"
 #include "print/PageSurface.h"
+#include "print/PrintRequest.h"
 
 #include <array>
 
-// The page of one print command: a single label at LabelOrigins, or a run of CopyCount
-// identical labels from StartLabel with zone 3 numbered when AutoIncrement is set.
+// The page of one print command: a single label at the run's label origin, or a run of
+// identical labels from its start position with zone 3 numbered when it asks for it.
 namespace LabelPrinting {
 
 // Where a page left the print command: the disk number for the label after its last one and
@@ -25,16 +25,19 @@ struct PageEnd
 };
 
 // Both draw the whole page and end the document; on an error they cancel it instead.
-PageEnd drawSingleLabel(PageSurface &surface, const ProgramState &state,
+PageEnd drawSingleLabel(PageSurface &surface, const PrintRequest &request,
                         const LabelArtwork &artwork);
-PageEnd drawRun(PageSurface &surface, const ProgramState &state, const LabelArtwork &artwork);
+PageEnd drawRun(PageSurface &surface, const PrintRequest &request, const LabelArtwork &artwork);
 
-// Whichever of the two PrintSingleMode asks for; state then carries on from where the page
-// left the numbering. False when the page was cancelled.
-bool drawPrintPage(PageSurface &surface, ProgramState &state, const LabelArtwork &artwork);
+// Whichever of the two the run's mode asks for.
+PageEnd drawPrintPage(PageSurface &surface, const PrintRequest &request,
+                      const LabelArtwork &artwork);
+
+// The run carried on from where a page left the numbering.
+PrintRun carriedOn(PrintRun run, const PageEnd &page);
 
 // What follows zone 3 on the label of a run that gets diskNumber: " 7" or " 7/10".
-QString numberSuffix(qint16 diskNumber, const ProgramState &run);
+QString numberSuffix(qint16 diskNumber, const PrintRun &run);
 
 QString printerErrorMessage();
 

@@ -4,8 +4,8 @@
 
 #pragma once
 
-#include "label/ProgramState.h"
 #include "print/PageOutput.h"
+#include "print/PrintRun.h"
 
 #include <QString>
 
@@ -16,28 +16,28 @@ enum class PrintResult
     SaveError // the disk refused the PDF file
 };
 
-// How a page sent to the printer or written to a PDF file fared, with the state as the job
-// left it (the disk number after its last label), for a window that ran it on a copy.
+// How a page sent to the printer or written to a PDF file fared, with the run as a label
+// job left it (the disk number after its last label), for a window that ran it on a copy.
 struct PrintOutcome
 {
     PrintResult result = PrintResult::Printed;
     QString refusal; // why the disk refused the PDF file, for SaveError
-    ProgramState state;
+    PrintRun run;
 
-    static PrintOutcome printed(bool printed, const ProgramState &state)
+    static PrintOutcome printed(bool printed, const PrintRun &run = PrintRun())
     {
-        return {printed ? PrintResult::Printed : PrintResult::PrinterError, QString(), state};
+        return {printed ? PrintResult::Printed : PrintResult::PrinterError, QString(), run};
     }
-    static PrintOutcome written(const PdfFileOutcome &written, const ProgramState &state)
+    static PrintOutcome written(const PdfFileOutcome &written, const PrintRun &run = PrintRun())
     {
         switch (written.result) {
         case PdfFileResult::Written:
-            return {PrintResult::Printed, QString(), state};
+            return {PrintResult::Printed, QString(), run};
         case PdfFileResult::DrawingFailed:
-            return {PrintResult::PrinterError, QString(), state};
+            return {PrintResult::PrinterError, QString(), run};
         case PdfFileResult::WriteFailed:
             break;
         }
-        return {PrintResult::SaveError, written.reason, state};
+        return {PrintResult::SaveError, written.reason, run};
     }
 };

@@ -9,6 +9,8 @@
 #include "label/SequentialReader.h"
 #include "label/SmallFile.h"
 
+#include <QStringList>
+
 namespace {
 
 enum Spacing
@@ -30,18 +32,6 @@ QString truthField(bool value)
 } // namespace
 
 namespace PrintSettingsFile {
-
-Layout Layout::of(const ProgramState &state)
-{
-    return {state.sheetSpacing, state.printFrame, state.printCutOutline};
-}
-
-void Layout::applyTo(ProgramState &state) const
-{
-    state.sheetSpacing = sheetSpacing;
-    state.printFrame = printFrame;
-    state.printCutOutline = printCutOutline;
-}
 
 QByteArray encode(const Layout &layout)
 {

@@ -4,8 +4,8 @@
 
 #pragma once
 
-#include "label/ProgramState.h"
 #include "label/SmallFile.h"
+#include "print/SheetLayout.h"
 
 #include <QByteArray>
 #include <QString>
@@ -18,15 +18,7 @@
 //   #TRUE#,#TRUE#
 namespace PrintSettingsFile {
 
-struct Layout
-{
-    std::array<double, 4> sheetSpacing{10, 4, 4, 10}; // left, top, row gap, column gap
-    bool printFrame = true;
-    bool printCutOutline = true;
-
-    static Layout of(const ProgramState &state);
-    void applyTo(ProgramState &state) const;
-};
+using Layout = SheetLayout;
 
 QByteArray encode(const Layout &layout);
 

@@ -63,7 +63,7 @@ private Q_SLOTS:
         QFETCH(int, zone);
         QFETCH(QString, text);
         QFETCH(QStringList, lines);
-        ProgramState state;
+        LabelLines state;
         QVERIFY(ZoneLines::split(zonesWithText(zone, text), state));
         QCOMPARE(state.zoneLineCount(zone), qint16(lines.size()));
         for (int i = 0; i < lines.size(); ++i)
@@ -76,7 +76,7 @@ private Q_SLOTS:
 
     void tooManyLinesKeepsEarlierValues()
     {
-        ProgramState state;
+        LabelLines state;
         std::array<TextZone, 3> zones = zonesWithText(1, u"un"_s);
         zones[1].Caption = u"deux\r\ntrois"_s;
         zones[2].Caption = u"quatre"_s;

@@ -136,17 +136,15 @@ private Q_SLOTS:
     {
         QFETCH(QByteArray, settingsFile);
         QFETCH(Spacing, spacing);
-        ProgramState state;
-        state.startUp(QString(), QString(), m_dir.path());
+        SheetLayout layout;
         if (!settingsFile.isEmpty()) {
-            const std::optional<PrintSettingsFile::Layout> layout =
-                PrintSettingsFile::decode(settingsFile);
-            QVERIFY(layout);
-            layout->applyTo(state);
+            const std::optional<SheetLayout> read = PrintSettingsFile::decode(settingsFile);
+            QVERIFY(read);
+            layout = *read;
         }
-        QCOMPARE(state.sheetSpacing, spacing);
+        QCOMPARE(layout.sheetSpacing, spacing);
         const QString pdf = m_dir.filePath(u"distances.pdf"_s);
-        QCOMPARE(CalibrationPage::writePdf(pdf, state), PdfFileResult::Written);
+        QCOMPARE(CalibrationPage::writePdf(pdf, layout), PdfFileResult::Written);
         const PageScan page(pdf);
         QVERIFY(page.isRendered());
         const double w = SheetGeometry::LabelWidth, h = SheetGeometry::LabelHeight;
@@ -254,9 +252,8 @@ private Q_SLOTS:
         QVERIFY2(m_cups.start(), qPrintable(m_cups.errorString()));
         const QMarginsF marginsPt(30, 45, 20, 50);
         QVERIFY(!m_cups.addPdfQueueWithA4Margins(u"Marges"_s, marginsPt).isEmpty());
-        ProgramState state;
-        state.sheetSpacing = {12, 8, 4, 10};
-        QVERIFY(CalibrationPage::print(Printer(u"Marges"_s), state));
+        const SheetLayout layout{{12, 8, 4, 10}};
+        QVERIFY(CalibrationPage::print(Printer(u"Marges"_s), layout));
         const QString output = m_cups.waitForOutput(u"Marges"_s);
         QVERIFY(!output.isEmpty());
         const PageScan page(output);
@@ -273,14 +270,14 @@ private Q_SLOTS:
         const double top = page.lineAlongColumn(label1.x() + 20.5, label1.y() - 1, label1.y() + 1);
         QVERIFY2(isAt(left, label1.x()), QByteArray::number(left));
         QVERIFY2(isAt(top, label1.y()), QByteArray::number(top));
-        QVERIFY(!CalibrationPage::print(Printer(u"Absente"_s), state));
+        QVERIFY(!CalibrationPage::print(Printer(u"Absente"_s), layout));
     }
 
     void unwritablePdfIsReported()
     {
-        ProgramState state;
         const QString inMissingFolder = m_dir.filePath(u"absent/page.pdf"_s);
-        QCOMPARE(CalibrationPage::writePdf(inMissingFolder, state), PdfFileResult::WriteFailed);
+        QCOMPARE(CalibrationPage::writePdf(inMissingFolder, SheetLayout()),
+                 PdfFileResult::WriteFailed);
         QVERIFY(!QFile::exists(inMissingFolder));
     }
 
@@ -364,10 +361,10 @@ private Q_SLOTS:
 private:
     QString writeCalibrationPdf(const QString &name, const Spacing &spacing)
     {
-        ProgramState state;
-        state.sheetSpacing = spacing;
         const QString pdf = m_dir.filePath(name);
-        return CalibrationPage::writePdf(pdf, state) == PdfFileResult::Written ? pdf : QString();
+        return CalibrationPage::writePdf(pdf, SheetLayout{spacing}) == PdfFileResult::Written
+                   ? pdf
+                   : QString();
     }
 
     CupsScheduler m_cups; // first, so that libcups sees only the private scheduler

@@ -19,7 +19,7 @@ namespace {
 // page it is drawn on.
 struct Fixture
 {
-    ProgramState state;
+    PrintRequest request;
     LabelArtwork artwork;
     RecordingSurface surface;
 
@@ -36,17 +36,22 @@ struct Fixture
     {
         for (int i = 0; i < 3; ++i)
             artwork.zones[i].Caption = i == zone - 1 ? text : QString();
-        QVERIFY(ZoneLines::split(artwork.zones, state));
+        QVERIFY(ZoneLines::split(artwork.zones, artwork.lines));
     }
 
-    // False when the page was cancelled.
-    bool drawPage() { return LabelPrinting::drawPrintPage(surface, state, artwork); }
+    // False when the page was cancelled; the run then carries on from where the page left it.
+    bool drawPage()
+    {
+        const LabelPrinting::PageEnd page = LabelPrinting::drawPrintPage(surface, request, artwork);
+        request.run = LabelPrinting::carriedOn(request.run, page);
+        return page.ended;
+    }
 
     // One label, printed alone with its corner at origin.
     void placeSingle(std::array<double, 2> origin)
     {
-        state.printMode = PrintMode::SingleLabel;
-        state.labelOrigin = origin;
+        request.run.mode = PrintMode::SingleLabel;
+        request.run.labelOrigin = origin;
     }
 };
 
@@ -128,8 +133,8 @@ private Q_SLOTS:
         QFETCH(bool, frame);
         QFETCH(bool, cutMarks);
         Fixture f;
-        f.state.printFrame = frame;
-        f.state.printCutOutline = cutMarks;
+        f.request.layout.printFrame = frame;
+        f.request.layout.printCutOutline = cutMarks;
         f.placeSingle({10, 4});
         QVERIFY(f.drawPage());
         QCOMPARE(f.surface.ended, 1);
@@ -146,11 +151,11 @@ private Q_SLOTS:
         Fixture f;
         f.placeSingle({90, 220});
         RecordingSurface without;
-        QVERIFY(LabelPrinting::drawPrintPage(without, f.state, f.artwork));
+        QVERIFY(LabelPrinting::drawPrintPage(without, f.request, f.artwork).ended);
         QVERIFY(without.pictures.isEmpty());
         f.artwork.hasIcon = true;
         RecordingSurface with;
-        QVERIFY(LabelPrinting::drawPrintPage(with, f.state, f.artwork));
+        QVERIFY(LabelPrinting::drawPrintPage(with, f.request, f.artwork).ended);
         QCOMPARE(with.pictures, QList<QRectF>{QRectF(94, 224, 12, 12)});
     }
 
@@ -224,9 +229,9 @@ private Q_SLOTS:
         }
         // Drawing only reads the stored lines, LFs included: the next label of a run
         // is drawn from the same ones.
-        ProgramState freshlySplit;
+        LabelLines freshlySplit;
         QVERIFY(ZoneLines::split(f.artwork.zones, freshlySplit));
-        QVERIFY(f.state.zoneLines(zone) == freshlySplit.zoneLines(zone));
+        QVERIFY(f.artwork.lines.zoneLines(zone) == freshlySplit.zoneLines(zone));
     }
 
     void zoneFontAndColour()
@@ -241,7 +246,7 @@ private Q_SLOTS:
         z.FontStrikethru = true;
         z.ForeColor = 255;
         f.setZoneText(2, u"Documents"_s);
-        f.state.printMode = PrintMode::SingleLabel;
+        f.request.run.mode = PrintMode::SingleLabel;
         QVERIFY(f.drawPage());
         const RecordingSurface::Text &t = f.surface.texts[1];
         QCOMPARE(t.text, u"Documents"_s);
@@ -271,15 +276,15 @@ private Q_SLOTS:
         QFETCH(int, count);
         QFETCH(QList<QPointF>, origins);
         Fixture f;
-        f.state.printFrame = false;
-        f.state.startPosition = qint16(start);
-        f.state.copyCount = qint16(count);
+        f.request.layout.printFrame = false;
+        f.request.run.startPosition = qint16(start);
+        f.request.run.copyCount = qint16(count);
         QVERIFY(f.drawPage());
         QCOMPARE(f.surface.ended, 1);
         QCOMPARE(f.surface.lines.size(), 4 * origins.size());
         for (int i = 0; i < origins.size(); ++i)
             QCOMPARE(f.surface.lines[4 * i].from, origins[i]);
-        QCOMPARE(f.state.nextDiskNumber, qint16(1 + count));
+        QCOMPARE(f.request.run.nextDiskNumber, qint16(1 + count));
     }
 
     void numbering_data()
@@ -319,27 +324,27 @@ private Q_SLOTS:
         QFETCH(int, firstNumber);
         QFETCH(int, count);
         Fixture f(3, zone3);
-        f.state.autoNumbering = autoIncrement;
-        f.state.numberingStyle = NumberingStyle(style);
-        f.state.nextDiskNumber = qint16(firstNumber);
-        f.state.copyCount = qint16(count);
-        f.state.startPosition = 1;
+        f.request.run.autoNumbering = autoIncrement;
+        f.request.run.numberingStyle = NumberingStyle(style);
+        f.request.run.nextDiskNumber = qint16(firstNumber);
+        f.request.run.copyCount = qint16(count);
+        f.request.run.startPosition = 1;
         QVERIFY(f.drawPage());
         QTEST(printed(f.surface), "zone3Texts");
-        QTEST(int(f.state.nextDiskNumber), "numberAfter");
+        QTEST(int(f.request.run.nextDiskNumber), "numberAfter");
     }
 
     void diskNumberOverflowCancels()
     {
         Fixture f(3, u"Disque"_s);
-        f.state.autoNumbering = true;
-        f.state.numberingStyle = NumberingStyle::Number;
-        f.state.nextDiskNumber = 32766;
-        f.state.copyCount = 3;
+        f.request.run.autoNumbering = true;
+        f.request.run.numberingStyle = NumberingStyle::Number;
+        f.request.run.nextDiskNumber = 32766;
+        f.request.run.copyCount = 3;
         QVERIFY(!f.drawPage());
         QCOMPARE(f.surface.cancelled, 1);
         QCOMPARE(f.surface.ended, 0);
-        QCOMPARE(f.state.nextDiskNumber, qint16(32767));
+        QCOMPARE(f.request.run.nextDiskNumber, qint16(32767));
         QCOMPARE(printed(f.surface), (QStringList{u"Disque 32766"_s, u"Disque 32767"_s}));
     }
 };

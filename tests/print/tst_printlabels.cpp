@@ -171,11 +171,11 @@ private Q_SLOTS:
 
     void emptyRunSubmitsNoJob()
     {
-        ProgramState state;
-        state.printMode = PrintMode::Run;
-        state.copyCount = 0;
+        PrintRequest request;
+        request.run.mode = PrintMode::Run;
+        request.run.copyCount = 0;
         const qsizetype jobsBefore = m_cups.jobStates(QString()).size();
-        QVERIFY(LabelOutput::print(Printer(u"Etiquettes"_s), state, LabelArtwork()));
+        QVERIFY(LabelOutput::print(Printer(u"Etiquettes"_s), request, LabelArtwork()));
         QVERIFY(m_cups.waitUntilIdle());
         QCOMPARE(m_cups.jobStates(QString()).size(), jobsBefore);
     }

@@ -195,20 +195,6 @@ private Q_SLOTS:
         if (reader)
             QVERIFY(reader->readAvailable().isEmpty());
     }
-
-    void appliesOnlyTheLayout()
-    {
-        ProgramState state;
-        state.copyCount = 4;
-        state.nextDiskNumber = 7;
-        Layout{{1, 2, 3, 4}, false, false}.applyTo(state);
-        QCOMPARE(state.sheetSpacing, (Spacing{1, 2, 3, 4}));
-        QVERIFY(!state.printFrame);
-        QVERIFY(!state.printCutOutline);
-        QCOMPARE(state.copyCount, qint16(4));
-        QCOMPARE(state.nextDiskNumber, qint16(7));
-        QCOMPARE(Layout::of(state).sheetSpacing, state.sheetSpacing);
-    }
 };
 
 QTEST_GUILESS_MAIN(TestPrintSettingsFile)

@@ -33,7 +33,7 @@ struct Printed
 // Prints one label whose zone 1 holds text, the other zones empty, on a counting page.
 Printed printZone1(const QString &text, float pointSize, qint16 alignment)
 {
-    ProgramState state;
+    PrintRequest request;
     LabelArtwork artwork;
     artwork.zones = startUpZones();
     artwork.zones[0].Caption = text;
@@ -41,15 +41,15 @@ Printed printZone1(const QString &text, float pointSize, qint16 alignment)
     artwork.zones[0].Alignment = alignment;
     artwork.zones[1].Caption.clear();
     artwork.zones[2].Caption.clear();
-    if (!ZoneLines::split(artwork.zones, state))
+    if (!ZoneLines::split(artwork.zones, artwork.lines))
         return {};
-    state.printMode = PrintMode::SingleLabel;
-    state.labelOrigin = {LabelOrigin.x(), LabelOrigin.y()};
+    request.run.mode = PrintMode::SingleLabel;
+    request.run.labelOrigin = {LabelOrigin.x(), LabelOrigin.y()};
 
     CountingPaintDevice page;
     QPainter painter(&page);
     PainterSurface surface(painter, DotsPerMm, QPointF());
-    LabelPrinting::drawPrintPage(surface, state, artwork);
+    LabelPrinting::drawPrintPage(surface, request, artwork);
     painter.end();
     Printed printed{page.characters, {}};
     for (const CountingPaintDevice::TextRun &run : page.texts) {
@@ -146,14 +146,14 @@ private slots:
 
     void textAreaIsTheLabel()
     {
-        ProgramState state;
+        PrintRequest request;
         LabelArtwork artwork;
         artwork.zones = startUpZones();
-        QVERIFY(ZoneLines::split(artwork.zones, state));
-        state.printMode = PrintMode::SingleLabel;
-        state.labelOrigin = {LabelOrigin.x(), LabelOrigin.y()};
+        QVERIFY(ZoneLines::split(artwork.zones, artwork.lines));
+        request.run.mode = PrintMode::SingleLabel;
+        request.run.labelOrigin = {LabelOrigin.x(), LabelOrigin.y()};
         RecordingSurface surface;
-        QVERIFY(LabelPrinting::drawPrintPage(surface, state, artwork));
+        QVERIFY(LabelPrinting::drawPrintPage(surface, request, artwork).ended);
         QCOMPARE(surface.textArea, QRectF(LabelOrigin, QSizeF(SheetGeometry::LabelWidth,
                                                               SheetGeometry::LabelHeight)));
     }

@@ -7,7 +7,6 @@
 #include "MsgBoxRecorder.h"
 #include "ScriptedDialogs.h"
 
-#include "label/ProgramState.h"
 #include "print/Printer.h"
 #include "windows/main/MainWindow.h"
 #include "windows/main/RecoveryKeeper.h"
@@ -42,7 +41,7 @@ inline void keepSettingsPrivate()
 }
 Q_COREAPP_STARTUP_FUNCTION(keepSettingsPrivate)
 
-// The main window as a test drives it: a fresh shared state, no printer unless given,
+// The main window as a test drives it: a fresh session, no printer unless given,
 // message boxes checked by the recorder, the common dialogs answered by script, and its
 // recovery copies kept in a state folder of its own.
 struct MainWindowHarness
@@ -177,7 +176,7 @@ struct MainWindowHarness
     const TextZone &zone(int zone) const { return form->zones()[std::size_t(zone - 1)]; }
     RecoveryKeeper *recovery() const { return find<RecoveryKeeper>("recoveryKeeper"); }
 
-    ProgramState state;
+    ProgramSession state;
     Printer printer;
     MsgBoxRecorder msgBoxes;    // before the window, whose load may show messages
     QTemporaryDir ownStateHome; // before the window, which writes there until it goes
@@ -196,7 +195,7 @@ private:
         // Each window starts as a new user's, unless a test restarts the program.
         if (!keepSettings)
             QSettings().clear();
-        state.startUp(appPath, commandLine, QDir::currentPath());
+        state = ProgramSession(ProgramStart::from(appPath, commandLine, QDir::currentPath()));
         form = std::make_unique<MainWindow>(state, printer);
         dialogs = ScriptedDialogs::installInto(form->commonDialog());
         settle();

@@ -7,7 +7,6 @@
 #include "MsgBoxRecorder.h"
 #include "ScriptedDialogs.h"
 
-#include "label/ProgramState.h"
 #include "windows/print-settings/KeyFilteredEdit.h"
 #include "windows/print-settings/PrintSettingsDialog.h"
 #include "windows/print-settings/SheetTile.h"
@@ -33,24 +32,24 @@ inline void typeInto(QLineEdit *edit, const QString &text)
         QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, QString(c), Qt::NoModifier);
 }
 
-// The print settings window as a test drives it: a fresh shared state at its start-up
-// values, message boxes checked by the recorder, the file dialogs answered by script.
-// The window is loaded by open(), which shows it, so that it becomes active.
+// The print settings window as a test drives it: choices at their start-up values,
+// message boxes checked by the recorder, the file dialogs answered by script. The window
+// is loaded by open(), which shows it, so that it becomes active.
 struct PrintSettingsHarness
 {
-    PrintSettingsHarness()
-    {
-        state.startUp(QStringLiteral("/opt/korvalin"), QString(), QDir::currentPath());
-    }
-
-    // Unloads the window if loaded, loads it again from the state and shows it.
+    // Unloads the window if loaded, loads it again from what it held, or at first from
+    // state, and shows it.
     PrintSettingsDialog &open()
     {
+        if (form)
+            state = form->choices();
         form.reset();
         form = std::make_unique<PrintSettingsDialog>(state, dialog);
         form->show();
         return *form;
     }
+    // What the window holds, or will start from.
+    const PrintChoices &choices() const { return form ? form->choices() : state; }
 
     template <typename T> T *find(const char *name) const
     {
@@ -75,9 +74,12 @@ struct PrintSettingsHarness
             msgBoxes.expect(call);
     }
     // Where the chosen label starts on the sheet, in mm.
-    QPointF labelOrigin() const { return {state.labelOrigin[0], state.labelOrigin[1]}; }
+    QPointF labelOrigin() const
+    {
+        return {choices().run.labelOrigin[0], choices().run.labelOrigin[1]};
+    }
 
-    ProgramState state;
+    PrintChoices state;
     MsgBoxRecorder msgBoxes; // before the window, whose load may show messages
     CommonDialog dialog;
     ScriptedDialogs *dialogs = ScriptedDialogs::installInto(dialog);

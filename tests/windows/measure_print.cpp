@@ -10,7 +10,7 @@
 #include "CupsScheduler.h"
 #include "ScriptedDialogs.h"
 
-#include "label/ProgramState.h"
+#include "label/ProgramStart.h"
 #include "print/Printer.h"
 #include "widgets/MsgBox.h"
 #include "windows/main/MainWindow.h"
@@ -95,8 +95,7 @@ int main(int argc, char **argv)
         return 1;
     }
 
-    ProgramState state;
-    state.startUp(QDir::currentPath(), QString(), QDir::currentPath());
+    ProgramSession state(ProgramStart::from(QDir::currentPath(), QString(), QDir::currentPath()));
     Printer printer(queue);
     MainWindow form(state, printer);
     form.show();
@@ -132,11 +131,11 @@ int main(int argc, char **argv)
         if (run > 0)
             acceptances.append(millisecondsSince(clock, yesAt));
         // Only a job the scheduler took numbers the disks on.
-        if (state.nextDiskNumber != 11) {
+        if (state.print.run.nextDiskNumber != 11) {
             std::fprintf(stderr, "The job was not accepted\n");
             return 1;
         }
-        state.nextDiskNumber = 1;
+        state.print.run.nextDiskNumber = 1;
     }
 
     // With no printer, the same run goes into a PDF file.
@@ -160,11 +159,11 @@ int main(int argc, char **argv)
             return 1;
         if (run > 0)
             pdfWrites.append(millisecondsSince(clock, okAt));
-        if (state.nextDiskNumber != 11 || !QFile::exists(pdf)) {
+        if (state.print.run.nextDiskNumber != 11 || !QFile::exists(pdf)) {
             std::fprintf(stderr, "The PDF file was not written\n");
             return 1;
         }
-        state.nextDiskNumber = 1;
+        state.print.run.nextDiskNumber = 1;
     }
     std::printf("%d runs: print settings window on screen %s after the command; ten labels "
                 "accepted by CUPS %s after \"Oui\"; ten labels written to PDF %s after the "

@@ -5,7 +5,6 @@
 // Times the image viewer on a real display: its opening, the first names of a folder of
 // 10,000 files (and how long the window stops answering meanwhile), and a 24-megapixel
 // JPEG from the click to its painting. Run by measure-viewer.py, which prints the medians.
-#include "label/ProgramState.h"
 #include "windows/shared/PictureBox.h"
 #include "windows/viewer/FileList.h"
 #include "windows/viewer/ImageViewer.h"
@@ -84,11 +83,12 @@ void makePhotograph(const QString &path)
     image.save(path, "JPG", 90);
 }
 
-qint64 openViewer(ProgramState &state, std::unique_ptr<ImageViewer> &viewer)
+qint64 openViewer(ViewerMemory &memory, const QString &programFolder,
+                  std::unique_ptr<ImageViewer> &viewer)
 {
     QElapsedTimer clock;
     clock.start();
-    viewer = std::make_unique<ImageViewer>(state);
+    viewer = std::make_unique<ImageViewer>(memory, programFolder);
     viewer->show();
     Loop().until([&] { return viewer->windowHandle() && viewer->windowHandle()->isExposed(); });
     return clock.elapsed();
@@ -107,14 +107,14 @@ int main(int argc, char *argv[])
     QTextStream out(stdout);
 
     // Opening: the program's own folder, a handful of files.
-    ProgramState state;
-    state.appPath = QFileInfo(photo).absolutePath();
+    ViewerMemory memory;
+    const QString photoFolder = QFileInfo(photo).absolutePath();
     std::unique_ptr<ImageViewer> viewer;
-    const qint64 openMs = openViewer(state, viewer);
+    const qint64 openMs = openViewer(memory, photoFolder, viewer);
     auto *files = viewer->findChild<FileList *>(u"fileList"_s);
     QElapsedTimer clock;
     clock.start();
-    Loop().until([&] { return files->folder() == state.appPath; });
+    Loop().until([&] { return files->folder() == photoFolder; });
 
     // The photograph, from the choice of its name to its painting.
     files->setPattern(u"*.jpg"_s);
@@ -130,10 +130,9 @@ int main(int argc, char *argv[])
     viewer.reset();
 
     // A folder of 10,000 files as the program's own.
-    state.appPath = many;
     Loop listing;
     clock.restart();
-    viewer = std::make_unique<ImageViewer>(state);
+    viewer = std::make_unique<ImageViewer>(memory, many);
     viewer->show();
     files = viewer->findChild<FileList *>(u"fileList"_s);
     listing.until([&] { return !files->names().isEmpty(); });

@@ -143,8 +143,7 @@ struct ViewerHarness : ViewerControls
 {
     ViewerHarness(const QString &appPath, const ViewerDriveSource &drives)
     {
-        state.appPath = appPath;
-        owned = std::make_unique<ImageViewer>(state, nullptr, drives);
+        owned = std::make_unique<ImageViewer>(memory, appPath, nullptr, drives);
         viewer = owned.get();
         viewer->show();
     }
@@ -155,7 +154,7 @@ struct ViewerHarness : ViewerControls
     }
 
     MsgBoxRecorder msgBoxes;
-    ProgramState state;
+    ViewerMemory memory;
     std::unique_ptr<ImageViewer> owned;
 };
 
@@ -194,7 +193,7 @@ private slots:
         QTRY_COMPARE(h.folders()->folder(), tree->appPath());
         QCOMPARE(h.files()->folder(), tree->appPath());
         QCOMPARE(h.drives()->currentIndex(), 0);
-        QCOMPARE(h.state.viewerLastDrive, realDriveOf(tree->appPath()).rootPath);
+        QCOMPARE(h.memory.lastDrive, realDriveOf(tree->appPath()).rootPath);
         // The box shows one pattern while the list uses another, icons included either way.
         QCOMPARE(h.patterns()->currentText(), u"*.ico;*.cur;*.bmp;*.wmf"_s);
         QTRY_COMPARE(h.files()->names(), words(u"dessin.wmf icone.ICO Logo.BMP"_s));
@@ -321,7 +320,7 @@ private slots:
         QCOMPARE(h.pathCaption(), tree->path(u"notes.TXT"_s));
         QVERIFY(h.copy()->isEnabled());
         h.copy()->click();
-        QCOMPARE(h.state.viewerCopiedPicture, tree->path(u"notes.TXT"_s));
+        QCOMPARE(h.memory.copiedPicture, tree->path(u"notes.TXT"_s));
     }
 
     // Among hundreds of folders read and sorted after it was chosen, the program's folder
@@ -374,7 +373,7 @@ private slots:
         QVERIFY(h.labelSize()->picture().isNull());
         QCOMPARE(h.pathCaption(), QString());
         QVERIFY(!h.copy()->isEnabled());
-        QCOMPARE(h.state.viewerCopiedPicture, tree->path(u"Logo.BMP"_s));
+        QCOMPARE(h.memory.copiedPicture, tree->path(u"Logo.BMP"_s));
         h.patterns()->setCurrentIndex(4); // *.gif
         QTRY_COMPARE(h.listed(), QStringList{u"autre.gif"_s});
     }
@@ -425,7 +424,7 @@ private slots:
         h.drives()->setCurrentIndex(1);
         QTRY_COMPARE(h.msgBoxes.calls().size(), 1);
         QTRY_COMPARE(h.drives()->currentIndex(), 0);
-        QCOMPARE(h.state.viewerLastDrive, real.rootPath);
+        QCOMPARE(h.memory.lastDrive, real.rootPath);
         // Back on the drive it came from, in the folder it showed.
         QCOMPARE(h.folders()->folder(), tree->appPath());
         QCOMPARE(h.files()->folder(), tree->appPath());
@@ -460,11 +459,11 @@ private slots:
         QTRY_VERIFY(elsewhere.isActiveWindow());
         h.viewer->activateWindow();
         QTRY_VERIFY(h.viewer->isActiveWindow());
-        QCOMPARE(h.state.viewerLastDrive, real.rootPath);
+        QCOMPARE(h.memory.lastDrive, real.rootPath);
 
         answer->release();
         QTRY_COMPARE(h.files()->folder(), other.rootPath);
-        QCOMPARE(h.state.viewerLastDrive, other.rootPath);
+        QCOMPARE(h.memory.lastDrive, other.rootPath);
     }
 
     void unreadableLastDriveEndsOnTheRoot()
@@ -480,7 +479,7 @@ private slots:
         QTRY_COMPARE(h.files()->folder(), volume + u"/programme"_s);
         QTRY_COMPARE(h.drives()->count(), 3);
         QCOMPARE(h.drives()->currentIndex(), 1);
-        QCOMPARE(h.state.viewerLastDrive, volume);
+        QCOMPARE(h.memory.lastDrive, volume);
         QVERIFY(QDir(volume).removeRecursively());
         QVERIFY(QDir(absent).removeRecursively());
 
@@ -488,7 +487,7 @@ private slots:
         h.drives()->setCurrentIndex(2);
         QTRY_COMPARE(h.files()->folder(), u"/"_s);
         QCOMPARE(h.drives()->currentIndex(), 0);
-        QCOMPARE(h.state.viewerLastDrive, u"/"_s);
+        QCOMPARE(h.memory.lastDrive, u"/"_s);
         QCOMPARE(h.folders()->folder(), u"/"_s);
         // Said once, for the drive the user chose, and never again.
         QCOMPARE(h.msgBoxes.calls().size(), 1);
@@ -526,7 +525,7 @@ private slots:
         });
         openViewer();
         QVERIFY(copied);
-        QCOMPARE(main.state.viewerCopiedPicture, picture);
+        QCOMPARE(main.state.viewer.copiedPicture, picture);
         QVERIFY(main.button("pastePictureButton")->isEnabled());
 
         // Each opening starts afresh in the program's folder; the path put aside stays.
@@ -540,11 +539,11 @@ private slots:
         });
         openViewer();
         QVERIFY(fresh);
-        QCOMPARE(main.state.viewerCopiedPicture, picture);
+        QCOMPARE(main.state.viewer.copiedPicture, picture);
 
         main.button("pastePictureButton")->click();
         main.settle();
-        QCOMPARE(main.state.iconPath, picture);
+        QCOMPARE(main.state.label.iconPath, picture);
         QCOMPARE(main.form->document().picturePath, picture);
         QCOMPARE(main.form->picture().image().pixelColor(0, 0), QColor(Qt::red));
 
@@ -561,12 +560,12 @@ private slots:
     void quitClosesAndKeepsThePath()
     {
         ViewerHarness h(*tree);
-        h.state.viewerCopiedPicture = u"/gardé.bmp"_s;
+        h.memory.copiedPicture = u"/gardé.bmp"_s;
         QVERIFY(h.viewer->isVisible());
         h.quit()->click();
         QVERIFY(!h.viewer->isVisible());
         QCOMPARE(h.viewer->result(), int(QDialog::Rejected));
-        QCOMPARE(h.state.viewerCopiedPicture, u"/gardé.bmp"_s);
+        QCOMPARE(h.memory.copiedPicture, u"/gardé.bmp"_s);
     }
 
     void everyControlIsNamed()

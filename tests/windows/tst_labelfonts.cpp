@@ -24,12 +24,12 @@ namespace {
 // The fonts of the page a single label prints on, as a PDF reader finds them.
 QStringList pageFonts(LabelArtwork artwork)
 {
-    ProgramState state;
-    state.printMode = PrintMode::SingleLabel;
+    PrintRequest request;
+    request.run.mode = PrintMode::SingleLabel;
     QTemporaryDir folder;
     const QString pdf = folder.filePath(u"police.pdf"_s);
-    if (!ZoneLines::split(artwork.zones, state) ||
-        LabelOutput::writePdf(pdf, state, artwork) != PdfFileResult::Written)
+    if (!ZoneLines::split(artwork.zones, artwork.lines) ||
+        LabelOutput::writePdf(pdf, request, artwork) != PdfFileResult::Written)
         return {};
     QStringList fonts = readPdfFonts(pdf);
     fonts.sort();

@@ -96,7 +96,7 @@ private slots:
         QVERIFY(h.text1()->text().isEmpty());
         QCOMPARE(h.text1()->font().family(), u"Arial"_s);
         QCOMPARE(h.text1()->font().pointSizeF(), 8.25);
-        QCOMPARE(h.state.currentZone, qint16(1));
+        QCOMPARE(h.state.label.currentZone, qint16(1));
         QVERIFY(!h.form->isModified());
         QCOMPARE(h.zone(1), TextZone::startUp(1));
         QCOMPARE(h.zone(2).ForeColor, WindowTextColor);
@@ -301,7 +301,7 @@ private slots:
         FirstEffect first(h);
         h.toolbarEntry(index)->trigger();
         QCOMPARE(first.text(), QString());
-        QCOMPARE(h.state.currentZone, qint16(2));
+        QCOMPARE(h.state.label.currentZone, qint16(2));
         QCOMPARE(h.zone(2).Caption, u"texte"_s);
         QCOMPARE(h.panel(1), u"SANS NOM"_s);
     }
@@ -454,7 +454,7 @@ private slots:
         QDir::setCurrent(previousFolder);
         QVERIFY(h.msgBoxes.allSeen());
         QCOMPARE(h.panel(1), name);
-        QCOMPARE(QFileInfo(h.state.labelFileName).canonicalFilePath(),
+        QCOMPARE(QFileInfo(h.state.label.fileName).canonicalFilePath(),
                  QFileInfo(folder.filePath(u"disque.eti"_s)).canonicalFilePath());
         QCOMPARE(h.zone(1).Caption, u"Sauvegarde"_s);
         QCOMPARE(h.zone(3).Caption, u"Janvier"_s);
@@ -475,7 +475,7 @@ private slots:
         // The window loads all the same, on the empty label, untitled: a Save must not
         // write where the file would not open.
         QCOMPARE(h.panel(1), u"SANS NOM"_s);
-        QCOMPARE(h.state.labelFileName, QString());
+        QCOMPARE(h.state.label.fileName, QString());
         QCOMPARE(h.zone(1), TextZone::startUp(1));
         QCOMPARE(h.find<QGroupBox>("alignmentGroup")->title(), u"Aligner texte 1"_s);
     }
@@ -491,11 +491,11 @@ private slots:
         QVERIFY(h.form->isModified());
         h.type(QString());
         QVERIFY(!h.form->isModified());
-        h.state.labelFileName = folder.filePath(u"jamais.eti"_s);
+        h.state.label.fileName = folder.filePath(u"jamais.eti"_s);
         QVERIFY(programEnds([&] { QVERIFY(h.form->close()); }));
         QVERIFY(h.msgBoxes.calls().isEmpty());
         QVERIFY(h.dialogs->shown().isEmpty());
-        QVERIFY(!QFileInfo::exists(h.state.labelFileName));
+        QVERIFY(!QFileInfo::exists(h.state.label.fileName));
     }
 
     void qtSpeaksFrench()

@@ -107,7 +107,9 @@ private slots:
         std::optional<SeenModal> seen;
         QWidget *modalAfterPreview = nullptr;
         QTimer::singleShot(0, &settingsWindow, [&] {
-            seen = modalOpenedBy(&settingsWindow, [&] { h.form->showPreview(&settingsWindow); });
+            seen = modalOpenedBy(&settingsWindow, [&] {
+                h.form->showPreview(h.state.print.request(), &settingsWindow);
+            });
             modalAfterPreview = QApplication::activeModalWidget();
             settingsWindow.accept();
         });
@@ -124,20 +126,20 @@ private slots:
         h.form->show();
         h.clickZone(3);
         h.type(u"Disque"_s);
-        h.state.autoNumbering = true;
-        h.state.numberingStyle = NumberingStyle::NumberOfTotal;
-        h.state.nextDiskNumber = 3;
-        h.state.copyCount = 5;
-        h.state.labelOrigin = {92, 60};
+        h.state.print.run.autoNumbering = true;
+        h.state.print.run.numberingStyle = NumberingStyle::NumberOfTotal;
+        h.state.print.run.nextDiskNumber = 3;
+        h.state.print.run.copyCount = 5;
+        h.state.print.run.labelOrigin = {92, 60};
         for (int opening = 1; opening <= 2; ++opening) {
             const std::optional<SeenModal> seen =
                 modalOpenedBy(h.form.get(), [&] { h.action("previewAction")->trigger(); });
             QVERIFY(seen.has_value());
             QCOMPARE(seen->zone3, u"Disque 3/5"_s);
         }
-        QCOMPARE(h.state.nextDiskNumber, qint16(3));
+        QCOMPARE(h.state.print.run.nextDiskNumber, qint16(3));
         // The origin a single label prints at stays where the print settings put it.
-        QCOMPARE(h.state.labelOrigin, (std::array<double, 2>{92, 60}));
+        QCOMPARE(h.state.print.run.labelOrigin, (std::array<double, 2>{92, 60}));
     }
 
     void noPreviewWithTooManyLines()

@@ -187,11 +187,11 @@ private slots:
         if (savedBefore)
             h.runAnswering("saveAsAction", folder.filePath(u"lot.eti"_s));
         else
-            h.state.labelFileName = folder.filePath(u"ancien.eti"_s);
+            h.state.label.fileName = folder.filePath(u"ancien.eti"_s);
         QCOMPARE(h.form->isModified(), !savedBefore);
         QVERIFY(!h.form->picture().isNull());
         if (!savedBefore)
-            h.msgBoxes.expect(leaveQuestion(h.state.labelFileName), MsgBoxResult::No);
+            h.msgBoxes.expect(leaveQuestion(h.state.label.fileName), MsgBoxResult::No);
         h.msgBoxes.expect(newLabelQuestion(), MsgBoxResult::OK);
         h.action("newAction")->trigger();
         QVERIFY(h.msgBoxes.allSeen());
@@ -207,11 +207,11 @@ private slots:
         }
         // Strikethrough and underline stay as they were.
         QVERIFY(h.zone(2).FontStrikethru && h.zone(2).FontUnderline);
-        QCOMPARE(h.state.currentZone, qint16(1));
+        QCOMPARE(h.state.label.currentZone, qint16(1));
         QCOMPARE(h.form->document().picturePath, u"AUCUN"_s);
-        QCOMPARE(h.state.iconPath, picture);
+        QCOMPARE(h.state.label.iconPath, picture);
         QVERIFY(h.form->picture().isNull());
-        QCOMPARE(h.state.labelFileName, QString());
+        QCOMPARE(h.state.label.fileName, QString());
         QCOMPARE(h.panel(1), u"SANS NOM"_s);
         QVERIFY(h.text1()->text().isEmpty());
         QCOMPARE(h.find<QLabel>("zoneTextCaption")->text(), u"Edition du texte zone 1"_s);
@@ -229,7 +229,7 @@ private slots:
     {
         QTemporaryDir programFolder; // a folder of the user's, as a build folder
         MainWindowHarness h(QString(), programFolder.path());
-        h.state.labelFileName = u"/home/moi/ancien.eti"_s;
+        h.state.label.fileName = u"/home/moi/ancien.eti"_s;
         h.runAnswering("openAction", ScriptedDialogs::Cancel{});
         QCOMPARE(h.dialogs->shown().size(), 1);
         const ScriptedDialogs::Shown &shown = h.dialogs->shown().first();
@@ -278,10 +278,10 @@ private slots:
         const LabelFile::Zones expected = sampleZones();
         for (int zone = 1; zone <= 3; ++zone)
             QCOMPARE(h.zone(zone), expected[std::size_t(zone - 1)]);
-        QCOMPARE(h.state.labelFileName, path);
+        QCOMPARE(h.state.label.fileName, path);
         QCOMPARE(h.panel(1), u"SAUVEGARDE.ETI"_s);
         QVERIFY(!h.form->isModified());
-        QCOMPARE(h.state.currentZone, qint16(1));
+        QCOMPARE(h.state.label.currentZone, qint16(1));
         QCOMPARE(h.text1()->text(), u"Sauvegarde"_s);
         QCOMPARE(h.zoneDisplay(1)->backColor(), 12632256);
         QCOMPARE(h.zoneDisplay(3)->backColor(), 16777215);
@@ -290,11 +290,11 @@ private slots:
         QCOMPARE(h.find<QGroupBox>("alignmentGroup")->title(), u"Aligner texte 3"_s);
         if (picture == "AUCUN"_L1) {
             QCOMPARE(h.form->document().picturePath, QString());
-            QCOMPARE(h.state.iconPath, before);
+            QCOMPARE(h.state.label.iconPath, before);
             QVERIFY(h.form->picture().isNull());
         } else {
             QCOMPARE(h.form->document().picturePath, entry);
-            QCOMPARE(h.state.iconPath, entry);
+            QCOMPARE(h.state.label.iconPath, entry);
             QCOMPARE(h.form->picture().image().pixelColor(0, 0),
                      QColor(picture == "logo"_L1 ? Qt::blue : Qt::red));
         }
@@ -334,14 +334,14 @@ private slots:
         h.runAnswering("openAction", path);
         QVERIFY(h.msgBoxes.allSeen());
         QCOMPARE(h.form->zones(), zonesBefore);
-        QCOMPARE(h.state.currentZone, qint16(2));
+        QCOMPARE(h.state.label.currentZone, qint16(2));
         QCOMPARE(h.text1()->text(), u"reste"_s);
         QCOMPARE(h.zoneDisplay(2)->backColor(), 12632256);
         QVERIFY(h.find<QRadioButton>("alignmentOption3")->isChecked());
         QVERIFY(h.form->isModified());
         QCOMPARE(h.form->document().picturePath, QString());
         // The file that would not open does not become the document's name.
-        QCOMPARE(h.state.labelFileName, QString());
+        QCOMPARE(h.state.label.fileName, QString());
         QCOMPARE(h.panel(1), u"SANS NOM"_s);
     }
 
@@ -351,7 +351,7 @@ private slots:
         const QString path = folder.filePath(u"disque.eti"_s);
         MainWindowHarness h;
         h.keys(u"Sauvegarde"_s);
-        h.state.labelFileName = path;
+        h.state.label.fileName = path;
         h.action("saveAction")->trigger();
         QVERIFY(h.msgBoxes.allSeen());
         QVERIFY(h.dialogs->shown().isEmpty());
@@ -401,7 +401,7 @@ private slots:
         earlier.startFolder = u"/ailleurs"_s;
         h.dialogs->answerNext(ScriptedDialogs::Cancel{});
         QVERIFY(!h.form->commonDialog().chooseFileToOpen(earlier));
-        h.state.labelFileName = labelFileName;
+        h.state.label.fileName = labelFileName;
         h.runAnswering(command.constData(), path);
         QCOMPARE(h.dialogs->shown().size(), 2);
         const ScriptedDialogs::Shown &shown = h.dialogs->shown().last();
@@ -411,7 +411,7 @@ private slots:
         QCOMPARE(shown.fileName, proposed);
         QVERIFY(shown.askBeforeOverwrite);
         QCOMPARE(shown.initDir, u"/ailleurs"_s); // where the dialog before it started
-        QCOMPARE(h.state.labelFileName, path);
+        QCOMPARE(h.state.label.fileName, path);
         QVERIFY(QFileInfo::exists(path));
         QCOMPARE(h.panel(1), panel);
         QVERIFY(!h.form->isModified());
@@ -437,7 +437,7 @@ private slots:
         const QString labelFileName = named ? folder.filePath(u"lot.eti"_s) : QString();
         MainWindowHarness h;
         h.keys(u"garde"_s);
-        h.state.labelFileName = labelFileName;
+        h.state.label.fileName = labelFileName;
         // Not saved, so that the command goes on to its own cancel.
         if (command != "saveAsAction")
             h.msgBoxes.expect(leaveQuestion(labelFileName), MsgBoxResult::No);
@@ -451,7 +451,7 @@ private slots:
         QCOMPARE(h.dialogs->shown().size(), dialogs);
         QCOMPARE(h.zone(1).Caption, u"garde"_s);
         QCOMPARE(h.form->document().picturePath, QString());
-        QCOMPARE(h.state.labelFileName, labelFileName);
+        QCOMPARE(h.state.label.fileName, labelFileName);
         QVERIFY(h.form->isModified());
         QCOMPARE(h.panel(1), u"SANS NOM"_s);
         // Still untitled: Save asks for a name again.
@@ -542,7 +542,7 @@ private slots:
         else
             QCOMPARE(fileBytes(path), old);
         if (trouble <= SaveTrouble::LineBreakInPicturePath) {
-            QCOMPARE(h.state.labelFileName, path);
+            QCOMPARE(h.state.label.fileName, path);
             QCOMPARE(h.panel(1), u"GARDE.ETI"_s);
         }
     }
@@ -583,7 +583,7 @@ private slots:
             h.runAnswering("openAction", unreadable);
         }
         QVERIFY(h.msgBoxes.allSeen());
-        QCOMPARE(h.state.labelFileName, named ? mine : QString());
+        QCOMPARE(h.state.label.fileName, named ? mine : QString());
         QCOMPARE(h.panel(1), named ? u"MIEN.ETI"_s : u"SANS NOM"_s);
         const qsizetype dialogsBefore = h.dialogs->shown().size();
         // Untitled, Save asks for a name: cancelled here.
@@ -626,7 +626,7 @@ private slots:
             expected.FontStrikethru = expected.FontUnderline = false; // never stored
             QCOMPARE(again.form->zones()[i], expected);
         }
-        QCOMPARE(again.state.iconPath, picture);
+        QCOMPARE(again.state.label.iconPath, picture);
         QCOMPARE(again.form->picture().image().pixelColor(3, 3), QColor(Qt::darkCyan));
     }
 
@@ -669,9 +669,9 @@ private slots:
         if (document != Document::Unmodified)
             h.keys(document == Document::FailingSave ? u"x\n[Police 1]\ny"_s : u"texte"_s);
         if (document == Document::Named || document == Document::FailingSave)
-            h.state.labelFileName = named;
+            h.state.label.fileName = named;
         if (document != Document::Unmodified) {
-            h.msgBoxes.expect(saveQuestion(h.state.labelFileName), saveAnswer);
+            h.msgBoxes.expect(saveQuestion(h.state.label.fileName), saveAnswer);
             if (document == Document::FailingSave)
                 h.msgBoxes.expect(
                     saveError(QStringLiteral("Le texte de la zone 1 contient la ligne « [Police 1] "
@@ -693,7 +693,7 @@ private slots:
         if (document == Document::Untitled && saveAnswer == MsgBoxResult::Yes) {
             QCOMPARE(h.dialogs->shown().size(), 1);
             QCOMPARE(h.dialogs->shown().first().fileName, untitledProposal);
-            QCOMPARE(h.state.labelFileName, chooseName ? chosen : untitledProposal);
+            QCOMPARE(h.state.label.fileName, chooseName ? chosen : untitledProposal);
         }
     }
 
@@ -741,16 +741,16 @@ private slots:
         if (leaving != Leaving::Unmodified)
             h.keys(u"texte"_s);
         if (leaving == Leaving::Save || leaving == Leaving::DontSave || leaving == Leaving::Cancel)
-            h.state.labelFileName = named;
+            h.state.label.fileName = named;
         if (leaving == Leaving::SaveFails) {
-            h.state.labelFileName = folder.filePath(u"dossier.eti"_s);
+            h.state.label.fileName = folder.filePath(u"dossier.eti"_s);
             QVERIFY(QDir(folder.path()).mkdir(u"dossier.eti"_s));
         }
         if (leaving != Leaving::Unmodified) {
             const MsgBoxResult answer = leaving == Leaving::DontSave ? MsgBoxResult::No
                                         : leaving == Leaving::Cancel ? MsgBoxResult::Cancel
                                                                      : MsgBoxResult::Yes;
-            h.msgBoxes.expect(leaveQuestion(h.state.labelFileName), answer);
+            h.msgBoxes.expect(leaveQuestion(h.state.label.fileName), answer);
         }
         if (leaving == Leaving::SaveFails)
             h.msgBoxes.expect(saveError(u"Ce nom désigne un dossier."_s));

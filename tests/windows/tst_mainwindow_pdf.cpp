@@ -119,7 +119,7 @@ private Q_SLOTS:
         const QImage page = renderPdfPage(pdf, 72);
         QVERIFY(!page.isNull());
         QCOMPARE(page, renderPdfPage(fromCommandLine, 72));
-        QCOMPARE(h.state.nextDiskNumber, qint16(15));
+        QCOMPARE(h.state.print.run.nextDiskNumber, qint16(15));
         QCOMPARE(jobCount(), jobsBefore);
     }
 
@@ -131,7 +131,7 @@ private Q_SLOTS:
         QVERIFY(h.action("printAction")->isEnabled());
         QVERIFY(!QGuiApplication::overrideCursor());
         QCOMPARE(h.dialogs->pendingAnswers(), 0);
-        QCOMPARE(h.state.nextDiskNumber, qint16(5));
+        QCOMPARE(h.state.print.run.nextDiskNumber, qint16(5));
         QVERIFY(QDir(m_dir.path()).entryList({u"*.pdf"_s}).isEmpty());
     }
 
@@ -174,7 +174,7 @@ private Q_SLOTS:
         QVERIFY(h.msgBoxes.allSeen());
         QCOMPARE(fileBytes(path), old);
         QCOMPARE(QFileInfo(path).isDir(), trouble == "folder"_L1);
-        QCOMPARE(h.state.nextDiskNumber, qint16(5));
+        QCOMPARE(h.state.print.run.nextDiskNumber, qint16(5));
     }
 
     // The orientation commands set the PDF page's, CUPS untouched; the choice outlives the
@@ -212,7 +212,7 @@ private Q_SLOTS:
         QCOMPARE(h.dialogs->shown().size(), dialogsBefore);
         QVERIFY(!m_cups.waitForOutput(Queue).isEmpty());
         QCOMPARE(jobCount(), jobsBefore + 1);
-        QCOMPARE(h.state.nextDiskNumber, qint16(21));
+        QCOMPARE(h.state.print.run.nextDiskNumber, qint16(21));
     }
 
     void calibrationPageToPdf()

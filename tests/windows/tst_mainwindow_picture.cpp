@@ -142,14 +142,14 @@ private slots:
             break;
         case IconAction::Paste:
             h.form->enablePastePicture();
-            h.state.viewerCopiedPicture = pathOf(chosen);
+            h.state.viewer.copiedPicture = pathOf(chosen);
             h.button("pastePictureButton")->click();
             h.settle();
-            QCOMPARE(h.state.viewerCopiedPicture, pathOf(chosen));
+            QCOMPARE(h.state.viewer.copiedPicture, pathOf(chosen));
             break;
         }
         QVERIFY(h.msgBoxes.allSeen());
-        QCOMPARE(h.state.iconPath, pathOf(iconPath));
+        QCOMPARE(h.state.label.iconPath, pathOf(iconPath));
         QCOMPARE(h.form->document().picturePath, pathOf(iconFile));
         if (shown.isEmpty())
             QVERIFY(h.form->picture().isNull());

@@ -60,7 +60,8 @@ private Q_SLOTS:
     {
         const QString label = writeLabel(u"serie.eti"_s, u"Archives"_s);
         MainWindowHarness h(label, u"/opt/korvalin"_s, Printer(Queue));
-        QCOMPARE(h.state.startPosition, qint16(0)); // a label named at start-up asks for the start
+        QCOMPARE(h.state.print.run.startPosition,
+                 qint16(0)); // a label named at start-up asks for the start
         h.msgBoxes.expect(pastSheetEndWarning(" 8", " 3"));
         h.msgBoxes.expect(runQuestion(4, 3, true), MsgBoxResult::Yes);
         const bool shown = printCommand(h, [](PrintSettingsDialog &window) {
@@ -79,7 +80,7 @@ private Q_SLOTS:
         QTRY_VERIFY_WITH_TIMEOUT(h.action("printAction")->isEnabled(), JobTimeoutMs);
         QVERIFY(!QGuiApplication::overrideCursor());
         QVERIFY(h.msgBoxes.allSeen());
-        QCOMPARE(h.state.nextDiskNumber, qint16(13));
+        QCOMPARE(h.state.print.run.nextDiskNumber, qint16(13));
         const QString fromWindow = pageWords(m_cups.waitForOutput(Queue));
         QVERIFY(fromWindow.contains(u"9/4"_s) && fromWindow.contains(u"12/4"_s));
         QCOMPARE(fromWindow,
@@ -105,7 +106,7 @@ private Q_SLOTS:
         }));
         QTRY_VERIFY_WITH_TIMEOUT(h.action("printAction")->isEnabled(), JobTimeoutMs);
         QVERIFY(h.msgBoxes.allSeen());
-        QCOMPARE(h.state.nextDiskNumber, qint16(1));
+        QCOMPARE(h.state.print.run.nextDiskNumber, qint16(1));
         const QString fromWindow = pageWords(m_cups.waitForOutput(Queue));
         QVERIFY(fromWindow.contains(u"Photos"_s));
         QCOMPARE(fromWindow, commandLinePage(u"--position 7"_s, label));
@@ -129,9 +130,9 @@ private Q_SLOTS:
         QFETCH(bool, numbered);
         QFETCH(bool, windowClosed);
         MainWindowHarness h{Printer(Queue)};
-        h.state.printMode = PrintMode(singleMode);
-        h.state.singlePosition = 10;
-        h.state.autoNumberingShown = numbered ? 1 : 0;
+        h.state.print.run.mode = PrintMode(singleMode);
+        h.state.print.run.singlePosition = 10;
+        h.state.print.numberingTicked = numbered;
         const int jobsBefore = jobCount();
         h.msgBoxes.expect(singleMode ? singleLabelQuestion(10) : runQuestion(10, 1, numbered),
                           MsgBoxResult::No);
@@ -140,7 +141,7 @@ private Q_SLOTS:
         QVERIFY(h.msgBoxes.allSeen());
         QVERIFY(h.action("printAction")->isEnabled());
         QVERIFY(!QGuiApplication::overrideCursor());
-        QCOMPARE(h.state.nextDiskNumber, qint16(1));
+        QCOMPARE(h.state.print.run.nextDiskNumber, qint16(1));
         QVERIFY(m_cups.waitUntilIdle());
         QCOMPARE(jobCount(), jobsBefore);
     }
@@ -153,7 +154,7 @@ private Q_SLOTS:
             in<QAbstractButton>(window, "cancelButton")->click();
         }));
         QVERIFY(h.msgBoxes.allSeen());
-        QVERIFY(!h.state.autoNumbering);
+        QVERIFY(!h.state.print.run.autoNumbering);
         // The window was unloaded; the next one is built from the state again.
         bool ticked = false;
         QVERIFY(printCommand(h, [&](PrintSettingsDialog &window) {
@@ -180,7 +181,7 @@ private Q_SLOTS:
         MainWindowHarness h(labelNamed ? writeLabel(u"plus-tard.eti"_s, u"Lot"_s) : QString());
         QVERIFY(h.form->findChildren<PrintSettingsDialog *>().isEmpty());
         const QString title = u"Paramétrage de l'impression DEFAUT"_s;
-        QCOMPARE(h.state.printSettingsTitle, title);
+        QCOMPARE(h.state.print.settings.loadedName, QString());
         QStringList shown;
         QVERIFY(printCommand(h, [&](PrintSettingsDialog &window) {
             shown << window.windowTitle();
@@ -188,10 +189,12 @@ private Q_SLOTS:
                  {"leftMarginEdit", "topMarginEdit", "rowGapEdit", "columnGapEdit", "copyCountEdit",
                   "startPositionEdit", "firstDiskNumberEdit"})
                 shown << in<QLineEdit>(window, box)->text();
+            for (const char *box : {"frameCheck", "cutOutlineCheck"})
+                shown << QString::number(in<QCheckBox>(window, box)->isChecked());
             in<QAbstractButton>(window, "cancelButton")->click();
         }));
         QCOMPARE(shown, (QStringList{title, u"10"_s, u"4"_s, u"4"_s, u"10"_s, u"10"_s, startLabel,
-                                     u"1"_s}));
+                                     u"1"_s, u"1"_s, u"1"_s}));
         QVERIFY(h.form->findChildren<PrintSettingsDialog *>().isEmpty());
     }
 
@@ -206,7 +209,7 @@ private Q_SLOTS:
     {
         QFETCH(QString, queue);
         MainWindowHarness h{Printer(queue)};
-        h.state.autoNumberingShown = 1;
+        h.state.print.numberingTicked = true;
         h.msgBoxes.expect(runQuestion(10, 1, true), MsgBoxResult::Yes);
         h.msgBoxes.expect(errorBox(u"Erreur sur l'imprimante !"_s));
         QVERIFY(printCommand(h, pressPrint));
@@ -214,7 +217,7 @@ private Q_SLOTS:
         QVERIFY(h.msgBoxes.allSeen());
         QVERIFY(!QGuiApplication::overrideCursor());
         // Nothing came out, so the same disks are numbered again next time.
-        QCOMPARE(h.state.nextDiskNumber, qint16(1));
+        QCOMPARE(h.state.print.run.nextDiskNumber, qint16(1));
         QVERIFY(m_cups.waitUntilIdle());
         QVERIFY(!QFile::exists(m_cups.outputPath(queue)));
     }
@@ -283,21 +286,22 @@ private Q_SLOTS:
     }
 
     // Print command, then the print settings window, then the preview over it: closing the
-    // preview goes back to the settings window, which has already handed its check boxes over.
+    // preview goes back to the settings window, whose choices already hold its check boxes.
     void previewOverTheSettingsWindow()
     {
         MainWindowHarness h{Printer(Queue)};
         bool previewOverSettings = false;
         bool backInSettings = false;
         QVERIFY(printCommand(h, [&](PrintSettingsDialog &window) {
-            in<QCheckBox>(window, "frameCheck")->setChecked(!h.state.printFrame);
+            in<QCheckBox>(window, "frameCheck")
+                ->setChecked(!window.choices().settings.layout.printFrame);
             const bool frame = in<QCheckBox>(window, "frameCheck")->isChecked();
             QTimer::singleShot(0, [&] {
                 auto *preview = qobject_cast<PreviewDialog *>(QApplication::activeModalWidget());
                 if (!preview)
                     return;
                 previewOverSettings = preview->parentWidget() == &window;
-                QCOMPARE(h.state.printFrame, frame);
+                QCOMPARE(window.choices().settings.layout.printFrame, frame);
                 preview->findChild<QAbstractButton *>(u"closeButton"_s)->click();
             });
             in<QAbstractButton>(window, "labelPreviewButton")->click();
@@ -326,8 +330,8 @@ private Q_SLOTS:
         QVERIFY2(fromWindow.contains(u"Etiquette10"_s), qPrintable(fromWindow.left(300)));
         QVERIFY(h.msgBoxes.allSeen());
         const QString settings = m_dir.filePath(u"marge.PAR"_s);
-        QCOMPARE(h.state.sheetSpacing[0], 12.5);
-        QVERIFY(PrintSettingsFile::write(settings, PrintSettingsFile::Layout::of(h.state)));
+        QCOMPARE(h.state.print.settings.layout.sheetSpacing[0], 12.5);
+        QVERIFY(PrintSettingsFile::write(settings, h.state.print.settings.layout));
         QCOMPARE(runCommandLine({u"--calibration"_s, u"--print"_s, u"--printer"_s, Queue,
                                  u"--settings"_s, settings}),
                  0);

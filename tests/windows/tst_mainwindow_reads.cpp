@@ -59,7 +59,7 @@ private slots:
         // Typed edits would have Open ask about them first.
         if (!opened)
             h.keys(u"avant"_s);
-        h.state.viewerCopiedPicture = files.picture;
+        h.state.viewer.copiedPicture = files.picture;
         h.form->enablePastePicture();
         h.dialogs->answerNext(opened ? files.label : files.picture);
         const LabelFile::Zones zonesBefore = h.form->zones();
@@ -76,7 +76,7 @@ private slots:
             QCOMPARE(h.form->zones(), zonesBefore);
             QVERIFY(h.form->picture().isNull());
             QCOMPARE(h.form->document().picturePath, QString());
-            QCOMPARE(h.state.labelFileName, QString());
+            QCOMPARE(h.state.label.fileName, QString());
             QCOMPARE(h.panel(1), u"SANS NOM"_s);
         }
         h.settle();
@@ -96,8 +96,8 @@ private slots:
         Files files;
         QVERIFY(files.ok);
         MsgBoxRecorder msgBoxes;
-        ProgramState state;
-        state.startUp(u"/opt/korvalin"_s, files.label, QDir::currentPath());
+        ProgramSession state(
+            ProgramStart::from(u"/opt/korvalin"_s, files.label, QDir::currentPath()));
         Printer printer;
         PoolHold hold;
         MainWindow form(state, printer);
@@ -105,13 +105,14 @@ private slots:
         QVERIFY(eventsAreProcessed(&form));
         QVERIFY(form.isReadingDocument());
         QCOMPARE(form.zones(), startUpZones());
-        QCOMPARE(state.labelFileName, QString());
+        QCOMPARE(state.label.fileName, QString());
+        QCOMPARE(state.print.run.startPosition, qint16(0));
 
         QSignalSpy read(&form, &MainWindow::documentRead);
         hold.release();
         QVERIFY(read.wait());
         QCOMPARE(form.zones()[0].Caption, u"Sauvegarde"_s);
-        QCOMPARE(state.labelFileName, files.label);
+        QCOMPARE(state.label.fileName, files.label);
         QCOMPARE(form.picture().image().pixelColor(0, 0), QColor(Qt::red));
         QVERIFY(msgBoxes.allSeen());
     }

@@ -248,7 +248,7 @@ private slots:
         QTest::newRow("Quitter after a failed save") << Step([](MainWindowHarness &h) {
             const QString folder = h.ownStateHome.filePath(u"dossier.eti"_s);
             QVERIFY(QDir().mkpath(folder));
-            h.state.labelFileName = folder;
+            h.state.label.fileName = folder;
             h.msgBoxes.expect(
                 {u"Fichier "_s + folder + u" modifié !\r\n            Enregistrer le fichier ? "_s,
                  MsgBoxButtons::YesNo, MsgBoxIcon::Exclamation, u"Quitter Korvalin"_s,
@@ -354,7 +354,7 @@ private slots:
         } else if (offered) {
             QCOMPARE(h.form->document(), otherLabel());
             QVERIFY(h.form->isModified());
-            QCOMPARE(h.state.labelFileName, original);
+            QCOMPARE(h.state.label.fileName, original);
             QCOMPARE(h.panel(1), named ? u"SAUVEGARDE.ETI"_s : u"SANS NOM"_s);
             QCOMPARE(h.text1()->text(), otherLabel().zones[0].Caption);
             // This program's own copy takes over from the one it came from.

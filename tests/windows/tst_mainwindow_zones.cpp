@@ -75,7 +75,7 @@ private slots:
         QFETCH(int, zone);
         MainWindowHarness h;
         h.clickZone(zone);
-        QCOMPARE(h.state.currentZone, qint16(zone));
+        QCOMPARE(h.state.label.currentZone, qint16(zone));
         QCOMPARE(h.find<QLabel>("zoneTextCaption")->text(),
                  u"Edition du texte zone %1"_s.arg(zone));
         QCOMPARE(h.find<QGroupBox>("alignmentGroup")->title(), u"Aligner texte %1"_s.arg(zone));
@@ -119,7 +119,7 @@ private slots:
         QVERIFY(h.msgBoxes.calls().isEmpty());
         // Only splitting for printing refuses it.
         h.msgBoxes.expect(errorBox(u"Nombre de lignes de texte trop important !"_s));
-        QVERIFY(!h.form->splitZoneLines());
+        QVERIFY(!h.form->printedArtwork());
         QVERIFY(h.msgBoxes.allSeen());
     }
 

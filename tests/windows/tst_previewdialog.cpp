@@ -6,7 +6,6 @@
 #include "Accessibility.h"
 #include "PoolHold.h"
 
-#include "label/ProgramState.h"
 #include "label/ZoneLines.h"
 #include "windows/preview/PreviewDialog.h"
 #include "windows/preview/PreviewPanel.h"
@@ -40,20 +39,22 @@ bool isRed(QRgb pixel)
     return qRed(pixel) > 150 && qGreen(pixel) < 110 && qBlue(pixel) < 110;
 }
 
-// The preview as opened after the line splitting, on a fresh state with the start-up zones.
+// The preview as opened after the line splitting, on a fresh request with the start-up zones.
 struct Preview
 {
-    ProgramState state;
+    PrintRequest request;
     LabelZones zones = startUpZones();
     Picture icon;
+    QString iconPath;
     std::unique_ptr<PreviewDialog> form;
 
     // Shown, its picture not yet drawn.
     [[nodiscard]] bool show()
     {
-        if (!ZoneLines::split(zones, state))
+        LabelArtwork artwork{{}, zones, icon, !iconPath.isEmpty()};
+        if (!ZoneLines::split(zones, artwork.lines))
             return false;
-        form = std::make_unique<PreviewDialog>(state, zones, icon);
+        form = std::make_unique<PreviewDialog>(artwork, request);
         form->show();
         return QTest::qWaitForWindowExposed(form.get());
     }
@@ -196,8 +197,8 @@ private slots:
         QFETCH(QList<double>, rowsMm);
         QFETCH(QList<double>, columnsMm);
         Preview p;
-        p.state.printFrame = frame;
-        p.state.printCutOutline = cutOutline;
+        p.request.layout.printFrame = frame;
+        p.request.layout.printCutOutline = cutOutline;
         QVERIFY(p.open());
         const QImage panel = grabbed(p.panel());
         const double perMmX = panel.width() / 70.2, perMmY = panel.height() / 50.2;
@@ -228,8 +229,8 @@ private slots:
     void cutOutlineIsDashDot()
     {
         Preview p;
-        p.state.printFrame = false;
-        p.state.printCutOutline = true;
+        p.request.layout.printFrame = false;
+        p.request.layout.printCutOutline = true;
         QVERIFY(p.open());
         const QImage panel = grabbed(p.panel());
         const double perMm = panel.width() / 70.2;
@@ -280,10 +281,10 @@ private slots:
         QFETCH(QString, shown);
         Preview p;
         p.zones[2].Caption = zone3;
-        p.state.autoNumbering = autoIncrement;
-        p.state.numberingStyle = NumberingStyle(style);
-        p.state.nextDiskNumber = 3;
-        p.state.copyCount = 5;
+        p.request.run.autoNumbering = autoIncrement;
+        p.request.run.numberingStyle = NumberingStyle(style);
+        p.request.run.nextDiskNumber = 3;
+        p.request.run.copyCount = 5;
         QVERIFY(p.open());
         const QImage box = p.zoneImage(3);
         QCOMPARE(box, zoneAlone(p.zones[2], shown, box.size()));
@@ -420,7 +421,7 @@ private slots:
         QImage tall(10, 40, QImage::Format_RGB32);
         tall.fill(Qt::red);
         p.icon = Picture(tall);
-        p.state.iconPath = iconPath;
+        p.iconPath = iconPath;
         QVERIFY(p.open());
         // Seen on the panel, where an empty box lets the white show through.
         const QImage box = grabbed(p.panel()).copy(p.pictureBox()->geometry());
@@ -442,7 +443,7 @@ private slots:
             for (int x = 0; x < squares.width(); ++x)
                 squares.setPixelColor(x, y, (x + y) % 2 ? Qt::blue : Qt::yellow);
         p.icon = Picture(squares);
-        p.state.iconPath = u"/home/u/damier.bmp"_s;
+        p.iconPath = u"/home/u/damier.bmp"_s;
         {
             PoolHold hold;
             QVERIFY(p.show());
@@ -473,10 +474,9 @@ private slots:
     void quitAndCloseBoxEndThePreview()
     {
         QFETCH(bool, quitButton);
-        ProgramState state;
-        const LabelZones zones = startUpZones();
-        QVERIFY(ZoneLines::split(zones, state));
-        PreviewDialog preview(state, zones, Picture());
+        LabelArtwork artwork{{}, startUpZones(), Picture(), false};
+        QVERIFY(ZoneLines::split(artwork.zones, artwork.lines));
+        PreviewDialog preview(artwork, PrintRequest());
         bool wasModal = false;
         QTimer::singleShot(0, &preview, [&] {
             wasModal = QApplication::activeModalWidget() == &preview;

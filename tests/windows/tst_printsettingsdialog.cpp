@@ -8,6 +8,7 @@
 
 #include <QAccessible>
 #include <QSignalSpy>
+#include <QTimer>
 
 using namespace Qt::StringLiterals;
 
@@ -65,11 +66,11 @@ private Q_SLOTS:
         QFETCH(QString, caption);
         QFETCH(bool, printable);
         PrintSettingsHarness h;
-        h.state.printMode = PrintMode(singleMode);
-        h.state.singlePosition = qint16(singlePosition);
-        h.state.startPosition = qint16(startLabel);
-        h.state.autoNumberingShown = qint16(autoIncrementBox);
-        h.state.nextDiskNumber = qint16(diskNumber);
+        h.state.run.mode = PrintMode(singleMode);
+        h.state.run.singlePosition = qint16(singlePosition);
+        h.state.run.startPosition = qint16(startLabel);
+        h.state.numberingTicked = autoIncrementBox != 0;
+        h.state.run.nextDiskNumber = qint16(diskNumber);
         h.open();
 
         QCOMPARE(h.form->windowTitle(), u"Paramétrage de l'impression DEFAUT"_s);
@@ -92,7 +93,7 @@ private Q_SLOTS:
         QCOMPARE(h.box("startPositionEdit")->text(), QString::number(startLabel));
         QCOMPARE(h.box("startPositionEdit")->toolTip(), startTooltip(startLabel));
         // An unchosen numbering style becomes "X" once the window is shown.
-        QCOMPARE(h.state.numberingStyle, NumberingStyle::Number);
+        QCOMPARE(h.choices().run.numberingStyle, NumberingStyle::Number);
         QVERIFY(h.find<QRadioButton>("numberStyleOption")->isChecked());
         QVERIFY(h.msgBoxes.allSeen());
     }
@@ -150,15 +151,15 @@ private Q_SLOTS:
         QFETCH(QString, copiesShown);
         QFETCH(bool, printable);
         PrintSettingsHarness h;
-        h.state.startPosition = qint16(startBefore);
-        h.state.copyCount = qint16(copiesBefore);
+        h.state.run.startPosition = qint16(startBefore);
+        h.state.run.copyCount = qint16(copiesBefore);
         h.open();
         h.expect(messages);
         h.type(qPrintable(box), typed);
 
         QVERIFY(h.msgBoxes.allSeen());
-        QCOMPARE(h.state.startPosition, qint16(start));
-        QCOMPARE(h.state.copyCount, qint16(copies));
+        QCOMPARE(h.choices().run.startPosition, qint16(start));
+        QCOMPARE(h.choices().run.copyCount, qint16(copies));
         QCOMPARE(h.box("copyCountEdit")->text(), copiesShown);
         QCOMPARE(h.spinner("copyCountSpinner")->value(), copies);
         QCOMPARE(h.spinner("startPositionSpinner")->value(), start);
@@ -197,10 +198,10 @@ private Q_SLOTS:
         QFETCH(QList<MsgBoxCall>, messages);
         QFETCH(QString, shown);
         PrintSettingsHarness h;
-        h.state.startPosition = 7;
-        h.state.copyCount = 4;
-        h.state.nextDiskNumber = 9;
-        h.state.autoNumberingShown = 1;
+        h.state.run.startPosition = 7;
+        h.state.run.copyCount = 4;
+        h.state.run.nextDiskNumber = 9;
+        h.state.numberingTicked = true;
         h.open();
         h.expect(messages);
         Spinner *s = h.spinner(qPrintable(spinner));
@@ -213,9 +214,9 @@ private Q_SLOTS:
         QVERIFY(h.msgBoxes.allSeen());
         QCOMPARE(h.box(qPrintable(box))->text(), shown);
         QCOMPARE(s->value(), shown.toInt());
-        const qint16 stored = box == "copyCountEdit"_L1       ? h.state.copyCount
-                              : box == "startPositionEdit"_L1 ? h.state.startPosition
-                                                              : h.state.nextDiskNumber;
+        const qint16 stored = box == "copyCountEdit"_L1       ? h.choices().run.copyCount
+                              : box == "startPositionEdit"_L1 ? h.choices().run.startPosition
+                                                              : h.choices().run.nextDiskNumber;
         QCOMPARE(stored, qint16(shown.toInt()));
     }
 
@@ -238,8 +239,8 @@ private Q_SLOTS:
         QFETCH(QString, typed);
         QFETCH(QString, shown);
         PrintSettingsHarness h;
-        h.state.autoNumberingShown = 1;
-        h.state.copyCount = 1;
+        h.state.numberingTicked = true;
+        h.state.run.copyCount = 1;
         h.open();
         KeyFilteredEdit *edit = h.box(qPrintable(box));
         typeInto(edit, typed);
@@ -275,13 +276,13 @@ private Q_SLOTS:
         QFETCH(QString, columnGap);
         QFETCH(QPointF, origin);
         PrintSettingsHarness h;
-        h.state.printMode = PrintMode::SingleLabel;
+        h.state.run.mode = PrintMode::SingleLabel;
         h.open();
         h.type("leftMarginEdit", left);
         h.type("columnGapEdit", columnGap);
         QTest::mouseClick(h.tile(position), Qt::LeftButton);
 
-        QCOMPARE(h.state.singlePosition, qint16(position));
+        QCOMPARE(h.choices().run.singlePosition, qint16(position));
         QCOMPARE(h.labelOrigin(), origin);
         QCOMPARE(h.button("printLabelsButton")->text(), printOneCaption(position));
         QVERIFY(h.button("printLabelsButton")->isEnabled());
@@ -293,11 +294,11 @@ private Q_SLOTS:
     void originKeptWhenDistancesChange()
     {
         PrintSettingsHarness h;
-        h.state.printMode = PrintMode::SingleLabel;
+        h.state.run.mode = PrintMode::SingleLabel;
         h.open();
         QTest::mouseClick(h.tile(4), Qt::LeftButton);
         h.type("topMarginEdit", u"20"_s);
-        QCOMPARE(h.state.sheetSpacing[1], 20.0);
+        QCOMPARE(h.choices().settings.layout.sheetSpacing[1], 20.0);
         // The origin is the one of the click; the next opening places the tile again.
         QCOMPARE(h.labelOrigin(), QPointF(90, 58));
         h.open();
@@ -311,10 +312,10 @@ private Q_SLOTS:
         h.open();
         QVERIFY(!h.shown("numberingGroup"));
         h.button("autoNumberingCheck")->click();
-        QCOMPARE(h.state.autoNumberingShown, qint16(1));
+        QVERIFY(h.choices().numberingTicked);
         QVERIFY(h.shown("numberingGroup") && h.shown("numberStyleGroup"));
         h.type("firstDiskNumberEdit", QString());
-        QCOMPARE(h.state.nextDiskNumber, qint16(0));
+        QCOMPARE(h.choices().run.nextDiskNumber, qint16(0));
         QVERIFY(!h.button("printLabelsButton")->isEnabled());
         h.button("autoNumberingCheck")->click();
         QVERIFY(!h.shown("numberingGroup"));
@@ -324,32 +325,32 @@ private Q_SLOTS:
         h.type("firstDiskNumberEdit", u"9"_s);
         QVERIFY(h.button("printLabelsButton")->isEnabled());
         h.button("numberOfTotalStyleOption")->click();
-        QCOMPARE(h.state.numberingStyle, NumberingStyle::NumberOfTotal);
+        QCOMPARE(h.choices().run.numberingStyle, NumberingStyle::NumberOfTotal);
         h.button("numberStyleOption")->click();
-        QCOMPARE(h.state.numberingStyle, NumberingStyle::Number);
+        QCOMPARE(h.choices().run.numberingStyle, NumberingStyle::Number);
         QVERIFY(h.msgBoxes.allSeen());
     }
 
     void modesSwitch()
     {
         PrintSettingsHarness h;
-        h.state.startPosition = 0; // as when the program starts with a label file
-        h.state.numberingStyle = NumberingStyle::NumberOfTotal;
+        h.state.run.startPosition = 0; // as when the program starts with a label file
+        h.state.run.numberingStyle = NumberingStyle::NumberOfTotal;
         h.open();
         QVERIFY(!h.button("printLabelsButton")->isEnabled());
         h.button("singleLabelOption")->click();
-        QCOMPARE(h.state.printMode, PrintMode::SingleLabel);
-        QCOMPARE(h.state.numberingStyle, NumberingStyle::Unchosen);
+        QCOMPARE(h.choices().run.mode, PrintMode::SingleLabel);
+        QCOMPARE(h.choices().run.numberingStyle, NumberingStyle::Unchosen);
         QVERIFY(h.tile(3)->isEnabled());
         QTest::mouseClick(h.tile(3), Qt::LeftButton);
         QVERIFY(h.button("printLabelsButton")->isEnabled());
 
         // Back to a run that has no start position: nothing to print yet.
         h.button("runOption")->click();
-        QCOMPARE(h.state.printMode, PrintMode::Run);
+        QCOMPARE(h.choices().run.mode, PrintMode::Run);
         QVERIFY(!h.button("printLabelsButton")->isEnabled());
         QVERIFY(!h.tile(3)->isEnabled());
-        QCOMPARE(h.state.numberingStyle, NumberingStyle::Number);
+        QCOMPARE(h.choices().run.numberingStyle, NumberingStyle::Number);
         QVERIFY(h.find<QRadioButton>("numberStyleOption")->isChecked());
         h.type("startPositionEdit", u"1"_s);
         QVERIFY(h.button("printLabelsButton")->isEnabled());
@@ -381,21 +382,24 @@ private Q_SLOTS:
         h.open();
         h.button("frameCheck")->click();
         h.button("autoNumberingCheck")->click();
-        if (how == "escape"_L1)
-            QTest::keyClick(h.box("copyCountEdit"), Qt::Key_Escape);
-        else if (how == "close"_L1)
-            h.form->close();
-        else
-            h.button(qPrintable(how))->click();
+        QTimer::singleShot(0, h.form.get(), [&] {
+            if (how == "escape"_L1)
+                QTest::keyClick(h.box("copyCountEdit"), Qt::Key_Escape);
+            else if (how == "close"_L1)
+                h.form->close();
+            else
+                h.button(qPrintable(how))->click();
+        });
+        const std::optional<PrintRequest> request = h.form->ask();
 
         QVERIFY(!h.form->isVisible());
         QCOMPARE(h.form->result(), result);
-        QCOMPARE(h.state.printFrame, !framesCopied);
-        QVERIFY(h.state.printCutOutline);
-        QCOMPARE(h.state.autoNumbering, autoIncrementCopied);
-        QCOMPARE(h.form->wasCancelled(), bool(cancelled));
+        QCOMPARE(h.choices().settings.layout.printFrame, !framesCopied);
+        QVERIFY(h.choices().settings.layout.printCutOutline);
+        QCOMPARE(h.choices().run.autoNumbering, autoIncrementCopied);
+        QCOMPARE(!request, bool(cancelled));
         // The numbering box's tick outlives the window in every case.
-        QCOMPARE(h.state.autoNumberingShown, qint16(1));
+        QVERIFY(h.choices().numberingTicked);
         h.open();
         QVERIFY(h.find<QCheckBox>("autoNumberingCheck")->isChecked());
     }
@@ -409,8 +413,8 @@ private Q_SLOTS:
         bool stillOpen = false;
         QObject::connect(h.form.get(), &PrintSettingsDialog::previewRequested, [&] {
             stillOpen = h.form->isVisible();
-            QVERIFY(!h.state.printCutOutline);
-            QVERIFY(h.state.autoNumbering);
+            QVERIFY(!h.choices().settings.layout.printCutOutline);
+            QVERIFY(h.choices().run.autoNumbering);
         });
         QSignalSpy previews(h.form.get(), &PrintSettingsDialog::previewRequested);
         QSignalSpy setups(h.form.get(), &PrintSettingsDialog::printerSetupRequested);
@@ -426,14 +430,14 @@ private Q_SLOTS:
     void diskNumberPastTheSpinner()
     {
         PrintSettingsHarness h;
-        h.state.nextDiskNumber = 105; // a run carried it past 99
-        h.state.autoNumberingShown = 1;
+        h.state.run.nextDiskNumber = 105; // a run carried it past 99
+        h.state.numberingTicked = true;
         h.open();
         QCOMPARE(h.box("firstDiskNumberEdit")->text(), u"105"_s);
-        QCOMPARE(h.state.nextDiskNumber, qint16(105));
+        QCOMPARE(h.choices().run.nextDiskNumber, qint16(105));
         QTest::mouseClick(h.spinner("firstDiskNumberSpinner"), Qt::LeftButton, Qt::NoModifier,
                           QPoint(h.spinner("firstDiskNumberSpinner")->width() / 2, 2));
-        QCOMPARE(h.state.nextDiskNumber, qint16(104));
+        QCOMPARE(h.choices().run.nextDiskNumber, qint16(104));
         QCOMPARE(h.box("firstDiskNumberEdit")->text(), u"104"_s);
         // Shortened by hand, the box takes two digits again.
         h.type("firstDiskNumberEdit", u"123"_s);
@@ -443,7 +447,7 @@ private Q_SLOTS:
     void everyControlNamed()
     {
         PrintSettingsHarness h;
-        h.state.autoNumberingShown = 1;
+        h.state.numberingTicked = true;
         h.open();
         QCOMPARE(Accessibility::namelessControls(h.form.get()), QStringList());
         const QStringList names = Accessibility::controlNames(h.form.get());
@@ -456,14 +460,14 @@ private Q_SLOTS:
     void tilesPressedByAssistiveTechnology()
     {
         PrintSettingsHarness h;
-        h.state.printMode = PrintMode::SingleLabel;
+        h.state.run.mode = PrintMode::SingleLabel;
         h.open();
         QAccessibleInterface *tile = QAccessible::queryAccessibleInterface(h.tile(5));
         QVERIFY(tile && tile->actionInterface());
         QCOMPARE(tile->text(QAccessible::Name), u"Etiquette 5"_s);
         tile->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
         // A pressed button shows itself down for a moment before it acts.
-        QTRY_COMPARE(h.state.singlePosition, qint16(5));
+        QTRY_COMPARE(h.choices().run.singlePosition, qint16(5));
         QCOMPARE(h.labelOrigin(), QPointF(10, 112));
     }
 
@@ -496,7 +500,7 @@ private Q_SLOTS:
         QFETCH(int, singleMode);
         QFETCH(QStringList, order);
         PrintSettingsHarness h;
-        h.state.printMode = PrintMode(singleMode);
+        h.state.run.mode = PrintMode(singleMode);
         h.open();
         QVERIFY(QTest::qWaitForWindowActive(h.form.get()));
         QStringList visited;

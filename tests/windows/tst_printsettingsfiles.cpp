@@ -67,8 +67,8 @@ private Q_SLOTS:
 
         QCOMPARE(fileBytes(path), written);
         QCOMPARE(h.form->windowTitle(), title(u"LOT1.PAR"_s));
-        QCOMPARE(h.state.settingsFilePath, path);
-        QCOMPARE(h.state.printFrame, !untickFrame);
+        QCOMPARE(h.choices().settings.filePath, path);
+        QCOMPARE(h.choices().settings.layout.printFrame, !untickFrame);
         const ScriptedDialogs::Shown &shown = h.dialogs->shown().constLast();
         QCOMPARE(shown.kind, ScriptedDialogs::Kind::Save);
         QCOMPARE(shown.title, u"Enregistrer"_s);
@@ -102,7 +102,7 @@ private Q_SLOTS:
             QVERIFY(disk.fillLeaving(0));
         }
         PrintSettingsHarness h;
-        h.state.settingsFilePath = u"/avant/lot0.PAR"_s;
+        h.state.settings.filePath = u"/avant/lot0.PAR"_s;
         h.open();
         h.button("frameCheck")->click();
         h.button("cutOutlineCheck")->click();
@@ -122,9 +122,9 @@ private Q_SLOTS:
             QVERIFY(!QFile::exists(path));
         }
         QCOMPARE(h.form->windowTitle(), title(u"DEFAUT"_s));
-        QCOMPARE(h.state.settingsFilePath, u"/avant/lot0.PAR"_s);
-        QVERIFY(h.state.printFrame);
-        QVERIFY(h.state.printCutOutline);
+        QCOMPARE(h.choices().settings.filePath, u"/avant/lot0.PAR"_s);
+        QVERIFY(h.choices().settings.layout.printFrame);
+        QVERIFY(h.choices().settings.layout.printCutOutline);
     }
 
     void saveProposesTheLastName_data()
@@ -182,23 +182,24 @@ private Q_SLOTS:
         QFETCH(double, secondColumn);
         const QString path = writeSettings(u"lot1.par"_s, content);
         PrintSettingsHarness h;
-        h.state.printMode = PrintMode::SingleLabel;
-        h.state.settingsFilePath = u"/avant/lot0.PAR"_s;
+        h.state.run.mode = PrintMode::SingleLabel;
+        h.state.settings.filePath = u"/avant/lot0.PAR"_s;
         h.open();
         h.dialogs->answerNext(path);
         h.button("loadSettingsButton")->click();
 
         QCOMPARE(distanceBoxes(h), boxes);
-        QCOMPARE(h.state.printFrame, frame);
-        QCOMPARE(h.state.printCutOutline, cutMarks);
+        QCOMPARE(h.choices().settings.layout.printFrame, frame);
+        QCOMPARE(h.choices().settings.layout.printCutOutline, cutMarks);
         QCOMPARE(h.find<QCheckBox>("frameCheck")->isChecked(), frame);
         QCOMPARE(h.find<QCheckBox>("cutOutlineCheck")->isChecked(), cutMarks);
         QCOMPARE(h.form->windowTitle(), title(u"LOT1.PAR"_s));
-        QCOMPARE(h.state.settingsName, u"lot1.par"_s);
-        QCOMPARE(h.state.settingsLoaded, qint16(1));
-        QCOMPARE(h.state.settingsFilePath, path);
+        QCOMPARE(h.choices().settings.loadedName, u"lot1.par"_s);
+        QCOMPARE(h.choices().settings.filePath, path);
+        // A settings file holds only the layout: the run stays as it was.
+        QCOMPARE(h.choices().run.mode, PrintMode::SingleLabel);
         QTest::mouseClick(h.tile(2), Qt::LeftButton);
-        QCOMPARE(h.state.labelOrigin[0], secondColumn);
+        QCOMPARE(h.choices().run.labelOrigin[0], secondColumn);
 
         const ScriptedDialogs::Shown &shown = h.dialogs->shown().constLast();
         QCOMPARE(shown.kind, ScriptedDialogs::Kind::Open);
@@ -229,9 +230,8 @@ private Q_SLOTS:
         const QString path =
             content.isEmpty() ? m_dir.filePath(name) : writeSettings(name, content);
         PrintSettingsHarness h;
-        h.state.settingsLoaded = 1;
-        h.state.settingsName = u"lot0.PAR"_s;
-        h.state.settingsFilePath = u"/avant/lot0.PAR"_s;
+        h.state.settings.loadedName = u"lot0.PAR"_s;
+        h.state.settings.filePath = u"/avant/lot0.PAR"_s;
         h.open();
         h.button("cutOutlineCheck")->click();
         h.dialogs->answerNext(path);
@@ -240,13 +240,14 @@ private Q_SLOTS:
 
         QVERIFY(h.msgBoxes.allSeen());
         QCOMPARE(distanceBoxes(h), u"10|10|4|4"_s);
-        QCOMPARE(h.state.sheetSpacing, (std::array<double, 4>{10, 4, 4, 10}));
-        QVERIFY(h.state.printFrame);
-        QVERIFY(h.state.printCutOutline); // the box was cleared, the setting stays
+        QCOMPARE(h.choices().settings.layout.sheetSpacing, (std::array<double, 4>{10, 4, 4, 10}));
+        QVERIFY(h.choices().settings.layout.printFrame);
+        QVERIFY(
+            h.choices().settings.layout.printCutOutline); // the box was cleared, the setting stays
         QVERIFY(!h.find<QCheckBox>("cutOutlineCheck")->isChecked());
         QCOMPARE(h.form->windowTitle(), title(u"lot0.PAR"_s));
-        QCOMPARE(h.state.settingsName, u"lot0.PAR"_s);
-        QCOMPARE(h.state.settingsFilePath, u"/avant/lot0.PAR"_s);
+        QCOMPARE(h.choices().settings.loadedName, u"lot0.PAR"_s);
+        QCOMPARE(h.choices().settings.filePath, u"/avant/lot0.PAR"_s);
     }
 
     void loadCancelledKeepsTypedDistances()
@@ -264,7 +265,7 @@ private Q_SLOTS:
         h.button("loadSettingsButton")->click();
         QCOMPARE(h.dialogs->shown().constLast().fileName, path);
         QCOMPARE(h.box("leftMarginEdit")->text(), u"3"_s);
-        QCOMPARE(h.state.sheetSpacing[0], 3.0);
+        QCOMPARE(h.choices().settings.layout.sheetSpacing[0], 3.0);
         QVERIFY(h.find<QCheckBox>("frameCheck")->isChecked());
         QCOMPARE(h.form->windowTitle(), title(u"LOT2.PAR"_s));
         QVERIFY(h.msgBoxes.allSeen());
@@ -292,16 +293,16 @@ private Q_SLOTS:
         QCOMPARE(h.form->windowTitle(), title(u"DEFAUT"_s));
         h.open();
         QCOMPARE(h.form->windowTitle(), title(u"lot1.par"_s));
-        QCOMPARE(h.state.printSettingsTitle, h.form->windowTitle());
+        QCOMPARE(h.choices().settings.loadedName, u"lot1.par"_s);
     }
 
     void defaults()
     {
         PrintSettingsHarness h;
-        h.state.copyCount = 3;
-        h.state.startPosition = 5;
-        h.state.nextDiskNumber = 40;
-        h.state.numberingStyle = NumberingStyle::NumberOfTotal;
+        h.state.run.copyCount = 3;
+        h.state.run.startPosition = 5;
+        h.state.run.nextDiskNumber = 40;
+        h.state.run.numberingStyle = NumberingStyle::NumberOfTotal;
         h.open();
         h.type("leftMarginEdit", u"3"_s);
         h.type("columnGapEdit", u"-1"_s);
@@ -312,14 +313,15 @@ private Q_SLOTS:
         h.button("defaultSettingsButton")->click();
 
         QCOMPARE(distanceBoxes(h), u"10|10|4|4"_s);
-        QCOMPARE(h.state.sheetSpacing, (std::array<double, 4>{10, 4, 4, 10}));
-        QVERIFY(h.state.printFrame && h.state.printCutOutline);
+        QCOMPARE(h.choices().settings.layout.sheetSpacing, (std::array<double, 4>{10, 4, 4, 10}));
+        QVERIFY(h.choices().settings.layout.printFrame &&
+                h.choices().settings.layout.printCutOutline);
         QVERIFY(h.find<QCheckBox>("frameCheck")->isChecked() &&
                 h.find<QCheckBox>("cutOutlineCheck")->isChecked());
-        QCOMPARE(h.state.copyCount, qint16(3));
-        QCOMPARE(h.state.startPosition, qint16(5));
-        QCOMPARE(h.state.nextDiskNumber, qint16(40));
-        QCOMPARE(h.state.numberingStyle, NumberingStyle::NumberOfTotal);
+        QCOMPARE(h.choices().run.copyCount, qint16(3));
+        QCOMPARE(h.choices().run.startPosition, qint16(5));
+        QCOMPARE(h.choices().run.nextDiskNumber, qint16(40));
+        QCOMPARE(h.choices().run.numberingStyle, NumberingStyle::NumberOfTotal);
         QVERIFY(h.msgBoxes.allSeen());
     }
 

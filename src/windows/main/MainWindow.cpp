@@ -59,9 +59,10 @@ QFont editFont()
 
 } // namespace
 
-MainWindow::MainWindow(ProgramState &state, Printer &printer, QWidget *parent)
-    : QMainWindow(parent), m_state(state), m_printer(printer),
-      m_recovery(new RecoveryKeeper(RecoveryFolder(), this)), m_commonDialog(this, state.appPath)
+MainWindow::MainWindow(ProgramSession &session, Printer &printer, QWidget *parent)
+    : QMainWindow(parent), m_session(session), m_printer(printer),
+      m_recovery(new RecoveryKeeper(RecoveryFolder(), this)),
+      m_commonDialog(this, session.start.programFolder)
 {
     m_recovery->setObjectName(QStringLiteral("recoveryKeeper"));
     setWindowTitle(tr("Création d'étiquette pour disquette 3\"1/2"));
@@ -367,11 +368,11 @@ QWidget *MainWindow::buildMainButtons()
 void MainWindow::loadWindow()
 {
     // The print settings window waits for the print command: built here, hidden, it would
-    // only store back the values the state starts with.
+    // only store back the values the session starts with.
     refreshOrientationDisplay();
-    if (m_state.startedWithDocument()) {
+    if (m_session.start.withDocument) {
         // Untitled until the file has been read: a Save meanwhile must not write over it.
-        openLabel(std::exchange(m_state.labelFileName, QString()));
+        openLabel(m_session.start.labelFileName);
         showUntitledName();
         centreOnScreen();
     } else {
@@ -430,7 +431,8 @@ void MainWindow::helpSearch()
 void MainWindow::showHelp(HelpRequest::Page page)
 {
     HelpRequest request;
-    request.file = withTrailingSlash(m_state.appPath) + QStringLiteral("KORVALIN.HLP");
+    request.file =
+        withTrailingSlash(m_session.start.programFolder) + QStringLiteral("KORVALIN.HLP");
     request.page = page;
     m_commonDialog.showHelp(request);
 }
@@ -440,12 +442,17 @@ void MainWindow::showError(const QString &message)
     MsgBoxError(message);
 }
 
-bool MainWindow::splitZoneLines()
+std::optional<LabelArtwork> MainWindow::printedArtwork()
 {
-    if (ZoneLines::split(m_document.zones, m_state))
-        return true;
-    showError(ZoneLines::tooManyLinesMessage());
-    return false;
+    LabelArtwork artwork;
+    if (!ZoneLines::split(m_document.zones, artwork.lines)) {
+        showError(ZoneLines::tooManyLinesMessage());
+        return std::nullopt;
+    }
+    artwork.zones = zones();
+    artwork.picture = picture();
+    artwork.hasIcon = !m_session.label.iconPath.isEmpty();
+    return artwork;
 }
 
 const Picture &MainWindow::picture() const

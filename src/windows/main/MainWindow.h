@@ -6,12 +6,13 @@
 
 #include "label/LabelDocument.h"
 #include "label/LabelFile.h"
-#include "label/ProgramState.h"
 #include "platform/LabelLoader.h"
 #include "platform/Picture.h"
 #include "platform/RecentLabels.h"
+#include "print/LabelArtwork.h"
 #include "print/OrientationSwitch.h"
 #include "print/PrintDestination.h"
+#include "windows/main/ProgramSession.h"
 #include "windows/shared/CommonDialog.h"
 
 #include <QImage>
@@ -60,9 +61,9 @@ class MainWindow : public QMainWindow
     Q_OBJECT
 
 public:
-    // Builds and loads the window; state has been through ProgramState::startUp. printer is
-    // the program's printer object, which the printer set-up dialog replaces.
-    MainWindow(ProgramState &state, Printer &printer, QWidget *parent = nullptr);
+    // Builds and loads the window, which keeps its memory in session. printer is the
+    // program's printer object, which the printer set-up dialog replaces.
+    MainWindow(ProgramSession &session, Printer &printer, QWidget *parent = nullptr);
     ~MainWindow() override;
 
     const LabelFile::Zones &zones() const { return m_document.zones; }
@@ -72,14 +73,14 @@ public:
     // The common-dialog object that the program's windows share.
     CommonDialog &commonDialog() { return m_commonDialog; }
 
-    // Splits the zone texts into the shared line arrays before printing or the preview;
-    // false, once the user is told, when a zone has too many lines.
-    bool splitZoneLines();
+    // The label as printing and the preview draw it, its zone texts just split into lines;
+    // nothing, once the user is told, when a zone has too many lines.
+    std::optional<LabelArtwork> printedArtwork();
     // The image viewer has put a picture aside: "Coller l'image" becomes available.
     void enablePastePicture();
     // Splits the zone texts and shows the preview modally over the window over; no preview
     // when a zone has too many lines, as its lines would be those of an earlier text.
-    void showPreview(QWidget *over);
+    void showPreview(const PrintRequest &request, QWidget *over);
     // Makes the system's default printer the program's printer once CUPS names it; the
     // window goes on meanwhile.
     void findDefaultPrinter();
@@ -185,15 +186,14 @@ private:
     bool printsToPdf() const;
     // The file the user names for a PDF, proposed as proposedName; nothing when he cancels.
     std::optional<QString> choosePdfFile(const QString &proposedName);
-    void submitPrintJob();
-    void writePrintPdf(const QString &path);
-    // Runs job off the window's thread on copies of the state and the label; the disk number
-    // moves on once its pages came out.
-    void
-    runPrintJob(std::function<PrintOutcome(ProgramState &state, const LabelArtwork &artwork)> job);
+    void submitPrintJob(const PrintRequest &request, const LabelArtwork &artwork);
+    void writePrintPdf(const QString &path, const PrintRequest &request,
+                       const LabelArtwork &artwork);
+    // Runs job off the window's thread; the disk number moves on once its pages came out.
+    void runPrintJob(std::function<PrintOutcome()> job);
     // True when the pages came out; else false, once the user is told.
     bool showPrintFailure(const PrintOutcome &outcome);
-    void printCalibrationPage();
+    void printCalibrationPage(const SheetLayout &layout);
 
     // Document.
     // A label or a picture read for the document off the window's thread, with the picture
@@ -276,7 +276,7 @@ private:
     void setPicture(const Picture &picture, const QImage &drawn = QImage());
     static PictureRead readPicture(const QString &path, const QSize &boxPixels);
 
-    ProgramState &m_state;
+    ProgramSession &m_session;
     Printer &m_printer;
     // Where the print commands go; the printer set-up changes it.
     PrintDestination m_destination = PrintDestination::remembered();

@@ -11,17 +11,18 @@
 
 #include <QSettings>
 
-void MainWindow::showPreview(QWidget *over)
+void MainWindow::showPreview(const PrintRequest &request, QWidget *over)
 {
-    if (!splitZoneLines())
+    const std::optional<LabelArtwork> artwork = printedArtwork();
+    if (!artwork)
         return;
-    PreviewDialog preview(m_state, zones(), picture(), over);
+    PreviewDialog preview(*artwork, request, over);
     preview.exec();
 }
 
 void MainWindow::filePreview()
 {
-    showPreview(this);
+    showPreview(m_session.print.request(), this);
 }
 
 void MainWindow::helpAbout()

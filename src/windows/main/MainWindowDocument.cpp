@@ -73,9 +73,9 @@ void MainWindow::fileNew()
                tr("Création d'une étiquette")) != MsgBoxResult::OK)
         return;
 
-    m_state.currentZone = 1;
+    m_session.label.currentZone = 1;
     m_document.picturePath = QLatin1String(LabelFile::NoIcon);
-    m_state.labelFileName.clear();
+    m_session.label.fileName.clear();
     for (int zone = 1; zone <= 3; ++zone)
         setZoneCaption(zone, QString());
     for (int zone = 1; zone <= 3; ++zone) {
@@ -105,10 +105,10 @@ void MainWindow::fileOpen()
     if (!settleUnsavedChanges())
         return;
     FileRequest request;
-    request.proposedName = m_state.labelFileName;
+    request.proposedName = m_session.label.fileName;
     request.title = tr("Ouvrir");
     request.filter = labelFileFilter();
-    request.startFolder = m_state.appPath;
+    request.startFolder = m_session.start.programFolder;
     if (const std::optional<ChosenFile> chosen = m_commonDialog.chooseFileToOpen(request))
         openLabel(chosen->path);
 }
@@ -121,31 +121,31 @@ void MainWindow::openAfterAsking(const QString &path)
 
 bool MainWindow::fileSave()
 {
-    if (m_state.labelFileName.isEmpty())
+    if (m_session.label.fileName.isEmpty())
         return fileSaveAs();
-    return saveLabel(m_state.labelFileName);
+    return saveLabel(m_session.label.fileName);
 }
 
 bool MainWindow::fileSaveAs()
 {
-    const QString previousName = m_state.labelFileName;
-    if (m_state.labelFileName.isEmpty())
-        m_state.labelFileName = tr("Nouveau.eti");
+    const QString previousName = m_session.label.fileName;
+    if (m_session.label.fileName.isEmpty())
+        m_session.label.fileName = tr("Nouveau.eti");
 
     FileRequest request;
     request.title = tr("Enregistrer Sous");
     request.filter = labelFileFilter();
-    request.proposedName = m_state.labelFileName;
+    request.proposedName = m_session.label.fileName;
     request.askBeforeOverwrite = true;
     // No folder of its own: where the last dialog started.
     const std::optional<ChosenFile> chosen = m_commonDialog.chooseFileToSave(request);
     if (!chosen) {
-        m_state.labelFileName = previousName;
+        m_session.label.fileName = previousName;
         return false;
     }
     // Taken as typed: no extension is added to a name without one.
-    m_state.labelFileName = chosen->path;
-    const bool saved = saveLabel(m_state.labelFileName);
+    m_session.label.fileName = chosen->path;
+    const bool saved = saveLabel(m_session.label.fileName);
     showDocumentName(documentName(chosen->path));
     return saved;
 }
@@ -154,13 +154,13 @@ void MainWindow::fileQuit()
 {
     bool saveWanted = false;
     if (isModified()) {
-        saveWanted = MsgBox(saveQuestion(m_state.labelFileName), MsgBoxButtons::YesNo,
+        saveWanted = MsgBox(saveQuestion(m_session.label.fileName), MsgBoxButtons::YesNo,
                             MsgBoxIcon::Exclamation, tr("Quitter Korvalin")) == MsgBoxResult::Yes;
         if (saveWanted) {
-            if (!m_state.labelFileName.isEmpty()) {
-                saveLabel(m_state.labelFileName);
+            if (!m_session.label.fileName.isEmpty()) {
+                saveLabel(m_session.label.fileName);
             } else {
-                m_state.labelFileName = withTrailingSlash(QDir::currentPath()) + tr("Nouveau");
+                m_session.label.fileName = withTrailingSlash(QDir::currentPath()) + tr("Nouveau");
                 fileSaveAs();
             }
         }
@@ -182,7 +182,7 @@ bool MainWindow::settleUnsavedChanges()
 {
     if (!isModified())
         return true;
-    switch (MsgBox(saveQuestion(m_state.labelFileName), MsgBoxButtons::YesNoCancel,
+    switch (MsgBox(saveQuestion(m_session.label.fileName), MsgBoxButtons::YesNoCancel,
                    MsgBoxIcon::Exclamation, programName())) {
     case MsgBoxResult::Yes:
         return fileSave();
@@ -216,7 +216,7 @@ void MainWindow::onCommitDataRequest(QSessionManager &manager)
 void MainWindow::onDocumentChanged()
 {
     if (isModified())
-        m_recovery->keep(m_document, m_state.labelFileName);
+        m_recovery->keep(m_document, m_session.label.fileName);
     else
         m_recovery->discard();
 }
@@ -230,7 +230,7 @@ void MainWindow::showLabel(const QString &path, const LabelRead &read)
         return;
     }
     showLoadedLabel(*loaded, read.drawn);
-    m_state.labelFileName = path;
+    m_session.label.fileName = path;
     showDocumentName(documentName(path));
     showEditCaption();
     m_zoneTextEdit->setFocus();
@@ -251,12 +251,12 @@ void MainWindow::showLoadedLabel(const LabelLoader::Loaded &loaded, const QImage
         setPicture(Picture());
     } else {
         m_document.picturePath = iconEntry;
-        m_state.iconPath = iconEntry;
+        m_session.label.iconPath = iconEntry;
         if (loaded.pictureState != LabelLoader::Loaded::PictureState::Missing)
             setPicture(loaded.picture, drawnPicture);
     }
 
-    m_state.currentZone = 1;
+    m_session.label.currentZone = 1;
     m_zoneTextEdit->setText(m_document.zones[0].Caption);
     markSelectedZone();
     checkAlignmentOption(m_document.zones[0].Alignment);

@@ -69,7 +69,7 @@ void MainWindow::takeDroppedFile(const DroppedFile &file)
         openAfterAsking(file.path);
         break;
     case DroppedFile::Kind::Picture:
-        m_state.iconPath = file.path;
+        m_session.label.iconPath = file.path;
         useIconPath();
         break;
     }

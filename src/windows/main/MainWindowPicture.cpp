@@ -39,7 +39,7 @@ void MainWindow::choosePicture()
     const std::optional<ChosenFile> chosen = m_commonDialog.chooseFileToOpen(request);
     if (!chosen)
         return;
-    m_state.iconPath = chosen->path;
+    m_session.label.iconPath = chosen->path;
     useIconPath();
 }
 
@@ -52,23 +52,23 @@ void MainWindow::onPictureDoubleClicked()
 void MainWindow::clearPicture()
 {
     setPicture(Picture());
-    m_state.iconPath = QLatin1String(LabelFile::NoIcon);
+    m_session.label.iconPath = QLatin1String(LabelFile::NoIcon);
     m_document.picturePath.clear();
     onDocumentChanged();
 }
 
 void MainWindow::openImageViewer()
 {
-    ImageViewer viewer(m_state, this);
+    ImageViewer viewer(m_session.viewer, m_session.start.programFolder, this);
     connect(&viewer, &ImageViewer::pictureCopied, this, &MainWindow::enablePastePicture);
     viewer.exec();
 }
 
 void MainWindow::pastePicture()
 {
-    if (m_state.viewerCopiedPicture.isEmpty())
+    if (m_session.viewer.copiedPicture.isEmpty())
         return;
-    m_state.iconPath = m_state.viewerCopiedPicture;
+    m_session.label.iconPath = m_session.viewer.copiedPicture;
     useIconPath();
 }
 
@@ -80,10 +80,10 @@ void MainWindow::useIconPath()
     beginDocumentRead();
     runInBackground(
         this,
-        [path = m_state.iconPath, pixels = m_pictureBox->pixelSize()] {
+        [path = m_session.label.iconPath, pixels = m_pictureBox->pixelSize()] {
             return readPicture(path, pixels);
         },
-        [this, path = m_state.iconPath](const PictureRead &read) {
+        [this, path = m_session.label.iconPath](const PictureRead &read) {
             endDocumentRead([&] {
                 if (!read.picture) {
                     showError(unsupportedPictureMessage());

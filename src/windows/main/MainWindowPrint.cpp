@@ -24,25 +24,25 @@
 namespace {
 
 // What the job prints, as the confirmation names it in its title and its question.
-QString printedLabels(const ProgramState &state)
+QString printedLabels(const PrintRun &run)
 {
-    if (state.printMode == PrintMode::SingleLabel)
+    if (run.mode == PrintMode::SingleLabel)
         return QCoreApplication::translate("MainWindow", "l'étiquette N° %1")
-            .arg(NumberText::signedForm(double(state.singlePosition)));
+            .arg(NumberText::signedForm(double(run.singlePosition)));
     return QCoreApplication::translate("MainWindow", "%1 étiquettes identiques")
-        .arg(NumberText::plain(double(state.copyCount)));
+        .arg(NumberText::plain(double(run.copyCount)));
 }
 
-bool confirmPrinting(const ProgramState &state)
+bool confirmPrinting(const PrintRun &run)
 {
-    const QString labels = printedLabels(state);
+    const QString labels = printedLabels(run);
     QString question =
         QCoreApplication::translate("MainWindow", "Confirmer l'impression de %1").arg(labels);
-    if (state.printMode != PrintMode::SingleLabel) {
+    if (run.mode != PrintMode::SingleLabel) {
         question +=
             QCoreApplication::translate("MainWindow", "\r        à partir de l'étiquette N°%1")
-                .arg(NumberText::signedForm(double(state.startPosition)));
-        if (state.autoNumbering)
+                .arg(NumberText::signedForm(double(run.startPosition)));
+        if (run.autoNumbering)
             question += QCoreApplication::translate(
                 "MainWindow", "\ravec incrémentation automatique du texte 3  ?");
     }
@@ -64,37 +64,40 @@ QString proposedPdfName(const QString &labelFileName)
 
 void MainWindow::loadPrintSettings()
 {
-    m_printSettings = std::make_unique<PrintSettingsDialog>(m_state, m_commonDialog, this);
+    m_printSettings = std::make_unique<PrintSettingsDialog>(m_session.print, m_commonDialog, this);
     PrintSettingsDialog *settings = m_printSettings.get();
     connect(settings, &PrintSettingsDialog::printerSetupRequested, this, &MainWindow::printerSetup);
+    // Both show what the window holds, not yet taken.
     connect(settings, &PrintSettingsDialog::calibrationRequested, this,
-            &MainWindow::printCalibrationPage);
+            [this, settings] { printCalibrationPage(settings->choices().settings.layout); });
     // The preview opens over the print settings window, which stays open beneath it.
     connect(settings, &PrintSettingsDialog::previewRequested, this,
-            [this, settings] { showPreview(settings); });
+            [this, settings] { showPreview(settings->choices().request(), settings); });
 }
 
 void MainWindow::filePrint()
 {
     loadPrintSettings();
-    m_printSettings->exec();
-    const bool cancelled = m_printSettings->wasCancelled();
-    // Left in any way, the window is unloaded and built again from the state next time.
+    const std::optional<PrintRequest> request = m_printSettings->ask();
+    // Left in any way, the window is unloaded, and built again from what it held next time.
+    m_session.print = m_printSettings->choices();
     m_printSettings.reset();
-    if (cancelled)
+    if (!request)
         return;
-    if (!confirmPrinting(m_state))
+    if (!confirmPrinting(request->run))
         return;
     // Lines that do not fit print nothing, rather than lines of an earlier text.
-    if (!splitZoneLines())
+    const std::optional<LabelArtwork> artwork = printedArtwork();
+    if (!artwork)
         return;
     if (!printsToPdf()) {
-        submitPrintJob();
+        submitPrintJob(*request, *artwork);
         return;
     }
     // A cancelled file dialog prints nothing, so the run keeps its numbers.
-    if (const std::optional<QString> path = choosePdfFile(proposedPdfName(m_state.labelFileName)))
-        writePrintPdf(*path);
+    if (const std::optional<QString> path =
+            choosePdfFile(proposedPdfName(m_session.label.fileName)))
+        writePrintPdf(*path, *request, *artwork);
 }
 
 bool MainWindow::printsToPdf() const
@@ -114,58 +117,55 @@ std::optional<QString> MainWindow::choosePdfFile(const QString &proposedName)
     return std::nullopt;
 }
 
-void MainWindow::submitPrintJob()
+void MainWindow::submitPrintJob(const PrintRequest &request, const LabelArtwork &artwork)
 {
-    runPrintJob([printer = m_printer](ProgramState &state, const LabelArtwork &artwork) {
-        return PrintOutcome::printed(LabelOutput::print(printer, state, artwork), state);
+    runPrintJob([printer = m_printer, request, artwork] {
+        PrintRun after = request.run;
+        const bool printed = LabelOutput::print(printer, request, artwork, &after);
+        return PrintOutcome::printed(printed, after);
     });
 }
 
-void MainWindow::writePrintPdf(const QString &path)
+void MainWindow::writePrintPdf(const QString &path, const PrintRequest &request,
+                               const LabelArtwork &artwork)
 {
-    runPrintJob(
-        [path, page = m_destination.pdfPage()](ProgramState &state, const LabelArtwork &artwork) {
-            return PrintOutcome::written(LabelOutput::writePdf(path, state, artwork, page), state);
-        });
+    runPrintJob([path, page = m_destination.pdfPage(), request, artwork] {
+        PrintRun after = request.run;
+        const PdfFileOutcome written = LabelOutput::writePdf(path, request, artwork, page, &after);
+        return PrintOutcome::written(written, after);
+    });
 }
 
-// The job gets its own copies of the state and the label: the user may go on editing while
-// the scheduler or the disk answers. Only what printing changes comes back.
-void MainWindow::runPrintJob(
-    std::function<PrintOutcome(ProgramState &state, const LabelArtwork &artwork)> job)
+// The job works on its own copies of the request and the label: the user may go on editing
+// while the scheduler or the disk answers. Only what printing changes comes back.
+void MainWindow::runPrintJob(std::function<PrintOutcome()> job)
 {
-    LabelArtwork artwork;
-    artwork.zones = zones();
-    artwork.picture = picture();
-    artwork.hasIcon = !m_state.iconPath.isEmpty();
     m_printing = std::make_unique<BusyPointer>();
     // One job at a time, so that each run numbers on from the one before.
     m_printAction->setEnabled(false);
-    runInBackground(
-        this,
-        [job = std::move(job), state = m_state, artwork]() mutable { return job(state, artwork); },
-        [this](const PrintOutcome &outcome) {
-            m_printing.reset();
-            m_printAction->setEnabled(true);
-            // Nothing came out: the next run numbers the same disks again.
-            if (!showPrintFailure(outcome))
-                return;
-            m_state.nextDiskNumber = outcome.state.nextDiskNumber;
-            m_state.labelOrigin = outcome.state.labelOrigin;
-        });
+    runInBackground(this, std::move(job), [this](const PrintOutcome &outcome) {
+        m_printing.reset();
+        m_printAction->setEnabled(true);
+        // Nothing came out: the next run numbers the same disks again.
+        if (!showPrintFailure(outcome))
+            return;
+        PrintRun &run = m_session.print.run;
+        run.nextDiskNumber = outcome.run.nextDiskNumber;
+        run.labelOrigin = outcome.run.labelOrigin;
+    });
 }
 
 // Printed like a label job: off the window's thread, on copies, the busy pointer meanwhile.
-void MainWindow::printCalibrationPage()
+void MainWindow::printCalibrationPage(const SheetLayout &layout)
 {
     std::function<PrintOutcome()> job;
     if (!printsToPdf()) {
-        job = [printer = m_printer, state = m_state] {
-            return PrintOutcome::printed(CalibrationPage::print(printer, state), state);
+        job = [printer = m_printer, layout] {
+            return PrintOutcome::printed(CalibrationPage::print(printer, layout));
         };
     } else if (const std::optional<QString> path = choosePdfFile(tr("Etalonnage.pdf"))) {
-        job = [path = *path, page = m_destination.pdfPage(), state = m_state] {
-            return PrintOutcome::written(CalibrationPage::writePdf(path, state, page), state);
+        job = [path = *path, page = m_destination.pdfPage(), layout] {
+            return PrintOutcome::written(CalibrationPage::writePdf(path, layout, page));
         };
     } else {
         return;

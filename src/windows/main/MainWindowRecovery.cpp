@@ -55,7 +55,7 @@ void MainWindow::recover(const RecoveryCopy &copy)
             return;
         }
         showLoadedLabel(*read.label, read.drawn);
-        m_state.labelFileName = copy.originalName;
+        m_session.label.fileName = copy.originalName;
         showDocumentName(documentName(copy.originalName));
         showAlignmentCaption();
         showEditCaption();

@@ -16,12 +16,12 @@
 
 bool MainWindow::hasSelectedZone() const
 {
-    return m_state.currentZone >= 1 && m_state.currentZone <= 3;
+    return m_session.label.currentZone >= 1 && m_session.label.currentZone <= 3;
 }
 
 void MainWindow::selectZone(int zone)
 {
-    m_state.currentZone = qint16(zone);
+    m_session.label.currentZone = qint16(zone);
     m_zoneTextEdit->setText(m_document.zones[zone - 1].Caption);
     showEditCaption();
     markSelectedZone();
@@ -33,7 +33,7 @@ void MainWindow::selectZone(int zone)
 void MainWindow::onZoneTextEdited()
 {
     if (hasSelectedZone())
-        setZoneCaption(m_state.currentZone, m_zoneTextEdit->text());
+        setZoneCaption(m_session.label.currentZone, m_zoneTextEdit->text());
 }
 
 // Putting into a zone the text it already holds is no change: merely selecting a zone
@@ -65,7 +65,7 @@ void MainWindow::showZone(int zone)
 void MainWindow::markSelectedZone()
 {
     for (std::size_t i = 0; i < m_zoneLabels.size(); ++i)
-        m_zoneLabels[i]->setBackColor(int(i) + 1 == m_state.currentZone
+        m_zoneLabels[i]->setBackColor(int(i) + 1 == m_session.label.currentZone
                                           ? ZoneDisplay::SelectedBackColor
                                           : ZoneDisplay::NormalBackColor);
 }
@@ -78,12 +78,12 @@ void MainWindow::checkAlignmentOption(qint16 alignment)
 
 void MainWindow::showEditCaption()
 {
-    m_zoneTextCaption->setText(tr("Edition du texte zone %1").arg(m_state.currentZone));
+    m_zoneTextCaption->setText(tr("Edition du texte zone %1").arg(m_session.label.currentZone));
 }
 
 void MainWindow::showAlignmentCaption()
 {
-    m_alignmentGroup->setTitle(tr("Aligner texte %1").arg(m_state.currentZone));
+    m_alignmentGroup->setTitle(tr("Aligner texte %1").arg(m_session.label.currentZone));
     // Screen readers would otherwise announce the group around it.
     m_alignmentGroup->setAccessibleName(m_alignmentGroup->title());
 }
@@ -92,8 +92,8 @@ void MainWindow::onAlignmentChosen(int index)
 {
     if (!hasSelectedZone())
         return;
-    m_document.zones[m_state.currentZone - 1].Alignment = qint16(index);
-    showZone(m_state.currentZone);
+    m_document.zones[m_session.label.currentZone - 1].Alignment = qint16(index);
+    showZone(m_session.label.currentZone);
     onDocumentChanged();
 }
 
@@ -101,10 +101,10 @@ void MainWindow::chooseFont()
 {
     if (!hasSelectedZone())
         return;
-    TextZone &zone = m_document.zones[m_state.currentZone - 1];
+    TextZone &zone = m_document.zones[m_session.label.currentZone - 1];
     if (const std::optional<FontChoice> font = m_commonDialog.chooseFont(FontChoice::of(zone)))
         font->applyTo(zone);
-    showZone(m_state.currentZone);
+    showZone(m_session.label.currentZone);
     onDocumentChanged();
 }
 
@@ -112,9 +112,9 @@ void MainWindow::chooseColor()
 {
     if (!hasSelectedZone())
         return;
-    TextZone &zone = m_document.zones[m_state.currentZone - 1];
+    TextZone &zone = m_document.zones[m_session.label.currentZone - 1];
     if (const std::optional<ColorValue> color = m_commonDialog.chooseColor(zone.ForeColor))
         zone.ForeColor = *color;
-    showZone(m_state.currentZone);
+    showZone(m_session.label.currentZone);
     onDocumentChanged();
 }

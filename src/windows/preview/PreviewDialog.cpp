@@ -4,6 +4,7 @@
 
 #include "windows/preview/PreviewDialog.h"
 
+#include "label/ProgramStart.h"
 #include "print/LabelPrinting.h"
 #include "windows/preview/PreviewPanel.h"
 #include "windows/preview/PreviewZone.h"
@@ -27,7 +28,7 @@ constexpr std::array<QRectF, 3> ZonePlacesMm{
     {{21.2, 4.2, 53.2, 15.1}, {4.2, 21.2, 70.1, 19.3}, {4.2, 42.3, 70.1, 6.6}}};
 constexpr QRectF IconPlaceMm{4.2, 4.2, 13.0, 13.0};
 
-QString joinedLines(const ProgramState::ZoneLines &lines, int count)
+QString joinedLines(const LabelLines::Lines &lines, int count)
 {
     // The stored lines keep their CR and LF, so putting them end to end gives the text
     // back with its line breaks.
@@ -39,15 +40,16 @@ QString joinedLines(const ProgramState::ZoneLines &lines, int count)
 
 // Zone 3 as the first label of a run would carry it: the whole text, then the number
 // that label gets. A single label has no numbering style, and shows the text alone.
-QString zone3Text(const ProgramState &state, const QString &fullZone3Text)
+QString zone3Text(const PrintRun &run, const LabelArtwork &artwork)
 {
     const bool numbered =
-        state.autoNumbering && (state.numberingStyle == NumberingStyle::Number ||
-                                state.numberingStyle == NumberingStyle::NumberOfTotal);
+        run.autoNumbering && (run.numberingStyle == NumberingStyle::Number ||
+                              run.numberingStyle == NumberingStyle::NumberOfTotal);
+    const LabelLines &lines = artwork.lines;
     // A zone 3 without lines shows nothing, numbered or not, as it prints nothing.
-    if (numbered && state.zone3LineCount >= 1)
-        return fullZone3Text + LabelPrinting::numberSuffix(state.nextDiskNumber, state);
-    return joinedLines(state.zone3Lines, state.zone3LineCount);
+    if (numbered && lines.zone3LineCount >= 1)
+        return artwork.zones[2].Caption + LabelPrinting::numberSuffix(run.nextDiskNumber, run);
+    return joinedLines(lines.zone3Lines, lines.zone3LineCount);
 }
 
 QFont quitButtonFont()
@@ -60,11 +62,11 @@ QFont quitButtonFont()
 
 } // namespace
 
-PreviewDialog::PreviewDialog(const ProgramState &state, const LabelZones &zones,
-                             const Picture &icon, QWidget *parent)
+PreviewDialog::PreviewDialog(const LabelArtwork &artwork, const PrintRequest &request,
+                             QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
                           Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
-      m_state(state), m_zones(zones), m_icon(icon)
+      m_artwork(artwork), m_request(request)
 {
     setWindowTitle(tr("Aperçu avant impression"));
     setFixedSize(Millimetres::toPixels(ClientSizeMm, *this));
@@ -97,8 +99,8 @@ PreviewDialog::~PreviewDialog() = default;
 void PreviewDialog::loadWindow()
 {
     move(centredWindowPosition(frameGeometry().size(), screen()->availableGeometry()));
-    // An empty IconPath leaves the box empty.
-    if (!m_state.iconPath.isEmpty())
+    // A label without an icon leaves the box empty.
+    if (m_artwork.hasIcon)
         drawPicture();
     // Drawn at once so that the first paint shows the label, also where the window system
     // never reports the window as active.
@@ -106,18 +108,18 @@ void PreviewDialog::loadWindow()
 }
 
 // A metafile may take long to play: the box stays empty until the picture has been drawn
-// for it on another thread, and the window answers meanwhile. The picture and the state
+// for it on another thread, and the window answers meanwhile. The picture and the request
 // do not change while the preview is open, so it is drawn once.
 void PreviewDialog::drawPicture()
 {
     m_drawingPicture = std::make_unique<BusyPointer>();
     runInBackground(
         this,
-        [icon = m_icon, pixels = m_pictureBox->pixelSize()] {
+        [icon = m_artwork.picture, pixels = m_pictureBox->pixelSize()] {
             return PictureBox::drawnFor(icon, pixels);
         },
         [this](const QImage &drawn) {
-            m_pictureBox->setPicture(m_icon, drawn);
+            m_pictureBox->setPicture(m_artwork.picture, drawn);
             m_drawingPicture.reset();
             emit pictureShown();
         });
@@ -132,17 +134,18 @@ void PreviewDialog::changeEvent(QEvent *event)
 
 void PreviewDialog::onActivated()
 {
-    m_page->setOutlines(m_state.printFrame, m_state.printCutOutline);
-    showZone(1, joinedLines(m_state.zone1Lines, m_state.zone1LineCount));
-    showZone(2, joinedLines(m_state.zone2Lines, m_state.zone2LineCount));
-    showZone(3, zone3Text(m_state, m_zones[2].Caption));
+    const LabelLines &lines = m_artwork.lines;
+    m_page->setOutlines(m_request.layout.printFrame, m_request.layout.printCutOutline);
+    showZone(1, joinedLines(lines.zone1Lines, lines.zone1LineCount));
+    showZone(2, joinedLines(lines.zone2Lines, lines.zone2LineCount));
+    showZone(3, zone3Text(m_request.run, m_artwork));
 }
 
 void PreviewDialog::showZone(int zone, const QString &text)
 {
     // Underline and strikethrough stay with the main window: the preview shows the font's
     // face, size, weight and slant, its colour and the alignment.
-    TextZone shown = m_zones[std::size_t(zone - 1)];
+    TextZone shown = m_artwork.zones[std::size_t(zone - 1)];
     shown.Caption = text;
     shown.FontUnderline = false;
     shown.FontStrikethru = false;

@@ -4,9 +4,8 @@
 
 #pragma once
 
-#include "label/ProgramState.h"
-#include "label/TextZone.h"
-#include "platform/Picture.h"
+#include "print/LabelArtwork.h"
+#include "print/PrintRequest.h"
 
 #include <QDialog>
 #include <array>
@@ -20,15 +19,14 @@ class QPushButton;
 
 // The print preview: one label as the current document and print settings will print it,
 // on a white panel, with the frame and the cut outline when the settings ask for them and
-// zone 3 numbered as the first label of a run would be. It only reads the shared state.
+// zone 3 numbered as the first label of a run would be.
 class PreviewDialog : public QDialog
 {
     Q_OBJECT
 
 public:
-    // zones and icon are the main window's; the zones' line arrays in state must have
-    // just been filled from them.
-    PreviewDialog(const ProgramState &state, const LabelZones &zones, const Picture &icon,
+    // The artwork's lines must have just been split from its zones.
+    PreviewDialog(const LabelArtwork &artwork, const PrintRequest &request,
                   QWidget *parent = nullptr);
     ~PreviewDialog() override;
 
@@ -51,9 +49,8 @@ private:
     void onActivated();
     void showZone(int zone, const QString &text);
 
-    const ProgramState &m_state;
-    const LabelZones m_zones;
-    const Picture m_icon;
+    const LabelArtwork m_artwork;
+    const PrintRequest m_request;
 
     PreviewPanel *m_page = nullptr;
     std::array<PreviewZone *, 3> m_zoneBoxes{}; // zones 1, 2, 3

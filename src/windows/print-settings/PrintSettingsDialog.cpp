@@ -5,6 +5,7 @@
 #include "windows/print-settings/PrintSettingsDialog.h"
 
 #include "label/NumberText.h"
+#include "label/ProgramStart.h"
 #include "print/RunLimits.h"
 #include "print/SheetGeometry.h"
 #include "widgets/MsgBox.h"
@@ -43,9 +44,9 @@ void showNumber(QLineEdit *box, double value)
 
 } // namespace
 
-PrintSettingsDialog::PrintSettingsDialog(ProgramState &state, CommonDialog &commonDialog,
+PrintSettingsDialog::PrintSettingsDialog(const PrintChoices &choices, CommonDialog &commonDialog,
                                          QWidget *parent)
-    : QDialog(parent), m_state(state), m_commonDialog(commonDialog)
+    : QDialog(parent), m_choices(choices), m_commonDialog(commonDialog)
 {
     setObjectName(QStringLiteral("PrintSettingsDialog"));
     buildWindow();
@@ -59,6 +60,14 @@ PrintSettingsDialog::PrintSettingsDialog(ProgramState &state, CommonDialog &comm
 
 PrintSettingsDialog::~PrintSettingsDialog() = default;
 
+std::optional<PrintRequest> PrintSettingsDialog::ask()
+{
+    exec();
+    if (m_cancelled)
+        return std::nullopt;
+    return m_choices.request();
+}
+
 void PrintSettingsDialog::loadWindow()
 {
     adjustSize();
@@ -67,17 +76,17 @@ void PrintSettingsDialog::loadWindow()
     // open a pixel off from one time to the next.
     move(centredWindowPosition(size(), screen()->availableGeometry()));
     setTipTexts();
-    showSettingsName(m_state.settingsLoaded == 1 ? m_state.settingsName
-                                                 : ProgramState::defaultSettingsName());
-    showNumber(m_leftMarginEdit, m_state.sheetSpacing[LeftMargin]);
-    showNumber(m_topMarginEdit, m_state.sheetSpacing[TopMargin]);
-    showNumber(m_rowGapEdit, m_state.sheetSpacing[RowGap]);
-    showNumber(m_columnGapEdit, m_state.sheetSpacing[ColumnGap]);
-    showNumber(m_copyCountEdit, m_state.copyCount);
-    showNumber(m_startPositionEdit, m_state.startPosition);
+    const QString &loadedName = m_choices.settings.loadedName;
+    showSettingsName(loadedName.isEmpty() ? defaultSettingsName() : loadedName);
+    showNumber(m_leftMarginEdit, m_choices.settings.layout.sheetSpacing[LeftMargin]);
+    showNumber(m_topMarginEdit, m_choices.settings.layout.sheetSpacing[TopMargin]);
+    showNumber(m_rowGapEdit, m_choices.settings.layout.sheetSpacing[RowGap]);
+    showNumber(m_columnGapEdit, m_choices.settings.layout.sheetSpacing[ColumnGap]);
+    showNumber(m_copyCountEdit, m_choices.run.copyCount);
+    showNumber(m_startPositionEdit, m_choices.run.startPosition);
     // After the boxes: filling the count and start boxes runs the chain that enables it.
     m_printLabelsButton->setEnabled(false);
-    showNumber(m_firstDiskNumberEdit, m_state.nextDiskNumber);
+    showNumber(m_firstDiskNumberEdit, m_choices.run.nextDiskNumber);
 }
 
 void PrintSettingsDialog::showEvent(QShowEvent *event)
@@ -100,10 +109,10 @@ void PrintSettingsDialog::keyPressEvent(QKeyEvent *event)
 void PrintSettingsDialog::onActivated()
 {
     selectNumberingStyle();
-    if (m_state.printMode == PrintMode::Run) {
+    if (m_choices.run.mode == PrintMode::Run) {
         m_runOption->setChecked(true);
         showCopyCount();
-        if (m_state.autoNumberingShown == 1) {
+        if (m_choices.numberingTicked) {
             m_autoNumberingCheck->setChecked(true);
             showAutoIncrementPanels(true);
         } else {
@@ -111,24 +120,24 @@ void PrintSettingsDialog::onActivated()
             showAutoIncrementPanels(false);
         }
         enablePrintForRun();
-    } else if (m_state.printMode == PrintMode::SingleLabel) {
+    } else if (m_choices.run.mode == PrintMode::SingleLabel) {
         m_singleLabelOption->setChecked(true);
         showSingleLabelMode();
     }
-    m_frameCheck->setChecked(m_state.printFrame);
-    m_cutOutlineCheck->setChecked(m_state.printCutOutline);
+    m_frameCheck->setChecked(m_choices.settings.layout.printFrame);
+    m_cutOutlineCheck->setChecked(m_choices.settings.layout.printCutOutline);
     // Space on the focused option must not switch the mode the window opened in.
     (m_singleLabelOption->isChecked() ? m_singleLabelOption : m_runOption)->setFocus();
 }
 
 void PrintSettingsDialog::selectNumberingStyle()
 {
-    if (m_state.numberingStyle == NumberingStyle::NumberOfTotal) {
+    if (m_choices.run.numberingStyle == NumberingStyle::NumberOfTotal) {
         m_numberOfTotalStyleOption->setChecked(true);
         return;
     }
     // No style chosen yet counts as the number alone.
-    m_state.numberingStyle = NumberingStyle::Number;
+    m_choices.run.numberingStyle = NumberingStyle::Number;
     m_numberStyleOption->setChecked(true);
 }
 
@@ -136,8 +145,9 @@ void PrintSettingsDialog::showSingleLabelMode()
 {
     m_chooseTileHint->show();
     showSinglePositionCaption();
-    if (m_state.singlePosition >= 1 && m_state.singlePosition <= SheetGeometry::Positions)
-        choosePosition(m_state.singlePosition);
+    if (m_choices.run.singlePosition >= 1 &&
+        m_choices.run.singlePosition <= SheetGeometry::Positions)
+        choosePosition(m_choices.run.singlePosition);
     else
         m_printLabelsButton->setEnabled(false);
     m_runGroup->hide();
@@ -149,23 +159,24 @@ void PrintSettingsDialog::showSingleLabelMode()
 // The run option and the print button both say how many labels the run holds.
 void PrintSettingsDialog::showCopyCount()
 {
-    const QString copies = NumberText::plain(double(m_state.copyCount));
+    const QString copies = NumberText::plain(double(m_choices.run.copyCount));
     m_runOption->setText(tr("%1 Etiquettes identiques").arg(copies));
     m_printLabelsButton->setText(tr("&Imprimer %1 étiquettes").arg(copies));
 }
 
 void PrintSettingsDialog::showSinglePositionCaption()
 {
-    m_printLabelsButton->setText(tr("&Imprimer l'étiquette N° %1")
-                                     .arg(NumberText::signedForm(double(m_state.singlePosition))));
+    m_printLabelsButton->setText(
+        tr("&Imprimer l'étiquette N° %1")
+            .arg(NumberText::signedForm(double(m_choices.run.singlePosition))));
 }
 
 // A run prints when it has copies and a start, and, numbered, a first disk number.
 void PrintSettingsDialog::enablePrintForRun()
 {
-    const bool numberMissing = m_state.autoNumberingShown == 1 && m_state.nextDiskNumber == 0;
-    m_printLabelsButton->setEnabled(m_state.copyCount != 0 && m_state.startPosition != 0 &&
-                                    !numberMissing);
+    const bool numberMissing = m_choices.numberingTicked && m_choices.run.nextDiskNumber == 0;
+    m_printLabelsButton->setEnabled(m_choices.run.copyCount != 0 &&
+                                    m_choices.run.startPosition != 0 && !numberMissing);
 }
 
 void PrintSettingsDialog::showAutoIncrementPanels(bool shown)
@@ -176,16 +187,16 @@ void PrintSettingsDialog::showAutoIncrementPanels(bool shown)
 
 void PrintSettingsDialog::copyCheckBoxes()
 {
-    m_state.printFrame = m_frameCheck->isChecked();
-    m_state.printCutOutline = m_cutOutlineCheck->isChecked();
-    m_state.autoNumbering = m_autoNumberingCheck->isChecked();
+    m_choices.settings.layout.printFrame = m_frameCheck->isChecked();
+    m_choices.settings.layout.printCutOutline = m_cutOutlineCheck->isChecked();
+    m_choices.run.autoNumbering = m_autoNumberingCheck->isChecked();
 }
 
 void PrintSettingsDialog::showStartLabelTip()
 {
     m_startPositionEdit->setToolTip(
         tr("A partir de l'étiquette N°%1")
-            .arg(NumberText::signedForm(double(m_state.startPosition))));
+            .arg(NumberText::signedForm(double(m_choices.run.startPosition))));
 }
 
 void PrintSettingsDialog::hidePositionTiles()
@@ -202,19 +213,19 @@ void PrintSettingsDialog::showPositionTiles()
 
 void PrintSettingsDialog::chooseSingleLabel()
 {
-    m_state.numberingStyle = NumberingStyle::Unchosen;
-    m_state.printMode = PrintMode::SingleLabel;
+    m_choices.run.numberingStyle = NumberingStyle::Unchosen;
+    m_choices.run.mode = PrintMode::SingleLabel;
     showSingleLabelMode();
 }
 
 void PrintSettingsDialog::chooseRun()
 {
-    m_state.printMode = PrintMode::Run;
+    m_choices.run.mode = PrintMode::Run;
     m_chooseTileHint->hide();
     m_runGroup->show();
     showCopyCount();
     m_autoNumberingCheck->show();
-    const bool numbered = m_state.autoNumberingShown == 1;
+    const bool numbered = m_choices.numberingTicked;
     m_autoNumberingCheck->setChecked(numbered);
     showAutoIncrementPanels(numbered);
     selectNumberingStyle();
@@ -226,68 +237,69 @@ void PrintSettingsDialog::chooseRun()
 
 void PrintSettingsDialog::chooseNumberStyle()
 {
-    m_state.numberingStyle = NumberingStyle::Number;
+    m_choices.run.numberingStyle = NumberingStyle::Number;
 }
 
 void PrintSettingsDialog::chooseNumberOfTotalStyle()
 {
-    m_state.numberingStyle = NumberingStyle::NumberOfTotal;
+    m_choices.run.numberingStyle = NumberingStyle::NumberOfTotal;
 }
 
 void PrintSettingsDialog::choosePosition(int position)
 {
-    m_state.singlePosition = qint16(position);
+    m_choices.run.singlePosition = qint16(position);
     m_printLabelsButton->setEnabled(true);
     showSinglePositionCaption();
     for (std::size_t i = 0; i < m_tiles.size(); ++i)
         m_tiles[i]->setChosen(int(i) + 1 == position);
-    const QPointF origin = SheetGeometry::labelOrigin(position, m_state.sheetSpacing);
-    m_state.labelOrigin = {origin.x(), origin.y()};
+    const QPointF origin =
+        SheetGeometry::labelOrigin(position, m_choices.settings.layout.sheetSpacing);
+    m_choices.run.labelOrigin = {origin.x(), origin.y()};
 }
 
 void PrintSettingsDialog::onAutoNumberingToggled(bool ticked)
 {
-    m_state.autoNumberingShown = ticked ? 1 : 0;
+    m_choices.numberingTicked = ticked;
     showAutoIncrementPanels(ticked);
     enablePrintForRun();
 }
 
 void PrintSettingsDialog::onLeftMarginEdited()
 {
-    m_state.sheetSpacing[LeftMargin] = distance(m_leftMarginEdit);
+    m_choices.settings.layout.sheetSpacing[LeftMargin] = distance(m_leftMarginEdit);
 }
 
 void PrintSettingsDialog::onColumnGapEdited()
 {
-    m_state.sheetSpacing[ColumnGap] = distance(m_columnGapEdit);
+    m_choices.settings.layout.sheetSpacing[ColumnGap] = distance(m_columnGapEdit);
 }
 
 void PrintSettingsDialog::onTopMarginEdited()
 {
-    m_state.sheetSpacing[TopMargin] = distance(m_topMarginEdit);
+    m_choices.settings.layout.sheetSpacing[TopMargin] = distance(m_topMarginEdit);
 }
 
 void PrintSettingsDialog::onRowGapEdited()
 {
-    m_state.sheetSpacing[RowGap] = distance(m_rowGapEdit);
+    m_choices.settings.layout.sheetSpacing[RowGap] = distance(m_rowGapEdit);
 }
 
 void PrintSettingsDialog::onCopyCountEdited()
 {
-    m_state.copyCount = wholeNumber(m_copyCountEdit);
-    if (m_state.copyCount > RunLimits::MaxCopies) {
+    m_choices.run.copyCount = wholeNumber(m_copyCountEdit);
+    if (m_choices.run.copyCount > RunLimits::MaxCopies) {
         MsgBoxError(RunLimits::tooManyCopiesMessage());
-        m_state.copyCount = RunLimits::MaxCopies;
-        showNumber(m_copyCountEdit, m_state.copyCount);
-    } else if (m_state.copyCount < 0) {
+        m_choices.run.copyCount = RunLimits::MaxCopies;
+        showNumber(m_copyCountEdit, m_choices.run.copyCount);
+    } else if (m_choices.run.copyCount < 0) {
         MsgBoxError(RunLimits::tooFewCopiesMessage());
-        m_state.copyCount = 1;
-        showNumber(m_copyCountEdit, m_state.copyCount);
+        m_choices.run.copyCount = 1;
+        showNumber(m_copyCountEdit, m_choices.run.copyCount);
     }
     // However the count is raised, the run stays on the sheet.
     keepRunOnSheet();
     enablePrintForRun();
-    m_copyCountSpinner->showValue(m_state.copyCount);
+    m_copyCountSpinner->showValue(m_choices.run.copyCount);
     showCopyCount();
 }
 
@@ -300,10 +312,10 @@ void PrintSettingsDialog::onStartPositionEdited()
         showNumber(m_startPositionEdit, onSheet);
         return;
     }
-    m_state.startPosition = typed;
+    m_choices.run.startPosition = typed;
     keepRunOnSheet();
     enablePrintForRun();
-    m_startPositionSpinner->showValue(m_state.startPosition);
+    m_startPositionSpinner->showValue(m_choices.run.startPosition);
     showStartLabelTip();
 }
 
@@ -311,37 +323,37 @@ void PrintSettingsDialog::onStartPositionEdited()
 // positions left from the start.
 void PrintSettingsDialog::keepRunOnSheet()
 {
-    const int positionsLeft = RunLimits::positionsFrom(m_state.startPosition);
-    if (m_state.copyCount <= positionsLeft)
+    const int positionsLeft = RunLimits::positionsFrom(m_choices.run.startPosition);
+    if (m_choices.run.copyCount <= positionsLeft)
         return;
-    MsgBox(RunLimits::pastSheetEndMessage(m_state.startPosition), MsgBoxButtons::OKOnly,
+    MsgBox(RunLimits::pastSheetEndMessage(m_choices.run.startPosition), MsgBoxButtons::OKOnly,
            MsgBoxIcon::Exclamation, tr("Avertissement"));
-    m_state.copyCount = qint16(positionsLeft);
-    showNumber(m_copyCountEdit, m_state.copyCount);
+    m_choices.run.copyCount = qint16(positionsLeft);
+    showNumber(m_copyCountEdit, m_choices.run.copyCount);
 }
 
 void PrintSettingsDialog::onFirstDiskNumberEdited()
 {
-    m_state.nextDiskNumber = wholeNumber(m_firstDiskNumberEdit);
+    m_choices.run.nextDiskNumber = wholeNumber(m_firstDiskNumberEdit);
     enablePrintForRun();
-    m_firstDiskNumberSpinner->showValue(m_state.nextDiskNumber);
+    m_firstDiskNumberSpinner->showValue(m_choices.run.nextDiskNumber);
 }
 
 void PrintSettingsDialog::onCopyCountStepped(int value)
 {
-    m_state.copyCount = qint16(value);
+    m_choices.run.copyCount = qint16(value);
     showNumber(m_copyCountEdit, value);
 }
 
 void PrintSettingsDialog::onStartPositionStepped(int value)
 {
-    m_state.startPosition = qint16(value);
+    m_choices.run.startPosition = qint16(value);
     showNumber(m_startPositionEdit, value);
 }
 
 void PrintSettingsDialog::onFirstDiskNumberStepped(int value)
 {
-    m_state.nextDiskNumber = qint16(value);
+    m_choices.run.nextDiskNumber = qint16(value);
     showNumber(m_firstDiskNumberEdit, value);
 }
 
@@ -353,8 +365,8 @@ void PrintSettingsDialog::printLabels()
 
 void PrintSettingsDialog::cancel()
 {
-    m_state.printFrame = m_frameCheck->isChecked();
-    m_state.printCutOutline = m_cutOutlineCheck->isChecked();
+    m_choices.settings.layout.printFrame = m_frameCheck->isChecked();
+    m_choices.settings.layout.printCutOutline = m_cutOutlineCheck->isChecked();
     m_cancelled = true;
     reject();
 }

@@ -4,15 +4,12 @@
 
 #pragma once
 
-#include "label/ProgramState.h"
 #include "label/SmallFile.h"
+#include "windows/print-settings/PrintChoices.h"
 
 #include <QDialog>
 #include <array>
-
-namespace PrintSettingsFile {
-struct Layout;
-}
+#include <optional>
 
 class CommonDialog;
 struct FileRequest;
@@ -28,34 +25,38 @@ class Spinner;
 // The print settings window, shown by the print command just before it prints: one
 // chosen sheet position or a run of identical labels with its size, start and the
 // numbering of text 3; the margins and gaps of the sheet, frame and cut marks; the
-// settings files. It keeps nothing of its own: every choice goes at once into the shared
-// state, and each time it is built it starts again from there.
+// settings files. It works on its own copy of the choices it is built with; whoever opens
+// it again starts it from the choices it was left with.
 class PrintSettingsDialog : public QDialog
 {
     Q_OBJECT
 
 public:
-    // Builds the window hidden and runs its load handling with the values of state.
-    PrintSettingsDialog(ProgramState &state, CommonDialog &commonDialog, QWidget *parent = nullptr);
+    // Builds the window hidden and runs its load handling with the values of choices.
+    PrintSettingsDialog(const PrintChoices &choices, CommonDialog &commonDialog,
+                        QWidget *parent = nullptr);
     ~PrintSettingsDialog() override;
+
+    // Shows the window until the user leaves it: what to print, or nothing when he left
+    // with "&Annuler" (or Escape), which alone stops the print command. Left through its
+    // frame, the command goes on with what the window holds.
+    std::optional<PrintRequest> ask();
+    // What the window holds now, however it is left.
+    const PrintChoices &choices() const { return m_choices; }
 
     // Takes the window's distances and frame and cut-mark boxes and writes them to path;
     // refused with its reason, and nothing changed, when the file cannot be written.
     SmallFile::WriteResult saveSettingsFile(const QString &path);
-    // Reads the settings file at path into the state and shows it; false, with nothing
+    // Reads the settings file at path into the window and shows it; false, with nothing
     // changed, when it cannot be read as a whole.
     bool openSettingsFile(const QString &path);
-
-    // Whether the window was left with "&Annuler" (or Escape), which alone stops the print
-    // command: left through its frame, the command goes on to its confirmation.
-    bool wasCancelled() const { return m_cancelled; }
 
     // The ten position tiles become unavailable, or available again.
     void hidePositionTiles();
     void showPositionTiles();
 
 signals:
-    // "Aperçu": the shared flags hold the three check boxes; show the preview over this window.
+    // "Aperçu": the choices hold the three check boxes; show the preview over this window.
     void previewRequested();
     // "Configurer l'imprimante": the program's printer set-up dialog.
     void printerSetupRequested();
@@ -119,10 +120,12 @@ private:
     // What the load and save dialogs share.
     static FileRequest settingsFileRequest(const QString &title, const QString &proposedName);
     void showSettingsName(const QString &name);
+    // The name in the title while no settings file is in use.
+    static QString defaultSettingsName();
     // Shows the distances in the boxes in the given number form, and the two switches.
-    void showLayout(const PrintSettingsFile::Layout &layout, QString (*form)(double value));
+    void showLayout(const SheetLayout &layout, QString (*form)(double value));
 
-    // The order of the distances in ProgramState::SheetSpacing.
+    // The order of the distances in SheetLayout::sheetSpacing.
     enum Spacing
     {
         LeftMargin,
@@ -131,7 +134,7 @@ private:
         ColumnGap
     };
 
-    ProgramState &m_state;
+    PrintChoices m_choices;
     CommonDialog &m_commonDialog;
     bool m_cancelled = false;
 

@@ -15,8 +15,12 @@
 
 void PrintSettingsDialog::showSettingsName(const QString &name)
 {
-    m_state.printSettingsTitle = ProgramState::printSettingsTitleFor(name);
-    setWindowTitle(m_state.printSettingsTitle);
+    setWindowTitle(tr("Paramétrage de l'impression %1").arg(name));
+}
+
+QString PrintSettingsDialog::defaultSettingsName()
+{
+    return tr("DEFAUT");
 }
 
 FileRequest PrintSettingsDialog::settingsFileRequest(const QString &title,
@@ -29,23 +33,22 @@ FileRequest PrintSettingsDialog::settingsFileRequest(const QString &title,
     return request;
 }
 
-// Each box's change handling stores its number back into the state.
-void PrintSettingsDialog::showLayout(const PrintSettingsFile::Layout &layout,
-                                     QString (*form)(double value))
+// Each box's change handling stores its number back into the window's choices.
+void PrintSettingsDialog::showLayout(const SheetLayout &layout, QString (*form)(double value))
 {
     m_leftMarginEdit->setText(form(layout.sheetSpacing[LeftMargin]));
     m_topMarginEdit->setText(form(layout.sheetSpacing[TopMargin]));
     m_rowGapEdit->setText(form(layout.sheetSpacing[RowGap]));
     m_columnGapEdit->setText(form(layout.sheetSpacing[ColumnGap]));
-    m_state.printFrame = layout.printFrame;
-    m_state.printCutOutline = layout.printCutOutline;
+    m_choices.settings.layout.printFrame = layout.printFrame;
+    m_choices.settings.layout.printCutOutline = layout.printCutOutline;
     m_frameCheck->setChecked(layout.printFrame);
     m_cutOutlineCheck->setChecked(layout.printCutOutline);
 }
 
 SmallFile::WriteResult PrintSettingsDialog::saveSettingsFile(const QString &path)
 {
-    PrintSettingsFile::Layout layout;
+    SheetLayout layout;
     layout.printFrame = m_frameCheck->isChecked();
     layout.printCutOutline = m_cutOutlineCheck->isChecked();
     layout.sheetSpacing = {NumberText::leadingNumber(m_leftMarginEdit->text()),
@@ -54,13 +57,13 @@ SmallFile::WriteResult PrintSettingsDialog::saveSettingsFile(const QString &path
                            NumberText::leadingNumber(m_columnGapEdit->text())};
     const SmallFile::WriteResult written = PrintSettingsFile::write(path, layout);
     if (written)
-        layout.applyTo(m_state);
+        m_choices.settings.layout = layout;
     return written;
 }
 
 bool PrintSettingsDialog::openSettingsFile(const QString &path)
 {
-    const std::optional<PrintSettingsFile::Layout> layout = PrintSettingsFile::read(path);
+    const std::optional<SheetLayout> layout = PrintSettingsFile::read(path);
     if (!layout)
         return false;
     showLayout(*layout, NumberText::signedForm);
@@ -69,8 +72,8 @@ bool PrintSettingsDialog::openSettingsFile(const QString &path)
 
 void PrintSettingsDialog::restoreDefaultSettings()
 {
-    showLayout(PrintSettingsFile::Layout(), NumberText::plain);
-    showSettingsName(ProgramState::defaultSettingsName());
+    showLayout(SheetLayout(), NumberText::plain);
+    showSettingsName(defaultSettingsName());
 }
 
 void PrintSettingsDialog::saveSettings()
@@ -87,7 +90,7 @@ void PrintSettingsDialog::saveSettings()
         MsgBoxError(LabelFile::saveErrorPrompt(written.reason));
         return;
     }
-    m_state.settingsFilePath = path;
+    m_choices.settings.filePath = path;
     showSettingsName(chosen->fileName.toUpper());
 }
 
@@ -95,7 +98,7 @@ void PrintSettingsDialog::loadSettings()
 {
     // Cancelling loads nothing, so the distances just typed stay.
     const std::optional<ChosenFile> chosen = m_commonDialog.chooseFileToOpen(
-        settingsFileRequest(tr("Ouvrir"), m_state.settingsFilePath));
+        settingsFileRequest(tr("Ouvrir"), m_choices.settings.filePath));
     if (!chosen || chosen->path.isEmpty())
         return;
     const QString &path = chosen->path;
@@ -103,8 +106,7 @@ void PrintSettingsDialog::loadSettings()
         MsgBoxError(LabelFile::openErrorMessage());
         return;
     }
-    m_state.settingsFilePath = path;
-    m_state.settingsLoaded = 1;
-    m_state.settingsName = chosen->fileName;
-    showSettingsName(m_state.settingsName.toUpper());
+    m_choices.settings.filePath = path;
+    m_choices.settings.loadedName = chosen->fileName;
+    showSettingsName(chosen->fileName.toUpper());
 }

@@ -5,7 +5,7 @@
 // The image viewer's window: its controls, its start, the pattern box and its two buttons.
 #include "windows/viewer/ImageViewer.h"
 
-#include "label/ProgramState.h"
+#include "label/ProgramStart.h"
 #include "windows/shared/BackgroundTask.h"
 #include "windows/shared/Millimetres.h"
 #include "windows/shared/PictureBox.h"
@@ -13,7 +13,6 @@
 #include "windows/viewer/FolderTree.h"
 
 #include <QComboBox>
-#include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -33,8 +32,9 @@ void nameAfterCaption(QWidget &box, QLabel &caption)
 
 } // namespace
 
-ImageViewer::ImageViewer(ProgramState &state, QWidget *parent, const ViewerDriveSource &drives)
-    : QDialog(parent), m_state(state), m_source(drives)
+ImageViewer::ImageViewer(ViewerMemory &memory, const QString &programFolder, QWidget *parent,
+                         const ViewerDriveSource &drives)
+    : QDialog(parent), m_memory(memory), m_programFolder(programFolder), m_source(drives)
 {
     setObjectName(QStringLiteral("ImageViewer"));
     setWindowTitle(tr("Visionneuse d'images"));
@@ -142,9 +142,9 @@ void ImageViewer::loadWindow()
 
     // The program's own folder is where the viewer opens, on its drive.
     const QList<ViewerDrive> mounted = m_source.mounted();
-    const int ownDrive = ViewerDrives::indexHolding(mounted, m_state.appPath);
+    const int ownDrive = ViewerDrives::indexHolding(mounted, m_programFolder);
     if (ownDrive >= 0)
-        m_driveFolders.insert(mounted.at(ownDrive).rootPath, m_state.appPath);
+        m_driveFolders.insert(mounted.at(ownDrive).rootPath, m_programFolder);
     m_awaitedDrive = mounted.value(std::max(ownDrive, 0)).rootPath;
     listDrives(mounted);
 
@@ -160,20 +160,6 @@ void ImageViewer::loadWindow()
 
     m_copyButton->setEnabled(false);
     m_copyButton->setToolTip(tr("Copie l'image sélectionnée en mémoire"));
-}
-
-void ImageViewer::changeEvent(QEvent *event)
-{
-    QDialog::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange && isActiveWindow())
-        onActivated();
-}
-
-void ImageViewer::onActivated()
-{
-    // A drive still being checked is not yet one to come back to.
-    if (m_checkingDrive.isEmpty() && !m_shownDrive.isEmpty())
-        m_state.viewerLastDrive = m_shownDrive;
 }
 
 void ImageViewer::onFolderChosen(const QString &folder)
@@ -198,7 +184,7 @@ void ImageViewer::closeViewer()
 
 void ImageViewer::copyPicturePath()
 {
-    m_state.viewerCopiedPicture = m_pathCaption->text();
+    m_memory.copiedPicture = m_pathCaption->text();
     emit pictureCopied();
 }
 

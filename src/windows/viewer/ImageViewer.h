@@ -6,6 +6,7 @@
 
 #include "platform/Picture.h"
 #include "platform/ViewerDrives.h"
+#include "windows/viewer/ViewerMemory.h"
 
 #include <QDialog>
 #include <QHash>
@@ -17,7 +18,6 @@
 class BusyPointer;
 class FileList;
 class FolderTree;
-class ProgramState;
 class PictureBox;
 class QComboBox;
 class QLabel;
@@ -31,17 +31,15 @@ class ImageViewer : public QDialog
     Q_OBJECT
 
 public:
-    // drives are the machine's drives; the tests give their own.
-    explicit ImageViewer(ProgramState &state, QWidget *parent = nullptr,
-                         const ViewerDriveSource &drives = ViewerDriveSource());
+    // memory outlives the viewer; it opens in programFolder. drives are the machine's
+    // drives; the tests give their own.
+    ImageViewer(ViewerMemory &memory, const QString &programFolder, QWidget *parent = nullptr,
+                const ViewerDriveSource &drives = ViewerDriveSource());
     ~ImageViewer() override;
 
 signals:
-    // "&Copier" put a path into ViewerImagePath.
+    // "&Copier" put a path into the memory's copied picture.
     void pictureCopied();
-
-protected:
-    void changeEvent(QEvent *event) override;
 
 private slots:
     void onDriveChosen(int index);
@@ -57,7 +55,6 @@ private:
     void placeControls();
     void orderFocus();
     void loadWindow();
-    void onActivated();
     void setPathCaption(const QString &path);
 
     // Drives (ImageViewerDrives.cpp).
@@ -68,8 +65,8 @@ private:
     enum class DriveRoute
     {
         UserChoice, // a drive the user picked, or the program's own at start
-        BackToLast, // returning to viewerLastDrive after a drive that could not be read
-        BackToRoot  // viewerLastDrive could not be read either
+        BackToLast, // returning to the last drive shown after a drive that could not be read
+        BackToRoot  // the last drive could not be read either
     };
     void selectDrive(const QString &rootPath, DriveRoute route);
     void showDrive(const QString &rootPath);
@@ -87,7 +84,8 @@ private:
     void pictureLoaded(const QString &path, const Shown &shown);
     void clearPictures();
 
-    ProgramState &m_state;
+    ViewerMemory &m_memory;
+    const QString m_programFolder;
     ViewerDriveSource m_source;
     // The drives listed so far, as the drive list shows them: the root volume at once, the
     // others as they answer, in the order of the mount table.

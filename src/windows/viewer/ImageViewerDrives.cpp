@@ -7,7 +7,6 @@
 // in the mount table's order whenever they answer.
 #include "windows/viewer/ImageViewer.h"
 
-#include "label/ProgramState.h"
 #include "widgets/MsgBox.h"
 #include "windows/viewer/FolderTree.h"
 
@@ -112,21 +111,21 @@ void ImageViewer::onDriveChosen(int index)
 void ImageViewer::showDrive(const QString &rootPath)
 {
     m_shownDrive = rootPath;
-    m_state.viewerLastDrive = rootPath;
+    m_memory.lastDrive = rootPath;
     QString folder = m_driveFolders.value(rootPath, rootPath);
     if (!QFileInfo(folder).isDir())
         folder = rootPath;
     m_folderTree->showDrive(rootPath, folder);
 }
 
-// ViewerLastDrive only ever names a drive that could be read. Should it fail in its turn
+// The last drive only ever names a drive that could be read. Should it fail in its turn
 // (unmounted meanwhile), the viewer goes to the root volume without a second message, and
 // gives up when even that cannot be read, so it never loops.
 void ImageViewer::driveNotReady(const QString &rootPath, DriveRoute route)
 {
     if (route == DriveRoute::UserChoice) {
         MsgBoxError(tr("Lecteur non disponible ou non prêt !"));
-        const QString &last = m_state.viewerLastDrive;
+        const QString &last = m_memory.lastDrive;
         if (ViewerDrives::indexOfRoot(m_drives, last) >= 0 && last != rootPath) {
             selectDrive(last, DriveRoute::BackToLast);
             return;

@@ -5,7 +5,7 @@
 // The image viewer's chosen file: its path, and its picture read off the window's thread.
 #include "windows/viewer/ImageViewer.h"
 
-#include "label/ProgramState.h"
+#include "label/ProgramStart.h"
 #include "widgets/MsgBox.h"
 #include "windows/shared/BackgroundTask.h"
 #include "windows/shared/PictureBox.h"

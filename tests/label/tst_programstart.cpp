@@ -3,7 +3,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "label/Cp1252.h"
-#include "label/ProgramState.h"
+#include "label/ProgramStart.h"
 
 #include <QDir>
 #include <QFile>
@@ -38,26 +38,17 @@ QMap<int, char16_t> referenceCodePage()
 
 } // namespace
 
-class TestProgramState : public QObject
+class TestProgramStart : public QObject
 {
     Q_OBJECT
 
 private Q_SLOTS:
     void startUpValues()
     {
-        ProgramState state;
-        state.sheetSpacing = {1, 2, 3, 4};
-        state.startUp(u"/opt/korvalin"_s, QString(), u"/home/u"_s);
-        QCOMPARE(state.appPath, u"/opt/korvalin"_s);
-        QCOMPARE(state.currentZone, qint16(1));
-        QCOMPARE(state.sheetSpacing, (std::array<double, 4>{10, 4, 4, 10}));
-        QCOMPARE(state.copyCount, qint16(10));
-        QCOMPARE(state.startPosition, qint16(1));
-        QCOMPARE(state.nextDiskNumber, qint16(1));
-        QVERIFY(state.printFrame && state.printCutOutline);
-        QCOMPARE(state.printSettingsTitle, u"Paramétrage de l'impression DEFAUT"_s);
-        QVERIFY(state.labelFileName.isEmpty());
-        QVERIFY(!state.startedWithDocument());
+        const ProgramStart start = ProgramStart::from(u"/opt/korvalin"_s, QString(), u"/home/u"_s);
+        QCOMPARE(start.programFolder, u"/opt/korvalin"_s);
+        QVERIFY(start.labelFileName.isEmpty());
+        QVERIFY(!start.withDocument);
     }
 
     void commandLine_data()
@@ -78,13 +69,10 @@ private Q_SLOTS:
     void commandLine()
     {
         QFETCH(QString, argument);
-        ProgramState state;
-        state.startUp(u"/opt/korvalin"_s, argument, u"/home/u"_s);
-        QVERIFY(state.startedWithDocument());
-        QTEST(state.labelFileName, "labelFileName");
-        QTEST(documentName(state.labelFileName), "shownName");
-        // The print settings window asks for the start position of a document opened this way.
-        QCOMPARE(state.startPosition, qint16(0));
+        const ProgramStart start = ProgramStart::from(u"/opt/korvalin"_s, argument, u"/home/u"_s);
+        QVERIFY(start.withDocument);
+        QTEST(start.labelFileName, "labelFileName");
+        QTEST(documentName(start.labelFileName), "shownName");
     }
 
     void addBackslash_data()
@@ -185,5 +173,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(TestProgramState)
-#include "tst_programstate.moc"
+QTEST_GUILESS_MAIN(TestProgramStart)
+#include "tst_programstart.moc"
