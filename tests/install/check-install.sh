@@ -42,6 +42,9 @@ done
 # libcups comes with the CUPS module alone, loaded when the program first prints.
 [ -n "$(find "$usr/lib" -path '*/korvalin/korvalin-cups.so')" ] || fail "le module CUPS n'est pas installé"
 ! readelf -d "$usr/bin/korvalin" | grep -q 'NEEDED.*libcups' || fail "bin/korvalin charge libcups au démarrage"
+# Asked with no scheduler to answer: the module says so, a module not found says why.
+errors="$(CUPS_SERVER=/nonexistent/korvalin.sock "$usr/bin/korvalin" --query-default-printer "" 2>&1 >/dev/null)"
+! grep -q 'CUPS module not loaded' <<<"$errors" || fail "le programme installé ne charge pas son module CUPS : $errors"
 
 desktop-file-validate "$usr/share/applications/$id.desktop" || fail "entrée de bureau invalide"
 appstreamcli validate --no-net "$usr/share/metainfo/$id.metainfo.xml" >/dev/null ||
