@@ -17,7 +17,9 @@
 // The program's printer: a CUPS destination chosen by name. It holds only the name; every
 // question goes to the scheduler, so defaults changed since (by this program or any other)
 // are the ones reported and printed with. A question may wait on the scheduler for as long
-// as one connection's budget allows: a window asks off its user-interface thread.
+// as one connection's budget allows: a window asks off its user-interface thread. The
+// questions go through the CUPS module (see CupsService); where it cannot be loaded, there is
+// no printer.
 class Printer
 {
 public:

@@ -13,6 +13,7 @@
 #include <QFile>
 #include <QMenu>
 #include <QScopeGuard>
+#include <QTemporaryDir>
 
 using namespace Qt::StringLiterals;
 
@@ -38,6 +39,10 @@ private slots:
                            m_cups.setDefaultOrientation(u"Bureau"_s, 4) &&
                            m_cups.setDefault(u"Bureau"_s);
         QVERIFY2(ready, qPrintable(m_cups.errorString()));
+        QFile script(m_hungChild);
+        QVERIFY(script.open(QIODevice::WriteOnly) &&
+                script.write("#!/bin/sh\nexec sleep 600\n") > 0);
+        QVERIFY(script.setPermissions(script.permissions() | QFile::ExeOwner));
     }
 
     void loadedOnlyToPrint()
@@ -66,6 +71,8 @@ private slots:
         QTest::addColumn<QString>("program");
         QTest::newRow("not started") << u"/nonexistent/korvalin"_s;
         QTest::newRow("failed") << u"/bin/false"_s;
+        // Killed once the scheduler's budget is spent.
+        QTest::newRow("hung") << m_hungChild;
     }
 
     void childWithoutAnswer()
@@ -77,7 +84,7 @@ private slots:
         MainWindowHarness h;
         QSignalSpy shown(h.form.get(), &MainWindow::orientationShown);
         h.form->findDefaultPrinter();
-        QVERIFY(shown.wait(30000));
+        QVERIFY(shown.wait(60000));
         QCOMPARE(h.find<QLabel>("printerStateLabel")->text(), u"Imprimante non disponible"_s);
         QVERIFY(h.printer.isNull());
     }
@@ -85,6 +92,8 @@ private slots:
 private:
     static constexpr const char *ProgramVariable = "KORVALIN_PRINTER_QUERY_PROGRAM";
     CupsScheduler m_cups; // first, so that libcups sees only the private scheduler
+    QTemporaryDir m_folder;
+    const QString m_hungChild = m_folder.filePath(QStringLiteral("hung"));
 };
 
 QTEST_MAIN(TestMainWindowCupsModule)
