@@ -7,6 +7,7 @@
 #include "platform/LabelFonts.h"
 #include "platform/ProgramFiles.h"
 #include "print/Printer.h"
+#include "print/PrinterQuery.h"
 #include "widgets/FrenchTranslations.h"
 #include "windows/main/MainWindow.h"
 #include "windows/shared/WindowResources.h"
@@ -50,11 +51,14 @@ int runHeadless(int argc, char *argv[], const QStringList &arguments)
 
 int main(int argc, char *argv[])
 {
-    // Before Qt resolves any font, so every window, page and PDF sees the same faces.
-    LabelFonts::install();
     QStringList arguments;
     for (int i = 1; i < argc; ++i)
         arguments.append(QString::fromLocal8Bit(argv[i]));
+    // The window asking CUPS through a child of its own: no fonts, no display.
+    if (PrinterQuery::isChild(arguments))
+        return PrinterQuery::answer(argc, argv, arguments);
+    // Before Qt resolves any font, so every window, page and PDF sees the same faces.
+    LabelFonts::install();
     if (CommandLine::wantsHeadless(arguments))
         return runHeadless(argc, argv, arguments);
 

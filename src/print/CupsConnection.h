@@ -4,6 +4,8 @@
 
 #pragma once
 
+#include "print/SchedulerAnswer.h"
+
 #include <QDeadlineTimer>
 #include <QLoggingCategory>
 #include <QString>
@@ -23,9 +25,7 @@ Q_DECLARE_LOGGING_CATEGORY(lcCups)
 class CupsConnection
 {
 public:
-    // Generous for a busy scheduler, yet a print that cannot get through is reported well
-    // before the user gives up on it.
-    static constexpr int DefaultBudgetMs = 8000;
+    static constexpr int DefaultBudgetMs = SchedulerBudgetMs;
 
     explicit CupsConnection(int budgetMs = DefaultBudgetMs);
     ~CupsConnection();

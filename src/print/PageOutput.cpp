@@ -5,9 +5,6 @@
 #include "print/PageOutput.h"
 
 #include "label/SmallFile.h"
-#include "print/CupsConnection.h"
-#include "print/CupsDestination.h"
-#include "print/CupsJob.h"
 #include "print/Printer.h"
 
 #include <QBuffer>
@@ -76,16 +73,6 @@ PdfFileOutcome writePdfFile(const QString &path, const PageGeometry &page, const
 
 bool printPage(const Printer &printer, const PageDrawer &draw, const QString &jobTitle)
 {
-    // One connection and one budget for the whole job: a scheduler that stops answering
-    // midway costs no more time than one that never answered.
-    const CupsConnection connection;
-    const std::optional<CupsDestination> destination =
-        CupsDestination::find(printer.name(), connection);
-    if (!destination)
-        return false;
-    const std::optional<PageGeometry> page = destination->defaultPage();
-    if (!page)
-        return false;
-    const std::optional<QByteArray> pdf = renderPdf(*page, draw, jobTitle);
-    return pdf && CupsJob::submitPdf(connection, *destination, *page, *pdf, jobTitle);
+    return printer.printPdf(
+        [&](const PageGeometry &page) { return renderPdf(page, draw, jobTitle); }, jobTitle);
 }

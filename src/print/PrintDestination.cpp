@@ -4,7 +4,6 @@
 
 #include "print/PrintDestination.h"
 
-#include "print/CupsConnection.h"
 #include "print/Printer.h"
 
 #include <QSettings>
@@ -45,8 +44,7 @@ void PrintDestination::remember() const
 SchedulerAnswer<Printer> PrintDestination::findPrinter() const
 {
     if (!printerName.isEmpty()) {
-        const CupsConnection connection;
-        const SchedulerAnswer<QStringList> installed = Printer::installedPrinters(connection);
+        const SchedulerAnswer<QStringList> installed = Printer::findInstalledPrinters();
         if (std::holds_alternative<SchedulerAway>(installed))
             return SchedulerAway{};
         // A printer removed since is forgotten: the system's default stands in for it.

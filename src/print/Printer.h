@@ -7,17 +7,19 @@
 #include "print/PageGeometry.h"
 #include "print/SchedulerAnswer.h"
 
+#include <QByteArray>
 #include <QDeadlineTimer>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <optional>
 
 // The program's printer: a CUPS destination chosen by name. It holds only the name; every
 // question goes to the scheduler, so defaults changed since (by this program or any other)
 // are the ones reported and printed with. A question may wait on the scheduler for as long
-// as a CupsConnection allows: a window asks off its user-interface thread.
-class CupsConnection;
-
+// as one connection's budget allows: a window asks off its user-interface thread. The
+// questions go through the CUPS module (see CupsService); where it cannot be loaded, there is
+// no printer.
 class Printer
 {
 public:
@@ -31,7 +33,7 @@ public:
     static Printer systemDefault();
     // In CUPS order; none when the scheduler does not answer.
     static QStringList installedPrinters();
-    static SchedulerAnswer<QStringList> installedPrinters(const CupsConnection &connection);
+    static SchedulerAnswer<QStringList> findInstalledPrinters();
 
     QString name() const { return m_name; }
     bool isNull() const { return m_name.isEmpty(); }
@@ -45,6 +47,11 @@ public:
     // Media and printable area of a job on this destination, as oriented; nothing when the
     // destination cannot be read.
     std::optional<PageGeometry> pageGeometry() const;
+
+    // Sends the PDF that render lays out on the destination's default page as a job of its
+    // own; true only once the scheduler has taken the whole document.
+    bool printPdf(const std::function<std::optional<QByteArray>(const PageGeometry &)> &render,
+                  const QString &title) const;
 
 private:
     QString m_name;

@@ -30,6 +30,9 @@ struct PrinterSetupOffer
 
     // None when the scheduler answers that none is installed.
     SchedulerAnswer<QList<Printer>> printers;
+    // Why the program cannot print through CUPS at all (its CUPS module could not be
+    // loaded); empty when it can.
+    QString cupsFailure;
     QString current; // the program's printer
     PrintTarget currentTarget = PrintTarget::CupsPrinter;
     qint16 pdfOrientation = 1; // of the PDF page: 1 portrait, 2 landscape

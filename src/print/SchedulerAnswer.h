@@ -16,3 +16,7 @@ struct SchedulerAway
 
 // What the scheduler answered, or that it did not answer.
 template <typename T> using SchedulerAnswer = std::variant<T, SchedulerAway>;
+
+// How long one connection to the scheduler may wait: generous for a busy scheduler, yet a
+// print that cannot get through is reported well before the user gives up on it.
+constexpr int SchedulerBudgetMs = 8000;

@@ -5,7 +5,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 
 # Installs the build under a scratch prefix and checks what a desktop sees of it: the
-# layout, the desktop entry, the AppStream data, the label file type (also without its
+# layout, the CUPS module, the desktop entry, the AppStream data, the label file type (also without its
 # extension) and its default program, and that the installed program prints from outside
 # the source tree, finds its help file and opens the installed examples with their pictures.
 #   check-install.sh BUILD_DIR SOURCE_DIR
@@ -39,6 +39,12 @@ for example in "$source"/examples/*; do
   [ -f "$usr/$file" ] || fail "$file n'est pas installé"
 done
 [ -x "$usr/bin/korvalin" ] || fail "bin/korvalin n'est pas exécutable"
+# libcups comes with the CUPS module alone, loaded when the program first prints.
+[ -n "$(find "$usr/lib" -path '*/korvalin/korvalin-cups.so')" ] || fail "le module CUPS n'est pas installé"
+! readelf -d "$usr/bin/korvalin" | grep -q 'NEEDED.*libcups' || fail "bin/korvalin charge libcups au démarrage"
+# Asked with no scheduler to answer: the module says so, a module not found says why.
+errors="$(CUPS_SERVER=/nonexistent/korvalin.sock "$usr/bin/korvalin" --query-default-printer "" 2>&1 >/dev/null)"
+! grep -q 'CUPS module not loaded' <<<"$errors" || fail "le programme installé ne charge pas son module CUPS : $errors"
 
 desktop-file-validate "$usr/share/applications/$id.desktop" || fail "entrée de bureau invalide"
 appstreamcli validate --no-net "$usr/share/metainfo/$id.metainfo.xml" >/dev/null ||

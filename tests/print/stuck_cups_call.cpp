@@ -6,7 +6,7 @@
 // of an hour; quits as soon as a line comes on its input, whether the question was answered or
 // not. The drip scheduler's test runs it to see that a stuck question does not hold the exit.
 #include "print/CupsConnection.h"
-#include "print/Printer.h"
+#include "print/CupsPrinters.h"
 
 #include <QCoreApplication>
 #include <QtConcurrent/QtConcurrentRun>
@@ -18,7 +18,7 @@ int main(int argc, char *argv[])
     QCoreApplication app(argc, argv);
     const auto printers = QtConcurrent::run([] {
         const CupsConnection connection(3600 * 1000);
-        return Printer::installedPrinters(connection);
+        return CupsPrinters::installedPrinters(connection);
     });
     std::string line;
     std::getline(std::cin, line);

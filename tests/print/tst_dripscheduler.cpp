@@ -10,7 +10,7 @@
 
 #include "print/CupsConnection.h"
 #include "print/CupsDestination.h"
-#include "print/Printer.h"
+#include "print/CupsPrinters.h"
 
 #include <QProcess>
 #include <QTemporaryDir>
@@ -37,7 +37,7 @@ private slots:
         QTest::ignoreMessage(QtWarningMsg, noAnswer);
         QVERIFY(!CupsDestination::find(u"Bureau"_s, CupsConnection(LookupBudgetMs)));
         QVERIFY(std::holds_alternative<SchedulerAway>(
-            Printer::installedPrinters(CupsConnection(LookupBudgetMs))));
+            CupsPrinters::installedPrinters(CupsConnection(LookupBudgetMs))));
     }
 
     void commandLinePrintFails_data() { addCommandLinePrinterRows(); }

@@ -9,6 +9,7 @@
 #include "windows/main/MainWindow.h"
 
 #include "print/Printer.h"
+#include "print/PrinterQuery.h"
 #include "print/PrinterSetup.h"
 #include "widgets/MsgBox.h"
 #include "windows/shared/BackgroundTask.h"
@@ -23,9 +24,10 @@ void MainWindow::findDefaultPrinter()
         return;
     m_defaultPrinterSearch = DefaultPrinterSearch::Asking;
     runInBackground(
-        this, [destination = m_destination] { return destination.findPrinter(); },
-        [this](const SchedulerAnswer<Printer> &found) {
-            const bool away = std::holds_alternative<SchedulerAway>(found);
+        this,
+        [remembered = m_destination.printerName] { return PrinterQuery::findPrinter(remembered); },
+        [this](const PrinterQuery::FoundPrinter &found) {
+            const bool away = std::holds_alternative<SchedulerAway>(found.printer);
             // Asked again at the next refresh: the scheduler may be back by then.
             m_defaultPrinterSearch =
                 away ? DefaultPrinterSearch::SchedulerAway : DefaultPrinterSearch::Answered;
@@ -37,8 +39,12 @@ void MainWindow::findDefaultPrinter()
                     showPrinterAnswer(SchedulerAway{});
                 return;
             }
-            m_printer = std::get<Printer>(found);
-            refreshOrientationDisplay();
+            m_printer = std::get<Printer>(found.printer);
+            // The child asked the printer's orientation too: no second question.
+            if (!m_printer.isNull() && showsPrinter(m_printer.name()))
+                showPrinterAnswer(found.orientation);
+            else
+                refreshOrientationDisplay();
         });
 }
 
@@ -62,7 +68,7 @@ void MainWindow::refreshOrientationDisplay()
         }
     }
     runInBackground(
-        this, [printer = m_printer] { return printer.orientation(); },
+        this, [printer = m_printer] { return PrinterQuery::orientation(printer); },
         [this, asked = m_printer.name()](const SchedulerAnswer<int> &orientation) {
             if (showsPrinter(asked))
                 showPrinterAnswer(orientation);

@@ -15,6 +15,20 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+namespace {
+
+QString noPrinterReason(const PrinterSetupOffer &offer)
+{
+    if (!offer.cupsFailure.isEmpty())
+        return PrinterSetupDialog::tr("Impression par CUPS indisponible : %1")
+            .arg(offer.cupsFailure);
+    if (std::holds_alternative<SchedulerAway>(offer.printers))
+        return PrinterSetupDialog::tr("Le service d'impression ne répond pas");
+    return PrinterSetupDialog::tr("Aucune imprimante installée");
+}
+
+} // namespace
+
 PrinterSetupDialog::PrinterSetupDialog(const PrinterSetupOffer &offer, QWidget *parent)
     : QDialog(parent), m_pdfOrientation(offer.pdfOrientation), m_printers(new QComboBox),
       m_paperBox(new QGroupBox(tr("Papier"))), m_papers(new QComboBox),
@@ -50,9 +64,7 @@ PrinterSetupDialog::PrinterSetupDialog(const PrinterSetupOffer &offer, QWidget *
     m_printers->addItem(tr("Fichier PDF"));
     if (m_listed.isEmpty()) {
         // Only the PDF file is left to print on; the user is told why.
-        auto *why = new QLabel(std::holds_alternative<SchedulerAway>(offer.printers)
-                                   ? tr("Le service d'impression ne répond pas")
-                                   : tr("Aucune imprimante installée"));
+        auto *why = new QLabel(noPrinterReason(offer));
         why->setObjectName(QStringLiteral("noPrinterLabel"));
         printerForm->addRow(why);
     }
