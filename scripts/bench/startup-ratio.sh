@@ -15,6 +15,9 @@ trap 'kill ${XV:-} 2>/dev/null; rm -rf "$W"' EXIT
 gcc -O2 -o "$W/mapwait" "$here/mapwait.c" -lX11 || exit 1
 cmake -S "$here/qtfloor" -B "$W/floor" -DCMAKE_BUILD_TYPE=Release >/dev/null && cmake --build "$W/floor" -j2 >/dev/null || exit 1
 label=$(realpath examples/sauvegarde.eti 2>/dev/null); [ -f "$label" ] || label=""   # run from the project root to open the example
+# Both start with empty settings and state, so that a recovery copy or recent labels left by
+# earlier runs neither add a question nor change what is measured.
+export XDG_CONFIG_HOME="$W/config" XDG_STATE_HOME="$W/state"
 Xvfb :87 -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 & XV=$!; export DISPLAY=:87 QT_QPA_PLATFORM=xcb; sleep 1
 one() { # name-substring command... -> "ms rssKB"
   local out pid ms rss; out=$(timeout 20 "$W/mapwait" "$@") || { echo "0 0"; return; }
