@@ -112,12 +112,6 @@ QByteArray orientationRequested(PageGeometry::Orientation orientation)
                                   : IPP_ORIENT_PORTRAIT);
 }
 
-QByteArray orientationRequested(int orientationCode)
-{
-    return orientationRequested(orientationCode == 2 ? PageGeometry::Orientation::Landscape
-                                                     : PageGeometry::Orientation::Portrait);
-}
-
 PageGeometry::Orientation CupsDestination::defaultOrientation() const
 {
     const QByteArray value = option("orientation-requested");

@@ -17,8 +17,6 @@ class CupsConnection;
 
 // The orientation-requested value CUPS takes for a page orientation.
 QByteArray orientationRequested(PageGeometry::Orientation orientation);
-// The same for the program's orientation codes (1 portrait, 2 landscape).
-QByteArray orientationRequested(int orientationCode);
 
 // A CUPS destination looked up by its exact name, with the capabilities a job for it needs.
 // Every lookup asks the scheduler afresh, so a default changed meanwhile (orientation, media)

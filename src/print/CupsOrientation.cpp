@@ -10,18 +10,6 @@
 
 namespace {
 
-QByteArray sidesKeyword(int duplex)
-{
-    switch (duplex) {
-    case 2:
-        return "two-sided-long-edge";
-    case 3:
-        return "two-sided-short-edge";
-    default:
-        return "one-sided";
-    }
-}
-
 // Whether this user now sees the options, asking the scheduler afresh.
 bool userSees(const CupsConnection &connection, const QString &name,
               const StoredDefaults::Options &options)
@@ -34,7 +22,7 @@ bool userSees(const CupsConnection &connection, const QString &name,
 
 namespace CupsOrientation {
 
-OrientationSwitch::SwitchResult store(int duplex, qint16 orientation, const QString &name,
+OrientationSwitch::SwitchResult store(PageGeometry::Orientation orientation, const QString &name,
                                       const QDeadlineTimer &budget)
 {
     using Result = OrientationSwitch::SwitchResult;
@@ -42,7 +30,7 @@ OrientationSwitch::SwitchResult store(int duplex, qint16 orientation, const QStr
         return Result::NoPrinter;
     const StoredDefaults::Options wanted = {
         {"orientation-requested", orientationRequested(orientation)},
-        {"sides", sidesKeyword(duplex)},
+        {"sides", "one-sided"},
     };
     const auto refused = [&name] {
         qCWarning(lcCups) << "the orientation of" << name << "could not be changed";

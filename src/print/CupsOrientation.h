@@ -5,6 +5,7 @@
 #pragma once
 
 #include "print/OrientationSwitch.h"
+#include "print/PageGeometry.h"
 
 #include <QDeadlineTimer>
 #include <QString>
@@ -13,7 +14,7 @@
 // OrientationSwitch::storeOrientation).
 namespace CupsOrientation {
 
-OrientationSwitch::SwitchResult store(int duplex, qint16 orientation, const QString &printer,
+OrientationSwitch::SwitchResult store(PageGeometry::Orientation orientation, const QString &printer,
                                       const QDeadlineTimer &budget);
 
 } // namespace CupsOrientation

@@ -21,8 +21,7 @@ PrinterSetupOffer::Printer describe(const CupsDestination &destination)
          PaperChoices::withoutBorderlessCopies(destination.media(), printer.paper))
         printer.papers.append({QString::fromUtf8(size.media),
                                PaperChoices::shownName(destination.mediaName(size), size)});
-    printer.orientation =
-        destination.defaultOrientation() == PageGeometry::Orientation::Landscape ? 2 : 1;
+    printer.orientation = destination.defaultOrientation();
     return printer;
 }
 

@@ -53,10 +53,10 @@ SchedulerAnswer<QStringList> installedPrinters(const CupsConnection &connection)
     return names;
 }
 
-SchedulerAnswer<int> orientation(const QString &printer, const QDeadlineTimer &budget)
+OrientationAnswer orientation(const QString &printer, const QDeadlineTimer &budget)
 {
     if (printer.isEmpty())
-        return 0;
+        return std::nullopt;
     if (budget.hasExpired())
         return SchedulerAway{};
     const CupsConnection connection(int(budget.remainingTime()));
@@ -66,8 +66,8 @@ SchedulerAnswer<int> orientation(const QString &printer, const QDeadlineTimer &b
         return SchedulerAway{};
     const std::optional<CupsDestination> &destination = std::get<0>(answer);
     if (!destination)
-        return 0;
-    return destination->defaultOrientation() == PageGeometry::Orientation::Landscape ? 2 : 1;
+        return std::nullopt;
+    return destination->defaultOrientation();
 }
 
 std::optional<PageGeometry> pageGeometry(const QString &printer)

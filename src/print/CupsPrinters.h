@@ -7,6 +7,7 @@
 #include "print/CupsService.h"
 #include "print/PageGeometry.h"
 #include "print/SchedulerAnswer.h"
+#include "print/StoredOrientation.h"
 
 #include <QDeadlineTimer>
 #include <QString>
@@ -25,10 +26,9 @@ SchedulerAnswer<QString> defaultPrinter();
 // In CUPS order.
 SchedulerAnswer<QStringList> installedPrinters(const CupsConnection &connection);
 
-// The stored default orientation: 1 portrait (also when unset), 2 landscape; 0 when there is
-// no printer or the scheduler knows none by this name. Asked within budget, the time left of
-// a longer operation; away at once when nothing of it is left.
-SchedulerAnswer<int> orientation(const QString &printer, const QDeadlineTimer &budget);
+// The stored default orientation, asked within budget, the time left of a longer operation;
+// away at once when nothing of it is left.
+OrientationAnswer orientation(const QString &printer, const QDeadlineTimer &budget);
 
 // Media and printable area of a job on this destination, as oriented; nothing when the
 // destination cannot be read.

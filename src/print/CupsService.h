@@ -8,6 +8,7 @@
 #include "print/PageGeometry.h"
 #include "print/PrinterSetup.h"
 #include "print/SchedulerAnswer.h"
+#include "print/StoredOrientation.h"
 
 #include <QByteArray>
 #include <QDeadlineTimer>
@@ -35,21 +36,19 @@ public:
     virtual SchedulerAnswer<QString> defaultPrinter() = 0;
     // In CUPS order.
     virtual SchedulerAnswer<QStringList> installedPrinters() = 0;
-    // 1 portrait (also when unset), 2 landscape; 0 when the scheduler knows no such printer.
-    virtual SchedulerAnswer<int> orientation(const QString &printer,
-                                             const QDeadlineTimer &budget) = 0;
+    virtual OrientationAnswer orientation(const QString &printer, const QDeadlineTimer &budget) = 0;
     virtual std::optional<PageGeometry> pageGeometry(const QString &printer) = 0;
     // True only once the scheduler has taken the whole document.
     virtual bool printPdf(const QString &printer, const PdfRenderer &render,
                           const QString &title) = 0;
     virtual PrinterSetupOffer printerSetupOffer(const QString &currentPrinter) = 0;
     virtual PrinterSetupStored storePrinterSetup(const PrinterSetupChoice &choice) = 0;
-    virtual OrientationSwitch::SwitchResult storeOrientation(int duplex, qint16 orientation,
+    virtual OrientationSwitch::SwitchResult storeOrientation(PageGeometry::Orientation orientation,
                                                              const QString &printer,
                                                              const QDeadlineTimer &budget) = 0;
 };
 
 // The module's one entry point, versioned by its name: a module left from another build of
 // the program is refused instead of being called through a different interface.
-#define KORVALIN_CUPS_SERVICE_ENTRY korvalinCupsService1
-#define KORVALIN_CUPS_SERVICE_ENTRY_NAME "korvalinCupsService1"
+#define KORVALIN_CUPS_SERVICE_ENTRY korvalinCupsService2
+#define KORVALIN_CUPS_SERVICE_ENTRY_NAME "korvalinCupsService2"

@@ -21,7 +21,7 @@ public:
         return CupsPrinters::installedPrinters(CupsConnection());
     }
 
-    SchedulerAnswer<int> orientation(const QString &printer, const QDeadlineTimer &budget) override
+    OrientationAnswer orientation(const QString &printer, const QDeadlineTimer &budget) override
     {
         return CupsPrinters::orientation(printer, budget);
     }
@@ -46,11 +46,11 @@ public:
         return CupsPrinterSetup::store(choice);
     }
 
-    OrientationSwitch::SwitchResult storeOrientation(int duplex, qint16 orientation,
+    OrientationSwitch::SwitchResult storeOrientation(PageGeometry::Orientation orientation,
                                                      const QString &printer,
                                                      const QDeadlineTimer &budget) override
     {
-        return CupsOrientation::store(duplex, orientation, printer, budget);
+        return CupsOrientation::store(orientation, printer, budget);
     }
 };
 

@@ -8,43 +8,23 @@
 #include "print/CupsService.h"
 #include "print/Printer.h"
 
-namespace {
-
-constexpr int DuplexOneSided = 1;
-
-} // namespace
-
 namespace OrientationSwitch {
 
-SwitchResult storeOrientation(int duplex, qint16 orientation, const Printer &printer,
+SwitchResult storeOrientation(PageGeometry::Orientation orientation, const Printer &printer,
                               const QDeadlineTimer &budget)
 {
     CupsService *cups = CupsModule::service();
     if (!cups)
         return SwitchResult::NoPrinter;
-    return cups->storeOrientation(duplex, orientation, printer.name(), budget);
+    return cups->storeOrientation(orientation, printer.name(), budget);
 }
 
-namespace {
-
-Outcome switchTo(qint16 orientation, const Printer &printer)
+Outcome switchTo(PageGeometry::Orientation orientation, const Printer &printer)
 {
     // A silent scheduler would otherwise cost the change's budget and the read-back's too.
     const QDeadlineTimer budget(SchedulerBudgetMs);
-    const SwitchResult result = storeOrientation(DuplexOneSided, orientation, printer, budget);
+    const SwitchResult result = storeOrientation(orientation, printer, budget);
     return {result, printer.orientation(budget)};
-}
-
-} // namespace
-
-Outcome switchToLandscape(const Printer &printer)
-{
-    return switchTo(2, printer);
-}
-
-Outcome switchToPortrait(const Printer &printer)
-{
-    return switchTo(1, printer);
 }
 
 } // namespace OrientationSwitch

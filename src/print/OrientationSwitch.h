@@ -4,10 +4,11 @@
 
 #pragma once
 
+#include "print/PageGeometry.h"
 #include "print/SchedulerAnswer.h"
+#include "print/StoredOrientation.h"
 
 #include <QDeadlineTimer>
-#include <QtGlobal>
 
 class Printer;
 
@@ -29,21 +30,19 @@ enum class SwitchResult
 struct Outcome
 {
     SwitchResult result;
-    SchedulerAnswer<int> orientation;
+    OrientationAnswer orientation;
 };
 
-// Stores orientation (1 portrait, 2 landscape) and duplex (1 one-sided, 2 two-sided on the
-// long edge, 3 on the short edge) as the defaults of the printer's destination: the queue's
-// own where the scheduler lets this user change it, else this user's own, leaving paper,
-// copies and every other option as they were. Only a change that CUPS then reports counts.
-// Waits on the scheduler for no longer than budget: a window runs it off its user-interface
-// thread.
-SwitchResult storeOrientation(int duplex, qint16 orientation, const Printer &printer,
+// Stores orientation and one-sided printing as the defaults of the printer's destination: the
+// queue's own where the scheduler lets this user change it, else this user's own, leaving
+// paper, copies and every other option as they were. Only a change that CUPS then reports
+// counts. Waits on the scheduler for no longer than budget: a window runs it off its
+// user-interface thread.
+SwitchResult storeOrientation(PageGeometry::Orientation orientation, const Printer &printer,
                               const QDeadlineTimer &budget);
 
-// Switch the printer to landscape or portrait, one-sided, and read back what it reports: the
-// whole within one connection's budget.
-Outcome switchToLandscape(const Printer &printer);
-Outcome switchToPortrait(const Printer &printer);
+// Switch the printer to the orientation, one-sided, and read back what it reports: the whole
+// within one connection's budget.
+Outcome switchTo(PageGeometry::Orientation orientation, const Printer &printer);
 
 } // namespace OrientationSwitch

@@ -42,17 +42,17 @@ SchedulerAnswer<QStringList> Printer::findInstalledPrinters()
     return cups ? cups->installedPrinters() : QStringList();
 }
 
-SchedulerAnswer<int> Printer::orientation() const
+OrientationAnswer Printer::orientation() const
 {
     return orientation(QDeadlineTimer(SchedulerBudgetMs));
 }
 
-SchedulerAnswer<int> Printer::orientation(const QDeadlineTimer &budget) const
+OrientationAnswer Printer::orientation(const QDeadlineTimer &budget) const
 {
     if (isNull())
-        return 0;
+        return std::nullopt;
     CupsService *cups = CupsModule::service();
-    return cups ? cups->orientation(m_name, budget) : 0;
+    return cups ? cups->orientation(m_name, budget) : std::nullopt;
 }
 
 std::optional<PageGeometry> Printer::pageGeometry() const

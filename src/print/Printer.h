@@ -6,6 +6,7 @@
 
 #include "print/PageGeometry.h"
 #include "print/SchedulerAnswer.h"
+#include "print/StoredOrientation.h"
 
 #include <QByteArray>
 #include <QDeadlineTimer>
@@ -38,11 +39,10 @@ public:
     QString name() const { return m_name; }
     bool isNull() const { return m_name.isEmpty(); }
 
-    // The stored default orientation: 1 portrait (also when unset), 2 landscape; 0 when
-    // there is no printer or the scheduler knows none by this name. Asked within budget, the
-    // time left of a longer operation; away at once when nothing of it is left.
-    SchedulerAnswer<int> orientation() const;
-    SchedulerAnswer<int> orientation(const QDeadlineTimer &budget) const;
+    // The stored default orientation, asked within budget, the time left of a longer
+    // operation; away at once when nothing of it is left.
+    OrientationAnswer orientation() const;
+    OrientationAnswer orientation(const QDeadlineTimer &budget) const;
 
     // Media and printable area of a job on this destination, as oriented; nothing when the
     // destination cannot be read.

@@ -18,6 +18,9 @@ const QString OrientationOption = QStringLiteral("--query-printer-orientation");
 
 const QString PrinterKey = QStringLiteral("printer=");
 const QString OrientationKey = QStringLiteral("orientation=");
+const QString Portrait = QStringLiteral("portrait");
+const QString Landscape = QStringLiteral("landscape");
+const QString NoPrinter = QStringLiteral("none");
 const QString Away = QStringLiteral("away");
 
 QString program()
@@ -53,19 +56,27 @@ std::optional<QString> valueOf(const QStringList &lines, const QString &key)
     return std::nullopt;
 }
 
-SchedulerAnswer<int> orientationIn(const QStringList &lines)
+OrientationAnswer orientationIn(const QStringList &lines)
 {
-    bool isNumber = false;
-    const int orientation = valueOf(lines, OrientationKey).value_or(Away).toInt(&isNumber);
-    if (!isNumber || orientation < 0 || orientation > 2)
-        return SchedulerAway{};
-    return orientation;
+    const QString orientation = valueOf(lines, OrientationKey).value_or(Away);
+    if (orientation == Portrait)
+        return StoredOrientation(PageGeometry::Orientation::Portrait);
+    if (orientation == Landscape)
+        return StoredOrientation(PageGeometry::Orientation::Landscape);
+    if (orientation == NoPrinter)
+        return std::nullopt;
+    return SchedulerAway{};
 }
 
-QString orientationLine(const SchedulerAnswer<int> &orientation)
+QString orientationLine(const OrientationAnswer &answer)
 {
-    const int *answered = std::get_if<int>(&orientation);
-    return OrientationKey + (answered ? QString::number(*answered) : Away);
+    const StoredOrientation *answered = std::get_if<StoredOrientation>(&answer);
+    if (!answered)
+        return OrientationKey + Away;
+    if (!*answered)
+        return OrientationKey + NoPrinter;
+    return OrientationKey +
+           (**answered == PageGeometry::Orientation::Landscape ? Landscape : Portrait);
 }
 
 } // namespace
@@ -84,10 +95,10 @@ FoundPrinter findPrinter(const QString &rememberedPrinter)
     return {Printer(*name), orientationIn(lines)};
 }
 
-SchedulerAnswer<int> orientation(const Printer &printer)
+OrientationAnswer orientation(const Printer &printer)
 {
     if (printer.isNull())
-        return 0;
+        return std::nullopt;
     return orientationIn(askChild({OrientationOption, printer.name()}, SchedulerBudgetMs + 2000));
 }
 

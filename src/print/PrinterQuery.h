@@ -6,6 +6,7 @@
 
 #include "print/Printer.h"
 #include "print/SchedulerAnswer.h"
+#include "print/StoredOrientation.h"
 
 #include <QStringList>
 
@@ -20,12 +21,12 @@ namespace PrinterQuery {
 struct FoundPrinter
 {
     SchedulerAnswer<Printer> printer;
-    SchedulerAnswer<int> orientation;
+    OrientationAnswer orientation;
 };
 
 // Wait on the child; run them off the user-interface thread.
 FoundPrinter findPrinter(const QString &rememberedPrinter);
-SchedulerAnswer<int> orientation(const Printer &printer);
+OrientationAnswer orientation(const Printer &printer);
 
 // Whether the program was started as such a child, and its answer: the exit code.
 bool isChild(const QStringList &arguments);

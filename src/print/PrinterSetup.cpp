@@ -24,7 +24,7 @@ PrinterSetupStored store(const PrinterSetupChoice &choice)
 {
     if (CupsService *cups = CupsModule::service())
         return cups->storePrinterSetup(choice);
-    return {false, 0};
+    return {false, std::nullopt};
 }
 
 } // namespace PrinterSetup

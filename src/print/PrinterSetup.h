@@ -6,10 +6,10 @@
 
 #include "print/PrintDestination.h"
 #include "print/SchedulerAnswer.h"
+#include "print/StoredOrientation.h"
 
 #include <QList>
 #include <QString>
-#include <QtGlobal>
 
 // What the printer set-up dialog offers: every installed printer with the paper it takes and
 // the defaults this user now sees for it, then a PDF file.
@@ -24,8 +24,8 @@ struct PrinterSetupOffer
     {
         QString name;
         QList<Paper> papers;
-        QString paper;          // keyword of the default paper
-        qint16 orientation = 1; // 1 portrait, 2 landscape
+        QString paper; // keyword of the default paper
+        PageGeometry::Orientation orientation = PageGeometry::Orientation::Portrait;
     };
 
     // None when the scheduler answers that none is installed.
@@ -35,7 +35,8 @@ struct PrinterSetupOffer
     QString cupsFailure;
     QString current; // the program's printer
     PrintTarget currentTarget = PrintTarget::CupsPrinter;
-    qint16 pdfOrientation = 1; // of the PDF page: 1 portrait, 2 landscape
+    // Of the PDF page.
+    PageGeometry::Orientation pdfOrientation = PageGeometry::Orientation::Portrait;
 };
 
 // What the user chose in it.
@@ -43,7 +44,7 @@ struct PrinterSetupChoice
 {
     QString printer; // empty for a PDF file
     QString paper;
-    qint16 orientation = 1;
+    PageGeometry::Orientation orientation = PageGeometry::Orientation::Portrait;
     PrintTarget target = PrintTarget::CupsPrinter;
 };
 
@@ -52,7 +53,7 @@ struct PrinterSetupChoice
 struct PrinterSetupStored
 {
     bool stored;
-    SchedulerAnswer<int> orientation;
+    OrientationAnswer orientation;
 };
 
 namespace PrinterSetup {

@@ -24,17 +24,15 @@
 
 using namespace Qt::StringLiterals;
 
-Q_DECLARE_METATYPE(OrientationSwitch::SwitchResult)
-
 namespace {
 
 using Result = OrientationSwitch::SwitchResult;
+constexpr auto Portrait = PageGeometry::Orientation::Portrait;
+constexpr auto Landscape = PageGeometry::Orientation::Landscape;
 
-OrientationSwitch::SwitchResult switchTo(int orientation, const Printer &printer)
+Result switchTo(PageGeometry::Orientation orientation, const Printer &printer)
 {
-    return (orientation == 2 ? OrientationSwitch::switchToLandscape(printer)
-                             : OrientationSwitch::switchToPortrait(printer))
-        .result;
+    return OrientationSwitch::switchTo(orientation, printer).result;
 }
 
 } // namespace
@@ -51,7 +49,7 @@ private slots:
         QTest::addColumn<int>("queueOrientation"); // orientation-requested-default
         QTest::addColumn<QString>("queueSides");
         QTest::addColumn<bool>("administrationAllowed");
-        QTest::addColumn<int>("switchTo"); // 1 portrait, 2 landscape
+        QTest::addColumn<PageGeometry::Orientation>("switchTo");
         QTest::addColumn<Result>("expected");
         QTest::addColumn<int>("mine");   // orientation-requested as this user sees it
         QTest::addColumn<int>("others"); // and as another user sees it
@@ -60,17 +58,19 @@ private slots:
         const QString oneSided = u"one-sided"_s;
         const QString twoSided = u"two-sided-long-edge"_s;
         QTest::newRow("landscape on a portrait queue")
-            << 3 << oneSided << true << 2 << Result::QueueChanged << 4 << 4 << oneSided;
+            << 3 << oneSided << true << Landscape << Result::QueueChanged << 4 << 4 << oneSided;
         QTest::newRow("portrait on a landscape queue")
-            << 4 << oneSided << true << 1 << Result::QueueChanged << 3 << 3 << oneSided;
+            << 4 << oneSided << true << Portrait << Result::QueueChanged << 3 << 3 << oneSided;
         QTest::newRow("the same orientation again")
-            << 4 << oneSided << true << 2 << Result::QueueChanged << 4 << 4 << oneSided;
+            << 4 << oneSided << true << Landscape << Result::QueueChanged << 4 << 4 << oneSided;
         QTest::newRow("a two-sided queue becomes one-sided")
-            << 3 << twoSided << true << 2 << Result::QueueChanged << 4 << 4 << oneSided;
+            << 3 << twoSided << true << Landscape << Result::QueueChanged << 4 << 4 << oneSided;
         QTest::newRow("queue refused: this user's defaults")
-            << 3 << twoSided << false << 2 << Result::UserDefaultsChanged << 4 << 3 << twoSided;
+            << 3 << twoSided << false << Landscape << Result::UserDefaultsChanged << 4 << 3
+            << twoSided;
         QTest::newRow("queue refused, back to portrait")
-            << 4 << oneSided << false << 1 << Result::UserDefaultsChanged << 3 << 4 << oneSided;
+            << 4 << oneSided << false << Portrait << Result::UserDefaultsChanged << 3 << 4
+            << oneSided;
     }
 
     void switchStoresTheOrientation()
@@ -78,7 +78,7 @@ private slots:
         QFETCH(int, queueOrientation);
         QFETCH(QString, queueSides);
         QFETCH(bool, administrationAllowed);
-        QFETCH(int, switchTo);
+        QFETCH(PageGeometry::Orientation, switchTo);
         QFETCH(Result, expected);
         QFETCH(int, mine);
         QFETCH(int, others);
@@ -104,7 +104,7 @@ private slots:
         QVERIFY2(restartAdministration(administrationAllowed), qPrintable(m_cups.errorString()));
         const auto allowAgain = qScopeGuard([this] { QVERIFY(restartAdministration(true)); });
         QCOMPARE(::switchTo(switchTo, Printer(name)), expected);
-        QCOMPARE(Printer(name).orientation(), SchedulerAnswer<int>(switchTo));
+        QCOMPARE(Printer(name).orientation(), OrientationAnswer(switchTo));
 
         const QMap<QString, QString> after = m_cups.printerOptions(name);
         QCOMPARE(after.value(u"orientation-requested"_s), QString::number(mine));
@@ -123,11 +123,11 @@ private slots:
         // This user once saved landscape for himself; the queue is portrait.
         const QString queue = u"Saved"_s;
         QVERIFY(!m_cups.addPdfQueue(queue, {u"orientation-requested-default=3"_s}).isEmpty());
-        QVERIFY(PrinterSetup::store({queue, u"iso_a4_210x297mm"_s, 2}).stored);
-        QCOMPARE(Printer(queue).orientation(), SchedulerAnswer<int>(2));
+        QVERIFY(PrinterSetup::store({queue, u"iso_a4_210x297mm"_s, Landscape}).stored);
+        QCOMPARE(Printer(queue).orientation(), OrientationAnswer(Landscape));
 
-        QCOMPARE(switchTo(1, Printer(queue)), Result::QueueChanged);
-        QCOMPARE(Printer(queue).orientation(), SchedulerAnswer<int>(1));
+        QCOMPARE(switchTo(Portrait, Printer(queue)), Result::QueueChanged);
+        QCOMPARE(Printer(queue).orientation(), OrientationAnswer(Portrait));
         QCOMPARE(m_cups.printerOptions(queue).value(u"orientation-requested"_s), u"3"_s);
     }
 
@@ -140,7 +140,7 @@ private slots:
         QVERIFY2(restartAdministration(false), qPrintable(m_cups.errorString()));
         const auto allowAgain = qScopeGuard([this] { QVERIFY(restartAdministration(true)); });
 
-        QCOMPARE(switchTo(2, Printer(queue)), Result::UserDefaultsChanged);
+        QCOMPARE(switchTo(Landscape, Printer(queue)), Result::UserDefaultsChanged);
         QFile store(m_cups.userOptionsPath());
         QVERIFY(store.open(QIODevice::ReadOnly));
         const QByteArray saved = store.readAll();
@@ -168,7 +168,7 @@ private slots:
         QVERIFY2(restartAdministration(false), qPrintable(m_cups.errorString()));
         const auto allowAgain = qScopeGuard([this] { QVERIFY(restartAdministration(true)); });
 
-        QCOMPARE(switchTo(2, Printer(queue)), Result::UserDefaultsChanged);
+        QCOMPARE(switchTo(Landscape, Printer(queue)), Result::UserDefaultsChanged);
         const QByteArray saved = fileBytes(m_cups.userOptionsPath());
         QVERIFY2(saved.contains(away), saved.constData());
         QVERIFY2(saved.contains("Dest Present"), saved.constData());
@@ -185,7 +185,7 @@ private slots:
         QVERIFY(QDir().mkpath(QFileInfo(m_cups.userOptionsPath()).path()));
         QVERIFY(writeBytes(m_cups.userOptionsPath(), saved));
 
-        QCOMPARE(switchTo(2, Printer(queue)), Result::QueueChanged);
+        QCOMPARE(switchTo(Landscape, Printer(queue)), Result::QueueChanged);
         QCOMPARE(fileBytes(m_cups.userOptionsPath()), saved);
     }
 
@@ -197,18 +197,18 @@ private slots:
         m_cups.stop();
         const auto restart = qScopeGuard([this] { QVERIFY(m_cups.start()); });
 
-        QCOMPARE(switchTo(2, Printer(queue)), Result::Refused);
+        QCOMPARE(switchTo(Landscape, Printer(queue)), Result::Refused);
         // Nothing to show but that the scheduler is away.
-        QCOMPARE(Printer(queue).orientation(), SchedulerAnswer<int>(SchedulerAway{}));
+        QCOMPARE(Printer(queue).orientation(), OrientationAnswer(SchedulerAway{}));
         QVERIFY(!QFile::exists(m_cups.userOptionsPath()));
 
         QVERIFY2(m_cups.start(), qPrintable(m_cups.errorString()));
-        QCOMPARE(Printer(queue).orientation(), SchedulerAnswer<int>(1));
+        QCOMPARE(Printer(queue).orientation(), OrientationAnswer(Portrait));
         QCOMPARE(m_cups.printerOptionsForAnotherUser(queue).value(u"orientation-requested"_s),
                  u"3"_s);
     }
 
-    void noPrinterChangesNothing() { QCOMPARE(switchTo(2, Printer()), Result::NoPrinter); }
+    void noPrinterChangesNothing() { QCOMPARE(switchTo(Landscape, Printer()), Result::NoPrinter); }
 
     void nextJobFollowsTheSwitch_data()
     {
@@ -228,10 +228,10 @@ private slots:
         QVERIFY2(restartAdministration(administrationAllowed), qPrintable(m_cups.errorString()));
         const auto allowAgain = qScopeGuard([this] { QVERIFY(restartAdministration(true)); });
 
-        QVERIFY(switchTo(2, Printer(queue)) != Result::Refused);
+        QVERIFY(switchTo(Landscape, Printer(queue)) != Result::Refused);
         const std::optional<PageGeometry> page = Printer(queue).pageGeometry();
         QVERIFY(page);
-        QCOMPARE(page->orientation, PageGeometry::Orientation::Landscape);
+        QCOMPARE(page->orientation, Landscape);
         QVERIFY(page->paperSizeMm.width() > page->paperSizeMm.height());
 
         QVERIFY(printPage(Printer(queue), drawPageMarks(), u"Étiquette"_s));
@@ -267,10 +267,10 @@ private slots:
             QVERIFY2(papers.contains(printer.paper), qPrintable(printer.paper));
             if (printer.name == "OfferA4"_L1) {
                 QCOMPARE(printer.paper, u"iso_a4_210x297mm"_s);
-                QCOMPARE(printer.orientation, qint16(2));
+                QCOMPARE(printer.orientation, Landscape);
             } else if (printer.name == "OfferLetter"_L1) {
                 QCOMPARE(printer.paper, u"na_letter_8.5x11in"_s);
-                QCOMPARE(printer.orientation, qint16(1));
+                QCOMPARE(printer.orientation, Portrait);
             }
         }
     }
@@ -278,24 +278,25 @@ private slots:
     void setUpChoicesReachTheNextJob_data()
     {
         QTest::addColumn<QString>("paper");
-        QTest::addColumn<int>("orientation");
+        QTest::addColumn<PageGeometry::Orientation>("orientation");
         QTest::addColumn<QSizeF>("pageMm"); // as oriented
-        QTest::newRow("Letter, landscape") << u"na_letter_8.5x11in"_s << 2 << QSizeF(279.4, 215.9);
-        QTest::newRow("A5, portrait")
-            << u"iso_a5_148x210mm"_s << 1 << QSizeF(148.17, 209.9); // as the printer's PPD gives it
-        QTest::newRow("A4, landscape") << u"iso_a4_210x297mm"_s << 2 << QSizeF(297, 210);
+        QTest::newRow("Letter, landscape")
+            << u"na_letter_8.5x11in"_s << Landscape << QSizeF(279.4, 215.9);
+        QTest::newRow("A5, portrait") << u"iso_a5_148x210mm"_s << Portrait
+                                      << QSizeF(148.17, 209.9); // as the printer's PPD gives it
+        QTest::newRow("A4, landscape") << u"iso_a4_210x297mm"_s << Landscape << QSizeF(297, 210);
     }
 
     void setUpChoicesReachTheNextJob()
     {
         QFETCH(QString, paper);
-        QFETCH(int, orientation);
+        QFETCH(PageGeometry::Orientation, orientation);
         QFETCH(QSizeF, pageMm);
         const QString queue = u"SetUp"_s;
         if (!QFile::exists(m_cups.outputPath(queue)))
             QVERIFY(!m_cups.addPdfQueue(queue).isEmpty());
 
-        QVERIFY(PrinterSetup::store({queue, paper, qint16(orientation)}).stored);
+        QVERIFY(PrinterSetup::store({queue, paper, orientation}).stored);
         const std::optional<PageGeometry> page = Printer(queue).pageGeometry();
         QVERIFY(page);
         QCOMPARE(page->mediaKeyword, paper);
@@ -310,7 +311,7 @@ private slots:
             m_cups.lastJobAttributes(queue, {u"media"_s, u"orientation-requested"_s});
         QCOMPARE(job.value(u"media"_s), paper);
         QCOMPARE(job.value(u"orientation-requested"_s),
-                 orientation == 2 ? u"landscape"_s : u"portrait"_s);
+                 orientation == Landscape ? u"landscape"_s : u"portrait"_s);
         // The queue keeps its own paper for everyone else.
         QCOMPARE(m_cups.queueAttributes(queue, {u"media-default"_s}).value(u"media-default"_s),
                  u"iso_a4_210x297mm"_s);
@@ -331,7 +332,7 @@ private slots:
         const QString queue = u"Papiers"_s;
         if (!QFile::exists(m_cups.outputPath(queue)))
             QVERIFY(!m_cups.addPdfQueue(queue).isEmpty());
-        QVERIFY(PrinterSetup::store({queue, stored, 1}).stored);
+        QVERIFY(PrinterSetup::store({queue, stored, Portrait}).stored);
 
         const PrinterSetupOffer offer = PrinterSetup::offer(queue);
         const auto &printers = std::get<QList<PrinterSetupOffer::Printer>>(offer.printers);
@@ -359,7 +360,7 @@ private slots:
 
     void setUpChoiceOfAnUnknownPrinterIsRefused()
     {
-        QVERIFY(!PrinterSetup::store({u"Absente"_s, u"iso_a4_210x297mm"_s, 2}).stored);
+        QVERIFY(!PrinterSetup::store({u"Absente"_s, u"iso_a4_210x297mm"_s, Landscape}).stored);
     }
 
     void setUpListsAQueueWithSavedOptionsOnce()

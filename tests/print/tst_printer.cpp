@@ -24,6 +24,9 @@ Q_DECLARE_METATYPE(PageGeometry)
 
 namespace {
 
+constexpr auto Portrait = PageGeometry::Orientation::Portrait;
+constexpr auto Landscape = PageGeometry::Orientation::Landscape;
+
 QSizeF mm(double widthPt, double heightPt)
 {
     return QSizeF(widthPt, heightPt) * mmPerPt;
@@ -79,21 +82,19 @@ private slots:
         QTest::addColumn<QString>("queue");
         QTest::addColumn<PageGeometry>("expected");
 
-        const auto portrait = PageGeometry::Orientation::Portrait;
-        const auto landscape = PageGeometry::Orientation::Landscape;
         const QString a4 = u"iso_a4_210x297mm"_s;
         QTest::newRow("A4 portrait")
-            << u"A4"_s << PageGeometry{mm(595, 842), mm(18, 36, 559, 770), portrait, a4};
+            << u"A4"_s << PageGeometry{mm(595, 842), mm(18, 36, 559, 770), Portrait, a4};
         QTest::newRow("A4 landscape")
-            << u"A4Landscape"_s << PageGeometry{mm(842, 595), mm(36, 18, 770, 559), landscape, a4};
+            << u"A4Landscape"_s << PageGeometry{mm(842, 595), mm(36, 18, 770, 559), Landscape, a4};
         QTest::newRow("Letter portrait")
             << u"Letter"_s
-            << PageGeometry{mm(612, 792), mm(18, 36, 576, 720), portrait, u"na_letter_8.5x11in"_s};
+            << PageGeometry{mm(612, 792), mm(18, 36, 576, 720), Portrait, u"na_letter_8.5x11in"_s};
         QTest::newRow("uneven margins, portrait")
-            << u"Uneven"_s << PageGeometry{mm(595, 842), mm(10, 30, 565, 762), portrait, a4};
+            << u"Uneven"_s << PageGeometry{mm(595, 842), mm(10, 30, 565, 762), Portrait, a4};
         QTest::newRow("uneven margins, landscape")
             << u"UnevenLandscape"_s
-            << PageGeometry{mm(842, 595), mm(50, 10, 762, 565), landscape, a4};
+            << PageGeometry{mm(842, 595), mm(50, 10, 762, 565), Landscape, a4};
     }
 
     void pageGeometryIsTheDestinationsDefault()
@@ -129,7 +130,7 @@ private slots:
         const QString output = m_cups.waitForOutput(queue);
         QVERIFY2(!output.isEmpty(), "no PDF came out of the queue");
 
-        const bool landscape = expected.orientation == PageGeometry::Orientation::Landscape;
+        const bool landscape = expected.orientation == Landscape;
         const QMap<QString, QString> job = m_cups.lastJobAttributes(
             queue, {u"media"_s, u"orientation-requested"_s, u"sides"_s, u"print-scaling"_s});
         QCOMPARE(job.value(u"media"_s), expected.mediaKeyword);
@@ -167,27 +168,27 @@ private slots:
     {
         QTest::addColumn<QString>("queue");
         QTest::addColumn<int>("stored"); // orientation-requested-default; 0 leaves it alone
-        QTest::addColumn<int>("expected");
+        QTest::addColumn<StoredOrientation>("expected");
 
-        QTest::newRow("never set") << u"A4"_s << 0 << 1;
-        QTest::newRow("landscape") << u"Switch"_s << 4 << 2;
-        QTest::newRow("back to portrait") << u"Switch"_s << 3 << 1;
-        QTest::newRow("reverse landscape") << u"Switch"_s << 5 << 2;
-        QTest::newRow("reverse portrait") << u"Switch"_s << 6 << 1;
-        QTest::newRow("no printer") << QString() << 0 << 0;
-        QTest::newRow("unknown queue") << u"Missing"_s << 0 << 0;
+        QTest::newRow("never set") << u"A4"_s << 0 << StoredOrientation(Portrait);
+        QTest::newRow("landscape") << u"Switch"_s << 4 << StoredOrientation(Landscape);
+        QTest::newRow("back to portrait") << u"Switch"_s << 3 << StoredOrientation(Portrait);
+        QTest::newRow("reverse landscape") << u"Switch"_s << 5 << StoredOrientation(Landscape);
+        QTest::newRow("reverse portrait") << u"Switch"_s << 6 << StoredOrientation(Portrait);
+        QTest::newRow("no printer") << QString() << 0 << StoredOrientation();
+        QTest::newRow("unknown queue") << u"Missing"_s << 0 << StoredOrientation();
     }
 
     void orientationIsTheStoredDefault()
     {
         QFETCH(QString, queue);
         QFETCH(int, stored);
-        QFETCH(int, expected);
+        QFETCH(StoredOrientation, expected);
 
         const Printer printer(queue); // made before the change: it must still see it
         if (stored != 0)
             QVERIFY2(m_cups.setDefaultOrientation(queue, stored), qPrintable(m_cups.errorString()));
-        QCOMPARE(printer.orientation(), SchedulerAnswer<int>(expected));
+        QCOMPARE(printer.orientation(), OrientationAnswer(expected));
     }
 
     void installedAndDefaultPrinters()
@@ -206,7 +207,7 @@ private slots:
         QVERIFY(m_cups.setDefault(u"A4Landscape"_s));
         const Printer chosen = Printer::systemDefault();
         QCOMPARE(chosen.name(), u"A4Landscape"_s);
-        QCOMPARE(chosen.orientation(), SchedulerAnswer<int>(2));
+        QCOMPARE(chosen.orientation(), OrientationAnswer(Landscape));
     }
 
     void failedPrintLeavesNoOutput_data()
@@ -261,7 +262,7 @@ private slots:
             QtWarningMsg, QRegularExpression(u"saving the printer options failed: cannot write "_s +
                                              QRegularExpression::escape(m_cups.userOptionsPath()) +
                                              u": "_s + qt_error_string(EISDIR)));
-        QVERIFY(!PrinterSetup::store({u"A4"_s, u"iso_a4_210x297mm"_s, 2}).stored);
+        QVERIFY(!PrinterSetup::store({u"A4"_s, u"iso_a4_210x297mm"_s, Landscape}).stored);
     }
 
     void nothingPrintsWithoutScheduler()
@@ -274,7 +275,7 @@ private slots:
 
         const Printer printer(queue);
         QVERIFY(!printPage(printer, drawPageMarks(), u"Étiquette"_s));
-        QCOMPARE(printer.orientation(), SchedulerAnswer<int>(SchedulerAway{}));
+        QCOMPARE(printer.orientation(), OrientationAnswer(SchedulerAway{}));
         QVERIFY(!printer.pageGeometry());
         QVERIFY(Printer::installedPrinters().isEmpty());
         QVERIFY(Printer::systemDefault().isNull());

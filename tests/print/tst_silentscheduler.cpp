@@ -41,7 +41,7 @@ private slots:
         QTest::ignoreMessage(QtWarningMsg, noAnswer);
         QVERIFY(Printer::systemDefault().isNull());
         QTest::ignoreMessage(QtWarningMsg, noAnswer);
-        QCOMPARE(Printer(u"Bureau"_s).orientation(), SchedulerAnswer<int>(SchedulerAway{}));
+        QCOMPARE(Printer(u"Bureau"_s).orientation(), OrientationAnswer(SchedulerAway{}));
         QTest::ignoreMessage(QtWarningMsg, noAnswer);
         QVERIFY(Printer::installedPrinters().isEmpty());
         QTest::ignoreMessage(QtWarningMsg, noAnswer);
@@ -56,9 +56,9 @@ private slots:
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression(u"could not be changed"_s));
         QTest::failOnWarning(noAnswer);
         const OrientationSwitch::Outcome outcome =
-            OrientationSwitch::switchToLandscape(Printer(u"Bureau"_s));
+            OrientationSwitch::switchTo(PageGeometry::Orientation::Landscape, Printer(u"Bureau"_s));
         QCOMPARE(outcome.result, OrientationSwitch::SwitchResult::Refused);
-        QCOMPARE(outcome.orientation, SchedulerAnswer<int>(SchedulerAway{}));
+        QCOMPARE(outcome.orientation, OrientationAnswer(SchedulerAway{}));
     }
 
     void commandLinePrintFails_data() { addCommandLinePrinterRows(); }

@@ -42,8 +42,8 @@ private slots:
         QVERIFY(std::holds_alternative<Printer>(found) && std::get<Printer>(found).isNull());
         QVERIFY(Printer::installedPrinters().isEmpty());
         const Printer office(u"Bureau"_s);
-        QCOMPARE(office.orientation(), SchedulerAnswer<int>(0));
-        QCOMPARE(OrientationSwitch::switchToLandscape(office).result,
+        QCOMPARE(office.orientation(), OrientationAnswer(std::nullopt));
+        QCOMPARE(OrientationSwitch::switchTo(PageGeometry::Orientation::Landscape, office).result,
                  OrientationSwitch::SwitchResult::NoPrinter);
         QVERIFY(!printPage(
             office, [](PageCanvas &) { return true; }, u"Essai"_s));
@@ -59,7 +59,9 @@ private slots:
         QVERIFY2(said.startsWith(u"Impression par CUPS indisponible : "_s) &&
                      said.contains(u"korvalin-cups.so"_s),
                  qPrintable(said));
-        QVERIFY(!PrinterSetup::store({u"Bureau"_s, u"iso_a4_210x297mm"_s, 2}).stored);
+        QVERIFY(!PrinterSetup::store(
+                     {u"Bureau"_s, u"iso_a4_210x297mm"_s, PageGeometry::Orientation::Landscape})
+                     .stored);
     }
 
     void windowShowsNoPrinter()

@@ -390,9 +390,9 @@ private slots:
     {
         QTest::addColumn<ScriptedDialogs::Answer>("answer");
         QTest::addColumn<QString>("printerAfter");
-        QTest::newRow("chosen") << ScriptedDialogs::Answer(
-                                       PrinterSetupChoice{u"Bureau"_s, u"iso_a4_210x297mm"_s, 2})
-                                << u"Bureau"_s;
+        const PrinterSetupChoice office{u"Bureau"_s, u"iso_a4_210x297mm"_s,
+                                        PageGeometry::Orientation::Landscape};
+        QTest::newRow("chosen") << ScriptedDialogs::Answer(office) << u"Bureau"_s;
         QTest::newRow("cancelled")
             << ScriptedDialogs::Answer(ScriptedDialogs::Cancel{}) << u"Atelier"_s;
     }

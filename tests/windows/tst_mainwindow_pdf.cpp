@@ -18,8 +18,10 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const PrinterSetupChoice PdfChosen{QString(), QString(), 1, PrintTarget::PdfFile};
-const PrinterSetupChoice QueueChosen{Queue, u"iso_a4_210x297mm"_s, 1, PrintTarget::CupsPrinter};
+const PrinterSetupChoice PdfChosen{QString(), QString(), PageGeometry::Orientation::Portrait,
+                                   PrintTarget::PdfFile};
+const PrinterSetupChoice QueueChosen{Queue, u"iso_a4_210x297mm"_s,
+                                     PageGeometry::Orientation::Portrait, PrintTarget::CupsPrinter};
 
 // Ten labels from the first position, numbered X/X from first, confirmed; the file dialog, if
 // one is expected, answered with fileAnswer.

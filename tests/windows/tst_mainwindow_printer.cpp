@@ -24,6 +24,9 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
+constexpr auto Portrait = PageGeometry::Orientation::Portrait;
+constexpr auto Landscape = PageGeometry::Orientation::Landscape;
+
 // Until CUPS's answer is on show; the connection's budget bounds the wait.
 bool waitForOrientation(const MainWindowHarness &h)
 {
@@ -55,25 +58,21 @@ private slots:
     {
         QTest::addColumn<QString>("queue");
         QTest::addColumn<QString>("shown");
-        QTest::addColumn<bool>("portraitChecked");
-        QTest::addColumn<bool>("landscapeChecked");
-        QTest::newRow("portrait") << "Portrait"
-                                  << "En cours : Portrait" << true << false;
-        QTest::newRow("landscape") << "Paysage"
-                                   << "En cours : Paysage" << false << true;
+        QTest::addColumn<PageGeometry::Orientation>("checked");
+        QTest::newRow("portrait") << u"Portrait"_s << u"En cours : Portrait"_s << Portrait;
+        QTest::newRow("landscape") << u"Paysage"_s << u"En cours : Paysage"_s << Landscape;
     }
 
     void orientationShownAtStartUp()
     {
         QFETCH(QString, queue);
         QFETCH(QString, shown);
-        QFETCH(bool, portraitChecked);
-        QFETCH(bool, landscapeChecked);
+        QFETCH(PageGeometry::Orientation, checked);
         MainWindowHarness h{Printer(queue)};
         QVERIFY(waitForOrientation(h));
         QCOMPARE(h.find<QLabel>("orientationLabel")->text(), shown);
-        QCOMPARE(h.action("portraitAction")->isChecked(), portraitChecked);
-        QCOMPARE(h.action("landscapeAction")->isChecked(), landscapeChecked);
+        QCOMPARE(h.action("portraitAction")->isChecked(), checked == Portrait);
+        QCOMPARE(h.action("landscapeAction")->isChecked(), checked == Landscape);
     }
 
     void defaultPrinterFoundAfterTheWindowShows()
@@ -108,21 +107,17 @@ private slots:
     {
         QTest::addColumn<QString>("command");
         QTest::addColumn<QString>("shown");
-        QTest::addColumn<qint16>("requested");
-        const auto row = [](const char *name, const char *command, const char *shown,
-                            int requested) {
-            QTest::newRow(name) << command << shown << qint16(requested);
-        };
-        row("landscape", "landscapeAction", "En cours : Paysage", 2);
-        row("portrait", "portraitAction", "En cours : Portrait", 1);
-        row("portrait again", "portraitAction", "En cours : Portrait", 1);
+        QTest::addColumn<PageGeometry::Orientation>("requested");
+        QTest::newRow("landscape") << u"landscapeAction"_s << "En cours : Paysage" << Landscape;
+        QTest::newRow("portrait") << u"portraitAction"_s << "En cours : Portrait" << Portrait;
+        QTest::newRow("portrait again") << u"portraitAction"_s << "En cours : Portrait" << Portrait;
     }
 
     void switchShowsWhatThePrinterReports()
     {
         QFETCH(QString, command);
         QFETCH(QString, shown);
-        QFETCH(qint16, requested);
+        QFETCH(PageGeometry::Orientation, requested);
         const QString queue = u"Interrupteur"_s;
         MainWindowHarness h{Printer(queue)};
         QVERIFY(waitForOrientation(h));
@@ -134,10 +129,10 @@ private slots:
         QVERIFY(!QGuiApplication::overrideCursor());
         QVERIFY(h.action("landscapeAction")->isEnabled());
         QCOMPARE(h.find<QLabel>("orientationLabel")->text(), shown);
-        QCOMPARE(h.action("portraitAction")->isChecked(), requested == 1);
-        QCOMPARE(h.action("landscapeAction")->isChecked(), requested == 2);
+        QCOMPARE(h.action("portraitAction")->isChecked(), requested == Portrait);
+        QCOMPARE(h.action("landscapeAction")->isChecked(), requested == Landscape);
         QCOMPARE(m_cups.printerOptions(queue).value(u"orientation-requested"_s),
-                 requested == 2 ? u"4"_s : u"3"_s);
+                 requested == Landscape ? u"4"_s : u"3"_s);
         // A restart shows it from the start.
         MainWindowHarness restarted{Printer(queue)};
         QVERIFY(waitForOrientation(restarted));
@@ -205,7 +200,7 @@ private slots:
         const PrinterSetupChoice choice = dialog.choice();
         QCOMPARE(choice.printer, u"Paysage"_s);
         QCOMPARE(choice.paper, u"iso_a4_210x297mm"_s);
-        QCOMPARE(choice.orientation, qint16(2));
+        QCOMPARE(choice.orientation, Landscape);
         QVERIFY(dialog.findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->isEnabled());
         QVERIFY2(Accessibility::namelessControls(&dialog).isEmpty(),
                  qPrintable(Accessibility::namelessControls(&dialog).join(QLatin1Char(','))));
@@ -227,11 +222,11 @@ private slots:
         PrinterSetupDialog dialog(offer);
         auto *printers = dialog.findChild<QComboBox *>();
         QCOMPARE(printers->currentText(), pdfCurrent ? u"Fichier PDF"_s : u"Paysage"_s);
-        QCOMPARE(dialog.choice().orientation, qint16(pdfCurrent ? 1 : 2));
+        QCOMPARE(dialog.choice().orientation, pdfCurrent ? Portrait : Landscape);
         printers->setCurrentIndex(printers->findText(u"Fichier PDF"_s));
         const PrinterSetupChoice choice = dialog.choice();
         QCOMPARE(choice.target, PrintTarget::PdfFile);
-        QCOMPARE(choice.orientation, qint16(1));
+        QCOMPARE(choice.orientation, Portrait);
     }
 
     void setUpDialogWithoutPrinters_data()
@@ -249,14 +244,14 @@ private slots:
         PrinterSetupOffer offer;
         if (schedulerAway)
             offer.printers = SchedulerAway{};
-        offer.pdfOrientation = 2;
+        offer.pdfOrientation = Landscape;
         PrinterSetupDialog dialog(offer);
         // A PDF file is left to print on.
         QVERIFY(dialog.findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->isEnabled());
         const PrinterSetupChoice choice = dialog.choice();
         QCOMPARE(choice.target, PrintTarget::PdfFile);
         QCOMPARE(choice.printer, QString());
-        QCOMPARE(choice.orientation, qint16(2));
+        QCOMPARE(choice.orientation, Landscape);
         QCOMPARE(dialog.findChild<QLabel *>(u"noPrinterLabel"_s)->text(), said);
     }
 
@@ -296,7 +291,7 @@ private slots:
         if (accept) {
             QCOMPARE(choice->printer, u"Bascule"_s);
             QCOMPARE(choice->paper, u"na_letter_8.5x11in"_s);
-            QCOMPARE(choice->orientation, qint16(2));
+            QCOMPARE(choice->orientation, Landscape);
         }
     }
 
@@ -309,7 +304,7 @@ private slots:
         QVERIFY(!m_cups.addPdfQueue(queue).isEmpty());
         MainWindowHarness h{Printer(u"Portrait"_s)};
         QVERIFY(waitForOrientation(h));
-        const PrinterSetupChoice choice{queue, u"na_letter_8.5x11in"_s, 2};
+        const PrinterSetupChoice choice{queue, u"na_letter_8.5x11in"_s, Landscape};
         // Listening from the start: CUPS may answer while the dialog is awaited below.
         QSignalSpy shownAgain(h.form.get(), &MainWindow::orientationShown);
         h.runAnswering("printerSetupAction",
@@ -327,8 +322,7 @@ private slots:
         const std::optional<PageGeometry> page = Printer(queue).pageGeometry();
         QVERIFY(page);
         QCOMPARE(page->mediaKeyword, accept ? u"na_letter_8.5x11in"_s : u"iso_a4_210x297mm"_s);
-        QCOMPARE(page->orientation, accept ? PageGeometry::Orientation::Landscape
-                                           : PageGeometry::Orientation::Portrait);
+        QCOMPARE(page->orientation, accept ? Landscape : Portrait);
         if (!accept)
             QCOMPARE(h.printer.name(), u"Portrait"_s);
         QVERIFY(h.msgBoxes.allSeen());

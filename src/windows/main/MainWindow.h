@@ -262,9 +262,9 @@ private:
 
     // Printer.
     void refreshOrientationDisplay();
-    void showPrinterAnswer(const SchedulerAnswer<int> &answer);
-    void showOrientation(int orientation);
-    void switchOrientation(OrientationSwitch::Outcome (*setOrientation)(const Printer &));
+    void showPrinterAnswer(const OrientationAnswer &answer);
+    void showOrientation(StoredOrientation orientation);
+    void switchOrientation(PageGeometry::Orientation orientation);
     void storePrinterSetup(const PrinterSetupChoice &choice);
     void setPrinterCommandsEnabled(bool enabled);
     // Whether an answer CUPS gave about the printer asked is still the one to show.
@@ -295,8 +295,7 @@ private:
     QButtonGroup *m_alignmentOptions = nullptr; // by alignment: left, right, centre
     QLabel *m_zoneTextCaption = nullptr;
     QLabel *m_orientationLabel = nullptr;
-    int m_shownOrientation =
-        0; // what m_orientationLabel shows: 1 portrait, 2 landscape, 0 no printer
+    StoredOrientation m_shownOrientation;  // what m_orientationLabel shows
     QLabel *m_printerStateLabel = nullptr; // says when the print scheduler is away
     // Where the search for the system's default printer stands while the program has none:
     // answered (or never started), under way, or missed because the scheduler was away, in

@@ -51,14 +51,13 @@ void MainWindow::findDefaultPrinter()
 void MainWindow::refreshOrientationDisplay()
 {
     if (m_destination.target == PrintTarget::PdfFile) {
-        showPrinterAnswer(m_destination.pdfOrientation == PageGeometry::Orientation::Landscape ? 2
-                                                                                               : 1);
+        showPrinterAnswer(StoredOrientation(m_destination.pdfOrientation));
         return;
     }
     if (m_printer.isNull()) {
         switch (m_defaultPrinterSearch) {
         case DefaultPrinterSearch::Answered:
-            showPrinterAnswer(0);
+            showPrinterAnswer(std::nullopt);
             return;
         case DefaultPrinterSearch::Asking:
             return; // the answer is shown when it comes
@@ -69,35 +68,37 @@ void MainWindow::refreshOrientationDisplay()
     }
     runInBackground(
         this, [printer = m_printer] { return PrinterQuery::orientation(printer); },
-        [this, asked = m_printer.name()](const SchedulerAnswer<int> &orientation) {
+        [this, asked = m_printer.name()](const OrientationAnswer &orientation) {
             if (showsPrinter(asked))
                 showPrinterAnswer(orientation);
         });
 }
 
-// The orientation CUPS reports for the program's printer: 1 portrait, 2 landscape, 0 when
-// there is no printer. While the scheduler is away the frame says so, and keeps showing the
-// orientation it last reported; that there is no printer, it can no longer tell.
-void MainWindow::showPrinterAnswer(const SchedulerAnswer<int> &answer)
+// The orientation CUPS reports for the program's printer, or that there is no printer. While
+// the scheduler is away the frame says so, and keeps showing the orientation it last
+// reported; that there is no printer, it can no longer tell.
+void MainWindow::showPrinterAnswer(const OrientationAnswer &answer)
 {
-    const int *orientation = std::get_if<int>(&answer);
+    const StoredOrientation *orientation = std::get_if<StoredOrientation>(&answer);
     m_printerStateLabel->setText(orientation ? QString() : tr("Imprimante non disponible"));
     if (orientation)
         showOrientation(*orientation);
-    else if (m_shownOrientation == 0)
+    else if (!m_shownOrientation)
         m_orientationLabel->clear();
     emit orientationShown();
 }
 
-void MainWindow::showOrientation(int orientation)
+void MainWindow::showOrientation(StoredOrientation orientation)
 {
-    if (orientation == 1)
+    const bool portrait = orientation == PageGeometry::Orientation::Portrait;
+    if (portrait)
         m_orientationLabel->setText(tr("En cours : Portrait"));
-    m_portraitAction->setChecked(orientation == 1);
-    if (orientation == 2)
+    m_portraitAction->setChecked(portrait);
+    const bool landscape = orientation == PageGeometry::Orientation::Landscape;
+    if (landscape)
         m_orientationLabel->setText(tr("En cours : Paysage"));
-    m_landscapeAction->setChecked(orientation == 2);
-    if (orientation == 0)
+    m_landscapeAction->setChecked(landscape);
+    if (!orientation)
         m_orientationLabel->setText(tr("Aucune imprimante"));
     m_shownOrientation = orientation;
 }
@@ -119,7 +120,7 @@ void MainWindow::switchPrinterToPortrait()
     if (m_destination.target == PrintTarget::PdfFile)
         setPdfOrientation(PageGeometry::Orientation::Portrait);
     else
-        switchOrientation(&OrientationSwitch::switchToPortrait);
+        switchOrientation(PageGeometry::Orientation::Portrait);
 }
 
 void MainWindow::switchPrinterToLandscape()
@@ -127,7 +128,7 @@ void MainWindow::switchPrinterToLandscape()
     if (m_destination.target == PrintTarget::PdfFile)
         setPdfOrientation(PageGeometry::Orientation::Landscape);
     else
-        switchOrientation(&OrientationSwitch::switchToLandscape);
+        switchOrientation(PageGeometry::Orientation::Landscape);
 }
 
 // The PDF page's orientation is the program's own: CUPS is not asked.
@@ -138,15 +139,18 @@ void MainWindow::setPdfOrientation(PageGeometry::Orientation orientation)
     refreshOrientationDisplay();
 }
 
-void MainWindow::switchOrientation(OrientationSwitch::Outcome (*setOrientation)(const Printer &))
+void MainWindow::switchOrientation(PageGeometry::Orientation orientation)
 {
     // The click toggled a check mark: they show the printer's answer, not the request.
-    m_portraitAction->setChecked(m_shownOrientation == 1);
-    m_landscapeAction->setChecked(m_shownOrientation == 2);
+    m_portraitAction->setChecked(m_shownOrientation == PageGeometry::Orientation::Portrait);
+    m_landscapeAction->setChecked(m_shownOrientation == PageGeometry::Orientation::Landscape);
 
     setPrinterCommandsEnabled(false);
     runInBackground(
-        this, [setOrientation, printer = m_printer] { return setOrientation(printer); },
+        this,
+        [orientation, printer = m_printer] {
+            return OrientationSwitch::switchTo(orientation, printer);
+        },
         [this, asked = m_printer.name(), busy = std::make_shared<BusyPointer>()](
             const OrientationSwitch::Outcome &switched) mutable {
             busy.reset();
@@ -167,15 +171,13 @@ void MainWindow::printerSetup()
             busy.reset();
             setPrinterCommandsEnabled(true);
             offer.currentTarget = m_destination.target;
-            offer.pdfOrientation =
-                m_destination.pdfOrientation == PageGeometry::Orientation::Landscape ? 2 : 1;
+            offer.pdfOrientation = m_destination.pdfOrientation;
             const std::optional<PrinterSetupChoice> choice = m_commonDialog.choosePrinter(offer);
             if (!choice)
                 return;
             m_destination.target = choice->target;
             if (choice->target == PrintTarget::PdfFile) {
-                setPdfOrientation(choice->orientation == 2 ? PageGeometry::Orientation::Landscape
-                                                           : PageGeometry::Orientation::Portrait);
+                setPdfOrientation(choice->orientation);
                 return;
             }
             m_destination.printerName = choice->printer;

@@ -95,7 +95,8 @@ void PrinterSetupDialog::showPrinter(int index)
     m_paperBox->setEnabled(index != pdfIndex());
     if (index == pdfIndex()) {
         m_papers->addItem(QStringLiteral("A4"));
-        (m_pdfOrientation == 2 ? m_landscape : m_portrait)->setChecked(true);
+        (m_pdfOrientation == PageGeometry::Orientation::Landscape ? m_landscape : m_portrait)
+            ->setChecked(true);
         return;
     }
     if (index < 0 || index >= m_listed.size())
@@ -104,12 +105,15 @@ void PrinterSetupDialog::showPrinter(int index)
     for (const PrinterSetupOffer::Paper &paper : printer.papers)
         m_papers->addItem(paper.name, paper.keyword);
     m_papers->setCurrentIndex(std::max(0, m_papers->findData(printer.paper)));
-    (printer.orientation == 2 ? m_landscape : m_portrait)->setChecked(true);
+    (printer.orientation == PageGeometry::Orientation::Landscape ? m_landscape : m_portrait)
+        ->setChecked(true);
 }
 
 PrinterSetupChoice PrinterSetupDialog::choice() const
 {
-    const qint16 orientation = m_landscape->isChecked() ? 2 : 1;
+    const PageGeometry::Orientation orientation = m_landscape->isChecked()
+                                                      ? PageGeometry::Orientation::Landscape
+                                                      : PageGeometry::Orientation::Portrait;
     if (m_printers->currentIndex() == pdfIndex())
         return {QString(), QString(), orientation, PrintTarget::PdfFile};
     return {m_printers->currentText(), m_papers->currentData().toString(), orientation,

@@ -32,7 +32,7 @@ private:
     int pdfIndex() const;
 
     QList<PrinterSetupOffer::Printer> m_listed; // the offer's printers, none when it has none
-    qint16 m_pdfOrientation;
+    PageGeometry::Orientation m_pdfOrientation;
     QComboBox *m_printers;
     QGroupBox *m_paperBox;
     QComboBox *m_papers;
