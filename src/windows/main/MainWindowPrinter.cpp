@@ -200,7 +200,7 @@ void MainWindow::storePrinterSetup(const PrinterSetupChoice &choice)
             if (showsPrinter(asked))
                 showPrinterAnswer(outcome.orientation);
             if (!outcome.stored)
-                showError(QStringLiteral(
-                    "Le papier et l'orientation choisis n'ont pas pu être enregistrés."));
+                showError(
+                    tr("Le papier et l'orientation choisis n'ont pas pu être enregistrés."));
         });
 }
