@@ -5,7 +5,6 @@
 #include "label/ProgramStart.h"
 
 #include <QDir>
-#include <QFileInfo>
 
 ProgramStart ProgramStart::from(const QString &programFolder, const QString &commandLineArgument,
                                 const QString &currentDir)
@@ -21,31 +20,4 @@ ProgramStart ProgramStart::from(const QString &programFolder, const QString &com
         start.labelFileName = QDir::isAbsolutePath(path) ? path : QDir(currentDir).filePath(path);
     }
     return start;
-}
-
-QPoint centredWindowPosition(const QSize &window, const QRect &screen)
-{
-    return {screen.left() + screen.width() / 2 - window.width() / 2,
-            screen.top() + screen.height() / 2 - window.height() / 2};
-}
-
-bool matchingFileExists(const QString &path)
-{
-    const QFileInfo info(path);
-    const QString name = info.fileName();
-    if (name.isEmpty())
-        return false;
-    if (!name.contains(QLatin1Char('*')) && !name.contains(QLatin1Char('?')))
-        return info.isFile();
-    return !QDir(info.path()).entryList({name}, QDir::Files | QDir::Hidden).isEmpty();
-}
-
-QString withTrailingSlash(const QString &path)
-{
-    return path.endsWith(QLatin1Char('/')) ? path : path + QLatin1Char('/');
-}
-
-QString documentName(const QString &path)
-{
-    return QFileInfo(path).fileName().toUpper();
 }

@@ -4,9 +4,6 @@
 
 #pragma once
 
-#include <QPoint>
-#include <QRect>
-#include <QSize>
 #include <QString>
 
 // How the program was started: from which folder, and with which label file named on its
@@ -24,15 +21,3 @@ struct ProgramStart
     static ProgramStart from(const QString &programFolder, const QString &commandLineArgument,
                              const QString &currentDir);
 };
-
-// Where a window of the given size goes to sit in the middle of the screen.
-QPoint centredWindowPosition(const QSize &window, const QRect &screen);
-
-// True when a regular file matches path; the name part may hold * and ? wildcards.
-bool matchingFileExists(const QString &path);
-
-// path with exactly one trailing "/" ("/" for an empty path).
-QString withTrailingSlash(const QString &path);
-
-// The file name the status bar shows for a path, in capitals.
-QString documentName(const QString &path);

@@ -4,7 +4,7 @@
 
 #include "platform/LabelLoader.h"
 
-#include "label/ProgramStart.h"
+#include "label/FilePaths.h"
 #include "platform/PictureLoader.h"
 
 namespace LabelLoader {

@@ -3,6 +3,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "label/Cp1252.h"
+#include "label/FilePaths.h"
 #include "label/ProgramStart.h"
 
 #include <QDir>
@@ -106,13 +107,6 @@ private Q_SLOTS:
         QVERIFY(!matchingFileExists(dir.filePath(u"*.bmp"_s)));
         QVERIFY(!matchingFileExists(dir.path()));
         QVERIFY(!matchingFileExists(QString()));
-    }
-
-    void centerForm()
-    {
-        QCOMPARE(centredWindowPosition(QSize(200, 100), QRect(0, 0, 1000, 800)), QPoint(400, 350));
-        QCOMPARE(centredWindowPosition(QSize(200, 100), QRect(1920, 0, 1000, 800)),
-                 QPoint(2320, 350));
     }
 
     void codePageRoundTripsEveryByte()

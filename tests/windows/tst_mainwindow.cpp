@@ -8,6 +8,7 @@
 
 #include "label/LabelFile.h"
 #include "widgets/FrenchTranslations.h"
+#include "windows/shared/WindowPlacement.h"
 
 #include <QLocale>
 #include <QMenu>
@@ -71,6 +72,14 @@ class TestMainWindow : public QObject
     Q_OBJECT
 
 private slots:
+    // Each window opens in the middle of the screen it is on, also a second screen.
+    void windowsOpenCentred()
+    {
+        QCOMPARE(centredWindowPosition(QSize(200, 100), QRect(0, 0, 1000, 800)), QPoint(400, 350));
+        QCOMPARE(centredWindowPosition(QSize(200, 100), QRect(1920, 0, 1000, 800)),
+                 QPoint(2320, 350));
+    }
+
     void startUpState()
     {
         const QDate dayBefore = QDate::currentDate();

@@ -9,6 +9,7 @@
 #include "SpecialFiles.h"
 #include "TestFiles.h"
 
+#include "label/FilePaths.h"
 #include "label/LabelFile.h"
 #include "label/SmallFile.h"
 #include "platform/PictureLoader.h"
@@ -270,7 +271,8 @@ private slots:
         std::optional<bool> modifiedUnderTheBox;
         if (picture == "missing"_L1)
             h.msgBoxes.expect(errorBox(u"Fichier icone "_s + missing + u" non trouvé !"_s),
-                              MsgBoxResult::OK, [&] { modifiedUnderTheBox = h.form->isModified(); });
+                              MsgBoxResult::OK,
+                              [&] { modifiedUnderTheBox = h.form->isModified(); });
         h.runAnswering("openAction", path);
         QVERIFY(h.msgBoxes.allSeen());
         if (picture == "missing"_L1)

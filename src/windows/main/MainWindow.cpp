@@ -4,6 +4,7 @@
 
 #include "windows/main/MainWindow.h"
 
+#include "label/FilePaths.h"
 #include "label/ZoneLines.h"
 #include "widgets/MsgBox.h"
 #include "windows/main/ActionButton.h"
@@ -17,6 +18,7 @@
 #include "windows/shared/BackgroundTask.h"
 #include "windows/shared/Millimetres.h"
 #include "windows/shared/PictureBox.h"
+#include "windows/shared/WindowPlacement.h"
 #include "windows/shared/WindowResources.h"
 #include "windows/shared/ZoneDisplay.h"
 

@@ -5,6 +5,7 @@
 // The document commands of the File menu: New, Open, Save, Save As and Quit, the
 // reading and writing of the label file behind them, and the question asked before a
 // modified document is left (New, Open, the window's frame, the end of the session).
+#include "label/FilePaths.h"
 #include "windows/main/MainWindow.h"
 
 #include "platform/LabelLoader.h"

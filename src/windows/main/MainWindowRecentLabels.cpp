@@ -4,6 +4,7 @@
 
 // The labels last opened or saved, listed in the File menu from the user's settings; one
 // of them opens as "Ouvrir" would open it.
+#include "label/FilePaths.h"
 #include "windows/main/MainWindow.h"
 
 #include <QAction>

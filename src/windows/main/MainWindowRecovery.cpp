@@ -4,6 +4,7 @@
 
 // The recovery copies left by a program that ended without saving its label: offered at
 // start-up, one at a time, newest first.
+#include "label/FilePaths.h"
 #include "windows/main/MainWindow.h"
 
 #include "widgets/MsgBox.h"

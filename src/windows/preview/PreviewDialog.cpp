@@ -4,13 +4,13 @@
 
 #include "windows/preview/PreviewDialog.h"
 
-#include "label/ProgramStart.h"
 #include "print/LabelPrinting.h"
 #include "windows/preview/PreviewPanel.h"
 #include "windows/preview/PreviewZone.h"
 #include "windows/shared/BackgroundTask.h"
 #include "windows/shared/Millimetres.h"
 #include "windows/shared/PictureBox.h"
+#include "windows/shared/WindowPlacement.h"
 
 #include <QEvent>
 #include <QPushButton>

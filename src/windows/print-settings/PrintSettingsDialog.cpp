@@ -5,13 +5,13 @@
 #include "windows/print-settings/PrintSettingsDialog.h"
 
 #include "label/NumberText.h"
-#include "label/ProgramStart.h"
 #include "print/RunLimits.h"
 #include "print/SheetGeometry.h"
 #include "widgets/MsgBox.h"
 #include "windows/print-settings/KeyFilteredEdit.h"
 #include "windows/print-settings/SheetTile.h"
 #include "windows/print-settings/Spinner.h"
+#include "windows/shared/WindowPlacement.h"
 
 #include <QCheckBox>
 #include <QGroupBox>

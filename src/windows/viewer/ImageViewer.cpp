@@ -5,10 +5,10 @@
 // The image viewer's window: its controls, its start, the pattern box and its two buttons.
 #include "windows/viewer/ImageViewer.h"
 
-#include "label/ProgramStart.h"
 #include "windows/shared/BackgroundTask.h"
 #include "windows/shared/Millimetres.h"
 #include "windows/shared/PictureBox.h"
+#include "windows/shared/WindowPlacement.h"
 #include "windows/viewer/FileList.h"
 #include "windows/viewer/FolderTree.h"
 

@@ -3,9 +3,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The image viewer's chosen file: its path, and its picture read off the window's thread.
+#include "label/FilePaths.h"
 #include "windows/viewer/ImageViewer.h"
 
-#include "label/ProgramStart.h"
 #include "widgets/MsgBox.h"
 #include "windows/shared/BackgroundTask.h"
 #include "windows/shared/PictureBox.h"
