@@ -8,6 +8,8 @@
 #include <QSizeF>
 #include <QString>
 
+#include <optional>
+
 // One page as a job will print it: the paper and the area the printer can reach, both in
 // millimetres on the page as oriented (x to the right, y downwards from the top-left corner).
 struct PageGeometry
@@ -32,4 +34,20 @@ struct PageGeometry
     }
     // The page of `korvalin --pdf`.
     static PageGeometry a4Portrait() { return a4(Orientation::Portrait); }
+
+    // The word an orientation is stored and passed under: "portrait" or "landscape".
+    static QString orientationName(Orientation orientation)
+    {
+        return orientation == Orientation::Landscape ? QStringLiteral("landscape")
+                                                     : QStringLiteral("portrait");
+    }
+    // The orientation such a word names; nothing for any other word.
+    static std::optional<Orientation> orientationNamed(const QString &name)
+    {
+        for (const Orientation orientation : {Orientation::Portrait, Orientation::Landscape}) {
+            if (name == orientationName(orientation))
+                return orientation;
+        }
+        return std::nullopt;
+    }
 };

@@ -14,7 +14,6 @@ const QString TargetKey = QStringLiteral("print/target");
 const QString PrinterKey = QStringLiteral("print/printer");
 const QString PdfOrientationKey = QStringLiteral("print/pdfOrientation");
 const QString PdfTarget = QStringLiteral("pdf");
-const QString Landscape = QStringLiteral("landscape");
 
 } // namespace
 
@@ -25,8 +24,9 @@ PrintDestination PrintDestination::remembered()
     if (settings.value(TargetKey).toString() == PdfTarget)
         destination.target = PrintTarget::PdfFile;
     destination.printerName = settings.value(PrinterKey).toString();
-    if (settings.value(PdfOrientationKey).toString() == Landscape)
-        destination.pdfOrientation = PageGeometry::Orientation::Landscape;
+    destination.pdfOrientation =
+        PageGeometry::orientationNamed(settings.value(PdfOrientationKey).toString())
+            .value_or(PageGeometry::Orientation::Portrait);
     return destination;
 }
 
@@ -36,9 +36,7 @@ void PrintDestination::remember() const
     settings.setValue(TargetKey,
                       target == PrintTarget::PdfFile ? PdfTarget : QStringLiteral("printer"));
     settings.setValue(PrinterKey, printerName);
-    settings.setValue(PdfOrientationKey, pdfOrientation == PageGeometry::Orientation::Landscape
-                                             ? Landscape
-                                             : QStringLiteral("portrait"));
+    settings.setValue(PdfOrientationKey, PageGeometry::orientationName(pdfOrientation));
 }
 
 SchedulerAnswer<Printer> PrintDestination::findPrinter() const

@@ -18,8 +18,6 @@ const QString OrientationOption = QStringLiteral("--query-printer-orientation");
 
 const QString PrinterKey = QStringLiteral("printer=");
 const QString OrientationKey = QStringLiteral("orientation=");
-const QString Portrait = QStringLiteral("portrait");
-const QString Landscape = QStringLiteral("landscape");
 const QString NoPrinter = QStringLiteral("none");
 const QString Away = QStringLiteral("away");
 
@@ -59,10 +57,8 @@ std::optional<QString> valueOf(const QStringList &lines, const QString &key)
 OrientationAnswer orientationIn(const QStringList &lines)
 {
     const QString orientation = valueOf(lines, OrientationKey).value_or(Away);
-    if (orientation == Portrait)
-        return StoredOrientation(PageGeometry::Orientation::Portrait);
-    if (orientation == Landscape)
-        return StoredOrientation(PageGeometry::Orientation::Landscape);
+    if (const auto named = PageGeometry::orientationNamed(orientation))
+        return StoredOrientation(*named);
     if (orientation == NoPrinter)
         return std::nullopt;
     return SchedulerAway{};
@@ -75,8 +71,7 @@ QString orientationLine(const OrientationAnswer &answer)
         return OrientationKey + Away;
     if (!*answered)
         return OrientationKey + NoPrinter;
-    return OrientationKey +
-           (**answered == PageGeometry::Orientation::Landscape ? Landscape : Portrait);
+    return OrientationKey + PageGeometry::orientationName(**answered);
 }
 
 } // namespace
