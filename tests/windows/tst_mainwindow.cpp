@@ -229,8 +229,7 @@ private slots:
     {
         QTest::addColumn<QString>("entry");
         QTest::addColumn<bool>("enabled");
-        for (const char *name : {"pastePictureButton"})
-            QTest::newRow(name) << QString(QLatin1String(name)) << false;
+        QTest::newRow("pastePictureButton") << u"pastePictureButton"_s << false;
         for (const char *name :
              {"newAction",          "printAction",      "printerSetupAction", "portraitAction",
               "landscapeAction",    "helpSearchAction", "pictureButton",      "printButton",
@@ -248,8 +247,7 @@ private slots:
         MainWindowHarness h;
         h.form->show();
         if (entry.startsWith("toolbar "_L1)) {
-            QAction *button = h.toolbarEntry(entry.mid(8).toInt());
-            QCOMPARE(button->isEnabled(), enabled);
+            QCOMPARE(h.toolbarEntry(entry.mid(8).toInt())->isEnabled(), enabled);
         } else if (auto *button = h.form->findChild<QAbstractButton *>(entry)) {
             QCOMPARE(button->isEnabled(), enabled);
             QVERIFY(button->isVisible());
