@@ -20,9 +20,11 @@ set(CPACK_KORVALIN_STRIP "${CMAKE_STRIP}")
 set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/strip-package.cmake)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION graphics)
-# The libraries it links come from dpkg-shlibdeps; the fonts its labels name do not.
+# The libraries it links come from dpkg-shlibdeps; the fonts its labels name do not, nor
+# Qt's SVG plugins, which read SVG pictures and draw the windows' pictures at sizes the
+# build did not render.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, fonts-comic-neue")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, fonts-comic-neue, libqt6svg6")
 # The French words of Qt's own dialogs ("Oui", "Annuler").
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 include(CPack)

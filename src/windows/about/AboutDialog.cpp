@@ -117,7 +117,7 @@ void AboutDialog::buildTexts()
     auto *logo = new QLabel(this);
     logo->setObjectName(QStringLiteral("logo"));
     Millimetres::place(*logo, {2.1, 4.2, 12.7, 12.7});
-    logo->setPixmap(WindowResources::programIcon().pixmap(logo->size()));
+    logo->setPixmap(WindowResources::floppy().pixmap(logo->size()));
     logo->setScaledContents(true);
     logo->setAccessibleName(programTitle());
 

@@ -8,17 +8,15 @@
 #include "windows/shared/WindowResources.h"
 
 #include <QPainter>
-#include <QSvgRenderer>
 
-FloppyBackdrop::FloppyBackdrop(QWidget *parent) : QWidget(parent)
+FloppyBackdrop::FloppyBackdrop(QWidget *parent)
+    : QWidget(parent), m_disk(WindowResources::floppy())
 {
     setFixedSize(Millimetres::toPixels(QSizeF(SideMm, SideMm), *this));
 }
 
 void FloppyBackdrop::paintEvent(QPaintEvent *)
 {
-    const QPixmap &disk = m_rendered.of(*this, [](QPainter &painter, const QSize &) {
-        QSvgRenderer(WindowResources::floppyPath()).render(&painter);
-    });
-    QPainter(this).drawPixmap(0, 0, disk);
+    QPainter painter(this);
+    m_disk.paint(&painter, rect());
 }

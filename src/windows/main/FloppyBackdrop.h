@@ -4,13 +4,11 @@
 
 #pragma once
 
-#include "windows/shared/RenderedPixmap.h"
-
+#include <QIcon>
 #include <QRectF>
 #include <QWidget>
 
-// The 3.5-inch floppy disk drawn behind the label area, at its real size. The drawing is
-// vector art, rendered once for the widget's size and screen.
+// The 3.5-inch floppy disk drawn behind the label area, at its real size.
 class FloppyBackdrop : public QWidget
 {
     Q_OBJECT
@@ -26,5 +24,5 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    RenderedPixmap m_rendered;
+    QIcon m_disk;
 };

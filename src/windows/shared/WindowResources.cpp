@@ -4,7 +4,9 @@
 
 #include "windows/shared/WindowResources.h"
 
-// The resources live in a static library, whose registration the linker would otherwise
+#include "windows/shared/ArtworkIconEngine.h"
+
+// The drawings live in a static library, whose registration the linker would otherwise
 // drop; Q_INIT_RESOURCE must be called from the global namespace, so no unnamed one here.
 static void registerResources()
 {
@@ -17,21 +19,15 @@ static void registerResources()
 
 namespace WindowResources {
 
-QString floppyPath()
+QIcon floppy()
 {
-    registerResources();
-    return QStringLiteral(":/windows/floppy.svg");
-}
-
-QIcon programIcon()
-{
-    return QIcon(floppyPath());
+    return icon(QStringLiteral("floppy"));
 }
 
 QIcon icon(const QString &name)
 {
     registerResources();
-    return QIcon(QStringLiteral(":/windows/") + name + QStringLiteral(".svg"));
+    return QIcon(new ArtworkIconEngine(name));
 }
 
 } // namespace WindowResources

@@ -10,11 +10,8 @@
 // The pictures the windows draw with, compiled into the program.
 namespace WindowResources {
 
-// Path of the floppy disk drawn behind the label.
-QString floppyPath();
-
-// The program's own picture, the floppy disk its labels go on.
-QIcon programIcon();
+// The floppy disk drawn behind the label, which is also the program's own picture.
+QIcon floppy();
 
 // A toolbar picture by its file's base name ("nouveau", "ouvrir", ...).
 QIcon icon(const QString &name);
