@@ -23,6 +23,7 @@
 #include <optional>
 
 class BusyPointer;
+class BusyPointerAfterAMoment;
 struct DroppedFile;
 class PrintSettingsDialog;
 class PictureBox;
@@ -317,7 +318,7 @@ private:
     // Held while a print job waits for the scheduler's answer.
     std::unique_ptr<BusyPointer> m_printing;
     // Held while a label or a picture is read for the document.
-    std::unique_ptr<BusyPointer> m_readingDocument;
+    std::unique_ptr<BusyPointerAfterAMoment> m_readingDocument;
 
     // One action per command, shared by its menu item, toolbar button and push button.
     QAction *m_newAction = nullptr;

@@ -34,7 +34,7 @@ void MainWindow::readLabel(const QString &path, std::function<void(const LabelRe
 
 void MainWindow::beginDocumentRead()
 {
-    m_readingDocument = std::make_unique<BusyPointer>();
+    m_readingDocument = std::make_unique<BusyPointerAfterAMoment>();
     setDocumentReadsEnabled(false);
 }
 

@@ -9,7 +9,10 @@
 #include <QGuiApplication>
 #include <QObject>
 #include <QThreadPool>
+#include <QTimer>
 #include <QtConcurrent/QtConcurrentRun>
+#include <chrono>
+#include <optional>
 #include <type_traits>
 #include <utility>
 
@@ -52,4 +55,22 @@ public:
     ~BusyPointer() { QGuiApplication::restoreOverrideCursor(); }
     BusyPointer(const BusyPointer &) = delete;
     BusyPointer &operator=(const BusyPointer &) = delete;
+};
+
+// The busy pointer for a wait that is most often too short to see, such as reading a label:
+// shown once the wait has lasted a moment, so that a quick answer neither makes the pointer
+// flicker nor loads the busy pointer's pictures.
+class BusyPointerAfterAMoment
+{
+public:
+    BusyPointerAfterAMoment()
+    {
+        m_moment.setSingleShot(true);
+        QObject::connect(&m_moment, &QTimer::timeout, [this] { m_pointer.emplace(); });
+        m_moment.start(std::chrono::milliseconds(200));
+    }
+
+private:
+    QTimer m_moment;
+    std::optional<BusyPointer> m_pointer; // after the timer: restored before it goes
 };
