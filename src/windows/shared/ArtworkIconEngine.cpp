@@ -4,15 +4,14 @@
 
 #include "windows/shared/ArtworkIconEngine.h"
 
+#include "windows/shared/RenderedSides.h"
+
 #include <QApplication>
-#include <QDir>
 #include <QPainter>
 #include <QPixmapCache>
 #include <QResource>
 #include <QStyle>
 #include <QStyleOption>
-
-#include <algorithm>
 
 namespace {
 
@@ -33,15 +32,23 @@ QImage renderedImage(const QString &path, int side)
 
 } // namespace
 
-ArtworkIconEngine::ArtworkIconEngine(const QString &name) : m_name(name) {}
+ArtworkIconEngine::ArtworkIconEngine(const QString &name) : m_name(name)
+{
+    for (const RenderedSides::Drawing &drawing : RenderedSides::Drawings) {
+        if (QLatin1StringView(drawing.name) != name)
+            continue;
+        for (const int side : drawing.sides) {
+            if (side > 0)
+                m_renderedSides.append(side);
+        }
+    }
+}
 
 QString ArtworkIconEngine::renderedPath(const QSize &size) const
 {
-    if (size.width() != size.height())
+    if (size.width() != size.height() || !m_renderedSides.contains(size.width()))
         return {};
-    const QString path =
-        RenderedFolder + u'/' + m_name + u'-' + QString::number(size.width()) + RenderedSuffix;
-    return QResource(path).isValid() ? path : QString();
+    return RenderedFolder + u'/' + m_name + u'-' + QString::number(size.width()) + RenderedSuffix;
 }
 
 QPixmap ArtworkIconEngine::rendered(const QString &path, int side, QIcon::Mode mode)
@@ -100,16 +107,8 @@ QSize ArtworkIconEngine::actualSize(const QSize &size, QIcon::Mode, QIcon::State
 QList<QSize> ArtworkIconEngine::availableSizes(QIcon::Mode, QIcon::State)
 {
     QList<QSize> sizes;
-    const QString prefix = m_name + u'-';
-    const QStringList files = QDir(RenderedFolder).entryList({prefix + u'*' + RenderedSuffix}, QDir::Files);
-    for (const QString &file : files) {
-        bool number = false;
-        const int side = file.mid(prefix.size()).chopped(RenderedSuffix.size()).toInt(&number);
-        if (number)
-            sizes.append(QSize(side, side));
-    }
-    std::sort(sizes.begin(), sizes.end(),
-              [](const QSize &a, const QSize &b) { return a.width() < b.width(); });
+    for (const int side : std::as_const(m_renderedSides))
+        sizes.append(QSize(side, side));
     return sizes;
 }
 

@@ -32,5 +32,6 @@ private:
     QIcon &vector();
 
     QString m_name;
+    QList<int> m_renderedSides; // ascending, as the build lists them
     QIcon m_vector; // loaded only for a size the build did not render
 };
