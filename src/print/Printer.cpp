@@ -29,13 +29,6 @@ Printer Printer::systemDefault()
     return found ? *found : Printer();
 }
 
-QStringList Printer::installedPrinters()
-{
-    const SchedulerAnswer<QStringList> answer = findInstalledPrinters();
-    const QStringList *names = std::get_if<QStringList>(&answer);
-    return names ? *names : QStringList();
-}
-
 SchedulerAnswer<QStringList> Printer::findInstalledPrinters()
 {
     CupsService *cups = CupsModule::service();

@@ -32,8 +32,7 @@ public:
     static SchedulerAnswer<Printer> findSystemDefault();
     // No printer either when the scheduler does not answer.
     static Printer systemDefault();
-    // In CUPS order; none when the scheduler does not answer.
-    static QStringList installedPrinters();
+    // In CUPS order.
     static SchedulerAnswer<QStringList> findInstalledPrinters();
 
     QString name() const { return m_name; }

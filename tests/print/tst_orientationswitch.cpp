@@ -254,7 +254,7 @@ private slots:
         const auto &printers = std::get<QList<PrinterSetupOffer::Printer>>(offer.printers);
         for (const PrinterSetupOffer::Printer &printer : printers)
             names.append(printer.name);
-        QCOMPARE(names, Printer::installedPrinters());
+        QCOMPARE(SchedulerAnswer<QStringList>(names), Printer::findInstalledPrinters());
         for (const PrinterSetupOffer::Printer &printer : printers) {
             QStringList papers;
             for (const PrinterSetupOffer::Paper &paper : printer.papers) {
