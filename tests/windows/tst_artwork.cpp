@@ -5,10 +5,9 @@
 // The windows show their drawings as the build rendered them: pixel for pixel what Qt's SVG
 // icon engine draws, in each mode. The main window draws them without that engine.
 #include "MainWindowHarness.h"
+#include "MappedFiles.h"
 
 #include "windows/shared/WindowResources.h"
-
-#include <QFile>
 
 using namespace Qt::StringLiterals;
 
@@ -19,12 +18,6 @@ const char *const Drawings[] = {"nouveau", "ouvrir",  "enregistrer", "enregistre
                                 "icone",   "visualiser", "aide",      "apropos",
                                 "quitter", "don",     "annuler",     "korvalin",
                                 "floppy"};
-
-bool svgIconEngineLoaded()
-{
-    QFile maps(u"/proc/self/maps"_s);
-    return maps.open(QIODevice::ReadOnly) && maps.readAll().contains("/libqsvgicon.so");
-}
 
 } // namespace
 
@@ -40,7 +33,7 @@ private slots:
         h.form->show();
         QVERIFY(QTest::qWaitForWindowExposed(h.form.get()));
         QVERIFY(!h.form->grab().isNull()); // paints every widget, toolbar and disk included
-        QVERIFY(!svgIconEngineLoaded());
+        QVERIFY(!isMapped("/libqsvgicon.so"));
         // The disk at 96 dpi, as the main window draws it there.
         QVERIFY(WindowResources::floppy().availableSizes().contains(QSize(351, 351)));
     }

@@ -7,6 +7,7 @@
 // private scheduler: it looks for the module, which the program alone loads.
 #include "CupsScheduler.h"
 #include "MainWindowHarness.h"
+#include "MappedFiles.h"
 
 #include "print/PageOutput.h"
 
@@ -16,16 +17,6 @@
 #include <QTemporaryDir>
 
 using namespace Qt::StringLiterals;
-
-namespace {
-
-bool cupsModuleMapped()
-{
-    QFile maps(u"/proc/self/maps"_s);
-    return maps.open(QIODevice::ReadOnly) && maps.readAll().contains("/korvalin-cups.so");
-}
-
-} // namespace
 
 class TestMainWindowCupsModule : public QObject
 {
@@ -57,12 +48,12 @@ private slots:
         fileMenu->close();
         QVERIFY(shown.wait(30000));
         QCOMPARE(h.find<QLabel>("orientationLabel")->text(), u"En cours : Paysage"_s);
-        QVERIFY(!cupsModuleMapped());
+        QVERIFY(!isMapped("/korvalin-cups.so"));
 
         QVERIFY(printPage(
             h.printer, [](PageCanvas &) { return true; }, u"Essai"_s));
         QVERIFY(!m_cups.waitForOutput(u"Bureau"_s).isEmpty());
-        QVERIFY(cupsModuleMapped());
+        QVERIFY(isMapped("/korvalin-cups.so"));
     }
 
     // A child that cannot answer is a scheduler away, not a printer gone.
