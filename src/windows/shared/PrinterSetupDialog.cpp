@@ -95,8 +95,7 @@ void PrinterSetupDialog::showPrinter(int index)
     m_paperBox->setEnabled(index != pdfIndex());
     if (index == pdfIndex()) {
         m_papers->addItem(QStringLiteral("A4"));
-        (m_pdfOrientation == PageGeometry::Orientation::Landscape ? m_landscape : m_portrait)
-            ->setChecked(true);
+        checkOrientation(m_pdfOrientation);
         return;
     }
     if (index < 0 || index >= m_listed.size())
@@ -105,7 +104,12 @@ void PrinterSetupDialog::showPrinter(int index)
     for (const PrinterSetupOffer::Paper &paper : printer.papers)
         m_papers->addItem(paper.name, paper.keyword);
     m_papers->setCurrentIndex(std::max(0, m_papers->findData(printer.paper)));
-    (printer.orientation == PageGeometry::Orientation::Landscape ? m_landscape : m_portrait)
+    checkOrientation(printer.orientation);
+}
+
+void PrinterSetupDialog::checkOrientation(PageGeometry::Orientation orientation)
+{
+    (orientation == PageGeometry::Orientation::Landscape ? m_landscape : m_portrait)
         ->setChecked(true);
 }
 

@@ -28,6 +28,7 @@ public:
 private:
     // Fills the paper list and the orientation from the printer's own defaults.
     void showPrinter(int index);
+    void checkOrientation(PageGeometry::Orientation orientation);
     // The PDF file's entry, after the printers.
     int pdfIndex() const;
 
