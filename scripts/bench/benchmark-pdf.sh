@@ -6,9 +6,9 @@
 
 # Measures `korvalin --pdf` for a full numbered run of ten labels with an icon: the
 # median wall time and the median peak resident memory of the whole process.
-# Usage: scripts/benchmark-pdf.sh [RUNS]   (default 21)
+# Usage: scripts/bench/benchmark-pdf.sh [RUNS]   (default 21)
 set -euo pipefail
-here="$(cd "$(dirname "$0")/.." && pwd)"
+here="$(cd "$(dirname "$0")/../.." && pwd)"
 runs="${1:-21}"
 
 "$here/scripts/install-deps.sh"

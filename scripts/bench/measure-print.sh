@@ -11,7 +11,7 @@
 # Runs on the X server in DISPLAY, or else on a private Xvfb (Debian package xvfb). Build
 # the target measure_print first (cmake --build BUILD_DIR --target measure_print).
 set -eu
-program="$1/tests/windows/measure_print"
+program="$1/scripts/bench/measure_print"
 runs="${2:-15}"
 if [ -z "${DISPLAY:-}" ]; then
     Xvfb :92 -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &

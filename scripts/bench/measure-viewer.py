@@ -9,7 +9,7 @@
 
 Usage: measure-viewer.py MEASURE_VIEWER_EXECUTABLE [RUNS]
 
-MEASURE_VIEWER_EXECUTABLE is build/<dir>/tests/windows/measure_viewer (built with the tests;
+MEASURE_VIEWER_EXECUTABLE is build/<dir>/scripts/bench/measure_viewer (built with the tests;
 build in Release for figures worth quoting). Runs on the X server in DISPLAY, or else on a
 private Xvfb (Debian package xvfb) that it starts and stops itself. The folder and the JPEG
 are made once in a temporary folder. Each run is a new process that reports, in ms:
