@@ -12,6 +12,11 @@
 # the target measure_print first (cmake --build BUILD_DIR --target measure_print).
 set -eu
 program="$1/scripts/bench/measure_print"
+# In a build tree, the CUPS module and the printer query are not where an installed program
+# finds them: they are named, as ctest names them for the tests.
+KORVALIN_CUPS_MODULE=$(ls "$1"/lib/*/korvalin/korvalin-cups.so | head -n 1)
+KORVALIN_PRINTER_QUERY_PROGRAM="$1/src/korvalin"
+export KORVALIN_CUPS_MODULE KORVALIN_PRINTER_QUERY_PROGRAM
 runs="${2:-15}"
 if [ -z "${DISPLAY:-}" ]; then
     Xvfb :92 -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
