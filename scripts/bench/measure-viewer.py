@@ -21,25 +21,19 @@ are made once in a temporary folder. Each run is a new process that reports, in 
   photostall  the longest time the window did not answer meanwhile.
 The medians are printed, with the lowest and highest values.
 """
+import importlib.util
 import os
 import shutil
 import statistics
 import subprocess
 import sys
 import tempfile
-import time
 
-
-def private_x_server():
-    server = subprocess.Popen(["Xvfb", ":92", "-screen", "0", "1280x1024x24", "-nolisten", "tcp"],
-                              stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-    os.environ["DISPLAY"] = ":92"
-    for _ in range(100):
-        if os.path.exists("/tmp/.X11-unix/X92"):
-            return server
-        time.sleep(0.05)
-    server.terminate()
-    sys.exit("Xvfb did not start (apt-get install xvfb)")
+here = os.path.dirname(os.path.abspath(__file__))
+spec = importlib.util.spec_from_file_location("measure_startup",
+                                              os.path.join(here, "measure-startup.py"))
+startup = importlib.util.module_from_spec(spec)
+spec.loader.exec_module(startup)
 
 
 def one_run(executable, data):
@@ -65,7 +59,7 @@ def measure(executable, runs):
 def main():
     executable = os.path.abspath(sys.argv[1])
     runs = int(sys.argv[2]) if len(sys.argv) > 2 else 15
-    server = None if os.environ.get("DISPLAY") else private_x_server()
+    server = None if os.environ.get("DISPLAY") else startup.private_x_server()
     try:
         print(f"{runs} runs")
         measure(executable, runs)
