@@ -114,45 +114,43 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<bool>("tip");
         QTest::addColumn<QString>("text");
-        const QStringList captions =
-            QStringLiteral(
-                "newAction=&Nouveau|openAction=&Ouvrir|saveAction=&Enregistrer|"
-                "saveAsAction=Enregistrer &Sous...|previewAction=&Aperçu|printAction=&Imprimer|"
-                "printerSetupAction=Configurer l'imprimante|"
-                "portraitAction=Imprimante en mode Portrait|"
-                "landscapeAction=Imprimante en mode Paysage|quitAction=&Quitter|"
-                "helpContentsAction=&Sommaire de l'aide|helpSearchAction=&Rechercher dans l'aide|"
-                "aboutAction=A propos|fileMenu=&Fichier|helpMenu=?|fontButton=&Police...|"
-                "colorButton=&Couleur...|pictureButton=&Logo Icone|quitButton=&Quitter|"
-                "printButton=Imprimer|clearPictureButton=&Pas d'icone|helpButton=&Aide|"
-                "imageViewerButton=&Visualiser les images...|previewButton=Aperçu|"
-                "pastePictureButton=Coller l'image|alignmentOption1=Gauche|"
-                "alignmentOption2=Droite|alignmentOption3=Centre")
-                .split(QLatin1Char('|'));
-        for (const QString &entry : captions) {
-            const QString name = entry.section(QLatin1Char('='), 0, 0);
-            QTest::addRow("%s caption", qPrintable(name))
-                << name << false << entry.section(QLatin1Char('='), 1);
-        }
-        const auto row = [](const char *name, const char *tip) {
-            QTest::addRow("%s tip", name) << name << true << tip;
+        const auto rows = [](bool tip, const QString &entries) {
+            for (const QString &entry : entries.split(QLatin1Char('|'))) {
+                const QString name = entry.section(QLatin1Char('='), 0, 0);
+                QTest::addRow("%s %s", qPrintable(name), tip ? "tip" : "caption")
+                    << name << tip << entry.section(QLatin1Char('='), 1);
+            }
         };
-        row("zoneDisplay1", "Cliquez ici pour éditer la zone de texte 1");
-        row("zoneDisplay2", "Cliquez ici pour éditer la zone de texte 2");
-        row("zoneDisplay3", "Cliquez ici pour éditer la zone de texte 3");
-        row("pictureBox", "Double clic pour charger une image");
-        row("fontButton", "Affecte une police de caractère à la zone de texte sélectionnée");
-        row("colorButton",
-            "Affecte une couleur à la police de caractère à la zone de texte sélectionnée");
-        row("alignmentGroup", "Aligne le texte de la zone sélectionée");
-        row("pictureButton", "Charge une image");
-        row("clearPictureButton", "Efface l'image");
-        row("imageViewerButton", "Exécute la visionneuse");
-        row("previewButton", "Donne un aperçu avant impression");
-        row("printButton", "Lance la feuille du paramétrage d'impression");
-        row("quitButton", "Quitte le programme");
-        row("helpButton", "Exécute l'aide de Korvalin");
-        row("pastePictureButton", "Colle l'image sélectionnée en icône");
+        rows(false,
+             QStringLiteral(
+                 "newAction=&Nouveau|openAction=&Ouvrir|saveAction=&Enregistrer|"
+                 "saveAsAction=Enregistrer &Sous...|previewAction=&Aperçu|printAction=&Imprimer|"
+                 "printerSetupAction=Configurer l'imprimante|"
+                 "portraitAction=Imprimante en mode Portrait|"
+                 "landscapeAction=Imprimante en mode Paysage|quitAction=&Quitter|"
+                 "helpContentsAction=&Sommaire de l'aide|"
+                 "helpSearchAction=&Rechercher dans l'aide|aboutAction=A propos|"
+                 "fileMenu=&Fichier|helpMenu=?|fontButton=&Police...|colorButton=&Couleur...|"
+                 "pictureButton=&Logo Icone|quitButton=&Quitter|printButton=Imprimer|"
+                 "clearPictureButton=&Pas d'icone|helpButton=&Aide|"
+                 "imageViewerButton=&Visualiser les images...|previewButton=Aperçu|"
+                 "pastePictureButton=Coller l'image|alignmentOption1=Gauche|"
+                 "alignmentOption2=Droite|alignmentOption3=Centre"));
+        rows(true, QStringLiteral(
+                       "zoneDisplay1=Cliquez ici pour éditer la zone de texte 1|"
+                       "zoneDisplay2=Cliquez ici pour éditer la zone de texte 2|"
+                       "zoneDisplay3=Cliquez ici pour éditer la zone de texte 3|"
+                       "pictureBox=Double clic pour charger une image|"
+                       "fontButton=Affecte une police de caractère à la zone de texte sélectionnée|"
+                       "colorButton=Affecte une couleur à la police de caractère à la zone de "
+                       "texte sélectionnée|"
+                       "alignmentGroup=Aligne le texte de la zone sélectionée|"
+                       "pictureButton=Charge une image|clearPictureButton=Efface l'image|"
+                       "imageViewerButton=Exécute la visionneuse|"
+                       "previewButton=Donne un aperçu avant impression|"
+                       "printButton=Lance la feuille du paramétrage d'impression|"
+                       "quitButton=Quitte le programme|helpButton=Exécute l'aide de Korvalin|"
+                       "pastePictureButton=Colle l'image sélectionnée en icône"));
     }
 
     void texts()
