@@ -21,6 +21,7 @@
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QMenu>
 #include <QRadioButton>
 #include <QSettings>
 #include <QSignalSpy>
@@ -152,6 +153,39 @@ struct MainWindowHarness
     QRadioButton *alignmentOption(int alignment) const
     {
         return find<QRadioButton>(("alignmentOption" + std::to_string(alignment + 1)).c_str());
+    }
+
+    // The selection as shown: the zone displays' backgrounds (c0c0c0, grey, for the selected
+    // one), the edit box's caption, the alignment frame's title, checked option and edited text.
+    QStringList selectionShown() const
+    {
+        QStringList backs, checked;
+        for (int zone = 1; zone <= 3; ++zone)
+            backs.append(QString::number(zoneDisplay(zone)->backColor(), 16));
+        for (int alignment = 0; alignment < 3; ++alignment) {
+            if (alignmentOption(alignment)->isChecked())
+                checked.append(alignmentOption(alignment)->objectName());
+        }
+        return {backs.join(QLatin1Char(' ')), find<QLabel>("zoneTextCaption")->text(),
+                find<QGroupBox>("alignmentGroup")->title(), checked.join(QLatin1Char(' ')),
+                text1()->text()};
+    }
+    // Opens the File menu and closes it again, as a user glancing at it.
+    void glanceAtFileMenu() const
+    {
+        auto *fileMenu = find<QMenu>("fileMenu");
+        fileMenu->popup(QPoint(0, 0));
+        fileMenu->close();
+    }
+    // The orientation frame's text, then the orientation entries checked.
+    QStringList orientationShown() const
+    {
+        QStringList shown{find<QLabel>("orientationLabel")->text()};
+        for (const char *name : {"portraitAction", "landscapeAction"}) {
+            if (action(name)->isChecked())
+                shown.append(QLatin1String(name));
+        }
+        return shown;
     }
 
     void clickZone(int zone) const { QTest::mouseClick(zoneDisplay(zone), Qt::LeftButton); }

@@ -12,7 +12,6 @@
 #include "print/PageOutput.h"
 
 #include <QFile>
-#include <QMenu>
 #include <QScopeGuard>
 #include <QTemporaryDir>
 
@@ -43,9 +42,7 @@ private slots:
         h.form->findDefaultPrinter();
         QVERIFY(shown.wait(30000));
         QCOMPARE(h.find<QLabel>("orientationLabel")->text(), u"En cours : Paysage"_s);
-        auto *fileMenu = h.find<QMenu>("fileMenu");
-        fileMenu->popup(QPoint(0, 0));
-        fileMenu->close();
+        h.glanceAtFileMenu();
         QVERIFY(shown.wait(30000));
         QCOMPARE(h.find<QLabel>("orientationLabel")->text(), u"En cours : Paysage"_s);
         QVERIFY(!isMapped("/korvalin-cups.so"));

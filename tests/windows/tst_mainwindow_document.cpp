@@ -3,8 +3,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The document commands of the main window: New, Open, Save, Save As and Quit.
+#include "DocumentQuestions.h"
 #include "MainWindowHarness.h"
-#include "NewLabelQuestion.h"
 #include "SmallDisk.h"
 #include "SpecialFiles.h"
 #include "TestFiles.h"
@@ -12,14 +12,9 @@
 #include "label/FilePaths.h"
 #include "label/LabelFile.h"
 #include "label/SmallFile.h"
-#include "platform/PictureLoader.h"
 
-#include <QFile>
 #include <QImage>
-#include <QMenu>
-#include <QRadioButton>
 #include <QRegularExpression>
-#include <QTemporaryDir>
 
 #include <memory>
 #include <optional>
@@ -32,41 +27,14 @@ namespace {
 
 const QString LabelFilter = u"Fichiers étiquette (*.ETI)|*.eti"_s;
 
-MsgBoxCall saveQuestion(const QString &labelFileName)
+// A file dialog as shown: kind, title, filter, start folder, proposed name, overwrite question.
+QStringList fileDialog(const ScriptedDialogs::Shown &shown)
 {
-    return {
-        u"Fichier "_s + labelFileName + u" modifié !\r\n            Enregistrer le fichier ? "_s,
-        MsgBoxButtons::YesNo, MsgBoxIcon::Exclamation, u"Quitter Korvalin"_s, MsgBoxDefault::First};
-}
-
-// The same question before New, Open, the window's frame or the session's end leave a
-// modified label, with Cancel to stay.
-MsgBoxCall leaveQuestion(const QString &labelFileName)
-{
-    MsgBoxCall call = saveQuestion(labelFileName);
-    call.buttons = MsgBoxButtons::YesNoCancel;
-    call.title = u"Korvalin"_s;
-    return call;
-}
-
-MsgBoxCall quitConfirmation()
-{
-    return {u"Quitter Korvalin\r  Confirmez  ?"_s, MsgBoxButtons::YesNo, MsgBoxIcon::Question,
-            u"Quitter le programme"_s, MsgBoxDefault::Second};
-}
-
-MsgBoxCall openError()
-{
-    return errorBox(u"Erreur d'ouverture du fichier"_s);
-}
-
-// The save message; why the save was refused follows on a second line.
-MsgBoxCall saveError(const QString &why)
-{
-    QString prompt = u"Erreur lors de la sauvegarde du fichier !"_s;
-    if (!why.isEmpty())
-        prompt += QLatin1Char('\r') + why;
-    return {prompt, MsgBoxButtons::OKOnly, MsgBoxIcon::Critical, u"erreur"_s, MsgBoxDefault::First};
+    const QString kind = shown.kind == ScriptedDialogs::Kind::Open   ? u"open"_s
+                         : shown.kind == ScriptedDialogs::Kind::Save ? u"save"_s
+                                                                     : u"other"_s;
+    return {kind,          shown.title,    shown.filter,
+            shown.initDir, shown.fileName, shown.askBeforeOverwrite ? u"asks"_s : u"silent"_s};
 }
 
 // A label file of another version: its zone 2 has no font header this program knows.
@@ -198,13 +166,10 @@ private slots:
         QVERIFY(h.msgBoxes.allSeen());
         for (int zone = 1; zone <= 3; ++zone) {
             const TextZone &z = h.zone(zone);
-            QCOMPARE(z.Caption, QString());
-            QCOMPARE(z.FontName, u"arial"_s);
-            QCOMPARE(z.FontSize, 8.0f);
-            QVERIFY(!z.FontBold && !z.FontItalic);
-            QCOMPARE(z.ForeColor, 0);
-            QCOMPARE(z.Alignment, qint16(0));
-            QCOMPARE(h.zoneDisplay(zone)->backColor(), zone == 1 ? 12632256 : 16777215);
+            QCOMPARE(
+                std::tuple(z.Caption, z.FontName, z.FontSize, z.FontBold, z.FontItalic, z.ForeColor,
+                           z.Alignment),
+                std::tuple(QString(), u"arial"_s, 8.0f, false, false, ColorValue(0), qint16(0)));
         }
         // Strikethrough and underline stay as they were.
         QVERIFY(h.zone(2).FontStrikethru && h.zone(2).FontUnderline);
@@ -214,11 +179,10 @@ private slots:
         QVERIFY(h.form->picture().isNull());
         QCOMPARE(h.state.label.fileName, QString());
         QCOMPARE(h.panel(1), u"SANS NOM"_s);
-        QVERIFY(h.text1()->text().isEmpty());
-        QCOMPARE(h.find<QLabel>("zoneTextCaption")->text(), u"Edition du texte zone 1"_s);
         // The alignment shown is the selected zone's: zone 1, left-aligned.
-        QVERIFY(h.find<QRadioButton>("alignmentOption1")->isChecked());
-        QCOMPARE(h.find<QGroupBox>("alignmentGroup")->title(), u"Aligner texte 1"_s);
+        QCOMPARE(h.selectionShown(),
+                 (QStringList{u"c0c0c0 ffffff ffffff"_s, u"Edition du texte zone 1"_s,
+                              u"Aligner texte 1"_s, u"alignmentOption1"_s, QString()}));
         // The new label is what later edits are measured against, whatever came before it.
         QVERIFY(!h.form->isModified());
         h.clickZone(3);
@@ -233,13 +197,9 @@ private slots:
         h.state.label.fileName = u"/home/moi/ancien.eti"_s;
         h.runAnswering("openAction", ScriptedDialogs::Cancel{});
         QCOMPARE(h.dialogs->shown().size(), 1);
-        const ScriptedDialogs::Shown &shown = h.dialogs->shown().first();
-        QCOMPARE(shown.kind, ScriptedDialogs::Kind::Open);
-        QCOMPARE(shown.title, u"Ouvrir"_s);
-        QCOMPARE(shown.filter, LabelFilter);
-        QCOMPARE(shown.initDir, programFolder.path());
-        QCOMPARE(shown.fileName, u"/home/moi/ancien.eti"_s);
-        QVERIFY(!shown.askBeforeOverwrite);
+        QCOMPARE(fileDialog(h.dialogs->shown().first()),
+                 (QStringList{u"open"_s, u"Ouvrir"_s, LabelFilter, programFolder.path(),
+                              u"/home/moi/ancien.eti"_s, u"silent"_s}));
     }
 
     void openReadsTheFile_data()
@@ -284,22 +244,17 @@ private slots:
         QCOMPARE(h.panel(1), u"SAUVEGARDE.ETI"_s);
         QVERIFY(!h.form->isModified());
         QCOMPARE(h.state.label.currentZone, qint16(1));
-        QCOMPARE(h.text1()->text(), u"Sauvegarde"_s);
-        QCOMPARE(h.zoneDisplay(1)->backColor(), 12632256);
-        QCOMPARE(h.zoneDisplay(3)->backColor(), 16777215);
-        QVERIFY(h.find<QRadioButton>("alignmentOption2")->isChecked());
-        QCOMPARE(h.find<QLabel>("zoneTextCaption")->text(), u"Edition du texte zone 1"_s);
-        QCOMPARE(h.find<QGroupBox>("alignmentGroup")->title(), u"Aligner texte 3"_s);
-        if (picture == "AUCUN"_L1) {
-            QCOMPARE(h.form->document().picturePath, QString());
-            QCOMPARE(h.state.label.iconPath, before);
+        QCOMPARE(h.selectionShown(),
+                 (QStringList{u"c0c0c0 ffffff ffffff"_s, u"Edition du texte zone 1"_s,
+                              u"Aligner texte 3"_s, u"alignmentOption2"_s, u"Sauvegarde"_s}));
+        const bool none = picture == "AUCUN"_L1;
+        QCOMPARE(h.form->document().picturePath, none ? QString() : entry);
+        QCOMPARE(h.state.label.iconPath, none ? before : entry);
+        if (none)
             QVERIFY(h.form->picture().isNull());
-        } else {
-            QCOMPARE(h.form->document().picturePath, entry);
-            QCOMPARE(h.state.label.iconPath, entry);
+        else
             QCOMPARE(h.form->picture().image().pixelColor(0, 0),
                      QColor(picture == "logo"_L1 ? Qt::blue : Qt::red));
-        }
     }
 
     void openFailureChangesNothing_data()
@@ -337,9 +292,9 @@ private slots:
         QVERIFY(h.msgBoxes.allSeen());
         QCOMPARE(h.form->zones(), zonesBefore);
         QCOMPARE(h.state.label.currentZone, qint16(2));
-        QCOMPARE(h.text1()->text(), u"reste"_s);
-        QCOMPARE(h.zoneDisplay(2)->backColor(), 12632256);
-        QVERIFY(h.find<QRadioButton>("alignmentOption3")->isChecked());
+        QCOMPARE(h.selectionShown(),
+                 (QStringList{u"ffffff c0c0c0 ffffff"_s, u"Edition du texte zone 2"_s,
+                              u"Aligner texte 2"_s, u"alignmentOption3"_s, u"reste"_s}));
         QVERIFY(h.form->isModified());
         QCOMPARE(h.form->document().picturePath, QString());
         // The file that would not open does not become the document's name.
@@ -406,13 +361,10 @@ private slots:
         h.state.label.fileName = labelFileName;
         h.runAnswering(command.constData(), path);
         QCOMPARE(h.dialogs->shown().size(), 2);
-        const ScriptedDialogs::Shown &shown = h.dialogs->shown().last();
-        QCOMPARE(shown.kind, ScriptedDialogs::Kind::Save);
-        QCOMPARE(shown.title, u"Enregistrer Sous"_s);
-        QCOMPARE(shown.filter, LabelFilter);
-        QCOMPARE(shown.fileName, proposed);
-        QVERIFY(shown.askBeforeOverwrite);
-        QCOMPARE(shown.initDir, u"/ailleurs"_s); // where the dialog before it started
+        // It starts where the dialog before it started.
+        QCOMPARE(fileDialog(h.dialogs->shown().last()),
+                 (QStringList{u"save"_s, u"Enregistrer Sous"_s, LabelFilter, u"/ailleurs"_s,
+                              proposed, u"asks"_s}));
         QCOMPARE(h.state.label.fileName, path);
         QVERIFY(QFileInfo::exists(path));
         QCOMPARE(h.panel(1), panel);
@@ -675,10 +627,9 @@ private slots:
         if (document != Document::Unmodified) {
             h.msgBoxes.expect(saveQuestion(h.state.label.fileName), saveAnswer);
             if (document == Document::FailingSave)
-                h.msgBoxes.expect(
-                    saveError(QStringLiteral("Le texte de la zone 1 contient la ligne « [Police 1] "
-                                             "», que le fichier réserve "
-                                             "à sa police.")));
+                h.msgBoxes.expect(saveError(QStringLiteral(
+                    "Le texte de la zone 1 contient la ligne « [Police 1] », que le fichier "
+                    "réserve à sa police.")));
             if (document == Document::Untitled && saveAnswer == MsgBoxResult::Yes)
                 h.dialogs->answerNext(chooseName
                                           ? ScriptedDialogs::Answer(chosen)
@@ -801,12 +752,9 @@ private slots:
         MainWindowHarness h;
         h.find<QLabel>("orientationLabel")->clear();
         h.action("portraitAction")->setChecked(true);
-        h.find<QMenu>("fileMenu")->popup(QPoint(0, 0));
-        h.find<QMenu>("fileMenu")->close();
+        h.glanceAtFileMenu();
         // No printer: nothing is checked and the frame says so.
-        QVERIFY(!h.action("portraitAction")->isChecked());
-        QVERIFY(!h.action("landscapeAction")->isChecked());
-        QCOMPARE(h.find<QLabel>("orientationLabel")->text(), u"Aucune imprimante"_s);
+        QCOMPARE(h.orientationShown(), QStringList{u"Aucune imprimante"_s});
     }
 };
 

@@ -5,6 +5,7 @@
 // Labels and pictures reaching the main window other than through its dialogs: the File
 // menu's recent labels and files dropped on the window; and where the dialogs start.
 #include "Accessibility.h"
+#include "DocumentQuestions.h"
 #include "MainWindowHarness.h"
 #include "TestFiles.h"
 
@@ -40,15 +41,6 @@ enum class Spot
     OutsideLabel, // the printer frame
     EditBox       // the zone's edit box, itself a place to drop text
 };
-
-const MsgBoxCall OpenError = errorBox(u"Erreur d'ouverture du fichier"_s);
-
-MsgBoxCall leaveQuestion(const QString &labelFileName)
-{
-    return {
-        u"Fichier "_s + labelFileName + u" modifié !\r\n            Enregistrer le fichier ? "_s,
-        MsgBoxButtons::YesNoCancel, MsgBoxIcon::Exclamation, u"Korvalin"_s, MsgBoxDefault::First};
-}
 
 QString writeLabel(const QTemporaryDir &folder, const QString &name, const QString &caption)
 {
@@ -233,10 +225,10 @@ private slots:
             h.msgBoxes.expect(leaveQuestion(current), answer);
         } else if (before == "deleted") {
             QVERIFY(QFile::remove(old));
-            h.msgBoxes.expect(OpenError);
+            h.msgBoxes.expect(openError());
         } else if (before == "spoilt") {
             QVERIFY(writeBytes(old, "pas une étiquette\r\n"));
-            h.msgBoxes.expect(OpenError);
+            h.msgBoxes.expect(openError());
         }
 
         if (way == Way::Drop) {

@@ -6,6 +6,7 @@
 // chosen in the printer set-up, the page goes to the file the user names, as the command line
 // writes it; with a printer chosen again, to CUPS.
 #include "CupsScheduler.h"
+#include "DocumentQuestions.h"
 #include "PdfRaster.h"
 #include "PrintCommandHarness.h"
 #include "SmallDisk.h"
@@ -62,12 +63,6 @@ bool chooseInPrinterSetUp(MainWindowHarness &h, const PrinterSetupChoice &choice
 QString orientationShown(const MainWindowHarness &h)
 {
     return h.find<QLabel>("orientationLabel")->text();
-}
-
-MsgBoxCall saveError(const QString &why)
-{
-    return {u"Erreur lors de la sauvegarde du fichier !\r"_s + why, MsgBoxButtons::OKOnly,
-            MsgBoxIcon::Critical, u"erreur"_s, MsgBoxDefault::First};
 }
 
 } // namespace

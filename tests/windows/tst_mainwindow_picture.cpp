@@ -3,8 +3,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The label's picture in the main window: loading, removing, pasting, and how it is shown.
+#include "DocumentQuestions.h"
 #include "MainWindowHarness.h"
-#include "NewLabelQuestion.h"
 #include "TestFiles.h"
 
 #include "windows/shared/PictureBox.h"

@@ -4,6 +4,7 @@
 
 // The recovery copy of a modified label: kept while the label is modified, gone once it is
 // saved or given up, and offered at the next start when the program that wrote it died.
+#include "DocumentQuestions.h"
 #include "MainWindowHarness.h"
 #include "TestFiles.h"
 
@@ -134,14 +135,6 @@ MsgBoxCall recoveryQuestion(const QString &name, const RecoveryCopy &copy)
             MsgBoxButtons::YesNo, MsgBoxIcon::Question, u"Korvalin"_s, MsgBoxDefault::First};
 }
 
-// Asked before an untitled modified label is left.
-MsgBoxCall leaveQuestion()
-{
-    return {u"Fichier  modifié !\r\n            Enregistrer le fichier ? "_s,
-            MsgBoxButtons::YesNoCancel, MsgBoxIcon::Exclamation, u"Korvalin"_s,
-            MsgBoxDefault::First};
-}
-
 std::optional<LabelDocument> readCopy(const QString &path)
 {
     const std::optional<LabelFile::Content> content = LabelFile::read(path, startUpZones());
@@ -196,15 +189,12 @@ private slots:
             h.runAnswering("fontButton", FontChoice{u"Arial"_s, 8.25f});
         }) << true;
         QTest::newRow("given up before Nouveau") << Step([](MainWindowHarness &h) {
-            h.msgBoxes.expect(leaveQuestion(), MsgBoxResult::No);
-            h.msgBoxes.expect({u"Création d'une nouvelle étiquette ?\r        Confirmer ?"_s,
-                               MsgBoxButtons::OKCancel, MsgBoxIcon::None,
-                               u"Création d'une étiquette"_s, MsgBoxDefault::First},
-                              MsgBoxResult::OK);
+            h.msgBoxes.expect(leaveQuestion(QString()), MsgBoxResult::No);
+            h.msgBoxes.expect(newLabelQuestion(), MsgBoxResult::OK);
             h.action("newAction")->trigger();
         }) << true;
         QTest::newRow("given up as the session ends") << Step([](MainWindowHarness &h) {
-            h.msgBoxes.expect(leaveQuestion(), MsgBoxResult::No);
+            h.msgBoxes.expect(leaveQuestion(QString()), MsgBoxResult::No);
             QVERIFY(h.form->mayEndSession(true));
         }) << true;
         QTest::newRow("program ends")
@@ -249,18 +239,9 @@ private slots:
             const QString folder = h.ownStateHome.filePath(u"dossier.eti"_s);
             QVERIFY(QDir().mkpath(folder));
             h.state.label.fileName = folder;
-            h.msgBoxes.expect(
-                {u"Fichier "_s + folder + u" modifié !\r\n            Enregistrer le fichier ? "_s,
-                 MsgBoxButtons::YesNo, MsgBoxIcon::Exclamation, u"Quitter Korvalin"_s,
-                 MsgBoxDefault::First},
-                MsgBoxResult::Yes);
-            h.msgBoxes.expect(
-                {u"Erreur lors de la sauvegarde du fichier !\rCe nom désigne un dossier."_s,
-                 MsgBoxButtons::OKOnly, MsgBoxIcon::Critical, u"erreur"_s, MsgBoxDefault::First});
-            h.msgBoxes.expect({u"Quitter Korvalin\r  Confirmez  ?"_s, MsgBoxButtons::YesNo,
-                               MsgBoxIcon::Question, u"Quitter le programme"_s,
-                               MsgBoxDefault::Second},
-                              MsgBoxResult::Yes);
+            h.msgBoxes.expect(saveQuestion(folder), MsgBoxResult::Yes);
+            h.msgBoxes.expect(saveError(u"Ce nom désigne un dossier."_s));
+            h.msgBoxes.expect(quitConfirmation(), MsgBoxResult::Yes);
             QVERIFY(programEnds([&] { h.action("quitAction")->trigger(); }));
         });
     }

@@ -4,8 +4,8 @@
 
 // Editing the zones in the main window: selection, typing, the modified rule, alignment,
 // font and colour, and how a zone display draws its text.
+#include "DocumentQuestions.h"
 #include "MainWindowHarness.h"
-#include "NewLabelQuestion.h"
 #include "TestFiles.h"
 
 #include "label/ColorValue.h"
@@ -15,8 +15,6 @@
 #include <QClipboard>
 #include <QImage>
 #include <QProcess>
-#include <QRadioButton>
-#include <QTemporaryDir>
 
 using namespace Qt::StringLiterals;
 
@@ -76,11 +74,11 @@ private slots:
         MainWindowHarness h;
         h.clickZone(zone);
         QCOMPARE(h.state.label.currentZone, qint16(zone));
-        QCOMPARE(h.find<QLabel>("zoneTextCaption")->text(),
-                 u"Edition du texte zone %1"_s.arg(zone));
-        QCOMPARE(h.find<QGroupBox>("alignmentGroup")->title(), u"Aligner texte %1"_s.arg(zone));
-        for (int other = 1; other <= 3; ++other)
-            QCOMPARE(h.zoneDisplay(other)->backColor(), other == zone ? 12632256 : 16777215);
+        QStringList backs = {u"ffffff"_s, u"ffffff"_s, u"ffffff"_s};
+        backs[zone - 1] = u"c0c0c0"_s;
+        QCOMPARE(h.selectionShown(),
+                 (QStringList{backs.join(u' '), u"Edition du texte zone %1"_s.arg(zone),
+                              u"Aligner texte %1"_s.arg(zone), u"alignmentOption1"_s, QString()}));
         h.keys(u"Disque é€"_s);
         for (int other = 1; other <= 3; ++other)
             QCOMPARE(h.zone(other).Caption, other == zone ? u"Disque é€"_s : QString());
@@ -230,10 +228,9 @@ private slots:
         QCOMPARE(h.zone(2).Alignment, qint16(0));
         // Selecting another zone shows its own alignment, selecting this one again shows this.
         h.clickZone(2);
-        QVERIFY(h.find<QRadioButton>("alignmentOption1")->isChecked());
+        QCOMPARE(h.selectionShown().at(3), u"alignmentOption1"_s);
         h.clickZone(3);
-        for (int index = 0; index < 3; ++index)
-            QCOMPARE(h.alignmentOption(index)->isChecked(), index == alignment);
+        QCOMPARE(h.selectionShown().at(3), h.alignmentOption(alignment)->objectName());
         QCOMPARE(h.zone(3).Alignment, qint16(alignment));
         QCOMPARE(h.form->isModified(), alignment != AlignLeft);
     }
@@ -265,12 +262,10 @@ private slots:
         QVERIFY(!shown.font.bold && !shown.font.italic && shown.font.strikethru &&
                 !shown.font.underline);
         const TextZone &zone = h.zone(2);
-        QCOMPARE(zone.FontName, expected.name);
-        QCOMPARE(zone.FontSize, expected.size);
-        QCOMPARE(zone.FontBold, expected.bold);
-        QCOMPARE(zone.FontItalic, expected.italic);
-        QCOMPARE(zone.FontStrikethru, expected.strikethru);
-        QCOMPARE(zone.FontUnderline, expected.underline);
+        QCOMPARE(std::tuple(zone.FontName, zone.FontSize, zone.FontBold, zone.FontItalic,
+                            zone.FontStrikethru, zone.FontUnderline),
+                 std::tuple(expected.name, expected.size, expected.bold, expected.italic,
+                            expected.strikethru, expected.underline));
         QCOMPARE(h.zone(1).FontName, u"Arial"_s);
         // The edit box keeps its own font.
         QCOMPARE(h.text1()->font().family(), u"Arial"_s);
