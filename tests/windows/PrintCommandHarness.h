@@ -15,8 +15,8 @@
 #include <QTextStream>
 #include <functional>
 
-// What the print command tests share: the queue of the private scheduler, the print settings
-// window driven while it is shown, and the same page made by the command line.
+// What the print command tests share: the private scheduler's queue, the print settings
+// window driven while shown, and the command line making the same page.
 
 inline const QString Queue = QStringLiteral("Etiquettes");
 constexpr int JobTimeoutMs = 30000; // above the scheduler's own bound on every call

@@ -21,6 +21,7 @@
 #include <QRadioButton>
 #include <QTest>
 #include <memory>
+#include <tuple>
 
 // Replaces a box's text as a user does: select all, delete, then type key by key.
 inline void typeInto(QLineEdit *edit, const QString &text)
@@ -32,9 +33,8 @@ inline void typeInto(QLineEdit *edit, const QString &text)
         QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, QString(c), Qt::NoModifier);
 }
 
-// The print settings window as a test drives it: choices at their start-up values,
-// message boxes checked by the recorder, the file dialogs answered by script. The window
-// is loaded by open(), which shows it, so that it becomes active.
+// The print settings window as a test drives it: start-up choices, message boxes checked,
+// file dialogs scripted; open() loads and shows it, so that it becomes active.
 struct PrintSettingsHarness
 {
     // Unloads the window if loaded, loads it again from what it held, or at first from
@@ -68,10 +68,29 @@ struct PrintSettingsHarness
     bool shown(const char *name) const { return find<QWidget>(name)->isVisibleTo(form.get()); }
 
     void type(const char *name, const QString &text) const { typeInto(box(name), text); }
+    // Presses a button whose file dialog gets the answer given.
+    void pressAnswering(const char *name, const ScriptedDialogs::Answer &answer) const
+    {
+        dialogs->answerNext(answer);
+        button(name)->click();
+    }
     void expect(const QList<MsgBoxCall> &calls)
     {
         for (const MsgBoxCall &call : calls)
             msgBoxes.expect(call);
+    }
+    // The distance boxes, left margin to row gap, separated by "|".
+    QString distances() const
+    {
+        return QStringList{box("leftMarginEdit")->text(), box("columnGapEdit")->text(),
+                           box("topMarginEdit")->text(), box("rowGapEdit")->text()}
+            .join(QLatin1Char('|'));
+    }
+    // The frame and cut outline switches as the window holds them, then as their boxes show.
+    std::tuple<bool, bool, bool, bool> switches() const
+    {
+        return {choices().settings.layout.printFrame, choices().settings.layout.printCutOutline,
+                button("frameCheck")->isChecked(), button("cutOutlineCheck")->isChecked()};
     }
     // Where the chosen label starts on the sheet, in mm.
     QPointF labelOrigin() const
@@ -86,8 +105,7 @@ struct PrintSettingsHarness
     std::unique_ptr<PrintSettingsDialog> form;
 };
 
-// The warning of a run that would pass the sheet's last position; the numbers as it
-// writes them, each with its leading blank (" 4").
+// The warning of a run past the sheet's last position; numbers with their leading blank (" 4").
 inline MsgBoxCall pastSheetEndWarning(const char *positionsLeft, const char *start)
 {
     return {QStringLiteral("Nombre maximun d'étiquettes = ") + QLatin1String(positionsLeft) +

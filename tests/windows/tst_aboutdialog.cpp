@@ -22,8 +22,6 @@
 #include <QTimer>
 #include <QUrl>
 
-Q_DECLARE_METATYPE(MakerAddresses)
-
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -137,12 +135,10 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<MakerAddresses>("addresses");
         QTest::addColumn<QUrl>("opened");
-        QTest::newRow("web site") << u"webLink"_s << Addresses
-                                  << QUrl(u"https://korvalin.example/"_s);
-        QTest::newRow("donation") << u"donationButton"_s << Addresses
-                                  << QUrl(u"https://korvalin.example/don"_s);
+        QTest::newRow("web site") << u"webLink"_s << Addresses << QUrl(Addresses.web);
+        QTest::newRow("donation") << u"donationButton"_s << Addresses << QUrl(Addresses.donation);
         QTest::newRow("e-mail") << u"mailLink"_s << Addresses
-                                << QUrl(u"mailto:auteur@korvalin.example"_s);
+                                << QUrl(u"mailto:"_s + Addresses.mail);
         QTest::newRow("no web site") << u"webLink"_s << MakerAddresses() << QUrl();
         QTest::newRow("no donation page") << u"donationButton"_s << MakerAddresses() << QUrl();
         QTest::newRow("no e-mail") << u"mailLink"_s << MakerAddresses() << QUrl();

@@ -36,7 +36,6 @@ class TestHelpWindow : public QObject
 private slots:
     void initTestCase()
     {
-        m_helpFile = QStringLiteral(KORVALIN_HELP_FILE);
         m_document = HelpDocument::load(m_helpFile);
         QVERIFY2(m_document, qPrintable(m_helpFile));
     }
@@ -90,32 +89,28 @@ private slots:
 
     void keywordSearch_data()
     {
-        QTest::addColumn<QString>("html");
         QTest::addColumn<QString>("prefix");
         QTest::addColumn<QStringList>("keywords");
-        const QString html = QStringLiteral(
-            "<section id=\"a\" data-keywords=\"Aperçu;imprimer\"><h1>A</h1></section>"
-            "<section id=\"b\" data-keywords=\"étiquette; impression \"><h1>B <i>en</i> "
-            "gras</h1></section>");
-        QTest::newRow("case") << html << u"APER"_s << QStringList{u"Aperçu"_s};
-        QTest::newRow("accents") << html << u"apercu"_s << QStringList{u"Aperçu"_s};
+        QTest::newRow("case") << u"APER"_s << QStringList{u"Aperçu"_s};
+        QTest::newRow("accents") << u"apercu"_s << QStringList{u"Aperçu"_s};
         QTest::newRow("accent typed, none in keyword")
-            << html << u"ìmpr"_s << QStringList{u"impression"_s, u"imprimer"_s};
+            << u"ìmpr"_s << QStringList{u"impression"_s, u"imprimer"_s};
         QTest::newRow("empty prefix lists all, in order")
-            << html << QString()
+            << QString()
             << QStringList{u"Aperçu"_s, u"étiquette"_s, u"impression"_s, u"imprimer"_s};
-        QTest::newRow("no match") << html << u"zz"_s << QStringList{};
+        QTest::newRow("no match") << u"zz"_s << QStringList{};
     }
 
     void keywordSearch()
     {
-        QFETCH(QString, html);
         QFETCH(QString, prefix);
-        QFETCH(QStringList, keywords);
-        const HelpDocument document = HelpDocument::parse(html);
+        const HelpDocument document = HelpDocument::parse(QStringLiteral(
+            "<section id=\"a\" data-keywords=\"Aperçu;imprimer\"><h1>A</h1></section>"
+            "<section id=\"b\" data-keywords=\"étiquette; impression \"><h1>B <i>en</i> "
+            "gras</h1></section>"));
         QCOMPARE(document.topics().size(), 2);
         QCOMPARE(document.topics().at(1).title, u"B en gras"_s);
-        QCOMPARE(document.keywordsStartingWith(prefix), keywords);
+        QTEST(document.keywordsStartingWith(prefix), "keywords");
     }
 
     void contentsListsEveryTopic()
@@ -250,7 +245,7 @@ private slots:
     }
 
 private:
-    QString m_helpFile;
+    const QString m_helpFile = QStringLiteral(KORVALIN_HELP_FILE);
     std::optional<HelpDocument> m_document;
 };
 

@@ -21,12 +21,12 @@ QString title(const QString &name)
     return u"Paramétrage de l'impression "_s + name;
 }
 
-// m_leftMarginEdit to m_rowGapEdit, separated by "|".
-QString distanceBoxes(const PrintSettingsHarness &h)
+// The last file dialog: whether it saved, its title, its filter, whether it asked to replace.
+std::tuple<bool, QString, QString, bool> lastFileDialog(const PrintSettingsHarness &h)
 {
-    return QStringList{h.box("leftMarginEdit")->text(), h.box("columnGapEdit")->text(),
-                       h.box("topMarginEdit")->text(), h.box("rowGapEdit")->text()}
-        .join(QLatin1Char('|'));
+    const ScriptedDialogs::Shown &shown = h.dialogs->shown().constLast();
+    return {shown.kind == ScriptedDialogs::Kind::Save, shown.title, shown.filter,
+            shown.askBeforeOverwrite};
 }
 
 } // namespace
@@ -41,7 +41,6 @@ private Q_SLOTS:
         QTest::addColumn<QString>("left");
         QTest::addColumn<bool>("untickFrame");
         QTest::addColumn<QByteArray>("written");
-
         QTest::newRow("defaults") << QString() << false
                                   << QByteArray("10,4,10,4\r\n#TRUE#,#TRUE#\r\n");
         QTest::newRow("typed margin, no frame")
@@ -54,7 +53,6 @@ private Q_SLOTS:
     {
         QFETCH(QString, left);
         QFETCH(bool, untickFrame);
-        QFETCH(QByteArray, written);
         PrintSettingsHarness h;
         h.open();
         if (!left.isEmpty())
@@ -62,18 +60,13 @@ private Q_SLOTS:
         if (untickFrame)
             h.button("frameCheck")->click();
         const QString path = m_dir.filePath(u"lot1.PAR"_s);
-        h.dialogs->answerNext(path);
-        h.button("saveSettingsButton")->click();
+        h.pressAnswering("saveSettingsButton", path);
 
-        QCOMPARE(fileBytes(path), written);
+        QTEST(fileBytes(path), "written");
         QCOMPARE(h.form->windowTitle(), title(u"LOT1.PAR"_s));
         QCOMPARE(h.choices().settings.filePath, path);
         QCOMPARE(h.choices().settings.layout.printFrame, !untickFrame);
-        const ScriptedDialogs::Shown &shown = h.dialogs->shown().constLast();
-        QCOMPARE(shown.kind, ScriptedDialogs::Kind::Save);
-        QCOMPARE(shown.title, u"Enregistrer"_s);
-        QCOMPARE(shown.filter, Filter);
-        QVERIFY(shown.askBeforeOverwrite);
+        QCOMPARE(lastFileDialog(h), std::tuple(true, u"Enregistrer"_s, Filter, true));
         QVERIFY(h.msgBoxes.allSeen());
     }
 
@@ -106,13 +99,11 @@ private Q_SLOTS:
         h.open();
         h.button("frameCheck")->click();
         h.button("cutOutlineCheck")->click();
-        if (trouble == "cancel"_L1) {
-            h.dialogs->answerNext(ScriptedDialogs::Cancel());
-        } else {
-            h.dialogs->answerNext(path);
+        if (trouble != "cancel"_L1)
             h.msgBoxes.expect(errorBox(u"Erreur lors de la sauvegarde du fichier !\r"_s + reason));
-        }
-        h.button("saveSettingsButton")->click();
+        h.pressAnswering("saveSettingsButton",
+                         trouble == "cancel"_L1 ? ScriptedDialogs::Answer(ScriptedDialogs::Cancel())
+                                                : ScriptedDialogs::Answer(path));
 
         QVERIFY(h.msgBoxes.allSeen());
         if (trouble == "full"_L1) {
@@ -123,8 +114,7 @@ private Q_SLOTS:
         }
         QCOMPARE(h.form->windowTitle(), title(u"DEFAUT"_s));
         QCOMPARE(h.choices().settings.filePath, u"/avant/lot0.PAR"_s);
-        QVERIFY(h.choices().settings.layout.printFrame);
-        QVERIFY(h.choices().settings.layout.printCutOutline);
+        QCOMPARE(h.switches(), std::tuple(true, true, false, false));
     }
 
     void saveProposesTheLastName_data()
@@ -149,12 +139,10 @@ private Q_SLOTS:
         h.dialogs->answerNext(earlierChosen ? ScriptedDialogs::Answer(u"/ailleurs/choisi.eti"_s)
                                             : ScriptedDialogs::Answer(ScriptedDialogs::Cancel{}));
         QCOMPARE(h.dialog.chooseFileToOpen(earlier).has_value(), earlierChosen);
-        h.dialogs->answerNext(ScriptedDialogs::Cancel{});
-        h.button("saveSettingsButton")->click();
+        h.pressAnswering("saveSettingsButton", ScriptedDialogs::Cancel{});
         const ScriptedDialogs::Shown &shown = h.dialogs->shown().constLast();
         QCOMPARE(shown.kind, ScriptedDialogs::Kind::Save);
-        QCOMPARE(shown.fileName, proposed);
-        QCOMPARE(shown.initDir, u"/ailleurs"_s);
+        QCOMPARE(std::pair(shown.fileName, shown.initDir), std::pair(proposed, u"/ailleurs"_s));
     }
 
     void load_data()
@@ -164,7 +152,6 @@ private Q_SLOTS:
         QTest::addColumn<bool>("frame");
         QTest::addColumn<bool>("cutMarks");
         QTest::addColumn<double>("secondColumn");
-
         QTest::newRow("two lines") << QByteArray("7.5,12,5,0\r\n#FALSE#,#TRUE#\r\n")
                                    << " 7.5| 5| 12| 0" << false << true << 82.5;
         QTest::newRow("one line") << QByteArray("10,4,10,4,#TRUE#,#FALSE#\r\n") << " 10| 10| 4| 4"
@@ -176,37 +163,26 @@ private Q_SLOTS:
     void load()
     {
         QFETCH(QByteArray, content);
-        QFETCH(QString, boxes);
         QFETCH(bool, frame);
         QFETCH(bool, cutMarks);
-        QFETCH(double, secondColumn);
         const QString path = writeSettings(u"lot1.par"_s, content);
         PrintSettingsHarness h;
         h.state.run.mode = PrintMode::SingleLabel;
         h.state.settings.filePath = u"/avant/lot0.PAR"_s;
         h.open();
-        h.dialogs->answerNext(path);
-        h.button("loadSettingsButton")->click();
+        h.pressAnswering("loadSettingsButton", path);
 
-        QCOMPARE(distanceBoxes(h), boxes);
-        QCOMPARE(h.choices().settings.layout.printFrame, frame);
-        QCOMPARE(h.choices().settings.layout.printCutOutline, cutMarks);
-        QCOMPARE(h.find<QCheckBox>("frameCheck")->isChecked(), frame);
-        QCOMPARE(h.find<QCheckBox>("cutOutlineCheck")->isChecked(), cutMarks);
+        QTEST(h.distances(), "boxes");
+        QCOMPARE(h.switches(), std::tuple(frame, cutMarks, frame, cutMarks));
         QCOMPARE(h.form->windowTitle(), title(u"LOT1.PAR"_s));
         QCOMPARE(h.choices().settings.loadedName, u"lot1.par"_s);
         QCOMPARE(h.choices().settings.filePath, path);
         // A settings file holds only the layout: the run stays as it was.
         QCOMPARE(h.choices().run.mode, PrintMode::SingleLabel);
         QTest::mouseClick(h.tile(2), Qt::LeftButton);
-        QCOMPARE(h.choices().run.labelOrigin[0], secondColumn);
-
-        const ScriptedDialogs::Shown &shown = h.dialogs->shown().constLast();
-        QCOMPARE(shown.kind, ScriptedDialogs::Kind::Open);
-        QCOMPARE(shown.title, u"Ouvrir"_s);
-        QCOMPARE(shown.fileName, u"/avant/lot0.PAR"_s);
-        QCOMPARE(shown.filter, Filter);
-        QVERIFY(!shown.askBeforeOverwrite);
+        QTEST(h.choices().run.labelOrigin[0], "secondColumn");
+        QCOMPARE(lastFileDialog(h), std::tuple(false, u"Ouvrir"_s, Filter, false));
+        QCOMPARE(h.dialogs->shown().constLast().fileName, u"/avant/lot0.PAR"_s);
         QVERIFY(h.msgBoxes.allSeen());
     }
 
@@ -214,7 +190,6 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QByteArray>("content"); // none: the file does not exist
-
         QTest::newRow("five fields") << "cinq.PAR" << QByteArray("7.5,12,5,0\r\n#FALSE#\r\n");
         QTest::newRow("a distance that is no number")
             << "lettres.PAR" << QByteArray("7.5,douze,5,0\r\n#FALSE#,#TRUE#\r\n");
@@ -234,17 +209,14 @@ private Q_SLOTS:
         h.state.settings.filePath = u"/avant/lot0.PAR"_s;
         h.open();
         h.button("cutOutlineCheck")->click();
-        h.dialogs->answerNext(path);
         h.msgBoxes.expect(errorBox(u"Erreur d'ouverture du fichier"_s));
-        h.button("loadSettingsButton")->click();
+        h.pressAnswering("loadSettingsButton", path);
 
         QVERIFY(h.msgBoxes.allSeen());
-        QCOMPARE(distanceBoxes(h), u"10|10|4|4"_s);
+        QCOMPARE(h.distances(), u"10|10|4|4"_s);
         QCOMPARE(h.choices().settings.layout.sheetSpacing, (std::array<double, 4>{10, 4, 4, 10}));
-        QVERIFY(h.choices().settings.layout.printFrame);
-        QVERIFY(
-            h.choices().settings.layout.printCutOutline); // the box was cleared, the setting stays
-        QVERIFY(!h.find<QCheckBox>("cutOutlineCheck")->isChecked());
+        // The cut outline box was cleared, the setting stays.
+        QCOMPARE(h.switches(), std::tuple(true, true, true, false));
         QCOMPARE(h.form->windowTitle(), title(u"lot0.PAR"_s));
         QCOMPARE(h.choices().settings.loadedName, u"lot0.PAR"_s);
         QCOMPARE(h.choices().settings.filePath, u"/avant/lot0.PAR"_s);
@@ -256,17 +228,15 @@ private Q_SLOTS:
             writeSettings(u"lot2.PAR"_s, QByteArray("7.5,12,5,0\r\n#FALSE#,#TRUE#\r\n"));
         PrintSettingsHarness h;
         h.open();
-        h.dialogs->answerNext(path);
-        h.button("loadSettingsButton")->click();
+        h.pressAnswering("loadSettingsButton", path);
         h.type("leftMarginEdit", u"3"_s);
         h.button("frameCheck")->click();
 
-        h.dialogs->answerNext(ScriptedDialogs::Cancel());
-        h.button("loadSettingsButton")->click();
+        h.pressAnswering("loadSettingsButton", ScriptedDialogs::Cancel());
         QCOMPARE(h.dialogs->shown().constLast().fileName, path);
         QCOMPARE(h.box("leftMarginEdit")->text(), u"3"_s);
         QCOMPARE(h.choices().settings.layout.sheetSpacing[0], 3.0);
-        QVERIFY(h.find<QCheckBox>("frameCheck")->isChecked());
+        QVERIFY(h.button("frameCheck")->isChecked());
         QCOMPARE(h.form->windowTitle(), title(u"LOT2.PAR"_s));
         QVERIFY(h.msgBoxes.allSeen());
     }
@@ -278,14 +248,12 @@ private Q_SLOTS:
         PrintSettingsHarness h;
         h.open();
         // A save names the window until it is built again; only a load is remembered.
-        h.dialogs->answerNext(m_dir.filePath(u"sauve.PAR"_s));
-        h.button("saveSettingsButton")->click();
+        h.pressAnswering("saveSettingsButton", m_dir.filePath(u"sauve.PAR"_s));
         QCOMPARE(h.form->windowTitle(), title(u"SAUVE.PAR"_s));
         h.open();
         QCOMPARE(h.form->windowTitle(), title(u"DEFAUT"_s));
 
-        h.dialogs->answerNext(loaded);
-        h.button("loadSettingsButton")->click();
+        h.pressAnswering("loadSettingsButton", loaded);
         QCOMPARE(h.form->windowTitle(), title(u"LOT1.PAR"_s));
         h.open();
         QCOMPARE(h.form->windowTitle(), title(u"lot1.par"_s));
@@ -312,16 +280,14 @@ private Q_SLOTS:
         h.button("cutOutlineCheck")->click();
         h.button("defaultSettingsButton")->click();
 
-        QCOMPARE(distanceBoxes(h), u"10|10|4|4"_s);
+        QCOMPARE(h.distances(), u"10|10|4|4"_s);
         QCOMPARE(h.choices().settings.layout.sheetSpacing, (std::array<double, 4>{10, 4, 4, 10}));
-        QVERIFY(h.choices().settings.layout.printFrame &&
-                h.choices().settings.layout.printCutOutline);
-        QVERIFY(h.find<QCheckBox>("frameCheck")->isChecked() &&
-                h.find<QCheckBox>("cutOutlineCheck")->isChecked());
-        QCOMPARE(h.choices().run.copyCount, qint16(3));
-        QCOMPARE(h.choices().run.startPosition, qint16(5));
-        QCOMPARE(h.choices().run.nextDiskNumber, qint16(40));
-        QCOMPARE(h.choices().run.numberingStyle, NumberingStyle::NumberOfTotal);
+        QCOMPARE(h.switches(), std::tuple(true, true, true, true));
+        // The run is no part of the defaults: copies, start, disk number and style stay.
+        const PrintRun &run = h.choices().run;
+        QCOMPARE(std::tuple(run.copyCount, run.startPosition, run.nextDiskNumber),
+                 std::tuple(qint16(3), qint16(5), qint16(40)));
+        QCOMPARE(run.numberingStyle, NumberingStyle::NumberOfTotal);
         QVERIFY(h.msgBoxes.allSeen());
     }
 

@@ -17,8 +17,7 @@
 #include <QFontDialog>
 #include <QMessageBox>
 #include <QTemporaryDir>
-
-Q_DECLARE_METATYPE(FontChoice)
+#include <functional>
 
 using namespace Qt::StringLiterals;
 
@@ -44,15 +43,8 @@ QFont qtFont(const QString &family, qreal size, bool bold, bool italic)
     return font;
 }
 
-// What the user does in the font dialog before pressing OK.
-enum class UserAction
-{
-    Nothing,
-    BoldOff,
-    ItalicOn,
-    OtherSize,
-    OtherFamily,
-};
+// What the user changes in the font dialog before pressing OK; empty when nothing.
+using FontChange = std::function<void(QFont &font)>;
 
 // What the real dialog showed when it opened.
 struct Opened
@@ -62,11 +54,10 @@ struct Opened
     bool effectsOffered = true;
 };
 
-// Answers the next font dialog as the user would, through Qt's own dialog, and notes
-// what it showed.
-void answerFontDialog(UserAction action, Opened &opened)
+// Answers the next font dialog, Qt's own, as the user would; notes what it showed.
+void answerFontDialog(const FontChange &change, Opened &opened)
 {
-    QTimer::singleShot(0, [action, &opened] {
+    QTimer::singleShot(0, [change, &opened] {
         auto *dialog = qobject_cast<QFontDialog *>(QApplication::activeModalWidget());
         if (!dialog)
             return;
@@ -78,24 +69,10 @@ void answerFontDialog(UserAction action, Opened &opened)
         // The style named by the dialog's own font would override bold and italic.
         QFont font = opened.font;
         font.setStyleName(QString());
-        switch (action) {
-        case UserAction::Nothing:
-            break;
-        case UserAction::BoldOff:
-            font.setBold(false);
-            break;
-        case UserAction::ItalicOn:
-            font.setItalic(true);
-            break;
-        case UserAction::OtherSize:
-            font.setPointSize(20);
-            break;
-        case UserAction::OtherFamily:
-            font.setFamily(u"DejaVu Serif"_s);
-            break;
-        }
-        if (action != UserAction::Nothing)
+        if (change) {
+            change(font);
             dialog->setCurrentFont(font);
+        }
         dialog->accept();
     });
 }
@@ -145,44 +122,42 @@ private Q_SLOTS:
     void realDialog_data()
     {
         QTest::addColumn<FontChoice>("given");
-        QTest::addColumn<UserAction>("action");
+        QTest::addColumn<FontChange>("change");
         QTest::addColumn<FontChoice>("expected");
         const FontChoice arial{u"Arial"_s, 12, true, false, false, false};
         const FontChoice times{u"Times New Roman"_s, 14, true, true, false, false};
         const FontChoice courier{u"Courier New"_s, 8.25f, false, false, false, false};
         const FontChoice comic{u"Comic Sans MS"_s, 10, false, true, false, false};
-        QTest::newRow("Arial 12 bold, untouched") << arial << UserAction::Nothing << arial;
-        QTest::newRow("Times New Roman 14 bold italic, untouched")
-            << times << UserAction::Nothing << times;
-        QTest::newRow("Courier New 8.25, untouched") << courier << UserAction::Nothing << courier;
-        QTest::newRow("Comic Sans MS 10 italic, untouched")
-            << comic << UserAction::Nothing << comic;
+        const FontChange untouched;
+        QTest::newRow("Arial 12 bold, untouched") << arial << untouched << arial;
+        QTest::newRow("Times New Roman 14 bold italic, untouched") << times << untouched << times;
+        QTest::newRow("Courier New 8.25, untouched") << courier << untouched << courier;
+        QTest::newRow("Comic Sans MS 10 italic, untouched") << comic << untouched << comic;
         QTest::newRow("Arial, bold taken off")
-            << arial << UserAction::BoldOff
+            << arial << FontChange([](QFont &font) { font.setBold(false); })
             << FontChoice{u"Arial"_s, 12, false, false, false, false};
         QTest::newRow("Arial, italic put on")
-            << arial << UserAction::ItalicOn
+            << arial << FontChange([](QFont &font) { font.setItalic(true); })
             << FontChoice{u"Arial"_s, 12, true, true, false, false};
         QTest::newRow("Courier New, other size")
-            << courier << UserAction::OtherSize
+            << courier << FontChange([](QFont &font) { font.setPointSize(20); })
             << FontChoice{u"Courier New"_s, 20, false, false, false, false};
         QTest::newRow("Times New Roman, other family")
-            << times << UserAction::OtherFamily
+            << times << FontChange([](QFont &font) { font.setFamily(u"DejaVu Serif"_s); })
             << FontChoice{u"DejaVu Serif"_s, 14, true, true, false, false};
         // The dialog offers no effects, so what it was given comes back.
-        QTest::newRow("struck through and underlined")
-            << FontChoice{u"Arial"_s, 12, false, false, true, true} << UserAction::Nothing
-            << FontChoice{u"Arial"_s, 12, false, false, true, true};
+        const FontChoice effects{u"Arial"_s, 12, false, false, true, true};
+        QTest::newRow("struck through and underlined") << effects << untouched << effects;
     }
 
     void realDialog()
     {
         QFETCH(FontChoice, given);
-        QFETCH(UserAction, action);
+        QFETCH(FontChange, change);
         QFETCH(FontChoice, expected);
         QtDialogBackend backend;
         Opened opened;
-        answerFontDialog(action, opened);
+        answerFontDialog(change, opened);
         const std::optional<FontChoice> answer = backend.chooseFont(given, nullptr);
         QVERIFY(opened.seen);
         const QFont &font = opened.font;
@@ -230,14 +205,13 @@ private Q_SLOTS:
         QTest::newRow("open a file, asking") << false << true << true << false;
     }
 
-    // Qt's own file dialog, accepted on the proposed name: it asks before replacing a file
-    // exactly when the request says so, and the answer "Yes" gives the file back.
+    // Qt's file dialog, accepted on the proposed name, asks before replacing a file exactly when
+    // the request says so; the answer "Yes" gives the file back.
     void overwriteQuestion()
     {
         QFETCH(bool, save);
         QFETCH(bool, askBeforeOverwrite);
         QFETCH(bool, fileExists);
-        QFETCH(bool, asked);
         QTemporaryDir folder;
         const QString path = folder.filePath(u"disque.eti"_s);
         if (fileExists)
@@ -252,8 +226,7 @@ private Q_SLOTS:
             auto *fileDialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
             if (!fileDialog)
                 return;
-            // Qt asks from inside accept(): the question is answered by the next turn of the
-            // loop it runs.
+            // Qt asks from inside accept(): the next turn of the loop it runs answers.
             QTimer::singleShot(0, [&question] {
                 if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
                     question = true;
@@ -265,7 +238,7 @@ private Q_SLOTS:
         QtDialogBackend backend;
         const std::optional<QString> chosen = save ? backend.chooseFileToSave(request, nullptr)
                                                    : backend.chooseFileToOpen(request, nullptr);
-        QCOMPARE(question, asked);
+        QTEST(question, "asked");
         QCOMPARE(chosen, std::optional<QString>(path));
     }
 
@@ -297,7 +270,7 @@ private Q_SLOTS:
         h.form->commonDialog().setBackend(std::make_unique<QtDialogBackend>());
         h.clickZone(zone);
         Opened opened;
-        answerFontDialog(UserAction::Nothing, opened);
+        answerFontDialog({}, opened);
         h.button("fontButton")->click();
         QVERIFY(opened.seen);
         QCOMPARE(h.zone(zone), zones[std::size_t(zone - 1)]);
