@@ -18,16 +18,15 @@
 #include <tuple>
 
 #include <sys/stat.h>
-#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 using Zones = LabelFile::Zones;
 Q_DECLARE_METATYPE(SmallFile::WriteStep)
-Q_DECLARE_METATYPE(SpecialFile)
 
 namespace {
 
 const QString noIcon = u"AUCUN"_s;
+const QString arial = u"Arial"_s;
 const QByteArray oldContent = "ancien contenu";
 
 QByteArray exampleFile()
@@ -66,10 +65,9 @@ Zones zonesOfSize(int size)
 }
 
 // Saves zones as the main window's Save does.
-LabelFile::SaveResult saveLabel(const QString &path, const Zones &zones,
-                                const QString &picturePath = QString())
+LabelFile::SaveResult saveLabel(const QString &path, const Zones &zones, const QString &icon = {})
 {
-    LabelDocument document{zones, picturePath};
+    LabelDocument document{zones, icon};
     return LabelFile::save(path, document);
 }
 
@@ -87,15 +85,36 @@ auto storedProperties(const TextZone &z)
                       z.FontItalic, z.ForeColor, z.Alignment};
 }
 
-// A failed save must leave the previous file as it was.
-void verifySaveFailsKeeping(const QString &path, const Zones &zones, const QString &picturePath,
-                            const QString &previousFile)
+// Zone 2 written with these properties, and the text it reads back as when not as written.
+struct RoundTrip
 {
-    QVERIFY(!saveLabel(path, zones, picturePath));
+    QString caption;
+    float fontSize;
+    int color;
+    QString iconFile = noIcon;
+    QString fontName = arial;
+    QString stored = {}; // null: as written
+};
+
+// Zone `zone` made to hold caption in fontName; the reason is empty where it can be written.
+struct Refusal
+{
+    int zone;
+    QString caption, fontName, iconFile, reason;
+};
+
+// A failed save must leave the previous file as it was.
+void verifySaveFailsKeeping(const QString &path, const Zones &zones, const QString &previousFile)
+{
+    QVERIFY(!saveLabel(path, zones));
     QCOMPARE(fileBytes(previousFile), oldContent);
 }
 
 } // namespace
+
+Q_DECLARE_METATYPE(SpecialFile)
+Q_DECLARE_METATYPE(RoundTrip)
+Q_DECLARE_METATYPE(Refusal)
 
 class TestLabelFile : public QObject
 {
@@ -106,66 +125,48 @@ private Q_SLOTS:
     {
         const std::optional<QByteArray> bytes = LabelFile::encode(exampleZones(), noIcon);
         QVERIFY(bytes);
-        const QByteArray expected = exampleFile();
-        QVERIFY(!expected.isEmpty());
-        QCOMPARE(*bytes, expected);
+        QVERIFY(!exampleFile().isEmpty());
+        QCOMPARE(*bytes, exampleFile());
         QCOMPARE(bytes->count("\r\n"), 36);
     }
 
     void roundTrip_data()
     {
-        QTest::addColumn<QString>("caption");
-        QTest::addColumn<QString>("stored");
-        QTest::addColumn<QString>("fontName");
-        QTest::addColumn<float>("fontSize");
-        QTest::addColumn<int>("color");
-        QTest::addColumn<QString>("iconFile");
-
-        const QString arial = u"Arial"_s;
-        // Most captions read back as they were written, in Arial.
-        const auto storedAsWritten = [&](const char *name, const QString &caption, float fontSize,
-                                         int color, const QString &iconFile = noIcon) {
-            QTest::newRow(name) << caption << caption << arial << fontSize << color << iconFile;
-        };
-        storedAsWritten("three lines", u"A\r\nB\r\nC"_s, 8.25f, 0);
-        storedAsWritten("trailing line break", u"Fin\r\n"_s, 8.f, 255);
-        storedAsWritten("empty", QString(), 10.f, 16777215);
-        QTest::newRow("spaces trimmed") << u"  a b  "_s << u"a b"_s << arial << 9.5f << 0 << noIcon;
-        storedAsWritten("quotes inside", u"dit \"oui\"\r\n\"non\""_s, 8.f, 0);
-        storedAsWritten("system colour", u"x"_s, 8.f, int(WindowTextColor));
-        storedAsWritten("fraction kept", u"x"_s, 8.3f, 65280);
-        storedAsWritten("accents and euro", u"Numéro € « œ »"_s, 8.f, 0);
-        QTest::newRow("comma in font name")
-            << u"x"_s << u"x"_s << u"Foo, Bold"_s << 8.f << 0 << noIcon;
-        storedAsWritten("comma in icon path", u"x"_s, 8.f, 0, u"/home/a,b/logo.ico"_s);
-        storedAsWritten("other zone's header in text", u"a\r\n[Police 3]\r\nb"_s, 8.f, 0);
-        storedAsWritten("own header on first line", u"[Police 2]\r\nb"_s, 8.f, 0);
+        QTest::addColumn<RoundTrip>("row");
+        QTest::newRow("three lines") << RoundTrip{u"A\r\nB\r\nC"_s, 8.25f, 0};
+        QTest::newRow("trailing line break") << RoundTrip{u"Fin\r\n"_s, 8.f, 255};
+        QTest::newRow("empty") << RoundTrip{QString(), 10.f, 16777215};
+        QTest::newRow("spaces trimmed")
+            << RoundTrip{u"  a b  "_s, 9.5f, 0, noIcon, arial, u"a b"_s};
+        QTest::newRow("quotes inside") << RoundTrip{u"dit \"oui\"\r\n\"non\""_s, 8.f, 0};
+        QTest::newRow("system colour") << RoundTrip{u"x"_s, 8.f, int(WindowTextColor)};
+        QTest::newRow("fraction kept") << RoundTrip{u"x"_s, 8.3f, 65280};
+        QTest::newRow("accents and euro") << RoundTrip{u"Numéro € « œ »"_s, 8.f, 0};
+        QTest::newRow("comma in font name") << RoundTrip{u"x"_s, 8.f, 0, noIcon, u"Foo, Bold"_s};
+        QTest::newRow("comma in icon path") << RoundTrip{u"x"_s, 8.f, 0, u"/home/a,b/logo.ico"_s};
+        QTest::newRow("other zone's header in text")
+            << RoundTrip{u"a\r\n[Police 3]\r\nb"_s, 8.f, 0};
+        QTest::newRow("own header on first line") << RoundTrip{u"[Police 2]\r\nb"_s, 8.f, 0};
     }
 
     void roundTrip()
     {
-        QFETCH(QString, caption);
-        QFETCH(QString, stored);
-        QFETCH(QString, fontName);
-        QFETCH(float, fontSize);
-        QFETCH(int, color);
-        QFETCH(QString, iconFile);
-
+        QFETCH(RoundTrip, row);
         Zones zones = startUpZones();
         for (int i = 0; i < 3; ++i) {
-            zones[i].Caption = i == 1 ? caption : u"zone %1"_s.arg(i + 1);
-            zones[i].FontName = fontName;
-            zones[i].FontSize = fontSize;
-            zones[i].ForeColor = color;
+            zones[i].Caption = i == 1 ? row.caption : u"zone %1"_s.arg(i + 1);
+            zones[i].FontName = row.fontName;
+            zones[i].FontSize = row.fontSize;
+            zones[i].ForeColor = row.color;
             zones[i].Alignment = qint16(i);
             zones[i].FontItalic = i == 1;
         }
-        const std::optional<QByteArray> bytes = LabelFile::encode(zones, iconFile);
+        const std::optional<QByteArray> bytes = LabelFile::encode(zones, row.iconFile);
         QVERIFY(bytes);
         const std::optional<LabelFile::Content> read = LabelFile::decode(*bytes, startUpZones());
         QVERIFY(read);
-        QCOMPARE(read->iconEntry, iconFile);
-        zones[1].Caption = stored;
+        QCOMPARE(read->iconEntry, row.iconFile);
+        zones[1].Caption = row.stored.isNull() ? row.caption : row.stored;
         for (int i = 0; i < 3; ++i)
             QCOMPARE(storedProperties(read->zones[i]), storedProperties(zones[i]));
     }
@@ -221,11 +222,9 @@ private Q_SLOTS:
         QFETCH(QByteArray, bytes);
         const std::optional<LabelFile::Content> read = LabelFile::decode(bytes, startUpZones());
         QVERIFY(read);
-        QCOMPARE(read->zones[0].Caption, u"Sauvegarde"_s);
-        QCOMPARE(read->zones[0].FontBold, true);
-        QCOMPARE(read->iconEntry, noIcon);
-        QCOMPARE(read->zones[1].Caption, u"Documents\r\nJanvier"_s);
-        QCOMPARE(read->zones[1].ForeColor, 255);
+        QCOMPARE((std::tuple{read->zones[0].Caption, read->zones[0].FontBold, read->iconEntry,
+                             read->zones[1].Caption, read->zones[1].ForeColor}),
+                 (std::tuple{u"Sauvegarde"_s, true, noIcon, u"Documents\r\nJanvier"_s, 255}));
     }
 
     void unreadable_data()
@@ -293,49 +292,38 @@ private Q_SLOTS:
 
     void refusalReasons_data()
     {
-        QTest::addColumn<int>("zone");
-        QTest::addColumn<QString>("caption");
-        QTest::addColumn<QString>("fontName");
-        QTest::addColumn<QString>("iconFile");
-        QTest::addColumn<QString>("reason"); // empty: the document is written
-
-        const QString arial = u"Arial"_s;
-        QTest::newRow("writable") << 1 << u"a\r\n[Police 2]"_s << arial << noIcon << QString();
-        QTest::newRow("own font header line") << 2 << u"a\r\n[Police 2]\r\nb"_s << arial << noIcon
-                                              << u"Le texte de la zone 2 contient la ligne « "
-                                                 u"[Police 2] », que le fichier réserve à sa "
-                                                 "police."_s;
+        QTest::addColumn<Refusal>("row");
+        const auto uncodable = [](const QString &what) {
+            return what + u" contient un caractère que le fichier ne peut pas coder."_s;
+        };
+        QTest::newRow("writable") << Refusal{1, u"a\r\n[Police 2]"_s, arial, noIcon, QString()};
+        QTest::newRow("own font header line")
+            << Refusal{2, u"a\r\n[Police 2]\r\nb"_s, arial, noIcon,
+                       u"Le texte de la zone 2 contient la ligne « "
+                       u"[Police 2] », que le fichier réserve à sa "
+                       "police."_s};
         QTest::newRow("line break in a font name")
-            << 3 << u"x"_s << u"Deux\nLignes"_s << noIcon
-            << u"Le nom de police de la zone 3 contient un saut de ligne."_s;
+            << Refusal{3, u"x"_s, u"Deux\nLignes"_s, noIcon,
+                       u"Le nom de police de la zone 3 contient un saut de ligne."_s};
         QTest::newRow("line break in the picture path")
-            << 1 << u"x"_s << arial << u"/tmp/a\nb.ico"_s
-            << u"Le chemin de l'image contient un saut de ligne."_s;
+            << Refusal{1, u"x"_s, arial, u"/tmp/a\nb.ico"_s,
+                       u"Le chemin de l'image contient un saut de ligne."_s};
         QTest::newRow("text outside the code page")
-            << 1 << u"Ωmega"_s << arial << noIcon
-            << u"Le texte de la zone 1 contient un caractère que le fichier ne peut pas coder."_s;
+            << Refusal{1, u"Ωmega"_s, arial, noIcon, uncodable(u"Le texte de la zone 1"_s)};
         QTest::newRow("text of zone 2 outside the code page")
-            << 2 << u"Ωmega"_s << arial << noIcon
-            << u"Le texte de la zone 2 contient un caractère que le fichier ne peut pas coder."_s;
-        QTest::newRow("emoji")
-            << 1 << u"disque 💾"_s << arial << noIcon
-            << u"Le texte de la zone 1 contient un caractère que le fichier ne peut pas coder."_s;
+            << Refusal{2, u"Ωmega"_s, arial, noIcon, uncodable(u"Le texte de la zone 2"_s)};
+        QTest::newRow("emoji") << Refusal{1, u"disque 💾"_s, arial, noIcon,
+                                          uncodable(u"Le texte de la zone 1"_s)};
         QTest::newRow("font name outside the code page")
-            << 2 << u"x"_s << u"明朝"_s << noIcon
-            << u"Le nom de police de la zone 2 contient un caractère que le fichier ne peut pas "
-               "coder."_s;
+            << Refusal{2, u"x"_s, u"明朝"_s, noIcon, uncodable(u"Le nom de police de la zone 2"_s)};
         QTest::newRow("picture path outside the code page")
-            << 1 << u"x"_s << arial << u"/tmp/Ωmega.ico"_s
-            << u"Le chemin de l'image contient un caractère que le fichier ne peut pas coder."_s;
+            << Refusal{1, u"x"_s, arial, u"/tmp/Ωmega.ico"_s, uncodable(u"Le chemin de l'image"_s)};
     }
 
     void refusalReasons()
     {
-        QFETCH(int, zone);
-        QFETCH(QString, caption);
-        QFETCH(QString, fontName);
-        QFETCH(QString, iconFile);
-        QFETCH(QString, reason);
+        QFETCH(Refusal, row);
+        const auto &[zone, caption, fontName, iconFile, reason] = row;
         Zones zones = exampleZones();
         zones[zone - 1].Caption = caption;
         zones[zone - 1].FontName = fontName;
@@ -380,8 +368,7 @@ private Q_SLOTS:
         QVERIFY(opened);
         const std::optional<QByteArray> saved = LabelFile::encode(opened->zones, opened->iconEntry);
         QVERIFY(saved);
-        const std::optional<LabelFile::Content> reopened =
-            LabelFile::decode(*saved, startUpZones());
+        const auto reopened = LabelFile::decode(*saved, startUpZones());
         QVERIFY(reopened);
         QCOMPARE(reopened->iconEntry, opened->iconEntry);
         for (int zone = 0; zone < 3; ++zone)
@@ -415,7 +402,7 @@ private Q_SLOTS:
         const QString previous = dir.filePath(u"ancien.eti"_s);
         QVERIFY(writeBytes(previous, oldContent));
         QVERIFY(QDir(dir.path()).mkdir(u"dossier"_s));
-        verifySaveFailsKeeping(dir.filePath(relativePath), exampleZones(), QString(), previous);
+        verifySaveFailsKeeping(dir.filePath(relativePath), exampleZones(), previous);
         if (QTest::currentTestFailed())
             return;
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{u"ancien.eti"_s});
@@ -465,11 +452,10 @@ private Q_SLOTS:
     {
         QTest::addColumn<SmallFile::WriteStep>("step");
         QTest::addColumn<int>("size");
-        const std::pair<const char *, SmallFile::WriteStep> steps[] = {
-            {"write", SmallFile::WriteStep::Write},
-            {"flush", SmallFile::WriteStep::Flush},
-            {"sync", SmallFile::WriteStep::Sync}};
-        for (const auto &[name, step] : steps) {
+        using Step = SmallFile::WriteStep;
+        for (const auto &[name, step] :
+             {std::pair{"write", Step::Write}, std::pair{"flush", Step::Flush},
+              std::pair{"sync", Step::Sync}}) {
             QTest::addRow("%s, example", name) << step << exampleSize();
             QTest::addRow("%s, 40 KiB", name) << step << 40 * 1024;
         }
@@ -485,7 +471,7 @@ private Q_SLOTS:
         const Zones zones = zonesOfSize(size);
         {
             const SmallFile::ScopedWriteFailure failure(step);
-            verifySaveFailsKeeping(path, zones, QString(), path);
+            verifySaveFailsKeeping(path, zones, path);
         }
         if (QTest::currentTestFailed())
             return;

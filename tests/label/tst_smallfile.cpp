@@ -124,8 +124,8 @@ private Q_SLOTS:
             QSKIP(qPrintable(why));
         QTemporaryDir dir;
         QVERIFY(OtherUser::hand(dir.path(), 0, 0, 0755));
-        const QString folderPath = dir.filePath(u"dossier"_s);
-        const QString path = folderPath + u"/etiquette.eti"_s;
+        const QString folderPath = dir.filePath(u"dossier"_s),
+                      path = folderPath + u"/etiquette.eti"_s;
         QVERIFY(QDir(dir.path()).mkdir(u"dossier"_s));
         if (file.mode != 0) {
             QVERIFY(writeBytes(path, oldContent));
@@ -191,18 +191,15 @@ private Q_SLOTS:
 
         const QByteArray bytes(size, 'n');
         std::optional<SmallFile::ScopedWriteFailure> failure;
-        if (trouble == Trouble::WriteRefused)
-            failure.emplace(SmallFile::WriteStep::Write);
-        if (trouble == Trouble::SyncRefused)
-            failure.emplace(SmallFile::WriteStep::Sync);
+        if (trouble == Trouble::WriteRefused || trouble == Trouble::SyncRefused)
+            failure.emplace(trouble == Trouble::WriteRefused ? SmallFile::WriteStep::Write
+                                                             : SmallFile::WriteStep::Sync);
         const SmallFile::WriteResult result = SmallFile::write(path, bytes);
-        QCOMPARE(result.written, reason.isEmpty());
-        QCOMPARE(result.reason, reason);
+        QCOMPARE((std::pair{result.written, result.reason}), (std::pair{reason.isEmpty(), reason}));
         const QByteArray expected = reason.isEmpty() ? bytes : oldContent;
-        QCOMPARE(fileBytes(path), expected);
-        QCOMPARE(fileBytes(otherName), expected);
-        QCOMPARE(statusOf(path).st_ino, inode);
-        QCOMPARE(statusOf(otherName).st_ino, inode);
+        QCOMPARE((QList{fileBytes(path), fileBytes(otherName)}), QList<QByteArray>(2, expected));
+        QCOMPARE((QList{statusOf(path).st_ino, statusOf(otherName).st_ino}),
+                 QList<ino_t>(2, inode));
     }
 
     void danglingLink_data()
@@ -238,8 +235,7 @@ private Q_SLOTS:
         }
         names.removeLast();
 
-        const SmallFile::WriteResult result =
-            SmallFile::write(dir.filePath(u"lien.eti"_s), newContent);
+        const auto result = SmallFile::write(dir.filePath(u"lien.eti"_s), newContent);
         QCOMPARE(result.reason, reason);
         QVERIFY(S_ISLNK(statusOf(dir.filePath(u"lien.eti"_s)).st_mode));
         if (!created.isEmpty()) {
@@ -323,8 +319,7 @@ private Q_SLOTS:
             ::close(descriptor);
 
         const QString number = QString::number(descriptor);
-        const SmallFile::WriteResult result =
-            SmallFile::write(name.replace(u"%1"_s, number), newContent, other);
+        const auto result = SmallFile::write(name.replace(u"%1"_s, number), newContent, other);
         if (open)
             ::close(descriptor);
         QCOMPARE(result.reason, reason.replace(u"%1"_s, number));

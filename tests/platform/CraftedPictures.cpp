@@ -12,13 +12,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QByteArray littleEndian32(quint32 value)
-{
-    char le[4];
-    qToLittleEndian(value, le);
-    return QByteArray(le, 4);
-}
-
 QByteArray bigEndian16(int value)
 {
     char be[2];
@@ -50,10 +43,9 @@ QByteArray runLengthDib(int side)
     }
     rows.append('\0').append('\1'); // end of bitmap
 
-    QByteArray dib = littleEndian32(40) + littleEndian32(quint32(side)) +
-                     littleEndian32(quint32(side)) + WmfBuilder::words({1, 8}) +
-                     littleEndian32(1) /* RLE8 */ + littleEndian32(quint32(rows.size())) +
-                     littleEndian32(0) + littleEndian32(0) + littleEndian32(0) + littleEndian32(0);
+    QByteArray dib = WmfBuilder::dwords({40, quint32(side), quint32(side)}) +
+                     WmfBuilder::words({1, 8}) + // RLE8 next
+                     WmfBuilder::dwords({1, quint32(rows.size()), 0, 0, 0, 0});
     for (int i = 0; i < 256; ++i)
         dib.append(char(i)).append(char(255 - i)).append(char(i * 7)).append('\0');
     return dib + rows;
@@ -129,7 +121,7 @@ QByteArray runLengthBitmaps(int count, int side)
 {
     WmfBuilder wmf;
     const QByteArray dib = runLengthDib(side);
-    const QByteArray copy = littleEndian32(0x00CC0020);
+    const QByteArray copy = WmfBuilder::dwords({0x00CC0020});
     for (int i = 0; i < count; ++i) {
         // Colour usage, a source of all but the bitmap's last row and column, then the whole
         // frame as destination.

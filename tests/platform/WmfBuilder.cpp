@@ -46,6 +46,16 @@ QByteArray WmfBuilder::words(std::initializer_list<qint16> values)
     return bytes;
 }
 
+QByteArray WmfBuilder::dwords(std::initializer_list<quint32> values)
+{
+    QByteArray bytes;
+    for (quint32 value : values) {
+        append16(bytes, quint16(value));
+        append16(bytes, quint16(value >> 16));
+    }
+    return bytes;
+}
+
 QByteArray WmfBuilder::colorRef(const QColor &colour)
 {
     QByteArray bytes;

@@ -39,6 +39,7 @@ public:
     QByteArray withoutEnd() const;
 
     static QByteArray words(std::initializer_list<qint16> words);
+    static QByteArray dwords(std::initializer_list<quint32> dwords); // little-endian too
     static QByteArray colorRef(const QColor &colour);
 
 private:

@@ -13,7 +13,6 @@
 #include <QImageWriter>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QtEndian>
 #include <QtTest>
 
 using namespace Qt::StringLiterals;
@@ -134,12 +133,8 @@ QByteArray png(const QSize &size)
 // A 32-bit bitmap entry of an icon: info header (height doubled for the mask), colours, mask.
 QByteArray iconBitmap(int side, const QColor &colour)
 {
-    QByteArray dib(40, '\0');
-    qToLittleEndian<quint32>(40, dib.data());
-    qToLittleEndian<qint32>(side, dib.data() + 4);
-    qToLittleEndian<qint32>(2 * side, dib.data() + 8);
-    qToLittleEndian<quint16>(1, dib.data() + 12);
-    qToLittleEndian<quint16>(32, dib.data() + 14);
+    QByteArray dib = WmfBuilder::dwords({40, quint32(side), quint32(2 * side)}) +
+                     WmfBuilder::words({1, 32}) + QByteArray(24, '\0');
     const char bgra[4] = {char(colour.blue()), char(colour.green()), char(colour.red()),
                           char(0xFF)};
     for (int i = 0; i < side * side; ++i)
@@ -193,10 +188,8 @@ QByteArray icon(const QList<IconEntry> &entries)
         const char side = char(entry.directorySide >= 256 ? 0 : entry.directorySide);
         bytes.append(side).append(side).append(QByteArray(2, '\0'));
         bytes.append(WmfBuilder::words({1, 32}));
-        char le[8];
-        qToLittleEndian<quint32>(quint32(entry.data.size()), le);
-        qToLittleEndian<quint32>(quint32(offset + data.size()), le + 4);
-        bytes.append(le, 8);
+        bytes.append(
+            WmfBuilder::dwords({quint32(entry.data.size()), quint32(offset + data.size())}));
         data.append(entry.data);
     }
     return bytes + data;

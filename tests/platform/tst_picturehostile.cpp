@@ -11,7 +11,6 @@
 
 #include <QFile>
 #include <QTemporaryDir>
-#include <QtEndian>
 #include <QtTest>
 #include <sys/stat.h>
 
@@ -52,20 +51,9 @@ constexpr QPointF InsideRedSquare(0.25, 0.25);
 QByteArray bitmapHeaders(qint32 width, qint32 height, quint16 bitCount, quint32 compression,
                          quint32 dataSize)
 {
-    QByteArray bytes(54, '\0');
-    char *d = bytes.data();
-    d[0] = 'B';
-    d[1] = 'M';
-    qToLittleEndian<quint32>(54 + dataSize, d + 2);
-    qToLittleEndian<quint32>(54, d + 10);
-    qToLittleEndian<quint32>(40, d + 14);
-    qToLittleEndian<qint32>(width, d + 18);
-    qToLittleEndian<qint32>(height, d + 22);
-    qToLittleEndian<quint16>(1, d + 26);
-    qToLittleEndian<quint16>(bitCount, d + 28);
-    qToLittleEndian<quint32>(compression, d + 30);
-    qToLittleEndian<quint32>(dataSize, d + 34);
-    return bytes;
+    return "BM" + WmfBuilder::dwords({54 + dataSize, 0, 54, 40, quint32(width), quint32(height)}) +
+           WmfBuilder::words({1, qint16(bitCount)}) +
+           WmfBuilder::dwords({compression, dataSize, 0, 0, 0, 0});
 }
 
 } // namespace

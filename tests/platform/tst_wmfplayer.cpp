@@ -43,15 +43,8 @@ QRect inkBounds(const QImage &image, const QRect &area)
 // A 2 x 2 bitmap, bottom-up as usual: red, green over blue, yellow.
 QByteArray quadrantDib()
 {
-    QByteArray dib =
-        WmfBuilder::words({40, 0, 2, 0, 2, 0, 1, 24, 0, 0, 16, 0, 0, 0, 0, 0, 0, 0, 0, 0});
-    dib.append(QByteArray::fromHex("ff0000"
-                                   "00ffff"
-                                   "0000"
-                                   "0000ff"
-                                   "00ff00"
-                                   "0000"));
-    return dib;
+    return WmfBuilder::words({40, 0, 2, 0, 2, 0, 1, 24, 0, 0, 16, 0, 0, 0, 0, 0, 0, 0, 0, 0}) +
+           QByteArray::fromHex("ff000000ffff00000000ff00ff000000"); // two padded rows
 }
 
 // A bitmap of side x side pixels in the same quadrants, written as runs so that it stays small
@@ -60,10 +53,7 @@ QByteArray largeQuadrantDib(int side)
 {
     QByteArray dib = WmfBuilder::words({40, 0}) + WmfBuilder::words({qint16(side), 0}) +
                      WmfBuilder::words({qint16(side), 0, 1, 8, 1, 0, 0, 0, 0, 0, 0, 0, 4, 0, 0, 0});
-    dib.append(QByteArray::fromHex("0000ff00"
-                                   "00ff0000"
-                                   "ff000000"
-                                   "00ffff00"));
+    dib.append(QByteArray::fromHex("0000ff0000ff0000ff00000000ffff00")); // palette: R, G, B, Y
     QByteArray rows;
     for (int y = 0; y < side; ++y) {
         const int left = y < side / 2 ? 2 : 0; // bottom-up: blue and yellow first
@@ -74,8 +64,7 @@ QByteArray largeQuadrantDib(int side)
         rows.append(2, '\0');
     }
     rows.append('\0').append('\1');
-    dib.replace(20, 4,
-                WmfBuilder::words({qint16(rows.size() & 0xFFFF), qint16(rows.size() >> 16)}));
+    dib.replace(20, 4, WmfBuilder::dwords({quint32(rows.size())}));
     return dib + rows;
 }
 
@@ -107,6 +96,8 @@ private slots:
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QPointF>("filled");
         QTest::addColumn<QPointF>("empty");
+        const auto row = [](const char *name, const QByteArray &bytes, QPointF filled,
+                            QPointF empty) { QTest::newRow(name) << bytes << filled << empty; };
         const QRect square(100, 100, 300, 300);
         auto redSquareWith = [&](WmfBuilder wmf) {
             return wmf.solidBrush(Red).select(0).nullPen().select(1).rectangle(square).finish();
@@ -114,23 +105,17 @@ private slots:
         auto redSquareIn = [&](const QRect &window) {
             return redSquareWith(WmfBuilder().window(window));
         };
-        QTest::newRow("window as frame")
-            << redSquareWith(WmfBuilder()) << QPointF(0.25, 0.25) << QPointF(0.75, 0.75);
-        QTest::newRow("upside down")
-            << redSquareIn({0, 1000, 1000, -1000}) << QPointF(0.25, 0.75) << QPointF(0.25, 0.25);
-        QTest::newRow("mirrored") << redSquareIn({1000, 0, -1000, 1000}) << QPointF(0.75, 0.25)
-                                  << QPointF(0.25, 0.25);
-        QTest::newRow("origin moved")
-            << redSquareIn({-500, -500, 1000, 1000}) << QPointF(0.75, 0.75) << QPointF(0.25, 0.25);
-        QTest::newRow("window twice the frame")
-            << redSquareIn({0, 0, 2000, 2000}) << QPointF(0.12, 0.12) << QPointF(0.3, 0.3);
-        QTest::newRow("window from records only")
-            << redSquareWith(WmfBuilder(QRect()).window(QRect(0, 0, 500, 500))) << QPointF(0.5, 0.5)
-            << QPointF(0.9, 0.9);
+        row("window as frame", redSquareWith(WmfBuilder()), {0.25, 0.25}, {0.75, 0.75});
+        row("upside down", redSquareIn({0, 1000, 1000, -1000}), {0.25, 0.75}, {0.25, 0.25});
+        row("mirrored", redSquareIn({1000, 0, -1000, 1000}), {0.75, 0.25}, {0.25, 0.25});
+        row("origin moved", redSquareIn({-500, -500, 1000, 1000}), {0.75, 0.75}, {0.25, 0.25});
+        row("window twice the frame", redSquareIn({0, 0, 2000, 2000}), {0.12, 0.12}, {0.3, 0.3});
+        row("window from records only",
+            redSquareWith(WmfBuilder(QRect()).window(QRect(0, 0, 500, 500))), {0.5, 0.5},
+            {0.9, 0.9});
         WmfBuilder metric;
         metric.record(0x0103, {2}).solidBrush(Red).select(0).rectangle(QRect(100, -400, 300, 300));
-        QTest::newRow("metric mode counts y upwards")
-            << metric.finish() << QPointF(0.25, 0.25) << QPointF(0.25, 0.75);
+        row("metric mode counts y upwards", metric.finish(), {0.25, 0.25}, {0.25, 0.75});
         // Windows turns arcs counter-clockwise on the device whichever way the window runs,
         // so both pies fill the top right quarter: from three o'clock to twelve.
         auto redPie = [](WmfBuilder wmf, qint16 startX) {
@@ -139,10 +124,9 @@ private slots:
                 .record(0x081A, {startX, 500, 500, 1000, 1000, 1000, 0, 0})
                 .finish();
         };
-        QTest::newRow("pie") << redPie(WmfBuilder(), 0) << QPointF(0.7, 0.3) << QPointF(0.3, 0.7);
-        QTest::newRow("pie, upside down")
-            << redPie(WmfBuilder().window(QRect(0, 1000, 1000, -1000)), 1000) << QPointF(0.7, 0.3)
-            << QPointF(0.3, 0.7);
+        row("pie", redPie(WmfBuilder(), 0), {0.7, 0.3}, {0.3, 0.7});
+        row("pie, upside down", redPie(WmfBuilder().window(QRect(0, 1000, 1000, -1000)), 1000),
+            {0.7, 0.3}, {0.3, 0.7});
     }
 
     void windowMapsOntoTarget()
@@ -277,8 +261,8 @@ private slots:
         const qreal pixelsPerMm = page.width() / 20.0;
         const QRect ink = inkBounds(page, page.rect());
         QVERIFY(!ink.isEmpty());
-        const qreal heightMm = ink.height() / pixelsPerMm;
-        const qreal baselineMm = (ink.bottom() + 1) / pixelsPerMm;
+        const qreal heightMm = ink.height() / pixelsPerMm,
+                    baselineMm = (ink.bottom() + 1) / pixelsPerMm;
         QVERIFY2(qAbs(heightMm - 12 * CapitalShare) < 0.15, qPrintable(QString::number(heightMm)));
         QVERIFY2(qAbs(baselineMm - (4 + 12 * 0.7)) < 0.15, qPrintable(QString::number(baselineMm)));
     }

@@ -43,15 +43,15 @@ public:
         return m_image.valid(p) && qGray(m_image.pixel(p)) < 128;
     }
 
-    // The middle of the dark pixels between from and to, stepping by one pixel along a
-    // row (a vertical line crossing it) or a column (a horizontal one); NaN when none is dark.
-    double lineAlongRow(double yMm, double fromXMm, double toXMm) const
+    // The middle of the dark pixels within 1 mm of a line's expected place, along the row or
+    // column that crosses it at the given point; NaN when none is dark.
+    double verticalLineNear(double xMm, double atYMm) const
     {
-        return middle(fromXMm, toXMm, [&](double x) { return dark(x, yMm); });
+        return middle(xMm - 1, xMm + 1, [&](double x) { return dark(x, atYMm); });
     }
-    double lineAlongColumn(double xMm, double fromYMm, double toYMm) const
+    double horizontalLineNear(double yMm, double atXMm) const
     {
-        return middle(fromYMm, toYMm, [&](double y) { return dark(xMm, y); });
+        return middle(yMm - 1, yMm + 1, [&](double y) { return dark(atXMm, y); });
     }
 
     // Where each run of dark pixels along a row or a column has its middle.
@@ -96,10 +96,10 @@ private:
     QImage m_image;
 };
 
-// Whether a line was found where it belongs (never for NaN: no line at all).
-bool isAt(double found, double expected)
+// How far a line was found from where it belongs; NaN, which no bound admits, for no line.
+double offBy(double found, double expected)
 {
-    return std::abs(found - expected) <= Tolerance;
+    return std::abs(found - expected);
 }
 
 // The distances of a settings file: left margin, top margin, row gap, column gap.
@@ -153,14 +153,14 @@ private Q_SLOTS:
             const QByteArray where = QByteArray::number(position);
             // Each edge, looked for within 1 mm of where it belongs, half a millimetre off the
             // whole millimetres where ruler ticks lie. Touching labels share their edges.
-            const double left = page.lineAlongRow(o.y() + 20.5, o.x() - 1, o.x() + 1);
-            const double right = page.lineAlongRow(o.y() + 20.5, o.x() + w - 1, o.x() + w + 1);
-            const double top = page.lineAlongColumn(o.x() + 20.5, o.y() - 1, o.y() + 1);
-            const double bottom = page.lineAlongColumn(o.x() + 20.5, o.y() + h - 1, o.y() + h + 1);
-            QVERIFY2(isAt(left, o.x()), where + " left " + QByteArray::number(left));
-            QVERIFY2(isAt(right, o.x() + w), where + " right");
-            QVERIFY2(isAt(top, o.y()), where + " top " + QByteArray::number(top));
-            QVERIFY2(isAt(bottom, o.y() + h), where + " bottom");
+            const double left = page.verticalLineNear(o.x(), o.y() + 20.5);
+            const double right = page.verticalLineNear(o.x() + w, o.y() + 20.5);
+            const double top = page.horizontalLineNear(o.y(), o.x() + 20.5);
+            const double bottom = page.horizontalLineNear(o.y() + h, o.x() + 20.5);
+            QVERIFY2(offBy(left, o.x()) <= Tolerance, where + " left " + QByteArray::number(left));
+            QVERIFY2(offBy(right, o.x() + w) <= Tolerance, where + " right");
+            QVERIFY2(offBy(top, o.y()) <= Tolerance, where + " top " + QByteArray::number(top));
+            QVERIFY2(offBy(bottom, o.y() + h) <= Tolerance, where + " bottom");
             // The cross's left arm runs from the origin to 3 mm outside the label.
             const double arm = CalibrationPage::CrossArmMm;
             QVERIFY2(page.dark(o.x() - arm + 0.2, o.y()) ||
@@ -189,7 +189,7 @@ private Q_SLOTS:
         QCOMPARE(down.size(), 296);
         for (const QList<double> &ticks : {across, down}) {
             for (int i = 0; i < ticks.size(); ++i)
-                QVERIFY2(isAt(ticks[i], i + 1), QByteArray::number(i + 1));
+                QVERIFY2(offBy(ticks[i], i + 1) <= Tolerance, QByteArray::number(i + 1));
         }
         auto expectedLength = [](int mm) { return mm % 10 == 0 ? 5.0 : mm % 5 == 0 ? 3.5 : 2.0; };
         // Past the labels' corner, where nothing else is drawn, each tick ends where it should.
@@ -259,26 +259,23 @@ private Q_SLOTS:
         const PageScan page(output);
         QVERIFY(page.isRendered());
         const QPointF corner(marginsPt.left() * mmPerPt, marginsPt.top() * mmPerPt);
-        const double rulerTop =
-            page.lineAlongColumn(corner.x() + 1.5, corner.y() - 1, corner.y() + 1);
-        const double rulerLeft =
-            page.lineAlongRow(corner.y() + 1.5, corner.x() - 1, corner.x() + 1);
-        QVERIFY2(isAt(rulerTop, corner.y()), QByteArray::number(rulerTop));
-        QVERIFY2(isAt(rulerLeft, corner.x()), QByteArray::number(rulerLeft));
+        QCOMPARE_LE(offBy(page.horizontalLineNear(corner.y(), corner.x() + 1.5), corner.y()),
+                    Tolerance);
+        QCOMPARE_LE(offBy(page.verticalLineNear(corner.x(), corner.y() + 1.5), corner.x()),
+                    Tolerance);
         const QPointF label1 = corner + QPointF(12, 8);
-        const double left = page.lineAlongRow(label1.y() + 20.5, label1.x() - 1, label1.x() + 1);
-        const double top = page.lineAlongColumn(label1.x() + 20.5, label1.y() - 1, label1.y() + 1);
-        QVERIFY2(isAt(left, label1.x()), QByteArray::number(left));
-        QVERIFY2(isAt(top, label1.y()), QByteArray::number(top));
+        QCOMPARE_LE(offBy(page.verticalLineNear(label1.x(), label1.y() + 20.5), label1.x()),
+                    Tolerance);
+        QCOMPARE_LE(offBy(page.horizontalLineNear(label1.y(), label1.x() + 20.5), label1.y()),
+                    Tolerance);
         QVERIFY(!CalibrationPage::print(Printer(u"Absente"_s), layout));
     }
 
     void unwritablePdfIsReported()
     {
-        const QString inMissingFolder = m_dir.filePath(u"absent/page.pdf"_s);
-        QCOMPARE(CalibrationPage::writePdf(inMissingFolder, SheetLayout()),
-                 PdfFileResult::WriteFailed);
-        QVERIFY(!QFile::exists(inMissingFolder));
+        const QString missing = m_dir.filePath(u"absent/page.pdf"_s);
+        QCOMPARE(CalibrationPage::writePdf(missing, SheetLayout()), PdfFileResult::WriteFailed);
+        QVERIFY(!QFile::exists(missing));
     }
 
     void commandLineWritesThePage_data()
@@ -313,8 +310,7 @@ private Q_SLOTS:
             QVERIFY(writeBytes(u"reglage.PAR"_s, settingsFile));
         const QString pdf = u"etalonnage.pdf"_s;
         QFile::remove(pdf);
-        const CommandLineOutcome o =
-            runCommandLine(args("--calibration --pdf etalonnage.pdf") + options);
+        const auto o = runCommandLine(args("--calibration --pdf etalonnage.pdf") + options);
         QCOMPARE(o.status, status);
         QCOMPARE(o.err, message);
         QCOMPARE(QFile::exists(pdf), status == 0);
@@ -322,8 +318,7 @@ private Q_SLOTS:
             return;
         const PageScan page(pdf);
         QVERIFY(page.isRendered());
-        const double left = page.lineAlongRow(40.5, firstLeft - 1, firstLeft + 1);
-        QVERIFY2(isAt(left, firstLeft), QByteArray::number(left));
+        QCOMPARE_LE(offBy(page.verticalLineNear(firstLeft, 40.5), firstLeft), Tolerance);
     }
 
     void commandLineBadUsage_data()

@@ -115,47 +115,40 @@ private Q_SLOTS:
     {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QString>("reason");
+        // Most rows ask for a PDF, so that only the fault named stops them.
+        const auto toPdf = [](const char *name, const char *options, const QString &reason) {
+            QTest::newRow(name) << args("--pdf sortie.pdf") + args(options) << reason;
+        };
         const QString pickOne = u"choisir --pdf ou --print"_s;
         const QString firstNumber = u"le numéro de départ va de 0 à 32766"_s;
+        const QString numbers = u"numéros de %1 à %2 : la numérotation s'arrête à 32766"_s;
         QTest::newRow("no output") << args("lot.eti --count 2") << pickOne;
-        QTest::newRow("both outputs") << args("--pdf sortie.pdf --print lot.eti") << pickOne;
+        toPdf("both outputs", "--print lot.eti", pickOne);
         QTest::newRow("no label") << args("--pdf sortie.pdf") << u"aucun fichier étiquette"_s;
-        QTest::newRow("two labels")
-            << args("--pdf sortie.pdf lot.eti lot.eti") << u"un seul fichier étiquette à la fois"_s;
+        toPdf("two labels", "lot.eti lot.eti", u"un seul fichier étiquette à la fois"_s);
         QTest::newRow("missing value")
             << args("lot.eti --pdf") << u"l'option --pdf demande une valeur"_s;
-        QTest::newRow("not a number") << args("--pdf sortie.pdf --count deux lot.eti")
-                                      << u"l'option --count demande un nombre entier"_s;
-        QTest::newRow("unknown option")
-            << args("--pdf sortie.pdf --couleur lot.eti") << u"option inconnue : --couleur"_s;
-        QTest::newRow("position 11")
-            << args("--pdf sortie.pdf --position 11 lot.eti") << u"la position va de 1 à 10"_s;
-        QTest::newRow("start 0") << args("--pdf sortie.pdf --start 0 lot.eti")
-                                 << u"la position de départ va de 1 à 10"_s;
-        QTest::newRow("position and run")
-            << args("--pdf sortie.pdf --position 2 --count 2 lot.eti")
-            << u"--position ne va pas avec --start, --count ou --number"_s;
-        QTest::newRow("style") << args("--pdf sortie.pdf --style X-X lot.eti")
-                               << u"le style de numérotation est \"X\" ou \"X/X\""_s;
-        QTest::newRow("printer without print")
-            << args("--pdf sortie.pdf --printer Q lot.eti") << u"--printer va avec --print"_s;
+        toPdf("not a number", "--count deux lot.eti",
+              u"l'option --count demande un nombre entier"_s);
+        toPdf("unknown option", "--couleur lot.eti", u"option inconnue : --couleur"_s);
+        toPdf("position 11", "--position 11 lot.eti", u"la position va de 1 à 10"_s);
+        toPdf("start 0", "--start 0 lot.eti", u"la position de départ va de 1 à 10"_s);
+        toPdf("position and run", "--position 2 --count 2 lot.eti",
+              u"--position ne va pas avec --start, --count ou --number"_s);
+        toPdf("style", "--style X-X lot.eti", u"le style de numérotation est \"X\" ou \"X/X\""_s);
+        toPdf("printer without print", "--printer Q lot.eti", u"--printer va avec --print"_s);
         QTest::newRow("printer named empty")
             << QStringList{u"--print"_s, u"--printer"_s, QString(), u"lot.eti"_s}
             << u"le nom de l'imprimante est vide"_s;
-        QTest::newRow("number too large")
-            << args("--pdf sortie.pdf --number 40000 lot.eti") << firstNumber;
+        toPdf("number too large", "--number 40000 lot.eti", firstNumber);
         // The counter moves on past the last label, so 32767 itself cannot be printed.
-        QTest::newRow("number 32767 alone")
-            << args("--pdf sortie.pdf --number 32767 --count 1 lot.eti") << firstNumber;
-        QTest::newRow("number past 32767")
-            << args("--pdf sortie.pdf --number 32765 --count 3 lot.eti")
-            << u"numéros de 32765 à 32767 : la numérotation s'arrête à 32766"_s;
-        QTest::newRow("number with a count past any integer")
-            << args("--pdf sortie.pdf --number 100 --count 2147483647 lot.eti")
-            << u"numéros de 100 à 2147483746 : la numérotation s'arrête à 32766"_s;
-        QTest::newRow("number past 32767, count from the start")
-            << args("--pdf sortie.pdf --number 32760 --start 2 lot.eti")
-            << u"numéros de 32760 à 32768 : la numérotation s'arrête à 32766"_s;
+        toPdf("number 32767 alone", "--number 32767 --count 1 lot.eti", firstNumber);
+        toPdf("number past 32767", "--number 32765 --count 3 lot.eti",
+              numbers.arg(32765).arg(32767));
+        toPdf("number with a count past any integer", "--number 100 --count 2147483647 lot.eti",
+              numbers.arg(100).arg(2147483746));
+        toPdf("number past 32767, count from the start", "--number 32760 --start 2 lot.eti",
+              numbers.arg(32760).arg(32768));
     }
 
     void badUsage()

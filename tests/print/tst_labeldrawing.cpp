@@ -85,7 +85,19 @@ bool near(double a, double b)
     return qAbs(a - b) < 1e-9;
 }
 
+// A numbered run from zone 3's text, the texts it prints there and the number that follows.
+struct Numbering
+{
+    QString zone3;
+    int style, firstNumber, count;
+    QStringList zone3Texts;
+    int numberAfter;
+    bool autoIncrement = true, cancelled = false;
+};
+
 } // namespace
+
+Q_DECLARE_METATYPE(Numbering)
 
 class TestLabelDrawing : public QObject
 {
@@ -247,10 +259,8 @@ private Q_SLOTS:
         f.request.run.mode = PrintMode::SingleLabel;
         QVERIFY(f.drawPage());
         const RecordingSurface::Text &t = f.surface.texts[1];
-        QCOMPARE(t.text, u"Documents"_s);
-        QCOMPARE(t.font, u"Liberation Serif"_s);
-        QCOMPARE(t.pointSize, 12.f);
-        QVERIFY(t.bold && t.italic);
+        QCOMPARE((std::tuple{t.text, t.font, t.pointSize, t.bold, t.italic}),
+                 (std::tuple{u"Documents"_s, u"Liberation Serif"_s, 12.f, true, true}));
         const QList<int> colours{f.surface.texts[0].color, t.color, f.surface.texts[2].color};
         QCOMPARE(colours, (QList<int>{0, 255, WindowTextColor}));
     }
@@ -287,60 +297,46 @@ private Q_SLOTS:
 
     void numbering_data()
     {
-        QTest::addColumn<QString>("zone3");
-        QTest::addColumn<bool>("autoIncrement");
-        QTest::addColumn<int>("style");
-        QTest::addColumn<int>("firstNumber");
-        QTest::addColumn<int>("count");
-        QTest::addColumn<QStringList>("zone3Texts");
-        QTest::addColumn<int>("numberAfter");
-        QTest::addColumn<bool>("cancelled");
+        QTest::addColumn<Numbering>("row");
         const QString label = u"Numéro de disquette :"_s;
         QStringList fiveOfFive;
         for (int n = 1; n <= 5; ++n)
             fiveOfFive.append(label + u" %1/5"_s.arg(n));
-        QTest::newRow("style 2, run of 5")
-            << label << true << 2 << 1 << 5 << fiveOfFive << 6 << false;
+        QTest::newRow("style 2, run of 5") << Numbering{label, 2, 1, 5, fiveOfFive, 6};
         QTest::newRow("style 1 from 9")
-            << label << true << 1 << 9 << 2 << QStringList{label + u" 9"_s, label + u" 10"_s} << 11
-            << false;
+            << Numbering{label, 1, 9, 2, {label + u" 9"_s, label + u" 10"_s}, 11};
         QTest::newRow("style 2 total is the count")
-            << u"Lot"_s << true << 2 << 6 << 2 << QStringList{u"Lot 6/2"_s, u"Lot 7/2"_s} << 8
-            << false;
+            << Numbering{u"Lot"_s, 2, 6, 2, {u"Lot 6/2"_s, u"Lot 7/2"_s}, 8};
         QTest::newRow("numbering off still advances")
-            << label << false << 1 << 4 << 3 << QStringList{label, label, label} << 7 << false;
+            << Numbering{label, 1, 4, 3, {label, label, label}, 7, false};
         QTest::newRow("style not chosen numbers alone")
-            << u"N°"_s << true << 0 << 3 << 1 << QStringList{u"N° 3"_s} << 4 << false;
+            << Numbering{u"N°"_s, 0, 3, 1, {u"N° 3"_s}, 4};
         QTest::newRow("several lines: the number follows the last")
-            << u"Sauvegarde\r\nLot"_s << true << 1 << 1 << 2
-            << QStringList{u"Sauvegarde\r"_s, u"Lot 1"_s, u"Sauvegarde\r"_s, u"Lot 2"_s} << 3
-            << false;
-        QTest::newRow("number past 32767 cancels the page")
-            << u"Disque"_s << true << 1 << 32766 << 3
-            << QStringList{u"Disque 32766"_s, u"Disque 32767"_s} << 32767 << true;
-        QTest::newRow("empty zone 3")
-            << QString() << true << 1 << 1 << 1 << QStringList{u" 1"_s} << 2 << false;
+            << Numbering{u"Sauvegarde\r\nLot"_s,
+                         1,
+                         1,
+                         2,
+                         {u"Sauvegarde\r"_s, u"Lot 1"_s, u"Sauvegarde\r"_s, u"Lot 2"_s},
+                         3};
+        QTest::newRow("number past 32767 cancels the page") << Numbering{
+            u"Disque"_s, 1, 32766, 3, {u"Disque 32766"_s, u"Disque 32767"_s}, 32767, true, true};
+        QTest::newRow("empty zone 3") << Numbering{QString(), 1, 1, 1, {u" 1"_s}, 2};
     }
 
     void numbering()
     {
-        QFETCH(QString, zone3);
-        QFETCH(bool, autoIncrement);
-        QFETCH(int, style);
-        QFETCH(int, firstNumber);
-        QFETCH(int, count);
-        QFETCH(bool, cancelled);
-        Fixture f(3, zone3);
-        f.request.run.autoNumbering = autoIncrement;
-        f.request.run.numberingStyle = NumberingStyle(style);
-        f.request.run.nextDiskNumber = qint16(firstNumber);
-        f.request.run.copyCount = qint16(count);
+        QFETCH(Numbering, row);
+        Fixture f(3, row.zone3);
+        f.request.run.autoNumbering = row.autoIncrement;
+        f.request.run.numberingStyle = NumberingStyle(row.style);
+        f.request.run.nextDiskNumber = qint16(row.firstNumber);
+        f.request.run.copyCount = qint16(row.count);
         f.request.run.startPosition = 1;
-        QCOMPARE(f.drawPage(), !cancelled);
-        QCOMPARE(f.surface.cancelled, int(cancelled));
-        QCOMPARE(f.surface.ended, int(!cancelled));
-        QTEST(printed(f.surface), "zone3Texts");
-        QTEST(int(f.request.run.nextDiskNumber), "numberAfter");
+        QCOMPARE(f.drawPage(), !row.cancelled);
+        QCOMPARE(f.surface.cancelled, int(row.cancelled));
+        QCOMPARE(f.surface.ended, int(!row.cancelled));
+        QCOMPARE(printed(f.surface), row.zone3Texts);
+        QCOMPARE(int(f.request.run.nextDiskNumber), row.numberAfter);
     }
 };
 

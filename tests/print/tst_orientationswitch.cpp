@@ -141,9 +141,8 @@ private slots:
         const auto allowAgain = qScopeGuard([this] { QVERIFY(restartAdministration(true)); });
 
         QCOMPARE(switchTo(Landscape, Printer(queue)), Result::UserDefaultsChanged);
-        QFile store(m_cups.userOptionsPath());
-        QVERIFY(store.open(QIODevice::ReadOnly));
-        const QByteArray saved = store.readAll();
+        const QByteArray saved = fileBytes(m_cups.userOptionsPath());
+        QVERIFY(!saved.isEmpty());
         // The machine's default stays the machine's to change: the user's store does not pin it.
         QVERIFY2(!saved.contains("Default"), saved.constData());
         QVERIFY2(saved.contains("Dest Alone"), saved.constData());
@@ -221,10 +220,9 @@ private slots:
     {
         QFETCH(bool, administrationAllowed);
         const QString queue = administrationAllowed ? u"NextQueue"_s : u"NextUser"_s;
-        QVERIFY(!m_cups
-                     .addPdfQueue(
-                         queue, {u"orientation-requested-default=3"_s, u"Duplex=DuplexNoTumble"_s})
-                     .isEmpty());
+        const QStringList portraitTwoSided{u"orientation-requested-default=3"_s,
+                                           u"Duplex=DuplexNoTumble"_s};
+        QVERIFY(!m_cups.addPdfQueue(queue, portraitTwoSided).isEmpty());
         QVERIFY2(restartAdministration(administrationAllowed), qPrintable(m_cups.errorString()));
         const auto allowAgain = qScopeGuard([this] { QVERIFY(restartAdministration(true)); });
 
