@@ -3,13 +3,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "cli/CommandLine.h"
-#include "label/ProgramStart.h"
 #include "platform/LabelFonts.h"
 #include "platform/ProgramFiles.h"
 #include "print/Printer.h"
 #include "print/PrinterQuery.h"
 #include "widgets/FrenchTranslations.h"
 #include "windows/main/MainWindow.h"
+#include "windows/main/ProgramStart.h"
 #include "windows/shared/WindowResources.h"
 
 #include <QApplication>

@@ -10,10 +10,10 @@
 #include "CupsScheduler.h"
 #include "ScriptedDialogs.h"
 
-#include "label/ProgramStart.h"
 #include "print/Printer.h"
 #include "widgets/MsgBox.h"
 #include "windows/main/MainWindow.h"
+#include "windows/main/ProgramStart.h"
 #include "windows/print-settings/PrintSettingsDialog.h"
 
 #include <QAbstractButton>

@@ -4,6 +4,7 @@
 
 #include "cli/CommandLine.h"
 
+#include "label/LabelFile.h"
 #include "label/ZoneLines.h"
 #include "platform/LabelLoader.h"
 #include "platform/ProgramFiles.h"
@@ -20,7 +21,6 @@
 #include <QDir>
 #include <QTextStream>
 
-#include <limits>
 #include <memory>
 #include <variant>
 
@@ -37,7 +37,7 @@ enum ExitStatus
 
 // The disk number counts in 16 bits and moves on past each label printed, so the last
 // label of a run may carry one less than the largest 16-bit number.
-constexpr int LastNumber = std::numeric_limits<qint16>::max() - 1;
+constexpr int LastNumber = MaxDiskNumber - 1;
 
 QString usage()
 {
@@ -376,25 +376,19 @@ int run(const QStringList &arguments, QTextStream &out, QTextStream &err)
     if (!applySettings(o.settingsPath, request.layout, err))
         return Failure;
 
-    LabelArtwork artwork;
-    artwork.zones = startUpZones();
-    const std::optional<LabelLoader::Loaded> label = LabelLoader::load(o.labelPath, artwork.zones);
+    const std::optional<LabelLoader::Loaded> label = LabelLoader::load(o.labelPath);
     if (!label) {
         err << LabelFile::openErrorMessage() << " : " << o.labelPath << '\n';
         return Failure;
     }
-    artwork.zones = label->content.zones;
-    artwork.hasIcon = label->content.iconEntry != QLatin1String(LabelFile::NoIcon);
-    artwork.picture = label->picture;
-    if (label->pictureState == LabelLoader::Loaded::PictureState::Missing)
-        err << LabelFile::iconNotFoundMessage(label->content.iconEntry) << '\n';
+    if (!label->pictureProblem.isEmpty())
+        err << oneLine(label->pictureProblem) << '\n';
 
     PrintRun &run = request.run;
     if (o.position) {
         run.mode = PrintMode::SingleLabel;
-        run.singlePosition = qint16(*o.position);
-        const QPointF origin = SheetGeometry::labelOrigin(*o.position, request.layout.sheetSpacing);
-        run.labelOrigin = {origin.x(), origin.y()};
+        run.singlePosition = *o.position;
+        run.labelOrigin = SheetGeometry::labelOrigin(*o.position, request.layout.sheetSpacing);
     } else {
         const int start = o.start.value_or(1);
         const int count = o.count.value_or(RunLimits::positionsFrom(start));
@@ -404,27 +398,29 @@ int run(const QStringList &arguments, QTextStream &out, QTextStream &err)
             return Failure;
         }
         run.mode = PrintMode::Run;
-        run.startPosition = qint16(start);
-        run.copyCount = qint16(count);
+        run.startPosition = start;
+        run.copyCount = count;
         run.autoNumbering = o.number.has_value();
         run.numberingStyle = o.style;
-        run.nextDiskNumber = qint16(o.number.value_or(1));
+        run.nextDiskNumber = o.number.value_or(1);
     }
 
-    if (!ZoneLines::split(artwork.zones, artwork.lines)) {
+    const std::optional<LabelArtwork> artwork = LabelArtwork::of(label->document);
+    if (!artwork) {
         err << ZoneLines::tooManyLinesMessage() << '\n';
         return Failure;
     }
 
     if (o.toPrinter) {
         if (!LabelOutput::print(chosenPrinter(o.printerName.value_or(QString())), request,
-                                artwork)) {
+                                *artwork)) {
             err << LabelPrinting::printerErrorMessage() << '\n';
             return Failure;
         }
         return Success;
     }
-    return pdfStatus(LabelOutput::writePdf(pdfTarget(o.pdfPath), request, artwork), o.pdfPath, err);
+    return pdfStatus(LabelOutput::writePdf(pdfTarget(o.pdfPath), request, *artwork), o.pdfPath,
+                     err);
 }
 
 } // namespace CommandLine

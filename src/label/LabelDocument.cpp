@@ -4,29 +4,26 @@
 
 #include "label/LabelDocument.h"
 
-#include "label/LabelFile.h"
-
-namespace {
-
-bool storesSameZone(const TextZone &a, const TextZone &b)
+LabelDocument LabelDocument::startUp()
 {
-    return a.Caption == b.Caption && a.FontName == b.FontName && a.FontSize == b.FontSize &&
-           a.FontBold == b.FontBold && a.FontItalic == b.FontItalic && a.ForeColor == b.ForeColor &&
-           a.Alignment == b.Alignment;
+    LabelDocument document;
+    for (ZoneId zone : AllZones)
+        document.zones[zone] = TextZone::startUp(zone);
+    return document;
 }
 
-} // namespace
-
-QString LabelDocument::pictureEntry() const
+LabelDocument LabelDocument::blank()
 {
-    return picturePath.isEmpty() ? QLatin1String(LabelFile::NoIcon) : picturePath;
+    LabelDocument document;
+    for (TextZone &zone : document.zones) {
+        // In lower case: files saved after "Nouveau" name it so.
+        zone.style.fontFamily = QStringLiteral("arial");
+        zone.style.pointSize = 8;
+    }
+    return document;
 }
 
 bool LabelDocument::operator==(const LabelDocument &other) const
 {
-    for (std::size_t i = 0; i < zones.size(); ++i) {
-        if (!storesSameZone(zones[i], other.zones[i]))
-            return false;
-    }
-    return pictureEntry() == other.pictureEntry();
+    return zones == other.zones && picture.path == other.picture.path;
 }

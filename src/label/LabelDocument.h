@@ -4,22 +4,35 @@
 
 #pragma once
 
+#include "label/Picture.h"
 #include "label/TextZone.h"
 
 #include <QString>
 
-// The label as its file keeps it: the three zones and the path of the picture.
+// The label's picture: the path its file stores, and the picture read from it. A label has
+// no picture when the path is empty; a picture that could not be read (gone, damaged) keeps
+// its path, so that saving the label keeps it too, and draws nothing.
+struct LabelPicture
+{
+    QString path;
+    Picture decoded;
+
+    bool isNone() const { return path.isEmpty(); }
+};
+
+// All that a label is: its three zones and its picture.
 struct LabelDocument
 {
-    LabelZones zones = startUpZones();
-    // Empty or "AUCUN" when the label has no picture.
-    QString picturePath;
+    LabelZones zones;
+    LabelPicture picture;
 
-    // The picture's entry in the label file: its path, or "AUCUN".
-    QString pictureEntry() const;
+    // The label the main window shows before anything is loaded.
+    static LabelDocument startUp();
+    // The label "Nouveau" starts.
+    static LabelDocument blank();
 
-    // Equal when the label file would store the same: strikethrough and underline, which
-    // it does not store, and the two ways of saying "no picture" make no difference.
+    // Equal when the label file would store the same: the decoded picture, read from the
+    // path, makes no difference.
     bool operator==(const LabelDocument &other) const;
     bool operator!=(const LabelDocument &other) const { return !(*this == other); }
 };

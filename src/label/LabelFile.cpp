@@ -4,10 +4,10 @@
 
 #include "label/LabelFile.h"
 
+#include "files/SmallFile.h"
 #include "label/Cp1252.h"
 #include "label/NumberText.h"
 #include "label/SequentialReader.h"
-#include "label/SmallFile.h"
 #include "label/Trim.h"
 
 #include <QStringList>
@@ -19,12 +19,15 @@ namespace {
 
 const QString CrLf = QStringLiteral("\r\n");
 
-QString header(const char *name, int zone)
+// The picture's entry when the label has none.
+const QString NoPicture = QStringLiteral("AUCUN");
+
+QString header(const char *name, ZoneId zone)
 {
-    return QStringLiteral("[%1 %2]").arg(QLatin1String(name)).arg(zone);
+    return QStringLiteral("[%1 %2]").arg(QLatin1String(name)).arg(zoneNumber(zone));
 }
 
-QString fontHeader(int zone)
+QString fontHeader(ZoneId zone)
 {
     return header("Police", zone);
 }
@@ -36,7 +39,7 @@ QString truthWord(bool value)
 
 // A line of the text between the first and the last that the reader would take for
 // the zone's [Police n] header and end the text there.
-bool holdsFontHeaderLine(const QString &text, int zone)
+bool holdsFontHeaderLine(const QString &text, ZoneId zone)
 {
     const QStringList lines = text.split(QLatin1Char('\n'));
     for (int i = 1; i < lines.size() - 1; ++i) {
@@ -61,14 +64,15 @@ bool fitsCodePage(const QString &text)
     return std::all_of(text.cbegin(), text.cend(), Cp1252::canEncode);
 }
 
-QString zoneTextName(int zone)
+QString zoneTextName(ZoneId zone)
 {
-    return QCoreApplication::translate("LabelFile", "Le texte de la zone %1").arg(zone);
+    return QCoreApplication::translate("LabelFile", "Le texte de la zone %1").arg(zoneNumber(zone));
 }
 
-QString fontNameName(int zone)
+QString fontNameName(ZoneId zone)
 {
-    return QCoreApplication::translate("LabelFile", "Le nom de police de la zone %1").arg(zone);
+    return QCoreApplication::translate("LabelFile", "Le nom de police de la zone %1")
+        .arg(zoneNumber(zone));
 }
 
 QString lineBreakReason(const QString &what)
@@ -83,7 +87,7 @@ QString codePageReason(const QString &what)
         .arg(what);
 }
 
-QString fontHeaderReason(int zone)
+QString fontHeaderReason(ZoneId zone)
 {
     return QCoreApplication::translate(
                "LabelFile", "%1 contient la ligne « %2 », que le fichier réserve à sa police.")
@@ -105,7 +109,7 @@ bool isValidColor(double value)
 
 // The zone text between its quotes: the lines up to the zone's own [Police n] header,
 // less the opening quote and the closing quote with its line end.
-std::optional<QString> readZoneText(SequentialReader &reader, int zone)
+std::optional<QString> readZoneText(SequentialReader &reader, ZoneId zone)
 {
     QString buffer;
     for (;;) {
@@ -129,7 +133,7 @@ std::optional<QString> readZoneText(SequentialReader &reader, int zone)
     return trimSpaces(buffer);
 }
 
-bool readZone(SequentialReader &reader, int zone, TextZone &z)
+bool readZone(SequentialReader &reader, ZoneId zone, TextZone &z)
 {
     if (!reader.item())
         return false;
@@ -150,72 +154,80 @@ bool readZone(SequentialReader &reader, int zone, TextZone &z)
     if (!alignment || *alignment < 0 || *alignment > 2)
         return false;
 
-    z.Caption = *caption;
-    z.FontName = *fontName;
-    z.FontSize = float(*size);
-    z.FontBold = *bold;
-    z.FontItalic = *italic;
-    z.ForeColor = ColorValue(qint64(*color));
-    z.Alignment = qint16(*alignment);
+    z.text = *caption;
+    z.style.fontFamily = *fontName;
+    z.style.pointSize = float(*size);
+    z.style.bold = *bold;
+    z.style.italic = *italic;
+    z.style.color = ColorValue(qint64(*color));
+    z.style.alignment = ZoneAlignment(int(*alignment));
     return true;
+}
+
+// The picture's entry in the file: its path, or "AUCUN".
+QString pictureEntry(const LabelPicture &picture)
+{
+    return picture.isNone() ? NoPicture : picture.path;
 }
 
 } // namespace
 
 namespace LabelFile {
 
-QString refusalReason(const Zones &zones, const QString &iconFile)
+QString refusalReason(const LabelDocument &document)
 {
-    for (int zone = 1; zone <= 3; ++zone) {
-        const TextZone &z = zones[zone - 1];
-        const QString caption = trimSpaces(z.Caption);
+    for (ZoneId zone : AllZones) {
+        const TextZone &z = document.zones[zone];
+        const QString caption = trimSpaces(z.text);
         if (!fitsCodePage(caption))
             return codePageReason(zoneTextName(zone));
         if (holdsFontHeaderLine(caption, zone))
             return fontHeaderReason(zone);
-        if (hasLineBreak(z.FontName))
+        if (hasLineBreak(z.style.fontFamily))
             return lineBreakReason(fontNameName(zone));
-        if (!fitsCodePage(z.FontName))
+        if (!fitsCodePage(z.style.fontFamily))
             return codePageReason(fontNameName(zone));
     }
     const QString iconPathName = QCoreApplication::translate("LabelFile", "Le chemin de l'image");
-    if (hasLineBreak(iconFile))
+    const QString &picturePath = document.picture.path;
+    if (hasLineBreak(picturePath))
         return lineBreakReason(iconPathName);
-    if (!fitsCodePage(iconFile))
+    if (!fitsCodePage(picturePath))
         return codePageReason(iconPathName);
     return QString();
 }
 
-std::optional<QByteArray> encode(const Zones &zones, const QString &iconFile)
+std::optional<QByteArray> encode(const LabelDocument &document)
 {
-    if (!refusalReason(zones, iconFile).isEmpty())
+    if (!refusalReason(document).isEmpty())
         return std::nullopt;
     QString text;
-    for (int zone = 1; zone <= 3; ++zone) {
-        const TextZone &z = zones[zone - 1];
-        const QString caption = trimSpaces(z.Caption);
+    for (ZoneId zone : AllZones) {
+        const TextZone &z = document.zones[zone];
+        const ZoneStyle &style = z.style;
+        const QString caption = trimSpaces(z.text);
         text += header("Titre", zone) + CrLf;
         text += QLatin1Char('"') + caption + QLatin1Char('"') + CrLf;
         text += fontHeader(zone) + CrLf;
-        text += z.FontName + CrLf;
-        text += NumberText::signedForm(z.FontSize) + CrLf;
-        text += truthWord(z.FontBold) + CrLf;
-        text += truthWord(z.FontItalic) + CrLf;
+        text += style.fontFamily + CrLf;
+        text += NumberText::signedForm(style.pointSize) + CrLf;
+        text += truthWord(style.bold) + CrLf;
+        text += truthWord(style.italic) + CrLf;
         text += header("Couleur", zone) + CrLf;
-        text += NumberText::signedForm(double(z.ForeColor)) + QLatin1Char(' ') + CrLf;
+        text += NumberText::signedForm(double(style.color)) + QLatin1Char(' ') + CrLf;
         text += header("Alignement", zone) + CrLf;
-        text += NumberText::signedForm(double(z.Alignment)) + QLatin1Char(' ') + CrLf;
+        text += NumberText::signedForm(double(int(style.alignment))) + QLatin1Char(' ') + CrLf;
     }
-    text += QStringLiteral("[Icone]") + CrLf + iconFile + CrLf;
+    text += QStringLiteral("[Icone]") + CrLf + pictureEntry(document.picture) + CrLf;
     return Cp1252::encode(text);
 }
 
-std::optional<Content> decode(const QByteArray &bytes, const Zones &current)
+std::optional<LabelDocument> decode(const QByteArray &bytes)
 {
     SequentialReader reader(Cp1252::decode(bytes));
-    Content content{current, QString()};
-    for (int zone = 1; zone <= 3; ++zone) {
-        if (!readZone(reader, zone, content.zones[zone - 1]))
+    LabelDocument document;
+    for (ZoneId zone : AllZones) {
+        if (!readZone(reader, zone, document.zones[zone]))
             return std::nullopt;
     }
     if (!reader.item())
@@ -223,17 +235,17 @@ std::optional<Content> decode(const QByteArray &bytes, const Zones &current)
     const std::optional<QString> icon = reader.wholeLine();
     if (!icon)
         return std::nullopt;
-    content.iconEntry = *icon;
-    return content;
+    if (*icon != NoPicture)
+        document.picture.path = *icon;
+    return document;
 }
 
-SaveResult save(const QString &path, LabelDocument &document)
+SaveResult save(const QString &path, const LabelDocument &document)
 {
-    document.picturePath = document.pictureEntry();
-    const QString refusal = refusalReason(document.zones, document.picturePath);
+    const QString refusal = refusalReason(document);
     if (!refusal.isEmpty())
         return {false, refusal};
-    const std::optional<QByteArray> bytes = encode(document.zones, document.picturePath);
+    const std::optional<QByteArray> bytes = encode(document);
     if (!bytes)
         return {};
     const SmallFile::WriteResult written = SmallFile::write(path, *bytes);
@@ -242,10 +254,10 @@ SaveResult save(const QString &path, LabelDocument &document)
     return {true, QString()};
 }
 
-std::optional<Content> read(const QString &path, const Zones &current)
+std::optional<LabelDocument> read(const QString &path)
 {
     const std::optional<QByteArray> bytes = SmallFile::read(path);
-    return bytes ? decode(*bytes, current) : std::nullopt;
+    return bytes ? decode(*bytes) : std::nullopt;
 }
 
 QString saveErrorMessage()

@@ -5,7 +5,6 @@
 #pragma once
 
 #include "label/LabelDocument.h"
-#include "label/TextZone.h"
 
 #include <QByteArray>
 #include <QString>
@@ -17,29 +16,19 @@
 // [Icone] and the picture's path or "AUCUN". Windows-1252, every line ended by CR LF.
 namespace LabelFile {
 
-using Zones = LabelZones;
-
-inline constexpr char NoIcon[] = "AUCUN";
-
-struct Content
-{
-    Zones zones;
-    QString iconEntry; // the picture's path, or "AUCUN"
-};
-
 // Why the document cannot be written faithfully, in words for the user; empty when it
 // can. The reader takes font names and picture paths as whole lines and ends a zone's
 // text at a line equal to its [Police n] header, so a line feed in a font name or in
 // the picture's path, such a line, or a character outside Windows-1252 would come back
 // as another document.
-QString refusalReason(const Zones &zones, const QString &iconFile);
+QString refusalReason(const LabelDocument &document);
 
 // The file's bytes, or nothing when refusalReason names a reason.
-std::optional<QByteArray> encode(const Zones &zones, const QString &iconFile);
+std::optional<QByteArray> encode(const LabelDocument &document);
 
-// The document the bytes describe, or nothing when they do not read as a label file.
-// Strikethrough and underline are not stored: they are taken from current.
-std::optional<Content> decode(const QByteArray &bytes, const Zones &current);
+// The document the bytes describe, its picture named but not read, or nothing when they do
+// not read as a label file.
+std::optional<LabelDocument> decode(const QByteArray &bytes);
 
 struct SaveResult
 {
@@ -49,12 +38,12 @@ struct SaveResult
     explicit operator bool() const { return saved; }
 };
 
-// What the main window's Save does besides the message: an empty picture path becomes
-// "AUCUN", and the file is replaced only once fully written.
-SaveResult save(const QString &path, LabelDocument &document);
+// What the main window's Save does besides the message: the file is replaced only once
+// fully written.
+SaveResult save(const QString &path, const LabelDocument &document);
 
-// Reads and checks the whole file; nothing of the document is touched here.
-std::optional<Content> read(const QString &path, const Zones &current);
+// Reads and checks the whole file, its picture named but not read.
+std::optional<LabelDocument> read(const QString &path);
 
 QString saveErrorMessage();
 // The save message, with the reason the save was refused on a second line.

@@ -4,22 +4,20 @@
 
 #include "label/TextZone.h"
 
+bool ZoneStyle::operator==(const ZoneStyle &other) const
+{
+    return fontFamily == other.fontFamily && pointSize == other.pointSize && bold == other.bold &&
+           italic == other.italic && color == other.color && alignment == other.alignment;
+}
+
 bool TextZone::operator==(const TextZone &other) const
 {
-    return Caption == other.Caption && FontName == other.FontName && FontSize == other.FontSize &&
-           FontBold == other.FontBold && FontItalic == other.FontItalic &&
-           FontStrikethru == other.FontStrikethru && FontUnderline == other.FontUnderline &&
-           ForeColor == other.ForeColor && Alignment == other.Alignment;
+    return text == other.text && style == other.style;
 }
 
-LabelZones startUpZones()
-{
-    return {TextZone::startUp(1), TextZone::startUp(2), TextZone::startUp(3)};
-}
-
-TextZone TextZone::startUp(int zone)
+TextZone TextZone::startUp(ZoneId zone)
 {
     TextZone z;
-    z.ForeColor = zone == 1 ? 0 : WindowTextColor;
+    z.style.color = zone == ZoneId::First ? 0 : WindowTextColor;
     return z;
 }

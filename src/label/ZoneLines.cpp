@@ -8,58 +8,43 @@
 
 #include <QCoreApplication>
 
-LabelLines::Lines &LabelLines::zoneLines(int zone)
-{
-    return zone == 1 ? zone1Lines : zone == 2 ? zone2Lines : zone3Lines;
-}
-
-qint16 &LabelLines::zoneLineCount(int zone)
-{
-    return zone == 1 ? zone1LineCount : zone == 2 ? zone2LineCount : zone3LineCount;
-}
-
-const LabelLines::Lines &LabelLines::zoneLines(int zone) const
-{
-    return const_cast<LabelLines *>(this)->zoneLines(zone);
-}
-
-qint16 LabelLines::zoneLineCount(int zone) const
-{
-    return const_cast<LabelLines *>(this)->zoneLineCount(zone);
-}
-
 namespace {
 
-bool splitZone(int zone, QString text, LabelLines::Lines &lines, qint16 &count)
+QString withoutTrailingSpaces(QString line)
 {
-    if (zone == 2)
+    while (line.endsWith(QLatin1Char(' ')))
+        line.chop(1);
+    return line;
+}
+
+std::optional<QStringList> splitZone(ZoneId zone, QString text)
+{
+    if (zone == ZoneId::Second)
         text = trimSpaces(text);
-    for (int i = 1;; ++i) {
-        if (i > ZoneLines::MaxLines)
-            return false;
-        const int separator = text.indexOf(QLatin1String("\r\n"));
-        if (separator < 0) {
-            lines[i] = zone == 1 ? trimSpaces(text) : text;
-            count = qint16(i);
-            return true;
-        }
-        lines[i] = text.left(separator + 1);
-        text.remove(0, separator + 1);
-    }
+    QStringList lines = text.split(QLatin1String("\r\n"));
+    if (lines.size() > ZoneLines::MaxLines)
+        return std::nullopt;
+    // Spaces after a line break are the last line's indent, and stay.
+    if (zone == ZoneId::First)
+        lines.last() =
+            lines.size() == 1 ? trimSpaces(lines.last()) : withoutTrailingSpaces(lines.last());
+    return lines;
 }
 
 } // namespace
 
 namespace ZoneLines {
 
-bool split(const std::array<TextZone, 3> &zones, LabelLines &lines)
+std::optional<LabelLines> split(const LabelZones &zones)
 {
-    for (int zone = 1; zone <= 3; ++zone) {
-        if (!splitZone(zone, zones[zone - 1].Caption, lines.zoneLines(zone),
-                       lines.zoneLineCount(zone)))
-            return false;
+    LabelLines lines;
+    for (ZoneId zone : AllZones) {
+        std::optional<QStringList> zoneLines = splitZone(zone, zones[zone].text);
+        if (!zoneLines)
+            return std::nullopt;
+        lines[zone] = std::move(*zoneLines);
     }
-    return true;
+    return lines;
 }
 
 QString tooManyLinesMessage()

@@ -7,33 +7,22 @@
 #include "label/TextZone.h"
 
 #include <QString>
-#include <array>
+#include <QStringList>
+#include <optional>
 
-// The three zone texts split into the lines that printing and the preview draw. A stored
-// line keeps its separators: every line but the last ends with the CR that follows it,
-// every line but the first starts with the LF before it.
-struct LabelLines
-{
-    using Lines = std::array<QString, 16>; // index 0 is never used
+// The three zone texts split into the lines that printing and the preview draw, without
+// their line breaks.
+using LabelLines = PerZone<QStringList>;
 
-    Lines zone1Lines, zone2Lines, zone3Lines;
-    qint16 zone1LineCount = 0, zone2LineCount = 0, zone3LineCount = 0;
-
-    Lines &zoneLines(int zone);
-    qint16 &zoneLineCount(int zone);
-    const Lines &zoneLines(int zone) const;
-    qint16 zoneLineCount(int zone) const;
-};
-
-// Splits the zone texts into those lines.
 namespace ZoneLines {
 
 inline constexpr int MaxLines = 15;
 
-// Fills the line arrays and counts from the zones' texts. When a zone has more than
-// MaxLines lines, the lines already stored for it stay, its count and the later zones
-// keep their previous values, and the result is false.
-bool split(const std::array<TextZone, 3> &zones, LabelLines &lines);
+// The lines of each zone: the text split at its CR LF breaks, zone 2 trimmed of its outer
+// spaces and the last line of zone 1 of its own (a lone line at both ends, a last line
+// after a break at its end only). Nothing when a zone has more than MaxLines
+// lines.
+std::optional<LabelLines> split(const LabelZones &zones);
 
 QString tooManyLinesMessage();
 

@@ -4,9 +4,9 @@
 
 #pragma once
 
-#include "label/LabelFile.h"
-#include "platform/Picture.h"
+#include "label/LabelDocument.h"
 
+#include <QString>
 #include <optional>
 
 // Opening a label file as a whole: the file and the picture it names are read and
@@ -15,18 +15,18 @@ namespace LabelLoader {
 
 struct Loaded
 {
-    LabelFile::Content content;
-    enum class PictureState
-    {
-        None,
-        Loaded,
-        Missing
-    } pictureState = PictureState::None;
-    Picture picture; // when Loaded
+    // The label, with its picture decoded when it could be read.
+    LabelDocument document;
+    // Why the picture it names cannot be shown (gone, damaged), in words for the user;
+    // empty when it has none or shows. The label opens and prints without it.
+    QString pictureProblem;
 };
 
-// Nothing when the file does not read as a label file, or names a picture that exists
-// but cannot be loaded. A picture file that does not exist is not a failure.
-std::optional<Loaded> load(const QString &path, const LabelFile::Zones &current);
+// Nothing when the file does not read as a label file. A picture path stored relative is
+// looked for from the label's own folder first, then from the current folder.
+std::optional<Loaded> load(const QString &path);
+
+// The message for a picture that exists but cannot be read.
+QString unreadablePictureMessage(const QString &picturePath);
 
 } // namespace LabelLoader

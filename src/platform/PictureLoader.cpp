@@ -4,9 +4,11 @@
 
 #include "platform/PictureLoader.h"
 
-#include "label/SmallFile.h"
+#include "files/SmallFile.h"
 #include "platform/PictureRasterReader.h"
-#include "platform/wmf/WmfDocument.h"
+#include "platform/wmf/WmfDrawing.h"
+
+#include <QCoreApplication>
 
 namespace PictureLoader {
 
@@ -24,12 +26,17 @@ std::optional<Picture> fromBytes(const QByteArray &bytes)
         std::optional<WmfDocument> metafile = WmfDocument::parse(bytes);
         if (!metafile)
             return std::nullopt;
-        return Picture(std::make_shared<const WmfDocument>(std::move(*metafile)));
+        return Picture(std::make_shared<const WmfDrawing>(std::move(*metafile)));
     }
     const QImage image = PictureRasterReader::read(bytes);
     if (image.isNull())
         return std::nullopt;
     return Picture(image);
+}
+
+QString unsupportedMessage()
+{
+    return QCoreApplication::translate("PictureLoader", "Format d'image non supporté !");
 }
 
 } // namespace PictureLoader

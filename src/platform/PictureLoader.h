@@ -4,7 +4,7 @@
 
 #pragma once
 
-#include "platform/Picture.h"
+#include "label/Picture.h"
 
 #include <QByteArray>
 #include <QString>
@@ -22,5 +22,8 @@ constexpr qint64 MaxFileBytes = qint64(64) * 1024 * 1024;
 // Nothing when path is not a regular readable file or does not hold a picture.
 std::optional<Picture> load(const QString &path);
 std::optional<Picture> fromBytes(const QByteArray &bytes);
+
+// What every picture command says of a file it cannot show, whatever the reason.
+QString unsupportedMessage();
 
 } // namespace PictureLoader

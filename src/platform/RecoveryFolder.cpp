@@ -4,8 +4,8 @@
 
 #include "platform/RecoveryFolder.h"
 
+#include "files/SmallFile.h"
 #include "label/LabelFile.h"
-#include "label/SmallFile.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -4,19 +4,19 @@
 
 #pragma once
 
-#include "label/TextZone.h"
+#include "label/LabelDocument.h"
 #include "label/ZoneLines.h"
-#include "platform/Picture.h"
 
-#include <array>
+#include <optional>
 
-// What a printed label is drawn from: the zones' lines as split just before, their fonts,
-// colours and alignment, and the picture the main window shows.
+// What a printed label is drawn from: the label, and its zones' texts split into lines.
 struct LabelArtwork
 {
+    LabelDocument document;
     LabelLines lines;
-    std::array<TextZone, 3> zones;
-    Picture picture;
-    // The label has an icon (IconPath is not empty); an empty picture then draws nothing.
-    bool hasIcon = false;
+
+    // The label as printing and the preview draw it, for the window and the command line
+    // alike; nothing when a zone has more lines than a label holds
+    // (ZoneLines::tooManyLinesMessage says so).
+    static std::optional<LabelArtwork> of(const LabelDocument &document);
 };

@@ -17,56 +17,47 @@ struct ZonePlacement
     double centre;
 };
 
-constexpr ZonePlacement Placements[3] = {
+constexpr PerZone<ZonePlacement> Placements{{{
     {1, 18, 64, 43}, // right of the icon
     {16, 3, 64, 35},
     {38, 3, 64, 35},
-};
+}}};
 
 constexpr double IconInset = 4;
 constexpr double IconSize = 12;
 
-double lineLeft(const ZonePlacement &place, qint16 alignment, double width)
+double lineLeft(const ZonePlacement &place, ZoneAlignment alignment, double width)
 {
     switch (alignment) {
-    case AlignRight:
+    case ZoneAlignment::Right:
         return place.rightEnd - width;
-    case AlignCentre:
+    case ZoneAlignment::Centre:
         return place.centre - width / 2;
-    default:
-        return place.left;
+    case ZoneAlignment::Left:
+        break;
     }
+    return place.left;
 }
 
-// A stored line after the first starts with the LF of the break before it; it has no width
-// and is not printed.
-QString withoutLeadingLineFeed(const QString &text)
+void drawZone(PageSurface &surface, const QStringList &lines, const ZonePlacement &place,
+              const ZoneStyle &style, const QPointF &origin, const QString &number)
 {
-    return text.startsWith(QLatin1Char('\n')) ? text.mid(1) : text;
-}
-
-void drawZone(PageSurface &surface, const LabelLines &split, int zone, const TextZone &z,
-              const QPointF &origin, const QString &number)
-{
-    const ZonePlacement &place = Placements[zone - 1];
-    const LabelLines::Lines &lines = split.zoneLines(zone);
-    const int count = split.zoneLineCount(zone);
-
     surface.setScaleMillimetres();
-    surface.setFont(z.FontName, z.FontSize, z.FontBold, z.FontItalic);
-    surface.setTextColor(z.ForeColor);
+    surface.setFont(style.fontFamily, style.pointSize, style.bold, style.italic);
+    surface.setTextColor(style.color);
 
-    // A zone of one line is lowered by half a line; in a longer one the first line ends
-    // with its CR, so the step is a whole line.
-    const double step = surface.textHeight(lines[1]) / 2;
+    // A zone of one line is lowered by half a line, a longer one by a whole line: its first
+    // line and the break after it stand two lines high.
+    const QString firstLine = lines.size() > 1 ? lines.first() + QLatin1Char('\r') : lines.first();
+    const double step = surface.textHeight(firstLine) / 2;
     double y = origin.y() + place.top;
-    for (int k = 1; k <= count; ++k) {
-        const QString text = k == count && !number.isEmpty() ? lines[k] + number : lines[k];
-        const double x = origin.x() + lineLeft(place, z.Alignment, surface.textWidth(text));
+    for (qsizetype k = 0; k < lines.size(); ++k) {
+        const QString text = k == lines.size() - 1 ? lines[k] + number : lines[k];
+        const double x = origin.x() + lineLeft(place, style.alignment, surface.textWidth(text));
         y += step;
         surface.setScaleMillimetres();
         surface.setCurrentPosition({x, y});
-        surface.printText(withoutLeadingLineFeed(text));
+        surface.printText(text);
     }
 }
 
@@ -85,13 +76,14 @@ void drawLabel(PageSurface &surface, const LabelArtwork &artwork, const SheetLay
     }
     const QPointF iconCorner = origin + QPointF(IconInset, IconInset);
     surface.setCurrentPosition(iconCorner);
-    if (artwork.hasIcon)
-        surface.drawPicture(artwork.picture, QRectF(iconCorner, QSizeF(IconSize, IconSize)));
+    const LabelPicture &picture = artwork.document.picture;
+    if (!picture.isNone())
+        surface.drawPicture(picture.decoded, QRectF(iconCorner, QSizeF(IconSize, IconSize)));
     surface.setScaleMillimetres();
     surface.setTextArea(LabelOutline::cutOutline(origin));
-    for (int zone = 1; zone <= 3; ++zone)
-        drawZone(surface, artwork.lines, zone, artwork.zones[zone - 1], origin,
-                 zone == 3 ? number : QString());
+    for (ZoneId zone : AllZones)
+        drawZone(surface, artwork.lines[zone], Placements[zone], artwork.document.zones[zone].style,
+                 origin, zone == ZoneId::Third ? number : QString());
 }
 
 } // namespace LabelDrawing

@@ -9,16 +9,6 @@
 #include "print/SheetGeometry.h"
 
 #include <QCoreApplication>
-#include <limits>
-
-namespace {
-
-QPointF toPoint(const std::array<double, 2> &origin)
-{
-    return {origin[0], origin[1]};
-}
-
-} // namespace
 
 namespace LabelPrinting {
 
@@ -26,7 +16,7 @@ PageEnd drawSingleLabel(PageSurface &surface, const PrintRequest &request,
                         const LabelArtwork &artwork)
 {
     const PrintRun &run = request.run;
-    LabelDrawing::drawLabel(surface, artwork, request.layout, toPoint(run.labelOrigin));
+    LabelDrawing::drawLabel(surface, artwork, request.layout, run.labelOrigin);
     surface.endDocument();
     return {true, run.nextDiskNumber, run.labelOrigin};
 }
@@ -39,14 +29,13 @@ PageEnd drawRun(PageSurface &surface, const PrintRequest &request, const LabelAr
     for (int n = run.startPosition; n < run.startPosition + run.copyCount; ++n) {
         // Positions past the sheet reuse the origin of the last one inside it.
         if (n >= 1 && n <= SheetGeometry::Positions) {
-            const QPointF origin = SheetGeometry::labelOrigin(n, request.layout.sheetSpacing);
-            page.labelOrigin = {origin.x(), origin.y()};
+            page.labelOrigin = SheetGeometry::labelOrigin(n, request.layout.sheetSpacing);
         }
-        LabelDrawing::drawLabel(surface, artwork, request.layout, toPoint(page.labelOrigin),
+        LabelDrawing::drawLabel(surface, artwork, request.layout, page.labelOrigin,
                                 run.autoNumbering ? numberSuffix(page.nextDiskNumber, run)
                                                   : QString());
-        // The disk number counts in 16 bits: one past the largest is a printer error.
-        if (page.nextDiskNumber == std::numeric_limits<qint16>::max()) {
+        // One past the largest disk number is a printer error.
+        if (page.nextDiskNumber == MaxDiskNumber) {
             surface.cancelDocument();
             return page;
         }
@@ -71,7 +60,7 @@ PrintRun carriedOn(PrintRun run, const PageEnd &page)
     return run;
 }
 
-QString numberSuffix(qint16 diskNumber, const PrintRun &run)
+QString numberSuffix(int diskNumber, const PrintRun &run)
 {
     QString suffix = QLatin1Char(' ') + NumberText::plain(double(diskNumber));
     if (run.numberingStyle == NumberingStyle::NumberOfTotal)

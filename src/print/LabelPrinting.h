@@ -8,8 +8,6 @@
 #include "print/PageSurface.h"
 #include "print/PrintRequest.h"
 
-#include <array>
-
 // The page of one print command: a single label at the run's label origin, or a run of
 // identical labels from its start position with zone 3 numbered when it asks for it.
 namespace LabelPrinting {
@@ -20,8 +18,8 @@ namespace LabelPrinting {
 struct PageEnd
 {
     bool ended = false; // false: the document was cancelled on an error
-    qint16 nextDiskNumber = 0;
-    std::array<double, 2> labelOrigin{0, 0};
+    int nextDiskNumber = 0;
+    QPointF labelOrigin;
 };
 
 // Both draw the whole page and end the document; on an error they cancel it instead.
@@ -37,7 +35,7 @@ PageEnd drawPrintPage(PageSurface &surface, const PrintRequest &request,
 PrintRun carriedOn(PrintRun run, const PageEnd &page);
 
 // What follows zone 3 on the label of a run that gets diskNumber: " 7" or " 7/10".
-QString numberSuffix(qint16 diskNumber, const PrintRun &run);
+QString numberSuffix(int diskNumber, const PrintRun &run);
 
 QString printerErrorMessage();
 

@@ -4,7 +4,7 @@
 
 #include "print/PageOutput.h"
 
-#include "label/SmallFile.h"
+#include "files/SmallFile.h"
 #include "print/Printer.h"
 
 #include <QBuffer>

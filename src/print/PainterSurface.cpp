@@ -5,8 +5,8 @@
 #include "print/PainterSurface.h"
 
 #include "label/ColorValue.h"
+#include "label/Picture.h"
 #include "platform/LabelFonts.h"
-#include "platform/Picture.h"
 #include "print/LabelOutline.h"
 
 #include <QFontMetricsF>

@@ -4,10 +4,10 @@
 
 #include "print/PrintSettingsFile.h"
 
+#include "files/SmallFile.h"
 #include "label/Cp1252.h"
 #include "label/NumberText.h"
 #include "label/SequentialReader.h"
-#include "label/SmallFile.h"
 
 #include <QStringList>
 

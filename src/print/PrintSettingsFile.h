@@ -4,7 +4,7 @@
 
 #pragma once
 
-#include "label/SmallFile.h"
+#include "files/SmallFile.h"
 #include "print/SheetLayout.h"
 
 #include <QByteArray>

@@ -4,7 +4,7 @@
 
 #include "print/StoredDefaults.h"
 
-#include "label/SmallFile.h"
+#include "files/SmallFile.h"
 
 #include "print/CupsConnection.h"
 #include "print/CupsDestination.h"

@@ -44,13 +44,9 @@ namespace {
 
 // Places of the zones and the picture on the label area, in mm from its top-left corner: the
 // window's own boxes, which sketch the printed label rather than repeat its placement.
-constexpr std::array<QRectF, 3> ZonePlacesMm{
-    {{16.9, 2.1, 53.2, 15.1}, {2.1, 19.1, 68.0, 19.3}, {2.1, 40.2, 68.0, 6.6}}};
+constexpr PerZone<QRectF> ZonePlacesMm{
+    {{{16.9, 2.1, 53.2, 15.1}, {2.1, 19.1, 68.0, 19.3}, {2.1, 40.2, 68.0, 6.6}}}};
 constexpr QRectF PicturePlaceMm{2.1, 2.1, 13.0, 13.0};
-
-constexpr int TimePanel = 3;
-constexpr int CapsLockPanel = 5;
-constexpr int InsertPanel = 6;
 
 QFont editFont()
 {
@@ -62,20 +58,21 @@ QFont editFont()
 } // namespace
 
 MainWindow::MainWindow(ProgramSession &session, Printer &printer, QWidget *parent)
-    : QMainWindow(parent), m_session(session), m_printer(printer),
+    : QMainWindow(parent), m_session(session), m_printer(printer), m_model(new LabelModel(this)),
       m_recovery(new RecoveryKeeper(RecoveryFolder(), this)),
       m_commonDialog(this, session.start.programFolder)
 {
     m_recovery->setObjectName(QStringLiteral("recoveryKeeper"));
-    setWindowTitle(tr("Création d'étiquette pour disquette 3\"1/2"));
+    // The desktop's modified mark stands in for the placeholder while the label is modified.
+    setWindowTitle(tr("Création d'étiquette pour disquette 3\"1/2") + QStringLiteral("[*]"));
     setAcceptDrops(true);
     buildActions();
     buildMenus();
     buildToolbar();
     m_statusPanels = new StatusPanels(this);
-    m_statusPanels->setPanelText(4, programName());
-    m_statusPanels->setPanelText(CapsLockPanel, tr("MAJ"));
-    m_statusPanels->setPanelText(InsertPanel, tr("INSER"));
+    m_statusPanels->setPanelText(StatusPanels::Panel::ProgramName, programName());
+    m_statusPanels->setPanelText(StatusPanels::Panel::CapsLock, tr("MAJ"));
+    m_statusPanels->setPanelText(StatusPanels::Panel::Insert, tr("INSER"));
     setStatusBar(m_statusPanels);
 
     auto *central = new QWidget;
@@ -91,6 +88,10 @@ MainWindow::MainWindow(ProgramSession &session, Printer &printer, QWidget *paren
     grid->addWidget(buildMainButtons(), 1, 1, Qt::AlignBottom);
     grid->setColumnStretch(1, 1);
     setCentralWidget(central);
+
+    connect(m_model, &LabelModel::zoneChanged, this, &MainWindow::onZoneChanged);
+    connect(m_model, &LabelModel::pictureChanged, this, &MainWindow::onPictureChanged);
+    connect(m_model, &LabelModel::documentReplaced, this, &MainWindow::onDocumentReplaced);
 
     m_clockTimer = new QTimer(this);
     m_clockTimer->setInterval(1000);
@@ -145,6 +146,15 @@ void MainWindow::buildActions()
     m_quitAction = addCommand(tr("&Quitter"), "quitAction", tr("Quitter"), "quitter");
     connect(m_quitAction, &QAction::triggered, this, &MainWindow::fileQuit);
 
+    // Each names the step it would undo or redo: "Annuler la saisie".
+    m_undoAction = m_model->history().createUndoAction(this, tr("&Annuler"));
+    m_undoAction->setObjectName(QStringLiteral("undoAction"));
+    m_undoAction->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Z)});
+    m_redoAction = m_model->history().createRedoAction(this, tr("&Rétablir"));
+    m_redoAction->setObjectName(QStringLiteral("redoAction"));
+    m_redoAction->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+
     m_helpContentsAction =
         addCommand(tr("&Sommaire de l'aide"), "helpContentsAction", tr("Aide"), "aide");
     connect(m_helpContentsAction, &QAction::triggered, this, &MainWindow::helpContents);
@@ -193,6 +203,10 @@ void MainWindow::buildMenus()
     buildRecentLabelEntries(file);
     file->addAction(m_quitAction);
 
+    QMenu *edit = menuBar()->addMenu(tr("&Edition"));
+    edit->setObjectName(QStringLiteral("editMenu"));
+    edit->addActions({m_undoAction, m_redoAction});
+
     QMenu *help = menuBar()->addMenu(QStringLiteral("?"));
     help->setObjectName(QStringLiteral("helpMenu"));
     help->addActions({m_helpContentsAction, m_helpSearchAction});
@@ -226,15 +240,14 @@ QWidget *MainWindow::buildLabelView()
     auto *backdrop = new FloppyBackdrop;
     auto *labelArea = new LabelArea(backdrop);
     Millimetres::place(*labelArea, FloppyBackdrop::LabelPlaceMm);
-    for (std::size_t i = 0; i < m_zoneLabels.size(); ++i) {
-        const int zone = int(i) + 1;
-        m_zoneLabels[i] = new ZoneDisplay(labelArea);
-        m_zoneLabels[i]->setObjectName(QStringLiteral("zoneDisplay%1").arg(zone));
-        m_zoneLabels[i]->setAccessibleName(tr("Zone de texte %1").arg(zone));
-        m_zoneLabels[i]->setToolTip(tips[i]);
-        m_zoneLabels[i]->setZone(m_document.zones[i]);
-        Millimetres::place(*m_zoneLabels[i], ZonePlacesMm[i]);
-        connect(m_zoneLabels[i], &ZoneDisplay::clicked, this, [this, zone] { selectZone(zone); });
+    for (ZoneId zone : AllZones) {
+        ZoneDisplay *display = m_zoneLabels[zone] = new ZoneDisplay(labelArea);
+        display->setObjectName(QStringLiteral("zoneDisplay%1").arg(zoneNumber(zone)));
+        display->setAccessibleName(tr("Zone de texte %1").arg(zoneNumber(zone)));
+        display->setToolTip(tips[std::size_t(zone)]);
+        display->setZone(document().zones[zone]);
+        Millimetres::place(*display, ZonePlacesMm[zone]);
+        connect(display, &ZoneDisplay::clicked, this, [this, zone] { selectZone(zone); });
     }
     m_labelArea = labelArea;
     m_pictureBox = new PictureBox(labelArea);
@@ -260,8 +273,9 @@ QWidget *MainWindow::buildEditBox()
                                    2 * m_zoneTextEdit->frameWidth() + 8);
     m_zoneTextCaption->setBuddy(m_zoneTextEdit);
     connect(m_zoneTextEdit, &ZoneTextEdit::textChanged, this, &MainWindow::onZoneTextEdited);
-    connect(m_zoneTextEdit, &ZoneTextEdit::insertModeChanged, this,
-            [this](bool inserting) { m_statusPanels->setPanelLit(InsertPanel, inserting); });
+    connect(m_zoneTextEdit, &ZoneTextEdit::insertModeChanged, this, [this](bool inserting) {
+        m_statusPanels->setPanelLit(StatusPanels::Panel::Insert, inserting);
+    });
     layout->addWidget(m_zoneTextCaption);
     layout->addWidget(m_zoneTextEdit);
     return box;
@@ -284,10 +298,10 @@ QWidget *MainWindow::buildTextFrame()
         m_alignmentOptions->addButton(option, index);
         options->addWidget(option);
     }
-    m_alignmentOptions->button(AlignLeft)->setChecked(true);
+    m_alignmentOptions->button(int(ZoneAlignment::Left))->setChecked(true);
     connect(m_alignmentOptions, &QButtonGroup::idToggled, this, [this](int index, bool checked) {
         if (checked)
-            onAlignmentChosen(index);
+            onAlignmentChosen(ZoneAlignment(index));
     });
     layout->addWidget(m_alignmentGroup, 0, 0, 1, 2);
 
@@ -400,7 +414,7 @@ void MainWindow::centreOnScreen()
 
 void MainWindow::onClockTick()
 {
-    m_statusPanels->setPanelText(TimePanel,
+    m_statusPanels->setPanelText(StatusPanels::Panel::Time,
                                  QTime::currentTime().toString(QStringLiteral("HH:mm:ss")));
     // Also catches a Caps Lock changed while another program had the keyboard.
     showCapsLock();
@@ -409,7 +423,7 @@ void MainWindow::onClockTick()
 void MainWindow::showCapsLock()
 {
     if (const std::optional<bool> on = KeyboardIndicators::capsLock())
-        m_statusPanels->setPanelLit(CapsLockPanel, *on);
+        m_statusPanels->setPanelLit(StatusPanels::Panel::CapsLock, *on);
 }
 
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)
@@ -446,20 +460,10 @@ void MainWindow::showError(const QString &message)
 
 std::optional<LabelArtwork> MainWindow::printedArtwork()
 {
-    LabelArtwork artwork;
-    if (!ZoneLines::split(m_document.zones, artwork.lines)) {
+    std::optional<LabelArtwork> artwork = LabelArtwork::of(document());
+    if (!artwork)
         showError(ZoneLines::tooManyLinesMessage());
-        return std::nullopt;
-    }
-    artwork.zones = zones();
-    artwork.picture = picture();
-    artwork.hasIcon = !m_session.label.iconPath.isEmpty();
     return artwork;
-}
-
-const Picture &MainWindow::picture() const
-{
-    return m_pictureBox->picture();
 }
 
 void MainWindow::enablePastePicture()

@@ -6,8 +6,8 @@
 
 #include "label/LabelDocument.h"
 #include "label/LabelFile.h"
+#include "label/LabelModel.h"
 #include "platform/LabelLoader.h"
-#include "platform/Picture.h"
 #include "platform/RecentLabels.h"
 #include "print/LabelArtwork.h"
 #include "print/OrientationSwitch.h"
@@ -53,10 +53,10 @@ struct Loaded;
 
 // The main window, where the label is designed: the label at print size on a floppy disk
 // with its three text zones and its picture, the edit box of the selected zone, and the
-// commands of the program from the menus, the toolbar and the buttons. It holds the
-// document: the three zones and the picture that printing and the preview read, and knows
-// whether it differs from what was last opened, saved or created; every way of leaving a
-// modified document asks first, and a recovery copy keeps its edits through a crash.
+// commands of the program from the menus, the toolbar and the buttons. It edits the label
+// through its model, which printing and the preview read, with every change undoable, and
+// knows whether it differs from what was last opened, saved or created; every way of leaving
+// a modified document asks first, and a recovery copy keeps its edits through a crash.
 class MainWindow : public QMainWindow
 {
     Q_OBJECT
@@ -67,15 +67,13 @@ public:
     MainWindow(ProgramSession &session, Printer &printer, QWidget *parent = nullptr);
     ~MainWindow() override;
 
-    const LabelFile::Zones &zones() const { return m_document.zones; }
-    const LabelDocument &document() const { return m_document; }
+    const LabelDocument &document() const { return m_model->document(); }
     bool isModified() const;
-    const Picture &picture() const;
     // The common-dialog object that the program's windows share.
     CommonDialog &commonDialog() { return m_commonDialog; }
 
-    // The label as printing and the preview draw it, its zone texts just split into lines;
-    // nothing, once the user is told, when a zone has too many lines.
+    // The label as printing and the preview draw it; nothing, once the user is told, when a
+    // zone has too many lines.
     std::optional<LabelArtwork> printedArtwork();
     // The image viewer has put a picture aside: "Coller l'image" becomes available.
     void enablePastePicture();
@@ -137,12 +135,16 @@ private slots:
     void fileQuit();
     void onCommitDataRequest(QSessionManager &manager);
 
-    // Zone editing (MainWindowZones.cpp); zone is 1, 2 or 3, index the alignment 0, 1 or 2.
-    void selectZone(int zone);
+    // Zone editing (MainWindowZones.cpp).
+    void selectZone(ZoneId zone);
     void onZoneTextEdited();
-    void onAlignmentChosen(int index);
+    void onAlignmentChosen(ZoneAlignment alignment);
     void chooseFont();
     void chooseColor();
+    // What the model announces: the views follow it.
+    void onZoneChanged(ZoneId zone);
+    void onPictureChanged();
+    void onDocumentReplaced();
 
     // Printer (MainWindowPrinter.cpp).
     void printerSetup();
@@ -212,9 +214,9 @@ private:
     // The document, its name included, becomes the label read from path; a label that could
     // not be read changes nothing, so that the next Save cannot overwrite the file.
     void showLabel(const QString &path, const LabelRead &read);
-    // Shows a label read from a file as the document.
-    void showLoadedLabel(const LabelLoader::Loaded &loaded, const QImage &drawnPicture);
-    void reportMissingPicture(const LabelLoader::Loaded &loaded);
+    // Makes a label read from a file the document, with a fresh history.
+    void takeLoadedLabel(const LabelRead &read);
+    void reportPictureProblem(const LabelLoader::Loaded &loaded);
 
     // Reading for the document (MainWindowReads.cpp): the label file at path and its picture
     // are read as a whole, then shown. While a label or a picture is read, the busy pointer
@@ -231,7 +233,8 @@ private:
     // Before a modified document is left: true when the user saved it or gave its edits
     // up (its recovery copy goes with them), false when what was asked must stop.
     bool settleUnsavedChanges();
-    // Runs after every change of the document or of its saved state.
+    // Runs after every change of the document or of its saved state: the modified mark and
+    // the recovery copy follow.
     void onDocumentChanged();
     void showDocumentName(const QString &name);
     void showUntitledName();
@@ -252,12 +255,10 @@ private:
     void recover(const RecoveryCopy &copy);
 
     // Zones.
-    bool hasSelectedZone() const;
-    void setZoneCaption(int zone, const QString &text);
-    void setZone(int zone, const TextZone &value);
-    void showZone(int zone);
+    ZoneId selectedZone() const { return m_session.label.selectedZone; }
+    void changeSelectedStyle(const ZoneStyle &style, LabelModel::StyleChange change);
+    void showSelectedZone();
     void markSelectedZone();
-    void checkAlignmentOption(qint16 alignment);
     void showEditCaption();
     void showAlignmentCaption();
 
@@ -273,22 +274,24 @@ private:
     void setPdfOrientation(PageGeometry::Orientation orientation);
 
     // Picture.
-    void useIconPath();
-    void setPicture(const Picture &picture, const QImage &drawn = QImage());
+    // Reads the picture at path and makes it the label's once read; a file that does not
+    // load leaves the label's picture as it was.
+    void usePictureFile(const QString &path);
+    void showPicture();
     static PictureRead readPicture(const QString &path, const QSize &boxPixels);
 
     ProgramSession &m_session;
     Printer &m_printer;
     // Where the print commands go; the printer set-up changes it.
     PrintDestination m_destination = PrintDestination::remembered();
-    LabelDocument m_document;
+    LabelModel *m_model = nullptr;
     // The document as last opened, saved or created; nothing while it holds edits that no
     // file holds (recovered after a crash).
-    std::optional<LabelDocument> m_savedDocument = LabelDocument();
+    std::optional<LabelDocument> m_savedDocument = LabelDocument::startUp();
     RecoveryKeeper *m_recovery = nullptr;
     CommonDialog m_commonDialog;
 
-    std::array<ZoneDisplay *, 3> m_zoneLabels{}; // zones 1, 2, 3
+    PerZone<ZoneDisplay *> m_zoneLabels;
     PictureBox *m_pictureBox = nullptr;
     QWidget *m_labelArea = nullptr; // the label, where a picture may be dropped
     ZoneTextEdit *m_zoneTextEdit = nullptr;
@@ -330,7 +333,9 @@ private:
     QAction *m_printerSetupAction = nullptr;
     QAction *m_portraitAction = nullptr;
     QAction *m_landscapeAction = nullptr;
-    QAction *m_quitAction = nullptr;         // also quitButton, toolbar 16
+    QAction *m_quitAction = nullptr; // also quitButton, toolbar 16
+    QAction *m_undoAction = nullptr;
+    QAction *m_redoAction = nullptr;
     QAction *m_helpContentsAction = nullptr; // also helpButton, toolbar 13
     QAction *m_helpSearchAction = nullptr;
     QAction *m_aboutAction = nullptr;       // also toolbar 14

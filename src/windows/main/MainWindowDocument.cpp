@@ -13,6 +13,8 @@
 #include "windows/main/RecoveryKeeper.h"
 #include "windows/main/StatusPanels.h"
 #include "windows/main/ZoneTextEdit.h"
+#include "windows/shared/PictureBox.h"
+#include "windows/shared/ZoneDisplay.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -20,8 +22,6 @@
 #include <QSessionManager>
 
 namespace {
-
-constexpr int DocumentNamePanel = 1;
 
 QString labelFileFilter()
 {
@@ -39,7 +39,7 @@ QString saveQuestion(const QString &labelFileName)
 
 bool MainWindow::isModified() const
 {
-    return !m_savedDocument || m_document != *m_savedDocument;
+    return !m_savedDocument || document() != *m_savedDocument;
 }
 
 QString MainWindow::untitledName()
@@ -50,7 +50,8 @@ QString MainWindow::untitledName()
 // An empty name is an untitled document.
 void MainWindow::showDocumentName(const QString &name)
 {
-    m_statusPanels->setPanelText(DocumentNamePanel, name.isEmpty() ? untitledName() : name);
+    m_statusPanels->setPanelText(StatusPanels::Panel::DocumentName,
+                                 name.isEmpty() ? untitledName() : name);
 }
 
 void MainWindow::showUntitledName()
@@ -74,31 +75,12 @@ void MainWindow::fileNew()
                tr("Création d'une étiquette")) != MsgBoxResult::OK)
         return;
 
-    m_session.label.currentZone = 1;
-    m_document.picturePath = QLatin1String(LabelFile::NoIcon);
     m_session.label.fileName.clear();
-    for (int zone = 1; zone <= 3; ++zone)
-        setZoneCaption(zone, QString());
-    for (int zone = 1; zone <= 3; ++zone) {
-        TextZone &z = m_document.zones[zone - 1];
-        z.Alignment = AlignLeft;
-        z.ForeColor = 0;
-        z.FontName = QStringLiteral("arial"); // in lower case: files saved after New name it so
-        z.FontSize = 8;
-        z.FontBold = false;
-        z.FontItalic = false;
-        showZone(zone);
-    }
-    m_zoneTextEdit->setText(m_document.zones[0].Caption);
-    m_zoneTextEdit->setFocus();
-    markSelectedZone();
-    showEditCaption();
-    checkAlignmentOption(m_document.zones[0].Alignment);
-    showAlignmentCaption();
     showUntitledName();
-    setPicture(Picture());
-    m_savedDocument = m_document;
-    onDocumentChanged();
+    m_savedDocument = LabelDocument::blank();
+    m_model->replace(*m_savedDocument);
+    showAlignmentCaption();
+    m_zoneTextEdit->setFocus();
 }
 
 void MainWindow::fileOpen()
@@ -216,8 +198,10 @@ void MainWindow::onCommitDataRequest(QSessionManager &manager)
 
 void MainWindow::onDocumentChanged()
 {
-    if (isModified())
-        m_recovery->keep(m_document, m_session.label.fileName);
+    const bool modified = isModified();
+    setWindowModified(modified);
+    if (modified)
+        m_recovery->keep(document(), m_session.label.fileName);
     else
         m_recovery->discard();
 }
@@ -230,46 +214,42 @@ void MainWindow::showLabel(const QString &path, const LabelRead &read)
         changeRecentLabels(&RecentLabels::remove, path);
         return;
     }
-    showLoadedLabel(*loaded, read.drawn);
     m_session.label.fileName = path;
+    m_savedDocument = loaded->document;
+    takeLoadedLabel(read);
     showDocumentName(documentName(path));
-    showEditCaption();
     m_zoneTextEdit->setFocus();
-    m_savedDocument = m_document;
-    onDocumentChanged();
     changeRecentLabels(&RecentLabels::add, path);
-    reportMissingPicture(*loaded);
+    reportPictureProblem(*loaded);
 }
 
-void MainWindow::showLoadedLabel(const LabelLoader::Loaded &loaded, const QImage &drawnPicture)
+void MainWindow::takeLoadedLabel(const LabelRead &read)
 {
-    for (int zone = 1; zone <= 3; ++zone)
-        setZone(zone, loaded.content.zones[std::size_t(zone - 1)]);
-
-    const QString &iconEntry = loaded.content.iconEntry;
-    if (iconEntry == QLatin1String(LabelFile::NoIcon)) {
-        m_document.picturePath.clear();
-        setPicture(Picture());
-    } else {
-        m_document.picturePath = iconEntry;
-        m_session.label.iconPath = iconEntry;
-        if (loaded.pictureState != LabelLoader::Loaded::PictureState::Missing)
-            setPicture(loaded.picture, drawnPicture);
-    }
-
-    m_session.label.currentZone = 1;
-    m_zoneTextEdit->setText(m_document.zones[0].Caption);
-    markSelectedZone();
-    checkAlignmentOption(m_document.zones[0].Alignment);
+    const LabelDocument &loaded = read.label->document;
+    // Shown as drawn while it was read, so that the model's announcement finds it shown.
+    m_pictureBox->setPicture(loaded.picture.decoded, read.drawn);
+    m_model->replace(loaded);
 }
 
 // Told only once the label is the window's document: while the box waits for its answer,
 // a half-shown label would count as modified and leave a recovery copy behind.
-void MainWindow::reportMissingPicture(const LabelLoader::Loaded &loaded)
+void MainWindow::reportPictureProblem(const LabelLoader::Loaded &loaded)
 {
-    if (loaded.content.iconEntry != QLatin1String(LabelFile::NoIcon) &&
-        loaded.pictureState == LabelLoader::Loaded::PictureState::Missing)
-        showError(LabelFile::iconNotFoundMessage(loaded.content.iconEntry));
+    if (!loaded.pictureProblem.isEmpty())
+        showError(loaded.pictureProblem);
+}
+
+void MainWindow::onDocumentReplaced()
+{
+    m_session.label.selectedZone = ZoneId::First;
+    for (ZoneId zone : AllZones)
+        m_zoneLabels[zone]->setZone(document().zones[zone]);
+    showSelectedZone();
+    markSelectedZone();
+    // The alignment frame's caption is left to the command: opening a label keeps it.
+    showEditCaption();
+    showPicture();
+    onDocumentChanged();
 }
 
 void MainWindow::showSaveError(const QString &refusal)
@@ -280,9 +260,9 @@ void MainWindow::showSaveError(const QString &refusal)
 
 bool MainWindow::saveLabel(const QString &path)
 {
-    const LabelFile::SaveResult result = LabelFile::save(path, m_document);
+    const LabelFile::SaveResult result = LabelFile::save(path, document());
     if (result) {
-        m_savedDocument = m_document;
+        m_savedDocument = document();
         changeRecentLabels(&RecentLabels::add, path);
     } else {
         showSaveError(result.refusal);

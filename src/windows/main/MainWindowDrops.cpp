@@ -69,8 +69,7 @@ void MainWindow::takeDroppedFile(const DroppedFile &file)
         openAfterAsking(file.path);
         break;
     case DroppedFile::Kind::Picture:
-        m_session.label.iconPath = file.path;
-        useIconPath();
+        usePictureFile(file.path);
         break;
     }
 }

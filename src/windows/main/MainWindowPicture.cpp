@@ -8,7 +8,6 @@
 #include "platform/PictureLoader.h"
 #include "windows/shared/BackgroundTask.h"
 #include "windows/shared/PictureBox.h"
-#include "windows/shared/PictureMessages.h"
 #include "windows/viewer/ImageViewer.h"
 
 #include <QCoreApplication>
@@ -31,16 +30,12 @@ QString pictureFileFilter()
 void MainWindow::choosePicture()
 {
     FileRequest request;
-    // "AUCUN" is proposed when the label has no picture: it is what the file stores then.
-    request.proposedName = m_document.picturePath;
+    request.proposedName = document().picture.path;
     request.title = tr("Ouvrir un icone");
     request.filter = pictureFileFilter();
     request.startFolder = QDir::currentPath();
-    const std::optional<ChosenFile> chosen = m_commonDialog.chooseFileToOpen(request);
-    if (!chosen)
-        return;
-    m_session.label.iconPath = chosen->path;
-    useIconPath();
+    if (const std::optional<ChosenFile> chosen = m_commonDialog.chooseFileToOpen(request))
+        usePictureFile(chosen->path);
 }
 
 void MainWindow::onPictureDoubleClicked()
@@ -51,10 +46,7 @@ void MainWindow::onPictureDoubleClicked()
 
 void MainWindow::clearPicture()
 {
-    setPicture(Picture());
-    m_session.label.iconPath = QLatin1String(LabelFile::NoIcon);
-    m_document.picturePath.clear();
-    onDocumentChanged();
+    m_model->setPicture(LabelPicture());
 }
 
 void MainWindow::openImageViewer()
@@ -66,32 +58,24 @@ void MainWindow::openImageViewer()
 
 void MainWindow::pastePicture()
 {
-    if (m_session.viewer.copiedPicture.isEmpty())
-        return;
-    m_session.label.iconPath = m_session.viewer.copiedPicture;
-    useIconPath();
+    if (!m_session.viewer.copiedPicture.isEmpty())
+        usePictureFile(m_session.viewer.copiedPicture);
 }
 
-// Shows the picture at IconPath and makes it the label's, once read. A file that does not
-// load leaves the shown picture and the label's picture path as they were, while IconPath
-// names it.
-void MainWindow::useIconPath()
+void MainWindow::usePictureFile(const QString &path)
 {
     beginDocumentRead();
     runInBackground(
-        this,
-        [path = m_session.label.iconPath, pixels = m_pictureBox->pixelSize()] {
-            return readPicture(path, pixels);
-        },
-        [this, path = m_session.label.iconPath](const PictureRead &read) {
+        this, [path, pixels = m_pictureBox->pixelSize()] { return readPicture(path, pixels); },
+        [this, path](const PictureRead &read) {
             endDocumentRead([&] {
                 if (!read.picture) {
-                    showError(unsupportedPictureMessage());
+                    showError(PictureLoader::unsupportedMessage());
                     return;
                 }
-                setPicture(*read.picture, read.drawn);
-                m_document.picturePath = path;
-                onDocumentChanged();
+                // Shown as drawn here, so that the model's announcement finds it shown.
+                m_pictureBox->setPicture(*read.picture, read.drawn);
+                m_model->setPicture(LabelPicture{path, *read.picture});
             });
         });
 }
@@ -104,7 +88,29 @@ MainWindow::PictureRead MainWindow::readPicture(const QString &path, const QSize
     return read;
 }
 
-void MainWindow::setPicture(const Picture &picture, const QImage &drawn)
+void MainWindow::onPictureChanged()
 {
-    m_pictureBox->setPicture(picture, drawn);
+    showPicture();
+    onDocumentChanged();
+}
+
+// A picture the box does not show yet (one brought back by undo or redo) is drawn off the
+// window's thread, as a metafile may take a while; the box is empty meanwhile.
+void MainWindow::showPicture()
+{
+    const Picture &picture = document().picture.decoded;
+    if (m_pictureBox->picture().isSameAs(picture))
+        return;
+    m_pictureBox->setPicture(Picture());
+    if (picture.isNull())
+        return;
+    runInBackground(
+        this,
+        [picture, pixels = m_pictureBox->pixelSize()] {
+            return PictureBox::drawnFor(picture, pixels);
+        },
+        [this, picture](const QImage &drawn) {
+            if (document().picture.decoded.isSameAs(picture))
+                m_pictureBox->setPicture(picture, drawn);
+        });
 }

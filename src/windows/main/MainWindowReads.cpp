@@ -21,10 +21,10 @@ void MainWindow::readLabel(const QString &path, std::function<void(const LabelRe
     beginDocumentRead();
     runInBackground(
         this,
-        [path, zones = m_document.zones, pixels = m_pictureBox->pixelSize()] {
-            LabelRead read{LabelLoader::load(path, zones), QImage()};
-            if (read.label && read.label->pictureState == LabelLoader::Loaded::PictureState::Loaded)
-                read.drawn = PictureBox::drawnFor(read.label->picture, pixels);
+        [path, pixels = m_pictureBox->pixelSize()] {
+            LabelRead read{LabelLoader::load(path), QImage()};
+            if (read.label)
+                read.drawn = PictureBox::drawnFor(read.label->document.picture.decoded, pixels);
             return read;
         },
         [this, show = std::move(show)](const LabelRead &read) {

@@ -55,16 +55,14 @@ void MainWindow::recover(const RecoveryCopy &copy)
             showError(LabelFile::openErrorMessage());
             return;
         }
-        showLoadedLabel(*read.label, read.drawn);
         m_session.label.fileName = copy.originalName;
-        showDocumentName(documentName(copy.originalName));
-        showAlignmentCaption();
-        showEditCaption();
         m_savedDocument.reset();
-        onDocumentChanged();
+        takeLoadedLabel(read);
+        showAlignmentCaption();
+        showDocumentName(documentName(copy.originalName));
         // This program's own copy is on the disk before the one it came from goes.
         m_recovery->writeNow();
         m_recovery->removeLater(copy);
-        reportMissingPicture(*read.label);
+        reportPictureProblem(*read.label);
     });
 }

@@ -3,7 +3,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // Zone editing: selecting a zone, its text through the edit box, its alignment, font and
-// colour.
+// colour, each change made through the label's model; and the zone displays, which follow
+// what the model announces.
 #include "windows/main/MainWindow.h"
 
 #include "windows/main/ZoneTextEdit.h"
@@ -14,107 +15,85 @@
 #include <QGroupBox>
 #include <QLabel>
 
-bool MainWindow::hasSelectedZone() const
+void MainWindow::selectZone(ZoneId zone)
 {
-    return m_session.label.currentZone >= 1 && m_session.label.currentZone <= 3;
-}
-
-void MainWindow::selectZone(int zone)
-{
-    m_session.label.currentZone = qint16(zone);
-    m_zoneTextEdit->setText(m_document.zones[zone - 1].Caption);
-    showEditCaption();
+    m_session.label.selectedZone = zone;
+    m_model->endTyping();
+    showSelectedZone();
     markSelectedZone();
+    showEditCaption();
     showAlignmentCaption();
-    checkAlignmentOption(m_document.zones[zone - 1].Alignment);
     m_zoneTextEdit->setFocus();
 }
 
 void MainWindow::onZoneTextEdited()
 {
-    if (hasSelectedZone())
-        setZoneCaption(m_session.label.currentZone, m_zoneTextEdit->text());
+    m_model->typeZoneText(selectedZone(), m_zoneTextEdit->text());
 }
 
-// Putting into a zone the text it already holds is no change: merely selecting a zone
-// leaves the document as it was.
-void MainWindow::setZoneCaption(int zone, const QString &text)
+void MainWindow::onAlignmentChosen(ZoneAlignment alignment)
 {
-    if (m_document.zones[zone - 1].Caption == text)
-        return;
-    m_document.zones[zone - 1].Caption = text;
-    showZone(zone);
-    onDocumentChanged();
-}
-
-void MainWindow::setZone(int zone, const TextZone &value)
-{
-    // The style first, then the text.
-    TextZone styled = value;
-    styled.Caption = m_document.zones[zone - 1].Caption;
-    m_document.zones[zone - 1] = styled;
-    showZone(zone);
-    setZoneCaption(zone, value.Caption);
-}
-
-void MainWindow::showZone(int zone)
-{
-    m_zoneLabels[std::size_t(zone - 1)]->setZone(m_document.zones[zone - 1]);
-}
-
-void MainWindow::markSelectedZone()
-{
-    for (std::size_t i = 0; i < m_zoneLabels.size(); ++i)
-        m_zoneLabels[i]->setBackColor(int(i) + 1 == m_session.label.currentZone
-                                          ? ZoneDisplay::SelectedBackColor
-                                          : ZoneDisplay::NormalBackColor);
-}
-
-void MainWindow::checkAlignmentOption(qint16 alignment)
-{
-    if (QAbstractButton *option = m_alignmentOptions->button(alignment))
-        option->setChecked(true);
-}
-
-void MainWindow::showEditCaption()
-{
-    m_zoneTextCaption->setText(tr("Edition du texte zone %1").arg(m_session.label.currentZone));
-}
-
-void MainWindow::showAlignmentCaption()
-{
-    m_alignmentGroup->setTitle(tr("Aligner texte %1").arg(m_session.label.currentZone));
-    // Screen readers would otherwise announce the group around it.
-    m_alignmentGroup->setAccessibleName(m_alignmentGroup->title());
-}
-
-void MainWindow::onAlignmentChosen(int index)
-{
-    if (!hasSelectedZone())
-        return;
-    m_document.zones[m_session.label.currentZone - 1].Alignment = qint16(index);
-    showZone(m_session.label.currentZone);
-    onDocumentChanged();
+    ZoneStyle style = document().zones[selectedZone()].style;
+    style.alignment = alignment;
+    changeSelectedStyle(style, LabelModel::StyleChange::Alignment);
 }
 
 void MainWindow::chooseFont()
 {
-    if (!hasSelectedZone())
-        return;
-    TextZone &zone = m_document.zones[m_session.label.currentZone - 1];
-    if (const std::optional<FontChoice> font = m_commonDialog.chooseFont(FontChoice::of(zone)))
-        font->applyTo(zone);
-    showZone(m_session.label.currentZone);
-    onDocumentChanged();
+    ZoneStyle style = document().zones[selectedZone()].style;
+    if (const std::optional<FontChoice> font = m_commonDialog.chooseFont(FontChoice::of(style))) {
+        font->applyTo(style);
+        changeSelectedStyle(style, LabelModel::StyleChange::Font);
+    }
 }
 
 void MainWindow::chooseColor()
 {
-    if (!hasSelectedZone())
-        return;
-    TextZone &zone = m_document.zones[m_session.label.currentZone - 1];
-    if (const std::optional<ColorValue> color = m_commonDialog.chooseColor(zone.ForeColor))
-        zone.ForeColor = *color;
-    showZone(m_session.label.currentZone);
+    ZoneStyle style = document().zones[selectedZone()].style;
+    if (const std::optional<ColorValue> color = m_commonDialog.chooseColor(style.color)) {
+        style.color = *color;
+        changeSelectedStyle(style, LabelModel::StyleChange::Color);
+    }
+}
+
+void MainWindow::changeSelectedStyle(const ZoneStyle &style, LabelModel::StyleChange change)
+{
+    m_model->setZoneStyle(selectedZone(), style, change);
+}
+
+void MainWindow::onZoneChanged(ZoneId zone)
+{
+    m_zoneLabels[zone]->setZone(document().zones[zone]);
+    if (zone == selectedZone())
+        showSelectedZone();
     onDocumentChanged();
+}
+
+// The edit box and the alignment options show the selected zone; putting its own text back
+// into the box is no change.
+void MainWindow::showSelectedZone()
+{
+    const TextZone &zone = document().zones[selectedZone()];
+    m_zoneTextEdit->setText(zone.text);
+    if (QAbstractButton *option = m_alignmentOptions->button(int(zone.style.alignment)))
+        option->setChecked(true);
+}
+
+void MainWindow::markSelectedZone()
+{
+    for (ZoneId zone : AllZones)
+        m_zoneLabels[zone]->setBackColor(zone == selectedZone() ? ZoneDisplay::SelectedBackColor
+                                                                : ZoneDisplay::NormalBackColor);
+}
+
+void MainWindow::showEditCaption()
+{
+    m_zoneTextCaption->setText(tr("Edition du texte zone %1").arg(zoneNumber(selectedZone())));
+}
+
+void MainWindow::showAlignmentCaption()
+{
+    m_alignmentGroup->setTitle(tr("Aligner texte %1").arg(zoneNumber(selectedZone())));
+    // Screen readers would otherwise announce the group around it.
+    m_alignmentGroup->setAccessibleName(m_alignmentGroup->title());
 }

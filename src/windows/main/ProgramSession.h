@@ -4,8 +4,8 @@
 
 #pragma once
 
-#include "label/LabelEditing.h"
-#include "label/ProgramStart.h"
+#include "windows/main/LabelEditing.h"
+#include "windows/main/ProgramStart.h"
 #include "windows/print-settings/PrintChoices.h"
 #include "windows/viewer/ViewerMemory.h"
 

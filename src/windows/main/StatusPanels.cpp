@@ -19,36 +19,36 @@ StatusPanels::StatusPanels(QWidget *parent) : QStatusBar(parent)
         m_panels[i]->setFrameShadow(QFrame::Sunken);
         m_panels[i]->setContentsMargins(4, 0, 4, 0);
         // The document name takes the room that is left.
-        addPermanentWidget(m_panels[i], i == 0 ? 1 : 0);
+        addPermanentWidget(m_panels[i], Panel(i) == Panel::DocumentName ? 1 : 0);
     }
     showToday();
 }
 
-void StatusPanels::setPanelText(int panel, const QString &text)
+void StatusPanels::setPanelText(Panel panel, const QString &text)
 {
-    m_panels[std::size_t(panel - 1)]->setText(text);
+    label(panel)->setText(text);
 }
 
-QString StatusPanels::panelText(int panel) const
+QString StatusPanels::panelText(Panel panel) const
 {
-    return m_panels[std::size_t(panel - 1)]->text();
+    return label(panel)->text();
 }
 
-void StatusPanels::setPanelLit(int panel, bool lit)
+void StatusPanels::setPanelLit(Panel panel, bool lit)
 {
-    m_panels[std::size_t(panel - 1)]->setEnabled(lit);
+    label(panel)->setEnabled(lit);
 }
 
-bool StatusPanels::panelLit(int panel) const
+bool StatusPanels::panelLit(Panel panel) const
 {
-    return m_panels[std::size_t(panel - 1)]->isEnabled();
+    return label(panel)->isEnabled();
 }
 
 void StatusPanels::showToday()
 {
     const QDateTime now = QDateTime::currentDateTime();
     setPanelText(
-        DateDisplay,
+        Panel::Date,
         QLocale(QLocale::French, QLocale::France).toString(now.date(), QLocale::ShortFormat));
     // Shown again just after midnight, so that a window left open overnight stays right.
     const QDateTime nextDay(now.date().addDays(1), QTime(0, 0, 1));

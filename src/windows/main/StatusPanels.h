@@ -9,25 +9,34 @@
 
 class QLabel;
 
-// The main window's status bar: six panels numbered from 1. Panel 2 shows today's date
+// The main window's status bar: six panels, left to right. The date panel shows today's date
 // and keeps it current by itself; the others show what the window puts there.
 class StatusPanels : public QStatusBar
 {
     Q_OBJECT
 
 public:
-    static constexpr int DateDisplay = 2;
+    enum class Panel
+    {
+        DocumentName,
+        Date,
+        Time,
+        ProgramName,
+        CapsLock,
+        Insert
+    };
 
     explicit StatusPanels(QWidget *parent = nullptr);
 
-    void setPanelText(int panel, const QString &text);
-    QString panelText(int panel) const;
+    void setPanelText(Panel panel, const QString &text);
+    QString panelText(Panel panel) const;
     // An indicator panel shows its text greyed while what it indicates is off.
-    void setPanelLit(int panel, bool lit);
-    bool panelLit(int panel) const;
+    void setPanelLit(Panel panel, bool lit);
+    bool panelLit(Panel panel) const;
 
 private:
     void showToday();
+    QLabel *label(Panel panel) const { return m_panels[std::size_t(panel)]; }
 
     std::array<QLabel *, 6> m_panels{};
 };

@@ -55,6 +55,7 @@ ZoneTextEdit::ZoneTextEdit(QWidget *parent) : QPlainTextEdit(parent)
 {
     // Tab leaves the box, as in the other fields of the window.
     setTabChangesFocus(true);
+    setUndoRedoEnabled(false);
     // Typing may make a word overlong, or delete the one there was.
     connect(this, &QPlainTextEdit::textChanged, this, [this] { wrapFor(document()->toRawText()); });
 }
@@ -92,6 +93,19 @@ void ZoneTextEdit::setText(const QString &text)
     setPlainText(QString(text).replace(QLatin1String("\r\n"), QLatin1String("\n")));
     // Typing goes on at the end of the text.
     moveCursor(QTextCursor::End);
+}
+
+bool ZoneTextEdit::event(QEvent *event)
+{
+    // Left unclaimed, the keys reach the window's shortcuts.
+    if (event->type() == QEvent::ShortcutOverride) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Redo) ||
+            key->keyCombination() == QKeyCombination(Qt::CTRL, Qt::Key_Y) ||
+            key->keyCombination() == QKeyCombination(Qt::CTRL | Qt::SHIFT, Qt::Key_Z))
+            return false;
+    }
+    return QPlainTextEdit::event(event);
 }
 
 void ZoneTextEdit::keyPressEvent(QKeyEvent *event)

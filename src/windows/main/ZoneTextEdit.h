@@ -9,7 +9,8 @@
 // The edit box of the selected zone. Its text separates lines with CR LF, as the zones
 // do. The Insert key switches between inserting and overwriting. It refuses the characters a label
 // file cannot hold (outside Windows-1252), whether typed, pasted, dropped or composed, so that
-// whatever is typed can be saved.
+// whatever is typed can be saved. It keeps no undo history of its own: the keys of undo and
+// redo go to the window, which undoes the label's changes.
 class ZoneTextEdit : public QPlainTextEdit
 {
     Q_OBJECT
@@ -25,6 +26,7 @@ signals:
     void insertModeChanged(bool inserting);
 
 protected:
+    bool event(QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void inputMethodEvent(QInputMethodEvent *event) override;
     void insertFromMimeData(const QMimeData *source) override;

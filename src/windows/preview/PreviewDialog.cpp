@@ -24,18 +24,13 @@ constexpr QRectF QuitPlaceMm{33.9, 67.7, 21.4, 6.6};
 
 // Fixed places inside the panel, whatever the print layout: the preview is a sketch of one
 // label, not of the sheet.
-constexpr std::array<QRectF, 3> ZonePlacesMm{
-    {{21.2, 4.2, 53.2, 15.1}, {4.2, 21.2, 70.1, 19.3}, {4.2, 42.3, 70.1, 6.6}}};
+constexpr PerZone<QRectF> ZonePlacesMm{
+    {{{21.2, 4.2, 53.2, 15.1}, {4.2, 21.2, 70.1, 19.3}, {4.2, 42.3, 70.1, 6.6}}}};
 constexpr QRectF IconPlaceMm{4.2, 4.2, 13.0, 13.0};
 
-QString joinedLines(const LabelLines::Lines &lines, int count)
+QString joinedLines(const QStringList &lines)
 {
-    // The stored lines keep their CR and LF, so putting them end to end gives the text
-    // back with its line breaks.
-    QString text;
-    for (int i = 1; i <= count; ++i)
-        text += lines[std::size_t(i)];
-    return text;
+    return lines.join(QLatin1String("\r\n"));
 }
 
 // Zone 3 as the first label of a run would carry it: the whole text, then the number
@@ -45,11 +40,10 @@ QString zone3Text(const PrintRun &run, const LabelArtwork &artwork)
     const bool numbered =
         run.autoNumbering && (run.numberingStyle == NumberingStyle::Number ||
                               run.numberingStyle == NumberingStyle::NumberOfTotal);
-    const LabelLines &lines = artwork.lines;
-    // A zone 3 without lines shows nothing, numbered or not, as it prints nothing.
-    if (numbered && lines.zone3LineCount >= 1)
-        return artwork.zones[2].Caption + LabelPrinting::numberSuffix(run.nextDiskNumber, run);
-    return joinedLines(lines.zone3Lines, lines.zone3LineCount);
+    if (numbered)
+        return artwork.document.zones[ZoneId::Third].text +
+               LabelPrinting::numberSuffix(run.nextDiskNumber, run);
+    return joinedLines(artwork.lines[ZoneId::Third]);
 }
 
 QFont quitButtonFont()
@@ -74,10 +68,10 @@ PreviewDialog::PreviewDialog(const LabelArtwork &artwork, const PrintRequest &re
     m_page = new PreviewPanel(this);
     m_page->setObjectName(QStringLiteral("page"));
     Millimetres::place(*m_page, PanelPlaceMm);
-    for (std::size_t i = 0; i < m_zoneBoxes.size(); ++i) {
-        m_zoneBoxes[i] = new PreviewZone(m_page);
-        m_zoneBoxes[i]->setObjectName(QStringLiteral("zoneBox%1").arg(i + 1));
-        Millimetres::place(*m_zoneBoxes[i], ZonePlacesMm[i]);
+    for (ZoneId zone : AllZones) {
+        m_zoneBoxes[zone] = new PreviewZone(m_page);
+        m_zoneBoxes[zone]->setObjectName(QStringLiteral("zoneBox%1").arg(zoneNumber(zone)));
+        Millimetres::place(*m_zoneBoxes[zone], ZonePlacesMm[zone]);
     }
     m_pictureBox = new PictureBox(m_page);
     m_pictureBox->setObjectName(QStringLiteral("pictureBox"));
@@ -99,8 +93,8 @@ PreviewDialog::~PreviewDialog() = default;
 void PreviewDialog::loadWindow()
 {
     move(centredWindowPosition(frameGeometry().size(), screen()->availableGeometry()));
-    // A label without an icon leaves the box empty.
-    if (m_artwork.hasIcon)
+    // A label without a picture leaves the box empty.
+    if (!m_artwork.document.picture.isNone())
         drawPicture();
     // Drawn at once so that the first paint shows the label, also where the window system
     // never reports the window as active.
@@ -115,11 +109,11 @@ void PreviewDialog::drawPicture()
     m_drawingPicture = std::make_unique<BusyPointer>();
     runInBackground(
         this,
-        [icon = m_artwork.picture, pixels = m_pictureBox->pixelSize()] {
+        [icon = m_artwork.document.picture.decoded, pixels = m_pictureBox->pixelSize()] {
             return PictureBox::drawnFor(icon, pixels);
         },
         [this](const QImage &drawn) {
-            m_pictureBox->setPicture(m_artwork.picture, drawn);
+            m_pictureBox->setPicture(m_artwork.document.picture.decoded, drawn);
             m_drawingPicture.reset();
             emit pictureShown();
         });
@@ -134,22 +128,15 @@ void PreviewDialog::changeEvent(QEvent *event)
 
 void PreviewDialog::onActivated()
 {
-    const LabelLines &lines = m_artwork.lines;
     m_page->setOutlines(m_request.layout.printFrame, m_request.layout.printCutOutline);
-    showZone(1, joinedLines(lines.zone1Lines, lines.zone1LineCount));
-    showZone(2, joinedLines(lines.zone2Lines, lines.zone2LineCount));
-    showZone(3, zone3Text(m_request.run, m_artwork));
+    showZone(ZoneId::First, joinedLines(m_artwork.lines[ZoneId::First]));
+    showZone(ZoneId::Second, joinedLines(m_artwork.lines[ZoneId::Second]));
+    showZone(ZoneId::Third, zone3Text(m_request.run, m_artwork));
 }
 
-void PreviewDialog::showZone(int zone, const QString &text)
+void PreviewDialog::showZone(ZoneId zone, const QString &text)
 {
-    // Underline and strikethrough stay with the main window: the preview shows the font's
-    // face, size, weight and slant, its colour and the alignment.
-    TextZone shown = m_artwork.zones[std::size_t(zone - 1)];
-    shown.Caption = text;
-    shown.FontUnderline = false;
-    shown.FontStrikethru = false;
-    m_zoneBoxes[std::size_t(zone - 1)]->setZone(shown);
+    m_zoneBoxes[zone]->setZone({text, m_artwork.document.zones[zone].style});
 }
 
 void PreviewDialog::closePreview()

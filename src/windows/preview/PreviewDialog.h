@@ -8,7 +8,6 @@
 #include "print/PrintRequest.h"
 
 #include <QDialog>
-#include <array>
 #include <memory>
 
 class BusyPointer;
@@ -25,7 +24,6 @@ class PreviewDialog : public QDialog
     Q_OBJECT
 
 public:
-    // The artwork's lines must have just been split from its zones.
     PreviewDialog(const LabelArtwork &artwork, const PrintRequest &request,
                   QWidget *parent = nullptr);
     ~PreviewDialog() override;
@@ -47,13 +45,13 @@ private:
     void loadWindow();
     void drawPicture();
     void onActivated();
-    void showZone(int zone, const QString &text);
+    void showZone(ZoneId zone, const QString &text);
 
     const LabelArtwork m_artwork;
     const PrintRequest m_request;
 
     PreviewPanel *m_page = nullptr;
-    std::array<PreviewZone *, 3> m_zoneBoxes{}; // zones 1, 2, 3
+    PerZone<PreviewZone *> m_zoneBoxes;
     PictureBox *m_pictureBox = nullptr;
     QPushButton *m_closeButton = nullptr;
     std::unique_ptr<BusyPointer> m_drawingPicture;

@@ -18,7 +18,7 @@ void PreviewZone::setZone(const TextZone &zone)
     if (zone == m_zone)
         return;
     m_zone = zone;
-    setAccessibleName(zone.Caption);
+    setAccessibleName(zone.text);
     update();
 }
 

@@ -4,7 +4,7 @@
 
 #pragma once
 
-#include "label/SmallFile.h"
+#include "files/SmallFile.h"
 #include "windows/print-settings/PrintChoices.h"
 
 #include <QDialog>

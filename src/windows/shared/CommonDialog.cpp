@@ -10,20 +10,17 @@
 
 #include <QFileInfo>
 
-FontChoice FontChoice::of(const TextZone &zone)
+FontChoice FontChoice::of(const ZoneStyle &style)
 {
-    return {zone.FontName,   zone.FontSize,       zone.FontBold,
-            zone.FontItalic, zone.FontStrikethru, zone.FontUnderline};
+    return {style.fontFamily, style.pointSize, style.bold, style.italic};
 }
 
-void FontChoice::applyTo(TextZone &zone) const
+void FontChoice::applyTo(ZoneStyle &style) const
 {
-    zone.FontName = name;
-    zone.FontSize = size;
-    zone.FontBold = bold;
-    zone.FontItalic = italic;
-    zone.FontStrikethru = strikethru;
-    zone.FontUnderline = underline;
+    style.fontFamily = name;
+    style.pointSize = size;
+    style.bold = bold;
+    style.italic = italic;
 }
 
 CommonDialog::CommonDialog(QWidget *parent, const QString &programFolder)

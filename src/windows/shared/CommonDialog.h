@@ -20,11 +20,9 @@ struct FontChoice
     float size = 8.25f;
     bool bold = false;
     bool italic = false;
-    bool strikethru = false;
-    bool underline = false;
 
-    static FontChoice of(const TextZone &zone);
-    void applyTo(TextZone &zone) const;
+    static FontChoice of(const ZoneStyle &style);
+    void applyTo(ZoneStyle &style) const;
 };
 
 // What an open or save dialog is asked to show.

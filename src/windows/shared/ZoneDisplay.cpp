@@ -15,16 +15,17 @@ namespace {
 // million characters as cheap to draw as any other.
 constexpr qsizetype MostCharactersShown = 65536;
 
-Qt::Alignment horizontalAlignment(qint16 alignment)
+Qt::Alignment horizontalAlignment(ZoneAlignment alignment)
 {
     switch (alignment) {
-    case AlignRight:
+    case ZoneAlignment::Right:
         return Qt::AlignRight;
-    case AlignCentre:
+    case ZoneAlignment::Centre:
         return Qt::AlignHCenter;
-    default:
-        return Qt::AlignLeft;
+    case ZoneAlignment::Left:
+        break;
     }
+    return Qt::AlignLeft;
 }
 
 } // namespace
@@ -39,7 +40,7 @@ void ZoneDisplay::setZone(const TextZone &zone)
     if (zone == m_zone)
         return;
     m_zone = zone;
-    setAccessibleDescription(zone.Caption);
+    setAccessibleDescription(zone.text);
     update();
 }
 
@@ -53,9 +54,8 @@ void ZoneDisplay::setBackColor(ColorValue color)
 
 QFont ZoneDisplay::fontOf(const TextZone &zone)
 {
-    QFont font = LabelFonts::font(zone.FontName, zone.FontSize, zone.FontBold, zone.FontItalic);
-    font.setStrikeOut(zone.FontStrikethru);
-    font.setUnderline(zone.FontUnderline);
+    const ZoneStyle &style = zone.style;
+    QFont font = LabelFonts::font(style.fontFamily, style.pointSize, style.bold, style.italic);
     return font;
 }
 
@@ -71,12 +71,13 @@ void ZoneDisplay::drawText(QPainter &painter, const QRect &area, const TextZone 
 {
     painter.save();
     painter.setFont(fontOf(zone));
-    painter.setPen(toQColor(zone.ForeColor));
+    painter.setPen(toQColor(zone.style.color));
     // Lines are separated by CR LF in the zone; the painter breaks lines at LF alone.
     const QString text =
-        zone.Caption.left(MostCharactersShown).replace(QLatin1String("\r\n"), QLatin1String("\n"));
+        zone.text.left(MostCharactersShown).replace(QLatin1String("\r\n"), QLatin1String("\n"));
     painter.setClipRect(area);
     painter.drawText(
-        area, int(Qt::AlignTop | horizontalAlignment(zone.Alignment)) | Qt::TextWordWrap, text);
+        area, int(Qt::AlignTop | horizontalAlignment(zone.style.alignment)) | Qt::TextWordWrap,
+        text);
     painter.restore();
 }

@@ -6,10 +6,10 @@
 #include "label/FilePaths.h"
 #include "windows/viewer/ImageViewer.h"
 
+#include "platform/PictureLoader.h"
 #include "widgets/MsgBox.h"
 #include "windows/shared/BackgroundTask.h"
 #include "windows/shared/PictureBox.h"
-#include "windows/shared/PictureMessages.h"
 #include "windows/viewer/FileList.h"
 #include "windows/viewer/ShownPicture.h"
 
@@ -66,7 +66,7 @@ void ImageViewer::pictureLoaded(const QString &path, const Shown &shown)
     if (path != m_chosenPath)
         return;
     if (!shown.picture) {
-        MsgBoxError(unsupportedPictureMessage());
+        MsgBoxError(PictureLoader::unsupportedMessage());
         return;
     }
     m_largePicture->setPicture(*shown.picture, shown.large);

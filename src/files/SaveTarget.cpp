@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "label/SaveTarget.h"
+#include "files/SaveTarget.h"
 
 #include <QDir>
 #include <QFile>

@@ -2,11 +2,11 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "label/FileReplacement.h"
+#include "files/FileReplacement.h"
 
-#include "label/SaveReasons.h"
-#include "label/SaveTemporaries.h"
-#include "label/WriteSteps.h"
+#include "files/SaveReasons.h"
+#include "files/SaveTemporaries.h"
+#include "files/WriteSteps.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -2,10 +2,9 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "platform/Picture.h"
+#include "label/Picture.h"
 
-#include "platform/wmf/WmfDocument.h"
-#include "platform/wmf/WmfPlayer.h"
+#include "label/VectorDrawing.h"
 
 #include <QPainter>
 #include <cmath>
@@ -22,7 +21,7 @@ Picture::Picture() = default;
 
 Picture::Picture(const QImage &image) : m_image(image), m_reduced(std::make_shared<Reduced>()) {}
 
-Picture::Picture(std::shared_ptr<const WmfDocument> metafile) : m_metafile(std::move(metafile)) {}
+Picture::Picture(std::shared_ptr<const VectorDrawing> metafile) : m_metafile(std::move(metafile)) {}
 
 bool Picture::isNull() const
 {
@@ -41,11 +40,12 @@ QImage Picture::image() const
 
 QSizeF Picture::naturalSize() const
 {
-    if (m_metafile) {
-        const QSizeF frame = m_metafile->frame().size();
-        return QSizeF(qAbs(frame.width()), qAbs(frame.height()));
-    }
-    return m_image.size();
+    return m_metafile ? m_metafile->naturalSize() : QSizeF(m_image.size());
+}
+
+bool Picture::isSameAs(const Picture &other) const
+{
+    return m_metafile == other.m_metafile && m_image.cacheKey() == other.m_image.cacheKey();
 }
 
 void Picture::draw(QPainter &painter, const QRectF &target) const
@@ -53,10 +53,8 @@ void Picture::draw(QPainter &painter, const QRectF &target) const
     if (isNull() || !target.isValid())
         return;
     painter.save();
-    // A metafile was checked against the budget when it was read; drawn much larger than
-    // that trial it may take more work, but never without bound.
     if (m_metafile)
-        WmfPlayer(*m_metafile, painter, target).play(2 * WmfDocument::MaxDrawingWork);
+        m_metafile->draw(painter, target);
     else
         drawRaster(painter, target);
     painter.restore();

@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "label/SmallFile.h"
+#include "files/SmallFile.h"
 
 #include <QFile>
 #include <QScopeGuard>
@@ -46,6 +46,5 @@ std::optional<QByteArray> readRegular(const QString &path, qint64 maxSize)
     bytes.truncate(done);
     return bytes;
 }
-
 
 } // namespace SmallFile

@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "label/SaveReasons.h"
+#include "files/SaveReasons.h"
 
 #include <QCoreApplication>
 #include <cerrno>

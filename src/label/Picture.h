@@ -10,7 +10,7 @@
 #include <mutex>
 
 class QPainter;
-class WmfDocument;
+class VectorDrawing;
 
 // The label's picture: a raster image or a Windows metafile, or nothing. A value type,
 // cheap to copy: copies share the decoded data, which never changes.
@@ -19,7 +19,7 @@ class Picture
 public:
     Picture();
     explicit Picture(const QImage &image);
-    explicit Picture(std::shared_ptr<const WmfDocument> metafile);
+    explicit Picture(std::shared_ptr<const VectorDrawing> metafile);
 
     bool isNull() const;
     bool isMetafile() const;
@@ -27,6 +27,9 @@ public:
     QImage image() const;
     // Pixel size of a raster, or the metafile's frame size in its own units.
     QSizeF naturalSize() const;
+
+    // Whether other is this very picture (a copy of it), not merely an equal one.
+    bool isSameAs(const Picture &other) const;
 
     // Draws the picture stretched into target, proportions not kept: rasters scaled
     // smoothly, metafiles replayed as vectors at the target size so that they print
@@ -48,5 +51,5 @@ private:
 
     QImage m_image;
     std::shared_ptr<Reduced> m_reduced;
-    std::shared_ptr<const WmfDocument> m_metafile;
+    std::shared_ptr<const VectorDrawing> m_metafile;
 };

@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "label/DiskRoom.h"
+#include "files/DiskRoom.h"
 
 #include <sys/stat.h>
 #include <sys/statvfs.h>

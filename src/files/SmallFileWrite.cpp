@@ -2,14 +2,14 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "label/SmallFile.h"
+#include "files/SmallFile.h"
 
-#include "label/DeviceWrite.h"
-#include "label/FileReplacement.h"
-#include "label/InPlaceWrite.h"
-#include "label/SaveReasons.h"
-#include "label/SaveTarget.h"
-#include "label/SaveTemporaries.h"
+#include "files/DeviceWrite.h"
+#include "files/FileReplacement.h"
+#include "files/InPlaceWrite.h"
+#include "files/SaveReasons.h"
+#include "files/SaveTarget.h"
+#include "files/SaveTemporaries.h"
 
 #include <QFile>
 #include <QLoggingCategory>

@@ -2,9 +2,9 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "label/SaveTemporaries.h"
+#include "files/SaveTemporaries.h"
 
-#include "label/SmallFile.h"
+#include "files/SmallFile.h"
 
 #include <QDir>
 #include <QDirIterator>

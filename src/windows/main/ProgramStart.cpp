@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "label/ProgramStart.h"
+#include "windows/main/ProgramStart.h"
 
 #include <QDir>
 

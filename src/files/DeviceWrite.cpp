@@ -2,11 +2,11 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "label/DeviceWrite.h"
+#include "files/DeviceWrite.h"
 
-#include "label/DiskRoom.h"
-#include "label/SaveReasons.h"
-#include "label/WriteSteps.h"
+#include "files/DiskRoom.h"
+#include "files/SaveReasons.h"
+#include "files/WriteSteps.h"
 
 #include <QFile>
 

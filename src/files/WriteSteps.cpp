@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "label/WriteSteps.h"
+#include "files/WriteSteps.h"
 
 #include <atomic>
 #include <cerrno>
