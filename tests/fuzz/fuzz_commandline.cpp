@@ -3,8 +3,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "cli/CommandLine.h"
+#include "files/SmallFile.h"
 #include "label/LabelFile.h"
-#include "label/SmallFile.h"
 #include "print/PrintSettingsFile.h"
 
 #include <QDir>
@@ -51,10 +51,10 @@ struct Fixture
 const QList<Fixture> &fixtures()
 {
     static const QList<Fixture> files = [] {
-        LabelFile::Zones zones = startUpZones();
-        zones[0].Caption = u"Sauvegarde"_s;
-        zones[2].Caption = u"Disque"_s;
-        const std::optional<QByteArray> label = LabelFile::encode(zones, u"AUCUN"_s);
+        LabelDocument document = LabelDocument::startUp();
+        document.zones[ZoneId::First].text = u"Sauvegarde"_s;
+        document.zones[ZoneId::Third].text = u"Disque"_s;
+        const std::optional<QByteArray> label = LabelFile::encode(document);
         if (!label)
             std::abort();
         return QList<Fixture>{

@@ -14,15 +14,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 {
     const QByteArray bytes =
         QByteArray::fromRawData(reinterpret_cast<const char *>(data), qsizetype(size));
-    const LabelFile::Zones current = startUpZones();
-    const std::optional<LabelFile::Content> first = LabelFile::decode(bytes, current);
+    const std::optional<LabelDocument> first = LabelFile::decode(bytes);
     if (!first)
         return 0;
-    const std::optional<QByteArray> saved = LabelFile::encode(first->zones, first->iconEntry);
+    const std::optional<QByteArray> saved = LabelFile::encode(*first);
     if (!saved)
         std::abort(); // an opened label that cannot be saved again
-    const std::optional<LabelFile::Content> second = LabelFile::decode(*saved, current);
-    if (!second || second->zones != first->zones || second->iconEntry != first->iconEntry)
+    const std::optional<LabelDocument> second = LabelFile::decode(*saved);
+    if (!second || *second != *first)
         std::abort();
     return 0;
 }

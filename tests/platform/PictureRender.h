@@ -4,7 +4,7 @@
 
 #pragma once
 
-#include "platform/Picture.h"
+#include "label/Picture.h"
 
 #include <QColor>
 #include <QImage>

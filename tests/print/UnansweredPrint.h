@@ -19,9 +19,9 @@ inline const QRegularExpression noAnswer(QStringLiteral("did not answer in time"
 // answers in full: the program fails with the printer error and says why.
 inline void checkCommandLinePrintFails(const QString &labelPath, const QStringList &printer)
 {
-    LabelFile::Zones zones = startUpZones();
-    zones[0].Caption = QStringLiteral("Sauvegarde");
-    QVERIFY(writeBytes(labelPath, *LabelFile::encode(zones, QStringLiteral("AUCUN"))));
+    LabelDocument label = LabelDocument::startUp();
+    label.zones[ZoneId::First].text = QStringLiteral("Sauvegarde");
+    QVERIFY(writeBytes(labelPath, *LabelFile::encode(label)));
     QProcess korvalin;
     korvalin.start(QStringLiteral(KORVALIN_EXECUTABLE),
                    QStringList{QStringLiteral("--print")} + printer + QStringList{labelPath});

@@ -197,8 +197,8 @@ private Q_SLOTS:
         QFETCH(QStringList, options);
         QFETCH(QString, labelText2);
         QFETCH(QString, message);
-        LabelFile::Zones zones = sampleZones();
-        zones[1].Caption = labelText2;
+        LabelZones zones = sampleZones();
+        zones[ZoneId::Second].text = labelText2;
         const QString label = labelText2.isNull()
                                   ? writeFile(u"abime.eti"_s, "[Titre 1]\r\n\"abîmé")
                                   : writeLabel(u"lot.eti"_s, zones);
@@ -251,9 +251,9 @@ private Q_SLOTS:
 
     void numberedRun()
     {
-        LabelFile::Zones zones = sampleZones();
-        zones[2].Caption = u"Disque"_s;
-        zones[2].Alignment = AlignLeft;
+        LabelZones zones = sampleZones();
+        zones[ZoneId::Third].text = u"Disque"_s;
+        zones[ZoneId::Third].style.alignment = ZoneAlignment::Left;
         const QString label = writeLabel(u"serie.eti"_s, zones);
         PdfTextPage page;
         printOnePage(m_dir.filePath(u"serie.pdf"_s),
@@ -467,7 +467,7 @@ private Q_SLOTS:
             dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadGroup |
                             QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther));
         const QString label = dir.filePath(u"journal.eti"_s);
-        QVERIFY(writeBytes(label, *LabelFile::encode(sampleZones(), u"AUCUN"_s)));
+        QVERIFY(writeBytes(label, *LabelFile::encode(LabelDocument{sampleZones(), {}})));
         const QString log = dir.filePath(u"journal.txt"_s);
         const QByteArray lines = "ligne d'hier\nligne du jour\n";
         QVERIFY(writeBytes(log, lines));
@@ -491,9 +491,9 @@ private Q_SLOTS:
     }
 
 private:
-    QString writeLabel(const QString &name, const LabelFile::Zones &zones)
+    QString writeLabel(const QString &name, const LabelZones &zones)
     {
-        return writeFile(name, *LabelFile::encode(zones, u"AUCUN"_s));
+        return writeFile(name, *LabelFile::encode(LabelDocument{zones, {}}));
     }
 
     QString writeFile(const QString &name, const QByteArray &bytes)
@@ -504,18 +504,18 @@ private:
         return path;
     }
 
-    LabelFile::Zones sampleZones() const
+    LabelZones sampleZones() const
     {
-        LabelFile::Zones zones = startUpZones();
-        zones[0].Caption = u"Sauvegarde"_s;
-        zones[0].FontSize = 12;
-        zones[0].FontBold = true;
-        zones[0].Alignment = AlignRight;
-        zones[1].Caption = u"Documents"_s;
-        zones[1].FontSize = 8;
-        zones[2].Caption = u"Disque"_s;
-        zones[2].FontSize = 10;
-        zones[2].Alignment = AlignCentre;
+        LabelZones zones = LabelDocument::startUp().zones;
+        zones[ZoneId::First].text = u"Sauvegarde"_s;
+        zones[ZoneId::First].style.pointSize = 12;
+        zones[ZoneId::First].style.bold = true;
+        zones[ZoneId::First].style.alignment = ZoneAlignment::Right;
+        zones[ZoneId::Second].text = u"Documents"_s;
+        zones[ZoneId::Second].style.pointSize = 8;
+        zones[ZoneId::Third].text = u"Disque"_s;
+        zones[ZoneId::Third].style.pointSize = 10;
+        zones[ZoneId::Third].style.alignment = ZoneAlignment::Centre;
         return zones;
     }
 

@@ -25,18 +25,20 @@ struct Fixture
 
     explicit Fixture(int zone = 1, const QString &text = QString())
     {
-        artwork.zones = startUpZones();
-        for (TextZone &z : artwork.zones)
-            z.FontSize = 8;
+        artwork.document = LabelDocument::startUp();
+        for (TextZone &z : artwork.document.zones)
+            z.style.pointSize = 8;
         setZoneText(zone, text);
     }
 
     // That zone holds text, the other two nothing.
     void setZoneText(int zone, const QString &text)
     {
-        for (int i = 0; i < 3; ++i)
-            artwork.zones[i].Caption = i == zone - 1 ? text : QString();
-        QVERIFY(ZoneLines::split(artwork.zones, artwork.lines));
+        for (ZoneId z : AllZones)
+            artwork.document.zones[z].text = zoneNumber(z) == zone ? text : QString();
+        const std::optional<LabelLines> lines = ZoneLines::split(artwork.document.zones);
+        QVERIFY(lines);
+        artwork.lines = *lines;
     }
 
     // False when the page was cancelled; the run then carries on from where the page left it.
@@ -48,7 +50,7 @@ struct Fixture
     }
 
     // One label, printed alone with its corner at origin.
-    void placeSingle(std::array<double, 2> origin)
+    void placeSingle(QPointF origin)
     {
         request.run.mode = PrintMode::SingleLabel;
         request.run.labelOrigin = origin;
@@ -165,7 +167,7 @@ private Q_SLOTS:
         RecordingSurface without;
         QVERIFY(LabelPrinting::drawPrintPage(without, f.request, f.artwork).ended);
         QVERIFY(without.pictures.isEmpty());
-        f.artwork.hasIcon = true;
+        f.artwork.document.picture.path = u"logo.bmp"_s;
         RecordingSurface with;
         QVERIFY(LabelPrinting::drawPrintPage(with, f.request, f.artwork).ended);
         QCOMPARE(with.pictures, QList<QRectF>{QRectF(94, 224, 12, 12)});
@@ -179,10 +181,12 @@ private Q_SLOTS:
         // "abcd" in 8 points is 8 mm wide on the recording surface; the label is at x = 90.
         const double left[] = {18, 3, 3}, centre[] = {43, 35, 35};
         for (int zone = 1; zone <= 3; ++zone) {
-            QTest::addRow("zone %d left", zone) << zone << int(AlignLeft) << 90.0 + left[zone - 1];
-            QTest::addRow("zone %d right", zone) << zone << int(AlignRight) << 90.0 + 64 - 8;
+            QTest::addRow("zone %d left", zone)
+                << zone << int(ZoneAlignment::Left) << 90.0 + left[zone - 1];
+            QTest::addRow("zone %d right", zone)
+                << zone << int(ZoneAlignment::Right) << 90.0 + 64 - 8;
             QTest::addRow("zone %d centre", zone)
-                << zone << int(AlignCentre) << 90.0 + centre[zone - 1] - 4;
+                << zone << int(ZoneAlignment::Centre) << 90.0 + centre[zone - 1] - 4;
         }
     }
 
@@ -192,7 +196,7 @@ private Q_SLOTS:
         QFETCH(int, alignment);
         QFETCH(double, x);
         Fixture f;
-        f.artwork.zones[zone - 1].Alignment = qint16(alignment);
+        f.artwork.document.zones[ZoneId(zone - 1)].style.alignment = ZoneAlignment(alignment);
         f.setZoneText(zone, u"abcd"_s);
         f.placeSingle({90, 58});
         QVERIFY(f.drawPage());
@@ -213,10 +217,10 @@ private Q_SLOTS:
             << 1 << u"a"_s << QList<double>{4 + 1 + 2.0} << QStringList{u"a"_s};
         QTest::newRow("zone 2, three lines: whole lines")
             << 2 << u"a\r\nb\r\nc"_s << QList<double>{4 + 16 + 4.0, 4 + 16 + 8.0, 4 + 16 + 12.0}
-            << QStringList{u"a\r"_s, u"b\r"_s, u"c"_s};
+            << QStringList{u"a"_s, u"b"_s, u"c"_s};
         QTest::newRow("zone 3, final line break")
             << 3 << u"x\r\n"_s << QList<double>{4 + 38 + 4.0, 4 + 38 + 8.0}
-            << QStringList{u"x\r"_s, QString()};
+            << QStringList{u"x"_s, QString()};
     }
 
     void lineSteps()
@@ -237,24 +241,22 @@ private Q_SLOTS:
                      qPrintable(QString::number(zoneTextsPrinted[i].position.y())));
             QCOMPARE(zoneTextsPrinted[i].text, texts[i]);
         }
-        // Drawing only reads the stored lines, LFs included: the next label of a run
-        // is drawn from the same ones.
-        LabelLines freshlySplit;
-        QVERIFY(ZoneLines::split(f.artwork.zones, freshlySplit));
-        QVERIFY(f.artwork.lines.zoneLines(zone) == freshlySplit.zoneLines(zone));
+        // Drawing only reads the stored lines: the next label of a run is drawn from the
+        // same ones.
+        const std::optional<LabelLines> freshlySplit = ZoneLines::split(f.artwork.document.zones);
+        QVERIFY(freshlySplit);
+        QCOMPARE(f.artwork.lines[ZoneId(zone - 1)], (*freshlySplit)[ZoneId(zone - 1)]);
     }
 
     void zoneFontAndColour()
     {
         Fixture f;
-        TextZone &z = f.artwork.zones[1];
-        z.FontName = u"Liberation Serif"_s;
-        z.FontSize = 12;
-        z.FontBold = true;
-        z.FontItalic = true;
-        z.FontUnderline = true;
-        z.FontStrikethru = true;
-        z.ForeColor = 255;
+        TextZone &z = f.artwork.document.zones[ZoneId::Second];
+        z.style.fontFamily = u"Liberation Serif"_s;
+        z.style.pointSize = 12;
+        z.style.bold = true;
+        z.style.italic = true;
+        z.style.color = 255;
         f.setZoneText(2, u"Documents"_s);
         f.request.run.mode = PrintMode::SingleLabel;
         QVERIFY(f.drawPage());
@@ -285,14 +287,14 @@ private Q_SLOTS:
         QFETCH(QList<QPointF>, origins);
         Fixture f;
         f.request.layout.printFrame = false;
-        f.request.run.startPosition = qint16(start);
-        f.request.run.copyCount = qint16(count);
+        f.request.run.startPosition = start;
+        f.request.run.copyCount = count;
         QVERIFY(f.drawPage());
         QCOMPARE(f.surface.ended, 1);
         QCOMPARE(f.surface.lines.size(), 4 * origins.size());
         for (int i = 0; i < origins.size(); ++i)
             QCOMPARE(f.surface.lines[4 * i].from, origins[i]);
-        QCOMPARE(f.request.run.nextDiskNumber, qint16(1 + count));
+        QCOMPARE(f.request.run.nextDiskNumber, 1 + count);
     }
 
     void numbering_data()
@@ -316,7 +318,7 @@ private Q_SLOTS:
                          1,
                          1,
                          2,
-                         {u"Sauvegarde\r"_s, u"Lot 1"_s, u"Sauvegarde\r"_s, u"Lot 2"_s},
+                         {u"Sauvegarde"_s, u"Lot 1"_s, u"Sauvegarde"_s, u"Lot 2"_s},
                          3};
         QTest::newRow("number past 32767 cancels the page") << Numbering{
             u"Disque"_s, 1, 32766, 3, {u"Disque 32766"_s, u"Disque 32767"_s}, 32767, true, true};
@@ -329,8 +331,8 @@ private Q_SLOTS:
         Fixture f(3, row.zone3);
         f.request.run.autoNumbering = row.autoIncrement;
         f.request.run.numberingStyle = NumberingStyle(row.style);
-        f.request.run.nextDiskNumber = qint16(row.firstNumber);
-        f.request.run.copyCount = qint16(row.count);
+        f.request.run.nextDiskNumber = row.firstNumber;
+        f.request.run.copyCount = row.count;
         f.request.run.startPosition = 1;
         QCOMPARE(f.drawPage(), !row.cancelled);
         QCOMPARE(f.surface.cancelled, int(row.cancelled));

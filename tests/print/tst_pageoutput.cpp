@@ -7,7 +7,7 @@
 #include "SpecialFiles.h"
 #include "TestFiles.h"
 
-#include "label/SmallFile.h"
+#include "files/SmallFile.h"
 #include "print/PageOutput.h"
 
 #include <QFile>

@@ -191,15 +191,16 @@ private Q_SLOTS:
     }
 
 private:
-    QString writeLabel(const QString &name, const QString &zone3, const QString &icon = u"AUCUN"_s)
+    QString writeLabel(const QString &name, const QString &zone3, const QString &icon = {})
     {
-        LabelFile::Zones zones = startUpZones();
-        zones[0].Caption = u"Titre"_s;
-        zones[1].Caption = u"Contenu\r\ndu\r\ndisque"_s;
-        zones[1].FontSize = 10;
-        zones[2].Caption = zone3;
+        LabelDocument label = LabelDocument::startUp();
+        label.zones[ZoneId::First].text = u"Titre"_s;
+        label.zones[ZoneId::Second].text = u"Contenu\r\ndu\r\ndisque"_s;
+        label.zones[ZoneId::Second].style.pointSize = 10;
+        label.zones[ZoneId::Third].text = zone3;
+        label.picture.path = icon;
         const QString path = m_dir.filePath(name);
-        if (!writeBytes(path, *LabelFile::encode(zones, icon)))
+        if (!writeBytes(path, *LabelFile::encode(label)))
             qFatal("cannot write a label");
         return path;
     }

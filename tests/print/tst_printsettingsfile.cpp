@@ -6,7 +6,7 @@
 #include "SpecialFiles.h"
 #include "TestFiles.h"
 
-#include "label/SmallFile.h"
+#include "files/SmallFile.h"
 #include "print/PrintSettingsFile.h"
 
 #include <QFile>

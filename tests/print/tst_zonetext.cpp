@@ -31,25 +31,25 @@ struct Printed
 };
 
 // Prints one label whose zone 1 holds text, the other zones empty, on a counting page.
-Printed printZone1(const QString &text, float pointSize, qint16 alignment)
+Printed printZone1(const QString &text, float pointSize, int alignment)
 {
     PrintRequest request;
-    LabelArtwork artwork;
-    artwork.zones = startUpZones();
-    artwork.zones[0].Caption = text;
-    artwork.zones[0].FontSize = pointSize;
-    artwork.zones[0].Alignment = alignment;
-    artwork.zones[1].Caption.clear();
-    artwork.zones[2].Caption.clear();
-    if (!ZoneLines::split(artwork.zones, artwork.lines))
+    LabelDocument document = LabelDocument::startUp();
+    document.zones[ZoneId::First].text = text;
+    document.zones[ZoneId::First].style.pointSize = pointSize;
+    document.zones[ZoneId::First].style.alignment = ZoneAlignment(alignment);
+    document.zones[ZoneId::Second].text.clear();
+    document.zones[ZoneId::Third].text.clear();
+    const std::optional<LabelArtwork> artwork = LabelArtwork::of(document);
+    if (!artwork)
         return {};
     request.run.mode = PrintMode::SingleLabel;
-    request.run.labelOrigin = {LabelOrigin.x(), LabelOrigin.y()};
+    request.run.labelOrigin = LabelOrigin;
 
     CountingPaintDevice page;
     QPainter painter(&page);
     PainterSurface surface(painter, DotsPerMm, QPointF());
-    LabelPrinting::drawPrintPage(surface, request, artwork);
+    LabelPrinting::drawPrintPage(surface, request, *artwork);
     painter.end();
     Printed printed{page.characters, {}};
     for (const CountingPaintDevice::TextRun &run : page.texts) {
@@ -76,32 +76,32 @@ private slots:
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<float>("pointSize");
-        QTest::addColumn<qint16>("alignment");
+        QTest::addColumn<int>("alignment");
         QTest::addColumn<qint64>("minCharacters");
         QTest::addColumn<qint64>("maxCharacters");
         const QString huge = QStringList(15, QString(60000, u'W')).join(u"\r\n"_s);
         // At 2048 points even the first line begins below the label.
         QTest::newRow("15 lines of 60000 at 2048 pt")
-            << huge << 2048.0f << qint16(AlignCentre) << 0LL << 0LL;
+            << huge << 2048.0f << int(ZoneAlignment::Centre) << 0LL << 0LL;
         // A 70 mm label holds about 30 capital Ws of 8 points a line; a few more overhang it.
         QTest::newRow("15 lines of 60000 at 8 pt, centred")
-            << huge << 8.0f << qint16(AlignCentre) << 15 * 20LL << 15 * 60LL;
+            << huge << 8.0f << int(ZoneAlignment::Centre) << 15 * 20LL << 15 * 60LL;
         QTest::newRow("15 lines of 60000 at 8 pt, right")
-            << huge << 8.0f << qint16(AlignRight) << 15 * 20LL << 15 * 60LL;
+            << huge << 8.0f << int(ZoneAlignment::Right) << 15 * 20LL << 15 * 60LL;
         QTest::newRow("600 characters at 30 pt, left")
-            << QString(600, u'x') << 30.0f << qint16(AlignLeft) << 5LL << 40LL;
+            << QString(600, u'x') << 30.0f << int(ZoneAlignment::Left) << 5LL << 40LL;
         // Ordinary lines are drawn whole, even where they overflow the label.
         QTest::newRow("three plain lines") << u"Sauvegarde\r\nComptabilité 2026\r\nDisquette 1"_s
-                                           << 12.0f << qint16(AlignLeft) << 38LL << 38LL;
+                                           << 12.0f << int(ZoneAlignment::Left) << 38LL << 38LL;
         QTest::newRow("plain line wider than the label")
-            << QString(200, u'M') << 12.0f << qint16(AlignLeft) << 200LL << 200LL;
+            << QString(200, u'M') << 12.0f << int(ZoneAlignment::Left) << 200LL << 200LL;
     }
 
     void textOutsideTheLabelIsNotLaidOut()
     {
         QFETCH(QString, text);
         QFETCH(float, pointSize);
-        QFETCH(qint16, alignment);
+        QFETCH(int, alignment);
         QFETCH(qint64, minCharacters);
         QFETCH(qint64, maxCharacters);
         const Printed printed = printZone1(text, pointSize, alignment);
@@ -114,17 +114,17 @@ private slots:
 
     void longLineShowsTheRightEnd_data()
     {
-        QTest::addColumn<qint16>("alignment");
+        QTest::addColumn<int>("alignment");
         QTest::addColumn<bool>("showsStart");
         QTest::addColumn<bool>("showsEnd");
-        QTest::newRow("left") << qint16(AlignLeft) << true << false;
-        QTest::newRow("right") << qint16(AlignRight) << false << true;
-        QTest::newRow("centre") << qint16(AlignCentre) << false << false;
+        QTest::newRow("left") << int(ZoneAlignment::Left) << true << false;
+        QTest::newRow("right") << int(ZoneAlignment::Right) << false << true;
+        QTest::newRow("centre") << int(ZoneAlignment::Centre) << false << false;
     }
 
     void longLineShowsTheRightEnd()
     {
-        QFETCH(qint16, alignment);
+        QFETCH(int, alignment);
         QFETCH(bool, showsStart);
         QFETCH(bool, showsEnd);
         const QString line = u"Début"_s + QString(3000, u'o') + u"Fin"_s;
@@ -147,13 +147,12 @@ private slots:
     void textAreaIsTheLabel()
     {
         PrintRequest request;
-        LabelArtwork artwork;
-        artwork.zones = startUpZones();
-        QVERIFY(ZoneLines::split(artwork.zones, artwork.lines));
+        const std::optional<LabelArtwork> artwork = LabelArtwork::of(LabelDocument::startUp());
+        QVERIFY(artwork);
         request.run.mode = PrintMode::SingleLabel;
-        request.run.labelOrigin = {LabelOrigin.x(), LabelOrigin.y()};
+        request.run.labelOrigin = LabelOrigin;
         RecordingSurface surface;
-        QVERIFY(LabelPrinting::drawPrintPage(surface, request, artwork).ended);
+        QVERIFY(LabelPrinting::drawPrintPage(surface, request, *artwork).ended);
         QCOMPARE(surface.textArea, QRectF(LabelOrigin, QSizeF(SheetGeometry::LabelWidth,
                                                               SheetGeometry::LabelHeight)));
     }

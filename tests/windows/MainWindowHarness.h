@@ -111,7 +111,10 @@ struct MainWindowHarness
         return find<ZoneDisplay>(("zoneDisplay" + std::to_string(zone)).c_str());
     }
     ZoneTextEdit *text1() const { return find<ZoneTextEdit>("zoneTextEdit"); }
-    QString panel(int index) const { return form->findChild<StatusPanels *>()->panelText(index); }
+    QString panel(StatusPanels::Panel panel) const
+    {
+        return form->findChild<StatusPanels *>()->panelText(panel);
+    }
     QAction *action(const char *name) const { return find<QAction>(name); }
     QAbstractButton *button(const char *name) const { return find<QAbstractButton>(name); }
     // The toolbar's entry at index, counted from 1 with the separators.
@@ -207,7 +210,7 @@ struct MainWindowHarness
         QTest::keyClick(text1(), Qt::Key_Delete);
         keys(text);
     }
-    const TextZone &zone(int zone) const { return form->zones()[std::size_t(zone - 1)]; }
+    const TextZone &zone(int zone) const { return form->document().zones[ZoneId(zone - 1)]; }
     RecoveryKeeper *recovery() const { return find<RecoveryKeeper>("recoveryKeeper"); }
 
     ProgramSession state;

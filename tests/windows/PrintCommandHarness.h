@@ -66,11 +66,11 @@ inline MsgBoxCall runQuestion(int count, int start, bool numbered)
 // A label of three zones, zone2 in the middle one, written at path.
 inline QString writeLabelFile(const QString &path, const QString &zone2)
 {
-    LabelFile::Zones zones = startUpZones();
-    zones[0].Caption = QStringLiteral("Sauvegarde");
-    zones[1].Caption = zone2;
-    zones[2].Caption = QStringLiteral("Disquette");
-    if (!writeBytes(path, *LabelFile::encode(zones, QLatin1String(LabelFile::NoIcon))))
+    LabelDocument label = LabelDocument::startUp();
+    label.zones[ZoneId::First].text = QStringLiteral("Sauvegarde");
+    label.zones[ZoneId::Second].text = zone2;
+    label.zones[ZoneId::Third].text = QStringLiteral("Disquette");
+    if (!writeBytes(path, *LabelFile::encode(label)))
         qFatal("cannot write a label");
     return path;
 }

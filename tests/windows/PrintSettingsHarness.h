@@ -93,10 +93,7 @@ struct PrintSettingsHarness
                 button("frameCheck")->isChecked(), button("cutOutlineCheck")->isChecked()};
     }
     // Where the chosen label starts on the sheet, in mm.
-    QPointF labelOrigin() const
-    {
-        return {choices().run.labelOrigin[0], choices().run.labelOrigin[1]};
-    }
+    QPointF labelOrigin() const { return choices().run.labelOrigin; }
 
     PrintChoices state;
     MsgBoxRecorder msgBoxes; // before the window, whose load may show messages

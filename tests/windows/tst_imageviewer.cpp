@@ -532,17 +532,15 @@ private slots:
 
         main.button("pastePictureButton")->click();
         main.settle();
-        QCOMPARE(main.state.label.iconPath, picture);
-        QCOMPARE(main.form->document().picturePath, picture);
-        QCOMPARE(main.form->picture().image().pixelColor(0, 0), QColor(Qt::red));
+        QCOMPARE(main.form->document().picture.path, picture);
+        QCOMPARE(main.form->document().picture.decoded.image().pixelColor(0, 0), QColor(Qt::red));
 
         const QString saved = tree->dir.filePath(u"etiquette.eti"_s);
         main.dialogs->answerNext(saved);
         main.action("saveAsAction")->trigger();
-        const std::optional<LabelFile::Content> written =
-            LabelFile::read(saved, main.form->zones());
+        const std::optional<LabelDocument> written = LabelFile::read(saved);
         QVERIFY(written);
-        QCOMPARE(written->iconEntry, picture);
+        QCOMPARE(written->picture.path, picture);
         QVERIFY(main.msgBoxes.calls().isEmpty());
     }
 

@@ -21,14 +21,14 @@ using namespace Qt::StringLiterals;
 namespace {
 
 // The fonts of the page a single label prints on, as a PDF reader finds them.
-QStringList pageFonts(LabelArtwork artwork)
+QStringList pageFonts(const LabelDocument &document)
 {
     PrintRequest request;
     request.run.mode = PrintMode::SingleLabel;
     QTemporaryDir folder;
     const QString pdf = folder.filePath(u"police.pdf"_s);
-    if (!ZoneLines::split(artwork.zones, artwork.lines) ||
-        LabelOutput::writePdf(pdf, request, artwork) != PdfFileResult::Written)
+    const std::optional<LabelArtwork> artwork = LabelArtwork::of(document);
+    if (!artwork || LabelOutput::writePdf(pdf, request, *artwork) != PdfFileResult::Written)
         return {};
     QStringList fonts = readPdfFonts(pdf);
     fonts.sort();
@@ -94,33 +94,32 @@ private Q_SLOTS:
         QFETCH(bool, bold);
         QFETCH(bool, italic);
         QFETCH(QString, pdfFont);
-        LabelArtwork artwork;
-        artwork.zones = startUpZones();
-        TextZone &zone = artwork.zones[0];
-        zone.Caption = u"Disquette"_s;
-        zone.FontName = name;
-        zone.FontSize = 12;
-        zone.FontBold = bold;
-        zone.FontItalic = italic;
+        LabelDocument document = LabelDocument::startUp();
+        TextZone &zone = document.zones[ZoneId::First];
+        zone.text = u"Disquette"_s;
+        zone.style.fontFamily = name;
+        zone.style.pointSize = 12;
+        zone.style.bold = bold;
+        zone.style.italic = italic;
         const QFontInfo screen(ZoneDisplay::fontOf(zone));
         QTEST(screen.family(), "family");
         QCOMPARE(std::pair(screen.bold(), screen.italic()), std::pair(bold, italic));
-        QCOMPARE(pageFonts(artwork), QStringList{pdfFont});
+        QCOMPARE(pageFonts(document), QStringList{pdfFont});
     }
 
     void eachZoneKeepsItsOwnStyleOnThePage()
     {
-        LabelArtwork artwork;
-        artwork.zones = startUpZones();
+        LabelDocument document = LabelDocument::startUp();
         const std::tuple<QString, bool, bool> styles[3] = {{u"Arial"_s, true, false},
                                                            {u"Arial"_s, false, true},
                                                            {u"Times New Roman"_s, false, false}};
-        for (std::size_t i = 0; i < 3; ++i) {
-            TextZone &zone = artwork.zones[i];
-            zone.Caption = u"Zone %1"_s.arg(i + 1);
-            std::tie(zone.FontName, zone.FontBold, zone.FontItalic) = styles[i];
+        for (ZoneId id : AllZones) {
+            TextZone &zone = document.zones[id];
+            zone.text = u"Zone %1"_s.arg(zoneNumber(id));
+            std::tie(zone.style.fontFamily, zone.style.bold, zone.style.italic) =
+                styles[std::size_t(id)];
         }
-        QCOMPARE(pageFonts(artwork),
+        QCOMPARE(pageFonts(document),
                  (QStringList{u"LiberationSans-Bold"_s, u"LiberationSans-Italic"_s,
                               u"LiberationSerif"_s}));
     }

@@ -82,28 +82,34 @@ private slots:
         const QDate dayBefore = QDate::currentDate();
         MainWindowHarness h;
         const QDate dayAfter = QDate::currentDate();
-        QCOMPARE(h.form->windowTitle(), u"Création d'étiquette pour disquette 3\"1/2"_s);
-        QCOMPARE(h.panel(1), u"SANS NOM"_s);
+        // The placeholder is where the desktop puts its modified mark; unmodified, it shows none.
+        QCOMPARE(h.form->windowTitle(), u"Création d'étiquette pour disquette 3\"1/2[*]"_s);
+        QVERIFY(!h.form->isWindowModified());
+        QCOMPARE(h.panel(StatusPanels::Panel::DocumentName), u"SANS NOM"_s);
         // The date may change while the window starts.
         const QLocale french(QLocale::French, QLocale::France);
-        QVERIFY2(h.panel(2) == french.toString(dayBefore, QLocale::ShortFormat) ||
-                     h.panel(2) == french.toString(dayAfter, QLocale::ShortFormat),
-                 qPrintable(h.panel(2)));
-        QVERIFY2(QRegularExpression(u"^\\d\\d:\\d\\d:\\d\\d$"_s).match(h.panel(3)).hasMatch(),
-                 qPrintable(h.panel(3)));
-        QCOMPARE(h.panel(5), u"MAJ"_s);
-        QCOMPARE(h.panel(6), u"INSER"_s);
-        QVERIFY(!h.panel(4).isEmpty());
+        QVERIFY2(h.panel(StatusPanels::Panel::Date) ==
+                         french.toString(dayBefore, QLocale::ShortFormat) ||
+                     h.panel(StatusPanels::Panel::Date) ==
+                         french.toString(dayAfter, QLocale::ShortFormat),
+                 qPrintable(h.panel(StatusPanels::Panel::Date)));
+        QVERIFY2(QRegularExpression(u"^\\d\\d:\\d\\d:\\d\\d$"_s)
+                     .match(h.panel(StatusPanels::Panel::Time))
+                     .hasMatch(),
+                 qPrintable(h.panel(StatusPanels::Panel::Time)));
+        QCOMPARE(h.panel(StatusPanels::Panel::CapsLock), u"MAJ"_s);
+        QCOMPARE(h.panel(StatusPanels::Panel::Insert), u"INSER"_s);
+        QVERIFY(!h.panel(StatusPanels::Panel::ProgramName).isEmpty());
         QCOMPARE(h.selectionShown(),
                  (QStringList{u"c0c0c0 ffffff ffffff"_s, u"Edition du texte zone 1"_s,
                               u"Aligner texte 1"_s, u"alignmentOption1"_s, QString()}));
         QCOMPARE(h.text1()->font().family(), u"Arial"_s);
         QCOMPARE(h.text1()->font().pointSizeF(), 8.25);
-        QCOMPARE(h.state.label.currentZone, qint16(1));
+        QCOMPARE(zoneNumber(h.state.label.selectedZone), 1);
         QVERIFY(!h.form->isModified());
-        QCOMPARE(h.zone(1), TextZone::startUp(1));
-        QCOMPARE(h.zone(2).ForeColor, WindowTextColor);
-        QCOMPARE(h.zone(3), TextZone::startUp(3));
+        QCOMPARE(h.zone(1), TextZone::startUp(ZoneId::First));
+        QCOMPARE(h.zone(2).style.color, WindowTextColor);
+        QCOMPARE(h.zone(3), TextZone::startUp(ZoneId::Third));
         QCOMPARE(h.orientationShown(), QStringList{u"Aucune imprimante"_s});
         QVERIFY(h.msgBoxes.allSeen());
     }
@@ -287,9 +293,9 @@ private slots:
         FirstEffect first(h);
         h.toolbarEntry(index)->trigger();
         QCOMPARE(first.text(), QString());
-        QCOMPARE(h.state.label.currentZone, qint16(2));
-        QCOMPARE(h.zone(2).Caption, u"texte"_s);
-        QCOMPARE(h.panel(1), u"SANS NOM"_s);
+        QCOMPARE(zoneNumber(h.state.label.selectedZone), 2);
+        QCOMPARE(h.zone(2).text, u"texte"_s);
+        QCOMPARE(h.panel(StatusPanels::Panel::DocumentName), u"SANS NOM"_s);
     }
 
     void clockTicksEverySecond()
@@ -302,19 +308,19 @@ private slots:
         }
         QVERIFY(clock);
         // One tick, made at once rather than waited for: the panel shows the time it was made.
-        h.form->findChild<StatusPanels *>()->setPanelText(3, QString());
+        h.form->findChild<StatusPanels *>()->setPanelText(StatusPanels::Panel::Time, QString());
         QSignalSpy ticks(clock, &QTimer::timeout);
         const QTime before = QTime::currentTime();
         clock->start(0);
         QVERIFY(ticks.wait());
         const QTime after = QTime::currentTime();
-        const QTime shown = QTime::fromString(h.panel(3), u"HH:mm:ss"_s);
-        QVERIFY2(shown.isValid(), qPrintable(h.panel(3)));
+        const QTime shown = QTime::fromString(h.panel(StatusPanels::Panel::Time), u"HH:mm:ss"_s);
+        QVERIFY2(shown.isValid(), qPrintable(h.panel(StatusPanels::Panel::Time)));
         const QTime from(before.hour(), before.minute(), before.second());
         // Midnight may pass between the two readings.
         const bool inRun =
             from <= after ? shown >= from && shown <= after : shown >= from || shown <= after;
-        QVERIFY2(inRun, qPrintable(h.panel(3)));
+        QVERIFY2(inRun, qPrintable(h.panel(StatusPanels::Panel::Time)));
     }
 
     void insertKeySwitchesToOverwriting()
@@ -322,20 +328,20 @@ private slots:
         MainWindowHarness h;
         auto *panels = h.form->findChild<StatusPanels *>();
         // Without an X keyboard to ask, the Caps Lock panel keeps its start-up look.
-        QVERIFY(panels->panelLit(5));
-        QVERIFY(panels->panelLit(6));
+        QVERIFY(panels->panelLit(StatusPanels::Panel::CapsLock));
+        QVERIFY(panels->panelLit(StatusPanels::Panel::Insert));
         h.clickZone(1);
         h.type(u"abc"_s);
         QTest::keyClick(h.text1(), Qt::Key_Home);
         QTest::keyClick(h.text1(), Qt::Key_Insert);
-        QVERIFY(!panels->panelLit(6));
+        QVERIFY(!panels->panelLit(StatusPanels::Panel::Insert));
         h.keys(u"X"_s);
-        QCOMPARE(h.zone(1).Caption, u"Xbc"_s);
+        QCOMPARE(h.zone(1).text, u"Xbc"_s);
         QTest::keyClick(h.text1(), Qt::Key_Insert);
-        QVERIFY(panels->panelLit(6));
+        QVERIFY(panels->panelLit(StatusPanels::Panel::Insert));
         h.keys(u"Y"_s);
-        QCOMPARE(h.zone(1).Caption, u"XYbc"_s);
-        QVERIFY(panels->panelLit(5));
+        QCOMPARE(h.zone(1).text, u"XYbc"_s);
+        QVERIFY(panels->panelLit(StatusPanels::Panel::CapsLock));
     }
 
     void helpFileBesideTheProgram_data()
@@ -428,22 +434,22 @@ private slots:
         QFETCH(QString, name);
         QTemporaryDir folder;
         QVERIFY(QDir(folder.path()).mkdir(u"sous"_s));
-        LabelFile::Zones zones = startUpZones();
-        zones[0].Caption = u"Sauvegarde"_s;
-        zones[0].Alignment = AlignCentre;
-        zones[2].Caption = u"Janvier"_s;
-        LabelDocument written{zones, QString()};
+        LabelZones zones = LabelDocument::startUp().zones;
+        zones[ZoneId::First].text = u"Sauvegarde"_s;
+        zones[ZoneId::First].style.alignment = ZoneAlignment::Centre;
+        zones[ZoneId::Third].text = u"Janvier"_s;
+        LabelDocument written{zones, {}};
         QVERIFY(LabelFile::save(folder.filePath(u"disque.eti"_s), written));
         const QString previousFolder = QDir::currentPath();
         QDir::setCurrent(folder.path());
         MainWindowHarness h(argument.contains("%1"_L1) ? argument.arg(folder.path()) : argument);
         QDir::setCurrent(previousFolder);
         QVERIFY(h.msgBoxes.allSeen());
-        QCOMPARE(h.panel(1), name);
+        QCOMPARE(h.panel(StatusPanels::Panel::DocumentName), name);
         QCOMPARE(QFileInfo(h.state.label.fileName).canonicalFilePath(),
                  QFileInfo(folder.filePath(u"disque.eti"_s)).canonicalFilePath());
-        QCOMPARE(h.zone(1).Caption, u"Sauvegarde"_s);
-        QCOMPARE(h.zone(3).Caption, u"Janvier"_s);
+        QCOMPARE(h.zone(1).text, u"Sauvegarde"_s);
+        QCOMPARE(h.zone(3).text, u"Janvier"_s);
         QVERIFY(!h.form->isModified());
         QCOMPARE(h.selectionShown(),
                  (QStringList{u"c0c0c0 ffffff ffffff"_s, u"Edition du texte zone 1"_s,
@@ -457,9 +463,9 @@ private slots:
         QVERIFY(h.msgBoxes.allSeen());
         // The window loads all the same, on the empty label, untitled: a Save must not
         // write where the file would not open.
-        QCOMPARE(h.panel(1), u"SANS NOM"_s);
+        QCOMPARE(h.panel(StatusPanels::Panel::DocumentName), u"SANS NOM"_s);
         QCOMPARE(h.state.label.fileName, QString());
-        QCOMPARE(h.zone(1), TextZone::startUp(1));
+        QCOMPARE(h.zone(1), TextZone::startUp(ZoneId::First));
         QCOMPARE(h.find<QGroupBox>("alignmentGroup")->title(), u"Aligner texte 1"_s);
     }
 

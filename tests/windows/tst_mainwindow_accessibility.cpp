@@ -58,7 +58,7 @@ private slots:
             QTest::keyClick(display, Qt::Key_Space);
         else
             control->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-        QCOMPARE(h.state.label.currentZone, qint16(zone));
+        QCOMPARE(zoneNumber(h.state.label.selectedZone), zone);
         QCOMPARE(display->backColor(), ZoneDisplay::SelectedBackColor);
     }
 

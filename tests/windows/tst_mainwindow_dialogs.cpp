@@ -137,9 +137,9 @@ private slots:
             QVERIFY(seen.has_value());
             QCOMPARE(seen->zone3, u"Disque 3/5"_s);
         }
-        QCOMPARE(h.state.print.run.nextDiskNumber, qint16(3));
+        QCOMPARE(h.state.print.run.nextDiskNumber, 3);
         // The origin a single label prints at stays where the print settings put it.
-        QCOMPARE(h.state.print.run.labelOrigin, (std::array<double, 2>{92, 60}));
+        QCOMPARE(h.state.print.run.labelOrigin, QPointF(92, 60));
     }
 
     void noPreviewWithTooManyLines()

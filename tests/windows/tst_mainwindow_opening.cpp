@@ -44,10 +44,11 @@ enum class Spot
 
 QString writeLabel(const QTemporaryDir &folder, const QString &name, const QString &caption)
 {
-    LabelFile::Zones zones{TextZone::startUp(1), TextZone::startUp(2), TextZone::startUp(3)};
-    zones[0].Caption = caption;
+    LabelZones zones{TextZone::startUp(ZoneId::First), TextZone::startUp(ZoneId::Second),
+                     TextZone::startUp(ZoneId::Third)};
+    zones[ZoneId::First].text = caption;
     const QString path = folder.filePath(name);
-    LabelDocument document{zones, QString()};
+    LabelDocument document{zones, {}};
     return LabelFile::save(path, document) ? path : QString();
 }
 
@@ -240,8 +241,9 @@ private slots:
             h.settle();
         }
         QVERIFY(h.msgBoxes.allSeen());
-        QCOMPARE(h.zone(1).Caption, caption);
-        QCOMPARE(h.panel(1), caption == u"Ancien"_s ? u"ANCIEN.ETI"_s : u"ACTUEL.ETI"_s);
+        QCOMPARE(h.zone(1).text, caption);
+        QCOMPARE(h.panel(StatusPanels::Panel::DocumentName),
+                 caption == u"Ancien"_s ? u"ANCIEN.ETI"_s : u"ACTUEL.ETI"_s);
         QStringList names;
         for (const QString &entry : recentEntries(h))
             names.append(entry.section(u' ', 1, 1));
@@ -271,13 +273,13 @@ private slots:
             QVERIFY(writeBytes(path, content));
         MainWindowHarness h;
         h.form->show();
-        const QString picturePathBefore = h.form->document().picturePath;
+        const QString picturePathBefore = h.form->document().picture.path;
         if (!taken)
             h.msgBoxes.expect(errorBox(u"Format d'image non supporté !"_s));
         dropFile(h, path, spot);
         QVERIFY(h.msgBoxes.allSeen());
-        QCOMPARE(h.form->document().picturePath, taken ? path : picturePathBefore);
-        QCOMPARE(h.form->picture().isNull(), !taken);
+        QCOMPARE(h.form->document().picture.path, taken ? path : picturePathBefore);
+        QCOMPARE(h.form->document().picture.decoded.isNull(), !taken);
         QCOMPARE(h.form->isModified(), taken);
     }
 
@@ -322,8 +324,8 @@ private slots:
         QVERIFY(!dragEnters(h, *data, spot, offered));
         QVERIFY(!drops(h, *data, spot, offered));
         QVERIFY(h.msgBoxes.calls().isEmpty());
-        QCOMPARE(h.zone(1), TextZone::startUp(1));
-        QVERIFY(h.form->picture().isNull());
+        QCOMPARE(h.zone(1), TextZone::startUp(ZoneId::First));
+        QVERIFY(h.form->document().picture.decoded.isNull());
     }
 
     // While a label is read, neither a drop nor a recent label may replace it.
@@ -347,7 +349,7 @@ private slots:
         }
         h.settle();
         QVERIFY(h.action("recentLabelAction1")->isEnabled());
-        QVERIFY(h.form->picture().isNull());
+        QVERIFY(h.form->document().picture.decoded.isNull());
     }
 
     // Each row opens a label, then asks for a picture and saves under another name, each

@@ -11,7 +11,7 @@
 #include "PrintCommandHarness.h"
 #include "SmallDisk.h"
 
-#include "label/SmallFile.h"
+#include "files/SmallFile.h"
 
 #include <QSettings>
 
@@ -116,7 +116,7 @@ private Q_SLOTS:
         const QImage page = renderPdfPage(pdf, 72);
         QVERIFY(!page.isNull());
         QCOMPARE(page, renderPdfPage(fromCommandLine, 72));
-        QCOMPARE(h.state.print.run.nextDiskNumber, qint16(15));
+        QCOMPARE(h.state.print.run.nextDiskNumber, 15);
         QCOMPARE(jobCount(), jobsBefore);
     }
 
@@ -128,7 +128,7 @@ private Q_SLOTS:
         QVERIFY(h.action("printAction")->isEnabled());
         QVERIFY(!QGuiApplication::overrideCursor());
         QCOMPARE(h.dialogs->pendingAnswers(), 0);
-        QCOMPARE(h.state.print.run.nextDiskNumber, qint16(5));
+        QCOMPARE(h.state.print.run.nextDiskNumber, 5);
         QVERIFY(QDir(m_dir.path()).entryList({u"*.pdf"_s}).isEmpty());
     }
 
@@ -171,7 +171,7 @@ private Q_SLOTS:
         QVERIFY(h.msgBoxes.allSeen());
         QCOMPARE(fileBytes(path), old);
         QCOMPARE(QFileInfo(path).isDir(), trouble == "folder"_L1);
-        QCOMPARE(h.state.print.run.nextDiskNumber, qint16(5));
+        QCOMPARE(h.state.print.run.nextDiskNumber, 5);
     }
 
     // The orientation commands set the PDF page's, CUPS untouched; the choice outlives the
@@ -209,7 +209,7 @@ private Q_SLOTS:
         QCOMPARE(h.dialogs->shown().size(), dialogsBefore);
         QVERIFY(!m_cups.waitForOutput(Queue).isEmpty());
         QCOMPARE(jobCount(), jobsBefore + 1);
-        QCOMPARE(h.state.print.run.nextDiskNumber, qint16(21));
+        QCOMPARE(h.state.print.run.nextDiskNumber, 21);
     }
 
     void calibrationPageToPdf()

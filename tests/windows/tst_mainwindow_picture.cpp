@@ -67,8 +67,8 @@ private slots:
         }
         QCOMPARE(PictureFilter.size(), 243);
         QCOMPARE(h.dialogs->shown().at(0).fileName, QString());
-        // After New the label has no picture, which the dialog proposes as "AUCUN".
-        QCOMPARE(h.dialogs->shown().at(1).fileName, u"AUCUN"_s);
+        // After New the label has no picture: the dialog proposes no name.
+        QCOMPARE(h.dialogs->shown().at(1).fileName, QString());
     }
 
     // The picture shown before the action is blue, from before.png; the new one is red.
@@ -77,36 +77,33 @@ private slots:
         QTest::addColumn<IconAction>("action");
         // The file answered or pasted: new.png, text.txt, "" (cancel or nothing).
         QTest::addColumn<QString>("chosen");
-        QTest::addColumn<QString>("iconPath"); // expected; "before" for before.png
-        QTest::addColumn<QString>("iconFile");
+        QTest::addColumn<QString>("iconFile"); // expected; "before" for before.png
         QTest::addColumn<QString>("shown");    // "before", "new" or "" for none
         QTest::addColumn<bool>("unsupported"); // "Format d'image non supporté !" shown
         const QString png = u"new.png"_s;
         const QString text = u"text.txt"_s;
         const QString before = u"before"_s;
-        QTest::newRow("load, file loaded")
-            << IconAction::Load << png << png << png << u"new"_s << false;
+        QTest::newRow("load, file loaded") << IconAction::Load << png << png << u"new"_s << false;
         QTest::newRow("load, file cannot be loaded")
-            << IconAction::Load << text << text << before << before << true;
+            << IconAction::Load << text << before << before << true;
         QTest::newRow("load, dialog cancelled")
-            << IconAction::Load << QString() << before << before << before << false;
+            << IconAction::Load << QString() << before << before << false;
         QTest::newRow("double-click, file loaded")
-            << IconAction::DoubleClick << png << png << png << u"new"_s << false;
+            << IconAction::DoubleClick << png << png << u"new"_s << false;
         QTest::newRow("Pas d'icone")
-            << IconAction::Remove << QString() << u"AUCUN"_s << QString() << QString() << false;
+            << IconAction::Remove << QString() << QString() << QString() << false;
         QTest::newRow("paste, picture loaded")
-            << IconAction::Paste << png << png << png << u"new"_s << false;
+            << IconAction::Paste << png << png << u"new"_s << false;
         QTest::newRow("paste, picture cannot be loaded")
-            << IconAction::Paste << text << text << before << before << true;
+            << IconAction::Paste << text << before << before << true;
         QTest::newRow("paste, nothing put aside")
-            << IconAction::Paste << QString() << before << before << before << false;
+            << IconAction::Paste << QString() << before << before << false;
     }
 
     void iconActions()
     {
         QFETCH(IconAction, action);
         QFETCH(QString, chosen);
-        QFETCH(QString, iconPath);
         QFETCH(QString, iconFile);
         QFETCH(QString, shown);
         QFETCH(bool, unsupported);
@@ -121,7 +118,7 @@ private slots:
         QVERIFY(writeBytes(folder.filePath(u"text.txt"_s), "du texte, pas une image"));
         MainWindowHarness h;
         h.runAnswering("pictureButton", pathOf(u"before"_s));
-        QCOMPARE(h.form->document().picturePath, pathOf(u"before"_s));
+        QCOMPARE(h.form->document().picture.path, pathOf(u"before"_s));
         if (unsupported)
             h.msgBoxes.expect(errorBox(u"Format d'image non supporté !"_s));
         switch (action) {
@@ -149,15 +146,17 @@ private slots:
             break;
         }
         QVERIFY(h.msgBoxes.allSeen());
-        QCOMPARE(h.state.label.iconPath, pathOf(iconPath));
-        QCOMPARE(h.form->document().picturePath, pathOf(iconFile));
+        QCOMPARE(h.form->document().picture.path, pathOf(iconFile));
         if (shown.isEmpty())
-            QVERIFY(h.form->picture().isNull());
+            QVERIFY(h.form->document().picture.decoded.isNull());
         else
-            QCOMPARE(h.form->picture().image().pixelColor(0, 0),
+            QCOMPARE(h.form->document().picture.decoded.image().pixelColor(0, 0),
                      shown == "new"_L1 ? QColor(Qt::red) : QColor(Qt::blue));
         // The window started with no picture.
         QCOMPARE(h.form->isModified(), !iconFile.isEmpty());
+        // The picture dialog proposes the label's picture, not the last file tried.
+        h.runAnswering("pictureButton", ScriptedDialogs::Cancel{});
+        QCOMPARE(h.dialogs->shown().last().fileName, pathOf(iconFile));
     }
 
     void pasteStartsDisabled()

@@ -60,8 +60,8 @@ private Q_SLOTS:
     {
         const QString label = writeLabel(u"serie.eti"_s, u"Archives"_s);
         MainWindowHarness h(label, u"/opt/korvalin"_s, Printer(Queue));
-        QCOMPARE(h.state.print.run.startPosition,
-                 qint16(0)); // a label named at start-up asks for the start
+        // A label named at start-up asks for the start.
+        QCOMPARE(h.state.print.run.startPosition, 0);
         h.msgBoxes.expect(pastSheetEndWarning(" 8", " 3"));
         h.msgBoxes.expect(runQuestion(4, 3, true), MsgBoxResult::Yes);
         const bool shown = printCommand(h, [](PrintSettingsDialog &window) {
@@ -80,7 +80,7 @@ private Q_SLOTS:
         QTRY_VERIFY_WITH_TIMEOUT(h.action("printAction")->isEnabled(), JobTimeoutMs);
         QVERIFY(!QGuiApplication::overrideCursor());
         QVERIFY(h.msgBoxes.allSeen());
-        QCOMPARE(h.state.print.run.nextDiskNumber, qint16(13));
+        QCOMPARE(h.state.print.run.nextDiskNumber, 13);
         const QString fromWindow = pageWords(m_cups.waitForOutput(Queue));
         QVERIFY(fromWindow.contains(u"9/4"_s) && fromWindow.contains(u"12/4"_s));
         QCOMPARE(fromWindow,
@@ -106,7 +106,7 @@ private Q_SLOTS:
         }));
         QTRY_VERIFY_WITH_TIMEOUT(h.action("printAction")->isEnabled(), JobTimeoutMs);
         QVERIFY(h.msgBoxes.allSeen());
-        QCOMPARE(h.state.print.run.nextDiskNumber, qint16(1));
+        QCOMPARE(h.state.print.run.nextDiskNumber, 1);
         const QString fromWindow = pageWords(m_cups.waitForOutput(Queue));
         QVERIFY(fromWindow.contains(u"Photos"_s));
         QCOMPARE(fromWindow, commandLinePage(u"--position 7"_s, label));
@@ -141,7 +141,7 @@ private Q_SLOTS:
         QVERIFY(h.msgBoxes.allSeen());
         QVERIFY(h.action("printAction")->isEnabled());
         QVERIFY(!QGuiApplication::overrideCursor());
-        QCOMPARE(h.state.print.run.nextDiskNumber, qint16(1));
+        QCOMPARE(h.state.print.run.nextDiskNumber, 1);
         QVERIFY(m_cups.waitUntilIdle());
         QCOMPARE(jobCount(), jobsBefore);
     }
@@ -217,7 +217,7 @@ private Q_SLOTS:
         QVERIFY(h.msgBoxes.allSeen());
         QVERIFY(!QGuiApplication::overrideCursor());
         // Nothing came out, so the same disks are numbered again next time.
-        QCOMPARE(h.state.print.run.nextDiskNumber, qint16(1));
+        QCOMPARE(h.state.print.run.nextDiskNumber, 1);
         QVERIFY(m_cups.waitUntilIdle());
         QVERIFY(!QFile::exists(m_cups.outputPath(queue)));
     }

@@ -22,8 +22,8 @@ struct Files
     {
         QImage image(16, 16, QImage::Format_RGB32);
         image.fill(Qt::red);
-        LabelDocument document{startUpZones(), picture};
-        document.zones[0].Caption = u"Sauvegarde"_s;
+        LabelDocument document{LabelDocument::startUp().zones, {picture, {}}};
+        document.zones[ZoneId::First].text = u"Sauvegarde"_s;
         ok = image.save(picture) && LabelFile::save(label, document);
     }
 
@@ -62,7 +62,7 @@ private slots:
         h.state.viewer.copiedPicture = files.picture;
         h.form->enablePastePicture();
         h.dialogs->answerNext(opened ? files.label : files.picture);
-        const LabelFile::Zones zonesBefore = h.form->zones();
+        const LabelZones zonesBefore = h.form->document().zones;
         {
             PoolHold hold;
             h.runEntry(command);
@@ -74,19 +74,19 @@ private slots:
             for (const char *waiting : {"openAction", "newAction", "pictureAction"})
                 QVERIFY2(!h.action(waiting)->isEnabled(), waiting);
             QVERIFY(!h.button("pastePictureButton")->isEnabled());
-            QCOMPARE(h.form->zones(), zonesBefore);
-            QVERIFY(h.form->picture().isNull());
-            QCOMPARE(h.form->document().picturePath, QString());
+            QCOMPARE(h.form->document().zones, zonesBefore);
+            QVERIFY(h.form->document().picture.decoded.isNull());
+            QCOMPARE(h.form->document().picture.path, QString());
             QCOMPARE(h.state.label.fileName, QString());
-            QCOMPARE(h.panel(1), u"SANS NOM"_s);
+            QCOMPARE(h.panel(StatusPanels::Panel::DocumentName), u"SANS NOM"_s);
         }
         h.settle();
         QVERIFY(!QGuiApplication::overrideCursor());
         QVERIFY(h.button("pastePictureButton")->isEnabled());
-        QCOMPARE(h.form->picture().image().pixelColor(0, 0), QColor(Qt::red));
-        QCOMPARE(h.form->document().picturePath, files.picture);
-        QCOMPARE(h.zone(1).Caption, opened ? u"Sauvegarde"_s : u"avant"_s);
-        QCOMPARE(h.panel(1), opened ? u"LOT.ETI"_s : u"SANS NOM"_s);
+        QCOMPARE(h.form->document().picture.decoded.image().pixelColor(0, 0), QColor(Qt::red));
+        QCOMPARE(h.form->document().picture.path, files.picture);
+        QCOMPARE(h.zone(1).text, opened ? u"Sauvegarde"_s : u"avant"_s);
+        QCOMPARE(h.panel(StatusPanels::Panel::DocumentName), opened ? u"LOT.ETI"_s : u"SANS NOM"_s);
         QVERIFY(h.msgBoxes.allSeen());
     }
 
@@ -105,16 +105,16 @@ private slots:
         form.show();
         QVERIFY(eventsAreProcessed(&form));
         QVERIFY(form.isReadingDocument());
-        QCOMPARE(form.zones(), startUpZones());
+        QCOMPARE(form.document().zones, LabelDocument::startUp().zones);
         QCOMPARE(state.label.fileName, QString());
-        QCOMPARE(state.print.run.startPosition, qint16(0));
+        QCOMPARE(state.print.run.startPosition, 0);
 
         QSignalSpy read(&form, &MainWindow::documentRead);
         hold.release();
         QVERIFY(read.wait());
-        QCOMPARE(form.zones()[0].Caption, u"Sauvegarde"_s);
+        QCOMPARE(form.document().zones[ZoneId::First].text, u"Sauvegarde"_s);
         QCOMPARE(state.label.fileName, files.label);
-        QCOMPARE(form.picture().image().pixelColor(0, 0), QColor(Qt::red));
+        QCOMPARE(form.document().picture.decoded.image().pixelColor(0, 0), QColor(Qt::red));
         QVERIFY(msgBoxes.allSeen());
     }
 };

@@ -32,11 +32,11 @@ const QByteArray WrittenLine = "written\n";
 
 LabelDocument otherLabel()
 {
-    LabelDocument document;
-    document.zones[0].Caption = u"Récupérée"_s;
-    document.zones[0].FontBold = true;
-    document.zones[1].Caption = u"après l'arrêt\r\ndu programme"_s;
-    document.zones[1].Alignment = AlignCentre;
+    LabelDocument document = LabelDocument::startUp();
+    document.zones[ZoneId::First].text = u"Récupérée"_s;
+    document.zones[ZoneId::First].style.bold = true;
+    document.zones[ZoneId::Second].text = u"après l'arrêt\r\ndu programme"_s;
+    document.zones[ZoneId::Second].style.alignment = ZoneAlignment::Centre;
     return document;
 }
 
@@ -137,10 +137,7 @@ MsgBoxCall recoveryQuestion(const QString &name, const RecoveryCopy &copy)
 
 std::optional<LabelDocument> readCopy(const QString &path)
 {
-    const std::optional<LabelFile::Content> content = LabelFile::read(path, startUpZones());
-    if (!content)
-        return std::nullopt;
-    return LabelDocument{content->zones, content->iconEntry};
+    return LabelFile::read(path);
 }
 
 bool copyWritten(MainWindowHarness &h)
@@ -330,21 +327,22 @@ private slots:
         QVERIFY(h.msgBoxes.allSeen());
         if (offered && answer == MsgBoxResult::No) {
             QVERIFY(!exists(left));
-            QCOMPARE(h.form->document(), LabelDocument());
+            QCOMPARE(h.form->document(), LabelDocument::startUp());
             QVERIFY(!h.form->isModified());
         } else if (offered) {
             QCOMPARE(h.form->document(), otherLabel());
             QVERIFY(h.form->isModified());
             QCOMPARE(h.state.label.fileName, original);
-            QCOMPARE(h.panel(1), named ? u"SAUVEGARDE.ETI"_s : u"SANS NOM"_s);
-            QCOMPARE(h.text1()->text(), otherLabel().zones[0].Caption);
+            QCOMPARE(h.panel(StatusPanels::Panel::DocumentName),
+                     named ? u"SAUVEGARDE.ETI"_s : u"SANS NOM"_s);
+            QCOMPARE(h.text1()->text(), otherLabel().zones[ZoneId::First].text);
             // This program's own copy takes over from the one it came from.
             QSignalSpy gone(h.recovery(), &RecoveryKeeper::copyRemoved);
             QVERIFY(gone.wait());
             QVERIFY(!exists(left));
             QCOMPARE(readCopy(h.recovery()->folder().ownCopy().copyPath), otherLabel());
         } else {
-            QCOMPARE(h.form->document(), LabelDocument());
+            QCOMPARE(h.form->document(), LabelDocument::startUp());
             // Two programs at once: each keeps its own copy.
             h.keys(u"le mien"_s);
             QVERIFY(copyWritten(h));

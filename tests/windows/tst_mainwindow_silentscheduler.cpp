@@ -46,7 +46,7 @@ private slots:
                 h.find<QLabel>("orientationLabel")->text() == "Aucune imprimante"_L1);
         h.clickZone(1);
         h.keys(u"Sauvegarde"_s);
-        QCOMPARE(h.zone(1).Caption, u"Sauvegarde"_s);
+        QCOMPARE(h.zone(1).text, u"Sauvegarde"_s);
 
         QVERIFY(waitForOrientation(h));
         QVERIFY(h.printer.isNull());

@@ -87,10 +87,10 @@ private Q_SLOTS:
         QFETCH(Opening, row);
         PrintSettingsHarness h;
         h.state.run.mode = PrintMode(row.singleMode);
-        h.state.run.singlePosition = qint16(row.singlePosition);
-        h.state.run.startPosition = qint16(row.startLabel);
+        h.state.run.singlePosition = row.singlePosition;
+        h.state.run.startPosition = row.startLabel;
         h.state.numberingTicked = row.autoIncrementBox != 0;
-        h.state.run.nextDiskNumber = qint16(row.diskNumber);
+        h.state.run.nextDiskNumber = row.diskNumber;
         h.open();
 
         QCOMPARE(h.form->windowTitle(), u"Paramétrage de l'impression DEFAUT"_s);
@@ -153,8 +153,8 @@ private Q_SLOTS:
     {
         QFETCH(Typing, row);
         PrintSettingsHarness h;
-        h.state.run.startPosition = qint16(row.startBefore);
-        h.state.run.copyCount = qint16(row.copiesBefore);
+        h.state.run.startPosition = row.startBefore;
+        h.state.run.copyCount = row.copiesBefore;
         h.open();
         h.expect(row.messages);
         h.type(qPrintable(row.box), row.typed);
@@ -162,7 +162,7 @@ private Q_SLOTS:
         QVERIFY(h.msgBoxes.allSeen());
         // The start position and the count as stored, then as their spinners hold them.
         QCOMPARE(std::pair(h.choices().run.startPosition, h.choices().run.copyCount),
-                 std::pair(qint16(row.start), qint16(row.copies)));
+                 std::pair(row.start, row.copies));
         QCOMPARE(std::pair(h.spinner("startPositionSpinner")->value(),
                            h.spinner("copyCountSpinner")->value()),
                  std::pair(row.start, row.copies));
@@ -209,10 +209,10 @@ private Q_SLOTS:
         QVERIFY(h.msgBoxes.allSeen());
         QCOMPARE(h.box(qPrintable(field + u"Edit"_s))->text(), shown);
         QCOMPARE(s->value(), shown.toInt());
-        const qint16 stored = field == "copyCount"_L1       ? h.choices().run.copyCount
-                              : field == "startPosition"_L1 ? h.choices().run.startPosition
-                                                            : h.choices().run.nextDiskNumber;
-        QCOMPARE(stored, qint16(shown.toInt()));
+        const int stored = field == "copyCount"_L1       ? h.choices().run.copyCount
+                           : field == "startPosition"_L1 ? h.choices().run.startPosition
+                                                         : h.choices().run.nextDiskNumber;
+        QCOMPARE(stored, shown.toInt());
     }
 
     void keyFilters_data()
@@ -275,7 +275,7 @@ private Q_SLOTS:
         h.type("columnGapEdit", columnGap);
         QTest::mouseClick(h.tile(position), Qt::LeftButton);
 
-        QCOMPARE(h.choices().run.singlePosition, qint16(position));
+        QCOMPARE(h.choices().run.singlePosition, position);
         QTEST(h.labelOrigin(), "origin");
         QCOMPARE(h.button("printLabelsButton")->text(), printOneCaption(position));
         QVERIFY(h.button("printLabelsButton")->isEnabled());
@@ -308,7 +308,7 @@ private Q_SLOTS:
         QVERIFY(h.choices().numberingTicked);
         QVERIFY(h.shown("numberingGroup") && h.shown("numberStyleGroup"));
         h.type("firstDiskNumberEdit", QString());
-        QCOMPARE(h.choices().run.nextDiskNumber, qint16(0));
+        QCOMPARE(h.choices().run.nextDiskNumber, 0);
         QVERIFY(!h.button("printLabelsButton")->isEnabled());
         h.button("autoNumberingCheck")->click();
         QVERIFY(!h.shown("numberingGroup"));
@@ -425,9 +425,9 @@ private Q_SLOTS:
         h.state.numberingTicked = true;
         h.open();
         QCOMPARE(h.box("firstDiskNumberEdit")->text(), u"105"_s);
-        QCOMPARE(h.choices().run.nextDiskNumber, qint16(105));
+        QCOMPARE(h.choices().run.nextDiskNumber, 105);
         clickArrow(h.spinner("firstDiskNumberSpinner"), false);
-        QCOMPARE(h.choices().run.nextDiskNumber, qint16(104));
+        QCOMPARE(h.choices().run.nextDiskNumber, 104);
         QCOMPARE(h.box("firstDiskNumberEdit")->text(), u"104"_s);
         // Shortened by hand, the box takes two digits again.
         h.type("firstDiskNumberEdit", u"123"_s);
@@ -457,7 +457,7 @@ private Q_SLOTS:
         QCOMPARE(tile->text(QAccessible::Name), u"Etiquette 5"_s);
         tile->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
         // A pressed button shows itself down for a moment before it acts.
-        QTRY_COMPARE(h.choices().run.singlePosition, qint16(5));
+        QTRY_COMPARE(h.choices().run.singlePosition, 5);
         QCOMPARE(h.labelOrigin(), QPointF(10, 112));
     }
 

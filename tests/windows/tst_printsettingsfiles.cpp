@@ -180,7 +180,7 @@ private Q_SLOTS:
         // A settings file holds only the layout: the run stays as it was.
         QCOMPARE(h.choices().run.mode, PrintMode::SingleLabel);
         QTest::mouseClick(h.tile(2), Qt::LeftButton);
-        QTEST(h.choices().run.labelOrigin[0], "secondColumn");
+        QTEST(h.choices().run.labelOrigin.x(), "secondColumn");
         QCOMPARE(lastFileDialog(h), std::tuple(false, u"Ouvrir"_s, Filter, false));
         QCOMPARE(h.dialogs->shown().constLast().fileName, u"/avant/lot0.PAR"_s);
         QVERIFY(h.msgBoxes.allSeen());
@@ -286,7 +286,7 @@ private Q_SLOTS:
         // The run is no part of the defaults: copies, start, disk number and style stay.
         const PrintRun &run = h.choices().run;
         QCOMPARE(std::tuple(run.copyCount, run.startPosition, run.nextDiskNumber),
-                 std::tuple(qint16(3), qint16(5), qint16(40)));
+                 std::tuple(3, 5, 40));
         QCOMPARE(run.numberingStyle, NumberingStyle::NumberOfTotal);
         QVERIFY(h.msgBoxes.allSeen());
     }

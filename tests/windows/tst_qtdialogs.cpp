@@ -26,12 +26,10 @@ namespace {
 // One line per font choice, so a comparison shows at once which value moved.
 QString described(const FontChoice &font)
 {
-    return u"%1 %2%3%4%5%6"_s.arg(font.name)
+    return u"%1 %2%3%4"_s.arg(font.name)
         .arg(double(font.size))
         .arg(font.bold ? u" gras"_s : QString())
-        .arg(font.italic ? u" italique"_s : QString())
-        .arg(font.strikethru ? u" barré"_s : QString())
-        .arg(font.underline ? u" souligné"_s : QString());
+        .arg(font.italic ? u" italique"_s : QString());
 }
 
 QFont qtFont(const QString &family, qreal size, bool bold, bool italic)
@@ -90,21 +88,21 @@ private Q_SLOTS:
         QTest::addColumn<QFont>("shown");
         QTest::addColumn<QFont>("chosen");
         QTest::addColumn<FontChoice>("expected");
-        const FontChoice arial{u"Arial"_s, 8.25f, true, false, true, false};
+        const FontChoice arial{u"Arial"_s, 8.25f, true, false};
         const QFont shown = qtFont(u"Liberation Sans"_s, 8, true, false);
         QTest::newRow("nothing changed") << arial << shown << shown << arial;
         QTest::newRow("another family")
             << arial << shown << qtFont(u"DejaVu Serif"_s, 8, true, false)
-            << FontChoice{u"DejaVu Serif"_s, 8.25f, true, false, true, false};
+            << FontChoice{u"DejaVu Serif"_s, 8.25f, true, false};
         QTest::newRow("another size")
             << arial << shown << qtFont(u"Liberation Sans"_s, 14, true, false)
-            << FontChoice{u"Arial"_s, 14, true, false, true, false};
+            << FontChoice{u"Arial"_s, 14, true, false};
         QTest::newRow("bold off") << arial << shown << qtFont(u"Liberation Sans"_s, 8, false, false)
-                                  << FontChoice{u"Arial"_s, 8.25f, false, false, true, false};
+                                  << FontChoice{u"Arial"_s, 8.25f, false, false};
         QTest::newRow("italic on") << arial << shown << qtFont(u"Liberation Sans"_s, 8, true, true)
-                                   << FontChoice{u"Arial"_s, 8.25f, true, true, true, false};
+                                   << FontChoice{u"Arial"_s, 8.25f, true, true};
         // A face without a bold style shows regular; leaving it alone keeps the zone bold.
-        const FontChoice boldMono{u"Terminal"_s, 9, true, false, false, true};
+        const FontChoice boldMono{u"Terminal"_s, 9, true, false};
         const QFont regular = qtFont(u"DejaVu Sans Mono"_s, 9, false, false);
         QTest::newRow("style the face lacks") << boldMono << regular << regular << boldMono;
     }
@@ -124,10 +122,10 @@ private Q_SLOTS:
         QTest::addColumn<FontChoice>("given");
         QTest::addColumn<FontChange>("change");
         QTest::addColumn<FontChoice>("expected");
-        const FontChoice arial{u"Arial"_s, 12, true, false, false, false};
-        const FontChoice times{u"Times New Roman"_s, 14, true, true, false, false};
-        const FontChoice courier{u"Courier New"_s, 8.25f, false, false, false, false};
-        const FontChoice comic{u"Comic Sans MS"_s, 10, false, true, false, false};
+        const FontChoice arial{u"Arial"_s, 12, true, false};
+        const FontChoice times{u"Times New Roman"_s, 14, true, true};
+        const FontChoice courier{u"Courier New"_s, 8.25f, false, false};
+        const FontChoice comic{u"Comic Sans MS"_s, 10, false, true};
         const FontChange untouched;
         QTest::newRow("Arial 12 bold, untouched") << arial << untouched << arial;
         QTest::newRow("Times New Roman 14 bold italic, untouched") << times << untouched << times;
@@ -135,19 +133,16 @@ private Q_SLOTS:
         QTest::newRow("Comic Sans MS 10 italic, untouched") << comic << untouched << comic;
         QTest::newRow("Arial, bold taken off")
             << arial << FontChange([](QFont &font) { font.setBold(false); })
-            << FontChoice{u"Arial"_s, 12, false, false, false, false};
+            << FontChoice{u"Arial"_s, 12, false, false};
         QTest::newRow("Arial, italic put on")
             << arial << FontChange([](QFont &font) { font.setItalic(true); })
-            << FontChoice{u"Arial"_s, 12, true, true, false, false};
+            << FontChoice{u"Arial"_s, 12, true, true};
         QTest::newRow("Courier New, other size")
             << courier << FontChange([](QFont &font) { font.setPointSize(20); })
-            << FontChoice{u"Courier New"_s, 20, false, false, false, false};
+            << FontChoice{u"Courier New"_s, 20, false, false};
         QTest::newRow("Times New Roman, other family")
             << times << FontChange([](QFont &font) { font.setFamily(u"DejaVu Serif"_s); })
-            << FontChoice{u"DejaVu Serif"_s, 14, true, true, false, false};
-        // The dialog offers no effects, so what it was given comes back.
-        const FontChoice effects{u"Arial"_s, 12, false, false, true, true};
-        QTest::newRow("struck through and underlined") << effects << untouched << effects;
+            << FontChoice{u"DejaVu Serif"_s, 14, true, true};
     }
 
     void realDialog()
@@ -176,7 +171,7 @@ private Q_SLOTS:
             if (QWidget *dialog = QApplication::activeModalWidget())
                 QTest::keyClick(dialog, Qt::Key_Escape);
         });
-        QVERIFY(!backend.chooseFont({u"Arial"_s, 12, true, false, false, false}, nullptr));
+        QVERIFY(!backend.chooseFont({u"Arial"_s, 12, true, false}, nullptr));
     }
 
     void everyControlIsNamed()
@@ -189,7 +184,7 @@ private Q_SLOTS:
                 QTest::keyClick(dialog, Qt::Key_Escape);
             }
         });
-        backend.chooseFont({u"Arial"_s, 12, true, false, false, false}, nullptr);
+        backend.chooseFont({u"Arial"_s, 12, true, false}, nullptr);
         QVERIFY2(nameless.isEmpty(), qPrintable(nameless.join(QLatin1Char('\n'))));
     }
 
@@ -246,12 +241,11 @@ private Q_SLOTS:
     {
         QTest::addColumn<int>("zone");
         QTest::addColumn<FontChoice>("font");
-        QTest::newRow("Arial 12 bold")
-            << 1 << FontChoice{u"Arial"_s, 12, true, false, false, false};
+        QTest::newRow("Arial 12 bold") << 1 << FontChoice{u"Arial"_s, 12, true, false};
         QTest::newRow("Times New Roman 14 bold italic")
-            << 2 << FontChoice{u"Times New Roman"_s, 14, true, true, false, false};
+            << 2 << FontChoice{u"Times New Roman"_s, 14, true, true};
         QTest::newRow("MS Sans Serif 8.25")
-            << 3 << FontChoice{u"MS Sans Serif"_s, 8.25f, false, false, false, false};
+            << 3 << FontChoice{u"MS Sans Serif"_s, 8.25f, false, false};
     }
 
     // A label opened, its font dialog accepted untouched and saved: the file is as it was.
@@ -261,10 +255,12 @@ private Q_SLOTS:
         QFETCH(FontChoice, font);
         QTemporaryDir folder;
         const QString path = folder.filePath(u"police.eti"_s);
-        LabelFile::Zones zones = startUpZones();
-        zones[std::size_t(zone - 1)].Caption = u"Sauvegarde"_s;
-        font.applyTo(zones[std::size_t(zone - 1)]);
-        const std::optional<QByteArray> original = LabelFile::encode(zones, u"AUCUN"_s);
+        LabelZones zones = LabelDocument::startUp().zones;
+        zones[ZoneId(zone - 1)].text = u"Sauvegarde"_s;
+        font.applyTo(zones[ZoneId(zone - 1)].style);
+        LabelDocument document = LabelDocument::startUp();
+        document.zones = zones;
+        const std::optional<QByteArray> original = LabelFile::encode(document);
         QVERIFY(original && writeBytes(path, *original));
         MainWindowHarness h(path);
         h.form->commonDialog().setBackend(std::make_unique<QtDialogBackend>());
@@ -273,7 +269,7 @@ private Q_SLOTS:
         answerFontDialog({}, opened);
         h.button("fontButton")->click();
         QVERIFY(opened.seen);
-        QCOMPARE(h.zone(zone), zones[std::size_t(zone - 1)]);
+        QCOMPARE(h.zone(zone), zones[ZoneId(zone - 1)]);
         h.action("saveAction")->trigger();
         QVERIFY(h.msgBoxes.allSeen());
         QCOMPARE(fileBytes(path), *original);

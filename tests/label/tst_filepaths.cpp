@@ -4,7 +4,6 @@
 
 #include "label/Cp1252.h"
 #include "label/FilePaths.h"
-#include "label/ProgramStart.h"
 
 #include <QDir>
 #include <QFile>
@@ -39,37 +38,11 @@ QMap<int, char16_t> referenceCodePage()
 
 } // namespace
 
-class TestProgramStart : public QObject
+class TestFilePaths : public QObject
 {
     Q_OBJECT
 
 private Q_SLOTS:
-    void commandLine_data()
-    {
-        QTest::addColumn<QString>("argument");
-        QTest::addColumn<QString>("labelFileName");
-        QTest::addColumn<QString>("shownName");
-        QTest::newRow("none") << QString() << QString() << QString();
-        QTest::newRow("absolute") << u"/data/lot.eti"_s << u"/data/lot.eti"_s << u"LOT.ETI"_s;
-        QTest::newRow("quoted absolute")
-            << u"\"/data/mes disques.eti\""_s << u"/data/mes disques.eti"_s << u"MES DISQUES.ETI"_s;
-        QTest::newRow("bare name") << u"lot.eti"_s << u"/home/u/lot.eti"_s << u"LOT.ETI"_s;
-        QTest::newRow("relative folder")
-            << u"sous/lot.eti"_s << u"/home/u/sous/lot.eti"_s << u"LOT.ETI"_s;
-        QTest::newRow("quoted relative")
-            << u"\"lot.eti\""_s << u"/home/u/lot.eti"_s << u"LOT.ETI"_s;
-    }
-
-    void commandLine()
-    {
-        QFETCH(QString, argument);
-        const ProgramStart start = ProgramStart::from(u"/opt/korvalin"_s, argument, u"/home/u"_s);
-        QCOMPARE(start.programFolder, u"/opt/korvalin"_s);
-        QCOMPARE(start.withDocument, !argument.isEmpty());
-        QTEST(start.labelFileName, "labelFileName");
-        QTEST(documentName(start.labelFileName), "shownName");
-    }
-
     void addBackslash_data()
     {
         QTest::addColumn<QString>("path");
@@ -157,5 +130,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(TestProgramStart)
-#include "tst_programstart.moc"
+QTEST_GUILESS_MAIN(TestFilePaths)
+#include "tst_filepaths.moc"

@@ -5,7 +5,7 @@
 // write_small_file PATH TEXT: saves TEXT at PATH as a document would, as whatever user runs
 // it, so that the tests see what permission bits make of a save. Prints why a refused save
 // was refused and exits 1.
-#include "label/SmallFile.h"
+#include "files/SmallFile.h"
 
 #include <QFile>
 #include <QTextStream>

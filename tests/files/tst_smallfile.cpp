@@ -6,7 +6,7 @@
 #include "SmallDisk.h"
 #include "TestFiles.h"
 
-#include "label/SmallFile.h"
+#include "files/SmallFile.h"
 
 #include <QCoreApplication>
 #include <QDir>
