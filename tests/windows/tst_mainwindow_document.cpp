@@ -204,10 +204,13 @@ private slots:
 
     void openReadsTheFile_data()
     {
-        QTest::addColumn<QString>("picture"); // the label's entry: "logo", "AUCUN" or "missing"
+        // The label's entry: "logo", "AUCUN", "missing" or a path where no file is.
+        QTest::addColumn<QString>("picture");
         QTest::newRow("with a picture") << u"logo"_s;
         QTest::newRow("without picture") << u"AUCUN"_s;
         QTest::newRow("picture file missing: the shown one stays") << u"missing"_s;
+        // Named in the message as it stands in the file: nothing of it is read as markup.
+        QTest::newRow("picture path that is markup") << u"<img src=/dev/zero>"_s;
     }
 
     void openReadsTheFile()
@@ -220,6 +223,7 @@ private slots:
         const QString entry = picture == "logo"_L1      ? logo
                               : picture == "missing"_L1 ? missing
                                                         : picture;
+        const bool pictureMissing = picture != "logo"_L1 && picture != "AUCUN"_L1;
         const QString path = writeLabel(folder, u"sauvegarde.eti"_s, entry);
         QVERIFY(!path.isEmpty());
         MainWindowHarness h;
@@ -229,13 +233,13 @@ private slots:
         h.msgBoxes.expect(leaveQuestion(QString()), MsgBoxResult::No);
         // The box stands over a label already opened, which a recovery copy must not keep.
         std::optional<bool> modifiedUnderTheBox;
-        if (picture == "missing"_L1)
-            h.msgBoxes.expect(errorBox(u"Fichier icone "_s + missing + u" non trouvé !"_s),
+        if (pictureMissing)
+            h.msgBoxes.expect(errorBox(u"Fichier icone "_s + entry + u" non trouvé !"_s),
                               MsgBoxResult::OK,
                               [&] { modifiedUnderTheBox = h.form->isModified(); });
         h.runAnswering("openAction", path);
         QVERIFY(h.msgBoxes.allSeen());
-        if (picture == "missing"_L1)
+        if (pictureMissing)
             QCOMPARE(modifiedUnderTheBox, std::optional<bool>(false));
         const LabelFile::Zones expected = sampleZones();
         for (int zone = 1; zone <= 3; ++zone)
