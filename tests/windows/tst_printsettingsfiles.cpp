@@ -45,6 +45,9 @@ private Q_SLOTS:
                                   << QByteArray("10,4,10,4\r\n#TRUE#,#TRUE#\r\n");
         QTest::newRow("typed margin, no frame")
             << "7.5" << true << QByteArray("7.5,4,10,4\r\n#FALSE#,#TRUE#\r\n");
+        // The file keeps its own decimal point.
+        QTest::newRow("margin typed with a comma")
+            << "7,25" << false << QByteArray("7.25,4,10,4\r\n#TRUE#,#TRUE#\r\n");
         QTest::newRow("margin typed as .5")
             << ".5" << false << QByteArray(".5,4,10,4\r\n#TRUE#,#TRUE#\r\n");
     }

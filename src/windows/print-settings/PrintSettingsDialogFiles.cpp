@@ -36,10 +36,8 @@ FileRequest PrintSettingsDialog::settingsFileRequest(const QString &title,
 // Each box's change handling stores its number back into the window's choices.
 void PrintSettingsDialog::showLayout(const SheetLayout &layout, QString (*form)(double value))
 {
-    m_leftMarginEdit->setText(form(layout.sheetSpacing[LeftMargin]));
-    m_topMarginEdit->setText(form(layout.sheetSpacing[TopMargin]));
-    m_rowGapEdit->setText(form(layout.sheetSpacing[RowGap]));
-    m_columnGapEdit->setText(form(layout.sheetSpacing[ColumnGap]));
+    for (const SheetDistance which : SheetDistances)
+        distanceEdit(which)->setText(form(layout.distance(which)));
     m_choices.settings.layout.printFrame = layout.printFrame;
     m_choices.settings.layout.printCutOutline = layout.printCutOutline;
     m_frameCheck->setChecked(layout.printFrame);
@@ -51,10 +49,8 @@ SmallFile::WriteResult PrintSettingsDialog::saveSettingsFile(const QString &path
     SheetLayout layout;
     layout.printFrame = m_frameCheck->isChecked();
     layout.printCutOutline = m_cutOutlineCheck->isChecked();
-    layout.sheetSpacing = {NumberText::leadingNumber(m_leftMarginEdit->text()),
-                           NumberText::leadingNumber(m_topMarginEdit->text()),
-                           NumberText::leadingNumber(m_rowGapEdit->text()),
-                           NumberText::leadingNumber(m_columnGapEdit->text())};
+    for (const SheetDistance which : SheetDistances)
+        layout.setDistance(which, typedDistance(which));
     const SmallFile::WriteResult written = PrintSettingsFile::write(path, layout);
     if (written)
         m_choices.settings.layout = layout;
