@@ -268,16 +268,20 @@ QString pdfTarget(const QString &pdfPath)
     return pdfPath == QLatin1String("-") ? QStringLiteral("/dev/stdout") : pdfPath;
 }
 
-int pdfStatus(const PdfFileOutcome &outcome, const QString &pdfPath, QTextStream &err)
+// The exit status of a page printed or written to pdfPath, with the reason on err.
+int printStatus(const PrintOutcome &outcome, const QString &pdfPath, QTextStream &err)
 {
     switch (outcome.result) {
-    case PdfFileResult::Written:
+    case PrintResult::Printed:
         return Success;
-    case PdfFileResult::DrawingFailed:
+    case PrintResult::PrinterError:
         err << LabelPrinting::printerErrorMessage() << '\n';
         break;
-    case PdfFileResult::WriteFailed:
-        err << LabelFile::saveErrorMessage() << " : " << pdfPath << '\n' << outcome.reason << '\n';
+    case PrintResult::SaveError:
+        err << LabelFile::saveErrorMessage() << " : " << pdfPath << '\n' << outcome.refusal << '\n';
+        break;
+    case PrintResult::LabelOffPage:
+        err << oneLine(outcome.refusal) << '\n';
         break;
     }
     return Failure;
@@ -338,7 +342,9 @@ int runCalibration(const QStringList &arguments, QTextStream &err)
         }
         return Success;
     }
-    return pdfStatus(CalibrationPage::writePdf(pdfTarget(r.pdfPath), layout), r.pdfPath, err);
+    return printStatus(
+        PrintOutcome::written(CalibrationPage::writePdf(pdfTarget(r.pdfPath), layout)), r.pdfPath,
+        err);
 }
 
 } // namespace
@@ -416,15 +422,12 @@ int run(const QStringList &arguments, QTextStream &out, QTextStream &err)
         return Failure;
     }
 
-    if (o.toPrinter) {
-        if (!LabelOutput::print(chosenPrinter(o.printerName.value_or(QString())), request,
-                                artwork)) {
-            err << LabelPrinting::printerErrorMessage() << '\n';
-            return Failure;
-        }
-        return Success;
-    }
-    return pdfStatus(LabelOutput::writePdf(pdfTarget(o.pdfPath), request, artwork), o.pdfPath, err);
+    if (o.toPrinter)
+        return printStatus(
+            LabelOutput::print(chosenPrinter(o.printerName.value_or(QString())), request, artwork),
+            QString(), err);
+    return printStatus(LabelOutput::writePdf(pdfTarget(o.pdfPath), request, artwork), o.pdfPath,
+                       err);
 }
 
 } // namespace CommandLine

@@ -176,20 +176,35 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("options");
         QTest::addColumn<QString>("labelText2"); // null: a damaged label
         QTest::addColumn<QString>("message");
+        QTest::addColumn<QByteArray>("settings"); // of a settings file given; empty: none
         const QString ok = u"Documents"_s;
         QTest::newRow("unreadable label")
-            << QStringList{} << QString() << u"Erreur d'ouverture du fichier : "_s;
-        QTest::newRow("unreadable settings") << args("--settings absent.PAR") << ok
-                                             << u"Erreur d'ouverture du fichier : absent.PAR\n"_s;
-        QTest::newRow("too many lines") << QStringList{} << u"ligne\r\n"_s.repeated(15) + u"fin"_s
-                                        << u"Nombre de lignes de texte trop important !\n"_s;
+            << QStringList{} << QString() << u"Erreur d'ouverture du fichier : "_s << QByteArray();
+        QTest::newRow("unreadable settings")
+            << args("--settings absent.PAR") << ok
+            << u"Erreur d'ouverture du fichier : absent.PAR\n"_s << QByteArray();
+        QTest::newRow("too many lines")
+            << QStringList{} << u"ligne\r\n"_s.repeated(15) + u"fin"_s
+            << u"Nombre de lignes de texte trop important !\n"_s << QByteArray();
         QTest::newRow("count above 10")
-            << args("--count 12") << ok << u"Nombre maximum d'étiquettes identiques = 10\n"_s;
+            << args("--count 12") << ok << u"Nombre maximum d'étiquettes identiques = 10\n"_s
+            << QByteArray();
         QTest::newRow("count 0") << args("--count 0") << ok
-                                 << u"Nombre minimum d'étiquettes = 1\n"_s;
+                                 << u"Nombre minimum d'étiquettes = 1\n"_s << QByteArray();
         QTest::newRow("run past the sheet")
             << args("--start 7 --count 5") << ok
-            << u"Nombre maximun d'étiquettes =  4\n à partir de l'étiquette N°  7\n"_s;
+            << u"Nombre maximun d'étiquettes =  4\n à partir de l'étiquette N°  7\n"_s
+            << QByteArray();
+        // Rather than a blank page, the first label off the page and the distance to blame.
+        QTest::newRow("gap past the page")
+            << args("--start 9 --count 2") << ok
+            << u"L'étiquette N° 10 sort de la zone imprimable de la page !\n"
+               u"Séparateur horizontal : 725 mm\n"_s
+            << QByteArray("10,4,725,4\r\n#TRUE#,#TRUE#\r\n");
+        QTest::newRow("top margin past the page")
+            << args("--position 1") << ok
+            << u"L'étiquette N° 1 sort de la zone imprimable de la page !\nMarge haute : 300 mm\n"_s
+            << QByteArray("10,300,10,4\r\n#TRUE#,#TRUE#\r\n");
     }
 
     void failures()
@@ -197,6 +212,9 @@ private Q_SLOTS:
         QFETCH(QStringList, options);
         QFETCH(QString, labelText2);
         QFETCH(QString, message);
+        QFETCH(QByteArray, settings);
+        if (!settings.isEmpty())
+            options += QStringList{u"--settings"_s, writeFile(u"echec.PAR"_s, settings)};
         LabelFile::Zones zones = sampleZones();
         zones[1].Caption = labelText2;
         const QString label = labelText2.isNull()

@@ -28,7 +28,7 @@ QStringList pageFonts(LabelArtwork artwork)
     QTemporaryDir folder;
     const QString pdf = folder.filePath(u"police.pdf"_s);
     if (!ZoneLines::split(artwork.zones, artwork.lines) ||
-        LabelOutput::writePdf(pdf, request, artwork) != PdfFileResult::Written)
+        LabelOutput::writePdf(pdf, request, artwork).result != PrintResult::Printed)
         return {};
     QStringList fonts = readPdfFonts(pdf);
     fonts.sort();
