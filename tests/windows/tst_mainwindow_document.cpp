@@ -16,6 +16,7 @@
 #include <QImage>
 #include <QRegularExpression>
 
+#include <cstdio>
 #include <memory>
 #include <optional>
 
@@ -324,6 +325,51 @@ private slots:
         QVERIFY(written);
         QCOMPARE(written->zones, h.form->zones());
         QCOMPARE(written->iconEntry, u"AUCUN"_s);
+    }
+
+    void changeOnDiskAsksFirst_data()
+    {
+        QTest::addColumn<QByteArray>("other"); // what another program writes; empty: nothing
+        QTest::addColumn<bool>("replaced");    // written beside and renamed over the file
+        QTest::addColumn<MsgBoxResult>("answer");
+        const QByteArray other = fileBytes(QFINDTESTDATA("../label/data/sauvegarde.eti"));
+        QTest::newRow("rewritten in place, kept") << other << false << MsgBoxResult::No;
+        QTest::newRow("replaced, overwritten") << other << true << MsgBoxResult::Yes;
+        QTest::newRow("unchanged since the last save")
+            << QByteArray() << false << MsgBoxResult::Yes;
+    }
+
+    void changeOnDiskAsksFirst()
+    {
+        QFETCH(QByteArray, other);
+        QFETCH(bool, replaced);
+        QFETCH(MsgBoxResult, answer);
+        QTemporaryDir folder;
+        const QString path = writeLabel(folder, u"lot.eti"_s, u"AUCUN"_s);
+        MainWindowHarness h;
+        h.runAnswering("openAction", path);
+        h.keys(u"mien"_s);
+        if (other.isEmpty()) {
+            // The window's own save is no other program's change.
+            h.action("saveAction")->trigger();
+            h.keys(u" encore"_s);
+        } else if (replaced) {
+            QVERIFY(writeBytes(folder.filePath(u"autre.eti"_s), other));
+            QVERIFY(std::rename(QFile::encodeName(folder.filePath(u"autre.eti"_s)).constData(),
+                                QFile::encodeName(path).constData()) == 0);
+        } else {
+            QVERIFY(writeBytes(path, other));
+        }
+        if (!other.isEmpty())
+            h.msgBoxes.expect(changedOnDiskQuestion(path), answer);
+        h.action("saveAction")->trigger();
+        QVERIFY(h.msgBoxes.allSeen());
+        const bool saved = answer == MsgBoxResult::Yes;
+        QCOMPARE(h.form->isModified(), !saved);
+        if (saved)
+            QCOMPARE(LabelFile::read(path, startUpZones())->zones, h.form->zones());
+        else
+            QCOMPARE(fileBytes(path), other);
     }
 
     void saveAsShowsTheDialog_data()

@@ -6,6 +6,7 @@
 
 #include "label/LabelDocument.h"
 #include "label/LabelFile.h"
+#include "platform/FileStamp.h"
 #include "platform/LabelLoader.h"
 #include "platform/Picture.h"
 #include "platform/RecentLabels.h"
@@ -285,6 +286,8 @@ private:
     // The document as last opened, saved or created; nothing while it holds edits that no
     // file holds (recovered after a crash).
     std::optional<LabelDocument> m_savedDocument = LabelDocument();
+    // The label's file as this window last read or wrote it.
+    KnownFile m_labelFileOnDisk;
     RecoveryKeeper *m_recovery = nullptr;
     CommonDialog m_commonDialog;
 

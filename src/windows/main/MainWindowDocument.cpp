@@ -13,6 +13,7 @@
 #include "windows/main/RecoveryKeeper.h"
 #include "windows/main/StatusPanels.h"
 #include "windows/main/ZoneTextEdit.h"
+#include "windows/shared/ChangedFileQuestion.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -77,6 +78,7 @@ void MainWindow::fileNew()
     m_session.label.currentZone = 1;
     m_document.picturePath = QLatin1String(LabelFile::NoIcon);
     m_session.label.fileName.clear();
+    m_labelFileOnDisk = KnownFile();
     for (int zone = 1; zone <= 3; ++zone)
         setZoneCaption(zone, QString());
     for (int zone = 1; zone <= 3; ++zone) {
@@ -232,6 +234,7 @@ void MainWindow::showLabel(const QString &path, const LabelRead &read)
     }
     showLoadedLabel(*loaded, read.drawn);
     m_session.label.fileName = path;
+    m_labelFileOnDisk = KnownFile::of(path);
     showDocumentName(documentName(path));
     showEditCaption();
     m_zoneTextEdit->setFocus();
@@ -280,9 +283,12 @@ void MainWindow::showSaveError(const QString &refusal)
 
 bool MainWindow::saveLabel(const QString &path)
 {
+    if (!mayReplaceChangedFile(m_labelFileOnDisk, path))
+        return false;
     const LabelFile::SaveResult result = LabelFile::save(path, m_document);
     if (result) {
         m_savedDocument = m_document;
+        m_labelFileOnDisk = KnownFile::of(path);
         changeRecentLabels(&RecentLabels::add, path);
     } else {
         showSaveError(result.refusal);

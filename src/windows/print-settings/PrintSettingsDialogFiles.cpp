@@ -9,6 +9,7 @@
 #include "print/PrintSettingsFile.h"
 #include "widgets/MsgBox.h"
 #include "windows/print-settings/KeyFilteredEdit.h"
+#include "windows/shared/ChangedFileQuestion.h"
 #include "windows/shared/CommonDialog.h"
 
 #include <QCheckBox>
@@ -52,8 +53,10 @@ SmallFile::WriteResult PrintSettingsDialog::saveSettingsFile(const QString &path
     for (const SheetDistance which : SheetDistances)
         layout.setDistance(which, typedDistance(which));
     const SmallFile::WriteResult written = PrintSettingsFile::write(path, layout);
-    if (written)
+    if (written) {
         m_choices.settings.layout = layout;
+        m_choices.settingsFileOnDisk = KnownFile::of(path);
+    }
     return written;
 }
 
@@ -62,6 +65,7 @@ bool PrintSettingsDialog::openSettingsFile(const QString &path)
     const std::optional<SheetLayout> layout = PrintSettingsFile::read(path);
     if (!layout)
         return false;
+    m_choices.settingsFileOnDisk = KnownFile::of(path);
     showLayout(*layout, NumberText::signedForm);
     return true;
 }
@@ -82,6 +86,8 @@ void PrintSettingsDialog::saveSettings()
     if (!chosen)
         return;
     const QString &path = chosen->path;
+    if (!mayReplaceChangedFile(m_choices.settingsFileOnDisk, path))
+        return;
     if (const SmallFile::WriteResult written = saveSettingsFile(path); !written) {
         MsgBoxError(LabelFile::saveErrorPrompt(written.reason));
         return;
