@@ -21,6 +21,7 @@
 #include <QTest>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 
@@ -227,6 +228,42 @@ private Q_SLOTS:
         QVERIFY(!QFile::exists(pdf));
     }
 
+    // "@label" and "@settings" stand for the inputs, "@link" and "@hardlink" for two other
+    // names of the label.
+    void outputOverAnInput_data()
+    {
+        QTest::addColumn<QStringList>("line");
+        QTest::newRow("PDF named as the label") << args("--pdf @label @label");
+        QTest::newRow("PDF through a symbolic link") << args("--pdf @link @label");
+        QTest::newRow("PDF through a hard link") << args("--pdf @hardlink @label");
+        QTest::newRow("PDF over the settings")
+            << args("--pdf @settings --settings @settings @label");
+        QTest::newRow("calibration over its settings")
+            << args("--calibration --pdf @settings --settings @settings");
+    }
+
+    void outputOverAnInput()
+    {
+        QFETCH(QStringList, line);
+        const QString label = writeLabel(u"entree.eti"_s, sampleZones());
+        const QString settings = writeFile(u"entree.PAR"_s, "7.5,12,5,0\r\n#FALSE#,#TRUE#\r\n");
+        const QString link = m_dir.filePath(u"lien.pdf"_s), hardLink = m_dir.filePath(u"dur.pdf"_s);
+        QFile::remove(link);
+        QFile::remove(hardLink);
+        QVERIFY(QFile::link(label, link));
+        QCOMPARE(
+            ::link(QFile::encodeName(label).constData(), QFile::encodeName(hardLink).constData()),
+            0);
+        const QByteArray labelBytes = fileBytes(label), settingsBytes = fileBytes(settings);
+        line.replaceInStrings(u"@label"_s, label).replaceInStrings(u"@settings"_s, settings);
+        line.replaceInStrings(u"@link"_s, link).replaceInStrings(u"@hardlink"_s, hardLink);
+        const Outcome o = runCommandLine(line);
+        QCOMPARE(o.status, 1);
+        QVERIFY2(o.err.contains(u"rien n'est écrit"_s), qPrintable(o.err));
+        QCOMPARE(fileBytes(label), labelBytes);
+        QCOMPARE(fileBytes(settings), settingsBytes);
+    }
+
     void singleLabelLandsWhereTheGeometrySays_data()
     {
         QTest::addColumn<QByteArray>("settings");
@@ -377,6 +414,16 @@ private Q_SLOTS:
         QCOMPARE(missing->exitCode(), 1);
         QVERIFY(QString::fromUtf8(missing->readAllStandardError())
                     .contains(u"Erreur d'ouverture du fichier : "_s));
+
+        // A name that is not UTF-8 would be written under another: it is refused.
+        QProcess *notUtf8 = korvalinProcess(this);
+        notUtf8->start(u"sh"_s,
+                       {u"-c"_s, u"exec \"$0\" --pdf \"$(printf 'illisible\\377.pdf')\" \"$1\""_s,
+                        QStringLiteral(KORVALIN_EXECUTABLE), label});
+        QVERIFY(notUtf8->waitForFinished(20000));
+        QCOMPARE(notUtf8->exitCode(), 1);
+        QVERIFY(QString::fromUtf8(notUtf8->readAllStandardError()).contains(u"UTF-8 non valide"_s));
+        QVERIFY(QDir(m_dir.path()).entryList({u"illisible*"_s}).isEmpty());
 
         // Standard output is a pipe here: the page goes into it, as into any pipe being read.
         QProcess *toStdout = finishedKorvalin(this, {u"--pdf"_s, u"/dev/stdout"_s, label});
