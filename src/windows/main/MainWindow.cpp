@@ -67,6 +67,7 @@ MainWindow::MainWindow(ProgramSession &session, Printer &printer, QWidget *paren
       m_commonDialog(this, session.start.programFolder)
 {
     m_recovery->setObjectName(QStringLiteral("recoveryKeeper"));
+    connect(m_recovery, &RecoveryKeeper::writeRefused, this, &MainWindow::reportRecoveryRefusal);
     setWindowTitle(tr("Création d'étiquette pour disquette 3\"1/2"));
     setAcceptDrops(true);
     buildActions();

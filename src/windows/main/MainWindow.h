@@ -251,6 +251,7 @@ private:
 
     // Recovery copies (MainWindowRecovery.cpp).
     void recover(const RecoveryCopy &copy);
+    void reportRecoveryRefusal(const QString &reason);
 
     // Zones.
     bool hasSelectedZone() const;
