@@ -14,6 +14,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QGuiApplication>
 #include <QTextStream>
 #include <QTimer>
@@ -40,10 +41,12 @@ int runMainWindow(QApplication &app)
 // The arguments are taken before Qt sees them, as Qt would keep some (--style) for itself.
 int runHeadless(int argc, char *argv[], const QStringList &arguments)
 {
+    QTextStream err(stderr);
+    if (!CommandLine::argumentsAreNames(argc, argv, err))
+        return 1;
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     QTextStream out(stdout);
-    QTextStream err(stderr);
     return CommandLine::run(arguments, out, err);
 }
 
@@ -53,7 +56,7 @@ int main(int argc, char *argv[])
 {
     QStringList arguments;
     for (int i = 1; i < argc; ++i)
-        arguments.append(QString::fromLocal8Bit(argv[i]));
+        arguments.append(QFile::decodeName(argv[i]));
     // The window asking CUPS through a child of its own: no fonts, no display.
     if (PrinterQuery::isChild(arguments))
         return PrinterQuery::answer(argc, argv, arguments);

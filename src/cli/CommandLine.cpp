@@ -6,6 +6,7 @@
 
 #include "label/LabelFile.h"
 #include "label/ZoneLines.h"
+#include "platform/FileStamp.h"
 #include "platform/LabelLoader.h"
 #include "platform/ProgramFiles.h"
 #include "print/CalibrationPage.h"
@@ -19,6 +20,7 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QTextStream>
 
 #include <memory>
@@ -268,16 +270,48 @@ QString pdfTarget(const QString &pdfPath)
     return pdfPath == QLatin1String("-") ? QStringLiteral("/dev/stdout") : pdfPath;
 }
 
-int pdfStatus(const PdfFileOutcome &outcome, const QString &pdfPath, QTextStream &err)
+// An output that is one of the inputs, under its own name or another, would be replaced by
+// the page: the input is kept and nothing is written. Empty when the output is another file.
+QString outputOverInputProblem(const QString &pdfPath, const QStringList &inputs)
+{
+    const std::optional<FileStamp> output = FileStamp::of(pdfTarget(pdfPath));
+    if (!output)
+        return QString();
+    for (const QString &input : inputs) {
+        const std::optional<FileStamp> read = FileStamp::of(input);
+        if (read && read->isSameFile(*output))
+            return QCoreApplication::translate("CommandLine",
+                                               "le fichier PDF %1 est le fichier lu %2 : "
+                                               "rien n'est écrit")
+                .arg(pdfPath, input);
+    }
+    return QString();
+}
+
+// Refused with the reason on the error stream when the output would replace an input.
+bool outputIsNoInput(const QString &pdfPath, const QStringList &inputs, QTextStream &err)
+{
+    const QString problem = outputOverInputProblem(pdfPath, inputs);
+    if (problem.isEmpty())
+        return true;
+    err << "korvalin : " << problem << '\n';
+    return false;
+}
+
+// The exit status of a page printed or written to pdfPath, with the reason on err.
+int printStatus(const PrintOutcome &outcome, const QString &pdfPath, QTextStream &err)
 {
     switch (outcome.result) {
-    case PdfFileResult::Written:
+    case PrintResult::Printed:
         return Success;
-    case PdfFileResult::DrawingFailed:
+    case PrintResult::PrinterError:
         err << LabelPrinting::printerErrorMessage() << '\n';
         break;
-    case PdfFileResult::WriteFailed:
-        err << LabelFile::saveErrorMessage() << " : " << pdfPath << '\n' << outcome.reason << '\n';
+    case PrintResult::SaveError:
+        err << LabelFile::saveErrorMessage() << " : " << pdfPath << '\n' << outcome.refusal << '\n';
+        break;
+    case PrintResult::LabelOffPage:
+        err << oneLine(outcome.refusal) << '\n';
         break;
     }
     return Failure;
@@ -328,6 +362,8 @@ int runCalibration(const QStringList &arguments, QTextStream &err)
         return BadUsage;
     }
     const CalibrationRequest &r = std::get<CalibrationRequest>(parsed);
+    if (!r.toPrinter && !outputIsNoInput(r.pdfPath, {r.settingsPath}, err))
+        return Failure;
     SheetLayout layout;
     if (!applySettings(r.settingsPath, layout, err))
         return Failure;
@@ -338,7 +374,9 @@ int runCalibration(const QStringList &arguments, QTextStream &err)
         }
         return Success;
     }
-    return pdfStatus(CalibrationPage::writePdf(pdfTarget(r.pdfPath), layout), r.pdfPath, err);
+    return printStatus(
+        PrintOutcome::written(CalibrationPage::writePdf(pdfTarget(r.pdfPath), layout)), r.pdfPath,
+        err);
 }
 
 } // namespace
@@ -352,6 +390,23 @@ bool wantsHeadless(const QStringList &arguments)
             return true;
     }
     return false;
+}
+
+bool argumentsAreNames(int argc, const char *const argv[], QTextStream &err)
+{
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray bytes(argv[i]);
+        const QString name = QFile::decodeName(bytes);
+        if (QFile::encodeName(name) != bytes) {
+            err << "korvalin : "
+                << QCoreApplication::translate("CommandLine",
+                                               "%1 n'est pas un nom lisible (UTF-8 non valide)")
+                       .arg(name)
+                << '\n';
+            return false;
+        }
+    }
+    return true;
 }
 
 int run(const QStringList &arguments, QTextStream &out, QTextStream &err)
@@ -372,6 +427,8 @@ int run(const QStringList &arguments, QTextStream &out, QTextStream &err)
         return Success;
     }
 
+    if (!o.toPrinter && !outputIsNoInput(o.pdfPath, {o.labelPath, o.settingsPath}, err))
+        return Failure;
     PrintRequest request;
     if (!applySettings(o.settingsPath, request.layout, err))
         return Failure;
@@ -411,16 +468,12 @@ int run(const QStringList &arguments, QTextStream &out, QTextStream &err)
         return Failure;
     }
 
-    if (o.toPrinter) {
-        if (!LabelOutput::print(chosenPrinter(o.printerName.value_or(QString())), request,
-                                *artwork)) {
-            err << LabelPrinting::printerErrorMessage() << '\n';
-            return Failure;
-        }
-        return Success;
-    }
-    return pdfStatus(LabelOutput::writePdf(pdfTarget(o.pdfPath), request, *artwork), o.pdfPath,
-                     err);
+    if (o.toPrinter)
+        return printStatus(LabelOutput::print(chosenPrinter(o.printerName.value_or(QString())),
+                                              request, *artwork),
+                           QString(), err);
+    return printStatus(LabelOutput::writePdf(pdfTarget(o.pdfPath), request, *artwork), o.pdfPath,
+                       err);
 }
 
 } // namespace CommandLine

@@ -18,6 +18,11 @@ namespace CommandLine {
 // the usage, rather than the main window.
 bool wantsHeadless(const QStringList &arguments);
 
+// False, with the reason on err, when an argument is not the bytes of any name the program
+// reads it as (not valid UTF-8): the label or PDF it names could be neither read nor
+// written under that name.
+bool argumentsAreNames(int argc, const char *const argv[], QTextStream &err);
+
 // Runs the headless print; the exit status of the program. Needs a QGuiApplication.
 int run(const QStringList &arguments, QTextStream &out, QTextStream &err);
 

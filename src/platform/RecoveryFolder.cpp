@@ -6,6 +6,7 @@
 
 #include "files/SmallFile.h"
 #include "label/LabelFile.h"
+#include "files/SaveReasons.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -18,6 +19,7 @@
 #include <cerrno>
 #include <climits>
 #include <csignal>
+#include <filesystem>
 #include <optional>
 #include <unistd.h>
 
@@ -138,18 +140,30 @@ RecoveryCopy RecoveryFolder::ownCopy() const
     return {base + CopySuffix, base + RecordSuffix, QString(), QDateTime()};
 }
 
-bool RecoveryFolder::write(const LabelDocument &document, const QString &originalName) const
+SmallFile::WriteResult RecoveryFolder::write(const LabelDocument &document,
+                                             const QString &originalName) const
 {
     const bool created = !QFileInfo::exists(m_path);
-    if (!QDir().mkpath(m_path))
-        return false;
+    std::error_code made;
+    std::filesystem::create_directories(QFile::encodeName(m_path).toStdString(), made);
+    const QFileInfo folder(m_path);
+    if (made || !folder.isDir()) {
+        // A file where the folder should be is no folder at all.
+        const bool fileInPlace = folder.exists() && !folder.isDir();
+        const int error = made && !fileInPlace ? made.value() : ENOTDIR;
+        return {false, SaveReasons::fromError(error, SaveReasons::Refuser::Folder)};
+    }
     // Unsaved labels are nobody else's business.
     if (created)
         QFile::setPermissions(m_path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     const RecoveryCopy copy = ownCopy();
+    if (SmallFile::WriteResult record =
+            SmallFile::write(copy.recordPath, recordBytes({m_writer, originalName}));
+        !record)
+        return record;
     LabelDocument written = document;
-    return SmallFile::write(copy.recordPath, recordBytes({m_writer, originalName})) &&
-           LabelFile::save(copy.copyPath, written);
+    const LabelFile::SaveResult saved = LabelFile::save(copy.copyPath, written);
+    return {saved.saved, saved.refusal};
 }
 
 QList<RecoveryCopy> RecoveryFolder::orphans() const

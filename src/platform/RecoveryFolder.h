@@ -5,6 +5,7 @@
 #pragma once
 
 #include "label/LabelDocument.h"
+#include "files/SmallFile.h"
 
 #include <QDateTime>
 #include <QList>
@@ -46,9 +47,10 @@ public:
     // Where the writer's own copy goes.
     RecoveryCopy ownCopy() const;
     // Writes the record, then the copy, each through the program's whole-file save, so a
-    // crash leaves either the previous copy or the new one. False when the disk refused
-    // or the document cannot be written as a label file.
-    bool write(const LabelDocument &document, const QString &originalName) const;
+    // crash leaves either the previous copy or the new one. Refused, with the reason, when
+    // the folder cannot be made or the disk refused, or the document cannot be written as a
+    // label file.
+    SmallFile::WriteResult write(const LabelDocument &document, const QString &originalName) const;
 
     // The copies of programs that no longer run, newest first. A record whose copy is
     // gone is removed on the way.

@@ -4,6 +4,7 @@
 
 #include "print/LabelOutput.h"
 
+#include "print/LabelPlacement.h"
 #include "print/LabelPrinting.h"
 #include "print/PainterSurface.h"
 #include "print/Printer.h"
@@ -13,13 +14,12 @@ namespace {
 const QString JobTitle = QStringLiteral("Korvalin");
 
 PageDrawer labelPageDrawer(const PrintRequest &request, const LabelArtwork &artwork,
-                           PrintRun *runAfter)
+                           PrintRun &runAfter)
 {
-    return [&request, &artwork, runAfter](PageCanvas &canvas) {
+    return [&request, &artwork, &runAfter](PageCanvas &canvas) {
         PainterSurface surface(canvas.painter, canvas.dotsPerMm, canvas.printableOrigin);
         const LabelPrinting::PageEnd page = LabelPrinting::drawPrintPage(surface, request, artwork);
-        if (runAfter)
-            *runAfter = LabelPrinting::carriedOn(request.run, page);
+        runAfter = LabelPrinting::carriedOn(request.run, page);
         return page.ended;
     };
 }
@@ -35,18 +35,37 @@ bool isEmptyRun(const PrintRun &run)
 
 namespace LabelOutput {
 
-bool print(const Printer &printer, const PrintRequest &request, const LabelArtwork &artwork,
-           PrintRun *runAfter)
+PrintOutcome print(const Printer &printer, const PrintRequest &request, const LabelArtwork &artwork)
 {
+    PrintRun after = request.run;
     if (isEmptyRun(request.run))
-        return true;
-    return printPage(printer, labelPageDrawer(request, artwork, runAfter), JobTitle);
+        return PrintOutcome::printed(true, after);
+    const PageDrawer draw = labelPageDrawer(request, artwork, after);
+    // The printable area is known once the destination is asked, just before the page.
+    std::optional<QString> offPage;
+    const bool printed = printer.printPdf(
+        [&](const PageGeometry &page) -> std::optional<QByteArray> {
+            offPage = LabelPlacement::offPageProblem(request, page.printableAreaMm.size());
+            if (offPage)
+                return std::nullopt;
+            return renderPdf(page, draw, JobTitle);
+        },
+        JobTitle);
+    if (offPage)
+        return PrintOutcome::offPage(*offPage, request.run);
+    return PrintOutcome::printed(printed, after);
 }
 
-PdfFileOutcome writePdf(const QString &path, const PrintRequest &request,
-                        const LabelArtwork &artwork, const PageGeometry &page, PrintRun *runAfter)
+PrintOutcome writePdf(const QString &path, const PrintRequest &request, const LabelArtwork &artwork,
+                      const PageGeometry &page)
 {
-    return writePdfFile(path, page, labelPageDrawer(request, artwork, runAfter));
+    if (const std::optional<QString> offPage =
+            LabelPlacement::offPageProblem(request, page.printableAreaMm.size()))
+        return PrintOutcome::offPage(*offPage, request.run);
+    PrintRun after = request.run;
+    const PdfFileOutcome written =
+        writePdfFile(path, page, labelPageDrawer(request, artwork, after));
+    return PrintOutcome::written(written, after);
 }
 
 } // namespace LabelOutput

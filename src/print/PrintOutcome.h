@@ -13,7 +13,8 @@ enum class PrintResult
 {
     Printed,
     PrinterError,
-    SaveError // the disk refused the PDF file
+    SaveError,   // the disk refused the PDF file
+    LabelOffPage // refused before anything printed: a label would not be on the page
 };
 
 // How a page sent to the printer or written to a PDF file fared, with the run as a label
@@ -21,7 +22,9 @@ enum class PrintResult
 struct PrintOutcome
 {
     PrintResult result = PrintResult::Printed;
-    QString refusal; // why the disk refused the PDF file, for SaveError
+    // Why the disk refused the PDF file, for SaveError; the message that refused the job,
+    // for LabelOffPage.
+    QString refusal;
     PrintRun run;
 
     static PrintOutcome printed(bool printed, const PrintRun &run = PrintRun())
@@ -39,5 +42,9 @@ struct PrintOutcome
             break;
         }
         return {PrintResult::SaveError, written.reason, run};
+    }
+    static PrintOutcome offPage(const QString &message, const PrintRun &run)
+    {
+        return {PrintResult::LabelOffPage, message, run};
     }
 };

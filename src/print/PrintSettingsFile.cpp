@@ -13,16 +13,9 @@
 
 namespace {
 
-enum Spacing
-{
-    LeftMargin,
-    TopMargin,
-    RowGap,
-    ColumnGap
-};
-
 // The file lists the column gap before the row gap.
-constexpr Spacing FileOrder[4] = {LeftMargin, TopMargin, ColumnGap, RowGap};
+constexpr SheetDistance FileOrder[4] = {SheetDistance::LeftMargin, SheetDistance::TopMargin,
+                                        SheetDistance::ColumnGap, SheetDistance::RowGap};
 
 QString truthField(bool value)
 {
@@ -36,8 +29,8 @@ namespace PrintSettingsFile {
 QByteArray encode(const Layout &layout)
 {
     QStringList distances;
-    for (Spacing s : FileOrder)
-        distances.append(NumberText::plain(layout.sheetSpacing[s]));
+    for (const SheetDistance which : FileOrder)
+        distances.append(NumberText::plain(layout.distance(which)));
     const QString text = distances.join(QLatin1Char(',')) + QStringLiteral("\r\n") +
                          truthField(layout.printFrame) + QLatin1Char(',') +
                          truthField(layout.printCutOutline) + QStringLiteral("\r\n");
@@ -48,11 +41,11 @@ std::optional<Layout> decode(const QByteArray &bytes)
 {
     SequentialReader reader(Cp1252::decode(bytes));
     Layout layout;
-    for (Spacing s : FileOrder) {
+    for (const SheetDistance which : FileOrder) {
         const std::optional<double> value = reader.number();
         if (!value)
             return std::nullopt;
-        layout.sheetSpacing[s] = *value;
+        layout.setDistance(which, *value);
     }
     const QLatin1String trueWord("#TRUE#"), falseWord("#FALSE#");
     const std::optional<bool> frame = reader.truth(trueWord, falseWord);

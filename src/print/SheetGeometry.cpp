@@ -4,6 +4,8 @@
 
 #include "print/SheetGeometry.h"
 
+#include <QCoreApplication>
+
 namespace SheetGeometry {
 
 QPointF labelOrigin(int position, const std::array<double, 4> &spacing)
@@ -19,6 +21,21 @@ QString positionCaption(int position)
     // The number is right-aligned in two places, so the tenth reads "Etiquette10" and
     // every caption has the same width.
     return QStringLiteral("Etiquette%1").arg(position, 2);
+}
+
+QString distanceName(SheetDistance distance)
+{
+    switch (distance) {
+    case SheetDistance::LeftMargin:
+        return QCoreApplication::translate("SheetGeometry", "Marge gauche");
+    case SheetDistance::TopMargin:
+        return QCoreApplication::translate("SheetGeometry", "Marge haute");
+    case SheetDistance::RowGap:
+        return QCoreApplication::translate("SheetGeometry", "Séparateur vertical");
+    case SheetDistance::ColumnGap:
+        break;
+    }
+    return QCoreApplication::translate("SheetGeometry", "Séparateur horizontal");
 }
 
 } // namespace SheetGeometry

@@ -4,6 +4,8 @@
 
 #pragma once
 
+#include "print/SheetLayout.h"
+
 #include <QPointF>
 #include <QString>
 #include <array>
@@ -23,5 +25,8 @@ QPointF labelOrigin(int position, const std::array<double, 4> &spacing);
 // "Etiquette 1" .. "Etiquette 9", "Etiquette10": how the sheet's tiles and the calibration
 // page name a position.
 QString positionCaption(int position);
+
+// How the print settings window and the messages name a distance ("Marge gauche").
+QString distanceName(SheetDistance distance);
 
 } // namespace SheetGeometry

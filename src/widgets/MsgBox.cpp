@@ -35,8 +35,12 @@ QMessageBox::Icon qtIcon(MsgBoxIcon icon)
 
 MsgBoxResult showMessageBox(const MsgBoxCall &call)
 {
-    QMessageBox box(qtIcon(call.icon), call.title, call.prompt, QMessageBox::NoButton,
+    // Prompts carry paths, names and reasons from outside the program: markup in them is
+    // shown, never followed (an <img> would make Qt read whatever file it names). The text
+    // comes only once the box knows it is plain.
+    QMessageBox box(qtIcon(call.icon), call.title, QString(), QMessageBox::NoButton,
                     QApplication::activeWindow());
+    box.setTextFormat(Qt::PlainText);
     // The prompts break their lines with a lone CR, which a label on this system would not.
     box.setText(QString(call.prompt)
                     .replace(QLatin1String("\r\n"), QLatin1String("\n"))

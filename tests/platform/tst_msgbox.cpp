@@ -25,6 +25,7 @@ struct Shown
     QString text, title;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     QStringList buttons;
+    Qt::TextFormat format = Qt::AutoText;
 };
 
 QString buttonName(QMessageBox &box, QAbstractButton *button)
@@ -110,6 +111,12 @@ private Q_SLOTS:
                                MsgBoxDefault::Second};
         row("no icon, second default of one button", plain, Qt::Key_Return, MsgBoxResult::OK,
             QMessageBox::NoIcon, ok);
+        // Paths and names come from files: their markup is text, and nothing it names is read.
+        const MsgBoxCall markup{
+            u"Fichier icone <b><img src=/inexistant/logo.png></b> non trouvé !"_s,
+            MsgBoxButtons::OKOnly, MsgBoxIcon::Critical, u"Erreur"_s, MsgBoxDefault::First};
+        row("markup in the prompt", markup, Qt::Key_Return, MsgBoxResult::OK, QMessageBox::Critical,
+            ok);
     }
 
     void realBox()
@@ -129,6 +136,7 @@ private Q_SLOTS:
             shown.text = box->text();
             shown.title = box->windowTitle();
             shown.icon = box->icon();
+            shown.format = box->textFormat();
             for (QAbstractButton *button : box->buttons())
                 shown.buttons.append(buttonName(*box, button));
             QTest::keyClick(box, key);
@@ -146,6 +154,7 @@ private Q_SLOTS:
         QCOMPARE(shown.text, text);
         QCOMPARE(shown.title, call.title);
         QCOMPARE(shown.icon, icon);
+        QCOMPARE(shown.format, Qt::PlainText);
         std::sort(shown.buttons.begin(), shown.buttons.end());
         std::sort(buttons.begin(), buttons.end());
         QCOMPARE(shown.buttons, buttons);

@@ -21,6 +21,7 @@
 #include <QTest>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 
@@ -176,20 +177,35 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("options");
         QTest::addColumn<QString>("labelText2"); // null: a damaged label
         QTest::addColumn<QString>("message");
+        QTest::addColumn<QByteArray>("settings"); // of a settings file given; empty: none
         const QString ok = u"Documents"_s;
         QTest::newRow("unreadable label")
-            << QStringList{} << QString() << u"Erreur d'ouverture du fichier : "_s;
-        QTest::newRow("unreadable settings") << args("--settings absent.PAR") << ok
-                                             << u"Erreur d'ouverture du fichier : absent.PAR\n"_s;
-        QTest::newRow("too many lines") << QStringList{} << u"ligne\r\n"_s.repeated(15) + u"fin"_s
-                                        << u"Nombre de lignes de texte trop important !\n"_s;
+            << QStringList{} << QString() << u"Erreur d'ouverture du fichier : "_s << QByteArray();
+        QTest::newRow("unreadable settings")
+            << args("--settings absent.PAR") << ok
+            << u"Erreur d'ouverture du fichier : absent.PAR\n"_s << QByteArray();
+        QTest::newRow("too many lines")
+            << QStringList{} << u"ligne\r\n"_s.repeated(15) + u"fin"_s
+            << u"Nombre de lignes de texte trop important !\n"_s << QByteArray();
         QTest::newRow("count above 10")
-            << args("--count 12") << ok << u"Nombre maximum d'étiquettes identiques = 10\n"_s;
+            << args("--count 12") << ok << u"Nombre maximum d'étiquettes identiques = 10\n"_s
+            << QByteArray();
         QTest::newRow("count 0") << args("--count 0") << ok
-                                 << u"Nombre minimum d'étiquettes = 1\n"_s;
+                                 << u"Nombre minimum d'étiquettes = 1\n"_s << QByteArray();
         QTest::newRow("run past the sheet")
             << args("--start 7 --count 5") << ok
-            << u"Nombre maximun d'étiquettes =  4\n à partir de l'étiquette N°  7\n"_s;
+            << u"Nombre maximun d'étiquettes =  4\n à partir de l'étiquette N°  7\n"_s
+            << QByteArray();
+        // Rather than a blank page, the first label off the page and the distance to blame.
+        QTest::newRow("gap past the page")
+            << args("--start 9 --count 2") << ok
+            << u"L'étiquette N° 10 sort de la zone imprimable de la page !\n"
+               u"Séparateur horizontal : 725 mm\n"_s
+            << QByteArray("10,4,725,4\r\n#TRUE#,#TRUE#\r\n");
+        QTest::newRow("top margin past the page")
+            << args("--position 1") << ok
+            << u"L'étiquette N° 1 sort de la zone imprimable de la page !\nMarge haute : 300 mm\n"_s
+            << QByteArray("10,300,10,4\r\n#TRUE#,#TRUE#\r\n");
     }
 
     void failures()
@@ -197,6 +213,9 @@ private Q_SLOTS:
         QFETCH(QStringList, options);
         QFETCH(QString, labelText2);
         QFETCH(QString, message);
+        QFETCH(QByteArray, settings);
+        if (!settings.isEmpty())
+            options += QStringList{u"--settings"_s, writeFile(u"echec.PAR"_s, settings)};
         LabelZones zones = sampleZones();
         zones[ZoneId::Second].text = labelText2;
         const QString label = labelText2.isNull()
@@ -207,6 +226,42 @@ private Q_SLOTS:
         QCOMPARE(o.status, 1);
         QVERIFY2(o.err.startsWith(message), qPrintable(o.err));
         QVERIFY(!QFile::exists(pdf));
+    }
+
+    // "@label" and "@settings" stand for the inputs, "@link" and "@hardlink" for two other
+    // names of the label.
+    void outputOverAnInput_data()
+    {
+        QTest::addColumn<QStringList>("line");
+        QTest::newRow("PDF named as the label") << args("--pdf @label @label");
+        QTest::newRow("PDF through a symbolic link") << args("--pdf @link @label");
+        QTest::newRow("PDF through a hard link") << args("--pdf @hardlink @label");
+        QTest::newRow("PDF over the settings")
+            << args("--pdf @settings --settings @settings @label");
+        QTest::newRow("calibration over its settings")
+            << args("--calibration --pdf @settings --settings @settings");
+    }
+
+    void outputOverAnInput()
+    {
+        QFETCH(QStringList, line);
+        const QString label = writeLabel(u"entree.eti"_s, sampleZones());
+        const QString settings = writeFile(u"entree.PAR"_s, "7.5,12,5,0\r\n#FALSE#,#TRUE#\r\n");
+        const QString link = m_dir.filePath(u"lien.pdf"_s), hardLink = m_dir.filePath(u"dur.pdf"_s);
+        QFile::remove(link);
+        QFile::remove(hardLink);
+        QVERIFY(QFile::link(label, link));
+        QCOMPARE(
+            ::link(QFile::encodeName(label).constData(), QFile::encodeName(hardLink).constData()),
+            0);
+        const QByteArray labelBytes = fileBytes(label), settingsBytes = fileBytes(settings);
+        line.replaceInStrings(u"@label"_s, label).replaceInStrings(u"@settings"_s, settings);
+        line.replaceInStrings(u"@link"_s, link).replaceInStrings(u"@hardlink"_s, hardLink);
+        const Outcome o = runCommandLine(line);
+        QCOMPARE(o.status, 1);
+        QVERIFY2(o.err.contains(u"rien n'est écrit"_s), qPrintable(o.err));
+        QCOMPARE(fileBytes(label), labelBytes);
+        QCOMPARE(fileBytes(settings), settingsBytes);
     }
 
     void singleLabelLandsWhereTheGeometrySays_data()
@@ -359,6 +414,16 @@ private Q_SLOTS:
         QCOMPARE(missing->exitCode(), 1);
         QVERIFY(QString::fromUtf8(missing->readAllStandardError())
                     .contains(u"Erreur d'ouverture du fichier : "_s));
+
+        // A name that is not UTF-8 would be written under another: it is refused.
+        QProcess *notUtf8 = korvalinProcess(this);
+        notUtf8->start(u"sh"_s,
+                       {u"-c"_s, u"exec \"$0\" --pdf \"$(printf 'illisible\\377.pdf')\" \"$1\""_s,
+                        QStringLiteral(KORVALIN_EXECUTABLE), label});
+        QVERIFY(notUtf8->waitForFinished(20000));
+        QCOMPARE(notUtf8->exitCode(), 1);
+        QVERIFY(QString::fromUtf8(notUtf8->readAllStandardError()).contains(u"UTF-8 non valide"_s));
+        QVERIFY(QDir(m_dir.path()).entryList({u"illisible*"_s}).isEmpty());
 
         // Standard output is a pipe here: the page goes into it, as into any pipe being read.
         QProcess *toStdout = finishedKorvalin(this, {u"--pdf"_s, u"/dev/stdout"_s, label});

@@ -175,7 +175,8 @@ private Q_SLOTS:
         request.run.mode = PrintMode::Run;
         request.run.copyCount = 0;
         const qsizetype jobsBefore = m_cups.jobStates(QString()).size();
-        QVERIFY(LabelOutput::print(Printer(u"Etiquettes"_s), request, LabelArtwork()));
+        QCOMPARE(LabelOutput::print(Printer(u"Etiquettes"_s), request, LabelArtwork()).result,
+                 PrintResult::Printed);
         QVERIFY(m_cups.waitUntilIdle());
         QCOMPARE(m_cups.jobStates(QString()).size(), jobsBefore);
     }

@@ -35,6 +35,16 @@ inline MsgBoxCall leaveQuestion(const QString &labelFileName)
     return call;
 }
 
+// Before a save over a file that another program changed since it was read or written.
+inline MsgBoxCall changedOnDiskQuestion(const QString &path)
+{
+    return {QStringLiteral("Le fichier ") + path +
+                QStringLiteral(" a été modifié par un autre programme depuis son ouverture.\r\n"
+                               "L'enregistrer quand même ?"),
+            MsgBoxButtons::YesNo, MsgBoxIcon::Exclamation, QStringLiteral("Korvalin"),
+            MsgBoxDefault::Second};
+}
+
 inline MsgBoxCall quitConfirmation()
 {
     return {QStringLiteral("Quitter Korvalin\r  Confirmez  ?"), MsgBoxButtons::YesNo,

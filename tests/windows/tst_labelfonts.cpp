@@ -28,7 +28,7 @@ QStringList pageFonts(const LabelDocument &document)
     QTemporaryDir folder;
     const QString pdf = folder.filePath(u"police.pdf"_s);
     const std::optional<LabelArtwork> artwork = LabelArtwork::of(document);
-    if (!artwork || LabelOutput::writePdf(pdf, request, *artwork) != PdfFileResult::Written)
+    if (!artwork || LabelOutput::writePdf(pdf, request, *artwork).result != PrintResult::Printed)
         return {};
     QStringList fonts = readPdfFonts(pdf);
     fonts.sort();

@@ -16,6 +16,7 @@
 #include <QImage>
 #include <QRegularExpression>
 
+#include <cstdio>
 #include <memory>
 #include <optional>
 
@@ -203,12 +204,14 @@ private slots:
 
     void openReadsTheFile_data()
     {
-        // The label's entry: "logo", "AUCUN", "missing" or "damaged".
+        // The label's entry: "logo", "AUCUN", "missing", "damaged" or a path where no file is.
         QTest::addColumn<QString>("picture");
         QTest::newRow("with a picture") << u"logo"_s;
         QTest::newRow("without picture") << u"AUCUN"_s;
         QTest::newRow("picture file missing: none is shown") << u"missing"_s;
         QTest::newRow("picture damaged: none is shown") << u"damaged"_s;
+        // Named in the message as it stands in the file: nothing of it is read as markup.
+        QTest::newRow("picture path that is markup") << u"<img src=/dev/zero>"_s;
     }
 
     void openReadsTheFile()
@@ -224,6 +227,7 @@ private slots:
                               : picture == "missing"_L1 ? missing
                               : picture == "damaged"_L1 ? damaged
                                                         : picture;
+        const bool pictureMissing = picture != "logo"_L1 && picture != "AUCUN"_L1;
         const QString path = writeLabel(folder, u"sauvegarde.eti"_s, entry);
         QVERIFY(!path.isEmpty());
         MainWindowHarness h;
@@ -234,10 +238,10 @@ private slots:
         // The box stands over a label already opened, which a recovery copy must not keep.
         std::optional<bool> modifiedUnderTheBox;
         const QString problem =
-            picture == "missing"_L1 ? u"Fichier icone "_s + missing + u" non trouvé !"_s
-            : picture == "damaged"_L1
+            picture == "damaged"_L1
                 ? u"Image "_s + damaged + u" illisible :\rFormat d'image non supporté !"_s
-                : QString();
+            : pictureMissing ? u"Fichier icone "_s + entry + u" non trouvé !"_s
+                             : QString();
         if (!problem.isEmpty())
             h.msgBoxes.expect(errorBox(problem), MsgBoxResult::OK,
                               [&] { modifiedUnderTheBox = h.form->isModified(); });
@@ -322,6 +326,51 @@ private slots:
         QVERIFY(written);
         QCOMPARE(written->zones, h.form->document().zones);
         QCOMPARE(written->picture.path, QString());
+    }
+
+    void changeOnDiskAsksFirst_data()
+    {
+        QTest::addColumn<QByteArray>("other"); // what another program writes; empty: nothing
+        QTest::addColumn<bool>("replaced");    // written beside and renamed over the file
+        QTest::addColumn<MsgBoxResult>("answer");
+        const QByteArray other = fileBytes(QFINDTESTDATA("../label/data/sauvegarde.eti"));
+        QTest::newRow("rewritten in place, kept") << other << false << MsgBoxResult::No;
+        QTest::newRow("replaced, overwritten") << other << true << MsgBoxResult::Yes;
+        QTest::newRow("unchanged since the last save")
+            << QByteArray() << false << MsgBoxResult::Yes;
+    }
+
+    void changeOnDiskAsksFirst()
+    {
+        QFETCH(QByteArray, other);
+        QFETCH(bool, replaced);
+        QFETCH(MsgBoxResult, answer);
+        QTemporaryDir folder;
+        const QString path = writeLabel(folder, u"lot.eti"_s, u"AUCUN"_s);
+        MainWindowHarness h;
+        h.runAnswering("openAction", path);
+        h.keys(u"mien"_s);
+        if (other.isEmpty()) {
+            // The window's own save is no other program's change.
+            h.action("saveAction")->trigger();
+            h.keys(u" encore"_s);
+        } else if (replaced) {
+            QVERIFY(writeBytes(folder.filePath(u"autre.eti"_s), other));
+            QVERIFY(std::rename(QFile::encodeName(folder.filePath(u"autre.eti"_s)).constData(),
+                                QFile::encodeName(path).constData()) == 0);
+        } else {
+            QVERIFY(writeBytes(path, other));
+        }
+        if (!other.isEmpty())
+            h.msgBoxes.expect(changedOnDiskQuestion(path), answer);
+        h.action("saveAction")->trigger();
+        QVERIFY(h.msgBoxes.allSeen());
+        const bool saved = answer == MsgBoxResult::Yes;
+        QCOMPARE(h.form->isModified(), !saved);
+        if (saved)
+            QCOMPARE(LabelFile::read(path)->zones, h.form->document().zones);
+        else
+            QCOMPARE(fileBytes(path), other);
     }
 
     void saveAsShowsTheDialog_data()

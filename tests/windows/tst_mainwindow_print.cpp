@@ -198,28 +198,45 @@ private Q_SLOTS:
         QVERIFY(h.form->findChildren<PrintSettingsDialog *>().isEmpty());
     }
 
-    void printerErrorPrintsNothing_data()
+    void failedJobPrintsNothing_data()
     {
         QTest::addColumn<QString>("queue");
-        QTest::newRow("queue refusing jobs") << u"Refuse"_s;
-        QTest::newRow("queue that does not exist") << u"Absente"_s;
+        QTest::addColumn<QString>("columnGap"); // typed in the settings window; empty: none
+        QTest::addColumn<QString>("error");
+        const QString printerError = u"Erreur sur l'imprimante !"_s;
+        QTest::newRow("queue refusing jobs") << u"Refuse"_s << QString() << printerError;
+        QTest::newRow("queue that does not exist") << u"Absente"_s << QString() << printerError;
+        // Rather than a blank page: the first label of the second column is named.
+        QTest::newRow("labels past the printable area")
+            << Queue << u"725"_s
+            << u"L'étiquette N° 2 sort de la zone imprimable de la page !\r"
+               u"Séparateur horizontal : 725 mm"_s;
     }
 
-    void printerErrorPrintsNothing()
+    void failedJobPrintsNothing()
     {
         QFETCH(QString, queue);
+        QFETCH(QString, columnGap);
+        QFETCH(QString, error);
         MainWindowHarness h{Printer(queue)};
         h.state.print.numberingTicked = true;
+        const int jobsBefore = jobCount();
         h.msgBoxes.expect(runQuestion(10, 1, true), MsgBoxResult::Yes);
-        h.msgBoxes.expect(errorBox(u"Erreur sur l'imprimante !"_s));
-        QVERIFY(printCommand(h, pressPrint));
+        h.msgBoxes.expect(errorBox(error));
+        QVERIFY(printCommand(h, [&](PrintSettingsDialog &window) {
+            if (!columnGap.isEmpty())
+                typeInto(in<QLineEdit>(window, "columnGapEdit"), columnGap);
+            pressPrint(window);
+        }));
         QTRY_VERIFY_WITH_TIMEOUT(h.action("printAction")->isEnabled(), JobTimeoutMs);
         QVERIFY(h.msgBoxes.allSeen());
         QVERIFY(!QGuiApplication::overrideCursor());
         // Nothing came out, so the same disks are numbered again next time.
         QCOMPARE(h.state.print.run.nextDiskNumber, 1);
         QVERIFY(m_cups.waitUntilIdle());
-        QVERIFY(!QFile::exists(m_cups.outputPath(queue)));
+        QCOMPARE(jobCount(), jobsBefore);
+        if (queue != Queue)
+            QVERIFY(!QFile::exists(m_cups.outputPath(queue)));
     }
 
     void tooManyLinesPrintsNothing()

@@ -6,6 +6,7 @@
 // saved or given up, and offered at the next start when the program that wrote it died.
 #include "DocumentQuestions.h"
 #include "MainWindowHarness.h"
+#include "SmallDisk.h"
 #include "TestFiles.h"
 
 #include "label/LabelFile.h"
@@ -140,11 +141,25 @@ std::optional<LabelDocument> readCopy(const QString &path)
     return LabelFile::read(path);
 }
 
-bool copyWritten(MainWindowHarness &h)
+// Whether the disk took the copy now due; nothing when no answer came.
+std::optional<bool> writeCopy(MainWindowHarness &h)
 {
     QSignalSpy written(h.recovery(), &RecoveryKeeper::copyWritten);
     h.recovery()->writeNow();
-    return written.wait() && written.first().first().toBool();
+    if (!written.wait())
+        return std::nullopt;
+    return written.first().first().toBool();
+}
+
+bool copyWritten(MainWindowHarness &h)
+{
+    return writeCopy(h) == std::optional<bool>(true);
+}
+
+MsgBoxCall copyRefusedNote(const QString &reason)
+{
+    return {u"Impossible d'écrire la copie de secours de l'étiquette.\r"_s + reason,
+            MsgBoxButtons::OKOnly, MsgBoxIcon::Information, u"Korvalin"_s, MsgBoxDefault::First};
 }
 
 bool exists(const RecoveryCopy &copy)
@@ -257,6 +272,51 @@ private slots:
         const LabelDocument edited = h.form->document();
         h.form.reset();
         QCOMPARE(readCopy(own.copyPath), edited);
+    }
+
+    // No copy can be written: told once, editing goes on, and told again only after a copy
+    // was written since.
+    void refusalToldOnce_data()
+    {
+        QTest::addColumn<bool>("fullDisk"); // else a file where the folder should be
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("file instead of the folder") << false << u"Le dossier n'existe pas."_s;
+        QTest::newRow("full disk") << true << u"Le disque est plein."_s;
+    }
+
+    void refusalToldOnce()
+    {
+        QFETCH(bool, fullDisk);
+        QFETCH(QString, reason);
+        SmallDisk disk;
+        if (fullDisk && !disk.isMounted())
+            QSKIP("Mounting a small file system needs root");
+        QVERIFY(!fullDisk || disk.fillLeaving(0));
+        MainWindowHarness h;
+        const QString folder = h.recovery()->folder().path();
+        const auto spoil = [&] {
+            return fullDisk ? QFile::link(disk.filePath(QString()), folder)
+                            : writeBytes(folder, "pas un dossier");
+        };
+        QVERIFY(spoil());
+        h.keys(u"a"_s);
+        h.msgBoxes.expect(copyRefusedNote(reason));
+        QCOMPARE(writeCopy(h), std::optional<bool>(false));
+        QVERIFY(h.msgBoxes.allSeen());
+        h.keys(u"b"_s);
+        QCOMPARE(writeCopy(h), std::optional<bool>(false));
+        QVERIFY(h.msgBoxes.allSeen());
+        QCOMPARE(h.text1()->text(), u"ab"_s);
+
+        QVERIFY(QFile::remove(folder));
+        h.keys(u"c"_s);
+        QVERIFY(copyWritten(h));
+        QVERIFY(QDir(folder).removeRecursively());
+        QVERIFY(spoil());
+        h.keys(u"d"_s);
+        h.msgBoxes.expect(copyRefusedNote(reason));
+        QCOMPARE(writeCopy(h), std::optional<bool>(false));
+        QVERIFY(h.msgBoxes.allSeen());
     }
 
     void offeredAtStartUp_data()

@@ -224,6 +224,8 @@ private Q_SLOTS:
             << u"leftMarginEdit"_s << u"a-1 .5x"_s << u"-1.5"_s;
         QTest::newRow("distance: six characters at most")
             << u"columnGapEdit"_s << u"12.34567"_s << u"12.345"_s;
+        QTest::newRow("distance: the decimal comma kept")
+            << u"topMarginEdit"_s << u"7,25"_s << u"7,25"_s;
         QTest::newRow("count: only digits") << u"startPositionEdit"_s << u"-.a3 "_s << u"3"_s;
         QTest::newRow("disk number: two digits") << u"firstDiskNumberEdit"_s << u"123"_s << u"12"_s;
     }
@@ -260,6 +262,8 @@ private Q_SLOTS:
         QTest::newRow("tile 1, defaults") << 1 << u"10"_s << u"10"_s << QPointF(10, 4);
         QTest::newRow("tile 2 after typing 7.5 and 5")
             << 2 << u"7.5"_s << u"5"_s << QPointF(82.5, 4);
+        QTest::newRow("tile 2 after typing 7,25 and 5")
+            << 2 << u"7,25"_s << u"5"_s << QPointF(82.25, 4);
         QTest::newRow("tile 7, negative margin") << 7 << u"-2"_s << u"10"_s << QPointF(-2, 166);
     }
 

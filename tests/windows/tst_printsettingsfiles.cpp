@@ -3,6 +3,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The settings files of the print settings window: defaults, save and load, and the title.
+#include "DocumentQuestions.h"
 #include "PrintSettingsHarness.h"
 #include "SmallDisk.h"
 #include "TestFiles.h"
@@ -31,6 +32,8 @@ std::tuple<bool, QString, QString, bool> lastFileDialog(const PrintSettingsHarne
 
 } // namespace
 
+Q_DECLARE_METATYPE(MsgBoxResult)
+
 class TestPrintSettingsSettings : public QObject
 {
     Q_OBJECT
@@ -45,6 +48,9 @@ private Q_SLOTS:
                                   << QByteArray("10,4,10,4\r\n#TRUE#,#TRUE#\r\n");
         QTest::newRow("typed margin, no frame")
             << "7.5" << true << QByteArray("7.5,4,10,4\r\n#FALSE#,#TRUE#\r\n");
+        // The file keeps its own decimal point.
+        QTest::newRow("margin typed with a comma")
+            << "7,25" << false << QByteArray("7.25,4,10,4\r\n#TRUE#,#TRUE#\r\n");
         QTest::newRow("margin typed as .5")
             << ".5" << false << QByteArray(".5,4,10,4\r\n#TRUE#,#TRUE#\r\n");
     }
@@ -115,6 +121,32 @@ private Q_SLOTS:
         QCOMPARE(h.form->windowTitle(), title(u"DEFAUT"_s));
         QCOMPARE(h.choices().settings.filePath, u"/avant/lot0.PAR"_s);
         QCOMPARE(h.switches(), std::tuple(true, true, false, false));
+    }
+
+    // A settings file that another program wrote since the window read it is replaced only
+    // if the user says so.
+    void saveOverAChangedFile_data()
+    {
+        QTest::addColumn<MsgBoxResult>("answer");
+        QTest::newRow("kept") << MsgBoxResult::No;
+        QTest::newRow("replaced") << MsgBoxResult::Yes;
+    }
+
+    void saveOverAChangedFile()
+    {
+        QFETCH(MsgBoxResult, answer);
+        const QString path = m_dir.filePath(u"change.PAR"_s);
+        const QByteArray read("1,2,3,4\r\n#TRUE#,#TRUE#\r\n");
+        const QByteArray other("5,6,7,8.25\r\n#FALSE#,#FALSE#\r\n");
+        QVERIFY(writeBytes(path, read));
+        PrintSettingsHarness h;
+        h.open();
+        h.pressAnswering("loadSettingsButton", path);
+        QVERIFY(writeBytes(path, other));
+        h.msgBoxes.expect(changedOnDiskQuestion(path), answer);
+        h.pressAnswering("saveSettingsButton", path);
+        QVERIFY(h.msgBoxes.allSeen());
+        QCOMPARE(fileBytes(path), answer == MsgBoxResult::Yes ? read : other);
     }
 
     void saveProposesTheLastName_data()

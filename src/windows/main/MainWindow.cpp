@@ -63,6 +63,7 @@ MainWindow::MainWindow(ProgramSession &session, Printer &printer, QWidget *paren
       m_commonDialog(this, session.start.programFolder)
 {
     m_recovery->setObjectName(QStringLiteral("recoveryKeeper"));
+    connect(m_recovery, &RecoveryKeeper::writeRefused, this, &MainWindow::reportRecoveryRefusal);
     // The desktop's modified mark stands in for the placeholder while the label is modified.
     setWindowTitle(tr("Création d'étiquette pour disquette 3\"1/2") + QStringLiteral("[*]"));
     setAcceptDrops(true);

@@ -7,6 +7,7 @@
 #include "label/LabelDocument.h"
 #include "label/LabelFile.h"
 #include "label/LabelModel.h"
+#include "platform/FileStamp.h"
 #include "platform/LabelLoader.h"
 #include "platform/RecentLabels.h"
 #include "print/LabelArtwork.h"
@@ -253,6 +254,7 @@ private:
 
     // Recovery copies (MainWindowRecovery.cpp).
     void recover(const RecoveryCopy &copy);
+    void reportRecoveryRefusal(const QString &reason);
 
     // Zones.
     ZoneId selectedZone() const { return m_session.label.selectedZone; }
@@ -288,6 +290,8 @@ private:
     // The document as last opened, saved or created; nothing while it holds edits that no
     // file holds (recovered after a crash).
     std::optional<LabelDocument> m_savedDocument = LabelDocument::startUp();
+    // The label's file as this window last read or wrote it.
+    KnownFile m_labelFileOnDisk;
     RecoveryKeeper *m_recovery = nullptr;
     CommonDialog m_commonDialog;
 

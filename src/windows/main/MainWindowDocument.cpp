@@ -15,6 +15,7 @@
 #include "windows/main/ZoneTextEdit.h"
 #include "windows/shared/PictureBox.h"
 #include "windows/shared/ZoneDisplay.h"
+#include "windows/shared/ChangedFileQuestion.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -76,6 +77,7 @@ void MainWindow::fileNew()
         return;
 
     m_session.label.fileName.clear();
+    m_labelFileOnDisk = KnownFile();
     showUntitledName();
     m_savedDocument = LabelDocument::blank();
     m_model->replace(*m_savedDocument);
@@ -217,6 +219,7 @@ void MainWindow::showLabel(const QString &path, const LabelRead &read)
     m_session.label.fileName = path;
     m_savedDocument = loaded->document;
     takeLoadedLabel(read);
+    m_labelFileOnDisk = KnownFile::of(path);
     showDocumentName(documentName(path));
     m_zoneTextEdit->setFocus();
     changeRecentLabels(&RecentLabels::add, path);
@@ -260,9 +263,12 @@ void MainWindow::showSaveError(const QString &refusal)
 
 bool MainWindow::saveLabel(const QString &path)
 {
+    if (!mayReplaceChangedFile(m_labelFileOnDisk, path))
+        return false;
     const LabelFile::SaveResult result = LabelFile::save(path, document());
     if (result) {
         m_savedDocument = document();
+        m_labelFileOnDisk = KnownFile::of(path);
         changeRecentLabels(&RecentLabels::add, path);
     } else {
         showSaveError(result.refusal);

@@ -120,9 +120,7 @@ std::optional<QString> MainWindow::choosePdfFile(const QString &proposedName)
 void MainWindow::submitPrintJob(const PrintRequest &request, const LabelArtwork &artwork)
 {
     runPrintJob([printer = m_printer, request, artwork] {
-        PrintRun after = request.run;
-        const bool printed = LabelOutput::print(printer, request, artwork, &after);
-        return PrintOutcome::printed(printed, after);
+        return LabelOutput::print(printer, request, artwork);
     });
 }
 
@@ -130,9 +128,7 @@ void MainWindow::writePrintPdf(const QString &path, const PrintRequest &request,
                                const LabelArtwork &artwork)
 {
     runPrintJob([path, page = m_destination.pdfPage(), request, artwork] {
-        PrintRun after = request.run;
-        const PdfFileOutcome written = LabelOutput::writePdf(path, request, artwork, page, &after);
-        return PrintOutcome::written(written, after);
+        return LabelOutput::writePdf(path, request, artwork, page);
     });
 }
 
@@ -187,6 +183,9 @@ bool MainWindow::showPrintFailure(const PrintOutcome &outcome)
         break;
     case PrintResult::SaveError:
         showSaveError(outcome.refusal);
+        break;
+    case PrintResult::LabelOffPage:
+        showError(outcome.refusal);
         break;
     }
     return false;

@@ -45,6 +45,14 @@ void MainWindow::offerRecoveryCopies()
     }
 }
 
+// Editing goes on: the user learns only that a crash now would lose his edits.
+void MainWindow::reportRecoveryRefusal(const QString &reason)
+{
+    MsgBox(tr("Impossible d'écrire la copie de secours de l'étiquette.") + QLatin1Char('\r') +
+               reason,
+           MsgBoxButtons::OKOnly, MsgBoxIcon::Information, programName());
+}
+
 // The recovered label comes back under its own name, modified: it is in no file but the
 // copy until the user saves it, and the user's own file is left as it is.
 void MainWindow::recover(const RecoveryCopy &copy)

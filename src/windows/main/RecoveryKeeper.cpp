@@ -69,8 +69,19 @@ void RecoveryKeeper::writeDue()
 {
     m_copyMayExist = true;
     m_disk.start([this, folder = m_folder, document = m_due, name = m_dueName] {
-        const bool written = folder.write(document, name);
+        const SmallFile::WriteResult written = folder.write(document, name);
         QMetaObject::invokeMethod(
-            this, [this, written] { emit copyWritten(written); }, Qt::QueuedConnection);
+            this, [this, written] { onWriteDone(written); }, Qt::QueuedConnection);
     });
+}
+
+void RecoveryKeeper::onWriteDone(const SmallFile::WriteResult &written)
+{
+    emit copyWritten(written.written);
+    if (written) {
+        m_refusalReported = false;
+    } else if (!m_refusalReported) {
+        m_refusalReported = true;
+        emit writeRefused(written.reason);
+    }
 }

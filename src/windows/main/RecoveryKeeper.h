@@ -47,10 +47,14 @@ public:
 signals:
     // On the window's thread, once a copy is on the disk or the disk refused it.
     void copyWritten(bool written);
+    // The first refusal since the program started or since the last copy the disk took:
+    // the user is told once that his edits have no safety net, not at every write.
+    void writeRefused(const QString &reason);
     void copyRemoved();
 
 private:
     void writeDue();
+    void onWriteDone(const SmallFile::WriteResult &written);
 
     RecoveryFolder m_folder;
     QTimer m_delay;
@@ -58,5 +62,6 @@ private:
     QString m_dueName;
     bool m_copyMayExist = false;
     bool m_keepAtEnd = false;
-    QThreadPool m_disk; // one thread: the order of the calls is the order on the disk
+    bool m_refusalReported = false; // since the last copy the disk took
+    QThreadPool m_disk;             // one thread: the order of the calls is the order on the disk
 };

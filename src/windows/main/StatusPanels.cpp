@@ -15,6 +15,8 @@ StatusPanels::StatusPanels(QWidget *parent) : QStatusBar(parent)
     setSizeGripEnabled(false);
     for (std::size_t i = 0; i < m_panels.size(); ++i) {
         m_panels[i] = new QLabel(this);
+        // File names and printer names: shown as they are, never read as markup.
+        m_panels[i]->setTextFormat(Qt::PlainText);
         m_panels[i]->setFrameShape(QFrame::Panel);
         m_panels[i]->setFrameShadow(QFrame::Sunken);
         m_panels[i]->setContentsMargins(4, 0, 4, 0);

@@ -4,6 +4,7 @@
 
 #pragma once
 
+#include "platform/FileStamp.h"
 #include "print/PrintRequest.h"
 #include "print/PrintSettings.h"
 
@@ -16,6 +17,8 @@ struct PrintChoices
     // The automatic numbering box as the user left it. The run numbers only once it is
     // printed or previewed with the box ticked.
     bool numberingTicked = false;
+    // The settings file as the window last read or wrote it.
+    KnownFile settingsFileOnDisk;
 
     PrintRequest request() const { return {run, settings.layout}; }
 };

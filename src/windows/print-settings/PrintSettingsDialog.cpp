@@ -20,21 +20,17 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <cstdint>
 #include <limits>
 
 namespace {
 
-// A count box's number, rounded, within what a 16-bit count holds.
-qint16 wholeNumber(const QLineEdit *box)
+// A count box's number, rounded, within the 16-bit range the window counts in.
+int wholeNumber(const QLineEdit *box)
 {
     const double n = NumberText::leadingNumber(box->text());
-    return qint16(qBound<double>(std::numeric_limits<qint16>::min(), qRound64(n),
-                                 std::numeric_limits<qint16>::max()));
-}
-
-double distance(const QLineEdit *box)
-{
-    return NumberText::leadingNumber(box->text());
+    return int(qBound<double>(std::numeric_limits<std::int16_t>::min(), qRound64(n),
+                              std::numeric_limits<std::int16_t>::max()));
 }
 
 void showNumber(QLineEdit *box, double value)
@@ -78,15 +74,13 @@ void PrintSettingsDialog::loadWindow()
     setTipTexts();
     const QString &loadedName = m_choices.settings.loadedName;
     showSettingsName(loadedName.isEmpty() ? defaultSettingsName() : loadedName);
-    showNumber(m_leftMarginEdit, m_choices.settings.layout.sheetSpacing[LeftMargin]);
-    showNumber(m_topMarginEdit, m_choices.settings.layout.sheetSpacing[TopMargin]);
-    showNumber(m_rowGapEdit, m_choices.settings.layout.sheetSpacing[RowGap]);
-    showNumber(m_columnGapEdit, m_choices.settings.layout.sheetSpacing[ColumnGap]);
-    showNumber(m_copyCountEdit, m_choices.run.copyCount);
-    showNumber(m_startPositionEdit, m_choices.run.startPosition);
+    for (const SheetDistance which : SheetDistances)
+        showNumber(distanceEdit(which), m_choices.settings.layout.distance(which));
+    showNumber(countBox(CountField::CopyCount).edit, m_choices.run.copyCount);
+    showNumber(countBox(CountField::StartPosition).edit, m_choices.run.startPosition);
     // After the boxes: filling the count and start boxes runs the chain that enables it.
     m_printLabelsButton->setEnabled(false);
-    showNumber(m_firstDiskNumberEdit, m_choices.run.nextDiskNumber);
+    showNumber(countBox(CountField::FirstDiskNumber).edit, m_choices.run.nextDiskNumber);
 }
 
 void PrintSettingsDialog::showEvent(QShowEvent *event)
@@ -194,9 +188,9 @@ void PrintSettingsDialog::copyCheckBoxes()
 
 void PrintSettingsDialog::showStartLabelTip()
 {
-    m_startPositionEdit->setToolTip(
-        tr("A partir de l'étiquette N°%1")
-            .arg(NumberText::signedForm(double(m_choices.run.startPosition))));
+    countBox(CountField::StartPosition)
+        .edit->setToolTip(tr("A partir de l'étiquette N°%1")
+                              .arg(NumberText::signedForm(double(m_choices.run.startPosition))));
 }
 
 void PrintSettingsDialog::hidePositionTiles()
@@ -247,14 +241,13 @@ void PrintSettingsDialog::chooseNumberOfTotalStyle()
 
 void PrintSettingsDialog::choosePosition(int position)
 {
-    m_choices.run.singlePosition = qint16(position);
+    m_choices.run.singlePosition = position;
     m_printLabelsButton->setEnabled(true);
     showSinglePositionCaption();
     for (std::size_t i = 0; i < m_tiles.size(); ++i)
         m_tiles[i]->setChosen(int(i) + 1 == position);
-    const QPointF origin =
+    m_choices.run.labelOrigin =
         SheetGeometry::labelOrigin(position, m_choices.settings.layout.sheetSpacing);
-    m_choices.run.labelOrigin = {origin.x(), origin.y()};
 }
 
 void PrintSettingsDialog::onAutoNumberingToggled(bool ticked)
@@ -264,59 +257,59 @@ void PrintSettingsDialog::onAutoNumberingToggled(bool ticked)
     enablePrintForRun();
 }
 
-void PrintSettingsDialog::onLeftMarginEdited()
+double PrintSettingsDialog::typedDistance(SheetDistance which) const
 {
-    m_choices.settings.layout.sheetSpacing[LeftMargin] = distance(m_leftMarginEdit);
+    return NumberText::leadingNumber(distanceEdit(which)->text().replace(u',', u'.'));
 }
 
-void PrintSettingsDialog::onColumnGapEdited()
+void PrintSettingsDialog::onDistanceEdited(SheetDistance which)
 {
-    m_choices.settings.layout.sheetSpacing[ColumnGap] = distance(m_columnGapEdit);
+    m_choices.settings.layout.setDistance(which, typedDistance(which));
 }
 
-void PrintSettingsDialog::onTopMarginEdited()
+void PrintSettingsDialog::onCountEdited(const CountBox &box)
 {
-    m_choices.settings.layout.sheetSpacing[TopMargin] = distance(m_topMarginEdit);
-}
-
-void PrintSettingsDialog::onRowGapEdited()
-{
-    m_choices.settings.layout.sheetSpacing[RowGap] = distance(m_rowGapEdit);
-}
-
-void PrintSettingsDialog::onCopyCountEdited()
-{
-    m_choices.run.copyCount = wholeNumber(m_copyCountEdit);
-    if (m_choices.run.copyCount > RunLimits::MaxCopies) {
-        MsgBoxError(RunLimits::tooManyCopiesMessage());
-        m_choices.run.copyCount = RunLimits::MaxCopies;
-        showNumber(m_copyCountEdit, m_choices.run.copyCount);
-    } else if (m_choices.run.copyCount < 0) {
-        MsgBoxError(RunLimits::tooFewCopiesMessage());
-        m_choices.run.copyCount = 1;
-        showNumber(m_copyCountEdit, m_choices.run.copyCount);
-    }
-    // However the count is raised, the run stays on the sheet.
-    keepRunOnSheet();
-    enablePrintForRun();
-    m_copyCountSpinner->showValue(m_choices.run.copyCount);
-    showCopyCount();
-}
-
-void PrintSettingsDialog::onStartPositionEdited()
-{
-    const qint16 typed = wholeNumber(m_startPositionEdit);
-    const qint16 onSheet = qint16(qBound(0, int(typed), SheetGeometry::Positions));
-    if (typed != onSheet) {
-        // The box takes two digits, the sheet has ten positions.
-        showNumber(m_startPositionEdit, onSheet);
+    const int typed = wholeNumber(box.edit);
+    const int kept = countWithinLimits(box.field, typed);
+    if (kept != typed) {
+        // The box shows the count it keeps, and that change comes back here.
+        showNumber(box.edit, kept);
         return;
     }
-    m_choices.run.startPosition = typed;
-    keepRunOnSheet();
+    m_choices.run.*box.value = typed;
+    // However the count is raised or the start moved, the run stays on the sheet.
+    if (box.field != CountField::FirstDiskNumber)
+        keepRunOnSheet();
     enablePrintForRun();
-    m_startPositionSpinner->showValue(m_choices.run.startPosition);
-    showStartLabelTip();
+    box.spinner->showValue(m_choices.run.*box.value);
+    if (box.field == CountField::CopyCount)
+        showCopyCount();
+    else if (box.field == CountField::StartPosition)
+        showStartLabelTip();
+}
+
+// A copy count past its limits is told and brought back within them; a start position is
+// brought onto the sheet without a word, as the box takes two digits and the sheet has ten
+// positions.
+int PrintSettingsDialog::countWithinLimits(CountField field, int typed) const
+{
+    switch (field) {
+    case CountField::CopyCount:
+        if (typed > RunLimits::MaxCopies) {
+            MsgBoxError(RunLimits::tooManyCopiesMessage());
+            return RunLimits::MaxCopies;
+        }
+        if (typed < 0) {
+            MsgBoxError(RunLimits::tooFewCopiesMessage());
+            return 1;
+        }
+        break;
+    case CountField::StartPosition:
+        return qBound(0, typed, SheetGeometry::Positions);
+    case CountField::FirstDiskNumber:
+        break;
+    }
+    return typed;
 }
 
 // Labels past position 10 would all print over position 10: the count is cut to the
@@ -328,33 +321,14 @@ void PrintSettingsDialog::keepRunOnSheet()
         return;
     MsgBox(RunLimits::pastSheetEndMessage(m_choices.run.startPosition), MsgBoxButtons::OKOnly,
            MsgBoxIcon::Exclamation, tr("Avertissement"));
-    m_choices.run.copyCount = qint16(positionsLeft);
-    showNumber(m_copyCountEdit, m_choices.run.copyCount);
+    m_choices.run.copyCount = positionsLeft;
+    showNumber(countBox(CountField::CopyCount).edit, m_choices.run.copyCount);
 }
 
-void PrintSettingsDialog::onFirstDiskNumberEdited()
+void PrintSettingsDialog::onCountStepped(const CountBox &box, int value)
 {
-    m_choices.run.nextDiskNumber = wholeNumber(m_firstDiskNumberEdit);
-    enablePrintForRun();
-    m_firstDiskNumberSpinner->showValue(m_choices.run.nextDiskNumber);
-}
-
-void PrintSettingsDialog::onCopyCountStepped(int value)
-{
-    m_choices.run.copyCount = qint16(value);
-    showNumber(m_copyCountEdit, value);
-}
-
-void PrintSettingsDialog::onStartPositionStepped(int value)
-{
-    m_choices.run.startPosition = qint16(value);
-    showNumber(m_startPositionEdit, value);
-}
-
-void PrintSettingsDialog::onFirstDiskNumberStepped(int value)
-{
-    m_choices.run.nextDiskNumber = qint16(value);
-    showNumber(m_firstDiskNumberEdit, value);
+    m_choices.run.*box.value = value;
+    showNumber(box.edit, value);
 }
 
 void PrintSettingsDialog::printLabels()

@@ -74,16 +74,6 @@ private slots:
     void chooseNumberOfTotalStyle();
     void choosePosition(int position);
     void onAutoNumberingToggled(bool ticked);
-    void onLeftMarginEdited();
-    void onColumnGapEdited();
-    void onTopMarginEdited();
-    void onRowGapEdited();
-    void onCopyCountEdited();
-    void onStartPositionEdited();
-    void onFirstDiskNumberEdited();
-    void onCopyCountStepped(int value);
-    void onStartPositionStepped(int value);
-    void onFirstDiskNumberStepped(int value);
     void printLabels();
     void cancel();
     void restoreDefaultSettings();
@@ -93,6 +83,22 @@ private slots:
     void preview();
 
 private:
+    // The three count boxes of the run, each with its spinner and the number of the run it
+    // sets: one table, so that typing and stepping are handled alike for all three.
+    enum class CountField
+    {
+        CopyCount,
+        StartPosition,
+        FirstDiskNumber
+    };
+    struct CountBox
+    {
+        CountField field;
+        KeyFilteredEdit *edit;
+        Spinner *spinner;
+        int PrintRun::*value;
+    };
+
     // Layout (PrintSettingsDialogLayout.cpp).
     void buildWindow();
     QWidget *buildLeftColumn();
@@ -115,6 +121,17 @@ private:
     void showAutoIncrementPanels(bool shown);
     void copyCheckBoxes();
     void showStartLabelTip();
+    void onDistanceEdited(SheetDistance which);
+    void onCountEdited(const CountBox &box);
+    void onCountStepped(const CountBox &box, int value);
+    int countWithinLimits(CountField field, int typed) const;
+    KeyFilteredEdit *distanceEdit(SheetDistance which) const
+    {
+        return m_distanceEdits[std::size_t(which)];
+    }
+    const CountBox &countBox(CountField field) const { return m_countBoxes[std::size_t(field)]; }
+    // A distance box's number: a comma is the decimal separator as much as a point.
+    double typedDistance(SheetDistance which) const;
 
     // Settings files (PrintSettingsDialogFiles.cpp).
     // What the load and save dialogs share.
@@ -124,15 +141,6 @@ private:
     static QString defaultSettingsName();
     // Shows the distances in the boxes in the given number form, and the two switches.
     void showLayout(const SheetLayout &layout, QString (*form)(double value));
-
-    // The order of the distances in SheetLayout::sheetSpacing.
-    enum Spacing
-    {
-        LeftMargin,
-        TopMargin,
-        RowGap,
-        ColumnGap
-    };
 
     PrintChoices m_choices;
     CommonDialog &m_commonDialog;
@@ -152,22 +160,13 @@ private:
     QPushButton *m_calibrationButton = nullptr;
     QPushButton *m_labelPreviewButton = nullptr;
 
-    std::array<SheetTile *, 10> m_tiles{};       // positions 1 to 10
-    KeyFilteredEdit *m_leftMarginEdit = nullptr; // left margin
-    KeyFilteredEdit *m_columnGapEdit = nullptr;  // column gap
-    KeyFilteredEdit *m_topMarginEdit = nullptr;  // top margin
-    KeyFilteredEdit *m_rowGapEdit = nullptr;     // row gap
+    std::array<SheetTile *, 10> m_tiles{};              // positions 1 to 10
+    std::array<KeyFilteredEdit *, 4> m_distanceEdits{}; // in the order of SheetDistances
+    std::array<CountBox, 3> m_countBoxes{};             // in the order of CountField
 
     QGroupBox *m_runGroup = nullptr;
-    KeyFilteredEdit *m_copyCountEdit = nullptr;     // copy count
-    KeyFilteredEdit *m_startPositionEdit = nullptr; // start position
-    Spinner *m_copyCountSpinner = nullptr;
-    Spinner *m_startPositionSpinner = nullptr;
     QCheckBox *m_autoNumberingCheck = nullptr;
-
     QGroupBox *m_numberingGroup = nullptr;
-    KeyFilteredEdit *m_firstDiskNumberEdit = nullptr; // first disk number
-    Spinner *m_firstDiskNumberSpinner = nullptr;
     QGroupBox *m_numberStyleGroup = nullptr;
     QRadioButton *m_numberStyleOption = nullptr;
     QRadioButton *m_numberOfTotalStyleOption = nullptr;

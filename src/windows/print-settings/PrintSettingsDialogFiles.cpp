@@ -9,6 +9,7 @@
 #include "print/PrintSettingsFile.h"
 #include "widgets/MsgBox.h"
 #include "windows/print-settings/KeyFilteredEdit.h"
+#include "windows/shared/ChangedFileQuestion.h"
 #include "windows/shared/CommonDialog.h"
 
 #include <QCheckBox>
@@ -36,10 +37,8 @@ FileRequest PrintSettingsDialog::settingsFileRequest(const QString &title,
 // Each box's change handling stores its number back into the window's choices.
 void PrintSettingsDialog::showLayout(const SheetLayout &layout, QString (*form)(double value))
 {
-    m_leftMarginEdit->setText(form(layout.sheetSpacing[LeftMargin]));
-    m_topMarginEdit->setText(form(layout.sheetSpacing[TopMargin]));
-    m_rowGapEdit->setText(form(layout.sheetSpacing[RowGap]));
-    m_columnGapEdit->setText(form(layout.sheetSpacing[ColumnGap]));
+    for (const SheetDistance which : SheetDistances)
+        distanceEdit(which)->setText(form(layout.distance(which)));
     m_choices.settings.layout.printFrame = layout.printFrame;
     m_choices.settings.layout.printCutOutline = layout.printCutOutline;
     m_frameCheck->setChecked(layout.printFrame);
@@ -51,13 +50,13 @@ SmallFile::WriteResult PrintSettingsDialog::saveSettingsFile(const QString &path
     SheetLayout layout;
     layout.printFrame = m_frameCheck->isChecked();
     layout.printCutOutline = m_cutOutlineCheck->isChecked();
-    layout.sheetSpacing = {NumberText::leadingNumber(m_leftMarginEdit->text()),
-                           NumberText::leadingNumber(m_topMarginEdit->text()),
-                           NumberText::leadingNumber(m_rowGapEdit->text()),
-                           NumberText::leadingNumber(m_columnGapEdit->text())};
+    for (const SheetDistance which : SheetDistances)
+        layout.setDistance(which, typedDistance(which));
     const SmallFile::WriteResult written = PrintSettingsFile::write(path, layout);
-    if (written)
+    if (written) {
         m_choices.settings.layout = layout;
+        m_choices.settingsFileOnDisk = KnownFile::of(path);
+    }
     return written;
 }
 
@@ -66,6 +65,7 @@ bool PrintSettingsDialog::openSettingsFile(const QString &path)
     const std::optional<SheetLayout> layout = PrintSettingsFile::read(path);
     if (!layout)
         return false;
+    m_choices.settingsFileOnDisk = KnownFile::of(path);
     showLayout(*layout, NumberText::signedForm);
     return true;
 }
@@ -86,6 +86,8 @@ void PrintSettingsDialog::saveSettings()
     if (!chosen)
         return;
     const QString &path = chosen->path;
+    if (!mayReplaceChangedFile(m_choices.settingsFileOnDisk, path))
+        return;
     if (const SmallFile::WriteResult written = saveSettingsFile(path); !written) {
         MsgBoxError(LabelFile::saveErrorPrompt(written.reason));
         return;

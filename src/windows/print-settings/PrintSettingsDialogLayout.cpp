@@ -20,9 +20,12 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include <string>
+
 namespace {
 
-const QString DistanceCharacters = QStringLiteral("0123456789.-");
+// A comma is the decimal separator a French keyboard types.
+const QString DistanceCharacters = QStringLiteral("0123456789.,-");
 const QString CountCharacters = QStringLiteral("0123456789");
 constexpr int DistanceLength = 6;
 constexpr int CountLength = 2;
@@ -110,7 +113,7 @@ KeyFilteredEdit *distanceBox(QWidget *sheet, const char *name, QPoint place)
     return box;
 }
 
-KeyFilteredEdit *countBox(const char *name, QLabel *caption)
+KeyFilteredEdit *countEdit(const char *name, QLabel *caption)
 {
     auto *box = new KeyFilteredEdit(CountCharacters, CountLength);
     box->setObjectName(QLatin1String(name));
@@ -136,6 +139,26 @@ Spinner *spinner(const char *name, int maximum, const QString &accessibleName)
     scroll->setAccessibleName(accessibleName);
     scroll->setFixedHeight(24);
     return scroll;
+}
+
+struct CountRow
+{
+    KeyFilteredEdit *edit;
+    Spinner *spinner;
+};
+
+// A caption, its box and the box's spinner on one row of grid, named after stem
+// ("copyCount": copyCountCaption, copyCountEdit, copyCountSpinner).
+CountRow addCountRow(QGridLayout *grid, int row, const QString &caption, const std::string &stem,
+                     int maximum)
+{
+    QLabel *label = boxCaption(caption, (stem + "Caption").c_str());
+    KeyFilteredEdit *edit = countEdit((stem + "Edit").c_str(), label);
+    Spinner *steps = spinner((stem + "Spinner").c_str(), maximum, label->text());
+    grid->addWidget(label, row, 0);
+    grid->addWidget(edit, row, 1);
+    grid->addWidget(steps, row, 2);
+    return {edit, steps};
 }
 
 QGroupBox *boldGroup(const QString &caption, const char *name)
@@ -272,13 +295,15 @@ QWidget *PrintSettingsDialog::buildSheet()
     const QRect first = tileRect(1);
     const int belowArrow = first.top() + ArrowOffset + 6;
     const int besideArrow = first.left() + ArrowOffset + 6;
-    m_leftMarginEdit = distanceBox(sheet, "leftMarginEdit", {3, belowArrow});
-    m_columnGapEdit = distanceBox(sheet, "columnGapEdit", {first.right() + 4, belowArrow});
-    m_topMarginEdit = distanceBox(sheet, "topMarginEdit",
-                                  {besideArrow, (MockTopMargin - DistanceBoxSize.height()) / 2});
-    m_rowGapEdit = distanceBox(
-        sheet, "rowGapEdit",
-        {besideArrow, first.bottom() + 1 + (MockRowGap - DistanceBoxSize.height()) / 2});
+    const auto place = [this, sheet](SheetDistance which, const char *name, QPoint at) {
+        m_distanceEdits[std::size_t(which)] = distanceBox(sheet, name, at);
+    };
+    place(SheetDistance::LeftMargin, "leftMarginEdit", {3, belowArrow});
+    place(SheetDistance::ColumnGap, "columnGapEdit", {first.right() + 4, belowArrow});
+    place(SheetDistance::TopMargin, "topMarginEdit",
+          {besideArrow, (MockTopMargin - DistanceBoxSize.height()) / 2});
+    place(SheetDistance::RowGap, "rowGapEdit",
+          {besideArrow, first.bottom() + 1 + (MockRowGap - DistanceBoxSize.height()) / 2});
     buildRunPanel(sheet);
     return sheet;
 }
@@ -295,20 +320,14 @@ QWidget *PrintSettingsDialog::buildRunPanel(QWidget *sheet)
     auto *grid = new QGridLayout(m_runGroup);
     tightLayout(grid);
 
-    QLabel *copyCountCaption =
-        boxCaption(tr("Nombre d'étiquettes identiques (10 maxi) :"), "copyCountCaption");
-    m_copyCountEdit = countBox("copyCountEdit", copyCountCaption);
-    m_copyCountSpinner = spinner("copyCountSpinner", 10, copyCountCaption->text());
-    QLabel *startPositionCaption =
-        boxCaption(tr("Imprimer à partir de l'étiquette N° :"), "startPositionCaption");
-    m_startPositionEdit = countBox("startPositionEdit", startPositionCaption);
-    m_startPositionSpinner = spinner("startPositionSpinner", 10, startPositionCaption->text());
-    grid->addWidget(copyCountCaption, 0, 0);
-    grid->addWidget(m_copyCountEdit, 0, 1);
-    grid->addWidget(m_copyCountSpinner, 0, 2);
-    grid->addWidget(startPositionCaption, 1, 0);
-    grid->addWidget(m_startPositionEdit, 1, 1);
-    grid->addWidget(m_startPositionSpinner, 1, 2);
+    const CountRow copies =
+        addCountRow(grid, 0, tr("Nombre d'étiquettes identiques (10 maxi) :"), "copyCount", 10);
+    m_countBoxes[std::size_t(CountField::CopyCount)] = {CountField::CopyCount, copies.edit,
+                                                        copies.spinner, &PrintRun::copyCount};
+    const CountRow start =
+        addCountRow(grid, 1, tr("Imprimer à partir de l'étiquette N° :"), "startPosition", 10);
+    m_countBoxes[std::size_t(CountField::StartPosition)] = {
+        CountField::StartPosition, start.edit, start.spinner, &PrintRun::startPosition};
     m_autoNumberingCheck =
         named(new QCheckBox(tr("Incrémentation automatique du texte 3")), "autoNumberingCheck");
     grid->addWidget(m_autoNumberingCheck, 2, 0, 1, 3);
@@ -323,14 +342,10 @@ QWidget *PrintSettingsDialog::buildNumberingPanel()
     m_numberingGroup = boldGroup(tr("Numérotation automatique "), "numberingGroup");
     auto *grid = new QGridLayout(m_numberingGroup);
     tightLayout(grid);
-    QLabel *firstDiskNumberCaption =
-        boxCaption(tr("Numéro de disquette de départ :"), "firstDiskNumberCaption");
-    m_firstDiskNumberEdit = countBox("firstDiskNumberEdit", firstDiskNumberCaption);
-    m_firstDiskNumberSpinner =
-        spinner("firstDiskNumberSpinner", 99, firstDiskNumberCaption->text());
-    grid->addWidget(firstDiskNumberCaption, 0, 0);
-    grid->addWidget(m_firstDiskNumberEdit, 0, 1);
-    grid->addWidget(m_firstDiskNumberSpinner, 0, 2);
+    const CountRow first =
+        addCountRow(grid, 0, tr("Numéro de disquette de départ :"), "firstDiskNumber", 99);
+    m_countBoxes[std::size_t(CountField::FirstDiskNumber)] = {
+        CountField::FirstDiskNumber, first.edit, first.spinner, &PrintRun::nextDiskNumber};
 
     m_numberStyleGroup = boldGroup(tr("Type d'incrémentation du texte 3"), "numberStyleGroup");
     auto *styles = new QVBoxLayout(m_numberStyleGroup);
@@ -349,16 +364,12 @@ void PrintSettingsDialog::setTipTexts()
 {
     for (SheetTile *tile : m_tiles)
         tile->setToolTip(tr("Cliquez pour sélectionner"));
-    const std::array<std::pair<KeyFilteredEdit *, QString>, 4> distances{
-        {{m_leftMarginEdit, tr("Marge gauche")},
-         {m_topMarginEdit, tr("Marge haute")},
-         {m_columnGapEdit, tr("Séparateur horizontal")},
-         {m_rowGapEdit, tr("Séparateur vertical")}}};
-    for (const auto &[box, tip] : distances) {
-        box->setToolTip(tip);
-        box->setAccessibleName(tip);
+    for (const SheetDistance which : SheetDistances) {
+        const QString tip = SheetGeometry::distanceName(which);
+        distanceEdit(which)->setToolTip(tip);
+        distanceEdit(which)->setAccessibleName(tip);
     }
-    m_copyCountEdit->setToolTip(tr("Nombre d'étiquettes identiques"));
+    countBox(CountField::CopyCount).edit->setToolTip(tr("Nombre d'étiquettes identiques"));
     showStartLabelTip();
     m_autoNumberingCheck->setToolTip(tr("Incrémentation du texte 3 lors de l'impression"));
 }
@@ -385,25 +396,14 @@ void PrintSettingsDialog::connectHandlers()
         connect(m_tiles[i], &SheetTile::clicked, this, [this, i] { choosePosition(int(i) + 1); });
     connect(m_autoNumberingCheck, &QCheckBox::toggled, this,
             &PrintSettingsDialog::onAutoNumberingToggled);
-    connect(m_leftMarginEdit, &QLineEdit::textChanged, this,
-            &PrintSettingsDialog::onLeftMarginEdited);
-    connect(m_columnGapEdit, &QLineEdit::textChanged, this,
-            &PrintSettingsDialog::onColumnGapEdited);
-    connect(m_topMarginEdit, &QLineEdit::textChanged, this,
-            &PrintSettingsDialog::onTopMarginEdited);
-    connect(m_rowGapEdit, &QLineEdit::textChanged, this, &PrintSettingsDialog::onRowGapEdited);
-    connect(m_copyCountEdit, &QLineEdit::textChanged, this,
-            &PrintSettingsDialog::onCopyCountEdited);
-    connect(m_startPositionEdit, &QLineEdit::textChanged, this,
-            &PrintSettingsDialog::onStartPositionEdited);
-    connect(m_firstDiskNumberEdit, &QLineEdit::textChanged, this,
-            &PrintSettingsDialog::onFirstDiskNumberEdited);
-    connect(m_copyCountSpinner, &Spinner::valueChanged, this,
-            &PrintSettingsDialog::onCopyCountStepped);
-    connect(m_startPositionSpinner, &Spinner::valueChanged, this,
-            &PrintSettingsDialog::onStartPositionStepped);
-    connect(m_firstDiskNumberSpinner, &Spinner::valueChanged, this,
-            &PrintSettingsDialog::onFirstDiskNumberStepped);
+    for (const SheetDistance which : SheetDistances)
+        connect(distanceEdit(which), &QLineEdit::textChanged, this,
+                [this, which] { onDistanceEdited(which); });
+    for (const CountBox &box : m_countBoxes) {
+        connect(box.edit, &QLineEdit::textChanged, this, [this, &box] { onCountEdited(box); });
+        connect(box.spinner, &Spinner::valueChanged, this,
+                [this, &box](int value) { onCountStepped(box, value); });
+    }
     connect(m_printLabelsButton, &QPushButton::clicked, this, &PrintSettingsDialog::printLabels);
     connect(m_cancelButton, &QPushButton::clicked, this, &PrintSettingsDialog::cancel);
     connect(m_defaultSettingsButton, &QPushButton::clicked, this,
@@ -432,12 +432,13 @@ void PrintSettingsDialog::orderFocus()
                            m_labelPreviewButton,
                            m_cancelButton,
                            m_printLabelsButton,
-                           m_leftMarginEdit,
-                           m_columnGapEdit,
-                           m_topMarginEdit,
-                           m_rowGapEdit};
+                           distanceEdit(SheetDistance::LeftMargin),
+                           distanceEdit(SheetDistance::ColumnGap),
+                           distanceEdit(SheetDistance::TopMargin),
+                           distanceEdit(SheetDistance::RowGap)};
     order.append({m_tiles.cbegin(), m_tiles.cend()});
-    order.append({m_copyCountEdit, m_startPositionEdit, m_autoNumberingCheck, m_firstDiskNumberEdit,
+    order.append({countBox(CountField::CopyCount).edit, countBox(CountField::StartPosition).edit,
+                  m_autoNumberingCheck, countBox(CountField::FirstDiskNumber).edit,
                   m_numberStyleOption, m_numberOfTotalStyleOption});
     for (qsizetype i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);

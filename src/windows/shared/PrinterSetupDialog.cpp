@@ -65,6 +65,7 @@ PrinterSetupDialog::PrinterSetupDialog(const PrinterSetupOffer &offer, QWidget *
     if (m_listed.isEmpty()) {
         // Only the PDF file is left to print on; the user is told why.
         auto *why = new QLabel(noPrinterReason(offer));
+        why->setTextFormat(Qt::PlainText); // the CUPS module's own words among them
         why->setObjectName(QStringLiteral("noPrinterLabel"));
         printerForm->addRow(why);
     }

@@ -90,6 +90,7 @@ void ImageViewer::buildControls()
     m_largePicture->setObjectName(QStringLiteral("largePicture"));
     m_largePicture->setAccessibleName(tr("Image agrandie"));
     m_pathCaption = new QLabel(this);
+    m_pathCaption->setTextFormat(Qt::PlainText); // a path, whatever it holds
     m_pathCaption->setObjectName(QStringLiteral("pathCaption"));
     m_labelSizePicture = new PictureBox(this);
     m_labelSizePicture->setObjectName(QStringLiteral("labelSizePicture"));
