@@ -6,7 +6,9 @@
 
 #include "platform/IconDirectory.h"
 #include "platform/PictureBmpCheck.h"
+#include "platform/PictureGifCheck.h"
 #include "platform/PictureJpegCheck.h"
+#include "platform/PicturePngText.h"
 
 #include <QBuffer>
 #include <QImageReader>
@@ -51,12 +53,22 @@ QImage readCurrent(QImageReader &reader, const QSize &size)
 
 namespace PictureRasterReader {
 
-QImage read(const QByteArray &bytes)
+bool decodingBounded(const QByteArray &bytes)
 {
-    if (bytes.startsWith("BM") && !PictureBmpCheck::pixelDataComplete(bytes))
+    if (bytes.startsWith("BM"))
+        return PictureBmpCheck::pixelDataComplete(bytes);
+    if (bytes.startsWith("\xFF\xD8"))
+        return PictureJpegCheck::decodingBounded(bytes);
+    if (bytes.startsWith("GIF8"))
+        return PictureGifCheck::decodingBounded(bytes);
+    return true;
+}
+
+QImage read(const QByteArray &file)
+{
+    if (!decodingBounded(file))
         return {};
-    if (bytes.startsWith("\xFF\xD8") && !PictureJpegCheck::decodingBounded(bytes))
-        return {};
+    const QByteArray bytes = PicturePngText::withoutText(file);
 
     QBuffer buffer;
     buffer.setData(bytes);
