@@ -9,6 +9,7 @@
 #include "platform/PictureGifCheck.h"
 #include "platform/PictureJpegCheck.h"
 #include "platform/PicturePngText.h"
+#include "platform/PictureSvgFilter.h"
 
 #include <QBuffer>
 #include <QImageReader>
@@ -49,6 +50,19 @@ QImage readCurrent(QImageReader &reader, const QSize &size)
     return image;
 }
 
+// Qt's SVG reader is handed only documents that read nothing outside themselves.
+QImage readSvg(const QByteArray &bytes)
+{
+    const std::optional<QByteArray> document = PictureSvgFilter::selfContained(bytes);
+    if (!document)
+        return {};
+    QBuffer buffer;
+    buffer.setData(*document);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer, "svg");
+    return readCurrent(reader, reader.size());
+}
+
 } // namespace
 
 namespace PictureRasterReader {
@@ -77,6 +91,8 @@ QImage read(const QByteArray &file)
     reader.setDecideFormatFromContent(true);
     if (!reader.canRead())
         return {};
+    if (reader.format().startsWith("svg"))
+        return readSvg(bytes);
 
     // Of the sizes an icon holds, only the largest is decoded. Other files with several
     // images (animations) show their first.
