@@ -6,7 +6,6 @@
 #include "windows/main/MainWindow.h"
 
 #include "platform/PictureLoader.h"
-#include "windows/shared/BackgroundTask.h"
 #include "windows/shared/PictureBox.h"
 #include "windows/shared/PictureMessages.h"
 #include "windows/viewer/ImageViewer.h"
@@ -77,23 +76,16 @@ void MainWindow::pastePicture()
 // names it.
 void MainWindow::useIconPath()
 {
-    beginDocumentRead();
-    runInBackground(
-        this,
-        [path = m_session.label.iconPath, pixels = m_pictureBox->pixelSize()] {
-            return readPicture(path, pixels);
-        },
-        [this, path = m_session.label.iconPath](const PictureRead &read) {
-            endDocumentRead([&] {
-                if (!read.picture) {
-                    showError(unsupportedPictureMessage());
-                    return;
-                }
-                setPicture(*read.picture, read.drawn);
-                m_document.picturePath = path;
-                onDocumentChanged();
-            });
-        });
+    const QString path = m_session.label.iconPath;
+    readPictureFile(path, [this, path](const PictureRead &read) {
+        if (!read.picture) {
+            showError(unsupportedPictureMessage());
+            return;
+        }
+        setPicture(*read.picture, read.drawn);
+        m_document.picturePath = path;
+        onDocumentChanged();
+    });
 }
 
 MainWindow::PictureRead MainWindow::readPicture(const QString &path, const QSize &boxPixels)
