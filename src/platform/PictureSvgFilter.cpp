@@ -90,9 +90,22 @@ bool embedsDrawablePicture(const QXmlStreamAttributes &attributes, qint64 &pixel
 }
 
 // Qt knows elements by their local name, whatever their prefix.
+QStringView localName(QStringView qualifiedName)
+{
+    return qualifiedName.mid(qualifiedName.indexOf(u':') + 1);
+}
+
 bool isImage(QStringView qualifiedName)
 {
-    return qualifiedName == u"image" || qualifiedName.endsWith(u":image");
+    return localName(qualifiedName) == u"image";
+}
+
+// The elements whose characters Qt lays out; others (metadata, an editor's private data,
+// style sheets) only pass through its reader.
+bool laysOutText(QStringView qualifiedName)
+{
+    const QStringView name = localName(qualifiedName);
+    return name == u"text" || name == u"tspan" || name == u"textArea";
 }
 
 bool holdsPathData(QStringView qualifiedName)
@@ -127,10 +140,13 @@ private:
         case QXmlStreamReader::StartElement:
             return startElement();
         case QXmlStreamReader::EndElement:
-            if (m_droppedDepth > 0)
+            if (m_droppedDepth > 0) {
                 --m_droppedDepth;
-            else
-                m_writer.writeEndElement();
+                return true;
+            }
+            if (laysOutText(m_reader.qualifiedName()))
+                --m_textDepth;
+            m_writer.writeEndElement();
             return true;
         case QXmlStreamReader::Characters:
             return characters();
@@ -155,6 +171,8 @@ private:
             m_droppedDepth = 1;
             return true;
         }
+        if (laysOutText(m_reader.qualifiedName()))
+            ++m_textDepth;
         m_writer.writeStartElement(m_reader.qualifiedName().toString());
         for (const QXmlStreamAttribute &attribute : attributes) {
             if (holdsPathData(attribute.qualifiedName())) {
@@ -172,8 +190,8 @@ private:
     {
         if (m_droppedDepth > 0)
             return true;
-        // Layout is what costs; the blanks between elements are never laid out.
-        if (!m_reader.isWhitespace()) {
+        // Layout is what costs.
+        if (m_textDepth > 0) {
             m_text += m_reader.text().size();
             if (m_text > MaxTextCharacters)
                 return false;
@@ -190,6 +208,7 @@ private:
     QXmlStreamWriter m_writer;
     int m_elements = 0;
     int m_droppedDepth = 0;
+    int m_textDepth = 0;
     qsizetype m_pathData = 0;
     qsizetype m_text = 0;
     qint64 m_pixelBudget = PictureRasterReader::MaxPixels;

@@ -213,6 +213,9 @@ private slots:
         QTest::newRow("SVG of too many elements")
             << svgWithRedSquare(QByteArray("<g/>").repeated(PictureSvgFilter::MaxElements))
             << Outcome::Fails;
+        QTest::newRow("SVG with a megabyte of an editor's private data")
+            << svgWithRedSquare("<metadata>" + QByteArray(1 << 20, 'x') + "</metadata>")
+            << Outcome::DrawsRedSquare;
         QTest::newRow("SVG with too much text")
             << svgWithRedSquare("<text>" + QByteArray(PictureSvgFilter::MaxTextCharacters, 'W') +
                                 "W</text>")
