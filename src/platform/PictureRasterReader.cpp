@@ -6,7 +6,10 @@
 
 #include "platform/IconDirectory.h"
 #include "platform/PictureBmpCheck.h"
+#include "platform/PictureGifCheck.h"
 #include "platform/PictureJpegCheck.h"
+#include "platform/PicturePngText.h"
+#include "platform/PictureSvgFilter.h"
 
 #include <QBuffer>
 #include <QImageReader>
@@ -47,16 +50,39 @@ QImage readCurrent(QImageReader &reader, const QSize &size)
     return image;
 }
 
+// Qt's SVG reader is handed only documents that read nothing outside themselves.
+QImage readSvg(const QByteArray &bytes)
+{
+    const std::optional<QByteArray> document = PictureSvgFilter::selfContained(bytes);
+    if (!document)
+        return {};
+    QBuffer buffer;
+    buffer.setData(*document);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer, "svg");
+    return readCurrent(reader, reader.size());
+}
+
 } // namespace
 
 namespace PictureRasterReader {
 
-QImage read(const QByteArray &bytes)
+bool decodingBounded(const QByteArray &bytes)
 {
-    if (bytes.startsWith("BM") && !PictureBmpCheck::pixelDataComplete(bytes))
+    if (bytes.startsWith("BM"))
+        return PictureBmpCheck::pixelDataComplete(bytes);
+    if (bytes.startsWith("\xFF\xD8"))
+        return PictureJpegCheck::decodingBounded(bytes);
+    if (bytes.startsWith("GIF8"))
+        return PictureGifCheck::decodingBounded(bytes);
+    return true;
+}
+
+QImage read(const QByteArray &file)
+{
+    if (!decodingBounded(file))
         return {};
-    if (bytes.startsWith("\xFF\xD8") && !PictureJpegCheck::decodingBounded(bytes))
-        return {};
+    const QByteArray bytes = PicturePngText::withoutText(file);
 
     QBuffer buffer;
     buffer.setData(bytes);
@@ -65,6 +91,8 @@ QImage read(const QByteArray &bytes)
     reader.setDecideFormatFromContent(true);
     if (!reader.canRead())
         return {};
+    if (reader.format().startsWith("svg"))
+        return readSvg(bytes);
 
     // Of the sizes an icon holds, only the largest is decoded. Other files with several
     // images (animations) show their first.

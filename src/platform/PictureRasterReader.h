@@ -16,6 +16,10 @@ constexpr qint64 MaxPixels = qint64(32) * 1024 * 1024;
 // printer takes about 570); larger ones are decoded at this size, proportions kept.
 constexpr int MaxDecodedSide = 1024;
 
+// False when the file asks its decoder for work out of proportion to the picture it shows,
+// found from its headers alone. Pictures embedded in other pictures are checked with it too.
+bool decodingBounded(const QByteArray &bytes);
+
 // Decodes any raster format Qt reads, recognised by content. Of a multi-size icon the
 // largest image is taken; of an animation, the first. A null image on any failure.
 QImage read(const QByteArray &bytes);

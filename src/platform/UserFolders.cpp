@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <algorithm>
 
 namespace {
 
@@ -31,12 +32,14 @@ namespace UserFolders {
 bool isSystemFolder(const QString &programFolder)
 {
     const QFileInfo folder(programFolder);
-    const QString path = QDir::cleanPath(folder.absoluteFilePath());
-    for (const QString &prefix : SystemPrefixes) {
-        if (isUnder(path, prefix))
-            return true;
-    }
-    return !folder.isDir() || !folder.isWritable();
+    return isInstalledLocation(QDir::cleanPath(folder.absoluteFilePath())) || !folder.isDir() ||
+           !folder.isWritable();
+}
+
+bool isInstalledLocation(const QString &path)
+{
+    return std::any_of(SystemPrefixes.cbegin(), SystemPrefixes.cend(),
+                       [&path](const QString &prefix) { return isUnder(path, prefix); });
 }
 
 QString documentsFolder()

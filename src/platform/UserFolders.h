@@ -13,6 +13,10 @@ namespace UserFolders {
 // program (under /usr, /opt and the like), or any folder the user cannot write in.
 bool isSystemFolder(const QString &programFolder);
 
+// Whether an absolute, clean path lies where packages and installations put programs: under
+// /usr, /opt and the like, which a folder whose name only begins the same way (/usr2) is not.
+bool isInstalledLocation(const QString &path);
+
 // The user's documents folder, or the home folder where there is none.
 QString documentsFolder();
 

@@ -20,7 +20,8 @@ build="$here/build/fuzz"
 # Each target's seeds, and the longest input worth trying and the slowest one allowed.
 case "$target" in
   pictureloader)
-    seeds=("$here"/tests/platform/data/*.* "$here"/tests/platform/data/fuzz/*)
+    seeds=("$here"/tests/platform/data/*.* "$here"/tests/platform/data/fuzz/*
+      "$here"/tests/fuzz/seeds/pictureloader/*)
     # Up to 1 MiB leaves room for metafiles of tens of thousands of records.
     max_len=1048576 timeout=5 ;;
   labelfile)

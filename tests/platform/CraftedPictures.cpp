@@ -6,7 +6,10 @@
 
 #include "WmfBuilder.h"
 
+#include <QBuffer>
+#include <QImage>
 #include <QtEndian>
+#include <zlib.h>
 
 using namespace Qt::StringLiterals;
 
@@ -98,6 +101,91 @@ QByteArray oneCodeTable(quint8 tableClass, quint8 symbol)
     return segment(0xC4, QByteArray(1, char(tableClass << 4)) + counts + char(symbol));
 }
 
+QByteArray littleEndian16(int value)
+{
+    char le[2];
+    qToLittleEndian(quint16(value), le);
+    return QByteArray(le, 2);
+}
+
+// Codes of varying width packed from the lowest bit, as GIF has them.
+class LsbBitWriter
+{
+public:
+    void put(quint32 code, int width)
+    {
+        m_pending |= quint64(code) << m_filled;
+        m_filled += width;
+        while (m_filled >= 8) {
+            m_bytes.append(char(m_pending & 0xFF));
+            m_pending >>= 8;
+            m_filled -= 8;
+        }
+    }
+    QByteArray finish()
+    {
+        if (m_filled > 0)
+            m_bytes.append(char(m_pending & 0xFF));
+        return m_bytes;
+    }
+
+private:
+    QByteArray m_bytes;
+    quint64 m_pending = 0;
+    int m_filled = 0;
+};
+
+// The LZW codes of a run of pixels of colour 0, two colours: every code after the first
+// names the string the previous one added plus one pixel, until the table is full, then the
+// longest string over and over.
+QByteArray lzwRunOfZeros(qint64 pixels)
+{
+    constexpr quint32 Clear = 4;
+    constexpr quint32 End = 5;
+    constexpr quint32 FirstFree = 6;
+    constexpr quint32 Full = 4096;
+    LsbBitWriter bits;
+    bits.put(Clear, 3);
+    bits.put(0, 3);
+    qint64 written = 1;
+    quint32 code = FirstFree;
+    int width = 3;
+    while (written < pixels) {
+        bits.put(code, width);
+        written += code - FirstFree + 2;
+        if (code + 1 < Full) {
+            ++code;
+            if (code == (1u << width))
+                ++width;
+        }
+    }
+    bits.put(End, width);
+    return bits.finish();
+}
+
+QByteArray gifSubBlocks(const QByteArray &data)
+{
+    QByteArray blocks;
+    for (qsizetype at = 0; at < data.size(); at += 255) {
+        const QByteArray block = data.mid(at, 255);
+        blocks.append(char(block.size())).append(block);
+    }
+    return blocks.append('\0');
+}
+
+QByteArray pngChunk(const char *type, const QByteArray &data)
+{
+    char be[4];
+    qToBigEndian(quint32(data.size()), be);
+    const QByteArray typed = QByteArray(type, 4) + data;
+    QByteArray chunk(be, 4);
+    chunk += typed;
+    qToBigEndian(
+        quint32(crc32(0, reinterpret_cast<const Bytef *>(typed.constData()), uInt(typed.size()))),
+        be);
+    return chunk.append(be, 4);
+}
+
 QByteArray scanHeader(int first, int last)
 {
     return segment(0xDA, QByteArray::fromHex("010100") + char(first) + char(last) + '\0');
@@ -158,6 +246,83 @@ QByteArray progressiveJpeg(int side, int scans)
     return jpeg + QByteArray("\xFF\xD9", 2);
 }
 
+QByteArray oversizedGifFrame(int screen, int frame)
+{
+    QByteArray gif("GIF89a");
+    gif += littleEndian16(screen) + littleEndian16(screen);
+    gif += QByteArray::fromHex("800000") + QByteArray::fromHex("000000ffffff");
+    gif += ',' + littleEndian16(0) + littleEndian16(0) + littleEndian16(frame) +
+           littleEndian16(frame) + '\0';
+    gif += '\2' + gifSubBlocks(lzwRunOfZeros(qint64(frame) * frame));
+    return gif + ';';
+}
+
+QByteArray emptyPolygons(int count)
+{
+    WmfBuilder wmf;
+    wmf.solidBrush(Qt::red).select(0);
+    const QByteArray polygons = WmfBuilder::words({-1}) + QByteArray(2 * 65535, '\0');
+    for (int i = 0; i < count; ++i)
+        wmf.record(0x0538, polygons);
+    return wmf.finish();
+}
+
+QByteArray emptyRunLengthBitmaps(int count, int side)
+{
+    const QByteArray dib = WmfBuilder::dwords({40, quint32(side), quint32(side)}) +
+                           WmfBuilder::words({1, 8}) +
+                           WmfBuilder::dwords({1, 2, 0, 0, 1, 0, 0}) + // one colour: black
+                           QByteArray("\0\1", 2);                      // end of bitmap
+    const qint16 source = qint16(qMin(side, 32767));
+    WmfBuilder wmf;
+    for (int i = 0; i < count; ++i) {
+        wmf.record(0x0F43, WmfBuilder::dwords({0x00CC0020}) +
+                               WmfBuilder::words({0, source, source, 0, 0, 1000, 1000, 0, 0}) +
+                               dib);
+    }
+    return wmf.finish();
+}
+
+QByteArray svgPathData(qsizetype bytes)
+{
+    QByteArray svg(R"(<svg xmlns="http://www.w3.org/2000/svg" width="100" height="100">)"
+                   R"(<path fill="red" d="M 0 0)");
+    const QByteArray step(" L 90 90 L 10 90");
+    svg.reserve(bytes + 200);
+    while (svg.size() < bytes)
+        svg += step;
+    return svg + R"( Z"/></svg>)";
+}
+
+QByteArray pngWithText(qsizetype textBytes)
+{
+    QImage image(4, 4, QImage::Format_RGB32);
+    image.fill(Qt::red);
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "png");
+    constexpr qsizetype SignatureAndHeader = 8 + 25;
+    QByteArray text("Comment");
+    text.append('\0').append(QByteArray(textBytes, 'x'));
+    return png.left(SignatureAndHeader) + pngChunk("tEXt", text) + png.mid(SignatureAndHeader);
+}
+
+QByteArray gzipped(const QByteArray &bytes)
+{
+    z_stream stream{};
+    deflateInit2(&stream, Z_BEST_COMPRESSION, Z_DEFLATED, 16 + MAX_WBITS, 8, Z_DEFAULT_STRATEGY);
+    QByteArray compressed(qsizetype(deflateBound(&stream, uLong(bytes.size()))), '\0');
+    stream.next_in = reinterpret_cast<Bytef *>(const_cast<char *>(bytes.constData()));
+    stream.avail_in = uInt(bytes.size());
+    stream.next_out = reinterpret_cast<Bytef *>(compressed.data());
+    stream.avail_out = uInt(compressed.size());
+    deflate(&stream, Z_FINISH);
+    compressed.truncate(qsizetype(stream.total_out));
+    deflateEnd(&stream);
+    return compressed;
+}
+
 QList<Named> reportedFiles()
 {
     return {
@@ -168,6 +333,11 @@ QList<Named> reportedFiles()
         {u"crafted-jpeg-5792-scans-20000.jpg"_s, progressiveJpeg(5792, 20000)},
         {u"crafted-jpeg-1024-scans-100000.jpg"_s, progressiveJpeg(1024, 100000)},
         {u"crafted-jpeg-2048-scans-50000.jpg"_s, progressiveJpeg(2048, 50000)},
+        {u"crafted-gif-frame-65535-on-1000.gif"_s, oversizedGifFrame(1000, 65535)},
+        {u"crafted-empty-polygons-480.wmf"_s, emptyPolygons(480)},
+        {u"crafted-empty-rle8-bitmaps-40.wmf"_s, emptyRunLengthBitmaps(40, 5000)},
+        {u"crafted-svg-path-52mb.svg"_s, svgPathData(52 * 1000 * 1000)},
+        {u"crafted-png-text-63mb.png"_s, pngWithText(63 * 1000 * 1000)},
     };
 }
 

@@ -25,6 +25,27 @@ QByteArray runLengthBitmaps(int count, int side);
 // costs a few bytes of file and a walk over every block of the image.
 QByteArray progressiveJpeg(int side, int scans);
 
+// A GIF whose logical screen is screen x screen pixels and whose first frame is frame x frame,
+// coded in full with the longest codes LZW has: each twelve bits of file stand for four
+// thousand pixels, whether they fall on the screen or not.
+QByteArray oversizedGifFrame(int screen, int frame);
+
+// A metafile of count poly-polygon records, each of 65535 polygons without a point.
+QByteArray emptyPolygons(int count);
+
+// A metafile of count transfers, each carrying a run-length bitmap whose header claims side x
+// side pixels and whose data ends at once: a few bytes each, millions of pixels to unpack.
+QByteArray emptyRunLengthBitmaps(int count, int side);
+
+// An SVG document holding one path of about this many bytes of path data.
+QByteArray svgPathData(qsizetype bytes);
+
+// A small PNG whose first chunk after the header is a text chunk of this many bytes.
+QByteArray pngWithText(qsizetype textBytes);
+
+// The bytes in a gzip wrapper, as compressed SVG files have them.
+QByteArray gzipped(const QByteArray &bytes);
+
 struct Named
 {
     QString fileName;

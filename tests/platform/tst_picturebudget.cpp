@@ -8,12 +8,15 @@
 #include "WmfBuilder.h"
 #include "platform/PictureLoader.h"
 #include "platform/PictureRasterReader.h"
+#include "platform/PictureSvgFilter.h"
 
 #include <QBuffer>
 #include <QImageWriter>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QtTest>
+#include <functional>
+#include <sys/resource.h>
 
 using namespace Qt::StringLiterals;
 
@@ -199,6 +202,46 @@ QByteArray icon(const QList<IconEntry> &entries)
 
 using Samples = QList<QPair<QPointF, QColor>>;
 
+// Crafted pictures made in the test itself, so that the large ones exist one at a time.
+struct CraftedMaker
+{
+    std::function<QByteArray()> make;
+};
+Q_DECLARE_METATYPE(CraftedMaker)
+
+namespace {
+
+#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_UNDEFINED__)
+constexpr bool Sanitized = true;
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer) || __has_feature(undefined_behavior_sanitizer)
+constexpr bool Sanitized = true;
+#else
+constexpr bool Sanitized = false;
+#endif
+#else
+constexpr bool Sanitized = false;
+#endif
+
+// The process's peak resident memory so far.
+qint64 peakMegabytes()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss / 1024;
+}
+
+// Of SVG documents within the bounds, the costliest kinds.
+QByteArray svgOfElements(int count)
+{
+    QByteArray svg("<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"100\" height=\"100\">");
+    for (int i = 0; i < count; ++i)
+        svg += "<rect x=\"" + QByteArray::number(i % 90) + "\" y=\"5\" width=\"9\" height=\"9\"/>";
+    return svg + "</svg>";
+}
+
+} // namespace
+
 class PictureBudgetTest : public QObject
 {
     Q_OBJECT
@@ -250,6 +293,50 @@ private slots:
         QFETCH(QByteArray, bytes);
         QFETCH(bool, loads);
         QCOMPARE(PictureLoader::fromBytes(bytes).has_value(), loads);
+    }
+
+    // Whatever a file holds below the size limit, reading it and drawing it on a sheet of ten
+    // labels takes no more than 2 s and 300 MB on a small machine. The bounds here leave room
+    // for a loaded one; the sanitizers make everything a few times slower and larger.
+    void craftedPicturesCostLittle_data()
+    {
+        QTest::addColumn<CraftedMaker>("maker");
+        using namespace CraftedPictures;
+        QTest::newRow("GIF frame of 65535 x 65535 on a screen of 1000 x 1000")
+            << CraftedMaker{[] { return oversizedGifFrame(1000, 65535); }};
+        QTest::newRow("480 records of 65535 empty polygons")
+            << CraftedMaker{[] { return emptyPolygons(480); }};
+        QTest::newRow("40 run-length bitmaps of 5000 x 5000, empty")
+            << CraftedMaker{[] { return emptyRunLengthBitmaps(40, 5000); }};
+        QTest::newRow("52 MB of SVG path data")
+            << CraftedMaker{[] { return svgPathData(52 * 1000 * 1000); }};
+        QTest::newRow("SVG path data at the bound")
+            << CraftedMaker{[] { return svgPathData(PictureSvgFilter::MaxPathDataCharacters); }};
+        QTest::newRow("SVG elements at the bound")
+            << CraftedMaker{[] { return svgOfElements(PictureSvgFilter::MaxElements - 1); }};
+        QTest::newRow("PNG holding a text chunk of 63 MB")
+            << CraftedMaker{[] { return pngWithText(63 * 1000 * 1000); }};
+    }
+
+    void craftedPicturesCostLittle()
+    {
+        QFETCH(CraftedMaker, maker);
+        const qint64 allowedMs = Sanitized ? 8000 : 3000;
+        QElapsedTimer timer;
+        {
+            const QByteArray bytes = maker.make();
+            QVERIFY(bytes.size() <= PictureLoader::MaxFileBytes);
+            timer.start();
+            const std::optional<Picture> picture = PictureLoader::fromBytes(bytes);
+            if (picture)
+                sheetPdf(*picture, 10);
+        }
+        const qint64 elapsed = timer.elapsed();
+        QVERIFY2(elapsed < allowedMs, qPrintable(QString::number(elapsed) + u" ms"_s));
+        // The input itself weighs up to 64 MB, and the test program some 100 MB.
+        if (!Sanitized)
+            QVERIFY2(peakMegabytes() < 450,
+                     qPrintable(QString::number(peakMegabytes()) + u" MB"_s));
     }
 
     // A metafile's transfers each carry a bitmap of their own; a sheet of ten labels must not

@@ -7,6 +7,7 @@
 
 #include <QFile>
 #include <QTemporaryDir>
+#include <QtEndian>
 #include <QtTest>
 
 using namespace Qt::StringLiterals;
@@ -42,6 +43,40 @@ const QList<ColourSample> LargestIcon{{0.2, 0.2, Red}, {0.5, 0.5, White}, {0.8, 
 QString fixture(const QString &name)
 {
     return QFINDTESTDATA(u"data/"_s + name);
+}
+
+QByteArray fixtureBytes(const QString &name)
+{
+    QFile file(fixture(name));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+struct BitmapLayout
+{
+    qsizetype dataOffset;
+    qsizetype stride;
+    int height;
+};
+
+BitmapLayout layoutOf(const QByteArray &bmp)
+{
+    const auto field = [&bmp](int offset) {
+        return qFromLittleEndian<qint32>(bmp.constData() + offset);
+    };
+    const int width = field(18);
+    const int bitCount = qFromLittleEndian<quint16>(bmp.constData() + 28);
+    return {field(10), (qsizetype(width) * bitCount + 31) / 32 * 4, field(22)};
+}
+
+// The same bitmap with its rows stored top first, as a negative height says.
+QByteArray topDownCopy(const QByteArray &bottomUp)
+{
+    const BitmapLayout layout = layoutOf(bottomUp);
+    QByteArray topDown = bottomUp.left(layout.dataOffset);
+    qToLittleEndian<qint32>(-layout.height, topDown.data() + 22);
+    for (int row = layout.height - 1; row >= 0; --row)
+        topDown += bottomUp.mid(layout.dataOffset + row * layout.stride, layout.stride);
+    return topDown;
 }
 
 } // namespace
@@ -153,6 +188,19 @@ private slots:
         QVERIFY(PictureLoader::fromBytes(whole));
         QVERIFY(!PictureLoader::fromBytes(whole.left(whole.size() - 1)));
         QVERIFY(!PictureLoader::fromBytes(whole.left(whole.size() / 2)));
+    }
+
+    void topDownBitmapDrawsAsBottomUp()
+    {
+        const QByteArray bottomUp = fixtureBytes(u"quad-24bit.bmp"_s);
+        const QByteArray topDown = topDownCopy(bottomUp);
+        const std::optional<Picture> expected = PictureLoader::fromBytes(bottomUp);
+        const std::optional<Picture> flipped = PictureLoader::fromBytes(topDown);
+        QVERIFY(expected && flipped);
+        QCOMPARE(flipped->image().convertToFormat(QImage::Format_RGB32),
+                 expected->image().convertToFormat(QImage::Format_RGB32));
+        const qsizetype rowShort = topDown.size() - layoutOf(bottomUp).stride;
+        QVERIFY(!PictureLoader::fromBytes(topDown.left(rowShort)));
     }
 
     void copiesShareOnePicture()

@@ -3,12 +3,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "CountingPaintDevice.h"
+#include "CraftedPictures.h"
 #include "PictureRender.h"
 #include "SpecialFiles.h"
 #include "WmfBuilder.h"
 #include "platform/PictureLoader.h"
+#include "platform/PictureSvgFilter.h"
 #include "platform/wmf/WmfDocument.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -56,6 +59,30 @@ QByteArray bitmapHeaders(qint32 width, qint32 height, quint16 bitCount, quint32 
            WmfBuilder::dwords({compression, dataSize, 0, 0, 0, 0});
 }
 
+const QByteArray SvgNamespace = "\"http://www.w3.org/2000/svg\"";
+const QByteArray SvgNamespaces =
+    "xmlns=" + SvgNamespace + " xmlns:xlink=\"http://www.w3.org/1999/xlink\"";
+
+// An SVG document of 100 x 100 with the red square of redSquare() and these elements after it.
+QByteArray svgWithRedSquare(const QByteArray &more, const QByteArray &prolog = {})
+{
+    return prolog + "<svg " + SvgNamespaces +
+           " width=\"100\" height=\"100\"><rect x=\"10\" y=\"10\" width=\"30\" height=\"30\" "
+           "fill=\"red\"/>" +
+           more + "</svg>";
+}
+
+QByteArray svgImage(const QByteArray &reference, const QByteArray &attribute = "xlink:href")
+{
+    return "<image x=\"0\" y=\"0\" width=\"100\" height=\"100\" " + attribute + "=\"" + reference +
+           "\"/>";
+}
+
+QByteArray dataUri(const char *type, const QByteArray &bytes)
+{
+    return "data:" + QByteArray(type) + ";base64," + bytes.toBase64();
+}
+
 } // namespace
 
 class PictureHostileTest : public QObject
@@ -63,6 +90,12 @@ class PictureHostileTest : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_pipeFolder.isValid());
+        QCOMPARE(mkfifo(QFile::encodeName(pipePath()).constData(), 0600), 0);
+    }
+
     void damagedInputFailsOrDrawsPartly_data()
     {
         QTest::addColumn<QByteArray>("bytes");
@@ -139,6 +172,66 @@ private slots:
             crowded.solidBrush(Qt::blue);
         QTest::newRow("70000 objects, never deleted")
             << crowded.select(0xFFFE).finish() << Outcome::DrawsRedSquare;
+
+        // SVG documents draw nothing from outside themselves: the pipe would block for good.
+        const QByteArray pipe = QFile::encodeName(pipePath());
+        QTest::newRow("SVG image naming a pipe")
+            << svgWithRedSquare(svgImage(pipe)) << Outcome::DrawsRedSquare;
+        QTest::newRow("SVG image naming a pipe by a plain href")
+            << svgWithRedSquare(svgImage(pipe, "href")) << Outcome::DrawsRedSquare;
+        QTest::newRow("SVG image naming a pipe, prefixed")
+            << svgWithRedSquare("<s:image xmlns:s=" + SvgNamespace +
+                                " width=\"9\" height=\"9\" xlink:href=\"" + pipe + "\"/>")
+            << Outcome::DrawsRedSquare;
+        QTest::newRow("SVG style sheet naming a pipe")
+            << svgWithRedSquare({}, "<?xml-stylesheet type=\"text/css\" href=\"" + pipe + "\"?>")
+            << Outcome::DrawsRedSquare;
+        QTest::newRow("compressed SVG image naming a pipe")
+            << CraftedPictures::gzipped(svgWithRedSquare(svgImage(pipe)))
+            << Outcome::DrawsRedSquare;
+        QTest::newRow("SVG image embedding an SVG that names a pipe")
+            << svgWithRedSquare(
+                   svgImage(dataUri("image/svg+xml", svgWithRedSquare(svgImage(pipe)))))
+            << Outcome::DrawsRedSquare;
+        QImage red(8, 8, QImage::Format_RGB32);
+        red.fill(Qt::red);
+        QByteArray redPng;
+        QBuffer redBuffer(&redPng);
+        redBuffer.open(QIODevice::WriteOnly);
+        red.save(&redBuffer, "png");
+        QTest::newRow("SVG image embedding a PNG, drawn")
+            << QByteArray(
+                   "<svg " + SvgNamespaces + " width=\"100\" height=\"100\">" +
+                   svgImage(dataUri("image/png", redPng))
+                       .replace("width=\"100\" height=\"100\"", "width=\"50\" height=\"50\"") +
+                   "</svg>")
+            << Outcome::DrawsRedSquare;
+        QTest::newRow("compressed SVG inflating past the bound")
+            << CraftedPictures::gzipped(
+                   svgWithRedSquare(QByteArray(PictureSvgFilter::MaxDocumentBytes, ' ')))
+            << Outcome::Fails;
+        QTest::newRow("SVG of too many elements")
+            << svgWithRedSquare(QByteArray("<g/>").repeated(PictureSvgFilter::MaxElements))
+            << Outcome::Fails;
+        QTest::newRow("SVG with a megabyte of an editor's private data")
+            << svgWithRedSquare("<metadata>" + QByteArray(1 << 20, 'x') + "</metadata>")
+            << Outcome::DrawsRedSquare;
+        QTest::newRow("SVG with too much text")
+            << svgWithRedSquare("<text>" + QByteArray(PictureSvgFilter::MaxTextCharacters, 'W') +
+                                "W</text>")
+            << Outcome::Fails;
+
+        // A frame that holds more pixels than its screen costs the decoder all of them.
+        using CraftedPictures::oversizedGifFrame;
+        QTest::newRow("GIF frame of 4000 x 4000 on a screen of 10 x 10")
+            << oversizedGifFrame(10, 4000) << Outcome::Fails;
+        QTest::newRow("GIF frame as large as its screen")
+            << oversizedGifFrame(300, 300) << Outcome::Loads;
+        QTest::newRow("metafile of 20 records of 65535 empty polygons")
+            << CraftedPictures::emptyPolygons(20) << Outcome::Fails;
+        QTest::newRow("PNG with a text chunk")
+            << CraftedPictures::pngWithText(100000) << Outcome::Loads;
+
         const QDir fuzzFindings(QFINDTESTDATA(u"data/fuzz"_s));
         for (const QString &name : fuzzFindings.entryList(QDir::Files)) {
             QFile file(fuzzFindings.filePath(name));
@@ -205,6 +298,11 @@ private slots:
         // were read.
         QVERIFY(!PictureLoader::load(path));
     }
+
+private:
+    QString pipePath() const { return m_pipeFolder.filePath(u"pipe"_s); }
+
+    QTemporaryDir m_pipeFolder;
 };
 
 QTEST_MAIN(PictureHostileTest)

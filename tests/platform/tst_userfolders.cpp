@@ -44,6 +44,27 @@ private Q_SLOTS:
         folder.replace(u"%tmp"_s, tmp.path());
         QCOMPARE(UserFolders::isSystemFolder(folder), system);
     }
+
+    // Folders at the root cannot be made for the test, so the prefixes are checked on paths.
+    void installedLocations_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<bool>("installed");
+        QTest::newRow("/usr itself") << u"/usr"_s << true;
+        QTest::newRow("under /lib") << u"/lib/korvalin"_s << true;
+        QTest::newRow("under /nix/store") << u"/nix/store/abc-korvalin/bin"_s << true;
+        QTest::newRow("/lib32 only begins like /lib") << u"/lib32"_s << false;
+        QTest::newRow("/usr2 only begins like /usr") << u"/usr2/bin"_s << false;
+        QTest::newRow("/optical only begins like /opt") << u"/optical/korvalin"_s << false;
+        QTest::newRow("/usr further down") << u"/home/usr/bin"_s << false;
+    }
+
+    void installedLocations()
+    {
+        QFETCH(QString, path);
+        QFETCH(bool, installed);
+        QCOMPARE(UserFolders::isInstalledLocation(path), installed);
+    }
 };
 
 QTEST_APPLESS_MAIN(TestUserFolders)

@@ -90,6 +90,40 @@ private slots:
         QVERIFY(h.msgBoxes.allSeen());
     }
 
+    // A read stuck for good (a volume that went away) is given up and reported: the commands
+    // come back, and what it reads when it ends at last is dropped.
+    void readThatNeverEndsIsGivenUp_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("Ouvrir") << u"openAction"_s << u"Erreur d'ouverture du fichier"_s;
+        QTest::newRow("Logo Icone") << u"pictureButton"_s << u"Format d'image non supporté !"_s;
+    }
+
+    void readThatNeverEndsIsGivenUp()
+    {
+        QFETCH(QString, command);
+        QFETCH(QString, message);
+        Files files;
+        QVERIFY(files.ok);
+        MainWindowHarness h;
+        h.form->show();
+        h.dialogs->answerNext(command == "openAction"_L1 ? files.label : files.picture);
+        PoolHold hold;
+        h.msgBoxes.expect(errorBox(message));
+        h.runEntry(command);
+        QVERIFY(h.form->isReadingDocument());
+        QTRY_VERIFY_WITH_TIMEOUT(!h.form->isReadingDocument(), 15000);
+        QVERIFY(h.msgBoxes.allSeen());
+        for (const char *entry : {"openAction", "newAction", "pictureAction"})
+            QVERIFY2(h.action(entry)->isEnabled(), entry);
+        hold.release();
+        h.settle();
+        QVERIFY(h.form->picture().isNull());
+        QCOMPARE(h.form->zones(), startUpZones());
+        QCOMPARE(h.state.label.fileName, QString());
+    }
+
     // Until the label named on the command line is read, the window is there, untitled: a
     // Save meanwhile could not write over the file.
     void windowAnswersWhileItsLabelIsRead()

@@ -411,6 +411,42 @@ private slots:
         }
         QCOMPARE(fileBytes(userFile), userBytes);
     }
+
+    // Two programs died with a label each. The later copy is offered first, though it comes
+    // second in the folder; once it is taken, the earlier one waits for the next start.
+    void newerOrphanFirstOlderKept()
+    {
+        QTemporaryDir stateHome;
+        const QString folder = recoveryPath(stateHome.path());
+        const RecoveryFolder::Writer olderWriter{1000, u"une-autre-session"_s};
+        const RecoveryFolder::Writer newerWriter{2000, u"une-autre-session"_s};
+        LabelDocument older = otherLabel();
+        older.zones[0].Caption = u"La plus ancienne"_s;
+        QVERIFY(RecoveryFolder(folder, olderWriter).write(older, QString()));
+        QVERIFY(RecoveryFolder(folder, newerWriter).write(otherLabel(), QString()));
+        const RecoveryCopy olderCopy = RecoveryFolder(folder, olderWriter).ownCopy();
+        const RecoveryCopy newerCopy = RecoveryFolder(folder, newerWriter).ownCopy();
+        QFile olderFile(olderCopy.copyPath);
+        QVERIFY(olderFile.open(QIODevice::ReadWrite));
+        QVERIFY(olderFile.setFileTime(QDateTime::currentDateTime().addSecs(-3600),
+                                      QFileDevice::FileModificationTime));
+        olderFile.close();
+
+        {
+            MainWindowHarness h(MainWindowHarness::StateHome{stateHome.path()},
+                                {{recoveryQuestion(u"SANS NOM"_s, newerCopy), MsgBoxResult::Yes}});
+            QVERIFY(h.msgBoxes.allSeen());
+            QCOMPARE(h.form->document(), otherLabel());
+            QSignalSpy gone(h.recovery(), &RecoveryKeeper::copyRemoved);
+            QVERIFY(gone.wait());
+            QVERIFY(!exists(newerCopy));
+            QCOMPARE(readCopy(olderCopy.copyPath), older);
+        }
+        MainWindowHarness next(MainWindowHarness::StateHome{stateHome.path()},
+                               {{recoveryQuestion(u"SANS NOM"_s, olderCopy), MsgBoxResult::Yes}});
+        QVERIFY(next.msgBoxes.allSeen());
+        QCOMPARE(next.form->document(), older);
+    }
 };
 
 int main(int argc, char *argv[])

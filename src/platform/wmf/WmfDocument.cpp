@@ -200,9 +200,11 @@ std::optional<QRectF> WmfDocument::windowFromRecords() const
 void WmfDocument::decodeBitmaps()
 {
     // Run-length bitmaps unpack to far more than they occupy, so all bitmaps together
-    // share the budget of one large picture.
+    // share the budget of one large picture. Each is counted at the size its header gives
+    // before it is decoded: a large one comes out reduced, but only after all its pixels
+    // were unpacked.
     qint64 pixelBudget = PictureRasterReader::MaxPixels;
-    for (int index = 0; index < m_records.size() && pixelBudget > 0; ++index) {
+    for (int index = 0; index < m_records.size(); ++index) {
         const WmfRecord &record = m_records.at(index);
         if (!isTransfer(record.type))
             continue;
@@ -210,10 +212,14 @@ void WmfDocument::decodeBitmaps()
             WmfBlit::read(record.type, paramData(record), record.size);
         if (!blit || blit->dib.isEmpty())
             continue;
-        const QImage image = WmfDib::decode(blit->dib);
-        pixelBudget -= qint64(image.width()) * image.height();
+        const QSize size = WmfDib::size(blit->dib);
+        if (!size.isValid())
+            continue;
+        pixelBudget -= qint64(size.width()) * size.height();
+        if (pixelBudget < 0)
+            break;
         const std::optional<WmfBitmapPart> part =
-            drawnPart(image, WmfDib::size(blit->dib), blit->source);
+            drawnPart(WmfDib::decode(blit->dib), size, blit->source);
         if (part)
             m_bitmaps.insert(index, *part);
     }

@@ -333,6 +333,9 @@ void WmfPlayer::drawPolyPolygon(WmfParams &params)
     const int polygonCount = params.uint16();
     if (!params.ok() || polygonCount * 2 > params.remaining())
         return;
+    // Each polygon costs its own work to make, however few points it has: a record of
+    // thousands of empty ones would otherwise count as nothing.
+    m_work += polygonCount;
     QVector<int> pointCounts(polygonCount);
     qsizetype totalPoints = 0;
     for (int &count : pointCounts) {

@@ -221,10 +221,13 @@ private:
 
     // Reading for the document (MainWindowReads.cpp): the label file at path and its picture
     // are read as a whole, then shown. While a label or a picture is read, the busy pointer
-    // shows and the commands that would read or replace the document wait.
+    // shows and the commands that would read or replace the document wait. A read that does
+    // not end in time is reported as failed and given up, and the commands come back.
     void openLabel(const QString &path);
     // Reads the label file at path and its picture, then gives them to show.
     void readLabel(const QString &path, std::function<void(const LabelRead &)> show);
+    // Reads the picture file at path, then gives it to show.
+    void readPictureFile(const QString &path, std::function<void(const PictureRead &)> show);
     void beginDocumentRead();
     void endDocumentRead(const std::function<void()> &takeWhatWasRead);
     void setDocumentReadsEnabled(bool enabled);

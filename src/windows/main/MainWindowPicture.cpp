@@ -6,7 +6,6 @@
 #include "windows/main/MainWindow.h"
 
 #include "platform/PictureLoader.h"
-#include "windows/shared/BackgroundTask.h"
 #include "windows/shared/PictureBox.h"
 #include "windows/viewer/ImageViewer.h"
 
@@ -64,20 +63,15 @@ void MainWindow::pastePicture()
 
 void MainWindow::usePictureFile(const QString &path)
 {
-    beginDocumentRead();
-    runInBackground(
-        this, [path, pixels = m_pictureBox->pixelSize()] { return readPicture(path, pixels); },
-        [this, path](const PictureRead &read) {
-            endDocumentRead([&] {
-                if (!read.picture) {
-                    showError(PictureLoader::unsupportedMessage());
-                    return;
-                }
-                // Shown as drawn here, so that the model's announcement finds it shown.
-                m_pictureBox->setPicture(*read.picture, read.drawn);
-                m_model->setPicture(LabelPicture{path, *read.picture});
-            });
-        });
+    readPictureFile(path, [this, path](const PictureRead &read) {
+        if (!read.picture) {
+            showError(PictureLoader::unsupportedMessage());
+            return;
+        }
+        // Shown as drawn here, so that the model's announcement finds it shown.
+        m_pictureBox->setPicture(*read.picture, read.drawn);
+        m_model->setPicture(LabelPicture{path, *read.picture});
+    });
 }
 
 MainWindow::PictureRead MainWindow::readPicture(const QString &path, const QSize &boxPixels)

@@ -5,11 +5,21 @@
 // The label or picture being read for the document: one at a time, off the window's thread.
 #include "windows/main/MainWindow.h"
 
+#include "platform/PictureLoader.h"
 #include "windows/shared/BackgroundTask.h"
 #include "windows/shared/PictureBox.h"
 
 #include <QAction>
 #include <QPushButton>
+
+namespace {
+
+// Reading a label and its picture takes well under a second, even from a slow volume; one
+// that takes this long is stuck (a network share that went away), and the window stops
+// waiting for it.
+constexpr std::chrono::seconds DocumentReadLimit(10);
+
+} // namespace
 
 void MainWindow::openLabel(const QString &path)
 {
@@ -19,8 +29,8 @@ void MainWindow::openLabel(const QString &path)
 void MainWindow::readLabel(const QString &path, std::function<void(const LabelRead &)> show)
 {
     beginDocumentRead();
-    runInBackground(
-        this,
+    runInBackgroundWithin(
+        this, DocumentReadLimit,
         [path, pixels = m_pictureBox->pixelSize()] {
             LabelRead read{LabelLoader::load(path), QImage()};
             if (read.label)
@@ -29,7 +39,20 @@ void MainWindow::readLabel(const QString &path, std::function<void(const LabelRe
         },
         [this, show = std::move(show)](const LabelRead &read) {
             endDocumentRead([&] { show(read); });
-        });
+        },
+        [this] { endDocumentRead([this] { showError(LabelFile::openErrorMessage()); }); });
+}
+
+void MainWindow::readPictureFile(const QString &path, std::function<void(const PictureRead &)> show)
+{
+    beginDocumentRead();
+    runInBackgroundWithin(
+        this, DocumentReadLimit,
+        [path, pixels = m_pictureBox->pixelSize()] { return readPicture(path, pixels); },
+        [this, show = std::move(show)](const PictureRead &read) {
+            endDocumentRead([&] { show(read); });
+        },
+        [this] { endDocumentRead([this] { showError(PictureLoader::unsupportedMessage()); }); });
 }
 
 void MainWindow::beginDocumentRead()

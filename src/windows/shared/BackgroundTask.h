@@ -12,6 +12,7 @@
 #include <QTimer>
 #include <QtConcurrent/QtConcurrentRun>
 #include <chrono>
+#include <memory>
 #include <optional>
 #include <type_traits>
 #include <utility>
@@ -45,6 +46,33 @@ void runInBackground(QObject *receiver, Work work, Done done)
                          done(watcher->result());
                      });
     watcher->setFuture(QtConcurrent::run(backgroundThreads(), std::move(work)));
+}
+
+// As runInBackground, for work the user waits on: past limit, abandoned runs instead of done,
+// and the result is dropped should it come later. A thread cannot be stopped from outside,
+// so work stuck for good keeps its thread; the pool has threads to spare for that.
+template <typename Work, typename Done, typename Abandoned>
+void runInBackgroundWithin(QObject *receiver, std::chrono::milliseconds limit, Work work, Done done,
+                           Abandoned abandoned)
+{
+    auto settled = std::make_shared<bool>(false);
+    auto *timer = new QTimer(receiver);
+    timer->setSingleShot(true);
+    QObject::connect(timer, &QTimer::timeout, receiver,
+                     [timer, settled, abandoned = std::move(abandoned)]() mutable {
+                         timer->deleteLater();
+                         if (!std::exchange(*settled, true))
+                             abandoned();
+                     });
+    timer->start(limit);
+    runInBackground(receiver, std::move(work),
+                    [timer, settled, done = std::move(done)](const auto &result) mutable {
+                        if (std::exchange(*settled, true))
+                            return; // timer is gone by now
+                        timer->stop();
+                        timer->deleteLater();
+                        done(result);
+                    });
 }
 
 // The busy pointer for as long as the user waits on an answer; nests like the pointer stack.

@@ -102,8 +102,11 @@ private:
     int m_driveAttempt = 0;
     DriveRoute m_route = DriveRoute::UserChoice;
 
-    // One picture is read at a time; a choice made meanwhile waits, and only the latest one.
-    bool m_loading = false;
+    // The pictures being read. A choice made meanwhile is read at once, the answers for earlier
+    // ones dropped when they come, so that a slow picture never holds the next one back; but
+    // no more than two at a time, each of which may take a few hundred megabytes, so a choice
+    // made while two are read waits, and only the latest one.
+    QStringList m_loadingPaths;
     std::optional<QString> m_waitingPath;
     QString m_chosenPath;
     std::unique_ptr<BusyPointer> m_busy;

@@ -25,18 +25,27 @@ void ImageViewer::onFileChosen(const QString &name)
     requestPicture(path);
 }
 
+namespace {
+
+constexpr qsizetype MaxPicturesRead = 2;
+
+} // namespace
+
 void ImageViewer::requestPicture(const QString &path)
 {
     m_chosenPath = path;
-    if (m_loading)
-        m_waitingPath = path;
-    else
+    m_waitingPath.reset();
+    if (m_loadingPaths.contains(path))
+        return;
+    if (m_loadingPaths.size() < MaxPicturesRead)
         startLoading(path);
+    else
+        m_waitingPath = path;
 }
 
 void ImageViewer::startLoading(const QString &path)
 {
-    m_loading = true;
+    m_loadingPaths.append(path);
     if (!m_busy)
         m_busy = std::make_unique<BusyPointer>();
     // Both boxes are drawn there too: a metafile can take as long to play as to read.
@@ -55,16 +64,16 @@ void ImageViewer::startLoading(const QString &path)
 
 void ImageViewer::pictureLoaded(const QString &path, const Shown &shown)
 {
-    m_loading = false;
-    // The user moved on while this one was read: only the latest choice is worth showing.
-    const std::optional<QString> next = std::exchange(m_waitingPath, std::nullopt);
-    if (next && *next != path) {
+    m_loadingPaths.removeOne(path);
+    if (const std::optional<QString> next = std::exchange(m_waitingPath, std::nullopt))
         startLoading(*next);
+    // The user moved on while this one was read: only the latest choice is worth showing.
+    if (path != m_chosenPath) {
+        if (m_loadingPaths.isEmpty())
+            m_busy.reset();
         return;
     }
     m_busy.reset();
-    if (path != m_chosenPath)
-        return;
     if (!shown.picture) {
         MsgBoxError(PictureLoader::unsupportedMessage());
         return;
