@@ -193,7 +193,7 @@ void MainWindow::buildMenus()
     buildRecentLabelEntries(file);
     file->addAction(m_quitAction);
 
-    QMenu *help = menuBar()->addMenu(QStringLiteral("?"));
+    QMenu *help = menuBar()->addMenu(tr("?"));
     help->setObjectName(QStringLiteral("helpMenu"));
     help->addActions({m_helpContentsAction, m_helpSearchAction});
     help->addSeparator();
@@ -297,8 +297,8 @@ QWidget *MainWindow::buildTextFrame()
     layout->addWidget(fontButton, 1, 0);
     QPushButton *colorButton = actionButton(m_colorAction, tr("&Couleur..."));
     colorButton->setObjectName(QStringLiteral("colorButton"));
-    colorButton->setToolTip(QStringLiteral(
-        "Affecte une couleur à la police de caractère à la zone de texte sélectionnée"));
+    colorButton->setToolTip(
+        tr("Affecte une couleur à la police de caractère à la zone de texte sélectionnée"));
     layout->addWidget(colorButton, 1, 1);
     return textGroup;
 }
