@@ -4,11 +4,11 @@
 
 #include "cli/CommandLine.h"
 #include "label/ProgramStart.h"
+#include "platform/InterfaceLanguage.h"
 #include "platform/LabelFonts.h"
 #include "platform/ProgramFiles.h"
 #include "print/Printer.h"
 #include "print/PrinterQuery.h"
-#include "widgets/FrenchTranslations.h"
 #include "windows/main/MainWindow.h"
 #include "windows/shared/WindowResources.h"
 
@@ -42,6 +42,7 @@ int runHeadless(int argc, char *argv[], const QStringList &arguments)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
+    InterfaceLanguage::install(app);
     QTextStream out(stdout);
     QTextStream err(stderr);
     return CommandLine::run(arguments, out, err);
@@ -65,7 +66,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     // The user's settings (QSettings) live in $XDG_CONFIG_HOME/korvalin/korvalin.conf.
     QCoreApplication::setOrganizationName(QStringLiteral("korvalin"));
-    FrenchTranslations::install(app);
+    InterfaceLanguage::install(app);
     app.setWindowIcon(WindowResources::icon(QStringLiteral("korvalin")));
     // Lets the desktop match the window to its menu entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("fr.korvalin.Korvalin"));
