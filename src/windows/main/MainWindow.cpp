@@ -6,6 +6,8 @@
 
 #include "label/FilePaths.h"
 #include "label/ZoneLines.h"
+#include "platform/InterfaceLanguage.h"
+#include "platform/ProgramFiles.h"
 #include "widgets/MsgBox.h"
 #include "windows/main/ActionButton.h"
 #include "windows/main/FloppyBackdrop.h"
@@ -433,8 +435,9 @@ void MainWindow::helpSearch()
 void MainWindow::showHelp(HelpRequest::Page page)
 {
     HelpRequest request;
-    request.file =
-        withTrailingSlash(m_session.start.programFolder) + QStringLiteral("KORVALIN.HLP");
+    request.file = ProgramFiles::translatedHelpFile(
+        withTrailingSlash(m_session.start.programFolder) + QStringLiteral("KORVALIN.HLP"),
+        InterfaceLanguage::current());
     request.page = page;
     m_commonDialog.showHelp(request);
 }
