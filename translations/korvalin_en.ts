@@ -610,11 +610,11 @@ Save it?</translation>
     </message>
     <message>
         <source>Quitter Korvalin<byte value="xd"/>  Confirmez  ?</source>
-        <translation>Quit Korvalin?<byte value="xd"/>Are you sure?</translation>
+        <translation>You are about to quit Korvalin.<byte value="xd"/>Are you sure?</translation>
     </message>
     <message>
         <source>Quitter le programme</source>
-        <translation>Quit the Program</translation>
+        <translation>Quit</translation>
     </message>
     <message>
         <source>Fichiers Icone               (*.ICO)|*.ico|Fichiers curseurs           (*.CUR)|*.cur|Image en mode point    (*.BMP)|*.bmp|Métafichiers Windows  (*.WMF)|*.wmf|Fichier image                (*.GIF)|*.gif|Fichier image                (*.JPG)|*.jpg</source>
@@ -634,7 +634,7 @@ Save it?</translation>
     </message>
     <message>
         <source>Confirmer l&apos;impression de %1</source>
-        <translation>Print %1</translation>
+        <translation>Confirm printing %1</translation>
     </message>
     <message>
         <source><byte value="xd"/>        à partir de l&apos;étiquette N°%1</source>
