@@ -60,7 +60,11 @@ QStringList translated()
 
 QString install(QCoreApplication &app)
 {
-    const QString language = choose(QLocale::system().uiLanguages(), translated());
+    // As gettext does, a C messages locale leaves LANGUAGE aside: it asks for the program's
+    // own texts, which scripts and tests rely on.
+    const QLocale desktop = QLocale::system();
+    const QString language = choose(
+        desktop.language() == QLocale::C ? QStringList() : desktop.uiLanguages(), translated());
     if (language != Source &&
         !installTranslator(app, TranslationPrefix + language, TranslationsFolder))
         return chosenLanguage;

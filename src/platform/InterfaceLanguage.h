@@ -26,8 +26,9 @@ QString choose(const QStringList &uiLanguages, const QStringList &translated);
 QStringList translated();
 
 // Chooses from QLocale::system().uiLanguages() (so LANGUAGE, LC_ALL, LC_MESSAGES and LANG
-// count, as in every Qt program), loads the program's translation and Qt's own catalogue
-// of the same language, and returns the language.
+// count, as in every Qt program; LANGUAGE not under the C locale, as in gettext), loads the
+// program's translation and Qt's own catalogue of the same language, and returns the
+// language.
 QString install(QCoreApplication &app);
 
 // The language install() chose; French before it runs.
