@@ -11,8 +11,8 @@ set -euo pipefail
 packages=(
   # build
   cmake g++ make
-  qt6-base-dev qt6-base-dev-tools qt6-svg-dev libcups2-dev libx11-dev libfontconfig-dev
-  zlib1g-dev
+  qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-l10n-tools libcups2-dev libx11-dev
+  libfontconfig-dev zlib1g-dev
   # run
   fonts-liberation fonts-comic-neue qt6-translations-l10n
   # tests: a private CUPS scheduler with a PDF queue, PDF inspection, sanitizers

@@ -84,7 +84,8 @@ photograph() {
 mkdir -p "$here/docs"
 # The label names its picture relative to the project's folder.
 cd "$here"
-"$program" examples/disquettes.eti >"$work/program.log" 2>&1 &
+# The window in French, whatever the desktop's language: the keys below are its accelerators.
+env -u LANGUAGE LC_ALL=C.UTF-8 "$program" examples/disquettes.eti >"$work/program.log" 2>&1 &
 pids+=($!)
 
 main="$(window "^Création d")" || { cat "$work/program.log" >&2; exit 1; }

@@ -3,11 +3,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "cli/CommandLine.h"
+#include "platform/InterfaceLanguage.h"
 #include "platform/LabelFonts.h"
 #include "platform/ProgramFiles.h"
 #include "print/Printer.h"
 #include "print/PrinterQuery.h"
-#include "widgets/FrenchTranslations.h"
 #include "windows/main/MainWindow.h"
 #include "windows/main/ProgramStart.h"
 #include "windows/shared/WindowResources.h"
@@ -46,6 +46,7 @@ int runHeadless(int argc, char *argv[], const QStringList &arguments)
         return 1;
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
+    InterfaceLanguage::install(app);
     QTextStream out(stdout);
     return CommandLine::run(arguments, out, err);
 }
@@ -68,7 +69,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     // The user's settings (QSettings) live in $XDG_CONFIG_HOME/korvalin/korvalin.conf.
     QCoreApplication::setOrganizationName(QStringLiteral("korvalin"));
-    FrenchTranslations::install(app);
+    InterfaceLanguage::install(app);
     app.setWindowIcon(WindowResources::icon(QStringLiteral("korvalin")));
     // Lets the desktop match the window to its menu entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("fr.korvalin.Korvalin"));

@@ -354,11 +354,18 @@ std::variant<CalibrationRequest, QString> parseCalibration(const QStringList &ar
     return r;
 }
 
+// A command line that makes no sense: why, then how to write one.
+void writeUsageProblem(QTextStream &err, const QString &problem)
+{
+    err << QCoreApplication::translate("CommandLine", "korvalin : %1").arg(problem) << "\n\n"
+        << usage();
+}
+
 int runCalibration(const QStringList &arguments, QTextStream &err)
 {
     const std::variant<CalibrationRequest, QString> parsed = parseCalibration(arguments);
     if (const QString *problem = std::get_if<QString>(&parsed)) {
-        err << "korvalin : " << *problem << "\n\n" << usage();
+        writeUsageProblem(err, *problem);
         return BadUsage;
     }
     const CalibrationRequest &r = std::get<CalibrationRequest>(parsed);
@@ -416,7 +423,7 @@ int run(const QStringList &arguments, QTextStream &out, QTextStream &err)
         return runCalibration(arguments, err);
     const std::variant<Options, QString> parsed = parse(arguments);
     if (const QString *problem = std::get_if<QString>(&parsed)) {
-        err << "korvalin : " << *problem << "\n\n" << usage();
+        writeUsageProblem(err, *problem);
         return BadUsage;
     }
     const Options &o = std::get<Options>(parsed);

@@ -4,6 +4,8 @@
 
 #include "platform/ProgramFiles.h"
 
+#include "platform/InterfaceLanguage.h"
+
 #include <QDir>
 #include <QFileInfo>
 
@@ -31,7 +33,18 @@ QString folder(const QString &executableFolder)
 
 QString helpFile(const QString &executableFolder)
 {
-    return QDir(folder(executableFolder)).filePath(HelpFileName);
+    return translatedHelpFile(QDir(folder(executableFolder)).filePath(HelpFileName),
+                              InterfaceLanguage::current());
+}
+
+QString translatedHelpFile(const QString &frenchHelpFile, const QString &language)
+{
+    if (language == InterfaceLanguage::Source)
+        return frenchHelpFile;
+    const QFileInfo french(frenchHelpFile);
+    const QString translated =
+        french.dir().filePath(language + QLatin1Char('/') + french.fileName());
+    return QFileInfo(translated).isFile() ? translated : frenchHelpFile;
 }
 
 } // namespace ProgramFiles

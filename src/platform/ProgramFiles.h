@@ -15,7 +15,12 @@ namespace ProgramFiles {
 // the help window names the file it expected.
 QString folder(const QString &executableFolder);
 
-// The help file in that folder.
+// The help file in that folder, in the language the program speaks.
 QString helpFile(const QString &executableFolder);
+
+// The help file in the given language: a translated help file lies beside the French one
+// in a folder named after its language (en/KORVALIN.HLP). The French one where there is
+// no translation.
+QString translatedHelpFile(const QString &frenchHelpFile, const QString &language);
 
 } // namespace ProgramFiles

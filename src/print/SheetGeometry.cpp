@@ -6,6 +6,14 @@
 
 #include <QCoreApplication>
 
+namespace {
+
+// The number is right-aligned in two places, so the tenth reads "Etiquette10" and every
+// caption has the same width.
+const char *const PositionCaption = QT_TRANSLATE_NOOP("SheetGeometry", "Etiquette%1");
+
+} // namespace
+
 namespace SheetGeometry {
 
 QPointF labelOrigin(int position, const std::array<double, 4> &spacing)
@@ -18,9 +26,15 @@ QPointF labelOrigin(int position, const std::array<double, 4> &spacing)
 
 QString positionCaption(int position)
 {
-    // The number is right-aligned in two places, so the tenth reads "Etiquette10" and
-    // every caption has the same width.
-    return QStringLiteral("Etiquette%1").arg(position, 2);
+    return QString::fromLatin1(PositionCaption).arg(position, 2);
+}
+
+QString shownPositionCaption(int position)
+{
+    // A language that spaces its number ("Label %1") needs no padding before it.
+    return QCoreApplication::translate("SheetGeometry", PositionCaption)
+        .arg(position, 2)
+        .simplified();
 }
 
 QString distanceName(SheetDistance distance)

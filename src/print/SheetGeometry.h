@@ -22,9 +22,11 @@ inline constexpr int Positions = 10;
 // left margin, top margin, row gap, column gap.
 QPointF labelOrigin(int position, const std::array<double, 4> &spacing);
 
-// "Etiquette 1" .. "Etiquette 9", "Etiquette10": how the sheet's tiles and the calibration
-// page name a position.
+// "Etiquette 1" .. "Etiquette 9", "Etiquette10": how the calibration page names a position,
+// the same in every language.
 QString positionCaption(int position);
+// The same name in the language the program speaks, as the sheet's tiles show it.
+QString shownPositionCaption(int position);
 
 // How the print settings window and the messages name a distance ("Marge gauche").
 QString distanceName(SheetDistance distance);

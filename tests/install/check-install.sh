@@ -7,7 +7,8 @@
 # Installs the build under a scratch prefix and checks what a desktop sees of it: the
 # layout, the CUPS module, the desktop entry, the AppStream data, the label file type (also without its
 # extension) and its default program, and that the installed program prints from outside
-# the source tree, finds its help file and opens the installed examples with their pictures.
+# the source tree, finds its help file and manual page in English and in French, and
+# opens the installed examples with their pictures.
 #   check-install.sh BUILD_DIR SOURCE_DIR
 set -euo pipefail
 build="$1"
@@ -28,9 +29,10 @@ cmake --install "$build" --prefix "$usr" >/dev/null
 id=fr.korvalin.Korvalin
 doc=share/doc/korvalin
 
-for file in bin/korvalin share/korvalin/KORVALIN.HLP "share/applications/$id.desktop" \
-  "share/metainfo/$id.metainfo.xml" "share/mime/packages/$id.xml" \
-  "share/icons/hicolor/scalable/apps/$id.svg" share/man/man1/korvalin.1.gz \
+for file in bin/korvalin share/korvalin/KORVALIN.HLP share/korvalin/en/KORVALIN.HLP \
+  "share/applications/$id.desktop" "share/metainfo/$id.metainfo.xml" \
+  "share/mime/packages/$id.xml" "share/icons/hicolor/scalable/apps/$id.svg" \
+  share/man/man1/korvalin.1.gz share/man/fr/man1/korvalin.1.gz \
   "$doc/README.md" "$doc/NEWS.md" "$doc/changelog.gz" "$doc/copyright"; do
   [ -f "$usr/$file" ] || fail "$file n'est pas installé"
 done
@@ -49,9 +51,14 @@ errors="$(CUPS_SERVER=/nonexistent/korvalin.sock "$usr/bin/korvalin" --query-def
 desktop-file-validate "$usr/share/applications/$id.desktop" || fail "entrée de bureau invalide"
 appstreamcli validate --no-net "$usr/share/metainfo/$id.metainfo.xml" >/dev/null ||
   fail "données AppStream invalides"
-# The manual page must format without a warning.
-warnings="$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$usr/share/man/man1/korvalin.1.gz" 2>&1 >/dev/null)"
-[ -z "$warnings" ] || fail "page de manuel : $warnings"
+# The English manual page where man looks first, the French one where man looks in French;
+# each formats without a warning.
+for page in man1/korvalin.1.gz fr/man1/korvalin.1.gz; do
+  warnings="$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$usr/share/man/$page" 2>&1 >/dev/null)"
+  [ -z "$warnings" ] || fail "page de manuel $page : $warnings"
+done
+zgrep -q '^\.SH NAME$' "$usr/share/man/man1/korvalin.1.gz" || fail "la page de manuel de man1 n'est pas en anglais"
+zgrep -q '^\.SH NOM$' "$usr/share/man/fr/man1/korvalin.1.gz" || fail "la page de manuel de fr/man1 n'est pas en français"
 
 # A desktop of its own: the installed file types and menu entry, and nothing of the machine's
 # user; the machine's own types stay visible, as text/plain is the label type's parent.
@@ -105,9 +112,14 @@ for label in "$usr/$doc"/examples/*.eti; do
 done
 [ "$(pdfimages -list disquettes.pdf | awk '$3 == "image"' | wc -l)" -eq 1 ] ||
   fail "l'exemple disquettes.eti installé n'imprime pas son image"
+# The help of the desktop's language, French where the program has no translation.
 help="$("$usr/bin/korvalin" --help 2>/dev/null | grep '^Aide détaillée : ' || true)"
 [ "$help" = "Aide détaillée : $usr/share/korvalin/KORVALIN.HLP" ] ||
   fail "le programme installé ne trouve pas son aide : « $help »"
+help="$(env -u LC_ALL -u LC_MESSAGES LANGUAGE= LANG=en_US.UTF-8 "$usr/bin/korvalin" --help 2>/dev/null |
+  grep '^Full help: ' || true)"
+[ "$help" = "Full help: $usr/share/korvalin/en/KORVALIN.HLP" ] ||
+  fail "le programme installé ne trouve pas son aide en anglais : « $help »"
 
 if [ "$failures" -ne 0 ]; then
   exit 1

@@ -52,6 +52,35 @@ private Q_SLOTS:
         QCOMPARE(ProgramFiles::helpFile(executableFolder),
                  root.filePath(expectedFolder + u"/KORVALIN.HLP"_s));
     }
+
+    // A translated help lies in its language's folder beside the French one, which stands
+    // in for any translation missing.
+    void helpInTheLanguageShown_data()
+    {
+        QTest::addColumn<QStringList>("helpFiles");
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("expectedFile");
+        const QString french = u"KORVALIN.HLP"_s;
+        const QString english = u"en/KORVALIN.HLP"_s;
+        QTest::newRow("French") << QStringList{french, english} << u"fr"_s << french;
+        QTest::newRow("English") << QStringList{french, english} << u"en"_s << english;
+        QTest::newRow("English missing") << QStringList{french} << u"en"_s << french;
+    }
+
+    void helpInTheLanguageShown()
+    {
+        QFETCH(QStringList, helpFiles);
+        QFETCH(QString, language);
+        QFETCH(QString, expectedFile);
+        QTemporaryDir folder;
+        QVERIFY(folder.isValid());
+        const QDir root(folder.path());
+        QVERIFY(root.mkpath(u"en"_s));
+        for (const QString &file : helpFiles)
+            QVERIFY(writeBytes(root.filePath(file), "<html/>"));
+        QCOMPARE(ProgramFiles::translatedHelpFile(root.filePath(u"KORVALIN.HLP"_s), language),
+                 root.filePath(expectedFile));
+    }
 };
 
 QTEST_MAIN(TestProgramFiles)

@@ -22,6 +22,9 @@ export DISPLAY=":$(cat "$work/display")"
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_QPA_PLATFORM=xcb CUPS_SERVER=/nonexistent/cups.sock
 # The label it opens goes into the recent labels of a scratch settings folder, never the user's.
 export XDG_CONFIG_HOME="$work/config"
+# The walk presses controls by their French names, whatever the desktop's language.
+export LC_ALL=C.UTF-8
+unset LANGUAGE
 
 dbus-run-session -- bash -c '
   /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &

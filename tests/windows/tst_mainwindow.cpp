@@ -8,7 +8,6 @@
 #include "MainWindowHarness.h"
 
 #include "label/LabelFile.h"
-#include "widgets/FrenchTranslations.h"
 #include "windows/shared/WindowPlacement.h"
 
 #include <QLocale>
@@ -485,14 +484,6 @@ private slots:
         QVERIFY(h.msgBoxes.calls().isEmpty());
         QVERIFY(h.dialogs->shown().isEmpty());
         QVERIFY(!QFileInfo::exists(h.state.label.fileName));
-    }
-
-    void qtSpeaksFrench()
-    {
-        QVERIFY(FrenchTranslations::install(*QCoreApplication::instance()));
-        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), u"Annuler"_s);
-        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "&Yes"), u"&Oui"_s);
-        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "&No"), u"&Non"_s);
     }
 };
 

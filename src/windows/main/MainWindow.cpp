@@ -6,6 +6,8 @@
 
 #include "label/FilePaths.h"
 #include "label/ZoneLines.h"
+#include "platform/InterfaceLanguage.h"
+#include "platform/ProgramFiles.h"
 #include "widgets/MsgBox.h"
 #include "windows/main/ActionButton.h"
 #include "windows/main/FloppyBackdrop.h"
@@ -208,7 +210,7 @@ void MainWindow::buildMenus()
     edit->setObjectName(QStringLiteral("editMenu"));
     edit->addActions({m_undoAction, m_redoAction});
 
-    QMenu *help = menuBar()->addMenu(QStringLiteral("?"));
+    QMenu *help = menuBar()->addMenu(tr("?"));
     help->setObjectName(QStringLiteral("helpMenu"));
     help->addActions({m_helpContentsAction, m_helpSearchAction});
     help->addSeparator();
@@ -312,8 +314,8 @@ QWidget *MainWindow::buildTextFrame()
     layout->addWidget(fontButton, 1, 0);
     QPushButton *colorButton = actionButton(m_colorAction, tr("&Couleur..."));
     colorButton->setObjectName(QStringLiteral("colorButton"));
-    colorButton->setToolTip(QStringLiteral(
-        "Affecte une couleur à la police de caractère à la zone de texte sélectionnée"));
+    colorButton->setToolTip(
+        tr("Affecte une couleur à la police de caractère à la zone de texte sélectionnée"));
     layout->addWidget(colorButton, 1, 1);
     return textGroup;
 }
@@ -448,8 +450,9 @@ void MainWindow::helpSearch()
 void MainWindow::showHelp(HelpRequest::Page page)
 {
     HelpRequest request;
-    request.file =
-        withTrailingSlash(m_session.start.programFolder) + QStringLiteral("KORVALIN.HLP");
+    request.file = ProgramFiles::translatedHelpFile(
+        withTrailingSlash(m_session.start.programFolder) + QStringLiteral("KORVALIN.HLP"),
+        InterfaceLanguage::current());
     request.page = page;
     m_commonDialog.showHelp(request);
 }

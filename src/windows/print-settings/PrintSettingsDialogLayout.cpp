@@ -287,7 +287,7 @@ QWidget *PrintSettingsDialog::buildSheet()
 {
     auto *sheet = new SheetMockup;
     for (int n = 1; n <= int(m_tiles.size()); ++n) {
-        auto *tile = new SheetTile(SheetGeometry::positionCaption(n), sheet);
+        auto *tile = new SheetTile(SheetGeometry::shownPositionCaption(n), sheet);
         tile->setObjectName(QStringLiteral("positionTile%1").arg(n));
         tile->setGeometry(tileRect(n));
         m_tiles[std::size_t(n - 1)] = tile;
