@@ -81,7 +81,8 @@ private Q_SLOTS:
             << u"Sets the text color of the selected text zone"_s;
         QTest::newRow("zone caption") << h.find<QLabel>("zoneTextCaption")->text()
                                       << u"Edition du texte zone 1"_s << u"Zone 1 text"_s;
-        QTest::newRow("status bar") << h.panel(1) << u"SANS NOM"_s << u"UNTITLED"_s;
+        QTest::newRow("status bar") << h.panel(StatusPanels::Panel::DocumentName) << u"SANS NOM"_s
+                                    << u"UNTITLED"_s;
         QTest::newRow("a message of the label layer")
             << QCoreApplication::translate("ZoneLines",
                                            "Nombre de lignes de texte trop important !")

@@ -119,8 +119,8 @@ private slots:
             QVERIFY2(h.action(entry)->isEnabled(), entry);
         hold.release();
         h.settle();
-        QVERIFY(h.form->picture().isNull());
-        QCOMPARE(h.form->zones(), startUpZones());
+        QVERIFY(h.form->document().picture.decoded.isNull());
+        QCOMPARE(h.form->document().zones, LabelDocument::startUp().zones);
         QCOMPARE(h.state.label.fileName, QString());
     }
 

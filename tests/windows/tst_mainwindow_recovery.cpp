@@ -421,7 +421,7 @@ private slots:
         const RecoveryFolder::Writer olderWriter{1000, u"une-autre-session"_s};
         const RecoveryFolder::Writer newerWriter{2000, u"une-autre-session"_s};
         LabelDocument older = otherLabel();
-        older.zones[0].Caption = u"La plus ancienne"_s;
+        older.zones[ZoneId::First].text = u"La plus ancienne"_s;
         QVERIFY(RecoveryFolder(folder, olderWriter).write(older, QString()));
         QVERIFY(RecoveryFolder(folder, newerWriter).write(otherLabel(), QString()));
         const RecoveryCopy olderCopy = RecoveryFolder(folder, olderWriter).ownCopy();

@@ -6,6 +6,7 @@
 #include "windows/main/MainWindow.h"
 
 #include "platform/PictureLoader.h"
+#include "windows/shared/BackgroundTask.h"
 #include "windows/shared/PictureBox.h"
 #include "windows/viewer/ImageViewer.h"
 
