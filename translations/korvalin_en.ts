@@ -84,6 +84,15 @@
     </message>
 </context>
 <context>
+    <name>ChangedFileQuestion</name>
+    <message>
+        <source>Le fichier %1 a été modifié par un autre programme depuis son ouverture.<byte value="xd"/>
+L&apos;enregistrer quand même ?</source>
+        <translation>The file %1 has been changed by another program since it was opened.<byte value="xd"/>
+Save it anyway?</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Utilisation :
@@ -202,6 +211,14 @@ Options:
     <message>
         <source>korvalin : %1</source>
         <translation>korvalin: %1</translation>
+    </message>
+    <message>
+        <source>le fichier PDF %1 est le fichier lu %2 : rien n&apos;est écrit</source>
+        <translation>the PDF file %1 is the input file %2: nothing was written</translation>
+    </message>
+    <message>
+        <source>%1 n&apos;est pas un nom lisible (UTF-8 non valide)</source>
+        <translation>%1 is not a readable name (invalid UTF-8)</translation>
     </message>
 </context>
 <context>
@@ -327,6 +344,47 @@ Options:
     <message>
         <source>Fichier icone %1 non trouvé !</source>
         <translation>Picture file %1 not found.</translation>
+    </message>
+</context>
+<context>
+    <name>LabelLoader</name>
+    <message>
+        <source>Image %1 illisible :</source>
+        <translation>Cannot read the picture %1:</translation>
+    </message>
+</context>
+<context>
+    <name>LabelModel</name>
+    <message>
+        <source>la police</source>
+        <translation>font change</translation>
+    </message>
+    <message>
+        <source>la couleur</source>
+        <translation>color change</translation>
+    </message>
+    <message>
+        <source>l&apos;alignement</source>
+        <translation>alignment change</translation>
+    </message>
+    <message>
+        <source>la saisie</source>
+        <translation>typing</translation>
+    </message>
+    <message>
+        <source>l&apos;effacement de l&apos;image</source>
+        <translation>picture removal</translation>
+    </message>
+    <message>
+        <source>l&apos;image</source>
+        <translation>picture change</translation>
+    </message>
+</context>
+<context>
+    <name>LabelPlacement</name>
+    <message>
+        <source>L&apos;étiquette N° %1 sort de la zone imprimable de la page !<byte value="xd"/>%2 : %3 mm</source>
+        <translation>Label %1 falls outside the printable area of the page.<byte value="xd"/>%2: %3 mm</translation>
     </message>
 </context>
 <context>
@@ -710,6 +768,22 @@ Recover it?</translation>
         <source>Affecte une couleur à la police de caractère à la zone de texte sélectionnée</source>
         <translation>Sets the text color of the selected text zone</translation>
     </message>
+    <message>
+        <source>&amp;Annuler</source>
+        <translation>&amp;Undo</translation>
+    </message>
+    <message>
+        <source>&amp;Rétablir</source>
+        <translation>&amp;Redo</translation>
+    </message>
+    <message>
+        <source>&amp;Edition</source>
+        <translation>&amp;Edit</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;écrire la copie de secours de l&apos;étiquette.</source>
+        <translation>Cannot write the recovery copy of the label.</translation>
+    </message>
 </context>
 <context>
     <name>MsgBox</name>
@@ -719,7 +793,7 @@ Recover it?</translation>
     </message>
 </context>
 <context>
-    <name>PictureMessages</name>
+    <name>PictureLoader</name>
     <message>
         <source>Format d&apos;image non supporté !</source>
         <translation>Unsupported picture format.</translation>
@@ -887,22 +961,6 @@ Recover it?</translation>
         <translation>Click to select</translation>
     </message>
     <message>
-        <source>Marge gauche</source>
-        <translation>Left margin</translation>
-    </message>
-    <message>
-        <source>Marge haute</source>
-        <translation>Top margin</translation>
-    </message>
-    <message>
-        <source>Séparateur horizontal</source>
-        <translation>Horizontal gap</translation>
-    </message>
-    <message>
-        <source>Séparateur vertical</source>
-        <translation>Vertical gap</translation>
-    </message>
-    <message>
         <source>Nombre d&apos;étiquettes identiques</source>
         <translation>Number of identical labels</translation>
     </message>
@@ -1029,6 +1087,22 @@ Recover it?</translation>
     <message>
         <source>Etiquette%1</source>
         <translation>Label %1</translation>
+    </message>
+    <message>
+        <source>Marge gauche</source>
+        <translation>Left margin</translation>
+    </message>
+    <message>
+        <source>Marge haute</source>
+        <translation>Top margin</translation>
+    </message>
+    <message>
+        <source>Séparateur vertical</source>
+        <translation>Vertical gap</translation>
+    </message>
+    <message>
+        <source>Séparateur horizontal</source>
+        <translation>Horizontal gap</translation>
     </message>
 </context>
 <context>

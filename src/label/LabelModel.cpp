@@ -19,22 +19,17 @@ enum StepKind
     TypingStep = 1
 };
 
-QString stepName(const char *name)
-{
-    return QCoreApplication::translate("LabelModel", name);
-}
-
 QString styleStepName(LabelModel::StyleChange change)
 {
     switch (change) {
     case LabelModel::StyleChange::Font:
-        return stepName("la police");
+        return QCoreApplication::translate("LabelModel", "la police");
     case LabelModel::StyleChange::Color:
-        return stepName("la couleur");
+        return QCoreApplication::translate("LabelModel", "la couleur");
     case LabelModel::StyleChange::Alignment:
         break;
     }
-    return stepName("l'alignement");
+    return QCoreApplication::translate("LabelModel", "l'alignement");
 }
 
 } // namespace
@@ -43,9 +38,9 @@ class LabelModel::ZoneTextStep : public QUndoCommand
 {
 public:
     ZoneTextStep(LabelModel &model, ZoneId zone, const QString &text)
-        : QUndoCommand(stepName("la saisie")), m_model(model), m_zone(zone),
-          m_before(model.m_document.zones[zone].text), m_after(text), m_burst(model.m_typingBurst),
-          m_lastKey(Clock::now())
+        : QUndoCommand(QCoreApplication::translate("LabelModel", "la saisie")), m_model(model),
+          m_zone(zone), m_before(model.m_document.zones[zone].text), m_after(text),
+          m_burst(model.m_typingBurst), m_lastKey(Clock::now())
     {
     }
 
@@ -98,8 +93,9 @@ class LabelModel::PictureStep : public QUndoCommand
 {
 public:
     PictureStep(LabelModel &model, const LabelPicture &picture)
-        : QUndoCommand(picture.isNone() ? stepName("l'effacement de l'image")
-                                        : stepName("l'image")),
+        : QUndoCommand(picture.isNone()
+                           ? QCoreApplication::translate("LabelModel", "l'effacement de l'image")
+                           : QCoreApplication::translate("LabelModel", "l'image")),
           m_model(model), m_before(model.m_document.picture), m_after(picture)
     {
     }
