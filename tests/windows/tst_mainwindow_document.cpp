@@ -210,6 +210,8 @@ private slots:
         QTest::newRow("without picture") << u"AUCUN"_s;
         QTest::newRow("picture file missing: none is shown") << u"missing"_s;
         QTest::newRow("picture damaged: none is shown") << u"damaged"_s;
+        // The test runs from another folder than the label's.
+        QTest::newRow("picture beside the label, named relative") << u"relative"_s;
         // Named in the message as it stands in the file: nothing of it is read as markup.
         QTest::newRow("picture path that is markup") << u"<img src=/dev/zero>"_s;
     }
@@ -223,11 +225,13 @@ private slots:
         const QString missing = folder.filePath(u"parti.png"_s);
         const QString damaged = folder.filePath(u"faux.png"_s);
         QVERIFY(writeBytes(damaged, "pas une image"));
-        const QString entry = picture == "logo"_L1      ? logo
-                              : picture == "missing"_L1 ? missing
-                              : picture == "damaged"_L1 ? damaged
-                                                        : picture;
-        const bool pictureMissing = picture != "logo"_L1 && picture != "AUCUN"_L1;
+        const QString entry = picture == "logo"_L1       ? logo
+                              : picture == "missing"_L1  ? missing
+                              : picture == "damaged"_L1  ? damaged
+                              : picture == "relative"_L1 ? u"logo.png"_s
+                                                         : picture;
+        const bool shown = picture == "logo"_L1 || picture == "relative"_L1;
+        const bool pictureMissing = !shown && picture != "AUCUN"_L1;
         const QString path = writeLabel(folder, u"sauvegarde.eti"_s, entry);
         QVERIFY(!path.isEmpty());
         MainWindowHarness h;
@@ -261,7 +265,7 @@ private slots:
                               u"Aligner texte 3"_s, u"alignmentOption2"_s, u"Sauvegarde"_s}));
         const bool none = picture == "AUCUN"_L1;
         QCOMPARE(h.form->document().picture.path, none ? QString() : entry);
-        if (picture == "logo"_L1)
+        if (shown)
             QCOMPARE(h.form->document().picture.decoded.image().pixelColor(0, 0), QColor(Qt::blue));
         else
             QVERIFY(h.form->document().picture.decoded.isNull());

@@ -129,7 +129,7 @@ WmfFontRequest readFontRequest(WmfParams &params)
     params.skip(2); // average width: Qt keeps the face's own proportions
     request.escapementDegrees = params.int16() / 10.0;
     params.skip(2); // orientation of each glyph: Windows ignores it in this mode too
-    const qint16 weight = params.int16();
+    const std::int16_t weight = params.int16();
     request.weight = qBound(1, weight == 0 ? 400 : int(weight), 1000);
     request.italic = params.uint8() != 0;
     request.underline = params.uint8() != 0;

@@ -10,6 +10,7 @@
 #include <QFont>
 #include <QHashFunctions>
 #include <QPen>
+#include <cstdint>
 #include <optional>
 #include <set>
 #include <variant>
@@ -32,7 +33,7 @@ struct WmfFont
 // What a font record asks for, read without looking any face up.
 struct WmfFontRequest
 {
-    qint16 height = 0; // negative: the em; positive: the whole cell; 0: the default size
+    std::int16_t height = 0; // negative: the em; positive: the whole cell; 0: the default size
     QString face;
     int weight = 400;
     bool italic = false;

@@ -26,9 +26,9 @@ quint16 WmfParams::uint16()
     return take(2) ? qFromLittleEndian<quint16>(m_data + m_pos - 2) : 0;
 }
 
-qint16 WmfParams::int16()
+std::int16_t WmfParams::int16()
 {
-    return take(2) ? qFromLittleEndian<qint16>(m_data + m_pos - 2) : 0;
+    return take(2) ? qFromLittleEndian<std::int16_t>(m_data + m_pos - 2) : 0;
 }
 
 quint32 WmfParams::uint32()

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <cstdint>
 #include <QColor>
 #include <QPointF>
 #include <QRectF>
@@ -20,7 +21,7 @@ public:
     bool ok() const { return m_ok; }
     qsizetype remaining() const { return m_size - m_pos; }
 
-    qint16 int16();
+    std::int16_t int16();
     quint16 uint16();
     quint32 uint32();
     qint32 int32();

@@ -127,7 +127,7 @@ void WmfPlayer::playStateRecord(const WmfRecord &record, WmfParams &params)
             m_saved.append(m_state);
         return;
     case WmfRecordType::RestoreDc: {
-        const qint16 which = params.int16();
+        const std::int16_t which = params.int16();
         if (params.ok())
             restoreState(which);
         return;

@@ -148,11 +148,11 @@ struct CountRow
 };
 
 // A caption, its box and the box's spinner on one row of grid, named after stem
-// ("copyCount": copyCountCaption, copyCountEdit, copyCountSpinner).
+// ("copyCount": copyCountLabel, copyCountEdit, copyCountSpinner).
 CountRow addCountRow(QGridLayout *grid, int row, const QString &caption, const std::string &stem,
                      int maximum)
 {
-    QLabel *label = boxCaption(caption, (stem + "Caption").c_str());
+    QLabel *label = boxCaption(caption, (stem + "Label").c_str());
     KeyFilteredEdit *edit = countEdit((stem + "Edit").c_str(), label);
     Spinner *steps = spinner((stem + "Spinner").c_str(), maximum, label->text());
     grid->addWidget(label, row, 0);
