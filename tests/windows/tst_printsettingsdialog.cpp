@@ -7,6 +7,7 @@
 #include "PrintSettingsHarness.h"
 
 #include <QAccessible>
+#include <QPlainTextEdit>
 #include <QSignalSpy>
 #include <QTimer>
 
@@ -350,6 +351,58 @@ private Q_SLOTS:
         QCOMPARE(h.choices().run.numberingStyle, NumberingStyle::Number);
         QVERIFY(h.button("numberStyleOption")->isChecked());
         h.type("startPositionEdit", u"1"_s);
+        QVERIFY(h.button("printLabelsButton")->isEnabled());
+    }
+
+    void listMode()
+    {
+        PrintSettingsHarness h;
+        h.open();
+        h.button("listOption")->click();
+        QCOMPARE(h.choices().run.mode, PrintMode::List);
+        QVERIFY(h.shown("listGroup") && h.shown("startPositionEdit"));
+        QVERIFY(!h.shown("copyCountEdit") && !h.tile(8)->isEnabled());
+        QVERIFY(!h.button("printLabelsButton")->isEnabled());
+
+        // Pasted as from a spreadsheet, with a title the label file cannot hold.
+        auto *list = h.find<QPlainTextEdit>("listEdit");
+        list->insertPlainText(u"Jeux\tDisque 1\n\n"_s + u"Titre\n"_s.repeated(12) +
+                              u"\u0141\u00f3d\u017a"_s);
+        const QLabel *count = h.find<QLabel>("listCountLabel");
+        const QString refusal = u"Ligne 15 : Le texte de la zone 1 contient un caractère que le "
+                                "fichier ne peut pas coder."_s;
+        QTRY_COMPARE(count->text(), refusal);
+        QVERIFY(!h.button("printLabelsButton")->isEnabled());
+
+        for (int i = 0; i < 4; ++i)
+            QTest::keyClick(list, Qt::Key_Backspace);
+        QTest::keyClicks(list, u"Lodz"_s);
+        h.type("startPositionEdit", u"8"_s);
+        QTRY_COMPARE(count->text(), u"14 étiquettes sur 3 feuilles"_s);
+        QVERIFY(h.button("printLabelsButton")->isEnabled());
+        QCOMPARE(h.button("printLabelsButton")->text(), u"&Imprimer 14 étiquettes"_s);
+
+        // The window refuses what the list cannot print, without waiting for the count.
+        QTest::keyClicks(list, u";\"ouvert"_s);
+        h.expect({errorBox(u"Ligne 15 : Un guillemet n'est pas fermé."_s)});
+        h.button("printLabelsButton")->click();
+        QVERIFY(h.form->isVisible());
+        QVERIFY(h.msgBoxes.allSeen());
+
+        // Refused, the list prints once read again.
+        QTest::keyClicks(list, u"\""_s);
+        QTRY_VERIFY(h.button("printLabelsButton")->isEnabled());
+        h.button("printLabelsButton")->click();
+        QVERIFY(!h.form->isVisible());
+        const PrintRequest request = h.choices().request();
+        QCOMPARE(request.list.count(), 14);
+        QCOMPARE(request.list.labels.last().texts[ZoneId::Second], u"ouvert"_s);
+
+        // Opened again, the window shows the list it was left with.
+        h.open();
+        QVERIFY(h.button("listOption")->isChecked());
+        QCOMPARE(h.find<QPlainTextEdit>("listEdit")->toPlainText(), h.choices().listText);
+        QCOMPARE(h.find<QLabel>("listCountLabel")->text(), u"14 étiquettes sur 3 feuilles"_s);
         QVERIFY(h.button("printLabelsButton")->isEnabled());
     }
 
