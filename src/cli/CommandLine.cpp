@@ -197,6 +197,9 @@ std::variant<Options, QString> parse(const QStringList &arguments)
     o.pdfPath = parser.value(u"pdf"_s);
     o.settingsPath = parser.value(u"settings"_s);
     o.listPath = parser.value(u"list"_s);
+    // An empty name would print a run instead of the list.
+    if (parser.isSet(u"list"_s) && o.listPath.isEmpty())
+        return missingValueProblem(u"--list"_s);
     if (parser.isSet(u"printer"_s))
         o.printerName = parser.value(u"printer"_s);
     const std::pair<QString, std::optional<int> *> numberOptions[] = {{u"position"_s, &o.position},

@@ -137,6 +137,9 @@ private Q_SLOTS:
         toPdf("start 0", "--start 0 lot.eti", u"la position de départ va de 1 à 10"_s);
         toPdf("position and run", "--position 2 --count 2 lot.eti",
               u"--position ne va pas avec --start, --count ou --number"_s);
+        QTest::newRow("list named empty")
+            << QStringList{u"--pdf"_s, u"sortie.pdf"_s, u"--list"_s, QString(), u"lot.eti"_s}
+            << u"l'option --list demande une valeur"_s;
         toPdf("list and count", "--list l.txt --count 2 lot.eti",
               u"--list ne va pas avec --position ou --count"_s);
         toPdf("style", "--style X-X lot.eti", u"le style de numérotation est \"X\" ou \"X/X\""_s);
