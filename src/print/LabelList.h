@@ -18,11 +18,6 @@ struct ListedLabel
 {
     PerZone<std::optional<QString>> texts;
     int lineNumber = 0; // where the label starts in the list's text, from 1
-
-    bool operator==(const ListedLabel &other) const
-    {
-        return texts == other.texts && lineNumber == other.lineNumber;
-    }
 };
 
 // Different labels printed one after the other: each has the printed label's fonts,
@@ -35,8 +30,6 @@ struct LabelList
     bool isEmpty() const { return labels.isEmpty(); }
     // The label the list's entry at index makes of document.
     LabelDocument labelAt(int index, const LabelDocument &document) const;
-
-    bool operator==(const LabelList &other) const { return labels == other.labels; }
 };
 
 // Why a line of a list cannot be printed.

@@ -37,7 +37,7 @@ LabelListPanel::LabelListPanel(CommonDialog &commonDialog, QWidget *parent)
     m_edit->setAccessibleName(caption());
     m_edit->setAccessibleDescription(hint);
     m_edit->setLineWrapMode(QPlainTextEdit::NoWrap);
-    m_edit->setTabChangesFocus(false);
+    // Tab types a field separator here, as a spreadsheet's copy holds them; Ctrl+Tab leaves.
     m_edit->setMinimumSize(320, 300);
     layout->addWidget(m_edit);
     setFocusProxy(m_edit);
