@@ -5,10 +5,12 @@
 // The print settings window: how its controls follow the shared state and each other.
 #include "Accessibility.h"
 #include "PrintSettingsHarness.h"
+#include "TestFiles.h"
 
 #include <QAccessible>
 #include <QPlainTextEdit>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTimer>
 
 using namespace Qt::StringLiterals;
@@ -404,6 +406,30 @@ private Q_SLOTS:
         QCOMPARE(h.find<QPlainTextEdit>("listEdit")->toPlainText(), h.choices().listText);
         QCOMPARE(h.find<QLabel>("listCountLabel")->text(), u"14 étiquettes sur 3 feuilles"_s);
         QVERIFY(h.button("printLabelsButton")->isEnabled());
+    }
+
+    // Saved as UTF-8, loaded from Windows-1252 as an older spreadsheet writes it; the window
+    // keeps the file's name for the next print command.
+    void listFiles()
+    {
+        QTemporaryDir dir;
+        PrintSettingsHarness h;
+        h.open();
+        h.button("listOption")->click();
+        auto *list = h.find<QPlainTextEdit>("listEdit");
+        list->insertPlainText(u"Thé;Café"_s);
+        const QString saved = dir.filePath(u"boite.txt"_s);
+        h.pressAnswering("saveListButton", saved);
+        QCOMPARE(fileBytes(saved), u"Thé;Café"_s.toUtf8());
+        QCOMPARE(h.choices().listFileName, saved);
+
+        const QString older = dir.filePath(u"ancienne.csv"_s);
+        QVERIFY(writeBytes(older, "Caf\xe9\r\nTh\xe9\r\n"));
+        h.pressAnswering("loadListButton", older);
+        QCOMPARE(list->toPlainText(), u"Café\nThé\n"_s);
+        QCOMPARE(h.find<QLabel>("listCountLabel")->text(), u"2 étiquettes sur 1 feuille"_s);
+        QCOMPARE(h.choices().listFileName, older);
+        QVERIFY(h.msgBoxes.allSeen());
     }
 
     void leaving_data()

@@ -130,7 +130,7 @@ void LabelListPanel::loadList()
 {
     FileRequest request;
     request.title = tr("Charger une liste");
-    request.filter = tr("Listes (*.txt, *.csv)|*.txt;*.csv|Tous les fichiers (*.*)|*");
+    request.filter = tr("Listes (*.txt *.csv)|*.txt;*.csv|Tous les fichiers (*)|*");
     request.proposedName = m_fileName;
     const std::optional<ChosenFile> chosen = m_commonDialog.chooseFileToOpen(request);
     if (!chosen || chosen->path.isEmpty())
