@@ -95,52 +95,6 @@ Save it anyway?</translation>
 <context>
     <name>CommandLine</name>
     <message>
-        <source>Utilisation :
-  korvalin [ETIQUETTE.eti]
-      ouvre la fenêtre de création d&apos;étiquette
-  korvalin --pdf SORTIE.pdf [options] ETIQUETTE.eti
-      imprime dans un fichier PDF (A4 portrait, toute la page imprimable)
-  korvalin --print [--printer NOM] [options] ETIQUETTE.eti
-      imprime sur une imprimante CUPS (par défaut, celle du système)
-  korvalin --calibration --pdf SORTIE.pdf | --print [--printer NOM]
-           [--settings FICHIER.PAR]
-      imprime la page d&apos;étalonnage : les dix étiquettes aux distances réglées
-      et des règles graduées en millimètres, à poser sur une feuille d&apos;étiquettes
-
-Options :
-  --settings FICHIER.PAR  marges, séparateurs, cadre et découpe
-                          (sinon les valeurs par défaut)
-  --position N            une seule étiquette, à la position N (1 à 10)
-  --start N --count M     M étiquettes identiques à partir de la position N
-                          (par défaut 1 et le reste de la feuille)
-  --number N              numérote le texte 3 à partir de N (au plus 32766)
-  --style X|X/X           numérotation &quot;X&quot; (par défaut) ou &quot;X/X&quot;
-  --help                  affiche cette aide
-</source>
-        <translation>Usage:
-  korvalin [LABEL.eti]
-      opens the label designer window
-  korvalin --pdf OUTPUT.pdf [options] LABEL.eti
-      prints into a PDF file (A4 portrait, the whole page printable)
-  korvalin --print [--printer NAME] [options] LABEL.eti
-      prints on a CUPS printer (by default, the system&apos;s default printer)
-  korvalin --calibration --pdf OUTPUT.pdf | --print [--printer NAME]
-           [--settings FILE.PAR]
-      prints the calibration page: the ten labels at the set distances
-      and millimetre rulers, to lay over a sheet of labels
-
-Options:
-  --settings FILE.PAR     margins, gaps, frame and cut lines
-                          (otherwise the default values)
-  --position N            a single label, at position N (1 to 10)
-  --start N --count M     M identical labels from position N
-                          (by default 1 and the rest of the sheet)
-  --number N              numbers text 3 from N (at most 32766)
-  --style X|X/X           numbering &quot;X&quot; (the default) or &quot;X/X&quot;
-  --help                  shows this help
-</translation>
-    </message>
-    <message>
         <source>l&apos;option %1 demande une valeur</source>
         <translation>option %1 needs a value</translation>
     </message>
@@ -219,6 +173,70 @@ Options:
     <message>
         <source>%1 n&apos;est pas un nom lisible (UTF-8 non valide)</source>
         <translation>%1 is not a readable name (invalid UTF-8)</translation>
+    </message>
+    <message>
+        <source>Utilisation :
+  korvalin [ETIQUETTE.eti]
+      ouvre la fenêtre de création d&apos;étiquette
+  korvalin --pdf SORTIE.pdf [options] ETIQUETTE.eti
+      imprime dans un fichier PDF (A4 portrait, toute la page imprimable)
+  korvalin --print [--printer NOM] [options] ETIQUETTE.eti
+      imprime sur une imprimante CUPS (par défaut, celle du système)
+  korvalin --calibration --pdf SORTIE.pdf | --print [--printer NOM]
+           [--settings FICHIER.PAR]
+      imprime la page d&apos;étalonnage : les dix étiquettes aux distances réglées
+      et des règles graduées en millimètres, à poser sur une feuille d&apos;étiquettes
+
+Options :
+  --settings FICHIER.PAR  marges, séparateurs, cadre et découpe
+                          (sinon les valeurs par défaut)
+  --position N            une seule étiquette, à la position N (1 à 10)
+  --start N --count M     M étiquettes identiques à partir de la position N
+                          (par défaut 1 et le reste de la feuille)
+  --list LISTE            une étiquette différente par ligne de la liste, à partir
+                          de la position --start et sur autant de feuilles qu&apos;il
+                          faut : textes 1, 2 et 3 séparés par une tabulation ou
+                          un &quot;;&quot;, &quot;\n&quot; pour un saut de ligne ; &quot;-&quot; lit la liste
+                          sur l&apos;entrée standard
+  --number N              numérote le texte 3 à partir de N (au plus 32766)
+  --style X|X/X           numérotation &quot;X&quot; (par défaut) ou &quot;X/X&quot;
+  --help                  affiche cette aide
+</source>
+        <translation>Usage:
+  korvalin [LABEL.eti]
+      opens the label designer window
+  korvalin --pdf OUTPUT.pdf [options] LABEL.eti
+      prints into a PDF file (A4 portrait, the whole page printable)
+  korvalin --print [--printer NAME] [options] LABEL.eti
+      prints on a CUPS printer (by default, the system&apos;s default printer)
+  korvalin --calibration --pdf OUTPUT.pdf | --print [--printer NAME]
+           [--settings FILE.PAR]
+      prints the calibration page: the ten labels at the set distances
+      and millimetre rulers, to lay over a sheet of labels
+
+Options:
+  --settings FILE.PAR     margins, gaps, frame and cut lines
+                          (otherwise the default values)
+  --position N            a single label, at position N (1 to 10)
+  --start N --count M     M identical labels from position N
+                          (by default 1 and the rest of the sheet)
+  --list LIST             a different label for each line of the list, from
+                          position --start and over as many sheets as it
+                          takes: texts 1, 2 and 3 separated by a tab or a
+                          &quot;;&quot;, &quot;\n&quot; for a line break; &quot;-&quot; reads the list
+                          from standard input
+  --number N              numbers text 3 from N (at most 32766)
+  --style X|X/X           numbering &quot;X&quot; (the default) or &quot;X/X&quot;
+  --help                  shows this help
+</translation>
+    </message>
+    <message>
+        <source>--list ne va pas avec --position ou --count</source>
+        <translation>--list does not go with --position or --count</translation>
+    </message>
+    <message>
+        <source>la liste %1 ne donne aucune étiquette</source>
+        <translation>the list %1 holds no label</translation>
     </message>
 </context>
 <context>
@@ -344,6 +362,72 @@ Options:
     <message>
         <source>Fichier icone %1 non trouvé !</source>
         <translation>Picture file %1 not found.</translation>
+    </message>
+</context>
+<context>
+    <name>LabelList</name>
+    <message>
+        <source>Un guillemet n&apos;est pas fermé.</source>
+        <translation>A quotation mark is not closed.</translation>
+    </message>
+    <message>
+        <source>La ligne donne plus de trois textes.</source>
+        <translation>The line gives more than three texts.</translation>
+    </message>
+    <message>
+        <source>Ligne %1 : %2</source>
+        <translation>Line %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>LabelListPanel</name>
+    <message>
+        <source>Une étiquette par ligne : textes 1, 2 et 3 séparés par une tabulation ou un « ; », « \n » pour un saut de ligne</source>
+        <translation>One label per line: texts 1, 2 and 3 separated by a tab or a &quot;;&quot;, &quot;\n&quot; for a line break</translation>
+    </message>
+    <message>
+        <source>Charger une liste...</source>
+        <translation>Load a List...</translation>
+    </message>
+    <message>
+        <source>Sauver la liste...</source>
+        <translation>Save the List...</translation>
+    </message>
+    <message>
+        <source>Liste d&apos;étiquettes</source>
+        <translation>List of labels</translation>
+    </message>
+    <message>
+        <source>Aucune étiquette</source>
+        <translation>No labels</translation>
+    </message>
+    <message>
+        <source>1 étiquette sur 1 feuille</source>
+        <translation>1 label on 1 sheet</translation>
+    </message>
+    <message>
+        <source>%1 étiquettes sur 1 feuille</source>
+        <translation>%1 labels on 1 sheet</translation>
+    </message>
+    <message>
+        <source>%1 étiquettes sur %2 feuilles</source>
+        <translation>%1 labels on %2 sheets</translation>
+    </message>
+    <message>
+        <source>Charger une liste</source>
+        <translation>Load a List</translation>
+    </message>
+    <message>
+        <source>Listes (*.txt *.csv)|*.txt;*.csv|Tous les fichiers (*)|*</source>
+        <translation>Lists (*.txt *.csv)|*.txt;*.csv|All files (*)|*</translation>
+    </message>
+    <message>
+        <source>Sauver la liste</source>
+        <translation>Save the List</translation>
+    </message>
+    <message>
+        <source>Listes (*.txt)|*.txt</source>
+        <translation>Lists (*.txt)|*.txt</translation>
     </message>
 </context>
 <context>
@@ -783,6 +867,10 @@ Recover it?</translation>
     <message>
         <source>Impossible d&apos;écrire la copie de secours de l&apos;étiquette.</source>
         <translation>Cannot write the recovery copy of the label.</translation>
+    </message>
+    <message>
+        <source>%1 étiquettes de la liste</source>
+        <translation>%1 labels of the list</translation>
     </message>
 </context>
 <context>

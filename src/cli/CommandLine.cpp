@@ -63,6 +63,11 @@ QString usage()
         "  --position N            une seule étiquette, à la position N (1 à 10)\n"
         "  --start N --count M     M étiquettes identiques à partir de la position N\n"
         "                          (par défaut 1 et le reste de la feuille)\n"
+        "  --list LISTE            une étiquette différente par ligne de la liste, à partir\n"
+        "                          de la position --start et sur autant de feuilles qu'il\n"
+        "                          faut : textes 1, 2 et 3 séparés par une tabulation ou\n"
+        "                          un \";\", \"\\n\" pour un saut de ligne ; \"-\" lit la liste\n"
+        "                          sur l'entrée standard\n"
         "  --number N              numérote le texte 3 à partir de N (au plus 32766)\n"
         "  --style X|X/X           numérotation \"X\" (par défaut) ou \"X/X\"\n"
         "  --help                  affiche cette aide\n");
@@ -76,14 +81,16 @@ struct Options
     std::optional<QString> printerName;
     QString settingsPath;
     QString labelPath;
+    QString listPath;
     std::optional<int> position, start, count, number;
     NumberingStyle style = NumberingStyle::Number;
     bool help = false;
 };
 
 // Every option either road knows; the calibration page takes only some of them.
-const QStringList ValueOptions = {u"pdf"_s,   u"printer"_s, u"settings"_s, u"position"_s,
-                                  u"start"_s, u"count"_s,   u"number"_s,   u"style"_s};
+const QStringList ValueOptions = {u"pdf"_s,      u"printer"_s, u"settings"_s,
+                                  u"position"_s, u"start"_s,   u"count"_s,
+                                  u"number"_s,   u"style"_s,   u"list"_s};
 const QStringList SwitchOptions = {u"print"_s, u"calibration"_s, u"help"_s};
 const QStringList CalibrationOptions = {u"calibration"_s, u"print"_s, u"pdf"_s, u"printer"_s,
                                         u"settings"_s};
@@ -163,6 +170,20 @@ std::optional<int> integer(const QString &text)
     return ok ? std::optional<int>(value) : std::nullopt;
 }
 
+// Numbers from number for count labels, or why the numbering cannot reach them all; empty
+// when it can.
+QString numberingProblem(int number, int count)
+{
+    const qint64 last = qint64(number) + count - 1;
+    if (count < 1 || last <= LastNumber)
+        return QString();
+    return QCoreApplication::translate("CommandLine",
+                                       "numéros de %1 à %2 : la numérotation s'arrête à %3")
+        .arg(number)
+        .arg(last)
+        .arg(LastNumber);
+}
+
 // The options, or the reason they make no sense.
 std::variant<Options, QString> parse(const QStringList &arguments)
 {
@@ -175,6 +196,10 @@ std::variant<Options, QString> parse(const QStringList &arguments)
     o.toPrinter = parser.isSet(u"print"_s);
     o.pdfPath = parser.value(u"pdf"_s);
     o.settingsPath = parser.value(u"settings"_s);
+    o.listPath = parser.value(u"list"_s);
+    // An empty name would print a run instead of the list.
+    if (parser.isSet(u"list"_s) && o.listPath.isEmpty())
+        return missingValueProblem(u"--list"_s);
     if (parser.isSet(u"printer"_s))
         o.printerName = parser.value(u"printer"_s);
     const std::pair<QString, std::optional<int> *> numberOptions[] = {{u"position"_s, &o.position},
@@ -220,15 +245,15 @@ std::variant<Options, QString> parse(const QStringList &arguments)
     if (o.number && (*o.number < 0 || *o.number > LastNumber))
         return QCoreApplication::translate("CommandLine", "le numéro de départ va de 0 à %1")
             .arg(LastNumber);
-    if (o.number) {
-        const int count = o.count.value_or(RunLimits::positionsFrom(o.start.value_or(1)));
-        const qint64 last = qint64(*o.number) + count - 1;
-        if (count >= 1 && last > LastNumber)
-            return QCoreApplication::translate("CommandLine",
-                                               "numéros de %1 à %2 : la numérotation s'arrête à %3")
-                .arg(*o.number)
-                .arg(last)
-                .arg(LastNumber);
+    if (!o.listPath.isEmpty() && (o.position || o.count))
+        return QCoreApplication::translate("CommandLine",
+                                           "--list ne va pas avec --position ou --count");
+    // A list's count is known once it is read.
+    if (o.number && o.listPath.isEmpty()) {
+        const QString problem = numberingProblem(
+            *o.number, o.count.value_or(RunLimits::positionsFrom(o.start.value_or(1))));
+        if (!problem.isEmpty())
+            return problem;
     }
     return o;
 }
@@ -315,6 +340,40 @@ int printStatus(const PrintOutcome &outcome, const QString &pdfPath, QTextStream
         break;
     }
     return Failure;
+}
+
+// The list file, or standard input for "-"; nothing, with the reason on err, when it cannot
+// be read or holds a line that cannot print.
+std::optional<LabelList> readList(const QString &listPath, QTextStream &err)
+{
+    QFile file;
+    const bool opened = listPath == QLatin1String("-")
+                            ? file.open(stdin, QIODevice::ReadOnly)
+                            : (file.setFileName(listPath), file.open(QIODevice::ReadOnly));
+    if (!opened) {
+        err << LabelFile::openErrorMessage() << " : " << listPath << '\n';
+        return std::nullopt;
+    }
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        err << LabelFile::openErrorMessage() << " : " << listPath << '\n';
+        return std::nullopt;
+    }
+    const std::variant<LabelList, ListRefusal> read =
+        LabelListText::read(LabelListText::decode(bytes));
+    if (const ListRefusal *refusal = std::get_if<ListRefusal>(&read)) {
+        err << listPath << " : " << oneLine(refusal->message()) << '\n';
+        return std::nullopt;
+    }
+    const LabelList &list = std::get<LabelList>(read);
+    if (list.isEmpty()) {
+        err << "korvalin : "
+            << QCoreApplication::translate("CommandLine", "la liste %1 ne donne aucune étiquette")
+                   .arg(listPath)
+            << '\n';
+        return std::nullopt;
+    }
+    return list;
 }
 
 Printer chosenPrinter(const QString &name)
@@ -434,7 +493,10 @@ int run(const QStringList &arguments, QTextStream &out, QTextStream &err)
         return Success;
     }
 
-    if (!o.toPrinter && !outputIsNoInput(o.pdfPath, {o.labelPath, o.settingsPath}, err))
+    QStringList inputs{o.labelPath, o.settingsPath};
+    if (o.listPath != QLatin1String("-"))
+        inputs.append(o.listPath);
+    if (!o.toPrinter && !outputIsNoInput(o.pdfPath, inputs, err))
         return Failure;
     PrintRequest request;
     if (!applySettings(o.settingsPath, request.layout, err))
@@ -453,6 +515,23 @@ int run(const QStringList &arguments, QTextStream &out, QTextStream &err)
         run.mode = PrintMode::SingleLabel;
         run.singlePosition = *o.position;
         run.labelOrigin = SheetGeometry::labelOrigin(*o.position, request.layout.sheetSpacing);
+    } else if (!o.listPath.isEmpty()) {
+        std::optional<LabelList> list = readList(o.listPath, err);
+        if (!list)
+            return Failure;
+        if (o.number) {
+            const QString problem = numberingProblem(*o.number, list->count());
+            if (!problem.isEmpty()) {
+                err << "korvalin : " << problem << '\n';
+                return Failure;
+            }
+        }
+        request.list = std::move(*list);
+        run.mode = PrintMode::List;
+        run.startPosition = o.start.value_or(1);
+        run.autoNumbering = o.number.has_value();
+        run.numberingStyle = o.style;
+        run.nextDiskNumber = o.number.value_or(1);
     } else {
         const int start = o.start.value_or(1);
         const int count = o.count.value_or(RunLimits::positionsFrom(start));
@@ -476,9 +555,9 @@ int run(const QStringList &arguments, QTextStream &out, QTextStream &err)
     }
 
     if (o.toPrinter)
-        return printStatus(LabelOutput::print(chosenPrinter(o.printerName.value_or(QString())),
-                                              request, *artwork),
-                           QString(), err);
+        return printStatus(
+            LabelOutput::print(chosenPrinter(o.printerName.value_or(QString())), request, *artwork),
+            QString(), err);
     return printStatus(LabelOutput::writePdf(pdfTarget(o.pdfPath), request, *artwork), o.pdfPath,
                        err);
 }

@@ -13,22 +13,32 @@ namespace {
 
 const QString JobTitle = QStringLiteral("Korvalin");
 
-PageDrawer labelPageDrawer(const PrintRequest &request, const LabelArtwork &artwork,
-                           PrintRun &runAfter)
+PageSequence labelPages(const PrintRequest &request, const LabelArtwork &artwork,
+                        PrintRun &runAfter)
 {
-    return [&request, &artwork, &runAfter](PageCanvas &canvas) {
-        PainterSurface surface(canvas.painter, canvas.dotsPerMm, canvas.printableOrigin);
-        const LabelPrinting::PageEnd page = LabelPrinting::drawPrintPage(surface, request, artwork);
-        runAfter = LabelPrinting::carriedOn(request.run, page);
-        return page.ended;
-    };
+    return {LabelPrinting::pageCount(request),
+            [&request, &artwork, &runAfter](PageCanvas &canvas, int pageIndex) {
+                PainterSurface surface(canvas.painter, canvas.dotsPerMm, canvas.printableOrigin);
+                const LabelPrinting::PageEnd page =
+                    LabelPrinting::drawPrintPage(surface, request, artwork, pageIndex);
+                runAfter = LabelPrinting::carriedOn(request.run, page);
+                return page.ended;
+            }};
 }
 
 // Closing the print settings window through its frame goes on to the confirmation with
 // whatever its boxes hold, an emptied count included: such a run must not waste a sheet.
-bool isEmptyRun(const PrintRun &run)
+bool isEmptyRun(const PrintRequest &request)
 {
-    return run.mode != PrintMode::SingleLabel && run.copyCount <= 0;
+    switch (request.run.mode) {
+    case PrintMode::SingleLabel:
+        return false;
+    case PrintMode::List:
+        return request.list.isEmpty();
+    case PrintMode::Run:
+        break;
+    }
+    return request.run.copyCount <= 0;
 }
 
 } // namespace
@@ -38,9 +48,9 @@ namespace LabelOutput {
 PrintOutcome print(const Printer &printer, const PrintRequest &request, const LabelArtwork &artwork)
 {
     PrintRun after = request.run;
-    if (isEmptyRun(request.run))
+    if (isEmptyRun(request))
         return PrintOutcome::printed(true, after);
-    const PageDrawer draw = labelPageDrawer(request, artwork, after);
+    const PageSequence pages = labelPages(request, artwork, after);
     // The printable area is known once the destination is asked, just before the page.
     std::optional<QString> offPage;
     const bool printed = printer.printPdf(
@@ -48,7 +58,7 @@ PrintOutcome print(const Printer &printer, const PrintRequest &request, const La
             offPage = LabelPlacement::offPageProblem(request, page.printableAreaMm.size());
             if (offPage)
                 return std::nullopt;
-            return renderPdf(page, draw, JobTitle);
+            return renderPdf(page, pages, JobTitle);
         },
         JobTitle);
     if (offPage)
@@ -63,8 +73,7 @@ PrintOutcome writePdf(const QString &path, const PrintRequest &request, const La
             LabelPlacement::offPageProblem(request, page.printableAreaMm.size()))
         return PrintOutcome::offPage(*offPage, request.run);
     PrintRun after = request.run;
-    const PdfFileOutcome written =
-        writePdfFile(path, page, labelPageDrawer(request, artwork, after));
+    const PdfFileOutcome written = writePdfFile(path, page, labelPages(request, artwork, after));
     return PrintOutcome::written(written, after);
 }
 

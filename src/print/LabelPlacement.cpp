@@ -25,6 +25,15 @@ QList<PlacedLabel> labelsOf(const PrintRequest &request)
     if (run.mode == PrintMode::SingleLabel)
         return {{run.singlePosition, run.labelOrigin}};
     QList<PlacedLabel> labels;
+    if (run.mode == PrintMode::List) {
+        // A list of ten labels or more reaches every position of its sheets.
+        const int count = qMin(request.list.count(), SheetGeometry::Positions);
+        for (int i = 0; i < count; ++i) {
+            const int n = (run.startPosition - 1 + i) % SheetGeometry::Positions + 1;
+            labels.append({n, SheetGeometry::labelOrigin(n, request.layout.sheetSpacing)});
+        }
+        return labels;
+    }
     for (int n = run.startPosition; n < run.startPosition + run.copyCount; ++n)
         labels.append({n, SheetGeometry::labelOrigin(n, request.layout.sheetSpacing)});
     return labels;

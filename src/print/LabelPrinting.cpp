@@ -46,11 +46,77 @@ PageEnd drawRun(PageSurface &surface, const PrintRequest &request, const LabelAr
     return page;
 }
 
-PageEnd drawPrintPage(PageSurface &surface, const PrintRequest &request,
-                      const LabelArtwork &artwork)
+PageEnd drawListPage(PageSurface &surface, const PrintRequest &request, const LabelArtwork &artwork,
+                     int pageIndex)
 {
-    return request.run.mode == PrintMode::SingleLabel ? drawSingleLabel(surface, request, artwork)
-                                                      : drawRun(surface, request, artwork);
+    const PrintRun &run = request.run;
+    const LabelList &list = request.list;
+    // Sheet slots count from position 1 of the first page; the list starts at its start
+    // position's slot.
+    const int firstSlot = pageIndex * SheetGeometry::Positions;
+    const int skipped = run.startPosition - 1;
+    const int first = qMax(0, firstSlot - skipped);
+    const int end = qMin(list.count(), firstSlot + SheetGeometry::Positions - skipped);
+    // Only a numbered list moves the number on: a long unnumbered one must not run out of
+    // numbers it never prints.
+    const int numbersBefore = run.autoNumbering ? first : 0;
+    PageEnd page{false, run.nextDiskNumber + numbersBefore, run.labelOrigin};
+    surface.setScaleMillimetres();
+    for (int i = first; i < end; ++i) {
+        const int position = skipped + i - firstSlot + 1;
+        page.labelOrigin = SheetGeometry::labelOrigin(position, request.layout.sheetSpacing);
+        const std::optional<LabelArtwork> label =
+            LabelArtwork::of(list.labelAt(i, artwork.document));
+        if (!label) {
+            surface.cancelDocument();
+            return page;
+        }
+        if (!run.autoNumbering) {
+            LabelDrawing::drawLabel(surface, *label, request.layout, page.labelOrigin);
+            continue;
+        }
+        LabelDrawing::drawLabel(
+            surface, *label, request.layout, page.labelOrigin,
+            numberSuffix(page.nextDiskNumber, run.numberingStyle, list.count()));
+        // One past the largest disk number is a printer error, as in a run.
+        if (page.nextDiskNumber == MaxDiskNumber) {
+            surface.cancelDocument();
+            return page;
+        }
+        ++page.nextDiskNumber;
+    }
+    surface.endDocument();
+    page.ended = true;
+    return page;
+}
+
+int pageCount(const PrintRequest &request)
+{
+    if (request.run.mode != PrintMode::List)
+        return 1;
+    return listPageCount(request.run.startPosition, request.list.count());
+}
+
+int listPageCount(int startPosition, int count)
+{
+    if (count <= 0)
+        return 0;
+    const int usedSlots = startPosition - 1 + count;
+    return (usedSlots + SheetGeometry::Positions - 1) / SheetGeometry::Positions;
+}
+
+PageEnd drawPrintPage(PageSurface &surface, const PrintRequest &request,
+                      const LabelArtwork &artwork, int pageIndex)
+{
+    switch (request.run.mode) {
+    case PrintMode::SingleLabel:
+        return drawSingleLabel(surface, request, artwork);
+    case PrintMode::List:
+        return drawListPage(surface, request, artwork, pageIndex);
+    case PrintMode::Run:
+        break;
+    }
+    return drawRun(surface, request, artwork);
 }
 
 PrintRun carriedOn(PrintRun run, const PageEnd &page)
@@ -62,9 +128,14 @@ PrintRun carriedOn(PrintRun run, const PageEnd &page)
 
 QString numberSuffix(int diskNumber, const PrintRun &run)
 {
+    return numberSuffix(diskNumber, run.numberingStyle, run.copyCount);
+}
+
+QString numberSuffix(int diskNumber, NumberingStyle style, int total)
+{
     QString suffix = QLatin1Char(' ') + NumberText::plain(double(diskNumber));
-    if (run.numberingStyle == NumberingStyle::NumberOfTotal)
-        suffix += QLatin1Char('/') + NumberText::plain(double(run.copyCount));
+    if (style == NumberingStyle::NumberOfTotal)
+        suffix += QLatin1Char('/') + NumberText::plain(double(total));
     return suffix;
 }
 

@@ -8,8 +8,9 @@
 #include "print/PageSurface.h"
 #include "print/PrintRequest.h"
 
-// The page of one print command: a single label at the run's label origin, or a run of
-// identical labels from its start position with zone 3 numbered when it asks for it.
+// The pages of one print command: a single label at the run's label origin, a run of
+// identical labels from its start position with zone 3 numbered when it asks for it, or a
+// list of labels from the start position over as many sheets as it fills, numbered as a run.
 namespace LabelPrinting {
 
 // Where a page left the print command: the disk number for the label after its last one and
@@ -27,15 +28,29 @@ PageEnd drawSingleLabel(PageSurface &surface, const PrintRequest &request,
                         const LabelArtwork &artwork);
 PageEnd drawRun(PageSurface &surface, const PrintRequest &request, const LabelArtwork &artwork);
 
-// Whichever of the two the run's mode asks for.
+// Page pageIndex (from 0) of a list. Each page numbers its labels by their place in the
+// list, so any page can be drawn alone, as a whole-sheet preview does.
+PageEnd drawListPage(PageSurface &surface, const PrintRequest &request, const LabelArtwork &artwork,
+                     int pageIndex);
+
+// How many pages the request prints: one, or for a list the sheets it fills from its start
+// position (none for an empty list).
+int pageCount(const PrintRequest &request);
+// The sheets count labels fill from startPosition.
+int listPageCount(int startPosition, int count);
+
+// Page pageIndex (from 0) of whatever the run's mode asks for: the one function that draws
+// the printer's, the PDF file's and the previews' pages alike.
 PageEnd drawPrintPage(PageSurface &surface, const PrintRequest &request,
-                      const LabelArtwork &artwork);
+                      const LabelArtwork &artwork, int pageIndex = 0);
 
 // The run carried on from where a page left the numbering.
 PrintRun carriedOn(PrintRun run, const PageEnd &page);
 
 // What follows zone 3 on the label of a run that gets diskNumber: " 7" or " 7/10".
 QString numberSuffix(int diskNumber, const PrintRun &run);
+// The same for a set of total labels: a list numbers "X/X" over its count.
+QString numberSuffix(int diskNumber, NumberingStyle style, int total);
 
 QString printerErrorMessage();
 

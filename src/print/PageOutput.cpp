@@ -31,9 +31,20 @@ QPageLayout fullPageLayout(const PageGeometry &page)
     return layout;
 }
 
+PageSequence onePage(const PageDrawer &draw)
+{
+    return {1, [&draw](PageCanvas &canvas, int) { return draw(canvas); }};
+}
+
 } // namespace
 
 std::optional<QByteArray> renderPdf(const PageGeometry &page, const PageDrawer &draw,
+                                    const QString &title)
+{
+    return renderPdf(page, onePage(draw), title);
+}
+
+std::optional<QByteArray> renderPdf(const PageGeometry &page, const PageSequence &pages,
                                     const QString &title)
 {
     QByteArray pdf;
@@ -53,8 +64,16 @@ std::optional<QByteArray> renderPdf(const PageGeometry &page, const PageDrawer &
             return std::nullopt;
         // Icons are small pictures: compressing them lossily would blur them on paper.
         painter.setRenderHint(QPainter::LosslessImageRendering);
-        PageCanvas canvas{painter, dotsPerMm, page.printableAreaMm.topLeft() * dotsPerMm};
-        const bool drawn = draw(canvas);
+        bool drawn = true;
+        for (int pageIndex = 0; drawn && pageIndex < pages.count; ++pageIndex) {
+            // A new page writes out the one before it.
+            if (pageIndex > 0 && !writer.newPage()) {
+                drawn = false;
+                break;
+            }
+            PageCanvas canvas{painter, dotsPerMm, page.printableAreaMm.topLeft() * dotsPerMm};
+            drawn = pages.draw(canvas, pageIndex);
+        }
         if (!painter.end() || !drawn)
             return std::nullopt;
     }
@@ -63,7 +82,14 @@ std::optional<QByteArray> renderPdf(const PageGeometry &page, const PageDrawer &
 
 PdfFileOutcome writePdfFile(const QString &path, const PageGeometry &page, const PageDrawer &draw)
 {
-    const std::optional<QByteArray> pdf = renderPdf(page, draw, QFileInfo(path).completeBaseName());
+    return writePdfFile(path, page, onePage(draw));
+}
+
+PdfFileOutcome writePdfFile(const QString &path, const PageGeometry &page,
+                            const PageSequence &pages)
+{
+    const std::optional<QByteArray> pdf =
+        renderPdf(page, pages, QFileInfo(path).completeBaseName());
     if (!pdf)
         return {PdfFileResult::DrawingFailed, QString()};
     const SmallFile::WriteResult written =

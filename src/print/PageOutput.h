@@ -28,8 +28,20 @@ struct PageCanvas
 // Paints one page; false when the drawing failed.
 using PageDrawer = std::function<bool(PageCanvas &canvas)>;
 
+// The pages of one document: draw paints page pageIndex, from 0 to count - 1.
+struct PageSequence
+{
+    int count = 1;
+    std::function<bool(PageCanvas &canvas, int pageIndex)> draw;
+};
+
 // One PDF page of the full paper in the page's orientation; nothing when the drawing failed.
 std::optional<QByteArray> renderPdf(const PageGeometry &page, const PageDrawer &draw,
+                                    const QString &title);
+// A PDF of the pages, all of the same paper. Each page is written out before the next is
+// drawn, so a long document takes no more memory to draw than one page. Nothing when the
+// drawing of any page failed.
+std::optional<QByteArray> renderPdf(const PageGeometry &page, const PageSequence &pages,
                                     const QString &title);
 
 enum class PdfFileResult
@@ -53,6 +65,8 @@ struct PdfFileOutcome
 // (/dev/stdout, /dev/fd/N), gets the page written into it instead. Disks and folders are
 // refused.
 PdfFileOutcome writePdfFile(const QString &path, const PageGeometry &page, const PageDrawer &draw);
+PdfFileOutcome writePdfFile(const QString &path, const PageGeometry &page,
+                            const PageSequence &pages);
 
 // Renders the page for the printer's default media and orientation and submits it as one
 // job. False when anything fails (no printer, an unknown or refusing queue, no scheduler,

@@ -4,12 +4,15 @@
 
 #pragma once
 
+#include "print/LabelList.h"
 #include "print/PrintRun.h"
 #include "print/SheetLayout.h"
 
-// What the user asked to print: the run, and the sheet it is laid out on.
+// What the user asked to print: the run, the sheet it is laid out on and, for a list, the
+// labels' texts.
 struct PrintRequest
 {
     PrintRun run;
     SheetLayout layout;
+    LabelList list;
 };

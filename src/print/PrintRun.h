@@ -6,11 +6,13 @@
 
 #include <QPointF>
 
-// A single label at a chosen position, or a run of identical labels.
+// A single label at a chosen position, a run of identical labels, or a list of different
+// labels over as many sheets as it takes.
 enum class PrintMode
 {
     Run,
-    SingleLabel
+    SingleLabel,
+    List
 };
 
 // How a run numbers zone 3: "X" or "X/X"; a single label has none chosen.

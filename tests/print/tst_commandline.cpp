@@ -3,6 +3,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "CommandLineRun.h"
+#include "ListPages.h"
 #include "OtherUser.h"
 #include "PdfRaster.h"
 #include "PdfText.h"
@@ -136,6 +137,11 @@ private Q_SLOTS:
         toPdf("start 0", "--start 0 lot.eti", u"la position de départ va de 1 à 10"_s);
         toPdf("position and run", "--position 2 --count 2 lot.eti",
               u"--position ne va pas avec --start, --count ou --number"_s);
+        QTest::newRow("list named empty")
+            << QStringList{u"--pdf"_s, u"sortie.pdf"_s, u"--list"_s, QString(), u"lot.eti"_s}
+            << u"l'option --list demande une valeur"_s;
+        toPdf("list and count", "--list l.txt --count 2 lot.eti",
+              u"--list ne va pas avec --position ou --count"_s);
         toPdf("style", "--style X-X lot.eti", u"le style de numérotation est \"X\" ou \"X/X\""_s);
         toPdf("printer without print", "--printer Q lot.eti", u"--printer va avec --print"_s);
         QTest::newRow("printer named empty")
@@ -334,6 +340,68 @@ private Q_SLOTS:
             QCOMPARE_LT(offMm(box.top(), origins[i].y() + 38 + oneLineDropMm(10)), Tolerance);
         }
         QVERIFY(findWord(page, u"13/4"_s).box.isEmpty());
+    }
+
+    void listOverSheets()
+    {
+        LabelZones zones = sampleZones();
+        zones[ZoneId::Third].text = u"Disque"_s;
+        const QString label = writeLabel(u"boite.eti"_s, zones);
+        const QString list = writeFile(u"boite.txt"_s, numberedTitles(14).toUtf8());
+        const QString pdf = m_dir.filePath(u"boite.pdf"_s);
+        const Outcome o = runToPdf(pdf, args("--start 8 --number 1 --style X/X --list") +
+                                            QStringList{list, label});
+        QCOMPARE(o.status, 0);
+        QVERIFY2(o.err.isEmpty(), qPrintable(o.err));
+        checkListPages(pdf, 14, 8, 3);
+        const QList<PdfTextPage> pages = readPdfText(pdf);
+        QVERIFY(!findWord(pages.value(0), u"1/14"_s).box.isEmpty());
+        QVERIFY(!findWord(pages.value(2), u"14/14"_s).box.isEmpty());
+    }
+
+    void badList_data()
+    {
+        QTest::addColumn<QByteArray>("list");
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<QString>("error");
+        QTest::newRow("character outside Windows-1252")
+            << "Un\n\xc5\x81\xc3\xb3"
+               "d\xc5\xba\n"_ba
+            << QStringList()
+            << u"Ligne 2 : Le texte de la zone 1 contient un caractère que le fichier ne peut "
+               "pas coder."_s;
+        QTest::newRow("empty") << "\n\n"_ba << QStringList() << u"ne donne aucune étiquette"_s;
+        QTest::newRow("numbers past 32766")
+            << "A\nB\nC\n"_ba << args("--number 32765")
+            << u"numéros de 32765 à 32767 : la numérotation s'arrête à 32766"_s;
+    }
+
+    void badList()
+    {
+        QFETCH(QByteArray, list);
+        QFETCH(QStringList, options);
+        QFETCH(QString, error);
+        const QString label = writeLabel(u"boite.eti"_s, sampleZones());
+        const QString pdf = m_dir.filePath(u"mauvaise.pdf"_s);
+        const Outcome o = runToPdf(
+            pdf, options + QStringList{u"--list"_s, writeFile(u"mauvaise.txt"_s, list), label});
+        QCOMPARE(o.status, 1);
+        QVERIFY2(o.err.contains(error), qPrintable(o.err));
+        QVERIFY(!QFile::exists(pdf));
+    }
+
+    void listFromStandardInput()
+    {
+        const QString label = writeLabel(u"boite.eti"_s, sampleZones());
+        const QString pdf = m_dir.filePath(u"entree-liste.pdf"_s);
+        QScopedPointer<QProcess> korvalin(korvalinProcess(nullptr));
+        korvalin->start(QStringLiteral(KORVALIN_EXECUTABLE),
+                        {u"--pdf"_s, pdf, u"--start"_s, u"8"_s, u"--list"_s, u"-"_s, label});
+        korvalin->write(numberedTitles(14).toUtf8());
+        korvalin->closeWriteChannel();
+        QVERIFY(korvalin->waitForFinished(20000));
+        QCOMPARE(korvalin->exitCode(), 0);
+        checkListPages(pdf, 14, 8, 3);
     }
 
     void numberingReachesItsLimit_data()

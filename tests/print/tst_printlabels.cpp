@@ -115,6 +115,23 @@ private Q_SLOTS:
         QCOMPARE_GT(seven.top() * mmPerPt, corner.y() + 220 + 38.0);
     }
 
+    // A list over two sheets goes to the printer as one job of two pages.
+    void listIsOneJob()
+    {
+        const qsizetype jobsBefore = m_cups.jobStates(u"Etiquettes"_s).size();
+        const QString list = m_dir.filePath(u"boite.txt"_s);
+        QVERIFY(writeBytes(list, "Premier\nDeuxieme\nTroisieme\n"));
+        const Outcome o = runCommandLine(args("--print --start 9 --list")
+                                         << list << writeLabel(u"liste.eti"_s, u"Disquette"_s));
+        QCOMPARE(o.status, 0);
+        const QList<PdfTextPage> pages = readPdfText(m_cups.waitForOutput(u"Etiquettes"_s));
+        QCOMPARE(pages.size(), 2);
+        QVERIFY(!findWord(pages[0], u"Deuxieme"_s).box.isEmpty());
+        QVERIFY(!findWord(pages[1], u"Troisieme"_s).box.isEmpty());
+        QVERIFY(m_cups.waitUntilIdle());
+        QCOMPARE(m_cups.jobStates(u"Etiquettes"_s).size(), jobsBefore + 1);
+    }
+
     void iconsPrintSharp_data()
     {
         QTest::addColumn<QString>("icon");

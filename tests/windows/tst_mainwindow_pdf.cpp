@@ -7,12 +7,14 @@
 // writes it; with a printer chosen again, to CUPS.
 #include "CupsScheduler.h"
 #include "DocumentQuestions.h"
+#include "ListPages.h"
 #include "PdfRaster.h"
 #include "PrintCommandHarness.h"
 #include "SmallDisk.h"
 
 #include "files/SmallFile.h"
 
+#include <QPlainTextEdit>
 #include <QSettings>
 
 using namespace Qt::StringLiterals;
@@ -118,6 +120,32 @@ private Q_SLOTS:
         QCOMPARE(page, renderPdfPage(fromCommandLine, 72));
         QCOMPARE(h.state.print.run.nextDiskNumber, 15);
         QCOMPARE(jobCount(), jobsBefore);
+    }
+
+    // Pasted into the window, the list prints the pages the command line prints.
+    void listWrittenAsTheCommandLineWritesIt()
+    {
+        const QString label = writeLabel(u"boite.eti"_s);
+        MainWindowHarness h(label, u"/opt/korvalin"_s, Printer());
+        const QString prompt = u"Confirmer l'impression de 14 étiquettes de la liste\r"
+                               "        à partir de l'étiquette N° 8"_s;
+        h.msgBoxes.expect({prompt, MsgBoxButtons::YesNo, MsgBoxIcon::Question,
+                           u"Impression de 14 étiquettes de la liste"_s, MsgBoxDefault::First},
+                          MsgBoxResult::Yes);
+        const QString pdf = m_dir.filePath(u"liste.pdf"_s);
+        h.dialogs->answerNext(pdf);
+        QVERIFY(printCommand(h, [](PrintSettingsDialog &window) {
+            in<QAbstractButton>(window, "listOption")->click();
+            in<QPlainTextEdit>(window, "listEdit")->insertPlainText(numberedTitles(14));
+            typeInto(in<QLineEdit>(window, "startPositionEdit"), u"8"_s);
+            auto *print = in<QAbstractButton>(window, "printLabelsButton");
+            if (QTest::qWaitFor([print] { return print->isEnabled(); }))
+                print->click();
+        }));
+        QVERIFY(waitForJobEnd(h));
+        QVERIFY(h.msgBoxes.allSeen());
+        checkListPages(pdf, 14, 8, 3);
+        QCOMPARE(h.state.print.listText, numberedTitles(14));
     }
 
     void cancelledFileDialogPrintsNothing()

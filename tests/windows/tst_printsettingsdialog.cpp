@@ -5,9 +5,12 @@
 // The print settings window: how its controls follow the shared state and each other.
 #include "Accessibility.h"
 #include "PrintSettingsHarness.h"
+#include "TestFiles.h"
 
 #include <QAccessible>
+#include <QPlainTextEdit>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTimer>
 
 using namespace Qt::StringLiterals;
@@ -351,6 +354,82 @@ private Q_SLOTS:
         QVERIFY(h.button("numberStyleOption")->isChecked());
         h.type("startPositionEdit", u"1"_s);
         QVERIFY(h.button("printLabelsButton")->isEnabled());
+    }
+
+    void listMode()
+    {
+        PrintSettingsHarness h;
+        h.open();
+        h.button("listOption")->click();
+        QCOMPARE(h.choices().run.mode, PrintMode::List);
+        QVERIFY(h.shown("listGroup") && h.shown("startPositionEdit"));
+        QVERIFY(!h.shown("copyCountEdit") && !h.tile(8)->isEnabled());
+        QVERIFY(!h.button("printLabelsButton")->isEnabled());
+
+        // Pasted as from a spreadsheet, with a title the label file cannot hold.
+        auto *list = h.find<QPlainTextEdit>("listEdit");
+        list->insertPlainText(u"Jeux\tDisque 1\n\n"_s + u"Titre\n"_s.repeated(12) +
+                              u"\u0141\u00f3d\u017a"_s);
+        const QLabel *count = h.find<QLabel>("listCountLabel");
+        const QString refusal = u"Ligne 15 : Le texte de la zone 1 contient un caractère que le "
+                                "fichier ne peut pas coder."_s;
+        QTRY_COMPARE(count->text(), refusal);
+        QVERIFY(!h.button("printLabelsButton")->isEnabled());
+
+        for (int i = 0; i < 4; ++i)
+            QTest::keyClick(list, Qt::Key_Backspace);
+        QTest::keyClicks(list, u"Lodz"_s);
+        h.type("startPositionEdit", u"8"_s);
+        QTRY_COMPARE(count->text(), u"14 étiquettes sur 3 feuilles"_s);
+        QVERIFY(h.button("printLabelsButton")->isEnabled());
+        QCOMPARE(h.button("printLabelsButton")->text(), u"&Imprimer 14 étiquettes"_s);
+
+        // The window refuses what the list cannot print, without waiting for the count.
+        QTest::keyClicks(list, u";\"ouvert"_s);
+        h.expect({errorBox(u"Ligne 15 : Un guillemet n'est pas fermé."_s)});
+        h.button("printLabelsButton")->click();
+        QVERIFY(h.form->isVisible());
+        QVERIFY(h.msgBoxes.allSeen());
+
+        // Refused, the list prints once read again.
+        QTest::keyClicks(list, u"\""_s);
+        QTRY_VERIFY(h.button("printLabelsButton")->isEnabled());
+        h.button("printLabelsButton")->click();
+        QVERIFY(!h.form->isVisible());
+        const PrintRequest request = h.choices().request();
+        QCOMPARE(request.list.count(), 14);
+        QCOMPARE(request.list.labels.last().texts[ZoneId::Second], u"ouvert"_s);
+
+        // Opened again, the window shows the list it was left with.
+        h.open();
+        QVERIFY(h.button("listOption")->isChecked());
+        QCOMPARE(h.find<QPlainTextEdit>("listEdit")->toPlainText(), h.choices().listText);
+        QCOMPARE(h.find<QLabel>("listCountLabel")->text(), u"14 étiquettes sur 3 feuilles"_s);
+        QVERIFY(h.button("printLabelsButton")->isEnabled());
+    }
+
+    // Saved as UTF-8, loaded from Windows-1252 as an older spreadsheet writes it; the window
+    // keeps the file's name for the next print command.
+    void listFiles()
+    {
+        QTemporaryDir dir;
+        PrintSettingsHarness h;
+        h.open();
+        h.button("listOption")->click();
+        auto *list = h.find<QPlainTextEdit>("listEdit");
+        list->insertPlainText(u"Thé;Café"_s);
+        const QString saved = dir.filePath(u"boite.txt"_s);
+        h.pressAnswering("saveListButton", saved);
+        QCOMPARE(fileBytes(saved), u"Thé;Café"_s.toUtf8());
+        QCOMPARE(h.choices().listFileName, saved);
+
+        const QString older = dir.filePath(u"ancienne.csv"_s);
+        QVERIFY(writeBytes(older, "Caf\xe9\r\nTh\xe9\r\n"));
+        h.pressAnswering("loadListButton", older);
+        QCOMPARE(list->toPlainText(), u"Café\nThé\n"_s);
+        QCOMPARE(h.find<QLabel>("listCountLabel")->text(), u"2 étiquettes sur 1 feuille"_s);
+        QCOMPARE(h.choices().listFileName, older);
+        QVERIFY(h.msgBoxes.allSeen());
     }
 
     void leaving_data()

@@ -24,18 +24,23 @@
 namespace {
 
 // What the job prints, as the confirmation names it in its title and its question.
-QString printedLabels(const PrintRun &run)
+QString printedLabels(const PrintRequest &request)
 {
+    const PrintRun &run = request.run;
     if (run.mode == PrintMode::SingleLabel)
         return QCoreApplication::translate("MainWindow", "l'étiquette N° %1")
             .arg(NumberText::signedForm(double(run.singlePosition)));
+    if (run.mode == PrintMode::List)
+        return QCoreApplication::translate("MainWindow", "%1 étiquettes de la liste")
+            .arg(NumberText::plain(double(request.list.count())));
     return QCoreApplication::translate("MainWindow", "%1 étiquettes identiques")
         .arg(NumberText::plain(double(run.copyCount)));
 }
 
-bool confirmPrinting(const PrintRun &run)
+bool confirmPrinting(const PrintRequest &request)
 {
-    const QString labels = printedLabels(run);
+    const PrintRun &run = request.run;
+    const QString labels = printedLabels(request);
     QString question =
         QCoreApplication::translate("MainWindow", "Confirmer l'impression de %1").arg(labels);
     if (run.mode != PrintMode::SingleLabel) {
@@ -78,13 +83,26 @@ void MainWindow::loadPrintSettings()
 void MainWindow::filePrint()
 {
     loadPrintSettings();
-    const std::optional<PrintRequest> request = m_printSettings->ask();
+    std::optional<PrintRequest> request = m_printSettings->ask();
     // Left in any way, the window is unloaded, and built again from what it held next time.
     m_session.print = m_printSettings->choices();
     m_printSettings.reset();
     if (!request)
         return;
-    if (!confirmPrinting(request->run))
+    // Left through its frame, the window did not check the list: a line that cannot print
+    // prints nothing.
+    if (request->run.mode == PrintMode::List) {
+        const std::variant<LabelList, ListRefusal> list =
+            LabelListText::read(m_session.print.listText);
+        if (const ListRefusal *refusal = std::get_if<ListRefusal>(&list)) {
+            showError(refusal->message());
+            return;
+        }
+        request->list = std::get<LabelList>(list);
+        if (request->list.isEmpty())
+            return;
+    }
+    if (!confirmPrinting(*request))
         return;
     // Lines that do not fit print nothing, rather than lines of an earlier text.
     const std::optional<LabelArtwork> artwork = printedArtwork();

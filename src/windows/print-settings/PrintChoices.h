@@ -8,6 +8,8 @@
 #include "print/PrintRequest.h"
 #include "print/PrintSettings.h"
 
+#include <variant>
+
 // What the print settings window edits, and shows again when it next opens however it was
 // left.
 struct PrintChoices
@@ -20,5 +22,18 @@ struct PrintChoices
     // The settings file as the window last read or wrote it.
     KnownFile settingsFileOnDisk;
 
-    PrintRequest request() const { return {run, settings.layout}; }
+    // The list as the user typed, pasted or loaded it, and the file it was last loaded from
+    // or saved to.
+    QString listText;
+    QString listFileName;
+
+    // A list that does not read prints nothing: the window refuses it before printing.
+    PrintRequest request() const
+    {
+        if (run.mode != PrintMode::List)
+            return {run, settings.layout, LabelList()};
+        const std::variant<LabelList, ListRefusal> list = LabelListText::parse(listText);
+        const LabelList *read = std::get_if<LabelList>(&list);
+        return {run, settings.layout, read ? *read : LabelList()};
+    }
 };

@@ -9,6 +9,7 @@
 #include "print/SheetGeometry.h"
 #include "widgets/MsgBox.h"
 #include "windows/print-settings/KeyFilteredEdit.h"
+#include "windows/print-settings/LabelListPanel.h"
 #include "windows/print-settings/SheetTile.h"
 #include "windows/print-settings/Spinner.h"
 #include "windows/shared/WindowPlacement.h"
@@ -81,6 +82,8 @@ void PrintSettingsDialog::loadWindow()
     // After the boxes: filling the count and start boxes runs the chain that enables it.
     m_printLabelsButton->setEnabled(false);
     showNumber(countBox(CountField::FirstDiskNumber).edit, m_choices.run.nextDiskNumber);
+    m_listPanel->setStartPosition(m_choices.run.startPosition);
+    m_listPanel->setList(m_choices.listText, m_choices.listFileName);
 }
 
 void PrintSettingsDialog::showEvent(QShowEvent *event)
@@ -117,11 +120,17 @@ void PrintSettingsDialog::onActivated()
     } else if (m_choices.run.mode == PrintMode::SingleLabel) {
         m_singleLabelOption->setChecked(true);
         showSingleLabelMode();
+    } else if (m_choices.run.mode == PrintMode::List) {
+        m_listOption->setChecked(true);
+        showListCount();
     }
     m_frameCheck->setChecked(m_choices.settings.layout.printFrame);
     m_cutOutlineCheck->setChecked(m_choices.settings.layout.printCutOutline);
     // Space on the focused option must not switch the mode the window opened in.
-    (m_singleLabelOption->isChecked() ? m_singleLabelOption : m_runOption)->setFocus();
+    for (QRadioButton *option : {m_singleLabelOption, m_runOption, m_listOption}) {
+        if (option->isChecked())
+            option->setFocus();
+    }
 }
 
 void PrintSettingsDialog::selectNumberingStyle()
@@ -145,6 +154,7 @@ void PrintSettingsDialog::showSingleLabelMode()
     else
         m_printLabelsButton->setEnabled(false);
     m_runGroup->hide();
+    m_listGroup->hide();
     m_numberingGroup->hide();
     m_autoNumberingCheck->hide();
     showPositionTiles();
@@ -155,7 +165,27 @@ void PrintSettingsDialog::showCopyCount()
 {
     const QString copies = NumberText::plain(double(m_choices.run.copyCount));
     m_runOption->setText(tr("%1 Etiquettes identiques").arg(copies));
-    m_printLabelsButton->setText(tr("&Imprimer %1 étiquettes").arg(copies));
+    showPrintedCount(m_choices.run.copyCount);
+}
+
+void PrintSettingsDialog::showPrintedCount(int count)
+{
+    m_printLabelsButton->setText(
+        tr("&Imprimer %1 étiquettes").arg(NumberText::plain(double(count))));
+}
+
+void PrintSettingsDialog::showListCount()
+{
+    if (m_choices.run.mode != PrintMode::List)
+        return;
+    showPrintedCount(m_listPanel->labelCount());
+    enablePrintForRun();
+}
+
+void PrintSettingsDialog::onListTextChanged()
+{
+    m_choices.listText = m_listPanel->text();
+    m_choices.listFileName = m_listPanel->fileName();
 }
 
 void PrintSettingsDialog::showSinglePositionCaption()
@@ -169,8 +199,10 @@ void PrintSettingsDialog::showSinglePositionCaption()
 void PrintSettingsDialog::enablePrintForRun()
 {
     const bool numberMissing = m_choices.numberingTicked && m_choices.run.nextDiskNumber == 0;
-    m_printLabelsButton->setEnabled(m_choices.run.copyCount != 0 &&
-                                    m_choices.run.startPosition != 0 && !numberMissing);
+    const bool hasLabels = m_choices.run.mode == PrintMode::List ? m_listPanel->labelCount() > 0
+                                                                 : m_choices.run.copyCount != 0;
+    m_printLabelsButton->setEnabled(hasLabels && m_choices.run.startPosition != 0 &&
+                                    !numberMissing);
 }
 
 void PrintSettingsDialog::showAutoIncrementPanels(bool shown)
@@ -212,21 +244,48 @@ void PrintSettingsDialog::chooseSingleLabel()
     showSingleLabelMode();
 }
 
-void PrintSettingsDialog::chooseRun()
+void PrintSettingsDialog::showRunPanels()
 {
-    m_choices.run.mode = PrintMode::Run;
     m_chooseTileHint->hide();
     m_runGroup->show();
-    showCopyCount();
     m_autoNumberingCheck->show();
     const bool numbered = m_choices.numberingTicked;
     m_autoNumberingCheck->setChecked(numbered);
     showAutoIncrementPanels(numbered);
     selectNumberingStyle();
     hidePositionTiles();
+}
+
+void PrintSettingsDialog::showCopyCountRow(bool shown)
+{
+    const CountBox &copies = countBox(CountField::CopyCount);
+    for (QWidget *part :
+         {static_cast<QWidget *>(copies.caption), static_cast<QWidget *>(copies.edit),
+          static_cast<QWidget *>(copies.spinner)})
+        part->setVisible(shown);
+}
+
+void PrintSettingsDialog::chooseRun()
+{
+    m_choices.run.mode = PrintMode::Run;
+    m_listGroup->hide();
+    showCopyCountRow(true);
+    showRunPanels();
+    showCopyCount();
     // Only a run that can print may be printed: coming from a single label with no start
     // position, the run would start off the sheet.
     enablePrintForRun();
+}
+
+// A list prints as many labels as it has lines, over as many sheets as it takes: the copy
+// count has no say.
+void PrintSettingsDialog::chooseList()
+{
+    m_choices.run.mode = PrintMode::List;
+    showCopyCountRow(false);
+    showRunPanels();
+    m_listGroup->show();
+    showListCount();
 }
 
 void PrintSettingsDialog::chooseNumberStyle()
@@ -277,9 +336,12 @@ void PrintSettingsDialog::onCountEdited(const CountBox &box)
         return;
     }
     m_choices.run.*box.value = typed;
-    // However the count is raised or the start moved, the run stays on the sheet.
-    if (box.field != CountField::FirstDiskNumber)
+    // However the count is raised or the start moved, the run stays on the sheet; a list goes
+    // on to the next.
+    if (box.field != CountField::FirstDiskNumber && m_choices.run.mode != PrintMode::List)
         keepRunOnSheet();
+    if (box.field == CountField::StartPosition)
+        m_listPanel->setStartPosition(typed);
     enablePrintForRun();
     box.spinner->showValue(m_choices.run.*box.value);
     if (box.field == CountField::CopyCount)
@@ -333,6 +395,13 @@ void PrintSettingsDialog::onCountStepped(const CountBox &box, int value)
 
 void PrintSettingsDialog::printLabels()
 {
+    if (m_choices.run.mode == PrintMode::List) {
+        m_listPanel->readNow();
+        if (const std::optional<ListRefusal> &refusal = m_listPanel->refusal()) {
+            MsgBoxError(refusal->message());
+            return;
+        }
+    }
     copyCheckBoxes();
     accept();
 }

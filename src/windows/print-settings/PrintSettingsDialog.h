@@ -14,6 +14,7 @@
 class CommonDialog;
 struct FileRequest;
 class KeyFilteredEdit;
+class LabelListPanel;
 class QCheckBox;
 class QGroupBox;
 class QLabel;
@@ -23,10 +24,10 @@ class SheetTile;
 class Spinner;
 
 // The print settings window, shown by the print command just before it prints: one
-// chosen sheet position or a run of identical labels with its size, start and the
-// numbering of text 3; the margins and gaps of the sheet, frame and cut marks; the
-// settings files. It works on its own copy of the choices it is built with; whoever opens
-// it again starts it from the choices it was left with.
+// chosen sheet position, a run of identical labels with its size, start and the
+// numbering of text 3, or a list of different labels from a start position; the margins and gaps of
+// the sheet, frame and cut marks; the settings files. It works on its own copy of the choices it is
+// built with; whoever opens it again starts it from the choices it was left with.
 class PrintSettingsDialog : public QDialog
 {
     Q_OBJECT
@@ -70,6 +71,7 @@ protected:
 private slots:
     void chooseSingleLabel();
     void chooseRun();
+    void chooseList();
     void chooseNumberStyle();
     void chooseNumberOfTotalStyle();
     void choosePosition(int position);
@@ -94,6 +96,7 @@ private:
     struct CountBox
     {
         CountField field;
+        QLabel *caption;
         KeyFilteredEdit *edit;
         Spinner *spinner;
         int PrintRun::*value;
@@ -114,7 +117,14 @@ private:
     void onActivated();
     void selectNumberingStyle();
     void showSingleLabelMode();
+    // What a run and a list share: the start, the numbering, no position tiles.
+    void showRunPanels();
+    void showCopyCountRow(bool shown);
     void showCopyCount();
+    // The print button names the labels printed.
+    void showPrintedCount(int count);
+    void showListCount();
+    void onListTextChanged();
     void showSinglePositionCaption();
     void enablePrintForRun();
     void keepRunOnSheet();
@@ -149,6 +159,7 @@ private:
     QLabel *m_chooseTileHint = nullptr;
     QRadioButton *m_singleLabelOption = nullptr;
     QRadioButton *m_runOption = nullptr;
+    QRadioButton *m_listOption = nullptr;
     QCheckBox *m_frameCheck = nullptr;
     QCheckBox *m_cutOutlineCheck = nullptr;
     QPushButton *m_printLabelsButton = nullptr;
@@ -165,6 +176,8 @@ private:
     std::array<CountBox, 3> m_countBoxes{};             // in the order of CountField
 
     QGroupBox *m_runGroup = nullptr;
+    QGroupBox *m_listGroup = nullptr;
+    LabelListPanel *m_listPanel = nullptr;
     QCheckBox *m_autoNumberingCheck = nullptr;
     QGroupBox *m_numberingGroup = nullptr;
     QGroupBox *m_numberStyleGroup = nullptr;

@@ -6,6 +6,7 @@
 
 #include "print/SheetGeometry.h"
 #include "windows/print-settings/KeyFilteredEdit.h"
+#include "windows/print-settings/LabelListPanel.h"
 #include "windows/print-settings/SheetTile.h"
 #include "windows/print-settings/Spinner.h"
 #include "windows/shared/WindowResources.h"
@@ -143,6 +144,7 @@ Spinner *spinner(const char *name, int maximum, const QString &accessibleName)
 
 struct CountRow
 {
+    QLabel *caption;
     KeyFilteredEdit *edit;
     Spinner *spinner;
 };
@@ -158,7 +160,7 @@ CountRow addCountRow(QGridLayout *grid, int row, const QString &caption, const s
     grid->addWidget(label, row, 0);
     grid->addWidget(edit, row, 1);
     grid->addWidget(steps, row, 2);
-    return {edit, steps};
+    return {label, edit, steps};
 }
 
 QGroupBox *boldGroup(const QString &caption, const char *name)
@@ -203,6 +205,11 @@ void PrintSettingsDialog::buildWindow()
     sheetColumn->addWidget(mm);
     sheetColumn->addWidget(buildSheet());
     layout->addWidget(sheetGroup, 0, Qt::AlignTop);
+    m_listGroup = boldGroup(LabelListPanel::caption(), "listGroup");
+    m_listPanel = named(new LabelListPanel(m_commonDialog), "listPanel");
+    (new QVBoxLayout(m_listGroup))->addWidget(m_listPanel);
+    m_listGroup->hide();
+    layout->addWidget(m_listGroup, 0, Qt::AlignTop);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     // Only the groups' captions are bold: what they hold keeps the window's font.
@@ -236,8 +243,10 @@ QWidget *PrintSettingsDialog::buildLeftColumn()
     m_singleLabelOption =
         named(new QRadioButton(tr("Etiquette sélectionnée")), "singleLabelOption");
     m_runOption = named(new QRadioButton(tr("10 Etiquettes identiques")), "runOption");
+    m_listOption = named(new QRadioButton(LabelListPanel::caption()), "listOption");
     options->addWidget(m_singleLabelOption);
     options->addWidget(m_runOption);
+    options->addWidget(m_listOption);
     layout->addWidget(modeGroup);
 
     m_frameCheck = named(new QCheckBox(tr("Imprimer cadre")), "frameCheck");
@@ -322,12 +331,13 @@ QWidget *PrintSettingsDialog::buildRunPanel(QWidget *sheet)
 
     const CountRow copies =
         addCountRow(grid, 0, tr("Nombre d'étiquettes identiques (10 maxi) :"), "copyCount", 10);
-    m_countBoxes[std::size_t(CountField::CopyCount)] = {CountField::CopyCount, copies.edit,
-                                                        copies.spinner, &PrintRun::copyCount};
+    m_countBoxes[std::size_t(CountField::CopyCount)] = {
+        CountField::CopyCount, copies.caption, copies.edit, copies.spinner, &PrintRun::copyCount};
     const CountRow start =
         addCountRow(grid, 1, tr("Imprimer à partir de l'étiquette N° :"), "startPosition", 10);
     m_countBoxes[std::size_t(CountField::StartPosition)] = {
-        CountField::StartPosition, start.edit, start.spinner, &PrintRun::startPosition};
+        CountField::StartPosition, start.caption, start.edit, start.spinner,
+        &PrintRun::startPosition};
     m_autoNumberingCheck =
         named(new QCheckBox(tr("Incrémentation automatique du texte 3")), "autoNumberingCheck");
     grid->addWidget(m_autoNumberingCheck, 2, 0, 1, 3);
@@ -345,7 +355,8 @@ QWidget *PrintSettingsDialog::buildNumberingPanel()
     const CountRow first =
         addCountRow(grid, 0, tr("Numéro de disquette de départ :"), "firstDiskNumber", 99);
     m_countBoxes[std::size_t(CountField::FirstDiskNumber)] = {
-        CountField::FirstDiskNumber, first.edit, first.spinner, &PrintRun::nextDiskNumber};
+        CountField::FirstDiskNumber, first.caption, first.edit, first.spinner,
+        &PrintRun::nextDiskNumber};
 
     m_numberStyleGroup = boldGroup(tr("Type d'incrémentation du texte 3"), "numberStyleGroup");
     auto *styles = new QVBoxLayout(m_numberStyleGroup);
@@ -384,6 +395,14 @@ void PrintSettingsDialog::connectHandlers()
         if (on)
             chooseRun();
     });
+    connect(m_listOption, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            chooseList();
+    });
+    connect(m_listPanel, &LabelListPanel::listChanged, this,
+            &PrintSettingsDialog::onListTextChanged);
+    connect(m_listPanel, &LabelListPanel::labelCountChanged, this,
+            &PrintSettingsDialog::showListCount);
     connect(m_numberStyleOption, &QRadioButton::toggled, this, [this](bool on) {
         if (on)
             chooseNumberStyle();
@@ -422,6 +441,7 @@ void PrintSettingsDialog::orderFocus()
     // distances and positions, then the run.
     QList<QWidget *> order{m_singleLabelOption,
                            m_runOption,
+                           m_listOption,
                            m_frameCheck,
                            m_cutOutlineCheck,
                            m_loadSettingsButton,
@@ -439,7 +459,7 @@ void PrintSettingsDialog::orderFocus()
     order.append({m_tiles.cbegin(), m_tiles.cend()});
     order.append({countBox(CountField::CopyCount).edit, countBox(CountField::StartPosition).edit,
                   m_autoNumberingCheck, countBox(CountField::FirstDiskNumber).edit,
-                  m_numberStyleOption, m_numberOfTotalStyleOption});
+                  m_numberStyleOption, m_numberOfTotalStyleOption, m_listPanel});
     for (qsizetype i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
 }
