@@ -87,6 +87,25 @@ private slots:
         QVERIFY(!m_document->topicsWithKeyword(found.first()).isEmpty());
     }
 
+    // What the help says the program does, where it once said otherwise.
+    void topicDescribesTheProgram_data()
+    {
+        QTest::addColumn<QString>("topicId");
+        QTest::addColumn<QString>("phrase");
+        QTest::newRow("number after the last line of zone 3")
+            << u"numerotation"_s << u"après la dernière ligne de la zone 3"_s;
+    }
+
+    void topicDescribesTheProgram()
+    {
+        QFETCH(QString, topicId);
+        QFETCH(QString, phrase);
+        const int index = m_document->topicIndex(topicId);
+        QVERIFY2(index >= 0, qPrintable(topicId));
+        const QString text = m_document->topics().at(index).html.simplified();
+        QVERIFY2(text.contains(phrase), qPrintable(text));
+    }
+
     void keywordSearch_data()
     {
         QTest::addColumn<QString>("prefix");
