@@ -165,6 +165,27 @@ private slots:
         QVERIFY(pageText(window).contains(u"termine le programme"_s));
     }
 
+    void topicOpensById_data()
+    {
+        QTest::addColumn<QString>("id");
+        QTest::addColumn<QString>("shownId"); // the first topic stands in for an unknown id
+        QTest::newRow("known") << u"numerotation"_s << u"numerotation"_s;
+        QTest::newRow("not in the file") << u"absente"_s << m_document->topics().first().id;
+    }
+
+    // A window's F1 opens its own topic.
+    void topicOpensById()
+    {
+        QFETCH(QString, id);
+        QFETCH(QString, shownId);
+        HelpWindow window;
+        QVERIFY(window.load(m_helpFile));
+        window.showTopic(id);
+        const HelpTopic &shown = m_document->topics().at(m_document->topicIndex(shownId));
+        QVERIFY(window.windowTitle().endsWith(shown.title));
+        QCOMPARE(window.findChild<QTabWidget *>()->currentIndex(), 0);
+    }
+
     void linkOpensTheTopic()
     {
         HelpWindow window;

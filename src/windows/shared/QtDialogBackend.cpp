@@ -133,10 +133,17 @@ void QtDialogBackend::showHelp(const HelpRequest &request, QWidget *)
         m_helpWindow->setAttribute(Qt::WA_DeleteOnClose);
     }
     m_helpWindow->load(request.file);
-    if (request.page == HelpRequest::Page::Search)
+    switch (request.page) {
+    case HelpRequest::Page::Search:
         m_helpWindow->showSearch(request.searchKey);
-    else
+        break;
+    case HelpRequest::Page::Topic:
+        m_helpWindow->showTopic(request.topicId);
+        break;
+    case HelpRequest::Page::Contents:
         m_helpWindow->showContents();
+        break;
+    }
     m_helpWindow->show();
     m_helpWindow->raise();
     m_helpWindow->activateWindow();
