@@ -4,6 +4,7 @@
 
 #include "print/LabelOutput.h"
 
+#include "print/JobPages.h"
 #include "print/LabelPlacement.h"
 #include "print/LabelPrinting.h"
 #include "print/PainterSurface.h"
@@ -18,7 +19,7 @@ PageDrawer labelPageDrawer(const PrintRequest &request, const LabelArtwork &artw
 {
     return [&request, &artwork, &runAfter](PageCanvas &canvas) {
         PainterSurface surface(canvas.painter, canvas.dotsPerMm, canvas.printableOrigin);
-        const LabelPrinting::PageEnd page = LabelPrinting::drawPrintPage(surface, request, artwork);
+        const LabelPrinting::PageEnd page = JobPages::draw(surface, request, artwork, 0);
         runAfter = LabelPrinting::carriedOn(request.run, page);
         return page.ended;
     };

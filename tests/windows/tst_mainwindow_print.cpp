@@ -10,6 +10,10 @@
 
 #include "print/PrintSettingsFile.h"
 #include "windows/preview/PreviewDialog.h"
+#include "windows/preview/SheetPageView.h"
+#include "windows/preview/SheetPreviewDialog.h"
+
+#include <QSignalSpy>
 
 using namespace Qt::StringLiterals;
 
@@ -328,6 +332,36 @@ private Q_SLOTS:
         QVERIFY(previewOverSettings);
         QVERIFY(backInSettings);
         QVERIFY(h.msgBoxes.allSeen());
+    }
+
+    // "Aperçu de la feuille" opens the whole-sheet preview over the settings window, on the
+    // PDF file's page here, with the window's choices; F1 there opens the help on its topic.
+    void sheetPreviewOverTheSettingsWindow()
+    {
+        MainWindowHarness h;
+        bool previewOverSettings = false;
+        bool pageShown = false;
+        QVERIFY(printCommand(h, [&](PrintSettingsDialog &window) {
+            QTimer::singleShot(0, [&] {
+                auto *preview =
+                    qobject_cast<SheetPreviewDialog *>(QApplication::activeModalWidget());
+                if (!preview)
+                    return;
+                previewOverSettings = preview->parentWidget() == &window;
+                // Drawn off the window's thread: it may have come already.
+                pageShown = preview->findChild<SheetPageView *>(u"pageView"_s)->hasPicture() ||
+                            QSignalSpy(preview, &SheetPreviewDialog::pageShown).wait();
+                QTest::keyClick(preview, Qt::Key_F1);
+                preview->findChild<QAbstractButton *>(u"closeButton"_s)->click();
+            });
+            in<QAbstractButton>(window, "sheetPreviewButton")->click();
+            in<QAbstractButton>(window, "cancelButton")->click();
+        }));
+        QVERIFY(previewOverSettings);
+        QVERIFY(pageShown);
+        QCOMPARE(h.dialogs->shown().size(), 1);
+        QCOMPARE(h.dialogs->shown().first().helpPage, HelpRequest::Page::Topic);
+        QCOMPARE(h.dialogs->shown().first().helpTopic, u"feuille"_s);
     }
 
     // The calibration page goes to the program's printer at the distances the window shows, the

@@ -445,12 +445,13 @@ void MainWindow::helpSearch()
     showHelp(HelpRequest::Page::Search);
 }
 
-void MainWindow::showHelp(HelpRequest::Page page)
+void MainWindow::showHelp(HelpRequest::Page page, const QString &topicId)
 {
     HelpRequest request;
     request.file =
         withTrailingSlash(m_session.start.programFolder) + QStringLiteral("KORVALIN.HLP");
     request.page = page;
+    request.topicId = topicId;
     m_commonDialog.showHelp(request);
 }
 
