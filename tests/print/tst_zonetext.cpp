@@ -185,11 +185,9 @@ private slots:
             << u"un deux trois"_s << 10.0 << u"un deux"_s << u"trois"_s;
         QTest::newRow("blanks dropped at the break")
             << u"un   deux"_s << 4.0 << u"un"_s << u"deux"_s;
-        QTest::newRow("blank just after the room") << u"un deux"_s << 2.0 << u"un"_s
-                                                  << u"deux"_s;
+        QTest::newRow("blank just after the room") << u"un deux"_s << 2.0 << u"un"_s << u"deux"_s;
         QTest::newRow("word wider than the room, between characters")
-            << u"anticonstitutionnellement"_s << 10.0 << u"anticonsti"_s
-            << u"tutionnellement"_s;
+            << u"anticonstitutionnellement"_s << 10.0 << u"anticonsti"_s << u"tutionnellement"_s;
         QTest::newRow("room for no character, one still taken")
             << u"abc"_s << 0.5 << u"a"_s << u"bc"_s;
         QTest::newRow("a million characters")

@@ -12,11 +12,11 @@
 #include "label/LabelFile.h"
 
 #include <QApplication>
-#include <QHelpEvent>
-#include <QToolTip>
 #include <QClipboard>
+#include <QHelpEvent>
 #include <QImage>
 #include <QProcess>
+#include <QToolTip>
 
 using namespace Qt::StringLiterals;
 

@@ -193,7 +193,8 @@ private Q_SLOTS:
         QTest::addColumn<QString>("filter");
         QTest::addColumn<QStringList>("shown");
         QTest::newRow("patterns in the description")
-            << u"Fichiers étiquette (*.ETI)|*.eti"_s << QStringList{u"Fichiers étiquette (*.ETI)"_s};
+            << u"Fichiers étiquette (*.ETI)|*.eti"_s
+            << QStringList{u"Fichiers étiquette (*.ETI)"_s};
         QTest::newRow("several patterns, none in the description")
             << u"Toutes les images|*.png;*.svg|Fichier image (*.GIF)|*.gif"_s
             << QStringList{u"Toutes les images (*.png *.svg)"_s, u"Fichier image (*.GIF)"_s};
@@ -218,8 +219,7 @@ private Q_SLOTS:
         QTest::newRow("save over a file, not asking") << true << false << true << eti << false;
         QTest::newRow("save a new file, asking") << true << true << false << eti << false;
         QTest::newRow("open a file, asking") << false << true << true << eti << false;
-        QTest::newRow("save, no extension typed")
-            << true << true << false << u"disque"_s << false;
+        QTest::newRow("save, no extension typed") << true << true << false << u"disque"_s << false;
         QTest::newRow("save over a file, no extension typed")
             << true << true << true << u"disque"_s << true;
     }

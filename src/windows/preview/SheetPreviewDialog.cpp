@@ -88,8 +88,8 @@ void SheetPreviewDialog::buildWindow()
     row->addWidget(m_closeButton);
     layout->addLayout(row);
     // One page needs no turning.
-    for (QWidget *turning : std::initializer_list<QWidget *>{m_previousButton, m_pageCaption,
-                                                             m_nextButton})
+    for (QWidget *turning :
+         std::initializer_list<QWidget *>{m_previousButton, m_pageCaption, m_nextButton})
         turning->setVisible(m_pageCount > 1);
 
     connect(m_previousButton, &QPushButton::clicked, this, [this] { showPage(m_current - 1); });
@@ -108,8 +108,8 @@ void SheetPreviewDialog::setPage(const PageGeometry &page)
     m_page = page;
     const std::optional<QString> offPage =
         LabelPlacement::offPageProblem(m_request, page.printableAreaMm.size());
-    m_offPageWarning->setText(offPage ? QString(*offPage).replace(QLatin1Char('\r'), QLatin1Char('\n'))
-                                      : QString());
+    m_offPageWarning->setText(
+        offPage ? QString(*offPage).replace(QLatin1Char('\r'), QLatin1Char('\n')) : QString());
     m_offPageWarning->setVisible(offPage.has_value());
     // The view's size is known before the window shows, so the first page is drawn once.
     layout()->activate();
