@@ -759,10 +759,6 @@ Save it?</translation>
         <translation>Quit</translation>
     </message>
     <message>
-        <source>Fichiers Icone               (*.ICO)|*.ico|Fichiers curseurs           (*.CUR)|*.cur|Image en mode point    (*.BMP)|*.bmp|Métafichiers Windows  (*.WMF)|*.wmf|Fichier image                (*.GIF)|*.gif|Fichier image                (*.JPG)|*.jpg</source>
-        <translation>Icons (*.ICO)|*.ico|Cursors (*.CUR)|*.cur|Bitmaps (*.BMP)|*.bmp|Windows metafiles (*.WMF)|*.wmf|GIF images (*.GIF)|*.gif|JPEG images (*.JPG)|*.jpg</translation>
-    </message>
-    <message>
         <source>Ouvrir un icone</source>
         <translation>Open Picture</translation>
     </message>
@@ -871,6 +867,14 @@ Recover it?</translation>
     <message>
         <source>%1 étiquettes de la liste</source>
         <translation>%1 labels of the list</translation>
+    </message>
+    <message>
+        <source>Toutes les images</source>
+        <translation>All pictures</translation>
+    </message>
+    <message>
+        <source>Fichiers Icone               (*.ICO)|*.ico|Fichiers curseurs           (*.CUR)|*.cur|Image en mode point    (*.BMP)|*.bmp|Métafichiers Windows  (*.WMF)|*.wmf|Fichier image                (*.GIF)|*.gif|Fichier image                (*.JPG)|*.jpg|Fichier image                (*.PNG)|*.png|Fichier image                (*.SVG)|*.svg</source>
+        <translation>Icons (*.ICO)|*.ico|Cursors (*.CUR)|*.cur|Bitmaps (*.BMP)|*.bmp|Windows metafiles (*.WMF)|*.wmf|GIF images (*.GIF)|*.gif|JPEG images (*.JPG)|*.jpg|PNG images (*.PNG)|*.png|SVG images (*.SVG)|*.svg</translation>
     </message>
 </context>
 <context>
@@ -1191,6 +1195,36 @@ Recover it?</translation>
     <message>
         <source>Séparateur horizontal</source>
         <translation>Horizontal gap</translation>
+    </message>
+</context>
+<context>
+    <name>SheetPreviewDialog</name>
+    <message>
+        <source>Aperçu de la feuille</source>
+        <translation>Sheet Preview</translation>
+    </message>
+    <message>
+        <source>Page &amp;précédente</source>
+        <translation>&amp;Previous Page</translation>
+    </message>
+    <message>
+        <source>Page &amp;suivante</source>
+        <translation>&amp;Next Page</translation>
+    </message>
+    <message>
+        <source>&amp;Fermer</source>
+        <translation>&amp;Close</translation>
+    </message>
+    <message>
+        <source>Page %1 / %2</source>
+        <translation>Page %1 / %2</translation>
+    </message>
+</context>
+<context>
+    <name>ZoneDisplay</name>
+    <message>
+        <source>Le texte dépasse de la zone</source>
+        <translation>The text runs past the zone</translation>
     </message>
 </context>
 <context>

@@ -5,6 +5,10 @@
 #include "print/LabelDrawing.h"
 
 #include "print/LabelOutline.h"
+#include "print/LineBreaks.h"
+#include "print/SheetGeometry.h"
+
+#include <algorithm>
 
 namespace {
 
@@ -39,6 +43,27 @@ double lineLeft(const ZonePlacement &place, ZoneAlignment alignment, double widt
     return place.left;
 }
 
+// The widest line that, placed by the alignment, stays within the label.
+double room(const ZonePlacement &place, ZoneAlignment alignment)
+{
+    switch (alignment) {
+    case ZoneAlignment::Right:
+        return place.rightEnd;
+    case ZoneAlignment::Centre:
+        return 2 * std::min(place.centre, SheetGeometry::LabelWidth - place.centre);
+    case ZoneAlignment::Left:
+        break;
+    }
+    return SheetGeometry::LabelWidth - place.left;
+}
+
+void printLine(PageSurface &surface, const QString &text, const QPointF &at)
+{
+    surface.setScaleMillimetres();
+    surface.setCurrentPosition(at);
+    surface.printText(text);
+}
+
 void drawZone(PageSurface &surface, const QStringList &lines, const ZonePlacement &place,
               const ZoneStyle &style, const QPointF &origin, const QString &number)
 {
@@ -47,17 +72,45 @@ void drawZone(PageSurface &surface, const QStringList &lines, const ZonePlacemen
     surface.setTextColor(style.color);
 
     // A zone of one line is lowered by half a line, a longer one by a whole line: its first
-    // line and the break after it stand two lines high.
+    // line and the break after it stand two lines high. The lines a broken line makes follow
+    // a whole line apart.
     const QString firstLine = lines.size() > 1 ? lines.first() + QLatin1Char('\r') : lines.first();
-    const double step = surface.textHeight(firstLine) / 2;
+    double step = surface.textHeight(firstLine) / 2;
+    const double lineStep = surface.textHeight(QString());
+    const double labelLeft = origin.x(), labelRight = origin.x() + SheetGeometry::LabelWidth;
+    const double labelBottom = origin.y() + SheetGeometry::LabelHeight;
+    const LineBreaks::Measure width = [&surface](const QString &text) {
+        return surface.textWidth(text);
+    };
+    // Fonts too large for the device's metrics report no sensible height: nothing of them
+    // would land on the label.
+    if (!(lineStep > 0))
+        return;
     double y = origin.y() + place.top;
     for (qsizetype k = 0; k < lines.size(); ++k) {
-        const QString text = k == lines.size() - 1 ? lines[k] + number : lines[k];
-        const double x = origin.x() + lineLeft(place, style.alignment, surface.textWidth(text));
-        y += step;
-        surface.setScaleMillimetres();
-        surface.setCurrentPosition({x, y});
-        surface.printText(text);
+        QString text = k == lines.size() - 1 ? lines[k] + number : lines[k];
+        // A line that would reach a neighbouring label is broken as the window wraps it;
+        // what falls below the label is cut at its edge.
+        for (;;) {
+            y += step;
+            step = lineStep;
+            if (y >= labelBottom)
+                return;
+            const bool mayFit = text.size() <= LineBreaks::LongestFittingLine;
+            const double textWidth = mayFit ? width(text) : 0;
+            const double x = origin.x() + lineLeft(place, style.alignment, textWidth);
+            if (mayFit && x >= labelLeft && x + textWidth <= labelRight) {
+                printLine(surface, text, {x, y});
+                break;
+            }
+            const LineBreaks::Split split =
+                LineBreaks::firstLine(text, room(place, style.alignment), width);
+            printLine(surface, split.line,
+                      {origin.x() + lineLeft(place, style.alignment, width(split.line)), y});
+            text = split.rest;
+            if (text.isEmpty())
+                break;
+        }
     }
 }
 

@@ -35,8 +35,8 @@ public:
     // Prints text with its line cell's top-left corner at the current position; CR and
     // LF are not drawn.
     virtual void printText(const QString &text) = 0;
-    // Where text can be seen, in the current scale: a surface need not lay out text wholly
-    // outside it.
+    // Where text can be seen, in the current scale: text is cut at its edges, and a surface
+    // need not lay out text wholly outside it.
     virtual void setTextArea(const QRectF &area) { Q_UNUSED(area) }
     virtual void endDocument() = 0;
     virtual void cancelDocument() = 0;

@@ -86,9 +86,21 @@ void PainterSurface::printText(const QString &text)
         line = line.mid(slice.from, slice.length);
         at.setX(slice.x);
     }
+    // Text may not reach past the label's edges: a line that does is cut there, one wholly
+    // outside is not drawn. Lines within are drawn without a clip, as they always were.
+    const QRectF cell(at, QSizeF(metrics.horizontalAdvance(line), metrics.height()));
+    if (cell.top() >= m_textArea.bottom() || cell.bottom() <= m_textArea.top())
+        return;
+    const bool cut = !m_textArea.contains(cell);
+    if (cut) {
+        m_painter.save();
+        m_painter.setClipRect(m_textArea, Qt::IntersectClip);
+    }
     m_painter.setFont(m_font);
     m_painter.setPen(toQColor(m_textColor));
     m_painter.drawText(at + QPointF(0, metrics.ascent()), line);
+    if (cut)
+        m_painter.restore();
 }
 
 void PainterSurface::setTextArea(const QRectF &area)

@@ -147,6 +147,20 @@ void HelpWindow::showContents()
     m_contents->setFocus();
 }
 
+void HelpWindow::showTopic(const QString &id)
+{
+    const int index = m_document ? m_document->topicIndex(id) : -1;
+    for (int row = 0; index >= 0 && row < m_contents->count(); ++row) {
+        if (m_contents->item(row)->data(TopicRole).toInt() == index) {
+            m_tabs->setCurrentIndex(ContentsTab);
+            m_contents->setCurrentRow(row);
+            m_contents->setFocus();
+            return;
+        }
+    }
+    showContents();
+}
+
 void HelpWindow::showSearch(const QString &prefix)
 {
     m_tabs->setCurrentIndex(SearchTab);

@@ -27,6 +27,9 @@ public:
     // Reads the help file (again); false when it cannot be read.
     bool load(const QString &helpFile);
     void showContents();
+    // The topic with that id, chosen in the contents; the contents alone when the file has
+    // no such topic.
+    void showTopic(const QString &id);
     // The search, with prefix typed in and the keywords it starts listed.
     void showSearch(const QString &prefix);
     void showTopic(int index);

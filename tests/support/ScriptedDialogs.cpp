@@ -92,5 +92,6 @@ void ScriptedDialogs::showHelp(const HelpRequest &request, QWidget *)
     shown.helpFile = request.file;
     shown.helpPage = request.page;
     shown.helpKey = request.searchKey;
+    shown.helpTopic = request.topicId;
     m_shown.append(shown);
 }

@@ -38,7 +38,7 @@ public:
         ColorValue color = 0;
         QString printer;      // the printer the set-up dialog started on
         QStringList printers; // the printers it offered
-        QString helpFile, helpKey;
+        QString helpFile, helpKey, helpTopic;
         HelpRequest::Page helpPage = HelpRequest::Page::Contents;
     };
 

@@ -87,6 +87,25 @@ private slots:
         QVERIFY(!m_document->topicsWithKeyword(found.first()).isEmpty());
     }
 
+    // What the help says the program does, where it once said otherwise.
+    void topicDescribesTheProgram_data()
+    {
+        QTest::addColumn<QString>("topicId");
+        QTest::addColumn<QString>("phrase");
+        QTest::newRow("number after the last line of zone 3")
+            << u"numerotation"_s << u"après la dernière ligne de la zone 3"_s;
+    }
+
+    void topicDescribesTheProgram()
+    {
+        QFETCH(QString, topicId);
+        QFETCH(QString, phrase);
+        const int index = m_document->topicIndex(topicId);
+        QVERIFY2(index >= 0, qPrintable(topicId));
+        const QString text = m_document->topics().at(index).html.simplified();
+        QVERIFY2(text.contains(phrase), qPrintable(text));
+    }
+
     void keywordSearch_data()
     {
         QTest::addColumn<QString>("prefix");
@@ -144,6 +163,27 @@ private slots:
         QCOMPARE(topics->count(), 1);
         QCOMPARE(topics->item(0)->text(), u"Quitter"_s);
         QVERIFY(pageText(window).contains(u"termine le programme"_s));
+    }
+
+    void topicOpensById_data()
+    {
+        QTest::addColumn<QString>("id");
+        QTest::addColumn<QString>("shownId"); // the first topic stands in for an unknown id
+        QTest::newRow("known") << u"numerotation"_s << u"numerotation"_s;
+        QTest::newRow("not in the file") << u"absente"_s << m_document->topics().first().id;
+    }
+
+    // A window's F1 opens its own topic.
+    void topicOpensById()
+    {
+        QFETCH(QString, id);
+        QFETCH(QString, shownId);
+        HelpWindow window;
+        QVERIFY(window.load(m_helpFile));
+        window.showTopic(id);
+        const HelpTopic &shown = m_document->topics().at(m_document->topicIndex(shownId));
+        QVERIFY(window.windowTitle().endsWith(shown.title));
+        QCOMPARE(window.findChild<QTabWidget *>()->currentIndex(), 0);
     }
 
     void linkOpensTheTopic()

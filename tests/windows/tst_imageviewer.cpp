@@ -202,9 +202,10 @@ private slots:
         QStringList entries;
         for (int index = 0; index < h.patterns()->count(); ++index)
             entries.append(h.patterns()->itemText(index));
-        QCOMPARE(entries, words(u"*.ico *.cur *.bmp *.wmf *.gif *.jpg *.* "
+        QCOMPARE(entries, words(u"*.ico;*.cur;*.bmp;*.wmf;*.gif;*.jpg;*.jpeg;*.png;*.svg "
+                                u"*.ico *.cur *.bmp *.wmf *.gif *.jpg *.* "
                                 u"*.ico;*.cur;*.bmp;*.wmf;*.gif;*.jpg *.bmp;*.gif;*.jpg "
-                                u"*.ico;*.cur;*.wmf"_s));
+                                u"*.ico;*.cur;*.wmf *.png *.svg"_s));
         QCOMPARE(h.copy()->toolTip(), u"Copie l'image sélectionnée en mémoire"_s);
         QCOMPARE(h.choice(), NothingChosen);
         QVERIFY(h.msgBoxes.calls().isEmpty());
@@ -217,9 +218,12 @@ private slots:
         QTest::addColumn<QStringList>("listed");
         const QStringList everything =
             words(u"capture.png dessin.wmf icone.ICO LISEZMOI Logo.BMP notes.TXT PHOTO.jpg"_s);
-        QTest::newRow("*.* picked, names without extension too") << 6 << QString() << everything;
+        QTest::newRow("every picture picked")
+            << 0 << QString() << words(u"capture.png dessin.wmf icone.ICO Logo.BMP PHOTO.jpg"_s);
+        QTest::newRow("*.* picked, names without extension too") << 7 << QString() << everything;
         QTest::newRow("*.bmp;*.gif;*.jpg picked, case ignored")
-            << 8 << QString() << words(u"Logo.BMP PHOTO.jpg"_s);
+            << 9 << QString() << words(u"Logo.BMP PHOTO.jpg"_s);
+        QTest::newRow("*.png picked") << 11 << QString() << words(u"capture.png"_s);
         QTest::newRow("typed in capitals")
             << -1 << u"*.JPG;*.TXT"_s << words(u"notes.TXT PHOTO.jpg"_s);
         QTest::newRow("typed with a question mark and blanks")
@@ -305,7 +309,7 @@ private slots:
     void refusedFileKeepsThePictures()
     {
         ViewerHarness h(*tree);
-        h.patterns()->setCurrentIndex(6); // *.*
+        h.patterns()->setCurrentIndex(7); // *.*
         QTRY_COMPARE(h.listed().size(), 7);
         h.click(u"Logo.BMP"_s);
         QTRY_COMPARE(h.shownColour(), QColor(Qt::red));
@@ -371,7 +375,7 @@ private slots:
         QCOMPARE(h.files()->folder(), sub);
         QCOMPARE(h.choice(), NothingChosen);
         QCOMPARE(h.memory.copiedPicture, tree->path(u"Logo.BMP"_s));
-        h.patterns()->setCurrentIndex(4); // *.gif
+        h.patterns()->setCurrentIndex(5); // *.gif
         QTRY_COMPARE(h.listed(), QStringList{u"autre.gif"_s});
     }
 
@@ -390,7 +394,7 @@ private slots:
     void fileLeavingTheFolderIsNoChoice()
     {
         ViewerHarness h(*tree);
-        h.patterns()->setCurrentIndex(6); // *.*
+        h.patterns()->setCurrentIndex(7); // *.*
         QTRY_COMPARE(h.listed().size(), 7);
         h.click(u"LISEZMOI"_s);
         QCOMPARE(h.pathCaption(), tree->path(u"LISEZMOI"_s));

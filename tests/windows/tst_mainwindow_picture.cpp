@@ -17,9 +17,11 @@ using namespace Qt::StringLiterals;
 namespace {
 
 const QString PictureFilter = QStringLiteral(
+    "Toutes les images|*.ico;*.cur;*.bmp;*.wmf;*.gif;*.jpg;*.jpeg;*.png;*.svg|"
     "Fichiers Icone               (*.ICO)|*.ico|Fichiers curseurs           (*.CUR)|*.cur|"
     "Image en mode point    (*.BMP)|*.bmp|Métafichiers Windows  (*.WMF)|*.wmf|"
-    "Fichier image                (*.GIF)|*.gif|Fichier image                (*.JPG)|*.jpg");
+    "Fichier image                (*.GIF)|*.gif|Fichier image                (*.JPG)|*.jpg|"
+    "Fichier image                (*.PNG)|*.png|Fichier image                (*.SVG)|*.svg");
 
 QString writeImage(const QTemporaryDir &folder, const QString &name, const QImage &image)
 {
@@ -65,7 +67,7 @@ private slots:
             QCOMPARE(shown.filter, PictureFilter);
             QCOMPARE(shown.initDir, QDir::currentPath());
         }
-        QCOMPARE(PictureFilter.size(), 243);
+        QCOMPARE(PictureFilter.size(), 402);
         QCOMPARE(h.dialogs->shown().at(0).fileName, QString());
         // After New the label has no picture: the dialog proposes no name.
         QCOMPARE(h.dialogs->shown().at(1).fileName, QString());

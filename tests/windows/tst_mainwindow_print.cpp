@@ -10,6 +10,10 @@
 
 #include "print/PrintSettingsFile.h"
 #include "windows/preview/PreviewDialog.h"
+#include "windows/preview/SheetPageView.h"
+#include "windows/preview/SheetPreviewDialog.h"
+
+#include <QSignalSpy>
 
 using namespace Qt::StringLiterals;
 
@@ -40,6 +44,19 @@ QString pageWords(const QString &pdf)
     return lines.join(QLatin1Char('\n'));
 }
 
+// Where the page's white shows in a grab of the whole-sheet preview.
+QRect whiteArea(const QImage &shot)
+{
+    QRect white;
+    for (int y = 0; y < shot.height(); ++y) {
+        for (int x = 0; x < shot.width(); ++x) {
+            if (qGray(shot.pixel(x, y)) == 255)
+                white |= QRect(x, y, 1, 1);
+        }
+    }
+    return white;
+}
+
 } // namespace
 
 class TestMainWindowPrint : public QObject
@@ -52,6 +69,8 @@ private Q_SLOTS:
         QVERIFY2(m_cups.start(), qPrintable(m_cups.errorString()));
         const bool ready = !m_cups.addPdfQueue(Queue).isEmpty() &&
                            !m_cups.addPdfQueue(u"Refuse"_s).isEmpty() &&
+                           !m_cups.addPdfQueue(u"Paysage"_s).isEmpty() &&
+                           m_cups.setDefaultOrientation(u"Paysage"_s, 4) &&
                            m_cups.rejectJobs(u"Refuse"_s) && m_cups.setDefault(Queue);
         QVERIFY2(ready, qPrintable(m_cups.errorString()));
     }
@@ -328,6 +347,51 @@ private Q_SLOTS:
         QVERIFY(previewOverSettings);
         QVERIFY(backInSettings);
         QVERIFY(h.msgBoxes.allSeen());
+    }
+
+    void sheetPreviewOverTheSettingsWindow_data()
+    {
+        QTest::addColumn<QString>("printer");
+        QTest::addColumn<bool>("landscape");
+        QTest::newRow("PDF file") << QString() << false;
+        QTest::newRow("printer in landscape") << u"Paysage"_s << true;
+        QTest::newRow("printer in portrait") << Queue << false;
+    }
+
+    // "Aperçu de la feuille" opens the whole-sheet preview over the settings window, on the
+    // page of the destination; F1 there opens the help on its topic.
+    void sheetPreviewOverTheSettingsWindow()
+    {
+        QFETCH(QString, printer);
+        QFETCH(bool, landscape);
+        MainWindowHarness h{printer.isEmpty() ? Printer() : Printer(printer)};
+        bool previewOverSettings = false;
+        bool pageShown = false;
+        QRect page;
+        QVERIFY(printCommand(h, [&](PrintSettingsDialog &window) {
+            QTimer::singleShot(0, [&] {
+                auto *preview =
+                    qobject_cast<SheetPreviewDialog *>(QApplication::activeModalWidget());
+                if (!preview)
+                    return;
+                previewOverSettings = preview->parentWidget() == &window;
+                // Drawn off the window's thread: it may have come already.
+                auto *view = preview->findChild<SheetPageView *>(u"pageView"_s);
+                pageShown = view->hasPicture() ||
+                            QSignalSpy(preview, &SheetPreviewDialog::pageShown).wait(JobTimeoutMs);
+                page = whiteArea(view->grab().toImage());
+                QTest::keyClick(preview, Qt::Key_F1);
+                preview->findChild<QAbstractButton *>(u"closeButton"_s)->click();
+            });
+            in<QAbstractButton>(window, "sheetPreviewButton")->click();
+            in<QAbstractButton>(window, "cancelButton")->click();
+        }));
+        QVERIFY(previewOverSettings);
+        QVERIFY(pageShown);
+        QCOMPARE(page.width() > page.height(), landscape);
+        QCOMPARE(h.dialogs->shown().size(), 1);
+        QCOMPARE(h.dialogs->shown().first().helpPage, HelpRequest::Page::Topic);
+        QCOMPARE(h.dialogs->shown().first().helpTopic, u"feuille"_s);
     }
 
     // The calibration page goes to the program's printer at the distances the window shows, the

@@ -13,8 +13,10 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QHelpEvent>
 #include <QImage>
 #include <QProcess>
+#include <QToolTip>
 
 using namespace Qt::StringLiterals;
 
@@ -358,6 +360,36 @@ private slots:
         QVERIFY(lowestRowDifferentFrom(wrapped, QColor(0xC0, 0xC0, 0xC0)) > oneLineBottom);
         // Wrapping happens between words: no line is wider than the zone.
         QVERIFY(columnsWithColor(wrapped, Qt::black).last() < wrapped.width() - 1);
+    }
+
+    void cutTextIsMarked_data()
+    {
+        QTest::addColumn<int>("zone");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("cut");
+        QTest::newRow("fits") << 2 << u"Sauvegarde du 12 mars"_s << false;
+        QTest::newRow("words below the bottom") << 3 << u"mot "_s.repeated(40) << true;
+        QTest::newRow("word wider than the zone") << 2 << QString(200, u'W') << true;
+    }
+
+    // Marked in its corner, and its tooltip says so, before anything is printed.
+    void cutTextIsMarked()
+    {
+        QFETCH(int, zone);
+        QFETCH(QString, text);
+        QFETCH(bool, cut);
+        MainWindowHarness h;
+        h.clickZone(zone);
+        h.type(text);
+        ZoneDisplay *display = h.zoneDisplay(zone);
+        const QImage image = display->grab().toImage();
+        QCOMPARE(display->isTextCut(), cut);
+        QCOMPARE(image.pixelColor(image.width() - 2, image.height() - 2) == QColor(Qt::red), cut);
+        QHelpEvent tip(QEvent::ToolTip, display->rect().center(),
+                       display->mapToGlobal(display->rect().center()));
+        QApplication::sendEvent(display, &tip);
+        QCOMPARE(QToolTip::text() == u"Le texte dépasse de la zone"_s, cut);
+        QToolTip::hideText();
     }
 
     // The file format bounds no line: one of a million characters with nowhere to break it

@@ -11,7 +11,6 @@
 #include "windows/preview/PreviewPanel.h"
 #include "windows/preview/PreviewZone.h"
 #include "windows/shared/PictureBox.h"
-#include "windows/shared/ZoneDisplay.h"
 
 #include <QAbstractButton>
 #include <QImage>
@@ -148,10 +147,11 @@ int pixelsWhere(const QImage &image, const std::function<bool(QRgb)> &kind)
     return count;
 }
 
-// A zone box drawn on its own with the given text, the way the preview should show it.
+// The zone drawn alone with that text, as the preview's zone boxes draw it; the main window's
+// own zones add a mark where the text is cut.
 QImage zoneAlone(const TextZone &zone, const QString &text, const QSize &size)
 {
-    ZoneDisplay alone;
+    PreviewZone alone;
     TextZone shown = zone;
     shown.text = text;
     alone.setZone(shown);

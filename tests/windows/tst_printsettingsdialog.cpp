@@ -550,6 +550,7 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("order");
         const QString common = u" frameCheck cutOutlineCheck loadSettingsButton saveSettingsButton"
                                u" defaultSettingsButton printerSetupButton calibrationButton"
+                               u" sheetPreviewButton"
                                u" labelPreviewButton cancelButton "_s;
         const QString distances = u" leftMarginEdit columnGapEdit topMarginEdit rowGapEdit "_s;
         const QString runBoxes = u" copyCountEdit startPositionEdit autoNumberingCheck"_s;

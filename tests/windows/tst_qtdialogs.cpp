@@ -188,25 +188,51 @@ private Q_SLOTS:
         QVERIFY2(nameless.isEmpty(), qPrintable(nameless.join(QLatin1Char('\n'))));
     }
 
+    void nameFilters_data()
+    {
+        QTest::addColumn<QString>("filter");
+        QTest::addColumn<QStringList>("shown");
+        QTest::newRow("patterns in the description")
+            << u"Fichiers étiquette (*.ETI)|*.eti"_s
+            << QStringList{u"Fichiers étiquette (*.ETI)"_s};
+        QTest::newRow("several patterns, none in the description")
+            << u"Toutes les images|*.png;*.svg|Fichier image (*.GIF)|*.gif"_s
+            << QStringList{u"Toutes les images (*.png *.svg)"_s, u"Fichier image (*.GIF)"_s};
+    }
+
+    // Qt reads the patterns from the parentheses, separated by blanks.
+    void nameFilters()
+    {
+        QFETCH(QString, filter);
+        QTEST(QtDialogBackend::nameFilters(filter), "shown");
+    }
+
     void overwriteQuestion_data()
     {
         QTest::addColumn<bool>("save");
         QTest::addColumn<bool>("askBeforeOverwrite");
         QTest::addColumn<bool>("fileExists");
+        QTest::addColumn<QString>("typedName");
         QTest::addColumn<bool>("asked");
-        QTest::newRow("save over a file, asking") << true << true << true << true;
-        QTest::newRow("save over a file, not asking") << true << false << true << false;
-        QTest::newRow("save a new file, asking") << true << true << false << false;
-        QTest::newRow("open a file, asking") << false << true << true << false;
+        const QString eti = u"disque.eti"_s;
+        QTest::newRow("save over a file, asking") << true << true << true << eti << true;
+        QTest::newRow("save over a file, not asking") << true << false << true << eti << false;
+        QTest::newRow("save a new file, asking") << true << true << false << eti << false;
+        QTest::newRow("open a file, asking") << false << true << true << eti << false;
+        QTest::newRow("save, no extension typed") << true << true << false << u"disque"_s << false;
+        QTest::newRow("save over a file, no extension typed")
+            << true << true << true << u"disque"_s << true;
     }
 
-    // Qt's file dialog, accepted on the proposed name, asks before replacing a file exactly when
-    // the request says so; the answer "Yes" gives the file back.
+    // Qt's file dialog, accepted on the typed name, asks before replacing a file exactly when
+    // the request says so; the answer "Yes" gives the file back, with the filter's extension
+    // when the name had none.
     void overwriteQuestion()
     {
         QFETCH(bool, save);
         QFETCH(bool, askBeforeOverwrite);
         QFETCH(bool, fileExists);
+        QFETCH(QString, typedName);
         QTemporaryDir folder;
         const QString path = folder.filePath(u"disque.eti"_s);
         if (fileExists)
@@ -214,7 +240,7 @@ private Q_SLOTS:
         FileRequest request;
         request.title = u"Enregistrer Sous"_s;
         request.filter = u"Fichiers étiquette (*.ETI)|*.eti"_s;
-        request.proposedName = path;
+        request.proposedName = folder.filePath(typedName);
         request.askBeforeOverwrite = askBeforeOverwrite;
         bool question = false;
         QTimer::singleShot(0, [&question] {

@@ -447,13 +447,14 @@ void MainWindow::helpSearch()
     showHelp(HelpRequest::Page::Search);
 }
 
-void MainWindow::showHelp(HelpRequest::Page page)
+void MainWindow::showHelp(HelpRequest::Page page, const QString &topicId)
 {
     HelpRequest request;
     request.file = ProgramFiles::translatedHelpFile(
         withTrailingSlash(m_session.start.programFolder) + QStringLiteral("KORVALIN.HLP"),
         InterfaceLanguage::current());
     request.page = page;
+    request.topicId = topicId;
     m_commonDialog.showHelp(request);
 }
 

@@ -81,6 +81,9 @@ public:
     // Splits the zone texts and shows the preview modally over the window over; no preview
     // when a zone has too many lines, as its lines would be those of an earlier text.
     void showPreview(const PrintRequest &request, QWidget *over);
+    // The whole-sheet preview of what request prints, modal over the window over, on the
+    // page of the print destination; no preview either when a zone has too many lines.
+    void showSheetPreview(const PrintRequest &request, QWidget *over);
     // Makes the system's default printer the program's printer once CUPS names it; the
     // window goes on meanwhile.
     void findDefaultPrinter();
@@ -180,7 +183,7 @@ private:
     void loadWindow();
     void centreOnScreen();
     void showCapsLock();
-    void showHelp(HelpRequest::Page page);
+    void showHelp(HelpRequest::Page page, const QString &topicId = QString());
     void showError(const QString &message);
     void endProgram();
 

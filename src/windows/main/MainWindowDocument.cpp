@@ -128,7 +128,7 @@ bool MainWindow::fileSaveAs()
         m_session.label.fileName = previousName;
         return false;
     }
-    // Taken as typed: no extension is added to a name without one.
+    // The dialog has added the extension to a name typed without one.
     m_session.label.fileName = chosen->path;
     const bool saved = saveLabel(m_session.label.fileName);
     showDocumentName(documentName(chosen->path));

@@ -8,6 +8,7 @@
 #include "platform/PictureLoader.h"
 #include "windows/shared/BackgroundTask.h"
 #include "windows/shared/PictureBox.h"
+#include "windows/shared/PicturePatterns.h"
 #include "windows/viewer/ImageViewer.h"
 
 #include <QCoreApplication>
@@ -15,14 +16,19 @@
 
 namespace {
 
+// Every kind the program reads first, so that no picture of the folder is hidden.
 QString pictureFileFilter()
 {
-    return QCoreApplication::translate("MainWindow", "Fichiers Icone               (*.ICO)|*.ico|"
+    return QCoreApplication::translate("MainWindow", "Toutes les images") + QLatin1Char('|') +
+           PicturePatterns::readable().join(QLatin1Char(';')) + QLatin1Char('|') +
+           QCoreApplication::translate("MainWindow", "Fichiers Icone               (*.ICO)|*.ico|"
                                                      "Fichiers curseurs           (*.CUR)|*.cur|"
                                                      "Image en mode point    (*.BMP)|*.bmp|"
                                                      "Métafichiers Windows  (*.WMF)|*.wmf|"
                                                      "Fichier image                (*.GIF)|*.gif|"
-                                                     "Fichier image                (*.JPG)|*.jpg");
+                                                     "Fichier image                (*.JPG)|*.jpg|"
+                                                     "Fichier image                (*.PNG)|*.png|"
+                                                     "Fichier image                (*.SVG)|*.svg");
 }
 
 } // namespace

@@ -78,6 +78,8 @@ void MainWindow::loadPrintSettings()
     // The preview opens over the print settings window, which stays open beneath it.
     connect(settings, &PrintSettingsDialog::previewRequested, this,
             [this, settings] { showPreview(settings->choices().request(), settings); });
+    connect(settings, &PrintSettingsDialog::sheetPreviewRequested, this,
+            [this, settings] { showSheetPreview(settings->choices().request(), settings); });
 }
 
 void MainWindow::filePrint()

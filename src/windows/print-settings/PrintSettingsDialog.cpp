@@ -421,8 +421,18 @@ void PrintSettingsDialog::printerSetup()
 
 void PrintSettingsDialog::preview()
 {
+    openPreview(&PrintSettingsDialog::previewRequested);
+}
+
+void PrintSettingsDialog::sheetPreview()
+{
+    openPreview(&PrintSettingsDialog::sheetPreviewRequested);
+}
+
+void PrintSettingsDialog::openPreview(void (PrintSettingsDialog::*requested)())
+{
     copyCheckBoxes();
-    emit previewRequested();
+    emit(this->*requested)();
     // Back from the preview, as when the window becomes active again.
     onActivated();
 }

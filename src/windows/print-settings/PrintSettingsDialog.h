@@ -59,6 +59,8 @@ public:
 signals:
     // "Aperçu": the choices hold the three check boxes; show the preview over this window.
     void previewRequested();
+    // "Aperçu de la feuille": the same, for the whole-sheet preview.
+    void sheetPreviewRequested();
     // "Configurer l'imprimante": the program's printer set-up dialog.
     void printerSetupRequested();
     // The calibration page, printed at the distances the window shows.
@@ -83,6 +85,7 @@ private slots:
     void loadSettings();
     void printerSetup();
     void preview();
+    void sheetPreview();
 
 private:
     // The three count boxes of the run, each with its spinner and the number of the run it
@@ -130,6 +133,7 @@ private:
     void keepRunOnSheet();
     void showAutoIncrementPanels(bool shown);
     void copyCheckBoxes();
+    void openPreview(void (PrintSettingsDialog::*requested)());
     void showStartLabelTip();
     void onDistanceEdited(SheetDistance which);
     void onCountEdited(const CountBox &box);
@@ -170,6 +174,7 @@ private:
     QPushButton *m_printerSetupButton = nullptr;
     QPushButton *m_calibrationButton = nullptr;
     QPushButton *m_labelPreviewButton = nullptr;
+    QPushButton *m_sheetPreviewButton = nullptr;
 
     std::array<SheetTile *, 10> m_tiles{};              // positions 1 to 10
     std::array<KeyFilteredEdit *, 4> m_distanceEdits{}; // in the order of SheetDistances

@@ -5,6 +5,7 @@
 #include "windows/print-settings/PrintSettingsDialog.h"
 
 #include "print/SheetGeometry.h"
+#include "windows/preview/SheetPreviewDialog.h"
 #include "windows/print-settings/KeyFilteredEdit.h"
 #include "windows/print-settings/LabelListPanel.h"
 #include "windows/print-settings/SheetTile.h"
@@ -271,6 +272,7 @@ QWidget *PrintSettingsDialog::buildLeftColumn()
            "planche pour mesurer les marges"));
     layout->addStretch();
 
+    m_sheetPreviewButton = button(SheetPreviewDialog::title(), "sheetPreviewButton");
     auto *pair = new QHBoxLayout;
     m_labelPreviewButton =
         named(new QPushButton(WindowResources::icon(QStringLiteral("apercu")), tr("Aperçu")),
@@ -433,6 +435,7 @@ void PrintSettingsDialog::connectHandlers()
     connect(m_calibrationButton, &QPushButton::clicked, this,
             &PrintSettingsDialog::calibrationRequested);
     connect(m_labelPreviewButton, &QPushButton::clicked, this, &PrintSettingsDialog::preview);
+    connect(m_sheetPreviewButton, &QPushButton::clicked, this, &PrintSettingsDialog::sheetPreview);
 }
 
 void PrintSettingsDialog::orderFocus()
@@ -449,6 +452,7 @@ void PrintSettingsDialog::orderFocus()
                            m_defaultSettingsButton,
                            m_printerSetupButton,
                            m_calibrationButton,
+                           m_sheetPreviewButton,
                            m_labelPreviewButton,
                            m_cancelButton,
                            m_printLabelsButton,

@@ -53,12 +53,15 @@ struct HelpRequest
     enum class Page
     {
         Contents,
-        Search
+        Search,
+        Topic
     };
     QString file;
     Page page = Page::Contents;
     // The keyword the search starts on.
     QString searchKey;
+    // The id of the topic to open; the contents stand in while the file has no such topic.
+    QString topicId;
 };
 
 // Shows the actual dialogs. Production uses Qt's; tests install scripted answers.

@@ -21,9 +21,21 @@ std::optional<QString> runFileDialog(const FileRequest &request, QWidget *parent
     QFileDialog fileDialog(parent, request.title);
     fileDialog.setAcceptMode(mode);
     fileDialog.setFileMode(QFileDialog::AnyFile);
-    fileDialog.setNameFilters(QtDialogBackend::nameFilters(request.filter));
-    if (mode == QFileDialog::AcceptSave && !request.askBeforeOverwrite)
-        fileDialog.setOption(QFileDialog::DontConfirmOverwrite);
+    const QStringList filters = QtDialogBackend::nameFilters(request.filter);
+    fileDialog.setNameFilters(filters);
+    if (mode == QFileDialog::AcceptSave) {
+        // A name typed without an extension gets the filter's, before the dialog checks for a
+        // file to replace: saved without it, the file would not be listed when opening.
+        const QStringList patterns = QtDialogBackend::filterPatterns(request.filter);
+        fileDialog.setDefaultSuffix(QtDialogBackend::extensionOf(patterns.value(0)));
+        QObject::connect(&fileDialog, &QFileDialog::filterSelected, &fileDialog,
+                         [&fileDialog, filters, patterns](const QString &chosen) {
+                             fileDialog.setDefaultSuffix(QtDialogBackend::extensionOf(
+                                 patterns.value(filters.indexOf(chosen))));
+                         });
+        if (!request.askBeforeOverwrite)
+            fileDialog.setOption(QFileDialog::DontConfirmOverwrite);
+    }
 
     const QFileInfo proposed(request.proposedName);
     if (proposed.isAbsolute())
@@ -52,13 +64,31 @@ QStringList QtDialogBackend::nameFilters(const QString &filter)
     QStringList result;
     for (int i = 0; i + 1 < parts.size(); i += 2) {
         const QString &description = parts[i];
-        // Qt takes the patterns from the description's trailing parentheses and matches
-        // them without regard to case, so a description that names them stays as it is.
+        // Qt takes the patterns from the description's trailing parentheses, separated by
+        // blanks, and matches them without regard to case, so a description that names them
+        // stays as it is.
         result.append(description.contains(endsWithPatterns)
                           ? description
-                          : description + QStringLiteral(" (") + parts[i + 1] + QLatin1Char(')'));
+                          : description + QStringLiteral(" (") +
+                                QString(parts[i + 1]).replace(QLatin1Char(';'), QLatin1Char(' ')) +
+                                QLatin1Char(')'));
     }
     return result;
+}
+
+QStringList QtDialogBackend::filterPatterns(const QString &filter)
+{
+    const QStringList parts = filter.split(QLatin1Char('|'));
+    QStringList result;
+    for (int i = 1; i < parts.size(); i += 2)
+        result.append(parts[i]);
+    return result;
+}
+
+QString QtDialogBackend::extensionOf(const QString &pattern)
+{
+    static const QRegularExpression oneExtension(QStringLiteral("^\\*\\.(\\w+)$"));
+    return oneExtension.match(pattern).captured(1);
 }
 
 std::optional<QString> QtDialogBackend::chooseFileToOpen(const FileRequest &request,
@@ -103,10 +133,17 @@ void QtDialogBackend::showHelp(const HelpRequest &request, QWidget *)
         m_helpWindow->setAttribute(Qt::WA_DeleteOnClose);
     }
     m_helpWindow->load(request.file);
-    if (request.page == HelpRequest::Page::Search)
+    switch (request.page) {
+    case HelpRequest::Page::Search:
         m_helpWindow->showSearch(request.searchKey);
-    else
+        break;
+    case HelpRequest::Page::Topic:
+        m_helpWindow->showTopic(request.topicId);
+        break;
+    case HelpRequest::Page::Contents:
         m_helpWindow->showContents();
+        break;
+    }
     m_helpWindow->show();
     m_helpWindow->raise();
     m_helpWindow->activateWindow();

@@ -26,6 +26,11 @@ public:
 
     // "Desc (*.X)|*.x|..." as the name filters of a Qt file dialog.
     static QStringList nameFilters(const QString &filter);
+    // Its patterns, one entry per pair: "*.x", "*.a;*.b".
+    static QStringList filterPatterns(const QString &filter);
+    // The extension a pattern of one extension names ("eti" for "*.eti"); empty for any other
+    // pattern.
+    static QString extensionOf(const QString &pattern);
 
 private:
     // One help window, brought back to the front by later requests.

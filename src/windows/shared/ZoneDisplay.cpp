@@ -6,7 +6,9 @@
 
 #include "platform/LabelFonts.h"
 
+#include <QHelpEvent>
 #include <QPainter>
+#include <QToolTip>
 
 namespace {
 
@@ -14,6 +16,9 @@ namespace {
 // takes, some forty thousand fill the largest zone. Laying out no more keeps a label of a
 // million characters as cheap to draw as any other.
 constexpr qsizetype MostCharactersShown = 65536;
+
+// The side of the triangle in the bottom right corner of a zone whose text is cut, in pixels.
+constexpr int CutMarkSize = 8;
 
 Qt::Alignment horizontalAlignment(ZoneAlignment alignment)
 {
@@ -59,15 +64,40 @@ QFont ZoneDisplay::fontOf(const TextZone &zone)
     return font;
 }
 
+bool ZoneDisplay::event(QEvent *event)
+{
+    // Cut text says so before the zone's own tip: the user sees it before printing.
+    if (event->type() == QEvent::ToolTip && m_textCut) {
+        QToolTip::showText(static_cast<QHelpEvent *>(event)->globalPos(),
+                           tr("Le texte dépasse de la zone"), this);
+        return true;
+    }
+    return ClickableWidget::event(event);
+}
+
 void ZoneDisplay::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.fillRect(rect(), toQColor(m_backColor));
-    drawText(painter, rect(), m_zone);
+    m_textCut = drawText(painter, rect(), m_zone);
+    if (m_textCut)
+        drawCutMark(painter);
     drawFocusFrame(painter);
 }
 
-void ZoneDisplay::drawText(QPainter &painter, const QRect &area, const TextZone &zone)
+void ZoneDisplay::drawCutMark(QPainter &painter) const
+{
+    const QPoint corner = rect().bottomRight();
+    const QPoint points[] = {corner, corner - QPoint(CutMarkSize, 0),
+                             corner - QPoint(0, CutMarkSize)};
+    painter.save();
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(Qt::red);
+    painter.drawPolygon(points, 3);
+    painter.restore();
+}
+
+bool ZoneDisplay::drawText(QPainter &painter, const QRect &area, const TextZone &zone)
 {
     painter.save();
     painter.setFont(fontOf(zone));
@@ -76,8 +106,10 @@ void ZoneDisplay::drawText(QPainter &painter, const QRect &area, const TextZone 
     const QString text =
         zone.text.left(MostCharactersShown).replace(QLatin1String("\r\n"), QLatin1String("\n"));
     painter.setClipRect(area);
+    QRect drawn;
     painter.drawText(
         area, int(Qt::AlignTop | horizontalAlignment(zone.style.alignment)) | Qt::TextWordWrap,
-        text);
+        text, &drawn);
     painter.restore();
+    return zone.text.size() > MostCharactersShown || (!drawn.isEmpty() && !area.contains(drawn));
 }

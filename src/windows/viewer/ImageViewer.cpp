@@ -8,6 +8,7 @@
 #include "windows/shared/BackgroundTask.h"
 #include "windows/shared/Millimetres.h"
 #include "windows/shared/PictureBox.h"
+#include "windows/shared/PicturePatterns.h"
 #include "windows/shared/WindowPlacement.h"
 #include "windows/viewer/FileList.h"
 #include "windows/viewer/FolderTree.h"
@@ -149,11 +150,13 @@ void ImageViewer::loadWindow()
     m_awaitedDrive = mounted.value(std::max(ownDrive, 0)).rootPath;
     listDrives(mounted);
 
+    m_patternBox->addItem(PicturePatterns::readable().join(QLatin1Char(';')));
     m_patternBox->addItems(
         {QStringLiteral("*.ico"), QStringLiteral("*.cur"), QStringLiteral("*.bmp"),
          QStringLiteral("*.wmf"), QStringLiteral("*.gif"), QStringLiteral("*.jpg"),
          QStringLiteral("*.*"), QStringLiteral("*.ico;*.cur;*.bmp;*.wmf;*.gif;*.jpg"),
-         QStringLiteral("*.bmp;*.gif;*.jpg"), QStringLiteral("*.ico;*.cur;*.wmf")});
+         QStringLiteral("*.bmp;*.gif;*.jpg"), QStringLiteral("*.ico;*.cur;*.wmf"),
+         QStringLiteral("*.png"), QStringLiteral("*.svg")});
     // What the box shows and what the list uses differ until the user chooses a pattern.
     m_patternBox->setEditText(QStringLiteral("*.ico;*.cur;*.bmp;*.wmf"));
     m_fileList->setPattern(QStringLiteral("*.bmp;*.wmf;*.ico"));
