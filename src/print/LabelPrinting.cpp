@@ -10,6 +10,22 @@
 
 #include <QCoreApplication>
 
+namespace {
+
+// The number the next label gets, after a numbered one: one past the largest disk number is
+// a printer error, which cancels the document.
+bool moveNumberOn(PageSurface &surface, LabelPrinting::PageEnd &page)
+{
+    if (page.nextDiskNumber == MaxDiskNumber) {
+        surface.cancelDocument();
+        return false;
+    }
+    ++page.nextDiskNumber;
+    return true;
+}
+
+} // namespace
+
 namespace LabelPrinting {
 
 PageEnd drawSingleLabel(PageSurface &surface, const PrintRequest &request,
@@ -34,12 +50,8 @@ PageEnd drawRun(PageSurface &surface, const PrintRequest &request, const LabelAr
         LabelDrawing::drawLabel(surface, artwork, request.layout, page.labelOrigin,
                                 run.autoNumbering ? numberSuffix(page.nextDiskNumber, run)
                                                   : QString());
-        // One past the largest disk number is a printer error.
-        if (page.nextDiskNumber == MaxDiskNumber) {
-            surface.cancelDocument();
+        if (!moveNumberOn(surface, page))
             return page;
-        }
-        ++page.nextDiskNumber;
     }
     surface.endDocument();
     page.ended = true;
@@ -78,12 +90,8 @@ PageEnd drawListPage(PageSurface &surface, const PrintRequest &request, const La
         LabelDrawing::drawLabel(
             surface, *label, request.layout, page.labelOrigin,
             numberSuffix(page.nextDiskNumber, run.numberingStyle, list.count()));
-        // One past the largest disk number is a printer error, as in a run.
-        if (page.nextDiskNumber == MaxDiskNumber) {
-            surface.cancelDocument();
+        if (!moveNumberOn(surface, page))
             return page;
-        }
-        ++page.nextDiskNumber;
     }
     surface.endDocument();
     page.ended = true;
