@@ -60,12 +60,18 @@ struct BitmapLayout
 
 BitmapLayout layoutOf(const QByteArray &bmp)
 {
-    const auto field = [&bmp](int offset) {
-        return qFromLittleEndian<qint32>(bmp.constData() + offset);
+    // Byte by byte through at(), which checks its bounds: the sanitizer build's compiler
+    // takes a pointer into an empty array's storage for one past its end.
+    const auto field = [&bmp](int offset, int size) {
+        quint32 value = 0;
+        for (int i = size - 1; i >= 0; --i)
+            value = (value << 8) | quint8(bmp.at(offset + i));
+        return value;
     };
-    const int width = field(18);
-    const int bitCount = qFromLittleEndian<quint16>(bmp.constData() + 28);
-    return {field(10), (qsizetype(width) * bitCount + 31) / 32 * 4, field(22)};
+    const int width = qint32(field(18, 4));
+    const int bitCount = int(field(28, 2));
+    return {qint32(field(10, 4)), (qsizetype(width) * bitCount + 31) / 32 * 4,
+            qint32(field(22, 4))};
 }
 
 // The same bitmap with its rows stored top first, as a negative height says.
