@@ -83,14 +83,11 @@ PageEnd drawListPage(PageSurface &surface, const PrintRequest &request, const La
             surface.cancelDocument();
             return page;
         }
-        if (!run.autoNumbering) {
-            LabelDrawing::drawLabel(surface, *label, request.layout, page.labelOrigin);
-            continue;
-        }
         LabelDrawing::drawLabel(
             surface, *label, request.layout, page.labelOrigin,
-            numberSuffix(page.nextDiskNumber, run.numberingStyle, list.count()));
-        if (!moveNumberOn(surface, page))
+            run.autoNumbering ? numberSuffix(page.nextDiskNumber, run.numberingStyle, list.count())
+                              : QString());
+        if (run.autoNumbering && !moveNumberOn(surface, page))
             return page;
     }
     surface.endDocument();

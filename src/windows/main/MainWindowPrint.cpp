@@ -85,25 +85,12 @@ void MainWindow::loadPrintSettings()
 void MainWindow::filePrint()
 {
     loadPrintSettings();
-    std::optional<PrintRequest> request = m_printSettings->ask();
+    const std::optional<PrintRequest> request = m_printSettings->ask();
     // Left in any way, the window is unloaded, and built again from what it held next time.
     m_session.print = m_printSettings->choices();
     m_printSettings.reset();
     if (!request)
         return;
-    // Left through its frame, the window did not check the list: a line that cannot print
-    // prints nothing.
-    if (request->run.mode == PrintMode::List) {
-        const std::variant<LabelList, ListRefusal> list =
-            LabelListText::read(m_session.print.listText);
-        if (const ListRefusal *refusal = std::get_if<ListRefusal>(&list)) {
-            showError(refusal->message());
-            return;
-        }
-        request->list = std::get<LabelList>(list);
-        if (request->list.isEmpty())
-            return;
-    }
     if (!confirmPrinting(*request))
         return;
     // Lines that do not fit print nothing, rather than lines of an earlier text.

@@ -4,11 +4,12 @@
 
 #include "windows/preview/SheetPreviewDialog.h"
 
-#include "print/LabelPrinting.h"
 #include "print/LabelPlacement.h"
+#include "print/LabelPrinting.h"
 #include "windows/preview/SheetPageImage.h"
 #include "windows/preview/SheetPageView.h"
 #include "windows/shared/BackgroundTask.h"
+#include "windows/shared/Named.h"
 
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -28,12 +29,6 @@ constexpr std::chrono::milliseconds ResizeSettle(80);
 // Of the screen's height, what the window takes at first; its width follows an A4 page.
 constexpr double ScreenShare = 0.8;
 constexpr double A4WidthPerHeight = 210.0 / 297.0;
-
-template <typename Control> Control *named(Control *control, const char *name)
-{
-    control->setObjectName(QLatin1String(name));
-    return control;
-}
 
 } // namespace
 
@@ -119,6 +114,10 @@ void SheetPreviewDialog::setPage(const PageGeometry &page)
 void SheetPreviewDialog::showPage(int index)
 {
     m_current = std::clamp(index, 0, m_pageCount - 1);
+    // Only the page shown and those either side are kept: turning through a list of a
+    // hundred sheets would otherwise keep every page drawn.
+    for (auto drawn = m_drawn.begin(); drawn != m_drawn.end();)
+        drawn = qAbs(drawn.key() - m_current) > 1 ? m_drawn.erase(drawn) : std::next(drawn);
     showPageCaption();
     if (const auto drawn = m_drawn.constFind(m_current); drawn != m_drawn.cend()) {
         m_view->setPicture(*drawn);

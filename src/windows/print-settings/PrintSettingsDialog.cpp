@@ -60,9 +60,22 @@ PrintSettingsDialog::~PrintSettingsDialog() = default;
 std::optional<PrintRequest> PrintSettingsDialog::ask()
 {
     exec();
-    if (m_cancelled)
+    // Left through its frame, the window goes on to print without its button's check.
+    if (m_cancelled || !listPrints())
         return std::nullopt;
     return m_choices.request();
+}
+
+bool PrintSettingsDialog::listPrints()
+{
+    if (m_choices.run.mode != PrintMode::List)
+        return true;
+    m_listPanel->readNow();
+    if (const std::optional<ListRefusal> &refusal = m_listPanel->refusal()) {
+        MsgBoxError(refusal->message());
+        return false;
+    }
+    return m_listPanel->labelCount() > 0;
 }
 
 void PrintSettingsDialog::loadWindow()
@@ -395,13 +408,8 @@ void PrintSettingsDialog::onCountStepped(const CountBox &box, int value)
 
 void PrintSettingsDialog::printLabels()
 {
-    if (m_choices.run.mode == PrintMode::List) {
-        m_listPanel->readNow();
-        if (const std::optional<ListRefusal> &refusal = m_listPanel->refusal()) {
-            MsgBoxError(refusal->message());
-            return;
-        }
-    }
+    if (!listPrints())
+        return;
     copyCheckBoxes();
     accept();
 }

@@ -88,6 +88,9 @@ private slots:
     void sheetPreview();
 
 private:
+    // Whether the list, in list mode, has labels to print; a list with a line that cannot
+    // print is refused with its line and reason.
+    bool listPrints();
     // The three count boxes of the run, each with its spinner and the number of the run it
     // sets: one table, so that typing and stepping are handled alike for all three.
     enum class CountField

@@ -10,6 +10,7 @@
 #include "windows/print-settings/LabelListPanel.h"
 #include "windows/print-settings/SheetTile.h"
 #include "windows/print-settings/Spinner.h"
+#include "windows/shared/Named.h"
 #include "windows/shared/WindowResources.h"
 
 #include <QCheckBox>
@@ -174,12 +175,6 @@ QGroupBox *boldGroup(const QString &caption, const char *name)
     bold.setBold(true);
     group->setFont(bold);
     return group;
-}
-
-template <typename Control> Control *named(Control *control, const char *name)
-{
-    control->setObjectName(QLatin1String(name));
-    return control;
 }
 
 void tightLayout(QLayout *layout)

@@ -60,8 +60,7 @@ void ZoneDisplay::setBackColor(ColorValue color)
 QFont ZoneDisplay::fontOf(const TextZone &zone)
 {
     const ZoneStyle &style = zone.style;
-    QFont font = LabelFonts::font(style.fontFamily, style.pointSize, style.bold, style.italic);
-    return font;
+    return LabelFonts::font(style.fontFamily, style.pointSize, style.bold, style.italic);
 }
 
 bool ZoneDisplay::event(QEvent *event)
