@@ -13,6 +13,8 @@
 #include "SmallDisk.h"
 
 #include "files/SmallFile.h"
+#include "print/MarkedSheet.h"
+#include "windows/print-settings/SheetTile.h"
 
 #include <QPlainTextEdit>
 #include <QSettings>
@@ -60,6 +62,20 @@ bool chooseInPrinterSetUp(MainWindowHarness &h, const PrinterSetupChoice &choice
     return QTest::qWaitFor([&] { return h.dialogs->shown().size() > dialogsBefore; },
                            JobTimeoutMs) &&
            (!shown.isEmpty() || shown.wait(JobTimeoutMs));
+}
+
+// What the print settings window shows of the sheet: the start position, the first tile's
+// name and the used positions; left with "Annuler".
+QStringList sheetShown(MainWindowHarness &h)
+{
+    QStringList shown;
+    printCommand(h, [&shown](PrintSettingsDialog &window) {
+        shown = QStringList{in<QLineEdit>(window, "startPositionEdit")->text(),
+                            in<QWidget>(window, "positionTile1")->accessibleName(),
+                            in<QLabel>(window, "usedPositionsCaption")->text()};
+        in<QAbstractButton>(window, "cancelButton")->click();
+    });
+    return shown;
 }
 
 QString orientationShown(const MainWindowHarness &h)
@@ -146,6 +162,41 @@ private Q_SLOTS:
         QVERIFY(h.msgBoxes.allSeen());
         checkListPages(pdf, 14, 8, 3);
         QCOMPARE(h.state.print.listText, numberedTitles(14));
+
+        // The last sheet stays in the printer with its first position used: the next print
+        // proposes the second, also once the program is started again.
+        const QStringList sheetAfterList{u"2"_s, u"Etiquette 1 (utilisée)"_s,
+                                         u"Etiquettes utilisées : 1"_s};
+        QCOMPARE(sheetShown(h), sheetAfterList);
+        MainWindowHarness restarted(Printer(), MainWindowHarness::Restarted{});
+        QCOMPARE(sheetShown(restarted), sheetAfterList);
+    }
+
+    // A run over used positions is asked first; "Nouvelle feuille" forgets them.
+    void printingOverUsedPositionsAsksFirst()
+    {
+        MainWindowHarness h;
+        MarkedSheet::ofPdfFiles().remember(UsedPositions::fromStoredForm(u"3,4,9"_s));
+        h.msgBoxes.expect({u"Les étiquettes 3, 4 sont déjà utilisées. Imprimer quand même ?"_s,
+                           MsgBoxButtons::YesNo, MsgBoxIcon::Question, u"Avertissement"_s,
+                           MsgBoxDefault::First},
+                          MsgBoxResult::No);
+        h.msgBoxes.expect(runQuestion(4, 2, false), MsgBoxResult::No);
+        QVERIFY(printCommand(h, [](PrintSettingsDialog &window) {
+            in<QAbstractButton>(window, "runOption")->click();
+            typeInto(in<QLineEdit>(window, "copyCountEdit"), u"4"_s);
+            typeInto(in<QLineEdit>(window, "startPositionEdit"), u"2"_s);
+            in<QAbstractButton>(window, "printLabelsButton")->click();
+            // "Non" leaves the window open, to choose other positions or a new sheet.
+            QVERIFY(window.isVisible());
+            in<QAbstractButton>(window, "newSheetButton")->click();
+            QCOMPARE(in<QLabel>(window, "usedPositionsCaption")->text(),
+                     u"Etiquettes utilisées : aucune"_s);
+            QVERIFY(!in<SheetTile>(window, "positionTile3")->isUsed());
+            in<QAbstractButton>(window, "printLabelsButton")->click();
+        }));
+        QVERIFY(h.msgBoxes.allSeen());
+        QVERIFY(MarkedSheet::ofPdfFiles().remembered().isEmpty());
     }
 
     void cancelledFileDialogPrintsNothing()
@@ -200,6 +251,7 @@ private Q_SLOTS:
         QCOMPARE(fileBytes(path), old);
         QCOMPARE(QFileInfo(path).isDir(), trouble == "folder"_L1);
         QCOMPARE(h.state.print.run.nextDiskNumber, 5);
+        QVERIFY(MarkedSheet::ofPdfFiles().remembered().isEmpty());
     }
 
     // The orientation commands set the PDF page's, CUPS untouched; the choice outlives the

@@ -39,6 +39,15 @@ void showNumber(QLineEdit *box, double value)
     box->setText(NumberText::plain(value));
 }
 
+// "3, 4", as the window names positions.
+QString positionList(const QList<int> &positions)
+{
+    QStringList numbers;
+    for (const int position : positions)
+        numbers.append(QString::number(position));
+    return numbers.join(QStringLiteral(", "));
+}
+
 } // namespace
 
 PrintSettingsDialog::PrintSettingsDialog(const PrintChoices &choices, CommonDialog &commonDialog,
@@ -60,8 +69,10 @@ PrintSettingsDialog::~PrintSettingsDialog() = default;
 std::optional<PrintRequest> PrintSettingsDialog::ask()
 {
     exec();
-    // Left through its frame, the window goes on to print without its button's check.
+    // Left through its frame, the window goes on to print without its button's checks.
     if (m_cancelled || !listPrints())
+        return std::nullopt;
+    if (result() != QDialog::Accepted && !usedPositionsAccepted())
         return std::nullopt;
     return m_choices.request();
 }
@@ -76,6 +87,44 @@ bool PrintSettingsDialog::listPrints()
         return false;
     }
     return m_listPanel->labelCount() > 0;
+}
+
+// Labels printed over labels already printed are spoilt, with those under them: in every
+// mode, the user says first whether the sheet in the printer really is the one to print on.
+bool PrintSettingsDialog::usedPositionsAccepted()
+{
+    const QList<int> over = m_usedPositions.printedOverBy(m_choices.request());
+    if (over.isEmpty())
+        return true;
+    const QString question =
+        over.size() == 1
+            ? tr("L'étiquette %1 est déjà utilisée. Imprimer quand même ?").arg(over.first())
+            : tr("Les étiquettes %1 sont déjà utilisées. Imprimer quand même ?")
+                  .arg(positionList(over));
+    return MsgBox(question, MsgBoxButtons::YesNo, MsgBoxIcon::Question, warningTitle()) ==
+           MsgBoxResult::Yes;
+}
+
+void PrintSettingsDialog::showUsedPositions(const UsedPositions &used)
+{
+    m_usedPositions = used;
+    for (int position = 1; position <= int(m_tiles.size()); ++position)
+        m_tiles[std::size_t(position - 1)]->setUsed(used.isUsed(position));
+    m_usedPositionsCaption->setText(
+        tr("Etiquettes utilisées : %1")
+            .arg(used.isEmpty() ? tr("aucune") : positionList(used.positions())));
+    m_newSheetButton->setEnabled(!used.isEmpty());
+}
+
+void PrintSettingsDialog::replaceSheet()
+{
+    showUsedPositions(UsedPositions());
+    emit sheetReplaced();
+}
+
+QString PrintSettingsDialog::warningTitle()
+{
+    return tr("Avertissement");
 }
 
 void PrintSettingsDialog::loadWindow()
@@ -111,6 +160,10 @@ void PrintSettingsDialog::keyPressEvent(QKeyEvent *event)
     // Escape is the cancel button, as in every dialog; closing through the frame is not.
     if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
         m_cancelButton->click();
+        return;
+    }
+    if (event->key() == Qt::Key_F1) {
+        emit helpRequested();
         return;
     }
     QDialog::keyPressEvent(event);
@@ -395,7 +448,7 @@ void PrintSettingsDialog::keepRunOnSheet()
     if (m_choices.run.copyCount <= positionsLeft)
         return;
     MsgBox(RunLimits::pastSheetEndMessage(m_choices.run.startPosition), MsgBoxButtons::OKOnly,
-           MsgBoxIcon::Exclamation, tr("Avertissement"));
+           MsgBoxIcon::Exclamation, warningTitle());
     m_choices.run.copyCount = positionsLeft;
     showNumber(countBox(CountField::CopyCount).edit, m_choices.run.copyCount);
 }
@@ -408,7 +461,7 @@ void PrintSettingsDialog::onCountStepped(const CountBox &box, int value)
 
 void PrintSettingsDialog::printLabels()
 {
-    if (!listPrints())
+    if (!listPrints() || !usedPositionsAccepted())
         return;
     copyCheckBoxes();
     accept();

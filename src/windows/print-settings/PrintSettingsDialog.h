@@ -5,6 +5,7 @@
 #pragma once
 
 #include "files/SmallFile.h"
+#include "print/UsedPositions.h"
 #include "windows/print-settings/PrintChoices.h"
 
 #include <QDialog>
@@ -56,6 +57,10 @@ public:
     void hidePositionTiles();
     void showPositionTiles();
 
+    // The positions of the sheet in the printer that earlier jobs printed on: marked on the
+    // tiles and named under them, and asked about before a job prints over them.
+    void showUsedPositions(const UsedPositions &used);
+
 signals:
     // "Aperçu": the choices hold the three check boxes; show the preview over this window.
     void previewRequested();
@@ -65,6 +70,10 @@ signals:
     void printerSetupRequested();
     // The calibration page, printed at the distances the window shows.
     void calibrationRequested();
+    // "Nouvelle feuille": the sheet in the printer is a new one, with no position used.
+    void sheetReplaced();
+    // F1: the help on this window.
+    void helpRequested();
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -91,6 +100,11 @@ private:
     // Whether the list, in list mode, has labels to print; a list with a line that cannot
     // print is refused with its line and reason.
     bool listPrints();
+    // Whether the user wants the job printed, when it would print over used positions.
+    bool usedPositionsAccepted();
+    // The title of the window's warnings and questions.
+    static QString warningTitle();
+    void replaceSheet();
     // The three count boxes of the run, each with its spinner and the number of the run it
     // sets: one table, so that typing and stepping are handled alike for all three.
     enum class CountField
@@ -112,6 +126,7 @@ private:
     void buildWindow();
     QWidget *buildLeftColumn();
     QWidget *buildSheet();
+    QWidget *buildUsedPositionsRow();
     QWidget *buildRunPanel(QWidget *sheet);
     QWidget *buildNumberingPanel();
     void setTipTexts();
@@ -162,6 +177,7 @@ private:
     PrintChoices m_choices;
     CommonDialog &m_commonDialog;
     bool m_cancelled = false;
+    UsedPositions m_usedPositions;
 
     QLabel *m_chooseTileHint = nullptr;
     QRadioButton *m_singleLabelOption = nullptr;
@@ -178,6 +194,8 @@ private:
     QPushButton *m_calibrationButton = nullptr;
     QPushButton *m_labelPreviewButton = nullptr;
     QPushButton *m_sheetPreviewButton = nullptr;
+    QLabel *m_usedPositionsCaption = nullptr;
+    QPushButton *m_newSheetButton = nullptr;
 
     std::array<SheetTile *, 10> m_tiles{};              // positions 1 to 10
     std::array<KeyFilteredEdit *, 4> m_distanceEdits{}; // in the order of SheetDistances

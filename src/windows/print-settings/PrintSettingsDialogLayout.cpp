@@ -200,6 +200,7 @@ void PrintSettingsDialog::buildWindow()
     mm->setPalette(red);
     sheetColumn->addWidget(mm);
     sheetColumn->addWidget(buildSheet());
+    sheetColumn->addWidget(buildUsedPositionsRow());
     layout->addWidget(sheetGroup, 0, Qt::AlignTop);
     m_listGroup = boldGroup(LabelListPanel::caption(), "listGroup");
     m_listPanel = named(new LabelListPanel(m_commonDialog), "listPanel");
@@ -312,6 +313,24 @@ QWidget *PrintSettingsDialog::buildSheet()
           {besideArrow, first.bottom() + 1 + (MockRowGap - DistanceBoxSize.height()) / 2});
     buildRunPanel(sheet);
     return sheet;
+}
+
+// Under the sheet, in every mode: the run's panel hides most tiles.
+QWidget *PrintSettingsDialog::buildUsedPositionsRow()
+{
+    auto *row = new QWidget;
+    auto *layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    m_usedPositionsCaption = named(new QLabel, "usedPositionsCaption");
+    m_usedPositionsCaption->setWordWrap(true);
+    m_newSheetButton = named(new QPushButton(tr("Nouvelle feuille")), "newSheetButton");
+    m_newSheetButton->setAutoDefault(false);
+    m_newSheetButton->setToolTip(
+        tr("Une feuille neuve est dans l'imprimante : aucune étiquette n'est utilisée"));
+    layout->addWidget(m_usedPositionsCaption, 1);
+    layout->addWidget(m_newSheetButton);
+    showUsedPositions(m_usedPositions);
+    return row;
 }
 
 QWidget *PrintSettingsDialog::buildRunPanel(QWidget *sheet)
@@ -431,6 +450,7 @@ void PrintSettingsDialog::connectHandlers()
             &PrintSettingsDialog::calibrationRequested);
     connect(m_labelPreviewButton, &QPushButton::clicked, this, &PrintSettingsDialog::preview);
     connect(m_sheetPreviewButton, &QPushButton::clicked, this, &PrintSettingsDialog::sheetPreview);
+    connect(m_newSheetButton, &QPushButton::clicked, this, &PrintSettingsDialog::replaceSheet);
 }
 
 void PrintSettingsDialog::orderFocus()
@@ -456,6 +476,7 @@ void PrintSettingsDialog::orderFocus()
                            distanceEdit(SheetDistance::TopMargin),
                            distanceEdit(SheetDistance::RowGap)};
     order.append({m_tiles.cbegin(), m_tiles.cend()});
+    order.append(m_newSheetButton);
     order.append({countBox(CountField::CopyCount).edit, countBox(CountField::StartPosition).edit,
                   m_autoNumberingCheck, countBox(CountField::FirstDiskNumber).edit,
                   m_numberStyleOption, m_numberOfTotalStyleOption, m_listPanel});

@@ -24,6 +24,21 @@ void SheetTile::setChosen(bool chosen)
     update();
 }
 
+void SheetTile::setUsed(bool used)
+{
+    if (used == m_used)
+        return;
+    m_used = used;
+    // Read out as it is shown: "Etiquette 3 (utilisée)".
+    setAccessibleName(used ? text() + QLatin1Char(' ') + usedCaption() : QString());
+    update();
+}
+
+QString SheetTile::usedCaption()
+{
+    return tr("(utilisée)");
+}
+
 QSize SheetTile::sizeHint() const
 {
     return fontMetrics().size(Qt::TextSingleLine, text()) + QSize(16, 16);
@@ -33,12 +48,15 @@ void SheetTile::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.fillRect(rect(), QColor(backColor()));
+    if (m_used)
+        painter.fillRect(rect(), QBrush(QColor(UsedHatchColor), Qt::BDiagPattern));
     painter.setPen(palette().color(QPalette::WindowText));
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
     // Unavailable tiles are greyed, as every disabled control is.
     painter.setPen(
         palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
-    painter.drawText(rect(), Qt::AlignCenter, text());
+    const QString caption = m_used ? text() + QLatin1Char('\n') + usedCaption() : text();
+    painter.drawText(rect(), Qt::AlignCenter, caption);
     if (hasFocus()) {
         QStyleOptionFocusRect focus;
         focus.initFrom(this);
