@@ -8,6 +8,7 @@
 #include "PoolHold.h"
 
 #include "print/PageGeometry.h"
+#include "print/SheetGeometry.h"
 #include "windows/preview/SheetPageImage.h"
 #include "windows/preview/SheetPageView.h"
 #include "windows/preview/SheetPreviewDialog.h"
@@ -92,6 +93,36 @@ private slots:
         const QPointF frameCorner = page.printableAreaMm.topLeft() + QPointF(10 + 2, 4 + 2);
         QVERIFY(inkNear(image, frameCorner));
         QVERIFY(!inkNear(image, frameCorner - QPointF(1.5, 1.5)));
+    }
+
+    // The positions earlier jobs used are shaded, what the job prints over them showing
+    // through; the others are left as printed.
+    void usedPositionsShaded()
+    {
+        PrintRequest request;
+        request.run.copyCount = 2; // positions 1 and 2
+        const PageGeometry page = PageGeometry::a4Portrait();
+        const UsedPositions used = UsedPositions::fromStoredForm(u"2,3"_s);
+        const QImage plain =
+            SheetPageImage::render(page, request, startUpArtwork(), 0, PixelsPerMm);
+        const QImage shaded =
+            SheetPageImage::render(page, request, startUpArtwork(), 0, PixelsPerMm, used);
+        // Within each label, left of its middle: the picture of a label lies at its left.
+        const auto labelPoint = [&request](int position) {
+            return (SheetGeometry::labelOrigin(position, request.layout.sheetSpacing) +
+                    QPointF(45, 40)) *
+                   PixelsPerMm;
+        };
+        const auto darkness = [](const QImage &image, QPointF at) {
+            int sum = 0;
+            for (int dx = 0; dx < 8; ++dx)
+                sum += 255 - qGray(image.pixel(at.toPoint() + QPoint(dx, 0)));
+            return sum;
+        };
+        for (const int position : {2, 3})
+            QVERIFY(darkness(shaded, labelPoint(position)) > darkness(plain, labelPoint(position)));
+        for (const int position : {1, 4})
+            QCOMPARE(darkness(shaded, labelPoint(position)), darkness(plain, labelPoint(position)));
     }
 
     // The window shows at once and answers while its page is drawn; the page comes once

@@ -14,7 +14,7 @@ void MainWindow::showSheetPreview(const PrintRequest &request, QWidget *over)
     const std::optional<LabelArtwork> artwork = printedArtwork();
     if (!artwork)
         return;
-    SheetPreviewDialog preview(*artwork, request, over);
+    SheetPreviewDialog preview(*artwork, request, sheetInPrinter().remembered(), over);
     connect(&preview, &SheetPreviewDialog::helpRequested, this,
             [this] { showHelp(HelpRequest::Page::Topic, QStringLiteral("feuille")); });
     if (printsToPdf()) {

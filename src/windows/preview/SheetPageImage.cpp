@@ -6,19 +6,36 @@
 
 #include "print/LabelPrinting.h"
 #include "print/PainterSurface.h"
+#include "print/SheetGeometry.h"
 
 #include <QPainter>
 
 namespace {
 
 const QColor UnreachableMargin(0xD8, 0xD8, 0xD8);
+// Translucent, so that what the job prints over a used label shows through.
+const QColor UsedShade(0x60, 0x60, 0x60, 0x50);
+const QColor UsedHatch(0x60, 0x60, 0x60, 0xA0);
+
+void shadeUsedPositions(QPainter &painter, const UsedPositions &used, const SheetLayout &layout,
+                        QPointF printableCorner, double pixelsPerMm)
+{
+    for (const int position : used.positions()) {
+        const QRectF label(
+            printableCorner +
+                SheetGeometry::labelOrigin(position, layout.sheetSpacing) * pixelsPerMm,
+            QSizeF(SheetGeometry::LabelWidth, SheetGeometry::LabelHeight) * pixelsPerMm);
+        painter.fillRect(label, UsedShade);
+        painter.fillRect(label, QBrush(UsedHatch, Qt::BDiagPattern));
+    }
+}
 
 } // namespace
 
 namespace SheetPageImage {
 
 QImage render(const PageGeometry &page, const PrintRequest &request, const LabelArtwork &artwork,
-              int pageIndex, double pixelsPerMm)
+              int pageIndex, double pixelsPerMm, const UsedPositions &used)
 {
     QImage image((page.paperSizeMm * pixelsPerMm).toSize(), QImage::Format_RGB32);
     // The page's fonts take their size from the image's resolution, as on paper.
@@ -37,6 +54,8 @@ QImage render(const PageGeometry &page, const PrintRequest &request, const Label
     painter.setClipRect(printable);
     PainterSurface surface(painter, pixelsPerMm, printable.topLeft());
     LabelPrinting::drawPrintPage(surface, request, artwork, pageIndex);
+    painter.setTransform(QTransform());
+    shadeUsedPositions(painter, used, request.layout, printable.topLeft(), pixelsPerMm);
     painter.end();
     return image;
 }

@@ -33,10 +33,11 @@ constexpr double A4WidthPerHeight = 210.0 / 297.0;
 } // namespace
 
 SheetPreviewDialog::SheetPreviewDialog(const LabelArtwork &artwork, const PrintRequest &request,
-                                       QWidget *parent)
+                                       const UsedPositions &used, QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint),
-      m_artwork(artwork), m_request(request), m_pageCount(LabelPrinting::pageCount(request))
+      m_artwork(artwork), m_request(request), m_used(used),
+      m_pageCount(LabelPrinting::pageCount(request))
 {
     setWindowTitle(title());
     setSizeGripEnabled(true);
@@ -146,8 +147,8 @@ void SheetPreviewDialog::drawPage(int index)
     runInBackground(
         this,
         [page = *m_page, request = m_request, artwork = m_artwork, index,
-         pixelsPerMm = m_pixelsPerMm] {
-            return SheetPageImage::render(page, request, artwork, index, pixelsPerMm);
+         pixelsPerMm = m_pixelsPerMm, used = index == 0 ? m_used : UsedPositions()] {
+            return SheetPageImage::render(page, request, artwork, index, pixelsPerMm, used);
         },
         [this, index, generation = m_generation](const QImage &picture) {
             onPageDrawn(index, generation, picture);

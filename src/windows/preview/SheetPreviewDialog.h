@@ -7,6 +7,7 @@
 #include "print/LabelArtwork.h"
 #include "print/PageGeometry.h"
 #include "print/PrintRequest.h"
+#include "print/UsedPositions.h"
 
 #include <QDialog>
 #include <QHash>
@@ -20,7 +21,8 @@ class SheetPageView;
 
 // The whole-sheet preview: each page of the job as the printer or the PDF file will get it,
 // fitted to the window, which may be resized; with several pages, "Page 1 / 3" and buttons
-// (and Page Up, Page Down) to turn them. Pages are drawn off the window's thread: the window
+// (and Page Up, Page Down) to turn them. The first page shades the positions of the sheet in
+// the printer that earlier jobs used. Pages are drawn off the window's thread: the window
 // shows at once, its page as soon as it is drawn.
 class SheetPreviewDialog : public QDialog
 {
@@ -28,7 +30,7 @@ class SheetPreviewDialog : public QDialog
 
 public:
     SheetPreviewDialog(const LabelArtwork &artwork, const PrintRequest &request,
-                       QWidget *parent = nullptr);
+                       const UsedPositions &used = UsedPositions(), QWidget *parent = nullptr);
     ~SheetPreviewDialog() override;
 
     // The window's title, also the caption of the button that opens it.
@@ -59,6 +61,7 @@ private:
 
     const LabelArtwork m_artwork;
     const PrintRequest m_request;
+    const UsedPositions m_used;
     const int m_pageCount;
     std::optional<PageGeometry> m_page;
     int m_current = 0;
