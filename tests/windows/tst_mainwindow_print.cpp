@@ -8,6 +8,7 @@
 #include "PdfText.h"
 #include "PrintCommandHarness.h"
 
+#include "print/MarkedSheet.h"
 #include "print/PrintSettingsFile.h"
 #include "windows/preview/PreviewDialog.h"
 #include "windows/preview/SheetPageView.h"
@@ -111,6 +112,9 @@ private Q_SLOTS:
             in<QAbstractButton>(window, "cancelButton")->click();
         }));
         QCOMPARE(nextNumber, u"13"_s);
+        // The sheet in that printer has those positions used; PDF files have their own.
+        QCOMPARE(MarkedSheet::inPrinter(Queue).remembered().positions(), (QList<int>{3, 4, 5, 6}));
+        QVERIFY(MarkedSheet::ofPdfFiles().remembered().isEmpty());
     }
 
     void singleLabelAsTheCommandLinePrintsIt()
@@ -359,7 +363,8 @@ private Q_SLOTS:
     }
 
     // "Aperçu de la feuille" opens the whole-sheet preview over the settings window, on the
-    // page of the destination; F1 there opens the help on its topic.
+    // page of the destination; F1 there and in the settings window opens the help on their
+    // topics.
     void sheetPreviewOverTheSettingsWindow()
     {
         QFETCH(QString, printer);
@@ -384,14 +389,18 @@ private Q_SLOTS:
                 preview->findChild<QAbstractButton *>(u"closeButton"_s)->click();
             });
             in<QAbstractButton>(window, "sheetPreviewButton")->click();
+            QTest::keyClick(&window, Qt::Key_F1);
             in<QAbstractButton>(window, "cancelButton")->click();
         }));
         QVERIFY(previewOverSettings);
         QVERIFY(pageShown);
         QCOMPARE(page.width() > page.height(), landscape);
-        QCOMPARE(h.dialogs->shown().size(), 1);
-        QCOMPARE(h.dialogs->shown().first().helpPage, HelpRequest::Page::Topic);
+        // Each window's F1 opens the help on its own topic.
+        QCOMPARE(h.dialogs->shown().size(), 2);
+        for (const ScriptedDialogs::Shown &help : h.dialogs->shown())
+            QCOMPARE(help.helpPage, HelpRequest::Page::Topic);
         QCOMPARE(h.dialogs->shown().first().helpTopic, u"feuille"_s);
+        QCOMPARE(h.dialogs->shown().last().helpTopic, u"parametres"_s);
     }
 
     // The calibration page goes to the program's printer at the distances the window shows, the

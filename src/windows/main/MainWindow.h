@@ -11,6 +11,7 @@
 #include "platform/LabelLoader.h"
 #include "platform/RecentLabels.h"
 #include "print/LabelArtwork.h"
+#include "print/MarkedSheet.h"
 #include "print/OrientationSwitch.h"
 #include "print/PrintDestination.h"
 #include "windows/main/ProgramSession.h"
@@ -191,13 +192,18 @@ private:
     void loadPrintSettings();
     // With no printer known to the program, the pages go to a PDF file too.
     bool printsToPdf() const;
+    // The sheet the print commands print on now, whose used positions the settings keep.
+    MarkedSheet sheetInPrinter() const;
+    // The print settings window, when it is open, shows the used positions of that sheet.
+    void showSheetMarks();
     // The file the user names for a PDF, proposed as proposedName; nothing when he cancels.
     std::optional<QString> choosePdfFile(const QString &proposedName);
     void submitPrintJob(const PrintRequest &request, const LabelArtwork &artwork);
     void writePrintPdf(const QString &path, const PrintRequest &request,
                        const LabelArtwork &artwork);
-    // Runs job off the window's thread; the disk number moves on once its pages came out.
-    void runPrintJob(std::function<PrintOutcome()> job);
+    // Runs job off the window's thread; once its pages came out, the disk number moves on and
+    // the sheet's positions that request printed on are marked used.
+    void runPrintJob(const PrintRequest &request, std::function<PrintOutcome()> job);
     // True when the pages came out; else false, once the user is told.
     bool showPrintFailure(const PrintOutcome &outcome);
     void printCalibrationPage(const SheetLayout &layout);

@@ -69,8 +69,17 @@ QString proposedPdfName(const QString &labelFileName)
 
 void MainWindow::loadPrintSettings()
 {
+    const UsedPositions used = sheetInPrinter().remembered();
+    // The sheet may have been used since the positions were chosen (another start, another
+    // printer): the labels are proposed where it is still free.
+    m_session.print.run = used.offUsedPositions(m_session.print.run);
     m_printSettings = std::make_unique<PrintSettingsDialog>(m_session.print, m_commonDialog, this);
     PrintSettingsDialog *settings = m_printSettings.get();
+    settings->showUsedPositions(used);
+    connect(settings, &PrintSettingsDialog::sheetReplaced, this,
+            [this] { sheetInPrinter().remember(UsedPositions()); });
+    connect(settings, &PrintSettingsDialog::helpRequested, this,
+            [this] { showHelp(HelpRequest::Page::Topic, QStringLiteral("parametres")); });
     connect(settings, &PrintSettingsDialog::printerSetupRequested, this, &MainWindow::printerSetup);
     // Both show what the window holds, not yet taken.
     connect(settings, &PrintSettingsDialog::calibrationRequested, this,
@@ -112,6 +121,17 @@ bool MainWindow::printsToPdf() const
     return m_destination.target == PrintTarget::PdfFile || m_printer.isNull();
 }
 
+MarkedSheet MainWindow::sheetInPrinter() const
+{
+    return printsToPdf() ? MarkedSheet::ofPdfFiles() : MarkedSheet::inPrinter(m_printer.name());
+}
+
+void MainWindow::showSheetMarks()
+{
+    if (m_printSettings)
+        m_printSettings->showUsedPositions(sheetInPrinter().remembered());
+}
+
 std::optional<QString> MainWindow::choosePdfFile(const QString &proposedName)
 {
     FileRequest request;
@@ -126,7 +146,7 @@ std::optional<QString> MainWindow::choosePdfFile(const QString &proposedName)
 
 void MainWindow::submitPrintJob(const PrintRequest &request, const LabelArtwork &artwork)
 {
-    runPrintJob([printer = m_printer, request, artwork] {
+    runPrintJob(request, [printer = m_printer, request, artwork] {
         return LabelOutput::print(printer, request, artwork);
     });
 }
@@ -134,28 +154,35 @@ void MainWindow::submitPrintJob(const PrintRequest &request, const LabelArtwork 
 void MainWindow::writePrintPdf(const QString &path, const PrintRequest &request,
                                const LabelArtwork &artwork)
 {
-    runPrintJob([path, page = m_destination.pdfPage(), request, artwork] {
+    runPrintJob(request, [path, page = m_destination.pdfPage(), request, artwork] {
         return LabelOutput::writePdf(path, request, artwork, page);
     });
 }
 
 // The job works on its own copies of the request and the label: the user may go on editing
 // while the scheduler or the disk answers. Only what printing changes comes back.
-void MainWindow::runPrintJob(std::function<PrintOutcome()> job)
+void MainWindow::runPrintJob(const PrintRequest &request, std::function<PrintOutcome()> job)
 {
     m_printing = std::make_unique<BusyPointer>();
     // One job at a time, so that each run numbers on from the one before.
     m_printAction->setEnabled(false);
-    runInBackground(this, std::move(job), [this](const PrintOutcome &outcome) {
-        m_printing.reset();
-        m_printAction->setEnabled(true);
-        // Nothing came out: the next run numbers the same disks again.
-        if (!showPrintFailure(outcome))
-            return;
-        PrintRun &run = m_session.print.run;
-        run.nextDiskNumber = outcome.run.nextDiskNumber;
-        run.labelOrigin = outcome.run.labelOrigin;
-    });
+    // The sheet the job went to, whatever the printer set-up chooses meanwhile.
+    runInBackground(this, std::move(job),
+                    [this, request, sheet = sheetInPrinter()](const PrintOutcome &outcome) {
+                        m_printing.reset();
+                        m_printAction->setEnabled(true);
+                        // Nothing came out: the next run numbers the same disks again, on the
+                        // same free positions.
+                        if (!showPrintFailure(outcome))
+                            return;
+                        const UsedPositions used = sheet.remembered().afterPrinting(request);
+                        sheet.remember(used);
+                        // The next labels go on where this job left the sheet.
+                        PrintRun &run = m_session.print.run;
+                        run = used.onFirstFreePosition(run);
+                        run.nextDiskNumber = outcome.run.nextDiskNumber;
+                        run.labelOrigin = outcome.run.labelOrigin;
+                    });
 }
 
 // Printed like a label job: off the window's thread, on copies, the busy pointer meanwhile.

@@ -40,6 +40,7 @@ void MainWindow::findDefaultPrinter()
                 return;
             }
             m_printer = std::get<Printer>(found.printer);
+            showSheetMarks();
             // The child asked the printer's orientation too: no second question.
             if (!m_printer.isNull() && showsPrinter(m_printer.name()))
                 showPrinterAnswer(found.orientation);
@@ -178,12 +179,14 @@ void MainWindow::printerSetup()
             m_destination.target = choice->target;
             if (choice->target == PrintTarget::PdfFile) {
                 setPdfOrientation(choice->orientation);
-                return;
+            } else {
+                m_destination.printerName = choice->printer;
+                m_destination.remember();
+                m_printer = Printer(choice->printer);
+                storePrinterSetup(*choice);
             }
-            m_destination.printerName = choice->printer;
-            m_destination.remember();
-            m_printer = Printer(choice->printer);
-            storePrinterSetup(*choice);
+            // Another printer holds another sheet.
+            showSheetMarks();
         });
 }
 
@@ -200,7 +203,6 @@ void MainWindow::storePrinterSetup(const PrinterSetupChoice &choice)
             if (showsPrinter(asked))
                 showPrinterAnswer(outcome.orientation);
             if (!outcome.stored)
-                showError(
-                    tr("Le papier et l'orientation choisis n'ont pas pu être enregistrés."));
+                showError(tr("Le papier et l'orientation choisis n'ont pas pu être enregistrés."));
         });
 }
