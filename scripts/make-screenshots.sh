@@ -9,13 +9,13 @@
 # photographs it, into docs/main-window.png and docs/print-settings.png; then pastes a list
 # of fourteen disk titles into "Liste d'étiquettes", as from a spreadsheet, starts it at
 # position 8 and photographs "Aperçu de la feuille" into docs/sheet-preview.png.
-# It installs the tools it needs (xvfb, xdotool, xclip, imagemagick) when they are missing;
-# the test suite needs none of them.
+# It installs the tools it needs (xvfb, xdotool, xclip, imagemagick, cups) when they are
+# missing; the test suite needs none of them.
 # Usage: scripts/make-screenshots.sh [BUILD_DIR]   (default: builds Release into build/release)
 set -euo pipefail
 here="$(cd "$(dirname "$0")/.." && pwd)"
 
-tools=(xvfb xdotool xclip imagemagick)
+tools=(xvfb xdotool xclip imagemagick cups)
 missing=()
 for p in "${tools[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
@@ -53,10 +53,42 @@ for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
 [ -s "$work/display" ] || { echo "Xvfb n'a pas démarré" >&2; exit 1; }
 export DISPLAY=":$(cat "$work/display")"
 
-# A user of its own, and no printer: the pictures show the program, not this machine.
+# A print service of its own that has no printer: the pictures show the program on a machine
+# without printers, neither this machine's queues nor a service that does not answer (the
+# window tells those apart).
+cups="$work/cups"
+mkdir -p "$cups/etc" "$cups/spool/tmp" "$cups/cache" "$cups/state" "$cups/log"
+cat >"$cups/etc/cups-files.conf" <<EOF
+ServerRoot $cups/etc
+RequestRoot $cups/spool
+TempDir $cups/spool/tmp
+CacheDir $cups/cache
+StateDir $cups/state
+AccessLog $cups/log/access_log
+ErrorLog $cups/log/error_log
+PageLog $cups/log/page_log
+Printcap $cups/printcap
+SystemGroup $(id -gn)
+EOF
+cat >"$cups/etc/cupsd.conf" <<EOF
+Listen $cups/cupsd.sock
+Browsing No
+BrowseLocalProtocols none
+WebInterface No
+<Location />
+  Order allow,deny
+  Allow all
+</Location>
+EOF
+cupsd -f -c "$cups/etc/cupsd.conf" -s "$cups/etc/cups-files.conf" >/dev/null 2>&1 &
+pids+=($!)
+for _ in $(seq 100); do [ -S "$cups/cupsd.sock" ] && break; sleep 0.1; done
+[ -S "$cups/cupsd.sock" ] || { echo "cupsd n'a pas démarré" >&2; exit 1; }
+
+# A user of its own: the pictures show the program, not this machine.
 export HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" XDG_DATA_HOME="$work/home/.local/share"
 export XDG_CACHE_HOME="$work/home/.cache" XDG_RUNTIME_DIR="$work/runtime"
-export CUPS_SERVER=/nonexistent/cups.sock QT_QPA_PLATFORM=xcb
+export CUPS_SERVER="$cups/cupsd.sock" QT_QPA_PLATFORM=xcb
 mkdir -p "$HOME" && mkdir -m 700 "$XDG_RUNTIME_DIR"
 
 # Waits for a visible window whose title matches, and prints its id.
