@@ -286,6 +286,45 @@ private slots:
         QCOMPARE(p.zoneBox(3)->accessibleName(), shown);
     }
 
+    // In list mode the preview is the list's first label as it prints, numbered over the
+    // list; an empty list prints nothing, and the label itself shows.
+    void listShowsItsFirstLabel_data()
+    {
+        QTest::addColumn<QString>("listText");
+        QTest::addColumn<int>("style");
+        QTest::addColumn<QString>("zone1");
+        QTest::addColumn<QString>("zone3");
+        QTest::newRow("first line, numbered over the list")
+            << u"Lemmings\tJeux\tDisque\r\nOutils\r\nTextes"_s << 2 << u"Lemmings"_s
+            << u"Disque 3/3"_s;
+        QTest::newRow("empty field keeps the label's zone 3")
+            << u"Lemmings;Jeux;\nOutils"_s << 1 << u"Lemmings"_s << u"Sauvegarde 3"_s;
+        QTest::newRow("empty list, numbered over the run")
+            << QString() << 2 << u"Archives"_s << u"Sauvegarde 3/5"_s;
+    }
+
+    void listShowsItsFirstLabel()
+    {
+        QFETCH(QString, listText);
+        QFETCH(int, style);
+        QFETCH(QString, zone1);
+        QFETCH(QString, zone3);
+        Preview p;
+        p.zones[ZoneId::First].text = u"Archives"_s;
+        p.zones[ZoneId::Third].text = u"Sauvegarde"_s;
+        const auto list = LabelListText::parse(listText);
+        QVERIFY(std::holds_alternative<LabelList>(list));
+        p.request.list = std::get<LabelList>(list);
+        p.request.run.mode = PrintMode::List;
+        p.request.run.autoNumbering = true;
+        p.request.run.numberingStyle = NumberingStyle(style);
+        p.request.run.nextDiskNumber = 3;
+        p.request.run.copyCount = 5;
+        QVERIFY(p.open());
+        QCOMPARE(p.zoneBox(1)->accessibleName(), zone1);
+        QCOMPARE(p.zoneBox(3)->accessibleName(), zone3);
+    }
+
     void wordWrap_data()
     {
         QTest::addColumn<QString>("text");

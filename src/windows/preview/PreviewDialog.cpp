@@ -33,16 +33,36 @@ QString joinedLines(const QStringList &lines)
     return lines.join(QLatin1String("\r\n"));
 }
 
-// Zone 3 as the first label of a run would carry it: the whole text, then the number
-// that label gets. A single label has no numbering style, and shows the text alone.
-QString zone3Text(const PrintRun &run, const LabelArtwork &artwork)
+// A list shows its first label as it prints: the label with the list's first line applied.
+// A first line with more lines than a label holds is refused before anything prints; the
+// preview then shows the label itself, as it does for an empty list.
+LabelArtwork firstPrintedLabel(const LabelArtwork &artwork, const PrintRequest &request)
 {
+    if (request.run.mode != PrintMode::List || request.list.isEmpty())
+        return artwork;
+    return LabelArtwork::of(request.list.labelAt(0, artwork.document)).value_or(artwork);
+}
+
+// The first label's number over the set it belongs to: the run's copies, or the list's labels.
+QString firstNumberSuffix(const PrintRequest &request)
+{
+    const PrintRun &run = request.run;
+    if (run.mode == PrintMode::List && !request.list.isEmpty())
+        return LabelPrinting::numberSuffix(run.nextDiskNumber, run.numberingStyle,
+                                           request.list.count());
+    return LabelPrinting::numberSuffix(run.nextDiskNumber, run);
+}
+
+// Zone 3 as the first label of a run or a list would carry it: the whole text, then the
+// number that label gets. A single label has no numbering style, and shows the text alone.
+QString zone3Text(const PrintRequest &request, const LabelArtwork &artwork)
+{
+    const PrintRun &run = request.run;
     const bool numbered =
         run.autoNumbering && (run.numberingStyle == NumberingStyle::Number ||
                               run.numberingStyle == NumberingStyle::NumberOfTotal);
     if (numbered)
-        return artwork.document.zones[ZoneId::Third].text +
-               LabelPrinting::numberSuffix(run.nextDiskNumber, run);
+        return artwork.document.zones[ZoneId::Third].text + firstNumberSuffix(request);
     return joinedLines(artwork.lines[ZoneId::Third]);
 }
 
@@ -60,7 +80,7 @@ PreviewDialog::PreviewDialog(const LabelArtwork &artwork, const PrintRequest &re
                              QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
                           Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
-      m_artwork(artwork), m_request(request)
+      m_artwork(firstPrintedLabel(artwork, request)), m_request(request)
 {
     setWindowTitle(tr("Aperçu avant impression"));
     setFixedSize(Millimetres::toPixels(ClientSizeMm, *this));
@@ -131,7 +151,7 @@ void PreviewDialog::onActivated()
     m_page->setOutlines(m_request.layout.printFrame, m_request.layout.printCutOutline);
     showZone(ZoneId::First, joinedLines(m_artwork.lines[ZoneId::First]));
     showZone(ZoneId::Second, joinedLines(m_artwork.lines[ZoneId::Second]));
-    showZone(ZoneId::Third, zone3Text(m_request.run, m_artwork));
+    showZone(ZoneId::Third, zone3Text(m_request, m_artwork));
 }
 
 void PreviewDialog::showZone(ZoneId zone, const QString &text)

@@ -16,9 +16,10 @@ class PreviewPanel;
 class PreviewZone;
 class QPushButton;
 
-// The print preview: one label as the current document and print settings will print it,
-// on a white panel, with the frame and the cut outline when the settings ask for them and
-// zone 3 numbered as the first label of a run would be.
+// The print preview: one label as the current document and print settings will print it
+// (for a list, its first label), on a white panel, with the frame and the cut outline when
+// the settings ask for them and zone 3 numbered as the first label of a run or a list would
+// be.
 class PreviewDialog : public QDialog
 {
     Q_OBJECT
