@@ -90,6 +90,10 @@ export HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" XDG_DATA_HOME="$wo
 export XDG_CACHE_HOME="$work/home/.cache" XDG_RUNTIME_DIR="$work/runtime"
 export CUPS_SERVER="$cups/cupsd.sock" QT_QPA_PLATFORM=xcb
 mkdir -p "$HOME" && mkdir -m 700 "$XDG_RUNTIME_DIR"
+# The sheet in the printer has its first two labels used already, as a sheet fed through
+# again would: the pictures show how the windows mark them.
+mkdir -p "$XDG_CONFIG_HOME/korvalin"
+printf '[usedPositions]\npdfFiles="1,2"\n' >"$XDG_CONFIG_HOME/korvalin/korvalin.conf"
 
 # Waits for a visible window whose title matches, and prints its id.
 window() {
@@ -165,6 +169,6 @@ xdotool key --clearmodifiers ctrl+v
 xdotool mousemove --window "$settings" 471 293 click 1
 xdotool key --clearmodifiers ctrl+a
 xdotool type 8
-xdotool mousemove --window "$settings" 108 443 click 1
+xdotool mousemove --window "$settings" 108 471 click 1
 sheet="$(window "^Aperçu de la feuille")" || { cat "$work/program.log" >&2; exit 1; }
 photograph "$sheet" "$here/docs/sheet-preview.png"

@@ -1060,6 +1060,30 @@ Recover it?</translation>
         <source>Incrémentation du texte 3 lors de l&apos;impression</source>
         <translation>Numbering of text 3 when printing</translation>
     </message>
+    <message>
+        <source>L&apos;étiquette %1 est déjà utilisée. Imprimer quand même ?</source>
+        <translation>Label %1 has been used already. Print anyway?</translation>
+    </message>
+    <message>
+        <source>Les étiquettes %1 sont déjà utilisées. Imprimer quand même ?</source>
+        <translation>Labels %1 have been used already. Print anyway?</translation>
+    </message>
+    <message>
+        <source>Etiquettes utilisées : %1</source>
+        <translation>Used labels: %1</translation>
+    </message>
+    <message>
+        <source>aucune</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>Nouvelle feuille</source>
+        <translation>New sheet</translation>
+    </message>
+    <message>
+        <source>Une feuille neuve est dans l&apos;imprimante : aucune étiquette n&apos;est utilisée</source>
+        <translation>A new sheet is in the printer: no label is used</translation>
+    </message>
 </context>
 <context>
     <name>PrinterSetupDialog</name>
@@ -1218,6 +1242,13 @@ Recover it?</translation>
     <message>
         <source>Page %1 / %2</source>
         <translation>Page %1 / %2</translation>
+    </message>
+</context>
+<context>
+    <name>SheetTile</name>
+    <message>
+        <source>(utilisée)</source>
+        <translation>(used)</translation>
     </message>
 </context>
 <context>

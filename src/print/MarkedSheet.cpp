@@ -19,7 +19,9 @@ MarkedSheet MarkedSheet::ofPdfFiles()
 
 UsedPositions MarkedSheet::remembered() const
 {
-    return UsedPositions::fromStoredForm(QSettings().value(m_settingsKey).toString());
+    // Written by hand without quotes, "1,2" reads as a list of two.
+    const QStringList stored = QSettings().value(m_settingsKey).toStringList();
+    return UsedPositions::fromStoredForm(stored.join(QLatin1Char(',')));
 }
 
 void MarkedSheet::remember(const UsedPositions &used) const
