@@ -113,9 +113,13 @@ PrintRun UsedPositions::onFirstFreePosition(PrintRun run) const
 PrintRun UsedPositions::offUsedPositions(PrintRun run) const
 {
     const PrintRun moved = onFirstFreePosition(run);
-    if (isUsed(run.singlePosition))
+    // A position not chosen yet is proposed too, once the sheet has used ones.
+    const auto taken = [this](int position) {
+        return isUsed(position) || (position == 0 && !isEmpty());
+    };
+    if (taken(run.singlePosition))
         run.singlePosition = moved.singlePosition;
-    if (isUsed(run.startPosition)) {
+    if (taken(run.startPosition)) {
         run.startPosition = moved.startPosition;
         run.copyCount = moved.copyCount;
     }

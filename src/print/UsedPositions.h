@@ -32,7 +32,8 @@ public:
     // after another is proposed; a run moved on keeps to the positions left after its start.
     // A full sheet moves nothing.
     PrintRun onFirstFreePosition(PrintRun run) const;
-    // The same for those of the single label and the start that stand on a used position.
+    // The same for those of the single label and the start that stand on a used position,
+    // or on none yet (0) while the sheet has used ones.
     PrintRun offUsedPositions(PrintRun run) const;
 
     // "3,4", as the user's settings keep them; positions that do not read are left out.
