@@ -56,6 +56,9 @@ void SheetTile::paintEvent(QPaintEvent *)
     painter.setPen(
         palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
     const QString caption = m_used ? text() + QLatin1Char('\n') + usedCaption() : text();
+    // The name stays readable over the hatching, greyed or not.
+    const QRect captionRect = painter.boundingRect(rect(), Qt::AlignCenter, caption);
+    painter.fillRect(captionRect.adjusted(-2, 0, 2, 0), QColor(backColor()));
     painter.drawText(rect(), Qt::AlignCenter, caption);
     if (hasFocus()) {
         QStyleOptionFocusRect focus;

@@ -18,7 +18,7 @@ class SheetTile : public QAbstractButton
 public:
     static constexpr QRgb ChosenBackColor = qRgb(192, 255, 255);
     static constexpr QRgb NormalBackColor = qRgb(255, 255, 255);
-    static constexpr QRgb UsedBackColor = qRgb(224, 224, 224);
+    static constexpr QRgb UsedBackColor = qRgb(240, 240, 240);
     static constexpr QRgb UsedHatchColor = qRgb(160, 160, 160);
 
     explicit SheetTile(const QString &caption, QWidget *parent = nullptr);
