@@ -63,20 +63,16 @@ PageEnd drawListPage(PageSurface &surface, const PrintRequest &request, const La
 {
     const PrintRun &run = request.run;
     const LabelList &list = request.list;
-    // Sheet slots count from position 1 of the first page; the list starts at its start
-    // position's slot.
-    const int firstSlot = pageIndex * SheetGeometry::Positions;
-    const int skipped = run.startPosition - 1;
-    const int first = qMax(0, firstSlot - skipped);
-    const int end = qMin(list.count(), firstSlot + SheetGeometry::Positions - skipped);
+    const SheetPart part = sheetPart(run.startPosition, list.count(), pageIndex);
     // Only a numbered list moves the number on: a long unnumbered one must not run out of
     // numbers it never prints.
-    const int numbersBefore = run.autoNumbering ? first : 0;
+    const int numbersBefore = run.autoNumbering ? part.firstLabel : 0;
     PageEnd page{false, run.nextDiskNumber + numbersBefore, run.labelOrigin};
     surface.setScaleMillimetres();
-    for (int i = first; i < end; ++i) {
-        const int position = skipped + i - firstSlot + 1;
-        page.labelOrigin = SheetGeometry::labelOrigin(position, request.layout.sheetSpacing);
+    for (int k = 0; k < part.labelCount; ++k) {
+        const int i = part.firstLabel + k;
+        page.labelOrigin =
+            SheetGeometry::labelOrigin(part.firstPosition + k, request.layout.sheetSpacing);
         const std::optional<LabelArtwork> label =
             LabelArtwork::of(list.labelAt(i, artwork.document));
         if (!label) {
@@ -108,6 +104,17 @@ int listPageCount(int startPosition, int count)
         return 0;
     const int usedSlots = startPosition - 1 + count;
     return (usedSlots + SheetGeometry::Positions - 1) / SheetGeometry::Positions;
+}
+
+SheetPart sheetPart(int startPosition, int count, int pageIndex)
+{
+    // Sheet slots count from position 1 of the first page; the labels start at their start
+    // position's slot.
+    const int firstSlot = pageIndex * SheetGeometry::Positions;
+    const int skipped = startPosition - 1;
+    const int first = qMax(0, firstSlot - skipped);
+    const int end = qMin(count, firstSlot + SheetGeometry::Positions - skipped);
+    return {first, qMax(0, end - first), skipped + first - firstSlot + 1};
 }
 
 PageEnd drawPrintPage(PageSurface &surface, const PrintRequest &request,

@@ -39,6 +39,17 @@ int pageCount(const PrintRequest &request);
 // The sheets count labels fill from startPosition.
 int listPageCount(int startPosition, int count);
 
+// What sheet pageIndex (from 0) holds of count labels printed one after the other from
+// startPosition: labelCount of them from the firstLabel-th (from 0), the first at
+// firstPosition and each next one at the next position.
+struct SheetPart
+{
+    int firstLabel = 0;
+    int labelCount = 0;
+    int firstPosition = 1;
+};
+SheetPart sheetPart(int startPosition, int count, int pageIndex);
+
 // Page pageIndex (from 0) of whatever the run's mode asks for: the one function that draws
 // the printer's, the PDF file's and the previews' pages alike.
 PageEnd drawPrintPage(PageSurface &surface, const PrintRequest &request,

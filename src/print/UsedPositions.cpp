@@ -36,15 +36,11 @@ PrintedSlots printedSlots(const PrintRequest &request)
 // The positions the labels take on sheet sheetIndex (from 0) of the job.
 QList<int> positionsOnSheet(const PrintedSlots &row, int sheetIndex)
 {
-    const int sheetStart = sheetIndex * SheetGeometry::Positions;
-    const int first = qMax(row.startPosition - 1, sheetStart);
-    const int end = qMin(row.startPosition - 1 + row.count, sheetStart + SheetGeometry::Positions);
+    const LabelPrinting::SheetPart part =
+        LabelPrinting::sheetPart(row.startPosition, row.count, sheetIndex);
     QList<int> positions;
-    for (int slot = first; slot < end; ++slot) {
-        const int position = slot - sheetStart + 1;
-        if (position >= 1 && position <= SheetGeometry::Positions)
-            positions.append(position);
-    }
+    for (int k = 0; k < part.labelCount; ++k)
+        positions.append(part.firstPosition + k);
     return positions;
 }
 
