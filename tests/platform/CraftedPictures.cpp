@@ -294,14 +294,20 @@ QByteArray svgPathData(qsizetype bytes)
     return svg + R"( Z"/></svg>)";
 }
 
-QByteArray pngWithText(qsizetype textBytes)
+QByteArray redPng(int side)
 {
-    QImage image(4, 4, QImage::Format_RGB32);
+    QImage image(side, side, QImage::Format_RGB32);
     image.fill(Qt::red);
     QByteArray png;
     QBuffer buffer(&png);
     buffer.open(QIODevice::WriteOnly);
     image.save(&buffer, "png");
+    return png;
+}
+
+QByteArray pngWithText(qsizetype textBytes)
+{
+    const QByteArray png = redPng(4);
     constexpr qsizetype SignatureAndHeader = 8 + 25;
     QByteArray text("Comment");
     text.append('\0').append(QByteArray(textBytes, 'x'));

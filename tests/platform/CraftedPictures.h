@@ -40,6 +40,9 @@ QByteArray emptyRunLengthBitmaps(int count, int side);
 // An SVG document holding one path of about this many bytes of path data.
 QByteArray svgPathData(qsizetype bytes);
 
+// A red square of side pixels, as a PNG file holds it.
+QByteArray redPng(int side);
+
 // A small PNG whose first chunk after the header is a text chunk of this many bytes.
 QByteArray pngWithText(qsizetype textBytes);
 

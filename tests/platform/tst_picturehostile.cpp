@@ -11,7 +11,6 @@
 #include "platform/PictureSvgFilter.h"
 #include "platform/wmf/WmfDocument.h"
 
-#include <QBuffer>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -193,16 +192,10 @@ private slots:
             << svgWithRedSquare(
                    svgImage(dataUri("image/svg+xml", svgWithRedSquare(svgImage(pipe)))))
             << Outcome::DrawsRedSquare;
-        QImage red(8, 8, QImage::Format_RGB32);
-        red.fill(Qt::red);
-        QByteArray redPng;
-        QBuffer redBuffer(&redPng);
-        redBuffer.open(QIODevice::WriteOnly);
-        red.save(&redBuffer, "png");
         QTest::newRow("SVG image embedding a PNG, drawn")
             << QByteArray(
                    "<svg " + SvgNamespaces + " width=\"100\" height=\"100\">" +
-                   svgImage(dataUri("image/png", redPng))
+                   svgImage(dataUri("image/png", CraftedPictures::redPng(8)))
                        .replace("width=\"100\" height=\"100\"", "width=\"50\" height=\"50\"") +
                    "</svg>")
             << Outcome::DrawsRedSquare;
