@@ -167,7 +167,8 @@ for _ in $(seq 50); do xclip -o -selection clipboard >/dev/null 2>&1 && break; s
 xdotool mousemove --window "$settings" 735 190 click 1
 xdotool key --clearmodifiers ctrl+v
 xdotool mousemove --window "$settings" 471 293 click 1
-xdotool key --clearmodifiers ctrl+a
+# The box takes digits only (no Ctrl+A): what it holds is erased key by key.
+xdotool key --clearmodifiers End BackSpace BackSpace
 xdotool type 8
 xdotool mousemove --window "$settings" 108 471 click 1
 sheet="$(window "^Aperçu de la feuille")" || { cat "$work/program.log" >&2; exit 1; }
